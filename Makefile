@@ -1,0 +1,35 @@
+# Convenience entry points; CMake does the real work.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+TEST_ENV = QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
+
+.PHONY: all deps configure build test run bench asan clean
+
+all: build
+
+deps:
+	./scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
+
+run: build
+	./scripts/run.sh $(BUILD_DIR)
+
+bench: build
+	./scripts/bench.sh $(BUILD_DIR)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTIDREL_SANITIZE=ON -DTIDREL_BUILD_BENCH=OFF
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && $(TEST_ENV) ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan

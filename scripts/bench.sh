@@ -1,0 +1,9 @@
+#!/bin/sh
+# Runs every benchmark of a build folder; each prints its own figures.
+set -eu
+BUILD_DIR=${1:-build}
+for b in "$BUILD_DIR"/bench/bench_*; do
+    [ -x "$b" ] || continue
+    echo "== $(basename "$b")"
+    QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu "$b"
+done

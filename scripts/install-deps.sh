@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing Tidrel need,
+# but only those that are missing. Safe to run again and again.
+set -eu
+
+PACKAGES="
+cmake make g++ pkg-config
+qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
+libqt6opengl6-dev libgl-dev
+libtinyxml-dev libicu-dev libcurl4-openssl-dev
+python3 xvfb xauth
+"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+$SUDO apt-get update -q
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $missing
