@@ -1,0 +1,62 @@
+#pragma once
+
+// Command identifiers shared by menus, toolbar, views, documents and frames.
+enum CommandId : int {
+    // File
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_CLOSE = 57602,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_MRU_FIRST = 57616, // 16 entries: 57616..57631
+    ID_FILE_MRU_LAST = 57631,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+
+    // Posts
+    ID_POST_ADD = 32772,
+    ID_POST_DELETE = 32773,
+    ID_POST_RENAME = 32774,
+    ID_POST_COPY_FEED = 32783,
+    ID_POST_DUPLICATE = 32784,
+    ID_POST_RELOAD = 32785,
+    ID_POST_BACK = 32790,
+    ID_POST_FORWARD = 32791,
+    ID_POST_DUPLICATE_DELETE = 32796,
+    ID_SORT_BY_POSITION = 32797,
+    ID_SORT_BY_TITLE = 32798,
+    ID_SORT_BY_DATE = 32799,
+    ID_COPY_TITLE = 32800,
+    ID_OPEN_BACKUP_FOLDER = 32801,
+    ID_FILTERING = 32802,
+
+    // Editor
+    ID_INSERT_HYPERLINK = 32780,
+    ID_INSERT_IMAGE = 32781,
+
+    // Application and help
+    ID_W3C_VALIDATOR = 32782,
+    ID_VIEW_POSTS_BAR = 32771,
+    ID_VIEW_PREVIEW = 32788,
+    ID_HELP_WEB_SITE = 32789,
+    ID_HELP_OUR_FEED = 32792,
+    ID_HELP_SUPPORT = 32793,
+};
+
+// Enable and check state of one command, filled by whoever handles it.
+struct CommandState
+{
+    bool enabled = true;
+    bool checkable = false;
+    bool checked = false;
+};
+
+// A link of the command route (view, document, frame, application). Each
+// returns true when it handled the command or its state.
+class CCommandTarget
+{
+public:
+    virtual ~CCommandTarget() = default;
+    virtual bool OnCommand(int id) = 0;
+    virtual bool OnUpdateCommand(int id, CommandState *state) = 0;
+};
