@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The footer that credits the editor under every stored post description.
+// A description counts as having one when its last paragraph links to the
+// product's home page.
+
+// The feed's description filter: appends "<BR>" and the footer to a
+// non-empty description that has none. The context is not used.
+QString AddPostFooter(const QString &description, quintptr context);
+bool HasPostFooter(const QString &description);
+// Cuts the description before the footer's opening block; false, leaving
+// the description as it was, when it has no footer.
+bool CutPostFooter(QString &description);
+QString MakePostFooter();
