@@ -1,0 +1,146 @@
+#include "document/FileHelpers.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+const QChar kSeparator = u'/';
+
+// An empty folder stays empty: a bare file name lies in the current folder.
+QString withTrailingSeparator(const QString &folder)
+{
+    return folder.isEmpty() || folder.endsWith(kSeparator) ? folder : folder + kSeparator;
+}
+
+} // namespace
+
+QString GetBackupFolder(const QString &documentPath)
+{
+    const QString fallback = GetFolderOfPath(documentPath, false);
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder))
+        return fallback;
+
+    const QString folder = withTrailingSeparator(dataFolder) + QStringLiteral("Tidrel_Backup");
+    if (DirectoryExists(folder) || QDir().mkdir(folder))
+        return folder;
+    return fallback;
+}
+
+bool BackupFile(const QString &documentPath)
+{
+    return BackupFile(documentPath, QDateTime::currentDateTime());
+}
+
+bool BackupFile(const QString &documentPath, const QDateTime &localTime)
+{
+    // Checked first so that a missing document never costs an older copy.
+    if (!QFileInfo(documentPath).isFile())
+        return false;
+
+    const QString fileName = GetFileNameWithExtension(documentPath);
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString name = dot < 0 ? fileName : fileName.left(dot);
+    const QString extension = dot < 0 ? QString() : fileName.mid(dot);
+    const QString target = withTrailingSeparator(GetBackupFolder(documentPath)) + name
+        + BackupTimeStamp(localTime) + extension + QStringLiteral(".bak");
+
+    if (QFileInfo::exists(target) && !QFile::remove(target))
+        return false;
+    return QFile::copy(documentPath, target);
+}
+
+// A fixed numeric form rather than the locale's, so that no locale can put
+// a character into the name that a file name cannot hold.
+QString BackupTimeStamp(const QDateTime &localTime)
+{
+    QString stamp = QLocale::c().toString(localTime, QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    stamp.replace(u'.', u'_');
+    stamp.replace(u' ', u'_');
+    stamp.replace(u':', u'-');
+    return stamp;
+}
+
+QString GetTempFolder()
+{
+    return QDir::tempPath();
+}
+
+QString MakeTempFileName(const QString &folder, const QString &extension)
+{
+    const QString prefix = withTrailingSeparator(folder.isEmpty() ? GetTempFolder() : folder) + QStringLiteral("abcd");
+    QString suffix = QStringLiteral(".tmp");
+    if (!extension.isEmpty()) {
+        if (!extension.startsWith(u'.'))
+            suffix += u'.';
+        suffix += extension;
+    }
+
+    // Start from the clock, as the name is meant to differ between calls,
+    // and count on past names that are taken.
+    const quint16 start = quint16(QDateTime::currentMSecsSinceEpoch());
+    for (int step = 0; step <= 0xFFFF; ++step) {
+        const quint16 number = quint16(start + step);
+        const QString name = prefix + QStringLiteral("%1").arg(number, 4, 16, QLatin1Char('0')).toUpper() + suffix;
+        if (!QFileInfo::exists(name))
+            return name;
+    }
+    return QString();
+}
+
+bool DirectoryExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QString directory = path;
+    if (directory.size() > 1 && directory.endsWith(kSeparator))
+        directory.chop(1);
+    return QFileInfo(directory).isDir();
+}
+
+bool FileExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0)
+        return !S_ISDIR(status.st_mode);
+    return errno == EACCES;
+}
+
+QString GetModulePath()
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+QString GetModuleFolder()
+{
+    return GetFolderOfPath(GetModulePath(), false);
+}
+
+QString GetFileNameWithExtension(const QString &path)
+{
+    return path.mid(path.lastIndexOf(kSeparator) + 1);
+}
+
+QString GetFolderOfPath(const QString &path, bool withTrailingSeparatorWanted)
+{
+    if (path.isEmpty())
+        return QString();
+    const qsizetype slash = path.lastIndexOf(kSeparator);
+    if (slash < 0)
+        return QString();
+    const QString folder = path.left(slash + 1);
+    if (withTrailingSeparatorWanted || folder.size() == 1)
+        return folder;
+    return folder.left(folder.size() - 1);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QDateTime;
+
+// Backups of feed files and small path helpers. Paths use "/" and folders
+// are returned without a trailing separator unless asked for.
+
+// Tidrel_Backup in the per-user data folder, created when missing; the
+// document's own folder when that cannot be had. Empty for an empty path.
+QString GetBackupFolder(const QString &documentPath);
+// Copies the document into the backup folder as
+// <name><dd_MM_yyyy_HH-mm-ss><.ext>.bak, replacing a copy of the same name.
+bool BackupFile(const QString &documentPath);
+bool BackupFile(const QString &documentPath, const QDateTime &localTime);
+// The time stamp of a backup name, e.g. 04_12_2026_21-44-14.
+QString BackupTimeStamp(const QDateTime &localTime);
+
+QString GetTempFolder();
+// <folder>/abcdXXXX.tmp<.extension>, four hex digits chosen so that no file
+// of that name exists yet; the file is not created. An empty folder means
+// the temporary folder. Empty when every number is taken.
+QString MakeTempFileName(const QString &folder, const QString &extension);
+
+bool DirectoryExists(const QString &path);
+// True for an existing path that is not a directory, and for a path whose
+// existence cannot be checked because access is denied.
+bool FileExists(const QString &path);
+
+QString GetModulePath();
+QString GetModuleFolder();
+QString GetFileNameWithExtension(const QString &path);
+QString GetFolderOfPath(const QString &path, bool withTrailingSeparator);
