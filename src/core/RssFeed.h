@@ -53,6 +53,9 @@ class CRssFeed : public TiXmlDocument
 {
 public:
     CRssFeed();
+    // The post index points into the tree: a copy would share it.
+    CRssFeed(const CRssFeed &) = delete;
+    CRssFeed &operator=(const CRssFeed &) = delete;
 
     // --- Files ---
     // Reads a feed file whole. Non-UTF-8 files are converted to UTF-8 as they
@@ -114,6 +117,8 @@ public:
 
 private:
     void rebuildPostIndex() const;
+    const std::vector<TiXmlElement *> &posts() const;
+    bool insertAtTop(TiXmlElement *channel, const TiXmlElement &item);
 
     mutable std::vector<TiXmlElement *> m_posts;
     mutable bool m_postIndexValid = false;
