@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -114,11 +115,11 @@ void TestFeedCorpus::badFile_isRefusedWithReason()
     CRssFeed feed;
     QString error;
     QVERIFY(!feed.LoadFromFile(path, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY2(error.contains(QStringLiteral("line")), qPrintable(error));
+    // The reason tells where: every refusal of these files knows the line.
+    const QRegularExpression where(QStringLiteral("\\bline \\d+"), QRegularExpression::CaseInsensitiveOption);
+    QVERIFY2(error.contains(where), qPrintable(error));
     QCOMPARE(feed.FirstChild(), nullptr);
     QCOMPARE(feed.GetPostCount(), 0);
-    qDebug("%s", qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestFeedCorpus)
