@@ -50,6 +50,9 @@ public:
     int GetSortOrder() const { return m_sortOrder; }
     void SetSortOrder(int order) { m_sortOrder = order; } // no notification
     CNavigationHistory *history() { return &m_history; }
+    // Whether the posts bar's filter box is open. The bar toggles its box on
+    // every HINT_FOCUS_FILTER, so the document follows those notices.
+    bool isFilterBoxOpen() const { return m_filterBoxOpen; }
 
     // --- Path, title, modified flag ---
     QString path() const { return m_path; }
@@ -75,7 +78,17 @@ signals:
     void pathChanged(const QString &path);
 
 private:
-    // (command handlers and members chosen by the implementation)
+    void addPost();
+    void duplicatePost(bool removeSource);
+    void renewFooterOfCopy();
+    void deletePost();
+    void reload();
+    void copyFeed();
+    void setSortOrderFromCommand(int order);
+    bool canOpenBackupFolder() const;
+    void openBackupFolder();
+    bool isOwnPath(const QString &path) const;
+
     CRssFeed m_feed;
     CNavigationHistory m_history;
     std::vector<CRSSObserver *> m_views;
@@ -86,4 +99,5 @@ private:
     int m_currentPost = -1;
     int m_sortOrder = SortByPosition;
     bool m_modified = false;
+    bool m_filterBoxOpen = false;
 };

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class CRssFeed;
+
+// The rows of the posts list: post indexes in display order. Sorting and
+// filtering change only this array, never the feed.
+class CPostOrder
+{
+public:
+    // True when post A is listed before post B in the given sort order
+    // (CRSSEditDoc::SortOrder). Reads the posts on every call.
+    static bool IsPostBefore(int sortOrder, CRssFeed *feed, int postA, int postB);
+
+    // The filter text as matched: lower case, without the spaces and tabs
+    // around it.
+    static QString normalizedFilterText(const QString &filterText);
+    // Whether a title holds the filter text, letter case ignored.
+    static bool titleMatchesFilter(const QString &title, const QString &filterText);
+
+    // Every post of the feed in feed order.
+    void fillAll(const CRssFeed *feed);
+    // The posts whose title holds the filter text (all posts for an empty
+    // filter), in feed order, then sorted. Pass SortByPosition to keep the
+    // matches in feed order.
+    void rebuild(CRssFeed *feed, int sortOrder, const QString &filterText);
+    // Sorts the present rows. Gives the order of IsPostBefore but reads each
+    // title or date once; an unreadable date counts as one moment fixed for
+    // the whole sort.
+    void sort(CRssFeed *feed, int sortOrder);
+
+    // The row that shows the post, or -1.
+    int rowOfPost(int postIndex) const;
+    // The post shown in the row, or -1 outside the rows.
+    int postAt(int row) const;
+    int size() const { return int(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    void clear() { m_rows.clear(); }
+    const std::vector<int> &rows() const { return m_rows; }
+
+private:
+    void sortByTitle(CRssFeed *feed);
+    void sortByDate(CRssFeed *feed);
+
+    std::vector<int> m_rows;
+};

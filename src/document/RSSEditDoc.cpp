@@ -1,0 +1,362 @@
+#include "document/RSSEditDoc.h"
+
+#include "document/DocumentPrompter.h"
+#include "document/FileHelpers.h"
+#include "document/PostFooter.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+// Numbers the titles of feeds never saved, "Feed1", "Feed2", ... for the
+// whole run of the program.
+int s_untitledCount = 0;
+
+QString comparablePath(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+} // namespace
+
+CRSSEditDoc::CRSSEditDoc(QObject *parent) : QObject(parent)
+{
+}
+
+CRSSEditDoc::~CRSSEditDoc() = default;
+
+// --- Observers ---
+
+void CRSSEditDoc::addView(CRSSObserver *view)
+{
+    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CRSSEditDoc::removeView(CRSSObserver *view)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+void CRSSEditDoc::setFrame(CRSSObserver *frame)
+{
+    m_frame = frame;
+}
+
+void CRSSEditDoc::setPrompter(CDocumentPrompter *prompter)
+{
+    m_prompter = prompter;
+}
+
+void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
+{
+    if (hint == HINT_SELECT_POST) {
+        // The editor writes the post being left before another one shows.
+        Notify(sender, HINT_COMMIT_POST, m_currentPost);
+        m_history.append(data.toInt());
+    }
+
+    // A copy, so that an observer may add or remove views while it is told.
+    const std::vector<CRSSObserver *> views = m_views;
+    for (CRSSObserver *view : views) {
+        if (view != sender)
+            view->OnRSSNotify(sender, hint, data);
+    }
+    // The frame relays to its bars and skips the sender among them.
+    if (m_frame && m_frame != sender)
+        m_frame->OnRSSNotify(sender, hint, data);
+
+    if (hint == HINT_SELECT_POST)
+        m_currentPost = data.toInt();
+    else if (hint == HINT_FOCUS_FILTER)
+        m_filterBoxOpen = !m_filterBoxOpen;
+
+    m_history.OnRSSNotify(sender, hint, data);
+}
+
+// --- Path, title, modified flag ---
+
+void CRSSEditDoc::setPath(const QString &path)
+{
+    m_path = path;
+    if (!path.isEmpty())
+        m_title = QFileInfo(path).fileName();
+    emit pathChanged(path);
+}
+
+QString CRSSEditDoc::title() const
+{
+    return m_title;
+}
+
+void CRSSEditDoc::setTitle(const QString &title)
+{
+    m_title = title;
+}
+
+void CRSSEditDoc::SetModifiedFlag(bool modified)
+{
+    m_modified = modified;
+    // Always announced: the frame refreshes its caption each time.
+    emit modifiedChanged(modified);
+}
+
+// --- File hooks ---
+
+bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
+{
+    DeleteContents();
+    SetModifiedFlag(false);
+
+    const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category);
+    if (created) {
+        m_feed.SetPostTitle(0, QStringLiteral("Type RSS item title here\u2026"));
+        m_feed.SetPostDescription(0, QStringLiteral("Type description of RSS item here\u2026"));
+        if (m_path.isEmpty())
+            m_title = QStringLiteral("Feed") + QString::number(++s_untitledCount);
+    }
+    Notify(nullptr, HINT_FEED_RESET, 0);
+    SetModifiedFlag(false);
+    return created;
+}
+
+bool CRSSEditDoc::OnOpenDocument(const QString &path, QString *error)
+{
+    DeleteContents();
+    const bool loaded = m_feed.LoadFromFile(path, error);
+    if (loaded) {
+        setPath(path);
+        Notify(nullptr, HINT_FEED_RESET, 0);
+    }
+    SetModifiedFlag(false);
+    return loaded;
+}
+
+bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
+{
+    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
+    // A failed backup does not stop the save.
+    if (isOwnPath(path))
+        BackupFile(m_path);
+    if (!m_feed.SaveToFile(path, error))
+        return false;
+    SetModifiedFlag(false);
+    setPath(path);
+    return true;
+}
+
+// Names on Linux are case-sensitive, so the paths must match exactly once
+// both are made canonical; matching them without case is a Windows habit.
+bool CRSSEditDoc::isOwnPath(const QString &path) const
+{
+    return !m_path.isEmpty() && comparablePath(m_path) == comparablePath(path);
+}
+
+void CRSSEditDoc::DeleteContents()
+{
+    m_feed.ClearFeed();
+    m_currentPost = -1;
+}
+
+// --- Commands ---
+
+bool CRSSEditDoc::OnCommand(int id)
+{
+    switch (id) {
+    case ID_POST_ADD:
+        addPost();
+        return true;
+    case ID_POST_RENAME:
+        Notify(nullptr, HINT_RENAME_POST, 0);
+        return true;
+    case ID_POST_DUPLICATE:
+        duplicatePost(false);
+        return true;
+    case ID_POST_DUPLICATE_DELETE:
+        duplicatePost(true);
+        return true;
+    case ID_POST_DELETE:
+        deletePost();
+        return true;
+    case ID_POST_RELOAD:
+        reload();
+        return true;
+    case ID_POST_COPY_FEED:
+        copyFeed();
+        return true;
+    case ID_FILTERING:
+        Notify(nullptr, HINT_FOCUS_FILTER, 0);
+        return true;
+    case ID_SORT_BY_POSITION:
+        setSortOrderFromCommand(SortByPosition);
+        return true;
+    case ID_SORT_BY_TITLE:
+        setSortOrderFromCommand(SortByTitle);
+        return true;
+    case ID_SORT_BY_DATE:
+        setSortOrderFromCommand(SortByDate);
+        return true;
+    case ID_POST_BACK:
+        m_history.goBack(this);
+        return true;
+    case ID_POST_FORWARD:
+        // There is no forward list; the command stays disabled.
+        return true;
+    case ID_OPEN_BACKUP_FOLDER:
+        openBackupFolder();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CRSSEditDoc::OnUpdateCommand(int id, CommandState *state)
+{
+    switch (id) {
+    case ID_POST_ADD:
+    case ID_POST_RENAME:
+    case ID_POST_DUPLICATE:
+    case ID_POST_DUPLICATE_DELETE:
+    case ID_POST_COPY_FEED:
+        *state = CommandState{true, false, false};
+        return true;
+    case ID_POST_DELETE:
+        *state = CommandState{m_feed.GetPostCount() > 1, false, false};
+        return true;
+    case ID_POST_RELOAD:
+        *state = CommandState{!m_path.isEmpty(), false, false};
+        return true;
+    case ID_FILTERING:
+        *state = CommandState{true, true, m_filterBoxOpen};
+        return true;
+    case ID_SORT_BY_POSITION:
+        *state = CommandState{true, true, m_sortOrder == SortByPosition};
+        return true;
+    case ID_SORT_BY_TITLE:
+        *state = CommandState{true, true, m_sortOrder == SortByTitle};
+        return true;
+    case ID_SORT_BY_DATE:
+        *state = CommandState{true, true, m_sortOrder == SortByDate};
+        return true;
+    case ID_POST_BACK:
+        *state = CommandState{m_history.canGoBack(), false, false};
+        return true;
+    case ID_POST_FORWARD:
+        *state = CommandState{false, false, false};
+        return true;
+    case ID_OPEN_BACKUP_FOLDER:
+        *state = CommandState{canOpenBackupFolder(), false, false};
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CRSSEditDoc::addPost()
+{
+    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
+    if (!m_feed.AddNewPost())
+        return;
+    SetModifiedFlag(true);
+    m_currentPost = 0;
+    Notify(nullptr, HINT_POSTS_INSERTED, 0);
+}
+
+void CRSSEditDoc::duplicatePost(bool removeSource)
+{
+    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
+    if (!m_feed.CopyPostToTop(m_currentPost))
+        return;
+    // The source moved down by one when its copy went to the top.
+    if (removeSource)
+        m_feed.RemovePost(m_currentPost + 1);
+    SetModifiedFlag(true);
+    m_currentPost = 0;
+    renewFooterOfCopy();
+    Notify(nullptr, HINT_POSTS_INSERTED, 0);
+}
+
+// The copy gets a footer with the present version; storing it also dates the
+// copy. A copy without a footer keeps its description and its date.
+void CRSSEditDoc::renewFooterOfCopy()
+{
+    QString description = m_feed.GetPostDescription(0);
+    if (CutPostFooter(description))
+        m_feed.SetPostDescription(0, AddPostFooter(description, 0));
+}
+
+void CRSSEditDoc::deletePost()
+{
+    const QString question = QStringLiteral("Delete this post?\n\n\"")
+                             + m_feed.GetPostTitle(m_currentPost) + QStringLiteral("\"");
+    if (!m_prompter || !m_prompter->confirm(question))
+        return;
+    const int removed = m_currentPost;
+    if (!m_feed.RemovePost(removed))
+        return;
+    SetModifiedFlag(true);
+    Notify(nullptr, HINT_POST_DELETED, removed);
+    // The post that moved into the gap becomes current; after the last post
+    // the index names no post and the editor shows none.
+    Notify(nullptr, HINT_SELECT_POST, removed);
+}
+
+// Unsaved changes are dropped without a question.
+void CRSSEditDoc::reload()
+{
+    const int previousPost = m_currentPost;
+    const QString path = m_path;
+    QString error;
+    if (!OnOpenDocument(path, &error) && m_prompter)
+        m_prompter->showError(error);
+    Notify(nullptr, HINT_SELECT_POST, previousPost);
+}
+
+void CRSSEditDoc::copyFeed()
+{
+    Notify(nullptr, HINT_COMMIT_POST_SILENT, m_currentPost);
+    const QString text = QString::fromUtf8(m_feed.PrintToString());
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!text.isEmpty() && clipboard) {
+        clipboard->setText(text);
+        if (clipboard->text() == text)
+            return;
+    }
+    if (m_prompter)
+        m_prompter->beep();
+}
+
+void CRSSEditDoc::setSortOrderFromCommand(int order)
+{
+    if (order == m_sortOrder)
+        return;
+    m_sortOrder = order;
+    Notify(nullptr, HINT_SORT_CHANGED, 0);
+}
+
+// Asking for the backup folder may create it.
+bool CRSSEditDoc::canOpenBackupFolder() const
+{
+    return !m_path.isEmpty() && DirectoryExists(GetBackupFolder(m_path));
+}
+
+void CRSSEditDoc::openBackupFolder()
+{
+    const QString folder = GetBackupFolder(m_path);
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        return;
+    const QString reason = DirectoryExists(folder)
+                               ? QStringLiteral("No program could be started to show folders.")
+                               : QStringLiteral("The folder does not exist.");
+    if (m_prompter)
+        m_prompter->showError(QStringLiteral("Cannot open directory ") + folder + QStringLiteral(" ") + reason);
+}
