@@ -114,9 +114,10 @@ void CPostOrder::sortByTitle(CRssFeed *feed)
 
 // An unreadable date stands for the present moment. Parsing reads the clock
 // anew each time, so the dates read during this sort that land between its
-// first and last reading of the clock all take the first reading: every
-// unreadable date is the same "now", as in a single comparison. Readable
-// dates in that window are the present moment too, so no order changes.
+// first and last reading of the clock (the date of an empty text) all take
+// the first reading: every unreadable date is the same "now", as in a single
+// comparison. Readable dates in that window are the present moment too, so
+// no order changes.
 void CPostOrder::sortByDate(CRssFeed *feed)
 {
     struct Row { QDateTime date; int post; };

@@ -115,8 +115,6 @@ void CRSSEditDoc::SetModifiedFlag(bool modified)
 bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
 {
     DeleteContents();
-    SetModifiedFlag(false);
-
     const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category);
     if (created) {
         m_feed.SetPostTitle(0, QStringLiteral("Type RSS item title here\u2026"));
