@@ -86,9 +86,23 @@ private:
     int m_pos = 0;
 };
 
+// Qt reads RFC 2822 dates with a numeric zone or none, while feeds mostly
+// end theirs with "GMT" or another zone name. Zones are ignored anyway, so a
+// trailing zone name is dropped before Qt reads the text.
+QString withoutZoneName(const QString &text)
+{
+    const QStringView trimmed = QStringView(text).trimmed();
+    qsizetype start = trimmed.size();
+    while (start > 0 && trimmed[start - 1].unicode() < 128 && trimmed[start - 1].isLetter())
+        --start;
+    if (start == trimmed.size() || start == 0 || !trimmed[start - 1].isSpace())
+        return text;
+    return trimmed.left(start).trimmed().toString();
+}
+
 QDateTime parseWithPlatform(const QString &text)
 {
-    const QDateTime rfc = QDateTime::fromString(text, Qt::RFC2822Date);
+    const QDateTime rfc = QDateTime::fromString(withoutZoneName(text), Qt::RFC2822Date);
     if (rfc.isValid())
         return asWrittenClockTime(rfc.date(), rfc.time());
 
