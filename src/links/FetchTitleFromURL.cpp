@@ -1,0 +1,50 @@
+#include "links/FetchTitleFromURL.h"
+
+#include "links/TitleFetchSteps.h"
+
+#include <QFile>
+
+CFetchTitleFromURL::CFetchTitleFromURL(const QString &url)
+    : m_url(url)
+    , m_state(url.isEmpty() ? StateNoUrl : StateNotFetched)
+{
+}
+
+CFetchTitleFromURL::~CFetchTitleFromURL()
+{
+    if (!m_tempFilePath.isEmpty() && QFile::exists(m_tempFilePath))
+        QFile::remove(m_tempFilePath);
+}
+
+QString CFetchTitleFromURL::GetTitle()
+{
+    switch (m_state) {
+    case StateFetched:
+        return m_title;
+    case StateNotFetched:
+        fetch();
+        return m_title;
+    case StateNoUrl:
+        return QString();
+    }
+    return QStringLiteral("Invalid default case in CFetchTitleFromURL::GetTitle");
+}
+
+void CFetchTitleFromURL::fetch()
+{
+    m_tempFilePath = DownloadToTempFile(m_url);
+    if (m_tempFilePath.isEmpty())
+        return;
+
+    // When the conversion fails the page's own bytes are read as UTF-8.
+    ConvertFileToUtf8(m_tempFilePath, DetectFileCharset(m_tempFilePath));
+
+    QString text;
+    if (ExtractElementText(m_tempFilePath, QByteArrayLiteral("title"), &text)) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        text.replace(u'\n', u' ');
+        text.replace(u'\r', u' ');
+        m_title = text;
+    }
+    m_state = StateFetched;
+}

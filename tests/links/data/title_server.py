@@ -1,0 +1,129 @@
+#!/usr/bin/env python3
+"""A small web server for the title fetcher's tests.
+
+Serves on 127.0.0.1 at a free port, which it prints as the first line of its
+output. Pages come from this folder or are made up per path; /stats tells how
+often each path (with its query) was asked for and how many /delay requests
+were served at the same time at most.
+"""
+import json
+import os
+import sys
+import threading
+import time
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from urllib.parse import parse_qs, urlsplit
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+MIB = 1024 * 1024
+
+lock = threading.Lock()
+counts = {}
+running = 0
+max_running = 0
+
+
+def page(title_markup, body=""):
+    return f"<html><head>{title_markup}</head><body>{body}</body></html>\n".encode("utf-8")
+
+
+def filler(size):
+    line = b"<p>lorem ipsum dolor sit amet consectetur adipiscing elit</p>\n"
+    return line * (size // len(line) + 1)
+
+
+STATIC = {
+    "/multiline": page("<title>\n  First line\r\n second line\r third\n</title>"),
+    "/caps": b"<HTML><HEAD><TITLE>Capital Letters</TITLE></HEAD><BODY>x</BODY></HTML>",
+    "/noend": page("<title>Never closed", "<p>text</p>"),
+    "/refs": page("<title>Tom &amp; Jerry &lt;3 &gt; &apos;x&apos; &quot;y&quot;"
+                  " &nbsp; &#169; &#x41;</title>"),
+    "/emoji": page("<title>Smile \U0001F600 here</title>"),
+    "/huge-title-first": b"<html><head><title>Big Page</title></head><body>"
+                         + filler(5 * MIB) + b"</body></html>",
+    "/huge-title-late": b"<html><body>" + filler(4 * MIB + MIB // 2)
+                        + b"<title>Too Late</title></body></html>",
+}
+
+
+class Handler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+
+    def log_message(self, *args):
+        pass
+
+    def send_body(self, body, status=200, headers=()):
+        self.send_response(status)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        for name, value in headers:
+            self.send_header(name, value)
+        self.end_headers()
+        try:
+            self.wfile.write(body)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+
+    def do_GET(self):
+        global running, max_running
+        url = urlsplit(self.path)
+        query = parse_qs(url.query)
+        if url.path == "/stats":
+            with lock:
+                body = json.dumps({"counts": counts, "max_running": max_running})
+            self.send_body(body.encode("utf-8"))
+            return
+        with lock:
+            counts[self.path] = counts.get(self.path, 0) + 1
+        if url.path != "/delay":
+            self.serve(url.path, query)
+            return
+        with lock:
+            running += 1
+            max_running = max(max_running, running)
+        try:
+            self.serve(url.path, query)
+        finally:
+            with lock:
+                running -= 1
+
+    def serve(self, path, query):
+        if path in STATIC:
+            self.send_body(STATIC[path])
+        elif path.startswith("/file/"):
+            with open(os.path.join(HERE, os.path.basename(path)), "rb") as f:
+                self.send_body(f.read())
+        elif path == "/redirect":
+            self.send_body(b"", 302, [("Location", query["to"][0])])
+        elif path == "/notfound":
+            self.send_body(page("<title>Not Found</title>"), 404)
+        elif path == "/slow":
+            time.sleep(float(query.get("seconds", ["30"])[0]))
+            self.send_body(page("<title>Too Slow</title>"))
+        elif path == "/delay":
+            time.sleep(float(query["ms"][0]) / 1000)
+            self.send_body(page(f"<title>Delayed {query['id'][0]}</title>"))
+        elif path.lower() == "/case":
+            self.send_body(page(f"<title>Title of {path}</title>"))
+        else:
+            self.send_body(page("<title>No such page</title>"), 404)
+
+
+class Server(ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # Clients that give up (time-outs, size caps) reset their connections.
+        pass
+
+
+def main():
+    server = Server(("127.0.0.1", 0), Handler)
+    print(server.server_address[1], flush=True)
+    # Ends with the test: its closed input is the signal.
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    sys.stdin.read()
+
+
+if __name__ == "__main__":
+    main()
