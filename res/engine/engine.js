@@ -1,0 +1,292 @@
+"use strict";
+
+// Page side of the program's engine layer. The program keeps a copy of every
+// element that has an id; the page reports an element's state whenever it
+// changes and applies the program's writes in the order they were made.
+// Each report carries the generation of the last write the page applied, so
+// the program can tell a report that predates one of its writes.
+(function () {
+    const EVENT_BUTTON_CLICK = 0;
+    const EVENT_EDIT_VALUE_CHANGED = 4;
+    const EVENT_SELECT_SELECTION_CHANGED = 5;
+    const EVENT_UI_STATE_CHANGED = 0x95;
+    const STATE_FOCUS = 0x08;
+    const STATE_CHECKED = 0x40;
+    const STATE_DISABLED = 0x80;
+
+    let bridge = null;
+    let appliedGeneration = 0;
+    let lastUiKey = "";
+
+    function behaviorOf(element) {
+        return element.dataset.behavior || "";
+    }
+
+    function richTexts() {
+        return Array.from(document.querySelectorAll("[data-behavior='richtext']"));
+    }
+
+    // The page's own elements with an id; ids inside edited content are the
+    // user's text, not the page's.
+    function pageElements() {
+        return Array.from(document.querySelectorAll("[id]"))
+            .filter(element => !element.parentElement || !element.parentElement.closest("[data-behavior='richtext']"));
+    }
+
+    function elementById(id) {
+        return pageElements().find(element => element.id === id) || null;
+    }
+
+    // The mirrored element a node belongs to.
+    function ownerOf(node) {
+        const element = node && node.nodeType === Node.ELEMENT_NODE ? node : node && node.parentElement;
+        if (!element)
+            return null;
+        return element.closest("[data-behavior]") || element.closest("[id]");
+    }
+
+    function focusId() {
+        const active = document.activeElement;
+        if (!active || active === document.body)
+            return "";
+        const owner = ownerOf(active);
+        return owner ? owner.id : "";
+    }
+
+    function styleTarget(element) {
+        return behaviorOf(element) === "dropdown" ? TidrelDropdown.edit(element) : element;
+    }
+
+    function attributesOf(element) {
+        const map = {};
+        for (const attribute of element.attributes)
+            map[attribute.name] = attribute.value;
+        return map;
+    }
+
+    function stylesOf(element) {
+        const style = styleTarget(element).style;
+        const map = {};
+        for (let i = 0; i < style.length; ++i)
+            map[style[i]] = style.getPropertyValue(style[i]);
+        return map;
+    }
+
+    function stateOf(element) {
+        let state = 0;
+        if (element.classList.contains("checked"))
+            state |= STATE_CHECKED;
+        if (element.classList.contains("disabled") || element.disabled === true)
+            state |= STATE_DISABLED;
+        return state;
+    }
+
+    function isField(element) {
+        return ["INPUT", "TEXTAREA", "SELECT"].includes(element.tagName);
+    }
+
+    function snapshot(element) {
+        const state = {
+            tag: element.tagName.toLowerCase(),
+            behavior: behaviorOf(element),
+            attributes: attributesOf(element),
+            styles: stylesOf(element),
+            state: stateOf(element),
+        };
+        switch (state.behavior) {
+        case "richtext":
+            TidrelRichText.snapshot(element, state);
+            break;
+        case "dropdown":
+            TidrelDropdown.snapshot(element, state);
+            break;
+        case "edit":
+            state.value = element.textContent;
+            state.text = element.textContent;
+            state.html = element.innerHTML;
+            break;
+        default:
+            state.value = isField(element) ? element.value : element.textContent;
+            state.text = element.innerText;
+            state.html = element.innerHTML;
+        }
+        return state;
+    }
+
+    function report(elements, events, complete) {
+        const map = {};
+        for (const element of elements) {
+            if (element && element.id)
+                map[element.id] = snapshot(element);
+        }
+        bridge.report({
+            generation: appliedGeneration,
+            focus: focusId(),
+            elements: map,
+            events: events,
+            complete: !!complete,
+        });
+    }
+
+    // --- The program's writes ---
+
+    function focusElement(element) {
+        const target = behaviorOf(element) === "dropdown" ? TidrelDropdown.edit(element) : element;
+        target.focus();
+    }
+
+    function setValue(element, value) {
+        const text = value === null || value === undefined ? "" : String(value);
+        switch (behaviorOf(element)) {
+        case "richtext":
+            element.innerHTML = text;
+            break;
+        case "dropdown":
+            TidrelDropdown.setValue(element, text);
+            break;
+        default:
+            if (isField(element))
+                element.value = text;
+            else
+                element.textContent = text;
+        }
+    }
+
+    function setState(element, set, clear) {
+        if (set & STATE_CHECKED)
+            element.classList.add("checked");
+        if (clear & STATE_CHECKED)
+            element.classList.remove("checked");
+        if (set & STATE_DISABLED)
+            element.classList.add("disabled");
+        if (clear & STATE_DISABLED)
+            element.classList.remove("disabled");
+        if (set & STATE_FOCUS)
+            focusElement(element);
+        if ((clear & STATE_FOCUS) && ownerOf(document.activeElement) === element)
+            document.activeElement.blur();
+    }
+
+    const EDIT_COMMANDS = {
+        doUndo: "undo", doRedo: "redo", doCut: "cut", doCopy: "copy", doPaste: "paste", doSelectAll: "selectAll",
+    };
+
+    function callMethod(element, method, args) {
+        if (method in EDIT_COMMANDS) {
+            if (ownerOf(document.activeElement) !== element)
+                focusElement(element);
+            document.execCommand(EDIT_COMMANDS[method]);
+        } else if (behaviorOf(element) === "richtext") {
+            TidrelRichText.call(element, method, args);
+        }
+    }
+
+    function applyOp(element, op) {
+        switch (op.op) {
+        case "setValue":
+            setValue(element, op.value);
+            break;
+        case "setHtml":
+            element.innerHTML = op.html;
+            break;
+        case "setAttribute":
+            element.setAttribute(op.name, op.value);
+            break;
+        case "setStyle":
+            if (op.value)
+                styleTarget(element).style.setProperty(op.name, op.value);
+            else
+                styleTarget(element).style.removeProperty(op.name);
+            break;
+        case "appendOption":
+            TidrelDropdown.appendOption(element, op.text);
+            break;
+        case "setState":
+            setState(element, op.set, op.clear);
+            break;
+        case "call":
+            callMethod(element, op.method, op.args || []);
+            break;
+        }
+    }
+
+    function applyOps(ops, complete) {
+        const touched = new Set(richTexts());
+        for (const op of ops) {
+            appliedGeneration = op.generation;
+            const element = elementById(op.id);
+            if (element) {
+                applyOp(element, op);
+                touched.add(element);
+            }
+        }
+        report(complete ? pageElements() : Array.from(touched), [], complete);
+    }
+
+    // --- Events of the page ---
+
+    function onInput(event) {
+        const owner = ownerOf(event.target);
+        if (!owner || !owner.id)
+            return;
+        report([owner, ...richTexts()], [{ code: EVENT_EDIT_VALUE_CHANGED, id: owner.id }]);
+    }
+
+    function onSelect(event) {
+        const owner = event.target;
+        report([owner], [{ code: EVENT_SELECT_SELECTION_CHANGED, id: owner.id }]);
+    }
+
+    function onClick(event) {
+        const button = event.target.closest("button, .tb-button");
+        if (!button || button.closest("[data-behavior='dropdown']") || button.classList.contains("disabled"))
+            return;
+        report([], [{ code: EVENT_BUTTON_CLICK, id: button.id || "" }]);
+    }
+
+    // Caret moves and focus changes: the state at the caret is reported when
+    // it differs from the last report.
+    function onUiChange() {
+        const editors = richTexts();
+        for (const editor of editors)
+            TidrelRichText.refreshToolbar(editor);
+        const key = focusId() + "|" + editors.map(TidrelRichText.uiKey).join("|");
+        if (key === lastUiKey)
+            return;
+        lastUiKey = key;
+        const events = editors.map(editor => ({ code: EVENT_UI_STATE_CHANGED, id: editor.id }));
+        report(editors, events);
+    }
+
+    // Plain edit fields hold one line.
+    function onKeyDown(event) {
+        const owner = ownerOf(event.target);
+        if (event.key === "Enter" && owner && behaviorOf(owner) === "edit")
+            event.preventDefault();
+    }
+
+    function start() {
+        for (const box of document.querySelectorAll("[data-behavior='dropdown']"))
+            TidrelDropdown.init(box);
+        for (const editor of richTexts())
+            TidrelRichText.init(editor);
+
+        new QWebChannel(qt.webChannelTransport, channel => {
+            bridge = channel.objects.engine;
+            bridge.applyOps.connect(applyOps);
+            document.addEventListener("input", onInput, true);
+            document.addEventListener("tidrel-select", onSelect, true);
+            document.addEventListener("click", onClick, true);
+            document.addEventListener("keydown", onKeyDown, true);
+            document.addEventListener("selectionchange", onUiChange);
+            document.addEventListener("focusin", onUiChange);
+            document.addEventListener("focusout", () => setTimeout(onUiChange, 0));
+            bridge.hello();
+        });
+    }
+
+    if (document.readyState === "loading")
+        document.addEventListener("DOMContentLoaded", start);
+    else
+        start();
+})();

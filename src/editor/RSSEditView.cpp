@@ -1,0 +1,255 @@
+#include "editor/RSSEditView.h"
+
+#include "core/RssFeed.h"
+#include "document/RSSEditDoc.h"
+#include "editor/DescriptionMarkup.h"
+#include "engine/HtmlEngineView.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include <set>
+
+namespace {
+
+const QString kPagePath = QStringLiteral(":/editor/editor.html");
+const QString kTitle = QStringLiteral("div_title");
+const QString kRichText = QStringLiteral("richtext_edit");
+const QString kLink = QStringLiteral("select_link");
+const QString kAuthor = QStringLiteral("select_author");
+const QString kLinkPlaceholder = QStringLiteral("<Enter link to article here...>");
+const QString kPlaceholderColor = QStringLiteral("#d00000");
+
+} // namespace
+
+CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
+    : QFrame(parent)
+    , m_doc(doc)
+    , m_engine(new CHtmlEngineView(this))
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_engine);
+    setFocusProxy(m_engine);
+
+    connect(m_engine, &CHtmlEngineView::pageReady, this, &CRSSEditView::onPageReady);
+    connect(m_engine, &CHtmlEngineView::elementEvent, this, &CRSSEditView::onElementEvent);
+
+    if (m_doc)
+        m_doc->addView(this);
+
+    // Without its page the view stays empty but usable.
+    if (!m_engine->loadPage(kPagePath))
+        QMessageBox::critical(this, QApplication::applicationDisplayName(), QStringLiteral("Cannot init HTML face"));
+}
+
+CRSSEditView::~CRSSEditView()
+{
+    if (m_doc)
+        m_doc->removeView(this);
+}
+
+// --- Document notifications ---
+
+void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
+{
+    if (!m_doc)
+        return;
+    switch (hint) {
+    case HINT_SELECT_POST:
+        FillLinkList();
+        LoadPostIntoEditor(data.toInt());
+        break;
+    case HINT_COMMIT_POST:
+        CommitEditorToPost(data.toInt(), true);
+        break;
+    case HINT_POSTS_INSERTED:
+        LoadPostIntoEditor(m_doc->currentPost());
+        ShowLinkPlaceholder();
+        break;
+    case HINT_TITLE_CHANGED: {
+        const int index = data.toInt();
+        if (index >= 0 && index < m_doc->feed()->GetPostCount())
+            m_engine->setValue(kTitle, PostRef(m_doc->feed(), index).GetTitle());
+        break;
+    }
+    case HINT_FOCUS_EDITOR:
+        FocusEditor();
+        break;
+    case HINT_DESCRIPTION_EDITED:
+        setRichTextValue(data.toString());
+        break;
+    case HINT_COMMIT_POST_SILENT:
+        CommitEditorToPost(data.toInt(), false);
+        break;
+    default:
+        break;
+    }
+}
+
+bool CRSSEditView::OnCommand(int)
+{
+    return false;
+}
+
+bool CRSSEditView::OnUpdateCommand(int, CommandState *)
+{
+    return false;
+}
+
+// --- Between the page and the feed ---
+
+void CRSSEditView::LoadPostIntoEditor(int index)
+{
+    CRssFeed *feed = m_doc->feed();
+    if (index < 0 || index >= feed->GetPostCount())
+        return;
+    const QString description = feed->GetPostDescription(index);
+    const PostRef post(feed, index);
+    m_engine->setValue(kTitle, post.GetTitle());
+    setRichTextValue(description);
+    SetDropDownValue(kLink, post.GetLink());
+    SetDropDownValue(kAuthor, post.GetAuthor());
+}
+
+void CRSSEditView::CommitEditorToPost(int index, bool onlyIfDirty)
+{
+    if (onlyIfDirty && !m_editorDirty)
+        return;
+    if (index < 0)
+        return;
+    QString description = m_engine->saveHtml(kRichText);
+    CleanSavedHtml(description);
+    PostRef post(m_doc->feed(), index);
+    if (post.SetDescription(description) && onlyIfDirty)
+        m_doc->SetModifiedFlag(true);
+    CommitDropDown(kAuthor);
+    CommitDropDown(kLink);
+}
+
+void CRSSEditView::CommitDropDown(const QString &id)
+{
+    if (!m_engine->hasElement(id))
+        return;
+    PostRef post(m_doc->feed(), m_doc->currentPost());
+    const QString value = m_engine->value(id).toString();
+    if (id == kLink)
+        post.SetLink(value);
+    else if (id == kAuthor)
+        post.SetAuthor(value);
+}
+
+void CRSSEditView::FillLinkList()
+{
+    std::set<QString> links;
+    m_doc->feed()->CollectLinks(links);
+    for (const QString &link : links)
+        SetDropDownValue(kLink, link);
+}
+
+void CRSSEditView::SetDropDownValue(const QString &id, const QString &value)
+{
+    if (!m_engine->hasElement(id) || value.isEmpty())
+        return;
+    if (!m_engine->options(id).contains(value))
+        m_engine->appendOption(id, value);
+    m_engine->setValue(id, value);
+}
+
+void CRSSEditView::ShowLinkPlaceholder()
+{
+    SetDropDownValue(kLink, kLinkPlaceholder);
+    const bool placeholder = m_engine->value(kLink).toString().compare(kLinkPlaceholder, Qt::CaseInsensitive) == 0;
+    m_engine->setStyleAttribute(kLink, QStringLiteral("color"), placeholder ? kPlaceholderColor : QString());
+}
+
+void CRSSEditView::setRichTextValue(const QString &description)
+{
+    m_engine->setValue(kRichText, description);
+    m_editorDirty = false;
+}
+
+void CRSSEditView::FocusEditor()
+{
+    const QString focused = m_engine->focusElement();
+    if (!focused.isEmpty())
+        m_engine->setElementState(focused, 0, CHtmlEngineView::StateFocus);
+    m_engine->setElementState(kRichText, CHtmlEngineView::StateFocus, 0);
+    m_engine->setFocus(Qt::OtherFocusReason);
+}
+
+void CRSSEditView::PreviewDescription()
+{
+    QString description = m_engine->saveHtml(kRichText);
+    CleanSavedHtml(description);
+    m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(description));
+}
+
+QString CRSSEditView::GetSelectedFragment() const
+{
+    return SelectedFragmentFromSavedHtml(m_engine->saveHtml(kRichText));
+}
+
+QString CRSSEditView::GetSelectionHtml() const
+{
+    return FragmentFromSelectionHtml(m_engine->selectionHtml(kRichText));
+}
+
+// --- Events of the page ---
+
+void CRSSEditView::onPageReady()
+{
+    FocusEditor();
+    emit pageReady();
+}
+
+void CRSSEditView::onElementEvent(int code, const QString &id)
+{
+    if (!m_doc)
+        return;
+    switch (code) {
+    case CHtmlEngineView::ButtonClick:
+        if (id.compare(QLatin1String("tb_hyperlink"), Qt::CaseInsensitive) == 0) {
+            sendCommand(ID_INSERT_HYPERLINK);
+        } else if (id.compare(QLatin1String("tb_image"), Qt::CaseInsensitive) == 0) {
+            sendCommand(ID_INSERT_IMAGE);
+        } else if (id.compare(QLatin1String("tb_strikeout"), Qt::CaseInsensitive) == 0) {
+            m_engine->callMethod(kRichText, QStringLiteral("toggleSpan"), { QStringLiteral("s") });
+            m_doc->SetModifiedFlag(true);
+        }
+        break;
+    case CHtmlEngineView::EditValueChanged:
+        OnEditValueChanged(id);
+        m_editorDirty = true;
+        break;
+    case CHtmlEngineView::SelectSelectionChanged:
+        CommitDropDown(id);
+        m_doc->Notify(this, HINT_LINK_OR_AUTHOR_CHANGED, m_doc->currentPost());
+        m_editorDirty = true;
+        m_doc->SetModifiedFlag(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void CRSSEditView::OnEditValueChanged(const QString &id)
+{
+    if (id == kTitle) {
+        m_doc->SetModifiedFlag(true);
+        const int current = m_doc->currentPost();
+        PostRef(m_doc->feed(), current).SetTitle(m_engine->elementHtml(kTitle));
+        m_doc->Notify(this, HINT_TITLE_CHANGED, current);
+    } else if (id == kRichText) {
+        m_doc->SetModifiedFlag(true);
+        PreviewDescription();
+    }
+}
+
+void CRSSEditView::sendCommand(int id)
+{
+    if (!OnCommand(id))
+        emit commandRequested(id);
+}

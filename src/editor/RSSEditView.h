@@ -1,0 +1,70 @@
+#pragma once
+
+#include "document/CommandIds.h"
+#include "document/RSSEditDoc.h"
+#include "document/RSSObserver.h"
+
+#include <QFrame>
+#include <QPointer>
+#include <QString>
+
+class CHtmlEngineView;
+
+// The document's view: the editor page with the current post's title,
+// description, link and author. Loads a post into the page when it becomes
+// current and writes the page back into the feed when the document asks for
+// a commit; title edits and drop-down picks reach the feed at once.
+class CRSSEditView : public QFrame, public CRSSObserver, public CCommandTarget
+{
+    Q_OBJECT
+public:
+    explicit CRSSEditView(CRSSEditDoc *doc, QWidget *parent = nullptr);
+    ~CRSSEditView() override;
+
+    CRSSEditDoc *document() const { return m_doc; }
+    CHtmlEngineView *engine() const { return m_engine; }
+    // Set by every edit in the page since the rich text was last given a value.
+    bool isEditorDirty() const { return m_editorDirty; }
+
+    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState *state) override;
+
+    // Title, description, link and author of post `index` into the page.
+    void LoadPostIntoEditor(int index);
+    // The page's description, author and link into post `index`; with
+    // `onlyIfDirty` nothing happens unless the page was edited.
+    void CommitEditorToPost(int index, bool onlyIfDirty);
+    // Every distinct link of the feed into the Link drop-down's list.
+    void FillLinkList();
+    // Shows `value` in a drop-down, adding it to the list when missing. An
+    // empty value leaves the drop-down as it is.
+    void SetDropDownValue(const QString &id, const QString &value);
+    void FocusEditor();
+    // Sends the cleaned description to the other views and the preview pane.
+    void PreviewDescription();
+
+    // The text run around the selection in the saved description.
+    QString GetSelectedFragment() const;
+    // The selected markup, empty when nothing is selected.
+    QString GetSelectionHtml() const;
+
+signals:
+    void pageReady();
+    // A button of the page asked for a command this view does not handle;
+    // the window that holds the view routes it on.
+    void commandRequested(int id);
+
+private:
+    void onPageReady();
+    void onElementEvent(int code, const QString &id);
+    void OnEditValueChanged(const QString &id);
+    void CommitDropDown(const QString &id);
+    void ShowLinkPlaceholder();
+    void setRichTextValue(const QString &description);
+    void sendCommand(int id);
+
+    QPointer<CRSSEditDoc> m_doc;
+    CHtmlEngineView *m_engine = nullptr;
+    bool m_editorDirty = false;
+};

@@ -1,0 +1,81 @@
+#include "engine/ElementMirror.h"
+
+const HtmlElementState *CElementMirror::find(const QString &id) const
+{
+    const auto it = m_elements.constFind(id);
+    return it == m_elements.constEnd() ? nullptr : &it.value();
+}
+
+HtmlElementState &CElementMirror::beginWrite(const QString &id)
+{
+    HtmlElementState &element = m_elements[id];
+    element.writeGeneration = ++m_generation;
+    return element;
+}
+
+void CElementMirror::writeFocus(const QString &id)
+{
+    m_focusId = id;
+    m_focusGeneration = ++m_generation;
+}
+
+QSet<QString> CElementMirror::update(qint64 pageGeneration, const QVariantMap &elements, const QString &focusId)
+{
+    QSet<QString> stale;
+    for (auto it = elements.constBegin(); it != elements.constEnd(); ++it) {
+        const auto known = m_elements.constFind(it.key());
+        if (known != m_elements.constEnd() && known->writeGeneration > pageGeneration) {
+            stale.insert(it.key());
+            continue;
+        }
+        HtmlElementState state = stateFromPage(it.value().toMap());
+        if (known != m_elements.constEnd())
+            state.writeGeneration = known->writeGeneration;
+        m_elements.insert(it.key(), state);
+    }
+    if (m_focusGeneration <= pageGeneration)
+        m_focusId = focusId;
+    return stale;
+}
+
+void CElementMirror::replaceAll(qint64 pageGeneration, const QVariantMap &elements, const QString &focusId)
+{
+    for (auto it = m_elements.begin(); it != m_elements.end();) {
+        if (!elements.contains(it.key()) && it->writeGeneration <= pageGeneration)
+            it = m_elements.erase(it);
+        else
+            ++it;
+    }
+    update(pageGeneration, elements, focusId);
+}
+
+HtmlElementState CElementMirror::stateFromPage(const QVariantMap &snapshot)
+{
+    HtmlElementState state;
+    state.tag = snapshot.value(QStringLiteral("tag")).toString();
+    state.behavior = snapshot.value(QStringLiteral("behavior")).toString();
+    state.value = snapshot.value(QStringLiteral("value"));
+    state.html = snapshot.value(QStringLiteral("html")).toString();
+    state.text = snapshot.value(QStringLiteral("text")).toString();
+    state.attributes = snapshot.value(QStringLiteral("attributes")).toMap();
+    state.styles = snapshot.value(QStringLiteral("styles")).toMap();
+    state.options = snapshot.value(QStringLiteral("options")).toStringList();
+    state.state = snapshot.value(QStringLiteral("state")).toUInt();
+
+    state.markedHtml = snapshot.value(QStringLiteral("markedHtml")).toString();
+    state.selectionStart = snapshot.value(QStringLiteral("selectionStart")).toInt();
+    state.selectionEnd = snapshot.value(QStringLiteral("selectionEnd")).toInt();
+    state.selectionText = snapshot.value(QStringLiteral("selectionText")).toString();
+    state.selectionHtml = snapshot.value(QStringLiteral("selectionHtml")).toString();
+    state.currentStyle = snapshot.value(QStringLiteral("currentStyle")).toMap();
+    // Numbers come from JavaScript as doubles; the weight is read as an integer.
+    const QString weight = QStringLiteral("font-weight");
+    if (state.currentStyle.contains(weight))
+        state.currentStyle.insert(weight, state.currentStyle.value(weight).toInt());
+    state.currentObjects = snapshot.value(QStringLiteral("currentObjects")).toStringList();
+    state.objectAttributes = snapshot.value(QStringLiteral("objectAttributes")).toList();
+    const QVariantMap commands = snapshot.value(QStringLiteral("commandStates")).toMap();
+    for (auto it = commands.constBegin(); it != commands.constEnd(); ++it)
+        state.commandStates.insert(it.key(), it.value().toBool() ? 1 : 0);
+    return state;
+}

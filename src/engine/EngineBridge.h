@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QVariant>
+
+// The one object the page's scripts see over the web channel. The page calls
+// hello() once its scripts run and report() with its state and events; the
+// program sends its writes with applyOps(). Calls from the page arrive as
+// queued messages, never inside a call of the program.
+class CEngineBridge : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    Q_INVOKABLE void hello() { emit pageGreeted(); }
+    // state: { generation, focus, elements: { id: snapshot }, events: [ { code, id } ], complete }
+    Q_INVOKABLE void report(const QVariantMap &state) { emit pageReported(state); }
+
+signals:
+    // To the page: writes to apply in order; `complete` asks for a report of
+    // every element afterwards.
+    void applyOps(const QVariantList &ops, bool complete);
+
+    // To the program.
+    void pageGreeted();
+    void pageReported(const QVariantMap &state);
+};

@@ -1,0 +1,357 @@
+#include "engine/HtmlEngineView.h"
+
+#include "engine/EngineBridge.h"
+#include "engine/EnginePage.h"
+#include "engine/StyleSheetInterceptor.h"
+
+#include <QFileInfo>
+#include <QUrl>
+#include <QWebChannel>
+#include <QWebEngineSettings>
+
+namespace {
+
+const QString kRichText = QStringLiteral("richtext");
+const QString kEdit = QStringLiteral("edit");
+
+// Text as the page's HTML serialiser writes it inside an element.
+QString escapeText(const QString &text)
+{
+    QString html;
+    html.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': html += QStringLiteral("&amp;"); break;
+        case '<': html += QStringLiteral("&lt;"); break;
+        case '>': html += QStringLiteral("&gt;"); break;
+        case 0xA0: html += QStringLiteral("&nbsp;"); break;
+        default: html += c;
+        }
+    }
+    return html;
+}
+
+void clearSelection(HtmlElementState &element)
+{
+    element.selectionStart = 0;
+    element.selectionEnd = 0;
+    element.selectionText.clear();
+    element.selectionHtml.clear();
+    element.currentObjects.clear();
+    element.objectAttributes.clear();
+    element.currentStyle.clear();
+}
+
+} // namespace
+
+CHtmlEngineView::CHtmlEngineView(QWidget *parent)
+    : QWebEngineView(parent)
+    , m_page(new CEnginePage(this))
+    , m_bridge(new CEngineBridge(this))
+    , m_channel(new QWebChannel(this))
+    , m_interceptor(new CStyleSheetInterceptor(this))
+{
+    QWebEngineSettings *settings = m_page->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+
+    m_page->setUrlRequestInterceptor(m_interceptor);
+    m_channel->registerObject(QStringLiteral("engine"), m_bridge);
+    m_page->setWebChannel(m_channel);
+    setPage(m_page);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    connect(m_bridge, &CEngineBridge::pageGreeted, this, &CHtmlEngineView::onPageGreeted);
+    connect(m_bridge, &CEngineBridge::pageReported, this, &CHtmlEngineView::onPageReported);
+}
+
+CHtmlEngineView::~CHtmlEngineView()
+{
+    // The page refers to the interceptor and the channel; let it go first.
+    setPage(nullptr);
+    delete m_page;
+}
+
+bool CHtmlEngineView::loadPage(const QString &resourcePath)
+{
+    const QFileInfo resource(resourcePath);
+    if (!resourcePath.startsWith(QLatin1Char(':')) || !resource.isFile() || resource.size() == 0)
+        return false;
+
+    m_mirror = CElementMirror();
+    m_pendingOps.clear();
+    m_connected = false;
+    m_ready = false;
+
+    const QUrl url(QStringLiteral("qrc") + resourcePath);
+    m_page->setHomeUrl(url);
+    m_page->load(url);
+    return true;
+}
+
+bool CHtmlEngineView::hasElement(const QString &id) const
+{
+    return !m_ready || m_mirror.contains(id);
+}
+
+QString CHtmlEngineView::tagName(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? element->tag : QString();
+}
+
+QString CHtmlEngineView::attribute(const QString &id, const QString &name) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? element->attributes.value(name).toString() : QString();
+}
+
+void CHtmlEngineView::setAttribute(const QString &id, const QString &name, const QString &value)
+{
+    if (!hasElement(id))
+        return;
+    m_mirror.beginWrite(id).attributes.insert(name, value);
+    queueOp(QStringLiteral("setAttribute"), id, { { QStringLiteral("name"), name }, { QStringLiteral("value"), value } });
+}
+
+QString CHtmlEngineView::styleAttribute(const QString &id, const QString &name) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? element->styles.value(name).toString() : QString();
+}
+
+void CHtmlEngineView::setStyleAttribute(const QString &id, const QString &name, const QString &value)
+{
+    if (!hasElement(id))
+        return;
+    HtmlElementState &element = m_mirror.beginWrite(id);
+    if (value.isEmpty())
+        element.styles.remove(name);
+    else
+        element.styles.insert(name, value);
+    queueOp(QStringLiteral("setStyle"), id, { { QStringLiteral("name"), name }, { QStringLiteral("value"), value } });
+}
+
+QString CHtmlEngineView::elementHtml(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? element->html : QString();
+}
+
+void CHtmlEngineView::setElementHtml(const QString &id, const QString &html)
+{
+    if (!hasElement(id))
+        return;
+    HtmlElementState &element = m_mirror.beginWrite(id);
+    element.html = html;
+    if (element.behavior == kRichText || element.behavior.isEmpty()) {
+        element.markedHtml = html;
+        clearSelection(element);
+    }
+    queueOp(QStringLiteral("setHtml"), id, { { QStringLiteral("html"), html } });
+}
+
+QString CHtmlEngineView::innerText(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? element->text : QString();
+}
+
+QVariant CHtmlEngineView::value(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? element->value : QVariant();
+}
+
+void CHtmlEngineView::setValue(const QString &id, const QVariant &value)
+{
+    if (!hasElement(id))
+        return;
+    HtmlElementState &element = m_mirror.beginWrite(id);
+    const QString text = value.toString();
+    element.value = value;
+    if (element.behavior == kRichText) {
+        element.html = text;
+        element.markedHtml = text;
+        clearSelection(element);
+    } else if (element.behavior == kEdit) {
+        element.text = text;
+        element.html = escapeText(text);
+    } else if (element.behavior.isEmpty() && element.tag.isEmpty()) {
+        // Not yet reported by the page: the value stands for all its forms
+        // until the page says what the element is.
+        element.text = text;
+        element.html = text;
+        element.markedHtml = text;
+    }
+    queueOp(QStringLiteral("setValue"), id, { { QStringLiteral("value"), value } });
+}
+
+QStringList CHtmlEngineView::options(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? element->options : QStringList();
+}
+
+void CHtmlEngineView::appendOption(const QString &id, const QString &text)
+{
+    if (!hasElement(id))
+        return;
+    HtmlElementState &element = m_mirror.beginWrite(id);
+    if (!element.options.contains(text))
+        element.options.append(text);
+    queueOp(QStringLiteral("appendOption"), id, { { QStringLiteral("text"), text } });
+}
+
+uint CHtmlEngineView::elementState(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    if (!element)
+        return 0;
+    return element->state | (m_mirror.focusId() == id ? uint(StateFocus) : 0u);
+}
+
+void CHtmlEngineView::setElementState(const QString &id, uint bitsToSet, uint bitsToClear)
+{
+    if (!hasElement(id))
+        return;
+    HtmlElementState &element = m_mirror.beginWrite(id);
+    const uint kept = ~uint(StateFocus);
+    element.state = (element.state | (bitsToSet & kept)) & ~(bitsToClear & kept);
+    if (bitsToSet & StateFocus)
+        m_mirror.writeFocus(id);
+    else if ((bitsToClear & StateFocus) && m_mirror.focusId() == id)
+        m_mirror.writeFocus(QString());
+    queueOp(QStringLiteral("setState"), id,
+            { { QStringLiteral("set"), bitsToSet }, { QStringLiteral("clear"), bitsToClear } });
+}
+
+QString CHtmlEngineView::saveHtml(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? savedDocument(element->markedHtml) : QString();
+}
+
+bool CHtmlEngineView::selection(const QString &id, int *start, int *end) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    if (!element)
+        return false;
+    *start = element->selectionStart;
+    *end = element->selectionEnd;
+    return true;
+}
+
+QString CHtmlEngineView::selectionText(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element ? element->selectionText : QString();
+}
+
+QByteArray CHtmlEngineView::selectionHtml(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    if (!element || element->selectionHtml.isEmpty())
+        return QByteArray();
+    const QString fragment = QStringLiteral("<html>\r\n<body>\r\n<!--StartFragment-->")
+        + element->selectionHtml + QStringLiteral("<!--EndFragment-->\r\n</body>\r\n</html>");
+    return fragment.toUtf8();
+}
+
+QVariant CHtmlEngineView::callMethod(const QString &id, const QString &name, const QVariantList &args)
+{
+    if (!hasElement(id))
+        return QVariant();
+    const HtmlElementState *element = m_mirror.find(id);
+
+    if (name == QLatin1String("saveHTML"))
+        return saveHtml(id);
+    if (name == QLatin1String("getCurrentStyle"))
+        return element ? element->currentStyle : QVariantMap();
+    if (name == QLatin1String("getCurrentObjects"))
+        return element ? QVariant(QVariant(element->currentObjects).toList()) : QVariant(QVariantList());
+    if (name == QLatin1String("getCurrentObjectAttributes")) {
+        const int index = args.value(0, -1).toInt();
+        if (!element || index < 0 || index >= element->objectAttributes.size())
+            return QVariant();
+        return element->objectAttributes.at(index);
+    }
+    if (name.startsWith(QLatin1String("can")))
+        return element ? element->commandStates.value(name, 0).toInt() : 0;
+
+    static const QStringList actions = {
+        QStringLiteral("doUndo"), QStringLiteral("doRedo"), QStringLiteral("doCut"),
+        QStringLiteral("doCopy"), QStringLiteral("doPaste"), QStringLiteral("doSelectAll"),
+        QStringLiteral("toggleSpan"), QStringLiteral("setBlock"), QStringLiteral("insertHtml"),
+        QStringLiteral("setCurrentObjectAttributes"),
+    };
+    if (!actions.contains(name))
+        return QVariant();
+    // An action changes the page, not the copy: the page reports its result.
+    queueOp(QStringLiteral("call"), id, { { QStringLiteral("method"), name }, { QStringLiteral("args"), args } });
+    return QVariant();
+}
+
+QString CHtmlEngineView::savedDocument(const QString &markedHtml)
+{
+    return QStringLiteral("<html>\r\n<head>\r\n"
+                          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
+                          "</head>\r\n<body>\r\n")
+        + markedHtml + QStringLiteral("\r\n</body>\r\n</html>\r\n");
+}
+
+void CHtmlEngineView::onPageGreeted()
+{
+    m_connected = true;
+    sendOps(true);
+}
+
+void CHtmlEngineView::onPageReported(const QVariantMap &state)
+{
+    const qint64 generation = state.value(QStringLiteral("generation")).toLongLong();
+    const QVariantMap elements = state.value(QStringLiteral("elements")).toMap();
+    const QString focus = state.value(QStringLiteral("focus")).toString();
+    const bool complete = state.value(QStringLiteral("complete")).toBool();
+
+    QSet<QString> stale;
+    if (complete)
+        m_mirror.replaceAll(generation, elements, focus);
+    else
+        stale = m_mirror.update(generation, elements, focus);
+
+    if (complete && !m_ready) {
+        m_ready = true;
+        emit pageReady();
+    }
+
+    // Events about content the program has overwritten since are dropped:
+    // the page replaces that content as it applies the write.
+    const QVariantList events = state.value(QStringLiteral("events")).toList();
+    for (const QVariant &event : events) {
+        const QVariantMap map = event.toMap();
+        const QString id = map.value(QStringLiteral("id")).toString();
+        if (!stale.contains(id))
+            emit elementEvent(map.value(QStringLiteral("code")).toInt(), id);
+    }
+}
+
+void CHtmlEngineView::queueOp(const QString &op, const QString &id, const QVariantMap &arguments)
+{
+    QVariantMap entry = arguments;
+    entry.insert(QStringLiteral("op"), op);
+    entry.insert(QStringLiteral("id"), id);
+    entry.insert(QStringLiteral("generation"), m_mirror.generation());
+    m_pendingOps.append(entry);
+    if (m_connected)
+        sendOps(false);
+}
+
+void CHtmlEngineView::sendOps(bool complete)
+{
+    const QVariantList ops = m_pendingOps;
+    m_pendingOps.clear();
+    emit m_bridge->applyOps(ops, complete);
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "engine/ElementMirror.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QVariant>
+#include <QWebEngineView>
+
+class CEngineBridge;
+class CEnginePage;
+class CStyleSheetInterceptor;
+class QWebChannel;
+
+// Shows a page from the program's resources and offers its elements by id:
+// attributes, styles, HTML, control values, states and the behaviour methods
+// of rich-text elements, with the page's element events as a signal.
+//
+// Reads never wait for the page. The page's scripts (res/engine/) report
+// every element's state on every change, and reads are answered from that
+// copy (CElementMirror). A write updates the copy at once and is sent to the
+// page, which applies it and reports back. So a caller gets an answer that
+// is exact at that moment, without a nested event loop in which other
+// notifications could run. Writes made before the page has loaded are kept
+// and applied once its scripts run.
+class CHtmlEngineView : public QWebEngineView
+{
+    Q_OBJECT
+public:
+    enum ElementEvent {
+        ButtonClick = 0,
+        EditValueChanged = 4,
+        SelectSelectionChanged = 5,
+        UiStateChanged = 0x95,
+    };
+    enum ElementState : uint {
+        StateFocus = 0x08,
+        StateChecked = 0x40,
+        StateDisabled = 0x80,
+    };
+
+    explicit CHtmlEngineView(QWidget *parent = nullptr);
+    ~CHtmlEngineView() override;
+
+    // Loads a page of the program's resources, e.g. ":/editor/editor.html".
+    // False when the resource is missing or empty.
+    bool loadPage(const QString &resourcePath);
+    // True once the page's scripts have reported all its elements.
+    bool isReady() const { return m_ready; }
+
+    // --- Elements ---
+    // Before the page is ready every id counts as present, so that writes
+    // made early are kept rather than dropped.
+    bool hasElement(const QString &id) const;
+    QString focusElement() const { return m_mirror.focusId(); }
+    QString tagName(const QString &id) const;
+
+    // --- Content ---
+    QString attribute(const QString &id, const QString &name) const;
+    void setAttribute(const QString &id, const QString &name, const QString &value);
+    QString styleAttribute(const QString &id, const QString &name) const;
+    // An empty value removes the property.
+    void setStyleAttribute(const QString &id, const QString &name, const QString &value);
+    QString elementHtml(const QString &id) const; // inner HTML
+    void setElementHtml(const QString &id, const QString &html);
+    QString innerText(const QString &id) const;
+
+    // --- Controls ---
+    // Rich text: its HTML; edit: its text; drop-down: the text of its field.
+    QVariant value(const QString &id) const;
+    void setValue(const QString &id, const QVariant &value);
+    QStringList options(const QString &id) const;
+    // Appends an option to a drop-down's list unless one has that text.
+    void appendOption(const QString &id, const QString &text);
+
+    // --- States (StateFocus, StateChecked, StateDisabled) ---
+    uint elementState(const QString &id) const;
+    void setElementState(const QString &id, uint bitsToSet, uint bitsToClear);
+
+    // --- Rich-text behaviour ---
+    // "saveHTML": a whole document around the element's HTML, the caret or
+    // selection marked with <!--StartSelection--> and <!--EndSelection-->.
+    QString saveHtml(const QString &id) const;
+    // Character offsets of the selection in the element's text; false when
+    // there is no such element.
+    bool selection(const QString &id, int *start, int *end) const;
+    QString selectionText(const QString &id) const;
+    // UTF-8: the selected markup between <!--StartFragment--> and
+    // <!--EndFragment-->; empty when nothing is selected.
+    QByteArray selectionHtml(const QString &id) const;
+    // A behaviour method by name. Queries ("getCurrentStyle",
+    // "getCurrentObjects", "getCurrentObjectAttributes", "canUndo", "canCut",
+    // "canCopy", "canPaste", "canSelectAll", "saveHTML") answer at once;
+    // actions ("doUndo", "doRedo", "doCut", "doCopy", "doPaste",
+    // "doSelectAll", "toggleSpan", "setBlock", "insertHtml",
+    // "setCurrentObjectAttributes") are carried out by the page and answer
+    // a null value; the page reports the result.
+    QVariant callMethod(const QString &id, const QString &name, const QVariantList &args = QVariantList());
+
+    // The wrapper document "saveHTML" puts around an element's HTML.
+    static QString savedDocument(const QString &markedHtml);
+
+signals:
+    void pageReady();
+    // One of ElementEvent for the element with that id (empty when the
+    // target has none).
+    void elementEvent(int code, const QString &id);
+
+private slots:
+    void onPageGreeted();
+    void onPageReported(const QVariantMap &state);
+
+private:
+    void queueOp(const QString &op, const QString &id, const QVariantMap &arguments = QVariantMap());
+    void sendOps(bool complete);
+
+    CEnginePage *m_page = nullptr;
+    CEngineBridge *m_bridge = nullptr;
+    QWebChannel *m_channel = nullptr;
+    CStyleSheetInterceptor *m_interceptor = nullptr;
+    CElementMirror m_mirror;
+    QVariantList m_pendingOps;
+    bool m_connected = false; // the page's scripts said hello
+    bool m_ready = false;     // and reported every element
+};

@@ -1,0 +1,82 @@
+#include "engine/ElementMirror.h"
+
+#include <QtTest>
+
+namespace {
+
+QVariantMap snapshot(const QString &html)
+{
+    return { { "tag", "div" }, { "behavior", "richtext" }, { "html", html }, { "markedHtml", html } };
+}
+
+} // namespace
+
+class TestElementMirror : public QObject
+{
+    Q_OBJECT
+private slots:
+    void update_takesReportsOfTheLatestGeneration();
+    void update_keepsProgramWriteNewerThanReport();
+    void update_focusWrittenByProgramWinsOverOlderReport();
+    void replaceAll_forgetsIdsThePageLacks();
+    void stateFromPage_readsWeightAsInteger();
+};
+
+void TestElementMirror::update_takesReportsOfTheLatestGeneration()
+{
+    CElementMirror mirror;
+    mirror.beginWrite("richtext_edit").html = "<p>program</p>";
+    const QSet<QString> stale = mirror.update(mirror.generation(), { { "richtext_edit", snapshot("<p>page</p>") } }, "");
+    QVERIFY(stale.isEmpty());
+    QCOMPARE(mirror.find("richtext_edit")->html, QString("<p>page</p>"));
+}
+
+void TestElementMirror::update_keepsProgramWriteNewerThanReport()
+{
+    CElementMirror mirror;
+    mirror.update(0, { { "richtext_edit", snapshot("<p>typed</p>") }, { "div_title", snapshot("T") } }, "");
+    const qint64 before = mirror.generation();
+    mirror.beginWrite("richtext_edit").html = "<p>loaded</p>";
+
+    // A report sent before the page applied the write.
+    const QSet<QString> stale = mirror.update(before,
+        { { "richtext_edit", snapshot("<p>typed more</p>") }, { "div_title", snapshot("T2") } }, "");
+    QCOMPARE(stale, QSet<QString>({ "richtext_edit" }));
+    QCOMPARE(mirror.find("richtext_edit")->html, QString("<p>loaded</p>"));
+    QCOMPARE(mirror.find("div_title")->html, QString("T2"));
+}
+
+void TestElementMirror::update_focusWrittenByProgramWinsOverOlderReport()
+{
+    CElementMirror mirror;
+    mirror.writeFocus("richtext_edit");
+    mirror.update(0, {}, "div_title");
+    QCOMPARE(mirror.focusId(), QString("richtext_edit"));
+    mirror.update(mirror.generation(), {}, "div_title");
+    QCOMPARE(mirror.focusId(), QString("div_title"));
+}
+
+void TestElementMirror::replaceAll_forgetsIdsThePageLacks()
+{
+    CElementMirror mirror;
+    mirror.beginWrite("select_author").value = "someone";
+    mirror.beginWrite("no_such_element").value = "x";
+    mirror.replaceAll(mirror.generation(), { { "select_author", snapshot("") } }, "");
+    QVERIFY(mirror.contains("select_author"));
+    QVERIFY(!mirror.contains("no_such_element"));
+}
+
+void TestElementMirror::stateFromPage_readsWeightAsInteger()
+{
+    QVariantMap page = snapshot("");
+    page.insert("currentStyle", QVariantMap { { "font-weight", 700.0 }, { "font-style", "italic" } });
+    page.insert("commandStates", QVariantMap { { "canUndo", true }, { "canCut", false } });
+    const HtmlElementState state = CElementMirror::stateFromPage(page);
+    QCOMPARE(state.currentStyle.value("font-weight").typeId(), int(QMetaType::Int));
+    QCOMPARE(state.currentStyle.value("font-weight").toInt(), 700);
+    QCOMPARE(state.commandStates.value("canUndo").toInt(), 1);
+    QCOMPARE(state.commandStates.value("canCut").toInt(), 0);
+}
+
+QTEST_APPLESS_MAIN(TestElementMirror)
+#include "tst_elementmirror.moc"

@@ -1,0 +1,337 @@
+#include "engine/HtmlEngineView.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QtTest>
+
+namespace {
+
+const QString kPage = QStringLiteral(":/test/page.html");
+
+QVariant evalJs(QWebEngineView *view, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 10000))
+        qWarning("script did not answer: %s", qPrintable(script));
+    return result;
+}
+
+bool hasEvent(const QSignalSpy &spy, int code, const QString &id)
+{
+    for (const QList<QVariant> &arguments : spy) {
+        if (arguments.at(0).toInt() == code && arguments.at(1).toString() == id)
+            return true;
+    }
+    return false;
+}
+
+// Selects the characters [start, end) of the first text node of an element.
+QString selectTextScript(const QString &id, int start, int end)
+{
+    return QStringLiteral("(function(){ const e = document.getElementById('%1'); e.focus();"
+                          " let n = e; while (n.firstChild) n = n.firstChild;"
+                          " const r = document.createRange(); r.setStart(n, %2); r.setEnd(n, %3);"
+                          " const s = getSelection(); s.removeAllRanges(); s.addRange(r); return true; })()")
+        .arg(id).arg(start).arg(end);
+}
+
+} // namespace
+
+class TestHtmlEngineView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    // Loading
+    void loadPage_missingResourceFails();
+    void loadPage_reportsElementsAndValues();
+    void loadPage_answersStyleSheetInAnyCase();
+    void writesBeforeReady_reachThePage();
+
+    // Reading and writing by id
+    void setValue_readsBackAtOnceAndReachesPage();
+    void setValue_editTextReadsBackAsEscapedHtml();
+    void appendOption_addsOnceAndSetValueShowsIt();
+    void setStyleAttribute_colorsDropDownField();
+    void setElementState_checkedAndFocus();
+
+    // Events
+    void typing_reportsEditValueChanged();
+    void buttonClick_reportsItsId();
+    void dropDownPick_reportsSelectionChanged();
+
+    // Rich-text behaviour
+    void saveHtml_wrapsMarkedSelection();
+    void selectionHtml_holdsFragmentMarkers();
+    void selectionHtml_emptyWithoutSelection();
+    void insertHtml_andCurrentStyle();
+
+    // Security
+    void hostileDescription_runsNothingAndIsKept();
+
+private:
+    CHtmlEngineView *m_view = nullptr;
+    void loadAndWait();
+};
+
+void TestHtmlEngineView::init()
+{
+    m_view = new CHtmlEngineView;
+    m_view->resize(800, 600);
+    m_view->show();
+}
+
+void TestHtmlEngineView::cleanup()
+{
+    delete m_view;
+    m_view = nullptr;
+}
+
+void TestHtmlEngineView::loadAndWait()
+{
+    QVERIFY(m_view->loadPage(kPage));
+    QTRY_VERIFY_WITH_TIMEOUT(m_view->isReady(), 20000);
+}
+
+// --- Loading ---
+
+void TestHtmlEngineView::loadPage_missingResourceFails()
+{
+    QVERIFY(!m_view->loadPage(":/test/missing.html"));
+    QVERIFY(!m_view->isReady());
+}
+
+void TestHtmlEngineView::loadPage_reportsElementsAndValues()
+{
+    QSignalSpy ready(m_view, &CHtmlEngineView::pageReady);
+    loadAndWait();
+    QCOMPARE(ready.count(), 1);
+    QVERIFY(m_view->hasElement("div_title"));
+    QVERIFY(!m_view->hasElement("no_such_element"));
+    QCOMPARE(m_view->value("div_title").toString(), QString("Title"));
+    QCOMPARE(m_view->tagName("richtext_edit"), QString("div"));
+    QCOMPARE(m_view->options("pick"), QStringList({ "one", "two" }));
+    QCOMPARE(m_view->value("pick").toString(), QString("one"));
+    QCOMPARE(m_view->attribute("btn", "type"), QString("button"));
+}
+
+void TestHtmlEngineView::loadPage_answersStyleSheetInAnyCase()
+{
+    loadAndWait();
+    QCOMPARE(evalJs(m_view, "getComputedStyle(document.getElementById('probe')).width").toString(), QString("123px"));
+}
+
+void TestHtmlEngineView::writesBeforeReady_reachThePage()
+{
+    QVERIFY(m_view->loadPage(kPage));
+    m_view->setValue("richtext_edit", "<p>early</p>");
+    m_view->appendOption("pick", "three");
+    m_view->setValue("pick", "three");
+    QCOMPARE(m_view->saveHtml("richtext_edit").contains("<p>early</p>"), true);
+
+    QTRY_VERIFY_WITH_TIMEOUT(m_view->isReady(), 20000);
+    QTRY_COMPARE(evalJs(m_view, "document.getElementById('richtext_edit').innerHTML").toString(), QString("<p>early</p>"));
+    QTRY_COMPARE(m_view->options("pick"), QStringList({ "one", "two", "three" }));
+    QCOMPARE(m_view->value("pick").toString(), QString("three"));
+    QCOMPARE(m_view->elementHtml("richtext_edit"), QString("<p>early</p>"));
+}
+
+// --- Reading and writing by id ---
+
+void TestHtmlEngineView::setValue_readsBackAtOnceAndReachesPage()
+{
+    loadAndWait();
+    m_view->setValue("richtext_edit", "<p>one<br/>two");
+    // At once, before the page has seen it.
+    QVERIFY(m_view->saveHtml("richtext_edit").contains("<p>one<br/>two"));
+    // The page parses it and reports its own form.
+    QTRY_COMPARE(m_view->elementHtml("richtext_edit"), QString("<p>one<br>two</p>"));
+    QCOMPARE(evalJs(m_view, "document.getElementById('richtext_edit').innerHTML").toString(), QString("<p>one<br>two</p>"));
+}
+
+void TestHtmlEngineView::setValue_editTextReadsBackAsEscapedHtml()
+{
+    loadAndWait();
+    m_view->setValue("div_title", "Q&A <b>");
+    QCOMPARE(m_view->elementHtml("div_title"), QString("Q&amp;A &lt;b&gt;"));
+    QTRY_COMPARE(evalJs(m_view, "document.getElementById('div_title').textContent").toString(), QString("Q&A <b>"));
+    QTRY_COMPARE(m_view->elementHtml("div_title"), QString("Q&amp;A &lt;b&gt;"));
+}
+
+void TestHtmlEngineView::appendOption_addsOnceAndSetValueShowsIt()
+{
+    loadAndWait();
+    m_view->appendOption("pick", "two");
+    m_view->appendOption("pick", "http://example.com/a");
+    m_view->setValue("pick", "http://example.com/a");
+    QCOMPARE(m_view->options("pick"), QStringList({ "one", "two", "http://example.com/a" }));
+    QTRY_COMPARE(evalJs(m_view, "document.querySelectorAll('#pick .option').length").toInt(), 3);
+    QCOMPARE(evalJs(m_view, "document.querySelector('#pick input').value").toString(), QString("http://example.com/a"));
+}
+
+void TestHtmlEngineView::setStyleAttribute_colorsDropDownField()
+{
+    loadAndWait();
+    m_view->setStyleAttribute("pick", "color", "red");
+    QCOMPARE(m_view->styleAttribute("pick", "color"), QString("red"));
+    QTRY_COMPARE(evalJs(m_view, "document.querySelector('#pick input').style.color").toString(), QString("red"));
+    m_view->setStyleAttribute("pick", "color", QString());
+    QTRY_COMPARE(evalJs(m_view, "document.querySelector('#pick input').style.color").toString(), QString());
+    QCOMPARE(m_view->styleAttribute("pick", "color"), QString());
+}
+
+void TestHtmlEngineView::setElementState_checkedAndFocus()
+{
+    loadAndWait();
+    m_view->setElementState("btn", CHtmlEngineView::StateChecked | CHtmlEngineView::StateDisabled, 0);
+    QCOMPARE(m_view->elementState("btn"), uint(CHtmlEngineView::StateChecked | CHtmlEngineView::StateDisabled));
+    QTRY_COMPARE(evalJs(m_view, "document.getElementById('btn').className").toString(), QString("checked disabled"));
+    m_view->setElementState("btn", 0, CHtmlEngineView::StateDisabled);
+    QTRY_COMPARE(evalJs(m_view, "document.getElementById('btn').className").toString(), QString("checked"));
+
+    m_view->setElementState("richtext_edit", CHtmlEngineView::StateFocus, 0);
+    QCOMPARE(m_view->focusElement(), QString("richtext_edit"));
+    QTRY_COMPARE(evalJs(m_view, "document.activeElement.id").toString(), QString("richtext_edit"));
+    QTRY_VERIFY(m_view->elementState("richtext_edit") & CHtmlEngineView::StateFocus);
+}
+
+// --- Events ---
+
+void TestHtmlEngineView::typing_reportsEditValueChanged()
+{
+    loadAndWait();
+    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
+    m_view->setValue("div_title", QString());
+    m_view->setElementState("div_title", CHtmlEngineView::StateFocus, 0);
+    m_view->setFocus();
+    QTRY_COMPARE(evalJs(m_view, "document.activeElement.id").toString(), QString("div_title"));
+    QVERIFY(m_view->focusProxy());
+    QTest::keyClicks(m_view->focusProxy(), "abc");
+    QTRY_COMPARE(m_view->elementHtml("div_title"), QString("abc"));
+    QVERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "div_title"));
+}
+
+void TestHtmlEngineView::buttonClick_reportsItsId()
+{
+    loadAndWait();
+    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
+    evalJs(m_view, "document.getElementById('btn').click()");
+    QTRY_VERIFY(hasEvent(events, CHtmlEngineView::ButtonClick, "btn"));
+}
+
+void TestHtmlEngineView::dropDownPick_reportsSelectionChanged()
+{
+    loadAndWait();
+    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
+    evalJs(m_view, "document.querySelectorAll('#pick .option')[1]"
+                   ".dispatchEvent(new MouseEvent('mousedown', { bubbles: true, cancelable: true }))");
+    QTRY_VERIFY(hasEvent(events, CHtmlEngineView::SelectSelectionChanged, "pick"));
+    QCOMPARE(m_view->value("pick").toString(), QString("two"));
+    QVERIFY(!hasEvent(events, CHtmlEngineView::EditValueChanged, "pick"));
+
+    evalJs(m_view, "(function(){ const i = document.querySelector('#pick input'); i.focus();"
+                   " document.execCommand('insertText', false, 'x'); })()");
+    QTRY_VERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "pick"));
+    QCOMPARE(m_view->value("pick").toString(), QString("twox"));
+}
+
+// --- Rich-text behaviour ---
+
+void TestHtmlEngineView::saveHtml_wrapsMarkedSelection()
+{
+    loadAndWait();
+    m_view->setValue("richtext_edit", "<p>Hello world</p>");
+    QTRY_COMPARE(m_view->elementHtml("richtext_edit"), QString("<p>Hello world</p>"));
+    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
+    evalJs(m_view, selectTextScript("richtext_edit", 6, 9));
+    QTRY_COMPARE(m_view->selectionText("richtext_edit"), QString("wor"));
+    QVERIFY(hasEvent(events, CHtmlEngineView::UiStateChanged, "richtext_edit"));
+
+    const QString saved = m_view->saveHtml("richtext_edit");
+    QVERIFY(saved.startsWith("<html>"));
+    QVERIFY(saved.contains("<body>\r\n<p>Hello <!--StartSelection-->wor<!--EndSelection-->ld</p>\r\n</body>"));
+    int start = -1, end = -1;
+    QVERIFY(m_view->selection("richtext_edit", &start, &end));
+    QCOMPARE(start, 6);
+    QCOMPARE(end, 9);
+}
+
+void TestHtmlEngineView::selectionHtml_holdsFragmentMarkers()
+{
+    loadAndWait();
+    m_view->setValue("richtext_edit", "<p>Hello <b>bold</b> world</p>");
+    QTRY_COMPARE(m_view->elementHtml("richtext_edit"), QString("<p>Hello <b>bold</b> world</p>"));
+    evalJs(m_view, "(function(){ const p = document.querySelector('#richtext_edit p'); p.parentNode.focus();"
+                   " const r = document.createRange(); r.setStart(p.firstChild, 6); r.setEnd(p.lastChild, 3);"
+                   " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
+    QTRY_COMPARE(m_view->selectionText("richtext_edit"), QString("bold wo"));
+    const QString html = QString::fromUtf8(m_view->selectionHtml("richtext_edit"));
+    QVERIFY2(html.contains("<!--StartFragment--><b>bold</b> wo<!--EndFragment-->"), qPrintable(html));
+}
+
+void TestHtmlEngineView::selectionHtml_emptyWithoutSelection()
+{
+    loadAndWait();
+    m_view->setValue("richtext_edit", "<p>Hello</p>");
+    QTRY_COMPARE(m_view->elementHtml("richtext_edit"), QString("<p>Hello</p>"));
+    QVERIFY(m_view->selectionHtml("richtext_edit").isEmpty());
+    // A caret still gets both markers, side by side.
+    evalJs(m_view, selectTextScript("richtext_edit", 2, 2));
+    QTRY_VERIFY(m_view->saveHtml("richtext_edit").contains("He<!--StartSelection--><!--EndSelection-->llo"));
+    QVERIFY(m_view->selectionHtml("richtext_edit").isEmpty());
+}
+
+void TestHtmlEngineView::insertHtml_andCurrentStyle()
+{
+    loadAndWait();
+    m_view->setValue("richtext_edit", "<p>plain</p>");
+    QTRY_COMPARE(m_view->elementHtml("richtext_edit"), QString("<p>plain</p>"));
+    evalJs(m_view, selectTextScript("richtext_edit", 5, 5));
+    QTRY_COMPARE(m_view->focusElement(), QString("richtext_edit"));
+
+    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
+    QVERIFY(m_view->callMethod("richtext_edit", "insertHtml", { "<strong>x</strong>" }).isNull());
+    QTRY_VERIFY(m_view->elementHtml("richtext_edit").contains("<strong>x</strong>"));
+    QVERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "richtext_edit"));
+    QTRY_COMPARE(m_view->callMethod("richtext_edit", "canUndo").toInt(), 1);
+
+    evalJs(m_view, "(function(){ const t = document.querySelector('#richtext_edit strong').firstChild;"
+                   " const r = document.createRange(); r.setStart(t, 0); r.setEnd(t, 1);"
+                   " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
+    QTRY_COMPARE(m_view->callMethod("richtext_edit", "getCurrentObjects").toList(),
+                 QVariantList({ "p", "strong" }));
+    const QVariantMap style = m_view->callMethod("richtext_edit", "getCurrentStyle").toMap();
+    QCOMPARE(style.value("font-weight").toInt(), 700);
+    QCOMPARE(style.value("font-style").toString(), QString("normal"));
+    QCOMPARE(style.value("text-decoration").toString(), QString("none"));
+}
+
+// --- Security ---
+
+void TestHtmlEngineView::hostileDescription_runsNothingAndIsKept()
+{
+    loadAndWait();
+    const QString hostile = "<p>a</p><script>window.tidrelRan = 1;</script>"
+                            "<img src=\"missing.png\" onerror=\"window.tidrelRan = 2\">";
+    m_view->setValue("richtext_edit", hostile);
+    QTRY_VERIFY(m_view->elementHtml("richtext_edit").contains("onerror="));
+    // Wait until the image has failed, which is when the handler would run.
+    QTRY_COMPARE(evalJs(m_view, "document.querySelector('#richtext_edit img').complete").toBool(), true);
+    QTRY_COMPARE(evalJs(m_view, "document.querySelector('#richtext_edit img').naturalWidth").toInt(), 0);
+    QCOMPARE(evalJs(m_view, "typeof window.tidrelRan").toString(), QString("undefined"));
+
+    const QString saved = m_view->saveHtml("richtext_edit");
+    QVERIFY(saved.contains("<script>window.tidrelRan = 1;</script>"));
+    QVERIFY(saved.contains("onerror=\"window.tidrelRan = 2\""));
+}
+
+QTEST_MAIN(TestHtmlEngineView)
+#include "tst_htmlengineview.moc"
