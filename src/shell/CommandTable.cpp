@@ -1,0 +1,55 @@
+#include "shell/CommandTable.h"
+
+#include "document/CommandIds.h"
+
+const std::vector<CommandInfo> &commandTable()
+{
+    static const std::vector<CommandInfo> table = {
+        // File
+        {ID_FILE_NEW, "&New", "Ctrl+N", "Create a new feed", "document-new", ":/shell/icons/new.png"},
+        {ID_FILE_OPEN, "&Open\u2026", "Ctrl+O", "Open an existing feed", "document-open", ":/shell/icons/open.png"},
+        {ID_FILE_CLOSE, "&Close", "", "Close the active feed", "document-close", ""},
+        {ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active feed", "document-save", ":/shell/icons/save.png"},
+        {ID_FILE_SAVE_AS, "Save &As\u2026", "Ctrl+Shift+S", "Save the active feed with a new name", "document-save-as", ""},
+        {ID_APP_EXIT, "E&xit", "Ctrl+Q", "Quit the application; prompts to save feeds", "application-exit", ""},
+
+        // Posts
+        {ID_POST_ADD, "Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},
+        {ID_POST_RENAME, "Rename Post\u2026", "Ctrl+G", "Rename selected post", "", ""},
+        {ID_POST_DUPLICATE, "Duplicate Post", "", "Duplicate selected post", "edit-copy", ":/shell/icons/duplicate.png"},
+        {ID_POST_DUPLICATE_DELETE, "Duplicate + Delete", "", "Duplicate selected post + delete origin", "", ""},
+        {ID_POST_DELETE, "Delete Post\u2026", "", "Delete selected post", "edit-delete", ":/shell/icons/delete.png"},
+        {ID_SORT_BY_POSITION, "Sort By Position", "", "Sort the posts by their position in the feed", "", ""},
+        {ID_SORT_BY_TITLE, "Sort By Title", "", "Sort the posts by title", "", ""},
+        {ID_SORT_BY_DATE, "Sort By Date Created", "", "Sort the posts by date created, newest first", "", ""},
+        {ID_POST_BACK, "Back", "", "Go back to the post shown before", "go-previous", ":/shell/icons/back.png"},
+        {ID_POST_FORWARD, "Forward", "", "Go forward", "go-next", ":/shell/icons/forward.png"},
+        {ID_POST_RELOAD, "Reload\u2026", "", "Reload the current feed from disk", "view-refresh", ""},
+        {ID_FILTERING, "Filtering", "Ctrl+F", "Filter posts by title", "edit-find", ":/shell/icons/filter.png"},
+
+        // Tools
+        {ID_POST_COPY_FEED, "Copy RSS Feed", "", "Copy entire RSS feed code in clipboard", "", ""},
+        {ID_W3C_VALIDATOR, "W3C RSS Validator\u2026", "", "Open the W3C feed validation service to check a pasted feed", "", ":/shell/icons/validate.png"},
+        {ID_OPEN_BACKUP_FOLDER, "Open Backup Folder", "", "Open backup folder for RSS-feeds", "folder-open", ""},
+
+        // View
+        {ID_VIEW_TOOLBAR, "&Toolbar", "", "Show or hide the toolbar", "", ""},
+        {ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "", ""},
+
+        // Help
+        {ID_HELP_WEB_SITE, "Visit Tidrel Web Site", "", "Open the Tidrel home page in the web browser", "", ""},
+        {ID_HELP_OUR_FEED, "Our RSS Feed", "", "Open the Tidrel news feed in the web browser", "", ""},
+        {ID_HELP_SUPPORT, "Technical Support", "", "Open the Tidrel support page in the web browser", "", ""},
+        {ID_APP_ABOUT, "&About Tidrel\u2026", "Ctrl+Alt+F1", "Display program information, version number and copyright", "help-about", ""},
+    };
+    return table;
+}
+
+const CommandInfo *findCommand(int id)
+{
+    for (const CommandInfo &info : commandTable()) {
+        if (info.id == id)
+            return &info;
+    }
+    return nullptr;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// Commands that only the main window carries; the shared ones are in
+// document/CommandIds.h.
+enum ShellCommandId : int {
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+};
+
+// What a menu item or toolbar button shows for one command.
+struct CommandInfo
+{
+    int id;
+    const char *text; // menu text with its mnemonic
+    const char *shortcut; // portable key sequence text, may be empty
+    const char *prompt; // status-bar prompt
+    const char *iconName; // freedesktop icon name, may be empty
+    const char *iconFallback; // our own icon in the resources, may be empty
+};
+
+// Every command of the menus and the toolbar, in no particular order.
+const std::vector<CommandInfo> &commandTable();
+// The entry of one command, or null.
+const CommandInfo *findCommand(int id);

@@ -1,0 +1,80 @@
+#include "shell/DesktopServices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+QString feedFileFilter()
+{
+    return QStringLiteral("RSS Feeds (*.xml)");
+}
+
+QString applicationTitle()
+{
+    return QStringLiteral("Tidrel");
+}
+
+} // namespace
+
+bool CDesktopServices::confirm(const QString &question)
+{
+    return QMessageBox::question(m_dialogParent, applicationTitle(), question,
+                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+        == QMessageBox::Ok;
+}
+
+void CDesktopServices::showError(const QString &message)
+{
+    QMessageBox::critical(m_dialogParent, applicationTitle(), message);
+}
+
+void CDesktopServices::beep()
+{
+    QApplication::beep();
+}
+
+CShellServices::SaveChoice CDesktopServices::askSaveChanges(const QString &documentTitle)
+{
+    const QMessageBox::StandardButton answer = QMessageBox::warning(
+        m_dialogParent, applicationTitle(), QStringLiteral("Save changes to %1?").arg(documentTitle),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    switch (answer) {
+    case QMessageBox::Save:
+        return SaveChanges;
+    case QMessageBox::Discard:
+        return DiscardChanges;
+    default:
+        return CancelClosing;
+    }
+}
+
+QString CDesktopServices::askOpenFileName()
+{
+    return QFileDialog::getOpenFileName(m_dialogParent, QStringLiteral("Open"), QString(),
+                                        feedFileFilter());
+}
+
+QString CDesktopServices::askSaveFileName(const QString &suggestedPath)
+{
+    QFileDialog dialog(m_dialogParent, QStringLiteral("Save As"), suggestedPath, feedFileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("xml"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void CDesktopServices::showInformation(const QString &message)
+{
+    QMessageBox::information(m_dialogParent, applicationTitle(), message);
+}
+
+void CDesktopServices::openUrl(const QUrl &url)
+{
+    // The browser's answer does not matter: the user sees whether it opened.
+    QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/ShellServices.h"
+
+class QWidget;
+
+// The shell's questions as message boxes and file dialogs over the main
+// window, and web pages in the user's browser.
+class CDesktopServices : public CShellServices
+{
+public:
+    explicit CDesktopServices(QWidget *dialogParent) : m_dialogParent(dialogParent) {}
+
+    bool confirm(const QString &question) override;
+    void showError(const QString &message) override;
+    void beep() override;
+
+    SaveChoice askSaveChanges(const QString &documentTitle) override;
+    QString askOpenFileName() override;
+    QString askSaveFileName(const QString &suggestedPath) override;
+    void showInformation(const QString &message) override;
+    void openUrl(const QUrl &url) override;
+
+private:
+    QWidget *m_dialogParent;
+};

@@ -1,0 +1,219 @@
+#include "shell/DocManager.h"
+
+#include "document/RSSEditDoc.h"
+#include "panes/ChildFrame.h"
+#include "shell/ShellServices.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QStandardPaths>
+
+CDocManager::CDocManager(QMdiArea *mdiArea, CShellServices *services, QObject *parent)
+    : QObject(parent)
+    , m_mdiArea(mdiArea)
+    , m_services(services)
+{
+}
+
+void CDocManager::setServices(CShellServices *services)
+{
+    m_services = services;
+    for (CChildFrame *frame : std::as_const(m_frames))
+        frame->document()->setPrompter(services);
+}
+
+CChildFrame *CDocManager::newDocument(const NewFeedParams &params)
+{
+    CChildFrame *frame = createFrame();
+    showFrame(frame);
+    if (!frame->document()->OnNewDocument(params)) {
+        m_services->showError(QStringLiteral("Cannot create a new feed."));
+        discardFrame(frame);
+        return nullptr;
+    }
+    frame->updateCaption();
+    return frame;
+}
+
+CChildFrame *CDocManager::openDocument(const QString &path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    if (CChildFrame *open = findFrame(file)) {
+        m_mdiArea->setActiveSubWindow(open);
+        return open;
+    }
+
+    // The frame and its view exist before the feed loads, so that they hear
+    // the document announce the new content.
+    CChildFrame *frame = createFrame();
+    showFrame(frame);
+    QString error;
+    if (!frame->document()->OnOpenDocument(file, &error)) {
+        discardFrame(frame);
+        m_services->showError(QStringLiteral("Cannot open %1.\n\n%2")
+                                  .arg(QDir::toNativeSeparators(file), error));
+        return nullptr;
+    }
+    frame->document()->setPath(file);
+    addRecentFile(file);
+    return frame;
+}
+
+CChildFrame *CDocManager::openDocumentFromDialog()
+{
+    const QString path = m_services->askOpenFileName();
+    return path.isEmpty() ? nullptr : openDocument(path);
+}
+
+CChildFrame *CDocManager::openRecentFile(int position)
+{
+    if (position < 0 || position >= m_recentFiles.files().size())
+        return nullptr;
+    const QString path = m_recentFiles.files().at(position);
+    CChildFrame *frame = openDocument(path);
+    if (!frame && !findFrame(path)) {
+        m_recentFiles.remove(path);
+        emit recentFilesChanged();
+    }
+    return frame;
+}
+
+bool CDocManager::saveDocument(CChildFrame *frame)
+{
+    const QString path = frame->document()->path();
+    if (path.isEmpty())
+        return saveDocumentAs(frame);
+    return saveDocumentTo(frame, path);
+}
+
+bool CDocManager::saveDocumentAs(CChildFrame *frame)
+{
+    CRSSEditDoc *document = frame->document();
+    QString suggested = document->path();
+    if (suggested.isEmpty()) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        suggested = QDir(folder).filePath(document->title() + QStringLiteral(".xml"));
+    }
+    const QString target = m_services->askSaveFileName(suggested);
+    if (target.isEmpty())
+        return false;
+    return saveDocumentTo(frame, QFileInfo(target).absoluteFilePath());
+}
+
+bool CDocManager::saveDocumentTo(CChildFrame *frame, const QString &path)
+{
+    CRSSEditDoc *document = frame->document();
+    QString error;
+    if (!document->OnSaveDocument(path, &error)) {
+        // The document keeps its changes, so the user can try elsewhere.
+        m_services->showError(QStringLiteral("Cannot save %1.\n\n%2\n\nThe feed keeps its changes.")
+                                  .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    if (document->path() != path)
+        document->setPath(path);
+    frame->updateCaption();
+    addRecentFile(path);
+    return true;
+}
+
+bool CDocManager::closeDocument(CChildFrame *frame)
+{
+    return frame->close();
+}
+
+bool CDocManager::closeAllDocuments()
+{
+    for (CChildFrame *frame : std::as_const(m_frames)) {
+        if (!saveModified(frame))
+            return false;
+    }
+    m_closingWithoutQuestion = true;
+    const QList<CChildFrame *> frames = m_frames;
+    for (CChildFrame *frame : frames)
+        frame->close();
+    m_closingWithoutQuestion = false;
+    return true;
+}
+
+CChildFrame *CDocManager::findFrame(const QString &path) const
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    for (CChildFrame *frame : m_frames) {
+        if (frame->document()->path() == file)
+            return frame;
+    }
+    return nullptr;
+}
+
+bool CDocManager::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Close)
+        return QObject::eventFilter(watched, event);
+
+    auto *frame = static_cast<CChildFrame *>(watched);
+    if (!m_closingWithoutQuestion && !saveModified(frame)) {
+        event->ignore();
+        return true;
+    }
+    // The frame deletes itself once the close goes through.
+    m_frames.removeOne(frame);
+    emit documentsChanged();
+    return false;
+}
+
+CChildFrame *CDocManager::createFrame()
+{
+    auto *document = new CRSSEditDoc;
+    document->setPrompter(m_services);
+    auto *frame = new CChildFrame(document);
+    frame->installEventFilter(this);
+    m_frames.append(frame);
+    emit frameCreated(frame);
+    return frame;
+}
+
+void CDocManager::showFrame(CChildFrame *frame)
+{
+    m_mdiArea->addSubWindow(frame);
+    frame->showMaximized();
+    m_mdiArea->setActiveSubWindow(frame);
+    emit documentsChanged();
+}
+
+void CDocManager::discardFrame(CChildFrame *frame)
+{
+    m_frames.removeOne(frame);
+    frame->removeEventFilter(this);
+    m_mdiArea->removeSubWindow(frame);
+    delete frame;
+    emit documentsChanged();
+}
+
+bool CDocManager::saveModified(CChildFrame *frame)
+{
+    CRSSEditDoc *document = frame->document();
+    if (!document->IsModified())
+        return true;
+    m_mdiArea->setActiveSubWindow(frame);
+    const QString name = document->path().isEmpty()
+        ? document->title()
+        : QFileInfo(document->path()).fileName();
+    switch (m_services->askSaveChanges(name)) {
+    case CShellServices::SaveChanges:
+        return saveDocument(frame);
+    case CShellServices::DiscardChanges:
+        return true;
+    case CShellServices::CancelClosing:
+        break;
+    }
+    return false;
+}
+
+void CDocManager::addRecentFile(const QString &path)
+{
+    m_recentFiles.add(path);
+    emit recentFilesChanged();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "document/RSSEditDoc.h"
+#include "shell/RecentFileList.h"
+
+#include <QList>
+#include <QObject>
+
+class CChildFrame;
+class CShellServices;
+class QMdiArea;
+
+// Opens, creates, saves and closes the feed documents, one child frame each,
+// in the main window's MDI area; keeps the recent-file list; and asks before
+// a modified feed is closed.
+class CDocManager : public QObject
+{
+    Q_OBJECT
+public:
+    CDocManager(QMdiArea *mdiArea, CShellServices *services, QObject *parent = nullptr);
+
+    void setServices(CShellServices *services);
+
+    // A new feed from the given title, link and category, or null.
+    CChildFrame *newDocument(const NewFeedParams &params = NewFeedParams());
+    // Opens the file, or shows the frame that holds it already. Shows the
+    // reason and returns null when the file does not open.
+    CChildFrame *openDocument(const QString &path);
+    // Asks for a file, then opens it.
+    CChildFrame *openDocumentFromDialog();
+    // Opens an entry of the recent-file list; an entry that no longer opens
+    // leaves the list.
+    CChildFrame *openRecentFile(int position);
+
+    // Saves to the document's path, or asks for one when it has none.
+    bool saveDocument(CChildFrame *frame);
+    bool saveDocumentAs(CChildFrame *frame);
+    // Closes the frame after the question for a modified feed; false when
+    // the user cancelled.
+    bool closeDocument(CChildFrame *frame);
+    // Asks about every modified feed, then closes them all; false, with
+    // nothing closed, when the user cancelled.
+    bool closeAllDocuments();
+
+    QList<CChildFrame *> frames() const { return m_frames; }
+    CChildFrame *findFrame(const QString &path) const;
+    const QStringList &recentFiles() const { return m_recentFiles.files(); }
+
+signals:
+    // A new frame, before its document loads or builds its feed.
+    void frameCreated(CChildFrame *frame);
+    void recentFilesChanged();
+    void documentsChanged();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    CChildFrame *createFrame();
+    void showFrame(CChildFrame *frame);
+    void discardFrame(CChildFrame *frame);
+    bool saveDocumentTo(CChildFrame *frame, const QString &path);
+    // Asks whether to save a modified feed; false when the user cancelled
+    // or the save failed.
+    bool saveModified(CChildFrame *frame);
+    void addRecentFile(const QString &path);
+
+    QMdiArea *m_mdiArea;
+    CShellServices *m_services;
+    CRecentFileList m_recentFiles;
+    QList<CChildFrame *> m_frames;
+    bool m_closingWithoutQuestion = false;
+};

@@ -1,0 +1,408 @@
+#include "shell/MainFrame.h"
+
+#include "core/ProductInfo.h"
+#include "core/RssFeed.h"
+#include "document/RSSEditDoc.h"
+#include "editor/RSSEditView.h"
+#include "links/WebTitleFetcher.h"
+#include "panes/ChildFrame.h"
+#include "shell/AboutDialog.h"
+#include "shell/CommandTable.h"
+#include "shell/DesktopServices.h"
+#include "shell/DocManager.h"
+#include "shell/MdiClient.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+// How often the enable and check marks are brought up to date while the
+// user does nothing that refreshes them at once.
+constexpr int kIdleRefreshMs = 250;
+
+const char *const kValidatorUrl = "https://validator.w3.org/feed/#validate_by_input";
+
+bool isRecentFileCommand(int id)
+{
+    return id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST;
+}
+
+QString readyText()
+{
+    return QStringLiteral("Ready");
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget *parent)
+    : QMainWindow(parent)
+    , m_desktopServices(std::make_unique<CDesktopServices>(this))
+    , m_services(m_desktopServices.get())
+    , m_mdiArea(new CMdiClient(this))
+    , m_documents(new CDocManager(m_mdiArea, m_services, this))
+    , m_sortGroup(new QActionGroup(this))
+    , m_idleTimer(new QTimer(this))
+{
+    setWindowTitle(titleFor(CRssFeed::ProductVersionText()));
+    setCentralWidget(m_mdiArea);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    updateRecentFileActions();
+
+    connect(m_documents, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFileActions);
+    connect(m_documents, &CDocManager::documentsChanged, this, &CMainFrame::refreshCommandStates);
+    connect(m_documents, &CDocManager::frameCreated, this, [this](CChildFrame *frame) {
+        connect(frame, &CChildFrame::commandRequested, this, &CMainFrame::executeCommand);
+    });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        // A feed window is always shown maximised.
+        if (window && !window->isMaximized())
+            window->showMaximized();
+        refreshCommandStates();
+    });
+    connect(m_idleTimer, &QTimer::timeout, this, &CMainFrame::refreshCommandStates);
+    m_idleTimer->start(kIdleRefreshMs);
+    refreshCommandStates();
+    setTitleReceiver(this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    setTitleReceiver(nullptr);
+    // The feeds' windows go before the services they ask.
+    delete m_mdiArea;
+}
+
+QString CMainFrame::titleFor(const QString &productVersion)
+{
+    QString version = productVersion.left(productVersion.lastIndexOf(QLatin1Char('.')));
+    const int firstDot = version.indexOf(QLatin1Char('.'));
+    if (firstDot >= 0)
+        version = version.left(firstDot + 1) + version.mid(firstDot + 1).remove(QLatin1Char('.'));
+    return QStringLiteral("Tidrel ") + version;
+}
+
+CChildFrame *CMainFrame::activeChildFrame() const
+{
+    return qobject_cast<CChildFrame *>(m_mdiArea->currentSubWindow());
+}
+
+QAction *CMainFrame::action(int id) const
+{
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+QMenu *CMainFrame::menu(const QString &title) const
+{
+    for (QMenu *menu : m_menus) {
+        if (menu->title().remove(QLatin1Char('&')) == title)
+            return menu;
+    }
+    return nullptr;
+}
+
+void CMainFrame::setServices(CShellServices *services)
+{
+    m_services = services;
+    m_documents->setServices(services);
+}
+
+// --- Command route ---
+
+std::vector<CCommandTarget *> CMainFrame::commandRoute() const
+{
+    std::vector<CCommandTarget *> route;
+    if (CChildFrame *frame = activeChildFrame()) {
+        route.push_back(frame->view());
+        route.push_back(frame->document());
+        route.push_back(frame);
+    }
+    route.push_back(const_cast<CMainFrame *>(this));
+    return route;
+}
+
+CommandState CMainFrame::commandState(int id)
+{
+    for (CCommandTarget *target : commandRoute()) {
+        CommandState state;
+        if (target->OnUpdateCommand(id, &state))
+            return state;
+    }
+    CommandState unhandled;
+    unhandled.enabled = false;
+    return unhandled;
+}
+
+bool CMainFrame::executeCommand(int id)
+{
+    if (!commandState(id).enabled)
+        return false;
+    bool handled = false;
+    for (CCommandTarget *target : commandRoute()) {
+        if (target->OnCommand(id)) {
+            handled = true;
+            break;
+        }
+    }
+    refreshCommandStates();
+    return handled;
+}
+
+void CMainFrame::refreshCommandStates()
+{
+    for (const auto &[id, action] : m_actions) {
+        if (!action->isVisible())
+            continue;
+        const CommandState state = commandState(id);
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checkable);
+        if (state.checkable)
+            action->setChecked(state.checked);
+    }
+    const bool feedOpen = activeChildFrame() != nullptr;
+    for (QMenu *menu : m_documentMenus)
+        menu->menuAction()->setVisible(feedOpen);
+}
+
+// --- Commands of the main window ---
+
+bool CMainFrame::OnCommand(int id)
+{
+    CChildFrame *frame = activeChildFrame();
+    if (isRecentFileCommand(id)) {
+        m_documents->openRecentFile(id - ID_FILE_MRU_FIRST);
+        return true;
+    }
+    switch (id) {
+    case ID_FILE_NEW:
+        m_documents->newDocument();
+        return true;
+    case ID_FILE_OPEN:
+        m_documents->openDocumentFromDialog();
+        return true;
+    case ID_FILE_CLOSE:
+        if (frame)
+            m_documents->closeDocument(frame);
+        return true;
+    case ID_FILE_SAVE:
+        if (frame)
+            m_documents->saveDocument(frame);
+        return true;
+    case ID_FILE_SAVE_AS:
+        if (frame)
+            m_documents->saveDocumentAs(frame);
+        return true;
+    case ID_APP_EXIT:
+        close();
+        return true;
+    case ID_APP_ABOUT:
+        showAbout();
+        return true;
+    case ID_W3C_VALIDATOR:
+        openWebPage(kValidatorUrl);
+        return true;
+    case ID_HELP_WEB_SITE:
+        openWebPage(ProductInfo::kHomeUrl);
+        return true;
+    case ID_HELP_OUR_FEED:
+        openWebPage(ProductInfo::kNewsUrl);
+        return true;
+    case ID_HELP_SUPPORT:
+        openWebPage(ProductInfo::kSupportUrl);
+        return true;
+    case ID_VIEW_TOOLBAR:
+        m_toolBar->setVisible(!m_toolBar->isVisible());
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
+{
+    if (isRecentFileCommand(id))
+        return true;
+    switch (id) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_APP_EXIT:
+    case ID_APP_ABOUT:
+    case ID_W3C_VALIDATOR:
+    case ID_HELP_WEB_SITE:
+    case ID_HELP_OUR_FEED:
+    case ID_HELP_SUPPORT:
+        return true;
+    case ID_FILE_CLOSE:
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+        state->enabled = activeChildFrame() != nullptr;
+        return true;
+    case ID_VIEW_TOOLBAR:
+        state->checkable = true;
+        state->checked = !m_toolBar->isHidden();
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        state->checkable = true;
+        state->checked = !statusBar()->isHidden();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::onTitleFetched(const QString &url, const QString &title)
+{
+    StoreWebTitle(url, title);
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (m_documents->closeAllDocuments())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::showAbout()
+{
+    CAboutDialog dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::openWebPage(const char *address)
+{
+    m_services->openUrl(QUrl(QString::fromUtf8(address)));
+}
+
+// --- Menus, toolbar, status bar ---
+
+QAction *CMainFrame::createAction(int id)
+{
+    const CommandInfo *info = findCommand(id);
+    auto *action = new QAction(this);
+    if (info) {
+        action->setText(QString::fromUtf8(info->text));
+        action->setStatusTip(QString::fromUtf8(info->prompt));
+        if (*info->shortcut)
+            action->setShortcut(QKeySequence(QString::fromUtf8(info->shortcut)));
+        if (*info->iconName || *info->iconFallback)
+            action->setIcon(QIcon::fromTheme(QString::fromUtf8(info->iconName),
+                                             QIcon(QString::fromUtf8(info->iconFallback))));
+    }
+    connect(action, &QAction::triggered, this, [this, id] { executeCommand(id); });
+    addAction(action); // keys work wherever the focus is
+    m_actions[id] = action;
+    return action;
+}
+
+void CMainFrame::createActions()
+{
+    for (const CommandInfo &info : commandTable())
+        createAction(info.id);
+    for (int id = ID_FILE_MRU_FIRST; id <= ID_FILE_MRU_LAST; ++id) {
+        QAction *recent = createAction(id);
+        recent->setVisible(false);
+    }
+    for (int id : {ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE}) {
+        action(id)->setCheckable(true);
+        m_sortGroup->addAction(action(id));
+    }
+}
+
+QMenu *CMainFrame::addMenu(const QString &title, std::initializer_list<int> ids)
+{
+    QMenu *menu = menuBar()->addMenu(title);
+    for (int id : ids) {
+        if (id == 0)
+            menu->addSeparator();
+        else
+            menu->addAction(action(id));
+    }
+    // The marks are right the moment the menu opens.
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandStates);
+    m_menus.push_back(menu);
+    return menu;
+}
+
+void CMainFrame::createMenus()
+{
+    QMenu *file = addMenu(QStringLiteral("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0,
+                                                     ID_FILE_SAVE, ID_FILE_SAVE_AS, 0});
+    for (int id = ID_FILE_MRU_FIRST; id <= ID_FILE_MRU_LAST; ++id)
+        file->addAction(action(id));
+    file->addSeparator();
+    file->addAction(action(ID_APP_EXIT));
+
+    m_documentMenus.push_back(addMenu(
+        QStringLiteral("&Posts"),
+        {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE, 0,
+         ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
+         ID_FILTERING, ID_POST_RELOAD}));
+    addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER});
+    addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+    addMenu(QStringLiteral("&Help"), {ID_HELP_WEB_SITE, ID_HELP_OUR_FEED, ID_HELP_SUPPORT, 0,
+                                      ID_APP_ABOUT});
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int id : std::initializer_list<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_POST_ADD, ID_POST_DUPLICATE,
+                   ID_POST_DELETE, 0, ID_POST_BACK, ID_POST_FORWARD, 0, ID_FILTERING, 0,
+                   ID_W3C_VALIDATOR}) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(action(id));
+    }
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    // With no prompt to show, the message pane says the program is idle.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString &message) {
+        if (message.isEmpty())
+            bar->showMessage(readyText());
+    });
+    bar->showMessage(readyText());
+}
+
+void CMainFrame::updateRecentFileActions()
+{
+    const QStringList &files = m_documents->recentFiles();
+    for (int i = 0; i <= ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST; ++i) {
+        QAction *recent = action(ID_FILE_MRU_FIRST + i);
+        if (i >= files.size()) {
+            recent->setVisible(false);
+            continue;
+        }
+        const QString path = QDir::toNativeSeparators(files.at(i));
+        const QString shown = fontMetrics().elidedText(path, Qt::ElideMiddle, 400);
+        // Only the first nine entries get a mnemonic digit.
+        const QString number = QString::number(i + 1);
+        const QString mnemonic = i < 9 ? QStringLiteral("&") + number : number;
+        recent->setText(mnemonic + QLatin1Char(' ')
+                        + QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        recent->setStatusTip(QStringLiteral("Open %1").arg(path));
+        recent->setVisible(true);
+    }
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "document/CommandIds.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class CChildFrame;
+class CDesktopServices;
+class CDocManager;
+class CMdiClient;
+class CShellServices;
+class QActionGroup;
+class QMenu;
+class QTimer;
+class QToolBar;
+
+// The program's main window: menus, toolbar and status bar around the MDI
+// area that holds one child frame per open feed. It carries the commands
+// that need no feed and routes every other command to the active feed's
+// view, document and frame, in that order.
+class CMainFrame : public QMainWindow, public CCommandTarget
+{
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    // "Tidrel 1.21" for product version 1.2.1.157: the version without its
+    // last part and without the dots after the first.
+    static QString titleFor(const QString &productVersion);
+
+    CDocManager *documents() const { return m_documents; }
+    CChildFrame *activeChildFrame() const;
+    QAction *action(int id) const;
+    QMenu *menu(const QString &title) const;
+
+    // Runs the command through the route when its state allows it.
+    bool executeCommand(int id);
+    // The state of the command as the first link of the route that knows it
+    // says; disabled when none does.
+    CommandState commandState(int id);
+    void refreshCommandStates();
+
+    // Tests answer the questions in place of the user.
+    void setServices(CShellServices *services);
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState *state) override;
+
+public slots:
+    // A web page title found in the background: kept for the next lookup.
+    void onTitleFetched(const QString &url, const QString &title);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    QAction *createAction(int id);
+    QMenu *addMenu(const QString &title, std::initializer_list<int> ids);
+    void updateRecentFileActions();
+    std::vector<CCommandTarget *> commandRoute() const;
+    void showAbout();
+    void openWebPage(const char *address);
+
+    std::unique_ptr<CDesktopServices> m_desktopServices;
+    CShellServices *m_services;
+    CMdiClient *m_mdiArea;
+    CDocManager *m_documents;
+    std::map<int, QAction *> m_actions;
+    QActionGroup *m_sortGroup;
+    std::vector<QMenu *> m_menus;
+    std::vector<QMenu *> m_documentMenus; // shown while a feed is open
+    QToolBar *m_toolBar = nullptr;
+    QTimer *m_idleTimer;
+};

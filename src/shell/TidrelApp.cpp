@@ -1,0 +1,32 @@
+#include "shell/TidrelApp.h"
+
+#include "core/RssFeed.h"
+#include "document/PostFooter.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void CTidrelApp::prepareProcess()
+{
+    // QtWebEngine shares its OpenGL context with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Settings, the recent-file list and the backup folder live under
+    // "Tidrel" in the user's folders.
+    QCoreApplication::setOrganizationName(QStringLiteral("Tidrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tidrel"));
+    QCoreApplication::setApplicationVersion(CRssFeed::ProductVersionText());
+}
+
+void CTidrelApp::initInstance()
+{
+    // The icons live in this static library; nothing else pulls them in.
+    Q_INIT_RESOURCE(shell);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tidrel"));
+    QIcon icon = QIcon::fromTheme(QStringLiteral("tidrel"));
+    if (icon.isNull()) {
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/shell/icons/tidrel-%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(icon);
+    SetDescriptionFilter(AddPostFooter, 0);
+}

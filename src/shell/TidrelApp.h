@@ -1,0 +1,13 @@
+#pragma once
+
+// Process-wide start-up shared by the program, its tests and its tools.
+class CTidrelApp
+{
+public:
+    // Before the QApplication exists: what QtWebEngine and the per-user
+    // settings need.
+    static void prepareProcess();
+    // After the QApplication exists and before any window: the program's
+    // icon and the post footer as the feed's description filter.
+    static void initInstance();
+};

@@ -1,0 +1,105 @@
+// Saves a picture of the main window with a feed open and one of its posts
+// shown, for looking at the program where there is no screen. Used by
+// tools/screenshot.sh.
+//
+//   tidrel_screenshot --out window.png [--feed feed.xml] [--post 3] [--size 1280x800]
+
+#include "document/RSSEditDoc.h"
+#include "document/RSSObserver.h"
+#include "editor/RSSEditView.h"
+#include "panes/ChildFrame.h"
+#include "shell/DocManager.h"
+#include "shell/MainFrame.h"
+#include "shell/TidrelApp.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QEventLoop>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Runs the event loop until the view has shown its page, or the time is up.
+bool waitForPage(CRSSEditView *view, int timeoutMs)
+{
+    QEventLoop loop;
+    bool ready = false;
+    QObject::connect(view, &CRSSEditView::pageReady, &loop, [&] {
+        ready = true;
+        loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return ready;
+}
+
+// Lets the engine paint what it was given.
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Keep the user's recent files and settings out of it.
+    QStandardPaths::setTestModeEnabled(true);
+    CTidrelApp::prepareProcess();
+    QApplication app(argc, argv);
+    CTidrelApp::initInstance();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Saves a PNG of the Tidrel main window."));
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("file")});
+    parser.addOption({QStringLiteral("feed"), QStringLiteral("Feed file to open."), QStringLiteral("file")});
+    parser.addOption({QStringLiteral("post"), QStringLiteral("Index of the post to show."), QStringLiteral("index"), QStringLiteral("0")});
+    parser.addOption({QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"), QStringLiteral("1280x800")});
+    parser.process(app);
+    if (!parser.isSet(QStringLiteral("out"))) {
+        std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
+        return 2;
+    }
+    const QStringList size = parser.value(QStringLiteral("size")).split(QLatin1Char('x'));
+    const int width = size.value(0).toInt();
+    const int height = size.value(1).toInt();
+    if (width <= 0 || height <= 0) {
+        std::fprintf(stderr, "tidrel_screenshot: --size takes WIDTHxHEIGHT\n");
+        return 2;
+    }
+
+    CMainFrame frame;
+    frame.resize(width, height);
+    frame.show();
+
+    if (parser.isSet(QStringLiteral("feed"))) {
+        CChildFrame *child = frame.documents()->openDocument(parser.value(QStringLiteral("feed")));
+        if (!child) {
+            std::fprintf(stderr, "tidrel_screenshot: the feed does not open\n");
+            return 1;
+        }
+        if (!waitForPage(child->view(), 15000))
+            std::fprintf(stderr, "tidrel_screenshot: the editor page did not get ready\n");
+        const int post = parser.value(QStringLiteral("post")).toInt();
+        if (post != child->document()->currentPost()) {
+            child->document()->Notify(nullptr, HINT_SELECT_POST, post);
+            waitForPage(child->view(), 3000);
+        }
+    }
+    frame.refreshCommandStates();
+    settle(1000);
+
+    const QString out = parser.value(QStringLiteral("out"));
+    if (!frame.grab().save(out)) {
+        std::fprintf(stderr, "tidrel_screenshot: cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(out));
+    return 0;
+}
