@@ -1,0 +1,358 @@
+#include "core/RssFeed.h"
+#include "document/PostFooter.h"
+#include "document/RSSEditDoc.h"
+#include "document/RSSObserver.h"
+#include "editor/RSSEditView.h"
+#include "engine/HtmlEngineView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QtTest>
+
+namespace {
+
+const QString kPlaceholder = QStringLiteral("<Enter link to article here...>");
+
+// Hears everything the document fans out to its frame.
+class RecordingObserver : public CRSSObserver
+{
+public:
+    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override
+    {
+        notes.append({ sender, hint, data });
+    }
+    bool heard(int hint, const QVariant &data) const
+    {
+        for (const Note &note : notes) {
+            if (note.hint == hint && note.data == data)
+                return true;
+        }
+        return false;
+    }
+    QVariant lastData(int hint) const
+    {
+        for (auto it = notes.crbegin(); it != notes.crend(); ++it) {
+            if (it->hint == hint)
+                return it->data;
+        }
+        return QVariant();
+    }
+
+    struct Note
+    {
+        CRSSObserver *sender;
+        int hint;
+        QVariant data;
+    };
+    QList<Note> notes;
+};
+
+QVariant evalJs(QWebEngineView *view, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 10000))
+        qWarning("script did not answer: %s", qPrintable(script));
+    return result;
+}
+
+QString pageText(QWebEngineView *view, const QString &expression)
+{
+    return evalJs(view, expression).toString();
+}
+
+bool writeFeed(const QString &path)
+{
+    const QByteArray xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<rss version=\"2.0\">\n<channel>\n<title>Feed</title>\n<link>http://example.org/</link>\n"
+        "<description>A feed</description>\n"
+        "<item><title>First post</title><link>http://example.org/1</link><author>Ann</author>"
+        "<description>&lt;p&gt;One &amp;amp; only&lt;/p&gt;</description>"
+        "<pubDate>01 Jan 2020 10:00:00 GMT</pubDate></item>\n"
+        "<item><title>Second post</title><link>http://example.org/2</link><author>Bob</author>"
+        "<description>&lt;p&gt;Two&lt;/p&gt;</description>"
+        "<pubDate>02 Jan 2020 10:00:00 GMT</pubDate></item>\n"
+        "<item><title>Third post</title><link></link>"
+        "<description>&lt;p&gt;Three&lt;/p&gt;</description>"
+        "<pubDate>03 Jan 2020 10:00:00 GMT</pubDate></item>\n"
+        "</channel>\n</rss>\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(xml) == xml.size();
+}
+
+int distinctColours(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size();
+}
+
+} // namespace
+
+class TestRSSEditView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    // Loading posts
+    void selectPost_showsPostInPage();
+    void selectPost_emptyLinkKeepsShownLink();
+    void selectPost_fillsLinkList();
+
+    // Title and drop-downs
+    void typingTitle_storesTitleAndNotifies();
+    void pickingLink_storesAtOnceAndNotifies();
+
+    // Description
+    void typingDescription_storedOnlyAtCommit();
+    void commitWithoutEdits_changesNothing();
+    void previewText_loadsAndClearsDirty();
+    void silentCommit_storesWithoutEdits();
+
+    // New posts
+    void postsInserted_showsRedPlaceholder();
+
+    // Look
+    void grab_showsFinishedEditor();
+
+private:
+    void selectPost(int index);
+    void focusAndType(const QString &elementId, const QString &text);
+
+    QTemporaryDir m_dir;
+    CRSSEditDoc *m_doc = nullptr;
+    CRSSEditView *m_view = nullptr;
+    RecordingObserver m_recorder;
+};
+
+void TestRSSEditView::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+    SetDescriptionFilter(AddPostFooter, 0);
+}
+
+void TestRSSEditView::init()
+{
+    const QString path = m_dir.filePath("feed.xml");
+    QVERIFY(writeFeed(path));
+    m_doc = new CRSSEditDoc;
+    m_doc->setFrame(&m_recorder);
+    m_view = new CRSSEditView(m_doc);
+    m_view->resize(900, 640);
+    m_view->show();
+    QString error;
+    QVERIFY2(m_doc->OnOpenDocument(path, &error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(m_view->engine()->isReady(), 20000);
+    m_recorder.notes.clear();
+}
+
+void TestRSSEditView::cleanup()
+{
+    delete m_view;
+    m_view = nullptr;
+    delete m_doc;
+    m_doc = nullptr;
+}
+
+void TestRSSEditView::selectPost(int index)
+{
+    m_doc->Notify(nullptr, HINT_SELECT_POST, index);
+    QCOMPARE(m_doc->currentPost(), index);
+    // The page has applied the load once it reports the post's title.
+    const QString title = m_doc->feed()->GetPostTitle(index);
+    QTRY_COMPARE(pageText(m_view->engine(), "document.getElementById('div_title').textContent"), title);
+    QTRY_COMPARE(m_view->engine()->value("div_title").toString(), title);
+}
+
+void TestRSSEditView::focusAndType(const QString &elementId, const QString &text)
+{
+    CHtmlEngineView *engine = m_view->engine();
+    engine->setElementState(elementId, CHtmlEngineView::StateFocus, 0);
+    engine->setFocus();
+    QTRY_COMPARE(pageText(engine, "document.activeElement.id"), elementId);
+    // Type at the end of what the element holds.
+    evalJs(engine, QString("(function(){ const e = document.getElementById('%1'); const r = document.createRange();"
+                           " r.selectNodeContents(e); r.collapse(false); const s = getSelection();"
+                           " s.removeAllRanges(); s.addRange(r); })()").arg(elementId));
+    QTest::keyClicks(engine->focusProxy(), text);
+}
+
+// --- Loading posts ---
+
+void TestRSSEditView::selectPost_showsPostInPage()
+{
+    selectPost(0);
+    CHtmlEngineView *engine = m_view->engine();
+    QTRY_COMPARE(pageText(engine, "document.getElementById('richtext_edit').innerHTML"), QString("<p>One &amp; only</p>"));
+    QCOMPARE(pageText(engine, "document.querySelector('#select_link input').value"), QString("http://example.org/1"));
+    QCOMPARE(pageText(engine, "document.querySelector('#select_author input').value"), QString("Ann"));
+    QVERIFY(!m_view->isEditorDirty());
+    QVERIFY(!m_doc->IsModified());
+}
+
+void TestRSSEditView::selectPost_emptyLinkKeepsShownLink()
+{
+    selectPost(1);
+    selectPost(2);
+    QCOMPARE(m_view->engine()->value("select_link").toString(), QString("http://example.org/2"));
+    QCOMPARE(m_view->engine()->value("select_author").toString(), QString("Bob"));
+}
+
+void TestRSSEditView::selectPost_fillsLinkList()
+{
+    selectPost(0);
+    const QStringList options = m_view->engine()->options("select_link");
+    QVERIFY(options.contains("http://example.org/1"));
+    QVERIFY(options.contains("http://example.org/2"));
+    QCOMPARE(options.indexOf("http://example.org/1") < options.indexOf("http://example.org/2"), true);
+    QTRY_COMPARE(evalJs(m_view->engine(), "document.querySelectorAll('#select_link .option').length").toInt(),
+                 options.size());
+}
+
+// --- Title and drop-downs ---
+
+void TestRSSEditView::typingTitle_storesTitleAndNotifies()
+{
+    selectPost(1);
+    focusAndType("div_title", "!");
+    QTRY_COMPARE(m_doc->feed()->GetPostTitle(1), QString("Second post!"));
+    QVERIFY(m_recorder.heard(HINT_TITLE_CHANGED, 1));
+    QVERIFY(m_doc->IsModified());
+    QVERIFY(m_view->isEditorDirty());
+    // The description is not touched by a title edit.
+    QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
+}
+
+void TestRSSEditView::pickingLink_storesAtOnceAndNotifies()
+{
+    selectPost(0);
+    evalJs(m_view->engine(),
+           "Array.from(document.querySelectorAll('#select_link .option'))"
+           ".find(o => o.textContent === 'http://example.org/2')"
+           ".dispatchEvent(new MouseEvent('mousedown', { bubbles: true, cancelable: true }))");
+    QTRY_COMPARE(m_doc->feed()->GetPostLink(0), QString("http://example.org/2"));
+    QVERIFY(m_recorder.heard(HINT_LINK_OR_AUTHOR_CHANGED, 0));
+    QVERIFY(m_doc->IsModified());
+    QVERIFY(m_view->isEditorDirty());
+}
+
+// --- Description ---
+
+void TestRSSEditView::typingDescription_storedOnlyAtCommit()
+{
+    selectPost(1);
+    focusAndType("richtext_edit", "xy");
+    QTRY_VERIFY(m_view->isEditorDirty());
+    QTRY_COMPARE(m_recorder.lastData(HINT_DESCRIPTION_EDITED).toString(), QString("<p>Twoxy</p>"));
+    QVERIFY(m_doc->IsModified());
+    QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
+
+    // Leaving the post commits it, through the footer filter.
+    selectPost(0);
+    const QString stored = m_doc->feed()->GetPostDescription(1);
+    QVERIFY2(stored.startsWith("<p>Twoxy</p>"), qPrintable(stored));
+    QVERIFY(HasPostFooter(stored));
+    QCOMPARE(m_doc->feed()->GetPostDescription(0), QString("<p>One &amp; only</p>"));
+}
+
+void TestRSSEditView::commitWithoutEdits_changesNothing()
+{
+    selectPost(0);
+    const QByteArray before = m_doc->feed()->PrintToString();
+    selectPost(1);
+    m_doc->Notify(nullptr, HINT_COMMIT_POST, 1);
+    QCOMPARE(m_doc->feed()->PrintToString(), before);
+    QVERIFY(!m_doc->IsModified());
+}
+
+void TestRSSEditView::previewText_loadsAndClearsDirty()
+{
+    selectPost(1);
+    focusAndType("richtext_edit", "z");
+    QTRY_VERIFY(m_view->isEditorDirty());
+
+    m_doc->Notify(&m_recorder, HINT_DESCRIPTION_EDITED, QVariant(QString("<p>From preview</p>")));
+    QVERIFY(!m_view->isEditorDirty());
+    QTRY_COMPARE(pageText(m_view->engine(), "document.getElementById('richtext_edit').innerHTML"),
+                 QString("<p>From preview</p>"));
+
+    // Not dirty: an ordinary commit leaves the post alone.
+    m_doc->Notify(nullptr, HINT_COMMIT_POST, 1);
+    QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
+}
+
+void TestRSSEditView::silentCommit_storesWithoutEdits()
+{
+    selectPost(1);
+    m_doc->Notify(&m_recorder, HINT_DESCRIPTION_EDITED, QVariant(QString("<p>From preview</p>")));
+    m_doc->Notify(nullptr, HINT_COMMIT_POST_SILENT, 1);
+    const QString stored = m_doc->feed()->GetPostDescription(1);
+    QVERIFY2(stored.startsWith("<p>From preview</p>"), qPrintable(stored));
+    QVERIFY(HasPostFooter(stored));
+    QCOMPARE(m_doc->feed()->GetPostLink(1), QString("http://example.org/2"));
+    QCOMPARE(m_doc->feed()->GetPostAuthor(1), QString("Bob"));
+}
+
+// --- New posts ---
+
+void TestRSSEditView::postsInserted_showsRedPlaceholder()
+{
+    selectPost(0);
+    QVERIFY(m_doc->OnCommand(ID_POST_ADD));
+    CHtmlEngineView *engine = m_view->engine();
+    QCOMPARE(engine->value("select_link").toString(), kPlaceholder);
+    QTRY_COMPARE(pageText(engine, "document.querySelector('#select_link input').value"), kPlaceholder);
+    QTRY_COMPARE(pageText(engine, "document.querySelector('#select_link input').style.color"),
+                 QString("rgb(208, 0, 0)"));
+
+    // Committing without a change stores the placeholder as the link.
+    m_doc->Notify(nullptr, HINT_COMMIT_POST_SILENT, 0);
+    QCOMPARE(m_doc->feed()->GetPostLink(0), kPlaceholder);
+
+    // A later insert with the placeholder gone from view is shown in the default colour.
+    selectPost(1);
+    engine->setValue("select_link", "http://example.org/typed");
+    engine->setStyleAttribute("select_link", "color", "red");
+    m_doc->Notify(nullptr, HINT_POSTS_INSERTED, 0);
+    QTRY_COMPARE(pageText(engine, "document.querySelector('#select_link input').style.color"),
+                 QString("rgb(208, 0, 0)"));
+}
+
+// --- Look ---
+
+void TestRSSEditView::grab_showsFinishedEditor()
+{
+    selectPost(0);
+    QTRY_COMPARE(pageText(m_view->engine(), "document.getElementById('richtext_edit').innerHTML"),
+                 QString("<p>One &amp; only</p>"));
+    // The toolbar's icons are drawn once their images have loaded.
+    QTRY_COMPARE(evalJs(m_view->engine(),
+                        "Array.from(document.images).every(i => i.complete && i.naturalWidth > 0)").toBool(), true);
+    // A page that has painted shows many colours: text, icons, borders.
+    QImage image;
+    QTRY_VERIFY_WITH_TIMEOUT((image = m_view->grab().toImage(), distinctColours(image) > 50), 10000);
+    const QString folder = qEnvironmentVariable("TIDREL_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(image.save(QDir(folder).filePath("editor.png")));
+}
+
+QTEST_MAIN(TestRSSEditView)
+#include "tst_rsseditview.moc"
