@@ -1,6 +1,7 @@
 #include "core/RssFeed.h"
 
 #include "core/FeedFileText.h"
+#include "core/FeedPrinter.h"
 #include "core/ProductInfo.h"
 #include "core/PubDate.h"
 
@@ -75,40 +76,6 @@ void declareUtf8(TiXmlDocument *document)
         return;
     const TiXmlDeclaration utf8(declaration->Version(), "UTF-8", declaration->Standalone());
     document->ReplaceChild(declaration, utf8);
-}
-
-// The printed tree as a file holds it: four-space indent, and every line
-// feed, also those inside comments, CDATA sections and other kept markup,
-// written as CR LF the way a text-mode write does. `write` takes the result
-// in pieces and returns false on failure.
-template <typename Write>
-bool printTree(const TiXmlDocument &document, Write write)
-{
-    TiXmlPrinter printer;
-    printer.SetIndent("    ");
-    printer.SetLineBreak("\n");
-    document.Accept(&printer);
-
-    constexpr size_t kPieceSize = 1 << 20;
-    const std::string &text = printer.Str();
-    std::string piece;
-    piece.reserve(kPieceSize + 4096);
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t lineFeed = text.find('\n', pos);
-        if (lineFeed == std::string::npos)
-            lineFeed = text.size();
-        piece.append(text, pos, lineFeed - pos);
-        if (lineFeed < text.size())
-            piece += "\r\n";
-        pos = lineFeed + 1;
-        if (piece.size() >= kPieceSize) {
-            if (!write(piece))
-                return false;
-            piece.clear();
-        }
-    }
-    return piece.empty() || write(piece);
 }
 
 bool readWholeFile(const QString &path, std::string *bytes, QString *error)
@@ -239,9 +206,10 @@ bool CRssFeed::SaveToFile(const QString &path, QString *error)
     }
     if (m_hasByteOrderMark)
         file.write(kUtf8ByteOrderMark, 3);
-    const bool written = printTree(*this, [&file](const std::string &piece) {
+    FeedPrinter printer([&file](const std::string &piece) {
         return file.write(piece.data(), qint64(piece.size())) == qint64(piece.size());
     });
+    const bool written = printer.print(*this);
     if (!written || !file.commit()) {
         setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
         file.cancelWriting();
@@ -253,10 +221,11 @@ bool CRssFeed::SaveToFile(const QString &path, QString *error)
 QByteArray CRssFeed::PrintToString() const
 {
     QByteArray result;
-    printTree(*this, [&result](const std::string &piece) {
+    FeedPrinter printer([&result](const std::string &piece) {
         result.append(piece.data(), qsizetype(piece.size()));
         return true;
     });
+    printer.print(*this);
     return result;
 }
 
