@@ -13,6 +13,13 @@ enum CommandId : int {
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
 
+    // Edit (the editor's rich text)
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_SELECT_ALL = 57642,
+    ID_EDIT_UNDO = 57643,
+
     // Posts
     ID_POST_ADD = 32772,
     ID_POST_DELETE = 32773,

@@ -13,6 +13,13 @@ const std::vector<CommandInfo> &commandTable()
         {ID_FILE_SAVE_AS, "Save &As\u2026", "Ctrl+Shift+S", "Save the active feed with a new name", "document-save-as", ""},
         {ID_APP_EXIT, "E&xit", "Ctrl+Q", "Quit the application; prompts to save feeds", "application-exit", ""},
 
+        // Edit
+        {ID_EDIT_UNDO, "&Undo", "Ctrl+Z; Alt+Backspace", "Undo the last action", "edit-undo", ""},
+        {ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "edit-cut", ""},
+        {ID_EDIT_COPY, "&Copy", "Ctrl+C; Ctrl+Ins", "Copy the selection and put it on the Clipboard", "edit-copy", ""},
+        {ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "edit-paste", ""},
+        {ID_EDIT_SELECT_ALL, "Select All", "Ctrl+A", "Select the entire description", "edit-select-all", ""},
+
         // Posts
         {ID_POST_ADD, "Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},
         {ID_POST_RENAME, "Rename Post\u2026", "Ctrl+G", "Rename selected post", "", ""},

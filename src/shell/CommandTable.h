@@ -16,7 +16,7 @@ struct CommandInfo
 {
     int id;
     const char *text; // menu text with its mnemonic
-    const char *shortcut; // portable key sequence text, may be empty
+    const char *shortcut; // portable key sequences separated by "; ", may be empty
     const char *prompt; // status-bar prompt
     const char *iconName; // freedesktop icon name, may be empty
     const char *iconFallback; // our own icon in the resources, may be empty

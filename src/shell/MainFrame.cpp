@@ -300,7 +300,7 @@ QAction *CMainFrame::createAction(int id)
         action->setText(QString::fromUtf8(info->text));
         action->setStatusTip(QString::fromUtf8(info->prompt));
         if (*info->shortcut)
-            action->setShortcut(QKeySequence(QString::fromUtf8(info->shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(info->shortcut)));
         if (*info->iconName || *info->iconFallback)
             action->setIcon(QIcon::fromTheme(QString::fromUtf8(info->iconName),
                                              QIcon(QString::fromUtf8(info->iconFallback))));
@@ -349,6 +349,9 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
 
+    m_documentMenus.push_back(addMenu(QStringLiteral("&Edit"),
+                                      {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
+                                       ID_EDIT_SELECT_ALL}));
     m_documentMenus.push_back(addMenu(
         QStringLiteral("&Posts"),
         {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE, 0,
