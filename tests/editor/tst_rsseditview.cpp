@@ -118,6 +118,7 @@ private slots:
 
     // Title and drop-downs
     void typingTitle_storesTitleAndNotifies();
+    void titleChangedElsewhere_showsNewTitle();
     void pickingLink_storesAtOnceAndNotifies();
 
     // Description
@@ -128,6 +129,10 @@ private slots:
 
     // New posts
     void postsInserted_showsRedPlaceholder();
+
+    // Page toolbar
+    void hyperlinkButton_asksForCommand();
+    void strikeoutButton_strikesSelection();
 
     // Look
     void grab_showsFinishedEditor();
@@ -241,6 +246,18 @@ void TestRSSEditView::typingTitle_storesTitleAndNotifies()
     QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
 }
 
+void TestRSSEditView::titleChangedElsewhere_showsNewTitle()
+{
+    selectPost(0);
+    QVERIFY(m_doc->feed()->SetPostTitle(0, "Renamed"));
+    m_doc->Notify(&m_recorder, HINT_TITLE_CHANGED, 0);
+    QCOMPARE(m_view->engine()->value("div_title").toString(), QString("Renamed"));
+    QTRY_COMPARE(pageText(m_view->engine(), "document.getElementById('div_title').textContent"), QString("Renamed"));
+    // An index outside the feed changes nothing.
+    m_doc->Notify(&m_recorder, HINT_TITLE_CHANGED, 7);
+    QCOMPARE(m_view->engine()->value("div_title").toString(), QString("Renamed"));
+}
+
 void TestRSSEditView::pickingLink_storesAtOnceAndNotifies()
 {
     selectPost(0);
@@ -334,6 +351,37 @@ void TestRSSEditView::postsInserted_showsRedPlaceholder()
     m_doc->Notify(nullptr, HINT_POSTS_INSERTED, 0);
     QTRY_COMPARE(pageText(engine, "document.querySelector('#select_link input').style.color"),
                  QString("rgb(208, 0, 0)"));
+}
+
+// --- Page toolbar ---
+
+void TestRSSEditView::hyperlinkButton_asksForCommand()
+{
+    selectPost(0);
+    QSignalSpy commands(m_view, &CRSSEditView::commandRequested);
+    evalJs(m_view->engine(), "document.getElementById('tb_hyperlink').click()");
+    QTRY_COMPARE(commands.count(), 1);
+    QCOMPARE(commands.at(0).at(0).toInt(), int(ID_INSERT_HYPERLINK));
+    evalJs(m_view->engine(), "document.getElementById('tb_image').click()");
+    QTRY_COMPARE(commands.count(), 2);
+    QCOMPARE(commands.at(1).at(0).toInt(), int(ID_INSERT_IMAGE));
+}
+
+void TestRSSEditView::strikeoutButton_strikesSelection()
+{
+    selectPost(1);
+    CHtmlEngineView *engine = m_view->engine();
+    engine->setElementState("richtext_edit", CHtmlEngineView::StateFocus, 0);
+    evalJs(engine, "(function(){ const t = document.querySelector('#richtext_edit p').firstChild;"
+                   " const r = document.createRange(); r.setStart(t, 0); r.setEnd(t, 3);"
+                   " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
+    QTRY_COMPARE(engine->selectionText("richtext_edit"), QString("Two"));
+    evalJs(engine, "document.getElementById('tb_strikeout').click()");
+    QTRY_VERIFY(engine->elementHtml("richtext_edit").contains("<strike>Two</strike>"));
+    QVERIFY(m_doc->IsModified());
+    QTRY_VERIFY(m_view->isEditorDirty());
+    QTRY_COMPARE(engine->callMethod("richtext_edit", "getCurrentStyle").toMap().value("text-decoration").toString(),
+                 QString("line-through"));
 }
 
 // --- Look ---
