@@ -221,6 +221,11 @@ bool toUtf8(std::string &text, Prepared *prepared, QString *error)
     if (declared.empty() || equalsIgnoringCase(declared, "UTF-8") || equalsIgnoringCase(declared, "UTF8"))
         return checkUtf8(text, error);
     prepared->convertedToUtf8 = true;
+    // A declaration read as ASCII cannot be in two- or four-byte units: a
+    // file that claims UTF-16 or UTF-32 this way is in fact 8-bit, taken as
+    // UTF-8, and its declaration is corrected.
+    if (equalsIgnoringCase(declared.substr(0, 6), "UTF-16") || equalsIgnoringCase(declared.substr(0, 6), "UTF-32"))
+        return checkUtf8(text, error);
     return convertToUtf8(text, 0, declared, error);
 }
 

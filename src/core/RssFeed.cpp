@@ -415,7 +415,7 @@ bool CRssFeed::CopyPostToTop(int index)
 // channel's last child when it has none.
 bool CRssFeed::insertAtTop(TiXmlElement *channel, const TiXmlElement &item)
 {
-    posts();
+    posts(); // renews the index when it is stale
     std::vector<TiXmlElement *> &items = m_posts;
     TiXmlNode *inserted = items.empty() ? channel->LinkEndChild(item.Clone())
                                         : channel->InsertBeforeChild(items.front(), item);

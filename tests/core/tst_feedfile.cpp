@@ -113,6 +113,9 @@ void TestFeedFile::load_convertsDeclaredEncodingToUtf8_data()
     QTest::newRow("entity in legacy text") << rssWithTitle("<?xml version=\"1.0\" encoding=\"iso-8859-7\"?>",
                                                            "\xE1 &amp; &#x3B2;")
                                            << QStringLiteral("α & β") << false;
+    QTest::newRow("UTF-8 that claims UTF-16") << rssWithTitle("<?xml version=\"1.0\" encoding=\"utf-16\"?>",
+                                                              "Grüße")
+                                              << QStringLiteral("Grüße") << false;
     QTest::newRow("UTF-16LE with mark") << utf16(rssWithTitle("<?xml version=\"1.0\" encoding=\"utf-16\"?>",
                                                               "Привет 日本"), false)
                                         << QStringLiteral("Привет 日本") << true;
@@ -226,6 +229,10 @@ void TestFeedFile::load_missingFile_failsWithReason()
     QString error;
     QVERIFY(!feed.LoadFromFile(m_temp.filePath(QStringLiteral("absent.xml")), &error));
     QVERIFY2(error.startsWith(QStringLiteral("Cannot open the file")), qPrintable(error));
+
+    error.clear();
+    QVERIFY(!feed.LoadFromFile(m_temp.path(), &error));
+    QVERIFY(!error.isEmpty());
 }
 
 void TestFeedFile::load_failure_leavesEmptyTree()
