@@ -11,8 +11,6 @@
 #include <QSaveFile>
 #include <QUuid>
 
-#include <memory>
-
 namespace {
 
 DescriptionFilterFn g_descriptionFilter = nullptr;
