@@ -131,10 +131,13 @@ void CRSSEditView::CommitEditorToPost(int index, bool onlyIfDirty)
 
 void CRSSEditView::CommitDropDown(const QString &id)
 {
-    if (!m_engine->hasElement(id))
+    // Before the page has loaded, a drop-down never given a value has none
+    // to store.
+    const QVariant shown = m_engine->value(id);
+    if (!m_engine->hasElement(id) || !shown.isValid())
         return;
     PostRef post(m_doc->feed(), m_doc->currentPost());
-    const QString value = m_engine->value(id).toString();
+    const QString value = shown.toString();
     if (id == kLink)
         post.SetLink(value);
     else if (id == kAuthor)

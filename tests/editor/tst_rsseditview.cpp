@@ -115,6 +115,7 @@ private slots:
     void selectPost_showsPostInPage();
     void selectPost_emptyLinkKeepsShownLink();
     void selectPost_fillsLinkList();
+    void selectBeforePageLoaded_showsPostOnceLoaded();
 
     // Title and drop-downs
     void typingTitle_storesTitleAndNotifies();
@@ -230,6 +231,26 @@ void TestRSSEditView::selectPost_fillsLinkList()
     QCOMPARE(options.indexOf("http://example.org/1") < options.indexOf("http://example.org/2"), true);
     QTRY_COMPARE(evalJs(m_view->engine(), "document.querySelectorAll('#select_link .option').length").toInt(),
                  options.size());
+}
+
+void TestRSSEditView::selectBeforePageLoaded_showsPostOnceLoaded()
+{
+    delete m_view;
+    m_view = new CRSSEditView(m_doc);
+    m_view->show();
+    QVERIFY(!m_view->engine()->isReady());
+    m_doc->Notify(nullptr, HINT_SELECT_POST, 1);
+    QSignalSpy ready(m_view, &CRSSEditView::pageReady);
+    QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 20000);
+
+    CHtmlEngineView *engine = m_view->engine();
+    QTRY_COMPARE(pageText(engine, "document.getElementById('div_title').textContent"), QString("Second post"));
+    QTRY_COMPARE(pageText(engine, "document.getElementById('richtext_edit').innerHTML"), QString("<p>Two</p>"));
+    QCOMPARE(pageText(engine, "document.querySelector('#select_author input').value"), QString("Bob"));
+    // The page's own author option is kept next to the post's.
+    QTRY_VERIFY(engine->options("select_author").contains("Bob"));
+    QVERIFY(engine->options("select_author").contains("Tidrel - Visual RSS editor"));
+    QTRY_COMPARE(pageText(engine, "document.activeElement.id"), QString("richtext_edit"));
 }
 
 // --- Title and drop-downs ---
