@@ -115,7 +115,9 @@ QDateTime parseWithPlatform(const QString &text)
     return QDateTime();
 }
 
-QDateTime parseOr(const QString &text, const QDateTime &fallback)
+} // namespace
+
+QDateTime ParsePubDateOr(const QString &text, const QDateTime &fallback)
 {
     QDateTime result = parseWithPlatform(text);
     if (result.isValid())
@@ -125,7 +127,10 @@ QDateTime parseOr(const QString &text, const QDateTime &fallback)
     return fallback;
 }
 
-} // namespace
+QDateTime CurrentPubDateClock()
+{
+    return localNow();
+}
 
 QString FormatPubDateNow()
 {
@@ -177,15 +182,15 @@ bool ParsePubDatePattern(const QString &text, QDateTime *result)
 
 QDateTime ParsePubDate(const QString &text)
 {
-    return parseOr(text, localNow());
+    return ParsePubDateOr(text, localNow());
 }
 
 int ComparePubDates(const QString &a, const QString &b)
 {
     // One "now" for both sides, so two unreadable dates compare as equal.
     const QDateTime now = localNow();
-    const QDateTime dateA = parseOr(a, now);
-    const QDateTime dateB = parseOr(b, now);
+    const QDateTime dateA = ParsePubDateOr(a, now);
+    const QDateTime dateB = ParsePubDateOr(b, now);
     if (dateA > dateB)
         return -1;
     if (dateA < dateB)

@@ -23,6 +23,11 @@ bool ParsePubDatePattern(const QString &text, QDateTime *result);
 // date-time formats, then the fixed pattern, then the current local time.
 // Zones are ignored: the clock time is compared as written.
 QDateTime ParsePubDate(const QString &text);
+// The same readers, with the given value for an unreadable text. A sort uses
+// one fixed "now" this way, so that all unreadable dates compare equal.
+QDateTime ParsePubDateOr(const QString &text, const QDateTime &fallback);
+// The current local time in the form ParsePubDate returns it.
+QDateTime CurrentPubDateClock();
 
 // Newest first: negative when A is later than B, 0 when equal, positive
 // when A is earlier.

@@ -112,25 +112,16 @@ void CPostOrder::sortByTitle(CRssFeed *feed)
         m_rows[i] = rows[i].post;
 }
 
-// An unreadable date stands for the present moment. Parsing reads the clock
-// anew each time, so the dates read during this sort that land between its
-// first and last reading of the clock (the date of an empty text) all take
-// the first reading: every unreadable date is the same "now", as in a single
-// comparison. Readable dates in that window are the present moment too, so
-// no order changes.
+// An unreadable date stands for the present moment; one moment for the whole
+// sort, so that all unreadable dates compare equal, as in a single comparison.
 void CPostOrder::sortByDate(CRssFeed *feed)
 {
     struct Row { QDateTime date; int post; };
-    const QDateTime sortStart = PubDate::ParsePubDate(QString());
+    const QDateTime now = PubDate::CurrentPubDateClock();
     std::vector<Row> rows;
     rows.reserve(m_rows.size());
     for (int post : m_rows)
-        rows.push_back({PubDate::ParsePubDate(PostRef(feed, post).GetPubDate()), post});
-    const QDateTime sortEnd = PubDate::ParsePubDate(QString());
-    for (Row &row : rows) {
-        if (row.date >= sortStart && row.date <= sortEnd)
-            row.date = sortStart;
-    }
+        rows.push_back({PubDate::ParsePubDateOr(PostRef(feed, post).GetPubDate(), now), post});
 
     // Newest first.
     std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {

@@ -84,6 +84,11 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
     case HINT_COMMIT_POST_SILENT:
         CommitEditorToPost(data.toInt(), false);
         break;
+    case HINT_POST_DELETED:
+        // The editor still shows the removed post. Its edits must not reach
+        // the post that moves into its place when that one is selected next.
+        m_editorDirty = false;
+        break;
     default:
         break;
     }
@@ -243,7 +248,10 @@ void CRSSEditView::OnEditValueChanged(const QString &id)
     if (id == kTitle) {
         m_doc->SetModifiedFlag(true);
         const int current = m_doc->currentPost();
-        PostRef(m_doc->feed(), current).SetTitle(m_engine->elementHtml(kTitle));
+        // The title is stored as the text the user sees. Its markup would
+        // come back escaped once more at every load ("Q&A" -> "Q&amp;A" ->
+        // "Q&amp;amp;A"), since titles are shown as text.
+        PostRef(m_doc->feed(), current).SetTitle(m_engine->value(kTitle).toString());
         m_doc->Notify(this, HINT_TITLE_CHANGED, current);
     } else if (id == kRichText) {
         m_doc->SetModifiedFlag(true);

@@ -119,6 +119,7 @@ private slots:
 
     // Title and drop-downs
     void typingTitle_storesTitleAndNotifies();
+    void typingTitleWithAmpersand_storesPlainText();
     void titleChangedElsewhere_showsNewTitle();
     void pickingLink_storesAtOnceAndNotifies();
 
@@ -127,6 +128,7 @@ private slots:
     void commitWithoutEdits_changesNothing();
     void previewText_loadsAndClearsDirty();
     void silentCommit_storesWithoutEdits();
+    void deletingEditedPost_leavesNextPostAlone();
 
     // New posts
     void postsInserted_showsRedPlaceholder();
@@ -267,6 +269,18 @@ void TestRSSEditView::typingTitle_storesTitleAndNotifies()
     QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
 }
 
+// Regression: the title was stored as markup, so "&" came back escaped once
+// more at every load.
+void TestRSSEditView::typingTitleWithAmpersand_storesPlainText()
+{
+    selectPost(1);
+    focusAndType("div_title", " Q&A");
+    QTRY_COMPARE(m_doc->feed()->GetPostTitle(1), QString("Second post Q&A"));
+    selectPost(0);
+    selectPost(1);
+    QCOMPARE(m_view->engine()->value("div_title").toString(), QString("Second post Q&A"));
+}
+
 void TestRSSEditView::titleChangedElsewhere_showsNewTitle()
 {
     selectPost(0);
@@ -309,6 +323,20 @@ void TestRSSEditView::typingDescription_storedOnlyAtCommit()
     QVERIFY2(stored.startsWith("<p>Twoxy</p>"), qPrintable(stored));
     QVERIFY(HasPostFooter(stored));
     QCOMPARE(m_doc->feed()->GetPostDescription(0), QString("<p>One &amp; only</p>"));
+}
+
+// Regression: after Delete, the selection of the post that moved up first
+// committed the removed post's edited description into it.
+void TestRSSEditView::deletingEditedPost_leavesNextPostAlone()
+{
+    selectPost(0);
+    focusAndType("richtext_edit", "zz");
+    QTRY_VERIFY(m_view->isEditorDirty());
+    QVERIFY(m_doc->feed()->RemovePost(0));
+    m_doc->Notify(nullptr, HINT_POST_DELETED, 0);
+    m_doc->Notify(nullptr, HINT_SELECT_POST, 0);
+    QCOMPARE(m_doc->feed()->GetPostDescription(0), QString("<p>Two</p>"));
+    QCOMPARE(m_doc->feed()->GetPostTitle(0), QString("Second post"));
 }
 
 void TestRSSEditView::commitWithoutEdits_changesNothing()
