@@ -2,6 +2,7 @@
 #include "shell/TidrelApp.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -12,6 +13,9 @@ int main(int argc, char *argv[])
     // The program opens no file from its command line; it starts with no
     // feed open.
     CMainFrame frame;
+    // Without a window manager (Xvfb) maximising does nothing; the window
+    // still covers the screen.
+    frame.setGeometry(frame.screen()->availableGeometry());
     frame.showMaximized();
     return app.exec();
 }

@@ -25,6 +25,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -32,15 +33,16 @@ constexpr int kPageTimeoutMs = 30000;
 
 QVariant evalJs(QWebEngineView *view, const QString &script)
 {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
+    // The answer may come after we stopped waiting, so it goes where it
+    // outlives this call.
+    auto answer = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
+    view->page()->runJavaScript(script, [answer](const QVariant &value) {
+        answer->first = true;
+        answer->second = value;
     });
-    if (!QTest::qWaitFor([&] { return done; }, 10000))
+    if (!QTest::qWaitFor([&] { return answer->first; }, 10000))
         qWarning("script did not answer: %s", qPrintable(script));
-    return result;
+    return answer->second;
 }
 
 // Gives an element of the page the focus with the caret at its end, as a

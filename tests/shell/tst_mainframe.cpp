@@ -44,6 +44,8 @@ private slots:
     void aboutReleaseLine_hasBuildDateAndTime();
 
     // Commands and their states
+    void commandAction_hasTextKeyAndPrompt_data();
+    void commandAction_hasTextKeyAndPrompt();
     void noFeed_postsMenuHiddenAndFileCommandsDisabled();
     void newFeed_captionIsTitleThenStarWhenModified();
     void deleteCommand_disabledWithOnePost();
@@ -153,6 +155,45 @@ void TestMainFrame::aboutReleaseLine_hasBuildDateAndTime()
 }
 
 // --- Commands and their states ---
+
+void TestMainFrame::commandAction_hasTextKeyAndPrompt_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("prompt");
+    const QString ellipsis(QChar(0x2026));
+    QTest::newRow("new") << int(ID_FILE_NEW) << "&New" << "Ctrl+N" << "Create a new feed";
+    QTest::newRow("open") << int(ID_FILE_OPEN) << "&Open" + ellipsis << "Ctrl+O" << "Open an existing feed";
+    QTest::newRow("add") << int(ID_POST_ADD) << "Add Post" + ellipsis << "Ctrl+D" << "Add new post";
+    QTest::newRow("rename") << int(ID_POST_RENAME) << "Rename Post" + ellipsis << "Ctrl+G" << "Rename selected post";
+    QTest::newRow("duplicate") << int(ID_POST_DUPLICATE) << "Duplicate Post" << "" << "Duplicate selected post";
+    QTest::newRow("duplicate delete") << int(ID_POST_DUPLICATE_DELETE) << "Duplicate + Delete" << ""
+                                      << "Duplicate selected post + delete origin";
+    QTest::newRow("delete") << int(ID_POST_DELETE) << "Delete Post" + ellipsis << "" << "Delete selected post";
+    QTest::newRow("reload") << int(ID_POST_RELOAD) << "Reload" + ellipsis << "" << "Reload the current feed from disk";
+    QTest::newRow("copy feed") << int(ID_POST_COPY_FEED) << "Copy RSS Feed" << ""
+                               << "Copy entire RSS feed code in clipboard";
+    QTest::newRow("filtering") << int(ID_FILTERING) << "Filtering" << "Ctrl+F" << "Filter posts by title";
+    QTest::newRow("backup folder") << int(ID_OPEN_BACKUP_FOLDER) << "Open Backup Folder" << ""
+                                   << "Open backup folder for RSS-feeds";
+    QTest::newRow("about") << int(ID_APP_ABOUT) << "&About Tidrel" + ellipsis << "Ctrl+Alt+F1"
+                           << "Display program information, version number and copyright";
+    QTest::newRow("undo") << int(ID_EDIT_UNDO) << "&Undo" << "Ctrl+Z" << "Undo the last action";
+}
+
+void TestMainFrame::commandAction_hasTextKeyAndPrompt()
+{
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QFETCH(QString, prompt);
+    QAction *action = m_frame->action(id);
+    QVERIFY(action);
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->shortcut().toString(QKeySequence::PortableText), key);
+    QCOMPARE(action->statusTip(), prompt);
+}
 
 void TestMainFrame::noFeed_postsMenuHiddenAndFileCommandsDisabled()
 {

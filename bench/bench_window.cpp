@@ -1,0 +1,159 @@
+// How fast the main window opens a large feed and switches posts.
+//
+// Prints the time from asking the window to open a generated 10,000-post
+// feed until the first post shows in the editor page, and the time a switch
+// between two posts takes until the page shows the new post (target: under
+// 100 ms). Figures only; nothing fails on time.
+
+#include "document/RSSEditDoc.h"
+#include "document/RSSObserver.h"
+#include "editor/RSSEditView.h"
+#include "engine/HtmlEngineView.h"
+#include "panes/ChildFrame.h"
+#include "shell/DocManager.h"
+#include "shell/MainFrame.h"
+#include "shell/TidrelApp.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEnginePage>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+int kPostCount = 10000; // another count may be given as the first argument
+constexpr int kSwitches = 40;
+
+bool writeLargeFeed(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\">\n<channel>\n"
+               "<title>Large feed</title>\n<link>http://example.org/</link>\n");
+    for (int i = 0; i < kPostCount; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        file.write("<item><title>Post number " + n + "</title>"
+                   "<description>&lt;p&gt;The &lt;b&gt;text&lt;/b&gt; of post " + n
+                   + ", with a &lt;a href=\"http://example.org/" + n
+                   + "\"&gt;link&lt;/a&gt; and some more words to fill a line or two of the "
+                     "editor.&lt;/p&gt;</description>"
+                     "<link>http://example.org/" + n + "</link>"
+                   "<author>author@example.org</author>"
+                   "<pubDate>01 Mar 2026 09:00:00 GMT</pubDate>"
+                   "<guid>guid-" + n + "</guid></item>\n");
+    }
+    file.write("</channel>\n</rss>\n");
+    return file.error() == QFile::NoError;
+}
+
+// Runs the event loop until the condition holds; false after the time-out.
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// The title the page itself shows, read from the page; empty when the page
+// does not answer in time.
+QString titleInPage(CHtmlEngineView *engine)
+{
+    // The answer may come after we stopped waiting, so it goes where it
+    // outlives this call.
+    auto answer = std::make_shared<std::pair<bool, QString>>(false, QString());
+    engine->page()->runJavaScript(QStringLiteral("document.getElementById('div_title').textContent"),
+                                  [answer](const QVariant &value) {
+                                      answer->first = true;
+                                      answer->second = value.toString();
+                                  });
+    waitUntil([&] { return answer->first; }, 5000);
+    return answer->second;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStandardPaths::setTestModeEnabled(true);
+    CTidrelApp::prepareProcess();
+    QApplication app(argc, argv);
+    CTidrelApp::initInstance();
+
+    if (argc > 1)
+        kPostCount = QString::fromLocal8Bit(argv[1]).toInt();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.xml"));
+    if (!writeLargeFeed(path)) {
+        std::fprintf(stderr, "bench_window: cannot write the feed\n");
+        return 1;
+    }
+
+    CMainFrame frame;
+    frame.resize(1280, 800);
+    frame.show();
+
+    QElapsedTimer timer;
+    timer.start();
+    CChildFrame *child = frame.documents()->openDocument(path);
+    if (!child) {
+        std::fprintf(stderr, "bench_window: the feed does not open\n");
+        return 1;
+    }
+    const qint64 loadedMs = timer.elapsed();
+    CRSSEditDoc *document = child->document();
+    CHtmlEngineView *engine = child->view()->engine();
+    // The first post is selected as the posts list selects it after a load.
+    document->Notify(nullptr, HINT_SELECT_POST, 0);
+    const QString firstTitle = document->feed()->GetPostTitle(0);
+    if (!waitUntil([&] { return engine->isReady() && titleInPage(engine) == firstTitle; }, 60000)) {
+        std::fprintf(stderr, "bench_window: the first post did not show within 60 s\n");
+        return 1;
+    }
+    const qint64 shownMs = timer.elapsed();
+    std::printf("open %d-post feed: %lld ms to load, %lld ms until the first post shows\n",
+                kPostCount, static_cast<long long>(loadedMs), static_cast<long long>(shownMs));
+    std::fflush(stdout);
+
+    std::vector<double> handledMs;
+    std::vector<double> shownInPageMs;
+    for (int i = 0; i < kSwitches; ++i) {
+        const int post = kPostCount / 2 + i % 2;
+        const QString title = document->feed()->GetPostTitle(post);
+        QElapsedTimer switchTimer;
+        switchTimer.start();
+        document->Notify(nullptr, HINT_SELECT_POST, post);
+        handledMs.push_back(switchTimer.nsecsElapsed() / 1e6);
+        if (!waitUntil([&] { return titleInPage(engine) == title; }, 10000)) {
+            std::fprintf(stderr, "bench_window: post %d did not show within 10 s\n", post);
+            return 1;
+        }
+        shownInPageMs.push_back(switchTimer.nsecsElapsed() / 1e6);
+    }
+    std::printf("switch between two posts (median of %d): %.2f ms handled, %.2f ms until the page "
+                "shows it (target: under 100 ms)\n",
+                kSwitches, median(handledMs), median(shownInPageMs));
+    return 0;
+}
