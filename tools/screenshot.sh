@@ -4,6 +4,7 @@
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] OUT.png [FEED.xml [POST [WxH]]]
 #
+# FEED.xml may be "new" for a new feed as File New makes it.
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -13,12 +14,12 @@ while [ $# -gt 0 ]; do
     case "$1" in
         --xvfb) USE_XVFB=1; shift ;;
         --build) BUILD_DIR=$2; shift 2 ;;
-        -h|--help) sed -n '2,9p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,9p' "$0"
+    sed -n '2,11p' "$0"
     exit 2
 fi
 OUT=$1
@@ -33,7 +34,11 @@ if [ ! -x "$HARNESS" ]; then
 fi
 
 set -- --out "$OUT" --post "$POST" --size "$SIZE"
-[ -n "$FEED" ] && set -- "$@" --feed "$FEED"
+case "$FEED" in
+    "") ;;
+    new) set -- "$@" --new ;;
+    *) set -- "$@" --feed "$FEED" ;;
+esac
 
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu

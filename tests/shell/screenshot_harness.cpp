@@ -2,7 +2,7 @@
 // shown, for looking at the program where there is no screen. Used by
 // tools/screenshot.sh.
 //
-//   tidrel_screenshot --out window.png [--feed feed.xml] [--post 3] [--size 1280x800]
+//   tidrel_screenshot --out window.png [--feed feed.xml | --new] [--post 3] [--size 1280x800]
 
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
@@ -59,6 +59,7 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addOption({QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("file")});
     parser.addOption({QStringLiteral("feed"), QStringLiteral("Feed file to open."), QStringLiteral("file")});
+    parser.addOption({QStringLiteral("new"), QStringLiteral("Create a new feed, as File New does.")});
     parser.addOption({QStringLiteral("post"), QStringLiteral("Index of the post to show."), QStringLiteral("index"), QStringLiteral("0")});
     parser.addOption({QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"), QStringLiteral("1280x800")});
     parser.process(app);
@@ -78,8 +79,10 @@ int main(int argc, char *argv[])
     frame.resize(width, height);
     frame.show();
 
-    if (parser.isSet(QStringLiteral("feed"))) {
-        CChildFrame *child = frame.documents()->openDocument(parser.value(QStringLiteral("feed")));
+    if (parser.isSet(QStringLiteral("feed")) || parser.isSet(QStringLiteral("new"))) {
+        CChildFrame *child = parser.isSet(QStringLiteral("new"))
+            ? frame.documents()->newDocument()
+            : frame.documents()->openDocument(parser.value(QStringLiteral("feed")));
         if (!child) {
             std::fprintf(stderr, "tidrel_screenshot: the feed does not open\n");
             return 1;
