@@ -220,6 +220,10 @@ void TestMainFrame::newFeed_captionIsTitleThenStarWhenModified()
     QVERIFY(!document->title().isEmpty());
     QCOMPARE(frame->windowTitle(), document->title());
     QCOMPARE(document->feed()->GetPostCount(), 1);
+    // The maximised feed window shows its caption in the main window's.
+    QVERIFY(frame->isMaximized());
+    QTRY_COMPARE(m_frame->windowTitle(), CMainFrame::titleFor(CRssFeed::ProductVersionText())
+                                             + QStringLiteral(" - [") + document->title() + QStringLiteral("]"));
 
     QVERIFY(m_frame->executeCommand(ID_POST_ADD));
     QVERIFY(document->IsModified());
