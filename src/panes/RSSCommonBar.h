@@ -1,0 +1,27 @@
+#pragma once
+
+#include "document/CommandIds.h"
+#include "document/RSSObserver.h"
+#include "panes/SizingControlBar.h"
+
+#include <QPointer>
+
+class CRSSEditDoc;
+
+// A docking bar of a feed window that hears the document's notifications
+// and may handle commands before the rest of the command route.
+class CRSSCommonBar : public CSizingControlBar, public CRSSObserver, public CCommandTarget
+{
+    Q_OBJECT
+public:
+    CRSSCommonBar(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
+
+    CRSSEditDoc *document() const;
+
+    // The bar handles no command unless a subclass says otherwise.
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState *state) override;
+
+private:
+    QPointer<CRSSEditDoc> m_doc;
+};
