@@ -40,10 +40,13 @@ int leadingInteger(const QString &text)
 
 } // namespace
 
+// ~/.config/Tidrel/Settings.ini. The folder is named here rather than taken
+// from AppConfigLocation, which would add the organisation name as one more
+// folder level once the program sets it for QSettings.
 QString GetSettingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-        + QStringLiteral("/Settings.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/Tidrel/Settings.ini");
 }
 
 bool WriteIniString(const QString &path, const QString &section, const QString &key,

@@ -49,7 +49,8 @@ void TestSettingsStore::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setApplicationName(QStringLiteral("Tidrel"));
     QVERIFY(GetSettingsPath().startsWith(m_home.path()));
-    QVERIFY(GetSettingsPath().endsWith(QStringLiteral("/Tidrel/Settings.ini")));
+    QCOMPARE(GetSettingsPath(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+             + QStringLiteral("/Tidrel/Settings.ini"));
 }
 
 void TestSettingsStore::init()
