@@ -8,8 +8,12 @@
 //   </span>
 //
 // Typing raises an "input" event as any field does; picking an option from
-// the list raises "tidrel-select" on the drop-down.
+// the list raises "tidrel-select" on the drop-down. Typing never adds an
+// option: only the program does, so the list can hold thousands of links
+// without every report carrying them.
 const TidrelDropdown = (function () {
+    // The option texts of each drop-down, for a quick test before appending.
+    const knownTexts = new WeakMap();
     function edit(box) {
         return box.querySelector(".dropdown-edit");
     }
@@ -27,14 +31,32 @@ const TidrelDropdown = (function () {
         return optionElements(box).map(option => option.textContent);
     }
 
-    function appendOption(box, text) {
+    function textsOf(box) {
+        let texts = knownTexts.get(box);
+        if (!texts) {
+            texts = new Set(options(box));
+            knownTexts.set(box, texts);
+        }
+        return texts;
+    }
+
+    // Appends, in order, the texts no option has yet.
+    function appendOptions(box, texts) {
         const list = popup(box);
-        if (!list || options(box).includes(text))
+        if (!list)
             return;
-        const option = document.createElement("li");
-        option.className = "option";
-        option.textContent = text;
-        list.appendChild(option);
+        const known = textsOf(box);
+        const added = document.createDocumentFragment();
+        for (const text of texts) {
+            if (known.has(text))
+                continue;
+            known.add(text);
+            const option = document.createElement("li");
+            option.className = "option";
+            option.textContent = text;
+            added.appendChild(option);
+        }
+        list.appendChild(added);
     }
 
     function setValue(box, value) {
@@ -50,10 +72,13 @@ const TidrelDropdown = (function () {
     }
 
     function highlight(box, option) {
-        for (const other of optionElements(box))
-            other.classList.toggle("current", other === option);
-        if (option)
+        const previous = highlighted(box);
+        if (previous && previous !== option)
+            previous.classList.remove("current");
+        if (option) {
+            option.classList.add("current");
             option.scrollIntoView({ block: "nearest" });
+        }
     }
 
     function open(box) {
@@ -132,12 +157,17 @@ const TidrelDropdown = (function () {
         field.addEventListener("blur", () => close(box));
     }
 
-    function snapshot(box, state) {
+    // The field's text stands for the drop-down's content; its options are
+    // listed only when asked for.
+    function snapshot(box, state, withOptions) {
         state.value = edit(box).value;
         state.text = state.value;
-        state.html = box.innerHTML;
-        state.options = options(box);
+        const holder = document.createElement("span");
+        holder.textContent = state.value;
+        state.html = holder.innerHTML;
+        if (withOptions)
+            state.options = options(box);
     }
 
-    return { init, snapshot, setValue, appendOption, edit };
+    return { init, snapshot, setValue, appendOptions, edit };
 })();

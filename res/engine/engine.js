@@ -85,7 +85,9 @@
         return ["INPUT", "TEXTAREA", "SELECT"].includes(element.tagName);
     }
 
-    function snapshot(element) {
+    // A full snapshot also lists a drop-down's options, which only the
+    // program's writes change after that.
+    function snapshot(element, full) {
         const state = {
             tag: element.tagName.toLowerCase(),
             behavior: behaviorOf(element),
@@ -98,7 +100,7 @@
             TidrelRichText.snapshot(element, state);
             break;
         case "dropdown":
-            TidrelDropdown.snapshot(element, state);
+            TidrelDropdown.snapshot(element, state, full);
             break;
         case "edit":
             state.value = element.textContent;
@@ -117,7 +119,7 @@
         const map = {};
         for (const element of elements) {
             if (element && element.id)
-                map[element.id] = snapshot(element);
+                map[element.id] = snapshot(element, complete);
         }
         bridge.report({
             generation: appliedGeneration,
@@ -198,8 +200,8 @@
             else
                 styleTarget(element).style.removeProperty(op.name);
             break;
-        case "appendOption":
-            TidrelDropdown.appendOption(element, op.text);
+        case "appendOptions":
+            TidrelDropdown.appendOptions(element, op.texts || []);
             break;
         case "setState":
             setState(element, op.set, op.clear);

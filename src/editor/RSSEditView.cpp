@@ -153,16 +153,20 @@ void CRSSEditView::FillLinkList()
 {
     std::set<QString> links;
     m_doc->feed()->CollectLinks(links);
-    for (const QString &link : links)
-        SetDropDownValue(kLink, link);
+    if (links.empty() || !m_engine->hasElement(kLink))
+        return;
+    // The same as SetDropDownValue with each link in turn, in one write to
+    // the page: the missing links join the list in order and the last one
+    // is shown.
+    m_engine->appendOptions(kLink, QStringList(links.cbegin(), links.cend()));
+    m_engine->setValue(kLink, *links.rbegin());
 }
 
 void CRSSEditView::SetDropDownValue(const QString &id, const QString &value)
 {
     if (!m_engine->hasElement(id) || value.isEmpty())
         return;
-    if (!m_engine->options(id).contains(value))
-        m_engine->appendOption(id, value);
+    m_engine->appendOption(id, value);
     m_engine->setValue(id, value);
 }
 

@@ -35,7 +35,8 @@ public:
     // The page's description, author and link into post `index`; with
     // `onlyIfDirty` nothing happens unless the page was edited.
     void CommitEditorToPost(int index, bool onlyIfDirty);
-    // Every distinct link of the feed into the Link drop-down's list.
+    // Every distinct link of the feed into the Link drop-down's list: the
+    // missing ones are appended in ascending order and the greatest is shown.
     void FillLinkList();
     // Shows `value` in a drop-down, adding it to the list when missing. An
     // empty value leaves the drop-down as it is.

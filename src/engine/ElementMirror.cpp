@@ -1,5 +1,13 @@
 #include "engine/ElementMirror.h"
 
+namespace {
+
+// Only the page's full reports list a drop-down's options: after that the
+// program makes every change to the list itself.
+const QString kOptions = QStringLiteral("options");
+
+} // namespace
+
 const HtmlElementState *CElementMirror::find(const QString &id) const
 {
     const auto it = m_elements.constFind(id);
@@ -28,9 +36,13 @@ QSet<QString> CElementMirror::update(qint64 pageGeneration, const QVariantMap &e
             stale.insert(it.key());
             continue;
         }
-        HtmlElementState state = stateFromPage(it.value().toMap());
-        if (known != m_elements.constEnd())
+        const QVariantMap snapshot = it.value().toMap();
+        HtmlElementState state = stateFromPage(snapshot);
+        if (known != m_elements.constEnd()) {
             state.writeGeneration = known->writeGeneration;
+            if (!snapshot.contains(kOptions))
+                state.options = known->options;
+        }
         m_elements.insert(it.key(), state);
     }
     if (m_focusGeneration <= pageGeneration)
@@ -59,7 +71,7 @@ HtmlElementState CElementMirror::stateFromPage(const QVariantMap &snapshot)
     state.text = snapshot.value(QStringLiteral("text")).toString();
     state.attributes = snapshot.value(QStringLiteral("attributes")).toMap();
     state.styles = snapshot.value(QStringLiteral("styles")).toMap();
-    state.options = snapshot.value(QStringLiteral("options")).toStringList();
+    state.options = COptionList(snapshot.value(kOptions).toStringList());
     state.state = snapshot.value(QStringLiteral("state")).toUInt();
 
     state.markedHtml = snapshot.value(QStringLiteral("markedHtml")).toString();

@@ -29,7 +29,8 @@ public:
 
     // Takes a page report made after the page applied the program's writes
     // up to `pageGeneration`. Elements written since keep the program's
-    // version; their ids are returned so their events can be dropped.
+    // version; their ids are returned so their events can be dropped. A
+    // drop-down reported without its options keeps the options known.
     QSet<QString> update(qint64 pageGeneration, const QVariantMap &elements, const QString &focusId);
     // The page's report of all its elements: also forgets ids the page lacks.
     void replaceAll(qint64 pageGeneration, const QVariantMap &elements, const QString &focusId);

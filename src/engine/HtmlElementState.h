@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/OptionList.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -15,7 +17,7 @@ struct HtmlElementState
     QString text;        // inner text
     QVariantMap attributes;
     QVariantMap styles;  // inline style properties
-    QStringList options; // a drop-down's option texts in order
+    COptionList options; // a drop-down's options
     uint state = 0;      // checked and disabled bits; focus is kept by the mirror
 
     // Rich text only: the state at the caret.

@@ -9,10 +9,13 @@
 #include <QWebChannel>
 #include <QWebEngineSettings>
 
+#include <algorithm>
+
 namespace {
 
 const QString kRichText = QStringLiteral("richtext");
 const QString kEdit = QStringLiteral("edit");
+const QString kDropDown = QStringLiteral("dropdown");
 
 // Text as the page's HTML serialiser writes it inside an element.
 QString escapeText(const QString &text)
@@ -177,7 +180,7 @@ void CHtmlEngineView::setValue(const QString &id, const QVariant &value)
         element.html = text;
         element.markedHtml = text;
         clearSelection(element);
-    } else if (element.behavior == kEdit) {
+    } else if (element.behavior == kEdit || element.behavior == kDropDown) {
         element.text = text;
         element.html = escapeText(text);
     } else if (element.behavior.isEmpty() && element.tag.isEmpty()) {
@@ -193,17 +196,36 @@ void CHtmlEngineView::setValue(const QString &id, const QVariant &value)
 QStringList CHtmlEngineView::options(const QString &id) const
 {
     const HtmlElementState *element = m_mirror.find(id);
-    return element ? element->options : QStringList();
+    return element ? element->options.texts() : QStringList();
+}
+
+bool CHtmlEngineView::hasOption(const QString &id, const QString &text) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element && element->options.contains(text);
 }
 
 void CHtmlEngineView::appendOption(const QString &id, const QString &text)
 {
+    appendOptions(id, { text });
+}
+
+void CHtmlEngineView::appendOptions(const QString &id, const QStringList &texts)
+{
     if (!hasElement(id))
         return;
+    // Only a write that adds something goes to the page.
+    const HtmlElementState *known = m_mirror.find(id);
+    const auto isKnown = [known](const QString &text) { return known && known->options.contains(text); };
+    if (std::all_of(texts.cbegin(), texts.cend(), isKnown))
+        return;
     HtmlElementState &element = m_mirror.beginWrite(id);
-    if (!element.options.contains(text))
-        element.options.append(text);
-    queueOp(QStringLiteral("appendOption"), id, { { QStringLiteral("text"), text } });
+    QStringList added;
+    for (const QString &text : texts) {
+        if (element.options.append(text))
+            added.append(text);
+    }
+    queueOp(QStringLiteral("appendOptions"), id, { { QStringLiteral("texts"), added } });
 }
 
 uint CHtmlEngineView::elementState(const QString &id) const

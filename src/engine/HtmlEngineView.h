@@ -70,8 +70,11 @@ public:
     QVariant value(const QString &id) const;
     void setValue(const QString &id, const QVariant &value);
     QStringList options(const QString &id) const;
+    bool hasOption(const QString &id, const QString &text) const;
     // Appends an option to a drop-down's list unless one has that text.
     void appendOption(const QString &id, const QString &text);
+    // Appends, in order, the texts that no option has yet, in one write.
+    void appendOptions(const QString &id, const QStringList &texts);
 
     // --- States (StateFocus, StateChecked, StateDisabled) ---
     uint elementState(const QString &id) const;

@@ -1,3 +1,4 @@
+#include "core/ProductInfo.h"
 #include "core/RssFeed.h"
 #include "document/PostFooter.h"
 #include "document/RSSEditDoc.h"
@@ -115,6 +116,8 @@ private slots:
     void selectPost_showsPostInPage();
     void selectPost_emptyLinkKeepsShownLink();
     void selectPost_fillsLinkList();
+    void selectPosts_linkListWholeAndInOrder();
+    void selectPost_emptyLinkShowsGreatestLink();
     void selectBeforePageLoaded_showsPostOnceLoaded();
 
     // Title and drop-downs
@@ -233,6 +236,45 @@ void TestRSSEditView::selectPost_fillsLinkList()
     QCOMPARE(options.indexOf("http://example.org/1") < options.indexOf("http://example.org/2"), true);
     QTRY_COMPARE(evalJs(m_view->engine(), "document.querySelectorAll('#select_link .option').length").toInt(),
                  options.size());
+}
+
+// Links join the list once each: those of a selection in ascending order
+// after the ones already there, which stay where they are.
+void TestRSSEditView::selectPosts_linkListWholeAndInOrder()
+{
+    const QString home = QString::fromUtf8(ProductInfo::kHomeUrl);
+    CHtmlEngineView *engine = m_view->engine();
+    QCOMPARE(engine->options("select_link"), QStringList({ home }));
+
+    selectPost(0);
+    selectPost(1);
+    QVERIFY(m_doc->feed()->SetPostLink(1, "http://example.org/0"));
+    QVERIFY(m_doc->feed()->SetPostLink(0, home));
+    selectPost(1);
+    QVERIFY(m_doc->feed()->SetPostLink(0, "http://example.org/3"));
+    QVERIFY(m_doc->feed()->SetPostLink(1, "http://example.org/2b"));
+    selectPost(0);
+    selectPost(1);
+
+    const QStringList expected = { home, "http://example.org/1", "http://example.org/2", "http://example.org/0",
+                                   "http://example.org/2b", "http://example.org/3" };
+    QCOMPARE(engine->options("select_link"), expected);
+    QTRY_COMPARE(evalJs(engine, "Array.from(document.querySelectorAll('#select_link .option'), o => o.textContent)")
+                     .toStringList(),
+                 expected);
+    QCOMPARE(engine->options("select_link"), expected);
+}
+
+// The list is filled before the post loads, which leaves the greatest link
+// showing when the post has none.
+void TestRSSEditView::selectPost_emptyLinkShowsGreatestLink()
+{
+    selectPost(1);
+    selectPost(0);
+    selectPost(2);
+    QCOMPARE(m_view->engine()->value("select_link").toString(), QString("http://example.org/2"));
+    QTRY_COMPARE(pageText(m_view->engine(), "document.querySelector('#select_link input').value"),
+                 QString("http://example.org/2"));
 }
 
 void TestRSSEditView::selectBeforePageLoaded_showsPostOnceLoaded()

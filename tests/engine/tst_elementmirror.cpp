@@ -19,6 +19,7 @@ private slots:
     void update_keepsProgramWriteNewerThanReport();
     void update_focusWrittenByProgramWinsOverOlderReport();
     void replaceAll_forgetsIdsThePageLacks();
+    void update_reportWithoutOptionsKeepsKnownOptions();
     void stateFromPage_readsWeightAsInteger();
 };
 
@@ -64,6 +65,27 @@ void TestElementMirror::replaceAll_forgetsIdsThePageLacks()
     mirror.replaceAll(mirror.generation(), { { "select_author", snapshot("") } }, "");
     QVERIFY(mirror.contains("select_author"));
     QVERIFY(!mirror.contains("no_such_element"));
+}
+
+void TestElementMirror::update_reportWithoutOptionsKeepsKnownOptions()
+{
+    CElementMirror mirror;
+    QVariantMap full { { "tag", "span" }, { "behavior", "dropdown" }, { "value", "a" } };
+    full.insert("options", QStringList { "a", "b" });
+    mirror.replaceAll(0, { { "pick", full } }, "");
+    mirror.beginWrite("pick").options.append("c");
+
+    QVariantMap partial { { "tag", "span" }, { "behavior", "dropdown" }, { "value", "typed" } };
+    mirror.update(mirror.generation(), { { "pick", partial } }, "");
+    QCOMPARE(mirror.find("pick")->value.toString(), QString("typed"));
+    QCOMPARE(mirror.find("pick")->options.texts(), QStringList({ "a", "b", "c" }));
+    QVERIFY(mirror.find("pick")->options.contains("c"));
+
+    // A full report lists them again, and its list counts.
+    full.insert("options", QStringList { "a" });
+    mirror.update(mirror.generation(), { { "pick", full } }, "");
+    QCOMPARE(mirror.find("pick")->options.texts(), QStringList({ "a" }));
+    QVERIFY(!mirror.find("pick")->options.contains("c"));
 }
 
 void TestElementMirror::stateFromPage_readsWeightAsInteger()

@@ -58,8 +58,11 @@ private slots:
 
     // Reading and writing by id
     void setValue_readsBackAtOnceAndReachesPage();
-    void setValue_editTextReadsBackAsEscapedHtml();
+    void setValue_textReadsBackAsEscapedHtml_data();
+    void setValue_textReadsBackAsEscapedHtml();
     void appendOption_addsOnceAndSetValueShowsIt();
+    void appendOptions_addsMissingInOrder();
+    void appendOptions_listStaysWholeAfterPageReports();
     void setStyleAttribute_colorsDropDownField();
     void setElementState_checkedAndFocus();
 
@@ -157,13 +160,24 @@ void TestHtmlEngineView::setValue_readsBackAtOnceAndReachesPage()
     QCOMPARE(evalJs(m_view, "document.getElementById('richtext_edit').innerHTML").toString(), QString("<p>one<br>two</p>"));
 }
 
-void TestHtmlEngineView::setValue_editTextReadsBackAsEscapedHtml()
+void TestHtmlEngineView::setValue_textReadsBackAsEscapedHtml_data()
 {
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("textScript");
+    QTest::newRow("edit") << "div_title" << "document.getElementById('div_title').textContent";
+    QTest::newRow("drop-down") << "pick" << "document.querySelector('#pick input').value";
+}
+
+void TestHtmlEngineView::setValue_textReadsBackAsEscapedHtml()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, textScript);
     loadAndWait();
-    m_view->setValue("div_title", "Q&A <b>");
-    QCOMPARE(m_view->elementHtml("div_title"), QString("Q&amp;A &lt;b&gt;"));
-    QTRY_COMPARE(evalJs(m_view, "document.getElementById('div_title').textContent").toString(), QString("Q&A <b>"));
-    QTRY_COMPARE(m_view->elementHtml("div_title"), QString("Q&amp;A &lt;b&gt;"));
+    m_view->setValue(id, "Q&A <b>");
+    QCOMPARE(m_view->innerText(id), QString("Q&A <b>"));
+    QCOMPARE(m_view->elementHtml(id), QString("Q&amp;A &lt;b&gt;"));
+    QTRY_COMPARE(evalJs(m_view, textScript).toString(), QString("Q&A <b>"));
+    QTRY_COMPARE(m_view->elementHtml(id), QString("Q&amp;A &lt;b&gt;"));
 }
 
 void TestHtmlEngineView::appendOption_addsOnceAndSetValueShowsIt()
@@ -175,6 +189,46 @@ void TestHtmlEngineView::appendOption_addsOnceAndSetValueShowsIt()
     QCOMPARE(m_view->options("pick"), QStringList({ "one", "two", "http://example.com/a" }));
     QTRY_COMPARE(evalJs(m_view, "document.querySelectorAll('#pick .option').length").toInt(), 3);
     QCOMPARE(evalJs(m_view, "document.querySelector('#pick input').value").toString(), QString("http://example.com/a"));
+}
+
+void TestHtmlEngineView::appendOptions_addsMissingInOrder()
+{
+    loadAndWait();
+    m_view->appendOptions("pick", { "b", "two", "a", "b" });
+    const QStringList expected = { "one", "two", "b", "a" };
+    QCOMPARE(m_view->options("pick"), expected);
+    QVERIFY(m_view->hasOption("pick", "a"));
+    QVERIFY(!m_view->hasOption("pick", "A"));
+    QTRY_COMPARE(evalJs(m_view, "Array.from(document.querySelectorAll('#pick .option'), o => o.textContent)")
+                     .toStringList(),
+                 expected);
+    // The value shown is not touched.
+    QCOMPARE(evalJs(m_view, "document.querySelector('#pick input').value").toString(), QString("one"));
+}
+
+// The page reports a drop-down's options only in full reports; the reports
+// that follow each write must not shorten the list the program knows.
+void TestHtmlEngineView::appendOptions_listStaysWholeAfterPageReports()
+{
+    loadAndWait();
+    QStringList many;
+    for (int i = 0; i < 2000; ++i)
+        many.append(QString("http://example.com/%1").arg(i, 4, 10, QChar('0')));
+    m_view->appendOptions("pick", many);
+    m_view->setValue("pick", "typed");
+    QTRY_COMPARE(evalJs(m_view, "document.querySelectorAll('#pick .option').length").toInt(), 2002);
+    QTRY_COMPARE(m_view->value("pick").toString(), QString("typed"));
+    QTRY_COMPARE(evalJs(m_view, "document.querySelector('#pick input').value").toString(), QString("typed"));
+    // Typing does not add an option either.
+    evalJs(m_view, "(function(){ const i = document.querySelector('#pick input'); i.focus();"
+                   " document.execCommand('insertText', false, 'x'); })()");
+    QTRY_COMPARE(m_view->value("pick").toString(), QString("typedx"));
+
+    const QStringList options = m_view->options("pick");
+    QCOMPARE(options.size(), 2002);
+    QCOMPARE(options.first(), QString("one"));
+    QCOMPARE(options.last(), QString("http://example.com/1999"));
+    QVERIFY(!m_view->hasOption("pick", "typedx"));
 }
 
 void TestHtmlEngineView::setStyleAttribute_colorsDropDownField()
@@ -241,6 +295,11 @@ void TestHtmlEngineView::dropDownPick_reportsSelectionChanged()
                    " document.execCommand('insertText', false, 'x'); })()");
     QTRY_VERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "pick"));
     QCOMPARE(m_view->value("pick").toString(), QString("twox"));
+
+    // The page reports the typed text as the drop-down's HTML too.
+    evalJs(m_view, "document.execCommand('insertText', false, ' <&')");
+    QTRY_COMPARE(m_view->value("pick").toString(), QString("twox <&"));
+    QCOMPARE(m_view->elementHtml("pick"), QString("twox &lt;&amp;"));
 }
 
 // --- Rich-text behaviour ---
