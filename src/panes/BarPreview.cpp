@@ -1,0 +1,170 @@
+#include "panes/BarPreview.h"
+
+#include "document/RSSEditDoc.h"
+#include "links/PreviewBarSetting.h"
+
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+const QColor kTagColor(0, 0, 255);
+
+// The system's window caption font at normal weight, made once.
+const QFont &paneFont()
+{
+    static const QFont font = [] {
+        QFont caption = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        caption.setWeight(QFont::Normal);
+        return caption;
+    }();
+    return font;
+}
+
+// The length of the line break that starts at `pos`, 0 when there is none.
+int lineBreakAt(const QString &text, int pos)
+{
+    if (text.mid(pos, 2) == QLatin1String("\r\n"))
+        return 2;
+    return pos < text.size() && text.at(pos) == QLatin1Char('\n') ? 1 : 0;
+}
+
+bool lineBreakBefore(const QString &text, int pos)
+{
+    return pos > 0 && text.at(pos - 1) == QLatin1Char('\n');
+}
+
+// One tag of the line-break table: a closing paragraph gets its break
+// before the tag, the others after it.
+void breakAtTag(QString &text, QLatin1String tag, bool breakBefore)
+{
+    const QString newLine = QStringLiteral("\n");
+    int from = 0;
+    int pos;
+    while ((pos = text.indexOf(tag, from, Qt::CaseInsensitive)) >= 0) {
+        int end = pos + tag.size();
+        if (breakBefore) {
+            if (!lineBreakBefore(text, pos)) {
+                text.insert(pos, newLine);
+                end += newLine.size();
+            }
+        } else {
+            if (lineBreakAt(text, end) == 0)
+                text.insert(end, newLine);
+            end += lineBreakAt(text, end);
+        }
+        from = end;
+    }
+}
+
+} // namespace
+
+CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent)
+    : CSizingControlBarCF(title, parent)
+    , m_doc(doc)
+    , m_editor(new QPlainTextEdit(this))
+{
+    m_editor->setObjectName(QStringLiteral("previewEditor"));
+    m_editor->setFrameShape(QFrame::StyledPanel);
+    m_editor->setFrameShadow(QFrame::Sunken);
+    m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QPalette colors = m_editor->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colors.setColor(group, QPalette::Base, colors.color(group, QPalette::ToolTipBase));
+        colors.setColor(group, QPalette::Text, colors.color(group, QPalette::ToolTipText));
+    }
+    m_editor->setPalette(colors);
+    m_editor->setFont(paneFont());
+    // The bar, not its editor, decides how small the pane may get.
+    m_editor->setMinimumSize(1, 1);
+    setWidget(m_editor);
+
+    connect(m_editor, &QPlainTextEdit::textChanged, this, &CBarPreview::sendEdit);
+    connect(this, &CSizingControlBar::closedByUser, this, &CBarPreview::storeHidden);
+}
+
+void CBarPreview::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
+{
+    switch (hint) {
+    case HINT_SELECT_POST:
+        if (m_doc)
+            showText(m_doc->feed()->GetPostDescription(data.toInt()));
+        break;
+    case HINT_DESCRIPTION_EDITED:
+        if (data.isValid())
+            showText(data.toString());
+        break;
+    default:
+        break;
+    }
+}
+
+QString CBarPreview::withLineBreaks(const QString &html)
+{
+    QString text = html;
+    breakAtTag(text, QLatin1String("</P>"), true);
+    breakAtTag(text, QLatin1String("<BR>"), false);
+    breakAtTag(text, QLatin1String("<P>"), false);
+    return text;
+}
+
+void CBarPreview::showText(const QString &html)
+{
+    const bool wasShowing = m_showingText;
+    m_showingText = true;
+    m_editor->setPlainText(withLineBreaks(html));
+    // The new text takes the format at the old caret, which may have been
+    // inside a tag; every character starts plain again. Undo starts afresh
+    // with the new text, so the highlighting cannot be undone.
+    QTextDocument *document = m_editor->document();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.setCharFormat(QTextCharFormat());
+    highlightTags(cursor);
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(true);
+    m_editor->moveCursor(QTextCursor::Start);
+    m_showingText = wasShowing;
+}
+
+// Every "<" up to the next ">" in bold blue. A "<" with no ">" after it
+// ends the search; the rest keeps the plain look.
+void CBarPreview::highlightTags(QTextCursor &cursor)
+{
+    QTextCharFormat tagFormat;
+    tagFormat.setFontWeight(QFont::Bold);
+    tagFormat.setForeground(kTagColor);
+
+    const QString text = cursor.document()->toPlainText();
+    int from = 0;
+    while (true) {
+        const int open = text.indexOf(QLatin1Char('<'), from);
+        if (open < 0)
+            break;
+        const int close = text.indexOf(QLatin1Char('>'), open + 1);
+        if (close < 0)
+            break;
+        cursor.setPosition(open);
+        cursor.setPosition(close + 1, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(tagFormat);
+        from = close + 1;
+    }
+}
+
+void CBarPreview::sendEdit()
+{
+    if (m_showingText || !m_doc)
+        return;
+    m_doc->SetModifiedFlag(true);
+    m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(m_editor->toPlainText()));
+}
+
+void CBarPreview::storeHidden()
+{
+    PreviewBarSetting::setValue(0);
+    PreviewBarSetting::save();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "document/RSSObserver.h"
+#include "panes/SizingControlBarCF.h"
+
+#include <QPointer>
+
+class CRSSEditDoc;
+class QPlainTextEdit;
+class QTextCursor;
+
+// The pane under the editor that shows the current post's description as
+// HTML code, one paragraph and line break per line, tags in bold blue. What
+// the user types in it goes to the editor as the new description.
+class CBarPreview : public CSizingControlBarCF, public CRSSObserver
+{
+    Q_OBJECT
+public:
+    CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
+
+    QPlainTextEdit *editor() const { return m_editor; }
+
+    // Shows the post's description on HINT_SELECT_POST and the edited text
+    // on HINT_DESCRIPTION_EDITED.
+    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
+
+    // Starts a new line after every <P> and <BR> and before every </P>,
+    // unless a line break is already there.
+    static QString withLineBreaks(const QString &html);
+
+private:
+    void showText(const QString &html);
+    void highlightTags(QTextCursor &cursor);
+    void sendEdit();
+    void storeHidden();
+
+    QPointer<CRSSEditDoc> m_doc;
+    QPlainTextEdit *m_editor;
+    // Set while the pane itself puts text in, so that it is not taken for
+    // the user's typing.
+    bool m_showingText = false;
+};

@@ -1,0 +1,359 @@
+// The code preview pane on its own: how it lays out and colours a
+// description, what it sends when the user types, and its caption strip.
+
+#include "PanesTestSupport.h"
+
+#include "document/RSSEditDoc.h"
+#include "links/PreviewBarSetting.h"
+#include "links/SettingsStore.h"
+#include "panes/BarCaption.h"
+#include "panes/BarPreview.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The pane's text with every bold blue run in brackets. A character that is
+// bold but not blue (or the other way round) shows as "?".
+QString markedText(const QPlainTextEdit *editor)
+{
+    const QTextDocument *document = editor->document();
+    const QString text = document->toPlainText();
+    QTextCursor cursor(const_cast<QTextDocument *>(document));
+    QString marked;
+    bool inTag = false;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\n')) {
+            if (inTag)
+                marked += QLatin1Char(']');
+            inTag = false;
+            marked += QLatin1Char('\n');
+            continue;
+        }
+        cursor.setPosition(i + 1);
+        const QTextCharFormat format = cursor.charFormat();
+        const bool bold = format.fontWeight() == QFont::Bold;
+        const bool blue = format.hasProperty(QTextFormat::ForegroundBrush)
+            && format.foreground().color() == QColor(0, 0, 255);
+        if (bold != blue) {
+            marked += QLatin1Char('?');
+            continue;
+        }
+        if (bold != inTag)
+            marked += bold ? QLatin1Char('[') : QLatin1Char(']');
+        inTag = bold;
+        marked += text.at(i);
+    }
+    if (inTag)
+        marked += QLatin1Char(']');
+    return marked;
+}
+
+} // namespace
+
+class TestBarPreview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    // Line breaks
+    void withLineBreaks_breaksAtParagraphsAndBreaks_data();
+    void withLineBreaks_breaksAtParagraphsAndBreaks();
+    void withLineBreaks_secondPassChangesNothing_data();
+    void withLineBreaks_secondPassChangesNothing();
+
+    // Showing a description
+    void selectPost_showsDescriptionWithTagsInBoldBlue_data();
+    void selectPost_showsDescriptionWithTagsInBoldBlue();
+    void descriptionEdited_showsGivenText();
+    void descriptionEditedWithoutText_keepsShownText();
+    void showAfterCaretInsideTag_startsPlain();
+    void showTwice_doesNotDoubleBreaks();
+    void showing_isNotTakenForTyping();
+    void otherHints_areIgnored();
+
+    // Typing
+    void typing_marksModifiedAndSendsText();
+
+    // Look and bar behaviour
+    void pane_usesTooltipColoursAndNormalWeight();
+    void closeButton_hidesAndStoresHidden();
+    void caption_runsAlongLeftSideWhenDockedAtBottom();
+    void caption_activeWhileFocusInside();
+    void minimumSize_largerWhenFloating();
+
+private:
+    void showPane();
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CRSSEditDoc> m_doc;
+    RecordingObserver m_recorder;
+    std::unique_ptr<QMainWindow> m_host;
+    CBarPreview *m_pane = nullptr;
+};
+
+void TestBarPreview::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+}
+
+void TestBarPreview::init()
+{
+    QFile::remove(GetSettingsPath());
+    PreviewBarSetting::setValue(1);
+    const QString path = m_dir.filePath(QStringLiteral("feed.xml"));
+    QVERIFY(writeFeedWithDescriptions(path, {QStringLiteral("a<p>b</p>"), QStringLiteral("x<BR><BR>y")}));
+    m_doc = std::make_unique<CRSSEditDoc>();
+    QString error;
+    QVERIFY2(m_doc->OnOpenDocument(path, &error), qPrintable(error));
+    m_doc->addView(&m_recorder);
+    m_host = std::make_unique<QMainWindow>();
+    m_host->setCentralWidget(new QWidget);
+    m_pane = new CBarPreview(QStringLiteral("Preview"), m_doc.get(), m_host.get());
+    m_host->addDockWidget(Qt::BottomDockWidgetArea, m_pane);
+    m_recorder.notes.clear();
+}
+
+void TestBarPreview::cleanup()
+{
+    m_host.reset();
+    m_pane = nullptr;
+    m_doc->removeView(&m_recorder);
+    m_doc.reset();
+    m_recorder.notes.clear();
+}
+
+void TestBarPreview::showPane()
+{
+    m_host->resize(600, 400);
+    m_host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+}
+
+// --- Line breaks ---
+
+void TestBarPreview::withLineBreaks_breaksAtParagraphsAndBreaks_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("paragraph") << "a<p>b</p>" << "a<p>\nb\n</p>";
+    QTest::newRow("upper case") << "<P>a</P>" << "<P>\na\n</P>";
+    QTest::newRow("two breaks in a row") << "x<BR><BR>y" << "x<BR>\n<BR>\ny";
+    QTest::newRow("three breaks in a row") << "<br><br><br>" << "<br>\n<br>\n<br>\n";
+    QTest::newRow("empty paragraph") << "<p></p>" << "<p>\n</p>";
+    QTest::newRow("CR LF already after break") << "x<BR>\r\ny" << "x<BR>\r\ny";
+    QTest::newRow("LF already after break") << "x<br>\ny" << "x<br>\ny";
+    QTest::newRow("LF already before closing tag") << "a\n</p>" << "a\n</p>";
+    QTest::newRow("tag with attributes untouched") << "<p class=\"x\">a" << "<p class=\"x\">a";
+    QTest::newRow("no tags") << "plain text" << "plain text";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestBarPreview::withLineBreaks_breaksAtParagraphsAndBreaks()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, expected);
+    QCOMPARE(CBarPreview::withLineBreaks(html), expected);
+}
+
+void TestBarPreview::withLineBreaks_secondPassChangesNothing_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::newRow("paragraphs") << "<p>one</p><p>two</p>";
+    QTest::newRow("breaks") << "a<BR><br>b<Br>";
+    QTest::newRow("footer") << "<BR><P><!-- advertisement -->\r\nby <a href=\"x\">us</a></P>";
+}
+
+void TestBarPreview::withLineBreaks_secondPassChangesNothing()
+{
+    QFETCH(QString, html);
+    const QString once = CBarPreview::withLineBreaks(html);
+    QVERIFY(once != html);
+    QCOMPARE(CBarPreview::withLineBreaks(once), once);
+}
+
+// --- Showing a description ---
+
+void TestBarPreview::selectPost_showsDescriptionWithTagsInBoldBlue_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("paragraph, three lines") << "a<p>b</p>" << "a[<p>]\nb\n[</p>]";
+    QTest::newRow("two breaks") << "x<BR><BR>y" << "x[<BR>]\n[<BR>]\ny";
+    QTest::newRow("open bracket without close ends highlighting") << "a<b>c<d e" << "a[<b>]c<d e";
+    QTest::newRow("tag over two lines") << "<a\nhref=\"u\">l</a>" << "[<a]\n[href=\"u\">]l[</a>]";
+    QTest::newRow("no tags") << "just text" << "just text";
+}
+
+void TestBarPreview::selectPost_showsDescriptionWithTagsInBoldBlue()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, expected);
+    QVERIFY(m_doc->feed()->SetPostDescription(0, description));
+    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+    QCOMPARE(markedText(m_pane->editor()), expected);
+    QCOMPARE(m_pane->editor()->textCursor().position(), 0);
+}
+
+void TestBarPreview::descriptionEdited_showsGivenText()
+{
+    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<b>new</b>")));
+    QCOMPARE(markedText(m_pane->editor()), QStringLiteral("[<b>]new[</b>]"));
+}
+
+void TestBarPreview::descriptionEditedWithoutText_keepsShownText()
+{
+    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 1);
+    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant());
+    QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("x<BR>\n<BR>\ny"));
+}
+
+void TestBarPreview::showAfterCaretInsideTag_startsPlain()
+{
+    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+    QTextCursor insideTag = m_pane->editor()->textCursor();
+    insideTag.setPosition(3); // between "<" and "p" of "a<p>"
+    m_pane->editor()->setTextCursor(insideTag);
+    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("plain text")));
+    QCOMPARE(markedText(m_pane->editor()), QStringLiteral("plain text"));
+}
+
+void TestBarPreview::showTwice_doesNotDoubleBreaks()
+{
+    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 1);
+    const QString shown = m_pane->editor()->toPlainText();
+    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(shown));
+    QCOMPARE(m_pane->editor()->toPlainText(), shown);
+    QCOMPARE(m_pane->editor()->document()->blockCount(), 3);
+}
+
+void TestBarPreview::showing_isNotTakenForTyping()
+{
+    QSignalSpy modified(m_doc.get(), &CRSSEditDoc::modifiedChanged);
+    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>x</p>")));
+    QVERIFY(!m_doc->IsModified());
+    QCOMPARE(modified.count(), 0);
+    QCOMPARE(m_recorder.notes.size(), 0);
+}
+
+void TestBarPreview::otherHints_areIgnored()
+{
+    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+    for (int hint : {HINT_COMMIT_POST, HINT_POSTS_INSERTED, HINT_TITLE_CHANGED, HINT_FEED_RESET})
+        m_pane->OnRSSNotify(nullptr, hint, 1);
+    QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>"));
+}
+
+// --- Typing ---
+
+void TestBarPreview::typing_marksModifiedAndSendsText()
+{
+    showPane();
+    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+    m_pane->editor()->setFocus();
+    QTest::keyClick(m_pane->editor(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(m_pane->editor(), QStringLiteral("z"));
+
+    QVERIFY(m_doc->IsModified());
+    QCOMPARE(m_recorder.count(HINT_DESCRIPTION_EDITED), 1);
+    const RecordingObserver::Note &note = m_recorder.notes.last();
+    QCOMPARE(note.sender, static_cast<CRSSObserver *>(m_pane));
+    QCOMPARE(note.data.toString(), QStringLiteral("a<p>\nb\n</p>z"));
+    // The pane keeps what the user typed; it is not laid out again.
+    QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>z"));
+}
+
+// --- Look and bar behaviour ---
+
+void TestBarPreview::pane_usesTooltipColoursAndNormalWeight()
+{
+    const QPalette colors = m_pane->editor()->palette();
+    QCOMPARE(colors.color(QPalette::Active, QPalette::Base), colors.color(QPalette::Active, QPalette::ToolTipBase));
+    QCOMPARE(colors.color(QPalette::Active, QPalette::Text), colors.color(QPalette::Active, QPalette::ToolTipText));
+    QCOMPARE(m_pane->editor()->font().weight(), QFont::Normal);
+    QCOMPARE(m_pane->windowTitle(), QStringLiteral("Preview"));
+}
+
+void TestBarPreview::closeButton_hidesAndStoresHidden()
+{
+    showPane();
+    auto *caption = qobject_cast<CBarCaption *>(m_pane->titleBarWidget());
+    QVERIFY(caption);
+    auto *close = caption->findChild<QToolButton *>();
+    QVERIFY(close);
+    QTest::mouseClick(close, Qt::LeftButton);
+
+    QVERIFY(m_pane->isHidden());
+    QCOMPARE(PreviewBarSetting::value(), 0);
+    QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
+}
+
+void TestBarPreview::caption_runsAlongLeftSideWhenDockedAtBottom()
+{
+    showPane();
+    QWidget *caption = m_pane->titleBarWidget();
+    QVERIFY(m_pane->hasVerticalCaption());
+    QTRY_VERIFY(caption->height() > caption->width());
+    QCOMPARE(caption->x(), 0);
+    QVERIFY(m_pane->editor()->geometry().left() >= caption->geometry().right());
+
+    m_pane->setFloating(true);
+    QVERIFY(!m_pane->hasVerticalCaption());
+    QTRY_VERIFY(caption->width() > caption->height());
+
+    m_pane->setFloating(false);
+    QVERIFY(m_pane->hasVerticalCaption());
+}
+
+void TestBarPreview::caption_activeWhileFocusInside()
+{
+    showPane();
+    auto *elsewhere = new QPlainTextEdit;
+    m_host->setCentralWidget(elsewhere);
+    QSignalSpy activeChanges(m_pane, &CSizingControlBarCF::activeChanged);
+    elsewhere->setFocus();
+    QTRY_VERIFY(!m_pane->isActive());
+    activeChanges.clear();
+    m_pane->editor()->setFocus();
+    QTRY_VERIFY(m_pane->isActive());
+    elsewhere->setFocus();
+    QTRY_VERIFY(!m_pane->isActive());
+    QCOMPARE(activeChanges.count(), 2);
+}
+
+void TestBarPreview::minimumSize_largerWhenFloating()
+{
+    showPane();
+    m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
+    QTRY_COMPARE(m_pane->height(), 32);
+
+    m_pane->setFloating(true);
+    m_pane->resize(1, 1);
+    QCOMPARE(m_pane->size(), QSize(37, 32));
+
+    m_pane->setFloating(false);
+    m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
+    QTRY_COMPARE(m_pane->height(), 32);
+}
+
+QTEST_MAIN(TestBarPreview)
+#include "tst_barpreview.moc"
