@@ -296,6 +296,8 @@ QAction *CMainFrame::createAction(int id)
 {
     const CommandInfo *info = findCommand(id);
     auto *action = new QAction(this);
+    // Menus built elsewhere (the posts bar's) pick commands by their id.
+    action->setData(id);
     if (info) {
         action->setText(QString::fromUtf8(info->text));
         action->setStatusTip(QString::fromUtf8(info->prompt));

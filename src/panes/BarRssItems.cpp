@@ -1,0 +1,537 @@
+#include "panes/BarRssItems.h"
+
+#include "core/RssFeed.h"
+#include "document/RSSEditDoc.h"
+#include "panes/PostsListCtrl.h"
+#include "panes/PostsModel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kNoMatchColor(255, 0, 0);
+
+bool isSortCommand(int id)
+{
+    return id == ID_SORT_BY_POSITION || id == ID_SORT_BY_TITLE || id == ID_SORT_BY_DATE;
+}
+
+} // namespace
+
+CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *parent)
+    : CRSSCommonBar(title, doc, parent)
+    , m_title(title)
+    , m_layout(nullptr)
+    , m_model(new CPostsModel(doc, this))
+    , m_list(nullptr)
+{
+    auto *client = new QWidget(this);
+    m_layout = new QVBoxLayout(client);
+    m_layout->setContentsMargins(1, 0, 1, 0);
+    m_layout->setSpacing(0);
+    m_list = new CPostsListCtrl(client);
+    m_list->setObjectName(QStringLiteral("postsList"));
+    m_list->setEmptyText(QStringLiteral("RSS Items"));
+    m_list->setModel(m_model);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->header()->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->installEventFilter(this);
+    m_layout->addWidget(m_list);
+    setWidget(client);
+
+    m_selectionTimer.setSingleShot(true);
+    m_selectionTimer.setInterval(kSelectionDelayMs);
+    m_filterTimer.setInterval(kFilterDelayMs);
+
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CBarRssItems::onSelectionChanged);
+    connect(&m_selectionTimer, &QTimer::timeout, this, &CBarRssItems::onSelectionDelayElapsed);
+    connect(&m_filterTimer, &QTimer::timeout, this, &CBarRssItems::onFilterDelayElapsed);
+    connect(m_list, &QAbstractItemView::doubleClicked, this, [this] { notify(HINT_FOCUS_EDITOR, 0); });
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, &CBarRssItems::onColumnClicked);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &CBarRssItems::showRowMenu);
+    connect(m_list->header(), &QWidget::customContextMenuRequested, this, &CBarRssItems::showHeaderMenu);
+    // The document hears of a rename once the editor has closed, as the
+    // list's own message would arrive.
+    connect(m_model, &CPostsModel::postRenamed, this, &CBarRssItems::onPostRenamed, Qt::QueuedConnection);
+
+    // A bar made for a feed already loaded shows it without reporting.
+    if (document())
+        rebuildRows();
+    showRows(false);
+    m_list->fitColumns();
+}
+
+// --- Rows ---
+
+void CBarRssItems::rebuildRows()
+{
+    CRSSEditDoc *doc = document();
+    if (!doc)
+        return;
+    if (m_filterBox)
+        m_model->order().rebuild(doc->feed(), CRSSEditDoc::SortByPosition, m_filterBox->text());
+    else
+        m_model->order().rebuild(doc->feed(), doc->GetSortOrder(), QString());
+}
+
+void CBarRssItems::showRows(bool reportFirstRow)
+{
+    m_model->resetRows();
+    if (reportFirstRow)
+        selectRowAndReport(0);
+    else
+        selectRowQuietly(0);
+    updateCaption();
+}
+
+void CBarRssItems::updateCaption()
+{
+    const int count = document() ? document()->feed()->GetPostCount() : 0;
+    setWindowTitle(m_title + QStringLiteral(" [%1]").arg(count));
+}
+
+void CBarRssItems::selectRowQuietly(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const QScopedValueRollback<bool> quiet(m_quietSelection, true);
+    m_list->selectRow(row);
+    m_selectedRow = row;
+}
+
+void CBarRssItems::selectRowAndReport(int row)
+{
+    if (row >= 0 && row < m_model->rowCount())
+        m_list->selectRow(row);
+}
+
+// --- Notifications received ---
+
+void CBarRssItems::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
+{
+    switch (hint) {
+    case HINT_SELECT_POST:
+        reflectCurrentPost(data.toInt());
+        break;
+    case HINT_POSTS_INSERTED:
+        onPostsInserted();
+        break;
+    case HINT_RENAME_POST:
+        m_list->startRename(m_list->currentIndex().row());
+        break;
+    case HINT_TITLE_CHANGED:
+    case HINT_LINK_OR_AUTHOR_CHANGED:
+        refreshCurrentRow();
+        break;
+    case HINT_POST_DELETED:
+        onPostDeleted();
+        break;
+    case HINT_FEED_RESET:
+        onFeedReset();
+        break;
+    case HINT_SORT_CHANGED:
+        onSortChanged();
+        break;
+    case HINT_FOCUS_FILTER:
+        toggleFilterBox();
+        break;
+    default:
+        // The commit and the editor's focus are the bar's to send, not to
+        // act on.
+        break;
+    }
+}
+
+// The document already shows the post: a report still waiting would only
+// repeat or undo that.
+void CBarRssItems::reflectCurrentPost(int post)
+{
+    m_selectionTimer.stop();
+    const int row = m_model->order().rowOfPost(post);
+    if (row < 0 || row == m_list->currentIndex().row())
+        return;
+    selectRowQuietly(row);
+}
+
+// A new post at the top: all posts come back, and its title is ready to be
+// typed over.
+void CBarRssItems::onPostsInserted()
+{
+    CRSSEditDoc *doc = document();
+    if (!doc)
+        return;
+    m_model->order().rebuild(doc->feed(), doc->GetSortOrder(), QString());
+    const int row = m_model->order().rowOfPost(doc->currentPost());
+    m_model->resetRows();
+    selectRowAndReport(row);
+    m_list->startRename(row);
+    updateCaption();
+}
+
+void CBarRssItems::onPostDeleted()
+{
+    if (m_filterBox) {
+        applyFilter();
+        return;
+    }
+    const int formerRow = m_list->currentIndex().row();
+    rebuildRows();
+    m_model->resetRows();
+    updateCaption();
+    selectRowAndReport(formerRow);
+}
+
+void CBarRssItems::onFeedReset()
+{
+    rebuildRows();
+    showRows(true);
+    updateFilterColor();
+    m_list->fitColumns();
+}
+
+void CBarRssItems::onSortChanged()
+{
+    CRSSEditDoc *doc = document();
+    if (!doc)
+        return;
+    const int selectedPost = m_model->postAt(m_list->currentIndex().row());
+    m_model->order().sort(doc->feed(), doc->GetSortOrder());
+    const int row = m_model->order().rowOfPost(selectedPost);
+    if (row < 0) {
+        showRows(true);
+        return;
+    }
+    m_model->resetRows();
+    selectRowQuietly(row);
+    updateCaption();
+}
+
+void CBarRssItems::refreshCurrentRow()
+{
+    m_model->refreshRow(m_list->currentIndex().row());
+}
+
+// --- Selection reports ---
+
+void CBarRssItems::onSelectionChanged(const QItemSelection &selected, const QItemSelection &)
+{
+    if (m_quietSelection || selected.isEmpty())
+        return;
+    const int currentRow = m_list->currentIndex().row();
+    int row = selected.first().top();
+    if (selected.contains(m_model->index(currentRow, 0)))
+        row = currentRow;
+    trackSelection(row);
+}
+
+void CBarRssItems::trackSelection(int row)
+{
+    m_selectedRow = row;
+    if (m_firstSelection) {
+        m_firstSelection = false;
+        reportRow(row);
+        return;
+    }
+    m_selectionTimer.start();
+}
+
+// Only the row the user stopped on is reported.
+void CBarRssItems::onSelectionDelayElapsed()
+{
+    if (m_list->currentIndex().row() == m_selectedRow)
+        reportRow(m_selectedRow);
+}
+
+void CBarRssItems::reportRow(int row)
+{
+    const int post = m_model->postAt(row);
+    if (post >= 0)
+        notify(HINT_SELECT_POST, post);
+}
+
+void CBarRssItems::notify(int hint, int post)
+{
+    if (CRSSEditDoc *doc = document())
+        doc->Notify(this, hint, post);
+}
+
+// --- In-place rename, sorting, copying ---
+
+void CBarRssItems::onPostRenamed(int post)
+{
+    CRSSEditDoc *doc = document();
+    if (!doc)
+        return;
+    doc->SetModifiedFlag(true);
+    notify(HINT_TITLE_CHANGED, post);
+}
+
+// Posts sorts by title, Date by date; a second click sorts again the same
+// way, there is no reverse order.
+void CBarRssItems::onColumnClicked(int column)
+{
+    CRSSEditDoc *doc = document();
+    if (!doc)
+        return;
+    if (column == CPostsModel::TitleColumn)
+        doc->SetSortOrder(CRSSEditDoc::SortByTitle);
+    else if (column == CPostsModel::DateColumn)
+        doc->SetSortOrder(CRSSEditDoc::SortByDate);
+    else
+        return;
+    doc->Notify(nullptr, HINT_SORT_CHANGED, 0);
+}
+
+bool CBarRssItems::OnCommand(int id)
+{
+    if (id != ID_COPY_TITLE)
+        return CRSSCommonBar::OnCommand(id);
+    copyTitle();
+    return true;
+}
+
+bool CBarRssItems::OnUpdateCommand(int id, CommandState *state)
+{
+    if (id != ID_COPY_TITLE)
+        return CRSSCommonBar::OnUpdateCommand(id, state);
+    *state = CommandState{canCopyTitle(), false, false};
+    return true;
+}
+
+bool CBarRssItems::canCopyTitle() const
+{
+    return m_model->rowCount() > 0 && m_list->currentIndex().isValid();
+}
+
+QString CBarRssItems::currentTitle() const
+{
+    const QModelIndex current = m_list->currentIndex();
+    return current.isValid() ? current.siblingAtColumn(CPostsModel::TitleColumn).data().toString() : QString();
+}
+
+void CBarRssItems::copyTitle()
+{
+    const QString title = currentTitle();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!title.isEmpty() && clipboard) {
+        clipboard->setText(title);
+        if (clipboard->text() == title)
+            return;
+    }
+    QApplication::beep();
+}
+
+// The Posts menu of the main window that holds this bar's feed window.
+QMenu *CBarRssItems::postsMenuOfMainWindow() const
+{
+    for (QWidget *window = parentWidget(); window; window = window->parentWidget()) {
+        const auto *menuBar = window->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!menuBar)
+            continue;
+        for (QAction *action : menuBar->actions()) {
+            if (action->menu() && action->text().remove(QLatin1Char('&')) == QLatin1String("Posts"))
+                return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+// The main window's own actions, so that a choice runs through its command
+// route like the menu item would; Copy Title is the bar's.
+QMenu *CBarRssItems::createContextMenu(bool sortCommandsOnly)
+{
+    auto *menu = new QMenu(this);
+    if (QMenu *posts = postsMenuOfMainWindow()) {
+        for (QAction *action : posts->actions()) {
+            if (!sortCommandsOnly || isSortCommand(action->data().toInt()))
+                menu->addAction(action);
+        }
+    }
+    menu->addSeparator();
+    QAction *copy = menu->addAction(QStringLiteral("Copy Title"));
+    connect(copy, &QAction::triggered, this, &CBarRssItems::copyTitle);
+    copy->setData(int(ID_COPY_TITLE));
+    copy->setEnabled(canCopyTitle());
+    return menu;
+}
+
+QMenu *CBarRssItems::createRowMenu()
+{
+    return createContextMenu(false);
+}
+
+QMenu *CBarRssItems::createHeaderMenu()
+{
+    return createContextMenu(true);
+}
+
+void CBarRssItems::showRowMenu(const QPoint &viewportPos)
+{
+    QMenu *menu = createRowMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_list->viewport()->mapToGlobal(viewportPos));
+}
+
+void CBarRssItems::showHeaderMenu(const QPoint &headerPos)
+{
+    QMenu *menu = createHeaderMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_list->header()->mapToGlobal(headerPos));
+}
+
+// --- Filter box ---
+
+void CBarRssItems::toggleFilterBox()
+{
+    if (m_filterBox)
+        closeFilterBox();
+    else
+        openFilterBox();
+}
+
+void CBarRssItems::openFilterBox()
+{
+    m_filterBox = new QLineEdit(widget());
+    m_filterBox->setObjectName(QStringLiteral("filterBox"));
+    m_filterBox->setFont(m_list->font());
+    m_filterBox->installEventFilter(this);
+    connect(m_filterBox, &QLineEdit::textEdited, this, &CBarRssItems::onFilterTextEdited);
+    connect(m_filterBox, &QLineEdit::textChanged, this, &CBarRssItems::onFilterTextChanged);
+    m_layout->insertWidget(0, m_filterBox);
+    m_filterBox->show();
+    m_filterBox->setFocus(Qt::OtherFocusReason);
+}
+
+// All posts come back in feed order and the first becomes current.
+void CBarRssItems::closeFilterBox()
+{
+    m_filterTimer.stop();
+    m_layout->removeWidget(m_filterBox);
+    m_filterBox->hide();
+    // The box may be closing from inside one of its own events.
+    m_filterBox->deleteLater();
+    m_filterBox = nullptr;
+    m_filterShowsNoMatch = false;
+    applyFilter();
+}
+
+// What is typed goes into the box in lower case.
+void CBarRssItems::onFilterTextEdited(const QString &text)
+{
+    const QString lower = text.toLower();
+    if (lower == text)
+        return;
+    const int cursor = m_filterBox->cursorPosition();
+    m_filterBox->setText(lower);
+    m_filterBox->setCursorPosition(qMin(cursor, int(lower.size())));
+}
+
+void CBarRssItems::onFilterTextChanged()
+{
+    m_lastFilterChange.start();
+    m_filterTimer.start();
+}
+
+void CBarRssItems::onFilterDelayElapsed()
+{
+    if (m_lastFilterChange.isValid() && m_lastFilterChange.elapsed() < kFilterQuietMs)
+        return;
+    m_filterTimer.stop();
+    applyFilter();
+}
+
+// The editor writes back the post it shows before the rows change; then
+// the matching posts are listed in feed order and the first one is shown.
+void CBarRssItems::applyFilter()
+{
+    CRSSEditDoc *doc = document();
+    if (!doc)
+        return;
+    notify(HINT_COMMIT_POST, doc->currentPost());
+    m_model->order().rebuild(doc->feed(), CRSSEditDoc::SortByPosition,
+                             m_filterBox ? m_filterBox->text() : QString());
+    if (m_model->order().isEmpty())
+        QApplication::beep();
+    updateFilterColor();
+    m_selectionTimer.stop();
+    showRows(false);
+    reportRow(0);
+}
+
+void CBarRssItems::updateFilterColor()
+{
+    if (!m_filterBox)
+        return;
+    const bool noMatch = m_model->order().isEmpty();
+    if (noMatch == m_filterShowsNoMatch)
+        return;
+    m_filterShowsNoMatch = noMatch;
+    QPalette palette = QApplication::palette(m_filterBox);
+    if (noMatch)
+        palette.setColor(QPalette::Text, kNoMatchColor);
+    m_filterBox->setPalette(palette);
+}
+
+// --- Keys ---
+
+bool CBarRssItems::eventFilter(QObject *object, QEvent *event)
+{
+    if (object == m_filterBox && handleFilterBoxEvent(event))
+        return true;
+    if ((object == m_list || object == m_filterBox) && handleBarKey(event))
+        return true;
+    return CRSSCommonBar::eventFilter(object, event);
+}
+
+// Return and Tab hand the focus to the editor, unless a title is being
+// renamed.
+bool CBarRssItems::handleBarKey(QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || m_list->isRenaming())
+        return false;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+        notify(HINT_FOCUS_EDITOR, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Escape clears the box, or closes it when it is empty. Closing goes
+// through the Filtering command so that the command's check mark follows.
+bool CBarRssItems::handleFilterBoxEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        QMetaObject::invokeMethod(m_filterBox, &QLineEdit::selectAll, Qt::QueuedConnection);
+        return false;
+    case QEvent::KeyPress:
+        return static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
+    case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Escape)
+            return false;
+        if (m_filterBox->text().isEmpty()) {
+            QMetaObject::invokeMethod(this, [this] {
+                if (CRSSEditDoc *doc = document())
+                    doc->OnCommand(ID_FILTERING);
+            }, Qt::QueuedConnection);
+        } else {
+            m_filterBox->clear();
+        }
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "panes/RSSCommonBar.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+class CPostsListCtrl;
+class CPostsModel;
+class QItemSelection;
+class QLineEdit;
+class QMenu;
+class QVBoxLayout;
+
+// The posts bar: the feed's posts in a list, one row per post, beside the
+// editor. Picking a row makes its post current (after a short delay, so
+// that arrowing through the list shows only the post the user stops on);
+// a row's title can be renamed in place; a column click sorts; Ctrl+F opens
+// a filter box above the list that narrows it to the posts whose title
+// holds a text.
+class CBarRssItems : public CRSSCommonBar
+{
+    Q_OBJECT
+public:
+    // How long a selection waits before the post is shown.
+    static constexpr int kSelectionDelayMs = 250;
+    // How long the filter waits after the last key.
+    static constexpr int kFilterDelayMs = 1000;
+    // Typing within this much of the filter firing keeps it waiting.
+    static constexpr int kFilterQuietMs = 701;
+
+    CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
+
+    CPostsListCtrl *listCtrl() const { return m_list; }
+    CPostsModel *postsModel() const { return m_model; }
+    // The filter box, or null while filtering is closed.
+    QLineEdit *filterBox() const { return m_filterBox; }
+
+    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState *state) override;
+
+    // The menu of a right click on the rows: the main window's Posts menu
+    // and Copy Title. The caller owns it.
+    QMenu *createRowMenu();
+    // The menu of a right click on the column headers: the sort commands
+    // and Copy Title. The caller owns it.
+    QMenu *createHeaderMenu();
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    // --- Rows ---
+    // All posts in the document's sort order, or the filter's matches in
+    // feed order while the filter box is open.
+    void rebuildRows();
+    // Shows the present row order from row 0 and recounts the caption.
+    void showRows(bool reportFirstRow);
+    void updateCaption();
+    // Selects the row for the bar's own reasons: nothing is reported.
+    void selectRowQuietly(int row);
+    // Selects the row as if the user had, so its post is reported.
+    void selectRowAndReport(int row);
+
+    // --- Notifications received ---
+    void reflectCurrentPost(int post);
+    void onPostsInserted();
+    void onPostDeleted();
+    void onFeedReset();
+    void onSortChanged();
+    void refreshCurrentRow();
+
+    // --- Selection reports ---
+    void onSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
+    void trackSelection(int row);
+    void onSelectionDelayElapsed();
+    void reportRow(int row);
+    void notify(int hint, int post);
+
+    // --- In-place rename, sorting, copying ---
+    void onPostRenamed(int post);
+    void onColumnClicked(int column);
+    void copyTitle();
+    QString currentTitle() const;
+    bool canCopyTitle() const;
+    QMenu *postsMenuOfMainWindow() const;
+    QMenu *createContextMenu(bool sortCommandsOnly);
+    void showRowMenu(const QPoint &viewportPos);
+    void showHeaderMenu(const QPoint &headerPos);
+
+    // --- Filter box ---
+    void toggleFilterBox();
+    void openFilterBox();
+    void closeFilterBox();
+    void onFilterTextEdited(const QString &text);
+    void onFilterTextChanged();
+    void onFilterDelayElapsed();
+    void applyFilter();
+    void updateFilterColor();
+    // The focus leaves the bar for the editor.
+    bool handleBarKey(QEvent *event);
+    bool handleFilterBoxEvent(QEvent *event);
+
+    QString m_title;
+    // Set while the filter box text is red: no post matches.
+    bool m_filterShowsNoMatch = false;
+    QElapsedTimer m_lastFilterChange;
+    QLineEdit *m_filterBox = nullptr;
+    // The next tracked selection is reported at once; only the first one.
+    bool m_firstSelection = true;
+    // The row last selected by the user, or -1.
+    int m_selectedRow = -1;
+    // Set while the bar selects a row that must not be reported.
+    bool m_quietSelection = false;
+    QTimer m_selectionTimer;
+    QTimer m_filterTimer;
+    QVBoxLayout *m_layout;
+    CPostsModel *m_model;
+    CPostsListCtrl *m_list;
+};

@@ -1,0 +1,133 @@
+#include "panes/PostRowDelegate.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kShade = 20;
+const QColor kFrameColor(255, 0, 0);
+const QColor kEditorTextColor(255, 0, 0);
+
+// The rename editor's font is half as large again as the list's.
+QFont enlargedFont(const QFont &font)
+{
+    QFont enlarged = font;
+    enlarged.setPixelSize(QFontInfo(font).pixelSize() * 3 / 2);
+    return enlarged;
+}
+
+} // namespace
+
+CPostRowDelegate::CPostRowDelegate(QObject *parent) : QStyledItemDelegate(parent)
+{
+}
+
+QColor CPostRowDelegate::shadedColor(const QColor &background)
+{
+    const QColor rgb = background.toRgb();
+    if (rgb.red() == 0 && rgb.green() == 0 && rgb.blue() == 0)
+        return QColor(kShade, kShade, kShade);
+    const auto shade = [](int component) { return (component - kShade) & 0xff; };
+    return QColor(shade(rgb.red()), shade(rgb.green()), shade(rgb.blue()));
+}
+
+QRect CPostRowDelegate::currentRowFrame(const QRect &row, int clientWidth)
+{
+    // The right edge stays inside the client area, clear of its border.
+    const int right = clientWidth < row.right() + 1 ? clientWidth - 3 : row.right();
+    // The top edge is the row's first line; the left edge and the bottom
+    // edge move in by one pixel.
+    return QRect(QPoint(row.left() + 1, row.top()), QPoint(right, row.bottom() - 1));
+}
+
+void CPostRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.row() % 2 == 1)
+        option->backgroundBrush = shadedColor(option->palette.color(QPalette::Base));
+}
+
+void CPostRowDelegate::paintCurrentRowFrame(QPainter *painter, const QRect &row, int clientWidth)
+{
+    const QRect frame = currentRowFrame(row, clientWidth);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(QPen(kFrameColor, 0));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawLine(frame.topLeft(), frame.topRight());
+    painter->drawLine(frame.topRight(), frame.bottomRight());
+    painter->drawLine(frame.bottomRight(), frame.bottomLeft());
+    painter->drawLine(frame.bottomLeft(), frame.topLeft());
+    painter->restore();
+}
+
+QWidget *CPostRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                        const QModelIndex &) const
+{
+    auto *editor = new QPlainTextEdit(parent);
+    editor->setFont(enlargedFont(option.font));
+    editor->setFrameShape(QFrame::Box);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    editor->document()->setDocumentMargin(1);
+
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Base, QToolTip::palette().color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::Text, kEditorTextColor);
+    editor->setPalette(palette);
+    return editor;
+}
+
+void CPostRowDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *textEdit = qobject_cast<QPlainTextEdit *>(editor);
+    if (!textEdit)
+        return;
+    textEdit->setPlainText(index.data(Qt::EditRole).toString());
+    textEdit->selectAll();
+}
+
+void CPostRowDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    if (auto *textEdit = qobject_cast<QPlainTextEdit *>(editor))
+        model->setData(index, textEdit->toPlainText(), Qt::EditRole);
+}
+
+// As wide as the title's text, twice as high as the row.
+void CPostRowDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                            const QModelIndex &index) const
+{
+    QStyleOptionViewItem textOption = option;
+    initStyleOption(&textOption, index);
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : nullptr;
+    QRect rect = style ? style->subElementRect(QStyle::SE_ItemViewItemText, &textOption, widget) : option.rect;
+    rect.setHeight(option.rect.height() * 2);
+    editor->setGeometry(rect);
+}
+
+// Return, Enter and Tab keep the typed title; Escape drops it. A title is
+// one line, so no key starts a new one.
+bool CPostRowDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    auto *editor = qobject_cast<QPlainTextEdit *>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}

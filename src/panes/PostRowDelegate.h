@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QStyledItemDelegate>
+
+// Paints the rows of the posts list and edits a post's title in place.
+// Odd rows are shaded; the list has the delegate frame its current row. The editor is larger than the row, several lines
+// high, with red text on the tooltip colour, so that a long title is easy to
+// read while it changes.
+class CPostRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    explicit CPostRowDelegate(QObject *parent = nullptr);
+
+    // The background of odd rows: each component lowered by 20, wrapping
+    // around below 0; black is raised by 20 instead.
+    static QColor shadedColor(const QColor &background);
+    // The frame of the current row inside the row's rectangle, clipped to
+    // the client width when the row is wider.
+    static QRect currentRowFrame(const QRect &row, int clientWidth);
+
+    // The red frame of the current row, over the row's cells.
+    static void paintCurrentRowFrame(QPainter *painter, const QRect &row, int clientWidth);
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+    bool eventFilter(QObject *object, QEvent *event) override;
+};

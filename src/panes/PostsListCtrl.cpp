@@ -1,0 +1,171 @@
+#include "panes/PostsListCtrl.h"
+
+#include "panes/PostRowDelegate.h"
+
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace {
+
+// The text broken in two at the first space from its middle on, or the text
+// itself when it has no space there.
+QString brokenInTwoLines(const QString &text)
+{
+    const int space = text.indexOf(QLatin1Char(' '), text.size() / 2);
+    if (space < 0)
+        return text;
+    QString broken = text;
+    broken[space] = QLatin1Char('\n');
+    return broken;
+}
+
+} // namespace
+
+CPostsListCtrl::CPostsListCtrl(QWidget *parent)
+    : QTreeView(parent)
+    , m_delegate(new CPostRowDelegate(this))
+{
+    setItemDelegate(m_delegate);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    setFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+
+    QHeaderView *columns = header();
+    columns->setSectionsClickable(true);
+    columns->setSectionsMovable(false);
+    columns->setSortIndicatorShown(false);
+    columns->setStretchLastSection(false);
+    // A divider dragged by the user snaps back to fit the columns.
+    columns->viewport()->installEventFilter(this);
+}
+
+void CPostsListCtrl::setEmptyText(const QString &text)
+{
+    m_strEmptyText = text;
+    viewport()->update();
+}
+
+void CPostsListCtrl::startRename(int row)
+{
+    const QModelIndex title = model() ? model()->index(row, 0) : QModelIndex();
+    if (!title.isValid())
+        return;
+    scrollTo(title);
+    setFocus(Qt::OtherFocusReason);
+    QTreeView::edit(title);
+}
+
+void CPostsListCtrl::fitColumns()
+{
+    const int columns = header()->count();
+    if (columns == 0)
+        return;
+    for (int column = 0; column < columns; ++column)
+        resizeColumnToContents(column);
+    int rest = viewport()->width();
+    for (int column = 0; column < columns - 1; ++column)
+        rest -= columnWidth(column);
+    if (rest >= 0 && rest != columnWidth(columns - 1))
+        setColumnWidth(columns - 1, rest);
+}
+
+void CPostsListCtrl::selectRow(int row)
+{
+    const QModelIndex index = model() ? model()->index(row, 0) : QModelIndex();
+    if (!index.isValid())
+        return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void CPostsListCtrl::paintEvent(QPaintEvent *event)
+{
+    if (model() && model()->rowCount() == 0)
+        paintEmptyText();
+    else
+        QTreeView::paintEvent(event);
+}
+
+// The current row is framed in red, except while its title is renamed.
+void CPostsListCtrl::drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QTreeView::drawRow(painter, option, index);
+    if (index.row() != currentIndex().row() || isRenaming())
+        return;
+    const QRect row(-header()->offset(), option.rect.top(), header()->length(), option.rect.height());
+    CPostRowDelegate::paintCurrentRowFrame(painter, row, viewport()->width());
+}
+
+// The text in the middle; on two lines when one line is too wide and two
+// lines fit.
+void CPostsListCtrl::paintEmptyText()
+{
+    QPainter painter(viewport());
+    const QRect client = viewport()->rect();
+    painter.fillRect(client, palette().color(QPalette::Base));
+    painter.setPen(emptyTextColor());
+    painter.setFont(font());
+
+    QString text = m_strEmptyText.isEmpty() ? QStringLiteral("No items") : m_strEmptyText;
+    const QFontMetrics metrics(font());
+    if (metrics.horizontalAdvance(text) >= client.width()) {
+        const QString twoLines = brokenInTwoLines(text);
+        if (metrics.boundingRect(client, Qt::AlignCenter, twoLines).width() < client.width())
+            text = twoLines;
+    }
+    painter.drawText(client, Qt::AlignCenter, text);
+}
+
+QColor CPostsListCtrl::emptyTextColor() const
+{
+    return palette().color(QPalette::Disabled, QPalette::Text);
+}
+
+void CPostsListCtrl::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    fitColumns();
+}
+
+// Pressing the empty part of the list drags the main window, as its title
+// bar would.
+void CPostsListCtrl::mousePressEvent(QMouseEvent *event)
+{
+    QWidget *mainWindow = window();
+    if (event->button() == Qt::LeftButton && !indexAt(event->position().toPoint()).isValid()
+        && !mainWindow->isMaximized() && mainWindow->windowHandle()
+        && mainWindow->windowHandle()->startSystemMove()) {
+        return;
+    }
+    QTreeView::mousePressEvent(event);
+}
+
+// The current row's frame hides while its title is edited.
+bool CPostsListCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    const bool editing = QTreeView::edit(index, trigger, event);
+    if (editing)
+        viewport()->update();
+    return editing;
+}
+
+void CPostsListCtrl::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTreeView::closeEditor(editor, hint);
+    viewport()->update();
+}
+
+bool CPostsListCtrl::eventFilter(QObject *object, QEvent *event)
+{
+    if (object == header()->viewport() && event->type() == QEvent::MouseButtonRelease)
+        fitColumns();
+    return QTreeView::eventFilter(object, event);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QTreeView>
+
+class CPostRowDelegate;
+
+// The list of the posts bar: two columns (title and date), whole rows
+// selected, a post's title renamed in place by a slow second click, F2 or
+// the bar. While it has no rows it shows a grey text in its middle.
+class CPostsListCtrl : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit CPostsListCtrl(QWidget *parent = nullptr);
+
+    CPostRowDelegate *rowDelegate() const { return m_delegate; }
+
+    QString emptyText() const { return m_strEmptyText; }
+    void setEmptyText(const QString &text);
+
+    bool isRenaming() const { return state() == QAbstractItemView::EditingState; }
+    // Opens the in-place title editor on the row.
+    void startRename(int row);
+
+    // Every column as wide as its header and contents, then the last one
+    // over the rest of the width.
+    void fitColumns();
+
+    // Makes the row current and selected, alone, and scrolls to it.
+    void selectRow(int row);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    void paintEmptyText();
+    QColor emptyTextColor() const;
+
+    CPostRowDelegate *m_delegate;
+    QString m_strEmptyText;
+};

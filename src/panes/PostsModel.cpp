@@ -1,0 +1,138 @@
+#include "panes/PostsModel.h"
+
+#include "core/RssFeed.h"
+#include "document/RSSEditDoc.h"
+#include "panes/PostIcon.h"
+
+namespace {
+
+// The longest tip text the list shows; longer descriptions are cut.
+constexpr int kMaxTipText = 1023;
+
+QString htmlLines(const QString &text)
+{
+    QString html = text.toHtmlEscaped();
+    html.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    return html;
+}
+
+} // namespace
+
+CPostsModel::CPostsModel(CRSSEditDoc *doc, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_doc(doc)
+{
+}
+
+void CPostsModel::resetRows()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+void CPostsModel::refreshRow(int row)
+{
+    if (row >= 0 && row < rowCount())
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+QString CPostsModel::tipTitle(int post) const
+{
+    const CRssFeed *feed = m_doc->feed();
+    QString title = feed->GetPostTitle(post);
+    const QString date = feed->GetPostPubDate(post);
+    if (!date.isEmpty())
+        title += QStringLiteral(" [") + date + QLatin1Char(']');
+    return title;
+}
+
+QString CPostsModel::tipText(int post) const
+{
+    const CRssFeed *feed = m_doc->feed();
+    QString text = feed->GetPostPlainDescription(post);
+    const QString link = feed->GetPostLink(post);
+    if (!link.isEmpty())
+        text += QStringLiteral("\r\n\r\n") + link;
+    text.truncate(kMaxTipText);
+    return text;
+}
+
+QString CPostsModel::tooltip(int post) const
+{
+    return QStringLiteral("<qt><b>") + tipTitle(post).toHtmlEscaped() + QStringLiteral("</b><br>")
+           + htmlLines(tipText(post)) + QStringLiteral("</qt>");
+}
+
+int CPostsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_order.size();
+}
+
+int CPostsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+int CPostsModel::validPostAt(int row) const
+{
+    const int post = m_order.postAt(row);
+    return m_doc && post >= 0 && post < m_doc->feed()->GetPostCount() ? post : -1;
+}
+
+QVariant CPostsModel::data(const QModelIndex &index, int role) const
+{
+    const int post = validPostAt(index.row());
+    if (post < 0)
+        return QVariant();
+    const CRssFeed *feed = m_doc->feed();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        if (index.column() == TitleColumn)
+            return feed->GetPostTitle(post);
+        if (index.column() == DateColumn)
+            return feed->GetPostPubDate(post);
+        return QVariant();
+    case Qt::DecorationRole:
+        if (index.column() == TitleColumn)
+            return PostIcon::iconOfLink(feed->GetPostLink(post));
+        return QVariant();
+    case Qt::ToolTipRole:
+        return tooltip(post);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant CPostsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QVariant();
+    if (section == TitleColumn)
+        return QStringLiteral("Posts - Press Ctrl+F for filtering");
+    if (section == DateColumn)
+        return QStringLiteral("Date");
+    return QVariant();
+}
+
+Qt::ItemFlags CPostsModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == TitleColumn)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool CPostsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || index.column() != TitleColumn)
+        return false;
+    const int post = validPostAt(index.row());
+    if (post < 0 || !m_doc->feed()->SetPostTitle(post, value.toString()))
+        return false;
+    m_doc->SetModifiedFlag(true);
+    refreshRow(index.row());
+    emit postRenamed(post);
+    return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "document/PostOrder.h"
+
+#include <QAbstractTableModel>
+#include <QPointer>
+
+class CRSSEditDoc;
+
+// The rows of the posts list: a view of the feed through the row order. It
+// stores no post data; every title, date, icon and tip is read from the feed
+// when the list asks for it.
+class CPostsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { TitleColumn = 0, DateColumn = 1, ColumnCount = 2 };
+
+    explicit CPostsModel(CRSSEditDoc *doc, QObject *parent = nullptr);
+
+    // The row order. After changing it, call resetRows().
+    CPostOrder &order() { return m_order; }
+    const CPostOrder &order() const { return m_order; }
+    // Tells the views that every row may have changed.
+    void resetRows();
+    // Repaints one row, e.g. after its post's title or link changed.
+    void refreshRow(int row);
+
+    // The post shown in the row, or -1.
+    int postAt(int row) const { return m_order.postAt(row); }
+
+    // "Title [date]" and the plain description with the link below it, as
+    // the row's tooltip shows them.
+    QString tipTitle(int post) const;
+    QString tipText(int post) const;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Renames the row's post in the feed (which also dates it) and marks the
+    // document modified.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+signals:
+    // A post was renamed in place.
+    void postRenamed(int post);
+
+private:
+    // The row's post when the feed still has it, else -1.
+    int validPostAt(int row) const;
+    QString tooltip(int post) const;
+
+    QPointer<CRSSEditDoc> m_doc;
+    CPostOrder m_order;
+};

@@ -1,0 +1,612 @@
+#include "core/RssFeed.h"
+#include "document/DocumentPrompter.h"
+#include "document/RSSEditDoc.h"
+#include "panes/BarRssItems.h"
+#include "panes/PostRowDelegate.h"
+#include "panes/PostsListCtrl.h"
+#include "panes/PostsModel.h"
+
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolTip>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct FeedPost
+{
+    QString title;
+    QString pubDate;
+    QString link;
+};
+
+bool writeFeed(const QString &path, const QList<FeedPost> &posts)
+{
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\">\n<channel>\n"
+                                 "<title>Feed</title>\n<link>http://example.org/</link>\n");
+    for (const FeedPost &post : posts) {
+        xml += QStringLiteral("<item><title>%1</title><description>Text of %1</description>"
+                              "<pubDate>%2</pubDate><link>%3</link></item>\n")
+                   .arg(post.title.toHtmlEscaped(), post.pubDate, post.link.toHtmlEscaped());
+    }
+    xml += QStringLiteral("</channel>\n</rss>\n");
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(xml.toUtf8()) > 0;
+}
+
+// Posts titled as given, dated one day apart in feed order (the first is the
+// oldest).
+QList<FeedPost> postsTitled(const QStringList &titles)
+{
+    QList<FeedPost> posts;
+    for (int i = 0; i < titles.size(); ++i) {
+        posts.append({titles.at(i), QStringLiteral("%1 Mar 2026 09:00:00 GMT").arg(i + 1, 2, 10, QLatin1Char('0')),
+                      QStringLiteral("http://example.org/%1.html").arg(i)});
+    }
+    return posts;
+}
+
+const QStringList kFivePosts{QStringLiteral("Post 1"), QStringLiteral("Post 2"), QStringLiteral("Post 3"),
+                             QStringLiteral("Post 4"), QStringLiteral("Post 5")};
+
+// Hears what the document tells its views, with the sender.
+class RecordingView : public CRSSObserver
+{
+public:
+    struct Note
+    {
+        CRSSObserver *sender;
+        int hint;
+        int data;
+    };
+
+    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override
+    {
+        notes.append({sender, hint, data.toInt()});
+    }
+
+    QList<int> dataOf(CRSSObserver *sender, int hint) const
+    {
+        QList<int> found;
+        for (const Note &note : notes) {
+            if (note.sender == sender && note.hint == hint)
+                found.append(note.data);
+        }
+        return found;
+    }
+
+    QList<Note> notes;
+};
+
+class AgreeingPrompter : public CDocumentPrompter
+{
+public:
+    bool confirm(const QString &) override { return true; }
+    void showError(const QString &) override {}
+    void beep() override {}
+};
+
+// A document on a feed file with the posts bar as its frame's only bar and
+// a recording view beside it.
+class PostsBar
+{
+public:
+    explicit PostsBar(const QList<FeedPost> &posts)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("feed.xml"));
+        QVERIFY(writeFeed(path, posts));
+        doc.setPrompter(&m_prompter);
+        bar = std::make_unique<CBarRssItems>(QStringLiteral("RSS Items"), &doc);
+        doc.addView(&view);
+        doc.setFrame(bar.get());
+        bar->resize(520, 400);
+        bar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
+        QVERIFY(doc.OnOpenDocument(path));
+    }
+
+    ~PostsBar()
+    {
+        doc.setFrame(nullptr);
+        doc.removeView(&view);
+    }
+
+    CRSSObserver *sender() const { return bar.get(); }
+    CPostsListCtrl *list() const { return bar->listCtrl(); }
+    CPostsModel *model() const { return bar->postsModel(); }
+    QList<int> sent(int hint) const { return view.dataOf(sender(), hint); }
+
+    QStringList rowTitles() const
+    {
+        QStringList titles;
+        for (int row = 0; row < model()->rowCount(); ++row)
+            titles.append(model()->index(row, CPostsModel::TitleColumn).data().toString());
+        return titles;
+    }
+
+    int currentPost() const { return model()->postAt(list()->currentIndex().row()); }
+
+    QList<int> selectedRows() const
+    {
+        QList<int> rows;
+        for (const QModelIndex &index : list()->selectionModel()->selectedRows())
+            rows.append(index.row());
+        return rows;
+    }
+
+    void clickColumn(int column)
+    {
+        QHeaderView *header = list()->header();
+        const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+    }
+
+    QPlainTextEdit *renameEditor() const { return list()->viewport()->findChild<QPlainTextEdit *>(); }
+
+    CRSSEditDoc doc;
+    RecordingView view;
+    std::unique_ptr<CBarRssItems> bar;
+
+private:
+    QTemporaryDir m_dir;
+    AgreeingPrompter m_prompter;
+};
+
+QColor pixelAt(const QImage &image, int x, int y)
+{
+    return image.pixelColor(x, y).toRgb();
+}
+
+} // namespace
+
+class TestBarRssItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    // --- Rows and selection ---
+    void feedReset_fillsRowsAndShowsFirstPostAtOnce();
+    void arrowKeys_reportOnlyTheRowWhereTheUserStops();
+    void selectNotice_movesSelectionWithoutReporting();
+    void emptyFeed_showsEmptyTextAndZeroCaption();
+    void rowTooltip_holdsTitleDateTextAndLink();
+
+    // --- Rename in place ---
+    void renameCommand_editsTitleInPlace();
+    void renameEscape_keepsTitle();
+    void addPost_showsAllRowsAndRenamesNewPost();
+
+    // --- Sorting ---
+    void columnClick_sortsOneWayAndKeepsSelection();
+
+    // --- Filter box ---
+    void filterTyping_filtersOnceWithMatchesInFeedOrder();
+    void filterWithoutMatch_emptiesListAndTurnsRed();
+    void filterEscape_clearsTextThenCloses();
+    void filteringCommandAgain_closesBoxAndShowsAllPosts();
+
+    // --- Keys, commands, menus ---
+    void returnTabAndDoubleClick_sendFocusToEditor();
+    void deleteKey_leavesRows();
+    void deletePost_rebuildsRowsInSortOrder();
+    void copyTitle_putsCurrentTitleOnClipboard();
+    void contextMenus_offerPostsCommandsAndCopyTitle();
+
+    // --- Row painting ---
+    void shadedColor_data();
+    void shadedColor();
+    void rowPainting_shadesOddRowsAndFramesCurrentRow();
+    void rowPainting_hidesFrameWhileRenaming();
+};
+
+void TestBarRssItems::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+// --- Rows and selection ---
+
+void TestBarRssItems::feedReset_fillsRowsAndShowsFirstPostAtOnce()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    QCOMPARE(f.rowTitles(), kFivePosts);
+    QCOMPARE(f.model()->index(2, CPostsModel::DateColumn).data().toString(), QStringLiteral("03 Mar 2026 09:00:00 GMT"));
+    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
+    // Reported before any timer could run.
+    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+    QCOMPARE(f.doc.currentPost(), 0);
+    QCOMPARE(f.selectedRows(), QList<int>{0});
+}
+
+void TestBarRssItems::arrowKeys_reportOnlyTheRowWhereTheUserStops()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.view.notes.clear();
+    f.list()->setFocus();
+    QTest::keyClick(f.list(), Qt::Key_Down);
+    QTest::keyClick(f.list(), Qt::Key_Down);
+    QTest::keyClick(f.list(), Qt::Key_Down);
+    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+
+    QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{3});
+    // The post being left is written back first.
+    QCOMPARE(f.sent(HINT_COMMIT_POST), QList<int>{0});
+    QCOMPARE(f.doc.currentPost(), 3);
+}
+
+void TestBarRssItems::selectNotice_movesSelectionWithoutReporting()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.OnCommand(ID_SORT_BY_DATE); // rows: posts 4, 3, 2, 1, 0
+    f.view.notes.clear();
+
+    f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+    QCOMPARE(f.currentPost(), 1);
+    QCOMPARE(f.selectedRows(), QList<int>{3});
+    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+}
+
+void TestBarRssItems::emptyFeed_showsEmptyTextAndZeroCaption()
+{
+    PostsBar f({});
+    QCOMPARE(f.model()->rowCount(), 0);
+    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [0]"));
+    QCOMPARE(f.list()->emptyText(), QStringLiteral("RSS Items"));
+    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+
+    const QImage image = f.list()->viewport()->grab().toImage();
+    const QColor base = f.list()->palette().color(QPalette::Base).toRgb();
+    const QColor grey = f.list()->palette().color(QPalette::Disabled, QPalette::Text).toRgb();
+    QVERIFY(grey != base);
+    // Text in the middle, nothing in the corners.
+    bool textInMiddle = false;
+    const int middleY = image.height() / 2;
+    for (int y = middleY - 10; y <= middleY + 10 && !textInMiddle; ++y) {
+        for (int x = image.width() / 4; x < image.width() * 3 / 4 && !textInMiddle; ++x)
+            textInMiddle = pixelAt(image, x, y) != base;
+    }
+    QVERIFY(textInMiddle);
+    QCOMPARE(pixelAt(image, 3, 3), base);
+    QCOMPARE(pixelAt(image, image.width() - 4, image.height() - 4), base);
+}
+
+void TestBarRssItems::rowTooltip_holdsTitleDateTextAndLink()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    QCOMPARE(f.model()->tipTitle(1), QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]"));
+    QCOMPARE(f.model()->tipText(1), QStringLiteral("Text of Post 2\r\n\r\nhttp://example.org/1.html"));
+    const QString tooltip = f.model()->index(1, CPostsModel::DateColumn).data(Qt::ToolTipRole).toString();
+    QVERIFY(tooltip.contains(QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]")));
+    QVERIFY(tooltip.contains(QStringLiteral("http://example.org/1.html")));
+}
+
+// --- Rename in place ---
+
+void TestBarRssItems::renameCommand_editsTitleInPlace()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+    f.view.notes.clear();
+
+    QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
+    QVERIFY(f.list()->isRenaming());
+    QPlainTextEdit *editor = f.renameEditor();
+    QVERIFY(editor);
+    QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("Post 3"));
+    QCOMPARE(QFontInfo(editor->font()).pixelSize(), QFontInfo(f.list()->font()).pixelSize() * 3 / 2);
+    QCOMPARE(editor->height(), f.list()->visualRect(f.model()->index(2, 0)).height() * 2);
+    QCOMPARE(editor->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QCOMPARE(editor->palette().color(QPalette::Base), QToolTip::palette().color(QPalette::ToolTipBase));
+
+    QTest::keyClicks(editor, QStringLiteral("Renamed"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QVERIFY(!f.list()->isRenaming());
+    QCOMPARE(f.doc.feed()->GetPostTitle(2), QStringLiteral("Renamed"));
+    QCOMPARE(f.rowTitles().at(2), QStringLiteral("Renamed"));
+    QVERIFY(f.doc.IsModified());
+    QTRY_COMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>{2});
+}
+
+void TestBarRssItems::renameEscape_keepsTitle()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
+    QPlainTextEdit *editor = f.renameEditor();
+    QVERIFY(editor);
+    QTest::keyClicks(editor, QStringLiteral("Dropped"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(!f.list()->isRenaming());
+    QCoreApplication::processEvents();
+    QCOMPARE(f.doc.feed()->GetPostTitle(0), QStringLiteral("Post 1"));
+    QVERIFY(!f.doc.IsModified());
+    QCOMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>());
+}
+
+void TestBarRssItems::addPost_showsAllRowsAndRenamesNewPost()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.OnCommand(ID_FILTERING);
+    QTest::keyClicks(f.bar->filterBox(), QStringLiteral("3"));
+    QTRY_COMPARE(f.rowTitles(), QStringList{QStringLiteral("Post 3")});
+    f.view.notes.clear();
+
+    QVERIFY(f.doc.OnCommand(ID_POST_ADD));
+    QCOMPARE(f.model()->rowCount(), 6);
+    QCOMPARE(f.currentPost(), 0);
+    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [6]"));
+    QVERIFY(f.list()->isRenaming());
+    // The new post joins the history once the selection delay is over.
+    QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+}
+
+// --- Sorting ---
+
+void TestBarRssItems::columnClick_sortsOneWayAndKeepsSelection()
+{
+    QList<FeedPost> posts{{QStringLiteral("b"), QStringLiteral("01 Mar 2026 09:00:00 GMT"), QString()},
+                          {QStringLiteral("B"), QStringLiteral("03 Mar 2026 09:00:00 GMT"), QString()},
+                          {QStringLiteral("a"), QStringLiteral("02 Mar 2026 09:00:00 GMT"), QString()}};
+    PostsBar f(posts);
+    f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+    f.view.notes.clear();
+
+    f.clickColumn(CPostsModel::DateColumn);
+    QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
+    QCOMPARE(f.rowTitles(), (QStringList{QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("b")}));
+    QCOMPARE(f.currentPost(), 2);
+
+    f.clickColumn(CPostsModel::DateColumn);
+    QCOMPARE(f.rowTitles(), (QStringList{QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("b")}));
+    // Sent without a sender, so the bar sorted on its own notice each time.
+    QCOMPARE(f.view.dataOf(nullptr, HINT_SORT_CHANGED).size(), 2);
+
+    f.clickColumn(CPostsModel::TitleColumn);
+    QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
+    QCOMPARE(f.rowTitles(), (QStringList{QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("b")}));
+    QCOMPARE(f.currentPost(), 2);
+    QCOMPARE(f.selectedRows(), QList<int>{1});
+    QVERIFY(!f.list()->header()->isSortIndicatorShown());
+}
+
+// --- Filter box ---
+
+void TestBarRssItems::filterTyping_filtersOnceWithMatchesInFeedOrder()
+{
+    PostsBar f(postsTitled({QStringLiteral("Zabc last but first"), QStringLiteral("ABC news today"),
+                            QStringLiteral("a b c spaced"), QStringLiteral("Other"),
+                            QStringLiteral("the xabcx post")}));
+    f.doc.OnCommand(ID_SORT_BY_TITLE);
+    QVERIFY(f.doc.OnCommand(ID_FILTERING));
+    QLineEdit *box = f.bar->filterBox();
+    QVERIFY(box);
+    QVERIFY(f.doc.isFilterBoxOpen());
+    f.view.notes.clear();
+
+    QTest::keyClicks(box, QStringLiteral(" ABC "));
+    QCOMPARE(box->text(), QStringLiteral(" abc "));
+    QCOMPARE(f.model()->rowCount(), 5);
+    QTRY_COMPARE(f.rowTitles(), (QStringList{QStringLiteral("Zabc last but first"), QStringLiteral("ABC news today"),
+                                             QStringLiteral("the xabcx post")}));
+    // Applied once: one commit of its own, then row 0's post shown at once
+    // (which commits again on its way).
+    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+    QCOMPARE(f.sent(HINT_COMMIT_POST), (QList<int>{0, 0}));
+    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
+    QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
+
+    // A sort then orders the matches.
+    f.clickColumn(CPostsModel::TitleColumn);
+    QCOMPARE(f.rowTitles(), (QStringList{QStringLiteral("ABC news today"), QStringLiteral("Zabc last but first"),
+                                         QStringLiteral("the xabcx post")}));
+}
+
+void TestBarRssItems::filterWithoutMatch_emptiesListAndTurnsRed()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.OnCommand(ID_FILTERING);
+    QLineEdit *box = f.bar->filterBox();
+    QTest::keyClicks(box, QStringLiteral("zzz"));
+    QTRY_COMPARE(f.model()->rowCount(), 0);
+    QCOMPARE(box->palette().color(QPalette::Text), QColor(255, 0, 0));
+
+    box->clear();
+    QTRY_COMPARE(f.model()->rowCount(), 5);
+    QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
+}
+
+void TestBarRssItems::filterEscape_clearsTextThenCloses()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.OnCommand(ID_SORT_BY_DATE);
+    f.doc.OnCommand(ID_FILTERING);
+    QLineEdit *box = f.bar->filterBox();
+    QTest::keyClicks(box, QStringLiteral("post"));
+    QTest::keyClick(box, Qt::Key_Escape);
+    QCOMPARE(box->text(), QString());
+    QCOMPARE(f.bar->filterBox(), box);
+
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTRY_VERIFY(!f.bar->filterBox());
+    QVERIFY(!f.doc.isFilterBoxOpen());
+    // Feed order, whatever the sort order.
+    QCOMPARE(f.rowTitles(), kFivePosts);
+}
+
+void TestBarRssItems::filteringCommandAgain_closesBoxAndShowsAllPosts()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.OnCommand(ID_FILTERING);
+    QTest::keyClicks(f.bar->filterBox(), QStringLiteral("4"));
+    QTRY_COMPARE(f.rowTitles(), QStringList{QStringLiteral("Post 4")});
+    QCOMPARE(f.doc.currentPost(), 3);
+    f.view.notes.clear();
+
+    f.doc.OnCommand(ID_FILTERING);
+    QVERIFY(!f.bar->filterBox());
+    QCOMPARE(f.rowTitles(), kFivePosts);
+    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+    QCOMPARE(f.doc.currentPost(), 0);
+}
+
+// --- Keys, commands, menus ---
+
+void TestBarRssItems::returnTabAndDoubleClick_sendFocusToEditor()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    QTest::keyClick(f.list(), Qt::Key_Return);
+    QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 1);
+    QTest::keyClick(f.list(), Qt::Key_Tab);
+    QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 2);
+    const QRect row = f.list()->visualRect(f.model()->index(3, 0));
+    QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
+    QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
+
+    // Return while renaming belongs to the rename.
+    f.doc.OnCommand(ID_POST_RENAME);
+    QTest::keyClick(f.renameEditor(), Qt::Key_Return);
+    QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
+}
+
+void TestBarRssItems::deleteKey_leavesRows()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    QTest::keyClick(f.list(), Qt::Key_Delete);
+    QCOMPARE(f.rowTitles(), kFivePosts);
+    QCOMPARE(f.doc.feed()->GetPostCount(), 5);
+}
+
+void TestBarRssItems::deletePost_rebuildsRowsInSortOrder()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.OnCommand(ID_SORT_BY_DATE);
+    f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+    QCOMPARE(f.selectedRows(), QList<int>{2});
+
+    QVERIFY(f.doc.OnCommand(ID_POST_DELETE));
+    QCOMPARE(f.rowTitles(), (QStringList{QStringLiteral("Post 5"), QStringLiteral("Post 4"),
+                                         QStringLiteral("Post 2"), QStringLiteral("Post 1")}));
+    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [4]"));
+    // The post that moved into the gap is current and its row marked.
+    QCOMPARE(f.doc.currentPost(), 2);
+    QCOMPARE(f.currentPost(), 2);
+}
+
+void TestBarRssItems::copyTitle_putsCurrentTitleOnClipboard()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+    CommandState state;
+    QVERIFY(f.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
+    QVERIFY(state.enabled);
+    QVERIFY(f.bar->OnCommand(ID_COPY_TITLE));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Post 2"));
+
+    PostsBar empty({});
+    QVERIFY(empty.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
+    QVERIFY(!state.enabled);
+}
+
+void TestBarRssItems::contextMenus_offerPostsCommandsAndCopyTitle()
+{
+    QMainWindow window;
+    QMenu *posts = window.menuBar()->addMenu(QStringLiteral("&Posts"));
+    for (int id : {int(ID_POST_ADD), int(ID_POST_RENAME), 0, int(ID_SORT_BY_POSITION), int(ID_SORT_BY_TITLE),
+                   int(ID_SORT_BY_DATE), 0, int(ID_FILTERING)}) {
+        QAction *action = id ? posts->addAction(QString::number(id)) : posts->addSeparator();
+        action->setData(id);
+    }
+    PostsBar f(postsTitled(kFivePosts));
+    window.addDockWidget(Qt::LeftDockWidgetArea, f.bar.get());
+
+    const auto commandsOf = [](QMenu *menu) {
+        QList<int> ids;
+        for (QAction *action : menu->actions())
+            ids.append(action->data().toInt());
+        return ids;
+    };
+    std::unique_ptr<QMenu> rowMenu(f.bar->createRowMenu());
+    QCOMPARE(commandsOf(rowMenu.get()),
+             (QList<int>{ID_POST_ADD, ID_POST_RENAME, 0, ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0,
+                         ID_FILTERING, 0, ID_COPY_TITLE}));
+    QCOMPARE(rowMenu->actions().last()->text(), QStringLiteral("Copy Title"));
+    // The main window's own actions, so its command route runs them.
+    QCOMPARE(rowMenu->actions().first(), posts->actions().first());
+
+    std::unique_ptr<QMenu> headerMenu(f.bar->createHeaderMenu());
+    QCOMPARE(commandsOf(headerMenu.get()),
+             (QList<int>{ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_COPY_TITLE}));
+
+    f.doc.Notify(nullptr, HINT_SELECT_POST, 4);
+    headerMenu->actions().last()->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Post 5"));
+    window.removeDockWidget(f.bar.get());
+}
+
+// --- Row painting ---
+
+void TestBarRssItems::shadedColor_data()
+{
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("shaded");
+    QTest::newRow("white") << QColor(255, 255, 255) << QColor(235, 235, 235);
+    QTest::newRow("below 20 wraps") << QColor(10, 30, 40) << QColor(246, 10, 20);
+    QTest::newRow("exactly 20") << QColor(20, 21, 200) << QColor(0, 1, 180);
+    QTest::newRow("black lightens") << QColor(0, 0, 0) << QColor(20, 20, 20);
+}
+
+void TestBarRssItems::shadedColor()
+{
+    QFETCH(QColor, background);
+    QFETCH(QColor, shaded);
+    QCOMPARE(CPostRowDelegate::shadedColor(background), shaded);
+}
+
+void TestBarRssItems::rowPainting_shadesOddRowsAndFramesCurrentRow()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+    const QImage image = f.list()->viewport()->grab().toImage();
+    const QColor base = f.list()->palette().color(QPalette::Base).toRgb();
+    const QColor red(255, 0, 0);
+
+    // Beyond the end of the dates, where no text is drawn.
+    const int blankX = f.list()->viewport()->width() - 4;
+    const QRect odd = f.list()->visualRect(f.model()->index(1, CPostsModel::DateColumn));
+    const QRect even = f.list()->visualRect(f.model()->index(4, CPostsModel::DateColumn));
+    QCOMPARE(pixelAt(image, blankX, odd.center().y()), CPostRowDelegate::shadedColor(base));
+    QCOMPARE(pixelAt(image, blankX, even.center().y()), base);
+
+    const QRect current = f.list()->visualRect(f.model()->index(2, CPostsModel::TitleColumn));
+    QCOMPARE(pixelAt(image, 1, current.center().y()), red); // left edge
+    QCOMPARE(pixelAt(image, 0, current.center().y()) == red, false);
+    QCOMPARE(pixelAt(image, blankX, current.top()), red); // top edge
+    QCOMPARE(pixelAt(image, blankX, current.bottom() - 1), red); // bottom edge
+    QCOMPARE(pixelAt(image, blankX, current.bottom()) == red, false);
+    QCOMPARE(pixelAt(image, blankX, odd.center().y()) == red, false);
+}
+
+void TestBarRssItems::rowPainting_hidesFrameWhileRenaming()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.OnCommand(ID_POST_RENAME);
+    QVERIFY(f.list()->isRenaming());
+    const QImage image = f.list()->viewport()->grab().toImage();
+    const int blankX = f.list()->viewport()->width() - 4;
+    const QRect current = f.list()->visualRect(f.model()->index(0, CPostsModel::DateColumn));
+    QVERIFY(pixelAt(image, blankX, current.top()) != QColor(255, 0, 0));
+}
+
+QTEST_MAIN(TestBarRssItems)
+#include "tst_barrssitems.moc"
