@@ -101,7 +101,7 @@ class PostsBar
 public:
     explicit PostsBar(const QList<FeedPost> &posts)
     {
-        const QString path = m_dir.filePath(QStringLiteral("feed.xml"));
+        path = m_dir.filePath(QStringLiteral("feed.xml"));
         QVERIFY(writeFeed(path, posts));
         doc.setPrompter(&m_prompter);
         bar = std::make_unique<CBarRssItems>(QStringLiteral("RSS Items"), &doc);
@@ -152,6 +152,7 @@ public:
 
     QPlainTextEdit *renameEditor() const { return list()->viewport()->findChild<QPlainTextEdit *>(); }
 
+    QString path;
     CRSSEditDoc doc;
     RecordingView view;
     std::unique_ptr<CBarRssItems> bar;
@@ -200,6 +201,7 @@ private slots:
     void returnTabAndDoubleClick_sendFocusToEditor();
     void deleteKey_leavesRows();
     void deletePost_rebuildsRowsInSortOrder();
+    void reload_rebuildsRowsAndMarksCurrentPost();
     void copyTitle_putsCurrentTitleOnClipboard();
     void contextMenus_offerPostsCommandsAndCopyTitle();
 
@@ -501,6 +503,21 @@ void TestBarRssItems::deletePost_rebuildsRowsInSortOrder()
     // The post that moved into the gap is current and its row marked.
     QCOMPARE(f.doc.currentPost(), 2);
     QCOMPARE(f.currentPost(), 2);
+}
+
+void TestBarRssItems::reload_rebuildsRowsAndMarksCurrentPost()
+{
+    PostsBar f(postsTitled(kFivePosts));
+    f.doc.OnCommand(ID_SORT_BY_DATE);
+    f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+    QVERIFY(writeFeed(f.path, postsTitled(kFivePosts.mid(0, 3))));
+
+    QVERIFY(f.doc.OnCommand(ID_POST_RELOAD));
+    QCOMPARE(f.rowTitles(), (QStringList{QStringLiteral("Post 3"), QStringLiteral("Post 2"), QStringLiteral("Post 1")}));
+    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [3]"));
+    QCOMPARE(f.doc.currentPost(), 1);
+    QCOMPARE(f.currentPost(), 1);
+    QCOMPARE(f.selectedRows(), QList<int>{1});
 }
 
 void TestBarRssItems::copyTitle_putsCurrentTitleOnClipboard()
