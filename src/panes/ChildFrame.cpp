@@ -2,16 +2,23 @@
 
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
+#include "links/PreviewBarSetting.h"
+#include "panes/BarPreview.h"
+#include "panes/BarRssItems.h"
+#include "panes/PostsListCtrl.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMainWindow>
+#include <QScreen>
 
 CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     : QMdiSubWindow(parent)
     , m_document(document)
     , m_dockHost(new QMainWindow)
     , m_view(nullptr)
+    , m_postsBar(nullptr)
+    , m_previewBar(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QApplication::windowIcon());
@@ -21,6 +28,7 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     m_view = new CRSSEditView(m_document.get(), m_dockHost);
     m_dockHost->setCentralWidget(m_view);
     connect(m_view, &CRSSEditView::commandRequested, this, &CChildFrame::commandRequested);
+    createBars();
     setWidget(m_dockHost);
 
     m_document->setFrame(this);
@@ -37,9 +45,38 @@ CChildFrame::~CChildFrame()
     delete m_dockHost;
 }
 
-void CChildFrame::addObserver(CRSSObserver *observer)
+void CChildFrame::createBars()
 {
-    m_observers.push_back(observer);
+    // The posts bar runs the full height; the preview sits under the editor.
+    m_dockHost->setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+
+    m_postsBar = new CBarRssItems(QStringLiteral("RSS Items"), m_document.get(), m_dockHost);
+    m_postsBar->setAllowedAreas(Qt::LeftDockWidgetArea);
+    m_dockHost->addDockWidget(Qt::LeftDockWidgetArea, m_postsBar);
+
+    m_previewBar = new CBarPreview(QStringLiteral("Preview"), m_document.get(), m_dockHost);
+    m_previewBar->setAllowedAreas(Qt::BottomDockWidgetArea);
+    m_dockHost->addDockWidget(Qt::BottomDockWidgetArea, m_previewBar);
+    m_previewBar->setVisible(PreviewBarSetting::value() != 0);
+
+    m_observers = {m_postsBar, m_previewBar};
+}
+
+void CChildFrame::showEvent(QShowEvent *event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (!m_postsBarSized) {
+        m_postsBarSized = true;
+        sizePostsBar();
+    }
+}
+
+// A third of the screen's width to start with. Only a laid-out dock area
+// takes the width exactly, so this waits for the first show.
+void CChildFrame::sizePostsBar()
+{
+    if (const QScreen *screen = this->screen())
+        m_dockHost->resizeDocks({m_postsBar}, {screen->geometry().width() / 3}, Qt::Horizontal);
 }
 
 void CChildFrame::updateCaption()
@@ -53,6 +90,11 @@ void CChildFrame::updateCaption()
 
 void CChildFrame::OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data)
 {
+    if (hint == HINT_POSTS_INSERTED || hint == HINT_RENAME_POST) {
+        // The user names the post in the list, so the list must be there.
+        m_postsBar->show();
+        m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
+    }
     for (CRSSObserver *observer : m_observers) {
         if (sender && sender == observer)
             continue;
@@ -60,12 +102,44 @@ void CChildFrame::OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &da
     }
 }
 
-bool CChildFrame::OnCommand(int)
+void CChildFrame::toggleBar(QDockWidget *bar)
 {
-    return false;
+    bar->setVisible(bar->isHidden());
 }
 
-bool CChildFrame::OnUpdateCommand(int, CommandState *)
+bool CChildFrame::OnCommand(int id)
 {
-    return false;
+    if (m_postsBar->OnCommand(id))
+        return true;
+    switch (id) {
+    case ID_VIEW_POSTS_BAR:
+        toggleBar(m_postsBar);
+        return true;
+    case ID_VIEW_PREVIEW:
+        toggleBar(m_previewBar);
+        // The pane comes back as the user left it, also after a restart.
+        PreviewBarSetting::setValue(m_previewBar->isHidden() ? 0 : 1);
+        PreviewBarSetting::save();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CChildFrame::OnUpdateCommand(int id, CommandState *state)
+{
+    if (m_postsBar->OnUpdateCommand(id, state))
+        return true;
+    switch (id) {
+    case ID_VIEW_POSTS_BAR:
+        state->checkable = true;
+        state->checked = !m_postsBar->isHidden();
+        return true;
+    case ID_VIEW_PREVIEW:
+        state->checkable = true;
+        state->checked = !m_previewBar->isHidden();
+        return true;
+    default:
+        return false;
+    }
 }

@@ -8,14 +8,18 @@
 #include <memory>
 #include <vector>
 
+class CBarPreview;
+class CBarRssItems;
 class CRSSEditDoc;
 class CRSSEditView;
+class QDockWidget;
 class QMainWindow;
 
 // The window of one open feed inside the main window's MDI area. It owns the
 // feed's document, holds the post editor view in the middle of an inner main
-// window (where the feed's bars dock), relays the document's notifications
-// to those bars, and keeps its caption in step with the document.
+// window with the posts bar docked on the left and the code preview at the
+// bottom, relays the document's notifications to those bars, and keeps its
+// caption in step with the document.
 class CChildFrame : public QMdiSubWindow, public CRSSObserver, public CCommandTarget
 {
     Q_OBJECT
@@ -28,19 +32,24 @@ public:
     CRSSEditView *view() const { return m_view; }
     // The inner window: the view is its central widget; bars dock on it.
     QMainWindow *dockHost() const { return m_dockHost; }
-
-    // Bars that hear the document's notifications, in the order they hear
-    // them. A bar does not hear the notifications it sends itself.
-    void addObserver(CRSSObserver *observer);
+    CBarRssItems *postsBar() const { return m_postsBar; }
+    CBarPreview *previewBar() const { return m_previewBar; }
 
     // The document's path, or its title while it has none, and " *" while
     // it is modified.
     void updateCaption();
 
+    // Passes the notification on to the bars, each but the one that sent it.
+    // A new post or a rename brings the posts bar up with the focus.
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
+    // Offered to the posts bar first; the frame itself carries the View
+    // commands that show and hide the bars.
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 signals:
     // A control inside the frame asked for a command; the main window routes
@@ -48,8 +57,17 @@ signals:
     void commandRequested(int id);
 
 private:
+    void createBars();
+    void sizePostsBar();
+    static void toggleBar(QDockWidget *bar);
+
     std::unique_ptr<CRSSEditDoc> m_document;
     QMainWindow *m_dockHost;
     CRSSEditView *m_view;
+    CBarRssItems *m_postsBar;
+    CBarPreview *m_previewBar;
+    bool m_postsBarSized = false;
+    // The bars that hear the document's notifications, in the order they
+    // hear them.
     std::vector<CRSSObserver *> m_observers;
 };

@@ -14,6 +14,13 @@ CSizingControlBarCF::CSizingControlBarCF(const QString &title, QWidget *parent)
     connect(qApp, &QApplication::focusChanged, this, &CSizingControlBarCF::updateActive);
 }
 
+CSizingControlBarCF::~CSizingControlBarCF()
+{
+    // The children die after this part of the bar, and the focus leaving
+    // them must not reach it.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 bool CSizingControlBarCF::hasVerticalCaption() const
 {
     return features().testFlag(DockWidgetVerticalTitleBar);

@@ -10,6 +10,7 @@ class CSizingControlBarCF : public CSizingControlBar
     Q_OBJECT
 public:
     explicit CSizingControlBarCF(const QString &title, QWidget *parent = nullptr);
+    ~CSizingControlBarCF() override;
 
     // Whether the keyboard focus is in the bar or one of its children.
     bool isActive() const { return m_active; }

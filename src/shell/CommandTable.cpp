@@ -6,18 +6,18 @@ const std::vector<CommandInfo> &commandTable()
 {
     static const std::vector<CommandInfo> table = {
         // File
-        {ID_FILE_NEW, "&New", "Ctrl+N", "Create a new feed", "document-new", ":/shell/icons/new.png"},
-        {ID_FILE_OPEN, "&Open\u2026", "Ctrl+O", "Open an existing feed", "document-open", ":/shell/icons/open.png"},
+        {ID_FILE_NEW, "&New", "Ctrl+N", "Create a new feed", "document-new", ":/shell/icons/new.png", "New"},
+        {ID_FILE_OPEN, "&Open\u2026", "Ctrl+O", "Open an existing feed", "document-open", ":/shell/icons/open.png", "Open"},
         {ID_FILE_CLOSE, "&Close", "", "Close the active feed", "document-close", ""},
-        {ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active feed", "document-save", ":/shell/icons/save.png"},
+        {ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active feed", "document-save", ":/shell/icons/save.png", "Save"},
         {ID_FILE_SAVE_AS, "Save &As\u2026", "Ctrl+Shift+S", "Save the active feed with a new name", "document-save-as", ""},
         {ID_APP_EXIT, "E&xit", "Ctrl+Q", "Quit the application; prompts to save feeds", "application-exit", ""},
 
         // Edit
         {ID_EDIT_UNDO, "&Undo", "Ctrl+Z; Alt+Backspace", "Undo the last action", "edit-undo", ""},
-        {ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "edit-cut", ""},
-        {ID_EDIT_COPY, "&Copy", "Ctrl+C; Ctrl+Ins", "Copy the selection and put it on the Clipboard", "edit-copy", ""},
-        {ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "edit-paste", ""},
+        {ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "edit-cut", ":/shell/icons/cut.png", "Cut"},
+        {ID_EDIT_COPY, "&Copy", "Ctrl+C; Ctrl+Ins", "Copy the selection and put it on the Clipboard", "edit-copy", ":/shell/icons/copy.png", "Copy"},
+        {ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "edit-paste", ":/shell/icons/paste.png", "Paste"},
         {ID_EDIT_SELECT_ALL, "Select All", "Ctrl+A", "Select the entire description", "edit-select-all", ""},
 
         // Posts
@@ -32,7 +32,8 @@ const std::vector<CommandInfo> &commandTable()
         {ID_POST_BACK, "Back", "", "Go back to the post shown before", "go-previous", ":/shell/icons/back.png"},
         {ID_POST_FORWARD, "Forward", "", "Go forward", "go-next", ":/shell/icons/forward.png"},
         {ID_POST_RELOAD, "Reload\u2026", "", "Reload the current feed from disk", "view-refresh", ""},
-        {ID_FILTERING, "Filtering", "Ctrl+F", "Filter posts by title", "edit-find", ":/shell/icons/filter.png"},
+        // The funnel is the program's own picture, whatever the desktop theme.
+        {ID_FILTERING, "Filtering", "Ctrl+F", "Filter posts by title", "", ":/shell/icons/filter.png", "Filtering"},
 
         // Tools
         {ID_POST_COPY_FEED, "Copy RSS Feed", "", "Copy entire RSS feed code in clipboard", "", ""},
@@ -42,12 +43,14 @@ const std::vector<CommandInfo> &commandTable()
         // View
         {ID_VIEW_TOOLBAR, "&Toolbar", "", "Show or hide the toolbar", "", ""},
         {ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "", ""},
+        {ID_VIEW_POSTS_BAR, "RSS Posts", "Ctrl+T", "Show or hide the RSS posts bar", "", "", "Toggle Posts Bar"},
+        {ID_VIEW_PREVIEW, "Preview", "Ctrl+P", "Show or hide the HTML-code preview", "", "", "Toggle Items Bar"},
 
         // Help
         {ID_HELP_WEB_SITE, "Visit Tidrel Web Site", "", "Open the Tidrel home page in the web browser", "", ""},
         {ID_HELP_OUR_FEED, "Our RSS Feed", "", "Open the Tidrel news feed in the web browser", "", ""},
         {ID_HELP_SUPPORT, "Technical Support", "", "Open the Tidrel support page in the web browser", "", ""},
-        {ID_APP_ABOUT, "&About Tidrel\u2026", "Ctrl+Alt+F1", "Display program information, version number and copyright", "help-about", ""},
+        {ID_APP_ABOUT, "&About Tidrel\u2026", "Ctrl+Alt+F1", "Display program information, version number and copyright", "help-about", ":/shell/icons/about.png", "About"},
     };
     return table;
 }

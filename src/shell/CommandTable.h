@@ -20,6 +20,7 @@ struct CommandInfo
     const char *prompt; // status-bar prompt
     const char *iconName; // freedesktop icon name, may be empty
     const char *iconFallback; // our own icon in the resources, may be empty
+    const char *shortName = ""; // toolbar tooltip; empty: the menu text
 };
 
 // Every command of the menus and the toolbar, in no particular order.

@@ -303,6 +303,8 @@ QAction *CMainFrame::createAction(int id)
         action->setStatusTip(QString::fromUtf8(info->prompt));
         if (*info->shortcut)
             action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(info->shortcut)));
+        if (*info->shortName)
+            action->setToolTip(QString::fromUtf8(info->shortName));
         if (*info->iconName || *info->iconFallback)
             action->setIcon(QIcon::fromTheme(QString::fromUtf8(info->iconName),
                                              QIcon(QString::fromUtf8(info->iconFallback))));
@@ -360,7 +362,8 @@ void CMainFrame::createMenus()
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
          ID_FILTERING, ID_POST_RELOAD}));
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER});
-    addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+    addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
+                                      ID_VIEW_PREVIEW});
     addMenu(QStringLiteral("&Help"), {ID_HELP_WEB_SITE, ID_HELP_OUR_FEED, ID_HELP_SUPPORT, 0,
                                       ID_APP_ABOUT});
 }
@@ -370,9 +373,8 @@ void CMainFrame::createToolBar()
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (int id : std::initializer_list<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_POST_ADD, ID_POST_DUPLICATE,
-                   ID_POST_DELETE, 0, ID_POST_BACK, ID_POST_FORWARD, 0, ID_FILTERING, 0,
-                   ID_W3C_VALIDATOR}) {
+    for (int id : std::initializer_list<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT,
+                                             ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILTERING, 0, ID_APP_ABOUT}) {
         if (id == 0)
             m_toolBar->addSeparator();
         else

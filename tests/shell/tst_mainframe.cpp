@@ -283,9 +283,10 @@ void TestMainFrame::backAndForward_followHistory()
     CChildFrame *frame = m_frame->documents()->openDocument(path);
     QVERIFY(frame);
     CRSSEditDoc *document = frame->document();
+    // The posts bar has shown the first post, the history's first entry.
+    QTRY_COMPARE(document->currentPost(), 0);
     QVERIFY(!m_frame->commandState(ID_POST_BACK).enabled);
 
-    document->Notify(nullptr, HINT_SELECT_POST, 0);
     document->Notify(nullptr, HINT_SELECT_POST, 2);
     m_frame->refreshCommandStates();
     QVERIFY(m_frame->action(ID_POST_BACK)->isEnabled());
