@@ -2,7 +2,7 @@
 # Saves a PNG of the Tidrel main window with a feed open and a post shown,
 # without a screen (offscreen) or under Xvfb.
 #
-#   tools/screenshot.sh [--xvfb] [--build DIR] OUT.png [FEED.xml [POST [WxH]]]
+#   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it.
 # The picture maker is built with the tests (target tidrel_screenshot); it
@@ -10,16 +10,20 @@
 set -eu
 BUILD_DIR=build
 USE_XVFB=0
+FILTER=""
+RENAME=0
 while [ $# -gt 0 ]; do
     case "$1" in
         --xvfb) USE_XVFB=1; shift ;;
         --build) BUILD_DIR=$2; shift 2 ;;
-        -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
+        --filter) FILTER=$2; shift 2 ;;
+        --rename) RENAME=1; shift ;;
+        -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,11p' "$0"
+    sed -n '2,12p' "$0"
     exit 2
 fi
 OUT=$1
@@ -39,6 +43,8 @@ case "$FEED" in
     new) set -- "$@" --new ;;
     *) set -- "$@" --feed "$FEED" ;;
 esac
+[ -n "$FILTER" ] && set -- "$@" --filter "$FILTER"
+[ "$RENAME" = 1 ] && set -- "$@" --rename
 
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu

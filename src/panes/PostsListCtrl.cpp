@@ -70,11 +70,21 @@ void CPostsListCtrl::fitColumns()
         return;
     for (int column = 0; column < columns; ++column)
         resizeColumnToContents(column);
+    const int last = columns - 1;
     int rest = viewport()->width();
-    for (int column = 0; column < columns - 1; ++column)
+    for (int column = 0; column < last; ++column)
         rest -= columnWidth(column);
-    if (rest >= 0 && rest != columnWidth(columns - 1))
-        setColumnWidth(columns - 1, rest);
+    // Long titles would push the dates out of sight: the title column gives
+    // up what the last column lacks, down to a third of the list. Its titles
+    // are then elided; the tooltip shows them whole.
+    const int lacking = columnWidth(last) - rest;
+    if (last > 0 && lacking > 0) {
+        const int narrowed = qMax(viewport()->width() / 3, columnWidth(0) - lacking);
+        rest += columnWidth(0) - narrowed;
+        setColumnWidth(0, narrowed);
+    }
+    if (rest >= 0 && rest != columnWidth(last))
+        setColumnWidth(last, rest);
 }
 
 void CPostsListCtrl::selectRow(int row)

@@ -182,6 +182,7 @@ private slots:
     void selectNotice_movesSelectionWithoutReporting();
     void emptyFeed_showsEmptyTextAndZeroCaption();
     void rowTooltip_holdsTitleDateTextAndLink();
+    void longTitles_leaveDateColumnInSight();
 
     // --- Rename in place ---
     void renameCommand_editsTitleInPlace();
@@ -257,6 +258,20 @@ void TestBarRssItems::selectNotice_movesSelectionWithoutReporting()
     QCOMPARE(f.currentPost(), 1);
     QCOMPARE(f.selectedRows(), QList<int>{3});
     QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+}
+
+// Regression: a long title sized the Posts column past the list's edge and
+// pushed the dates out of sight.
+void TestBarRssItems::longTitles_leaveDateColumnInSight()
+{
+    PostsBar f(postsTitled({QStringLiteral("A title far too long for a narrow list, about Python, sed, awk, cut and Perl "
+                                           "and everything else a sysadmin would ever want to say"),
+                            QStringLiteral("Short")}));
+    f.bar->resize(360, 300);
+    CPostsListCtrl *list = f.list();
+    QTRY_COMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
+    QVERIFY(list->columnWidth(1) > list->fontMetrics().horizontalAdvance(QStringLiteral("02 Mar 2026 09:00:00 GMT")));
+    QVERIFY(list->columnWidth(0) >= list->viewport()->width() / 3);
 }
 
 void TestBarRssItems::emptyFeed_showsEmptyTextAndZeroCaption()

@@ -3,19 +3,26 @@
 // tools/screenshot.sh.
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml | --new] [--post 3] [--size 1280x800]
+//                     [--filter TEXT] [--rename]
+//
+// --filter opens the posts filter box and types TEXT into it; --rename starts
+// renaming the current post in the posts list.
 
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
+#include "panes/BarRssItems.h"
 #include "panes/ChildFrame.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
 #include "shell/TidrelApp.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QCommandLineParser>
 #include <QEventLoop>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 #include <cstdio>
@@ -62,6 +69,8 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("new"), QStringLiteral("Create a new feed, as File New does.")});
     parser.addOption({QStringLiteral("post"), QStringLiteral("Index of the post to show."), QStringLiteral("index"), QStringLiteral("0")});
     parser.addOption({QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"), QStringLiteral("1280x800")});
+    parser.addOption({QStringLiteral("filter"), QStringLiteral("Text to type into the posts filter box."), QStringLiteral("text")});
+    parser.addOption({QStringLiteral("rename"), QStringLiteral("Start renaming the current post.")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -93,6 +102,18 @@ int main(int argc, char *argv[])
         if (post != child->document()->currentPost()) {
             child->document()->Notify(nullptr, HINT_SELECT_POST, post);
             waitForPage(child->view(), 3000);
+        }
+        if (parser.isSet(QStringLiteral("filter"))) {
+            child->document()->OnCommand(ID_FILTERING);
+            settle(200);
+            if (QLineEdit *box = child->postsBar()->filterBox()) {
+                QTest::keyClicks(box, parser.value(QStringLiteral("filter")));
+                settle(1800); // the filter applies after a quiet second
+            }
+        }
+        if (parser.isSet(QStringLiteral("rename"))) {
+            child->document()->OnCommand(ID_POST_RENAME);
+            settle(300); // the rename field grows after a moment
         }
     }
     frame.refreshCommandStates();
