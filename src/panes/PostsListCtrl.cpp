@@ -75,11 +75,11 @@ void CPostsListCtrl::fitColumns()
     for (int column = 0; column < last; ++column)
         rest -= columnWidth(column);
     // Long titles would push the dates out of sight: the title column gives
-    // up what the last column lacks, down to a third of the list. Its titles
+    // up what the last column lacks, down to half of the list. Its titles
     // are then elided; the tooltip shows them whole.
     const int lacking = columnWidth(last) - rest;
     if (last > 0 && lacking > 0) {
-        const int narrowed = qMax(viewport()->width() / 3, columnWidth(0) - lacking);
+        const int narrowed = qMax(viewport()->width() / 2, columnWidth(0) - lacking);
         rest += columnWidth(0) - narrowed;
         setColumnWidth(0, narrowed);
     }
