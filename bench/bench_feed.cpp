@@ -222,7 +222,7 @@ int main(int argc, char **argv)
     report("sort by date", sortByDate,
            QStringLiteral("under 300 ms; same order as ComparePubDates: %1")
                    .arg(dateOrderAgrees ? QStringLiteral("yes") : QStringLiteral("NO")));
-    report("filter titles", filter, QStringLiteral("%1 matches").arg(matches));
+    report("filter titles", filter, QStringLiteral("none set (%1 matches)").arg(matches));
     report("save", save, QStringLiteral("within 1.5x plain save (%1 ms): %2x").arg(plainSave * 1.5, 0, 'f', 1)
                                  .arg(save / plainSave, 0, 'f', 2));
     std::printf("  %-34s %9.1f MB   target: under 4x the file (%.1f MB): %.2fx; %.2fx above the %.1f MB "
