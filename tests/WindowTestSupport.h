@@ -1,0 +1,239 @@
+#pragma once
+
+// Helpers of the tests that drive windows: the editor page, the panes and
+// the main window.
+
+#include "document/RSSObserver.h"
+#include "editor/RSSEditView.h"
+#include "engine/HtmlEngineView.h"
+#include "panes/ChildFrame.h"
+#include "shell/DocManager.h"
+#include "shell/MainFrame.h"
+#include "shell/ShellServices.h"
+#include "shell/TidrelApp.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QtTest>
+
+#include <memory>
+#include <utility>
+
+// Hears notifications and keeps them in order.
+class RecordingObserver : public CRSSObserver
+{
+public:
+    struct Note
+    {
+        CRSSObserver *sender;
+        int hint;
+        QVariant data;
+    };
+
+    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override
+    {
+        notes.append({sender, hint, data});
+    }
+    QVariantList dataOf(int hint) const
+    {
+        QVariantList found;
+        for (const Note &note : notes) {
+            if (note.hint == hint)
+                found.append(note.data);
+        }
+        return found;
+    }
+    QVariant lastData(int hint) const { return dataOf(hint).value(dataOf(hint).size() - 1); }
+    // The post indexes one sender sent with that hint.
+    QList<int> sentBy(CRSSObserver *sender, int hint) const
+    {
+        QList<int> found;
+        for (const Note &note : notes) {
+            if (note.sender == sender && note.hint == hint)
+                found.append(note.data.toInt());
+        }
+        return found;
+    }
+
+    QList<Note> notes;
+};
+
+// Answers in place of the user and records what was asked and shown.
+class FakeShellServices : public CShellServices
+{
+public:
+    bool confirm(const QString &question) override
+    {
+        questions.append(question);
+        return confirmAnswer;
+    }
+    void showError(const QString &message) override { errors.append(message); }
+    void beep() override {}
+    SaveChoice askSaveChanges(const QString &documentTitle) override
+    {
+        saveQuestions.append(documentTitle);
+        return saveChoice;
+    }
+    QString askOpenFileName() override { return QString(); }
+    QString askSaveFileName(const QString &) override { return saveFileName; }
+    void showInformation(const QString &) override {}
+    void openUrl(const QUrl &url) override { urls.append(url); }
+
+    bool confirmAnswer = true;
+    SaveChoice saveChoice = CancelClosing;
+    QString saveFileName;
+
+    QStringList questions;
+    QStringList errors;
+    QStringList saveQuestions;
+    QList<QUrl> urls;
+};
+
+// Runs a script in the page and waits for its answer.
+inline QVariant evalJs(QWebEngineView *view, const QString &script)
+{
+    // The answer may come after we stopped waiting, so it goes where it
+    // outlives this call.
+    auto answer = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
+    view->page()->runJavaScript(script, [answer](const QVariant &value) {
+        answer->first = true;
+        answer->second = value;
+    });
+    if (!QTest::qWaitFor([&] { return answer->first; }, 10000))
+        qWarning("script did not answer: %s", qPrintable(script));
+    return answer->second;
+}
+
+inline QString pageText(QWebEngineView *view, const QString &expression)
+{
+    return evalJs(view, expression).toString();
+}
+
+// Gives an element of the page the focus with the caret at its end, as a
+// click after its last character would.
+inline bool focusAtEnd(QWebEngineView *view, const QString &id)
+{
+    view->setFocus();
+    const QString script = QStringLiteral(
+        "(function(){ const e = document.getElementById('%1'); e.focus();"
+        " const r = document.createRange(); r.selectNodeContents(e); r.collapse(false);"
+        " const s = getSelection(); s.removeAllRanges(); s.addRange(r);"
+        " return document.activeElement.id; })()").arg(id);
+    return QTest::qWaitFor([&] { return pageText(view, script) == id; }, 5000);
+}
+
+struct TestPost
+{
+    QString title;
+    QString description;
+    QString link;
+    QString pubDate;
+    QString author;
+};
+
+// Posts with the given titles, dated a day apart in feed order (the first is
+// the oldest), each with a text and a link of its own.
+inline QList<TestPost> postsTitled(const QStringList &titles)
+{
+    QList<TestPost> posts;
+    for (int i = 0; i < titles.size(); ++i) {
+        posts.append({titles.at(i), QStringLiteral("Text of ") + titles.at(i),
+                      QStringLiteral("http://example.org/%1.html").arg(i),
+                      QStringLiteral("%1 Mar 2026 09:00:00 GMT").arg(i + 1, 2, 10, QLatin1Char('0')), QString()});
+    }
+    return posts;
+}
+
+// Posts "Post 1", "Post 2"... carrying the given descriptions.
+inline QList<TestPost> postsDescribed(const QStringList &descriptions)
+{
+    QStringList titles;
+    for (int i = 1; i <= descriptions.size(); ++i)
+        titles.append(QStringLiteral("Post %1").arg(i));
+    QList<TestPost> posts = postsTitled(titles);
+    for (int i = 0; i < posts.size(); ++i)
+        posts[i].description = descriptions.at(i);
+    return posts;
+}
+
+inline bool writeFeed(const QString &path, const QList<TestPost> &posts)
+{
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\">\n<channel>\n"
+                                 "<title>Feed</title>\n<link>http://example.org/</link>\n"
+                                 "<description>A feed</description>\n");
+    for (int i = 0; i < posts.size(); ++i) {
+        const TestPost &post = posts.at(i);
+        xml += QStringLiteral("<item><title>%1</title><description>%2</description><link>%3</link>"
+                              "<pubDate>%4</pubDate><guid>guid%5</guid>")
+                   .arg(post.title.toHtmlEscaped(), post.description.toHtmlEscaped(), post.link.toHtmlEscaped(),
+                        post.pubDate, QString::number(i));
+        if (!post.author.isEmpty())
+            xml += QStringLiteral("<author>%1</author>").arg(post.author.toHtmlEscaped());
+        xml += QStringLiteral("</item>\n");
+    }
+    xml += QStringLiteral("</channel>\n</rss>\n");
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(xml.toUtf8()) > 0;
+}
+
+// The PreviewBar value as the settings file on disk holds it; -1 when the
+// file or the key is missing.
+inline int previewBarOnDisk(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression line(QStringLiteral("^PreviewBar=(\\d+)\\s*$"),
+                                         QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = line.match(QString::fromUtf8(file.readAll()));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The real main window, offscreen, with the user's answers given by fakes.
+struct MainWindowFixture
+{
+    MainWindowFixture()
+    {
+        main->setServices(&services);
+        main->resize(1100, 760);
+        main->show();
+    }
+    ~MainWindowFixture()
+    {
+        services.saveChoice = CShellServices::DiscardChanges;
+        main.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Writes a feed into the fixture's folder and opens it.
+    CChildFrame *openFeed(const QString &name, const QList<TestPost> &posts)
+    {
+        const QString path = dir.filePath(name);
+        return writeFeed(path, posts) ? main->documents()->openDocument(path) : nullptr;
+    }
+    static bool waitForPage(CChildFrame *frame)
+    {
+        return frame && QTest::qWaitFor([frame] { return frame->view()->engine()->isReady(); }, 30000);
+    }
+
+    QTemporaryDir dir;
+    FakeShellServices services;
+    std::unique_ptr<CMainFrame> main = std::make_unique<CMainFrame>();
+};
+
+// main() of a test of whole windows: the process set up as the program's.
+#define TIDREL_WINDOW_TEST_MAIN(TestClass)                                                                             \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        QStandardPaths::setTestModeEnabled(true);                                                                      \
+        CTidrelApp::prepareProcess();                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        CTidrelApp::initInstance();                                                                                    \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
