@@ -1,33 +1,30 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include "document/DocumentPrompter.h"
+#include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 
-#include <QFile>
-#include <QString>
+#include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 
 // One post of a feed file written by a test.
 struct TestPost
 {
-    TestPost(const QString &title, const QString &pubDate = QStringLiteral("01 Mar 2026 09:00:00 GMT"),
-             const QString &description = QString())
-        : title(title), pubDate(pubDate), description(description)
-    {
-    }
-
     QString title;
-    QString pubDate;
+    QString pubDate = QStringLiteral("01 Mar 2026 09:00:00 GMT");
     QString description;
 };
 
 // Text as character data; line breaks as references so they survive reading.
 inline QString xmlText(const QString &text)
 {
-    return text.toHtmlEscaped().replace(QLatin1Char('\r'), QStringLiteral("&#x0D;"))
-        .replace(QLatin1Char('\n'), QStringLiteral("&#x0A;"));
+    return text.toHtmlEscaped().replace(u'\r', QStringLiteral("&#x0D;")).replace(u'\n', QStringLiteral("&#x0A;"));
 }
 
 // Writes a small RSS 2.0 file with the given posts in this order.
@@ -40,12 +37,10 @@ inline bool writeFeedFile(const QString &path, const QList<TestPost> &posts)
         xml += QStringLiteral("<item><title>%1</title><description>%2</description>"
                               "<pubDate>%3</pubDate><link>http://example.org/%4</link>"
                               "<author>a</author><guid>guid%4</guid></item>\n")
-                   .arg(xmlText(post.title), xmlText(post.description),
-                        post.pubDate, QString::number(++guid));
+                   .arg(xmlText(post.title), xmlText(post.description), post.pubDate, QString::number(++guid));
     }
     xml += QStringLiteral("</channel>\n</rss>\n");
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(xml.toUtf8()) > 0;
+    return writeFile(path, xml.toUtf8());
 }
 
 inline QList<TestPost> postsTitled(const QStringList &titles)
@@ -91,4 +86,61 @@ public:
     QStringList questions;
     QStringList errors;
     int beeps = 0;
+};
+
+// The log that notifications "hint:index ..." leave, each heard by the view
+// and then the frame.
+inline QStringList notes(const QString &hintsAndIndexes)
+{
+    QStringList log;
+    for (const QString &note : hintsAndIndexes.split(u' ', Qt::SkipEmptyParts))
+        log << QStringLiteral("view:") + note << QStringLiteral("frame:") + note;
+    return log;
+}
+
+// A document with a recording view, frame and prompter, and a file named
+// after its own temporary folder, so backups of other tests never count.
+struct DocumentFixture
+{
+    DocumentFixture() : view(QStringLiteral("view"), &log), frame(QStringLiteral("frame"), &log)
+    {
+        path = dir.filePath(QFileInfo(dir.path()).fileName() + QStringLiteral(".xml"));
+        doc.addView(&view);
+        doc.setFrame(&frame);
+        doc.setPrompter(&prompter);
+    }
+
+    void open(const QList<TestPost> &posts)
+    {
+        QVERIFY(writeFeedFile(path, posts));
+        QString error;
+        QVERIFY2(doc.OnOpenDocument(path, &error), qPrintable(error));
+        log.clear();
+    }
+
+    void select(int post) { doc.Notify(nullptr, HINT_SELECT_POST, post); }
+
+    QStringList titles()
+    {
+        QStringList result;
+        for (int i = 0; i < doc.feed()->GetPostCount(); ++i)
+            result.append(doc.feed()->GetPostTitle(i));
+        return result;
+    }
+
+    CommandState state(int id)
+    {
+        CommandState state;
+        state.enabled = !state.enabled; // so that an untouched state shows
+        [&] { QVERIFY(doc.OnUpdateCommand(id, &state)); }();
+        return state;
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    QStringList log;
+    RecordingObserver view;
+    RecordingObserver frame;
+    RecordingPrompter prompter;
+    CRSSEditDoc doc; // last, so it goes first
 };

@@ -1,533 +1,348 @@
 #include "DocumentTestSupport.h"
 
 #include "document/PostFooter.h"
-#include "document/RSSEditDoc.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+
+using Entries = std::vector<int>;
 
 class DocumentCommandsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { f = std::make_unique<DocumentFixture>(); }
+    void cleanup() { f.reset(); }
 
-    // Notification fan-out
     void notify_skipsSenderAmongViews();
-    void notify_selectCommitsLeftPostFirst();
-    void notify_selectMakesPostCurrentBeforeHistoryHears();
-
-    // Add, rename, duplicate
+    void notify_selectCommitsLeftPostThenMakesItCurrent();
     void add_commitsThenInsertsNewItemOnTop();
     void rename_sendsRenameHint();
+    void duplicate_copiesCurrentPostToTop_data();
     void duplicate_copiesCurrentPostToTop();
-    void duplicateDelete_removesSourceAndSendsOneNotice();
     void duplicate_renewsFooterOfCopyOnly();
-    void duplicate_copyWithoutFooterKeepsDescriptionAndDate();
-
-    // Delete
-    void delete_asksWithTitleInQuotes();
-    void delete_cancelledKeepsPost();
+    void delete_asksWithTitle_cancelKeepsPost();
     void delete_announcesRemovalThenSelectsSameIndex();
-    void delete_lastPostLeavesNoCurrentPost();
     void delete_enabledOnlyWithMoreThanOnePost();
-
-    // Reload, copy, filtering
     void reload_restoresFileWithoutAskingAndSelectsOldIndex();
-    void reload_enabledOnlyWithPath();
-    void copyFeed_putsNonAsciiTextOnClipboard();
-    void copyFeed_emptyFeedBeeps();
+    void copyFeed_putsNonAsciiTextOnClipboard_emptyFeedBeeps();
     void filtering_sendsFocusFilterAndTogglesCheck();
-
-    // Sort order
-    void sortCommand_sameOrderTwiceNotifiesOnce();
-    void sortCommand_showsRadioMarkOfCurrentOrder();
-
-    // Navigation history
-    void history_visitsThenBackTwice();
+    void sortCommands_notifyOnChangeAndShowRadioMark();
+    void history_backAndForward();
     void history_deleteRemovesAndRenumbersBeforeSelect();
-    void history_addShiftsEntries();
-    void history_duplicateDeleteShiftsEveryEntry();
-    void forward_alwaysDisabled();
-
-    // Routing
+    void history_addAndDuplicateDeleteShiftEntries();
     void unknownCommand_notHandled();
 
 private:
-    void openFeed(const QList<TestPost> &posts);
-    void select(int post) { m_doc->Notify(nullptr, HINT_SELECT_POST, post); }
-    QStringList titles() const;
-    QStringList history() const;
-    CommandState stateOf(int id);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CRSSEditDoc> m_doc;
-    QStringList m_log;
-    std::unique_ptr<RecordingObserver> m_view;
-    std::unique_ptr<RecordingObserver> m_frame;
-    RecordingPrompter m_prompter;
-    QString m_path;
+    std::unique_ptr<DocumentFixture> f;
 };
-
-void DocumentCommandsTest::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_path = m_dir->filePath(QStringLiteral("feed.xml"));
-    m_doc = std::make_unique<CRSSEditDoc>();
-    m_log.clear();
-    m_view = std::make_unique<RecordingObserver>(QStringLiteral("view"), &m_log);
-    m_frame = std::make_unique<RecordingObserver>(QStringLiteral("frame"), &m_log);
-    m_doc->addView(m_view.get());
-    m_doc->setFrame(m_frame.get());
-    m_prompter = RecordingPrompter();
-    m_doc->setPrompter(&m_prompter);
-}
-
-void DocumentCommandsTest::cleanup()
-{
-    m_doc.reset();
-    m_dir.reset();
-}
-
-void DocumentCommandsTest::openFeed(const QList<TestPost> &posts)
-{
-    QVERIFY(writeFeedFile(m_path, posts));
-    QString error;
-    QVERIFY2(m_doc->OnOpenDocument(m_path, &error), qPrintable(error));
-    m_log.clear();
-}
-
-QStringList DocumentCommandsTest::titles() const
-{
-    QStringList result;
-    for (int i = 0; i < m_doc->feed()->GetPostCount(); ++i)
-        result.append(m_doc->feed()->GetPostTitle(i));
-    return result;
-}
-
-QStringList DocumentCommandsTest::history() const
-{
-    QStringList result;
-    for (int entry : m_doc->history()->entries())
-        result.append(QString::number(entry));
-    return result;
-}
-
-CommandState DocumentCommandsTest::stateOf(int id)
-{
-    CommandState state;
-    state.enabled = !state.enabled; // so that an untouched state shows
-    const bool handled = m_doc->OnUpdateCommand(id, &state);
-    [&] { QVERIFY(handled); }();
-    return state;
-}
-
-// --- Notification fan-out ---
 
 void DocumentCommandsTest::notify_skipsSenderAmongViews()
 {
-    RecordingObserver other(QStringLiteral("other"), &m_log);
-    m_doc->addView(&other);
-    m_doc->Notify(m_view.get(), HINT_TITLE_CHANGED, 0);
-    QCOMPARE(m_log, QStringList({QStringLiteral("other:7:0"), QStringLiteral("frame:7:0")}));
+    RecordingObserver other(QStringLiteral("other"), &f->log);
+    f->doc.addView(&other);
+    f->doc.Notify(&f->view, HINT_TITLE_CHANGED, 0);
+    QCOMPARE(f->log, QStringList({"other:7:0", "frame:7:0"}));
 }
 
-void DocumentCommandsTest::notify_selectCommitsLeftPostFirst()
+void DocumentCommandsTest::notify_selectCommitsLeftPostThenMakesItCurrent()
 {
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    select(1);
-    m_log.clear();
-    RecordingObserver list(QStringLiteral("list"), &m_log);
-    m_doc->addView(&list);
-
-    m_doc->Notify(&list, HINT_SELECT_POST, 2);
-
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:4:1"), QStringLiteral("frame:4:1"),
-                                 QStringLiteral("view:3:2"), QStringLiteral("frame:3:2")}));
-    QCOMPARE(m_doc->currentPost(), 2);
-}
-
-void DocumentCommandsTest::notify_selectMakesPostCurrentBeforeHistoryHears()
-{
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B")}));
+    f->open(postsTitled({"A", "B", "C"}));
     int currentSeenByView = -2;
-    m_view->onNotify = [&](int hint, int) {
+    f->view.onNotify = [&](int hint, int) {
         if (hint == HINT_SELECT_POST)
-            currentSeenByView = m_doc->currentPost();
+            currentSeenByView = f->doc.currentPost();
     };
-    select(1);
+    f->select(1);
     // Views see the post being left; the index changes after them.
     QCOMPARE(currentSeenByView, -1);
-    QCOMPARE(m_doc->currentPost(), 1);
-    QCOMPARE(history(), QStringList({QStringLiteral("1")}));
-}
+    QCOMPARE(f->doc.currentPost(), 1);
+    QCOMPARE(f->doc.history()->entries(), Entries({1}));
+    f->view.onNotify = nullptr;
 
-// --- Add, rename, duplicate ---
+    f->log.clear();
+    RecordingObserver list(QStringLiteral("list"), &f->log);
+    f->doc.addView(&list);
+    f->doc.Notify(&list, HINT_SELECT_POST, 2);
+    QCOMPARE(f->log, notes("4:1 3:2"));
+    QCOMPARE(f->doc.currentPost(), 2);
+}
 
 void DocumentCommandsTest::add_commitsThenInsertsNewItemOnTop()
 {
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B")}));
-    select(1);
-    m_log.clear();
-    QSignalSpy modified(m_doc.get(), &CRSSEditDoc::modifiedChanged);
+    f->open(postsTitled({"A", "B"}));
+    f->select(1);
+    f->log.clear();
+    QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
 
-    QVERIFY(m_doc->OnCommand(ID_POST_ADD));
-
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:4:1"), QStringLiteral("frame:4:1"),
-                                 QStringLiteral("view:5:0"), QStringLiteral("frame:5:0")}));
-    QCOMPARE(titles(), QStringList({QStringLiteral("New Item"), QStringLiteral("A"), QStringLiteral("B")}));
-    QCOMPARE(m_doc->currentPost(), 0);
-    QVERIFY(m_doc->IsModified());
+    QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+    QCOMPARE(f->log, notes("4:1 5:0"));
+    QCOMPARE(f->titles(), QStringList({"New Item", "A", "B"}));
+    QCOMPARE(f->doc.currentPost(), 0);
+    QVERIFY(f->doc.IsModified());
     QCOMPARE(modified.count(), 1);
     QCOMPARE(modified.at(0).at(0).toBool(), true);
-    QVERIFY(stateOf(ID_POST_ADD).enabled);
+    QVERIFY(f->state(ID_POST_ADD).enabled);
 }
 
 void DocumentCommandsTest::rename_sendsRenameHint()
 {
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B")}));
-    select(1);
-    m_log.clear();
-    QVERIFY(m_doc->OnCommand(ID_POST_RENAME));
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:6:0"), QStringLiteral("frame:6:0")}));
-    QVERIFY(!m_doc->IsModified());
+    f->open(postsTitled({"A", "B"}));
+    f->select(1);
+    f->log.clear();
+    QVERIFY(f->doc.OnCommand(ID_POST_RENAME));
+    QCOMPARE(f->log, notes("6:0"));
+    QVERIFY(!f->doc.IsModified());
+}
+
+void DocumentCommandsTest::duplicate_copiesCurrentPostToTop_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("duplicate") << int(ID_POST_DUPLICATE) << QStringList{"R", "P", "Q", "R"};
+    QTest::newRow("duplicate and delete") << int(ID_POST_DUPLICATE_DELETE) << QStringList{"R", "P", "Q"};
 }
 
 void DocumentCommandsTest::duplicate_copiesCurrentPostToTop()
 {
-    openFeed(postsTitled({QStringLiteral("P"), QStringLiteral("Q"), QStringLiteral("R")}));
-    select(2);
-    m_log.clear();
+    QFETCH(int, command);
+    QFETCH(QStringList, titles);
+    f->open(postsTitled({"P", "Q", "R"}));
+    f->select(2);
+    f->log.clear();
 
-    QVERIFY(m_doc->OnCommand(ID_POST_DUPLICATE));
-
-    QCOMPARE(titles(), QStringList({QStringLiteral("R"), QStringLiteral("P"), QStringLiteral("Q"),
-                                    QStringLiteral("R")}));
-    QCOMPARE(m_doc->currentPost(), 0);
-    QVERIFY(m_doc->IsModified());
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:4:2"), QStringLiteral("frame:4:2"),
-                                 QStringLiteral("view:5:0"), QStringLiteral("frame:5:0")}));
-}
-
-void DocumentCommandsTest::duplicateDelete_removesSourceAndSendsOneNotice()
-{
-    openFeed(postsTitled({QStringLiteral("P"), QStringLiteral("Q"), QStringLiteral("R")}));
-    select(2);
-    m_log.clear();
-
-    QVERIFY(m_doc->OnCommand(ID_POST_DUPLICATE_DELETE));
-
-    QCOMPARE(titles(), QStringList({QStringLiteral("R"), QStringLiteral("P"), QStringLiteral("Q")}));
-    QCOMPARE(m_doc->currentPost(), 0);
-    QVERIFY(m_doc->IsModified());
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:4:2"), QStringLiteral("frame:4:2"),
-                                 QStringLiteral("view:5:0"), QStringLiteral("frame:5:0")}));
+    QVERIFY(f->doc.OnCommand(command));
+    QCOMPARE(f->titles(), titles);
+    QCOMPARE(f->doc.currentPost(), 0);
+    QVERIFY(f->doc.IsModified());
+    QCOMPARE(f->log, notes("4:2 5:0"));
 }
 
 void DocumentCommandsTest::duplicate_renewsFooterOfCopyOnly()
 {
     // A footer written by an older version of the program.
     QString original = AddPostFooter(QStringLiteral("Hello"), 0);
-    const QString version = QStringLiteral(" v") + CRssFeed::ProductVersionText() + QChar(0x2026);
+    const QString version = " v" + CRssFeed::ProductVersionText() + QChar(0x2026);
     QVERIFY(original.contains(version));
-    original.replace(version, QStringLiteral(" v0.0.0.1") + QChar(0x2026));
+    original.replace(version, " v0.0.0.1" + QString(QChar(0x2026)));
     const QString oldDate = QStringLiteral("01 Mar 2020 09:00:00 GMT");
-    openFeed({TestPost{QStringLiteral("P"), oldDate, original}});
-    select(0);
+    f->open({{"P", oldDate, original}, {"Q", oldDate, "<p>Plain</p>"}});
+    f->select(0);
 
-    QVERIFY(m_doc->OnCommand(ID_POST_DUPLICATE));
-
-    CRssFeed *feed = m_doc->feed();
-    QCOMPARE(feed->GetPostDescription(0), QStringLiteral("Hello<BR><BR>") + MakePostFooter());
+    QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
+    CRssFeed *feed = f->doc.feed();
+    QCOMPARE(feed->GetPostDescription(0), "Hello<BR><BR>" + MakePostFooter());
     QVERIFY(feed->GetPostPubDate(0) != oldDate);
     QCOMPARE(feed->GetPostDescription(1), original);
     QCOMPARE(feed->GetPostPubDate(1), oldDate);
+
+    // A copy without a footer keeps its description and date.
+    f->select(2);
+    QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
+    feed = f->doc.feed();
+    QCOMPARE(feed->GetPostDescription(0), QStringLiteral("<p>Plain</p>"));
+    QCOMPARE(feed->GetPostPubDate(0), oldDate);
 }
 
-void DocumentCommandsTest::duplicate_copyWithoutFooterKeepsDescriptionAndDate()
+void DocumentCommandsTest::delete_asksWithTitle_cancelKeepsPost()
 {
-    const QString oldDate = QStringLiteral("01 Mar 2020 09:00:00 GMT");
-    openFeed({TestPost{QStringLiteral("P"), oldDate, QStringLiteral("<p>Plain</p>")}});
-    select(0);
+    f->open(postsTitled({"First", "Hello"}));
+    f->select(1);
+    f->log.clear();
+    f->prompter.answer = false;
 
-    QVERIFY(m_doc->OnCommand(ID_POST_DUPLICATE));
-
-    QCOMPARE(m_doc->feed()->GetPostDescription(0), QStringLiteral("<p>Plain</p>"));
-    QCOMPARE(m_doc->feed()->GetPostPubDate(0), oldDate);
-}
-
-// --- Delete ---
-
-void DocumentCommandsTest::delete_asksWithTitleInQuotes()
-{
-    openFeed(postsTitled({QStringLiteral("First"), QStringLiteral("Hello")}));
-    select(1);
-    QVERIFY(m_doc->OnCommand(ID_POST_DELETE));
-    QCOMPARE(m_prompter.questions, QStringList({QStringLiteral("Delete this post?\n\n\"Hello\"")}));
-}
-
-void DocumentCommandsTest::delete_cancelledKeepsPost()
-{
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B")}));
-    select(0);
-    m_log.clear();
-    m_prompter.answer = false;
-
-    QVERIFY(m_doc->OnCommand(ID_POST_DELETE));
-
-    QCOMPARE(titles(), QStringList({QStringLiteral("A"), QStringLiteral("B")}));
-    QVERIFY(m_log.isEmpty());
-    QVERIFY(!m_doc->IsModified());
+    QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
+    QCOMPARE(f->prompter.questions, QStringList({"Delete this post?\n\n\"Hello\""}));
+    QCOMPARE(f->titles(), QStringList({"First", "Hello"}));
+    QVERIFY(f->log.isEmpty());
+    QVERIFY(!f->doc.IsModified());
 }
 
 void DocumentCommandsTest::delete_announcesRemovalThenSelectsSameIndex()
 {
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    select(1);
-    m_log.clear();
+    f->open(postsTitled({"A", "B", "C"}));
+    f->select(1);
+    f->log.clear();
 
-    QVERIFY(m_doc->OnCommand(ID_POST_DELETE));
+    QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
+    QCOMPARE(f->titles(), QStringList({"A", "C"}));
+    QCOMPARE(f->log, notes("8:1 4:1 3:1"));
+    QCOMPARE(f->doc.currentPost(), 1);
+    QVERIFY(f->doc.IsModified());
 
-    QCOMPARE(titles(), QStringList({QStringLiteral("A"), QStringLiteral("C")}));
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:8:1"), QStringLiteral("frame:8:1"),
-                                 QStringLiteral("view:4:1"), QStringLiteral("frame:4:1"),
-                                 QStringLiteral("view:3:1"), QStringLiteral("frame:3:1")}));
-    QCOMPARE(m_doc->currentPost(), 1);
-    QCOMPARE(m_doc->feed()->GetPostTitle(m_doc->currentPost()), QStringLiteral("C"));
-    QVERIFY(m_doc->IsModified());
-}
-
-void DocumentCommandsTest::delete_lastPostLeavesNoCurrentPost()
-{
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B")}));
-    select(1);
-
-    QVERIFY(m_doc->OnCommand(ID_POST_DELETE));
-
-    QCOMPARE(titles(), QStringList({QStringLiteral("A")}));
-    QCOMPARE(m_doc->currentPost(), 1);
-    QVERIFY(!m_doc->feed()->FindPost(m_doc->currentPost()));
-    QVERIFY(!stateOf(ID_POST_DELETE).enabled);
+    // Deleting the last post leaves no post at the current index.
+    QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
+    QCOMPARE(f->titles(), QStringList({"A"}));
+    QCOMPARE(f->doc.currentPost(), 1);
+    QVERIFY(!f->doc.feed()->FindPost(1));
 }
 
 void DocumentCommandsTest::delete_enabledOnlyWithMoreThanOnePost()
 {
-    QVERIFY(!stateOf(ID_POST_DELETE).enabled); // empty document
-    openFeed(postsTitled({QStringLiteral("A")}));
-    QVERIFY(!stateOf(ID_POST_DELETE).enabled);
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B")}));
-    QVERIFY(stateOf(ID_POST_DELETE).enabled);
+    QVERIFY(!f->state(ID_POST_DELETE).enabled); // empty document
+    f->open(postsTitled({"A"}));
+    QVERIFY(!f->state(ID_POST_DELETE).enabled);
+    f->open(postsTitled({"A", "B"}));
+    QVERIFY(f->state(ID_POST_DELETE).enabled);
 }
-
-// --- Reload, copy, filtering ---
 
 void DocumentCommandsTest::reload_restoresFileWithoutAskingAndSelectsOldIndex()
 {
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    select(0);
-    select(2);
-    QVERIFY(m_doc->feed()->SetPostTitle(2, QStringLiteral("Edited")));
-    QVERIFY(m_doc->OnCommand(ID_POST_ADD));
-    m_log.clear();
+    QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
+    QVERIFY(!f->state(ID_POST_RELOAD).enabled); // no file yet
+    f->open(postsTitled({"A", "B", "C"}));
+    QVERIFY(f->state(ID_POST_RELOAD).enabled);
+    f->select(0);
+    f->select(2);
+    QVERIFY(f->doc.feed()->SetPostTitle(2, QStringLiteral("Edited")));
+    QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+    f->log.clear();
 
-    QVERIFY(m_doc->OnCommand(ID_POST_RELOAD));
-
-    QCOMPARE(titles(), QStringList({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    QVERIFY(m_prompter.questions.isEmpty());
-    QVERIFY(!m_doc->IsModified());
-    QCOMPARE(m_doc->currentPost(), 0);
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:13:0"), QStringLiteral("frame:13:0"),
-                                 QStringLiteral("view:4:-1"), QStringLiteral("frame:4:-1"),
-                                 QStringLiteral("view:3:0"), QStringLiteral("frame:3:0")}));
-    // The history of the document survives: 0, 2 shifted by the add, then 0.
-    QCOMPARE(history(), QStringList({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("0")}));
+    QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+    QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
+    QVERIFY(f->prompter.questions.isEmpty());
+    QVERIFY(!f->doc.IsModified());
+    QCOMPARE(f->doc.currentPost(), 0);
+    QCOMPARE(f->log, notes("13:0 4:-1 3:0"));
+    // The history survives: 0, 2 shifted by the add, then 0.
+    QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 0}));
 }
 
-void DocumentCommandsTest::reload_enabledOnlyWithPath()
+void DocumentCommandsTest::copyFeed_putsNonAsciiTextOnClipboard_emptyFeedBeeps()
 {
-    QVERIFY(m_doc->OnNewDocument(NewFeedParams()));
-    QVERIFY(!stateOf(ID_POST_RELOAD).enabled);
-    openFeed(postsTitled({QStringLiteral("A")}));
-    QVERIFY(stateOf(ID_POST_RELOAD).enabled);
-}
+    QVERIFY(f->doc.OnCommand(ID_POST_COPY_FEED));
+    QCOMPARE(f->prompter.beeps, 1);
 
-void DocumentCommandsTest::copyFeed_putsNonAsciiTextOnClipboard()
-{
     const QString title = QStringLiteral("Привет Ελλάδα 日本語 ✓");
-    openFeed(postsTitled({QStringLiteral("A"), title}));
-    select(1);
-    m_log.clear();
+    f->open(postsTitled({"A", title}));
+    f->select(1);
+    f->log.clear();
     QGuiApplication::clipboard()->clear();
 
-    QVERIFY(m_doc->OnCommand(ID_POST_COPY_FEED));
-
+    QVERIFY(f->doc.OnCommand(ID_POST_COPY_FEED));
     const QString copied = QGuiApplication::clipboard()->text();
-    QVERIFY2(copied.contains(QStringLiteral("<title>") + title + QStringLiteral("</title>")),
-             qPrintable(copied));
-    QCOMPARE(copied, QString::fromUtf8(m_doc->feed()->PrintToString()));
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:12:1"), QStringLiteral("frame:12:1")}));
-    QCOMPARE(m_prompter.beeps, 0);
-    QVERIFY(!m_doc->IsModified());
-}
-
-void DocumentCommandsTest::copyFeed_emptyFeedBeeps()
-{
-    QVERIFY(m_doc->OnCommand(ID_POST_COPY_FEED));
-    QCOMPARE(m_prompter.beeps, 1);
+    QVERIFY2(copied.contains("<title>" + title + "</title>"), qPrintable(copied));
+    QCOMPARE(copied, QString::fromUtf8(f->doc.feed()->PrintToString()));
+    QCOMPARE(f->log, notes("12:1"));
+    QCOMPARE(f->prompter.beeps, 1);
+    QVERIFY(!f->doc.IsModified());
 }
 
 void DocumentCommandsTest::filtering_sendsFocusFilterAndTogglesCheck()
 {
-    openFeed(postsTitled({QStringLiteral("A")}));
-    CommandState state = stateOf(ID_FILTERING);
+    f->open(postsTitled({"A"}));
+    const CommandState state = f->state(ID_FILTERING);
     QVERIFY(state.enabled);
     QVERIFY(state.checkable);
     QVERIFY(!state.checked);
 
-    QVERIFY(m_doc->OnCommand(ID_FILTERING));
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:15:0"), QStringLiteral("frame:15:0")}));
-    QVERIFY(stateOf(ID_FILTERING).checked);
-
-    QVERIFY(m_doc->OnCommand(ID_FILTERING));
-    QVERIFY(!stateOf(ID_FILTERING).checked);
+    QVERIFY(f->doc.OnCommand(ID_FILTERING));
+    QCOMPARE(f->log, notes("15:0"));
+    QVERIFY(f->state(ID_FILTERING).checked);
+    QVERIFY(f->doc.OnCommand(ID_FILTERING));
+    QVERIFY(!f->state(ID_FILTERING).checked);
 }
 
-// --- Sort order ---
-
-void DocumentCommandsTest::sortCommand_sameOrderTwiceNotifiesOnce()
+void DocumentCommandsTest::sortCommands_notifyOnChangeAndShowRadioMark()
 {
-    QVERIFY(m_doc->OnCommand(ID_SORT_BY_TITLE));
-    QVERIFY(m_doc->OnCommand(ID_SORT_BY_TITLE));
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:14:0"), QStringLiteral("frame:14:0")}));
-    QCOMPARE(m_doc->GetSortOrder(), int(CRSSEditDoc::SortByTitle));
+    QVERIFY(f->state(ID_SORT_BY_POSITION).checked);
+    QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
+    QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
+    QCOMPARE(f->log, notes("14:0")); // the same order twice notifies once
+    QCOMPARE(f->doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
 
-    m_log.clear();
-    QVERIFY(m_doc->OnCommand(ID_SORT_BY_POSITION));
-    QCOMPARE(m_log.size(), 2);
-    QCOMPARE(m_doc->GetSortOrder(), int(CRSSEditDoc::SortByPosition));
-}
-
-void DocumentCommandsTest::sortCommand_showsRadioMarkOfCurrentOrder()
-{
-    QVERIFY(stateOf(ID_SORT_BY_POSITION).checked);
-    QVERIFY(m_doc->OnCommand(ID_SORT_BY_DATE));
-    const CommandState position = stateOf(ID_SORT_BY_POSITION);
-    const CommandState title = stateOf(ID_SORT_BY_TITLE);
-    const CommandState date = stateOf(ID_SORT_BY_DATE);
-    QVERIFY(position.enabled && title.enabled && date.enabled);
-    QVERIFY(position.checkable && title.checkable && date.checkable);
-    QVERIFY(!position.checked);
-    QVERIFY(!title.checked);
-    QVERIFY(date.checked);
+    f->log.clear();
+    QVERIFY(f->doc.OnCommand(ID_SORT_BY_DATE));
+    QCOMPARE(f->log, notes("14:0"));
+    QCOMPARE(f->doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
+    for (int id : {int(ID_SORT_BY_POSITION), int(ID_SORT_BY_TITLE), int(ID_SORT_BY_DATE)}) {
+        const CommandState state = f->state(id);
+        QVERIFY(state.enabled && state.checkable);
+        QCOMPARE(state.checked, id == ID_SORT_BY_DATE);
+    }
 
     // Setting the order without the command sends nothing.
-    m_log.clear();
-    m_doc->SetSortOrder(CRSSEditDoc::SortByTitle);
-    QVERIFY(stateOf(ID_SORT_BY_TITLE).checked);
-    QVERIFY(m_log.isEmpty());
+    f->log.clear();
+    f->doc.SetSortOrder(CRSSEditDoc::SortByTitle);
+    QVERIFY(f->state(ID_SORT_BY_TITLE).checked);
+    QVERIFY(f->log.isEmpty());
 }
 
-// --- Navigation history ---
-
-void DocumentCommandsTest::history_visitsThenBackTwice()
+void DocumentCommandsTest::history_backAndForward()
 {
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")}));
-    QVERIFY(!stateOf(ID_POST_BACK).enabled);
-    select(0);
-    QVERIFY(!stateOf(ID_POST_BACK).enabled);
-    select(3);
-    select(1);
-    QCOMPARE(history(), QStringList({QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("1")}));
-    QVERIFY(stateOf(ID_POST_BACK).enabled);
-    m_log.clear();
+    f->open(postsTitled({"A", "B", "C", "D"}));
+    QVERIFY(!f->state(ID_POST_BACK).enabled);
+    f->select(0);
+    QVERIFY(!f->state(ID_POST_BACK).enabled);
+    f->select(3);
+    f->select(1);
+    QCOMPARE(f->doc.history()->entries(), Entries({0, 3, 1}));
+    QVERIFY(f->state(ID_POST_BACK).enabled);
+    QVERIFY(!f->state(ID_POST_FORWARD).enabled);
+    f->log.clear();
+    QVERIFY(f->doc.OnCommand(ID_POST_FORWARD));
+    QVERIFY(f->log.isEmpty());
 
-    QVERIFY(m_doc->OnCommand(ID_POST_BACK));
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:4:1"), QStringLiteral("frame:4:1"),
-                                 QStringLiteral("view:3:3"), QStringLiteral("frame:3:3")}));
-    QCOMPARE(m_doc->currentPost(), 3);
-    QCOMPARE(history(), QStringList({QStringLiteral("0"), QStringLiteral("3")}));
-
-    QVERIFY(m_doc->OnCommand(ID_POST_BACK));
-    QCOMPARE(m_doc->currentPost(), 0);
-    QCOMPARE(history(), QStringList({QStringLiteral("0")}));
-    QVERIFY(!stateOf(ID_POST_BACK).enabled);
+    QVERIFY(f->doc.OnCommand(ID_POST_BACK));
+    QCOMPARE(f->log, notes("4:1 3:3"));
+    QCOMPARE(f->doc.currentPost(), 3);
+    QCOMPARE(f->doc.history()->entries(), Entries({0, 3}));
+    QVERIFY(f->doc.OnCommand(ID_POST_BACK));
+    QCOMPARE(f->doc.currentPost(), 0);
+    QCOMPARE(f->doc.history()->entries(), Entries({0}));
+    QVERIFY(!f->state(ID_POST_BACK).enabled);
 
     // Back with nothing to go back to changes nothing.
-    m_log.clear();
-    QVERIFY(m_doc->OnCommand(ID_POST_BACK));
-    QVERIFY(m_log.isEmpty());
+    f->log.clear();
+    QVERIFY(f->doc.OnCommand(ID_POST_BACK));
+    QVERIFY(f->log.isEmpty());
 }
 
 void DocumentCommandsTest::history_deleteRemovesAndRenumbersBeforeSelect()
 {
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    select(0);
-    select(2);
-    select(1);
-    QCOMPARE(history(), QStringList({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("1")}));
-    m_doc->history()->append(2); // also a select without the fan-out: 0, 2, 1, 2
-    QStringList historyAtCommit;
-    m_view->onNotify = [&](int hint, int) {
+    f->open(postsTitled({"A", "B", "C"}));
+    f->select(0);
+    f->select(2);
+    f->select(1);
+    f->doc.history()->append(2); // also a select without the fan-out: 0, 2, 1, 2
+    Entries historyAtCommit;
+    f->view.onNotify = [&](int hint, int) {
         if (hint == HINT_COMMIT_POST)
-            historyAtCommit = history();
+            historyAtCommit = f->doc.history()->entries();
     };
 
-    QVERIFY(m_doc->OnCommand(ID_POST_DELETE));
-
-    QCOMPARE(historyAtCommit, QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1")}));
-    QCOMPARE(history(), QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1"),
-                                     QStringLiteral("1")}));
+    QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
+    f->view.onNotify = nullptr;
+    QCOMPARE(historyAtCommit, Entries({0, 1, 1}));
+    QCOMPARE(f->doc.history()->entries(), Entries({0, 1, 1, 1}));
 }
 
-void DocumentCommandsTest::history_addShiftsEntries()
+void DocumentCommandsTest::history_addAndDuplicateDeleteShiftEntries()
 {
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    select(0);
-    select(2);
-    QVERIFY(m_doc->OnCommand(ID_POST_ADD));
-    QCOMPARE(history(), QStringList({QStringLiteral("1"), QStringLiteral("3")}));
-    select(2);
-    QCOMPARE(history(), QStringList({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("2")}));
+    f->open(postsTitled({"A", "B", "C"}));
+    f->select(0);
+    f->select(2);
+    QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+    QCOMPARE(f->doc.history()->entries(), Entries({1, 3}));
+    f->select(2);
+    QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 2}));
+    QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE_DELETE));
+    QCOMPARE(f->doc.history()->entries(), Entries({2, 4, 3}));
 }
-
-void DocumentCommandsTest::history_duplicateDeleteShiftsEveryEntry()
-{
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    select(2);
-    select(0);
-    QVERIFY(m_doc->OnCommand(ID_POST_DUPLICATE_DELETE));
-    QCOMPARE(history(), QStringList({QStringLiteral("3"), QStringLiteral("1")}));
-}
-
-void DocumentCommandsTest::forward_alwaysDisabled()
-{
-    openFeed(postsTitled({QStringLiteral("A"), QStringLiteral("B")}));
-    select(0);
-    select(1);
-    QVERIFY(!stateOf(ID_POST_FORWARD).enabled);
-    m_log.clear();
-    QVERIFY(m_doc->OnCommand(ID_POST_FORWARD));
-    QVERIFY(m_log.isEmpty());
-}
-
-// --- Routing ---
 
 void DocumentCommandsTest::unknownCommand_notHandled()
 {
     CommandState state;
     for (int id : {int(ID_FILE_SAVE), int(ID_COPY_TITLE), int(ID_INSERT_HYPERLINK), 1}) {
-        QVERIFY(!m_doc->OnCommand(id));
-        QVERIFY(!m_doc->OnUpdateCommand(id, &state));
+        QVERIFY(!f->doc.OnCommand(id));
+        QVERIFY(!f->doc.OnUpdateCommand(id, &state));
     }
-    QVERIFY(m_log.isEmpty());
+    QVERIFY(f->log.isEmpty());
 }
 
 QTEST_MAIN(DocumentCommandsTest)

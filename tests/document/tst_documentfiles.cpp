@@ -2,14 +2,12 @@
 
 #include "document/FileHelpers.h"
 #include "document/PostFooter.h"
-#include "document/RSSEditDoc.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
@@ -26,335 +24,226 @@ public slots:
     void openFolderUrl(const QUrl &url) { m_openedUrls.append(url); }
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { f = std::make_unique<DocumentFixture>(); m_openedUrls.clear(); }
+    void cleanup()
+    {
+        SetDescriptionFilter(nullptr, 0);
+        f.reset();
+    }
 
-    // New document
     void newDocument_buildsFeedWithPromptsAndNoFooter();
     void newDocument_titlesNumberUntitledFeeds();
-
-    // Open document
     void openDocument_setsPathTitleAndAnnouncesFeed();
-    void openDocument_malformedFileReportsReason();
-    void openDocument_missingFileReportsReason();
+    void openDocument_badOrMissingFileReportsReason();
     void reload_unreadableFileShowsReason();
-
-    // Save document
     void save_toOwnPathBacksUpOldFileFirst();
     void save_ownPathOtherSpellingBacksUp();
     void saveAs_makesNoBackupUntilSavedThereAgain();
     void save_nameDifferingInCaseIsAnotherFile();
     void save_failureKeepsModifiedAndOldFile();
-    void save_failureOverOwnFileKeepsIt();
-
-    // Open Backup Folder
-    void openBackupFolder_enabledWithPathAndCreatesFolder();
-    void openBackupFolder_opensFolderInFileManager();
+    void openBackupFolder_createsFolderAndOpensIt();
 
 private:
-    void openFeed(const QStringList &titles);
     QStringList backupsOf(const QString &path);
-    static QByteArray readFile(const QString &path);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CRSSEditDoc> m_doc;
-    QStringList m_log;
-    std::unique_ptr<RecordingObserver> m_view;
-    RecordingPrompter m_prompter;
-    QString m_path;
+    std::unique_ptr<DocumentFixture> f;
     QList<QUrl> m_openedUrls;
 };
-
-void DocumentFilesTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void DocumentFilesTest::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    // A name of its own per test, so backups of other tests never count.
-    m_path = m_dir->filePath(QFileInfo(m_dir->path()).fileName() + QStringLiteral(".xml"));
-    m_doc = std::make_unique<CRSSEditDoc>();
-    m_log.clear();
-    m_view = std::make_unique<RecordingObserver>(QStringLiteral("view"), &m_log);
-    m_doc->addView(m_view.get());
-    m_prompter = RecordingPrompter();
-    m_doc->setPrompter(&m_prompter);
-    m_openedUrls.clear();
-}
-
-void DocumentFilesTest::cleanup()
-{
-    SetDescriptionFilter(nullptr, 0);
-    m_doc.reset();
-    m_dir.reset();
-}
-
-void DocumentFilesTest::openFeed(const QStringList &titles)
-{
-    QVERIFY(writeFeedFile(m_path, postsTitled(titles)));
-    QString error;
-    QVERIFY2(m_doc->OnOpenDocument(m_path, &error), qPrintable(error));
-    m_log.clear();
-}
 
 // Backup copies of a document: <name><time stamp><.ext>.bak.
 QStringList DocumentFilesTest::backupsOf(const QString &path)
 {
     const QFileInfo info(path);
-    const QString folder = GetBackupFolder(path);
-    const QStringList found = QDir(folder).entryList(
-        {info.completeBaseName() + QStringLiteral("*.") + info.suffix() + QStringLiteral(".bak")}, QDir::Files);
+    const QDir folder(GetBackupFolder(path));
     QStringList paths;
-    for (const QString &name : found)
-        paths.append(QDir(folder).filePath(name));
+    for (const QString &name : folder.entryList({info.completeBaseName() + "*." + info.suffix() + ".bak"}, QDir::Files))
+        paths.append(folder.filePath(name));
     return paths;
 }
-
-QByteArray DocumentFilesTest::readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// --- New document ---
 
 void DocumentFilesTest::newDocument_buildsFeedWithPromptsAndNoFooter()
 {
     SetDescriptionFilter(&AddPostFooter, 0);
-    QSignalSpy modified(m_doc.get(), &CRSSEditDoc::modifiedChanged);
+    QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
 
-    QVERIFY(m_doc->OnNewDocument({QStringLiteral("Мой канал"), QStringLiteral("http://example.org/"), QString()}));
-
-    CRssFeed *feed = m_doc->feed();
+    QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString()}));
+    const CRssFeed *feed = f->doc.feed();
     QCOMPARE(feed->GetPostCount(), 1);
     QCOMPARE(feed->GetPostTitle(0), QStringLiteral("Type RSS item title here\u2026"));
     QCOMPARE(feed->GetPostDescription(0), QStringLiteral("Type description of RSS item here\u2026"));
     const QString text = QString::fromUtf8(feed->PrintToString());
-    QVERIFY2(text.contains(QStringLiteral("<title>Мой канал</title>")), qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("<link>http://example.org/</link>")));
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:13:0")}));
-    QVERIFY(!m_doc->IsModified());
+    QVERIFY2(text.contains("<title>Мой канал</title>") && text.contains("<link>http://example.org/</link>"),
+             qPrintable(text));
+    QCOMPARE(f->log, notes("13:0"));
+    QVERIFY(!f->doc.IsModified());
     QVERIFY(!modified.isEmpty());
     QCOMPARE(modified.last().at(0).toBool(), false);
-    QVERIFY(m_doc->path().isEmpty());
+    QVERIFY(f->doc.path().isEmpty());
 }
 
 void DocumentFilesTest::newDocument_titlesNumberUntitledFeeds()
 {
-    QVERIFY(m_doc->OnNewDocument(NewFeedParams()));
-    const QRegularExpression untitled(QStringLiteral("^Feed(\\d+)$"));
-    const QRegularExpressionMatch first = untitled.match(m_doc->title());
-    QVERIFY2(first.hasMatch(), qPrintable(m_doc->title()));
-
+    static const QRegularExpression untitled(QStringLiteral("^Feed(\\d+)$"));
+    QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
     CRSSEditDoc second;
     QVERIFY(second.OnNewDocument(NewFeedParams()));
+    const QRegularExpressionMatch first = untitled.match(f->doc.title());
     const QRegularExpressionMatch next = untitled.match(second.title());
-    QVERIFY2(next.hasMatch(), qPrintable(second.title()));
+    QVERIFY2(first.hasMatch() && next.hasMatch(), qPrintable(f->doc.title() + ' ' + second.title()));
     QCOMPARE(next.captured(1).toInt(), first.captured(1).toInt() + 1);
 }
 
-// --- Open document ---
-
 void DocumentFilesTest::openDocument_setsPathTitleAndAnnouncesFeed()
 {
-    QVERIFY(writeFeedFile(m_path, postsTitled({QStringLiteral("A"), QStringLiteral("B")})));
-    m_doc->SetModifiedFlag(true);
-    QSignalSpy pathChanged(m_doc.get(), &CRSSEditDoc::pathChanged);
+    QVERIFY(writeFeedFile(f->path, postsTitled({"A", "B"})));
+    f->doc.SetModifiedFlag(true);
+    QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
 
-    QString error;
-    QVERIFY(m_doc->OnOpenDocument(m_path, &error));
-
-    QCOMPARE(m_doc->feed()->GetPostCount(), 2);
-    QCOMPARE(m_doc->path(), m_path);
-    QCOMPARE(m_doc->title(), QFileInfo(m_path).fileName());
+    QVERIFY(f->doc.OnOpenDocument(f->path));
+    QCOMPARE(f->doc.feed()->GetPostCount(), 2);
+    QCOMPARE(f->doc.path(), f->path);
+    QCOMPARE(f->doc.title(), QFileInfo(f->path).fileName());
     QCOMPARE(pathChanged.count(), 1);
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:13:0")}));
-    QVERIFY(!m_doc->IsModified());
-    QCOMPARE(m_doc->currentPost(), -1);
+    QCOMPARE(f->log, notes("13:0"));
+    QVERIFY(!f->doc.IsModified());
+    QCOMPARE(f->doc.currentPost(), -1);
 }
 
-void DocumentFilesTest::openDocument_malformedFileReportsReason()
+void DocumentFilesTest::openDocument_badOrMissingFileReportsReason()
 {
-    QFile file(m_path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<?xml version=\"1.0\"?>\n<rss version=\"2.0\">\n<channel>\n<item><title>A</item>\n");
-    file.close();
-    m_doc->SetModifiedFlag(true);
-
+    QVERIFY(writeFile(f->path, "<?xml version=\"1.0\"?>\n<rss version=\"2.0\">\n<channel>\n<item><title>A</item>\n"));
+    f->doc.SetModifiedFlag(true);
     QString error;
-    QVERIFY(!m_doc->OnOpenDocument(m_path, &error));
-
+    QVERIFY(!f->doc.OnOpenDocument(f->path, &error));
     QVERIFY(!error.isEmpty());
-    QVERIFY(m_log.isEmpty());
-    QVERIFY(!m_doc->IsModified());
-    QVERIFY(m_doc->path().isEmpty());
-    QCOMPARE(m_doc->feed()->GetPostCount(), 0);
-}
+    QVERIFY(f->log.isEmpty());
+    QVERIFY(!f->doc.IsModified());
+    QVERIFY(f->doc.path().isEmpty());
+    QCOMPARE(f->doc.feed()->GetPostCount(), 0);
 
-void DocumentFilesTest::openDocument_missingFileReportsReason()
-{
-    QString error;
-    QVERIFY(!m_doc->OnOpenDocument(m_dir->filePath(QStringLiteral("absent.xml")), &error));
+    error.clear();
+    QVERIFY(!f->doc.OnOpenDocument(f->dir.filePath(QStringLiteral("absent.xml")), &error));
     QVERIFY(!error.isEmpty());
-    QVERIFY(m_log.isEmpty());
+    QVERIFY(f->log.isEmpty());
 }
 
 void DocumentFilesTest::reload_unreadableFileShowsReason()
 {
-    openFeed({QStringLiteral("A"), QStringLiteral("B")});
-    QVERIFY(QFile::remove(m_path));
+    f->open(postsTitled({"A", "B"}));
+    QVERIFY(QFile::remove(f->path));
 
-    QVERIFY(m_doc->OnCommand(ID_POST_RELOAD));
-
-    QCOMPARE(m_prompter.errors.size(), 1);
-    QVERIFY(!m_prompter.errors.first().isEmpty());
-    QCOMPARE(m_doc->feed()->GetPostCount(), 0);
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:4:-1"), QStringLiteral("view:3:-1")}));
+    QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+    QCOMPARE(f->prompter.errors.size(), 1);
+    QVERIFY(!f->prompter.errors.first().isEmpty());
+    QCOMPARE(f->doc.feed()->GetPostCount(), 0);
+    QCOMPARE(f->log, notes("4:-1 3:-1"));
 }
-
-// --- Save document ---
 
 void DocumentFilesTest::save_toOwnPathBacksUpOldFileFirst()
 {
-    openFeed({QStringLiteral("A"), QStringLiteral("B")});
-    const QByteArray before = readFile(m_path);
-    m_doc->Notify(nullptr, HINT_SELECT_POST, 1);
-    QVERIFY(m_doc->feed()->SetPostTitle(1, QStringLiteral("Changed")));
-    m_doc->SetModifiedFlag(true);
-    m_log.clear();
-    QVERIFY(backupsOf(m_path).isEmpty());
+    f->open(postsTitled({"A", "B"}));
+    const QByteArray before = readFile(f->path);
+    f->select(1);
+    QVERIFY(f->doc.feed()->SetPostTitle(1, QStringLiteral("Changed")));
+    f->doc.SetModifiedFlag(true);
+    f->log.clear();
+    QVERIFY(backupsOf(f->path).isEmpty());
 
     QString error;
-    QVERIFY2(m_doc->OnSaveDocument(m_path, &error), qPrintable(error));
-
-    QCOMPARE(m_log, QStringList({QStringLiteral("view:4:1")}));
-    const QStringList backups = backupsOf(m_path);
+    QVERIFY2(f->doc.OnSaveDocument(f->path, &error), qPrintable(error));
+    QCOMPARE(f->log, notes("4:1"));
+    const QStringList backups = backupsOf(f->path);
     QCOMPARE(backups.size(), 1);
-    QVERIFY(QFileInfo(backups.first()).absolutePath() != QFileInfo(m_path).absolutePath());
+    QVERIFY(QFileInfo(backups.first()).absolutePath() != QFileInfo(f->path).absolutePath());
     QCOMPARE(readFile(backups.first()), before);
-    QVERIFY(readFile(m_path).contains("<title>Changed</title>"));
-    QVERIFY(!m_doc->IsModified());
-    QCOMPARE(m_doc->path(), m_path);
+    QVERIFY(readFile(f->path).contains("<title>Changed</title>"));
+    QVERIFY(!f->doc.IsModified());
+    QCOMPARE(f->doc.path(), f->path);
 }
 
 void DocumentFilesTest::save_ownPathOtherSpellingBacksUp()
 {
-    openFeed({QStringLiteral("A")});
-    const QString sameFile = m_dir->path() + QStringLiteral("/./") + QFileInfo(m_path).fileName();
-
-    QVERIFY(m_doc->OnSaveDocument(sameFile));
-
-    QCOMPARE(backupsOf(m_path).size(), 1);
+    f->open(postsTitled({"A"}));
+    QVERIFY(f->doc.OnSaveDocument(f->dir.path() + "/./" + QFileInfo(f->path).fileName()));
+    QCOMPARE(backupsOf(f->path).size(), 1);
 }
 
 void DocumentFilesTest::saveAs_makesNoBackupUntilSavedThereAgain()
 {
-    openFeed({QStringLiteral("A")});
-    const QString other = m_dir->filePath(QFileInfo(m_path).completeBaseName() + QStringLiteral("-copy.xml"));
-    QSignalSpy pathChanged(m_doc.get(), &CRSSEditDoc::pathChanged);
+    f->open(postsTitled({"A"}));
+    const QString other = f->dir.filePath(QFileInfo(f->path).completeBaseName() + "-copy.xml");
+    QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
 
-    QVERIFY(m_doc->OnSaveDocument(other));
-
-    QVERIFY(backupsOf(m_path).isEmpty());
+    QVERIFY(f->doc.OnSaveDocument(other));
+    QVERIFY(backupsOf(f->path).isEmpty());
     QVERIFY(backupsOf(other).isEmpty());
-    QCOMPARE(m_doc->path(), other);
-    QCOMPARE(m_doc->title(), QFileInfo(other).fileName());
+    QCOMPARE(f->doc.path(), other);
+    QCOMPARE(f->doc.title(), QFileInfo(other).fileName());
     QCOMPARE(pathChanged.count(), 1);
 
-    QVERIFY(m_doc->OnSaveDocument(other));
+    QVERIFY(f->doc.OnSaveDocument(other));
     QCOMPARE(backupsOf(other).size(), 1);
 }
 
 // File names on Linux differ by case: such a save is a Save As.
 void DocumentFilesTest::save_nameDifferingInCaseIsAnotherFile()
 {
-    openFeed({QStringLiteral("A")});
-    const QString upper = m_dir->filePath(QFileInfo(m_path).fileName().toUpper());
-    QVERIFY(upper != m_path);
-
-    QVERIFY(m_doc->OnSaveDocument(upper));
-
-    QVERIFY(backupsOf(m_path).isEmpty());
-    QVERIFY(QFile::exists(m_path));
-    QVERIFY(QFile::exists(upper));
-    QCOMPARE(m_doc->path(), upper);
+    f->open(postsTitled({"A"}));
+    const QString upper = f->dir.filePath(QFileInfo(f->path).fileName().toUpper());
+    QVERIFY(upper != f->path);
+    QVERIFY(f->doc.OnSaveDocument(upper));
+    QVERIFY(backupsOf(f->path).isEmpty());
+    QVERIFY(QFile::exists(f->path) && QFile::exists(upper));
+    QCOMPARE(f->doc.path(), upper);
 }
 
 void DocumentFilesTest::save_failureKeepsModifiedAndOldFile()
 {
-    openFeed({QStringLiteral("A")});
-    const QByteArray before = readFile(m_path);
-    QVERIFY(m_doc->feed()->SetPostTitle(0, QStringLiteral("Changed")));
-    m_doc->SetModifiedFlag(true);
-    const QString unreachable = m_dir->filePath(QStringLiteral("missing/feed.xml"));
-
+    f->open(postsTitled({"A"}));
+    const QByteArray before = readFile(f->path);
+    QVERIFY(f->doc.feed()->SetPostTitle(0, QStringLiteral("Changed")));
+    f->doc.SetModifiedFlag(true);
+    const QString unreachable = f->dir.filePath(QStringLiteral("missing/feed.xml"));
     QString error;
-    QVERIFY(!m_doc->OnSaveDocument(unreachable, &error));
-
+    QVERIFY(!f->doc.OnSaveDocument(unreachable, &error));
     QVERIFY(!error.isEmpty());
-    QVERIFY(m_doc->IsModified());
-    QCOMPARE(m_doc->path(), m_path);
-    QCOMPARE(readFile(m_path), before);
+    QVERIFY(f->doc.IsModified());
+    QCOMPARE(f->doc.path(), f->path);
     QVERIFY(!QFile::exists(unreachable));
-}
 
-void DocumentFilesTest::save_failureOverOwnFileKeepsIt()
-{
     if (geteuid() == 0)
         QSKIP("root writes into read-only folders");
-    openFeed({QStringLiteral("A")});
-    const QByteArray before = readFile(m_path);
-    QVERIFY(m_doc->feed()->SetPostTitle(0, QStringLiteral("Changed")));
-    m_doc->SetModifiedFlag(true);
-    QFile folder(m_dir->path());
+    // Over its own file in a folder that cannot be written.
+    QFile folder(f->dir.path());
     const QFile::Permissions permissions = folder.permissions();
     QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-
-    QString error;
-    const bool saved = m_doc->OnSaveDocument(m_path, &error);
+    error.clear();
+    const bool saved = f->doc.OnSaveDocument(f->path, &error);
     folder.setPermissions(permissions);
-
     QVERIFY(!saved);
     QVERIFY(!error.isEmpty());
-    QVERIFY(m_doc->IsModified());
-    QCOMPARE(readFile(m_path), before);
+    QVERIFY(f->doc.IsModified());
+    QCOMPARE(readFile(f->path), before);
 }
 
-// --- Open Backup Folder ---
-
-void DocumentFilesTest::openBackupFolder_enabledWithPathAndCreatesFolder()
+void DocumentFilesTest::openBackupFolder_createsFolderAndOpensIt()
 {
-    CommandState state;
-    QVERIFY(m_doc->OnNewDocument(NewFeedParams()));
-    QVERIFY(m_doc->OnUpdateCommand(ID_OPEN_BACKUP_FOLDER, &state));
-    QVERIFY(!state.enabled);
-
-    openFeed({QStringLiteral("A")});
-    const QString folder = GetBackupFolder(m_path);
-    QVERIFY(folder != m_dir->path());
+    QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
+    QVERIFY(!f->state(ID_OPEN_BACKUP_FOLDER).enabled); // no file yet
+    f->open(postsTitled({"A"}));
+    const QString folder = GetBackupFolder(f->path);
+    QVERIFY(folder != f->dir.path());
     QVERIFY(QDir(folder).removeRecursively());
-    QVERIFY(!QFileInfo::exists(folder));
-
-    QVERIFY(m_doc->OnUpdateCommand(ID_OPEN_BACKUP_FOLDER, &state));
-    QVERIFY(state.enabled);
+    QVERIFY(f->state(ID_OPEN_BACKUP_FOLDER).enabled);
     QVERIFY(QFileInfo(folder).isDir());
-}
 
-void DocumentFilesTest::openBackupFolder_opensFolderInFileManager()
-{
-    openFeed({QStringLiteral("A")});
     QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolderUrl");
-
-    const bool handled = m_doc->OnCommand(ID_OPEN_BACKUP_FOLDER);
+    const bool handled = f->doc.OnCommand(ID_OPEN_BACKUP_FOLDER);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-
     QVERIFY(handled);
-    QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(GetBackupFolder(m_path))}));
-    QVERIFY(m_prompter.errors.isEmpty());
+    QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(folder)}));
+    QVERIFY(f->prompter.errors.isEmpty());
 }
 
 QTEST_MAIN(DocumentFilesTest)

@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "document/FileHelpers.h"
 
 #include <QtTest>
@@ -8,18 +10,7 @@ namespace {
 
 const QDateTime kSaveTime(QDate(2026, 12, 4), QTime(21, 44, 14));
 const QString kStamp = QStringLiteral("04_12_2026_21-44-14");
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+const QString kNewsBackup = "news" + kStamp + ".xml.bak";
 
 QStringList filesIn(const QString &folder)
 {
@@ -28,8 +19,8 @@ QStringList filesIn(const QString &folder)
 
 } // namespace
 
-// Every test runs with HOME in a temporary folder and Qt's test locations,
-// so the per-user data folder is $HOME/.qttest/share and starts missing.
+// HOME is a temporary folder and Qt's test locations are on, so the per-user
+// data folder is $HOME/.qttest/share and starts missing in every test.
 class TestFileHelpers : public QObject
 {
     Q_OBJECT
@@ -40,24 +31,19 @@ private slots:
 
     void backupTimeStamp_data();
     void backupTimeStamp();
-
     void getBackupFolder_createsFolderInDataLocation();
-    void getBackupFolder_emptyPathWithoutDataFolderIsEmpty();
     void backupFile_namesCopyAfterDocumentAndTime_data();
     void backupFile_namesCopyAfterDocumentAndTime();
-    void backupFile_sameSecondReplacesCopy();
+    void backupFile_sameSecondReplacesCopy_missingDocumentKeepsIt();
     void backupFile_fallsBackToDocumentFolder_data();
     void backupFile_fallsBackToDocumentFolder();
-    void backupFile_missingDocumentKeepsOlderCopy();
 
     void makeTempFileName_data();
     void makeTempFileName();
     void makeTempFileName_skipsTakenNames();
 
-    void directoryExists_data();
-    void directoryExists();
-    void fileExists_data();
-    void fileExists();
+    void directoryAndFileExists_data();
+    void directoryAndFileExists();
     void fileExists_accessDeniedCountsAsExisting();
 
     void getFileNameWithExtension_data();
@@ -67,7 +53,8 @@ private slots:
     void getModulePath_namesThisProgram();
 
 private:
-    QString dataFolder() const { return m_home.path() + QStringLiteral("/.qttest/share"); }
+    QString dataFolder() const { return m_home.path() + "/.qttest/share"; }
+    QString backupFolder() const { return dataFolder() + "/Tidrel_Backup"; }
     QString makeDocument(const QString &fileName, const QByteArray &bytes);
 
     QTemporaryDir m_home;
@@ -76,8 +63,7 @@ private:
 
 void TestFileHelpers::initTestCase()
 {
-    QVERIFY(m_home.isValid());
-    QVERIFY(m_work.isValid());
+    QVERIFY(m_home.isValid() && m_work.isValid());
     qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
     QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), dataFolder());
@@ -85,7 +71,7 @@ void TestFileHelpers::initTestCase()
 
 void TestFileHelpers::init()
 {
-    const QString qtTest = m_home.path() + QStringLiteral("/.qttest");
+    const QString qtTest = m_home.path() + "/.qttest";
     QFile::remove(qtTest);
     QDir(qtTest).removeRecursively();
     QDir(m_work.path()).removeRecursively();
@@ -94,24 +80,18 @@ void TestFileHelpers::init()
 
 QString TestFileHelpers::makeDocument(const QString &fileName, const QByteArray &bytes)
 {
-    const QString folder = m_work.path() + QStringLiteral("/feeds");
+    const QString folder = m_work.path() + "/feeds";
     QDir().mkpath(folder);
-    const QString path = folder + u'/' + fileName;
-    return writeFile(path, bytes) ? path : QString();
+    return writeFile(folder + '/' + fileName, bytes) ? folder + '/' + fileName : QString();
 }
-
-// --- Backups ---
 
 void TestFileHelpers::backupTimeStamp_data()
 {
     QTest::addColumn<QDateTime>("time");
     QTest::addColumn<QString>("stamp");
-
     QTest::newRow("evening") << kSaveTime << kStamp;
-    QTest::newRow("leading zeros") << QDateTime(QDate(2027, 1, 2), QTime(9, 5, 3))
-                                   << QStringLiteral("02_01_2027_09-05-03");
-    QTest::newRow("midnight") << QDateTime(QDate(2026, 12, 31), QTime(0, 0, 0))
-                              << QStringLiteral("31_12_2026_00-00-00");
+    QTest::newRow("leading zeros") << QDateTime(QDate(2027, 1, 2), QTime(9, 5, 3)) << "02_01_2027_09-05-03";
+    QTest::newRow("midnight") << QDateTime(QDate(2026, 12, 31), QTime(0, 0, 0)) << "31_12_2026_00-00-00";
 }
 
 void TestFileHelpers::backupTimeStamp()
@@ -123,17 +103,14 @@ void TestFileHelpers::backupTimeStamp()
 
 void TestFileHelpers::getBackupFolder_createsFolderInDataLocation()
 {
-    const QString expected = dataFolder() + QStringLiteral("/Tidrel_Backup");
     QVERIFY(!QFileInfo::exists(dataFolder()));
-    QCOMPARE(GetBackupFolder(m_work.path() + QStringLiteral("/news.xml")), expected);
-    QVERIFY(QFileInfo(expected).isDir());
-    // Asked again, the existing folder is used.
-    QCOMPARE(GetBackupFolder(m_work.path() + QStringLiteral("/news.xml")), expected);
-}
+    QCOMPARE(GetBackupFolder(m_work.path() + "/news.xml"), backupFolder());
+    QVERIFY(QFileInfo(backupFolder()).isDir());
+    QCOMPARE(GetBackupFolder(m_work.path() + "/news.xml"), backupFolder()); // existing folder used
 
-void TestFileHelpers::getBackupFolder_emptyPathWithoutDataFolderIsEmpty()
-{
-    QVERIFY(writeFile(m_home.path() + QStringLiteral("/.qttest"), "not a folder"));
+    // Without a data folder an empty path has no folder to fall back to.
+    QDir(m_home.path() + "/.qttest").removeRecursively();
+    QVERIFY(writeFile(m_home.path() + "/.qttest", "not a folder"));
     QCOMPARE(GetBackupFolder(QString()), QString());
 }
 
@@ -141,12 +118,10 @@ void TestFileHelpers::backupFile_namesCopyAfterDocumentAndTime_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("backupName");
-
-    QTest::newRow("extension") << QStringLiteral("news.xml") << QStringLiteral("news") + kStamp + QStringLiteral(".xml.bak");
-    QTest::newRow("no extension") << QStringLiteral("README") << QStringLiteral("README") + kStamp + QStringLiteral(".bak");
-    QTest::newRow("several dots") << QStringLiteral("a.b.rss") << QStringLiteral("a.b") + kStamp + QStringLiteral(".rss.bak");
-    QTest::newRow("blank and non-ascii") << QStringLiteral("Мои новости.xml")
-                                         << QStringLiteral("Мои новости") + kStamp + QStringLiteral(".xml.bak");
+    QTest::newRow("extension") << "news.xml" << kNewsBackup;
+    QTest::newRow("no extension") << "README" << "README" + kStamp + ".bak";
+    QTest::newRow("several dots") << "a.b.rss" << "a.b" + kStamp + ".rss.bak";
+    QTest::newRow("blank and non-ascii") << "Мои новости.xml" << "Мои новости" + kStamp + ".xml.bak";
 }
 
 void TestFileHelpers::backupFile_namesCopyAfterDocumentAndTime()
@@ -154,34 +129,31 @@ void TestFileHelpers::backupFile_namesCopyAfterDocumentAndTime()
     QFETCH(QString, fileName);
     QFETCH(QString, backupName);
     const QString document = makeDocument(fileName, "<rss/>");
-    QVERIFY(!document.isEmpty());
-
     QVERIFY(BackupFile(document, kSaveTime));
-    const QString folder = dataFolder() + QStringLiteral("/Tidrel_Backup");
-    QCOMPARE(filesIn(folder), QStringList{backupName});
-    QCOMPARE(readFile(folder + u'/' + backupName), QByteArray("<rss/>"));
+    QCOMPARE(filesIn(backupFolder()), QStringList{backupName});
+    QCOMPARE(readFile(backupFolder() + '/' + backupName), QByteArray("<rss/>"));
     QCOMPARE(readFile(document), QByteArray("<rss/>"));
 }
 
-void TestFileHelpers::backupFile_sameSecondReplacesCopy()
+void TestFileHelpers::backupFile_sameSecondReplacesCopy_missingDocumentKeepsIt()
 {
     const QString document = makeDocument(QStringLiteral("news.xml"), "first");
     QVERIFY(BackupFile(document, kSaveTime));
     QVERIFY(writeFile(document, "second"));
     QVERIFY(BackupFile(document, kSaveTime));
+    QCOMPARE(filesIn(backupFolder()), QStringList{kNewsBackup});
+    QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("second"));
 
-    const QString folder = dataFolder() + QStringLiteral("/Tidrel_Backup");
-    const QString backupName = QStringLiteral("news") + kStamp + QStringLiteral(".xml.bak");
-    QCOMPARE(filesIn(folder), QStringList{backupName});
-    QCOMPARE(readFile(folder + u'/' + backupName), QByteArray("second"));
+    QVERIFY(QFile::remove(document));
+    QVERIFY(!BackupFile(document, kSaveTime));
+    QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("second"));
 }
 
 void TestFileHelpers::backupFile_fallsBackToDocumentFolder_data()
 {
     QTest::addColumn<QString>("blockingFile");
-
-    QTest::newRow("data folder cannot be made") << QStringLiteral("/.qttest");
-    QTest::newRow("backup folder cannot be made") << QStringLiteral("/.qttest/share/Tidrel_Backup");
+    QTest::newRow("data folder cannot be made") << "/.qttest";
+    QTest::newRow("backup folder cannot be made") << "/.qttest/share/Tidrel_Backup";
 }
 
 void TestFileHelpers::backupFile_fallsBackToDocumentFolder()
@@ -195,34 +167,19 @@ void TestFileHelpers::backupFile_fallsBackToDocumentFolder()
     const QString documentFolder = QFileInfo(document).path();
     QCOMPARE(GetBackupFolder(document), documentFolder);
     QVERIFY(BackupFile(document, kSaveTime));
-    const QString backupName = QStringLiteral("news") + kStamp + QStringLiteral(".xml.bak");
-    QCOMPARE(filesIn(documentFolder), (QStringList{QStringLiteral("news.xml"), backupName}));
-    QCOMPARE(readFile(documentFolder + u'/' + backupName), QByteArray("feed"));
+    QCOMPARE(filesIn(documentFolder), QStringList({"news.xml", kNewsBackup}));
+    QCOMPARE(readFile(documentFolder + '/' + kNewsBackup), QByteArray("feed"));
 }
-
-void TestFileHelpers::backupFile_missingDocumentKeepsOlderCopy()
-{
-    const QString document = makeDocument(QStringLiteral("news.xml"), "feed");
-    QVERIFY(BackupFile(document, kSaveTime));
-    QVERIFY(QFile::remove(document));
-
-    QVERIFY(!BackupFile(document, kSaveTime));
-    const QString backup = dataFolder() + QStringLiteral("/Tidrel_Backup/news") + kStamp + QStringLiteral(".xml.bak");
-    QCOMPARE(readFile(backup), QByteArray("feed"));
-}
-
-// --- Temporary file names ---
 
 void TestFileHelpers::makeTempFileName_data()
 {
     QTest::addColumn<bool>("ownFolder");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("ending");
-
-    QTest::newRow("extension without dot") << true << QStringLiteral("htm") << QStringLiteral(".tmp.htm");
-    QTest::newRow("extension with dot") << true << QStringLiteral(".htm") << QStringLiteral(".tmp.htm");
-    QTest::newRow("no extension") << true << QString() << QStringLiteral(".tmp");
-    QTest::newRow("temporary folder") << false << QStringLiteral("htm") << QStringLiteral(".tmp.htm");
+    QTest::newRow("extension without dot") << true << "htm" << ".tmp.htm";
+    QTest::newRow("extension with dot") << true << ".htm" << ".tmp.htm";
+    QTest::newRow("no extension") << true << "" << ".tmp";
+    QTest::newRow("temporary folder") << false << "htm" << ".tmp.htm";
 }
 
 void TestFileHelpers::makeTempFileName()
@@ -230,13 +187,10 @@ void TestFileHelpers::makeTempFileName()
     QFETCH(bool, ownFolder);
     QFETCH(QString, extension);
     QFETCH(QString, ending);
-
-    const QString folder = ownFolder ? m_work.path() : QString();
-    const QString expectedFolder = ownFolder ? m_work.path() : QDir::tempPath();
-    const QString name = MakeTempFileName(folder, extension);
-
-    const QRegularExpression form(QStringLiteral("^") + QRegularExpression::escape(expectedFolder + u'/')
-                                  + QStringLiteral("abcd[0-9A-F]{4}") + QRegularExpression::escape(ending) + u'$');
+    const QString name = MakeTempFileName(ownFolder ? m_work.path() : QString(), extension);
+    const QString folder = ownFolder ? m_work.path() : QDir::tempPath();
+    const QRegularExpression form('^' + QRegularExpression::escape(folder + '/') + "abcd[0-9A-F]{4}"
+                                  + QRegularExpression::escape(ending) + '$');
     QVERIFY2(form.match(name).hasMatch(), qPrintable(name));
     QVERIFY(!QFileInfo::exists(name));
 }
@@ -249,88 +203,63 @@ void TestFileHelpers::makeTempFileName_skipsTakenNames()
     const quint16 now = quint16(QDateTime::currentMSecsSinceEpoch());
     for (int step = 0; step < 3000; ++step) {
         const QString number = QStringLiteral("%1").arg(quint16(now + step), 4, 16, QLatin1Char('0')).toUpper();
-        QVERIFY(writeFile(folder + QStringLiteral("/abcd") + number + QStringLiteral(".tmp.htm"), QByteArray()));
+        QVERIFY(writeFile(folder + "/abcd" + number + ".tmp.htm", QByteArray()));
     }
     QCOMPARE(filesIn(folder).size(), 3000);
-
     const QString name = MakeTempFileName(folder, QStringLiteral("htm"));
     QVERIFY(!name.isEmpty());
     QVERIFY2(!QFileInfo::exists(name), qPrintable(name));
 }
 
-// --- Existence tests ---
-
-void TestFileHelpers::directoryExists_data()
+void TestFileHelpers::directoryAndFileExists_data()
 {
     QTest::addColumn<QString>("relativePath");
-    QTest::addColumn<bool>("expected");
-
-    QTest::newRow("folder") << QStringLiteral("/folder") << true;
-    QTest::newRow("folder with trailing separator") << QStringLiteral("/folder/") << true;
-    QTest::newRow("file") << QStringLiteral("/file.xml") << false;
-    QTest::newRow("file with trailing separator") << QStringLiteral("/file.xml/") << false;
-    QTest::newRow("missing") << QStringLiteral("/missing") << false;
+    QTest::addColumn<bool>("directory");
+    QTest::addColumn<bool>("file");
+    QTest::newRow("folder") << "/folder" << true << false;
+    QTest::newRow("file") << "/file.xml" << false << true;
+    QTest::newRow("missing") << "/missing.xml" << false << false;
+    QTest::newRow("in missing folder") << "/nowhere/file.xml" << false << false;
 }
 
-void TestFileHelpers::directoryExists()
+void TestFileHelpers::directoryAndFileExists()
 {
     QFETCH(QString, relativePath);
-    QFETCH(bool, expected);
-    QVERIFY(QDir().mkpath(m_work.path() + QStringLiteral("/folder")));
-    QVERIFY(writeFile(m_work.path() + QStringLiteral("/file.xml"), "x"));
-    QCOMPARE(DirectoryExists(m_work.path() + relativePath), expected);
+    QFETCH(bool, directory);
+    QFETCH(bool, file);
+    QVERIFY(QDir().mkpath(m_work.path() + "/folder"));
+    QVERIFY(writeFile(m_work.path() + "/file.xml", "x"));
+    QCOMPARE(DirectoryExists(m_work.path() + relativePath), directory);
+    QCOMPARE(DirectoryExists(m_work.path() + relativePath + '/'), directory);
+    QCOMPARE(FileExists(m_work.path() + relativePath), file);
     QVERIFY(!DirectoryExists(QString()));
-    QVERIFY(DirectoryExists(QStringLiteral("/")));
-}
-
-void TestFileHelpers::fileExists_data()
-{
-    QTest::addColumn<QString>("relativePath");
-    QTest::addColumn<bool>("expected");
-
-    QTest::newRow("file") << QStringLiteral("/file.xml") << true;
-    QTest::newRow("folder") << QStringLiteral("/folder") << false;
-    QTest::newRow("missing") << QStringLiteral("/missing.xml") << false;
-    QTest::newRow("in missing folder") << QStringLiteral("/nowhere/file.xml") << false;
-}
-
-void TestFileHelpers::fileExists()
-{
-    QFETCH(QString, relativePath);
-    QFETCH(bool, expected);
-    QVERIFY(QDir().mkpath(m_work.path() + QStringLiteral("/folder")));
-    QVERIFY(writeFile(m_work.path() + QStringLiteral("/file.xml"), "x"));
-    QCOMPARE(FileExists(m_work.path() + relativePath), expected);
     QVERIFY(!FileExists(QString()));
+    QVERIFY(DirectoryExists(QStringLiteral("/")));
 }
 
 void TestFileHelpers::fileExists_accessDeniedCountsAsExisting()
 {
     if (::geteuid() == 0)
         QSKIP("Permissions do not stop the superuser");
-    const QString locked = m_work.path() + QStringLiteral("/locked");
+    const QString locked = m_work.path() + "/locked";
     QVERIFY(QDir().mkpath(locked));
-    QVERIFY(writeFile(locked + QStringLiteral("/file.xml"), "x"));
+    QVERIFY(writeFile(locked + "/file.xml", "x"));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
-
-    const bool existing = FileExists(locked + QStringLiteral("/file.xml"));
-    const bool missing = FileExists(locked + QStringLiteral("/missing.xml"));
+    const bool existing = FileExists(locked + "/file.xml");
+    const bool missing = FileExists(locked + "/missing.xml");
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(existing);
     QVERIFY(missing);
 }
 
-// --- Path pieces ---
-
 void TestFileHelpers::getFileNameWithExtension_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
-
-    QTest::newRow("full path") << QStringLiteral("/home/u/news.xml") << QStringLiteral("news.xml");
-    QTest::newRow("bare name") << QStringLiteral("news.xml") << QStringLiteral("news.xml");
-    QTest::newRow("folder path") << QStringLiteral("/home/u/") << QString();
-    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("full path") << "/home/u/news.xml" << "news.xml";
+    QTest::newRow("bare name") << "news.xml" << "news.xml";
+    QTest::newRow("folder path") << "/home/u/" << "";
+    QTest::newRow("empty") << "" << "";
 }
 
 void TestFileHelpers::getFileNameWithExtension()
@@ -345,14 +274,13 @@ void TestFileHelpers::getFolderOfPath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("trailing");
     QTest::addColumn<QString>("folder");
-
-    QTest::newRow("file, without") << QStringLiteral("/home/u/news.xml") << false << QStringLiteral("/home/u");
-    QTest::newRow("file, with") << QStringLiteral("/home/u/news.xml") << true << QStringLiteral("/home/u/");
-    QTest::newRow("folder with separator, without") << QStringLiteral("/home/u/") << false << QStringLiteral("/home/u");
-    QTest::newRow("folder with separator, with") << QStringLiteral("/home/u/") << true << QStringLiteral("/home/u/");
-    QTest::newRow("in root") << QStringLiteral("/news.xml") << false << QStringLiteral("/");
-    QTest::newRow("bare name") << QStringLiteral("news.xml") << true << QString();
-    QTest::newRow("empty") << QString() << true << QString();
+    QTest::newRow("file, without") << "/home/u/news.xml" << false << "/home/u";
+    QTest::newRow("file, with") << "/home/u/news.xml" << true << "/home/u/";
+    QTest::newRow("folder with separator, without") << "/home/u/" << false << "/home/u";
+    QTest::newRow("folder with separator, with") << "/home/u/" << true << "/home/u/";
+    QTest::newRow("in root") << "/news.xml" << false << "/";
+    QTest::newRow("bare name") << "news.xml" << true << "";
+    QTest::newRow("empty") << "" << true << "";
 }
 
 void TestFileHelpers::getFolderOfPath()
@@ -366,8 +294,7 @@ void TestFileHelpers::getFolderOfPath()
 void TestFileHelpers::getModulePath_namesThisProgram()
 {
     const QFileInfo program(GetModulePath());
-    QVERIFY(program.isAbsolute());
-    QVERIFY(program.isFile());
+    QVERIFY(program.isAbsolute() && program.isFile());
     QCOMPARE(program.fileName(), QStringLiteral("tst_filehelpers"));
     QCOMPARE(GetModuleFolder(), program.path());
 }
