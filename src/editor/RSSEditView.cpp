@@ -94,14 +94,55 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
     }
 }
 
-bool CRSSEditView::OnCommand(int)
+namespace {
+
+struct EditCommand
 {
-    return false;
+    int id;
+    const char *method;
+    const char *query;
+};
+
+// The Edit menu's commands and the rich text's methods behind them.
+const EditCommand kEditCommands[] = {
+    {ID_EDIT_UNDO, "doUndo", "canUndo"},
+    {ID_EDIT_CUT, "doCut", "canCut"},
+    {ID_EDIT_COPY, "doCopy", "canCopy"},
+    {ID_EDIT_PASTE, "doPaste", "canPaste"},
+    {ID_EDIT_SELECT_ALL, "doSelectAll", "canSelectAll"},
+};
+
+const EditCommand *findEditCommand(int id)
+{
+    for (const EditCommand &command : kEditCommands) {
+        if (command.id == id)
+            return &command;
+    }
+    return nullptr;
 }
 
-bool CRSSEditView::OnUpdateCommand(int, CommandState *)
+} // namespace
+
+// An edit command acts on the element with the focus (the title, a
+// drop-down or the rich text); whether it is offered follows the rich text.
+bool CRSSEditView::OnCommand(int id)
 {
-    return false;
+    const EditCommand *command = findEditCommand(id);
+    if (!command)
+        return false;
+    const QString focused = m_engine->focusElement();
+    m_engine->callMethod(focused.isEmpty() ? kRichText : focused, QLatin1String(command->method));
+    return true;
+}
+
+bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
+{
+    const EditCommand *command = findEditCommand(id);
+    if (!command)
+        return false;
+    const QVariant answer = m_engine->callMethod(kRichText, QLatin1String(command->query));
+    state->enabled = answer.canConvert<int>() && answer.toInt() != 0;
+    return true;
 }
 
 // --- Between the page and the feed ---

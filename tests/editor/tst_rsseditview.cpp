@@ -7,6 +7,7 @@
 #include "editor/RSSEditView.h"
 #include "engine/HtmlEngineView.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QImage>
 #include <QSignalSpy>
@@ -62,6 +63,7 @@ private slots:
     void postsInserted_showsRedPlaceholder();
 
     void toolbarButtons_askForCommandsAndStrikeOut();
+    void editCommands_followRichTextAndActOnFocus();
     void grab_showsFinishedEditor();
 
 private:
@@ -338,6 +340,35 @@ void TestRSSEditView::toolbarButtons_askForCommandsAndStrikeOut()
     QTRY_VERIFY(m_view->isEditorDirty());
     QTRY_COMPARE(engine->callMethod("richtext_edit", "getCurrentStyle").toMap().value("text-decoration").toString(),
                  QString("line-through"));
+}
+
+void TestRSSEditView::editCommands_followRichTextAndActOnFocus()
+{
+    selectPost(1);
+    QVERIFY(focusAtEnd(m_view->engine(), "richtext_edit"));
+    const auto enabled = [this](int id) {
+        CommandState state;
+        return m_view->OnUpdateCommand(id, &state) && state.enabled;
+    };
+    QTRY_VERIFY(!enabled(ID_EDIT_CUT)); // nothing selected
+    QVERIFY(enabled(ID_EDIT_PASTE));
+    QVERIFY(!m_view->OnUpdateCommand(ID_POST_ADD, nullptr)); // not the view's
+
+    QVERIFY(m_view->OnCommand(ID_EDIT_SELECT_ALL));
+    QTRY_VERIFY(enabled(ID_EDIT_CUT));
+    QVERIFY(m_view->OnCommand(ID_EDIT_CUT));
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), QString("Two"));
+    QTRY_VERIFY(!pageText(m_view->engine(), kRichHtml).contains("Two"));
+    QTRY_VERIFY(enabled(ID_EDIT_UNDO));
+    QVERIFY(m_view->OnCommand(ID_EDIT_UNDO));
+    QTRY_COMPARE(pageText(m_view->engine(), kRichHtml), QString("<p>Two</p>"));
+
+    // With the focus in the title, the command acts on the title.
+    QVERIFY(focusAtEnd(m_view->engine(), "div_title"));
+    QTRY_COMPARE(m_view->engine()->focusElement(), QString("div_title"));
+    QVERIFY(m_view->OnCommand(ID_EDIT_SELECT_ALL));
+    QVERIFY(m_view->OnCommand(ID_EDIT_COPY));
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), QString("Second post"));
 }
 
 void TestRSSEditView::grab_showsFinishedEditor()
