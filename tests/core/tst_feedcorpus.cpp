@@ -1,9 +1,9 @@
 #include "FeedTreeCompare.h"
+#include "TestFiles.h"
 #include "core/RssFeed.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,14 +26,6 @@ private:
     QTemporaryDir m_temp;
 };
 
-static QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
 void TestFeedCorpus::initTestCase()
 {
     if (!QFileInfo::exists(m_corpus + QStringLiteral("/EXPECTED.tsv")))
@@ -50,15 +42,14 @@ void TestFeedCorpus::openAndSave_losesNothing_data()
     QTest::addColumn<QString>("lastTitle");
     QTest::addColumn<QByteArray>("titlesHash");
 
-    const QList<QByteArray> lines = readAll(m_corpus + QStringLiteral("/EXPECTED.tsv")).split('\n');
+    const QList<QByteArray> lines = readFile(m_corpus + QStringLiteral("/EXPECTED.tsv")).split('\n');
     for (const QByteArray &line : lines) {
         if (line.isEmpty() || line.startsWith('#') || line.startsWith("file\t"))
             continue;
         const QList<QByteArray> fields = line.split('\t');
         QCOMPARE(fields.size(), 6);
-        const QString file = QString::fromUtf8(fields[0]);
         QTest::newRow(fields[0].constData())
-                << file << fields[1].toInt() << fields[2].toInt() << QString::fromUtf8(fields[3])
+                << QString::fromUtf8(fields[0]) << fields[1].toInt() << fields[2].toInt() << QString::fromUtf8(fields[3])
                 << QString::fromUtf8(fields[4]) << fields[5];
     }
 }
@@ -96,7 +87,7 @@ void TestFeedCorpus::openAndSave_losesNothing()
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QCOMPARE(reopened.HasByteOrderMark(), feed.HasByteOrderMark());
     QVERIFY2(reopened.SaveToFile(second, &error), qPrintable(error));
-    QCOMPARE(readAll(second), readAll(first));
+    QCOMPARE(readFile(second), readFile(first));
 }
 
 void TestFeedCorpus::badFile_isRefusedWithReason_data()
