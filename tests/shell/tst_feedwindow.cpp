@@ -2,7 +2,7 @@
 // editor page: open, select posts, type into the title and the description,
 // switch posts, save, and read the file back.
 
-#include "ShellTestSupport.h"
+#include "WindowTestSupport.h"
 
 #include "core/RssFeed.h"
 #include "document/CommandIds.h"
@@ -14,49 +14,13 @@
 #include "panes/ChildFrame.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
-#include "shell/TidrelApp.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QWebEnginePage>
 #include <QtTest>
 
-#include <memory>
-#include <utility>
 
 namespace {
-
-constexpr int kPageTimeoutMs = 30000;
-
-QVariant evalJs(QWebEngineView *view, const QString &script)
-{
-    // The answer may come after we stopped waiting, so it goes where it
-    // outlives this call.
-    auto answer = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
-    view->page()->runJavaScript(script, [answer](const QVariant &value) {
-        answer->first = true;
-        answer->second = value;
-    });
-    if (!QTest::qWaitFor([&] { return answer->first; }, 10000))
-        qWarning("script did not answer: %s", qPrintable(script));
-    return answer->second;
-}
-
-// Gives an element of the page the focus with the caret at its end, as a
-// click after its last character would.
-bool focusAtEnd(CHtmlEngineView *engine, const QString &id)
-{
-    engine->setFocus();
-    const QString script = QStringLiteral(
-        "(function(){ const e = document.getElementById('%1'); e.focus();"
-        " const r = document.createRange(); r.selectNodeContents(e); r.collapse(false);"
-        " const s = getSelection(); s.removeAllRanges(); s.addRange(r);"
-        " return document.activeElement.id; })()").arg(id);
-    return QTest::qWaitFor([&] { return evalJs(engine, script).toString() == id; }, 5000);
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -85,37 +49,9 @@ class TestFeedWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void editAndSave_keepsEditsAndNothingElse_data();
     void editAndSave_keepsEditsAndNothingElse();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakeShellServices> m_services;
-    std::unique_ptr<CMainFrame> m_frame;
 };
-
-void TestFeedWindow::init()
-{
-    QSettings().clear();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_services = std::make_unique<FakeShellServices>();
-    m_services->saveChoice = CShellServices::DiscardChanges;
-    m_frame = std::make_unique<CMainFrame>();
-    m_frame->setServices(m_services.get());
-    m_frame->resize(1200, 800);
-    m_frame->show();
-}
-
-void TestFeedWindow::cleanup()
-{
-    m_frame.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_services.reset();
-    m_dir.reset();
-}
 
 void TestFeedWindow::editAndSave_keepsEditsAndNothingElse_data()
 {
@@ -128,11 +64,13 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse_data()
 void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
 {
     QFETCH(QString, source);
+    QSettings().clear();
+    MainWindowFixture window;
     // A name of its own, so that earlier runs' backups do not count.
-    const QString path = m_dir->filePath(QFileInfo(m_dir->path()).fileName() + QStringLiteral(".xml"));
+    const QString path = window.dir.filePath(QFileInfo(window.dir.path()).fileName() + QStringLiteral(".xml"));
     if (source.isEmpty()) {
-        QVERIFY(writeSmallFeed(path, {QStringLiteral("Alpha"), QStringLiteral("Beta"),
-                                      QStringLiteral("Gamma"), QStringLiteral("Delta")}));
+        QVERIFY(writeFeed(path, postsTitled({QStringLiteral("Alpha"), QStringLiteral("Beta"),
+                                             QStringLiteral("Gamma"), QStringLiteral("Delta")})));
     } else {
         if (!QFile::exists(source))
             QSKIP("The feed corpus is not here");
@@ -141,11 +79,11 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     }
     const QByteArray originalBytes = readFile(path);
 
-    CChildFrame *frame = m_frame->documents()->openDocument(path);
-    QVERIFY2(frame, qPrintable(m_services->errors.join(QLatin1Char('\n'))));
+    CChildFrame *frame = window.main->documents()->openDocument(path);
+    QVERIFY2(frame, qPrintable(window.services.errors.join(QLatin1Char('\n'))));
     CRSSEditDoc *document = frame->document();
     CHtmlEngineView *engine = frame->view()->engine();
-    QTRY_VERIFY_WITH_TIMEOUT(engine->isReady(), kPageTimeoutMs);
+    QVERIFY(MainWindowFixture::waitForPage(frame));
     QVERIFY(document->feed()->GetPostCount() >= 3);
 
     // Select the second post, as the posts list does.
@@ -175,8 +113,8 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     QVERIFY(document->feed()->GetPostDescription(1).contains(QStringLiteral("Typed words")));
     QCOMPARE(engine->value(QStringLiteral("div_title")).toString(), document->feed()->GetPostTitle(2));
 
-    QVERIFY(m_frame->executeCommand(ID_FILE_SAVE));
-    QVERIFY2(m_services->errors.isEmpty(), qPrintable(m_services->errors.join(QLatin1Char('\n'))));
+    QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
+    QVERIFY2(window.services.errors.isEmpty(), qPrintable(window.services.errors.join(QLatin1Char('\n'))));
     QVERIFY(!document->IsModified());
     QCOMPARE(frame->windowTitle(), QDir::toNativeSeparators(path));
 
@@ -204,14 +142,5 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     QFile::remove(backups.first());
 }
 
-int main(int argc, char *argv[])
-{
-    QStandardPaths::setTestModeEnabled(true);
-    CTidrelApp::prepareProcess();
-    QApplication app(argc, argv);
-    CTidrelApp::initInstance();
-    TestFeedWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+TIDREL_WINDOW_TEST_MAIN(TestFeedWindow)
 #include "tst_feedwindow.moc"
