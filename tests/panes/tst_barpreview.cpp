@@ -27,23 +27,16 @@ namespace {
 // bold but not blue (or the other way round) shows as "?".
 QString markedText(const QPlainTextEdit *editor)
 {
-    const QTextDocument *document = editor->document();
-    const QString text = document->toPlainText();
-    QTextCursor cursor(const_cast<QTextDocument *>(document));
+    const QString text = editor->toPlainText();
+    QTextCursor cursor(editor->document());
     QString marked;
     bool inTag = false;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('\n')) {
-            if (inTag)
-                marked += QLatin1Char(']');
-            inTag = false;
-            marked += QLatin1Char('\n');
-            continue;
-        }
-        cursor.setPosition(i + 1);
+    for (int i = 0; i <= text.size(); ++i) {
+        const bool atChar = i < text.size() && text.at(i) != QLatin1Char('\n');
+        cursor.setPosition(qMin(i + 1, text.size()));
         const QTextCharFormat format = cursor.charFormat();
-        const bool bold = format.fontWeight() == QFont::Bold;
-        const bool blue = format.hasProperty(QTextFormat::ForegroundBrush)
+        const bool bold = atChar && format.fontWeight() == QFont::Bold;
+        const bool blue = atChar && format.hasProperty(QTextFormat::ForegroundBrush)
             && format.foreground().color() == QColor(0, 0, 255);
         if (bold != blue) {
             marked += QLatin1Char('?');
@@ -52,10 +45,9 @@ QString markedText(const QPlainTextEdit *editor)
         if (bold != inTag)
             marked += bold ? QLatin1Char('[') : QLatin1Char(']');
         inTag = bold;
-        marked += text.at(i);
+        if (i < text.size())
+            marked += text.at(i);
     }
-    if (inTag)
-        marked += QLatin1Char(']');
     return marked;
 }
 
