@@ -1,7 +1,5 @@
 #include "WindowTestSupport.h"
 
-#include "engine/HtmlEngineView.h"
-
 #include <QSignalSpy>
 
 namespace {
