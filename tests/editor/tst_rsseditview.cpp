@@ -1,17 +1,12 @@
 #include "WindowTestSupport.h"
 
 #include "core/ProductInfo.h"
-#include "core/RssFeed.h"
 #include "document/PostFooter.h"
-#include "document/RSSEditDoc.h"
-#include "editor/RSSEditView.h"
-#include "engine/HtmlEngineView.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QImage>
 #include <QSignalSpy>
-#include <QtTest>
 
 namespace {
 
