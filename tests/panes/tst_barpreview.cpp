@@ -3,23 +3,15 @@
 
 #include "WindowTestSupport.h"
 
-#include "document/RSSEditDoc.h"
 #include "links/PreviewBarSetting.h"
 #include "links/SettingsStore.h"
 #include "panes/BarCaption.h"
 #include "panes/BarPreview.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolButton>
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 

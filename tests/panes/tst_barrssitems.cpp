@@ -1,7 +1,5 @@
 #include "WindowTestSupport.h"
 
-#include "core/RssFeed.h"
-#include "document/RSSEditDoc.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostRowDelegate.h"
 #include "panes/PostsListCtrl.h"
@@ -14,11 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QToolTip>
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 

@@ -4,9 +4,6 @@
 
 #include "WindowTestSupport.h"
 
-#include "core/RssFeed.h"
-#include "document/CommandIds.h"
-#include "document/RSSEditDoc.h"
 #include "links/PreviewBarSetting.h"
 #include "links/SettingsStore.h"
 #include "panes/BarPreview.h"
