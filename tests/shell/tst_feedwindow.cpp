@@ -4,21 +4,11 @@
 
 #include "WindowTestSupport.h"
 
-#include "core/RssFeed.h"
-#include "document/CommandIds.h"
 #include "document/FileHelpers.h"
 #include "document/PostFooter.h"
-#include "document/RSSEditDoc.h"
-#include "editor/RSSEditView.h"
-#include "engine/HtmlEngineView.h"
-#include "panes/ChildFrame.h"
-#include "shell/DocManager.h"
-#include "shell/MainFrame.h"
 
 #include <QDir>
 #include <QSettings>
-#include <QtTest>
-
 
 namespace {
 

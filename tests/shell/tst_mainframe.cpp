@@ -3,9 +3,6 @@
 
 #include "WindowTestSupport.h"
 
-#include "core/RssFeed.h"
-#include "document/CommandIds.h"
-#include "document/RSSEditDoc.h"
 #include "shell/AboutDialog.h"
 #include "shell/RecentFileList.h"
 
