@@ -82,7 +82,7 @@ public:
     QString askOpenFileName() override { return QString(); }
     QString askSaveFileName(const QString &) override { return saveFileName; }
     void showInformation(const QString &) override {}
-    void openUrl(const QUrl &url) override { urls.append(url); }
+    void openUrl(const QUrl &) override {}
 
     bool confirmAnswer = true;
     SaveChoice saveChoice = CancelClosing;
@@ -91,7 +91,6 @@ public:
     QStringList questions;
     QStringList errors;
     QStringList saveQuestions;
-    QList<QUrl> urls;
 };
 
 // Runs a script in the page and waits for its answer.

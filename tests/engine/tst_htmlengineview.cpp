@@ -40,8 +40,7 @@ private slots:
     void init();
     void cleanup();
 
-    void loadPage_missingResourceFails();
-    void loadPage_reportsElementsValuesAndStyles();
+    void loadPage_failsWithoutResourceAndReportsElements();
     void writesBeforeReady_readBackAndReachThePage();
 
     void setValue_textReadsBackAsEscapedHtml_data();
@@ -91,14 +90,10 @@ void TestHtmlEngineView::setRichText(const QString &html)
     QTRY_COMPARE(m_view->elementHtml("richtext_edit"), html);
 }
 
-void TestHtmlEngineView::loadPage_missingResourceFails()
+void TestHtmlEngineView::loadPage_failsWithoutResourceAndReportsElements()
 {
     QVERIFY(!m_view->loadPage(":/test/missing.html"));
     QVERIFY(!m_view->isReady());
-}
-
-void TestHtmlEngineView::loadPage_reportsElementsValuesAndStyles()
-{
     QSignalSpy ready(m_view, &CHtmlEngineView::pageReady);
     loadAndWait();
     QCOMPARE(ready.count(), 1);
