@@ -3,6 +3,8 @@
 // next to plain TinyXML doing the same load and save in the same run.
 // Never fails on time.
 
+#include "BenchFeed.h"
+
 #include "core/PubDate.h"
 #include "core/RssFeed.h"
 
@@ -17,84 +19,11 @@
 #include <cstdio>
 #include <functional>
 #include <numeric>
-#include <random>
 
 namespace {
 
 constexpr int kPosts = 10000;
 constexpr int kRuns = 3;
-
-const char *const kWords[] = {
-    "release", "kernel", "update", "security", "browser", "desktop", "server", "database", "network",
-    "python", "compiler", "review", "interview", "market", "weather", "science", "football", "election",
-    "climate", "music", "festival", "startup", "museum", "library", "energy", "transport", "city",
-    "report", "analysis", "opinion", "guide", "podcast", "episode", "history", "travel", "recipe"};
-const char *const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const char *const kDays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-
-std::string words(std::mt19937 &random, int count)
-{
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        if (i)
-            text += ' ';
-        text += kWords[random() % (sizeof(kWords) / sizeof(kWords[0]))];
-    }
-    return text;
-}
-
-// Real feeds mostly write RFC 2822 dates with a day name; this program
-// writes its own form. Both appear.
-std::string pubDate(std::mt19937 &random)
-{
-    const QDate date = QDate(2015, 1, 1).addDays(qint64(random() % 4000));
-    char text[64];
-    const int hour = int(random() % 24), minute = int(random() % 60), second = int(random() % 60);
-    if (random() % 4 == 0) {
-        std::snprintf(text, sizeof text, "%02d %s %04d %02d:%02d:%02d GMT", date.day(), kMonths[date.month() - 1],
-                      date.year(), hour, minute, second);
-    } else {
-        std::snprintf(text, sizeof text, "%s, %02d %s %04d %02d:%02d:%02d +0000", kDays[date.dayOfWeek() - 1],
-                      date.day(), kMonths[date.month() - 1], date.year(), hour, minute, second);
-    }
-    return text;
-}
-
-// About 2 KB of HTML, escaped as feeds carry it.
-std::string description(std::mt19937 &random, int post)
-{
-    std::string text;
-    while (text.size() < 1900) {
-        text += "&lt;p&gt;" + words(random, 12) + " &lt;a href=&quot;https://news.example.org/" + std::to_string(post)
-                + "/" + std::to_string(random() % 1000) + "?ref=feed&amp;amp;id=7&quot;&gt;" + words(random, 3)
-                + "&lt;/a&gt;, &lt;b&gt;" + words(random, 4) + "&lt;/b&gt;&amp;nbsp;" + words(random, 14)
-                + ".&lt;/p&gt;\n";
-    }
-    return text;
-}
-
-bool writeFeed(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    std::mt19937 random(20261204);
-    std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                       "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\">\n<channel>\n"
-                       "<title>Benchmark feed</title>\n<link>https://news.example.org/</link>\n"
-                       "<description>Generated</description>\n<language>en</language>\n";
-    file.write(head.data(), qint64(head.size()));
-    for (int i = 0; i < kPosts; ++i) {
-        const std::string item = "<item>\n<title>" + words(random, 6 + int(random() % 5)) + " " + std::to_string(i)
-                + "</title>\n<link>https://news.example.org/" + std::to_string(i) + "</link>\n<description>"
-                + description(random, i) + "</description>\n<pubDate>" + pubDate(random)
-                + "</pubDate>\n<author>editor@example.org</author>\n<guid isPermaLink=\"false\">"
-                + std::to_string(1000000 + i) + "</guid>\n<category>" + words(random, 1) + "</category>\n</item>\n";
-        file.write(item.data(), qint64(item.size()));
-    }
-    file.write("</channel>\n</rss>\n");
-    return file.error() == QFileDevice::NoError;
-}
 
 qint64 statusKilobytes(const char *key)
 {
@@ -136,7 +65,7 @@ int main(int argc, char **argv)
     const QString source = folder.filePath(QStringLiteral("bench.xml"));
     const QString saved = folder.filePath(QStringLiteral("saved.xml"));
     const QString plainSaved = folder.filePath(QStringLiteral("plain-saved.xml"));
-    if (!folder.isValid() || !writeFeed(source)) {
+    if (!folder.isValid() || !writeBenchFeed(source, kPosts)) {
         std::fprintf(stderr, "cannot write the benchmark feed\n");
         return 1;
     }

@@ -5,6 +5,8 @@
 // between two posts takes until the page shows the new post (target: under
 // 100 ms). Figures only; nothing fails on time.
 
+#include "BenchFeed.h"
+
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
@@ -35,42 +37,6 @@ namespace {
 int kPostCount = 10000; // another count may be given as the first argument
 constexpr int kSwitches = 40;
 
-bool writeLargeFeed(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\">\n<channel>\n"
-               "<title>Large feed</title>\n<link>http://example.org/</link>\n");
-    for (int i = 0; i < kPostCount; ++i) {
-        const QByteArray n = QByteArray::number(i);
-        file.write("<item><title>Post number " + n + "</title>"
-                   "<description>&lt;p&gt;The &lt;b&gt;text&lt;/b&gt; of post " + n
-                   + ", with a &lt;a href=\"http://example.org/" + n
-                   + "\"&gt;link&lt;/a&gt; and some more words to fill a line or two of the "
-                     "editor.&lt;/p&gt;</description>"
-                     "<link>http://example.org/" + n + "</link>"
-                   "<author>author@example.org</author>"
-                   "<pubDate>01 Mar 2026 09:00:00 GMT</pubDate>"
-                   "<guid>guid-" + n + "</guid></item>\n");
-    }
-    file.write("</channel>\n</rss>\n");
-    return file.error() == QFile::NoError;
-}
-
-// Runs the event loop until the condition holds; false after the time-out.
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 // The title the page itself shows, read from the page; empty when the page
 // does not answer in time.
 QString titleInPage(CHtmlEngineView *engine)
@@ -87,12 +53,6 @@ QString titleInPage(CHtmlEngineView *engine)
     return answer->second;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -106,7 +66,7 @@ int main(int argc, char *argv[])
         kPostCount = QString::fromLocal8Bit(argv[1]).toInt();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("large.xml"));
-    if (!writeLargeFeed(path)) {
+    if (!writeBenchFeed(path, kPostCount)) {
         std::fprintf(stderr, "bench_window: cannot write the feed\n");
         return 1;
     }
