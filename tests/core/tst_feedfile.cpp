@@ -182,10 +182,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("items");
         QTest::addColumn<QString>("description");
-        QTest::newRow("markup characters in CDATA and comments")
-                << QByteArray("<!-- &nbsp; < --><item><description><![CDATA[a&nbsp;<b> & ]]></description></item>") << "a&nbsp;<b> & ";
-        QTest::newRow("line break in text collapses")
-                << QByteArray("<item><description>  first\r\n   second  </description></item>") << "first second";
+        QTest::newRow("markup characters in CDATA and comments") << QByteArray("<!-- &nbsp; < --><item><description><![CDATA[a&nbsp;<b> & ]]></description></item>") << "a&nbsp;<b> & ";
+        QTest::newRow("line break in text collapses") << QByteArray("<item><description>  first\r\n   second  </description></item>") << "first second";
     }
 
     void load_readsTextAsWritten()

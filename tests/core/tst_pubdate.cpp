@@ -24,8 +24,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("leading zeros") << utc(2026, 3, 1, 9, 5, 3) << "01 Mar 2026 09:05:03 GMT";
         QTest::newRow("evening") << kEvening << "04 Dec 2026 21:44:14 GMT";
-        QTest::newRow("offset moves to UTC") << QDateTime(QDate(2027, 1, 1), QTime(1, 30), Qt::OffsetFromUTC, 7200)
-                                             << "31 Dec 2026 23:30:00 GMT";
+        QTest::newRow("offset moves to UTC") << QDateTime(QDate(2027, 1, 1), QTime(1, 30), Qt::OffsetFromUTC, 7200) << "31 Dec 2026 23:30:00 GMT";
     }
 
     void formatPubDate_givesEnglishUtcForm()

@@ -19,331 +19,312 @@ private slots:
     void init() { f = std::make_unique<DocumentFixture>(); }
     void cleanup() { f.reset(); }
 
-    void notify_skipsSenderAmongViews();
-    void notify_selectCommitsLeftPostThenMakesItCurrent();
-    void add_commitsThenInsertsNewItemOnTop();
-    void rename_sendsRenameHint();
-    void duplicate_copiesCurrentPostToTop_data();
-    void duplicate_copiesCurrentPostToTop();
-    void duplicate_renewsFooterOfCopyOnly();
-    void delete_asksWithTitle_cancelKeepsPost();
-    void delete_announcesRemovalThenSelectsSameIndex();
-    void delete_enabledOnlyWithMoreThanOnePost();
-    void reload_restoresFileWithoutAskingAndSelectsOldIndex();
-    void copyFeed_putsNonAsciiTextOnClipboard_emptyFeedBeeps();
-    void filtering_sendsFocusFilterAndTogglesCheck();
-    void sortCommands_notifyOnChangeAndShowRadioMark();
-    void history_backAndForward();
-    void history_deleteRemovesAndRenumbersBeforeSelect();
-    void history_addAndDuplicateDeleteShiftEntries();
-    void unknownCommand_notHandled();
+    void notify_skipsSenderAmongViews()
+    {
+        RecordingObserver other(QStringLiteral("other"), &f->log);
+        f->doc.addView(&other);
+        f->doc.Notify(&f->view, HINT_TITLE_CHANGED, 0);
+        QCOMPARE(f->log, QStringList({"other:7:0", "frame:7:0"}));
+    }
+
+    void notify_selectCommitsLeftPostThenMakesItCurrent()
+    {
+        f->open(postsTitled({"A", "B", "C"}));
+        int currentSeenByView = -2;
+        f->view.onNotify = [&](int hint, int) {
+            if (hint == HINT_SELECT_POST)
+                currentSeenByView = f->doc.currentPost();
+        };
+        f->select(1);
+        // Views see the post being left; the index changes after them.
+        QCOMPARE(currentSeenByView, -1);
+        QCOMPARE(f->doc.currentPost(), 1);
+        QCOMPARE(f->doc.history()->entries(), Entries({1}));
+        f->view.onNotify = nullptr;
+
+        f->log.clear();
+        RecordingObserver list(QStringLiteral("list"), &f->log);
+        f->doc.addView(&list);
+        f->doc.Notify(&list, HINT_SELECT_POST, 2);
+        QCOMPARE(f->log, notes("4:1 3:2"));
+        QCOMPARE(f->doc.currentPost(), 2);
+    }
+
+    void add_commitsThenInsertsNewItemOnTop()
+    {
+        f->open(postsTitled({"A", "B"}));
+        f->select(1);
+        f->log.clear();
+        QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
+
+        QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+        QCOMPARE(f->log, notes("4:1 5:0"));
+        QCOMPARE(f->titles(), QStringList({"New Item", "A", "B"}));
+        QCOMPARE(f->doc.currentPost(), 0);
+        QVERIFY(f->doc.IsModified());
+        QCOMPARE(modified.count(), 1);
+        QCOMPARE(modified.at(0).at(0).toBool(), true);
+        QVERIFY(f->state(ID_POST_ADD).enabled);
+    }
+
+    void rename_sendsRenameHint()
+    {
+        f->open(postsTitled({"A", "B"}));
+        f->select(1);
+        f->log.clear();
+        QVERIFY(f->doc.OnCommand(ID_POST_RENAME));
+        QCOMPARE(f->log, notes("6:0"));
+        QVERIFY(!f->doc.IsModified());
+    }
+
+    void duplicate_copiesCurrentPostToTop_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("duplicate") << int(ID_POST_DUPLICATE) << QStringList{"R", "P", "Q", "R"};
+        QTest::newRow("duplicate and delete") << int(ID_POST_DUPLICATE_DELETE) << QStringList{"R", "P", "Q"};
+    }
+
+    void duplicate_copiesCurrentPostToTop()
+    {
+        QFETCH(int, command);
+        QFETCH(QStringList, titles);
+        f->open(postsTitled({"P", "Q", "R"}));
+        f->select(2);
+        f->log.clear();
+
+        QVERIFY(f->doc.OnCommand(command));
+        QCOMPARE(f->titles(), titles);
+        QCOMPARE(f->doc.currentPost(), 0);
+        QVERIFY(f->doc.IsModified());
+        QCOMPARE(f->log, notes("4:2 5:0"));
+    }
+
+    void duplicate_renewsFooterOfCopyOnly()
+    {
+        // A footer written by an older version of the program.
+        QString original = AddPostFooter(QStringLiteral("Hello"), 0);
+        const QString version = " v" + CRssFeed::ProductVersionText() + QChar(0x2026);
+        QVERIFY(original.contains(version));
+        original.replace(version, " v0.0.0.1" + QString(QChar(0x2026)));
+        const QString oldDate = QStringLiteral("01 Mar 2020 09:00:00 GMT");
+        f->open({{"P", oldDate, original}, {"Q", oldDate, "<p>Plain</p>"}});
+        f->select(0);
+
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
+        CRssFeed *feed = f->doc.feed();
+        QCOMPARE(feed->GetPostDescription(0), "Hello<BR><BR>" + MakePostFooter());
+        QVERIFY(feed->GetPostPubDate(0) != oldDate);
+        QCOMPARE(feed->GetPostDescription(1), original);
+        QCOMPARE(feed->GetPostPubDate(1), oldDate);
+
+        // A copy without a footer keeps its description and date.
+        f->select(2);
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
+        feed = f->doc.feed();
+        QCOMPARE(feed->GetPostDescription(0), QStringLiteral("<p>Plain</p>"));
+        QCOMPARE(feed->GetPostPubDate(0), oldDate);
+    }
+
+    void delete_asksWithTitle_cancelKeepsPost()
+    {
+        f->open(postsTitled({"First", "Hello"}));
+        f->select(1);
+        f->log.clear();
+        f->prompter.answer = false;
+
+        QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
+        QCOMPARE(f->prompter.questions, QStringList({"Delete this post?\n\n\"Hello\""}));
+        QCOMPARE(f->titles(), QStringList({"First", "Hello"}));
+        QVERIFY(f->log.isEmpty());
+        QVERIFY(!f->doc.IsModified());
+    }
+
+    void delete_announcesRemovalThenSelectsSameIndex()
+    {
+        f->open(postsTitled({"A", "B", "C"}));
+        f->select(1);
+        f->log.clear();
+
+        QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
+        QCOMPARE(f->titles(), QStringList({"A", "C"}));
+        QCOMPARE(f->log, notes("8:1 4:1 3:1"));
+        QCOMPARE(f->doc.currentPost(), 1);
+        QVERIFY(f->doc.IsModified());
+
+        // Deleting the last post leaves no post at the current index.
+        QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
+        QCOMPARE(f->titles(), QStringList({"A"}));
+        QCOMPARE(f->doc.currentPost(), 1);
+        QVERIFY(!f->doc.feed()->FindPost(1));
+    }
+
+    void delete_enabledOnlyWithMoreThanOnePost()
+    {
+        QVERIFY(!f->state(ID_POST_DELETE).enabled); // empty document
+        f->open(postsTitled({"A"}));
+        QVERIFY(!f->state(ID_POST_DELETE).enabled);
+        f->open(postsTitled({"A", "B"}));
+        QVERIFY(f->state(ID_POST_DELETE).enabled);
+    }
+
+    void reload_restoresFileWithoutAskingAndSelectsOldIndex()
+    {
+        QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
+        QVERIFY(!f->state(ID_POST_RELOAD).enabled); // no file yet
+        f->open(postsTitled({"A", "B", "C"}));
+        QVERIFY(f->state(ID_POST_RELOAD).enabled);
+        f->select(0);
+        f->select(2);
+        QVERIFY(f->doc.feed()->SetPostTitle(2, QStringLiteral("Edited")));
+        QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+        f->log.clear();
+
+        QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+        QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
+        QVERIFY(f->prompter.questions.isEmpty());
+        QVERIFY(!f->doc.IsModified());
+        QCOMPARE(f->doc.currentPost(), 0);
+        QCOMPARE(f->log, notes("13:0 4:-1 3:0"));
+        // The history survives: 0, 2 shifted by the add, then 0.
+        QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 0}));
+    }
+
+    void copyFeed_putsNonAsciiTextOnClipboard_emptyFeedBeeps()
+    {
+        QVERIFY(f->doc.OnCommand(ID_POST_COPY_FEED));
+        QCOMPARE(f->prompter.beeps, 1);
+
+        const QString title = QStringLiteral("Привет Ελλάδα 日本語 ✓");
+        f->open(postsTitled({"A", title}));
+        f->select(1);
+        f->log.clear();
+        QGuiApplication::clipboard()->clear();
+
+        QVERIFY(f->doc.OnCommand(ID_POST_COPY_FEED));
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains("<title>" + title + "</title>"), qPrintable(copied));
+        QCOMPARE(copied, QString::fromUtf8(f->doc.feed()->PrintToString()));
+        QCOMPARE(f->log, notes("12:1"));
+        QCOMPARE(f->prompter.beeps, 1);
+        QVERIFY(!f->doc.IsModified());
+    }
+
+    void filtering_sendsFocusFilterAndTogglesCheck()
+    {
+        f->open(postsTitled({"A"}));
+        const CommandState state = f->state(ID_FILTERING);
+        QVERIFY(state.enabled);
+        QVERIFY(state.checkable);
+        QVERIFY(!state.checked);
+
+        QVERIFY(f->doc.OnCommand(ID_FILTERING));
+        QCOMPARE(f->log, notes("15:0"));
+        QVERIFY(f->state(ID_FILTERING).checked);
+        QVERIFY(f->doc.OnCommand(ID_FILTERING));
+        QVERIFY(!f->state(ID_FILTERING).checked);
+    }
+
+    void sortCommands_notifyOnChangeAndShowRadioMark()
+    {
+        QVERIFY(f->state(ID_SORT_BY_POSITION).checked);
+        QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
+        QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
+        QCOMPARE(f->log, notes("14:0")); // the same order twice notifies once
+        QCOMPARE(f->doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
+
+        f->log.clear();
+        QVERIFY(f->doc.OnCommand(ID_SORT_BY_DATE));
+        QCOMPARE(f->log, notes("14:0"));
+        QCOMPARE(f->doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
+        for (int id : {int(ID_SORT_BY_POSITION), int(ID_SORT_BY_TITLE), int(ID_SORT_BY_DATE)}) {
+            const CommandState state = f->state(id);
+            QVERIFY(state.enabled && state.checkable);
+            QCOMPARE(state.checked, id == ID_SORT_BY_DATE);
+        }
+
+        // Setting the order without the command sends nothing.
+        f->log.clear();
+        f->doc.SetSortOrder(CRSSEditDoc::SortByTitle);
+        QVERIFY(f->state(ID_SORT_BY_TITLE).checked);
+        QVERIFY(f->log.isEmpty());
+    }
+
+    void history_backAndForward()
+    {
+        f->open(postsTitled({"A", "B", "C", "D"}));
+        QVERIFY(!f->state(ID_POST_BACK).enabled);
+        f->select(0);
+        QVERIFY(!f->state(ID_POST_BACK).enabled);
+        f->select(3);
+        f->select(1);
+        QCOMPARE(f->doc.history()->entries(), Entries({0, 3, 1}));
+        QVERIFY(f->state(ID_POST_BACK).enabled);
+        QVERIFY(!f->state(ID_POST_FORWARD).enabled);
+        f->log.clear();
+        QVERIFY(f->doc.OnCommand(ID_POST_FORWARD));
+        QVERIFY(f->log.isEmpty());
+
+        QVERIFY(f->doc.OnCommand(ID_POST_BACK));
+        QCOMPARE(f->log, notes("4:1 3:3"));
+        QCOMPARE(f->doc.currentPost(), 3);
+        QCOMPARE(f->doc.history()->entries(), Entries({0, 3}));
+        QVERIFY(f->doc.OnCommand(ID_POST_BACK));
+        QCOMPARE(f->doc.currentPost(), 0);
+        QCOMPARE(f->doc.history()->entries(), Entries({0}));
+        QVERIFY(!f->state(ID_POST_BACK).enabled);
+
+        // Back with nothing to go back to changes nothing.
+        f->log.clear();
+        QVERIFY(f->doc.OnCommand(ID_POST_BACK));
+        QVERIFY(f->log.isEmpty());
+    }
+
+    void history_deleteRemovesAndRenumbersBeforeSelect()
+    {
+        f->open(postsTitled({"A", "B", "C"}));
+        f->select(0);
+        f->select(2);
+        f->select(1);
+        f->doc.history()->append(2); // also a select without the fan-out: 0, 2, 1, 2
+        Entries historyAtCommit;
+        f->view.onNotify = [&](int hint, int) {
+            if (hint == HINT_COMMIT_POST)
+                historyAtCommit = f->doc.history()->entries();
+        };
+
+        QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
+        f->view.onNotify = nullptr;
+        QCOMPARE(historyAtCommit, Entries({0, 1, 1}));
+        QCOMPARE(f->doc.history()->entries(), Entries({0, 1, 1, 1}));
+    }
+
+    void history_addAndDuplicateDeleteShiftEntries()
+    {
+        f->open(postsTitled({"A", "B", "C"}));
+        f->select(0);
+        f->select(2);
+        QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+        QCOMPARE(f->doc.history()->entries(), Entries({1, 3}));
+        f->select(2);
+        QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 2}));
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE_DELETE));
+        QCOMPARE(f->doc.history()->entries(), Entries({2, 4, 3}));
+    }
+
+    void unknownCommand_notHandled()
+    {
+        CommandState state;
+        for (int id : {int(ID_FILE_SAVE), int(ID_COPY_TITLE), int(ID_INSERT_HYPERLINK), 1}) {
+            QVERIFY(!f->doc.OnCommand(id));
+            QVERIFY(!f->doc.OnUpdateCommand(id, &state));
+        }
+        QVERIFY(f->log.isEmpty());
+    }
 
 private:
     std::unique_ptr<DocumentFixture> f;
 };
-
-void DocumentCommandsTest::notify_skipsSenderAmongViews()
-{
-    RecordingObserver other(QStringLiteral("other"), &f->log);
-    f->doc.addView(&other);
-    f->doc.Notify(&f->view, HINT_TITLE_CHANGED, 0);
-    QCOMPARE(f->log, QStringList({"other:7:0", "frame:7:0"}));
-}
-
-void DocumentCommandsTest::notify_selectCommitsLeftPostThenMakesItCurrent()
-{
-    f->open(postsTitled({"A", "B", "C"}));
-    int currentSeenByView = -2;
-    f->view.onNotify = [&](int hint, int) {
-        if (hint == HINT_SELECT_POST)
-            currentSeenByView = f->doc.currentPost();
-    };
-    f->select(1);
-    // Views see the post being left; the index changes after them.
-    QCOMPARE(currentSeenByView, -1);
-    QCOMPARE(f->doc.currentPost(), 1);
-    QCOMPARE(f->doc.history()->entries(), Entries({1}));
-    f->view.onNotify = nullptr;
-
-    f->log.clear();
-    RecordingObserver list(QStringLiteral("list"), &f->log);
-    f->doc.addView(&list);
-    f->doc.Notify(&list, HINT_SELECT_POST, 2);
-    QCOMPARE(f->log, notes("4:1 3:2"));
-    QCOMPARE(f->doc.currentPost(), 2);
-}
-
-void DocumentCommandsTest::add_commitsThenInsertsNewItemOnTop()
-{
-    f->open(postsTitled({"A", "B"}));
-    f->select(1);
-    f->log.clear();
-    QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
-
-    QVERIFY(f->doc.OnCommand(ID_POST_ADD));
-    QCOMPARE(f->log, notes("4:1 5:0"));
-    QCOMPARE(f->titles(), QStringList({"New Item", "A", "B"}));
-    QCOMPARE(f->doc.currentPost(), 0);
-    QVERIFY(f->doc.IsModified());
-    QCOMPARE(modified.count(), 1);
-    QCOMPARE(modified.at(0).at(0).toBool(), true);
-    QVERIFY(f->state(ID_POST_ADD).enabled);
-}
-
-void DocumentCommandsTest::rename_sendsRenameHint()
-{
-    f->open(postsTitled({"A", "B"}));
-    f->select(1);
-    f->log.clear();
-    QVERIFY(f->doc.OnCommand(ID_POST_RENAME));
-    QCOMPARE(f->log, notes("6:0"));
-    QVERIFY(!f->doc.IsModified());
-}
-
-void DocumentCommandsTest::duplicate_copiesCurrentPostToTop_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QStringList>("titles");
-    QTest::newRow("duplicate") << int(ID_POST_DUPLICATE) << QStringList{"R", "P", "Q", "R"};
-    QTest::newRow("duplicate and delete") << int(ID_POST_DUPLICATE_DELETE) << QStringList{"R", "P", "Q"};
-}
-
-void DocumentCommandsTest::duplicate_copiesCurrentPostToTop()
-{
-    QFETCH(int, command);
-    QFETCH(QStringList, titles);
-    f->open(postsTitled({"P", "Q", "R"}));
-    f->select(2);
-    f->log.clear();
-
-    QVERIFY(f->doc.OnCommand(command));
-    QCOMPARE(f->titles(), titles);
-    QCOMPARE(f->doc.currentPost(), 0);
-    QVERIFY(f->doc.IsModified());
-    QCOMPARE(f->log, notes("4:2 5:0"));
-}
-
-void DocumentCommandsTest::duplicate_renewsFooterOfCopyOnly()
-{
-    // A footer written by an older version of the program.
-    QString original = AddPostFooter(QStringLiteral("Hello"), 0);
-    const QString version = " v" + CRssFeed::ProductVersionText() + QChar(0x2026);
-    QVERIFY(original.contains(version));
-    original.replace(version, " v0.0.0.1" + QString(QChar(0x2026)));
-    const QString oldDate = QStringLiteral("01 Mar 2020 09:00:00 GMT");
-    f->open({{"P", oldDate, original}, {"Q", oldDate, "<p>Plain</p>"}});
-    f->select(0);
-
-    QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
-    CRssFeed *feed = f->doc.feed();
-    QCOMPARE(feed->GetPostDescription(0), "Hello<BR><BR>" + MakePostFooter());
-    QVERIFY(feed->GetPostPubDate(0) != oldDate);
-    QCOMPARE(feed->GetPostDescription(1), original);
-    QCOMPARE(feed->GetPostPubDate(1), oldDate);
-
-    // A copy without a footer keeps its description and date.
-    f->select(2);
-    QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
-    feed = f->doc.feed();
-    QCOMPARE(feed->GetPostDescription(0), QStringLiteral("<p>Plain</p>"));
-    QCOMPARE(feed->GetPostPubDate(0), oldDate);
-}
-
-void DocumentCommandsTest::delete_asksWithTitle_cancelKeepsPost()
-{
-    f->open(postsTitled({"First", "Hello"}));
-    f->select(1);
-    f->log.clear();
-    f->prompter.answer = false;
-
-    QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
-    QCOMPARE(f->prompter.questions, QStringList({"Delete this post?\n\n\"Hello\""}));
-    QCOMPARE(f->titles(), QStringList({"First", "Hello"}));
-    QVERIFY(f->log.isEmpty());
-    QVERIFY(!f->doc.IsModified());
-}
-
-void DocumentCommandsTest::delete_announcesRemovalThenSelectsSameIndex()
-{
-    f->open(postsTitled({"A", "B", "C"}));
-    f->select(1);
-    f->log.clear();
-
-    QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
-    QCOMPARE(f->titles(), QStringList({"A", "C"}));
-    QCOMPARE(f->log, notes("8:1 4:1 3:1"));
-    QCOMPARE(f->doc.currentPost(), 1);
-    QVERIFY(f->doc.IsModified());
-
-    // Deleting the last post leaves no post at the current index.
-    QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
-    QCOMPARE(f->titles(), QStringList({"A"}));
-    QCOMPARE(f->doc.currentPost(), 1);
-    QVERIFY(!f->doc.feed()->FindPost(1));
-}
-
-void DocumentCommandsTest::delete_enabledOnlyWithMoreThanOnePost()
-{
-    QVERIFY(!f->state(ID_POST_DELETE).enabled); // empty document
-    f->open(postsTitled({"A"}));
-    QVERIFY(!f->state(ID_POST_DELETE).enabled);
-    f->open(postsTitled({"A", "B"}));
-    QVERIFY(f->state(ID_POST_DELETE).enabled);
-}
-
-void DocumentCommandsTest::reload_restoresFileWithoutAskingAndSelectsOldIndex()
-{
-    QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
-    QVERIFY(!f->state(ID_POST_RELOAD).enabled); // no file yet
-    f->open(postsTitled({"A", "B", "C"}));
-    QVERIFY(f->state(ID_POST_RELOAD).enabled);
-    f->select(0);
-    f->select(2);
-    QVERIFY(f->doc.feed()->SetPostTitle(2, QStringLiteral("Edited")));
-    QVERIFY(f->doc.OnCommand(ID_POST_ADD));
-    f->log.clear();
-
-    QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
-    QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
-    QVERIFY(f->prompter.questions.isEmpty());
-    QVERIFY(!f->doc.IsModified());
-    QCOMPARE(f->doc.currentPost(), 0);
-    QCOMPARE(f->log, notes("13:0 4:-1 3:0"));
-    // The history survives: 0, 2 shifted by the add, then 0.
-    QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 0}));
-}
-
-void DocumentCommandsTest::copyFeed_putsNonAsciiTextOnClipboard_emptyFeedBeeps()
-{
-    QVERIFY(f->doc.OnCommand(ID_POST_COPY_FEED));
-    QCOMPARE(f->prompter.beeps, 1);
-
-    const QString title = QStringLiteral("Привет Ελλάδα 日本語 ✓");
-    f->open(postsTitled({"A", title}));
-    f->select(1);
-    f->log.clear();
-    QGuiApplication::clipboard()->clear();
-
-    QVERIFY(f->doc.OnCommand(ID_POST_COPY_FEED));
-    const QString copied = QGuiApplication::clipboard()->text();
-    QVERIFY2(copied.contains("<title>" + title + "</title>"), qPrintable(copied));
-    QCOMPARE(copied, QString::fromUtf8(f->doc.feed()->PrintToString()));
-    QCOMPARE(f->log, notes("12:1"));
-    QCOMPARE(f->prompter.beeps, 1);
-    QVERIFY(!f->doc.IsModified());
-}
-
-void DocumentCommandsTest::filtering_sendsFocusFilterAndTogglesCheck()
-{
-    f->open(postsTitled({"A"}));
-    const CommandState state = f->state(ID_FILTERING);
-    QVERIFY(state.enabled);
-    QVERIFY(state.checkable);
-    QVERIFY(!state.checked);
-
-    QVERIFY(f->doc.OnCommand(ID_FILTERING));
-    QCOMPARE(f->log, notes("15:0"));
-    QVERIFY(f->state(ID_FILTERING).checked);
-    QVERIFY(f->doc.OnCommand(ID_FILTERING));
-    QVERIFY(!f->state(ID_FILTERING).checked);
-}
-
-void DocumentCommandsTest::sortCommands_notifyOnChangeAndShowRadioMark()
-{
-    QVERIFY(f->state(ID_SORT_BY_POSITION).checked);
-    QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
-    QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
-    QCOMPARE(f->log, notes("14:0")); // the same order twice notifies once
-    QCOMPARE(f->doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
-
-    f->log.clear();
-    QVERIFY(f->doc.OnCommand(ID_SORT_BY_DATE));
-    QCOMPARE(f->log, notes("14:0"));
-    QCOMPARE(f->doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
-    for (int id : {int(ID_SORT_BY_POSITION), int(ID_SORT_BY_TITLE), int(ID_SORT_BY_DATE)}) {
-        const CommandState state = f->state(id);
-        QVERIFY(state.enabled && state.checkable);
-        QCOMPARE(state.checked, id == ID_SORT_BY_DATE);
-    }
-
-    // Setting the order without the command sends nothing.
-    f->log.clear();
-    f->doc.SetSortOrder(CRSSEditDoc::SortByTitle);
-    QVERIFY(f->state(ID_SORT_BY_TITLE).checked);
-    QVERIFY(f->log.isEmpty());
-}
-
-void DocumentCommandsTest::history_backAndForward()
-{
-    f->open(postsTitled({"A", "B", "C", "D"}));
-    QVERIFY(!f->state(ID_POST_BACK).enabled);
-    f->select(0);
-    QVERIFY(!f->state(ID_POST_BACK).enabled);
-    f->select(3);
-    f->select(1);
-    QCOMPARE(f->doc.history()->entries(), Entries({0, 3, 1}));
-    QVERIFY(f->state(ID_POST_BACK).enabled);
-    QVERIFY(!f->state(ID_POST_FORWARD).enabled);
-    f->log.clear();
-    QVERIFY(f->doc.OnCommand(ID_POST_FORWARD));
-    QVERIFY(f->log.isEmpty());
-
-    QVERIFY(f->doc.OnCommand(ID_POST_BACK));
-    QCOMPARE(f->log, notes("4:1 3:3"));
-    QCOMPARE(f->doc.currentPost(), 3);
-    QCOMPARE(f->doc.history()->entries(), Entries({0, 3}));
-    QVERIFY(f->doc.OnCommand(ID_POST_BACK));
-    QCOMPARE(f->doc.currentPost(), 0);
-    QCOMPARE(f->doc.history()->entries(), Entries({0}));
-    QVERIFY(!f->state(ID_POST_BACK).enabled);
-
-    // Back with nothing to go back to changes nothing.
-    f->log.clear();
-    QVERIFY(f->doc.OnCommand(ID_POST_BACK));
-    QVERIFY(f->log.isEmpty());
-}
-
-void DocumentCommandsTest::history_deleteRemovesAndRenumbersBeforeSelect()
-{
-    f->open(postsTitled({"A", "B", "C"}));
-    f->select(0);
-    f->select(2);
-    f->select(1);
-    f->doc.history()->append(2); // also a select without the fan-out: 0, 2, 1, 2
-    Entries historyAtCommit;
-    f->view.onNotify = [&](int hint, int) {
-        if (hint == HINT_COMMIT_POST)
-            historyAtCommit = f->doc.history()->entries();
-    };
-
-    QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
-    f->view.onNotify = nullptr;
-    QCOMPARE(historyAtCommit, Entries({0, 1, 1}));
-    QCOMPARE(f->doc.history()->entries(), Entries({0, 1, 1, 1}));
-}
-
-void DocumentCommandsTest::history_addAndDuplicateDeleteShiftEntries()
-{
-    f->open(postsTitled({"A", "B", "C"}));
-    f->select(0);
-    f->select(2);
-    QVERIFY(f->doc.OnCommand(ID_POST_ADD));
-    QCOMPARE(f->doc.history()->entries(), Entries({1, 3}));
-    f->select(2);
-    QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 2}));
-    QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE_DELETE));
-    QCOMPARE(f->doc.history()->entries(), Entries({2, 4, 3}));
-}
-
-void DocumentCommandsTest::unknownCommand_notHandled()
-{
-    CommandState state;
-    for (int id : {int(ID_FILE_SAVE), int(ID_COPY_TITLE), int(ID_INSERT_HYPERLINK), 1}) {
-        QVERIFY(!f->doc.OnCommand(id));
-        QVERIFY(!f->doc.OnUpdateCommand(id, &state));
-    }
-    QVERIFY(f->log.isEmpty());
-}
 
 QTEST_MAIN(DocumentCommandsTest)
 #include "tst_documentcommands.moc"

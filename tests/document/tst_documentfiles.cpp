@@ -32,219 +32,205 @@ private slots:
         f.reset();
     }
 
-    void newDocument_buildsFeedWithPromptsAndNoFooter();
-    void newDocument_titlesNumberUntitledFeeds();
-    void openDocument_setsPathTitleAndAnnouncesFeed();
-    void openDocument_badOrMissingFileReportsReason();
-    void reload_unreadableFileShowsReason();
-    void save_toOwnPathBacksUpOldFileFirst();
-    void save_ownPathOtherSpellingBacksUp();
-    void saveAs_makesNoBackupUntilSavedThereAgain();
-    void save_nameDifferingInCaseIsAnotherFile();
-    void save_failureKeepsModifiedAndOldFile();
-    void openBackupFolder_createsFolderAndOpensIt();
+    void newDocument_buildsFeedWithPromptsAndNoFooter()
+    {
+        SetDescriptionFilter(&AddPostFooter, 0);
+        QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
+
+        QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString()}));
+        const CRssFeed *feed = f->doc.feed();
+        QCOMPARE(feed->GetPostCount(), 1);
+        QCOMPARE(feed->GetPostTitle(0), QStringLiteral("Type RSS item title here\u2026"));
+        QCOMPARE(feed->GetPostDescription(0), QStringLiteral("Type description of RSS item here\u2026"));
+        const QString text = QString::fromUtf8(feed->PrintToString());
+        QVERIFY2(text.contains("<title>Мой канал</title>") && text.contains("<link>http://example.org/</link>"),
+                 qPrintable(text));
+        QCOMPARE(f->log, notes("13:0"));
+        QVERIFY(!f->doc.IsModified());
+        QVERIFY(!modified.isEmpty());
+        QCOMPARE(modified.last().at(0).toBool(), false);
+        QVERIFY(f->doc.path().isEmpty());
+    }
+
+    void newDocument_titlesNumberUntitledFeeds()
+    {
+        static const QRegularExpression untitled(QStringLiteral("^Feed(\\d+)$"));
+        QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
+        CRSSEditDoc second;
+        QVERIFY(second.OnNewDocument(NewFeedParams()));
+        const QRegularExpressionMatch first = untitled.match(f->doc.title());
+        const QRegularExpressionMatch next = untitled.match(second.title());
+        QVERIFY2(first.hasMatch() && next.hasMatch(), qPrintable(f->doc.title() + ' ' + second.title()));
+        QCOMPARE(next.captured(1).toInt(), first.captured(1).toInt() + 1);
+    }
+
+    void openDocument_setsPathTitleAndAnnouncesFeed()
+    {
+        QVERIFY(writeFeedFile(f->path, postsTitled({"A", "B"})));
+        f->doc.SetModifiedFlag(true);
+        QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
+
+        QVERIFY(f->doc.OnOpenDocument(f->path));
+        QCOMPARE(f->doc.feed()->GetPostCount(), 2);
+        QCOMPARE(f->doc.path(), f->path);
+        QCOMPARE(f->doc.title(), QFileInfo(f->path).fileName());
+        QCOMPARE(pathChanged.count(), 1);
+        QCOMPARE(f->log, notes("13:0"));
+        QVERIFY(!f->doc.IsModified());
+        QCOMPARE(f->doc.currentPost(), -1);
+    }
+
+    void openDocument_badOrMissingFileReportsReason()
+    {
+        QVERIFY(writeFile(f->path, "<?xml version=\"1.0\"?>\n<rss version=\"2.0\">\n<channel>\n<item><title>A</item>\n"));
+        f->doc.SetModifiedFlag(true);
+        QString error;
+        QVERIFY(!f->doc.OnOpenDocument(f->path, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(f->log.isEmpty());
+        QVERIFY(!f->doc.IsModified());
+        QVERIFY(f->doc.path().isEmpty());
+        QCOMPARE(f->doc.feed()->GetPostCount(), 0);
+
+        error.clear();
+        QVERIFY(!f->doc.OnOpenDocument(f->dir.filePath(QStringLiteral("absent.xml")), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(f->log.isEmpty());
+    }
+
+    void reload_unreadableFileShowsReason()
+    {
+        f->open(postsTitled({"A", "B"}));
+        QVERIFY(QFile::remove(f->path));
+
+        QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+        QCOMPARE(f->prompter.errors.size(), 1);
+        QVERIFY(!f->prompter.errors.first().isEmpty());
+        QCOMPARE(f->doc.feed()->GetPostCount(), 0);
+        QCOMPARE(f->log, notes("4:-1 3:-1"));
+    }
+
+    void save_toOwnPathBacksUpOldFileFirst()
+    {
+        f->open(postsTitled({"A", "B"}));
+        const QByteArray before = readFile(f->path);
+        f->select(1);
+        QVERIFY(f->doc.feed()->SetPostTitle(1, QStringLiteral("Changed")));
+        f->doc.SetModifiedFlag(true);
+        f->log.clear();
+        QVERIFY(backupsOf(f->path).isEmpty());
+
+        QString error;
+        QVERIFY2(f->doc.OnSaveDocument(f->path, &error), qPrintable(error));
+        QCOMPARE(f->log, notes("4:1"));
+        const QStringList backups = backupsOf(f->path);
+        QCOMPARE(backups.size(), 1);
+        QVERIFY(QFileInfo(backups.first()).absolutePath() != QFileInfo(f->path).absolutePath());
+        QCOMPARE(readFile(backups.first()), before);
+        QVERIFY(readFile(f->path).contains("<title>Changed</title>"));
+        QVERIFY(!f->doc.IsModified());
+        QCOMPARE(f->doc.path(), f->path);
+    }
+
+    void save_ownPathOtherSpellingBacksUp()
+    {
+        f->open(postsTitled({"A"}));
+        QVERIFY(f->doc.OnSaveDocument(f->dir.path() + "/./" + QFileInfo(f->path).fileName()));
+        QCOMPARE(backupsOf(f->path).size(), 1);
+    }
+
+    void saveAs_makesNoBackupUntilSavedThereAgain()
+    {
+        f->open(postsTitled({"A"}));
+        const QString other = f->dir.filePath(QFileInfo(f->path).completeBaseName() + "-copy.xml");
+        QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
+
+        QVERIFY(f->doc.OnSaveDocument(other));
+        QVERIFY(backupsOf(f->path).isEmpty());
+        QVERIFY(backupsOf(other).isEmpty());
+        QCOMPARE(f->doc.path(), other);
+        QCOMPARE(f->doc.title(), QFileInfo(other).fileName());
+        QCOMPARE(pathChanged.count(), 1);
+
+        QVERIFY(f->doc.OnSaveDocument(other));
+        QCOMPARE(backupsOf(other).size(), 1);
+    }
+
+    // File names on Linux differ by case: such a save is a Save As.
+    void save_nameDifferingInCaseIsAnotherFile()
+    {
+        f->open(postsTitled({"A"}));
+        const QString upper = f->dir.filePath(QFileInfo(f->path).fileName().toUpper());
+        QVERIFY(upper != f->path);
+        QVERIFY(f->doc.OnSaveDocument(upper));
+        QVERIFY(backupsOf(f->path).isEmpty());
+        QVERIFY(QFile::exists(f->path) && QFile::exists(upper));
+        QCOMPARE(f->doc.path(), upper);
+    }
+
+    void save_failureKeepsModifiedAndOldFile()
+    {
+        f->open(postsTitled({"A"}));
+        const QByteArray before = readFile(f->path);
+        QVERIFY(f->doc.feed()->SetPostTitle(0, QStringLiteral("Changed")));
+        f->doc.SetModifiedFlag(true);
+        const QString unreachable = f->dir.filePath(QStringLiteral("missing/feed.xml"));
+        QString error;
+        QVERIFY(!f->doc.OnSaveDocument(unreachable, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(f->doc.IsModified());
+        QCOMPARE(f->doc.path(), f->path);
+        QVERIFY(!QFile::exists(unreachable));
+
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        // Over its own file in a folder that cannot be written.
+        QFile folder(f->dir.path());
+        const QFile::Permissions permissions = folder.permissions();
+        QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        error.clear();
+        const bool saved = f->doc.OnSaveDocument(f->path, &error);
+        folder.setPermissions(permissions);
+        QVERIFY(!saved);
+        QVERIFY(!error.isEmpty());
+        QVERIFY(f->doc.IsModified());
+        QCOMPARE(readFile(f->path), before);
+    }
+
+    void openBackupFolder_createsFolderAndOpensIt()
+    {
+        QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
+        QVERIFY(!f->state(ID_OPEN_BACKUP_FOLDER).enabled); // no file yet
+        f->open(postsTitled({"A"}));
+        const QString folder = GetBackupFolder(f->path);
+        QVERIFY(folder != f->dir.path());
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(f->state(ID_OPEN_BACKUP_FOLDER).enabled);
+        QVERIFY(QFileInfo(folder).isDir());
+
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolderUrl");
+        const bool handled = f->doc.OnCommand(ID_OPEN_BACKUP_FOLDER);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QVERIFY(handled);
+        QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(folder)}));
+        QVERIFY(f->prompter.errors.isEmpty());
+    }
 
 private:
-    QStringList backupsOf(const QString &path);
+    // Backup copies of a document: <name><time stamp><.ext>.bak.
+    QStringList backupsOf(const QString &path)
+    {
+        const QFileInfo info(path);
+        const QDir folder(GetBackupFolder(path));
+        QStringList paths;
+        for (const QString &name : folder.entryList({info.completeBaseName() + "*." + info.suffix() + ".bak"}, QDir::Files))
+            paths.append(folder.filePath(name));
+        return paths;
+    }
 
     std::unique_ptr<DocumentFixture> f;
     QList<QUrl> m_openedUrls;
 };
-
-// Backup copies of a document: <name><time stamp><.ext>.bak.
-QStringList DocumentFilesTest::backupsOf(const QString &path)
-{
-    const QFileInfo info(path);
-    const QDir folder(GetBackupFolder(path));
-    QStringList paths;
-    for (const QString &name : folder.entryList({info.completeBaseName() + "*." + info.suffix() + ".bak"}, QDir::Files))
-        paths.append(folder.filePath(name));
-    return paths;
-}
-
-void DocumentFilesTest::newDocument_buildsFeedWithPromptsAndNoFooter()
-{
-    SetDescriptionFilter(&AddPostFooter, 0);
-    QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
-
-    QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString()}));
-    const CRssFeed *feed = f->doc.feed();
-    QCOMPARE(feed->GetPostCount(), 1);
-    QCOMPARE(feed->GetPostTitle(0), QStringLiteral("Type RSS item title here\u2026"));
-    QCOMPARE(feed->GetPostDescription(0), QStringLiteral("Type description of RSS item here\u2026"));
-    const QString text = QString::fromUtf8(feed->PrintToString());
-    QVERIFY2(text.contains("<title>Мой канал</title>") && text.contains("<link>http://example.org/</link>"),
-             qPrintable(text));
-    QCOMPARE(f->log, notes("13:0"));
-    QVERIFY(!f->doc.IsModified());
-    QVERIFY(!modified.isEmpty());
-    QCOMPARE(modified.last().at(0).toBool(), false);
-    QVERIFY(f->doc.path().isEmpty());
-}
-
-void DocumentFilesTest::newDocument_titlesNumberUntitledFeeds()
-{
-    static const QRegularExpression untitled(QStringLiteral("^Feed(\\d+)$"));
-    QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
-    CRSSEditDoc second;
-    QVERIFY(second.OnNewDocument(NewFeedParams()));
-    const QRegularExpressionMatch first = untitled.match(f->doc.title());
-    const QRegularExpressionMatch next = untitled.match(second.title());
-    QVERIFY2(first.hasMatch() && next.hasMatch(), qPrintable(f->doc.title() + ' ' + second.title()));
-    QCOMPARE(next.captured(1).toInt(), first.captured(1).toInt() + 1);
-}
-
-void DocumentFilesTest::openDocument_setsPathTitleAndAnnouncesFeed()
-{
-    QVERIFY(writeFeedFile(f->path, postsTitled({"A", "B"})));
-    f->doc.SetModifiedFlag(true);
-    QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
-
-    QVERIFY(f->doc.OnOpenDocument(f->path));
-    QCOMPARE(f->doc.feed()->GetPostCount(), 2);
-    QCOMPARE(f->doc.path(), f->path);
-    QCOMPARE(f->doc.title(), QFileInfo(f->path).fileName());
-    QCOMPARE(pathChanged.count(), 1);
-    QCOMPARE(f->log, notes("13:0"));
-    QVERIFY(!f->doc.IsModified());
-    QCOMPARE(f->doc.currentPost(), -1);
-}
-
-void DocumentFilesTest::openDocument_badOrMissingFileReportsReason()
-{
-    QVERIFY(writeFile(f->path, "<?xml version=\"1.0\"?>\n<rss version=\"2.0\">\n<channel>\n<item><title>A</item>\n"));
-    f->doc.SetModifiedFlag(true);
-    QString error;
-    QVERIFY(!f->doc.OnOpenDocument(f->path, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(f->log.isEmpty());
-    QVERIFY(!f->doc.IsModified());
-    QVERIFY(f->doc.path().isEmpty());
-    QCOMPARE(f->doc.feed()->GetPostCount(), 0);
-
-    error.clear();
-    QVERIFY(!f->doc.OnOpenDocument(f->dir.filePath(QStringLiteral("absent.xml")), &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(f->log.isEmpty());
-}
-
-void DocumentFilesTest::reload_unreadableFileShowsReason()
-{
-    f->open(postsTitled({"A", "B"}));
-    QVERIFY(QFile::remove(f->path));
-
-    QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
-    QCOMPARE(f->prompter.errors.size(), 1);
-    QVERIFY(!f->prompter.errors.first().isEmpty());
-    QCOMPARE(f->doc.feed()->GetPostCount(), 0);
-    QCOMPARE(f->log, notes("4:-1 3:-1"));
-}
-
-void DocumentFilesTest::save_toOwnPathBacksUpOldFileFirst()
-{
-    f->open(postsTitled({"A", "B"}));
-    const QByteArray before = readFile(f->path);
-    f->select(1);
-    QVERIFY(f->doc.feed()->SetPostTitle(1, QStringLiteral("Changed")));
-    f->doc.SetModifiedFlag(true);
-    f->log.clear();
-    QVERIFY(backupsOf(f->path).isEmpty());
-
-    QString error;
-    QVERIFY2(f->doc.OnSaveDocument(f->path, &error), qPrintable(error));
-    QCOMPARE(f->log, notes("4:1"));
-    const QStringList backups = backupsOf(f->path);
-    QCOMPARE(backups.size(), 1);
-    QVERIFY(QFileInfo(backups.first()).absolutePath() != QFileInfo(f->path).absolutePath());
-    QCOMPARE(readFile(backups.first()), before);
-    QVERIFY(readFile(f->path).contains("<title>Changed</title>"));
-    QVERIFY(!f->doc.IsModified());
-    QCOMPARE(f->doc.path(), f->path);
-}
-
-void DocumentFilesTest::save_ownPathOtherSpellingBacksUp()
-{
-    f->open(postsTitled({"A"}));
-    QVERIFY(f->doc.OnSaveDocument(f->dir.path() + "/./" + QFileInfo(f->path).fileName()));
-    QCOMPARE(backupsOf(f->path).size(), 1);
-}
-
-void DocumentFilesTest::saveAs_makesNoBackupUntilSavedThereAgain()
-{
-    f->open(postsTitled({"A"}));
-    const QString other = f->dir.filePath(QFileInfo(f->path).completeBaseName() + "-copy.xml");
-    QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
-
-    QVERIFY(f->doc.OnSaveDocument(other));
-    QVERIFY(backupsOf(f->path).isEmpty());
-    QVERIFY(backupsOf(other).isEmpty());
-    QCOMPARE(f->doc.path(), other);
-    QCOMPARE(f->doc.title(), QFileInfo(other).fileName());
-    QCOMPARE(pathChanged.count(), 1);
-
-    QVERIFY(f->doc.OnSaveDocument(other));
-    QCOMPARE(backupsOf(other).size(), 1);
-}
-
-// File names on Linux differ by case: such a save is a Save As.
-void DocumentFilesTest::save_nameDifferingInCaseIsAnotherFile()
-{
-    f->open(postsTitled({"A"}));
-    const QString upper = f->dir.filePath(QFileInfo(f->path).fileName().toUpper());
-    QVERIFY(upper != f->path);
-    QVERIFY(f->doc.OnSaveDocument(upper));
-    QVERIFY(backupsOf(f->path).isEmpty());
-    QVERIFY(QFile::exists(f->path) && QFile::exists(upper));
-    QCOMPARE(f->doc.path(), upper);
-}
-
-void DocumentFilesTest::save_failureKeepsModifiedAndOldFile()
-{
-    f->open(postsTitled({"A"}));
-    const QByteArray before = readFile(f->path);
-    QVERIFY(f->doc.feed()->SetPostTitle(0, QStringLiteral("Changed")));
-    f->doc.SetModifiedFlag(true);
-    const QString unreachable = f->dir.filePath(QStringLiteral("missing/feed.xml"));
-    QString error;
-    QVERIFY(!f->doc.OnSaveDocument(unreachable, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(f->doc.IsModified());
-    QCOMPARE(f->doc.path(), f->path);
-    QVERIFY(!QFile::exists(unreachable));
-
-    if (geteuid() == 0)
-        QSKIP("root writes into read-only folders");
-    // Over its own file in a folder that cannot be written.
-    QFile folder(f->dir.path());
-    const QFile::Permissions permissions = folder.permissions();
-    QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-    error.clear();
-    const bool saved = f->doc.OnSaveDocument(f->path, &error);
-    folder.setPermissions(permissions);
-    QVERIFY(!saved);
-    QVERIFY(!error.isEmpty());
-    QVERIFY(f->doc.IsModified());
-    QCOMPARE(readFile(f->path), before);
-}
-
-void DocumentFilesTest::openBackupFolder_createsFolderAndOpensIt()
-{
-    QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
-    QVERIFY(!f->state(ID_OPEN_BACKUP_FOLDER).enabled); // no file yet
-    f->open(postsTitled({"A"}));
-    const QString folder = GetBackupFolder(f->path);
-    QVERIFY(folder != f->dir.path());
-    QVERIFY(QDir(folder).removeRecursively());
-    QVERIFY(f->state(ID_OPEN_BACKUP_FOLDER).enabled);
-    QVERIFY(QFileInfo(folder).isDir());
-
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolderUrl");
-    const bool handled = f->doc.OnCommand(ID_OPEN_BACKUP_FOLDER);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QVERIFY(handled);
-    QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(folder)}));
-    QVERIFY(f->prompter.errors.isEmpty());
-}
 
 QTEST_MAIN(DocumentFilesTest)
 #include "tst_documentfiles.moc"

@@ -26,278 +26,251 @@ class TestFileHelpers : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid() && m_work.isValid());
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), dataFolder());
+    }
 
-    void backupTimeStamp_data();
-    void backupTimeStamp();
-    void getBackupFolder_createsFolderInDataLocation();
-    void backupFile_namesCopyAfterDocumentAndTime_data();
-    void backupFile_namesCopyAfterDocumentAndTime();
-    void backupFile_sameSecondReplacesCopy_missingDocumentKeepsIt();
-    void backupFile_fallsBackToDocumentFolder_data();
-    void backupFile_fallsBackToDocumentFolder();
+    void init()
+    {
+        const QString qtTest = m_home.path() + "/.qttest";
+        QFile::remove(qtTest);
+        QDir(qtTest).removeRecursively();
+        QDir(m_work.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_work.path()));
+    }
 
-    void makeTempFileName_data();
-    void makeTempFileName();
-    void makeTempFileName_skipsTakenNames();
+    void backupTimeStamp_data()
+    {
+        QTest::addColumn<QDateTime>("time");
+        QTest::addColumn<QString>("stamp");
+        QTest::newRow("evening") << kSaveTime << kStamp;
+        QTest::newRow("leading zeros") << QDateTime(QDate(2027, 1, 2), QTime(9, 5, 3)) << "02_01_2027_09-05-03";
+        QTest::newRow("midnight") << QDateTime(QDate(2026, 12, 31), QTime(0, 0, 0)) << "31_12_2026_00-00-00";
+    }
 
-    void directoryAndFileExists_data();
-    void directoryAndFileExists();
-    void fileExists_accessDeniedCountsAsExisting();
+    void backupTimeStamp()
+    {
+        QFETCH(QDateTime, time);
+        QFETCH(QString, stamp);
+        QCOMPARE(BackupTimeStamp(time), stamp);
+    }
 
-    void getFileNameWithExtension_data();
-    void getFileNameWithExtension();
-    void getFolderOfPath_data();
-    void getFolderOfPath();
-    void getModulePath_namesThisProgram();
+    void getBackupFolder_createsFolderInDataLocation()
+    {
+        QVERIFY(!QFileInfo::exists(dataFolder()));
+        QCOMPARE(GetBackupFolder(m_work.path() + "/news.xml"), backupFolder());
+        QVERIFY(QFileInfo(backupFolder()).isDir());
+        QCOMPARE(GetBackupFolder(m_work.path() + "/news.xml"), backupFolder()); // existing folder used
+
+        // Without a data folder an empty path has no folder to fall back to.
+        QDir(m_home.path() + "/.qttest").removeRecursively();
+        QVERIFY(writeFile(m_home.path() + "/.qttest", "not a folder"));
+        QCOMPARE(GetBackupFolder(QString()), QString());
+    }
+
+    void backupFile_namesCopyAfterDocumentAndTime_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("backupName");
+        QTest::newRow("extension") << "news.xml" << kNewsBackup;
+        QTest::newRow("no extension") << "README" << "README" + kStamp + ".bak";
+        QTest::newRow("several dots") << "a.b.rss" << "a.b" + kStamp + ".rss.bak";
+        QTest::newRow("blank and non-ascii") << "Мои новости.xml" << "Мои новости" + kStamp + ".xml.bak";
+    }
+
+    void backupFile_namesCopyAfterDocumentAndTime()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, backupName);
+        const QString document = makeDocument(fileName, "<rss/>");
+        QVERIFY(BackupFile(document, kSaveTime));
+        QCOMPARE(filesIn(backupFolder()), QStringList{backupName});
+        QCOMPARE(readFile(backupFolder() + '/' + backupName), QByteArray("<rss/>"));
+        QCOMPARE(readFile(document), QByteArray("<rss/>"));
+    }
+
+    void backupFile_sameSecondReplacesCopy_missingDocumentKeepsIt()
+    {
+        const QString document = makeDocument(QStringLiteral("news.xml"), "first");
+        QVERIFY(BackupFile(document, kSaveTime));
+        QVERIFY(writeFile(document, "second"));
+        QVERIFY(BackupFile(document, kSaveTime));
+        QCOMPARE(filesIn(backupFolder()), QStringList{kNewsBackup});
+        QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("second"));
+
+        QVERIFY(QFile::remove(document));
+        QVERIFY(!BackupFile(document, kSaveTime));
+        QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("second"));
+    }
+
+    void backupFile_fallsBackToDocumentFolder_data()
+    {
+        QTest::addColumn<QString>("blockingFile");
+        QTest::newRow("data folder cannot be made") << "/.qttest";
+        QTest::newRow("backup folder cannot be made") << "/.qttest/share/Tidrel_Backup";
+    }
+
+    void backupFile_fallsBackToDocumentFolder()
+    {
+        QFETCH(QString, blockingFile);
+        const QString blocker = m_home.path() + blockingFile;
+        QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
+        QVERIFY(writeFile(blocker, "in the way"));
+
+        const QString document = makeDocument(QStringLiteral("news.xml"), "feed");
+        const QString documentFolder = QFileInfo(document).path();
+        QCOMPARE(GetBackupFolder(document), documentFolder);
+        QVERIFY(BackupFile(document, kSaveTime));
+        QCOMPARE(filesIn(documentFolder), QStringList({"news.xml", kNewsBackup}));
+        QCOMPARE(readFile(documentFolder + '/' + kNewsBackup), QByteArray("feed"));
+    }
+
+    void makeTempFileName_data()
+    {
+        QTest::addColumn<bool>("ownFolder");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("extension without dot") << true << "htm" << ".tmp.htm";
+        QTest::newRow("extension with dot") << true << ".htm" << ".tmp.htm";
+        QTest::newRow("no extension") << true << "" << ".tmp";
+        QTest::newRow("temporary folder") << false << "htm" << ".tmp.htm";
+    }
+
+    void makeTempFileName()
+    {
+        QFETCH(bool, ownFolder);
+        QFETCH(QString, extension);
+        QFETCH(QString, ending);
+        const QString name = MakeTempFileName(ownFolder ? m_work.path() : QString(), extension);
+        const QString folder = ownFolder ? m_work.path() : QDir::tempPath();
+        const QRegularExpression form('^' + QRegularExpression::escape(folder + '/') + "abcd[0-9A-F]{4}"
+                                      + QRegularExpression::escape(ending) + '$');
+        QVERIFY2(form.match(name).hasMatch(), qPrintable(name));
+        QVERIFY(!QFileInfo::exists(name));
+    }
+
+    // The number starts from the clock's milliseconds; with the names of the
+    // next seconds taken, the helper has to count past them.
+    void makeTempFileName_skipsTakenNames()
+    {
+        const QString folder = m_work.path();
+        const quint16 now = quint16(QDateTime::currentMSecsSinceEpoch());
+        for (int step = 0; step < 3000; ++step) {
+            const QString number = QStringLiteral("%1").arg(quint16(now + step), 4, 16, QLatin1Char('0')).toUpper();
+            QVERIFY(writeFile(folder + "/abcd" + number + ".tmp.htm", QByteArray()));
+        }
+        QCOMPARE(filesIn(folder).size(), 3000);
+        const QString name = MakeTempFileName(folder, QStringLiteral("htm"));
+        QVERIFY(!name.isEmpty());
+        QVERIFY2(!QFileInfo::exists(name), qPrintable(name));
+    }
+
+    void directoryAndFileExists_data()
+    {
+        QTest::addColumn<QString>("relativePath");
+        QTest::addColumn<bool>("directory");
+        QTest::addColumn<bool>("file");
+        QTest::newRow("folder") << "/folder" << true << false;
+        QTest::newRow("file") << "/file.xml" << false << true;
+        QTest::newRow("missing") << "/missing.xml" << false << false;
+        QTest::newRow("in missing folder") << "/nowhere/file.xml" << false << false;
+    }
+
+    void directoryAndFileExists()
+    {
+        QFETCH(QString, relativePath);
+        QFETCH(bool, directory);
+        QFETCH(bool, file);
+        QVERIFY(QDir().mkpath(m_work.path() + "/folder"));
+        QVERIFY(writeFile(m_work.path() + "/file.xml", "x"));
+        QCOMPARE(DirectoryExists(m_work.path() + relativePath), directory);
+        QCOMPARE(DirectoryExists(m_work.path() + relativePath + '/'), directory);
+        QCOMPARE(FileExists(m_work.path() + relativePath), file);
+        QVERIFY(!DirectoryExists(QString()));
+        QVERIFY(!FileExists(QString()));
+        QVERIFY(DirectoryExists(QStringLiteral("/")));
+    }
+
+    void fileExists_accessDeniedCountsAsExisting()
+    {
+        if (::geteuid() == 0)
+            QSKIP("Permissions do not stop the superuser");
+        const QString locked = m_work.path() + "/locked";
+        QVERIFY(QDir().mkpath(locked));
+        QVERIFY(writeFile(locked + "/file.xml", "x"));
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+        const bool existing = FileExists(locked + "/file.xml");
+        const bool missing = FileExists(locked + "/missing.xml");
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(existing);
+        QVERIFY(missing);
+    }
+
+    void getFileNameWithExtension_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("full path") << "/home/u/news.xml" << "news.xml";
+        QTest::newRow("bare name") << "news.xml" << "news.xml";
+        QTest::newRow("folder path") << "/home/u/" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void getFileNameWithExtension()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QCOMPARE(GetFileNameWithExtension(path), name);
+    }
+
+    void getFolderOfPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("trailing");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("file, without") << "/home/u/news.xml" << false << "/home/u";
+        QTest::newRow("file, with") << "/home/u/news.xml" << true << "/home/u/";
+        QTest::newRow("folder with separator, without") << "/home/u/" << false << "/home/u";
+        QTest::newRow("folder with separator, with") << "/home/u/" << true << "/home/u/";
+        QTest::newRow("in root") << "/news.xml" << false << "/";
+        QTest::newRow("bare name") << "news.xml" << true << "";
+        QTest::newRow("empty") << "" << true << "";
+    }
+
+    void getFolderOfPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, trailing);
+        QFETCH(QString, folder);
+        QCOMPARE(GetFolderOfPath(path, trailing), folder);
+    }
+
+    void getModulePath_namesThisProgram()
+    {
+        const QFileInfo program(GetModulePath());
+        QVERIFY(program.isAbsolute() && program.isFile());
+        QCOMPARE(program.fileName(), QStringLiteral("tst_filehelpers"));
+        QCOMPARE(GetModuleFolder(), program.path());
+    }
 
 private:
     QString dataFolder() const { return m_home.path() + "/.qttest/share"; }
     QString backupFolder() const { return dataFolder() + "/Tidrel_Backup"; }
-    QString makeDocument(const QString &fileName, const QByteArray &bytes);
+
+    QString makeDocument(const QString &fileName, const QByteArray &bytes)
+    {
+        const QString folder = m_work.path() + "/feeds";
+        QDir().mkpath(folder);
+        return writeFile(folder + '/' + fileName, bytes) ? folder + '/' + fileName : QString();
+    }
 
     QTemporaryDir m_home;
     QTemporaryDir m_work;
 };
-
-void TestFileHelpers::initTestCase()
-{
-    QVERIFY(m_home.isValid() && m_work.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), dataFolder());
-}
-
-void TestFileHelpers::init()
-{
-    const QString qtTest = m_home.path() + "/.qttest";
-    QFile::remove(qtTest);
-    QDir(qtTest).removeRecursively();
-    QDir(m_work.path()).removeRecursively();
-    QVERIFY(QDir().mkpath(m_work.path()));
-}
-
-QString TestFileHelpers::makeDocument(const QString &fileName, const QByteArray &bytes)
-{
-    const QString folder = m_work.path() + "/feeds";
-    QDir().mkpath(folder);
-    return writeFile(folder + '/' + fileName, bytes) ? folder + '/' + fileName : QString();
-}
-
-void TestFileHelpers::backupTimeStamp_data()
-{
-    QTest::addColumn<QDateTime>("time");
-    QTest::addColumn<QString>("stamp");
-    QTest::newRow("evening") << kSaveTime << kStamp;
-    QTest::newRow("leading zeros") << QDateTime(QDate(2027, 1, 2), QTime(9, 5, 3)) << "02_01_2027_09-05-03";
-    QTest::newRow("midnight") << QDateTime(QDate(2026, 12, 31), QTime(0, 0, 0)) << "31_12_2026_00-00-00";
-}
-
-void TestFileHelpers::backupTimeStamp()
-{
-    QFETCH(QDateTime, time);
-    QFETCH(QString, stamp);
-    QCOMPARE(BackupTimeStamp(time), stamp);
-}
-
-void TestFileHelpers::getBackupFolder_createsFolderInDataLocation()
-{
-    QVERIFY(!QFileInfo::exists(dataFolder()));
-    QCOMPARE(GetBackupFolder(m_work.path() + "/news.xml"), backupFolder());
-    QVERIFY(QFileInfo(backupFolder()).isDir());
-    QCOMPARE(GetBackupFolder(m_work.path() + "/news.xml"), backupFolder()); // existing folder used
-
-    // Without a data folder an empty path has no folder to fall back to.
-    QDir(m_home.path() + "/.qttest").removeRecursively();
-    QVERIFY(writeFile(m_home.path() + "/.qttest", "not a folder"));
-    QCOMPARE(GetBackupFolder(QString()), QString());
-}
-
-void TestFileHelpers::backupFile_namesCopyAfterDocumentAndTime_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("backupName");
-    QTest::newRow("extension") << "news.xml" << kNewsBackup;
-    QTest::newRow("no extension") << "README" << "README" + kStamp + ".bak";
-    QTest::newRow("several dots") << "a.b.rss" << "a.b" + kStamp + ".rss.bak";
-    QTest::newRow("blank and non-ascii") << "Мои новости.xml" << "Мои новости" + kStamp + ".xml.bak";
-}
-
-void TestFileHelpers::backupFile_namesCopyAfterDocumentAndTime()
-{
-    QFETCH(QString, fileName);
-    QFETCH(QString, backupName);
-    const QString document = makeDocument(fileName, "<rss/>");
-    QVERIFY(BackupFile(document, kSaveTime));
-    QCOMPARE(filesIn(backupFolder()), QStringList{backupName});
-    QCOMPARE(readFile(backupFolder() + '/' + backupName), QByteArray("<rss/>"));
-    QCOMPARE(readFile(document), QByteArray("<rss/>"));
-}
-
-void TestFileHelpers::backupFile_sameSecondReplacesCopy_missingDocumentKeepsIt()
-{
-    const QString document = makeDocument(QStringLiteral("news.xml"), "first");
-    QVERIFY(BackupFile(document, kSaveTime));
-    QVERIFY(writeFile(document, "second"));
-    QVERIFY(BackupFile(document, kSaveTime));
-    QCOMPARE(filesIn(backupFolder()), QStringList{kNewsBackup});
-    QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("second"));
-
-    QVERIFY(QFile::remove(document));
-    QVERIFY(!BackupFile(document, kSaveTime));
-    QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("second"));
-}
-
-void TestFileHelpers::backupFile_fallsBackToDocumentFolder_data()
-{
-    QTest::addColumn<QString>("blockingFile");
-    QTest::newRow("data folder cannot be made") << "/.qttest";
-    QTest::newRow("backup folder cannot be made") << "/.qttest/share/Tidrel_Backup";
-}
-
-void TestFileHelpers::backupFile_fallsBackToDocumentFolder()
-{
-    QFETCH(QString, blockingFile);
-    const QString blocker = m_home.path() + blockingFile;
-    QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
-    QVERIFY(writeFile(blocker, "in the way"));
-
-    const QString document = makeDocument(QStringLiteral("news.xml"), "feed");
-    const QString documentFolder = QFileInfo(document).path();
-    QCOMPARE(GetBackupFolder(document), documentFolder);
-    QVERIFY(BackupFile(document, kSaveTime));
-    QCOMPARE(filesIn(documentFolder), QStringList({"news.xml", kNewsBackup}));
-    QCOMPARE(readFile(documentFolder + '/' + kNewsBackup), QByteArray("feed"));
-}
-
-void TestFileHelpers::makeTempFileName_data()
-{
-    QTest::addColumn<bool>("ownFolder");
-    QTest::addColumn<QString>("extension");
-    QTest::addColumn<QString>("ending");
-    QTest::newRow("extension without dot") << true << "htm" << ".tmp.htm";
-    QTest::newRow("extension with dot") << true << ".htm" << ".tmp.htm";
-    QTest::newRow("no extension") << true << "" << ".tmp";
-    QTest::newRow("temporary folder") << false << "htm" << ".tmp.htm";
-}
-
-void TestFileHelpers::makeTempFileName()
-{
-    QFETCH(bool, ownFolder);
-    QFETCH(QString, extension);
-    QFETCH(QString, ending);
-    const QString name = MakeTempFileName(ownFolder ? m_work.path() : QString(), extension);
-    const QString folder = ownFolder ? m_work.path() : QDir::tempPath();
-    const QRegularExpression form('^' + QRegularExpression::escape(folder + '/') + "abcd[0-9A-F]{4}"
-                                  + QRegularExpression::escape(ending) + '$');
-    QVERIFY2(form.match(name).hasMatch(), qPrintable(name));
-    QVERIFY(!QFileInfo::exists(name));
-}
-
-// The number starts from the clock's milliseconds; with the names of the
-// next seconds taken, the helper has to count past them.
-void TestFileHelpers::makeTempFileName_skipsTakenNames()
-{
-    const QString folder = m_work.path();
-    const quint16 now = quint16(QDateTime::currentMSecsSinceEpoch());
-    for (int step = 0; step < 3000; ++step) {
-        const QString number = QStringLiteral("%1").arg(quint16(now + step), 4, 16, QLatin1Char('0')).toUpper();
-        QVERIFY(writeFile(folder + "/abcd" + number + ".tmp.htm", QByteArray()));
-    }
-    QCOMPARE(filesIn(folder).size(), 3000);
-    const QString name = MakeTempFileName(folder, QStringLiteral("htm"));
-    QVERIFY(!name.isEmpty());
-    QVERIFY2(!QFileInfo::exists(name), qPrintable(name));
-}
-
-void TestFileHelpers::directoryAndFileExists_data()
-{
-    QTest::addColumn<QString>("relativePath");
-    QTest::addColumn<bool>("directory");
-    QTest::addColumn<bool>("file");
-    QTest::newRow("folder") << "/folder" << true << false;
-    QTest::newRow("file") << "/file.xml" << false << true;
-    QTest::newRow("missing") << "/missing.xml" << false << false;
-    QTest::newRow("in missing folder") << "/nowhere/file.xml" << false << false;
-}
-
-void TestFileHelpers::directoryAndFileExists()
-{
-    QFETCH(QString, relativePath);
-    QFETCH(bool, directory);
-    QFETCH(bool, file);
-    QVERIFY(QDir().mkpath(m_work.path() + "/folder"));
-    QVERIFY(writeFile(m_work.path() + "/file.xml", "x"));
-    QCOMPARE(DirectoryExists(m_work.path() + relativePath), directory);
-    QCOMPARE(DirectoryExists(m_work.path() + relativePath + '/'), directory);
-    QCOMPARE(FileExists(m_work.path() + relativePath), file);
-    QVERIFY(!DirectoryExists(QString()));
-    QVERIFY(!FileExists(QString()));
-    QVERIFY(DirectoryExists(QStringLiteral("/")));
-}
-
-void TestFileHelpers::fileExists_accessDeniedCountsAsExisting()
-{
-    if (::geteuid() == 0)
-        QSKIP("Permissions do not stop the superuser");
-    const QString locked = m_work.path() + "/locked";
-    QVERIFY(QDir().mkpath(locked));
-    QVERIFY(writeFile(locked + "/file.xml", "x"));
-    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
-    const bool existing = FileExists(locked + "/file.xml");
-    const bool missing = FileExists(locked + "/missing.xml");
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QVERIFY(existing);
-    QVERIFY(missing);
-}
-
-void TestFileHelpers::getFileNameWithExtension_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("full path") << "/home/u/news.xml" << "news.xml";
-    QTest::newRow("bare name") << "news.xml" << "news.xml";
-    QTest::newRow("folder path") << "/home/u/" << "";
-    QTest::newRow("empty") << "" << "";
-}
-
-void TestFileHelpers::getFileNameWithExtension()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, name);
-    QCOMPARE(GetFileNameWithExtension(path), name);
-}
-
-void TestFileHelpers::getFolderOfPath_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("trailing");
-    QTest::addColumn<QString>("folder");
-    QTest::newRow("file, without") << "/home/u/news.xml" << false << "/home/u";
-    QTest::newRow("file, with") << "/home/u/news.xml" << true << "/home/u/";
-    QTest::newRow("folder with separator, without") << "/home/u/" << false << "/home/u";
-    QTest::newRow("folder with separator, with") << "/home/u/" << true << "/home/u/";
-    QTest::newRow("in root") << "/news.xml" << false << "/";
-    QTest::newRow("bare name") << "news.xml" << true << "";
-    QTest::newRow("empty") << "" << true << "";
-}
-
-void TestFileHelpers::getFolderOfPath()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, trailing);
-    QFETCH(QString, folder);
-    QCOMPARE(GetFolderOfPath(path, trailing), folder);
-}
-
-void TestFileHelpers::getModulePath_namesThisProgram()
-{
-    const QFileInfo program(GetModulePath());
-    QVERIFY(program.isAbsolute() && program.isFile());
-    QCOMPARE(program.fileName(), QStringLiteral("tst_filehelpers"));
-    QCOMPARE(GetModuleFolder(), program.path());
-}
 
 QTEST_GUILESS_MAIN(TestFileHelpers)
 #include "tst_filehelpers.moc"

@@ -37,92 +37,78 @@ class TestPostFooter : public QObject
     Q_OBJECT
 
 private slots:
-    void makePostFooter_matchesTheWrittenForm();
-    void hasPostFooter_data();
-    void hasPostFooter();
-    void addPostFooter_appendsBreakAndFooterOnce();
-    void addPostFooter_footerWithOtherLinkGetsSecondFooter();
-    void cutPostFooter_keepsTextBeforeFooter();
-    void cutPostFooter_rewrittenFooterIsNotCut();
+    void hasPostFooter_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("plain text") << "Hello" << false;
+        QTest::newRow("with footer") << "Hello<BR>" + MakePostFooter() << true;
+        QTest::newRow("footer as the browser rewrites it") << "<p>Hello</p><br><br><p><!-- advertisement -->\n<a href=\"" + kHome + "\" target=\"_blank\" title=\"t\"><img src=\"i.png\" border=\"0\"></a></p>" << true;
+        QTest::newRow("home link in last paragraph") << "<P>see <a HREF='" + kHome + "'>us</a></P>" << true;
+        QTest::newRow("home link in earlier paragraph only") << "<P><A HREF=\"" + kHome + "\">us</A></P><P>more</P>" << false;
+        QTest::newRow("other link in last paragraph") << "<P><A HREF=\"https://elsewhere.example/\">x</A></P>" << false;
+        QTest::newRow("home address must match exactly") << "<P><A HREF=\"" + kHome + "about\">x</A></P>" << false;
+        QTest::newRow("home link outside any paragraph") << "<DIV><A HREF=\"" + kHome + "\">x</A></DIV>" << false;
+        QTest::newRow("home address on another tag") << "<P><IMG HREF=\"" + kHome + "\"></P>" << false;
+        QTest::newRow("home address as text") << "<P>" + kHome + "</P>" << false;
+    }
+
+    void hasPostFooter()
+    {
+        QFETCH(QString, description);
+        QFETCH(bool, expected);
+        QCOMPARE(HasPostFooter(description), expected);
+    }
+
+    void addPostFooter_appendsBreakAndFooterOnce()
+    {
+        QCOMPARE(MakePostFooter(), expectedFooter());
+        QCOMPARE(AddPostFooter(QString(), 0), QString());
+        const QString stored = AddPostFooter(QStringLiteral("Hello"), 0);
+        QCOMPARE(stored, "Hello<BR>" + expectedFooter());
+        QCOMPARE(AddPostFooter(stored, 0), stored);
+
+        const QString earlierLink = "<P><A HREF=\"" + kHome + "\">home</A></P><P>news</P>";
+        QCOMPARE(AddPostFooter(earlierLink, 0), earlierLink + "<BR>" + expectedFooter());
+    }
+
+    void addPostFooter_footerWithOtherLinkGetsSecondFooter()
+    {
+        QString edited = AddPostFooter(QStringLiteral("Hello"), 0);
+        edited.replace("HREF=" + kHome, QStringLiteral("HREF=https://elsewhere.example/"));
+        QCOMPARE(footerCount(edited), 1);
+        const QString stored = AddPostFooter(edited, 0);
+        QCOMPARE(stored, edited + "<BR>" + expectedFooter());
+        QCOMPARE(footerCount(stored), 2);
+    }
+
+    void cutPostFooter_keepsTextBeforeFooter()
+    {
+        QString description = QStringLiteral("<P>Hello</P>");
+        QVERIFY(!CutPostFooter(description));
+        QCOMPARE(description, QStringLiteral("<P>Hello</P>"));
+
+        description = AddPostFooter(QStringLiteral("Hello"), 0);
+        QVERIFY(CutPostFooter(description));
+        QCOMPARE(description, QStringLiteral("Hello<BR>"));
+        // Renewed, the footer follows two breaks.
+        const QString renewed = AddPostFooter(description, 0);
+        QCOMPARE(renewed, "Hello<BR><BR>" + expectedFooter());
+        QCOMPARE(footerCount(renewed), 1);
+    }
+
+    // The browser may rewrite the footer's markup; then it is still found but
+    // its opening block is no longer there to cut at.
+    void cutPostFooter_rewrittenFooterIsNotCut()
+    {
+        const QString rewritten = "Hello<br><p><a href=\"" + kHome + "\">x</a></p>";
+        QString description = rewritten;
+        QVERIFY(HasPostFooter(description));
+        QVERIFY(!CutPostFooter(description));
+        QCOMPARE(description, rewritten);
+    }
 };
-
-void TestPostFooter::makePostFooter_matchesTheWrittenForm()
-{
-    QCOMPARE(MakePostFooter(), expectedFooter());
-}
-
-void TestPostFooter::hasPostFooter_data()
-{
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("plain text") << "Hello" << false;
-    QTest::newRow("with footer") << "Hello<BR>" + MakePostFooter() << true;
-    QTest::newRow("footer as the browser rewrites it")
-        << "<p>Hello</p><br><br><p><!-- advertisement -->\n<a href=\"" + kHome
-               + "\" target=\"_blank\" title=\"t\"><img src=\"i.png\" border=\"0\"></a></p>" << true;
-    QTest::newRow("home link in last paragraph") << "<P>see <a HREF='" + kHome + "'>us</a></P>" << true;
-    QTest::newRow("home link in earlier paragraph only") << "<P><A HREF=\"" + kHome + "\">us</A></P><P>more</P>" << false;
-    QTest::newRow("other link in last paragraph") << "<P><A HREF=\"https://elsewhere.example/\">x</A></P>" << false;
-    QTest::newRow("home address must match exactly") << "<P><A HREF=\"" + kHome + "about\">x</A></P>" << false;
-    QTest::newRow("home link outside any paragraph") << "<DIV><A HREF=\"" + kHome + "\">x</A></DIV>" << false;
-    QTest::newRow("home address on another tag") << "<P><IMG HREF=\"" + kHome + "\"></P>" << false;
-    QTest::newRow("home address as text") << "<P>" + kHome + "</P>" << false;
-}
-
-void TestPostFooter::hasPostFooter()
-{
-    QFETCH(QString, description);
-    QFETCH(bool, expected);
-    QCOMPARE(HasPostFooter(description), expected);
-}
-
-void TestPostFooter::addPostFooter_appendsBreakAndFooterOnce()
-{
-    QCOMPARE(AddPostFooter(QString(), 0), QString());
-    const QString stored = AddPostFooter(QStringLiteral("Hello"), 0);
-    QCOMPARE(stored, "Hello<BR>" + expectedFooter());
-    QCOMPARE(AddPostFooter(stored, 0), stored);
-
-    const QString earlierLink = "<P><A HREF=\"" + kHome + "\">home</A></P><P>news</P>";
-    QCOMPARE(AddPostFooter(earlierLink, 0), earlierLink + "<BR>" + expectedFooter());
-}
-
-void TestPostFooter::addPostFooter_footerWithOtherLinkGetsSecondFooter()
-{
-    QString edited = AddPostFooter(QStringLiteral("Hello"), 0);
-    edited.replace("HREF=" + kHome, QStringLiteral("HREF=https://elsewhere.example/"));
-    QCOMPARE(footerCount(edited), 1);
-    const QString stored = AddPostFooter(edited, 0);
-    QCOMPARE(stored, edited + "<BR>" + expectedFooter());
-    QCOMPARE(footerCount(stored), 2);
-}
-
-void TestPostFooter::cutPostFooter_keepsTextBeforeFooter()
-{
-    QString description = QStringLiteral("<P>Hello</P>");
-    QVERIFY(!CutPostFooter(description));
-    QCOMPARE(description, QStringLiteral("<P>Hello</P>"));
-
-    description = AddPostFooter(QStringLiteral("Hello"), 0);
-    QVERIFY(CutPostFooter(description));
-    QCOMPARE(description, QStringLiteral("Hello<BR>"));
-    // Renewed, the footer follows two breaks.
-    const QString renewed = AddPostFooter(description, 0);
-    QCOMPARE(renewed, "Hello<BR><BR>" + expectedFooter());
-    QCOMPARE(footerCount(renewed), 1);
-}
-
-// The browser may rewrite the footer's markup; then it is still found but
-// its opening block is no longer there to cut at.
-void TestPostFooter::cutPostFooter_rewrittenFooterIsNotCut()
-{
-    const QString rewritten = "Hello<br><p><a href=\"" + kHome + "\">x</a></p>";
-    QString description = rewritten;
-    QVERIFY(HasPostFooter(description));
-    QVERIFY(!CutPostFooter(description));
-    QCOMPARE(description, rewritten);
-}
 
 QTEST_APPLESS_MAIN(TestPostFooter)
 #include "tst_postfooter.moc"

@@ -23,175 +23,163 @@ class PostOrderTest : public QObject
     Q_OBJECT
 
 private slots:
-    void isPostBefore_comparesByEachOrder();
-    void sort_ordersRowsByEachOrder();
-    void sort_agreesWithComparison_data();
-    void sort_agreesWithComparison();
-    void normalizedFilterText_lowersAndTrimsSpacesAndTabs_data();
-    void normalizedFilterText_lowersAndTrimsSpacesAndTabs();
-    void titleMatchesFilter_ignoresCase_data();
-    void titleMatchesFilter_ignoresCase();
-    void rebuild_keepsMatchesInFeedOrderBeforeSorting();
-    void rowOfPost_andPostAt_outsideGiveMinusOne();
+    void isPostBefore_comparesByEachOrder()
+    {
+        load(postsTitled({"b", "B", "a", "", "b"}));
+        QVERIFY(before(kPosition, 0, 1));
+        QVERIFY(!before(kPosition, 1, 0));
+        QVERIFY(!before(kPosition, 1, 1));
+        QVERIFY(before(kTitle, 1, 2)); // B before a: ordinal, upper case first
+        QVERIFY(before(kTitle, 2, 0));
+        QVERIFY(!before(kTitle, 0, 1));
+        QVERIFY(before(kTitle, 3, 1)); // empty first
+        QVERIFY(!before(kTitle, 0, 4)); // equal titles
+        QVERIFY(!before(kTitle, 4, 0));
+
+        load({{"1 March", "01 Mar 2026 09:00:00 GMT"}, {"2 March", "02 Mar 2026 09:00:00 GMT"},
+              {"unreadable", kUnreadableDate}, {"no date", QString()}});
+        QVERIFY(before(kDate, 1, 0)); // newest first
+        QVERIFY(!before(kDate, 0, 1));
+        QVERIFY(before(kDate, 2, 1)); // unreadable counts as now
+        QVERIFY(!before(kDate, 1, 2));
+        QVERIFY(!before(kDate, 2, 3)); // two unreadable dates are equal
+        QVERIFY(!before(kDate, 3, 2));
+    }
+
+    void sort_ordersRowsByEachOrder()
+    {
+        load({{"b", "02 Mar 2026 09:00:00 GMT"}, {"B", "01 Mar 2026 09:00:00 GMT"}, {"a", kUnreadableDate}});
+        CPostOrder order;
+        order.fillAll(&m_feed);
+        order.sort(&m_feed, kTitle);
+        QCOMPARE(order.rows(), Rows({1, 2, 0}));
+        order.sort(&m_feed, kDate);
+        QCOMPARE(order.rows(), Rows({2, 0, 1}));
+        order.sort(&m_feed, kPosition);
+        QCOMPARE(order.rows(), Rows({0, 1, 2}));
+    }
+
+    void sort_agreesWithComparison_data()
+    {
+        QTest::addColumn<int>("sortOrder");
+        QTest::newRow("position") << kPosition;
+        QTest::newRow("title") << kTitle;
+        QTest::newRow("date") << kDate;
+    }
+
+    // Titles and dates with repeats, mixed case, non-ASCII letters, unreadable
+    // and future dates: every post appears once, every neighbour pair in order.
+    void sort_agreesWithComparison()
+    {
+        QFETCH(int, sortOrder);
+        const QStringList titles = {"alpha", "Alpha", "beta", "Ω omega", "", "Zulu", "émile", "alpha"};
+        const QStringList dates = {"01 Mar 2026 09:00:00 GMT", kUnreadableDate, "Tue, 10 Feb 2026 08:30:00 +0100",
+                                   "31 Dec 2099 23:59:59 GMT", "", "01 Mar 2026 09:00:00 GMT", "15 jan 1999 00:00:01 GMT"};
+        QList<TestPost> posts;
+        for (int i = 0; i < 60; ++i)
+            posts.append({titles.at((i * 7) % titles.size()) + QString::number(i % 3), dates.at((i * 5) % dates.size())});
+        load(posts);
+
+        CPostOrder order;
+        order.rebuild(&m_feed, sortOrder, QString());
+        Rows seen = order.rows();
+        std::sort(seen.begin(), seen.end());
+        Rows all(posts.size());
+        std::iota(all.begin(), all.end(), 0);
+        QCOMPARE(seen, all);
+        for (int row = 1; row < order.size(); ++row)
+            QVERIFY2(!before(sortOrder, order.postAt(row), order.postAt(row - 1)), qPrintable(QString::number(row)));
+    }
+
+    void normalizedFilterText_lowersAndTrimsSpacesAndTabs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("upper") << "ABC" << "abc";
+        QTest::newRow("outer blanks") << " \tAbc \t " << "abc";
+        QTest::newRow("inner blanks kept") << " a b " << "a b";
+        QTest::newRow("only blanks") << " \t " << "";
+        QTest::newRow("line break kept") << "\nab" << "\nab";
+        QTest::newRow("cyrillic") << "ПРИВЕТ" << "привет";
+    }
+
+    void normalizedFilterText_lowersAndTrimsSpacesAndTabs()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(CPostOrder::normalizedFilterText(text), expected);
+    }
+
+    void titleMatchesFilter_ignoresCase_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("capitals in title") << "RSS News today" << "rss" << true;
+        QTest::newRow("blanks around filter") << "RSS News" << "  rss\t" << true;
+        QTest::newRow("capitals in filter") << "the news" << "NEWS" << true;
+        QTest::newRow("letters apart") << "R S S" << "rss" << false;
+        QTest::newRow("inside a word") << "Headlines" << "dli" << true;
+        QTest::newRow("empty filter") << "anything" << "" << true;
+        QTest::newRow("no match") << "Weather" << "rss" << false;
+        QTest::newRow("cyrillic") << "Новости дня" << "НОВОСТИ" << true;
+    }
+
+    void titleMatchesFilter_ignoresCase()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, filter);
+        QFETCH(bool, matches);
+        QCOMPARE(CPostOrder::titleMatchesFilter(title, filter), matches);
+    }
+
+    void rebuild_keepsMatchesInFeedOrderBeforeSorting()
+    {
+        load(postsTitled({"zz News", "Weather", "NEWS flash", "a news item", "n e w s"}));
+        CPostOrder order;
+        order.rebuild(&m_feed, kPosition, QStringLiteral(" news "));
+        QCOMPARE(order.rows(), Rows({0, 2, 3}));
+        order.rebuild(&m_feed, kTitle, QStringLiteral("news"));
+        QCOMPARE(order.rows(), Rows({2, 3, 0}));
+        order.rebuild(&m_feed, kPosition, QStringLiteral(" \t"));
+        QCOMPARE(order.rows(), Rows({0, 1, 2, 3, 4}));
+        order.rebuild(&m_feed, kTitle, QString());
+        QCOMPARE(order.rows(), Rows({2, 1, 3, 4, 0}));
+        order.rebuild(&m_feed, kTitle, QStringLiteral("missing"));
+        QVERIFY(order.isEmpty());
+    }
+
+    void rowOfPost_andPostAt_outsideGiveMinusOne()
+    {
+        CPostOrder order;
+        QCOMPARE(order.rowOfPost(0), -1);
+        QCOMPARE(order.postAt(0), -1);
+
+        load(postsTitled({"c", "a", "b"}));
+        order.rebuild(&m_feed, kTitle, QString());
+        QCOMPARE(order.size(), 3);
+        QCOMPARE(order.rowOfPost(0), 2);
+        QCOMPARE(order.postAt(0), 1);
+        QCOMPARE(order.rowOfPost(3), -1);
+        QCOMPARE(order.postAt(-1), -1);
+        QCOMPARE(order.postAt(3), -1);
+    }
 
 private:
-    void load(const QList<TestPost> &posts);
+    void load(const QList<TestPost> &posts)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("feed.xml"));
+        QVERIFY(writeFeedFile(path, posts));
+        QString error;
+        QVERIFY2(m_feed.LoadFromFile(path, &error), qPrintable(error));
+        QCOMPARE(m_feed.GetPostCount(), posts.size());
+    }
+
     bool before(int sortOrder, int a, int b) { return CPostOrder::IsPostBefore(sortOrder, &m_feed, a, b); }
 
     QTemporaryDir m_dir;
     CRssFeed m_feed;
 };
-
-void PostOrderTest::load(const QList<TestPost> &posts)
-{
-    const QString path = m_dir.filePath(QStringLiteral("feed.xml"));
-    QVERIFY(writeFeedFile(path, posts));
-    QString error;
-    QVERIFY2(m_feed.LoadFromFile(path, &error), qPrintable(error));
-    QCOMPARE(m_feed.GetPostCount(), posts.size());
-}
-
-void PostOrderTest::isPostBefore_comparesByEachOrder()
-{
-    load(postsTitled({"b", "B", "a", "", "b"}));
-    QVERIFY(before(kPosition, 0, 1));
-    QVERIFY(!before(kPosition, 1, 0));
-    QVERIFY(!before(kPosition, 1, 1));
-    QVERIFY(before(kTitle, 1, 2)); // B before a: ordinal, upper case first
-    QVERIFY(before(kTitle, 2, 0));
-    QVERIFY(!before(kTitle, 0, 1));
-    QVERIFY(before(kTitle, 3, 1)); // empty first
-    QVERIFY(!before(kTitle, 0, 4)); // equal titles
-    QVERIFY(!before(kTitle, 4, 0));
-
-    load({{"1 March", "01 Mar 2026 09:00:00 GMT"}, {"2 March", "02 Mar 2026 09:00:00 GMT"},
-          {"unreadable", kUnreadableDate}, {"no date", QString()}});
-    QVERIFY(before(kDate, 1, 0)); // newest first
-    QVERIFY(!before(kDate, 0, 1));
-    QVERIFY(before(kDate, 2, 1)); // unreadable counts as now
-    QVERIFY(!before(kDate, 1, 2));
-    QVERIFY(!before(kDate, 2, 3)); // two unreadable dates are equal
-    QVERIFY(!before(kDate, 3, 2));
-}
-
-void PostOrderTest::sort_ordersRowsByEachOrder()
-{
-    load({{"b", "02 Mar 2026 09:00:00 GMT"}, {"B", "01 Mar 2026 09:00:00 GMT"}, {"a", kUnreadableDate}});
-    CPostOrder order;
-    order.fillAll(&m_feed);
-    order.sort(&m_feed, kTitle);
-    QCOMPARE(order.rows(), Rows({1, 2, 0}));
-    order.sort(&m_feed, kDate);
-    QCOMPARE(order.rows(), Rows({2, 0, 1}));
-    order.sort(&m_feed, kPosition);
-    QCOMPARE(order.rows(), Rows({0, 1, 2}));
-}
-
-void PostOrderTest::sort_agreesWithComparison_data()
-{
-    QTest::addColumn<int>("sortOrder");
-    QTest::newRow("position") << kPosition;
-    QTest::newRow("title") << kTitle;
-    QTest::newRow("date") << kDate;
-}
-
-// Titles and dates with repeats, mixed case, non-ASCII letters, unreadable
-// and future dates: every post appears once, every neighbour pair in order.
-void PostOrderTest::sort_agreesWithComparison()
-{
-    QFETCH(int, sortOrder);
-    const QStringList titles = {"alpha", "Alpha", "beta", "Ω omega", "", "Zulu", "émile", "alpha"};
-    const QStringList dates = {"01 Mar 2026 09:00:00 GMT", kUnreadableDate, "Tue, 10 Feb 2026 08:30:00 +0100",
-                               "31 Dec 2099 23:59:59 GMT", "", "01 Mar 2026 09:00:00 GMT", "15 jan 1999 00:00:01 GMT"};
-    QList<TestPost> posts;
-    for (int i = 0; i < 60; ++i)
-        posts.append({titles.at((i * 7) % titles.size()) + QString::number(i % 3), dates.at((i * 5) % dates.size())});
-    load(posts);
-
-    CPostOrder order;
-    order.rebuild(&m_feed, sortOrder, QString());
-    Rows seen = order.rows();
-    std::sort(seen.begin(), seen.end());
-    Rows all(posts.size());
-    std::iota(all.begin(), all.end(), 0);
-    QCOMPARE(seen, all);
-    for (int row = 1; row < order.size(); ++row)
-        QVERIFY2(!before(sortOrder, order.postAt(row), order.postAt(row - 1)), qPrintable(QString::number(row)));
-}
-
-void PostOrderTest::normalizedFilterText_lowersAndTrimsSpacesAndTabs_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("upper") << "ABC" << "abc";
-    QTest::newRow("outer blanks") << " \tAbc \t " << "abc";
-    QTest::newRow("inner blanks kept") << " a b " << "a b";
-    QTest::newRow("only blanks") << " \t " << "";
-    QTest::newRow("line break kept") << "\nab" << "\nab";
-    QTest::newRow("cyrillic") << "ПРИВЕТ" << "привет";
-}
-
-void PostOrderTest::normalizedFilterText_lowersAndTrimsSpacesAndTabs()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(CPostOrder::normalizedFilterText(text), expected);
-}
-
-void PostOrderTest::titleMatchesFilter_ignoresCase_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<bool>("matches");
-    QTest::newRow("capitals in title") << "RSS News today" << "rss" << true;
-    QTest::newRow("blanks around filter") << "RSS News" << "  rss\t" << true;
-    QTest::newRow("capitals in filter") << "the news" << "NEWS" << true;
-    QTest::newRow("letters apart") << "R S S" << "rss" << false;
-    QTest::newRow("inside a word") << "Headlines" << "dli" << true;
-    QTest::newRow("empty filter") << "anything" << "" << true;
-    QTest::newRow("no match") << "Weather" << "rss" << false;
-    QTest::newRow("cyrillic") << "Новости дня" << "НОВОСТИ" << true;
-}
-
-void PostOrderTest::titleMatchesFilter_ignoresCase()
-{
-    QFETCH(QString, title);
-    QFETCH(QString, filter);
-    QFETCH(bool, matches);
-    QCOMPARE(CPostOrder::titleMatchesFilter(title, filter), matches);
-}
-
-void PostOrderTest::rebuild_keepsMatchesInFeedOrderBeforeSorting()
-{
-    load(postsTitled({"zz News", "Weather", "NEWS flash", "a news item", "n e w s"}));
-    CPostOrder order;
-    order.rebuild(&m_feed, kPosition, QStringLiteral(" news "));
-    QCOMPARE(order.rows(), Rows({0, 2, 3}));
-    order.rebuild(&m_feed, kTitle, QStringLiteral("news"));
-    QCOMPARE(order.rows(), Rows({2, 3, 0}));
-    order.rebuild(&m_feed, kPosition, QStringLiteral(" \t"));
-    QCOMPARE(order.rows(), Rows({0, 1, 2, 3, 4}));
-    order.rebuild(&m_feed, kTitle, QString());
-    QCOMPARE(order.rows(), Rows({2, 1, 3, 4, 0}));
-    order.rebuild(&m_feed, kTitle, QStringLiteral("missing"));
-    QVERIFY(order.isEmpty());
-}
-
-void PostOrderTest::rowOfPost_andPostAt_outsideGiveMinusOne()
-{
-    CPostOrder order;
-    QCOMPARE(order.rowOfPost(0), -1);
-    QCOMPARE(order.postAt(0), -1);
-
-    load(postsTitled({"c", "a", "b"}));
-    order.rebuild(&m_feed, kTitle, QString());
-    QCOMPARE(order.size(), 3);
-    QCOMPARE(order.rowOfPost(0), 2);
-    QCOMPARE(order.postAt(0), 1);
-    QCOMPARE(order.rowOfPost(3), -1);
-    QCOMPARE(order.postAt(-1), -1);
-    QCOMPARE(order.postAt(3), -1);
-}
 
 QTEST_GUILESS_MAIN(PostOrderTest)
 #include "tst_postorder.moc"
