@@ -37,282 +37,241 @@ class TestHtmlEngineView : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_view = new CHtmlEngineView;
+        m_view->resize(800, 600);
+        m_view->show();
+    }
+    void cleanup()
+    {
+        delete m_view;
+        m_view = nullptr;
+    }
 
-    void loadPage_failsWithoutResourceAndReportsElements();
-    void writesBeforeReady_readBackAndReachThePage();
+    void loadPage_failsWithoutResourceAndReportsElements()
+    {
+        QVERIFY(!m_view->loadPage(":/test/missing.html"));
+        QVERIFY(!m_view->isReady());
+        QSignalSpy ready(m_view, &CHtmlEngineView::pageReady);
+        loadAndWait();
+        QCOMPARE(ready.count(), 1);
+        QVERIFY(m_view->hasElement("div_title"));
+        QVERIFY(!m_view->hasElement("no_such_element"));
+        QCOMPARE(m_view->value("div_title").toString(), QString("Title"));
+        QCOMPARE(m_view->tagName("richtext_edit"), QString("div"));
+        QCOMPARE(m_view->options("pick"), QStringList({ "one", "two" }));
+        QCOMPARE(m_view->value("pick").toString(), QString("one"));
+        QCOMPARE(m_view->attribute("btn", "type"), QString("button"));
+        // The page asks for "STYLES.CSS"; the resource is "styles.css".
+        QCOMPARE(pageText(m_view, "getComputedStyle(document.getElementById('probe')).width"), QString("123px"));
+    }
+    // Writes read back at once, before the page has them; once it has, it
+    // reports its own form of them.
+    void writesBeforeReady_readBackAndReachThePage()
+    {
+        QVERIFY(m_view->loadPage(kPage));
+        m_view->setValue("richtext_edit", "<p>one<br/>two");
+        m_view->appendOption("pick", "three");
+        m_view->setValue("pick", "three");
+        QVERIFY(m_view->saveHtml("richtext_edit").contains("<p>one<br/>two"));
 
-    void setValue_textReadsBackAsEscapedHtml_data();
-    void setValue_textReadsBackAsEscapedHtml();
-    void appendOptions_addsMissingInOrder();
-    void appendOptions_listStaysWholeAfterPageReports();
-    void styleAndState_reachThePage();
+        QTRY_VERIFY_WITH_TIMEOUT(m_view->isReady(), 20000);
+        QTRY_COMPARE(pageText(m_view, "document.getElementById('richtext_edit').innerHTML"), QString("<p>one<br>two</p>"));
+        QTRY_COMPARE(m_view->elementHtml("richtext_edit"), QString("<p>one<br>two</p>"));
+        QTRY_COMPARE(m_view->options("pick"), QStringList({ "one", "two", "three" }));
+        QCOMPARE(m_view->value("pick").toString(), QString("three"));
+    }
 
-    void typing_reportsEditValueChanged();
-    void clickAndPick_reportEvents();
+    void setValue_textReadsBackAsEscapedHtml_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("textScript");
+        QTest::newRow("edit") << "div_title" << "document.getElementById('div_title').textContent";
+        QTest::newRow("drop-down") << "pick" << kPickText;
+    }
+    void setValue_textReadsBackAsEscapedHtml()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, textScript);
+        loadAndWait();
+        m_view->setValue(id, "Q&A <b>");
+        QCOMPARE(m_view->innerText(id), QString("Q&A <b>"));
+        QCOMPARE(m_view->elementHtml(id), QString("Q&amp;A &lt;b&gt;"));
+        QTRY_COMPARE(pageText(m_view, textScript), QString("Q&A <b>"));
+        QTRY_COMPARE(m_view->elementHtml(id), QString("Q&amp;A &lt;b&gt;"));
+    }
+    void appendOptions_addsMissingInOrder()
+    {
+        loadAndWait();
+        m_view->appendOptions("pick", { "b", "two", "a", "b" });
+        m_view->appendOption("pick", "two");
+        m_view->appendOption("pick", "http://example.com/a");
+        const QStringList expected = { "one", "two", "b", "a", "http://example.com/a" };
+        QCOMPARE(m_view->options("pick"), expected);
+        QVERIFY(m_view->hasOption("pick", "a"));
+        QVERIFY(!m_view->hasOption("pick", "A"));
+        QTRY_COMPARE(evalJs(m_view, kPickOptions).toStringList(), expected);
+        QCOMPARE(pageText(m_view, kPickText), QString("one"));
 
-    void saveHtml_wrapsMarkedSelection();
-    void selectionHtml_holdsFragmentMarkersOnlyForSelection();
-    void insertHtml_andCurrentStyle();
+        m_view->setValue("pick", "http://example.com/a");
+        QTRY_COMPARE(pageText(m_view, kPickText), QString("http://example.com/a"));
+    }
+    // The page reports a drop-down's options only in full reports; the reports
+    // that follow each write must not shorten the list the program knows.
+    void appendOptions_listStaysWholeAfterPageReports()
+    {
+        loadAndWait();
+        QStringList many;
+        for (int i = 0; i < 2000; ++i)
+            many.append(QString("http://example.com/%1").arg(i, 4, 10, QChar('0')));
+        m_view->appendOptions("pick", many);
+        m_view->setValue("pick", "typed");
+        QTRY_COMPARE(evalJs(m_view, "document.querySelectorAll('#pick .option').length").toInt(), 2002);
+        QTRY_COMPARE(pageText(m_view, kPickText), QString("typed"));
+        evalJs(m_view, kTypeIntoPick);
+        QTRY_COMPARE(m_view->value("pick").toString(), QString("typedx"));
 
-    void hostileDescription_runsNothingAndIsKept();
+        const QStringList options = m_view->options("pick");
+        QCOMPARE(options.size(), 2002);
+        QCOMPARE(options.first(), QString("one"));
+        QCOMPARE(options.last(), QString("http://example.com/1999"));
+        QVERIFY(!m_view->hasOption("pick", "typedx"));
+    }
+    void styleAndState_reachThePage()
+    {
+        loadAndWait();
+        m_view->setStyleAttribute("pick", "color", "red");
+        QCOMPARE(m_view->styleAttribute("pick", "color"), QString("red"));
+        QTRY_COMPARE(pageText(m_view, "document.querySelector('#pick input').style.color"), QString("red"));
+        m_view->setStyleAttribute("pick", "color", QString());
+        QTRY_COMPARE(pageText(m_view, "document.querySelector('#pick input').style.color"), QString());
+
+        m_view->setElementState("btn", CHtmlEngineView::StateChecked | CHtmlEngineView::StateDisabled, 0);
+        QCOMPARE(m_view->elementState("btn"), uint(CHtmlEngineView::StateChecked | CHtmlEngineView::StateDisabled));
+        QTRY_COMPARE(pageText(m_view, "document.getElementById('btn').className"), QString("checked disabled"));
+        m_view->setElementState("btn", 0, CHtmlEngineView::StateDisabled);
+        QTRY_COMPARE(pageText(m_view, "document.getElementById('btn').className"), QString("checked"));
+
+        m_view->setElementState("richtext_edit", CHtmlEngineView::StateFocus, 0);
+        QCOMPARE(m_view->focusElement(), QString("richtext_edit"));
+        QTRY_COMPARE(pageText(m_view, "document.activeElement.id"), QString("richtext_edit"));
+        QTRY_VERIFY(m_view->elementState("richtext_edit") & CHtmlEngineView::StateFocus);
+    }
+
+    void typingClickAndPick_reportEvents()
+    {
+        loadAndWait();
+        QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
+        m_view->setValue("div_title", QString());
+        QVERIFY(focusAtEnd(m_view, "div_title"));
+        QTest::keyClicks(m_view->focusProxy(), "abc");
+        QTRY_COMPARE(m_view->elementHtml("div_title"), QString("abc"));
+        QVERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "div_title"));
+
+        evalJs(m_view, "document.getElementById('btn').click()");
+        QTRY_VERIFY(hasEvent(events, CHtmlEngineView::ButtonClick, "btn"));
+
+        evalJs(m_view, "document.querySelectorAll('#pick .option')[1]"
+                       ".dispatchEvent(new MouseEvent('mousedown', { bubbles: true, cancelable: true }))");
+        QTRY_VERIFY(hasEvent(events, CHtmlEngineView::SelectSelectionChanged, "pick"));
+        QCOMPARE(m_view->value("pick").toString(), QString("two"));
+        QVERIFY(!hasEvent(events, CHtmlEngineView::EditValueChanged, "pick"));
+
+        evalJs(m_view, kTypeIntoPick);
+        QTRY_VERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "pick"));
+        QCOMPARE(m_view->value("pick").toString(), QString("twox"));
+        // The typed text reads back as the drop-down's HTML too.
+        evalJs(m_view, "document.execCommand('insertText', false, ' <&')");
+        QTRY_COMPARE(m_view->value("pick").toString(), QString("twox <&"));
+        QCOMPARE(m_view->elementHtml("pick"), QString("twox &lt;&amp;"));
+    }
+
+    void selection_savedWithMarkersAndFragmentOnlyForSelection()
+    {
+        loadAndWait();
+        setRichText("<p>Hello <b>bold</b> world</p>");
+        QVERIFY(m_view->selectionHtml("richtext_edit").isEmpty());
+        // A caret gets both selection markers side by side, and no fragment.
+        evalJs(m_view, selectTextScript("richtext_edit", 2, 2));
+        QTRY_VERIFY(m_view->saveHtml("richtext_edit").contains("He<!--StartSelection--><!--EndSelection-->llo"));
+        QVERIFY(m_view->selectionHtml("richtext_edit").isEmpty());
+
+        evalJs(m_view, "(function(){ const p = document.querySelector('#richtext_edit p');"
+                       " const r = document.createRange(); r.setStart(p.firstChild, 6); r.setEnd(p.lastChild, 3);"
+                       " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
+        QTRY_COMPARE(m_view->selectionText("richtext_edit"), QString("bold wo"));
+        const QString html = QString::fromUtf8(m_view->selectionHtml("richtext_edit"));
+        QVERIFY2(html.contains("<!--StartFragment--><b>bold</b> wo<!--EndFragment-->"), qPrintable(html));
+
+        setRichText("<p>Hello world</p>");
+        QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
+        evalJs(m_view, selectTextScript("richtext_edit", 6, 9));
+        QTRY_COMPARE(m_view->selectionText("richtext_edit"), QString("wor"));
+        QVERIFY(hasEvent(events, CHtmlEngineView::UiStateChanged, "richtext_edit"));
+
+        const QString saved = m_view->saveHtml("richtext_edit");
+        QVERIFY(saved.startsWith("<html>"));
+        QVERIFY(saved.contains("<body>\r\n<p>Hello <!--StartSelection-->wor<!--EndSelection-->ld</p>\r\n</body>"));
+        int start = -1, end = -1;
+        QVERIFY(m_view->selection("richtext_edit", &start, &end));
+        QCOMPARE(start, 6);
+        QCOMPARE(end, 9);
+    }
+    void insertHtml_andCurrentStyle()
+    {
+        loadAndWait();
+        setRichText("<p>plain</p>");
+        evalJs(m_view, selectTextScript("richtext_edit", 5, 5));
+        QTRY_COMPARE(m_view->focusElement(), QString("richtext_edit"));
+
+        QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
+        QVERIFY(m_view->callMethod("richtext_edit", "insertHtml", { "<strong>x</strong>" }).isNull());
+        QTRY_VERIFY(m_view->elementHtml("richtext_edit").contains("<strong>x</strong>"));
+        QVERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "richtext_edit"));
+        QTRY_COMPARE(m_view->callMethod("richtext_edit", "canUndo").toInt(), 1);
+
+        evalJs(m_view, "(function(){ const t = document.querySelector('#richtext_edit strong').firstChild;"
+                       " const r = document.createRange(); r.setStart(t, 0); r.setEnd(t, 1);"
+                       " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
+        QTRY_COMPARE(m_view->callMethod("richtext_edit", "getCurrentObjects").toList(), QVariantList({ "p", "strong" }));
+        const QVariantMap style = m_view->callMethod("richtext_edit", "getCurrentStyle").toMap();
+        QCOMPARE(style.value("font-weight").toInt(), 700);
+        QCOMPARE(style.value("font-style").toString(), QString("normal"));
+        QCOMPARE(style.value("text-decoration").toString(), QString("none"));
+    }
+
+    void hostileDescription_runsNothingAndIsKept()
+    {
+        loadAndWait();
+        const QString hostile = "<p>a</p><script>window.tidrelRan = 1;</script>"
+                                "<img src=\"missing.png\" onerror=\"window.tidrelRan = 2\">";
+        m_view->setValue("richtext_edit", hostile);
+        QTRY_VERIFY(m_view->elementHtml("richtext_edit").contains("onerror="));
+        // Wait until the image has failed, which is when the handler would run.
+        QTRY_COMPARE(evalJs(m_view, "document.querySelector('#richtext_edit img').complete").toBool(), true);
+        QTRY_COMPARE(evalJs(m_view, "document.querySelector('#richtext_edit img').naturalWidth").toInt(), 0);
+        QCOMPARE(pageText(m_view, "typeof window.tidrelRan"), QString("undefined"));
+
+        const QString saved = m_view->saveHtml("richtext_edit");
+        QVERIFY(saved.contains("<script>window.tidrelRan = 1;</script>"));
+        QVERIFY(saved.contains("onerror=\"window.tidrelRan = 2\""));
+    }
 
 private:
-    void loadAndWait();
-    void setRichText(const QString &html);
+    void loadAndWait()
+    {
+        QVERIFY(m_view->loadPage(kPage));
+        QTRY_VERIFY_WITH_TIMEOUT(m_view->isReady(), 20000);
+    }
+    void setRichText(const QString &html)
+    {
+        m_view->setValue("richtext_edit", html);
+        QTRY_COMPARE(m_view->elementHtml("richtext_edit"), html);
+    }
 
     CHtmlEngineView *m_view = nullptr;
 };
-
-void TestHtmlEngineView::init()
-{
-    m_view = new CHtmlEngineView;
-    m_view->resize(800, 600);
-    m_view->show();
-}
-
-void TestHtmlEngineView::cleanup()
-{
-    delete m_view;
-    m_view = nullptr;
-}
-
-void TestHtmlEngineView::loadAndWait()
-{
-    QVERIFY(m_view->loadPage(kPage));
-    QTRY_VERIFY_WITH_TIMEOUT(m_view->isReady(), 20000);
-}
-
-void TestHtmlEngineView::setRichText(const QString &html)
-{
-    m_view->setValue("richtext_edit", html);
-    QTRY_COMPARE(m_view->elementHtml("richtext_edit"), html);
-}
-
-void TestHtmlEngineView::loadPage_failsWithoutResourceAndReportsElements()
-{
-    QVERIFY(!m_view->loadPage(":/test/missing.html"));
-    QVERIFY(!m_view->isReady());
-    QSignalSpy ready(m_view, &CHtmlEngineView::pageReady);
-    loadAndWait();
-    QCOMPARE(ready.count(), 1);
-    QVERIFY(m_view->hasElement("div_title"));
-    QVERIFY(!m_view->hasElement("no_such_element"));
-    QCOMPARE(m_view->value("div_title").toString(), QString("Title"));
-    QCOMPARE(m_view->tagName("richtext_edit"), QString("div"));
-    QCOMPARE(m_view->options("pick"), QStringList({ "one", "two" }));
-    QCOMPARE(m_view->value("pick").toString(), QString("one"));
-    QCOMPARE(m_view->attribute("btn", "type"), QString("button"));
-    // The page asks for "STYLES.CSS"; the resource is "styles.css".
-    QCOMPARE(pageText(m_view, "getComputedStyle(document.getElementById('probe')).width"), QString("123px"));
-}
-
-// Writes read back at once, before the page has them; once it has, it
-// reports its own form of them.
-void TestHtmlEngineView::writesBeforeReady_readBackAndReachThePage()
-{
-    QVERIFY(m_view->loadPage(kPage));
-    m_view->setValue("richtext_edit", "<p>one<br/>two");
-    m_view->appendOption("pick", "three");
-    m_view->setValue("pick", "three");
-    QVERIFY(m_view->saveHtml("richtext_edit").contains("<p>one<br/>two"));
-
-    QTRY_VERIFY_WITH_TIMEOUT(m_view->isReady(), 20000);
-    QTRY_COMPARE(pageText(m_view, "document.getElementById('richtext_edit').innerHTML"), QString("<p>one<br>two</p>"));
-    QTRY_COMPARE(m_view->elementHtml("richtext_edit"), QString("<p>one<br>two</p>"));
-    QTRY_COMPARE(m_view->options("pick"), QStringList({ "one", "two", "three" }));
-    QCOMPARE(m_view->value("pick").toString(), QString("three"));
-}
-
-void TestHtmlEngineView::setValue_textReadsBackAsEscapedHtml_data()
-{
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("textScript");
-    QTest::newRow("edit") << "div_title" << "document.getElementById('div_title').textContent";
-    QTest::newRow("drop-down") << "pick" << kPickText;
-}
-
-void TestHtmlEngineView::setValue_textReadsBackAsEscapedHtml()
-{
-    QFETCH(QString, id);
-    QFETCH(QString, textScript);
-    loadAndWait();
-    m_view->setValue(id, "Q&A <b>");
-    QCOMPARE(m_view->innerText(id), QString("Q&A <b>"));
-    QCOMPARE(m_view->elementHtml(id), QString("Q&amp;A &lt;b&gt;"));
-    QTRY_COMPARE(pageText(m_view, textScript), QString("Q&A <b>"));
-    QTRY_COMPARE(m_view->elementHtml(id), QString("Q&amp;A &lt;b&gt;"));
-}
-
-void TestHtmlEngineView::appendOptions_addsMissingInOrder()
-{
-    loadAndWait();
-    m_view->appendOptions("pick", { "b", "two", "a", "b" });
-    m_view->appendOption("pick", "two");
-    m_view->appendOption("pick", "http://example.com/a");
-    const QStringList expected = { "one", "two", "b", "a", "http://example.com/a" };
-    QCOMPARE(m_view->options("pick"), expected);
-    QVERIFY(m_view->hasOption("pick", "a"));
-    QVERIFY(!m_view->hasOption("pick", "A"));
-    QTRY_COMPARE(evalJs(m_view, kPickOptions).toStringList(), expected);
-    QCOMPARE(pageText(m_view, kPickText), QString("one"));
-
-    m_view->setValue("pick", "http://example.com/a");
-    QTRY_COMPARE(pageText(m_view, kPickText), QString("http://example.com/a"));
-}
-
-// The page reports a drop-down's options only in full reports; the reports
-// that follow each write must not shorten the list the program knows.
-void TestHtmlEngineView::appendOptions_listStaysWholeAfterPageReports()
-{
-    loadAndWait();
-    QStringList many;
-    for (int i = 0; i < 2000; ++i)
-        many.append(QString("http://example.com/%1").arg(i, 4, 10, QChar('0')));
-    m_view->appendOptions("pick", many);
-    m_view->setValue("pick", "typed");
-    QTRY_COMPARE(evalJs(m_view, "document.querySelectorAll('#pick .option').length").toInt(), 2002);
-    QTRY_COMPARE(pageText(m_view, kPickText), QString("typed"));
-    evalJs(m_view, kTypeIntoPick);
-    QTRY_COMPARE(m_view->value("pick").toString(), QString("typedx"));
-
-    const QStringList options = m_view->options("pick");
-    QCOMPARE(options.size(), 2002);
-    QCOMPARE(options.first(), QString("one"));
-    QCOMPARE(options.last(), QString("http://example.com/1999"));
-    QVERIFY(!m_view->hasOption("pick", "typedx"));
-}
-
-void TestHtmlEngineView::styleAndState_reachThePage()
-{
-    loadAndWait();
-    m_view->setStyleAttribute("pick", "color", "red");
-    QCOMPARE(m_view->styleAttribute("pick", "color"), QString("red"));
-    QTRY_COMPARE(pageText(m_view, "document.querySelector('#pick input').style.color"), QString("red"));
-    m_view->setStyleAttribute("pick", "color", QString());
-    QTRY_COMPARE(pageText(m_view, "document.querySelector('#pick input').style.color"), QString());
-
-    m_view->setElementState("btn", CHtmlEngineView::StateChecked | CHtmlEngineView::StateDisabled, 0);
-    QCOMPARE(m_view->elementState("btn"), uint(CHtmlEngineView::StateChecked | CHtmlEngineView::StateDisabled));
-    QTRY_COMPARE(pageText(m_view, "document.getElementById('btn').className"), QString("checked disabled"));
-    m_view->setElementState("btn", 0, CHtmlEngineView::StateDisabled);
-    QTRY_COMPARE(pageText(m_view, "document.getElementById('btn').className"), QString("checked"));
-
-    m_view->setElementState("richtext_edit", CHtmlEngineView::StateFocus, 0);
-    QCOMPARE(m_view->focusElement(), QString("richtext_edit"));
-    QTRY_COMPARE(pageText(m_view, "document.activeElement.id"), QString("richtext_edit"));
-    QTRY_VERIFY(m_view->elementState("richtext_edit") & CHtmlEngineView::StateFocus);
-}
-
-void TestHtmlEngineView::typing_reportsEditValueChanged()
-{
-    loadAndWait();
-    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
-    m_view->setValue("div_title", QString());
-    QVERIFY(focusAtEnd(m_view, "div_title"));
-    QTest::keyClicks(m_view->focusProxy(), "abc");
-    QTRY_COMPARE(m_view->elementHtml("div_title"), QString("abc"));
-    QVERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "div_title"));
-}
-
-void TestHtmlEngineView::clickAndPick_reportEvents()
-{
-    loadAndWait();
-    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
-    evalJs(m_view, "document.getElementById('btn').click()");
-    QTRY_VERIFY(hasEvent(events, CHtmlEngineView::ButtonClick, "btn"));
-
-    evalJs(m_view, "document.querySelectorAll('#pick .option')[1]"
-                   ".dispatchEvent(new MouseEvent('mousedown', { bubbles: true, cancelable: true }))");
-    QTRY_VERIFY(hasEvent(events, CHtmlEngineView::SelectSelectionChanged, "pick"));
-    QCOMPARE(m_view->value("pick").toString(), QString("two"));
-    QVERIFY(!hasEvent(events, CHtmlEngineView::EditValueChanged, "pick"));
-
-    evalJs(m_view, kTypeIntoPick);
-    QTRY_VERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "pick"));
-    QCOMPARE(m_view->value("pick").toString(), QString("twox"));
-    // The typed text reads back as the drop-down's HTML too.
-    evalJs(m_view, "document.execCommand('insertText', false, ' <&')");
-    QTRY_COMPARE(m_view->value("pick").toString(), QString("twox <&"));
-    QCOMPARE(m_view->elementHtml("pick"), QString("twox &lt;&amp;"));
-}
-
-void TestHtmlEngineView::saveHtml_wrapsMarkedSelection()
-{
-    loadAndWait();
-    setRichText("<p>Hello world</p>");
-    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
-    evalJs(m_view, selectTextScript("richtext_edit", 6, 9));
-    QTRY_COMPARE(m_view->selectionText("richtext_edit"), QString("wor"));
-    QVERIFY(hasEvent(events, CHtmlEngineView::UiStateChanged, "richtext_edit"));
-
-    const QString saved = m_view->saveHtml("richtext_edit");
-    QVERIFY(saved.startsWith("<html>"));
-    QVERIFY(saved.contains("<body>\r\n<p>Hello <!--StartSelection-->wor<!--EndSelection-->ld</p>\r\n</body>"));
-    int start = -1, end = -1;
-    QVERIFY(m_view->selection("richtext_edit", &start, &end));
-    QCOMPARE(start, 6);
-    QCOMPARE(end, 9);
-}
-
-void TestHtmlEngineView::selectionHtml_holdsFragmentMarkersOnlyForSelection()
-{
-    loadAndWait();
-    setRichText("<p>Hello <b>bold</b> world</p>");
-    QVERIFY(m_view->selectionHtml("richtext_edit").isEmpty());
-    // A caret gets both selection markers side by side, and no fragment.
-    evalJs(m_view, selectTextScript("richtext_edit", 2, 2));
-    QTRY_VERIFY(m_view->saveHtml("richtext_edit").contains("He<!--StartSelection--><!--EndSelection-->llo"));
-    QVERIFY(m_view->selectionHtml("richtext_edit").isEmpty());
-
-    evalJs(m_view, "(function(){ const p = document.querySelector('#richtext_edit p');"
-                   " const r = document.createRange(); r.setStart(p.firstChild, 6); r.setEnd(p.lastChild, 3);"
-                   " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
-    QTRY_COMPARE(m_view->selectionText("richtext_edit"), QString("bold wo"));
-    const QString html = QString::fromUtf8(m_view->selectionHtml("richtext_edit"));
-    QVERIFY2(html.contains("<!--StartFragment--><b>bold</b> wo<!--EndFragment-->"), qPrintable(html));
-}
-
-void TestHtmlEngineView::insertHtml_andCurrentStyle()
-{
-    loadAndWait();
-    setRichText("<p>plain</p>");
-    evalJs(m_view, selectTextScript("richtext_edit", 5, 5));
-    QTRY_COMPARE(m_view->focusElement(), QString("richtext_edit"));
-
-    QSignalSpy events(m_view, &CHtmlEngineView::elementEvent);
-    QVERIFY(m_view->callMethod("richtext_edit", "insertHtml", { "<strong>x</strong>" }).isNull());
-    QTRY_VERIFY(m_view->elementHtml("richtext_edit").contains("<strong>x</strong>"));
-    QVERIFY(hasEvent(events, CHtmlEngineView::EditValueChanged, "richtext_edit"));
-    QTRY_COMPARE(m_view->callMethod("richtext_edit", "canUndo").toInt(), 1);
-
-    evalJs(m_view, "(function(){ const t = document.querySelector('#richtext_edit strong').firstChild;"
-                   " const r = document.createRange(); r.setStart(t, 0); r.setEnd(t, 1);"
-                   " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
-    QTRY_COMPARE(m_view->callMethod("richtext_edit", "getCurrentObjects").toList(), QVariantList({ "p", "strong" }));
-    const QVariantMap style = m_view->callMethod("richtext_edit", "getCurrentStyle").toMap();
-    QCOMPARE(style.value("font-weight").toInt(), 700);
-    QCOMPARE(style.value("font-style").toString(), QString("normal"));
-    QCOMPARE(style.value("text-decoration").toString(), QString("none"));
-}
-
-void TestHtmlEngineView::hostileDescription_runsNothingAndIsKept()
-{
-    loadAndWait();
-    const QString hostile = "<p>a</p><script>window.tidrelRan = 1;</script>"
-                            "<img src=\"missing.png\" onerror=\"window.tidrelRan = 2\">";
-    m_view->setValue("richtext_edit", hostile);
-    QTRY_VERIFY(m_view->elementHtml("richtext_edit").contains("onerror="));
-    // Wait until the image has failed, which is when the handler would run.
-    QTRY_COMPARE(evalJs(m_view, "document.querySelector('#richtext_edit img').complete").toBool(), true);
-    QTRY_COMPARE(evalJs(m_view, "document.querySelector('#richtext_edit img').naturalWidth").toInt(), 0);
-    QCOMPARE(pageText(m_view, "typeof window.tidrelRan"), QString("undefined"));
-
-    const QString saved = m_view->saveHtml("richtext_edit");
-    QVERIFY(saved.contains("<script>window.tidrelRan = 1;</script>"));
-    QVERIFY(saved.contains("onerror=\"window.tidrelRan = 2\""));
-}
 
 QTEST_MAIN(TestHtmlEngineView)
 #include "tst_htmlengineview.moc"

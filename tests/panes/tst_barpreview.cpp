@@ -50,25 +50,198 @@ class TestBarPreview : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+    }
+    void init()
+    {
+        QFile::remove(GetSettingsPath());
+        PreviewBarSetting::setValue(1);
+        const QString path = m_dir.filePath(QStringLiteral("feed.xml"));
+        QVERIFY(writeFeed(path, postsDescribed({QStringLiteral("a<p>b</p>"), QStringLiteral("x<BR><BR>y")})));
+        m_doc = std::make_unique<CRSSEditDoc>();
+        QString error;
+        QVERIFY2(m_doc->OnOpenDocument(path, &error), qPrintable(error));
+        m_doc->addView(&m_recorder);
+        m_host = std::make_unique<QMainWindow>();
+        m_host->setCentralWidget(new QWidget);
+        m_pane = new CBarPreview(QStringLiteral("Preview"), m_doc.get(), m_host.get());
+        m_host->addDockWidget(Qt::BottomDockWidgetArea, m_pane);
+        m_recorder.notes.clear();
+    }
+    void cleanup()
+    {
+        m_host.reset();
+        m_pane = nullptr;
+        m_doc->removeView(&m_recorder);
+        m_doc.reset();
+        m_recorder.notes.clear();
+    }
 
-    void withLineBreaks_breaksAtParagraphsAndBreaksOnce_data();
-    void withLineBreaks_breaksAtParagraphsAndBreaksOnce();
-    void selectPost_showsDescriptionWithTagsInBoldBlue_data();
-    void selectPost_showsDescriptionWithTagsInBoldBlue();
-    void descriptionEdited_showsGivenTextOnceAndPlain();
-    void showing_isNotTakenForTypingAndOtherHintsIgnored();
-    void typing_marksModifiedAndSendsText();
-    void pane_usesTooltipColoursAndNormalWeight();
-    void closeButton_hidesAndStoresHidden();
-    void caption_runsAlongLeftSideWhenDockedAtBottom();
-    void caption_activeWhileFocusInside();
-    void minimumSize_largerWhenFloating();
+    void withLineBreaks_breaksAtParagraphsAndBreaksOnce_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("paragraph") << "a<p>b</p>" << "a<p>\nb\n</p>";
+        QTest::newRow("upper case") << "<P>a</P>" << "<P>\na\n</P>";
+        QTest::newRow("two breaks in a row") << "x<BR><BR>y" << "x<BR>\n<BR>\ny";
+        QTest::newRow("three breaks in a row") << "<br><br><br>" << "<br>\n<br>\n<br>\n";
+        QTest::newRow("empty paragraph") << "<p></p>" << "<p>\n</p>";
+        QTest::newRow("CR LF already after break") << "x<BR>\r\ny" << "x<BR>\r\ny";
+        QTest::newRow("LF already after break") << "x<br>\ny" << "x<br>\ny";
+        QTest::newRow("LF already before closing tag") << "a\n</p>" << "a\n</p>";
+        QTest::newRow("tag with attributes untouched") << "<p class=\"x\">a" << "<p class=\"x\">a";
+        QTest::newRow("no tags") << "plain text" << "plain text";
+        QTest::newRow("empty") << "" << "";
+    }
+    void withLineBreaks_breaksAtParagraphsAndBreaksOnce()
+    {
+        QFETCH(QString, html);
+        QFETCH(QString, expected);
+        QCOMPARE(CBarPreview::withLineBreaks(html), expected);
+        QCOMPARE(CBarPreview::withLineBreaks(expected), expected);
+    }
+    void selectPost_showsDescriptionWithTagsInBoldBlue_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("paragraph, three lines") << "a<p>b</p>" << "a[<p>]\nb\n[</p>]";
+        QTest::newRow("two breaks") << "x<BR><BR>y" << "x[<BR>]\n[<BR>]\ny";
+        QTest::newRow("open bracket without close ends highlighting") << "a<b>c<d e" << "a[<b>]c<d e";
+        QTest::newRow("tag over two lines") << "<a\nhref=\"u\">l</a>" << "[<a]\n[href=\"u\">]l[</a>]";
+        QTest::newRow("no tags") << "just text" << "just text";
+    }
+    void selectPost_showsDescriptionWithTagsInBoldBlue()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, expected);
+        QVERIFY(m_doc->feed()->SetPostDescription(0, description));
+        m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+        QCOMPARE(markedText(m_pane->editor()), expected);
+        QCOMPARE(m_pane->editor()->textCursor().position(), 0);
+    }
+    void descriptionEdited_showsGivenTextOnceAndPlain()
+    {
+        QPlainTextEdit *editor = m_pane->editor();
+        m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 1);
+        const QString shown = editor->toPlainText();
+        QCOMPARE(shown, QStringLiteral("x<BR>\n<BR>\ny"));
+        m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant());
+        QCOMPARE(editor->toPlainText(), shown);
+        m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(shown));
+        QCOMPARE(editor->toPlainText(), shown);
+        QCOMPARE(editor->document()->blockCount(), 3);
+
+        // Text after a caret inside a tag does not take the tag's colour.
+        QTextCursor insideTag = editor->textCursor();
+        insideTag.setPosition(2);
+        editor->setTextCursor(insideTag);
+        m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("plain <b>new</b>")));
+        QCOMPARE(markedText(editor), QStringLiteral("plain [<b>]new[</b>]"));
+    }
+    void showing_isNotTakenForTypingAndOtherHintsIgnored()
+    {
+        QSignalSpy modified(m_doc.get(), &CRSSEditDoc::modifiedChanged);
+        m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+        for (int hint : {HINT_COMMIT_POST, HINT_POSTS_INSERTED, HINT_TITLE_CHANGED, HINT_FEED_RESET})
+            m_pane->OnRSSNotify(nullptr, hint, 1);
+        QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>"));
+        m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>x</p>")));
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(modified.count(), 0);
+        QCOMPARE(m_recorder.notes.size(), 0);
+    }
+    void typing_marksModifiedAndSendsText()
+    {
+        showPane();
+        m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+        m_pane->editor()->setFocus();
+        QTest::keyClick(m_pane->editor(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(m_pane->editor(), QStringLiteral("z"));
+
+        QVERIFY(m_doc->IsModified());
+        QCOMPARE(m_recorder.dataOf(HINT_DESCRIPTION_EDITED).size(), 1);
+        const RecordingObserver::Note &note = m_recorder.notes.last();
+        QCOMPARE(note.sender, static_cast<CRSSObserver *>(m_pane));
+        QCOMPARE(note.data.toString(), QStringLiteral("a<p>\nb\n</p>z"));
+        // The pane keeps what the user typed; it is not laid out again.
+        QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>z"));
+    }
+    void pane_usesTooltipColoursAndNormalWeight()
+    {
+        const QPalette colors = m_pane->editor()->palette();
+        QCOMPARE(colors.color(QPalette::Active, QPalette::Base), colors.color(QPalette::Active, QPalette::ToolTipBase));
+        QCOMPARE(colors.color(QPalette::Active, QPalette::Text), colors.color(QPalette::Active, QPalette::ToolTipText));
+        QCOMPARE(m_pane->editor()->font().weight(), QFont::Normal);
+    }
+    void closeButton_hidesAndStoresHidden()
+    {
+        showPane();
+        auto *caption = qobject_cast<CBarCaption *>(m_pane->titleBarWidget());
+        QVERIFY(caption);
+        auto *close = caption->findChild<QToolButton *>();
+        QVERIFY(close);
+        QTest::mouseClick(close, Qt::LeftButton);
+
+        QVERIFY(m_pane->isHidden());
+        QCOMPARE(PreviewBarSetting::value(), 0);
+        QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
+    }
+    void caption_runsAlongLeftSideWhenDockedAtBottom()
+    {
+        showPane();
+        QWidget *caption = m_pane->titleBarWidget();
+        QVERIFY(m_pane->hasVerticalCaption());
+        QTRY_VERIFY(caption->height() > caption->width());
+        QCOMPARE(caption->x(), 0);
+        QVERIFY(m_pane->editor()->geometry().left() >= caption->geometry().right());
+
+        m_pane->setFloating(true);
+        QVERIFY(!m_pane->hasVerticalCaption());
+        QTRY_VERIFY(caption->width() > caption->height());
+
+        m_pane->setFloating(false);
+        QVERIFY(m_pane->hasVerticalCaption());
+    }
+    void caption_activeWhileFocusInside()
+    {
+        showPane();
+        auto *elsewhere = new QPlainTextEdit;
+        m_host->setCentralWidget(elsewhere);
+        QSignalSpy activeChanges(m_pane, &CSizingControlBarCF::activeChanged);
+        elsewhere->setFocus();
+        QTRY_VERIFY(!m_pane->isActive());
+        activeChanges.clear();
+        m_pane->editor()->setFocus();
+        QTRY_VERIFY(m_pane->isActive());
+        elsewhere->setFocus();
+        QTRY_VERIFY(!m_pane->isActive());
+        QCOMPARE(activeChanges.count(), 2);
+    }
+    void minimumSize_largerWhenFloating()
+    {
+        showPane();
+        m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
+        QTRY_COMPARE(m_pane->height(), 32);
+
+        m_pane->setFloating(true);
+        m_pane->resize(1, 1);
+        QCOMPARE(m_pane->size(), QSize(37, 32));
+
+        m_pane->setFloating(false);
+        m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
+        QTRY_COMPARE(m_pane->height(), 32);
+    }
 
 private:
-    void showPane();
+    void showPane()
+    {
+        m_host->resize(600, 400);
+        m_host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+    }
 
     QTemporaryDir m_dir;
     std::unique_ptr<CRSSEditDoc> m_doc;
@@ -76,211 +249,6 @@ private:
     std::unique_ptr<QMainWindow> m_host;
     CBarPreview *m_pane = nullptr;
 };
-
-void TestBarPreview::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_dir.isValid());
-}
-
-void TestBarPreview::init()
-{
-    QFile::remove(GetSettingsPath());
-    PreviewBarSetting::setValue(1);
-    const QString path = m_dir.filePath(QStringLiteral("feed.xml"));
-    QVERIFY(writeFeed(path, postsDescribed({QStringLiteral("a<p>b</p>"), QStringLiteral("x<BR><BR>y")})));
-    m_doc = std::make_unique<CRSSEditDoc>();
-    QString error;
-    QVERIFY2(m_doc->OnOpenDocument(path, &error), qPrintable(error));
-    m_doc->addView(&m_recorder);
-    m_host = std::make_unique<QMainWindow>();
-    m_host->setCentralWidget(new QWidget);
-    m_pane = new CBarPreview(QStringLiteral("Preview"), m_doc.get(), m_host.get());
-    m_host->addDockWidget(Qt::BottomDockWidgetArea, m_pane);
-    m_recorder.notes.clear();
-}
-
-void TestBarPreview::cleanup()
-{
-    m_host.reset();
-    m_pane = nullptr;
-    m_doc->removeView(&m_recorder);
-    m_doc.reset();
-    m_recorder.notes.clear();
-}
-
-void TestBarPreview::showPane()
-{
-    m_host->resize(600, 400);
-    m_host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
-}
-
-void TestBarPreview::withLineBreaks_breaksAtParagraphsAndBreaksOnce_data()
-{
-    QTest::addColumn<QString>("html");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("paragraph") << "a<p>b</p>" << "a<p>\nb\n</p>";
-    QTest::newRow("upper case") << "<P>a</P>" << "<P>\na\n</P>";
-    QTest::newRow("two breaks in a row") << "x<BR><BR>y" << "x<BR>\n<BR>\ny";
-    QTest::newRow("three breaks in a row") << "<br><br><br>" << "<br>\n<br>\n<br>\n";
-    QTest::newRow("empty paragraph") << "<p></p>" << "<p>\n</p>";
-    QTest::newRow("CR LF already after break") << "x<BR>\r\ny" << "x<BR>\r\ny";
-    QTest::newRow("LF already after break") << "x<br>\ny" << "x<br>\ny";
-    QTest::newRow("LF already before closing tag") << "a\n</p>" << "a\n</p>";
-    QTest::newRow("tag with attributes untouched") << "<p class=\"x\">a" << "<p class=\"x\">a";
-    QTest::newRow("no tags") << "plain text" << "plain text";
-    QTest::newRow("empty") << "" << "";
-}
-
-void TestBarPreview::withLineBreaks_breaksAtParagraphsAndBreaksOnce()
-{
-    QFETCH(QString, html);
-    QFETCH(QString, expected);
-    QCOMPARE(CBarPreview::withLineBreaks(html), expected);
-    QCOMPARE(CBarPreview::withLineBreaks(expected), expected);
-}
-
-void TestBarPreview::selectPost_showsDescriptionWithTagsInBoldBlue_data()
-{
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("paragraph, three lines") << "a<p>b</p>" << "a[<p>]\nb\n[</p>]";
-    QTest::newRow("two breaks") << "x<BR><BR>y" << "x[<BR>]\n[<BR>]\ny";
-    QTest::newRow("open bracket without close ends highlighting") << "a<b>c<d e" << "a[<b>]c<d e";
-    QTest::newRow("tag over two lines") << "<a\nhref=\"u\">l</a>" << "[<a]\n[href=\"u\">]l[</a>]";
-    QTest::newRow("no tags") << "just text" << "just text";
-}
-
-void TestBarPreview::selectPost_showsDescriptionWithTagsInBoldBlue()
-{
-    QFETCH(QString, description);
-    QFETCH(QString, expected);
-    QVERIFY(m_doc->feed()->SetPostDescription(0, description));
-    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
-    QCOMPARE(markedText(m_pane->editor()), expected);
-    QCOMPARE(m_pane->editor()->textCursor().position(), 0);
-}
-
-void TestBarPreview::descriptionEdited_showsGivenTextOnceAndPlain()
-{
-    QPlainTextEdit *editor = m_pane->editor();
-    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 1);
-    const QString shown = editor->toPlainText();
-    QCOMPARE(shown, QStringLiteral("x<BR>\n<BR>\ny"));
-    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant());
-    QCOMPARE(editor->toPlainText(), shown);
-    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(shown));
-    QCOMPARE(editor->toPlainText(), shown);
-    QCOMPARE(editor->document()->blockCount(), 3);
-
-    // Text after a caret inside a tag does not take the tag's colour.
-    QTextCursor insideTag = editor->textCursor();
-    insideTag.setPosition(2);
-    editor->setTextCursor(insideTag);
-    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("plain <b>new</b>")));
-    QCOMPARE(markedText(editor), QStringLiteral("plain [<b>]new[</b>]"));
-}
-
-void TestBarPreview::showing_isNotTakenForTypingAndOtherHintsIgnored()
-{
-    QSignalSpy modified(m_doc.get(), &CRSSEditDoc::modifiedChanged);
-    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
-    for (int hint : {HINT_COMMIT_POST, HINT_POSTS_INSERTED, HINT_TITLE_CHANGED, HINT_FEED_RESET})
-        m_pane->OnRSSNotify(nullptr, hint, 1);
-    QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>"));
-    m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>x</p>")));
-    QVERIFY(!m_doc->IsModified());
-    QCOMPARE(modified.count(), 0);
-    QCOMPARE(m_recorder.notes.size(), 0);
-}
-
-void TestBarPreview::typing_marksModifiedAndSendsText()
-{
-    showPane();
-    m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
-    m_pane->editor()->setFocus();
-    QTest::keyClick(m_pane->editor(), Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClicks(m_pane->editor(), QStringLiteral("z"));
-
-    QVERIFY(m_doc->IsModified());
-    QCOMPARE(m_recorder.dataOf(HINT_DESCRIPTION_EDITED).size(), 1);
-    const RecordingObserver::Note &note = m_recorder.notes.last();
-    QCOMPARE(note.sender, static_cast<CRSSObserver *>(m_pane));
-    QCOMPARE(note.data.toString(), QStringLiteral("a<p>\nb\n</p>z"));
-    // The pane keeps what the user typed; it is not laid out again.
-    QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>z"));
-}
-
-void TestBarPreview::pane_usesTooltipColoursAndNormalWeight()
-{
-    const QPalette colors = m_pane->editor()->palette();
-    QCOMPARE(colors.color(QPalette::Active, QPalette::Base), colors.color(QPalette::Active, QPalette::ToolTipBase));
-    QCOMPARE(colors.color(QPalette::Active, QPalette::Text), colors.color(QPalette::Active, QPalette::ToolTipText));
-    QCOMPARE(m_pane->editor()->font().weight(), QFont::Normal);
-}
-
-void TestBarPreview::closeButton_hidesAndStoresHidden()
-{
-    showPane();
-    auto *caption = qobject_cast<CBarCaption *>(m_pane->titleBarWidget());
-    QVERIFY(caption);
-    auto *close = caption->findChild<QToolButton *>();
-    QVERIFY(close);
-    QTest::mouseClick(close, Qt::LeftButton);
-
-    QVERIFY(m_pane->isHidden());
-    QCOMPARE(PreviewBarSetting::value(), 0);
-    QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
-}
-
-void TestBarPreview::caption_runsAlongLeftSideWhenDockedAtBottom()
-{
-    showPane();
-    QWidget *caption = m_pane->titleBarWidget();
-    QVERIFY(m_pane->hasVerticalCaption());
-    QTRY_VERIFY(caption->height() > caption->width());
-    QCOMPARE(caption->x(), 0);
-    QVERIFY(m_pane->editor()->geometry().left() >= caption->geometry().right());
-
-    m_pane->setFloating(true);
-    QVERIFY(!m_pane->hasVerticalCaption());
-    QTRY_VERIFY(caption->width() > caption->height());
-
-    m_pane->setFloating(false);
-    QVERIFY(m_pane->hasVerticalCaption());
-}
-
-void TestBarPreview::caption_activeWhileFocusInside()
-{
-    showPane();
-    auto *elsewhere = new QPlainTextEdit;
-    m_host->setCentralWidget(elsewhere);
-    QSignalSpy activeChanges(m_pane, &CSizingControlBarCF::activeChanged);
-    elsewhere->setFocus();
-    QTRY_VERIFY(!m_pane->isActive());
-    activeChanges.clear();
-    m_pane->editor()->setFocus();
-    QTRY_VERIFY(m_pane->isActive());
-    elsewhere->setFocus();
-    QTRY_VERIFY(!m_pane->isActive());
-    QCOMPARE(activeChanges.count(), 2);
-}
-
-void TestBarPreview::minimumSize_largerWhenFloating()
-{
-    showPane();
-    m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
-    QTRY_COMPARE(m_pane->height(), 32);
-
-    m_pane->setFloating(true);
-    m_pane->resize(1, 1);
-    QCOMPARE(m_pane->size(), QSize(37, 32));
-
-    m_pane->setFloating(false);
-    m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
-    QTRY_COMPARE(m_pane->height(), 32);
-}
 
 QTEST_MAIN(TestBarPreview)
 #include "tst_barpreview.moc"

@@ -43,10 +43,9 @@ public:
         doc.removeView(&view);
     }
 
-    CRSSObserver *sender() const { return bar.get(); }
     CPostsListCtrl *list() const { return bar->listCtrl(); }
     CPostsModel *model() const { return bar->postsModel(); }
-    QList<int> sent(int hint) const { return view.sentBy(sender(), hint); }
+    QList<int> sent(int hint) const { return view.sentBy(bar.get(), hint); }
 
     QStringList rowTitles() const
     {
@@ -98,405 +97,359 @@ class TestBarRssItems : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void feedReset_fillsRowsWithTipsAndShowsFirstPostAtOnce();
-    void arrowKeys_reportOnlyTheRowWhereTheUserStops();
-    void selectNotice_movesSelectionWithoutReporting();
-    void emptyFeed_showsEmptyTextAndZeroCaption();
-    void longTitles_leaveDateColumnInSight();
+    void feedReset_fillsRowsWithTipsAndShowsFirstPostAtOnce()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        QCOMPARE(f.rowTitles(), kFivePosts);
+        QCOMPARE(f.model()->index(2, CPostsModel::DateColumn).data().toString(), QStringLiteral("03 Mar 2026 09:00:00 GMT"));
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
+        // Reported before any timer could run.
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+        QCOMPARE(f.doc.currentPost(), 0);
+        QCOMPARE(f.selectedRows(), QList<int>{0});
 
-    void rename_escapeKeepsTitleAndReturnStoresIt();
-    void addPost_showsAllRowsAndRenamesNewPost();
-
-    void columnClick_sortsOneWayAndKeepsSelection();
-
-    void filterTyping_filtersOnceWithMatchesInFeedOrder();
-    void filterWithoutMatch_emptiesListAndTurnsRed();
-    void filterClose_showsAllPostsInFeedOrder();
-
-    void returnTabAndDoubleClick_sendFocusToEditor();
-    void deletePost_rebuildsRowsInSortOrder();
-    void reload_rebuildsRowsAndMarksCurrentPost();
-    void contextMenusAndCopyTitle_copyCurrentTitle();
-
-    void shadedColor_data();
-    void shadedColor();
-    void rowPainting_shadesOddRowsAndFramesCurrentRowUnlessRenaming();
-};
-
-void TestBarRssItems::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestBarRssItems::feedReset_fillsRowsWithTipsAndShowsFirstPostAtOnce()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    QCOMPARE(f.rowTitles(), kFivePosts);
-    QCOMPARE(f.model()->index(2, CPostsModel::DateColumn).data().toString(), QStringLiteral("03 Mar 2026 09:00:00 GMT"));
-    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
-    // Reported before any timer could run.
-    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
-    QCOMPARE(f.doc.currentPost(), 0);
-    QCOMPARE(f.selectedRows(), QList<int>{0});
-
-    QCOMPARE(f.model()->tipTitle(1), QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]"));
-    QCOMPARE(f.model()->tipText(1), QStringLiteral("Text of Post 2\r\n\r\nhttp://example.org/1.html"));
-    const QString tooltip = f.model()->index(1, CPostsModel::DateColumn).data(Qt::ToolTipRole).toString();
-    QVERIFY(tooltip.contains(QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]")));
-    QVERIFY(tooltip.contains(QStringLiteral("http://example.org/1.html")));
-}
-
-void TestBarRssItems::arrowKeys_reportOnlyTheRowWhereTheUserStops()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    f.view.notes.clear();
-    f.list()->setFocus();
-    QTest::keyClick(f.list(), Qt::Key_Down);
-    QTest::keyClick(f.list(), Qt::Key_Down);
-    QTest::keyClick(f.list(), Qt::Key_Down);
-    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
-
-    QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{3});
-    // The post being left is written back first.
-    QCOMPARE(f.sent(HINT_COMMIT_POST), QList<int>{0});
-    QCOMPARE(f.doc.currentPost(), 3);
-}
-
-void TestBarRssItems::selectNotice_movesSelectionWithoutReporting()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    f.doc.OnCommand(ID_SORT_BY_DATE); // rows: posts 4, 3, 2, 1, 0
-    f.view.notes.clear();
-
-    f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
-    QCOMPARE(f.currentPost(), 1);
-    QCOMPARE(f.selectedRows(), QList<int>{3});
-    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
-}
-
-// Regression: a long title sized the Posts column past the list's edge and
-// pushed the dates out of sight.
-void TestBarRssItems::longTitles_leaveDateColumnInSight()
-{
-    PostsBar f(postsTitled({"A title far too long for a narrow list, about Python, sed, awk, cut and Perl "
-                            "and everything else a sysadmin would ever want to say",
-                            "Short"}));
-    f.bar->resize(480, 300);
-    CPostsListCtrl *list = f.list();
-    QTRY_COMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
-    QVERIFY(list->columnWidth(1) > list->fontMetrics().horizontalAdvance(QStringLiteral("02 Mar 2026 09:00:00 GMT")));
-    QVERIFY(list->columnWidth(0) >= list->viewport()->width() / 2);
-}
-
-void TestBarRssItems::emptyFeed_showsEmptyTextAndZeroCaption()
-{
-    PostsBar f({});
-    QCOMPARE(f.model()->rowCount(), 0);
-    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [0]"));
-    QCOMPARE(f.list()->emptyText(), QStringLiteral("RSS Items"));
-    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
-
-    const QImage image = f.list()->viewport()->grab().toImage();
-    const QColor base = f.list()->palette().color(QPalette::Base).toRgb();
-    // Text in the middle, nothing in the corners.
-    const QImage middle = image.copy(image.width() / 4, image.height() / 2 - 10, image.width() / 2, 21);
-    QImage blank(middle.size(), middle.format());
-    blank.fill(base);
-    QVERIFY(middle != blank);
-    QCOMPARE(pixelAt(image, 3, 3), base);
-    QCOMPARE(pixelAt(image, image.width() - 4, image.height() - 4), base);
-}
-
-void TestBarRssItems::rename_escapeKeepsTitleAndReturnStoresIt()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
-    QTest::keyClicks(f.renameEditor(), QStringLiteral("Dropped"));
-    QTest::keyClick(f.renameEditor(), Qt::Key_Escape);
-    QVERIFY(!f.list()->isRenaming());
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(f.doc.feed()->GetPostTitle(0), QStringLiteral("Post 1"));
-    QVERIFY(!f.doc.IsModified());
-    QCOMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>());
-
-    f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
-    f.view.notes.clear();
-    QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
-    QVERIFY(f.list()->isRenaming());
-    QPlainTextEdit *editor = f.renameEditor();
-    QVERIFY(editor);
-    QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("Post 3"));
-    QCOMPARE(QFontInfo(editor->font()).pixelSize(), QFontInfo(f.list()->font()).pixelSize() * 3 / 2);
-    QCOMPARE(editor->height(), f.list()->visualRect(f.model()->index(2, 0)).height() * 2);
-    QCOMPARE(editor->palette().color(QPalette::Text), QColor(255, 0, 0));
-    QCOMPARE(editor->palette().color(QPalette::Base), QToolTip::palette().color(QPalette::ToolTipBase));
-
-    QTest::keyClicks(editor, QStringLiteral("Renamed"));
-    QTest::keyClick(editor, Qt::Key_Return);
-    QVERIFY(!f.list()->isRenaming());
-    QCOMPARE(f.doc.feed()->GetPostTitle(2), QStringLiteral("Renamed"));
-    QCOMPARE(f.rowTitles().at(2), QStringLiteral("Renamed"));
-    QVERIFY(f.doc.IsModified());
-    QTRY_COMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>{2});
-}
-
-void TestBarRssItems::addPost_showsAllRowsAndRenamesNewPost()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    f.doc.OnCommand(ID_FILTERING);
-    QTest::keyClicks(f.bar->filterBox(), QStringLiteral("3"));
-    QTRY_COMPARE(f.rowTitles(), QStringList{"Post 3"});
-    f.view.notes.clear();
-
-    QVERIFY(f.doc.OnCommand(ID_POST_ADD));
-    QCOMPARE(f.model()->rowCount(), 6);
-    QCOMPARE(f.currentPost(), 0);
-    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [6]"));
-    QVERIFY(f.list()->isRenaming());
-    // The new post joins the history once the selection delay is over.
-    QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
-}
-
-void TestBarRssItems::columnClick_sortsOneWayAndKeepsSelection()
-{
-    QList<TestPost> posts = postsTitled({"b", "B", "a"});
-    std::swap(posts[1].pubDate, posts[2].pubDate);
-    PostsBar f(posts);
-    f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
-    f.view.notes.clear();
-
-    f.clickColumn(CPostsModel::DateColumn);
-    QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
-    QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
-    QCOMPARE(f.currentPost(), 2);
-
-    f.clickColumn(CPostsModel::DateColumn);
-    QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
-    // Sent without a sender, so the bar sorted on its own notice each time.
-    QCOMPARE(f.view.sentBy(nullptr, HINT_SORT_CHANGED).size(), 2);
-
-    f.clickColumn(CPostsModel::TitleColumn);
-    QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
-    QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
-    QCOMPARE(f.currentPost(), 2);
-    QCOMPARE(f.selectedRows(), QList<int>{1});
-    QVERIFY(!f.list()->header()->isSortIndicatorShown());
-}
-
-void TestBarRssItems::filterTyping_filtersOnceWithMatchesInFeedOrder()
-{
-    PostsBar f(postsTitled({"Zabc last but first", "ABC news today", "a b c spaced", "Other", "the xabcx post"}));
-    f.doc.OnCommand(ID_SORT_BY_TITLE);
-    QVERIFY(f.doc.OnCommand(ID_FILTERING));
-    QLineEdit *box = f.bar->filterBox();
-    QVERIFY(box);
-    QVERIFY(f.doc.isFilterBoxOpen());
-    f.view.notes.clear();
-
-    QTest::keyClicks(box, QStringLiteral(" ABC "));
-    QCOMPARE(box->text(), QStringLiteral(" abc "));
-    QCOMPARE(f.model()->rowCount(), 5);
-    QTRY_COMPARE(f.rowTitles(), (QStringList{"Zabc last but first", "ABC news today", "the xabcx post"}));
-    // Applied once: one commit of its own, then row 0's post shown at once
-    // (which commits again on its way).
-    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
-    QCOMPARE(f.sent(HINT_COMMIT_POST), (QList<int>{0, 0}));
-    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
-    QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
-
-    // A sort then orders the matches.
-    f.clickColumn(CPostsModel::TitleColumn);
-    QCOMPARE(f.rowTitles(), (QStringList{"ABC news today", "Zabc last but first", "the xabcx post"}));
-}
-
-void TestBarRssItems::filterWithoutMatch_emptiesListAndTurnsRed()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    f.doc.OnCommand(ID_FILTERING);
-    QLineEdit *box = f.bar->filterBox();
-    QTest::keyClicks(box, QStringLiteral("zzz"));
-    QTRY_COMPARE(f.model()->rowCount(), 0);
-    QCOMPARE(box->palette().color(QPalette::Text), QColor(255, 0, 0));
-
-    box->clear();
-    QTRY_COMPARE(f.model()->rowCount(), 5);
-    QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
-}
-
-// Escape clears the text first, then closes the box; the Filtering command
-// closes it at once. Either way every post is back, in feed order.
-void TestBarRssItems::filterClose_showsAllPostsInFeedOrder()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    f.doc.OnCommand(ID_SORT_BY_DATE);
-    f.doc.OnCommand(ID_FILTERING);
-    QLineEdit *box = f.bar->filterBox();
-    QTest::keyClicks(box, QStringLiteral("post"));
-    QTest::keyClick(box, Qt::Key_Escape);
-    QCOMPARE(box->text(), QString());
-    QCOMPARE(f.bar->filterBox(), box);
-    QTest::keyClick(box, Qt::Key_Escape);
-    QTRY_VERIFY(!f.bar->filterBox());
-    QVERIFY(!f.doc.isFilterBoxOpen());
-    QCOMPARE(f.rowTitles(), kFivePosts);
-
-    f.doc.OnCommand(ID_FILTERING);
-    QTest::keyClicks(f.bar->filterBox(), QStringLiteral("4"));
-    QTRY_COMPARE(f.rowTitles(), QStringList{"Post 4"});
-    QCOMPARE(f.doc.currentPost(), 3);
-    f.view.notes.clear();
-    f.doc.OnCommand(ID_FILTERING);
-    QVERIFY(!f.bar->filterBox());
-    QCOMPARE(f.rowTitles(), kFivePosts);
-    QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
-    QCOMPARE(f.doc.currentPost(), 0);
-}
-
-void TestBarRssItems::returnTabAndDoubleClick_sendFocusToEditor()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    QTest::keyClick(f.list(), Qt::Key_Return);
-    QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 1);
-    QTest::keyClick(f.list(), Qt::Key_Tab);
-    QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 2);
-    const QRect row = f.list()->visualRect(f.model()->index(3, 0));
-    QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
-    QTest::mouseDClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
-    QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
-
-    // Return while renaming belongs to the rename.
-    f.doc.OnCommand(ID_POST_RENAME);
-    QTest::keyClick(f.renameEditor(), Qt::Key_Return);
-    QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
-}
-
-void TestBarRssItems::deletePost_rebuildsRowsInSortOrder()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    f.doc.OnCommand(ID_SORT_BY_DATE);
-    f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
-    QCOMPARE(f.selectedRows(), QList<int>{2});
-    // The Delete key is not the command.
-    QTest::keyClick(f.list(), Qt::Key_Delete);
-    QCOMPARE(f.model()->rowCount(), 5);
-
-    QVERIFY(f.doc.OnCommand(ID_POST_DELETE));
-    QCOMPARE(f.rowTitles(), (QStringList{"Post 5", "Post 4", "Post 2", "Post 1"}));
-    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [4]"));
-    // The post that moved into the gap is current and its row marked.
-    QCOMPARE(f.doc.currentPost(), 2);
-    QCOMPARE(f.currentPost(), 2);
-}
-
-void TestBarRssItems::reload_rebuildsRowsAndMarksCurrentPost()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    f.doc.OnCommand(ID_SORT_BY_DATE);
-    f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
-    QVERIFY(writeFeed(f.path, postsTitled(kFivePosts.mid(0, 3))));
-
-    QVERIFY(f.doc.OnCommand(ID_POST_RELOAD));
-    QCOMPARE(f.rowTitles(), (QStringList{"Post 3", "Post 2", "Post 1"}));
-    QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [3]"));
-    QCOMPARE(f.doc.currentPost(), 1);
-    QCOMPARE(f.currentPost(), 1);
-    QCOMPARE(f.selectedRows(), QList<int>{1});
-}
-
-void TestBarRssItems::contextMenusAndCopyTitle_copyCurrentTitle()
-{
-    QMainWindow window;
-    QMenu *posts = window.menuBar()->addMenu(QStringLiteral("&Posts"));
-    for (int id : {int(ID_POST_ADD), int(ID_POST_RENAME), 0, int(ID_SORT_BY_POSITION), int(ID_SORT_BY_TITLE),
-                   int(ID_SORT_BY_DATE), 0, int(ID_FILTERING)}) {
-        QAction *action = id ? posts->addAction(QString::number(id)) : posts->addSeparator();
-        action->setData(id);
+        QCOMPARE(f.model()->tipTitle(1), QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]"));
+        QCOMPARE(f.model()->tipText(1), QStringLiteral("Text of Post 2\r\n\r\nhttp://example.org/1.html"));
+        const QString tooltip = f.model()->index(1, CPostsModel::DateColumn).data(Qt::ToolTipRole).toString();
+        QVERIFY(tooltip.contains(QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]")));
+        QVERIFY(tooltip.contains(QStringLiteral("http://example.org/1.html")));
     }
-    PostsBar f(postsTitled(kFivePosts));
-    window.addDockWidget(Qt::LeftDockWidgetArea, f.bar.get());
+    void arrowKeys_reportOnlyTheRowWhereTheUserStops()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        f.view.notes.clear();
+        f.list()->setFocus();
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
 
-    const auto commandsOf = [](QMenu *menu) {
-        QList<int> ids;
-        for (QAction *action : menu->actions())
-            ids.append(action->data().toInt());
-        return ids;
-    };
-    std::unique_ptr<QMenu> rowMenu(f.bar->createRowMenu());
-    QCOMPARE(commandsOf(rowMenu.get()),
-             (QList<int>{ID_POST_ADD, ID_POST_RENAME, 0, ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0,
-                         ID_FILTERING, 0, ID_COPY_TITLE}));
-    QCOMPARE(rowMenu->actions().last()->text(), QStringLiteral("Copy Title"));
-    // The main window's own actions, so its command route runs them.
-    QCOMPARE(rowMenu->actions().first(), posts->actions().first());
+        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{3});
+        // The post being left is written back first.
+        QCOMPARE(f.sent(HINT_COMMIT_POST), QList<int>{0});
+        QCOMPARE(f.doc.currentPost(), 3);
+    }
+    void selectNotice_movesSelectionWithoutReporting()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        f.doc.OnCommand(ID_SORT_BY_DATE); // rows: posts 4, 3, 2, 1, 0
+        f.view.notes.clear();
 
-    std::unique_ptr<QMenu> headerMenu(f.bar->createHeaderMenu());
-    QCOMPARE(commandsOf(headerMenu.get()),
-             (QList<int>{ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_COPY_TITLE}));
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+        QCOMPARE(f.currentPost(), 1);
+        QCOMPARE(f.selectedRows(), QList<int>{3});
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+    }
+    void emptyFeed_showsEmptyTextAndZeroCaption()
+    {
+        PostsBar f({});
+        QCOMPARE(f.model()->rowCount(), 0);
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [0]"));
+        QCOMPARE(f.list()->emptyText(), QStringLiteral("RSS Items"));
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
 
-    f.doc.Notify(nullptr, HINT_SELECT_POST, 4);
-    headerMenu->actions().last()->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Post 5"));
-    f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
-    QVERIFY(f.bar->OnCommand(ID_COPY_TITLE));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Post 2"));
-    CommandState state;
-    QVERIFY(f.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
-    QVERIFY(state.enabled);
-    window.removeDockWidget(f.bar.get());
+        const QImage image = f.list()->viewport()->grab().toImage();
+        const QColor base = f.list()->palette().color(QPalette::Base).toRgb();
+        // Text in the middle, nothing in the corners.
+        const QImage middle = image.copy(image.width() / 4, image.height() / 2 - 10, image.width() / 2, 21);
+        QImage blank(middle.size(), middle.format());
+        blank.fill(base);
+        QVERIFY(middle != blank);
+        QCOMPARE(pixelAt(image, 3, 3), base);
+        QCOMPARE(pixelAt(image, image.width() - 4, image.height() - 4), base);
+    }
+    // Regression: a long title sized the Posts column past the list's edge and
+    // pushed the dates out of sight.
+    void longTitles_leaveDateColumnInSight()
+    {
+        PostsBar f(postsTitled({"A title far too long for a narrow list, about Python, sed, awk, cut and Perl "
+                                "and everything else a sysadmin would ever want to say",
+                                "Short"}));
+        f.bar->resize(480, 300);
+        CPostsListCtrl *list = f.list();
+        QTRY_COMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
+        QVERIFY(list->columnWidth(1) > list->fontMetrics().horizontalAdvance(QStringLiteral("02 Mar 2026 09:00:00 GMT")));
+        QVERIFY(list->columnWidth(0) >= list->viewport()->width() / 2);
+    }
 
-    PostsBar empty({});
-    QVERIFY(empty.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
-    QVERIFY(!state.enabled);
-}
+    void rename_escapeKeepsTitleAndReturnStoresIt()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
+        QTest::keyClicks(f.renameEditor(), QStringLiteral("Dropped"));
+        QTest::keyClick(f.renameEditor(), Qt::Key_Escape);
+        QVERIFY(!f.list()->isRenaming());
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(f.doc.feed()->GetPostTitle(0), QStringLiteral("Post 1"));
+        QVERIFY(!f.doc.IsModified());
+        QCOMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>());
 
-void TestBarRssItems::shadedColor_data()
-{
-    QTest::addColumn<QColor>("background");
-    QTest::addColumn<QColor>("shaded");
-    QTest::newRow("white") << QColor(255, 255, 255) << QColor(235, 235, 235);
-    QTest::newRow("below 20 wraps") << QColor(10, 30, 40) << QColor(246, 10, 20);
-    QTest::newRow("exactly 20") << QColor(20, 21, 200) << QColor(0, 1, 180);
-    QTest::newRow("black lightens") << QColor(0, 0, 0) << QColor(20, 20, 20);
-}
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+        f.view.notes.clear();
+        QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
+        QVERIFY(f.list()->isRenaming());
+        QPlainTextEdit *editor = f.renameEditor();
+        QVERIFY(editor);
+        QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("Post 3"));
+        QCOMPARE(QFontInfo(editor->font()).pixelSize(), QFontInfo(f.list()->font()).pixelSize() * 3 / 2);
+        QCOMPARE(editor->height(), f.list()->visualRect(f.model()->index(2, 0)).height() * 2);
+        QCOMPARE(editor->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(editor->palette().color(QPalette::Base), QToolTip::palette().color(QPalette::ToolTipBase));
 
-void TestBarRssItems::shadedColor()
-{
-    QFETCH(QColor, background);
-    QFETCH(QColor, shaded);
-    QCOMPARE(CPostRowDelegate::shadedColor(background), shaded);
-}
+        QTest::keyClicks(editor, QStringLiteral("Renamed"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QVERIFY(!f.list()->isRenaming());
+        QCOMPARE(f.doc.feed()->GetPostTitle(2), QStringLiteral("Renamed"));
+        QCOMPARE(f.rowTitles().at(2), QStringLiteral("Renamed"));
+        QVERIFY(f.doc.IsModified());
+        QTRY_COMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>{2});
+    }
+    void addPost_showsAllRowsAndRenamesNewPost()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        f.doc.OnCommand(ID_FILTERING);
+        QTest::keyClicks(f.bar->filterBox(), QStringLiteral("3"));
+        QTRY_COMPARE(f.rowTitles(), QStringList{"Post 3"});
+        f.view.notes.clear();
 
-void TestBarRssItems::rowPainting_shadesOddRowsAndFramesCurrentRowUnlessRenaming()
-{
-    PostsBar f(postsTitled(kFivePosts));
-    f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
-    const QImage image = f.list()->viewport()->grab().toImage();
-    const QColor base = f.list()->palette().color(QPalette::Base).toRgb();
-    const QColor red(255, 0, 0);
+        QVERIFY(f.doc.OnCommand(ID_POST_ADD));
+        QCOMPARE(f.model()->rowCount(), 6);
+        QCOMPARE(f.currentPost(), 0);
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [6]"));
+        QVERIFY(f.list()->isRenaming());
+        // The new post joins the history once the selection delay is over.
+        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+    }
 
-    // Beyond the end of the dates, where no text is drawn.
-    const int blankX = f.list()->viewport()->width() - 4;
-    const QRect odd = f.list()->visualRect(f.model()->index(1, CPostsModel::DateColumn));
-    const QRect even = f.list()->visualRect(f.model()->index(4, CPostsModel::DateColumn));
-    QCOMPARE(pixelAt(image, blankX, odd.center().y()), CPostRowDelegate::shadedColor(base));
-    QCOMPARE(pixelAt(image, blankX, even.center().y()), base);
+    void columnClick_sortsOneWayAndKeepsSelection()
+    {
+        QList<TestPost> posts = postsTitled({"b", "B", "a"});
+        std::swap(posts[1].pubDate, posts[2].pubDate);
+        PostsBar f(posts);
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+        f.view.notes.clear();
 
-    const QRect current = f.list()->visualRect(f.model()->index(2, CPostsModel::TitleColumn));
-    QCOMPARE(pixelAt(image, 1, current.center().y()), red); // left edge
-    QCOMPARE(pixelAt(image, 0, current.center().y()) == red, false);
-    QCOMPARE(pixelAt(image, blankX, current.top()), red); // top edge
-    QCOMPARE(pixelAt(image, blankX, current.bottom() - 1), red); // bottom edge
-    QCOMPARE(pixelAt(image, blankX, current.bottom()) == red, false);
-    QCOMPARE(pixelAt(image, blankX, odd.center().y()) == red, false);
+        f.clickColumn(CPostsModel::DateColumn);
+        QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
+        QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
+        QCOMPARE(f.currentPost(), 2);
 
-    f.doc.OnCommand(ID_POST_RENAME);
-    QVERIFY(f.list()->isRenaming());
-    const QImage renaming = f.list()->viewport()->grab().toImage();
-    QVERIFY(pixelAt(renaming, blankX, current.top()) != red);
-}
+        f.clickColumn(CPostsModel::DateColumn);
+        QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
+        // Sent without a sender, so the bar sorted on its own notice each time.
+        QCOMPARE(f.view.sentBy(nullptr, HINT_SORT_CHANGED).size(), 2);
+
+        f.clickColumn(CPostsModel::TitleColumn);
+        QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
+        QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
+        QCOMPARE(f.currentPost(), 2);
+        QCOMPARE(f.selectedRows(), QList<int>{1});
+        QVERIFY(!f.list()->header()->isSortIndicatorShown());
+    }
+
+    void filterTyping_filtersOnceWithMatchesInFeedOrder()
+    {
+        PostsBar f(postsTitled({"Zabc last but first", "ABC news today", "a b c spaced", "Other", "the xabcx post"}));
+        f.doc.OnCommand(ID_SORT_BY_TITLE);
+        QVERIFY(f.doc.OnCommand(ID_FILTERING));
+        QLineEdit *box = f.bar->filterBox();
+        QVERIFY(box);
+        QVERIFY(f.doc.isFilterBoxOpen());
+        f.view.notes.clear();
+
+        QTest::keyClicks(box, QStringLiteral(" ABC "));
+        QCOMPARE(box->text(), QStringLiteral(" abc "));
+        QCOMPARE(f.model()->rowCount(), 5);
+        QTRY_COMPARE(f.rowTitles(), (QStringList{"Zabc last but first", "ABC news today", "the xabcx post"}));
+        // Applied once: one commit of its own, then row 0's post shown at once
+        // (which commits again on its way).
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+        QCOMPARE(f.sent(HINT_COMMIT_POST), (QList<int>{0, 0}));
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
+        QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
+
+        // A sort then orders the matches.
+        f.clickColumn(CPostsModel::TitleColumn);
+        QCOMPARE(f.rowTitles(), (QStringList{"ABC news today", "Zabc last but first", "the xabcx post"}));
+    }
+    // No match empties the list and turns the text red. Escape clears the
+    // text first, then closes the box; the Filtering command closes it at
+    // once. Either way every post is back, in feed order.
+    void filter_noMatchTurnsRedAndClosingShowsAllPostsInFeedOrder()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        f.doc.OnCommand(ID_SORT_BY_DATE);
+        f.doc.OnCommand(ID_FILTERING);
+        QLineEdit *box = f.bar->filterBox();
+        QTest::keyClicks(box, QStringLiteral("zzz"));
+        QTRY_COMPARE(f.model()->rowCount(), 0);
+        QCOMPARE(box->palette().color(QPalette::Text), QColor(255, 0, 0));
+        box->clear();
+        QTRY_COMPARE(f.model()->rowCount(), 5);
+        QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
+
+        QTest::keyClicks(box, QStringLiteral("post"));
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(f.bar->filterBox(), box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTRY_VERIFY(!f.bar->filterBox());
+        QVERIFY(!f.doc.isFilterBoxOpen());
+        QCOMPARE(f.rowTitles(), kFivePosts);
+
+        f.doc.OnCommand(ID_FILTERING);
+        QTest::keyClicks(f.bar->filterBox(), QStringLiteral("4"));
+        QTRY_COMPARE(f.rowTitles(), QStringList{"Post 4"});
+        QCOMPARE(f.doc.currentPost(), 3);
+        f.view.notes.clear();
+        f.doc.OnCommand(ID_FILTERING);
+        QVERIFY(!f.bar->filterBox());
+        QCOMPARE(f.rowTitles(), kFivePosts);
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+        QCOMPARE(f.doc.currentPost(), 0);
+    }
+
+    void returnTabAndDoubleClick_sendFocusToEditor()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        QTest::keyClick(f.list(), Qt::Key_Return);
+        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 1);
+        QTest::keyClick(f.list(), Qt::Key_Tab);
+        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 2);
+        const QRect row = f.list()->visualRect(f.model()->index(3, 0));
+        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
+
+        // Return while renaming belongs to the rename.
+        f.doc.OnCommand(ID_POST_RENAME);
+        QTest::keyClick(f.renameEditor(), Qt::Key_Return);
+        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
+    }
+    void deletePost_rebuildsRowsInSortOrder()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        f.doc.OnCommand(ID_SORT_BY_DATE);
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+        QCOMPARE(f.selectedRows(), QList<int>{2});
+        // The Delete key is not the command.
+        QTest::keyClick(f.list(), Qt::Key_Delete);
+        QCOMPARE(f.model()->rowCount(), 5);
+
+        QVERIFY(f.doc.OnCommand(ID_POST_DELETE));
+        QCOMPARE(f.rowTitles(), (QStringList{"Post 5", "Post 4", "Post 2", "Post 1"}));
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [4]"));
+        // The post that moved into the gap is current and its row marked.
+        QCOMPARE(f.doc.currentPost(), 2);
+        QCOMPARE(f.currentPost(), 2);
+    }
+    void reload_rebuildsRowsAndMarksCurrentPost()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        f.doc.OnCommand(ID_SORT_BY_DATE);
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+        QVERIFY(writeFeed(f.path, postsTitled(kFivePosts.mid(0, 3))));
+
+        QVERIFY(f.doc.OnCommand(ID_POST_RELOAD));
+        QCOMPARE(f.rowTitles(), (QStringList{"Post 3", "Post 2", "Post 1"}));
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [3]"));
+        QCOMPARE(f.doc.currentPost(), 1);
+        QCOMPARE(f.currentPost(), 1);
+        QCOMPARE(f.selectedRows(), QList<int>{1});
+    }
+    void contextMenusAndCopyTitle_copyCurrentTitle()
+    {
+        QMainWindow window;
+        QMenu *posts = window.menuBar()->addMenu(QStringLiteral("&Posts"));
+        for (int id : {int(ID_POST_ADD), int(ID_POST_RENAME), 0, int(ID_SORT_BY_POSITION), int(ID_SORT_BY_TITLE),
+                       int(ID_SORT_BY_DATE), 0, int(ID_FILTERING)}) {
+            QAction *action = id ? posts->addAction(QString::number(id)) : posts->addSeparator();
+            action->setData(id);
+        }
+        PostsBar f(postsTitled(kFivePosts));
+        window.addDockWidget(Qt::LeftDockWidgetArea, f.bar.get());
+
+        const auto commandsOf = [](QMenu *menu) {
+            QList<int> ids;
+            for (QAction *action : menu->actions())
+                ids.append(action->data().toInt());
+            return ids;
+        };
+        std::unique_ptr<QMenu> rowMenu(f.bar->createRowMenu());
+        QCOMPARE(commandsOf(rowMenu.get()),
+                 (QList<int>{ID_POST_ADD, ID_POST_RENAME, 0, ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0,
+                             ID_FILTERING, 0, ID_COPY_TITLE}));
+        QCOMPARE(rowMenu->actions().last()->text(), QStringLiteral("Copy Title"));
+        // The main window's own actions, so its command route runs them.
+        QCOMPARE(rowMenu->actions().first(), posts->actions().first());
+
+        std::unique_ptr<QMenu> headerMenu(f.bar->createHeaderMenu());
+        QCOMPARE(commandsOf(headerMenu.get()),
+                 (QList<int>{ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_COPY_TITLE}));
+
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 4);
+        headerMenu->actions().last()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Post 5"));
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+        QVERIFY(f.bar->OnCommand(ID_COPY_TITLE));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Post 2"));
+        CommandState state;
+        QVERIFY(f.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
+        QVERIFY(state.enabled);
+        window.removeDockWidget(f.bar.get());
+
+        PostsBar empty({});
+        QVERIFY(empty.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
+        QVERIFY(!state.enabled);
+    }
+
+    void shadedColor_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("shaded");
+        QTest::newRow("white") << QColor(255, 255, 255) << QColor(235, 235, 235);
+        QTest::newRow("below 20 wraps") << QColor(10, 30, 40) << QColor(246, 10, 20);
+        QTest::newRow("exactly 20") << QColor(20, 21, 200) << QColor(0, 1, 180);
+        QTest::newRow("black lightens") << QColor(0, 0, 0) << QColor(20, 20, 20);
+    }
+    void shadedColor()
+    {
+        QFETCH(QColor, background);
+        QFETCH(QColor, shaded);
+        QCOMPARE(CPostRowDelegate::shadedColor(background), shaded);
+    }
+    void rowPainting_shadesOddRowsAndFramesCurrentRowUnlessRenaming()
+    {
+        PostsBar f(postsTitled(kFivePosts));
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+        const QImage image = f.list()->viewport()->grab().toImage();
+        const QColor base = f.list()->palette().color(QPalette::Base).toRgb();
+        const QColor red(255, 0, 0);
+
+        // Beyond the end of the dates, where no text is drawn.
+        const int blankX = f.list()->viewport()->width() - 4;
+        const QRect odd = f.list()->visualRect(f.model()->index(1, CPostsModel::DateColumn));
+        const QRect even = f.list()->visualRect(f.model()->index(4, CPostsModel::DateColumn));
+        QCOMPARE(pixelAt(image, blankX, odd.center().y()), CPostRowDelegate::shadedColor(base));
+        QCOMPARE(pixelAt(image, blankX, even.center().y()), base);
+
+        const QRect current = f.list()->visualRect(f.model()->index(2, CPostsModel::TitleColumn));
+        QCOMPARE(pixelAt(image, 1, current.center().y()), red); // left edge
+        QCOMPARE(pixelAt(image, 0, current.center().y()) == red, false);
+        QCOMPARE(pixelAt(image, blankX, current.top()), red); // top edge
+        QCOMPARE(pixelAt(image, blankX, current.bottom() - 1), red); // bottom edge
+        QCOMPARE(pixelAt(image, blankX, current.bottom()) == red, false);
+        QCOMPARE(pixelAt(image, blankX, odd.center().y()) == red, false);
+
+        f.doc.OnCommand(ID_POST_RENAME);
+        QVERIFY(f.list()->isRenaming());
+        const QImage renaming = f.list()->viewport()->grab().toImage();
+        QVERIFY(pixelAt(renaming, blankX, current.top()) != red);
+    }
+};
 
 QTEST_MAIN(TestBarRssItems)
 #include "tst_barrssitems.moc"

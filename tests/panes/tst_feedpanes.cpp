@@ -46,220 +46,191 @@ class TestFeedPanes : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase()
+    {
+        QFile::remove(GetSettingsPath());
+        PreviewBarSetting::setValue(1);
+        m_window = std::make_unique<MainWindowFixture>();
+        m_window->services.saveChoice = CShellServices::DiscardChanges;
+        QVERIFY(QTest::qWaitForWindowActive(m_window->main.get()));
+    }
+    void cleanupTestCase() { m_window.reset(); }
 
-    void noFeed_viewAndToolbarCommandsDisabled();
-    void toolbar_hasTheCommandButtonsInOrder();
-    void feedWindow_docksBarsAndShowsFirstPost();
-    void relay_skipsTheSendingBar();
-    void hiddenPostsBar_shownAndFocusedByAddAndRename();
-    void ctrlT_togglesPostsBarWithoutStoringIt();
-    void ctrlP_togglesPreviewStoresSettingAndAppliesToNewWindows();
-    void typingInPreview_marksModifiedAndReachesEditor();
+    void noFeed_toolbarInOrderAndViewAndSaveCommandsDisabled()
+    {
+        CMainFrame *main = m_window->main.get();
+        main->refreshCommandStates();
+        QVERIFY(!main->action(ID_VIEW_POSTS_BAR)->isEnabled());
+        QVERIFY(!main->action(ID_VIEW_PREVIEW)->isEnabled());
+        QVERIFY(toolButton(ID_FILE_SAVE) && toolButton(ID_FILTERING) && toolButton(ID_FILE_NEW));
+        QVERIFY(!toolButton(ID_FILE_SAVE)->isEnabled());
+        QVERIFY(!toolButton(ID_FILTERING)->isEnabled());
+        QVERIFY(toolButton(ID_FILE_NEW)->isEnabled());
+        // A disabled button shows a greyed picture, not the full-colour one.
+        const QIcon icon = main->action(ID_FILE_SAVE)->icon();
+        QVERIFY(icon.pixmap(16, QIcon::Disabled).toImage() != icon.pixmap(16, QIcon::Normal).toImage());
+
+        auto *toolBar = main->findChild<QToolBar *>(QStringLiteral("mainToolBar"));
+        QVERIFY(toolBar);
+        QStringList buttons;
+        for (QAction *action : toolBar->actions()) {
+            buttons << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+            QVERIFY2(action->isSeparator() || !action->icon().isNull(), qPrintable(action->toolTip()));
+        }
+        QCOMPARE(buttons.join(QLatin1Char(' ')), QStringLiteral("New Open Save | Cut Copy Paste | Filtering | About"));
+
+        // The funnel is the program's own, whatever the theme offers.
+        const QImage own(QStringLiteral(":/shell/icons/filter.png"));
+        const QImage shown = main->action(ID_FILTERING)->icon().pixmap(own.size()).toImage();
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), own.convertToFormat(QImage::Format_ARGB32));
+    }
+    void feedWindow_docksBarsAndShowsFirstPost()
+    {
+        CChildFrame *feed = frame();
+        QVERIFY(feed);
+        QMainWindow *host = feed->dockHost();
+        QCOMPARE(host->dockWidgetArea(feed->postsBar()), Qt::LeftDockWidgetArea);
+        QCOMPARE(host->dockWidgetArea(feed->previewBar()), Qt::BottomDockWidgetArea);
+        QCOMPARE(feed->postsBar()->allowedAreas(), Qt::LeftDockWidgetArea);
+        QCOMPARE(feed->previewBar()->allowedAreas(), Qt::BottomDockWidgetArea);
+        // A third of the screen, unless the window is too narrow for it.
+        QTRY_COMPARE(feed->postsBar()->width(), QGuiApplication::primaryScreen()->geometry().width() / 3);
+        // The preview lies under the editor, not under the posts list.
+        QVERIFY(feed->previewBar()->geometry().left() >= feed->postsBar()->geometry().right());
+        QVERIFY(feed->previewBar()->geometry().top() >= feed->view()->geometry().bottom());
+
+        QTRY_COMPARE(feed->previewBar()->editor()->toPlainText(), QStringLiteral("<p>\nFirst\n</p>"));
+        feed->document()->Notify(nullptr, HINT_SELECT_POST, 1);
+        QCOMPARE(feed->previewBar()->editor()->toPlainText(), QStringLiteral("Second<br>\nline"));
+
+        CMainFrame *main = m_window->main.get();
+        main->refreshCommandStates();
+        QVERIFY(toolButton(ID_FILE_SAVE)->isEnabled());
+        QVERIFY(toolButton(ID_FILTERING)->isEnabled());
+        QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isEnabled());
+        QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
+        QVERIFY(main->action(ID_VIEW_PREVIEW)->isChecked());
+    }
+    void relay_skipsTheSendingBar()
+    {
+        CChildFrame *feed = frame();
+        QVERIFY(feed);
+        CBarPreview *preview = feed->previewBar();
+        CBarRssItems *posts = feed->postsBar();
+        const QString shown = preview->editor()->toPlainText();
+
+        feed->OnRSSNotify(preview, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>mine")));
+        QCOMPARE(preview->editor()->toPlainText(), shown);
+        feed->OnRSSNotify(posts, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>theirs")));
+        QCOMPARE(preview->editor()->toPlainText(), QStringLiteral("<p>\ntheirs"));
+        feed->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>nobody's")));
+        QCOMPARE(preview->editor()->toPlainText(), QStringLiteral("<p>\nnobody's"));
+
+        feed->OnRSSNotify(posts, HINT_RENAME_POST, 0);
+        QVERIFY(!posts->listCtrl()->isRenaming());
+        feed->OnRSSNotify(preview, HINT_RENAME_POST, 0);
+        QVERIFY(posts->listCtrl()->isRenaming());
+        QTest::keyClick(renameEditor(posts), Qt::Key_Escape);
+        QVERIFY(!posts->listCtrl()->isRenaming());
+    }
+    void hiddenPostsBar_shownAndFocusedByAddAndRename()
+    {
+        CChildFrame *feed = frame();
+        QVERIFY(feed);
+        CMainFrame *main = m_window->main.get();
+        QVERIFY(main->executeCommand(ID_VIEW_POSTS_BAR));
+        QVERIFY(feed->postsBar()->isHidden());
+        QVERIFY(main->executeCommand(ID_POST_ADD));
+        QVERIFY(!feed->postsBar()->isHidden());
+        QTRY_VERIFY(hasFocusInside(feed->postsBar()));
+        QTest::keyClick(renameEditor(feed->postsBar()), Qt::Key_Escape);
+
+        QVERIFY(main->executeCommand(ID_VIEW_POSTS_BAR));
+        QVERIFY(feed->postsBar()->isHidden());
+        feed->document()->Notify(nullptr, HINT_RENAME_POST, 0);
+        QVERIFY(!feed->postsBar()->isHidden());
+        QTRY_VERIFY(hasFocusInside(feed->postsBar()));
+        QTest::keyClick(renameEditor(feed->postsBar()), Qt::Key_Escape);
+    }
+    void ctrlT_togglesPostsBarWithoutStoringIt()
+    {
+        CChildFrame *feed = frame();
+        QVERIFY(feed);
+        const QByteArray settings = settingsOnDisk();
+        pressCtrl(Qt::Key_T);
+        QVERIFY(feed->postsBar()->isHidden());
+        QVERIFY(!feed->previewBar()->isHidden());
+        pressCtrl(Qt::Key_T);
+        QVERIFY(!feed->postsBar()->isHidden());
+        QCOMPARE(settingsOnDisk(), settings);
+    }
+    void ctrlP_togglesPreviewStoresSettingAndAppliesToNewWindows()
+    {
+        CChildFrame *feed = frame();
+        QVERIFY(feed);
+        CMainFrame *main = m_window->main.get();
+        pressCtrl(Qt::Key_P);
+        QVERIFY(feed->previewBar()->isHidden());
+        QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
+        main->refreshCommandStates();
+        QVERIFY(!main->action(ID_VIEW_PREVIEW)->isChecked());
+        QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
+
+        CChildFrame *second = m_window->openFeed(QStringLiteral("second.xml"), postsTitled({QStringLiteral("A")}));
+        QVERIFY(second);
+        QVERIFY(second != feed);
+        QVERIFY(second->previewBar()->isHidden());
+        QVERIFY(!second->postsBar()->isHidden());
+        QVERIFY(main->executeCommand(ID_FILE_CLOSE));
+        QTRY_COMPARE(main->activeChildFrame(), feed);
+
+        pressCtrl(Qt::Key_P);
+        QVERIFY(!feed->previewBar()->isHidden());
+        QCOMPARE(previewBarOnDisk(GetSettingsPath()), 1);
+    }
+    void typingInPreview_marksModifiedAndReachesEditor()
+    {
+        CChildFrame *feed = frame();
+        QVERIFY(feed);
+        CRSSEditDoc *document = feed->document();
+        document->Notify(nullptr, HINT_SELECT_POST, document->feed()->GetPostCount() - 1);
+        QTRY_COMPARE(richText(feed), QStringLiteral("Third"));
+        // Earlier cases added a post; start from a saved state.
+        document->SetModifiedFlag(false);
+
+        QPlainTextEdit *editor = feed->previewBar()->editor();
+        editor->setFocus();
+        QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(editor, QStringLiteral("<p>x"));
+        QVERIFY(document->IsModified());
+        QTRY_COMPARE(richText(feed), QStringLiteral("Third<p>x</p>"));
+        // The pane did not hear its own edit: it was not laid out again.
+        QCOMPARE(editor->toPlainText(), QStringLiteral("Third<p>x"));
+    }
 
 private:
-    CChildFrame *frame();
-    QWidget *toolButton(int id) const;
+    // The feed all cases share, opened by the first that needs it.
+    CChildFrame *frame()
+    {
+        if (!m_frame) {
+            m_frame = m_window->openFeed(QStringLiteral("feed.xml"),
+                                         postsDescribed({QStringLiteral("<p>First</p>"), QStringLiteral("Second<br>line"),
+                                                         QStringLiteral("Third")}));
+            if (!MainWindowFixture::waitForPage(m_frame))
+                qWarning("the editor page did not load");
+        }
+        return m_frame;
+    }
+    QWidget *toolButton(int id) const
+    {
+        auto *toolBar = m_window->main->findChild<QToolBar *>(QStringLiteral("mainToolBar"));
+        return toolBar ? toolBar->widgetForAction(m_window->main->action(id)) : nullptr;
+    }
     void pressCtrl(Qt::Key key) { QTest::keyClick(m_window->main.get(), key, Qt::ControlModifier); }
 
     std::unique_ptr<MainWindowFixture> m_window;
     CChildFrame *m_frame = nullptr;
 };
-
-void TestFeedPanes::initTestCase()
-{
-    QFile::remove(GetSettingsPath());
-    PreviewBarSetting::setValue(1);
-    m_window = std::make_unique<MainWindowFixture>();
-    m_window->services.saveChoice = CShellServices::DiscardChanges;
-    QVERIFY(QTest::qWaitForWindowActive(m_window->main.get()));
-}
-
-void TestFeedPanes::cleanupTestCase()
-{
-    m_window.reset();
-}
-
-// The feed all cases share, opened by the first that needs it.
-CChildFrame *TestFeedPanes::frame()
-{
-    if (!m_frame) {
-        m_frame = m_window->openFeed(QStringLiteral("feed.xml"),
-                                     postsDescribed({QStringLiteral("<p>First</p>"), QStringLiteral("Second<br>line"),
-                                                     QStringLiteral("Third")}));
-        if (!MainWindowFixture::waitForPage(m_frame))
-            qWarning("the editor page did not load");
-    }
-    return m_frame;
-}
-
-QWidget *TestFeedPanes::toolButton(int id) const
-{
-    auto *toolBar = m_window->main->findChild<QToolBar *>(QStringLiteral("mainToolBar"));
-    return toolBar ? toolBar->widgetForAction(m_window->main->action(id)) : nullptr;
-}
-
-void TestFeedPanes::noFeed_viewAndToolbarCommandsDisabled()
-{
-    CMainFrame *main = m_window->main.get();
-    main->refreshCommandStates();
-    QVERIFY(!main->action(ID_VIEW_POSTS_BAR)->isEnabled());
-    QVERIFY(!main->action(ID_VIEW_PREVIEW)->isEnabled());
-    QVERIFY(toolButton(ID_FILE_SAVE) && toolButton(ID_FILTERING) && toolButton(ID_FILE_NEW));
-    QVERIFY(!toolButton(ID_FILE_SAVE)->isEnabled());
-    QVERIFY(!toolButton(ID_FILTERING)->isEnabled());
-    QVERIFY(toolButton(ID_FILE_NEW)->isEnabled());
-    // A disabled button shows a greyed picture, not the full-colour one.
-    const QIcon icon = main->action(ID_FILE_SAVE)->icon();
-    QVERIFY(icon.pixmap(16, QIcon::Disabled).toImage() != icon.pixmap(16, QIcon::Normal).toImage());
-}
-
-void TestFeedPanes::toolbar_hasTheCommandButtonsInOrder()
-{
-    auto *toolBar = m_window->main->findChild<QToolBar *>(QStringLiteral("mainToolBar"));
-    QVERIFY(toolBar);
-    QStringList buttons;
-    for (QAction *action : toolBar->actions()) {
-        buttons << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
-        QVERIFY2(action->isSeparator() || !action->icon().isNull(), qPrintable(action->toolTip()));
-    }
-    QCOMPARE(buttons.join(QLatin1Char(' ')), QStringLiteral("New Open Save | Cut Copy Paste | Filtering | About"));
-
-    // The funnel is the program's own, whatever the theme offers.
-    const QImage own(QStringLiteral(":/shell/icons/filter.png"));
-    const QImage shown = m_window->main->action(ID_FILTERING)->icon().pixmap(own.size()).toImage();
-    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), own.convertToFormat(QImage::Format_ARGB32));
-}
-
-void TestFeedPanes::feedWindow_docksBarsAndShowsFirstPost()
-{
-    CChildFrame *feed = frame();
-    QVERIFY(feed);
-    QMainWindow *host = feed->dockHost();
-    QCOMPARE(host->dockWidgetArea(feed->postsBar()), Qt::LeftDockWidgetArea);
-    QCOMPARE(host->dockWidgetArea(feed->previewBar()), Qt::BottomDockWidgetArea);
-    QCOMPARE(feed->postsBar()->allowedAreas(), Qt::LeftDockWidgetArea);
-    QCOMPARE(feed->previewBar()->allowedAreas(), Qt::BottomDockWidgetArea);
-    // A third of the screen, unless the window is too narrow for it.
-    QTRY_COMPARE(feed->postsBar()->width(), QGuiApplication::primaryScreen()->geometry().width() / 3);
-    // The preview lies under the editor, not under the posts list.
-    QVERIFY(feed->previewBar()->geometry().left() >= feed->postsBar()->geometry().right());
-    QVERIFY(feed->previewBar()->geometry().top() >= feed->view()->geometry().bottom());
-
-    QTRY_COMPARE(feed->previewBar()->editor()->toPlainText(), QStringLiteral("<p>\nFirst\n</p>"));
-    feed->document()->Notify(nullptr, HINT_SELECT_POST, 1);
-    QCOMPARE(feed->previewBar()->editor()->toPlainText(), QStringLiteral("Second<br>\nline"));
-
-    CMainFrame *main = m_window->main.get();
-    main->refreshCommandStates();
-    QVERIFY(toolButton(ID_FILE_SAVE)->isEnabled());
-    QVERIFY(toolButton(ID_FILTERING)->isEnabled());
-    QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isEnabled());
-    QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
-    QVERIFY(main->action(ID_VIEW_PREVIEW)->isChecked());
-}
-
-void TestFeedPanes::relay_skipsTheSendingBar()
-{
-    CChildFrame *feed = frame();
-    QVERIFY(feed);
-    CBarPreview *preview = feed->previewBar();
-    CBarRssItems *posts = feed->postsBar();
-    const QString shown = preview->editor()->toPlainText();
-
-    feed->OnRSSNotify(preview, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>mine")));
-    QCOMPARE(preview->editor()->toPlainText(), shown);
-    feed->OnRSSNotify(posts, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>theirs")));
-    QCOMPARE(preview->editor()->toPlainText(), QStringLiteral("<p>\ntheirs"));
-    feed->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>nobody's")));
-    QCOMPARE(preview->editor()->toPlainText(), QStringLiteral("<p>\nnobody's"));
-
-    feed->OnRSSNotify(posts, HINT_RENAME_POST, 0);
-    QVERIFY(!posts->listCtrl()->isRenaming());
-    feed->OnRSSNotify(preview, HINT_RENAME_POST, 0);
-    QVERIFY(posts->listCtrl()->isRenaming());
-    QTest::keyClick(renameEditor(posts), Qt::Key_Escape);
-    QVERIFY(!posts->listCtrl()->isRenaming());
-}
-
-void TestFeedPanes::hiddenPostsBar_shownAndFocusedByAddAndRename()
-{
-    CChildFrame *feed = frame();
-    QVERIFY(feed);
-    CMainFrame *main = m_window->main.get();
-    QVERIFY(main->executeCommand(ID_VIEW_POSTS_BAR));
-    QVERIFY(feed->postsBar()->isHidden());
-    QVERIFY(main->executeCommand(ID_POST_ADD));
-    QVERIFY(!feed->postsBar()->isHidden());
-    QTRY_VERIFY(hasFocusInside(feed->postsBar()));
-    QTest::keyClick(renameEditor(feed->postsBar()), Qt::Key_Escape);
-
-    QVERIFY(main->executeCommand(ID_VIEW_POSTS_BAR));
-    QVERIFY(feed->postsBar()->isHidden());
-    feed->document()->Notify(nullptr, HINT_RENAME_POST, 0);
-    QVERIFY(!feed->postsBar()->isHidden());
-    QTRY_VERIFY(hasFocusInside(feed->postsBar()));
-    QTest::keyClick(renameEditor(feed->postsBar()), Qt::Key_Escape);
-}
-
-void TestFeedPanes::ctrlT_togglesPostsBarWithoutStoringIt()
-{
-    CChildFrame *feed = frame();
-    QVERIFY(feed);
-    const QByteArray settings = settingsOnDisk();
-    pressCtrl(Qt::Key_T);
-    QVERIFY(feed->postsBar()->isHidden());
-    QVERIFY(!feed->previewBar()->isHidden());
-    pressCtrl(Qt::Key_T);
-    QVERIFY(!feed->postsBar()->isHidden());
-    QCOMPARE(settingsOnDisk(), settings);
-}
-
-void TestFeedPanes::ctrlP_togglesPreviewStoresSettingAndAppliesToNewWindows()
-{
-    CChildFrame *feed = frame();
-    QVERIFY(feed);
-    CMainFrame *main = m_window->main.get();
-    pressCtrl(Qt::Key_P);
-    QVERIFY(feed->previewBar()->isHidden());
-    QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
-    main->refreshCommandStates();
-    QVERIFY(!main->action(ID_VIEW_PREVIEW)->isChecked());
-    QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
-
-    CChildFrame *second = m_window->openFeed(QStringLiteral("second.xml"), postsTitled({QStringLiteral("A")}));
-    QVERIFY(second);
-    QVERIFY(second != feed);
-    QVERIFY(second->previewBar()->isHidden());
-    QVERIFY(!second->postsBar()->isHidden());
-    QVERIFY(main->executeCommand(ID_FILE_CLOSE));
-    QTRY_COMPARE(main->activeChildFrame(), feed);
-
-    pressCtrl(Qt::Key_P);
-    QVERIFY(!feed->previewBar()->isHidden());
-    QCOMPARE(previewBarOnDisk(GetSettingsPath()), 1);
-}
-
-void TestFeedPanes::typingInPreview_marksModifiedAndReachesEditor()
-{
-    CChildFrame *feed = frame();
-    QVERIFY(feed);
-    CRSSEditDoc *document = feed->document();
-    document->Notify(nullptr, HINT_SELECT_POST, document->feed()->GetPostCount() - 1);
-    QTRY_COMPARE(richText(feed), QStringLiteral("Third"));
-    // Earlier cases added a post; start from a saved state.
-    document->SetModifiedFlag(false);
-
-    QPlainTextEdit *editor = feed->previewBar()->editor();
-    editor->setFocus();
-    QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClicks(editor, QStringLiteral("<p>x"));
-    QVERIFY(document->IsModified());
-    QTRY_COMPARE(richText(feed), QStringLiteral("Third<p>x</p>"));
-    // The pane did not hear its own edit: it was not laid out again.
-    QCOMPARE(editor->toPlainText(), QStringLiteral("Third<p>x"));
-}
 
 TIDREL_WINDOW_TEST_MAIN(TestFeedPanes)
 #include "tst_feedpanes.moc"
