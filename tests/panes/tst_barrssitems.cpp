@@ -131,17 +131,6 @@ private slots:
         QCOMPARE(f.sent(HINT_COMMIT_POST), QList<int>{0});
         QCOMPARE(f.doc.currentPost(), 3);
     }
-    void selectNotice_movesSelectionWithoutReporting()
-    {
-        PostsBar f(postsTitled(kFivePosts));
-        f.doc.OnCommand(ID_SORT_BY_DATE); // rows: posts 4, 3, 2, 1, 0
-        f.view.notes.clear();
-
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
-        QCOMPARE(f.currentPost(), 1);
-        QCOMPARE(f.selectedRows(), QList<int>{3});
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
-    }
     void emptyFeed_showsEmptyTextAndZeroCaption()
     {
         PostsBar f({});
@@ -346,11 +335,15 @@ private slots:
         QCOMPARE(f.doc.currentPost(), 2);
         QCOMPARE(f.currentPost(), 2);
     }
-    void reload_rebuildsRowsAndMarksCurrentPost()
+    void selectNoticeAndReload_markCurrentPostWithoutReporting()
     {
         PostsBar f(postsTitled(kFivePosts));
-        f.doc.OnCommand(ID_SORT_BY_DATE);
+        f.doc.OnCommand(ID_SORT_BY_DATE); // rows: posts 4, 3, 2, 1, 0
+        f.view.notes.clear();
         f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+        QCOMPARE(f.currentPost(), 1);
+        QCOMPARE(f.selectedRows(), QList<int>{3});
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
         QVERIFY(writeFeed(f.path, postsTitled(kFivePosts.mid(0, 3))));
 
         QVERIFY(f.doc.OnCommand(ID_POST_RELOAD));
