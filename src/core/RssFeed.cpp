@@ -4,6 +4,7 @@
 #include "core/FeedPrinter.h"
 #include "core/ProductInfo.h"
 #include "core/PubDate.h"
+#include "core/TrimCharacters.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -371,11 +372,8 @@ bool CRssFeed::SetPostLink(int index, const QString &text)
         return false;
     // The guid follows the link: link, "?", and the local time as the
     // locale's short date-time text with blanks and dots made underscores.
-    QString stamp = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-    while (!stamp.isEmpty() && (stamp.front() == u' ' || stamp.front() == u'\t'))
-        stamp.remove(0, 1);
-    while (!stamp.isEmpty() && (stamp.back() == u' ' || stamp.back() == u'\t'))
-        stamp.chop(1);
+    QString stamp = TrimCharacters(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat),
+                                   u" \t");
     stamp.replace(QLatin1Char(' '), QLatin1Char('_')).replace(QLatin1Char('.'), QLatin1Char('_'));
     SetChildText(item, "guid", text + QLatin1Char('?') + stamp, false);
     return true;

@@ -2,6 +2,7 @@
 
 #include "core/PubDate.h"
 #include "core/RssFeed.h"
+#include "core/TrimCharacters.h"
 #include "document/RSSEditDoc.h"
 
 #include <QDateTime>
@@ -18,10 +19,6 @@ bool isTitleBefore(const QString &a, const QString &b)
                                         b.utf16(), b.utf16() + b.size());
 }
 
-bool isSpaceOrTab(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
 
 } // namespace
 
@@ -43,14 +40,7 @@ bool CPostOrder::IsPostBefore(int sortOrder, CRssFeed *feed, int postA, int post
 
 QString CPostOrder::normalizedFilterText(const QString &filterText)
 {
-    const QString lower = filterText.toLower();
-    int begin = 0;
-    int end = lower.size();
-    while (begin < end && isSpaceOrTab(lower.at(begin)))
-        ++begin;
-    while (end > begin && isSpaceOrTab(lower.at(end - 1)))
-        --end;
-    return lower.mid(begin, end - begin);
+    return TrimCharacters(filterText.toLower(), u" \t");
 }
 
 bool CPostOrder::titleMatchesFilter(const QString &title, const QString &filterText)

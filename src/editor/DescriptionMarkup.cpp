@@ -1,5 +1,7 @@
 #include "editor/DescriptionMarkup.h"
 
+#include "core/TrimCharacters.h"
+
 namespace {
 
 const QString kStartSelection = QStringLiteral("<!--StartSelection-->");
@@ -25,22 +27,6 @@ QString lowerPerChar(const QString &text)
     return lower;
 }
 
-bool isTrimmedSpace(QChar c)
-{
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t') || c == QLatin1Char(' ');
-}
-
-void trimLineSpace(QString &text)
-{
-    int begin = 0;
-    int end = text.size();
-    while (begin < end && isTrimmedSpace(text.at(begin)))
-        ++begin;
-    while (end > begin && isTrimmedSpace(text.at(end - 1)))
-        --end;
-    text = text.mid(begin, end - begin);
-}
-
 } // namespace
 
 void CleanSavedHtml(QString &text)
@@ -59,7 +45,7 @@ void CleanSavedHtml(QString &text)
     removeAllNoCase(text, QStringLiteral("&#x0A;"));
 
     text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    trimLineSpace(text);
+    text = TrimCharacters(text, u"\r\n\t ");
 }
 
 QString ExtractBetween(const QString &text, const QString &open, const QString &close)

@@ -1,5 +1,7 @@
 #include "links/IniFile.h"
 
+#include "core/TrimCharacters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,22 +11,11 @@ namespace {
 
 const char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
 // Only spaces and tabs: titles may well end in other white space, such as a
 // no-break space, that belongs to them.
 QString trimBlanks(const QString &text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
+    return TrimCharacters(text, u" \t");
 }
 
 bool sameName(const QString &a, const QString &b)

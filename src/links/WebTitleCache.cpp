@@ -1,5 +1,6 @@
 #include "links/WebTitleCache.h"
 
+#include "core/TrimCharacters.h"
 #include "links/SettingsStore.h"
 #include "links/WebTitleFetcher.h"
 
@@ -8,13 +9,7 @@ namespace {
 // Spaces only: other white space at the ends stays part of the title.
 QString trimSpaces(const QString &text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+    return TrimCharacters(text, u" ");
 }
 
 } // namespace

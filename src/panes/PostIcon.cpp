@@ -1,5 +1,7 @@
 #include "panes/PostIcon.h"
 
+#include "core/TrimCharacters.h"
+
 #include <QHash>
 #include <QMimeDatabase>
 #include <QUrl>
@@ -28,14 +30,7 @@ bool isWebPageExtension(const QString &extension)
 
 QString stripNumberCharacters(const QString &text)
 {
-    const QLatin1String strip(".?0123456789&");
-    int begin = 0;
-    int end = text.size();
-    while (begin < end && strip.contains(text.at(begin)))
-        ++begin;
-    while (end > begin && strip.contains(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
+    return TrimCharacters(text, u".?0123456789&");
 }
 
 // The text from the link's last dot, when that dot is not its first
