@@ -77,8 +77,14 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
     }
     m_editor->setPalette(colors);
     m_editor->setFont(paneFont());
-    // The bar, not its editor, decides how small the pane may get.
-    m_editor->setMinimumSize(1, 1);
+    // Fixed scroll bars: with both "as needed", a narrow pane wraps into more
+    // lines, which brings the vertical bar, which narrows the text again,
+    // which takes the bar away, and so on; the layouts then resize the pane
+    // for ever and the whole window stops answering. Lines wrap anywhere, so
+    // no horizontal bar is ever needed.
+    m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setWidget(m_editor);
 
     connect(m_editor, &QPlainTextEdit::textChanged, this, &CBarPreview::sendEdit);

@@ -1,0 +1,82 @@
+// Several feeds open at once in a real X window (run under Xvfb): the window
+// stays responsive while the second and third feed open and afterwards. An
+// offscreen platform never lays out the frames behind the active one the
+// way X does, so this runs on xcb.
+
+#include "WindowTestSupport.h"
+
+#include <QElapsedTimer>
+
+#include <sys/resource.h>
+
+namespace {
+
+// The longest wait for a zero timer over `ms` milliseconds of event loop.
+qint64 longestRoundTrip(int ms)
+{
+    qint64 longest = 0;
+    QElapsedTimer total;
+    total.start();
+    while (total.elapsed() < ms) {
+        QElapsedTimer one;
+        one.start();
+        bool fired = false;
+        QTimer::singleShot(0, [&fired] { fired = true; });
+        while (!fired && one.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        longest = std::max(longest, one.elapsed());
+        QTest::qWait(20);
+    }
+    return longest;
+}
+
+// Processor time this process used, in milliseconds.
+qint64 cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+}
+
+} // namespace
+
+class TestSeveralFeeds : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openThreeFeeds_windowStaysResponsiveAndIdle();
+};
+
+void TestSeveralFeeds::openThreeFeeds_windowStaysResponsiveAndIdle()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (run under xvfb-run)");
+    MainWindowFixture window;
+    window.main->resize(1600, 1000);
+    QVERIFY(QTest::qWaitForWindowExposed(window.main.get()));
+
+    const QStringList names = {QStringLiteral("one.xml"), QStringLiteral("two.xml"), QStringLiteral("three.xml")};
+    for (const QString &name : names) {
+        CChildFrame *frame = window.openFeed(name, postsTitled({name + QStringLiteral(" A"), name + QStringLiteral(" B")}));
+        QVERIFY(frame);
+        QVERIFY2(MainWindowFixture::waitForPage(frame), qPrintable(name));
+        const qint64 longest = longestRoundTrip(1500);
+        QVERIFY2(longest < 200, qPrintable(QStringLiteral("%1: %2 ms").arg(name).arg(longest)));
+    }
+
+    // Once everything is shown, the window's thread does next to nothing.
+    QTest::qWait(1000);
+    const qint64 before = cpuMs();
+    QTest::qWait(2000);
+    const qint64 used = cpuMs() - before;
+    QVERIFY2(used < 400, qPrintable(QStringLiteral("%1 ms of processor time in 2 s idle").arg(used)));
+
+    // The first feed is still usable: its prompt answers.
+    window.services.saveChoice = CShellServices::DiscardChanges;
+    QVERIFY(window.main->documents()->closeAllDocuments());
+}
+
+TIDREL_WINDOW_TEST_MAIN(TestSeveralFeeds)
+#include "tst_severalfeeds.moc"
