@@ -18,8 +18,6 @@ const QString kTitle = QStringLiteral("div_title");
 const QString kRichText = QStringLiteral("richtext_edit");
 const QString kLink = QStringLiteral("select_link");
 const QString kAuthor = QStringLiteral("select_author");
-const QString kLinkPlaceholder = QStringLiteral("<Enter link to article here...>");
-const QString kPlaceholderColor = QStringLiteral("#d00000");
 
 } // namespace
 
@@ -67,7 +65,6 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         break;
     case HINT_POSTS_INSERTED:
         LoadPostIntoEditor(m_doc->currentPost());
-        ShowLinkPlaceholder();
         break;
     case HINT_TITLE_CHANGED: {
         const int index = data.toInt();
@@ -79,7 +76,10 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         FocusEditor();
         break;
     case HINT_DESCRIPTION_EDITED:
-        setRichTextValue(data.toString());
+        // Typed in the code pane: the text is the post's new description,
+        // to be stored at the next commit with the other fields.
+        m_engine->setValue(kRichText, data.toString());
+        m_editorDirty = true;
         break;
     case HINT_COMMIT_POST_SILENT:
         CommitEditorToPost(data.toInt(), false);
@@ -156,8 +156,8 @@ void CRSSEditView::LoadPostIntoEditor(int index)
     const PostRef post(feed, index);
     m_engine->setValue(kTitle, post.GetTitle());
     setRichTextValue(description);
-    SetDropDownValue(kLink, post.GetLink());
-    SetDropDownValue(kAuthor, post.GetAuthor());
+    showDropDownValue(kLink, post.GetLink());
+    showDropDownValue(kAuthor, post.GetAuthor());
 }
 
 void CRSSEditView::CommitEditorToPost(int index, bool onlyIfDirty)
@@ -211,11 +211,17 @@ void CRSSEditView::SetDropDownValue(const QString &id, const QString &value)
     m_engine->setValue(id, value);
 }
 
-void CRSSEditView::ShowLinkPlaceholder()
+// A post without a link or author shows an empty field, never the previous
+// post's value, which a commit would otherwise store into this post. The
+// page shows its own hint in an empty Link field; the hint is not a value.
+void CRSSEditView::showDropDownValue(const QString &id, const QString &value)
 {
-    SetDropDownValue(kLink, kLinkPlaceholder);
-    const bool placeholder = m_engine->value(kLink).toString().compare(kLinkPlaceholder, Qt::CaseInsensitive) == 0;
-    m_engine->setStyleAttribute(kLink, QStringLiteral("color"), placeholder ? kPlaceholderColor : QString());
+    if (value.isEmpty()) {
+        if (m_engine->hasElement(id))
+            m_engine->setValue(id, QString());
+        return;
+    }
+    SetDropDownValue(id, value);
 }
 
 void CRSSEditView::setRichTextValue(const QString &description)
@@ -301,6 +307,10 @@ void CRSSEditView::OnEditValueChanged(const QString &id)
     } else if (id == kRichText) {
         m_doc->SetModifiedFlag(true);
         PreviewDescription();
+    } else if (id == kLink || id == kAuthor) {
+        // Stored at the next commit; until then the feed counts as changed,
+        // so that closing it asks first.
+        m_doc->SetModifiedFlag(true);
     }
 }
 

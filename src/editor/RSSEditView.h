@@ -61,7 +61,7 @@ private:
     void onElementEvent(int code, const QString &id);
     void OnEditValueChanged(const QString &id);
     void CommitDropDown(const QString &id);
-    void ShowLinkPlaceholder();
+    void showDropDownValue(const QString &id, const QString &value);
     void setRichTextValue(const QString &description);
     void sendCommand(int id);
 

@@ -85,6 +85,8 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // The bar, not its editor, decides how small the pane may get.
+    m_editor->setMinimumSize(1, 1);
     setWidget(m_editor);
 
     connect(m_editor, &QPlainTextEdit::textChanged, this, &CBarPreview::sendEdit);
