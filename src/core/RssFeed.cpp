@@ -196,20 +196,41 @@ bool CRssFeed::LoadFromFile(const QString &path, QString *error)
     return true;
 }
 
+namespace {
+
+// Writes every byte or fails with the system's reason. A write that runs
+// out of room part way returns a short count without an error, even through
+// a buffered QFile's flush, so the file would be committed cut short; the
+// write of the rest then fails and says why ("No space left on device").
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
+
 bool CRssFeed::SaveToFile(const QString &path, QString *error)
 {
+    QByteArray bytes = PrintToString();
+    if (m_hasByteOrderMark)
+        bytes.prepend(kUtf8ByteOrderMark, 3);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // A writable feed in a folder the user may not write to (a shared or
+    // system folder) cannot get a temporary file beside it; it is then
+    // written in place, after the caller has made its backup.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
         return false;
     }
-    if (m_hasByteOrderMark)
-        file.write(kUtf8ByteOrderMark, 3);
-    FeedPrinter printer([&file](const std::string &piece) {
-        return file.write(piece.data(), qint64(piece.size())) == qint64(piece.size());
-    });
-    const bool written = printer.print(*this);
-    if (!written || !file.commit()) {
+    if (!writeAll(file, bytes) || !file.commit()) {
         setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
         file.cancelWriting();
         return false;

@@ -36,12 +36,12 @@ QString GetBackupFolder(const QString &documentPath)
     return fallback;
 }
 
-bool BackupFile(const QString &documentPath)
+bool BackupFile(const QString &documentPath, QString *backupPath)
 {
-    return BackupFile(documentPath, QDateTime::currentDateTime());
+    return BackupFile(documentPath, QDateTime::currentDateTime(), backupPath);
 }
 
-bool BackupFile(const QString &documentPath, const QDateTime &localTime)
+bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString *backupPath)
 {
     // Checked first so that a missing document never costs an older copy.
     if (!QFileInfo(documentPath).isFile())
@@ -51,12 +51,20 @@ bool BackupFile(const QString &documentPath, const QDateTime &localTime)
     const qsizetype dot = fileName.lastIndexOf(u'.');
     const QString name = dot < 0 ? fileName : fileName.left(dot);
     const QString extension = dot < 0 ? QString() : fileName.mid(dot);
-    const QString target = withTrailingSeparator(GetBackupFolder(documentPath)) + name
-        + BackupTimeStamp(localTime) + extension + QStringLiteral(".bak");
+    const QString stem = withTrailingSeparator(GetBackupFolder(documentPath)) + name + u'_' + BackupTimeStamp(localTime);
 
-    if (QFileInfo::exists(target) && !QFile::remove(target))
+    // Saves within one second get numbered copies: a backup never replaces
+    // another, which may hold the only copy of an outside edit.
+    QString target = stem + extension + QStringLiteral(".bak");
+    for (int number = 2; QFileInfo::exists(target); ++number)
+        target = stem + u'_' + QString::number(number) + extension + QStringLiteral(".bak");
+    if (!QFile::copy(documentPath, target))
         return false;
-    return QFile::copy(documentPath, target);
+    // The copy of a read-only feed stays the user's to tidy away.
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
+    if (backupPath)
+        *backupPath = target;
+    return true;
 }
 
 // A fixed numeric form rather than the locale's, so that no locale can put

@@ -11,9 +11,10 @@ class QDateTime;
 // document's own folder when that cannot be had. Empty for an empty path.
 QString GetBackupFolder(const QString &documentPath);
 // Copies the document into the backup folder as
-// <name><dd_MM_yyyy_HH-mm-ss><.ext>.bak, replacing a copy of the same name.
-bool BackupFile(const QString &documentPath);
-bool BackupFile(const QString &documentPath, const QDateTime &localTime);
+// <name>_<dd_MM_yyyy_HH-mm-ss><.ext>.bak, or <name>_<stamp>_<n><.ext>.bak
+// when that name is taken, and gives the copy's path.
+bool BackupFile(const QString &documentPath, QString *backupPath = nullptr);
+bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString *backupPath = nullptr);
 // The time stamp of a backup name, e.g. 04_12_2026_21-44-14.
 QString BackupTimeStamp(const QDateTime &localTime);
 

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
@@ -24,6 +25,13 @@ QString comparablePath(const QString &path)
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+bool sameContents(const QString &path, const QString &otherPath)
+{
+    QFile file(path);
+    QFile other(otherPath);
+    return file.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly) && file.readAll() == other.readAll();
 }
 
 } // namespace
@@ -143,10 +151,16 @@ bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
 {
     Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
     // A failed backup does not stop the save.
+    QString backup;
     if (isOwnPath(path))
-        BackupFile(m_path);
-    if (!m_feed.SaveToFile(path, error))
+        BackupFile(m_path, &backup);
+    if (!m_feed.SaveToFile(path, error)) {
+        // A save that failed before touching the file needs no copy of it;
+        // one that failed while writing in place keeps the copy.
+        if (!backup.isEmpty() && sameContents(backup, path))
+            QFile::remove(backup);
         return false;
+    }
     SetModifiedFlag(false);
     setPath(path);
     return true;
@@ -308,15 +322,26 @@ void CRSSEditDoc::deletePost()
     Notify(nullptr, HINT_SELECT_POST, removed);
 }
 
-// Unsaved changes are dropped without a question.
+// Unsaved changes go only when the user agrees, and a file that cannot be
+// read leaves the feed as it is: emptying it would let the next save write
+// an empty file over the user's feed.
 void CRSSEditDoc::reload()
 {
-    const int previousPost = m_currentPost;
-    const QString path = m_path;
+    const QString name = QDir::toNativeSeparators(m_path);
+    if (m_modified
+        && !(m_prompter && m_prompter->confirm(QStringLiteral("Discard the changes to %1 and reload it from the disk?").arg(name))))
+        return;
     QString error;
-    if (!OnOpenDocument(path, &error) && m_prompter)
+    CRssFeed check;
+    if (!check.LoadFromFile(m_path, &error)) {
+        if (m_prompter)
+            m_prompter->showError(QStringLiteral("Cannot reload %1.\n\n%2\n\nThe feed stays as it was.").arg(name, error));
+        return;
+    }
+    const int previousPost = m_currentPost;
+    if (!OnOpenDocument(m_path, &error) && m_prompter)
         m_prompter->showError(error);
-    Notify(nullptr, HINT_SELECT_POST, previousPost);
+    Notify(nullptr, HINT_SELECT_POST, std::min(previousPost, m_feed.GetPostCount() - 1));
 }
 
 void CRSSEditDoc::copyFeed()

@@ -13,7 +13,8 @@
 
 #include <memory>
 
-#include <unistd.h>
+#include <csignal>
+#include <sys/resource.h>
 
 class DocumentFilesTest : public QObject
 {
@@ -98,16 +99,38 @@ private slots:
         QVERIFY(f->log.isEmpty());
     }
 
-    void reload_unreadableFileShowsReason()
+    // Regression: a reload dropped unsaved changes without asking, and a
+    // reload of a deleted file emptied the feed, which the next save wrote.
+    void reload_asksFirstAndKeepsFeedWhenFileCannotBeRead()
     {
         f->open(postsTitled({"A", "B"}));
-        QVERIFY(QFile::remove(f->path));
+        f->select(1);
+        QVERIFY(f->doc.feed()->SetPostTitle(1, QStringLiteral("Changed")));
+        f->doc.SetModifiedFlag(true);
+        f->log.clear();
 
+        f->prompter.answer = false;
+        QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+        QCOMPARE(f->prompter.questions.size(), 1);
+        QVERIFY(f->prompter.questions.first().contains(QDir::toNativeSeparators(f->path)));
+        QCOMPARE(f->titles(), QStringList({"A", "Changed"}));
+        QVERIFY(f->doc.IsModified());
+
+        QVERIFY(QFile::remove(f->path));
+        f->prompter.answer = true;
         QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
         QCOMPARE(f->prompter.errors.size(), 1);
-        QVERIFY(!f->prompter.errors.first().isEmpty());
-        QCOMPARE(f->doc.feed()->GetPostCount(), 0);
-        QCOMPARE(f->log, notes("4:-1 3:-1"));
+        QVERIFY(f->prompter.errors.first().contains(QDir::toNativeSeparators(f->path)));
+        QCOMPARE(f->titles(), QStringList({"A", "Changed"}));
+        QVERIFY(f->doc.IsModified());
+        QVERIFY(f->log.isEmpty());
+
+        // Agreed to and readable: the file's posts come back.
+        QVERIFY(writeFeedFile(f->path, postsTitled({"A", "B"})));
+        QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+        QCOMPARE(f->titles(), QStringList({"A", "B"}));
+        QVERIFY(!f->doc.IsModified());
+        QCOMPARE(f->doc.currentPost(), 1);
     }
 
     void save_toOwnPathBacksUpOldFileFirst()
@@ -132,11 +155,23 @@ private slots:
         QCOMPARE(f->doc.path(), f->path);
     }
 
-    void save_ownPathOtherSpellingBacksUp()
+    // Regression: two saves in one second shared a backup name, so the
+    // second copy replaced the first.
+    void save_twiceEachSaveKeepsItsOwnBackup()
     {
         f->open(postsTitled({"A"}));
+        const QByteArray first = readFile(f->path);
         QVERIFY(f->doc.OnSaveDocument(f->dir.path() + "/./" + QFileInfo(f->path).fileName()));
-        QCOMPARE(backupsOf(f->path).size(), 1);
+        QVERIFY(writeFeedFile(f->path, postsTitled({"Outside edit"})));
+        const QByteArray second = readFile(f->path);
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QList<QByteArray> copies;
+        for (const QString &backup : backupsOf(f->path))
+            copies.append(readFile(backup));
+        QCOMPARE(copies.size(), 3);
+        QVERIFY(copies.contains(first));
+        QVERIFY(copies.contains(second));
     }
 
     void saveAs_makesNoBackupUntilSavedThereAgain()
@@ -182,19 +217,50 @@ private slots:
         QCOMPARE(f->doc.path(), f->path);
         QVERIFY(!QFile::exists(unreachable));
 
-        if (geteuid() == 0)
-            QSKIP("root writes into read-only folders");
-        // Over its own file in a folder that cannot be written.
-        QFile folder(f->dir.path());
-        const QFile::Permissions permissions = folder.permissions();
-        QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(backupsOf(f->path).isEmpty());
+
+        // A save over its own file that fails while writing leaves no
+        // backup: the old file is still there as it was.
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(f->doc.feed()->AddNewPost());
+        rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit limited = saved;
+        limited.rlim_cur = rlim_t(before.size() + 1); // room for the backup, not the new feed
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
         error.clear();
-        const bool saved = f->doc.OnSaveDocument(f->path, &error);
-        folder.setPermissions(permissions);
-        QVERIFY(!saved);
+        const bool savedOk = f->doc.OnSaveDocument(f->path, &error);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!savedOk);
         QVERIFY(!error.isEmpty());
         QVERIFY(f->doc.IsModified());
         QCOMPARE(readFile(f->path), before);
+        QVERIFY(backupsOf(f->path).isEmpty());
+    }
+
+    // Regression: a writable feed in a folder the user may not write to
+    // could not be saved, as the temporary file could not be made there.
+    void save_inReadOnlyFolderWritesInPlace()
+    {
+        f->open(postsTitled({"A"}));
+        QVERIFY(QFile::setPermissions(f->path, QFile::ReadOwner));
+        QVERIFY(f->doc.OnSaveDocument(f->path)); // a backup of a read-only feed
+        QVERIFY(QFile::setPermissions(f->path, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(f->doc.feed()->SetPostTitle(0, QStringLiteral("Changed")));
+        QFile folder(f->dir.path());
+        const QFile::Permissions permissions = folder.permissions();
+        QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        QString error;
+        const bool saved = f->doc.OnSaveDocument(f->path, &error);
+        folder.setPermissions(permissions);
+        QVERIFY2(saved, qPrintable(error));
+        QVERIFY(readFile(f->path).contains("<title>Changed</title>"));
+        const QStringList backups = backupsOf(f->path);
+        QCOMPARE(backups.size(), 2);
+        for (const QString &backup : backups)
+            QVERIFY(QFileInfo(backup).permissions() & QFile::WriteOwner);
     }
 
     void openBackupFolder_createsFolderAndOpensIt()
@@ -217,13 +283,13 @@ private slots:
     }
 
 private:
-    // Backup copies of a document: <name><time stamp><.ext>.bak.
+    // Backup copies of a document: <name>_<time stamp>[_<n>]<.ext>.bak.
     QStringList backupsOf(const QString &path)
     {
         const QFileInfo info(path);
         const QDir folder(GetBackupFolder(path));
         QStringList paths;
-        for (const QString &name : folder.entryList({info.completeBaseName() + "*." + info.suffix() + ".bak"}, QDir::Files))
+        for (const QString &name : folder.entryList({info.completeBaseName() + "_*." + info.suffix() + ".bak"}, QDir::Files))
             paths.append(folder.filePath(name));
         return paths;
     }

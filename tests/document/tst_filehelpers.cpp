@@ -10,7 +10,7 @@ namespace {
 
 const QDateTime kSaveTime(QDate(2026, 12, 4), QTime(21, 44, 14));
 const QString kStamp = QStringLiteral("04_12_2026_21-44-14");
-const QString kNewsBackup = "news" + kStamp + ".xml.bak";
+const QString kNewsBackup = "news_" + kStamp + ".xml.bak";
 
 QStringList filesIn(const QString &folder)
 {
@@ -77,9 +77,9 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("backupName");
         QTest::newRow("extension") << "news.xml" << kNewsBackup;
-        QTest::newRow("no extension") << "README" << "README" + kStamp + ".bak";
-        QTest::newRow("several dots") << "a.b.rss" << "a.b" + kStamp + ".rss.bak";
-        QTest::newRow("blank and non-ascii") << "Мои новости.xml" << "Мои новости" + kStamp + ".xml.bak";
+        QTest::newRow("no extension") << "README" << "README_" + kStamp + ".bak";
+        QTest::newRow("several dots") << "a.b.rss" << "a.b_" + kStamp + ".rss.bak";
+        QTest::newRow("blank and non-ascii") << "Мои новости.xml" << "Мои новости_" + kStamp + ".xml.bak";
     }
 
     void backupFile_namesCopyAfterDocumentAndTime()
@@ -93,18 +93,22 @@ private slots:
         QCOMPARE(readFile(document), QByteArray("<rss/>"));
     }
 
-    void backupFile_sameSecondReplacesCopy_missingDocumentKeepsIt()
+    void backupFile_sameSecondNumbersCopy_missingDocumentMakesNone()
     {
         const QString document = makeDocument(QStringLiteral("news.xml"), "first");
         QVERIFY(BackupFile(document, kSaveTime));
         QVERIFY(writeFile(document, "second"));
-        QVERIFY(BackupFile(document, kSaveTime));
-        QCOMPARE(filesIn(backupFolder()), QStringList{kNewsBackup});
-        QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("second"));
+        QString second;
+        QVERIFY(BackupFile(document, kSaveTime, &second));
+        const QString numbered = "news_" + kStamp + "_2.xml.bak";
+        QCOMPARE(filesIn(backupFolder()), QStringList({kNewsBackup, numbered}));
+        QCOMPARE(second, backupFolder() + '/' + numbered);
+        QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("first"));
+        QCOMPARE(readFile(second), QByteArray("second"));
 
         QVERIFY(QFile::remove(document));
         QVERIFY(!BackupFile(document, kSaveTime));
-        QCOMPARE(readFile(backupFolder() + '/' + kNewsBackup), QByteArray("second"));
+        QCOMPARE(filesIn(backupFolder()).size(), 2);
     }
 
     void backupFile_fallsBackToDocumentFolder_data()
