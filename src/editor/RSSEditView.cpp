@@ -173,6 +173,9 @@ void CRSSEditView::CommitEditorToPost(int index, bool onlyIfDirty)
         m_doc->SetModifiedFlag(true);
     CommitDropDown(kAuthor);
     CommitDropDown(kLink);
+    // The page now matches the post: a later commit without new edits
+    // (after a save, say) must not store it again and mark the feed changed.
+    m_editorDirty = false;
 }
 
 void CRSSEditView::CommitDropDown(const QString &id)

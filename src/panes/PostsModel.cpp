@@ -129,7 +129,12 @@ bool CPostsModel::setData(const QModelIndex &index, const QVariant &value, int r
     if (role != Qt::EditRole || index.column() != TitleColumn)
         return false;
     const int post = validPostAt(index.row());
-    if (post < 0 || !m_doc->feed()->SetPostTitle(post, value.toString()))
+    if (post < 0)
+        return false;
+    // A rename left as it was changes nothing, not even the post's date.
+    if (value.toString() == m_doc->feed()->GetPostTitle(post))
+        return true;
+    if (!m_doc->feed()->SetPostTitle(post, value.toString()))
         return false;
     m_doc->SetModifiedFlag(true);
     refreshRow(index.row());

@@ -7,7 +7,10 @@
 #include "document/FileHelpers.h"
 #include "document/PostFooter.h"
 
+#include "panes/BarPreview.h"
+
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QSettings>
 
 namespace {
@@ -41,6 +44,7 @@ class TestFeedWindow : public QObject
 private slots:
     void editAndSave_keepsEditsAndNothingElse_data();
     void editAndSave_keepsEditsAndNothingElse();
+    void codePaneLinkAndNewPost_editsReachFileAndNothingLeaks();
 };
 
 void TestFeedWindow::editAndSave_keepsEditsAndNothingElse_data()
@@ -130,6 +134,72 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     QVERIFY(saved.RemovePost(1));
     QCOMPARE(QString::fromUtf8(saved.PrintToString()), QString::fromUtf8(original.PrintToString()));
     QFile::remove(backups.first());
+}
+
+// Regressions: text typed in the code pane was dropped with the post's other
+// pending edits; typing a link did not mark the feed changed, so closing
+// dropped it; a post without a link or author, and a new post, showed and
+// then stored the previous post's.
+void TestFeedWindow::codePaneLinkAndNewPost_editsReachFileAndNothingLeaks()
+{
+    MainWindowFixture window;
+    QList<TestPost> posts = postsTitled({QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")});
+    posts[0].author = QStringLiteral("ann@example.org (Ann)");
+    posts[2].link.clear();
+    CChildFrame *frame = window.openFeed(QStringLiteral("feed.xml"), posts);
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    const QString path = frame->document()->path();
+    CHtmlEngineView *engine = frame->view()->engine();
+    CRSSEditDoc *document = frame->document();
+
+    // Post 0: the title in the page, the description in the code pane.
+    QVERIFY(focusAtEnd(engine, QStringLiteral("div_title")));
+    QTest::keyClicks(engine->focusProxy(), QStringLiteral(" one"));
+    QTRY_COMPARE(document->feed()->GetPostTitle(0), QStringLiteral("Alpha one"));
+    QPlainTextEdit *codePane = frame->previewBar()->editor();
+    codePane->setFocus();
+    codePane->moveCursor(QTextCursor::End);
+    QTest::keyClicks(codePane, QStringLiteral(" from code"));
+
+    // Post 2 has no link and no author: both fields show empty.
+    document->Notify(nullptr, HINT_SELECT_POST, 2);
+    QTRY_COMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_link input').value")), QString());
+    QCOMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_author input').value")), QString());
+    QVERIFY(window.main->executeCommand(ID_POST_ADD));
+    QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
+    QVERIFY(!document->IsModified());
+
+    // A link typed into post 1 (Alpha's neighbour, now at 2) alone marks the
+    // feed changed, so Close asks.
+    document->Notify(nullptr, HINT_SELECT_POST, 2);
+    QTRY_COMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_link input').value")),
+                 posts[1].link);
+    QVERIFY(!document->IsModified());
+    engine->setFocus();
+    QVERIFY(evalJs(engine, QStringLiteral("(function(){ const e = document.querySelector('#select_link input');"
+                                          " e.focus(); e.setSelectionRange(e.value.length, e.value.length);"
+                                          " return document.activeElement === e; })()")).toBool());
+    QTest::keyClicks(engine->focusProxy(), QStringLiteral("?x"));
+    QTRY_VERIFY(frame->view()->isEditorDirty());
+    QVERIFY(document->IsModified());
+    window.services.saveChoice = CShellServices::SaveChanges;
+    QVERIFY(window.main->executeCommand(ID_FILE_CLOSE));
+    QCOMPARE(window.services.saveQuestions.size(), 1);
+
+    CRssFeed saved;
+    QString error;
+    QVERIFY2(saved.LoadFromFile(path, &error), qPrintable(error));
+    QCOMPARE(saved.GetPostCount(), 4);
+    QCOMPARE(saved.GetPostTitle(1), QStringLiteral("Alpha one"));
+    QVERIFY2(saved.GetPostDescription(1).startsWith(QStringLiteral("Text of Alpha from code")),
+             qPrintable(saved.GetPostDescription(1)));
+    QCOMPARE(saved.GetPostAuthor(1), posts[0].author);
+    QCOMPARE(saved.GetPostLink(2), posts[1].link + QStringLiteral("?x"));
+    QCOMPARE(saved.GetPostAuthor(2), QString());
+    QCOMPARE(saved.GetPostLink(3), QString());
+    QCOMPARE(saved.GetPostAuthor(3), QString());
+    QCOMPARE(saved.GetPostLink(0), QString());
+    QCOMPARE(saved.GetPostAuthor(0), QString());
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestFeedWindow)
