@@ -1,5 +1,6 @@
 #include "core/RssFeed.h"
 
+#include "core/FeedFileKind.h"
 #include "core/FeedFileText.h"
 #include "core/FeedPrinter.h"
 #include "core/ProductInfo.h"
@@ -185,6 +186,10 @@ bool CRssFeed::LoadFromFile(const QString &path, QString *error)
     }
     if (!readWhole || !restoreMaskedConstructs(this, prepared.maskedConstructs)) {
         setError(error, QStringLiteral("The file could not be read whole."));
+        ClearFeed();
+        return false;
+    }
+    if (!FeedFileKind::checkRootElement(RootElement(), error)) {
         ClearFeed();
         return false;
     }

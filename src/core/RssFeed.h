@@ -59,7 +59,8 @@ public:
 
     // --- Files ---
     // Reads a feed file whole. Non-UTF-8 files are converted to UTF-8 as they
-    // are read. On failure the tree is empty and *error says why and where.
+    // are read. Files that are not RSS feeds (images, web pages, Atom feeds)
+    // are refused. On failure the tree is empty and *error says why and where.
     bool LoadFromFile(const QString &path, QString *error = nullptr);
     // Writes the tree through a temporary file that replaces the target, so
     // a failed save leaves the old file untouched.
