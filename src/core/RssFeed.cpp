@@ -6,6 +6,7 @@
 #include "core/ProductInfo.h"
 #include "core/PubDate.h"
 #include "core/TrimCharacters.h"
+#include "core/XmlSafeText.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -458,7 +459,7 @@ bool CRssFeed::SetElementText(TiXmlElement *element, const QString &text)
     TiXmlText *textNode = child ? child->ToText() : nullptr;
     if (!textNode)
         return false;
-    const QByteArray utf8 = ToUtf8(text);
+    const QByteArray utf8 = ToUtf8(XmlSafeText(text));
     // A CDATA section cannot hold "]]>"; such a text is kept as character
     // data instead, so the file stays readable.
     if (textNode->CDATA() && utf8.contains("]]>"))
@@ -487,7 +488,7 @@ TiXmlElement *CRssFeed::AppendTextElement(TiXmlNode *parent, const char *name, c
     if (!parent)
         return nullptr;
     auto *element = new TiXmlElement(name);
-    const QByteArray utf8 = ToUtf8(text);
+    const QByteArray utf8 = ToUtf8(XmlSafeText(text));
     element->LinkEndChild(new TiXmlText(std::string(utf8.constData(), size_t(utf8.size()))));
     return static_cast<TiXmlElement *>(parent->LinkEndChild(element));
 }

@@ -86,6 +86,7 @@ public:
     QString GetPostDescription(int index) const;
     QString GetPostPlainDescription(int index) const;
 
+    // Every setter drops what XML cannot hold (XmlSafeText).
     bool SetPostTitle(int index, const QString &text);
     bool SetPostAuthor(int index, const QString &text);
     bool SetPostLink(int index, const QString &text); // also rewrites the guid

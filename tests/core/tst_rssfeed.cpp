@@ -144,6 +144,30 @@ private slots:
         }
     }
 
+    // Word's line break (U+000B) and other characters XML cannot hold would
+    // make the saved file unreadable.
+    void setters_dropCharactersXmlCannotHold()
+    {
+        const QString typed = QStringLiteral("a\u000Bb\u000Cc\u0001d\u001Fe\tf") + QChar(0xD800) + QStringLiteral("g\uFFFEh\uFFFF 😀");
+        const QString kept = QStringLiteral("a\nb\nc" "de\tfgh 😀");
+        CRssFeed feed;
+        QVERIFY(feed.CreateNewFeed(typed, QStringLiteral("http://l/"), QString()));
+        PostRef post(&feed, 0);
+        QVERIFY(post.SetTitle(typed) && post.SetDescription(typed) && post.SetLink(typed) && post.SetAuthor(typed));
+        const QString path = m_temp.filePath(QStringLiteral("control.xml"));
+        QVERIFY(feed.SaveToFile(path));
+        QVERIFY(!readFile(path).contains("&#x0B;"));
+
+        CRssFeed reopened;
+        QString error;
+        QVERIFY2(reopened.LoadFromFile(path, &error), qPrintable(error));
+        QCOMPARE(reopened.GetPostTitle(0), kept);
+        QCOMPARE(reopened.GetPostDescription(0), kept);
+        QCOMPARE(reopened.GetPostLink(0), kept);
+        QCOMPARE(reopened.GetPostAuthor(0), kept);
+        QCOMPARE(CRssFeed::FromUtf8(reopened.FindChannel()->FirstChildElement("title")->GetText()), kept);
+    }
+
     void setPostTitle_stampsPubDateAndKeepsOtherScripts()
     {
         const QString text = QStringLiteral("Привет Γειά 你好 日本語 😀");
