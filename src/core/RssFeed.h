@@ -83,13 +83,16 @@ public:
     QString GetPostLink(int index) const;
     QString GetPostAuthor(int index) const;
     QString GetPostPubDate(int index) const;
+    // The whole content: markup mixed into the text is printed in place.
     QString GetPostDescription(int index) const;
     QString GetPostPlainDescription(int index) const;
 
-    // Every setter drops what XML cannot hold (XmlSafeText).
+    // A post without the element gets one, where a new post has it, unless
+    // the text is empty. Every setter drops what XML cannot hold (XmlSafeText).
     bool SetPostTitle(int index, const QString &text);
     bool SetPostAuthor(int index, const QString &text);
     bool SetPostLink(int index, const QString &text); // also rewrites the guid
+    // Replaces the whole content of an existing description.
     bool SetPostDescription(int index, const QString &text);
 
     bool AddNewPost();
@@ -100,6 +103,8 @@ public:
     void InvalidatePostIndex() { m_postIndexValid = false; }
 
     // --- Helpers shared with the document and the post footer ---
+    // Sets the first child's text; an empty element gets a text node unless
+    // the text is empty. Fails when the first child is not text.
     static bool SetElementText(TiXmlElement *element, const QString &text);
     static bool SetChildText(TiXmlElement *item, const char *name, const QString &text, bool stampDate);
     static void StampPubDate(TiXmlElement *item);

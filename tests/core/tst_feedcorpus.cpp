@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +119,78 @@ private slots:
         QVERIFY2(error.contains(reason), qPrintable(error));
         QCOMPARE(feed.FirstChild(), nullptr);
         QCOMPARE(feed.GetPostCount(), 0);
+    }
+
+    // A description that mixes elements and a CDATA section shows whole, and
+    // an edit replaces it whole.
+    void mixedDescription_opensWholeAndTakesEdit()
+    {
+        const QString file = QStringLiteral("utf8-japanese-itunes-podcast_category-bug.xml");
+        CRssFeed feed;
+        QString error;
+        QVERIFY2(feed.LoadFromFile(m_corpus + QStringLiteral("/rss/") + file, &error), qPrintable(error));
+        const QString description = feed.GetPostDescription(0);
+        const QString second = feed.GetPostDescription(1);
+        QVERIFY2(description.startsWith(QStringLiteral("<object width=\"425\" height=\"350\"><param name=\"movie\" "
+                                                       "value=\"http://www.youtube.com/v/qno1p6VdHjw\" />")),
+                 qPrintable(description.left(200)));
+        QVERIFY(description.contains(QStringLiteral("</object><p>ONEDARI BOYSがブロガーのためにONEDARIした")));
+
+        const QString edited = description + QStringLiteral("<p>追記</p>");
+        QVERIFY(PostRef(&feed, 0).SetDescription(edited));
+        const QString path = m_temp.filePath(file);
+        QVERIFY2(feed.SaveToFile(path, &error), qPrintable(error));
+        CRssFeed reopened;
+        QVERIFY2(reopened.LoadFromFile(path, &error), qPrintable(error));
+        QCOMPARE(reopened.GetPostDescription(0), edited);
+        QCOMPARE(reopened.GetPostDescription(1), second);
+        QCOMPARE(reopened.GetPostCount(), feed.GetPostCount());
+    }
+
+    // Posts of the reference validator's test feeds, many without a title,
+    // link or author element, take all three and keep them through a save.
+    void validatorFeed_firstPostTakesTitleLinkAndAuthor_data()
+    {
+        QTest::addColumn<QString>("path");
+        QDirIterator files(m_corpus + QStringLiteral("/validator"), {QStringLiteral("*.xml")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        int lacking = 0;
+        while (files.hasNext()) {
+            const QString path = files.next();
+            CRssFeed feed;
+            if (!feed.LoadFromFile(path) || feed.GetPostCount() == 0)
+                continue;
+            const TiXmlElement *post = feed.FindPost(0);
+            if (!post->FirstChildElement("title") || !post->FirstChildElement("link") || !post->FirstChildElement("author"))
+                ++lacking;
+            QTest::newRow(qPrintable(path.mid(m_corpus.size() + 11))) << path;
+        }
+        QVERIFY2(lacking >= 13, qPrintable(QString::number(lacking)));
+    }
+
+    void validatorFeed_firstPostTakesTitleLinkAndAuthor()
+    {
+        QFETCH(QString, path);
+        CRssFeed feed;
+        QVERIFY(feed.LoadFromFile(path));
+        const int posts = feed.GetPostCount();
+        const QString lastTitle = feed.GetPostTitle(posts - 1);
+        PostRef post(&feed, 0);
+        QVERIFY(post.SetTitle(QStringLiteral("Renamed – ✓")));
+        QVERIFY(post.SetLink(QStringLiteral("http://example.org/renamed?a=1&b=2")));
+        QVERIFY(post.SetAuthor(QStringLiteral("me@example.org (Me)")));
+
+        const QString saved = m_temp.filePath(QStringLiteral("validator.xml"));
+        QString error;
+        QVERIFY2(feed.SaveToFile(saved, &error), qPrintable(error));
+        CRssFeed reopened;
+        QVERIFY2(reopened.LoadFromFile(saved, &error), qPrintable(error));
+        QCOMPARE(reopened.GetPostCount(), posts);
+        QCOMPARE(reopened.GetPostTitle(0), QStringLiteral("Renamed – ✓"));
+        QCOMPARE(reopened.GetPostLink(0), QStringLiteral("http://example.org/renamed?a=1&b=2"));
+        QCOMPARE(reopened.GetPostAuthor(0), QStringLiteral("me@example.org (Me)"));
+        if (posts > 1)
+            QCOMPARE(reopened.GetPostTitle(posts - 1), lastTitle);
     }
 
 private:
