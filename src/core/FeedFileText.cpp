@@ -1,5 +1,7 @@
 #include "core/FeedFileText.h"
 
+#include "core/FeedFileKind.h"
+
 #include <unicode/ucnv.h>
 
 #include <algorithm>
@@ -43,6 +45,96 @@ int lineAt(const std::string &text, size_t offset)
 QString fromBytes(const std::string &bytes)
 {
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+}
+
+// --- XML declaration ---
+
+enum class DeclarationRead { None, WellFormed, Malformed };
+
+struct Declaration
+{
+    size_t start = 0; // of the "<?xml", or of the first non-space byte
+    size_t end = 0;   // past the "?>"
+    std::string encoding;
+};
+
+// Reads ` name = "value"` (white space first, either quote) at *pos and
+// leaves *pos past it; false, with *pos unchanged, when it is not there.
+bool readPseudoAttribute(const std::string &text, size_t *pos, const char *name, std::string *value)
+{
+    size_t at = *pos;
+    while (at < text.size() && isXmlSpace(text[at]))
+        ++at;
+    if (at == *pos || !startsWith(text, at, name))
+        return false;
+    at += std::strlen(name);
+    while (at < text.size() && isXmlSpace(text[at]))
+        ++at;
+    if (at >= text.size() || text[at] != '=')
+        return false;
+    ++at;
+    while (at < text.size() && isXmlSpace(text[at]))
+        ++at;
+    if (at >= text.size() || (text[at] != '"' && text[at] != '\''))
+        return false;
+    const size_t close = text.find(text[at], at + 1);
+    if (close == npos)
+        return false;
+    *value = text.substr(at + 1, close - at - 1);
+    *pos = close + 1;
+    return true;
+}
+
+bool isVersion(const std::string &value)
+{
+    return value.size() > 2 && startsWith(value, 0, "1.")
+            && std::all_of(value.begin() + 2, value.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isEncodingName(const std::string &value)
+{
+    return !value.empty() && std::isalpha(static_cast<unsigned char>(value[0]))
+            && std::all_of(value.begin(), value.end(), [](char c) {
+                   return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-';
+               });
+}
+
+// Reads the XML declaration at the start of the text, after white space,
+// by XML's grammar: "<?xml", the version, then optionally the encoding and
+// standalone, each after white space, optional white space and "?>".
+// Anything else there is malformed: TinyXML would read it as an empty
+// declaration and drop the document behind it.
+DeclarationRead readDeclaration(const std::string &text, Declaration *declaration)
+{
+    size_t pos = 0;
+    while (pos < text.size() && isXmlSpace(text[pos]))
+        ++pos;
+    declaration->start = pos;
+    if (!startsWith(text, pos, "<?xml") || pos + 5 >= text.size()
+        || (!isXmlSpace(text[pos + 5]) && text[pos + 5] != '?'))
+        return DeclarationRead::None;
+    pos += 5;
+    std::string version;
+    std::string standalone;
+    if (!readPseudoAttribute(text, &pos, "version", &version) || !isVersion(version))
+        return DeclarationRead::Malformed;
+    if (readPseudoAttribute(text, &pos, "encoding", &declaration->encoding) && !isEncodingName(declaration->encoding))
+        return DeclarationRead::Malformed;
+    if (readPseudoAttribute(text, &pos, "standalone", &standalone) && standalone != "yes" && standalone != "no")
+        return DeclarationRead::Malformed;
+    while (pos < text.size() && isXmlSpace(text[pos]))
+        ++pos;
+    if (!startsWith(text, pos, "?>"))
+        return DeclarationRead::Malformed;
+    declaration->end = pos + 2;
+    return DeclarationRead::WellFormed;
+}
+
+QString malformedDeclaration(const std::string &text, const Declaration &declaration)
+{
+    return QStringLiteral("The XML declaration on line %1 is not well formed; it should read like "
+                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>.")
+            .arg(lineAt(text, declaration.start));
 }
 
 // --- Encodings ---
@@ -108,38 +200,6 @@ bool checkUtf8(const std::string &text, QString *error)
                             "names no other encoding.")
                      .arg(lineAt(text, bad));
     return false;
-}
-
-// The encoding named by the XML declaration, read as ASCII; empty when the
-// file has no declaration or the declaration names none.
-std::string declaredEncoding(const std::string &text)
-{
-    size_t pos = 0;
-    while (pos < text.size() && isXmlSpace(text[pos]))
-        ++pos;
-    if (!startsWith(text, pos, "<?xml") || pos + 5 >= text.size() || !isXmlSpace(text[pos + 5]))
-        return std::string();
-    const size_t end = text.find("?>", pos);
-    if (end == npos)
-        return std::string();
-    const std::string declaration = text.substr(pos, end - pos);
-    size_t at = declaration.find("encoding");
-    if (at == npos)
-        return std::string();
-    at += 8;
-    while (at < declaration.size() && isXmlSpace(declaration[at]))
-        ++at;
-    if (at >= declaration.size() || declaration[at] != '=')
-        return std::string();
-    ++at;
-    while (at < declaration.size() && isXmlSpace(declaration[at]))
-        ++at;
-    if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\''))
-        return std::string();
-    const size_t close = declaration.find(declaration[at], at + 1);
-    if (close == npos)
-        return std::string();
-    return declaration.substr(at + 1, close - at - 1);
 }
 
 // UTF-16 is recognised by its byte-order mark or, without one, by the
@@ -217,7 +277,12 @@ bool toUtf8(std::string &text, Prepared *prepared, QString *error)
         prepared->convertedToUtf8 = true;
         return convertToUtf8(text, bomLength, utf16, error);
     }
-    const std::string declared = declaredEncoding(text);
+    Declaration declaration;
+    if (readDeclaration(text, &declaration) == DeclarationRead::Malformed) {
+        *error = malformedDeclaration(text, declaration);
+        return false;
+    }
+    const std::string &declared = declaration.encoding;
     if (declared.empty() || equalsIgnoringCase(declared, "UTF-8") || equalsIgnoringCase(declared, "UTF8"))
         return checkUtf8(text, error);
     prepared->convertedToUtf8 = true;
@@ -282,12 +347,15 @@ public:
         skipSpace();
         if (m_pos == m_text.size())
             return fail(QStringLiteral("The file is empty."));
-        if (startsWith(m_text, m_pos, "<?xml") && m_pos + 5 < m_text.size()
-            && (isXmlSpace(m_text[m_pos + 5]) || m_text[m_pos + 5] == '?')) {
-            const size_t end = m_text.find("?>", m_pos);
-            if (end == npos)
-                return failAt(m_pos, QStringLiteral("The XML declaration on line %1 is not closed."));
-            m_pos = end + 2;
+        Declaration declaration;
+        switch (readDeclaration(m_text, &declaration)) {
+        case DeclarationRead::Malformed:
+            return fail(malformedDeclaration(m_text, declaration));
+        case DeclarationRead::WellFormed:
+            m_pos = declaration.end;
+            break;
+        case DeclarationRead::None:
+            break;
         }
         while (m_pos < m_text.size()) {
             if (!readNext())
@@ -324,13 +392,11 @@ private:
         }
         if (c == '&')
             return readReference(&m_pos);
-        if (c == '\0')
-            return failAt(m_pos, QStringLiteral("Line %1 holds a NUL character."));
-        // Character data: nothing to check until the next '<', '&' or NUL.
+        // Character data: nothing to check until the next '<' or '&'.
         ++m_pos;
         while (m_pos < m_text.size()) {
             const char next = m_text[m_pos];
-            if (next == '<' || next == '&' || next == '\0')
+            if (next == '<' || next == '&')
                 break;
             ++m_pos;
         }
@@ -446,7 +512,7 @@ private:
                 m_sawElement = true;
                 m_pos = p + 1;
                 return true;
-            } else if (c == '<' || c == '\0') {
+            } else if (c == '<') {
                 break;
             } else {
                 ++p;
@@ -464,8 +530,6 @@ private:
             if (m_text[at] == '&') {
                 if (!readReference(&at))
                     return false;
-            } else if (m_text[at] == '\0') {
-                return failAt(at, QStringLiteral("Line %1 holds a NUL character."));
             } else {
                 ++at;
             }
@@ -607,16 +671,55 @@ private:
     bool m_sawElement = false;
 };
 
+// Offset of the first character that XML does not allow anywhere, not even
+// in comments and CDATA sections: control characters other than tab and LF
+// (CR is gone by now), U+FFFE and U+FFFF. Valid UTF-8 holds no surrogates.
+size_t forbiddenCharacterOffset(const std::string &text, quint32 *character)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (bytes[i] < 0x20 && bytes[i] != '\t' && bytes[i] != '\n') {
+            *character = bytes[i];
+            return i;
+        }
+        if (bytes[i] == 0xEF && i + 2 < text.size() && bytes[i + 1] == 0xBF && bytes[i + 2] >= 0xBE) {
+            *character = 0xFFC0 | (bytes[i + 2] & 0x3F);
+            return i;
+        }
+    }
+    return npos;
+}
+
+bool checkCharacters(const std::string &text, QString *error)
+{
+    quint32 character = 0;
+    const size_t bad = forbiddenCharacterOffset(text, &character);
+    if (bad == npos)
+        return true;
+    const QString what = character == 0
+            ? QStringLiteral("a NUL character")
+            : QStringLiteral("the character U+%1").arg(QString::number(character, 16).toUpper().rightJustified(4, u'0'));
+    *error = QStringLiteral("Line %1 holds %2, which XML does not allow.").arg(lineAt(text, bad)).arg(what);
+    return false;
+}
+
 } // namespace
 
 bool prepare(std::string &text, Prepared *prepared, QString *error)
 {
     *prepared = Prepared();
     QString reason;
-    bool ok = toUtf8(text, prepared, &reason);
+    // Images and other kinds of documents are told apart before the
+    // encoding, which would fail on them with a less telling reason. The
+    // start of a UTF-16 file reads as ASCII only once it is converted.
+    size_t bomLength = 0;
+    const bool utf16 = utf16Charset(text, &bomLength) != nullptr;
+    bool ok = utf16 || (FeedFileKind::checkIsText(text, &reason) && FeedFileKind::checkPrologue(text, &reason));
+    ok = ok && toUtf8(text, prepared, &reason);
     if (ok) {
         normalizeLineEnds(text);
-        ok = MarkupCheck(text, &prepared->maskedConstructs).run(&reason);
+        ok = (!utf16 || FeedFileKind::checkPrologue(text, &reason)) && checkCharacters(text, &reason)
+                && MarkupCheck(text, &prepared->maskedConstructs).run(&reason);
     }
     if (!ok && error)
         *error = reason;

@@ -1,16 +1,20 @@
 #include "core/RssFeed.h"
 
+#include "core/FeedFileKind.h"
 #include "core/FeedFileText.h"
 #include "core/FeedPrinter.h"
 #include "core/ProductInfo.h"
 #include "core/PubDate.h"
 #include "core/TrimCharacters.h"
+#include "core/XmlSafeText.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
 #include <QUuid>
+
+#include <iterator>
 
 namespace {
 
@@ -19,6 +23,9 @@ quintptr g_descriptionFilterContext = 0;
 
 const char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
 const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
+// A new post's fields, in the order FillNewItem writes them.
+const char *const kPostFields[] = {"title", "description", "pubDate", "link", "author", "guid"};
 
 void setError(QString *error, const QString &text)
 {
@@ -36,6 +43,75 @@ QString fieldText(const TiXmlElement *item, const char *name)
         return QString();
     const std::string &value = child->ValueStr();
     return QString::fromUtf8(value.data(), qsizetype(value.size()));
+}
+
+// Everything inside the element as markup, in document order: text and
+// CDATA as they stand, child elements, comments and other markup printed.
+// A description that mixes markup and text is shown and edited whole.
+QString wholeContent(const TiXmlElement *element)
+{
+    const TiXmlNode *first = element ? element->FirstChild() : nullptr;
+    if (first && !first->NextSibling() && first->ToText())
+        return QString::fromUtf8(first->Value());
+    std::string content;
+    for (const TiXmlNode *child = first; child; child = child->NextSibling()) {
+        if (child->ToText()) {
+            content += child->ValueStr();
+            continue;
+        }
+        TiXmlPrinter printer;
+        printer.SetStreamPrinting();
+        child->Accept(&printer);
+        content += printer.Str();
+    }
+    return QString::fromUtf8(content.data(), qsizetype(content.size()));
+}
+
+// Replaces everything inside the element by one text node. It stays a
+// CDATA section when the content held one.
+bool replaceContent(TiXmlElement *element, const QString &text)
+{
+    const TiXmlNode *first = element ? element->FirstChild() : nullptr;
+    if (first && (first->NextSibling() || !first->ToText())) {
+        bool cdata = false;
+        for (const TiXmlNode *child = first; child; child = child->NextSibling())
+            cdata = cdata || (child->ToText() && child->ToText()->CDATA());
+        element->Clear();
+        TiXmlText node("");
+        node.SetCDATA(cdata);
+        element->InsertEndChild(node);
+    }
+    return CRssFeed::SetElementText(element, text);
+}
+
+// Adds an empty field element to the item where a new post has it: after
+// the nearest field that comes before it, else before the nearest one that
+// comes after it, else at the end.
+TiXmlElement *insertField(TiXmlElement *item, const char *name)
+{
+    const size_t count = std::size(kPostFields);
+    size_t at = 0;
+    while (at < count && qstrcmp(kPostFields[at], name) != 0)
+        ++at;
+    const TiXmlElement field(name);
+    for (size_t i = at; i-- > 0;) {
+        if (TiXmlElement *sibling = item->FirstChildElement(kPostFields[i]))
+            return static_cast<TiXmlElement *>(item->InsertAfterChild(sibling, field));
+    }
+    for (size_t i = at + 1; i < count; ++i) {
+        if (TiXmlElement *sibling = item->FirstChildElement(kPostFields[i]))
+            return static_cast<TiXmlElement *>(item->InsertBeforeChild(sibling, field));
+    }
+    return static_cast<TiXmlElement *>(item->InsertEndChild(field));
+}
+
+// Stores a field the user gave a value. A post without the element gets
+// one, unless the value is empty.
+bool setField(TiXmlElement *item, const char *name, const QString &text)
+{
+    if (item && !item->FirstChildElement(name) && !XmlSafeText(text).isEmpty())
+        insertField(item, name);
+    return CRssFeed::SetChildText(item, name, text, true);
 }
 
 // The nodes of the tree in document order, without recursion.
@@ -185,6 +261,10 @@ bool CRssFeed::LoadFromFile(const QString &path, QString *error)
     }
     if (!readWhole || !restoreMaskedConstructs(this, prepared.maskedConstructs)) {
         setError(error, QStringLiteral("The file could not be read whole."));
+        ClearFeed();
+        return false;
+    }
+    if (!FeedFileKind::checkRootElement(RootElement(), error)) {
         ClearFeed();
         return false;
     }
@@ -368,7 +448,8 @@ QString CRssFeed::GetPostPubDate(int index) const
 
 QString CRssFeed::GetPostDescription(int index) const
 {
-    return fieldText(FindPost(index), "description");
+    const TiXmlElement *item = FindPost(index);
+    return wholeContent(item ? item->FirstChildElement("description") : nullptr);
 }
 
 QString CRssFeed::GetPostPlainDescription(int index) const
@@ -378,18 +459,18 @@ QString CRssFeed::GetPostPlainDescription(int index) const
 
 bool CRssFeed::SetPostTitle(int index, const QString &text)
 {
-    return SetChildText(FindPost(index), "title", text, true);
+    return setField(FindPost(index), "title", text);
 }
 
 bool CRssFeed::SetPostAuthor(int index, const QString &text)
 {
-    return SetChildText(FindPost(index), "author", text, true);
+    return setField(FindPost(index), "author", text);
 }
 
 bool CRssFeed::SetPostLink(int index, const QString &text)
 {
     TiXmlElement *item = FindPost(index);
-    if (!SetChildText(item, "link", text, true))
+    if (!setField(item, "link", text))
         return false;
     // The guid follows the link: link, "?", and the local time as the
     // locale's short date-time text with blanks and dots made underscores.
@@ -403,7 +484,7 @@ bool CRssFeed::SetPostLink(int index, const QString &text)
 bool CRssFeed::SetPostDescription(int index, const QString &text)
 {
     TiXmlElement *item = FindPost(index);
-    if (!item || !SetElementText(item->FirstChildElement("description"), text))
+    if (!item || !replaceContent(item->FirstChildElement("description"), text))
         return false;
     StampPubDate(item);
     return true;
@@ -470,11 +551,19 @@ int CRssFeed::CollectLinks(std::set<QString> &links) const
 
 bool CRssFeed::SetElementText(TiXmlElement *element, const QString &text)
 {
-    TiXmlNode *child = element ? element->FirstChild() : nullptr;
-    TiXmlText *textNode = child ? child->ToText() : nullptr;
+    if (!element)
+        return false;
+    const QByteArray utf8 = ToUtf8(XmlSafeText(text));
+    TiXmlNode *child = element->FirstChild();
+    if (!child) {
+        // An empty element takes a value; an empty value leaves it as it is.
+        if (utf8.isEmpty())
+            return false;
+        child = element->LinkEndChild(new TiXmlText(""));
+    }
+    TiXmlText *textNode = child->ToText();
     if (!textNode)
         return false;
-    const QByteArray utf8 = ToUtf8(text);
     // A CDATA section cannot hold "]]>"; such a text is kept as character
     // data instead, so the file stays readable.
     if (textNode->CDATA() && utf8.contains("]]>"))
@@ -503,19 +592,18 @@ TiXmlElement *CRssFeed::AppendTextElement(TiXmlNode *parent, const char *name, c
     if (!parent)
         return nullptr;
     auto *element = new TiXmlElement(name);
-    const QByteArray utf8 = ToUtf8(text);
+    const QByteArray utf8 = ToUtf8(XmlSafeText(text));
     element->LinkEndChild(new TiXmlText(std::string(utf8.constData(), size_t(utf8.size()))));
     return static_cast<TiXmlElement *>(parent->LinkEndChild(element));
 }
 
 void CRssFeed::FillNewItem(TiXmlElement *item)
 {
-    AppendTextElement(item, "title", QStringLiteral("New Item"));
-    AppendTextElement(item, "description");
-    AppendTextElement(item, "pubDate", PubDate::FormatPubDateNow());
-    AppendTextElement(item, "link");
-    AppendTextElement(item, "author");
-    AppendTextElement(item, "guid", NewGuidText());
+    const QString values[] = {QStringLiteral("New Item"), QString(), PubDate::FormatPubDateNow(),
+                              QString(), QString(), NewGuidText()};
+    static_assert(std::size(values) == std::size(kPostFields));
+    for (size_t i = 0; i < std::size(kPostFields); ++i)
+        AppendTextElement(item, kPostFields[i], values[i]);
 }
 
 QString CRssFeed::NewGuidText()

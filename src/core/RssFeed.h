@@ -59,7 +59,8 @@ public:
 
     // --- Files ---
     // Reads a feed file whole. Non-UTF-8 files are converted to UTF-8 as they
-    // are read. On failure the tree is empty and *error says why and where.
+    // are read. Files that are not RSS feeds (images, web pages, Atom feeds)
+    // are refused. On failure the tree is empty and *error says why and where.
     bool LoadFromFile(const QString &path, QString *error = nullptr);
     // Writes the tree through a temporary file that replaces the target, so
     // a failed save leaves the old file untouched.
@@ -82,12 +83,16 @@ public:
     QString GetPostLink(int index) const;
     QString GetPostAuthor(int index) const;
     QString GetPostPubDate(int index) const;
+    // The whole content: markup mixed into the text is printed in place.
     QString GetPostDescription(int index) const;
     QString GetPostPlainDescription(int index) const;
 
+    // A post without the element gets one, where a new post has it, unless
+    // the text is empty. Every setter drops what XML cannot hold (XmlSafeText).
     bool SetPostTitle(int index, const QString &text);
     bool SetPostAuthor(int index, const QString &text);
     bool SetPostLink(int index, const QString &text); // also rewrites the guid
+    // Replaces the whole content of an existing description.
     bool SetPostDescription(int index, const QString &text);
 
     bool AddNewPost();
@@ -98,6 +103,8 @@ public:
     void InvalidatePostIndex() { m_postIndexValid = false; }
 
     // --- Helpers shared with the document and the post footer ---
+    // Sets the first child's text; an empty element gets a text node unless
+    // the text is empty. Fails when the first child is not text.
     static bool SetElementText(TiXmlElement *element, const QString &text);
     static bool SetChildText(TiXmlElement *item, const char *name, const QString &text, bool stampDate);
     static void StampPubDate(TiXmlElement *item);

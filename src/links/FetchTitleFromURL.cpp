@@ -40,11 +40,7 @@ void CFetchTitleFromURL::fetch()
     ConvertFileToUtf8(m_tempFilePath, DetectFileCharset(m_tempFilePath));
 
     QString text;
-    if (ExtractElementText(m_tempFilePath, QByteArrayLiteral("title"), &text)) {
-        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        text.replace(u'\n', u' ');
-        text.replace(u'\r', u' ');
-        m_title = text;
-    }
+    if (ExtractElementText(m_tempFilePath, QByteArrayLiteral("title"), &text))
+        m_title = StorableTitle(text);
     m_state = StateFetched;
 }

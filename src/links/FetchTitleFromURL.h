@@ -19,8 +19,8 @@ public:
     CFetchTitleFromURL(const CFetchTitleFromURL &) = delete;
     CFetchTitleFromURL &operator=(const CFetchTitleFromURL &) = delete;
 
-    // Fetches first when not fetched yet; blocks for the download. Line
-    // breaks in the title are turned into spaces.
+    // Fetches first when not fetched yet; blocks for the download. The
+    // title comes as StorableTitle makes it.
     QString GetTitle();
 
     State state() const { return m_state; }

@@ -1,6 +1,7 @@
 #include "links/TitleFetchSteps.h"
 
 #include "core/ProductInfo.h"
+#include "core/XmlSafeText.h"
 #include "document/FileHelpers.h"
 #include "editor/MarkupScanner.h"
 #include "links/CharsetTable.h"
@@ -330,6 +331,21 @@ void setDownloadTimeout(int milliseconds)
 void stopAllDownloads()
 {
     s_downloadsStopped = true;
+}
+
+QString StorableTitle(const QString &text)
+{
+    QString title = XmlSafeText(text);
+    title.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    title.replace(u'\n', u' ');
+    title.replace(u'\r', u' ');
+    if (title.size() > kMaxTitleLength) {
+        title.truncate(kMaxTitleLength);
+        // The cut must not leave half of a surrogate pair.
+        if (title.back().isHighSurrogate())
+            title.chop(1);
+    }
+    return title;
 }
 
 QString DownloadToTempFile(const QString &url)

@@ -8,9 +8,18 @@
 // file, detect its charset, rewrite the file as UTF-8, read the title.
 // Every step may run on any thread; none reports more than success.
 
+// Longer titles are cut: a title is stored in feeds and in the settings
+// file, whose section of cached titles has a fixed room.
+constexpr int kMaxTitleLength = 1023;
+
 // Downloads beyond this size keep only their first bytes.
 constexpr qint64 kMaxDownloadBytes = 4 * 1024 * 1024;
 constexpr int kDefaultDownloadTimeoutMs = 20000;
+
+// The title as feeds and the settings file can hold it: without the
+// characters XML does not allow (XmlSafeText), each line break ("\r\n",
+// "\n" or "\r") made one space, at most kMaxTitleLength characters.
+QString StorableTitle(const QString &text);
 
 // Downloads http, https, ftp or file URLs, following redirects, into a new
 // temporary file ending in ".htm". Returns the file's path, or an empty

@@ -62,8 +62,9 @@ QString LookupWebTitle(const QString &url)
     return QString();
 }
 
-bool StoreWebTitle(const QString &url, const QString &title)
+bool StoreWebTitle(const QString &url, const QString &text)
 {
+    const QString title = StorableTitle(text);
     if (url.isEmpty() || title.isEmpty())
         return false;
     WebTitleCache::instance().insert(url, trimSpaces(title));

@@ -29,6 +29,7 @@ private:
 // title receiver later (see WebTitleFetcher.h).
 QString LookupWebTitle(const QString &url);
 
-// Caches the title, without leading and trailing spaces, and writes it to
-// Settings.ini as it is. False, changing nothing, when either is empty.
+// Caches the title as StorableTitle makes it, without leading and trailing
+// spaces, and writes it to Settings.ini untrimmed. False, changing nothing,
+// when either is empty.
 bool StoreWebTitle(const QString &url, const QString &title);

@@ -126,6 +126,27 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << "The file is empty";
         QTest::newRow("no element") << QByteArray("<?xml version=\"1.0\"?>\n<!-- c -->\n") << "holds no XML element";
         QTest::newRow("deep nesting") << QByteArray("<a>").repeated(5000) << "nested too deeply";
+        // Malformed declarations: TinyXML read them as empty declarations and dropped the feed.
+        QTest::newRow("declaration without quotes") << QByteArray("<?xml version=1.0 encoding=\"UTF-8\"?>\n<rss/>") << "The XML declaration on line 1 is not well formed";
+        QTest::newRow("declaration closed by >") << QByteArray("\n<?xml version=\"1.0\">\n<?xml-stylesheet href=\"s.css\"?>\n<rss/>") << "The XML declaration on line 2 is not well formed";
+        QTest::newRow("declaration with mixed quotes") << QByteArray("<?xml version=\"1.0\" encoding='UTF-8\"?>\n<rss a='b'/>") << "The XML declaration on line 1 is not well formed";
+        QTest::newRow("declaration with unknown part") << QByteArray("<?xml version=\"1.0\" charset=\"UTF-8\"?><rss/>") << "The XML declaration on line 1 is not well formed";
+        // Characters XML allows nowhere, not even in comments and CDATA sections.
+        QTest::newRow("NUL in a comment") << QByteArray("<rss>\n<!-- a\0b --></rss>", 25) << "Line 2 holds a NUL character";
+        QTest::newRow("control character") << QByteArray("<rss>\n<t>A\x01" "B</t></rss>") << "Line 2 holds the character U+0001";
+        QTest::newRow("vertical tab in CDATA") << QByteArray("<rss><t><![CDATA[A\x0B" "B]]></t></rss>") << "Line 1 holds the character U+000B";
+        QTest::newRow("U+FFFF") << QByteArray("<rss><t>\xEF\xBF\xBF</t></rss>") << "Line 1 holds the character U+FFFF";
+        // Files that are not RSS 2.0 feeds say what they are.
+        QTest::newRow("Atom feed") << QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<feed xmlns=\"http://www.w3.org/2005/Atom\"><title>T</title></feed>") << "This is an Atom feed; Tidrel edits RSS 2.0 feeds.";
+        QTest::newRow("Atom feed with an HTML entity") << QByteArray("<!-- c --><a:feed xmlns:a='http://www.w3.org/2005/Atom'><a:title>a&nbsp;b</a:title></a:feed>") << "This is an Atom feed";
+        QTest::newRow("Atom feed in UTF-16") << utf16(xmlDeclaration("UTF-16") + "<feed xmlns=\"http://www.w3.org/2005/Atom\"/>", false) << "This is an Atom feed";
+        QTest::newRow("HTML page") << QByteArray("<!doctype html>\n<html><head><meta charset=\"utf-8\"><title>x</title></head><body>a<br>b</body></html>") << "This is an HTML page; Tidrel edits RSS 2.0 feeds.";
+        QTest::newRow("HTML page in Latin-1") << QByteArray("<HTML><BODY>\xE9t\xE9</BODY></HTML>") << "This is an HTML page";
+        QTest::newRow("XHTML page") << QByteArray("<?xml version=\"1.0\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"><body/></html>") << "This is an HTML page";
+        QTest::newRow("RSS 1.0 feed") << QByteArray("<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\" xmlns=\"http://purl.org/rss/1.0/\"><channel/><item/></rdf:RDF>") << "This is an RSS 1.0 feed";
+        QTest::newRow("other root") << QByteArray("<opml version=\"1.0\"><body/></opml>") << "This is not an RSS feed: its root element is <opml>";
+        QTest::newRow("PNG image") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24) << "This is a PNG image, not a text file";
+        QTest::newRow("other binary") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10) << "This is not a text file";
     }
 
     void load_refusesWhatWouldLoseData()

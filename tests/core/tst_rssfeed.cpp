@@ -120,28 +120,86 @@ private slots:
         QCOMPARE(post->GetTitle(), QStringLiteral("A"));
     }
 
-    void getField_readsFirstTextChildOnly()
+    void getField_readsFirstTextChildOnly_descriptionWhole()
     {
         CRssFeed feed;
         QVERIFY(load(feed, feedWithItems("<item><title><b>bold</b>text</title><link></link><author/>"
-                                         "<description><![CDATA[<p>kept</p>]]></description><pubDate><!-- none --></pubDate></item>")));
+                                         "<description><![CDATA[<p>kept</p>]]></description><pubDate><!-- none --></pubDate></item>"
+                                         "<item><description>a<b x=\"1\">bold &amp;<i>i</i></b><![CDATA[<p>c</p>]]><!--n--></description></item>")));
         QCOMPARE(feed.GetPostTitle(0), QString());
         QCOMPARE(feed.GetPostLink(0), QString());
         QCOMPARE(feed.GetPostAuthor(0), QString());
         QCOMPARE(feed.GetPostPubDate(0), QString());
         QCOMPARE(feed.GetPostDescription(0), QStringLiteral("<p>kept</p>"));
+        QCOMPARE(feed.GetPostDescription(1), QStringLiteral("a<b x=\"1\">bold &amp;<i>i</i></b><p>c</p><!--n-->"));
     }
 
-    void setPostAuthor_missingOrEmptyElement_failsAndChangesNothing()
+    // Typed into a post whose file lacks the element: the element is made
+    // where a new post has it, and the value survives a save.
+    void setField_missingOrEmptyElement_takesValue_data()
     {
-        for (const QByteArray &extra : {QByteArray(), QByteArray("<author></author>"), QByteArray("<author><name>n</name></author>")}) {
-            CRssFeed feed;
-            QVERIFY(load(feed, feedWithItems(item("A", extra))));
-            const QByteArray before = feed.PrintToString();
-            QVERIFY(!feed.SetPostAuthor(0, QStringLiteral("someone")));
-            QCOMPARE(feed.GetPostAuthor(0), QString());
-            QCOMPARE(feed.PrintToString(), before);
-        }
+        QTest::addColumn<QByteArray>("fields");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("title before description") << QByteArray("<description>d</description><guid>g</guid>") << "title" << "T" << QStringList({"title", "description", "guid"});
+        QTest::newRow("link after pubDate") << QByteArray("<title>t</title><pubDate>p</pubDate><category>c</category><guid>g</guid>") << "link" << "http://l/" << QStringList({"title", "pubDate", "link", "category", "guid"});
+        QTest::newRow("author before guid") << QByteArray("<category>c</category><guid>g</guid>") << "author" << "me" << QStringList({"category", "author", "guid"});
+        QTest::newRow("no known field") << QByteArray("<category>c</category>") << "title" << "T" << QStringList({"category", "title"});
+        QTest::newRow("empty link element") << QByteArray("<title>t</title><link/>") << "link" << "http://l/" << QStringList({"title", "link"});
+        QTest::newRow("empty author element") << QByteArray("<author></author>") << "author" << "me" << QStringList({"author"});
+        QTest::newRow("empty value makes nothing") << QByteArray("<category>c</category>") << "author" << "" << QStringList({"category"});
+        QTest::newRow("markup inside is kept") << QByteArray("<author><name>n</name></author>") << "author" << "me" << QStringList({"author"});
+    }
+
+    void setField_missingOrEmptyElement_takesValue()
+    {
+        QFETCH(QByteArray, fields);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QStringList, names);
+        CRssFeed feed;
+        QVERIFY(load(feed, feedWithItems("<item>" + fields + "</item>")));
+        PostRef post(&feed, 0);
+        const bool stored = field == "title" ? post.SetTitle(value) : field == "link" ? post.SetLink(value) : post.SetAuthor(value);
+        const bool takes = !value.isEmpty() && !fields.contains("<name>");
+        QCOMPARE(stored, takes);
+
+        const QString path = m_temp.filePath(QStringLiteral("fields.xml"));
+        QVERIFY(feed.SaveToFile(path));
+        CRssFeed reopened;
+        QVERIFY(reopened.LoadFromFile(path));
+        PostRef saved(&reopened, 0);
+        const QString read = field == "title" ? saved.GetTitle() : field == "link" ? saved.GetLink() : saved.GetAuthor();
+        QCOMPARE(read, takes ? value : QString());
+        QStringList written;
+        for (const TiXmlElement *child = reopened.FindPost(0)->FirstChildElement(); child; child = child->NextSiblingElement())
+            written << QString::fromUtf8(child->Value());
+        QCOMPARE(written, names);
+    }
+
+    // Word's line break (U+000B) and other characters XML cannot hold would
+    // make the saved file unreadable.
+    void setters_dropCharactersXmlCannotHold()
+    {
+        const QString typed = QStringLiteral("a\u000Bb\u000Cc\u0001d\u001Fe\tf") + QChar(0xD800) + QStringLiteral("g\uFFFEh\uFFFF 😀");
+        const QString kept = QStringLiteral("a\nb\nc" "de\tfgh 😀");
+        CRssFeed feed;
+        QVERIFY(feed.CreateNewFeed(typed, QStringLiteral("http://l/"), QString()));
+        PostRef post(&feed, 0);
+        QVERIFY(post.SetTitle(typed) && post.SetDescription(typed) && post.SetLink(typed) && post.SetAuthor(typed));
+        const QString path = m_temp.filePath(QStringLiteral("control.xml"));
+        QVERIFY(feed.SaveToFile(path));
+        QVERIFY(!readFile(path).contains("&#x0B;"));
+
+        CRssFeed reopened;
+        QString error;
+        QVERIFY2(reopened.LoadFromFile(path, &error), qPrintable(error));
+        QCOMPARE(reopened.GetPostTitle(0), kept);
+        QCOMPARE(reopened.GetPostDescription(0), kept);
+        QCOMPARE(reopened.GetPostLink(0), kept);
+        QCOMPARE(reopened.GetPostAuthor(0), kept);
+        QCOMPARE(CRssFeed::FromUtf8(reopened.FindChannel()->FirstChildElement("title")->GetText()), kept);
     }
 
     void setPostTitle_stampsPubDateAndKeepsOtherScripts()

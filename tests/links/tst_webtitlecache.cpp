@@ -68,6 +68,14 @@ private slots:
         QCOMPARE(LookupWebTitle(url), QString("Second"));
         QVERIFY(readSettingsFile().endsWith(url.toUtf8() + "=Second\n"));
         QCOMPARE(readSettingsFile().count(url.toUtf8()), 1);
+
+        // A title of megabytes filled the settings file's section for good;
+        // control characters made the feed it went into unreadable.
+        const QString hugeUrl = "http://127.0.0.1:1/huge";
+        const QString cut = QString("x ").repeated(512).left(1023);
+        QVERIFY(StoreWebTitle(hugeUrl, QString("x\u000B").repeated(1200 * 1024)));
+        QCOMPARE(LookupWebTitle(hugeUrl), cut);
+        QVERIFY(readSettingsFile().endsWith(hugeUrl.toUtf8() + "=" + cut.toUtf8() + "\n"));
     }
 };
 

@@ -96,6 +96,8 @@ private slots:
         row("no end tag", "/noend", "");
         row("references", "/refs", "Tom & Jerry <3 > 'x' \"y\" &nbsp; &#169; &#x41;");
         row("four-byte character", "/emoji", "Smile ???? here");
+        row("control characters", "/control", "Line break and page");
+        row("long title cut", "/long-title", QString("word ").repeated(1000).left(1023));
         row("redirect", "/redirect?to=/file/page-koi8-r.htm", kRussianTitle);
         row("error page", "/notfound", "");
         row("huge page keeps its start", "/huge-title-first", "Big Page");

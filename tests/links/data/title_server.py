@@ -39,6 +39,8 @@ STATIC = {
     "/refs": page("<title>Tom &amp; Jerry &lt;3 &gt; &apos;x&apos; &quot;y&quot;"
                   " &nbsp; &#169; &#x41;</title>"),
     "/emoji": page("<title>Smile \U0001F600 here</title>"),
+    "/control": page("<title>Line\x0bbreak\x01 and\x0cpage\x1f</title>"),
+    "/long-title": page("<title>" + "word " * 1000 + "</title>"),
     "/huge-title-first": b"<html><head><title>Big Page</title></head><body>"
                          + filler(5 * MIB) + b"</body></html>",
     "/huge-title-late": b"<html><body>" + filler(4 * MIB + MIB // 2)
