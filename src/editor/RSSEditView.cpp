@@ -187,9 +187,11 @@ void CRSSEditView::CommitDropDown(const QString &id)
         return;
     PostRef post(m_doc->feed(), m_doc->currentPost());
     const QString value = shown.toString();
-    if (id == kLink)
+    // Storing a value dates the post anew (and a link renews the guid), so
+    // a field left as it was is not stored.
+    if (id == kLink && value != post.GetLink())
         post.SetLink(value);
-    else if (id == kAuthor)
+    else if (id == kAuthor && value != post.GetAuthor())
         post.SetAuthor(value);
 }
 
