@@ -188,9 +188,6 @@
         case "setValue":
             setValue(element, op.value);
             break;
-        case "setHtml":
-            element.innerHTML = op.html;
-            break;
         case "setAttribute":
             element.setAttribute(op.name, op.value);
             break;

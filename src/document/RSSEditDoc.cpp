@@ -106,11 +106,6 @@ QString CRSSEditDoc::title() const
     return m_title;
 }
 
-void CRSSEditDoc::setTitle(const QString &title)
-{
-    m_title = title;
-}
-
 void CRSSEditDoc::SetModifiedFlag(bool modified)
 {
     m_modified = modified;

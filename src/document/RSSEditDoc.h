@@ -59,7 +59,6 @@ public:
     void setPath(const QString &path);
     // The file name, or "Feed<n>" for a feed never saved.
     QString title() const;
-    void setTitle(const QString &title);
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true);
 

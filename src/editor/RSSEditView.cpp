@@ -251,16 +251,6 @@ void CRSSEditView::PreviewDescription()
     m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(description));
 }
 
-QString CRSSEditView::GetSelectedFragment() const
-{
-    return SelectedFragmentFromSavedHtml(m_engine->saveHtml(kRichText));
-}
-
-QString CRSSEditView::GetSelectionHtml() const
-{
-    return FragmentFromSelectionHtml(m_engine->selectionHtml(kRichText));
-}
-
 // --- Events of the page ---
 
 void CRSSEditView::onPageReady()

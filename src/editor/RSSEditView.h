@@ -45,11 +45,6 @@ public:
     // Sends the cleaned description to the other views and the preview pane.
     void PreviewDescription();
 
-    // The text run around the selection in the saved description.
-    QString GetSelectedFragment() const;
-    // The selected markup, empty when nothing is selected.
-    QString GetSelectionHtml() const;
-
 signals:
     void pageReady();
     // A button of the page asked for a command this view does not handle;

@@ -144,19 +144,6 @@ QString CHtmlEngineView::elementHtml(const QString &id) const
     return element ? element->html : QString();
 }
 
-void CHtmlEngineView::setElementHtml(const QString &id, const QString &html)
-{
-    if (!hasElement(id))
-        return;
-    HtmlElementState &element = m_mirror.beginWrite(id);
-    element.html = html;
-    if (element.behavior == kRichText || element.behavior.isEmpty()) {
-        element.markedHtml = html;
-        clearSelection(element);
-    }
-    queueOp(QStringLiteral("setHtml"), id, { { QStringLiteral("html"), html } });
-}
-
 QString CHtmlEngineView::innerText(const QString &id) const
 {
     const HtmlElementState *element = m_mirror.find(id);

@@ -62,7 +62,6 @@ public:
     // An empty value removes the property.
     void setStyleAttribute(const QString &id, const QString &name, const QString &value);
     QString elementHtml(const QString &id) const; // inner HTML
-    void setElementHtml(const QString &id, const QString &html);
     QString innerText(const QString &id) const;
 
     // --- Controls ---

@@ -14,7 +14,6 @@ class CPostsListCtrl : public QTreeView
 public:
     explicit CPostsListCtrl(QWidget *parent = nullptr);
 
-    CPostRowDelegate *rowDelegate() const { return m_delegate; }
 
     QString emptyText() const { return m_strEmptyText; }
     void setEmptyText(const QString &text);
