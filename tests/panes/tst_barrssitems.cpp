@@ -167,10 +167,11 @@ private slots:
     {
         PostsBar f(postsTitled(kFivePosts));
         // Regression: a click on the selected row opened the rename.
-        const QRect first = f.list()->visualRect(f.model()->index(0, 0));
-        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, first.center());
-        QTest::qWait(QApplication::doubleClickInterval() + 100);
-        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, first.center());
+        f.list()->setFocus();
+        const QRect second = f.list()->visualRect(f.model()->index(1, 0));
+        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, second.center());
+        QTRY_COMPARE(f.doc.currentPost(), 1);
+        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, second.center(), QApplication::doubleClickInterval() + 50);
         QTest::qWait(QApplication::doubleClickInterval() + 100);
         QVERIFY(!f.list()->isRenaming());
 
@@ -179,7 +180,8 @@ private slots:
         QVERIFY(f.list()->isRenaming());
         QTest::keyClick(f.renameEditor(), Qt::Key_Return);
         QVERIFY(!f.list()->isRenaming());
-        QCOMPARE(f.doc.feed()->GetPostPubDate(0), QStringLiteral("01 Mar 2026 09:00:00 GMT"));
+        QCOMPARE(f.doc.feed()->GetPostTitle(1), QStringLiteral("Post 2"));
+        QCOMPARE(f.doc.feed()->GetPostPubDate(1), QStringLiteral("02 Mar 2026 09:00:00 GMT"));
         QVERIFY(!f.doc.IsModified());
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -191,7 +193,7 @@ private slots:
         QVERIFY(!f.list()->isRenaming());
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(f.doc.feed()->GetPostTitle(0), QStringLiteral("Post 1"));
+        QCOMPARE(f.doc.feed()->GetPostTitle(1), QStringLiteral("Post 2"));
         QVERIFY(!f.doc.IsModified());
         QCOMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>());
 
