@@ -82,13 +82,19 @@ public:
     QString askOpenFileName() override { return QString(); }
     QString askSaveFileName(const QString &) override { return saveFileName; }
     void showInformation(const QString &) override {}
-    void openUrl(const QUrl &) override {}
+    bool openUrl(const QUrl &url) override
+    {
+        openedUrls.append(url);
+        return browserFound;
+    }
 
     bool confirmAnswer = true;
     SaveChoice saveChoice = CancelClosing;
     QString saveFileName;
+    bool browserFound = true;
 
     QStringList questions;
+    QList<QUrl> openedUrls;
     QStringList errors;
     QStringList saveQuestions;
 };

@@ -2,9 +2,12 @@
 # Saves a PNG of the Tidrel main window with a feed open and a post shown,
 # without a screen (offscreen) or under Xvfb.
 #
-#   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] OUT.png [FEED.xml [POST [WxH]]]
+#   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark]
+#                       [--tile OTHER.xml] OUT.png [FEED.xml [POST [WxH]]]
 #
-# FEED.xml may be "new" for a new feed as File New makes it.
+# FEED.xml may be "new" for a new feed as File New makes it. --tile opens
+# OTHER.xml first and shows both feeds side by side; --dark uses a dark
+# palette.
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -12,18 +15,22 @@ BUILD_DIR=build
 USE_XVFB=0
 FILTER=""
 RENAME=0
+DARK=0
+TILE=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --xvfb) USE_XVFB=1; shift ;;
         --build) BUILD_DIR=$2; shift 2 ;;
         --filter) FILTER=$2; shift 2 ;;
         --rename) RENAME=1; shift ;;
-        -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
+        --dark) DARK=1; shift ;;
+        --tile) TILE=$2; shift 2 ;;
+        -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,12p' "$0"
+    sed -n '2,15p' "$0"
     exit 2
 fi
 OUT=$1
@@ -38,6 +45,7 @@ if [ ! -x "$HARNESS" ]; then
 fi
 
 set -- --out "$OUT" --post "$POST" --size "$SIZE"
+[ -n "$TILE" ] && set -- "$@" --feed "$TILE" --tile
 case "$FEED" in
     "") ;;
     new) set -- "$@" --new ;;
@@ -45,6 +53,7 @@ case "$FEED" in
 esac
 [ -n "$FILTER" ] && set -- "$@" --filter "$FILTER"
 [ "$RENAME" = 1 ] && set -- "$@" --rename
+[ "$DARK" = 1 ] && set -- "$@" --dark
 
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu

@@ -264,6 +264,17 @@
             event.preventDefault();
     }
 
+    // The program's palette as CSS variables (--base, --text...) on the
+    // root element, and the class "dark" for a dark one.
+    function applyColors(colors) {
+        const root = document.documentElement;
+        for (const name of Object.keys(colors)) {
+            if (name !== "dark")
+                root.style.setProperty("--" + name, colors[name]);
+        }
+        root.classList.toggle("dark", !!colors.dark);
+    }
+
     function start() {
         for (const box of document.querySelectorAll("[data-behavior='dropdown']"))
             TidrelDropdown.init(box);
@@ -273,6 +284,8 @@
         new QWebChannel(qt.webChannelTransport, channel => {
             bridge = channel.objects.engine;
             bridge.applyOps.connect(applyOps);
+            applyColors(bridge.colors);
+            bridge.colorsChanged.connect(applyColors);
             document.addEventListener("input", onInput, true);
             document.addEventListener("tidrel-select", onSelect, true);
             document.addEventListener("click", onClick, true);

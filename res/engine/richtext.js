@@ -320,6 +320,8 @@ const TidrelRichText = (function () {
     }
 
     function init(element) {
+        // Enter starts a paragraph, as the stored descriptions have them.
+        document.execCommand("defaultParagraphSeparator", false, "p");
         // A click on an image selects it, so that it becomes the current object.
         element.addEventListener("click", event => {
             if (event.target.tagName === "IMG" && element.contains(event.target)) {

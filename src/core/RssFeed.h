@@ -117,7 +117,7 @@ public:
     static QString FromUtf8(const char *utf8);
     // "Tidrel <version>, <home page>"
     static QString GeneratorText();
-    // The version with "," as "." and no spaces, e.g. 1.2.1.157.
+    // The version as users see it, e.g. 1.2.1.
     static QString ProductVersionText();
 
     TiXmlElement *FindChannel() const;

@@ -2,10 +2,35 @@
 
 #include "document/RSSEditDoc.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
+
+namespace {
+
+// A post inserted at the top moves every post down by one.
+void shiftAfterInsert(std::vector<int> &entries)
+{
+    for (int &entry : entries)
+        ++entry;
+}
+
+// The deleted post is gone; the posts after it moved up.
+void forgetDeleted(std::vector<int> &entries, int postIndex)
+{
+    entries.erase(std::remove(entries.begin(), entries.end(), postIndex), entries.end());
+    for (int &entry : entries) {
+        if (entry > postIndex)
+            --entry;
+    }
+}
+
+} // namespace
 
 void CNavigationHistory::append(int postIndex)
 {
+    if (!m_navigating)
+        m_forward.clear();
     m_entries.push_back(postIndex);
 }
 
@@ -14,31 +39,32 @@ void CNavigationHistory::goBack(CRSSEditDoc *document)
     if (!canGoBack())
         return;
     const int previous = m_entries[m_entries.size() - 2];
+    m_forward.push_back(m_entries.back());
     m_entries.resize(m_entries.size() - 2);
-    document->Notify(nullptr, HINT_SELECT_POST, previous);
+    select(document, previous);
+}
+
+void CNavigationHistory::goForward(CRSSEditDoc *document)
+{
+    if (!canGoForward())
+        return;
+    const int next = m_forward.back();
+    m_forward.pop_back();
+    select(document, next);
+}
+
+void CNavigationHistory::select(CRSSEditDoc *document, int postIndex)
+{
+    const QScopedValueRollback<bool> navigating(m_navigating, true);
+    document->Notify(nullptr, HINT_SELECT_POST, postIndex);
 }
 
 void CNavigationHistory::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
 {
-    if (hint == HINT_POSTS_INSERTED)
-        shiftAfterInsert();
-    else if (hint == HINT_POST_DELETED)
-        forgetDeleted(data.toInt());
-}
-
-// A post inserted at the top moves every post down by one.
-void CNavigationHistory::shiftAfterInsert()
-{
-    for (int &entry : m_entries)
-        ++entry;
-}
-
-// The deleted post is gone from the history; the posts after it moved up.
-void CNavigationHistory::forgetDeleted(int postIndex)
-{
-    m_entries.erase(std::remove(m_entries.begin(), m_entries.end(), postIndex), m_entries.end());
-    for (int &entry : m_entries) {
-        if (entry > postIndex)
-            --entry;
+    for (std::vector<int> *entries : {&m_entries, &m_forward}) {
+        if (hint == HINT_POSTS_INSERTED)
+            shiftAfterInsert(*entries);
+        else if (hint == HINT_POST_DELETED)
+            forgetDeleted(*entries, data.toInt());
     }
 }

@@ -5,20 +5,41 @@
 #include "core/TrimCharacters.h"
 #include "document/RSSEditDoc.h"
 
+#include <QCollator>
 #include <QDateTime>
+#include <QLocale>
 
 #include <algorithm>
 
 namespace {
 
-// Ordinal comparison of UTF-16 code units, so upper case sorts before lower
-// case and an empty title first.
-bool isTitleBefore(const QString &a, const QString &b)
+// Titles sort as the user reads them: in the user's language, capitals and
+// small letters together, "Post 2" before "Post 10". The C locale has no
+// rules of its own, so it takes English ones.
+QCollator titleCollator()
 {
-    return std::lexicographical_compare(a.utf16(), a.utf16() + a.size(),
-                                        b.utf16(), b.utf16() + b.size());
+    const QLocale user;
+    QCollator collator(user.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : user);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    return collator;
 }
 
+// The post's date, or an invalid one when it cannot be read.
+QDateTime readDate(CRssFeed *feed, int post)
+{
+    return PubDate::ParsePubDateOr(PostRef(feed, post).GetPubDate(), QDateTime());
+}
+
+// Newest first; dates that cannot be read after all others.
+int compareDates(const QDateTime &a, const QDateTime &b)
+{
+    if (a.isValid() != b.isValid())
+        return a.isValid() ? -1 : 1;
+    if (a == b || !a.isValid())
+        return 0;
+    return a > b ? -1 : 1;
+}
 
 } // namespace
 
@@ -26,13 +47,11 @@ bool CPostOrder::IsPostBefore(int sortOrder, CRssFeed *feed, int postA, int post
 {
     if (postA == postB)
         return false;
-    const PostRef a(feed, postA);
-    const PostRef b(feed, postB);
     switch (sortOrder) {
     case CRSSEditDoc::SortByTitle:
-        return isTitleBefore(a.GetTitle(), b.GetTitle());
+        return titleCollator().compare(PostRef(feed, postA).GetTitle(), PostRef(feed, postB).GetTitle()) < 0;
     case CRSSEditDoc::SortByDate:
-        return PubDate::ComparePubDates(a.GetPubDate(), b.GetPubDate()) < 0;
+        return compareDates(readDate(feed, postA), readDate(feed, postB)) < 0;
     default:
         return postA < postB;
     }
@@ -88,34 +107,34 @@ void CPostOrder::sort(CRssFeed *feed, int sortOrder)
     }
 }
 
+// Posts that compare equal keep the order of their indexes, so the rows do
+// not shuffle from one sort to the next.
 void CPostOrder::sortByTitle(CRssFeed *feed)
 {
-    struct Row { QString title; int post; };
+    struct Row { QCollatorSortKey key; int post; };
+    const QCollator collator = titleCollator();
     std::vector<Row> rows;
     rows.reserve(m_rows.size());
     for (int post : m_rows)
-        rows.push_back({PostRef(feed, post).GetTitle(), post});
+        rows.push_back({collator.sortKey(PostRef(feed, post).GetTitle()), post});
     std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        return isTitleBefore(a.title, b.title);
+        const int order = a.key.compare(b.key);
+        return order != 0 ? order < 0 : a.post < b.post;
     });
     for (size_t i = 0; i < rows.size(); ++i)
         m_rows[i] = rows[i].post;
 }
 
-// An unreadable date stands for the present moment; one moment for the whole
-// sort, so that all unreadable dates compare equal, as in a single comparison.
 void CPostOrder::sortByDate(CRssFeed *feed)
 {
     struct Row { QDateTime date; int post; };
-    const QDateTime now = PubDate::CurrentPubDateClock();
     std::vector<Row> rows;
     rows.reserve(m_rows.size());
     for (int post : m_rows)
-        rows.push_back({PubDate::ParsePubDateOr(PostRef(feed, post).GetPubDate(), now), post});
-
-    // Newest first.
+        rows.push_back({readDate(feed, post), post});
     std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        return a.date > b.date;
+        const int order = compareDates(a.date, b.date);
+        return order != 0 ? order < 0 : a.post < b.post;
     });
     for (size_t i = 0; i < rows.size(); ++i)
         m_rows[i] = rows[i].post;

@@ -12,7 +12,9 @@ class CPostOrder
 {
 public:
     // True when post A is listed before post B in the given sort order
-    // (CRSSEditDoc::SortOrder). Reads the posts on every call.
+    // (CRSSEditDoc::SortOrder): titles in the user's collation, letter case
+    // ignored, numbers by value; dates newest first, those that cannot be
+    // read last. Reads the posts on every call.
     static bool IsPostBefore(int sortOrder, CRssFeed *feed, int postA, int postB);
 
     // The filter text as matched: lower case, without the spaces and tabs
@@ -28,8 +30,7 @@ public:
     // matches in feed order.
     void rebuild(CRssFeed *feed, int sortOrder, const QString &filterText);
     // Sorts the present rows. Gives the order of IsPostBefore but reads each
-    // title or date once; an unreadable date counts as one moment fixed for
-    // the whole sort.
+    // title or date once; posts that compare equal follow their indexes.
     void sort(CRssFeed *feed, int sortOrder);
 
     // The row that shows the post, or -1.

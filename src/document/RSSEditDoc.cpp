@@ -216,7 +216,7 @@ bool CRSSEditDoc::OnCommand(int id)
         m_history.goBack(this);
         return true;
     case ID_POST_FORWARD:
-        // There is no forward list; the command stays disabled.
+        m_history.goForward(this);
         return true;
     case ID_OPEN_BACKUP_FOLDER:
         openBackupFolder();
@@ -258,7 +258,7 @@ bool CRSSEditDoc::OnUpdateCommand(int id, CommandState *state)
         *state = CommandState{m_history.canGoBack(), false, false};
         return true;
     case ID_POST_FORWARD:
-        *state = CommandState{false, false, false};
+        *state = CommandState{m_history.canGoForward(), false, false};
         return true;
     case ID_OPEN_BACKUP_FOLDER:
         *state = CommandState{canOpenBackupFolder(), false, false};

@@ -10,8 +10,20 @@
 class CEngineBridge : public QObject
 {
     Q_OBJECT
+    // The program's palette for the page's style sheet: colour names by role
+    // ("base", "text", "highlight"...) and "dark" when the base is dark.
+    Q_PROPERTY(QVariantMap colors READ colors NOTIFY colorsChanged)
 public:
     using QObject::QObject;
+
+    QVariantMap colors() const { return m_colors; }
+    void setColors(const QVariantMap &colors)
+    {
+        if (colors == m_colors)
+            return;
+        m_colors = colors;
+        emit colorsChanged(colors);
+    }
 
     Q_INVOKABLE void hello() { emit pageGreeted(); }
     // state: { generation, focus, elements: { id: snapshot }, events: [ { code, id } ], complete }
@@ -22,7 +34,12 @@ signals:
     // every element afterwards.
     void applyOps(const QVariantList &ops, bool complete);
 
+    void colorsChanged(const QVariantMap &colors);
+
     // To the program.
     void pageGreeted();
     void pageReported(const QVariantMap &state);
+
+private:
+    QVariantMap m_colors;
 };

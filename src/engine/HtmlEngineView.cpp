@@ -4,6 +4,7 @@
 #include "engine/EnginePage.h"
 #include "engine/StyleSheetInterceptor.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QUrl>
 #include <QWebChannel>
@@ -45,6 +46,22 @@ void clearSelection(HtmlElementState &element)
     element.currentStyle.clear();
 }
 
+// The palette's colours under the names the page's style sheets use.
+QVariantMap pageColors(const QPalette &palette)
+{
+    const auto name = [&palette](QPalette::ColorRole role) { return palette.color(role).name(); };
+    return {
+        {QStringLiteral("base"), name(QPalette::Base)},
+        {QStringLiteral("text"), name(QPalette::Text)},
+        {QStringLiteral("highlight"), name(QPalette::Highlight)},
+        {QStringLiteral("highlighted-text"), name(QPalette::HighlightedText)},
+        {QStringLiteral("button"), name(QPalette::Button)},
+        {QStringLiteral("button-text"), name(QPalette::ButtonText)},
+        {QStringLiteral("mid"), name(QPalette::Mid)},
+        {QStringLiteral("dark"), palette.color(QPalette::Base).lightness() < 128},
+    };
+}
+
 } // namespace
 
 CHtmlEngineView::CHtmlEngineView(QWidget *parent)
@@ -69,6 +86,21 @@ CHtmlEngineView::CHtmlEngineView(QWidget *parent)
 
     connect(m_bridge, &CEngineBridge::pageGreeted, this, &CHtmlEngineView::onPageGreeted);
     connect(m_bridge, &CEngineBridge::pageReported, this, &CHtmlEngineView::onPageReported);
+    followPalette();
+}
+
+// The page takes the colours of the widgets around it, a dark theme's too.
+void CHtmlEngineView::followPalette()
+{
+    m_page->setBackgroundColor(palette().color(QPalette::Base));
+    m_bridge->setColors(pageColors(palette()));
+}
+
+void CHtmlEngineView::changeEvent(QEvent *event)
+{
+    QWebEngineView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
 }
 
 CHtmlEngineView::~CHtmlEngineView()

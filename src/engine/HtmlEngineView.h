@@ -108,6 +108,9 @@ signals:
     // target has none).
     void elementEvent(int code, const QString &id);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void onPageGreeted();
     void onPageReported(const QVariantMap &state);
@@ -115,6 +118,7 @@ private slots:
 private:
     void queueOp(const QString &op, const QString &id, const QVariantMap &arguments = QVariantMap());
     void sendOps(bool complete);
+    void followPalette();
 
     CEnginePage *m_page = nullptr;
     CEngineBridge *m_bridge = nullptr;

@@ -10,7 +10,12 @@
 
 namespace {
 
-const QColor kTagColor(0, 0, 255);
+// Pure blue on a light background; on a dark one (a dark theme's tooltip
+// colours) a light blue that can be read.
+QColor tagColorOn(const QColor &background)
+{
+    return background.lightness() >= 128 ? QColor(0, 0, 255) : QColor(128, 160, 255);
+}
 
 // The system's window caption font at normal weight, made once.
 const QFont &paneFont()
@@ -145,7 +150,7 @@ void CBarPreview::highlightTags(QTextCursor &cursor)
 {
     QTextCharFormat tagFormat;
     tagFormat.setFontWeight(QFont::Bold);
-    tagFormat.setForeground(kTagColor);
+    tagFormat.setForeground(tagColorOn(m_editor->palette().color(QPalette::Base)));
 
     const QString text = cursor.document()->toPlainText();
     int from = 0;

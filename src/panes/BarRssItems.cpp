@@ -74,13 +74,8 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
 
 void CBarRssItems::rebuildRows()
 {
-    CRSSEditDoc *doc = document();
-    if (!doc)
-        return;
-    if (m_filterBox)
-        m_model->order().rebuild(doc->feed(), CRSSEditDoc::SortByPosition, m_filterBox->text());
-    else
-        m_model->order().rebuild(doc->feed(), doc->GetSortOrder(), QString());
+    if (CRSSEditDoc *doc = document())
+        m_model->order().rebuild(doc->feed(), doc->GetSortOrder(), m_filterBox ? m_filterBox->text() : QString());
 }
 
 void CBarRssItems::showRows(bool reportFirstRow)
@@ -93,10 +88,14 @@ void CBarRssItems::showRows(bool reportFirstRow)
     updateCaption();
 }
 
+// "[12]", or "[2 of 12]" while the filter hides some posts.
 void CBarRssItems::updateCaption()
 {
     const int count = document() ? document()->feed()->GetPostCount() : 0;
-    setWindowTitle(m_title + QStringLiteral(" [%1]").arg(count));
+    if (m_filterBox && m_model->rowCount() != count)
+        setWindowTitle(m_title + QStringLiteral(" [%1 of %2]").arg(m_model->rowCount()).arg(count));
+    else
+        setWindowTitle(m_title + QStringLiteral(" [%1]").arg(count));
 }
 
 void CBarRssItems::selectRowQuietly(int row)
@@ -411,7 +410,6 @@ void CBarRssItems::openFilterBox()
     m_filterBox->setFocus(Qt::OtherFocusReason);
 }
 
-// All posts come back in feed order and the first becomes current.
 void CBarRssItems::closeFilterBox()
 {
     m_filterTimer.stop();
@@ -421,7 +419,25 @@ void CBarRssItems::closeFilterBox()
     m_filterBox->deleteLater();
     m_filterBox = nullptr;
     m_filterShowsNoMatch = false;
-    applyFilter();
+    showAllPosts();
+}
+
+// Every post comes back in the sort order, and the post picked in the
+// filtered list stays picked.
+void CBarRssItems::showAllPosts()
+{
+    CRSSEditDoc *doc = document();
+    if (!doc)
+        return;
+    const int picked = m_model->postAt(m_list->currentIndex().row());
+    rebuildRows();
+    m_selectionTimer.stop();
+    m_model->resetRows();
+    updateCaption();
+    const int row = qMax(m_model->order().rowOfPost(picked), 0);
+    selectRowQuietly(row);
+    if (m_model->postAt(row) != doc->currentPost())
+        reportRow(row);
 }
 
 // What is typed goes into the box in lower case.
@@ -450,15 +466,15 @@ void CBarRssItems::onFilterDelayElapsed()
 }
 
 // The editor writes back the post it shows before the rows change; then
-// the matching posts are listed in feed order and the first one is shown.
+// the matching posts are listed in the sort order and the first one is
+// shown.
 void CBarRssItems::applyFilter()
 {
     CRSSEditDoc *doc = document();
     if (!doc)
         return;
     notify(HINT_COMMIT_POST, doc->currentPost());
-    m_model->order().rebuild(doc->feed(), CRSSEditDoc::SortByPosition,
-                             m_filterBox ? m_filterBox->text() : QString());
+    rebuildRows();
     if (m_model->order().isEmpty())
         QApplication::beep();
     updateFilterColor();
@@ -487,9 +503,29 @@ bool CBarRssItems::eventFilter(QObject *object, QEvent *event)
 {
     if (object == m_filterBox && handleFilterBoxEvent(event))
         return true;
+    if (object == m_list && handleListKey(event))
+        return true;
     if ((object == m_list || object == m_filterBox) && handleBarKey(event))
         return true;
     return CRSSCommonBar::eventFilter(object, event);
+}
+
+// Delete in the list deletes the current post, with the question the menu
+// command asks. Only here: in the editor's fields the key deletes text.
+bool CBarRssItems::handleListKey(QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || m_list->isRenaming())
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Delete || key->modifiers() != Qt::NoModifier)
+        return false;
+    CRSSEditDoc *doc = document();
+    CommandState state;
+    if (doc && doc->OnUpdateCommand(ID_POST_DELETE, &state) && state.enabled)
+        doc->OnCommand(ID_POST_DELETE);
+    else
+        QApplication::beep();
+    return true;
 }
 
 // Return and Tab hand the focus to the editor, unless a title is being

@@ -52,8 +52,8 @@ protected:
 
 private:
     // --- Rows ---
-    // All posts in the document's sort order, or the filter's matches in
-    // feed order while the filter box is open.
+    // The posts in the document's sort order: all of them, or the filter's
+    // matches while the filter box is open.
     void rebuildRows();
     // Shows the present row order from row 0 and recounts the caption.
     void showRows(bool reportFirstRow);
@@ -93,6 +93,7 @@ private:
     void toggleFilterBox();
     void openFilterBox();
     void closeFilterBox();
+    void showAllPosts();
     void onFilterTextEdited(const QString &text);
     void onFilterTextChanged();
     void onFilterDelayElapsed();
@@ -100,6 +101,7 @@ private:
     void updateFilterColor();
     // The focus leaves the bar for the editor.
     bool handleBarKey(QEvent *event);
+    bool handleListKey(QEvent *event);
     bool handleFilterBoxEvent(QEvent *event);
 
     QString m_title;

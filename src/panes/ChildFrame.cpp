@@ -8,7 +8,6 @@
 #include "panes/PostsListCtrl.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMainWindow>
 #include <QScreen>
 
@@ -81,11 +80,9 @@ void CChildFrame::sizePostsBar()
 
 void CChildFrame::updateCaption()
 {
-    QString caption = m_document->path().isEmpty() ? m_document->title()
-                                                    : QDir::toNativeSeparators(m_document->path());
-    if (m_document->IsModified())
-        caption += QStringLiteral(" *");
-    setWindowTitle(caption);
+    // The document's title is the file's name once it has a path.
+    setWindowTitle(m_document->title() + QStringLiteral("[*]"));
+    setWindowModified(m_document->IsModified());
 }
 
 void CChildFrame::OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data)

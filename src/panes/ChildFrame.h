@@ -35,8 +35,8 @@ public:
     CBarRssItems *postsBar() const { return m_postsBar; }
     CBarPreview *previewBar() const { return m_previewBar; }
 
-    // The document's path, or its title while it has none, and " *" while
-    // it is modified.
+    // The file's name, or the feed's title while it has no file, with the
+    // modified mark ("[*]").
     void updateCaption();
 
     // Passes the notification on to the bars, each but the one that sent it.

@@ -35,7 +35,9 @@ CPostsListCtrl::CPostsListCtrl(QWidget *parent)
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    // A click on the selected row only selects it; renaming is F2 or the
+    // Rename command, never a side effect of a click.
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
     setFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
 
     QHeaderView *columns = header();

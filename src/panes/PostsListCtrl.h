@@ -6,8 +6,7 @@
 class CPostRowDelegate;
 
 // The list of the posts bar: two columns (title and date), whole rows
-// selected, a post's title renamed in place by a slow second click, F2 or
-// the bar. While it has no rows it shows a grey text in its middle.
+// selected, a post's title renamed in place by F2 or the bar. While it has no rows it shows a grey text in its middle.
 class CPostsListCtrl : public QTreeView
 {
     Q_OBJECT

@@ -1,8 +1,14 @@
 #include "panes/PostsModel.h"
 
+#include "core/PubDate.h"
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
 #include "panes/PostIcon.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QStyle>
 
 namespace {
 
@@ -15,6 +21,19 @@ QString htmlLines(const QString &text)
     html.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
     html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
     return html;
+}
+
+QIcon unreadableDateIcon()
+{
+    return QIcon::fromTheme(QStringLiteral("dialog-warning"),
+                            QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
+}
+
+QFont unreadableDateFont()
+{
+    QFont font;
+    font.setItalic(true);
+    return font;
 }
 
 } // namespace
@@ -64,6 +83,14 @@ QString CPostsModel::tooltip(int post) const
            + htmlLines(tipText(post)) + QStringLiteral("</qt>");
 }
 
+// A date that is there but cannot be read: sorted last, and the list says
+// so rather than pass it off as a date.
+bool CPostsModel::hasUnreadableDate(int post) const
+{
+    const QString date = m_doc->feed()->GetPostPubDate(post);
+    return !date.isEmpty() && !PubDate::ParsePubDateOr(date, QDateTime()).isValid();
+}
+
 int CPostsModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_order.size();
@@ -97,6 +124,12 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         if (index.column() == TitleColumn)
             return PostIcon::iconOfLink(feed->GetPostLink(post));
+        if (index.column() == DateColumn && hasUnreadableDate(post))
+            return unreadableDateIcon();
+        return QVariant();
+    case Qt::FontRole:
+        if (index.column() == DateColumn && hasUnreadableDate(post))
+            return unreadableDateFont();
         return QVariant();
     case Qt::ToolTipRole:
         return tooltip(post);

@@ -50,6 +50,7 @@ signals:
 private:
     // The row's post when the feed still has it, else -1.
     int validPostAt(int row) const;
+    bool hasUnreadableDate(int post) const;
     QString tooltip(int post) const;
 
     QPointer<CRSSEditDoc> m_doc;

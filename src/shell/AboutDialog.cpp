@@ -49,9 +49,7 @@ CAboutDialog::CAboutDialog(QWidget *parent)
 
 QString CAboutDialog::versionLine(const QString &productVersion)
 {
-    const int lastDot = productVersion.lastIndexOf(QLatin1Char('.'));
-    return QStringLiteral("Tidrel Version %1 build %2")
-        .arg(productVersion.left(lastDot), productVersion.mid(lastDot + 1));
+    return QStringLiteral("Tidrel version %1").arg(productVersion);
 }
 
 QString CAboutDialog::releaseLine()

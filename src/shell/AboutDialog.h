@@ -9,7 +9,8 @@ class CAboutDialog : public QDialog
 public:
     explicit CAboutDialog(QWidget *parent = nullptr);
 
-    // "Tidrel Version 1.2.1 build 157" for product version 1.2.1.157.
+    // "Tidrel version 1.2.1": the version in the form the title bar and the
+    // feed's generator show it.
     static QString versionLine(const QString &productVersion);
     // "Release: Nov 10 2015 14:45:07": when this program was built.
     static QString releaseLine();

@@ -23,14 +23,14 @@ const std::vector<CommandInfo> &commandTable()
         // Posts
         {ID_POST_ADD, "Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},
         {ID_POST_RENAME, "Rename Post\u2026", "Ctrl+G", "Rename selected post", "", ""},
-        {ID_POST_DUPLICATE, "Duplicate Post", "", "Duplicate selected post", "edit-copy", ":/shell/icons/duplicate.png"},
+        {ID_POST_DUPLICATE, "Duplicate Post", "Ctrl+Shift+D", "Duplicate selected post", "edit-copy", ":/shell/icons/duplicate.png"},
         {ID_POST_DUPLICATE_DELETE, "Duplicate + Delete", "", "Duplicate selected post + delete origin", "", ""},
         {ID_POST_DELETE, "Delete Post\u2026", "", "Delete selected post", "edit-delete", ":/shell/icons/delete.png"},
         {ID_SORT_BY_POSITION, "Sort By Position", "", "Sort the posts by their position in the feed", "", ""},
         {ID_SORT_BY_TITLE, "Sort By Title", "", "Sort the posts by title", "", ""},
         {ID_SORT_BY_DATE, "Sort By Date Created", "", "Sort the posts by date created, newest first", "", ""},
-        {ID_POST_BACK, "Back", "", "Go back to the post shown before", "go-previous", ":/shell/icons/back.png"},
-        {ID_POST_FORWARD, "Forward", "", "Go forward", "go-next", ":/shell/icons/forward.png"},
+        {ID_POST_BACK, "Back", "Alt+Left", "Go back to the post shown before", "go-previous", ":/shell/icons/back.png"},
+        {ID_POST_FORWARD, "Forward", "Alt+Right", "Go forward to the post shown before going back", "go-next", ":/shell/icons/forward.png"},
         {ID_POST_RELOAD, "Reload\u2026", "", "Reload the current feed from disk", "view-refresh", ""},
         // The funnel is the program's own picture, whatever the desktop theme.
         {ID_FILTERING, "Filtering", "Ctrl+F", "Filter posts by title", "", ":/shell/icons/filter.png", "Filtering"},
@@ -45,6 +45,12 @@ const std::vector<CommandInfo> &commandTable()
         {ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "", ""},
         {ID_VIEW_POSTS_BAR, "RSS Posts", "Ctrl+T", "Show or hide the RSS posts bar", "", "", "Toggle Posts Bar"},
         {ID_VIEW_PREVIEW, "Preview", "Ctrl+P", "Show or hide the HTML-code preview", "", "", "Toggle Items Bar"},
+
+        // Window
+        {ID_WINDOW_CASCADE, "&Cascade", "", "Arrange the feed windows so they overlap", "", ""},
+        {ID_WINDOW_TILE, "&Tile", "", "Arrange the feed windows side by side", "", ""},
+        {ID_WINDOW_NEXT, "Ne&xt", "Ctrl+Tab", "Activate the next feed window", "", ""},
+        {ID_WINDOW_PREVIOUS, "Pre&vious", "Ctrl+Shift+Tab; Ctrl+Shift+Backtab", "Activate the previous feed window", "", ""},
 
         // Help
         {ID_HELP_WEB_SITE, "Visit Tidrel Web Site", "", "Open the Tidrel home page in the web browser", "", ""},

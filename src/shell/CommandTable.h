@@ -9,6 +9,10 @@
 enum ShellCommandId : int {
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    ID_WINDOW_CASCADE = 57650,
+    ID_WINDOW_TILE = 57651,
+    ID_WINDOW_NEXT = 57680,
+    ID_WINDOW_PREVIOUS = 57681,
 };
 
 // What a menu item or toolbar button shows for one command.

@@ -8,9 +8,9 @@
 
 namespace {
 
-QString feedFileFilter()
+QStringList feedFileFilters()
 {
-    return QStringLiteral("RSS Feeds (*.xml)");
+    return {QStringLiteral("RSS feeds (*.xml *.rss)"), QStringLiteral("All files (*)")};
 }
 
 QString applicationTitle()
@@ -55,12 +55,13 @@ CShellServices::SaveChoice CDesktopServices::askSaveChanges(const QString &docum
 QString CDesktopServices::askOpenFileName()
 {
     return QFileDialog::getOpenFileName(m_dialogParent, QStringLiteral("Open"), QString(),
-                                        feedFileFilter());
+                                        feedFileFilters().join(QStringLiteral(";;")));
 }
 
 QString CDesktopServices::askSaveFileName(const QString &suggestedPath)
 {
-    QFileDialog dialog(m_dialogParent, QStringLiteral("Save As"), suggestedPath, feedFileFilter());
+    QFileDialog dialog(m_dialogParent, QStringLiteral("Save As"), suggestedPath);
+    dialog.setNameFilters(feedFileFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("xml"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -73,8 +74,7 @@ void CDesktopServices::showInformation(const QString &message)
     QMessageBox::information(m_dialogParent, applicationTitle(), message);
 }
 
-void CDesktopServices::openUrl(const QUrl &url)
+bool CDesktopServices::openUrl(const QUrl &url)
 {
-    // The browser's answer does not matter: the user sees whether it opened.
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }

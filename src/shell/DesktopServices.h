@@ -19,7 +19,7 @@ public:
     QString askOpenFileName() override;
     QString askSaveFileName(const QString &suggestedPath) override;
     void showInformation(const QString &message) override;
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
 
 private:
     QWidget *m_dialogParent;

@@ -2,19 +2,23 @@
 
 #include "document/RSSEditDoc.h"
 #include "panes/ChildFrame.h"
+#include "shell/FeedWindowStyle.h"
 #include "shell/ShellServices.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStandardPaths>
 
 CDocManager::CDocManager(QMdiArea *mdiArea, CShellServices *services, QObject *parent)
     : QObject(parent)
     , m_mdiArea(mdiArea)
     , m_services(services)
+    , m_frameStyle(new CFeedWindowStyle)
 {
+    m_frameStyle->setParent(this);
 }
 
 void CDocManager::setServices(CShellServices *services)
@@ -169,16 +173,26 @@ CChildFrame *CDocManager::createFrame()
     auto *document = new CRSSEditDoc;
     document->setPrompter(m_services);
     auto *frame = new CChildFrame(document);
+    frame->setStyle(m_frameStyle);
     frame->installEventFilter(this);
     m_frames.append(frame);
     emit frameCreated(frame);
     return frame;
 }
 
+// A new feed window fills the area like the one before it; beside windows
+// the user arranged, it comes in as one more window.
 void CDocManager::showFrame(CChildFrame *frame)
 {
+    const QMdiSubWindow *current = m_mdiArea->currentSubWindow();
+    const bool maximised = !current || current->isMaximized();
     m_mdiArea->addSubWindow(frame);
-    frame->showMaximized();
+    if (maximised) {
+        frame->showMaximized();
+    } else {
+        frame->resize(m_mdiArea->viewport()->size() * 2 / 3);
+        frame->show();
+    }
     m_mdiArea->setActiveSubWindow(frame);
     emit documentsChanged();
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 
 class CChildFrame;
+class CFeedWindowStyle;
 class CShellServices;
 class QMdiArea;
 
@@ -67,6 +68,8 @@ private:
 
     QMdiArea *m_mdiArea;
     CShellServices *m_services;
+    // Shared by the feed windows, which do not own it.
+    CFeedWindowStyle *m_frameStyle;
     CRecentFileList m_recentFiles;
     QList<CChildFrame *> m_frames;
     bool m_closingWithoutQuestion = false;

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -50,10 +51,11 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_mdiArea(new CMdiClient(this))
     , m_documents(new CDocManager(m_mdiArea, m_services, this))
     , m_sortGroup(new QActionGroup(this))
+    , m_windowList(new QActionGroup(this))
     , m_idleTimer(new QTimer(this))
 {
-    setWindowTitle(titleFor(CRssFeed::ProductVersionText()));
     setCentralWidget(m_mdiArea);
+    updateWindowTitle();
 
     createActions();
     createMenus();
@@ -65,11 +67,11 @@ CMainFrame::CMainFrame(QWidget *parent)
     connect(m_documents, &CDocManager::documentsChanged, this, &CMainFrame::refreshCommandStates);
     connect(m_documents, &CDocManager::frameCreated, this, [this](CChildFrame *frame) {
         connect(frame, &CChildFrame::commandRequested, this, &CMainFrame::executeCommand);
+        connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateWindowTitle);
+        connect(frame->document(), &CRSSEditDoc::modifiedChanged, this, &CMainFrame::updateWindowTitle);
     });
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
-        // A feed window is always shown maximised.
-        if (window && !window->isMaximized())
-            window->showMaximized();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        updateWindowTitle();
         refreshCommandStates();
     });
     connect(m_idleTimer, &QTimer::timeout, this, &CMainFrame::refreshCommandStates);
@@ -85,13 +87,17 @@ CMainFrame::~CMainFrame()
     delete m_mdiArea;
 }
 
-QString CMainFrame::titleFor(const QString &productVersion)
+// "feed.xml — Tidrel", with the modified mark where "[*]" stands; "Tidrel
+// 1.2.1" while no feed is open.
+void CMainFrame::updateWindowTitle()
 {
-    QString version = productVersion.left(productVersion.lastIndexOf(QLatin1Char('.')));
-    const int firstDot = version.indexOf(QLatin1Char('.'));
-    if (firstDot >= 0)
-        version = version.left(firstDot + 1) + version.mid(firstDot + 1).remove(QLatin1Char('.'));
-    return QStringLiteral("Tidrel ") + version;
+    if (CChildFrame *frame = activeChildFrame()) {
+        setWindowTitle(frame->windowTitle() + QStringLiteral(" \u2014 Tidrel"));
+        setWindowModified(frame->isWindowModified());
+    } else {
+        setWindowTitle(QStringLiteral("Tidrel ") + CRssFeed::ProductVersionText());
+        setWindowModified(false);
+    }
 }
 
 CChildFrame *CMainFrame::activeChildFrame() const
@@ -214,6 +220,18 @@ bool CMainFrame::OnCommand(int id)
     case ID_W3C_VALIDATOR:
         openWebPage(kValidatorUrl);
         return true;
+    case ID_WINDOW_CASCADE:
+        m_mdiArea->cascadeSubWindows();
+        return true;
+    case ID_WINDOW_TILE:
+        m_mdiArea->tileSubWindows();
+        return true;
+    case ID_WINDOW_NEXT:
+        m_mdiArea->activateNextSubWindow();
+        return true;
+    case ID_WINDOW_PREVIOUS:
+        m_mdiArea->activatePreviousSubWindow();
+        return true;
     case ID_HELP_WEB_SITE:
         openWebPage(ProductInfo::kHomeUrl);
         return true;
@@ -251,7 +269,13 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_FILE_CLOSE:
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
+    case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE:
         state->enabled = activeChildFrame() != nullptr;
+        return true;
+    case ID_WINDOW_NEXT:
+    case ID_WINDOW_PREVIOUS:
+        state->enabled = m_mdiArea->subWindowList().size() > 1;
         return true;
     case ID_VIEW_TOOLBAR:
         state->checkable = true;
@@ -287,7 +311,10 @@ void CMainFrame::showAbout()
 
 void CMainFrame::openWebPage(const char *address)
 {
-    m_services->openUrl(QUrl(QString::fromUtf8(address)));
+    const QString url = QString::fromUtf8(address);
+    if (!m_services->openUrl(QUrl(url)))
+        m_services->showError(QStringLiteral("No web browser could be started to show\n%1\n\n"
+                                             "Open this address in a browser yourself.").arg(url));
 }
 
 // --- Menus, toolbar, status bar ---
@@ -364,6 +391,11 @@ void CMainFrame::createMenus()
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER});
     addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
                                       ID_VIEW_PREVIEW});
+    m_windowMenu = addMenu(QStringLiteral("&Window"),
+                           {ID_WINDOW_CASCADE, ID_WINDOW_TILE, 0, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS});
+    m_windowMenu->addSeparator();
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowList);
+    m_documentMenus.push_back(m_windowMenu);
     addMenu(QStringLiteral("&Help"), {ID_HELP_WEB_SITE, ID_HELP_OUR_FEED, ID_HELP_SUPPORT, 0,
                                       ID_APP_ABOUT});
 }
@@ -391,6 +423,28 @@ void CMainFrame::createStatusBar()
             bar->showMessage(readyText());
     });
     bar->showMessage(readyText());
+}
+
+// One checkable entry per open feed after the Window menu's commands; the
+// active feed's is checked.
+void CMainFrame::updateWindowList()
+{
+    const QList<QAction *> entries = m_windowList->actions();
+    for (QAction *entry : entries)
+        delete entry;
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow *window = windows.at(i);
+        QString name = window->windowTitle().replace(QStringLiteral("[*]"),
+                                                     window->isWindowModified() ? QStringLiteral("*") : QString());
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name) : name;
+        QAction *entry = m_windowMenu->addAction(text);
+        entry->setCheckable(true);
+        entry->setChecked(window == m_mdiArea->currentSubWindow());
+        m_windowList->addAction(entry);
+        connect(entry, &QAction::triggered, m_mdiArea, [this, window] { m_mdiArea->setActiveSubWindow(window); });
+    }
 }
 
 void CMainFrame::updateRecentFileActions()

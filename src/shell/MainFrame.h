@@ -28,10 +28,6 @@ public:
     explicit CMainFrame(QWidget *parent = nullptr);
     ~CMainFrame() override;
 
-    // "Tidrel 1.21" for product version 1.2.1.157: the version without its
-    // last part and without the dots after the first.
-    static QString titleFor(const QString &productVersion);
-
     CDocManager *documents() const { return m_documents; }
     CChildFrame *activeChildFrame() const;
     QAction *action(int id) const;
@@ -65,6 +61,8 @@ private:
     QAction *createAction(int id);
     QMenu *addMenu(const QString &title, std::initializer_list<int> ids);
     void updateRecentFileActions();
+    void updateWindowTitle();
+    void updateWindowList();
     std::vector<CCommandTarget *> commandRoute() const;
     void showAbout();
     void openWebPage(const char *address);
@@ -75,6 +73,8 @@ private:
     CDocManager *m_documents;
     std::map<int, QAction *> m_actions;
     QActionGroup *m_sortGroup;
+    QActionGroup *m_windowList;
+    QMenu *m_windowMenu = nullptr;
     std::vector<QMenu *> m_menus;
     std::vector<QMenu *> m_documentMenus; // shown while a feed is open
     QToolBar *m_toolBar = nullptr;

@@ -22,5 +22,6 @@ public:
     // string when the user cancelled.
     virtual QString askSaveFileName(const QString &suggestedPath) = 0;
     virtual void showInformation(const QString &message) = 0;
-    virtual void openUrl(const QUrl &url) = 0;
+    // False when no web browser took the address.
+    virtual bool openUrl(const QUrl &url) = 0;
 };

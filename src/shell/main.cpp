@@ -1,3 +1,5 @@
+#include "shell/CommandLine.h"
+#include "shell/DocManager.h"
 #include "shell/MainFrame.h"
 #include "shell/TidrelApp.h"
 
@@ -7,15 +9,17 @@
 int main(int argc, char *argv[])
 {
     CTidrelApp::prepareProcess();
+    CCommandLine::answerTerminalOptions(argc, argv);
     QApplication app(argc, argv);
     CTidrelApp::initInstance();
+    const QStringList files = CCommandLine::feedFiles(app.arguments());
 
-    // The program opens no file from its command line; it starts with no
-    // feed open.
     CMainFrame frame;
     // Without a window manager (Xvfb) maximising does nothing; the window
     // still covers the screen.
     frame.setGeometry(frame.screen()->availableGeometry());
     frame.showMaximized();
+    for (const QString &file : files)
+        frame.documents()->openDocument(file);
     return app.exec();
 }

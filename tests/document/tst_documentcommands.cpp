@@ -278,6 +278,22 @@ private slots:
         f->log.clear();
         QVERIFY(f->doc.OnCommand(ID_POST_BACK));
         QVERIFY(f->log.isEmpty());
+
+        // Forward retraces the posts Back left, nearest first.
+        QVERIFY(f->state(ID_POST_FORWARD).enabled);
+        QVERIFY(f->doc.OnCommand(ID_POST_FORWARD));
+        QCOMPARE(f->log, notes("4:0 3:3"));
+        QCOMPARE(f->doc.history()->entries(), Entries({0, 3}));
+        QVERIFY(f->doc.OnCommand(ID_POST_FORWARD));
+        QCOMPARE(f->doc.currentPost(), 1);
+        QCOMPARE(f->doc.history()->entries(), Entries({0, 3, 1}));
+        QVERIFY(!f->state(ID_POST_FORWARD).enabled);
+
+        // A post chosen after going back starts a new way: nothing ahead.
+        QVERIFY(f->doc.OnCommand(ID_POST_BACK));
+        QVERIFY(f->state(ID_POST_FORWARD).enabled);
+        f->select(2);
+        QVERIFY(!f->state(ID_POST_FORWARD).enabled);
     }
 
     void history_deleteRemovesAndRenumbersBeforeSelect()
@@ -310,6 +326,14 @@ private slots:
         QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 2}));
         QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE_DELETE));
         QCOMPARE(f->doc.history()->entries(), Entries({2, 4, 3}));
+
+        // The post Back left moves with the others.
+        QVERIFY(f->doc.OnCommand(ID_POST_BACK));
+        QCOMPARE(f->doc.history()->entries(), Entries({2, 4}));
+        QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+        QVERIFY(f->doc.OnCommand(ID_POST_FORWARD));
+        QCOMPARE(f->doc.history()->entries(), Entries({3, 5, 4}));
+        QCOMPARE(f->doc.currentPost(), 4);
     }
 
     void unknownCommand_notHandled()

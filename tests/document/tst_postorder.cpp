@@ -29,9 +29,10 @@ private slots:
         QVERIFY(before(kPosition, 0, 1));
         QVERIFY(!before(kPosition, 1, 0));
         QVERIFY(!before(kPosition, 1, 1));
-        QVERIFY(before(kTitle, 1, 2)); // B before a: ordinal, upper case first
-        QVERIFY(before(kTitle, 2, 0));
-        QVERIFY(!before(kTitle, 0, 1));
+        QVERIFY(before(kTitle, 2, 1)); // a before B: letter case aside
+        QVERIFY(!before(kTitle, 1, 2));
+        QVERIFY(!before(kTitle, 0, 1)); // b and B are equal
+        QVERIFY(!before(kTitle, 1, 0));
         QVERIFY(before(kTitle, 3, 1)); // empty first
         QVERIFY(!before(kTitle, 0, 4)); // equal titles
         QVERIFY(!before(kTitle, 4, 0));
@@ -40,8 +41,8 @@ private slots:
               {"unreadable", kUnreadableDate}, {"no date", QString()}});
         QVERIFY(before(kDate, 1, 0)); // newest first
         QVERIFY(!before(kDate, 0, 1));
-        QVERIFY(before(kDate, 2, 1)); // unreadable counts as now
-        QVERIFY(!before(kDate, 1, 2));
+        QVERIFY(before(kDate, 0, 2)); // an unreadable date after every date
+        QVERIFY(!before(kDate, 2, 0));
         QVERIFY(!before(kDate, 2, 3)); // two unreadable dates are equal
         QVERIFY(!before(kDate, 3, 2));
     }
@@ -52,11 +53,21 @@ private slots:
         CPostOrder order;
         order.fillAll(&m_feed);
         order.sort(&m_feed, kTitle);
-        QCOMPARE(order.rows(), Rows({1, 2, 0}));
+        QCOMPARE(order.rows(), Rows({2, 0, 1})); // b and B equal: by index
         order.sort(&m_feed, kDate);
-        QCOMPARE(order.rows(), Rows({2, 0, 1}));
+        QCOMPARE(order.rows(), Rows({0, 1, 2}));
         order.sort(&m_feed, kPosition);
         QCOMPARE(order.rows(), Rows({0, 1, 2}));
+    }
+
+    // Regression: titles sorted by code units put capitals first and accented
+    // letters last, and "Post 10" before "Post 2".
+    void sortByTitle_readsAsTheUserReads()
+    {
+        load(postsTitled({"zebra", "Éclair", "apple", "Post 10", "Banana", "Post 2"}));
+        CPostOrder order;
+        order.rebuild(&m_feed, kTitle, QString());
+        QCOMPARE(order.rows(), Rows({2, 4, 1, 5, 3, 0}));
     }
 
     void sort_agreesWithComparison_data()
@@ -140,11 +151,11 @@ private slots:
         order.rebuild(&m_feed, kPosition, QStringLiteral(" news "));
         QCOMPARE(order.rows(), Rows({0, 2, 3}));
         order.rebuild(&m_feed, kTitle, QStringLiteral("news"));
-        QCOMPARE(order.rows(), Rows({2, 3, 0}));
+        QCOMPARE(order.rows(), Rows({3, 2, 0}));
         order.rebuild(&m_feed, kPosition, QStringLiteral(" \t"));
         QCOMPARE(order.rows(), Rows({0, 1, 2, 3, 4}));
         order.rebuild(&m_feed, kTitle, QString());
-        QCOMPARE(order.rows(), Rows({2, 1, 3, 4, 0}));
+        QCOMPARE(order.rows(), Rows({3, 4, 2, 1, 0}));
         order.rebuild(&m_feed, kTitle, QStringLiteral("missing"));
         QVERIFY(order.isEmpty());
     }

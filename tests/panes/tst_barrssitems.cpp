@@ -27,7 +27,7 @@ public:
     {
         path = m_dir.filePath(QStringLiteral("feed.xml"));
         QVERIFY(writeFeed(path, posts));
-        doc.setPrompter(&m_prompter);
+        doc.setPrompter(&prompter);
         bar = std::make_unique<CBarRssItems>(QStringLiteral("RSS Items"), &doc);
         doc.addView(&view);
         doc.setFrame(bar.get());
@@ -76,13 +76,13 @@ public:
     QPlainTextEdit *renameEditor() const { return list()->viewport()->findChild<QPlainTextEdit *>(); }
 
     QString path;
+    FakeShellServices prompter;
     CRSSEditDoc doc;
     RecordingObserver view;
     std::unique_ptr<CBarRssItems> bar;
 
 private:
     QTemporaryDir m_dir;
-    FakeShellServices m_prompter;
 };
 
 QColor pixelAt(const QImage &image, int x, int y)
@@ -166,13 +166,34 @@ private slots:
     void rename_escapeKeepsTitleAndReturnStoresIt()
     {
         PostsBar f(postsTitled(kFivePosts));
+        // Regression: a click on the selected row opened the rename.
+        f.list()->setFocus();
+        const QRect second = f.list()->visualRect(f.model()->index(1, 0));
+        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, second.center());
+        QTRY_COMPARE(f.doc.currentPost(), 1);
+        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, second.center(), QApplication::doubleClickInterval() + 50);
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QVERIFY(!f.list()->isRenaming());
+
+        // Regression: a rename left as it was stamped a new date.
+        QTest::keyClick(f.list(), Qt::Key_F2);
+        QVERIFY(f.list()->isRenaming());
+        QTest::keyClick(f.renameEditor(), Qt::Key_Return);
+        QVERIFY(!f.list()->isRenaming());
+        QCOMPARE(f.doc.feed()->GetPostTitle(1), QStringLiteral("Post 2"));
+        QCOMPARE(f.doc.feed()->GetPostPubDate(1), QStringLiteral("02 Mar 2026 09:00:00 GMT"));
+        QVERIFY(!f.doc.IsModified());
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>());
+
         QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
         QTest::keyClicks(f.renameEditor(), QStringLiteral("Dropped"));
         QTest::keyClick(f.renameEditor(), Qt::Key_Escape);
         QVERIFY(!f.list()->isRenaming());
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(f.doc.feed()->GetPostTitle(0), QStringLiteral("Post 1"));
+        QCOMPARE(f.doc.feed()->GetPostTitle(1), QStringLiteral("Post 2"));
         QVERIFY(!f.doc.IsModified());
         QCOMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>());
 
@@ -231,15 +252,33 @@ private slots:
         // Sent without a sender, so the bar sorted on its own notice each time.
         QCOMPARE(f.view.sentBy(nullptr, HINT_SORT_CHANGED).size(), 2);
 
+        // Letter case aside; b and B keep their feed order.
         f.clickColumn(CPostsModel::TitleColumn);
         QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
-        QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
+        QCOMPARE(f.rowTitles(), (QStringList{"a", "b", "B"}));
         QCOMPARE(f.currentPost(), 2);
-        QCOMPARE(f.selectedRows(), QList<int>{1});
+        QCOMPARE(f.selectedRows(), QList<int>{0});
         QVERIFY(!f.list()->header()->isSortIndicatorShown());
     }
 
-    void filterTyping_filtersOnceWithMatchesInFeedOrder()
+    // Regression: an unreadable date sorted as "now", above every real date.
+    void unreadableDate_sortsLastAndShowsMarked()
+    {
+        QList<TestPost> posts = postsTitled({"x", "y", "z"});
+        posts[1].pubDate = QStringLiteral("sometime soon");
+        PostsBar f(posts);
+        f.clickColumn(CPostsModel::DateColumn);
+        QCOMPARE(f.rowTitles(), (QStringList{"z", "x", "y"}));
+        const QModelIndex unreadable = f.model()->index(2, CPostsModel::DateColumn);
+        QCOMPARE(unreadable.data().toString(), QStringLiteral("sometime soon"));
+        QVERIFY(!unreadable.data(Qt::DecorationRole).value<QIcon>().isNull());
+        QVERIFY(unreadable.data(Qt::FontRole).value<QFont>().italic());
+        const QModelIndex readable = f.model()->index(0, CPostsModel::DateColumn);
+        QVERIFY(readable.data(Qt::DecorationRole).isNull());
+        QVERIFY(readable.data(Qt::FontRole).isNull());
+    }
+
+    void filterTyping_filtersOnceWithMatchesInSortOrder()
     {
         PostsBar f(postsTitled({"Zabc last but first", "ABC news today", "a b c spaced", "Other", "the xabcx post"}));
         f.doc.OnCommand(ID_SORT_BY_TITLE);
@@ -252,23 +291,24 @@ private slots:
         QTest::keyClicks(box, QStringLiteral(" ABC "));
         QCOMPARE(box->text(), QStringLiteral(" abc "));
         QCOMPARE(f.model()->rowCount(), 5);
-        QTRY_COMPARE(f.rowTitles(), (QStringList{"Zabc last but first", "ABC news today", "the xabcx post"}));
+        QTRY_COMPARE(f.rowTitles(), (QStringList{"ABC news today", "the xabcx post", "Zabc last but first"}));
         // Applied once: one commit of its own, then row 0's post shown at once
         // (which commits again on its way).
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{1});
         QCOMPARE(f.sent(HINT_COMMIT_POST), (QList<int>{0, 0}));
-        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [3 of 5]"));
         QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
 
-        // A sort then orders the matches.
-        f.clickColumn(CPostsModel::TitleColumn);
-        QCOMPARE(f.rowTitles(), (QStringList{"ABC news today", "Zabc last but first", "the xabcx post"}));
+        f.clickColumn(CPostsModel::DateColumn);
+        QCOMPARE(f.rowTitles(), (QStringList{"the xabcx post", "ABC news today", "Zabc last but first"}));
     }
     // No match empties the list and turns the text red. Escape clears the
     // text first, then closes the box; the Filtering command closes it at
-    // once. Either way every post is back, in feed order.
-    void filter_noMatchTurnsRedAndClosingShowsAllPostsInFeedOrder()
+    // once. Either way every post is back, in the sort order, and the post
+    // picked while filtering stays picked.
+    void filter_noMatchTurnsRedAndClosingKeepsSortOrderAndPost()
     {
+        const QStringList byDate{"Post 5", "Post 4", "Post 3", "Post 2", "Post 1"};
         PostsBar f(postsTitled(kFivePosts));
         f.doc.OnCommand(ID_SORT_BY_DATE);
         f.doc.OnCommand(ID_FILTERING);
@@ -287,18 +327,35 @@ private slots:
         QTest::keyClick(box, Qt::Key_Escape);
         QTRY_VERIFY(!f.bar->filterBox());
         QVERIFY(!f.doc.isFilterBoxOpen());
-        QCOMPARE(f.rowTitles(), kFivePosts);
+        QCOMPARE(f.rowTitles(), byDate);
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
 
+        // Regression: closing the box listed the posts in feed order under a
+        // checked Sort By Date, and jumped to the first row.
         f.doc.OnCommand(ID_FILTERING);
         QTest::keyClicks(f.bar->filterBox(), QStringLiteral("4"));
         QTRY_COMPARE(f.rowTitles(), QStringList{"Post 4"});
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [1 of 5]"));
         QCOMPARE(f.doc.currentPost(), 3);
         f.view.notes.clear();
         f.doc.OnCommand(ID_FILTERING);
         QVERIFY(!f.bar->filterBox());
-        QCOMPARE(f.rowTitles(), kFivePosts);
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
-        QCOMPARE(f.doc.currentPost(), 0);
+        QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
+        QCOMPARE(f.rowTitles(), byDate);
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+        QCOMPARE(f.doc.currentPost(), 3);
+        QCOMPARE(f.currentPost(), 3);
+        QCOMPARE(f.selectedRows(), QList<int>{1});
+
+        // A row picked in the filtered list is shown once the box closes.
+        f.doc.OnCommand(ID_FILTERING);
+        QTest::keyClicks(f.bar->filterBox(), QStringLiteral("post"));
+        QTRY_COMPARE(f.model()->rowCount(), 5);
+        QTRY_COMPARE(f.doc.currentPost(), 4);
+        f.list()->selectRow(3);
+        f.doc.OnCommand(ID_FILTERING);
+        QCOMPARE(f.doc.currentPost(), 1);
+        QCOMPARE(f.selectedRows(), QList<int>{3});
     }
 
     void returnTabAndDoubleClick_sendFocusToEditor()
@@ -324,11 +381,14 @@ private slots:
         f.doc.OnCommand(ID_SORT_BY_DATE);
         f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
         QCOMPARE(f.selectedRows(), QList<int>{2});
-        // The Delete key is not the command.
+        // The Delete key asks as the command does.
+        f.prompter.confirmAnswer = false;
         QTest::keyClick(f.list(), Qt::Key_Delete);
+        QCOMPARE(f.prompter.questions, QStringList{QStringLiteral("Delete this post?\n\n\"Post 3\"")});
         QCOMPARE(f.model()->rowCount(), 5);
 
-        QVERIFY(f.doc.OnCommand(ID_POST_DELETE));
+        f.prompter.confirmAnswer = true;
+        QTest::keyClick(f.list(), Qt::Key_Delete);
         QCOMPARE(f.rowTitles(), (QStringList{"Post 5", "Post 4", "Post 2", "Post 1"}));
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [4]"));
         // The post that moved into the gap is current and its row marked.

@@ -4,6 +4,7 @@
 
 #include "WindowTestSupport.h"
 
+#include "core/RssFeed.h"
 #include "links/PreviewBarSetting.h"
 #include "links/SettingsStore.h"
 #include "panes/BarPreview.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextCursor>
 #include <QToolBar>
 
 namespace {
@@ -206,6 +208,78 @@ private slots:
         QTRY_COMPARE(richText(feed), QStringLiteral("Third<p>x</p>"));
         // The pane did not hear its own edit: it was not laid out again.
         QCOMPARE(editor->toPlainText(), QStringLiteral("Third<p>x"));
+    }
+    // Regression: Enter made <div>s, two tooltips named the wrong command and
+    // one was misspelt.
+    void editorPage_enterMakesParagraphsAndButtonsSayWhatTheyDo()
+    {
+        CChildFrame *feed = frame();
+        QVERIFY(feed);
+        CHtmlEngineView *engine = feed->view()->engine();
+        const auto tooltip = [engine](const QString &selector) {
+            return pageText(engine, QStringLiteral("document.querySelector('%1').title").arg(selector));
+        };
+        QCOMPARE(tooltip(QStringLiteral("#tb_strikeout")), QStringLiteral("Strikethrough text"));
+        QCOMPARE(tooltip(QStringLiteral("[data-command=\"richtext:li-ul\"]")), QStringLiteral("List item, unordered list"));
+        QCOMPARE(tooltip(QStringLiteral("[data-command=\"richtext:li-ol\"]")), QStringLiteral("List item, ordered list"));
+        QCOMPARE(tooltip(QStringLiteral("[data-command=\"richtext:indent-inc\"]")),
+                 QStringLiteral("Increase level of list item or quote"));
+        QCOMPARE(tooltip(QStringLiteral("[data-command=\"richtext:indent-dec\"]")),
+                 QStringLiteral("Decrease level of list item or un-quote"));
+
+        CRSSEditDoc *document = feed->document();
+        const int last = document->feed()->GetPostCount() - 1;
+        document->Notify(nullptr, HINT_SELECT_POST, last);
+        QTRY_VERIFY(richText(feed).startsWith(QStringLiteral("Third")));
+        QVERIFY(focusAtEnd(engine, QStringLiteral("richtext_edit")));
+        QTest::keyClick(engine->focusProxy(), Qt::Key_Return);
+        QTest::keyClicks(engine->focusProxy(), QStringLiteral("Fourth"));
+        QTRY_VERIFY2(richText(feed).contains(QStringLiteral("<p>Fourth</p>")), qPrintable(richText(feed)));
+        QVERIFY(!richText(feed).contains(QStringLiteral("<div")));
+
+        // Stored so, and saved so.
+        document->Notify(nullptr, HINT_SELECT_POST, 0);
+        QVERIFY(document->feed()->GetPostDescription(last).contains(QStringLiteral("<p>Fourth</p>")));
+        m_window->services.saveFileName = m_window->dir.filePath(QStringLiteral("paragraphs.xml"));
+        QVERIFY(m_window->main->executeCommand(ID_FILE_SAVE_AS));
+        CRssFeed reread;
+        QVERIFY(reread.LoadFromFile(m_window->services.saveFileName));
+        QVERIFY(reread.GetPostDescription(last).contains(QStringLiteral("<p>Fourth</p>")));
+    }
+    // Regression: under a dark theme the editor page stayed white and the
+    // preview's blue tags could not be read on its dark tooltip colours.
+    void darkPalette_followedByEditorPageAndPreview()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        for (auto [role, color] : {std::pair{QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
+                                   {QPalette::Base, QColor(32, 32, 32)}, {QPalette::Text, QColor(224, 224, 224)},
+                                   {QPalette::Button, QColor(53, 53, 53)}, {QPalette::ButtonText, Qt::white},
+                                   {QPalette::ToolTipBase, QColor(40, 40, 40)}, {QPalette::ToolTipText, Qt::white}})
+            dark.setColor(role, color);
+        QApplication::setPalette(dark);
+        CChildFrame *feed = m_window->openFeed(QStringLiteral("dark.xml"), postsDescribed({QStringLiteral("<p>Dark</p>")}));
+        QVERIFY(MainWindowFixture::waitForPage(feed));
+        CHtmlEngineView *engine = feed->view()->engine();
+        const auto computed = [engine](const QString &id, const QString &property) {
+            return pageText(engine, QStringLiteral("getComputedStyle(document.getElementById('%1')).%2").arg(id, property));
+        };
+        QTRY_COMPARE(pageText(engine, QStringLiteral("getComputedStyle(document.body).backgroundColor")),
+                     QStringLiteral("rgb(32, 32, 32)"));
+        QCOMPARE(computed(QStringLiteral("richtext_edit"), QStringLiteral("color")), QStringLiteral("rgb(224, 224, 224)"));
+
+        QPlainTextEdit *preview = feed->previewBar()->editor();
+        QTRY_COMPARE(preview->toPlainText(), QStringLiteral("<p>\nDark\n</p>"));
+        QTextCursor tag(preview->document());
+        tag.setPosition(1);
+        const QColor tagColor = tag.charFormat().foreground().color();
+        QVERIFY(qAbs(tagColor.lightness() - preview->palette().color(QPalette::Base).lightness()) >= 100);
+
+        // Back to the light palette: the page follows at once.
+        QApplication::setPalette(light);
+        QTRY_COMPARE(pageText(engine, QStringLiteral("getComputedStyle(document.body).backgroundColor")),
+                     QStringLiteral("rgb(255, 255, 255)"));
+        QVERIFY(m_window->main->executeCommand(ID_FILE_CLOSE));
     }
 
 private:

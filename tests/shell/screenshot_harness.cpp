@@ -2,17 +2,21 @@
 // shown, for looking at the program where there is no screen. Used by
 // tools/screenshot.sh.
 //
-//   tidrel_screenshot --out window.png [--feed feed.xml | --new] [--post 3] [--size 1280x800]
-//                     [--filter TEXT] [--rename]
+//   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
+//                     [--filter TEXT] [--rename] [--tile] [--dark]
 //
-// --filter opens the posts filter box and types TEXT into it; --rename starts
-// renaming the current post in the posts list.
+// --feed may be given more than once: each feed opens in its own window and
+// the last one is the one shown. --filter opens the posts filter box and
+// types TEXT into it; --rename starts renaming the current post in the
+// posts list; --tile arranges the feed windows side by side; --dark draws
+// everything with the Fusion style and a dark palette.
 
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "panes/BarRssItems.h"
 #include "panes/ChildFrame.h"
+#include "shell/CommandTable.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
 #include "shell/TidrelApp.h"
@@ -21,7 +25,9 @@
 #include <QLineEdit>
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QPalette>
 #include <QStandardPaths>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
@@ -41,6 +47,28 @@ bool waitForPage(CRSSEditView *view, int timeoutMs)
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     loop.exec();
     return ready;
+}
+
+// A dark theme as a desktop would give it.
+void useDarkPalette()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(45, 45, 45));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Link, QColor(42, 130, 218));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
+    QApplication::setPalette(dark);
 }
 
 // Lets the engine paint what it was given.
@@ -65,12 +93,14 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Saves a PNG of the Tidrel main window."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("file")});
-    parser.addOption({QStringLiteral("feed"), QStringLiteral("Feed file to open."), QStringLiteral("file")});
+    parser.addOption({QStringLiteral("feed"), QStringLiteral("Feed file to open; may be repeated."), QStringLiteral("file")});
     parser.addOption({QStringLiteral("new"), QStringLiteral("Create a new feed, as File New does.")});
     parser.addOption({QStringLiteral("post"), QStringLiteral("Index of the post to show."), QStringLiteral("index"), QStringLiteral("0")});
     parser.addOption({QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"), QStringLiteral("1280x800")});
     parser.addOption({QStringLiteral("filter"), QStringLiteral("Text to type into the posts filter box."), QStringLiteral("text")});
     parser.addOption({QStringLiteral("rename"), QStringLiteral("Start renaming the current post.")});
+    parser.addOption({QStringLiteral("tile"), QStringLiteral("Arrange the feed windows side by side.")});
+    parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -84,20 +114,30 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    if (parser.isSet(QStringLiteral("dark")))
+        useDarkPalette();
+
     CMainFrame frame;
     frame.resize(width, height);
     frame.show();
 
     if (parser.isSet(QStringLiteral("feed")) || parser.isSet(QStringLiteral("new"))) {
-        CChildFrame *child = parser.isSet(QStringLiteral("new"))
-            ? frame.documents()->newDocument()
-            : frame.documents()->openDocument(parser.value(QStringLiteral("feed")));
+        CChildFrame *child = nullptr;
+        if (parser.isSet(QStringLiteral("new")))
+            child = frame.documents()->newDocument();
+        for (const QString &feed : parser.values(QStringLiteral("feed"))) {
+            child = frame.documents()->openDocument(feed);
+            if (!child)
+                break;
+            if (!waitForPage(child->view(), 15000))
+                std::fprintf(stderr, "tidrel_screenshot: the editor page did not get ready\n");
+        }
         if (!child) {
             std::fprintf(stderr, "tidrel_screenshot: the feed does not open\n");
             return 1;
         }
-        if (!waitForPage(child->view(), 15000))
-            std::fprintf(stderr, "tidrel_screenshot: the editor page did not get ready\n");
+        if (parser.isSet(QStringLiteral("tile")))
+            frame.executeCommand(ID_WINDOW_TILE);
         const int post = parser.value(QStringLiteral("post")).toInt();
         if (post != child->document()->currentPost()) {
             child->document()->Notify(nullptr, HINT_SELECT_POST, post);
