@@ -5,6 +5,8 @@
 
 #include "WindowTestSupport.h"
 
+#include "shell/CommandTable.h"
+
 #include <QElapsedTimer>
 
 #include <sys/resource.h>
@@ -64,6 +66,13 @@ void TestSeveralFeeds::openThreeFeeds_windowStaysResponsiveAndIdle()
         QVERIFY2(MainWindowFixture::waitForPage(frame), qPrintable(name));
         const qint64 longest = longestRoundTrip(1500);
         QVERIFY2(longest < 200, qPrintable(QStringLiteral("%1: %2 ms").arg(name).arg(longest)));
+    }
+
+    // Side by side and stacked, each feed window small: still responsive.
+    for (int command : {ID_WINDOW_TILE, ID_WINDOW_CASCADE, ID_WINDOW_NEXT}) {
+        QVERIFY(window.main->executeCommand(command));
+        const qint64 longest = longestRoundTrip(1000);
+        QVERIFY2(longest < 200, qPrintable(QStringLiteral("command %1: %2 ms").arg(command).arg(longest)));
     }
 
     // Once everything is shown, the window's thread does next to nothing.
