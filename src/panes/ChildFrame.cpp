@@ -78,6 +78,16 @@ void CChildFrame::sizePostsBar()
         m_dockHost->resizeDocks({m_postsBar}, {screen->geometry().width() / 3}, Qt::Horizontal);
 }
 
+// A dock keeps its width when its window shrinks, so a feed window tiled
+// beside others would leave the editor a sliver; the list gives way.
+void CChildFrame::resizeEvent(QResizeEvent *event)
+{
+    QMdiSubWindow::resizeEvent(event);
+    const int widest = m_dockHost->width() * 2 / 5;
+    if (m_postsBarSized && m_postsBar->isVisible() && m_postsBar->width() > widest)
+        m_dockHost->resizeDocks({m_postsBar}, {m_dockHost->width() / 3}, Qt::Horizontal);
+}
+
 void CChildFrame::updateCaption()
 {
     // The document's title is the file's name once it has a path.

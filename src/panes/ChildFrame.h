@@ -50,6 +50,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 signals:
     // A control inside the frame asked for a command; the main window routes

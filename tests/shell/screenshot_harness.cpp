@@ -126,7 +126,20 @@ int main(int argc, char *argv[])
         if (parser.isSet(QStringLiteral("new")))
             child = frame.documents()->newDocument();
         for (const QString &feed : parser.values(QStringLiteral("feed"))) {
+            // A feed that does not open brings up a message box, which is
+            // then the picture.
+            bool messageSaved = false;
+            QTimer::singleShot(1500, &app, [&] {
+                if (QWidget *box = QApplication::activeModalWidget()) {
+                    messageSaved = box->grab().save(parser.value(QStringLiteral("out")));
+                    box->close();
+                }
+            });
             child = frame.documents()->openDocument(feed);
+            if (!child && messageSaved) {
+                std::printf("%s (the message box)\n", qPrintable(parser.value(QStringLiteral("out"))));
+                return 0;
+            }
             if (!child)
                 break;
             if (!waitForPage(child->view(), 15000))
