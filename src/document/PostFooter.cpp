@@ -2,8 +2,8 @@
 
 #include "core/ProductInfo.h"
 #include "core/RssFeed.h"
-#include "editor/MarkupScanner.h"
-#include "links/Utf8ByteSource.h"
+#include "markup/MarkupScanner.h"
+#include "markup/Utf8ByteSource.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "document/RSSEditDoc.h"
 
 #include "document/DocumentPrompter.h"
-#include "document/FileHelpers.h"
+#include "core/FileHelpers.h"
 #include "document/PostFooter.h"
 
 #include <QClipboard>

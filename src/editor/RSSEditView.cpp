@@ -2,7 +2,7 @@
 
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
-#include "editor/DescriptionMarkup.h"
+#include "markup/DescriptionMarkup.h"
 #include "engine/HtmlEngineView.h"
 
 #include <QApplication>

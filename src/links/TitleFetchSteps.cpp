@@ -2,10 +2,10 @@
 
 #include "core/ProductInfo.h"
 #include "core/XmlSafeText.h"
-#include "document/FileHelpers.h"
-#include "editor/MarkupScanner.h"
+#include "core/FileHelpers.h"
+#include "markup/MarkupScanner.h"
 #include "links/CharsetTable.h"
-#include "links/Utf8ByteSource.h"
+#include "markup/Utf8ByteSource.h"
 
 #include <QFile>
 #include <QFileInfo>

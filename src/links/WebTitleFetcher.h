@@ -2,7 +2,7 @@
 
 #include "links/FetchTitleFromURL.h"
 #include "links/TitleFetchSteps.h"
-#include "links/Utf8ByteSource.h"
+#include "markup/Utf8ByteSource.h"
 #include "links/WebTitleCache.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "shell/DocManager.h"
 
 #include "document/RSSEditDoc.h"
-#include "panes/ChildFrame.h"
+#include "shell/ChildFrame.h"
 #include "shell/FeedWindowStyle.h"
 #include "shell/ShellServices.h"
 

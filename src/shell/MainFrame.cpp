@@ -5,7 +5,7 @@
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
 #include "links/WebTitleFetcher.h"
-#include "panes/ChildFrame.h"
+#include "shell/ChildFrame.h"
 #include "shell/AboutDialog.h"
 #include "shell/CommandTable.h"
 #include "shell/DesktopServices.h"

@@ -1,6 +1,6 @@
 #include "DocumentTestSupport.h"
 
-#include "document/FileHelpers.h"
+#include "core/FileHelpers.h"
 #include "document/PostFooter.h"
 
 #include <QDesktopServices>

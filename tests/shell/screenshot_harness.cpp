@@ -15,7 +15,7 @@
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "panes/BarRssItems.h"
-#include "panes/ChildFrame.h"
+#include "shell/ChildFrame.h"
 #include "shell/CommandTable.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"

@@ -4,7 +4,7 @@
 
 #include "WindowTestSupport.h"
 
-#include "document/FileHelpers.h"
+#include "core/FileHelpers.h"
 #include "document/PostFooter.h"
 
 #include "panes/BarPreview.h"

@@ -1,5 +1,5 @@
-#include "editor/MarkupScanner.h"
-#include "links/Utf8ByteSource.h"
+#include "markup/MarkupScanner.h"
+#include "markup/Utf8ByteSource.h"
 
 #include <QtTest>
 

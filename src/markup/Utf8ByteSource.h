@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/MarkupScanner.h"
+#include "markup/MarkupScanner.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 
-#include "document/FileHelpers.h"
+#include "core/FileHelpers.h"
 
 #include <QtTest>
 

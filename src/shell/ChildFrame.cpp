@@ -1,4 +1,4 @@
-#include "panes/ChildFrame.h"
+#include "shell/ChildFrame.h"
 
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"

@@ -1,4 +1,4 @@
-#include "document/FileHelpers.h"
+#include "core/FileHelpers.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

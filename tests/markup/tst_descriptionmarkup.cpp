@@ -1,4 +1,4 @@
-#include "editor/DescriptionMarkup.h"
+#include "markup/DescriptionMarkup.h"
 
 #include <QtTest>
 

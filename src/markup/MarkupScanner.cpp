@@ -1,6 +1,6 @@
-#include "editor/MarkupScanner.h"
+#include "markup/MarkupScanner.h"
 
-#include "links/Utf8ByteSource.h"
+#include "markup/Utf8ByteSource.h"
 
 #include <cstring>
 

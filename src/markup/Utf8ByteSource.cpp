@@ -1,4 +1,4 @@
-#include "links/Utf8ByteSource.h"
+#include "markup/Utf8ByteSource.h"
 
 // A byte past the end reads as 0, so a sequence cut short by the end of the
 // buffer decodes with zero bits in place of its missing bytes.
