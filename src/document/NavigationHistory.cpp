@@ -8,11 +8,13 @@
 
 namespace {
 
-// A post inserted at the top moves every post down by one.
-void shiftAfterInsert(std::vector<int> &entries)
+// A post inserted at `postIndex` moves the posts from there down by one.
+void shiftAfterInsert(std::vector<int> &entries, int postIndex)
 {
-    for (int &entry : entries)
-        ++entry;
+    for (int &entry : entries) {
+        if (entry >= postIndex)
+            ++entry;
+    }
 }
 
 // The deleted post is gone; the posts after it moved up.
@@ -63,7 +65,7 @@ void CNavigationHistory::OnRSSNotify(CRSSObserver *, int hint, const QVariant &d
 {
     for (std::vector<int> *entries : {&m_entries, &m_forward}) {
         if (hint == HINT_POSTS_INSERTED)
-            shiftAfterInsert(*entries);
+            shiftAfterInsert(*entries, data.toInt());
         else if (hint == HINT_POST_DELETED)
             forgetDeleted(*entries, data.toInt());
     }

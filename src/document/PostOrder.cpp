@@ -26,9 +26,9 @@ QCollator titleCollator()
 }
 
 // The post's date, or an invalid one when it cannot be read.
-QDateTime readDate(CRssFeed *feed, int post)
+QDateTime readDate(const CRssFeed *feed, int post)
 {
-    return PubDate::ParsePubDateOr(PostRef(feed, post).GetPubDate(), QDateTime());
+    return PubDate::ParsePubDateOr(feed->GetPostPubDate(post), QDateTime());
 }
 
 // Newest first; dates that cannot be read after all others.
@@ -43,13 +43,13 @@ int compareDates(const QDateTime &a, const QDateTime &b)
 
 } // namespace
 
-bool CPostOrder::IsPostBefore(int sortOrder, CRssFeed *feed, int postA, int postB)
+bool CPostOrder::IsPostBefore(int sortOrder, const CRssFeed *feed, int postA, int postB)
 {
     if (postA == postB)
         return false;
     switch (sortOrder) {
     case CRSSEditDoc::SortByTitle:
-        return titleCollator().compare(PostRef(feed, postA).GetTitle(), PostRef(feed, postB).GetTitle()) < 0;
+        return titleCollator().compare(feed->GetPostTitle(postA), feed->GetPostTitle(postB)) < 0;
     case CRSSEditDoc::SortByDate:
         return compareDates(readDate(feed, postA), readDate(feed, postB)) < 0;
     default:
@@ -76,7 +76,7 @@ void CPostOrder::fillAll(const CRssFeed *feed)
         m_rows[post] = post;
 }
 
-void CPostOrder::rebuild(CRssFeed *feed, int sortOrder, const QString &filterText)
+void CPostOrder::rebuild(const CRssFeed *feed, int sortOrder, const QString &filterText)
 {
     const QString filter = normalizedFilterText(filterText);
     if (filter.isEmpty()) {
@@ -85,14 +85,14 @@ void CPostOrder::rebuild(CRssFeed *feed, int sortOrder, const QString &filterTex
         m_rows.clear();
         const int count = feed->GetPostCount();
         for (int post = 0; post < count; ++post) {
-            if (PostRef(feed, post).GetTitle().toLower().contains(filter))
+            if (feed->GetPostTitle(post).toLower().contains(filter))
                 m_rows.push_back(post);
         }
     }
     sort(feed, sortOrder);
 }
 
-void CPostOrder::sort(CRssFeed *feed, int sortOrder)
+void CPostOrder::sort(const CRssFeed *feed, int sortOrder)
 {
     switch (sortOrder) {
     case CRSSEditDoc::SortByTitle:
@@ -109,14 +109,14 @@ void CPostOrder::sort(CRssFeed *feed, int sortOrder)
 
 // Posts that compare equal keep the order of their indexes, so the rows do
 // not shuffle from one sort to the next.
-void CPostOrder::sortByTitle(CRssFeed *feed)
+void CPostOrder::sortByTitle(const CRssFeed *feed)
 {
     struct Row { QCollatorSortKey key; int post; };
     const QCollator collator = titleCollator();
     std::vector<Row> rows;
     rows.reserve(m_rows.size());
     for (int post : m_rows)
-        rows.push_back({collator.sortKey(PostRef(feed, post).GetTitle()), post});
+        rows.push_back({collator.sortKey(feed->GetPostTitle(post)), post});
     std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
         const int order = a.key.compare(b.key);
         return order != 0 ? order < 0 : a.post < b.post;
@@ -125,7 +125,7 @@ void CPostOrder::sortByTitle(CRssFeed *feed)
         m_rows[i] = rows[i].post;
 }
 
-void CPostOrder::sortByDate(CRssFeed *feed)
+void CPostOrder::sortByDate(const CRssFeed *feed)
 {
     struct Row { QDateTime date; int post; };
     std::vector<Row> rows;

@@ -15,7 +15,7 @@ public:
     // (CRSSEditDoc::SortOrder): titles in the user's collation, letter case
     // ignored, numbers by value; dates newest first, those that cannot be
     // read last. Reads the posts on every call.
-    static bool IsPostBefore(int sortOrder, CRssFeed *feed, int postA, int postB);
+    static bool IsPostBefore(int sortOrder, const CRssFeed *feed, int postA, int postB);
 
     // The filter text as matched: lower case, without the spaces and tabs
     // around it.
@@ -28,10 +28,10 @@ public:
     // The posts whose title holds the filter text (all posts for an empty
     // filter), in feed order, then sorted. Pass SortByPosition to keep the
     // matches in feed order.
-    void rebuild(CRssFeed *feed, int sortOrder, const QString &filterText);
+    void rebuild(const CRssFeed *feed, int sortOrder, const QString &filterText);
     // Sorts the present rows. Gives the order of IsPostBefore but reads each
     // title or date once; posts that compare equal follow their indexes.
-    void sort(CRssFeed *feed, int sortOrder);
+    void sort(const CRssFeed *feed, int sortOrder);
 
     // The row that shows the post, or -1.
     int rowOfPost(int postIndex) const;
@@ -43,8 +43,8 @@ public:
     const std::vector<int> &rows() const { return m_rows; }
 
 private:
-    void sortByTitle(CRssFeed *feed);
-    void sortByDate(CRssFeed *feed);
+    void sortByTitle(const CRssFeed *feed);
+    void sortByDate(const CRssFeed *feed);
 
     std::vector<int> m_rows;
 };

@@ -268,28 +268,98 @@ bool CRSSEditDoc::OnUpdateCommand(int id, CommandState *state)
     }
 }
 
-void CRSSEditDoc::addPost()
+// --- Changes to the feed ---
+
+QString CRSSEditDoc::GetPostField(int post, PostField field) const
 {
-    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
-    if (!m_feed.AddNewPost())
-        return;
-    SetModifiedFlag(true);
-    m_currentPost = 0;
-    Notify(nullptr, HINT_POSTS_INSERTED, 0);
+    switch (field) {
+    case PostTitle:
+        return m_feed.GetPostTitle(post);
+    case PostLink:
+        return m_feed.GetPostLink(post);
+    case PostAuthor:
+        return m_feed.GetPostAuthor(post);
+    case PostDescription:
+        return m_feed.GetPostDescription(post);
+    }
+    return QString();
 }
 
-void CRSSEditDoc::duplicatePost(bool removeSource)
+bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value)
 {
-    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
-    if (!m_feed.CopyPostToTop(m_currentPost))
-        return;
-    // The source moved down by one when its copy went to the top.
-    if (removeSource)
-        m_feed.RemovePost(m_currentPost + 1);
+    if (post < 0 || post >= m_feed.GetPostCount() || value == GetPostField(post, field))
+        return false;
+    PostRef ref(&m_feed, post);
+    bool stored = false;
+    switch (field) {
+    case PostTitle:
+        stored = ref.SetTitle(value);
+        break;
+    case PostLink:
+        stored = ref.SetLink(value);
+        break;
+    case PostAuthor:
+        stored = ref.SetAuthor(value);
+        break;
+    case PostDescription:
+        stored = ref.SetDescription(value);
+        break;
+    }
+    if (!stored)
+        return false;
     SetModifiedFlag(true);
-    m_currentPost = 0;
+    if (field == PostTitle)
+        Notify(sender, HINT_TITLE_CHANGED, post);
+    else if (field == PostLink || field == PostAuthor)
+        Notify(sender, HINT_LINK_OR_AUTHOR_CHANGED, post);
+    return true;
+}
+
+void CRSSEditDoc::NoteEditorEdited()
+{
+    if (!m_modified)
+        SetModifiedFlag(true);
+}
+
+void CRSSEditDoc::EditDescription(CRSSObserver *sender, const QString &html)
+{
+    NoteEditorEdited();
+    Notify(sender, HINT_DESCRIPTION_EDITED, QVariant(html));
+}
+
+bool CRSSEditDoc::InsertNewPost()
+{
+    if (!m_feed.AddNewPost())
+        return false;
+    insertedAt(0);
+    return true;
+}
+
+bool CRSSEditDoc::InsertCopyOfPost(int source)
+{
+    if (!m_feed.CopyPostToTop(source))
+        return false;
     renewFooterOfCopy();
-    Notify(nullptr, HINT_POSTS_INSERTED, 0);
+    insertedAt(0);
+    return true;
+}
+
+void CRSSEditDoc::insertedAt(int index)
+{
+    SetModifiedFlag(true);
+    m_currentPost = index;
+    Notify(nullptr, HINT_POSTS_INSERTED, index);
+}
+
+bool CRSSEditDoc::RemovePost(int index)
+{
+    if (!m_feed.RemovePost(index))
+        return false;
+    SetModifiedFlag(true);
+    if (m_currentPost > index)
+        --m_currentPost;
+    Notify(nullptr, HINT_POST_DELETED, index);
+    return true;
 }
 
 // The copy gets a footer with the present version; storing it also dates the
@@ -301,6 +371,33 @@ void CRSSEditDoc::renewFooterOfCopy()
         m_feed.SetPostDescription(0, AddPostFooter(description, 0));
 }
 
+// --- Post commands ---
+
+void CRSSEditDoc::addPost()
+{
+    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
+    InsertNewPost();
+}
+
+void CRSSEditDoc::duplicatePost(bool removeSource)
+{
+    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
+    const int source = m_currentPost;
+    if (!removeSource) {
+        InsertCopyOfPost(source);
+        return;
+    }
+    if (!m_feed.CopyPostToTop(source))
+        return;
+    renewFooterOfCopy();
+    // The source moved down by one when its copy went to the top. The
+    // others hear of the two changes in the order that keeps their indexes
+    // right: the source goes, then a post arrives at the top.
+    m_feed.RemovePost(source + 1);
+    Notify(nullptr, HINT_POST_DELETED, source);
+    insertedAt(0);
+}
+
 void CRSSEditDoc::deletePost()
 {
     const QString question = QStringLiteral("Delete this post?\n\n\"")
@@ -308,10 +405,8 @@ void CRSSEditDoc::deletePost()
     if (!m_prompter || !m_prompter->confirm(question))
         return;
     const int removed = m_currentPost;
-    if (!m_feed.RemovePost(removed))
+    if (!RemovePost(removed))
         return;
-    SetModifiedFlag(true);
-    Notify(nullptr, HINT_POST_DELETED, removed);
     // The post that moved into the gap becomes current; after the last post
     // the index names no post and the editor shows none.
     Notify(nullptr, HINT_SELECT_POST, removed);
@@ -341,7 +436,9 @@ void CRSSEditDoc::reload()
 
 void CRSSEditDoc::copyFeed()
 {
-    Notify(nullptr, HINT_COMMIT_POST_SILENT, m_currentPost);
+    // Pending edits go in first, as they would at a save; a copy changes
+    // nothing else.
+    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
     const QString text = QString::fromUtf8(m_feed.PrintToString());
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!text.isEmpty() && clipboard) {

@@ -32,8 +32,33 @@ public:
     explicit CRSSEditDoc(QObject *parent = nullptr);
     ~CRSSEditDoc() override;
 
-    CRssFeed *feed() { return &m_feed; }
+    // Read-only: every change goes through the calls below.
     const CRssFeed *feed() const { return &m_feed; }
+
+    // --- Changes to the feed ---
+    // The one way into the feed. Each call stores, marks the feed changed
+    // and tells the views, the frame and the history, so that an undo
+    // stack, a checker or a faithful save can see every change pass.
+    enum PostField { PostTitle, PostLink, PostAuthor, PostDescription };
+    QString GetPostField(int post, PostField field) const;
+    // Stores one field of a post; a description passes the description
+    // filter. A value that is already there changes nothing (storing would
+    // date the post anew). The others hear HINT_TITLE_CHANGED or
+    // HINT_LINK_OR_AUTHOR_CHANGED; a description needs no notice, as the
+    // editor that stores it shows it already. True when the post changed.
+    bool SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value);
+    // The editor holds typing that reaches the feed at the next commit; the
+    // feed counts as changed from now on.
+    void NoteEditorEdited();
+    // HTML typed as the description's code: the editor takes it as its
+    // own edit, and the preview shows it.
+    void EditDescription(CRSSObserver *sender, const QString &html);
+    // A new post, or a copy of post `source`, at the top; it becomes the
+    // current post. HINT_POSTS_INSERTED carries the index it went to.
+    bool InsertNewPost();
+    bool InsertCopyOfPost(int source);
+    // Removes post `index`; HINT_POST_DELETED carries the index.
+    bool RemovePost(int index);
 
     // --- Observers ---
     void addView(CRSSObserver *view);
@@ -80,6 +105,7 @@ private:
     void addPost();
     void duplicatePost(bool removeSource);
     void renewFooterOfCopy();
+    void insertedAt(int index);
     void deletePost();
     void reload();
     void copyFeed();

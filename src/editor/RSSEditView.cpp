@@ -61,7 +61,7 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         LoadPostIntoEditor(data.toInt());
         break;
     case HINT_COMMIT_POST:
-        CommitEditorToPost(data.toInt(), true);
+        CommitEditorToPost(data.toInt());
         break;
     case HINT_POSTS_INSERTED:
         LoadPostIntoEditor(m_doc->currentPost());
@@ -69,7 +69,7 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
     case HINT_TITLE_CHANGED: {
         const int index = data.toInt();
         if (index >= 0 && index < m_doc->feed()->GetPostCount())
-            m_engine->setValue(kTitle, PostRef(m_doc->feed(), index).GetTitle());
+            m_engine->setValue(kTitle, m_doc->feed()->GetPostTitle(index));
         break;
     }
     case HINT_FOCUS_EDITOR:
@@ -80,9 +80,6 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         // to be stored at the next commit with the other fields.
         m_engine->setValue(kRichText, data.toString());
         m_editorDirty = true;
-        break;
-    case HINT_COMMIT_POST_SILENT:
-        CommitEditorToPost(data.toInt(), false);
         break;
     case HINT_POST_DELETED:
         // The editor still shows the removed post. Its edits must not reach
@@ -149,50 +146,38 @@ bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
 
 void CRSSEditView::LoadPostIntoEditor(int index)
 {
-    CRssFeed *feed = m_doc->feed();
+    const CRssFeed *feed = m_doc->feed();
     if (index < 0 || index >= feed->GetPostCount())
         return;
-    const QString description = feed->GetPostDescription(index);
-    const PostRef post(feed, index);
-    m_engine->setValue(kTitle, post.GetTitle());
-    setRichTextValue(description);
-    showDropDownValue(kLink, post.GetLink());
-    showDropDownValue(kAuthor, post.GetAuthor());
+    m_engine->setValue(kTitle, feed->GetPostTitle(index));
+    setRichTextValue(feed->GetPostDescription(index));
+    showDropDownValue(kLink, feed->GetPostLink(index));
+    showDropDownValue(kAuthor, feed->GetPostAuthor(index));
 }
 
-void CRSSEditView::CommitEditorToPost(int index, bool onlyIfDirty)
+// Only the description waits for a commit; the title, link and author are
+// stored as they are typed or picked.
+void CRSSEditView::CommitEditorToPost(int index)
 {
-    if (onlyIfDirty && !m_editorDirty)
-        return;
-    if (index < 0)
+    if (!m_editorDirty || index < 0)
         return;
     QString description = m_engine->saveHtml(kRichText);
     CleanSavedHtml(description);
-    PostRef post(m_doc->feed(), index);
-    if (post.SetDescription(description) && onlyIfDirty)
-        m_doc->SetModifiedFlag(true);
-    CommitDropDown(kAuthor);
-    CommitDropDown(kLink);
+    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description);
     // The page now matches the post: a later commit without new edits
     // (after a save, say) must not store it again and mark the feed changed.
     m_editorDirty = false;
 }
 
-void CRSSEditView::CommitDropDown(const QString &id)
+void CRSSEditView::StoreField(const QString &id)
 {
-    // Before the page has loaded, a drop-down never given a value has none
-    // to store.
     const QVariant shown = m_engine->value(id);
-    if (!m_engine->hasElement(id) || !shown.isValid())
+    if (!shown.isValid())
         return;
-    PostRef post(m_doc->feed(), m_doc->currentPost());
-    const QString value = shown.toString();
-    // Storing a value dates the post anew (and a link renews the guid), so
-    // a field left as it was is not stored.
-    if (id == kLink && value != post.GetLink())
-        post.SetLink(value);
-    else if (id == kAuthor && value != post.GetAuthor())
-        post.SetAuthor(value);
+    const CRSSEditDoc::PostField field = id == kTitle ? CRSSEditDoc::PostTitle
+                                         : id == kLink ? CRSSEditDoc::PostLink
+                                                       : CRSSEditDoc::PostAuthor;
+    m_doc->SetPostField(this, m_doc->currentPost(), field, shown.toString());
 }
 
 void CRSSEditView::FillLinkList()
@@ -248,7 +233,7 @@ void CRSSEditView::PreviewDescription()
 {
     QString description = m_engine->saveHtml(kRichText);
     CleanSavedHtml(description);
-    m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(description));
+    m_doc->EditDescription(this, description);
 }
 
 // --- Events of the page ---
@@ -271,18 +256,15 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
             sendCommand(ID_INSERT_IMAGE);
         } else if (id.compare(QLatin1String("tb_strikeout"), Qt::CaseInsensitive) == 0) {
             m_engine->callMethod(kRichText, QStringLiteral("toggleSpan"), { QStringLiteral("s") });
-            m_doc->SetModifiedFlag(true);
+            m_editorDirty = true;
+            m_doc->NoteEditorEdited();
         }
         break;
     case CHtmlEngineView::EditValueChanged:
         OnEditValueChanged(id);
-        m_editorDirty = true;
         break;
     case CHtmlEngineView::SelectSelectionChanged:
-        CommitDropDown(id);
-        m_doc->Notify(this, HINT_LINK_OR_AUTHOR_CHANGED, m_doc->currentPost());
-        m_editorDirty = true;
-        m_doc->SetModifiedFlag(true);
+        StoreField(id);
         break;
     default:
         break;
@@ -291,21 +273,14 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
 
 void CRSSEditView::OnEditValueChanged(const QString &id)
 {
-    if (id == kTitle) {
-        m_doc->SetModifiedFlag(true);
-        const int current = m_doc->currentPost();
+    if (id == kRichText) {
+        m_editorDirty = true;
+        PreviewDescription();
+    } else if (id == kTitle || id == kLink || id == kAuthor) {
         // The title is stored as the text the user sees. Its markup would
         // come back escaped once more at every load ("Q&A" -> "Q&amp;A" ->
         // "Q&amp;amp;A"), since titles are shown as text.
-        PostRef(m_doc->feed(), current).SetTitle(m_engine->value(kTitle).toString());
-        m_doc->Notify(this, HINT_TITLE_CHANGED, current);
-    } else if (id == kRichText) {
-        m_doc->SetModifiedFlag(true);
-        PreviewDescription();
-    } else if (id == kLink || id == kAuthor) {
-        // Stored at the next commit; until then the feed counts as changed,
-        // so that closing it asks first.
-        m_doc->SetModifiedFlag(true);
+        StoreField(id);
     }
 }
 

@@ -23,7 +23,8 @@ public:
 
     CRSSEditDoc *document() const { return m_doc; }
     CHtmlEngineView *engine() const { return m_engine; }
-    // Set by every edit in the page since the rich text was last given a value.
+    // Set by every edit of the rich text since it was last given a value or
+    // stored.
     bool isEditorDirty() const { return m_editorDirty; }
 
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
@@ -32,9 +33,8 @@ public:
 
     // Title, description, link and author of post `index` into the page.
     void LoadPostIntoEditor(int index);
-    // The page's description, author and link into post `index`; with
-    // `onlyIfDirty` nothing happens unless the page was edited.
-    void CommitEditorToPost(int index, bool onlyIfDirty);
+    // The page's description into post `index`, when it was edited.
+    void CommitEditorToPost(int index);
     // Every distinct link of the feed into the Link drop-down's list: the
     // missing ones are appended in ascending order and the greatest is shown.
     void FillLinkList();
@@ -55,7 +55,8 @@ private:
     void onPageReady();
     void onElementEvent(int code, const QString &id);
     void OnEditValueChanged(const QString &id);
-    void CommitDropDown(const QString &id);
+    // The title, link or author as the page shows it into the current post.
+    void StoreField(const QString &id);
     void showDropDownValue(const QString &id, const QString &value);
     void setRichTextValue(const QString &description);
     void sendCommand(int id);

@@ -172,8 +172,7 @@ void CBarPreview::sendEdit()
 {
     if (m_showingText || !m_doc)
         return;
-    m_doc->SetModifiedFlag(true);
-    m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(m_editor->toPlainText()));
+    m_doc->EditDescription(this, m_editor->toPlainText());
 }
 
 void CBarPreview::storeHidden()

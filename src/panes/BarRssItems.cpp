@@ -30,7 +30,7 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     : CRSSCommonBar(title, doc, parent)
     , m_title(title)
     , m_layout(nullptr)
-    , m_model(new CPostsModel(doc, this))
+    , m_model(new CPostsModel(doc, this, this))
     , m_list(nullptr)
 {
     auto *client = new QWidget(this);
@@ -59,9 +59,6 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &CBarRssItems::onColumnClicked);
     connect(m_list, &QWidget::customContextMenuRequested, this, &CBarRssItems::showRowMenu);
     connect(m_list->header(), &QWidget::customContextMenuRequested, this, &CBarRssItems::showHeaderMenu);
-    // The document hears of a rename once the editor has closed, as the
-    // list's own message would arrive.
-    connect(m_model, &CPostsModel::postRenamed, this, &CBarRssItems::onPostRenamed, Qt::QueuedConnection);
 
     // A bar made for a feed already loaded shows it without reporting.
     if (document())
@@ -264,15 +261,6 @@ void CBarRssItems::notify(int hint, int post)
 }
 
 // --- In-place rename, sorting, copying ---
-
-void CBarRssItems::onPostRenamed(int post)
-{
-    CRSSEditDoc *doc = document();
-    if (!doc)
-        return;
-    doc->SetModifiedFlag(true);
-    notify(HINT_TITLE_CHANGED, post);
-}
 
 // Posts sorts by title, Date by date; a second click sorts again the same
 // way, there is no reverse order.

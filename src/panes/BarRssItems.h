@@ -79,7 +79,6 @@ private:
     void notify(int hint, int post);
 
     // --- In-place rename, sorting, copying ---
-    void onPostRenamed(int post);
     void onColumnClicked(int column);
     void copyTitle();
     QString currentTitle() const;

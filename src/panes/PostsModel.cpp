@@ -38,9 +38,10 @@ QFont unreadableDateFont()
 
 } // namespace
 
-CPostsModel::CPostsModel(CRSSEditDoc *doc, QObject *parent)
+CPostsModel::CPostsModel(CRSSEditDoc *doc, CRSSObserver *renamer, QObject *parent)
     : QAbstractTableModel(parent)
     , m_doc(doc)
+    , m_renamer(renamer)
 {
 }
 
@@ -167,10 +168,8 @@ bool CPostsModel::setData(const QModelIndex &index, const QVariant &value, int r
     // A rename left as it was changes nothing, not even the post's date.
     if (value.toString() == m_doc->feed()->GetPostTitle(post))
         return true;
-    if (!m_doc->feed()->SetPostTitle(post, value.toString()))
+    if (!m_doc->SetPostField(m_renamer, post, CRSSEditDoc::PostTitle, value.toString()))
         return false;
-    m_doc->SetModifiedFlag(true);
     refreshRow(index.row());
-    emit postRenamed(post);
     return true;
 }

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class CRSSEditDoc;
+class CRSSObserver;
 
 // The rows of the posts list: a view of the feed through the row order. It
 // stores no post data; every title, date, icon and tip is read from the feed
@@ -16,7 +17,9 @@ class CPostsModel : public QAbstractTableModel
 public:
     enum Column { TitleColumn = 0, DateColumn = 1, ColumnCount = 2 };
 
-    explicit CPostsModel(CRSSEditDoc *doc, QObject *parent = nullptr);
+    // `renamer` is named as the sender of the document's notice when a row
+    // is renamed: the list that edits the row needs no notice of its own.
+    CPostsModel(CRSSEditDoc *doc, CRSSObserver *renamer, QObject *parent = nullptr);
 
     // The row order. After changing it, call resetRows().
     CPostOrder &order() { return m_order; }
@@ -39,13 +42,8 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // Renames the row's post in the feed (which also dates it) and marks the
-    // document modified.
+    // Renames the row's post through the document.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
-
-signals:
-    // A post was renamed in place.
-    void postRenamed(int post);
 
 private:
     // The row's post when the feed still has it, else -1.
@@ -54,5 +52,6 @@ private:
     QString tooltip(int post) const;
 
     QPointer<CRSSEditDoc> m_doc;
+    CRSSObserver *m_renamer;
     CPostOrder m_order;
 };

@@ -105,7 +105,7 @@ private slots:
     {
         f->open(postsTitled({"A", "B"}));
         f->select(1);
-        QVERIFY(f->doc.feed()->SetPostTitle(1, QStringLiteral("Changed")));
+        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
         f->doc.SetModifiedFlag(true);
         f->log.clear();
 
@@ -138,7 +138,7 @@ private slots:
         f->open(postsTitled({"A", "B"}));
         const QByteArray before = readFile(f->path);
         f->select(1);
-        QVERIFY(f->doc.feed()->SetPostTitle(1, QStringLiteral("Changed")));
+        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
         f->doc.SetModifiedFlag(true);
         f->log.clear();
         QVERIFY(backupsOf(f->path).isEmpty());
@@ -207,7 +207,7 @@ private slots:
     {
         f->open(postsTitled({"A"}));
         const QByteArray before = readFile(f->path);
-        QVERIFY(f->doc.feed()->SetPostTitle(0, QStringLiteral("Changed")));
+        QVERIFY(f->doc.SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
         f->doc.SetModifiedFlag(true);
         const QString unreachable = f->dir.filePath(QStringLiteral("missing/feed.xml"));
         QString error;
@@ -222,7 +222,7 @@ private slots:
         // A save over its own file that fails while writing leaves no
         // backup: the old file is still there as it was.
         for (int i = 0; i < 20; ++i)
-            QVERIFY(f->doc.feed()->AddNewPost());
+            QVERIFY(f->doc.InsertNewPost());
         rlimit saved;
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         rlimit limited = saved;
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(QFile::setPermissions(f->path, QFile::ReadOwner));
         QVERIFY(f->doc.OnSaveDocument(f->path)); // a backup of a read-only feed
         QVERIFY(QFile::setPermissions(f->path, QFile::ReadOwner | QFile::WriteOwner));
-        QVERIFY(f->doc.feed()->SetPostTitle(0, QStringLiteral("Changed")));
+        QVERIFY(f->doc.SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
         QFile folder(f->dir.path());
         const QFile::Permissions permissions = folder.permissions();
         QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));

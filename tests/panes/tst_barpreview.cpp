@@ -117,7 +117,8 @@ private slots:
     {
         QFETCH(QString, description);
         QFETCH(QString, expected);
-        QVERIFY(m_doc->feed()->SetPostDescription(0, description));
+        m_doc->SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, description);
+        QCOMPARE(m_doc->feed()->GetPostDescription(0), description);
         m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
         QCOMPARE(markedText(m_pane->editor()), expected);
         QCOMPARE(m_pane->editor()->textCursor().position(), 0);

@@ -100,7 +100,7 @@ void TestMainFrame::version_oneFormInTitleAboutAndSavedFeed()
     CChildFrame *frame = newFeed();
     QVERIFY(frame);
     // Stored as the editor stores it, through the footer filter.
-    QVERIFY(PostRef(frame->document()->feed(), 0).SetDescription(QStringLiteral("<P>Text</P>")));
+    QVERIFY(frame->document()->SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("<P>Text</P>")));
     m_services->saveFileName = path(QStringLiteral("version.xml"));
     QVERIFY(m_main->executeCommand(ID_FILE_SAVE));
     QFile saved(path(QStringLiteral("version.xml")));
