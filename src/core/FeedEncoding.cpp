@@ -74,6 +74,10 @@ bool FeedEncoding::canEncode(char32_t c) const
         return false;
     const QString text = QString::fromUcs4(&c, 1);
     const QByteArray bytes = encode(text);
+    // GB18030's four-byte characters would make a file the reader refuses
+    // (FeedParser): they are written as references instead.
+    if (bytes.size() == 4 && m_name.compare("GB18030", Qt::CaseInsensitive) == 0)
+        return false;
     // An escaped character comes back as "&#...;"; "&" itself encodes as one byte.
     return c == U'&' || !bytes.startsWith("&#");
 }

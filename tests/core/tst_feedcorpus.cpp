@@ -122,8 +122,12 @@ private slots:
 
             // A rename touches the title's lines; a post without a title gets
             // one inside the post.
-            QVERIFY(feed.SetPostTitle(0, QStringLiteral("Renamed ✓ Переименовано")));
+            const QString newTitle = QStringLiteral("Renamed ✓ Переименовано");
+            QVERIFY(feed.SetPostTitle(0, newTitle));
             const LineDiff renamed = LineDiff::of(original, save(feed));
+            CRssFeed reopened;
+            QVERIFY(reopened.LoadFromFile(m_temp.filePath(QStringLiteral("edited.xml"))));
+            QCOMPARE(reopened.GetPostTitle(0), newTitle);
             const bool hadTitle = elementLines(original, "title", firstItem).first <= item.second
                     && original.indexOf("<title", firstItem) < original.indexOf("</item>", firstItem);
             const auto title = hadTitle ? elementLines(original, "title", firstItem) : item;
