@@ -286,11 +286,12 @@ public:
     // Moves the text written into the feed's buffers.
     void finish() { m_feed->m_buffers.push_back(std::move(m_bytes)); }
 
-    void begin(FeedNode &node, const QString &lead, const QByteArray &startTag)
+    // `lead` and `startTag` in the file's encoding.
+    void begin(FeedNode &node, const QByteArray &lead, const QByteArray &startTag)
     {
         node.buffer = m_buffer;
         node.leadBegin = m_bytes.size();
-        append(lead);
+        m_bytes += lead;
         node.begin = m_bytes.size();
         m_bytes += startTag;
         node.contentBegin = node.tailBegin = m_bytes.size();
@@ -309,21 +310,21 @@ public:
 
     QByteArray tag(const QString &text) const { return m_feed->m_encoding->encode(text); }
 
-    // A copy of the node's text from its start tag on, in this buffer.
-    FeedNode copy(const FeedNode &node, const QString &lead)
+    // A copy of the node's text, with another lead, in this buffer.
+    FeedNode copy(const FeedNode &node, const QByteArray &lead)
     {
-        FeedNode copied = node;
-        copied.children.clear();
-        begin(copied, lead, m_feed->m_buffers[size_t(node.buffer)].mid(node.begin, node.contentBegin - node.begin));
-        for (const FeedNode &child : node.children)
-            copied.children.push_back(copy(child, m_feed->decoded(child.buffer, child.leadBegin, child.begin)));
         const QByteArray &source = m_feed->m_buffers[size_t(node.buffer)];
+        FeedNode copied;
+        copied.name = node.name;
+        begin(copied, lead, source.mid(node.begin, node.contentBegin - node.begin));
+        for (const FeedNode &child : node.children) {
+            const QByteArray &childSource = m_feed->m_buffers[size_t(child.buffer)];
+            copied.children.push_back(copy(child, childSource.mid(child.leadBegin, child.begin - child.leadBegin)));
+        }
         copied.tailBegin = m_bytes.size();
         copied.contentEnd = copied.tailBegin + (node.contentEnd - node.tailBegin);
         m_bytes += source.mid(node.tailBegin, node.end - node.tailBegin);
         copied.end = m_bytes.size();
-        if (node.children.empty())
-            copied.tailBegin = copied.contentBegin;
         return copied;
     }
 
@@ -718,7 +719,7 @@ void CRssFeed::replaceContent(FeedNode &node, const QString &value)
     const FeedEncoding &encoding = *m_encoding;
     NodeWriter writer(this);
     FeedNode written = node;
-    writer.begin(written, decoded(node.buffer, node.leadBegin, node.begin),
+    writer.begin(written, source.mid(node.leadBegin, node.begin - node.leadBegin),
                  source.mid(node.begin, node.contentBegin - node.begin));
     writer.append(FeedValue::content(value, old, [&encoding](char32_t c) { return encoding.canEncode(c); }));
     writer.end(written, QString(), source.mid(node.contentEnd, node.end - node.contentEnd));
@@ -738,7 +739,8 @@ void CRssFeed::openEmptyElement(FeedNode &node)
     const QString name = QString::fromUtf8(m_names[node.name]);
     NodeWriter writer(this);
     FeedNode opened = node;
-    writer.begin(opened, decoded(node.buffer, node.leadBegin, node.begin), writer.tag(startTag + QLatin1Char('>')));
+    const QByteArray &source = m_buffers[size_t(node.buffer)];
+    writer.begin(opened, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(startTag + QLatin1Char('>')));
     writer.end(opened, QString(), writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
     writer.finish();
     node = std::move(opened);
@@ -772,7 +774,7 @@ FeedNode *CRssFeed::insertField(FeedNode *item, const char *name)
     NodeWriter writer(this);
     FeedNode added;
     added.name = nameId(QByteArray(name));
-    writer.begin(added, lead, writer.tag(QLatin1Char('<') + tagName + QLatin1Char('>')));
+    writer.begin(added, writer.tag(lead), writer.tag(QLatin1Char('<') + tagName + QLatin1Char('>')));
     writer.end(added, QString(), writer.tag(QStringLiteral("</") + tagName + QLatin1Char('>')));
     writer.finish();
     return &*item->children.insert(position, std::move(added));
@@ -897,12 +899,12 @@ bool CRssFeed::AddNewPost()
     NodeWriter writer(this);
     FeedNode item;
     item.name = nameId("item");
-    writer.begin(item, layout.itemLead, writer.tag(QStringLiteral("<item>")));
+    writer.begin(item, writer.tag(layout.itemLead), writer.tag(QStringLiteral("<item>")));
     for (size_t i = 0; i < std::size(kPostFields); ++i) {
         const QString name = QLatin1String(kPostFields[i]);
         FeedNode child;
         child.name = nameId(kPostFields[i]);
-        writer.begin(child, layout.fieldLead, writer.tag(QLatin1Char('<') + name + QLatin1Char('>')));
+        writer.begin(child, writer.tag(layout.fieldLead), writer.tag(QLatin1Char('<') + name + QLatin1Char('>')));
         writer.append(FeedValue::content(values[i], QString(), canEncode));
         writer.end(child, QString(), writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
         item.children.push_back(std::move(child));
@@ -920,7 +922,7 @@ bool CRssFeed::CopyPostToTop(int index)
     if (!source)
         return false;
     NodeWriter writer(this);
-    FeedNode copy = writer.copy(*source, newItemLayout().itemLead);
+    FeedNode copy = writer.copy(*source, writer.tag(newItemLayout().itemLead));
     writer.finish();
     if (!insertPostAtTop(std::move(copy)))
         return false;
