@@ -147,7 +147,7 @@ private slots:
         QTest::newRow("XHTML page") << QByteArray("<?xml version=\"1.0\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"><body/></html>") << "This is an HTML page";
         QTest::newRow("RSS 1.0 feed") << QByteArray("<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\" xmlns=\"http://purl.org/rss/1.0/\"><channel/><item/></rdf:RDF>") << "This is an RSS 1.0 feed";
         QTest::newRow("other root") << QByteArray("<opml version=\"1.0\"><body/></opml>") << "This is not an RSS feed: its root element is <opml>";
-        QTest::newRow("PNG image") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24) << "This is a PNG image, not a text file";
+        QTest::newRow("PNG image") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20) << "This is a PNG image, not a text file";
         QTest::newRow("other binary") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10) << "This is not a text file";
     }
 
