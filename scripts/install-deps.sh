@@ -7,7 +7,7 @@ PACKAGES="
 cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
 libqt6opengl6-dev libgl-dev
-libtinyxml-dev libicu-dev libcurl4-openssl-dev
+libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev
 python3 xvfb xauth
 "
 

@@ -2,8 +2,6 @@
 
 #include <QByteArrayView>
 
-#include <tinyxml.h>
-
 #include <cstring>
 
 namespace FeedFileKind {
@@ -165,19 +163,17 @@ bool checkPrologue(const std::string &bytes, QString *error)
     }
 }
 
-bool checkRootElement(const TiXmlElement *root, QString *error)
+bool checkRootElement(const QByteArray &name, const QByteArray &namespaceUri, bool holdsChannel, QString *error)
 {
-    if (!root || root->ValueStr() == "rss")
+    if (name.isEmpty() || name == "rss")
         return true;
-    const std::string &name = root->ValueStr();
-    const char *namespaceUri = root->Attribute(namespaceAttribute(name).c_str());
-    if (const char *kind = otherKind(name, namespaceUri ? namespaceUri : ""))
+    if (const char *kind = otherKind(name.toStdString(), namespaceUri.toStdString()))
         return fail(error, refusal(kind));
-    if (root->FirstChildElement("channel"))
+    if (holdsChannel)
         return true;
     return fail(error, QStringLiteral("This is not an RSS feed: its root element is <%1>, where an RSS 2.0 "
                                       "feed has <rss>. Tidrel edits RSS 2.0 feeds.")
-                               .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+                               .arg(QString::fromUtf8(name)));
 }
 
 } // namespace FeedFileKind

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <string>
-
-class TiXmlElement;
 
 // Tells files that are not RSS feeds from feeds, so that an image, a web
 // page or a feed in another format is refused with what it is, rather than
@@ -23,8 +22,9 @@ bool checkIsText(const std::string &bytes, QString *error);
 bool checkPrologue(const std::string &bytes, QString *error);
 
 // Refuses a parsed document whose root element is not `rss`: a known other
-// kind by name, any other root unless it holds a `channel`, which is then
+// kind by name and namespace (the value of the attribute that binds the
+// name's prefix), any other root unless it holds a `channel`, which is then
 // read as a feed whose root is misnamed.
-bool checkRootElement(const TiXmlElement *root, QString *error);
+bool checkRootElement(const QByteArray &name, const QByteArray &namespaceUri, bool holdsChannel, QString *error);
 
 } // namespace FeedFileKind

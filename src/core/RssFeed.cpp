@@ -1,20 +1,26 @@
 #include "core/RssFeed.h"
 
+#include "core/FeedEncoding.h"
 #include "core/FeedFileKind.h"
-#include "core/FeedFileText.h"
-#include "core/FeedPrinter.h"
+#include "core/FeedParser.h"
+#include "core/FeedValue.h"
 #include "core/ProductInfo.h"
 #include "core/PubDate.h"
-#include "core/TrimCharacters.h"
 #include "core/XmlSafeText.h"
 
-#include <QDateTime>
 #include <QFile>
-#include <QLocale>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QUuid>
 
+#include <cstring>
+#include <functional>
 #include <iterator>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,10 +28,12 @@ DescriptionFilterFn g_descriptionFilter = nullptr;
 quintptr g_descriptionFilterContext = 0;
 
 const char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
-const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
-// A new post's fields, in the order FillNewItem writes them.
+// A new post's fields, in the order a new post has them.
 const char *const kPostFields[] = {"title", "description", "pubDate", "link", "author", "guid"};
+
+// A new feed's layout.
+const QLatin1String kNewFeedIndent("  ");
 
 void setError(QString *error, const QString &text)
 {
@@ -33,143 +41,298 @@ void setError(QString *error, const QString &text)
         *error = text;
 }
 
-QString fieldText(const TiXmlElement *item, const char *name)
+bool isSpace(QChar c)
 {
-    if (!item)
-        return QString();
-    const TiXmlElement *field = item->FirstChildElement(name);
-    const TiXmlNode *child = field ? field->FirstChild() : nullptr;
-    if (!child || !child->ToText())
-        return QString();
-    const std::string &value = child->ValueStr();
-    return QString::fromUtf8(value.data(), qsizetype(value.size()));
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
-// Everything inside the element as markup, in document order: text and
-// CDATA as they stand, child elements, comments and other markup printed.
-// A description that mixes markup and text is shown and edited whole.
-QString wholeContent(const TiXmlElement *element)
+// The line break and indentation that end a lead: what a new sibling
+// written beside it starts with. Blank lines and comments stay with the
+// element they stand before.
+QString lineLead(const QString &lead)
 {
-    const TiXmlNode *first = element ? element->FirstChild() : nullptr;
-    if (first && !first->NextSibling() && first->ToText())
-        return QString::fromUtf8(first->Value());
-    std::string content;
-    for (const TiXmlNode *child = first; child; child = child->NextSibling()) {
-        if (child->ToText()) {
-            content += child->ValueStr();
-            continue;
-        }
-        TiXmlPrinter printer;
-        printer.SetStreamPrinting();
-        child->Accept(&printer);
-        content += printer.Str();
-    }
-    return QString::fromUtf8(content.data(), qsizetype(content.size()));
+    qsizetype start = lead.size();
+    while (start > 0 && isSpace(lead[start - 1]))
+        --start;
+    const qsizetype lineFeed = lead.lastIndexOf(u'\n');
+    if (lineFeed < start)
+        return lead.mid(start);
+    return lead.mid(lineFeed > 0 && lead[lineFeed - 1] == u'\r' ? lineFeed - 1 : lineFeed);
 }
 
-// Replaces everything inside the element by one text node. It stays a
-// CDATA section when the content held one.
-bool replaceContent(TiXmlElement *element, const QString &text)
+// The white space that begins `text`.
+QString leadingSpace(const QString &text)
 {
-    const TiXmlNode *first = element ? element->FirstChild() : nullptr;
-    if (first && (first->NextSibling() || !first->ToText())) {
-        bool cdata = false;
-        for (const TiXmlNode *child = first; child; child = child->NextSibling())
-            cdata = cdata || (child->ToText() && child->ToText()->CDATA());
-        element->Clear();
-        TiXmlText node("");
-        node.SetCDATA(cdata);
-        element->InsertEndChild(node);
-    }
-    return CRssFeed::SetElementText(element, text);
+    qsizetype end = 0;
+    while (end < text.size() && isSpace(text[end]))
+        ++end;
+    return text.left(end);
 }
 
-// Adds an empty field element to the item where a new post has it: after
-// the nearest field that comes before it, else before the nearest one that
-// comes after it, else at the end.
-TiXmlElement *insertField(TiXmlElement *item, const char *name)
+QString indentation(const QString &lead)
 {
-    const size_t count = std::size(kPostFields);
-    size_t at = 0;
-    while (at < count && qstrcmp(kPostFields[at], name) != 0)
-        ++at;
-    const TiXmlElement field(name);
-    for (size_t i = at; i-- > 0;) {
-        if (TiXmlElement *sibling = item->FirstChildElement(kPostFields[i]))
-            return static_cast<TiXmlElement *>(item->InsertAfterChild(sibling, field));
-    }
-    for (size_t i = at + 1; i < count; ++i) {
-        if (TiXmlElement *sibling = item->FirstChildElement(kPostFields[i]))
-            return static_cast<TiXmlElement *>(item->InsertBeforeChild(sibling, field));
-    }
-    return static_cast<TiXmlElement *>(item->InsertEndChild(field));
+    return lead.mid(lead.lastIndexOf(u'\n') + 1);
 }
 
-// Stores a field the user gave a value. A post without the element gets
-// one, unless the value is empty.
-bool setField(TiXmlElement *item, const char *name, const QString &text)
+// What a child's lead adds to its parent's: one level of the file's
+// indentation, two spaces when the file shows none.
+QString indentStep(const QString &childLead, const QString &parentLead)
 {
-    if (item && !item->FirstChildElement(name) && !XmlSafeText(text).isEmpty())
-        insertField(item, name);
-    return CRssFeed::SetChildText(item, name, text, true);
+    const QString child = indentation(childLead), parent = indentation(parentLead);
+    if (child.size() > parent.size() && child.startsWith(parent))
+        return child.mid(parent.size());
+    return kNewFeedIndent;
 }
 
-// The nodes of the tree in document order, without recursion.
-TiXmlNode *nextInDocumentOrder(TiXmlNode *node)
+// Writes every byte or fails with the system's reason. A write that runs
+// out of room part way returns a short count without an error, even through
+// a buffered QFile's flush, so the file would be committed cut short; the
+// write of the rest then fails and says why ("No space left on device").
+bool writeAll(QFileDevice &file, const char *data, qint64 size)
 {
-    if (node->FirstChild())
-        return node->FirstChild();
-    for (; node; node = node->Parent()) {
-        if (node->NextSibling())
-            return node->NextSibling();
-    }
-    return nullptr;
-}
-
-// Puts the text of the constructs that were masked before parsing back into
-// the TiXmlUnknown nodes TinyXML made of them. Every unknown node comes from
-// a mask, in the same order; false when the two do not line up.
-bool restoreMaskedConstructs(TiXmlDocument *document, const std::vector<std::string> &masked)
-{
-    size_t next = 0;
-    for (TiXmlNode *node = document->FirstChild(); node; node = nextInDocumentOrder(node)) {
-        if (node->Type() != TiXmlNode::TINYXML_UNKNOWN)
-            continue;
-        if (next == masked.size())
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 written = file.write(data + done, size - done);
+        if (written <= 0)
             return false;
-        node->SetValue(masked[next++]);
-    }
-    return next == masked.size();
-}
-
-// A file converted to UTF-8 must say so in its declaration.
-void declareUtf8(TiXmlDocument *document)
-{
-    TiXmlNode *first = document->FirstChild();
-    TiXmlDeclaration *declaration = first ? first->ToDeclaration() : nullptr;
-    if (!declaration || !*declaration->Encoding())
-        return;
-    const TiXmlDeclaration utf8(declaration->Version(), "UTF-8", declaration->Standalone());
-    document->ReplaceChild(declaration, utf8);
-}
-
-bool readWholeFile(const QString &path, std::string *bytes, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Cannot open the file: %1").arg(file.errorString()));
-        return false;
-    }
-    bytes->resize(size_t(file.size()));
-    const qint64 read = file.read(bytes->data(), qint64(bytes->size()));
-    if (read != qint64(bytes->size()) || !file.atEnd()) {
-        setError(error, QStringLiteral("Cannot read the file: %1").arg(file.errorString()));
-        return false;
+        done += written;
     }
     return true;
 }
 
+// Gives the new file the old one's owner, group and permissions where the
+// user may: only the superuser may give a file away, any user may give it a
+// group they belong to. A save otherwise leaves the user's file to whoever
+// saved it last.
+void keepOwnerAndMode(QSaveFile &file, const QString &path)
+{
+    struct stat old;
+    const int fd = file.handle();
+    if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0)
+        return;
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, uid_t(-1), old.st_gid) != 0) {
+        // The file keeps the saver's group.
+    }
+    ::fchmod(fd, old.st_mode & 07777);
+}
+
+// Joins neighbouring byte ranges of one buffer, so that an unedited stretch
+// of the file goes out in one piece whatever the number of posts in it.
+class RangeJoiner
+{
+public:
+    explicit RangeJoiner(const std::vector<QByteArray> &buffers,
+                         std::function<bool(const char *, qsizetype)> write)
+        : m_buffers(buffers), m_write(std::move(write))
+    {
+    }
+
+    void operator()(int buffer, qsizetype begin, qsizetype end)
+    {
+        if (begin == end)
+            return;
+        if (buffer == m_buffer && begin == m_end) {
+            m_end = end;
+            return;
+        }
+        flush();
+        m_buffer = buffer;
+        m_begin = begin;
+        m_end = end;
+    }
+
+    bool flush()
+    {
+        if (m_ok && m_buffer >= 0 && m_end > m_begin)
+            m_ok = m_write(m_buffers[size_t(m_buffer)].constData() + m_begin, m_end - m_begin);
+        m_buffer = -1;
+        return m_ok;
+    }
+
+private:
+    const std::vector<QByteArray> &m_buffers;
+    std::function<bool(const char *, qsizetype)> m_write;
+    int m_buffer = -1;
+    qsizetype m_begin = 0;
+    qsizetype m_end = 0;
+    bool m_ok = true;
+};
+
+// Finds, while expat reads the file, the channel of the rss root, its
+// children and the children of its items. Keeps no text: the feed keeps the
+// file's bytes, and these offsets into them.
+class NodeBuilder : public FeedParser
+{
+public:
+    FeedNode channel;
+    bool hasChannel = false;
+    QList<QByteArray> names;
+    QByteArray rootName;
+    QByteArray rootNamespace;
+    bool rootHoldsChannel = false;
+
+protected:
+    void startElement(const char *name, const char **attributes, qsizetype begin, qsizetype end) override
+    {
+        ++m_depth;
+        if (m_depth == 1) {
+            rootName = name;
+            readRootNamespace(attributes);
+            m_inRss = rootName == "rss";
+        } else if (m_depth == 2 && std::strcmp(name, "channel") == 0) {
+            rootHoldsChannel = true;
+            if (m_inRss && !hasChannel) {
+                hasChannel = m_inChannel = true;
+                channel.begin = begin;
+                channel.contentBegin = channel.tailBegin = m_lastEnd = end;
+            }
+        } else if (m_depth == 3 && m_inChannel) {
+            channel.children.push_back(startNode(name, m_lastEnd, begin, end));
+            m_inItem = std::strcmp(name, "item") == 0;
+            m_lastChildEnd = end;
+        } else if (m_depth == 4 && m_inItem) {
+            channel.children.back().children.push_back(startNode(name, m_lastChildEnd, begin, end));
+        }
+    }
+
+    void endElement(qsizetype begin, qsizetype end) override
+    {
+        if (m_depth == 4 && m_inItem) {
+            endNode(channel.children.back().children.back(), begin, end);
+            m_lastChildEnd = end;
+        } else if (m_depth == 3 && m_inChannel) {
+            FeedNode &node = channel.children.back();
+            if (m_inItem)
+                node.tailBegin = m_lastChildEnd;
+            endNode(node, begin, end);
+            m_lastEnd = end;
+            m_inItem = false;
+        } else if (m_depth == 2 && m_inChannel) {
+            // "<channel/>" has no room for posts: such a feed has none.
+            hasChannel = begin != end;
+            channel.tailBegin = m_lastEnd;
+            channel.contentEnd = begin;
+            m_inChannel = false;
+        }
+        --m_depth;
+    }
+
+private:
+    void readRootNamespace(const char **attributes)
+    {
+        const QByteArray name = rootName;
+        const qsizetype colon = name.indexOf(':');
+        const QByteArray wanted = colon < 0 ? QByteArray("xmlns") : "xmlns:" + name.left(colon);
+        for (const char **attribute = attributes; *attribute; attribute += 2) {
+            if (wanted == attribute[0])
+                rootNamespace = attribute[1];
+        }
+    }
+
+    FeedNode startNode(const char *name, qsizetype leadBegin, qsizetype begin, qsizetype end)
+    {
+        FeedNode node;
+        node.name = nameId(name);
+        node.leadBegin = leadBegin;
+        node.begin = begin;
+        node.contentBegin = node.tailBegin = end;
+        return node;
+    }
+
+    static void endNode(FeedNode &node, qsizetype begin, qsizetype end)
+    {
+        node.contentEnd = begin;
+        node.end = end;
+    }
+
+    int nameId(const char *name)
+    {
+        const QByteArray key = QByteArray::fromRawData(name, qsizetype(std::strlen(name)));
+        const auto found = m_ids.constFind(key);
+        if (found != m_ids.constEnd())
+            return *found;
+        names.append(QByteArray(name));
+        m_ids.insert(names.last(), int(names.size() - 1));
+        return int(names.size() - 1);
+    }
+
+    QHash<QByteArray, int> m_ids;
+    int m_depth = 0;
+    bool m_inRss = false;
+    bool m_inChannel = false;
+    bool m_inItem = false;
+    qsizetype m_lastEnd = 0;
+    qsizetype m_lastChildEnd = 0;
+};
+
 } // namespace
+
+// How new posts are laid out: the lead of the item, of each of its fields
+// and of its end tag, as the file's first post has them.
+struct CRssFeed::Layout
+{
+    QString itemLead;
+    QString fieldLead;
+    QString closeLead;
+};
+
+// Writes new elements into a new buffer of the feed, in the file's
+// encoding, and records where each of their parts stands.
+class CRssFeed::NodeWriter
+{
+public:
+    explicit NodeWriter(CRssFeed *feed) : m_feed(feed), m_buffer(int(feed->m_buffers.size())) {}
+
+    // Moves the text written into the feed's buffers.
+    void finish() { m_feed->m_buffers.push_back(std::move(m_bytes)); }
+
+    // `lead` and `startTag` in the file's encoding.
+    void begin(FeedNode &node, const QByteArray &lead, const QByteArray &startTag)
+    {
+        node.buffer = m_buffer;
+        node.leadBegin = m_bytes.size();
+        m_bytes += lead;
+        node.begin = m_bytes.size();
+        m_bytes += startTag;
+        node.contentBegin = node.tailBegin = m_bytes.size();
+    }
+
+    void end(FeedNode &node, const QString &closeLead, const QByteArray &endTag)
+    {
+        node.tailBegin = node.children.empty() ? node.contentBegin : m_bytes.size();
+        append(closeLead);
+        node.contentEnd = m_bytes.size();
+        m_bytes += endTag;
+        node.end = m_bytes.size();
+    }
+
+    void append(const QString &text) { m_bytes += m_feed->m_encoding->encode(text); }
+
+    QByteArray tag(const QString &text) const { return m_feed->m_encoding->encode(text); }
+
+    // A copy of the node's text, with another lead, in this buffer.
+    FeedNode copy(const FeedNode &node, const QByteArray &lead)
+    {
+        const QByteArray &source = m_feed->m_buffers[size_t(node.buffer)];
+        FeedNode copied;
+        copied.name = node.name;
+        begin(copied, lead, source.mid(node.begin, node.contentBegin - node.begin));
+        for (const FeedNode &child : node.children) {
+            const QByteArray &childSource = m_feed->m_buffers[size_t(child.buffer)];
+            copied.children.push_back(copy(child, childSource.mid(child.leadBegin, child.begin - child.leadBegin)));
+        }
+        copied.tailBegin = m_bytes.size();
+        copied.contentEnd = copied.tailBegin + (node.contentEnd - node.tailBegin);
+        m_bytes += source.mid(node.tailBegin, node.end - node.tailBegin);
+        copied.end = m_bytes.size();
+        return copied;
+    }
+
+private:
+    CRssFeed *m_feed;
+    int m_buffer;
+    QByteArray m_bytes;
+};
 
 // --- PostRef ---
 
@@ -235,72 +398,99 @@ QString ApplyDescriptionFilter(const QString &description)
 
 // --- CRssFeed: files ---
 
-CRssFeed::CRssFeed() = default;
+CRssFeed::CRssFeed()
+{
+    ClearFeed();
+}
+
+CRssFeed::~CRssFeed() = default;
 
 bool CRssFeed::LoadFromFile(const QString &path, QString *error)
 {
     ClearFeed();
-    std::string text;
-    if (!readWholeFile(path, &text, error))
-        return false;
-
-    FeedFileText::Prepared prepared;
-    if (!FeedFileText::prepare(text, &prepared, error))
-        return false;
-
-    const char *end = Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    const bool readWhole = !end || !*end;
-    std::string().swap(text);
-    if (Error()) {
-        QString reason = QString::fromUtf8(ErrorDesc());
-        if (ErrorRow() > 0)
-            reason += QStringLiteral(" (line %1, column %2)").arg(ErrorRow()).arg(ErrorCol());
-        setError(error, reason);
-        ClearFeed();
+    if (QFileInfo(path).isDir()) {
+        setError(error, QStringLiteral("This is a folder, not a feed file."));
         return false;
     }
-    if (!readWhole || !restoreMaskedConstructs(this, prepared.maskedConstructs)) {
-        setError(error, QStringLiteral("The file could not be read whole."));
-        ClearFeed();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, QStringLiteral("Cannot open the file: %1").arg(file.errorString()));
         return false;
     }
-    if (!FeedFileKind::checkRootElement(RootElement(), error)) {
-        ClearFeed();
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    if (file.read(bytes.data(), bytes.size()) != bytes.size() || !file.atEnd()) {
+        setError(error, QStringLiteral("Cannot read the file: %1").arg(file.errorString()));
         return false;
     }
-    if (prepared.convertedToUtf8)
-        declareUtf8(this);
-    // A UTF-16 file is saved as UTF-8 with a UTF-8 byte-order mark: it came
-    // with a mark that named its encoding, and the mark keeps naming it.
-    m_hasByteOrderMark = prepared.hadByteOrderMark;
+    if (!loadBytes(bytes, error))
+        return false;
+    rememberDiskState(path);
     return true;
 }
 
-namespace {
-
-// Writes every byte or fails with the system's reason. A write that runs
-// out of room part way returns a short count without an error, even through
-// a buffered QFile's flush, so the file would be committed cut short; the
-// write of the rest then fails and says why ("No space left on device").
-bool writeAll(QFileDevice &file, const QByteArray &bytes)
+bool CRssFeed::loadBytes(const QByteArray &bytes, QString *error)
 {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
+    ClearFeed();
+    if (bytes.isEmpty()) {
+        setError(error, QStringLiteral("The file is empty."));
+        return false;
     }
+    // The sniffing reads single bytes; UTF-16 files go straight to the root check.
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")
+            || (bytes.size() > 1 && (bytes[0] == 0) != (bytes[1] == 0));
+    const std::string head = bytes.left(4096).toStdString();
+    if (!utf16 && (!FeedFileKind::checkIsText(head, error) || !FeedFileKind::checkPrologue(head, error)))
+        return false;
+    NodeBuilder builder;
+    if (!builder.parse(bytes, error)
+        || !FeedFileKind::checkRootElement(builder.rootName, builder.rootNamespace, builder.rootHoldsChannel, error))
+        return false;
+
+    m_buffers = {bytes};
+    m_encoding = std::make_unique<FeedEncoding>(builder.encodingName());
+    m_names = std::move(builder.names);
+    m_channel = std::move(builder.channel);
+    m_hasChannel = builder.hasChannel;
+    m_channel.leadBegin = 0;
+    m_channel.end = bytes.size();
+    m_hasByteOrderMark = bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    renewPostIndex();
     return true;
 }
 
-} // namespace
+void CRssFeed::rememberDiskState(const QString &path)
+{
+    const QFileInfo info(path);
+    m_diskSize = info.size();
+    m_diskModified = info.lastModified();
+}
+
+bool CRssFeed::IsChangedOnDisk(const QString &path) const
+{
+    const QFileInfo info(path);
+    return !info.exists() || info.size() != m_diskSize || info.lastModified() != m_diskModified;
+}
+
+template<typename Sink>
+void CRssFeed::render(const FeedNode &node, Sink &sink) const
+{
+    sink(node.buffer, node.leadBegin, node.contentBegin);
+    for (const FeedNode &child : node.children)
+        render(child, sink);
+    sink(node.buffer, node.tailBegin, node.end);
+}
+
+template<typename Sink>
+void CRssFeed::renderFile(Sink &sink) const
+{
+    if (m_hasChannel)
+        render(m_channel, sink);
+    else if (!m_buffers.empty())
+        sink(0, 0, m_buffers[0].size());
+}
 
 bool CRssFeed::SaveToFile(const QString &path, QString *error)
 {
-    QByteArray bytes = PrintToString();
-    if (m_hasByteOrderMark)
-        bytes.prepend(kUtf8ByteOrderMark, 3);
     QSaveFile file(path);
     // A writable feed in a folder the user may not write to (a shared or
     // system folder) cannot get a temporary file beside it; it is then
@@ -310,39 +500,42 @@ bool CRssFeed::SaveToFile(const QString &path, QString *error)
         setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
         return false;
     }
-    if (!writeAll(file, bytes) || !file.commit()) {
+    keepOwnerAndMode(file, path);
+    RangeJoiner joiner(m_buffers, [&file](const char *data, qsizetype size) { return writeAll(file, data, size); });
+    renderFile(joiner);
+    if (!joiner.flush() || !file.commit()) {
         setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
         file.cancelWriting();
         return false;
     }
+    rememberDiskState(path);
     return true;
 }
 
 QByteArray CRssFeed::PrintToString() const
 {
-    QByteArray result;
-    FeedPrinter printer([&result](const std::string &piece) {
-        result.append(piece.data(), qsizetype(piece.size()));
+    QByteArray bytes;
+    RangeJoiner joiner(m_buffers, [&bytes](const char *data, qsizetype size) {
+        bytes.append(data, size);
         return true;
     });
-    printer.print(*this);
-    return result;
+    renderFile(joiner);
+    joiner.flush();
+    if (m_encoding->isUtf8())
+        return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    QString text = m_encoding->decode(bytes.constData(), bytes.size());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text.toUtf8();
+}
+
+QByteArray CRssFeed::EncodingName() const
+{
+    return m_encoding ? m_encoding->name() : QByteArray("UTF-8");
 }
 
 bool CRssFeed::CreateNewFeed(const QString &title, const QString &link, const QString &category)
 {
-    ClearFeed();
-    if (!LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", "")))
-        return false;
-    auto *rss = new TiXmlElement("rss");
-    rss->SetAttribute("version", "2.0");
-    rss->SetAttribute("xmlns:atom", kAtomNamespace);
-    if (!LinkEndChild(rss))
-        return false;
-    auto *channel = new TiXmlElement("channel");
-    if (!rss->LinkEndChild(channel))
-        return false;
-
     const struct
     {
         const char *name;
@@ -360,63 +553,104 @@ bool CRssFeed::CreateNewFeed(const QString &title, const QString &link, const QS
         {"pubDate", PubDate::FormatPubDateNow()},
         {"generator", GeneratorText()},
     };
+    const auto any = [](char32_t) { return true; };
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\" xmlns:atom=\"%1\">\n"
+                                  "%2<channel>")
+                           .arg(QLatin1String(kAtomNamespace), kNewFeedIndent);
     for (const auto &element : header) {
-        if (!AppendTextElement(channel, element.name, element.value))
-            return false;
+        const QString name = QLatin1String(element.name);
+        text += QLatin1Char('\n') + kNewFeedIndent + kNewFeedIndent + QLatin1Char('<') + name + QLatin1Char('>')
+                + FeedValue::content(XmlSafeText(element.value), QString(), any) + QStringLiteral("</") + name
+                + QLatin1Char('>');
     }
-    InvalidatePostIndex();
-    return AddNewPost();
+    text += QLatin1Char('\n') + kNewFeedIndent + QStringLiteral("</channel>\n</rss>\n");
+    m_diskSize = -1;
+    m_diskModified = QDateTime();
+    return loadBytes(text.toUtf8(), nullptr) && AddNewPost();
 }
 
 void CRssFeed::ClearFeed()
 {
-    Clear();
-    ClearError();
+    m_buffers.clear();
+    m_encoding = std::make_unique<FeedEncoding>();
+    m_names.clear();
+    m_channel = FeedNode();
+    m_hasChannel = false;
     m_posts.clear();
-    m_postIndexValid = false;
     m_hasByteOrderMark = false;
 }
 
-// --- CRssFeed: posts ---
+// --- CRssFeed: reading posts ---
 
-TiXmlElement *CRssFeed::FindChannel() const
-{
-    auto *self = const_cast<CRssFeed *>(this);
-    TiXmlElement *rss = self->FirstChildElement("rss");
-    return rss ? rss->FirstChildElement("channel") : nullptr;
-}
-
-void CRssFeed::rebuildPostIndex() const
+void CRssFeed::renewPostIndex()
 {
     m_posts.clear();
-    if (TiXmlElement *channel = FindChannel()) {
-        for (TiXmlElement *item = channel->FirstChildElement("item"); item;
-             item = item->NextSiblingElement("item"))
-            m_posts.push_back(item);
+    const int item = int(m_names.indexOf(QByteArray("item")));
+    for (size_t i = 0; i < m_channel.children.size(); ++i) {
+        if (m_channel.children[i].name == item)
+            m_posts.push_back(i);
     }
-    m_postIndexValid = true;
 }
 
-const std::vector<TiXmlElement *> &CRssFeed::posts() const
+const FeedNode *CRssFeed::post(int index) const
 {
-    if (!m_postIndexValid)
-        rebuildPostIndex();
-    return m_posts;
+    if (m_posts.empty())
+        return nullptr;
+    if (index < 0)
+        index = 0;
+    return size_t(index) < m_posts.size() ? &m_channel.children[m_posts[size_t(index)]] : nullptr;
+}
+
+FeedNode *CRssFeed::post(int index)
+{
+    return const_cast<FeedNode *>(std::as_const(*this).post(index));
+}
+
+int CRssFeed::nameId(const QByteArray &name)
+{
+    const qsizetype found = m_names.indexOf(name);
+    if (found >= 0)
+        return int(found);
+    m_names.append(name);
+    return int(m_names.size() - 1);
+}
+
+const FeedNode *CRssFeed::field(const FeedNode *item, const char *name) const
+{
+    if (!item)
+        return nullptr;
+    const int id = int(m_names.indexOf(QByteArray(name)));
+    for (const FeedNode &child : item->children) {
+        if (child.name == id)
+            return &child;
+    }
+    return nullptr;
+}
+
+FeedNode *CRssFeed::field(FeedNode *item, const char *name)
+{
+    return const_cast<FeedNode *>(std::as_const(*this).field(item, name));
+}
+
+QString CRssFeed::decoded(int buffer, qsizetype begin, qsizetype end) const
+{
+    return m_encoding->decode(m_buffers[size_t(buffer)].constData() + begin, end - begin);
+}
+
+QString CRssFeed::content(const FeedNode &node) const
+{
+    return decoded(node.buffer, node.contentBegin, node.contentEnd);
+}
+
+QString CRssFeed::fieldValue(int index, const char *name) const
+{
+    const FeedNode *node = field(post(index), name);
+    return node ? FeedValue::text(content(*node)) : QString();
 }
 
 int CRssFeed::GetPostCount() const
 {
-    return int(posts().size());
-}
-
-TiXmlElement *CRssFeed::FindPost(int index) const
-{
-    const std::vector<TiXmlElement *> &items = posts();
-    if (items.empty())
-        return nullptr;
-    if (index < 0)
-        return items.front();
-    return size_t(index) < items.size() ? items[size_t(index)] : nullptr;
+    return int(m_posts.size());
 }
 
 PostRef *CRssFeed::OpenPost(int index)
@@ -428,112 +662,38 @@ PostRef *CRssFeed::OpenPost(int index)
 
 QString CRssFeed::GetPostTitle(int index) const
 {
-    return fieldText(FindPost(index), "title");
+    return fieldValue(index, "title");
 }
 
 QString CRssFeed::GetPostLink(int index) const
 {
-    return fieldText(FindPost(index), "link");
+    return fieldValue(index, "link");
 }
 
 QString CRssFeed::GetPostAuthor(int index) const
 {
-    return fieldText(FindPost(index), "author");
+    return fieldValue(index, "author");
 }
 
 QString CRssFeed::GetPostPubDate(int index) const
 {
-    return fieldText(FindPost(index), "pubDate");
+    return fieldValue(index, "pubDate");
+}
+
+QString CRssFeed::GetPostGuid(int index) const
+{
+    return fieldValue(index, "guid");
 }
 
 QString CRssFeed::GetPostDescription(int index) const
 {
-    const TiXmlElement *item = FindPost(index);
-    return wholeContent(item ? item->FirstChildElement("description") : nullptr);
+    const FeedNode *node = field(post(index), "description");
+    return node ? FeedValue::wholeContent(content(*node)) : QString();
 }
 
 QString CRssFeed::GetPostPlainDescription(int index) const
 {
     return DecodeBasicEntities(StripTags(GetPostDescription(index)));
-}
-
-bool CRssFeed::SetPostTitle(int index, const QString &text)
-{
-    return setField(FindPost(index), "title", text);
-}
-
-bool CRssFeed::SetPostAuthor(int index, const QString &text)
-{
-    return setField(FindPost(index), "author", text);
-}
-
-bool CRssFeed::SetPostLink(int index, const QString &text)
-{
-    TiXmlElement *item = FindPost(index);
-    if (!setField(item, "link", text))
-        return false;
-    // The guid follows the link: link, "?", and the local time as the
-    // locale's short date-time text with blanks and dots made underscores.
-    QString stamp = TrimCharacters(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat),
-                                   u" \t");
-    stamp.replace(QLatin1Char(' '), QLatin1Char('_')).replace(QLatin1Char('.'), QLatin1Char('_'));
-    SetChildText(item, "guid", text + QLatin1Char('?') + stamp, false);
-    return true;
-}
-
-bool CRssFeed::SetPostDescription(int index, const QString &text)
-{
-    TiXmlElement *item = FindPost(index);
-    if (!item || !replaceContent(item->FirstChildElement("description"), text))
-        return false;
-    StampPubDate(item);
-    return true;
-}
-
-bool CRssFeed::AddNewPost()
-{
-    TiXmlElement *channel = FindChannel();
-    if (!channel)
-        return false;
-    TiXmlElement item("item");
-    FillNewItem(&item);
-    return insertAtTop(channel, item);
-}
-
-bool CRssFeed::CopyPostToTop(int index)
-{
-    TiXmlElement *channel = FindChannel();
-    TiXmlElement *post = FindPost(index);
-    if (!channel || !post)
-        return false;
-    return insertAtTop(channel, *post);
-}
-
-// Makes a deep copy of `item` post 0: before the first item, or the
-// channel's last child when it has none.
-bool CRssFeed::insertAtTop(TiXmlElement *channel, const TiXmlElement &item)
-{
-    posts(); // renews the index when it is stale
-    std::vector<TiXmlElement *> &items = m_posts;
-    TiXmlNode *inserted = items.empty() ? channel->LinkEndChild(item.Clone())
-                                        : channel->InsertBeforeChild(items.front(), item);
-    if (!inserted || !inserted->ToElement()) {
-        InvalidatePostIndex();
-        return false;
-    }
-    items.insert(items.begin(), inserted->ToElement());
-    return true;
-}
-
-bool CRssFeed::RemovePost(int index)
-{
-    TiXmlElement *post = FindPost(index);
-    if (!post || !post->Parent()->RemoveChild(post)) {
-        InvalidatePostIndex();
-        return false;
-    }
-    m_posts.erase(m_posts.begin() + (index < 0 ? 0 : index));
-    return true;
 }
 
 int CRssFeed::CollectLinks(std::set<QString> &links) const
@@ -547,64 +707,294 @@ int CRssFeed::CollectLinks(std::set<QString> &links) const
     return int(links.size());
 }
 
-// --- CRssFeed: helpers ---
+// --- CRssFeed: changing posts ---
 
-bool CRssFeed::SetElementText(TiXmlElement *element, const QString &text)
+// Writes the element anew in a buffer of its own: its lead and tags as they
+// were, the new value in the form the old one had.
+void CRssFeed::replaceContent(FeedNode &node, const QString &value)
 {
-    if (!element)
-        return false;
-    const QByteArray utf8 = ToUtf8(XmlSafeText(text));
-    TiXmlNode *child = element->FirstChild();
-    if (!child) {
-        // An empty element takes a value; an empty value leaves it as it is.
-        if (utf8.isEmpty())
-            return false;
-        child = element->LinkEndChild(new TiXmlText(""));
+    openEmptyElement(node);
+    const QString old = content(node);
+    const QByteArray &source = m_buffers[size_t(node.buffer)];
+    const FeedEncoding &encoding = *m_encoding;
+    NodeWriter writer(this);
+    FeedNode written = node;
+    writer.begin(written, source.mid(node.leadBegin, node.begin - node.leadBegin),
+                 source.mid(node.begin, node.contentBegin - node.begin));
+    writer.append(FeedValue::content(value, old, [&encoding](char32_t c) { return encoding.canEncode(c); }));
+    writer.end(written, QString(), source.mid(node.contentEnd, node.end - node.contentEnd));
+    writer.finish();
+    node = std::move(written);
+}
+
+// "<link/>" becomes "<link></link>", so that it can take content.
+void CRssFeed::openEmptyElement(FeedNode &node)
+{
+    if (!node.isEmptyElementTag())
+        return;
+    QString startTag = decoded(node.buffer, node.begin, node.contentBegin);
+    startTag.chop(2); // "/>"
+    while (!startTag.isEmpty() && isSpace(startTag.back()))
+        startTag.chop(1);
+    const QString name = QString::fromUtf8(m_names[node.name]);
+    NodeWriter writer(this);
+    FeedNode opened = node;
+    const QByteArray &source = m_buffers[size_t(node.buffer)];
+    writer.begin(opened, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(startTag + QLatin1Char('>')));
+    writer.end(opened, QString(), writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
+    writer.finish();
+    node = std::move(opened);
+}
+
+// Adds an empty field element to the item where a new post has it: after
+// the nearest field that comes before it, else before the nearest one that
+// comes after it, else at the end; with the lead of the sibling it joins.
+FeedNode *CRssFeed::insertField(FeedNode *item, const char *name)
+{
+    openEmptyElement(*item);
+    const size_t count = std::size(kPostFields);
+    size_t at = 0;
+    while (at < count && qstrcmp(kPostFields[at], name) != 0)
+        ++at;
+    auto position = item->children.end();
+    const FeedNode *sibling = nullptr;
+    for (size_t i = at; i-- > 0 && !sibling;) {
+        if ((sibling = field(item, kPostFields[i])))
+            position = item->children.begin() + (sibling - item->children.data()) + 1;
     }
-    TiXmlText *textNode = child->ToText();
-    if (!textNode)
+    for (size_t i = at + 1; i < count && !sibling; ++i) {
+        if ((sibling = field(item, kPostFields[i])))
+            position = item->children.begin() + (sibling - item->children.data());
+    }
+    if (!sibling && !item->children.empty())
+        sibling = &item->children.back();
+    const QString lead = sibling ? lineLead(decoded(sibling->buffer, sibling->leadBegin, sibling->begin)) : QString();
+
+    const QString tagName = QLatin1String(name);
+    NodeWriter writer(this);
+    FeedNode added;
+    added.name = nameId(QByteArray(name));
+    writer.begin(added, writer.tag(lead), writer.tag(QLatin1Char('<') + tagName + QLatin1Char('>')));
+    writer.end(added, QString(), writer.tag(QStringLiteral("</") + tagName + QLatin1Char('>')));
+    writer.finish();
+    return &*item->children.insert(position, std::move(added));
+}
+
+// Stores a field the user gave a value. A post without the element gets
+// one, unless the value is empty; a field that holds markup (elements, comments) is left as it
+// is. The same value changes nothing, so a commit of an unedited post leaves
+// the file as it was.
+bool CRssFeed::setField(FeedNode *item, const char *name, const QString &text)
+{
+    if (!item)
         return false;
-    // A CDATA section cannot hold "]]>"; such a text is kept as character
-    // data instead, so the file stays readable.
-    if (textNode->CDATA() && utf8.contains("]]>"))
-        textNode->SetCDATA(false);
-    textNode->SetValue(std::string(utf8.constData(), size_t(utf8.size())));
+    const QString value = XmlSafeText(text);
+    FeedNode *node = field(item, name);
+    if (!node) {
+        if (value.isEmpty())
+            return false;
+        node = insertField(item, name);
+    }
+    const QString old = content(*node);
+    if (!FeedValue::isText(old))
+        return false;
+    if (FeedValue::text(old) != value)
+        replaceContent(*node, value);
     return true;
 }
 
-bool CRssFeed::SetChildText(TiXmlElement *item, const char *name, const QString &text, bool stampDate)
+bool CRssFeed::SetPostTitle(int index, const QString &text)
 {
-    if (!item || !SetElementText(item->FirstChildElement(name), text))
+    return setField(post(index), "title", text);
+}
+
+bool CRssFeed::SetPostAuthor(int index, const QString &text)
+{
+    return setField(post(index), "author", text);
+}
+
+// A guid names the post to feed readers for good: a link change leaves it
+// alone, or readers would show the post again as new. Only a permalink guid
+// (no isPermaLink="false") that was the post's link follows the link, since
+// a reader takes such a guid for the post's address.
+bool CRssFeed::SetPostLink(int index, const QString &text)
+{
+    FeedNode *item = post(index);
+    const QString oldLink = GetPostLink(index);
+    if (!setField(item, "link", text))
         return false;
-    if (stampDate)
-        StampPubDate(item);
+    FeedNode *guid = field(item, "guid");
+    if (!guid || oldLink.isEmpty() || FeedValue::text(content(*guid)) != oldLink)
+        return true;
+    static const QRegularExpression notPermaLink(QStringLiteral("isPermaLink\\s*=\\s*[\"']\\s*false"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    if (!decoded(guid->buffer, guid->begin, guid->contentBegin).contains(notPermaLink))
+        setField(item, "guid", text);
     return true;
 }
 
-void CRssFeed::StampPubDate(TiXmlElement *item)
+// Editing a field leaves pubDate alone: a reader shows a post whose date
+// changed as new, and the date says when the post was published, not when
+// its text was last touched. The user sets it on purpose with this.
+bool CRssFeed::SetPostPubDateNow(int index)
 {
-    if (item)
-        SetElementText(item->FirstChildElement("pubDate"), PubDate::FormatPubDateNow());
+    return setField(post(index), "pubDate", PubDate::FormatPubDateNow());
 }
 
-TiXmlElement *CRssFeed::AppendTextElement(TiXmlNode *parent, const char *name, const QString &text)
+bool CRssFeed::SetPostDescription(int index, const QString &text)
 {
-    if (!parent)
-        return nullptr;
-    auto *element = new TiXmlElement(name);
-    const QByteArray utf8 = ToUtf8(XmlSafeText(text));
-    element->LinkEndChild(new TiXmlText(std::string(utf8.constData(), size_t(utf8.size()))));
-    return static_cast<TiXmlElement *>(parent->LinkEndChild(element));
+    FeedNode *item = post(index);
+    if (!item)
+        return false;
+    const QString value = XmlSafeText(text);
+    FeedNode *node = field(item, "description");
+    if (!node) {
+        if (value.isEmpty())
+            return false;
+        node = insertField(item, "description");
+    }
+    if (FeedValue::wholeContent(content(*node)) != value)
+        replaceContent(*node, value);
+    return true;
 }
 
-void CRssFeed::FillNewItem(TiXmlElement *item)
+CRssFeed::Layout CRssFeed::newItemLayout() const
 {
+    const auto leadOf = [this](const FeedNode &node) {
+        return lineLead(decoded(node.buffer, node.leadBegin, node.begin));
+    };
+    const QString channelClose = leadingSpace(decoded(m_channel.buffer, m_channel.tailBegin, m_channel.contentEnd));
+    Layout layout;
+    if (const FeedNode *first = post(0)) {
+        layout.itemLead = leadOf(*first);
+        layout.closeLead = lineLead(leadingSpace(decoded(first->buffer, first->tailBegin, first->contentEnd)));
+        if (!first->children.empty()) {
+            layout.fieldLead = leadOf(first->children.front());
+            return layout;
+        }
+    } else {
+        layout.itemLead = m_channel.children.empty() ? lineLead(channelClose) + kNewFeedIndent
+                                                     : leadOf(m_channel.children.back());
+        layout.closeLead = layout.itemLead;
+    }
+    const bool multiLine = layout.itemLead.contains(u'\n');
+    layout.fieldLead = layout.itemLead + (multiLine ? indentStep(layout.itemLead, channelClose) : QString());
+    return layout;
+}
+
+// A new post has its fields in the order of kPostFields, a new guid and
+// the current date; empty fields are written as a start and end tag, ready
+// to take a value.
+bool CRssFeed::AddNewPost()
+{
+    if (!m_hasChannel)
+        return false;
+    const Layout layout = newItemLayout();
     const QString values[] = {QStringLiteral("New Item"), QString(), PubDate::FormatPubDateNow(),
                               QString(), QString(), NewGuidText()};
     static_assert(std::size(values) == std::size(kPostFields));
-    for (size_t i = 0; i < std::size(kPostFields); ++i)
-        AppendTextElement(item, kPostFields[i], values[i]);
+    const FeedEncoding &encoding = *m_encoding;
+    const auto canEncode = [&encoding](char32_t c) { return encoding.canEncode(c); };
+
+    NodeWriter writer(this);
+    FeedNode item;
+    item.name = nameId("item");
+    writer.begin(item, writer.tag(layout.itemLead), writer.tag(QStringLiteral("<item>")));
+    for (size_t i = 0; i < std::size(kPostFields); ++i) {
+        const QString name = QLatin1String(kPostFields[i]);
+        FeedNode child;
+        child.name = nameId(kPostFields[i]);
+        writer.begin(child, writer.tag(layout.fieldLead), writer.tag(QLatin1Char('<') + name + QLatin1Char('>')));
+        writer.append(FeedValue::content(values[i], QString(), canEncode));
+        writer.end(child, QString(), writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
+        item.children.push_back(std::move(child));
+    }
+    writer.end(item, layout.closeLead, writer.tag(QStringLiteral("</item>")));
+    writer.finish();
+    return insertPostAtTop(std::move(item));
 }
+
+// A duplicate is a post of its own: readers must not take it for the one it
+// was copied from, so it gets a new guid and the current date.
+bool CRssFeed::CopyPostToTop(int index)
+{
+    const FeedNode *source = post(index);
+    if (!source)
+        return false;
+    NodeWriter writer(this);
+    FeedNode copy = writer.copy(*source, writer.tag(newItemLayout().itemLead));
+    writer.finish();
+    if (!insertPostAtTop(std::move(copy)))
+        return false;
+    return setField(post(0), "guid", NewGuidText()) && SetPostPubDateNow(0);
+}
+
+bool CRssFeed::MovePostToTop(int index)
+{
+    FeedNode *item = post(index);
+    if (!item)
+        return false;
+    FeedNode rest = splitLead(*item);
+    FeedNode moved = std::move(*item);
+    if (rest.leadBegin < rest.end)
+        *item = std::move(rest);
+    else
+        m_channel.children.erase(m_channel.children.begin() + qsizetype(m_posts[size_t(qMax(index, 0))]));
+    renewPostIndex();
+    return insertPostAtTop(std::move(moved));
+}
+
+// Post 0 goes before the first item, or after the channel's last child when
+// it has none. What stands before the first item other than its line break
+// and indentation (blank lines, a comment) stays before the new post.
+bool CRssFeed::insertPostAtTop(FeedNode item)
+{
+    size_t at = m_channel.children.size();
+    if (!m_posts.empty()) {
+        at = m_posts.front();
+        if (FeedNode rest = splitLead(m_channel.children[at]); rest.leadBegin < rest.end) {
+            m_channel.children.insert(m_channel.children.begin() + qsizetype(at), std::move(rest));
+            ++at;
+        }
+    }
+    m_channel.children.insert(m_channel.children.begin() + qsizetype(at), std::move(item));
+    renewPostIndex();
+    return true;
+}
+
+// Cuts the node's lead down to its line break and indentation and returns
+// the rest as a node of text only.
+FeedNode CRssFeed::splitLead(FeedNode &node) const
+{
+    const QString lead = decoded(node.buffer, node.leadBegin, node.begin);
+    const qsizetype kept = node.begin - m_encoding->encode(lineLead(lead)).size();
+    FeedNode rest;
+    rest.buffer = node.buffer;
+    rest.name = -1;
+    rest.leadBegin = node.leadBegin;
+    rest.begin = rest.contentBegin = rest.tailBegin = rest.contentEnd = rest.end = kept;
+    node.leadBegin = kept;
+    return rest;
+}
+
+// The post goes with the line break and indentation before it, so that a
+// removal takes out the post's lines and nothing else. What else stood
+// before it (blank lines, a comment) stays, as a node with no element.
+bool CRssFeed::RemovePost(int index)
+{
+    FeedNode *item = post(index);
+    if (!item)
+        return false;
+    if (FeedNode rest = splitLead(*item); rest.leadBegin < rest.end) {
+        *item = std::move(rest);
+    } else {
+        m_channel.children.erase(m_channel.children.begin() + qsizetype(m_posts[size_t(qMax(index, 0))]));
+    }
+    renewPostIndex();
+    return true;
+}
+
+// --- CRssFeed: text helpers ---
 
 QString CRssFeed::NewGuidText()
 {
@@ -638,16 +1028,6 @@ QString CRssFeed::DecodeBasicEntities(const QString &text)
     result.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
     result.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
     return result;
-}
-
-QByteArray CRssFeed::ToUtf8(const QString &text)
-{
-    return text.toUtf8();
-}
-
-QString CRssFeed::FromUtf8(const char *utf8)
-{
-    return utf8 ? QString::fromUtf8(utf8) : QString();
 }
 
 QString CRssFeed::GeneratorText()

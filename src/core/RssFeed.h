@@ -1,17 +1,21 @@
 #pragma once
 
+#include "core/FeedNode.h"
+
 #include <QByteArray>
+#include <QDateTime>
+#include <QList>
 #include <QString>
 
+#include <memory>
 #include <set>
 #include <vector>
 
-#include <tinyxml.h>
-
 class CRssFeed;
+class FeedEncoding;
 
 // A handle on one post (feed + index). Holds no copies: every call reads or
-// writes the tree. Addresses a position, not an element.
+// writes the feed. Addresses a position, not an element.
 class PostRef
 {
 public:
@@ -43,91 +47,123 @@ using DescriptionFilterFn = QString (*)(const QString &description, quintptr con
 void SetDescriptionFilter(DescriptionFilterFn filter, quintptr context);
 QString ApplyDescriptionFilter(const QString &description);
 
-// The feed document: the XML tree of the feed file is the whole state.
-// Posts are the `item` children of rss/channel, addressed by position.
+// The feed document: the bytes of the feed file, and where in them stand
+// the channel's children, each item and each of its children. Posts are the
+// `item` children of rss/channel, addressed by position.
 //
-// Post lookups go through an index of the item elements that every
-// structural change made here renews; code that edits the tree directly
-// through TinyXML must call InvalidatePostIndex().
-class CRssFeed : public TiXmlDocument
+// People keep feed files in version control and publish them to readers who
+// know posts by guid and link, so a save must change only what the user
+// changed. The file is therefore read with expat, which reports the byte
+// range of every tag (FeedParser), rather than into a tree that would be
+// printed anew: a save copies the original bytes of everything untouched
+// and writes new text, in the file's encoding, line ends and indentation,
+// only for the elements changed, added or removed. Values are decoded when
+// asked for (FeedValue).
+class CRssFeed
 {
 public:
     CRssFeed();
-    // The post index points into the tree: a copy would share it.
+    ~CRssFeed();
     CRssFeed(const CRssFeed &) = delete;
     CRssFeed &operator=(const CRssFeed &) = delete;
 
     // --- Files ---
-    // Reads a feed file whole. Non-UTF-8 files are converted to UTF-8 as they
-    // are read. Files that are not RSS feeds (images, web pages, Atom feeds)
-    // are refused. On failure the tree is empty and *error says why and where.
+    // Reads a feed file whole, in the encoding it declares. Files that are
+    // not RSS feeds (images, web pages, Atom feeds) and files that are not
+    // well-formed are refused. On failure the feed is empty and *error says
+    // why, and where with line and column.
     bool LoadFromFile(const QString &path, QString *error = nullptr);
-    // Writes the tree through a temporary file that replaces the target, so
-    // a failed save leaves the old file untouched.
+    // Writes through a temporary file that replaces the target, so a failed
+    // save leaves the old file untouched; keeps its permissions and, where
+    // the user may set them, its owner and group.
     bool SaveToFile(const QString &path, QString *error = nullptr);
-    // Empties the tree and builds a new feed with one post.
+    // Empties the feed and builds a new one with one post: UTF-8, LF line
+    // ends, two-space indentation.
     bool CreateNewFeed(const QString &title, const QString &link, const QString &category);
-    // Removes every node.
     void ClearFeed();
-    // The whole tree as the file would hold it (UTF-8, four-space indent,
-    // CR LF), without a byte-order mark.
+    // The whole file as a save writes it, in UTF-8, without a byte-order mark.
     QByteArray PrintToString() const;
     bool HasByteOrderMark() const { return m_hasByteOrderMark; }
+    // The encoding the file is read and written in.
+    QByteArray EncodingName() const;
+    // Whether the file at `path` differs in size or modification time from
+    // the one this feed was read from or last saved to.
+    bool IsChangedOnDisk(const QString &path) const;
 
     // --- Posts ---
     int GetPostCount() const;
-    TiXmlElement *FindPost(int index) const;
     PostRef *OpenPost(int index); // caller deletes; null unless 0 <= index < count
 
+    // A negative index reads the first post.
     QString GetPostTitle(int index) const;
     QString GetPostLink(int index) const;
     QString GetPostAuthor(int index) const;
     QString GetPostPubDate(int index) const;
-    // The whole content: markup mixed into the text is printed in place.
+    QString GetPostGuid(int index) const;
+    // The whole content: markup mixed into the text is given as it stands.
     QString GetPostDescription(int index) const;
     QString GetPostPlainDescription(int index) const;
 
     // A post without the element gets one, where a new post has it, unless
-    // the text is empty. Every setter drops what XML cannot hold (XmlSafeText).
+    // the text is empty. Every setter drops what XML cannot hold
+    // (XmlSafeText); setting the value a field has changes nothing.
     bool SetPostTitle(int index, const QString &text);
     bool SetPostAuthor(int index, const QString &text);
-    bool SetPostLink(int index, const QString &text); // also rewrites the guid
-    // Replaces the whole content of an existing description.
+    bool SetPostLink(int index, const QString &text);
+    // Replaces the whole content of the description.
     bool SetPostDescription(int index, const QString &text);
+    bool SetPostPubDateNow(int index);
 
     bool AddNewPost();
+    // The copy becomes post 0, with a guid of its own and the current date.
     bool CopyPostToTop(int index);
+    // The post itself becomes post 0, guid and date unchanged.
+    bool MovePostToTop(int index);
     bool RemovePost(int index);
     int CollectLinks(std::set<QString> &links) const;
 
-    void InvalidatePostIndex() { m_postIndexValid = false; }
-
-    // --- Helpers shared with the document and the post footer ---
-    // Sets the first child's text; an empty element gets a text node unless
-    // the text is empty. Fails when the first child is not text.
-    static bool SetElementText(TiXmlElement *element, const QString &text);
-    static bool SetChildText(TiXmlElement *item, const char *name, const QString &text, bool stampDate);
-    static void StampPubDate(TiXmlElement *item);
-    static TiXmlElement *AppendTextElement(TiXmlNode *parent, const char *name, const QString &text = QString());
-    static void FillNewItem(TiXmlElement *item);
     static QString NewGuidText();
     static QString StripTags(const QString &text);
     static QString DecodeBasicEntities(const QString &text);
-    static QByteArray ToUtf8(const QString &text);
-    static QString FromUtf8(const char *utf8);
     // "Tidrel <version>, <home page>"
     static QString GeneratorText();
     // The version as users see it, e.g. 1.2.1.
     static QString ProductVersionText();
 
-    TiXmlElement *FindChannel() const;
-
 private:
-    void rebuildPostIndex() const;
-    const std::vector<TiXmlElement *> &posts() const;
-    bool insertAtTop(TiXmlElement *channel, const TiXmlElement &item);
+    struct Layout;
+    class NodeWriter;
 
-    mutable std::vector<TiXmlElement *> m_posts;
-    mutable bool m_postIndexValid = false;
+    bool loadBytes(const QByteArray &bytes, QString *error);
+    template<typename Sink> void render(const FeedNode &node, Sink &sink) const;
+    template<typename Sink> void renderFile(Sink &sink) const;
+    void rememberDiskState(const QString &path);
+
+    const FeedNode *post(int index) const;
+    FeedNode *post(int index);
+    void renewPostIndex();
+    int nameId(const QByteArray &name);
+    FeedNode *field(FeedNode *item, const char *name);
+    const FeedNode *field(const FeedNode *item, const char *name) const;
+    QString decoded(int buffer, qsizetype begin, qsizetype end) const;
+    QString content(const FeedNode &node) const;
+    QString fieldValue(int index, const char *name) const;
+
+    bool setField(FeedNode *item, const char *name, const QString &text);
+    FeedNode *insertField(FeedNode *item, const char *name);
+    void replaceContent(FeedNode &node, const QString &value);
+    void openEmptyElement(FeedNode &node);
+    Layout newItemLayout() const;
+    bool insertPostAtTop(FeedNode item);
+    FeedNode splitLead(FeedNode &node) const;
+
+    std::vector<QByteArray> m_buffers; // [0]: the file's bytes
+    std::unique_ptr<FeedEncoding> m_encoding;
+    QList<QByteArray> m_names;
+    FeedNode m_channel;
+    bool m_hasChannel = false;
+    std::vector<size_t> m_posts; // positions of the items among the channel's children
     bool m_hasByteOrderMark = false;
+    qint64 m_diskSize = -1;
+    QDateTime m_diskModified;
 };

@@ -1,5 +1,6 @@
-#include "FeedTreeCompare.h"
+#include "LineDiff.h"
 #include "TestFiles.h"
+#include "core/FeedParser.h"
 #include "core/RssFeed.h"
 
 #include <QCryptographicHash>
@@ -9,8 +10,31 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// Counts the elements of a file as the feed's reader sees them.
+class ElementCounter : public FeedParser
+{
+public:
+    int elements = 0;
+
+protected:
+    void startElement(const char *, const char **, qsizetype, qsizetype) override { ++elements; }
+    void endElement(qsizetype, qsizetype) override {}
+};
+
+// The lines of the first `<name ...>...</name>` element after `from`, counted from 0.
+static std::pair<qsizetype, qsizetype> elementLines(const QByteArray &bytes, const QByteArray &name, qsizetype from)
+{
+    const qsizetype begin = bytes.indexOf("<" + name, from);
+    qsizetype end = bytes.indexOf("</" + name + ">", begin);
+    const qsizetype emptyEnd = bytes.indexOf("/>", begin);
+    if (end < 0 || (emptyEnd >= 0 && emptyEnd < bytes.indexOf('>', begin) + 1))
+        end = emptyEnd;
+    return {bytes.left(begin).count('\n'), bytes.left(end).count('\n')};
+}
+
 // Real feeds from outside the project, read in place: each file of rss/
-// must open whole and survive a save; each file of bad/ must be refused.
+// must open whole and save back byte for byte, and an edit must change only
+// the lines of what it edits; each file of bad/ must be refused.
 class TestFeedCorpus : public QObject
 {
     Q_OBJECT
@@ -23,7 +47,7 @@ private slots:
         QVERIFY(m_temp.isValid());
     }
 
-    void openAndSave_losesNothing_data()
+    void openAndSave_givesBackTheSameBytes_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("items");
@@ -47,7 +71,7 @@ private slots:
         QCOMPARE(listed, QDir(m_corpus + QStringLiteral("/rss")).entryList(QDir::Files, QDir::Name));
     }
 
-    void openAndSave_losesNothing()
+    void openAndSave_givesBackTheSameBytes()
     {
         QFETCH(QString, file);
         QFETCH(int, items);
@@ -60,7 +84,6 @@ private slots:
         QString error;
         QVERIFY2(feed.LoadFromFile(m_corpus + QStringLiteral("/rss/") + file, &error), qPrintable(error));
         QCOMPARE(feed.GetPostCount(), items);
-        QCOMPARE(countElements(&feed), elements);
 
         QCryptographicHash hash(QCryptographicHash::Sha256);
         for (int i = 0; i < items; ++i)
@@ -71,32 +94,94 @@ private slots:
             QCOMPARE(feed.GetPostTitle(items - 1).simplified(), lastTitle);
         }
 
-        const QString first = m_temp.filePath(file + QStringLiteral(".1"));
-        const QString second = m_temp.filePath(file + QStringLiteral(".2"));
-        QVERIFY2(feed.SaveToFile(first, &error), qPrintable(error));
-        CRssFeed reopened;
-        QVERIFY2(reopened.LoadFromFile(first, &error), qPrintable(error));
-        const QString difference = compareTrees(&feed, &reopened);
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
-        QCOMPARE(reopened.HasByteOrderMark(), feed.HasByteOrderMark());
-        QVERIFY2(reopened.SaveToFile(second, &error), qPrintable(error));
-        QCOMPARE(readFile(second), readFile(first));
+        ElementCounter counter;
+        const QByteArray original = readFile(m_corpus + QStringLiteral("/rss/") + file);
+        QVERIFY(counter.parse(original, &error));
+        QCOMPARE(counter.elements, elements);
+
+        const QString saved = m_temp.filePath(file);
+        QVERIFY2(feed.SaveToFile(saved, &error), qPrintable(error));
+        QVERIFY(readFile(saved) == original);
+    }
+
+    // Each edit rewrites the lines of what it edits and no others: renaming
+    // the first post, adding a post, removing the first post.
+    void edit_changesOnlyItsOwnLines()
+    {
+        const QStringList files = QDir(m_corpus + QStringLiteral("/rss")).entryList(QDir::Files, QDir::Name);
+        qsizetype renamedLines = 0, addedLines = 0, removedLines = 0;
+        for (const QString &file : files) {
+            const QString path = m_corpus + QStringLiteral("/rss/") + file;
+            const QByteArray original = readFile(path);
+            CRssFeed feed;
+            QVERIFY(feed.LoadFromFile(path));
+            if (feed.GetPostCount() == 0 || feed.EncodingName().startsWith("UTF-16"))
+                continue;
+            const qsizetype firstItem = original.indexOf("<item");
+            const auto item = elementLines(original, "item", firstItem);
+
+            // A rename touches the title's lines; a post without a title gets
+            // one inside the post.
+            const QString newTitle = QStringLiteral("Renamed ✓ Переименовано");
+            QVERIFY(feed.SetPostTitle(0, newTitle));
+            const LineDiff renamed = LineDiff::of(original, save(feed));
+            CRssFeed reopened;
+            QVERIFY(reopened.LoadFromFile(m_temp.filePath(QStringLiteral("edited.xml"))));
+            QCOMPARE(reopened.GetPostTitle(0), newTitle);
+            const bool hadTitle = elementLines(original, "title", firstItem).first <= item.second
+                    && original.indexOf("<title", firstItem) < original.indexOf("</item>", firstItem);
+            const auto title = hadTitle ? elementLines(original, "title", firstItem) : item;
+            QVERIFY2(renamed.firstLine >= title.first && renamed.firstLine + renamed.removed.size() <= title.second + 1,
+                     qPrintable(file));
+            renamedLines += renamed.size();
+
+            // A new post adds lines and changes none, unless the file puts
+            // posts on the line of other elements.
+            QVERIFY(feed.LoadFromFile(path));
+            QVERIFY(feed.AddNewPost());
+            const LineDiff added = LineDiff::of(original, save(feed));
+            const bool ownLines = original.split('\n')[item.first].trimmed().startsWith("<item");
+            if (ownLines)
+                QVERIFY2(added.removed.isEmpty() && added.added.size() >= 1, qPrintable(file));
+            QVERIFY2(added.added.join('\n').contains("<title>New Item</title>"), qPrintable(file));
+            addedLines += added.size();
+
+            // Removing the first post takes out its lines only.
+            QVERIFY(feed.LoadFromFile(path));
+            QVERIFY(feed.RemovePost(0));
+            const QByteArray afterRemoval = save(feed);
+            const LineDiff removed = LineDiff::of(original, afterRemoval);
+            QList<QByteArray> lines = original.split('\n');
+            if (ownLines && lines[item.second].trimmed().endsWith("</item>")) {
+                lines.remove(item.first, item.second - item.first + 1);
+                QVERIFY2(afterRemoval == lines.join('\n'), qPrintable(file));
+            } else {
+                // The post shares a line with its neighbours: that line changes.
+                QVERIFY2(removed.removed.size() <= item.second - item.first + 2 && removed.added.size() <= 1,
+                         qPrintable(file));
+            }
+            removedLines += removed.size();
+        }
+        qInfo("Diff lines over the corpus: rename %lld, add %lld, remove %lld", qint64(renamedLines),
+              qint64(addedLines), qint64(removedLines));
     }
 
     void badFile_isRefusedWithReason_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("reason");
-        // Files found by fuzzing the loader, which once opened them as feeds.
+        // Files found by fuzzing the loader, which once opened them as feeds,
+        // and an external entity, which expat would skip without a word.
         const QMap<QString, QString> reasons = {
-            {"control-char-in-title.xml", "Line 1 holds the character U+0001"},
-            {"decl-closed-by-gt-only.xml", "The XML declaration on line 1 is not well formed"},
-            {"decl-encoding-mismatched-quotes.xml", "The XML declaration on line 1 is not well formed"},
-            {"decl-mismatched-quotes.xml", "The XML declaration on line 1 is not well formed"},
-            {"decl-missing-open-quote.xml", "The XML declaration on line 1 is not well formed"},
-            {"nul-in-cdata.xml", "Line 1 holds a NUL character"},
-            {"nul-in-leading-comment.xml", "Line 2 holds a NUL character"},
-            {"vt-ff-condensed.xml", "Line 1 holds the character U+000B"},
+            {"control-char-in-title.xml", "not well-formed (invalid token) (line 1,"},
+            {"decl-closed-by-gt-only.xml", "XML declaration not well-formed (line 1,"},
+            {"decl-encoding-mismatched-quotes.xml", "XML declaration not well-formed (line 1,"},
+            {"decl-mismatched-quotes.xml", "XML declaration not well-formed (line 1,"},
+            {"decl-missing-open-quote.xml", "XML declaration not well-formed (line 1,"},
+            {"nul-in-cdata.xml", "not well-formed (invalid token) (line 1,"},
+            {"nul-in-leading-comment.xml", "not well-formed (invalid token) (line 2,"},
+            {"vt-ff-condensed.xml", "not well-formed (invalid token) (line 1,"},
+            {"external-system-entity-xxe_feedvalidator.xml", "defines the entity"},
         };
         const QDir bad(m_corpus + QStringLiteral("/bad"));
         const QStringList files = bad.entryList(QDir::Files, QDir::Name);
@@ -113,11 +198,11 @@ private slots:
         CRssFeed feed;
         QString error;
         QVERIFY(!feed.LoadFromFile(path, &error));
-        // The reason tells where: every refusal of these files knows the line.
-        const QRegularExpression where(QStringLiteral("\\bline \\d+"), QRegularExpression::CaseInsensitiveOption);
+        // The reason tells where: every refusal of these files knows the line and column.
+        const QRegularExpression where(QStringLiteral("\\bline \\d+, column \\d+"));
         QVERIFY2(error.contains(where), qPrintable(error));
         QVERIFY2(error.contains(reason), qPrintable(error));
-        QCOMPARE(feed.FirstChild(), nullptr);
+        QCOMPARE(feed.PrintToString(), QByteArray());
         QCOMPARE(feed.GetPostCount(), 0);
     }
 
@@ -132,7 +217,7 @@ private slots:
         const QString description = feed.GetPostDescription(0);
         const QString second = feed.GetPostDescription(1);
         QVERIFY2(description.startsWith(QStringLiteral("<object width=\"425\" height=\"350\"><param name=\"movie\" "
-                                                       "value=\"http://www.youtube.com/v/qno1p6VdHjw\" />")),
+                                                       "value=\"http://www.youtube.com/v/qno1p6VdHjw\"></param>")),
                  qPrintable(description.left(200)));
         QVERIFY(description.contains(QStringLiteral("</object><p>ONEDARI BOYSがブロガーのためにONEDARIした")));
 
@@ -160,8 +245,7 @@ private slots:
             CRssFeed feed;
             if (!feed.LoadFromFile(path) || feed.GetPostCount() == 0)
                 continue;
-            const TiXmlElement *post = feed.FindPost(0);
-            if (!post->FirstChildElement("title") || !post->FirstChildElement("link") || !post->FirstChildElement("author"))
+            if (feed.GetPostTitle(0).isEmpty() || feed.GetPostLink(0).isEmpty() || feed.GetPostAuthor(0).isEmpty())
                 ++lacking;
             QTest::newRow(qPrintable(path.mid(m_corpus.size() + 11))) << path;
         }
@@ -194,6 +278,12 @@ private slots:
     }
 
 private:
+    QByteArray save(CRssFeed &feed)
+    {
+        const QString path = m_temp.filePath(QStringLiteral("edited.xml"));
+        return feed.SaveToFile(path) ? readFile(path) : QByteArray();
+    }
+
     QString m_corpus = QStringLiteral(TIDREL_CORPUS_DIR);
     QTemporaryDir m_temp;
 };

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reads a feed file's bytes with expat and reports where each element's
+// start and end tags stand in those bytes, so that a save can copy every
+// byte it did not change. Expat checks well-formedness (undefined entities,
+// bad encodings, truncation, control characters, malformed declarations),
+// caps entity expansion, and is fuzzed by its maintainers; this class adds
+// what a feed editor needs on top:
+// - encodings expat does not know are read through ICU converters, in place,
+//   so byte offsets stay those of the file;
+// - white space before the XML declaration, which expat refuses, is skipped;
+// - a file that declares or skips a general entity is refused: its
+//   references could not be written back as they were read, and an external
+//   entity is never fetched.
+class FeedParser
+{
+public:
+    virtual ~FeedParser() = default;
+
+    // Parses `bytes` whole. On failure *error says why, with line and column.
+    bool parse(const QByteArray &bytes, QString *error);
+    // The encoding the bytes were read in: "UTF-8", "UTF-16LE", "UTF-16BE",
+    // or the name the declaration gives.
+    QByteArray encodingName() const { return m_encoding; }
+
+protected:
+    // `name` is UTF-8; `attributes` pairs of name and value, null-ended.
+    // [begin, end) is the start tag in `bytes`.
+    virtual void startElement(const char *name, const char **attributes, qsizetype begin, qsizetype end) = 0;
+    // [begin, end) is the end tag; for an empty-element tag both are the
+    // offset just after it.
+    virtual void endElement(qsizetype begin, qsizetype end) = 0;
+
+private:
+    struct Run;
+    bool run(const QByteArray &bytes, qsizetype skipped, const char *forcedEncoding, QString *error);
+
+    QByteArray m_encoding;
+};

@@ -1,0 +1,221 @@
+#include "core/FeedValue.h"
+
+#include <QHash>
+
+namespace FeedValue {
+
+namespace {
+
+const QLatin1String kCdataOpen("<![CDATA[");
+const QLatin1String kCdataClose("]]>");
+
+// XML reads CR LF and a lone CR as LF.
+void appendLineEndsRead(QString &out, QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r') {
+            out += text[i];
+            continue;
+        }
+        out += u'\n';
+        if (i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+    }
+}
+
+// The character a reference names ("amp", "#38", "#x26"), or -1.
+char32_t referencedCharacter(QStringView name)
+{
+    static const QHash<QString, char32_t> predefined = {
+            {QStringLiteral("amp"), U'&'}, {QStringLiteral("lt"), U'<'}, {QStringLiteral("gt"), U'>'},
+            {QStringLiteral("quot"), U'"'}, {QStringLiteral("apos"), U'\''}};
+    if (!name.startsWith(u'#'))
+        return predefined.value(name.toString(), char32_t(-1));
+    bool ok = false;
+    const uint code = name.startsWith(u"#x") ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok, 10);
+    return ok ? char32_t(code) : char32_t(-1);
+}
+
+// Text between markup: references decoded.
+void appendCharacterData(QString &out, QStringView data)
+{
+    qsizetype pos = 0;
+    for (;;) {
+        const qsizetype amp = data.indexOf(u'&', pos);
+        const qsizetype semicolon = amp < 0 ? -1 : data.indexOf(u';', amp);
+        if (semicolon < 0)
+            break;
+        appendLineEndsRead(out, data.mid(pos, amp - pos));
+        const char32_t c = referencedCharacter(data.mid(amp + 1, semicolon - amp - 1));
+        if (c == char32_t(-1))
+            out += data.mid(amp, semicolon + 1 - amp);
+        else
+            out += QString::fromUcs4(&c, 1);
+        pos = semicolon + 1;
+    }
+    appendLineEndsRead(out, data.mid(pos));
+}
+
+// Where the markup that starts at `pos` ("<...") ends, past its last character.
+qsizetype markupEnd(QStringView content, qsizetype pos)
+{
+    const auto after = [&](QLatin1String close) {
+        const qsizetype at = content.indexOf(close, pos);
+        return at < 0 ? content.size() : at + close.size();
+    };
+    if (content.mid(pos).startsWith(kCdataOpen))
+        return after(kCdataClose);
+    if (content.mid(pos).startsWith(u"<!--"))
+        return after(QLatin1String("-->"));
+    if (content.mid(pos).startsWith(u"<?"))
+        return after(QLatin1String("?>"));
+    // An element with all it holds: count nesting, skipping quoted attributes.
+    int depth = 0;
+    for (qsizetype i = pos; i < content.size(); ++i) {
+        if (content[i] != u'<')
+            continue;
+        if (content.mid(i).startsWith(kCdataOpen) || content.mid(i).startsWith(u"<!--") || content.mid(i).startsWith(u"<?")) {
+            i = markupEnd(content, i) - 1;
+            continue;
+        }
+        const bool closing = i + 1 < content.size() && content[i + 1] == u'/';
+        QChar quote;
+        qsizetype j = i + 1;
+        for (; j < content.size(); ++j) {
+            if (!quote.isNull()) {
+                if (content[j] == quote)
+                    quote = QChar();
+            } else if (content[j] == u'"' || content[j] == u'\'') {
+                quote = content[j];
+            } else if (content[j] == u'>') {
+                break;
+            }
+        }
+        const bool empty = j > 0 && j < content.size() && content[j - 1] == u'/';
+        depth += closing ? -1 : empty ? 0 : 1;
+        i = j;
+        if (depth <= 0)
+            return qMin(j + 1, content.size());
+    }
+    return content.size();
+}
+
+QString read(const QString &content, bool whole)
+{
+    QString out;
+    const QStringView view(content);
+    qsizetype pos = 0;
+    while (pos < view.size()) {
+        const qsizetype open = view.indexOf(u'<', pos);
+        appendCharacterData(out, view.mid(pos, (open < 0 ? view.size() : open) - pos));
+        if (open < 0)
+            break;
+        const qsizetype end = markupEnd(view, open);
+        if (view.mid(open).startsWith(kCdataOpen)) {
+            const qsizetype inner = open + kCdataOpen.size();
+            const qsizetype close = view.indexOf(kCdataClose, inner);
+            appendLineEndsRead(out, view.mid(inner, (close < 0 ? view.size() : close) - inner));
+        } else if (whole) {
+            appendLineEndsRead(out, view.mid(open, end - open));
+        } else {
+            break;
+        }
+        pos = end;
+    }
+    return out;
+}
+
+// Characters the old content wrote as numeric references, with the text of
+// each reference.
+QHash<char32_t, QString> numericReferences(const QString &content)
+{
+    QHash<char32_t, QString> references;
+    qsizetype pos = 0;
+    while ((pos = content.indexOf(QLatin1String("&#"), pos)) >= 0) {
+        const qsizetype semicolon = content.indexOf(u';', pos);
+        if (semicolon < 0)
+            break;
+        const char32_t c = referencedCharacter(QStringView(content).mid(pos + 1, semicolon - pos - 1));
+        if (c != char32_t(-1))
+            references.insert(c, content.mid(pos, semicolon + 1 - pos));
+        pos = semicolon + 1;
+    }
+    return references;
+}
+
+QString reference(char32_t c)
+{
+    return QStringLiteral("&#%1;").arg(uint(c));
+}
+
+QString escapedText(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode)
+{
+    const QHash<char32_t, QString> references = numericReferences(oldContent);
+    QString out;
+    out.reserve(value.size() + value.size() / 8);
+    for (const char32_t c : value.toUcs4()) {
+        if (const auto kept = references.constFind(c); kept != references.constEnd())
+            out += *kept;
+        else if (c == U'&')
+            out += QLatin1String("&amp;");
+        else if (c == U'<')
+            out += QLatin1String("&lt;");
+        else if (c == U'>')
+            out += QLatin1String("&gt;");
+        else if (c == U'\r' || (c >= 0x80 && !canEncode(c)))
+            out += reference(c);
+        else
+            out += QString::fromUcs4(&c, 1);
+    }
+    return out;
+}
+
+// Characters a CDATA section cannot hold as read (CR, which XML reads as
+// LF, and what the encoding cannot hold) go between two sections as
+// references; "]]>" is split across two sections.
+QString cdataSection(const QString &value, const std::function<bool(char32_t)> &canEncode)
+{
+    QString out = kCdataOpen;
+    const QList<uint> characters = value.toUcs4();
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const char32_t c = characters[i];
+        if (c == U'>' && i >= 2 && characters[i - 1] == U']' && characters[i - 2] == U']')
+            out += kCdataClose + kCdataOpen + QLatin1Char('>');
+        else if (c == U'\r' || (c >= 0x80 && !canEncode(c)))
+            out += kCdataClose + reference(c) + kCdataOpen;
+        else
+            out += QString::fromUcs4(&c, 1);
+    }
+    return out + kCdataClose;
+}
+
+} // namespace
+
+bool isText(const QString &content)
+{
+    for (qsizetype at = content.indexOf(u'<'); at >= 0; at = content.indexOf(u'<', at)) {
+        if (!QStringView(content).mid(at).startsWith(kCdataOpen))
+            return false;
+        at = markupEnd(content, at);
+    }
+    return true;
+}
+
+QString text(const QString &content)
+{
+    return read(content, false);
+}
+
+QString wholeContent(const QString &content)
+{
+    return read(content, true);
+}
+
+QString content(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode)
+{
+    if (oldContent.contains(kCdataOpen))
+        return cdataSection(value, canEncode);
+    return escapedText(value, oldContent, canEncode);
+}
+
+} // namespace FeedValue
