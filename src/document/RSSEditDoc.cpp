@@ -145,9 +145,18 @@ bool CRSSEditDoc::OnOpenDocument(const QString &path, QString *error)
 bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
 {
     Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
+    const bool ownFile = isOwnPath(path);
+    // Another program (an editor, a pull from version control) may have
+    // written the file since: its version would be gone but for the backup.
+    if (ownFile && QFileInfo::exists(path) && m_feed.IsChangedOnDisk(path)
+        && !(m_prompter && m_prompter->confirm(QStringLiteral("The file changed on disk since it was opened. Save anyway?")))) {
+        if (error)
+            error->clear();
+        return false;
+    }
     // A failed backup does not stop the save.
     QString backup;
-    if (isOwnPath(path))
+    if (ownFile)
         BackupFile(m_path, &backup);
     if (!m_feed.SaveToFile(path, error)) {
         // A save that failed before touching the file needs no copy of it;
@@ -190,6 +199,9 @@ bool CRSSEditDoc::OnCommand(int id)
         return true;
     case ID_POST_DUPLICATE_DELETE:
         duplicatePost(true);
+        return true;
+    case ID_POST_SET_DATE_NOW:
+        SetPostDateNow(m_currentPost);
         return true;
     case ID_POST_DELETE:
         deletePost();
@@ -238,6 +250,9 @@ bool CRSSEditDoc::OnUpdateCommand(int id, CommandState *state)
         return true;
     case ID_POST_DELETE:
         *state = CommandState{m_feed.GetPostCount() > 1, false, false};
+        return true;
+    case ID_POST_SET_DATE_NOW:
+        *state = CommandState{m_currentPost >= 0 && m_currentPost < m_feed.GetPostCount(), false, false};
         return true;
     case ID_POST_RELOAD:
         *state = CommandState{!m_path.isEmpty(), false, false};
@@ -362,6 +377,25 @@ bool CRSSEditDoc::RemovePost(int index)
     return true;
 }
 
+bool CRSSEditDoc::MovePostToTop(int index)
+{
+    if (!m_feed.MovePostToTop(index))
+        return false;
+    // Heard as the post going from its place, then arriving at the top.
+    Notify(nullptr, HINT_POST_DELETED, index);
+    insertedAt(0);
+    return true;
+}
+
+bool CRSSEditDoc::SetPostDateNow(int index)
+{
+    if (!m_feed.SetPostPubDateNow(index))
+        return false;
+    SetModifiedFlag(true);
+    Notify(nullptr, HINT_POST_DATE_CHANGED, index);
+    return true;
+}
+
 // The copy gets a footer with the present version; storing it also dates the
 // copy. A copy without a footer keeps its description and its date.
 void CRSSEditDoc::renewFooterOfCopy()
@@ -382,20 +416,13 @@ void CRSSEditDoc::addPost()
 void CRSSEditDoc::duplicatePost(bool removeSource)
 {
     Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
-    const int source = m_currentPost;
-    if (!removeSource) {
-        InsertCopyOfPost(source);
-        return;
-    }
-    if (!m_feed.CopyPostToTop(source))
-        return;
-    renewFooterOfCopy();
-    // The source moved down by one when its copy went to the top. The
-    // others hear of the two changes in the order that keeps their indexes
-    // right: the source goes, then a post arrives at the top.
-    m_feed.RemovePost(source + 1);
-    Notify(nullptr, HINT_POST_DELETED, source);
-    insertedAt(0);
+    // Duplicate and delete moves the post itself to the top, its guid, date
+    // and text as they were: readers know it by its guid, and "Set Date to
+    // Now" dates it anew when the user wants that.
+    if (removeSource)
+        MovePostToTop(m_currentPost);
+    else
+        InsertCopyOfPost(m_currentPost);
 }
 
 void CRSSEditDoc::deletePost()

@@ -59,6 +59,10 @@ public:
     bool InsertCopyOfPost(int source);
     // Removes post `index`; HINT_POST_DELETED carries the index.
     bool RemovePost(int index);
+    // Moves post `index` to the top and makes it current.
+    bool MovePostToTop(int index);
+    // Dates post `index` with the present time; HINT_POST_DATE_CHANGED.
+    bool SetPostDateNow(int index);
 
     // --- Observers ---
     void addView(CRSSObserver *view);

@@ -126,6 +126,7 @@ void CBarRssItems::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         break;
     case HINT_TITLE_CHANGED:
     case HINT_LINK_OR_AUTHOR_CHANGED:
+    case HINT_POST_DATE_CHANGED:
         refreshCurrentRow();
         break;
     case HINT_POST_DELETED:

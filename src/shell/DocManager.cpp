@@ -111,6 +111,8 @@ bool CDocManager::saveDocumentTo(CChildFrame *frame, const QString &path)
     CRSSEditDoc *document = frame->document();
     QString error;
     if (!document->OnSaveDocument(path, &error)) {
+        if (error.isEmpty())
+            return false; // the user chose not to save
         // The document keeps its changes, so the user can try elsewhere.
         m_services->showError(QStringLiteral("Cannot save %1.\n\n%2\n\nThe feed keeps its changes.")
                                   .arg(QDir::toNativeSeparators(path), error));

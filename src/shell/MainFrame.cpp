@@ -385,7 +385,8 @@ void CMainFrame::createMenus()
                                        ID_EDIT_SELECT_ALL}));
     m_documentMenus.push_back(addMenu(
         QStringLiteral("&Posts"),
-        {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE, 0,
+        {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,
+         ID_POST_SET_DATE_NOW, 0,
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
          ID_FILTERING, ID_POST_RELOAD}));
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER});

@@ -160,7 +160,7 @@ private slots:
         QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
         QCOMPARE(f->titles(), QStringList({"A"}));
         QCOMPARE(f->doc.currentPost(), 1);
-        QCOMPARE(f->doc.feed()->OpenPost(1), nullptr);
+        QCOMPARE(f->doc.feed()->GetPostCount(), 1);
     }
 
     void delete_enabledOnlyWithMoreThanOnePost()

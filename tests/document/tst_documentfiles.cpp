@@ -1,6 +1,8 @@
 #include "DocumentTestSupport.h"
 
 #include "core/FileHelpers.h"
+#include "core/PubDate.h"
+#include "core/RssFeed.h"
 #include "document/PostFooter.h"
 
 #include <QDesktopServices>
@@ -261,6 +263,73 @@ private slots:
         QCOMPARE(backups.size(), 2);
         for (const QString &backup : backups)
             QVERIFY(QFileInfo(backup).permissions() & QFile::WriteOwner);
+    }
+
+    // Another program wrote the file while it was open: the save asks, and
+    // a "no" leaves that program's version alone.
+    void save_fileChangedOnDiskAsksFirst()
+    {
+        f->open(postsTitled({"A"}));
+        QVERIFY(writeFeedFile(f->path, postsTitled({"Written elsewhere"})));
+        const QByteArray outside = readFile(f->path);
+        QVERIFY(f->doc.SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("Mine")));
+
+        f->prompter.answer = false;
+        QString error = QStringLiteral("not cleared");
+        QVERIFY(!f->doc.OnSaveDocument(f->path, &error));
+        QVERIFY(error.isEmpty());
+        QCOMPARE(f->prompter.questions, QStringList({"The file changed on disk since it was opened. Save anyway?"}));
+        QCOMPARE(readFile(f->path), outside);
+        QVERIFY(backupsOf(f->path).isEmpty());
+        QVERIFY(f->doc.IsModified());
+
+        f->prompter.answer = true;
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QVERIFY(readFile(f->path).contains("<title>Mine</title>"));
+        QCOMPARE(readFile(backupsOf(f->path).value(0)), outside);
+        // Saved by us: no question next time.
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QCOMPARE(f->prompter.questions.size(), 2);
+    }
+
+    // Readers know a post by its guid: edits, a link change, moving a post
+    // to the top, sorting and saving leave it; only a copy gets a new one.
+    void guids_stayThroughEditsMovesSortAndSave()
+    {
+        f->open(postsTitled({"A", "B", "C"}));
+        f->select(1);
+        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostTitle, QStringLiteral("B2")));
+        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostLink, QStringLiteral("http://example.org/new")));
+        const QString dateOfB = f->doc.feed()->GetPostPubDate(1);
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE_DELETE)); // B to the top
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));        // and a copy of it
+        QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+
+        CRssFeed saved;
+        QVERIFY(saved.LoadFromFile(f->path));
+        QCOMPARE(saved.GetPostCount(), 4);
+        QStringList guids;
+        for (int post = 0; post < 4; ++post)
+            guids.append(saved.GetPostGuid(post));
+        QCOMPARE(guids.mid(1), QStringList({"guid2", "guid1", "guid3"}));
+        QVERIFY(!guids.at(0).isEmpty() && !guids.mid(1).contains(guids.at(0)));
+        QCOMPARE(saved.GetPostPubDate(1), dateOfB);
+        QCOMPARE(saved.GetPostTitle(0), QStringLiteral("B2"));
+    }
+
+    void setDateNow_datesCurrentPostOnly()
+    {
+        f->open(postsTitled({"A", "B"}));
+        f->select(1);
+        f->log.clear();
+        QVERIFY(f->state(ID_POST_SET_DATE_NOW).enabled);
+        QVERIFY(f->doc.OnCommand(ID_POST_SET_DATE_NOW));
+        const QDateTime dated = PubDate::ParsePubDateOr(f->doc.feed()->GetPostPubDate(1), QDateTime());
+        QVERIFY(qAbs(dated.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+        QCOMPARE(f->doc.feed()->GetPostPubDate(0), QStringLiteral("01 Mar 2026 09:00:00 GMT"));
+        QVERIFY(f->doc.IsModified());
+        QCOMPARE(f->log, notes("16:1"));
     }
 
     void openBackupFolder_createsFolderAndOpensIt()
