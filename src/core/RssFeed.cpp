@@ -24,9 +24,6 @@
 
 namespace {
 
-DescriptionFilterFn g_descriptionFilter = nullptr;
-quintptr g_descriptionFilterContext = 0;
-
 const char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
 
 // A new post's fields, in the order a new post has them.
@@ -368,7 +365,7 @@ bool PostRef::SetAuthor(const QString &text)
 
 bool PostRef::SetDescription(const QString &text)
 {
-    return m_feed->SetPostDescription(m_index, ApplyDescriptionFilter(text));
+    return m_feed->SetPostDescription(m_index, text);
 }
 
 bool PostRef::SetLink(const QString &text)
@@ -379,21 +376,6 @@ bool PostRef::SetLink(const QString &text)
 bool PostRef::SetTitle(const QString &text)
 {
     return m_feed->SetPostTitle(m_index, text);
-}
-
-// --- Description filter ---
-
-void SetDescriptionFilter(DescriptionFilterFn filter, quintptr context)
-{
-    g_descriptionFilter = filter;
-    g_descriptionFilterContext = context;
-}
-
-QString ApplyDescriptionFilter(const QString &description)
-{
-    if (!g_descriptionFilter)
-        return description;
-    return g_descriptionFilter(description, g_descriptionFilterContext);
 }
 
 // --- CRssFeed: files ---

@@ -29,7 +29,6 @@ public:
     virtual QString GetPubDate() const;
 
     virtual bool SetAuthor(const QString &text);
-    // Passes the text through the description filter first.
     virtual bool SetDescription(const QString &text);
     virtual bool SetLink(const QString &text);
     virtual bool SetTitle(const QString &text);
@@ -41,11 +40,6 @@ private:
     CRssFeed *m_feed;
     int m_index;
 };
-
-// Process-wide filter applied to every description stored through PostRef.
-using DescriptionFilterFn = QString (*)(const QString &description, quintptr context);
-void SetDescriptionFilter(DescriptionFilterFn filter, quintptr context);
-QString ApplyDescriptionFilter(const QString &description);
 
 // The feed document: the bytes of the feed file, and where in them stand
 // the channel's children, each item and each of its children. Posts are the

@@ -302,25 +302,25 @@ QString CRSSEditDoc::GetPostField(int post, PostField field) const
 
 bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value)
 {
-    if (post < 0 || post >= m_feed.GetPostCount() || value == GetPostField(post, field))
+    const QString stored = field == PostDescription && m_descriptionFilter ? m_descriptionFilter(value) : value;
+    if (post < 0 || post >= m_feed.GetPostCount() || stored == GetPostField(post, field))
         return false;
-    PostRef ref(&m_feed, post);
-    bool stored = false;
+    bool changed = false;
     switch (field) {
     case PostTitle:
-        stored = ref.SetTitle(value);
+        changed = m_feed.SetPostTitle(post, stored);
         break;
     case PostLink:
-        stored = ref.SetLink(value);
+        changed = m_feed.SetPostLink(post, stored);
         break;
     case PostAuthor:
-        stored = ref.SetAuthor(value);
+        changed = m_feed.SetPostAuthor(post, stored);
         break;
     case PostDescription:
-        stored = ref.SetDescription(value);
+        changed = m_feed.SetPostDescription(post, stored);
         break;
     }
-    if (!stored)
+    if (!changed)
         return false;
     SetModifiedFlag(true);
     if (field == PostTitle)
@@ -396,13 +396,13 @@ bool CRSSEditDoc::SetPostDateNow(int index)
     return true;
 }
 
-// The copy gets a footer with the present version; storing it also dates the
-// copy. A copy without a footer keeps its description and its date.
+// A copy that has a footer gets it with the present version; one without
+// keeps its description.
 void CRSSEditDoc::renewFooterOfCopy()
 {
     QString description = m_feed.GetPostDescription(0);
-    if (CutPostFooter(description))
-        m_feed.SetPostDescription(0, AddPostFooter(description, 0));
+    if (m_descriptionFilter && CutPostFooter(description))
+        m_feed.SetPostDescription(0, m_descriptionFilter(description));
 }
 
 // --- Post commands ---

@@ -1,5 +1,6 @@
 #include "shell/DocManager.h"
 
+#include "document/PostFooter.h"
 #include "document/RSSEditDoc.h"
 #include "shell/ChildFrame.h"
 #include "shell/FeedWindowStyle.h"
@@ -174,6 +175,7 @@ CChildFrame *CDocManager::createFrame()
 {
     auto *document = new CRSSEditDoc;
     document->setPrompter(m_services);
+    document->setDescriptionFilter(AddPostFooter);
     auto *frame = new CChildFrame(document);
     frame->setStyle(m_frameStyle);
     frame->installEventFilter(this);

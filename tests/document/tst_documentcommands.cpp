@@ -105,8 +105,9 @@ private slots:
 
     void duplicate_renewsFooterOfCopyOnly()
     {
+        f->doc.setDescriptionFilter(AddPostFooter);
         // A footer written by an older version of the program.
-        QString original = AddPostFooter(QStringLiteral("Hello"), 0);
+        QString original = AddPostFooter(QStringLiteral("Hello"));
         const QString version = " v" + CRssFeed::ProductVersionText() + QChar(0x2026);
         QVERIFY(original.contains(version));
         original.replace(version, " v0.0.0.1" + QString(QChar(0x2026)));

@@ -31,13 +31,12 @@ private slots:
     void init() { f = std::make_unique<DocumentFixture>(); m_openedUrls.clear(); }
     void cleanup()
     {
-        SetDescriptionFilter(nullptr, 0);
         f.reset();
     }
 
     void newDocument_buildsFeedWithPromptsAndNoFooter()
     {
-        SetDescriptionFilter(&AddPostFooter, 0);
+        f->doc.setDescriptionFilter(AddPostFooter);
         QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
 
         QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString()}));

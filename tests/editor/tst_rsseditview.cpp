@@ -74,7 +74,6 @@ void TestRSSEditView::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
-    SetDescriptionFilter(AddPostFooter, 0);
 }
 
 void TestRSSEditView::init()
@@ -82,6 +81,7 @@ void TestRSSEditView::init()
     const QString path = m_dir.filePath("feed.xml");
     QVERIFY(writeFeed(path, kPosts));
     m_doc = new CRSSEditDoc;
+    m_doc->setDescriptionFilter(AddPostFooter);
     m_doc->setFrame(&m_recorder);
     m_view = new CRSSEditView(m_doc);
     m_view->resize(900, 640);
