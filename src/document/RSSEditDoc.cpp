@@ -89,6 +89,7 @@ void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
         m_filterBoxOpen = !m_filterBoxOpen;
 
     m_history.OnRSSNotify(sender, hint, data);
+    emit notified(hint);
 }
 
 // --- Path, title, modified flag ---
@@ -485,10 +486,11 @@ void CRSSEditDoc::setSortOrderFromCommand(int order)
     Notify(nullptr, HINT_SORT_CHANGED, 0);
 }
 
-// Asking for the backup folder may create it.
+// Decided without the disk, as it is asked at every change of state: the
+// command itself creates the folder or says why it cannot.
 bool CRSSEditDoc::canOpenBackupFolder() const
 {
-    return !m_path.isEmpty() && DirectoryExists(GetBackupFolder(m_path));
+    return !m_path.isEmpty();
 }
 
 void CRSSEditDoc::openBackupFolder()

@@ -110,6 +110,10 @@ public:
 signals:
     void modifiedChanged(bool modified);
     void pathChanged(const QString &path);
+    // A notification went out: the posts, the current post, the sort order,
+    // the filter box or the history may differ, and so may the commands'
+    // states.
+    void notified(int hint);
 
 private:
     void addPost();
