@@ -29,7 +29,14 @@ PID=$!
 sleep 5
 for try in 1 2 3 4; do
     kill -0 "$PID" 2>/dev/null || { echo "the program ended:"; cat "$WORK/program.log"; exit 1; }
-    timeout 5 strace -f -e trace=%file -p "$PID" -o "$WORK/calls.log" 2>/dev/null || true
+    rc=0
+    timeout 5 strace -f -e trace=%file -p "$PID" -o "$WORK/calls.log" 2>"$WORK/strace.err" || rc=$?
+    # strace that watched the whole time is stopped by timeout (124); any
+    # other end means it could not watch, and silence would prove nothing.
+    if [ "$rc" -ne 124 ]; then
+        echo "strace could not watch the program:"; cat "$WORK/strace.err"
+        exit 77
+    fi
     # Only the calls: not the lines strace writes about signals and exits.
     if ! grep -Eq '^[0-9]+ +[<a-z]' "$WORK/calls.log"; then
         echo "no file-system calls in 5 s (try $try)"
