@@ -964,16 +964,40 @@ FeedNode CRssFeed::splitLead(FeedNode &node) const
 // before it (blank lines, a comment) stays, as a node with no element.
 bool CRssFeed::RemovePost(int index)
 {
+    return TakePost(index) != nullptr;
+}
+
+std::unique_ptr<CRemovedPost> CRssFeed::TakePost(int index)
+{
     FeedNode *item = post(index);
     if (!item)
-        return false;
-    if (FeedNode rest = splitLead(*item); rest.leadBegin < rest.end) {
+        return nullptr;
+    auto removed = std::make_unique<CRemovedPost>();
+    removed->childIndex = m_posts[size_t(qMax(index, 0))];
+    removed->leadBegin = item->leadBegin;
+    FeedNode rest = splitLead(*item);
+    removed->item = std::move(*item);
+    removed->leftLeadText = rest.leadBegin < rest.end;
+    if (removed->leftLeadText)
         *item = std::move(rest);
-    } else {
-        m_channel.children.erase(m_channel.children.begin() + qsizetype(m_posts[size_t(qMax(index, 0))]));
-    }
+    else
+        m_channel.children.erase(m_channel.children.begin() + qsizetype(removed->childIndex));
     renewPostIndex();
-    return true;
+    return removed;
+}
+
+int CRssFeed::PutBackPost(CRemovedPost removed)
+{
+    auto &children = m_channel.children;
+    if (removed.childIndex > children.size() || (removed.leftLeadText && removed.childIndex == children.size()))
+        return -1;
+    removed.item.leadBegin = removed.leadBegin;
+    if (removed.leftLeadText)
+        children[removed.childIndex] = std::move(removed.item);
+    else
+        children.insert(children.begin() + qsizetype(removed.childIndex), std::move(removed.item));
+    renewPostIndex();
+    return int(std::find(m_posts.begin(), m_posts.end(), removed.childIndex) - m_posts.begin());
 }
 
 // --- CRssFeed: text helpers ---

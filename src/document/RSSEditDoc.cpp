@@ -367,14 +367,24 @@ void CRSSEditDoc::insertedAt(int index)
     Notify(nullptr, HINT_POSTS_INSERTED, index);
 }
 
-bool CRSSEditDoc::RemovePost(int index)
+std::unique_ptr<CRemovedPost> CRSSEditDoc::RemovePost(int index)
 {
-    if (!m_feed.RemovePost(index))
-        return false;
+    std::unique_ptr<CRemovedPost> removed = m_feed.TakePost(index);
+    if (!removed)
+        return nullptr;
     SetModifiedFlag(true);
     if (m_currentPost > index)
         --m_currentPost;
     Notify(nullptr, HINT_POST_DELETED, index);
+    return removed;
+}
+
+bool CRSSEditDoc::PutBackPost(std::unique_ptr<CRemovedPost> post)
+{
+    const int index = post ? m_feed.PutBackPost(std::move(*post)) : -1;
+    if (index < 0)
+        return false;
+    insertedAt(index);
     return true;
 }
 

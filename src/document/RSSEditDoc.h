@@ -63,8 +63,10 @@ public:
     // current post. HINT_POSTS_INSERTED carries the index it went to.
     bool InsertNewPost();
     bool InsertCopyOfPost(int source);
-    // Removes post `index`; HINT_POST_DELETED carries the index.
-    bool RemovePost(int index);
+    // Removes post `index` and hands it over; HINT_POST_DELETED carries the
+    // index. PutBackPost is its exact inverse (HINT_POSTS_INSERTED).
+    std::unique_ptr<CRemovedPost> RemovePost(int index);
+    bool PutBackPost(std::unique_ptr<CRemovedPost> post);
     // Moves post `index` to the top and makes it current.
     bool MovePostToTop(int index);
     // Dates post `index` with the present time; HINT_POST_DATE_CHANGED.
