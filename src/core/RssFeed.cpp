@@ -734,19 +734,28 @@ void CRssFeed::openEmptyElement(FeedNode &node)
 FeedNode *CRssFeed::insertField(FeedNode *item, const char *name)
 {
     openEmptyElement(*item);
-    const size_t count = std::size(kPostFields);
-    size_t at = 0;
-    while (at < count && qstrcmp(kPostFields[at], name) != 0)
-        ++at;
     auto position = item->children.end();
     const FeedNode *sibling = nullptr;
-    for (size_t i = at; i-- > 0 && !sibling;) {
-        if ((sibling = field(item, kPostFields[i])))
-            position = item->children.begin() + (sibling - item->children.data()) + 1;
-    }
-    for (size_t i = at + 1; i < count && !sibling; ++i) {
-        if ((sibling = field(item, kPostFields[i])))
-            position = item->children.begin() + (sibling - item->children.data());
+    if (item == &m_channel) {
+        // A channel element goes with the others of the header, before the
+        // first post, lined up like the element before it.
+        if (!m_posts.empty())
+            position = item->children.begin() + qsizetype(m_posts.front());
+        if (position != item->children.begin())
+            sibling = &*(position - 1);
+    } else {
+        const size_t count = std::size(kPostFields);
+        size_t at = 0;
+        while (at < count && qstrcmp(kPostFields[at], name) != 0)
+            ++at;
+        for (size_t i = at; i-- > 0 && !sibling;) {
+            if ((sibling = field(item, kPostFields[i])))
+                position = item->children.begin() + (sibling - item->children.data()) + 1;
+        }
+        for (size_t i = at + 1; i < count && !sibling; ++i) {
+            if ((sibling = field(item, kPostFields[i])))
+                position = item->children.begin() + (sibling - item->children.data());
+        }
     }
     if (!sibling && !item->children.empty())
         sibling = &item->children.back();
@@ -782,6 +791,24 @@ bool CRssFeed::setField(FeedNode *item, const char *name, const QString &text)
         return false;
     if (FeedValue::text(old) != value)
         replaceContent(*node, value);
+    return true;
+}
+
+QString CRssFeed::GetChannelField(const char *name) const
+{
+    const FeedNode *node = m_hasChannel ? field(&m_channel, name) : nullptr;
+    return node ? FeedValue::text(content(*node)) : QString();
+}
+
+bool CRssFeed::SetChannelField(const char *name, const QString &text)
+{
+    if (!m_hasChannel)
+        return false;
+    const bool added = !field(&m_channel, name);
+    if (!setField(&m_channel, name, text))
+        return false;
+    if (added)
+        renewPostIndex();
     return true;
 }
 

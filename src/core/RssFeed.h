@@ -121,6 +121,12 @@ public:
     bool SetPostDescription(int index, const QString &text);
     bool SetPostPubDateNow(int index);
 
+    // --- Channel ---
+    // A text element of the channel (title, link, description, language,
+    // ...); a missing one is made before the first post when given text.
+    QString GetChannelField(const char *name) const;
+    bool SetChannelField(const char *name, const QString &text);
+
     bool AddNewPost();
     // The copy becomes post 0, with a guid of its own and the current date.
     bool CopyPostToTop(int index);

@@ -388,6 +388,15 @@ bool CRSSEditDoc::PutBackPost(std::unique_ptr<CRemovedPost> post)
     return true;
 }
 
+bool CRSSEditDoc::SetChannelField(const char *name, const QString &value)
+{
+    if (value == m_feed.GetChannelField(name) || !m_feed.SetChannelField(name, value))
+        return false;
+    SetModifiedFlag(true);
+    Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    return true;
+}
+
 bool CRSSEditDoc::MovePostToTop(int index)
 {
     if (!m_feed.MovePostToTop(index))

@@ -67,6 +67,9 @@ public:
     // index. PutBackPost is its exact inverse (HINT_POSTS_INSERTED).
     std::unique_ptr<CRemovedPost> RemovePost(int index);
     bool PutBackPost(std::unique_ptr<CRemovedPost> post);
+    // Stores a text element of the channel (see CRssFeed::SetChannelField);
+    // the others hear HINT_FEED_HEADER_CHANGED. True when it changed.
+    bool SetChannelField(const char *name, const QString &value);
     // Moves post `index` to the top and makes it current.
     bool MovePostToTop(int index);
     // Dates post `index` with the present time; HINT_POST_DATE_CHANGED.

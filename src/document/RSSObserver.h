@@ -19,6 +19,7 @@ enum RssHint : int {
     HINT_SORT_CHANGED = 14,
     HINT_FOCUS_FILTER = 15,
     HINT_POST_DATE_CHANGED = 16,
+    HINT_FEED_HEADER_CHANGED = 17,
 };
 
 // Anything that hears a document's notifications: views, the child frame,

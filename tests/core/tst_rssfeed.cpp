@@ -308,6 +308,26 @@ private slots:
         QVERIFY(feed.PrintToString().contains("<title>It&#8217;s &#x263A; &amp; more</title>\n  <link>l</link>"));
     }
 
+    // A header element changes in place; a missing one joins the header
+    // before the first post, lined up with the element before it.
+    void channelField_setInPlaceOrAddedBeforePosts()
+    {
+        const QByteArray file = "<rss version=\"2.0\">\n<channel>\n  <title>Feed</title>\n"
+                                "  <item><title>A</title></item>\n</channel>\n</rss>\n";
+        CRssFeed feed;
+        QVERIFY(load(feed, file));
+        QVERIFY(feed.SetChannelField("title", QStringLiteral("News & more")));
+        QVERIFY(feed.SetChannelField("language", QStringLiteral("en")));
+        QVERIFY(!feed.SetChannelField("docs", QString()));
+        QCOMPARE(feed.GetChannelField("title"), QStringLiteral("News & more"));
+        QCOMPARE(feed.PrintToString(), QByteArray("<rss version=\"2.0\">\n<channel>\n  <title>News &amp; more</title>\n"
+                                                  "  <language>en</language>\n"
+                                                  "  <item><title>A</title></item>\n</channel>\n</rss>\n"));
+        QCOMPARE(feed.GetPostTitle(0), QStringLiteral("A"));
+        QVERIFY(feed.SetPostTitle(0, QStringLiteral("B")));
+        QCOMPARE(feed.GetChannelField("language"), QStringLiteral("en"));
+    }
+
     void addNewPost_becomesPostZeroWithDefaultFields()
     {
         CRssFeed feed;
