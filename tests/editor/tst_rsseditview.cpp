@@ -81,7 +81,7 @@ void TestRSSEditView::init()
     const QString path = m_dir.filePath("feed.xml");
     QVERIFY(writeFeed(path, kPosts));
     m_doc = new CRSSEditDoc;
-    m_doc->setDescriptionFilter(AddPostFooter);
+    m_doc->setDescriptionFilter([](const QString &text) { return AddPostFooter(text, QStringLiteral("Mine")); });
     m_doc->setFrame(&m_recorder);
     m_view = new CRSSEditView(m_doc);
     m_view->resize(900, 640);
