@@ -23,7 +23,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QSettings>
 #include <QStatusBar>
@@ -66,6 +68,10 @@ private:
     CChildFrame *openFeed(const QString &name, const QStringList &titles);
     QString path(const QString &name) const { return m_window->dir.filePath(name); }
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // The main window with one of its menus open, in one picture.
+    QPixmap withMenuOpen(const QString &title);
+    // Into the folder TIDREL_SCREENSHOT_DIR names, when it names one.
+    static void saveScreenshot(const QString &name, const QPixmap &picture);
 
     std::unique_ptr<MainWindowFixture> m_window;
     CMainFrame *m_main = nullptr;
@@ -83,6 +89,27 @@ void TestMainFrame::init()
 void TestMainFrame::cleanup()
 {
     m_window.reset();
+}
+
+QPixmap TestMainFrame::withMenuOpen(const QString &title)
+{
+    QMenu *menu = m_main->menu(title);
+    const QRect item = m_main->menuBar()->actionGeometry(menu->menuAction());
+    const QPoint at = m_main->menuBar()->mapTo(m_main, item.bottomLeft());
+    menu->popup(m_main->mapToGlobal(at));
+    QTest::qWait(300);
+    QPixmap picture = m_main->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(at, menu->grab());
+    menu->hide();
+    return picture;
+}
+
+void TestMainFrame::saveScreenshot(const QString &name, const QPixmap &picture)
+{
+    const QString folder = qEnvironmentVariable("TIDREL_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(picture.save(QDir(folder).filePath(name)));
 }
 
 CChildFrame *TestMainFrame::newFeed()
@@ -136,13 +163,15 @@ void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
         return saved.LoadFromFile(path(QStringLiteral("footer.xml"))) ? saved.GetPostDescription(post) : QString();
     };
     // Sets the dialog as `fill` says and presses OK.
-    const auto choose = [this](const std::function<void(CPreferencesDialog *)> &fill) {
+    const auto choose = [this](const std::function<void(CPreferencesDialog *)> &fill, const QString &screenshot = {}) {
         bool shown = false;
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<CPreferencesDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             shown = true;
             fill(dialog);
+            if (!screenshot.isEmpty())
+                saveScreenshot(screenshot, dialog->grab());
             dialog->accept();
         });
         QVERIFY(m_main->executeCommand(ID_PREFERENCES));
@@ -157,7 +186,7 @@ void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
         QVERIFY(!dialog->footerTextEdit()->isEnabled());
         QCOMPARE(dialog->footerTextEdit()->text(), DefaultPostFooterText());
         dialog->footerCheckBox()->setChecked(true);
-    });
+    }, QStringLiteral("preferences.png"));
     QVERIFY2(readFile(GetSettingsPath()).contains("PostFooter=1\n"), readFile(GetSettingsPath()).constData());
     storeAndSave(1, QStringLiteral("<P>On</P>"));
     const QString withDefault = savedPost(1);
@@ -531,7 +560,8 @@ void TestMainFrame::formatMenu_checkMarksAndLinkAddressFollowCaret()
     CChildFrame *frame = m_window->openFeed(
         QStringLiteral("format.xml"),
         postsDescribed({QStringLiteral("<p>plain <b>bold <i>both</i></b> <a href=\"http://example.org/x\">link</a> "
-                                       "<s>gone</s> <u>under</u></p>")}));
+                                       "<s>gone <b>heavy <a href=\"http://example.org/y\">struck</a></b></s> "
+                                       "<u>under</u></p>")}));
     QVERIFY(MainWindowFixture::waitForPage(frame));
     CHtmlEngineView *engine = frame->view()->engine();
     QTRY_VERIFY(engine->value(QStringLiteral("richtext_edit")).toString().contains(QStringLiteral("under")));
@@ -569,6 +599,11 @@ void TestMainFrame::formatMenu_checkMarksAndLinkAddressFollowCaret()
     QVERIFY(caretIn(QStringLiteral("under")));
     QTRY_VERIFY(checked(ID_FORMAT_UNDERLINE) && !checked(ID_FORMAT_STRIKEOUT));
     QTRY_VERIFY(!strikeButtonChecked());
+    QVERIFY(caretIn(QStringLiteral("struck")));
+    QTRY_COMPARE(status->currentMessage(), QStringLiteral("http://example.org/y"));
+    QTRY_VERIFY(checked(ID_FORMAT_BOLD) && checked(ID_FORMAT_STRIKEOUT) && !checked(ID_FORMAT_ITALIC));
+    QTRY_VERIFY(strikeButtonChecked());
+    saveScreenshot(QStringLiteral("format-menu.png"), withMenuOpen(QStringLiteral("Format")));
 
     // Insert Test names the innermost element at the caret.
     QString shown;
@@ -579,7 +614,7 @@ void TestMainFrame::formatMenu_checkMarksAndLinkAddressFollowCaret()
         }
     });
     QVERIFY(m_main->executeCommand(ID_INSERT_TEST));
-    QCOMPARE(shown, QStringLiteral("Current Object Tag: u"));
+    QCOMPARE(shown, QStringLiteral("Current Object Tag: a"));
 
     // In the title the formats are greyed.
     QVERIFY(focusAtEnd(engine, QStringLiteral("div_title")));
