@@ -158,6 +158,7 @@ bool removeNbsp(QString &text)
 
 // An edit command acts on the element with the focus (the title, a
 // drop-down or the rich text); whether it is offered follows the rich text.
+// Formats and clean-ups act on the rich text.
 bool CRSSEditView::OnCommand(int id)
 {
     if (const EditCommand *command = findEditCommand(id)) {
