@@ -1069,7 +1069,7 @@ QString CRssFeed::GeneratorText()
     const QString version = ProductVersionText();
     if (!version.isEmpty())
         text += QLatin1Char(' ') + version;
-    return text + QStringLiteral(", ") + QString::fromUtf8(ProductInfo::kHomeUrl);
+    return text;
 }
 
 QString CRssFeed::ProductVersionText()

@@ -142,7 +142,8 @@ public:
     static QString NewGuidText();
     static QString StripTags(const QString &text);
     static QString DecodeBasicEntities(const QString &text);
-    // "Tidrel <version>, <home page>"
+    // "Tidrel <version>": no web address, which a user's feed would carry
+    // wherever it is published.
     static QString GeneratorText();
     // The version as users see it, e.g. 1.2.1.
     static QString ProductVersionText();

@@ -2,78 +2,100 @@
 
 #include "core/ProductInfo.h"
 #include "core/RssFeed.h"
-#include "markup/MarkupScanner.h"
-#include "markup/Utf8ByteSource.h"
 
-#include <QStringList>
+#include <QRegularExpression>
+#include <QUrl>
 
 namespace {
 
-QString homeUrl()
+const QString kMarker = QStringLiteral("<!-- advertisement -->");
+
+// Where the footer whose marker is at `marker` begins: at its paragraph and
+// the break before it. -1 when the marker is not at a paragraph's start.
+qsizetype footerStart(const QString &description, qsizetype marker)
 {
-    return QString::fromUtf8(ProductInfo::kHomeUrl);
+    static const QRegularExpression opening(QStringLiteral("(<br\\s*/?>\\s*)?<p\\s*>\\s*$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = opening.match(description.left(marker));
+    return match.hasMatch() ? match.capturedStart() : -1;
 }
 
-// The paragraph, the link and the icon: the part of the footer by which
-// it is found and cut off.
-QString footerOpeningBlock()
+// Whether only blank lines follow the paragraph of the footer whose marker
+// is at `marker`: a footer the user typed after no longer ends the post.
+bool endsAfterFooter(const QString &description, qsizetype marker)
 {
-    return QStringLiteral("<BR><P><!-- advertisement -->\r\n")
-        + QStringLiteral("<A HREF=") + homeUrl()
-        + QStringLiteral(" TARGET=_blank TITLE=\"Post created by Tidrel - free visual RSS editor\">")
-        + QStringLiteral("<IMG SRC=\"") + QString::fromUtf8(ProductInfo::kIconUrl)
-        + QStringLiteral("\" BORDER=0 ALT=\"Tidrel Home\" HSPACE=10 WIDTH=22>");
+    const qsizetype close = description.indexOf(QStringLiteral("</p>"), marker, Qt::CaseInsensitive);
+    if (close < 0)
+        return true; // the paragraph runs to the end
+    static const QRegularExpression blankLines(
+        QStringLiteral("^(\\s|&nbsp;|<br\\s*/?>|<p\\s*>(\\s|&nbsp;|<br\\s*/?>)*</p>)*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return blankLines.match(description.mid(close + 4)).hasMatch();
 }
 
-bool linksToHomePage(const QString &markup)
+// The start of the footer that ends the description, or -1.
+qsizetype endingFooterStart(const QString &description)
 {
-    Utf8ByteSource source(markup.toUtf8());
-    MarkupScanner scanner(source);
-    const QString home = homeUrl();
-    for (;;) {
-        const MarkupScanner::Token token = scanner.nextToken();
-        if (token == MarkupScanner::TokenError || token == MarkupScanner::TokenEnd)
-            return false;
-        if (token == MarkupScanner::TokenAttribute && qstricmp(scanner.tagName(), "A") == 0
-            && qstricmp(scanner.attributeName(), "href") == 0 && scanner.valueText() == home) {
-            return true;
-        }
-    }
+    const qsizetype marker = description.lastIndexOf(kMarker);
+    if (marker < 0 || !endsAfterFooter(description, marker))
+        return -1;
+    return footerStart(description, marker);
 }
 
 } // namespace
 
-QString AddPostFooter(const QString &description)
+QString DefaultPostFooterText()
+{
+    return QStringLiteral("This post created by Tidrel v") + CRssFeed::ProductVersionText() + QChar(0x2026);
+}
+
+QString PostFooterHomeUrl()
+{
+    const QString home = QString::fromUtf8(ProductInfo::kHomeUrl);
+    return IsPlaceholderAddress(home) ? QString() : home;
+}
+
+bool IsPlaceholderAddress(const QString &url)
+{
+    const QString host = QUrl(url).host().toLower();
+    return host.isEmpty() || host == QLatin1String("example") || host.endsWith(QLatin1String(".example"));
+}
+
+QString AddPostFooter(const QString &description, const QString &text, const QString &homeUrl)
 {
     if (description.isEmpty() || HasPostFooter(description))
         return description;
-    return description + QStringLiteral("<BR>") + MakePostFooter();
+    return description + QStringLiteral("<BR>") + MakePostFooter(text, homeUrl);
 }
 
 bool HasPostFooter(const QString &description)
 {
-    QStringList paragraphs;
-    if (!ElementExtractor("P").ExtractElements(description, paragraphs) || paragraphs.isEmpty())
-        return false;
-    return linksToHomePage(paragraphs.last());
+    return endingFooterStart(description) >= 0;
 }
 
 bool CutPostFooter(QString &description)
 {
-    if (!HasPostFooter(description))
-        return false;
-    const qsizetype start = description.indexOf(footerOpeningBlock());
+    const qsizetype start = endingFooterStart(description);
     if (start < 0)
         return false;
     description.truncate(start);
     return true;
 }
 
-QString MakePostFooter()
+QString MakePostFooter(const QString &text, const QString &homeUrl)
 {
-    return footerOpeningBlock()
-        + QStringLiteral("<FONT COLOR=maroon SIZE=-1 FACE=\"Trebuchet MS;\">")
-        + QStringLiteral("&nbsp;<CODE>This post created by Tidrel</CODE>")
-        + QStringLiteral(" v") + CRssFeed::ProductVersionText() + QChar(0x2026)
-        + QStringLiteral("</FONT></A></P>");
+    const bool linked = !homeUrl.isEmpty();
+    QString footer = QStringLiteral("<BR><P>") + kMarker + QStringLiteral("\r\n");
+    if (linked) {
+        footer += QStringLiteral("<A HREF=") + homeUrl
+            + QStringLiteral(" TARGET=_blank TITLE=\"Post created by Tidrel - free visual RSS editor\">");
+        const QString icon = QString::fromUtf8(ProductInfo::kIconUrl);
+        if (!IsPlaceholderAddress(icon))
+            footer += QStringLiteral("<IMG SRC=\"") + icon + QStringLiteral("\" BORDER=0 ALT=\"Tidrel Home\" HSPACE=10 WIDTH=22>");
+    }
+    footer += QStringLiteral("<FONT COLOR=maroon SIZE=-1 FACE=\"Trebuchet MS;\">&nbsp;<CODE>") + text.toHtmlEscaped()
+        + QStringLiteral("</CODE></FONT>");
+    if (linked)
+        footer += QStringLiteral("</A>");
+    return footer + QStringLiteral("</P>");
 }

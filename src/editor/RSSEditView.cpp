@@ -2,15 +2,17 @@
 
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
-#include "markup/DescriptionMarkup.h"
 #include "engine/HtmlEngineView.h"
+#include "markup/DescriptionMarkup.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStatusTipEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -122,31 +124,189 @@ const EditCommand *findEditCommand(int id)
     return nullptr;
 }
 
+struct CharacterFormat
+{
+    int id;
+    const char *tag;
+    int flag;
+};
+
+// The Format menu's character formats: the tag the rich text toggles and
+// the style flag that checks the command.
+const CharacterFormat kCharacterFormats[] = {
+    {ID_FORMAT_BOLD, "strong", CRSSEditView::StyleBold},
+    {ID_FORMAT_ITALIC, "em", CRSSEditView::StyleItalic},
+    {ID_FORMAT_UNDERLINE, "u", CRSSEditView::StyleUnderline},
+    {ID_FORMAT_STRIKEOUT, "s", CRSSEditView::StyleStrikeout},
+};
+
+const CharacterFormat *findCharacterFormat(int id)
+{
+    for (const CharacterFormat &format : kCharacterFormats) {
+        if (format.id == id)
+            return &format;
+    }
+    return nullptr;
+}
+
+bool removeNbsp(QString &text)
+{
+    return ReplaceAllWithSpace(text, {QStringLiteral("&nbsp;")});
+}
+
 } // namespace
 
 // An edit command acts on the element with the focus (the title, a
 // drop-down or the rich text); whether it is offered follows the rich text.
+// Formats and clean-ups act on the rich text.
 bool CRSSEditView::OnCommand(int id)
 {
-    const EditCommand *command = findEditCommand(id);
-    if (!command)
+    if (const EditCommand *command = findEditCommand(id)) {
+        const QString focused = m_engine->focusElement();
+        m_engine->callMethod(focused.isEmpty() ? kRichText : focused, QLatin1String(command->method));
+        return true;
+    }
+
+    if (const CharacterFormat *format = findCharacterFormat(id)) {
+        toggleCharacterFormat(QLatin1String(format->tag));
+        return true;
+    }
+    switch (id) {
+    case ID_FORMAT_UL_LIST:
+        m_engine->callMethod(kRichText, QStringLiteral("setBlock"), {QStringLiteral("ul/li")});
+        return true;
+    case ID_REMOVE_SPANS_AND_STYLES:
+        cleanUpDescription(RemoveSpansAndStyles);
+        return true;
+    case ID_REMOVE_NBSP:
+        cleanUpDescription(removeNbsp);
+        return true;
+    case ID_INSERT_TEST:
+        showCurrentObjectTag();
+        return true;
+    default:
         return false;
-    const QString focused = m_engine->focusElement();
-    m_engine->callMethod(focused.isEmpty() ? kRichText : focused, QLatin1String(command->method));
-    return true;
+    }
 }
 
 bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
 {
-    const EditCommand *command = findEditCommand(id);
-    if (!command)
+    if (const EditCommand *command = findEditCommand(id)) {
+        const QVariant answer = m_engine->callMethod(kRichText, QLatin1String(command->query));
+        state->enabled = answer.canConvert<int>() && answer.toInt() != 0;
+        // The page may always paste; there must be something to paste.
+        if (id == ID_EDIT_PASTE)
+            state->enabled = state->enabled && m_clipboardFilled;
+        return true;
+    }
+
+    // Formats apply to the rich text only, where the caret is.
+    if (const CharacterFormat *format = findCharacterFormat(id)) {
+        state->enabled = (m_engine->elementState(kRichText) & CHtmlEngineView::StateFocus) != 0;
+        state->checkable = true;
+        state->checked = (m_styleFlags & format->flag) != 0;
+        return true;
+    }
+    switch (id) {
+    case ID_FORMAT_UL_LIST:
+    case ID_REMOVE_SPANS_AND_STYLES:
+    case ID_REMOVE_NBSP:
+    case ID_INSERT_TEST:
+        return true;
+    default:
         return false;
-    const QVariant answer = m_engine->callMethod(kRichText, QLatin1String(command->query));
-    state->enabled = answer.canConvert<int>() && answer.toInt() != 0;
-    // The page may always paste; there must be something to paste.
-    if (id == ID_EDIT_PASTE)
-        state->enabled = state->enabled && m_clipboardFilled;
-    return true;
+    }
+}
+
+// --- Formatting and clean-up ---
+
+void CRSSEditView::toggleCharacterFormat(const QString &tag)
+{
+    m_engine->callMethod(kRichText, QStringLiteral("toggleSpan"), {tag});
+    m_editorDirty = true;
+    m_doc->NoteEditorEdited();
+}
+
+// The clean-ups work on the stored text, which may hold markup the editor
+// would rewrite; so what the editor shows is stored first, edited or not.
+void CRSSEditView::cleanUpDescription(const std::function<bool(QString &)> &clean)
+{
+    const int index = m_doc->currentPost();
+    if (index < 0 || index >= m_doc->feed()->GetPostCount() || !m_engine->isReady())
+        return;
+    m_editorDirty = true;
+    CommitEditorToPost(index);
+    QString description = m_doc->feed()->GetPostDescription(index);
+    if (!clean(description))
+        return;
+    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description);
+    setRichTextValue(m_doc->feed()->GetPostDescription(index));
+    PreviewDescription();
+}
+
+void CRSSEditView::showCurrentObjectTag()
+{
+    const QStringList objects = currentObjects();
+    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(),
+                    QStringLiteral("Current Object Tag: ") + (objects.isEmpty() ? QString() : objects.last()),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+QStringList CRSSEditView::currentObjects() const
+{
+    QStringList tags;
+    const QVariantList objects = m_engine->callMethod(kRichText, QStringLiteral("getCurrentObjects")).toList();
+    for (const QVariant &tag : objects)
+        tags.append(tag.toString());
+    return tags;
+}
+
+void CRSSEditView::OnUiStateChanged()
+{
+    readStyleFlags();
+    showLinkAtCaret();
+    // The strike-out button is the one format button of the page that the
+    // page does not check itself.
+    const QString button = QStringLiteral("tb_strikeout");
+    const bool struck = (m_styleFlags & StyleStrikeout) != 0;
+    const uint checked = CHtmlEngineView::StateChecked;
+    if (struck != ((m_engine->elementState(button) & checked) != 0))
+        m_engine->setElementState(button, struck ? checked : 0u, struck ? 0u : checked);
+}
+
+void CRSSEditView::readStyleFlags()
+{
+    const QVariantMap style = m_engine->callMethod(kRichText, QStringLiteral("getCurrentStyle")).toMap();
+    int flags = 0;
+    if (style.value(QStringLiteral("font-weight")).toInt() >= 700)
+        flags |= StyleBold;
+    if (style.value(QStringLiteral("font-style")).toString().contains(QLatin1String("italic")))
+        flags |= StyleItalic;
+    const QVariant decoration = style.value(QStringLiteral("text-decoration"));
+    if (decoration.typeId() == QMetaType::QString) {
+        if (decoration.toString().contains(QLatin1String("line-through")))
+            flags |= StyleStrikeout;
+        if (decoration.toString().contains(QLatin1String("underline")))
+            flags |= StyleUnderline;
+    }
+    m_styleFlags = flags;
+}
+
+// The address of the link at the caret goes to the window's status bar; an
+// empty text there brings back its idle text.
+void CRSSEditView::showLinkAtCaret()
+{
+    const QStringList objects = currentObjects();
+    const auto isLink = [](const QString &tag) { return tag.compare(QLatin1String("a"), Qt::CaseInsensitive) == 0; };
+    const int link = int(std::find_if(objects.cbegin(), objects.cend(), isLink) - objects.cbegin());
+    QString address;
+    if (link < objects.size()) {
+        address = m_engine->callMethod(kRichText, QStringLiteral("getCurrentObjectAttributes"), {link})
+                      .toMap().value(QStringLiteral("href")).toString();
+    }
+    QStatusTipEvent tip(address);
+    QApplication::sendEvent(this, &tip);
 }
 
 void CRSSEditView::onClipboardChanged()
@@ -270,9 +430,7 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
         } else if (id.compare(QLatin1String("tb_image"), Qt::CaseInsensitive) == 0) {
             sendCommand(ID_INSERT_IMAGE);
         } else if (id.compare(QLatin1String("tb_strikeout"), Qt::CaseInsensitive) == 0) {
-            m_engine->callMethod(kRichText, QStringLiteral("toggleSpan"), { QStringLiteral("s") });
-            m_editorDirty = true;
-            m_doc->NoteEditorEdited();
+            sendCommand(ID_FORMAT_STRIKEOUT);
         }
         break;
     case CHtmlEngineView::EditValueChanged:
@@ -280,6 +438,8 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
         emit editStateChanged(); // Undo follows the edits
         break;
     case CHtmlEngineView::UiStateChanged:
+        if (id == kRichText)
+            OnUiStateChanged();
         emit editStateChanged();
         break;
     case CHtmlEngineView::SelectSelectionChanged:

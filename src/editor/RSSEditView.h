@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class CHtmlEngineView;
 
 // The document's view: the editor page with the current post's title,
@@ -45,6 +47,10 @@ public:
     // Sends the cleaned description to the other views and the preview pane.
     void PreviewDescription();
 
+    // The character formats at the caret, as of the page's last report.
+    enum StyleFlag { StyleBold = 1, StyleItalic = 2, StyleUnderline = 4, StyleStrikeout = 8 };
+    int styleFlags() const { return m_styleFlags; }
+
 signals:
     void pageReady();
     // A button of the page asked for a command this view does not handle;
@@ -65,9 +71,23 @@ private:
     void sendCommand(int id);
     void onClipboardChanged();
 
+    // --- Formatting and clean-up ---
+    void toggleCharacterFormat(const QString &tag);
+    // Stores what the editor shows, cleans the stored description with
+    // `clean` and shows the result when it changed anything.
+    void cleanUpDescription(const std::function<bool(QString &)> &clean);
+    void showCurrentObjectTag();
+    // The caret moved: the check marks, the link address in the status bar
+    // and the page's toolbar follow it.
+    void OnUiStateChanged();
+    void readStyleFlags();
+    void showLinkAtCaret();
+    QStringList currentObjects() const;
+
     QPointer<CRSSEditDoc> m_doc;
     CHtmlEngineView *m_engine = nullptr;
     bool m_editorDirty = false;
     // Read when the clipboard changes, not at every state query.
     bool m_clipboardFilled = false;
+    int m_styleFlags = 0;
 };

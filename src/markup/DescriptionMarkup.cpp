@@ -99,3 +99,43 @@ QString FragmentFromSelectionHtml(const QByteArray &selectionHtml)
         return QString();
     return ExtractBetween(text, QStringLiteral("<!--StartFragment-->"), QStringLiteral("<!--EndFragment-->"));
 }
+
+bool RemoveRange(QString &text, const QString &start, const QString &end)
+{
+    const qsizetype from = text.indexOf(start);
+    if (from < 0)
+        return false;
+    const qsizetype to = text.indexOf(end, from + start.size());
+    if (to < 0)
+        return false;
+    text.remove(from, to + end.size() - from);
+    return true;
+}
+
+bool RemoveSpansAndStyles(QString &text)
+{
+    const QString spanStart = QStringLiteral("<span");
+    const QString tagEnd = QStringLiteral(">");
+    if (text.isEmpty() || !RemoveRange(text, spanStart, tagEnd))
+        return false;
+    while (RemoveRange(text, spanStart, tagEnd)) {
+    }
+    text.remove(QStringLiteral("</span>"));
+    const QString styleStart = QStringLiteral("style=\"");
+    const QString quote = QStringLiteral("\"");
+    while (RemoveRange(text, styleStart, quote)) {
+    }
+    return true;
+}
+
+bool ReplaceAllWithSpace(QString &text, const QStringList &strings)
+{
+    bool replaced = false;
+    for (const QString &string : strings) {
+        if (string.isEmpty() || !text.contains(string))
+            continue;
+        text.replace(string, QStringLiteral(" "));
+        replaced = true;
+    }
+    return replaced;
+}

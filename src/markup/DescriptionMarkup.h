@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Conversions between the rich-text editor's saved document and the stored
 // description, and the two ways of reading the HTML of a selection. Plain
@@ -28,3 +29,16 @@ QString SelectedFragmentFromSavedHtml(const QString &savedDocument);
 // The fragment between "<!--StartFragment-->" and "<!--EndFragment-->" of the
 // UTF-8 selection HTML, or the empty string.
 QString FragmentFromSelectionHtml(const QByteArray &selectionHtml);
+
+// --- Clean-ups of a stored description (all case-sensitive, in place) ---
+
+// Deletes from the first `start` through the first `end` behind it; false,
+// leaving the text, when either is missing.
+bool RemoveRange(QString &text, const QString &start, const QString &end);
+// Removes every "<span ...>" and "</span>" and then every style="..."
+// attribute; false, leaving the text (styles included), when it holds no
+// "<span". The blank before a removed attribute stays.
+bool RemoveSpansAndStyles(QString &text);
+// Replaces every occurrence of each string by one space; true when any was
+// replaced.
+bool ReplaceAllWithSpace(QString &text, const QStringList &strings);

@@ -20,6 +20,16 @@ const std::vector<CommandInfo> &commandTable()
         {ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "edit-paste", ":/shell/icons/paste.png", "Paste"},
         {ID_EDIT_SELECT_ALL, "Select All", "Ctrl+A", "Select the entire description", "edit-select-all", ""},
 
+        // Format
+        {ID_FORMAT_BOLD, "Bold", "Ctrl+B", "Make the selected text bold", "format-text-bold", ""},
+        {ID_FORMAT_ITALIC, "Italic", "Ctrl+I", "Make the selected text italic", "format-text-italic", ""},
+        {ID_FORMAT_UNDERLINE, "Underline", "Ctrl+U", "Underline the selected text", "format-text-underline", ""},
+        {ID_FORMAT_STRIKEOUT, "Strikerough", "", "Strike through the selected text", "format-text-strikethrough", ""},
+        {ID_FORMAT_UL_LIST, "UL List", "", "Make the paragraph an item of a bulleted list", "format-list-unordered", ""},
+        {ID_REMOVE_SPANS_AND_STYLES, "Remove SPAN and styles", "", "Remove the span tags and inline styles of the description", "", ""},
+        {ID_REMOVE_NBSP, "Remove &&nbsp;", "", "Turn the non-breaking spaces of the description into plain spaces", "", ""},
+        {ID_INSERT_TEST, "Insert Test", "", "Show the tag of the element at the caret", "", ""},
+
         // Posts
         {ID_POST_ADD, "Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},
         {ID_POST_RENAME, "Rename Post\u2026", "Ctrl+G", "Rename selected post", "", ""},
@@ -40,6 +50,7 @@ const std::vector<CommandInfo> &commandTable()
         {ID_POST_COPY_FEED, "Copy RSS Feed", "", "Copy entire RSS feed code in clipboard", "", ""},
         {ID_W3C_VALIDATOR, "W3C RSS Validator\u2026", "", "Open the W3C feed validation service to check a pasted feed", "", ":/shell/icons/validate.png"},
         {ID_OPEN_BACKUP_FOLDER, "Open Backup Folder", "", "Open backup folder for RSS-feeds", "folder-open", ""},
+        {ID_PREFERENCES, "&Preferences\u2026", "", "Choose whether edited posts get a footer, and its text", "preferences-system", ""},
 
         // View
         {ID_VIEW_TOOLBAR, "&Toolbar", "", "Show or hide the toolbar", "", ""},

@@ -13,6 +13,7 @@ enum ShellCommandId : int {
     ID_WINDOW_TILE = 57651,
     ID_WINDOW_NEXT = 57680,
     ID_WINDOW_PREVIOUS = 57681,
+    ID_PREFERENCES = 32821,
 };
 
 // What a menu item or toolbar button shows for one command.

@@ -2,6 +2,7 @@
 
 #include "document/PostFooter.h"
 #include "document/RSSEditDoc.h"
+#include "links/PostFooterSetting.h"
 #include "shell/ChildFrame.h"
 #include "shell/FeedWindowStyle.h"
 #include "shell/ShellServices.h"
@@ -20,6 +21,20 @@ CDocManager::CDocManager(QMdiArea *mdiArea, CShellServices *services, QObject *p
     , m_frameStyle(new CFeedWindowStyle)
 {
     m_frameStyle->setParent(this);
+    applyPostFooterSetting();
+}
+
+void CDocManager::applyPostFooterSetting()
+{
+    const PostFooterSetting footer = PostFooterSetting::load();
+    if (footer.enabled) {
+        const QString words = footer.text.isEmpty() ? DefaultPostFooterText() : footer.text;
+        m_footerFilter = [words](const QString &description) { return AddPostFooter(description, words); };
+    } else {
+        m_footerFilter = nullptr;
+    }
+    for (CChildFrame *frame : std::as_const(m_frames))
+        frame->document()->setDescriptionFilter(m_footerFilter);
 }
 
 void CDocManager::setServices(CShellServices *services)
@@ -175,7 +190,7 @@ CChildFrame *CDocManager::createFrame()
 {
     auto *document = new CRSSEditDoc;
     document->setPrompter(m_services);
-    document->setDescriptionFilter(AddPostFooter);
+    document->setDescriptionFilter(m_footerFilter);
     auto *frame = new CChildFrame(document);
     frame->setStyle(m_frameStyle);
     frame->installEventFilter(this);

@@ -43,6 +43,10 @@ public:
     // nothing closed, when the user cancelled.
     bool closeAllDocuments();
 
+    // Gives every open document the footer the user chose in Preferences,
+    // or none; new documents get it as they are made.
+    void applyPostFooterSetting();
+
     QList<CChildFrame *> frames() const { return m_frames; }
     CChildFrame *findFrame(const QString &path) const;
     const QStringList &recentFiles() const { return m_recentFiles.files(); }
@@ -73,4 +77,5 @@ private:
     CRecentFileList m_recentFiles;
     QList<CChildFrame *> m_frames;
     bool m_closingWithoutQuestion = false;
+    CRSSEditDoc::DescriptionFilter m_footerFilter; // none while the footer is off
 };

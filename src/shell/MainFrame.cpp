@@ -4,6 +4,7 @@
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
+#include "links/SettingsStore.h"
 #include "links/WebTitleCache.h"
 #include "links/WebTitleFetcher.h"
 #include "panes/BarRssItems.h"
@@ -13,6 +14,7 @@
 #include "shell/DesktopServices.h"
 #include "shell/DocManager.h"
 #include "shell/MdiClient.h"
+#include "shell/PreferencesDialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -241,6 +243,9 @@ bool CMainFrame::OnCommand(int id)
     case ID_HELP_SUPPORT:
         openWebPage(ProductInfo::kSupportUrl);
         return true;
+    case ID_PREFERENCES:
+        showPreferences();
+        return true;
     case ID_VIEW_TOOLBAR:
         m_toolBar->setVisible(!m_toolBar->isVisible());
         return true;
@@ -265,6 +270,7 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_HELP_WEB_SITE:
     case ID_HELP_OUR_FEED:
     case ID_HELP_SUPPORT:
+    case ID_PREFERENCES:
         return true;
     case ID_FILE_CLOSE:
     case ID_FILE_SAVE:
@@ -302,6 +308,18 @@ void CMainFrame::showAbout()
 {
     CAboutDialog dialog(this);
     dialog.exec();
+}
+
+// The footer the user chooses reaches every open feed at its next store.
+void CMainFrame::showPreferences()
+{
+    CPreferencesDialog dialog(this);
+    dialog.setFooter(PostFooterSetting::load());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!dialog.footer().save())
+        m_services->showError(QStringLiteral("The preferences could not be written to\n%1").arg(GetSettingsPath()));
+    m_documents->applyPostFooterSetting();
 }
 
 void CMainFrame::openWebPage(const char *address)
@@ -378,6 +396,10 @@ void CMainFrame::createMenus()
     m_documentMenus.push_back(addMenu(QStringLiteral("&Edit"),
                                       {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
                                        ID_EDIT_SELECT_ALL}));
+    m_documentMenus.push_back(addMenu(QStringLiteral("F&ormat"),
+                                      {ID_FORMAT_BOLD, ID_FORMAT_ITALIC, ID_FORMAT_UNDERLINE, ID_FORMAT_STRIKEOUT, 0,
+                                       ID_FORMAT_UL_LIST, 0, ID_REMOVE_SPANS_AND_STYLES, ID_REMOVE_NBSP, 0,
+                                       ID_INSERT_TEST}));
     m_postsMenu = addMenu(
         QStringLiteral("&Posts"),
         {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,
@@ -385,7 +407,8 @@ void CMainFrame::createMenus()
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
          ID_FILTERING, ID_POST_RELOAD});
     m_documentMenus.push_back(m_postsMenu);
-    addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER});
+    addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
+                                       ID_PREFERENCES});
     addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
                                       ID_VIEW_PREVIEW});
     m_windowMenu = addMenu(QStringLiteral("&Window"),

@@ -62,6 +62,7 @@ private:
     void updateWindowList();
     std::vector<CCommandTarget *> commandRoute() const;
     void showAbout();
+    void showPreferences();
     void openWebPage(const char *address);
 
     std::unique_ptr<CDesktopServices> m_desktopServices;

@@ -489,7 +489,7 @@ private slots:
                 "    <copyright></copyright>\n"
                 "    <docs></docs>\n"
                 "    <pubDate>" + channelDate + "</pubDate>\n"
-                "    <generator>Tidrel " + QByteArray(ProductInfo::kVersion) + ", " + QByteArray(ProductInfo::kHomeUrl) + "</generator>\n"
+                "    <generator>Tidrel " + QByteArray(ProductInfo::kVersion) + "</generator>\n"
                 "    <item>\n"
                 "      <title>New Item</title>\n"
                 "      <description></description>\n"

@@ -105,19 +105,20 @@ private slots:
 
     void duplicate_renewsFooterOfCopyOnly()
     {
-        f->doc.setDescriptionFilter(AddPostFooter);
-        // A footer written by an older version of the program.
-        QString original = AddPostFooter(QStringLiteral("Hello"));
-        const QString version = " v" + CRssFeed::ProductVersionText() + QChar(0x2026);
-        QVERIFY(original.contains(version));
-        original.replace(version, " v0.0.0.1" + QString(QChar(0x2026)));
+        const QString words = DefaultPostFooterText();
+        f->doc.setDescriptionFilter([words](const QString &text) { return AddPostFooter(text, words); });
+        // A footer written by an older version of the program, then rewritten
+        // by the editor page in lower case with quoted attributes.
+        const QString original = "<p>Hello</p><br><br><p><!-- advertisement -->\n<a href=\"https://tidrel.org/\" "
+                                 "target=\"_blank\"><font color=\"maroon\">&nbsp;<code>Tidrel v0.0.0.1\u2026</code>"
+                                 "</font></a></p>";
         const QString oldDate = QStringLiteral("01 Mar 2020 09:00:00 GMT");
         f->open({{"P", oldDate, original}, {"Q", oldDate, "<p>Plain</p>"}});
         f->select(0);
 
         QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
         const CRssFeed *feed = f->doc.feed();
-        QCOMPARE(feed->GetPostDescription(0), "Hello<BR><BR>" + MakePostFooter());
+        QCOMPARE(feed->GetPostDescription(0), "<p>Hello</p><br><BR>" + MakePostFooter(words));
         QVERIFY(feed->GetPostPubDate(0) != oldDate);
         QCOMPARE(feed->GetPostDescription(1), original);
         QCOMPARE(feed->GetPostPubDate(1), oldDate);
@@ -129,6 +130,16 @@ private slots:
         feed = f->doc.feed();
         QCOMPARE(feed->GetPostDescription(0), QStringLiteral("<p>Plain</p>"));
         QVERIFY(feed->GetPostPubDate(0) != oldDate);
+    }
+
+    // Without the footer turned on, a copy keeps the footer it has.
+    void duplicate_withoutFooterFilterKeepsDescription()
+    {
+        const QString original = "Hello<BR>" + MakePostFooter("Old words");
+        f->open({{"P", "01 Mar 2020 09:00:00 GMT", original}});
+        f->select(0);
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
+        QCOMPARE(f->doc.feed()->GetPostDescription(0), original);
     }
 
     void delete_asksWithTitle_cancelKeepsPost()

@@ -36,7 +36,7 @@ private slots:
 
     void newDocument_buildsFeedWithPromptsAndNoFooter()
     {
-        f->doc.setDescriptionFilter(AddPostFooter);
+        f->doc.setDescriptionFilter([](const QString &text) { return AddPostFooter(text, "Mine"); });
         QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
 
         QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString()}));

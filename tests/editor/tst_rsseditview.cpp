@@ -58,10 +58,21 @@ private slots:
 
     void toolbarButtons_askForCommandsAndStrikeOut();
     void editCommands_followRichTextAndActOnFocus();
+    void formatCommands_formatSelectionAndReachFeed();
+    void cleanUpCommands_cleanStoredDescription();
+    void footer_editedWithScriptStaysSingle();
     void grab_showsFinishedEditor();
 
 private:
     void selectPost(int index);
+    // Selects the first occurrence of `text` in the rich text, which gets
+    // the focus; an empty `text` puts the caret at the end of its first
+    // paragraph.
+    void selectInRichText(const QString &text);
+    int footers(int post) const
+    {
+        return int(m_doc->feed()->GetPostDescription(post).count(QStringLiteral("<!-- advertisement -->")));
+    }
     void type(const QString &elementId, const QString &text);
 
     QTemporaryDir m_dir;
@@ -81,7 +92,7 @@ void TestRSSEditView::init()
     const QString path = m_dir.filePath("feed.xml");
     QVERIFY(writeFeed(path, kPosts));
     m_doc = new CRSSEditDoc;
-    m_doc->setDescriptionFilter(AddPostFooter);
+    m_doc->setDescriptionFilter([](const QString &text) { return AddPostFooter(text, QStringLiteral("Mine")); });
     m_doc->setFrame(&m_recorder);
     m_view = new CRSSEditView(m_doc);
     m_view->resize(900, 640);
@@ -108,6 +119,25 @@ void TestRSSEditView::selectPost(int index)
     const QString title = m_doc->feed()->GetPostTitle(index);
     QTRY_COMPARE(pageText(m_view->engine(), kTitleText), title);
     QTRY_COMPARE(m_view->engine()->value("div_title").toString(), title);
+}
+
+void TestRSSEditView::selectInRichText(const QString &text)
+{
+    CHtmlEngineView *engine = m_view->engine();
+    m_view->setFocus();
+    const QString script = QStringLiteral(
+        "(function(){ const e = document.getElementById('richtext_edit'); e.focus(); const r = document.createRange();"
+        " if ('%1' === '') { r.selectNodeContents(e.querySelector('p')); r.collapse(false); } else {"
+        " const w = document.createTreeWalker(e, NodeFilter.SHOW_TEXT); let found = false;"
+        " while (!found && w.nextNode()) { const at = w.currentNode.data.indexOf('%1');"
+        "   if (at >= 0) { r.setStart(w.currentNode, at); r.setEnd(w.currentNode, at + %2); found = true; } }"
+        " if (!found) return false; }"
+        " getSelection().removeAllRanges(); getSelection().addRange(r); return true; })()")
+                               .arg(text)
+                               .arg(text.size());
+    QVERIFY(evalJs(engine, script).toBool());
+    QTRY_COMPARE(engine->selectionText(QStringLiteral("richtext_edit")), text);
+    QTRY_COMPARE(engine->focusElement(), QStringLiteral("richtext_edit"));
 }
 
 void TestRSSEditView::type(const QString &elementId, const QString &text)
@@ -388,6 +418,120 @@ void TestRSSEditView::editCommands_followRichTextAndActOnFocus()
     QVERIFY(m_view->OnCommand(ID_EDIT_SELECT_ALL));
     QVERIFY(m_view->OnCommand(ID_EDIT_COPY));
     QTRY_COMPARE(QGuiApplication::clipboard()->text(), QString("Second post"));
+}
+
+// Each format toggles on the selection, checks its command and reaches
+// the feed at the commit; the marks follow the caret.
+void TestRSSEditView::formatCommands_formatSelectionAndReachFeed()
+{
+    QVERIFY(m_doc->SetPostField(nullptr, 2, CRSSEditDoc::PostDescription,
+                                QStringLiteral("<p>alpha beta gamma delta</p><p>list</p>")));
+    selectPost(2);
+    m_doc->SetModifiedFlag(false);
+    const auto state = [this](int id) {
+        CommandState commandState;
+        m_view->OnUpdateCommand(id, &commandState);
+        return commandState;
+    };
+    struct Format
+    {
+        int id;
+        const char *word;
+        const char *markup;
+        int flag;
+    };
+    const Format formats[] = {
+        {ID_FORMAT_BOLD, "alpha", "<b>alpha</b>", CRSSEditView::StyleBold},
+        {ID_FORMAT_ITALIC, "beta", "<i>beta</i>", CRSSEditView::StyleItalic},
+        {ID_FORMAT_UNDERLINE, "gamma", "<u>gamma</u>", CRSSEditView::StyleUnderline},
+        {ID_FORMAT_STRIKEOUT, "delta", "<strike>delta</strike>", CRSSEditView::StyleStrikeout},
+    };
+    for (const Format &format : formats) {
+        selectInRichText(QLatin1String(format.word));
+        QVERIFY(state(format.id).enabled);
+        QVERIFY(state(format.id).checkable);
+        QVERIFY(!state(format.id).checked);
+        QVERIFY(m_view->OnCommand(format.id));
+        QTRY_VERIFY2(m_view->engine()->elementHtml("richtext_edit").contains(QLatin1String(format.markup)),
+                     qPrintable(m_view->engine()->elementHtml("richtext_edit")));
+        QTRY_COMPARE(m_view->styleFlags(), format.flag);
+        QVERIFY(state(format.id).checked);
+        QVERIFY(m_doc->IsModified());
+    }
+    selectInRichText(QStringLiteral("list"));
+    QTRY_COMPARE(m_view->styleFlags(), 0);
+    QVERIFY(m_view->OnCommand(ID_FORMAT_UL_LIST));
+    QTRY_VERIFY(m_view->engine()->elementHtml("richtext_edit").contains("<ul><li>list</li></ul>"));
+
+    // Outside the rich text the formats are off.
+    QVERIFY(focusAtEnd(m_view->engine(), "div_title"));
+    QTRY_VERIFY(!state(ID_FORMAT_BOLD).enabled);
+    QVERIFY(state(ID_FORMAT_UL_LIST).enabled);
+
+    selectPost(0);
+    const QString stored = m_doc->feed()->GetPostDescription(2);
+    QVERIFY2(stored.startsWith("<p><b>alpha</b> <i>beta</i> <u>gamma</u> <strike>delta</strike></p>"), qPrintable(stored));
+    QVERIFY2(stored.contains("<ul><li>list</li></ul>"), qPrintable(stored));
+    QCOMPARE(footers(2), 1);
+}
+
+// Both clean-ups store what the editor shows, clean the stored text and
+// show the result; one with nothing to clean leaves the stored text.
+void TestRSSEditView::cleanUpCommands_cleanStoredDescription()
+{
+    QVERIFY(m_doc->SetPostField(nullptr, 2, CRSSEditDoc::PostDescription,
+                                QStringLiteral("<p style=\"color: red;\">A&nbsp;&nbsp;<span class=\"x\">B</span></p>")));
+    selectPost(2);
+    m_doc->SetModifiedFlag(false);
+    m_recorder.notes.clear();
+
+    QVERIFY(m_view->OnCommand(ID_REMOVE_SPANS_AND_STYLES));
+    QString stored = m_doc->feed()->GetPostDescription(2);
+    QVERIFY2(stored.startsWith("<p >A&nbsp;&nbsp;B</p><br><br><p><!-- advertisement -->"), qPrintable(stored));
+    QVERIFY(m_doc->IsModified());
+    QVERIFY(!m_view->isEditorDirty());
+    QCOMPARE(m_view->engine()->value("richtext_edit").toString(), stored);
+    QTRY_VERIFY(pageText(m_view->engine(), kRichHtml).startsWith("<p>A&nbsp;&nbsp;B</p>"));
+    QVERIFY(m_recorder.lastData(HINT_DESCRIPTION_EDITED).toString().startsWith("<p >A&nbsp;&nbsp;B</p>"));
+
+    QVERIFY(m_view->OnCommand(ID_REMOVE_NBSP));
+    stored = m_doc->feed()->GetPostDescription(2);
+    QVERIFY2(stored.startsWith("<p>A  B</p>"), qPrintable(stored));
+    QTRY_VERIFY(pageText(m_view->engine(), kRichHtml).startsWith("<p>A  B</p>"));
+
+    // Nothing left to clean: the editor's text is stored, once.
+    QVERIFY(m_view->OnCommand(ID_REMOVE_SPANS_AND_STYLES));
+    QVERIFY(m_view->OnCommand(ID_REMOVE_NBSP));
+    QCOMPARE(footers(2), 1);
+    QVERIFY(HasPostFooter(m_doc->feed()->GetPostDescription(2)));
+    QVERIFY(m_doc->feed()->GetPostDescription(2).startsWith("<p>A  B</p>"));
+}
+
+// Regression: a script whose text reads like a tag hid the footer from the
+// next commit, and each commit through the editor added one more.
+void TestRSSEditView::footer_editedWithScriptStaysSingle()
+{
+    QVERIFY(m_doc->SetPostField(nullptr, 2, CRSSEditDoc::PostDescription,
+                                QStringLiteral("<p>x</p><script>if (a <b && c == \"x\") {}</script>")));
+    QCOMPARE(footers(2), 1);
+    for (int i = 0; i < 3; ++i) {
+        selectPost(2);
+        selectInRichText(QString());
+        QTest::keyClicks(m_view->engine()->focusProxy(), QStringLiteral("y"));
+        QTRY_VERIFY(m_view->isEditorDirty());
+        selectPost(1);
+        QCOMPARE(footers(2), 1);
+    }
+    const QString stored = m_doc->feed()->GetPostDescription(2);
+    QVERIFY2(stored.startsWith("<p>xyyy</p><script>if (a <b && c == \"x\") {}</script>"), qPrintable(stored));
+
+    // Duplicate renews the footer the editor wrote back in lower case.
+    selectPost(2);
+    QVERIFY(m_doc->OnCommand(ID_POST_DUPLICATE));
+    QCOMPARE(m_doc->currentPost(), 0);
+    QCOMPARE(footers(0), 1);
+    QVERIFY2(m_doc->feed()->GetPostDescription(0).endsWith(MakePostFooter("Mine")),
+             qPrintable(m_doc->feed()->GetPostDescription(0)));
 }
 
 void TestRSSEditView::grab_showsFinishedEditor()

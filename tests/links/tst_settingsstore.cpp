@@ -1,5 +1,8 @@
 #include "TestHome.h"
 
+#include "links/PostFooterSetting.h"
+#include "links/PreviewBarSetting.h"
+
 #include <QTest>
 
 class TestSettingsStore : public QObject
@@ -35,26 +38,26 @@ private slots:
     void readIniString_longValue_cutTo259Characters()
     {
         const QString title(300, QChar(0x0416)); // a Cyrillic letter
-        QVERIFY(WriteWebSiteTitle("http://long.example/", title));
+        QVERIFY(WriteWebSiteTitle("http://long.test/", title));
         QVERIFY(readSettingsFile().contains(title.toUtf8()));
-        QCOMPARE(ReadWebSiteTitle("http://long.example/"), title.left(259));
+        QCOMPARE(ReadWebSiteTitle("http://long.test/"), title.left(259));
     }
 
     void readIniString_emptyValue_readsAsMissing()
     {
-        QVERIFY(WriteWebSiteTitle("http://empty.example/", QString()));
-        QCOMPARE(readSettingsFile(), QByteArray("[WebSiteTitles]\nhttp://empty.example/=\n"));
+        QVERIFY(WriteWebSiteTitle("http://empty.test/", QString()));
+        QCOMPARE(readSettingsFile(), QByteArray("[WebSiteTitles]\nhttp://empty.test/=\n"));
         QString value = "unchanged";
-        QVERIFY(!ReadIniString(GetSettingsPath(), "WebSiteTitles", "http://empty.example/", &value));
+        QVERIFY(!ReadIniString(GetSettingsPath(), "WebSiteTitles", "http://empty.test/", &value));
         QCOMPARE(value, QString("unchanged"));
-        QCOMPARE(ReadWebSiteTitleEntries(), QStringList{"http://empty.example/="});
+        QCOMPARE(ReadWebSiteTitleEntries(), QStringList{"http://empty.test/="});
     }
 
     void readIniString_blanksAroundNamesAndValues_ignored()
     {
-        QVERIFY(writeSettingsFile("  [ WebSiteTitles ]  \n\t http://a.example/ =  A title\u00a0 \t\n"));
-        QCOMPARE(ReadWebSiteTitle("http://a.example/"), QString("A title\u00a0"));
-        QCOMPARE(ReadWebSiteTitleEntries(), QStringList{"http://a.example/=A title\u00a0"});
+        QVERIFY(writeSettingsFile("  [ WebSiteTitles ]  \n\t http://a.test/ =  A title\u00a0 \t\n"));
+        QCOMPARE(ReadWebSiteTitle("http://a.test/"), QString("A title\u00a0"));
+        QCOMPARE(ReadWebSiteTitleEntries(), QStringList{"http://a.test/=A title\u00a0"});
     }
 
     void readIniInt_data()
@@ -85,8 +88,8 @@ private slots:
 
     void readWebSiteTitleEntries_fileOrderAndKeyOnlyLines()
     {
-        QVERIFY(writeSettingsFile("[Settings]\nPreviewBar=1\n[WebSiteTitles]\nhttp://b.example/=B\n\nkey only\nhttp://a.example/=A\n[After]\nx=y\n"));
-        QCOMPARE(ReadWebSiteTitleEntries(), QStringList({"http://b.example/=B", "key only", "http://a.example/=A"}));
+        QVERIFY(writeSettingsFile("[Settings]\nPreviewBar=1\n[WebSiteTitles]\nhttp://b.test/=B\n\nkey only\nhttp://a.test/=A\n[After]\nx=y\n"));
+        QCOMPARE(ReadWebSiteTitleEntries(), QStringList({"http://b.test/=B", "key only", "http://a.test/=A"}));
     }
 
     void readWebSiteTitleEntries_largeSection_cutToWholeEntries()
@@ -141,21 +144,21 @@ private slots:
     void writeIniString_keepsOtherLinesByteForByte()
     {
         QVERIFY(writeSettingsFile("\xEF\xBB\xBF; written by hand\r\n[Settings]\r\n  PreviewBar = 1   \r\n\r\n"
-                                  "[WebSiteTitles]\r\nhttp://a.example/=  \xD0\x90 title  \r\nweird line without equals\r\n\r\n\r\n"
+                                  "[WebSiteTitles]\r\nhttp://a.test/=  \xD0\x90 title  \r\nweird line without equals\r\n\r\n\r\n"
                                   "[Other]\r\nx=y")); // no line end at the end
         QVERIFY(WriteIniInt(GetSettingsPath(), "Settings", "PreviewBar", 0));
-        QVERIFY(WriteWebSiteTitle("http://new.example/", "New"));
+        QVERIFY(WriteWebSiteTitle("http://new.test/", "New"));
         QVERIFY(WriteIniString(GetSettingsPath(), "Other", "z", "w"));
         QVERIFY(WriteIniString(GetSettingsPath(), "Added", "k", "v"));
         QCOMPARE(readSettingsFile(), QByteArray("\xEF\xBB\xBF; written by hand\r\n[Settings]\r\nPreviewBar=0\r\n\r\n"
-                                                "[WebSiteTitles]\r\nhttp://a.example/=  \xD0\x90 title  \r\nweird line without equals\r\n"
-                                                "http://new.example/=New\r\n\r\n\r\n[Other]\r\nx=y\r\nz=w\r\n[Added]\r\nk=v\r\n"));
+                                                "[WebSiteTitles]\r\nhttp://a.test/=  \xD0\x90 title  \r\nweird line without equals\r\n"
+                                                "http://new.test/=New\r\n\r\n\r\n[Other]\r\nx=y\r\nz=w\r\n[Added]\r\nk=v\r\n"));
     }
 
     void writeIniString_lineBreaksInValue_stayOnOneLine()
     {
-        QVERIFY(WriteWebSiteTitle("http://a.example/", "one\r\n[Settings]\nPreviewBar=0"));
-        QCOMPARE(readSettingsFile(), QByteArray("[WebSiteTitles]\nhttp://a.example/=one  [Settings] PreviewBar=0\n"));
+        QVERIFY(WriteWebSiteTitle("http://a.test/", "one\r\n[Settings]\nPreviewBar=0"));
+        QCOMPARE(readSettingsFile(), QByteArray("[WebSiteTitles]\nhttp://a.test/=one  [Settings] PreviewBar=0\n"));
         QCOMPARE(readPreviewBar(1), 1);
     }
 
@@ -174,6 +177,30 @@ private slots:
         PreviewBarSetting::setValue(1);
         QVERIFY(PreviewBarSetting::save());
         QCOMPARE(readSettingsFile(), QByteArray("[Settings]\nPreviewBar=1\n"));
+    }
+
+    void postFooterSetting_offByDefaultAndKeptBesideOtherSettings()
+    {
+        PostFooterSetting footer = PostFooterSetting::load();
+        QVERIFY(!footer.enabled);
+        QCOMPARE(footer.text, QString());
+
+        QVERIFY(writeSettingsFile("[Settings]\nPreviewBar=0\n"));
+        footer.enabled = true;
+        footer.text = QStringLiteral("Written by Ann \u2014 <b>");
+        QVERIFY(footer.save());
+        QCOMPARE(readSettingsFile(), QByteArray("[Settings]\nPreviewBar=0\nPostFooter=1\n"
+                                                "PostFooterText=Written by Ann \xE2\x80\x94 <b>\n"));
+        const PostFooterSetting read = PostFooterSetting::load();
+        QVERIFY(read.enabled);
+        QCOMPARE(read.text, footer.text);
+
+        footer.enabled = false;
+        footer.text.clear();
+        QVERIFY(footer.save());
+        QCOMPARE(readSettingsFile(), QByteArray("[Settings]\nPreviewBar=0\nPostFooter=0\nPostFooterText=\n"));
+        QVERIFY(!PostFooterSetting::load().enabled);
+        QCOMPARE(PostFooterSetting::load().text, QString());
     }
 };
 

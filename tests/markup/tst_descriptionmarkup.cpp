@@ -120,6 +120,46 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(FragmentFromSelectionHtml(html), expected);
     }
+
+    // --- Clean-ups ---
+
+    void removeSpansAndStyles_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("changed");
+        auto row = [](const char *name, const char *text, const char *expected, bool changed) {
+            QTest::newRow(name) << QString(text) << QString(expected) << changed;
+        };
+        row("spans and styles", "<p style=\"color:red\">a<span class=\"x\" style=\"b\">b</span>c</p>",
+            "<p >abc</p>", true);
+        row("style without span stays", "<p style=\"color:red\">a</p>", "<p style=\"color:red\">a</p>", false);
+        row("unclosed span stops, the rest is still cleaned",
+            "<span>a</span><i style=\"x\">b</i><span c", "a<i >b</i><span c", true);
+        row("upper-case tags survive", "<SPAN>a</SPAN><span>b</span>", "<SPAN>a</SPAN>b", true);
+        row("upper-case only: unchanged", "<SPAN STYLE=\"x\">a</SPAN>", "<SPAN STYLE=\"x\">a</SPAN>", false);
+        row("style without closing quote stays", "<span>a</span><b style=\"x>b</b>", "a<b style=\"x>b</b>", true);
+        row("empty", "", "", false);
+    }
+
+    void removeSpansAndStyles()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QFETCH(bool, changed);
+        QCOMPARE(RemoveSpansAndStyles(text), changed);
+        QCOMPARE(text, expected);
+    }
+
+    void replaceAllWithSpace_replacesExactCaseOnly()
+    {
+        QString text = QStringLiteral("a&nbsp;&nbsp;b&NBSP;c");
+        QVERIFY(ReplaceAllWithSpace(text, {QStringLiteral("&nbsp;")}));
+        QCOMPARE(text, QStringLiteral("a  b&NBSP;c"));
+        QVERIFY(!ReplaceAllWithSpace(text, {QStringLiteral("&nbsp;")}));
+        QVERIFY(!ReplaceAllWithSpace(text, {}));
+        QCOMPARE(text, QStringLiteral("a  b&NBSP;c"));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestDescriptionMarkup)

@@ -1,24 +1,34 @@
 // The main window driven as the user drives it, offscreen: commands through
 // the menus' route, documents opened, saved and closed, the questions asked.
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
+#include "document/PostFooter.h"
+#include "links/SettingsStore.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"
 #include "shell/AboutDialog.h"
 #include "shell/CommandLine.h"
 #include "shell/CommandTable.h"
 #include "shell/DesktopServices.h"
+#include "shell/PreferencesDialog.h"
 #include "shell/RecentFileList.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 
 class TestMainFrame : public QObject
@@ -33,6 +43,7 @@ private slots:
     void commandLine_opensFilesAndAnswersWithoutDisplay();
     void fileDialogs_offerFeedsAndAllFiles();
     void webPage_withoutBrowserSaysSo();
+    void preferences_footerOffByDefaultThenUsersWordsInFile();
 
     void noFeed_postsMenuHiddenAndFileCommandsDisabled();
     void windowTitle_fileNameThenProgramWithModifiedMark();
@@ -42,6 +53,7 @@ private slots:
     void backAndForward_followHistoryByMenuAndKeys();
     void deleteCommandAndKey_askWithPostTitle();
     void actionStates_followEachChangeAsItHappens();
+    void formatMenu_checkMarksAndLinkAddressFollowCaret();
 
     void recentFileList_keepsSixteenNewestFirst();
     void openRecentCommand_opensThatFeed();
@@ -56,6 +68,10 @@ private:
     CChildFrame *openFeed(const QString &name, const QStringList &titles);
     QString path(const QString &name) const { return m_window->dir.filePath(name); }
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // The main window with one of its menus open, in one picture.
+    QPixmap withMenuOpen(const QString &title);
+    // Into the folder TIDREL_SCREENSHOT_DIR names, when it names one.
+    static void saveScreenshot(const QString &name, const QPixmap &picture);
 
     std::unique_ptr<MainWindowFixture> m_window;
     CMainFrame *m_main = nullptr;
@@ -73,6 +89,27 @@ void TestMainFrame::init()
 void TestMainFrame::cleanup()
 {
     m_window.reset();
+}
+
+QPixmap TestMainFrame::withMenuOpen(const QString &title)
+{
+    QMenu *menu = m_main->menu(title);
+    const QRect item = m_main->menuBar()->actionGeometry(menu->menuAction());
+    const QPoint at = m_main->menuBar()->mapTo(m_main, item.bottomLeft());
+    menu->popup(m_main->mapToGlobal(at));
+    QTest::qWait(300);
+    QPixmap picture = m_main->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(at, menu->grab());
+    menu->hide();
+    return picture;
+}
+
+void TestMainFrame::saveScreenshot(const QString &name, const QPixmap &picture)
+{
+    const QString folder = qEnvironmentVariable("TIDREL_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(picture.save(QDir(folder).filePath(name)));
 }
 
 CChildFrame *TestMainFrame::newFeed()
@@ -101,15 +138,88 @@ void TestMainFrame::version_oneFormInTitleAboutAndSavedFeed()
 
     CChildFrame *frame = newFeed();
     QVERIFY(frame);
-    // Stored as the editor stores it, through the footer filter.
-    QVERIFY(frame->document()->SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("<P>Text</P>")));
     m_services->saveFileName = path(QStringLiteral("version.xml"));
     QVERIFY(m_main->executeCommand(ID_FILE_SAVE));
-    QFile saved(path(QStringLiteral("version.xml")));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(saved.readAll());
-    QVERIFY2(text.contains(QStringLiteral("<generator>Tidrel ") + version + QStringLiteral(", ")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral(" v") + version + QChar(0x2026)), qPrintable(text));
+    const QString text = QString::fromUtf8(readFile(path(QStringLiteral("version.xml"))));
+    QVERIFY2(text.contains(QStringLiteral("<generator>Tidrel ") + version + QStringLiteral("</generator>")),
+             qPrintable(text));
+}
+
+// Tools > Preferences turns the footer on with the default words, which
+// carry the version; other words replace them; off again, stored posts get
+// none. No placeholder address reaches the file.
+void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
+{
+    QFile::remove(GetSettingsPath());
+    CChildFrame *frame = openFeed(QStringLiteral("footer.xml"), {"A", "B", "C", "D"});
+    QVERIFY(frame);
+    CRSSEditDoc *document = frame->document();
+    const auto storeAndSave = [&](int post, const QString &description) {
+        QVERIFY(document->SetPostField(nullptr, post, CRSSEditDoc::PostDescription, description));
+        QVERIFY(m_main->executeCommand(ID_FILE_SAVE));
+    };
+    const auto savedPost = [&](int post) {
+        CRssFeed saved;
+        return saved.LoadFromFile(path(QStringLiteral("footer.xml"))) ? saved.GetPostDescription(post) : QString();
+    };
+    // Sets the dialog as `fill` says and presses OK.
+    const auto choose = [this](const std::function<void(CPreferencesDialog *)> &fill, const QString &screenshot = {}) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<CPreferencesDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shown = true;
+            fill(dialog);
+            if (!screenshot.isEmpty())
+                saveScreenshot(screenshot, dialog->grab());
+            dialog->accept();
+        });
+        QVERIFY(m_main->executeCommand(ID_PREFERENCES));
+        QVERIFY(shown);
+    };
+
+    storeAndSave(0, QStringLiteral("<P>Off</P>"));
+    QCOMPARE(savedPost(0), QStringLiteral("<P>Off</P>"));
+
+    choose([](CPreferencesDialog *dialog) {
+        QVERIFY(!dialog->footerCheckBox()->isChecked());
+        QVERIFY(!dialog->footerTextEdit()->isEnabled());
+        QCOMPARE(dialog->footerTextEdit()->text(), DefaultPostFooterText());
+        dialog->footerCheckBox()->setChecked(true);
+    }, QStringLiteral("preferences.png"));
+    QVERIFY2(readFile(GetSettingsPath()).contains("PostFooter=1\n"), readFile(GetSettingsPath()).constData());
+    storeAndSave(1, QStringLiteral("<P>On</P>"));
+    const QString withDefault = savedPost(1);
+    QVERIFY2(withDefault.startsWith(QStringLiteral("<P>On</P><BR>")) && HasPostFooter(withDefault),
+             qPrintable(withDefault));
+    QVERIFY2(withDefault.contains(QStringLiteral("<CODE>This post created by Tidrel v") + CRssFeed::ProductVersionText()
+                                  + QChar(0x2026) + QStringLiteral("</CODE>")),
+             qPrintable(withDefault));
+    QCOMPARE(savedPost(0), QStringLiteral("<P>Off</P>"));
+
+    choose([](CPreferencesDialog *dialog) {
+        QVERIFY(dialog->footerCheckBox()->isChecked());
+        dialog->footerTextEdit()->setText(QStringLiteral("Written by Ann & Bob"));
+    });
+    storeAndSave(2, QStringLiteral("<P>Words</P>"));
+    QVERIFY2(savedPost(2).contains(QStringLiteral("<CODE>Written by Ann &amp; Bob</CODE>")), qPrintable(savedPost(2)));
+    // A new feed window follows the setting too.
+    CChildFrame *second = newFeed();
+    QVERIFY(second && second != frame);
+    QVERIFY(second->document()->SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("x")));
+    QVERIFY(HasPostFooter(second->document()->feed()->GetPostDescription(0)));
+    m_services->saveChoice = CShellServices::DiscardChanges;
+    QVERIFY(m_main->documents()->closeDocument(second));
+    QTRY_VERIFY(m_main->activeChildFrame() == frame);
+
+    choose([](CPreferencesDialog *dialog) { dialog->footerCheckBox()->setChecked(false); });
+    storeAndSave(3, QStringLiteral("<P>Off again</P>"));
+    QCOMPARE(savedPost(3), QStringLiteral("<P>Off again</P>"));
+
+    const QByteArray file = readFile(path(QStringLiteral("footer.xml")));
+    QVERIFY2(!file.contains(".example"), file.constData());
+    QVERIFY(!readFile(GetSettingsPath()).contains(".example"));
+    QFile::remove(GetSettingsPath());
 }
 
 // tidrel FILE... opens each file; --help and --version answer on the
@@ -439,6 +549,80 @@ void TestMainFrame::actionStates_followEachChangeAsItHappens()
     QVERIFY(m_main->executeCommand(ID_EDIT_SELECT_ALL));
     QTRY_VERIFY(copy->isEnabled());
     QVERIFY(m_main->action(ID_EDIT_CUT)->isEnabled());
+}
+
+// The caret inside formatted text and links, as the user moves it: the
+// Format menu's marks, the status bar and the page's strike-out button
+// follow; the formats need the rich text to have the focus.
+void TestMainFrame::formatMenu_checkMarksAndLinkAddressFollowCaret()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    CChildFrame *frame = m_window->openFeed(
+        QStringLiteral("format.xml"),
+        postsDescribed({QStringLiteral("<p>plain <b>bold <i>both</i></b> <a href=\"http://example.org/x\">link</a> "
+                                       "<s>gone <b>heavy <a href=\"http://example.org/y\">struck</a></b></s> "
+                                       "<u>under</u></p>")}));
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    CHtmlEngineView *engine = frame->view()->engine();
+    QTRY_VERIFY(engine->value(QStringLiteral("richtext_edit")).toString().contains(QStringLiteral("under")));
+    const auto caretIn = [engine](const QString &text) {
+        const QString script = QStringLiteral(
+            "(function(){ const e = document.getElementById('richtext_edit'); e.focus();"
+            " const w = document.createTreeWalker(e, NodeFilter.SHOW_TEXT);"
+            " while (w.nextNode()) { if (w.currentNode.data.indexOf('%1') >= 0) {"
+            " const r = document.createRange(); r.setStart(w.currentNode, 1); r.collapse(true);"
+            " getSelection().removeAllRanges(); getSelection().addRange(r); return true; } } return false; })()")
+                                   .arg(text);
+        return evalJs(engine, script).toBool();
+    };
+    const auto checked = [this](int id) { return m_main->action(id)->isChecked(); };
+    const auto strikeButtonChecked = [engine] {
+        return evalJs(engine, QStringLiteral("document.getElementById('tb_strikeout').classList.contains('checked')"))
+            .toBool();
+    };
+    QStatusBar *status = m_main->statusBar();
+
+    QVERIFY(caretIn(QStringLiteral("both")));
+    QTRY_VERIFY(checked(ID_FORMAT_BOLD) && checked(ID_FORMAT_ITALIC));
+    QVERIFY(m_main->action(ID_FORMAT_BOLD)->isEnabled());
+    QVERIFY(!checked(ID_FORMAT_UNDERLINE) && !checked(ID_FORMAT_STRIKEOUT));
+    QVERIFY(caretIn(QStringLiteral("bold")));
+    QTRY_VERIFY(checked(ID_FORMAT_BOLD) && !checked(ID_FORMAT_ITALIC));
+
+    QVERIFY(caretIn(QStringLiteral("link")));
+    QTRY_COMPARE(status->currentMessage(), QStringLiteral("http://example.org/x"));
+    QVERIFY(!checked(ID_FORMAT_BOLD));
+    QVERIFY(caretIn(QStringLiteral("gone")));
+    QTRY_VERIFY(checked(ID_FORMAT_STRIKEOUT));
+    QCOMPARE(status->currentMessage(), QStringLiteral("Ready"));
+    QTRY_VERIFY(strikeButtonChecked());
+    QVERIFY(caretIn(QStringLiteral("under")));
+    QTRY_VERIFY(checked(ID_FORMAT_UNDERLINE) && !checked(ID_FORMAT_STRIKEOUT));
+    QTRY_VERIFY(!strikeButtonChecked());
+    QVERIFY(caretIn(QStringLiteral("struck")));
+    QTRY_COMPARE(status->currentMessage(), QStringLiteral("http://example.org/y"));
+    QTRY_VERIFY(checked(ID_FORMAT_BOLD) && checked(ID_FORMAT_STRIKEOUT) && !checked(ID_FORMAT_ITALIC));
+    QTRY_VERIFY(strikeButtonChecked());
+    saveScreenshot(QStringLiteral("format-menu.png"), withMenuOpen(QStringLiteral("Format")));
+
+    // Insert Test names the innermost element at the caret.
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    QVERIFY(m_main->executeCommand(ID_INSERT_TEST));
+    QCOMPARE(shown, QStringLiteral("Current Object Tag: a"));
+
+    // In the title the formats are greyed.
+    QVERIFY(focusAtEnd(engine, QStringLiteral("div_title")));
+    QTRY_VERIFY(!m_main->action(ID_FORMAT_BOLD)->isEnabled());
+    QVERIFY(!m_main->action(ID_FORMAT_STRIKEOUT)->isEnabled());
+    QVERIFY(m_main->action(ID_FORMAT_UL_LIST)->isEnabled());
+    QVERIFY(m_main->action(ID_REMOVE_NBSP)->isEnabled());
+    QVERIFY(!m_main->executeCommand(ID_FORMAT_BOLD));
 }
 
 void TestMainFrame::recentFileList_keepsSixteenNewestFirst()

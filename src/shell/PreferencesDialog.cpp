@@ -1,0 +1,77 @@
+#include "shell/PreferencesDialog.h"
+
+#include "document/PostFooter.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// What Settings.ini gives back of a value.
+constexpr int kMaxFooterLength = 259;
+} // namespace
+
+CPreferencesDialog::CPreferencesDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_footerBox(new QCheckBox(QStringLiteral("&Add a footer under the description of every post I edit")))
+    , m_footerText(new QLineEdit)
+{
+    setWindowTitle(QStringLiteral("Preferences"));
+
+    m_footerText->setMaxLength(kMaxFooterLength);
+    m_footerText->setPlaceholderText(DefaultPostFooterText());
+    auto *defaultWords = new QPushButton(QStringLiteral("&Default Text"));
+    connect(defaultWords, &QPushButton::clicked, this, [this] { m_footerText->setText(DefaultPostFooterText()); });
+    auto *textRow = new QHBoxLayout;
+    textRow->addWidget(m_footerText, 1);
+    textRow->addWidget(defaultWords);
+
+    auto *note = new QLabel(QStringLiteral("The footer is added when a post's description is stored, "
+                                           "unless the description ends with one already."));
+    note->setWordWrap(true);
+
+    auto *form = new QFormLayout;
+    form->addRow(m_footerBox);
+    auto *textLabel = new QLabel(QStringLiteral("Footer &text:"));
+    textLabel->setBuddy(m_footerText);
+    form->addRow(textLabel, textRow);
+    form->addRow(note);
+    auto *footerGroup = new QGroupBox(QStringLiteral("Post footer"));
+    footerGroup->setLayout(form);
+
+    connect(m_footerBox, &QCheckBox::toggled, m_footerText, &QWidget::setEnabled);
+    connect(m_footerBox, &QCheckBox::toggled, defaultWords, &QWidget::setEnabled);
+    m_footerText->setEnabled(false);
+    defaultWords->setEnabled(false);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(footerGroup);
+    layout->addStretch(1);
+    layout->addWidget(buttons);
+    setMinimumWidth(520);
+}
+
+void CPreferencesDialog::setFooter(const PostFooterSetting &footer)
+{
+    m_footerBox->setChecked(footer.enabled);
+    m_footerText->setText(footer.text.isEmpty() ? DefaultPostFooterText() : footer.text);
+}
+
+PostFooterSetting CPreferencesDialog::footer() const
+{
+    PostFooterSetting footer;
+    footer.enabled = m_footerBox->isChecked();
+    const QString text = m_footerText->text().trimmed();
+    if (text != DefaultPostFooterText())
+        footer.text = text;
+    return footer;
+}
