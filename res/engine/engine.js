@@ -1,5 +1,13 @@
 "use strict";
 
+// Other scripts of a page (dialog.js) take part through this: the ops the
+// program sends them without an element, by name, and their notices to the
+// program, which go nowhere until the bridge is up.
+const TidrelEngine = {
+    pageOps: {},
+    notify: () => {},
+};
+
 // Page side of the program's engine layer. The program keeps a copy of every
 // element that has an id; the page reports an element's state whenever it
 // changes and applies the program's writes in the order they were made.
@@ -191,6 +199,9 @@
         case "setAttribute":
             element.setAttribute(op.name, op.value);
             break;
+        case "removeAttribute":
+            element.removeAttribute(op.name);
+            break;
         case "setStyle":
             if (op.value)
                 styleTarget(element).style.setProperty(op.name, op.value);
@@ -211,15 +222,20 @@
 
     function applyOps(ops, complete) {
         const touched = new Set(richTexts());
+        let wholePage = complete;
         for (const op of ops) {
             appliedGeneration = op.generation;
-            const element = elementById(op.id);
+            const element = op.id ? elementById(op.id) : null;
             if (element) {
                 applyOp(element, op);
                 touched.add(element);
+            } else if (!op.id && op.op in TidrelEngine.pageOps) {
+                // It may change any element.
+                TidrelEngine.pageOps[op.op](op);
+                wholePage = true;
             }
         }
-        report(complete ? pageElements() : Array.from(touched), [], complete);
+        report(wholePage ? pageElements() : Array.from(touched), [], complete);
     }
 
     // --- Events of the page ---
@@ -283,6 +299,7 @@
 
         new QWebChannel(qt.webChannelTransport, channel => {
             bridge = channel.objects.engine;
+            TidrelEngine.notify = notice => bridge.notify(notice);
             bridge.applyOps.connect(applyOps);
             applyColors(bridge.colors);
             bridge.colorsChanged.connect(applyColors);

@@ -29,6 +29,7 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
     : QFrame(parent)
     , m_doc(doc)
     , m_engine(new CHtmlEngineView(this))
+    , m_links(m_engine, this)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *layout = new QVBoxLayout(this);
@@ -161,6 +162,10 @@ bool removeNbsp(QString &text)
 // Formats and clean-ups act on the rich text.
 bool CRSSEditView::OnCommand(int id)
 {
+    if (id == ID_INSERT_HYPERLINK || id == ID_INSERT_IMAGE) {
+        runLinkCommand(id);
+        return true;
+    }
     if (const EditCommand *command = findEditCommand(id)) {
         const QString focused = m_engine->focusElement();
         m_engine->callMethod(focused.isEmpty() ? kRichText : focused, QLatin1String(command->method));
@@ -191,6 +196,10 @@ bool CRSSEditView::OnCommand(int id)
 
 bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
 {
+    if (id == ID_INSERT_HYPERLINK || id == ID_INSERT_IMAGE) {
+        state->enabled = id == ID_INSERT_IMAGE || m_links.CanHyperlink();
+        return true;
+    }
     if (const EditCommand *command = findEditCommand(id)) {
         const QVariant answer = m_engine->callMethod(kRichText, QLatin1String(command->query));
         state->enabled = answer.canConvert<int>() && answer.toInt() != 0;
@@ -309,6 +318,27 @@ void CRSSEditView::showLinkAtCaret()
     QApplication::sendEvent(this, &tip);
 }
 
+// The new or changed link or image reaches the post at the next commit, as
+// typing would.
+void CRSSEditView::runLinkCommand(int id)
+{
+    const bool changed = id == ID_INSERT_HYPERLINK ? m_links.OnHyperlink() : m_links.OnImage();
+    if (!changed)
+        return;
+    m_editorDirty = true;
+    m_doc->NoteEditorEdited();
+}
+
+void CRSSEditView::updateHyperlinkButton()
+{
+    const QString button = QStringLiteral("tb_hyperlink");
+    const bool enabled = m_links.CanHyperlink();
+    const bool shownEnabled = !(m_engine->elementState(button) & CHtmlEngineView::StateDisabled);
+    const uint disabled = CHtmlEngineView::StateDisabled;
+    if (enabled != shownEnabled)
+        m_engine->setElementState(button, enabled ? 0u : disabled, enabled ? disabled : 0u);
+}
+
 void CRSSEditView::onClipboardChanged()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
@@ -415,6 +445,7 @@ void CRSSEditView::PreviewDescription()
 void CRSSEditView::onPageReady()
 {
     FocusEditor();
+    updateHyperlinkButton();
     emit pageReady();
     emit editStateChanged();
 }
@@ -440,6 +471,7 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
     case CHtmlEngineView::UiStateChanged:
         if (id == kRichText)
             OnUiStateChanged();
+        updateHyperlinkButton();
         emit editStateChanged();
         break;
     case CHtmlEngineView::SelectSelectionChanged:
@@ -463,8 +495,13 @@ void CRSSEditView::OnEditValueChanged(const QString &id)
     }
 }
 
+// The page's event is still being delivered; a dialog's modal loop inside
+// that delivery would hold up the dialog's own page, so the command runs
+// once it is over.
 void CRSSEditView::sendCommand(int id)
 {
-    if (!OnCommand(id))
-        emit commandRequested(id);
+    QMetaObject::invokeMethod(this, [this, id] {
+        if (!OnCommand(id))
+            emit commandRequested(id);
+    }, Qt::QueuedConnection);
 }

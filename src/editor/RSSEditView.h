@@ -3,6 +3,7 @@
 #include "document/CommandIds.h"
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
+#include "editor/LinkCommands.h"
 
 #include <QFrame>
 #include <QPointer>
@@ -70,6 +71,9 @@ private:
     void setRichTextValue(const QString &description);
     void sendCommand(int id);
     void onClipboardChanged();
+    // Links and images
+    void runLinkCommand(int id);
+    void updateHyperlinkButton();
 
     // --- Formatting and clean-up ---
     void toggleCharacterFormat(const QString &tag);
@@ -86,6 +90,7 @@ private:
 
     QPointer<CRSSEditDoc> m_doc;
     CHtmlEngineView *m_engine = nullptr;
+    CLinkCommands m_links;
     bool m_editorDirty = false;
     // Read when the clipboard changes, not at every state query.
     bool m_clipboardFilled = false;

@@ -29,6 +29,9 @@ const std::vector<CommandInfo> &commandTable()
         {ID_REMOVE_SPANS_AND_STYLES, "Remove SPAN and styles", "", "Remove the span tags and inline styles of the description", "", ""},
         {ID_REMOVE_NBSP, "Remove &&nbsp;", "", "Turn the non-breaking spaces of the description into plain spaces", "", ""},
         {ID_INSERT_TEST, "Insert Test", "", "Show the tag of the element at the caret", "", ""},
+        // Insert
+        {ID_INSERT_HYPERLINK, "Hyperlink\u2026", "Ctrl+K", "Insert a hyperlink on the selection, or change the one at the caret", "insert-link", ""},
+        {ID_INSERT_IMAGE, "Image", "Ctrl+L", "Insert an image, or change the one at the caret", "insert-image", ""},
 
         // Posts
         {ID_POST_ADD, "Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},

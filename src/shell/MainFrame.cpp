@@ -3,6 +3,7 @@
 #include "core/ProductInfo.h"
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
+#include "editor/HyperlinkDlg.h"
 #include "editor/RSSEditView.h"
 #include "links/SettingsStore.h"
 #include "links/WebTitleCache.h"
@@ -78,8 +79,13 @@ CMainFrame::CMainFrame(QWidget *parent)
         updateActions();
     });
     updateActions();
-    // Titles found in the background are kept for the next lookup.
-    setTitleSink([](const QString &url, const QString &title) { StoreWebTitle(url, title); });
+    // Titles found in the background are kept for the next lookup, and
+    // shown by the Insert Hyperlink dialog of the feed being edited.
+    setTitleSink([this](const QString &url, const QString &title) {
+        StoreWebTitle(url, title);
+        if (activeChildFrame())
+            CHyperlinkDlg::OnTitleFetched(url, title);
+    });
 }
 
 CMainFrame::~CMainFrame()
@@ -400,6 +406,7 @@ void CMainFrame::createMenus()
                                       {ID_FORMAT_BOLD, ID_FORMAT_ITALIC, ID_FORMAT_UNDERLINE, ID_FORMAT_STRIKEOUT, 0,
                                        ID_FORMAT_UL_LIST, 0, ID_REMOVE_SPANS_AND_STYLES, ID_REMOVE_NBSP, 0,
                                        ID_INSERT_TEST}));
+    m_documentMenus.push_back(addMenu(QStringLiteral("&Insert"), {ID_INSERT_HYPERLINK, ID_INSERT_IMAGE}));
     m_postsMenu = addMenu(
         QStringLiteral("&Posts"),
         {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,
