@@ -134,6 +134,16 @@ private:
     std::mt19937 m_random;
 };
 
+// Text with every character outside printable ASCII as its code, for the
+// report of a broken property.
+QString codePoints(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text)
+        shown += c.unicode() >= 0x20 && c.unicode() < 0x7f ? QString(c) : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    return shown;
+}
+
 const CRSSEditDoc::PostField kFields[] = {CRSSEditDoc::PostTitle, CRSSEditDoc::PostLink,
                                           CRSSEditDoc::PostAuthor, CRSSEditDoc::PostDescription};
 
@@ -178,8 +188,10 @@ void applyEdits(CRSSEditDoc &doc, EditScript &script, std::vector<PostOrigin> &p
             if (!doc.SetPostField(nullptr, post, field, value))
                 break;
             posts[size_t(post)].edited.merge(elementsOf(field));
-            fuzzCheck(doc.GetPostField(post, field) == XmlSafeText(value), "a stored field reads back as typed",
-                      value);
+            const QString stored = doc.GetPostField(post, field);
+            fuzzCheck(stored == XmlSafeText(value), "a stored field reads back as typed",
+                      QStringLiteral("field %1 of post %2\ntyped: %3\nread:  %4")
+                              .arg(int(field)).arg(post).arg(codePoints(value), codePoints(stored)));
         }
         }
         fuzzCheck(doc.feed()->GetPostCount() == int(posts.size()), "the post count follows the edits");
@@ -286,7 +298,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzzCheck(rereadValues.size() == values.size(), "the saved feed holds every post");
     for (qsizetype i = 0; i < values.size(); ++i) {
         fuzzCheck(rereadValues[i] == values[i], "every value reads back from the saved file as the document held it",
-                  QStringLiteral("post %1, value %2:\n[%3]\n[%4]").arg(i / 6).arg(i % 6).arg(values[i], rereadValues[i]));
+                  QStringLiteral("post %1, value %2:\n[%3]\n[%4]")
+                          .arg(i / 6).arg(i % 6).arg(codePoints(values[i]), codePoints(rereadValues[i])));
     }
     checkUntouchedBytes(input, readFileBytes(outPath), posts);
     return 0;
