@@ -10,6 +10,7 @@ qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-we
 libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev
 python3 xvfb xauth
+strace
 clang libclang-rt-14-dev
 "
 

@@ -1,6 +1,5 @@
 #include "core/FileHelpers.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,8 +7,6 @@
 #include <QLocale>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace {
 
@@ -21,11 +18,26 @@ QString withTrailingSeparator(const QString &folder)
     return folder.isEmpty() || folder.endsWith(kSeparator) ? folder : folder + kSeparator;
 }
 
+QString GetFileNameWithExtension(const QString &path)
+{
+    return path.mid(path.lastIndexOf(kSeparator) + 1);
+}
+
+// The folder of a path without a trailing separator ("/" for the root);
+// empty for a bare name.
+QString GetFolderOfPath(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(kSeparator);
+    if (slash < 0)
+        return QString();
+    return slash == 0 ? QString(kSeparator) : path.left(slash);
+}
+
 } // namespace
 
 QString GetBackupFolder(const QString &documentPath)
 {
-    const QString fallback = GetFolderOfPath(documentPath, false);
+    const QString fallback = GetFolderOfPath(documentPath);
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder))
         return fallback;
@@ -78,14 +90,9 @@ QString BackupTimeStamp(const QDateTime &localTime)
     return stamp;
 }
 
-QString GetTempFolder()
-{
-    return QDir::tempPath();
-}
-
 QString MakeTempFileName(const QString &folder, const QString &extension)
 {
-    const QString prefix = withTrailingSeparator(folder.isEmpty() ? GetTempFolder() : folder) + QStringLiteral("abcd");
+    const QString prefix = withTrailingSeparator(folder.isEmpty() ? QDir::tempPath() : folder) + QStringLiteral("abcd");
     QString suffix = QStringLiteral(".tmp");
     if (!extension.isEmpty()) {
         if (!extension.startsWith(u'.'))
@@ -115,40 +122,3 @@ bool DirectoryExists(const QString &path)
     return QFileInfo(directory).isDir();
 }
 
-bool FileExists(const QString &path)
-{
-    if (path.isEmpty())
-        return false;
-    struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) == 0)
-        return !S_ISDIR(status.st_mode);
-    return errno == EACCES;
-}
-
-QString GetModulePath()
-{
-    return QCoreApplication::applicationFilePath();
-}
-
-QString GetModuleFolder()
-{
-    return GetFolderOfPath(GetModulePath(), false);
-}
-
-QString GetFileNameWithExtension(const QString &path)
-{
-    return path.mid(path.lastIndexOf(kSeparator) + 1);
-}
-
-QString GetFolderOfPath(const QString &path, bool withTrailingSeparatorWanted)
-{
-    if (path.isEmpty())
-        return QString();
-    const qsizetype slash = path.lastIndexOf(kSeparator);
-    if (slash < 0)
-        return QString();
-    const QString folder = path.left(slash + 1);
-    if (withTrailingSeparatorWanted || folder.size() == 1)
-        return folder;
-    return folder.left(folder.size() - 1);
-}

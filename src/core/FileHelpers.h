@@ -18,18 +18,9 @@ bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString
 // The time stamp of a backup name, e.g. 04_12_2026_21-44-14.
 QString BackupTimeStamp(const QDateTime &localTime);
 
-QString GetTempFolder();
 // <folder>/abcdXXXX.tmp<.extension>, four hex digits chosen so that no file
 // of that name exists yet; the file is not created. An empty folder means
 // the temporary folder. Empty when every number is taken.
 QString MakeTempFileName(const QString &folder, const QString &extension);
 
 bool DirectoryExists(const QString &path);
-// True for an existing path that is not a directory, and for a path whose
-// existence cannot be checked because access is denied.
-bool FileExists(const QString &path);
-
-QString GetModulePath();
-QString GetModuleFolder();
-QString GetFileNameWithExtension(const QString &path);
-QString GetFolderOfPath(const QString &path, bool withTrailingSeparator);

@@ -24,9 +24,6 @@
 
 namespace {
 
-DescriptionFilterFn g_descriptionFilter = nullptr;
-quintptr g_descriptionFilterContext = 0;
-
 const char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
 
 // A new post's fields, in the order a new post has them.
@@ -368,7 +365,7 @@ bool PostRef::SetAuthor(const QString &text)
 
 bool PostRef::SetDescription(const QString &text)
 {
-    return m_feed->SetPostDescription(m_index, ApplyDescriptionFilter(text));
+    return m_feed->SetPostDescription(m_index, text);
 }
 
 bool PostRef::SetLink(const QString &text)
@@ -379,21 +376,6 @@ bool PostRef::SetLink(const QString &text)
 bool PostRef::SetTitle(const QString &text)
 {
     return m_feed->SetPostTitle(m_index, text);
-}
-
-// --- Description filter ---
-
-void SetDescriptionFilter(DescriptionFilterFn filter, quintptr context)
-{
-    g_descriptionFilter = filter;
-    g_descriptionFilterContext = context;
-}
-
-QString ApplyDescriptionFilter(const QString &description)
-{
-    if (!g_descriptionFilter)
-        return description;
-    return g_descriptionFilter(description, g_descriptionFilterContext);
 }
 
 // --- CRssFeed: files ---
@@ -990,16 +972,40 @@ FeedNode CRssFeed::splitLead(FeedNode &node) const
 // before it (blank lines, a comment) stays, as a node with no element.
 bool CRssFeed::RemovePost(int index)
 {
+    return TakePost(index) != nullptr;
+}
+
+std::unique_ptr<CRemovedPost> CRssFeed::TakePost(int index)
+{
     FeedNode *item = post(index);
     if (!item)
-        return false;
-    if (FeedNode rest = splitLead(*item); rest.leadBegin < rest.end) {
+        return nullptr;
+    auto removed = std::make_unique<CRemovedPost>();
+    removed->childIndex = m_posts[size_t(qMax(index, 0))];
+    removed->leadBegin = item->leadBegin;
+    FeedNode rest = splitLead(*item);
+    removed->item = std::move(*item);
+    removed->leftLeadText = rest.leadBegin < rest.end;
+    if (removed->leftLeadText)
         *item = std::move(rest);
-    } else {
-        m_channel.children.erase(m_channel.children.begin() + qsizetype(m_posts[size_t(qMax(index, 0))]));
-    }
+    else
+        m_channel.children.erase(m_channel.children.begin() + qsizetype(removed->childIndex));
     renewPostIndex();
-    return true;
+    return removed;
+}
+
+int CRssFeed::PutBackPost(CRemovedPost removed)
+{
+    auto &children = m_channel.children;
+    if (removed.childIndex > children.size() || (removed.leftLeadText && removed.childIndex == children.size()))
+        return -1;
+    removed.item.leadBegin = removed.leadBegin;
+    if (removed.leftLeadText)
+        children[removed.childIndex] = std::move(removed.item);
+    else
+        children.insert(children.begin() + qsizetype(removed.childIndex), std::move(removed.item));
+    renewPostIndex();
+    return int(std::find(m_posts.begin(), m_posts.end(), removed.childIndex) - m_posts.begin());
 }
 
 // --- CRssFeed: text helpers ---

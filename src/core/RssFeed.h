@@ -14,6 +14,19 @@
 class CRssFeed;
 class FeedEncoding;
 
+// A post taken out of a feed, to be put back exactly where it was, byte
+// for byte, as long as the feed has not changed since in any other way (an
+// undo puts changes back in the reverse order).
+class CRemovedPost
+{
+private:
+    friend class CRssFeed;
+    FeedNode item;
+    size_t childIndex = 0;       // its place among the channel's children
+    bool leftLeadText = false;   // a node of lead text stands in its place
+    qsizetype leadBegin = 0;     // where its lead began before the removal
+};
+
 // A handle on one post (feed + index). Holds no copies: every call reads or
 // writes the feed. Addresses a position, not an element.
 class PostRef
@@ -29,7 +42,6 @@ public:
     virtual QString GetPubDate() const;
 
     virtual bool SetAuthor(const QString &text);
-    // Passes the text through the description filter first.
     virtual bool SetDescription(const QString &text);
     virtual bool SetLink(const QString &text);
     virtual bool SetTitle(const QString &text);
@@ -41,11 +53,6 @@ private:
     CRssFeed *m_feed;
     int m_index;
 };
-
-// Process-wide filter applied to every description stored through PostRef.
-using DescriptionFilterFn = QString (*)(const QString &description, quintptr context);
-void SetDescriptionFilter(DescriptionFilterFn filter, quintptr context);
-QString ApplyDescriptionFilter(const QString &description);
 
 // The feed document: the bytes of the feed file, and where in them stand
 // the channel's children, each item and each of its children. Posts are the
@@ -120,6 +127,10 @@ public:
     // The post itself becomes post 0, guid and date unchanged.
     bool MovePostToTop(int index);
     bool RemovePost(int index);
+    // RemovePost that hands the post over, and its exact inverse, which
+    // gives the post's index again (-1 when the feed changed too much).
+    std::unique_ptr<CRemovedPost> TakePost(int index);
+    int PutBackPost(CRemovedPost post);
     int CollectLinks(std::set<QString> &links) const;
 
     static QString NewGuidText();

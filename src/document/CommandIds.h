@@ -36,6 +36,7 @@ enum CommandId : int {
     ID_COPY_TITLE = 32800,
     ID_OPEN_BACKUP_FOLDER = 32801,
     ID_FILTERING = 32802,
+    ID_POST_SET_DATE_NOW = 32803,
 
     // Editor
     ID_INSERT_HYPERLINK = 32780,

@@ -43,7 +43,7 @@ bool linksToHomePage(const QString &markup)
 
 } // namespace
 
-QString AddPostFooter(const QString &description, quintptr)
+QString AddPostFooter(const QString &description)
 {
     if (description.isEmpty() || HasPostFooter(description))
         return description;

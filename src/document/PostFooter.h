@@ -6,9 +6,9 @@
 // A description counts as having one when its last paragraph links to the
 // product's home page.
 
-// The feed's description filter: appends "<BR>" and the footer to a
-// non-empty description that has none. The context is not used.
-QString AddPostFooter(const QString &description, quintptr context);
+// The documents' description filter: appends "<BR>" and the footer to a
+// non-empty description that has none.
+QString AddPostFooter(const QString &description);
 bool HasPostFooter(const QString &description);
 // Cuts the description before the footer's opening block; false, leaving
 // the description as it was, when it has no footer.

@@ -89,6 +89,7 @@ void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
         m_filterBoxOpen = !m_filterBoxOpen;
 
     m_history.OnRSSNotify(sender, hint, data);
+    emit notified(hint);
 }
 
 // --- Path, title, modified flag ---
@@ -145,9 +146,18 @@ bool CRSSEditDoc::OnOpenDocument(const QString &path, QString *error)
 bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
 {
     Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
+    const bool ownFile = isOwnPath(path);
+    // Another program (an editor, a pull from version control) may have
+    // written the file since: its version would be gone but for the backup.
+    if (ownFile && QFileInfo::exists(path) && m_feed.IsChangedOnDisk(path)
+        && !(m_prompter && m_prompter->confirm(QStringLiteral("The file changed on disk since it was opened. Save anyway?")))) {
+        if (error)
+            error->clear();
+        return false;
+    }
     // A failed backup does not stop the save.
     QString backup;
-    if (isOwnPath(path))
+    if (ownFile)
         BackupFile(m_path, &backup);
     if (!m_feed.SaveToFile(path, error)) {
         // A save that failed before touching the file needs no copy of it;
@@ -190,6 +200,9 @@ bool CRSSEditDoc::OnCommand(int id)
         return true;
     case ID_POST_DUPLICATE_DELETE:
         duplicatePost(true);
+        return true;
+    case ID_POST_SET_DATE_NOW:
+        SetPostDateNow(m_currentPost);
         return true;
     case ID_POST_DELETE:
         deletePost();
@@ -239,6 +252,9 @@ bool CRSSEditDoc::OnUpdateCommand(int id, CommandState *state)
     case ID_POST_DELETE:
         *state = CommandState{m_feed.GetPostCount() > 1, false, false};
         return true;
+    case ID_POST_SET_DATE_NOW:
+        *state = CommandState{m_currentPost >= 0 && m_currentPost < m_feed.GetPostCount(), false, false};
+        return true;
     case ID_POST_RELOAD:
         *state = CommandState{!m_path.isEmpty(), false, false};
         return true;
@@ -287,25 +303,25 @@ QString CRSSEditDoc::GetPostField(int post, PostField field) const
 
 bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value)
 {
-    if (post < 0 || post >= m_feed.GetPostCount() || value == GetPostField(post, field))
+    const QString stored = field == PostDescription && m_descriptionFilter ? m_descriptionFilter(value) : value;
+    if (post < 0 || post >= m_feed.GetPostCount() || stored == GetPostField(post, field))
         return false;
-    PostRef ref(&m_feed, post);
-    bool stored = false;
+    bool changed = false;
     switch (field) {
     case PostTitle:
-        stored = ref.SetTitle(value);
+        changed = m_feed.SetPostTitle(post, stored);
         break;
     case PostLink:
-        stored = ref.SetLink(value);
+        changed = m_feed.SetPostLink(post, stored);
         break;
     case PostAuthor:
-        stored = ref.SetAuthor(value);
+        changed = m_feed.SetPostAuthor(post, stored);
         break;
     case PostDescription:
-        stored = ref.SetDescription(value);
+        changed = m_feed.SetPostDescription(post, stored);
         break;
     }
-    if (!stored)
+    if (!changed)
         return false;
     SetModifiedFlag(true);
     if (field == PostTitle)
@@ -351,24 +367,53 @@ void CRSSEditDoc::insertedAt(int index)
     Notify(nullptr, HINT_POSTS_INSERTED, index);
 }
 
-bool CRSSEditDoc::RemovePost(int index)
+std::unique_ptr<CRemovedPost> CRSSEditDoc::RemovePost(int index)
 {
-    if (!m_feed.RemovePost(index))
-        return false;
+    std::unique_ptr<CRemovedPost> removed = m_feed.TakePost(index);
+    if (!removed)
+        return nullptr;
     SetModifiedFlag(true);
     if (m_currentPost > index)
         --m_currentPost;
     Notify(nullptr, HINT_POST_DELETED, index);
+    return removed;
+}
+
+bool CRSSEditDoc::PutBackPost(std::unique_ptr<CRemovedPost> post)
+{
+    const int index = post ? m_feed.PutBackPost(std::move(*post)) : -1;
+    if (index < 0)
+        return false;
+    insertedAt(index);
     return true;
 }
 
-// The copy gets a footer with the present version; storing it also dates the
-// copy. A copy without a footer keeps its description and its date.
+bool CRSSEditDoc::MovePostToTop(int index)
+{
+    if (!m_feed.MovePostToTop(index))
+        return false;
+    // Heard as the post going from its place, then arriving at the top.
+    Notify(nullptr, HINT_POST_DELETED, index);
+    insertedAt(0);
+    return true;
+}
+
+bool CRSSEditDoc::SetPostDateNow(int index)
+{
+    if (!m_feed.SetPostPubDateNow(index))
+        return false;
+    SetModifiedFlag(true);
+    Notify(nullptr, HINT_POST_DATE_CHANGED, index);
+    return true;
+}
+
+// A copy that has a footer gets it with the present version; one without
+// keeps its description.
 void CRSSEditDoc::renewFooterOfCopy()
 {
     QString description = m_feed.GetPostDescription(0);
-    if (CutPostFooter(description))
-        m_feed.SetPostDescription(0, AddPostFooter(description, 0));
+    if (m_descriptionFilter && CutPostFooter(description))
+        m_feed.SetPostDescription(0, m_descriptionFilter(description));
 }
 
 // --- Post commands ---
@@ -382,20 +427,13 @@ void CRSSEditDoc::addPost()
 void CRSSEditDoc::duplicatePost(bool removeSource)
 {
     Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
-    const int source = m_currentPost;
-    if (!removeSource) {
-        InsertCopyOfPost(source);
-        return;
-    }
-    if (!m_feed.CopyPostToTop(source))
-        return;
-    renewFooterOfCopy();
-    // The source moved down by one when its copy went to the top. The
-    // others hear of the two changes in the order that keeps their indexes
-    // right: the source goes, then a post arrives at the top.
-    m_feed.RemovePost(source + 1);
-    Notify(nullptr, HINT_POST_DELETED, source);
-    insertedAt(0);
+    // Duplicate and delete moves the post itself to the top, its guid, date
+    // and text as they were: readers know it by its guid, and "Set Date to
+    // Now" dates it anew when the user wants that.
+    if (removeSource)
+        MovePostToTop(m_currentPost);
+    else
+        InsertCopyOfPost(m_currentPost);
 }
 
 void CRSSEditDoc::deletePost()
@@ -458,10 +496,11 @@ void CRSSEditDoc::setSortOrderFromCommand(int order)
     Notify(nullptr, HINT_SORT_CHANGED, 0);
 }
 
-// Asking for the backup folder may create it.
+// Decided without the disk, as it is asked at every change of state: the
+// command itself creates the folder or says why it cannot.
 bool CRSSEditDoc::canOpenBackupFolder() const
 {
-    return !m_path.isEmpty() && DirectoryExists(GetBackupFolder(m_path));
+    return !m_path.isEmpty();
 }
 
 void CRSSEditDoc::openBackupFolder()

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class CDocumentPrompter;
@@ -32,6 +33,11 @@ public:
     explicit CRSSEditDoc(QObject *parent = nullptr);
     ~CRSSEditDoc() override;
 
+    // What every description the document stores passes through first (the
+    // post footer); none by default.
+    using DescriptionFilter = std::function<QString(const QString &description)>;
+    void setDescriptionFilter(DescriptionFilter filter) { m_descriptionFilter = std::move(filter); }
+
     // Read-only: every change goes through the calls below.
     const CRssFeed *feed() const { return &m_feed; }
 
@@ -42,7 +48,7 @@ public:
     enum PostField { PostTitle, PostLink, PostAuthor, PostDescription };
     QString GetPostField(int post, PostField field) const;
     // Stores one field of a post; a description passes the description
-    // filter. A value that is already there changes nothing (storing would
+    // filter first. A value that is already there changes nothing (storing would
     // date the post anew). The others hear HINT_TITLE_CHANGED or
     // HINT_LINK_OR_AUTHOR_CHANGED; a description needs no notice, as the
     // editor that stores it shows it already. True when the post changed.
@@ -57,8 +63,14 @@ public:
     // current post. HINT_POSTS_INSERTED carries the index it went to.
     bool InsertNewPost();
     bool InsertCopyOfPost(int source);
-    // Removes post `index`; HINT_POST_DELETED carries the index.
-    bool RemovePost(int index);
+    // Removes post `index` and hands it over; HINT_POST_DELETED carries the
+    // index. PutBackPost is its exact inverse (HINT_POSTS_INSERTED).
+    std::unique_ptr<CRemovedPost> RemovePost(int index);
+    bool PutBackPost(std::unique_ptr<CRemovedPost> post);
+    // Moves post `index` to the top and makes it current.
+    bool MovePostToTop(int index);
+    // Dates post `index` with the present time; HINT_POST_DATE_CHANGED.
+    bool SetPostDateNow(int index);
 
     // --- Observers ---
     void addView(CRSSObserver *view);
@@ -100,6 +112,10 @@ public:
 signals:
     void modifiedChanged(bool modified);
     void pathChanged(const QString &path);
+    // A notification went out: the posts, the current post, the sort order,
+    // the filter box or the history may differ, and so may the commands'
+    // states.
+    void notified(int hint);
 
 private:
     void addPost();
@@ -119,6 +135,7 @@ private:
     std::vector<CRSSObserver *> m_views;
     CRSSObserver *m_frame = nullptr;
     CDocumentPrompter *m_prompter = nullptr;
+    DescriptionFilter m_descriptionFilter;
     QString m_path;
     QString m_title;
     int m_currentPost = -1;

@@ -18,6 +18,7 @@ enum RssHint : int {
     HINT_FEED_RESET = 13,
     HINT_SORT_CHANGED = 14,
     HINT_FOCUS_FILTER = 15,
+    HINT_POST_DATE_CHANGED = 16,
 };
 
 // Anything that hears a document's notifications: views, the child frame,

@@ -6,7 +6,9 @@
 #include "engine/HtmlEngineView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QVBoxLayout>
 
 #include <set>
@@ -34,6 +36,8 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
 
     connect(m_engine, &CHtmlEngineView::pageReady, this, &CRSSEditView::onPageReady);
     connect(m_engine, &CHtmlEngineView::elementEvent, this, &CRSSEditView::onElementEvent);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CRSSEditView::onClipboardChanged);
+    onClipboardChanged();
 
     if (m_doc)
         m_doc->addView(this);
@@ -139,7 +143,17 @@ bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
         return false;
     const QVariant answer = m_engine->callMethod(kRichText, QLatin1String(command->query));
     state->enabled = answer.canConvert<int>() && answer.toInt() != 0;
+    // The page may always paste; there must be something to paste.
+    if (id == ID_EDIT_PASTE)
+        state->enabled = state->enabled && m_clipboardFilled;
     return true;
+}
+
+void CRSSEditView::onClipboardChanged()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    m_clipboardFilled = data && (data->hasText() || data->hasHtml() || data->hasImage());
+    emit editStateChanged();
 }
 
 // --- Between the page and the feed ---
@@ -242,6 +256,7 @@ void CRSSEditView::onPageReady()
 {
     FocusEditor();
     emit pageReady();
+    emit editStateChanged();
 }
 
 void CRSSEditView::onElementEvent(int code, const QString &id)
@@ -262,6 +277,10 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
         break;
     case CHtmlEngineView::EditValueChanged:
         OnEditValueChanged(id);
+        emit editStateChanged(); // Undo follows the edits
+        break;
+    case CHtmlEngineView::UiStateChanged:
+        emit editStateChanged();
         break;
     case CHtmlEngineView::SelectSelectionChanged:
         StoreField(id);

@@ -50,6 +50,9 @@ signals:
     // A button of the page asked for a command this view does not handle;
     // the window that holds the view routes it on.
     void commandRequested(int id);
+    // The edit commands' states may differ: the page reported a new caret,
+    // selection, focus or text, or the clipboard changed.
+    void editStateChanged();
 
 private:
     void onPageReady();
@@ -60,8 +63,11 @@ private:
     void showDropDownValue(const QString &id, const QString &value);
     void setRichTextValue(const QString &description);
     void sendCommand(int id);
+    void onClipboardChanged();
 
     QPointer<CRSSEditDoc> m_doc;
     CHtmlEngineView *m_engine = nullptr;
     bool m_editorDirty = false;
+    // Read when the clipboard changes, not at every state query.
+    bool m_clipboardFilled = false;
 };

@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
-#include <QPointer>
 #include <QThreadPool>
 
 #include <atomic>
+#include <utility>
 
 namespace {
 
@@ -23,7 +23,7 @@ public:
     // Any thread.
     static void deliver(const TitleResult &result);
 
-    void setReceiver(QObject *receiver) { m_receiver = receiver; }
+    void setSink(TitleSink sink) { m_sink = std::move(sink); }
     void start(const QString &url);
 
 private:
@@ -32,7 +32,7 @@ private:
     void handOver(const TitleResult &result);
 
     QThreadPool m_workers;
-    QPointer<QObject> m_receiver;
+    TitleSink m_sink;
 
     static std::atomic<TitleFetchService *> s_instance;
 };
@@ -75,18 +75,16 @@ void TitleFetchService::deliver(const TitleResult &result)
 
 void TitleFetchService::handOver(const TitleResult &result)
 {
-    if (!m_receiver)
-        return;
-    QMetaObject::invokeMethod(m_receiver.data(), "onTitleFetched", Qt::DirectConnection,
-                              Q_ARG(QString, result.url), Q_ARG(QString, result.title));
+    if (m_sink)
+        m_sink(result.url, result.title);
 }
 
 } // namespace
 
-void setTitleReceiver(QObject *receiver)
+void setTitleSink(TitleSink sink)
 {
     if (TitleFetchService *service = TitleFetchService::instance())
-        service->setReceiver(receiver);
+        service->setSink(std::move(sink));
 }
 
 void StartTitleFetch(const QString &url)

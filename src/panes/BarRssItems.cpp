@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
@@ -126,6 +125,7 @@ void CBarRssItems::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         break;
     case HINT_TITLE_CHANGED:
     case HINT_LINK_OR_AUTHOR_CHANGED:
+    case HINT_POST_DATE_CHANGED:
         refreshCurrentRow();
         break;
     case HINT_POST_DELETED:
@@ -317,31 +317,13 @@ void CBarRssItems::copyTitle()
     QApplication::beep();
 }
 
-// The Posts menu of the main window that holds this bar's feed window.
-QMenu *CBarRssItems::postsMenuOfMainWindow() const
-{
-    for (QWidget *window = parentWidget(); window; window = window->parentWidget()) {
-        const auto *menuBar = window->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
-        if (!menuBar)
-            continue;
-        for (QAction *action : menuBar->actions()) {
-            if (action->menu() && action->text().remove(QLatin1Char('&')) == QLatin1String("Posts"))
-                return action->menu();
-        }
-    }
-    return nullptr;
-}
-
-// The main window's own actions, so that a choice runs through its command
-// route like the menu item would; Copy Title is the bar's.
+// The Posts menu's commands as given; Copy Title is the bar's.
 QMenu *CBarRssItems::createContextMenu(bool sortCommandsOnly)
 {
     auto *menu = new QMenu(this);
-    if (QMenu *posts = postsMenuOfMainWindow()) {
-        for (QAction *action : posts->actions()) {
-            if (!sortCommandsOnly || isSortCommand(action->data().toInt()))
-                menu->addAction(action);
-        }
+    for (QAction *action : std::as_const(m_menuActions)) {
+        if (!sortCommandsOnly || isSortCommand(action->data().toInt()))
+            menu->addAction(action);
     }
     menu->addSeparator();
     QAction *copy = menu->addAction(QStringLiteral("Copy Title"));

@@ -3,9 +3,11 @@
 #include "panes/RSSCommonBar.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QTimer>
 
 class CPostsListCtrl;
+class QAction;
 class CPostsModel;
 class QItemSelection;
 class QLineEdit;
@@ -40,8 +42,12 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
 
-    // The menu of a right click on the rows: the main window's Posts menu
-    // and Copy Title. The caller owns it.
+    // The commands of the Posts menu, which the rows' and the headers'
+    // menus offer too: the main window's own actions, so that a choice runs
+    // through its command route like the menu item would.
+    void setMenuActions(const QList<QAction *> &actions) { m_menuActions = actions; }
+    // The menu of a right click on the rows: the Posts menu's commands and
+    // Copy Title. The caller owns it.
     QMenu *createRowMenu();
     // The menu of a right click on the column headers: the sort commands
     // and Copy Title. The caller owns it.
@@ -83,7 +89,6 @@ private:
     void copyTitle();
     QString currentTitle() const;
     bool canCopyTitle() const;
-    QMenu *postsMenuOfMainWindow() const;
     QMenu *createContextMenu(bool sortCommandsOnly);
     void showRowMenu(const QPoint &viewportPos);
     void showHeaderMenu(const QPoint &headerPos);
@@ -116,6 +121,7 @@ private:
     bool m_quietSelection = false;
     QTimer m_selectionTimer;
     QTimer m_filterTimer;
+    QList<QAction *> m_menuActions;
     QVBoxLayout *m_layout;
     CPostsModel *m_model;
     CPostsListCtrl *m_list;

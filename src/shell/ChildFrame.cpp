@@ -34,6 +34,11 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     connect(m_document.get(), &CRSSEditDoc::modifiedChanged, this, &CChildFrame::updateCaption);
     connect(m_document.get(), &CRSSEditDoc::pathChanged, this, &CChildFrame::updateCaption);
     updateCaption();
+
+    connect(m_document.get(), &CRSSEditDoc::modifiedChanged, this, &CChildFrame::commandStatesChanged);
+    connect(m_document.get(), &CRSSEditDoc::pathChanged, this, &CChildFrame::commandStatesChanged);
+    connect(m_document.get(), &CRSSEditDoc::notified, this, &CChildFrame::commandStatesChanged);
+    connect(m_view, &CRSSEditView::editStateChanged, this, &CChildFrame::commandStatesChanged);
 }
 
 CChildFrame::~CChildFrame()

@@ -56,6 +56,9 @@ signals:
     // A control inside the frame asked for a command; the main window routes
     // it like a menu command.
     void commandRequested(int id);
+    // Something the commands' states depend on changed: the document, or
+    // the editor page's caret, selection or text, or the clipboard.
+    void commandStatesChanged();
 
 private:
     void createBars();

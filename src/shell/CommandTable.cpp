@@ -25,6 +25,7 @@ const std::vector<CommandInfo> &commandTable()
         {ID_POST_RENAME, "Rename Post\u2026", "Ctrl+G", "Rename selected post", "", ""},
         {ID_POST_DUPLICATE, "Duplicate Post", "Ctrl+Shift+D", "Duplicate selected post", "edit-copy", ":/shell/icons/duplicate.png"},
         {ID_POST_DUPLICATE_DELETE, "Duplicate + Delete", "", "Duplicate selected post + delete origin", "", ""},
+        {ID_POST_SET_DATE_NOW, "Set Date to Now", "", "Date the selected post with the present time", "", ""},
         {ID_POST_DELETE, "Delete Post\u2026", "", "Delete selected post", "edit-delete", ":/shell/icons/delete.png"},
         {ID_SORT_BY_POSITION, "Sort By Position", "", "Sort the posts by their position in the feed", "", ""},
         {ID_SORT_BY_TITLE, "Sort By Title", "", "Sort the posts by title", "", ""},

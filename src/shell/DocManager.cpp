@@ -1,5 +1,6 @@
 #include "shell/DocManager.h"
 
+#include "document/PostFooter.h"
 #include "document/RSSEditDoc.h"
 #include "shell/ChildFrame.h"
 #include "shell/FeedWindowStyle.h"
@@ -111,6 +112,8 @@ bool CDocManager::saveDocumentTo(CChildFrame *frame, const QString &path)
     CRSSEditDoc *document = frame->document();
     QString error;
     if (!document->OnSaveDocument(path, &error)) {
+        if (error.isEmpty())
+            return false; // the user chose not to save
         // The document keeps its changes, so the user can try elsewhere.
         m_services->showError(QStringLiteral("Cannot save %1.\n\n%2\n\nThe feed keeps its changes.")
                                   .arg(QDir::toNativeSeparators(path), error));
@@ -172,6 +175,7 @@ CChildFrame *CDocManager::createFrame()
 {
     auto *document = new CRSSEditDoc;
     document->setPrompter(m_services);
+    document->setDescriptionFilter(AddPostFooter);
     auto *frame = new CChildFrame(document);
     frame->setStyle(m_frameStyle);
     frame->installEventFilter(this);

@@ -4,7 +4,9 @@
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
+#include "links/WebTitleCache.h"
 #include "links/WebTitleFetcher.h"
+#include "panes/BarRssItems.h"
 #include "shell/ChildFrame.h"
 #include "shell/AboutDialog.h"
 #include "shell/CommandTable.h"
@@ -20,15 +22,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
 namespace {
-
-// How often the enable and check marks are brought up to date while the
-// user does nothing that refreshes them at once.
-constexpr int kIdleRefreshMs = 250;
 
 const char *const kValidatorUrl = "https://validator.w3.org/feed/#validate_by_input";
 
@@ -52,7 +49,6 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_documents(new CDocManager(m_mdiArea, m_services, this))
     , m_sortGroup(new QActionGroup(this))
     , m_windowList(new QActionGroup(this))
-    , m_idleTimer(new QTimer(this))
 {
     setCentralWidget(m_mdiArea);
     updateWindowTitle();
@@ -64,25 +60,29 @@ CMainFrame::CMainFrame(QWidget *parent)
     updateRecentFileActions();
 
     connect(m_documents, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFileActions);
-    connect(m_documents, &CDocManager::documentsChanged, this, &CMainFrame::refreshCommandStates);
+    connect(m_documents, &CDocManager::documentsChanged, this, &CMainFrame::updateActions);
     connect(m_documents, &CDocManager::frameCreated, this, [this](CChildFrame *frame) {
+        frame->postsBar()->setMenuActions(m_postsMenu->actions());
         connect(frame, &CChildFrame::commandRequested, this, &CMainFrame::executeCommand);
+        connect(frame, &CChildFrame::commandStatesChanged, this, [this, frame] {
+            if (frame == activeChildFrame())
+                updateActions();
+        });
         connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateWindowTitle);
         connect(frame->document(), &CRSSEditDoc::modifiedChanged, this, &CMainFrame::updateWindowTitle);
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         updateWindowTitle();
-        refreshCommandStates();
+        updateActions();
     });
-    connect(m_idleTimer, &QTimer::timeout, this, &CMainFrame::refreshCommandStates);
-    m_idleTimer->start(kIdleRefreshMs);
-    refreshCommandStates();
-    setTitleReceiver(this);
+    updateActions();
+    // Titles found in the background are kept for the next lookup.
+    setTitleSink([](const QString &url, const QString &title) { StoreWebTitle(url, title); });
 }
 
 CMainFrame::~CMainFrame()
 {
-    setTitleReceiver(nullptr);
+    setTitleSink(nullptr);
     // The feeds' windows go before the services they ask.
     delete m_mdiArea;
 }
@@ -163,11 +163,11 @@ bool CMainFrame::executeCommand(int id)
             break;
         }
     }
-    refreshCommandStates();
+    updateActions();
     return handled;
 }
 
-void CMainFrame::refreshCommandStates()
+void CMainFrame::updateActions()
 {
     for (const auto &[id, action] : m_actions) {
         if (!action->isVisible())
@@ -290,11 +290,6 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     }
 }
 
-void CMainFrame::onTitleFetched(const QString &url, const QString &title)
-{
-    StoreWebTitle(url, title);
-}
-
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
     if (m_documents->closeAllDocuments())
@@ -366,7 +361,7 @@ QMenu *CMainFrame::addMenu(const QString &title, std::initializer_list<int> ids)
             menu->addAction(action(id));
     }
     // The marks are right the moment the menu opens.
-    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandStates);
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateActions);
     m_menus.push_back(menu);
     return menu;
 }
@@ -383,11 +378,13 @@ void CMainFrame::createMenus()
     m_documentMenus.push_back(addMenu(QStringLiteral("&Edit"),
                                       {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
                                        ID_EDIT_SELECT_ALL}));
-    m_documentMenus.push_back(addMenu(
+    m_postsMenu = addMenu(
         QStringLiteral("&Posts"),
-        {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE, 0,
+        {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,
+         ID_POST_SET_DATE_NOW, 0,
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
-         ID_FILTERING, ID_POST_RELOAD}));
+         ID_FILTERING, ID_POST_RELOAD});
+    m_documentMenus.push_back(m_postsMenu);
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER});
     addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
                                       ID_VIEW_PREVIEW});

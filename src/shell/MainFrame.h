@@ -14,7 +14,6 @@ class CMdiClient;
 class CShellServices;
 class QActionGroup;
 class QMenu;
-class QTimer;
 class QToolBar;
 
 // The program's main window: menus, toolbar and status bar around the MDI
@@ -38,7 +37,6 @@ public:
     // The state of the command as the first link of the route that knows it
     // says; disabled when none does.
     CommandState commandState(int id);
-    void refreshCommandStates();
 
     // Tests answer the questions in place of the user.
     void setServices(CShellServices *services);
@@ -46,14 +44,13 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
 
-public slots:
-    // A web page title found in the background: kept for the next lookup.
-    void onTitleFetched(const QString &url, const QString &title);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Brings every action's enabled and check state up to date. Called when
+    // something a state depends on changes, never on a timer.
+    void updateActions();
     void createActions();
     void createMenus();
     void createToolBar();
@@ -75,8 +72,8 @@ private:
     QActionGroup *m_sortGroup;
     QActionGroup *m_windowList;
     QMenu *m_windowMenu = nullptr;
+    QMenu *m_postsMenu = nullptr;
     std::vector<QMenu *> m_menus;
     std::vector<QMenu *> m_documentMenus; // shown while a feed is open
     QToolBar *m_toolBar = nullptr;
-    QTimer *m_idleTimer;
 };

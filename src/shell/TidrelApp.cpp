@@ -1,7 +1,6 @@
 #include "shell/TidrelApp.h"
 
 #include "core/RssFeed.h"
-#include "document/PostFooter.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -28,5 +27,4 @@ void CTidrelApp::initInstance()
             icon.addFile(QStringLiteral(":/shell/icons/tidrel-%1.png").arg(size));
     }
     QApplication::setWindowIcon(icon);
-    SetDescriptionFilter(AddPostFooter, 0);
 }

@@ -146,10 +146,19 @@ private slots:
             QVERIFY2(added.added.join('\n').contains("<title>New Item</title>"), qPrintable(file));
             addedLines += added.size();
 
-            // Removing the first post takes out its lines only.
+            // Removing the first post takes out its lines only; putting the
+            // last post back after taking it gives back the file.
             QVERIFY(feed.LoadFromFile(path));
-            QVERIFY(feed.RemovePost(0));
+            const int lastPost = feed.GetPostCount() - 1;
+            std::unique_ptr<CRemovedPost> last = feed.TakePost(lastPost);
+            QVERIFY(last);
+            QCOMPARE(feed.PutBackPost(std::move(*last)), lastPost);
+            QVERIFY2(save(feed) == original, qPrintable(file));
+            std::unique_ptr<CRemovedPost> first = feed.TakePost(0);
+            QVERIFY(first);
             const QByteArray afterRemoval = save(feed);
+            QCOMPARE(feed.PutBackPost(std::move(*first)), 0);
+            QVERIFY2(save(feed) == original, qPrintable(file));
             const LineDiff removed = LineDiff::of(original, afterRemoval);
             QList<QByteArray> lines = original.split('\n');
             if (ownLines && lines[item.second].trimmed().endsWith("</item>")) {

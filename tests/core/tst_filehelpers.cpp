@@ -4,7 +4,6 @@
 
 #include <QtTest>
 
-#include <unistd.h>
 
 namespace {
 
@@ -173,92 +172,26 @@ private slots:
         QVERIFY2(!QFileInfo::exists(name), qPrintable(name));
     }
 
-    void directoryAndFileExists_data()
+    void directoryExists_data()
     {
         QTest::addColumn<QString>("relativePath");
         QTest::addColumn<bool>("directory");
-        QTest::addColumn<bool>("file");
-        QTest::newRow("folder") << "/folder" << true << false;
-        QTest::newRow("file") << "/file.xml" << false << true;
-        QTest::newRow("missing") << "/missing.xml" << false << false;
-        QTest::newRow("in missing folder") << "/nowhere/file.xml" << false << false;
+        QTest::newRow("folder") << "/folder" << true;
+        QTest::newRow("file") << "/file.xml" << false;
+        QTest::newRow("missing") << "/missing.xml" << false;
+        QTest::newRow("in missing folder") << "/nowhere/file.xml" << false;
     }
 
-    void directoryAndFileExists()
+    void directoryExists()
     {
         QFETCH(QString, relativePath);
         QFETCH(bool, directory);
-        QFETCH(bool, file);
         QVERIFY(QDir().mkpath(m_work.path() + "/folder"));
         QVERIFY(writeFile(m_work.path() + "/file.xml", "x"));
         QCOMPARE(DirectoryExists(m_work.path() + relativePath), directory);
         QCOMPARE(DirectoryExists(m_work.path() + relativePath + '/'), directory);
-        QCOMPARE(FileExists(m_work.path() + relativePath), file);
         QVERIFY(!DirectoryExists(QString()));
-        QVERIFY(!FileExists(QString()));
         QVERIFY(DirectoryExists(QStringLiteral("/")));
-    }
-
-    void fileExists_accessDeniedCountsAsExisting()
-    {
-        if (::geteuid() == 0)
-            QSKIP("Permissions do not stop the superuser");
-        const QString locked = m_work.path() + "/locked";
-        QVERIFY(QDir().mkpath(locked));
-        QVERIFY(writeFile(locked + "/file.xml", "x"));
-        QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
-        const bool existing = FileExists(locked + "/file.xml");
-        const bool missing = FileExists(locked + "/missing.xml");
-        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(existing);
-        QVERIFY(missing);
-    }
-
-    void getFileNameWithExtension_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("full path") << "/home/u/news.xml" << "news.xml";
-        QTest::newRow("bare name") << "news.xml" << "news.xml";
-        QTest::newRow("folder path") << "/home/u/" << "";
-        QTest::newRow("empty") << "" << "";
-    }
-
-    void getFileNameWithExtension()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        QCOMPARE(GetFileNameWithExtension(path), name);
-    }
-
-    void getFolderOfPath_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("trailing");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("file, without") << "/home/u/news.xml" << false << "/home/u";
-        QTest::newRow("file, with") << "/home/u/news.xml" << true << "/home/u/";
-        QTest::newRow("folder with separator, without") << "/home/u/" << false << "/home/u";
-        QTest::newRow("folder with separator, with") << "/home/u/" << true << "/home/u/";
-        QTest::newRow("in root") << "/news.xml" << false << "/";
-        QTest::newRow("bare name") << "news.xml" << true << "";
-        QTest::newRow("empty") << "" << true << "";
-    }
-
-    void getFolderOfPath()
-    {
-        QFETCH(QString, path);
-        QFETCH(bool, trailing);
-        QFETCH(QString, folder);
-        QCOMPARE(GetFolderOfPath(path, trailing), folder);
-    }
-
-    void getModulePath_namesThisProgram()
-    {
-        const QFileInfo program(GetModulePath());
-        QVERIFY(program.isAbsolute() && program.isFile());
-        QCOMPARE(program.fileName(), QStringLiteral("tst_filehelpers"));
-        QCOMPARE(GetModuleFolder(), program.path());
     }
 
 private:

@@ -336,22 +336,6 @@ private slots:
         QCOMPARE(reopened.GetPostDescription(0), typed);
     }
 
-    void postRef_setDescription_appliesFilter_feedDoesNot()
-    {
-        CRssFeed feed;
-        QVERIFY(load(feed, feedWithItems(item("A", "<description>x</description>"))));
-        SetDescriptionFilter([](const QString &text, quintptr context) { return text + QStringLiteral(" [footer %1]").arg(context); }, 7);
-        const bool throughPost = PostRef(&feed, 0).SetDescription(QStringLiteral("text"));
-        const QString filtered = feed.GetPostDescription(0);
-        const bool direct = feed.SetPostDescription(0, QStringLiteral("plain"));
-        SetDescriptionFilter(nullptr, 0);
-
-        QVERIFY(throughPost && direct);
-        QCOMPARE(filtered, QStringLiteral("text [footer 7]"));
-        QCOMPARE(feed.GetPostDescription(0), QStringLiteral("plain"));
-        QCOMPARE(ApplyDescriptionFilter(QStringLiteral("same")), QStringLiteral("same"));
-    }
-
     void addNewPost_becomesPostZeroWithDefaultFields()
     {
         CRssFeed feed;

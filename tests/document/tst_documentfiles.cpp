@@ -1,6 +1,8 @@
 #include "DocumentTestSupport.h"
 
 #include "core/FileHelpers.h"
+#include "core/PubDate.h"
+#include "core/RssFeed.h"
 #include "document/PostFooter.h"
 
 #include <QDesktopServices>
@@ -29,13 +31,12 @@ private slots:
     void init() { f = std::make_unique<DocumentFixture>(); m_openedUrls.clear(); }
     void cleanup()
     {
-        SetDescriptionFilter(nullptr, 0);
         f.reset();
     }
 
     void newDocument_buildsFeedWithPromptsAndNoFooter()
     {
-        SetDescriptionFilter(&AddPostFooter, 0);
+        f->doc.setDescriptionFilter(AddPostFooter);
         QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
 
         QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString()}));
@@ -263,6 +264,89 @@ private slots:
             QVERIFY(QFileInfo(backup).permissions() & QFile::WriteOwner);
     }
 
+    // Another program wrote the file while it was open: the save asks, and
+    // a "no" leaves that program's version alone.
+    void save_fileChangedOnDiskAsksFirst()
+    {
+        f->open(postsTitled({"A"}));
+        QVERIFY(writeFeedFile(f->path, postsTitled({"Written elsewhere"})));
+        const QByteArray outside = readFile(f->path);
+        QVERIFY(f->doc.SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("Mine")));
+
+        f->prompter.answer = false;
+        QString error = QStringLiteral("not cleared");
+        QVERIFY(!f->doc.OnSaveDocument(f->path, &error));
+        QVERIFY(error.isEmpty());
+        QCOMPARE(f->prompter.questions, QStringList({"The file changed on disk since it was opened. Save anyway?"}));
+        QCOMPARE(readFile(f->path), outside);
+        QVERIFY(backupsOf(f->path).isEmpty());
+        QVERIFY(f->doc.IsModified());
+
+        f->prompter.answer = true;
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QVERIFY(readFile(f->path).contains("<title>Mine</title>"));
+        QCOMPARE(readFile(backupsOf(f->path).value(0)), outside);
+        // Saved by us: no question next time.
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QCOMPARE(f->prompter.questions.size(), 2);
+    }
+
+    // Readers know a post by its guid: edits, a link change, moving a post
+    // to the top, sorting and saving leave it; only a copy gets a new one.
+    void guids_stayThroughEditsMovesSortAndSave()
+    {
+        f->open(postsTitled({"A", "B", "C"}));
+        f->select(1);
+        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostTitle, QStringLiteral("B2")));
+        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostLink, QStringLiteral("http://example.org/new")));
+        const QString dateOfB = f->doc.feed()->GetPostPubDate(1);
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE_DELETE)); // B to the top
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));        // and a copy of it
+        QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+
+        CRssFeed saved;
+        QVERIFY(saved.LoadFromFile(f->path));
+        QCOMPARE(saved.GetPostCount(), 4);
+        QStringList guids;
+        for (int post = 0; post < 4; ++post)
+            guids.append(saved.GetPostGuid(post));
+        QCOMPARE(guids.mid(1), QStringList({"guid2", "guid1", "guid3"}));
+        QVERIFY(!guids.at(0).isEmpty() && !guids.mid(1).contains(guids.at(0)));
+        QCOMPARE(saved.GetPostPubDate(1), dateOfB);
+        QCOMPARE(saved.GetPostTitle(0), QStringLiteral("B2"));
+    }
+
+    // Removal hands the post over; putting it back gives back the file.
+    void removePost_putBackSavesTheSameBytes()
+    {
+        f->open(postsTitled({"A", "B", "C"}));
+        const QByteArray original = readFile(f->path);
+        f->log.clear();
+        std::unique_ptr<CRemovedPost> removed = f->doc.RemovePost(1);
+        QVERIFY(removed);
+        QCOMPARE(f->titles(), QStringList({"A", "C"}));
+        QVERIFY(f->doc.PutBackPost(std::move(removed)));
+        QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
+        QCOMPARE(f->log, notes("8:1 5:1"));
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QCOMPARE(readFile(f->path), original);
+    }
+
+    void setDateNow_datesCurrentPostOnly()
+    {
+        f->open(postsTitled({"A", "B"}));
+        f->select(1);
+        f->log.clear();
+        QVERIFY(f->state(ID_POST_SET_DATE_NOW).enabled);
+        QVERIFY(f->doc.OnCommand(ID_POST_SET_DATE_NOW));
+        const QDateTime dated = PubDate::ParsePubDateOr(f->doc.feed()->GetPostPubDate(1), QDateTime());
+        QVERIFY(qAbs(dated.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+        QCOMPARE(f->doc.feed()->GetPostPubDate(0), QStringLiteral("01 Mar 2026 09:00:00 GMT"));
+        QVERIFY(f->doc.IsModified());
+        QCOMPARE(f->log, notes("16:1"));
+    }
+
     void openBackupFolder_createsFolderAndOpensIt()
     {
         QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
@@ -271,14 +355,17 @@ private slots:
         const QString folder = GetBackupFolder(f->path);
         QVERIFY(folder != f->dir.path());
         QVERIFY(QDir(folder).removeRecursively());
+        // Asked at every change of state, so it leaves the disk alone; the
+        // command makes the folder.
         QVERIFY(f->state(ID_OPEN_BACKUP_FOLDER).enabled);
-        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(!QFileInfo::exists(folder));
 
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolderUrl");
         const bool handled = f->doc.OnCommand(ID_OPEN_BACKUP_FOLDER);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QVERIFY(handled);
         QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(folder)}));
+        QVERIFY(QFileInfo(folder).isDir());
         QVERIFY(f->prompter.errors.isEmpty());
     }
 

@@ -7,8 +7,7 @@
 
 #include <type_traits>
 
-static_assert(std::is_same_v<decltype(&AddPostFooter), DescriptionFilterFn>,
-              "AddPostFooter must be usable as the feed's description filter");
+
 
 namespace {
 
@@ -64,21 +63,21 @@ private slots:
     void addPostFooter_appendsBreakAndFooterOnce()
     {
         QCOMPARE(MakePostFooter(), expectedFooter());
-        QCOMPARE(AddPostFooter(QString(), 0), QString());
-        const QString stored = AddPostFooter(QStringLiteral("Hello"), 0);
+        QCOMPARE(AddPostFooter(QString()), QString());
+        const QString stored = AddPostFooter(QStringLiteral("Hello"));
         QCOMPARE(stored, "Hello<BR>" + expectedFooter());
-        QCOMPARE(AddPostFooter(stored, 0), stored);
+        QCOMPARE(AddPostFooter(stored), stored);
 
         const QString earlierLink = "<P><A HREF=\"" + kHome + "\">home</A></P><P>news</P>";
-        QCOMPARE(AddPostFooter(earlierLink, 0), earlierLink + "<BR>" + expectedFooter());
+        QCOMPARE(AddPostFooter(earlierLink), earlierLink + "<BR>" + expectedFooter());
     }
 
     void addPostFooter_footerWithOtherLinkGetsSecondFooter()
     {
-        QString edited = AddPostFooter(QStringLiteral("Hello"), 0);
+        QString edited = AddPostFooter(QStringLiteral("Hello"));
         edited.replace("HREF=" + kHome, QStringLiteral("HREF=https://elsewhere.example/"));
         QCOMPARE(footerCount(edited), 1);
-        const QString stored = AddPostFooter(edited, 0);
+        const QString stored = AddPostFooter(edited);
         QCOMPARE(stored, edited + "<BR>" + expectedFooter());
         QCOMPARE(footerCount(stored), 2);
     }
@@ -89,11 +88,11 @@ private slots:
         QVERIFY(!CutPostFooter(description));
         QCOMPARE(description, QStringLiteral("<P>Hello</P>"));
 
-        description = AddPostFooter(QStringLiteral("Hello"), 0);
+        description = AddPostFooter(QStringLiteral("Hello"));
         QVERIFY(CutPostFooter(description));
         QCOMPARE(description, QStringLiteral("Hello<BR>"));
         // Renewed, the footer follows two breaks.
-        const QString renewed = AddPostFooter(description, 0);
+        const QString renewed = AddPostFooter(description);
         QCOMPARE(renewed, "Hello<BR><BR>" + expectedFooter());
         QCOMPARE(footerCount(renewed), 1);
     }

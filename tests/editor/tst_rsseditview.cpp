@@ -74,7 +74,6 @@ void TestRSSEditView::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
-    SetDescriptionFilter(AddPostFooter, 0);
 }
 
 void TestRSSEditView::init()
@@ -82,6 +81,7 @@ void TestRSSEditView::init()
     const QString path = m_dir.filePath("feed.xml");
     QVERIFY(writeFeed(path, kPosts));
     m_doc = new CRSSEditDoc;
+    m_doc->setDescriptionFilter(AddPostFooter);
     m_doc->setFrame(&m_recorder);
     m_view = new CRSSEditView(m_doc);
     m_view->resize(900, 640);
@@ -361,11 +361,20 @@ void TestRSSEditView::editCommands_followRichTextAndActOnFocus()
         return m_view->OnUpdateCommand(id, &state) && state.enabled;
     };
     QTRY_VERIFY(!enabled(ID_EDIT_CUT)); // nothing selected
-    QVERIFY(enabled(ID_EDIT_PASTE));
     QVERIFY(!m_view->OnUpdateCommand(ID_POST_ADD, nullptr)); // not the view's
+
+    // Paste needs something on the clipboard; the view says when that, or
+    // the page's selection, changes.
+    QSignalSpy changes(m_view, &CRSSEditView::editStateChanged);
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(!enabled(ID_EDIT_PASTE));
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QVERIFY(enabled(ID_EDIT_PASTE));
+    QCOMPARE(changes.count(), 2);
 
     QVERIFY(m_view->OnCommand(ID_EDIT_SELECT_ALL));
     QTRY_VERIFY(enabled(ID_EDIT_CUT));
+    QVERIFY(changes.count() > 2);
     QVERIFY(m_view->OnCommand(ID_EDIT_CUT));
     QTRY_COMPARE(QGuiApplication::clipboard()->text(), QString("Two"));
     QTRY_VERIFY(!pageText(m_view->engine(), kRichHtml).contains("Two"));

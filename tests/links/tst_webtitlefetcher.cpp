@@ -11,23 +11,22 @@
 #include <QTest>
 #include <QThread>
 
-// Gets the fetched titles the way the main window does: on its own thread,
-// storing each in the cache.
-class TitleReceiver : public QObject
+// Gets the fetched titles while it lives, the way the main window does: on
+// the user-interface thread, storing each in the cache.
+struct TitleReceiver
 {
-    Q_OBJECT
+    TitleReceiver()
+    {
+        setTitleSink([this](const QString &url, const QString &title) {
+            calledOnOwnThread = calledOnOwnThread && QThread::currentThread() == QCoreApplication::instance()->thread();
+            results.append(TitleResult{url, title});
+            StoreWebTitle(url, title);
+        });
+    }
+    ~TitleReceiver() { setTitleSink(nullptr); }
 
-public:
     QList<TitleResult> results;
     bool calledOnOwnThread = true;
-
-public slots:
-    void onTitleFetched(const QString &url, const QString &title)
-    {
-        calledOnOwnThread = calledOnOwnThread && QThread::currentThread() == thread();
-        results.append(TitleResult{url, title});
-        StoreWebTitle(url, title);
-    }
 };
 
 static const QString kRussianTitle = "Новости дня: главная страница";
@@ -188,7 +187,6 @@ private slots:
     void lookupWebTitle_miss_fetchesAndStoresInSettingsFile()
     {
         TitleReceiver receiver;
-        setTitleReceiver(&receiver);
         const QString address = url("/multiline?store");
         QCOMPARE(readSettingsFile(), QByteArray("<missing>"));
         QCOMPARE(LookupWebTitle(address), QString());
@@ -199,7 +197,6 @@ private slots:
         QCOMPARE(readSettingsFile(), "[WebSiteTitles]\n" + address.toUtf8() + "=   First line  second line  third \n");
         QCOMPARE(LookupWebTitle(address), QString("First line  second line  third"));
         QCOMPARE(requestCount("/multiline?store"), 1);
-        setTitleReceiver(nullptr);
     }
 
     void lookupWebTitle_cachedUrl_answeredWithoutFetch()
@@ -214,7 +211,6 @@ private slots:
     void lookupWebTitle_urlsDifferingInCase_cachedSeparately()
     {
         TitleReceiver receiver;
-        setTitleReceiver(&receiver);
         const QString upper = url("/Case"), lower = url("/case");
         QCOMPARE(LookupWebTitle(upper), QString());
         QTRY_COMPARE(receiver.results.size(), 1);
@@ -227,13 +223,11 @@ private slots:
         // The settings file compares keys without case: one line, the later one.
         QVERIFY(readSettingsFile().contains(lower.toUtf8() + "=Title of /case\n"));
         QVERIFY(!readSettingsFile().contains(upper.toUtf8()));
-        setTitleReceiver(nullptr);
     }
 
     void startTitleFetch_manyAtOnce_atMostFourRun()
     {
         TitleReceiver receiver;
-        setTitleReceiver(&receiver);
         QStringList expected, titles;
         for (int i = 0; i < 7; ++i) {
             StartTitleFetch(url(QString("/delay?ms=600&id=%1").arg(i)));
@@ -245,22 +239,18 @@ private slots:
         titles.sort();
         QCOMPARE(titles, expected);
         QCOMPARE(stats()["max_running"].toInt(), 4);
-        setTitleReceiver(nullptr);
     }
 
     void startTitleFetch_receiverGone_resultDropped()
     {
         auto *gone = new TitleReceiver;
-        setTitleReceiver(gone);
         StartTitleFetch(url("/delay?ms=200&id=gone"));
         delete gone;
         QTRY_COMPARE(requestCount("/delay?ms=200&id=gone"), 1);
         QTest::qWait(800); // the result arrives and finds no receiver
         TitleReceiver later;
-        setTitleReceiver(&later);
         QTest::qWait(200);
         QCOMPARE(later.results.size(), 0);
-        setTitleReceiver(nullptr);
     }
 };
 

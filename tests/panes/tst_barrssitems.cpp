@@ -8,9 +8,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QToolTip>
 
@@ -415,15 +413,14 @@ private slots:
     }
     void contextMenusAndCopyTitle_copyCurrentTitle()
     {
-        QMainWindow window;
-        QMenu *posts = window.menuBar()->addMenu(QStringLiteral("&Posts"));
+        QMenu posts;
         for (int id : {int(ID_POST_ADD), int(ID_POST_RENAME), 0, int(ID_SORT_BY_POSITION), int(ID_SORT_BY_TITLE),
                        int(ID_SORT_BY_DATE), 0, int(ID_FILTERING)}) {
-            QAction *action = id ? posts->addAction(QString::number(id)) : posts->addSeparator();
+            QAction *action = id ? posts.addAction(QString::number(id)) : posts.addSeparator();
             action->setData(id);
         }
         PostsBar f(postsTitled(kFivePosts));
-        window.addDockWidget(Qt::LeftDockWidgetArea, f.bar.get());
+        f.bar->setMenuActions(posts.actions());
 
         const auto commandsOf = [](QMenu *menu) {
             QList<int> ids;
@@ -436,8 +433,8 @@ private slots:
                  (QList<int>{ID_POST_ADD, ID_POST_RENAME, 0, ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0,
                              ID_FILTERING, 0, ID_COPY_TITLE}));
         QCOMPARE(rowMenu->actions().last()->text(), QStringLiteral("Copy Title"));
-        // The main window's own actions, so its command route runs them.
-        QCOMPARE(rowMenu->actions().first(), posts->actions().first());
+        // The actions given, so the main window's command route runs them.
+        QCOMPARE(rowMenu->actions().first(), posts.actions().first());
 
         std::unique_ptr<QMenu> headerMenu(f.bar->createHeaderMenu());
         QCOMPARE(commandsOf(headerMenu.get()),
@@ -452,7 +449,6 @@ private slots:
         CommandState state;
         QVERIFY(f.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
         QVERIFY(state.enabled);
-        window.removeDockWidget(f.bar.get());
 
         PostsBar empty({});
         QVERIFY(empty.bar->OnUpdateCommand(ID_COPY_TITLE, &state));

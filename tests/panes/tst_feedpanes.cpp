@@ -61,7 +61,6 @@ private slots:
     void noFeed_toolbarInOrderAndViewAndSaveCommandsDisabled()
     {
         CMainFrame *main = m_window->main.get();
-        main->refreshCommandStates();
         QVERIFY(!main->action(ID_VIEW_POSTS_BAR)->isEnabled());
         QVERIFY(!main->action(ID_VIEW_PREVIEW)->isEnabled());
         QVERIFY(toolButton(ID_FILE_SAVE) && toolButton(ID_FILTERING) && toolButton(ID_FILE_NEW));
@@ -106,7 +105,6 @@ private slots:
         QCOMPARE(feed->previewBar()->editor()->toPlainText(), QStringLiteral("Second<br>\nline"));
 
         CMainFrame *main = m_window->main.get();
-        main->refreshCommandStates();
         QVERIFY(toolButton(ID_FILE_SAVE)->isEnabled());
         QVERIFY(toolButton(ID_FILTERING)->isEnabled());
         QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isEnabled());
@@ -174,7 +172,6 @@ private slots:
         pressCtrl(Qt::Key_P);
         QVERIFY(feed->previewBar()->isHidden());
         QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
-        main->refreshCommandStates();
         QVERIFY(!main->action(ID_VIEW_PREVIEW)->isChecked());
         QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
 

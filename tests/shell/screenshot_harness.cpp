@@ -169,7 +169,6 @@ int main(int argc, char *argv[])
             settle(300); // the rename field grows after a moment
         }
     }
-    frame.refreshCommandStates();
     settle(1000);
 
     const QString out = parser.value(QStringLiteral("out"));

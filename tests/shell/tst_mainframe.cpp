@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
@@ -40,6 +41,7 @@ private slots:
     void sortCommands_showRadioMarkOfOrder();
     void backAndForward_followHistoryByMenuAndKeys();
     void deleteCommandAndKey_askWithPostTitle();
+    void actionStates_followEachChangeAsItHappens();
 
     void recentFileList_keepsSixteenNewestFirst();
     void openRecentCommand_opensThatFeed();
@@ -300,7 +302,6 @@ void TestMainFrame::reloadCommand_needsPath()
 void TestMainFrame::sortCommands_showRadioMarkOfOrder()
 {
     QVERIFY(newFeed());
-    m_main->refreshCommandStates();
     QAction *byPosition = m_main->action(ID_SORT_BY_POSITION);
     QAction *byTitle = m_main->action(ID_SORT_BY_TITLE);
     QAction *byDate = m_main->action(ID_SORT_BY_DATE);
@@ -331,7 +332,6 @@ void TestMainFrame::backAndForward_followHistoryByMenuAndKeys()
 
     document->Notify(nullptr, HINT_SELECT_POST, 2);
     document->Notify(nullptr, HINT_SELECT_POST, 1);
-    m_main->refreshCommandStates();
     QVERIFY(m_main->action(ID_POST_BACK)->isEnabled());
     QVERIFY(!m_main->action(ID_POST_FORWARD)->isEnabled());
 
@@ -388,7 +388,6 @@ void TestMainFrame::deleteCommandAndKey_askWithPostTitle()
     QCOMPARE(document->feed()->GetPostCount(), 1);
 
     // The last post stays: Delete is off and asks nothing.
-    m_main->refreshCommandStates();
     QVERIFY(!m_main->action(ID_POST_DELETE)->isEnabled());
     QVERIFY(!m_main->executeCommand(ID_POST_DELETE));
     QTest::keyClick(list, Qt::Key_Delete);
@@ -401,6 +400,45 @@ void TestMainFrame::deleteCommandAndKey_askWithPostTitle()
     QVERIFY(reread.LoadFromFile(path(QStringLiteral("delete.xml"))));
     QCOMPARE(reread.GetPostCount(), 1);
     QCOMPARE(reread.GetPostTitle(0), QStringLiteral("Again"));
+}
+
+// Nothing refreshes the actions on a timer: each state is right as soon as
+// what it depends on has changed, toolbar buttons included.
+void TestMainFrame::actionStates_followEachChangeAsItHappens()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    CChildFrame *frame = newFeed();
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    CRSSEditDoc *document = frame->document();
+    QAction *remove = m_main->action(ID_POST_DELETE);
+    QAction *back = m_main->action(ID_POST_BACK);
+    QAction *reload = m_main->action(ID_POST_RELOAD);
+    QAction *backupFolder = m_main->action(ID_OPEN_BACKUP_FOLDER);
+    QVERIFY(!remove->isEnabled()); // the one post stays
+    QVERIFY(!reload->isEnabled() && !backupFolder->isEnabled()); // no file yet
+
+    // The document's changes: the posts, the history, the path.
+    QVERIFY(document->OnCommand(ID_POST_ADD));
+    QVERIFY(remove->isEnabled());
+    document->Notify(nullptr, HINT_SELECT_POST, 1);
+    QVERIFY(back->isEnabled());
+    QVERIFY(document->OnSaveDocument(path(QStringLiteral("states.xml"))));
+    QVERIFY(reload->isEnabled() && backupFolder->isEnabled());
+
+    // The clipboard.
+    QAction *paste = m_main->action(ID_EDIT_PASTE);
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(!paste->isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("text"));
+    QVERIFY(paste->isEnabled());
+
+    // The page's selection, once its report arrives.
+    QAction *copy = m_main->action(ID_EDIT_COPY);
+    QVERIFY(focusAtEnd(frame->view()->engine(), QStringLiteral("richtext_edit")));
+    QTRY_VERIFY(!copy->isEnabled());
+    QVERIFY(m_main->executeCommand(ID_EDIT_SELECT_ALL));
+    QTRY_VERIFY(copy->isEnabled());
+    QVERIFY(m_main->action(ID_EDIT_CUT)->isEnabled());
 }
 
 void TestMainFrame::recentFileList_keepsSixteenNewestFirst()
