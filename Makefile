@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 TEST_ENV = QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 
-.PHONY: all deps configure build test run bench asan clean
+.PHONY: all deps configure build test run bench asan fuzz clean
 
 all: build
 
@@ -34,5 +34,13 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && $(TEST_ENV) ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0 ctest --output-on-failure -j $(JOBS)
 
+# The fuzz targets with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer,
+# each run for FUZZ_SECONDS (e.g. FUZZ_SECONDS=600 make fuzz); FUZZ_JOBS runs
+# several at once. `make test` replays their seeds in the normal build.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDREL_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_all
+	./scripts/fuzz.sh build-fuzz
+
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Tidrel need,
-# but only those that are missing. Safe to run again and again.
+# but only those that are missing. Safe to run again and again. clang and its
+# runtime libraries (libFuzzer, the sanitizers) build the fuzz targets.
 set -eu
 
 PACKAGES="
@@ -10,6 +11,7 @@ libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev
 python3 xvfb xauth
 strace
+clang libclang-rt-14-dev
 "
 
 missing=""

@@ -72,12 +72,15 @@ bool FeedEncoding::canEncode(char32_t c) const
         return true;
     if (!m_converter)
         return false;
-    const QString text = QString::fromUcs4(&c, 1);
+    // QString::fromUcs4 would drop U+FEFF as a byte-order mark.
+    const QString text = QStringView(QChar::fromUcs4(c)).toString();
     const QByteArray bytes = encode(text);
     // GB18030's four-byte characters would make a file the reader refuses
     // (FeedParser): they are written as references instead.
     if (bytes.size() == 4 && m_name.compare("GB18030", Qt::CaseInsensitive) == 0)
         return false;
-    // An escaped character comes back as "&#...;"; "&" itself encodes as one byte.
-    return c == U'&' || !bytes.startsWith("&#");
+    // An escaped character comes back as "&#...;"; "&" itself encodes as one
+    // byte. ICU drops what the encoding lacks among the characters that show
+    // nothing (U+FEFF, U+200B and the like) rather than escape them.
+    return c == U'&' || (!bytes.isEmpty() && !bytes.startsWith("&#"));
 }

@@ -50,7 +50,7 @@ void appendCharacterData(QString &out, QStringView data)
         if (c == char32_t(-1))
             out += data.mid(amp, semicolon + 1 - amp);
         else
-            out += QString::fromUcs4(&c, 1);
+            out += QChar::fromUcs4(c); // QString::fromUcs4 would drop U+FEFF as a byte-order mark
         pos = semicolon + 1;
     }
     appendLineEndsRead(out, data.mid(pos));
@@ -165,7 +165,7 @@ QString escapedText(const QString &value, const QString &oldContent, const std::
         else if (c == U'\r' || (c >= 0x80 && !canEncode(c)))
             out += reference(c);
         else
-            out += QString::fromUcs4(&c, 1);
+            out += QChar::fromUcs4(c);
     }
     return out;
 }
@@ -184,7 +184,7 @@ QString cdataSection(const QString &value, const std::function<bool(char32_t)> &
         else if (c == U'\r' || (c >= 0x80 && !canEncode(c)))
             out += kCdataClose + reference(c) + kCdataOpen;
         else
-            out += QString::fromUcs4(&c, 1);
+            out += QChar::fromUcs4(c);
     }
     return out + kCdataClose;
 }

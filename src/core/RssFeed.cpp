@@ -935,7 +935,15 @@ bool CRssFeed::CopyPostToTop(int index)
     writer.finish();
     if (!insertPostAtTop(std::move(copy)))
         return false;
-    return setField(post(0), "guid", NewGuidText()) && SetPostPubDateNow(0);
+    // The copy is in the feed now, so this reports success whatever the
+    // source's guid and date hold: a comment or markup inside them, which an
+    // edit would keep, gives way to the copy's own guid and date.
+    FeedNode *item = post(0);
+    for (const auto &[name, value] : {std::pair{"guid", NewGuidText()}, std::pair{"pubDate", PubDate::FormatPubDateNow()}}) {
+        FeedNode *node = field(item, name);
+        replaceContent(node ? *node : *insertField(item, name), value);
+    }
+    return true;
 }
 
 bool CRssFeed::MovePostToTop(int index)

@@ -328,6 +328,34 @@ private slots:
         QCOMPARE(feed.GetChannelField("language"), QStringLiteral("en"));
     }
 
+    // Found by fuzzing: U+FEFF inside a value, a zero-width no-break space
+    // there, was taken for a byte-order mark and dropped, whether read from
+    // a reference or typed, as text, in CDATA or in a legacy encoding.
+    void zeroWidthNoBreakSpace_isKeptInsideValues_data()
+    {
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::newRow("UTF-8") << QByteArray("UTF-8");
+        QTest::newRow("ISO-8859-1") << QByteArray("ISO-8859-1");
+    }
+
+    void zeroWidthNoBreakSpace_isKeptInsideValues()
+    {
+        QFETCH(QByteArray, encoding);
+        CRssFeed feed;
+        QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n<rss><channel><item><title>x&#65279;y</title>"
+                           "<description><![CDATA[d]]></description></item></channel></rss>\n"));
+        QCOMPARE(feed.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
+        const QString typed = QStringLiteral("a\uFEFFb");
+        QVERIFY(feed.SetPostAuthor(0, typed) && feed.SetPostDescription(0, typed));
+        const QString path = m_temp.filePath(QStringLiteral("zwnbsp-%1.xml").arg(QString::fromLatin1(encoding)));
+        QVERIFY(feed.SaveToFile(path));
+        CRssFeed reopened;
+        QVERIFY(reopened.LoadFromFile(path));
+        QCOMPARE(reopened.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
+        QCOMPARE(reopened.GetPostAuthor(0), typed);
+        QCOMPARE(reopened.GetPostDescription(0), typed);
+    }
+
     void addNewPost_becomesPostZeroWithDefaultFields()
     {
         CRssFeed feed;
@@ -383,6 +411,22 @@ private slots:
         // The copy is a post of its own.
         QVERIFY(feed.SetPostTitle(0, QStringLiteral("copy")));
         QCOMPARE(feed.GetPostTitle(2), QStringLiteral("B"));
+    }
+
+    // Found by fuzzing: the copy went in but the call failed on a date
+    // holding a comment, so the document never told its views.
+    void copyPostToTop_givesNewGuidAndDateOverMarkup()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, feedWithItems("<item><title>A</title><pubDate>2006<!-- c -->-01-11</pubDate>"
+                                         "<guid>g<!-- c -->1</guid></item>")));
+        QVERIFY(feed.CopyPostToTop(0));
+        QCOMPARE(feed.GetPostCount(), 2);
+        QVERIFY(isRecentPubDate(feed.GetPostPubDate(0)));
+        // The source keeps its comments; the copy has none.
+        const QByteArray printed = feed.PrintToString();
+        QVERIFY(printed.contains("<pubDate>2006<!-- c -->-01-11</pubDate><guid>g<!-- c -->1</guid></item>"));
+        QCOMPARE(printed.count("<!--"), 2);
     }
 
     void removePost_shiftsLaterPosts()

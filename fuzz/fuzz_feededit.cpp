@@ -1,0 +1,306 @@
+// A feed file, then edits through the document as a user makes them:
+// titles, links, authors and descriptions set to awkward text, posts added,
+// copied and removed. The saved file must open again with every value as
+// the document held it before the save, and every element nobody edited
+// must keep its bytes. The edits come from a generator seeded with a hash of
+// the input, so any change to the file also changes what is done to it.
+
+#include "FuzzSupport.h"
+#include "core/FeedParser.h"
+#include "core/RssFeed.h"
+#include "core/XmlSafeText.h"
+#include "document/RSSEditDoc.h"
+
+#include <QCryptographicHash>
+#include <QStandardPaths>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace {
+
+// Byte ranges of the channel's children and their children, found the way
+// the feed finds them: the first `channel` of an `rss` root.
+class ElementRanges : public FeedParser
+{
+public:
+    struct Element
+    {
+        QByteArray name;
+        qsizetype begin = 0;
+        qsizetype end = 0;
+        std::vector<Element> children;
+    };
+
+    std::vector<Element> channelChildren;
+    qsizetype channelContentBegin = -1;
+    qsizetype channelContentEnd = -1;
+
+protected:
+    void startElement(const char *name, const char **, qsizetype begin, qsizetype end) override
+    {
+        ++m_depth;
+        if (m_depth == 1) {
+            m_inRss = std::strcmp(name, "rss") == 0;
+        } else if (m_depth == 2 && m_inRss && channelContentBegin < 0 && std::strcmp(name, "channel") == 0) {
+            m_inChannel = true;
+            channelContentBegin = end;
+        } else if (m_depth == 3 && m_inChannel) {
+            channelChildren.push_back(Element{name, begin, end, {}});
+        } else if (m_depth == 4 && m_inChannel) {
+            channelChildren.back().children.push_back(Element{name, begin, end, {}});
+        }
+    }
+
+    void endElement(qsizetype begin, qsizetype end) override
+    {
+        if (m_depth == 4 && m_inChannel) {
+            channelChildren.back().children.back().end = end;
+        } else if (m_depth == 3 && m_inChannel) {
+            channelChildren.back().end = end;
+        } else if (m_depth == 2 && m_inChannel) {
+            channelContentEnd = begin;
+            m_inChannel = false;
+        }
+        --m_depth;
+    }
+
+private:
+    int m_depth = 0;
+    bool m_inRss = false;
+    bool m_inChannel = false;
+};
+
+QByteArray bytesOf(const QByteArray &file, const ElementRanges::Element &element)
+{
+    return file.mid(element.begin, element.end - element.begin);
+}
+
+// What the document knows of a post: the post of the opened file it is, or
+// -1 for a new post or a copy, and the elements an edit may have rewritten.
+struct PostOrigin
+{
+    int original;
+    std::set<QByteArray> edited;
+};
+
+// Text a user might type or paste: markup, entities, CDATA ends, line ends,
+// runs of white space, scripts of several encodings, characters outside
+// the basic plane and characters XML cannot hold (lone surrogates are
+// added apart: a literal cannot hold one).
+const char16_t *const kPieces[] = {
+    u"News", u" ", u"   ", u"\t", u"\n", u"\r\n", u"\r", u"&", u"&amp;", u"&#1234;", u"<", u">",
+    u"<b>bold</b>", u"<p>para</p>", u"]]>", u"<![CDATA[", u"]]", u"\"", u"'", u"--", u"\u00a0",
+    u"\u0416\u0443\u043a", u"\u05e2\u05d1\u05e8\u05d9\u05ea", u"\u4e2d\u6587", u"\U0001F600", u"\u00e9",
+    u"\u20ac", u"\u0001", u"\ufffe", u"\u000b", u"http://example.com/a?x=1&y=2", u"%20",
+};
+
+class EditScript
+{
+public:
+    explicit EditScript(const QByteArray &input)
+        : m_input(input)
+    {
+        const QByteArray hash = QCryptographicHash::hash(input, QCryptographicHash::Sha256);
+        std::seed_seq seed(hash.begin(), hash.end());
+        m_random.seed(seed);
+    }
+
+    int below(int bound) { return bound <= 0 ? 0 : int(m_random() % unsigned(bound)); }
+
+    QString text()
+    {
+        QString text;
+        const int pieces = below(6);
+        for (int i = 0; i < pieces; ++i) {
+            if (below(20) == 0) {
+                text += QChar(char16_t(0xd800 + below(0x800)));
+            } else if (below(5) == 0 && !m_input.isEmpty()) {
+                const int from = below(int(m_input.size()));
+                text += QString::fromUtf8(m_input.mid(from, 1 + below(40)));
+            } else {
+                text += QString::fromUtf16(kPieces[below(int(std::size(kPieces)))]);
+            }
+        }
+        return text;
+    }
+
+private:
+    QByteArray m_input;
+    std::mt19937 m_random;
+};
+
+// Text with every character outside printable ASCII as its code, for the
+// report of a broken property.
+QString codePoints(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text)
+        shown += c.unicode() >= 0x20 && c.unicode() < 0x7f ? QString(c) : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    return shown;
+}
+
+const CRSSEditDoc::PostField kFields[] = {CRSSEditDoc::PostTitle, CRSSEditDoc::PostLink,
+                                          CRSSEditDoc::PostAuthor, CRSSEditDoc::PostDescription};
+
+// The elements a change of the field may rewrite: a permalink guid follows
+// its link.
+std::set<QByteArray> elementsOf(CRSSEditDoc::PostField field)
+{
+    switch (field) {
+    case CRSSEditDoc::PostTitle:
+        return {"title"};
+    case CRSSEditDoc::PostLink:
+        return {"link", "guid"};
+    case CRSSEditDoc::PostAuthor:
+        return {"author"};
+    case CRSSEditDoc::PostDescription:
+        return {"description"};
+    }
+    return {};
+}
+
+void applyEdits(CRSSEditDoc &doc, EditScript &script, std::vector<PostOrigin> &posts)
+{
+    const int edits = 1 + script.below(8);
+    for (int i = 0; i < edits; ++i) {
+        const int post = script.below(int(posts.size()));
+        switch (script.below(8)) {
+        case 0:
+            if (doc.InsertNewPost())
+                posts.insert(posts.begin(), PostOrigin{-1, {}});
+            break;
+        case 1:
+            if (doc.InsertCopyOfPost(post))
+                posts.insert(posts.begin(), PostOrigin{-1, {}});
+            break;
+        case 2:
+            if (doc.RemovePost(post))
+                posts.erase(posts.begin() + post);
+            break;
+        default: {
+            const CRSSEditDoc::PostField field = kFields[script.below(4)];
+            const QString value = script.text();
+            if (!doc.SetPostField(nullptr, post, field, value))
+                break;
+            posts[size_t(post)].edited.merge(elementsOf(field));
+            const QString stored = doc.GetPostField(post, field);
+            fuzzCheck(stored == XmlSafeText(value), "a stored field reads back as typed",
+                      QStringLiteral("field %1 of post %2\ntyped: %3\nread:  %4")
+                              .arg(int(field)).arg(post).arg(codePoints(value), codePoints(stored)));
+        }
+        }
+        fuzzCheck(doc.feed()->GetPostCount() == int(posts.size()), "the post count follows the edits");
+    }
+}
+
+// Every value of every post, as the feed gives them.
+QStringList valuesOf(const CRssFeed &feed)
+{
+    QStringList values;
+    for (int i = 0; i < feed.GetPostCount(); ++i) {
+        values << feed.GetPostTitle(i) << feed.GetPostLink(i) << feed.GetPostAuthor(i) << feed.GetPostPubDate(i)
+               << feed.GetPostGuid(i) << feed.GetPostDescription(i);
+    }
+    return values;
+}
+
+// The children of an item other than the edited ones, in order.
+std::vector<QByteArray> untouchedChildren(const QByteArray &file, const ElementRanges::Element &item,
+                                          const std::set<QByteArray> &edited)
+{
+    std::vector<QByteArray> children;
+    for (const ElementRanges::Element &child : item.children) {
+        if (!edited.count(child.name))
+            children.push_back(bytesOf(file, child));
+    }
+    return children;
+}
+
+void checkUntouchedBytes(const QByteArray &input, const QByteArray &saved, const std::vector<PostOrigin> &posts)
+{
+    ElementRanges before, after;
+    QString error;
+    fuzzCheck(before.parse(input, &error), "the opened file parses", error);
+    fuzzCheck(after.parse(saved, &error), "the saved file parses", error);
+    fuzzCheck(input.left(before.channelContentBegin) == saved.left(after.channelContentBegin),
+              "the file up to the channel's content keeps its bytes");
+    fuzzCheck(input.mid(before.channelContentEnd) == saved.mid(after.channelContentEnd),
+              "the file from the channel's end tag keeps its bytes");
+
+    std::vector<const ElementRanges::Element *> itemsBefore, itemsAfter;
+    std::vector<QByteArray> othersBefore, othersAfter;
+    for (const ElementRanges::Element &child : before.channelChildren) {
+        if (child.name == "item")
+            itemsBefore.push_back(&child);
+        else
+            othersBefore.push_back(bytesOf(input, child));
+    }
+    for (const ElementRanges::Element &child : after.channelChildren) {
+        if (child.name == "item")
+            itemsAfter.push_back(&child);
+        else
+            othersAfter.push_back(bytesOf(saved, child));
+    }
+    fuzzCheck(othersBefore == othersAfter, "the channel's other children keep their bytes");
+    fuzzCheck(itemsAfter.size() == posts.size(), "the saved file holds every post");
+    for (size_t i = 0; i < posts.size(); ++i) {
+        if (posts[i].original < 0)
+            continue;
+        const ElementRanges::Element &was = *itemsBefore[size_t(posts[i].original)];
+        const ElementRanges::Element &is = *itemsAfter[i];
+        const QString where = QStringLiteral("post %1, post %2 of the file").arg(i).arg(posts[i].original);
+        if (posts[i].edited.empty())
+            fuzzCheck(bytesOf(input, was) == bytesOf(saved, is), "a post nobody edited keeps its bytes", where);
+        else
+            fuzzCheck(untouchedChildren(input, was, posts[i].edited) == untouchedChildren(saved, is, posts[i].edited),
+                      "the elements of an edited post that were not edited keep their bytes", where);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    // Saves to another path make no backups, but keep any per-user file
+    // out of the user's folders all the same.
+    QStandardPaths::setTestModeEnabled(true);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString inPath = fuzzFolder() + QStringLiteral("/edit-in.xml");
+    const QString outPath = fuzzFolder() + QStringLiteral("/edit-out.xml");
+    writeFileBytes(inPath, input);
+    QFile::remove(outPath);
+
+    CRSSEditDoc doc;
+    if (!doc.OnOpenDocument(inPath))
+        return 0;
+    std::vector<PostOrigin> posts;
+    for (int i = 0; i < doc.feed()->GetPostCount(); ++i)
+        posts.push_back(PostOrigin{i, {}});
+    EditScript script(input);
+    applyEdits(doc, script, posts);
+    const QStringList values = valuesOf(*doc.feed());
+
+    QString error;
+    fuzzCheck(doc.OnSaveDocument(outPath, &error), "an edited feed saves", error);
+    CRssFeed reread;
+    fuzzCheck(reread.LoadFromFile(outPath, &error), "a saved feed opens again", error);
+    const QStringList rereadValues = valuesOf(reread);
+    fuzzCheck(rereadValues.size() == values.size(), "the saved feed holds every post");
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        fuzzCheck(rereadValues[i] == values[i], "every value reads back from the saved file as the document held it",
+                  QStringLiteral("post %1, value %2:\n[%3]\n[%4]")
+                          .arg(i / 6).arg(i % 6).arg(codePoints(values[i]), codePoints(rereadValues[i])));
+    }
+    checkUntouchedBytes(input, readFileBytes(outPath), posts);
+    return 0;
+}

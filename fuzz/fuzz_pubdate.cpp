@@ -1,0 +1,47 @@
+// Any text as a publication date. The reader never fails; a date it reads
+// is written in the one form the program writes and reads back as the same
+// clock time; the order of two dates does not depend on which comes first.
+
+#include "FuzzSupport.h"
+#include "core/PubDate.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    // A second date after the first line end, for the comparison.
+    const qsizetype split = bytes.indexOf('\n');
+    const QString text = QString::fromUtf8(split < 0 ? bytes : bytes.left(split));
+    const QString other = split < 0 ? QString() : QString::fromUtf8(bytes.mid(split + 1));
+
+    fuzzCheck(PubDate::ParsePubDate(text).isValid(), "every text gives a date");
+
+    QDateTime pattern;
+    if (PubDate::ParsePubDatePattern(text, &pattern)) {
+        fuzzCheck(pattern.isValid(), "a date the pattern reads is valid", text);
+        QDateTime again;
+        const QString written = PubDate::FormatPubDate(pattern);
+        fuzzCheck(PubDate::ParsePubDatePattern(written, &again) && again == pattern,
+                  "a date the pattern reads is written in a form the pattern reads back the same",
+                  text + QStringLiteral(" -> ") + written);
+    }
+
+    const QDateTime read = PubDate::ParsePubDateOr(text, QDateTime());
+    if (read.isValid()) {
+        const QString written = PubDate::FormatPubDate(read);
+        fuzzCheck(PubDate::ParsePubDateOr(written, QDateTime()) == read,
+                  "a date that reads is written in a form that reads back the same",
+                  text + QStringLiteral(" -> ") + written);
+    }
+
+    fuzzCheck(PubDate::ComparePubDates(text, other) == -PubDate::ComparePubDates(other, text),
+              "two dates compare the same both ways round", text + QStringLiteral(" | ") + other);
+    return 0;
+}
