@@ -10,6 +10,7 @@
     const EVENT_EDIT_VALUE_CHANGED = 4;
     const EVENT_SELECT_SELECTION_CHANGED = 5;
     const EVENT_UI_STATE_CHANGED = 0x95;
+    const EVENT_HYPERLINK_CLICK = 0x80;
     const STATE_FOCUS = 0x08;
     const STATE_CHECKED = 0x40;
     const STATE_DISABLED = 0x80;
@@ -191,6 +192,9 @@
         case "setAttribute":
             element.setAttribute(op.name, op.value);
             break;
+        case "setHtml":
+            element.innerHTML = op.html;
+            break;
         case "setStyle":
             if (op.value)
                 styleTarget(element).style.setProperty(op.name, op.value);
@@ -243,6 +247,17 @@
         report([], [{ code: EVENT_BUTTON_CLICK, id: button.id || "" }]);
     }
 
+    // The page's own links (not those in edited text) are the program's to
+    // follow; it hears the address as the page wrote it.
+    function onLinkClick(event) {
+        const link = event.target.closest ? event.target.closest("a[href]") : null;
+        if (!link || link.closest("[data-behavior='richtext']"))
+            return;
+        event.preventDefault();
+        link.classList.add("visited");
+        report([], [{ code: EVENT_HYPERLINK_CLICK, id: link.id || "", href: link.getAttribute("href") }]);
+    }
+
     // Caret moves and focus changes: the state at the caret is reported when
     // it differs from the last report.
     function onUiChange() {
@@ -257,11 +272,18 @@
         report(editors, events);
     }
 
-    // Plain edit fields hold one line.
+    // Plain edit fields hold one line. On a dialog page Enter and Esc press
+    // its default and cancel buttons.
     function onKeyDown(event) {
         const owner = ownerOf(event.target);
         if (event.key === "Enter" && owner && behaviorOf(owner) === "edit")
             event.preventDefault();
+        const role = { Enter: "default-button", Escape: "cancel-button" }[event.key];
+        const button = role ? document.querySelector("[role='" + role + "']") : null;
+        if (button) {
+            event.preventDefault();
+            button.click();
+        }
     }
 
     // The program's palette as CSS variables (--base, --text...) on the
@@ -289,6 +311,7 @@
             document.addEventListener("input", onInput, true);
             document.addEventListener("tidrel-select", onSelect, true);
             document.addEventListener("click", onClick, true);
+            document.addEventListener("click", onLinkClick, true);
             document.addEventListener("keydown", onKeyDown, true);
             document.addEventListener("selectionchange", onUiChange);
             document.addEventListener("focusin", onUiChange);
