@@ -34,7 +34,7 @@ CCreateFeedPage::CCreateFeedPage(const NewFeedParams &params, QWidget *parent)
     layout->addWidget(m_page);
     // The page's title is the window's; the page is small and fixed.
     connect(m_page, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
-    setFixedSize(480, 168);
+    setFixedSize(480, 172);
 
     connect(m_page, &CHtmlEngineView::elementEvent, this, &CCreateFeedPage::onElementEvent);
     connect(m_page, &CHtmlEngineView::pageReady, this, [this] { m_page->setFocus(); });
