@@ -13,6 +13,8 @@
 #include "shell/TidrelApp.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -22,6 +24,7 @@
 #include <QWebEnginePage>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -155,6 +158,32 @@ inline bool focusAtEnd(QWebEngineView *view, const QString &id)
         " const s = getSelection(); s.removeAllRanges(); s.addRange(r);"
         " return document.activeElement.id; })()").arg(id);
     return QTest::qWaitFor([&] { return pageText(view, script) == id; }, 5000);
+}
+
+// Runs `interact` on the modal dialog once it shows, inside its modal loop,
+// and closes the dialog if `interact` left it open (a failed check returns
+// early). Call it, then start what opens the dialog.
+inline void whenModalShown(std::function<void(QDialog *)> interact)
+{
+    auto *timer = new QTimer;
+    auto *deadline = new QElapsedTimer;
+    deadline->start();
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, deadline, interact] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        const bool shown = dialog && dialog->isVisible();
+        if (!shown && deadline->elapsed() < 30000)
+            return;
+        timer->deleteLater();
+        timer->stop();
+        delete deadline;
+        if (!shown)
+            return;
+        interact(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    timer->start();
 }
 
 struct TestPost

@@ -1,5 +1,13 @@
 "use strict";
 
+// Other scripts of a page (dialog.js) take part through this: the ops the
+// program sends them without an element, by name, and their notices to the
+// program, which go nowhere until the bridge is up.
+const TidrelEngine = {
+    pageOps: {},
+    notify: () => {},
+};
+
 // Page side of the program's engine layer. The program keeps a copy of every
 // element that has an id; the page reports an element's state whenever it
 // changes and applies the program's writes in the order they were made.
@@ -195,6 +203,9 @@
         case "setHtml":
             element.innerHTML = op.html;
             break;
+        case "removeAttribute":
+            element.removeAttribute(op.name);
+            break;
         case "setStyle":
             if (op.value)
                 styleTarget(element).style.setProperty(op.name, op.value);
@@ -215,15 +226,20 @@
 
     function applyOps(ops, complete) {
         const touched = new Set(richTexts());
+        let wholePage = complete;
         for (const op of ops) {
             appliedGeneration = op.generation;
-            const element = elementById(op.id);
+            const element = op.id ? elementById(op.id) : null;
             if (element) {
                 applyOp(element, op);
                 touched.add(element);
+            } else if (!op.id && op.op in TidrelEngine.pageOps) {
+                // It may change any element.
+                TidrelEngine.pageOps[op.op](op);
+                wholePage = true;
             }
         }
-        report(complete ? pageElements() : Array.from(touched), [], complete);
+        report(wholePage ? pageElements() : Array.from(touched), [], complete);
     }
 
     // --- Events of the page ---
@@ -272,18 +288,11 @@
         report(editors, events);
     }
 
-    // Plain edit fields hold one line. On a dialog page Enter and Esc press
-    // its default and cancel buttons.
+    // Plain edit fields hold one line.
     function onKeyDown(event) {
         const owner = ownerOf(event.target);
         if (event.key === "Enter" && owner && behaviorOf(owner) === "edit")
             event.preventDefault();
-        const role = { Enter: "default-button", Escape: "cancel-button" }[event.key];
-        const button = role ? document.querySelector("[role='" + role + "']") : null;
-        if (button) {
-            event.preventDefault();
-            button.click();
-        }
     }
 
     // The program's palette as CSS variables (--base, --text...) on the
@@ -305,6 +314,7 @@
 
         new QWebChannel(qt.webChannelTransport, channel => {
             bridge = channel.objects.engine;
+            TidrelEngine.notify = notice => bridge.notify(notice);
             bridge.applyOps.connect(applyOps);
             applyColors(bridge.colors);
             bridge.colorsChanged.connect(applyColors);

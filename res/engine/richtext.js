@@ -236,6 +236,41 @@ const TidrelRichText = (function () {
         element.dispatchEvent(new InputEvent("input", { bubbles: true }));
     }
 
+    // The markup goes in as given. Chromium takes a floating element (an
+    // image with align="left") for a block and would split the paragraph
+    // around it, so such elements go in without their align; and it gives
+    // the inserted elements the page's colours as style attributes. Both
+    // are put right afterwards on the marked elements.
+    function insertHtml(element, html) {
+        ensureFocus(element);
+        const holder = document.createElement("template");
+        holder.innerHTML = html;
+        const inserted = holder.content.querySelectorAll("*");
+        for (const node of inserted) {
+            node.setAttribute("data-tidrel-insert", node.getAttribute("style") || "");
+            if (node.hasAttribute("align")) {
+                node.setAttribute("data-tidrel-align", node.getAttribute("align"));
+                node.removeAttribute("align");
+            }
+        }
+        document.execCommand("insertHTML", false, holder.innerHTML);
+        if (!inserted.length)
+            return;
+        for (const node of element.querySelectorAll("[data-tidrel-insert]")) {
+            const style = node.getAttribute("data-tidrel-insert");
+            if (style)
+                node.setAttribute("style", style);
+            else
+                node.removeAttribute("style");
+            node.removeAttribute("data-tidrel-insert");
+            if (node.hasAttribute("data-tidrel-align")) {
+                node.setAttribute("align", node.getAttribute("data-tidrel-align"));
+                node.removeAttribute("data-tidrel-align");
+            }
+        }
+        element.dispatchEvent(new InputEvent("input", { bubbles: true }));
+    }
+
     function call(element, method, args) {
         switch (method) {
         case "toggleSpan":
@@ -245,8 +280,7 @@ const TidrelRichText = (function () {
             setBlock(element, args[0]);
             break;
         case "insertHtml":
-            ensureFocus(element);
-            document.execCommand("insertHTML", false, String(args[0]));
+            insertHtml(element, String(args[0]));
             break;
         case "setCurrentObjectAttributes":
             setCurrentObjectAttributes(element, args[0], args[1]);

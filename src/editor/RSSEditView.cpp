@@ -27,6 +27,7 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
     : QFrame(parent)
     , m_doc(doc)
     , m_engine(new CHtmlEngineView(this))
+    , m_links(m_engine, this)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *layout = new QVBoxLayout(this);
@@ -128,6 +129,10 @@ const EditCommand *findEditCommand(int id)
 // drop-down or the rich text); whether it is offered follows the rich text.
 bool CRSSEditView::OnCommand(int id)
 {
+    if (id == ID_INSERT_HYPERLINK || id == ID_INSERT_IMAGE) {
+        runLinkCommand(id);
+        return true;
+    }
     const EditCommand *command = findEditCommand(id);
     if (!command)
         return false;
@@ -138,6 +143,10 @@ bool CRSSEditView::OnCommand(int id)
 
 bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
 {
+    if (id == ID_INSERT_HYPERLINK || id == ID_INSERT_IMAGE) {
+        state->enabled = id == ID_INSERT_IMAGE || m_links.CanHyperlink();
+        return true;
+    }
     const EditCommand *command = findEditCommand(id);
     if (!command)
         return false;
@@ -147,6 +156,27 @@ bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
     if (id == ID_EDIT_PASTE)
         state->enabled = state->enabled && m_clipboardFilled;
     return true;
+}
+
+// The new or changed link or image reaches the post at the next commit, as
+// typing would.
+void CRSSEditView::runLinkCommand(int id)
+{
+    const bool changed = id == ID_INSERT_HYPERLINK ? m_links.OnHyperlink() : m_links.OnImage();
+    if (!changed)
+        return;
+    m_editorDirty = true;
+    m_doc->NoteEditorEdited();
+}
+
+void CRSSEditView::updateHyperlinkButton()
+{
+    const QString button = QStringLiteral("tb_hyperlink");
+    const bool enabled = m_links.CanHyperlink();
+    const bool shownEnabled = !(m_engine->elementState(button) & CHtmlEngineView::StateDisabled);
+    const uint disabled = CHtmlEngineView::StateDisabled;
+    if (enabled != shownEnabled)
+        m_engine->setElementState(button, enabled ? 0u : disabled, enabled ? disabled : 0u);
 }
 
 void CRSSEditView::onClipboardChanged()
@@ -255,6 +285,7 @@ void CRSSEditView::PreviewDescription()
 void CRSSEditView::onPageReady()
 {
     FocusEditor();
+    updateHyperlinkButton();
     emit pageReady();
     emit editStateChanged();
 }
@@ -280,6 +311,7 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
         emit editStateChanged(); // Undo follows the edits
         break;
     case CHtmlEngineView::UiStateChanged:
+        updateHyperlinkButton();
         emit editStateChanged();
         break;
     case CHtmlEngineView::SelectSelectionChanged:
@@ -303,8 +335,13 @@ void CRSSEditView::OnEditValueChanged(const QString &id)
     }
 }
 
+// The page's event is still being delivered; a dialog's modal loop inside
+// that delivery would hold up the dialog's own page, so the command runs
+// once it is over.
 void CRSSEditView::sendCommand(int id)
 {
-    if (!OnCommand(id))
-        emit commandRequested(id);
+    QMetaObject::invokeMethod(this, [this, id] {
+        if (!OnCommand(id))
+            emit commandRequested(id);
+    }, Qt::QueuedConnection);
 }

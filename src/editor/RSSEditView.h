@@ -3,6 +3,7 @@
 #include "document/CommandIds.h"
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
+#include "editor/LinkCommands.h"
 
 #include <QFrame>
 #include <QPointer>
@@ -64,9 +65,13 @@ private:
     void setRichTextValue(const QString &description);
     void sendCommand(int id);
     void onClipboardChanged();
+    // Links and images
+    void runLinkCommand(int id);
+    void updateHyperlinkButton();
 
     QPointer<CRSSEditDoc> m_doc;
     CHtmlEngineView *m_engine = nullptr;
+    CLinkCommands m_links;
     bool m_editorDirty = false;
     // Read when the clipboard changes, not at every state query.
     bool m_clipboardFilled = false;

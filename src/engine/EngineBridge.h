@@ -28,6 +28,8 @@ public:
     Q_INVOKABLE void hello() { emit pageGreeted(); }
     // state: { generation, focus, elements: { id: snapshot }, events: [ { code, id } ], complete }
     Q_INVOKABLE void report(const QVariantMap &state) { emit pageReported(state); }
+    // A notice of one of the page's own scripts (dialog.js): { kind, ... }.
+    Q_INVOKABLE void notify(const QVariantMap &notice) { emit pageNotified(notice); }
 
 signals:
     // To the page: writes to apply in order; `complete` asks for a report of
@@ -39,6 +41,7 @@ signals:
     // To the program.
     void pageGreeted();
     void pageReported(const QVariantMap &state);
+    void pageNotified(const QVariantMap &notice);
 
 private:
     QVariantMap m_colors;

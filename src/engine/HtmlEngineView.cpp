@@ -86,6 +86,7 @@ CHtmlEngineView::CHtmlEngineView(QWidget *parent)
 
     connect(m_bridge, &CEngineBridge::pageGreeted, this, &CHtmlEngineView::onPageGreeted);
     connect(m_bridge, &CEngineBridge::pageReported, this, &CHtmlEngineView::onPageReported);
+    connect(m_bridge, &CEngineBridge::pageNotified, this, &CHtmlEngineView::pageNotified);
     followPalette();
 }
 
@@ -150,6 +151,14 @@ void CHtmlEngineView::setAttribute(const QString &id, const QString &name, const
         return;
     m_mirror.beginWrite(id).attributes.insert(name, value);
     queueOp(QStringLiteral("setAttribute"), id, { { QStringLiteral("name"), name }, { QStringLiteral("value"), value } });
+}
+
+void CHtmlEngineView::removeAttribute(const QString &id, const QString &name)
+{
+    if (!hasElement(id))
+        return;
+    m_mirror.beginWrite(id).attributes.remove(name);
+    queueOp(QStringLiteral("removeAttribute"), id, { { QStringLiteral("name"), name } });
 }
 
 QString CHtmlEngineView::styleAttribute(const QString &id, const QString &name) const
@@ -342,6 +351,11 @@ QVariant CHtmlEngineView::callMethod(const QString &id, const QString &name, con
     // An action changes the page, not the copy: the page reports its result.
     queueOp(QStringLiteral("call"), id, { { QStringLiteral("method"), name }, { QStringLiteral("args"), args } });
     return QVariant();
+}
+
+void CHtmlEngineView::sendPageOp(const QString &op, const QVariantMap &arguments)
+{
+    queueOp(op, QString(), arguments);
 }
 
 QString CHtmlEngineView::savedDocument(const QString &markedHtml)

@@ -59,6 +59,7 @@ public:
     // --- Content ---
     QString attribute(const QString &id, const QString &name) const;
     void setAttribute(const QString &id, const QString &name, const QString &value);
+    void removeAttribute(const QString &id, const QString &name);
     QString styleAttribute(const QString &id, const QString &name) const;
     // An empty value removes the property.
     void setStyleAttribute(const QString &id, const QString &name, const QString &value);
@@ -101,6 +102,10 @@ public:
     // a null value; the page reports the result.
     QVariant callMethod(const QString &id, const QString &name, const QVariantList &args = QVariantList());
 
+    // An op of the page's own scripts, not aimed at one element (see
+    // TidrelEngine.pageOps in engine.js); every element is reported after it.
+    void sendPageOp(const QString &op, const QVariantMap &arguments = QVariantMap());
+
     // The wrapper document "saveHTML" puts around an element's HTML.
     static QString savedDocument(const QString &markedHtml);
 
@@ -112,6 +117,8 @@ signals:
     // A link of the page was clicked; the page stays where it is. `href` is
     // the link's address as the page's markup writes it.
     void linkClicked(const QString &href);
+    // A notice of the page's own scripts: { kind, ... }.
+    void pageNotified(const QVariantMap &notice);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -23,6 +23,10 @@ const std::vector<CommandInfo> &commandTable()
         {ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "edit-paste", ":/shell/icons/paste.png", "Paste"},
         {ID_EDIT_SELECT_ALL, "Select All", "Ctrl+A", "Select the entire description", "edit-select-all", ""},
 
+        // Insert
+        {ID_INSERT_HYPERLINK, "Hyperlink\u2026", "Ctrl+K", "Insert a hyperlink on the selection, or change the one at the caret", "insert-link", ""},
+        {ID_INSERT_IMAGE, "Image", "Ctrl+L", "Insert an image, or change the one at the caret", "insert-image", ""},
+
         // Posts
         {ID_POST_ADD, "Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},
         {ID_POST_RENAME, "Rename Post\u2026", "Ctrl+G", "Rename selected post", "", ""},

@@ -87,7 +87,7 @@ bool CDesktopServices::openUrl(const QUrl &url)
 
 bool CDesktopServices::askNewFeed(NewFeedParams *params)
 {
-    return CCreateFeedPage::RunCreateFeedPage(m_dialogParent, params);
+    return RunCreateFeedPage(m_dialogParent, params);
 }
 
 bool CDesktopServices::askPrintOptions(QPrinter *printer)

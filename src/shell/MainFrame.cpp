@@ -2,6 +2,7 @@
 
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
+#include "editor/HyperlinkDlg.h"
 #include "editor/RSSEditView.h"
 #include "engine/HelpWindow.h"
 #include "engine/HtmlEngineView.h"
@@ -95,8 +96,13 @@ CMainFrame::CMainFrame(QWidget *parent)
         updateActions();
     });
     updateActions();
-    // Titles found in the background are kept for the next lookup.
-    setTitleSink([](const QString &url, const QString &title) { StoreWebTitle(url, title); });
+    // Titles found in the background are kept for the next lookup, and
+    // shown by the Insert Hyperlink dialog of the feed being edited.
+    setTitleSink([this](const QString &url, const QString &title) {
+        StoreWebTitle(url, title);
+        if (activeChildFrame())
+            CHyperlinkDlg::OnTitleFetched(url, title);
+    });
 }
 
 CMainFrame::~CMainFrame()
@@ -463,6 +469,7 @@ void CMainFrame::createMenus()
     m_documentMenus.push_back(addMenu(QStringLiteral("&Edit"),
                                       {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
                                        ID_EDIT_SELECT_ALL}));
+    m_documentMenus.push_back(addMenu(QStringLiteral("&Insert"), {ID_INSERT_HYPERLINK, ID_INSERT_IMAGE}));
     m_postsMenu = addMenu(
         QStringLiteral("&Posts"),
         {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,

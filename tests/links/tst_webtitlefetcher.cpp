@@ -1,13 +1,8 @@
 #include "TestHome.h"
+#include "TitleServer.h"
 #include "links/WebTitleFetcher.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QProcess>
 #include <QTest>
 #include <QThread>
 
@@ -37,46 +32,22 @@ class TestWebTitleFetcher : public QObject
     Q_OBJECT
 
     QTemporaryDir m_home;
-    QProcess m_server;
-    int m_port = 0;
-    QNetworkAccessManager m_network;
+    TitleServer m_server;
 
-    QString url(const QString &pathAndQuery) const { return QString("http://127.0.0.1:%1%2").arg(m_port).arg(pathAndQuery); }
-
-    QJsonObject stats()
-    {
-        QNetworkReply *reply = m_network.get(QNetworkRequest(QUrl(url("/stats"))));
-        QEventLoop loop;
-        connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-        reply->deleteLater();
-        return QJsonDocument::fromJson(reply->readAll()).object();
-    }
-
-    int requestCount(const QString &pathAndQuery) { return stats()["counts"].toObject()[pathAndQuery].toInt(); }
+    QString url(const QString &pathAndQuery) const { return m_server.url(pathAndQuery); }
+    QJsonObject stats() { return m_server.stats(); }
+    int requestCount(const QString &pathAndQuery) { return m_server.requestCount(pathAndQuery); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(useTemporaryHome(m_home));
-        for (const char *name : {"http_proxy", "https_proxy", "HTTPS_PROXY", "ftp_proxy", "all_proxy", "ALL_PROXY"})
-            qunsetenv(name);
-        const QString python = QStandardPaths::findExecutable("python3");
-        if (python.isEmpty())
+        if (QStandardPaths::findExecutable("python3").isEmpty())
             QSKIP("python3 is needed for the test web server");
-        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(python, {TIDREL_TEST_DATA_DIR "/title_server.py"});
-        QVERIFY(m_server.waitForStarted() && m_server.waitForReadyRead(10000));
-        m_port = m_server.readLine().trimmed().toInt();
-        QVERIFY(m_port > 0);
+        QVERIFY(m_server.start(TIDREL_TEST_DATA_DIR "/title_server.py"));
     }
 
-    void cleanupTestCase()
-    {
-        m_server.closeWriteChannel();
-        if (m_server.state() != QProcess::NotRunning && !m_server.waitForFinished(5000))
-            m_server.kill();
-    }
+    void cleanupTestCase() { m_server.stop(); }
 
     void init() { setDownloadTimeout(kDefaultDownloadTimeoutMs); }
 
@@ -156,8 +127,8 @@ private slots:
     void getTitle_downloadFailed_staysNotFetched()
     {
         const QStringList urls = {
-            QString("dict://127.0.0.1:%1/d:word").arg(m_port), // not one of the schemes
-            QString("127.0.0.1:%1/caps?noscheme").arg(m_port), // no scheme
+            url("/d:word").replace("http:", "dict:"),          // not one of the schemes
+            url("/caps?noscheme").mid(int(strlen("http://"))), // no scheme
             "http://127.0.0.1:1/",                             // nobody listens
             QUrl::fromLocalFile(m_home.filePath("missing.htm")).toString(),
         };

@@ -22,7 +22,6 @@
 #include "shell/ChildFrame.h"
 #include "engine/HelpWindow.h"
 #include "shell/CommandTable.h"
-#include "engine/HtmlEngineView.h"
 #include "shell/CreateFeedPage.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
@@ -220,8 +219,20 @@ int main(int argc, char *argv[])
     if (show == QLatin1String("menu-tip")) {
         picture = menuTipPicture(frame);
     } else if (show == QLatin1String("create-feed")) {
-        CCreateFeedPage page(NewFeedParams(), &frame);
-        picture = pagePicture(&page, page.page());
+        // Looks for the page now and then; the page's own loops must run
+        // in between.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &frame, [&picture, &poll] {
+            if (QWidget *page = QApplication::activeModalWidget()) {
+                poll.stop();
+                settle(1000);
+                picture = page->grab();
+                page->close();
+            }
+        });
+        poll.start(100);
+        NewFeedParams params;
+        RunCreateFeedPage(&frame, &params);
     } else if (show == QLatin1String("help")) {
         frame.executeCommand(ID_HELP_GUIDE);
         picture = pagePicture(frame.helpWindow(), frame.helpWindow()->view());

@@ -5,6 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include "engine/HelpWindow.h"
+#include "engine/HtmlDialog.h"
 #include "shell/CommandTable.h"
 #include "shell/CreateFeedPage.h"
 #include "shell/MenuTip.h"
@@ -27,7 +28,7 @@ public:
     bool askNewFeed(NewFeedParams *params) override
     {
         ++newFeedQuestions;
-        return CCreateFeedPage::RunCreateFeedPage(m_parent, params);
+        return RunCreateFeedPage(m_parent, params);
     }
 
 private:
@@ -70,18 +71,15 @@ void clickElement(QWebEngineView *view, const QString &selector)
                               .arg(QString::fromLatin1(QUrl::toPercentEncoding(selector)))));
 }
 
-// Runs `answer` on the Create RSS Feed page once it is up, while the page's
-// modal loop runs.
-void answerCreateFeedPage(std::function<void(CCreateFeedPage *)> answer)
+// Runs `answer` on the Create RSS Feed page once it is up, inside its modal
+// loop; the page is closed if `answer` left it open.
+void answerCreateFeedPage(std::function<void(CHtmlDialog *)> answer)
 {
-    QTimer::singleShot(0, [answer] {
-        CCreateFeedPage *dialog = nullptr;
-        QTest::qWaitFor([&dialog] {
-            dialog = qobject_cast<CCreateFeedPage *>(QApplication::activeModalWidget());
-            return dialog != nullptr;
-        }, 10000);
+    whenModalShown([answer](QDialog *shown) {
+        auto *dialog = qobject_cast<CHtmlDialog *>(shown);
         QVERIFY(dialog);
-        QVERIFY(waitForEngine(dialog->page()));
+        QCOMPARE(dialog->objectName(), QStringLiteral("createFeedPage"));
+        QVERIFY(waitForEngine(dialog->engine()));
         answer(dialog);
     });
 }
@@ -164,28 +162,33 @@ void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
     m_main->setServices(&services);
 
     // Cancel, then Esc: no feed.
-    answerCreateFeedPage([](CCreateFeedPage *dialog) {
+    answerCreateFeedPage([](CHtmlDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Create RSS Feed"));
-        typeInto(dialog->page(), QStringLiteral("elem_title"), QStringLiteral("Never made"));
-        clickElement(dialog->page(), QStringLiteral("#btn_cancel"));
+        // Sized to the page and centred over the main window.
+        QVERIFY(dialog->width() > 300 && dialog->height() > 100);
+        QVERIFY((dialog->geometry().center() - dialog->parentWidget()->geometry().center()).manhattanLength() < 40);
+        typeInto(dialog->engine(), QStringLiteral("elem_title"), QStringLiteral("Never made"));
+        clickElement(dialog->engine(), QStringLiteral("[name=Cancel]"));
     });
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QCOMPARE(services.newFeedQuestions, 1);
     QVERIFY(m_main->documents()->frames().isEmpty());
 
-    answerCreateFeedPage([](CCreateFeedPage *dialog) {
-        QTest::keyClick(dialog->page()->focusProxy(), Qt::Key_Escape);
+    answerCreateFeedPage([](CHtmlDialog *dialog) {
+        QVERIFY(focusAtEnd(dialog->engine(), QStringLiteral("elem_link")));
+        QTest::keyClick(dialog->engine()->focusProxy(), Qt::Key_Escape);
+        QTRY_VERIFY(!dialog->isVisible());
     });
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QVERIFY(m_main->documents()->frames().isEmpty());
 
     // Ok: the typed values, untrimmed and non-ASCII, make the feed.
-    answerCreateFeedPage([](CCreateFeedPage *dialog) {
-        QCOMPARE(dialog->page()->focusElement(), QStringLiteral("elem_title"));
-        typeInto(dialog->page(), QStringLiteral("elem_title"), QStringLiteral("  Caf\u00e9 & cr\u00e8me  "));
-        typeInto(dialog->page(), QStringLiteral("elem_link"), QStringLiteral("https://news.invalid/feed"));
-        typeInto(dialog->page(), QStringLiteral("elem_cat"), QStringLiteral("\u65e5\u672c"));
-        clickElement(dialog->page(), QStringLiteral("#btn_ok"));
+    answerCreateFeedPage([](CHtmlDialog *dialog) {
+        QTRY_COMPARE(dialog->engine()->focusElement(), QStringLiteral("elem_title"));
+        typeInto(dialog->engine(), QStringLiteral("elem_title"), QStringLiteral("  Caf\u00e9 & cr\u00e8me  "));
+        typeInto(dialog->engine(), QStringLiteral("elem_link"), QStringLiteral("https://news.invalid/feed"));
+        typeInto(dialog->engine(), QStringLiteral("elem_cat"), QStringLiteral("\u65e5\u672c"));
+        clickElement(dialog->engine(), QStringLiteral("[name=OK]"));
     });
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QCOMPARE(m_main->documents()->frames().size(), 1);
@@ -196,10 +199,12 @@ void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
 
     // The values were used once: the next page starts empty, and Enter in
     // it confirms.
-    answerCreateFeedPage([](CCreateFeedPage *dialog) {
-        QCOMPARE(dialog->values().title, QString());
-        QCOMPARE(dialog->values().category, QString());
-        QTest::keyClick(dialog->page()->focusProxy(), Qt::Key_Return);
+    answerCreateFeedPage([](CHtmlDialog *dialog) {
+        QCOMPARE(dialog->engine()->value(QStringLiteral("elem_title")).toString(), QString());
+        QCOMPARE(dialog->engine()->value(QStringLiteral("elem_cat")).toString(), QString());
+        QVERIFY(focusAtEnd(dialog->engine(), QStringLiteral("elem_cat")));
+        QTest::keyClick(dialog->engine()->focusProxy(), Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
     });
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QCOMPARE(m_main->documents()->frames().size(), 2);

@@ -105,6 +105,12 @@ class Handler(BaseHTTPRequestHandler):
         elif path == "/delay":
             time.sleep(float(query["ms"][0]) / 1000)
             self.send_body(page(f"<title>Delayed {query['id'][0]}</title>"))
+        elif path.startswith("/page/"):
+            # /page/<ms>/<name>.html: after <ms> milliseconds, a page whose
+            # title quotes <name>; the path alone names it, as links do.
+            ms, name = path[len("/page/"):].split("/", 1)
+            time.sleep(int(ms) / 1000)
+            self.send_body(page(f'<title>Title "{name.rsplit(".", 1)[0]}"</title>'))
         elif path.lower() == "/case":
             self.send_body(page(f"<title>Title of {path}</title>"))
         else:

@@ -1,0 +1,174 @@
+#include "editor/ImageDlg.h"
+
+#include "core/ProductInfo.h"
+#include "engine/HtmlEngineView.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+const QString kPagePath = QStringLiteral(":/editor/insert_image.html");
+const QString kSource = QStringLiteral("edit_src");
+const QString kSample = QStringLiteral("img_sample");
+const int kResizeDelayMs = 1000;
+
+// The attributes of the markup after SRC, in order, and their fields.
+struct ImageField
+{
+    const char *attribute;
+    const char *id;
+};
+const ImageField kFields[] = {
+    {"ALT", "edit_alt"},       {"BORDER", "edit_border"}, {"HSPACE", "edit_hspace"}, {"VSPACE", "edit_vspace"},
+    {"ALIGN", "select_align"}, {"HEIGHT", "edit_height"}, {"WIDTH", "edit_width"},
+};
+
+// A placeholder site is no address for a user's feed.
+bool isRealAddress(const QString &address)
+{
+    const QString host = QUrl(address).host();
+    return !host.isEmpty() && !host.endsWith(QLatin1String(".example"));
+}
+
+bool isPictureAddress(const QString &text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty() || !text.contains(QLatin1String("://")))
+        return false;
+    const QString path = url.path();
+    const QString extension = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+    return path.contains(QLatin1Char('.'))
+        && QStringList({QStringLiteral("gif"), QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg")})
+               .contains(extension);
+}
+
+QString numberText(int value)
+{
+    return value == -1 ? QString() : QString::number(value);
+}
+
+
+} // namespace
+
+CImageDlg::CImageDlg(const ImageInfo &info, QWidget *parent)
+    : CHtmlFormDialog(parent, kSource)
+    , m_info(info)
+{
+    if (m_info.src.isEmpty())
+        m_info.src = DefaultImageSource();
+    m_resizeTimer.setSingleShot(true);
+    m_resizeTimer.setInterval(kResizeDelayMs);
+    connect(&m_resizeTimer, &QTimer::timeout, this, &CImageDlg::fitToPage);
+}
+
+int CImageDlg::run()
+{
+    return RunHtmlDialog(kPagePath);
+}
+
+QString CImageDlg::DefaultImageSource()
+{
+    const QString text = QGuiApplication::clipboard()->text().trimmed();
+    if (isPictureAddress(text))
+        return text;
+    const QString sample = QString::fromUtf8(ProductInfo::kSampleImageUrl);
+    return isRealAddress(sample) ? sample : QString();
+}
+
+void CImageDlg::OnPageReady()
+{
+    CHtmlFormDialog::OnPageReady();
+    CHtmlEngineView *page = engine();
+    const auto fill = [page](const QString &id, const QString &text) {
+        if (!text.isEmpty())
+            page->setValue(id, text);
+    };
+    fill(kSource, m_info.src);
+    fill(QStringLiteral("edit_alt"), m_info.alt);
+    fill(QStringLiteral("select_align"), m_info.align);
+    fill(QStringLiteral("edit_border"), numberText(m_info.border));
+    fill(QStringLiteral("edit_hspace"), numberText(m_info.hspace));
+    fill(QStringLiteral("edit_vspace"), numberText(m_info.vspace));
+    fill(QStringLiteral("edit_width"), numberText(m_info.width));
+    fill(QStringLiteral("edit_height"), numberText(m_info.height));
+    UpdateImagePreview();
+}
+
+void CImageDlg::OnElementEvent(int code, const QString &id)
+{
+    if (code != CHtmlEngineView::EditValueChanged && code != CHtmlEngineView::SelectSelectionChanged)
+        return;
+    noteChange();
+    if (id == kSource || std::any_of(std::begin(kFields), std::end(kFields),
+                                     [&id](const ImageField &field) { return id == QLatin1String(field.id); }))
+        UpdateImagePreview();
+}
+
+void CImageDlg::OnButtonClick(const QString &name)
+{
+    if (name.compare(QLatin1String("Close"), Qt::CaseInsensitive) == 0)
+        readFields();
+}
+
+void CImageDlg::OnDataLoaded()
+{
+    noteChange();
+}
+
+void CImageDlg::noteChange()
+{
+    m_resizeTimer.start();
+}
+
+QString CImageDlg::fieldText(const QString &id) const
+{
+    return engine()->value(id).toString();
+}
+
+// The sample shows the fields at once, and the markup is built from them,
+// each value as typed (escaped for HTML, so a quote cannot end it early).
+void CImageDlg::UpdateImagePreview()
+{
+    if (!engine()->hasElement(kSource))
+        return;
+    const QString src = fieldText(kSource);
+    engine()->setAttribute(kSample, QStringLiteral("src"), src);
+    QString markup = QStringLiteral("<IMG SRC=\"") + src.toHtmlEscaped() + QLatin1Char('"');
+    for (const ImageField &field : kFields) {
+        const QString text = fieldText(QLatin1String(field.id));
+        const QString attribute = QString::fromLatin1(field.attribute);
+        if (attribute == QLatin1String("ALT"))
+            engine()->setAttribute(kSample, QStringLiteral("alt"), text);
+        else if (text.isEmpty())
+            engine()->removeAttribute(kSample, attribute.toLower());
+        else
+            engine()->setAttribute(kSample, attribute.toLower(), text);
+        if (!text.isEmpty())
+            markup += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + text.toHtmlEscaped() + QLatin1Char('"');
+    }
+    m_markup = markup + QLatin1Char('>');
+}
+
+int CImageDlg::LeadingNumber(const QString &text, int fallback)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*([+-]?\\d+)"));
+    const QRegularExpressionMatch match = number.match(text);
+    return match.hasMatch() ? match.captured(1).toInt() : fallback;
+}
+
+void CImageDlg::readFields()
+{
+    m_info.src = fieldText(kSource);
+    m_info.alt = fieldText(QStringLiteral("edit_alt"));
+    m_info.align = fieldText(QStringLiteral("select_align"));
+    m_info.border = LeadingNumber(fieldText(QStringLiteral("edit_border")), -1);
+    m_info.hspace = LeadingNumber(fieldText(QStringLiteral("edit_hspace")), -1);
+    m_info.vspace = LeadingNumber(fieldText(QStringLiteral("edit_vspace")), -1);
+    m_info.width = LeadingNumber(fieldText(QStringLiteral("edit_width")), -1);
+    m_info.height = LeadingNumber(fieldText(QStringLiteral("edit_height")), -1);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+// The test web server of tests/links/data/title_server.py, on 127.0.0.1 at a
+// free port, for tests of title lookups.
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QStandardPaths>
+
+class TitleServer
+{
+public:
+    ~TitleServer() { stop(); }
+
+    // False without python3 or when the server does not come up.
+    bool start(const QString &script)
+    {
+        for (const char *name : {"http_proxy", "https_proxy", "HTTPS_PROXY", "ftp_proxy", "all_proxy", "ALL_PROXY"})
+            qunsetenv(name);
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        if (python.isEmpty())
+            return false;
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(python, {script});
+        if (!m_process.waitForStarted() || !m_process.waitForReadyRead(10000))
+            return false;
+        m_port = m_process.readLine().trimmed().toInt();
+        return m_port > 0;
+    }
+
+    // Its input closing tells the server to end.
+    void stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+    }
+
+    QString url(const QString &pathAndQuery) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(pathAndQuery);
+    }
+
+    QJsonObject stats()
+    {
+        QNetworkReply *reply = m_network.get(QNetworkRequest(QUrl(url(QStringLiteral("/stats")))));
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        reply->deleteLater();
+        return QJsonDocument::fromJson(reply->readAll()).object();
+    }
+
+    // How often the server was asked for that path with that query.
+    int requestCount(const QString &pathAndQuery)
+    {
+        return stats()[QStringLiteral("counts")].toObject()[pathAndQuery].toInt();
+    }
+
+private:
+    QProcess m_process;
+    QNetworkAccessManager m_network;
+    int m_port = 0;
+};

@@ -1,0 +1,341 @@
+#include "TestFiles.h"
+#include "TitleServer.h"
+#include "WindowTestSupport.h"
+
+#include "core/RssFeed.h"
+#include "editor/HyperlinkDlg.h"
+#include "editor/ImageDlg.h"
+#include "links/SettingsStore.h"
+#include "links/WebTitleCache.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+
+const QString kRichHtml = QStringLiteral("document.getElementById('richtext_edit').innerHTML");
+
+// Selects `length` characters of the first text node in the rich text that
+// contains `text`, from the start of `text`; a length of 0 puts the caret
+// there.
+QString selectScript(const QString &text, int length)
+{
+    return QStringLiteral(
+               "(function(){ const e = document.getElementById('richtext_edit'); e.focus();"
+               " const w = document.createTreeWalker(e, NodeFilter.SHOW_TEXT); let n;"
+               " while ((n = w.nextNode()) && n.data.indexOf('%1') < 0) {}"
+               " const r = document.createRange(); const at = n.data.indexOf('%1');"
+               " r.setStart(n, at); r.setEnd(n, at + %2);"
+               " const s = getSelection(); s.removeAllRanges(); s.addRange(r); return true; })()")
+        .arg(text)
+        .arg(length);
+}
+
+QLineEdit *field(QDialog *dialog, const char *name)
+{
+    return dialog->findChild<QLineEdit *>(QLatin1String(name));
+}
+
+void retype(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+QString dialogField(CHtmlDialog *dialog, const QString &id)
+{
+    return evalJs(dialog->engine(), QStringLiteral("document.getElementById('%1').value").arg(id)).toString();
+}
+
+void typeIntoPage(CHtmlDialog *dialog, const QString &id, const QString &text)
+{
+    evalJs(dialog->engine(), QStringLiteral("(function(){ const e = document.getElementById('%1'); e.focus(); e.select(); })()").arg(id));
+    QTest::keyClick(dialog->engine()->focusProxy(), Qt::Key_Delete);
+    QTest::keyClicks(dialog->engine()->focusProxy(), text);
+}
+
+// Keeps a picture of a dialog where TIDREL_GRAB_DIR names a folder.
+void keepPicture(QWidget *dialog, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("TIDREL_GRAB_DIR");
+    if (!folder.isEmpty())
+        dialog->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+} // namespace
+
+// The Hyperlink and Image commands of a feed window and their dialogs, with
+// page titles from a web server on 127.0.0.1.
+class TestLinkDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { m_server.stop(); }
+    void init();
+    void cleanup();
+
+    void newLink_proposesClipboardUrlAndLooksUpOncePerPause();
+    void editLink_lateTitleShownOnlyWhileUrlMatches();
+    void newAndEditedImage_markupPreviewAndAttributes();
+    void hyperlinkUrls_namingWebPages();
+
+private:
+    void openPost(const QString &description);
+    bool caretAt(const QString &text, int length, const QString &object);
+    void runCommand(int id, std::function<void(QDialog *)> interact);
+    QString committedDescription();
+    // As opening the Insert menu does.
+    void refreshActions() { emit m_window->main->menu("Insert")->aboutToShow(); }
+
+    TitleServer m_server;
+    std::unique_ptr<MainWindowFixture> m_window;
+    CChildFrame *m_frame = nullptr;
+};
+
+void TestLinkDialogs::initTestCase()
+{
+    if (QStandardPaths::findExecutable("python3").isEmpty())
+        QSKIP("python3 is needed for the test web server");
+    QVERIFY(m_server.start(TIDREL_TITLE_SERVER));
+}
+
+void TestLinkDialogs::init()
+{
+    m_window = std::make_unique<MainWindowFixture>();
+}
+
+void TestLinkDialogs::cleanup()
+{
+    m_frame = nullptr;
+    m_window.reset();
+}
+
+void TestLinkDialogs::openPost(const QString &description)
+{
+    m_frame = m_window->openFeed("links.xml", postsDescribed({description, "<p>Another</p>"}));
+    QVERIFY(MainWindowFixture::waitForPage(m_frame));
+    QTRY_VERIFY(pageText(m_frame->view()->engine(), kRichHtml).contains("<p>"));
+}
+
+// Puts the caret or selection into the rich text and waits until the view
+// knows it, down to the object at the caret.
+bool CaretKnown(CHtmlEngineView *engine, const QString &object)
+{
+    return engine->callMethod("richtext_edit", "getCurrentObjects").toStringList().contains(object);
+}
+
+bool TestLinkDialogs::caretAt(const QString &text, int length, const QString &object)
+{
+    CHtmlEngineView *engine = m_frame->view()->engine();
+    engine->setFocus();
+    evalJs(engine, selectScript(text, length));
+    return QTest::qWaitFor([&] {
+        int start = 0, end = 0;
+        return engine->selection("richtext_edit", &start, &end) && end - start == length
+            && CaretKnown(engine, object);
+    }, 10000);
+}
+
+void TestLinkDialogs::runCommand(int id, std::function<void(QDialog *)> interact)
+{
+    bool shown = false;
+    whenModalShown([&](QDialog *dialog) {
+        shown = true;
+        interact(dialog);
+    });
+    refreshActions();
+    QVERIFY(m_window->main->action(id)->isEnabled());
+    m_window->main->action(id)->trigger();
+    QVERIFY(shown);
+}
+
+// The description as the feed holds it after the editor's commit.
+QString TestLinkDialogs::committedDescription()
+{
+    CRSSEditDoc *doc = m_frame->document();
+    doc->Notify(nullptr, HINT_COMMIT_POST, 0);
+    return doc->feed()->GetPostDescription(0);
+}
+
+void TestLinkDialogs::newLink_proposesClipboardUrlAndLooksUpOncePerPause()
+{
+    openPost("<p>Read the manual today</p>");
+    CHtmlEngineView *engine = m_frame->view()->engine();
+
+    // Nothing to link on a bare caret: the command and the page's button say so.
+    QVERIFY(caretAt("manual", 0, "p"));
+    refreshActions();
+    QVERIFY(!m_window->main->action(ID_INSERT_HYPERLINK)->isEnabled());
+    QVERIFY(m_window->main->action(ID_INSERT_IMAGE)->isEnabled());
+    QTRY_COMPARE(evalJs(engine, "document.getElementById('tb_hyperlink').classList.contains('disabled')"), QVariant(true));
+    QVERIFY(caretAt("manual", 6, "p"));
+    QTRY_COMPARE(evalJs(engine, "document.getElementById('tb_hyperlink').classList.contains('disabled')"), QVariant(false));
+
+    const QString proposed = m_server.url("/page/0/clip.html");
+    const QString typed = m_server.url("/page/0/typed.html");
+    QGuiApplication::clipboard()->setText(proposed);
+    runCommand(ID_INSERT_HYPERLINK, [&](QDialog *dialog) {
+        QVERIFY(qobject_cast<CHyperlinkDlg *>(dialog));
+        QCOMPARE(field(dialog, "url")->text(), proposed);
+        QCOMPARE(field(dialog, "text")->text(), QString("manual"));
+        QVERIFY(field(dialog, "text")->isReadOnly());
+        QCOMPARE(dialog->findChild<QComboBox *>("target")->currentText(), QString("_blank"));
+        // Looked up at once; the title comes from the server a moment later.
+        QTRY_COMPARE(field(dialog, "title")->text(), QString("Title \"clip\""));
+        keepPicture(dialog, "hyperlink");
+        QTest::qWait(400);
+        QCOMPARE(m_server.requestCount("/page/0/clip.html"), 1);
+
+        // Typed quickly: one lookup, for the whole address, after the pause.
+        retype(field(dialog, "url"), typed);
+        QTRY_COMPARE(field(dialog, "title")->text(), QString("Title \"typed\""));
+        QTest::qWait(400);
+        const QJsonObject counts = m_server.stats()["counts"].toObject();
+        QStringList pages;
+        for (const QString &path : counts.keys()) {
+            if (path.startsWith("/page/"))
+                pages.append(path + "=" + QString::number(counts[path].toInt()));
+        }
+        QCOMPARE(pages, QStringList({"/page/0/clip.html=1", "/page/0/typed.html=1"}));
+        QTest::keyClick(field(dialog, "url"), Qt::Key_Return);
+    });
+
+    const QString link = QString("<a href=\"%1\" target=\"_blank\" title=\"Title 'typed'\">manual</a>").arg(typed);
+    QTRY_VERIFY2(pageText(engine, kRichHtml).contains(link), qPrintable(pageText(engine, kRichHtml)));
+    QVERIFY(m_frame->document()->IsModified());
+    // The engine keeps the spaces around the inserted markup as non-breaking ones.
+    const QRegularExpression stored("^<p>Read the(&nbsp;| )" + QRegularExpression::escape(link) + "(&nbsp;| )+today</p>");
+    QVERIFY2(stored.match(committedDescription()).hasMatch(), qPrintable(committedDescription()));
+    // Both titles are kept for the next time.
+    const QString settings = QString::fromUtf8(readFile(GetSettingsPath()));
+    QVERIFY(settings.contains(proposed + "=Title \"clip\""));
+    QVERIFY(settings.contains(typed + "=Title \"typed\""));
+}
+
+void TestLinkDialogs::editLink_lateTitleShownOnlyWhileUrlMatches()
+{
+    const QString old = m_server.url("/page/0/old.html");
+    const QString late = m_server.url("/page/700/late.html");
+    openPost(QString("<p>See <a href=\"%1\" title=\"Old\" target=\"_top\" class=\"ref\">the docs</a> now</p>").arg(old));
+    QVERIFY(caretAt("docs", 0, "a"));
+    QGuiApplication::clipboard()->setText(m_server.url("/page/0/ignored.html"));
+
+    runCommand(ID_INSERT_HYPERLINK, [&](QDialog *dialog) {
+        QCOMPARE(field(dialog, "url")->text(), old);
+        QCOMPARE(field(dialog, "text")->text(), QString("the docs"));
+        QCOMPARE(dialog->findChild<QComboBox *>("target")->currentText(), QString("_top"));
+        // The link's own address is looked up after the pause like a typed one.
+        QCOMPARE(field(dialog, "title")->text(), QString("Old"));
+        QTRY_COMPARE(field(dialog, "title")->text(), QString("Title \"old\""));
+
+        // The user moves on before the slow page answers: its title is kept
+        // but not shown.
+        retype(field(dialog, "url"), late);
+        QTRY_COMPARE(m_server.requestCount("/page/700/late.html"), 1);
+        retype(field(dialog, "url"), m_server.url("/elsewhere"));
+        QString title;
+        QTRY_VERIFY(WebTitleCache::instance().find(late, &title));
+        QCOMPARE(title, QString("Title \"late\""));
+        QCOMPARE(field(dialog, "title")->text(), QString("Title \"old\""));
+        // Back on the page, the kept title is shown.
+        retype(field(dialog, "url"), late);
+        QTRY_COMPARE(field(dialog, "title")->text(), QString("Title \"late\""));
+        QCOMPARE(m_server.requestCount("/page/700/late.html"), 1);
+        QCOMPARE(m_server.requestCount("/page/0/ignored.html"), 0);
+
+        field(dialog, "title")->clear();
+        dialog->findChild<QComboBox *>("target")->setCurrentText("_parent");
+        QTest::keyClick(field(dialog, "title"), Qt::Key_Return);
+    });
+
+    const QString link = QString("<a href=\"%1\" target=\"_parent\" class=\"ref\">the docs</a>").arg(late);
+    CHtmlEngineView *engine = m_frame->view()->engine();
+    QTRY_VERIFY2(pageText(engine, kRichHtml).contains(link), qPrintable(pageText(engine, kRichHtml)));
+    QVERIFY2(committedDescription().startsWith("<p>See " + link + " now</p>"), qPrintable(committedDescription()));
+}
+
+void TestLinkDialogs::newAndEditedImage_markupPreviewAndAttributes()
+{
+    openPost("<p>A picture here</p>");
+    QVERIFY(caretAt("here", 4, "p"));
+    const QString picture = m_server.url("/pictures/photo.JPG");
+    QGuiApplication::clipboard()->setText(picture);
+
+    const QString sample = "document.getElementById('img_sample')";
+    runCommand(ID_INSERT_IMAGE, [&](QDialog *shown) {
+        auto *dialog = qobject_cast<CImageDlg *>(shown);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QString("Insert Image"));
+        QTRY_COMPARE(dialogField(dialog, "edit_src"), picture);
+        QTRY_COMPARE(evalJs(dialog->engine(), sample + ".getAttribute('src')").toString(), picture);
+        QCOMPARE(dialog->markup(),
+                 QString("<IMG SRC=\"%1\" BORDER=\"0\" HSPACE=\"1\" VSPACE=\"1\" ALIGN=\"LEFT\">").arg(picture));
+
+        typeIntoPage(dialog, "edit_width", "120");
+        QTRY_COMPARE(evalJs(dialog->engine(), sample + ".getAttribute('width')").toString(), QString("120"));
+        typeIntoPage(dialog, "edit_alt", "Photo");
+        QTRY_COMPARE(evalJs(dialog->engine(), sample + ".alt").toString(), QString("Photo"));
+        typeIntoPage(dialog, "edit_height", "big");
+        QTRY_VERIFY(dialog->markup().endsWith("HEIGHT=\"big\" WIDTH=\"120\">"));
+        typeIntoPage(dialog, "edit_height", "");
+        QTRY_COMPARE(evalJs(dialog->engine(), sample + ".hasAttribute('height')"), QVariant(false));
+        keepPicture(dialog, "image");
+        QTest::keyClick(dialog->engine()->focusProxy(), Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+    });
+
+    CHtmlEngineView *engine = m_frame->view()->engine();
+    const QString image = QString("<img src=\"%1\" alt=\"Photo\" border=\"0\" hspace=\"1\" vspace=\"1\" width=\"120\" align=\"LEFT\">")
+                              .arg(picture);
+    QTRY_VERIFY2(pageText(engine, kRichHtml).contains("A picture&nbsp;" + image + "</p>"), qPrintable(pageText(engine, kRichHtml)));
+
+    // The image, clicked, is changed through the same dialog; Cancel first
+    // changes nothing.
+    evalJs(engine, "document.querySelector('#richtext_edit img').click()");
+    QTRY_VERIFY(CaretKnown(engine, "img"));
+    runCommand(ID_INSERT_IMAGE, [&](QDialog *shown) {
+        auto *dialog = static_cast<CImageDlg *>(shown);
+        QTRY_COMPARE(dialogField(dialog, "edit_width"), QString("120"));
+        typeIntoPage(dialog, "edit_border", "7");
+        QTest::keyClick(dialog->engine()->focusProxy(), Qt::Key_Escape);
+        QTRY_VERIFY(!dialog->isVisible());
+    });
+    QTest::qWait(300);
+    QVERIFY(pageText(engine, kRichHtml).contains(image));
+
+    runCommand(ID_INSERT_IMAGE, [&](QDialog *shown) {
+        auto *dialog = static_cast<CImageDlg *>(shown);
+        QTRY_COMPARE(dialogField(dialog, "edit_alt"), QString("Photo"));
+        QCOMPARE(dialogField(dialog, "select_align"), QString("LEFT"));
+        typeIntoPage(dialog, "edit_width", "");
+        typeIntoPage(dialog, "edit_border", "2px");
+        evalJs(dialog->engine(), "(function(){ const s = document.getElementById('select_align');"
+                                 " s.value = 'RIGHT'; s.dispatchEvent(new Event('input', {bubbles: true})); })()");
+        QTRY_COMPARE(evalJs(dialog->engine(), sample + ".getAttribute('align')").toString(), QString("RIGHT"));
+        evalJs(dialog->engine(), "document.querySelector('button[name=Close]').click()");
+        QTRY_VERIFY(!dialog->isVisible());
+    });
+    const QString changed = QString("<img src=\"%1\" alt=\"Photo\" border=\"2\" hspace=\"1\" vspace=\"1\" align=\"RIGHT\">")
+                                .arg(picture);
+    QTRY_VERIFY2(pageText(engine, kRichHtml).contains(changed), qPrintable(pageText(engine, kRichHtml)));
+    QVERIFY2(committedDescription().startsWith("<p>A picture&nbsp;" + changed + "</p>"), qPrintable(committedDescription()));
+}
+
+void TestLinkDialogs::hyperlinkUrls_namingWebPages()
+{
+    const QStringList pages = {"http://host/a/page.HTML", "http://host/", "http://host/x.php", "http://host/p.html#part",
+                               "file:///C:\\docs\\index.htm"};
+    const QStringList others = {"http://host", "http://host/page.php?id=1", "http://host/#part", "http://host/a.png", ""};
+    for (const QString &url : pages)
+        QVERIFY2(CHyperlinkDlg::IsWebPageUrl(url), qPrintable(url));
+    for (const QString &url : others)
+        QVERIFY2(!CHyperlinkDlg::IsWebPageUrl(url), qPrintable(url));
+}
+
+TIDREL_WINDOW_TEST_MAIN(TestLinkDialogs)
+#include "tst_linkdialogs.moc"
