@@ -56,6 +56,8 @@ void typeIntoPage(CHtmlDialog *dialog, const QString &id, const QString &text)
     evalJs(dialog->engine(), QStringLiteral("(function(){ const e = document.getElementById('%1'); e.focus(); e.select(); })()").arg(id));
     QTest::keyClick(dialog->engine()->focusProxy(), Qt::Key_Delete);
     QTest::keyClicks(dialog->engine()->focusProxy(), text);
+    // The page has reported the typing.
+    QVERIFY(QTest::qWaitFor([&] { return dialog->engine()->value(id).toString() == text; }, 10000));
 }
 
 // Keeps a picture of a dialog where TIDREL_GRAB_DIR names a folder.
