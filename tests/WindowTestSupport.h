@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -91,7 +92,31 @@ public:
         return browserFound;
     }
 
+    bool askNewFeed(NewFeedParams *params) override
+    {
+        ++newFeedQuestions;
+        if (newFeedAnswer)
+            *params = newFeedParams;
+        return newFeedAnswer;
+    }
+    // Printing goes to the PDF file named here.
+    bool askPrintOptions(QPrinter *printer) override
+    {
+        printer->setOutputFileName(printFile);
+        return !printFile.isEmpty();
+    }
+    bool askPageSetup(QPrinter *) override { return false; }
+    void showPrintPreview(QPrinter *printer, const std::function<void(QPrinter *)> &paint) override
+    {
+        printer->setOutputFileName(printFile);
+        paint(printer);
+    }
+
     bool confirmAnswer = true;
+    bool newFeedAnswer = true;
+    NewFeedParams newFeedParams;
+    int newFeedQuestions = 0;
+    QString printFile;
     SaveChoice saveChoice = CancelClosing;
     QString saveFileName;
     bool browserFound = true;

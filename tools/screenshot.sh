@@ -3,11 +3,14 @@
 # without a screen (offscreen) or under Xvfb.
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark]
-#                       [--tile OTHER.xml] OUT.png [FEED.xml [POST [WxH]]]
+#                       [--tile OTHER.xml] [--close] [--show create-feed|menu-tip|help]
+#                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
 # OTHER.xml first and shows both feeds side by side; --dark uses a dark
-# palette.
+# palette. --close closes the feed again: the start page lists it among the
+# recent feeds. --show pictures the Create RSS Feed page, the File menu with
+# a menu tip, or the user guide.
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -17,6 +20,8 @@ FILTER=""
 RENAME=0
 DARK=0
 TILE=""
+CLOSE=0
+SHOW=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --xvfb) USE_XVFB=1; shift ;;
@@ -25,6 +30,8 @@ while [ $# -gt 0 ]; do
         --rename) RENAME=1; shift ;;
         --dark) DARK=1; shift ;;
         --tile) TILE=$2; shift 2 ;;
+        --close) CLOSE=1; shift ;;
+        --show) SHOW=$2; shift 2 ;;
         -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
         *) break ;;
     esac
@@ -54,6 +61,8 @@ esac
 [ -n "$FILTER" ] && set -- "$@" --filter "$FILTER"
 [ "$RENAME" = 1 ] && set -- "$@" --rename
 [ "$DARK" = 1 ] && set -- "$@" --dark
+[ "$CLOSE" = 1 ] && set -- "$@" --close
+[ -n "$SHOW" ] && set -- "$@" --show "$SHOW"
 
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu

@@ -18,6 +18,7 @@ const TidrelEngine = {
     const EVENT_EDIT_VALUE_CHANGED = 4;
     const EVENT_SELECT_SELECTION_CHANGED = 5;
     const EVENT_UI_STATE_CHANGED = 0x95;
+    const EVENT_HYPERLINK_CLICK = 0x80;
     const STATE_FOCUS = 0x08;
     const STATE_CHECKED = 0x40;
     const STATE_DISABLED = 0x80;
@@ -199,6 +200,9 @@ const TidrelEngine = {
         case "setAttribute":
             element.setAttribute(op.name, op.value);
             break;
+        case "setHtml":
+            element.innerHTML = op.html;
+            break;
         case "removeAttribute":
             element.removeAttribute(op.name);
             break;
@@ -259,6 +263,17 @@ const TidrelEngine = {
         report([], [{ code: EVENT_BUTTON_CLICK, id: button.id || "" }]);
     }
 
+    // The page's own links (not those in edited text) are the program's to
+    // follow; it hears the address as the page wrote it.
+    function onLinkClick(event) {
+        const link = event.target.closest ? event.target.closest("a[href]") : null;
+        if (!link || link.closest("[data-behavior='richtext']"))
+            return;
+        event.preventDefault();
+        link.classList.add("visited");
+        report([], [{ code: EVENT_HYPERLINK_CLICK, id: link.id || "", href: link.getAttribute("href") }]);
+    }
+
     // Caret moves and focus changes: the state at the caret is reported when
     // it differs from the last report.
     function onUiChange() {
@@ -306,6 +321,7 @@ const TidrelEngine = {
             document.addEventListener("input", onInput, true);
             document.addEventListener("tidrel-select", onSelect, true);
             document.addEventListener("click", onClick, true);
+            document.addEventListener("click", onLinkClick, true);
             document.addEventListener("keydown", onKeyDown, true);
             document.addEventListener("selectionchange", onUiChange);
             document.addEventListener("focusin", onUiChange);

@@ -8,6 +8,9 @@ enum CommandId : int {
     ID_FILE_CLOSE = 57602,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
     ID_FILE_MRU_FIRST = 57616, // 16 entries: 57616..57631
     ID_FILE_MRU_LAST = 57631,
     ID_APP_ABOUT = 57664,
@@ -56,9 +59,8 @@ enum CommandId : int {
     ID_W3C_VALIDATOR = 32782,
     ID_VIEW_POSTS_BAR = 32771,
     ID_VIEW_PREVIEW = 32788,
-    ID_HELP_WEB_SITE = 32789,
-    ID_HELP_OUR_FEED = 32792,
-    ID_HELP_SUPPORT = 32793,
+    ID_HELP_GUIDE = 57670,
+    ID_HELP_ABOUT_ENGINE = 32804,
 };
 
 // Enable and check state of one command, filled by whoever handles it.

@@ -185,6 +185,14 @@ QString CHtmlEngineView::elementHtml(const QString &id) const
     return element ? element->html : QString();
 }
 
+void CHtmlEngineView::setElementHtml(const QString &id, const QString &html)
+{
+    if (!hasElement(id))
+        return;
+    m_mirror.beginWrite(id).html = html;
+    queueOp(QStringLiteral("setHtml"), id, { { QStringLiteral("html"), html } });
+}
+
 QString CHtmlEngineView::innerText(const QString &id) const
 {
     const HtmlElementState *element = m_mirror.find(id);
@@ -388,8 +396,11 @@ void CHtmlEngineView::onPageReported(const QVariantMap &state)
     for (const QVariant &event : events) {
         const QVariantMap map = event.toMap();
         const QString id = map.value(QStringLiteral("id")).toString();
-        if (!stale.contains(id))
-            emit elementEvent(map.value(QStringLiteral("code")).toInt(), id);
+        const int code = map.value(QStringLiteral("code")).toInt();
+        if (code == HyperlinkClick)
+            emit linkClicked(map.value(QStringLiteral("href")).toString());
+        else if (!stale.contains(id))
+            emit elementEvent(code, id);
     }
 }
 

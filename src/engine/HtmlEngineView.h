@@ -31,6 +31,7 @@ public:
         ButtonClick = 0,
         EditValueChanged = 4,
         SelectSelectionChanged = 5,
+        HyperlinkClick = 0x80,
         UiStateChanged = 0x95,
     };
     enum ElementState : uint {
@@ -63,6 +64,7 @@ public:
     // An empty value removes the property.
     void setStyleAttribute(const QString &id, const QString &name, const QString &value);
     QString elementHtml(const QString &id) const; // inner HTML
+    void setElementHtml(const QString &id, const QString &html);
     QString innerText(const QString &id) const;
 
     // --- Controls ---
@@ -112,6 +114,9 @@ signals:
     // One of ElementEvent for the element with that id (empty when the
     // target has none).
     void elementEvent(int code, const QString &id);
+    // A link of the page was clicked; the page stays where it is. `href` is
+    // the link's address as the page's markup writes it.
+    void linkClicked(const QString &href);
     // A notice of the page's own scripts: { kind, ... }.
     void pageNotified(const QVariantMap &notice);
 

@@ -11,6 +11,9 @@ const std::vector<CommandInfo> &commandTable()
         {ID_FILE_CLOSE, "&Close", "", "Close the active feed", "document-close", ""},
         {ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active feed", "document-save", ":/shell/icons/save.png", "Save"},
         {ID_FILE_SAVE_AS, "Save &As\u2026", "Ctrl+Shift+S", "Save the active feed with a new name", "document-save-as", ""},
+        {ID_FILE_PRINT, "&Print\u2026", "", "Print the current post as the editor shows it", "document-print", ""},
+        {ID_FILE_PRINT_PREVIEW, "Print Pre&view", "", "Show the printout of the current post", "document-print-preview", ""},
+        {ID_FILE_PRINT_SETUP, "P&rint Setup\u2026", "", "Change the paper, orientation and margins of printouts", "document-page-setup", ""},
         {ID_APP_EXIT, "E&xit", "Ctrl+Q", "Quit the application; prompts to save feeds", "application-exit", ""},
 
         // Edit
@@ -68,9 +71,8 @@ const std::vector<CommandInfo> &commandTable()
         {ID_WINDOW_PREVIOUS, "Pre&vious", "Ctrl+Shift+Tab; Ctrl+Shift+Backtab", "Activate the previous feed window", "", ""},
 
         // Help
-        {ID_HELP_WEB_SITE, "Visit Tidrel Web Site", "", "Open the Tidrel home page in the web browser", "", ""},
-        {ID_HELP_OUR_FEED, "Our RSS Feed", "", "Open the Tidrel news feed in the web browser", "", ""},
-        {ID_HELP_SUPPORT, "Technical Support", "", "Open the Tidrel support page in the web browser", "", ""},
+        {ID_HELP_GUIDE, "Tidrel &Help", "F1", "Show the user guide of Tidrel", "help-contents", ""},
+        {ID_HELP_ABOUT_ENGINE, "About Qt &WebEngine", "", "Open the home page of Qt WebEngine, the HTML engine of Tidrel, in the web browser", "", ""},
         {ID_APP_ABOUT, "&About Tidrel\u2026", "Ctrl+Alt+F1", "Display program information, version number and copyright", "help-about", ":/shell/icons/about.png", "About"},
     };
     return table;

@@ -1,9 +1,15 @@
 #include "shell/DesktopServices.h"
 
+#include "shell/CreateFeedPage.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace {
@@ -77,4 +83,29 @@ void CDesktopServices::showInformation(const QString &message)
 bool CDesktopServices::openUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+bool CDesktopServices::askNewFeed(NewFeedParams *params)
+{
+    return RunCreateFeedPage(m_dialogParent, params);
+}
+
+bool CDesktopServices::askPrintOptions(QPrinter *printer)
+{
+    QPrintDialog dialog(printer, m_dialogParent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CDesktopServices::askPageSetup(QPrinter *printer)
+{
+    QPageSetupDialog dialog(printer, m_dialogParent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CDesktopServices::showPrintPreview(QPrinter *printer, const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dialog(printer, m_dialogParent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    dialog.resize(m_dialogParent->size() * 3 / 4);
+    dialog.exec();
 }

@@ -21,6 +21,11 @@ public:
     void showInformation(const QString &message) override;
     bool openUrl(const QUrl &url) override;
 
+    bool askNewFeed(NewFeedParams *params) override;
+    bool askPrintOptions(QPrinter *printer) override;
+    bool askPageSetup(QPrinter *printer) override;
+    void showPrintPreview(QPrinter *printer, const std::function<void(QPrinter *)> &paint) override;
+
 private:
     QWidget *m_dialogParent;
 };

@@ -1,11 +1,12 @@
 #include "shell/MainFrame.h"
 
-#include "core/ProductInfo.h"
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
 #include "editor/HyperlinkDlg.h"
 #include "editor/RSSEditView.h"
 #include "links/SettingsStore.h"
+#include "engine/HelpWindow.h"
+#include "engine/HtmlEngineView.h"
 #include "links/WebTitleCache.h"
 #include "links/WebTitleFetcher.h"
 #include "panes/BarRssItems.h"
@@ -16,14 +17,18 @@
 #include "shell/DocManager.h"
 #include "shell/MdiClient.h"
 #include "shell/PreferencesDialog.h"
+#include "shell/MenuTip.h"
+#include "shell/StartPage.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -31,6 +36,8 @@
 namespace {
 
 const char *const kValidatorUrl = "https://validator.w3.org/feed/#validate_by_input";
+const char *const kEngineHomeUrl = "https://doc.qt.io/qt-6/qtwebengine-index.html";
+const char *const kGuideContents = "qrc:/shell/help/index.html";
 
 bool isRecentFileCommand(int id)
 {
@@ -52,6 +59,8 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_documents(new CDocManager(m_mdiArea, m_services, this))
     , m_sortGroup(new QActionGroup(this))
     , m_windowList(new QActionGroup(this))
+    , m_menuTip(new CMenuTip(this))
+    , m_printer(std::make_unique<QPrinter>())
 {
     setCentralWidget(m_mdiArea);
     updateWindowTitle();
@@ -61,6 +70,16 @@ CMainFrame::CMainFrame(QWidget *parent)
     createToolBar();
     createStatusBar();
     updateRecentFileActions();
+
+    CStartPage *start = startPage();
+    connect(start, &CStartPage::newFeedRequested, this, [this] { executeCommand(ID_FILE_NEW); });
+    connect(start, &CStartPage::openFeedRequested, this, [this] { executeCommand(ID_FILE_OPEN); });
+    connect(start, &CStartPage::recentFileRequested, m_documents, &CDocManager::openDocument);
+    connect(start, &CStartPage::guideRequested, this, &CMainFrame::showGuide);
+    connect(start, &CStartPage::webPageRequested, this, qOverload<const QUrl &>(&CMainFrame::openWebPage));
+    connect(start, &CStartPage::linkHovered, statusBar(), [this](const QString &url) {
+        statusBar()->showMessage(url);
+    });
 
     connect(m_documents, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFileActions);
     connect(m_documents, &CDocManager::documentsChanged, this, &CMainFrame::updateActions);
@@ -106,6 +125,11 @@ void CMainFrame::updateWindowTitle()
         setWindowTitle(QStringLiteral("Tidrel ") + CRssFeed::ProductVersionText());
         setWindowModified(false);
     }
+}
+
+CStartPage *CMainFrame::startPage() const
+{
+    return m_mdiArea->startPage();
 }
 
 CChildFrame *CMainFrame::activeChildFrame() const
@@ -202,7 +226,7 @@ bool CMainFrame::OnCommand(int id)
     }
     switch (id) {
     case ID_FILE_NEW:
-        m_documents->newDocument();
+        newFeed();
         return true;
     case ID_FILE_OPEN:
         m_documents->openDocumentFromDialog();
@@ -218,6 +242,15 @@ bool CMainFrame::OnCommand(int id)
     case ID_FILE_SAVE_AS:
         if (frame)
             m_documents->saveDocumentAs(frame);
+        return true;
+    case ID_FILE_PRINT:
+        printPost();
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        previewPost();
+        return true;
+    case ID_FILE_PRINT_SETUP:
+        m_services->askPageSetup(m_printer.get());
         return true;
     case ID_APP_EXIT:
         close();
@@ -240,14 +273,11 @@ bool CMainFrame::OnCommand(int id)
     case ID_WINDOW_PREVIOUS:
         m_mdiArea->activatePreviousSubWindow();
         return true;
-    case ID_HELP_WEB_SITE:
-        openWebPage(ProductInfo::kHomeUrl);
+    case ID_HELP_GUIDE:
+        showGuide();
         return true;
-    case ID_HELP_OUR_FEED:
-        openWebPage(ProductInfo::kNewsUrl);
-        return true;
-    case ID_HELP_SUPPORT:
-        openWebPage(ProductInfo::kSupportUrl);
+    case ID_HELP_ABOUT_ENGINE:
+        openWebPage(kEngineHomeUrl);
         return true;
     case ID_PREFERENCES:
         showPreferences();
@@ -277,8 +307,13 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_HELP_OUR_FEED:
     case ID_HELP_SUPPORT:
     case ID_PREFERENCES:
+    case ID_FILE_PRINT_SETUP:
+    case ID_HELP_GUIDE:
+    case ID_HELP_ABOUT_ENGINE:
         return true;
     case ID_FILE_CLOSE:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
     case ID_WINDOW_CASCADE:
@@ -330,10 +365,62 @@ void CMainFrame::showPreferences()
 
 void CMainFrame::openWebPage(const char *address)
 {
-    const QString url = QString::fromUtf8(address);
-    if (!m_services->openUrl(QUrl(url)))
+    openWebPage(QUrl(QString::fromUtf8(address)));
+}
+
+void CMainFrame::openWebPage(const QUrl &url)
+{
+    if (!m_services->openUrl(url))
         m_services->showError(QStringLiteral("No web browser could be started to show\n%1\n\n"
-                                             "Open this address in a browser yourself.").arg(url));
+                                             "Open this address in a browser yourself.")
+                                  .arg(url.toString()));
+}
+
+// The Create RSS Feed page first; its values make the feed, once.
+void CMainFrame::newFeed()
+{
+    NewFeedParams params;
+    if (m_services->askNewFeed(&params))
+        m_documents->newDocument(params);
+}
+
+// One window for the guide, made the first time it is asked for.
+void CMainFrame::showGuide()
+{
+    if (!m_helpWindow) {
+        m_helpWindow = new CHelpWindow(QUrl(QString::fromUtf8(kGuideContents)), this);
+        connect(m_helpWindow, &CHelpWindow::externalLinkClicked, this,
+                qOverload<const QUrl &>(&CMainFrame::openWebPage));
+    }
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+}
+
+void CMainFrame::printPost()
+{
+    if (activeChildFrame() && m_services->askPrintOptions(m_printer.get()))
+        printEditorPage(m_printer.get());
+}
+
+void CMainFrame::previewPost()
+{
+    if (activeChildFrame())
+        m_services->showPrintPreview(m_printer.get(), [this](QPrinter *printer) { printEditorPage(printer); });
+}
+
+// The preview asks for its pages and takes them when the call returns, but
+// the engine prints in the background: so this waits for it.
+void CMainFrame::printEditorPage(QPrinter *printer)
+{
+    CChildFrame *frame = activeChildFrame();
+    if (!frame)
+        return;
+    CHtmlEngineView *page = frame->view()->engine();
+    QEventLoop loop;
+    connect(page, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
+    page->print(printer);
+    loop.exec();
 }
 
 // --- Menus, toolbar, status bar ---
@@ -393,7 +480,8 @@ QMenu *CMainFrame::addMenu(const QString &title, std::initializer_list<int> ids)
 void CMainFrame::createMenus()
 {
     QMenu *file = addMenu(QStringLiteral("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0,
-                                                     ID_FILE_SAVE, ID_FILE_SAVE_AS, 0});
+                                                     ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
+                                                     ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0});
     for (int id = ID_FILE_MRU_FIRST; id <= ID_FILE_MRU_LAST; ++id)
         file->addAction(action(id));
     file->addSeparator();
@@ -423,8 +511,7 @@ void CMainFrame::createMenus()
     m_windowMenu->addSeparator();
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowList);
     m_documentMenus.push_back(m_windowMenu);
-    addMenu(QStringLiteral("&Help"), {ID_HELP_WEB_SITE, ID_HELP_OUR_FEED, ID_HELP_SUPPORT, 0,
-                                      ID_APP_ABOUT});
+    addMenu(QStringLiteral("&Help"), {ID_HELP_GUIDE, 0, ID_HELP_ABOUT_ENGINE, ID_APP_ABOUT});
 }
 
 void CMainFrame::createToolBar()
@@ -493,4 +580,5 @@ void CMainFrame::updateRecentFileActions()
         recent->setStatusTip(QStringLiteral("Open %1").arg(path));
         recent->setVisible(true);
     }
+    startPage()->ReloadPage(files);
 }

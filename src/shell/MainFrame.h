@@ -10,10 +10,14 @@
 class CChildFrame;
 class CDesktopServices;
 class CDocManager;
+class CHelpWindow;
 class CMdiClient;
+class CMenuTip;
 class CShellServices;
+class CStartPage;
 class QActionGroup;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 // The program's main window: menus, toolbar and status bar around the MDI
@@ -31,6 +35,10 @@ public:
     CChildFrame *activeChildFrame() const;
     QAction *action(int id) const;
     QMenu *menu(const QString &title) const;
+    CStartPage *startPage() const;
+    CMenuTip *menuTip() const { return m_menuTip; }
+    // The user guide's window once Help has shown it, else null.
+    CHelpWindow *helpWindow() const { return m_helpWindow; }
 
     // Runs the command through the route when its state allows it.
     bool executeCommand(int id);
@@ -64,6 +72,13 @@ private:
     void showAbout();
     void showPreferences();
     void openWebPage(const char *address);
+    void openWebPage(const QUrl &url);
+    void newFeed();
+    void showGuide();
+    void printPost();
+    void previewPost();
+    // Prints the active feed's editor page; returns once it is printed.
+    void printEditorPage(QPrinter *printer);
 
     std::unique_ptr<CDesktopServices> m_desktopServices;
     CShellServices *m_services;
@@ -77,4 +92,8 @@ private:
     std::vector<QMenu *> m_menus;
     std::vector<QMenu *> m_documentMenus; // shown while a feed is open
     QToolBar *m_toolBar = nullptr;
+    CMenuTip *m_menuTip;
+    CHelpWindow *m_helpWindow = nullptr;
+    // Kept between printouts, so the print setup holds.
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -1,25 +1,22 @@
 #include "shell/MdiClient.h"
 
-#include <QPainter>
+#include "shell/StartPage.h"
+
+#include <QEvent>
 
 CMdiClient::CMdiClient(QWidget *parent)
     : QMdiArea(parent)
+    , m_startPage(new CStartPage(viewport()))
 {
-    setBackground(palette().brush(QPalette::Dark));
+    // Feed windows are added above it and raised when activated; the page
+    // itself is never raised.
+    m_startPage->lower();
+    m_startPage->setGeometry(viewport()->rect());
 }
 
-void CMdiClient::paintEvent(QPaintEvent *event)
+bool CMdiClient::viewportEvent(QEvent *event)
 {
-    QMdiArea::paintEvent(event);
-    if (!subWindowList().isEmpty())
-        return;
-
-    QPainter painter(viewport());
-    QFont hintFont = font();
-    hintFont.setPointSizeF(hintFont.pointSizeF() * 1.3);
-    painter.setFont(hintFont);
-    painter.setPen(palette().color(QPalette::BrightText));
-    painter.drawText(viewport()->rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("Create a feed with File \u2192 New (Ctrl+N)\n"
-                                    "or open one with File \u2192 Open (Ctrl+O)."));
+    if (event->type() == QEvent::Resize)
+        m_startPage->setGeometry(viewport()->rect());
+    return QMdiArea::viewportEvent(event);
 }

@@ -2,14 +2,21 @@
 
 #include <QMdiArea>
 
-// The main window's client area. While no feed is open it shows how to
-// start one.
+class CStartPage;
+
+// The main window's client area: the feed windows over the start page,
+// which fills the area and shows wherever no feed window covers it.
 class CMdiClient : public QMdiArea
 {
     Q_OBJECT
 public:
     explicit CMdiClient(QWidget *parent = nullptr);
 
+    CStartPage *startPage() const { return m_startPage; }
+
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    CStartPage *m_startPage;
 };

@@ -2,6 +2,10 @@
 
 #include "document/DocumentPrompter.h"
 
+#include <functional>
+
+struct NewFeedParams;
+class QPrinter;
 class QString;
 class QUrl;
 
@@ -24,4 +28,15 @@ public:
     virtual void showInformation(const QString &message) = 0;
     // False when no web browser took the address.
     virtual bool openUrl(const QUrl &url) = 0;
+
+    // The new feed's title, link and category, as the Create RSS Feed page
+    // asks for them; false when the user cancelled.
+    virtual bool askNewFeed(NewFeedParams *params) = 0;
+
+    // The print dialog on the printer's settings; false when cancelled.
+    virtual bool askPrintOptions(QPrinter *printer) = 0;
+    // The page setup dialog on the printer's paper and margins.
+    virtual bool askPageSetup(QPrinter *printer) = 0;
+    // Shows what `paint` prints, with the choice of printing it.
+    virtual void showPrintPreview(QPrinter *printer, const std::function<void(QPrinter *)> &paint) = 0;
 };

@@ -3,26 +3,36 @@
 // tools/screenshot.sh.
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
-//                     [--filter TEXT] [--rename] [--tile] [--dark]
+//                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
+//                     [--show create-feed|menu-tip|help]
 //
 // --feed may be given more than once: each feed opens in its own window and
 // the last one is the one shown. --filter opens the posts filter box and
 // types TEXT into it; --rename starts renaming the current post in the
 // posts list; --tile arranges the feed windows side by side; --dark draws
-// everything with the Fusion style and a dark palette.
+// everything with the Fusion style and a dark palette. --close closes the
+// feeds again, which leaves the start page with them as recent feeds.
+// --show takes the picture of the Create RSS Feed page, of the File menu
+// with the tip of its Open item over the window, or of the user guide.
 
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "panes/BarRssItems.h"
 #include "shell/ChildFrame.h"
+#include "engine/HelpWindow.h"
 #include "shell/CommandTable.h"
+#include "shell/CreateFeedPage.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
 #include "shell/TidrelApp.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QWebEngineView>
+#include "shell/MenuTip.h"
 #include <QCommandLineParser>
 #include <QEventLoop>
 #include <QPalette>
@@ -79,6 +89,35 @@ void settle(int ms)
     loop.exec();
 }
 
+// The window with the File menu open on its Open item and that item's tip,
+// as the screen shows them: menu and tip are windows of their own.
+QPixmap menuTipPicture(CMainFrame &frame)
+{
+    QMenu *file = frame.menu(QStringLiteral("File"));
+    file->popup(frame.mapToGlobal(QPoint(4, 24)));
+    settle(300);
+    file->setActiveAction(frame.action(ID_FILE_OPEN));
+    settle(CMenuTip::kDelayMs + 400);
+    QPixmap picture = frame.grab();
+    QPainter painter(&picture);
+    for (QWidget *window : {static_cast<QWidget *>(file), frame.menuTip()->tipWindow()}) {
+        if (window->isVisible())
+            painter.drawPixmap(frame.mapFromGlobal(window->pos()), window->grab());
+    }
+    return picture;
+}
+
+QPixmap pagePicture(QWidget *window, QWebEngineView *page)
+{
+    window->show();
+    QEventLoop loop;
+    QObject::connect(page, &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    settle(1000);
+    return window->grab();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -101,6 +140,8 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("rename"), QStringLiteral("Start renaming the current post.")});
     parser.addOption({QStringLiteral("tile"), QStringLiteral("Arrange the feed windows side by side.")});
     parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
+    parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip or help."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -169,10 +210,37 @@ int main(int argc, char *argv[])
             settle(300); // the rename field grows after a moment
         }
     }
+    if (parser.isSet(QStringLiteral("close")))
+        frame.documents()->closeAllDocuments();
     settle(1000);
 
+    const QString show = parser.value(QStringLiteral("show"));
+    QPixmap picture;
+    if (show == QLatin1String("menu-tip")) {
+        picture = menuTipPicture(frame);
+    } else if (show == QLatin1String("create-feed")) {
+        // Looks for the page now and then; the page's own loops must run
+        // in between.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &frame, [&picture, &poll] {
+            if (QWidget *page = QApplication::activeModalWidget()) {
+                poll.stop();
+                settle(1000);
+                picture = page->grab();
+                page->close();
+            }
+        });
+        poll.start(100);
+        NewFeedParams params;
+        RunCreateFeedPage(&frame, &params);
+    } else if (show == QLatin1String("help")) {
+        frame.executeCommand(ID_HELP_GUIDE);
+        picture = pagePicture(frame.helpWindow(), frame.helpWindow()->view());
+    } else {
+        picture = frame.grab();
+    }
     const QString out = parser.value(QStringLiteral("out"));
-    if (!frame.grab().save(out)) {
+    if (!picture.save(out)) {
         std::fprintf(stderr, "tidrel_screenshot: cannot write %s\n", qPrintable(out));
         return 1;
     }

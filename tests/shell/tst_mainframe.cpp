@@ -295,7 +295,7 @@ void TestMainFrame::webPage_withoutBrowserSaysSo()
     QVERIFY2(m_services->errors.first().contains(validator), qPrintable(m_services->errors.first()));
 
     m_services->browserFound = true;
-    QVERIFY(m_main->executeCommand(ID_HELP_WEB_SITE));
+    QVERIFY(m_main->executeCommand(ID_HELP_ABOUT_ENGINE));
     QCOMPARE(m_services->openedUrls.size(), 2);
     QCOMPARE(m_services->errors.size(), 1);
 }

@@ -1,0 +1,419 @@
+// The main window's own pages and aids, offscreen: the Create RSS Feed page
+// behind File New, the start page with the recent feeds, the menu tips, the
+// user guide, and printing the current post.
+
+#include "WindowTestSupport.h"
+
+#include "engine/HelpWindow.h"
+#include "engine/HtmlDialog.h"
+#include "shell/CommandTable.h"
+#include "shell/CreateFeedPage.h"
+#include "shell/MenuTip.h"
+#include "shell/StartPage.h"
+
+#include <QDirIterator>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// The fakes, but File New shows the real Create RSS Feed page.
+class PageShellServices : public FakeShellServices
+{
+public:
+    explicit PageShellServices(QWidget *parent) : m_parent(parent) {}
+    bool askNewFeed(NewFeedParams *params) override
+    {
+        ++newFeedQuestions;
+        return RunCreateFeedPage(m_parent, params);
+    }
+
+private:
+    QWidget *m_parent;
+};
+
+// Counts the times a widget is shown.
+class ShowCounter : public QObject
+{
+public:
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shown;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+bool waitForEngine(CHtmlEngineView *view)
+{
+    return QTest::qWaitFor([view] { return view->isReady(); }, 30000);
+}
+
+// Types into an input of the page as the user would, firing its input event.
+void typeInto(QWebEngineView *view, const QString &id, const QString &text)
+{
+    evalJs(view, QStringLiteral("(function(){ const e = document.getElementById('%1'); e.value = %2;"
+                                " e.dispatchEvent(new Event('input', {bubbles: true})); })()")
+                     .arg(id, QStringLiteral("decodeURIComponent('%1')")
+                                  .arg(QString::fromLatin1(QUrl::toPercentEncoding(text)))));
+}
+
+void clickElement(QWebEngineView *view, const QString &selector)
+{
+    evalJs(view, QStringLiteral("document.querySelector(%1).click()")
+                     .arg(QStringLiteral("decodeURIComponent('%1')")
+                              .arg(QString::fromLatin1(QUrl::toPercentEncoding(selector)))));
+}
+
+// Runs `answer` on the Create RSS Feed page once it is up, inside its modal
+// loop; the page is closed if `answer` left it open.
+void answerCreateFeedPage(std::function<void(CHtmlDialog *)> answer)
+{
+    whenModalShown([answer](QDialog *shown) {
+        auto *dialog = qobject_cast<CHtmlDialog *>(shown);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->objectName(), QStringLiteral("createFeedPage"));
+        QVERIFY(waitForEngine(dialog->engine()));
+        answer(dialog);
+    });
+}
+
+QString channelText(CChildFrame *frame)
+{
+    return QString::fromUtf8(frame->document()->feed()->PrintToString());
+}
+
+QStringList recentLinks(QWebEngineView *page, const QString &attribute)
+{
+    return evalJs(page, QStringLiteral("Array.from(document.querySelectorAll('#div_recent a'))"
+                                       ".map(a => a.%1)").arg(attribute))
+        .toStringList();
+}
+
+// The text of every page of the user guide, without its markup.
+QString guideText()
+{
+    QString text;
+    QDirIterator pages(QStringLiteral(":/shell/help"), {QStringLiteral("*.html")});
+    while (pages.hasNext()) {
+        QFile page(pages.next());
+        if (page.open(QIODevice::ReadOnly))
+            text += QString::fromUtf8(page.readAll());
+    }
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    return text.replace(QStringLiteral("&amp;"), QStringLiteral("&")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+}
+
+} // namespace
+
+class TestShellPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void createFeedPage_feedsFileNewOnceAndCancelCreatesNothing();
+    void startPage_listsRecentFeedsWhoseLinksOpenThem();
+    void startPage_linksCreateFeedsShowGuideAndOpenWebPages();
+    void menuTip_appearsOnceAfterPauseBesideTheItem();
+    void helpGuide_opensAndCoversEveryMenuCommand();
+    void print_currentPostGoesToPdf();
+
+private:
+    CStartPage *readyStartPage();
+
+    std::unique_ptr<MainWindowFixture> m_window;
+    CMainFrame *m_main = nullptr;
+    FakeShellServices *m_services = nullptr;
+};
+
+void TestShellPages::init()
+{
+    QSettings().clear();
+    m_window = std::make_unique<MainWindowFixture>();
+    m_main = m_window->main.get();
+    m_services = &m_window->services;
+}
+
+void TestShellPages::cleanup()
+{
+    m_window.reset();
+}
+
+CStartPage *TestShellPages::readyStartPage()
+{
+    CStartPage *page = m_main->startPage();
+    return waitForEngine(page) ? page : nullptr;
+}
+
+// --- Create RSS Feed page ---
+
+void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
+{
+    PageShellServices services(m_main);
+    m_main->setServices(&services);
+
+    // Cancel, then Esc: no feed.
+    answerCreateFeedPage([](CHtmlDialog *dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Create RSS Feed"));
+        // Sized to the page and centred over the main window.
+        QVERIFY(dialog->width() > 300 && dialog->height() > 100);
+        QVERIFY((dialog->geometry().center() - dialog->parentWidget()->geometry().center()).manhattanLength() < 40);
+        typeInto(dialog->engine(), QStringLiteral("elem_title"), QStringLiteral("Never made"));
+        clickElement(dialog->engine(), QStringLiteral("[name=Cancel]"));
+    });
+    QVERIFY(m_main->executeCommand(ID_FILE_NEW));
+    QCOMPARE(services.newFeedQuestions, 1);
+    QVERIFY(m_main->documents()->frames().isEmpty());
+
+    answerCreateFeedPage([](CHtmlDialog *dialog) {
+        QVERIFY(focusAtEnd(dialog->engine(), QStringLiteral("elem_link")));
+        QTest::keyClick(dialog->engine()->focusProxy(), Qt::Key_Escape);
+        QTRY_VERIFY(!dialog->isVisible());
+    });
+    QVERIFY(m_main->executeCommand(ID_FILE_NEW));
+    QVERIFY(m_main->documents()->frames().isEmpty());
+
+    // Ok: the typed values, untrimmed and non-ASCII, make the feed.
+    answerCreateFeedPage([](CHtmlDialog *dialog) {
+        QTRY_COMPARE(dialog->engine()->focusElement(), QStringLiteral("elem_title"));
+        typeInto(dialog->engine(), QStringLiteral("elem_title"), QStringLiteral("  Caf\u00e9 & cr\u00e8me  "));
+        typeInto(dialog->engine(), QStringLiteral("elem_link"), QStringLiteral("https://news.invalid/feed"));
+        typeInto(dialog->engine(), QStringLiteral("elem_cat"), QStringLiteral("\u65e5\u672c"));
+        clickElement(dialog->engine(), QStringLiteral("[name=OK]"));
+    });
+    QVERIFY(m_main->executeCommand(ID_FILE_NEW));
+    QCOMPARE(m_main->documents()->frames().size(), 1);
+    const QString made = channelText(m_main->activeChildFrame());
+    QVERIFY2(made.contains(QStringLiteral("<title>  Caf\u00e9 &amp; cr\u00e8me  </title>")), qPrintable(made));
+    QVERIFY2(made.contains(QStringLiteral("<link>https://news.invalid/feed</link>")), qPrintable(made));
+    QVERIFY2(made.contains(QStringLiteral("<category>\u65e5\u672c</category>")), qPrintable(made));
+
+    // The values were used once: the next page starts empty, and Enter in
+    // it confirms.
+    answerCreateFeedPage([](CHtmlDialog *dialog) {
+        QCOMPARE(dialog->engine()->value(QStringLiteral("elem_title")).toString(), QString());
+        QCOMPARE(dialog->engine()->value(QStringLiteral("elem_cat")).toString(), QString());
+        QVERIFY(focusAtEnd(dialog->engine(), QStringLiteral("elem_cat")));
+        QTest::keyClick(dialog->engine()->focusProxy(), Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+    });
+    QVERIFY(m_main->executeCommand(ID_FILE_NEW));
+    QCOMPARE(m_main->documents()->frames().size(), 2);
+    const QString empty = channelText(m_main->activeChildFrame());
+    QVERIFY2(empty.contains(QStringLiteral("<category></category>")) || empty.contains(QStringLiteral("<category/>")),
+             qPrintable(empty));
+    QCOMPARE(services.newFeedQuestions, 4);
+    m_main->setServices(m_services);
+}
+
+// --- Start page ---
+
+void TestShellPages::startPage_listsRecentFeedsWhoseLinksOpenThem()
+{
+    CStartPage *page = readyStartPage();
+    QVERIFY(page);
+    // Nothing yet: the heading and the markers alone.
+    const QString emptyList = pageText(page, QStringLiteral("document.getElementById('div_recent').innerHTML"));
+    QVERIFY2(emptyList.contains(QStringLiteral("<!--START_MRU-->")) && emptyList.contains(QStringLiteral("<!--END_MRU-->")),
+             qPrintable(emptyList));
+    QVERIFY(recentLinks(page, QStringLiteral("textContent")).isEmpty());
+    QVERIFY(pageText(page, QStringLiteral("document.body.innerText")).contains(QStringLiteral("Recent Feeds")));
+
+    // Two feeds opened and closed, the second with "&" and non-ASCII in
+    // its name: newest first, each naming its file and titled with its path.
+    const QString plain = m_window->dir.filePath(QStringLiteral("plain.xml"));
+    const QString odd = m_window->dir.filePath(QStringLiteral("R&D \u00fcber <1>.xml"));
+    QVERIFY(writeFeed(plain, postsTitled({"Plain"})));
+    QVERIFY(writeFeed(odd, postsTitled({"Odd"})));
+    QVERIFY(m_main->documents()->openDocument(plain));
+    QVERIFY(m_main->documents()->openDocument(odd));
+    QVERIFY(m_main->documents()->closeAllDocuments());
+    QVERIFY(QTest::qWaitFor([page] { return recentLinks(page, QStringLiteral("textContent")).size() == 2; }, 5000));
+    QCOMPARE(recentLinks(page, QStringLiteral("textContent")),
+             (QStringList{QStringLiteral("R&D \u00fcber <1>.xml"), QStringLiteral("plain.xml")}));
+    QCOMPARE(recentLinks(page, QStringLiteral("title")),
+             (QStringList{QDir::toNativeSeparators(odd), QDir::toNativeSeparators(plain)}));
+    const QString list = pageText(page, QStringLiteral("document.getElementById('div_recent').innerHTML"));
+    QVERIFY(list.indexOf(QStringLiteral("<!--START_MRU-->")) < list.indexOf(QStringLiteral("<a ")));
+    QVERIFY(list.lastIndexOf(QStringLiteral("</a>")) < list.indexOf(QStringLiteral("<!--END_MRU-->")));
+
+    // A click opens that very file.
+    clickElement(page, QStringLiteral("#div_recent a"));
+    QVERIFY(QTest::qWaitFor([this] { return m_main->documents()->frames().size() == 1; }, 5000));
+    QCOMPARE(m_main->activeChildFrame()->document()->path(), odd);
+    QCOMPARE(m_services->errors, QStringList());
+
+    // Saving under a new name puts that name at the top.
+    m_services->saveFileName = m_window->dir.filePath(QStringLiteral("saved.xml"));
+    QVERIFY(m_main->executeCommand(ID_FILE_SAVE_AS));
+    QFile saved(m_services->saveFileName);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(!saved.readAll().contains(".example"));
+    QVERIFY(QTest::qWaitFor([page] {
+        return recentLinks(page, QStringLiteral("textContent")).value(0) == QStringLiteral("saved.xml");
+    }, 5000));
+    QCOMPARE(recentLinks(page, QStringLiteral("textContent")).size(), 3);
+}
+
+void TestShellPages::startPage_linksCreateFeedsShowGuideAndOpenWebPages()
+{
+    CStartPage *page = readyStartPage();
+    QVERIFY(page);
+
+    clickElement(page, QStringLiteral("#create_new_doc"));
+    QVERIFY(QTest::qWaitFor([this] { return m_main->documents()->frames().size() == 1; }, 5000));
+    QCOMPARE(m_services->newFeedQuestions, 1);
+    // Cancelled from the start page as from the menu: nothing more.
+    m_services->newFeedAnswer = false;
+    clickElement(page, QStringLiteral("#create_new_doc"));
+    QVERIFY(QTest::qWaitFor([this] { return m_services->newFeedQuestions == 2; }, 5000));
+    QCOMPARE(m_main->documents()->frames().size(), 1);
+
+    const QString web = pageText(page, QStringLiteral("document.querySelector('#td_right a[href^=\"https:\"]').href"));
+    QVERIFY2(web.startsWith(QStringLiteral("https://")), qPrintable(web));
+    clickElement(page, QStringLiteral("#td_right a[href^=\"https:\"]"));
+    QVERIFY(QTest::qWaitFor([this] { return m_services->openedUrls.size() == 1; }, 5000));
+    QCOMPARE(m_services->openedUrls.first(), QUrl(web));
+    // The page itself stays.
+    QCOMPARE(page->url().fileName(), QStringLiteral("start.html"));
+
+    QVERIFY(!m_main->helpWindow());
+    clickElement(page, QStringLiteral("#open_help"));
+    QVERIFY(QTest::qWaitFor([this] { return m_main->helpWindow() && m_main->helpWindow()->isVisible(); }, 5000));
+
+    // Unknown links do nothing.
+    QVERIFY(!page->HandleStartPageLink(QStringLiteral("#nothing")));
+    QVERIFY(!page->HandleStartPageLink(QStringLiteral("ftp://files.invalid/")));
+    QCOMPARE(m_services->openedUrls.size(), 1);
+}
+
+// --- Menu tips ---
+
+void TestShellPages::menuTip_appearsOnceAfterPauseBesideTheItem()
+{
+    QWidget *tip = m_main->menuTip()->tipWindow();
+    ShowCounter counter;
+    tip->installEventFilter(&counter);
+
+    QMenu *file = m_main->menu(QStringLiteral("File"));
+    file->popup(m_main->mapToGlobal(QPoint(20, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    // A quick pass over three items: no tip on the way.
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN}) {
+        file->setActiveAction(m_main->action(id));
+        QTest::qWait(150);
+        QVERIFY(!tip->isVisible());
+    }
+    QAction *setup = m_main->action(ID_FILE_PRINT_SETUP);
+    file->setActiveAction(m_main->action(ID_FILE_NEW));
+    QTest::qWait(100);
+    file->setActiveAction(m_main->action(ID_FILE_OPEN));
+    QTest::qWait(CMenuTip::kDelayMs - 150);
+    QVERIFY(!tip->isVisible());
+    QVERIFY(QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000));
+    QCOMPARE(counter.shown, 1);
+    const QString text = static_cast<QLabel *>(tip)->text();
+    QVERIFY2(text.contains(QStringLiteral("Open\u2026  [Ctrl+O]")), qPrintable(text));
+    QVERIFY2(text.contains(m_main->action(ID_FILE_OPEN)->statusTip()), qPrintable(text));
+    // Beside the item, at its height.
+    const QRect item = file->actionGeometry(m_main->action(ID_FILE_OPEN));
+    const QPoint itemRight = file->mapToGlobal(QPoint(item.right(), item.top()));
+    QVERIFY2(tip->x() > itemRight.x() && tip->x() - itemRight.x() < 10, qPrintable(QString::number(tip->x())));
+    QVERIFY(qAbs(tip->y() - itemRight.y()) < 10);
+    // Resting longer shows it no second time.
+    QTest::qWait(CMenuTip::kDelayMs + 200);
+    QCOMPARE(counter.shown, 1);
+
+    // Another item hides it until the next pause; a disabled item and a
+    // separator show none.
+    file->setActiveAction(setup);
+    QVERIFY(!tip->isVisible());
+    QVERIFY(QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000));
+    QVERIFY(static_cast<QLabel *>(tip)->text().contains(QStringLiteral("Print Setup")));
+    QVERIFY(!m_main->action(ID_FILE_SAVE_AS)->isEnabled());
+    QTest::mouseMove(file, file->actionGeometry(m_main->action(ID_FILE_SAVE_AS)).center());
+    QVERIFY(!tip->isVisible());
+    const QList<QAction *> actions = file->actions();
+    const auto separator = std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->isSeparator(); });
+    QVERIFY(separator != actions.end());
+    emit file->hovered(*separator);
+    QVERIFY(!tip->isVisible());
+    QTest::qWait(CMenuTip::kDelayMs + 200);
+    QVERIFY(!tip->isVisible());
+    file->hide();
+
+    // A context menu made anywhere gets tips too.
+    QMenu context(m_main->statusBar());
+    QAction *copy = context.addAction(QStringLiteral("Copy &Title"));
+    copy->setStatusTip(QStringLiteral("Copy the title of the post"));
+    context.popup(m_main->mapToGlobal(QPoint(400, 300)));
+    QVERIFY(QTest::qWaitForWindowExposed(&context));
+    context.setActiveAction(copy);
+    QVERIFY(QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000));
+    QVERIFY(static_cast<QLabel *>(tip)->text().contains(QStringLiteral("Copy Title")));
+    context.hide();
+    QVERIFY(!tip->isVisible());
+}
+
+// --- User guide ---
+
+void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
+{
+    QVERIFY(m_main->executeCommand(ID_HELP_GUIDE));
+    CHelpWindow *help = m_main->helpWindow();
+    QVERIFY(help && help->isVisible());
+    QVERIFY(QTest::qWaitFor([help] { return help->windowTitle() == QStringLiteral("Tidrel Help"); }, 10000));
+
+    // Its links move between its pages.
+    clickElement(help->view(), QStringLiteral("a[href='file.html']"));
+    QVERIFY(QTest::qWaitFor([help] { return help->windowTitle().startsWith(QStringLiteral("File menu")); }, 10000));
+    QVERIFY(pageText(help->view(), QStringLiteral("document.body.innerText")).contains(QStringLiteral("Create RSS Feed")));
+    QCOMPARE(m_services->openedUrls, QList<QUrl>());
+
+    // Asking again brings the same window back.
+    QVERIFY(m_main->executeCommand(ID_HELP_GUIDE));
+    QCOMPARE(m_main->helpWindow(), help);
+
+    // Every command of the menus is explained, under its menu text.
+    const QString guide = guideText();
+    for (const CommandInfo &info : commandTable()) {
+        QString name = QString::fromUtf8(info.text).remove(QLatin1Char('&')).remove(QChar(0x2026));
+        QVERIFY2(guide.contains(name), qPrintable(name));
+    }
+    QVERIFY(guide.contains(QStringLiteral("Create RSS Feed")));
+    QVERIFY(guide.contains(QStringLiteral("Preferences")));
+}
+
+// --- Printing ---
+
+void TestShellPages::print_currentPostGoesToPdf()
+{
+    QVERIFY(!m_main->commandState(ID_FILE_PRINT).enabled);
+    QVERIFY(!m_main->commandState(ID_FILE_PRINT_PREVIEW).enabled);
+    QVERIFY(m_main->commandState(ID_FILE_PRINT_SETUP).enabled);
+
+    CChildFrame *frame = m_window->openFeed(QStringLiteral("print.xml"), postsTitled({"Printed post"}));
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    const auto pdfOf = [this](int command, const QString &name) {
+        m_services->printFile = m_window->dir.filePath(name);
+        m_main->executeCommand(command);
+        QFile pdf(m_services->printFile);
+        return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
+    };
+    const QByteArray printed = pdfOf(ID_FILE_PRINT, QStringLiteral("printed.pdf"));
+    QVERIFY2(printed.startsWith("%PDF") && printed.size() > 1000, printed.left(40).constData());
+    const QByteArray previewed = pdfOf(ID_FILE_PRINT_PREVIEW, QStringLiteral("previewed.pdf"));
+    QVERIFY2(previewed.startsWith("%PDF") && previewed.size() > 1000, previewed.left(40).constData());
+}
+
+TIDREL_WINDOW_TEST_MAIN(TestShellPages)
+#include "tst_shellpages.moc"
