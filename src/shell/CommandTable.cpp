@@ -27,7 +27,7 @@ const std::vector<CommandInfo> &commandTable()
         {ID_FORMAT_BOLD, "Bold", "Ctrl+B", "Make the selected text bold", "format-text-bold", ""},
         {ID_FORMAT_ITALIC, "Italic", "Ctrl+I", "Make the selected text italic", "format-text-italic", ""},
         {ID_FORMAT_UNDERLINE, "Underline", "Ctrl+U", "Underline the selected text", "format-text-underline", ""},
-        {ID_FORMAT_STRIKEOUT, "Strikerough", "", "Strike through the selected text", "format-text-strikethrough", ""},
+        {ID_FORMAT_STRIKEOUT, "Strikethrough", "", "Strike through the selected text", "format-text-strikethrough", ""},
         {ID_FORMAT_UL_LIST, "UL List", "", "Make the paragraph an item of a bulleted list", "format-list-unordered", ""},
         {ID_REMOVE_SPANS_AND_STYLES, "Remove SPAN and styles", "", "Remove the span tags and inline styles of the description", "", ""},
         {ID_REMOVE_NBSP, "Remove &&nbsp;", "", "Turn the non-breaking spaces of the description into plain spaces", "", ""},

@@ -303,9 +303,6 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_APP_EXIT:
     case ID_APP_ABOUT:
     case ID_W3C_VALIDATOR:
-    case ID_HELP_WEB_SITE:
-    case ID_HELP_OUR_FEED:
-    case ID_HELP_SUPPORT:
     case ID_PREFERENCES:
     case ID_FILE_PRINT_SETUP:
     case ID_HELP_GUIDE:
