@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 CAboutDialog::CAboutDialog(QWidget *parent)
-    : QDialog(parent)
+    : CAnimatedDialog(parent)
 {
     setWindowTitle(QStringLiteral("About Tidrel"));
     setBackgroundRole(QPalette::Base);

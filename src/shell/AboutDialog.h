@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "engine/AnimatedDialog.h"
 
 // The About box: program icon, version, copyright and build time.
-class CAboutDialog : public QDialog
+class CAboutDialog : public CAnimatedDialog
 {
     Q_OBJECT
 public:

@@ -17,7 +17,7 @@ constexpr int kMaxFooterLength = 259;
 } // namespace
 
 CPreferencesDialog::CPreferencesDialog(QWidget *parent)
-    : QDialog(parent)
+    : CAnimatedDialog(parent)
     , m_footerBox(new QCheckBox(QStringLiteral("&Add a footer under the description of every post I edit")))
     , m_footerText(new QLineEdit)
 {

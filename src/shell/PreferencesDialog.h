@@ -2,14 +2,14 @@
 
 #include "links/PostFooterSetting.h"
 
-#include <QDialog>
+#include "engine/AnimatedDialog.h"
 
 class QCheckBox;
 class QLineEdit;
 
 // The program's preferences: whether the posts the user edits get a footer,
 // and its words.
-class CPreferencesDialog : public QDialog
+class CPreferencesDialog : public CAnimatedDialog
 {
     Q_OBJECT
 public:
