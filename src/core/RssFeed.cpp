@@ -18,6 +18,7 @@
 #include <cstring>
 #include <functional>
 #include <iterator>
+#include <limits>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -413,6 +414,12 @@ bool CRssFeed::LoadFromFile(const QString &path, QString *error)
 bool CRssFeed::loadBytes(const QByteArray &bytes, QString *error)
 {
     ClearFeed();
+    // Byte ranges are kept as 32-bit offsets, which keeps the model of a
+    // large feed small; no feed kept by hand comes near 2 GiB.
+    if (bytes.size() > std::numeric_limits<qint32>::max()) {
+        setError(error, QStringLiteral("The file is too large to edit (2 GiB or more)."));
+        return false;
+    }
     if (bytes.isEmpty()) {
         setError(error, QStringLiteral("The file is empty."));
         return false;
