@@ -332,53 +332,6 @@ private:
     QByteArray m_bytes;
 };
 
-// --- PostRef ---
-
-QString PostRef::GetAuthor() const
-{
-    return m_feed->GetPostAuthor(m_index);
-}
-
-QString PostRef::GetDescription() const
-{
-    return m_feed->GetPostDescription(m_index);
-}
-
-QString PostRef::GetLink() const
-{
-    return m_feed->GetPostLink(m_index);
-}
-
-QString PostRef::GetTitle() const
-{
-    return m_feed->GetPostTitle(m_index);
-}
-
-QString PostRef::GetPubDate() const
-{
-    return m_feed->GetPostPubDate(m_index);
-}
-
-bool PostRef::SetAuthor(const QString &text)
-{
-    return m_feed->SetPostAuthor(m_index, text);
-}
-
-bool PostRef::SetDescription(const QString &text)
-{
-    return m_feed->SetPostDescription(m_index, text);
-}
-
-bool PostRef::SetLink(const QString &text)
-{
-    return m_feed->SetPostLink(m_index, text);
-}
-
-bool PostRef::SetTitle(const QString &text)
-{
-    return m_feed->SetPostTitle(m_index, text);
-}
-
 // --- CRssFeed: files ---
 
 CRssFeed::CRssFeed()
@@ -640,13 +593,6 @@ QString CRssFeed::fieldValue(int index, const char *name) const
 int CRssFeed::GetPostCount() const
 {
     return int(m_posts.size());
-}
-
-PostRef *CRssFeed::OpenPost(int index)
-{
-    if (index < 0 || index >= GetPostCount())
-        return nullptr;
-    return new PostRef(this, index);
 }
 
 QString CRssFeed::GetPostTitle(int index) const

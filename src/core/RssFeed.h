@@ -27,33 +27,6 @@ private:
     qsizetype leadBegin = 0;     // where its lead began before the removal
 };
 
-// A handle on one post (feed + index). Holds no copies: every call reads or
-// writes the feed. Addresses a position, not an element.
-class PostRef
-{
-public:
-    PostRef(CRssFeed *feed, int index) : m_feed(feed), m_index(index) {}
-    virtual ~PostRef() = default;
-
-    virtual QString GetAuthor() const;
-    virtual QString GetDescription() const;
-    virtual QString GetLink() const;
-    virtual QString GetTitle() const;
-    virtual QString GetPubDate() const;
-
-    virtual bool SetAuthor(const QString &text);
-    virtual bool SetDescription(const QString &text);
-    virtual bool SetLink(const QString &text);
-    virtual bool SetTitle(const QString &text);
-
-    CRssFeed *feed() const { return m_feed; }
-    int index() const { return m_index; }
-
-private:
-    CRssFeed *m_feed;
-    int m_index;
-};
-
 // The feed document: the bytes of the feed file, and where in them stand
 // the channel's children, each item and each of its children. Posts are the
 // `item` children of rss/channel, addressed by position.
@@ -99,7 +72,6 @@ public:
 
     // --- Posts ---
     int GetPostCount() const;
-    PostRef *OpenPost(int index); // caller deletes; null unless 0 <= index < count
 
     // A negative index reads the first post.
     QString GetPostTitle(int index) const;

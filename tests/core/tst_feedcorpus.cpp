@@ -231,7 +231,7 @@ private slots:
         QVERIFY(description.contains(QStringLiteral("</object><p>ONEDARI BOYSがブロガーのためにONEDARIした")));
 
         const QString edited = description + QStringLiteral("<p>追記</p>");
-        QVERIFY(PostRef(&feed, 0).SetDescription(edited));
+        QVERIFY(feed.SetPostDescription(0, edited));
         const QString path = m_temp.filePath(file);
         QVERIFY2(feed.SaveToFile(path, &error), qPrintable(error));
         CRssFeed reopened;
@@ -268,10 +268,9 @@ private slots:
         QVERIFY(feed.LoadFromFile(path));
         const int posts = feed.GetPostCount();
         const QString lastTitle = feed.GetPostTitle(posts - 1);
-        PostRef post(&feed, 0);
-        QVERIFY(post.SetTitle(QStringLiteral("Renamed – ✓")));
-        QVERIFY(post.SetLink(QStringLiteral("http://example.org/renamed?a=1&b=2")));
-        QVERIFY(post.SetAuthor(QStringLiteral("me@example.org (Me)")));
+        QVERIFY(feed.SetPostTitle(0, QStringLiteral("Renamed – ✓")));
+        QVERIFY(feed.SetPostLink(0, QStringLiteral("http://example.org/renamed?a=1&b=2")));
+        QVERIFY(feed.SetPostAuthor(0, QStringLiteral("me@example.org (Me)")));
 
         const QString saved = m_temp.filePath(QStringLiteral("validator.xml"));
         QString error;
