@@ -92,9 +92,23 @@ QString CCurlEasy::failureText(CURLcode code) const
     case CURLE_ABORTED_BY_CALLBACK:
         return QStringLiteral("Cancelled.");
     case CURLE_LOGIN_DENIED:
-        return QStringLiteral("The server refused the user name or password.");
+        return QStringLiteral("The server refused the login: check the user name and the password or key.");
     case CURLE_REMOTE_DISK_FULL:
         return QStringLiteral("The server's disk is full.");
+    case CURLE_REMOTE_ACCESS_DENIED:
+        return QStringLiteral("The server refused access to the folder or file.");
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_UPLOAD_FAILED:
+    case CURLE_GOT_NOTHING:
+        return QStringLiteral("The connection broke off.");
+    case CURLE_USE_SSL_FAILED:
+        return QStringLiteral("The server does not offer TLS.");
+    case CURLE_SSL_CONNECT_ERROR:
+        return QStringLiteral("The secure connection (TLS) could not be set up.");
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return QStringLiteral("The server's certificate could not be verified.");
     default:
         break;
     }
