@@ -5,6 +5,7 @@
 #include "links/FeedPublisher.h"
 
 #include <QDirIterator>
+#include <QTcpServer>
 #include <QTest>
 
 static const QString kUser = "publisher";
@@ -175,6 +176,43 @@ private slots:
         QVERIFY2(timer.elapsed() < 15000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(readFile(remote("site/feed.xml")), QByteArray("old"));
         QTRY_COMPARE(filesBelow(m_remote.path()), QStringList({"site/feed.xml"}));
+    }
+
+    void ftp_serverTrouble_saysWhy_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("message");
+        const QString unchanged = " The published feed is as it was.";
+        QTest::newRow("nothing listening") << "refused" << "The server refused the connection." + unchanged;
+        QTest::newRow("silent server") << "silent" << "The server did not answer in time (1 s)." + unchanged;
+        QTest::newRow("TLS asked for, not offered") << "no-tls" << "The server does not offer TLS." + unchanged;
+        QTest::newRow("disk full") << "disk-full" << "The server's disk is full." + unchanged;
+    }
+
+    void ftp_serverTrouble_saysWhy()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, message);
+        CCurlEasy::setTimeout(1000);
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        TitleServer full;
+        QVERIFY(startFtp(full, {"--disk-full"}));
+        PublishJob job = ftpJob(trouble == "disk-full" ? full : m_ftp);
+        job.target.explicitTls = trouble == "no-tls";
+        if (trouble == "silent" || trouble == "refused")
+            job.target.destination = QString("ftp://127.0.0.1:%1/site/feed.xml").arg(silent.serverPort());
+        if (trouble == "refused")
+            silent.close();
+        QVERIFY(QDir().mkpath(remote("site")));
+        QVERIFY(writeFile(remote("site/feed.xml"), "old"));
+
+        const PublishResult result = publish(job);
+        CCurlEasy::setTimeout(5000);
+        QCOMPARE(result.message, message);
+        QCOMPARE(result.outcome, PublishResult::Failed);
+        QCOMPARE(filesBelow(m_remote.path()), QStringList({"site/feed.xml"}));
+        QCOMPARE(readFile(remote("site/feed.xml")), QByteArray("old"));
     }
 
     // SFTP

@@ -2,11 +2,13 @@
 """An FTP server for the publisher's tests (pyftpdlib).
 
 ftp_server.py FOLDER USER PASSWORD [--drop-after BYTES] [--throttle BYTES]
+                                    [--disk-full]
 
 Serves FOLDER to USER on 127.0.0.1 at a free port, which it prints as the
 first line of its output, and ends when its input closes. --drop-after
 closes both connections once an upload has brought that many bytes;
---throttle takes uploads in at that many bytes a second.
+--throttle takes uploads in at that many bytes a second; --disk-full
+refuses every upload as a server out of room does.
 """
 import argparse
 import sys
@@ -24,6 +26,7 @@ def main():
     parser.add_argument("password")
     parser.add_argument("--drop-after", type=int, default=0)
     parser.add_argument("--throttle", type=int, default=0)
+    parser.add_argument("--disk-full", action="store_true")
     args = parser.parse_args()
 
     authorizer = DummyAuthorizer()
@@ -52,6 +55,12 @@ def main():
 
     class Handler(FTPHandler):
         dtp_handler = data_handler
+
+        def ftp_STOR(self, file, mode="w"):
+            if args.disk_full:
+                self.respond("452 Insufficient storage space.")
+            else:
+                return super().ftp_STOR(file, mode)
 
     Handler.authorizer = authorizer
     Handler.dtp_handler.ac_in_buffer_size = 4096
