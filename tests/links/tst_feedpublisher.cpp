@@ -215,6 +215,40 @@ private slots:
         QCOMPARE(readFile(remote("site/feed.xml")), QByteArray("old"));
     }
 
+    void ftp_explicitTls_trustsOnlyTheGivenCertificate()
+    {
+        // A certificate of the server's own, as small hosts have.
+        const QString key = m_local.filePath("server.key");
+        const QString certificate = m_local.filePath("server.crt");
+        QProcess openssl;
+        openssl.setStandardOutputFile(QProcess::nullDevice());
+        openssl.setStandardErrorFile(QProcess::nullDevice());
+        openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                                  "-days", "2", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
+                                  "-keyout", key, "-out", certificate});
+        QVERIFY(openssl.waitForFinished());
+        QCOMPARE(openssl.exitCode(), 0);
+        const QString pem = m_local.filePath("server.pem");
+        QVERIFY(writeFile(pem, readFile(certificate) + readFile(key)));
+        TitleServer secure;
+        QVERIFY(startFtp(secure, {"--tls", pem}));
+        QVERIFY(QDir().mkpath(remote("site")));
+        QVERIFY(writeFile(remote("site/feed.xml"), "old"));
+        PublishJob job = ftpJob(secure);
+        job.target.explicitTls = true;
+
+        PublishResult result = publish(job);
+        QCOMPARE(result.message, QString("The server's certificate could not be verified. The published feed is as it was."));
+        QCOMPARE(readFile(remote("site/feed.xml")), QByteArray("old"));
+
+        job.target.trustedCertificates = certificate;
+        result = publish(job);
+        QCOMPARE(result.message, QString("Published feed.xml to ftp://127.0.0.1:%1/site/feed.xml.").arg(secure.port()));
+        // Once in many runs pyftpdlib's TLS data channel writes the last
+        // bytes after it confirmed the upload.
+        QTRY_COMPARE(readFile(remote("site/feed.xml")), feedBytes(1));
+    }
+
     // SFTP
 
     void sftp_unknownHostAskedTrustedAddedThenKnown_changedKeyRefused()
@@ -237,8 +271,13 @@ private slots:
         QCOMPARE(result.hostFingerprint, sshd.hostFingerprint());
         QVERIFY(!QFile::exists(remote("site/feed.xml")));
 
-        // Accepted and added, then known.
+        // Trusted once: not written down.
         job.trustedHostKey = result.hostFingerprint;
+        result = publish(job);
+        QCOMPARE(result.outcome, PublishResult::Published);
+        QVERIFY(!QFile::exists(job.knownHostsPath));
+
+        // Accepted and added, then known.
         job.addHostKey = true;
         result = publish(job);
         QCOMPARE(result.message, QString("Published feed.xml to %1feed.xml.").arg(job.target.destination));
