@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <unistd.h>
 
@@ -63,13 +64,28 @@ public:
         return QStringLiteral("sshd did not start: ") + QString::fromUtf8(output + m_process.readAll()).trimmed();
     }
 
+    // Starts an SSH agent holding the user key and points SSH_AUTH_SOCK at
+    // it; false when that fails.
+    bool startAgent()
+    {
+        const QString socket = path(QStringLiteral("agent.sock"));
+        m_agent.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_agent.start(QStringLiteral("/usr/bin/ssh-agent"), {QStringLiteral("-D"), QStringLiteral("-a"), socket});
+        if (!m_agent.waitForStarted() || !QTest::qWaitFor([&] { return QFile::exists(socket); }, 5000))
+            return false;
+        qputenv("SSH_AUTH_SOCK", QFile::encodeName(socket));
+        return QProcess::execute(QStringLiteral("/usr/bin/ssh-add"), {QStringLiteral("-q"), path(QStringLiteral("user_key"))}) == 0;
+    }
+
     void stop()
     {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
+        for (QProcess *process : {&m_process, &m_agent}) {
+            if (process->state() == QProcess::NotRunning)
+                continue;
+            process->terminate();
+            if (!process->waitForFinished(5000))
+                process->kill();
+        }
     }
 
     int port() const { return m_port; }
@@ -101,5 +117,6 @@ private:
 
     QTemporaryDir m_dir;
     QProcess m_process;
+    QProcess m_agent;
     int m_port = 0;
 };
