@@ -100,9 +100,11 @@ QList<PublishFile> CPublishSettings::mediaFiles(const PublishTarget &target, con
         const QString rest = url.mid(target.mediaBaseUrl.size()).section(u'?', 0, 0).section(u'#', 0, 0);
         const QString relative = QUrl::fromPercentEncoding(rest.toUtf8());
         // An address that climbs out of the base has no place beside the feed.
-        if (relative.isEmpty() || QDir::cleanPath(relative).startsWith(QLatin1String("..")) || QDir::isAbsolutePath(relative))
+        const QString clean = QDir::cleanPath(relative);
+        if (relative.isEmpty() || clean == QLatin1String("..") || clean.startsWith(QLatin1String("../"))
+            || QDir::isAbsolutePath(relative))
             continue;
-        const PublishFile file{folder.filePath(relative), QDir::cleanPath(relative)};
+        const PublishFile file{folder.filePath(clean), clean};
         if (QFileInfo(file.localPath).isFile() && !files.contains(file))
             files.append(file);
     }
