@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pwd.h>
 #include <unistd.h>
 
 class SshServer
@@ -89,6 +90,11 @@ public:
     }
 
     int port() const { return m_port; }
+    static QString userName()
+    {
+        const passwd *user = getpwuid(geteuid());
+        return user ? QString::fromLocal8Bit(user->pw_name) : QString();
+    }
     QString path(const QString &name) const { return m_dir.filePath(name); }
     // As OpenSSH shows it: "SHA256:...".
     QString hostFingerprint() const { return fingerprintOf(QStringLiteral("host_key.pub")); }

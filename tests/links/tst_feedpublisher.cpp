@@ -260,7 +260,7 @@ private slots:
         PublishJob job;
         job.feedPath = feedPath();
         job.target.destination = QString("sftp://127.0.0.1:%1%2/").arg(sshd.port()).arg(m_remote.filePath("site"));
-        job.target.userName = QString::fromLocal8Bit(qgetenv("USER").isEmpty() ? "root" : qgetenv("USER"));
+        job.target.userName = SshServer::userName();
         job.target.sshAuth = PublishTarget::SshKeyFile;
         job.target.keyFile = sshd.path("user_key");
         job.knownHostsPath = m_local.filePath("ssh/known_hosts");
