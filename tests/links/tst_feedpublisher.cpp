@@ -187,6 +187,7 @@ private slots:
         QTest::newRow("silent server") << "silent" << "The server did not answer in time (1 s)." + unchanged;
         QTest::newRow("TLS asked for, not offered") << "no-tls" << "The server does not offer TLS." + unchanged;
         QTest::newRow("disk full") << "disk-full" << "The server's disk is full." + unchanged;
+        QTest::newRow("no renaming") << "no-rename" << "The server did not let the uploaded file take the old one's place." + unchanged;
     }
 
     void ftp_serverTrouble_saysWhy()
@@ -196,9 +197,10 @@ private slots:
         CCurlEasy::setTimeout(1000);
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
-        TitleServer full;
-        QVERIFY(startFtp(full, {"--disk-full"}));
-        PublishJob job = ftpJob(trouble == "disk-full" ? full : m_ftp);
+        TitleServer special;
+        if (trouble == "disk-full" || trouble == "no-rename")
+            QVERIFY(startFtp(special, {"--" + trouble}));
+        PublishJob job = ftpJob(special.port() > 0 ? special : m_ftp);
         job.target.explicitTls = trouble == "no-tls";
         if (trouble == "silent" || trouble == "refused")
             job.target.destination = QString("ftp://127.0.0.1:%1/site/feed.xml").arg(silent.serverPort());

@@ -2,13 +2,14 @@
 """An FTP server for the publisher's tests (pyftpdlib).
 
 ftp_server.py FOLDER USER PASSWORD [--drop-after BYTES] [--throttle BYTES]
-                                    [--disk-full] [--tls PEM]
+                                    [--disk-full] [--no-rename] [--tls PEM]
 
 Serves FOLDER to USER on 127.0.0.1 at a free port, which it prints as the
 first line of its output, and ends when its input closes. --drop-after
 closes both connections once an upload has brought that many bytes;
 --throttle takes uploads in at that many bytes a second; --disk-full
-refuses every upload as a server out of room does; --tls requires
+refuses every upload as a server out of room does; --no-rename takes files
+but refuses to rename them; --tls requires
 explicit TLS (AUTH TLS) with the certificate and key in PEM.
 """
 import argparse
@@ -28,11 +29,12 @@ def main():
     parser.add_argument("--drop-after", type=int, default=0)
     parser.add_argument("--throttle", type=int, default=0)
     parser.add_argument("--disk-full", action="store_true")
+    parser.add_argument("--no-rename", action="store_true")
     parser.add_argument("--tls")
     args = parser.parse_args()
 
     authorizer = DummyAuthorizer()
-    authorizer.add_user(args.user, args.password, args.folder, perm="elradfmwMT")
+    authorizer.add_user(args.user, args.password, args.folder, perm="elradmwMT" if args.no_rename else "elradfmwMT")
 
     if args.throttle:
         class Data(ThrottledDTPHandler):
