@@ -14,20 +14,37 @@ const QString kAddress = QStringLiteral("[\\w.!#$%&'*+/=?^`{|}~-]+@[\\w-]+(?:\\.
 
 // Schemes registered for good with IANA that feeds link to. Others, such as
 // feed: or javascript:, are not links every reader can follow.
-const QSet<QString> kKnownSchemes = {
-        QStringLiteral("http"),   QStringLiteral("https"), QStringLiteral("ftp"),  QStringLiteral("mailto"),
-        QStringLiteral("news"),   QStringLiteral("nntp"),  QStringLiteral("tel"),  QStringLiteral("urn"),
-        QStringLiteral("tag"),    QStringLiteral("data"),  QStringLiteral("file"), QStringLiteral("gopher"),
-        QStringLiteral("telnet"), QStringLiteral("irc"),   QStringLiteral("rtsp"), QStringLiteral("sip"),
-        QStringLiteral("xmpp")};
+const std::initializer_list<QLatin1String> kKnownSchemes = {
+        QLatin1String("http"), QLatin1String("https"),  QLatin1String("ftp"),    QLatin1String("mailto"),
+        QLatin1String("news"), QLatin1String("nntp"),   QLatin1String("tel"),    QLatin1String("urn"),
+        QLatin1String("tag"),  QLatin1String("data"),   QLatin1String("file"),   QLatin1String("gopher"),
+        QLatin1String("irc"),  QLatin1String("telnet"), QLatin1String("rtsp"),   QLatin1String("sip"),
+        QLatin1String("xmpp")};
 
 // Schemes whose addresses must name a host after "//".
-const QSet<QString> kHostSchemes = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp")};
+const std::initializer_list<QLatin1String> kHostSchemes = {QLatin1String("http"), QLatin1String("https"),
+                                                           QLatin1String("ftp")};
 
 // Language codes outside any one language: undetermined, several, none,
 // not yet coded.
 const QSet<QString> kSpecialLanguages = {QStringLiteral("und"), QStringLiteral("mul"), QStringLiteral("zxx"),
                                          QStringLiteral("mis")};
+
+bool listed(QStringView word, std::initializer_list<QLatin1String> list)
+{
+    for (const QLatin1String entry : list) {
+        if (word.compare(entry, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool isSchemeCharacter(QChar c, bool first)
+{
+    if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))
+        return true;
+    return !first && ((c >= u'0' && c <= u'9') || c == u'+' || c == u'.' || c == u'-');
+}
 
 bool matches(const QRegularExpression &pattern, const QString &text)
 {
@@ -61,18 +78,25 @@ CValueCheck::EmailForm CValueCheck::ClassifyEmail(const QString &text)
     return EmailForm::Invalid;
 }
 
+// By hand rather than by pattern: a feed's descriptions hold many links.
 CValueCheck::UrlForm CValueCheck::ClassifyUrl(const QString &text)
 {
-    static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*):(.*)$"));
-    static const QRegularExpression host(QStringLiteral("^//[^/?#\\s]+"));
-    const QString value = text.trimmed();
-    const QRegularExpressionMatch match = scheme.match(value);
-    if (!match.hasMatch() || value.contains(QRegularExpression(QStringLiteral("\\s"))))
+    const QStringView value = QStringView(text).trimmed();
+    qsizetype colon = 0;
+    while (colon < value.size() && isSchemeCharacter(value[colon], colon == 0))
+        ++colon;
+    if (colon == 0 || colon == value.size() || value[colon] != u':')
         return UrlForm::NotAbsolute;
-    const QString name = match.captured(1).toLower();
-    if (kHostSchemes.contains(name) && !matches(host, match.captured(2)))
+    for (const QChar c : value) {
+        if (c.isSpace())
+            return UrlForm::NotAbsolute;
+    }
+    const QStringView scheme = value.left(colon);
+    const QStringView rest = value.mid(colon + 1);
+    const bool host = rest.startsWith(u"//") && rest.size() > 2 && rest[2] != u'/' && rest[2] != u'?' && rest[2] != u'#';
+    if (listed(scheme, kHostSchemes) && !host)
         return UrlForm::NotAbsolute;
-    return kKnownSchemes.contains(name) ? UrlForm::Valid : UrlForm::UnusualScheme;
+    return listed(scheme, kKnownSchemes) ? UrlForm::Valid : UrlForm::UnusualScheme;
 }
 
 QString CValueCheck::Date(const QString &text)
