@@ -6,14 +6,14 @@
 #include "core/ValueCheck.h"
 
 #include <QHash>
-#include <QtConcurrent/QtConcurrentMap>
 #include <QRegularExpression>
 #include <QSet>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
-#include <tuple>
 #include <limits>
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -49,7 +49,6 @@ const std::vector<ChildRule> kImageChildren = {{"url", true},    {"title", true}
 const std::vector<ChildRule> kTextInputChildren = {{"title", true}, {"description", true}, {"name", true}, {"link", true}};
 const std::vector<ChildRule> kSkipHoursChildren = {{"hour", false}};
 const std::vector<ChildRule> kSkipDaysChildren = {{"day", false}};
-const std::vector<ChildRule> kNoChildren = {};
 
 const ChildRule *findChildRule(const std::vector<ChildRule> &rules, const QString &name)
 {
@@ -379,9 +378,9 @@ private:
     }
 
     // A field that `parent` lacks: reported at the parent.
-    void reportMissing(Id rule, const Node &parent, const QString &field, const QString &attribute = QString())
+    void reportMissing(Id rule, const Node &parent, const QString &field)
     {
-        report(rule, parent, attribute);
+        report(rule, parent);
         Problem &problem = m_problems.back().problem;
         problem.parent = parent.name;
         problem.field = field;
@@ -409,7 +408,7 @@ private:
                 report(Id::DuplicateElement, *child);
             seen[index] = true;
         }
-        if (m_tree.hasTextBetweenChildren(node) && !node.children.empty())
+        if (!node.children.empty() && m_tree.hasTextBetweenChildren(node))
             report(Id::UnexpectedText, node);
     }
 
