@@ -388,6 +388,20 @@ private:
 
     // --- Structure
 
+    struct Required
+    {
+        const char *name;
+        Id rule; // when it is missing
+    };
+
+    void checkRequired(const Node &node, std::initializer_list<Required> required)
+    {
+        for (const Required &child : required) {
+            if (!node.child(latin1(child.name)))
+                reportMissing(child.rule, node, latin1(child.name));
+        }
+    }
+
     void checkChildren(const Node &node, const std::vector<ChildRule> &allowed)
     {
         std::vector<bool> seen(allowed.size());
@@ -528,12 +542,9 @@ private:
     {
         checkChildren(channel, kChannelChildren);
         const auto field = [&](const char *name) { return channel.child(latin1(name)); };
-        if (!field("title"))
-            reportMissing(Id::ChannelMissingTitle, channel, QStringLiteral("title"));
-        if (!field("link"))
-            reportMissing(Id::ChannelMissingLink, channel, QStringLiteral("link"));
-        if (!field("description"))
-            reportMissing(Id::ChannelMissingDescription, channel, QStringLiteral("description"));
+        checkRequired(channel, {{"title", Id::ChannelMissingTitle},
+                                {"link", Id::ChannelMissingLink},
+                                {"description", Id::ChannelMissingDescription}});
 
         if (const Node *title = field("title"); title && text(*title).isEmpty())
             report(Id::BlankTitle, *title);
@@ -662,12 +673,7 @@ private:
         const Node *url = field("url");
         const Node *title = field("title");
         const Node *link = field("link");
-        if (!url)
-            reportMissing(Id::ImageMissingUrl, image, QStringLiteral("url"));
-        if (!title)
-            reportMissing(Id::ImageMissingTitle, image, QStringLiteral("title"));
-        if (!link)
-            reportMissing(Id::ImageMissingLink, image, QStringLiteral("link"));
+        checkRequired(image, {{"url", Id::ImageMissingUrl}, {"title", Id::ImageMissingTitle}, {"link", Id::ImageMissingLink}});
         if (url) {
             checkUrl(*url, text(*url));
             checkImageFormat(*url);
@@ -701,14 +707,10 @@ private:
     {
         checkContainer(textInput, kTextInputChildren);
         const auto field = [&](const char *name) { return textInput.child(latin1(name)); };
-        if (!field("title"))
-            reportMissing(Id::TextInputMissingTitle, textInput, QStringLiteral("title"));
-        if (!field("description"))
-            reportMissing(Id::TextInputMissingDescription, textInput, QStringLiteral("description"));
-        if (!field("name"))
-            reportMissing(Id::TextInputMissingName, textInput, QStringLiteral("name"));
-        if (!field("link"))
-            reportMissing(Id::TextInputMissingLink, textInput, QStringLiteral("link"));
+        checkRequired(textInput, {{"title", Id::TextInputMissingTitle},
+                                  {"description", Id::TextInputMissingDescription},
+                                  {"name", Id::TextInputMissingName},
+                                  {"link", Id::TextInputMissingLink}});
         checkPlainText(field("title"));
         checkPlainText(field("description"));
         checkUrlElement(field("link"));
