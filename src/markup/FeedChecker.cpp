@@ -2,6 +2,7 @@
 
 #include "core/FeedTree.h"
 #include "core/FeedValue.h"
+#include "core/PodcastCategories.h"
 #include "core/Rfc822Date.h"
 #include "core/ValueCheck.h"
 
@@ -57,32 +58,6 @@ const ChildRule *findChildRule(const std::vector<ChildRule> &rules, const QStrin
             return &rule;
     }
     return nullptr;
-}
-
-// Apple Podcasts' categories and their subcategories, as of 2019.
-const QHash<QString, QStringList> &podcastCategories()
-{
-    static const QHash<QString, QStringList> categories = {
-            {QStringLiteral("Arts"), {QStringLiteral("Books"), QStringLiteral("Design"), QStringLiteral("Fashion & Beauty"), QStringLiteral("Food"), QStringLiteral("Performing Arts"), QStringLiteral("Visual Arts")}},
-            {QStringLiteral("Business"), {QStringLiteral("Careers"), QStringLiteral("Entrepreneurship"), QStringLiteral("Investing"), QStringLiteral("Management"), QStringLiteral("Marketing"), QStringLiteral("Non-Profit")}},
-            {QStringLiteral("Comedy"), {QStringLiteral("Comedy Interviews"), QStringLiteral("Improv"), QStringLiteral("Stand-Up")}},
-            {QStringLiteral("Education"), {QStringLiteral("Courses"), QStringLiteral("How To"), QStringLiteral("Language Learning"), QStringLiteral("Self-Improvement")}},
-            {QStringLiteral("Fiction"), {QStringLiteral("Comedy Fiction"), QStringLiteral("Drama"), QStringLiteral("Science Fiction")}},
-            {QStringLiteral("Government"), {}},
-            {QStringLiteral("History"), {}},
-            {QStringLiteral("Health & Fitness"), {QStringLiteral("Alternative Health"), QStringLiteral("Fitness"), QStringLiteral("Medicine"), QStringLiteral("Mental Health"), QStringLiteral("Nutrition"), QStringLiteral("Sexuality")}},
-            {QStringLiteral("Kids & Family"), {QStringLiteral("Education for Kids"), QStringLiteral("Parenting"), QStringLiteral("Pets & Animals"), QStringLiteral("Stories for Kids")}},
-            {QStringLiteral("Leisure"), {QStringLiteral("Animation & Manga"), QStringLiteral("Automotive"), QStringLiteral("Aviation"), QStringLiteral("Crafts"), QStringLiteral("Games"), QStringLiteral("Hobbies"), QStringLiteral("Home & Garden"), QStringLiteral("Video Games")}},
-            {QStringLiteral("Music"), {QStringLiteral("Music Commentary"), QStringLiteral("Music History"), QStringLiteral("Music Interviews")}},
-            {QStringLiteral("News"), {QStringLiteral("Business News"), QStringLiteral("Daily News"), QStringLiteral("Entertainment News"), QStringLiteral("News Commentary"), QStringLiteral("Politics"), QStringLiteral("Sports News"), QStringLiteral("Tech News")}},
-            {QStringLiteral("Religion & Spirituality"), {QStringLiteral("Buddhism"), QStringLiteral("Christianity"), QStringLiteral("Hinduism"), QStringLiteral("Islam"), QStringLiteral("Judaism"), QStringLiteral("Religion"), QStringLiteral("Spirituality")}},
-            {QStringLiteral("Science"), {QStringLiteral("Astronomy"), QStringLiteral("Chemistry"), QStringLiteral("Earth Sciences"), QStringLiteral("Life Sciences"), QStringLiteral("Mathematics"), QStringLiteral("Natural Sciences"), QStringLiteral("Nature"), QStringLiteral("Physics"), QStringLiteral("Social Sciences")}},
-            {QStringLiteral("Society & Culture"), {QStringLiteral("Documentary"), QStringLiteral("Personal Journals"), QStringLiteral("Philosophy"), QStringLiteral("Places & Travel"), QStringLiteral("Relationships")}},
-            {QStringLiteral("Sports"), {QStringLiteral("Baseball"), QStringLiteral("Basketball"), QStringLiteral("Cricket"), QStringLiteral("Fantasy Sports"), QStringLiteral("Football"), QStringLiteral("Golf"), QStringLiteral("Hockey"), QStringLiteral("Rugby"), QStringLiteral("Running"), QStringLiteral("Soccer"), QStringLiteral("Swimming"), QStringLiteral("Tennis"), QStringLiteral("Volleyball"), QStringLiteral("Wilderness"), QStringLiteral("Wrestling")}},
-            {QStringLiteral("Technology"), {}},
-            {QStringLiteral("True Crime"), {}},
-            {QStringLiteral("TV & Film"), {QStringLiteral("After Shows"), QStringLiteral("Film History"), QStringLiteral("Film Interviews"), QStringLiteral("Film Reviews"), QStringLiteral("TV Reviews")}}};
-    return categories;
 }
 
 // HTML 4's named entities: text that holds one was meant for a browser.
@@ -889,14 +864,14 @@ private:
         checkUrlElement(channel.child(QStringLiteral("itunes:new-feed-url")));
         for (const Node *category : channel.childrenNamed(QStringLiteral("itunes:category"))) {
             const QString name = category->attribute(QStringLiteral("text"));
-            if (!podcastCategories().contains(name)) {
+            if (!CPodcastCategories::isCategory(name)) {
                 report(Id::ItunesCategory, *category, QStringLiteral("text"),
                        QStringLiteral("\"%1\" is not one of Apple Podcasts' categories.").arg(name));
                 continue;
             }
             for (const Node *sub : category->childrenNamed(QStringLiteral("itunes:category"))) {
                 const QString subName = sub->attribute(QStringLiteral("text"));
-                if (!podcastCategories().value(name).contains(subName))
+                if (!CPodcastCategories::isSubcategory(name, subName))
                     report(Id::ItunesSubcategory, *sub, QStringLiteral("text"),
                            QStringLiteral("\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
             }
