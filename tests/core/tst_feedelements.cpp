@@ -2,8 +2,12 @@
 #include "core/FeedVocabulary.h"
 #include "core/RssFeed.h"
 
+#include "LineDiff.h"
+
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 // The feed's elements as values: each group of channel and item elements
 // set, read back from the saved file and cleared, with the saved file
@@ -62,6 +66,74 @@ static QByteArray replaced(QByteArray text, const Replacements &replacements)
         text.replace(at, from.size(), to);
     }
     return text;
+}
+
+
+// --- An independent reading of a feed file, for the corpus ---
+
+// The canonical name of the element the reader stands on, from the
+// namespace URIs as the podcast directories publish them.
+static QString canonicalName(const QXmlStreamReader &xml)
+{
+    const QString uri = xml.namespaceUri().toString();
+    QString prefix;
+    if (uri.compare(QLatin1String("http://www.itunes.com/dtds/podcast-1.0.dtd"), Qt::CaseInsensitive) == 0)
+        prefix = QStringLiteral("itunes");
+    else if (uri == QLatin1String("https://podcastindex.org/namespace/1.0") || uri.startsWith(QLatin1String("https://github.com/Podcastindex-org/")))
+        prefix = QStringLiteral("podcast");
+    else if (uri == QLatin1String("http://www.w3.org/2005/Atom"))
+        prefix = QStringLiteral("atom");
+    return prefix.isEmpty() ? xml.qualifiedName().toString() : prefix + QLatin1Char(':') + xml.name().toString();
+}
+
+// The element the reader stands on, read to its end.
+static FeedElement readElement(QXmlStreamReader &xml)
+{
+    FeedElement read{canonicalName(xml), {}, QString(), {}};
+    for (const QXmlStreamAttribute &attribute : xml.attributes())
+        read.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+    while (xml.readNext() != QXmlStreamReader::EndElement && !xml.hasError()) {
+        if (xml.isStartElement())
+            read.children.push_back(readElement(xml));
+        else if (xml.isCharacters())
+            read.text += xml.text();
+    }
+    if (!read.children.empty())
+        read.text.clear();
+    return read;
+}
+
+// The children of the channel, and those of each item.
+struct FileElements
+{
+    Elements channel;
+    std::vector<Elements> posts;
+};
+
+static FileElements readFileElements(const QByteArray &bytes)
+{
+    FileElements found;
+    QXmlStreamReader xml(bytes);
+    xml.readNextStartElement(); // rss
+    while (xml.readNextStartElement() && xml.name() != QLatin1String("channel"))
+        xml.skipCurrentElement();
+    while (xml.readNextStartElement()) {
+        if (xml.name() != QLatin1String("item")) {
+            found.channel.push_back(readElement(xml));
+            continue;
+        }
+        found.posts.emplace_back();
+        while (xml.readNextStartElement())
+            found.posts.back().push_back(readElement(xml));
+    }
+    return found;
+}
+
+static Elements named(const Elements &elements, const QString &name)
+{
+    Elements found;
+    std::copy_if(elements.begin(), elements.end(), std::back_inserter(found), [&](const FeedElement &e) { return e.name == name; });
+    return found;
 }
 
 class TestFeedElements : public QObject
@@ -245,6 +317,206 @@ private slots:
         CRssFeed clearedFeed;
         QCOMPARE(saveAndReload(reloaded, clearedFeed), cleared);
         QVERIFY(elementsOf(clearedFeed, channel, name).empty());
+    }
+
+    // --- Namespaces, prefixes, encodings and layouts of other files ---
+
+    void setElements_followsTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<bool>("channel");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<FeedElement>>("elements");
+        QTest::addColumn<QByteArray>("expected");
+
+        const QByteArray itunes = "http://www.itunes.com/dtds/podcast-1.0.dtd";
+        QTest::newRow("undeclared namespace goes on rss")
+                << QByteArray("<rss version=\"2.0\">\n<channel>\n<title>T</title>\n<item><title>A</title></item>\n</channel>\n</rss>\n")
+                << true << "itunes:block" << QList{element("itunes:block", "Yes")}
+                << "<rss version=\"2.0\" xmlns:itunes=\"" + itunes + "\">\n<channel>\n<title>T</title>\n<itunes:block>Yes</itunes:block>\n"
+                   "<item><title>A</title></item>\n</channel>\n</rss>\n";
+        QTest::newRow("one attribute a line")
+                << QByteArray("<rss\n    version=\"2.0\">\n  <channel>\n    <title>T</title>\n  </channel>\n</rss>\n")
+                << true << "podcast:medium" << QList{element("podcast:medium", "music")}
+                << QByteArray("<rss\n    version=\"2.0\"\n    xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">\n  <channel>\n"
+                              "    <title>T</title>\n    <podcast:medium>music</podcast:medium>\n  </channel>\n</rss>\n");
+        QTest::newRow("declared on the channel")
+                << "<rss version=\"2.0\"><channel xmlns:itunes=\"" + itunes + "\"><title>T</title></channel></rss>"
+                << true << "itunes:type" << QList{element("itunes:type", "serial")}
+                << "<rss version=\"2.0\"><channel xmlns:itunes=\"" + itunes + "\"><title>T</title><itunes:type>serial</itunes:type></channel></rss>";
+        QTest::newRow("declared on the item")
+                << "<rss version=\"2.0\"><channel><title>T</title><item xmlns:itunes=\"" + itunes + "\"><title>A</title></item></channel></rss>"
+                << false << "itunes:season" << QList{element("itunes:season", "2")}
+                << "<rss version=\"2.0\"><channel><title>T</title><item xmlns:itunes=\"" + itunes
+                   + "\"><title>A</title><itunes:season>2</itunes:season></item></channel></rss>";
+        QTest::newRow("the file's own prefix")
+                << "<rss xmlns:it=\"" + itunes + "\"><channel><it:block>No</it:block><title>T</title></channel></rss>"
+                << true << "itunes:block" << QList{element("itunes:block", "Yes"), element("itunes:block", "No")}
+                << "<rss xmlns:it=\"" + itunes + "\"><channel><it:block>Yes</it:block><it:block>No</it:block><title>T</title></channel></rss>";
+        QTest::newRow("prefix taken by another namespace")
+                << QByteArray("<rss xmlns:itunes=\"http://example.org/not-itunes\"><channel><title>T</title></channel></rss>")
+                << true << "itunes:author" << QList{element("itunes:author", "Me")}
+                << "<rss xmlns:itunes=\"http://example.org/not-itunes\" xmlns:itunes2=\"" + itunes
+                   + "\"><channel><title>T</title><itunes2:author>Me</itunes2:author></channel></rss>";
+        // The element keeps the declaration it carries; a new one of the
+        // same namespace needs one on rss.
+        const QByteArray atom = "<atom10:link xmlns:atom10=\"http://www.w3.org/2005/Atom\" rel=\"self\" type=\"application/rss+xml\" href=\"http://a/\" />";
+        QTest::newRow("declaration on the element itself")
+                << "<rss version=\"2.0\"><channel><title>T</title>" + atom + "</channel></rss>"
+                << true << "atom:link"
+                << QList{element("atom:link", QString(), {{"rel", "self"}, {"type", "application/rss+xml"}, {"href", "http://b/"}}),
+                         element("atom:link", QString(), {{"rel", "hub"}, {"href", "http://hub/"}})}
+                << QByteArray("<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel><title>T</title>"
+                              "<atom10:link xmlns:atom10=\"http://www.w3.org/2005/Atom\" rel=\"self\" type=\"application/rss+xml\" href=\"http://b/\" />"
+                              "<atom:link rel=\"hub\" href=\"http://hub/\"/></channel></rss>");
+        QTest::newRow("default namespace on rss")
+                << QByteArray("<rss xmlns=\"http://backend.userland.com/rss2\" version=\"2.0\"><channel><title>T</title><item xmlns=\"\"><title>A</title></item></channel></rss>")
+                << true << "title" << QList{element("title", "New")}
+                << QByteArray("<rss xmlns=\"http://backend.userland.com/rss2\" version=\"2.0\"><channel><title>New</title><item xmlns=\"\"><title>A</title></item></channel></rss>");
+        // No white space between elements: none added; a character Latin-1
+        // lacks as a reference.
+        QTest::newRow("minified ISO-8859-1")
+                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title><image><url>u</url>"
+                              "<title><![CDATA[Caf\xe9]]></title></image></channel></rss>")
+                << true << "image"
+                << QList{element("image", QString(), {}, {element("url", "u"), element("title", "Caf\u00e9 \u20ac")})}
+                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title><image><url>u</url>"
+                              "<title>Caf\xe9 &#8364;</title></image></channel></rss>");
+        QTest::newRow("CRLF and tabs")
+                << QByteArray("<rss>\r\n\t<channel>\r\n\t\t<title>T</title>\r\n\t</channel>\r\n</rss>\r\n")
+                << true << "itunes:owner"
+                << QList{element("itunes:owner", QString(), {}, {element("itunes:name", "Jo")})}
+                << "<rss xmlns:itunes=\"" + itunes + "\">\r\n\t<channel>\r\n\t\t<title>T</title>\r\n\t\t<itunes:owner>\r\n"
+                   "\t\t\t<itunes:name>Jo</itunes:name>\r\n\t\t</itunes:owner>\r\n\t</channel>\r\n</rss>\r\n";
+    }
+
+    void setElements_followsTheFile()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(bool, channel);
+        QFETCH(QString, name);
+        QFETCH(QList<FeedElement>, elements);
+        QFETCH(QByteArray, expected);
+        const Elements wanted(elements.begin(), elements.end());
+
+        CRssFeed feed;
+        QVERIFY(load(feed, xml));
+        QVERIFY(set(feed, channel, name, wanted));
+        CRssFeed reloaded;
+        QCOMPARE(saveAndReload(feed, reloaded), expected);
+        QCOMPARE(elementsOf(reloaded, channel, name), wanted);
+        // Written again, nothing is declared twice.
+        Elements more = wanted;
+        more.push_back(wanted.back());
+        more.back().text += QStringLiteral("2");
+        QVERIFY(set(reloaded, channel, name, more));
+        const QByteArray again = reloaded.PrintToString();
+        QCOMPARE(again.count("xmlns:"), expected.count("xmlns:"));
+    }
+
+    void declareNamespace_onceOnRss()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss version=\"2.0\"><channel><title>T</title></channel></rss>"));
+        QVERIFY(!feed.HasNamespace(CFeedVocabulary::podcastNamespace()));
+        QVERIFY(feed.DeclareNamespace(QStringLiteral("podcast"), CFeedVocabulary::podcastNamespace()));
+        QVERIFY(!feed.DeclareNamespace(QStringLiteral("podcast"), CFeedVocabulary::podcastNamespace()));
+        QVERIFY(feed.HasNamespace(CFeedVocabulary::podcastNamespace()));
+        // The older spelling of the podcast namespace is the same namespace.
+        QVERIFY(!feed.DeclareNamespace(QStringLiteral("pc"), QStringLiteral("https://github.com/Podcastindex-org/podcast-namespace/blob/main/docs/1.0.md")));
+        QCOMPARE(feed.PrintToString(), QByteArray("<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">"
+                                                  "<channel><title>T</title></channel></rss>"));
+    }
+
+    void podcastGuidFor_isUuidV5OfTheAddress()
+    {
+        const QString guid = QStringLiteral("9b024349-ccf0-5f69-a609-6b82873eab3c");
+        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("podnews.net/rss")), guid);
+        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("https://podnews.net/rss/")), guid);
+        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("http://podnews.net/rss//")), guid);
+        QVERIFY(CRssFeed::PodcastGuidFor(QStringLiteral("https://podnews.net/rss2")) != guid);
+    }
+
+    // --- Text fields cleared, other elements listed ---
+
+    void clearedTextField_removesOptionalElementOnly()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss><channel>\n  <title>T</title>\n  <language>en</language>\n\n  <docs>d</docs>\n"
+                           "  <item>\n    <title>A</title>\n    <link>http://a/</link>\n    <author>me</author>\n"
+                           "    <guid>http://a/</guid>\n  </item>\n</channel></rss>"));
+        QVERIFY(feed.SetChannelField("language", QString()));
+        QVERIFY(feed.SetChannelField("docs", QString()));
+        QVERIFY(feed.SetChannelField("title", QString()));
+        QVERIFY(feed.SetPostLink(0, QString()));
+        QVERIFY(feed.SetPostAuthor(0, QString()));
+        QVERIFY(feed.SetPostTitle(0, QString()));
+        // The blank line before docs stays; the guid keeps the post's name.
+        QCOMPARE(feed.PrintToString(), QByteArray("<rss><channel>\n  <title></title>\n\n"
+                                                  "  <item>\n    <title></title>\n    <guid>http://a/</guid>\n  </item>\n</channel></rss>"));
+    }
+
+    void otherElements_areThoseNotEdited()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss xmlns:it=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" xmlns:media=\"http://search.yahoo.com/mrss/\">"
+                           "<channel><title>T</title><it:summary>S</it:summary><it:author>A</it:author>"
+                           "<item><title>I</title><media:content url=\"u\"/><it:duration>1</it:duration><content:encoded xmlns:content=\"c\">x</content:encoded></item>"
+                           "<generator>g</generator><blogChannel>b</blogChannel></channel></rss>"));
+        using Others = std::vector<std::pair<QString, QString>>;
+        QCOMPARE(feed.GetOtherChannelElements(), (Others{{"it:summary", "<it:summary>S</it:summary>"}, {"blogChannel", "<blogChannel>b</blogChannel>"}}));
+        QCOMPARE(feed.GetOtherPostElements(0), (Others{{"media:content", "<media:content url=\"u\"/>"},
+                                                       {"content:encoded", "<content:encoded xmlns:content=\"c\">x</content:encoded>"}}));
+    }
+
+    // --- The podcast feeds of the corpus ---
+
+    void podcastCorpus_elementsReadAsTheFileHoldsThem_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir folder(QStringLiteral(TIDREL_CORPUS_DIR "/rss"));
+        if (!folder.exists())
+            QSKIP("The feed corpus is not present");
+        for (const QString &file : folder.entryList({QStringLiteral("*podcast*"), QStringLiteral("*itunes*")}, QDir::Files))
+            QTest::newRow(qPrintable(file)) << folder.filePath(file);
+    }
+
+    void podcastCorpus_elementsReadAsTheFileHoldsThem()
+    {
+        QFETCH(QString, path);
+        const QByteArray bytes = readFile(path);
+        const FileElements file = readFileElements(bytes);
+        CRssFeed feed;
+        QString error;
+        QVERIFY2(feed.LoadFromFile(path, &error), qPrintable(error));
+        QCOMPARE(size_t(feed.GetPostCount()), file.posts.size());
+        int held = 0;
+        for (const QString &name : CFeedVocabulary::channelElements()) {
+            QCOMPARE(feed.GetChannelElements(name), named(file.channel, name));
+            held += int(named(file.channel, name).size());
+        }
+        for (int post = 0; post < feed.GetPostCount(); ++post) {
+            for (const QString &name : CFeedVocabulary::postElements())
+                QCOMPARE(feed.GetPostElements(post, name), named(file.posts[size_t(post)], name));
+        }
+        QVERIFY(held > 5);
+
+        // A changed enclosure is the only change of the saved file.
+        Elements enclosures = feed.GetPostElements(0, QStringLiteral("enclosure"));
+        if (enclosures.empty())
+            return;
+        const QString length = enclosures[0].attribute(QStringLiteral("length"));
+        enclosures[0].setAttribute(QStringLiteral("length"), QStringLiteral("123456789"));
+        QVERIFY(feed.SetPostElements(0, QStringLiteral("enclosure"), enclosures));
+        const QString saved = newPath();
+        QVERIFY(feed.SaveToFile(saved));
+        const LineDiff diff = LineDiff::of(bytes, readFile(saved));
+        QVERIFY2(diff.removed.size() <= 3 && diff.added.size() == 1, diff.removed.join('\n').constData());
+        QVERIFY(diff.removed.join('\n').contains("length=\"" + length.toUtf8() + '"'));
+        QVERIFY(diff.added[0].contains("length=\"123456789\""));
+        CRssFeed reloaded;
+        QVERIFY(reloaded.LoadFromFile(saved));
+        QCOMPARE(reloaded.GetPostElements(0, QStringLiteral("enclosure")), enclosures);
     }
 };
 
