@@ -3,8 +3,10 @@
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
 #include "links/PreviewBarSetting.h"
+#include "panes/BarPostDetails.h"
 #include "panes/BarPreview.h"
 #include "panes/BarRssItems.h"
+#include "panes/FeedPropertiesWnd.h"
 #include "panes/PostsListCtrl.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     , m_view(nullptr)
     , m_postsBar(nullptr)
     , m_previewBar(nullptr)
+    , m_detailsBar(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QApplication::windowIcon());
@@ -46,6 +49,7 @@ CChildFrame::~CChildFrame()
     // The view and the bars talk to the document until they are gone, so
     // they go first.
     m_document->setFrame(nullptr);
+    delete m_properties;
     delete m_dockHost;
 }
 
@@ -63,7 +67,26 @@ void CChildFrame::createBars()
     m_dockHost->addDockWidget(Qt::BottomDockWidgetArea, m_previewBar);
     m_previewBar->setVisible(PreviewBarSetting::value() != 0);
 
-    m_observers = {m_postsBar, m_previewBar};
+    m_detailsBar = new CBarPostDetails(QStringLiteral("Post Details"), m_document.get(), m_dockHost);
+    m_detailsBar->setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    m_dockHost->addDockWidget(Qt::RightDockWidgetArea, m_detailsBar);
+    m_detailsBar->hide();
+
+    connect(m_postsBar, &CBarRssItems::feedPropertiesRequested, this, [this] { showProperties(); });
+
+    m_observers = {m_postsBar, m_previewBar, m_detailsBar};
+}
+
+CFeedPropertiesWnd *CChildFrame::showProperties()
+{
+    if (!m_properties) {
+        m_properties = new CFeedPropertiesWnd(m_document.get(), this);
+        m_observers.push_back(m_properties);
+    }
+    m_properties->show();
+    m_properties->raise();
+    m_properties->activateWindow();
+    return m_properties;
 }
 
 void CChildFrame::showEvent(QShowEvent *event)
@@ -127,6 +150,12 @@ bool CChildFrame::OnCommand(int id)
     case ID_VIEW_POSTS_BAR:
         toggleBar(m_postsBar);
         return true;
+    case ID_VIEW_POST_DETAILS:
+        toggleBar(m_detailsBar);
+        return true;
+    case ID_FEED_PROPERTIES:
+        showProperties();
+        return true;
     case ID_VIEW_PREVIEW:
         toggleBar(m_previewBar);
         // The pane comes back as the user left it, also after a restart.
@@ -150,6 +179,12 @@ bool CChildFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_VIEW_PREVIEW:
         state->checkable = true;
         state->checked = !m_previewBar->isHidden();
+        return true;
+    case ID_VIEW_POST_DETAILS:
+        state->checkable = true;
+        state->checked = !m_detailsBar->isHidden();
+        return true;
+    case ID_FEED_PROPERTIES:
         return true;
     default:
         return false;

@@ -8,8 +8,10 @@
 #include <memory>
 #include <vector>
 
+class CBarPostDetails;
 class CBarPreview;
 class CBarRssItems;
+class CFeedPropertiesWnd;
 class CRSSEditDoc;
 class CRSSEditView;
 class QDockWidget;
@@ -17,8 +19,9 @@ class QMainWindow;
 
 // The window of one open feed inside the main window's MDI area. It owns the
 // feed's document, holds the post editor view in the middle of an inner main
-// window with the posts bar docked on the left and the code preview at the
-// bottom, relays the document's notifications to those bars, and keeps its
+// window with the posts bar docked on the left, the code preview at the
+// bottom and the post details on the right, owns the feed's properties
+// window, relays the document's notifications to those bars, and keeps its
 // caption in step with the document.
 class CChildFrame : public QMdiSubWindow, public CRSSObserver, public CCommandTarget
 {
@@ -34,6 +37,11 @@ public:
     QMainWindow *dockHost() const { return m_dockHost; }
     CBarRssItems *postsBar() const { return m_postsBar; }
     CBarPreview *previewBar() const { return m_previewBar; }
+    CBarPostDetails *detailsBar() const { return m_detailsBar; }
+    // The feed's properties window, made the first time it shows; null before.
+    CFeedPropertiesWnd *propertiesWindow() const { return m_properties; }
+    // Shows the feed's properties window in front.
+    CFeedPropertiesWnd *showProperties();
 
     // The file's name, or the feed's title while it has no file, with the
     // modified mark ("[*]").
@@ -70,6 +78,8 @@ private:
     CRSSEditView *m_view;
     CBarRssItems *m_postsBar;
     CBarPreview *m_previewBar;
+    CBarPostDetails *m_detailsBar;
+    CFeedPropertiesWnd *m_properties = nullptr;
     bool m_postsBarSized = false;
     // The bars that hear the document's notifications, in the order they
     // hear them.

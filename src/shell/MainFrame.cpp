@@ -499,10 +499,11 @@ void CMainFrame::createMenus()
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
          ID_FILTERING, ID_POST_RELOAD});
     m_documentMenus.push_back(m_postsMenu);
+    m_documentMenus.push_back(addMenu(QStringLiteral("Fee&d"), {ID_FEED_PROPERTIES}));
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
                                        ID_PREFERENCES});
     addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
-                                      ID_VIEW_PREVIEW});
+                                      ID_VIEW_PREVIEW, ID_VIEW_POST_DETAILS});
     m_windowMenu = addMenu(QStringLiteral("&Window"),
                            {ID_WINDOW_CASCADE, ID_WINDOW_TILE, 0, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS});
     m_windowMenu->addSeparator();
