@@ -1,10 +1,12 @@
 #include "panes/BarPostDetails.h"
 
+#include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
+#include "links/EnclosureProbe.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
-#include "panes/FieldChecks.h"
 
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +16,8 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +39,7 @@ CBarPostDetails::CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget
     : CSizingControlBarCF(title, parent)
     , m_doc(doc)
     , m_form(new CElementForm(doc, this))
+    , m_probe(new CEnclosureProbe(this))
 {
     setObjectName(QStringLiteral("postDetails"));
     auto *area = new QScrollArea(this);
@@ -44,6 +49,7 @@ CBarPostDetails::CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setMinimumSize(1, 1);
     setWidget(area);
+    connect(m_probe, &CEnclosureProbe::probed, this, &CBarPostDetails::onProbed);
 }
 
 QWidget *CBarPostDetails::createFields()
@@ -54,22 +60,16 @@ QWidget *CBarPostDetails::createFields()
 
     auto *post = new QGroupBox(QStringLiteral("Post"));
     QFormLayout *form = formIn(post);
-    m_form->addDate(form, QStringLiteral("&Date:"), P(QStringLiteral("pubDate")), FieldChecks::date());
+    m_form->addDate(form, QStringLiteral("&Date:"), P(QStringLiteral("pubDate")), CElementForm::date());
     m_form->addLine(form, QStringLiteral("&GUID:"), P(QStringLiteral("guid")));
     m_form->addChoice(form, QStringLiteral("GUID is a &permalink:"),
                       P(QStringLiteral("guid"), QString(), QStringLiteral("isPermaLink")),
                       {QStringLiteral("true"), QStringLiteral("false")});
-    m_form->addLine(form, QStringLiteral("&Comments:"), P(QStringLiteral("comments")), FieldChecks::url());
+    m_form->addLine(form, QStringLiteral("&Comments:"), P(QStringLiteral("comments")), CElementForm::url());
     m_form->addLine(form, QStringLiteral("&Source:"), P(QStringLiteral("source")));
     m_form->addLine(form, QStringLiteral("Source &URL:"), P(QStringLiteral("source"), QString(), QStringLiteral("url")),
-                    FieldChecks::url());
+                    CElementForm::url());
     layout->addWidget(post);
-
-    auto *categories = new QGroupBox(QStringLiteral("Categories"));
-    auto *categoryRows = new QVBoxLayout(categories);
-    m_form->addTable(categoryRows, QStringLiteral("category"), {QStringLiteral("Category"), QStringLiteral("Domain")},
-                     {P(QString()), attributePath("domain")});
-    layout->addWidget(categories);
 
     auto *enclosures = new QGroupBox(QStringLiteral("Enclosures"));
     auto *enclosureRows = new QVBoxLayout(enclosures);
@@ -77,23 +77,27 @@ QWidget *CBarPostDetails::createFields()
         enclosureRows, QStringLiteral("enclosure"),
         {QStringLiteral("URL"), QStringLiteral("Length"), QStringLiteral("Type")},
         {attributePath("url"), attributePath("length"), attributePath("type")},
-        {FieldChecks::url(), FieldChecks::integer(0, 2147483647), FieldChecks::mimeType()});
+        {CElementForm::url(), CElementForm::integer(0, 2147483647), CElementForm::mimeType()});
     auto *chooseFile = new QPushButton(QStringLiteral("Choose &File\u2026"));
     chooseFile->setToolTip(QStringLiteral("Fill the length and type (and a podcast's duration) from a media file"));
     auto *fillFromUrl = new QPushButton(QStringLiteral("Fill from U&RL"));
     fillFromUrl->setToolTip(QStringLiteral("Ask the server for the length and type of the file at the URL"));
     m_enclosures->buttonRow()->insertWidget(2, chooseFile);
     m_enclosures->buttonRow()->insertWidget(3, fillFromUrl);
-    connect(chooseFile, &QPushButton::clicked, this, [this] {
-        emit enclosureFileRequested(qMax(0, m_enclosures->currentRow()));
-    });
-    connect(fillFromUrl, &QPushButton::clicked, this, [this] {
-        emit enclosureUrlRequested(qMax(0, m_enclosures->currentRow()));
-    });
+    connect(chooseFile, &QPushButton::clicked, this, &CBarPostDetails::chooseEnclosureFile);
+    connect(fillFromUrl, &QPushButton::clicked, this,
+            [this] { fillEnclosureFromUrl(qMax(0, m_enclosures->currentRow())); });
     layout->addWidget(enclosures);
 
     addPodcastFields(fields);
     layout->addWidget(m_podcast);
+
+    auto *categories = new QGroupBox(QStringLiteral("Categories"));
+    auto *categoryRows = new QVBoxLayout(categories);
+    m_form->addTable(categoryRows, QStringLiteral("category"), {QStringLiteral("Category"), QStringLiteral("Domain")},
+                     {P(QString()), attributePath("domain")});
+    layout->addWidget(categories);
+
 
     auto *others = new QGroupBox(QStringLiteral("Other elements (kept as they are)"));
     auto *otherRows = new QVBoxLayout(others);
@@ -118,22 +122,22 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     m_form->addLine(form, QStringLiteral("D&uration:"), P(QStringLiteral("itunes:duration")));
     m_form->addLine(form, QStringLiteral("&Episode:"), P(QStringLiteral("itunes:episode")),
-                    FieldChecks::integer(1, 2147483647));
+                    CElementForm::integer(1, 2147483647));
     m_form->addLine(form, QStringLiteral("Seaso&n:"), P(QStringLiteral("itunes:season")),
-                    FieldChecks::integer(1, 2147483647));
+                    CElementForm::integer(1, 2147483647));
     m_form->addChoice(form, QStringLiteral("Episode &type:"), P(QStringLiteral("itunes:episodeType")),
                       {QStringLiteral("full"), QStringLiteral("trailer"), QStringLiteral("bonus")});
     m_form->addChoice(form, QStringLiteral("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
                       {QStringLiteral("true"), QStringLiteral("false")});
     m_form->addLine(form, QStringLiteral("&Image:"), P(QStringLiteral("itunes:image"), QString(), QStringLiteral("href")),
-                    FieldChecks::url());
+                    CElementForm::url());
     m_form->addChoice(form, QStringLiteral("&Block:"), P(QStringLiteral("itunes:block")), {QStringLiteral("Yes")});
     m_form->addLine(form, QStringLiteral("C&hapters:"), P(QStringLiteral("podcast:chapters"), QString(), QStringLiteral("url")),
-                    FieldChecks::url());
+                    CElementForm::url());
     m_form->addLine(form, QStringLiteral("Chapters t&ype:"),
-                    P(QStringLiteral("podcast:chapters"), QString(), QStringLiteral("type")), FieldChecks::mimeType());
+                    P(QStringLiteral("podcast:chapters"), QString(), QStringLiteral("type")), CElementForm::mimeType());
     m_form->addLine(form, QStringLiteral("Index season:"), P(QStringLiteral("podcast:season")),
-                    FieldChecks::integer(0, 2147483647));
+                    CElementForm::integer(0, 2147483647));
     m_form->addLine(form, QStringLiteral("Index season name:"),
                     P(QStringLiteral("podcast:season"), QString(), QStringLiteral("name")));
     m_form->addLine(form, QStringLiteral("Index episode:"), P(QStringLiteral("podcast:episode")));
@@ -145,7 +149,7 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
                      {QStringLiteral("Transcript URL"), QStringLiteral("Type"), QStringLiteral("Language"),
                       QStringLiteral("Rel")},
                      {attributePath("url"), attributePath("type"), attributePath("language"), attributePath("rel")},
-                     {FieldChecks::url(), FieldChecks::mimeType(), FieldChecks::language(), {}});
+                     {CElementForm::url(), CElementForm::mimeType(), &CValueCheck::LanguageCode, {}});
     m_form->addTable(layout, QStringLiteral("podcast:soundbite"),
                      {QStringLiteral("Soundbite start"), QStringLiteral("Duration"), QStringLiteral("Title")},
                      {attributePath("startTime"), attributePath("duration"), P(QString())});
@@ -154,7 +158,7 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
                       QStringLiteral("Link")},
                      {P(QString()), attributePath("role"), attributePath("group"), attributePath("img"),
                       attributePath("href")},
-                     {{}, {}, {}, FieldChecks::url(), FieldChecks::url()});
+                     {{}, {}, {}, CElementForm::url(), CElementForm::url()});
 }
 
 void CBarPostDetails::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
@@ -214,4 +218,75 @@ void CBarPostDetails::load()
         return;
     for (const auto &[name, content] : m_doc->feed()->GetOtherPostElements(post))
         new QTreeWidgetItem(m_others, {name, content.simplified()});
+}
+
+void CBarPostDetails::chooseEnclosureFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose the Media File of the Enclosure"));
+    if (!path.isEmpty())
+        fillEnclosureFromFile(qMax(0, m_enclosures->currentRow()), path);
+}
+
+void CBarPostDetails::fillEnclosureFromFile(int row, const QString &path)
+{
+    probe(row, path, true);
+}
+
+void CBarPostDetails::fillEnclosureFromUrl(int row)
+{
+    const std::vector<FeedElement> enclosures = m_form->elements(QStringLiteral("enclosure"));
+    const QString url = row < int(enclosures.size()) ? enclosures[row].attribute(QStringLiteral("url")).trimmed() : QString();
+    if (url.isEmpty()) {
+        m_enclosures->setMessage(QStringLiteral("Type the enclosure's URL first"));
+        return;
+    }
+    probe(row, url, false);
+}
+
+void CBarPostDetails::probe(int row, const QString &source, bool file)
+{
+    m_pending.push_back({source, m_form->post(), row});
+    m_enclosures->setMessage(QStringLiteral("Finding the length and type of %1\u2026").arg(source));
+    if (file)
+        m_probe->probeFile(source);
+    else
+        m_probe->probeUrl(source);
+}
+
+// The answer goes to the post it was asked for, also when another one shows
+// now. The enclosure takes what was found in one change; a URL already typed
+// stays.
+void CBarPostDetails::onProbed(const EnclosureInfo &info)
+{
+    const auto pending = std::find_if(m_pending.begin(), m_pending.end(),
+                                      [&info](const PendingProbe &p) { return p.source == info.source; });
+    if (pending == m_pending.end() || !m_doc)
+        return;
+    const PendingProbe asked = *pending;
+    m_pending.erase(pending);
+    const bool shown = asked.post == m_form->post();
+    if (asked.post < 0 || asked.post >= m_doc->feed()->GetPostCount())
+        return;
+    if (info.length < 0 && info.type.isEmpty()) {
+        if (shown)
+            m_enclosures->setMessage(info.note);
+        return;
+    }
+    std::vector<FeedElement> enclosures = m_doc->feed()->GetPostElements(asked.post, QStringLiteral("enclosure"));
+    if (asked.row >= int(enclosures.size()))
+        enclosures.push_back(FeedElement{QStringLiteral("enclosure"), {}, {}, {}});
+    FeedElement &enclosure = enclosures[std::min<size_t>(asked.row, enclosures.size() - 1)];
+    if (enclosure.attribute(QStringLiteral("url")).isEmpty())
+        enclosure.setAttribute(QStringLiteral("url"), info.url);
+    if (info.length >= 0)
+        enclosure.setAttribute(QStringLiteral("length"), QString::number(info.length));
+    if (!info.type.isEmpty())
+        enclosure.setAttribute(QStringLiteral("type"), info.type);
+    m_doc->SetPostElements(asked.post, QStringLiteral("enclosure"), enclosures);
+    if (!info.duration.isEmpty() && m_doc->IsPodcast()) {
+        m_doc->SetPostElements(asked.post, QStringLiteral("itunes:duration"),
+                               {FeedElement{QStringLiteral("itunes:duration"), {}, info.duration, {}}});
+    }
+    if (shown)
+        m_enclosures->setMessage(info.note);
 }

@@ -5,7 +5,12 @@
 
 #include <QPointer>
 
+#include <vector>
+
+struct EnclosureInfo;
+
 class CElementForm;
+class CEnclosureProbe;
 class CElementTable;
 class CRSSEditDoc;
 class QGroupBox;
@@ -29,10 +34,12 @@ public:
 
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
-signals:
-    // The user asked to fill enclosure `row` from a local file or its URL.
-    void enclosureFileRequested(int row);
-    void enclosureUrlRequested(int row);
+    // Fills the length and type of enclosure `row` of the current post (a
+    // new one past the last row), and a podcast's duration, from a media
+    // file or from what the server says of the row's URL. The answer comes
+    // in the background; a failure's reason shows under the enclosures.
+    void fillEnclosureFromFile(int row, const QString &path);
+    void fillEnclosureFromUrl(int row);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -42,12 +49,24 @@ private:
     void addPodcastFields(QWidget *parent);
     void showPost(int post);
     void load();
+    void chooseEnclosureFile();
+    void probe(int row, const QString &source, bool file);
+    void onProbed(const EnclosureInfo &info);
 
     QPointer<CRSSEditDoc> m_doc;
     CElementForm *m_form;
     CElementTable *m_enclosures = nullptr;
     QGroupBox *m_podcast = nullptr;
     QTreeWidget *m_others = nullptr;
+    CEnclosureProbe *m_probe;
+    // The probes under way: what was asked, for which post and row.
+    struct PendingProbe
+    {
+        QString source;
+        int post;
+        int row;
+    };
+    std::vector<PendingProbe> m_pending;
     // Set while the pane is hidden and the post changed: it loads when shown.
     bool m_stale = true;
 };

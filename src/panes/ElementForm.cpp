@@ -1,6 +1,7 @@
 #include "panes/ElementForm.h"
 
 #include "core/PubDate.h"
+#include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
 #include "panes/ElementTable.h"
 
@@ -26,12 +27,46 @@ QLabel *makeNote(QWidget *parent)
     return note;
 }
 
+// A long value shows from its start.
+void showText(QLineEdit *line, const QString &text)
+{
+    if (line->text() == text)
+        return;
+    line->setText(text);
+    line->setCursorPosition(0);
+}
+
 } // namespace
 
 CElementForm::CElementForm(CRSSEditDoc *doc, QObject *parent)
     : QObject(parent)
     , m_doc(doc)
 {
+}
+
+CElementForm::Check CElementForm::date()
+{
+    return &CValueCheck::Date;
+}
+
+CElementForm::Check CElementForm::email()
+{
+    return &CValueCheck::Email;
+}
+
+CElementForm::Check CElementForm::url()
+{
+    return &CValueCheck::AbsoluteUrl;
+}
+
+CElementForm::Check CElementForm::mimeType()
+{
+    return &CValueCheck::MimeType;
+}
+
+CElementForm::Check CElementForm::integer(qint64 minimum, qint64 maximum)
+{
+    return [minimum, maximum](const QString &value) { return CValueCheck::IntegerInRange(value, minimum, maximum); };
 }
 
 CRSSEditDoc *CElementForm::document() const
@@ -106,32 +141,28 @@ QLineEdit *CElementForm::addLine(QFormLayout *layout, const QString &label, cons
     const int index = int(m_fields.size());
     addField(layout, label,
              {path, line, nullptr, std::move(check), [line] { return line->text(); },
-              [line](const QString &text) {
-                  if (line->text() != text)
-                      line->setText(text);
-              }});
+              [line](const QString &text) { showText(line, text); }});
     connect(line, &QLineEdit::editingFinished, this, [this, index] { store(m_fields[index]); });
     return line;
 }
 
 QComboBox *CElementForm::addChoice(QFormLayout *layout, const QString &label, const CFieldPath &path,
-                                   const QStringList &allowed, Check check)
+                                   const QStringList &choices, Check check)
 {
     auto *combo = new QComboBox;
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItem(QString());
-    combo->addItems(allowed);
+    combo->addItems(choices);
     const int index = int(m_fields.size());
-    Check noted = [allowed, check](const QString &value) {
-        const QString outside = noteOutside(allowed, value);
-        return outside.isEmpty() && check ? check(value) : outside;
-    };
+    Check noted = check ? std::move(check) : [choices](const QString &value) { return noteOutside(choices, value); };
     addField(layout, label,
              {path, combo, nullptr, std::move(noted), [combo] { return combo->currentText(); },
               [combo](const QString &text) {
-                  if (combo->currentText() != text)
+                  if (combo->currentText() != text) {
                       combo->setCurrentText(text);
+                      combo->lineEdit()->setCursorPosition(0);
+                  }
               }});
     connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, index] { store(m_fields[index]); });
     connect(combo, &QComboBox::activated, this, [this, index] { store(m_fields[index]); });
@@ -146,10 +177,7 @@ QLineEdit *CElementForm::addDate(QFormLayout *layout, const QString &label, cons
     const int index = int(m_fields.size());
     addField(layout, label,
              {path, line, nullptr, std::move(check), [line] { return line->text(); },
-              [line](const QString &text) {
-                  if (line->text() != text)
-                      line->setText(text);
-              }},
+              [line](const QString &text) { showText(line, text); }},
              now);
     connect(line, &QLineEdit::editingFinished, this, [this, index] { store(m_fields[index]); });
     connect(now, &QPushButton::clicked, this, [this, index, line] {

@@ -40,9 +40,10 @@ public:
     void setPost(int post) { m_post = post; }
 
     QLineEdit *addLine(QFormLayout *layout, const QString &label, const CFieldPath &path, Check check = {});
-    // An editable list: a value outside `allowed` is shown, kept and noted.
+    // An editable list. Without a check of its own, a value outside the
+    // choices is shown, kept and noted.
     QComboBox *addChoice(QFormLayout *layout, const QString &label, const CFieldPath &path,
-                         const QStringList &allowed, Check check = {});
+                         const QStringList &choices, Check check = {});
     // A date line with a "Now" button that stores the present time.
     QLineEdit *addDate(QFormLayout *layout, const QString &label, const CFieldPath &path, Check check = {});
     // One check box per value: the element holds a `child` element for
@@ -63,6 +64,12 @@ public:
 
     // "Not one of: a, b"; empty when the value is empty or allowed.
     static QString noteOutside(const QStringList &allowed, const QString &value);
+    // The value checks of CValueCheck, as fields take them.
+    static Check date();
+    static Check email();
+    static Check url();
+    static Check mimeType();
+    static Check integer(qint64 minimum, qint64 maximum);
 
 signals:
     // The user stored a value.

@@ -21,15 +21,23 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     : QWidget(parent)
     , m_element(element)
     , m_columns(std::move(columns))
-    , m_checks(std::move(checks))
+    , m_checks(m_columns.size())
     , m_table(new QTableWidget(0, int(m_columns.size()), this))
     , m_buttons(new QHBoxLayout)
     , m_note(new QLabel(this))
 {
     setObjectName(element);
+    for (size_t column = 0; column < checks.size() && column < m_checks.size(); ++column) {
+        if (Check check = checks[column])
+            m_checks[column] = [check](const FeedElement &, const QString &value) { return check(value); };
+    }
     m_table->setHorizontalHeaderLabels(headers);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // The first column (a name or an address) takes what the others leave.
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setDefaultSectionSize(110);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    m_table->setWordWrap(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -80,6 +88,18 @@ std::vector<FeedElement> CElementTable::elements() const
     return held;
 }
 
+void CElementTable::setCheck(int column, RowCheck check)
+{
+    m_checks[column] = std::move(check);
+    updateNote();
+}
+
+void CElementTable::setMessage(const QString &message)
+{
+    m_message = message;
+    updateNote();
+}
+
 int CElementTable::currentRow() const
 {
     return m_table->currentRow();
@@ -87,6 +107,7 @@ int CElementTable::currentRow() const
 
 void CElementTable::fill()
 {
+    m_message.clear();
     m_filling = true;
     m_table->setRowCount(int(m_rows.size()));
     for (int row = 0; row < int(m_rows.size()); ++row) {
@@ -121,6 +142,7 @@ void CElementTable::onCellChanged(int row, int column)
     if (m_columns[column].valueIn(m_rows[row]) == value)
         return;
     m_columns[column].setValueIn(m_rows[row], value);
+    m_message.clear();
     updateNote();
     store();
 }
@@ -151,7 +173,7 @@ QString CElementTable::noteText() const
             if (!m_checks[column])
                 continue;
             const QString value = m_columns[column].valueIn(m_rows[row]);
-            const QString problem = value.isEmpty() ? QString() : m_checks[column](value);
+            const QString problem = value.isEmpty() ? QString() : m_checks[column](m_rows[row], value);
             if (!problem.isEmpty()) {
                 lines.append(QStringLiteral("Row %1, %2: %3")
                                  .arg(row + 1)
@@ -159,6 +181,8 @@ QString CElementTable::noteText() const
             }
         }
     }
+    if (!m_message.isEmpty())
+        lines.append(m_message);
     return lines.join(QLatin1Char('\n'));
 }
 

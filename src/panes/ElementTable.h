@@ -20,6 +20,8 @@ class CElementTable : public QWidget
     Q_OBJECT
 public:
     using Check = std::function<QString(const QString &value)>;
+    // A check that needs the rest of the row: a subcategory's category.
+    using RowCheck = std::function<QString(const FeedElement &row, const QString &value)>;
     using Store = std::function<void(const std::vector<FeedElement> &elements)>;
 
     CElementTable(const QString &element, const QStringList &headers, std::vector<CFieldPath> columns,
@@ -30,6 +32,10 @@ public:
     // Where pages add buttons of their own beside Add and Remove.
     QHBoxLayout *buttonRow() const { return m_buttons; }
     void setStore(Store store) { m_store = std::move(store); }
+    void setCheck(int column, RowCheck check);
+    // A message under the table besides the values' notes (a failed probe);
+    // it stays until the rows change.
+    void setMessage(const QString &message);
 
     // Shows these elements, unless they are what the table holds already.
     void setElements(const std::vector<FeedElement> &elements);
@@ -53,7 +59,8 @@ private:
 
     QString m_element;
     std::vector<CFieldPath> m_columns;
-    std::vector<Check> m_checks;
+    std::vector<RowCheck> m_checks;
+    QString m_message;
     std::vector<FeedElement> m_rows;
     QTableWidget *m_table;
     QHBoxLayout *m_buttons;

@@ -1,11 +1,15 @@
 #include "panes/FeedPropertiesWnd.h"
 
+#include "core/PodcastCategories.h"
+#include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
+#include "links/LanguageCodes.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
-#include "panes/FieldChecks.h"
+#include "panes/PodcastCategoryDelegate.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -17,6 +21,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -40,6 +45,27 @@ QFormLayout *formIn(QGroupBox *group)
     auto *form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     return form;
+}
+
+QStringList languageCodes()
+{
+    QStringList codes;
+    for (const LanguageCode &language : CLanguageCodes::all())
+        codes.append(language.code);
+    return codes;
+}
+
+QString noteOnCategory(const QString &name)
+{
+    return CPodcastCategories::isCategory(name) ? QString() : QStringLiteral("Not one of Apple's podcast categories");
+}
+
+QString noteOnSubcategory(const FeedElement &category, const QString &name)
+{
+    const QString parent = category.attribute(QStringLiteral("text"));
+    return CPodcastCategories::isSubcategory(parent, name)
+        ? QString()
+        : QStringLiteral("Not one of Apple's subcategories of \u201c%1\u201d").arg(parent);
 }
 
 QStringList numbers(int first, int last)
@@ -97,25 +123,30 @@ QWidget *CFeedPropertiesWnd::channelPage()
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     using P = CFieldPath;
     m_form->addLine(form, QStringLiteral("&Title:"), P(QStringLiteral("title")));
-    m_form->addLine(form, QStringLiteral("&Link:"), P(QStringLiteral("link")), FieldChecks::url());
+    m_form->addLine(form, QStringLiteral("&Link:"), P(QStringLiteral("link")), CElementForm::url());
     m_form->addLine(form, QStringLiteral("&Description:"), P(QStringLiteral("description")));
     m_form->addLine(form, QStringLiteral("Public &address:"),
                     P(QStringLiteral("atom:link"), QString(), QStringLiteral("href"))
                         .where(QStringLiteral("rel"), QStringLiteral("self")),
-                    FieldChecks::url())
+                    CElementForm::url())
         ->setPlaceholderText(QStringLiteral("Where readers subscribe (atom:link rel=\"self\")"));
-    m_form->addChoice(form, QStringLiteral("Lan&guage:"), P(QStringLiteral("language")), {}, FieldChecks::language());
+    QComboBox *language = m_form->addChoice(form, QStringLiteral("Lan&guage:"), P(QStringLiteral("language")),
+                                            languageCodes(), &CValueCheck::LanguageCode);
+    // The list shows the codes feeds hold; each one's name is its tip.
+    const QList<LanguageCode> &codes = CLanguageCodes::all();
+    for (int i = 0; i < codes.size(); ++i)
+        language->setItemData(i + 1, codes.at(i).name, Qt::ToolTipRole);
     m_form->addLine(form, QStringLiteral("&Copyright:"), P(QStringLiteral("copyright")));
     m_form->addLine(form, QStringLiteral("&Managing editor:"), P(QStringLiteral("managingEditor")),
-                    FieldChecks::email());
-    m_form->addLine(form, QStringLiteral("&Webmaster:"), P(QStringLiteral("webMaster")), FieldChecks::email());
-    m_form->addDate(form, QStringLiteral("&Publication date:"), P(QStringLiteral("pubDate")), FieldChecks::date());
+                    CElementForm::email());
+    m_form->addLine(form, QStringLiteral("&Webmaster:"), P(QStringLiteral("webMaster")), CElementForm::email());
+    m_form->addDate(form, QStringLiteral("&Publication date:"), P(QStringLiteral("pubDate")), CElementForm::date());
     m_form->addDate(form, QStringLiteral("Last &build date:"), P(QStringLiteral("lastBuildDate")),
-                    FieldChecks::date());
+                    CElementForm::date());
     m_form->addLine(form, QStringLiteral("&Generator:"), P(QStringLiteral("generator")));
-    m_form->addLine(form, QStringLiteral("D&ocs:"), P(QStringLiteral("docs")), FieldChecks::url());
+    m_form->addLine(form, QStringLiteral("D&ocs:"), P(QStringLiteral("docs")), CElementForm::url());
     m_form->addLine(form, QStringLiteral("TT&L (minutes):"), P(QStringLiteral("ttl")),
-                    FieldChecks::integer(0, 2147483647));
+                    CElementForm::integer(0, 2147483647));
     m_form->addLine(form, QStringLiteral("&Rating:"), P(QStringLiteral("rating")));
     return page;
 }
@@ -135,13 +166,13 @@ QWidget *CFeedPropertiesWnd::categoriesPage()
     auto *fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     const QString name = QStringLiteral("image");
-    m_form->addLine(fields, QStringLiteral("&URL:"), CFieldPath(name, QStringLiteral("url")), FieldChecks::url());
+    m_form->addLine(fields, QStringLiteral("&URL:"), CFieldPath(name, QStringLiteral("url")), CElementForm::url());
     m_form->addLine(fields, QStringLiteral("&Title:"), CFieldPath(name, QStringLiteral("title")));
-    m_form->addLine(fields, QStringLiteral("&Link:"), CFieldPath(name, QStringLiteral("link")), FieldChecks::url());
+    m_form->addLine(fields, QStringLiteral("&Link:"), CFieldPath(name, QStringLiteral("link")), CElementForm::url());
     m_form->addLine(fields, QStringLiteral("&Width:"), CFieldPath(name, QStringLiteral("width")),
-                    FieldChecks::integer(1, 144));
+                    CElementForm::integer(1, 144));
     m_form->addLine(fields, QStringLiteral("&Height:"), CFieldPath(name, QStringLiteral("height")),
-                    FieldChecks::integer(1, 400));
+                    CElementForm::integer(1, 400));
     m_form->addLine(fields, QStringLiteral("&Description:"), CFieldPath(name, QStringLiteral("description")));
     imageRow->addLayout(fields, 1);
     m_imagePreview = new QLabel;
@@ -166,7 +197,7 @@ QWidget *CFeedPropertiesWnd::cloudPage()
         return CFieldPath(name, QString(), QString::fromLatin1(attribute));
     };
     m_form->addLine(cloudForm, QStringLiteral("&Domain:"), at("domain"));
-    m_form->addLine(cloudForm, QStringLiteral("&Port:"), at("port"), FieldChecks::integer(1, 65535));
+    m_form->addLine(cloudForm, QStringLiteral("&Port:"), at("port"), CElementForm::integer(1, 65535));
     m_form->addLine(cloudForm, QStringLiteral("P&ath:"), at("path"));
     m_form->addLine(cloudForm, QStringLiteral("&Register procedure:"), at("registerProcedure"));
     m_form->addChoice(cloudForm, QStringLiteral("Pro&tocol:"), at("protocol"),
@@ -180,7 +211,7 @@ QWidget *CFeedPropertiesWnd::cloudPage()
     m_form->addLine(inputForm, QStringLiteral("D&escription:"), CFieldPath(input, QStringLiteral("description")));
     m_form->addLine(inputForm, QStringLiteral("&Name:"), CFieldPath(input, QStringLiteral("name")));
     m_form->addLine(inputForm, QStringLiteral("&Link:"), CFieldPath(input, QStringLiteral("link")),
-                    FieldChecks::url());
+                    CElementForm::url());
     layout->addWidget(textInput);
     layout->addStretch();
     return page;
@@ -219,15 +250,15 @@ QWidget *CFeedPropertiesWnd::podcastPage()
     m_form->addLine(form, QStringLiteral("&Author:"), P(QStringLiteral("itunes:author")));
     m_form->addLine(form, QStringLiteral("Owner &name:"), P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:name")));
     m_form->addLine(form, QStringLiteral("Owner &e-mail:"),
-                    P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:email")), FieldChecks::email());
+                    P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:email")), CElementForm::email());
     m_form->addLine(form, QStringLiteral("&Image:"), P(QStringLiteral("itunes:image"), QString(), href),
-                    FieldChecks::url());
+                    CElementForm::url());
     m_form->addChoice(form, QStringLiteral("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
                       {QStringLiteral("true"), QStringLiteral("false")});
     m_form->addChoice(form, QStringLiteral("T&ype:"), P(QStringLiteral("itunes:type")),
                       {QStringLiteral("episodic"), QStringLiteral("serial")});
     m_form->addLine(form, QStringLiteral("New &feed URL:"), P(QStringLiteral("itunes:new-feed-url")),
-                    FieldChecks::url());
+                    CElementForm::url());
     m_form->addChoice(form, QStringLiteral("&Block:"), P(QStringLiteral("itunes:block")), {kYes});
     m_form->addChoice(form, QStringLiteral("&Complete:"), P(QStringLiteral("itunes:complete")), {kYes});
     layout->addWidget(show);
@@ -235,9 +266,13 @@ QWidget *CFeedPropertiesWnd::podcastPage()
     auto *categories = new QGroupBox(QStringLiteral("iTunes categories"));
     auto *categoryRows = new QVBoxLayout(categories);
     const QString text = QStringLiteral("text");
-    m_form->addTable(categoryRows, QStringLiteral("itunes:category"),
-                     {QStringLiteral("Category"), QStringLiteral("Subcategory")},
-                     {P(QString(), QString(), text), P(QString(), QStringLiteral("itunes:category"), text)});
+    CElementTable *itunesCategories =
+        m_form->addTable(categoryRows, QStringLiteral("itunes:category"),
+                         {QStringLiteral("Category"), QStringLiteral("Subcategory")},
+                         {P(QString(), QString(), text), P(QString(), QStringLiteral("itunes:category"), text)},
+                         {&noteOnCategory});
+    itunesCategories->setCheck(1, &noteOnSubcategory);
+    itunesCategories->table()->setItemDelegate(new CPodcastCategoryDelegate(itunesCategories->table()));
     layout->addWidget(categories);
 
     auto *index = new QGroupBox(QStringLiteral("Podcast index"));
@@ -245,7 +280,7 @@ QWidget *CFeedPropertiesWnd::podcastPage()
     m_form->addChoice(indexForm, QStringLiteral("&Locked:"), P(QStringLiteral("podcast:locked")),
                       {QStringLiteral("yes"), QStringLiteral("no")});
     m_form->addLine(indexForm, QStringLiteral("Lock o&wner:"),
-                    P(QStringLiteral("podcast:locked"), QString(), QStringLiteral("owner")), FieldChecks::email());
+                    P(QStringLiteral("podcast:locked"), QString(), QStringLiteral("owner")), CElementForm::email());
     m_form->addLine(indexForm, QStringLiteral("&GUID:"), P(QStringLiteral("podcast:guid")))->setReadOnly(true);
     m_form->addChoice(indexForm, QStringLiteral("&Medium:"), P(QStringLiteral("podcast:medium")),
                       {QStringLiteral("podcast"), QStringLiteral("music"), QStringLiteral("video"),
@@ -253,7 +288,7 @@ QWidget *CFeedPropertiesWnd::podcastPage()
                        QStringLiteral("blog")});
     m_form->addLine(indexForm, QStringLiteral("Li&cense:"), P(QStringLiteral("podcast:license")));
     m_form->addLine(indexForm, QStringLiteral("License &URL:"),
-                    P(QStringLiteral("podcast:license"), QString(), QStringLiteral("url")), FieldChecks::url());
+                    P(QStringLiteral("podcast:license"), QString(), QStringLiteral("url")), CElementForm::url());
     m_form->addLine(indexForm, QStringLiteral("L&ocation:"), P(QStringLiteral("podcast:location")));
     m_form->addLine(indexForm, QStringLiteral("Location ge&o:"),
                     P(QStringLiteral("podcast:location"), QString(), QStringLiteral("geo")));
@@ -264,7 +299,7 @@ QWidget *CFeedPropertiesWnd::podcastPage()
     auto *funding = new QGroupBox(QStringLiteral("Funding"));
     auto *fundingRows = new QVBoxLayout(funding);
     m_form->addTable(fundingRows, QStringLiteral("podcast:funding"), {QStringLiteral("URL"), QStringLiteral("Text")},
-                     {P(QString(), QString(), QStringLiteral("url")), P(QString())}, {FieldChecks::url(), {}});
+                     {P(QString(), QString(), QStringLiteral("url")), P(QString())}, {CElementForm::url(), {}});
     layout->addWidget(funding);
 
     auto *persons = new QGroupBox(QStringLiteral("Persons"));
@@ -275,7 +310,7 @@ QWidget *CFeedPropertiesWnd::podcastPage()
                      {P(QString()), P(QString(), QString(), QStringLiteral("role")),
                       P(QString(), QString(), QStringLiteral("group")), P(QString(), QString(), QStringLiteral("img")),
                       P(QString(), QString(), href)},
-                     {{}, {}, {}, FieldChecks::url(), FieldChecks::url()});
+                     {{}, {}, {}, CElementForm::url(), CElementForm::url()});
     layout->addWidget(persons);
     return page;
 }

@@ -152,6 +152,9 @@ bool CChildFrame::OnCommand(int id)
         return true;
     case ID_VIEW_POST_DETAILS:
         toggleBar(m_detailsBar);
+        // Its fields need room that a dock's first width does not give.
+        if (m_detailsBar->isVisible())
+            m_dockHost->resizeDocks({m_detailsBar}, {qMax(m_detailsBar->width(), m_dockHost->width() / 3)}, Qt::Horizontal);
         return true;
     case ID_FEED_PROPERTIES:
         showProperties();

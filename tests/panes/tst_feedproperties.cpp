@@ -6,7 +6,9 @@
 #include "WindowTestSupport.h"
 
 #include "LineDiff.h"
+#include "TitleServer.h"
 #include "panes/BarPostDetails.h"
+#include "panes/BarRssItems.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
 #include "panes/FeedPropertiesWnd.h"
@@ -16,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -124,6 +127,7 @@ private slots:
     }
     void feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEdits();
     void postDetails_showsEpisodeTagsAndSavesOnlyEdits();
+    void podcastBox_declaresNamespacesOnceAndShowsPodcastPage();
 };
 
 void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEdits()
@@ -262,6 +266,28 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     QCOMPARE(diff.added.size(), 1);
     QVERIFY2(diff.added.at(0).contains("<itunes:episode>12</itunes:episode>"), diff.added.at(0).constData());
 
+    // --- Enclosures filled in the background ---
+    // From a local file: its length, and the type podcast directories want.
+    const QString media = window.dir.filePath(QStringLiteral("episode.m4a"));
+    QFile mediaFile(media);
+    QVERIFY(mediaFile.open(QIODevice::WriteOnly) && mediaFile.write(QByteArray(4321, 'x')) == 4321);
+    mediaFile.close();
+    details->fillEnclosureFromFile(0, media);
+    QTRY_COMPARE(rowOf(enclosures, 0).mid(1), QStringList({QStringLiteral("4321"), QStringLiteral("audio/x-m4a")}));
+    QCOMPARE(rowOf(enclosures, 0).at(0).isEmpty(), false);
+    // From a server: a HEAD request, and a 404 said in words.
+    TitleServer server;
+    QVERIFY(server.start(QStringLiteral(TIDREL_SOURCE_DIR "/tests/links/data/title_server.py")));
+    enclosures->setValue(0, 0, server.url(QStringLiteral("/media/show.mp3?type=audio/mpeg&size=98765")));
+    details->fillEnclosureFromUrl(0);
+    QTRY_COMPARE(rowOf(enclosures, 0).mid(1), QStringList({QStringLiteral("98765"), QStringLiteral("audio/mpeg")}));
+    enclosures->setValue(0, 0, server.url(QStringLiteral("/no-such-file.mp3")));
+    details->fillEnclosureFromUrl(0);
+    QTRY_VERIFY2(enclosures->noteText().contains(QStringLiteral("404")), qPrintable(enclosures->noteText()));
+    QCOMPARE(rowOf(enclosures, 0).mid(1), QStringList({QStringLiteral("98765"), QStringLiteral("audio/mpeg")}));
+    diff = file.saveAgain();
+    QVERIFY2(diff.added.join('\n').contains("length=\"98765\""), diff.added.join('\n').constData());
+
     // A new episode shows an empty enclosure row to fill.
     QVERIFY(window.main->executeCommand(ID_POST_ADD));
     QTRY_COMPARE(details->form()->post(), document->currentPost());
@@ -274,6 +300,35 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     QCOMPARE(saved.GetPostElements(0, QStringLiteral("enclosure")).at(0).attribute(QStringLiteral("length")),
              QStringLiteral("about 8 MB"));
     QCOMPARE(saved.GetPostElements(1, QStringLiteral("itunes:episode")).at(0).text, QStringLiteral("12"));
+}
+
+void TestFeedProperties::podcastBox_declaresNamespacesOnceAndShowsPodcastPage()
+{
+    MainWindowFixture window;
+    CChildFrame *frame = window.openFeed(QStringLiteral("blog.xml"), postsTitled({QStringLiteral("One")}));
+    QVERIFY(frame);
+    SavedFile file{&window, frame->document()->path(), readFile(frame->document()->path())};
+    // The button above the posts opens the window too.
+    frame->postsBar()->feedPropertiesButton()->click();
+    CFeedPropertiesWnd *properties = frame->propertiesWindow();
+    QVERIFY(properties && properties->isVisible());
+    const int podcastPage = 4;
+    QCOMPARE(properties->tabs()->tabText(podcastPage), QStringLiteral("Podcast"));
+    QVERIFY(!properties->podcastBox()->isChecked());
+    QVERIFY(!properties->tabs()->isTabVisible(podcastPage));
+
+    type(properties, QStringLiteral("atom:link@href"), QStringLiteral("https://podnews.net/rss"));
+    properties->podcastBox()->click();
+    QVERIFY(properties->tabs()->isTabVisible(podcastPage));
+    QCOMPARE(shown(properties, QStringLiteral("podcast:guid")), QStringLiteral("9b024349-ccf0-5f69-a609-6b82873eab3c"));
+    type(properties, QStringLiteral("itunes:author"), QStringLiteral("Ann"));
+    const LineDiff diff = file.saveAgain();
+    const QByteArray added = diff.added.join('\n');
+    QCOMPARE(added.count("xmlns:itunes="), 1);
+    QCOMPARE(added.count("xmlns:podcast="), 1);
+    QVERIFY2(added.contains("<itunes:author>Ann</itunes:author>"), added.constData());
+    QVERIFY2(added.contains("rel=\"self\""), added.constData());
+    QVERIFY2(!diff.removed.join('\n').contains("<item>"), diff.removed.join('\n').constData());
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestFeedProperties)
