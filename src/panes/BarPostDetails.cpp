@@ -5,16 +5,15 @@
 #include "links/EnclosureProbe.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
+#include "panes/OtherElementsList.h"
 
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -101,11 +100,7 @@ QWidget *CBarPostDetails::createFields()
 
     auto *others = new QGroupBox(QStringLiteral("Other elements (kept as they are)"));
     auto *otherRows = new QVBoxLayout(others);
-    m_others = new QTreeWidget;
-    m_others->setObjectName(QStringLiteral("otherElements"));
-    m_others->setHeaderLabels({QStringLiteral("Element"), QStringLiteral("Content")});
-    m_others->setRootIsDecorated(false);
-    m_others->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_others = new COtherElementsList;
     m_others->setMinimumHeight(80);
     otherRows->addWidget(m_others);
     layout->addWidget(others);
@@ -213,11 +208,8 @@ void CBarPostDetails::load()
     // A podcast episode needs its media file: an empty row asks for it.
     if (shown && m_podcast->isVisible() && m_enclosures->elements().empty() && m_enclosures->table()->rowCount() == 0)
         m_enclosures->addRow();
-    m_others->clear();
-    if (!shown)
-        return;
-    for (const auto &[name, content] : m_doc->feed()->GetOtherPostElements(post))
-        new QTreeWidgetItem(m_others, {name, content.simplified()});
+    m_others->setElements(shown ? m_doc->feed()->GetOtherPostElements(post)
+                                : std::vector<std::pair<QString, QString>>());
 }
 
 void CBarPostDetails::chooseEnclosureFile()

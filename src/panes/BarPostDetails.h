@@ -12,9 +12,9 @@ struct EnclosureInfo;
 class CElementForm;
 class CEnclosureProbe;
 class CElementTable;
+class COtherElementsList;
 class CRSSEditDoc;
 class QGroupBox;
-class QTreeWidget;
 
 // The pane beside the editor with the elements of the current post that the
 // editor does not show: date, guid, comments, source, categories, enclosures,
@@ -30,7 +30,7 @@ public:
     CElementForm *form() const { return m_form; }
     CElementTable *enclosures() const { return m_enclosures; }
     QGroupBox *podcastGroup() const { return m_podcast; }
-    QTreeWidget *otherElements() const { return m_others; }
+    COtherElementsList *otherElements() const { return m_others; }
 
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
@@ -57,7 +57,7 @@ private:
     CElementForm *m_form;
     CElementTable *m_enclosures = nullptr;
     QGroupBox *m_podcast = nullptr;
-    QTreeWidget *m_others = nullptr;
+    COtherElementsList *m_others = nullptr;
     CEnclosureProbe *m_probe;
     // The probes under way: what was asked, for which post and row.
     struct PendingProbe

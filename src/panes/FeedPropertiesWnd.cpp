@@ -6,6 +6,7 @@
 #include "links/LanguageCodes.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
+#include "panes/OtherElementsList.h"
 #include "panes/PodcastCategoryDelegate.h"
 
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -22,7 +22,6 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -178,6 +177,7 @@ QWidget *CFeedPropertiesWnd::categoriesPage()
     m_imagePreview = new QLabel;
     m_imagePreview->setObjectName(QStringLiteral("imagePreview"));
     m_imagePreview->setAlignment(Qt::AlignCenter);
+    m_imagePreview->setWordWrap(true);
     m_imagePreview->setMinimumSize(144, 100);
     m_imagePreview->setFrameShape(QFrame::StyledPanel);
     imageRow->addWidget(m_imagePreview, 0, Qt::AlignTop);
@@ -323,11 +323,7 @@ QWidget *CFeedPropertiesWnd::othersPage()
                                             "They stay in the file as they are."));
     about->setWordWrap(true);
     layout->addWidget(about);
-    m_others = new QTreeWidget;
-    m_others->setObjectName(QStringLiteral("otherElements"));
-    m_others->setHeaderLabels({QStringLiteral("Element"), QStringLiteral("Content")});
-    m_others->setRootIsDecorated(false);
-    m_others->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_others = new COtherElementsList;
     layout->addWidget(m_others);
     return page;
 }
@@ -342,9 +338,7 @@ void CFeedPropertiesWnd::load()
     m_tabs->setTabVisible(m_podcastTab, podcast);
     m_form->load();
     showImagePreview();
-    m_others->clear();
-    for (const auto &[name, content] : m_doc->feed()->GetOtherChannelElements())
-        new QTreeWidgetItem(m_others, {name, content.simplified()});
+    m_others->setElements(m_doc->feed()->GetOtherChannelElements());
 }
 
 // Only a picture on this machine shows: the window never waits for the network.
@@ -360,7 +354,7 @@ void CFeedPropertiesWnd::showImagePreview()
     const QPixmap picture = path.isEmpty() ? QPixmap() : QPixmap(path);
     if (picture.isNull()) {
         m_imagePreview->setPixmap(QPixmap());
-        m_imagePreview->setText(address.isEmpty() ? QStringLiteral("No image") : QStringLiteral("No preview"));
+        m_imagePreview->setText(address.isEmpty() ? QStringLiteral("No image") : QStringLiteral("The image is not on this computer: no preview"));
         return;
     }
     m_imagePreview->setPixmap(picture.scaled(QSize(144, 400).boundedTo(picture.size()), Qt::KeepAspectRatio,

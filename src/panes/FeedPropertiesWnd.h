@@ -6,11 +6,11 @@
 #include <QWidget>
 
 class CElementForm;
+class COtherElementsList;
 class CRSSEditDoc;
 class QCheckBox;
 class QLabel;
 class QTabWidget;
-class QTreeWidget;
 
 // The channel of one feed in a window of its own, page by page: the RSS 2.0
 // elements, categories and image, cloud and text input, skip hours and days,
@@ -25,7 +25,7 @@ public:
     QTabWidget *tabs() const { return m_tabs; }
     CElementForm *form() const { return m_form; }
     QCheckBox *podcastBox() const { return m_podcast; }
-    QTreeWidget *otherElements() const { return m_others; }
+    COtherElementsList *otherElements() const { return m_others; }
 
     // Shows the page of an element's field with the focus in it (the
     // checker's findings lead here); false when no field shows it.
@@ -49,6 +49,6 @@ private:
     QTabWidget *m_tabs;
     QCheckBox *m_podcast;
     QLabel *m_imagePreview = nullptr;
-    QTreeWidget *m_others = nullptr;
+    COtherElementsList *m_others = nullptr;
     int m_podcastTab = -1;
 };

@@ -12,6 +12,7 @@
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
 #include "panes/FeedPropertiesWnd.h"
+#include "panes/OtherElementsList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTreeWidget>
 
 namespace {
 
@@ -74,14 +74,6 @@ QStringList rowOf(CElementTable *table, int row)
     for (int column = 0; column < table->table()->columnCount(); ++column)
         cells.append(table->table()->item(row, column)->text());
     return cells;
-}
-
-QStringList namesIn(QTreeWidget *list)
-{
-    QStringList names;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        names.append(list->topLevelItem(i)->text(0));
-    return names;
 }
 
 // A corpus feed copied into the fixture's folder and opened.
@@ -163,7 +155,7 @@ void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEd
     QCOMPARE(categories->table()->rowCount(), 3);
     QCOMPARE(rowOf(categories, 0), QStringList({QStringLiteral("Games & Hobbies"), QStringLiteral("Video Games")}));
     QCOMPARE(rowOf(categories, 1), QStringList({QStringLiteral("Technology"), QStringLiteral("Gadgets")}));
-    const QStringList others = namesIn(properties->otherElements());
+    const QStringList others = properties->otherElements()->names();
     QVERIFY2(others.contains(QStringLiteral("itunes:subtitle")) && others.contains(QStringLiteral("media:copyright")),
              qPrintable(others.join(QLatin1Char(' '))));
     QVERIFY(!others.contains(QStringLiteral("title")));
@@ -245,7 +237,7 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     QCOMPARE(rowOf(enclosures, 0),
              QStringList({QStringLiteral("http://example.com/podcasts/everything/AllAboutEverythingEpisode3.m4a"),
                           QStringLiteral("8727310"), QStringLiteral("audio/x-m4a")}));
-    QVERIFY(namesIn(details->otherElements()).contains(QStringLiteral("itunes:keywords")));
+    QVERIFY(details->otherElements()->names().contains(QStringLiteral("itunes:keywords")));
 
     // --- Edits ---
     // A length that is not a number: noted, and stored as typed. Only the
