@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,6 +26,14 @@ QFormLayout *formIn(QGroupBox *group)
     auto *form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     return form;
+}
+
+// Seconds, or minutes and seconds, or hours, minutes and seconds.
+QString noteOnDuration(const QString &value)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d+|\\d+:[0-5]?\\d|\\d+:[0-5]?\\d:[0-5]?\\d)$"));
+    return form.match(value.trimmed()).hasMatch() ? QString()
+                                                   : QStringLiteral("Not a play time like 1:02:03, 62:03 or 3723");
 }
 
 CFieldPath attributePath(const char *attribute)
@@ -115,7 +124,7 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
     auto *layout = new QVBoxLayout(m_podcast);
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    m_form->addLine(form, QStringLiteral("D&uration:"), P(QStringLiteral("itunes:duration")));
+    m_form->addLine(form, QStringLiteral("D&uration:"), P(QStringLiteral("itunes:duration")), &noteOnDuration);
     m_form->addLine(form, QStringLiteral("&Episode:"), P(QStringLiteral("itunes:episode")),
                     CElementForm::integer(1, 2147483647));
     m_form->addLine(form, QStringLiteral("Seaso&n:"), P(QStringLiteral("itunes:season")),
@@ -178,6 +187,17 @@ void CBarPostDetails::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data
     default:
         break;
     }
+}
+
+bool CBarPostDetails::focusElement(const QString &element)
+{
+    QWidget *editor = m_form->editorOf(element);
+    if (!editor)
+        return false;
+    show();
+    raise();
+    editor->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void CBarPostDetails::showPost(int post)

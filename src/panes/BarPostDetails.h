@@ -32,6 +32,10 @@ public:
     QGroupBox *podcastGroup() const { return m_podcast; }
     COtherElementsList *otherElements() const { return m_others; }
 
+    // Shows the pane with the focus in an element's field (the checker's
+    // findings lead here); false when the pane has no field for it.
+    bool focusElement(const QString &element);
+
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
     // Fills the length and type of enclosure `row` of the current post (a

@@ -239,6 +239,24 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
                           QStringLiteral("8727310"), QStringLiteral("audio/x-m4a")}));
     QVERIFY(details->otherElements()->names().contains(QStringLiteral("itunes:keywords")));
 
+    // --- The show's tags, in the other window ---
+    CFeedPropertiesWnd *properties = frame->showProperties();
+    QCOMPARE(shown(properties, QStringLiteral("itunes:type")), QStringLiteral("serial"));
+    QCOMPARE(shown(properties, QStringLiteral("itunes:owner/itunes:name")), QStringLiteral("John Doe"));
+    QCOMPARE(shown(properties, QStringLiteral("itunes:new-feed-url")), QStringLiteral("http://newlocation.com/example.rss"));
+    QCOMPARE(shown(properties, QStringLiteral("podcast:locked")), QStringLiteral("yes"));
+    QCOMPARE(shown(properties, QStringLiteral("podcast:locked@owner")), QStringLiteral("john.doe@example.com"));
+    QCOMPARE(shown(properties, QStringLiteral("copyright")), QStringLiteral("\u2117 & \u00a9 2005 John Doe & Family"));
+    auto *showCategories = properties->findChild<CElementTable *>(QStringLiteral("itunes:category"));
+    QCOMPARE(showCategories->table()->rowCount(), 2);
+    QCOMPARE(rowOf(showCategories, 0), QStringList({QStringLiteral("Technology"), QStringLiteral("Gadgets")}));
+    QCOMPARE(rowOf(showCategories, 1), QStringList({QStringLiteral("TV & Film"), QString()}));
+    // Apple's list of 2019 has no subcategories of Technology: the row is noted.
+    QCOMPARE(showCategories->noteText(), QStringLiteral("Row 1, Subcategory: Not one of Apple's subcategories of \u201cTechnology\u201d"));
+    auto *funding = properties->findChild<CElementTable *>(QStringLiteral("podcast:funding"));
+    QCOMPARE(rowOf(funding, 0), QStringList({QStringLiteral("http://example.com/donate"), QStringLiteral("Support the show!")}));
+    properties->close();
+
     // --- Edits ---
     // A length that is not a number: noted, and stored as typed. Only the
     // enclosure's lines change.
