@@ -3,7 +3,6 @@
 #include "core/FeedNamespaces.h"
 #include "core/FeedValue.h"
 #include "core/FeedVocabulary.h"
-#include "core/XmlSafeText.h"
 
 #include <QXmlStreamReader>
 
@@ -22,7 +21,7 @@ QString canonicalName(const QXmlStreamReader &xml)
 QString attributeText(const QString &value)
 {
     QString text;
-    for (const QChar c : XmlSafeText(value)) {
+    for (const QChar c : value) {
         switch (c.unicode()) {
         case u'&': text += QLatin1String("&amp;"); break;
         case u'<': text += QLatin1String("&lt;"); break;
@@ -58,7 +57,7 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     parts.startTag += QLatin1Char('>');
     parts.endTag = QStringLiteral("</") + name + QLatin1Char('>');
     if (element.children.empty()) {
-        parts.content = FeedValue::content(XmlSafeText(element.text), style.oldContent, style.canEncode);
+        parts.content = FeedValue::content(element.text, style.oldContent, style.canEncode);
         return parts;
     }
     const bool lines = style.indent.contains(u'\n');
@@ -73,13 +72,12 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     return parts;
 }
 
-} // namespace
-
-bool CFeedElementXml::read(const QString &elementText, const CFeedNamespaces &scope, FeedElement *element)
+// With namespaces off, names are read as written and declarations come
+// as attributes, which are left out.
+bool readElement(const QString &text, bool namespaces, FeedElement *element)
 {
-    // The declarations in force go on a wrapper, so that the reader knows
-    // the prefixes the element uses without declaring them.
-    QXmlStreamReader xml(QStringLiteral("<w") + scope.asAttributes() + QLatin1Char('>') + elementText + QStringLiteral("</w>"));
+    QXmlStreamReader xml(text);
+    xml.setNamespaceProcessing(namespaces);
     xml.readNextStartElement();
     std::vector<FeedElement> open;
     bool done = false;
@@ -89,9 +87,12 @@ bool CFeedElementXml::read(const QString &elementText, const CFeedNamespaces &sc
             if (done)
                 return false; // a second element
             FeedElement read;
-            read.name = canonicalName(xml);
-            for (const QXmlStreamAttribute &attribute : xml.attributes())
-                read.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+            read.name = namespaces ? canonicalName(xml) : xml.qualifiedName().toString();
+            for (const QXmlStreamAttribute &attribute : xml.attributes()) {
+                const QString name = attribute.qualifiedName().toString();
+                if (namespaces || (name != QLatin1String("xmlns") && !name.startsWith(QLatin1String("xmlns:"))))
+                    read.attributes.append({name, attribute.value().toString()});
+            }
             open.push_back(std::move(read));
             break;
         }
@@ -121,6 +122,17 @@ bool CFeedElementXml::read(const QString &elementText, const CFeedNamespaces &sc
         }
     }
     return done && !xml.hasError();
+}
+
+} // namespace
+
+// The declarations in force go on a wrapper, so that the reader knows the
+// prefixes the element uses without declaring them. A prefix the file
+// never declares (expat reads such files) leaves the names as written.
+bool CFeedElementXml::read(const QString &elementText, const CFeedNamespaces &scope, FeedElement *element)
+{
+    const QString wrapped = QStringLiteral("<w") + scope.asAttributes() + QLatin1Char('>') + elementText + QStringLiteral("</w>");
+    return readElement(wrapped, true, element) || readElement(wrapped, false, element);
 }
 
 CFeedElementXml::Parts CFeedElementXml::write(const FeedElement &element, const CFeedNamespaces &scope, const Style &style)

@@ -319,6 +319,28 @@ private:
     int m_depth = 0;
 };
 
+// Drops, at every depth, the elements that hold nothing: no attributes,
+// text or children. The pages give an element they leave empty so.
+void dropEmpty(std::vector<FeedElement> &elements)
+{
+    for (FeedElement &element : elements)
+        dropEmpty(element.children);
+    elements.erase(std::remove_if(elements.begin(), elements.end(),
+                                  [](const FeedElement &e) { return e.attributes.isEmpty() && e.text.isEmpty() && e.children.empty(); }),
+                   elements.end());
+}
+
+// Text as the setters store it (XmlSafeText), at every depth.
+void keepXmlSafeText(std::vector<FeedElement> &elements)
+{
+    for (FeedElement &element : elements) {
+        element.text = XmlSafeText(element.text);
+        for (auto &attribute : element.attributes)
+            attribute.second = XmlSafeText(attribute.second);
+        keepXmlSafeText(element.children);
+    }
+}
+
 // Adds an attribute after the last one of a start tag, set apart from it
 // as that one is from what comes before it (a space, or a line break and
 // indentation when the tag has one attribute a line).
@@ -830,7 +852,9 @@ FeedNode *CRssFeed::insertField(FeedNode *item, const char *name)
 // one, unless the value is empty; a field that holds markup (elements,
 // comments) is left as it is. The same value changes nothing, so a commit of
 // an unedited post leaves the file as it was. An empty value removes an
-// optional element: an empty one would still tell readers it is there.
+// optional element: an empty one would still tell readers it is there. One
+// that another of its name follows is emptied instead, or that one would
+// become the field's value.
 bool CRssFeed::setField(FeedNode *item, const char *name, const QString &text)
 {
     if (!item)
@@ -845,13 +869,22 @@ bool CRssFeed::setField(FeedNode *item, const char *name, const QString &text)
     const QString old = content(*node);
     if (!FeedValue::isText(old))
         return false;
-    if (value.isEmpty() && !isRequired(item == &m_channel, name)) {
-        removeChild(*item, size_t(node - item->children.data()));
+    const size_t at = size_t(node - item->children.data());
+    if (value.isEmpty() && !isRequired(item == &m_channel, name) && !laterField(*item, at)) {
+        removeChild(*item, at);
         return true;
     }
     if (FeedValue::text(old) != value)
         replaceContent(*node, value);
     return true;
+}
+
+// Whether another child after `at` has the name of the one there.
+bool CRssFeed::laterField(const FeedNode &item, size_t at) const
+{
+    const int name = item.children[at].name;
+    return std::any_of(item.children.begin() + qsizetype(at) + 1, item.children.end(),
+                       [name](const FeedNode &child) { return child.name == name; });
 }
 
 // Takes the child out with the line break and indentation before it, as
@@ -1244,9 +1277,8 @@ bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<Fe
 {
     if (!parent)
         return false;
-    elements.erase(std::remove_if(elements.begin(), elements.end(),
-                                  [](const FeedElement &e) { return e.attributes.isEmpty() && e.text.isEmpty() && e.children.empty(); }),
-                   elements.end());
+    keepXmlSafeText(elements);
+    dropEmpty(elements);
     for (FeedElement &element : elements)
         element.name = name;
 
@@ -1260,7 +1292,9 @@ bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<Fe
             continue;
         }
         const FeedNode &node = parent->children[existing[i]];
-        if (!CFeedElementXml::read(decoded(node.buffer, node.begin, node.end), scope, &old) || old != elements[i])
+        const bool read = CFeedElementXml::read(decoded(node.buffer, node.begin, node.end), scope, &old);
+        dropEmpty(old.children);
+        if (!read || old != elements[i])
             changed.push_back(i);
     }
     if (changed.empty() && existing.size() == elements.size())

@@ -188,6 +188,7 @@ private:
     size_t newFieldPosition(const FeedNode &item, const char *name, const FeedNode **sibling) const;
     QString newChildLead(const FeedNode &parent, const FeedNode *sibling) const;
     void removeChild(FeedNode &parent, size_t index);
+    bool laterField(const FeedNode &item, size_t at) const;
 
     Head readHead() const;
     CFeedNamespaces scopeOf(const FeedNode &parent) const;
