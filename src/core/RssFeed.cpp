@@ -1346,8 +1346,8 @@ bool CRssFeed::declareNamespacesOf(const FeedElement &element, const CFeedNamesp
     bool declared = false;
     const qsizetype colon = element.name.indexOf(u':');
     const QString uri = colon < 0 ? QString() : CFeedVocabulary::namespaceOf(element.name.left(colon));
-    if (!uri.isEmpty() && !scope.declares(uri) && !HasNamespace(uri))
-        declared = DeclareNamespace(element.name.left(colon), uri);
+    if (!uri.isEmpty() && !scope.declares(uri))
+        declared = DeclareNamespace(element.name.left(colon), uri); // nothing when an earlier one declared it
     for (const FeedElement &child : element.children)
         declared |= declareNamespacesOf(child, scope);
     return declared;
@@ -1390,7 +1390,7 @@ void CRssFeed::rewriteElement(FeedNode &node, const FeedElement &element, const 
     const QByteArray &source = m_buffers[size_t(node.buffer)];
     NodeWriter writer(this);
     FeedNode rewritten;
-    rewritten.name = node.name;
+    rewritten.name = nameId(own.writtenName(element.name, style.prefix).toUtf8());
     writer.begin(rewritten, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(parts.startTag));
     writer.append(parts.content);
     writer.end(rewritten, QString(), writer.tag(parts.endTag));
