@@ -16,25 +16,6 @@ QString canonicalName(const QXmlStreamReader &xml)
     return canonical + QLatin1Char(':') + xml.name().toString();
 }
 
-// Attribute values keep their line breaks and tabs as references, which
-// an attribute would otherwise read back as spaces.
-QString attributeText(const QString &value)
-{
-    QString text;
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case u'&': text += QLatin1String("&amp;"); break;
-        case u'<': text += QLatin1String("&lt;"); break;
-        case u'"': text += QLatin1String("&quot;"); break;
-        case u'\t': text += QLatin1String("&#9;"); break;
-        case u'\n': text += QLatin1String("&#10;"); break;
-        case u'\r': text += QLatin1String("&#13;"); break;
-        default: text += c;
-        }
-    }
-    return text;
-}
-
 QString nameToWrite(const QString &canonical, const CFeedNamespaces &scope, const QString &prefix)
 {
     const QString written = scope.writtenName(canonical, prefix);
@@ -49,7 +30,7 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     CFeedElementXml::Parts parts;
     parts.startTag = QLatin1Char('<') + name + declarations;
     for (const auto &[attribute, value] : element.attributes)
-        parts.startTag += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + attributeText(value) + QLatin1Char('"');
+        parts.startTag += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + CFeedElementXml::attributeText(value) + QLatin1Char('"');
     if (element.children.empty() && element.text.isEmpty()) {
         parts.startTag += style.emptyTagEnd;
         return parts;
@@ -138,4 +119,21 @@ bool CFeedElementXml::read(const QString &elementText, const CFeedNamespaces &sc
 CFeedElementXml::Parts CFeedElementXml::write(const FeedElement &element, const CFeedNamespaces &scope, const Style &style)
 {
     return writeElement(element, scope, style, style.declarations);
+}
+
+QString CFeedElementXml::attributeText(const QString &value)
+{
+    QString text;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'&': text += QLatin1String("&amp;"); break;
+        case u'<': text += QLatin1String("&lt;"); break;
+        case u'"': text += QLatin1String("&quot;"); break;
+        case u'\t': text += QLatin1String("&#9;"); break;
+        case u'\n': text += QLatin1String("&#10;"); break;
+        case u'\r': text += QLatin1String("&#13;"); break;
+        default: text += c;
+        }
+    }
+    return text;
 }

@@ -1,5 +1,6 @@
 #include "core/FeedNamespaces.h"
 
+#include "core/FeedElementXml.h"
 #include "core/FeedVocabulary.h"
 
 #include <QRegularExpression>
@@ -88,7 +89,7 @@ QString CFeedNamespaces::asAttributes() const
     QString text;
     for (auto it = m_uris.cbegin(); it != m_uris.cend(); ++it) {
         text += (it.key().isEmpty() ? QStringLiteral(" xmlns=\"") : QStringLiteral(" xmlns:") + it.key() + QStringLiteral("=\""))
-                + escaped(it.value()) + QLatin1Char('"');
+                + CFeedElementXml::attributeText(it.value()) + QLatin1Char('"');
     }
     return text;
 }
@@ -101,9 +102,3 @@ QString CFeedNamespaces::declarationsIn(const QString &startTag)
     return text;
 }
 
-QString CFeedNamespaces::escaped(QString value)
-{
-    return value.replace(QLatin1Char('&'), QLatin1String("&amp;"))
-            .replace(QLatin1Char('<'), QLatin1String("&lt;"))
-            .replace(QLatin1Char('"'), QLatin1String("&quot;"));
-}

@@ -37,8 +37,6 @@ public:
 
     // The declarations a start tag holds, as written, each after a space.
     static QString declarationsIn(const QString &startTag);
-    // An attribute value's text: "&", "<" and '"' escaped.
-    static QString escaped(QString value);
 
 private:
     QHash<QString, QString> m_uris; // by prefix

@@ -1432,7 +1432,7 @@ bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
         name = prefix + QString::number(n);
     const QString startTag = withAttribute(decoded(m_channel.buffer, head.rssBegin, head.rssEnd),
                                            QStringLiteral("xmlns:") + name + QStringLiteral("=\"")
-                                                   + CFeedNamespaces::escaped(uri) + QLatin1Char('"'));
+                                                   + CFeedElementXml::attributeText(uri) + QLatin1Char('"'));
 
     const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
     FeedNode &channel = m_channel;
