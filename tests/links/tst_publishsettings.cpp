@@ -35,6 +35,7 @@ private slots:
         PublishTarget ftp;
         ftp.destination = "ftp://example.org/htdocs/feed.xml";
         ftp.explicitTls = true;
+        ftp.trustedCertificates = m_dir.filePath("server.pem");
         CPublishSettings::save(feed, ftp);
         QVERIFY(CPublishSettings::load(feed) == ftp);
         const QString file = QFileInfo(GetSettingsPath()).absolutePath() + "/Tidrel.conf";
