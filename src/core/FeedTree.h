@@ -49,6 +49,9 @@ public:
     int failureLine() const { return m_failureLine; }
     int failureColumn() const { return m_failureColumn; }
 
+    // Whether the text is UTF-8, which decodes without shared state.
+    bool isUtf8() const { return m_encoding && m_encoding->isUtf8(); }
+
     // The top element; null before a successful parse.
     const Node *root() const { return m_nodes.empty() ? nullptr : &m_nodes.front(); }
 

@@ -63,26 +63,34 @@ void appendCharacterData(QString &out, QStringView data)
     // Once no ";" follows, no "&" starts a reference.
     bool references = true;
     while (from < end) {
-        const char16_t c = *from;
-        const char16_t *semicolon = c == u'&' && references ? std::find(from + 1, end, u';') : end;
-        references = references && (c != u'&' || semicolon != end);
-        if (semicolon != end) {
-            const char32_t decoded = referencedCharacter(QStringView(from + 1, semicolon));
-            if (decoded == char32_t(-1)) {
-                to = std::copy(from, semicolon + 1, to);
-            } else {
-                // QString::fromUcs4 would drop U+FEFF as a byte-order mark.
-                const auto units = QChar::fromUcs4(decoded);
-                to = std::copy(units.begin(), units.end(), to);
-            }
-            from = semicolon + 1;
-        } else if (c == u'\r') {
+        // Runs without "&" or CR are copied whole, found by Qt's vectorised search.
+        const QStringView rest(from, end);
+        const qsizetype amp = references ? rest.indexOf(u'&') : -1;
+        const qsizetype cr = rest.left(amp < 0 ? rest.size() : amp).indexOf(u'\r');
+        const qsizetype run = cr >= 0 ? cr : amp >= 0 ? amp : rest.size();
+        to = std::copy(from, from + run, to);
+        from += run;
+        if (from == end)
+            break;
+        if (*from == u'\r') {
             *to++ = u'\n';
             from += from + 1 < end && from[1] == u'\n' ? 2 : 1;
-        } else {
-            *to++ = c;
-            ++from;
+            continue;
         }
+        const char16_t *semicolon = std::find(from + 1, end, u';');
+        if (semicolon == end) {
+            references = false;
+            continue;
+        }
+        const char32_t decoded = referencedCharacter(QStringView(from + 1, semicolon));
+        if (decoded == char32_t(-1)) {
+            to = std::copy(from, semicolon + 1, to);
+        } else {
+            // QString::fromUcs4 would drop U+FEFF as a byte-order mark.
+            const auto units = QChar::fromUcs4(decoded);
+            to = std::copy(units.begin(), units.end(), to);
+        }
+        from = semicolon + 1;
     }
     out.truncate(to - reinterpret_cast<char16_t *>(out.data()));
 }

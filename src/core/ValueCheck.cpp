@@ -142,6 +142,8 @@ QString CValueCheck::AbsoluteUrl(const QString &text)
     case UrlForm::NotAbsolute:
         break;
     }
+    if (!text.trimmed().isEmpty() && text.trimmed().contains(QRegularExpression(QStringLiteral("\\s"))))
+        return QStringLiteral("The address holds a space; write a space in an address as %20.");
     return QStringLiteral("Not a full address; write it with its scheme and host, as \"https://example.org/page\".");
 }
 

@@ -6,12 +6,14 @@
 #include "core/ValueCheck.h"
 
 #include <QHash>
+#include <QtConcurrent/QtConcurrentMap>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
 #include <tuple>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -455,7 +457,7 @@ private:
             report(Id::UrlScheme, node, attribute, CValueCheck::AbsoluteUrl(value));
             break;
         case CValueCheck::UrlForm::NotAbsolute:
-            report(Id::UrlNotAbsolute, node, attribute);
+            report(Id::UrlNotAbsolute, node, attribute, CValueCheck::AbsoluteUrl(value));
             break;
         }
     }
@@ -564,9 +566,50 @@ private:
         checkItunesChannel(channel);
         checkItemOrder(channel);
 
+        const std::vector<Node *> items = channel.childrenNamed(QStringLiteral("item"));
+        checkItems(items);
+        checkGuidsUnique(items);
+    }
+
+    // Items are checked apart from one another: a large feed's are shared
+    // among threads, each with a checker of its own. Only UTF-8 text is
+    // decoded without a shared converter, so only such a feed is shared.
+    void checkItems(const std::vector<Node *> &items)
+    {
+        constexpr size_t kItemsPerSlice = 500;
+        if (items.size() < 2 * kItemsPerSlice || !m_tree.isUtf8()) {
+            for (const Node *item : items)
+                checkItem(*item);
+            return;
+        }
+        std::vector<std::vector<Placed>> slices((items.size() + kItemsPerSlice - 1) / kItemsPerSlice);
+        std::vector<size_t> indexes(slices.size());
+        std::iota(indexes.begin(), indexes.end(), 0);
+        QtConcurrent::blockingMap(indexes, [&](size_t slice) {
+            Checker checker(m_tree, m_now);
+            const size_t end = std::min(items.size(), (slice + 1) * kItemsPerSlice);
+            for (size_t i = slice * kItemsPerSlice; i < end; ++i)
+                checker.checkItem(*items[i]);
+            slices[slice] = std::move(checker.m_problems);
+        });
+        for (std::vector<Placed> &slice : slices)
+            m_problems.insert(m_problems.end(), slice.begin(), slice.end());
+    }
+
+    // Guids as read, after references and CDATA sections.
+    void checkGuidsUnique(const std::vector<Node *> &items)
+    {
         QHash<QString, const Node *> guids;
-        for (const Node *item : channel.childrenNamed(QStringLiteral("item")))
-            checkItem(*item, &guids);
+        for (const Node *item : items) {
+            const Node *guid = item->child(QStringLiteral("guid"));
+            const QString value = guid ? text(*guid) : QString();
+            if (value.isEmpty())
+                continue;
+            if (const Node *first = guids.value(value))
+                report(Id::GuidDuplicate, *guid, QString(), QStringLiteral("Post %1 has the same guid.").arg(first->post + 1));
+            else
+                guids.insert(value, guid);
+        }
     }
 
     void checkItemOrder(const Node &channel)
@@ -724,7 +767,7 @@ private:
 
     // --- item
 
-    void checkItem(const Node &item, QHash<QString, const Node *> *guids)
+    void checkItem(const Node &item)
     {
         checkChildren(item, kItemChildren);
         const auto field = [&](const char *name) { return item.child(latin1(name)); };
@@ -740,7 +783,7 @@ private:
             checkSource(*source);
         checkEnclosures(item);
         if (const Node *guid = field("guid"))
-            checkGuid(*guid, guids);
+            checkGuid(*guid);
         else
             reportMissing(Id::GuidMissing, item, QStringLiteral("guid"));
         if (description)
@@ -783,7 +826,7 @@ private:
         }
     }
 
-    void checkGuid(const Node &guid, QHash<QString, const Node *> *guids)
+    void checkGuid(const Node &guid)
     {
         static const QRegularExpression fewDigits(QStringLiteral("^[0-9]{1,6}$"));
         const QString isPermaLink = guid.attribute(QStringLiteral("isPermaLink"));
@@ -805,12 +848,6 @@ private:
         }
         if (fewDigits.match(value).hasMatch())
             report(Id::GuidNotUnique, guid);
-        const Node *first = guids->value(value);
-        if (first)
-            report(Id::GuidDuplicate, guid, QString(),
-                   QStringLiteral("Post %1 has the same guid.").arg(first->post + 1));
-        else
-            guids->insert(value, &guid);
     }
 
     void checkDescription(const Node &description)

@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinter>
@@ -92,10 +93,12 @@ CMainFrame::CMainFrame(QWidget *parent)
         });
         connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateWindowTitle);
         connect(frame->document(), &CRSSEditDoc::modifiedChanged, this, &CMainFrame::updateWindowTitle);
+        connect(frame, &CChildFrame::checkFinished, this, &CMainFrame::updateCheckSummary);
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         updateWindowTitle();
         updateActions();
+        updateCheckSummary();
     });
     updateActions();
     // Titles found in the background are kept for the next lookup, and
@@ -499,11 +502,11 @@ void CMainFrame::createMenus()
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
          ID_FILTERING, ID_POST_RELOAD});
     m_documentMenus.push_back(m_postsMenu);
-    m_documentMenus.push_back(addMenu(QStringLiteral("Fee&d"), {ID_FEED_PROPERTIES}));
+    m_documentMenus.push_back(addMenu(QStringLiteral("Fee&d"), {ID_FEED_PROPERTIES, 0, ID_FEED_CHECK}));
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
                                        ID_PREFERENCES});
     addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
-                                      ID_VIEW_PREVIEW, ID_VIEW_POST_DETAILS});
+                                      ID_VIEW_PREVIEW, ID_VIEW_POST_DETAILS, ID_VIEW_PROBLEMS});
     m_windowMenu = addMenu(QStringLiteral("&Window"),
                            {ID_WINDOW_CASCADE, ID_WINDOW_TILE, 0, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS});
     m_windowMenu->addSeparator();
@@ -535,6 +538,15 @@ void CMainFrame::createStatusBar()
             bar->showMessage(readyText());
     });
     bar->showMessage(readyText());
+    m_checkSummary = new QLabel(bar);
+    bar->addPermanentWidget(m_checkSummary);
+}
+
+// The active feed's last check: its count of errors and warnings.
+void CMainFrame::updateCheckSummary()
+{
+    const CChildFrame *frame = activeChildFrame();
+    m_checkSummary->setText(frame ? frame->checkSummary() : QString());
 }
 
 // One checkable entry per open feed after the Window menu's commands; the

@@ -163,6 +163,12 @@ private slots:
         QCOMPARE(CValueCheck::AbsoluteUrl(text).isEmpty(), form == CValueCheck::UrlForm::Valid);
     }
 
+    void absoluteUrl_namesASpace()
+    {
+        QCOMPARE(CValueCheck::AbsoluteUrl("http://example.com/a b"), "The address holds a space; write a space in an address as %20.");
+        QVERIFY(CValueCheck::AbsoluteUrl("example.com").startsWith("Not a full address"));
+    }
+
     // --- Integers, media types, languages
 
     void integerInRange_data()

@@ -7,6 +7,7 @@
 
 #include "LineDiff.h"
 #include "TitleServer.h"
+#include "markup/FeedChecker.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarRssItems.h"
 #include "panes/ElementForm.h"
@@ -339,6 +340,21 @@ void TestFeedProperties::podcastBox_declaresNamespacesOnceAndShowsPodcastPage()
     QVERIFY2(added.contains("<itunes:author>Ann</itunes:author>"), added.constData());
     QVERIFY2(added.contains("rel=\"self\""), added.constData());
     QVERIFY2(!diff.removed.join('\n').contains("<item>"), diff.removed.join('\n').constData());
+
+    // A problem the checker found leads to its field: one of the channel's
+    // in this window, a post's guid in the post's details.
+    CFeedChecker::Problem problem{};
+    problem.parent = QStringLiteral("image");
+    problem.field = QStringLiteral("width");
+    frame->showProblem(problem);
+    QCOMPARE(properties->tabs()->currentIndex(), 1);
+    QCOMPARE(properties->focusWidget()->objectName(), QStringLiteral("image/url"));
+    problem.post = 0;
+    problem.parent = QStringLiteral("item");
+    problem.field = QStringLiteral("guid");
+    frame->showProblem(problem);
+    QVERIFY(frame->detailsBar()->isVisible());
+    QCOMPARE(frame->detailsBar()->focusWidget()->objectName(), QStringLiteral("guid"));
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestFeedProperties)
