@@ -54,6 +54,20 @@ CElementForm::Check CElementForm::email()
     return &CValueCheck::Email;
 }
 
+CElementForm::Check CElementForm::emailAddress()
+{
+    return [](const QString &value) {
+        switch (CValueCheck::ClassifyEmail(value)) {
+        case CValueCheck::EmailForm::AddressOnly:
+            return QString();
+        case CValueCheck::EmailForm::Valid:
+            return QStringLiteral("Only the address belongs here, without the name");
+        default:
+            return QStringLiteral("Not an e-mail address like jo@example.org");
+        }
+    };
+}
+
 CElementForm::Check CElementForm::url()
 {
     return &CValueCheck::AbsoluteUrl;

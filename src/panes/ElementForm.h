@@ -67,6 +67,8 @@ public:
     // The value checks of CValueCheck, as fields take them.
     static Check date();
     static Check email();
+    // A bare address, as itunes:email and podcast:locked's owner hold it.
+    static Check emailAddress();
     static Check url();
     static Check mimeType();
     static Check integer(qint64 minimum, qint64 maximum);

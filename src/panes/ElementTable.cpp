@@ -42,7 +42,7 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // A few rows show; more scroll.
-    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() * 4);
+    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() * 3);
     m_table->setMaximumHeight(m_table->horizontalHeader()->sizeHint().height() * 7);
 
     auto *add = new QPushButton(QStringLiteral("Add"), this);

@@ -250,7 +250,7 @@ QWidget *CFeedPropertiesWnd::podcastPage()
     m_form->addLine(form, QStringLiteral("&Author:"), P(QStringLiteral("itunes:author")));
     m_form->addLine(form, QStringLiteral("Owner &name:"), P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:name")));
     m_form->addLine(form, QStringLiteral("Owner &e-mail:"),
-                    P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:email")), CElementForm::email());
+                    P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:email")), CElementForm::emailAddress());
     m_form->addLine(form, QStringLiteral("&Image:"), P(QStringLiteral("itunes:image"), QString(), href),
                     CElementForm::url());
     m_form->addChoice(form, QStringLiteral("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
@@ -280,7 +280,7 @@ QWidget *CFeedPropertiesWnd::podcastPage()
     m_form->addChoice(indexForm, QStringLiteral("&Locked:"), P(QStringLiteral("podcast:locked")),
                       {QStringLiteral("yes"), QStringLiteral("no")});
     m_form->addLine(indexForm, QStringLiteral("Lock o&wner:"),
-                    P(QStringLiteral("podcast:locked"), QString(), QStringLiteral("owner")), CElementForm::email());
+                    P(QStringLiteral("podcast:locked"), QString(), QStringLiteral("owner")), CElementForm::emailAddress());
     m_form->addLine(indexForm, QStringLiteral("&GUID:"), P(QStringLiteral("podcast:guid")))->setReadOnly(true);
     m_form->addChoice(indexForm, QStringLiteral("&Medium:"), P(QStringLiteral("podcast:medium")),
                       {QStringLiteral("podcast"), QStringLiteral("music"), QStringLiteral("video"),

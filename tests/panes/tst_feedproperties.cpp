@@ -144,6 +144,7 @@ void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEd
     QVERIFY(properties->podcastBox()->isChecked());
     QCOMPARE(shown(properties, QStringLiteral("itunes:author")), QStringLiteral("Giant Bomb"));
     QCOMPARE(shown(properties, QStringLiteral("itunes:owner/itunes:email")), QStringLiteral("bombcast@giantbomb.com"));
+    QCOMPARE(noteOf(properties, QStringLiteral("itunes:owner/itunes:email")), QString());
     QCOMPARE(shown(properties, QStringLiteral("itunes:image@href")),
              QStringLiteral("https://giantbomb1.cbsistatic.com/uploads/original/11/110673/"
                             "2927815-3756859778-28940.png?20191008"));
