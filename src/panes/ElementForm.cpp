@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 QLabel *makeNote(QWidget *parent)
