@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -270,6 +271,10 @@ bool CFeedTree::hasTextBetweenChildren(const Node &node) const
 {
     qsizetype from = node.contentBegin;
     const auto gapIsBlank = [&](qsizetype to) {
+        // Most gaps are a line end and an indent: no need to decode those.
+        const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+        if (std::all_of(m_bytes.constData() + from, m_bytes.constData() + to, space))
+            return true;
         return isBlankMarkup(m_encoding->decode(m_bytes.constData() + from, to - from));
     };
     for (const Node *child : node.children) {

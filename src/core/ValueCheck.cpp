@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 // An address: a local part of the characters mail allows, a domain of
@@ -142,7 +144,8 @@ QString CValueCheck::AbsoluteUrl(const QString &text)
     case UrlForm::NotAbsolute:
         break;
     }
-    if (!text.trimmed().isEmpty() && text.trimmed().contains(QRegularExpression(QStringLiteral("\\s"))))
+    const QString value = text.trimmed();
+    if (std::any_of(value.begin(), value.end(), [](QChar c) { return c.isSpace(); }))
         return QStringLiteral("The address holds a space; write a space in an address as %20.");
     return QStringLiteral("Not a full address; write it with its scheme and host, as \"https://example.org/page\".");
 }

@@ -6,14 +6,14 @@
 #include "core/ValueCheck.h"
 
 #include <QHash>
-#include <QtConcurrent/QtConcurrentMap>
 #include <QRegularExpression>
 #include <QSet>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
-#include <tuple>
 #include <limits>
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -49,7 +49,6 @@ const std::vector<ChildRule> kImageChildren = {{"url", true},    {"title", true}
 const std::vector<ChildRule> kTextInputChildren = {{"title", true}, {"description", true}, {"name", true}, {"link", true}};
 const std::vector<ChildRule> kSkipHoursChildren = {{"hour", false}};
 const std::vector<ChildRule> kSkipDaysChildren = {{"day", false}};
-const std::vector<ChildRule> kNoChildren = {};
 
 const ChildRule *findChildRule(const std::vector<ChildRule> &rules, const QString &name)
 {
@@ -379,15 +378,29 @@ private:
     }
 
     // A field that `parent` lacks: reported at the parent.
-    void reportMissing(Id rule, const Node &parent, const QString &field, const QString &attribute = QString())
+    void reportMissing(Id rule, const Node &parent, const QString &field)
     {
-        report(rule, parent, attribute);
+        report(rule, parent);
         Problem &problem = m_problems.back().problem;
         problem.parent = parent.name;
         problem.field = field;
     }
 
     // --- Structure
+
+    struct Required
+    {
+        const char *name;
+        Id rule; // when it is missing
+    };
+
+    void checkRequired(const Node &node, std::initializer_list<Required> required)
+    {
+        for (const Required &child : required) {
+            if (!node.child(latin1(child.name)))
+                reportMissing(child.rule, node, latin1(child.name));
+        }
+    }
 
     void checkChildren(const Node &node, const std::vector<ChildRule> &allowed)
     {
@@ -409,7 +422,7 @@ private:
                 report(Id::DuplicateElement, *child);
             seen[index] = true;
         }
-        if (m_tree.hasTextBetweenChildren(node) && !node.children.empty())
+        if (!node.children.empty() && m_tree.hasTextBetweenChildren(node))
             report(Id::UnexpectedText, node);
     }
 
@@ -529,12 +542,9 @@ private:
     {
         checkChildren(channel, kChannelChildren);
         const auto field = [&](const char *name) { return channel.child(latin1(name)); };
-        if (!field("title"))
-            reportMissing(Id::ChannelMissingTitle, channel, QStringLiteral("title"));
-        if (!field("link"))
-            reportMissing(Id::ChannelMissingLink, channel, QStringLiteral("link"));
-        if (!field("description"))
-            reportMissing(Id::ChannelMissingDescription, channel, QStringLiteral("description"));
+        checkRequired(channel, {{"title", Id::ChannelMissingTitle},
+                                {"link", Id::ChannelMissingLink},
+                                {"description", Id::ChannelMissingDescription}});
 
         if (const Node *title = field("title"); title && text(*title).isEmpty())
             report(Id::BlankTitle, *title);
@@ -663,12 +673,7 @@ private:
         const Node *url = field("url");
         const Node *title = field("title");
         const Node *link = field("link");
-        if (!url)
-            reportMissing(Id::ImageMissingUrl, image, QStringLiteral("url"));
-        if (!title)
-            reportMissing(Id::ImageMissingTitle, image, QStringLiteral("title"));
-        if (!link)
-            reportMissing(Id::ImageMissingLink, image, QStringLiteral("link"));
+        checkRequired(image, {{"url", Id::ImageMissingUrl}, {"title", Id::ImageMissingTitle}, {"link", Id::ImageMissingLink}});
         if (url) {
             checkUrl(*url, text(*url));
             checkImageFormat(*url);
@@ -702,14 +707,10 @@ private:
     {
         checkContainer(textInput, kTextInputChildren);
         const auto field = [&](const char *name) { return textInput.child(latin1(name)); };
-        if (!field("title"))
-            reportMissing(Id::TextInputMissingTitle, textInput, QStringLiteral("title"));
-        if (!field("description"))
-            reportMissing(Id::TextInputMissingDescription, textInput, QStringLiteral("description"));
-        if (!field("name"))
-            reportMissing(Id::TextInputMissingName, textInput, QStringLiteral("name"));
-        if (!field("link"))
-            reportMissing(Id::TextInputMissingLink, textInput, QStringLiteral("link"));
+        checkRequired(textInput, {{"title", Id::TextInputMissingTitle},
+                                  {"description", Id::TextInputMissingDescription},
+                                  {"name", Id::TextInputMissingName},
+                                  {"link", Id::TextInputMissingLink}});
         checkPlainText(field("title"));
         checkPlainText(field("description"));
         checkUrlElement(field("link"));

@@ -27,10 +27,15 @@ public:
 signals:
     void problemActivated(const CFeedChecker::Problem &problem);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void activate(QTreeWidgetItem *row);
+    void fitPostColumn();
 
     QPointer<CRSSEditDoc> m_doc;
     QTreeWidget *m_list;
     QList<CFeedChecker::Problem> m_problems;
+    int m_postWidth = 0; // of the longest post title listed
 };

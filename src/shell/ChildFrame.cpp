@@ -135,8 +135,11 @@ void CChildFrame::showCheckResult(const QList<CFeedChecker::Problem> &problems)
                              .arg(warnings)
                              .arg(warnings == 1 ? QString() : QStringLiteral("s"));
     m_problemsBar->setProblems(problems);
-    if (!problems.isEmpty())
+    if (!problems.isEmpty() && m_problemsBar->isHidden()) {
         m_problemsBar->show();
+        // A third of the height, the posts list keeps the rest.
+        m_dockHost->resizeDocks({m_postsBar, m_problemsBar}, {2, 1}, Qt::Vertical);
+    }
     emit checkFinished();
 }
 

@@ -1,5 +1,7 @@
 #include "markup/FeedChecker.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 // The feed checker's rules, one group at a time, on small feeds built
@@ -49,6 +51,23 @@ class TestFeedChecker : public QObject
     Q_OBJECT
 
 private slots:
+    // Each row stands at its id, under a name of its own that scripts can match.
+    void ruleTable_isInIdOrderWithUniqueNames()
+    {
+        static const QRegularExpression form(QStringLiteral("^[a-z0-9]+(-[a-z0-9]+)*$"));
+        QSet<QString> names;
+        const QList<CFeedRules::Rule> rules = CFeedRules::All();
+        QCOMPARE(rules.size(), int(CFeedRules::IdCount));
+        for (int i = 0; i < rules.size(); ++i) {
+            QCOMPARE(int(rules[i].id), i);
+            const QString name = QString::fromLatin1(rules[i].name);
+            QVERIFY2(form.match(name).hasMatch(), rules[i].name);
+            QVERIFY2(!names.contains(name), rules[i].name);
+            names.insert(name);
+            QVERIFY(QByteArray(rules[i].message).endsWith('.'));
+        }
+    }
+
     void correctFeed_hasNoProblem()
     {
         const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(feed(QString(), QString()), kNow);

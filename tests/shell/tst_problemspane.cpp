@@ -72,7 +72,7 @@ private slots:
         QTreeWidget *list = pane->list();
         QTreeWidgetItem *link = rowOf(list, QStringLiteral("Beta"), QStringLiteral("link"));
         QVERIFY(link);
-        QCOMPARE(link->text(0), QStringLiteral("error"));
+        QCOMPARE(link->toolTip(0), QStringLiteral("error"));
         QVERIFY(rowOf(list, QStringLiteral("Channel"), QStringLiteral("atom:link")));
         const auto *count = window.main->statusBar()->findChild<QLabel *>();
         QVERIFY(count);
