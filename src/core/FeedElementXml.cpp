@@ -21,7 +21,7 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     CFeedElementXml::Parts parts;
     parts.startTag = QLatin1Char('<') + name + declarations;
     for (const auto &[attribute, value] : element.attributes)
-        parts.startTag += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + CFeedElementXml::attributeText(value) + QLatin1Char('"');
+        parts.startTag += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + CFeedElementXml::attributeText(value, style.canEncode) + QLatin1Char('"');
     if (element.children.empty() && element.text.isEmpty()) {
         parts.startTag += style.emptyTagEnd;
         return parts;
@@ -117,18 +117,27 @@ CFeedElementXml::Parts CFeedElementXml::write(const FeedElement &element, const 
     return writeElement(element, scope, style, style.declarations);
 }
 
-QString CFeedElementXml::attributeText(const QString &value)
+QString CFeedElementXml::attributeText(const QString &value, const std::function<bool(char32_t)> &canEncode)
 {
     QString text;
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case u'&': text += QLatin1String("&amp;"); break;
-        case u'<': text += QLatin1String("&lt;"); break;
-        case u'"': text += QLatin1String("&quot;"); break;
-        case u'\t': text += QLatin1String("&#9;"); break;
-        case u'\n': text += QLatin1String("&#10;"); break;
-        case u'\r': text += QLatin1String("&#13;"); break;
-        default: text += c;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        char32_t c = value[i].unicode();
+        if (value[i].isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(value[i], value[i + 1]);
+            ++i;
+        }
+        switch (c) {
+        case U'&': text += QLatin1String("&amp;"); break;
+        case U'<': text += QLatin1String("&lt;"); break;
+        case U'"': text += QLatin1String("&quot;"); break;
+        case U'\t': text += QLatin1String("&#9;"); break;
+        case U'\n': text += QLatin1String("&#10;"); break;
+        case U'\r': text += QLatin1String("&#13;"); break;
+        default:
+            if (canEncode(c))
+                text += QStringView(QChar::fromUcs4(c)).toString(); // QString::fromUcs4 would drop U+FEFF
+            else
+                text += QStringLiteral("&#%1;").arg(uint(c));
         }
     }
     return text;

@@ -1451,7 +1451,7 @@ bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
         name = prefix + QString::number(n);
     const QString startTag = withAttribute(decoded(m_channel.buffer, head.rssBegin, head.rssEnd),
                                            QStringLiteral("xmlns:") + name + QStringLiteral("=\"")
-                                                   + CFeedElementXml::attributeText(uri) + QLatin1Char('"'));
+                                                   + CFeedElementXml::attributeText(uri, [this](char32_t c) { return m_encoding->canEncode(c); }) + QLatin1Char('"'));
 
     const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
     FeedNode &channel = m_channel;

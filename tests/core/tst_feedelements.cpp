@@ -396,6 +396,11 @@ private slots:
                 << QList{element("image", QString(), {}, {element("url", "u"), element("title", "Caf\u00e9 \u20ac")})}
                 << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title><image><url>u</url>"
                               "<title>Caf\xe9 &#8364;</title></image></channel></rss>");
+        QTest::newRow("attribute in ISO-8859-1")
+                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title></channel></rss>")
+                << true << "category" << QList{element("category", "c", {{"domain", "\u00e9\u20ac\uFEFF\U0001F600"}})}
+                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title>"
+                              "<category domain=\"\xe9&#8364;&#65279;&#128512;\">c</category></channel></rss>");
         QTest::newRow("CRLF and tabs")
                 << QByteArray("<rss>\r\n\t<channel>\r\n\t\t<title>T</title>\r\n\t</channel>\r\n</rss>\r\n")
                 << true << "itunes:owner"
