@@ -3,14 +3,18 @@
 # without a screen (offscreen) or under Xvfb.
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
-#                       [--tile OTHER.xml] [--close] [--show create-feed|menu-tip|help]
+#                       [--tile OTHER.xml] [--close]
+#                       [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
 # OTHER.xml first and shows both feeds side by side; --dark uses a dark
 # palette; --check checks the feed (F7), so the Problems pane shows. --close
-# closes the feed again: the start page lists it among the recent feeds. --show pictures the Create RSS Feed page, the File menu with
-# a menu tip, or the user guide.
+# closes the feed again: the start page lists it among the recent feeds.
+# --show pictures the Create RSS Feed page, the File menu with a menu tip,
+# the user guide, the window with the Post Details pane, or the Feed
+# Properties window (at the page whose name starts with PAGE, as in
+# feed-properties-podcast).
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -34,12 +38,12 @@ while [ $# -gt 0 ]; do
         --close) CLOSE=1; shift ;;
         --check) CHECK=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
-        -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,17p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,16p' "$0"
+    sed -n '2,17p' "$0"
     exit 2
 fi
 OUT=$1

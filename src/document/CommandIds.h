@@ -41,6 +41,9 @@ enum CommandId : int {
     ID_FILTERING = 32802,
     ID_POST_SET_DATE_NOW = 32820,
 
+    // Feed
+    ID_FEED_PROPERTIES = 32830,
+
     // Editor
     ID_INSERT_HYPERLINK = 32780,
     ID_INSERT_IMAGE = 32781,
@@ -63,6 +66,7 @@ enum CommandId : int {
     ID_W3C_VALIDATOR = 32782,
     ID_VIEW_POSTS_BAR = 32771,
     ID_VIEW_PREVIEW = 32788,
+    ID_VIEW_POST_DETAILS = 32831,
     ID_HELP_GUIDE = 57670,
     ID_HELP_ABOUT_ENGINE = 32804,
 };

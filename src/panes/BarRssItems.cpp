@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
@@ -36,6 +37,13 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     m_layout = new QVBoxLayout(client);
     m_layout->setContentsMargins(1, 0, 1, 0);
     m_layout->setSpacing(0);
+    // The way to the channel's own elements, at the start of its posts.
+    m_feedButton = new QPushButton(QStringLiteral("Feed Properties\u2026"), client);
+    m_feedButton->setObjectName(QStringLiteral("feedPropertiesButton"));
+    m_feedButton->setFlat(true);
+    m_feedButton->setToolTip(QStringLiteral("Edit the feed's title, description, image and the other channel elements"));
+    m_layout->addWidget(m_feedButton);
+    connect(m_feedButton, &QPushButton::clicked, this, &CBarRssItems::feedPropertiesRequested);
     m_list = new CPostsListCtrl(client);
     m_list->setObjectName(QStringLiteral("postsList"));
     m_list->setEmptyText(QStringLiteral("RSS Items"));
@@ -126,6 +134,7 @@ void CBarRssItems::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
     case HINT_TITLE_CHANGED:
     case HINT_LINK_OR_AUTHOR_CHANGED:
     case HINT_POST_DATE_CHANGED:
+    case HINT_POST_ELEMENTS_CHANGED: // the post details may change the date shown
         refreshCurrentRow();
         break;
     case HINT_POST_DELETED:
@@ -375,7 +384,7 @@ void CBarRssItems::openFilterBox()
     m_filterBox->installEventFilter(this);
     connect(m_filterBox, &QLineEdit::textEdited, this, &CBarRssItems::onFilterTextEdited);
     connect(m_filterBox, &QLineEdit::textChanged, this, &CBarRssItems::onFilterTextChanged);
-    m_layout->insertWidget(0, m_filterBox);
+    m_layout->insertWidget(m_layout->indexOf(m_list), m_filterBox);
     m_filterBox->show();
     m_filterBox->setFocus(Qt::OtherFocusReason);
 }

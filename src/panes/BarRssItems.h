@@ -12,6 +12,7 @@ class CPostsModel;
 class QItemSelection;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QVBoxLayout;
 
 // The posts bar: the feed's posts in a list, one row per post, beside the
@@ -52,6 +53,12 @@ public:
     // The menu of a right click on the column headers: the sort commands
     // and Copy Title. The caller owns it.
     QMenu *createHeaderMenu();
+    QPushButton *feedPropertiesButton() const { return m_feedButton; }
+
+signals:
+    // The user clicked the button above the posts that opens the feed's
+    // properties.
+    void feedPropertiesRequested();
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -113,6 +120,7 @@ private:
     bool m_filterShowsNoMatch = false;
     QElapsedTimer m_lastFilterChange;
     QLineEdit *m_filterBox = nullptr;
+    QPushButton *m_feedButton = nullptr;
     // The next tracked selection is reported at once; only the first one.
     bool m_firstSelection = true;
     // The row last selected by the user, or -1.

@@ -3,9 +3,11 @@
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
 #include "links/PreviewBarSetting.h"
+#include "panes/BarPostDetails.h"
 #include "panes/BarPreview.h"
 #include "panes/BarProblems.h"
 #include "panes/BarRssItems.h"
+#include "panes/FeedPropertiesWnd.h"
 #include "panes/PostsListCtrl.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     , m_view(nullptr)
     , m_postsBar(nullptr)
     , m_previewBar(nullptr)
+    , m_detailsBar(nullptr)
     , m_problemsBar(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -52,6 +55,7 @@ CChildFrame::~CChildFrame()
     // The view and the bars talk to the document until they are gone, so
     // they go first.
     m_document->setFrame(nullptr);
+    delete m_properties;
     delete m_dockHost;
 }
 
@@ -69,14 +73,37 @@ void CChildFrame::createBars()
     m_dockHost->addDockWidget(Qt::BottomDockWidgetArea, m_previewBar);
     m_previewBar->setVisible(PreviewBarSetting::value() != 0);
 
+    m_detailsBar = new CBarPostDetails(QStringLiteral("Post Details"), m_document.get(), m_dockHost);
+    m_detailsBar->setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    m_dockHost->addDockWidget(Qt::RightDockWidgetArea, m_detailsBar);
+    m_detailsBar->hide();
+
+    connect(m_postsBar, &CBarRssItems::feedPropertiesRequested, this, [this] { showProperties(); });
+
     // The problems sit under the posts list, hidden until a check.
     m_problemsBar = new CBarProblems(QStringLiteral("Problems"), m_document.get(), m_dockHost);
     m_problemsBar->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
     m_dockHost->splitDockWidget(m_postsBar, m_problemsBar, Qt::Vertical);
     m_problemsBar->hide();
     connect(m_problemsBar, &CBarProblems::problemActivated, this, &CChildFrame::showProblem);
+    // A problem of the channel is shown in the feed's properties.
+    connect(this, &CChildFrame::channelFieldRequested, this, [this](const QString &parent, const QString &field) {
+        showProperties()->focusElement(parent == QLatin1String("channel") ? field : parent);
+    });
 
-    m_observers = {m_postsBar, m_previewBar};
+    m_observers = {m_postsBar, m_previewBar, m_detailsBar};
+}
+
+CFeedPropertiesWnd *CChildFrame::showProperties()
+{
+    if (!m_properties) {
+        m_properties = new CFeedPropertiesWnd(m_document.get(), this);
+        m_observers.push_back(m_properties);
+    }
+    m_properties->show();
+    m_properties->raise();
+    m_properties->activateWindow();
+    return m_properties;
 }
 
 void CChildFrame::checkFeed()
@@ -124,7 +151,8 @@ void CChildFrame::showProblem(const CFeedChecker::Problem &problem)
     }
     m_document->Notify(nullptr, HINT_SELECT_POST, problem.post);
     // The editor shows four fields of a post; a problem in another one
-    // (a guid, a date) shows the post by its title.
+    // (a guid, a date) is shown in the post's details, or else the post by
+    // its title.
     CRSSEditDoc::PostField field = CRSSEditDoc::PostTitle;
     if (problem.parent == QLatin1String("item")) {
         if (problem.field == QLatin1String("link"))
@@ -134,6 +162,10 @@ void CChildFrame::showProblem(const CFeedChecker::Problem &problem)
         else if (problem.field == QLatin1String("description"))
             field = CRSSEditDoc::PostDescription;
     }
+    // A field the editor does not show may be in the post's details.
+    const bool inEditor = field != CRSSEditDoc::PostTitle || problem.field == QLatin1String("title");
+    if (!inEditor && m_detailsBar->focusElement(problem.parent == QLatin1String("item") ? problem.field : problem.parent))
+        return;
     m_view->FocusPostField(field);
 }
 
@@ -198,6 +230,15 @@ bool CChildFrame::OnCommand(int id)
     case ID_VIEW_POSTS_BAR:
         toggleBar(m_postsBar);
         return true;
+    case ID_VIEW_POST_DETAILS:
+        toggleBar(m_detailsBar);
+        // Its fields need room that a dock's first width does not give.
+        if (m_detailsBar->isVisible())
+            m_dockHost->resizeDocks({m_detailsBar}, {qMax(m_detailsBar->width(), m_dockHost->width() / 3)}, Qt::Horizontal);
+        return true;
+    case ID_FEED_PROPERTIES:
+        showProperties();
+        return true;
     case ID_FEED_CHECK:
         checkFeed();
         return true;
@@ -227,6 +268,12 @@ bool CChildFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_VIEW_PREVIEW:
         state->checkable = true;
         state->checked = !m_previewBar->isHidden();
+        return true;
+    case ID_VIEW_POST_DETAILS:
+        state->checkable = true;
+        state->checked = !m_detailsBar->isHidden();
+        return true;
+    case ID_FEED_PROPERTIES:
         return true;
     case ID_FEED_CHECK:
         return true;

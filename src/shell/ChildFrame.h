@@ -9,9 +9,11 @@
 #include <memory>
 #include <vector>
 
+class CBarPostDetails;
 class CBarPreview;
 class CBarProblems;
 class CBarRssItems;
+class CFeedPropertiesWnd;
 class CRSSEditDoc;
 class CRSSEditView;
 class QDockWidget;
@@ -19,8 +21,9 @@ class QMainWindow;
 
 // The window of one open feed inside the main window's MDI area. It owns the
 // feed's document, holds the post editor view in the middle of an inner main
-// window with the posts bar docked on the left and the code preview at the
-// bottom, relays the document's notifications to those bars, and keeps its
+// window with the posts bar docked on the left, the code preview at the
+// bottom and the post details on the right, owns the feed's properties
+// window, relays the document's notifications to those bars, and keeps its
 // caption in step with the document.
 class CChildFrame : public QMdiSubWindow, public CRSSObserver, public CCommandTarget
 {
@@ -36,6 +39,12 @@ public:
     QMainWindow *dockHost() const { return m_dockHost; }
     CBarRssItems *postsBar() const { return m_postsBar; }
     CBarPreview *previewBar() const { return m_previewBar; }
+    CBarPostDetails *detailsBar() const { return m_detailsBar; }
+    // The feed's properties window, made the first time it shows; null before.
+    CFeedPropertiesWnd *propertiesWindow() const { return m_properties; }
+    // Shows the feed's properties window in front.
+    CFeedPropertiesWnd *showProperties();
+
     CBarProblems *problemsBar() const { return m_problemsBar; }
 
     // Checks the feed as it stands, edits included, in a worker thread; the
@@ -86,6 +95,8 @@ private:
     CRSSEditView *m_view;
     CBarRssItems *m_postsBar;
     CBarPreview *m_previewBar;
+    CBarPostDetails *m_detailsBar;
+    CFeedPropertiesWnd *m_properties = nullptr;
     CBarProblems *m_problemsBar;
     // Numbers the checks, so that a slow one that ends after a newer one is dropped.
     int m_checks = 0;

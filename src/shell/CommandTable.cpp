@@ -52,6 +52,9 @@ const std::vector<CommandInfo> &commandTable()
         // The funnel is the program's own picture, whatever the desktop theme.
         {ID_FILTERING, "Filtering", "Ctrl+F", "Filter posts by title", "", ":/shell/icons/filter.png", "Filtering"},
 
+        // Feed
+        {ID_FEED_PROPERTIES, "Feed &Properties\u2026", "Ctrl+Shift+F", "Edit the channel of the feed: title, description, image, podcast tags and the other elements", "document-properties", ""},
+
         // Tools
         {ID_POST_COPY_FEED, "Copy RSS Feed", "", "Copy entire RSS feed code in clipboard", "", ""},
         {ID_W3C_VALIDATOR, "W3C RSS Validator\u2026", "", "Open the W3C feed validation service to check a pasted feed", "", ":/shell/icons/validate.png"},
@@ -66,6 +69,7 @@ const std::vector<CommandInfo> &commandTable()
         {ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "", ""},
         {ID_VIEW_POSTS_BAR, "RSS Posts", "Ctrl+T", "Show or hide the RSS posts bar", "", "", "Toggle Posts Bar"},
         {ID_VIEW_PREVIEW, "Preview", "Ctrl+P", "Show or hide the HTML-code preview", "", "", "Toggle Items Bar"},
+        {ID_VIEW_POST_DETAILS, "Post &Details", "Ctrl+Shift+E", "Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post", "", ""},
         {ID_VIEW_PROBLEMS, "Problems", "", "Show or hide the list of the problems the last check found", "", ""},
 
         // Window

@@ -495,7 +495,6 @@ void CMainFrame::createMenus()
                                        ID_FORMAT_UL_LIST, 0, ID_REMOVE_SPANS_AND_STYLES, ID_REMOVE_NBSP, 0,
                                        ID_INSERT_TEST}));
     m_documentMenus.push_back(addMenu(QStringLiteral("&Insert"), {ID_INSERT_HYPERLINK, ID_INSERT_IMAGE}));
-    m_documentMenus.push_back(addMenu(QStringLiteral("Fee&d"), {ID_FEED_CHECK}));
     m_postsMenu = addMenu(
         QStringLiteral("&Posts"),
         {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,
@@ -503,10 +502,11 @@ void CMainFrame::createMenus()
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
          ID_FILTERING, ID_POST_RELOAD});
     m_documentMenus.push_back(m_postsMenu);
+    m_documentMenus.push_back(addMenu(QStringLiteral("Fee&d"), {ID_FEED_PROPERTIES, 0, ID_FEED_CHECK}));
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
                                        ID_PREFERENCES});
     addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
-                                      ID_VIEW_PREVIEW, ID_VIEW_PROBLEMS});
+                                      ID_VIEW_PREVIEW, ID_VIEW_POST_DETAILS, ID_VIEW_PROBLEMS});
     m_windowMenu = addMenu(QStringLiteral("&Window"),
                            {ID_WINDOW_CASCADE, ID_WINDOW_TILE, 0, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS});
     m_windowMenu->addSeparator();

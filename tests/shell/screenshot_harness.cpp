@@ -4,7 +4,7 @@
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
 //                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
-//                     [--show create-feed|menu-tip|help]
+//                     [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]]
 //
 // --feed may be given more than once: each feed opens in its own window and
 // the last one is the one shown. --filter opens the posts filter box and
@@ -13,12 +13,15 @@
 // everything with the Fusion style and a dark palette. --close closes the
 // feeds again, which leaves the start page with them as recent feeds.
 // --show takes the picture of the Create RSS Feed page, of the File menu
-// with the tip of its Open item over the window, or of the user guide.
+// with the tip of its Open item over the window, of the user guide, of the
+// window with the Post Details pane, or of the Feed Properties window at
+// the page whose name starts with PAGE.
 
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "panes/BarRssItems.h"
+#include "panes/FeedPropertiesWnd.h"
 #include "shell/ChildFrame.h"
 #include "engine/HelpWindow.h"
 #include "shell/CommandTable.h"
@@ -38,6 +41,7 @@
 #include <QPalette>
 #include <QStandardPaths>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -142,7 +146,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
-    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip or help."), QStringLiteral("what")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details, feed-properties or feed-properties-PAGE."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -238,6 +242,20 @@ int main(int argc, char *argv[])
         poll.start(100);
         NewFeedParams params;
         RunCreateFeedPage(&frame, &params);
+    } else if (show.startsWith(QLatin1String("feed-properties")) && frame.activeChildFrame()) {
+        // "feed-properties-podcast" shows the Podcast page, and so on.
+        CFeedPropertiesWnd *window = frame.activeChildFrame()->showProperties();
+        const QString page = show.mid(int(qstrlen("feed-properties-")));
+        for (int tab = 0; tab < window->tabs()->count(); ++tab) {
+            if (!page.isEmpty() && window->tabs()->tabText(tab).startsWith(page, Qt::CaseInsensitive))
+                window->tabs()->setCurrentIndex(tab);
+        }
+        settle(500);
+        picture = window->grab();
+    } else if (show == QLatin1String("post-details") && frame.activeChildFrame()) {
+        frame.executeCommand(ID_VIEW_POST_DETAILS);
+        settle(800);
+        picture = frame.grab();
     } else if (show == QLatin1String("help")) {
         frame.executeCommand(ID_HELP_GUIDE);
         picture = pagePicture(frame.helpWindow(), frame.helpWindow()->view());

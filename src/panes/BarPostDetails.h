@@ -1,0 +1,76 @@
+#pragma once
+
+#include "document/RSSObserver.h"
+#include "panes/SizingControlBarCF.h"
+
+#include <QPointer>
+
+#include <vector>
+
+struct EnclosureInfo;
+
+class CElementForm;
+class CEnclosureProbe;
+class CElementTable;
+class COtherElementsList;
+class CRSSEditDoc;
+class QGroupBox;
+
+// The pane beside the editor with the elements of the current post that the
+// editor does not show: date, guid, comments, source, categories, enclosures,
+// the podcast tags while the feed is a podcast, and the post's other
+// elements, read-only. Each field is stored through the document when the
+// user finishes editing it.
+class CBarPostDetails : public CSizingControlBarCF, public CRSSObserver
+{
+    Q_OBJECT
+public:
+    CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
+
+    CElementForm *form() const { return m_form; }
+    CElementTable *enclosures() const { return m_enclosures; }
+    QGroupBox *podcastGroup() const { return m_podcast; }
+    COtherElementsList *otherElements() const { return m_others; }
+
+    // Shows the pane with the focus in an element's field (the checker's
+    // findings lead here); false when the pane has no field for it.
+    bool focusElement(const QString &element);
+
+    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
+
+    // Fills the length and type of enclosure `row` of the current post (a
+    // new one past the last row), and a podcast's duration, from a media
+    // file or from what the server says of the row's URL. The answer comes
+    // in the background; a failure's reason shows under the enclosures.
+    void fillEnclosureFromFile(int row, const QString &path);
+    void fillEnclosureFromUrl(int row);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *createFields();
+    void addPodcastFields(QWidget *parent);
+    void showPost(int post);
+    void load();
+    void chooseEnclosureFile();
+    void probe(int row, const QString &source, bool file);
+    void onProbed(const EnclosureInfo &info);
+
+    QPointer<CRSSEditDoc> m_doc;
+    CElementForm *m_form;
+    CElementTable *m_enclosures = nullptr;
+    QGroupBox *m_podcast = nullptr;
+    COtherElementsList *m_others = nullptr;
+    CEnclosureProbe *m_probe;
+    // The probes under way: what was asked, for which post and row.
+    struct PendingProbe
+    {
+        QString source;
+        int post;
+        int row;
+    };
+    std::vector<PendingProbe> m_pending;
+    // Set while the pane is hidden and the post changed: it loads when shown.
+    bool m_stale = true;
+};

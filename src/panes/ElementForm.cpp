@@ -1,0 +1,328 @@
+#include "panes/ElementForm.h"
+
+#include "core/PubDate.h"
+#include "core/ValueCheck.h"
+#include "document/RSSEditDoc.h"
+#include "panes/ElementTable.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+QLabel *makeNote(QWidget *parent)
+{
+    auto *note = new QLabel(parent);
+    note->setObjectName(QStringLiteral("note"));
+    note->setWordWrap(true);
+    note->setStyleSheet(QStringLiteral("color: #b00000"));
+    note->hide();
+    return note;
+}
+
+// A long value shows from its start.
+void showText(QLineEdit *line, const QString &text)
+{
+    if (line->text() == text)
+        return;
+    line->setText(text);
+    line->setCursorPosition(0);
+}
+
+} // namespace
+
+CElementForm::CElementForm(CRSSEditDoc *doc, QObject *parent)
+    : QObject(parent)
+    , m_doc(doc)
+{
+}
+
+CElementForm::Check CElementForm::date()
+{
+    return &CValueCheck::Date;
+}
+
+CElementForm::Check CElementForm::email()
+{
+    return &CValueCheck::Email;
+}
+
+CElementForm::Check CElementForm::emailAddress()
+{
+    return [](const QString &value) {
+        switch (CValueCheck::ClassifyEmail(value)) {
+        case CValueCheck::EmailForm::AddressOnly:
+            return QString();
+        case CValueCheck::EmailForm::Valid:
+            return QStringLiteral("Only the address belongs here, without the name");
+        default:
+            return QStringLiteral("Not an e-mail address like jo@example.org");
+        }
+    };
+}
+
+CElementForm::Check CElementForm::url()
+{
+    return &CValueCheck::AbsoluteUrl;
+}
+
+CElementForm::Check CElementForm::mimeType()
+{
+    return &CValueCheck::MimeType;
+}
+
+CElementForm::Check CElementForm::integer(qint64 minimum, qint64 maximum)
+{
+    return [minimum, maximum](const QString &value) { return CValueCheck::IntegerInRange(value, minimum, maximum); };
+}
+
+CRSSEditDoc *CElementForm::document() const
+{
+    return m_doc;
+}
+
+std::vector<FeedElement> CElementForm::elements(const QString &name) const
+{
+    if (!m_doc)
+        return {};
+    if (m_post < 0)
+        return m_doc->feed()->GetChannelElements(name);
+    if (m_post >= m_doc->feed()->GetPostCount())
+        return {};
+    return m_doc->feed()->GetPostElements(m_post, name);
+}
+
+bool CElementForm::storeElements(const QString &name, const std::vector<FeedElement> &elements)
+{
+    if (!m_doc || elements == this->elements(name))
+        return false;
+    const bool changed = m_post < 0 ? m_doc->SetChannelElements(name, elements)
+                                    : m_doc->SetPostElements(m_post, name, elements);
+    if (changed)
+        emit stored(name);
+    return changed;
+}
+
+QString CElementForm::noteOutside(const QStringList &allowed, const QString &value)
+{
+    if (value.isEmpty() || allowed.contains(value))
+        return QString();
+    QStringList shown;
+    for (const QString &choice : allowed) {
+        if (!choice.isEmpty())
+            shown.append(choice);
+    }
+    return QStringLiteral("Not one of: %1").arg(shown.join(QStringLiteral(", ")));
+}
+
+// The editor with its note under it, and a button beside it when given.
+QWidget *CElementForm::withNote(QWidget *editor, QLabel **note, QWidget *extra)
+{
+    auto *box = new QWidget;
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    if (extra) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(editor, 1);
+        row->addWidget(extra);
+        column->addLayout(row);
+    } else {
+        column->addWidget(editor);
+    }
+    *note = makeNote(box);
+    column->addWidget(*note);
+    return box;
+}
+
+void CElementForm::addField(QFormLayout *layout, const QString &label, Field field, QWidget *extra)
+{
+    field.editor->setObjectName(field.path.key());
+    layout->addRow(label, withNote(field.editor, &field.note, extra));
+    m_fields.push_back(std::move(field));
+}
+
+QLineEdit *CElementForm::addLine(QFormLayout *layout, const QString &label, const CFieldPath &path, Check check)
+{
+    auto *line = new QLineEdit;
+    const int index = int(m_fields.size());
+    addField(layout, label,
+             {path, line, nullptr, std::move(check), [line] { return line->text(); },
+              [line](const QString &text) { showText(line, text); }});
+    connect(line, &QLineEdit::editingFinished, this, [this, index] { store(m_fields[index]); });
+    return line;
+}
+
+QComboBox *CElementForm::addChoice(QFormLayout *layout, const QString &label, const CFieldPath &path,
+                                   const QStringList &choices, Check check)
+{
+    auto *combo = new QComboBox;
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItem(QString());
+    combo->addItems(choices);
+    const int index = int(m_fields.size());
+    Check noted = check ? std::move(check) : [choices](const QString &value) { return noteOutside(choices, value); };
+    addField(layout, label,
+             {path, combo, nullptr, std::move(noted), [combo] { return combo->currentText(); },
+              [combo](const QString &text) {
+                  if (combo->currentText() != text) {
+                      combo->setCurrentText(text);
+                      combo->lineEdit()->setCursorPosition(0);
+                  }
+              }});
+    connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, index] { store(m_fields[index]); });
+    connect(combo, &QComboBox::activated, this, [this, index] { store(m_fields[index]); });
+    return combo;
+}
+
+QLineEdit *CElementForm::addDate(QFormLayout *layout, const QString &label, const CFieldPath &path, Check check)
+{
+    auto *line = new QLineEdit;
+    auto *now = new QPushButton(QStringLiteral("Now"));
+    now->setObjectName(path.key() + QStringLiteral("Now"));
+    const int index = int(m_fields.size());
+    addField(layout, label,
+             {path, line, nullptr, std::move(check), [line] { return line->text(); },
+              [line](const QString &text) { showText(line, text); }},
+             now);
+    connect(line, &QLineEdit::editingFinished, this, [this, index] { store(m_fields[index]); });
+    connect(now, &QPushButton::clicked, this, [this, index, line] {
+        line->setText(PubDate::FormatPubDateNow());
+        store(m_fields[index]);
+    });
+    return line;
+}
+
+void CElementForm::store(const Field &field)
+{
+    const QString value = field.text();
+    showNote(field, value);
+    const QString name = field.path.element();
+    storeElements(name, field.path.withValue(elements(name), value));
+}
+
+void CElementForm::showNote(const Field &field, const QString &value)
+{
+    const QString problem = field.check && !value.isEmpty() ? field.check(value) : QString();
+    field.note->setText(problem);
+    field.note->setVisible(!problem.isEmpty());
+}
+
+void CElementForm::addCheckSet(QBoxLayout *layout, const QString &element, const QString &child,
+                               const QStringList &values, int columns)
+{
+    CheckSet set{element, child, {}, nullptr};
+    auto *grid = new QGridLayout;
+    for (int i = 0; i < values.size(); ++i) {
+        auto *box = new QCheckBox(values.at(i));
+        box->setObjectName(element + QLatin1Char('_') + values.at(i));
+        grid->addWidget(box, i / columns, i % columns);
+        set.boxes.push_back(box);
+    }
+    layout->addLayout(grid);
+    set.note = makeNote(nullptr);
+    layout->addWidget(set.note);
+    const int index = int(m_checkSets.size());
+    for (QCheckBox *box : set.boxes)
+        connect(box, &QCheckBox::clicked, this, [this, index] { storeCheckSet(m_checkSets[index]); });
+    m_checkSets.push_back(std::move(set));
+}
+
+// The ticked values in the boxes' order; values no box stands for stay where
+// they were, after them.
+void CElementForm::storeCheckSet(const CheckSet &set)
+{
+    std::vector<FeedElement> current = elements(set.element);
+    FeedElement holder = current.empty() ? FeedElement{set.element, {}, {}, {}} : current.front();
+    std::vector<FeedElement> others;
+    for (const FeedElement &child : holder.children) {
+        const bool known = std::any_of(set.boxes.begin(), set.boxes.end(),
+                                       [&](QCheckBox *box) { return box->text() == child.text.trimmed(); });
+        if (child.name != set.child || !known)
+            others.push_back(child);
+    }
+    holder.children.clear();
+    for (QCheckBox *box : set.boxes) {
+        if (box->isChecked())
+            holder.children.push_back(FeedElement{set.child, {}, box->text(), {}});
+    }
+    holder.children.insert(holder.children.end(), others.begin(), others.end());
+    if (current.empty())
+        current.push_back(holder);
+    else
+        current.front() = holder;
+    if (holder.children.empty() && holder.attributes.isEmpty())
+        current.erase(current.begin());
+    storeElements(set.element, current);
+}
+
+void CElementForm::loadCheckSet(const CheckSet &set)
+{
+    const std::vector<FeedElement> current = elements(set.element);
+    QStringList held;
+    if (!current.empty()) {
+        for (const FeedElement &child : current.front().children) {
+            if (child.name == set.child)
+                held.append(child.text.trimmed());
+        }
+    }
+    QStringList unknown = held;
+    for (QCheckBox *box : set.boxes) {
+        box->setChecked(held.contains(box->text()));
+        unknown.removeAll(box->text());
+    }
+    const QString problem =
+        unknown.isEmpty() ? QString() : QStringLiteral("Also holds values no box stands for: %1").arg(unknown.join(QStringLiteral(", ")));
+    set.note->setText(problem);
+    set.note->setVisible(!problem.isEmpty());
+}
+
+CElementTable *CElementForm::addTable(QBoxLayout *layout, const QString &element, const QStringList &headers,
+                                      const std::vector<CFieldPath> &columns, const std::vector<Check> &checks)
+{
+    auto *table = new CElementTable(element, headers, columns, checks);
+    table->setStore([this, element](const std::vector<FeedElement> &elements) { storeElements(element, elements); });
+    layout->addWidget(table);
+    m_tables.push_back(table);
+    return table;
+}
+
+void CElementForm::load()
+{
+    for (const Field &field : m_fields) {
+        const QString value = field.path.valueOf(elements(field.path.element()));
+        field.show(value);
+        showNote(field, value);
+    }
+    for (const CheckSet &set : m_checkSets)
+        loadCheckSet(set);
+    for (CElementTable *table : m_tables)
+        table->setElements(elements(table->element()));
+}
+
+QWidget *CElementForm::editorOf(const QString &element) const
+{
+    for (const Field &field : m_fields) {
+        if (field.path.element() == element)
+            return field.editor;
+    }
+    for (CElementTable *table : m_tables) {
+        if (table->element() == element)
+            return table->table();
+    }
+    for (const CheckSet &set : m_checkSets) {
+        if (set.element == element)
+            return set.boxes.front();
+    }
+    return nullptr;
+}

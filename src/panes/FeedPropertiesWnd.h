@@ -1,0 +1,54 @@
+#pragma once
+
+#include "document/RSSObserver.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class CElementForm;
+class COtherElementsList;
+class CRSSEditDoc;
+class QCheckBox;
+class QLabel;
+class QTabWidget;
+
+// The channel of one feed in a window of its own, page by page: the RSS 2.0
+// elements, categories and image, cloud and text input, skip hours and days,
+// and the podcast tags while the feed is a podcast. Every field is stored
+// through the document when the user finishes editing it.
+class CFeedPropertiesWnd : public QWidget, public CRSSObserver
+{
+    Q_OBJECT
+public:
+    explicit CFeedPropertiesWnd(CRSSEditDoc *doc, QWidget *parent = nullptr);
+
+    QTabWidget *tabs() const { return m_tabs; }
+    CElementForm *form() const { return m_form; }
+    QCheckBox *podcastBox() const { return m_podcast; }
+    COtherElementsList *otherElements() const { return m_others; }
+
+    // Shows the page of an element's field with the focus in it (the
+    // checker's findings lead here); false when no field shows it.
+    bool focusElement(const QString &element);
+
+    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
+
+private:
+    QWidget *channelPage();
+    QWidget *categoriesPage();
+    QWidget *cloudPage();
+    QWidget *skipPage();
+    QWidget *podcastPage();
+    QWidget *othersPage();
+    void load();
+    void showImagePreview();
+    void updateTitle();
+
+    QPointer<CRSSEditDoc> m_doc;
+    CElementForm *m_form;
+    QTabWidget *m_tabs;
+    QCheckBox *m_podcast;
+    QLabel *m_imagePreview = nullptr;
+    COtherElementsList *m_others = nullptr;
+    int m_podcastTab = -1;
+};

@@ -1,0 +1,27 @@
+#include "panes/OtherElementsList.h"
+
+#include <QHeaderView>
+
+COtherElementsList::COtherElementsList(QWidget *parent)
+    : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("otherElements"));
+    setHeaderLabels({QStringLiteral("Element"), QStringLiteral("Content")});
+    setRootIsDecorated(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+}
+
+void COtherElementsList::setElements(const std::vector<std::pair<QString, QString>> &elements)
+{
+    clear();
+    for (const auto &[name, content] : elements)
+        (new QTreeWidgetItem(this, {name, content.simplified()}))->setToolTip(1, content);
+}
+
+QStringList COtherElementsList::names() const
+{
+    QStringList names;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        names.append(topLevelItem(i)->text(0));
+    return names;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// The cells of the iTunes categories table are edited with a list of
+// Apple's categories (first column) or of the row's category's
+// subcategories (second column); any other text may be typed.
+class CPodcastCategoryDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+};
