@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Tidrel need,
 # but only those that are missing. Safe to run again and again. clang and its
-# runtime libraries (libFuzzer, the sanitizers) build the fuzz targets.
+# runtime libraries (libFuzzer, the sanitizers) build the fuzz targets. The
+# desktop and AppStream validators, rsvg-convert (icons from the SVG),
+# dpkg-dev, file and man build and check the Debian package.
 set -eu
 
 PACKAGES="
@@ -11,6 +13,7 @@ libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev
 python3 xvfb xauth
 strace
+desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
 "
 
