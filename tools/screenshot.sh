@@ -3,14 +3,16 @@
 # without a screen (offscreen) or under Xvfb.
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark]
-#                       [--tile OTHER.xml] [--close] [--show create-feed|menu-tip|help]
+#                       [--tile OTHER.xml] [--close]
+#                       [--show create-feed|menu-tip|help|publish-settings|publish-progress]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
 # OTHER.xml first and shows both feeds side by side; --dark uses a dark
 # palette. --close closes the feed again: the start page lists it among the
 # recent feeds. --show pictures the Create RSS Feed page, the File menu with
-# a menu tip, or the user guide.
+# a menu tip, the user guide, the Publish Settings dialog or a publishing's
+# progress in the status bar.
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -32,12 +34,12 @@ while [ $# -gt 0 ]; do
         --tile) TILE=$2; shift 2 ;;
         --close) CLOSE=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
-        -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,17p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,15p' "$0"
+    sed -n '2,17p' "$0"
     exit 2
 fi
 OUT=$1

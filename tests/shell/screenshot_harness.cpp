@@ -4,7 +4,7 @@
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
 //                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
-//                     [--show create-feed|menu-tip|help]
+//                     [--show create-feed|menu-tip|help|publish-settings|publish-progress]
 //
 // --feed may be given more than once: each feed opens in its own window and
 // the last one is the one shown. --filter opens the posts filter box and
@@ -13,7 +13,9 @@
 // everything with the Fusion style and a dark palette. --close closes the
 // feeds again, which leaves the start page with them as recent feeds.
 // --show takes the picture of the Create RSS Feed page, of the File menu
-// with the tip of its Open item over the window, or of the user guide.
+// with the tip of its Open item over the window, of the user guide, of the
+// Publish Settings dialog filled in, or of the window with a publishing's
+// progress in its status bar.
 
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
@@ -25,10 +27,14 @@
 #include "shell/CreateFeedPage.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
+#include "shell/PublishProgress.h"
+#include "shell/PublishSettingsDialog.h"
 #include "shell/TidrelApp.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QMenu>
 #include <QPainter>
 #include <QWebEngineView>
@@ -141,7 +147,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("tile"), QStringLiteral("Arrange the feed windows side by side.")});
     parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
-    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip or help."), QStringLiteral("what")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, publish-settings or publish-progress."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -236,6 +242,25 @@ int main(int argc, char *argv[])
     } else if (show == QLatin1String("help")) {
         frame.executeCommand(ID_HELP_GUIDE);
         picture = pagePicture(frame.helpWindow(), frame.helpWindow()->view());
+    } else if (show == QLatin1String("publish-settings")) {
+        CPublishSettingsDialog dialog(QStringLiteral("feed.xml"), &frame);
+        dialog.setAnimated(false);
+        dialog.destinationEdit()->setText(QStringLiteral("sftp://example.org/var/www/feed.xml"));
+        dialog.userEdit()->setText(QStringLiteral("editor"));
+        dialog.passwordEdit()->setText(QStringLiteral("secret"));
+        dialog.keyFileEdit()->setText(QStringLiteral("/home/editor/.ssh/id_ed25519"));
+        dialog.mediaBaseEdit()->setText(QStringLiteral("https://example.org/media/"));
+        dialog.show();
+        settle(500);
+        picture = dialog.grab();
+    } else if (show == QLatin1String("publish-progress")) {
+        auto *progress = new CPublishProgress;
+        frame.statusBar()->addPermanentWidget(progress);
+        progress->start(QStringLiteral("sftp://example.org/var/www/feed.xml"));
+        progress->setProgress(2'400'000, 5'100'000, 1, 3);
+        frame.statusBar()->showMessage(QStringLiteral("Publishing feed.xml"));
+        settle(300);
+        picture = frame.grab();
     } else {
         picture = frame.grab();
     }
