@@ -1,17 +1,18 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Tidrel need,
 # but only those that are missing. Safe to run again and again. clang and its
-# runtime libraries (libFuzzer, the sanitizers) build the fuzz targets. The
-# desktop and AppStream validators, rsvg-convert (icons from the SVG),
-# dpkg-dev, file and man build and check the Debian package.
+# runtime libraries (libFuzzer, the sanitizers) build the fuzz targets.
+# pyftpdlib and OpenSSH's server are the publishing tests' FTP and SFTP
+# servers. The desktop and AppStream validators, rsvg-convert (icons from
+# the SVG), dpkg-dev, file and man build and check the Debian package.
 set -eu
 
 PACKAGES="
 cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
 libqt6opengl6-dev libgl-dev
-libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev
-python3 xvfb xauth
+libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
+python3 xvfb xauth python3-pyftpdlib openssh-server
 strace
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
