@@ -1,6 +1,7 @@
 #include "document/RSSEditDoc.h"
 
 #include "document/DocumentPrompter.h"
+#include "core/FeedVocabulary.h"
 #include "core/FileHelpers.h"
 #include "document/PostFooter.h"
 
@@ -182,6 +183,7 @@ void CRSSEditDoc::DeleteContents()
 {
     m_feed.ClearFeed();
     m_currentPost = -1;
+    m_podcast = Podcast::AsDeclared;
 }
 
 // --- Commands ---
@@ -343,10 +345,14 @@ void CRSSEditDoc::EditDescription(CRSSObserver *sender, const QString &html)
     Notify(sender, HINT_DESCRIPTION_EDITED, QVariant(html));
 }
 
+// A podcast directory reads an episode without itunes:explicit as the
+// show's value only where it looks; the post states it from the start.
 bool CRSSEditDoc::InsertNewPost()
 {
     if (!m_feed.AddNewPost())
         return false;
+    if (IsPodcast())
+        m_feed.SetPostElements(0, QStringLiteral("itunes:explicit"), m_feed.GetChannelElements(QStringLiteral("itunes:explicit")));
     insertedAt(0);
     return true;
 }
@@ -395,6 +401,62 @@ bool CRSSEditDoc::SetChannelField(const char *name, const QString &value)
     SetModifiedFlag(true);
     Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
     return true;
+}
+
+bool CRSSEditDoc::SetChannelElements(const QString &name, std::vector<FeedElement> elements)
+{
+    if (!m_feed.SetChannelElements(name, elements))
+        return false;
+    SetModifiedFlag(true);
+    Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    return true;
+}
+
+bool CRSSEditDoc::SetPostElements(int post, const QString &name, std::vector<FeedElement> elements)
+{
+    if (post < 0 || post >= m_feed.GetPostCount() || !m_feed.SetPostElements(post, name, elements))
+        return false;
+    SetModifiedFlag(true);
+    Notify(nullptr, HINT_POST_ELEMENTS_CHANGED, post);
+    return true;
+}
+
+bool CRSSEditDoc::IsPodcast() const
+{
+    if (m_podcast == Podcast::AsDeclared)
+        return m_feed.HasNamespace(CFeedVocabulary::itunesNamespace());
+    return m_podcast == Podcast::On;
+}
+
+bool CRSSEditDoc::SetPodcast(bool on)
+{
+    if (on == IsPodcast())
+        return false;
+    m_podcast = on ? Podcast::On : Podcast::Off;
+    bool changed = false;
+    if (on) {
+        changed |= m_feed.DeclareNamespace(QStringLiteral("itunes"), CFeedVocabulary::itunesNamespace());
+        changed |= m_feed.DeclareNamespace(QStringLiteral("podcast"), CFeedVocabulary::podcastNamespace());
+        const QString guid = QStringLiteral("podcast:guid");
+        const QString address = ownAddress();
+        if (m_feed.GetChannelElements(guid).empty() && !address.isEmpty())
+            changed |= m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CRssFeed::PodcastGuidFor(address), {}}});
+    }
+    if (changed)
+        SetModifiedFlag(true);
+    Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    return true;
+}
+
+// Where the feed says it is published: atom:link rel="self", else the
+// channel's link.
+QString CRSSEditDoc::ownAddress() const
+{
+    for (const FeedElement &link : m_feed.GetChannelElements(QStringLiteral("atom:link"))) {
+        if (link.attribute(QStringLiteral("rel")) == QLatin1String("self") && !link.attribute(QStringLiteral("href")).isEmpty())
+            return link.attribute(QStringLiteral("href"));
+    }
+    return m_feed.GetChannelField("link").trimmed();
 }
 
 bool CRSSEditDoc::MovePostToTop(int index)
