@@ -1,6 +1,7 @@
 #include "shell/PublishSettingsDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -27,60 +28,82 @@ QLabel *buddyLabel(const QString &text, QWidget *buddy)
     return label;
 }
 
+QLabel *note(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+QHBoxLayout *withButton(QLineEdit *edit, QPushButton *button)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(edit, 1);
+    row->addWidget(button);
+    return row;
+}
+
 } // namespace
 
 CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget *parent)
     : CAnimatedDialog(parent)
     , m_destination(new QLineEdit)
     , m_user(new QLineEdit)
-    , m_password(new QLineEdit)
+    , m_sshAuth(new QComboBox)
+    , m_secretLabel(new QLabel)
+    , m_secret(new QLineEdit)
     , m_keyFile(new QLineEdit)
     , m_browseKey(new QPushButton(QStringLiteral("&Browse\u2026")))
     , m_startTls(new QCheckBox(QStringLiteral("Switch plain FTP to &TLS (STARTTLS) before logging in")))
     , m_mediaBase(new QLineEdit)
+    , m_mediaFolder(new QLineEdit)
+    , m_browseMedia(new QPushButton(QStringLiteral("B&rowse\u2026")))
     , m_problemLabel(new QLabel)
 {
     setWindowTitle(QStringLiteral("Publish Settings \u2014 %1").arg(feedName));
 
     m_destination->setPlaceholderText(QStringLiteral("sftp://example.org/var/www/feed.xml"));
-    m_password->setEchoMode(QLineEdit::Password);
-    m_keyFile->setPlaceholderText(QStringLiteral("the SSH agent, or ~/.ssh/id_ed25519"));
+    // In the order of PublishTarget::SshAuth.
+    m_sshAuth->addItems({QStringLiteral("Password"), QStringLiteral("Key file"), QStringLiteral("SSH agent")});
+    m_secret->setEchoMode(QLineEdit::Password);
+    m_keyFile->setPlaceholderText(QDir::home().filePath(QStringLiteral(".ssh/id_ed25519")));
     m_mediaBase->setPlaceholderText(QStringLiteral("https://example.org/media/"));
-    connect(m_browseKey, &QPushButton::clicked, this, &CPublishSettingsDialog::browseKeyFile);
-    auto *keyRow = new QHBoxLayout;
-    keyRow->addWidget(m_keyFile, 1);
-    keyRow->addWidget(m_browseKey);
+    m_mediaFolder->setPlaceholderText(QStringLiteral("the feed's folder"));
+    connect(m_browseKey, &QPushButton::clicked, this, [this] { browse(m_keyFile, false); });
+    connect(m_browseMedia, &QPushButton::clicked, this, [this] { browse(m_mediaFolder, true); });
 
-    auto *server = new QFormLayout;
-    server->addRow(buddyLabel(QStringLiteral("&Upload to:"), m_destination), m_destination);
-    auto *kinds = new QLabel(QStringLiteral("The feed's address on the server: sftp://, ftp://, ftps://, "
-                                            "or file:// for a folder on this computer. An address "
-                                            "ending with / names a folder; the feed keeps its file name."));
-    kinds->setWordWrap(true);
-    server->addRow(QString(), kinds);
-    server->addRow(buddyLabel(QStringLiteral("U&ser:"), m_user), m_user);
-    server->addRow(buddyLabel(QStringLiteral("&Password:"), m_password), m_password);
-    server->addRow(buddyLabel(QStringLiteral("SSH &key file:"), m_keyFile), keyRow);
-    server->addRow(QString(), m_startTls);
-    auto *keyring = new QLabel(QStringLiteral("The password is kept in the desktop's keyring, "
-                                              "never in a settings file."));
-    keyring->setWordWrap(true);
-    server->addRow(QString(), keyring);
+    auto *serverForm = new QFormLayout;
+    serverForm->addRow(buddyLabel(QStringLiteral("&Upload to:"), m_destination), m_destination);
+    serverForm->addRow(buddyLabel(QStringLiteral("U&ser:"), m_user), m_user);
+    serverForm->addRow(buddyLabel(QStringLiteral("SFTP si&gns in with:"), m_sshAuth), m_sshAuth);
+    serverForm->addRow(buddyLabel(QStringLiteral("SSH &key file:"), m_keyFile), withButton(m_keyFile, m_browseKey));
+    m_secretLabel->setBuddy(m_secret);
+    serverForm->addRow(m_secretLabel, m_secret);
+    serverForm->addRow(QString(), m_startTls);
+    // Notes that wrap go below the form, which does not give them their
+    // height.
+    auto *server = new QVBoxLayout;
+    server->addLayout(serverForm);
+    server->addWidget(note(QStringLiteral("The address is the feed's on the server: sftp://, ftp://, ftps://, or "
+                                          "file:// for a folder on this computer. An address ending with / names "
+                                          "a folder; the feed keeps its file name there.")));
+    server->addWidget(note(QStringLiteral("Passwords and passphrases are kept in the desktop's keyring, "
+                                          "never in a settings file.")));
     auto *serverGroup = new QGroupBox(QStringLiteral("Server"));
     serverGroup->setLayout(server);
 
-    auto *media = new QFormLayout;
-    media->addRow(buddyLabel(QStringLiteral("&Media address:"), m_mediaBase), m_mediaBase);
-    auto *mediaNote = new QLabel(QStringLiteral("Optional. Files on this computer that enclosures link under this "
-                                                "address are uploaded beside the feed, unless the server has them "
-                                                "at the same size."));
-    mediaNote->setWordWrap(true);
-    media->addRow(QString(), mediaNote);
+    auto *mediaForm = new QFormLayout;
+    mediaForm->addRow(buddyLabel(QStringLiteral("&Media address:"), m_mediaBase), m_mediaBase);
+    mediaForm->addRow(buddyLabel(QStringLiteral("Media &folder:"), m_mediaFolder), withButton(m_mediaFolder, m_browseMedia));
+    auto *media = new QVBoxLayout;
+    media->addLayout(mediaForm);
+    media->addWidget(note(QStringLiteral("Optional. Enclosures whose address starts with the media address are "
+                                         "uploaded beside the feed from the same place under the media folder, "
+                                         "unless the server has them at the same size.")));
     auto *mediaGroup = new QGroupBox(QStringLiteral("Media files"));
     mediaGroup->setLayout(media);
 
     m_problemLabel->setWordWrap(true);
-    m_problemLabel->setStyleSheet(QStringLiteral("color: palette(link)"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     m_ok = buttons->button(QDialogButtonBox::Ok);
@@ -97,7 +120,42 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
 
     for (QLineEdit *edit : {m_destination, m_mediaBase})
         connect(edit, &QLineEdit::textChanged, this, &CPublishSettingsDialog::updateFields);
+    connect(m_sshAuth, &QComboBox::currentIndexChanged, this, &CPublishSettingsDialog::updateFields);
     updateFields();
+}
+
+void CPublishSettingsDialog::setTarget(const PublishTarget &target, const QString &secret)
+{
+    m_destination->setText(target.destination);
+    m_user->setText(target.userName);
+    m_sshAuth->setCurrentIndex(int(target.sshAuth));
+    m_keyFile->setText(target.keyFile);
+    m_secret->setText(secret);
+    m_startTls->setChecked(target.explicitTls);
+    m_mediaBase->setText(target.mediaBaseUrl);
+    m_mediaFolder->setText(target.mediaFolder);
+}
+
+// Only what applies to the address's kind is kept.
+PublishTarget CPublishSettingsDialog::target() const
+{
+    PublishTarget target;
+    target.destination = m_destination->text().trimmed();
+    if (m_user->isEnabled())
+        target.userName = m_user->text().trimmed();
+    if (m_sshAuth->isEnabled())
+        target.sshAuth = PublishTarget::SshAuth(m_sshAuth->currentIndex());
+    if (m_keyFile->isEnabled())
+        target.keyFile = m_keyFile->text().trimmed();
+    target.explicitTls = m_startTls->isEnabled() && m_startTls->isChecked();
+    target.mediaBaseUrl = m_mediaBase->text().trimmed();
+    target.mediaFolder = m_mediaFolder->text().trimmed();
+    return target;
+}
+
+QString CPublishSettingsDialog::secret() const
+{
+    return m_secret->isEnabled() ? m_secret->text() : QString();
 }
 
 QString CPublishSettingsDialog::destinationProblem(const QString &address)
@@ -112,6 +170,8 @@ QString CPublishSettingsDialog::destinationProblem(const QString &address)
         return QStringLiteral("The address must start with sftp://, ftp://, ftps:// or file://.");
     if (scheme != QLatin1String("file") && url.host().isEmpty())
         return QStringLiteral("The address has no server name after %1://.").arg(scheme);
+    if (url.path().isEmpty())
+        return QStringLiteral("The address needs a path after the server name, such as /feed.xml.");
     return QString();
 }
 
@@ -127,17 +187,21 @@ QString CPublishSettingsDialog::mediaBaseProblem(const QString &address)
     return QString();
 }
 
-// The fields follow the kind of address: a user for servers, a key file
-// for SFTP, STARTTLS for plain FTP.
+// The fields follow the kind of address: a user and password for servers,
+// the way of signing in for SFTP, STARTTLS for plain FTP.
 void CPublishSettingsDialog::updateFields()
 {
     const QString scheme = schemeOf(m_destination->text());
-    const bool server = scheme == QLatin1String("sftp") || scheme == QLatin1String("ftp")
-        || scheme == QLatin1String("ftps");
+    const bool sftp = scheme == QLatin1String("sftp");
+    const bool server = sftp || scheme == QLatin1String("ftp") || scheme == QLatin1String("ftps");
+    const auto auth = PublishTarget::SshAuth(m_sshAuth->currentIndex());
+    const bool keyFile = sftp && auth == PublishTarget::SshKeyFile;
     m_user->setEnabled(server);
-    m_password->setEnabled(server);
-    m_keyFile->setEnabled(scheme == QLatin1String("sftp"));
-    m_browseKey->setEnabled(scheme == QLatin1String("sftp"));
+    m_sshAuth->setEnabled(sftp);
+    m_keyFile->setEnabled(keyFile);
+    m_browseKey->setEnabled(keyFile);
+    m_secret->setEnabled(server && !(sftp && auth == PublishTarget::SshAgent));
+    m_secretLabel->setText(keyFile ? QStringLiteral("Key &passphrase:") : QStringLiteral("&Password:"));
     m_startTls->setEnabled(scheme == QLatin1String("ftp"));
 
     m_problem = destinationProblem(m_destination->text());
@@ -148,11 +212,13 @@ void CPublishSettingsDialog::updateFields()
     m_ok->setEnabled(m_problem.isEmpty());
 }
 
-void CPublishSettingsDialog::browseKeyFile()
+void CPublishSettingsDialog::browse(QLineEdit *edit, bool folder)
 {
-    const QString start = m_keyFile->text().isEmpty() ? QDir::home().filePath(QStringLiteral(".ssh"))
-                                                      : m_keyFile->text();
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("SSH Key File"), start);
-    if (!file.isEmpty())
-        m_keyFile->setText(file);
+    QString start = edit->text();
+    if (start.isEmpty())
+        start = folder ? QDir::homePath() : edit->placeholderText();
+    const QString chosen = folder ? QFileDialog::getExistingDirectory(this, QStringLiteral("Media Folder"), start)
+                                  : QFileDialog::getOpenFileName(this, QStringLiteral("SSH Key File"), start);
+    if (!chosen.isEmpty())
+        edit->setText(chosen);
 }

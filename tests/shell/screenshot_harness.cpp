@@ -27,6 +27,7 @@
 #include "shell/CreateFeedPage.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
+#include "shell/FeedPublishing.h"
 #include "shell/PublishProgress.h"
 #include "shell/PublishSettingsDialog.h"
 #include "shell/TidrelApp.h"
@@ -245,20 +246,22 @@ int main(int argc, char *argv[])
     } else if (show == QLatin1String("publish-settings")) {
         CPublishSettingsDialog dialog(QStringLiteral("feed.xml"), &frame);
         dialog.setAnimated(false);
-        dialog.destinationEdit()->setText(QStringLiteral("sftp://example.org/var/www/feed.xml"));
-        dialog.userEdit()->setText(QStringLiteral("editor"));
-        dialog.passwordEdit()->setText(QStringLiteral("secret"));
-        dialog.keyFileEdit()->setText(QStringLiteral("/home/editor/.ssh/id_ed25519"));
-        dialog.mediaBaseEdit()->setText(QStringLiteral("https://example.org/media/"));
+        PublishTarget target;
+        target.destination = QStringLiteral("sftp://example.org/var/www/feed.xml");
+        target.userName = QStringLiteral("editor");
+        target.sshAuth = PublishTarget::SshKeyFile;
+        target.keyFile = QStringLiteral("/home/editor/.ssh/id_ed25519");
+        target.mediaBaseUrl = QStringLiteral("https://example.org/media/");
+        dialog.setTarget(target, QStringLiteral("passphrase"));
         dialog.show();
         settle(500);
         picture = dialog.grab();
     } else if (show == QLatin1String("publish-progress")) {
-        auto *progress = new CPublishProgress;
-        frame.statusBar()->addPermanentWidget(progress);
+        // The window's own progress display, as a publishing drives it.
+        CPublishProgress *progress = frame.publishing()->progress();
         progress->start(QStringLiteral("sftp://example.org/var/www/feed.xml"));
         progress->setProgress(2'400'000, 5'100'000, 1, 3);
-        frame.statusBar()->showMessage(QStringLiteral("Publishing feed.xml"));
+        progress->show();
         settle(300);
         picture = frame.grab();
     } else {
