@@ -12,7 +12,7 @@ cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
 libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
-python3 xvfb xauth python3-pyftpdlib openssh-server
+python3 xvfb xauth python3-pyftpdlib python3-openssl openssl openssh-server
 strace
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev

@@ -97,10 +97,14 @@ QString CCurlEasy::failureText(CURLcode code) const
         return QStringLiteral("The server's disk is full.");
     case CURLE_REMOTE_ACCESS_DENIED:
         return QStringLiteral("The server refused access to the folder or file.");
+    case CURLE_UPLOAD_FAILED:
+        // FTP servers refuse an upload with these when out of room.
+        if (responseCode() == 452 || responseCode() == 552)
+            return QStringLiteral("The server's disk is full.");
+        return QStringLiteral("The server refused the upload.");
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_PARTIAL_FILE:
-    case CURLE_UPLOAD_FAILED:
     case CURLE_GOT_NOTHING:
         return QStringLiteral("The connection broke off.");
     case CURLE_USE_SSL_FAILED:

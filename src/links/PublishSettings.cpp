@@ -26,6 +26,7 @@ QString groupOf(const QString &feedPath)
 const QString kDestination = QStringLiteral("Destination");
 const QString kUserName = QStringLiteral("UserName");
 const QString kExplicitTls = QStringLiteral("ExplicitTls");
+const QString kTrustedCertificates = QStringLiteral("TrustedCertificates");
 const QString kSshAuth = QStringLiteral("SshAuth");
 const QString kKeyFile = QStringLiteral("KeyFile");
 const QString kMediaBaseUrl = QStringLiteral("MediaBaseUrl");
@@ -36,7 +37,7 @@ const QString kMediaFolder = QStringLiteral("MediaFolder");
 bool PublishTarget::operator==(const PublishTarget &other) const
 {
     return destination == other.destination && userName == other.userName && explicitTls == other.explicitTls
-        && sshAuth == other.sshAuth && keyFile == other.keyFile && mediaBaseUrl == other.mediaBaseUrl
+        && trustedCertificates == other.trustedCertificates && sshAuth == other.sshAuth && keyFile == other.keyFile && mediaBaseUrl == other.mediaBaseUrl
         && mediaFolder == other.mediaFolder;
 }
 
@@ -48,6 +49,7 @@ PublishTarget CPublishSettings::load(const QString &feedPath)
     target.destination = settings.value(kDestination).toString();
     target.userName = settings.value(kUserName).toString();
     target.explicitTls = settings.value(kExplicitTls, false).toBool();
+    target.trustedCertificates = settings.value(kTrustedCertificates).toString();
     const int auth = settings.value(kSshAuth, int(PublishTarget::SshPassword)).toInt();
     if (auth >= PublishTarget::SshPassword && auth <= PublishTarget::SshAgent)
         target.sshAuth = PublishTarget::SshAuth(auth);
@@ -65,6 +67,7 @@ void CPublishSettings::save(const QString &feedPath, const PublishTarget &target
     settings.setValue(kDestination, target.destination);
     settings.setValue(kUserName, target.userName);
     settings.setValue(kExplicitTls, target.explicitTls);
+    settings.setValue(kTrustedCertificates, target.trustedCertificates);
     settings.setValue(kSshAuth, int(target.sshAuth));
     settings.setValue(kKeyFile, target.keyFile);
     settings.setValue(kMediaBaseUrl, target.mediaBaseUrl);
@@ -97,9 +100,11 @@ QList<PublishFile> CPublishSettings::mediaFiles(const PublishTarget &target, con
         const QString rest = url.mid(target.mediaBaseUrl.size()).section(u'?', 0, 0).section(u'#', 0, 0);
         const QString relative = QUrl::fromPercentEncoding(rest.toUtf8());
         // An address that climbs out of the base has no place beside the feed.
-        if (relative.isEmpty() || QDir::cleanPath(relative).startsWith(QLatin1String("..")) || QDir::isAbsolutePath(relative))
+        const QString clean = QDir::cleanPath(relative);
+        if (relative.isEmpty() || clean == QLatin1String("..") || clean.startsWith(QLatin1String("../"))
+            || QDir::isAbsolutePath(relative))
             continue;
-        const PublishFile file{folder.filePath(relative), QDir::cleanPath(relative)};
+        const PublishFile file{folder.filePath(clean), clean};
         if (QFileInfo(file.localPath).isFile() && !files.contains(file))
             files.append(file);
     }

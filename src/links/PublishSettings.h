@@ -15,6 +15,9 @@ struct PublishTarget
     QString destination;
     QString userName;
     bool explicitTls = false; // ftp:// that must switch to TLS (AUTH TLS)
+    // A PEM file of the certificates FTPS servers are checked against
+    // instead of the system's authorities, for a server that signs its own.
+    QString trustedCertificates;
     SshAuth sshAuth = SshPassword;
     QString keyFile;          // private key for SshKeyFile
     // Enclosures whose address starts with this are uploaded beside the

@@ -99,6 +99,8 @@ CRemoteFolder::CRemoteFolder(const QUrl &folder, const PublishJob &job, const st
         curl_easy_setopt(handle, CURLOPT_USERNAME, target.userName.toUtf8().constData());
     if (target.explicitTls)
         curl_easy_setopt(handle, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+    if (!target.trustedCertificates.isEmpty())
+        curl_easy_setopt(handle, CURLOPT_CAINFO, QFile::encodeName(target.trustedCertificates).constData());
     if (!m_sftp) {
         curl_easy_setopt(handle, CURLOPT_PASSWORD, job.secret.toUtf8().constData());
         return;

@@ -24,6 +24,13 @@ void startJob(QKeychain::Job *job, const QString &key, CSecretStore::Callback do
             result.error = QStringLiteral("There is no keyring on this desktop: %1").arg(finished->errorString());
             break;
         default:
+            // Without a session bus QtKeychain finds no keyring, but says
+            // only "Unknown error".
+            if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+                result.noKeyring = true;
+                result.error = QStringLiteral("There is no keyring: the desktop's session bus is not running.");
+                break;
+            }
             result.error = finished->errorString();
             break;
         }

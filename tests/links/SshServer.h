@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include <pwd.h>
 #include <unistd.h>
 
 class SshServer
@@ -63,16 +65,36 @@ public:
         return QStringLiteral("sshd did not start: ") + QString::fromUtf8(output + m_process.readAll()).trimmed();
     }
 
+    // Starts an SSH agent holding the user key and points SSH_AUTH_SOCK at
+    // it; false when that fails.
+    bool startAgent()
+    {
+        const QString socket = path(QStringLiteral("agent.sock"));
+        m_agent.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_agent.start(QStringLiteral("/usr/bin/ssh-agent"), {QStringLiteral("-D"), QStringLiteral("-a"), socket});
+        if (!m_agent.waitForStarted() || !QTest::qWaitFor([&] { return QFile::exists(socket); }, 5000))
+            return false;
+        qputenv("SSH_AUTH_SOCK", QFile::encodeName(socket));
+        return QProcess::execute(QStringLiteral("/usr/bin/ssh-add"), {QStringLiteral("-q"), path(QStringLiteral("user_key"))}) == 0;
+    }
+
     void stop()
     {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
+        for (QProcess *process : {&m_process, &m_agent}) {
+            if (process->state() == QProcess::NotRunning)
+                continue;
+            process->terminate();
+            if (!process->waitForFinished(5000))
+                process->kill();
+        }
     }
 
     int port() const { return m_port; }
+    static QString userName()
+    {
+        const passwd *user = getpwuid(geteuid());
+        return user ? QString::fromLocal8Bit(user->pw_name) : QString();
+    }
     QString path(const QString &name) const { return m_dir.filePath(name); }
     // As OpenSSH shows it: "SHA256:...".
     QString hostFingerprint() const { return fingerprintOf(QStringLiteral("host_key.pub")); }
@@ -101,5 +123,6 @@ private:
 
     QTemporaryDir m_dir;
     QProcess m_process;
+    QProcess m_agent;
     int m_port = 0;
 };
