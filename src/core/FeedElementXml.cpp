@@ -1,40 +1,11 @@
 #include "core/FeedElementXml.h"
 
 #include "core/FeedNamespaces.h"
+#include "core/FeedParser.h"
 #include "core/FeedValue.h"
-#include "core/FeedVocabulary.h"
-#include "core/XmlSafeText.h"
 
-#include <QXmlStreamReader>
 
 namespace {
-
-QString canonicalName(const QXmlStreamReader &xml)
-{
-    const QString canonical = CFeedVocabulary::canonicalPrefix(xml.namespaceUri().toString());
-    if (canonical.isEmpty())
-        return xml.qualifiedName().toString();
-    return canonical + QLatin1Char(':') + xml.name().toString();
-}
-
-// Attribute values keep their line breaks and tabs as references, which
-// an attribute would otherwise read back as spaces.
-QString attributeText(const QString &value)
-{
-    QString text;
-    for (const QChar c : XmlSafeText(value)) {
-        switch (c.unicode()) {
-        case u'&': text += QLatin1String("&amp;"); break;
-        case u'<': text += QLatin1String("&lt;"); break;
-        case u'"': text += QLatin1String("&quot;"); break;
-        case u'\t': text += QLatin1String("&#9;"); break;
-        case u'\n': text += QLatin1String("&#10;"); break;
-        case u'\r': text += QLatin1String("&#13;"); break;
-        default: text += c;
-        }
-    }
-    return text;
-}
 
 QString nameToWrite(const QString &canonical, const CFeedNamespaces &scope, const QString &prefix)
 {
@@ -50,7 +21,7 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     CFeedElementXml::Parts parts;
     parts.startTag = QLatin1Char('<') + name + declarations;
     for (const auto &[attribute, value] : element.attributes)
-        parts.startTag += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + attributeText(value) + QLatin1Char('"');
+        parts.startTag += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + CFeedElementXml::attributeText(value) + QLatin1Char('"');
     if (element.children.empty() && element.text.isEmpty()) {
         parts.startTag += style.emptyTagEnd;
         return parts;
@@ -58,7 +29,7 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     parts.startTag += QLatin1Char('>');
     parts.endTag = QStringLiteral("</") + name + QLatin1Char('>');
     if (element.children.empty()) {
-        parts.content = FeedValue::content(XmlSafeText(element.text), style.oldContent, style.canEncode);
+        parts.content = FeedValue::content(element.text, style.oldContent, style.canEncode);
         return parts;
     }
     const bool lines = style.indent.contains(u'\n');
@@ -73,57 +44,92 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     return parts;
 }
 
+// Reads one element with expat, as the file itself was read: the names
+// resolved against the declarations in force at each element, which a
+// declaration of the element's own adds to.
+class ElementReader : public FeedParser
+{
+public:
+    explicit ElementReader(const CFeedNamespaces &scope) : FeedParser(true) { m_scopes.push_back(scope); }
+
+    FeedElement element;
+    bool done = false;
+
+protected:
+    void startElement(const char *name, const char **attributes, qsizetype, qsizetype) override
+    {
+        CFeedNamespaces scope = m_scopes.back();
+        FeedElement read;
+        for (const char **attribute = attributes; *attribute; attribute += 2) {
+            const QString attributeName = QString::fromUtf8(attribute[0]);
+            const QString value = QString::fromUtf8(attribute[1]);
+            if (attributeName == QLatin1String("xmlns"))
+                scope.declare(QString(), value);
+            else if (attributeName.startsWith(QLatin1String("xmlns:")))
+                scope.declare(attributeName.mid(6), value);
+            else
+                read.attributes.append({attributeName, value});
+        }
+        read.name = scope.canonicalName(QString::fromUtf8(name));
+        m_scopes.push_back(std::move(scope));
+        m_open.push_back(std::move(read));
+    }
+
+    void endElement(qsizetype, qsizetype) override
+    {
+        FeedElement closed = std::move(m_open.back());
+        m_open.pop_back();
+        m_scopes.pop_back();
+        if (!closed.children.empty())
+            closed.text.clear();
+        if (m_open.empty()) {
+            element = std::move(closed);
+            done = true;
+        } else {
+            m_open.back().children.push_back(std::move(closed));
+        }
+    }
+
+    void characters(const char *text, int size) override
+    {
+        if (!m_open.empty())
+            m_open.back().text += QString::fromUtf8(text, size);
+    }
+
+private:
+    std::vector<CFeedNamespaces> m_scopes;
+    std::vector<FeedElement> m_open;
+};
+
 } // namespace
 
 bool CFeedElementXml::read(const QString &elementText, const CFeedNamespaces &scope, FeedElement *element)
 {
-    // The declarations in force go on a wrapper, so that the reader knows
-    // the prefixes the element uses without declaring them.
-    QXmlStreamReader xml(QStringLiteral("<w") + scope.asAttributes() + QLatin1Char('>') + elementText + QStringLiteral("</w>"));
-    xml.readNextStartElement();
-    std::vector<FeedElement> open;
-    bool done = false;
-    while (!xml.atEnd() && !xml.hasError()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement: {
-            if (done)
-                return false; // a second element
-            FeedElement read;
-            read.name = canonicalName(xml);
-            for (const QXmlStreamAttribute &attribute : xml.attributes())
-                read.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
-            open.push_back(std::move(read));
-            break;
-        }
-        case QXmlStreamReader::Characters:
-            if (!open.empty())
-                open.back().text += xml.text();
-            else if (!xml.isWhitespace())
-                return false;
-            break;
-        case QXmlStreamReader::EndElement: {
-            if (open.empty())
-                break; // the wrapper
-            FeedElement closed = std::move(open.back());
-            open.pop_back();
-            if (!closed.children.empty())
-                closed.text.clear();
-            if (open.empty()) {
-                *element = std::move(closed);
-                done = true;
-            } else {
-                open.back().children.push_back(std::move(closed));
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return done && !xml.hasError();
+    ElementReader reader(scope);
+    if (!reader.parse(elementText.toUtf8(), nullptr) || !reader.done)
+        return false;
+    *element = std::move(reader.element);
+    return true;
 }
 
 CFeedElementXml::Parts CFeedElementXml::write(const FeedElement &element, const CFeedNamespaces &scope, const Style &style)
 {
     return writeElement(element, scope, style, style.declarations);
+}
+
+QString CFeedElementXml::attributeText(const QString &value)
+{
+    QString text;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'&': text += QLatin1String("&amp;"); break;
+        case u'<': text += QLatin1String("&lt;"); break;
+        case u'"': text += QLatin1String("&quot;"); break;
+        case u'\t': text += QLatin1String("&#9;"); break;
+        case u'\n': text += QLatin1String("&#10;"); break;
+        case u'\r': text += QLatin1String("&#13;"); break;
+        default: text += c;
+        }
+    }
+    return text;
 }

@@ -36,6 +36,12 @@ public:
         QString content;
         QString endTag; // empty for an empty-element tag
     };
-    // Every name's namespace must be in `scope` (see CFeedNamespaces::writtenName).
+    // Every name's namespace must be in `scope` (see CFeedNamespaces::writtenName),
+    // and the text hold only characters XML allows (XmlSafeText).
     static Parts write(const FeedElement &element, const CFeedNamespaces &scope, const Style &style);
+
+    // An attribute value as written between double quotes. Line breaks and
+    // tabs become references, which an attribute would otherwise read back
+    // as spaces.
+    static QString attributeText(const QString &value);
 };

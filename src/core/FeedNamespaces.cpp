@@ -83,16 +83,6 @@ QString CFeedNamespaces::writtenName(const QString &canonicalName, const QString
     return prefix.isNull() ? QString() : prefix + canonicalName.mid(colon);
 }
 
-QString CFeedNamespaces::asAttributes() const
-{
-    QString text;
-    for (auto it = m_uris.cbegin(); it != m_uris.cend(); ++it) {
-        text += (it.key().isEmpty() ? QStringLiteral(" xmlns=\"") : QStringLiteral(" xmlns:") + it.key() + QStringLiteral("=\""))
-                + escaped(it.value()) + QLatin1Char('"');
-    }
-    return text;
-}
-
 QString CFeedNamespaces::declarationsIn(const QString &startTag)
 {
     QString text;
@@ -101,9 +91,3 @@ QString CFeedNamespaces::declarationsIn(const QString &startTag)
     return text;
 }
 
-QString CFeedNamespaces::escaped(QString value)
-{
-    return value.replace(QLatin1Char('&'), QLatin1String("&amp;"))
-            .replace(QLatin1Char('<'), QLatin1String("&lt;"))
-            .replace(QLatin1Char('"'), QLatin1String("&quot;"));
-}

@@ -77,6 +77,15 @@ QString leadingSpace(const QString &text)
     return text.left(end);
 }
 
+// The white space that ends `text`.
+QString trailingSpace(const QString &text)
+{
+    qsizetype begin = text.size();
+    while (begin > 0 && isSpace(text[begin - 1]))
+        --begin;
+    return text.mid(begin);
+}
+
 QString indentation(const QString &lead)
 {
     return lead.mid(lead.lastIndexOf(u'\n') + 1);
@@ -318,6 +327,28 @@ private:
 
     int m_depth = 0;
 };
+
+// Drops, at every depth, the elements that hold nothing: no attributes,
+// text or children. The pages give an element they leave empty so.
+void dropEmpty(std::vector<FeedElement> &elements)
+{
+    for (FeedElement &element : elements)
+        dropEmpty(element.children);
+    elements.erase(std::remove_if(elements.begin(), elements.end(),
+                                  [](const FeedElement &e) { return e.attributes.isEmpty() && e.text.isEmpty() && e.children.empty(); }),
+                   elements.end());
+}
+
+// Text as the setters store it (XmlSafeText), at every depth.
+void keepXmlSafeText(std::vector<FeedElement> &elements)
+{
+    for (FeedElement &element : elements) {
+        element.text = XmlSafeText(element.text);
+        for (auto &attribute : element.attributes)
+            attribute.second = XmlSafeText(attribute.second);
+        keepXmlSafeText(element.children);
+    }
+}
 
 // Adds an attribute after the last one of a start tag, set apart from it
 // as that one is from what comes before it (a space, or a line break and
@@ -830,7 +861,9 @@ FeedNode *CRssFeed::insertField(FeedNode *item, const char *name)
 // one, unless the value is empty; a field that holds markup (elements,
 // comments) is left as it is. The same value changes nothing, so a commit of
 // an unedited post leaves the file as it was. An empty value removes an
-// optional element: an empty one would still tell readers it is there.
+// optional element: an empty one would still tell readers it is there. One
+// that another of its name follows is emptied instead, or that one would
+// become the field's value.
 bool CRssFeed::setField(FeedNode *item, const char *name, const QString &text)
 {
     if (!item)
@@ -845,13 +878,22 @@ bool CRssFeed::setField(FeedNode *item, const char *name, const QString &text)
     const QString old = content(*node);
     if (!FeedValue::isText(old))
         return false;
-    if (value.isEmpty() && !isRequired(item == &m_channel, name)) {
-        removeChild(*item, size_t(node - item->children.data()));
+    const size_t at = size_t(node - item->children.data());
+    if (value.isEmpty() && !isRequired(item == &m_channel, name) && !laterField(*item, at)) {
+        removeChild(*item, at);
         return true;
     }
     if (FeedValue::text(old) != value)
         replaceContent(*node, value);
     return true;
+}
+
+// Whether another child after `at` has the name of the one there.
+bool CRssFeed::laterField(const FeedNode &item, size_t at) const
+{
+    const int name = item.children[at].name;
+    return std::any_of(item.children.begin() + qsizetype(at) + 1, item.children.end(),
+                       [name](const FeedNode &child) { return child.name == name; });
 }
 
 // Takes the child out with the line break and indentation before it, as
@@ -1244,9 +1286,8 @@ bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<Fe
 {
     if (!parent)
         return false;
-    elements.erase(std::remove_if(elements.begin(), elements.end(),
-                                  [](const FeedElement &e) { return e.attributes.isEmpty() && e.text.isEmpty() && e.children.empty(); }),
-                   elements.end());
+    keepXmlSafeText(elements);
+    dropEmpty(elements);
     for (FeedElement &element : elements)
         element.name = name;
 
@@ -1260,7 +1301,9 @@ bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<Fe
             continue;
         }
         const FeedNode &node = parent->children[existing[i]];
-        if (!CFeedElementXml::read(decoded(node.buffer, node.begin, node.end), scope, &old) || old != elements[i])
+        const bool read = CFeedElementXml::read(decoded(node.buffer, node.begin, node.end), scope, &old);
+        dropEmpty(old.children);
+        if (!read || old != elements[i])
             changed.push_back(i);
     }
     if (changed.empty() && existing.size() == elements.size())
@@ -1295,8 +1338,9 @@ bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<Fe
             sibling = &parent->children[existing.back()];
         }
         const QString lead = newChildLead(*parent, sibling);
+        const FeedNode like = sibling ? *sibling : FeedNode(); // the insertions move the sibling
         for (size_t i = existing.size(); i < elements.size(); ++i)
-            addElement(*parent, position++, lead, elements[i], scope);
+            addElement(*parent, position++, lead, elements[i], scope, sibling ? &like : nullptr);
     }
     for (size_t i = existing.size(); i-- > elements.size();)
         removeChild(*parent, existing[i]);
@@ -1312,20 +1356,23 @@ bool CRssFeed::declareNamespacesOf(const FeedElement &element, const CFeedNamesp
     bool declared = false;
     const qsizetype colon = element.name.indexOf(u':');
     const QString uri = colon < 0 ? QString() : CFeedVocabulary::namespaceOf(element.name.left(colon));
-    if (!uri.isEmpty() && !scope.declares(uri) && !HasNamespace(uri))
-        declared = DeclareNamespace(element.name.left(colon), uri);
+    if (!uri.isEmpty() && !scope.declares(uri))
+        declared = DeclareNamespace(element.name.left(colon), uri); // nothing when an earlier one declared it
     for (const FeedElement &child : element.children)
         declared |= declareNamespacesOf(child, scope);
     return declared;
 }
 
-// How a child of `parent` whose line begins with `lead` is laid out.
-CFeedElementXml::Style CRssFeed::elementStyle(const FeedNode &parent, const QString &lead) const
+// How a child of `parent` whose line begins with `lead` is laid out, with
+// empty-element tags closed as in `like` (" />" or "/>").
+CFeedElementXml::Style CRssFeed::elementStyle(const FeedNode &parent, const QString &lead, const FeedNode *like) const
 {
     const FeedEncoding &encoding = *m_encoding;
     CFeedElementXml::Style style;
     style.indent = lead;
     style.step = indentStep(lead, decoded(parent.buffer, parent.leadBegin, parent.begin));
+    if (like && decoded(like->buffer, like->begin, like->end).contains(QLatin1String(" />")))
+        style.emptyTagEnd = QStringLiteral(" />");
     style.canEncode = [&encoding](char32_t c) { return encoding.canEncode(c); };
     return style;
 }
@@ -1345,18 +1392,24 @@ void CRssFeed::rewriteElement(FeedNode &node, const FeedElement &element, const 
         replaceContent(node, element.text);
         return;
     }
-    CFeedElementXml::Style style = elementStyle(parent, lineLead(decoded(node.buffer, node.leadBegin, node.begin)));
+    CFeedElementXml::Style style = elementStyle(parent, lineLead(decoded(node.buffer, node.leadBegin, node.begin)), &node);
     const QString written = QString::fromUtf8(m_names[node.name]);
     style.prefix = written.left(qMax<qsizetype>(written.indexOf(u':'), 0));
     style.declarations = CFeedNamespaces::declarationsIn(startTag);
-    if (startTag.endsWith(QLatin1String(" />")))
-        style.emptyTagEnd = QStringLiteral(" />");
     style.oldContent = content(node);
+    // Children go where the old ones stood, however far that is from the
+    // element's own line.
+    const QString first = lineLead(leadingSpace(style.oldContent));
+    const QString close = lineLead(trailingSpace(style.oldContent));
+    if (!old.children.empty() && close.contains(u'\n') && first.size() > close.size() && first.startsWith(close)) {
+        style.indent = close;
+        style.step = first.mid(close.size());
+    }
     const CFeedElementXml::Parts parts = CFeedElementXml::write(element, own, style);
     const QByteArray &source = m_buffers[size_t(node.buffer)];
     NodeWriter writer(this);
     FeedNode rewritten;
-    rewritten.name = node.name;
+    rewritten.name = nameId(own.writtenName(element.name, style.prefix).toUtf8());
     writer.begin(rewritten, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(parts.startTag));
     writer.append(parts.content);
     writer.end(rewritten, QString(), writer.tag(parts.endTag));
@@ -1365,9 +1418,9 @@ void CRssFeed::rewriteElement(FeedNode &node, const FeedElement &element, const 
 }
 
 void CRssFeed::addElement(FeedNode &parent, size_t position, const QString &lead, const FeedElement &element,
-                          const CFeedNamespaces &scope)
+                          const CFeedNamespaces &scope, const FeedNode *sibling)
 {
-    const CFeedElementXml::Parts parts = CFeedElementXml::write(element, scope, elementStyle(parent, lead));
+    const CFeedElementXml::Parts parts = CFeedElementXml::write(element, scope, elementStyle(parent, lead, sibling));
     NodeWriter writer(this);
     FeedNode added;
     added.name = nameId(scope.writtenName(element.name).toUtf8());
@@ -1398,7 +1451,7 @@ bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
         name = prefix + QString::number(n);
     const QString startTag = withAttribute(decoded(m_channel.buffer, head.rssBegin, head.rssEnd),
                                            QStringLiteral("xmlns:") + name + QStringLiteral("=\"")
-                                                   + CFeedNamespaces::escaped(uri) + QLatin1Char('"'));
+                                                   + CFeedElementXml::attributeText(uri) + QLatin1Char('"'));
 
     const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
     FeedNode &channel = m_channel;

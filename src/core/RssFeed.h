@@ -188,6 +188,7 @@ private:
     size_t newFieldPosition(const FeedNode &item, const char *name, const FeedNode **sibling) const;
     QString newChildLead(const FeedNode &parent, const FeedNode *sibling) const;
     void removeChild(FeedNode &parent, size_t index);
+    bool laterField(const FeedNode &item, size_t at) const;
 
     Head readHead() const;
     CFeedNamespaces scopeOf(const FeedNode &parent) const;
@@ -197,10 +198,10 @@ private:
     std::vector<std::pair<QString, QString>> otherElementsOf(const FeedNode *parent, const QStringList &edited) const;
     bool setElements(FeedNode *parent, const QString &name, std::vector<FeedElement> elements);
     bool declareNamespacesOf(const FeedElement &element, const CFeedNamespaces &scope);
-    CFeedElementXml::Style elementStyle(const FeedNode &parent, const QString &lead) const;
+    CFeedElementXml::Style elementStyle(const FeedNode &parent, const QString &lead, const FeedNode *like) const;
     void rewriteElement(FeedNode &node, const FeedElement &element, const FeedNode &parent, const CFeedNamespaces &scope);
     void addElement(FeedNode &parent, size_t position, const QString &lead, const FeedElement &element,
-                    const CFeedNamespaces &scope);
+                    const CFeedNamespaces &scope, const FeedNode *sibling);
 
     std::vector<QByteArray> m_buffers; // [0]: the file's bytes
     std::unique_ptr<FeedEncoding> m_encoding;

@@ -368,7 +368,21 @@ private slots:
                          element("atom:link", QString(), {{"rel", "hub"}, {"href", "http://hub/"}})}
                 << QByteArray("<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel><title>T</title>"
                               "<atom10:link xmlns:atom10=\"http://www.w3.org/2005/Atom\" rel=\"self\" type=\"application/rss+xml\" href=\"http://b/\" />"
-                              "<atom:link rel=\"hub\" href=\"http://hub/\"/></channel></rss>");
+                              "<atom:link rel=\"hub\" href=\"http://hub/\" /></channel></rss>");
+        // Children line up with those they join, however far the element
+        // itself is indented; empty tags close as the file closes them.
+        QTest::newRow("layout of the element's children")
+                << "<rss xmlns:itunes=\"" + itunes + "\"><channel>\n          <itunes:category text=\"A\">\n      <itunes:category text=\"B\" />\n"
+                   "    </itunes:category>\n</channel></rss>"
+                << true << "itunes:category"
+                << QList{element("itunes:category", QString(), {{"text", "A"}},
+                                 {element("itunes:category", QString(), {{"text", "B"}}), element("itunes:category", QString(), {{"text", "C"}})})}
+                << "<rss xmlns:itunes=\"" + itunes + "\"><channel>\n          <itunes:category text=\"A\">\n      <itunes:category text=\"B\" />\n"
+                   "      <itunes:category text=\"C\" />\n    </itunes:category>\n</channel></rss>";
+        QTest::newRow("prefix the file never declares")
+                << QByteArray("<rss><channel><title>T</title><itunes:block>No</itunes:block></channel></rss>")
+                << true << "itunes:block" << QList{element("itunes:block", "Yes")}
+                << "<rss xmlns:itunes=\"" + itunes + "\"><channel><title>T</title><itunes:block>Yes</itunes:block></channel></rss>";
         QTest::newRow("default namespace on rss")
                 << QByteArray("<rss xmlns=\"http://backend.userland.com/rss2\" version=\"2.0\"><channel><title>T</title><item xmlns=\"\"><title>A</title></item></channel></rss>")
                 << true << "title" << QList{element("title", "New")}
@@ -454,6 +468,27 @@ private slots:
         // The blank line before docs stays; the guid keeps the post's name.
         QCOMPARE(feed.PrintToString(), QByteArray("<rss><channel>\n  <title></title>\n\n"
                                                   "  <item>\n    <title></title>\n    <guid>http://a/</guid>\n  </item>\n</channel></rss>"));
+
+        // Removed, the first of two links would give the field the second's value.
+        QVERIFY(load(feed, "<rss><channel><item><link>a</link><link>b</link></item></channel></rss>"));
+        QVERIFY(feed.SetPostLink(0, QString()));
+        QCOMPARE(feed.GetPostLink(0), QString());
+        QCOMPARE(feed.PrintToString(), QByteArray("<rss><channel><item><link></link><link>b</link></item></channel></rss>"));
+    }
+
+    // A vertical tab (Word's line break) written into an element would
+    // leave a file no XML parser reads; a zero-width no-break space is text
+    // like any other, though some XML readers drop it.
+    void setElements_keepEveryCharacterXmlHolds()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss><channel><title>T</title><item><title>A</title></item></channel></rss>"));
+        const FeedElement typed = element("category", QStringLiteral("a\u000Bb\u0001\uFEFF"), {{"domain", QStringLiteral("d\uFFFE\uFEFF")}});
+        QVERIFY(feed.SetPostElements(0, QStringLiteral("category"), {typed}));
+        CRssFeed reloaded;
+        saveAndReload(feed, reloaded);
+        QCOMPARE(reloaded.GetPostElements(0, QStringLiteral("category")),
+                 Elements{element("category", QStringLiteral("a\nb\uFEFF"), {{"domain", QStringLiteral("d\uFEFF")}})});
     }
 
     void otherElements_areThoseNotEdited()
