@@ -2,17 +2,18 @@
 # Saves a PNG of the Tidrel main window with a feed open and a post shown,
 # without a screen (offscreen) or under Xvfb.
 #
-#   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark]
+#   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
 #                       [--tile OTHER.xml] [--close]
 #                       [--show create-feed|menu-tip|help|publish-settings|publish-progress]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
 # OTHER.xml first and shows both feeds side by side; --dark uses a dark
-# palette. --close closes the feed again: the start page lists it among the
-# recent feeds. --show pictures the Create RSS Feed page, the File menu with
-# a menu tip, the user guide, the Publish Settings dialog or a publishing's
-# progress in the status bar.
+# palette; --check checks the feed (F7), so the Problems pane shows. --close
+# closes the feed again: the start page lists it among the recent feeds.
+# --show pictures the Create RSS Feed page, the File menu with a menu tip,
+# the user guide, the Publish Settings dialog or a publishing's progress in
+# the status bar.
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -23,6 +24,7 @@ RENAME=0
 DARK=0
 TILE=""
 CLOSE=0
+CHECK=0
 SHOW=""
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -33,13 +35,14 @@ while [ $# -gt 0 ]; do
         --dark) DARK=1; shift ;;
         --tile) TILE=$2; shift 2 ;;
         --close) CLOSE=1; shift ;;
+        --check) CHECK=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
-        -h|--help) sed -n '2,17p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,17p' "$0"
+    sed -n '2,18p' "$0"
     exit 2
 fi
 OUT=$1
@@ -64,6 +67,7 @@ esac
 [ "$RENAME" = 1 ] && set -- "$@" --rename
 [ "$DARK" = 1 ] && set -- "$@" --dark
 [ "$CLOSE" = 1 ] && set -- "$@" --close
+[ "$CHECK" = 1 ] && set -- "$@" --check
 [ -n "$SHOW" ] && set -- "$@" --show "$SHOW"
 
 export QTWEBENGINE_DISABLE_SANDBOX=1
