@@ -2,9 +2,11 @@
 
 #include "core/RssFeed.h"
 #include "links/PublishSettings.h"
+#include "markup/FeedChecker.h"
 #include "shell/PublishProgress.h"
 #include "shell/ShellServices.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QUrl>
@@ -21,6 +23,21 @@ QStringList enclosureUrls(const CRssFeed &feed)
             urls.append(enclosure.attribute(QStringLiteral("url")));
     }
     return urls;
+}
+
+// The errors the feed check finds in the saved file. One that cannot be
+// read has none here; the publisher says why it cannot send it.
+QStringList checkErrors(const QString &feedPath)
+{
+    QFile file(feedPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList errors;
+    for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll())) {
+        if (problem.level() == CFeedRules::Level::Error)
+            errors.append(QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message));
+    }
+    return errors;
 }
 
 bool needsSecret(const PublishTarget &target)
@@ -62,7 +79,7 @@ void CFeedPublishing::setBusy(bool busy)
 
 void CFeedPublishing::publish(const QString &feedPath, const CRssFeed &feed)
 {
-    if (m_busy || !feedCheckPasses(feedPath))
+    if (m_busy || !checkPasses(feedPath))
         return;
     const QStringList enclosures = enclosureUrls(feed);
     const auto go = [this, feedPath, enclosures] {
@@ -87,11 +104,9 @@ void CFeedPublishing::publish(const QString &feedPath, const CRssFeed &feed)
     });
 }
 
-bool CFeedPublishing::feedCheckPasses(const QString &feedPath)
+bool CFeedPublishing::checkPasses(const QString &feedPath)
 {
-    if (!m_feedCheck)
-        return true;
-    const QStringList errors = m_feedCheck(feedPath);
+    const QStringList errors = checkErrors(feedPath);
     if (errors.isEmpty())
         return true;
     const QString found = errors.size() == 1 ? QStringLiteral("an error") : QStringLiteral("%1 errors").arg(errors.size());

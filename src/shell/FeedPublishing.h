@@ -13,24 +13,20 @@ class CRssFeed;
 class CShellServices;
 class QStatusBar;
 
-// The course of the Publish command, one feed at a time: the feed check,
-// the feed's publish settings (asked for when it has none), its password
-// from the keyring, then the upload in the background with its progress in
-// the status bar while the window stays usable. An SFTP server that is not
+// The course of the Publish command, one feed at a time: the feed check
+// (errors ask whether to publish anyway), the feed's publish settings
+// (asked for when it has none), its password from the keyring, then the
+// upload in the background with its progress in the status bar while the
+// window stays usable. An SFTP server that is not
 // in known_hosts is asked about with its fingerprint and tried again once
 // trusted. The status bar's message tells what went where, or why not.
 class CFeedPublishing : public QObject
 {
     Q_OBJECT
 public:
-    // The errors a check of the saved feed file finds, in plain words.
-    using FeedCheck = std::function<QStringList(const QString &feedPath)>;
-
     CFeedPublishing(CShellServices *services, QStatusBar *statusBar, QObject *parent = nullptr);
 
     void setServices(CShellServices *services) { m_services = services; }
-    // Run before each publishing; errors ask whether to publish anyway.
-    void setFeedCheck(FeedCheck check) { m_feedCheck = std::move(check); }
     // Where SFTP host keys are looked up and added; empty: ~/.ssh/known_hosts.
     void setKnownHostsPath(const QString &path) { m_knownHostsPath = path; }
 
@@ -51,7 +47,7 @@ signals:
 
 private:
     void setBusy(bool busy);
-    bool feedCheckPasses(const QString &feedPath);
+    bool checkPasses(const QString &feedPath);
     void readSecret(const PublishTarget &target, const std::function<void(const QString &)> &done);
     void storeSecret(const PublishTarget &target, const QString &secret);
     void startJob();
@@ -62,7 +58,6 @@ private:
     CPublishProgress *m_progress;
     CFeedPublisher m_publisher;
     CSecretStore m_secrets;
-    FeedCheck m_feedCheck;
     QString m_knownHostsPath;
     // Secrets given this session: the keyring may be missing or locked.
     std::map<QString, QString> m_sessionSecrets;
