@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 TEST_ENV = QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 
-.PHONY: all deps configure build test run bench asan fuzz clean
+.PHONY: all deps configure build test package run bench asan fuzz clean
 
 all: build
 
@@ -18,6 +18,10 @@ build: configure
 
 test: build
 	cd $(BUILD_DIR) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, tidrel_<version>_<arch>.deb in the build folder.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 run: build
 	./scripts/run.sh $(BUILD_DIR)

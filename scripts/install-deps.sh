@@ -3,7 +3,8 @@
 # but only those that are missing. Safe to run again and again. clang and its
 # runtime libraries (libFuzzer, the sanitizers) build the fuzz targets.
 # pyftpdlib and OpenSSH's server are the publishing tests' FTP and SFTP
-# servers.
+# servers. The desktop and AppStream validators, rsvg-convert (icons from
+# the SVG), dpkg-dev, file and man build and check the Debian package.
 set -eu
 
 PACKAGES="
@@ -13,6 +14,7 @@ libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 python3 xvfb xauth python3-pyftpdlib python3-openssl openssl openssh-server
 strace
+desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
 "
 

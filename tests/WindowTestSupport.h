@@ -6,6 +6,7 @@
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "engine/HtmlEngineView.h"
+#include "links/PublishSettings.h"
 #include "shell/ChildFrame.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
@@ -99,6 +100,21 @@ public:
             *params = newFeedParams;
         return newFeedAnswer;
     }
+    bool askPublishSettings(const QString &feedName, PublishTarget *target, QString *secret) override
+    {
+        publishSettingsQuestions.append(feedName);
+        secretsShown.append(*secret);
+        if (!publishSettingsAnswer)
+            return false;
+        *target = publishTarget;
+        *secret = publishSecret;
+        return true;
+    }
+    HostKeyChoice askTrustHost(const QString &host, const QString &fingerprint) override
+    {
+        hostQuestions.append(host + QLatin1Char(' ') + fingerprint);
+        return hostChoice;
+    }
     // Printing goes to the PDF file named here.
     bool askPrintOptions(QPrinter *printer) override
     {
@@ -120,11 +136,18 @@ public:
     SaveChoice saveChoice = CancelClosing;
     QString saveFileName;
     bool browserFound = true;
+    bool publishSettingsAnswer = true;
+    PublishTarget publishTarget;
+    QString publishSecret;
+    HostKeyChoice hostChoice = RefuseHost;
 
     QStringList questions;
     QList<QUrl> openedUrls;
     QStringList errors;
     QStringList saveQuestions;
+    QStringList publishSettingsQuestions;
+    QStringList secretsShown;
+    QStringList hostQuestions;
 };
 
 // Runs a script in the page and waits for its answer.

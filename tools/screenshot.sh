@@ -4,7 +4,8 @@
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
 #                       [--tile OTHER.xml] [--close]
-#                       [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]]
+#                       [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
+#                               publish-settings|publish-progress]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
@@ -12,9 +13,10 @@
 # palette; --check checks the feed (F7), so the Problems pane shows. --close
 # closes the feed again: the start page lists it among the recent feeds.
 # --show pictures the Create RSS Feed page, the File menu with a menu tip,
-# the user guide, the window with the Post Details pane, or the Feed
+# the user guide, the window with the Post Details pane, the Feed
 # Properties window (at the page whose name starts with PAGE, as in
-# feed-properties-podcast).
+# feed-properties-podcast), the Publish Settings dialog or a publishing's
+# progress in the status bar.
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -38,12 +40,12 @@ while [ $# -gt 0 ]; do
         --close) CLOSE=1; shift ;;
         --check) CHECK=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
-        -h|--help) sed -n '2,17p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,21p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,17p' "$0"
+    sed -n '2,21p' "$0"
     exit 2
 fi
 OUT=$1

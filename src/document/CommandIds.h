@@ -69,6 +69,10 @@ enum CommandId : int {
     ID_VIEW_POST_DETAILS = 32831,
     ID_HELP_GUIDE = 57670,
     ID_HELP_ABOUT_ENGINE = 32804,
+
+    // Publishing
+    ID_FILE_PUBLISH = 32850,
+    ID_FILE_PUBLISH_SETTINGS = 32851,
 };
 
 // Enable and check state of one command, filled by whoever handles it.

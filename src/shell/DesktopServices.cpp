@@ -1,6 +1,7 @@
 #include "shell/DesktopServices.h"
 
 #include "shell/CreateFeedPage.h"
+#include "shell/PublishSettingsDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 
 namespace {
@@ -88,6 +90,36 @@ bool CDesktopServices::openUrl(const QUrl &url)
 bool CDesktopServices::askNewFeed(NewFeedParams *params)
 {
     return RunCreateFeedPage(m_dialogParent, params);
+}
+
+bool CDesktopServices::askPublishSettings(const QString &feedName, PublishTarget *target, QString *secret)
+{
+    CPublishSettingsDialog dialog(feedName, m_dialogParent);
+    dialog.setTarget(*target, *secret);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *target = dialog.target();
+    *secret = dialog.secret();
+    return true;
+}
+
+CShellServices::HostKeyChoice CDesktopServices::askTrustHost(const QString &host, const QString &fingerprint)
+{
+    QMessageBox box(QMessageBox::Warning, applicationTitle(),
+                    QStringLiteral("The server %1 is not among the known hosts of this computer.").arg(host),
+                    QMessageBox::Cancel, m_dialogParent);
+    box.setInformativeText(QStringLiteral("Its key's fingerprint is\n%1\n\nTrust it only when it is the fingerprint "
+                                          "your server's administrator gave you.")
+                               .arg(fingerprint));
+    QPushButton *always = box.addButton(QStringLiteral("Trust and &Remember"), QMessageBox::AcceptRole);
+    QPushButton *once = box.addButton(QStringLiteral("Trust &Once"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == always)
+        return TrustHostAlways;
+    if (box.clickedButton() == once)
+        return TrustHostOnce;
+    return RefuseHost;
 }
 
 bool CDesktopServices::askPrintOptions(QPrinter *printer)

@@ -22,6 +22,8 @@ public:
     bool openUrl(const QUrl &url) override;
 
     bool askNewFeed(NewFeedParams *params) override;
+    bool askPublishSettings(const QString &feedName, PublishTarget *target, QString *secret) override;
+    HostKeyChoice askTrustHost(const QString &host, const QString &fingerprint) override;
     bool askPrintOptions(QPrinter *printer) override;
     bool askPageSetup(QPrinter *printer) override;
     void showPrintPreview(QPrinter *printer, const std::function<void(QPrinter *)> &paint) override;

@@ -15,6 +15,7 @@
 #include "shell/CommandTable.h"
 #include "shell/DesktopServices.h"
 #include "shell/DocManager.h"
+#include "shell/FeedPublishing.h"
 #include "shell/MdiClient.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/MenuTip.h"
@@ -71,6 +72,8 @@ CMainFrame::CMainFrame(QWidget *parent)
     createToolBar();
     createStatusBar();
     updateRecentFileActions();
+    m_publishing = new CFeedPublishing(m_services, statusBar(), this);
+    connect(m_publishing, &CFeedPublishing::runningChanged, this, &CMainFrame::updateActions);
 
     CStartPage *start = startPage();
     connect(start, &CStartPage::newFeedRequested, this, [this] { executeCommand(ID_FILE_NEW); });
@@ -159,6 +162,7 @@ void CMainFrame::setServices(CShellServices *services)
 {
     m_services = services;
     m_documents->setServices(services);
+    m_publishing->setServices(services);
 }
 
 // --- Command route ---
@@ -246,6 +250,14 @@ bool CMainFrame::OnCommand(int id)
         if (frame)
             m_documents->saveDocumentAs(frame);
         return true;
+    case ID_FILE_PUBLISH:
+        if (frame)
+            publishFeed(frame);
+        return true;
+    case ID_FILE_PUBLISH_SETTINGS:
+        if (frame)
+            m_publishing->editSettings(frame->document()->path(), [](bool) {});
+        return true;
     case ID_FILE_PRINT:
         printPost();
         return true;
@@ -324,6 +336,14 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_WINDOW_PREVIOUS:
         state->enabled = m_mdiArea->subWindowList().size() > 1;
         return true;
+    case ID_FILE_PUBLISH:
+        state->enabled = activeChildFrame() && !m_publishing->isRunning();
+        return true;
+    case ID_FILE_PUBLISH_SETTINGS:
+        // Settings belong to the feed's file.
+        state->enabled = activeChildFrame() && !activeChildFrame()->document()->path().isEmpty()
+            && !m_publishing->isRunning();
+        return true;
     case ID_VIEW_TOOLBAR:
         state->checkable = true;
         state->checked = !m_toolBar->isHidden();
@@ -382,6 +402,21 @@ void CMainFrame::newFeed()
     NewFeedParams params;
     if (m_services->askNewFeed(&params))
         m_documents->newDocument(params);
+}
+
+// What goes out is the file, so changes are saved first.
+void CMainFrame::publishFeed(CChildFrame *frame)
+{
+    CRSSEditDoc *document = frame->document();
+    document->Notify(nullptr, HINT_COMMIT_POST, document->currentPost());
+    if (document->IsModified() || document->path().isEmpty()) {
+        if (!m_services->confirm(QStringLiteral("Publishing sends the saved file. Save %1 and publish it?")
+                                     .arg(frame->windowTitle().remove(QStringLiteral("[*]")))))
+            return;
+        if (!m_documents->saveDocument(frame))
+            return;
+    }
+    m_publishing->publish(document->path(), *document->feed());
 }
 
 // One window for the guide, made the first time it is asked for.
@@ -481,6 +516,7 @@ void CMainFrame::createMenus()
 {
     QMenu *file = addMenu(QStringLiteral("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0,
                                                      ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
+                                                     ID_FILE_PUBLISH, ID_FILE_PUBLISH_SETTINGS, 0,
                                                      ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0});
     for (int id = ID_FILE_MRU_FIRST; id <= ID_FILE_MRU_LAST; ++id)
         file->addAction(action(id));

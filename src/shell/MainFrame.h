@@ -10,6 +10,7 @@
 class CChildFrame;
 class CDesktopServices;
 class CDocManager;
+class CFeedPublishing;
 class CHelpWindow;
 class CMdiClient;
 class CMenuTip;
@@ -40,6 +41,7 @@ public:
     CMenuTip *menuTip() const { return m_menuTip; }
     // The user guide's window once Help has shown it, else null.
     CHelpWindow *helpWindow() const { return m_helpWindow; }
+    CFeedPublishing *publishing() const { return m_publishing; }
 
     // Runs the command through the route when its state allows it.
     bool executeCommand(int id);
@@ -76,6 +78,8 @@ private:
     void openWebPage(const char *address);
     void openWebPage(const QUrl &url);
     void newFeed();
+    // Saves the feed when it has changes, then publishes the file.
+    void publishFeed(CChildFrame *frame);
     void showGuide();
     void printPost();
     void previewPost();
@@ -97,6 +101,7 @@ private:
     QLabel *m_checkSummary = nullptr;
     CMenuTip *m_menuTip;
     CHelpWindow *m_helpWindow = nullptr;
+    CFeedPublishing *m_publishing = nullptr;
     // Kept between printouts, so the print setup holds.
     std::unique_ptr<QPrinter> m_printer;
 };

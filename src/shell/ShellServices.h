@@ -5,6 +5,7 @@
 #include <functional>
 
 struct NewFeedParams;
+struct PublishTarget;
 class QPrinter;
 class QString;
 class QUrl;
@@ -17,6 +18,7 @@ class CShellServices : public CDocumentPrompter
 {
 public:
     enum SaveChoice { SaveChanges, DiscardChanges, CancelClosing };
+    enum HostKeyChoice { RefuseHost, TrustHostOnce, TrustHostAlways };
 
     // Asked before a modified feed is closed.
     virtual SaveChoice askSaveChanges(const QString &documentTitle) = 0;
@@ -32,6 +34,13 @@ public:
     // The new feed's title, link and category, as the Create RSS Feed page
     // asks for them; false when the user cancelled.
     virtual bool askNewFeed(NewFeedParams *params) = 0;
+
+    // The Publish Settings of the named feed, starting from `target` and
+    // `secret` (its password or key passphrase); false when cancelled.
+    virtual bool askPublishSettings(const QString &feedName, PublishTarget *target, QString *secret) = 0;
+    // Whether to trust an SFTP server whose key is not in known_hosts,
+    // once or for good (added to known_hosts).
+    virtual HostKeyChoice askTrustHost(const QString &host, const QString &fingerprint) = 0;
 
     // The print dialog on the printer's settings; false when cancelled.
     virtual bool askPrintOptions(QPrinter *printer) = 0;

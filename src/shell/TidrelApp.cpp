@@ -1,5 +1,6 @@
 #include "shell/TidrelApp.h"
 
+#include "core/ProductInfo.h"
 #include "core/RssFeed.h"
 
 #include <QApplication>
@@ -20,11 +21,11 @@ void CTidrelApp::initInstance()
 {
     // The icons live in this static library; nothing else pulls them in.
     Q_INIT_RESOURCE(shell);
-    QGuiApplication::setDesktopFileName(QStringLiteral("tidrel"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(ProductInfo::kAppId));
     QIcon icon = QIcon::fromTheme(QStringLiteral("tidrel"));
     if (icon.isNull()) {
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            icon.addFile(QStringLiteral(":/shell/icons/tidrel-%1.png").arg(size));
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/shell/icons/%1x%1/apps/tidrel.png").arg(size));
     }
     QApplication::setWindowIcon(icon);
 }

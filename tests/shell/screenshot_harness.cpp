@@ -4,7 +4,8 @@
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
 //                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
-//                     [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]]
+//                     [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
+//                             publish-settings|publish-progress]
 //
 // --feed may be given more than once: each feed opens in its own window and
 // the last one is the one shown. --filter opens the posts filter box and
@@ -14,8 +15,9 @@
 // feeds again, which leaves the start page with them as recent feeds.
 // --show takes the picture of the Create RSS Feed page, of the File menu
 // with the tip of its Open item over the window, of the user guide, of the
-// window with the Post Details pane, or of the Feed Properties window at
-// the page whose name starts with PAGE.
+// window with the Post Details pane, of the Feed Properties window at
+// the page whose name starts with PAGE, of the Publish Settings dialog
+// filled in, or of the window with a publishing's progress in its status bar.
 
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
@@ -28,10 +30,15 @@
 #include "shell/CreateFeedPage.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
+#include "shell/FeedPublishing.h"
+#include "shell/PublishProgress.h"
+#include "shell/PublishSettingsDialog.h"
 #include "shell/TidrelApp.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QMenu>
 #include <QPainter>
 #include <QWebEngineView>
@@ -146,7 +153,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
-    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details, feed-properties or feed-properties-PAGE."), QStringLiteral("what")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details, feed-properties[-PAGE], publish-settings or publish-progress."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -259,6 +266,27 @@ int main(int argc, char *argv[])
     } else if (show == QLatin1String("help")) {
         frame.executeCommand(ID_HELP_GUIDE);
         picture = pagePicture(frame.helpWindow(), frame.helpWindow()->view());
+    } else if (show == QLatin1String("publish-settings")) {
+        CPublishSettingsDialog dialog(QStringLiteral("feed.xml"), &frame);
+        dialog.setAnimated(false);
+        PublishTarget target;
+        target.destination = QStringLiteral("sftp://example.org/var/www/feed.xml");
+        target.userName = QStringLiteral("editor");
+        target.sshAuth = PublishTarget::SshKeyFile;
+        target.keyFile = QStringLiteral("/home/editor/.ssh/id_ed25519");
+        target.mediaBaseUrl = QStringLiteral("https://example.org/media/");
+        dialog.setTarget(target, QStringLiteral("passphrase"));
+        dialog.show();
+        settle(500);
+        picture = dialog.grab();
+    } else if (show == QLatin1String("publish-progress")) {
+        // The window's own progress display, as a publishing drives it.
+        CPublishProgress *progress = frame.publishing()->progress();
+        progress->start(QStringLiteral("sftp://example.org/var/www/feed.xml"));
+        progress->setProgress(2'400'000, 5'100'000, 1, 3);
+        progress->show();
+        settle(300);
+        picture = frame.grab();
     } else {
         picture = frame.grab();
     }

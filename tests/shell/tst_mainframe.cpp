@@ -136,6 +136,12 @@ void TestMainFrame::version_oneFormInTitleAboutAndSavedFeed()
     const QString line = CAboutDialog::releaseLine();
     QVERIFY2(form.match(line).hasMatch(), qPrintable(line));
 
+    // The window icon, drawn at build time in every size the theme has, for
+    // desktops whose theme does not have the program's icon yet.
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+
     CChildFrame *frame = newFeed();
     QVERIFY(frame);
     m_services->saveFileName = path(QStringLiteral("version.xml"));

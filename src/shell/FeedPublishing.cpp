@@ -1,0 +1,191 @@
+#include "shell/FeedPublishing.h"
+
+#include "core/RssFeed.h"
+#include "links/PublishSettings.h"
+#include "markup/FeedChecker.h"
+#include "shell/PublishProgress.h"
+#include "shell/ShellServices.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace {
+
+// The enclosures' addresses, which the settings match against the media
+// address.
+QStringList enclosureUrls(const CRssFeed &feed)
+{
+    QStringList urls;
+    for (int post = 0; post < feed.GetPostCount(); ++post) {
+        for (const FeedElement &enclosure : feed.GetPostElements(post, QStringLiteral("enclosure")))
+            urls.append(enclosure.attribute(QStringLiteral("url")));
+    }
+    return urls;
+}
+
+// The errors the feed check finds in the saved file. One that cannot be
+// read has none here; the publisher says why it cannot send it.
+QStringList checkErrors(const QString &feedPath)
+{
+    QFile file(feedPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList errors;
+    for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll())) {
+        if (problem.level() == CFeedRules::Level::Error)
+            errors.append(QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message));
+    }
+    return errors;
+}
+
+bool needsSecret(const PublishTarget &target)
+{
+    const QString scheme = QUrl(target.destination).scheme().toLower();
+    if (scheme == QLatin1String("sftp"))
+        return target.sshAuth != PublishTarget::SshAgent;
+    return scheme == QLatin1String("ftp") || scheme == QLatin1String("ftps");
+}
+
+QString hostOf(const PublishTarget &target)
+{
+    const QUrl url(target.destination);
+    return url.port() > 0 ? QStringLiteral("%1:%2").arg(url.host()).arg(url.port()) : url.host();
+}
+
+} // namespace
+
+CFeedPublishing::CFeedPublishing(CShellServices *services, QStatusBar *statusBar, QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_statusBar(statusBar)
+    , m_progress(new CPublishProgress)
+{
+    m_statusBar->addPermanentWidget(m_progress);
+    m_progress->hide();
+    connect(m_progress, &CPublishProgress::cancelRequested, &m_publisher, &CFeedPublisher::cancel);
+    connect(&m_publisher, &CFeedPublisher::progress, m_progress, &CPublishProgress::setProgress);
+    connect(&m_publisher, &CFeedPublisher::finished, this, &CFeedPublishing::onFinished);
+}
+
+void CFeedPublishing::setBusy(bool busy)
+{
+    if (m_busy == busy)
+        return;
+    m_busy = busy;
+    emit runningChanged();
+}
+
+void CFeedPublishing::publish(const QString &feedPath, const CRssFeed &feed)
+{
+    if (m_busy || !checkPasses(feedPath))
+        return;
+    const QStringList enclosures = enclosureUrls(feed);
+    const auto go = [this, feedPath, enclosures] {
+        m_job = PublishJob();
+        m_job.feedPath = feedPath;
+        m_job.target = CPublishSettings::load(feedPath);
+        m_job.media = CPublishSettings::mediaFiles(m_job.target, feedPath, enclosures);
+        m_job.knownHostsPath = m_knownHostsPath;
+        setBusy(true);
+        readSecret(m_job.target, [this](const QString &secret) {
+            m_job.secret = secret;
+            startJob();
+        });
+    };
+    if (!CPublishSettings::load(feedPath).isEmpty()) {
+        go();
+        return;
+    }
+    editSettings(feedPath, [go](bool accepted) {
+        if (accepted)
+            go();
+    });
+}
+
+bool CFeedPublishing::checkPasses(const QString &feedPath)
+{
+    const QStringList errors = checkErrors(feedPath);
+    if (errors.isEmpty())
+        return true;
+    const QString found = errors.size() == 1 ? QStringLiteral("an error") : QStringLiteral("%1 errors").arg(errors.size());
+    return m_services->confirm(QStringLiteral("The feed check found %1 in %2:\n\n%3\n\nPublish anyway?")
+                                   .arg(found, QFileInfo(feedPath).fileName(), errors.mid(0, 5).join(u'\n')));
+}
+
+void CFeedPublishing::editSettings(const QString &feedPath, const std::function<void(bool)> &accepted)
+{
+    const PublishTarget stored = CPublishSettings::load(feedPath);
+    readSecret(stored, [this, feedPath, stored, accepted](const QString &storedSecret) {
+        PublishTarget target = stored;
+        QString secret = storedSecret;
+        if (!m_services->askPublishSettings(QFileInfo(feedPath).fileName(), &target, &secret)) {
+            accepted(false);
+            return;
+        }
+        CPublishSettings::save(feedPath, target);
+        if (needsSecret(target))
+            storeSecret(target, secret);
+        accepted(true);
+    });
+}
+
+void CFeedPublishing::readSecret(const PublishTarget &target, const std::function<void(const QString &)> &done)
+{
+    if (!needsSecret(target)) {
+        done(QString());
+        return;
+    }
+    const QString key = CPublishSettings::secretKey(target);
+    const auto given = m_sessionSecrets.find(key);
+    if (given != m_sessionSecrets.end()) {
+        done(given->second);
+        return;
+    }
+    // Without a keyring there is no password yet; the server says so.
+    m_secrets.read(key, [done](const SecretResult &result) { done(result.secret); });
+}
+
+void CFeedPublishing::storeSecret(const PublishTarget &target, const QString &secret)
+{
+    const QString key = CPublishSettings::secretKey(target);
+    m_sessionSecrets[key] = secret;
+    const auto reported = [this](const SecretResult &result) {
+        if (!result.ok())
+            m_services->showError(QStringLiteral("The password could not be kept in the desktop's keyring: %1\n\n"
+                                                 "Tidrel remembers it until it ends.")
+                                      .arg(result.error));
+    };
+    if (secret.isEmpty())
+        m_secrets.remove(key, reported);
+    else
+        m_secrets.write(key, secret, reported);
+}
+
+void CFeedPublishing::startJob()
+{
+    m_progress->start(m_job.target.destination);
+    m_progress->show();
+    m_publisher.start(m_job);
+}
+
+void CFeedPublishing::onFinished(const PublishResult &result)
+{
+    if (result.outcome == PublishResult::UnknownHostKey) {
+        const CShellServices::HostKeyChoice choice =
+            m_services->askTrustHost(hostOf(m_job.target), result.hostFingerprint);
+        if (choice != CShellServices::RefuseHost) {
+            m_job.trustedHostKey = result.hostFingerprint;
+            m_job.addHostKey = choice == CShellServices::TrustHostAlways;
+            startJob();
+            return;
+        }
+    }
+    m_progress->hide();
+    const QString feedName = QFileInfo(m_job.feedPath).fileName();
+    m_statusBar->showMessage(result.outcome == PublishResult::Published
+                                 ? result.message
+                                 : QStringLiteral("%1 was not published: %2").arg(feedName, result.message));
+    setBusy(false);
+}

@@ -1,0 +1,224 @@
+#include "shell/PublishSettingsDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString schemeOf(const QString &address)
+{
+    return QUrl(address.trimmed()).scheme().toLower();
+}
+
+QLabel *buddyLabel(const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLabel *note(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+QHBoxLayout *withButton(QLineEdit *edit, QPushButton *button)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(edit, 1);
+    row->addWidget(button);
+    return row;
+}
+
+} // namespace
+
+CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget *parent)
+    : CAnimatedDialog(parent)
+    , m_destination(new QLineEdit)
+    , m_user(new QLineEdit)
+    , m_sshAuth(new QComboBox)
+    , m_secretLabel(new QLabel)
+    , m_secret(new QLineEdit)
+    , m_keyFile(new QLineEdit)
+    , m_browseKey(new QPushButton(QStringLiteral("&Browse\u2026")))
+    , m_startTls(new QCheckBox(QStringLiteral("Switch plain FTP to &TLS (STARTTLS) before logging in")))
+    , m_mediaBase(new QLineEdit)
+    , m_mediaFolder(new QLineEdit)
+    , m_browseMedia(new QPushButton(QStringLiteral("B&rowse\u2026")))
+    , m_problemLabel(new QLabel)
+{
+    setWindowTitle(QStringLiteral("Publish Settings \u2014 %1").arg(feedName));
+
+    m_destination->setPlaceholderText(QStringLiteral("sftp://example.org/var/www/feed.xml"));
+    // In the order of PublishTarget::SshAuth.
+    m_sshAuth->addItems({QStringLiteral("Password"), QStringLiteral("Key file"), QStringLiteral("SSH agent")});
+    m_secret->setEchoMode(QLineEdit::Password);
+    m_keyFile->setPlaceholderText(QDir::home().filePath(QStringLiteral(".ssh/id_ed25519")));
+    m_mediaBase->setPlaceholderText(QStringLiteral("https://example.org/media/"));
+    m_mediaFolder->setPlaceholderText(QStringLiteral("the feed's folder"));
+    connect(m_browseKey, &QPushButton::clicked, this, [this] { browse(m_keyFile, false); });
+    connect(m_browseMedia, &QPushButton::clicked, this, [this] { browse(m_mediaFolder, true); });
+
+    auto *serverForm = new QFormLayout;
+    serverForm->addRow(buddyLabel(QStringLiteral("&Upload to:"), m_destination), m_destination);
+    serverForm->addRow(buddyLabel(QStringLiteral("U&ser:"), m_user), m_user);
+    serverForm->addRow(buddyLabel(QStringLiteral("SFTP si&gns in with:"), m_sshAuth), m_sshAuth);
+    serverForm->addRow(buddyLabel(QStringLiteral("SSH &key file:"), m_keyFile), withButton(m_keyFile, m_browseKey));
+    m_secretLabel->setBuddy(m_secret);
+    serverForm->addRow(m_secretLabel, m_secret);
+    serverForm->addRow(QString(), m_startTls);
+    // Notes that wrap go below the form, which does not give them their
+    // height.
+    auto *server = new QVBoxLayout;
+    server->addLayout(serverForm);
+    server->addWidget(note(QStringLiteral("The address is the feed's on the server: sftp://, ftp://, ftps://, or "
+                                          "file:// for a folder on this computer. An address ending with / names "
+                                          "a folder; the feed keeps its file name there.")));
+    server->addWidget(note(QStringLiteral("Passwords and passphrases are kept in the desktop's keyring, "
+                                          "never in a settings file.")));
+    auto *serverGroup = new QGroupBox(QStringLiteral("Server"));
+    serverGroup->setLayout(server);
+
+    auto *mediaForm = new QFormLayout;
+    mediaForm->addRow(buddyLabel(QStringLiteral("&Media address:"), m_mediaBase), m_mediaBase);
+    mediaForm->addRow(buddyLabel(QStringLiteral("Media &folder:"), m_mediaFolder), withButton(m_mediaFolder, m_browseMedia));
+    auto *media = new QVBoxLayout;
+    media->addLayout(mediaForm);
+    media->addWidget(note(QStringLiteral("Optional. Enclosures whose address starts with the media address are "
+                                         "uploaded beside the feed from the same place under the media folder, "
+                                         "unless the server has them at the same size.")));
+    auto *mediaGroup = new QGroupBox(QStringLiteral("Media files"));
+    mediaGroup->setLayout(media);
+
+    m_problemLabel->setWordWrap(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(serverGroup);
+    layout->addWidget(mediaGroup);
+    layout->addWidget(m_problemLabel);
+    layout->addStretch(1);
+    layout->addWidget(buttons);
+    setMinimumWidth(560);
+
+    for (QLineEdit *edit : {m_destination, m_mediaBase})
+        connect(edit, &QLineEdit::textChanged, this, &CPublishSettingsDialog::updateFields);
+    connect(m_sshAuth, &QComboBox::currentIndexChanged, this, &CPublishSettingsDialog::updateFields);
+    updateFields();
+}
+
+void CPublishSettingsDialog::setTarget(const PublishTarget &target, const QString &secret)
+{
+    m_destination->setText(target.destination);
+    m_user->setText(target.userName);
+    m_sshAuth->setCurrentIndex(int(target.sshAuth));
+    m_keyFile->setText(target.keyFile);
+    m_secret->setText(secret);
+    m_startTls->setChecked(target.explicitTls);
+    m_mediaBase->setText(target.mediaBaseUrl);
+    m_mediaFolder->setText(target.mediaFolder);
+}
+
+// Only what applies to the address's kind is kept.
+PublishTarget CPublishSettingsDialog::target() const
+{
+    PublishTarget target;
+    target.destination = m_destination->text().trimmed();
+    if (m_user->isEnabled())
+        target.userName = m_user->text().trimmed();
+    if (m_sshAuth->isEnabled())
+        target.sshAuth = PublishTarget::SshAuth(m_sshAuth->currentIndex());
+    if (m_keyFile->isEnabled())
+        target.keyFile = m_keyFile->text().trimmed();
+    target.explicitTls = m_startTls->isEnabled() && m_startTls->isChecked();
+    target.mediaBaseUrl = m_mediaBase->text().trimmed();
+    target.mediaFolder = m_mediaFolder->text().trimmed();
+    return target;
+}
+
+QString CPublishSettingsDialog::secret() const
+{
+    return m_secret->isEnabled() ? m_secret->text() : QString();
+}
+
+QString CPublishSettingsDialog::destinationProblem(const QString &address)
+{
+    const QString text = address.trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("Type the address the feed is uploaded to.");
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || !QStringList{QStringLiteral("sftp"), QStringLiteral("ftp"), QStringLiteral("ftps"),
+                                       QStringLiteral("file")}.contains(scheme))
+        return QStringLiteral("The address must start with sftp://, ftp://, ftps:// or file://.");
+    if (scheme != QLatin1String("file") && url.host().isEmpty())
+        return QStringLiteral("The address has no server name after %1://.").arg(scheme);
+    if (url.path().isEmpty())
+        return QStringLiteral("The address needs a path after the server name, such as /feed.xml.");
+    return QString();
+}
+
+QString CPublishSettingsDialog::mediaBaseProblem(const QString &address)
+{
+    const QString text = address.trimmed();
+    if (text.isEmpty())
+        return QString();
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
+        return QStringLiteral("The media address must be a web address starting with http:// or https://.");
+    return QString();
+}
+
+// The fields follow the kind of address: a user and password for servers,
+// the way of signing in for SFTP, STARTTLS for plain FTP.
+void CPublishSettingsDialog::updateFields()
+{
+    const QString scheme = schemeOf(m_destination->text());
+    const bool sftp = scheme == QLatin1String("sftp");
+    const bool server = sftp || scheme == QLatin1String("ftp") || scheme == QLatin1String("ftps");
+    const auto auth = PublishTarget::SshAuth(m_sshAuth->currentIndex());
+    const bool keyFile = sftp && auth == PublishTarget::SshKeyFile;
+    m_user->setEnabled(server);
+    m_sshAuth->setEnabled(sftp);
+    m_keyFile->setEnabled(keyFile);
+    m_browseKey->setEnabled(keyFile);
+    m_secret->setEnabled(server && !(sftp && auth == PublishTarget::SshAgent));
+    m_secretLabel->setText(keyFile ? QStringLiteral("Key &passphrase:") : QStringLiteral("&Password:"));
+    m_startTls->setEnabled(scheme == QLatin1String("ftp"));
+
+    m_problem = destinationProblem(m_destination->text());
+    if (m_problem.isEmpty())
+        m_problem = mediaBaseProblem(m_mediaBase->text());
+    // Only a wrong address is pointed out; an empty one is plain to see.
+    m_problemLabel->setText(m_destination->text().trimmed().isEmpty() ? QString() : m_problem);
+    m_ok->setEnabled(m_problem.isEmpty());
+}
+
+void CPublishSettingsDialog::browse(QLineEdit *edit, bool folder)
+{
+    QString start = edit->text();
+    if (start.isEmpty())
+        start = folder ? QDir::homePath() : edit->placeholderText();
+    const QString chosen = folder ? QFileDialog::getExistingDirectory(this, QStringLiteral("Media Folder"), start)
+                                  : QFileDialog::getOpenFileName(this, QStringLiteral("SSH Key File"), start);
+    if (!chosen.isEmpty())
+        edit->setText(chosen);
+}
