@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QUuid>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -561,7 +562,10 @@ const FeedNode *CRssFeed::field(const FeedNode *item, const char *name) const
 {
     if (!item)
         return nullptr;
+    // A name the file never had names no child; text left by a removal has no name either.
     const int id = int(m_names.indexOf(QByteArray(name)));
+    if (id < 0)
+        return nullptr;
     for (const FeedNode &child : item->children) {
         if (child.name == id)
             return &child;
@@ -986,6 +990,113 @@ int CRssFeed::PutBackPost(CRemovedPost removed)
         children.insert(children.begin() + qsizetype(removed.childIndex), std::move(removed.item));
     renewPostIndex();
     return int(std::find(m_posts.begin(), m_posts.end(), removed.childIndex) - m_posts.begin());
+}
+
+// --- CRssFeed: undo ---
+
+bool CRssFeed::PutPostAtTop(CRemovedPost post)
+{
+    return m_hasChannel && insertPostAtTop(std::move(post.item));
+}
+
+bool CRssFeed::isPost(const FeedNode &node) const
+{
+    return node.name >= 0 && m_names[node.name] == "item";
+}
+
+CFeedPart CRssFeed::SavePost(int index) const
+{
+    CFeedPart part;
+    part.shell = channelShell();
+    part.sizeWhenIn = m_channel.children.size();
+    if (const FeedNode *item = post(index)) {
+        part.first = m_posts[size_t(qMax(index, 0))];
+        part.nodes.push_back(*item);
+    } else {
+        part.first = part.sizeWhenIn;
+    }
+    return part;
+}
+
+// A post put at the top may split the lead of the first post (see
+// insertPostAtTop), so the first post is kept with the place.
+CFeedPart CRssFeed::SavePlaceAtTop() const
+{
+    return SavePost(0);
+}
+
+CFeedPart CRssFeed::SaveHeader() const
+{
+    CFeedPart part;
+    part.header = true;
+    part.shell = channelShell();
+    for (const FeedNode &child : m_channel.children) {
+        const bool post = isPost(child);
+        part.postSlots.push_back(post);
+        if (!post)
+            part.nodes.push_back(child);
+    }
+    return part;
+}
+
+// The channel's own tags go with every part: a change may declare a
+// namespace on the rss element, which they hold.
+FeedNode CRssFeed::channelShell() const
+{
+    FeedNode shell = m_channel;
+    shell.children.clear();
+    return shell;
+}
+
+bool CRssFeed::SwapPart(CFeedPart &part)
+{
+    if (!m_hasChannel || !(part.header ? swapHeader(part) : swapStretch(part)))
+        return false;
+    std::swap(part.shell, m_channel);
+    std::swap(part.shell.children, m_channel.children);
+    renewPostIndex();
+    return true;
+}
+
+// The stretch in the feed is as long as the kept one, give or take what
+// the change added or removed.
+bool CRssFeed::swapStretch(CFeedPart &part)
+{
+    auto &children = m_channel.children;
+    const qsizetype standing = qsizetype(part.nodes.size()) + qsizetype(children.size()) - qsizetype(part.sizeWhenIn);
+    if (standing < 0 || part.first + size_t(standing) > children.size())
+        return false;
+    const auto from = children.begin() + qsizetype(part.first);
+    std::vector<FeedNode> replaced(std::make_move_iterator(from), std::make_move_iterator(from + standing));
+    part.sizeWhenIn = children.size();
+    children.erase(from, from + standing);
+    children.insert(children.begin() + qsizetype(part.first), std::make_move_iterator(part.nodes.begin()),
+                    std::make_move_iterator(part.nodes.end()));
+    part.nodes = std::move(replaced);
+    return true;
+}
+
+// The posts stay as they are, in their order; the other children go back
+// to the kept ones, in the kept places.
+bool CRssFeed::swapHeader(CFeedPart &part)
+{
+    auto &children = m_channel.children;
+    const auto keptPosts = std::count(part.postSlots.begin(), part.postSlots.end(), true);
+    if (size_t(keptPosts) != m_posts.size())
+        return false;
+    std::vector<FeedNode> posts, others;
+    std::vector<bool> places;
+    for (FeedNode &child : children) {
+        places.push_back(isPost(child));
+        (places.back() ? posts : others).push_back(std::move(child));
+    }
+    children.clear();
+    auto nextPost = posts.begin(), nextOther = part.nodes.begin();
+    for (const bool post : part.postSlots)
+        children.push_back(std::move(post ? *nextPost++ : *nextOther++));
+    part.nodes = std::move(others);
+    part.postSlots = std::move(places);
+    return true;
 }
 
 // --- CRssFeed: text helpers ---
