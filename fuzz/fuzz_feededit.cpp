@@ -1,12 +1,14 @@
 // A feed file, then edits through the document as a user makes them:
-// titles, links, authors and descriptions set to awkward text, posts added,
-// copied and removed. The saved file must open again with every value as
+// titles, links, authors and descriptions set to awkward text, channel and
+// post elements (attributes, children, namespaced names) replaced, posts
+// added, copied and removed. The saved file must open again with every value as
 // the document held it before the save, and every element nobody edited
 // must keep its bytes. The edits come from a generator seeded with a hash of
 // the input, so any change to the file also changes what is done to it.
 
 #include "FuzzSupport.h"
 #include "core/FeedParser.h"
+#include "core/FeedVocabulary.h"
 #include "core/RssFeed.h"
 #include "core/XmlSafeText.h"
 #include "document/RSSEditDoc.h"
@@ -80,8 +82,15 @@ QByteArray bytesOf(const QByteArray &file, const ElementRanges::Element &element
     return file.mid(element.begin, element.end - element.begin);
 }
 
+// An element's name without its prefix: the file may give a namespace any.
+QByteArray localName(const QByteArray &name)
+{
+    return name.mid(name.indexOf(':') + 1);
+}
+
 // What the document knows of a post: the post of the opened file it is, or
-// -1 for a new post or a copy, and the elements an edit may have rewritten.
+// -1 for a new post or a copy, and the local names of the elements an edit
+// may have rewritten.
 struct PostOrigin
 {
     int original;
@@ -129,10 +138,44 @@ public:
         return text;
     }
 
+    // An element of a name the properties pages edit: text, or attributes
+    // and children of names the pages use.
+    FeedElement element(const QString &name, int depth = 0)
+    {
+        static const char *const attributes[] = {"url", "length", "type", "text", "domain", "isPermaLink", "rel"};
+        static const char *const children[] = {"url", "title", "hour", "itunes:name", "itunes:category", "podcast:x"};
+        FeedElement made{name, {}, QString(), {}};
+        for (int i = below(3); i > 0; --i)
+            made.setAttribute(QLatin1String(attributes[below(int(std::size(attributes)))]), text());
+        if (depth < 2 && below(3) == 0) {
+            for (int i = 1 + below(3); i > 0; --i)
+                made.children.push_back(element(QLatin1String(children[below(int(std::size(children)))]), depth + 1));
+        } else {
+            made.text = text();
+        }
+        return made;
+    }
+
 private:
     QByteArray m_input;
     std::mt19937 m_random;
 };
+
+// The elements as the feed stores them: text XML can hold, and no element
+// that holds nothing at all.
+std::vector<FeedElement> stored(std::vector<FeedElement> elements)
+{
+    std::vector<FeedElement> kept;
+    for (FeedElement &element : elements) {
+        for (auto &attribute : element.attributes)
+            attribute.second = XmlSafeText(attribute.second);
+        element.text = XmlSafeText(element.text);
+        element.children = stored(element.children);
+        if (!element.attributes.isEmpty() || !element.text.isEmpty() || !element.children.empty())
+            kept.push_back(std::move(element));
+    }
+    return kept;
+}
 
 // Text with every character outside printable ASCII as its code, for the
 // report of a broken property.
@@ -164,12 +207,48 @@ std::set<QByteArray> elementsOf(CRSSEditDoc::PostField field)
     return {};
 }
 
-void applyEdits(CRSSEditDoc &doc, EditScript &script, std::vector<PostOrigin> &posts)
+QString describe(const std::vector<FeedElement> &elements)
+{
+    QString text;
+    for (const FeedElement &element : elements) {
+        text += QStringLiteral("<%1").arg(element.name);
+        for (const auto &[name, value] : element.attributes)
+            text += QStringLiteral(" %1=[%2]").arg(name, codePoints(value));
+        text += QStringLiteral(">[%1]%2</>").arg(codePoints(element.text), describe(element.children));
+    }
+    return text;
+}
+
+// Replaces the elements of one name of the channel (post < 0) or a post.
+// Returns the local name edited, empty when nothing changed.
+QByteArray editElements(CRSSEditDoc &doc, EditScript &script, int post)
+{
+    const QStringList &names = post < 0 ? CFeedVocabulary::channelElements() : CFeedVocabulary::postElements();
+    const QString name = names[script.below(int(names.size()))];
+    const auto read = [&] { return post < 0 ? doc.feed()->GetChannelElements(name) : doc.feed()->GetPostElements(post, name); };
+    const std::vector<FeedElement> before = read();
+    std::vector<FeedElement> elements = before;
+    if (!elements.empty() && script.below(2) == 0)
+        elements[size_t(script.below(int(elements.size())))] = script.element(name);
+    else if (script.below(4) == 0)
+        elements.clear();
+    else
+        elements.push_back(script.element(name));
+    const bool changed = post < 0 ? doc.SetChannelElements(name, elements) : doc.SetPostElements(post, name, elements);
+    // Elements of the file kept as they were may hold empty children; a
+    // feed without a channel takes none.
+    const std::vector<FeedElement> after = read();
+    fuzzCheck(changed ? stored(after) == stored(elements) : after == before, "stored elements read back as given",
+              QStringLiteral("%1 of post %2:\n%3\n%4").arg(name).arg(post).arg(describe(stored(elements)), describe(stored(after))));
+    return changed ? name.mid(name.indexOf(u':') + 1).toUtf8() : QByteArray();
+}
+
+void applyEdits(CRSSEditDoc &doc, EditScript &script, std::vector<PostOrigin> &posts, std::set<QByteArray> &channelEdited)
 {
     const int edits = 1 + script.below(8);
     for (int i = 0; i < edits; ++i) {
         const int post = script.below(int(posts.size()));
-        switch (script.below(8)) {
+        switch (script.below(11)) {
         case 0:
             if (doc.InsertNewPost())
                 posts.insert(posts.begin(), PostOrigin{-1, {}});
@@ -181,6 +260,16 @@ void applyEdits(CRSSEditDoc &doc, EditScript &script, std::vector<PostOrigin> &p
         case 2:
             if (doc.RemovePost(post))
                 posts.erase(posts.begin() + post);
+            break;
+        case 3:
+            if (const QByteArray edited = editElements(doc, script, -1); !edited.isEmpty())
+                channelEdited.insert(edited);
+            break;
+        case 4:
+            if (posts.empty())
+                break;
+            if (const QByteArray edited = editElements(doc, script, post); !edited.isEmpty())
+                posts[size_t(post)].edited.insert(edited);
             break;
         default: {
             const CRSSEditDoc::PostField field = kFields[script.below(4)];
@@ -215,19 +304,22 @@ std::vector<QByteArray> untouchedChildren(const QByteArray &file, const ElementR
 {
     std::vector<QByteArray> children;
     for (const ElementRanges::Element &child : item.children) {
-        if (!edited.count(child.name))
+        if (!edited.count(localName(child.name)))
             children.push_back(bytesOf(file, child));
     }
     return children;
 }
 
-void checkUntouchedBytes(const QByteArray &input, const QByteArray &saved, const std::vector<PostOrigin> &posts)
+// `declared`: the edits declared a namespace on rss, which changes the
+// file before the channel's content.
+void checkUntouchedBytes(const QByteArray &input, const QByteArray &saved, const std::vector<PostOrigin> &posts,
+                         const std::set<QByteArray> &channelEdited, bool declared)
 {
     ElementRanges before, after;
     QString error;
     fuzzCheck(before.parse(input, &error), "the opened file parses", error);
     fuzzCheck(after.parse(saved, &error), "the saved file parses", error);
-    fuzzCheck(input.left(before.channelContentBegin) == saved.left(after.channelContentBegin),
+    fuzzCheck(declared || input.left(before.channelContentBegin) == saved.left(after.channelContentBegin),
               "the file up to the channel's content keeps its bytes");
     fuzzCheck(input.mid(before.channelContentEnd) == saved.mid(after.channelContentEnd),
               "the file from the channel's end tag keeps its bytes");
@@ -237,13 +329,13 @@ void checkUntouchedBytes(const QByteArray &input, const QByteArray &saved, const
     for (const ElementRanges::Element &child : before.channelChildren) {
         if (child.name == "item")
             itemsBefore.push_back(&child);
-        else
+        else if (!channelEdited.count(localName(child.name)))
             othersBefore.push_back(bytesOf(input, child));
     }
     for (const ElementRanges::Element &child : after.channelChildren) {
         if (child.name == "item")
             itemsAfter.push_back(&child);
-        else
+        else if (!channelEdited.count(localName(child.name)))
             othersAfter.push_back(bytesOf(saved, child));
     }
     fuzzCheck(othersBefore == othersAfter, "the channel's other children keep their bytes");
@@ -287,7 +379,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < doc.feed()->GetPostCount(); ++i)
         posts.push_back(PostOrigin{i, {}});
     EditScript script(input);
-    applyEdits(doc, script, posts);
+    const auto declarations = [&doc] {
+        return QList<bool>{doc.feed()->HasNamespace(CFeedVocabulary::itunesNamespace()),
+                           doc.feed()->HasNamespace(CFeedVocabulary::podcastNamespace()),
+                           doc.feed()->HasNamespace(CFeedVocabulary::atomNamespace())};
+    };
+    const QList<bool> declaredBefore = declarations();
+    std::set<QByteArray> channelEdited;
+    applyEdits(doc, script, posts, channelEdited);
+    const bool declared = declarations() != declaredBefore;
     const QStringList values = valuesOf(*doc.feed());
 
     QString error;
@@ -301,6 +401,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                   QStringLiteral("post %1, value %2:\n[%3]\n[%4]")
                           .arg(i / 6).arg(i % 6).arg(codePoints(values[i]), codePoints(rereadValues[i])));
     }
-    checkUntouchedBytes(input, readFileBytes(outPath), posts);
+    checkUntouchedBytes(input, readFileBytes(outPath), posts, channelEdited, declared);
     return 0;
 }

@@ -2,8 +2,10 @@
 
 #include "core/FeedEncoding.h"
 #include "core/FeedFileKind.h"
+#include "core/FeedNamespaces.h"
 #include "core/FeedParser.h"
 #include "core/FeedValue.h"
+#include "core/FeedVocabulary.h"
 #include "core/ProductInfo.h"
 #include "core/PubDate.h"
 #include "core/XmlSafeText.h"
@@ -30,6 +32,14 @@ const char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
 
 // A new post's fields, in the order a new post has them.
 const char *const kPostFields[] = {"title", "description", "pubDate", "link", "author", "guid"};
+
+// The elements RSS 2.0 requires: clearing their text leaves them empty.
+bool isRequired(bool inChannel, const char *name)
+{
+    if (inChannel)
+        return qstrcmp(name, "title") == 0 || qstrcmp(name, "link") == 0 || qstrcmp(name, "description") == 0;
+    return qstrcmp(name, "title") == 0 || qstrcmp(name, "description") == 0;
+}
 
 // A new feed's layout.
 const QLatin1String kNewFeedIndent("  ");
@@ -263,6 +273,99 @@ private:
     qsizetype m_lastEnd = 0;
     qsizetype m_lastChildEnd = 0;
 };
+
+// Reads the start of a feed file up to the channel's start tag: where the
+// rss start tag stands, and the namespaces the rss element and the channel
+// declare. Another element before the channel declares nothing for it.
+class HeadReader : public FeedParser
+{
+public:
+    qsizetype rssBegin = -1;
+    qsizetype rssEnd = -1;
+    std::vector<std::pair<QString, QString>> rssDeclarations;
+    std::vector<std::pair<QString, QString>> channelDeclarations;
+
+protected:
+    void startElement(const char *name, const char **attributes, qsizetype begin, qsizetype end) override
+    {
+        ++m_depth;
+        if (m_depth == 1) {
+            rssBegin = begin;
+            rssEnd = end;
+            rssDeclarations = declarations(attributes);
+        } else if (m_depth == 2 && std::strcmp(name, "channel") == 0) {
+            channelDeclarations = declarations(attributes);
+        }
+    }
+
+    void endElement(qsizetype, qsizetype) override
+    {
+        if (m_depth == 2)
+            channelDeclarations.clear();
+        --m_depth;
+    }
+
+private:
+    static std::vector<std::pair<QString, QString>> declarations(const char **attributes)
+    {
+        std::vector<std::pair<QString, QString>> found;
+        for (const char **attribute = attributes; *attribute; attribute += 2) {
+            const QByteArray name = attribute[0];
+            if (name == "xmlns" || name.startsWith("xmlns:"))
+                found.emplace_back(QString::fromUtf8(name.mid(6)), QString::fromUtf8(attribute[1]));
+        }
+        return found;
+    }
+
+    int m_depth = 0;
+};
+
+// Drops, at every depth, the elements that hold nothing: no attributes,
+// text or children. The pages give an element they leave empty so.
+void dropEmpty(std::vector<FeedElement> &elements)
+{
+    for (FeedElement &element : elements)
+        dropEmpty(element.children);
+    elements.erase(std::remove_if(elements.begin(), elements.end(),
+                                  [](const FeedElement &e) { return e.attributes.isEmpty() && e.text.isEmpty() && e.children.empty(); }),
+                   elements.end());
+}
+
+// Text as the setters store it (XmlSafeText), at every depth.
+void keepXmlSafeText(std::vector<FeedElement> &elements)
+{
+    for (FeedElement &element : elements) {
+        element.text = XmlSafeText(element.text);
+        for (auto &attribute : element.attributes)
+            attribute.second = XmlSafeText(attribute.second);
+        keepXmlSafeText(element.children);
+    }
+}
+
+// Adds an attribute after the last one of a start tag, set apart from it
+// as that one is from what comes before it (a space, or a line break and
+// indentation when the tag has one attribute a line).
+QString withAttribute(const QString &startTag, const QString &attribute)
+{
+    qsizetype at = startTag.size() - 1; // the '>'
+    while (at > 0 && isSpace(startTag[at - 1]))
+        --at;
+    QString separator = QStringLiteral(" ");
+    const QChar quote = startTag[at - 1];
+    if (quote == u'"' || quote == u'\'') {
+        qsizetype name = startTag.lastIndexOf(quote, at - 2) - 1;
+        while (name > 0 && (isSpace(startTag[name]) || startTag[name] == u'='))
+            --name;
+        while (name > 0 && !isSpace(startTag[name]))
+            --name;
+        qsizetype space = name;
+        while (space > 0 && isSpace(startTag[space - 1]))
+            --space;
+        if (name > space || isSpace(startTag[name]))
+            separator = startTag.mid(space, name + 1 - space);
+    }
+    return startTag.left(at) + separator + attribute + startTag.mid(at);
+}
 
 } // namespace
 
@@ -562,10 +665,9 @@ const FeedNode *CRssFeed::field(const FeedNode *item, const char *name) const
 {
     if (!item)
         return nullptr;
-    // A name the file never had names no child; text left by a removal has no name either.
     const int id = int(m_names.indexOf(QByteArray(name)));
     if (id < 0)
-        return nullptr;
+        return nullptr; // text left by a removal has no name either
     for (const FeedNode &child : item->children) {
         if (child.name == id)
             return &child;
@@ -685,38 +787,57 @@ void CRssFeed::openEmptyElement(FeedNode &node)
     node = std::move(opened);
 }
 
-// Adds an empty field element to the item where a new post has it: after
-// the nearest field that comes before it, else before the nearest one that
-// comes after it, else at the end; with the lead of the sibling it joins.
-FeedNode *CRssFeed::insertField(FeedNode *item, const char *name)
+// Where a new field goes among the item's children: where a new post has
+// it, after the nearest field that comes before it, else before the nearest
+// one that comes after it, else at the end. A channel element goes with the
+// others of the header, before the first post. *sibling is the child whose
+// line the new one copies.
+size_t CRssFeed::newFieldPosition(const FeedNode &item, const char *name, const FeedNode **sibling) const
 {
-    openEmptyElement(*item);
-    auto position = item->children.end();
-    const FeedNode *sibling = nullptr;
-    if (item == &m_channel) {
-        // A channel element goes with the others of the header, before the
-        // first post, lined up like the element before it.
+    size_t position = item.children.size();
+    *sibling = nullptr;
+    if (&item == &m_channel) {
         if (!m_posts.empty())
-            position = item->children.begin() + qsizetype(m_posts.front());
-        if (position != item->children.begin())
-            sibling = &*(position - 1);
+            position = m_posts.front();
+        if (position > 0)
+            *sibling = &item.children[position - 1];
     } else {
         const size_t count = std::size(kPostFields);
         size_t at = 0;
         while (at < count && qstrcmp(kPostFields[at], name) != 0)
             ++at;
-        for (size_t i = at; i-- > 0 && !sibling;) {
-            if ((sibling = field(item, kPostFields[i])))
-                position = item->children.begin() + (sibling - item->children.data()) + 1;
+        for (size_t i = at; i-- > 0 && !*sibling;) {
+            if ((*sibling = field(&item, kPostFields[i])))
+                position = size_t(*sibling - item.children.data()) + 1;
         }
-        for (size_t i = at + 1; i < count && !sibling; ++i) {
-            if ((sibling = field(item, kPostFields[i])))
-                position = item->children.begin() + (sibling - item->children.data());
+        for (size_t i = at + 1; i < count && !*sibling; ++i) {
+            if ((*sibling = field(&item, kPostFields[i])))
+                position = size_t(*sibling - item.children.data());
         }
     }
-    if (!sibling && !item->children.empty())
-        sibling = &item->children.back();
-    const QString lead = sibling ? lineLead(decoded(sibling->buffer, sibling->leadBegin, sibling->begin)) : QString();
+    if (!*sibling && !item.children.empty())
+        *sibling = &item.children.back();
+    return position;
+}
+
+// The line break and indentation of a new child: its sibling's, or one
+// step inside the parent's end tag when it has no children yet.
+QString CRssFeed::newChildLead(const FeedNode &parent, const FeedNode *sibling) const
+{
+    if (sibling)
+        return lineLead(decoded(sibling->buffer, sibling->leadBegin, sibling->begin));
+    const QString close = lineLead(leadingSpace(decoded(parent.buffer, parent.tailBegin, parent.contentEnd)));
+    return close.contains(u'\n') ? close + kNewFeedIndent : close;
+}
+
+// Adds an empty field element to the item where a new post has it, with
+// the lead of the sibling it joins.
+FeedNode *CRssFeed::insertField(FeedNode *item, const char *name)
+{
+    openEmptyElement(*item);
+    const FeedNode *sibling = nullptr;
+    const size_t position = newFieldPosition(*item, name, &sibling);
+    const QString lead = newChildLead(*item, sibling);
 
     const QString tagName = QLatin1String(name);
     NodeWriter writer(this);
@@ -725,13 +846,16 @@ FeedNode *CRssFeed::insertField(FeedNode *item, const char *name)
     writer.begin(added, writer.tag(lead), writer.tag(QLatin1Char('<') + tagName + QLatin1Char('>')));
     writer.end(added, QString(), writer.tag(QStringLiteral("</") + tagName + QLatin1Char('>')));
     writer.finish();
-    return &*item->children.insert(position, std::move(added));
+    return &*item->children.insert(item->children.begin() + qsizetype(position), std::move(added));
 }
 
 // Stores a field the user gave a value. A post without the element gets
-// one, unless the value is empty; a field that holds markup (elements, comments) is left as it
-// is. The same value changes nothing, so a commit of an unedited post leaves
-// the file as it was.
+// one, unless the value is empty; a field that holds markup (elements,
+// comments) is left as it is. The same value changes nothing, so a commit of
+// an unedited post leaves the file as it was. An empty value removes an
+// optional element: an empty one would still tell readers it is there. One
+// that another of its name follows is emptied instead, or that one would
+// become the field's value.
 bool CRssFeed::setField(FeedNode *item, const char *name, const QString &text)
 {
     if (!item)
@@ -746,9 +870,35 @@ bool CRssFeed::setField(FeedNode *item, const char *name, const QString &text)
     const QString old = content(*node);
     if (!FeedValue::isText(old))
         return false;
+    const size_t at = size_t(node - item->children.data());
+    if (value.isEmpty() && !isRequired(item == &m_channel, name) && !laterField(*item, at)) {
+        removeChild(*item, at);
+        return true;
+    }
     if (FeedValue::text(old) != value)
         replaceContent(*node, value);
     return true;
+}
+
+// Whether another child after `at` has the name of the one there.
+bool CRssFeed::laterField(const FeedNode &item, size_t at) const
+{
+    const int name = item.children[at].name;
+    return std::any_of(item.children.begin() + qsizetype(at) + 1, item.children.end(),
+                       [name](const FeedNode &child) { return child.name == name; });
+}
+
+// Takes the child out with the line break and indentation before it, as
+// RemovePost does, so that no blank line stays where it stood.
+void CRssFeed::removeChild(FeedNode &parent, size_t index)
+{
+    FeedNode &child = parent.children[index];
+    if (FeedNode rest = splitLead(child); rest.leadBegin < rest.end)
+        child = std::move(rest);
+    else
+        parent.children.erase(parent.children.begin() + qsizetype(index));
+    if (&parent == &m_channel)
+        renewPostIndex();
 }
 
 QString CRssFeed::GetChannelField(const char *name) const
@@ -782,7 +932,8 @@ bool CRssFeed::SetPostAuthor(int index, const QString &text)
 // A guid names the post to feed readers for good: a link change leaves it
 // alone, or readers would show the post again as new. Only a permalink guid
 // (no isPermaLink="false") that was the post's link follows the link, since
-// a reader takes such a guid for the post's address.
+// a reader takes such a guid for the post's address; a cleared link leaves
+// it too, as the post still needs a name.
 bool CRssFeed::SetPostLink(int index, const QString &text)
 {
     FeedNode *item = post(index);
@@ -790,7 +941,7 @@ bool CRssFeed::SetPostLink(int index, const QString &text)
     if (!setField(item, "link", text))
         return false;
     FeedNode *guid = field(item, "guid");
-    if (!guid || oldLink.isEmpty() || FeedValue::text(content(*guid)) != oldLink)
+    if (!guid || oldLink.isEmpty() || XmlSafeText(text).isEmpty() || FeedValue::text(content(*guid)) != oldLink)
         return true;
     static const QRegularExpression notPermaLink(QStringLiteral("isPermaLink\\s*=\\s*[\"']\\s*false"),
                                                  QRegularExpression::CaseInsensitiveOption);
@@ -1097,6 +1248,330 @@ bool CRssFeed::swapHeader(CFeedPart &part)
     part.nodes = std::move(others);
     part.postSlots = std::move(places);
     return true;
+}
+
+
+// --- CRssFeed: elements ---
+
+// The rss start tag, as offsets into the channel's buffer, and the
+// namespaces declared on rss and on the channel.
+struct CRssFeed::Head
+{
+    qsizetype rssBegin = -1;
+    qsizetype rssEnd = -1;
+    CFeedNamespaces namespaces;
+};
+
+// Reads the file up to the channel's start tag, which is all the channel's
+// node holds before its children.
+CRssFeed::Head CRssFeed::readHead() const
+{
+    const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
+    const QByteArray head = QByteArray::fromRawData(source.constData() + m_channel.leadBegin,
+                                                    m_channel.contentBegin - m_channel.leadBegin);
+    HeadReader reader;
+    reader.parse(head, nullptr); // ends in the channel's start tag, so never well-formed
+    Head read;
+    if (reader.rssBegin >= 0) {
+        read.rssBegin = m_channel.leadBegin + reader.rssBegin;
+        read.rssEnd = m_channel.leadBegin + reader.rssEnd;
+    }
+    for (const auto &[prefix, uri] : reader.rssDeclarations)
+        read.namespaces.declare(prefix, uri);
+    for (const auto &[prefix, uri] : reader.channelDeclarations)
+        read.namespaces.declare(prefix, uri);
+    return read;
+}
+
+CFeedNamespaces CRssFeed::scopeOf(const FeedNode &parent) const
+{
+    CFeedNamespaces scope = readHead().namespaces;
+    if (&parent != &m_channel)
+        scope.declareFrom(decoded(parent.buffer, parent.begin, parent.contentBegin));
+    return scope;
+}
+
+QString CRssFeed::canonicalName(const FeedNode &child, const CFeedNamespaces &scope) const
+{
+    const QString written = QString::fromUtf8(m_names[child.name]);
+    const QString startTag = decoded(child.buffer, child.begin, child.contentBegin);
+    if (!startTag.contains(QLatin1String("xmlns")))
+        return scope.canonicalName(written);
+    CFeedNamespaces own = scope;
+    own.declareFrom(startTag);
+    return own.canonicalName(written);
+}
+
+std::vector<size_t> CRssFeed::childrenNamed(const FeedNode &parent, const CFeedNamespaces &scope, const QString &name) const
+{
+    // The local name rules out most children before their prefix is read.
+    const qsizetype colon = name.indexOf(u':');
+    const QByteArray local = name.mid(colon + 1).toUtf8();
+    std::vector<size_t> found;
+    for (size_t i = 0; i < parent.children.size(); ++i) {
+        const FeedNode &child = parent.children[i];
+        if (child.name < 0)
+            continue;
+        const QByteArray &written = m_names[child.name];
+        const bool sameLocal = colon < 0 ? written == local : written.endsWith(':' + local);
+        if (sameLocal && canonicalName(child, scope) == name)
+            found.push_back(i);
+    }
+    return found;
+}
+
+std::vector<FeedElement> CRssFeed::elementsOf(const FeedNode *parent, const QString &name) const
+{
+    std::vector<FeedElement> elements;
+    if (!parent)
+        return elements;
+    const CFeedNamespaces scope = scopeOf(*parent);
+    for (const size_t i : childrenNamed(*parent, scope, name)) {
+        const FeedNode &child = parent->children[i];
+        FeedElement element;
+        if (CFeedElementXml::read(decoded(child.buffer, child.begin, child.end), scope, &element))
+            elements.push_back(std::move(element));
+    }
+    return elements;
+}
+
+std::vector<FeedElement> CRssFeed::GetChannelElements(const QString &name) const
+{
+    return elementsOf(m_hasChannel ? &m_channel : nullptr, name);
+}
+
+std::vector<FeedElement> CRssFeed::GetPostElements(int index, const QString &name) const
+{
+    return elementsOf(post(index), name);
+}
+
+std::vector<std::pair<QString, QString>> CRssFeed::otherElementsOf(const FeedNode *parent, const QStringList &edited) const
+{
+    std::vector<std::pair<QString, QString>> others;
+    if (!parent)
+        return others;
+    const CFeedNamespaces scope = scopeOf(*parent);
+    const int item = int(m_names.indexOf(QByteArray("item")));
+    for (const FeedNode &child : parent->children) {
+        if (child.name < 0 || (parent == &m_channel && child.name == item) || edited.contains(canonicalName(child, scope)))
+            continue;
+        others.emplace_back(QString::fromUtf8(m_names[child.name]), decoded(child.buffer, child.begin, child.end));
+    }
+    return others;
+}
+
+std::vector<std::pair<QString, QString>> CRssFeed::GetOtherChannelElements() const
+{
+    return otherElementsOf(m_hasChannel ? &m_channel : nullptr, CFeedVocabulary::channelElements());
+}
+
+std::vector<std::pair<QString, QString>> CRssFeed::GetOtherPostElements(int index) const
+{
+    return otherElementsOf(post(index), CFeedVocabulary::postElements());
+}
+
+bool CRssFeed::SetChannelElements(const QString &name, const std::vector<FeedElement> &elements)
+{
+    return m_hasChannel && setElements(&m_channel, name, elements);
+}
+
+bool CRssFeed::SetPostElements(int index, const QString &name, const std::vector<FeedElement> &elements)
+{
+    return setElements(post(index), name, elements);
+}
+
+// Rewrites only what differs: elements in place first, then the extra ones
+// added or the missing ones removed, so that every other byte stays.
+bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<FeedElement> elements)
+{
+    if (!parent)
+        return false;
+    keepXmlSafeText(elements);
+    dropEmpty(elements);
+    for (FeedElement &element : elements)
+        element.name = name;
+
+    CFeedNamespaces scope = scopeOf(*parent);
+    const std::vector<size_t> existing = childrenNamed(*parent, scope, name);
+    std::vector<size_t> changed; // indexes into `elements`
+    for (size_t i = 0; i < elements.size(); ++i) {
+        FeedElement old;
+        if (i >= existing.size()) {
+            changed.push_back(i);
+            continue;
+        }
+        const FeedNode &node = parent->children[existing[i]];
+        const bool read = CFeedElementXml::read(decoded(node.buffer, node.begin, node.end), scope, &old);
+        dropEmpty(old.children);
+        if (!read || old != elements[i])
+            changed.push_back(i);
+    }
+    if (changed.empty() && existing.size() == elements.size())
+        return false;
+
+    // Declaring rewrites the channel's head only; the children stay put.
+    bool declared = false;
+    for (const size_t i : changed) {
+        CFeedNamespaces own = scope;
+        if (i < existing.size()) {
+            const FeedNode &node = parent->children[existing[i]];
+            own.declareFrom(decoded(node.buffer, node.begin, node.contentBegin));
+        }
+        declared |= declareNamespacesOf(elements[i], own);
+    }
+    if (declared)
+        scope = scopeOf(*parent);
+
+    openEmptyElement(*parent);
+    for (const size_t i : changed) {
+        if (i < existing.size())
+            rewriteElement(parent->children[existing[i]], elements[i], *parent, scope);
+    }
+    if (elements.size() > existing.size()) {
+        // The extra ones follow the last of the name, each after the one before.
+        const FeedNode *sibling = nullptr;
+        size_t position = 0;
+        if (existing.empty()) {
+            position = newFieldPosition(*parent, name.toUtf8().constData(), &sibling);
+        } else {
+            position = existing.back() + 1;
+            sibling = &parent->children[existing.back()];
+        }
+        const QString lead = newChildLead(*parent, sibling);
+        for (size_t i = existing.size(); i < elements.size(); ++i)
+            addElement(*parent, position++, lead, elements[i], scope);
+    }
+    for (size_t i = existing.size(); i-- > elements.size();)
+        removeChild(*parent, existing[i]);
+    if (parent == &m_channel)
+        renewPostIndex();
+    return true;
+}
+
+// Declares on rss each namespace the element's names need that `scope`
+// does not hold. True when one was declared.
+bool CRssFeed::declareNamespacesOf(const FeedElement &element, const CFeedNamespaces &scope)
+{
+    bool declared = false;
+    const qsizetype colon = element.name.indexOf(u':');
+    const QString uri = colon < 0 ? QString() : CFeedVocabulary::namespaceOf(element.name.left(colon));
+    if (!uri.isEmpty() && !scope.declares(uri))
+        declared = DeclareNamespace(element.name.left(colon), uri); // nothing when an earlier one declared it
+    for (const FeedElement &child : element.children)
+        declared |= declareNamespacesOf(child, scope);
+    return declared;
+}
+
+// How a child of `parent` whose line begins with `lead` is laid out.
+CFeedElementXml::Style CRssFeed::elementStyle(const FeedNode &parent, const QString &lead) const
+{
+    const FeedEncoding &encoding = *m_encoding;
+    CFeedElementXml::Style style;
+    style.indent = lead;
+    style.step = indentStep(lead, decoded(parent.buffer, parent.leadBegin, parent.begin));
+    style.canEncode = [&encoding](char32_t c) { return encoding.canEncode(c); };
+    return style;
+}
+
+// Writes the element whole where `node` stands, keeping its lead, its
+// prefix and its own namespace declarations. Only the text changed: the
+// tags stay as written.
+void CRssFeed::rewriteElement(FeedNode &node, const FeedElement &element, const FeedNode &parent, const CFeedNamespaces &scope)
+{
+    const QString startTag = decoded(node.buffer, node.begin, node.contentBegin);
+    FeedElement old;
+    CFeedNamespaces own = scope;
+    own.declareFrom(startTag);
+    if (CFeedElementXml::read(decoded(node.buffer, node.begin, node.end), scope, &old) && old.children.empty()
+        && element.children.empty() && old.attributes == element.attributes && !element.text.isEmpty()
+        && FeedValue::isText(content(node))) {
+        replaceContent(node, element.text);
+        return;
+    }
+    CFeedElementXml::Style style = elementStyle(parent, lineLead(decoded(node.buffer, node.leadBegin, node.begin)));
+    const QString written = QString::fromUtf8(m_names[node.name]);
+    style.prefix = written.left(qMax<qsizetype>(written.indexOf(u':'), 0));
+    style.declarations = CFeedNamespaces::declarationsIn(startTag);
+    if (startTag.endsWith(QLatin1String(" />")))
+        style.emptyTagEnd = QStringLiteral(" />");
+    style.oldContent = content(node);
+    const CFeedElementXml::Parts parts = CFeedElementXml::write(element, own, style);
+    const QByteArray &source = m_buffers[size_t(node.buffer)];
+    NodeWriter writer(this);
+    FeedNode rewritten;
+    rewritten.name = nameId(own.writtenName(element.name, style.prefix).toUtf8());
+    writer.begin(rewritten, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(parts.startTag));
+    writer.append(parts.content);
+    writer.end(rewritten, QString(), writer.tag(parts.endTag));
+    writer.finish();
+    node = std::move(rewritten);
+}
+
+void CRssFeed::addElement(FeedNode &parent, size_t position, const QString &lead, const FeedElement &element,
+                          const CFeedNamespaces &scope)
+{
+    const CFeedElementXml::Parts parts = CFeedElementXml::write(element, scope, elementStyle(parent, lead));
+    NodeWriter writer(this);
+    FeedNode added;
+    added.name = nameId(scope.writtenName(element.name).toUtf8());
+    writer.begin(added, writer.tag(lead), writer.tag(parts.startTag));
+    writer.append(parts.content);
+    writer.end(added, QString(), writer.tag(parts.endTag));
+    writer.finish();
+    parent.children.insert(parent.children.begin() + qsizetype(position), std::move(added));
+}
+
+bool CRssFeed::HasNamespace(const QString &uri) const
+{
+    return m_hasChannel && readHead().namespaces.declares(uri);
+}
+
+// The rss start tag is part of the channel's node (everything before the
+// channel's children is), so the node's head and tail are copied into a
+// buffer of their own with the declaration added.
+bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
+{
+    if (!m_hasChannel)
+        return false;
+    const Head head = readHead();
+    if (head.rssBegin < 0 || head.namespaces.declares(uri))
+        return false;
+    QString name = prefix;
+    for (int n = 2; head.namespaces.isBound(name); ++n)
+        name = prefix + QString::number(n);
+    const QString startTag = withAttribute(decoded(m_channel.buffer, head.rssBegin, head.rssEnd),
+                                           QStringLiteral("xmlns:") + name + QStringLiteral("=\"")
+                                                   + CFeedElementXml::attributeText(uri) + QLatin1Char('"'));
+
+    const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
+    FeedNode &channel = m_channel;
+    QByteArray bytes = source.mid(channel.leadBegin, head.rssBegin - channel.leadBegin) + m_encoding->encode(startTag);
+    const qsizetype shift = bytes.size() - head.rssEnd;
+    bytes += source.mid(head.rssEnd, channel.contentBegin - head.rssEnd);
+    const qsizetype tail = bytes.size();
+    bytes += source.mid(channel.tailBegin, channel.end - channel.tailBegin);
+    if (bytes.size() > std::numeric_limits<qint32>::max())
+        return false;
+    channel.begin = qint32(channel.begin + shift);
+    channel.contentBegin = qint32(channel.contentBegin + shift);
+    channel.contentEnd = qint32(tail + channel.contentEnd - channel.tailBegin);
+    channel.tailBegin = qint32(tail);
+    channel.end = qint32(bytes.size());
+    channel.leadBegin = 0;
+    channel.buffer = int(m_buffers.size());
+    m_buffers.push_back(std::move(bytes));
+    return true;
+}
+
+// The podcast namespace's own namespace for feed GUIDs.
+QString CRssFeed::PodcastGuidFor(const QString &feedUrl)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    QString address = feedUrl.trimmed().remove(scheme);
+    while (address.endsWith(u'/'))
+        address.chop(1);
+    static const QUuid space(QStringLiteral("ead4c236-bf58-58c6-a2c6-a6b28d128cb6"));
+    return QUuid::createUuidV5(space, address).toString(QUuid::WithoutBraces);
 }
 
 // --- CRssFeed: text helpers ---

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "core/FeedElement.h"
+#include "core/FeedElementXml.h"
 #include "core/FeedNode.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
+class CFeedNamespaces;
 class CRssFeed;
 class FeedEncoding;
 
@@ -113,8 +118,41 @@ public:
     // --- Channel ---
     // A text element of the channel (title, link, description, language,
     // ...); a missing one is made before the first post when given text.
+    // An empty text removes the element, but for title, link and
+    // description, which every channel has.
     QString GetChannelField(const char *name) const;
     bool SetChannelField(const char *name, const QString &text);
+
+    // --- Elements, for the properties pages ---
+    // Names are canonical (CFeedVocabulary): "itunes:..." is the element of
+    // the iTunes namespace whatever prefix the file gives it.
+    // Every child of the channel (or of post `index`) with this name, in file order.
+    std::vector<FeedElement> GetChannelElements(const QString &name) const;
+    std::vector<FeedElement> GetPostElements(int index, const QString &name) const;
+    // Replaces all of them by `elements`: an element equal to the one at
+    // its place keeps its bytes; a changed one is written anew in the
+    // file's encoding, indentation and line ends (a text-only change keeps
+    // its tags as written); extra ones go after the last of the name (or
+    // where a new feed or post has that element); an element with no
+    // attributes, text or children counts as absent, and an empty list
+    // removes them all. Namespaces the written elements need and the file
+    // does not declare are declared on rss. True when the feed changed.
+    bool SetChannelElements(const QString &name, const std::vector<FeedElement> &elements);
+    bool SetPostElements(int index, const QString &name, const std::vector<FeedElement> &elements);
+    // The children the properties pages do not edit, as (qualified name as
+    // written, the whole element as it stands in the file), in file order.
+    std::vector<std::pair<QString, QString>> GetOtherChannelElements() const;
+    std::vector<std::pair<QString, QString>> GetOtherPostElements(int index) const;
+    // Whether the rss element or the channel declares the namespace (or
+    // another spelling of it).
+    bool HasNamespace(const QString &uri) const;
+    // Adds xmlns:prefix="uri" to the rss start tag, after its last
+    // attribute and spaced like it; nothing when the namespace is declared.
+    // A prefix bound to another namespace gets a number ("itunes2").
+    bool DeclareNamespace(const QString &prefix, const QString &uri);
+    // The podcast:guid of a feed: the UUIDv5 of its address without scheme
+    // and trailing slashes, in the podcast namespace's own namespace.
+    static QString PodcastGuidFor(const QString &feedUrl);
 
     bool AddNewPost();
     // The copy becomes post 0, with a guid of its own and the current date.
@@ -151,6 +189,7 @@ public:
 
 private:
     struct Layout;
+    struct Head;
     class NodeWriter;
 
     bool loadBytes(const QByteArray &bytes, QString *error);
@@ -179,6 +218,23 @@ private:
     Layout newItemLayout() const;
     bool insertPostAtTop(FeedNode item);
     FeedNode splitLead(FeedNode &node) const;
+    size_t newFieldPosition(const FeedNode &item, const char *name, const FeedNode **sibling) const;
+    QString newChildLead(const FeedNode &parent, const FeedNode *sibling) const;
+    void removeChild(FeedNode &parent, size_t index);
+    bool laterField(const FeedNode &item, size_t at) const;
+
+    Head readHead() const;
+    CFeedNamespaces scopeOf(const FeedNode &parent) const;
+    QString canonicalName(const FeedNode &child, const CFeedNamespaces &scope) const;
+    std::vector<size_t> childrenNamed(const FeedNode &parent, const CFeedNamespaces &scope, const QString &name) const;
+    std::vector<FeedElement> elementsOf(const FeedNode *parent, const QString &name) const;
+    std::vector<std::pair<QString, QString>> otherElementsOf(const FeedNode *parent, const QStringList &edited) const;
+    bool setElements(FeedNode *parent, const QString &name, std::vector<FeedElement> elements);
+    bool declareNamespacesOf(const FeedElement &element, const CFeedNamespaces &scope);
+    CFeedElementXml::Style elementStyle(const FeedNode &parent, const QString &lead) const;
+    void rewriteElement(FeedNode &node, const FeedElement &element, const FeedNode &parent, const CFeedNamespaces &scope);
+    void addElement(FeedNode &parent, size_t position, const QString &lead, const FeedElement &element,
+                    const CFeedNamespaces &scope);
 
     std::vector<QByteArray> m_buffers; // [0]: the file's bytes
     std::unique_ptr<FeedEncoding> m_encoding;

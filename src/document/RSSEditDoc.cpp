@@ -1,6 +1,7 @@
 #include "document/RSSEditDoc.h"
 
 #include "document/DocumentPrompter.h"
+#include "core/FeedVocabulary.h"
 #include "core/FileHelpers.h"
 #include "document/FeedChange.h"
 #include "document/PostFooter.h"
@@ -38,7 +39,7 @@ bool sameContents(const QString &path, const QString &otherPath)
 }
 
 // Merge ids of the changes that typing makes, one per field.
-enum MergeId { MergePostTitle = 1, MergePostLink, MergePostAuthor, MergePostDescription, MergeChannelField };
+enum MergeId { MergePostTitle = 1, MergePostLink, MergePostAuthor, MergePostDescription, MergeChannelField, MergePostElements };
 
 QString postFieldStep(CRSSEditDoc::PostField field)
 {
@@ -240,6 +241,7 @@ void CRSSEditDoc::DeleteContents()
     }
     m_feed.ClearFeed();
     m_currentPost = -1;
+    m_podcast = Podcast::AsDeclared;
 }
 
 // --- Commands ---
@@ -426,11 +428,15 @@ void CRSSEditDoc::EditDescription(CRSSObserver *sender, const QString &html)
     Notify(sender, HINT_DESCRIPTION_EDITED, QVariant(html));
 }
 
+// A podcast directory reads an episode without itunes:explicit as the
+// show's value only where it looks; the post states it from the start.
 bool CRSSEditDoc::InsertNewPost()
 {
     auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
     if (!m_feed.AddNewPost())
         return false;
+    if (IsPodcast())
+        m_feed.SetPostElements(0, QStringLiteral("itunes:explicit"), m_feed.GetChannelElements(QStringLiteral("itunes:explicit")));
     pushInsertAtTop(QStringLiteral("Add Post"), top);
     insertedAt(0);
     return true;
@@ -511,6 +517,85 @@ bool CRSSEditDoc::SetChannelField(const char *name, const QString &value)
     pushChange(QStringLiteral("Edit Channel ") + element, swap, swap, MergeChannelField, element);
     Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
     return true;
+}
+
+bool CRSSEditDoc::SetChannelElements(const QString &name, std::vector<FeedElement> elements)
+{
+    auto before = std::make_shared<CFeedPart>(m_feed.SaveHeader());
+    if (!m_feed.SetChannelElements(name, elements))
+        return false;
+    const auto swap = [this, before] {
+        m_feed.SwapPart(*before);
+        Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    };
+    pushChange(QStringLiteral("Edit Channel ") + name, swap, swap, MergeChannelField, name);
+    Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    return true;
+}
+
+bool CRSSEditDoc::SetPostElements(int post, const QString &name, std::vector<FeedElement> elements)
+{
+    if (post < 0 || post >= m_feed.GetPostCount())
+        return false;
+    auto before = std::make_shared<CFeedPart>(m_feed.SavePost(post));
+    if (!m_feed.SetPostElements(post, name, elements))
+        return false;
+    const auto swap = [this, before, post] {
+        m_feed.SwapPart(*before);
+        postRestored(post, HINT_POST_ELEMENTS_CHANGED);
+    };
+    pushChange(QStringLiteral("Edit ") + name, swap, swap, MergePostElements, QString::number(post) + u' ' + name);
+    Notify(nullptr, HINT_POST_ELEMENTS_CHANGED, post);
+    return true;
+}
+
+bool CRSSEditDoc::IsPodcast() const
+{
+    if (m_podcast == Podcast::AsDeclared)
+        return m_feed.HasNamespace(CFeedVocabulary::itunesNamespace());
+    return m_podcast == Podcast::On;
+}
+
+// A switch that changes no byte of the file (off, or on in a feed that
+// declares the namespaces) is no step to undo: the file does not keep it.
+bool CRSSEditDoc::SetPodcast(bool on)
+{
+    if (on == IsPodcast())
+        return false;
+    auto before = std::make_shared<CFeedPart>(m_feed.SaveHeader());
+    const Podcast was = m_podcast;
+    m_podcast = on ? Podcast::On : Podcast::Off;
+    bool changed = false;
+    if (on) {
+        changed |= m_feed.DeclareNamespace(QStringLiteral("itunes"), CFeedVocabulary::itunesNamespace());
+        changed |= m_feed.DeclareNamespace(QStringLiteral("podcast"), CFeedVocabulary::podcastNamespace());
+        const QString guid = QStringLiteral("podcast:guid");
+        const QString address = ownAddress();
+        if (m_feed.GetChannelElements(guid).empty() && !address.isEmpty())
+            changed |= m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CRssFeed::PodcastGuidFor(address), {}}});
+    }
+    if (changed) {
+        const Podcast now = m_podcast;
+        const auto swapTo = [this, before](Podcast podcast) {
+            m_feed.SwapPart(*before);
+            m_podcast = podcast;
+            Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+        };
+        pushChange(QStringLiteral("Turn Podcast On"), [swapTo, was] { swapTo(was); }, [swapTo, now] { swapTo(now); });
+    }
+    Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    return true;
+}
+
+// Where the feed says it is published: atom:link rel="self", else the
+// channel's link.
+QString CRSSEditDoc::ownAddress() const
+{
+    for (const FeedElement &link : m_feed.GetChannelElements(QStringLiteral("atom:link"))) {
+        if (link.attribute(QStringLiteral("rel")) == QLatin1String("self") && !link.attribute(QStringLiteral("href")).isEmpty())
+            return link.attribute(QStringLiteral("href"));
+    }
+    return m_feed.GetChannelField("link").trimmed();
 }
 
 // The post goes as a delete would take it and comes to the top as a new

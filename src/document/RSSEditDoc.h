@@ -80,6 +80,21 @@ public:
     // Stores a text element of the channel (see CRssFeed::SetChannelField);
     // the others hear HINT_FEED_HEADER_CHANGED. True when it changed.
     bool SetChannelField(const char *name, const QString &value);
+    // Replaces the channel's (or post `post`'s) elements of one name, see
+    // CRssFeed::SetChannelElements; the others hear HINT_FEED_HEADER_CHANGED
+    // (HINT_POST_ELEMENTS_CHANGED with the post's index). True when the feed
+    // changed.
+    bool SetChannelElements(const QString &name, std::vector<FeedElement> elements);
+    bool SetPostElements(int post, const QString &name, std::vector<FeedElement> elements);
+    // "Podcast" on declares the iTunes and podcast namespaces on rss and
+    // gives the feed its podcast:guid once, from its own address (atom:link
+    // rel="self"), else from the channel's link. Off removes nothing, as
+    // that could lose the podcast elements; it only stops the feed counting
+    // as a podcast. HINT_FEED_HEADER_CHANGED either way when it changes.
+    bool SetPodcast(bool on);
+    // The feed declares the iTunes namespace, or was turned into a podcast;
+    // a new post in a podcast gets the channel's itunes:explicit.
+    bool IsPodcast() const;
     // Moves post `index` to the top and makes it current.
     bool MovePostToTop(int index);
     // Dates post `index` with the present time; HINT_POST_DATE_CHANGED.
@@ -153,6 +168,7 @@ private:
     bool canOpenBackupFolder() const;
     void openBackupFolder();
     bool isOwnPath(const QString &path) const;
+    QString ownAddress() const;
 
     CRssFeed m_feed;
     QUndoStack *m_undoStack;
@@ -170,4 +186,6 @@ private:
     int m_sortOrder = SortByPosition;
     bool m_modified = false;
     bool m_filterBoxOpen = false;
+    enum class Podcast { AsDeclared, On, Off };
+    Podcast m_podcast = Podcast::AsDeclared;
 };

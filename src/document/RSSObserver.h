@@ -20,6 +20,7 @@ enum RssHint : int {
     HINT_FOCUS_FILTER = 15,
     HINT_POST_DATE_CHANGED = 16,
     HINT_FEED_HEADER_CHANGED = 17,
+    HINT_POST_ELEMENTS_CHANGED = 18,
 };
 
 // Anything that hears a document's notifications: views, the child frame,

@@ -126,6 +126,7 @@ void CBarRssItems::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
     case HINT_TITLE_CHANGED:
     case HINT_LINK_OR_AUTHOR_CHANGED:
     case HINT_POST_DATE_CHANGED:
+    case HINT_POST_ELEMENTS_CHANGED: // the post details may change the date shown
         refreshCurrentRow();
         break;
     case HINT_POST_DELETED:

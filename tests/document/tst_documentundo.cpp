@@ -49,7 +49,7 @@ public:
     {
         const int count = m_doc->feed()->GetPostCount();
         const int post = int(m_random.bounded(qMax(count, 1)));
-        switch (m_random.bounded(9)) {
+        switch (m_random.bounded(12)) {
         case 0:
         case 1:
             type(post);
@@ -72,6 +72,12 @@ public:
             break;
         case 7:
             editChannel();
+            break;
+        case 8:
+            editElements(post);
+            break;
+        case 9:
+            note(QStringLiteral("podcast"), m_doc->SetPodcast(m_random.bounded(2) == 0));
             break;
         default:
             undoSome();
@@ -101,6 +107,22 @@ private:
         const char *name = names[m_random.bounded(int(std::size(names)))];
         const QString value = m_random.bounded(5) == 0 ? QString() : text(1 + int(m_random.bounded(6)));
         note(QStringLiteral("channel %1 = \"%2\"").arg(QLatin1String(name), value), m_doc->SetChannelField(name, value));
+    }
+
+    // Elements of the properties pages, in namespaces the feed may not
+    // declare yet; an empty list removes them.
+    void editElements(int post)
+    {
+        static const char *const names[] = {"itunes:author", "itunes:explicit", "podcast:locked", "category"};
+        const QString name = QLatin1String(names[m_random.bounded(int(std::size(names)))]);
+        std::vector<FeedElement> elements;
+        for (int i = int(m_random.bounded(3)); i > 0; --i)
+            elements.push_back(FeedElement{name, {}, text(1 + int(m_random.bounded(4))), {}});
+        if (m_random.bounded(2) == 0)
+            note(QStringLiteral("channel %1 x%2").arg(name).arg(elements.size()), m_doc->SetChannelElements(name, elements));
+        else
+            note(QStringLiteral("post %1 %2 x%3").arg(post).arg(name).arg(elements.size()),
+                 m_doc->SetPostElements(post, name, elements));
     }
 
     void undoSome()

@@ -1,0 +1,547 @@
+#include "TestFiles.h"
+#include "core/FeedVocabulary.h"
+#include "core/RssFeed.h"
+
+#include "LineDiff.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+// The feed's elements as values: each group of channel and item elements
+// set, read back from the saved file and cleared, with the saved file
+// differing from the original only where the elements changed; namespace
+// declarations added once and only when needed.
+
+Q_DECLARE_METATYPE(FeedElement)
+
+using Elements = std::vector<FeedElement>;
+using Replacements = QList<QPair<QByteArray, QByteArray>>;
+
+static FeedElement element(const QString &name, const QString &text, const QList<QPair<QString, QString>> &attributes = {},
+                           const Elements &children = {})
+{
+    return FeedElement{name, attributes, text, children};
+}
+
+// A podcast feed laid out by hand: two-space steps, LF line ends.
+static const QByteArray kFeed =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">\n"
+        "  <channel>\n"
+        "    <title>Show</title>\n"
+        "    <link>http://example.org/</link>\n"
+        "    <description>All about it</description>\n"
+        "    <language>en</language>\n"
+        "    <category domain=\"http://example.org/c\">News</category>\n"
+        "    <image>\n"
+        "      <url>http://example.org/i.png</url>\n"
+        "      <title>Show</title>\n"
+        "      <link>http://example.org/</link>\n"
+        "    </image>\n"
+        "    <skipHours>\n"
+        "      <hour>1</hour>\n"
+        "    </skipHours>\n"
+        "    <itunes:explicit>false</itunes:explicit>\n"
+        "    <itunes:category text=\"Arts\">\n"
+        "      <itunes:category text=\"Design\"/>\n"
+        "    </itunes:category>\n"
+        "    <item>\n"
+        "      <title>One</title>\n"
+        "      <pubDate>Mon, 02 Mar 2026 09:00:00 GMT</pubDate>\n"
+        "      <guid isPermaLink=\"false\">one</guid>\n"
+        "      <enclosure url=\"http://example.org/1.mp3\" length=\"10\" type=\"audio/mpeg\"/>\n"
+        "      <itunes:duration>1:00</itunes:duration>\n"
+        "    </item>\n"
+        "  </channel>\n"
+        "</rss>\n";
+
+static QByteArray replaced(QByteArray text, const Replacements &replacements)
+{
+    for (const auto &[from, to] : replacements) {
+        const qsizetype at = text.indexOf(from);
+        if (at < 0)
+            return "<not found: " + from + ">";
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+
+// --- An independent reading of a feed file, for the corpus ---
+
+// The canonical name of the element the reader stands on, from the
+// namespace URIs as the podcast directories publish them.
+static QString canonicalName(const QXmlStreamReader &xml)
+{
+    const QString uri = xml.namespaceUri().toString();
+    QString prefix;
+    if (uri.compare(QLatin1String("http://www.itunes.com/dtds/podcast-1.0.dtd"), Qt::CaseInsensitive) == 0)
+        prefix = QStringLiteral("itunes");
+    else if (uri == QLatin1String("https://podcastindex.org/namespace/1.0") || uri.startsWith(QLatin1String("https://github.com/Podcastindex-org/")))
+        prefix = QStringLiteral("podcast");
+    else if (uri == QLatin1String("http://www.w3.org/2005/Atom"))
+        prefix = QStringLiteral("atom");
+    return prefix.isEmpty() ? xml.qualifiedName().toString() : prefix + QLatin1Char(':') + xml.name().toString();
+}
+
+// The element the reader stands on, read to its end.
+static FeedElement readElement(QXmlStreamReader &xml)
+{
+    FeedElement read{canonicalName(xml), {}, QString(), {}};
+    for (const QXmlStreamAttribute &attribute : xml.attributes())
+        read.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+    while (xml.readNext() != QXmlStreamReader::EndElement && !xml.hasError()) {
+        if (xml.isStartElement())
+            read.children.push_back(readElement(xml));
+        else if (xml.isCharacters())
+            read.text += xml.text();
+    }
+    if (!read.children.empty())
+        read.text.clear();
+    return read;
+}
+
+// The children of the channel, and those of each item.
+struct FileElements
+{
+    Elements channel;
+    std::vector<Elements> posts;
+};
+
+static FileElements readFileElements(const QByteArray &bytes)
+{
+    FileElements found;
+    QXmlStreamReader xml(bytes);
+    xml.readNextStartElement(); // rss
+    while (xml.readNextStartElement() && xml.name() != QLatin1String("channel"))
+        xml.skipCurrentElement();
+    while (xml.readNextStartElement()) {
+        if (xml.name() != QLatin1String("item")) {
+            found.channel.push_back(readElement(xml));
+            continue;
+        }
+        found.posts.emplace_back();
+        while (xml.readNextStartElement())
+            found.posts.back().push_back(readElement(xml));
+    }
+    return found;
+}
+
+static Elements named(const Elements &elements, const QString &name)
+{
+    Elements found;
+    std::copy_if(elements.begin(), elements.end(), std::back_inserter(found), [&](const FeedElement &e) { return e.name == name; });
+    return found;
+}
+
+class TestFeedElements : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_temp;
+    int m_files = 0;
+
+    QString newPath() { return m_temp.filePath(QStringLiteral("feed%1.xml").arg(++m_files)); }
+
+    bool load(CRssFeed &feed, const QByteArray &xml)
+    {
+        QString error;
+        const bool loaded = writeFile(newPath(), xml) && feed.LoadFromFile(m_temp.filePath(QStringLiteral("feed%1.xml").arg(m_files)), &error);
+        if (!loaded)
+            qWarning("%s", qPrintable(error));
+        return loaded;
+    }
+
+    // Saves and opens the file again.
+    QByteArray saveAndReload(CRssFeed &feed, CRssFeed &reloaded)
+    {
+        const QString path = newPath();
+        QString error;
+        if (!feed.SaveToFile(path, &error) || !reloaded.LoadFromFile(path, &error))
+            qWarning("%s", qPrintable(error));
+        return readFile(path);
+    }
+
+    static Elements elementsOf(const CRssFeed &feed, bool channel, const QString &name)
+    {
+        return channel ? feed.GetChannelElements(name) : feed.GetPostElements(0, name);
+    }
+
+    static bool set(CRssFeed &feed, bool channel, const QString &name, const Elements &elements)
+    {
+        return channel ? feed.SetChannelElements(name, elements) : feed.SetPostElements(0, name, elements);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_temp.isValid()); }
+
+    // --- Each group: set, reload, clear ---
+
+    void setElements_writesOnlyTheChange_data()
+    {
+        QTest::addColumn<bool>("channel");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<FeedElement>>("elements");
+        QTest::addColumn<Replacements>("replacements");
+        QTest::addColumn<QByteArray>("cleared"); // the file's text once the elements are cleared
+
+        const QByteArray itemOpen = "    <item>\n";
+        QTest::newRow("channel text changed")
+                << true << "language" << QList{element("language", "fr")}
+                << Replacements{{"<language>en<", "<language>fr<"}}
+                << replaced(kFeed, {{"    <language>en</language>\n", ""}});
+        QTest::newRow("channel text added, escaped")
+                << true << "copyright" << QList{element("copyright", "© Me & Co <1>")}
+                << Replacements{{itemOpen, "    <copyright>© Me &amp; Co &lt;1&gt;</copyright>\n" + itemOpen}} << kFeed;
+        QTest::newRow("category added after the first, with domain")
+                << true << "category"
+                << QList{element("category", "News", {{"domain", "http://example.org/c"}}),
+                         element("category", "Tech & Science", {{"domain", "x\"y"}})}
+                << Replacements{{"News</category>\n", "News</category>\n    <category domain=\"x&quot;y\">Tech &amp; Science</category>\n"}}
+                << replaced(kFeed, {{"    <category domain=\"http://example.org/c\">News</category>\n", ""}});
+        QTest::newRow("image gets a width")
+                << true << "image"
+                << QList{element("image", QString(), {},
+                                 {element("url", "http://example.org/i.png"), element("title", "Show"),
+                                  element("link", "http://example.org/"), element("width", "144")})}
+                << Replacements{{"      <link>http://example.org/</link>\n    </image>",
+                                 "      <link>http://example.org/</link>\n      <width>144</width>\n    </image>"}}
+                << replaced(kFeed, {{"    <image>\n      <url>http://example.org/i.png</url>\n      <title>Show</title>\n"
+                                     "      <link>http://example.org/</link>\n    </image>\n", ""}});
+        QTest::newRow("cloud with five attributes")
+                << true << "cloud"
+                << QList{element("cloud", QString(), {{"domain", "rpc.example.org"}, {"port", "80"}, {"path", "/RPC2"},
+                                                      {"registerProcedure", "ping"}, {"protocol", "xml-rpc"}})}
+                << Replacements{{itemOpen, "    <cloud domain=\"rpc.example.org\" port=\"80\" path=\"/RPC2\" "
+                                           "registerProcedure=\"ping\" protocol=\"xml-rpc\"/>\n" + itemOpen}}
+                << kFeed;
+        QTest::newRow("textInput with four fields")
+                << true << "textInput"
+                << QList{element("textInput", QString(), {},
+                                 {element("title", "Search"), element("description", "Find"), element("name", "q"),
+                                  element("link", "http://example.org/s")})}
+                << Replacements{{itemOpen, "    <textInput>\n      <title>Search</title>\n      <description>Find</description>\n"
+                                           "      <name>q</name>\n      <link>http://example.org/s</link>\n    </textInput>\n" + itemOpen}}
+                << kFeed;
+        QTest::newRow("skipHours gets an hour")
+                << true << "skipHours"
+                << QList{element("skipHours", QString(), {}, {element("hour", "1"), element("hour", "23")})}
+                << Replacements{{"<hour>1</hour>\n", "<hour>1</hour>\n      <hour>23</hour>\n"}}
+                << replaced(kFeed, {{"    <skipHours>\n      <hour>1</hour>\n    </skipHours>\n", ""}});
+        QTest::newRow("skipDays added")
+                << true << "skipDays"
+                << QList{element("skipDays", QString(), {}, {element("day", "Saturday"), element("day", "Sunday")})}
+                << Replacements{{itemOpen, "    <skipDays>\n      <day>Saturday</day>\n      <day>Sunday</day>\n    </skipDays>\n" + itemOpen}}
+                << kFeed;
+        QTest::newRow("itunes text element changed")
+                << true << "itunes:explicit" << QList{element("itunes:explicit", "true")}
+                << Replacements{{"<itunes:explicit>false<", "<itunes:explicit>true<"}}
+                << replaced(kFeed, {{"    <itunes:explicit>false</itunes:explicit>\n", ""}});
+        QTest::newRow("nested itunes category, & escaped")
+                << true << "itunes:category"
+                << QList{element("itunes:category", QString(), {{"text", "Arts"}}, {element("itunes:category", QString(), {{"text", "Design"}})}),
+                         element("itunes:category", QString(), {{"text", "TV & Film"}})}
+                << Replacements{{"    </itunes:category>\n", "    </itunes:category>\n    <itunes:category text=\"TV &amp; Film\"/>\n"}}
+                << replaced(kFeed, {{"    <itunes:category text=\"Arts\">\n      <itunes:category text=\"Design\"/>\n    </itunes:category>\n", ""}});
+        QTest::newRow("itunes owner")
+                << true << "itunes:owner"
+                << QList{element("itunes:owner", QString(), {}, {element("itunes:name", "Jo"), element("itunes:email", "jo@example.org")})}
+                << Replacements{{itemOpen, "    <itunes:owner>\n      <itunes:name>Jo</itunes:name>\n"
+                                           "      <itunes:email>jo@example.org</itunes:email>\n    </itunes:owner>\n" + itemOpen}}
+                << kFeed;
+
+        QTest::newRow("post pubDate changed")
+                << false << "pubDate" << QList{element("pubDate", "Tue, 03 Mar 2026 10:00:00 GMT")}
+                << Replacements{{"Mon, 02 Mar 2026 09:00:00 GMT", "Tue, 03 Mar 2026 10:00:00 GMT"}}
+                << replaced(kFeed, {{"      <pubDate>Mon, 02 Mar 2026 09:00:00 GMT</pubDate>\n", ""}});
+        QTest::newRow("guid becomes a permalink")
+                << false << "guid" << QList{element("guid", "http://example.org/1", {{"isPermaLink", "true"}})}
+                << Replacements{{"<guid isPermaLink=\"false\">one</guid>", "<guid isPermaLink=\"true\">http://example.org/1</guid>"}}
+                << replaced(kFeed, {{"      <guid isPermaLink=\"false\">one</guid>\n", ""}});
+        QTest::newRow("comments added after the guid")
+                << false << "comments" << QList{element("comments", "http://example.org/1#c")}
+                << Replacements{{"one</guid>\n", "one</guid>\n      <comments>http://example.org/1#c</comments>\n"}} << kFeed;
+        QTest::newRow("two categories")
+                << false << "category"
+                << QList{element("category", "A"), element("category", "B", {{"domain", "http://example.org/t"}})}
+                << Replacements{{"one</guid>\n", "one</guid>\n      <category>A</category>\n      <category domain=\"http://example.org/t\">B</category>\n"}}
+                << kFeed;
+        QTest::newRow("source with url")
+                << false << "source" << QList{element("source", "Other", {{"url", "http://example.org/other.xml"}})}
+                << Replacements{{"one</guid>\n", "one</guid>\n      <source url=\"http://example.org/other.xml\">Other</source>\n"}} << kFeed;
+        QTest::newRow("second enclosure, first changed")
+                << false << "enclosure"
+                << QList{element("enclosure", QString(), {{"url", "http://example.org/1.mp3"}, {"length", "2048"}, {"type", "audio/mpeg"}}),
+                         element("enclosure", QString(), {{"url", "http://example.org/1.m4a"}, {"length", "9"}, {"type", "audio/x-m4a"}})}
+                << Replacements{{"length=\"10\" type=\"audio/mpeg\"/>\n",
+                                 "length=\"2048\" type=\"audio/mpeg\"/>\n      <enclosure url=\"http://example.org/1.m4a\" length=\"9\" type=\"audio/x-m4a\"/>\n"}}
+                << replaced(kFeed, {{"      <enclosure url=\"http://example.org/1.mp3\" length=\"10\" type=\"audio/mpeg\"/>\n", ""}});
+        QTest::newRow("itunes duration changed")
+                << false << "itunes:duration" << QList{element("itunes:duration", "1:02:03")}
+                << Replacements{{">1:00<", ">1:02:03<"}}
+                << replaced(kFeed, {{"      <itunes:duration>1:00</itunes:duration>\n", ""}});
+        QTest::newRow("itunes episode added")
+                << false << "itunes:episode" << QList{element("itunes:episode", "7")}
+                << Replacements{{"one</guid>\n", "one</guid>\n      <itunes:episode>7</itunes:episode>\n"}} << kFeed;
+        QTest::newRow("podcast transcript declares its namespace")
+                << false << "podcast:transcript"
+                << QList{element("podcast:transcript", QString(), {{"url", "http://example.org/1.vtt"}, {"type", "text/vtt"},
+                                                                   {"language", "en"}, {"rel", "captions"}})}
+                << Replacements{{"xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">",
+                                 "xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">"},
+                                {"one</guid>\n", "one</guid>\n      <podcast:transcript url=\"http://example.org/1.vtt\" type=\"text/vtt\" language=\"en\" rel=\"captions\"/>\n"}}
+                << replaced(kFeed, {{"xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">",
+                                     "xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">"}});
+    }
+
+    void setElements_writesOnlyTheChange()
+    {
+        QFETCH(bool, channel);
+        QFETCH(QString, name);
+        QFETCH(QList<FeedElement>, elements);
+        QFETCH(Replacements, replacements);
+        QFETCH(QByteArray, cleared);
+        const Elements wanted(elements.begin(), elements.end());
+
+        CRssFeed feed;
+        QVERIFY(load(feed, kFeed));
+        QVERIFY(set(feed, channel, name, wanted));
+        QVERIFY(!set(feed, channel, name, wanted)); // the same values change nothing
+        CRssFeed reloaded;
+        QCOMPARE(saveAndReload(feed, reloaded), replaced(kFeed, replacements));
+        QCOMPARE(elementsOf(reloaded, channel, name), wanted);
+
+        QVERIFY(set(reloaded, channel, name, {}));
+        CRssFeed clearedFeed;
+        QCOMPARE(saveAndReload(reloaded, clearedFeed), cleared);
+        QVERIFY(elementsOf(clearedFeed, channel, name).empty());
+    }
+
+    // --- Namespaces, prefixes, encodings and layouts of other files ---
+
+    void setElements_followsTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<bool>("channel");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<FeedElement>>("elements");
+        QTest::addColumn<QByteArray>("expected");
+
+        const QByteArray itunes = "http://www.itunes.com/dtds/podcast-1.0.dtd";
+        QTest::newRow("undeclared namespace goes on rss")
+                << QByteArray("<rss version=\"2.0\">\n<channel>\n<title>T</title>\n<item><title>A</title></item>\n</channel>\n</rss>\n")
+                << true << "itunes:block" << QList{element("itunes:block", "Yes")}
+                << "<rss version=\"2.0\" xmlns:itunes=\"" + itunes + "\">\n<channel>\n<title>T</title>\n<itunes:block>Yes</itunes:block>\n"
+                   "<item><title>A</title></item>\n</channel>\n</rss>\n";
+        QTest::newRow("one attribute a line")
+                << QByteArray("<rss\n    version=\"2.0\">\n  <channel>\n    <title>T</title>\n  </channel>\n</rss>\n")
+                << true << "podcast:medium" << QList{element("podcast:medium", "music")}
+                << QByteArray("<rss\n    version=\"2.0\"\n    xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">\n  <channel>\n"
+                              "    <title>T</title>\n    <podcast:medium>music</podcast:medium>\n  </channel>\n</rss>\n");
+        QTest::newRow("declared on the channel")
+                << "<rss version=\"2.0\"><channel xmlns:itunes=\"" + itunes + "\"><title>T</title></channel></rss>"
+                << true << "itunes:type" << QList{element("itunes:type", "serial")}
+                << "<rss version=\"2.0\"><channel xmlns:itunes=\"" + itunes + "\"><title>T</title><itunes:type>serial</itunes:type></channel></rss>";
+        QTest::newRow("declared on the item")
+                << "<rss version=\"2.0\"><channel><title>T</title><item xmlns:itunes=\"" + itunes + "\"><title>A</title></item></channel></rss>"
+                << false << "itunes:season" << QList{element("itunes:season", "2")}
+                << "<rss version=\"2.0\"><channel><title>T</title><item xmlns:itunes=\"" + itunes
+                   + "\"><title>A</title><itunes:season>2</itunes:season></item></channel></rss>";
+        QTest::newRow("the file's own prefix")
+                << "<rss xmlns:it=\"" + itunes + "\"><channel><it:block>No</it:block><title>T</title></channel></rss>"
+                << true << "itunes:block" << QList{element("itunes:block", "Yes"), element("itunes:block", "No")}
+                << "<rss xmlns:it=\"" + itunes + "\"><channel><it:block>Yes</it:block><it:block>No</it:block><title>T</title></channel></rss>";
+        QTest::newRow("prefix taken by another namespace")
+                << QByteArray("<rss xmlns:itunes=\"http://example.org/not-itunes\"><channel><title>T</title></channel></rss>")
+                << true << "itunes:author" << QList{element("itunes:author", "Me")}
+                << "<rss xmlns:itunes=\"http://example.org/not-itunes\" xmlns:itunes2=\"" + itunes
+                   + "\"><channel><title>T</title><itunes2:author>Me</itunes2:author></channel></rss>";
+        // The element keeps the declaration it carries; a new one of the
+        // same namespace needs one on rss.
+        const QByteArray atom = "<atom10:link xmlns:atom10=\"http://www.w3.org/2005/Atom\" rel=\"self\" type=\"application/rss+xml\" href=\"http://a/\" />";
+        QTest::newRow("declaration on the element itself")
+                << "<rss version=\"2.0\"><channel><title>T</title>" + atom + "</channel></rss>"
+                << true << "atom:link"
+                << QList{element("atom:link", QString(), {{"rel", "self"}, {"type", "application/rss+xml"}, {"href", "http://b/"}}),
+                         element("atom:link", QString(), {{"rel", "hub"}, {"href", "http://hub/"}})}
+                << QByteArray("<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel><title>T</title>"
+                              "<atom10:link xmlns:atom10=\"http://www.w3.org/2005/Atom\" rel=\"self\" type=\"application/rss+xml\" href=\"http://b/\" />"
+                              "<atom:link rel=\"hub\" href=\"http://hub/\"/></channel></rss>");
+        QTest::newRow("prefix the file never declares")
+                << QByteArray("<rss><channel><title>T</title><itunes:block>No</itunes:block></channel></rss>")
+                << true << "itunes:block" << QList{element("itunes:block", "Yes")}
+                << "<rss xmlns:itunes=\"" + itunes + "\"><channel><title>T</title><itunes:block>Yes</itunes:block></channel></rss>";
+        QTest::newRow("default namespace on rss")
+                << QByteArray("<rss xmlns=\"http://backend.userland.com/rss2\" version=\"2.0\"><channel><title>T</title><item xmlns=\"\"><title>A</title></item></channel></rss>")
+                << true << "title" << QList{element("title", "New")}
+                << QByteArray("<rss xmlns=\"http://backend.userland.com/rss2\" version=\"2.0\"><channel><title>New</title><item xmlns=\"\"><title>A</title></item></channel></rss>");
+        // No white space between elements: none added; a character Latin-1
+        // lacks as a reference.
+        QTest::newRow("minified ISO-8859-1")
+                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title><image><url>u</url>"
+                              "<title><![CDATA[Caf\xe9]]></title></image></channel></rss>")
+                << true << "image"
+                << QList{element("image", QString(), {}, {element("url", "u"), element("title", "Caf\u00e9 \u20ac")})}
+                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title><image><url>u</url>"
+                              "<title>Caf\xe9 &#8364;</title></image></channel></rss>");
+        QTest::newRow("CRLF and tabs")
+                << QByteArray("<rss>\r\n\t<channel>\r\n\t\t<title>T</title>\r\n\t</channel>\r\n</rss>\r\n")
+                << true << "itunes:owner"
+                << QList{element("itunes:owner", QString(), {}, {element("itunes:name", "Jo")})}
+                << "<rss xmlns:itunes=\"" + itunes + "\">\r\n\t<channel>\r\n\t\t<title>T</title>\r\n\t\t<itunes:owner>\r\n"
+                   "\t\t\t<itunes:name>Jo</itunes:name>\r\n\t\t</itunes:owner>\r\n\t</channel>\r\n</rss>\r\n";
+    }
+
+    void setElements_followsTheFile()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(bool, channel);
+        QFETCH(QString, name);
+        QFETCH(QList<FeedElement>, elements);
+        QFETCH(QByteArray, expected);
+        const Elements wanted(elements.begin(), elements.end());
+
+        CRssFeed feed;
+        QVERIFY(load(feed, xml));
+        QVERIFY(set(feed, channel, name, wanted));
+        CRssFeed reloaded;
+        QCOMPARE(saveAndReload(feed, reloaded), expected);
+        QCOMPARE(elementsOf(reloaded, channel, name), wanted);
+        // Written again, nothing is declared twice.
+        Elements more = wanted;
+        more.push_back(wanted.back());
+        more.back().text += QStringLiteral("2");
+        QVERIFY(set(reloaded, channel, name, more));
+        const QByteArray again = reloaded.PrintToString();
+        QCOMPARE(again.count("xmlns:"), expected.count("xmlns:"));
+    }
+
+    void declareNamespace_onceOnRss()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss version=\"2.0\"><channel><title>T</title></channel></rss>"));
+        QVERIFY(!feed.HasNamespace(CFeedVocabulary::podcastNamespace()));
+        QVERIFY(feed.DeclareNamespace(QStringLiteral("podcast"), CFeedVocabulary::podcastNamespace()));
+        QVERIFY(!feed.DeclareNamespace(QStringLiteral("podcast"), CFeedVocabulary::podcastNamespace()));
+        QVERIFY(feed.HasNamespace(CFeedVocabulary::podcastNamespace()));
+        // The older spelling of the podcast namespace is the same namespace.
+        QVERIFY(!feed.DeclareNamespace(QStringLiteral("pc"), QStringLiteral("https://github.com/Podcastindex-org/podcast-namespace/blob/main/docs/1.0.md")));
+        QCOMPARE(feed.PrintToString(), QByteArray("<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">"
+                                                  "<channel><title>T</title></channel></rss>"));
+    }
+
+    void podcastGuidFor_isUuidV5OfTheAddress()
+    {
+        const QString guid = QStringLiteral("9b024349-ccf0-5f69-a609-6b82873eab3c");
+        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("podnews.net/rss")), guid);
+        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("https://podnews.net/rss/")), guid);
+        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("http://podnews.net/rss//")), guid);
+        QVERIFY(CRssFeed::PodcastGuidFor(QStringLiteral("https://podnews.net/rss2")) != guid);
+    }
+
+    // --- Text fields cleared, other elements listed ---
+
+    void clearedTextField_removesOptionalElementOnly()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss><channel>\n  <title>T</title>\n  <language>en</language>\n\n  <docs>d</docs>\n"
+                           "  <item>\n    <title>A</title>\n    <link>http://a/</link>\n    <author>me</author>\n"
+                           "    <guid>http://a/</guid>\n  </item>\n</channel></rss>"));
+        QVERIFY(feed.SetChannelField("language", QString()));
+        QVERIFY(feed.SetChannelField("docs", QString()));
+        QVERIFY(feed.SetChannelField("title", QString()));
+        QVERIFY(feed.SetPostLink(0, QString()));
+        QVERIFY(feed.SetPostAuthor(0, QString()));
+        QVERIFY(feed.SetPostTitle(0, QString()));
+        // The blank line before docs stays; the guid keeps the post's name.
+        QCOMPARE(feed.PrintToString(), QByteArray("<rss><channel>\n  <title></title>\n\n"
+                                                  "  <item>\n    <title></title>\n    <guid>http://a/</guid>\n  </item>\n</channel></rss>"));
+
+        // Removed, the first of two links would give the field the second's value.
+        QVERIFY(load(feed, "<rss><channel><item><link>a</link><link>b</link></item></channel></rss>"));
+        QVERIFY(feed.SetPostLink(0, QString()));
+        QCOMPARE(feed.GetPostLink(0), QString());
+        QCOMPARE(feed.PrintToString(), QByteArray("<rss><channel><item><link></link><link>b</link></item></channel></rss>"));
+    }
+
+    // A vertical tab (Word's line break) written into an element would
+    // leave a file no XML parser reads.
+    void setElements_dropCharactersXmlCannotHold()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss><channel><title>T</title><item><title>A</title></item></channel></rss>"));
+        const FeedElement typed = element("category", QStringLiteral("a\u000Bb\u0001"), {{"domain", QStringLiteral("d\uFFFE")}});
+        QVERIFY(feed.SetPostElements(0, QStringLiteral("category"), {typed}));
+        CRssFeed reloaded;
+        saveAndReload(feed, reloaded);
+        QCOMPARE(reloaded.GetPostElements(0, QStringLiteral("category")), Elements{element("category", QStringLiteral("a\nb"), {{"domain", "d"}})});
+    }
+
+    void otherElements_areThoseNotEdited()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss xmlns:it=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" xmlns:media=\"http://search.yahoo.com/mrss/\">"
+                           "<channel><title>T</title><it:summary>S</it:summary><it:author>A</it:author>"
+                           "<item><title>I</title><media:content url=\"u\"/><it:duration>1</it:duration><content:encoded xmlns:content=\"c\">x</content:encoded></item>"
+                           "<generator>g</generator><blogChannel>b</blogChannel></channel></rss>"));
+        using Others = std::vector<std::pair<QString, QString>>;
+        QCOMPARE(feed.GetOtherChannelElements(), (Others{{"it:summary", "<it:summary>S</it:summary>"}, {"blogChannel", "<blogChannel>b</blogChannel>"}}));
+        QCOMPARE(feed.GetOtherPostElements(0), (Others{{"media:content", "<media:content url=\"u\"/>"},
+                                                       {"content:encoded", "<content:encoded xmlns:content=\"c\">x</content:encoded>"}}));
+    }
+
+    // --- The podcast feeds of the corpus ---
+
+    void podcastCorpus_elementsReadAsTheFileHoldsThem_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir folder(QStringLiteral(TIDREL_CORPUS_DIR "/rss"));
+        if (!folder.exists())
+            QSKIP("The feed corpus is not present");
+        for (const QString &file : folder.entryList({QStringLiteral("*podcast*"), QStringLiteral("*itunes*")}, QDir::Files))
+            QTest::newRow(qPrintable(file)) << folder.filePath(file);
+    }
+
+    void podcastCorpus_elementsReadAsTheFileHoldsThem()
+    {
+        QFETCH(QString, path);
+        const QByteArray bytes = readFile(path);
+        const FileElements file = readFileElements(bytes);
+        CRssFeed feed;
+        QString error;
+        QVERIFY2(feed.LoadFromFile(path, &error), qPrintable(error));
+        QCOMPARE(size_t(feed.GetPostCount()), file.posts.size());
+        int held = 0;
+        for (const QString &name : CFeedVocabulary::channelElements()) {
+            QCOMPARE(feed.GetChannelElements(name), named(file.channel, name));
+            held += int(named(file.channel, name).size());
+        }
+        for (int post = 0; post < feed.GetPostCount(); ++post) {
+            for (const QString &name : CFeedVocabulary::postElements())
+                QCOMPARE(feed.GetPostElements(post, name), named(file.posts[size_t(post)], name));
+        }
+        QVERIFY(held > 5);
+
+        // A changed enclosure is the only change of the saved file.
+        Elements enclosures = feed.GetPostElements(0, QStringLiteral("enclosure"));
+        if (enclosures.empty())
+            return;
+        const QString length = enclosures[0].attribute(QStringLiteral("length"));
+        enclosures[0].setAttribute(QStringLiteral("length"), QStringLiteral("123456789"));
+        QVERIFY(feed.SetPostElements(0, QStringLiteral("enclosure"), enclosures));
+        const QString saved = newPath();
+        QVERIFY(feed.SaveToFile(saved));
+        const LineDiff diff = LineDiff::of(bytes, readFile(saved));
+        QVERIFY2(diff.removed.size() <= 3 && diff.added.size() == 1, diff.removed.join('\n').constData());
+        QVERIFY(diff.removed.join('\n').contains("length=\"" + length.toUtf8() + '"'));
+        QVERIFY(diff.added[0].contains("length=\"123456789\""));
+        CRssFeed reloaded;
+        QVERIFY(reloaded.LoadFromFile(saved));
+        QCOMPARE(reloaded.GetPostElements(0, QStringLiteral("enclosure")), enclosures);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFeedElements)
+#include "tst_feedelements.moc"

@@ -1,0 +1,110 @@
+#include "DocumentTestSupport.h"
+
+#include "core/FeedVocabulary.h"
+
+#include <QStandardPaths>
+
+// The document's door for the feed's elements: one change and one notice a
+// call, the Podcast switch, and new posts of a podcast.
+
+static const QString kExplicit = QStringLiteral("itunes:explicit");
+
+static FeedElement textElement(const QString &name, const QString &text)
+{
+    return FeedElement{name, {}, text, {}};
+}
+
+class TestDocumentElements : public QObject
+{
+    Q_OBJECT
+
+    static void openXml(DocumentFixture &fixture, const QByteArray &xml)
+    {
+        QVERIFY(writeFile(fixture.path, xml));
+        QString error;
+        QVERIFY2(fixture.doc.OnOpenDocument(fixture.path, &error), qPrintable(error));
+        fixture.log.clear();
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void setElements_changeOnceAndNotifyOnce()
+    {
+        DocumentFixture fixture;
+        openXml(fixture, "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\"><channel>"
+                         "<title>T</title><itunes:explicit>true</itunes:explicit>"
+                         "<item><title>A</title></item><item><title>B</title></item></channel></rss>");
+        CRSSEditDoc &doc = fixture.doc;
+        QVERIFY(doc.IsPodcast());
+
+        QVERIFY(doc.SetChannelElements(QStringLiteral("itunes:author"), {textElement(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
+        QVERIFY(doc.IsModified());
+        QVERIFY(!doc.SetChannelElements(QStringLiteral("itunes:author"), {textElement(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
+        QVERIFY(doc.SetPostElements(1, QStringLiteral("itunes:episode"), {textElement(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
+        QVERIFY(!doc.SetPostElements(2, QStringLiteral("itunes:episode"), {textElement(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
+        QCOMPARE(fixture.log, notes(QStringLiteral("17:0 18:1")));
+
+        // A new post states the show's itunes:explicit.
+        fixture.log.clear();
+        QVERIFY(doc.InsertNewPost());
+        QCOMPARE(fixture.log, notes(QStringLiteral("5:0")));
+        QString error;
+        QVERIFY2(doc.OnSaveDocument(fixture.path, &error), qPrintable(error));
+        CRssFeed saved;
+        QVERIFY(saved.LoadFromFile(fixture.path));
+        QCOMPARE(saved.GetPostElements(0, kExplicit), (std::vector{textElement(kExplicit, QStringLiteral("true"))}));
+        QCOMPARE(saved.GetPostElements(2, QStringLiteral("itunes:episode")), (std::vector{textElement(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
+        QCOMPARE(saved.GetChannelElements(QStringLiteral("itunes:author")), (std::vector{textElement(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
+    }
+
+    void setPodcast_declaresAndNamesTheFeedOnce_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QString>("guid");
+        QTest::newRow("own address") << QByteArray("<link>http://example.org/</link><atom:link href=\"https://podnews.net/rss/\" rel=\"self\"/>")
+                                     << "9b024349-ccf0-5f69-a609-6b82873eab3c";
+        QTest::newRow("channel link") << QByteArray("<link>http://podnews.net/rss</link>") << "9b024349-ccf0-5f69-a609-6b82873eab3c";
+        QTest::newRow("no address") << QByteArray() << QString();
+    }
+
+    void setPodcast_declaresAndNamesTheFeedOnce()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(QString, guid);
+        DocumentFixture fixture;
+        openXml(fixture, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\">\n<channel>\n<title>T</title>" + header
+                                 + "\n<item><title>A</title></item>\n</channel>\n</rss>\n");
+        CRSSEditDoc &doc = fixture.doc;
+        const QByteArray plain = doc.feed()->PrintToString();
+        QVERIFY(!doc.IsPodcast());
+        QVERIFY(!doc.SetPodcast(false));
+
+        QVERIFY(doc.SetPodcast(true));
+        QVERIFY(doc.IsPodcast() && doc.IsModified());
+        QVERIFY(!doc.SetPodcast(true));
+        QCOMPARE(fixture.log, notes(QStringLiteral("17:0")));
+        const std::vector<FeedElement> guids = doc.feed()->GetChannelElements(QStringLiteral("podcast:guid"));
+        QCOMPARE(guids.size(), size_t(guid.isEmpty() ? 0 : 1));
+        if (!guid.isEmpty())
+            QCOMPARE(guids[0].text, guid);
+
+        // Off takes nothing away from the file.
+        const QByteArray podcast = doc.feed()->PrintToString();
+        QVERIFY(podcast.contains(" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">"));
+        QCOMPARE(podcast.count("xmlns:"), plain.count("xmlns:") + 2);
+        QVERIFY(doc.SetPodcast(false));
+        QVERIFY(!doc.IsPodcast());
+        QCOMPARE(doc.feed()->PrintToString(), podcast);
+        QVERIFY(doc.InsertNewPost());
+        QVERIFY(doc.feed()->GetPostElements(0, kExplicit).empty());
+
+        // Saved with the declarations, it opens as a podcast.
+        QVERIFY(doc.OnSaveDocument(fixture.path));
+        QVERIFY(doc.OnOpenDocument(fixture.path));
+        QVERIFY(doc.IsPodcast());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocumentElements)
+#include "tst_documentelements.moc"
