@@ -489,10 +489,7 @@ bool CRSSEditDoc::RemovePost(int index)
     auto kept = std::make_shared<const CRemovedPost>(*removed);
     pushChange(
             QStringLiteral("Delete Post"),
-            [this, kept] {
-                const int at = m_feed.PutBackPost(*kept);
-                insertedAt(at);
-            },
+            [this, kept] { insertedAt(m_feed.PutBackPost(*kept)); },
             [this, index] {
                 m_feed.TakePost(index);
                 removedAt(index);

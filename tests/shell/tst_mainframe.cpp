@@ -609,6 +609,7 @@ void TestMainFrame::undo_typingInEditorThenFeedChangesAndModifiedMark()
     QVERIFY(!undo->isEnabled());
     QVERIFY(m_main->executeCommand(ID_EDIT_REDO));
     QVERIFY(m_main->isWindowModified());
+    QTRY_COMPARE(richText(), QStringLiteral("Text of World")); // the post that took its place
 
     // The history lists the steps; a save makes the present one clean.
     QVERIFY(!m_main->undoHistory()->isVisible());
@@ -617,6 +618,9 @@ void TestMainFrame::undo_typingInEditorThenFeedChangesAndModifiedMark()
     QVERIFY(m_main->action(ID_VIEW_UNDO_HISTORY)->isChecked());
     auto *history = qobject_cast<QUndoView *>(m_main->undoHistory()->widget());
     QCOMPARE(history->model()->rowCount(), 2); // the file as opened, the delete
+    QTest::qWait(500); // the page paints what it shows
+    saveScreenshot(QStringLiteral("undo-history.png"), m_main->grab());
+    saveScreenshot(QStringLiteral("undo-menu.png"), withMenuOpen(QStringLiteral("Edit")));
     QVERIFY(m_main->executeCommand(ID_FILE_SAVE));
     QVERIFY(!m_main->isWindowModified());
     QVERIFY(m_main->executeCommand(ID_EDIT_UNDO));
