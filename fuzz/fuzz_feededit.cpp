@@ -145,8 +145,11 @@ public:
         static const char *const attributes[] = {"url", "length", "type", "text", "domain", "isPermaLink", "rel"};
         static const char *const children[] = {"url", "title", "hour", "itunes:name", "itunes:category", "podcast:x"};
         FeedElement made{name, {}, QString(), {}};
-        for (int i = below(3); i > 0; --i)
-            made.setAttribute(QLatin1String(attributes[below(int(std::size(attributes)))]), text());
+        for (int i = below(3); i > 0; --i) {
+            // Apart, so that every compiler draws them in this order.
+            const QLatin1String attribute(attributes[below(int(std::size(attributes)))]);
+            made.setAttribute(attribute, text());
+        }
         if (depth < 2 && below(3) == 0) {
             for (int i = 1 + below(3); i > 0; --i)
                 made.children.push_back(element(QLatin1String(children[below(int(std::size(children)))]), depth + 1));

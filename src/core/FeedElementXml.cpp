@@ -1,20 +1,11 @@
 #include "core/FeedElementXml.h"
 
 #include "core/FeedNamespaces.h"
+#include "core/FeedParser.h"
 #include "core/FeedValue.h"
-#include "core/FeedVocabulary.h"
 
-#include <QXmlStreamReader>
 
 namespace {
-
-QString canonicalName(const QXmlStreamReader &xml)
-{
-    const QString canonical = CFeedVocabulary::canonicalPrefix(xml.namespaceUri().toString());
-    if (canonical.isEmpty())
-        return xml.qualifiedName().toString();
-    return canonical + QLatin1Char(':') + xml.name().toString();
-}
 
 QString nameToWrite(const QString &canonical, const CFeedNamespaces &scope, const QString &prefix)
 {
@@ -30,7 +21,7 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     CFeedElementXml::Parts parts;
     parts.startTag = QLatin1Char('<') + name + declarations;
     for (const auto &[attribute, value] : element.attributes)
-        parts.startTag += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + CFeedElementXml::attributeText(value) + QLatin1Char('"');
+        parts.startTag += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + CFeedElementXml::attributeText(value, style.canEncode) + QLatin1Char('"');
     if (element.children.empty() && element.text.isEmpty()) {
         parts.startTag += style.emptyTagEnd;
         return parts;
@@ -53,67 +44,72 @@ CFeedElementXml::Parts writeElement(const FeedElement &element, const CFeedNames
     return parts;
 }
 
-// With namespaces off, names are read as written and declarations come
-// as attributes, which are left out.
-bool readElement(const QString &text, bool namespaces, FeedElement *element)
+// Reads one element with expat, as the file itself was read: the names
+// resolved against the declarations in force at each element, which a
+// declaration of the element's own adds to.
+class ElementReader : public FeedParser
 {
-    QXmlStreamReader xml(text);
-    xml.setNamespaceProcessing(namespaces);
-    xml.readNextStartElement();
-    std::vector<FeedElement> open;
+public:
+    explicit ElementReader(const CFeedNamespaces &scope) : FeedParser(true) { m_scopes.push_back(scope); }
+
+    FeedElement element;
     bool done = false;
-    while (!xml.atEnd() && !xml.hasError()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement: {
-            if (done)
-                return false; // a second element
-            FeedElement read;
-            read.name = namespaces ? canonicalName(xml) : xml.qualifiedName().toString();
-            for (const QXmlStreamAttribute &attribute : xml.attributes()) {
-                const QString name = attribute.qualifiedName().toString();
-                if (namespaces || (name != QLatin1String("xmlns") && !name.startsWith(QLatin1String("xmlns:"))))
-                    read.attributes.append({name, attribute.value().toString()});
-            }
-            open.push_back(std::move(read));
-            break;
+
+protected:
+    void startElement(const char *name, const char **attributes, qsizetype, qsizetype) override
+    {
+        CFeedNamespaces scope = m_scopes.back();
+        FeedElement read;
+        for (const char **attribute = attributes; *attribute; attribute += 2) {
+            const QString attributeName = QString::fromUtf8(attribute[0]);
+            const QString value = QString::fromUtf8(attribute[1]);
+            if (attributeName == QLatin1String("xmlns"))
+                scope.declare(QString(), value);
+            else if (attributeName.startsWith(QLatin1String("xmlns:")))
+                scope.declare(attributeName.mid(6), value);
+            else
+                read.attributes.append({attributeName, value});
         }
-        case QXmlStreamReader::Characters:
-            if (!open.empty())
-                open.back().text += xml.text();
-            else if (!xml.isWhitespace())
-                return false;
-            break;
-        case QXmlStreamReader::EndElement: {
-            if (open.empty())
-                break; // the wrapper
-            FeedElement closed = std::move(open.back());
-            open.pop_back();
-            if (!closed.children.empty())
-                closed.text.clear();
-            if (open.empty()) {
-                *element = std::move(closed);
-                done = true;
-            } else {
-                open.back().children.push_back(std::move(closed));
-            }
-            break;
-        }
-        default:
-            break;
+        read.name = scope.canonicalName(QString::fromUtf8(name));
+        m_scopes.push_back(std::move(scope));
+        m_open.push_back(std::move(read));
+    }
+
+    void endElement(qsizetype, qsizetype) override
+    {
+        FeedElement closed = std::move(m_open.back());
+        m_open.pop_back();
+        m_scopes.pop_back();
+        if (!closed.children.empty())
+            closed.text.clear();
+        if (m_open.empty()) {
+            element = std::move(closed);
+            done = true;
+        } else {
+            m_open.back().children.push_back(std::move(closed));
         }
     }
-    return done && !xml.hasError();
-}
+
+    void characters(const char *text, int size) override
+    {
+        if (!m_open.empty())
+            m_open.back().text += QString::fromUtf8(text, size);
+    }
+
+private:
+    std::vector<CFeedNamespaces> m_scopes;
+    std::vector<FeedElement> m_open;
+};
 
 } // namespace
 
-// The declarations in force go on a wrapper, so that the reader knows the
-// prefixes the element uses without declaring them. A prefix the file
-// never declares (expat reads such files) leaves the names as written.
 bool CFeedElementXml::read(const QString &elementText, const CFeedNamespaces &scope, FeedElement *element)
 {
-    const QString wrapped = QStringLiteral("<w") + scope.asAttributes() + QLatin1Char('>') + elementText + QStringLiteral("</w>");
-    return readElement(wrapped, true, element) || readElement(wrapped, false, element);
+    ElementReader reader(scope);
+    if (!reader.parse(elementText.toUtf8(), nullptr) || !reader.done)
+        return false;
+    *element = std::move(reader.element);
+    return true;
 }
 
 CFeedElementXml::Parts CFeedElementXml::write(const FeedElement &element, const CFeedNamespaces &scope, const Style &style)
@@ -121,18 +117,27 @@ CFeedElementXml::Parts CFeedElementXml::write(const FeedElement &element, const 
     return writeElement(element, scope, style, style.declarations);
 }
 
-QString CFeedElementXml::attributeText(const QString &value)
+QString CFeedElementXml::attributeText(const QString &value, const std::function<bool(char32_t)> &canEncode)
 {
     QString text;
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case u'&': text += QLatin1String("&amp;"); break;
-        case u'<': text += QLatin1String("&lt;"); break;
-        case u'"': text += QLatin1String("&quot;"); break;
-        case u'\t': text += QLatin1String("&#9;"); break;
-        case u'\n': text += QLatin1String("&#10;"); break;
-        case u'\r': text += QLatin1String("&#13;"); break;
-        default: text += c;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        char32_t c = value[i].unicode();
+        if (value[i].isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(value[i], value[i + 1]);
+            ++i;
+        }
+        switch (c) {
+        case U'&': text += QLatin1String("&amp;"); break;
+        case U'<': text += QLatin1String("&lt;"); break;
+        case U'"': text += QLatin1String("&quot;"); break;
+        case U'\t': text += QLatin1String("&#9;"); break;
+        case U'\n': text += QLatin1String("&#10;"); break;
+        case U'\r': text += QLatin1String("&#13;"); break;
+        default:
+            if (canEncode(c))
+                text += QStringView(QChar::fromUcs4(c)).toString(); // QString::fromUcs4 would drop U+FEFF
+            else
+                text += QStringLiteral("&#%1;").arg(uint(c));
         }
     }
     return text;

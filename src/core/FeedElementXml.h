@@ -42,6 +42,7 @@ public:
 
     // An attribute value as written between double quotes. Line breaks and
     // tabs become references, which an attribute would otherwise read back
-    // as spaces.
-    static QString attributeText(const QString &value);
+    // as spaces, and so does a character the file's encoding lacks (the
+    // encoder would drop one that shows nothing, such as U+FEFF).
+    static QString attributeText(const QString &value, const std::function<bool(char32_t)> &canEncode);
 };

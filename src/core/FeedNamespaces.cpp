@@ -1,6 +1,5 @@
 #include "core/FeedNamespaces.h"
 
-#include "core/FeedElementXml.h"
 #include "core/FeedVocabulary.h"
 
 #include <QRegularExpression>
@@ -82,16 +81,6 @@ QString CFeedNamespaces::writtenName(const QString &canonicalName, const QString
         return canonicalName; // a name read from the file, as written
     const QString prefix = prefixFor(uri, preferred);
     return prefix.isNull() ? QString() : prefix + canonicalName.mid(colon);
-}
-
-QString CFeedNamespaces::asAttributes() const
-{
-    QString text;
-    for (auto it = m_uris.cbegin(); it != m_uris.cend(); ++it) {
-        text += (it.key().isEmpty() ? QStringLiteral(" xmlns=\"") : QStringLiteral(" xmlns:") + it.key() + QStringLiteral("=\""))
-                + CFeedElementXml::attributeText(it.value()) + QLatin1Char('"');
-    }
-    return text;
 }
 
 QString CFeedNamespaces::declarationsIn(const QString &startTag)

@@ -32,9 +32,6 @@ public:
     // namespace is not in scope.
     QString writtenName(const QString &canonicalName, const QString &preferred = QString()) const;
 
-    // Every declaration as attributes, for a reader of one element's text.
-    QString asAttributes() const;
-
     // The declarations a start tag holds, as written, each after a space.
     static QString declarationsIn(const QString &startTag);
 

@@ -136,6 +136,11 @@ struct FeedParser::Run
         run->parser->endElement(begin, begin + XML_GetCurrentByteCount(run->expat));
     }
 
+    static void XMLCALL text(void *data, const XML_Char *characters, int length)
+    {
+        static_cast<Run *>(data)->parser->characters(characters, length);
+    }
+
     static void XMLCALL declaration(void *data, const XML_Char *, const XML_Char *encoding, int)
     {
         static_cast<Run *>(data)->declaredEncoding = encoding ? QByteArray(encoding) : QByteArray();
@@ -187,6 +192,8 @@ bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *for
     Run state{this, expat, skipped, XML_Size(bytes.left(skipped).count('\n')), QByteArray(), QString()};
     XML_SetUserData(expat, &state);
     XML_SetElementHandler(expat, Run::start, Run::end);
+    if (m_readsText)
+        XML_SetCharacterDataHandler(expat, Run::text);
     XML_SetXmlDeclHandler(expat, Run::declaration);
     XML_SetEntityDeclHandler(expat, Run::entityDeclaration);
     XML_SetSkippedEntityHandler(expat, Run::skippedEntity);

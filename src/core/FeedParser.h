@@ -18,6 +18,9 @@
 class FeedParser
 {
 public:
+    // `readsText`: characters() hears the character data; a parser that
+    // wants only where elements stand skips that work.
+    explicit FeedParser(bool readsText = false) : m_readsText(readsText) {}
     virtual ~FeedParser() = default;
 
     // Parses `bytes` whole. On failure *error says why, with line and column.
@@ -33,10 +36,14 @@ protected:
     // [begin, end) is the end tag; for an empty-element tag both are the
     // offset just after it.
     virtual void endElement(qsizetype begin, qsizetype end) = 0;
+    // Character data in UTF-8: references decoded, CDATA sections
+    // unwrapped, line ends read as XML reads them; in pieces.
+    virtual void characters(const char *, int) {}
 
 private:
     struct Run;
     bool run(const QByteArray &bytes, qsizetype skipped, const char *forcedEncoding, QString *error);
 
     QByteArray m_encoding;
+    bool m_readsText;
 };

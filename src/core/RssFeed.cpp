@@ -78,6 +78,15 @@ QString leadingSpace(const QString &text)
     return text.left(end);
 }
 
+// The white space that ends `text`.
+QString trailingSpace(const QString &text)
+{
+    qsizetype begin = text.size();
+    while (begin > 0 && isSpace(text[begin - 1]))
+        --begin;
+    return text.mid(begin);
+}
+
 QString indentation(const QString &lead)
 {
     return lead.mid(lead.lastIndexOf(u'\n') + 1);
@@ -1438,8 +1447,9 @@ bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<Fe
             sibling = &parent->children[existing.back()];
         }
         const QString lead = newChildLead(*parent, sibling);
+        const FeedNode like = sibling ? *sibling : FeedNode(); // the insertions move the sibling
         for (size_t i = existing.size(); i < elements.size(); ++i)
-            addElement(*parent, position++, lead, elements[i], scope);
+            addElement(*parent, position++, lead, elements[i], scope, sibling ? &like : nullptr);
     }
     for (size_t i = existing.size(); i-- > elements.size();)
         removeChild(*parent, existing[i]);
@@ -1462,13 +1472,16 @@ bool CRssFeed::declareNamespacesOf(const FeedElement &element, const CFeedNamesp
     return declared;
 }
 
-// How a child of `parent` whose line begins with `lead` is laid out.
-CFeedElementXml::Style CRssFeed::elementStyle(const FeedNode &parent, const QString &lead) const
+// How a child of `parent` whose line begins with `lead` is laid out, with
+// empty-element tags closed as in `like` (" />" or "/>").
+CFeedElementXml::Style CRssFeed::elementStyle(const FeedNode &parent, const QString &lead, const FeedNode *like) const
 {
     const FeedEncoding &encoding = *m_encoding;
     CFeedElementXml::Style style;
     style.indent = lead;
     style.step = indentStep(lead, decoded(parent.buffer, parent.leadBegin, parent.begin));
+    if (like && decoded(like->buffer, like->begin, like->end).contains(QLatin1String(" />")))
+        style.emptyTagEnd = QStringLiteral(" />");
     style.canEncode = [&encoding](char32_t c) { return encoding.canEncode(c); };
     return style;
 }
@@ -1488,13 +1501,19 @@ void CRssFeed::rewriteElement(FeedNode &node, const FeedElement &element, const 
         replaceContent(node, element.text);
         return;
     }
-    CFeedElementXml::Style style = elementStyle(parent, lineLead(decoded(node.buffer, node.leadBegin, node.begin)));
+    CFeedElementXml::Style style = elementStyle(parent, lineLead(decoded(node.buffer, node.leadBegin, node.begin)), &node);
     const QString written = QString::fromUtf8(m_names[node.name]);
     style.prefix = written.left(qMax<qsizetype>(written.indexOf(u':'), 0));
     style.declarations = CFeedNamespaces::declarationsIn(startTag);
-    if (startTag.endsWith(QLatin1String(" />")))
-        style.emptyTagEnd = QStringLiteral(" />");
     style.oldContent = content(node);
+    // Children go where the old ones stood, however far that is from the
+    // element's own line.
+    const QString first = lineLead(leadingSpace(style.oldContent));
+    const QString close = lineLead(trailingSpace(style.oldContent));
+    if (!old.children.empty() && close.contains(u'\n') && first.size() > close.size() && first.startsWith(close)) {
+        style.indent = close;
+        style.step = first.mid(close.size());
+    }
     const CFeedElementXml::Parts parts = CFeedElementXml::write(element, own, style);
     const QByteArray &source = m_buffers[size_t(node.buffer)];
     NodeWriter writer(this);
@@ -1508,9 +1527,9 @@ void CRssFeed::rewriteElement(FeedNode &node, const FeedElement &element, const 
 }
 
 void CRssFeed::addElement(FeedNode &parent, size_t position, const QString &lead, const FeedElement &element,
-                          const CFeedNamespaces &scope)
+                          const CFeedNamespaces &scope, const FeedNode *sibling)
 {
-    const CFeedElementXml::Parts parts = CFeedElementXml::write(element, scope, elementStyle(parent, lead));
+    const CFeedElementXml::Parts parts = CFeedElementXml::write(element, scope, elementStyle(parent, lead, sibling));
     NodeWriter writer(this);
     FeedNode added;
     added.name = nameId(scope.writtenName(element.name).toUtf8());
@@ -1541,7 +1560,7 @@ bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
         name = prefix + QString::number(n);
     const QString startTag = withAttribute(decoded(m_channel.buffer, head.rssBegin, head.rssEnd),
                                            QStringLiteral("xmlns:") + name + QStringLiteral("=\"")
-                                                   + CFeedElementXml::attributeText(uri) + QLatin1Char('"'));
+                                                   + CFeedElementXml::attributeText(uri, [this](char32_t c) { return m_encoding->canEncode(c); }) + QLatin1Char('"'));
 
     const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
     FeedNode &channel = m_channel;

@@ -231,10 +231,10 @@ private:
     std::vector<std::pair<QString, QString>> otherElementsOf(const FeedNode *parent, const QStringList &edited) const;
     bool setElements(FeedNode *parent, const QString &name, std::vector<FeedElement> elements);
     bool declareNamespacesOf(const FeedElement &element, const CFeedNamespaces &scope);
-    CFeedElementXml::Style elementStyle(const FeedNode &parent, const QString &lead) const;
+    CFeedElementXml::Style elementStyle(const FeedNode &parent, const QString &lead, const FeedNode *like) const;
     void rewriteElement(FeedNode &node, const FeedElement &element, const FeedNode &parent, const CFeedNamespaces &scope);
     void addElement(FeedNode &parent, size_t position, const QString &lead, const FeedElement &element,
-                    const CFeedNamespaces &scope);
+                    const CFeedNamespaces &scope, const FeedNode *sibling);
 
     std::vector<QByteArray> m_buffers; // [0]: the file's bytes
     std::unique_ptr<FeedEncoding> m_encoding;

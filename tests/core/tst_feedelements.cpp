@@ -368,7 +368,17 @@ private slots:
                          element("atom:link", QString(), {{"rel", "hub"}, {"href", "http://hub/"}})}
                 << QByteArray("<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel><title>T</title>"
                               "<atom10:link xmlns:atom10=\"http://www.w3.org/2005/Atom\" rel=\"self\" type=\"application/rss+xml\" href=\"http://b/\" />"
-                              "<atom:link rel=\"hub\" href=\"http://hub/\"/></channel></rss>");
+                              "<atom:link rel=\"hub\" href=\"http://hub/\" /></channel></rss>");
+        // Children line up with those they join, however far the element
+        // itself is indented; empty tags close as the file closes them.
+        QTest::newRow("layout of the element's children")
+                << "<rss xmlns:itunes=\"" + itunes + "\"><channel>\n          <itunes:category text=\"A\">\n      <itunes:category text=\"B\" />\n"
+                   "    </itunes:category>\n</channel></rss>"
+                << true << "itunes:category"
+                << QList{element("itunes:category", QString(), {{"text", "A"}},
+                                 {element("itunes:category", QString(), {{"text", "B"}}), element("itunes:category", QString(), {{"text", "C"}})})}
+                << "<rss xmlns:itunes=\"" + itunes + "\"><channel>\n          <itunes:category text=\"A\">\n      <itunes:category text=\"B\" />\n"
+                   "      <itunes:category text=\"C\" />\n    </itunes:category>\n</channel></rss>";
         QTest::newRow("prefix the file never declares")
                 << QByteArray("<rss><channel><title>T</title><itunes:block>No</itunes:block></channel></rss>")
                 << true << "itunes:block" << QList{element("itunes:block", "Yes")}
@@ -386,6 +396,11 @@ private slots:
                 << QList{element("image", QString(), {}, {element("url", "u"), element("title", "Caf\u00e9 \u20ac")})}
                 << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title><image><url>u</url>"
                               "<title>Caf\xe9 &#8364;</title></image></channel></rss>");
+        QTest::newRow("attribute in ISO-8859-1")
+                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title></channel></rss>")
+                << true << "category" << QList{element("category", "c", {{"domain", "\u00e9\u20ac\uFEFF\U0001F600"}})}
+                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title>"
+                              "<category domain=\"\xe9&#8364;&#65279;&#128512;\">c</category></channel></rss>");
         QTest::newRow("CRLF and tabs")
                 << QByteArray("<rss>\r\n\t<channel>\r\n\t\t<title>T</title>\r\n\t</channel>\r\n</rss>\r\n")
                 << true << "itunes:owner"
@@ -467,16 +482,18 @@ private slots:
     }
 
     // A vertical tab (Word's line break) written into an element would
-    // leave a file no XML parser reads.
-    void setElements_dropCharactersXmlCannotHold()
+    // leave a file no XML parser reads; a zero-width no-break space is text
+    // like any other, though some XML readers drop it.
+    void setElements_keepEveryCharacterXmlHolds()
     {
         CRssFeed feed;
         QVERIFY(load(feed, "<rss><channel><title>T</title><item><title>A</title></item></channel></rss>"));
-        const FeedElement typed = element("category", QStringLiteral("a\u000Bb\u0001"), {{"domain", QStringLiteral("d\uFFFE")}});
+        const FeedElement typed = element("category", QStringLiteral("a\u000Bb\u0001\uFEFF"), {{"domain", QStringLiteral("d\uFFFE\uFEFF")}});
         QVERIFY(feed.SetPostElements(0, QStringLiteral("category"), {typed}));
         CRssFeed reloaded;
         saveAndReload(feed, reloaded);
-        QCOMPARE(reloaded.GetPostElements(0, QStringLiteral("category")), Elements{element("category", QStringLiteral("a\nb"), {{"domain", "d"}})});
+        QCOMPARE(reloaded.GetPostElements(0, QStringLiteral("category")),
+                 Elements{element("category", QStringLiteral("a\nb\uFEFF"), {{"domain", QStringLiteral("d\uFEFF")}})});
     }
 
     void otherElements_areThoseNotEdited()
