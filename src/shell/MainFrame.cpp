@@ -567,6 +567,7 @@ void CMainFrame::createUndoHistory()
     auto *view = new QUndoView(m_undoGroup);
     view->setEmptyLabel(QStringLiteral("<as opened or saved>"));
     view->viewport()->installEventFilter(this);
+    view->installEventFilter(this);
     m_undoHistory = new QDockWidget(QStringLiteral("Undo History"), this);
     m_undoHistory->setObjectName(QStringLiteral("undoHistory"));
     m_undoHistory->setWidget(view);
@@ -576,12 +577,13 @@ void CMainFrame::createUndoHistory()
     connect(m_undoHistory, &QDockWidget::visibilityChanged, this, &CMainFrame::updateActions, Qt::QueuedConnection);
 }
 
-// A click in the history moves the stack at once: the editor's typing is
-// stored first, so that it is a change of the list and not lost.
+// A click or a key in the history moves the stack at once: the editor's
+// typing is stored first, so that it is a change of the list and not lost.
 bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
 {
     CChildFrame *frame = activeChildFrame();
-    if (event->type() == QEvent::MouseButtonPress && frame)
+    const bool moves = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
+    if (moves && frame)
         frame->document()->Notify(nullptr, HINT_COMMIT_POST, frame->document()->currentPost());
     return QMainWindow::eventFilter(watched, event);
 }
