@@ -169,6 +169,7 @@ bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
     }
     SetModifiedFlag(false);
     setPath(path);
+    emit saved();
     return true;
 }
 

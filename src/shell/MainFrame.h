@@ -16,6 +16,7 @@ class CMenuTip;
 class CShellServices;
 class CStartPage;
 class QActionGroup;
+class QLabel;
 class QMenu;
 class QPrinter;
 class QToolBar;
@@ -63,6 +64,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void updateCheckSummary();
     QAction *createAction(int id);
     QMenu *addMenu(const QString &title, std::initializer_list<int> ids);
     void updateRecentFileActions();
@@ -92,6 +94,7 @@ private:
     std::vector<QMenu *> m_menus;
     std::vector<QMenu *> m_documentMenus; // shown while a feed is open
     QToolBar *m_toolBar = nullptr;
+    QLabel *m_checkSummary = nullptr;
     CMenuTip *m_menuTip;
     CHelpWindow *m_helpWindow = nullptr;
     // Kept between printouts, so the print setup holds.
