@@ -109,6 +109,18 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
     return true;
 }
 
+double bestOf(int runs, const std::function<void()> &run)
+{
+    double fastest = 1e18;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
+    }
+    return fastest;
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());

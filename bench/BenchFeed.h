@@ -15,3 +15,6 @@ bool writeBenchFeed(const QString &path, int posts);
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 
 double median(std::vector<double> values);
+
+// The fastest of `runs` calls, in milliseconds.
+double bestOf(int runs, const std::function<void()> &run);

@@ -43,17 +43,9 @@ qint64 statusKilobytes(const char *key)
     return -1;
 }
 
-// Best of kRuns, in milliseconds.
 double best(const std::function<void()> &run)
 {
-    double fastest = 1e18;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
-    }
-    return fastest;
+    return bestOf(kRuns, run);
 }
 
 void report(const char *what, double ms, const QString &target)

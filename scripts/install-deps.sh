@@ -2,14 +2,16 @@
 # Installs the Debian packages that building, running and testing Tidrel need,
 # but only those that are missing. Safe to run again and again. clang and its
 # runtime libraries (libFuzzer, the sanitizers) build the fuzz targets.
+# pyftpdlib and OpenSSH's server are the publishing tests' FTP and SFTP
+# servers.
 set -eu
 
 PACKAGES="
 cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
 libqt6opengl6-dev libgl-dev
-libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev
-python3 xvfb xauth
+libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
+python3 xvfb xauth python3-pyftpdlib python3-openssl openssl openssh-server
 strace
 clang libclang-rt-14-dev
 "

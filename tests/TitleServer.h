@@ -1,7 +1,9 @@
 #pragma once
 
-// The test web server of tests/links/data/title_server.py, on 127.0.0.1 at a
-// free port, for tests of title lookups.
+// A test server written in Python: the web server of
+// tests/links/data/title_server.py for title lookups and enclosure probes,
+// or the FTP server of ftp_server.py. It serves on 127.0.0.1 at a free port,
+// prints the port first and ends when its input closes.
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -17,16 +19,22 @@ class TitleServer
 public:
     ~TitleServer() { stop(); }
 
+    // The system's Python, which has the modules of Debian's packages.
+    static QString python()
+    {
+        const QString system = QStringLiteral("/usr/bin/python3");
+        return QFile::exists(system) ? system : QStandardPaths::findExecutable(QStringLiteral("python3"));
+    }
+
     // False without python3 or when the server does not come up.
-    bool start(const QString &script)
+    bool start(const QString &script, const QStringList &arguments = {})
     {
         for (const char *name : {"http_proxy", "https_proxy", "HTTPS_PROXY", "ftp_proxy", "all_proxy", "ALL_PROXY"})
             qunsetenv(name);
-        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-        if (python.isEmpty())
+        if (python().isEmpty())
             return false;
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(python, {script});
+        m_process.start(python(), QStringList{script} + arguments);
         if (!m_process.waitForStarted() || !m_process.waitForReadyRead(10000))
             return false;
         m_port = m_process.readLine().trimmed().toInt();
@@ -42,6 +50,8 @@ public:
         if (!m_process.waitForFinished(5000))
             m_process.kill();
     }
+
+    int port() const { return m_port; }
 
     QString url(const QString &pathAndQuery) const
     {

@@ -2,14 +2,14 @@
 # Saves a PNG of the Tidrel main window with a feed open and a post shown,
 # without a screen (offscreen) or under Xvfb.
 #
-#   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark]
+#   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
 #                       [--tile OTHER.xml] [--close] [--show create-feed|menu-tip|help]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
 # OTHER.xml first and shows both feeds side by side; --dark uses a dark
-# palette. --close closes the feed again: the start page lists it among the
-# recent feeds. --show pictures the Create RSS Feed page, the File menu with
+# palette; --check checks the feed (F7), so the Problems pane shows. --close
+# closes the feed again: the start page lists it among the recent feeds. --show pictures the Create RSS Feed page, the File menu with
 # a menu tip, or the user guide.
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
@@ -21,6 +21,7 @@ RENAME=0
 DARK=0
 TILE=""
 CLOSE=0
+CHECK=0
 SHOW=""
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -31,13 +32,14 @@ while [ $# -gt 0 ]; do
         --dark) DARK=1; shift ;;
         --tile) TILE=$2; shift 2 ;;
         --close) CLOSE=1; shift ;;
+        --check) CHECK=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
-        -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,15p' "$0"
+    sed -n '2,16p' "$0"
     exit 2
 fi
 OUT=$1
@@ -62,6 +64,7 @@ esac
 [ "$RENAME" = 1 ] && set -- "$@" --rename
 [ "$DARK" = 1 ] && set -- "$@" --dark
 [ "$CLOSE" = 1 ] && set -- "$@" --close
+[ "$CHECK" = 1 ] && set -- "$@" --check
 [ -n "$SHOW" ] && set -- "$@" --show "$SHOW"
 
 export QTWEBENGINE_DISABLE_SANDBOX=1

@@ -102,6 +102,29 @@ QString lineAndColumn(XML_Size line, XML_Size column)
     return QStringLiteral("(line %1, column %2)").arg(line).arg(column + 1);
 }
 
+// What kind of fault stopped expat; `at` is the byte where it stopped.
+FeedParser::Failure failureOf(XML_Error code, char at)
+{
+    const auto byte = static_cast<unsigned char>(at);
+    switch (code) {
+    case XML_ERROR_UNKNOWN_ENCODING:
+    case XML_ERROR_INCORRECT_ENCODING:
+        return FeedParser::Failure::Encoding;
+    case XML_ERROR_UNDEFINED_ENTITY:
+        return FeedParser::Failure::UndefinedEntity;
+    case XML_ERROR_BAD_CHAR_REF:
+        return FeedParser::Failure::InvalidCharacter;
+    case XML_ERROR_INVALID_TOKEN:
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r')
+            return FeedParser::Failure::InvalidCharacter;
+        if (byte >= 0x80)
+            return FeedParser::Failure::Encoding;
+        return FeedParser::Failure::Syntax;
+    default:
+        return FeedParser::Failure::Syntax;
+    }
+}
+
 } // namespace
 
 // The state of one parse, handed to expat's callbacks.
@@ -113,9 +136,11 @@ struct FeedParser::Run
     XML_Size skippedLines;   // line breaks in it
     QByteArray declaredEncoding;
     QString refusal;
+    FeedParser::Failure refusalKind = FeedParser::Failure::None;
 
-    void refuse(const QString &reason)
+    void refuse(FeedParser::Failure kind, const QString &reason)
     {
+        refusalKind = kind;
         refusal = reason + QLatin1Char(' ')
                 + lineAndColumn(XML_GetCurrentLineNumber(expat) + skippedLines, XML_GetCurrentColumnNumber(expat))
                 + QLatin1Char('.');
@@ -153,6 +178,7 @@ struct FeedParser::Run
         if (parameterEntity)
             return;
         static_cast<Run *>(data)->refuse(
+                FeedParser::Failure::DeclaredEntity,
                 QStringLiteral("The file defines the entity &%1; in its DOCTYPE. Tidrel reads only the five "
                                "predefined entities and character references, so that a save writes back "
                                "what it read and never fetches an external entity")
@@ -162,12 +188,14 @@ struct FeedParser::Run
     static void XMLCALL skippedEntity(void *data, const XML_Char *name, int)
     {
         static_cast<Run *>(data)->refuse(
+                FeedParser::Failure::UndefinedEntity,
                 QStringLiteral("The file uses the entity &%1;, which it does not define").arg(QString::fromUtf8(name)));
     }
 };
 
 bool FeedParser::parse(const QByteArray &bytes, QString *error)
 {
+    m_failure = Failure::None;
     qsizetype skipped = 0;
     while (skipped < bytes.size() && isXmlSpace(bytes[skipped]))
         ++skipped;
@@ -179,6 +207,7 @@ bool FeedParser::parse(const QByteArray &bytes, QString *error)
     if (m_encoding.toLower().startsWith("utf-16") && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")
         && (bytes.size() < 2 || (bytes[0] != 0 && bytes[1] != 0)) && run(bytes, skipped, "UTF-8", nullptr)) {
         m_encoding = "UTF-8";
+        m_failure = Failure::None;
         return true;
     }
     if (error)
@@ -208,8 +237,10 @@ bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *for
         parsed = XML_Parse(expat, bytes.constData() + at, int(size), at + size >= bytes.size()) == XML_STATUS_OK;
     }
     const XML_Error code = XML_GetErrorCode(expat);
-    const QString where = lineAndColumn(XML_GetCurrentLineNumber(expat) + state.skippedLines,
-                                        XML_GetCurrentColumnNumber(expat));
+    const XML_Size line = XML_GetCurrentLineNumber(expat) + state.skippedLines;
+    const XML_Size column = XML_GetCurrentColumnNumber(expat);
+    const QString where = lineAndColumn(line, column);
+    const qsizetype stop = qsizetype(XML_GetCurrentByteIndex(expat)) + skipped;
     XML_ParserFree(expat);
 
     if (bytes.startsWith("\xFF\xFE") || (bytes.size() > 1 && bytes[0] == '<' && bytes[1] == 0))
@@ -220,6 +251,11 @@ bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *for
         m_encoding = state.declaredEncoding.isEmpty() ? QByteArray("UTF-8") : state.declaredEncoding;
     if (parsed || !error)
         return parsed;
+
+    m_failure = state.refusal.isEmpty() ? failureOf(code, stop >= 0 && stop < bytes.size() ? bytes[stop] : 0)
+                                        : state.refusalKind;
+    m_failureLine = int(line);
+    m_failureColumn = int(column) + 1;
 
     const QString name = QString::fromLatin1(state.declaredEncoding);
     if (!state.refusal.isEmpty())

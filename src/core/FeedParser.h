@@ -29,6 +29,12 @@ public:
     // or the name the declaration gives.
     QByteArray encodingName() const { return m_encoding; }
 
+    // Why parse() failed, and where (1-based), for a checker that names the fault.
+    enum class Failure { None, Syntax, Encoding, UndefinedEntity, DeclaredEntity, InvalidCharacter };
+    Failure failure() const { return m_failure; }
+    int failureLine() const { return m_failureLine; }
+    int failureColumn() const { return m_failureColumn; }
+
 protected:
     // `name` is UTF-8; `attributes` pairs of name and value, null-ended.
     // [begin, end) is the start tag in `bytes`.
@@ -46,4 +52,7 @@ private:
 
     QByteArray m_encoding;
     bool m_readsText;
+    Failure m_failure = Failure::None;
+    int m_failureLine = 0;
+    int m_failureColumn = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace FeedValue {
 
 namespace {
@@ -12,48 +14,85 @@ const QLatin1String kCdataClose("]]>");
 // XML reads CR LF and a lone CR as LF.
 void appendLineEndsRead(QString &out, QStringView text)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r') {
-            out += text[i];
-            continue;
-        }
+    qsizetype pos = 0;
+    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', pos)) {
+        out += text.mid(pos, cr - pos);
         out += u'\n';
-        if (i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
+        pos = cr + 1;
+        if (pos < text.size() && text[pos] == u'\n')
+            ++pos;
     }
+    out += text.mid(pos);
 }
 
 // The character a reference names ("amp", "#38", "#x26"), or -1.
 char32_t referencedCharacter(QStringView name)
 {
-    static const QHash<QString, char32_t> predefined = {
-            {QStringLiteral("amp"), U'&'}, {QStringLiteral("lt"), U'<'}, {QStringLiteral("gt"), U'>'},
-            {QStringLiteral("quot"), U'"'}, {QStringLiteral("apos"), U'\''}};
-    if (!name.startsWith(u'#'))
-        return predefined.value(name.toString(), char32_t(-1));
+    // Compared in place: descriptions hold thousands of references, and a
+    // string made for each one would cost more than the rest of the reading.
+    if (!name.startsWith(u'#')) {
+        if (name == u"amp")
+            return U'&';
+        if (name == u"lt")
+            return U'<';
+        if (name == u"gt")
+            return U'>';
+        if (name == u"quot")
+            return U'"';
+        if (name == u"apos")
+            return U'\'';
+        return char32_t(-1);
+    }
     bool ok = false;
     const uint code = name.startsWith(u"#x") ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok, 10);
     return ok ? char32_t(code) : char32_t(-1);
 }
 
-// Text between markup: references decoded.
+// Text between markup: references decoded, line ends read as XML reads
+// them. One pass into the output's own buffer: descriptions are most of a
+// feed, and hold thousands of references.
 void appendCharacterData(QString &out, QStringView data)
 {
-    qsizetype pos = 0;
-    for (;;) {
-        const qsizetype amp = data.indexOf(u'&', pos);
-        const qsizetype semicolon = amp < 0 ? -1 : data.indexOf(u';', amp);
-        if (semicolon < 0)
+    const qsizetype start = out.size();
+    // A reference is longer than the one or two units it stands for, a line
+    // end no shorter: the text never grows.
+    out.resize(start + data.size());
+    char16_t *to = reinterpret_cast<char16_t *>(out.data()) + start;
+    const char16_t *from = data.utf16();
+    const char16_t *const end = from + data.size();
+    // Once no ";" follows, no "&" starts a reference.
+    bool references = true;
+    while (from < end) {
+        // Runs without "&" or CR are copied whole, found by Qt's vectorised search.
+        const QStringView rest(from, end);
+        const qsizetype amp = references ? rest.indexOf(u'&') : -1;
+        const qsizetype cr = rest.left(amp < 0 ? rest.size() : amp).indexOf(u'\r');
+        const qsizetype run = cr >= 0 ? cr : amp >= 0 ? amp : rest.size();
+        to = std::copy(from, from + run, to);
+        from += run;
+        if (from == end)
             break;
-        appendLineEndsRead(out, data.mid(pos, amp - pos));
-        const char32_t c = referencedCharacter(data.mid(amp + 1, semicolon - amp - 1));
-        if (c == char32_t(-1))
-            out += data.mid(amp, semicolon + 1 - amp);
-        else
-            out += QChar::fromUcs4(c); // QString::fromUcs4 would drop U+FEFF as a byte-order mark
-        pos = semicolon + 1;
+        if (*from == u'\r') {
+            *to++ = u'\n';
+            from += from + 1 < end && from[1] == u'\n' ? 2 : 1;
+            continue;
+        }
+        const char16_t *semicolon = std::find(from + 1, end, u';');
+        if (semicolon == end) {
+            references = false;
+            continue;
+        }
+        const char32_t decoded = referencedCharacter(QStringView(from + 1, semicolon));
+        if (decoded == char32_t(-1)) {
+            to = std::copy(from, semicolon + 1, to);
+        } else {
+            // QString::fromUcs4 would drop U+FEFF as a byte-order mark.
+            const auto units = QChar::fromUcs4(decoded);
+            to = std::copy(units.begin(), units.end(), to);
+        }
+        from = semicolon + 1;
     }
-    appendLineEndsRead(out, data.mid(pos));
+    out.truncate(to - reinterpret_cast<char16_t *>(out.data()));
 }
 
 // Where the markup that starts at `pos` ("<...") ends, past its last character.
@@ -103,6 +142,7 @@ qsizetype markupEnd(QStringView content, qsizetype pos)
 QString read(const QString &content, bool whole)
 {
     QString out;
+    out.reserve(content.size());
     const QStringView view(content);
     qsizetype pos = 0;
     while (pos < view.size()) {

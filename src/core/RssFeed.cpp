@@ -1393,7 +1393,8 @@ bool CRssFeed::SetPostElements(int index, const QString &name, const std::vector
 // added or the missing ones removed, so that every other byte stays.
 bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<FeedElement> elements)
 {
-    if (!parent)
+    // The posts are not elements of the channel to be replaced so.
+    if (!parent || name.isEmpty() || (parent == &m_channel && name == QLatin1String("item")))
         return false;
     keepXmlSafeText(elements);
     dropEmpty(elements);

@@ -60,6 +60,10 @@ enum CommandId : int {
     ID_REMOVE_SPANS_AND_STYLES = 32795,
     ID_REMOVE_NBSP = 32803,
 
+    // Feed
+    ID_FEED_CHECK = 32840,
+    ID_VIEW_PROBLEMS = 32841,
+
     // Application and help
     ID_W3C_VALIDATOR = 32782,
     ID_VIEW_POSTS_BAR = 32771,

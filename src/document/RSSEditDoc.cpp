@@ -222,6 +222,7 @@ bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
     }
     SetModifiedFlag(false);
     setPath(path);
+    emit saved();
     return true;
 }
 

@@ -140,6 +140,8 @@ public:
 signals:
     void modifiedChanged(bool modified);
     void pathChanged(const QString &path);
+    // The feed went to a file.
+    void saved();
     // A notification went out: the posts, the current post, the sort order,
     // the filter box or the history may differ, and so may the commands'
     // states.

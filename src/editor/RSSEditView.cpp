@@ -445,10 +445,17 @@ void CRSSEditView::setRichTextValue(const QString &description)
 
 void CRSSEditView::FocusEditor()
 {
+    FocusPostField(CRSSEditDoc::PostDescription);
+}
+
+void CRSSEditView::FocusPostField(CRSSEditDoc::PostField field)
+{
+    const QString elements[] = {kTitle, kLink, kAuthor, kRichText};
+    const QString &element = elements[field];
     const QString focused = m_engine->focusElement();
     if (!focused.isEmpty())
         m_engine->setElementState(focused, 0, CHtmlEngineView::StateFocus);
-    m_engine->setElementState(kRichText, CHtmlEngineView::StateFocus, 0);
+    m_engine->setElementState(element, CHtmlEngineView::StateFocus, 0);
     m_engine->setFocus(Qt::OtherFocusReason);
 }
 

@@ -46,6 +46,8 @@ public:
     // empty value leaves the drop-down as it is.
     void SetDropDownValue(const QString &id, const QString &value);
     void FocusEditor();
+    // Puts the focus in the page's field of one post field.
+    void FocusPostField(CRSSEditDoc::PostField field);
     // Sends the cleaned description to the other views and the preview pane.
     void PreviewDescription();
 

@@ -1,29 +1,23 @@
 #include "links/TitleFetchSteps.h"
 
-#include "core/ProductInfo.h"
 #include "core/XmlSafeText.h"
 #include "core/FileHelpers.h"
 #include "markup/MarkupScanner.h"
 #include "links/CharsetTable.h"
+#include "links/CurlEasy.h"
 #include "markup/Utf8ByteSource.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
-#include <curl/curl.h>
 #include <unicode/ucnv.h>
 #include <unicode/ucsdet.h>
 
-#include <atomic>
 #include <limits>
 #include <memory>
-#include <mutex>
 
 namespace {
-
-std::atomic<int> s_downloadTimeoutMs{kDefaultDownloadTimeoutMs};
-std::atomic<bool> s_downloadsStopped{false};
 
 // Download -------------------------------------------------------------------
 
@@ -50,48 +44,23 @@ size_t writeToTarget(char *data, size_t size, size_t count, void *userData)
     return size_t(length);
 }
 
-int abortWhenStopped(void *, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
-{
-    return s_downloadsStopped ? 1 : 0;
-}
-
-// curl_easy_init would do this itself, but not safely from several threads
-// at once.
-void initCurlOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 bool downloadInto(const QByteArray &url, QFile *file)
 {
-    initCurlOnce();
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
-    if (!curl)
+    CCurlEasy transfer;
+    if (!transfer.isValid())
         return false;
 
-    static const QByteArray userAgent = QByteArray("Tidrel/") + ProductInfo::kVersion;
     DownloadTarget target;
     target.file = file;
-    CURL *handle = curl.get();
-    curl_easy_setopt(handle, CURLOPT_URL, url.constData());
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https,ftp,file");
-    // A web server must not send the fetcher to a local file.
-    curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https,ftp");
-    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 10L);
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, long(s_downloadTimeoutMs.load()));
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    CURL *handle = transfer.handle();
+    transfer.setWebRequest(url, "http,https,ftp,file");
     // Error pages have titles too, but not the ones wanted.
     curl_easy_setopt(handle, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
-    curl_easy_setopt(handle, CURLOPT_USERAGENT, userAgent.constData());
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, writeToTarget);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &target);
-    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, abortWhenStopped);
 
-    const CURLcode result = curl_easy_perform(handle);
+    const CURLcode result = transfer.perform();
     return result == CURLE_OK || (result == CURLE_WRITE_ERROR && target.capped);
 }
 
@@ -323,16 +292,6 @@ bool decode(UConverter *converter, const QByteArray &bytes, QString *text)
 
 } // namespace
 
-void setDownloadTimeout(int milliseconds)
-{
-    s_downloadTimeoutMs = milliseconds;
-}
-
-void stopAllDownloads()
-{
-    s_downloadsStopped = true;
-}
-
 QString StorableTitle(const QString &text)
 {
     QString title = XmlSafeText(text);
@@ -351,7 +310,7 @@ QString StorableTitle(const QString &text)
 QString DownloadToTempFile(const QString &url)
 {
     const QUrl parsed(url);
-    if (url.isEmpty() || !parsed.isValid() || parsed.isRelative() || s_downloadsStopped)
+    if (url.isEmpty() || !parsed.isValid() || parsed.isRelative())
         return QString();
 
     QFile file;

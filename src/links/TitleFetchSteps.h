@@ -14,7 +14,6 @@ constexpr int kMaxTitleLength = 1023;
 
 // Downloads beyond this size keep only their first bytes.
 constexpr qint64 kMaxDownloadBytes = 4 * 1024 * 1024;
-constexpr int kDefaultDownloadTimeoutMs = 20000;
 
 // The title as feeds and the settings file can hold it: without the
 // characters XML does not allow (XmlSafeText), each line break ("\r\n",
@@ -22,14 +21,10 @@ constexpr int kDefaultDownloadTimeoutMs = 20000;
 QString StorableTitle(const QString &text);
 
 // Downloads http, https, ftp or file URLs, following redirects, into a new
-// temporary file ending in ".htm". Returns the file's path, or an empty
-// string when the download failed (then no file is left behind).
+// temporary file ending in ".htm", within CCurlEasy's time-out. Returns the
+// file's path, or an empty string when the download failed (then no file is
+// left behind).
 QString DownloadToTempFile(const QString &url);
-
-// The time a whole download may take; for tests, as the default is long.
-void setDownloadTimeout(int milliseconds);
-// Makes running and later downloads fail at once. For program exit.
-void stopAllDownloads();
 
 // The charset name (a row of the charset table) of the file's bytes, or an
 // empty string when it cannot be told. ASCII and valid UTF-8 give "utf-8";

@@ -1,5 +1,7 @@
 #include "links/WebTitleFetcher.h"
 
+#include "links/CurlEasy.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
@@ -47,7 +49,7 @@ TitleFetchService::TitleFetchService()
 
 TitleFetchService::~TitleFetchService()
 {
-    stopAllDownloads();
+    CCurlEasy::stopAll();
     m_workers.waitForDone();
     s_instance = nullptr;
 }

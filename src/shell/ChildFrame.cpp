@@ -4,12 +4,15 @@
 #include "editor/RSSEditView.h"
 #include "links/PreviewBarSetting.h"
 #include "panes/BarPreview.h"
+#include "panes/BarProblems.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"
 
 #include <QApplication>
+#include <QFutureWatcher>
 #include <QMainWindow>
 #include <QScreen>
+#include <QtConcurrent/QtConcurrentRun>
 
 CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     : QMdiSubWindow(parent)
@@ -18,6 +21,7 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     , m_view(nullptr)
     , m_postsBar(nullptr)
     , m_previewBar(nullptr)
+    , m_problemsBar(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QApplication::windowIcon());
@@ -39,6 +43,8 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     connect(m_document.get(), &CRSSEditDoc::pathChanged, this, &CChildFrame::commandStatesChanged);
     connect(m_document.get(), &CRSSEditDoc::notified, this, &CChildFrame::commandStatesChanged);
     connect(m_view, &CRSSEditView::editStateChanged, this, &CChildFrame::commandStatesChanged);
+    // A save never waits for the check that follows it.
+    connect(m_document.get(), &CRSSEditDoc::saved, this, &CChildFrame::checkFeed, Qt::QueuedConnection);
 }
 
 CChildFrame::~CChildFrame()
@@ -63,7 +69,72 @@ void CChildFrame::createBars()
     m_dockHost->addDockWidget(Qt::BottomDockWidgetArea, m_previewBar);
     m_previewBar->setVisible(PreviewBarSetting::value() != 0);
 
+    // The problems sit under the posts list, hidden until a check.
+    m_problemsBar = new CBarProblems(QStringLiteral("Problems"), m_document.get(), m_dockHost);
+    m_problemsBar->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
+    m_dockHost->splitDockWidget(m_postsBar, m_problemsBar, Qt::Vertical);
+    m_problemsBar->hide();
+    connect(m_problemsBar, &CBarProblems::problemActivated, this, &CChildFrame::showProblem);
+
     m_observers = {m_postsBar, m_previewBar};
+}
+
+void CChildFrame::checkFeed()
+{
+    // The editor's pending typing goes in first, as at a save.
+    m_document->Notify(nullptr, HINT_COMMIT_POST, m_document->currentPost());
+    const QByteArray bytes = m_document->feed()->PrintToString();
+    const int check = ++m_checks;
+    auto *watcher = new QFutureWatcher<QList<CFeedChecker::Problem>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, check] {
+        if (check == m_checks)
+            showCheckResult(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run([bytes] { return CFeedChecker::Check(bytes); }));
+}
+
+void CChildFrame::showCheckResult(const QList<CFeedChecker::Problem> &problems)
+{
+    int errors = 0;
+    int warnings = 0;
+    for (const CFeedChecker::Problem &problem : problems) {
+        errors += problem.level() == CFeedRules::Level::Error;
+        warnings += problem.level() == CFeedRules::Level::Warning;
+    }
+    m_checkSummary = QStringLiteral("%1 error%2, %3 warning%4")
+                             .arg(errors)
+                             .arg(errors == 1 ? QString() : QStringLiteral("s"))
+                             .arg(warnings)
+                             .arg(warnings == 1 ? QString() : QStringLiteral("s"));
+    m_problemsBar->setProblems(problems);
+    if (!problems.isEmpty() && m_problemsBar->isHidden()) {
+        m_problemsBar->show();
+        // A third of the height, the posts list keeps the rest.
+        m_dockHost->resizeDocks({m_postsBar, m_problemsBar}, {2, 1}, Qt::Vertical);
+    }
+    emit checkFinished();
+}
+
+void CChildFrame::showProblem(const CFeedChecker::Problem &problem)
+{
+    if (problem.post < 0 || problem.post >= m_document->feed()->GetPostCount()) {
+        emit channelFieldRequested(problem.parent, problem.field);
+        return;
+    }
+    m_document->Notify(nullptr, HINT_SELECT_POST, problem.post);
+    // The editor shows four fields of a post; a problem in another one
+    // (a guid, a date) shows the post by its title.
+    CRSSEditDoc::PostField field = CRSSEditDoc::PostTitle;
+    if (problem.parent == QLatin1String("item")) {
+        if (problem.field == QLatin1String("link"))
+            field = CRSSEditDoc::PostLink;
+        else if (problem.field == QLatin1String("author"))
+            field = CRSSEditDoc::PostAuthor;
+        else if (problem.field == QLatin1String("description"))
+            field = CRSSEditDoc::PostDescription;
+    }
+    m_view->FocusPostField(field);
 }
 
 void CChildFrame::showEvent(QShowEvent *event)
@@ -127,6 +198,12 @@ bool CChildFrame::OnCommand(int id)
     case ID_VIEW_POSTS_BAR:
         toggleBar(m_postsBar);
         return true;
+    case ID_FEED_CHECK:
+        checkFeed();
+        return true;
+    case ID_VIEW_PROBLEMS:
+        toggleBar(m_problemsBar);
+        return true;
     case ID_VIEW_PREVIEW:
         toggleBar(m_previewBar);
         // The pane comes back as the user left it, also after a restart.
@@ -150,6 +227,12 @@ bool CChildFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_VIEW_PREVIEW:
         state->checkable = true;
         state->checked = !m_previewBar->isHidden();
+        return true;
+    case ID_FEED_CHECK:
+        return true;
+    case ID_VIEW_PROBLEMS:
+        state->checkable = true;
+        state->checked = !m_problemsBar->isHidden();
         return true;
     default:
         return false;

@@ -2,6 +2,7 @@
 
 #include "document/CommandIds.h"
 #include "document/RSSObserver.h"
+#include "markup/FeedChecker.h"
 
 #include <QMdiSubWindow>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 class CBarPreview;
+class CBarProblems;
 class CBarRssItems;
 class CRSSEditDoc;
 class CRSSEditView;
@@ -34,6 +36,15 @@ public:
     QMainWindow *dockHost() const { return m_dockHost; }
     CBarRssItems *postsBar() const { return m_postsBar; }
     CBarPreview *previewBar() const { return m_previewBar; }
+    CBarProblems *problemsBar() const { return m_problemsBar; }
+
+    // Checks the feed as it stands, edits included, in a worker thread; the
+    // Problems pane and checkFinished() follow when it is done.
+    void checkFeed();
+    // "2 errors, 1 warning" after a check; empty before the first.
+    QString checkSummary() const { return m_checkSummary; }
+    // Selects the problem's post and puts the focus in its field.
+    void showProblem(const CFeedChecker::Problem &problem);
 
     // The file's name, or the feed's title while it has no file, with the
     // modified mark ("[*]").
@@ -59,9 +70,14 @@ signals:
     // Something the commands' states depend on changed: the document, or
     // the editor page's caret, selection or text, or the clipboard.
     void commandStatesChanged();
+    void checkFinished();
+    // A problem of the channel was asked for: the Feed properties window
+    // shows `field` of `parent` ("title" of "image").
+    void channelFieldRequested(const QString &parent, const QString &field);
 
 private:
     void createBars();
+    void showCheckResult(const QList<CFeedChecker::Problem> &problems);
     void sizePostsBar();
     static void toggleBar(QDockWidget *bar);
 
@@ -70,6 +86,10 @@ private:
     CRSSEditView *m_view;
     CBarRssItems *m_postsBar;
     CBarPreview *m_previewBar;
+    CBarProblems *m_problemsBar;
+    // Numbers the checks, so that a slow one that ends after a newer one is dropped.
+    int m_checks = 0;
+    QString m_checkSummary;
     bool m_postsBarSized = false;
     // The bars that hear the document's notifications, in the order they
     // hear them.

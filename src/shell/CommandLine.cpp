@@ -1,14 +1,36 @@
 #include "shell/CommandLine.h"
 
+#include "markup/FeedChecker.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString kCheckOption = QStringLiteral("check");
+
+void print(FILE *stream, const QString &line)
+{
+    std::fputs(line.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+} // namespace
 
 void CCommandLine::describe(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral("Tidrel, an editor of RSS 2.0 feed files."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(kCheckOption, QStringLiteral(
+            "Check each feed file without opening a window; print one problem a line as "
+            "FILE:LINE:COLUMN: error|warning|info: message [rule-id]. Exit status 0 when there are no "
+            "errors, 1 when there are, 2 when a file cannot be read.")));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Feed files to open."),
                                  QStringLiteral("[FILE...]"));
 }
@@ -26,6 +48,30 @@ void CCommandLine::answerTerminalOptions(int argc, char *argv[])
         parser.showHelp();
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
+    if (parser.isSet(kCheckOption))
+        std::exit(checkFeeds(parser.positionalArguments()));
+}
+
+int CCommandLine::checkFeeds(const QStringList &files)
+{
+    int status = 0;
+    for (const QString &name : files) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            print(stderr, name + QStringLiteral(": error: cannot read the file: ") + file.errorString());
+            status = 2;
+            continue;
+        }
+        for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll())) {
+            // Joined, not formatted: a file name may hold "%1".
+            print(stdout, name + u':' + QString::number(problem.line) + u':' + QString::number(problem.column)
+                                  + QLatin1String(": ") + CFeedRules::LevelName(problem.level()) + QLatin1String(": ")
+                                  + problem.message + QLatin1String(" [") + problem.ruleName() + u']');
+            if (problem.level() == CFeedRules::Level::Error && status == 0)
+                status = 1;
+        }
+    }
+    return status;
 }
 
 QStringList CCommandLine::feedFiles(const QStringList &arguments)

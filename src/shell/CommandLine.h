@@ -5,11 +5,12 @@
 class QCommandLineParser;
 
 // The program's command line: "tidrel [FILE...]" opens each feed file;
-// --help and --version answer on the terminal.
+// --help and --version answer on the terminal, and --check FEED... prints
+// each feed's problems there.
 class CCommandLine
 {
 public:
-    // Answers --help or --version and ends the process; otherwise returns.
+    // Answers --help, --version or --check and ends the process; otherwise returns.
     // Runs before the QApplication exists, so no display is needed for
     // either. Options that belong to Qt's windows (-style, -platform...)
     // are left to the QApplication.
@@ -18,6 +19,11 @@ public:
     // The feed files named on the command line, made absolute. Reports a
     // wrong option and ends the process like --help would.
     static QStringList feedFiles(const QStringList &arguments);
+
+    // Prints each file's problems in the compiler form
+    // "FILE:LINE:COLUMN: error|warning|info: message [rule-id]". Returns the
+    // exit status: 0 without errors, 1 with errors, 2 when a file cannot be read.
+    static int checkFeeds(const QStringList &files);
 
 private:
     static void describe(QCommandLineParser &parser);

@@ -59,12 +59,16 @@ const std::vector<CommandInfo> &commandTable()
         {ID_OPEN_BACKUP_FOLDER, "Open Backup Folder", "", "Open backup folder for RSS-feeds", "folder-open", ""},
         {ID_PREFERENCES, "&Preferences\u2026", "", "Choose whether edited posts get a footer, and its text", "preferences-system", ""},
 
+        // Feed
+        {ID_FEED_CHECK, "&Check Feed", "F7", "Check the feed for problems and list them in the Problems pane", "tools-check-spelling", ""},
+
         // View
         {ID_VIEW_TOOLBAR, "&Toolbar", "", "Show or hide the toolbar", "", ""},
         {ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "", ""},
         {ID_VIEW_POSTS_BAR, "RSS Posts", "Ctrl+T", "Show or hide the RSS posts bar", "", "", "Toggle Posts Bar"},
         {ID_VIEW_PREVIEW, "Preview", "Ctrl+P", "Show or hide the HTML-code preview", "", "", "Toggle Items Bar"},
         {ID_VIEW_UNDO_HISTORY, "Undo &History", "", "Show or hide the list of changes to the active feed", "", ""},
+        {ID_VIEW_PROBLEMS, "Problems", "", "Show or hide the list of the problems the last check found", "", ""},
 
         // Window
         {ID_WINDOW_CASCADE, "&Cascade", "", "Arrange the feed windows so they overlap", "", ""},

@@ -28,6 +28,7 @@
 #include <QDockWidget>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinter>
@@ -100,12 +101,14 @@ CMainFrame::CMainFrame(QWidget *parent)
         connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateWindowTitle);
         connect(frame->document(), &CRSSEditDoc::modifiedChanged, this, &CMainFrame::updateWindowTitle);
         m_undoGroup->addStack(frame->document()->undoStack());
+        connect(frame, &CChildFrame::checkFinished, this, &CMainFrame::updateCheckSummary);
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         CChildFrame *frame = activeChildFrame();
         m_undoGroup->setActiveStack(frame ? frame->document()->undoStack() : nullptr);
         updateWindowTitle();
         updateActions();
+        updateCheckSummary();
     });
     // Edit > Undo goes to the editor or the feed by where the focus is.
     // Both queued: the focus moves, and a feed's stack leaves the group,
@@ -517,6 +520,7 @@ void CMainFrame::createMenus()
                                        ID_FORMAT_UL_LIST, 0, ID_REMOVE_SPANS_AND_STYLES, ID_REMOVE_NBSP, 0,
                                        ID_INSERT_TEST}));
     m_documentMenus.push_back(addMenu(QStringLiteral("&Insert"), {ID_INSERT_HYPERLINK, ID_INSERT_IMAGE}));
+    m_documentMenus.push_back(addMenu(QStringLiteral("Fee&d"), {ID_FEED_CHECK}));
     m_postsMenu = addMenu(
         QStringLiteral("&Posts"),
         {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,
@@ -527,7 +531,7 @@ void CMainFrame::createMenus()
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
                                        ID_PREFERENCES});
     addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
-                                      ID_VIEW_PREVIEW, ID_VIEW_UNDO_HISTORY});
+                                      ID_VIEW_PREVIEW, ID_VIEW_PROBLEMS, ID_VIEW_UNDO_HISTORY});
     m_windowMenu = addMenu(QStringLiteral("&Window"),
                            {ID_WINDOW_CASCADE, ID_WINDOW_TILE, 0, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS});
     m_windowMenu->addSeparator();
@@ -559,6 +563,15 @@ void CMainFrame::createStatusBar()
             bar->showMessage(readyText());
     });
     bar->showMessage(readyText());
+    m_checkSummary = new QLabel(bar);
+    bar->addPermanentWidget(m_checkSummary);
+}
+
+// The active feed's last check: its count of errors and warnings.
+void CMainFrame::updateCheckSummary()
+{
+    const CChildFrame *frame = activeChildFrame();
+    m_checkSummary->setText(frame ? frame->checkSummary() : QString());
 }
 
 // The active feed's changes in a dock; hidden until asked for.

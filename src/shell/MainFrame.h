@@ -17,6 +17,7 @@ class CShellServices;
 class CStartPage;
 class QActionGroup;
 class QDockWidget;
+class QLabel;
 class QMenu;
 class QPrinter;
 class QToolBar;
@@ -70,6 +71,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void createUndoHistory();
+    void updateCheckSummary();
     QAction *createAction(int id);
     QMenu *addMenu(const QString &title, std::initializer_list<int> ids);
     void updateRecentFileActions();
@@ -101,6 +103,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     QUndoGroup *m_undoGroup;
     QDockWidget *m_undoHistory = nullptr;
+    QLabel *m_checkSummary = nullptr;
     CMenuTip *m_menuTip;
     CHelpWindow *m_helpWindow = nullptr;
     // Kept between printouts, so the print setup holds.

@@ -1,5 +1,6 @@
 #include "TestHome.h"
 #include "TitleServer.h"
+#include "links/CurlEasy.h"
 #include "links/WebTitleFetcher.h"
 
 #include <QElapsedTimer>
@@ -49,7 +50,7 @@ private slots:
 
     void cleanupTestCase() { m_server.stop(); }
 
-    void init() { setDownloadTimeout(kDefaultDownloadTimeoutMs); }
+    void init() { CCurlEasy::setTimeout(CCurlEasy::kDefaultTimeoutMs); }
 
     // One fetch, waited for
 
@@ -106,7 +107,7 @@ private slots:
 
     void getTitle_slowServer_givesUpAtTimeOut()
     {
-        setDownloadTimeout(500);
+        CCurlEasy::setTimeout(500);
         QElapsedTimer timer;
         timer.start();
         CFetchTitleFromURL fetcher(url("/slow?seconds=30"));

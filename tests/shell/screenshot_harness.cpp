@@ -141,6 +141,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("tile"), QStringLiteral("Arrange the feed windows side by side.")});
     parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
+    parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
     parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip or help."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
@@ -204,6 +205,10 @@ int main(int argc, char *argv[])
                 QTest::keyClicks(box, parser.value(QStringLiteral("filter")));
                 settle(1800); // the filter applies after a quiet second
             }
+        }
+        if (parser.isSet(QStringLiteral("check"))) {
+            frame.executeCommand(ID_FEED_CHECK);
+            QTest::qWaitFor([child] { return !child->checkSummary().isEmpty(); }, 15000);
         }
         if (parser.isSet(QStringLiteral("rename"))) {
             child->document()->OnCommand(ID_POST_RENAME);

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""A small web server for the title fetcher's tests.
+"""A small web server for the tests of the title fetcher and the enclosure
+probe.
 
 Serves on 127.0.0.1 at a free port, which it prints as the first line of its
 output. Pages come from this folder or are made up per path; /stats tells how
 often each path (with its query) was asked for and how many /delay requests
-were served at the same time at most.
+were served at the same time at most. HEAD requests get the headers of GET.
 """
 import json
 import os
@@ -50,6 +51,7 @@ STATIC = {
 
 class Handler(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
+    head_only = False
 
     def log_message(self, *args):
         pass
@@ -61,10 +63,16 @@ class Handler(BaseHTTPRequestHandler):
         for name, value in headers:
             self.send_header(name, value)
         self.end_headers()
+        if self.head_only:
+            return
         try:
             self.wfile.write(body)
         except (BrokenPipeError, ConnectionResetError):
             pass
+
+    def do_HEAD(self):
+        self.head_only = True
+        self.do_GET()
 
     def do_GET(self):
         global running, max_running
@@ -97,6 +105,19 @@ class Handler(BaseHTTPRequestHandler):
                 self.send_body(f.read())
         elif path == "/redirect":
             self.send_body(b"", 302, [("Location", query["to"][0])])
+        elif path == "/loop":
+            self.send_body(b"", 302, [("Location", "/loop")])
+        elif path.startswith("/media/"):
+            # /media/<name>?type=<type>[&size=<bytes>]: a media file of that
+            # type; without a size, the length is not told.
+            self.send_response(200)
+            self.send_header("Content-Type", query["type"][0])
+            if "size" in query:
+                self.send_header("Content-Length", query["size"][0])
+            else:
+                self.send_header("Connection", "close")
+                self.close_connection = True
+            self.end_headers()
         elif path == "/notfound":
             self.send_body(page("<title>Not Found</title>"), 404)
         elif path == "/slow":

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "markup/FeedRules.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// Checks a feed file against RSS 2.0 and the iTunes and podcast tags that
+// directories read, by the rules of CFeedRules. Works on the file's bytes,
+// so that each problem has its line and column, and needs no window: a
+// worker thread or the command line may run it.
+class CFeedChecker
+{
+public:
+    struct Problem
+    {
+        CFeedRules::Id rule;
+        QString message;   // plain words: the rule's, or a more exact one
+        int line = 0;      // 1-based
+        int column = 0;    // 1-based
+        int post = -1;     // the index of the item among the channel's; -1 outside items
+        QString parent;    // the element that holds the field: "channel", "item", "image"
+        QString field;     // the element: "title", "itunes:duration"
+        QString attribute; // the attribute, when the problem is in one
+
+        CFeedRules::Level level() const { return CFeedRules::Get(rule).level; }
+        QString ruleName() const { return QString::fromLatin1(CFeedRules::Get(rule).name); }
+    };
+
+    // The problems in file order. Dates after `now` (by more than ten
+    // minutes) are in the future.
+    static QList<Problem> Check(const QByteArray &bytes, const QDateTime &now = QDateTime::currentDateTimeUtc());
+};

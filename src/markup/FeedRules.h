@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Every rule the feed checker applies, in one table: a stable id that
+// scripts and settings may name, a level, and a message in plain words.
+class CFeedRules
+{
+public:
+    enum class Level { Error, Warning, Info };
+
+    enum Id {
+        // The file
+        NotWellFormed,
+        BadEncoding,
+        UndefinedEntity,
+        DeclaredEntity,
+        InvalidCharacter,
+        // rss and its channel
+        NotRss,
+        RssVersion,
+        ExtensionAttribute,
+        MissingChannel,
+        DuplicateElement,
+        UnknownElement,
+        UnboundPrefix,
+        NoNamespace,
+        UnexpectedText,
+        MisplacedItem,
+        ChannelMissingTitle,
+        ChannelMissingLink,
+        ChannelMissingDescription,
+        BlankTitle,
+        LanguageInvalid,
+        TtlInvalid,
+        MissingSelfLink,
+        // Values of any element
+        UrlNotAbsolute,
+        UrlScheme,
+        TextContainsHtml,
+        DateInvalid,
+        DateProblematical,
+        DateImplausible,
+        EmailInvalid,
+        EmailForm,
+        EmailNoName,
+        // image
+        ImageMissingUrl,
+        ImageMissingTitle,
+        ImageMissingLink,
+        ImageWidth,
+        ImageHeight,
+        ImageLinkMismatch,
+        ImageTitleMismatch,
+        ImageFormat,
+        // textInput, cloud, skipHours, skipDays
+        TextInputMissingTitle,
+        TextInputMissingDescription,
+        TextInputMissingName,
+        TextInputMissingLink,
+        TextInputName,
+        CloudMissingAttribute,
+        CloudPort,
+        CloudProtocol,
+        SkipHoursEmpty,
+        SkipHour,
+        SkipHourMidnight,
+        SkipHourDuplicate,
+        SkipHoursTooMany,
+        SkipDaysEmpty,
+        SkipDay,
+        SkipDayDuplicate,
+        SkipDaysTooMany,
+        // item
+        ItemTitleOrDescription,
+        GuidMissing,
+        GuidBlank,
+        GuidNotUrl,
+        GuidNotWebLink,
+        GuidPermaLinkValue,
+        GuidDuplicate,
+        GuidNotUnique,
+        EnclosureMissingAttribute,
+        EnclosureLength,
+        EnclosureType,
+        EnclosureSeveral,
+        SourceMissingUrl,
+        ContentBeforeDescription,
+        // Markup in descriptions
+        DescriptionScript,
+        DescriptionFrame,
+        DescriptionEventAttribute,
+        DescriptionActiveTag,
+        DescriptionRelativeLink,
+        // iTunes and podcast tags
+        ItunesExplicit,
+        ItunesExplicitOld,
+        ItunesCategory,
+        ItunesSubcategory,
+        ItunesDuration,
+        ItunesEpisodeNumber,
+        ItunesSeasonNumber,
+        ItunesEpisodeType,
+        ItunesType,
+        ItunesYesNo,
+        PodcastGuid,
+        PodcastLocked,
+        PodcastHttps,
+        IdCount
+    };
+
+    struct Rule
+    {
+        Id id;
+        const char *name; // the stable id, "guid-duplicate"
+        Level level;
+        const char *message;
+    };
+
+    static const Rule &Get(Id id);
+    static QList<Rule> All();
+    static QString LevelName(Level level);
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "markup/FeedChecker.h"
+#include "panes/SizingControlBarCF.h"
+
+#include <QList>
+#include <QPointer>
+
+class CRSSEditDoc;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The pane beside the posts list that shows what the last check of the feed
+// found: level, message, post and field, one problem a row. A double click
+// (or Enter) on a row asks for the post and field to be shown.
+class CBarProblems : public CSizingControlBarCF
+{
+    Q_OBJECT
+public:
+    CBarProblems(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
+
+    QTreeWidget *list() const { return m_list; }
+    const QList<CFeedChecker::Problem> &problems() const { return m_problems; }
+    // Fills the list; posts are named by their titles as the document has them.
+    void setProblems(const QList<CFeedChecker::Problem> &problems);
+
+signals:
+    void problemActivated(const CFeedChecker::Problem &problem);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void activate(QTreeWidgetItem *row);
+    void fitPostColumn();
+
+    QPointer<CRSSEditDoc> m_doc;
+    QTreeWidget *m_list;
+    QList<CFeedChecker::Problem> m_problems;
+    int m_postWidth = 0; // of the longest post title listed
+};

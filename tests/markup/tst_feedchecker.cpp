@@ -1,0 +1,343 @@
+#include "markup/FeedChecker.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+// The feed checker's rules, one group at a time, on small feeds built
+// around a channel and one post that are correct as they stand.
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+
+QByteArray feed(const QString &channelXml, const QString &itemXml, const QString &rssAttributes = QString())
+{
+    return QStringLiteral(
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\" "
+                   "xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" "
+                   "xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"%3>\n"
+                   "<channel>\n"
+                   "<title>Cats</title>\n"
+                   "<link>https://cats.example.org/</link>\n"
+                   "<description>All about cats</description>\n"
+                   "<atom:link rel=\"self\" href=\"https://cats.example.org/feed.xml\"/>\n"
+                   "%1\n"
+                   "<item>\n"
+                   "<title>First</title>\n"
+                   "<guid>https://cats.example.org/1</guid>\n"
+                   "%2\n"
+                   "</item>\n"
+                   "</channel>\n"
+                   "</rss>\n")
+            .arg(channelXml, itemXml, rssAttributes)
+            .toUtf8();
+}
+
+QString describe(const QList<CFeedChecker::Problem> &problems)
+{
+    QStringList lines;
+    for (const CFeedChecker::Problem &problem : problems)
+        lines << QStringLiteral("%1 at %2/%3@%4 (%5)")
+                         .arg(problem.ruleName(), problem.parent, problem.field, problem.attribute, problem.message);
+    return lines.join(QStringLiteral("\n"));
+}
+
+} // namespace
+
+class TestFeedChecker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each row stands at its id, under a name of its own that scripts can match.
+    void ruleTable_isInIdOrderWithUniqueNames()
+    {
+        static const QRegularExpression form(QStringLiteral("^[a-z0-9]+(-[a-z0-9]+)*$"));
+        QSet<QString> names;
+        const QList<CFeedRules::Rule> rules = CFeedRules::All();
+        QCOMPARE(rules.size(), int(CFeedRules::IdCount));
+        for (int i = 0; i < rules.size(); ++i) {
+            QCOMPARE(int(rules[i].id), i);
+            const QString name = QString::fromLatin1(rules[i].name);
+            QVERIFY2(form.match(name).hasMatch(), rules[i].name);
+            QVERIFY2(!names.contains(name), rules[i].name);
+            names.insert(name);
+            QVERIFY(QByteArray(rules[i].message).endsWith('.'));
+        }
+    }
+
+    void correctFeed_hasNoProblem()
+    {
+        const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(feed(QString(), QString()), kNow);
+        QVERIFY2(problems.isEmpty(), qPrintable(describe(problems)));
+    }
+
+    // Each row adds XML to the channel or to the post; `rule` is the one
+    // problem expected, on `field` (and `attribute`), or none when empty.
+    void rules_data()
+    {
+        QTest::addColumn<QString>("channelXml");
+        QTest::addColumn<QString>("itemXml");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("attribute");
+
+        // Channel
+        QTest::newRow("second title") << "<title>Dogs</title>" << "" << "element-duplicate" << "title" << "";
+        QTest::newRow("categories repeat") << "<category>a</category><category>b</category>" << "" << "" << "" << "";
+        QTest::newRow("unknown element") << "<textinput/>" << "" << "element-unknown" << "textinput" << "";
+        QTest::newRow("other vocabulary") << "<dc:creator xmlns:dc=\"http://purl.org/dc/elements/1.1/\">Jo</dc:creator>" << "" << "" << "" << "";
+        QTest::newRow("unbound prefix") << "<foo:bar>1</foo:bar>" << "" << "element-prefix-unbound" << "foo:bar" << "";
+        QTest::newRow("bare element in other vocabulary")
+                << "<x:meta xmlns:x=\"urn:x\"><When>1</When></x:meta>" << "" << "element-namespace-missing" << "When" << "";
+        QTest::newRow("language") << "<language>en-us</language>" << "" << "" << "" << "";
+        QTest::newRow("unknown language") << "<language>cats</language>" << "" << "language-invalid" << "language" << "";
+        QTest::newRow("ttl") << "<ttl>60</ttl>" << "" << "" << "" << "";
+        QTest::newRow("ttl of zero") << "<ttl>0</ttl>" << "" << "ttl-invalid" << "ttl" << "";
+        QTest::newRow("docs relative") << "<docs>rss.html</docs>" << "" << "url-not-absolute" << "docs" << "";
+        QTest::newRow("link scheme") << "" << "<link>feed://cats.example.org/1</link>" << "url-scheme" << "link" << "";
+        QTest::newRow("webMaster without name") << "<webMaster>jo@example.org</webMaster>" << "" << "email-name-missing" << "webMaster" << "";
+        QTest::newRow("managingEditor name first") << "<managingEditor>Jo (jo@example.org)</managingEditor>" << "" << "email-invalid" << "managingEditor" << "";
+        QTest::newRow("channel date") << "<lastBuildDate>2002-12-31T01:15:07-05:00</lastBuildDate>" << "" << "date-invalid" << "lastBuildDate" << "";
+        QTest::newRow("item after other element") << "" << "</item><ttl>5</ttl><item><title>x</title><guid>https://cats.example.org/2</guid>"
+                                                  << "channel-item-misplaced" << "ttl" << "";
+
+        // image, textInput, cloud, skipHours, skipDays
+        const QString image = QStringLiteral("<image><url>https://cats.example.org/%1</url><title>%2</title>"
+                                             "<link>https://cats.example.org/</link>%3</image>");
+        QTest::newRow("image") << image.arg("cat.png", "Cats", "<width>144</width><height>400</height>") << "" << "" << "" << "";
+        QTest::newRow("image too wide") << image.arg("cat.png", "Cats", "<width>145</width>") << "" << "image-width" << "width" << "";
+        QTest::newRow("image too high") << image.arg("cat.png", "Cats", "<height>401</height>") << "" << "image-height" << "height" << "";
+        QTest::newRow("image other title") << image.arg("cat.png", "Dogs", "") << "" << "image-title-mismatch" << "title" << "";
+        QTest::newRow("image tiff") << image.arg("cat.tiff", "Cats", "") << "" << "image-format" << "url" << "";
+        QTest::newRow("image without url") << "<image><title>Cats</title><link>https://cats.example.org/</link></image>" << ""
+                                           << "image-url-missing" << "url" << "";
+        QTest::newRow("image as text") << "<image>https://cats.example.org/cat.png</image>" << "" << "element-text-unexpected" << "image" << "";
+        const QString textInput = QStringLiteral("<textInput><title>Search</title><description>Find</description>"
+                                                 "<name>%1</name><link>https://cats.example.org/find</link></textInput>");
+        QTest::newRow("textInput") << textInput.arg("q") << "" << "" << "" << "";
+        QTest::newRow("textInput name") << textInput.arg("2 words") << "" << "textinput-name-invalid" << "name" << "";
+        QTest::newRow("textInput without link") << "<textInput><title>S</title><description>F</description><name>q</name></textInput>"
+                                                << "" << "textinput-link-missing" << "link" << "";
+        const QString cloud = QStringLiteral("<cloud domain=\"rpc.example.org\" port=\"%1\" path=\"/RPC2\" "
+                                             "registerProcedure=\"ping\" protocol=\"%2\"/>");
+        QTest::newRow("cloud") << cloud.arg("80", "soap") << "" << "" << "" << "";
+        QTest::newRow("cloud port") << cloud.arg("80.5", "soap") << "" << "cloud-port" << "cloud" << "port";
+        QTest::newRow("cloud protocol") << cloud.arg("80", "smtp") << "" << "cloud-protocol" << "cloud" << "protocol";
+        QTest::newRow("cloud without path") << "<cloud domain=\"a\" port=\"80\" registerProcedure=\"p\" protocol=\"soap\"/>"
+                                            << "" << "cloud-attribute-missing" << "cloud" << "path";
+        QTest::newRow("skipHours") << "<skipHours><hour>0</hour><hour>23</hour></skipHours>" << "" << "" << "" << "";
+        QTest::newRow("hour 25") << "<skipHours><hour>25</hour></skipHours>" << "" << "skiphours-hour" << "hour" << "";
+        QTest::newRow("hour 24 and 0") << "<skipHours><hour>24</hour><hour>0</hour></skipHours>" << "" << "skiphours-24" << "hour" << "";
+        QTest::newRow("skipDays") << "<skipDays><day>Monday</day><day>Sunday</day></skipDays>" << "" << "" << "" << "";
+        QTest::newRow("day in lower case") << "<skipDays><day>monday</day></skipDays>" << "" << "skipdays-day" << "day" << "";
+        QTest::newRow("day twice") << "<skipDays><day>Monday</day><day>Monday</day></skipDays>" << "" << "skipdays-duplicate" << "day" << "";
+        QTest::newRow("no day") << "<skipDays></skipDays>" << "" << "skipdays-empty" << "day" << "";
+
+        // item
+        QTest::newRow("item fields") << "" << "<link>https://cats.example.org/1</link><author>jo@example.org (Jo)</author>"
+                                              "<comments>https://cats.example.org/1#c</comments>"
+                                              "<pubDate>Wed, 02 Oct 2002 13:00:00 GMT</pubDate>"
+                                              "<source url=\"https://dogs.example.org/rss\">Dogs</source>"
+                                              "<category>a</category><category>b</category>"
+                                     << "" << "" << "";
+        QTest::newRow("second link") << "" << "<link>https://a.example.org/</link><link>https://b.example.org/</link>"
+                                     << "element-duplicate" << "link" << "";
+        QTest::newRow("unknown item element") << "" << "<foo>Bar</foo>" << "element-unknown" << "foo" << "";
+        QTest::newRow("relative link") << "" << "<link>/cats/1</link>" << "url-not-absolute" << "link" << "";
+        QTest::newRow("html in author's name") << "" << "<author>jo@example.org (Jos&amp;eacute;)</author>" << "text-html" << "author" << "";
+        QTest::newRow("wrong weekday") << "" << "<pubDate>Thu, 19 Jul 2006 23:08:26 +1000</pubDate>" << "date-invalid" << "pubDate" << "";
+        QTest::newRow("two-digit year") << "" << "<pubDate>19 Jul 06 23:08:26 +1000</pubDate>" << "date-problematical" << "pubDate" << "";
+        QTest::newRow("future date") << "" << "<pubDate>Thu, 13 Dec 2103 18:30:02 GMT</pubDate>" << "date-implausible" << "pubDate" << "";
+        QTest::newRow("date before 1990") << "" << "<pubDate>01 Jan 1989 00:00:00 GMT</pubDate>" << "date-implausible" << "pubDate" << "";
+        QTest::newRow("author in angles") << "" << "<author>Jo &lt;jo@example.org&gt;</author>" << "email-form" << "author" << "";
+        QTest::newRow("source without url") << "" << "<source>Dogs</source>" << "source-url-missing" << "source" << "url";
+        QTest::newRow("content without description") << "" << "<content:encoded xmlns:content=\"http://purl.org/rss/1.0/modules/content/\">x</content:encoded>"
+                                                     << "content-before-description" << "content:encoded" << "";
+        QTest::newRow("content after description") << "" << "<description>x</description><content:encoded xmlns:content=\"http://purl.org/rss/1.0/modules/content/\">x</content:encoded>"
+                                                   << "" << "" << "";
+
+        // guid
+        QTest::newRow("isPermaLink yes") << "" << "</item><item><title>x</title><guid isPermaLink=\"yes\">https://cats.example.org/2</guid>"
+                                         << "guid-ispermalink" << "guid" << "isPermaLink";
+        QTest::newRow("relative permalink") << "" << "</item><item><title>x</title><guid>cats/2</guid>" << "guid-permalink-not-url" << "guid" << "";
+        QTest::newRow("urn permalink") << "" << "</item><item><title>x</title><guid>urn:uuid:f81d4fae-7dec-11d0-a765-00a0c91e6bf6</guid>"
+                                       << "guid-permalink-not-web" << "guid" << "";
+        QTest::newRow("blank guid") << "" << "</item><item><title>x</title><guid></guid>" << "guid-blank" << "guid" << "";
+        QTest::newRow("small number") << "" << "</item><item><title>x</title><guid isPermaLink=\"false\">1234</guid>" << "guid-short" << "guid" << "";
+        QTest::newRow("same guid in CDATA") << "" << "</item><item><title>x</title><guid><![CDATA[https://cats.example.org/1]]></guid>"
+                                            << "guid-duplicate" << "guid" << "";
+        QTest::newRow("same guid by reference") << "" << "</item><item><title>x</title><guid>https://cats.example.org/&#49;</guid>"
+                                                << "guid-duplicate" << "guid" << "";
+        QTest::newRow("guid missing") << "" << "</item><item><title>x</title>" << "guid-missing" << "guid" << "";
+        QTest::newRow("no title or description") << "" << "</item><item><guid>https://cats.example.org/2</guid>"
+                                                 << "item-title-or-description" << "title" << "";
+
+        // enclosure
+        const QString enclosure = QStringLiteral("<enclosure url=\"https://cats.example.org/1.mp3\" length=\"%1\" type=\"%2\"/>");
+        QTest::newRow("enclosure") << "" << enclosure.arg("0", "audio/mpeg") << "" << "" << "";
+        QTest::newRow("enclosure length") << "" << enclosure.arg("12.0", "audio/mpeg") << "enclosure-length" << "enclosure" << "length";
+        QTest::newRow("enclosure type") << "" << enclosure.arg("12", "mp3") << "enclosure-type" << "enclosure" << "type";
+        QTest::newRow("enclosure without type") << "" << "<enclosure url=\"https://cats.example.org/1.mp3\" length=\"1\"/>"
+                                                << "enclosure-attribute-missing" << "enclosure" << "type";
+        QTest::newRow("two enclosures") << "" << enclosure.arg("1", "audio/mpeg") + enclosure.arg("2", "audio/mpeg")
+                                        << "enclosure-several" << "enclosure" << "";
+
+        // Descriptions
+        const QString description = QStringLiteral("<description>%1</description>");
+        QTest::newRow("description html") << "" << description.arg("&lt;p&gt;&lt;a href=\"https://cats.example.org/\"&gt;Cats&lt;/a&gt;&lt;/p&gt;") << "" << "" << "";
+        QTest::newRow("script") << "" << description.arg("&lt;script&gt;alert(1)&lt;/script&gt;") << "description-script" << "description" << "";
+        QTest::newRow("script in CDATA") << "" << description.arg("<![CDATA[<p><SCRIPT src=\"https://x.example.org/a.js\"></SCRIPT></p>]]>")
+                                         << "description-script" << "description" << "";
+        QTest::newRow("javascript link") << "" << description.arg("&lt;a href=\"javascript:run()\"&gt;x&lt;/a&gt;") << "description-script" << "description" << "";
+        QTest::newRow("iframe") << "" << description.arg("&lt;iframe src=\"https://v.example.org/\"&gt;&lt;/iframe&gt;") << "description-iframe" << "description" << "";
+        QTest::newRow("onclick") << "" << description.arg("&lt;b onclick=\"x()\"&gt;x&lt;/b&gt;") << "description-event-attribute" << "description" << "";
+        QTest::newRow("embed") << "" << description.arg("&lt;embed src=\"https://v.example.org/a.swf\"&gt;") << "description-active-tag" << "description" << "";
+        QTest::newRow("relative image") << "" << description.arg("&lt;img src=\"/images/cat.jpg\"&gt;") << "description-relative-link" << "description" << "";
+        QTest::newRow("anchor link") << "" << description.arg("&lt;a href=\"#top\"&gt;top&lt;/a&gt;") << "" << "" << "";
+        QTest::newRow("scriptingNews is no script") << "" << description.arg("&lt;scriptingNews&gt;") << "" << "" << "";
+
+        // iTunes and podcast tags
+        QTest::newRow("podcast channel") << "<itunes:explicit>false</itunes:explicit><itunes:type>serial</itunes:type>"
+                                            "<itunes:category text=\"Arts\"><itunes:category text=\"Food\"/></itunes:category>"
+                                            "<itunes:category text=\"Technology\"/>"
+                                            "<itunes:image href=\"https://cats.example.org/cover.jpg\"/>"
+                                            "<podcast:guid>9b024349-ccf0-5f69-a609-6b82873eab3c</podcast:guid>"
+                                            "<podcast:locked>no</podcast:locked>"
+                                            "<podcast:funding url=\"https://cats.example.org/give\">Give</podcast:funding>"
+                                         << "<itunes:duration>1:02:03</itunes:duration><itunes:episode>3</itunes:episode>"
+                                            "<itunes:season>1</itunes:season><itunes:episodeType>bonus</itunes:episodeType>"
+                                         << "" << "" << "";
+        QTest::newRow("explicit yes") << "<itunes:explicit>yes</itunes:explicit>" << "" << "itunes-explicit-old" << "itunes:explicit" << "";
+        QTest::newRow("explicit maybe") << "<itunes:explicit>maybe</itunes:explicit>" << "" << "itunes-explicit" << "itunes:explicit" << "";
+        QTest::newRow("unknown category") << "<itunes:category text=\"Cats\"/>" << "" << "itunes-category" << "itunes:category" << "text";
+        QTest::newRow("category escaped") << "<itunes:category text=\"Health &amp; Fitness\"/>" << "" << "" << "" << "";
+        QTest::newRow("wrong subcategory") << "<itunes:category text=\"Arts\"><itunes:category text=\"Golf\"/></itunes:category>"
+                                           << "" << "itunes-subcategory" << "itunes:category" << "text";
+        QTest::newRow("show type") << "<itunes:type>daily</itunes:type>" << "" << "itunes-type" << "itunes:type" << "";
+        QTest::newRow("podcast guid") << "<podcast:guid>podnews.net/rss</podcast:guid>" << "" << "podcast-guid" << "podcast:guid" << "";
+        QTest::newRow("podcast locked") << "<podcast:locked>true</podcast:locked>" << "" << "podcast-locked" << "podcast:locked" << "";
+        QTest::newRow("podcast http") << "" << "<podcast:transcript url=\"http://cats.example.org/1.vtt\" type=\"text/vtt\"/>"
+                                      << "podcast-https" << "podcast:transcript" << "url";
+        QTest::newRow("duration in seconds") << "" << "<itunes:duration>3600</itunes:duration>" << "" << "" << "";
+        QTest::newRow("duration mm:ss") << "" << "<itunes:duration>59:59</itunes:duration>" << "" << "" << "";
+        QTest::newRow("duration minutes over 59") << "" << "<itunes:duration>1:75:00</itunes:duration>" << "itunes-duration" << "itunes:duration" << "";
+        QTest::newRow("duration words") << "" << "<itunes:duration>one hour</itunes:duration>" << "itunes-duration" << "itunes:duration" << "";
+        QTest::newRow("episode zero") << "" << "<itunes:episode>0</itunes:episode>" << "itunes-episode" << "itunes:episode" << "";
+        QTest::newRow("season word") << "" << "<itunes:season>two</itunes:season>" << "itunes-season" << "itunes:season" << "";
+        QTest::newRow("episode type") << "" << "<itunes:episodeType>extra</itunes:episodeType>" << "itunes-episode-type" << "itunes:episodeType" << "";
+    }
+
+    void rules()
+    {
+        QFETCH(QString, channelXml);
+        QFETCH(QString, itemXml);
+        QFETCH(QString, rule);
+        QFETCH(QString, field);
+        QFETCH(QString, attribute);
+        const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(feed(channelXml, itemXml), kNow);
+        if (rule.isEmpty()) {
+            QVERIFY2(problems.isEmpty(), qPrintable(describe(problems)));
+            return;
+        }
+        bool found = false;
+        for (const CFeedChecker::Problem &problem : problems)
+            found = found || (problem.ruleName() == rule && problem.field == field && problem.attribute == attribute);
+        QVERIFY2(found, qPrintable(QStringLiteral("expected %1 on %2, got:\n%3").arg(rule, field, describe(problems))));
+    }
+
+    // --- Plain text that holds HTML
+
+    void textHtml_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("html");
+        QTest::newRow("escaped tag") << "&lt;b&gt;Cats&lt;/b&gt;" << true;
+        QTest::newRow("tag in CDATA") << "<![CDATA[<b>Cats</b>]]>" << true;
+        QTest::newRow("entity escaped") << "Caf&amp;eacute;" << true;
+        QTest::newRow("entity in CDATA, no semicolon") << "<![CDATA[alpha&omega]]>" << true;
+        QTest::newRow("character reference escaped") << "Lo&amp;#239;c" << true;
+        QTest::newRow("ampersand") << "Cats &amp; Dogs" << false;
+        QTest::newRow("ampersand in a word") << "AT&amp;T" << false;
+        QTest::newRow("hex ampersand before a name") << "The &#x26;amp; entity" << false;
+        QTest::newRow("hex less-than before a word") << "Nice &#x3C;gorilla&#x3E;" << false;
+        QTest::newRow("less-than before a digit") << "I &lt;3 cats" << false;
+    }
+
+    void textHtml()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, html);
+        const QByteArray bytes = feed(QString(), QString()).replace("<title>Cats</title>", ("<title>" + title + "</title>").toUtf8());
+        const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(bytes, kNow);
+        bool reported = false;
+        for (const CFeedChecker::Problem &problem : problems)
+            reported = reported || (problem.ruleName() == "text-html" && problem.parent == "channel");
+        QVERIFY2(reported == html, qPrintable(describe(problems)));
+    }
+
+    // --- Where problems are
+
+    void problems_carryLinePostAndField()
+    {
+        const QByteArray bytes = feed(QString(), "</item>\n<item>\n<title>Second</title>\n<guid>https://cats.example.org/2</guid>\n"
+                                                 "  <pubDate>yesterday</pubDate>");
+        const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(bytes, kNow);
+        QCOMPARE(problems.size(), 1);
+        const CFeedChecker::Problem &problem = problems.first();
+        QCOMPARE(problem.ruleName(), "date-invalid");
+        QCOMPARE(problem.level(), CFeedRules::Level::Error);
+        QCOMPARE(problem.line, 16);
+        QCOMPARE(problem.column, 3);
+        QCOMPARE(problem.post, 1);
+        QCOMPARE(problem.parent, "item");
+        QCOMPARE(problem.field, "pubDate");
+    }
+
+    void problems_comeInFileOrder()
+    {
+        const QList<CFeedChecker::Problem> problems =
+                CFeedChecker::Check(feed("<ttl>x</ttl>", "<link>x</link>", " xsi:schema=\"x\""), kNow);
+        QCOMPARE(problems.size(), 3);
+        QCOMPARE(problems[0].ruleName(), "rss-extension-attribute");
+        QCOMPARE(problems[0].post, -1);
+        QCOMPARE(problems[1].ruleName(), "ttl-invalid");
+        QCOMPARE(problems[2].ruleName(), "url-not-absolute");
+        QCOMPARE(problems[2].post, 0);
+    }
+
+    // --- The file itself
+
+    void unreadableFile_givesOneProblemAtItsPlace_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::newRow("unclosed") << QByteArray("<rss version=\"2.0\">\n<channel>\n</rss>") << "xml-not-well-formed" << 3 << 3;
+        QTest::newRow("control character") << QByteArray("<rss>\n<channel><title>a\x01</title>") << "xml-invalid-character" << 2 << 18;
+        QTest::newRow("undefined entity") << QByteArray("<rss>\n  <channel>&nbsp;</channel></rss>") << "xml-undefined-entity" << 2 << 12;
+        QTest::newRow("bytes not UTF-8") << QByteArray("<rss>\n<channel>caf\xE9</channel></rss>") << "xml-encoding" << 2 << 13;
+        QTest::newRow("declared entity") << QByteArray("<!DOCTYPE rss [<!ENTITY c \"cats\">]>\n<rss>&c;</rss>") << "xml-declared-entity" << 1 << 27;
+        QTest::newRow("not rss") << QByteArray("<feed xmlns=\"http://www.w3.org/2005/Atom\"/>") << "rss-root" << 1 << 1;
+    }
+
+    void unreadableFile_givesOneProblemAtItsPlace()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, rule);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(bytes, kNow);
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems[0].ruleName(), rule);
+        QCOMPARE(problems[0].line, line);
+        QCOMPARE(problems[0].column, column);
+        QVERIFY(!problems[0].message.contains("(line"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFeedChecker)
+#include "tst_feedchecker.moc"

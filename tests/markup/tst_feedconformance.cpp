@@ -1,0 +1,249 @@
+#include "markup/FeedChecker.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+// The checker against the reference validator's own test cases: each case
+// names one finding the reference expects (or must not make); our rules map
+// to the reference's names below.
+
+namespace {
+
+// Our rule ids and the reference's names for the same finding.
+const QHash<QString, QStringList> kReferenceNames = {
+        {"xml-not-well-formed", {"SAXError"}},
+        {"xml-encoding", {"SAXError"}},
+        {"xml-undefined-entity", {"SAXError"}},
+        {"xml-declared-entity", {"SAXError"}},
+        {"xml-invalid-character", {"SAXError"}},
+        {"rss-root", {}},
+        {"rss-version", {}},
+        {"rss-extension-attribute", {"UseOfExtensionAttr"}},
+        {"rss-channel-missing", {"MissingElement"}},
+        {"element-duplicate", {"DuplicateElement"}},
+        {"element-unknown", {"UndefinedElement"}},
+        {"element-prefix-unbound", {}},
+        {"element-namespace-missing", {"NotInANamespace"}},
+        {"element-text-unexpected", {"UnexpectedText"}},
+        {"channel-item-misplaced", {"MisplacedItem"}},
+        {"channel-title-missing", {"MissingTitle"}},
+        {"channel-link-missing", {"MissingLink"}},
+        {"channel-description-missing", {"MissingDescription"}},
+        {"title-blank", {"NotBlank"}},
+        {"language-invalid", {"InvalidLanguage"}},
+        {"ttl-invalid", {"InvalidInteger"}},
+        {"atom-self-missing", {"MissingSelf"}},
+        {"url-not-absolute", {"InvalidLink", "InvalidURLAttribute", "InvalidFullLink"}},
+        {"url-scheme", {"SchemeNotIANARegistered"}},
+        {"text-html", {"ContainsHTML"}},
+        {"date-invalid", {"InvalidRFC2822Date"}},
+        {"date-problematical", {"ProblematicalRFC822Date"}},
+        {"date-implausible", {"ImplausibleDate"}},
+        {"email-invalid", {"InvalidContact"}},
+        {"email-form", {"EmailFormat"}},
+        {"email-name-missing", {"MissingRealName"}},
+        {"image-url-missing", {"MissingElement"}},
+        {"image-title-missing", {"MissingTitle"}},
+        {"image-link-missing", {"MissingLink"}},
+        {"image-width", {"InvalidWidth"}},
+        {"image-height", {"InvalidHeight"}},
+        {"image-link-mismatch", {"ImageLinkDoesntMatch"}},
+        {"image-title-mismatch", {"ImageTitleDoesntMatch"}},
+        {"image-format", {"ImageUrlFormat"}},
+        {"textinput-title-missing", {"MissingTitle"}},
+        {"textinput-description-missing", {"MissingDescription"}},
+        {"textinput-name-missing", {"MissingElement"}},
+        {"textinput-link-missing", {"MissingLink"}},
+        {"textinput-name-invalid", {"InvalidFormComponentName"}},
+        {"cloud-attribute-missing", {"MissingAttribute"}},
+        {"cloud-port", {"InvalidIntegerAttribute"}},
+        {"cloud-protocol", {}},
+        {"skiphours-empty", {"MissingElement"}},
+        {"skiphours-hour", {"InvalidHour"}},
+        {"skiphours-24", {"UseZeroForMidnight"}},
+        {"skiphours-duplicate", {"DuplicateValue"}},
+        {"skiphours-too-many", {"NotEnoughHoursInTheDay"}},
+        {"skipdays-empty", {"MissingElement"}},
+        {"skipdays-day", {"InvalidDay"}},
+        {"skipdays-duplicate", {"DuplicateValue"}},
+        {"skipdays-too-many", {"EightDaysAWeek"}},
+        {"item-title-or-description", {"ItemMustContainTitleOrDescription"}},
+        {"guid-missing", {"MissingGuid"}},
+        {"guid-blank", {"InvalidHttpGUID"}},
+        {"guid-permalink-not-url", {"InvalidHttpGUID"}},
+        {"guid-permalink-not-web", {"InvalidPermalink"}},
+        {"guid-ispermalink", {"InvalidBooleanAttribute"}},
+        {"guid-duplicate", {"DuplicateValue"}},
+        {"guid-short", {"NotSufficientlyUnique"}},
+        {"enclosure-attribute-missing", {"MissingAttribute"}},
+        {"enclosure-length", {"InvalidIntegerAttribute"}},
+        {"enclosure-type", {"InvalidMIMEAttribute"}},
+        {"enclosure-several", {"DuplicateEnclosure"}},
+        {"source-url-missing", {"MissingAttribute"}},
+        {"content-before-description", {"NeedDescriptionBeforeContent"}},
+        {"description-script", {"SecurityRisk"}},
+        {"description-iframe", {"SecurityRisk"}},
+        {"description-event-attribute", {"SecurityRisk"}},
+        {"description-active-tag", {"SecurityRisk"}},
+        {"description-relative-link", {"ContainsRelRef"}},
+        {"itunes-explicit", {}},
+        {"itunes-explicit-old", {}},
+        {"itunes-category", {}},
+        {"itunes-subcategory", {}},
+        {"itunes-duration", {}},
+        {"itunes-episode", {}},
+        {"itunes-season", {}},
+        {"itunes-episode-type", {}},
+        {"itunes-type", {}},
+        {"itunes-yes", {}},
+        {"podcast-guid", {}},
+        {"podcast-locked", {}},
+        {"podcast-https", {}},
+};
+
+// "Valid..." names without a place say the element in their name.
+const QHash<QString, QString> kValidNameElements = {{"ValidHttpGUID", "guid"}};
+
+struct Expectation
+{
+    bool negated = false;
+    QString name;
+    QHash<QString, QString> place; // parent, element, attr
+};
+
+Expectation readExpectation(const QByteArray &bytes)
+{
+    static const QRegularExpression expect(QStringLiteral("Expect:\\s*(!?)(\\w+)(?:\\{([^}]*)\\})?"));
+    const QRegularExpressionMatch match = expect.match(QString::fromUtf8(bytes));
+    Expectation expectation;
+    if (!match.hasMatch())
+        return expectation;
+    expectation.negated = !match.captured(1).isEmpty();
+    expectation.name = match.captured(2);
+    for (const QString &pair : match.captured(3).split(u',', Qt::SkipEmptyParts)) {
+        const qsizetype colon = pair.indexOf(u':');
+        expectation.place.insert(pair.left(colon), pair.mid(colon + 1));
+    }
+    return expectation;
+}
+
+// Whether our problem stands where the reference puts its finding. The
+// reference names an attribute as an element of its element at times
+// ("{parent:source,element:url}").
+bool atPlace(const CFeedChecker::Problem &problem, const QHash<QString, QString> &place)
+{
+    const QString element = place.value("element");
+    const QString parent = place.value("parent");
+    const QString attribute = place.value("attr");
+    if (element.isEmpty())
+        return true;
+    if (!attribute.isEmpty())
+        return problem.field == element && problem.attribute == attribute;
+    if (problem.field == element)
+        return parent.isEmpty() || problem.parent == parent;
+    return problem.field == parent && problem.attribute == element;
+}
+
+bool reported(const QList<CFeedChecker::Problem> &problems, const Expectation &expectation)
+{
+    for (const CFeedChecker::Problem &problem : problems) {
+        if (expectation.name == QLatin1String("Error") && problem.level() == CFeedRules::Level::Error)
+            return true;
+        if (kReferenceNames.value(problem.ruleName()).contains(expectation.name) && atPlace(problem, expectation.place))
+            return true;
+    }
+    return false;
+}
+
+// A value the reference finds valid: none of our errors or warnings on it.
+bool warnedAbout(const QList<CFeedChecker::Problem> &problems, const Expectation &expectation)
+{
+    QHash<QString, QString> place = expectation.place;
+    if (!place.contains("element"))
+        place.insert("element", kValidNameElements.value(expectation.name));
+    for (const CFeedChecker::Problem &problem : problems) {
+        if (problem.level() != CFeedRules::Level::Info && atPlace(problem, place))
+            return true;
+    }
+    return false;
+}
+
+bool isMapped(const QString &name)
+{
+    if (name == QLatin1String("Error") || name.startsWith(QLatin1String("Valid")))
+        return true;
+    for (const QStringList &names : kReferenceNames) {
+        if (names.contains(name))
+            return true;
+    }
+    return false;
+}
+
+QString summary(const QList<CFeedChecker::Problem> &problems)
+{
+    QStringList lines;
+    for (const CFeedChecker::Problem &problem : problems)
+        lines << QStringLiteral("%1 %2/%3@%4").arg(problem.ruleName(), problem.parent, problem.field, problem.attribute);
+    return lines.isEmpty() ? QStringLiteral("nothing") : lines.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class TestFeedConformance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyRuleHasAnEntry()
+    {
+        for (const CFeedRules::Rule &rule : CFeedRules::All())
+            QVERIFY2(kReferenceNames.contains(QString::fromLatin1(rule.name)), rule.name);
+        QCOMPARE(kReferenceNames.size(), CFeedRules::All().size());
+    }
+
+    void referenceCases_agreeAtLeast95Percent()
+    {
+        const QString folder = QStringLiteral(TIDREL_CORPUS_DIR "/validator");
+        if (!QFile::exists(folder + "/CLASSES.tsv"))
+            QSKIP("The feed corpus is not present");
+        const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+        int counted = 0;
+        int unmapped = 0;
+        QStringList disagreements;
+        QDirIterator files(folder, {"*.xml"}, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            const Expectation expectation = readExpectation(bytes);
+            QVERIFY2(!expectation.name.isEmpty(), qPrintable(path));
+            if (!isMapped(expectation.name)) {
+                ++unmapped;
+                continue;
+            }
+            ++counted;
+            const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(bytes, now);
+            const bool agrees = expectation.name.startsWith(QLatin1String("Valid"))
+                    ? !warnedAbout(problems, expectation)
+                    : reported(problems, expectation) != expectation.negated;
+            if (!agrees)
+                disagreements << QStringLiteral("%1: expected %2%3, reported %4")
+                                         .arg(QDir(folder).relativeFilePath(path),
+                                              expectation.negated ? QStringLiteral("!") : QString(), expectation.name,
+                                              summary(problems));
+        }
+        const double agreement = 100.0 * (counted - disagreements.size()) / qMax(counted, 1);
+        qInfo("Agreement with the reference cases: %d of %d (%.1f%%); %d cases name a finding we have no rule for",
+              counted - int(disagreements.size()), counted, agreement, unmapped);
+        for (const QString &line : disagreements)
+            qInfo("Disagreement: %s", qPrintable(line));
+        QVERIFY(counted > 150);
+        QVERIFY2(agreement >= 95.0, qPrintable(QString::number(agreement)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFeedConformance)
+#include "tst_feedconformance.moc"

@@ -1,0 +1,96 @@
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+// tidrel --check FEED... : the real program, with no display at all.
+class TestCheckCommand : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int status = -1;
+        QStringList lines;
+        QString errors;
+    };
+
+    static Run run(const QStringList &arguments)
+    {
+        QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            noDisplay.remove(QString::fromLatin1(name));
+        QProcess program;
+        program.setProcessEnvironment(noDisplay);
+        program.start(QStringLiteral(TIDREL_PROGRAM), arguments);
+        Run result;
+        if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+            return result;
+        result.status = program.exitCode();
+        result.lines = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        result.errors = QString::fromUtf8(program.readAllStandardError());
+        return result;
+    }
+
+    bool write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void check_printsProblemsInCompilerFormAndExitStatus()
+    {
+        const QString good = m_dir.filePath("good.xml");
+        const QString warned = m_dir.filePath("warned.xml");
+        const QString bad = m_dir.filePath("bad.xml");
+        QVERIFY(write(good, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>\n"
+                            "<title>T</title><link>https://example.org/</link><description>D</description>\n"
+                            "<atom:link rel=\"self\" href=\"https://example.org/rss.xml\"/></channel></rss>\n"));
+        QVERIFY(write(warned, "<rss version=\"2.0\"><channel>\n"
+                              "<title>T</title><link>https://example.org/</link><description>D</description>\n"
+                              "</channel></rss>\n"));
+        QVERIFY(write(bad, "<rss version=\"2.0\"><channel>\n"
+                           "<title>T</title><link>https://example.org/</link><description>D</description>\n"
+                           "<item>\n  <pubDate>Thu, 19 Jul 2006 23:08:26 +1000</pubDate>\n</item>\n"
+                           "</channel></rss>\n"));
+
+        const Run clean = run({"--check", good});
+        QCOMPARE(clean.status, 0);
+        QCOMPARE(clean.lines, QStringList());
+
+        const Run warnings = run({"--check", warned});
+        QCOMPARE(warnings.status, 0);
+        QCOMPARE(warnings.lines.size(), 1);
+        QVERIFY2(warnings.lines[0].startsWith(warned + ":1:20: warning: "), qPrintable(warnings.lines[0]));
+        QVERIFY(warnings.lines[0].endsWith("[atom-self-missing]"));
+
+        const Run errors = run({"--check", good, bad});
+        QCOMPARE(errors.status, 1);
+        static const QRegularExpression form("^(.+):(\\d+):(\\d+): (error|warning|info): (.+) \\[([a-z0-9-]+)\\]$");
+        QStringList rules;
+        for (const QString &line : errors.lines) {
+            const QRegularExpressionMatch match = form.match(line);
+            QVERIFY2(match.hasMatch(), qPrintable(line));
+            QCOMPARE(match.captured(1), bad);
+            rules << match.captured(6);
+        }
+        QVERIFY2(rules.contains("item-title-or-description"), qPrintable(errors.lines.join('\n')));
+        QVERIFY(errors.lines.contains(bad + ":4:3: error: 19 Jul 2006 is a Wed, not a Thu. [date-invalid]"));
+
+        const Run missing = run({"--check", bad, m_dir.filePath("none.xml")});
+        QCOMPARE(missing.status, 2);
+        QVERIFY2(missing.errors.contains(m_dir.filePath("none.xml") + ": error: cannot read the file"), qPrintable(missing.errors));
+
+        const Run help = run({"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.lines.join('\n').contains("--check"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCheckCommand)
+#include "tst_checkcommand.moc"

@@ -1,0 +1,110 @@
+// The feed check in the real main window, offscreen: Check Feed fills the
+// Problems pane and the status bar's count; a double click on a problem
+// selects its post and puts the focus in its field; a save checks again.
+
+#include "WindowTestSupport.h"
+
+#include "panes/BarProblems.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace {
+
+// Three posts; the second links to a bare host name, which is no full address.
+const char kFeed[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<rss version="2.0">
+<channel>
+<title>Checked</title>
+<link>https://example.org/</link>
+<description>A feed with problems</description>
+<item><title>Alpha</title><link>https://example.org/a</link><guid>https://example.org/a</guid></item>
+<item><title>Beta</title><link>example.org/b</link><guid>https://example.org/b</guid></item>
+<item><title>Gamma</title><link>https://example.org/c</link><guid>https://example.org/c</guid></item>
+</channel>
+</rss>
+)";
+
+QTreeWidgetItem *rowOf(QTreeWidget *list, const QString &post, const QString &field)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = list->topLevelItem(i);
+        if (row->text(2) == post && row->text(3) == field)
+            return row;
+    }
+    return nullptr;
+}
+
+void doubleClick(QTreeWidget *list, QTreeWidgetItem *row)
+{
+    list->scrollToItem(row);
+    const QPoint centre = list->visualItemRect(row).center();
+    // A double click comes after the press of its first click.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+} // namespace
+
+class TestProblemsPane : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checkFeed_listsProblemsAndDoubleClickFocusesTheField()
+    {
+        MainWindowFixture window;
+        const QString path = window.dir.filePath(QStringLiteral("checked.xml"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kFeed);
+        file.close();
+        CChildFrame *frame = window.main->documents()->openDocument(path);
+        QVERIFY(MainWindowFixture::waitForPage(frame));
+        CRSSEditDoc *document = frame->document();
+        CBarProblems *pane = frame->problemsBar();
+        QVERIFY(pane->isHidden());
+
+        QVERIFY(window.main->executeCommand(ID_FEED_CHECK));
+        QTRY_VERIFY(pane->isVisible());
+        QTreeWidget *list = pane->list();
+        QTreeWidgetItem *link = rowOf(list, QStringLiteral("Beta"), QStringLiteral("link"));
+        QVERIFY(link);
+        QCOMPARE(link->toolTip(0), QStringLiteral("error"));
+        QVERIFY(rowOf(list, QStringLiteral("Channel"), QStringLiteral("atom:link")));
+        const auto *count = window.main->statusBar()->findChild<QLabel *>();
+        QVERIFY(count);
+        QCOMPARE(count->text(), QStringLiteral("1 error, 1 warning"));
+
+        // The post's row in the editor, with the focus in its link.
+        QCOMPARE(document->currentPost(), 0);
+        doubleClick(list, link);
+        QCOMPARE(document->currentPost(), 1);
+        QTRY_COMPARE(frame->view()->engine()->focusElement(), QStringLiteral("select_link"));
+
+        // A channel field is for the feed's properties.
+        QSignalSpy channelField(frame, &CChildFrame::channelFieldRequested);
+        doubleClick(list, rowOf(list, QStringLiteral("Channel"), QStringLiteral("atom:link")));
+        QCOMPARE(channelField.size(), 1);
+        QCOMPARE(channelField.first(), (QList<QVariant>{QStringLiteral("channel"), QStringLiteral("atom:link")}));
+        QCOMPARE(document->currentPost(), 1);
+
+        // Fixed and saved: the check after the save finds the link fine.
+        QVERIFY(document->SetPostField(nullptr, 1, CRSSEditDoc::PostLink, QStringLiteral("https://example.org/b")));
+        QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
+        QVERIFY(!document->IsModified());
+        QTRY_COMPARE(count->text(), QStringLiteral("0 errors, 1 warning"));
+        QVERIFY(!rowOf(list, QStringLiteral("Beta"), QStringLiteral("link")));
+        QCOMPARE(list->topLevelItemCount(), 1);
+
+        // The View menu hides and shows the pane.
+        QVERIFY(window.main->executeCommand(ID_VIEW_PROBLEMS));
+        QVERIFY(pane->isHidden());
+        QVERIFY(window.main->commandState(ID_FEED_CHECK).enabled);
+    }
+};
+
+TIDREL_WINDOW_TEST_MAIN(TestProblemsPane)
+#include "tst_problemspane.moc"
