@@ -1,6 +1,7 @@
 #include "core/FeedTree.h"
 
 #include "core/FeedValue.h"
+#include "core/FeedVocabulary.h"
 
 #include <QHash>
 
@@ -8,22 +9,6 @@
 #include <cstring>
 
 namespace {
-
-// Namespaces the checker has rules for, under their usual prefixes.
-const QHash<QString, QString> &knownPrefixes()
-{
-    static const QHash<QString, QString> prefixes = {
-            {QStringLiteral("http://www.w3.org/2005/Atom"), QStringLiteral("atom")},
-            {QStringLiteral("http://www.itunes.com/dtds/podcast-1.0.dtd"), QStringLiteral("itunes")},
-            {QStringLiteral("https://podcastindex.org/namespace/1.0"), QStringLiteral("podcast")},
-            {QStringLiteral("http://podcastindex.org/namespace/1.0"), QStringLiteral("podcast")},
-            {QStringLiteral("https://github.com/Podcastindex-org/podcast-namespace/blob/main/docs/1.0.md"),
-             QStringLiteral("podcast")},
-            {QStringLiteral("http://purl.org/rss/1.0/modules/content/"), QStringLiteral("content")},
-            {QStringLiteral("http://purl.org/dc/elements/1.1/"), QStringLiteral("dc")},
-            {QStringLiteral("http://search.yahoo.com/mrss/"), QStringLiteral("media")}};
-    return prefixes;
-}
 
 // Namespaces some feeds give RSS 2.0's own elements; they read as none.
 bool isRssNamespace(const QString &uri)
@@ -195,7 +180,7 @@ private:
             return;
         }
         node->uri = uri;
-        const QString known = knownPrefixes().value(uri);
+        const QString known = CFeedVocabulary::canonicalPrefix(uri);
         node->name = known.isEmpty() ? qname : known + u':' + local;
     }
 

@@ -1,43 +1,60 @@
 #include "core/FeedVocabulary.h"
 
+namespace {
+
+// Namespaces with a usual prefix, in every spelling feeds use for them.
+struct KnownNamespace
+{
+    const char *prefix;
+    const char *uri;
+};
+const KnownNamespace kNamespaces[] = {
+    {"itunes", "http://www.itunes.com/dtds/podcast-1.0.dtd"},
+    {"podcast", "https://podcastindex.org/namespace/1.0"},
+    {"podcast", "http://podcastindex.org/namespace/1.0"},
+    {"podcast", "https://github.com/Podcastindex-org/podcast-namespace/blob/main/docs/1.0.md"},
+    {"atom", "http://www.w3.org/2005/Atom"},
+    {"content", "http://purl.org/rss/1.0/modules/content/"},
+    {"dc", "http://purl.org/dc/elements/1.1/"},
+    {"media", "http://search.yahoo.com/mrss/"},
+};
+
+} // namespace
+
+// Apple's directory reads the iTunes namespace without regard to case.
+QString CFeedVocabulary::canonicalPrefix(const QString &uri)
+{
+    for (const KnownNamespace &known : kNamespaces) {
+        const bool itunes = qstrcmp(known.prefix, "itunes") == 0;
+        if (uri.compare(QLatin1String(known.uri), itunes ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0)
+            return QLatin1String(known.prefix);
+    }
+    return QString();
+}
+
+// The first spelling of each is the one written.
+QString CFeedVocabulary::namespaceOf(const QString &canonicalPrefix)
+{
+    for (const KnownNamespace &known : kNamespaces) {
+        if (canonicalPrefix == QLatin1String(known.prefix))
+            return QLatin1String(known.uri);
+    }
+    return QString();
+}
+
 QString CFeedVocabulary::itunesNamespace()
 {
-    return QStringLiteral("http://www.itunes.com/dtds/podcast-1.0.dtd");
+    return namespaceOf(QStringLiteral("itunes"));
 }
 
 QString CFeedVocabulary::podcastNamespace()
 {
-    return QStringLiteral("https://podcastindex.org/namespace/1.0");
+    return namespaceOf(QStringLiteral("podcast"));
 }
 
 QString CFeedVocabulary::atomNamespace()
 {
-    return QStringLiteral("http://www.w3.org/2005/Atom");
-}
-
-// Apple's directory reads the iTunes namespace without regard to case, and
-// early podcast-namespace feeds name the specification's page on GitHub.
-QString CFeedVocabulary::canonicalPrefix(const QString &uri)
-{
-    if (uri.compare(itunesNamespace(), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("itunes");
-    if (uri == podcastNamespace()
-        || uri == QLatin1String("https://github.com/Podcastindex-org/podcast-namespace/blob/main/docs/1.0.md"))
-        return QStringLiteral("podcast");
-    if (uri == atomNamespace())
-        return QStringLiteral("atom");
-    return QString();
-}
-
-QString CFeedVocabulary::namespaceOf(const QString &canonicalPrefix)
-{
-    if (canonicalPrefix == QLatin1String("itunes"))
-        return itunesNamespace();
-    if (canonicalPrefix == QLatin1String("podcast"))
-        return podcastNamespace();
-    if (canonicalPrefix == QLatin1String("atom"))
-        return atomNamespace();
-    return QString();
+    return namespaceOf(QStringLiteral("atom"));
 }
 
 const QStringList &CFeedVocabulary::channelElements()

@@ -4,9 +4,10 @@
 #include <QStringList>
 
 // The elements the program edits, by canonical name: RSS 2.0 elements by
-// their own name, those of the iTunes, podcast and Atom namespaces as
-// "itunes:...", "podcast:..." and "atom:..." whatever prefix a file gives
-// them. Everything else a feed holds is kept and shown as it stands.
+// their own name, those of the iTunes, podcast and Atom namespaces (and of
+// the few others the checker knows) as "itunes:...", "podcast:...",
+// "atom:..." whatever prefix a file gives them. Everything else a feed
+// holds is kept and shown as it stands.
 class CFeedVocabulary
 {
 public:
@@ -14,8 +15,9 @@ public:
     static QString podcastNamespace();
     static QString atomNamespace();
 
-    // "itunes", "podcast" or "atom" for their namespace (in any of the
-    // spellings feeds use for it); empty for any other.
+    // The usual prefix of a namespace the program knows ("itunes",
+    // "podcast", "atom", "content", "dc", "media"), in any of the spellings
+    // feeds use for it; empty for any other.
     static QString canonicalPrefix(const QString &uri);
     // The namespace a canonical prefix stands for; empty for any other.
     static QString namespaceOf(const QString &canonicalPrefix);

@@ -17,6 +17,7 @@
 #include <QSaveFile>
 #include <QUuid>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -1151,6 +1152,114 @@ int CRssFeed::PutBackPost(CRemovedPost removed)
     return int(std::find(m_posts.begin(), m_posts.end(), removed.childIndex) - m_posts.begin());
 }
 
+// --- CRssFeed: undo ---
+
+bool CRssFeed::PutPostAtTop(CRemovedPost post)
+{
+    return m_hasChannel && insertPostAtTop(std::move(post.item));
+}
+
+bool CRssFeed::isPost(const FeedNode &node) const
+{
+    return node.name >= 0 && m_names[node.name] == "item";
+}
+
+CFeedPart CRssFeed::SavePost(int index) const
+{
+    CFeedPart part;
+    part.shell = channelShell();
+    part.sizeWhenIn = m_channel.children.size();
+    if (const FeedNode *item = post(index)) {
+        part.first = m_posts[size_t(qMax(index, 0))];
+        part.nodes.push_back(*item);
+    } else {
+        part.first = part.sizeWhenIn;
+    }
+    return part;
+}
+
+// A post put at the top may split the lead of the first post (see
+// insertPostAtTop), so the first post is kept with the place.
+CFeedPart CRssFeed::SavePlaceAtTop() const
+{
+    return SavePost(0);
+}
+
+CFeedPart CRssFeed::SaveHeader() const
+{
+    CFeedPart part;
+    part.header = true;
+    part.shell = channelShell();
+    for (const FeedNode &child : m_channel.children) {
+        const bool post = isPost(child);
+        part.postSlots.push_back(post);
+        if (!post)
+            part.nodes.push_back(child);
+    }
+    return part;
+}
+
+// The channel's own tags go with every part: a change may declare a
+// namespace on the rss element, which they hold.
+FeedNode CRssFeed::channelShell() const
+{
+    FeedNode shell = m_channel;
+    shell.children.clear();
+    return shell;
+}
+
+bool CRssFeed::SwapPart(CFeedPart &part)
+{
+    if (!m_hasChannel || !(part.header ? swapHeader(part) : swapStretch(part)))
+        return false;
+    std::swap(part.shell, m_channel);
+    std::swap(part.shell.children, m_channel.children);
+    renewPostIndex();
+    return true;
+}
+
+// The stretch in the feed is as long as the kept one, give or take what
+// the change added or removed.
+bool CRssFeed::swapStretch(CFeedPart &part)
+{
+    auto &children = m_channel.children;
+    const qsizetype standing = qsizetype(part.nodes.size()) + qsizetype(children.size()) - qsizetype(part.sizeWhenIn);
+    if (standing < 0 || part.first + size_t(standing) > children.size())
+        return false;
+    const auto from = children.begin() + qsizetype(part.first);
+    std::vector<FeedNode> replaced(std::make_move_iterator(from), std::make_move_iterator(from + standing));
+    part.sizeWhenIn = children.size();
+    children.erase(from, from + standing);
+    children.insert(children.begin() + qsizetype(part.first), std::make_move_iterator(part.nodes.begin()),
+                    std::make_move_iterator(part.nodes.end()));
+    part.nodes = std::move(replaced);
+    return true;
+}
+
+// The posts stay as they are, in their order; the other children go back
+// to the kept ones, in the kept places.
+bool CRssFeed::swapHeader(CFeedPart &part)
+{
+    auto &children = m_channel.children;
+    const auto keptPosts = std::count(part.postSlots.begin(), part.postSlots.end(), true);
+    if (size_t(keptPosts) != m_posts.size())
+        return false;
+    std::vector<FeedNode> posts, others;
+    std::vector<bool> places;
+    for (FeedNode &child : children) {
+        places.push_back(isPost(child));
+        (places.back() ? posts : others).push_back(std::move(child));
+    }
+    children.clear();
+    auto nextPost = posts.begin(), nextOther = part.nodes.begin();
+    for (const bool post : part.postSlots)
+        children.push_back(std::move(post ? *nextPost++ : *nextOther++));
+    part.nodes = std::move(others);
+    part.postSlots = std::move(places);
+    return true;
+}
+
+
 // --- CRssFeed: elements ---
 
 // The rss start tag, as offsets into the channel's buffer, and the
@@ -1284,7 +1393,8 @@ bool CRssFeed::SetPostElements(int index, const QString &name, const std::vector
 // added or the missing ones removed, so that every other byte stays.
 bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<FeedElement> elements)
 {
-    if (!parent)
+    // The posts are not elements of the channel to be replaced so.
+    if (!parent || name.isEmpty() || (parent == &m_channel && name == QLatin1String("item")))
         return false;
     keepXmlSafeText(elements);
     dropEmpty(elements);

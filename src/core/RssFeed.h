@@ -19,6 +19,23 @@ class CFeedNamespaces;
 class CRssFeed;
 class FeedEncoding;
 
+// A part of a feed kept as it stood before a change, so that the change can
+// be undone exactly: CRssFeed::SwapPart puts the kept nodes back and keeps
+// those they replace, so that the next swap redoes the change. Good while
+// the rest of the feed is as the change left it, which holds when changes
+// are undone and redone in order.
+class CFeedPart
+{
+private:
+    friend class CRssFeed;
+    bool header = false;           // the channel's children other than posts
+    size_t first = 0;              // a stretch of the channel's children from here
+    size_t sizeWhenIn = 0;         // the number of children while `nodes` stand in the feed
+    std::vector<FeedNode> nodes;
+    std::vector<bool> postSlots;   // header: which children were posts
+    FeedNode shell;                // the channel without its children: the tags of rss and channel
+};
+
 // A post taken out of a feed, to be put back exactly where it was, byte
 // for byte, as long as the feed has not changed since in any other way (an
 // undo puts changes back in the reverse order).
@@ -148,6 +165,18 @@ public:
     std::unique_ptr<CRemovedPost> TakePost(int index);
     int PutBackPost(CRemovedPost post);
     int CollectLinks(std::set<QString> &links) const;
+    // A taken post at the top, as MovePostToTop puts it there.
+    bool PutPostAtTop(CRemovedPost post);
+
+    // --- Undo ---
+    // The part of the feed that a change will touch, kept before it: a
+    // post's fields; the place where a post goes at the top; the channel's
+    // elements (its fields, and the feed's root and channel tags).
+    CFeedPart SavePost(int index) const;
+    CFeedPart SavePlaceAtTop() const;
+    CFeedPart SaveHeader() const;
+    // False when the feed no longer fits the part; the feed is then unchanged.
+    bool SwapPart(CFeedPart &part);
 
     static QString NewGuidText();
     static QString StripTags(const QString &text);
@@ -171,6 +200,10 @@ private:
     const FeedNode *post(int index) const;
     FeedNode *post(int index);
     void renewPostIndex();
+    bool isPost(const FeedNode &node) const;
+    FeedNode channelShell() const;
+    bool swapStretch(CFeedPart &part);
+    bool swapHeader(CFeedPart &part);
     int nameId(const QByteArray &name);
     FeedNode *field(FeedNode *item, const char *name);
     const FeedNode *field(const FeedNode *item, const char *name) const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // Command identifiers shared by menus, toolbar, views, documents and frames.
 enum CommandId : int {
     // File
@@ -22,6 +24,9 @@ enum CommandId : int {
     ID_EDIT_PASTE = 57637,
     ID_EDIT_SELECT_ALL = 57642,
     ID_EDIT_UNDO = 57643,
+    // The document's undo stack, behind Edit > Undo when the editor has no typing to undo
+    ID_EDIT_REDO = 32860,
+    ID_VIEW_UNDO_HISTORY = 32861,
 
     // Posts
     ID_POST_ADD = 32772,
@@ -78,9 +83,15 @@ enum CommandId : int {
 // Enable and check state of one command, filled by whoever handles it.
 struct CommandState
 {
-    bool enabled = true;
-    bool checkable = false;
-    bool checked = false;
+    CommandState(bool enabled = true, bool checkable = false, bool checked = false, const QString &text = QString())
+        : enabled(enabled), checkable(checkable), checked(checked), text(text)
+    {
+    }
+
+    bool enabled;
+    bool checkable;
+    bool checked;
+    QString text; // the menu text to show instead of the command's own, when not empty
 };
 
 // A link of the command route (view, document, frame, application). Each

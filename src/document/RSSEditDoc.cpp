@@ -3,6 +3,7 @@
 #include "document/DocumentPrompter.h"
 #include "core/FeedVocabulary.h"
 #include "core/FileHelpers.h"
+#include "document/FeedChange.h"
 #include "document/PostFooter.h"
 
 #include <QClipboard>
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScopedValueRollback>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
@@ -35,10 +38,43 @@ bool sameContents(const QString &path, const QString &otherPath)
     return file.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly) && file.readAll() == other.readAll();
 }
 
+// Merge ids of the changes that typing makes, one per field.
+enum MergeId { MergePostTitle = 1, MergePostLink, MergePostAuthor, MergePostDescription, MergeChannelField, MergePostElements };
+
+QString postFieldStep(CRSSEditDoc::PostField field)
+{
+    switch (field) {
+    case CRSSEditDoc::PostTitle:
+        return QStringLiteral("Edit Title");
+    case CRSSEditDoc::PostLink:
+        return QStringLiteral("Edit Link");
+    case CRSSEditDoc::PostAuthor:
+        return QStringLiteral("Edit Author");
+    case CRSSEditDoc::PostDescription:
+        return QStringLiteral("Edit Description");
+    }
+    return QString();
+}
+
+int postFieldHint(CRSSEditDoc::PostField field)
+{
+    switch (field) {
+    case CRSSEditDoc::PostTitle:
+        return HINT_TITLE_CHANGED;
+    case CRSSEditDoc::PostLink:
+    case CRSSEditDoc::PostAuthor:
+        return HINT_LINK_OR_AUTHOR_CHANGED;
+    case CRSSEditDoc::PostDescription:
+        break;
+    }
+    return 0;
+}
+
 } // namespace
 
-CRSSEditDoc::CRSSEditDoc(QObject *parent) : QObject(parent)
+CRSSEditDoc::CRSSEditDoc(QObject *parent) : QObject(parent), m_undoStack(new QUndoStack(this))
 {
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, &CRSSEditDoc::onCleanChanged);
 }
 
 CRSSEditDoc::~CRSSEditDoc() = default;
@@ -69,9 +105,13 @@ void CRSSEditDoc::setPrompter(CDocumentPrompter *prompter)
 void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
 {
     if (hint == HINT_SELECT_POST) {
-        // The editor writes the post being left before another one shows.
-        Notify(sender, HINT_COMMIT_POST, m_currentPost);
-        m_history.append(data.toInt());
+        // The editor writes the post being left before another one shows;
+        // an undo or redo has stored it before it began.
+        if (!m_replaying)
+            Notify(sender, HINT_COMMIT_POST, m_currentPost);
+        // Showing the current post again after an undo is no step to go back to.
+        if (!m_replaying || data.toInt() != m_currentPost)
+            m_history.append(data.toInt());
     }
 
     // A copy, so that an observer may add or remove views while it is told.
@@ -86,6 +126,8 @@ void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
 
     if (hint == HINT_SELECT_POST)
         m_currentPost = data.toInt();
+    else if (hint == HINT_COMMIT_POST || hint == HINT_POST_DELETED || hint == HINT_FEED_RESET)
+        m_editorPending = false; // stored, or gone with its post
     else if (hint == HINT_FOCUS_FILTER)
         m_filterBoxOpen = !m_filterBoxOpen;
 
@@ -108,11 +150,22 @@ QString CRSSEditDoc::title() const
     return m_title;
 }
 
+// Unmodified means as on disk: the stack's present state becomes the clean one.
 void CRSSEditDoc::SetModifiedFlag(bool modified)
 {
+    if (!modified) {
+        const QScopedValueRollback<bool> quiet(m_settingClean, true);
+        m_undoStack->setClean();
+    }
     m_modified = modified;
     // Always announced: the frame refreshes its caption each time.
     emit modifiedChanged(modified);
+}
+
+void CRSSEditDoc::onCleanChanged(bool clean)
+{
+    if (!m_settingClean)
+        SetModifiedFlag(!clean);
 }
 
 // --- File hooks ---
@@ -182,6 +235,11 @@ bool CRSSEditDoc::isOwnPath(const QString &path) const
 
 void CRSSEditDoc::DeleteContents()
 {
+    {
+        // The modified mark is set by whoever fills the feed next.
+        const QScopedValueRollback<bool> quiet(m_settingClean, true);
+        m_undoStack->clear();
+    }
     m_feed.ClearFeed();
     m_currentPost = -1;
     m_podcast = Podcast::AsDeclared;
@@ -237,6 +295,12 @@ bool CRSSEditDoc::OnCommand(int id)
     case ID_OPEN_BACKUP_FOLDER:
         openBackupFolder();
         return true;
+    case ID_EDIT_UNDO:
+        replay(true);
+        return true;
+    case ID_EDIT_REDO:
+        replay(false);
+        return true;
     default:
         return false;
     }
@@ -282,6 +346,16 @@ bool CRSSEditDoc::OnUpdateCommand(int id, CommandState *state)
     case ID_OPEN_BACKUP_FOLDER:
         *state = CommandState{canOpenBackupFolder(), false, false};
         return true;
+    case ID_EDIT_UNDO: {
+        // Typing the editor holds becomes a step of its own before the undo.
+        const QString step = m_editorPending ? postFieldStep(PostDescription) : m_undoStack->undoText();
+        *state = CommandState{m_editorPending || m_undoStack->canUndo(), false, false,
+                              QStringLiteral("&Undo %1").arg(step).trimmed()};
+        return true;
+    }
+    case ID_EDIT_REDO:
+        *state = CommandState{m_undoStack->canRedo(), false, false, QStringLiteral("&Redo %1").arg(m_undoStack->redoText()).trimmed()};
+        return true;
     default:
         return false;
     }
@@ -304,11 +378,13 @@ QString CRSSEditDoc::GetPostField(int post, PostField field) const
     return QString();
 }
 
-bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value)
+bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value,
+                               const QString &stepName)
 {
     const QString stored = field == PostDescription && m_descriptionFilter ? m_descriptionFilter(value) : value;
     if (post < 0 || post >= m_feed.GetPostCount() || stored == GetPostField(post, field))
         return false;
+    auto before = std::make_shared<CFeedPart>(m_feed.SavePost(post));
     bool changed = false;
     switch (field) {
     case PostTitle:
@@ -326,16 +402,23 @@ bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, 
     }
     if (!changed)
         return false;
-    SetModifiedFlag(true);
-    if (field == PostTitle)
-        Notify(sender, HINT_TITLE_CHANGED, post);
-    else if (field == PostLink || field == PostAuthor)
-        Notify(sender, HINT_LINK_OR_AUTHOR_CHANGED, post);
+    const int hint = postFieldHint(field);
+    const auto swap = [this, before, post, hint] {
+        m_feed.SwapPart(*before);
+        postRestored(post, hint);
+    };
+    if (stepName.isEmpty())
+        pushChange(postFieldStep(field), swap, swap, MergePostTitle + field, QString::number(post));
+    else
+        pushChange(stepName, swap, swap);
+    if (hint)
+        Notify(sender, hint, post);
     return true;
 }
 
 void CRSSEditDoc::NoteEditorEdited()
 {
+    m_editorPending = true;
     if (!m_modified)
         SetModifiedFlag(true);
 }
@@ -350,74 +433,116 @@ void CRSSEditDoc::EditDescription(CRSSObserver *sender, const QString &html)
 // show's value only where it looks; the post states it from the start.
 bool CRSSEditDoc::InsertNewPost()
 {
+    auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
     if (!m_feed.AddNewPost())
         return false;
     if (IsPodcast())
         m_feed.SetPostElements(0, QStringLiteral("itunes:explicit"), m_feed.GetChannelElements(QStringLiteral("itunes:explicit")));
+    pushInsertAtTop(QStringLiteral("Add Post"), top);
     insertedAt(0);
     return true;
 }
 
 bool CRSSEditDoc::InsertCopyOfPost(int source)
 {
+    auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
     if (!m_feed.CopyPostToTop(source))
         return false;
     renewFooterOfCopy();
+    pushInsertAtTop(QStringLiteral("Duplicate Post"), top);
     insertedAt(0);
     return true;
 }
 
+void CRSSEditDoc::pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top)
+{
+    pushChange(
+            text,
+            [this, top] {
+                m_feed.SwapPart(*top);
+                removedAt(0);
+                Notify(nullptr, HINT_SELECT_POST, 0);
+            },
+            [this, top] {
+                m_feed.SwapPart(*top);
+                insertedAt(0);
+            });
+}
+
 void CRSSEditDoc::insertedAt(int index)
 {
-    SetModifiedFlag(true);
     m_currentPost = index;
     Notify(nullptr, HINT_POSTS_INSERTED, index);
 }
 
-std::unique_ptr<CRemovedPost> CRSSEditDoc::RemovePost(int index)
+void CRSSEditDoc::removedAt(int index)
 {
-    std::unique_ptr<CRemovedPost> removed = m_feed.TakePost(index);
-    if (!removed)
-        return nullptr;
-    SetModifiedFlag(true);
     if (m_currentPost > index)
         --m_currentPost;
     Notify(nullptr, HINT_POST_DELETED, index);
-    return removed;
 }
 
-bool CRSSEditDoc::PutBackPost(std::unique_ptr<CRemovedPost> post)
+bool CRSSEditDoc::RemovePost(int index)
 {
-    const int index = post ? m_feed.PutBackPost(std::move(*post)) : -1;
-    if (index < 0)
+    std::unique_ptr<CRemovedPost> removed = m_feed.TakePost(index);
+    if (!removed)
         return false;
-    insertedAt(index);
+    auto kept = std::make_shared<const CRemovedPost>(*removed);
+    pushChange(
+            QStringLiteral("Delete Post"),
+            [this, kept] { insertedAt(m_feed.PutBackPost(*kept)); },
+            [this, index] {
+                m_feed.TakePost(index);
+                removedAt(index);
+                Notify(nullptr, HINT_SELECT_POST, index);
+            });
+    removedAt(index);
     return true;
 }
 
 bool CRSSEditDoc::SetChannelField(const char *name, const QString &value)
 {
-    if (value == m_feed.GetChannelField(name) || !m_feed.SetChannelField(name, value))
+    if (value == m_feed.GetChannelField(name))
         return false;
-    SetModifiedFlag(true);
+    auto before = std::make_shared<CFeedPart>(m_feed.SaveHeader());
+    if (!m_feed.SetChannelField(name, value))
+        return false;
+    const auto swap = [this, before] {
+        m_feed.SwapPart(*before);
+        Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    };
+    const QString element = QString::fromLatin1(name);
+    pushChange(QStringLiteral("Edit Channel ") + element, swap, swap, MergeChannelField, element);
     Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
     return true;
 }
 
 bool CRSSEditDoc::SetChannelElements(const QString &name, std::vector<FeedElement> elements)
 {
+    auto before = std::make_shared<CFeedPart>(m_feed.SaveHeader());
     if (!m_feed.SetChannelElements(name, elements))
         return false;
-    SetModifiedFlag(true);
+    const auto swap = [this, before] {
+        m_feed.SwapPart(*before);
+        Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    };
+    pushChange(QStringLiteral("Edit Channel ") + name, swap, swap, MergeChannelField, name);
     Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
     return true;
 }
 
 bool CRSSEditDoc::SetPostElements(int post, const QString &name, std::vector<FeedElement> elements)
 {
-    if (post < 0 || post >= m_feed.GetPostCount() || !m_feed.SetPostElements(post, name, elements))
+    if (post < 0 || post >= m_feed.GetPostCount())
         return false;
-    SetModifiedFlag(true);
+    auto before = std::make_shared<CFeedPart>(m_feed.SavePost(post));
+    if (!m_feed.SetPostElements(post, name, elements))
+        return false;
+    const auto swap = [this, before, post] {
+        m_feed.SwapPart(*before);
+        postRestored(post, HINT_POST_ELEMENTS_CHANGED);
+    };
+    pushChange(QStringLiteral("Edit ") + name, swap, swap, MergePostElements, QString::number(post) + u' ' + name);
     Notify(nullptr, HINT_POST_ELEMENTS_CHANGED, post);
     return true;
 }
@@ -429,10 +554,14 @@ bool CRSSEditDoc::IsPodcast() const
     return m_podcast == Podcast::On;
 }
 
+// A switch that changes no byte of the file (off, or on in a feed that
+// declares the namespaces) is no step to undo: the file does not keep it.
 bool CRSSEditDoc::SetPodcast(bool on)
 {
     if (on == IsPodcast())
         return false;
+    auto before = std::make_shared<CFeedPart>(m_feed.SaveHeader());
+    const Podcast was = m_podcast;
     m_podcast = on ? Podcast::On : Podcast::Off;
     bool changed = false;
     if (on) {
@@ -443,8 +572,15 @@ bool CRSSEditDoc::SetPodcast(bool on)
         if (m_feed.GetChannelElements(guid).empty() && !address.isEmpty())
             changed |= m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CRssFeed::PodcastGuidFor(address), {}}});
     }
-    if (changed)
-        SetModifiedFlag(true);
+    if (changed) {
+        const Podcast now = m_podcast;
+        const auto swapTo = [this, before](Podcast podcast) {
+            m_feed.SwapPart(*before);
+            m_podcast = podcast;
+            Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+        };
+        pushChange(QStringLiteral("Turn Podcast On"), [swapTo, was] { swapTo(was); }, [swapTo, now] { swapTo(now); });
+    }
     Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
     return true;
 }
@@ -460,23 +596,78 @@ QString CRSSEditDoc::ownAddress() const
     return m_feed.GetChannelField("link").trimmed();
 }
 
+// The post goes as a delete would take it and comes to the top as a new
+// post would; the undo takes it from the top and puts it back.
 bool CRSSEditDoc::MovePostToTop(int index)
 {
-    if (!m_feed.MovePostToTop(index))
+    std::unique_ptr<CRemovedPost> removed = m_feed.TakePost(index);
+    if (!removed)
         return false;
+    auto kept = std::make_shared<const CRemovedPost>(*removed);
+    auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
+    m_feed.PutPostAtTop(std::move(*removed));
+    pushChange(
+            QStringLiteral("Move Post to Top"),
+            [this, kept, top] {
+                m_feed.SwapPart(*top);
+                removedAt(0);
+                insertedAt(m_feed.PutBackPost(*kept));
+            },
+            [this, index, top] {
+                m_feed.TakePost(index);
+                m_feed.SwapPart(*top);
+                removedAt(index);
+                insertedAt(0);
+            });
     // Heard as the post going from its place, then arriving at the top.
-    Notify(nullptr, HINT_POST_DELETED, index);
+    removedAt(index);
     insertedAt(0);
     return true;
 }
 
 bool CRSSEditDoc::SetPostDateNow(int index)
 {
+    auto before = std::make_shared<CFeedPart>(m_feed.SavePost(index));
     if (!m_feed.SetPostPubDateNow(index))
         return false;
-    SetModifiedFlag(true);
+    const auto swap = [this, before, index] {
+        m_feed.SwapPart(*before);
+        postRestored(index, HINT_POST_DATE_CHANGED);
+    };
+    pushChange(QStringLiteral("Set Date to Now"), swap, swap);
     Notify(nullptr, HINT_POST_DATE_CHANGED, index);
     return true;
+}
+
+void CRSSEditDoc::pushChange(const QString &text, std::function<void()> undo, std::function<void()> redo,
+                             int mergeId, const QString &mergeKey)
+{
+    auto *change = new CFeedChange(text, [this, undo] { replayStep(undo); }, [this, redo] { replayStep(redo); });
+    change->setMergeKey(mergeId, mergeKey);
+    m_undoStack->push(change);
+}
+
+void CRSSEditDoc::replayStep(const std::function<void()> &step)
+{
+    const QScopedValueRollback<bool> replaying(m_replaying, true);
+    step();
+}
+
+// An undone or redone change of a post shows the post as it is now.
+void CRSSEditDoc::postRestored(int post, int hint)
+{
+    Notify(nullptr, HINT_SELECT_POST, post);
+    if (hint)
+        Notify(nullptr, hint, post);
+}
+
+void CRSSEditDoc::replay(bool undo)
+{
+    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
+    if (undo)
+        m_undoStack->undo();
+    else
+        m_undoStack->redo();
 }
 
 // A copy that has a footer gets it with the present version; one without
@@ -515,11 +706,10 @@ void CRSSEditDoc::deletePost()
     if (!m_prompter || !m_prompter->confirm(question))
         return;
     const int removed = m_currentPost;
-    if (!RemovePost(removed))
-        return;
     // The post that moved into the gap becomes current; after the last post
     // the index names no post and the editor shows none.
-    Notify(nullptr, HINT_SELECT_POST, removed);
+    if (RemovePost(removed))
+        Notify(nullptr, HINT_SELECT_POST, removed);
 }
 
 // Unsaved changes go only when the user agrees, and a file that cannot be

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CDocumentPrompter;
+class QUndoStack;
 
 // The title, link and category of a feed about to be created.
 struct NewFeedParams
@@ -40,6 +41,13 @@ public:
 
     // Read-only: every change goes through the calls below.
     const CRssFeed *feed() const { return &m_feed; }
+    // Every change below is a command on this stack; the feed counts as
+    // modified while the stack is away from its clean state (the file as
+    // opened or saved) or the editor holds typing not yet stored.
+    QUndoStack *undoStack() const { return m_undoStack; }
+    // True while the stack undoes or redoes a change: what the views hear
+    // then is no new edit of the user's.
+    bool isReplaying() const { return m_replaying; }
 
     // --- Changes to the feed ---
     // The one way into the feed. Each call stores, marks the feed changed
@@ -52,7 +60,10 @@ public:
     // date the post anew). The others hear HINT_TITLE_CHANGED or
     // HINT_LINK_OR_AUTHOR_CHANGED; a description needs no notice, as the
     // editor that stores it shows it already. True when the post changed.
-    bool SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value);
+    // Typing in one field of one post is one command; a change with a name
+    // of its own (a clean-up, a link put in) is a command by that name.
+    bool SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value,
+                      const QString &stepName = QString());
     // The editor holds typing that reaches the feed at the next commit; the
     // feed counts as changed from now on.
     void NoteEditorEdited();
@@ -63,10 +74,9 @@ public:
     // current post. HINT_POSTS_INSERTED carries the index it went to.
     bool InsertNewPost();
     bool InsertCopyOfPost(int source);
-    // Removes post `index` and hands it over; HINT_POST_DELETED carries the
-    // index. PutBackPost is its exact inverse (HINT_POSTS_INSERTED).
-    std::unique_ptr<CRemovedPost> RemovePost(int index);
-    bool PutBackPost(std::unique_ptr<CRemovedPost> post);
+    // Removes post `index`; HINT_POST_DELETED carries the index. Its undo
+    // puts the post back in its place (HINT_POSTS_INSERTED).
+    bool RemovePost(int index);
     // Stores a text element of the channel (see CRssFeed::SetChannelField);
     // the others hear HINT_FEED_HEADER_CHANGED. True when it changed.
     bool SetChannelField(const char *name, const QString &value);
@@ -138,6 +148,17 @@ signals:
     void notified(int hint);
 
 private:
+    // Pushes a change already made, with its inverse; see CFeedChange for
+    // the merge id and key.
+    void pushChange(const QString &text, std::function<void()> undo, std::function<void()> redo,
+                    int mergeId = -1, const QString &mergeKey = QString());
+    void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top);
+    // Runs an undo or redo of the stack, the editor's typing stored first.
+    void replay(bool undo);
+    void replayStep(const std::function<void()> &step);
+    void postRestored(int post, int hint);
+    void removedAt(int index);
+    void onCleanChanged(bool clean);
     void addPost();
     void duplicatePost(bool removeSource);
     void renewFooterOfCopy();
@@ -152,6 +173,10 @@ private:
     QString ownAddress() const;
 
     CRssFeed m_feed;
+    QUndoStack *m_undoStack;
+    bool m_replaying = false;
+    bool m_settingClean = false;
+    bool m_editorPending = false; // the editor holds typing not yet stored
     CNavigationHistory m_history;
     std::vector<CRSSObserver *> m_views;
     CRSSObserver *m_frame = nullptr;

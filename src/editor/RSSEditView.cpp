@@ -166,6 +166,8 @@ bool CRSSEditView::OnCommand(int id)
         runLinkCommand(id);
         return true;
     }
+    if (id == ID_EDIT_UNDO && !canUndoTyping())
+        return false;
     if (const EditCommand *command = findEditCommand(id)) {
         const QString focused = m_engine->focusElement();
         m_engine->callMethod(focused.isEmpty() ? kRichText : focused, QLatin1String(command->method));
@@ -181,10 +183,10 @@ bool CRSSEditView::OnCommand(int id)
         m_engine->callMethod(kRichText, QStringLiteral("setBlock"), {QStringLiteral("ul/li")});
         return true;
     case ID_REMOVE_SPANS_AND_STYLES:
-        cleanUpDescription(RemoveSpansAndStyles);
+        cleanUpDescription(QStringLiteral("Remove Spans and Styles"), RemoveSpansAndStyles);
         return true;
     case ID_REMOVE_NBSP:
-        cleanUpDescription(removeNbsp);
+        cleanUpDescription(QStringLiteral("Remove Non-Breaking Spaces"), removeNbsp);
         return true;
     case ID_INSERT_TEST:
         showCurrentObjectTag();
@@ -200,6 +202,8 @@ bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
         state->enabled = id == ID_INSERT_IMAGE || m_links.CanHyperlink();
         return true;
     }
+    if (id == ID_EDIT_UNDO && !canUndoTyping())
+        return false;
     if (const EditCommand *command = findEditCommand(id)) {
         const QVariant answer = m_engine->callMethod(kRichText, QLatin1String(command->query));
         state->enabled = answer.canConvert<int>() && answer.toInt() != 0;
@@ -227,6 +231,19 @@ bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
     }
 }
 
+// Edit > Undo undoes typing in the rich text while the focus is there and
+// the page has typing to undo; else it goes on to the document, whose stack
+// holds every stored change (the title, link and author are stored as they
+// are typed).
+bool CRSSEditView::canUndoTyping() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    if (!focus || !(focus == m_engine || m_engine->isAncestorOf(focus)) || m_engine->focusElement() != kRichText)
+        return false;
+    const QVariant answer = m_engine->callMethod(kRichText, QStringLiteral("canUndo"));
+    return answer.canConvert<int>() && answer.toInt() != 0;
+}
+
 // --- Formatting and clean-up ---
 
 void CRSSEditView::toggleCharacterFormat(const QString &tag)
@@ -238,7 +255,7 @@ void CRSSEditView::toggleCharacterFormat(const QString &tag)
 
 // The clean-ups work on the stored text, which may hold markup the editor
 // would rewrite; so what the editor shows is stored first, edited or not.
-void CRSSEditView::cleanUpDescription(const std::function<bool(QString &)> &clean)
+void CRSSEditView::cleanUpDescription(const QString &stepName, const std::function<bool(QString &)> &clean)
 {
     const int index = m_doc->currentPost();
     if (index < 0 || index >= m_doc->feed()->GetPostCount() || !m_engine->isReady())
@@ -248,7 +265,7 @@ void CRSSEditView::cleanUpDescription(const std::function<bool(QString &)> &clea
     QString description = m_doc->feed()->GetPostDescription(index);
     if (!clean(description))
         return;
-    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description);
+    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName);
     setRichTextValue(m_doc->feed()->GetPostDescription(index));
     PreviewDescription();
 }
@@ -318,15 +335,17 @@ void CRSSEditView::showLinkAtCaret()
     QApplication::sendEvent(this, &tip);
 }
 
-// The new or changed link or image reaches the post at the next commit, as
-// typing would.
+// The new or changed link or image is stored at once, as a step of its own:
+// the typing before it is stored first.
 void CRSSEditView::runLinkCommand(int id)
 {
+    const int index = m_doc->currentPost();
+    CommitEditorToPost(index);
     const bool changed = id == ID_INSERT_HYPERLINK ? m_links.OnHyperlink() : m_links.OnImage();
     if (!changed)
         return;
     m_editorDirty = true;
-    m_doc->NoteEditorEdited();
+    CommitEditorToPost(index, id == ID_INSERT_HYPERLINK ? QStringLiteral("Insert Hyperlink") : QStringLiteral("Insert Image"));
 }
 
 void CRSSEditView::updateHyperlinkButton()
@@ -361,13 +380,13 @@ void CRSSEditView::LoadPostIntoEditor(int index)
 
 // Only the description waits for a commit; the title, link and author are
 // stored as they are typed or picked.
-void CRSSEditView::CommitEditorToPost(int index)
+void CRSSEditView::CommitEditorToPost(int index, const QString &stepName)
 {
     if (!m_editorDirty || index < 0)
         return;
     QString description = m_engine->saveHtml(kRichText);
     CleanSavedHtml(description);
-    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description);
+    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName);
     // The page now matches the post: a later commit without new edits
     // (after a save, say) must not store it again and mark the feed changed.
     m_editorDirty = false;

@@ -36,8 +36,9 @@ public:
 
     // Title, description, link and author of post `index` into the page.
     void LoadPostIntoEditor(int index);
-    // The page's description into post `index`, when it was edited.
-    void CommitEditorToPost(int index);
+    // The page's description into post `index`, when it was edited; a
+    // step name makes it an undo step of its own rather than typing.
+    void CommitEditorToPost(int index, const QString &stepName = QString());
     // Every distinct link of the feed into the Link drop-down's list: the
     // missing ones are appended in ascending order and the greatest is shown.
     void FillLinkList();
@@ -81,7 +82,8 @@ private:
     void toggleCharacterFormat(const QString &tag);
     // Stores what the editor shows, cleans the stored description with
     // `clean` and shows the result when it changed anything.
-    void cleanUpDescription(const std::function<bool(QString &)> &clean);
+    void cleanUpDescription(const QString &stepName, const std::function<bool(QString &)> &clean);
+    bool canUndoTyping() const;
     void showCurrentObjectTag();
     // The caret moved: the check marks, the link address in the status bar
     // and the page's toolbar follow it.

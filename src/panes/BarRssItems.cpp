@@ -178,7 +178,9 @@ void CBarRssItems::onPostsInserted()
     const int row = m_model->order().rowOfPost(doc->currentPost());
     m_model->resetRows();
     selectRowAndReport(row);
-    m_list->startRename(row);
+    // A new post is named at once; one that an undo or redo puts back has its name.
+    if (!doc->isReplaying())
+        m_list->startRename(row);
     updateCaption();
 }
 

@@ -168,7 +168,7 @@ bool CPostsModel::setData(const QModelIndex &index, const QVariant &value, int r
     // A rename left as it was changes nothing, not even the post's date.
     if (value.toString() == m_doc->feed()->GetPostTitle(post))
         return true;
-    if (!m_doc->SetPostField(m_renamer, post, CRSSEditDoc::PostTitle, value.toString()))
+    if (!m_doc->SetPostField(m_renamer, post, CRSSEditDoc::PostTitle, value.toString(), QStringLiteral("Rename Post")))
         return false;
     refreshRow(index.row());
     return true;

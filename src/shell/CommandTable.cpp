@@ -20,6 +20,7 @@ const std::vector<CommandInfo> &commandTable()
 
         // Edit
         {ID_EDIT_UNDO, "&Undo", "Ctrl+Z; Alt+Backspace", "Undo the last action", "edit-undo", ""},
+        {ID_EDIT_REDO, "&Redo", "Ctrl+Shift+Z; Ctrl+Y", "Make the last undone change again", "edit-redo", ""},
         {ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "edit-cut", ":/shell/icons/cut.png", "Cut"},
         {ID_EDIT_COPY, "&Copy", "Ctrl+C; Ctrl+Ins", "Copy the selection and put it on the Clipboard", "edit-copy", ":/shell/icons/copy.png", "Copy"},
         {ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "edit-paste", ":/shell/icons/paste.png", "Paste"},
@@ -72,6 +73,7 @@ const std::vector<CommandInfo> &commandTable()
         {ID_VIEW_POSTS_BAR, "RSS Posts", "Ctrl+T", "Show or hide the RSS posts bar", "", "", "Toggle Posts Bar"},
         {ID_VIEW_PREVIEW, "Preview", "Ctrl+P", "Show or hide the HTML-code preview", "", "", "Toggle Items Bar"},
         {ID_VIEW_POST_DETAILS, "Post &Details", "Ctrl+Shift+E", "Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post", "", ""},
+        {ID_VIEW_UNDO_HISTORY, "Undo &History", "", "Show or hide the list of changes to the active feed", "", ""},
         {ID_VIEW_PROBLEMS, "Problems", "", "Show or hide the list of the problems the last check found", "", ""},
 
         // Window

@@ -23,8 +23,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
@@ -33,6 +35,9 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
+#include <QUndoView>
 #include <QUrl>
 
 namespace {
@@ -62,6 +67,7 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_sortGroup(new QActionGroup(this))
     , m_windowList(new QActionGroup(this))
     , m_menuTip(new CMenuTip(this))
+    , m_undoGroup(new QUndoGroup(this))
     , m_printer(std::make_unique<QPrinter>())
 {
     setCentralWidget(m_mdiArea);
@@ -71,6 +77,7 @@ CMainFrame::CMainFrame(QWidget *parent)
     createMenus();
     createToolBar();
     createStatusBar();
+    createUndoHistory();
     updateRecentFileActions();
     m_publishing = new CFeedPublishing(m_services, statusBar(), this);
     connect(m_publishing, &CFeedPublishing::runningChanged, this, &CMainFrame::updateActions);
@@ -96,13 +103,22 @@ CMainFrame::CMainFrame(QWidget *parent)
         });
         connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateWindowTitle);
         connect(frame->document(), &CRSSEditDoc::modifiedChanged, this, &CMainFrame::updateWindowTitle);
+        m_undoGroup->addStack(frame->document()->undoStack());
         connect(frame, &CChildFrame::checkFinished, this, &CMainFrame::updateCheckSummary);
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        CChildFrame *frame = activeChildFrame();
+        m_undoGroup->setActiveStack(frame ? frame->document()->undoStack() : nullptr);
         updateWindowTitle();
         updateActions();
         updateCheckSummary();
     });
+    // Edit > Undo goes to the editor or the feed by where the focus is.
+    // Both queued: the focus moves, and a feed's stack leaves the group,
+    // while a feed's window is being destroyed, when it can answer no
+    // question about its commands.
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::updateActions, Qt::QueuedConnection);
+    connect(m_undoGroup, &QUndoGroup::indexChanged, this, &CMainFrame::updateActions, Qt::QueuedConnection);
     updateActions();
     // Titles found in the background are kept for the next lookup, and
     // shown by the Insert Hyperlink dialog of the feed being edited.
@@ -212,6 +228,8 @@ void CMainFrame::updateActions()
         if (!action->isVisible())
             continue;
         const CommandState state = commandState(id);
+        if (const CommandInfo *info = findCommand(id))
+            action->setText(state.text.isEmpty() ? QString::fromUtf8(info->text) : state.text);
         action->setEnabled(state.enabled);
         action->setCheckable(state.checkable);
         if (state.checkable)
@@ -303,6 +321,9 @@ bool CMainFrame::OnCommand(int id)
     case ID_VIEW_STATUS_BAR:
         statusBar()->setVisible(!statusBar()->isVisible());
         return true;
+    case ID_VIEW_UNDO_HISTORY:
+        m_undoHistory->setVisible(m_undoHistory->isHidden());
+        return true;
     default:
         return false;
     }
@@ -347,6 +368,10 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_VIEW_TOOLBAR:
         state->checkable = true;
         state->checked = !m_toolBar->isHidden();
+        return true;
+    case ID_VIEW_UNDO_HISTORY:
+        state->checkable = true;
+        state->checked = !m_undoHistory->isHidden();
         return true;
     case ID_VIEW_STATUS_BAR:
         state->checkable = true;
@@ -524,7 +549,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_APP_EXIT));
 
     m_documentMenus.push_back(addMenu(QStringLiteral("&Edit"),
-                                      {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
+                                      {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
                                        ID_EDIT_SELECT_ALL}));
     m_documentMenus.push_back(addMenu(QStringLiteral("F&ormat"),
                                       {ID_FORMAT_BOLD, ID_FORMAT_ITALIC, ID_FORMAT_UNDERLINE, ID_FORMAT_STRIKEOUT, 0,
@@ -542,7 +567,7 @@ void CMainFrame::createMenus()
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
                                        ID_PREFERENCES});
     addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
-                                      ID_VIEW_PREVIEW, ID_VIEW_POST_DETAILS, ID_VIEW_PROBLEMS});
+                                      ID_VIEW_PREVIEW, ID_VIEW_POST_DETAILS, ID_VIEW_PROBLEMS, ID_VIEW_UNDO_HISTORY});
     m_windowMenu = addMenu(QStringLiteral("&Window"),
                            {ID_WINDOW_CASCADE, ID_WINDOW_TILE, 0, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS});
     m_windowMenu->addSeparator();
@@ -583,6 +608,33 @@ void CMainFrame::updateCheckSummary()
 {
     const CChildFrame *frame = activeChildFrame();
     m_checkSummary->setText(frame ? frame->checkSummary() : QString());
+}
+
+// The active feed's changes in a dock; hidden until asked for.
+void CMainFrame::createUndoHistory()
+{
+    auto *view = new QUndoView(m_undoGroup);
+    view->setEmptyLabel(QStringLiteral("<as opened or saved>"));
+    view->viewport()->installEventFilter(this);
+    view->installEventFilter(this);
+    m_undoHistory = new QDockWidget(QStringLiteral("Undo History"), this);
+    m_undoHistory->setObjectName(QStringLiteral("undoHistory"));
+    m_undoHistory->setWidget(view);
+    addDockWidget(Qt::RightDockWidgetArea, m_undoHistory);
+    m_undoHistory->hide();
+    // Queued: the dock hides while the window is being destroyed.
+    connect(m_undoHistory, &QDockWidget::visibilityChanged, this, &CMainFrame::updateActions, Qt::QueuedConnection);
+}
+
+// A click or a key in the history moves the stack at once: the editor's
+// typing is stored first, so that it is a change of the list and not lost.
+bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    CChildFrame *frame = activeChildFrame();
+    const bool moves = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
+    if (moves && frame)
+        frame->document()->Notify(nullptr, HINT_COMMIT_POST, frame->document()->currentPost());
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // One checkable entry per open feed after the Window menu's commands; the

@@ -17,10 +17,12 @@ class CMenuTip;
 class CShellServices;
 class CStartPage;
 class QActionGroup;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QPrinter;
 class QToolBar;
+class QUndoGroup;
 
 // The program's main window: menus, toolbar and status bar around the MDI
 // area that holds one child frame per open feed. It carries the commands
@@ -42,6 +44,9 @@ public:
     // The user guide's window once Help has shown it, else null.
     CHelpWindow *helpWindow() const { return m_helpWindow; }
     CFeedPublishing *publishing() const { return m_publishing; }
+    // The undo stacks of the open feeds; the active feed's is the active one.
+    QUndoGroup *undoGroup() const { return m_undoGroup; }
+    QDockWidget *undoHistory() const { return m_undoHistory; }
 
     // Runs the command through the route when its state allows it.
     bool executeCommand(int id);
@@ -57,6 +62,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Brings every action's enabled and check state up to date. Called when
@@ -66,6 +72,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void createUndoHistory();
     void updateCheckSummary();
     QAction *createAction(int id);
     QMenu *addMenu(const QString &title, std::initializer_list<int> ids);
@@ -98,6 +105,8 @@ private:
     std::vector<QMenu *> m_menus;
     std::vector<QMenu *> m_documentMenus; // shown while a feed is open
     QToolBar *m_toolBar = nullptr;
+    QUndoGroup *m_undoGroup;
+    QDockWidget *m_undoHistory = nullptr;
     QLabel *m_checkSummary = nullptr;
     CMenuTip *m_menuTip;
     CHelpWindow *m_helpWindow = nullptr;

@@ -507,6 +507,8 @@ private slots:
         QCOMPARE(feed.GetOtherChannelElements(), (Others{{"it:summary", "<it:summary>S</it:summary>"}, {"blogChannel", "<blogChannel>b</blogChannel>"}}));
         QCOMPARE(feed.GetOtherPostElements(0), (Others{{"media:content", "<media:content url=\"u\"/>"},
                                                        {"content:encoded", "<content:encoded xmlns:content=\"c\">x</content:encoded>"}}));
+        QVERIFY(!feed.SetChannelElements(QStringLiteral("item"), {}));
+        QCOMPARE(feed.GetPostCount(), 1);
     }
 
     // --- The podcast feeds of the corpus ---

@@ -317,18 +317,17 @@ private slots:
         QCOMPARE(saved.GetPostTitle(0), QStringLiteral("B2"));
     }
 
-    // Removal hands the post over; putting it back gives back the file.
-    void removePost_putBackSavesTheSameBytes()
+    // The undo of a removal puts the post back in its place.
+    void removePost_undoSavesTheSameBytes()
     {
         f->open(postsTitled({"A", "B", "C"}));
         const QByteArray original = readFile(f->path);
         f->log.clear();
-        std::unique_ptr<CRemovedPost> removed = f->doc.RemovePost(1);
-        QVERIFY(removed);
+        QVERIFY(f->doc.RemovePost(1));
         QCOMPARE(f->titles(), QStringList({"A", "C"}));
-        QVERIFY(f->doc.PutBackPost(std::move(removed)));
+        QVERIFY(f->doc.OnCommand(ID_EDIT_UNDO));
         QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
-        QCOMPARE(f->log, notes("8:1 5:1"));
+        QCOMPARE(f->log, notes("8:1 4:-1 5:1"));
         QVERIFY(f->doc.OnSaveDocument(f->path));
         QCOMPARE(readFile(f->path), original);
     }

@@ -30,6 +30,9 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUndoGroup>
+#include <QUndoStack>
+#include <QUndoView>
 
 class TestMainFrame : public QObject
 {
@@ -54,6 +57,7 @@ private slots:
     void deleteCommandAndKey_askWithPostTitle();
     void actionStates_followEachChangeAsItHappens();
     void formatMenu_checkMarksAndLinkAddressFollowCaret();
+    void undo_typingInEditorThenFeedChangesAndModifiedMark();
 
     void recentFileList_keepsSixteenNewestFirst();
     void openRecentCommand_opensThatFeed();
@@ -555,6 +559,80 @@ void TestMainFrame::actionStates_followEachChangeAsItHappens()
     QVERIFY(m_main->executeCommand(ID_EDIT_SELECT_ALL));
     QTRY_VERIFY(copy->isEnabled());
     QVERIFY(m_main->action(ID_EDIT_CUT)->isEnabled());
+}
+
+// Edit > Undo undoes typing in the description while the editor has the
+// focus and typing to undo; else the feed's last change, by name. The
+// window's modified mark follows the saved state as changes are undone and
+// redone.
+void TestMainFrame::undo_typingInEditorThenFeedChangesAndModifiedMark()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    CChildFrame *frame = openFeed(QStringLiteral("undo.xml"), {"Hello", "World", "Again"});
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    const QByteArray original = readFile(path(QStringLiteral("undo.xml")));
+    CRSSEditDoc *document = frame->document();
+    QUndoStack *stack = document->undoStack();
+    QCOMPARE(m_main->undoGroup()->activeStack(), stack);
+    QAction *undo = m_main->action(ID_EDIT_UNDO);
+    QAction *redo = m_main->action(ID_EDIT_REDO);
+    CHtmlEngineView *engine = frame->view()->engine();
+    const auto richText = [engine] { return engine->value(QStringLiteral("richtext_edit")).toString(); };
+    document->Notify(nullptr, HINT_SELECT_POST, 0);
+    QTRY_VERIFY(richText().contains(QStringLiteral("Text of Hello")));
+
+    // Typing in the editor: its own undo, the feed's stack untouched.
+    QVERIFY(focusAtEnd(engine, QStringLiteral("richtext_edit")));
+    QTest::keyClicks(engine->focusProxy(), QStringLiteral("zz"));
+    QTRY_VERIFY(richText().contains(QStringLiteral("zz")));
+    QTRY_VERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+    QVERIFY(m_main->executeCommand(ID_EDIT_UNDO));
+    QTRY_VERIFY(!richText().contains(QStringLiteral("zz")));
+    QCOMPARE(stack->count(), 0);
+
+    // Elsewhere, Undo takes back the feed's changes, by name; typing not
+    // yet stored is stored first.
+    QTest::keyClicks(engine->focusProxy(), QStringLiteral("yy"));
+    QTRY_VERIFY(richText().contains(QStringLiteral("yy")));
+    QTRY_VERIFY(m_main->isWindowModified());
+    frame->postsBar()->listCtrl()->setFocus();
+    QTRY_COMPARE(undo->text(), QStringLiteral("&Undo Edit Description"));
+    QVERIFY(m_main->executeCommand(ID_EDIT_UNDO));
+    QCOMPARE(document->feed()->GetPostDescription(0), QStringLiteral("Text of Hello"));
+    QTRY_VERIFY(!richText().contains(QStringLiteral("yy")));
+    QCOMPARE(redo->text(), QStringLiteral("&Redo Edit Description"));
+    QVERIFY(!m_main->isWindowModified());
+
+    QVERIFY(m_main->executeCommand(ID_POST_DELETE));
+    QCOMPARE(document->feed()->GetPostCount(), 2);
+    QVERIFY(m_main->isWindowModified());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Delete Post"));
+    QVERIFY(!redo->isEnabled());
+    QVERIFY(m_main->executeCommand(ID_EDIT_UNDO));
+    QCOMPARE(document->feed()->GetPostCount(), 3);
+    QVERIFY(!m_main->isWindowModified());
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(m_main->executeCommand(ID_EDIT_REDO));
+    QVERIFY(m_main->isWindowModified());
+    QTRY_COMPARE(richText(), QStringLiteral("Text of World")); // the post that took its place
+
+    // The history lists the steps; a save makes the present one clean.
+    QVERIFY(!m_main->undoHistory()->isVisible());
+    QVERIFY(m_main->executeCommand(ID_VIEW_UNDO_HISTORY));
+    QVERIFY(m_main->undoHistory()->isVisible());
+    QVERIFY(m_main->action(ID_VIEW_UNDO_HISTORY)->isChecked());
+    auto *history = qobject_cast<QUndoView *>(m_main->undoHistory()->widget());
+    QCOMPARE(history->model()->rowCount(), 2); // the file as opened, the delete
+    QTest::qWait(500); // the page paints what it shows
+    saveScreenshot(QStringLiteral("undo-history.png"), m_main->grab());
+    saveScreenshot(QStringLiteral("undo-menu.png"), withMenuOpen(QStringLiteral("Edit")));
+    QVERIFY(m_main->executeCommand(ID_FILE_SAVE));
+    QVERIFY(!m_main->isWindowModified());
+    QVERIFY(m_main->executeCommand(ID_EDIT_UNDO));
+    QVERIFY(m_main->isWindowModified());
+    QVERIFY(m_main->executeCommand(ID_FILE_SAVE));
+    QCOMPARE(readFile(path(QStringLiteral("undo.xml"))), original);
 }
 
 // The caret inside formatted text and links, as the user moves it: the

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QUndoCommand>
+
+#include <functional>
+
+// One change of a feed on the document's undo stack. The document makes the
+// change before it pushes the command, so the push does not make it again;
+// undo and redo are the change's exact inverse and the change itself.
+// Consecutive changes with the same merge id and key (typing in one field of
+// one post) become one: the first keeps what stood before them all.
+class CFeedChange : public QUndoCommand
+{
+public:
+    CFeedChange(const QString &text, std::function<void()> undo, std::function<void()> redo);
+
+    void setMergeKey(int id, const QString &key);
+
+    void undo() override;
+    void redo() override;
+    int id() const override { return m_mergeId; }
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    std::function<void()> m_undo;
+    std::function<void()> m_redo;
+    int m_mergeId = -1;
+    QString m_mergeKey;
+    bool m_done = true;
+};
