@@ -134,8 +134,9 @@ public:
     // file's encoding, indentation and line ends (a text-only change keeps
     // its tags as written); extra ones go after the last of the name (or
     // where a new feed or post has that element); an element with no
-    // attributes, text or children counts as absent, and an empty list
-    // removes them all. Namespaces the written elements need and the file
+    // attributes, text or children counts as absent at any depth, and an
+    // empty list removes them all. Text loses what XML cannot hold
+    // (XmlSafeText). Namespaces the written elements need and the file
     // does not declare are declared on rss. True when the feed changed.
     bool SetChannelElements(const QString &name, const std::vector<FeedElement> &elements);
     bool SetPostElements(int index, const QString &name, const std::vector<FeedElement> &elements);
