@@ -179,13 +179,36 @@ void CBarPostDetails::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data
             showPost(m_form->post());
         break;
     case HINT_FEED_RESET:
+        m_pending.clear();
+        showPost(m_doc->currentPost());
+        break;
     case HINT_POST_DELETED:
     case HINT_POSTS_INSERTED:
+        followMovedPosts(hint, data.toInt());
+        showPost(m_doc->currentPost());
+        break;
     case HINT_FEED_HEADER_CHANGED:
         showPost(m_doc->currentPost());
         break;
     default:
         break;
+    }
+}
+
+// A probe under way still answers to its post when posts come or go above
+// it; a probe of a deleted post is dropped.
+void CBarPostDetails::followMovedPosts(int hint, int index)
+{
+    for (auto it = m_pending.begin(); it != m_pending.end();) {
+        if (hint == HINT_POST_DELETED && it->post == index) {
+            it = m_pending.erase(it);
+            continue;
+        }
+        if (it->post >= index && hint == HINT_POSTS_INSERTED)
+            ++it->post;
+        else if (it->post > index && hint == HINT_POST_DELETED)
+            --it->post;
+        ++it;
     }
 }
 

@@ -56,6 +56,7 @@ private:
     void chooseEnclosureFile();
     void probe(int row, const QString &source, bool file);
     void onProbed(const EnclosureInfo &info);
+    void followMovedPosts(int hint, int index);
 
     QPointer<CRSSEditDoc> m_doc;
     CElementForm *m_form;

@@ -210,11 +210,25 @@ void CChildFrame::OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &da
         m_postsBar->show();
         m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
     }
+    // A podcast's episodes live in their enclosures and tags, which only the
+    // details pane shows; other feeds open without it.
+    if (hint == HINT_FEED_RESET && !m_feedShown) {
+        m_feedShown = true;
+        if (m_document->IsPodcast())
+            showDetailsBar();
+    }
     for (CRSSObserver *observer : m_observers) {
         if (sender && sender == observer)
             continue;
         observer->OnRSSNotify(sender, hint, data);
     }
+}
+
+void CChildFrame::showDetailsBar()
+{
+    m_detailsBar->show();
+    // Its fields need room that a dock's first width does not give.
+    m_dockHost->resizeDocks({m_detailsBar}, {qMax(m_detailsBar->width(), m_dockHost->width() / 3)}, Qt::Horizontal);
 }
 
 void CChildFrame::toggleBar(QDockWidget *bar)
@@ -231,10 +245,10 @@ bool CChildFrame::OnCommand(int id)
         toggleBar(m_postsBar);
         return true;
     case ID_VIEW_POST_DETAILS:
-        toggleBar(m_detailsBar);
-        // Its fields need room that a dock's first width does not give.
         if (m_detailsBar->isVisible())
-            m_dockHost->resizeDocks({m_detailsBar}, {qMax(m_detailsBar->width(), m_dockHost->width() / 3)}, Qt::Horizontal);
+            m_detailsBar->hide();
+        else
+            showDetailsBar();
         return true;
     case ID_FEED_PROPERTIES:
         showProperties();

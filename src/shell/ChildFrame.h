@@ -89,6 +89,7 @@ private:
     void showCheckResult(const QList<CFeedChecker::Problem> &problems);
     void sizePostsBar();
     static void toggleBar(QDockWidget *bar);
+    void showDetailsBar();
 
     std::unique_ptr<CRSSEditDoc> m_document;
     QMainWindow *m_dockHost;
@@ -102,6 +103,7 @@ private:
     int m_checks = 0;
     QString m_checkSummary;
     bool m_postsBarSized = false;
+    bool m_feedShown = false; // the first HINT_FEED_RESET came
     // The bars that hear the document's notifications, in the order they
     // hear them.
     std::vector<CRSSObserver *> m_observers;

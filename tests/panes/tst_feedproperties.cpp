@@ -220,7 +220,7 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     SavedFile file{&window, path, readFile(path)};
     CRSSEditDoc *document = frame->document();
 
-    QVERIFY(window.main->executeCommand(ID_VIEW_POST_DETAILS));
+    // A podcast opens with its details shown.
     CBarPostDetails *details = frame->detailsBar();
     QTRY_VERIFY(details->isVisible());
     document->Notify(nullptr, HINT_SELECT_POST, 0);
@@ -299,6 +299,15 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     QCOMPARE(rowOf(enclosures, 0).mid(1), QStringList({QStringLiteral("98765"), QStringLiteral("audio/mpeg")}));
     diff = file.saveAgain();
     QVERIFY2(diff.added.join('\n').contains("length=\"98765\""), diff.added.join('\n').constData());
+    // An answer that comes after a post was added above still goes to the
+    // post it was asked for.
+    const int asked = details->form()->post();
+    enclosures->setValue(0, 0, server.url(QStringLiteral("/media/late.mp3?type=audio/mpeg&size=555&ms=700")));
+    details->fillEnclosureFromUrl(0);
+    QVERIFY(window.main->executeCommand(ID_POST_ADD));
+    QTRY_COMPARE(document->feed()->GetPostElements(asked + 1, QStringLiteral("enclosure")).at(0).attribute(QStringLiteral("length")),
+                 QStringLiteral("555"));
+    QVERIFY(document->feed()->GetPostElements(0, QStringLiteral("enclosure")).empty());
 
     // A new episode shows an empty enclosure row to fill.
     QVERIFY(window.main->executeCommand(ID_POST_ADD));

@@ -22,6 +22,7 @@
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
+#include "panes/BarPostDetails.h"
 #include "panes/BarRssItems.h"
 #include "panes/FeedPropertiesWnd.h"
 #include "shell/ChildFrame.h"
@@ -260,7 +261,8 @@ int main(int argc, char *argv[])
         settle(500);
         picture = window->grab();
     } else if (show == QLatin1String("post-details") && frame.activeChildFrame()) {
-        frame.executeCommand(ID_VIEW_POST_DETAILS);
+        if (!frame.activeChildFrame()->detailsBar()->isVisible())
+            frame.executeCommand(ID_VIEW_POST_DETAILS);
         settle(800);
         picture = frame.grab();
     } else if (show == QLatin1String("help")) {

@@ -108,8 +108,9 @@ class Handler(BaseHTTPRequestHandler):
         elif path == "/loop":
             self.send_body(b"", 302, [("Location", "/loop")])
         elif path.startswith("/media/"):
-            # /media/<name>?type=<type>[&size=<bytes>]: a media file of that
-            # type; without a size, the length is not told.
+            # /media/<name>?type=<type>[&size=<bytes>][&ms=<delay>]: a media
+            # file of that type; without a size, the length is not told.
+            time.sleep(float(query.get("ms", ["0"])[0]) / 1000)
             self.send_response(200)
             self.send_header("Content-Type", query["type"][0])
             if "size" in query:
