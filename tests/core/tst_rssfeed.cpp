@@ -75,48 +75,32 @@ private slots:
         QVERIFY(m_temp.isValid());
     }
 
-    void getPostCount_countsOnlyItemsOfFirstChannel()
+    // An index addresses a position among the first channel's items: after
+    // an insertion it reads the post now there.
+    void postIndex_countsOnlyItemsOfFirstChannel()
     {
         CRssFeed feed;
-        QVERIFY(load(feed, "<rss><item><title>outside</title></item><channel><title>F</title><item><title>A</title></item>"
-                           "<category>c</category><item><title>B</title></item><other><item><title>nested</title></item>"
+        QVERIFY(load(feed, "<rss><item><title>outside</title></item><channel><title>F</title>" + item("A")
+                           + "<category>c</category>" + item("B") + "<other><item><title>nested</title></item>"
                            "</other><item><title>C</title></item></channel><channel><item><title>2</title></item></channel></rss>"));
         QCOMPARE(titles(feed), QStringList({"A", "B", "C"}));
-    }
-
-    void feedWithoutRssOrChannel_hasNoPostsAndTakesNone_data()
-    {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::newRow("root is not rss") << QByteArray("<feed><channel><item><title>A</title></item></channel></feed>");
-        QTest::newRow("rss without channel") << QByteArray("<rss version=\"2.0\"><item><title>A</title></item></rss>");
-    }
-
-    void feedWithoutRssOrChannel_hasNoPostsAndTakesNone()
-    {
-        QFETCH(QByteArray, xml);
-        CRssFeed feed;
-        QVERIFY(load(feed, xml));
-        const QByteArray before = feed.PrintToString();
-        QCOMPARE(feed.GetPostCount(), 0);
-        QCOMPARE(feed.GetPostTitle(-1), QString());
-        QVERIFY(!feed.AddNewPost());
-        QVERIFY(!feed.CopyPostToTop(0));
-        QVERIFY(!feed.RemovePost(0));
-        QCOMPARE(feed.PrintToString(), before);
-    }
-
-    void postIndex_negativeGivesFirst_pastEndGivesNone()
-    {
-        CRssFeed feed;
-        QVERIFY(load(feed, feedWithItems(item("A") + item("B"))));
         QCOMPARE(feed.GetPostTitle(-7), QStringLiteral("A"));
-        QCOMPARE(feed.GetPostTitle(2), QString());
-
+        QCOMPARE(feed.GetPostTitle(3), QString());
         QCOMPARE(feed.GetPostLink(1), QStringLiteral("http://x/B"));
         QCOMPARE(feed.GetPostPubDate(1), QStringLiteral("01 Jan 2020 00:00:00 GMT"));
-        // An index addresses a position: after an insertion it reads the post now there.
         QVERIFY(feed.AddNewPost());
         QCOMPARE(feed.GetPostTitle(1), QStringLiteral("A"));
+
+        // Without rss as root or without a channel there are no posts to take.
+        for (const QByteArray &xml : {QByteArray("<feed><channel><item><title>A</title></item></channel></feed>"),
+                                     QByteArray("<rss version=\"2.0\"><item><title>A</title></item></rss>")}) {
+            QVERIFY(load(feed, xml));
+            const QByteArray before = feed.PrintToString();
+            QCOMPARE(feed.GetPostCount(), 0);
+            QCOMPARE(feed.GetPostTitle(-1), QString());
+            QVERIFY(!feed.AddNewPost() && !feed.CopyPostToTop(0) && !feed.RemovePost(0));
+            QCOMPARE(feed.PrintToString(), before);
+        }
     }
 
     void getField_readsFirstTextChildOnly_descriptionWhole()
@@ -124,13 +108,17 @@ private slots:
         CRssFeed feed;
         QVERIFY(load(feed, feedWithItems("<item><title><b>bold</b>text</title><link></link><author/>"
                                          "<description><![CDATA[<p>kept</p>]]></description><pubDate><!-- none --></pubDate></item>"
-                                         "<item><description>a<b x=\"1\">bold &amp;<i>i</i></b><![CDATA[<p>c</p>]]><!--n--></description></item>")));
+                                         "<item><description>a<b x=\"1\">bold &amp;<i>i</i></b><![CDATA[<p>c</p>]]><!--n--></description></item>"
+                                         "<item><description>&lt;p&gt;Hello&lt;/p&gt;&amp;lt;</description></item>")));
         QCOMPARE(feed.GetPostTitle(0), QString());
         QCOMPARE(feed.GetPostLink(0), QString());
         QCOMPARE(feed.GetPostAuthor(0), QString());
         QCOMPARE(feed.GetPostPubDate(0), QString());
         QCOMPARE(feed.GetPostDescription(0), QStringLiteral("<p>kept</p>"));
         QCOMPARE(feed.GetPostDescription(1), QStringLiteral("a<b x=\"1\">bold &amp;<i>i</i></b><p>c</p><!--n-->"));
+        // The plain description strips tags, then decodes.
+        QCOMPARE(feed.GetPostDescription(2), QStringLiteral("<p>Hello</p>&lt;"));
+        QCOMPARE(feed.GetPostPlainDescription(2), QStringLiteral("Hello<"));
     }
 
     // Typed into a post whose file lacks the element: the element is made
@@ -191,10 +179,8 @@ private slots:
         CRssFeed reopened;
         QString error;
         QVERIFY2(reopened.LoadFromFile(path, &error), qPrintable(error));
-        QCOMPARE(reopened.GetPostTitle(0), kept);
-        QCOMPARE(reopened.GetPostDescription(0), kept);
-        QCOMPARE(reopened.GetPostLink(0), kept);
-        QCOMPARE(reopened.GetPostAuthor(0), kept);
+        for (const QString &read : {reopened.GetPostTitle(0), reopened.GetPostDescription(0), reopened.GetPostLink(0), reopened.GetPostAuthor(0)})
+            QCOMPARE(read, kept);
         QVERIFY(reopened.PrintToString().contains("<title>" + kept.toUtf8() + "</title>"));
     }
 
@@ -205,7 +191,6 @@ private slots:
         CRssFeed feed;
         QVERIFY(load(feed, feedWithItems(item("A") + item("B"))));
         QVERIFY(feed.SetPostTitle(1, text));
-        QCOMPARE(feed.GetPostTitle(1), text);
         QCOMPARE(feed.GetPostPubDate(1), QStringLiteral("01 Jan 2020 00:00:00 GMT"));
         QCOMPARE(feed.GetPostTitle(0), QStringLiteral("A"));
         CRssFeed reopened;
@@ -231,7 +216,6 @@ private slots:
         QVERIFY(feed.SetPostTitle(0, QStringLiteral("A2")) && feed.SetPostAuthor(0, QStringLiteral("me"))
                 && feed.SetPostDescription(0, QStringLiteral("d")));
         QVERIFY(feed.SetPostLink(0, QStringLiteral("http://example.org/a")));
-        QCOMPARE(feed.GetPostLink(0), QStringLiteral("http://example.org/a"));
         QCOMPARE(feed.GetPostGuid(0), QStringLiteral("g-A"));
         QCOMPARE(feed.GetPostPubDate(0), QStringLiteral("01 Jan 2020 00:00:00 GMT"));
         QVERIFY(feed.SetPostLink(1, QStringLiteral("http://x/B2")));
@@ -250,43 +234,35 @@ private slots:
         QVERIFY(feed.SaveToFile(path));
         CRssFeed reopened;
         QVERIFY(reopened.LoadFromFile(path));
-        QCOMPARE(reopened.GetPostGuid(0), copyGuid);
-        QCOMPARE(reopened.GetPostGuid(1), QStringLiteral("g-A"));
-        QCOMPARE(reopened.GetPostGuid(2), QStringLiteral("http://x/B2"));
-        QCOMPARE(reopened.GetPostGuid(3), QStringLiteral("http://x/C"));
+        const QStringList guids{copyGuid, "g-A", "http://x/B2", "http://x/C"};
+        for (int i = 0; i < guids.size(); ++i)
+            QCOMPARE(reopened.GetPostGuid(i), guids[i]);
     }
 
-    void setPostDescription_storesHtmlAsEscapedTextAsTyped()
+    // HTML is stored as escaped text, white space as typed, CR (which XML
+    // reads as LF) as a reference; a CDATA description stays CDATA, with
+    // "]]>", which would end the section early, split across two.
+    void setPostDescription_escapesOrKeepsCdata()
     {
         CRssFeed feed;
-        QVERIFY(load(feed, feedWithItems(item("A", "<description>old</description>"))));
+        QVERIFY(load(feed, feedWithItems(item("A", "<description>old</description>")
+                                         + item("B", "<description><![CDATA[<p>old</p>]]></description>"))));
         QVERIFY(feed.SetPostDescription(0, QStringLiteral("<b>bold</b> & \"q\"")));
         QCOMPARE(feed.GetPostPubDate(0), QStringLiteral("01 Jan 2020 00:00:00 GMT"));
         QCOMPARE(feed.GetPostDescription(0), QStringLiteral("<b>bold</b> & \"q\""));
         QVERIFY2(feed.PrintToString().contains("<description>&lt;b&gt;bold&lt;/b&gt; &amp; \"q\"</description>"),
                  feed.PrintToString().constData());
-
-        // White space is kept as typed; CR, which XML reads as LF, is a reference.
-        QVERIFY(feed.SetPostDescription(0, QStringLiteral("a\r\nb\t  'c'\n")));
-        QVERIFY(feed.PrintToString().contains("<description>a&#13;\nb\t  'c'\n</description>"));
-        CRssFeed reopened;
-        QVERIFY(load(reopened, feed.PrintToString()));
-        QCOMPARE(reopened.GetPostDescription(0), QStringLiteral("a\r\nb\t  'c'\n"));
-    }
-
-    void setPostDescription_keepsCdataAndSplitsItsEnd()
-    {
-        CRssFeed feed;
-        QVERIFY(load(feed, feedWithItems(item("A", "<description><![CDATA[<p>old</p>]]></description>"))));
-        QVERIFY(feed.SetPostDescription(0, QStringLiteral("<p>new</p>")));
+        QVERIFY(feed.SetPostDescription(1, QStringLiteral("<p>new</p>")));
         QVERIFY(feed.PrintToString().contains("<description><![CDATA[<p>new</p>]]></description>"));
-        // "]]>" would end the section early: it is split across two.
-        const QString closing = QStringLiteral("<p>a ]]> b</p>");
-        QVERIFY(feed.SetPostDescription(0, closing));
+
+        const QString typed = QStringLiteral("a\r\nb\t  'c'\n"), closing = QStringLiteral("<p>a ]]> b</p>");
+        QVERIFY(feed.SetPostDescription(0, typed) && feed.SetPostDescription(1, closing));
+        QVERIFY(feed.PrintToString().contains("<description>a&#13;\nb\t  'c'\n</description>"));
         QVERIFY(feed.PrintToString().contains("<![CDATA[<p>a ]]]]><![CDATA[> b</p>]]>"));
         CRssFeed reopened;
         QVERIFY(load(reopened, feed.PrintToString()));
-        QCOMPARE(reopened.GetPostDescription(0), closing);
+        QCOMPARE(reopened.GetPostDescription(0), typed);
+        QCOMPARE(reopened.GetPostDescription(1), closing);
     }
 
     // A reference the user did not edit stays as written; the same value
@@ -326,32 +302,28 @@ private slots:
     // Found by fuzzing: U+FEFF inside a value, a zero-width no-break space
     // there, was taken for a byte-order mark and dropped, whether read from
     // a reference or typed, as text, in CDATA or in a legacy encoding.
-    void zeroWidthNoBreakSpace_isKeptInsideValues_data()
-    {
-        QTest::addColumn<QByteArray>("encoding");
-        QTest::newRow("UTF-8") << QByteArray("UTF-8");
-        QTest::newRow("ISO-8859-1") << QByteArray("ISO-8859-1");
-    }
-
     void zeroWidthNoBreakSpace_isKeptInsideValues()
     {
-        QFETCH(QByteArray, encoding);
-        CRssFeed feed;
-        QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n<rss><channel><item><title>x&#65279;y</title>"
-                           "<description><![CDATA[d]]></description></item></channel></rss>\n"));
-        QCOMPARE(feed.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
-        const QString typed = QStringLiteral("a\uFEFFb");
-        QVERIFY(feed.SetPostAuthor(0, typed) && feed.SetPostDescription(0, typed));
-        const QString path = m_temp.filePath(QStringLiteral("zwnbsp-%1.xml").arg(QString::fromLatin1(encoding)));
-        QVERIFY(feed.SaveToFile(path));
-        CRssFeed reopened;
-        QVERIFY(reopened.LoadFromFile(path));
-        QCOMPARE(reopened.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
-        QCOMPARE(reopened.GetPostAuthor(0), typed);
-        QCOMPARE(reopened.GetPostDescription(0), typed);
+        for (const QByteArray &encoding : {QByteArray("UTF-8"), QByteArray("ISO-8859-1")}) {
+            CRssFeed feed;
+            QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n<rss><channel><item><title>x&#65279;y</title>"
+                               "<description><![CDATA[d]]></description></item></channel></rss>\n"));
+            QCOMPARE(feed.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
+            const QString typed = QStringLiteral("a\uFEFFb");
+            QVERIFY(feed.SetPostAuthor(0, typed) && feed.SetPostDescription(0, typed));
+            const QString path = m_temp.filePath(QStringLiteral("zwnbsp-%1.xml").arg(QString::fromLatin1(encoding)));
+            QVERIFY(feed.SaveToFile(path));
+            CRssFeed reopened;
+            QVERIFY(reopened.LoadFromFile(path));
+            QCOMPARE(reopened.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
+            QCOMPARE(reopened.GetPostAuthor(0), typed);
+            QCOMPARE(reopened.GetPostDescription(0), typed);
+        }
     }
 
-    void addNewPost_becomesPostZeroWithDefaultFields()
+    // A new post is post 0, after the header, with the default fields, in
+    // the file's layout: its line ends and indentation.
+    void addNewPost_becomesPostZeroInFileStyle()
     {
         CRssFeed feed;
         QVERIFY(load(feed, "<rss><channel><title>F</title><category>c</category>" + item("A") + "<docs>d</docs>" + item("B") + "</channel></rss>"));
@@ -361,23 +333,9 @@ private slots:
         QVERIFY(feed.PrintToString().contains("<category>c</category><item><title>New Item</title><description></description><pubDate>"
                                               + feed.GetPostPubDate(0).toUtf8() + "</pubDate><link></link><author></author><guid>"
                                               + feed.GetPostGuid(0).toUtf8() + "</guid></item><item><title>A</title>"));
-        QVERIFY(feed.SetPostAuthor(0, QStringLiteral("me")));
-        QVERIFY(feed.SetPostDescription(0, QStringLiteral("d")));
-        QCOMPARE(feed.GetPostAuthor(0), QStringLiteral("me"));
+        QVERIFY(feed.SetPostAuthor(0, QStringLiteral("me")) && feed.SetPostDescription(0, QStringLiteral("d")));
 
-        CRssFeed empty;
-        QVERIFY(load(empty, feedWithItems(QByteArray(), "<title>F</title><docs>d</docs>")));
-        QVERIFY(empty.AddNewPost());
-        QCOMPARE(empty.GetPostCount(), 1);
-        QVERIFY(empty.PrintToString().contains("<docs>d</docs><item><title>New Item</title>"));
-    }
-
-    // A new post follows the file's layout: its line ends and indentation.
-    void addNewPost_writesInFileStyle()
-    {
-        const QByteArray crlf = "<rss>\r\n\t<channel>\r\n\t\t<title>F</title>\r\n\t\t<item>\r\n\t\t\t<title>A</title>\r\n\t\t</item>\r\n\t</channel>\r\n</rss>\r\n";
-        CRssFeed feed;
-        QVERIFY(load(feed, crlf));
+        QVERIFY(load(feed, "<rss>\r\n\t<channel>\r\n\t\t<title>F</title>\r\n\t\t<item>\r\n\t\t\t<title>A</title>\r\n\t\t</item>\r\n\t</channel>\r\n</rss>\r\n"));
         QVERIFY(feed.AddNewPost());
         const QByteArray printed = feed.PrintToString();
         QVERIFY2(printed.startsWith("<rss>\r\n\t<channel>\r\n\t\t<title>F</title>\r\n\t\t<item>\r\n\t\t\t<title>New Item</title>\r\n"
@@ -385,10 +343,10 @@ private slots:
         QVERIFY(printed.endsWith("</guid>\r\n\t\t</item>\r\n\t\t<item>\r\n\t\t\t<title>A</title>\r\n\t\t</item>\r\n\t</channel>\r\n</rss>\r\n"));
 
         // Without a post to copy, the channel's own indentation gives the step.
-        QVERIFY(load(feed, "<rss>\n <channel>\n   <title>F</title>\n </channel>\n</rss>\n"));
+        QVERIFY(load(feed, "<rss>\n <channel>\n   <title>F</title>\n   <docs>d</docs>\n </channel>\n</rss>\n"));
         QVERIFY(feed.AddNewPost());
-        QVERIFY2(feed.PrintToString().contains("<title>F</title>\n   <item>\n     <title>New Item</title>\n"),
-                 feed.PrintToString().constData());
+        QCOMPARE(feed.GetPostCount(), 1);
+        QVERIFY2(feed.PrintToString().contains("<docs>d</docs>\n   <item>\n     <title>New Item</title>\n"), feed.PrintToString().constData());
         QVERIFY(feed.PrintToString().endsWith("</guid>\n   </item>\n </channel>\n</rss>\n"));
     }
 
@@ -397,7 +355,6 @@ private slots:
         CRssFeed feed;
         QVERIFY(load(feed, feedWithItems(item("A") + item("B", "<category domain=\"d\">cat</category>"))));
         QVERIFY(feed.CopyPostToTop(1));
-        QCOMPARE(titles(feed), QStringList({"B", "A", "B"}));
         const QByteArray printed = feed.PrintToString();
         const QByteArray copy = "<item><title>B</title><link>http://x/B</link><pubDate>" + feed.GetPostPubDate(0).toUtf8()
                 + "</pubDate><guid>" + feed.GetPostGuid(0).toUtf8() + "</guid><category domain=\"d\">cat</category></item>";
@@ -424,7 +381,9 @@ private slots:
         QCOMPARE(printed.count("<!--"), 2);
     }
 
-    void removePost_shiftsLaterPosts()
+    // After any mix of structural changes, the indexes read what a fresh
+    // read of the text gives.
+    void postIndex_followsStructuralChanges()
     {
         CRssFeed feed;
         QVERIFY(load(feed, feedWithItems(item("A") + item("B") + item("C") + item("D"))));
@@ -432,21 +391,11 @@ private slots:
         QCOMPARE(titles(feed), QStringList({"A", "C", "D"}));
         QVERIFY(!feed.RemovePost(3));
         QVERIFY(feed.RemovePost(-1));
-        QCOMPARE(titles(feed), QStringList({"C", "D"}));
         QCOMPARE(feed.PrintToString(), feedWithItems(item("C") + item("D")));
-    }
 
-    void postIndex_followsStructuralChanges()
-    {
-        CRssFeed feed;
         QVERIFY(load(feed, feedWithItems(item("A") + item("B") + item("C"))));
-        QVERIFY(feed.AddNewPost());
-        QVERIFY(feed.CopyPostToTop(2));
-        QVERIFY(feed.RemovePost(1));
-        QVERIFY(feed.RemovePost(3));
-        QVERIFY(feed.MovePostToTop(1));
+        QVERIFY(feed.AddNewPost() && feed.CopyPostToTop(2) && feed.RemovePost(1) && feed.RemovePost(3) && feed.MovePostToTop(1));
         QCOMPARE(feed.GetPostGuid(0), QStringLiteral("g-A"));
-        // What a fresh read of the text gives.
         CRssFeed fresh;
         QVERIFY(load(fresh, feed.PrintToString()));
         QCOMPARE(titles(feed), titles(fresh));
@@ -492,14 +441,8 @@ private slots:
         QCOMPARE(strip ? CRssFeed::StripTags(text) : CRssFeed::DecodeBasicEntities(text), plain);
     }
 
-    void getPostPlainDescription_stripsThenDecodes()
-    {
-        CRssFeed feed;
-        QVERIFY(load(feed, feedWithItems(item("A", "<description>&lt;p&gt;Hello&lt;/p&gt;&amp;lt;</description>"))));
-        QCOMPARE(feed.GetPostDescription(0), QStringLiteral("<p>Hello</p>&lt;"));
-        QCOMPARE(feed.GetPostPlainDescription(0), QStringLiteral("Hello<"));
-    }
-
+    // A new feed drops the old one's byte-order mark and takes its
+    // parameters as text.
     void createNewFeed_writesExactText()
     {
         CRssFeed feed;
@@ -511,31 +454,22 @@ private slots:
         const qsizetype dateAt = printed.indexOf("<pubDate>") + 9;
         const QByteArray channelDate = printed.mid(dateAt, printed.indexOf('<', dateAt) - dateAt);
         const QByteArray itemDate = feed.GetPostPubDate(0).toUtf8();
-        QVERIFY(isRecentPubDate(QString::fromUtf8(channelDate)));
-        QVERIFY(isRecentPubDate(QString::fromUtf8(itemDate)));
+        QVERIFY(isRecentPubDate(QString::fromUtf8(channelDate)) && isRecentPubDate(QString::fromUtf8(itemDate)));
+        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{32}$"));
+        QVERIFY2(hex.match(feed.GetPostGuid(0)).hasMatch(), qPrintable(feed.GetPostGuid(0)));
+        QVERIFY(CRssFeed::NewGuidText() != CRssFeed::NewGuidText());
 
         const QByteArray expected =
                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                 "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\">\n"
                 "  <channel>\n"
-                "    <title>T</title>\n"
-                "    <link>L</link>\n"
-                "    <description></description>\n"
-                "    <language></language>\n"
-                "    <managingEditor></managingEditor>\n"
-                "    <webMaster></webMaster>\n"
-                "    <category></category>\n"
-                "    <copyright></copyright>\n"
-                "    <docs></docs>\n"
-                "    <pubDate>" + channelDate + "</pubDate>\n"
+                "    <title>T</title>\n    <link>L</link>\n    <description></description>\n    <language></language>\n"
+                "    <managingEditor></managingEditor>\n    <webMaster></webMaster>\n    <category></category>\n"
+                "    <copyright></copyright>\n    <docs></docs>\n    <pubDate>" + channelDate + "</pubDate>\n"
                 "    <generator>Tidrel " + QByteArray(ProductInfo::kVersion) + "</generator>\n"
                 "    <item>\n"
-                "      <title>New Item</title>\n"
-                "      <description></description>\n"
-                "      <pubDate>" + itemDate + "</pubDate>\n"
-                "      <link></link>\n"
-                "      <author></author>\n"
-                "      <guid>" + feed.GetPostGuid(0).toUtf8() + "</guid>\n"
+                "      <title>New Item</title>\n      <description></description>\n      <pubDate>" + itemDate + "</pubDate>\n"
+                "      <link></link>\n      <author></author>\n      <guid>" + feed.GetPostGuid(0).toUtf8() + "</guid>\n"
                 "    </item>\n"
                 "  </channel>\n"
                 "</rss>\n";
@@ -543,24 +477,11 @@ private slots:
         const QString path = m_temp.filePath(QStringLiteral("new.xml"));
         QVERIFY(feed.SaveToFile(path));
         QCOMPARE(readFile(path), expected);
-    }
 
-    void createNewFeed_takesParametersAsText()
-    {
-        CRssFeed feed;
         QVERIFY(feed.CreateNewFeed(QStringLiteral("News & <Views>"), QStringLiteral("http://a/?x=1&y=2"), QStringLiteral("Категория")));
-        const QByteArray printed = feed.PrintToString();
-        QVERIFY(printed.contains("<title>News &amp; &lt;Views&gt;</title>"));
-        QVERIFY(printed.contains("<link>http://a/?x=1&amp;y=2</link>"));
-        QVERIFY(printed.contains("<category>Категория</category>"));
-    }
-
-    void newGuidText_is32LowerHexDigits()
-    {
-        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{32}$"));
-        const QString first = CRssFeed::NewGuidText();
-        QVERIFY2(hex.match(first).hasMatch(), qPrintable(first));
-        QVERIFY(first != CRssFeed::NewGuidText());
+        for (const QByteArray &text : {QByteArray("<title>News &amp; &lt;Views&gt;</title>"), QByteArray("<link>http://a/?x=1&amp;y=2</link>"),
+                                      QByteArray("<category>Категория</category>")})
+            QVERIFY2(feed.PrintToString().contains(text), text.constData());
     }
 };
 
