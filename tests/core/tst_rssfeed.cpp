@@ -110,10 +110,8 @@ private slots:
                                          "<description><![CDATA[<p>kept</p>]]></description><pubDate><!-- none --></pubDate></item>"
                                          "<item><description>a<b x=\"1\">bold &amp;<i>i</i></b><![CDATA[<p>c</p>]]><!--n--></description></item>"
                                          "<item><description>&lt;p&gt;Hello&lt;/p&gt;&amp;lt;</description></item>")));
-        QCOMPARE(feed.GetPostTitle(0), QString());
-        QCOMPARE(feed.GetPostLink(0), QString());
-        QCOMPARE(feed.GetPostAuthor(0), QString());
-        QCOMPARE(feed.GetPostPubDate(0), QString());
+        for (const QString &read : {feed.GetPostTitle(0), feed.GetPostLink(0), feed.GetPostAuthor(0), feed.GetPostPubDate(0)})
+            QCOMPARE(read, QString());
         QCOMPARE(feed.GetPostDescription(0), QStringLiteral("<p>kept</p>"));
         QCOMPARE(feed.GetPostDescription(1), QStringLiteral("a<b x=\"1\">bold &amp;<i>i</i></b><p>c</p><!--n-->"));
         // The plain description strips tags, then decodes.
@@ -184,40 +182,20 @@ private slots:
         QVERIFY(reopened.PrintToString().contains("<title>" + kept.toUtf8() + "</title>"));
     }
 
-    // An edit leaves the date alone: readers would show the post as new.
-    void setPostTitle_keepsPubDateAndOtherScripts()
+    // A guid names a post for good; only a permalink guid that was the
+    // post's link follows it. An edit leaves the date alone: readers would
+    // show the post as new.
+    void guid_staysThroughEditsLinkChangesCopiesAndSaves()
     {
         const QString text = QStringLiteral("Привет Γειά 你好 日本語 😀");
         CRssFeed feed;
-        QVERIFY(load(feed, feedWithItems(item("A") + item("B"))));
-        QVERIFY(feed.SetPostTitle(1, text));
-        QCOMPARE(feed.GetPostPubDate(1), QStringLiteral("01 Jan 2020 00:00:00 GMT"));
-        QCOMPARE(feed.GetPostTitle(0), QStringLiteral("A"));
-        CRssFeed reopened;
-        QVERIFY(load(reopened, feed.PrintToString()));
-        QCOMPARE(reopened.GetPostTitle(1), text);
-
-        // The date changes when asked, and a post without one gets one.
-        QVERIFY(feed.SetPostPubDateNow(1));
-        QVERIFY2(isRecentPubDate(feed.GetPostPubDate(1)), qPrintable(feed.GetPostPubDate(1)));
-        QVERIFY(load(feed, feedWithItems("<item><title>t</title><guid>g</guid></item>")));
-        QVERIFY(feed.SetPostPubDateNow(0));
-        QVERIFY(isRecentPubDate(feed.GetPostPubDate(0)));
-        QVERIFY(feed.PrintToString().contains("<title>t</title><pubDate>"));
-    }
-
-    // A guid names a post for good; only a permalink guid that was the
-    // post's link follows it.
-    void guid_staysThroughEditsLinkChangesCopiesAndSaves()
-    {
-        CRssFeed feed;
         QVERIFY(load(feed, feedWithItems(item("A") + "<item><title>B</title><link>http://x/B</link><guid>http://x/B</guid></item>"
                                          "<item><title>C</title><link>http://x/C</link><guid isPermaLink='false'>http://x/C</guid></item>")));
-        QVERIFY(feed.SetPostTitle(0, QStringLiteral("A2")) && feed.SetPostAuthor(0, QStringLiteral("me"))
-                && feed.SetPostDescription(0, QStringLiteral("d")));
-        QVERIFY(feed.SetPostLink(0, QStringLiteral("http://example.org/a")));
+        QVERIFY(feed.SetPostTitle(0, text) && feed.SetPostAuthor(0, QStringLiteral("me"))
+                && feed.SetPostDescription(0, QStringLiteral("d")) && feed.SetPostLink(0, QStringLiteral("http://example.org/a")));
         QCOMPARE(feed.GetPostGuid(0), QStringLiteral("g-A"));
         QCOMPARE(feed.GetPostPubDate(0), QStringLiteral("01 Jan 2020 00:00:00 GMT"));
+        QCOMPARE(feed.GetPostTitle(1), QStringLiteral("B"));
         QVERIFY(feed.SetPostLink(1, QStringLiteral("http://x/B2")));
         QCOMPARE(feed.GetPostGuid(1), QStringLiteral("http://x/B2"));
         QVERIFY(feed.SetPostLink(2, QStringLiteral("http://x/C2")));
@@ -234,9 +212,18 @@ private slots:
         QVERIFY(feed.SaveToFile(path));
         CRssFeed reopened;
         QVERIFY(reopened.LoadFromFile(path));
+        QCOMPARE(reopened.GetPostTitle(1), text);
         const QStringList guids{copyGuid, "g-A", "http://x/B2", "http://x/C"};
         for (int i = 0; i < guids.size(); ++i)
             QCOMPARE(reopened.GetPostGuid(i), guids[i]);
+
+        // The date changes when asked, and a post without one gets one.
+        QVERIFY(feed.SetPostPubDateNow(1));
+        QVERIFY2(isRecentPubDate(feed.GetPostPubDate(1)), qPrintable(feed.GetPostPubDate(1)));
+        QVERIFY(load(feed, feedWithItems("<item><title>t</title><guid>g</guid></item>")));
+        QVERIFY(feed.SetPostPubDateNow(0));
+        QVERIFY(isRecentPubDate(feed.GetPostPubDate(0)));
+        QVERIFY(feed.PrintToString().contains("<title>t</title><pubDate>"));
     }
 
     // HTML is stored as escaped text, white space as typed, CR (which XML
@@ -266,37 +253,27 @@ private slots:
     }
 
     // A reference the user did not edit stays as written; the same value
-    // stored again changes no byte.
-    void setField_keepsReferencesAndUneditedBytes()
+    // stored again changes no byte. A header element changes in place; a
+    // missing one joins the header before the first post, lined up with the
+    // element before it.
+    void setField_touchesOnlyTheEditedBytes()
     {
-        const QByteArray file = feedWithItems("<item>\n  <title>It&#8217;s &#x263A; &amp; co</title>\n  <link>l</link>\n</item>");
+        const QByteArray file = "<rss version=\"2.0\">\n<channel>\n  <title>Feed</title>\n"
+                                "  <item>\n  <title>It&#8217;s &#x263A; &amp; co</title>\n  <link>l</link>\n</item>\n</channel>\n</rss>\n";
         CRssFeed feed;
         QVERIFY(load(feed, file));
         QCOMPARE(feed.GetPostTitle(0), QStringLiteral("It’s ☺ & co"));
         QVERIFY(feed.SetPostTitle(0, QStringLiteral("It’s ☺ & co")) && feed.SetPostLink(0, QStringLiteral("l")));
         QCOMPARE(feed.PrintToString(), file);
-        QVERIFY(feed.SetPostTitle(0, QStringLiteral("It’s ☺ & more")));
-        QVERIFY(feed.PrintToString().contains("<title>It&#8217;s &#x263A; &amp; more</title>\n  <link>l</link>"));
-    }
 
-    // A header element changes in place; a missing one joins the header
-    // before the first post, lined up with the element before it.
-    void channelField_setInPlaceOrAddedBeforePosts()
-    {
-        const QByteArray file = "<rss version=\"2.0\">\n<channel>\n  <title>Feed</title>\n"
-                                "  <item><title>A</title></item>\n</channel>\n</rss>\n";
-        CRssFeed feed;
-        QVERIFY(load(feed, file));
         QVERIFY(feed.SetChannelField("title", QStringLiteral("News & more")));
         QVERIFY(feed.SetChannelField("language", QStringLiteral("en")));
         QVERIFY(!feed.SetChannelField("docs", QString()));
+        QVERIFY(feed.SetPostTitle(0, QStringLiteral("It’s ☺ & more")));
         QCOMPARE(feed.GetChannelField("title"), QStringLiteral("News & more"));
-        QCOMPARE(feed.PrintToString(), QByteArray("<rss version=\"2.0\">\n<channel>\n  <title>News &amp; more</title>\n"
-                                                  "  <language>en</language>\n"
-                                                  "  <item><title>A</title></item>\n</channel>\n</rss>\n"));
-        QCOMPARE(feed.GetPostTitle(0), QStringLiteral("A"));
-        QVERIFY(feed.SetPostTitle(0, QStringLiteral("B")));
         QCOMPARE(feed.GetChannelField("language"), QStringLiteral("en"));
+        QCOMPARE(feed.PrintToString(), QByteArray("<rss version=\"2.0\">\n<channel>\n  <title>News &amp; more</title>\n  <language>en</language>\n"
+                                                  "  <item>\n  <title>It&#8217;s &#x263A; &amp; more</title>\n  <link>l</link>\n</item>\n</channel>\n</rss>\n"));
     }
 
     // Found by fuzzing: U+FEFF inside a value, a zero-width no-break space
