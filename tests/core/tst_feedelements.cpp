@@ -147,8 +147,9 @@ class TestFeedElements : public QObject
 
     bool load(CRssFeed &feed, const QByteArray &xml)
     {
+        const QString path = newPath();
         QString error;
-        const bool loaded = writeFile(newPath(), xml) && feed.LoadFromFile(m_temp.filePath(QStringLiteral("feed%1.xml").arg(m_files)), &error);
+        const bool loaded = writeFile(path, xml) && feed.LoadFromFile(path, &error);
         if (!loaded)
             qWarning("%s", qPrintable(error));
         return loaded;
@@ -225,20 +226,6 @@ private slots:
                 << Replacements{{itemOpen, "    <textInput>\n      <title>Search</title>\n      <description>Find</description>\n"
                                            "      <name>q</name>\n      <link>http://example.org/s</link>\n    </textInput>\n" + itemOpen}}
                 << kFeed;
-        QTest::newRow("skipHours gets an hour")
-                << true << "skipHours"
-                << QList{element("skipHours", QString(), {}, {element("hour", "1"), element("hour", "23")})}
-                << Replacements{{"<hour>1</hour>\n", "<hour>1</hour>\n      <hour>23</hour>\n"}}
-                << replaced(kFeed, {{"    <skipHours>\n      <hour>1</hour>\n    </skipHours>\n", ""}});
-        QTest::newRow("skipDays added")
-                << true << "skipDays"
-                << QList{element("skipDays", QString(), {}, {element("day", "Saturday"), element("day", "Sunday")})}
-                << Replacements{{itemOpen, "    <skipDays>\n      <day>Saturday</day>\n      <day>Sunday</day>\n    </skipDays>\n" + itemOpen}}
-                << kFeed;
-        QTest::newRow("itunes text element changed")
-                << true << "itunes:explicit" << QList{element("itunes:explicit", "true")}
-                << Replacements{{"<itunes:explicit>false<", "<itunes:explicit>true<"}}
-                << replaced(kFeed, {{"    <itunes:explicit>false</itunes:explicit>\n", ""}});
         QTest::newRow("nested itunes category, & escaped")
                 << true << "itunes:category"
                 << QList{element("itunes:category", QString(), {{"text", "Arts"}}, {element("itunes:category", QString(), {{"text", "Design"}})}),
@@ -252,25 +239,15 @@ private slots:
                                            "      <itunes:email>jo@example.org</itunes:email>\n    </itunes:owner>\n" + itemOpen}}
                 << kFeed;
 
-        QTest::newRow("post pubDate changed")
-                << false << "pubDate" << QList{element("pubDate", "Tue, 03 Mar 2026 10:00:00 GMT")}
-                << Replacements{{"Mon, 02 Mar 2026 09:00:00 GMT", "Tue, 03 Mar 2026 10:00:00 GMT"}}
-                << replaced(kFeed, {{"      <pubDate>Mon, 02 Mar 2026 09:00:00 GMT</pubDate>\n", ""}});
         QTest::newRow("guid becomes a permalink")
                 << false << "guid" << QList{element("guid", "http://example.org/1", {{"isPermaLink", "true"}})}
                 << Replacements{{"<guid isPermaLink=\"false\">one</guid>", "<guid isPermaLink=\"true\">http://example.org/1</guid>"}}
                 << replaced(kFeed, {{"      <guid isPermaLink=\"false\">one</guid>\n", ""}});
-        QTest::newRow("comments added after the guid")
-                << false << "comments" << QList{element("comments", "http://example.org/1#c")}
-                << Replacements{{"one</guid>\n", "one</guid>\n      <comments>http://example.org/1#c</comments>\n"}} << kFeed;
         QTest::newRow("two categories")
                 << false << "category"
                 << QList{element("category", "A"), element("category", "B", {{"domain", "http://example.org/t"}})}
                 << Replacements{{"one</guid>\n", "one</guid>\n      <category>A</category>\n      <category domain=\"http://example.org/t\">B</category>\n"}}
                 << kFeed;
-        QTest::newRow("source with url")
-                << false << "source" << QList{element("source", "Other", {{"url", "http://example.org/other.xml"}})}
-                << Replacements{{"one</guid>\n", "one</guid>\n      <source url=\"http://example.org/other.xml\">Other</source>\n"}} << kFeed;
         QTest::newRow("second enclosure, first changed")
                 << false << "enclosure"
                 << QList{element("enclosure", QString(), {{"url", "http://example.org/1.mp3"}, {"length", "2048"}, {"type", "audio/mpeg"}}),
@@ -450,9 +427,8 @@ private slots:
     void podcastGuidFor_isUuidV5OfTheAddress()
     {
         const QString guid = QStringLiteral("9b024349-ccf0-5f69-a609-6b82873eab3c");
-        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("podnews.net/rss")), guid);
-        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("https://podnews.net/rss/")), guid);
-        QCOMPARE(CRssFeed::PodcastGuidFor(QStringLiteral("http://podnews.net/rss//")), guid);
+        for (const char *address : {"podnews.net/rss", "https://podnews.net/rss/", "http://podnews.net/rss//"})
+            QCOMPARE(CRssFeed::PodcastGuidFor(QString::fromLatin1(address)), guid);
         QVERIFY(CRssFeed::PodcastGuidFor(QStringLiteral("https://podnews.net/rss2")) != guid);
     }
 
