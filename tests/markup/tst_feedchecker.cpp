@@ -284,32 +284,23 @@ private slots:
 
     // --- The file itself
 
-    void unreadableFile_givesOneProblemAtItsPlace_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("rule");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("column");
-        QTest::newRow("unclosed") << QByteArray("<rss version=\"2.0\">\n<channel>\n</rss>") << "xml-not-well-formed" << 3 << 3;
-        QTest::newRow("control character") << QByteArray("<rss>\n<channel><title>a\x01</title>") << "xml-invalid-character" << 2 << 18;
-        QTest::newRow("undefined entity") << QByteArray("<rss>\n  <channel>&nbsp;</channel></rss>") << "xml-undefined-entity" << 2 << 12;
-        QTest::newRow("bytes not UTF-8") << QByteArray("<rss>\n<channel>caf\xE9</channel></rss>") << "xml-encoding" << 2 << 13;
-        QTest::newRow("declared entity") << QByteArray("<!DOCTYPE rss [<!ENTITY c \"cats\">]>\n<rss>&c;</rss>") << "xml-declared-entity" << 1 << 27;
-        QTest::newRow("not rss") << QByteArray("<feed xmlns=\"http://www.w3.org/2005/Atom\"/>") << "rss-root" << 1 << 1;
-    }
-
     void unreadableFile_givesOneProblemAtItsPlace()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, rule);
-        QFETCH(int, line);
-        QFETCH(int, column);
-        const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(bytes, kNow);
-        QCOMPARE(problems.size(), 1);
-        QCOMPARE(problems[0].ruleName(), rule);
-        QCOMPARE(problems[0].line, line);
-        QCOMPARE(problems[0].column, column);
-        QVERIFY(!problems[0].message.contains("(line"));
+        const struct { QByteArray bytes; const char *rule; int line, column; } cases[] = {
+                {"<rss version=\"2.0\">\n<channel>\n</rss>", "xml-not-well-formed", 3, 3},
+                {"<rss>\n<channel><title>a\x01</title>", "xml-invalid-character", 2, 18},
+                {"<rss>\n  <channel>&nbsp;</channel></rss>", "xml-undefined-entity", 2, 12},
+                {"<rss>\n<channel>caf\xE9</channel></rss>", "xml-encoding", 2, 13},
+                {"<!DOCTYPE rss [<!ENTITY c \"cats\">]>\n<rss>&c;</rss>", "xml-declared-entity", 1, 27},
+                {"<feed xmlns=\"http://www.w3.org/2005/Atom\"/>", "rss-root", 1, 1}};
+        for (const auto &c : cases) {
+            const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(c.bytes, kNow);
+            QCOMPARE(problems.size(), 1);
+            QCOMPARE(problems[0].ruleName(), c.rule);
+            QCOMPARE(problems[0].line, c.line);
+            QCOMPARE(problems[0].column, c.column);
+            QVERIFY(!problems[0].message.contains("(line"));
+        }
     }
 };
 
