@@ -96,7 +96,7 @@ private slots:
 
     // Regression: a post without a link or author showed the previous post's,
     // and the next commit stored them into it.
-    void selectPost_emptyLinkAndAuthorShowEmpty()
+    void emptyLinkAndAuthor_showEmptyAndStoreNone()
     {
         selectPost(1);
         selectPost(0);
@@ -108,6 +108,23 @@ private slots:
         m_doc->Notify(nullptr, HINT_COMMIT_POST, 2);
         QCOMPARE(m_doc->feed()->GetPostLink(2), QString());
         QCOMPARE(m_doc->feed()->GetPostAuthor(2), QString());
+
+        // Regression: a new post showed the previous post's link and author,
+        // and stored them; the Link field kept its red after the next post.
+        selectPost(0);
+        QVERIFY(m_doc->OnCommand(ID_POST_ADD));
+        CHtmlEngineView *engine = m_view->engine();
+        QCOMPARE(engine->value("select_link").toString(), QString());
+        QTRY_COMPARE(pageText(engine, kLinkText), QString());
+        QTRY_COMPARE(pageText(engine, kAuthorText), QString());
+        QCOMPARE(pageText(engine, kLinkColor), QString("rgb(208, 0, 0)"));
+        m_doc->Notify(nullptr, HINT_COMMIT_POST, 0);
+        QCOMPARE(m_doc->feed()->GetPostLink(0), QString());
+        QCOMPARE(m_doc->feed()->GetPostAuthor(0), QString());
+        selectPost(1);
+        QTRY_COMPARE(pageText(engine, kLinkText), QString("http://example.org/1"));
+        const QString colour = pageText(engine, kLinkColor);
+        QVERIFY2(colour != QString("rgb(208, 0, 0)"), qPrintable(colour));
     }
 
     // Links join the list once each: those of a selection in ascending order
@@ -156,7 +173,7 @@ private slots:
 
     // Regression: the title was stored as markup, so "&" came back escaped once
     // more at every load.
-    void typingTitleWithAmpersand_storesPlainText()
+    void typingTitleAndDescription_storePlainTitleAtOnceTextAtCommit()
     {
         selectPost(1);
         type("div_title", " Q&A");
@@ -165,7 +182,20 @@ private slots:
         QVERIFY(m_doc->IsModified());
         QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
 
+        // The description is stored only when the post is left, through the
+        // footer filter.
+        m_doc->SetModifiedFlag(false);
+        type("richtext_edit", "xy");
+        QTRY_VERIFY(m_view->isEditorDirty());
+        QVERIFY(m_doc->IsModified());
+        QTRY_COMPARE(m_recorder.lastData(HINT_DESCRIPTION_EDITED).toString(), QString("<p>Twoxy</p>"));
+        QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
         selectPost(0);
+        const QString stored = m_doc->feed()->GetPostDescription(1);
+        QVERIFY2(stored.startsWith("<p>Twoxy</p>"), qPrintable(stored));
+        QVERIFY(HasPostFooter(stored));
+        QCOMPARE(m_doc->feed()->GetPostDescription(0), QString("<p>One &amp; only</p>"));
+
         selectPost(1);
         QCOMPARE(m_view->engine()->value("div_title").toString(), QString("Second post Q&A"));
     }
@@ -189,23 +219,6 @@ private slots:
         QTRY_COMPARE(m_doc->feed()->GetPostLink(0), QString("http://example.org/2"));
         QVERIFY(m_recorder.dataOf(HINT_LINK_OR_AUTHOR_CHANGED).contains(0));
         QVERIFY(m_doc->IsModified());
-    }
-
-    void typingDescription_storedOnlyAtCommit()
-    {
-        selectPost(1);
-        type("richtext_edit", "xy");
-        QTRY_VERIFY(m_view->isEditorDirty());
-        QTRY_COMPARE(m_recorder.lastData(HINT_DESCRIPTION_EDITED).toString(), QString("<p>Twoxy</p>"));
-        QVERIFY(m_doc->IsModified());
-        QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
-
-        // Leaving the post commits it, through the footer filter.
-        selectPost(0);
-        const QString stored = m_doc->feed()->GetPostDescription(1);
-        QVERIFY2(stored.startsWith("<p>Twoxy</p>"), qPrintable(stored));
-        QVERIFY(HasPostFooter(stored));
-        QCOMPARE(m_doc->feed()->GetPostDescription(0), QString("<p>One &amp; only</p>"));
     }
 
     // Regression: after Delete, the selection of the post that moved up first
@@ -254,28 +267,6 @@ private slots:
         }
         QCOMPARE(m_doc->feed()->GetPostLink(0), QString("http://example.org/1X"));
         QCOMPARE(m_doc->feed()->GetPostAuthor(0), QString("AnnX"));
-    }
-
-    // Regression: a new post showed the previous post's link and author, and
-    // stored them; the Link field kept its red after the next post was shown.
-    void postsInserted_showsEmptyFieldsAndStoresNone()
-    {
-        selectPost(0);
-        QVERIFY(m_doc->OnCommand(ID_POST_ADD));
-        CHtmlEngineView *engine = m_view->engine();
-        QCOMPARE(engine->value("select_link").toString(), QString());
-        QTRY_COMPARE(pageText(engine, kLinkText), QString());
-        QTRY_COMPARE(pageText(engine, kAuthorText), QString());
-        QCOMPARE(pageText(engine, kLinkColor), QString("rgb(208, 0, 0)"));
-
-        m_doc->Notify(nullptr, HINT_COMMIT_POST, 0);
-        QCOMPARE(m_doc->feed()->GetPostLink(0), QString());
-        QCOMPARE(m_doc->feed()->GetPostAuthor(0), QString());
-
-        selectPost(1);
-        QTRY_COMPARE(pageText(engine, kLinkText), QString("http://example.org/1"));
-        const QString colour = pageText(engine, kLinkColor);
-        QVERIFY2(colour != QString("rgb(208, 0, 0)"), qPrintable(colour));
     }
 
     void toolbarButtons_imageDialogAndStrikeOut()
