@@ -68,30 +68,20 @@ private slots:
         QVERIFY(f->state(ID_POST_ADD).enabled);
     }
 
-    void duplicate_copiesCurrentPostToTop_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<QString>("notices");
-        QTest::newRow("duplicate") << int(ID_POST_DUPLICATE) << QStringList{"R", "P", "Q", "R"} << "4:2 5:0";
-        QTest::newRow("duplicate and delete") << int(ID_POST_DUPLICATE_DELETE) << QStringList{"R", "P", "Q"}
-                                              << "4:2 8:2 5:0";
-    }
-
     void duplicate_copiesCurrentPostToTop()
     {
-        QFETCH(int, command);
-        QFETCH(QStringList, titles);
-        QFETCH(QString, notices);
-        f->open(postsTitled({"P", "Q", "R"}));
-        f->select(2);
-        f->log.clear();
-
-        QVERIFY(f->doc.OnCommand(command));
-        QCOMPARE(f->titles(), titles);
-        QCOMPARE(f->doc.currentPost(), 0);
-        QVERIFY(f->doc.IsModified());
-        QCOMPARE(f->log, notes(notices));
+        struct Case { int command; QStringList titles; QString notices; };
+        for (const Case &c : {Case{ID_POST_DUPLICATE, {"R", "P", "Q", "R"}, "4:2 5:0"},
+                              Case{ID_POST_DUPLICATE_DELETE, {"R", "P", "Q"}, "4:2 8:2 5:0"}}) {
+            f->open(postsTitled({"P", "Q", "R"}));
+            f->select(2);
+            f->log.clear();
+            QVERIFY(f->doc.OnCommand(c.command));
+            QCOMPARE(f->titles(), c.titles);
+            QCOMPARE(f->doc.currentPost(), 0);
+            QVERIFY(f->doc.IsModified());
+            QCOMPARE(f->log, notes(c.notices));
+        }
     }
 
     void duplicate_renewsFooterOfCopyOnlyWhenFooterIsOn()
