@@ -203,23 +203,6 @@ private slots:
         QVERIFY(f.doc.IsModified());
         QTRY_COMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>{2});
     }
-    void addPost_showsAllRowsAndRenamesNewPost()
-    {
-        PostsBar f(postsTitled(kFivePosts));
-        f.doc.OnCommand(ID_FILTERING);
-        QTest::keyClicks(f.bar->filterBox(), QStringLiteral("3"));
-        QTRY_COMPARE(f.rowTitles(), QStringList{"Post 3"});
-        f.view.notes.clear();
-
-        QVERIFY(f.doc.OnCommand(ID_POST_ADD));
-        QCOMPARE(f.model()->rowCount(), 6);
-        QCOMPARE(f.currentPost(), 0);
-        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [6]"));
-        QVERIFY(f.list()->isRenaming());
-        // The new post joins the history once the selection delay is over.
-        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
-    }
-
     void columnClick_sortsOneWayAndKeepsSelection()
     {
         QList<TestPost> posts = postsTitled({"b", "B", "a"});
@@ -292,7 +275,7 @@ private slots:
     // text first, then closes the box; the Filtering command closes it at
     // once. Either way every post is back, in the sort order, and the post
     // picked while filtering stays picked.
-    void filter_noMatchTurnsRedAndClosingKeepsSortOrderAndPost()
+    void filter_noMatchTurnsRedClosingKeepsSortOrderAndPostAddShowsAll()
     {
         const QStringList byDate{"Post 5", "Post 4", "Post 3", "Post 2", "Post 1"};
         PostsBar f(postsTitled(kFivePosts));
@@ -342,6 +325,19 @@ private slots:
         f.doc.OnCommand(ID_FILTERING);
         QCOMPARE(f.doc.currentPost(), 1);
         QCOMPARE(f.selectedRows(), QList<int>{3});
+
+        // A post added while filtering shows every row and opens its rename.
+        f.doc.OnCommand(ID_FILTERING);
+        QTest::keyClicks(f.bar->filterBox(), QStringLiteral("3"));
+        QTRY_COMPARE(f.rowTitles(), QStringList{"Post 3"});
+        f.view.notes.clear();
+        QVERIFY(f.doc.OnCommand(ID_POST_ADD));
+        QCOMPARE(f.model()->rowCount(), 6);
+        QCOMPARE(f.currentPost(), 0);
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [6]"));
+        QVERIFY(f.list()->isRenaming());
+        // The new post joins the history once the selection delay is over.
+        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
     }
 
     void keys_arrowsReportWhereTheUserStops_returnTabAndDoubleClickFocusEditor()
