@@ -19,15 +19,7 @@ private slots:
     void init() { f = std::make_unique<DocumentFixture>(); }
     void cleanup() { f.reset(); }
 
-    void notify_skipsSenderAmongViews()
-    {
-        RecordingObserver other(QStringLiteral("other"), &f->log);
-        f->doc.addView(&other);
-        f->doc.Notify(&f->view, HINT_TITLE_CHANGED, 0);
-        QCOMPARE(f->log, QStringList({"other:7:0", "frame:7:0"}));
-    }
-
-    void notify_selectCommitsLeftPostThenMakesItCurrent()
+    void notify_skipsSenderAndSelectCommitsLeftPostFirst()
     {
         f->open(postsTitled({"A", "B", "C"}));
         int currentSeenByView = -2;
@@ -42,20 +34,29 @@ private slots:
         QCOMPARE(f->doc.history()->entries(), Entries({1}));
         f->view.onNotify = nullptr;
 
-        f->log.clear();
         RecordingObserver list(QStringLiteral("list"), &f->log);
         f->doc.addView(&list);
+        f->log.clear();
+        f->doc.Notify(&f->view, HINT_TITLE_CHANGED, 0);
+        QCOMPARE(f->log, QStringList({"list:7:0", "frame:7:0"}));
+
+        f->log.clear();
         f->doc.Notify(&list, HINT_SELECT_POST, 2);
         QCOMPARE(f->log, notes("4:1 3:2"));
         QCOMPARE(f->doc.currentPost(), 2);
     }
 
-    void add_commitsThenInsertsNewItemOnTop()
+    void renameThenAdd_addCommitsAndInsertsNewItemOnTop()
     {
         f->open(postsTitled({"A", "B"}));
         f->select(1);
         f->log.clear();
         QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
+        QVERIFY(f->doc.OnCommand(ID_POST_RENAME));
+        QCOMPARE(f->log, notes("6:0"));
+        QVERIFY(!f->doc.IsModified());
+
+        f->log.clear();
 
         QVERIFY(f->doc.OnCommand(ID_POST_ADD));
         QCOMPARE(f->log, notes("4:1 5:0"));
@@ -67,44 +68,31 @@ private slots:
         QVERIFY(f->state(ID_POST_ADD).enabled);
     }
 
-    void rename_sendsRenameHint()
-    {
-        f->open(postsTitled({"A", "B"}));
-        f->select(1);
-        f->log.clear();
-        QVERIFY(f->doc.OnCommand(ID_POST_RENAME));
-        QCOMPARE(f->log, notes("6:0"));
-        QVERIFY(!f->doc.IsModified());
-    }
-
-    void duplicate_copiesCurrentPostToTop_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<QString>("notices");
-        QTest::newRow("duplicate") << int(ID_POST_DUPLICATE) << QStringList{"R", "P", "Q", "R"} << "4:2 5:0";
-        QTest::newRow("duplicate and delete") << int(ID_POST_DUPLICATE_DELETE) << QStringList{"R", "P", "Q"}
-                                              << "4:2 8:2 5:0";
-    }
-
     void duplicate_copiesCurrentPostToTop()
     {
-        QFETCH(int, command);
-        QFETCH(QStringList, titles);
-        QFETCH(QString, notices);
-        f->open(postsTitled({"P", "Q", "R"}));
-        f->select(2);
-        f->log.clear();
-
-        QVERIFY(f->doc.OnCommand(command));
-        QCOMPARE(f->titles(), titles);
-        QCOMPARE(f->doc.currentPost(), 0);
-        QVERIFY(f->doc.IsModified());
-        QCOMPARE(f->log, notes(notices));
+        struct Case { int command; QStringList titles; QString notices; };
+        for (const Case &c : {Case{ID_POST_DUPLICATE, {"R", "P", "Q", "R"}, "4:2 5:0"},
+                              Case{ID_POST_DUPLICATE_DELETE, {"R", "P", "Q"}, "4:2 8:2 5:0"}}) {
+            f->open(postsTitled({"P", "Q", "R"}));
+            f->select(2);
+            f->log.clear();
+            QVERIFY(f->doc.OnCommand(c.command));
+            QCOMPARE(f->titles(), c.titles);
+            QCOMPARE(f->doc.currentPost(), 0);
+            QVERIFY(f->doc.IsModified());
+            QCOMPARE(f->log, notes(c.notices));
+        }
     }
 
-    void duplicate_renewsFooterOfCopyOnly()
+    void duplicate_renewsFooterOfCopyOnlyWhenFooterIsOn()
     {
+        // Without the footer turned on, a copy keeps the footer it has.
+        const QString kept = "Hello<BR>" + MakePostFooter("Old words");
+        f->open({{"P", "01 Mar 2020 09:00:00 GMT", kept}});
+        f->select(0);
+        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
+        QCOMPARE(f->doc.feed()->GetPostDescription(0), kept);
+
         const QString words = DefaultPostFooterText();
         f->doc.setDescriptionFilter([words](const QString &text) { return AddPostFooter(text, words); });
         // A footer written by an older version of the program, then rewritten
@@ -132,36 +120,24 @@ private slots:
         QVERIFY(feed->GetPostPubDate(0) != oldDate);
     }
 
-    // Without the footer turned on, a copy keeps the footer it has.
-    void duplicate_withoutFooterFilterKeepsDescription()
+    void delete_asksThenAnnouncesRemovalAndSelectsSameIndex()
     {
-        const QString original = "Hello<BR>" + MakePostFooter("Old words");
-        f->open({{"P", "01 Mar 2020 09:00:00 GMT", original}});
-        f->select(0);
-        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));
-        QCOMPARE(f->doc.feed()->GetPostDescription(0), original);
-    }
-
-    void delete_asksWithTitle_cancelKeepsPost()
-    {
-        f->open(postsTitled({"First", "Hello"}));
+        QVERIFY(!f->state(ID_POST_DELETE).enabled); // empty document
+        f->open(postsTitled({"A"}));
+        QVERIFY(!f->state(ID_POST_DELETE).enabled);
+        f->open(postsTitled({"A", "B", "C"}));
+        QVERIFY(f->state(ID_POST_DELETE).enabled);
         f->select(1);
         f->log.clear();
-        f->prompter.answer = false;
 
+        f->prompter.answer = false;
         QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
-        QCOMPARE(f->prompter.questions, QStringList({"Delete this post?\n\n\"Hello\""}));
-        QCOMPARE(f->titles(), QStringList({"First", "Hello"}));
+        QCOMPARE(f->prompter.questions, QStringList({"Delete this post?\n\n\"B\""}));
+        QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
         QVERIFY(f->log.isEmpty());
         QVERIFY(!f->doc.IsModified());
-    }
 
-    void delete_announcesRemovalThenSelectsSameIndex()
-    {
-        f->open(postsTitled({"A", "B", "C"}));
-        f->select(1);
-        f->log.clear();
-
+        f->prompter.answer = true;
         QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
         QCOMPARE(f->titles(), QStringList({"A", "C"}));
         QCOMPARE(f->log, notes("8:1 4:1 3:1"));
@@ -172,16 +148,7 @@ private slots:
         QVERIFY(f->doc.OnCommand(ID_POST_DELETE));
         QCOMPARE(f->titles(), QStringList({"A"}));
         QCOMPARE(f->doc.currentPost(), 1);
-        QCOMPARE(f->doc.feed()->GetPostCount(), 1);
-    }
-
-    void delete_enabledOnlyWithMoreThanOnePost()
-    {
-        QVERIFY(!f->state(ID_POST_DELETE).enabled); // empty document
-        f->open(postsTitled({"A"}));
         QVERIFY(!f->state(ID_POST_DELETE).enabled);
-        f->open(postsTitled({"A", "B"}));
-        QVERIFY(f->state(ID_POST_DELETE).enabled);
     }
 
     void reload_restoresFileAfterAskingAndSelectsOldIndex()
@@ -226,23 +193,19 @@ private slots:
         QVERIFY(!f->doc.IsModified());
     }
 
-    void filtering_sendsFocusFilterAndTogglesCheck()
+    void filterAndSortCommands_notifyAndShowTheirMarks()
     {
         f->open(postsTitled({"A"}));
         const CommandState state = f->state(ID_FILTERING);
-        QVERIFY(state.enabled);
-        QVERIFY(state.checkable);
-        QVERIFY(!state.checked);
+        QVERIFY(state.enabled && state.checkable && !state.checked);
 
         QVERIFY(f->doc.OnCommand(ID_FILTERING));
         QCOMPARE(f->log, notes("15:0"));
         QVERIFY(f->state(ID_FILTERING).checked);
         QVERIFY(f->doc.OnCommand(ID_FILTERING));
         QVERIFY(!f->state(ID_FILTERING).checked);
-    }
 
-    void sortCommands_notifyOnChangeAndShowRadioMark()
-    {
+        f->log.clear();
         QVERIFY(f->state(ID_SORT_BY_POSITION).checked);
         QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
         QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
@@ -272,8 +235,8 @@ private slots:
         QVERIFY(!f->state(ID_POST_BACK).enabled);
         f->select(0);
         QVERIFY(!f->state(ID_POST_BACK).enabled);
-        f->select(3);
-        f->select(1);
+        for (int post : {3, 1})
+            f->select(post);
         QCOMPARE(f->doc.history()->entries(), Entries({0, 3, 1}));
         QVERIFY(f->state(ID_POST_BACK).enabled);
         QVERIFY(!f->state(ID_POST_FORWARD).enabled);
@@ -315,9 +278,8 @@ private slots:
     void history_deleteRemovesAndRenumbersBeforeSelect()
     {
         f->open(postsTitled({"A", "B", "C"}));
-        f->select(0);
-        f->select(2);
-        f->select(1);
+        for (int post : {0, 2, 1})
+            f->select(post);
         f->doc.history()->append(2); // also a select without the fan-out: 0, 2, 1, 2
         Entries historyAtCommit;
         f->view.onNotify = [&](int hint, int) {

@@ -29,12 +29,9 @@ public slots:
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { f = std::make_unique<DocumentFixture>(); m_openedUrls.clear(); }
-    void cleanup()
-    {
-        f.reset();
-    }
+    void cleanup() { f.reset(); }
 
-    void newDocument_buildsFeedWithPromptsAndNoFooter()
+    void newDocument_buildsNumberedFeedWithPromptsAndNoFooter()
     {
         f->doc.setDescriptionFilter([](const QString &text) { return AddPostFooter(text, "Mine"); });
         QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
@@ -52,12 +49,9 @@ private slots:
         QVERIFY(!modified.isEmpty());
         QCOMPARE(modified.last().at(0).toBool(), false);
         QVERIFY(f->doc.path().isEmpty());
-    }
 
-    void newDocument_titlesNumberUntitledFeeds()
-    {
+        // Untitled feeds are numbered.
         static const QRegularExpression untitled(QStringLiteral("^Feed(\\d+)$"));
-        QVERIFY(f->doc.OnNewDocument(NewFeedParams()));
         CRSSEditDoc second;
         QVERIFY(second.OnNewDocument(NewFeedParams()));
         const QRegularExpressionMatch first = untitled.match(f->doc.title());
@@ -66,23 +60,7 @@ private slots:
         QCOMPARE(next.captured(1).toInt(), first.captured(1).toInt() + 1);
     }
 
-    void openDocument_setsPathTitleAndAnnouncesFeed()
-    {
-        QVERIFY(writeFeedFile(f->path, postsTitled({"A", "B"})));
-        f->doc.SetModifiedFlag(true);
-        QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
-
-        QVERIFY(f->doc.OnOpenDocument(f->path));
-        QCOMPARE(f->doc.feed()->GetPostCount(), 2);
-        QCOMPARE(f->doc.path(), f->path);
-        QCOMPARE(f->doc.title(), QFileInfo(f->path).fileName());
-        QCOMPARE(pathChanged.count(), 1);
-        QCOMPARE(f->log, notes("13:0"));
-        QVERIFY(!f->doc.IsModified());
-        QCOMPARE(f->doc.currentPost(), -1);
-    }
-
-    void openDocument_badOrMissingFileReportsReason()
+    void openDocument_badFileReportsReason_goodFileSetsPathAndAnnouncesFeed()
     {
         QVERIFY(writeFile(f->path, "<?xml version=\"1.0\"?>\n<rss version=\"2.0\">\n<channel>\n<item><title>A</item>\n"));
         f->doc.SetModifiedFlag(true);
@@ -98,6 +76,18 @@ private slots:
         QVERIFY(!f->doc.OnOpenDocument(f->dir.filePath(QStringLiteral("absent.xml")), &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(f->log.isEmpty());
+
+        QVERIFY(writeFeedFile(f->path, postsTitled({"A", "B"})));
+        f->doc.SetModifiedFlag(true);
+        QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
+        QVERIFY(f->doc.OnOpenDocument(f->path));
+        QCOMPARE(f->doc.feed()->GetPostCount(), 2);
+        QCOMPARE(f->doc.path(), f->path);
+        QCOMPARE(f->doc.title(), QFileInfo(f->path).fileName());
+        QCOMPARE(pathChanged.count(), 1);
+        QCOMPARE(f->log, notes("13:0"));
+        QVERIFY(!f->doc.IsModified());
+        QCOMPARE(f->doc.currentPost(), -1);
     }
 
     // Regression: a reload dropped unsaved changes without asking, and a
@@ -134,7 +124,7 @@ private slots:
         QCOMPARE(f->doc.currentPost(), 1);
     }
 
-    void save_toOwnPathBacksUpOldFileFirst()
+    void save_toOwnPathBacksUpFirst_saveAsDoesNot()
     {
         f->open(postsTitled({"A", "B"}));
         const QByteArray before = readFile(f->path);
@@ -154,6 +144,26 @@ private slots:
         QVERIFY(readFile(f->path).contains("<title>Changed</title>"));
         QVERIFY(!f->doc.IsModified());
         QCOMPARE(f->doc.path(), f->path);
+
+        // Save As makes no backup until the document is saved there again.
+        const QString other = f->dir.filePath(QFileInfo(f->path).completeBaseName() + "-copy.xml");
+        QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
+        QVERIFY(f->doc.OnSaveDocument(other));
+        QCOMPARE(backupsOf(f->path).size(), 1);
+        QVERIFY(backupsOf(other).isEmpty());
+        QCOMPARE(f->doc.path(), other);
+        QCOMPARE(f->doc.title(), QFileInfo(other).fileName());
+        QCOMPARE(pathChanged.count(), 1);
+        QVERIFY(f->doc.OnSaveDocument(other));
+        QCOMPARE(backupsOf(other).size(), 1);
+
+        // File names on Linux differ by case: such a save is a Save As.
+        const QString upper = f->dir.filePath(QFileInfo(other).fileName().toUpper());
+        QVERIFY(upper != other);
+        QVERIFY(f->doc.OnSaveDocument(upper));
+        QCOMPARE(backupsOf(other).size(), 1);
+        QVERIFY(QFile::exists(other) && QFile::exists(upper));
+        QCOMPARE(f->doc.path(), upper);
     }
 
     // Regression: two saves in one second shared a backup name, so the
@@ -173,35 +183,6 @@ private slots:
         QCOMPARE(copies.size(), 3);
         QVERIFY(copies.contains(first));
         QVERIFY(copies.contains(second));
-    }
-
-    void saveAs_makesNoBackupUntilSavedThereAgain()
-    {
-        f->open(postsTitled({"A"}));
-        const QString other = f->dir.filePath(QFileInfo(f->path).completeBaseName() + "-copy.xml");
-        QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
-
-        QVERIFY(f->doc.OnSaveDocument(other));
-        QVERIFY(backupsOf(f->path).isEmpty());
-        QVERIFY(backupsOf(other).isEmpty());
-        QCOMPARE(f->doc.path(), other);
-        QCOMPARE(f->doc.title(), QFileInfo(other).fileName());
-        QCOMPARE(pathChanged.count(), 1);
-
-        QVERIFY(f->doc.OnSaveDocument(other));
-        QCOMPARE(backupsOf(other).size(), 1);
-    }
-
-    // File names on Linux differ by case: such a save is a Save As.
-    void save_nameDifferingInCaseIsAnotherFile()
-    {
-        f->open(postsTitled({"A"}));
-        const QString upper = f->dir.filePath(QFileInfo(f->path).fileName().toUpper());
-        QVERIFY(upper != f->path);
-        QVERIFY(f->doc.OnSaveDocument(upper));
-        QVERIFY(backupsOf(f->path).isEmpty());
-        QVERIFY(QFile::exists(f->path) && QFile::exists(upper));
-        QCOMPARE(f->doc.path(), upper);
     }
 
     void save_failureKeepsModifiedAndOldFile()

@@ -114,21 +114,6 @@ private slots:
         QVERIFY(tooltip.contains(QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]")));
         QVERIFY(tooltip.contains(QStringLiteral("http://example.org/1.html")));
     }
-    void arrowKeys_reportOnlyTheRowWhereTheUserStops()
-    {
-        PostsBar f(postsTitled(kFivePosts));
-        f.view.notes.clear();
-        f.list()->setFocus();
-        QTest::keyClick(f.list(), Qt::Key_Down);
-        QTest::keyClick(f.list(), Qt::Key_Down);
-        QTest::keyClick(f.list(), Qt::Key_Down);
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
-
-        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{3});
-        // The post being left is written back first.
-        QCOMPARE(f.sent(HINT_COMMIT_POST), QList<int>{0});
-        QCOMPARE(f.doc.currentPost(), 3);
-    }
     void emptyFeed_showsEmptyTextAndZeroCaption()
     {
         PostsBar f({});
@@ -136,6 +121,9 @@ private slots:
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [0]"));
         QCOMPARE(f.list()->emptyText(), QStringLiteral("RSS Items"));
         QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+        CommandState copyTitle;
+        QVERIFY(f.bar->OnUpdateCommand(ID_COPY_TITLE, &copyTitle));
+        QVERIFY(!copyTitle.enabled);
 
         const QImage image = f.list()->viewport()->grab().toImage();
         const QColor base = f.list()->palette().color(QPalette::Base).toRgb();
@@ -215,23 +203,6 @@ private slots:
         QVERIFY(f.doc.IsModified());
         QTRY_COMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>{2});
     }
-    void addPost_showsAllRowsAndRenamesNewPost()
-    {
-        PostsBar f(postsTitled(kFivePosts));
-        f.doc.OnCommand(ID_FILTERING);
-        QTest::keyClicks(f.bar->filterBox(), QStringLiteral("3"));
-        QTRY_COMPARE(f.rowTitles(), QStringList{"Post 3"});
-        f.view.notes.clear();
-
-        QVERIFY(f.doc.OnCommand(ID_POST_ADD));
-        QCOMPARE(f.model()->rowCount(), 6);
-        QCOMPARE(f.currentPost(), 0);
-        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [6]"));
-        QVERIFY(f.list()->isRenaming());
-        // The new post joins the history once the selection delay is over.
-        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
-    }
-
     void columnClick_sortsOneWayAndKeepsSelection()
     {
         QList<TestPost> posts = postsTitled({"b", "B", "a"});
@@ -304,7 +275,7 @@ private slots:
     // text first, then closes the box; the Filtering command closes it at
     // once. Either way every post is back, in the sort order, and the post
     // picked while filtering stays picked.
-    void filter_noMatchTurnsRedAndClosingKeepsSortOrderAndPost()
+    void filter_noMatchTurnsRedClosingKeepsSortOrderAndPostAddShowsAll()
     {
         const QStringList byDate{"Post 5", "Post 4", "Post 3", "Post 2", "Post 1"};
         PostsBar f(postsTitled(kFivePosts));
@@ -354,11 +325,34 @@ private slots:
         f.doc.OnCommand(ID_FILTERING);
         QCOMPARE(f.doc.currentPost(), 1);
         QCOMPARE(f.selectedRows(), QList<int>{3});
+
+        // A post added while filtering shows every row and opens its rename.
+        f.doc.OnCommand(ID_FILTERING);
+        QTest::keyClicks(f.bar->filterBox(), QStringLiteral("3"));
+        QTRY_COMPARE(f.rowTitles(), QStringList{"Post 3"});
+        f.view.notes.clear();
+        QVERIFY(f.doc.OnCommand(ID_POST_ADD));
+        QCOMPARE(f.model()->rowCount(), 6);
+        QCOMPARE(f.currentPost(), 0);
+        QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [6]"));
+        QVERIFY(f.list()->isRenaming());
+        // The new post joins the history once the selection delay is over.
+        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
     }
 
-    void returnTabAndDoubleClick_sendFocusToEditor()
+    void keys_arrowsReportWhereTheUserStops_returnTabAndDoubleClickFocusEditor()
     {
         PostsBar f(postsTitled(kFivePosts));
+        f.view.notes.clear();
+        f.list()->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(f.list(), Qt::Key_Down);
+        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{3});
+        // The post being left is written back first.
+        QCOMPARE(f.sent(HINT_COMMIT_POST), QList<int>{0});
+        QCOMPARE(f.doc.currentPost(), 3);
+
         QTest::keyClick(f.list(), Qt::Key_Return);
         QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 1);
         QTest::keyClick(f.list(), Qt::Key_Tab);
@@ -373,7 +367,7 @@ private slots:
         QTest::keyClick(f.renameEditor(), Qt::Key_Return);
         QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
     }
-    void deletePost_rebuildsRowsInSortOrder()
+    void deleteAndReload_rebuildRowsInSortOrderAndMarkCurrentPost()
     {
         PostsBar f(postsTitled(kFivePosts));
         f.doc.OnCommand(ID_SORT_BY_DATE);
@@ -392,15 +386,13 @@ private slots:
         // The post that moved into the gap is current and its row marked.
         QCOMPARE(f.doc.currentPost(), 2);
         QCOMPARE(f.currentPost(), 2);
-    }
-    void selectNoticeAndReload_markCurrentPostWithoutReporting()
-    {
-        PostsBar f(postsTitled(kFivePosts));
-        f.doc.OnCommand(ID_SORT_BY_DATE); // rows: posts 4, 3, 2, 1, 0
+
+        // A select notice or a reload marks the current post's row without
+        // reporting it back.
         f.view.notes.clear();
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+        f.doc.Notify(nullptr, HINT_SELECT_POST, 1); // rows: posts 3, 2, 1, 0
         QCOMPARE(f.currentPost(), 1);
-        QCOMPARE(f.selectedRows(), QList<int>{3});
+        QCOMPARE(f.selectedRows(), QList<int>{2});
         QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
         QVERIFY(writeFeed(f.path, postsTitled(kFivePosts.mid(0, 3))));
 
@@ -449,26 +441,17 @@ private slots:
         CommandState state;
         QVERIFY(f.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
         QVERIFY(state.enabled);
-
-        PostsBar empty({});
-        QVERIFY(empty.bar->OnUpdateCommand(ID_COPY_TITLE, &state));
-        QVERIFY(!state.enabled);
     }
 
-    void shadedColor_data()
-    {
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<QColor>("shaded");
-        QTest::newRow("white") << QColor(255, 255, 255) << QColor(235, 235, 235);
-        QTest::newRow("below 20 wraps") << QColor(10, 30, 40) << QColor(246, 10, 20);
-        QTest::newRow("exactly 20") << QColor(20, 21, 200) << QColor(0, 1, 180);
-        QTest::newRow("black lightens") << QColor(0, 0, 0) << QColor(20, 20, 20);
-    }
+    // Each channel darkens by 20 and wraps below it; black lightens.
     void shadedColor()
     {
-        QFETCH(QColor, background);
-        QFETCH(QColor, shaded);
-        QCOMPARE(CPostRowDelegate::shadedColor(background), shaded);
+        const QColor cases[][2] = {{QColor(255, 255, 255), QColor(235, 235, 235)},
+                                   {QColor(10, 30, 40), QColor(246, 10, 20)},
+                                   {QColor(20, 21, 200), QColor(0, 1, 180)},
+                                   {QColor(0, 0, 0), QColor(20, 20, 20)}};
+        for (const auto &c : cases)
+            QCOMPARE(CPostRowDelegate::shadedColor(c[0]), c[1]);
     }
     void rowPainting_shadesOddRowsAndFramesCurrentRowUnlessRenaming()
     {
