@@ -42,10 +42,8 @@ private slots:
     void init();
     void cleanup();
 
-    void version_oneFormInTitleAboutAndSavedFeed();
-    void commandLine_opensFilesAndAnswersWithoutDisplay();
-    void fileDialogs_offerFeedsAndAllFiles();
-    void webPage_withoutBrowserSaysSo();
+    void version_oneFormInTitleAboutFeedAndTerminal();
+    void desktop_fileDialogsAndWebPagesWithoutBrowser();
     void preferences_footerOffByDefaultThenUsersWordsInFile();
 
     void newFeed_titleAndActionStatesFollowIt();
@@ -54,7 +52,6 @@ private slots:
     void formatMenu_checkMarksAndLinkAddressFollowCaret();
     void undo_typingInEditorThenFeedChangesAndModifiedMark();
 
-    void recentFileList_keepsSixteenNewestFirst();
     void open_brokenRecentAndTwice();
     void saveCloseAndQuit_keepWorkUntilAnswered();
 
@@ -119,8 +116,9 @@ CChildFrame *TestMainFrame::openFeed(const QString &name, const QStringList &tit
 }
 
 // Regression: the title bar said 1.00, the About box 1.0.0 build 1 and the
-// post footer v1.0.0.1.
-void TestMainFrame::version_oneFormInTitleAboutAndSavedFeed()
+// post footer v1.0.0.1. The command line opens files as the desktop hands
+// them over.
+void TestMainFrame::version_oneFormInTitleAboutFeedAndTerminal()
 {
     const QString version = CRssFeed::ProductVersionText();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch(), qPrintable(version));
@@ -144,89 +142,11 @@ void TestMainFrame::version_oneFormInTitleAboutAndSavedFeed()
     const QString text = QString::fromUtf8(readFile(path(QStringLiteral("version.xml"))));
     QVERIFY2(text.contains(QStringLiteral("<generator>Tidrel ") + version + QStringLiteral("</generator>")),
              qPrintable(text));
-}
+    QVERIFY(m_main->documents()->closeAllDocuments());
+    flushDeletes();
 
-// Tools > Preferences turns the footer on with the default words, which
-// carry the version; other words replace them; off again, stored posts get
-// none. No placeholder address reaches the file.
-void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
-{
-    QFile::remove(GetSettingsPath());
-    CChildFrame *frame = openFeed(QStringLiteral("footer.xml"), {"A", "B", "C", "D"});
-    QVERIFY(frame);
-    CRSSEditDoc *document = frame->document();
-    const auto storeAndSave = [&](int post, const QString &description) {
-        QVERIFY(document->SetPostField(nullptr, post, CRSSEditDoc::PostDescription, description));
-        QVERIFY(m_main->executeCommand(ID_FILE_SAVE));
-    };
-    const auto savedPost = [&](int post) {
-        CRssFeed saved;
-        return saved.LoadFromFile(path(QStringLiteral("footer.xml"))) ? saved.GetPostDescription(post) : QString();
-    };
-    // Sets the dialog as `fill` says and presses OK.
-    const auto choose = [this](const std::function<void(CPreferencesDialog *)> &fill, const QString &screenshot = {}) {
-        bool shown = false;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<CPreferencesDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            shown = true;
-            fill(dialog);
-            if (!screenshot.isEmpty())
-                saveScreenshot(screenshot, dialog->grab());
-            dialog->accept();
-        });
-        QVERIFY(m_main->executeCommand(ID_PREFERENCES));
-        QVERIFY(shown);
-    };
-
-    storeAndSave(0, QStringLiteral("<P>Off</P>"));
-    QCOMPARE(savedPost(0), QStringLiteral("<P>Off</P>"));
-
-    choose([](CPreferencesDialog *dialog) {
-        QVERIFY(!dialog->footerCheckBox()->isChecked());
-        QVERIFY(!dialog->footerTextEdit()->isEnabled());
-        QCOMPARE(dialog->footerTextEdit()->text(), DefaultPostFooterText());
-        dialog->footerCheckBox()->setChecked(true);
-    }, QStringLiteral("preferences.png"));
-    QVERIFY2(readFile(GetSettingsPath()).contains("PostFooter=1\n"), readFile(GetSettingsPath()).constData());
-    storeAndSave(1, QStringLiteral("<P>On</P>"));
-    const QString withDefault = savedPost(1);
-    QVERIFY2(withDefault.startsWith(QStringLiteral("<P>On</P><BR>")) && HasPostFooter(withDefault),
-             qPrintable(withDefault));
-    QVERIFY2(withDefault.contains(QStringLiteral("<CODE>This post created by Tidrel v") + CRssFeed::ProductVersionText()
-                                  + QChar(0x2026) + QStringLiteral("</CODE>")),
-             qPrintable(withDefault));
-    QCOMPARE(savedPost(0), QStringLiteral("<P>Off</P>"));
-
-    choose([](CPreferencesDialog *dialog) {
-        QVERIFY(dialog->footerCheckBox()->isChecked());
-        dialog->footerTextEdit()->setText(QStringLiteral("Written by Ann & Bob"));
-    });
-    storeAndSave(2, QStringLiteral("<P>Words</P>"));
-    QVERIFY2(savedPost(2).contains(QStringLiteral("<CODE>Written by Ann &amp; Bob</CODE>")), qPrintable(savedPost(2)));
-    // A new feed window follows the setting too.
-    CChildFrame *second = newFeed();
-    QVERIFY(second && second != frame);
-    QVERIFY(second->document()->SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("x")));
-    QVERIFY(HasPostFooter(second->document()->feed()->GetPostDescription(0)));
-    m_services->saveChoice = CShellServices::DiscardChanges;
-    QVERIFY(m_main->documents()->closeDocument(second));
-    QTRY_VERIFY(m_main->activeChildFrame() == frame);
-
-    choose([](CPreferencesDialog *dialog) { dialog->footerCheckBox()->setChecked(false); });
-    storeAndSave(3, QStringLiteral("<P>Off again</P>"));
-    QCOMPARE(savedPost(3), QStringLiteral("<P>Off again</P>"));
-
-    const QByteArray file = readFile(path(QStringLiteral("footer.xml")));
-    QVERIFY2(!file.contains(".example"), file.constData());
-    QVERIFY(!readFile(GetSettingsPath()).contains(".example"));
-    QFile::remove(GetSettingsPath());
-}
-
-// tidrel FILE... opens each file; --help and --version answer on the
-// terminal where there is no display at all.
-void TestMainFrame::commandLine_opensFilesAndAnswersWithoutDisplay()
-{
+    // tidrel FILE... opens each file; --help and --version answer on the
+    // terminal where there is no display at all.
     QVERIFY(writeFeed(path(QStringLiteral("one.xml")), postsTitled({"One"})));
     QVERIFY(writeFeed(path(QStringLiteral("two.xml")), postsTitled({"Two"})));
     const QString previousFolder = QDir::currentPath();
@@ -252,21 +172,96 @@ void TestMainFrame::commandLine_opensFilesAndAnswersWithoutDisplay()
     };
     const auto [versionOk, versionText] = run(QStringLiteral("--version"));
     QVERIFY(versionOk);
-    QCOMPARE(versionText.trimmed(), QStringLiteral("Tidrel ") + CRssFeed::ProductVersionText());
+    QCOMPARE(versionText.trimmed(), QStringLiteral("Tidrel ") + version);
     const auto [helpOk, helpText] = run(QStringLiteral("--help"));
     QVERIFY(helpOk);
     QVERIFY2(helpText.contains(QStringLiteral("[FILE...]")), qPrintable(helpText));
 
     // The desktop hands the files over the same way.
-    QFile entry(QStringLiteral(TIDREL_SOURCE_DIR "/res/tidrel.desktop"));
-    QVERIFY(entry.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
+    const QStringList lines =
+        QString::fromUtf8(readFile(QStringLiteral(TIDREL_SOURCE_DIR "/res/tidrel.desktop"))).split(QLatin1Char('\n'));
     QVERIFY(lines.contains(QStringLiteral("Exec=tidrel %F")));
     QVERIFY(lines.contains(QStringLiteral("MimeType=application/rss+xml;application/xml;text/xml;")));
 }
 
-// The real dialogs, answered by Cancel as soon as they show.
-void TestMainFrame::fileDialogs_offerFeedsAndAllFiles()
+// Tools > Preferences turns the footer on with the default words, which
+// carry the version; other words replace them; off again, stored posts get
+// none. No placeholder address reaches the file.
+void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
+{
+    QFile::remove(GetSettingsPath());
+    CChildFrame *frame = openFeed(QStringLiteral("footer.xml"), {"A", "B", "C", "D"});
+    QVERIFY(frame);
+    CRSSEditDoc *document = frame->document();
+    const auto savedPost = [&](int post) {
+        CRssFeed saved;
+        return saved.LoadFromFile(path(QStringLiteral("footer.xml"))) ? saved.GetPostDescription(post) : QString();
+    };
+    // Stores a description and saves; gives back what the file has.
+    const auto storeAndSave = [&](int post, const QString &description) {
+        const bool saved = document->SetPostField(nullptr, post, CRSSEditDoc::PostDescription, description);
+        return saved && m_main->executeCommand(ID_FILE_SAVE) ? savedPost(post) : QString();
+    };
+    // Sets the dialog as `fill` says and presses OK.
+    const auto choose = [this](const std::function<void(CPreferencesDialog *)> &fill, const QString &screenshot = {}) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<CPreferencesDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shown = true;
+            fill(dialog);
+            if (!screenshot.isEmpty())
+                saveScreenshot(screenshot, dialog->grab());
+            dialog->accept();
+        });
+        QVERIFY(m_main->executeCommand(ID_PREFERENCES));
+        QVERIFY(shown);
+    };
+
+    QCOMPARE(storeAndSave(0, QStringLiteral("<P>Off</P>")), QStringLiteral("<P>Off</P>"));
+
+    choose([](CPreferencesDialog *dialog) {
+        QVERIFY(!dialog->footerCheckBox()->isChecked());
+        QVERIFY(!dialog->footerTextEdit()->isEnabled());
+        QCOMPARE(dialog->footerTextEdit()->text(), DefaultPostFooterText());
+        dialog->footerCheckBox()->setChecked(true);
+    }, QStringLiteral("preferences.png"));
+    QVERIFY2(readFile(GetSettingsPath()).contains("PostFooter=1\n"), readFile(GetSettingsPath()).constData());
+    const QString withDefault = storeAndSave(1, QStringLiteral("<P>On</P>"));
+    QVERIFY2(withDefault.startsWith(QStringLiteral("<P>On</P><BR>")) && HasPostFooter(withDefault),
+             qPrintable(withDefault));
+    QVERIFY2(withDefault.contains(QStringLiteral("<CODE>This post created by Tidrel v") + CRssFeed::ProductVersionText()
+                                  + QChar(0x2026) + QStringLiteral("</CODE>")),
+             qPrintable(withDefault));
+    QCOMPARE(savedPost(0), QStringLiteral("<P>Off</P>"));
+
+    choose([](CPreferencesDialog *dialog) {
+        QVERIFY(dialog->footerCheckBox()->isChecked());
+        dialog->footerTextEdit()->setText(QStringLiteral("Written by Ann & Bob"));
+    });
+    const QString words = storeAndSave(2, QStringLiteral("<P>Words</P>"));
+    QVERIFY2(words.contains(QStringLiteral("<CODE>Written by Ann &amp; Bob</CODE>")), qPrintable(words));
+    // A new feed window follows the setting too.
+    CChildFrame *second = newFeed();
+    QVERIFY(second && second != frame);
+    QVERIFY(second->document()->SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("x")));
+    QVERIFY(HasPostFooter(second->document()->feed()->GetPostDescription(0)));
+    m_services->saveChoice = CShellServices::DiscardChanges;
+    QVERIFY(m_main->documents()->closeDocument(second));
+    QTRY_VERIFY(m_main->activeChildFrame() == frame);
+
+    choose([](CPreferencesDialog *dialog) { dialog->footerCheckBox()->setChecked(false); });
+    QCOMPARE(storeAndSave(3, QStringLiteral("<P>Off again</P>")), QStringLiteral("<P>Off again</P>"));
+
+    const QByteArray file = readFile(path(QStringLiteral("footer.xml")));
+    QVERIFY2(!file.contains(".example"), file.constData());
+    QVERIFY(!readFile(GetSettingsPath()).contains(".example"));
+    QFile::remove(GetSettingsPath());
+}
+
+// The real file dialogs offer feeds and all files. Regression: with no
+// browser, Tools > W3C RSS Validator did nothing visible.
+void TestMainFrame::desktop_fileDialogsAndWebPagesWithoutBrowser()
 {
     QStringList shown;
     QTimer answer;
@@ -282,11 +277,7 @@ void TestMainFrame::fileDialogs_offerFeedsAndAllFiles()
     QCOMPARE(desktop.askSaveFileName(path(QStringLiteral("feed.xml"))), QString());
     const QString filters = QStringLiteral("RSS feeds (*.xml *.rss)|All files (*)");
     QCOMPARE(shown, (QStringList{filters, filters}));
-}
 
-// Regression: with no browser, Tools > W3C RSS Validator did nothing visible.
-void TestMainFrame::webPage_withoutBrowserSaysSo()
-{
     m_services->browserFound = false;
     QVERIFY(m_main->executeCommand(ID_W3C_VALIDATOR));
     QCOMPARE(m_services->openedUrls.size(), 1);
@@ -294,7 +285,6 @@ void TestMainFrame::webPage_withoutBrowserSaysSo()
     QVERIFY2(validator.startsWith(QStringLiteral("https://validator.w3.org/feed/")), qPrintable(validator));
     QCOMPARE(m_services->errors.size(), 1);
     QVERIFY2(m_services->errors.first().contains(validator), qPrintable(m_services->errors.first()));
-
     m_services->browserFound = true;
     QVERIFY(m_main->executeCommand(ID_HELP_ABOUT_ENGINE));
     QCOMPARE(m_services->openedUrls.size(), 2);
@@ -647,22 +637,6 @@ void TestMainFrame::formatMenu_checkMarksAndLinkAddressFollowCaret()
     QVERIFY(!m_main->executeCommand(ID_FORMAT_BOLD));
 }
 
-void TestMainFrame::recentFileList_keepsSixteenNewestFirst()
-{
-    CRecentFileList list;
-    for (int i = 1; i <= 18; ++i)
-        list.add(path(QStringLiteral("feed%1.xml").arg(i)));
-    list.add(path(QStringLiteral("feed10.xml")));
-
-    QCOMPARE(list.files().size(), 16);
-    QCOMPARE(list.files().at(0), path(QStringLiteral("feed10.xml")));
-    QCOMPARE(list.files().at(1), path(QStringLiteral("feed18.xml")));
-    QCOMPARE(list.files().last(), path(QStringLiteral("feed3.xml")));
-    QCOMPARE(list.files().count(path(QStringLiteral("feed10.xml"))), 1);
-    // Another run of the program reads the same list.
-    QCOMPARE(CRecentFileList().files(), list.files());
-}
-
 // A broken file opens nothing and says where it went wrong; a recent file
 // opens by its menu entry, or leaves the list when it is gone; a feed
 // already open is shown, not opened again.
@@ -709,6 +683,20 @@ void TestMainFrame::open_brokenRecentAndTwice()
     QCOMPARE(documents->openDocument(first), frame);
     QCOMPARE(m_main->activeChildFrame(), frame);
     QCOMPARE(documents->frames().size(), 2);
+
+    // The list keeps the sixteen newest, each once; another run of the
+    // program reads the same list.
+    CRecentFileList list;
+    for (int i = 1; i <= 18; ++i)
+        list.add(path(QStringLiteral("feed%1.xml").arg(i)));
+    list.add(path(QStringLiteral("feed10.xml")));
+    QStringList newest{path(QStringLiteral("feed10.xml"))};
+    for (int i = 18; i >= 3; --i) {
+        if (i != 10)
+            newest.append(path(QStringLiteral("feed%1.xml").arg(i)));
+    }
+    QCOMPARE(list.files(), newest);
+    QCOMPARE(CRecentFileList().files(), newest);
 }
 
 // A failed save keeps the changes and Save As takes the new name; closing
