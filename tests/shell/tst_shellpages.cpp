@@ -2,6 +2,7 @@
 // behind File New, the start page with the recent feeds, the menu tips, the
 // user guide, and printing the current post.
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
 #include "engine/HelpWindow.h"
@@ -55,20 +56,22 @@ bool waitForEngine(CHtmlEngineView *view)
     return QTest::qWaitFor([view] { return view->isReady(); }, 30000);
 }
 
+// A JS expression giving `text`, whatever characters it holds.
+QString jsText(const QString &text)
+{
+    return QStringLiteral("decodeURIComponent('%1')").arg(QString::fromLatin1(QUrl::toPercentEncoding(text)));
+}
+
 // Types into an input of the page as the user would, firing its input event.
 void typeInto(QWebEngineView *view, const QString &id, const QString &text)
 {
     evalJs(view, QStringLiteral("(function(){ const e = document.getElementById('%1'); e.value = %2;"
-                                " e.dispatchEvent(new Event('input', {bubbles: true})); })()")
-                     .arg(id, QStringLiteral("decodeURIComponent('%1')")
-                                  .arg(QString::fromLatin1(QUrl::toPercentEncoding(text)))));
+                                " e.dispatchEvent(new Event('input', {bubbles: true})); })()").arg(id, jsText(text)));
 }
 
 void clickElement(QWebEngineView *view, const QString &selector)
 {
-    evalJs(view, QStringLiteral("document.querySelector(%1).click()")
-                     .arg(QStringLiteral("decodeURIComponent('%1')")
-                              .arg(QString::fromLatin1(QUrl::toPercentEncoding(selector)))));
+    evalJs(view, QStringLiteral("document.querySelector(%1).click()").arg(jsText(selector)));
 }
 
 // Runs `answer` on the Create RSS Feed page once it is up, inside its modal
@@ -82,11 +85,6 @@ void answerCreateFeedPage(std::function<void(CHtmlDialog *)> answer)
         QVERIFY(waitForEngine(dialog->engine()));
         answer(dialog);
     });
-}
-
-QString channelText(CChildFrame *frame)
-{
-    return QString::fromUtf8(frame->document()->feed()->PrintToString());
 }
 
 QStringList recentLinks(QWebEngineView *page, const QString &attribute)
@@ -121,15 +119,12 @@ private slots:
     void cleanup();
 
     void createFeedPage_feedsFileNewOnceAndCancelCreatesNothing();
-    void startPage_listsRecentFeedsWhoseLinksOpenThem();
-    void startPage_linksCreateFeedsShowGuideAndOpenWebPages();
+    void startPage_recentFeedsAndLinksOpenWhatTheyName();
     void menuTip_appearsOnceAfterPauseBesideTheItem();
     void helpGuide_opensAndCoversEveryMenuCommand();
     void print_currentPostGoesToPdf();
 
 private:
-    CStartPage *readyStartPage();
-
     std::unique_ptr<MainWindowFixture> m_window;
     CMainFrame *m_main = nullptr;
     FakeShellServices *m_services = nullptr;
@@ -146,12 +141,6 @@ void TestShellPages::init()
 void TestShellPages::cleanup()
 {
     m_window.reset();
-}
-
-CStartPage *TestShellPages::readyStartPage()
-{
-    CStartPage *page = m_main->startPage();
-    return waitForEngine(page) ? page : nullptr;
 }
 
 // --- Create RSS Feed page ---
@@ -192,10 +181,11 @@ void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
     });
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QCOMPARE(m_main->documents()->frames().size(), 1);
-    const QString made = channelText(m_main->activeChildFrame());
-    QVERIFY2(made.contains(QStringLiteral("<title>  Caf\u00e9 &amp; cr\u00e8me  </title>")), qPrintable(made));
-    QVERIFY2(made.contains(QStringLiteral("<link>https://news.invalid/feed</link>")), qPrintable(made));
-    QVERIFY2(made.contains(QStringLiteral("<category>\u65e5\u672c</category>")), qPrintable(made));
+    const QString made = QString::fromUtf8(m_main->activeChildFrame()->document()->feed()->PrintToString());
+    for (const QString &element : {QStringLiteral("<title>  Caf\u00e9 &amp; cr\u00e8me  </title>"),
+                                   QStringLiteral("<link>https://news.invalid/feed</link>"),
+                                   QStringLiteral("<category>\u65e5\u672c</category>")})
+        QVERIFY2(made.contains(element), qPrintable(made));
 
     // The values were used once: the next page starts empty, and Enter in
     // it confirms.
@@ -208,7 +198,7 @@ void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
     });
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QCOMPARE(m_main->documents()->frames().size(), 2);
-    const QString empty = channelText(m_main->activeChildFrame());
+    const QString empty = QString::fromUtf8(m_main->activeChildFrame()->document()->feed()->PrintToString());
     QVERIFY2(empty.contains(QStringLiteral("<category></category>")) || empty.contains(QStringLiteral("<category/>")),
              qPrintable(empty));
     QCOMPARE(services.newFeedQuestions, 4);
@@ -217,34 +207,32 @@ void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
 
 // --- Start page ---
 
-void TestShellPages::startPage_listsRecentFeedsWhoseLinksOpenThem()
+void TestShellPages::startPage_recentFeedsAndLinksOpenWhatTheyName()
 {
-    CStartPage *page = readyStartPage();
-    QVERIFY(page);
+    CStartPage *page = m_main->startPage();
+    QVERIFY(waitForEngine(page));
+    const auto recentNames = [page] { return recentLinks(page, QStringLiteral("textContent")); };
     // Nothing yet: the heading and the markers alone.
-    const QString emptyList = pageText(page, QStringLiteral("document.getElementById('div_recent').innerHTML"));
-    QVERIFY2(emptyList.contains(QStringLiteral("<!--START_MRU-->")) && emptyList.contains(QStringLiteral("<!--END_MRU-->")),
-             qPrintable(emptyList));
-    QVERIFY(recentLinks(page, QStringLiteral("textContent")).isEmpty());
+    QVERIFY(recentNames().isEmpty());
     QVERIFY(pageText(page, QStringLiteral("document.body.innerText")).contains(QStringLiteral("Recent Feeds")));
 
     // Two feeds opened and closed, the second with "&" and non-ASCII in
-    // its name: newest first, each naming its file and titled with its path.
+    // its name: newest first, each naming its file and titled with its
+    // path, between the markers the list is rebuilt from.
     const QString plain = m_window->dir.filePath(QStringLiteral("plain.xml"));
     const QString odd = m_window->dir.filePath(QStringLiteral("R&D \u00fcber <1>.xml"));
-    QVERIFY(writeFeed(plain, postsTitled({"Plain"})));
-    QVERIFY(writeFeed(odd, postsTitled({"Odd"})));
-    QVERIFY(m_main->documents()->openDocument(plain));
-    QVERIFY(m_main->documents()->openDocument(odd));
+    for (const QString &file : {plain, odd})
+        QVERIFY(writeFeed(file, postsTitled({"Post"})) && m_main->documents()->openDocument(file));
     QVERIFY(m_main->documents()->closeAllDocuments());
-    QVERIFY(QTest::qWaitFor([page] { return recentLinks(page, QStringLiteral("textContent")).size() == 2; }, 5000));
-    QCOMPARE(recentLinks(page, QStringLiteral("textContent")),
-             (QStringList{QStringLiteral("R&D \u00fcber <1>.xml"), QStringLiteral("plain.xml")}));
+    QVERIFY(QTest::qWaitFor([&] { return recentNames().size() == 2; }, 5000));
+    QCOMPARE(recentNames(), (QStringList{QStringLiteral("R&D \u00fcber <1>.xml"), QStringLiteral("plain.xml")}));
     QCOMPARE(recentLinks(page, QStringLiteral("title")),
              (QStringList{QDir::toNativeSeparators(odd), QDir::toNativeSeparators(plain)}));
     const QString list = pageText(page, QStringLiteral("document.getElementById('div_recent').innerHTML"));
-    QVERIFY(list.indexOf(QStringLiteral("<!--START_MRU-->")) < list.indexOf(QStringLiteral("<a ")));
-    QVERIFY(list.lastIndexOf(QStringLiteral("</a>")) < list.indexOf(QStringLiteral("<!--END_MRU-->")));
+    QVERIFY2(list.indexOf(QStringLiteral("<!--START_MRU-->")) >= 0
+                 && list.indexOf(QStringLiteral("<!--START_MRU-->")) < list.indexOf(QStringLiteral("<a "))
+                 && list.lastIndexOf(QStringLiteral("</a>")) < list.indexOf(QStringLiteral("<!--END_MRU-->")),
+             qPrintable(list));
 
     // A click opens that very file.
     clickElement(page, QStringLiteral("#div_recent a"));
@@ -255,35 +243,25 @@ void TestShellPages::startPage_listsRecentFeedsWhoseLinksOpenThem()
     // Saving under a new name puts that name at the top.
     m_services->saveFileName = m_window->dir.filePath(QStringLiteral("saved.xml"));
     QVERIFY(m_main->executeCommand(ID_FILE_SAVE_AS));
-    QFile saved(m_services->saveFileName);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QVERIFY(!saved.readAll().contains(".example"));
-    QVERIFY(QTest::qWaitFor([page] {
-        return recentLinks(page, QStringLiteral("textContent")).value(0) == QStringLiteral("saved.xml");
-    }, 5000));
-    QCOMPARE(recentLinks(page, QStringLiteral("textContent")).size(), 3);
-}
+    const QByteArray saved = readFile(m_services->saveFileName);
+    QVERIFY(saved.contains("<rss") && !saved.contains(".example"));
+    QVERIFY(QTest::qWaitFor([&] { return recentNames().value(0) == QStringLiteral("saved.xml"); }, 5000));
+    QCOMPARE(recentNames().size(), 3);
 
-void TestShellPages::startPage_linksCreateFeedsShowGuideAndOpenWebPages()
-{
-    CStartPage *page = readyStartPage();
-    QVERIFY(page);
-
+    // Create a feed, as from the menu; cancelled, nothing more.
     clickElement(page, QStringLiteral("#create_new_doc"));
-    QVERIFY(QTest::qWaitFor([this] { return m_main->documents()->frames().size() == 1; }, 5000));
-    QCOMPARE(m_services->newFeedQuestions, 1);
-    // Cancelled from the start page as from the menu: nothing more.
+    QVERIFY(QTest::qWaitFor([this] { return m_main->documents()->frames().size() == 2; }, 5000));
     m_services->newFeedAnswer = false;
     clickElement(page, QStringLiteral("#create_new_doc"));
     QVERIFY(QTest::qWaitFor([this] { return m_services->newFeedQuestions == 2; }, 5000));
-    QCOMPARE(m_main->documents()->frames().size(), 1);
+    QCOMPARE(m_main->documents()->frames().size(), 2);
 
+    // A web link goes to the browser; the page itself stays.
     const QString web = pageText(page, QStringLiteral("document.querySelector('#td_right a[href^=\"https:\"]').href"));
     QVERIFY2(web.startsWith(QStringLiteral("https://")), qPrintable(web));
     clickElement(page, QStringLiteral("#td_right a[href^=\"https:\"]"));
     QVERIFY(QTest::qWaitFor([this] { return m_services->openedUrls.size() == 1; }, 5000));
     QCOMPARE(m_services->openedUrls.first(), QUrl(web));
-    // The page itself stays.
     QCOMPARE(page->url().fileName(), QStringLiteral("start.html"));
 
     QVERIFY(!m_main->helpWindow());
@@ -304,28 +282,23 @@ void TestShellPages::menuTip_appearsOnceAfterPauseBesideTheItem()
     ShowCounter counter;
     tip->installEventFilter(&counter);
 
+    const auto tipText = [tip] { return static_cast<QLabel *>(tip)->text(); };
     QMenu *file = m_main->menu(QStringLiteral("File"));
     file->popup(m_main->mapToGlobal(QPoint(20, 20)));
     QVERIFY(QTest::qWaitForWindowExposed(file));
-    // A quick pass over three items: no tip on the way.
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN}) {
-        file->setActiveAction(m_main->action(id));
-        QTest::qWait(150);
+    // A quick pass over the items: no tip on the way.
+    QAction *open = m_main->action(ID_FILE_OPEN);
+    for (QAction *item : {m_main->action(ID_FILE_NEW), open, m_main->action(ID_FILE_NEW), open}) {
+        file->setActiveAction(item);
+        QTest::qWait(item == open ? CMenuTip::kDelayMs - 150 : 100);
         QVERIFY(!tip->isVisible());
     }
-    QAction *setup = m_main->action(ID_FILE_PRINT_SETUP);
-    file->setActiveAction(m_main->action(ID_FILE_NEW));
-    QTest::qWait(100);
-    file->setActiveAction(m_main->action(ID_FILE_OPEN));
-    QTest::qWait(CMenuTip::kDelayMs - 150);
-    QVERIFY(!tip->isVisible());
     QVERIFY(QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000));
     QCOMPARE(counter.shown, 1);
-    const QString text = static_cast<QLabel *>(tip)->text();
-    QVERIFY2(text.contains(QStringLiteral("Open\u2026  [Ctrl+O]")), qPrintable(text));
-    QVERIFY2(text.contains(m_main->action(ID_FILE_OPEN)->statusTip()), qPrintable(text));
+    QVERIFY2(tipText().contains(QStringLiteral("Open\u2026  [Ctrl+O]")) && tipText().contains(open->statusTip()),
+             qPrintable(tipText()));
     // Beside the item, at its height.
-    const QRect item = file->actionGeometry(m_main->action(ID_FILE_OPEN));
+    const QRect item = file->actionGeometry(open);
     const QPoint itemRight = file->mapToGlobal(QPoint(item.right(), item.top()));
     QVERIFY2(tip->x() > itemRight.x() && tip->x() - itemRight.x() < 10, qPrintable(QString::number(tip->x())));
     QVERIFY(qAbs(tip->y() - itemRight.y()) < 10);
@@ -335,17 +308,15 @@ void TestShellPages::menuTip_appearsOnceAfterPauseBesideTheItem()
 
     // Another item hides it until the next pause; a disabled item and a
     // separator show none.
-    file->setActiveAction(setup);
+    file->setActiveAction(m_main->action(ID_FILE_PRINT_SETUP));
     QVERIFY(!tip->isVisible());
     QVERIFY(QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000));
-    QVERIFY(static_cast<QLabel *>(tip)->text().contains(QStringLiteral("Print Setup")));
+    QVERIFY(tipText().contains(QStringLiteral("Print Setup")));
     QVERIFY(!m_main->action(ID_FILE_SAVE_AS)->isEnabled());
     QTest::mouseMove(file, file->actionGeometry(m_main->action(ID_FILE_SAVE_AS)).center());
     QVERIFY(!tip->isVisible());
     const QList<QAction *> actions = file->actions();
-    const auto separator = std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->isSeparator(); });
-    QVERIFY(separator != actions.end());
-    emit file->hovered(*separator);
+    emit file->hovered(*std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->isSeparator(); }));
     QVERIFY(!tip->isVisible());
     QTest::qWait(CMenuTip::kDelayMs + 200);
     QVERIFY(!tip->isVisible());
@@ -359,7 +330,7 @@ void TestShellPages::menuTip_appearsOnceAfterPauseBesideTheItem()
     QVERIFY(QTest::qWaitForWindowExposed(&context));
     context.setActiveAction(copy);
     QVERIFY(QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000));
-    QVERIFY(static_cast<QLabel *>(tip)->text().contains(QStringLiteral("Copy Title")));
+    QVERIFY(tipText().contains(QStringLiteral("Copy Title")));
     context.hide();
     QVERIFY(!tip->isVisible());
 }
@@ -394,8 +365,7 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
                                  .remove(QChar(0x2026));
         QVERIFY2(guide.contains(name), qPrintable(name));
     }
-    QVERIFY(guide.contains(QStringLiteral("Create RSS Feed")));
-    QVERIFY(guide.contains(QStringLiteral("Preferences")));
+    QVERIFY(guide.contains(QStringLiteral("Create RSS Feed")) && guide.contains(QStringLiteral("Preferences")));
 }
 
 // --- Printing ---
@@ -408,16 +378,12 @@ void TestShellPages::print_currentPostGoesToPdf()
 
     CChildFrame *frame = m_window->openFeed(QStringLiteral("print.xml"), postsTitled({"Printed post"}));
     QVERIFY(MainWindowFixture::waitForPage(frame));
-    const auto pdfOf = [this](int command, const QString &name) {
-        m_services->printFile = m_window->dir.filePath(name);
+    for (int command : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW}) {
+        m_services->printFile = m_window->dir.filePath(QStringLiteral("print%1.pdf").arg(command));
         m_main->executeCommand(command);
-        QFile pdf(m_services->printFile);
-        return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
-    };
-    const QByteArray printed = pdfOf(ID_FILE_PRINT, QStringLiteral("printed.pdf"));
-    QVERIFY2(printed.startsWith("%PDF") && printed.size() > 1000, printed.left(40).constData());
-    const QByteArray previewed = pdfOf(ID_FILE_PRINT_PREVIEW, QStringLiteral("previewed.pdf"));
-    QVERIFY2(previewed.startsWith("%PDF") && previewed.size() > 1000, previewed.left(40).constData());
+        const QByteArray pdf = readFile(m_services->printFile);
+        QVERIFY2(pdf.startsWith("%PDF") && pdf.size() > 1000, pdf.left(40).constData());
+    }
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestShellPages)
