@@ -18,7 +18,7 @@ struct TestPost
 {
     QString title;
     QString pubDate = QStringLiteral("01 Mar 2026 09:00:00 GMT");
-    QString description;
+    QString description = QString();
 };
 
 // Text as character data; line breaks as references so they survive reading.
