@@ -7,7 +7,6 @@
 // cleaned description text (QString).
 enum RssHint : int {
     HINT_SELECT_POST = 3,
-    HINT_COMMIT_POST = 4,
     HINT_POSTS_INSERTED = 5,
     HINT_RENAME_POST = 6,
     HINT_TITLE_CHANGED = 7,

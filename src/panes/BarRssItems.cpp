@@ -446,15 +446,12 @@ void CBarRssItems::onFilterDelayElapsed()
     applyFilter();
 }
 
-// The editor writes back the post it shows before the rows change; then
-// the matching posts are listed in the sort order and the first one is
+// The matching posts are listed in the sort order and the first one is
 // shown.
 void CBarRssItems::applyFilter()
 {
-    CRSSEditDoc *doc = document();
-    if (!doc)
+    if (!document())
         return;
-    notify(HINT_COMMIT_POST, doc->currentPost());
     rebuildRows();
     if (m_model->order().isEmpty())
         QApplication::beep();
