@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QImage>
 #include <QSignalSpy>
+#include <QUndoStack>
 
 namespace {
 
