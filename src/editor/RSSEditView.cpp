@@ -411,7 +411,7 @@ void CRSSEditView::SetDropDownValue(const QString &id, const QString &value)
 }
 
 // A post without a link or author shows an empty field, never the previous
-// post's value, which a commit would otherwise store into this post. The
+// post's value, which the next edit would otherwise store into this post. The
 // page shows its own hint in an empty Link field; the hint is not a value.
 void CRSSEditView::showDropDownValue(const QString &id, const QString &value)
 {

@@ -150,8 +150,7 @@ void CBarRssItems::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         toggleFilterBox();
         break;
     default:
-        // The commit and the editor's focus are the bar's to send, not to
-        // act on.
+        // The editor's focus is the bar's to send, not to act on.
         break;
     }
 }
