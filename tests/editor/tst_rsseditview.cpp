@@ -224,6 +224,20 @@ private slots:
         QVERIFY(!m_doc->IsModified());
         QCOMPARE(m_doc->undoStack()->count(), steps);
         QCOMPARE(m_doc->feed()->PrintToString(), original);
+
+        // Undo and redo show the post's text in the page, and later typing
+        // is carried over to that text, its footer included.
+        type("richtext_edit", "xy");
+        QTRY_VERIFY(m_doc->feed()->GetPostDescription(1).startsWith("<p>Twoxy</p>"));
+        QVERIFY(m_doc->OnCommand(ID_EDIT_UNDO));
+        QTRY_COMPARE(pageText(m_view->engine(), kRichHtml), QString("<p>Two</p>"));
+        QVERIFY(m_doc->OnCommand(ID_EDIT_REDO));
+        QTRY_VERIFY(pageText(m_view->engine(), kRichHtml).startsWith("<p>Twoxy</p>"));
+        QTRY_VERIFY(m_view->engine()->isReported("richtext_edit"));
+        selectInRichText(QStringLiteral("xy"));
+        QTest::keyClicks(m_view->engine()->focusProxy(), QStringLiteral("Q"));
+        QTRY_VERIFY2(m_doc->feed()->GetPostDescription(1).startsWith("<p>TwoQ</p>"), qPrintable(m_doc->feed()->GetPostDescription(1)));
+        QCOMPARE(footers(1), 1);
         selectPost(0);
 
         selectPost(1);
@@ -516,6 +530,7 @@ private slots:
                 ++tail;
             QVERIFY2(insideOneDescription(original, head, original.size() - tail), qPrintable(file.fileName()));
             const LineDiff diff = LineDiff::of(original, saved);
+            QCOMPARE(diff.size(), 2); // the word's line, removed and added
             qDebug().noquote() << file.fileName() << "post" << post << "changed bytes" << original.size() - tail - head
                                << "diff lines" << diff.size();
             ++feeds;
