@@ -4,7 +4,7 @@
 
 // Notification codes that travel through CRSSEditDoc::Notify. The data is a
 // post index (int) except for HINT_DESCRIPTION_EDITED, whose data is the
-// cleaned description text (QString).
+// current post's description as stored (QString).
 enum RssHint : int {
     HINT_SELECT_POST = 3,
     HINT_POSTS_INSERTED = 5,
