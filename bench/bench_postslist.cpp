@@ -34,19 +34,30 @@ int kPostCount = 10000;
 constexpr int kRepeats = 5;
 constexpr int kPages = 20;
 
-// Notes when the bar starts applying its filter: that is when it asks the
-// editor to write back the current post.
-class FilterStartWatcher : public CRSSObserver
+// Notes when the bar started applying its filter: the filter runs inside
+// the timer event of its delay and ends by selecting the first row, so the
+// start is that of the timer event in which the bar selects.
+class FilterStartWatcher : public QObject, public CRSSObserver
 {
 public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer)
+            m_timerEvent.start();
+        return QObject::eventFilter(watched, event);
+    }
+
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &) override
     {
-        if (sender == bar && hint == HINT_COMMIT_POST && !clock.isValid())
-            clock.start();
+        if (sender == bar && hint == HINT_SELECT_POST && !clock.isValid())
+            clock = m_timerEvent;
     }
 
     CRSSObserver *bar = nullptr;
     QElapsedTimer clock;
+
+private:
+    QElapsedTimer m_timerEvent;
 };
 
 // Milliseconds that the step takes, with the rows painted afterwards.
@@ -121,6 +132,7 @@ int main(int argc, char *argv[])
     FilterStartWatcher watcher;
     watcher.bar = &posts;
     doc.addView(&watcher);
+    QCoreApplication::instance()->installEventFilter(&watcher);
     std::vector<double> filter;
     const QStringList filters{QStringLiteral("python"), QStringLiteral("kernel update"), QStringLiteral("99")};
     doc.OnCommand(ID_FILTERING);
@@ -137,6 +149,7 @@ int main(int argc, char *argv[])
     }
     doc.OnCommand(ID_FILTERING);
     doc.removeView(&watcher);
+    QCoreApplication::instance()->removeEventFilter(&watcher);
     report("filter", filter);
 
     // Scroll a page, down through the list.

@@ -229,6 +229,116 @@ QString cdataSection(const QString &value, const std::function<bool(char32_t)> &
     return out + kCdataClose;
 }
 
+QString withLineEnd(QString text, const QString &lineEnd)
+{
+    if (lineEnd != QLatin1String("\n"))
+        text.replace(u'\n', lineEnd);
+    return text;
+}
+
+// One stretch of old content and the value characters it reads as: a
+// character, a reference, a line end, a whole child element or comment, or
+// the opening or closing of a CDATA section (which reads as nothing).
+struct Piece
+{
+    qsizetype contentBegin, contentEnd;
+    qsizetype valueBegin, valueEnd;
+    int section; // the CDATA section it stands in, -1 outside
+};
+
+std::vector<Piece> piecesOf(const QString &content, QString *value)
+{
+    std::vector<Piece> pieces;
+    const QStringView view(content);
+    int section = -1;
+    int sections = 0;
+    qsizetype pos = 0;
+    const auto add = [&](qsizetype end, QStringView read) {
+        pieces.push_back({pos, end, value->size(), value->size() + read.size(), section});
+        *value += read;
+        pos = end;
+    };
+    while (pos < view.size()) {
+        const QStringView rest = view.mid(pos);
+        if (section >= 0 && rest.startsWith(kCdataClose)) {
+            add(pos + kCdataClose.size(), {});
+            section = -1;
+        } else if (section < 0 && rest.startsWith(kCdataOpen)) {
+            section = sections++;
+            add(pos + kCdataOpen.size(), {});
+        } else if (rest.startsWith(u'\r')) {
+            add(pos + (rest.startsWith(u"\r\n") ? 2 : 1), u"\n");
+        } else if (section < 0 && rest.startsWith(u'<')) {
+            QString markup;
+            const qsizetype end = markupEnd(view, pos);
+            appendLineEndsRead(markup, view.mid(pos, end - pos));
+            add(end, markup);
+        } else if (section < 0 && rest.startsWith(u'&') && rest.indexOf(u';') > 0) {
+            const qsizetype semicolon = rest.indexOf(u';');
+            const char32_t decoded = referencedCharacter(rest.mid(1, semicolon - 1));
+            if (decoded == char32_t(-1)) {
+                add(pos + semicolon + 1, rest.left(semicolon + 1));
+            } else {
+                const auto units = QChar::fromUcs4(decoded);
+                add(pos + semicolon + 1, QStringView(units.begin(), units.end()));
+            }
+        } else {
+            const qsizetype length = rest.size() > 1 && rest[0].isHighSurrogate() && rest[1].isLowSurrogate() ? 2 : 1;
+            add(pos + length, rest.left(length));
+        }
+    }
+    return pieces;
+}
+
+// The piece that reads as value character `at`.
+const Piece &pieceAt(const std::vector<Piece> &pieces, qsizetype at)
+{
+    return *std::partition_point(pieces.begin(), pieces.end(), [at](const Piece &piece) { return piece.valueEnd <= at; });
+}
+
+// The old content with only the changed stretch of the value written anew;
+// false when the stretch cannot be cut out cleanly (it would leave or enter
+// a CDATA section, say), and the whole value is written instead.
+bool patchContent(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
+                  const QString &lineEnd, QString *patched)
+{
+    QString oldValue;
+    const std::vector<Piece> pieces = piecesOf(oldContent, &oldValue);
+    if (oldValue.isEmpty() || oldValue != read(oldContent, true))
+        return false;
+    qsizetype head = 0;
+    while (head < oldValue.size() && head < value.size() && oldValue[head] == value[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < oldValue.size() - head && tail < value.size() - head
+           && oldValue[oldValue.size() - 1 - tail] == value[value.size() - 1 - tail])
+        ++tail;
+    // The cuts fall between pieces: a reference or an element is kept or
+    // written anew whole.
+    if (head > 0)
+        head = pieceAt(pieces, head - 1).valueEnd == head ? head : pieceAt(pieces, head - 1).valueBegin;
+    const qsizetype tailStart = oldValue.size() - tail;
+    if (tail > 0 && pieceAt(pieces, tailStart).valueBegin != tailStart)
+        tail = oldValue.size() - pieceAt(pieces, tailStart).valueEnd;
+    const Piece &first = pieceAt(pieces, head > 0 ? head - 1 : 0);
+    const Piece &last = pieceAt(pieces, tail > 0 ? oldValue.size() - tail : oldValue.size() - 1);
+    const qsizetype from = head > 0 ? first.contentEnd : first.contentBegin;
+    const qsizetype to = tail > 0 ? last.contentBegin : last.contentEnd;
+    if (first.section != last.section || from > to)
+        return false;
+    const QString middle = value.mid(head, value.size() - tail - head);
+    QString written;
+    if (first.section >= 0) {
+        const QString section = cdataSection(middle, canEncode);
+        written = section.mid(kCdataOpen.size(), section.size() - kCdataOpen.size() - kCdataClose.size());
+    } else {
+        written = escapedText(middle, oldContent, canEncode);
+    }
+    *patched = oldContent.left(from) + withLineEnd(written, lineEnd) + oldContent.mid(to);
+    // A cut that joined markup in a new way ("]]" and ">") reads back wrong.
+    return read(*patched, true) == value;
+}
+
 } // namespace
 
 bool isText(const QString &content)
@@ -251,11 +361,15 @@ QString wholeContent(const QString &content)
     return read(content, true);
 }
 
-QString content(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode)
+QString content(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
+                const QString &lineEnd)
 {
-    if (oldContent.contains(kCdataOpen))
-        return cdataSection(value, canEncode);
-    return escapedText(value, oldContent, canEncode);
+    const QString newLine = oldContent.contains(QLatin1String("\r\n")) ? QStringLiteral("\r\n") : lineEnd;
+    QString patched;
+    if (patchContent(value, oldContent, canEncode, newLine, &patched))
+        return patched;
+    QString whole = oldContent.contains(kCdataOpen) ? cdataSection(value, canEncode) : escapedText(value, oldContent, canEncode);
+    return withLineEnd(whole, newLine);
 }
 
 } // namespace FeedValue

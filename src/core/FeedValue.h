@@ -21,10 +21,15 @@ QString wholeContent(const QString &content);
 bool isText(const QString &content);
 
 // The content to write for `value` where `oldContent` stood (empty for a
-// new element). A value that was a CDATA section stays one ("]]>" split
-// across two sections); otherwise "&", "<", ">" and CR are escaped, and a
-// character the old content wrote as a numeric reference is written as that
-// same reference. A character `canEncode` refuses becomes a reference.
-QString content(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode);
+// new element). The old content's bytes stay where the value did not
+// change: only the stretch between the common head and tail is written
+// anew, in the form the old content has there. Written anew, a value that
+// was a CDATA section stays one ("]]>" split across two sections);
+// otherwise "&", "<", ">" and CR are escaped, and a character the old
+// content wrote as a numeric reference is written as that same reference.
+// A character `canEncode` refuses becomes a reference; a line break
+// written anew is `lineEnd` (the old content's own CR LF when it has one).
+QString content(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
+                const QString &lineEnd = QStringLiteral("\n"));
 
 } // namespace FeedValue

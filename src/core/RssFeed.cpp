@@ -771,7 +771,9 @@ void CRssFeed::replaceContent(FeedNode &node, const QString &value)
     FeedNode written = node;
     writer.begin(written, source.mid(node.leadBegin, node.begin - node.leadBegin),
                  source.mid(node.begin, node.contentBegin - node.begin));
-    writer.append(FeedValue::content(value, old, [&encoding](char32_t c) { return encoding.canEncode(c); }));
+    // New line breaks follow the one before the element.
+    const QString lineEnd = decoded(node.buffer, node.leadBegin, node.begin).contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    writer.append(FeedValue::content(value, old, [&encoding](char32_t c) { return encoding.canEncode(c); }, lineEnd));
     writer.end(written, QString(), source.mid(node.contentEnd, node.end - node.contentEnd));
     writer.finish();
     node = std::move(written);

@@ -13,6 +13,11 @@ void CFeedChange::setMergeKey(int id, const QString &key)
     m_mergeKey = key;
 }
 
+void CFeedChange::setRevertIfUnchanged(std::function<bool()> revertIfUnchanged)
+{
+    m_revertIfUnchanged = std::move(revertIfUnchanged);
+}
+
 void CFeedChange::undo()
 {
     m_undo();
@@ -31,5 +36,9 @@ void CFeedChange::redo()
 bool CFeedChange::mergeWith(const QUndoCommand *other)
 {
     const auto *change = static_cast<const CFeedChange *>(other);
-    return change->m_mergeKey == m_mergeKey;
+    if (change->m_mergeKey != m_mergeKey)
+        return false;
+    if (m_revertIfUnchanged && m_revertIfUnchanged())
+        setObsolete(true);
+    return true;
 }

@@ -105,10 +105,6 @@ void CRSSEditDoc::setPrompter(CDocumentPrompter *prompter)
 void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
 {
     if (hint == HINT_SELECT_POST) {
-        // The editor writes the post being left before another one shows;
-        // an undo or redo has stored it before it began.
-        if (!m_replaying)
-            Notify(sender, HINT_COMMIT_POST, m_currentPost);
         // Showing the current post again after an undo is no step to go back to.
         if (!m_replaying || data.toInt() != m_currentPost)
             m_history.append(data.toInt());
@@ -126,8 +122,6 @@ void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
 
     if (hint == HINT_SELECT_POST)
         m_currentPost = data.toInt();
-    else if (hint == HINT_COMMIT_POST || hint == HINT_POST_DELETED || hint == HINT_FEED_RESET)
-        m_editorPending = false; // stored, or gone with its post
     else if (hint == HINT_FOCUS_FILTER)
         m_filterBoxOpen = !m_filterBoxOpen;
 
@@ -199,7 +193,6 @@ bool CRSSEditDoc::OnOpenDocument(const QString &path, QString *error)
 
 bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
 {
-    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
     const bool ownFile = isOwnPath(path);
     // Another program (an editor, a pull from version control) may have
     // written the file since: its version would be gone but for the backup.
@@ -346,13 +339,9 @@ bool CRSSEditDoc::OnUpdateCommand(int id, CommandState *state)
     case ID_OPEN_BACKUP_FOLDER:
         *state = CommandState{canOpenBackupFolder(), false, false};
         return true;
-    case ID_EDIT_UNDO: {
-        // Typing the editor holds becomes a step of its own before the undo.
-        const QString step = m_editorPending ? postFieldStep(PostDescription) : m_undoStack->undoText();
-        *state = CommandState{m_editorPending || m_undoStack->canUndo(), false, false,
-                              QStringLiteral("&Undo %1").arg(step).trimmed()};
+    case ID_EDIT_UNDO:
+        *state = CommandState{m_undoStack->canUndo(), false, false, QStringLiteral("&Undo %1").arg(m_undoStack->undoText()).trimmed()};
         return true;
-    }
     case ID_EDIT_REDO:
         *state = CommandState{m_undoStack->canRedo(), false, false, QStringLiteral("&Redo %1").arg(m_undoStack->redoText()).trimmed()};
         return true;
@@ -382,8 +371,15 @@ bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, 
                                const QString &stepName)
 {
     const QString stored = field == PostDescription && m_descriptionFilter ? m_descriptionFilter(value) : value;
+    return storePostField(sender, post, field, stored, stepName);
+}
+
+bool CRSSEditDoc::storePostField(CRSSObserver *sender, int post, PostField field, const QString &stored,
+                                 const QString &stepName)
+{
     if (post < 0 || post >= m_feed.GetPostCount() || stored == GetPostField(post, field))
         return false;
+    const QString original = GetPostField(post, field);
     auto before = std::make_shared<CFeedPart>(m_feed.SavePost(post));
     bool changed = false;
     switch (field) {
@@ -407,8 +403,16 @@ bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, 
         m_feed.SwapPart(*before);
         postRestored(post, hint);
     };
+    // Typing back to the value before the first keystroke restores the
+    // post as it was, bytes and all, and leaves the stack.
+    const auto revertIfUnchanged = [this, before, post, field, original] {
+        if (GetPostField(post, field) != original)
+            return false;
+        m_feed.SwapPart(*before);
+        return true;
+    };
     if (stepName.isEmpty())
-        pushChange(postFieldStep(field), swap, swap, MergePostTitle + field, QString::number(post));
+        pushChange(postFieldStep(field), swap, swap, MergePostTitle + field, QString::number(post), revertIfUnchanged);
     else
         pushChange(stepName, swap, swap);
     if (hint)
@@ -416,17 +420,10 @@ bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, 
     return true;
 }
 
-void CRSSEditDoc::NoteEditorEdited()
-{
-    m_editorPending = true;
-    if (!m_modified)
-        SetModifiedFlag(true);
-}
-
 void CRSSEditDoc::EditDescription(CRSSObserver *sender, const QString &html)
 {
-    NoteEditorEdited();
-    Notify(sender, HINT_DESCRIPTION_EDITED, QVariant(html));
+    if (storePostField(sender, m_currentPost, PostDescription, html, QString()))
+        Notify(sender, HINT_DESCRIPTION_EDITED, QVariant(html));
 }
 
 // A podcast directory reads an episode without itunes:explicit as the
@@ -640,10 +637,11 @@ bool CRSSEditDoc::SetPostDateNow(int index)
 }
 
 void CRSSEditDoc::pushChange(const QString &text, std::function<void()> undo, std::function<void()> redo,
-                             int mergeId, const QString &mergeKey)
+                             int mergeId, const QString &mergeKey, std::function<bool()> revertIfUnchanged)
 {
     auto *change = new CFeedChange(text, [this, undo] { replayStep(undo); }, [this, redo] { replayStep(redo); });
     change->setMergeKey(mergeId, mergeKey);
+    change->setRevertIfUnchanged(std::move(revertIfUnchanged));
     m_undoStack->push(change);
 }
 
@@ -663,7 +661,6 @@ void CRSSEditDoc::postRestored(int post, int hint)
 
 void CRSSEditDoc::replay(bool undo)
 {
-    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
     if (undo)
         m_undoStack->undo();
     else
@@ -683,13 +680,11 @@ void CRSSEditDoc::renewFooterOfCopy()
 
 void CRSSEditDoc::addPost()
 {
-    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
     InsertNewPost();
 }
 
 void CRSSEditDoc::duplicatePost(bool removeSource)
 {
-    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
     // Duplicate and delete moves the post itself to the top, its guid, date
     // and text as they were: readers know it by its guid, and "Set Date to
     // Now" dates it anew when the user wants that.
@@ -736,9 +731,6 @@ void CRSSEditDoc::reload()
 
 void CRSSEditDoc::copyFeed()
 {
-    // Pending edits go in first, as they would at a save; a copy changes
-    // nothing else.
-    Notify(nullptr, HINT_COMMIT_POST, m_currentPost);
     const QString text = QString::fromUtf8(m_feed.PrintToString());
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!text.isEmpty() && clipboard) {

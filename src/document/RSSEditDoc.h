@@ -43,7 +43,7 @@ public:
     const CRssFeed *feed() const { return &m_feed; }
     // Every change below is a command on this stack; the feed counts as
     // modified while the stack is away from its clean state (the file as
-    // opened or saved) or the editor holds typing not yet stored.
+    // opened or saved).
     QUndoStack *undoStack() const { return m_undoStack; }
     // True while the stack undoes or redoes a change: what the views hear
     // then is no new edit of the user's.
@@ -60,15 +60,14 @@ public:
     // date the post anew). The others hear HINT_TITLE_CHANGED or
     // HINT_LINK_OR_AUTHOR_CHANGED; a description needs no notice, as the
     // editor that stores it shows it already. True when the post changed.
-    // Typing in one field of one post is one command; a change with a name
-    // of its own (a clean-up, a link put in) is a command by that name.
+    // Typing in one field of one post is one command, which leaves the
+    // stack when the field is typed back to where it began; a change with
+    // a name of its own (a clean-up, a link put in) is a command by that name.
     bool SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value,
                       const QString &stepName = QString());
-    // The editor holds typing that reaches the feed at the next commit; the
-    // feed counts as changed from now on.
-    void NoteEditorEdited();
-    // HTML typed as the description's code: the editor takes it as its
-    // own edit, and the preview shows it.
+    // HTML typed as the description's code: stored into the current post
+    // exactly as typed, as typing; the others hear HINT_DESCRIPTION_EDITED
+    // with the text.
     void EditDescription(CRSSObserver *sender, const QString &html);
     // A new post, or a copy of post `source`, at the top; it becomes the
     // current post. HINT_POSTS_INSERTED carries the index it went to.
@@ -106,8 +105,8 @@ public:
     void setFrame(CRSSObserver *frame); // the child frame; relays to its bars
     void setPrompter(CDocumentPrompter *prompter);
 
-    // The fan-out: a select first commits the post being left; then views
-    // (except the sender), the frame, the current index, the history.
+    // The fan-out: views (except the sender), the frame, the current
+    // index, the history.
     void Notify(CRSSObserver *sender, int hint, const QVariant &data);
     void Notify(CRSSObserver *sender, int hint, int postIndex) { Notify(sender, hint, QVariant(postIndex)); }
 
@@ -151,9 +150,12 @@ private:
     // Pushes a change already made, with its inverse; see CFeedChange for
     // the merge id and key.
     void pushChange(const QString &text, std::function<void()> undo, std::function<void()> redo,
-                    int mergeId = -1, const QString &mergeKey = QString());
+                    int mergeId = -1, const QString &mergeKey = QString(),
+                    std::function<bool()> revertIfUnchanged = {});
+    // SetPostField past the description filter.
+    bool storePostField(CRSSObserver *sender, int post, PostField field, const QString &stored, const QString &stepName);
     void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top);
-    // Runs an undo or redo of the stack, the editor's typing stored first.
+    // Runs an undo or redo of the stack.
     void replay(bool undo);
     void replayStep(const std::function<void()> &step);
     void postRestored(int post, int hint);
@@ -176,7 +178,6 @@ private:
     QUndoStack *m_undoStack;
     bool m_replaying = false;
     bool m_settingClean = false;
-    bool m_editorPending = false; // the editor holds typing not yet stored
     CNavigationHistory m_history;
     std::vector<CRSSObserver *> m_views;
     CRSSObserver *m_frame = nullptr;

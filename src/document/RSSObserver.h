@@ -4,10 +4,9 @@
 
 // Notification codes that travel through CRSSEditDoc::Notify. The data is a
 // post index (int) except for HINT_DESCRIPTION_EDITED, whose data is the
-// cleaned description text (QString).
+// current post's description as stored (QString).
 enum RssHint : int {
     HINT_SELECT_POST = 3,
-    HINT_COMMIT_POST = 4,
     HINT_POSTS_INSERTED = 5,
     HINT_RENAME_POST = 6,
     HINT_TITLE_CHANGED = 7,

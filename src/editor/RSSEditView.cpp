@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -39,6 +40,7 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
 
     connect(m_engine, &CHtmlEngineView::pageReady, this, &CRSSEditView::onPageReady);
     connect(m_engine, &CHtmlEngineView::elementEvent, this, &CRSSEditView::onElementEvent);
+    connect(m_engine, &CHtmlEngineView::reported, this, &CRSSEditView::onPageReported);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CRSSEditView::onClipboardChanged);
     onClipboardChanged();
 
@@ -67,9 +69,6 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         FillLinkList();
         LoadPostIntoEditor(data.toInt());
         break;
-    case HINT_COMMIT_POST:
-        CommitEditorToPost(data.toInt());
-        break;
     case HINT_POSTS_INSERTED:
         LoadPostIntoEditor(m_doc->currentPost());
         break;
@@ -83,15 +82,8 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         FocusEditor();
         break;
     case HINT_DESCRIPTION_EDITED:
-        // Typed in the code pane: the text is the post's new description,
-        // to be stored at the next commit with the other fields.
-        m_engine->setValue(kRichText, data.toString());
-        m_editorDirty = true;
-        break;
-    case HINT_POST_DELETED:
-        // The editor still shows the removed post. Its edits must not reach
-        // the post that moves into its place when that one is selected next.
-        m_editorDirty = false;
+        // Typed in the code pane and stored as typed.
+        setRichTextValue(data.toString());
         break;
     default:
         break;
@@ -249,25 +241,20 @@ bool CRSSEditView::canUndoTyping() const
 void CRSSEditView::toggleCharacterFormat(const QString &tag)
 {
     m_engine->callMethod(kRichText, QStringLiteral("toggleSpan"), {tag});
-    m_editorDirty = true;
-    m_doc->NoteEditorEdited();
 }
 
-// The clean-ups work on the stored text, which may hold markup the editor
-// would rewrite; so what the editor shows is stored first, edited or not.
+// The clean-ups work on the stored text, so that they change nothing else.
 void CRSSEditView::cleanUpDescription(const QString &stepName, const std::function<bool(QString &)> &clean)
 {
     const int index = m_doc->currentPost();
-    if (index < 0 || index >= m_doc->feed()->GetPostCount() || !m_engine->isReady())
+    if (index < 0 || index >= m_doc->feed()->GetPostCount())
         return;
-    m_editorDirty = true;
-    CommitEditorToPost(index);
     QString description = m_doc->feed()->GetPostDescription(index);
-    if (!clean(description))
+    if (!clean(description) || !m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName))
         return;
-    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName);
-    setRichTextValue(m_doc->feed()->GetPostDescription(index));
-    PreviewDescription();
+    const QString stored = m_doc->feed()->GetPostDescription(index);
+    setRichTextValue(stored);
+    m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(stored));
 }
 
 void CRSSEditView::showCurrentObjectTag()
@@ -335,17 +322,13 @@ void CRSSEditView::showLinkAtCaret()
     QApplication::sendEvent(this, &tip);
 }
 
-// The new or changed link or image is stored at once, as a step of its own:
-// the typing before it is stored first.
+// The new or changed link or image is stored as a step of its own when the
+// page reports it.
 void CRSSEditView::runLinkCommand(int id)
 {
-    const int index = m_doc->currentPost();
-    CommitEditorToPost(index);
     const bool changed = id == ID_INSERT_HYPERLINK ? m_links.OnHyperlink() : m_links.OnImage();
-    if (!changed)
-        return;
-    m_editorDirty = true;
-    CommitEditorToPost(index, id == ID_INSERT_HYPERLINK ? QStringLiteral("Insert Hyperlink") : QStringLiteral("Insert Image"));
+    if (changed)
+        m_nextStepName = id == ID_INSERT_HYPERLINK ? QStringLiteral("Insert Hyperlink") : QStringLiteral("Insert Image");
 }
 
 void CRSSEditView::updateHyperlinkButton()
@@ -378,18 +361,21 @@ void CRSSEditView::LoadPostIntoEditor(int index)
     showDropDownValue(kAuthor, feed->GetPostAuthor(index));
 }
 
-// Only the description waits for a commit; the title, link and author are
-// stored as they are typed or picked.
-void CRSSEditView::CommitEditorToPost(int index, const QString &stepName)
+void CRSSEditView::storeDescription()
 {
-    if (!m_editorDirty || index < 0)
+    const int index = m_doc->currentPost();
+    if (!m_loadedReported || index < 0 || index >= m_doc->feed()->GetPostCount())
         return;
-    QString description = m_engine->saveHtml(kRichText);
-    CleanSavedHtml(description);
-    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName);
-    // The page now matches the post: a later commit without new edits
-    // (after a save, say) must not store it again and mark the feed changed.
-    m_editorDirty = false;
+    const QString description = m_patch.apply(m_engine->value(kRichText).toString());
+    const QString stepName = std::exchange(m_nextStepName, QString());
+    // Typed back to the text as loaded: that text exactly, without the
+    // footer the filter would add, so that the edit is no change at all.
+    if (description == m_patch.source() && stepName.isEmpty()) {
+        m_doc->EditDescription(this, description);
+        return;
+    }
+    if (m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName))
+        m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(m_doc->feed()->GetPostDescription(index)));
 }
 
 void CRSSEditView::StoreField(const QString &id)
@@ -425,7 +411,7 @@ void CRSSEditView::SetDropDownValue(const QString &id, const QString &value)
 }
 
 // A post without a link or author shows an empty field, never the previous
-// post's value, which a commit would otherwise store into this post. The
+// post's value, which the next edit would otherwise store into this post. The
 // page shows its own hint in an empty Link field; the hint is not a value.
 void CRSSEditView::showDropDownValue(const QString &id, const QString &value)
 {
@@ -440,7 +426,17 @@ void CRSSEditView::showDropDownValue(const QString &id, const QString &value)
 void CRSSEditView::setRichTextValue(const QString &description)
 {
     m_engine->setValue(kRichText, description);
-    m_editorDirty = false;
+    m_loadedDescription = description;
+    m_loadedReported = false;
+    m_nextStepName.clear();
+}
+
+void CRSSEditView::onPageReported()
+{
+    if (m_loadedReported || !m_engine->isReported(kRichText))
+        return;
+    m_patch = CDescriptionPatch(m_loadedDescription, m_engine->value(kRichText).toString());
+    m_loadedReported = true;
 }
 
 void CRSSEditView::FocusEditor()
@@ -457,13 +453,6 @@ void CRSSEditView::FocusPostField(CRSSEditDoc::PostField field)
         m_engine->setElementState(focused, 0, CHtmlEngineView::StateFocus);
     m_engine->setElementState(element, CHtmlEngineView::StateFocus, 0);
     m_engine->setFocus(Qt::OtherFocusReason);
-}
-
-void CRSSEditView::PreviewDescription()
-{
-    QString description = m_engine->saveHtml(kRichText);
-    CleanSavedHtml(description);
-    m_doc->EditDescription(this, description);
 }
 
 // --- Events of the page ---
@@ -511,8 +500,7 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
 void CRSSEditView::OnEditValueChanged(const QString &id)
 {
     if (id == kRichText) {
-        m_editorDirty = true;
-        PreviewDescription();
+        storeDescription();
     } else if (id == kTitle || id == kLink || id == kAuthor) {
         // The title is stored as the text the user sees. Its markup would
         // come back escaped once more at every load ("Q&A" -> "Q&amp;A" ->

@@ -4,6 +4,7 @@
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 #include "editor/LinkCommands.h"
+#include "markup/DescriptionPatch.h"
 
 #include <QFrame>
 #include <QPointer>
@@ -15,8 +16,9 @@ class CHtmlEngineView;
 
 // The document's view: the editor page with the current post's title,
 // description, link and author. Loads a post into the page when it becomes
-// current and writes the page back into the feed when the document asks for
-// a commit; title edits and drop-down picks reach the feed at once.
+// current; every edit reaches the feed at once. The description is stored
+// as its own text with the edit carried over (CDescriptionPatch), not as
+// the page writes it back.
 class CRSSEditView : public QFrame, public CRSSObserver, public CCommandTarget
 {
     Q_OBJECT
@@ -26,9 +28,6 @@ public:
 
     CRSSEditDoc *document() const { return m_doc; }
     CHtmlEngineView *engine() const { return m_engine; }
-    // Set by every edit of the rich text since it was last given a value or
-    // stored.
-    bool isEditorDirty() const { return m_editorDirty; }
 
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
     bool OnCommand(int id) override;
@@ -36,9 +35,6 @@ public:
 
     // Title, description, link and author of post `index` into the page.
     void LoadPostIntoEditor(int index);
-    // The page's description into post `index`, when it was edited; a
-    // step name makes it an undo step of its own rather than typing.
-    void CommitEditorToPost(int index, const QString &stepName = QString());
     // Every distinct link of the feed into the Link drop-down's list: the
     // missing ones are appended in ascending order and the greatest is shown.
     void FillLinkList();
@@ -48,8 +44,6 @@ public:
     void FocusEditor();
     // Puts the focus in the page's field of one post field.
     void FocusPostField(CRSSEditDoc::PostField field);
-    // Sends the cleaned description to the other views and the preview pane.
-    void PreviewDescription();
 
     // The character formats at the caret, as of the page's last report.
     enum StyleFlag { StyleBold = 1, StyleItalic = 2, StyleUnderline = 4, StyleStrikeout = 8 };
@@ -71,7 +65,13 @@ private:
     // The title, link or author as the page shows it into the current post.
     void StoreField(const QString &id);
     void showDropDownValue(const QString &id, const QString &value);
+    // Shows the description in the page; the page's form of it, once
+    // reported, is what later edits are compared with.
     void setRichTextValue(const QString &description);
+    void onPageReported();
+    // The page's description, its edit carried over to the stored text,
+    // into the current post; the other views hear the stored text.
+    void storeDescription();
     void sendCommand(int id);
     void onClipboardChanged();
     // Links and images
@@ -80,8 +80,8 @@ private:
 
     // --- Formatting and clean-up ---
     void toggleCharacterFormat(const QString &tag);
-    // Stores what the editor shows, cleans the stored description with
-    // `clean` and shows the result when it changed anything.
+    // Cleans the stored description with `clean` and stores and shows the
+    // result when it changed anything.
     void cleanUpDescription(const QString &stepName, const std::function<bool(QString &)> &clean);
     bool canUndoTyping() const;
     void showCurrentObjectTag();
@@ -95,7 +95,14 @@ private:
     QPointer<CRSSEditDoc> m_doc;
     CHtmlEngineView *m_engine = nullptr;
     CLinkCommands m_links;
-    bool m_editorDirty = false;
+    // The description last given to the page, and the page's form of it
+    // once reported.
+    QString m_loadedDescription;
+    bool m_loadedReported = false;
+    CDescriptionPatch m_patch;
+    // The undo step the page's next edit makes (a link put in), rather
+    // than typing.
+    QString m_nextStepName;
     // Read when the clipboard changes, not at every state query.
     bool m_clipboardFilled = false;
     int m_styleFlags = 0;

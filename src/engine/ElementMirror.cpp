@@ -18,6 +18,7 @@ HtmlElementState &CElementMirror::beginWrite(const QString &id)
 {
     HtmlElementState &element = m_elements[id];
     element.writeGeneration = ++m_generation;
+    element.reported = false;
     return element;
 }
 
@@ -38,6 +39,7 @@ QSet<QString> CElementMirror::update(qint64 pageGeneration, const QVariantMap &e
         }
         const QVariantMap snapshot = it.value().toMap();
         HtmlElementState state = stateFromPage(snapshot);
+        state.reported = true;
         if (known != m_elements.constEnd()) {
             state.writeGeneration = known->writeGeneration;
             if (!snapshot.contains(kOptions))

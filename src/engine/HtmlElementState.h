@@ -33,4 +33,7 @@ struct HtmlElementState
 
     // The program's write generation that last touched this element.
     qint64 writeGeneration = 0;
+    // The page reported the element after that write: the values are the
+    // page's own (a rich text's HTML as the page serialises it).
+    bool reported = false;
 };

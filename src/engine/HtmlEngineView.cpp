@@ -205,6 +205,12 @@ QVariant CHtmlEngineView::value(const QString &id) const
     return element ? element->value : QVariant();
 }
 
+bool CHtmlEngineView::isReported(const QString &id) const
+{
+    const HtmlElementState *element = m_mirror.find(id);
+    return element && element->reported;
+}
+
 void CHtmlEngineView::setValue(const QString &id, const QVariant &value)
 {
     if (!hasElement(id))
@@ -389,6 +395,8 @@ void CHtmlEngineView::onPageReported(const QVariantMap &state)
         m_ready = true;
         emit pageReady();
     }
+
+    emit reported();
 
     // Events about content the program has overwritten since are dropped:
     // the page replaces that content as it applies the write.

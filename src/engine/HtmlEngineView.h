@@ -70,6 +70,9 @@ public:
     // --- Controls ---
     // Rich text: its HTML; edit: its text; drop-down: the text of its field.
     QVariant value(const QString &id) const;
+    // Whether the page has reported the element since the program last
+    // wrote to it, so that value() is the page's own form of what was written.
+    bool isReported(const QString &id) const;
     void setValue(const QString &id, const QVariant &value);
     QStringList options(const QString &id) const;
     bool hasOption(const QString &id, const QString &text) const;
@@ -111,6 +114,9 @@ public:
 
 signals:
     void pageReady();
+    // The page reported the state of some elements; elementEvent() follows
+    // for the events in the report.
+    void reported();
     // One of ElementEvent for the element with that id (empty when the
     // target has none).
     void elementEvent(int code, const QString &id);

@@ -2,6 +2,7 @@
 
 #include "document/RSSEditDoc.h"
 #include "links/PreviewBarSetting.h"
+#include "markup/DescriptionPatch.h"
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -142,6 +143,8 @@ void CBarPreview::showText(const QString &html)
     document->setUndoRedoEnabled(true);
     m_editor->moveCursor(QTextCursor::Start);
     m_showingText = wasShowing;
+    m_description = html;
+    m_shownText = m_editor->toPlainText();
 }
 
 // Every "<" up to the next ">" in bold blue. A "<" with no ">" after it
@@ -172,7 +175,10 @@ void CBarPreview::sendEdit()
 {
     if (m_showingText || !m_doc)
         return;
-    m_doc->EditDescription(this, m_editor->toPlainText());
+    const QString typed = m_editor->toPlainText();
+    m_description = CDescriptionPatch(m_description, m_shownText).apply(typed);
+    m_shownText = typed;
+    m_doc->EditDescription(this, m_description);
 }
 
 void CBarPreview::storeHidden()

@@ -11,7 +11,8 @@ class QTextCursor;
 
 // The pane under the editor that shows the current post's description as
 // HTML code, one paragraph and line break per line, tags in bold blue. What
-// the user types in it goes to the editor as the new description.
+// the user types in it is stored as typed and shown in the editor; the line
+// breaks the pane added for showing are not stored.
 class CBarPreview : public CSizingControlBarCF, public CRSSObserver
 {
     Q_OBJECT
@@ -39,4 +40,7 @@ private:
     // Set while the pane itself puts text in, so that it is not taken for
     // the user's typing.
     bool m_showingText = false;
+    // The description shown and the pane's text for it.
+    QString m_description;
+    QString m_shownText;
 };

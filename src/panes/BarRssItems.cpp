@@ -150,8 +150,7 @@ void CBarRssItems::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         toggleFilterBox();
         break;
     default:
-        // The commit and the editor's focus are the bar's to send, not to
-        // act on.
+        // The editor's focus is the bar's to send, not to act on.
         break;
     }
 }
@@ -446,15 +445,12 @@ void CBarRssItems::onFilterDelayElapsed()
     applyFilter();
 }
 
-// The editor writes back the post it shows before the rows change; then
-// the matching posts are listed in the sort order and the first one is
+// The matching posts are listed in the sort order and the first one is
 // shown.
 void CBarRssItems::applyFilter()
 {
-    CRSSEditDoc *doc = document();
-    if (!doc)
+    if (!document())
         return;
-    notify(HINT_COMMIT_POST, doc->currentPost());
     rebuildRows();
     if (m_model->order().isEmpty())
         QApplication::beep();

@@ -108,8 +108,6 @@ CFeedPropertiesWnd *CChildFrame::showProperties()
 
 void CChildFrame::checkFeed()
 {
-    // The editor's pending typing goes in first, as at a save.
-    m_document->Notify(nullptr, HINT_COMMIT_POST, m_document->currentPost());
     const QByteArray bytes = m_document->feed()->PrintToString();
     const int check = ++m_checks;
     auto *watcher = new QFutureWatcher<QList<CFeedChecker::Problem>>(this);

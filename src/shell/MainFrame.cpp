@@ -433,7 +433,6 @@ void CMainFrame::newFeed()
 void CMainFrame::publishFeed(CChildFrame *frame)
 {
     CRSSEditDoc *document = frame->document();
-    document->Notify(nullptr, HINT_COMMIT_POST, document->currentPost());
     if (document->IsModified() || document->path().isEmpty()) {
         if (!m_services->confirm(QStringLiteral("Publishing sends the saved file. Save %1 and publish it?")
                                      .arg(frame->windowTitle().remove(QStringLiteral("[*]")))))
@@ -615,8 +614,6 @@ void CMainFrame::createUndoHistory()
 {
     auto *view = new QUndoView(m_undoGroup);
     view->setEmptyLabel(QStringLiteral("<as opened or saved>"));
-    view->viewport()->installEventFilter(this);
-    view->installEventFilter(this);
     m_undoHistory = new QDockWidget(QStringLiteral("Undo History"), this);
     m_undoHistory->setObjectName(QStringLiteral("undoHistory"));
     m_undoHistory->setWidget(view);
@@ -624,17 +621,6 @@ void CMainFrame::createUndoHistory()
     m_undoHistory->hide();
     // Queued: the dock hides while the window is being destroyed.
     connect(m_undoHistory, &QDockWidget::visibilityChanged, this, &CMainFrame::updateActions, Qt::QueuedConnection);
-}
-
-// A click or a key in the history moves the stack at once: the editor's
-// typing is stored first, so that it is a change of the list and not lost.
-bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
-{
-    CChildFrame *frame = activeChildFrame();
-    const bool moves = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
-    if (moves && frame)
-        frame->document()->Notify(nullptr, HINT_COMMIT_POST, frame->document()->currentPost());
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // One checkable entry per open feed after the Window menu's commands; the

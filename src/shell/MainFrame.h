@@ -62,7 +62,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Brings every action's enabled and check state up to date. Called when

@@ -252,6 +252,42 @@ private slots:
         QCOMPARE(reopened.GetPostDescription(1), closing);
     }
 
+    // Only the changed stretch of a description is written anew: its
+    // references, raw ">", CR LF line ends and CDATA sections stay as
+    // written, and a new line break takes the file's CR LF.
+    void setPostDescription_writesOnlyTheChangedStretch_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("escaped markup and references kept") << "&lt;p>a &#40;b&#41; c&lt;/p>\r\n&lt;p>d&lt;/p>"
+                                                            << "<p>a (b) X</p>\n<p>d</p>"
+                                                            << "&lt;p>a &#40;b&#41; X&lt;/p>\r\n&lt;p>d&lt;/p>";
+        QTest::newRow("new line break takes CR LF") << "&lt;p>a&lt;/p>" << "<p>a</p>\n<p>b</p>"
+                                                    << "&lt;p>a&lt;/p>\r\n&lt;p&gt;b&lt;/p&gt;";
+        QTest::newRow("inside a CDATA section") << "<![CDATA[<p>one</p>]]>\r\n<![CDATA[<p>two</p>]]>"
+                                                << "<p>one</p>\n<p>2</p>"
+                                                << "<![CDATA[<p>one</p>]]>\r\n<![CDATA[<p>2</p>]]>";
+        QTest::newRow("across two sections: written whole") << "<![CDATA[a]]><![CDATA[b]]>" << "XY"
+                                                             << "<![CDATA[XY]]>";
+    }
+
+    void setPostDescription_writesOnlyTheChangedStretch()
+    {
+        QFETCH(QString, content);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        const QString file = QStringLiteral("<?xml version=\"1.0\"?>\r\n<rss version=\"2.0\"><channel><title>t</title>\r\n"
+                                            "<item><title>A</title>\r\n<description>%1</description></item></channel></rss>\r\n");
+        CRssFeed feed;
+        QVERIFY(load(feed, file.arg(content).toUtf8()));
+        QVERIFY(feed.SetPostDescription(0, value));
+        QCOMPARE(QString::fromUtf8(feed.PrintToString()), file.arg(expected));
+        CRssFeed reopened;
+        QVERIFY(load(reopened, feed.PrintToString()));
+        QCOMPARE(reopened.GetPostDescription(0), value);
+    }
+
     // A reference the user did not edit stays as written; the same value
     // stored again changes no byte. A header element changes in place; a
     // missing one joins the header before the first post, lined up with the

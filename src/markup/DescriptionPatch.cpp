@@ -1,0 +1,299 @@
+#include "markup/DescriptionPatch.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+using Token = CDescriptionPatch::Token;
+
+// Past this many cells the middle of two texts is taken as changed whole
+// rather than compared token by token.
+constexpr qsizetype kMaxCompareCells = 4'000'000;
+
+// The named references a description is likely to hold; the page decodes
+// them all. An unknown name stays a run of characters, which then has no
+// match in the page's text and is only rewritten when an edit touches it.
+const QHash<QString, QString> &namedReferences()
+{
+    static const QHash<QString, QString> names = [] {
+        QHash<QString, QString> table;
+        const char *const latin1[] = {
+            "nbsp", "iexcl", "cent", "pound", "curren", "yen", "brvbar", "sect", "uml", "copy", "ordf", "laquo",
+            "not", "shy", "reg", "macr", "deg", "plusmn", "sup2", "sup3", "acute", "micro", "para", "middot",
+            "cedil", "sup1", "ordm", "raquo", "frac14", "frac12", "frac34", "iquest", "Agrave", "Aacute", "Acirc",
+            "Atilde", "Auml", "Aring", "AElig", "Ccedil", "Egrave", "Eacute", "Ecirc", "Euml", "Igrave", "Iacute",
+            "Icirc", "Iuml", "ETH", "Ntilde", "Ograve", "Oacute", "Ocirc", "Otilde", "Ouml", "times", "Oslash",
+            "Ugrave", "Uacute", "Ucirc", "Uuml", "Yacute", "THORN", "szlig", "agrave", "aacute", "acirc", "atilde",
+            "auml", "aring", "aelig", "ccedil", "egrave", "eacute", "ecirc", "euml", "igrave", "iacute", "icirc",
+            "iuml", "eth", "ntilde", "ograve", "oacute", "ocirc", "otilde", "ouml", "divide", "oslash", "ugrave",
+            "uacute", "ucirc", "uuml", "yacute", "thorn", "yuml"};
+        char16_t code = 0xA0;
+        for (const char *name : latin1)
+            table.insert(QString::fromLatin1(name), QString(QChar(code++)));
+        const std::pair<const char *, char16_t> others[] = {
+            {"amp", u'&'}, {"lt", u'<'}, {"gt", u'>'}, {"quot", u'"'}, {"apos", u'\''}, {"ndash", 0x2013},
+            {"mdash", 0x2014}, {"lsquo", 0x2018}, {"rsquo", 0x2019}, {"sbquo", 0x201A}, {"ldquo", 0x201C},
+            {"rdquo", 0x201D}, {"bdquo", 0x201E}, {"bull", 0x2022}, {"hellip", 0x2026}, {"trade", 0x2122},
+            {"euro", 0x20AC}, {"thinsp", 0x2009}, {"ensp", 0x2002}, {"emsp", 0x2003}, {"zwnj", 0x200C},
+            {"zwj", 0x200D}, {"lrm", 0x200E}, {"rlm", 0x200F}, {"dagger", 0x2020}, {"Dagger", 0x2021},
+            {"permil", 0x2030}, {"lsaquo", 0x2039}, {"rsaquo", 0x203A}, {"larr", 0x2190}, {"rarr", 0x2192},
+            {"uarr", 0x2191}, {"darr", 0x2193}, {"minus", 0x2212}};
+        for (const auto &[name, character] : others)
+            table.insert(QString::fromLatin1(name), QString(QChar(character)));
+        return table;
+    }();
+    return names;
+}
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// The text a character reference at `at` ("&amp;", "&#40;", "&#x28;")
+// stands for, with its length; an empty text when there is none.
+QString referenceAt(const QString &text, qsizetype at, qsizetype *length)
+{
+    const qsizetype semicolon = text.indexOf(u';', at + 1);
+    if (semicolon < 0 || semicolon - at > 32)
+        return QString();
+    const QStringView name = QStringView(text).mid(at + 1, semicolon - at - 1);
+    QString decoded;
+    if (name.startsWith(u'#')) {
+        bool ok = false;
+        const bool hex = name.size() > 1 && (name[1] == u'x' || name[1] == u'X');
+        const uint code = hex ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok, 10);
+        if (!ok || code == 0 || code > 0x10FFFF)
+            return QString();
+        const char32_t character = code;
+        decoded = QString::fromUcs4(&character, 1);
+    } else {
+        decoded = namedReferences().value(name.toString());
+    }
+    if (!decoded.isEmpty())
+        *length = semicolon + 1 - at;
+    return decoded;
+}
+
+// The end of the tag that opens at `at`, quoted attribute values skipped;
+// -1 when it does not close.
+qsizetype tagEnd(const QString &text, qsizetype at)
+{
+    QChar quote;
+    for (qsizetype i = at + 1; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'>') {
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
+// A tag's key: its lower-case name, "/" first for a closing tag.
+QString tagKey(const QString &text, qsizetype at, qsizetype end)
+{
+    qsizetype i = at + 1;
+    QString key;
+    if (text[i] == u'/') {
+        key += u'/';
+        ++i;
+    }
+    while (i < end && (text[i].isLetterOrNumber() || text[i] == u'-' || text[i] == u':'))
+        key += text[i++].toLower();
+    return key;
+}
+
+std::vector<Token> tokenize(const QString &text)
+{
+    std::vector<Token> tokens;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        const QChar c = text[at];
+        const QChar next = at + 1 < text.size() ? text[at + 1] : QChar();
+        if (c == u'<' && QStringView(text).mid(at).startsWith(u"<!--")) {
+            const qsizetype close = text.indexOf(QLatin1String("-->"), at + 4);
+            const qsizetype end = close < 0 ? text.size() : close + 3;
+            tokens.push_back({Token::Markup, text.mid(at, end - at), at, end});
+            at = end;
+            continue;
+        }
+        if (c == u'<' && (isAsciiLetter(next) || (next == u'/' && at + 2 < text.size() && isAsciiLetter(text[at + 2]))
+                          || next == u'!' || next == u'?')) {
+            const qsizetype end = tagEnd(text, at);
+            if (end > 0) {
+                const bool tag = next != u'!' && next != u'?';
+                tokens.push_back({tag ? Token::Tag : Token::Markup, tag ? tagKey(text, at, end) : text.mid(at, end - at), at, end});
+                at = end;
+                continue;
+            }
+        }
+        qsizetype length = 1;
+        QString key;
+        if (c == u'&')
+            key = referenceAt(text, at, &length);
+        if (key.isEmpty()) {
+            length = 1;
+            if (c == u'\r') {
+                // Read as the page reads it: CR LF and a lone CR are LF.
+                key = QStringLiteral("\n");
+                length = next == u'\n' ? 2 : 1;
+            } else if (c.isHighSurrogate() && next.isLowSurrogate()) {
+                length = 2;
+                key = text.mid(at, 2);
+            } else {
+                key = QString(c);
+            }
+        }
+        tokens.push_back({Token::Character, key, at, at + length});
+        at += length;
+    }
+    return tokens;
+}
+
+// Pairs of indexes of `a` and `b` whose tokens match, in order, as many as
+// the longest common subsequence has. The common head and tail are matched
+// first; a middle too big to compare in cells is left unmatched.
+template<typename Equal>
+std::vector<std::pair<int, int>> matchTokens(const std::vector<Token> &a, const std::vector<Token> &b, Equal equal)
+{
+    std::vector<std::pair<int, int>> matches;
+    const int n = int(a.size()), m = int(b.size());
+    int head = 0;
+    while (head < n && head < m && equal(a[size_t(head)], b[size_t(head)]))
+        ++head;
+    int tail = 0;
+    while (tail < n - head && tail < m - head && equal(a[size_t(n - 1 - tail)], b[size_t(m - 1 - tail)]))
+        ++tail;
+    for (int i = 0; i < head; ++i)
+        matches.emplace_back(i, i);
+
+    const int rows = n - head - tail, columns = m - head - tail;
+    if (rows > 0 && columns > 0 && qsizetype(rows) * columns <= kMaxCompareCells) {
+        // lengths[i][j]: the longest common run of a[head+i..] and b[head+j..].
+        std::vector<int> lengths(size_t(rows + 1) * size_t(columns + 1), 0);
+        const auto cell = [columns, &lengths](int i, int j) -> int & { return lengths[size_t(i) * size_t(columns + 1) + size_t(j)]; };
+        for (int i = rows - 1; i >= 0; --i) {
+            for (int j = columns - 1; j >= 0; --j) {
+                cell(i, j) = equal(a[size_t(head + i)], b[size_t(head + j)]) ? cell(i + 1, j + 1) + 1
+                                                                              : std::max(cell(i + 1, j), cell(i, j + 1));
+            }
+        }
+        int i = 0, j = 0;
+        while (i < rows && j < columns) {
+            if (equal(a[size_t(head + i)], b[size_t(head + j)])) {
+                matches.emplace_back(head + i, head + j);
+                ++i;
+                ++j;
+            } else if (cell(i + 1, j) >= cell(i, j + 1)) {
+                ++i;
+            } else {
+                ++j;
+            }
+        }
+    }
+    for (int k = tail; k > 0; --k)
+        matches.emplace_back(n - k, m - k);
+    return matches;
+}
+
+// A stretch of tokens of the shown text, [shownBegin, shownEnd), that the
+// edit replaced by the edited text's [editedBegin, editedEnd).
+struct Hunk
+{
+    int shownBegin, shownEnd, editedBegin, editedEnd;
+};
+
+std::vector<Hunk> hunksBetween(const std::vector<std::pair<int, int>> &matches, int shownCount, int editedCount)
+{
+    std::vector<Hunk> hunks;
+    int shown = 0, edited = 0;
+    const auto gapTo = [&](int shownNext, int editedNext) {
+        if (shownNext > shown || editedNext > edited)
+            hunks.push_back({shown, shownNext, edited, editedNext});
+        shown = shownNext + 1;
+        edited = editedNext + 1;
+    };
+    for (const auto &[a, b] : matches)
+        gapTo(a, b);
+    gapTo(shownCount, editedCount);
+    return hunks;
+}
+
+} // namespace
+
+CDescriptionPatch::CDescriptionPatch(const QString &source, const QString &shown, const QString &lineEnd)
+    : m_source(source)
+    , m_shown(shown)
+    , m_lineEnd(!lineEnd.isEmpty() ? lineEnd : source.contains(QLatin1String("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n"))
+    , m_sourceTokens(tokenize(source))
+    , m_shownTokens(tokenize(shown))
+    , m_sourceOf(m_shownTokens.size(), -1)
+{
+    const auto sameKey = [](const Token &a, const Token &b) { return a.kind == b.kind && a.key == b.key; };
+    for (const auto &[sourceIndex, shownIndex] : matchTokens(m_sourceTokens, m_shownTokens, sameKey))
+        m_sourceOf[size_t(shownIndex)] = sourceIndex;
+}
+
+QString CDescriptionPatch::apply(const QString &edited) const
+{
+    const std::vector<Token> editedTokens = tokenize(edited);
+    const auto sameText = [this, &edited](const Token &a, const Token &b) {
+        return QStringView(m_shown).mid(a.begin, a.end - a.begin) == QStringView(edited).mid(b.begin, b.end - b.begin);
+    };
+    const int shownCount = int(m_shownTokens.size());
+    std::vector<Hunk> hunks = hunksBetween(matchTokens(m_shownTokens, editedTokens, sameText), shownCount, int(editedTokens.size()));
+    if (hunks.empty())
+        return m_source;
+
+    // Each stretch grows, over tokens the edit kept, until the tokens on
+    // both sides of it stand in the source; stretches that meet join.
+    const auto mapped = [this](int shown) { return m_sourceOf[size_t(shown)] >= 0; };
+    std::vector<Hunk> grown;
+    for (Hunk hunk : hunks) {
+        while (hunk.shownBegin > 0 && !mapped(hunk.shownBegin - 1)) {
+            --hunk.shownBegin;
+            --hunk.editedBegin;
+        }
+        while (hunk.shownEnd < shownCount && !mapped(hunk.shownEnd)) {
+            ++hunk.shownEnd;
+            ++hunk.editedEnd;
+        }
+        if (!grown.empty() && hunk.shownBegin <= grown.back().shownEnd) {
+            grown.back().shownEnd = hunk.shownEnd;
+            grown.back().editedEnd = hunk.editedEnd;
+        } else {
+            grown.push_back(hunk);
+        }
+    }
+
+    const auto editedText = [&editedTokens, &edited, this](int begin, int end) {
+        if (begin >= end)
+            return QString();
+        QString text = edited.mid(editedTokens[size_t(begin)].begin, editedTokens[size_t(end - 1)].end - editedTokens[size_t(begin)].begin);
+        if (m_lineEnd != QLatin1String("\n"))
+            text.replace(u'\n', m_lineEnd);
+        return text;
+    };
+    QString patched;
+    qsizetype copied = 0;
+    for (const Hunk &hunk : grown) {
+        const qsizetype from = hunk.shownBegin > 0 ? m_sourceTokens[size_t(m_sourceOf[size_t(hunk.shownBegin - 1)])].end : 0;
+        // An insertion goes right after the token before it, leaving what
+        // the page does not show (a processing instruction, say) behind it.
+        const qsizetype to = hunk.shownBegin == hunk.shownEnd ? from
+                             : hunk.shownEnd < shownCount     ? m_sourceTokens[size_t(m_sourceOf[size_t(hunk.shownEnd)])].begin
+                                                              : m_source.size();
+        patched += QStringView(m_source).mid(copied, from - copied);
+        patched += editedText(hunk.editedBegin, hunk.editedEnd);
+        copied = to;
+    }
+    patched += QStringView(m_source).mid(copied);
+    return patched;
+}

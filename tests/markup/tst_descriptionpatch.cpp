@@ -1,0 +1,64 @@
+#include "markup/DescriptionPatch.h"
+
+#include <QtTest>
+
+// Each row: the stored description, the page's serialisation of it (as
+// Chromium writes innerHTML), the page's text after the edit, and what must
+// be stored.
+class TestDescriptionPatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void apply_changesOnlyEditedStretches_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("edited");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const QString &source, const QString &shown, const QString &edited,
+                            const QString &expected) { QTest::newRow(name) << source << shown << edited << expected; };
+        row("changed word keeps upper-case tags", "<P>The quick fox</P>", "<p>The quick fox</p>", "<p>The slow fox</p>",
+            "<P>The slow fox</P>");
+        row("inserted element", "<P>one two</P>", "<p>one two</p>", "<p>one <b>bold</b> two</p>",
+            "<P>one <b>bold</b> two</P>");
+        row("deleted stretch with its tags", "<p>keep <I>drop</I> this</p>", "<p>keep <i>drop</i> this</p>",
+            "<p>keep this</p>", "<p>keep this</p>");
+        row("references around an edited word stay", "&#40;\u0432\u0438\u0434\u0435\u043e&#41; &amp; more",
+            "(\u0432\u0438\u0434\u0435\u043e) &amp; more", "(\u0444\u0438\u043b\u044c\u043c) &amp; less",
+            "&#40;\u0444\u0438\u043b\u044c\u043c&#41; &amp; less");
+        row("CR LF source, new lines take CR LF", "<p>a</p>\r\n<p>b</p>", "<p>a</p>\n<p>b</p>",
+            "<p>a</p>\n<p>c</p>\n<p>new</p>", "<p>a</p>\r\n<p>c</p>\r\n<p>new</p>");
+        row("untouched attributes, references and CDATA stay", "<P CLASS=x>a&nbsp;b<![CDATA[c]]><br/>d</P>",
+            "<p class=\"x\">a&nbsp;b<!--[CDATA[c]]--><br>d</p>", "<p class=\"x\">a&nbsp;b<!--[CDATA[c]]--><br>e</p>",
+            "<P CLASS=x>a&nbsp;b<![CDATA[c]]><br/>e</P>");
+        row("changed attribute replaces its tag only", "<A HREF=x>link</A>", "<a href=\"x\">link</a>",
+            "<a href=\"y\">link</a>", "<a href=\"y\">link</A>");
+        row("typed back is the source", "<P>a&#x20;b</P>", "<p>a b</p>", "<p>a b</p>", "<P>a&#x20;b</P>");
+        row("edit beside implied markup stores the page's text there", "<p>one<p>two", "<p>one</p><p>two</p>",
+            "<p>one</p><p>twos</p>", "<p>one<p>twos</p>");
+        row("empty source", "", "", "<p>new</p>", "<p>new</p>");
+        row("text that looks like markup", "a < b & c", "a &lt; b &amp; c", "a &lt; b &amp; d", "a < b & d");
+    }
+
+    void apply_changesOnlyEditedStretches()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, shown);
+        QFETCH(QString, edited);
+        QFETCH(QString, expected);
+        const CDescriptionPatch patch(source, shown);
+        QCOMPARE(patch.apply(edited), expected);
+        QCOMPARE(patch.apply(shown), source);
+    }
+
+    // The file's line end, given, wins over the source's.
+    void apply_newLineBreaksTakeGivenLineEnd()
+    {
+        const CDescriptionPatch patch(QStringLiteral("<p>a</p>"), QStringLiteral("<p>a</p>"), QStringLiteral("\r\n"));
+        QCOMPARE(patch.apply(QStringLiteral("<p>a</p>\n<p>b</p>")), QStringLiteral("<p>a</p>\r\n<p>b</p>"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDescriptionPatch)
+#include "tst_descriptionpatch.moc"
