@@ -194,8 +194,6 @@ private:
     class NodeWriter;
 
     bool loadBytes(const QByteArray &bytes, QString *error);
-    template<typename Sink> void render(const FeedNode &node, Sink &sink) const;
-    template<typename Sink> void renderFile(Sink &sink) const;
     void rememberDiskState(const QString &path);
 
     const FeedNode *post(int index) const;
