@@ -1,5 +1,6 @@
 #include "core/FeedReader.h"
 
+#include "core/FeedEncoding.h"
 #include "core/FeedFileKind.h"
 #include "core/FeedParser.h"
 
@@ -164,7 +165,7 @@ private:
         for (const char **attribute = attributes; *attribute; attribute += 2) {
             const QByteArray name = attribute[0];
             if (name == "xmlns" || name.startsWith("xmlns:"))
-                found.emplace_back(QString::fromUtf8(name.mid(6)), QString::fromUtf8(attribute[1]));
+                found.emplace_back(QString::fromUtf8(name.mid(6)), FeedEncoding::fromUtf8(attribute[1]));
         }
         return found;
     }

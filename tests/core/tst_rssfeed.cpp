@@ -278,7 +278,8 @@ private slots:
 
     // Found by fuzzing: U+FEFF inside a value, a zero-width no-break space
     // there, was taken for a byte-order mark and dropped, whether read from
-    // a reference or typed, as text, in CDATA or in a legacy encoding.
+    // a reference or typed, as text, in CDATA or in a legacy encoding, and
+    // at the start of a value.
     void zeroWidthNoBreakSpace_isKeptInsideValues()
     {
         for (const QByteArray &encoding : {QByteArray("UTF-8"), QByteArray("ISO-8859-1")}) {
@@ -286,7 +287,7 @@ private slots:
             QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n<rss><channel><item><title>x&#65279;y</title>"
                                "<description><![CDATA[d]]></description></item></channel></rss>\n"));
             QCOMPARE(feed.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
-            const QString typed = QStringLiteral("a\uFEFFb");
+            const QString typed = QStringLiteral("\uFEFFa\uFEFFb");
             QVERIFY(feed.SetPostAuthor(0, typed) && feed.SetPostDescription(0, typed));
             const QString path = m_temp.filePath(QStringLiteral("zwnbsp-%1.xml").arg(QString::fromLatin1(encoding)));
             QVERIFY(feed.SaveToFile(path));
