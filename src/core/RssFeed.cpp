@@ -22,8 +22,11 @@ namespace {
 
 const char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
 
-// A new post's fields, in the order a new post has them.
+// A post's fields, in the order a new post has them.
 const char *const kPostFields[] = {"title", "description", "pubDate", "link", "author", "guid"};
+
+// What a guid of the program's own says: it is a name, not an address.
+const QLatin1String kNotPermaLink(" isPermaLink=\"false\"");
 
 // The elements RSS 2.0 requires: clearing their text leaves them empty.
 bool isRequired(bool inChannel, const char *name)
@@ -276,35 +279,33 @@ QByteArray CRssFeed::EncodingName() const
     return m_encoding ? m_encoding->name() : QByteArray("UTF-8");
 }
 
+// A new feed passes a feed check as it stands: an empty optional element
+// (an empty language or e-mail address) would be an error there, so only
+// elements with a value are written, beside the title, link and
+// description that RSS requires. The link the user gives for the new feed is the
+// feed's own address as well (atom:link rel="self"), which readers use to
+// follow a moved feed.
 bool CRssFeed::CreateNewFeed(const QString &title, const QString &link, const QString &category)
 {
-    const struct
-    {
-        const char *name;
-        QString value;
-    } header[] = {
-        {"title", title},
-        {"link", link},
-        {"description", QString()},
-        {"language", QString()},
-        {"managingEditor", QString()},
-        {"webMaster", QString()},
-        {"category", category},
-        {"copyright", QString()},
-        {"docs", QString()},
-        {"pubDate", PubDate::FormatPubDateNow()},
-        {"generator", GeneratorText()},
-    };
     const auto any = [](char32_t) { return true; };
+    const auto element = [&any](const QString &name, const QString &value) {
+        return QLatin1Char('\n') + kNewFeedIndent + kNewFeedIndent + QLatin1Char('<') + name + QLatin1Char('>')
+                + FeedValue::content(XmlSafeText(value), QString(), any) + QStringLiteral("</") + name + QLatin1Char('>');
+    };
     QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\" xmlns:atom=\"%1\">\n"
                                   "%2<channel>")
                            .arg(QLatin1String(kAtomNamespace), kNewFeedIndent);
-    for (const auto &element : header) {
-        const QString name = QLatin1String(element.name);
-        text += QLatin1Char('\n') + kNewFeedIndent + kNewFeedIndent + QLatin1Char('<') + name + QLatin1Char('>')
-                + FeedValue::content(XmlSafeText(element.value), QString(), any) + QStringLiteral("</") + name
-                + QLatin1Char('>');
+    text += element(QStringLiteral("title"), title) + element(QStringLiteral("link"), link);
+    if (!XmlSafeText(link).isEmpty()) {
+        text += QLatin1Char('\n') + kNewFeedIndent + kNewFeedIndent + QStringLiteral("<atom:link href=\"")
+                + CFeedElementXml::attributeText(XmlSafeText(link), any)
+                + QStringLiteral("\" rel=\"self\" type=\"application/rss+xml\" />");
     }
+    text += element(QStringLiteral("description"), QString());
+    if (!XmlSafeText(category).isEmpty())
+        text += element(QStringLiteral("category"), category);
+    text += element(QStringLiteral("pubDate"), PubDate::FormatPubDateNow())
+            + element(QStringLiteral("generator"), GeneratorText());
     text += QLatin1Char('\n') + kNewFeedIndent + QStringLiteral("</channel>\n</rss>\n");
     m_diskSize = -1;
     m_diskModified = QDateTime();
@@ -695,17 +696,23 @@ CRssFeed::Layout CRssFeed::newItemLayout() const
     return layout;
 }
 
-// A new post has its fields in the order of kPostFields, a new guid and
-// the current date; empty fields are written as a start and end tag, ready
-// to take a value.
+// A new post has a title, the current date and a new guid, in the order of
+// kPostFields; the fields the user fills in later go where kPostFields puts
+// them (insertField). Its guid names it and is no address, which readers
+// are told with isPermaLink="false".
 bool CRssFeed::AddNewPost()
 {
     if (!m_hasChannel)
         return false;
     const Layout layout = newItemLayout();
-    const QString values[] = {QStringLiteral("New Item"), QString(), PubDate::FormatPubDateNow(),
-                              QString(), QString(), NewGuidText()};
-    static_assert(std::size(values) == std::size(kPostFields));
+    const struct
+    {
+        const char *name;
+        QLatin1String attributes;
+        QString value;
+    } fields[] = {{"title", {}, QStringLiteral("New Item")},
+                  {"pubDate", {}, PubDate::FormatPubDateNow()},
+                  {"guid", kNotPermaLink, NewGuidText()}};
     const FeedEncoding &encoding = *m_encoding;
     const auto canEncode = [&encoding](char32_t c) { return encoding.canEncode(c); };
 
@@ -713,12 +720,12 @@ bool CRssFeed::AddNewPost()
     FeedNode item;
     item.name = nameId("item");
     writer.begin(item, writer.tag(layout.itemLead), writer.tag(QStringLiteral("<item>")));
-    for (size_t i = 0; i < std::size(kPostFields); ++i) {
-        const QString name = QLatin1String(kPostFields[i]);
+    for (const auto &field : fields) {
+        const QString name = QLatin1String(field.name);
         FeedNode child;
-        child.name = nameId(kPostFields[i]);
-        writer.begin(child, writer.tag(layout.fieldLead), writer.tag(QLatin1Char('<') + name + QLatin1Char('>')));
-        writer.append(FeedValue::content(values[i], QString(), canEncode));
+        child.name = nameId(field.name);
+        writer.begin(child, writer.tag(layout.fieldLead), writer.tag(QLatin1Char('<') + name + field.attributes + QLatin1Char('>')));
+        writer.append(FeedValue::content(field.value, QString(), canEncode));
         writer.end(child, QString(), writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
         item.children.push_back(std::move(child));
     }
@@ -743,11 +750,28 @@ bool CRssFeed::CopyPostToTop(int index)
     // source's guid and date hold: a comment or markup inside them, which an
     // edit would keep, gives way to the copy's own guid and date.
     FeedNode *item = post(0);
-    for (const auto &[name, value] : {std::pair{"guid", NewGuidText()}, std::pair{"pubDate", PubDate::FormatPubDateNow()}}) {
-        FeedNode *node = field(item, name);
-        replaceContent(node ? *node : *insertField(item, name), value);
-    }
+    FeedNode *date = field(item, "pubDate");
+    replaceContent(date ? *date : *insertField(item, "pubDate"), PubDate::FormatPubDateNow());
+    FeedNode *guid = field(item, "guid");
+    writeOwnGuid(guid ? *guid : *insertField(item, "guid"));
     return true;
+}
+
+// A new guid of the program's own in place of the element, on its line. The
+// source's guid may have been its address (a permalink), which the new one
+// is not.
+void CRssFeed::writeOwnGuid(FeedNode &node)
+{
+    const QByteArray &source = m_buffers[size_t(node.buffer)];
+    NodeWriter writer(this);
+    FeedNode written;
+    written.name = node.name;
+    writer.begin(written, source.mid(node.leadBegin, node.begin - node.leadBegin),
+                 writer.tag(QStringLiteral("<guid") + kNotPermaLink + QLatin1Char('>')));
+    writer.append(NewGuidText());
+    writer.end(written, QString(), writer.tag(QStringLiteral("</guid>")));
+    writer.finish();
+    node = std::move(written);
 }
 
 bool CRssFeed::MovePostToTop(int index)
