@@ -1,5 +1,6 @@
 #include "core/FeedElementXml.h"
 
+#include "core/FeedEncoding.h"
 #include "core/FeedNamespaces.h"
 #include "core/FeedParser.h"
 #include "core/FeedValue.h"
@@ -61,8 +62,8 @@ protected:
         CFeedNamespaces scope = m_scopes.back();
         FeedElement read;
         for (const char **attribute = attributes; *attribute; attribute += 2) {
-            const QString attributeName = QString::fromUtf8(attribute[0]);
-            const QString value = QString::fromUtf8(attribute[1]);
+            const QString attributeName = FeedEncoding::fromUtf8(attribute[0]);
+            const QString value = FeedEncoding::fromUtf8(attribute[1]);
             if (attributeName == QLatin1String("xmlns"))
                 scope.declare(QString(), value);
             else if (attributeName.startsWith(QLatin1String("xmlns:")))
@@ -70,7 +71,7 @@ protected:
             else
                 read.attributes.append({attributeName, value});
         }
-        read.name = scope.canonicalName(QString::fromUtf8(name));
+        read.name = scope.canonicalName(FeedEncoding::fromUtf8(name));
         m_scopes.push_back(std::move(scope));
         m_open.push_back(std::move(read));
     }
@@ -93,7 +94,7 @@ protected:
     void characters(const char *text, int size) override
     {
         if (!m_open.empty())
-            m_open.back().text += QString::fromUtf8(text, size);
+            m_open.back().text += FeedEncoding::fromUtf8(QByteArrayView(text, size));
     }
 
 private:

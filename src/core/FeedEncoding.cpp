@@ -1,5 +1,7 @@
 #include "core/FeedEncoding.h"
 
+#include <QStringDecoder>
+
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
 
@@ -37,7 +39,7 @@ FeedEncoding::~FeedEncoding()
 QString FeedEncoding::decode(const char *bytes, qsizetype size) const
 {
     if (m_utf8)
-        return QString::fromUtf8(bytes, size);
+        return fromUtf8(QByteArrayView(bytes, size));
     if (!m_converter || size == 0)
         return QString();
     QString text(size * 2 + 2, Qt::Uninitialized);
@@ -83,4 +85,10 @@ bool FeedEncoding::canEncode(char32_t c) const
     // byte. ICU drops what the encoding lacks among the characters that show
     // nothing (U+FEFF, U+200B and the like) rather than escape them.
     return c == U'&' || (!bytes.isEmpty() && !bytes.startsWith("&#"));
+}
+
+QString FeedEncoding::fromUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 struct UConverter;
@@ -29,6 +30,11 @@ public:
     // one (never inside CDATA sections, where they ask canEncode first).
     QByteArray encode(const QString &text) const;
     bool canEncode(char32_t c) const;
+
+    // UTF-8 as text, a U+FEFF at the start included: inside a file, and in
+    // the pieces expat hands over, it is a zero-width no-break space, which
+    // QString::fromUtf8 would drop as a byte-order mark.
+    static QString fromUtf8(QByteArrayView bytes);
 
 private:
     QByteArray m_name;

@@ -96,8 +96,8 @@ protected:
 
         Scope scope = m_scopes.empty() ? Scope() : m_scopes.back();
         for (const char **attribute = attributes; *attribute; attribute += 2) {
-            const QString name = QString::fromUtf8(attribute[0]);
-            const QString value = QString::fromUtf8(attribute[1]);
+            const QString name = FeedEncoding::fromUtf8(attribute[0]);
+            const QString value = FeedEncoding::fromUtf8(attribute[1]);
             if (name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:"))) {
                 // "xmlns" declares the default namespace, the empty prefix.
                 scope.prefixes.insert(name == QLatin1String("xmlns") ? QString() : name.mid(6), value);
@@ -160,7 +160,7 @@ private:
                 return;
             }
         }
-        name(QString::fromUtf8(qname), scope.prefixes, node);
+        name(FeedEncoding::fromUtf8(qname), scope.prefixes, node);
         m_resolved.push_back({QByteArray(qname), node->name, node->uri, node->unboundPrefix});
     }
 

@@ -8,6 +8,7 @@ namespace {
 
 const char *const kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char *const kDayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 
 // The longest month word the fixed pattern takes; longer words are unreadable.
 constexpr int kMaxMonthWordLength = 100;
@@ -64,6 +65,21 @@ public:
             ++m_pos;
         *word = m_text.mid(start, m_pos - start);
         return !word->isEmpty();
+    }
+
+    // A day name and its comma ("Fri,"): 1 to 7 for Monday to Sunday, 0
+    // when there is none.
+    int readDayName()
+    {
+        skipSpace();
+        const QStringView rest = QStringView(m_text).mid(m_pos);
+        for (int day = 0; day < 7; ++day) {
+            if (rest.startsWith(QLatin1String(kDayNames[day]), Qt::CaseInsensitive) && rest.mid(3).startsWith(u',')) {
+                m_pos += 4;
+                return day + 1;
+            }
+        }
+        return 0;
     }
 
     bool readChar(QChar expected)
@@ -142,7 +158,7 @@ QString FormatPubDate(const QDateTime &moment)
     const QDateTime utc = moment.toUTC();
     const QDate date = utc.date();
     const QTime time = utc.time();
-    return QString::asprintf("%02d %s %04d %02d:%02d:%02d GMT", date.day(),
+    return QString::asprintf("%s, %02d %s %04d %02d:%02d:%02d GMT", kDayNames[date.dayOfWeek() - 1], date.day(),
                              kMonthNames[date.month() - 1], date.year(), time.hour(),
                              time.minute(), time.second());
 }
@@ -161,6 +177,7 @@ bool ParsePubDatePattern(const QString &text, QDateTime *result)
     PatternReader reader(text);
     int day = -1, year = -1, hour = -1, minute = -1, second = -1;
     QString monthWord;
+    const int dayOfWeek = reader.readDayName();
     const bool complete = reader.readNumber(&day) && reader.readWord(&monthWord)
             && reader.readNumber(&year) && reader.readNumber(&hour) && reader.readChar(u':')
             && reader.readNumber(&minute) && reader.readChar(u':') && reader.readNumber(&second);
@@ -174,7 +191,7 @@ bool ParsePubDatePattern(const QString &text, QDateTime *result)
         return false;
     const QDate date(year, month, day);
     const QTime time(hour, minute, second);
-    if (!date.isValid() || !time.isValid())
+    if (!date.isValid() || !time.isValid() || (dayOfWeek && date.dayOfWeek() != dayOfWeek))
         return false;
     *result = asWrittenClockTime(date, time);
     return true;

@@ -4,7 +4,7 @@
 #include <QString>
 
 // Publication dates of posts. Written always in one English, UTC form
-// ("04 Dec 2026 21:44:14 GMT"); read back leniently, only to sort by date.
+// ("Fri, 04 Dec 2026 21:44:14 GMT"); read back leniently, only to sort by date.
 namespace PubDate {
 
 // The current UTC time in the written form.
@@ -15,8 +15,10 @@ QString FormatPubDate(const QDateTime &moment);
 // 1..12 for Jan..Dec (any letter case), -1 otherwise.
 int MonthFromName(const QString &name);
 
-// Reads "%d %s %d %d:%d:%d" (day, month word, year, h:m:s); what follows the
-// seconds is ignored. Fails on missing parts or out-of-range values.
+// Reads "%d %s %d %d:%d:%d" (day, month word, year, h:m:s), after an
+// English day name and comma if there is one; what follows the seconds is
+// ignored. Fails on missing parts, out-of-range values or a day name that
+// is not the date's.
 bool ParsePubDatePattern(const QString &text, QDateTime *result);
 
 // Never invalid: RFC 2822, then the system locale's long and short

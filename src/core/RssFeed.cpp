@@ -1,37 +1,32 @@
 #include "core/RssFeed.h"
 
 #include "core/FeedEncoding.h"
-#include "core/FeedFileKind.h"
 #include "core/FeedNamespaces.h"
-#include "core/FeedParser.h"
+#include "core/FeedReader.h"
 #include "core/FeedValue.h"
 #include "core/FeedVocabulary.h"
+#include "core/FeedWriter.h"
 #include "core/ProductInfo.h"
 #include "core/PubDate.h"
 #include "core/XmlSafeText.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QUuid>
 
 #include <algorithm>
-#include <cstring>
-#include <functional>
 #include <iterator>
 #include <limits>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 const char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
 
-// A new post's fields, in the order a new post has them.
+// A post's fields, in the order a new post has them.
 const char *const kPostFields[] = {"title", "description", "pubDate", "link", "author", "guid"};
+
+// What a guid of the program's own says: it is a name, not an address.
+const QLatin1String kNotPermaLink(" isPermaLink=\"false\"");
 
 // The elements RSS 2.0 requires: clearing their text leaves them empty.
 bool isRequired(bool inChannel, const char *name)
@@ -43,12 +38,6 @@ bool isRequired(bool inChannel, const char *name)
 
 // A new feed's layout.
 const QLatin1String kNewFeedIndent("  ");
-
-void setError(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-}
 
 bool isSpace(QChar c)
 {
@@ -101,233 +90,6 @@ QString indentStep(const QString &childLead, const QString &parentLead)
         return child.mid(parent.size());
     return kNewFeedIndent;
 }
-
-// Writes every byte or fails with the system's reason. A write that runs
-// out of room part way returns a short count without an error, even through
-// a buffered QFile's flush, so the file would be committed cut short; the
-// write of the rest then fails and says why ("No space left on device").
-bool writeAll(QFileDevice &file, const char *data, qint64 size)
-{
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 written = file.write(data + done, size - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
-// Gives the new file the old one's owner, group and permissions where the
-// user may: only the superuser may give a file away, any user may give it a
-// group they belong to. A save otherwise leaves the user's file to whoever
-// saved it last.
-void keepOwnerAndMode(QSaveFile &file, const QString &path)
-{
-    struct stat old;
-    const int fd = file.handle();
-    if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0)
-        return;
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, uid_t(-1), old.st_gid) != 0) {
-        // The file keeps the saver's group.
-    }
-    ::fchmod(fd, old.st_mode & 07777);
-}
-
-// Joins neighbouring byte ranges of one buffer, so that an unedited stretch
-// of the file goes out in one piece whatever the number of posts in it.
-class RangeJoiner
-{
-public:
-    explicit RangeJoiner(const std::vector<QByteArray> &buffers,
-                         std::function<bool(const char *, qsizetype)> write)
-        : m_buffers(buffers), m_write(std::move(write))
-    {
-    }
-
-    void operator()(int buffer, qsizetype begin, qsizetype end)
-    {
-        if (begin == end)
-            return;
-        if (buffer == m_buffer && begin == m_end) {
-            m_end = end;
-            return;
-        }
-        flush();
-        m_buffer = buffer;
-        m_begin = begin;
-        m_end = end;
-    }
-
-    bool flush()
-    {
-        if (m_ok && m_buffer >= 0 && m_end > m_begin)
-            m_ok = m_write(m_buffers[size_t(m_buffer)].constData() + m_begin, m_end - m_begin);
-        m_buffer = -1;
-        return m_ok;
-    }
-
-private:
-    const std::vector<QByteArray> &m_buffers;
-    std::function<bool(const char *, qsizetype)> m_write;
-    int m_buffer = -1;
-    qsizetype m_begin = 0;
-    qsizetype m_end = 0;
-    bool m_ok = true;
-};
-
-// Finds, while expat reads the file, the channel of the rss root, its
-// children and the children of its items. Keeps no text: the feed keeps the
-// file's bytes, and these offsets into them.
-class NodeBuilder : public FeedParser
-{
-public:
-    FeedNode channel;
-    bool hasChannel = false;
-    QList<QByteArray> names;
-    QByteArray rootName;
-    QByteArray rootNamespace;
-    bool rootHoldsChannel = false;
-
-protected:
-    void startElement(const char *name, const char **attributes, qsizetype begin, qsizetype end) override
-    {
-        ++m_depth;
-        if (m_depth == 1) {
-            rootName = name;
-            readRootNamespace(attributes);
-            m_inRss = rootName == "rss";
-        } else if (m_depth == 2 && std::strcmp(name, "channel") == 0) {
-            rootHoldsChannel = true;
-            if (m_inRss && !hasChannel) {
-                hasChannel = m_inChannel = true;
-                channel.begin = begin;
-                channel.contentBegin = channel.tailBegin = m_lastEnd = end;
-            }
-        } else if (m_depth == 3 && m_inChannel) {
-            channel.children.push_back(startNode(name, m_lastEnd, begin, end));
-            m_inItem = std::strcmp(name, "item") == 0;
-            m_lastChildEnd = end;
-        } else if (m_depth == 4 && m_inItem) {
-            channel.children.back().children.push_back(startNode(name, m_lastChildEnd, begin, end));
-        }
-    }
-
-    void endElement(qsizetype begin, qsizetype end) override
-    {
-        if (m_depth == 4 && m_inItem) {
-            endNode(channel.children.back().children.back(), begin, end);
-            m_lastChildEnd = end;
-        } else if (m_depth == 3 && m_inChannel) {
-            FeedNode &node = channel.children.back();
-            if (m_inItem)
-                node.tailBegin = m_lastChildEnd;
-            endNode(node, begin, end);
-            m_lastEnd = end;
-            m_inItem = false;
-        } else if (m_depth == 2 && m_inChannel) {
-            // "<channel/>" has no room for posts: such a feed has none.
-            hasChannel = begin != end;
-            channel.tailBegin = m_lastEnd;
-            channel.contentEnd = begin;
-            m_inChannel = false;
-        }
-        --m_depth;
-    }
-
-private:
-    void readRootNamespace(const char **attributes)
-    {
-        const QByteArray name = rootName;
-        const qsizetype colon = name.indexOf(':');
-        const QByteArray wanted = colon < 0 ? QByteArray("xmlns") : "xmlns:" + name.left(colon);
-        for (const char **attribute = attributes; *attribute; attribute += 2) {
-            if (wanted == attribute[0])
-                rootNamespace = attribute[1];
-        }
-    }
-
-    FeedNode startNode(const char *name, qsizetype leadBegin, qsizetype begin, qsizetype end)
-    {
-        FeedNode node;
-        node.name = nameId(name);
-        node.leadBegin = leadBegin;
-        node.begin = begin;
-        node.contentBegin = node.tailBegin = end;
-        return node;
-    }
-
-    static void endNode(FeedNode &node, qsizetype begin, qsizetype end)
-    {
-        node.contentEnd = begin;
-        node.end = end;
-    }
-
-    int nameId(const char *name)
-    {
-        const QByteArray key = QByteArray::fromRawData(name, qsizetype(std::strlen(name)));
-        const auto found = m_ids.constFind(key);
-        if (found != m_ids.constEnd())
-            return *found;
-        names.append(QByteArray(name));
-        m_ids.insert(names.last(), int(names.size() - 1));
-        return int(names.size() - 1);
-    }
-
-    QHash<QByteArray, int> m_ids;
-    int m_depth = 0;
-    bool m_inRss = false;
-    bool m_inChannel = false;
-    bool m_inItem = false;
-    qsizetype m_lastEnd = 0;
-    qsizetype m_lastChildEnd = 0;
-};
-
-// Reads the start of a feed file up to the channel's start tag: where the
-// rss start tag stands, and the namespaces the rss element and the channel
-// declare. Another element before the channel declares nothing for it.
-class HeadReader : public FeedParser
-{
-public:
-    qsizetype rssBegin = -1;
-    qsizetype rssEnd = -1;
-    std::vector<std::pair<QString, QString>> rssDeclarations;
-    std::vector<std::pair<QString, QString>> channelDeclarations;
-
-protected:
-    void startElement(const char *name, const char **attributes, qsizetype begin, qsizetype end) override
-    {
-        ++m_depth;
-        if (m_depth == 1) {
-            rssBegin = begin;
-            rssEnd = end;
-            rssDeclarations = declarations(attributes);
-        } else if (m_depth == 2 && std::strcmp(name, "channel") == 0) {
-            channelDeclarations = declarations(attributes);
-        }
-    }
-
-    void endElement(qsizetype, qsizetype) override
-    {
-        if (m_depth == 2)
-            channelDeclarations.clear();
-        --m_depth;
-    }
-
-private:
-    static std::vector<std::pair<QString, QString>> declarations(const char **attributes)
-    {
-        std::vector<std::pair<QString, QString>> found;
-        for (const char **attribute = attributes; *attribute; attribute += 2) {
-            const QByteArray name = attribute[0];
-            if (name == "xmlns" || name.startsWith("xmlns:"))
-                found.emplace_back(QString::fromUtf8(name.mid(6)), QString::fromUtf8(attribute[1]));
-        }
-        return found;
-    }
-
-    int m_depth = 0;
-};
 
 // Drops, at every depth, the elements that hold nothing: no attributes,
 // text or children. The pages give an element they leave empty so.
@@ -457,21 +219,8 @@ CRssFeed::~CRssFeed() = default;
 bool CRssFeed::LoadFromFile(const QString &path, QString *error)
 {
     ClearFeed();
-    if (QFileInfo(path).isDir()) {
-        setError(error, QStringLiteral("This is a folder, not a feed file."));
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Cannot open the file: %1").arg(file.errorString()));
-        return false;
-    }
-    QByteArray bytes(file.size(), Qt::Uninitialized);
-    if (file.read(bytes.data(), bytes.size()) != bytes.size() || !file.atEnd()) {
-        setError(error, QStringLiteral("Cannot read the file: %1").arg(file.errorString()));
-        return false;
-    }
-    if (!loadBytes(bytes, error))
+    QByteArray bytes;
+    if (!CFeedReader::readFile(path, &bytes, error) || !loadBytes(bytes, error))
         return false;
     rememberDiskState(path);
     return true;
@@ -480,35 +229,15 @@ bool CRssFeed::LoadFromFile(const QString &path, QString *error)
 bool CRssFeed::loadBytes(const QByteArray &bytes, QString *error)
 {
     ClearFeed();
-    // Byte ranges are kept as 32-bit offsets, which keeps the model of a
-    // large feed small; no feed kept by hand comes near 2 GiB.
-    if (bytes.size() > std::numeric_limits<qint32>::max()) {
-        setError(error, QStringLiteral("The file is too large to edit (2 GiB or more)."));
+    CFeedReader reader;
+    if (!reader.read(bytes, error))
         return false;
-    }
-    if (bytes.isEmpty()) {
-        setError(error, QStringLiteral("The file is empty."));
-        return false;
-    }
-    // The sniffing reads single bytes; UTF-16 files go straight to the root check.
-    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")
-            || (bytes.size() > 1 && (bytes[0] == 0) != (bytes[1] == 0));
-    const std::string head = bytes.left(4096).toStdString();
-    if (!utf16 && (!FeedFileKind::checkIsText(head, error) || !FeedFileKind::checkPrologue(head, error)))
-        return false;
-    NodeBuilder builder;
-    if (!builder.parse(bytes, error)
-        || !FeedFileKind::checkRootElement(builder.rootName, builder.rootNamespace, builder.rootHoldsChannel, error))
-        return false;
-
     m_buffers = {bytes};
-    m_encoding = std::make_unique<FeedEncoding>(builder.encodingName());
-    m_names = std::move(builder.names);
-    m_channel = std::move(builder.channel);
-    m_hasChannel = builder.hasChannel;
-    m_channel.leadBegin = 0;
-    m_channel.end = bytes.size();
-    m_hasByteOrderMark = bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    m_encoding = std::make_unique<FeedEncoding>(reader.encodingName);
+    m_names = std::move(reader.names);
+    m_channel = std::move(reader.channel);
+    m_hasChannel = reader.hasChannel;
+    m_hasByteOrderMark = reader.hasByteOrderMark;
     renewPostIndex();
     return true;
 }
@@ -526,56 +255,17 @@ bool CRssFeed::IsChangedOnDisk(const QString &path) const
     return !info.exists() || info.size() != m_diskSize || info.lastModified() != m_diskModified;
 }
 
-template<typename Sink>
-void CRssFeed::render(const FeedNode &node, Sink &sink) const
-{
-    sink(node.buffer, node.leadBegin, node.contentBegin);
-    for (const FeedNode &child : node.children)
-        render(child, sink);
-    sink(node.buffer, node.tailBegin, node.end);
-}
-
-template<typename Sink>
-void CRssFeed::renderFile(Sink &sink) const
-{
-    if (m_hasChannel)
-        render(m_channel, sink);
-    else if (!m_buffers.empty())
-        sink(0, 0, m_buffers[0].size());
-}
-
 bool CRssFeed::SaveToFile(const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    // A writable feed in a folder the user may not write to (a shared or
-    // system folder) cannot get a temporary file beside it; it is then
-    // written in place, after the caller has made its backup.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
+    if (!CFeedWriter(m_buffers, m_hasChannel ? &m_channel : nullptr).saveToFile(path, error))
         return false;
-    }
-    keepOwnerAndMode(file, path);
-    RangeJoiner joiner(m_buffers, [&file](const char *data, qsizetype size) { return writeAll(file, data, size); });
-    renderFile(joiner);
-    if (!joiner.flush() || !file.commit()) {
-        setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
-        file.cancelWriting();
-        return false;
-    }
     rememberDiskState(path);
     return true;
 }
 
 QByteArray CRssFeed::PrintToString() const
 {
-    QByteArray bytes;
-    RangeJoiner joiner(m_buffers, [&bytes](const char *data, qsizetype size) {
-        bytes.append(data, size);
-        return true;
-    });
-    renderFile(joiner);
-    joiner.flush();
+    const QByteArray bytes = CFeedWriter(m_buffers, m_hasChannel ? &m_channel : nullptr).bytes();
     if (m_encoding->isUtf8())
         return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     QString text = m_encoding->decode(bytes.constData(), bytes.size());
@@ -589,35 +279,33 @@ QByteArray CRssFeed::EncodingName() const
     return m_encoding ? m_encoding->name() : QByteArray("UTF-8");
 }
 
+// A new feed passes a feed check as it stands: an empty optional element
+// (an empty language or e-mail address) would be an error there, so only
+// elements with a value are written, beside the title, link and
+// description that RSS requires. The link the user gives for the new feed is the
+// feed's own address as well (atom:link rel="self"), which readers use to
+// follow a moved feed.
 bool CRssFeed::CreateNewFeed(const QString &title, const QString &link, const QString &category)
 {
-    const struct
-    {
-        const char *name;
-        QString value;
-    } header[] = {
-        {"title", title},
-        {"link", link},
-        {"description", QString()},
-        {"language", QString()},
-        {"managingEditor", QString()},
-        {"webMaster", QString()},
-        {"category", category},
-        {"copyright", QString()},
-        {"docs", QString()},
-        {"pubDate", PubDate::FormatPubDateNow()},
-        {"generator", GeneratorText()},
-    };
     const auto any = [](char32_t) { return true; };
+    const auto element = [&any](const QString &name, const QString &value) {
+        return QLatin1Char('\n') + kNewFeedIndent + kNewFeedIndent + QLatin1Char('<') + name + QLatin1Char('>')
+                + FeedValue::content(XmlSafeText(value), QString(), any) + QStringLiteral("</") + name + QLatin1Char('>');
+    };
     QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\" xmlns:atom=\"%1\">\n"
                                   "%2<channel>")
                            .arg(QLatin1String(kAtomNamespace), kNewFeedIndent);
-    for (const auto &element : header) {
-        const QString name = QLatin1String(element.name);
-        text += QLatin1Char('\n') + kNewFeedIndent + kNewFeedIndent + QLatin1Char('<') + name + QLatin1Char('>')
-                + FeedValue::content(XmlSafeText(element.value), QString(), any) + QStringLiteral("</") + name
-                + QLatin1Char('>');
+    text += element(QStringLiteral("title"), title) + element(QStringLiteral("link"), link);
+    if (!XmlSafeText(link).isEmpty()) {
+        text += QLatin1Char('\n') + kNewFeedIndent + kNewFeedIndent + QStringLiteral("<atom:link href=\"")
+                + CFeedElementXml::attributeText(XmlSafeText(link), any)
+                + QStringLiteral("\" rel=\"self\" type=\"application/rss+xml\" />");
     }
+    text += element(QStringLiteral("description"), QString());
+    if (!XmlSafeText(category).isEmpty())
+        text += element(QStringLiteral("category"), category);
+    text += element(QStringLiteral("pubDate"), PubDate::FormatPubDateNow())
+            + element(QStringLiteral("generator"), GeneratorText());
     text += QLatin1Char('\n') + kNewFeedIndent + QStringLiteral("</channel>\n</rss>\n");
     m_diskSize = -1;
     m_diskModified = QDateTime();
@@ -1010,17 +698,23 @@ CRssFeed::Layout CRssFeed::newItemLayout() const
     return layout;
 }
 
-// A new post has its fields in the order of kPostFields, a new guid and
-// the current date; empty fields are written as a start and end tag, ready
-// to take a value.
+// A new post has a title, the current date and a new guid, in the order of
+// kPostFields; the fields the user fills in later go where kPostFields puts
+// them (insertField). Its guid names it and is no address, which readers
+// are told with isPermaLink="false".
 bool CRssFeed::AddNewPost()
 {
     if (!m_hasChannel)
         return false;
     const Layout layout = newItemLayout();
-    const QString values[] = {QStringLiteral("New Item"), QString(), PubDate::FormatPubDateNow(),
-                              QString(), QString(), NewGuidText()};
-    static_assert(std::size(values) == std::size(kPostFields));
+    const struct
+    {
+        const char *name;
+        QLatin1String attributes;
+        QString value;
+    } fields[] = {{"title", {}, QStringLiteral("New Item")},
+                  {"pubDate", {}, PubDate::FormatPubDateNow()},
+                  {"guid", kNotPermaLink, NewGuidText()}};
     const FeedEncoding &encoding = *m_encoding;
     const auto canEncode = [&encoding](char32_t c) { return encoding.canEncode(c); };
 
@@ -1028,12 +722,12 @@ bool CRssFeed::AddNewPost()
     FeedNode item;
     item.name = nameId("item");
     writer.begin(item, writer.tag(layout.itemLead), writer.tag(QStringLiteral("<item>")));
-    for (size_t i = 0; i < std::size(kPostFields); ++i) {
-        const QString name = QLatin1String(kPostFields[i]);
+    for (const auto &field : fields) {
+        const QString name = QLatin1String(field.name);
         FeedNode child;
-        child.name = nameId(kPostFields[i]);
-        writer.begin(child, writer.tag(layout.fieldLead), writer.tag(QLatin1Char('<') + name + QLatin1Char('>')));
-        writer.append(FeedValue::content(values[i], QString(), canEncode));
+        child.name = nameId(field.name);
+        writer.begin(child, writer.tag(layout.fieldLead), writer.tag(QLatin1Char('<') + name + field.attributes + QLatin1Char('>')));
+        writer.append(FeedValue::content(field.value, QString(), canEncode));
         writer.end(child, QString(), writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
         item.children.push_back(std::move(child));
     }
@@ -1058,11 +752,28 @@ bool CRssFeed::CopyPostToTop(int index)
     // source's guid and date hold: a comment or markup inside them, which an
     // edit would keep, gives way to the copy's own guid and date.
     FeedNode *item = post(0);
-    for (const auto &[name, value] : {std::pair{"guid", NewGuidText()}, std::pair{"pubDate", PubDate::FormatPubDateNow()}}) {
-        FeedNode *node = field(item, name);
-        replaceContent(node ? *node : *insertField(item, name), value);
-    }
+    FeedNode *date = field(item, "pubDate");
+    replaceContent(date ? *date : *insertField(item, "pubDate"), PubDate::FormatPubDateNow());
+    FeedNode *guid = field(item, "guid");
+    writeOwnGuid(guid ? *guid : *insertField(item, "guid"));
     return true;
+}
+
+// A new guid of the program's own in place of the element, on its line. The
+// source's guid may have been its address (a permalink), which the new one
+// is not.
+void CRssFeed::writeOwnGuid(FeedNode &node)
+{
+    const QByteArray &source = m_buffers[size_t(node.buffer)];
+    NodeWriter writer(this);
+    FeedNode written;
+    written.name = node.name;
+    writer.begin(written, source.mid(node.leadBegin, node.begin - node.leadBegin),
+                 writer.tag(QStringLiteral("<guid") + kNotPermaLink + QLatin1Char('>')));
+    writer.append(NewGuidText());
+    writer.end(written, QString(), writer.tag(QStringLiteral("</guid>")));
+    writer.finish();
+    node = std::move(written);
 }
 
 bool CRssFeed::MovePostToTop(int index)
@@ -1280,16 +991,13 @@ CRssFeed::Head CRssFeed::readHead() const
     const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
     const QByteArray head = QByteArray::fromRawData(source.constData() + m_channel.leadBegin,
                                                     m_channel.contentBegin - m_channel.leadBegin);
-    HeadReader reader;
-    reader.parse(head, nullptr); // ends in the channel's start tag, so never well-formed
+    const CFeedReader::Head found = CFeedReader::readHead(head);
     Head read;
-    if (reader.rssBegin >= 0) {
-        read.rssBegin = m_channel.leadBegin + reader.rssBegin;
-        read.rssEnd = m_channel.leadBegin + reader.rssEnd;
+    if (found.rssBegin >= 0) {
+        read.rssBegin = m_channel.leadBegin + found.rssBegin;
+        read.rssEnd = m_channel.leadBegin + found.rssEnd;
     }
-    for (const auto &[prefix, uri] : reader.rssDeclarations)
-        read.namespaces.declare(prefix, uri);
-    for (const auto &[prefix, uri] : reader.channelDeclarations)
+    for (const auto &[prefix, uri] : found.declarations)
         read.namespaces.declare(prefix, uri);
     return read;
 }

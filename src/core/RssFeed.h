@@ -80,7 +80,8 @@ public:
     // the user may set them, its owner and group.
     bool SaveToFile(const QString &path, QString *error = nullptr);
     // Empties the feed and builds a new one with one post: UTF-8, LF line
-    // ends, two-space indentation.
+    // ends, two-space indentation. Only elements with a value are written,
+    // beside the title, link and description every channel has.
     bool CreateNewFeed(const QString &title, const QString &link, const QString &category);
     void ClearFeed();
     // The whole file as a save writes it, in UTF-8, without a byte-order mark.
@@ -155,8 +156,11 @@ public:
     // and trailing slashes, in the podcast namespace's own namespace.
     static QString PodcastGuidFor(const QString &feedUrl);
 
+    // A new post 0 titled "New Item", with the current date and a guid of
+    // its own, isPermaLink="false".
     bool AddNewPost();
-    // The copy becomes post 0, with a guid of its own and the current date.
+    // The copy becomes post 0, with a guid of its own (as AddNewPost gives)
+    // and the current date.
     bool CopyPostToTop(int index);
     // The post itself becomes post 0, guid and date unchanged.
     bool MovePostToTop(int index);
@@ -194,8 +198,6 @@ private:
     class NodeWriter;
 
     bool loadBytes(const QByteArray &bytes, QString *error);
-    template<typename Sink> void render(const FeedNode &node, Sink &sink) const;
-    template<typename Sink> void renderFile(Sink &sink) const;
     void rememberDiskState(const QString &path);
 
     const FeedNode *post(int index) const;
@@ -218,6 +220,7 @@ private:
     void openEmptyElement(FeedNode &node);
     Layout newItemLayout() const;
     bool insertPostAtTop(FeedNode item);
+    void writeOwnGuid(FeedNode &node);
     FeedNode splitLead(FeedNode &node) const;
     size_t newFieldPosition(const FeedNode &item, const char *name, const FeedNode **sibling) const;
     QString newChildLead(const FeedNode &parent, const FeedNode *sibling) const;

@@ -168,12 +168,8 @@ bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
 {
     DeleteContents();
     const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category);
-    if (created) {
-        m_feed.SetPostTitle(0, QStringLiteral("Type RSS item title here\u2026"));
-        m_feed.SetPostDescription(0, QStringLiteral("Type description of RSS item here\u2026"));
-        if (m_path.isEmpty())
-            m_title = QStringLiteral("Feed") + QString::number(++s_untitledCount);
-    }
+    if (created && m_path.isEmpty())
+        m_title = QStringLiteral("Feed") + QString::number(++s_untitledCount);
     Notify(nullptr, HINT_FEED_RESET, 0);
     SetModifiedFlag(false);
     return created;

@@ -22,9 +22,9 @@ private slots:
     {
         QTest::addColumn<QDateTime>("moment");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("leading zeros") << utc(2026, 3, 1, 9, 5, 3) << "01 Mar 2026 09:05:03 GMT";
-        QTest::newRow("evening") << kEvening << "04 Dec 2026 21:44:14 GMT";
-        QTest::newRow("offset moves to UTC") << QDateTime(QDate(2027, 1, 1), QTime(1, 30), Qt::OffsetFromUTC, 7200) << "31 Dec 2026 23:30:00 GMT";
+        QTest::newRow("leading zeros") << utc(2026, 3, 1, 9, 5, 3) << "Sun, 01 Mar 2026 09:05:03 GMT";
+        QTest::newRow("evening") << kEvening << "Fri, 04 Dec 2026 21:44:14 GMT";
+        QTest::newRow("offset moves to UTC") << QDateTime(QDate(2027, 1, 1), QTime(1, 30), Qt::OffsetFromUTC, 7200) << "Thu, 31 Dec 2026 23:30:00 GMT";
     }
 
     void formatPubDate_givesEnglishUtcForm()
@@ -44,7 +44,7 @@ private slots:
         QLocale::setDefault(previous);
 
         static const QRegularExpression form(
-                "^\\d\\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \\d{4} \\d\\d:\\d\\d:\\d\\d GMT$");
+                "^(Mon|Tue|Wed|Thu|Fri|Sat|Sun), \\d\\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \\d{4} \\d\\d:\\d\\d:\\d\\d GMT$");
         QVERIFY2(form.match(text).hasMatch(), qPrintable(text));
         QDateTime read;
         QVERIFY(PubDate::ParsePubDatePattern(text, &read));
@@ -67,11 +67,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("read");
-        QTest::newRow("written form") << "04 Dec 2026 21:44:14 GMT" << true;
+        QTest::newRow("written form") << "Fri, 04 Dec 2026 21:44:14 GMT" << true;
+        QTest::newRow("no day name") << "04 Dec 2026 21:44:14 GMT" << true;
         QTest::newRow("short day, lower month, no zone") << "4 dec 2026 21:44:14" << true;
         QTest::newRow("any white space") << " 4 \t Dec   2026  21:44:14" << true;
         QTest::newRow("offset ignored") << "04 Dec 2026 21:44:14 +0600" << true;
-        QTest::newRow("leading day name") << "Fri, 04 Dec 2026 21:44:14 GMT" << false;
+        QTest::newRow("day name, no comma") << "Fri 04 Dec 2026 21:44:14 GMT" << false;
+        QTest::newRow("another day's name") << "Sat, 04 Dec 2026 21:44:14 GMT" << false;
         QTest::newRow("31 February") << "31 Feb 2026 10:00:00 GMT" << false;
         QTest::newRow("hour 24") << "04 Dec 2026 24:00:00" << false;
         QTest::newRow("minute 60") << "04 Dec 2026 10:60:00" << false;

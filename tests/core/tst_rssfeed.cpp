@@ -314,7 +314,8 @@ private slots:
 
     // Found by fuzzing: U+FEFF inside a value, a zero-width no-break space
     // there, was taken for a byte-order mark and dropped, whether read from
-    // a reference or typed, as text, in CDATA or in a legacy encoding.
+    // a reference or typed, as text, in CDATA or in a legacy encoding, and
+    // at the start of a value.
     void zeroWidthNoBreakSpace_isKeptInsideValues()
     {
         for (const QByteArray &encoding : {QByteArray("UTF-8"), QByteArray("ISO-8859-1")}) {
@@ -322,7 +323,7 @@ private slots:
             QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n<rss><channel><item><title>x&#65279;y</title>"
                                "<description><![CDATA[d]]></description></item></channel></rss>\n"));
             QCOMPARE(feed.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
-            const QString typed = QStringLiteral("a\uFEFFb");
+            const QString typed = QStringLiteral("\uFEFFa\uFEFFb");
             QVERIFY(feed.SetPostAuthor(0, typed) && feed.SetPostDescription(0, typed));
             const QString path = m_temp.filePath(QStringLiteral("zwnbsp-%1.xml").arg(QString::fromLatin1(encoding)));
             QVERIFY(feed.SaveToFile(path));
@@ -334,8 +335,9 @@ private slots:
         }
     }
 
-    // A new post is post 0, after the header, with the default fields, in
-    // the file's layout: its line ends and indentation.
+    // A new post is post 0, after the header, with a title, date and guid
+    // and no empty fields, in the file's layout: its line ends and
+    // indentation. Fields filled in later go in their order among them.
     void addNewPost_becomesPostZeroInFileStyle()
     {
         CRssFeed feed;
@@ -343,16 +345,18 @@ private slots:
         QVERIFY(feed.AddNewPost());
         QCOMPARE(titles(feed), QStringList({"New Item", "A", "B"}));
         QVERIFY(isRecentPubDate(feed.GetPostPubDate(0)));
-        QVERIFY(feed.PrintToString().contains("<category>c</category><item><title>New Item</title><description></description><pubDate>"
-                                              + feed.GetPostPubDate(0).toUtf8() + "</pubDate><link></link><author></author><guid>"
-                                              + feed.GetPostGuid(0).toUtf8() + "</guid></item><item><title>A</title>"));
+        const QByteArray date = feed.GetPostPubDate(0).toUtf8(), guid = feed.GetPostGuid(0).toUtf8();
+        QVERIFY(feed.PrintToString().contains("<category>c</category><item><title>New Item</title><pubDate>" + date
+                                              + "</pubDate><guid isPermaLink=\"false\">" + guid + "</guid></item><item><title>A</title>"));
         QVERIFY(feed.SetPostAuthor(0, QStringLiteral("me")) && feed.SetPostDescription(0, QStringLiteral("d")));
+        QVERIFY(feed.PrintToString().contains("<item><title>New Item</title><description>d</description><pubDate>" + date
+                                              + "</pubDate><author>me</author><guid isPermaLink=\"false\">" + guid + "</guid></item>"));
 
         QVERIFY(load(feed, "<rss>\r\n\t<channel>\r\n\t\t<title>F</title>\r\n\t\t<item>\r\n\t\t\t<title>A</title>\r\n\t\t</item>\r\n\t</channel>\r\n</rss>\r\n"));
         QVERIFY(feed.AddNewPost());
         const QByteArray printed = feed.PrintToString();
         QVERIFY2(printed.startsWith("<rss>\r\n\t<channel>\r\n\t\t<title>F</title>\r\n\t\t<item>\r\n\t\t\t<title>New Item</title>\r\n"
-                                    "\t\t\t<description></description>\r\n"), printed.constData());
+                                    "\t\t\t<pubDate>"), printed.constData());
         QVERIFY(printed.endsWith("</guid>\r\n\t\t</item>\r\n\t\t<item>\r\n\t\t\t<title>A</title>\r\n\t\t</item>\r\n\t</channel>\r\n</rss>\r\n"));
 
         // Without a post to copy, the channel's own indentation gives the step.
@@ -370,7 +374,7 @@ private slots:
         QVERIFY(feed.CopyPostToTop(1));
         const QByteArray printed = feed.PrintToString();
         const QByteArray copy = "<item><title>B</title><link>http://x/B</link><pubDate>" + feed.GetPostPubDate(0).toUtf8()
-                + "</pubDate><guid>" + feed.GetPostGuid(0).toUtf8() + "</guid><category domain=\"d\">cat</category></item>";
+                + "</pubDate><guid isPermaLink=\"false\">" + feed.GetPostGuid(0).toUtf8() + "</guid><category domain=\"d\">cat</category></item>";
         QVERIFY2(printed.contains("<title>Feed</title>" + copy + item("A") + item("B", "<category domain=\"d\">cat</category>")),
                  printed.constData());
         // The copy is a post of its own.
@@ -463,13 +467,13 @@ private slots:
                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                 "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\">\n"
                 "  <channel>\n"
-                "    <title>T</title>\n    <link>L</link>\n    <description></description>\n    <language></language>\n"
-                "    <managingEditor></managingEditor>\n    <webMaster></webMaster>\n    <category></category>\n"
-                "    <copyright></copyright>\n    <docs></docs>\n    <pubDate>" + channelDate + "</pubDate>\n"
+                "    <title>T</title>\n    <link>L</link>\n"
+                "    <atom:link href=\"L\" rel=\"self\" type=\"application/rss+xml\" />\n"
+                "    <description></description>\n    <pubDate>" + channelDate + "</pubDate>\n"
                 "    <generator>Tidrel " + QByteArray(ProductInfo::kVersion) + "</generator>\n"
                 "    <item>\n"
-                "      <title>New Item</title>\n      <description></description>\n      <pubDate>" + itemDate + "</pubDate>\n"
-                "      <link></link>\n      <author></author>\n      <guid>" + feed.GetPostGuid(0).toUtf8() + "</guid>\n"
+                "      <title>New Item</title>\n      <pubDate>" + itemDate + "</pubDate>\n"
+                "      <guid isPermaLink=\"false\">" + feed.GetPostGuid(0).toUtf8() + "</guid>\n"
                 "    </item>\n"
                 "  </channel>\n"
                 "</rss>\n";
@@ -480,7 +484,7 @@ private slots:
 
         QVERIFY(feed.CreateNewFeed(QStringLiteral("News & <Views>"), QStringLiteral("http://a/?x=1&y=2"), QStringLiteral("Категория")));
         for (const QByteArray &text : {QByteArray("<title>News &amp; &lt;Views&gt;</title>"), QByteArray("<link>http://a/?x=1&amp;y=2</link>"),
-                                      QByteArray("<category>Категория</category>")})
+                                      QByteArray("<atom:link href=\"http://a/?x=1&amp;y=2\""), QByteArray("<category>Категория</category>")})
             QVERIFY2(feed.PrintToString().contains(text), text.constData());
     }
 };

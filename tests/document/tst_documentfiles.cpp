@@ -4,6 +4,7 @@
 #include "core/PubDate.h"
 #include "core/RssFeed.h"
 #include "document/PostFooter.h"
+#include "markup/FeedChecker.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -31,7 +32,7 @@ private slots:
     void init() { f = std::make_unique<DocumentFixture>(); m_openedUrls.clear(); }
     void cleanup() { f.reset(); }
 
-    void newDocument_buildsNumberedFeedWithPromptsAndNoFooter()
+    void newDocument_buildsNumberedFeedWithNoPromptsOrFooter()
     {
         f->doc.setDescriptionFilter([](const QString &text) { return AddPostFooter(text, "Mine"); });
         QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
@@ -39,8 +40,8 @@ private slots:
         QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString()}));
         const CRssFeed *feed = f->doc.feed();
         QCOMPARE(feed->GetPostCount(), 1);
-        QCOMPARE(feed->GetPostTitle(0), QStringLiteral("Type RSS item title here\u2026"));
-        QCOMPARE(feed->GetPostDescription(0), QStringLiteral("Type description of RSS item here\u2026"));
+        QCOMPARE(feed->GetPostTitle(0), QStringLiteral("New Item"));
+        QCOMPARE(feed->GetPostDescription(0), QString());
         const QString text = QString::fromUtf8(feed->PrintToString());
         QVERIFY2(text.contains("<title>Мой канал</title>") && text.contains("<link>http://example.org/</link>"),
                  qPrintable(text));
@@ -58,6 +59,27 @@ private slots:
         const QRegularExpressionMatch next = untitled.match(second.title());
         QVERIFY2(first.hasMatch() && next.hasMatch(), qPrintable(f->doc.title() + ' ' + second.title()));
         QCOMPARE(next.captured(1).toInt(), first.captured(1).toInt() + 1);
+    }
+
+    // What File > New, Save As and Posts > Add Post write passes the
+    // program's own check (tidrel --check): no errors, no warnings.
+    void newFeedAndAddedPost_passTheCheck()
+    {
+        QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", "News"}));
+        for (const bool added : {false, true}) {
+            if (added)
+                QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+            QString error;
+            QVERIFY2(f->doc.OnSaveDocument(f->path, &error), qPrintable(error));
+            const QByteArray saved = readFile(f->path);
+            QStringList problems;
+            for (const CFeedChecker::Problem &problem : CFeedChecker::Check(saved)) {
+                if (problem.level() != CFeedRules::Level::Info)
+                    problems << QStringLiteral("%1:%2 %3").arg(problem.line).arg(problem.column).arg(problem.ruleName());
+            }
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n') + u'\n' + QString::fromUtf8(saved)));
+        }
+        QCOMPARE(f->doc.feed()->GetPostCount(), 2);
     }
 
     void openDocument_badFileReportsReason_goodFileSetsPathAndAnnouncesFeed()

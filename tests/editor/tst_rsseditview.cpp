@@ -540,6 +540,21 @@ private slots:
         QVERIFY(feeds > 30);
     }
 
+    // An empty title or description shows what to type there as a hint,
+    // which is not its text.
+    void emptyTitleAndDescription_showHintsNotText()
+    {
+        QVERIFY(m_doc->OnCommand(ID_POST_ADD));
+        QVERIFY(m_doc->SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QString()));
+        selectPost(0);
+        CHtmlEngineView *engine = m_view->engine();
+        const QString hint = QStringLiteral("getComputedStyle(document.getElementById('%1'), '::before').content");
+        QTRY_COMPARE(pageText(engine, hint.arg("div_title")), QStringLiteral("\"Type RSS item title here\u2026\""));
+        QTRY_COMPARE(pageText(engine, hint.arg("richtext_edit")), QStringLiteral("\"Type description of RSS item here\u2026\""));
+        QCOMPARE(pageText(engine, kRichHtml), QString());
+        QCOMPARE(engine->value("div_title").toString(), QString());
+    }
+
 private:
     // Selects the first word of four letters or more in the rich text's
     // text (scripts and styles left out); false when there is none.
