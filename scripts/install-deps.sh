@@ -3,7 +3,8 @@
 # but only those that are missing. Safe to run again and again. clang and its
 # runtime libraries (libFuzzer, the sanitizers) build the fuzz targets.
 # pyftpdlib and OpenSSH's server are the publishing tests' FTP and SFTP
-# servers. The desktop and AppStream validators, rsvg-convert (icons from
+# servers. Xlib reads the lock keys' state; xdotool presses them in the tests
+# under Xvfb. The desktop and AppStream validators, rsvg-convert (icons from
 # the SVG), dpkg-dev, file and man build and check the Debian package.
 set -eu
 
@@ -12,7 +13,8 @@ cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
 libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
-python3 xvfb xauth python3-pyftpdlib python3-openssl openssl openssh-server
+libx11-dev
+python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server
 strace
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev

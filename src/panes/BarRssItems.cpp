@@ -332,7 +332,9 @@ QMenu *CBarRssItems::createContextMenu(bool sortCommandsOnly)
 {
     auto *menu = new QMenu(this);
     for (QAction *action : std::as_const(m_menuActions)) {
-        if (!sortCommandsOnly || isSortCommand(action->data().toInt()))
+        const int id = action->data().toInt();
+        // The bar's own Copy Title below goes last, also in the header's menu.
+        if (id != ID_COPY_TITLE && (!sortCommandsOnly || isSortCommand(id)))
             menu->addAction(action);
     }
     menu->addSeparator();

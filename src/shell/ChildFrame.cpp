@@ -16,6 +16,31 @@
 #include <QScreen>
 #include <QtConcurrent/QtConcurrentRun>
 
+namespace {
+
+QString counted(int count, const QString &singular)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : singular + QLatin1Char('s'));
+}
+
+// "2 errors, 1 warning, 731 notes": the notes are the info lines the
+// Problems pane lists beside the errors and warnings.
+QString problemCounts(const QList<CFeedChecker::Problem> &problems)
+{
+    int errors = 0;
+    int warnings = 0;
+    int notes = 0;
+    for (const CFeedChecker::Problem &problem : problems) {
+        errors += problem.level() == CFeedRules::Level::Error;
+        warnings += problem.level() == CFeedRules::Level::Warning;
+        notes += problem.level() == CFeedRules::Level::Info;
+    }
+    return counted(errors, QStringLiteral("error")) + QStringLiteral(", ") + counted(warnings, QStringLiteral("warning"))
+        + QStringLiteral(", ") + counted(notes, QStringLiteral("note"));
+}
+
+} // namespace
+
 CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     : QMdiSubWindow(parent)
     , m_document(document)
@@ -121,17 +146,7 @@ void CChildFrame::checkFeed()
 
 void CChildFrame::showCheckResult(const QList<CFeedChecker::Problem> &problems)
 {
-    int errors = 0;
-    int warnings = 0;
-    for (const CFeedChecker::Problem &problem : problems) {
-        errors += problem.level() == CFeedRules::Level::Error;
-        warnings += problem.level() == CFeedRules::Level::Warning;
-    }
-    m_checkSummary = QStringLiteral("%1 error%2, %3 warning%4")
-                             .arg(errors)
-                             .arg(errors == 1 ? QString() : QStringLiteral("s"))
-                             .arg(warnings)
-                             .arg(warnings == 1 ? QString() : QStringLiteral("s"));
+    m_checkSummary = problemCounts(problems);
     m_problemsBar->setProblems(problems);
     if (!problems.isEmpty() && m_problemsBar->isHidden()) {
         m_problemsBar->show();

@@ -50,7 +50,7 @@ public:
     // Checks the feed as it stands, edits included, in a worker thread; the
     // Problems pane and checkFinished() follow when it is done.
     void checkFeed();
-    // "2 errors, 1 warning" after a check; empty before the first.
+    // "2 errors, 1 warning, 731 notes" after a check; empty before the first.
     QString checkSummary() const { return m_checkSummary; }
     // Selects the problem's post and puts the focus in its field.
     void showProblem(const CFeedChecker::Problem &problem);

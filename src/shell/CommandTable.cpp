@@ -52,6 +52,7 @@ const std::vector<CommandInfo> &commandTable()
         {ID_POST_BACK, "Back", "Alt+Left", "Go back to the post shown before", "go-previous", ":/shell/icons/back.png"},
         {ID_POST_FORWARD, "Forward", "Alt+Right", "Go forward to the post shown before going back", "go-next", ":/shell/icons/forward.png"},
         {ID_POST_RELOAD, "Reload\u2026", "", "Reload the current feed from disk", "view-refresh", ""},
+        {ID_COPY_TITLE, "Copy Title", "", "Copy the title of the selected post to the Clipboard", "", ""},
         // The funnel is the program's own picture, whatever the desktop theme.
         {ID_FILTERING, "Filtering", "Ctrl+F", "Filter posts by title", "", ":/shell/icons/filter.png", "Filtering"},
 

@@ -16,6 +16,7 @@
 #include "shell/DesktopServices.h"
 #include "shell/DocManager.h"
 #include "shell/FeedPublishing.h"
+#include "shell/LockKeyIndicators.h"
 #include "shell/MdiClient.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/MenuTip.h"
@@ -560,7 +561,7 @@ void CMainFrame::createMenus()
         {ID_POST_ADD, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,
          ID_POST_SET_DATE_NOW, 0,
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
-         ID_FILTERING, ID_POST_RELOAD});
+         ID_FILTERING, ID_POST_RELOAD, 0, ID_COPY_TITLE});
     m_documentMenus.push_back(m_postsMenu);
     m_documentMenus.push_back(addMenu(QStringLiteral("Fee&d"), {ID_FEED_PROPERTIES, 0, ID_FEED_CHECK}));
     addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
@@ -599,10 +600,12 @@ void CMainFrame::createStatusBar()
     });
     bar->showMessage(readyText());
     m_checkSummary = new QLabel(bar);
+    m_checkSummary->setObjectName(QStringLiteral("checkSummary"));
     bar->addPermanentWidget(m_checkSummary);
+    m_lockKeys = new CLockKeyIndicators(bar);
 }
 
-// The active feed's last check: its count of errors and warnings.
+// The active feed's last check: its count of errors, warnings and notes.
 void CMainFrame::updateCheckSummary()
 {
     const CChildFrame *frame = activeChildFrame();

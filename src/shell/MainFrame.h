@@ -12,6 +12,7 @@ class CDesktopServices;
 class CDocManager;
 class CFeedPublishing;
 class CHelpWindow;
+class CLockKeyIndicators;
 class CMdiClient;
 class CMenuTip;
 class CShellServices;
@@ -47,6 +48,7 @@ public:
     // The undo stacks of the open feeds; the active feed's is the active one.
     QUndoGroup *undoGroup() const { return m_undoGroup; }
     QDockWidget *undoHistory() const { return m_undoHistory; }
+    CLockKeyIndicators *lockKeys() const { return m_lockKeys; }
 
     // Runs the command through the route when its state allows it.
     bool executeCommand(int id);
@@ -107,6 +109,7 @@ private:
     QUndoGroup *m_undoGroup;
     QDockWidget *m_undoHistory = nullptr;
     QLabel *m_checkSummary = nullptr;
+    CLockKeyIndicators *m_lockKeys = nullptr;
     CMenuTip *m_menuTip;
     CHelpWindow *m_helpWindow = nullptr;
     CFeedPublishing *m_publishing = nullptr;

@@ -1,7 +1,13 @@
 #include "shell/MenuTip.h"
 
+#include "core/FileHelpers.h"
+#include "document/CommandIds.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -31,7 +37,9 @@ bool hasTip(const QAction *action)
 
 CMenuTip::CMenuTip(QObject *parent)
     : QObject(parent)
-    , m_tip(new QLabel(nullptr, Qt::ToolTip | Qt::BypassGraphicsProxyWidget))
+    , m_tip(new QFrame(nullptr, Qt::ToolTip | Qt::BypassGraphicsProxyWidget))
+    , m_title(new QLabel(m_tip))
+    , m_text(new QLabel(m_tip))
 {
     m_tip->setObjectName(QStringLiteral("menuTip"));
     m_tip->setForegroundRole(QPalette::ToolTipText);
@@ -39,10 +47,31 @@ CMenuTip::CMenuTip(QObject *parent)
     m_tip->setPalette(QToolTip::palette());
     m_tip->setAutoFillBackground(true);
     m_tip->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_tip->setMargin(6);
-    m_tip->setWordWrap(true);
-    m_tip->setTextFormat(Qt::RichText);
     m_tip->setMaximumWidth(kMaxWidth);
+
+    auto *icon = new QLabel(m_tip);
+    icon->setObjectName(QStringLiteral("menuTipIcon"));
+    const int iconSize = m_tip->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    icon->setPixmap(QIcon::fromTheme(QStringLiteral("dialog-information"),
+                                     m_tip->style()->standardIcon(QStyle::SP_MessageBoxInformation))
+                        .pixmap(iconSize));
+    m_title->setObjectName(QStringLiteral("menuTipTitle"));
+    m_text->setObjectName(QStringLiteral("menuTipText"));
+    for (QLabel *label : {m_title, m_text}) {
+        label->setForegroundRole(QPalette::ToolTipText);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+    }
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+
+    auto *layout = new QGridLayout(m_tip);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(icon, 0, 0, Qt::AlignTop);
+    layout->addWidget(m_title, 0, 1);
+    layout->addWidget(m_text, 1, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
 
     m_delay.setSingleShot(true);
     m_delay.setInterval(kDelayMs);
@@ -65,7 +94,21 @@ QString CMenuTip::tipTitle(const QAction *action)
     QString title = withoutMnemonics(action->text());
     if (!action->shortcut().isEmpty())
         title += QStringLiteral("  [%1]").arg(action->shortcut().toString(QKeySequence::NativeText));
+    if (title.size() > kMaxTitleLength)
+        title = title.left(kMaxTitleLength) + QStringLiteral("\u2026");
     return title;
+}
+
+// Where the backups go is worth knowing before the folder opens.
+QString CMenuTip::tipText(const QAction *action)
+{
+    QString text = action->statusTip();
+    if (action->data().toInt() == ID_OPEN_BACKUP_FOLDER) {
+        const QString folder = GetBackupFolder(QString());
+        if (!folder.isEmpty())
+            text += QStringLiteral("\n\n[%1]").arg(QDir::toNativeSeparators(folder));
+    }
+    return text;
 }
 
 // A menu is watched from the first time it shows, wherever it was made.
@@ -101,11 +144,10 @@ void CMenuTip::showPending()
 {
     if (!m_menu || !m_action || !m_menu->isVisible() || m_menu->activeAction() != m_action)
         return;
-    QString text = QStringLiteral("<b>%1</b>").arg(tipTitle(m_action).toHtmlEscaped());
-    const QString description = m_action->statusTip();
-    if (!description.isEmpty())
-        text += QStringLiteral("<br>") + description.toHtmlEscaped();
-    m_tip->setText(text);
+    m_title->setText(tipTitle(m_action));
+    const QString text = tipText(m_action);
+    m_text->setText(text);
+    m_text->setVisible(!text.isEmpty());
     m_tip->adjustSize();
     place(m_menu, m_action);
     m_tip->show();

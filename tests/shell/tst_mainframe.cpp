@@ -449,6 +449,15 @@ void TestMainFrame::posts_backForwardAndDeleteByMenuAndKeys()
     QCOMPARE(document->currentPost(), 1);
     QVERIFY(!forward->isEnabled());
     QCOMPARE(list->currentIndex().row(), 1); // the row follows
+    // Posts > Copy Title, once also in the list's menu.
+    QVERIFY(m_main->menu(QStringLiteral("Posts"))->actions().contains(m_main->action(ID_COPY_TITLE)));
+    QVERIFY(m_main->executeCommand(ID_COPY_TITLE));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("World"));
+    std::unique_ptr<QMenu> rowMenu(frame->postsBar()->createRowMenu());
+    const QList<QAction *> rowActions = rowMenu->actions();
+    QCOMPARE(std::count_if(rowActions.begin(), rowActions.end(),
+                           [](QAction *a) { return a->data().toInt() == ID_COPY_TITLE; }),
+             1);
     QCOMPARE(m_main->action(ID_POST_DUPLICATE)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+D")));
 
     document->Notify(nullptr, HINT_SELECT_POST, 0);

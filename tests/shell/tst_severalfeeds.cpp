@@ -2,12 +2,17 @@
 // keeps answering while the second and third feed open and afterwards, and
 // idles once shown. An offscreen platform never lays out the frames behind
 // the active one the way X does, so this runs on xcb. How long the window's
-// thread is busy is a figure of bench_severalfeeds, not a limit here.
+// thread is busy is a figure of bench_severalfeeds, not a limit here. The
+// status bar's lock-key panes follow the keys pressed on the X server.
 
 #include "WindowTestSupport.h"
 
 #include "shell/CommandTable.h"
+#include "shell/LockKeyIndicators.h"
 
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <sys/resource.h>
 
@@ -38,6 +43,7 @@ class TestSeveralFeeds : public QObject
 
 private slots:
     void openThreeFeeds_windowStaysResponsiveAndIdle();
+    void lockKeys_panesFollowTheKeyboard();
 };
 
 void TestSeveralFeeds::openThreeFeeds_windowStaysResponsiveAndIdle()
@@ -72,6 +78,31 @@ void TestSeveralFeeds::openThreeFeeds_windowStaysResponsiveAndIdle()
     // The first feed is still usable: its prompt answers.
     window.services.saveChoice = CShellServices::DiscardChanges;
     QVERIFY(window.main->documents()->closeAllDocuments());
+}
+
+// Caps Lock pressed on the X server, as xdotool presses it, lights CAP and
+// pressed again puts it out; NUM and SCRL are known too.
+void TestSeveralFeeds::lockKeys_panesFollowTheKeyboard()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (run under xvfb-run)");
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (xdotool.isEmpty())
+        QSKIP("needs xdotool (scripts/install-deps.sh)");
+    MainWindowFixture window;
+    window.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.main.get()));
+    CLockKeyIndicators *locks = window.main->lockKeys();
+    for (auto lock : {CLockKeyIndicators::CapsLock, CLockKeyIndicators::NumLock, CLockKeyIndicators::ScrollLock})
+        QVERIFY(locks->pane(lock)->isEnabled());
+
+    QLabel *cap = locks->pane(CLockKeyIndicators::CapsLock);
+    const bool wasOn = !cap->text().isEmpty();
+    for (bool on : {!wasOn, wasOn}) {
+        QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("Caps_Lock")}), 0);
+        QTRY_COMPARE(cap->text(), on ? QStringLiteral("CAP") : QString());
+        QCOMPARE(CLockKeyIndicators::isOn(CLockKeyIndicators::CapsLock), std::optional<bool>(on));
+    }
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestSeveralFeeds)

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -256,9 +257,12 @@ void TestShellPages::startPage_recentFeedsAndLinksOpenWhatTheyName()
     QVERIFY(QTest::qWaitFor([this] { return m_services->newFeedQuestions == 2; }, 5000));
     QCOMPARE(m_main->documents()->frames().size(), 2);
 
-    // A web link goes to the browser; the page itself stays.
+    // A web link goes to the browser; the page itself stays. Each shows its
+    // address as its tooltip.
     const QString web = pageText(page, QStringLiteral("document.querySelector('#td_right a[href^=\"https:\"]').href"));
     QVERIFY2(web.startsWith(QStringLiteral("https://")), qPrintable(web));
+    QCOMPARE(evalJs(page, QStringLiteral("Array.from(document.querySelectorAll('a[href^=\"http\"]'))"
+                                         ".filter(a => a.title !== a.getAttribute('href')).length")).toInt(), 0);
     clickElement(page, QStringLiteral("#td_right a[href^=\"https:\"]"));
     QVERIFY(QTest::qWaitFor([this] { return m_services->openedUrls.size() == 1; }, 5000));
     QCOMPARE(m_services->openedUrls.first(), QUrl(web));
@@ -282,7 +286,10 @@ void TestShellPages::menuTip_appearsOnceAfterPauseBesideTheItem()
     ShowCounter counter;
     tip->installEventFilter(&counter);
 
-    const auto tipText = [tip] { return static_cast<QLabel *>(tip)->text(); };
+    const auto tipText = [tip] {
+        return tip->findChild<QLabel *>(QStringLiteral("menuTipTitle"))->text() + QLatin1Char('\n')
+            + tip->findChild<QLabel *>(QStringLiteral("menuTipText"))->text();
+    };
     QMenu *file = m_main->menu(QStringLiteral("File"));
     file->popup(m_main->mapToGlobal(QPoint(20, 20)));
     QVERIFY(QTest::qWaitForWindowExposed(file));
@@ -333,6 +340,17 @@ void TestShellPages::menuTip_appearsOnceAfterPauseBesideTheItem()
     QVERIFY(tipText().contains(QStringLiteral("Copy Title")));
     context.hide();
     QVERIFY(!tip->isVisible());
+
+    // The information icon; a long title cut; the backup folder named.
+    QVERIFY(!tip->findChild<QLabel *>(QStringLiteral("menuTipIcon"))->pixmap().isNull());
+    QAction longItem(QString(120, QLatin1Char('x')));
+    QCOMPARE(CMenuTip::tipTitle(&longItem), QString(97, QLatin1Char('x')) + QChar(0x2026));
+    longItem.setText(QString(97, QLatin1Char('x')));
+    QCOMPARE(CMenuTip::tipTitle(&longItem), longItem.text());
+    const QString backups = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/Tidrel_Backup");
+    QCOMPARE(CMenuTip::tipText(m_main->action(ID_OPEN_BACKUP_FOLDER)),
+             QStringLiteral("Open backup folder for RSS-feeds\n\n[%1]").arg(backups));
 }
 
 // --- User guide ---
