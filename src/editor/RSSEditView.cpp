@@ -468,9 +468,10 @@ void CRSSEditView::PreviewDescription()
 
 // --- Events of the page ---
 
+// The focus stays where the window put it (the posts list): the page is
+// ready some time after the feed opened, maybe after the user moved on.
 void CRSSEditView::onPageReady()
 {
-    FocusEditor();
     updateHyperlinkButton();
     emit pageReady();
     emit editStateChanged();

@@ -41,6 +41,8 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Arrows move between the cells; Tab leaves the table for the next field.
+    m_table->setTabKeyNavigation(false);
     // A few rows show; more scroll.
     m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() * 3);
     m_table->setMaximumHeight(m_table->horizontalHeader()->sizeHint().height() * 7);
