@@ -5,6 +5,7 @@
 #include "document/RSSEditDoc.h"
 #include "panes/ElementTable.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +27,7 @@ QLabel *makeNote(QWidget *parent)
     auto *note = new QLabel(parent);
     note->setObjectName(QStringLiteral("note"));
     note->setWordWrap(true);
-    note->setStyleSheet(QStringLiteral("color: #b00000"));
+    note->setStyleSheet(CElementTable::noteStyleSheet(QApplication::palette()));
     note->hide();
     return note;
 }
@@ -170,6 +171,8 @@ QPlainTextEdit *CElementForm::addText(QFormLayout *layout, const QString &label,
     text->setTabChangesFocus(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setFixedHeight(text->fontMetrics().lineSpacing() * 4 + 2 * text->frameWidth() + 8);
+    // Its row takes that height, not a share of what the page has spare.
+    text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // The box may show a value in another form (its line ends, say) than
     // the file holds it: until the user types, the value is the file's.
     auto shownValue = std::make_shared<QString>();

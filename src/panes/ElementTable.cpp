@@ -1,5 +1,6 @@
 #include "panes/ElementTable.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,12 @@ bool isEmptyElement(const FeedElement &element)
 }
 
 } // namespace
+
+QString CElementTable::noteStyleSheet(const QPalette &palette)
+{
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    return dark ? QStringLiteral("color: #ff8a80") : QStringLiteral("color: #b00000");
+}
 
 CElementTable::CElementTable(const QString &element, const QStringList &headers, std::vector<CFieldPath> columns,
                              std::vector<Check> checks, QWidget *parent)
@@ -62,7 +69,7 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
 
     m_note->setWordWrap(true);
     m_note->setObjectName(QStringLiteral("note"));
-    m_note->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_note->setStyleSheet(noteStyleSheet(QApplication::palette()));
     m_note->hide();
 
     auto *layout = new QVBoxLayout(this);

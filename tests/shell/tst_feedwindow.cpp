@@ -214,6 +214,8 @@ void TestFeedWindow::codePaneLinkAndNewPost_editsReachFileAndNothingLeaks()
 void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
 {
     MainWindowFixture window;
+    // Under an X server without a window manager too.
+    window.main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.main.get()));
     CChildFrame *frame = window.openFeed(QStringLiteral("keys.xml"), postsTitled({"One", "Two"}));
     QVERIFY(MainWindowFixture::waitForPage(frame));
