@@ -29,16 +29,16 @@ double CPageColors::contrast(const QColor &a, const QColor &b)
 
 // Towards white on a background that black would not stand out from,
 // towards black elsewhere; the hue stays.
-QColor CPageColors::readable(const QColor &color, const QColor &background)
+QColor CPageColors::readable(const QColor &color, const QColor &background, double ratio)
 {
-    if (contrast(color, background) >= kMinimumContrast)
+    if (contrast(color, background) >= ratio)
         return color;
     const bool lighten = contrast(Qt::white, background) > contrast(Qt::black, background);
     const QColor start = color.toHsl();
     for (int step = 1; step <= 50; ++step) {
         const double lightness = start.lightnessF() + (lighten ? 1.0 - start.lightnessF() : -start.lightnessF()) * step / 50.0;
         const QColor shade = QColor::fromHslF(start.hslHueF(), start.hslSaturationF(), lightness);
-        if (contrast(shade, background) >= kMinimumContrast)
+        if (contrast(shade, background) >= ratio)
             return shade;
     }
     return lighten ? QColor(Qt::white) : QColor(Qt::black);
@@ -60,7 +60,7 @@ QVariantMap CPageColors::of(const QPalette &palette)
         {QStringLiteral("button-text"), on(palette.color(QPalette::ButtonText), button)},
         {QStringLiteral("highlight"), highlight.name()},
         {QStringLiteral("highlighted-text"), on(palette.color(QPalette::HighlightedText), highlight)},
-        {QStringLiteral("mid"), palette.color(QPalette::Mid).name()},
+        {QStringLiteral("mid"), readable(palette.color(QPalette::Mid), base, kBorderContrast).name()},
         {QStringLiteral("link"), on(palette.color(QPalette::Link), base)},
         {QStringLiteral("link-visited"), on(palette.color(QPalette::LinkVisited), base)},
         // Hints and placeholders: quieter than the text, still readable.
