@@ -4,12 +4,12 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
 #include <QScreen>
 #include <QShortcut>
 #include <QToolBar>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 #include <functional>

@@ -202,12 +202,12 @@ void CChildFrame::resizeEvent(QResizeEvent *event)
 // The widgets of one pane that Tab stops at, in the window's focus chain
 // order. A widget with a focus proxy stands in for the proxy, which is in
 // the chain itself.
-QList<QWidget *> CChildFrame::tabStops(const QWidget *pane) const
+QList<QWidget *> CChildFrame::tabStops(const QWidget *pane)
 {
     QList<QWidget *> stops;
     if (!pane->isVisible())
         return stops;
-    QWidget *widget = const_cast<CChildFrame *>(this);
+    QWidget *widget = this;
     do {
         widget = widget->nextInFocusChain();
         const bool takesTab = (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy();

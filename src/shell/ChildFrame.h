@@ -97,7 +97,7 @@ private:
     void sizePostsBar();
     static void toggleBar(QDockWidget *bar);
     void showDetailsBar();
-    QList<QWidget *> tabStops(const QWidget *pane) const;
+    QList<QWidget *> tabStops(const QWidget *pane);
 
     std::unique_ptr<CRSSEditDoc> m_document;
     QMainWindow *m_dockHost;
