@@ -3,7 +3,7 @@
 # without a screen (offscreen) or under Xvfb.
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
-#                       [--tile OTHER.xml] [--close]
+#                       [--tile OTHER.xml] [--close] [--screen WxH]
 #                       [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
 #                               publish-settings|publish-progress]
 #                       OUT.png [FEED.xml [POST [WxH]]]
@@ -16,7 +16,8 @@
 # the user guide, the window with the Post Details pane, the Feed
 # Properties window (at the page whose name starts with PAGE, as in
 # feed-properties-podcast), the Publish Settings dialog or a publishing's
-# progress in the status bar.
+# progress in the status bar. --screen sets the size of the screen the
+# windows are placed on (1920x1200 by default), as a small laptop's.
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -29,6 +30,7 @@ TILE=""
 CLOSE=0
 CHECK=0
 SHOW=""
+SCREEN=1920x1200
 while [ $# -gt 0 ]; do
     case "$1" in
         --xvfb) USE_XVFB=1; shift ;;
@@ -40,12 +42,13 @@ while [ $# -gt 0 ]; do
         --close) CLOSE=1; shift ;;
         --check) CHECK=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
-        -h|--help) sed -n '2,21p' "$0"; exit 0 ;;
+        --screen) SCREEN=$2; shift 2 ;;
+        -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,21p' "$0"
+    sed -n '2,23p' "$0"
     exit 2
 fi
 OUT=$1
@@ -76,7 +79,11 @@ esac
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 if [ "$USE_XVFB" = 1 ]; then
-    QT_QPA_PLATFORM=xcb exec xvfb-run -a -s "-screen 0 1920x1200x24" "$HARNESS" "$@"
+    QT_QPA_PLATFORM=xcb exec xvfb-run -a -s "-screen 0 ${SCREEN}x24" "$HARNESS" "$@"
 else
-    QT_QPA_PLATFORM=offscreen exec "$HARNESS" "$@"
+    SCREEN_FILE=$(mktemp --suffix=.json)
+    trap 'rm -f "$SCREEN_FILE"' EXIT
+    printf '{"screens": [{"name": "Screen", "x": 0, "y": 0, "width": %s, "height": %s, "logicalDpi": 96}]}\n' \
+        "${SCREEN%x*}" "${SCREEN#*x}" >"$SCREEN_FILE"
+    QT_QPA_PLATFORM="offscreen:configfile=$SCREEN_FILE" "$HARNESS" "$@"
 fi

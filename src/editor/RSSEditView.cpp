@@ -457,9 +457,10 @@ void CRSSEditView::FocusPostField(CRSSEditDoc::PostField field)
 
 // --- Events of the page ---
 
+// The focus stays where the window put it (the posts list): the page is
+// ready some time after the feed opened, maybe after the user moved on.
 void CRSSEditView::onPageReady()
 {
-    FocusEditor();
     updateHyperlinkButton();
     emit pageReady();
     emit editStateChanged();

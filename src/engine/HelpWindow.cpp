@@ -1,8 +1,15 @@
 #include "engine/HelpWindow.h"
 
+#include "engine/PageColors.h"
+
 #include <QAction>
+#include <QEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QToolBar>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 #include <functional>
@@ -48,6 +55,7 @@ CHelpWindow::CHelpWindow(const QUrl &contents, QWidget *parent)
     m_view->setPage(page);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(m_view);
+    followPalette();
 
     QToolBar *bar = addToolBar(QStringLiteral("Navigation"));
     bar->setMovable(false);
@@ -58,12 +66,43 @@ CHelpWindow::CHelpWindow(const QUrl &contents, QWidget *parent)
     connect(home, &QAction::triggered, this, &CHelpWindow::showContents);
     // The window's title is the page's.
     connect(m_view, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
+    // A reading window, closed like a dialog.
+    auto *close = new QShortcut(QKeySequence::Cancel, this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
-    resize(820, 640);
+    // Within a small screen's free area, with room for the window's frame.
+    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(16, 48) : QSize(820, 640);
+    resize(QSize(820, 640).boundedTo(room));
     showContents();
 }
 
 void CHelpWindow::showContents()
 {
     m_view->load(m_contents);
+}
+
+// The guide's pages take the window's colours: each page is given them as
+// it starts, and the one shown gets them again when the palette changes.
+void CHelpWindow::followPalette()
+{
+    const QString script = CPageColors::script(CPageColors::of(palette()));
+    QWebEnginePage *page = m_view->page();
+    page->setBackgroundColor(palette().color(QPalette::Base));
+    QWebEngineScriptCollection &scripts = page->scripts();
+    for (const QWebEngineScript &old : scripts.find(QStringLiteral("pageColors")))
+        scripts.remove(old);
+    QWebEngineScript colors;
+    colors.setName(QStringLiteral("pageColors"));
+    colors.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    colors.setWorldId(QWebEngineScript::ApplicationWorld);
+    colors.setSourceCode(script);
+    scripts.insert(colors);
+    page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+}
+
+void CHelpWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
 }

@@ -23,7 +23,12 @@ public:
 signals:
     void externalLinkClicked(const QUrl &url);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void followPalette();
+
     QUrl m_contents;
     QWebEngineView *m_view;
 };

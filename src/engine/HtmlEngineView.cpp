@@ -2,6 +2,7 @@
 
 #include "engine/EngineBridge.h"
 #include "engine/EnginePage.h"
+#include "engine/PageColors.h"
 #include "engine/StyleSheetInterceptor.h"
 
 #include <QEvent>
@@ -46,22 +47,6 @@ void clearSelection(HtmlElementState &element)
     element.currentStyle.clear();
 }
 
-// The palette's colours under the names the page's style sheets use.
-QVariantMap pageColors(const QPalette &palette)
-{
-    const auto name = [&palette](QPalette::ColorRole role) { return palette.color(role).name(); };
-    return {
-        {QStringLiteral("base"), name(QPalette::Base)},
-        {QStringLiteral("text"), name(QPalette::Text)},
-        {QStringLiteral("highlight"), name(QPalette::Highlight)},
-        {QStringLiteral("highlighted-text"), name(QPalette::HighlightedText)},
-        {QStringLiteral("button"), name(QPalette::Button)},
-        {QStringLiteral("button-text"), name(QPalette::ButtonText)},
-        {QStringLiteral("mid"), name(QPalette::Mid)},
-        {QStringLiteral("dark"), palette.color(QPalette::Base).lightness() < 128},
-    };
-}
-
 } // namespace
 
 CHtmlEngineView::CHtmlEngineView(QWidget *parent)
@@ -94,7 +79,7 @@ CHtmlEngineView::CHtmlEngineView(QWidget *parent)
 void CHtmlEngineView::followPalette()
 {
     m_page->setBackgroundColor(palette().color(QPalette::Base));
-    m_bridge->setColors(pageColors(palette()));
+    m_bridge->setColors(CPageColors::of(palette()));
 }
 
 void CHtmlEngineView::changeEvent(QEvent *event)

@@ -54,7 +54,7 @@ CBarPostDetails::CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget
     area->setWidget(createFields());
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setMinimumSize(1, 1);
     setWidget(area);
     connect(m_probe, &CEnclosureProbe::probed, this, &CBarPostDetails::onProbed);

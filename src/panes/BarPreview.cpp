@@ -76,6 +76,8 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
     m_editor->setFrameShape(QFrame::StyledPanel);
     m_editor->setFrameShadow(QFrame::Sunken);
     m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab goes on to the next pane; the code needs no tab characters.
+    m_editor->setTabChangesFocus(true);
     QPalette colors = m_editor->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         colors.setColor(group, QPalette::Base, colors.color(group, QPalette::ToolTipBase));

@@ -338,7 +338,7 @@ QMenu *CBarRssItems::createContextMenu(bool sortCommandsOnly)
             menu->addAction(action);
     }
     menu->addSeparator();
-    QAction *copy = menu->addAction(QStringLiteral("Copy Title"));
+    QAction *copy = menu->addAction(QStringLiteral("&Copy Title"));
     connect(copy, &QAction::triggered, this, &CBarRssItems::copyTitle);
     copy->setData(int(ID_COPY_TITLE));
     copy->setEnabled(canCopyTitle());
@@ -388,6 +388,8 @@ void CBarRssItems::openFilterBox()
     connect(m_filterBox, &QLineEdit::textEdited, this, &CBarRssItems::onFilterTextEdited);
     connect(m_filterBox, &QLineEdit::textChanged, this, &CBarRssItems::onFilterTextChanged);
     m_layout->insertWidget(m_layout->indexOf(m_list), m_filterBox);
+    // Tab comes to the box where it stands, between the button and the list.
+    QWidget::setTabOrder(m_feedButton, m_filterBox);
     m_filterBox->show();
     m_filterBox->setFocus(Qt::OtherFocusReason);
 }
@@ -507,8 +509,8 @@ bool CBarRssItems::handleListKey(QEvent *event)
     return true;
 }
 
-// Return and Tab hand the focus to the editor, unless a title is being
-// renamed.
+// Return hands the focus to the editor's description, unless a title is
+// being renamed; Tab goes on through the window like anywhere else.
 bool CBarRssItems::handleBarKey(QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || m_list->isRenaming())
@@ -516,7 +518,6 @@ bool CBarRssItems::handleBarKey(QEvent *event)
     switch (static_cast<QKeyEvent *>(event)->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Tab:
         notify(HINT_FOCUS_EDITOR, 0);
         return true;
     default:
@@ -533,7 +534,8 @@ bool CBarRssItems::handleFilterBoxEvent(QEvent *event)
         QMetaObject::invokeMethod(m_filterBox, &QLineEdit::selectAll, Qt::QueuedConnection);
         return false;
     case QEvent::KeyPress:
-        return static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
+        return handOnToList(static_cast<QKeyEvent *>(event))
+            || static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
     case QEvent::KeyRelease:
         if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Escape)
             return false;
@@ -549,4 +551,22 @@ bool CBarRssItems::handleFilterBoxEvent(QEvent *event)
     default:
         return false;
     }
+}
+
+// The keys that move through a list move through the posts while the focus
+// stays in the box, as in a search field.
+bool CBarRssItems::handOnToList(QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        break;
+    default:
+        return false;
+    }
+    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+    QApplication::sendEvent(m_list, &copy);
+    return true;
 }

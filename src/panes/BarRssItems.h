@@ -10,6 +10,7 @@ class CPostsListCtrl;
 class QAction;
 class CPostsModel;
 class QItemSelection;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -114,6 +115,7 @@ private:
     bool handleBarKey(QEvent *event);
     bool handleListKey(QEvent *event);
     bool handleFilterBoxEvent(QEvent *event);
+    bool handOnToList(QKeyEvent *key);
 
     QString m_title;
     // Set while the filter box text is red: no post matches.

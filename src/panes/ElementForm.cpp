@@ -5,6 +5,7 @@
 #include "document/RSSEditDoc.h"
 #include "panes/ElementTable.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,10 +13,12 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -24,7 +27,7 @@ QLabel *makeNote(QWidget *parent)
     auto *note = new QLabel(parent);
     note->setObjectName(QStringLiteral("note"));
     note->setWordWrap(true);
-    note->setStyleSheet(QStringLiteral("color: #b00000"));
+    note->setStyleSheet(CElementTable::noteStyleSheet(QApplication::palette()));
     note->hide();
     return note;
 }
@@ -160,6 +163,43 @@ QLineEdit *CElementForm::addLine(QFormLayout *layout, const QString &label, cons
               [line](const QString &text) { showText(line, text); }});
     connect(line, &QLineEdit::editingFinished, this, [this, index] { store(m_fields[index]); });
     return line;
+}
+
+QPlainTextEdit *CElementForm::addText(QFormLayout *layout, const QString &label, const CFieldPath &path)
+{
+    auto *text = new QPlainTextEdit;
+    text->setTabChangesFocus(true);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setFixedHeight(text->fontMetrics().lineSpacing() * 4 + 2 * text->frameWidth() + 8);
+    // Its row takes that height, not a share of what the page has spare.
+    text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The box may show a value in another form (its line ends, say) than
+    // the file holds it: until the user types, the value is the file's.
+    auto shownValue = std::make_shared<QString>();
+    addField(layout, label,
+             {path, text, nullptr, {},
+              [text, shownValue] { return text->document()->isModified() ? text->toPlainText() : *shownValue; },
+              [text, shownValue](const QString &value) {
+                  if (*shownValue == value && !text->document()->isModified())
+                      return;
+                  *shownValue = value;
+                  text->setPlainText(value);
+                  text->document()->setModified(false);
+              }});
+    text->installEventFilter(this);
+    return text;
+}
+
+// A text box has no "editing finished": leaving it is the end of an edit.
+bool CElementForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        for (const Field &field : m_fields) {
+            if (field.editor == watched)
+                store(field);
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QComboBox *CElementForm::addChoice(QFormLayout *layout, const QString &label, const CFieldPath &path,

@@ -17,6 +17,7 @@ class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
 // The fields of a properties page bound to the elements of the channel or of
@@ -40,6 +41,9 @@ public:
     void setPost(int post) { m_post = post; }
 
     QLineEdit *addLine(QFormLayout *layout, const QString &label, const CFieldPath &path, Check check = {});
+    // A few lines of wrapped text, for a long value; stored when the focus
+    // leaves it.
+    QPlainTextEdit *addText(QFormLayout *layout, const QString &label, const CFieldPath &path);
     // An editable list. Without a check of its own, a value outside the
     // choices is shown, kept and noted.
     QComboBox *addChoice(QFormLayout *layout, const QString &label, const CFieldPath &path,
@@ -72,6 +76,9 @@ public:
     static Check url();
     static Check mimeType();
     static Check integer(qint64 minimum, qint64 maximum);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // The user stored a value.

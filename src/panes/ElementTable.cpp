@@ -1,5 +1,6 @@
 #include "panes/ElementTable.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,12 @@ bool isEmptyElement(const FeedElement &element)
 }
 
 } // namespace
+
+QString CElementTable::noteStyleSheet(const QPalette &palette)
+{
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    return dark ? QStringLiteral("color: #ff8a80") : QStringLiteral("color: #b00000");
+}
 
 CElementTable::CElementTable(const QString &element, const QStringList &headers, std::vector<CFieldPath> columns,
                              std::vector<Check> checks, QWidget *parent)
@@ -41,6 +48,8 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Arrows move between the cells; Tab leaves the table for the next field.
+    m_table->setTabKeyNavigation(false);
     // A few rows show; more scroll.
     m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() * 3);
     m_table->setMaximumHeight(m_table->horizontalHeader()->sizeHint().height() * 7);
@@ -60,7 +69,7 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
 
     m_note->setWordWrap(true);
     m_note->setObjectName(QStringLiteral("note"));
-    m_note->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_note->setStyleSheet(noteStyleSheet(QApplication::palette()));
     m_note->hide();
 
     auto *layout = new QVBoxLayout(this);

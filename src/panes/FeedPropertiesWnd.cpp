@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
@@ -97,7 +98,7 @@ CFeedPropertiesWnd::CFeedPropertiesWnd(CRSSEditDoc *doc, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_podcast);
     layout->addWidget(m_tabs);
-    resize(720, 680);
+    placeOnScreen();
 
     connect(m_podcast, &QCheckBox::clicked, this, [this](bool on) {
         if (m_doc)
@@ -115,6 +116,24 @@ CFeedPropertiesWnd::CFeedPropertiesWnd(CRSSEditDoc *doc, QWidget *parent)
     load();
 }
 
+// 720 by 680 where there is room, over the middle of the main window, and
+// all of it within the screen's free area with room for the title bar the
+// window manager adds: a 1024x700 screen shows the whole window.
+void CFeedPropertiesWnd::placeOnScreen()
+{
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen *screen = owner ? owner->screen() : this->screen();
+    if (!screen)
+        return;
+    const QMargins frame(8, 40, 8, 8);
+    const QRect room = screen->availableGeometry().marginsRemoved(frame);
+    QRect placed(QPoint(), QSize(720, 680).boundedTo(room.size()));
+    placed.moveCenter(owner ? owner->geometry().center() : room.center());
+    placed.moveLeft(qBound(room.left(), placed.left(), room.right() + 1 - placed.width()));
+    placed.moveTop(qBound(room.top(), placed.top(), room.bottom() + 1 - placed.height()));
+    setGeometry(placed);
+}
+
 QWidget *CFeedPropertiesWnd::channelPage()
 {
     auto *page = new QWidget;
@@ -123,7 +142,7 @@ QWidget *CFeedPropertiesWnd::channelPage()
     using P = CFieldPath;
     m_form->addLine(form, QStringLiteral("&Title:"), P(QStringLiteral("title")));
     m_form->addLine(form, QStringLiteral("&Link:"), P(QStringLiteral("link")), CElementForm::url());
-    m_form->addLine(form, QStringLiteral("&Description:"), P(QStringLiteral("description")));
+    m_form->addText(form, QStringLiteral("&Description:"), P(QStringLiteral("description")));
     m_form->addLine(form, QStringLiteral("Public &address:"),
                     P(QStringLiteral("atom:link"), QString(), QStringLiteral("href"))
                         .where(QStringLiteral("rel"), QStringLiteral("self")),

@@ -43,6 +43,7 @@ private:
     void load();
     void showImagePreview();
     void updateTitle();
+    void placeOnScreen();
 
     QPointer<CRSSEditDoc> m_doc;
     CElementForm *m_form;

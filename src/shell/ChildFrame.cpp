@@ -58,6 +58,7 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     m_dockHost->setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
     m_view = new CRSSEditView(m_document.get(), m_dockHost);
     m_dockHost->setCentralWidget(m_view);
+    m_view->setMinimumWidth(kEditorMinimumWidth);
     connect(m_view, &CRSSEditView::commandRequested, this, &CChildFrame::commandRequested);
     createBars();
     setWidget(m_dockHost);
@@ -207,6 +208,59 @@ void CChildFrame::resizeEvent(QResizeEvent *event)
     const int widest = m_dockHost->width() * 2 / 5;
     if (m_postsBarSized && m_postsBar->isVisible() && m_postsBar->width() > widest)
         m_dockHost->resizeDocks({m_postsBar}, {m_dockHost->width() / 3}, Qt::Horizontal);
+    if (m_detailsBar->isVisible() && m_detailsBar->width() > widest)
+        m_dockHost->resizeDocks({m_detailsBar}, {m_dockHost->width() / 3}, Qt::Horizontal);
+}
+
+// The widgets of one pane that Tab stops at, in the window's focus chain
+// order. A widget with a focus proxy stands in for the proxy, which is in
+// the chain itself.
+QList<QWidget *> CChildFrame::tabStops(const QWidget *pane)
+{
+    QList<QWidget *> stops;
+    if (!pane->isVisible())
+        return stops;
+    QWidget *widget = this;
+    do {
+        widget = widget->nextInFocusChain();
+        const bool takesTab = (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy();
+        if (takesTab && pane->isAncestorOf(widget) && widget->isVisible() && widget->isEnabled())
+            stops.append(widget);
+    } while (widget != this);
+    return stops;
+}
+
+// Widgets made later (the editor page's own widget, the filter box) join
+// the focus chain at its end; the panes keep Tab in reading order all the
+// same. Inside a pane Tab follows the chain; past its last stop it goes on
+// to the next pane that has one.
+bool CChildFrame::focusNextPrevChild(bool next)
+{
+    const QList<QWidget *> panes = {m_postsBar, m_view, m_previewBar, m_detailsBar, m_problemsBar};
+    QWidget *focus = QApplication::focusWidget();
+    int pane = -1;
+    for (int i = 0; i < panes.size() && focus; ++i) {
+        if (panes.at(i)->isAncestorOf(focus))
+            pane = i;
+    }
+    if (pane < 0)
+        return QMdiSubWindow::focusNextPrevChild(next);
+    const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    const QList<QWidget *> here = tabStops(panes.at(pane));
+    const int at = here.indexOf(focus) + (next ? 1 : -1);
+    if (here.contains(focus) && at >= 0 && at < here.size()) {
+        here.at(at)->setFocus(reason);
+        return true;
+    }
+    for (int step = 1; step <= panes.size(); ++step) {
+        const int other = (pane + (next ? step : -step) + panes.size()) % panes.size();
+        const QList<QWidget *> stops = tabStops(panes.at(other));
+        if (!stops.isEmpty()) {
+            (next ? stops.first() : stops.last())->setFocus(reason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void CChildFrame::updateCaption()
@@ -229,6 +283,8 @@ void CChildFrame::OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &da
         m_feedShown = true;
         if (m_document->IsPodcast())
             showDetailsBar();
+        // The keys start in the list: arrows pick a post, Tab goes on to it.
+        m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
     }
     for (CRSSObserver *observer : m_observers) {
         if (sender && sender == observer)

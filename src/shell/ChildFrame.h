@@ -68,9 +68,16 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
 
+    // The narrowest the editor gets, beside the bars or tiled with other
+    // feed windows.
+    static constexpr int kEditorMinimumWidth = 340;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Tab goes through the panes in reading order: the posts bar, the
+    // editor, the preview, the post details, the problems.
+    bool focusNextPrevChild(bool next) override;
 
 signals:
     // A control inside the frame asked for a command; the main window routes
@@ -90,6 +97,7 @@ private:
     void sizePostsBar();
     static void toggleBar(QDockWidget *bar);
     void showDetailsBar();
+    QList<QWidget *> tabStops(const QWidget *pane);
 
     std::unique_ptr<CRSSEditDoc> m_document;
     QMainWindow *m_dockHost;

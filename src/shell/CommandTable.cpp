@@ -24,45 +24,45 @@ const std::vector<CommandInfo> &commandTable()
         {ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "edit-cut", ":/shell/icons/cut.png", "Cut"},
         {ID_EDIT_COPY, "&Copy", "Ctrl+C; Ctrl+Ins", "Copy the selection and put it on the Clipboard", "edit-copy", ":/shell/icons/copy.png", "Copy"},
         {ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "edit-paste", ":/shell/icons/paste.png", "Paste"},
-        {ID_EDIT_SELECT_ALL, "Select All", "Ctrl+A", "Select the entire description", "edit-select-all", ""},
+        {ID_EDIT_SELECT_ALL, "Select &All", "Ctrl+A", "Select the entire description", "edit-select-all", ""},
 
         // Format
-        {ID_FORMAT_BOLD, "Bold", "Ctrl+B", "Make the selected text bold", "format-text-bold", ""},
-        {ID_FORMAT_ITALIC, "Italic", "Ctrl+I", "Make the selected text italic", "format-text-italic", ""},
-        {ID_FORMAT_UNDERLINE, "Underline", "Ctrl+U", "Underline the selected text", "format-text-underline", ""},
-        {ID_FORMAT_STRIKEOUT, "Strikethrough", "", "Strike through the selected text", "format-text-strikethrough", ""},
-        {ID_FORMAT_UL_LIST, "UL List", "", "Make the paragraph an item of a bulleted list", "format-list-unordered", ""},
-        {ID_REMOVE_SPANS_AND_STYLES, "Remove SPAN and styles", "", "Remove the span tags and inline styles of the description", "", ""},
-        {ID_REMOVE_NBSP, "Remove &&nbsp;", "", "Turn the non-breaking spaces of the description into plain spaces", "", ""},
-        {ID_INSERT_TEST, "Insert Test", "", "Show the tag of the element at the caret", "", ""},
+        {ID_FORMAT_BOLD, "&Bold", "Ctrl+B", "Make the selected text bold", "format-text-bold", ""},
+        {ID_FORMAT_ITALIC, "&Italic", "Ctrl+I", "Make the selected text italic", "format-text-italic", ""},
+        {ID_FORMAT_UNDERLINE, "&Underline", "Ctrl+U", "Underline the selected text", "format-text-underline", ""},
+        {ID_FORMAT_STRIKEOUT, "&Strikethrough", "", "Strike through the selected text", "format-text-strikethrough", ""},
+        {ID_FORMAT_UL_LIST, "UL &List", "", "Make the paragraph an item of a bulleted list", "format-list-unordered", ""},
+        {ID_REMOVE_SPANS_AND_STYLES, "&Remove SPAN and styles", "", "Remove the span tags and inline styles of the description", "", ""},
+        {ID_REMOVE_NBSP, "R&emove &&nbsp;", "", "Turn the non-breaking spaces of the description into plain spaces", "", ""},
+        {ID_INSERT_TEST, "Insert &Test", "", "Show the tag of the element at the caret", "", ""},
         // Insert
-        {ID_INSERT_HYPERLINK, "Hyperlink\u2026", "Ctrl+K", "Insert a hyperlink on the selection, or change the one at the caret", "insert-link", ""},
-        {ID_INSERT_IMAGE, "Image", "Ctrl+L", "Insert an image, or change the one at the caret", "insert-image", ""},
+        {ID_INSERT_HYPERLINK, "&Hyperlink\u2026", "Ctrl+K", "Insert a hyperlink on the selection, or change the one at the caret", "insert-link", ""},
+        {ID_INSERT_IMAGE, "&Image", "Ctrl+L", "Insert an image, or change the one at the caret", "insert-image", ""},
 
         // Posts
-        {ID_POST_ADD, "Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},
-        {ID_POST_RENAME, "Rename Post\u2026", "Ctrl+G", "Rename selected post", "", ""},
-        {ID_POST_DUPLICATE, "Duplicate Post", "Ctrl+Shift+D", "Duplicate selected post", "edit-copy", ":/shell/icons/duplicate.png"},
-        {ID_POST_DUPLICATE_DELETE, "Duplicate + Delete", "", "Duplicate selected post + delete origin", "", ""},
-        {ID_POST_SET_DATE_NOW, "Set Date to Now", "", "Date the selected post with the present time", "", ""},
-        {ID_POST_DELETE, "Delete Post\u2026", "", "Delete selected post", "edit-delete", ":/shell/icons/delete.png"},
-        {ID_SORT_BY_POSITION, "Sort By Position", "", "Sort the posts by their position in the feed", "", ""},
-        {ID_SORT_BY_TITLE, "Sort By Title", "", "Sort the posts by title", "", ""},
-        {ID_SORT_BY_DATE, "Sort By Date Created", "", "Sort the posts by date created, newest first", "", ""},
-        {ID_POST_BACK, "Back", "Alt+Left", "Go back to the post shown before", "go-previous", ":/shell/icons/back.png"},
-        {ID_POST_FORWARD, "Forward", "Alt+Right", "Go forward to the post shown before going back", "go-next", ":/shell/icons/forward.png"},
-        {ID_POST_RELOAD, "Reload\u2026", "", "Reload the current feed from disk", "view-refresh", ""},
-        {ID_COPY_TITLE, "Copy Title", "", "Copy the title of the selected post to the Clipboard", "", ""},
+        {ID_POST_ADD, "&Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},
+        {ID_POST_RENAME, "Re&name Post\u2026", "Ctrl+G", "Rename selected post", "", ""},
+        {ID_POST_DUPLICATE, "&Duplicate Post", "Ctrl+Shift+D", "Duplicate selected post", "edit-copy", ":/shell/icons/duplicate.png"},
+        {ID_POST_DUPLICATE_DELETE, "Duplicate + Dele&te", "", "Duplicate selected post + delete origin", "", ""},
+        {ID_POST_SET_DATE_NOW, "&Set Date to Now", "", "Date the selected post with the present time", "", ""},
+        {ID_POST_DELETE, "De&lete Post\u2026", "", "Delete selected post", "edit-delete", ":/shell/icons/delete.png"},
+        {ID_SORT_BY_POSITION, "Sort By &Position", "", "Sort the posts by their position in the feed", "", ""},
+        {ID_SORT_BY_TITLE, "Sort By T&itle", "", "Sort the posts by title", "", ""},
+        {ID_SORT_BY_DATE, "Sort By Date Cr&eated", "", "Sort the posts by date created, newest first", "", ""},
+        {ID_POST_BACK, "&Back", "Alt+Left", "Go back to the post shown before", "go-previous", ":/shell/icons/back.png"},
+        {ID_POST_FORWARD, "&Forward", "Alt+Right", "Go forward to the post shown before going back", "go-next", ":/shell/icons/forward.png"},
+        {ID_POST_RELOAD, "&Reload\u2026", "", "Reload the current feed from disk", "view-refresh", ""},
+        {ID_COPY_TITLE, "&Copy Title", "", "Copy the title of the selected post to the Clipboard", "", ""},
         // The funnel is the program's own picture, whatever the desktop theme.
-        {ID_FILTERING, "Filtering", "Ctrl+F", "Filter posts by title", "", ":/shell/icons/filter.png", "Filtering"},
+        {ID_FILTERING, "Filterin&g", "Ctrl+F", "Filter posts by title", "", ":/shell/icons/filter.png", "Filtering"},
 
         // Feed
         {ID_FEED_PROPERTIES, "Feed &Properties\u2026", "Ctrl+Shift+F", "Edit the channel of the feed: title, description, image, podcast tags and the other elements", "document-properties", ""},
 
         // Tools
-        {ID_POST_COPY_FEED, "Copy RSS Feed", "", "Copy entire RSS feed code in clipboard", "", ""},
-        {ID_W3C_VALIDATOR, "W3C RSS Validator\u2026", "", "Open the W3C feed validation service to check a pasted feed", "", ":/shell/icons/validate.png"},
-        {ID_OPEN_BACKUP_FOLDER, "Open Backup Folder", "", "Open backup folder for RSS-feeds", "folder-open", ""},
+        {ID_POST_COPY_FEED, "&Copy RSS Feed", "", "Copy entire RSS feed code in clipboard", "", ""},
+        {ID_W3C_VALIDATOR, "&W3C RSS Validator\u2026", "", "Open the W3C feed validation service to check a pasted feed", "", ":/shell/icons/validate.png"},
+        {ID_OPEN_BACKUP_FOLDER, "Open &Backup Folder", "", "Open backup folder for RSS-feeds", "folder-open", ""},
         {ID_PREFERENCES, "&Preferences\u2026", "", "Choose whether edited posts get a footer, and its text", "preferences-system", ""},
 
         // Feed
@@ -71,11 +71,11 @@ const std::vector<CommandInfo> &commandTable()
         // View
         {ID_VIEW_TOOLBAR, "&Toolbar", "", "Show or hide the toolbar", "", ""},
         {ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar", "", ""},
-        {ID_VIEW_POSTS_BAR, "RSS Posts", "Ctrl+T", "Show or hide the RSS posts bar", "", "", "Toggle Posts Bar"},
-        {ID_VIEW_PREVIEW, "Preview", "Ctrl+P", "Show or hide the HTML-code preview", "", "", "Toggle Items Bar"},
+        {ID_VIEW_POSTS_BAR, "RSS P&osts", "Ctrl+T", "Show or hide the RSS posts bar", "", "", "Toggle Posts Bar"},
+        {ID_VIEW_PREVIEW, "Pre&view", "Ctrl+P", "Show or hide the HTML-code preview", "", "", "Toggle Items Bar"},
         {ID_VIEW_POST_DETAILS, "Post &Details", "Ctrl+Shift+E", "Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post", "", ""},
         {ID_VIEW_UNDO_HISTORY, "Undo &History", "", "Show or hide the list of changes to the active feed", "", ""},
-        {ID_VIEW_PROBLEMS, "Problems", "", "Show or hide the list of the problems the last check found", "", ""},
+        {ID_VIEW_PROBLEMS, "P&roblems", "", "Show or hide the list of the problems the last check found", "", ""},
 
         // Window
         {ID_WINDOW_CASCADE, "&Cascade", "", "Arrange the feed windows so they overlap", "", ""},

@@ -299,7 +299,7 @@ bool CMainFrame::OnCommand(int id)
         m_mdiArea->cascadeSubWindows();
         return true;
     case ID_WINDOW_TILE:
-        m_mdiArea->tileSubWindows();
+        m_mdiArea->tile();
         return true;
     case ID_WINDOW_NEXT:
         m_mdiArea->activateNextSubWindow();

@@ -14,6 +14,14 @@ public:
 
     CStartPage *startPage() const { return m_startPage; }
 
+    // A feed window narrower than this leaves its editor no room beside the
+    // posts list.
+    static constexpr int kMinimumTileWidth = 500;
+    // The feed windows side by side in a grid, as tileSubWindows() lays
+    // them out, but with fewer columns (and more rows) where the area is
+    // too narrow for that many windows of kMinimumTileWidth.
+    void tile();
+
 protected:
     bool viewportEvent(QEvent *event) override;
 

@@ -188,7 +188,8 @@ private slots:
         QTRY_COMPARE(pageText(engine, kRichHtml), QString("<p>Two</p>"));
         QCOMPARE(pageText(engine, kAuthorText), QString("Bob"));
         QTRY_COMPARE(engine->options("select_author"), QStringList({"Bob"}));
-        QTRY_COMPARE(pageText(engine, "document.activeElement.id"), QString("richtext_edit"));
+        // The page leaves the focus where the window put it (the posts list).
+        QCOMPARE(pageText(engine, "document.activeElement.tagName"), QString("BODY"));
     }
 
     // Regression: the title was stored as markup, so "&" came back escaped once

@@ -338,7 +338,7 @@ private slots:
         QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
     }
 
-    void keys_arrowsReportWhereTheUserStops_returnTabAndDoubleClickFocusEditor()
+    void keys_arrowsReportWhereTheUserStops_returnAndDoubleClickFocusEditor()
     {
         PostsBar f(postsTitled(kFivePosts));
         f.view.notes.clear();
@@ -351,17 +351,34 @@ private slots:
 
         QTest::keyClick(f.list(), Qt::Key_Return);
         QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 1);
+        // Tab is the window's: it goes on to the next pane in order.
         QTest::keyClick(f.list(), Qt::Key_Tab);
-        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 2);
+        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 1);
         const QRect row = f.list()->visualRect(f.model()->index(3, 0));
         QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
         QTest::mouseDClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
-        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
+        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 2);
 
         // Return while renaming belongs to the rename.
         f.doc.OnCommand(ID_POST_RENAME);
         QTest::keyClick(f.renameEditor(), Qt::Key_Return);
-        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 3);
+        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 2);
+
+        // The filter box hands the list's moving keys to the list and keeps
+        // the focus; the post stopped on is shown.
+        f.doc.OnCommand(ID_FILTERING);
+        QLineEdit *box = f.bar->filterBox();
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        f.view.notes.clear();
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Up);
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(f.list()->currentIndex().row(), 4);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{4});
+        QTest::keyClick(box, Qt::Key_PageUp);
+        QCOMPARE(f.list()->currentIndex().row(), 0);
+        QCOMPARE(box->text(), QString());
     }
     void deleteAndReload_rebuildRowsInSortOrderAndMarkCurrentPost()
     {
@@ -420,7 +437,7 @@ private slots:
         QCOMPARE(commandsOf(rowMenu.get()),
                  (QList<int>{ID_POST_ADD, ID_POST_RENAME, 0, ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0,
                              ID_FILTERING, 0, ID_COPY_TITLE}));
-        QCOMPARE(rowMenu->actions().last()->text(), QStringLiteral("Copy Title"));
+        QCOMPARE(rowMenu->actions().last()->text(), QStringLiteral("&Copy Title"));
         // The actions given, so the main window's command route runs them.
         QCOMPARE(rowMenu->actions().first(), posts.actions().first());
 

@@ -20,6 +20,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -134,6 +138,11 @@ void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEd
     QVERIFY(window.main->executeCommand(ID_FEED_PROPERTIES));
     CFeedPropertiesWnd *properties = frame->propertiesWindow();
     QVERIFY(properties && properties->isVisible());
+    // Regression: the window (720x680 at y=40) ran past a 700-pixel screen.
+    const QRect screen = properties->screen()->availableGeometry();
+    QCOMPARE(screen.size(), QSize(1024, 700));
+    QVERIFY2(screen.contains(properties->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(
+        properties->frameGeometry().x()).arg(properties->frameGeometry().y()).arg(properties->width()).arg(properties->height())));
 
     // --- What the file holds, in its fields ---
     QCOMPARE(shown(properties, QStringLiteral("title")), QStringLiteral("Giant Bombcast"));
@@ -162,7 +171,24 @@ void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEd
              qPrintable(others.join(QLatin1Char(' '))));
     QVERIFY(!others.contains(QStringLiteral("title")));
 
+    // The channel's description wraps in a box of its own lines, and is
+    // stored when the focus leaves it.
+    auto *description = properties->findChild<QPlainTextEdit *>(QStringLiteral("description"));
+    QVERIFY(description);
+    QVERIFY(description->toPlainText().startsWith(QStringLiteral("Giant Bomb discusses the latest")));
+    QVERIFY(description->height() > 3 * description->fontMetrics().lineSpacing());
+    QVERIFY(QTest::qWaitForWindowActive(properties));
+    description->setFocus();
+    description->moveCursor(QTextCursor::End);
+    QTest::keyClicks(description, QStringLiteral(" Weekly."));
+    QVERIFY(!frame->document()->IsModified());
+    QTest::keyClick(description, Qt::Key_Tab);
+    QVERIFY(frame->document()->IsModified());
+
     // --- Edits, each saved alone ---
+    LineDiff descriptionDiff = file.saveAgain();
+    QCOMPARE(descriptionDiff.added.size(), 1);
+    QVERIFY2(descriptionDiff.added.first().endsWith("weekly podcast. Weekly.</description>"), descriptionDiff.added.first().constData());
     type(properties, QStringLiteral("copyright"), QStringLiteral("2008-2026 Giant Bomb"));
     QVERIFY(frame->document()->IsModified());
     LineDiff diff = file.saveAgain();
@@ -224,6 +250,13 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     CBarPostDetails *details = frame->detailsBar();
     QTRY_VERIFY(details->isVisible());
     document->Notify(nullptr, HINT_SELECT_POST, 0);
+    // Regression: a narrow pane cut its fields off at the right edge; it
+    // scrolls to them.
+    auto *area = qobject_cast<QScrollArea *>(details->widget());
+    QVERIFY(area);
+    frame->dockHost()->resizeDocks({details}, {150}, Qt::Horizontal);
+    QTRY_VERIFY(area->horizontalScrollBar()->isVisible());
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
 
     // --- The first episode's tags ---
     QCOMPARE(shown(details, QStringLiteral("guid")), QStringLiteral("http://example.com/podcasts/archive/aae20050615.m4a"));
@@ -367,5 +400,16 @@ void TestFeedProperties::podcastBox_declaresNamespacesOnceAndShowsPodcastPage()
     QCOMPARE(frame->detailsBar()->focusWidget()->objectName(), QStringLiteral("guid"));
 }
 
-TIDREL_WINDOW_TEST_MAIN(TestFeedProperties)
+// On the screen of a small laptop, 1024x700: the windows must fit it.
+int main(int argc, char *argv[])
+{
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TIDREL_TEST_DATA_DIR "/screen-1024x700.json");
+    QStandardPaths::setTestModeEnabled(true);
+    CTidrelApp::prepareProcess();
+    QApplication app(argc, argv);
+    CTidrelApp::initInstance();
+    TestFeedProperties test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_feedproperties.moc"

@@ -75,7 +75,8 @@ bool waitForPage(CRSSEditView *view, int timeoutMs)
 void useDarkPalette()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QPalette dark;
+    // The shades (light, mid, dark...) come from the button's colour.
+    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
     dark.setColor(QPalette::Window, QColor(53, 53, 53));
     dark.setColor(QPalette::WindowText, Qt::white);
     dark.setColor(QPalette::Base, QColor(35, 35, 35));

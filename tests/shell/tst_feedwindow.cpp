@@ -8,8 +8,11 @@
 #include "document/PostFooter.h"
 
 #include "panes/BarPreview.h"
+#include "panes/BarRssItems.h"
+#include "panes/PostsListCtrl.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSettings>
 
@@ -45,6 +48,7 @@ private slots:
     void editAndSave_keepsEditsAndNothingElse_data();
     void editAndSave_keepsEditsAndNothingElse();
     void codePaneLinkAndNewPost_editsReachFileAndNothingLeaks();
+    void keys_focusStartsInListAndTabGoesInReadingOrder();
 };
 
 void TestFeedWindow::editAndSave_keepsEditsAndNothingElse_data()
@@ -201,6 +205,67 @@ void TestFeedWindow::codePaneLinkAndNewPost_editsReachFileAndNothingLeaks()
     QCOMPARE(saved.GetPostAuthor(3), QString());
     QCOMPARE(saved.GetPostLink(0), QString());
     QCOMPARE(saved.GetPostAuthor(0), QString());
+}
+
+// Regressions: after opening a feed the posts list had no focus and Tab
+// never reached it; in the editor page Tab went description, title, Link,
+// Author, then through the 22 buttons of its toolbar.
+void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
+{
+    MainWindowFixture window;
+    // Under an X server without a window manager too.
+    window.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.main.get()));
+    CChildFrame *frame = window.openFeed(QStringLiteral("keys.xml"), postsTitled({"One", "Two"}));
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    CPostsListCtrl *list = frame->postsBar()->listCtrl();
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+
+    // Where the focus is: a widget's name, or the id of the page's element
+    // (the toolbar's for any of its buttons).
+    CHtmlEngineView *engine = frame->view()->engine();
+    const auto focusedStop = [engine] {
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && (focus == engine || engine->isAncestorOf(focus)))
+            return pageText(engine, QStringLiteral("(function(){ const e = document.activeElement;"
+                                                   " return (e.closest('[role=toolbar]') || e.closest('[id]') || e).id; })()"));
+        return focus ? focus->objectName() : QString();
+    };
+    const auto press = [&focusedStop](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QString before = focusedStop();
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        QTest::qWaitFor([&] { return focusedStop() != before; }, 5000);
+        return focusedStop();
+    };
+    QStringList stops;
+    for (int i = 0; i < 12 && stops.value(stops.size() - 1) != list->objectName(); ++i)
+        stops.append(press(Qt::Key_Tab));
+    QCOMPARE(stops, (QStringList{"div_title", "toolbar", "richtext_edit", "select_link", "select_author",
+                                 "previewEditor", "feedPropertiesButton", "postsList"}));
+    // Shift+Tab goes back the same way.
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("feedPropertiesButton"));
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("previewEditor"));
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("select_author"));
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("select_link"));
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("richtext_edit"));
+    // The toolbar is one stop; the arrows move between its buttons.
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("toolbar"));
+    const QString button = QStringLiteral("document.activeElement.title");
+    QCOMPARE(pageText(engine, button), QStringLiteral("Cut"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTRY_COMPARE(pageText(engine, button), QStringLiteral("Copy"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTRY_COMPARE(pageText(engine, button), QStringLiteral("Show/hide rulers"));
+
+    // The filter box stands before the list.
+    list->setFocus();
+    QVERIFY(window.main->executeCommand(ID_FILTERING));
+    QLineEdit *box = frame->postsBar()->filterBox();
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(press(Qt::Key_Tab), QStringLiteral("postsList"));
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), box->objectName());
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("feedPropertiesButton"));
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestFeedWindow)

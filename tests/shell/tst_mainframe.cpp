@@ -23,6 +23,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -64,6 +65,10 @@ private:
     QPixmap withMenuOpen(const QString &title);
     // Into the folder TIDREL_SCREENSHOT_DIR names, when it names one.
     static void saveScreenshot(const QString &name, const QPixmap &picture);
+    // The key letter a menu text marks with "&"; null when it has none.
+    static QChar mnemonicOf(const QString &text);
+    // Each feed window inside the area, beside the others, with room for its editor.
+    void verifyTiled(const QList<CChildFrame *> &frames);
 
     std::unique_ptr<MainWindowFixture> m_window;
     CMainFrame *m_main = nullptr;
@@ -102,6 +107,31 @@ void TestMainFrame::saveScreenshot(const QString &name, const QPixmap &picture)
     const QString folder = qEnvironmentVariable("TIDREL_SCREENSHOT_DIR");
     if (!folder.isEmpty())
         QVERIFY(picture.save(QDir(folder).filePath(name)));
+}
+
+QChar TestMainFrame::mnemonicOf(const QString &text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+void TestMainFrame::verifyTiled(const QList<CChildFrame *> &frames)
+{
+    const QRect area = frames.first()->mdiArea()->viewport()->rect();
+    for (CChildFrame *frame : frames) {
+        QVERIFY(!frame->isMaximized());
+        QVERIFY2(area.contains(frame->geometry()), qPrintable(frame->windowTitle()));
+        QVERIFY2(frame->view()->width() >= CChildFrame::kEditorMinimumWidth,
+                 qPrintable(QStringLiteral("%1: %2").arg(frame->windowTitle()).arg(frame->view()->width())));
+        for (CChildFrame *other : frames)
+            QVERIFY(other == frame || !other->geometry().intersects(frame->geometry()));
+    }
 }
 
 CChildFrame *TestMainFrame::newFeed()
@@ -321,6 +351,26 @@ void TestMainFrame::newFeed_titleAndActionStatesFollowIt()
     QCOMPARE(m_main->windowTitle(), document->title() + QStringLiteral("[*] \u2014 Tidrel"));
     QVERIFY(!m_main->isWindowModified());
 
+    // Regression: the Format and Posts menus had no key letters. Each menu
+    // and each item of a menu has one, none twice in the menu bar or in a
+    // menu.
+    QString menuLetters;
+    for (QAction *menuAction : m_main->menuBar()->actions()) {
+        const QChar menuLetter = mnemonicOf(menuAction->text());
+        QVERIFY2(!menuLetter.isNull() && !menuLetters.contains(menuLetter), qPrintable(menuAction->text()));
+        menuLetters += menuLetter;
+        QMenu *menu = menuAction->menu();
+        emit menu->aboutToShow();
+        QString letters;
+        for (QAction *item : menu->actions()) {
+            if (item->isSeparator() || !item->isVisible())
+                continue;
+            const QChar letter = mnemonicOf(item->text());
+            QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(menu->title() + QLatin1Char(' ') + item->text()));
+            letters += letter;
+        }
+    }
+
     // The sort commands show the order by one radio mark.
     QAction *byPosition = m_main->action(ID_SORT_BY_POSITION);
     QAction *byTitle = m_main->action(ID_SORT_BY_TITLE);
@@ -369,6 +419,8 @@ void TestMainFrame::newFeed_titleAndActionStatesFollowIt()
 // Cascade did not stay.
 void TestMainFrame::windowMenu_arrangementsStickAndListFeeds()
 {
+    // A small laptop's screen.
+    m_main->resize(1024, 700);
     QVERIFY(QTest::qWaitForWindowActive(m_main));
     CChildFrame *one = openFeed(QStringLiteral("one.xml"), {"A"});
     CChildFrame *two = openFeed(QStringLiteral("two.xml"), {"B"});
@@ -377,9 +429,10 @@ void TestMainFrame::windowMenu_arrangementsStickAndListFeeds()
     QVERIFY(two->isMaximized());
     QVERIFY(m_main->action(ID_WINDOW_NEXT)->isEnabled());
 
+    // Regression: with Post Details shown, Tile left an editor 30 pixels wide.
+    QVERIFY(m_main->executeCommand(ID_VIEW_POST_DETAILS));
     QVERIFY(m_main->executeCommand(ID_WINDOW_TILE));
-    QVERIFY(!one->isMaximized() && !two->isMaximized());
-    QVERIFY(!one->geometry().intersects(two->geometry()));
+    verifyTiled({one, two});
     const QRect tiled = one->geometry();
     QVERIFY(m_main->executeCommand(ID_WINDOW_NEXT));
     QCOMPARE(m_main->activeChildFrame(), one);
@@ -412,6 +465,9 @@ void TestMainFrame::windowMenu_arrangementsStickAndListFeeds()
     CChildFrame *three = openFeed(QStringLiteral("three.xml"), {"C"});
     QVERIFY(three && !three->isMaximized());
     QCOMPARE(one->geometry(), tiled);
+    // Three take two rows; none gets narrower.
+    QVERIFY(m_main->executeCommand(ID_WINDOW_TILE));
+    verifyTiled({one, two, three});
     QVERIFY(m_main->executeCommand(ID_WINDOW_CASCADE));
     QVERIFY(!one->isMaximized() && !two->isMaximized() && !three->isMaximized());
     QVERIFY(one->geometry().topLeft() != two->geometry().topLeft());

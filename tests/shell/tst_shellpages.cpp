@@ -7,6 +7,7 @@
 
 #include "engine/HelpWindow.h"
 #include "engine/HtmlDialog.h"
+#include "engine/PageColors.h"
 #include "shell/CommandTable.h"
 #include "shell/CreateFeedPage.h"
 #include "shell/MenuTip.h"
@@ -109,6 +110,62 @@ QString guideText()
     return text.replace(QStringLiteral("&amp;"), QStringLiteral("&")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
 }
 
+// Every element of the page that shows text of its own, and every link:
+// "selector|#text|#background", the colours as the page computes them, the
+// background the nearest one painted under the element.
+const char kTextColors[] = R"(
+(function () {
+    function hex(css) {
+        const v = (css.match(/[\d.]+/g) || []).map(Number);
+        if (v.length < 3 || (v.length > 3 && v[3] === 0))
+            return null;
+        return "#" + v.slice(0, 3).map(n => n.toString(16).padStart(2, "0")).join("");
+    }
+    function background(element) {
+        for (; element; element = element.parentElement) {
+            const color = hex(getComputedStyle(element).backgroundColor);
+            if (color)
+                return color;
+        }
+        return "none";
+    }
+    function name(element) {
+        return element.tagName.toLowerCase() + (element.id ? "#" + element.id : "")
+            + (element.className && typeof element.className === "string" ? "." + element.className.trim().replace(/\s+/g, ".") : "");
+    }
+    const found = [];
+    for (const element of document.querySelectorAll("body *")) {
+        const ownText = Array.from(element.childNodes).some(node => node.nodeType === 3 && node.textContent.trim());
+        const shown = element.getClientRects().length > 0 && getComputedStyle(element).visibility === "visible";
+        if ((ownText || element.tagName === "A") && shown && !element.closest(".disabled"))
+            found.push(name(element) + "|" + hex(getComputedStyle(element).color) + "|" + background(element));
+    }
+    const editor = document.getElementById("richtext_edit");
+    if (editor && editor.innerHTML === "")
+        found.push("richtext hint|" + hex(getComputedStyle(editor, "::before").color) + "|" + background(editor));
+    return found;
+})()
+)";
+
+// A dark desktop theme's palette.
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    // As some themes leave them: the light palette's dark blue and purple.
+    dark.setColor(QPalette::Link, QColor(0, 0, 255));
+    dark.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
+    dark.setColor(QPalette::PlaceholderText, QColor(90, 90, 90));
+    return dark;
+}
+
 } // namespace
 
 class TestShellPages : public QObject
@@ -124,6 +181,7 @@ private slots:
     void menuTip_appearsOnceAfterPauseBesideTheItem();
     void helpGuide_opensAndCoversEveryMenuCommand();
     void print_currentPostGoesToPdf();
+    void pages_textAndLinksReadableInLightAndDarkPalettes();
 
 private:
     std::unique_ptr<MainWindowFixture> m_window;
@@ -368,9 +426,13 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
     QVERIFY(pageText(help->view(), QStringLiteral("document.body.innerText")).contains(QStringLiteral("Create RSS Feed")));
     QCOMPARE(m_services->openedUrls, QList<QUrl>());
 
-    // Asking again brings the same window back.
+    // Asking again brings the same window back; Escape closes it.
     QVERIFY(m_main->executeCommand(ID_HELP_GUIDE));
     QCOMPARE(m_main->helpWindow(), help);
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    help->view()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!help->isVisible());
 
     // Every command of the menus is explained, under its menu text.
     const QString guide = guideText();
@@ -402,6 +464,50 @@ void TestShellPages::print_currentPostGoesToPdf()
         const QByteArray pdf = readFile(m_services->printFile);
         QVERIFY2(pdf.startsWith("%PDF") && pdf.size() > 1000, pdf.left(40).constData());
     }
+}
+
+// --- Colours ---
+
+// Regression: in a dark palette the start page's links had a contrast of
+// 1.6:1 and a description's links were dark blue on dark grey. Every text
+// and link of the start page, the editor page and the guide stands out from
+// its background by 4.5:1 at least, as the page computes its colours, in a
+// light palette and in a dark one that gives dark links.
+void TestShellPages::pages_textAndLinksReadableInLightAndDarkPalettes()
+{
+    CChildFrame *frame = m_window->openFeed(
+        QStringLiteral("colours.xml"),
+        postsDescribed({QStringLiteral("<p>See <a href=\"http://example.org/\">the page</a> and <b>more</b>.</p>")}));
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    QVERIFY(m_main->executeCommand(ID_HELP_GUIDE));
+    CHelpWindow *help = m_main->helpWindow();
+    QVERIFY(QTest::qWaitFor([help] { return help->windowTitle() == QStringLiteral("Tidrel Help"); }, 10000));
+    QVERIFY(waitForEngine(m_main->startPage()));
+    const QList<QWebEngineView *> pages = {m_main->startPage(), frame->view()->engine(), help->view()};
+
+    const QPalette light = QApplication::palette();
+    for (const QPalette &palette : {light, darkPalette()}) {
+        QApplication::setPalette(palette);
+        const QString base = palette.color(QPalette::Base).name();
+        for (QWebEngineView *page : pages) {
+            const QString url = page->url().fileName();
+            const auto pageBase = [page] {
+                return pageText(page, QStringLiteral("document.documentElement.style.getPropertyValue('--base')"));
+            };
+            QTRY_VERIFY2(pageBase() == base, qPrintable(url + QLatin1Char(' ') + pageBase()));
+            const QStringList colours = evalJs(page, QString::fromLatin1(kTextColors)).toStringList();
+            QVERIFY2(colours.size() > 5, qPrintable(url));
+            QVERIFY2(colours.join(QLatin1Char(' ')).contains(QLatin1String("a|")), qPrintable(url));
+            for (const QString &entry : colours) {
+                const QStringList parts = entry.split(QLatin1Char('|'));
+                const QColor background(parts.value(2) == QLatin1String("none") ? base : parts.value(2));
+                const double contrast = CPageColors::contrast(QColor(parts.value(1)), background);
+                QVERIFY2(contrast >= CPageColors::kMinimumContrast,
+                         qPrintable(QStringLiteral("%1 in %2 on %3: %4:1").arg(entry, url, base).arg(contrast, 0, 'f', 2)));
+            }
+        }
+    }
+    QApplication::setPalette(light);
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestShellPages)
