@@ -25,9 +25,9 @@ class QWebChannel;
 // and applied once its scripts run.
 //
 // A key that a command of the window has as its shortcut belongs to the
-// command, not to the page's own key bindings (Chromium deletes to the end
-// of the line on Ctrl+K, say), except the clipboard, undo and select-all
-// keys, which the page answers itself.
+// command, not to the page's own key bindings (under X11 the page deletes
+// to the end of the line on Ctrl+K, say), except the clipboard, undo and
+// select-all keys, which the page answers itself.
 class CHtmlEngineView : public QWebEngineView
 {
     Q_OBJECT
