@@ -414,6 +414,8 @@ private slots:
         QTest::newRow("ul, remove nbsp") << QString("%1,%2").arg(ID_FORMAT_UL_LIST).arg(ID_REMOVE_NBSP)
                                          << "<p>[a&nbsp;b]</p>" << "<ul><li>a b</li></ul>";
         QTest::newRow("indent") << "indent-inc" << "<p>[text]</p>" << "<blockquote><p>text</p></blockquote>";
+        QTest::newRow("indent in list") << "indent-inc" << "<ul><li>a</li><li>[b]</li></ul>"
+                                        << "<ul><li>a<ul><li>b</li></ul></li></ul>";
         QTest::newRow("outdent") << "indent-dec" << "<blockquote><p>[text]</p></blockquote>" << "<p>text</p>";
         QTest::newRow("link") << QString::number(ID_INSERT_HYPERLINK) << "<p><b><i>[Description]</i></b> 1 more</p>"
                               << "<p><a href=\"http://example.org/d\"><b><i>Description</i></b></a> 1 more</p>";
