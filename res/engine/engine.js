@@ -280,7 +280,8 @@ const TidrelEngine = {
         const editors = richTexts();
         for (const editor of editors)
             TidrelRichText.refreshToolbar(editor);
-        const key = focusId() + "|" + editors.map(TidrelRichText.uiKey).join("|");
+        // Pages without rich text (dialogs) do not load richtext.js.
+        const key = focusId() + "|" + editors.map(editor => TidrelRichText.uiKey(editor)).join("|");
         if (key === lastUiKey)
             return;
         lastUiKey = key;

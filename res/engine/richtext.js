@@ -16,6 +16,11 @@ const TidrelRichText = (function () {
         s: "strikeThrough", strike: "strikeThrough", del: "strikeThrough",
     };
     const BLOCK_TAGS = ["p", "h1", "h2", "h3", "h4", "h5", "h6", "pre", "blockquote", "div"];
+    // Elements a list may stand in; out of any other (a paragraph, a
+    // heading, bold text) a list is taken, splitting it.
+    const LIST_HOLDERS = ["LI", "BLOCKQUOTE", "DIV", "TD", "TH", "DD", "SECTION", "ARTICLE", "ASIDE", "NAV",
+                          "HEADER", "FOOTER", "MAIN", "FIGURE", "DETAILS", "FIELDSET", "FORM"];
+    const NBSP = "\u00a0";
 
     // The selection's range when it lies inside `element`.
     function rangeIn(element) {
@@ -179,6 +184,161 @@ const TidrelRichText = (function () {
             element.focus();
     }
 
+    // Character offsets of the selection in the element's text, to put it
+    // back after the nodes it was in have moved.
+    function saveSelection(element) {
+        const range = rangeIn(element);
+        if (!range)
+            return null;
+        return {
+            start: textOffset(element, range.startContainer, range.startOffset),
+            end: textOffset(element, range.endContainer, range.endOffset),
+        };
+    }
+
+    // A start between two text nodes goes into the later one, an end into
+    // the earlier one, so the selection holds what it held.
+    function pointAt(element, offset, isStart) {
+        const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+        let last = null;
+        while (walker.nextNode()) {
+            last = walker.currentNode;
+            if (offset < last.length || (offset === last.length && !isStart))
+                return [last, offset];
+            offset -= last.length;
+        }
+        return last ? [last, last.length] : [element, element.childNodes.length];
+    }
+
+    function restoreSelection(element, saved) {
+        if (!saved)
+            return;
+        const range = document.createRange();
+        range.setStart(...pointAt(element, saved.start, saved.start !== saved.end));
+        range.setEnd(...pointAt(element, saved.end, false));
+        select(range);
+    }
+
+    function renameElement(node, tag) {
+        const renamed = document.createElement(tag);
+        for (const attribute of node.attributes)
+            renamed.setAttribute(attribute.name, attribute.value);
+        while (node.firstChild)
+            renamed.appendChild(node.firstChild);
+        node.replaceWith(renamed);
+    }
+
+    function isBlankBlock(node) {
+        return node.textContent.trim() === "" && !node.querySelector("img, iframe, video, audio, object, embed, input");
+    }
+
+    function textNodes(element) {
+        const nodes = [];
+        const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+        while (walker.nextNode())
+            nodes.push(walker.currentNode);
+        return nodes;
+    }
+
+    // Where the text before and after a command agree, from the start and
+    // from the end, an &nbsp; the command made of a plain space is a plain
+    // space again. True when one was.
+    function restorePlainSpaces(element, before) {
+        const nodes = textNodes(element);
+        const after = nodes.map(node => node.data).join("");
+        const same = (now, was) => now === was || (now === NBSP && was === " ");
+        let prefix = 0;
+        while (prefix < after.length && prefix < before.length && same(after[prefix], before[prefix]))
+            ++prefix;
+        let suffix = 0;
+        while (suffix < after.length - prefix && suffix < before.length - prefix
+               && same(after[after.length - 1 - suffix], before[before.length - 1 - suffix]))
+            ++suffix;
+        const wasSpace = at => at < prefix ? before[at] === " "
+                                           : at >= after.length - suffix && before[at - after.length + before.length] === " ";
+        let changed = false;
+        let offset = 0;
+        for (const node of nodes) {
+            let data = "";
+            for (let i = 0; i < node.data.length; ++i)
+                data += node.data[i] === NBSP && wasSpace(offset + i) ? " " : node.data[i];
+            offset += node.data.length;
+            if (data !== node.data) {
+                node.data = data;
+                changed = true;
+            }
+        }
+        return changed;
+    }
+
+    // Takes `child` out of `block`: what stood before it stays in `block`,
+    // what stood after goes into a copy of `block` after it; a part left
+    // empty goes, and so do the line breaks that separated the parts.
+    function splitAround(block, child) {
+        const after = block.cloneNode(false);
+        while (child.nextSibling)
+            after.appendChild(child.nextSibling);
+        block.after(child);
+        child.after(after);
+        if (block.lastChild && block.lastChild.nodeName === "BR")
+            block.lastChild.remove();
+        if (after.firstChild && after.firstChild.nodeName === "BR")
+            after.firstChild.remove();
+        for (const part of [block, after]) {
+            if (isBlankBlock(part))
+                part.remove();
+        }
+    }
+
+    // A list inside a paragraph (Chromium's list command leaves it there)
+    // or inside inline markup is taken out of it; a list right inside a list
+    // (the indent command's) goes into the item before it.
+    function liftList(element, list) {
+        for (let parent = list.parentNode; parent !== element && !LIST_HOLDERS.includes(parent.nodeName);
+             parent = list.parentNode) {
+            if (parent.nodeName === "UL" || parent.nodeName === "OL") {
+                const item = list.previousElementSibling;
+                if (item && item.nodeName === "LI")
+                    item.appendChild(list);
+                return;
+            }
+            splitAround(parent, list);
+        }
+    }
+
+    // Chromium's commands make obsolete or presentational markup: <strike>,
+    // indents as styled blockquotes, lists in paragraphs, and &nbsp; for
+    // plain spaces next to what they changed. The command runs and its
+    // result is made plain; the elements and text that were there before,
+    // and did not move, stay as they were.
+    function runPlain(element, command) {
+        const elements = new Map(Array.from(element.querySelectorAll("*"), node => [node, node.parentNode]));
+        const text = element.textContent;
+
+        command();
+
+        const saved = saveSelection(element);
+        let changed = restorePlainSpaces(element, text);
+        for (const node of Array.from(element.querySelectorAll("*"))) {
+            const created = !elements.has(node);
+            const moved = !created && elements.get(node) !== node.parentNode;
+            if (created && node.nodeName === "STRIKE") {
+                renameElement(node, "s");
+                changed = true;
+            } else if (created && node.nodeName === "BLOCKQUOTE" && node.hasAttribute("style")) {
+                node.removeAttribute("style");
+                changed = true;
+            } else if ((created || moved) && (node.nodeName === "UL" || node.nodeName === "OL")) {
+                liftList(element, node);
+                changed = true;
+            }
+        }
+        if (!changed)
+            return;
+        restoreSelection(element, saved);
+        element.dispatchEvent(new InputEvent("input", { bubbles: true }));
+    }
+
     // Inline tags without an edit command of their own (code, kbd, ...): an
     // enclosing one is unwrapped, else the selection is wrapped in one.
     function toggleInlineTag(element, tag) {
@@ -190,10 +350,12 @@ const TidrelRichText = (function () {
             node = node.parentNode;
         const enclosing = node.closest(tag);
         if (enclosing && enclosing !== element && element.contains(enclosing)) {
-            const whole = document.createRange();
-            whole.selectNode(enclosing);
-            select(whole);
-            document.execCommand("insertHTML", false, enclosing.innerHTML);
+            // Chromium would put replacing text back inside the element.
+            const saved = saveSelection(element);
+            enclosing.replaceWith(...enclosing.childNodes);
+            element.normalize();
+            restoreSelection(element, saved);
+            element.dispatchEvent(new InputEvent("input", { bubbles: true }));
         } else if (!range.collapsed) {
             document.execCommand("insertHTML", false, "<" + tag + ">" + fragmentHtml(range) + "</" + tag + ">");
         }
@@ -202,22 +364,26 @@ const TidrelRichText = (function () {
     function toggleSpan(element, tag) {
         ensureFocus(element);
         const name = String(tag).toLowerCase();
-        if (name in INLINE_COMMANDS)
-            document.execCommand(INLINE_COMMANDS[name]);
-        else if (/^[a-z][a-z0-9]*$/.test(name))
-            toggleInlineTag(element, name);
+        runPlain(element, () => {
+            if (name in INLINE_COMMANDS)
+                document.execCommand(INLINE_COMMANDS[name]);
+            else if (/^[a-z][a-z0-9]*$/.test(name))
+                toggleInlineTag(element, name);
+        });
     }
 
     // "ul/li" and "ol/li" make list items; a block tag formats the block.
     function setBlock(element, spec) {
         ensureFocus(element);
         const name = String(spec).toLowerCase();
-        if (name === "ul/li" || name === "ul")
-            document.execCommand("insertUnorderedList");
-        else if (name === "ol/li" || name === "ol")
-            document.execCommand("insertOrderedList");
-        else if (BLOCK_TAGS.includes(name))
-            document.execCommand("formatBlock", false, "<" + name + ">");
+        runPlain(element, () => {
+            if (name === "ul/li" || name === "ul")
+                document.execCommand("insertUnorderedList");
+            else if (name === "ol/li" || name === "ol")
+                document.execCommand("insertOrderedList");
+            else if (BLOCK_TAGS.includes(name))
+                document.execCommand("formatBlock", false, "<" + name + ">");
+        });
     }
 
     function setCurrentObjectAttributes(element, index, attributes) {
@@ -236,26 +402,16 @@ const TidrelRichText = (function () {
         element.dispatchEvent(new InputEvent("input", { bubbles: true }));
     }
 
-    // The markup goes in as given. Chromium takes a floating element (an
-    // image with align="left") for a block and would split the paragraph
-    // around it, so such elements go in without their align; and it gives
-    // the inserted elements the page's colours as style attributes. Both
-    // are put right afterwards on the marked elements.
+    // The markup goes in as given. Chromium gives the inserted elements the
+    // page's colours as style attributes; their own styles are put back
+    // afterwards on the marked elements.
     function insertHtml(element, html) {
         ensureFocus(element);
         const holder = document.createElement("template");
         holder.innerHTML = html;
-        const inserted = holder.content.querySelectorAll("*");
-        for (const node of inserted) {
+        for (const node of holder.content.querySelectorAll("*"))
             node.setAttribute("data-tidrel-insert", node.getAttribute("style") || "");
-            if (node.hasAttribute("align")) {
-                node.setAttribute("data-tidrel-align", node.getAttribute("align"));
-                node.removeAttribute("align");
-            }
-        }
-        document.execCommand("insertHTML", false, holder.innerHTML);
-        if (!inserted.length)
-            return;
+        runPlain(element, () => document.execCommand("insertHTML", false, holder.innerHTML));
         for (const node of element.querySelectorAll("[data-tidrel-insert]")) {
             const style = node.getAttribute("data-tidrel-insert");
             if (style)
@@ -263,10 +419,46 @@ const TidrelRichText = (function () {
             else
                 node.removeAttribute("style");
             node.removeAttribute("data-tidrel-insert");
-            if (node.hasAttribute("data-tidrel-align")) {
-                node.setAttribute("align", node.getAttribute("data-tidrel-align"));
-                node.removeAttribute("data-tidrel-align");
-            }
+        }
+        element.dispatchEvent(new InputEvent("input", { bubbles: true }));
+    }
+
+    function escapeHtml(text) {
+        const holder = document.createElement("span");
+        holder.textContent = text;
+        return holder.innerHTML;
+    }
+
+    // Chromium puts a new link inside the bold or italic around the
+    // selected text; the link goes around them instead, where they are all
+    // it holds, so that the link has the formatting inside it.
+    function wrapFormatting(element, link) {
+        for (let parent = link.parentNode; parent !== element && parent.childNodes.length === 1
+             && window.getComputedStyle(parent).display === "inline" && parent.nodeName !== "A";
+             parent = link.parentNode) {
+            parent.replaceWith(link);
+            parent.append(...link.childNodes);
+            link.appendChild(parent);
+        }
+    }
+
+    // A link around the selection, which keeps its markup inside the link;
+    // on a bare caret, a link that shows its address. `attributes` are the
+    // link's (href first).
+    function insertLink(element, attributes) {
+        ensureFocus(element);
+        const range = rangeIn(element);
+        if (!range)
+            return;
+        const mark = "tidrel:new-link";
+        if (range.collapsed)
+            insertHtml(element, "<a href=\"" + mark + "\">" + escapeHtml(attributes.href || "") + "</a>");
+        else
+            runPlain(element, () => document.execCommand("createLink", false, mark));
+        for (const link of element.querySelectorAll("a[href='" + mark + "']")) {
+            for (const name of Object.keys(attributes))
+                link.setAttribute(name, String(attributes[name]));
+            wrapFormatting(element, link);
         }
         element.dispatchEvent(new InputEvent("input", { bubbles: true }));
     }
@@ -281,6 +473,9 @@ const TidrelRichText = (function () {
             break;
         case "insertHtml":
             insertHtml(element, String(args[0]));
+            break;
+        case "insertLink":
+            insertLink(element, args[0] || {});
             break;
         case "setCurrentObjectAttributes":
             setCurrentObjectAttributes(element, args[0], args[1]);
@@ -301,8 +496,8 @@ const TidrelRichText = (function () {
         "code": element => toggleSpan(element, "code"),
         "li-ul": element => setBlock(element, "ul/li"),
         "li-ol": element => setBlock(element, "ol/li"),
-        "indent-inc": () => document.execCommand("indent"),
-        "indent-dec": () => document.execCommand("outdent"),
+        "indent-inc": element => runPlain(element, () => document.execCommand("indent")),
+        "indent-dec": element => runPlain(element, () => document.execCommand("outdent")),
         "show-rulers": element => element.classList.toggle("rulers"),
     };
 

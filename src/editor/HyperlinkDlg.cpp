@@ -62,6 +62,12 @@ CHyperlinkDlg::CHyperlinkDlg(const HyperlinkInfo &info, bool textEditable, QWidg
     m_text = addField(form, QStringLiteral("Text:"), QStringLiteral("text"));
     m_textLabel = qobject_cast<QLabel *>(form->labelForField(m_text));
     m_title = addField(form, QStringLiteral("Title:"), QStringLiteral("title"));
+    m_lookupState = new QLabel;
+    m_lookupState->setObjectName(QStringLiteral("lookupState"));
+    m_lookupState->setWordWrap(true);
+    m_lookupState->setEnabled(false);
+    m_lookupState->hide();
+    form->addRow(QString(), m_lookupState);
     m_target = new QComboBox;
     m_target->setObjectName(QStringLiteral("target"));
     m_target->setEditable(true);
@@ -110,6 +116,7 @@ void CHyperlinkDlg::proposeClipboardUrl()
 
 void CHyperlinkDlg::OnUrlChanged(const QString &url)
 {
+    showLookupState(QString());
     if (IsWebPageUrl(url))
         m_target->setCurrentText(QStringLiteral("_blank"));
     if (!url.isEmpty())
@@ -123,6 +130,14 @@ void CHyperlinkDlg::LookupTitle(const QString &url)
     const QString title = LookupWebTitle(url);
     if (!title.isEmpty())
         showTitle(title);
+    else
+        showLookupState(QStringLiteral("Looking up the page's title\u2026"));
+}
+
+void CHyperlinkDlg::showLookupState(const QString &text)
+{
+    m_lookupState->setText(text);
+    m_lookupState->setVisible(!text.isEmpty());
 }
 
 void CHyperlinkDlg::showTitle(const QString &title)
@@ -130,10 +145,16 @@ void CHyperlinkDlg::showTitle(const QString &title)
     m_title->setText(trimSpaces(title));
 }
 
-void CHyperlinkDlg::OnTitleFetched(const QString &url, const QString &title)
+void CHyperlinkDlg::OnTitleFetched(const TitleResult &result)
 {
-    if (s_openDialog && s_openDialog->m_url->text() == url)
-        s_openDialog->showTitle(title);
+    if (!s_openDialog || s_openDialog->m_url->text() != result.url)
+        return;
+    if (result.title.isEmpty()) {
+        s_openDialog->showLookupState(QStringLiteral("No title: ") + result.failure);
+        return;
+    }
+    s_openDialog->showLookupState(QString());
+    s_openDialog->showTitle(result.title);
 }
 
 bool CHyperlinkDlg::IsWebPageUrl(const QString &url)

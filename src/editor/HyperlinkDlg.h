@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AnimatedDialog.h"
+#include "links/WebTitleFetcher.h"
 
 #include <QString>
 #include <QTimer>
@@ -22,7 +23,8 @@ struct HyperlinkInfo
 // The Insert Hyperlink dialog. It proposes a URL found on the clipboard and
 // the target "_blank" for a web page, and looks up the page's title once
 // typing in the URL pauses: from the title cache, or later, when the
-// background fetch delivers it (OnTitleFetched).
+// background fetch delivers it (OnTitleFetched). A line under the title
+// says while the lookup runs and why it found no title.
 class CHyperlinkDlg : public CAnimatedDialog
 {
     Q_OBJECT
@@ -34,9 +36,9 @@ public:
 
     // The open dialog, or null.
     static CHyperlinkDlg *openDialog();
-    // A title found in the background: shown while the open dialog's URL is
-    // still exactly that URL.
-    static void OnTitleFetched(const QString &url, const QString &title);
+    // A title found, or not, in the background: shown while the open
+    // dialog's URL is still exactly that URL.
+    static void OnTitleFetched(const TitleResult &result);
     // Whether the URL names a web page: its path ends in .htm, .html, .shtml
     // or .php (before any "#"), or the URL ends in "/".
     static bool IsWebPageUrl(const QString &url);
@@ -49,12 +51,14 @@ private:
     void LookupTitle(const QString &url);
     void proposeClipboardUrl();
     void showTitle(const QString &title);
+    void showLookupState(const QString &text);
 
     HyperlinkInfo m_info;
     QLineEdit *m_url = nullptr;
     QLabel *m_textLabel = nullptr;
     QLineEdit *m_text = nullptr;
     QLineEdit *m_title = nullptr;
+    QLabel *m_lookupState = nullptr;
     QComboBox *m_target = nullptr;
     QTimer m_lookupTimer;
 };

@@ -4,7 +4,10 @@
 #include "engine/HtmlEngineView.h"
 
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -14,19 +17,19 @@ namespace {
 
 const QString kPagePath = QStringLiteral(":/editor/insert_image.html");
 const QString kSource = QStringLiteral("edit_src");
+const QString kAlt = QStringLiteral("edit_alt");
+const QString kWidth = QStringLiteral("edit_width");
+const QString kHeight = QStringLiteral("edit_height");
 const QString kSample = QStringLiteral("img_sample");
 const int kResizeDelayMs = 1000;
 
-// The attributes of the markup after SRC, in order, and their fields.
+// The attributes of the markup after src, in order, and their fields.
 struct ImageField
 {
     const char *attribute;
     const char *id;
 };
-const ImageField kFields[] = {
-    {"ALT", "edit_alt"},       {"BORDER", "edit_border"}, {"HSPACE", "edit_hspace"}, {"VSPACE", "edit_vspace"},
-    {"ALIGN", "select_align"}, {"HEIGHT", "edit_height"}, {"WIDTH", "edit_width"},
-};
+const ImageField kFields[] = {{"alt", "edit_alt"}, {"width", "edit_width"}, {"height", "edit_height"}};
 
 // A placeholder site is no address for a user's feed.
 bool isRealAddress(const QString &address)
@@ -89,13 +92,9 @@ void CImageDlg::OnPageReady()
             page->setValue(id, text);
     };
     fill(kSource, m_info.src);
-    fill(QStringLiteral("edit_alt"), m_info.alt);
-    fill(QStringLiteral("select_align"), m_info.align);
-    fill(QStringLiteral("edit_border"), numberText(m_info.border));
-    fill(QStringLiteral("edit_hspace"), numberText(m_info.hspace));
-    fill(QStringLiteral("edit_vspace"), numberText(m_info.vspace));
-    fill(QStringLiteral("edit_width"), numberText(m_info.width));
-    fill(QStringLiteral("edit_height"), numberText(m_info.height));
+    fill(kAlt, m_info.alt);
+    fill(kWidth, numberText(m_info.width));
+    fill(kHeight, numberText(m_info.height));
     UpdateImagePreview();
 }
 
@@ -104,15 +103,54 @@ void CImageDlg::OnElementEvent(int code, const QString &id)
     if (code != CHtmlEngineView::EditValueChanged && code != CHtmlEngineView::SelectSelectionChanged)
         return;
     noteChange();
+    if (id == kSource)
+        takeLocalImageSize();
     if (id == kSource || std::any_of(std::begin(kFields), std::end(kFields),
                                      [&id](const ImageField &field) { return id == QLatin1String(field.id); }))
         UpdateImagePreview();
 }
 
+// The file dialog opens once the page's notice has been delivered: its
+// modal loop must not hold up the page.
 void CImageDlg::OnButtonClick(const QString &name)
 {
     if (name.compare(QLatin1String("Close"), Qt::CaseInsensitive) == 0)
         readFields();
+    else if (name == QLatin1String("Browse"))
+        QMetaObject::invokeMethod(this, &CImageDlg::chooseFile, Qt::QueuedConnection);
+}
+
+void CImageDlg::chooseFile()
+{
+    const QUrl shown(fieldText(kSource));
+    const QString folder = shown.isLocalFile() ? QFileInfo(shown.toLocalFile()).path() : QString();
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Choose Image"), folder,
+        QStringLiteral("Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    engine()->setValue(kSource, QUrl::fromLocalFile(path).toString());
+    takeLocalImageSize();
+    UpdateImagePreview();
+}
+
+// A local image's own size is known: the fields take it.
+void CImageDlg::takeLocalImageSize()
+{
+    const QSize size = LocalImageSize(fieldText(kSource));
+    if (!size.isValid())
+        return;
+    engine()->setValue(kWidth, QString::number(size.width()));
+    engine()->setValue(kHeight, QString::number(size.height()));
+}
+
+QSize CImageDlg::LocalImageSize(const QString &source)
+{
+    const QUrl url(source);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : source;
+    if (!QFileInfo(path).isAbsolute() || !QFileInfo(path).isFile())
+        return QSize();
+    return QImageReader(path).size();
 }
 
 void CImageDlg::OnDataLoaded()
@@ -138,16 +176,14 @@ void CImageDlg::UpdateImagePreview()
         return;
     const QString src = fieldText(kSource);
     engine()->setAttribute(kSample, QStringLiteral("src"), src);
-    QString markup = QStringLiteral("<IMG SRC=\"") + src.toHtmlEscaped() + QLatin1Char('"');
+    QString markup = QStringLiteral("<img src=\"") + src.toHtmlEscaped() + QLatin1Char('"');
     for (const ImageField &field : kFields) {
         const QString text = fieldText(QLatin1String(field.id));
         const QString attribute = QString::fromLatin1(field.attribute);
-        if (attribute == QLatin1String("ALT"))
-            engine()->setAttribute(kSample, QStringLiteral("alt"), text);
-        else if (text.isEmpty())
-            engine()->removeAttribute(kSample, attribute.toLower());
+        if (text.isEmpty() && attribute != QLatin1String("alt"))
+            engine()->removeAttribute(kSample, attribute);
         else
-            engine()->setAttribute(kSample, attribute.toLower(), text);
+            engine()->setAttribute(kSample, attribute, text);
         if (!text.isEmpty())
             markup += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + text.toHtmlEscaped() + QLatin1Char('"');
     }
@@ -164,11 +200,7 @@ int CImageDlg::LeadingNumber(const QString &text, int fallback)
 void CImageDlg::readFields()
 {
     m_info.src = fieldText(kSource);
-    m_info.alt = fieldText(QStringLiteral("edit_alt"));
-    m_info.align = fieldText(QStringLiteral("select_align"));
-    m_info.border = LeadingNumber(fieldText(QStringLiteral("edit_border")), -1);
-    m_info.hspace = LeadingNumber(fieldText(QStringLiteral("edit_hspace")), -1);
-    m_info.vspace = LeadingNumber(fieldText(QStringLiteral("edit_vspace")), -1);
-    m_info.width = LeadingNumber(fieldText(QStringLiteral("edit_width")), -1);
-    m_info.height = LeadingNumber(fieldText(QStringLiteral("edit_height")), -1);
+    m_info.alt = fieldText(kAlt);
+    m_info.width = LeadingNumber(fieldText(kWidth), -1);
+    m_info.height = LeadingNumber(fieldText(kHeight), -1);
 }

@@ -2,27 +2,25 @@
 
 #include "engine/HtmlFormDialog.h"
 
-#include <QElapsedTimer>
+#include <QSize>
 #include <QTimer>
 
 // What the Insert Image dialog edits: texts are empty and numbers -1 when
-// not given.
+// not given. The look of an image (border, spacing, alignment) is the
+// style sheet's business, not the markup's.
 struct ImageInfo
 {
     QString src;
+    QString alt;
     int width = -1;
     int height = -1;
-    QString alt;
-    int border = -1;
-    int vspace = -1;
-    int hspace = -1;
-    QString align;
 };
 
 // The Insert Image dialog, a page of the program's resources with a live
-// preview of the image beside the fields. OK (the button named "Close")
-// ends it with ResultClose and reads the fields back into the record; the
-// IMG markup of the fields is ready at every change.
+// preview of the image beside the fields. Browse picks a local image file;
+// a source that is a local image fills in its width and height. OK (the
+// button named "Close") ends it with ResultClose and reads the fields back
+// into the record; the IMG markup of the fields is ready at every change.
 class CImageDlg : public CHtmlFormDialog
 {
     Q_OBJECT
@@ -40,6 +38,9 @@ public:
     // The number a text starts with (an optional sign and digits, after
     // white space), or the fallback when it starts with none.
     static int LeadingNumber(const QString &text, int fallback);
+    // The size of the image a source names when it is a readable local
+    // file (a path or a file: URL), else an invalid size.
+    static QSize LocalImageSize(const QString &source);
 
 protected:
     void OnPageReady() override;
@@ -49,6 +50,8 @@ protected:
 
 private:
     void UpdateImagePreview();
+    void chooseFile();
+    void takeLocalImageSize();
     void readFields();
     void noteChange();
     QString fieldText(const QString &id) const;

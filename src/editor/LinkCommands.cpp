@@ -21,11 +21,6 @@ void putNumber(QVariantMap &attributes, const QString &name, int number)
     attributes.insert(name, number == -1 ? QVariant() : QVariant(QString::number(number)));
 }
 
-QString quotedAttribute(const QString &name, const QString &value)
-{
-    return QLatin1Char(' ') + name + QStringLiteral("=\"") + value.toHtmlEscaped() + QLatin1Char('"');
-}
-
 } // namespace
 
 CLinkCommands::CLinkCommands(CHtmlEngineView *engine, QWidget *dialogParent)
@@ -91,8 +86,8 @@ bool CLinkCommands::OnImage()
     return image >= 0 ? EditImage(image) : InsertNewImage();
 }
 
-// A selected image becomes the link's content; a selected text its text.
-// The markup replaces the selection.
+// The link goes around the selection, a selected image or text with its
+// markup; on a bare caret it shows its address.
 bool CLinkCommands::InsertNewLink()
 {
     int start = 0;
@@ -101,23 +96,20 @@ bool CLinkCommands::InsertNewLink()
         return false;
 
     HyperlinkInfo info;
-    const bool onImage = currentObjectIndex(QStringLiteral("img")) >= 0;
-    if (onImage)
+    if (currentObjectIndex(QStringLiteral("img")) >= 0)
         info.text = FragmentFromSelectionHtml(m_engine->selectionHtml(kRichText));
     else
         info.text = m_engine->selectionText(kRichText);
     if (!EditHyperlinkInfo(info, false, m_dialogParent))
         return false;
 
-    QString markup = QStringLiteral("<A") + quotedAttribute(QStringLiteral("HREF"), info.url);
+    QVariantMap attributes{{QStringLiteral("href"), info.url}};
     if (!info.target.isEmpty())
-        markup += quotedAttribute(QStringLiteral("TARGET"), info.target);
+        attributes.insert(QStringLiteral("target"), info.target);
     if (!info.title.isEmpty())
-        markup += quotedAttribute(QStringLiteral("TITLE"), info.title);
-    // A link without text could not be seen or clicked: it shows its address.
-    const QString text = onImage ? info.text : (info.text.isEmpty() ? info.url : info.text).toHtmlEscaped();
-    markup += QLatin1Char('>') + text + QStringLiteral("</A> ");
-    InsertHtml(markup);
+        attributes.insert(QStringLiteral("title"), info.title);
+    if (m_engine->hasElement(kRichText))
+        m_engine->callMethod(kRichText, QStringLiteral("insertLink"), {attributes});
     return true;
 }
 
@@ -160,27 +152,21 @@ bool CLinkCommands::EditImage(int index)
     };
     info.src = text("src");
     info.alt = text("alt");
-    info.align = text("align");
-    info.border = number("border", info.border);
     info.width = number("width", info.width);
     info.height = number("height", info.height);
-    info.vspace = number("vspace", info.vspace);
-    info.hspace = number("hspace", info.hspace);
 
     CImageDlg dialog(info, m_dialogParent);
     if (dialog.run() == CHtmlDialog::ResultCancel)
         return false;
     info = dialog.info();
 
+    // The image's other attributes, its own or older ones such as border,
+    // stay as they are.
     QVariantMap changed;
     putText(changed, QStringLiteral("src"), info.src);
     putText(changed, QStringLiteral("alt"), info.alt);
-    putText(changed, QStringLiteral("align"), info.align);
-    putNumber(changed, QStringLiteral("border"), info.border);
     putNumber(changed, QStringLiteral("width"), info.width);
     putNumber(changed, QStringLiteral("height"), info.height);
-    putNumber(changed, QStringLiteral("vspace"), info.vspace);
-    putNumber(changed, QStringLiteral("hspace"), info.hspace);
     setCurrentObjectAttributes(index, changed);
     return true;
 }

@@ -5,7 +5,10 @@
 #include "engine/PageColors.h"
 #include "engine/StyleSheetInterceptor.h"
 
+#include <QAction>
+#include <QChildEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QUrl>
 #include <QWebChannel>
@@ -73,6 +76,8 @@ CHtmlEngineView::CHtmlEngineView(QWidget *parent)
     connect(m_bridge, &CEngineBridge::pageReported, this, &CHtmlEngineView::onPageReported);
     connect(m_bridge, &CEngineBridge::pageNotified, this, &CHtmlEngineView::pageNotified);
     followPalette();
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
 }
 
 // The page takes the colours of the widgets around it, a dark theme's too.
@@ -87,6 +92,45 @@ void CHtmlEngineView::changeEvent(QEvent *event)
     QWebEngineView::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         followPalette();
+}
+
+// The page's widget, which has the keyboard focus, comes and goes with the
+// page's renderer.
+void CHtmlEngineView::childEvent(QChildEvent *event)
+{
+    QWebEngineView::childEvent(event);
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+}
+
+// A shortcut override the page's widget does not see goes to the window's
+// shortcuts; a key press that reaches it anyway belongs to a disabled
+// command and does nothing.
+bool CHtmlEngineView::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        if (isWindowShortcut(static_cast<QKeyEvent *>(event))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWebEngineView::eventFilter(watched, event);
+}
+
+bool CHtmlEngineView::isWindowShortcut(const QKeyEvent *event) const
+{
+    static const QKeySequence::StandardKey pageKeys[] = {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut,
+                                                         QKeySequence::Copy, QKeySequence::Paste,
+                                                         QKeySequence::SelectAll};
+    for (const QKeySequence::StandardKey key : pageKeys) {
+        if (event->matches(key))
+            return false;
+    }
+    const QKeySequence pressed(event->keyCombination());
+    const QList<QAction *> actions = window()->actions();
+    return std::any_of(actions.cbegin(), actions.cend(),
+                       [&pressed](const QAction *action) { return action->shortcuts().contains(pressed); });
 }
 
 CHtmlEngineView::~CHtmlEngineView()
@@ -335,7 +379,7 @@ QVariant CHtmlEngineView::callMethod(const QString &id, const QString &name, con
         QStringLiteral("doUndo"), QStringLiteral("doRedo"), QStringLiteral("doCut"),
         QStringLiteral("doCopy"), QStringLiteral("doPaste"), QStringLiteral("doSelectAll"),
         QStringLiteral("toggleSpan"), QStringLiteral("setBlock"), QStringLiteral("insertHtml"),
-        QStringLiteral("setCurrentObjectAttributes"),
+        QStringLiteral("insertLink"), QStringLiteral("setCurrentObjectAttributes"),
     };
     if (!actions.contains(name))
         return QVariant();

@@ -23,6 +23,11 @@ class QWebChannel;
 // is exact at that moment, without a nested event loop in which other
 // notifications could run. Writes made before the page has loaded are kept
 // and applied once its scripts run.
+//
+// A key that a command of the window has as its shortcut belongs to the
+// command, not to the page's own key bindings (under X11 the page deletes
+// to the end of the line on Ctrl+K, say), except the clipboard, undo and
+// select-all keys, which the page answers itself.
 class CHtmlEngineView : public QWebEngineView
 {
     Q_OBJECT
@@ -100,8 +105,9 @@ public:
     // "getCurrentObjects", "getCurrentObjectAttributes", "canUndo", "canCut",
     // "canCopy", "canPaste", "canSelectAll", "saveHTML") answer at once;
     // actions ("doUndo", "doRedo", "doCut", "doCopy", "doPaste",
-    // "doSelectAll", "toggleSpan", "setBlock", "insertHtml",
-    // "setCurrentObjectAttributes") are carried out by the page and answer
+    // "doSelectAll", "toggleSpan", "setBlock", "insertHtml", "insertLink"
+    // (a map of the new link's attributes), "setCurrentObjectAttributes")
+    // are carried out by the page and answer
     // a null value; the page reports the result.
     QVariant callMethod(const QString &id, const QString &name, const QVariantList &args = QVariantList());
 
@@ -128,6 +134,8 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void onPageGreeted();
@@ -137,6 +145,7 @@ private:
     void queueOp(const QString &op, const QString &id, const QVariantMap &arguments = QVariantMap());
     void sendOps(bool complete);
     void followPalette();
+    bool isWindowShortcut(const QKeyEvent *event) const;
 
     CEnginePage *m_page = nullptr;
     CEngineBridge *m_bridge = nullptr;

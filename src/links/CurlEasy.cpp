@@ -81,6 +81,8 @@ QString CCurlEasy::failureText(CURLcode code) const
         return QStringLiteral("The server did not answer in time (%1 s).").arg(seconds(s_timeoutMs));
     case CURLE_TOO_MANY_REDIRECTS:
         return QStringLiteral("Too many redirects (more than %1).").arg(kMaxRedirects);
+    case CURLE_HTTP_RETURNED_ERROR:
+        return QStringLiteral("The server answered with error %1.").arg(responseCode());
     case CURLE_COULDNT_CONNECT:
         return QStringLiteral("The server refused the connection.");
     case CURLE_COULDNT_RESOLVE_HOST:

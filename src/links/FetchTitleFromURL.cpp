@@ -32,7 +32,8 @@ QString CFetchTitleFromURL::GetTitle()
 
 void CFetchTitleFromURL::fetch()
 {
-    m_tempFilePath = DownloadToTempFile(m_url);
+    m_failure.clear();
+    m_tempFilePath = DownloadToTempFile(m_url, &m_failure);
     if (m_tempFilePath.isEmpty())
         return;
 
@@ -42,5 +43,7 @@ void CFetchTitleFromURL::fetch()
     QString text;
     if (ExtractElementText(m_tempFilePath, QByteArrayLiteral("title"), &text))
         m_title = StorableTitle(text);
+    if (m_title.isEmpty())
+        m_failure = QStringLiteral("The page has no title.");
     m_state = StateFetched;
 }

@@ -24,6 +24,9 @@ public:
     QString GetTitle();
 
     State state() const { return m_state; }
+    // Why the last fetch gave no title, as a sentence for the user; empty
+    // when it gave one or has not run.
+    QString failure() const { return m_failure; }
     QString tempFilePath() const { return m_tempFilePath; }
 
 private:
@@ -32,5 +35,6 @@ private:
     QString m_tempFilePath;
     QString m_url;
     QString m_title;
+    QString m_failure;
     State m_state;
 };

@@ -44,11 +44,13 @@ size_t writeToTarget(char *data, size_t size, size_t count, void *userData)
     return size_t(length);
 }
 
-bool downloadInto(const QByteArray &url, QFile *file)
+bool downloadInto(const QByteArray &url, QFile *file, QString *failure)
 {
     CCurlEasy transfer;
-    if (!transfer.isValid())
+    if (!transfer.isValid()) {
+        *failure = QStringLiteral("The network library could not start.");
         return false;
+    }
 
     DownloadTarget target;
     target.file = file;
@@ -61,7 +63,10 @@ bool downloadInto(const QByteArray &url, QFile *file)
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &target);
 
     const CURLcode result = transfer.perform();
-    return result == CURLE_OK || (result == CURLE_WRITE_ERROR && target.capped);
+    if (result == CURLE_OK || (result == CURLE_WRITE_ERROR && target.capped))
+        return true;
+    *failure = transfer.failureText(result);
+    return false;
 }
 
 // Another fetch may take the same free name between the choice and the
@@ -307,18 +312,26 @@ QString StorableTitle(const QString &text)
     return title;
 }
 
-QString DownloadToTempFile(const QString &url)
+QString DownloadToTempFile(const QString &url, QString *failure)
 {
+    QString reason;
+    QString *why = failure ? failure : &reason;
     const QUrl parsed(url);
-    if (url.isEmpty() || !parsed.isValid() || parsed.isRelative())
+    if (url.isEmpty() || !parsed.isValid() || parsed.isRelative()) {
+        *why = QStringLiteral("The address is not valid.");
         return QString();
+    }
 
     QFile file;
-    if (!createTempPageFile(&file))
+    if (!createTempPageFile(&file)) {
+        *why = QStringLiteral("No temporary file could be made for the page.");
         return QString();
-    const bool downloaded = downloadInto(parsed.toEncoded(), &file);
+    }
+    const bool downloaded = downloadInto(parsed.toEncoded(), &file, why);
     file.close();
     if (!downloaded || file.error() != QFileDevice::NoError) {
+        if (downloaded)
+            *why = QStringLiteral("The page could not be saved: %1").arg(file.errorString());
         file.remove();
         return QString();
     }

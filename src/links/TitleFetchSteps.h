@@ -6,7 +6,8 @@
 // The steps of finding a web page's title, each on its own so the worker
 // can run them one after the other: download the page into a temporary
 // file, detect its charset, rewrite the file as UTF-8, read the title.
-// Every step may run on any thread; none reports more than success.
+// Every step may run on any thread; none but the download reports more
+// than success.
 
 // Longer titles are cut: a title is stored in feeds and in the settings
 // file, whose section of cached titles has a fixed room.
@@ -23,8 +24,8 @@ QString StorableTitle(const QString &text);
 // Downloads http, https, ftp or file URLs, following redirects, into a new
 // temporary file ending in ".htm", within CCurlEasy's time-out. Returns the
 // file's path, or an empty string when the download failed (then no file is
-// left behind).
-QString DownloadToTempFile(const QString &url);
+// left behind), with why as a sentence for the user in `failure`.
+QString DownloadToTempFile(const QString &url, QString *failure = nullptr);
 
 // The charset name (a row of the charset table) of the file's bytes, or an
 // empty string when it cannot be told. ASCII and valid UTF-8 give "utf-8";

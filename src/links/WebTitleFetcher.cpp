@@ -78,7 +78,7 @@ void TitleFetchService::deliver(const TitleResult &result)
 void TitleFetchService::handOver(const TitleResult &result)
 {
     if (m_sink)
-        m_sink(result.url, result.title);
+        m_sink(result);
 }
 
 } // namespace
@@ -101,6 +101,5 @@ void TitleFetchThread(const QString &url)
 {
     CFetchTitleFromURL fetcher(url);
     const QString title = fetcher.GetTitle();
-    if (!title.isEmpty())
-        TitleFetchService::deliver(TitleResult{url, title});
+    TitleFetchService::deliver(TitleResult{url, title, fetcher.failure()});
 }

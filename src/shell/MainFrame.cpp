@@ -123,10 +123,10 @@ CMainFrame::CMainFrame(QWidget *parent)
     updateActions();
     // Titles found in the background are kept for the next lookup, and
     // shown by the Insert Hyperlink dialog of the feed being edited.
-    setTitleSink([this](const QString &url, const QString &title) {
-        StoreWebTitle(url, title);
+    setTitleSink([this](const TitleResult &result) {
+        StoreWebTitle(result.url, result.title);
         if (activeChildFrame())
-            CHyperlinkDlg::OnTitleFetched(url, title);
+            CHyperlinkDlg::OnTitleFetched(result);
     });
 }
 

@@ -3,11 +3,13 @@
 #include "core/LineDiff.h"
 
 #include "document/PostFooter.h"
+#include "editor/HyperlinkDlg.h"
 #include "editor/ImageDlg.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QUndoStack>
 
@@ -327,8 +329,8 @@ private slots:
                        " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
         QTRY_COMPARE(engine->selectionText("richtext_edit"), QString("Two"));
         evalJs(engine, "document.getElementById('tb_strikeout').click()");
-        QTRY_VERIFY(engine->elementHtml("richtext_edit").contains("<strike>Two</strike>"));
-        QTRY_VERIFY(m_doc->feed()->GetPostDescription(1).startsWith("<p><strike>Two</strike></p>"));
+        QTRY_VERIFY(engine->elementHtml("richtext_edit").contains("<s>Two</s>"));
+        QTRY_VERIFY(m_doc->feed()->GetPostDescription(1).startsWith("<p><s>Two</s></p>"));
         QVERIFY(m_doc->IsModified());
         QTRY_COMPARE(engine->callMethod("richtext_edit", "getCurrentStyle").toMap().value("text-decoration").toString(),
                      QString("line-through"));
@@ -396,7 +398,7 @@ private slots:
             {ID_FORMAT_BOLD, "alpha", "<b>alpha</b>", CRSSEditView::StyleBold},
             {ID_FORMAT_ITALIC, "beta", "<i>beta</i>", CRSSEditView::StyleItalic},
             {ID_FORMAT_UNDERLINE, "gamma", "<u>gamma</u>", CRSSEditView::StyleUnderline},
-            {ID_FORMAT_STRIKEOUT, "delta", "<strike>delta</strike>", CRSSEditView::StyleStrikeout},
+            {ID_FORMAT_STRIKEOUT, "delta", "<s>delta</s>", CRSSEditView::StyleStrikeout},
         };
         for (const Format &format : formats) {
             selectInRichText(QLatin1String(format.word));
@@ -422,9 +424,75 @@ private slots:
 
         selectPost(0);
         const QString stored = m_doc->feed()->GetPostDescription(2);
-        QVERIFY2(stored.startsWith("<p><b>alpha</b> <i>beta</i> <u>gamma</u> <strike>delta</strike></p>"), qPrintable(stored));
+        QVERIFY2(stored.startsWith("<p><b>alpha</b> <i>beta</i> <u>gamma</u> <s>delta</s></p>"), qPrintable(stored));
         QVERIFY2(stored.contains("<ul><li>list</li></ul>"), qPrintable(stored));
         QCOMPARE(footers(2), 1);
+    }
+
+    // Each formatting command on a description and selection ("[" and "]"
+    // mark the selection in the text) gives plain, valid HTML: no list in
+    // a paragraph, no style the engine made up, no &nbsp; for a space.
+    void formatCommands_writePlainHtml_data()
+    {
+        // Toolbar buttons' commands or command ids, run in turn.
+        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("strong") << "strong" << "<p>one [two] three</p>" << "<p>one <b>two</b> three</p>";
+        QTest::newRow("em") << "em" << "<p>one [two] three</p>" << "<p>one <i>two</i> three</p>";
+        QTest::newRow("strike") << QString::number(ID_FORMAT_STRIKEOUT) << "<p>one [two] three</p>"
+                                << "<p>one <s>two</s> three</p>";
+        QTest::newRow("code") << "code" << "<p>one [two] three</p>" << "<p>one <code>two</code> three</p>";
+        QTest::newRow("code off") << "code" << "<p>one <code>t[w]o</code> three</p>" << "<p>one two three</p>";
+        QTest::newRow("p") << "p" << "<h1>[Head]</h1>" << "<p>Head</p>";
+        for (const char *heading : {"h1", "h2", "h3", "h4"})
+            QTest::newRow(heading) << heading << "<p>[Head] line</p>" << QString("<%1>Head line</%1>").arg(heading);
+        QTest::newRow("pre") << "pre" << "<p>[a  b]</p>" << "<pre>a  b</pre>";
+        QTest::newRow("ul") << QString::number(ID_FORMAT_UL_LIST) << "<p>one</p><p>[item]</p><p>three</p>"
+                            << "<p>one</p><ul><li>item</li></ul><p>three</p>";
+        QTest::newRow("ol") << "li-ol" << "<p>[item a</p><p>b]</p>" << "<ol><li>item a</li><li>b</li></ol>";
+        QTest::newRow("ul in lines") << "li-ul" << "<p>one<br>[two]<br>three</p>"
+                                     << "<p>one</p><ul><li>two</li></ul><p>three</p>";
+        QTest::newRow("ul, remove nbsp") << QString("%1,%2").arg(ID_FORMAT_UL_LIST).arg(ID_REMOVE_NBSP)
+                                         << "<p>[a&nbsp;b]</p>" << "<ul><li>a b</li></ul>";
+        QTest::newRow("indent") << "indent-inc" << "<p>[text]</p>" << "<blockquote><p>text</p></blockquote>";
+        QTest::newRow("indent in list") << "indent-inc" << "<ul><li>a</li><li>[b]</li></ul>"
+                                        << "<ul><li>a<ul><li>b</li></ul></li></ul>";
+        QTest::newRow("outdent") << "indent-dec" << "<blockquote><p>[text]</p></blockquote>" << "<p>text</p>";
+        QTest::newRow("link") << QString::number(ID_INSERT_HYPERLINK) << "<p><b><i>[Description]</i></b> 1 more</p>"
+                              << "<p><a href=\"http://example.org/d\"><b><i>Description</i></b></a> 1 more</p>";
+        QTest::newRow("link in text") << QString::number(ID_INSERT_HYPERLINK) << "<p>a [b c] d</p>"
+                                      << "<p>a <a href=\"http://example.org/d\">b c</a> d</p>";
+    }
+
+    void formatCommands_writePlainHtml()
+    {
+        QFETCH(QString, commands);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        selectPost(0);
+        CHtmlEngineView *engine = m_view->engine();
+        setRichTextWithSelection(before);
+        for (const QString &command : commands.split(',')) {
+            bool isId = false;
+            const int id = command.toInt(&isId);
+            if (id == ID_INSERT_HYPERLINK) {
+                whenModalShown([](QDialog *dialog) {
+                    dialog->findChild<QLineEdit *>("url")->setText("http://example.org/d");
+                    dialog->accept();
+                });
+            }
+            const QString shown = engine->value("richtext_edit").toString();
+            if (isId)
+                QVERIFY(m_view->OnCommand(id));
+            else
+                evalJs(engine, QString("document.querySelector(\"[data-command='richtext:%1']\").click()").arg(command));
+            QTRY_VERIFY(engine->value("richtext_edit").toString() != shown);
+        }
+        // A clean-up shows the stored description, with the test's footer.
+        const auto withoutFooter = [](const QString &html) { return html.left(html.indexOf("<br><br><p><!-- advertisement -->")); };
+        QTRY_COMPARE(withoutFooter(pageText(engine, kRichHtml)), after);
+        QTRY_COMPARE(withoutFooter(engine->value("richtext_edit").toString()), after);
     }
 
     // Both clean-ups clean the stored text and show the result; one with
@@ -606,6 +674,34 @@ private:
         QVERIFY(evalJs(engine, script).toBool());
         QTRY_COMPARE(engine->selectionText(QStringLiteral("richtext_edit")), text);
         QTRY_COMPARE(engine->focusElement(), QStringLiteral("richtext_edit"));
+    }
+
+    // Shows `html` in the rich text with the text between "[" and "]"
+    // selected ("]" alone: from the start of the text).
+    void setRichTextWithSelection(const QString &html)
+    {
+        CHtmlEngineView *engine = m_view->engine();
+        const QString plain = QString(html).remove('[').remove(']');
+        engine->setValue("richtext_edit", plain);
+        QTRY_COMPARE(pageText(engine, kRichHtml), plain);
+        m_view->setFocus();
+        const QString script = QStringLiteral(
+            "(function(){ const e = document.getElementById('richtext_edit'); e.innerHTML = %1; e.focus();"
+            " const r = document.createRange(); r.setStart(e, 0);"
+            " const w = document.createTreeWalker(e, NodeFilter.SHOW_TEXT); const marks = [];"
+            " while (w.nextNode()) marks.push(w.currentNode);"
+            " for (const n of marks) for (const c of '[]') { const at = n.data.indexOf(c);"
+            "   if (at >= 0) { n.deleteData(at, 1); if (c === '[') r.setStart(n, at); else r.setEnd(n, at); } }"
+            " getSelection().removeAllRanges(); getSelection().addRange(r); return r.toString(); })()")
+                                   .arg(jsString(html));
+        const QString selected = evalJs(engine, script).toString();
+        QTRY_COMPARE(engine->selectionText(QStringLiteral("richtext_edit")), selected);
+        QTRY_COMPARE(engine->focusElement(), QStringLiteral("richtext_edit"));
+    }
+
+    static QString jsString(const QString &text)
+    {
+        return QLatin1Char('"') + QString(text).replace("\\", "\\\\").replace("\"", "\\\"") + QLatin1Char('"');
     }
 
     int footers(int post) const

@@ -13,10 +13,10 @@ struct TitleReceiver
 {
     TitleReceiver()
     {
-        setTitleSink([this](const QString &url, const QString &title) {
+        setTitleSink([this](const TitleResult &result) {
             calledOnOwnThread = calledOnOwnThread && QThread::currentThread() == QCoreApplication::instance()->thread();
-            results.append(TitleResult{url, title});
-            StoreWebTitle(url, title);
+            results.append(result);
+            StoreWebTitle(result.url, result.title);
         });
     }
     ~TitleReceiver() { setTitleSink(nullptr); }
@@ -83,6 +83,10 @@ private slots:
         QCOMPARE(fetcher.GetTitle(), title);
         const bool downloaded = path != "/notfound";
         QCOMPARE(fetcher.state(), downloaded ? CFetchTitleFromURL::StateFetched : CFetchTitleFromURL::StateNotFetched);
+        // Without a title the fetcher says why, for the user.
+        const QString failure = !downloaded ? "The server answered with error 404."
+                                : title.isEmpty() ? "The page has no title." : "";
+        QCOMPARE(fetcher.failure(), failure);
         // A fetched page is answered again at once; a failed download is tried again.
         QCOMPARE(fetcher.GetTitle(), title);
         QCOMPARE(requestCount(path), downloaded ? 1 : 2);
@@ -113,6 +117,7 @@ private slots:
         CFetchTitleFromURL fetcher(url("/slow?seconds=30"));
         QCOMPARE(fetcher.GetTitle(), QString());
         QCOMPARE(fetcher.state(), CFetchTitleFromURL::StateNotFetched);
+        QCOMPARE(fetcher.failure(), QString("The server did not answer in time (1 s)."));
         QCOMPARE(fetcher.tempFilePath(), QString());
         QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
     }
