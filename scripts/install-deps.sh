@@ -4,7 +4,8 @@
 # runtime libraries (libFuzzer, the sanitizers) build the fuzz targets.
 # pyftpdlib and OpenSSH's server are the publishing tests' FTP and SFTP
 # servers. The desktop and AppStream validators, rsvg-convert (icons from
-# the SVG), dpkg-dev, file and man build and check the Debian package.
+# the SVG), dpkg-dev, file and man build and check the Debian package. dbus
+# gives the hand-over test a session bus of its own (dbus-run-session).
 set -eu
 
 PACKAGES="
@@ -13,7 +14,7 @@ qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-we
 libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 python3 xvfb xauth python3-pyftpdlib python3-openssl openssl openssh-server
-strace
+strace dbus
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
 "
