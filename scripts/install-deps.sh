@@ -5,7 +5,8 @@
 # pyftpdlib and OpenSSH's server are the publishing tests' FTP and SFTP
 # servers. Xlib reads the lock keys' state; xdotool presses them in the tests
 # under Xvfb. The desktop and AppStream validators, rsvg-convert (icons from
-# the SVG), dpkg-dev, file and man build and check the Debian package.
+# the SVG), dpkg-dev, file and man build and check the Debian package. dbus
+# gives the hand-over test a session bus of its own (dbus-run-session).
 set -eu
 
 PACKAGES="
@@ -15,7 +16,7 @@ libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 libx11-dev
 python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server
-strace
+strace dbus
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
 "

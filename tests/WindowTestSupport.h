@@ -72,9 +72,10 @@ public:
 class FakeShellServices : public CShellServices
 {
 public:
-    bool confirm(const QString &question) override
+    bool confirm(const QString &question, const QString &verb) override
     {
         questions.append(question);
+        verbs.append(verb);
         return confirmAnswer;
     }
     void showError(const QString &message) override { errors.append(message); }
@@ -142,6 +143,7 @@ public:
     HostKeyChoice hostChoice = RefuseHost;
 
     QStringList questions;
+    QStringList verbs; // the accepting button of each question
     QList<QUrl> openedUrls;
     QStringList errors;
     QStringList saveQuestions;

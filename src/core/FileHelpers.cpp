@@ -5,8 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -31,6 +35,17 @@ QString GetFolderOfPath(const QString &path)
     if (slash < 0)
         return QString();
     return slash == 0 ? QString(kSeparator) : path.left(slash);
+}
+
+// A document's file name as its backups use it: the name before the last
+// dot, and the extension from that dot on ("news", ".xml").
+std::pair<QString, QString> nameAndExtension(const QString &documentPath)
+{
+    const QString fileName = GetFileNameWithExtension(documentPath);
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0)
+        return {fileName, QString()};
+    return {fileName.left(dot), fileName.mid(dot)};
 }
 
 } // namespace
@@ -59,10 +74,7 @@ bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString
     if (!QFileInfo(documentPath).isFile())
         return false;
 
-    const QString fileName = GetFileNameWithExtension(documentPath);
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    const QString name = dot < 0 ? fileName : fileName.left(dot);
-    const QString extension = dot < 0 ? QString() : fileName.mid(dot);
+    const auto [name, extension] = nameAndExtension(documentPath);
     const QString stem = withTrailingSeparator(GetBackupFolder(documentPath)) + name + u'_' + BackupTimeStamp(localTime);
 
     // Saves within one second get numbered copies: a backup never replaces
@@ -88,6 +100,32 @@ QString BackupTimeStamp(const QDateTime &localTime)
     stamp.replace(u' ', u'_');
     stamp.replace(u':', u'-');
     return stamp;
+}
+
+void PruneBackups(const QString &documentPath, int keep)
+{
+    const auto [name, extension] = nameAndExtension(documentPath);
+    const QRegularExpression backupName(
+        QStringLiteral("^%1_(\\d\\d)_(\\d\\d)_(\\d{4})_(\\d\\d)-(\\d\\d)-(\\d\\d)(?:_(\\d+))?%2\\.bak$")
+            .arg(QRegularExpression::escape(name), QRegularExpression::escape(extension)));
+    const QDir folder(GetBackupFolder(documentPath));
+    // Sorted by "yyyyMMddHHmmss" and the number of a second copy in one
+    // second (the first has none, and counts as 1).
+    std::vector<std::pair<QString, QString>> backups;
+    for (const QString &entry : folder.entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = backupName.match(entry);
+        if (!match.hasMatch())
+            continue;
+        const QString number = match.captured(7).isEmpty() ? QStringLiteral("1") : match.captured(7);
+        const QString order = match.captured(3) + match.captured(2) + match.captured(1) + match.captured(4)
+                              + match.captured(5) + match.captured(6) + number.rightJustified(10, u'0');
+        backups.emplace_back(order, entry);
+    }
+    if (int(backups.size()) <= keep)
+        return;
+    std::sort(backups.begin(), backups.end(), std::greater<>());
+    for (auto old = backups.begin() + std::max(keep, 0); old != backups.end(); ++old)
+        QFile::remove(folder.filePath(old->second));
 }
 
 QString MakeTempFileName(const QString &folder, const QString &extension)

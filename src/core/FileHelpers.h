@@ -17,6 +17,12 @@ bool BackupFile(const QString &documentPath, QString *backupPath = nullptr);
 bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString *backupPath = nullptr);
 // The time stamp of a backup name, e.g. 04_12_2026_21-44-14.
 QString BackupTimeStamp(const QDateTime &localTime);
+// How many backups of one feed the backup folder keeps.
+inline constexpr int kBackupsKept = 20;
+// Removes the document's backups older than its newest `keep`, going by
+// the time in their names. Only names made by BackupFile for this file
+// name count: other feeds' backups and other files stay.
+void PruneBackups(const QString &documentPath, int keep = kBackupsKept);
 
 // <folder>/abcdXXXX.tmp<.extension>, four hex digits chosen so that no file
 // of that name exists yet; the file is not created. An empty folder means

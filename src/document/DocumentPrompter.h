@@ -9,8 +9,9 @@ class CDocumentPrompter
 {
 public:
     virtual ~CDocumentPrompter() = default;
-    // OK/Cancel question with the question icon; true for OK.
-    virtual bool confirm(const QString &question) = 0;
+    // A question answered by a button that names what it does, `verb`
+    // ("&Delete"), or by Cancel; true for the verb.
+    virtual bool confirm(const QString &question, const QString &verb) = 0;
     virtual void showError(const QString &message) = 0;
     virtual void beep() = 0;
 };

@@ -171,7 +171,13 @@ bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
     if (created && m_path.isEmpty())
         m_title = QStringLiteral("Feed") + QString::number(++s_untitledCount);
     Notify(nullptr, HINT_FEED_RESET, 0);
-    SetModifiedFlag(false);
+    // A new feed is on no disk yet: it counts as changed until it is saved,
+    // also once every step is undone.
+    {
+        const QScopedValueRollback<bool> quiet(m_settingClean, true);
+        m_undoStack->resetClean();
+    }
+    SetModifiedFlag(created);
     return created;
 }
 
@@ -193,7 +199,8 @@ bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
     // Another program (an editor, a pull from version control) may have
     // written the file since: its version would be gone but for the backup.
     if (ownFile && QFileInfo::exists(path) && m_feed.IsChangedOnDisk(path)
-        && !(m_prompter && m_prompter->confirm(QStringLiteral("The file changed on disk since it was opened. Save anyway?")))) {
+        && !(m_prompter && m_prompter->confirm(QStringLiteral("The file changed on disk since it was opened. Save anyway?"),
+                                               QStringLiteral("&Overwrite")))) {
         if (error)
             error->clear();
         return false;
@@ -209,9 +216,36 @@ bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
             QFile::remove(backup);
         return false;
     }
+    if (!backup.isEmpty())
+        PruneBackups(path);
     SetModifiedFlag(false);
     setPath(path);
     emit saved();
+    return true;
+}
+
+bool CRSSEditDoc::IsChangedOnDisk() const
+{
+    return !m_path.isEmpty() && m_feed.IsChangedOnDisk(m_path);
+}
+
+bool CRSSEditDoc::ReloadFromDisk(QString *error)
+{
+    CRssFeed check;
+    if (!check.LoadFromFile(m_path, error))
+        return false;
+    const int previousPost = m_currentPost;
+    const QString guid = previousPost >= 0 ? m_feed.GetPostGuid(previousPost) : QString();
+    if (!OnOpenDocument(m_path, error))
+        return false;
+    int post = std::min(previousPost, m_feed.GetPostCount() - 1);
+    for (int i = 0; !guid.isEmpty() && i < m_feed.GetPostCount(); ++i) {
+        if (m_feed.GetPostGuid(i) == guid) {
+            post = i;
+            break;
+        }
+    }
+    Notify(nullptr, HINT_SELECT_POST, post);
     return true;
 }
 
@@ -694,7 +728,7 @@ void CRSSEditDoc::deletePost()
 {
     const QString question = QStringLiteral("Delete this post?\n\n\"")
                              + m_feed.GetPostTitle(m_currentPost) + QStringLiteral("\"");
-    if (!m_prompter || !m_prompter->confirm(question))
+    if (!m_prompter || !m_prompter->confirm(question, QStringLiteral("&Delete")))
         return;
     const int removed = m_currentPost;
     // The post that moved into the gap becomes current; after the last post
@@ -710,19 +744,12 @@ void CRSSEditDoc::reload()
 {
     const QString name = QDir::toNativeSeparators(m_path);
     if (m_modified
-        && !(m_prompter && m_prompter->confirm(QStringLiteral("Discard the changes to %1 and reload it from the disk?").arg(name))))
+        && !(m_prompter && m_prompter->confirm(QStringLiteral("Discard the changes to %1 and reload it from the disk?").arg(name),
+                                               QStringLiteral("&Discard and Reload"))))
         return;
     QString error;
-    CRssFeed check;
-    if (!check.LoadFromFile(m_path, &error)) {
-        if (m_prompter)
-            m_prompter->showError(QStringLiteral("Cannot reload %1.\n\n%2\n\nThe feed stays as it was.").arg(name, error));
-        return;
-    }
-    const int previousPost = m_currentPost;
-    if (!OnOpenDocument(m_path, &error) && m_prompter)
-        m_prompter->showError(error);
-    Notify(nullptr, HINT_SELECT_POST, std::min(previousPost, m_feed.GetPostCount() - 1));
+    if (!ReloadFromDisk(&error) && m_prompter)
+        m_prompter->showError(QStringLiteral("Cannot reload %1.\n\n%2\n\nThe feed stays as it was.").arg(name, error));
 }
 
 void CRSSEditDoc::copyFeed()

@@ -130,6 +130,15 @@ public:
     bool OnNewDocument(const NewFeedParams &params);
     bool OnOpenDocument(const QString &path, QString *error = nullptr);
     bool OnSaveDocument(const QString &path, QString *error = nullptr);
+    // Whether the file at the document's path differs in size or time from
+    // the one it was read from or last saved to, or is gone; false for a
+    // feed without a file.
+    bool IsChangedOnDisk() const;
+    // Reads the document's file again without asking; the feed's changes
+    // and their undo steps go. The current post stays current where the
+    // file still has it (by its guid), else its place does. A file that
+    // cannot be read leaves the feed as it was: false, with the reason.
+    bool ReloadFromDisk(QString *error = nullptr);
     void DeleteContents();
 
     // --- Commands ---

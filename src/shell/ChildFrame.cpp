@@ -9,6 +9,7 @@
 #include "panes/BarRssItems.h"
 #include "panes/FeedPropertiesWnd.h"
 #include "panes/PostsListCtrl.h"
+#include "shell/DiskChangeBar.h"
 
 #include <QApplication>
 #include <QFutureWatcher>
@@ -50,6 +51,7 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     , m_previewBar(nullptr)
     , m_detailsBar(nullptr)
     , m_problemsBar(nullptr)
+    , m_diskChangeBar(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QApplication::windowIcon());
@@ -61,6 +63,7 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     m_view->setMinimumWidth(kEditorMinimumWidth);
     connect(m_view, &CRSSEditView::commandRequested, this, &CChildFrame::commandRequested);
     createBars();
+    createDiskChangeBar();
     setWidget(m_dockHost);
 
     m_document->setFrame(this);
@@ -118,6 +121,14 @@ void CChildFrame::createBars()
     });
 
     m_observers = {m_postsBar, m_previewBar, m_detailsBar};
+}
+
+// Across the top of the window, above the docks; the inner window lays out
+// its menu widget there and gives it no room while it is hidden.
+void CChildFrame::createDiskChangeBar()
+{
+    m_diskChangeBar = new CDiskChangeBar(m_document.get(), m_dockHost);
+    m_dockHost->setMenuWidget(m_diskChangeBar);
 }
 
 CFeedPropertiesWnd *CChildFrame::showProperties()

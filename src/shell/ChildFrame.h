@@ -13,6 +13,7 @@ class CBarPostDetails;
 class CBarPreview;
 class CBarProblems;
 class CBarRssItems;
+class CDiskChangeBar;
 class CFeedPropertiesWnd;
 class CRSSEditDoc;
 class CRSSEditView;
@@ -46,6 +47,8 @@ public:
     CFeedPropertiesWnd *showProperties();
 
     CBarProblems *problemsBar() const { return m_problemsBar; }
+    // The strip that says the file changed on disk; hidden until it does.
+    CDiskChangeBar *diskChangeBar() const { return m_diskChangeBar; }
 
     // Checks the feed as it stands, edits included, in a worker thread; the
     // Problems pane and checkFinished() follow when it is done.
@@ -93,6 +96,7 @@ signals:
 
 private:
     void createBars();
+    void createDiskChangeBar();
     void showCheckResult(const QList<CFeedChecker::Problem> &problems);
     void sizePostsBar();
     static void toggleBar(QDockWidget *bar);
@@ -107,6 +111,7 @@ private:
     CBarPostDetails *m_detailsBar;
     CFeedPropertiesWnd *m_properties = nullptr;
     CBarProblems *m_problemsBar;
+    CDiskChangeBar *m_diskChangeBar;
     // Numbers the checks, so that a slow one that ends after a newer one is dropped.
     int m_checks = 0;
     QString m_checkSummary;

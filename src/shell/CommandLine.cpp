@@ -48,8 +48,14 @@ void CCommandLine::answerTerminalOptions(int argc, char *argv[])
         parser.showHelp();
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
-    if (parser.isSet(kCheckOption))
+    if (parser.isSet(kCheckOption)) {
+        // Nothing to check is a mistake in the command, not a clean feed.
+        if (parser.positionalArguments().isEmpty()) {
+            print(stderr, QStringLiteral("Usage: %1 --check FEED...").arg(QFileInfo(terminal.arguments().constFirst()).fileName()));
+            std::exit(2);
+        }
         std::exit(checkFeeds(parser.positionalArguments()));
+    }
 }
 
 int CCommandLine::checkFeeds(const QStringList &files)

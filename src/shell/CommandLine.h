@@ -11,6 +11,7 @@ class CCommandLine
 {
 public:
     // Answers --help, --version or --check and ends the process; otherwise returns.
+    // --check without a file prints its usage and exits with 2.
     // Runs before the QApplication exists, so no display is needed for
     // either. Options that belong to Qt's windows (-style, -platform...)
     // are left to the QApplication.

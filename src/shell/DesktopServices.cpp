@@ -28,11 +28,13 @@ QString applicationTitle()
 
 } // namespace
 
-bool CDesktopServices::confirm(const QString &question)
+bool CDesktopServices::confirm(const QString &question, const QString &verb)
 {
-    return QMessageBox::question(m_dialogParent, applicationTitle(), question,
-                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
-        == QMessageBox::Ok;
+    QMessageBox box(QMessageBox::Question, applicationTitle(), question, QMessageBox::Cancel, m_dialogParent);
+    QPushButton *accept = box.addButton(verb, QMessageBox::AcceptRole);
+    box.setDefaultButton(accept);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 void CDesktopServices::showError(const QString &message)

@@ -11,7 +11,7 @@ class CDesktopServices : public CShellServices
 public:
     explicit CDesktopServices(QWidget *dialogParent) : m_dialogParent(dialogParent) {}
 
-    bool confirm(const QString &question) override;
+    bool confirm(const QString &question, const QString &verb) override;
     void showError(const QString &message) override;
     void beep() override;
 

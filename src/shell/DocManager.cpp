@@ -14,6 +14,8 @@
 #include <QMdiSubWindow>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 CDocManager::CDocManager(QMdiArea *mdiArea, CShellServices *services, QObject *parent)
     : QObject(parent)
     , m_mdiArea(mdiArea)
@@ -46,11 +48,12 @@ void CDocManager::setServices(CShellServices *services)
 
 CChildFrame *CDocManager::newDocument(const NewFeedParams &params)
 {
+    const FrontWindow front = frontWindow();
     CChildFrame *frame = createFrame();
     showFrame(frame);
     if (!frame->document()->OnNewDocument(params)) {
+        discardFrame(frame, front);
         m_services->showError(QStringLiteral("Cannot create a new feed."));
-        discardFrame(frame);
         return nullptr;
     }
     frame->updateCaption();
@@ -67,11 +70,12 @@ CChildFrame *CDocManager::openDocument(const QString &path)
 
     // The frame and its view exist before the feed loads, so that they hear
     // the document announce the new content.
+    const FrontWindow front = frontWindow();
     CChildFrame *frame = createFrame();
     showFrame(frame);
     QString error;
     if (!frame->document()->OnOpenDocument(file, &error)) {
-        discardFrame(frame);
+        discardFrame(frame, front);
         m_services->showError(QStringLiteral("Cannot open %1.\n\n%2")
                                   .arg(QDir::toNativeSeparators(file), error));
         return nullptr;
@@ -105,6 +109,10 @@ bool CDocManager::saveDocument(CChildFrame *frame)
     const QString path = frame->document()->path();
     if (path.isEmpty())
         return saveDocumentAs(frame);
+    // The file holds the feed already: writing it again would only make
+    // another backup of the same bytes.
+    if (!frame->document()->IsModified() && !frame->document()->IsChangedOnDisk())
+        return true;
     return saveDocumentTo(frame, path);
 }
 
@@ -211,17 +219,44 @@ void CDocManager::showFrame(CChildFrame *frame)
     } else {
         frame->resize(m_mdiArea->viewport()->size() * 2 / 3);
         frame->show();
+        keepInsideArea(frame);
     }
     m_mdiArea->setActiveSubWindow(frame);
     emit documentsChanged();
 }
 
-void CDocManager::discardFrame(CChildFrame *frame)
+// The area puts a window where it overlaps the others least, which may be
+// partly past its right or bottom edge; the window moves back inside.
+void CDocManager::keepInsideArea(QMdiSubWindow *frame) const
+{
+    const QRect area = m_mdiArea->viewport()->rect();
+    QRect placed = frame->geometry();
+    placed.moveRight(std::min(placed.right(), area.right()));
+    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+    placed.moveTopLeft(QPoint(std::max(placed.left(), area.left()), std::max(placed.top(), area.top())));
+    frame->move(placed.topLeft());
+}
+
+CDocManager::FrontWindow CDocManager::frontWindow() const
+{
+    QMdiSubWindow *window = m_mdiArea->currentSubWindow();
+    return {window, window && window->isMaximized()};
+}
+
+// A new window that comes in maximised takes the maximised state from the
+// one in front; when it goes again, that one gets it back and is in front
+// again, instead of every window standing un-maximised.
+void CDocManager::discardFrame(CChildFrame *frame, const FrontWindow &front)
 {
     m_frames.removeOne(frame);
     frame->removeEventFilter(this);
     m_mdiArea->removeSubWindow(frame);
     delete frame;
+    if (front.window) {
+        m_mdiArea->setActiveSubWindow(front.window);
+        if (front.maximised)
+            front.window->showMaximized();
+    }
     emit documentsChanged();
 }
 

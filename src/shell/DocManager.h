@@ -5,11 +5,13 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 class CChildFrame;
 class CFeedWindowStyle;
 class CShellServices;
 class QMdiArea;
+class QMdiSubWindow;
 
 // Opens, creates, saves and closes the feed documents, one child frame each,
 // in the main window's MDI area; keeps the recent-file list; and asks before
@@ -61,9 +63,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The feed window in front, and whether it is maximised.
+    struct FrontWindow
+    {
+        QPointer<QMdiSubWindow> window;
+        bool maximised = false;
+    };
+    FrontWindow frontWindow() const;
     CChildFrame *createFrame();
     void showFrame(CChildFrame *frame);
-    void discardFrame(CChildFrame *frame);
+    void keepInsideArea(QMdiSubWindow *frame) const;
+    // Takes away a frame whose feed did not load and puts `front` back.
+    void discardFrame(CChildFrame *frame, const FrontWindow &front);
     bool saveDocumentTo(CChildFrame *frame, const QString &path);
     // Asks whether to save a modified feed; false when the user cancelled
     // or the save failed.

@@ -111,7 +111,8 @@ bool CFeedPublishing::checkPasses(const QString &feedPath)
         return true;
     const QString found = errors.size() == 1 ? QStringLiteral("an error") : QStringLiteral("%1 errors").arg(errors.size());
     return m_services->confirm(QStringLiteral("The feed check found %1 in %2:\n\n%3\n\nPublish anyway?")
-                                   .arg(found, QFileInfo(feedPath).fileName(), errors.mid(0, 5).join(u'\n')));
+                                   .arg(found, QFileInfo(feedPath).fileName(), errors.mid(0, 5).join(u'\n')),
+                               QStringLiteral("&Publish Anyway"));
 }
 
 void CFeedPublishing::editSettings(const QString &feedPath, const std::function<void(bool)> &accepted)

@@ -436,7 +436,8 @@ void CMainFrame::publishFeed(CChildFrame *frame)
     CRSSEditDoc *document = frame->document();
     if (document->IsModified() || document->path().isEmpty()) {
         if (!m_services->confirm(QStringLiteral("Publishing sends the saved file. Save %1 and publish it?")
-                                     .arg(frame->windowTitle().remove(QStringLiteral("[*]")))))
+                                     .arg(frame->windowTitle().remove(QStringLiteral("[*]"))),
+                                 QStringLiteral("Save and &Publish")))
             return;
         if (!m_documents->saveDocument(frame))
             return;

@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
+#include "shell/SingleInstance.h"
 #include "shell/TidrelApp.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     CTidrelApp::initInstance();
     const QStringList files = CCommandLine::feedFiles(app.arguments());
+    CSingleInstance instance;
+    if (instance.handOver(files))
+        return 0; // the program that runs already opens them
 
     CMainFrame frame;
     // Without a window manager (Xvfb) maximising does nothing; the window
@@ -21,5 +25,6 @@ int main(int argc, char *argv[])
     frame.showMaximized();
     for (const QString &file : files)
         frame.documents()->openDocument(file);
+    instance.serve(&frame);
     return app.exec();
 }

@@ -74,7 +74,7 @@ private:
 class RecordingPrompter : public CDocumentPrompter
 {
 public:
-    bool confirm(const QString &question) override
+    bool confirm(const QString &question, const QString &) override
     {
         questions.append(question);
         return answer;

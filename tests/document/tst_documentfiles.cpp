@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QUndoStack>
 #include <QUrl>
 #include <QtTest>
 
@@ -46,9 +47,6 @@ private slots:
         QVERIFY2(text.contains("<title>Мой канал</title>") && text.contains("<link>http://example.org/</link>"),
                  qPrintable(text));
         QCOMPARE(f->log, notes("13:0"));
-        QVERIFY(!f->doc.IsModified());
-        QVERIFY(!modified.isEmpty());
-        QCOMPARE(modified.last().at(0).toBool(), false);
         QVERIFY(f->doc.path().isEmpty());
 
         // Untitled feeds are numbered.
@@ -59,6 +57,16 @@ private slots:
         const QRegularExpressionMatch next = untitled.match(second.title());
         QVERIFY2(first.hasMatch() && next.hasMatch(), qPrintable(f->doc.title() + ' ' + second.title()));
         QCOMPARE(next.captured(1).toInt(), first.captured(1).toInt() + 1);
+
+        // Regression: a new feed counted as saved, so closing it asked
+        // nothing. It is changed until saved, also with every step undone.
+        QVERIFY(f->doc.IsModified());
+        QCOMPARE(modified.last().at(0).toBool(), true);
+        QVERIFY(f->doc.InsertNewPost());
+        f->doc.undoStack()->undo();
+        QVERIFY(f->doc.IsModified());
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QVERIFY(!f->doc.IsModified());
     }
 
     // What File > New, Save As and Posts > Add Post write passes the
@@ -369,6 +377,42 @@ private slots:
         QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(folder)}));
         QVERIFY(QFileInfo(folder).isDir());
         QVERIFY(f->prompter.errors.isEmpty());
+    }
+
+    // Regression: backups were never pruned. The newest kBackupsKept of a
+    // feed stay, by the time and number in their names (day first, so not
+    // in the order of the names); another feed's, whose name begins alike,
+    // stay too.
+    void save_prunesOldestBackupsOfThisFeedOnly()
+    {
+        f->open(postsTitled({"A"}));
+        const QString other = f->dir.filePath(QFileInfo(f->path).completeBaseName() + "_other.xml");
+        QVERIFY(writeFeedFile(other, postsTitled({"B"})));
+        QString otherBackup;
+        QVERIFY(BackupFile(other, QDateTime(QDate(2001, 1, 1), QTime(0, 0)), &otherBackup));
+
+        QStringList old;
+        const auto backUpAt = [&](const QDateTime &time) {
+            QString backup;
+            QVERIFY(BackupFile(f->path, time, &backup));
+            old.append(backup);
+        };
+        backUpAt(QDateTime(QDate(2025, 12, 9), QTime(12, 0)));
+        backUpAt(QDateTime(QDate(2025, 12, 10), QTime(12, 0)));
+        backUpAt(QDateTime(QDate(2025, 12, 10), QTime(12, 0))); // numbered _2
+        for (int day = 11; day < 11 + kBackupsKept - 3; ++day)
+            backUpAt(QDateTime(QDate(2025, 12, day), QTime(12, 0)));
+        backUpAt(QDateTime(QDate(2026, 1, 1), QTime(12, 0)));
+        QCOMPARE(old.size(), kBackupsKept + 1);
+        QVERIFY(old.at(2).endsWith("_2.xml.bak"));
+
+        QVERIFY(f->doc.OnSaveDocument(f->path));
+        QStringList kept = backupsOf(f->path);
+        QVERIFY(kept.removeOne(otherBackup)); // its name fits this feed's pattern here
+        QCOMPARE(kept.size(), kBackupsKept);
+        for (const QString &backup : old.mid(2))
+            QVERIFY2(kept.removeOne(backup), qPrintable(backup));
+        QCOMPARE(kept.size(), 1); // the save's own
     }
 
 private:

@@ -14,6 +14,9 @@ PID=""
 trap '[ -n "$PID" ] && kill "$PID" 2>/dev/null; rm -rf "$WORK"' EXIT
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DATA_HOME="$WORK/home/.local/share" \
     XDG_CACHE_HOME="$WORK/home/.cache"
+# On the desktop's session bus the program would hand its file to a Tidrel
+# already running there; here it runs on its own.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus"
 mkdir -p "$HOME" "$WORK/feeds"
 cat >"$WORK/feeds/feed.xml" <<'FEED'
 <?xml version="1.0" encoding="UTF-8"?>

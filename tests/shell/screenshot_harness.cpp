@@ -228,8 +228,12 @@ int main(int argc, char *argv[])
             settle(300); // the rename field grows after a moment
         }
     }
-    if (parser.isSet(QStringLiteral("close")))
+    if (parser.isSet(QStringLiteral("close"))) {
+        // A new feed counts as changed; the picture wants no question.
+        for (CChildFrame *child : frame.documents()->frames())
+            child->document()->SetModifiedFlag(false);
         frame.documents()->closeAllDocuments();
+    }
     settle(1000);
 
     const QString show = parser.value(QStringLiteral("show"));

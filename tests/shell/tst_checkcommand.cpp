@@ -86,6 +86,12 @@ private slots:
         QCOMPARE(missing.status, 2);
         QVERIFY2(missing.errors.contains(m_dir.filePath("none.xml") + ": error: cannot read the file"), qPrintable(missing.errors));
 
+        // Regression: with no file it printed nothing and exited with 0.
+        const Run nothing = run({"--check"});
+        QCOMPARE(nothing.status, 2);
+        QCOMPARE(nothing.lines, QStringList());
+        QCOMPARE(nothing.errors, QStringLiteral("Usage: tidrel --check FEED...\n"));
+
         const Run help = run({"--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.lines.join('\n').contains("--check"));

@@ -10,11 +10,15 @@
 #include "panes/BarPreview.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"
+#include "shell/DiskChangeBar.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
+
+#include <cstdio>
 
 namespace {
 
@@ -38,6 +42,22 @@ QStringList backupsOf(const QString &feedPath)
     return paths;
 }
 
+// Writes the file as editors save: a new file renamed over the old one.
+bool replaceByRename(const QString &path, const QByteArray &bytes)
+{
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
+    file.close();
+    return std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) == 0;
+}
+
+bool waitFor(const std::function<bool()> &condition)
+{
+    return QTest::qWaitFor(condition, 60000);
+}
+
 } // namespace
 
 class TestFeedWindow : public QObject
@@ -49,6 +69,7 @@ private slots:
     void editAndSave_keepsEditsAndNothingElse();
     void codePaneLinkAndNewPost_editsReachFileAndNothingLeaks();
     void keys_focusStartsInListAndTabGoesInReadingOrder();
+    void fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews();
 };
 
 void TestFeedWindow::editAndSave_keepsEditsAndNothingElse_data()
@@ -266,6 +287,113 @@ void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
     QCOMPARE(press(Qt::Key_Tab), QStringLiteral("postsList"));
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), box->objectName());
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("feedPropertiesButton"));
+}
+
+// Regressions: a change another program made to the open file went
+// unnoticed, and Ctrl+S on an unchanged feed wrote it and backed it up
+// again. A feed without changes follows the file, its post kept; one with
+// changes shows the strip, whose answers keep them or take the file's. The
+// program's own saves are no news, and a file replaced by a rename, as
+// editors and the program's saves replace it, is still watched.
+void TestFeedWindow::fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews()
+{
+    MainWindowFixture window;
+    // A name of its own, so that earlier runs' backups do not count.
+    const QString path = window.dir.filePath(QFileInfo(window.dir.path()).fileName() + QStringLiteral(".xml"));
+    QVERIFY(writeFeed(path, postsTitled({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")})));
+    CChildFrame *frame = window.main->documents()->openDocument(path);
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    CRSSEditDoc *document = frame->document();
+    CDiskChangeBar *bar = frame->diskChangeBar();
+    int reloads = 0;
+    connect(document, &CRSSEditDoc::notified, this, [&reloads](int hint) { reloads += hint == HINT_FEED_RESET; });
+    const auto currentTitle = [document] { return document->feed()->GetPostTitle(document->currentPost()); };
+    const auto setCurrentTitle = [document](const QString &title) {
+        return document->SetPostField(nullptr, document->currentPost(), CRSSEditDoc::PostTitle, title);
+    };
+    document->Notify(nullptr, HINT_SELECT_POST, 1);
+
+    const QByteArray opened = readFile(path);
+    const QDateTime openedTime = QFileInfo(path).lastModified();
+    QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
+    QVERIFY(backupsOf(path).isEmpty());
+    QCOMPARE(QFileInfo(path).lastModified(), openedTime);
+
+    // A post added at the top by another program: "Two" stays current.
+    QByteArray outside = opened;
+    outside.insert(outside.indexOf("<item>"), "<item><title>Zero</title><guid>outside</guid></item>\n");
+    QFile inPlace(path);
+    QVERIFY(inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(inPlace.write(outside), outside.size());
+    inPlace.close();
+    QVERIFY(waitFor([document] { return document->feed()->GetPostCount() == 4; }));
+    QCOMPARE(currentTitle(), QStringLiteral("Two"));
+    QVERIFY(!document->IsModified() && bar->isHidden());
+
+    // A save of our own and another file written in the folder are no
+    // news; the next rename by another program is.
+    QVERIFY(setCurrentTitle(QStringLiteral("Two saved")));
+    QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
+    QCOMPARE(backupsOf(path).size(), 1);
+    QVERIFY(writeFeed(window.dir.filePath(QStringLiteral("beside.xml")), postsTitled({QStringLiteral("Beside")})));
+    // The file system queues its events before a write returns.
+    QCoreApplication::processEvents();
+    QCOMPARE(reloads, 1);
+    QVERIFY(replaceByRename(path, readFile(path).replace("<title>One</title>", "<title>One renamed</title>")));
+    QVERIFY(waitFor([document] { return document->feed()->GetPostTitle(1) == QStringLiteral("One renamed"); }));
+    QCOMPARE(reloads, 2);
+
+    // Changed here and there: the strip, and no reload.
+    QVERIFY(setCurrentTitle(QStringLiteral("Two mine")));
+    const QByteArray theirs = readFile(path).replace("<title>Three</title>", "<title>Three theirs</title>");
+    QVERIFY(replaceByRename(path, theirs));
+    QVERIFY(waitFor([bar] { return !bar->isHidden(); }));
+    QCOMPARE(reloads, 2);
+    QCOMPARE(currentTitle(), QStringLiteral("Two mine"));
+
+    // The differences: the file's lines against what a save would write.
+    QString differences;
+    whenModalShown([&differences](QDialog *dialog) {
+        differences = dialog->findChild<QPlainTextEdit *>()->toPlainText();
+    });
+    bar->differencesButton()->click();
+    const QStringList lines = differences.split(u'\n');
+    QVERIFY2(lines.value(0).startsWith(QStringLiteral("--- ")) && lines.value(2).startsWith(QStringLiteral("@@ ")),
+             qPrintable(differences));
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^-.*<title>Three theirs</title>"))).size(), 1);
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^\\+.*<title>Three</title>"))).size(), 1);
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^-.*<title>Two saved</title>"))).size(), 1);
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^\\+.*<title>Two mine</title>"))).size(), 1);
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^[-+]"))).size(), 6); // two headers, four lines
+
+    // Keep mine; their next version, a rename again, shows the strip again.
+    bar->keepButton()->click();
+    QVERIFY(bar->isHidden());
+    const QByteArray theirsAgain = readFile(path).replace("<title>Zero</title>", "<title>Zero theirs</title>");
+    QVERIFY(replaceByRename(path, theirsAgain));
+    QVERIFY(waitFor([bar] { return !bar->isHidden(); }));
+    bar->keepButton()->click();
+
+    // The save asks, overwrites, and the backup keeps theirs.
+    QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
+    QCOMPARE(window.services.verbs, QStringList{QStringLiteral("&Overwrite")});
+    QVERIFY(readFile(path).contains("<title>Two mine</title>") && readFile(path).contains("<title>Three</title>")
+            && readFile(path).contains("<title>Zero</title>"));
+    bool theirsKept = false;
+    for (const QString &backup : backupsOf(path))
+        theirsKept |= readFile(backup) == theirsAgain;
+    QVERIFY(theirsKept);
+
+    // Reload: the file's version wins.
+    QVERIFY(setCurrentTitle(QStringLiteral("Two dropped")));
+    QVERIFY(replaceByRename(path, readFile(path).replace("<title>Three</title>", "<title>Three again</title>")));
+    QVERIFY(waitFor([bar] { return !bar->isHidden(); }));
+    bar->reloadButton()->click();
+    QVERIFY(bar->isHidden());
+    QVERIFY(!document->IsModified());
+    QCOMPARE(currentTitle(), QStringLiteral("Two mine"));
+    QCOMPARE(document->feed()->GetPostTitle(3), QStringLiteral("Three again"));
+    QCOMPARE(reloads, 3);
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestFeedWindow)

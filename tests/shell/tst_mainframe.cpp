@@ -22,10 +22,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPainter>
 #include <QProcess>
 #include <QSettings>
@@ -289,24 +291,34 @@ void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
     QFile::remove(GetSettingsPath());
 }
 
-// The real file dialogs offer feeds and all files. Regression: with no
-// browser, Tools > W3C RSS Validator did nothing visible.
+// The real file dialogs offer feeds and all files. Regressions: with no
+// browser, Tools > W3C RSS Validator did nothing visible; questions were
+// answered with OK.
 void TestMainFrame::desktop_fileDialogsAndWebPagesWithoutBrowser()
 {
     QStringList shown;
     QTimer answer;
     connect(&answer, &QTimer::timeout, [&shown] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             shown.append(dialog->nameFilters().join(QLatin1Char('|')));
             dialog->reject();
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            QStringList buttons;
+            for (QAbstractButton *button : box->buttons())
+                buttons.append(button->text());
+            buttons.sort();
+            shown.append(buttons.join(QLatin1Char('|')));
+            box->defaultButton()->click();
         }
     });
     answer.start(50);
     CDesktopServices desktop(m_main);
     QCOMPARE(desktop.askOpenFileName(), QString());
     QCOMPARE(desktop.askSaveFileName(path(QStringLiteral("feed.xml"))), QString());
+    QVERIFY(desktop.confirm(QStringLiteral("Delete this post?"), QStringLiteral("&Delete")));
     const QString filters = QStringLiteral("RSS feeds (*.xml *.rss)|All files (*)");
-    QCOMPARE(shown, (QStringList{filters, filters}));
+    QCOMPARE(shown, (QStringList{filters, filters, QStringLiteral("&Delete|Cancel")}));
 
     m_services->browserFound = false;
     QVERIFY(m_main->executeCommand(ID_W3C_VALIDATOR));
@@ -349,7 +361,8 @@ void TestMainFrame::newFeed_titleAndActionStatesFollowIt()
     QVERIFY(frame->isMaximized());
     QCOMPARE(frame->windowTitle(), document->title() + QStringLiteral("[*]"));
     QCOMPARE(m_main->windowTitle(), document->title() + QStringLiteral("[*] \u2014 Tidrel"));
-    QVERIFY(!m_main->isWindowModified());
+    // A new feed is on no disk yet.
+    QVERIFY(m_main->isWindowModified());
 
     // Regression: the Format and Posts menus had no key letters. Each menu
     // and each item of a menu has one, none twice in the menu bar or in a
@@ -427,6 +440,12 @@ void TestMainFrame::windowMenu_arrangementsStickAndListFeeds()
     QVERIFY(one && two);
     // Beside a maximised feed window a new one is maximised too.
     QVERIFY(two->isMaximized());
+    // Regression: a failed open left every feed window un-maximised.
+    QVERIFY(writeFile(path(QStringLiteral("broken.xml")), "<rss version=\"2.0\"><channel>"));
+    QVERIFY(!m_main->documents()->openDocument(path(QStringLiteral("broken.xml"))));
+    flushDeletes();
+    QCOMPARE(m_main->activeChildFrame(), two);
+    QVERIFY(two->isMaximized());
     QVERIFY(m_main->action(ID_WINDOW_NEXT)->isEnabled());
 
     // Regression: with Post Details shown, Tile left an editor 30 pixels wide.
@@ -473,6 +492,12 @@ void TestMainFrame::windowMenu_arrangementsStickAndListFeeds()
     QVERIFY(one->geometry().topLeft() != two->geometry().topLeft());
     QVERIFY(m_main->executeCommand(ID_WINDOW_PREVIOUS));
     QVERIFY(!m_main->activeChildFrame()->isMaximized());
+    // Regression: the next window came partly off the area.
+    CChildFrame *four = openFeed(QStringLiteral("four.xml"), {"D"});
+    const QRect area = static_cast<QMdiArea *>(m_main->centralWidget())->viewport()->rect();
+    QVERIFY(four && !four->isMaximized());
+    QVERIFY2(area.contains(four->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(four->x()).arg(four->y())
+                                                              .arg(four->width()).arg(four->height())));
 }
 
 // Regression: Forward never worked and neither had a key. Delete asks with
