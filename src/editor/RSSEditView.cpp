@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
@@ -42,8 +43,13 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CRSSEditView::onClipboardChanged);
     onClipboardChanged();
 
-    if (m_doc)
+    if (m_doc) {
         m_doc->addView(this);
+        connect(m_doc->selection(), &CPostSelection::changed, this, &CRSSEditView::showSelectedPost);
+        connect(m_doc->selection(), &CPostSelection::moved, this, [this](int post) { m_shownPost = post; });
+        connect(m_doc, &CRSSEditDoc::postFieldChanged, this, &CRSSEditView::onPostFieldChanged);
+        showSelectedPost(m_doc->currentPost());
+    }
 
     // Without its page the view stays empty but usable.
     if (!m_engine->loadPage(kPagePath))
@@ -63,37 +69,60 @@ void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
     if (!m_doc)
         return;
     switch (hint) {
-    case HINT_SELECT_POST:
-        FillLinkList();
-        LoadPostIntoEditor(data.toInt());
-        break;
     case HINT_COMMIT_POST:
         CommitEditorToPost(data.toInt());
-        break;
-    case HINT_POSTS_INSERTED:
-        LoadPostIntoEditor(m_doc->currentPost());
-        break;
-    case HINT_TITLE_CHANGED: {
-        const int index = data.toInt();
-        if (index >= 0 && index < m_doc->feed()->GetPostCount())
-            m_engine->setValue(kTitle, m_doc->feed()->GetPostTitle(index));
-        break;
-    }
-    case HINT_FOCUS_EDITOR:
-        FocusEditor();
         break;
     case HINT_DESCRIPTION_EDITED:
         // Typed in the code pane: the text is the post's new description,
         // to be stored at the next commit with the other fields.
+        if (m_shownPost < 0)
+            break;
         m_engine->setValue(kRichText, data.toString());
         m_editorDirty = true;
         break;
-    case HINT_POST_DELETED:
-        // The editor still shows the removed post. Its edits must not reach
-        // the post that moves into its place when that one is selected next.
-        m_editorDirty = false;
-        break;
     default:
+        break;
+    }
+}
+
+void CRSSEditView::showSelectedPost(int post)
+{
+    m_shownPost = post;
+    if (post < 0) {
+        clearPage();
+        return;
+    }
+    m_engine->setEnabled(true);
+    FillLinkList();
+    LoadPostIntoEditor(post);
+}
+
+// Nothing typed here could reach a post.
+void CRSSEditView::clearPage()
+{
+    for (const QString &id : {kTitle, kLink, kAuthor})
+        m_engine->setValue(id, QString());
+    setRichTextValue(QString());
+    m_engine->setEnabled(false);
+}
+
+void CRSSEditView::onPostFieldChanged(int post, CRSSEditDoc::PostField field)
+{
+    if (m_storing || post != m_shownPost)
+        return;
+    const QString value = m_doc->GetPostField(post, field);
+    switch (field) {
+    case CRSSEditDoc::PostTitle:
+        m_engine->setValue(kTitle, value);
+        break;
+    case CRSSEditDoc::PostLink:
+        showDropDownValue(kLink, value);
+        break;
+    case CRSSEditDoc::PostAuthor:
+        showDropDownValue(kAuthor, value);
+        break;
+    case CRSSEditDoc::PostDescription:
+        setRichTextValue(value);
         break;
     }
 }
@@ -257,7 +286,7 @@ void CRSSEditView::toggleCharacterFormat(const QString &tag)
 // would rewrite; so what the editor shows is stored first, edited or not.
 void CRSSEditView::cleanUpDescription(const QString &stepName, const std::function<bool(QString &)> &clean)
 {
-    const int index = m_doc->currentPost();
+    const int index = m_shownPost;
     if (index < 0 || index >= m_doc->feed()->GetPostCount() || !m_engine->isReady())
         return;
     m_editorDirty = true;
@@ -265,8 +294,7 @@ void CRSSEditView::cleanUpDescription(const QString &stepName, const std::functi
     QString description = m_doc->feed()->GetPostDescription(index);
     if (!clean(description))
         return;
-    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName);
-    setRichTextValue(m_doc->feed()->GetPostDescription(index));
+    m_doc->SetPostField(index, CRSSEditDoc::PostDescription, description, stepName);
     PreviewDescription();
 }
 
@@ -339,7 +367,7 @@ void CRSSEditView::showLinkAtCaret()
 // the typing before it is stored first.
 void CRSSEditView::runLinkCommand(int id)
 {
-    const int index = m_doc->currentPost();
+    const int index = m_shownPost;
     CommitEditorToPost(index);
     const bool changed = id == ID_INSERT_HYPERLINK ? m_links.OnHyperlink() : m_links.OnImage();
     if (!changed)
@@ -386,7 +414,8 @@ void CRSSEditView::CommitEditorToPost(int index, const QString &stepName)
         return;
     QString description = m_engine->saveHtml(kRichText);
     CleanSavedHtml(description);
-    m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName);
+    const QScopedValueRollback<bool> storing(m_storing, true);
+    m_doc->SetPostField(index, CRSSEditDoc::PostDescription, description, stepName);
     // The page now matches the post: a later commit without new edits
     // (after a save, say) must not store it again and mark the feed changed.
     m_editorDirty = false;
@@ -395,12 +424,13 @@ void CRSSEditView::CommitEditorToPost(int index, const QString &stepName)
 void CRSSEditView::StoreField(const QString &id)
 {
     const QVariant shown = m_engine->value(id);
-    if (!shown.isValid())
+    if (!shown.isValid() || m_shownPost < 0)
         return;
     const CRSSEditDoc::PostField field = id == kTitle ? CRSSEditDoc::PostTitle
                                          : id == kLink ? CRSSEditDoc::PostLink
                                                        : CRSSEditDoc::PostAuthor;
-    m_doc->SetPostField(this, m_doc->currentPost(), field, shown.toString());
+    const QScopedValueRollback<bool> storing(m_storing, true);
+    m_doc->SetPostField(m_shownPost, field, shown.toString());
 }
 
 void CRSSEditView::FillLinkList()
@@ -461,6 +491,8 @@ void CRSSEditView::FocusPostField(CRSSEditDoc::PostField field)
 
 void CRSSEditView::PreviewDescription()
 {
+    if (m_shownPost < 0)
+        return;
     QString description = m_engine->saveHtml(kRichText);
     CleanSavedHtml(description);
     m_doc->EditDescription(this, description);

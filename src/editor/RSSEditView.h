@@ -13,10 +13,12 @@
 
 class CHtmlEngineView;
 
-// The document's view: the editor page with the current post's title,
-// description, link and author. Loads a post into the page when it becomes
-// current and writes the page back into the feed when the document asks for
-// a commit; title edits and drop-down picks reach the feed at once.
+// The document's view: the editor page with the selected post's title,
+// description, link and author, or an empty page that takes no input while
+// no post is selected. Follows the document's selection and the changes of
+// the post it shows; writes the description back into the feed when the
+// document asks for a commit; title edits and drop-down picks reach the
+// feed at once.
 class CRSSEditView : public QFrame, public CRSSObserver, public CCommandTarget
 {
     Q_OBJECT
@@ -34,6 +36,9 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
 
+    // The post the page shows, or -1: the selected post once the view has
+    // followed it.
+    int shownPost() const { return m_shownPost; }
     // Title, description, link and author of post `index` into the page.
     void LoadPostIntoEditor(int index);
     // The page's description into post `index`, when it was edited; a
@@ -65,6 +70,11 @@ signals:
     void editStateChanged();
 
 private:
+    // The page shows the selected post, or nothing and takes no input.
+    void showSelectedPost(int post);
+    void clearPage();
+    // A change of the shown post that the view did not make itself.
+    void onPostFieldChanged(int post, CRSSEditDoc::PostField field);
     void onPageReady();
     void onElementEvent(int code, const QString &id);
     void OnEditValueChanged(const QString &id);
@@ -96,6 +106,10 @@ private:
     CHtmlEngineView *m_engine = nullptr;
     CLinkCommands m_links;
     bool m_editorDirty = false;
+    int m_shownPost = -1;
+    // Set while the view stores a field: the document's news of it is no
+    // change to show.
+    bool m_storing = false;
     // Read when the clipboard changes, not at every state query.
     bool m_clipboardFilled = false;
     int m_styleFlags = 0;

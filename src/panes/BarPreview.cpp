@@ -96,22 +96,33 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
 
     connect(m_editor, &QPlainTextEdit::textChanged, this, &CBarPreview::sendEdit);
     connect(this, &CSizingControlBar::closedByUser, this, &CBarPreview::storeHidden);
+    if (doc) {
+        doc->addView(this);
+        connect(doc->selection(), &CPostSelection::changed, this, &CBarPreview::showPost);
+        // An undo or redo shows the post as it is now.
+        connect(doc, &CRSSEditDoc::postRestored, this, [this](int post) {
+            if (post == m_doc->currentPost())
+                showPost(post);
+        });
+    }
+}
+
+CBarPreview::~CBarPreview()
+{
+    if (m_doc)
+        m_doc->removeView(this);
 }
 
 void CBarPreview::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
 {
-    switch (hint) {
-    case HINT_SELECT_POST:
-        if (m_doc)
-            showText(m_doc->feed()->GetPostDescription(data.toInt()));
-        break;
-    case HINT_DESCRIPTION_EDITED:
-        if (data.isValid())
-            showText(data.toString());
-        break;
-    default:
-        break;
-    }
+    if (hint == HINT_DESCRIPTION_EDITED && data.isValid())
+        showText(data.toString());
+}
+
+void CBarPreview::showPost(int post)
+{
+    if (m_doc)
+        showText(post < 0 ? QString() : m_doc->feed()->GetPostDescription(post));
 }
 
 QString CBarPreview::withLineBreaks(const QString &html)

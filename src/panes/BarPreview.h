@@ -11,17 +11,18 @@ class QTextCursor;
 
 // The pane under the editor that shows the current post's description as
 // HTML code, one paragraph and line break per line, tags in bold blue. What
-// the user types in it goes to the editor as the new description.
+// the user types in it goes to the editor as the new description. Empty
+// while no post is selected.
 class CBarPreview : public CSizingControlBarCF, public CRSSObserver
 {
     Q_OBJECT
 public:
     CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
+    ~CBarPreview() override;
 
     QPlainTextEdit *editor() const { return m_editor; }
 
-    // Shows the post's description on HINT_SELECT_POST and the edited text
-    // on HINT_DESCRIPTION_EDITED.
+    // Shows the edited text on HINT_DESCRIPTION_EDITED.
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
     // Starts a new line after every <P> and <BR> and before every </P>,
@@ -29,6 +30,8 @@ public:
     static QString withLineBreaks(const QString &html);
 
 private:
+    // The post's description as stored, or nothing for -1.
+    void showPost(int post);
     void showText(const QString &html);
     void highlightTags(QTextCursor &cursor);
     void sendEdit();

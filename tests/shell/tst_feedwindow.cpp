@@ -81,7 +81,7 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     QVERIFY(document->feed()->GetPostCount() >= 3);
 
     // Select the second post, as the posts list does.
-    document->Notify(nullptr, HINT_SELECT_POST, 1);
+    document->selection()->select(1);
     QCOMPARE(document->currentPost(), 1);
     const QString shownTitle = engine->value(QStringLiteral("div_title")).toString();
     QCOMPARE(shownTitle, document->feed()->GetPostTitle(1));
@@ -103,7 +103,7 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     QTRY_VERIFY(engine->value(QStringLiteral("richtext_edit")).toString().contains(QStringLiteral("Typed words")));
     QTRY_VERIFY(frame->view()->isEditorDirty());
 
-    document->Notify(nullptr, HINT_SELECT_POST, 2);
+    document->selection()->select(2);
     QCOMPARE(document->currentPost(), 2);
     QVERIFY(document->feed()->GetPostDescription(1).contains(QStringLiteral("Typed words")));
     QCOMPARE(engine->value(QStringLiteral("div_title")).toString(), document->feed()->GetPostTitle(2));
@@ -165,7 +165,7 @@ void TestFeedWindow::codePaneLinkAndNewPost_editsReachFileAndNothingLeaks()
     QTest::keyClicks(codePane, QStringLiteral(" from code"));
 
     // Post 2 has no link and no author: both fields show empty.
-    document->Notify(nullptr, HINT_SELECT_POST, 2);
+    document->selection()->select(2);
     QTRY_COMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_link input').value")), QString());
     QCOMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_author input').value")), QString());
     QVERIFY(window.main->executeCommand(ID_POST_ADD));
@@ -174,7 +174,7 @@ void TestFeedWindow::codePaneLinkAndNewPost_editsReachFileAndNothingLeaks()
 
     // A link typed into post 1 (Alpha's neighbour, now at 2) alone marks the
     // feed changed, so Close asks.
-    document->Notify(nullptr, HINT_SELECT_POST, 2);
+    document->selection()->select(2);
     QTRY_COMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_link input').value")),
                  posts[1].link);
     QVERIFY(!document->IsModified());
