@@ -104,6 +104,7 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
             if (post == m_doc->currentPost())
                 showPost(post);
         });
+        m_editor->setReadOnly(doc->currentPost() < 0);
     }
 }
 
@@ -119,10 +120,13 @@ void CBarPreview::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
         showText(data.toString());
 }
 
+// Without a post, nothing typed here could reach the feed.
 void CBarPreview::showPost(int post)
 {
-    if (m_doc)
-        showText(post < 0 ? QString() : m_doc->feed()->GetPostDescription(post));
+    if (!m_doc)
+        return;
+    showText(post < 0 ? QString() : m_doc->feed()->GetPostDescription(post));
+    m_editor->setReadOnly(post < 0);
 }
 
 QString CBarPreview::withLineBreaks(const QString &html)

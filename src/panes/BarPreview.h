@@ -30,7 +30,7 @@ public:
     static QString withLineBreaks(const QString &html);
 
 private:
-    // The post's description as stored, or nothing for -1.
+    // The post's description as stored, or nothing, read-only, for -1.
     void showPost(int post);
     void showText(const QString &html);
     void highlightTags(QTextCursor &cursor);

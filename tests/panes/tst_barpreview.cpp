@@ -153,9 +153,12 @@ private slots:
         QCOMPARE(modified.count(), 0);
         QCOMPARE(m_recorder.notes.size(), 0);
 
-        // With no post selected the pane shows nothing.
+        // With no post selected the pane shows nothing and takes no typing.
         m_doc->selection()->clear();
         QCOMPARE(m_pane->editor()->toPlainText(), QString());
+        QVERIFY(m_pane->editor()->isReadOnly());
+        QVERIFY(m_doc->selection()->select(1));
+        QVERIFY(!m_pane->editor()->isReadOnly());
     }
     void typing_marksModifiedAndSendsText()
     {

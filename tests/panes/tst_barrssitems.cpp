@@ -314,9 +314,15 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("zzz"));
         QTRY_COMPARE(f.model()->rowCount(), 0);
         QCOMPARE(box->palette().color(QPalette::Text), QColor(255, 0, 0));
-        // With no row there is no selected post for the editor to show.
+        // With no row there is no selected post for the editor to show, and
+        // none to rename or delete.
         QCOMPARE(f.doc.currentPost(), -1);
         QCOMPARE(f.selectedRows(), QList<int>());
+        for (int id : {ID_POST_RENAME, ID_POST_DELETE}) {
+            CommandState state;
+            QVERIFY(f.bar->OnUpdateCommand(id, &state) || f.commands.OnUpdateCommand(id, &state));
+            QVERIFY(!state.enabled);
+        }
         box->clear();
         QTRY_COMPARE(f.model()->rowCount(), 5);
         QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
