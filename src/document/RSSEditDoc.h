@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/RssFeed.h"
-#include "document/CommandIds.h"
 #include "document/NavigationHistory.h"
 #include "document/PostSelection.h"
 #include "document/RSSObserver.h"
@@ -133,7 +132,7 @@ public:
     void SetModifiedFlag(bool modified = true);
 
     // --- File hooks ---
-    // Each fills the feed anew: feedReset follows, and no post is selected.
+    // A new or opened feed: feedReset follows, and no post is selected.
     bool OnNewDocument(const NewFeedParams &params);
     bool OnOpenDocument(const QString &path, QString *error = nullptr);
     bool OnSaveDocument(const QString &path, QString *error = nullptr);
