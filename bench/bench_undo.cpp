@@ -33,9 +33,9 @@ void measure(CRSSEditDoc &doc, const char *what, const std::function<void(int ru
     std::vector<double> undos, redos;
     for (int run = 0; run < kRuns; ++run) {
         change(run);
-        undos.push_back(timed([&] { doc.OnCommand(ID_EDIT_UNDO); }));
-        redos.push_back(timed([&] { doc.OnCommand(ID_EDIT_REDO); }));
-        doc.OnCommand(ID_EDIT_UNDO);
+        undos.push_back(timed([&] { doc.undo(); }));
+        redos.push_back(timed([&] { doc.redo(); }));
+        doc.undo();
     }
     std::printf("  undo %-30s %9.2f ms   target: %s\n", what, median(undos), target);
     std::printf("  redo %-30s %9.2f ms   target: none set\n", what, median(redos));
@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     measure(doc, "delete of the first post", [&](int) { doc.RemovePost(0); }, "under 50 ms");
     measure(doc, "move of the last post to top", [&](int) { doc.MovePostToTop(kPosts - 1); }, "none set");
     measure(doc, "title edit", [&](int run) {
-        doc.SetPostField(nullptr, kPosts / 2, CRSSEditDoc::PostTitle, QStringLiteral("Edited %1").arg(run));
+        doc.SetPostField(kPosts / 2, CRSSEditDoc::PostTitle, QStringLiteral("Edited %1").arg(run));
     }, "none set");
     measure(doc, "channel title edit", [&](int run) {
         doc.SetChannelField("title", QStringLiteral("Edited %1").arg(run));

@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
     CRSSEditDoc *document = child->document();
     CHtmlEngineView *engine = child->view()->engine();
     // The first post is selected as the posts list selects it after a load.
-    document->Notify(nullptr, HINT_SELECT_POST, 0);
+    document->selection()->select(0);
     const QString firstTitle = document->feed()->GetPostTitle(0);
     if (!waitUntil([&] { return engine->isReady() && titleInPage(engine) == firstTitle; }, 60000)) {
         std::fprintf(stderr, "bench_window: the first post did not show within 60 s\n");
@@ -104,7 +104,7 @@ int main(int argc, char *argv[])
         const QString title = document->feed()->GetPostTitle(post);
         QElapsedTimer switchTimer;
         switchTimer.start();
-        document->Notify(nullptr, HINT_SELECT_POST, post);
+        document->selection()->select(post);
         handledMs.push_back(switchTimer.nsecsElapsed() / 1e6);
         if (!waitUntil([&] { return titleInPage(engine) == title; }, 10000)) {
             std::fprintf(stderr, "bench_window: post %d did not show within 10 s\n", post);

@@ -277,7 +277,7 @@ void applyEdits(CRSSEditDoc &doc, EditScript &script, std::vector<PostOrigin> &p
         default: {
             const CRSSEditDoc::PostField field = kFields[script.below(4)];
             const QString value = script.text();
-            if (!doc.SetPostField(nullptr, post, field, value))
+            if (!doc.SetPostField(post, field, value))
                 break;
             posts[size_t(post)].edited.merge(elementsOf(field));
             const QString stored = doc.GetPostField(post, field);

@@ -58,15 +58,23 @@ void CNavigationHistory::goForward(CRSSEditDoc *document)
 void CNavigationHistory::select(CRSSEditDoc *document, int postIndex)
 {
     const QScopedValueRollback<bool> navigating(m_navigating, true);
-    document->Notify(nullptr, HINT_SELECT_POST, postIndex);
+    CPostSelection *selection = document->selection();
+    // The post selected already is no change to announce; it is an entry
+    // all the same.
+    if (selection->post() == postIndex)
+        append(postIndex);
+    else
+        selection->select(postIndex);
 }
 
-void CNavigationHistory::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
+void CNavigationHistory::postsInserted(int postIndex)
 {
-    for (std::vector<int> *entries : {&m_entries, &m_forward}) {
-        if (hint == HINT_POSTS_INSERTED)
-            shiftAfterInsert(*entries, data.toInt());
-        else if (hint == HINT_POST_DELETED)
-            forgetDeleted(*entries, data.toInt());
-    }
+    shiftAfterInsert(m_entries, postIndex);
+    shiftAfterInsert(m_forward, postIndex);
+}
+
+void CNavigationHistory::postRemoved(int postIndex)
+{
+    forgetDeleted(m_entries, postIndex);
+    forgetDeleted(m_forward, postIndex);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "document/RSSObserver.h"
-
 #include <vector>
 
 class CRSSEditDoc;
@@ -9,22 +7,24 @@ class CRSSEditDoc;
 // The posts the user visited, oldest first, and the ones Back left behind,
 // for Forward. The document appends every selected post; a selection the
 // user makes after going back starts a new way and forgets the forward
-// list. The history follows insertions and deletions itself so that its
+// list. The document tells it of insertions and deletions so that its
 // entries keep naming the same posts.
-class CNavigationHistory : public CRSSObserver
+class CNavigationHistory
 {
 public:
     void append(int postIndex);
     bool canGoBack() const { return m_entries.size() > 1; }
     bool canGoForward() const { return !m_forward.empty(); }
     // Drops the last entry and selects the one before it through the
-    // document, which appends it again.
+    // document's selection, which appends it again.
     void goBack(CRSSEditDoc *document);
-    // Selects the post the last Back left, through the document.
+    // Selects the post the last Back left, through the document's selection.
     void goForward(CRSSEditDoc *document);
     const std::vector<int> &entries() const { return m_entries; }
 
-    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
+    // A post came in at `postIndex`, or went from there.
+    void postsInserted(int postIndex);
+    void postRemoved(int postIndex);
 
 private:
     void select(CRSSEditDoc *document, int postIndex);

@@ -6,15 +6,11 @@
 #include "document/FeedChange.h"
 #include "document/PostFooter.h"
 
-#include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QScopedValueRollback>
 #include <QUndoStack>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -56,25 +52,17 @@ QString postFieldStep(CRSSEditDoc::PostField field)
     return QString();
 }
 
-int postFieldHint(CRSSEditDoc::PostField field)
-{
-    switch (field) {
-    case CRSSEditDoc::PostTitle:
-        return HINT_TITLE_CHANGED;
-    case CRSSEditDoc::PostLink:
-    case CRSSEditDoc::PostAuthor:
-        return HINT_LINK_OR_AUTHOR_CHANGED;
-    case CRSSEditDoc::PostDescription:
-        break;
-    }
-    return 0;
-}
-
 } // namespace
 
 CRSSEditDoc::CRSSEditDoc(QObject *parent) : QObject(parent), m_undoStack(new QUndoStack(this))
 {
     connect(m_undoStack, &QUndoStack::cleanChanged, this, &CRSSEditDoc::onCleanChanged);
+    connect(&m_selection, &CPostSelection::changed, this, [this](int post) {
+        if (post >= 0)
+            m_history.append(post);
+    });
+    // An undone or redone change shows its post, unless the list hides it.
+    connect(this, &CRSSEditDoc::postRestored, &m_selection, &CPostSelection::select);
 }
 
 CRSSEditDoc::~CRSSEditDoc() = default;
@@ -92,11 +80,6 @@ void CRSSEditDoc::removeView(CRSSObserver *view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-void CRSSEditDoc::setFrame(CRSSObserver *frame)
-{
-    m_frame = frame;
-}
-
 void CRSSEditDoc::setPrompter(CDocumentPrompter *prompter)
 {
     m_prompter = prompter;
@@ -104,29 +87,20 @@ void CRSSEditDoc::setPrompter(CDocumentPrompter *prompter)
 
 void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
 {
-    if (hint == HINT_SELECT_POST) {
-        // Showing the current post again after an undo is no step to go back to.
-        if (!m_replaying || data.toInt() != m_currentPost)
-            m_history.append(data.toInt());
-    }
-
     // A copy, so that an observer may add or remove views while it is told.
     const std::vector<CRSSObserver *> views = m_views;
     for (CRSSObserver *view : views) {
         if (view != sender)
             view->OnRSSNotify(sender, hint, data);
     }
-    // The frame relays to its bars and skips the sender among them.
-    if (m_frame && m_frame != sender)
-        m_frame->OnRSSNotify(sender, hint, data);
 
-    if (hint == HINT_SELECT_POST)
-        m_currentPost = data.toInt();
-    else if (hint == HINT_FOCUS_FILTER)
-        m_filterBoxOpen = !m_filterBoxOpen;
-
-    m_history.OnRSSNotify(sender, hint, data);
     emit notified(hint);
+}
+
+void CRSSEditDoc::SetSortOrder(int order)
+{
+    m_sortOrder = order;
+    emit sortOrderChanged();
 }
 
 // --- Path, title, modified flag ---
@@ -170,7 +144,7 @@ bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
     const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category);
     if (created && m_path.isEmpty())
         m_title = QStringLiteral("Feed") + QString::number(++s_untitledCount);
-    Notify(nullptr, HINT_FEED_RESET, 0);
+    feedFilled();
     // A new feed is on no disk yet: it counts as changed until it is saved,
     // also once every step is undone.
     {
@@ -187,7 +161,7 @@ bool CRSSEditDoc::OnOpenDocument(const QString &path, QString *error)
     const bool loaded = m_feed.LoadFromFile(path, error);
     if (loaded) {
         setPath(path);
-        Notify(nullptr, HINT_FEED_RESET, 0);
+        feedFilled();
     }
     SetModifiedFlag(false);
     return loaded;
@@ -234,7 +208,7 @@ bool CRSSEditDoc::ReloadFromDisk(QString *error)
     CRssFeed check;
     if (!check.LoadFromFile(m_path, error))
         return false;
-    const int previousPost = m_currentPost;
+    const int previousPost = currentPost();
     const QString guid = previousPost >= 0 ? m_feed.GetPostGuid(previousPost) : QString();
     if (!OnOpenDocument(m_path, error))
         return false;
@@ -245,7 +219,7 @@ bool CRSSEditDoc::ReloadFromDisk(QString *error)
             break;
         }
     }
-    Notify(nullptr, HINT_SELECT_POST, post);
+    m_selection.select(post);
     return true;
 }
 
@@ -264,120 +238,13 @@ void CRSSEditDoc::DeleteContents()
         m_undoStack->clear();
     }
     m_feed.ClearFeed();
-    m_currentPost = -1;
     m_podcast = Podcast::AsDeclared;
 }
 
-// --- Commands ---
-
-bool CRSSEditDoc::OnCommand(int id)
+void CRSSEditDoc::feedFilled()
 {
-    switch (id) {
-    case ID_POST_ADD:
-        addPost();
-        return true;
-    case ID_POST_RENAME:
-        Notify(nullptr, HINT_RENAME_POST, 0);
-        return true;
-    case ID_POST_DUPLICATE:
-        duplicatePost(false);
-        return true;
-    case ID_POST_DUPLICATE_DELETE:
-        duplicatePost(true);
-        return true;
-    case ID_POST_SET_DATE_NOW:
-        SetPostDateNow(m_currentPost);
-        return true;
-    case ID_POST_DELETE:
-        deletePost();
-        return true;
-    case ID_POST_RELOAD:
-        reload();
-        return true;
-    case ID_POST_COPY_FEED:
-        copyFeed();
-        return true;
-    case ID_FILTERING:
-        Notify(nullptr, HINT_FOCUS_FILTER, 0);
-        return true;
-    case ID_SORT_BY_POSITION:
-        setSortOrderFromCommand(SortByPosition);
-        return true;
-    case ID_SORT_BY_TITLE:
-        setSortOrderFromCommand(SortByTitle);
-        return true;
-    case ID_SORT_BY_DATE:
-        setSortOrderFromCommand(SortByDate);
-        return true;
-    case ID_POST_BACK:
-        m_history.goBack(this);
-        return true;
-    case ID_POST_FORWARD:
-        m_history.goForward(this);
-        return true;
-    case ID_OPEN_BACKUP_FOLDER:
-        openBackupFolder();
-        return true;
-    case ID_EDIT_UNDO:
-        replay(true);
-        return true;
-    case ID_EDIT_REDO:
-        replay(false);
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CRSSEditDoc::OnUpdateCommand(int id, CommandState *state)
-{
-    switch (id) {
-    case ID_POST_ADD:
-    case ID_POST_RENAME:
-    case ID_POST_DUPLICATE:
-    case ID_POST_DUPLICATE_DELETE:
-    case ID_POST_COPY_FEED:
-        *state = CommandState{true, false, false};
-        return true;
-    case ID_POST_DELETE:
-        *state = CommandState{m_feed.GetPostCount() > 1, false, false};
-        return true;
-    case ID_POST_SET_DATE_NOW:
-        *state = CommandState{m_currentPost >= 0 && m_currentPost < m_feed.GetPostCount(), false, false};
-        return true;
-    case ID_POST_RELOAD:
-        *state = CommandState{!m_path.isEmpty(), false, false};
-        return true;
-    case ID_FILTERING:
-        *state = CommandState{true, true, m_filterBoxOpen};
-        return true;
-    case ID_SORT_BY_POSITION:
-        *state = CommandState{true, true, m_sortOrder == SortByPosition};
-        return true;
-    case ID_SORT_BY_TITLE:
-        *state = CommandState{true, true, m_sortOrder == SortByTitle};
-        return true;
-    case ID_SORT_BY_DATE:
-        *state = CommandState{true, true, m_sortOrder == SortByDate};
-        return true;
-    case ID_POST_BACK:
-        *state = CommandState{m_history.canGoBack(), false, false};
-        return true;
-    case ID_POST_FORWARD:
-        *state = CommandState{m_history.canGoForward(), false, false};
-        return true;
-    case ID_OPEN_BACKUP_FOLDER:
-        *state = CommandState{canOpenBackupFolder(), false, false};
-        return true;
-    case ID_EDIT_UNDO:
-        *state = CommandState{m_undoStack->canUndo(), false, false, QStringLiteral("&Undo %1").arg(m_undoStack->undoText()).trimmed()};
-        return true;
-    case ID_EDIT_REDO:
-        *state = CommandState{m_undoStack->canRedo(), false, false, QStringLiteral("&Redo %1").arg(m_undoStack->redoText()).trimmed()};
-        return true;
-    default:
-        return false;
-    }
+    m_selection.reset(m_feed.GetPostCount());
+    emit feedReset();
 }
 
 // --- Changes to the feed ---
@@ -397,15 +264,13 @@ QString CRSSEditDoc::GetPostField(int post, PostField field) const
     return QString();
 }
 
-bool CRSSEditDoc::SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value,
-                               const QString &stepName)
+bool CRSSEditDoc::SetPostField(int post, PostField field, const QString &value, const QString &stepName)
 {
     const QString stored = field == PostDescription && m_descriptionFilter ? m_descriptionFilter(value) : value;
-    return storePostField(sender, post, field, stored, stepName);
+    return storePostField(post, field, stored, stepName);
 }
 
-bool CRSSEditDoc::storePostField(CRSSObserver *sender, int post, PostField field, const QString &stored,
-                                 const QString &stepName)
+bool CRSSEditDoc::storePostField(int post, PostField field, const QString &stored, const QString &stepName)
 {
     if (post < 0 || post >= m_feed.GetPostCount() || stored == GetPostField(post, field))
         return false;
@@ -428,10 +293,10 @@ bool CRSSEditDoc::storePostField(CRSSObserver *sender, int post, PostField field
     }
     if (!changed)
         return false;
-    const int hint = postFieldHint(field);
-    const auto swap = [this, before, post, hint] {
+    const auto swap = [this, before, post, field] {
         m_feed.SwapPart(*before);
-        postRestored(post, hint);
+        emit postRestored(post);
+        emit postFieldChanged(post, field);
     };
     // Typing back to the value before the first keystroke restores the
     // post as it was, bytes and all, and leaves the stack.
@@ -445,14 +310,13 @@ bool CRSSEditDoc::storePostField(CRSSObserver *sender, int post, PostField field
         pushChange(postFieldStep(field), swap, swap, MergePostTitle + field, QString::number(post), revertIfUnchanged);
     else
         pushChange(stepName, swap, swap);
-    if (hint)
-        Notify(sender, hint, post);
+    emit postFieldChanged(post, field);
     return true;
 }
 
 void CRSSEditDoc::EditDescription(CRSSObserver *sender, const QString &html)
 {
-    if (storePostField(sender, m_currentPost, PostDescription, html, QString()))
+    if (storePostField(currentPost(), PostDescription, html, QString()))
         Notify(sender, HINT_DESCRIPTION_EDITED, QVariant(html));
 }
 
@@ -488,7 +352,6 @@ void CRSSEditDoc::pushInsertAtTop(const QString &text, const std::shared_ptr<CFe
             [this, top] {
                 m_feed.SwapPart(*top);
                 removedAt(0);
-                Notify(nullptr, HINT_SELECT_POST, 0);
             },
             [this, top] {
                 m_feed.SwapPart(*top);
@@ -496,17 +359,20 @@ void CRSSEditDoc::pushInsertAtTop(const QString &text, const std::shared_ptr<CFe
             });
 }
 
+// The selection and the history follow first, so that whoever hears the
+// news finds them naming the right posts.
 void CRSSEditDoc::insertedAt(int index)
 {
-    m_currentPost = index;
-    Notify(nullptr, HINT_POSTS_INSERTED, index);
+    m_history.postsInserted(index);
+    m_selection.postsInserted(index);
+    emit postsInserted(index);
 }
 
 void CRSSEditDoc::removedAt(int index)
 {
-    if (m_currentPost > index)
-        --m_currentPost;
-    Notify(nullptr, HINT_POST_DELETED, index);
+    m_history.postRemoved(index);
+    m_selection.postRemoved(index);
+    emit postRemoved(index);
 }
 
 bool CRSSEditDoc::RemovePost(int index)
@@ -521,7 +387,6 @@ bool CRSSEditDoc::RemovePost(int index)
             [this, index] {
                 m_feed.TakePost(index);
                 removedAt(index);
-                Notify(nullptr, HINT_SELECT_POST, index);
             });
     removedAt(index);
     return true;
@@ -536,11 +401,11 @@ bool CRSSEditDoc::SetChannelField(const char *name, const QString &value)
         return false;
     const auto swap = [this, before] {
         m_feed.SwapPart(*before);
-        Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+        emit headerChanged();
     };
     const QString element = QString::fromLatin1(name);
     pushChange(QStringLiteral("Edit Channel ") + element, swap, swap, MergeChannelField, element);
-    Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    emit headerChanged();
     return true;
 }
 
@@ -551,10 +416,10 @@ bool CRSSEditDoc::SetChannelElements(const QString &name, std::vector<FeedElemen
         return false;
     const auto swap = [this, before] {
         m_feed.SwapPart(*before);
-        Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+        emit headerChanged();
     };
     pushChange(QStringLiteral("Edit Channel ") + name, swap, swap, MergeChannelField, name);
-    Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    emit headerChanged();
     return true;
 }
 
@@ -567,10 +432,11 @@ bool CRSSEditDoc::SetPostElements(int post, const QString &name, std::vector<Fee
         return false;
     const auto swap = [this, before, post] {
         m_feed.SwapPart(*before);
-        postRestored(post, HINT_POST_ELEMENTS_CHANGED);
+        emit postRestored(post);
+        emit postElementsChanged(post);
     };
     pushChange(QStringLiteral("Edit ") + name, swap, swap, MergePostElements, QString::number(post) + u' ' + name);
-    Notify(nullptr, HINT_POST_ELEMENTS_CHANGED, post);
+    emit postElementsChanged(post);
     return true;
 }
 
@@ -604,11 +470,11 @@ bool CRSSEditDoc::SetPodcast(bool on)
         const auto swapTo = [this, before](Podcast podcast) {
             m_feed.SwapPart(*before);
             m_podcast = podcast;
-            Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+            emit headerChanged();
         };
         pushChange(QStringLiteral("Turn Podcast On"), [swapTo, was] { swapTo(was); }, [swapTo, now] { swapTo(now); });
     }
-    Notify(nullptr, HINT_FEED_HEADER_CHANGED, 0);
+    emit headerChanged();
     return true;
 }
 
@@ -659,10 +525,11 @@ bool CRSSEditDoc::SetPostDateNow(int index)
         return false;
     const auto swap = [this, before, index] {
         m_feed.SwapPart(*before);
-        postRestored(index, HINT_POST_DATE_CHANGED);
+        emit postRestored(index);
+        emit postElementsChanged(index);
     };
     pushChange(QStringLiteral("Set Date to Now"), swap, swap);
-    Notify(nullptr, HINT_POST_DATE_CHANGED, index);
+    emit postElementsChanged(index);
     return true;
 }
 
@@ -681,14 +548,6 @@ void CRSSEditDoc::replayStep(const std::function<void()> &step)
     step();
 }
 
-// An undone or redone change of a post shows the post as it is now.
-void CRSSEditDoc::postRestored(int post, int hint)
-{
-    Notify(nullptr, HINT_SELECT_POST, post);
-    if (hint)
-        Notify(nullptr, hint, post);
-}
-
 void CRSSEditDoc::replay(bool undo)
 {
     if (undo)
@@ -704,90 +563,4 @@ void CRSSEditDoc::renewFooterOfCopy()
     QString description = m_feed.GetPostDescription(0);
     if (m_descriptionFilter && CutPostFooter(description))
         m_feed.SetPostDescription(0, m_descriptionFilter(description));
-}
-
-// --- Post commands ---
-
-void CRSSEditDoc::addPost()
-{
-    InsertNewPost();
-}
-
-void CRSSEditDoc::duplicatePost(bool removeSource)
-{
-    // Duplicate and delete moves the post itself to the top, its guid, date
-    // and text as they were: readers know it by its guid, and "Set Date to
-    // Now" dates it anew when the user wants that.
-    if (removeSource)
-        MovePostToTop(m_currentPost);
-    else
-        InsertCopyOfPost(m_currentPost);
-}
-
-void CRSSEditDoc::deletePost()
-{
-    const QString question = QStringLiteral("Delete this post?\n\n\"")
-                             + m_feed.GetPostTitle(m_currentPost) + QStringLiteral("\"");
-    if (!m_prompter || !m_prompter->confirm(question, QStringLiteral("&Delete")))
-        return;
-    const int removed = m_currentPost;
-    // The post that moved into the gap becomes current; after the last post
-    // the index names no post and the editor shows none.
-    if (RemovePost(removed))
-        Notify(nullptr, HINT_SELECT_POST, removed);
-}
-
-// Unsaved changes go only when the user agrees, and a file that cannot be
-// read leaves the feed as it is: emptying it would let the next save write
-// an empty file over the user's feed.
-void CRSSEditDoc::reload()
-{
-    const QString name = QDir::toNativeSeparators(m_path);
-    if (m_modified
-        && !(m_prompter && m_prompter->confirm(QStringLiteral("Discard the changes to %1 and reload it from the disk?").arg(name),
-                                               QStringLiteral("&Discard and Reload"))))
-        return;
-    QString error;
-    if (!ReloadFromDisk(&error) && m_prompter)
-        m_prompter->showError(QStringLiteral("Cannot reload %1.\n\n%2\n\nThe feed stays as it was.").arg(name, error));
-}
-
-void CRSSEditDoc::copyFeed()
-{
-    const QString text = QString::fromUtf8(m_feed.PrintToString());
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!text.isEmpty() && clipboard) {
-        clipboard->setText(text);
-        if (clipboard->text() == text)
-            return;
-    }
-    if (m_prompter)
-        m_prompter->beep();
-}
-
-void CRSSEditDoc::setSortOrderFromCommand(int order)
-{
-    if (order == m_sortOrder)
-        return;
-    m_sortOrder = order;
-    Notify(nullptr, HINT_SORT_CHANGED, 0);
-}
-
-// Decided without the disk, as it is asked at every change of state: the
-// command itself creates the folder or says why it cannot.
-bool CRSSEditDoc::canOpenBackupFolder() const
-{
-    return !m_path.isEmpty();
-}
-
-void CRSSEditDoc::openBackupFolder()
-{
-    const QString folder = GetBackupFolder(m_path);
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        return;
-    const QString reason = DirectoryExists(folder)
-                               ? QStringLiteral("No program could be started to show folders.")
-                               : QStringLiteral("The folder does not exist.");
-    if (m_prompter)
-        m_prompter->showError(QStringLiteral("Cannot open directory ") + folder + QStringLiteral(" ") + reason);
 }

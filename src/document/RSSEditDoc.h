@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/RssFeed.h"
-#include "document/CommandIds.h"
 #include "document/NavigationHistory.h"
+#include "document/PostSelection.h"
 #include "document/RSSObserver.h"
 
 #include <QObject>
@@ -22,10 +22,12 @@ struct NewFeedParams
     QString category;
 };
 
-// The document of one open feed: owns the feed, knows the current post and
-// the sort order, fans out every change to its views, its frame and its
-// navigation history, and carries out the post commands.
-class CRSSEditDoc : public QObject, public CCommandTarget
+// The document of one open feed: the one door to the feed and its undo
+// stack. It announces what happened to the feed with the signals below and
+// keeps the selected post and the navigation history in step with it; what
+// the views do next is theirs to decide. The menu commands on it live in
+// CPostCommands.
+class CRSSEditDoc : public QObject
 {
     Q_OBJECT
 public:
@@ -43,80 +45,79 @@ public:
     const CRssFeed *feed() const { return &m_feed; }
     // Every change below is a command on this stack; the feed counts as
     // modified while the stack is away from its clean state (the file as
-    // opened or saved).
+    // opened or saved) or the editor holds typing not yet stored.
     QUndoStack *undoStack() const { return m_undoStack; }
     // True while the stack undoes or redoes a change: what the views hear
     // then is no new edit of the user's.
     bool isReplaying() const { return m_replaying; }
 
     // --- Changes to the feed ---
-    // The one way into the feed. Each call stores, marks the feed changed
-    // and tells the views, the frame and the history, so that an undo
-    // stack, a checker or a faithful save can see every change pass.
+    // The one way into the feed. Each call stores, pushes its undo step and
+    // announces the change, so that a view, a checker or a faithful save can
+    // see every change pass.
     enum PostField { PostTitle, PostLink, PostAuthor, PostDescription };
+    Q_ENUM(PostField)
     QString GetPostField(int post, PostField field) const;
     // Stores one field of a post; a description passes the description
     // filter first. A value that is already there changes nothing (storing would
-    // date the post anew). The others hear HINT_TITLE_CHANGED or
-    // HINT_LINK_OR_AUTHOR_CHANGED; a description needs no notice, as the
-    // editor that stores it shows it already. True when the post changed.
+    // date the post anew). postFieldChanged follows; true when the post changed.
     // Typing in one field of one post is one command, which leaves the
     // stack when the field is typed back to where it began; a change with
     // a name of its own (a clean-up, a link put in) is a command by that name.
-    bool SetPostField(CRSSObserver *sender, int post, PostField field, const QString &value,
-                      const QString &stepName = QString());
+    bool SetPostField(int post, PostField field, const QString &value, const QString &stepName = QString());
     // HTML typed as the description's code: stored into the current post
-    // exactly as typed, as typing; the others hear HINT_DESCRIPTION_EDITED
-    // with the text.
+    // exactly as typed, as typing; the views other than the sender hear
+    // HINT_DESCRIPTION_EDITED with the text.
     void EditDescription(CRSSObserver *sender, const QString &html);
-    // A new post, or a copy of post `source`, at the top; it becomes the
-    // current post. HINT_POSTS_INSERTED carries the index it went to.
+    // A new post, or a copy of post `source`, at the top (postsInserted(0)).
     bool InsertNewPost();
     bool InsertCopyOfPost(int source);
-    // Removes post `index`; HINT_POST_DELETED carries the index. Its undo
-    // puts the post back in its place (HINT_POSTS_INSERTED).
+    // Removes post `index` (postRemoved); its undo puts the post back in its
+    // place (postsInserted).
     bool RemovePost(int index);
     // Stores a text element of the channel (see CRssFeed::SetChannelField);
-    // the others hear HINT_FEED_HEADER_CHANGED. True when it changed.
+    // headerChanged follows. True when it changed.
     bool SetChannelField(const char *name, const QString &value);
     // Replaces the channel's (or post `post`'s) elements of one name, see
-    // CRssFeed::SetChannelElements; the others hear HINT_FEED_HEADER_CHANGED
-    // (HINT_POST_ELEMENTS_CHANGED with the post's index). True when the feed
-    // changed.
+    // CRssFeed::SetChannelElements; headerChanged (postElementsChanged)
+    // follows. True when the feed changed.
     bool SetChannelElements(const QString &name, std::vector<FeedElement> elements);
     bool SetPostElements(int post, const QString &name, std::vector<FeedElement> elements);
     // "Podcast" on declares the iTunes and podcast namespaces on rss and
     // gives the feed its podcast:guid once, from its own address (atom:link
     // rel="self"), else from the channel's link. Off removes nothing, as
     // that could lose the podcast elements; it only stops the feed counting
-    // as a podcast. HINT_FEED_HEADER_CHANGED either way when it changes.
+    // as a podcast. headerChanged either way when it changes.
     bool SetPodcast(bool on);
     // The feed declares the iTunes namespace, or was turned into a podcast;
     // a new post in a podcast gets the channel's itunes:explicit.
     bool IsPodcast() const;
-    // Moves post `index` to the top and makes it current.
+    // Moves post `index` to the top (postRemoved, then postsInserted(0)).
     bool MovePostToTop(int index);
-    // Dates post `index` with the present time; HINT_POST_DATE_CHANGED.
+    // Dates post `index` with the present time; postElementsChanged.
     bool SetPostDateNow(int index);
+    // Undoes or redoes one step of the stack.
+    void undo() { replay(true); }
+    void redo() { replay(false); }
 
-    // --- Observers ---
+    // --- The code pane's typing ---
+    // The views hear the description as typed in the code pane
+    // (HINT_DESCRIPTION_EDITED).
     void addView(CRSSObserver *view);
     void removeView(CRSSObserver *view);
-    void setFrame(CRSSObserver *frame); // the child frame; relays to its bars
     void setPrompter(CDocumentPrompter *prompter);
+    CDocumentPrompter *prompter() const { return m_prompter; }
 
-    // The fan-out: views (except the sender), the frame, the current
-    // index, the history.
+    // The fan-out to the views, except the sender.
     void Notify(CRSSObserver *sender, int hint, const QVariant &data);
-    void Notify(CRSSObserver *sender, int hint, int postIndex) { Notify(sender, hint, QVariant(postIndex)); }
 
-    int currentPost() const { return m_currentPost; }
+    // The post that the posts list and the editor show.
+    CPostSelection *selection() { return &m_selection; }
+    int currentPost() const { return m_selection.post(); }
     int GetSortOrder() const { return m_sortOrder; }
-    void SetSortOrder(int order) { m_sortOrder = order; } // no notification
+    // Announced each time (sortOrderChanged): the same order sorts again.
+    void SetSortOrder(int order);
     CNavigationHistory *history() { return &m_history; }
-    // Whether the posts bar's filter box is open. The bar toggles its box on
-    // every HINT_FOCUS_FILTER, so the document follows those notices.
-    bool isFilterBoxOpen() const { return m_filterBoxOpen; }
 
     // --- Path, title, modified flag ---
     QString path() const { return m_path; }
@@ -127,6 +128,7 @@ public:
     void SetModifiedFlag(bool modified = true);
 
     // --- File hooks ---
+    // A new or opened feed: feedReset follows, and no post is selected.
     bool OnNewDocument(const NewFeedParams &params);
     bool OnOpenDocument(const QString &path, QString *error = nullptr);
     bool OnSaveDocument(const QString &path, QString *error = nullptr);
@@ -141,19 +143,29 @@ public:
     bool ReloadFromDisk(QString *error = nullptr);
     void DeleteContents();
 
-    // --- Commands ---
-    bool OnCommand(int id) override;
-    bool OnUpdateCommand(int id, CommandState *state) override;
-
 signals:
     void modifiedChanged(bool modified);
     void pathChanged(const QString &path);
     // The feed went to a file.
     void saved();
-    // A notification went out: the posts, the current post, the sort order,
-    // the filter box or the history may differ, and so may the commands'
-    // states.
+    // A notification went out through Notify.
     void notified(int hint);
+
+    // --- What happened to the feed ---
+    void postFieldChanged(int post, CRSSEditDoc::PostField field);
+    // The post's date or other elements changed.
+    void postElementsChanged(int post);
+    // A post came in at `index`; the posts from there on moved down one.
+    void postsInserted(int index);
+    // Post `index` is gone; the posts after it moved up one.
+    void postRemoved(int index);
+    // An undo or redo gave the post an earlier or later state; the changed
+    // part is announced beside it.
+    void postRestored(int post);
+    void headerChanged();
+    // The whole feed is new: opened, reloaded or created.
+    void feedReset();
+    void sortOrderChanged();
 
 private:
     // Pushes a change already made, with its inverse; see CFeedChange for
@@ -162,24 +174,15 @@ private:
                     int mergeId = -1, const QString &mergeKey = QString(),
                     std::function<bool()> revertIfUnchanged = {});
     // SetPostField past the description filter.
-    bool storePostField(CRSSObserver *sender, int post, PostField field, const QString &stored, const QString &stepName);
+    bool storePostField(int post, PostField field, const QString &stored, const QString &stepName);
     void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top);
-    // Runs an undo or redo of the stack.
     void replay(bool undo);
     void replayStep(const std::function<void()> &step);
-    void postRestored(int post, int hint);
     void removedAt(int index);
-    void onCleanChanged(bool clean);
-    void addPost();
-    void duplicatePost(bool removeSource);
-    void renewFooterOfCopy();
     void insertedAt(int index);
-    void deletePost();
-    void reload();
-    void copyFeed();
-    void setSortOrderFromCommand(int order);
-    bool canOpenBackupFolder() const;
-    void openBackupFolder();
+    void feedFilled();
+    void onCleanChanged(bool clean);
+    void renewFooterOfCopy();
     bool isOwnPath(const QString &path) const;
     QString ownAddress() const;
 
@@ -187,17 +190,15 @@ private:
     QUndoStack *m_undoStack;
     bool m_replaying = false;
     bool m_settingClean = false;
+    CPostSelection m_selection;
     CNavigationHistory m_history;
     std::vector<CRSSObserver *> m_views;
-    CRSSObserver *m_frame = nullptr;
     CDocumentPrompter *m_prompter = nullptr;
     DescriptionFilter m_descriptionFilter;
     QString m_path;
     QString m_title;
-    int m_currentPost = -1;
     int m_sortOrder = SortByPosition;
     bool m_modified = false;
-    bool m_filterBoxOpen = false;
     enum class Podcast { AsDeclared, On, Off };
     Podcast m_podcast = Podcast::AsDeclared;
 };

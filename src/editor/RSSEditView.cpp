@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
@@ -44,48 +45,62 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CRSSEditView::onClipboardChanged);
     onClipboardChanged();
 
-    if (m_doc)
-        m_doc->addView(this);
+    if (m_doc) {
+        connect(m_doc->selection(), &CPostSelection::changed, this, &CRSSEditView::showSelectedPost);
+        connect(m_doc->selection(), &CPostSelection::moved, this, [this](int post) { m_shownPost = post; });
+        connect(m_doc, &CRSSEditDoc::postFieldChanged, this, &CRSSEditView::onPostFieldChanged);
+        showSelectedPost(m_doc->currentPost());
+    }
 
     // Without its page the view stays empty but usable.
     if (!m_engine->loadPage(kPagePath))
         QMessageBox::critical(this, QApplication::applicationDisplayName(), QStringLiteral("Cannot init HTML face"));
 }
 
-CRSSEditView::~CRSSEditView()
+CRSSEditView::~CRSSEditView() = default;
+
+// --- Following the document ---
+
+void CRSSEditView::showSelectedPost(int post)
 {
-    if (m_doc)
-        m_doc->removeView(this);
+    m_shownPost = post;
+    if (post < 0) {
+        clearPage();
+        return;
+    }
+    m_engine->setEnabled(true);
+    FillLinkList();
+    LoadPostIntoEditor(post);
 }
 
-// --- Document notifications ---
-
-void CRSSEditView::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
+// Nothing typed here could reach a post.
+void CRSSEditView::clearPage()
 {
-    if (!m_doc)
+    for (const QString &id : {kTitle, kLink, kAuthor})
+        m_engine->setValue(id, QString());
+    setRichTextValue(QString());
+    m_engine->setEnabled(false);
+}
+
+// A change of the shown post made elsewhere: an undo, a clean-up, the code
+// pane. The view's own stores are already on the page.
+void CRSSEditView::onPostFieldChanged(int post, CRSSEditDoc::PostField field)
+{
+    if (m_storing || post != m_shownPost)
         return;
-    switch (hint) {
-    case HINT_SELECT_POST:
-        FillLinkList();
-        LoadPostIntoEditor(data.toInt());
+    const QString value = m_doc->GetPostField(post, field);
+    switch (field) {
+    case CRSSEditDoc::PostTitle:
+        m_engine->setValue(kTitle, value);
         break;
-    case HINT_POSTS_INSERTED:
-        LoadPostIntoEditor(m_doc->currentPost());
+    case CRSSEditDoc::PostLink:
+        showDropDownValue(kLink, value);
         break;
-    case HINT_TITLE_CHANGED: {
-        const int index = data.toInt();
-        if (index >= 0 && index < m_doc->feed()->GetPostCount())
-            m_engine->setValue(kTitle, m_doc->feed()->GetPostTitle(index));
+    case CRSSEditDoc::PostAuthor:
+        showDropDownValue(kAuthor, value);
         break;
-    }
-    case HINT_FOCUS_EDITOR:
-        FocusEditor();
-        break;
-    case HINT_DESCRIPTION_EDITED:
-        // Typed in the code pane and stored as typed.
-        setRichTextValue(data.toString());
-        break;
-    default:
+    case CRSSEditDoc::PostDescription:
+        setRichTextValue(value);
         break;
     }
 }
@@ -246,15 +261,14 @@ void CRSSEditView::toggleCharacterFormat(const QString &tag)
 // The clean-ups work on the stored text, so that they change nothing else.
 void CRSSEditView::cleanUpDescription(const QString &stepName, const std::function<bool(QString &)> &clean)
 {
-    const int index = m_doc->currentPost();
+    const int index = m_shownPost;
     if (index < 0 || index >= m_doc->feed()->GetPostCount())
         return;
     QString description = m_doc->feed()->GetPostDescription(index);
-    if (!clean(description) || !m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName))
+    // The page follows the stored text through the document's news.
+    if (!clean(description) || !m_doc->SetPostField(index, CRSSEditDoc::PostDescription, description, stepName))
         return;
-    const QString stored = m_doc->feed()->GetPostDescription(index);
-    setRichTextValue(stored);
-    m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(stored));
+    m_doc->Notify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(m_doc->feed()->GetPostDescription(index)));
 }
 
 void CRSSEditView::showCurrentObjectTag()
@@ -363,30 +377,32 @@ void CRSSEditView::LoadPostIntoEditor(int index)
 
 void CRSSEditView::storeDescription()
 {
-    const int index = m_doc->currentPost();
+    const int index = m_shownPost;
     if (!m_loadedReported || index < 0 || index >= m_doc->feed()->GetPostCount())
         return;
     const QString description = m_patch.apply(m_engine->value(kRichText).toString());
     const QString stepName = std::exchange(m_nextStepName, QString());
     // Typed back to the text as loaded: that text exactly, without the
     // footer the filter would add, so that the edit is no change at all.
+    const QScopedValueRollback<bool> storing(m_storing, true);
     if (description == m_patch.source() && stepName.isEmpty()) {
-        m_doc->EditDescription(this, description);
+        m_doc->EditDescription(nullptr, description);
         return;
     }
-    if (m_doc->SetPostField(this, index, CRSSEditDoc::PostDescription, description, stepName))
-        m_doc->Notify(this, HINT_DESCRIPTION_EDITED, QVariant(m_doc->feed()->GetPostDescription(index)));
+    if (m_doc->SetPostField(index, CRSSEditDoc::PostDescription, description, stepName))
+        m_doc->Notify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(m_doc->feed()->GetPostDescription(index)));
 }
 
 void CRSSEditView::StoreField(const QString &id)
 {
     const QVariant shown = m_engine->value(id);
-    if (!shown.isValid())
+    if (!shown.isValid() || m_shownPost < 0)
         return;
     const CRSSEditDoc::PostField field = id == kTitle ? CRSSEditDoc::PostTitle
                                          : id == kLink ? CRSSEditDoc::PostLink
                                                        : CRSSEditDoc::PostAuthor;
-    m_doc->SetPostField(this, m_doc->currentPost(), field, shown.toString());
+    const QScopedValueRollback<bool> storing(m_storing, true);
+    m_doc->SetPostField(m_shownPost, field, shown.toString());
 }
 
 void CRSSEditView::FillLinkList()

@@ -2,7 +2,6 @@
 
 #include "document/CommandIds.h"
 #include "document/RSSEditDoc.h"
-#include "document/RSSObserver.h"
 #include "editor/LinkCommands.h"
 #include "markup/DescriptionPatch.h"
 
@@ -14,12 +13,13 @@
 
 class CHtmlEngineView;
 
-// The document's view: the editor page with the current post's title,
-// description, link and author. Loads a post into the page when it becomes
-// current; every edit reaches the feed at once. The description is stored
-// as its own text with the edit carried over (CDescriptionPatch), not as
-// the page writes it back.
-class CRSSEditView : public QFrame, public CRSSObserver, public CCommandTarget
+// The document's view: the editor page with the selected post's title,
+// description, link and author, or an empty page that takes no input while
+// no post is selected. Follows the document's selection and the changes of
+// the post it shows; every edit reaches the feed at once. The description
+// is stored as its own text with the edit carried over (CDescriptionPatch),
+// not as the page writes it back.
+class CRSSEditView : public QFrame, public CCommandTarget
 {
     Q_OBJECT
 public:
@@ -29,10 +29,12 @@ public:
     CRSSEditDoc *document() const { return m_doc; }
     CHtmlEngineView *engine() const { return m_engine; }
 
-    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
 
+    // The post the page shows, or -1: the selected post once the view has
+    // followed it.
+    int shownPost() const { return m_shownPost; }
     // Title, description, link and author of post `index` into the page.
     void LoadPostIntoEditor(int index);
     // Every distinct link of the feed into the Link drop-down's list: the
@@ -59,6 +61,11 @@ signals:
     void editStateChanged();
 
 private:
+    // The page shows the selected post, or nothing and takes no input.
+    void showSelectedPost(int post);
+    void clearPage();
+    // A change of the shown post that the view did not make itself.
+    void onPostFieldChanged(int post, CRSSEditDoc::PostField field);
     void onPageReady();
     void onElementEvent(int code, const QString &id);
     void OnEditValueChanged(const QString &id);
@@ -103,6 +110,10 @@ private:
     // The undo step the page's next edit makes (a link put in), rather
     // than typing.
     QString m_nextStepName;
+    int m_shownPost = -1;
+    // Set while the view stores a field: the document's news of it is no
+    // change to show.
+    bool m_storing = false;
     // Read when the clipboard changes, not at every state query.
     bool m_clipboardFilled = false;
     int m_styleFlags = 0;

@@ -58,6 +58,22 @@ CBarPostDetails::CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget
     area->setMinimumSize(1, 1);
     setWidget(area);
     connect(m_probe, &CEnclosureProbe::probed, this, &CBarPostDetails::onProbed);
+    if (!doc)
+        return;
+    connect(doc->selection(), &CPostSelection::changed, this, &CBarPostDetails::showPost);
+    connect(doc->selection(), &CPostSelection::moved, this, &CBarPostDetails::showPost);
+    connect(doc, &CRSSEditDoc::postElementsChanged, this, [this](int post) {
+        if (post == m_form->post())
+            showPost(post);
+    });
+    connect(doc, &CRSSEditDoc::feedReset, this, [this] {
+        m_pending.clear();
+        showPost(m_doc->currentPost());
+    });
+    connect(doc, &CRSSEditDoc::postsInserted, this, &CBarPostDetails::followInsertedPost);
+    connect(doc, &CRSSEditDoc::postRemoved, this, &CBarPostDetails::followRemovedPost);
+    // The channel decides whether the podcast fields show.
+    connect(doc, &CRSSEditDoc::headerChanged, this, [this] { showPost(m_doc->currentPost()); });
 }
 
 QWidget *CBarPostDetails::createFields()
@@ -165,48 +181,22 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
                      {{}, {}, {}, CElementForm::url(), CElementForm::url()});
 }
 
-void CBarPostDetails::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
+void CBarPostDetails::followInsertedPost(int index)
 {
-    if (!m_doc)
-        return;
-    switch (hint) {
-    case HINT_SELECT_POST:
-        showPost(data.toInt());
-        break;
-    case HINT_POST_ELEMENTS_CHANGED:
-    case HINT_POST_DATE_CHANGED:
-        if (data.toInt() == m_form->post())
-            showPost(m_form->post());
-        break;
-    case HINT_FEED_RESET:
-        m_pending.clear();
-        showPost(m_doc->currentPost());
-        break;
-    case HINT_POST_DELETED:
-    case HINT_POSTS_INSERTED:
-        followMovedPosts(hint, data.toInt());
-        showPost(m_doc->currentPost());
-        break;
-    case HINT_FEED_HEADER_CHANGED:
-        showPost(m_doc->currentPost());
-        break;
-    default:
-        break;
+    for (PendingProbe &pending : m_pending) {
+        if (pending.post >= index)
+            ++pending.post;
     }
 }
 
-// A probe under way still answers to its post when posts come or go above
-// it; a probe of a deleted post is dropped.
-void CBarPostDetails::followMovedPosts(int hint, int index)
+void CBarPostDetails::followRemovedPost(int index)
 {
     for (auto it = m_pending.begin(); it != m_pending.end();) {
-        if (hint == HINT_POST_DELETED && it->post == index) {
+        if (it->post == index) {
             it = m_pending.erase(it);
             continue;
         }
-        if (it->post >= index && hint == HINT_POSTS_INSERTED)
-            ++it->post;
-        else if (it->post > index && hint == HINT_POST_DELETED)
+        if (it->post > index)
             --it->post;
         ++it;
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "document/RSSObserver.h"
 #include "panes/SizingControlBarCF.h"
 
 #include <QPointer>
@@ -21,7 +20,7 @@ class QGroupBox;
 // the podcast tags while the feed is a podcast, and the post's other
 // elements, read-only. Each field is stored through the document when the
 // user finishes editing it.
-class CBarPostDetails : public CSizingControlBarCF, public CRSSObserver
+class CBarPostDetails : public CSizingControlBarCF
 {
     Q_OBJECT
 public:
@@ -35,8 +34,6 @@ public:
     // Shows the pane with the focus in an element's field (the checker's
     // findings lead here); false when the pane has no field for it.
     bool focusElement(const QString &element);
-
-    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
     // Fills the length and type of enclosure `row` of the current post (a
     // new one past the last row), and a podcast's duration, from a media
@@ -56,7 +53,10 @@ private:
     void chooseEnclosureFile();
     void probe(int row, const QString &source, bool file);
     void onProbed(const EnclosureInfo &info);
-    void followMovedPosts(int hint, int index);
+    // A probe under way still answers to its post when posts come or go
+    // above it; a probe of a removed post is dropped.
+    void followInsertedPost(int index);
+    void followRemovedPost(int index);
 
     QPointer<CRSSEditDoc> m_doc;
     CElementForm *m_form;

@@ -99,22 +99,37 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
 
     connect(m_editor, &QPlainTextEdit::textChanged, this, &CBarPreview::sendEdit);
     connect(this, &CSizingControlBar::closedByUser, this, &CBarPreview::storeHidden);
+    if (doc) {
+        doc->addView(this);
+        connect(doc->selection(), &CPostSelection::changed, this, &CBarPreview::showPost);
+        // An undo or redo shows the post as it is now.
+        connect(doc, &CRSSEditDoc::postRestored, this, [this](int post) {
+            if (post == m_doc->currentPost())
+                showPost(post);
+        });
+        m_editor->setReadOnly(doc->currentPost() < 0);
+    }
+}
+
+CBarPreview::~CBarPreview()
+{
+    if (m_doc)
+        m_doc->removeView(this);
 }
 
 void CBarPreview::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
 {
-    switch (hint) {
-    case HINT_SELECT_POST:
-        if (m_doc)
-            showText(m_doc->feed()->GetPostDescription(data.toInt()));
-        break;
-    case HINT_DESCRIPTION_EDITED:
-        if (data.isValid())
-            showText(data.toString());
-        break;
-    default:
-        break;
-    }
+    if (hint == HINT_DESCRIPTION_EDITED && data.isValid())
+        showText(data.toString());
+}
+
+// Without a post, nothing typed here could reach the feed.
+void CBarPreview::showPost(int post)
+{
+    if (!m_doc)
+        return;
+    showText(post < 0 ? QString() : m_doc->feed()->GetPostDescription(post));
+    m_editor->setReadOnly(post < 0);
 }
 
 QString CBarPreview::withLineBreaks(const QString &html)

@@ -12,17 +12,18 @@ class QTextCursor;
 // The pane under the editor that shows the current post's description as
 // HTML code, one paragraph and line break per line, tags in bold blue. What
 // the user types in it is stored as typed and shown in the editor; the line
-// breaks the pane added for showing are not stored.
+// breaks the pane added for showing are not stored. Empty while no post is
+// selected.
 class CBarPreview : public CSizingControlBarCF, public CRSSObserver
 {
     Q_OBJECT
 public:
     CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
+    ~CBarPreview() override;
 
     QPlainTextEdit *editor() const { return m_editor; }
 
-    // Shows the post's description on HINT_SELECT_POST and the edited text
-    // on HINT_DESCRIPTION_EDITED.
+    // Shows the edited text on HINT_DESCRIPTION_EDITED.
     void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
     // Starts a new line after every <P> and <BR> and before every </P>,
@@ -30,6 +31,8 @@ public:
     static QString withLineBreaks(const QString &html);
 
 private:
+    // The post's description as stored, or nothing, read-only, for -1.
+    void showPost(int post);
     void showText(const QString &html);
     void highlightTags(QTextCursor &cursor);
     void sendEdit();

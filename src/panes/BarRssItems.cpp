@@ -30,7 +30,7 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     : CRSSCommonBar(title, doc, parent)
     , m_title(title)
     , m_layout(nullptr)
-    , m_model(new CPostsModel(doc, this, this))
+    , m_model(new CPostsModel(doc, this))
     , m_list(nullptr)
 {
     auto *client = new QWidget(this);
@@ -62,16 +62,35 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
             &CBarRssItems::onSelectionChanged);
     connect(&m_selectionTimer, &QTimer::timeout, this, &CBarRssItems::onSelectionDelayElapsed);
     connect(&m_filterTimer, &QTimer::timeout, this, &CBarRssItems::onFilterDelayElapsed);
-    connect(m_list, &QAbstractItemView::doubleClicked, this, [this] { notify(HINT_FOCUS_EDITOR, 0); });
+    connect(m_list, &QAbstractItemView::doubleClicked, this, &CBarRssItems::editorFocusRequested);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &CBarRssItems::onColumnClicked);
     connect(m_list, &QWidget::customContextMenuRequested, this, &CBarRssItems::showRowMenu);
     connect(m_list->header(), &QWidget::customContextMenuRequested, this, &CBarRssItems::showHeaderMenu);
 
-    // A bar made for a feed already loaded shows it without reporting.
-    if (document())
+    if (doc) {
+        CPostSelection *selection = doc->selection();
+        selection->setVisibility([this](int post) { return m_model->order().rowOfPost(post) >= 0; });
+        connect(selection, &CPostSelection::changed, this, &CBarRssItems::reflectSelectedPost);
+        connect(doc, &CRSSEditDoc::postsInserted, this, &CBarRssItems::onPostsInserted);
+        connect(doc, &CRSSEditDoc::postRemoved, this, &CBarRssItems::onPostRemoved);
+        connect(doc, &CRSSEditDoc::feedReset, this, &CBarRssItems::onFeedReset);
+        connect(doc, &CRSSEditDoc::sortOrderChanged, this, &CBarRssItems::onSortChanged);
+        connect(doc, &CRSSEditDoc::postFieldChanged, this, &CBarRssItems::refreshPost);
+        // The post details may change the date shown.
+        connect(doc, &CRSSEditDoc::postElementsChanged, this, &CBarRssItems::refreshPost);
+        // A bar made for a feed already loaded shows it as it is.
         rebuildRows();
-    showRows(false);
+    }
+    m_model->resetRows();
+    selectRowQuietly(m_model->order().rowOfPost(doc ? doc->currentPost() : -1));
+    updateCaption();
     m_list->fitColumns();
+}
+
+CBarRssItems::~CBarRssItems()
+{
+    if (CRSSEditDoc *doc = document())
+        doc->selection()->setVisibility({});
 }
 
 // --- Rows ---
@@ -82,14 +101,16 @@ void CBarRssItems::rebuildRows()
         m_model->order().rebuild(doc->feed(), doc->GetSortOrder(), m_filterBox ? m_filterBox->text() : QString());
 }
 
-void CBarRssItems::showRows(bool reportFirstRow)
+void CBarRssItems::showRows(int fallbackRow)
 {
+    m_selectionTimer.stop();
     m_model->resetRows();
-    if (reportFirstRow)
-        selectRowAndReport(0);
-    else
-        selectRowQuietly(0);
     updateCaption();
+    const CRSSEditDoc *doc = document();
+    int row = m_model->order().rowOfPost(doc ? doc->currentPost() : -1);
+    if (row < 0)
+        row = qMin(fallbackRow, m_model->rowCount() - 1);
+    selectRow(row);
 }
 
 // "[12]", or "[2 of 12]" while the filter hides some posts.
@@ -104,102 +125,72 @@ void CBarRssItems::updateCaption()
 
 void CBarRssItems::selectRowQuietly(int row)
 {
-    if (row < 0 || row >= m_model->rowCount())
-        return;
     const QScopedValueRollback<bool> quiet(m_quietSelection, true);
-    m_list->selectRow(row);
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_list->selectionModel()->clear();
+        row = -1;
+    } else {
+        m_list->selectRow(row);
+    }
     m_selectedRow = row;
 }
 
-void CBarRssItems::selectRowAndReport(int row)
+void CBarRssItems::selectRow(int row)
 {
-    if (row >= 0 && row < m_model->rowCount())
-        m_list->selectRow(row);
+    CRSSEditDoc *doc = document();
+    selectRowQuietly(row);
+    if (!doc)
+        return;
+    const int post = m_model->postAt(m_selectedRow);
+    if (post < 0)
+        doc->selection()->clear();
+    else
+        doc->selection()->select(post);
 }
 
-// --- Notifications received ---
+// --- The document's news ---
 
-void CBarRssItems::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
-{
-    switch (hint) {
-    case HINT_SELECT_POST:
-        reflectCurrentPost(data.toInt());
-        break;
-    case HINT_POSTS_INSERTED:
-        onPostsInserted();
-        break;
-    case HINT_RENAME_POST:
-        m_list->startRename(m_list->currentIndex().row());
-        break;
-    case HINT_TITLE_CHANGED:
-    case HINT_LINK_OR_AUTHOR_CHANGED:
-    case HINT_POST_DATE_CHANGED:
-    case HINT_POST_ELEMENTS_CHANGED: // the post details may change the date shown
-        refreshCurrentRow();
-        break;
-    case HINT_POST_DELETED:
-        onPostDeleted();
-        break;
-    case HINT_FEED_RESET:
-        onFeedReset();
-        break;
-    case HINT_SORT_CHANGED:
-        onSortChanged();
-        break;
-    case HINT_FOCUS_FILTER:
-        toggleFilterBox();
-        break;
-    default:
-        // The editor's focus is the bar's to send, not to act on.
-        break;
-    }
-}
-
-// The document already shows the post: a report still waiting would only
-// repeat or undo that.
-void CBarRssItems::reflectCurrentPost(int post)
+// The post is shown already: a pick still waiting would only repeat or
+// undo that.
+void CBarRssItems::reflectSelectedPost(int post)
 {
     m_selectionTimer.stop();
     const int row = m_model->order().rowOfPost(post);
-    if (row < 0 || row == m_list->currentIndex().row())
-        return;
-    selectRowQuietly(row);
+    if (row != m_list->currentIndex().row() || !m_list->selectionModel()->hasSelection())
+        selectRowQuietly(row);
 }
 
-// A new post at the top: all posts come back, and its title is ready to be
-// typed over.
-void CBarRssItems::onPostsInserted()
+// A new post: all posts come back, and a new one's title is ready to be
+// typed over; one that an undo or redo puts back has its name.
+void CBarRssItems::onPostsInserted(int index)
 {
     CRSSEditDoc *doc = document();
     if (!doc)
         return;
     m_model->order().rebuild(doc->feed(), doc->GetSortOrder(), QString());
-    const int row = m_model->order().rowOfPost(doc->currentPost());
     m_model->resetRows();
-    selectRowAndReport(row);
-    // A new post is named at once; one that an undo or redo puts back has its name.
+    updateCaption();
+    const int row = m_model->order().rowOfPost(index);
+    selectRow(row);
     if (!doc->isReplaying())
         m_list->startRename(row);
-    updateCaption();
 }
 
-void CBarRssItems::onPostDeleted()
+// The post that takes the removed one's row is selected when the removed
+// one was.
+void CBarRssItems::onPostRemoved(int index)
 {
-    if (m_filterBox) {
-        applyFilter();
-        return;
-    }
-    const int formerRow = m_list->currentIndex().row();
+    // The rows still name the posts as they were before the removal.
+    const int formerRow = m_model->order().rowOfPost(index);
     rebuildRows();
-    m_model->resetRows();
-    updateCaption();
-    selectRowAndReport(formerRow);
+    updateFilterColor();
+    showRows(qMax(formerRow, 0));
 }
 
 void CBarRssItems::onFeedReset()
 {
     rebuildRows();
-    showRows(true);
+    showRows(0);
     updateFilterColor();
     m_list->fitColumns();
 }
@@ -209,24 +200,23 @@ void CBarRssItems::onSortChanged()
     CRSSEditDoc *doc = document();
     if (!doc)
         return;
-    const int selectedPost = m_model->postAt(m_list->currentIndex().row());
     m_model->order().sort(doc->feed(), doc->GetSortOrder());
-    const int row = m_model->order().rowOfPost(selectedPost);
-    if (row < 0) {
-        showRows(true);
-        return;
-    }
-    m_model->resetRows();
-    selectRowQuietly(row);
-    updateCaption();
+    showRows(0);
 }
 
-void CBarRssItems::refreshCurrentRow()
+void CBarRssItems::refreshPost(int post)
 {
-    m_model->refreshRow(m_list->currentIndex().row());
+    m_model->refreshRow(m_model->order().rowOfPost(post));
 }
 
-// --- Selection reports ---
+void CBarRssItems::renameSelectedPost()
+{
+    show();
+    m_list->setFocus(Qt::OtherFocusReason);
+    m_list->startRename(m_list->currentIndex().row());
+}
+
+// --- The user's picks ---
 
 void CBarRssItems::onSelectionChanged(const QItemSelection &selected, const QItemSelection &)
 {
@@ -236,38 +226,15 @@ void CBarRssItems::onSelectionChanged(const QItemSelection &selected, const QIte
     int row = selected.first().top();
     if (selected.contains(m_model->index(currentRow, 0)))
         row = currentRow;
-    trackSelection(row);
-}
-
-void CBarRssItems::trackSelection(int row)
-{
     m_selectedRow = row;
-    if (m_firstSelection) {
-        m_firstSelection = false;
-        reportRow(row);
-        return;
-    }
     m_selectionTimer.start();
 }
 
-// Only the row the user stopped on is reported.
+// Only the row the user stopped on is selected.
 void CBarRssItems::onSelectionDelayElapsed()
 {
     if (m_list->currentIndex().row() == m_selectedRow)
-        reportRow(m_selectedRow);
-}
-
-void CBarRssItems::reportRow(int row)
-{
-    const int post = m_model->postAt(row);
-    if (post >= 0)
-        notify(HINT_SELECT_POST, post);
-}
-
-void CBarRssItems::notify(int hint, int post)
-{
-    if (CRSSEditDoc *doc = document())
-        doc->Notify(this, hint, post);
+        selectRow(m_selectedRow);
 }
 
 // --- In-place rename, sorting, copying ---
@@ -283,25 +250,40 @@ void CBarRssItems::onColumnClicked(int column)
         doc->SetSortOrder(CRSSEditDoc::SortByTitle);
     else if (column == CPostsModel::DateColumn)
         doc->SetSortOrder(CRSSEditDoc::SortByDate);
-    else
-        return;
-    doc->Notify(nullptr, HINT_SORT_CHANGED, 0);
 }
 
 bool CBarRssItems::OnCommand(int id)
 {
-    if (id != ID_COPY_TITLE)
+    switch (id) {
+    case ID_COPY_TITLE:
+        copyTitle();
+        return true;
+    case ID_FILTERING:
+        toggleFilterBox();
+        return true;
+    case ID_POST_RENAME:
+        renameSelectedPost();
+        return true;
+    default:
         return CRSSCommonBar::OnCommand(id);
-    copyTitle();
-    return true;
+    }
 }
 
 bool CBarRssItems::OnUpdateCommand(int id, CommandState *state)
 {
-    if (id != ID_COPY_TITLE)
+    switch (id) {
+    case ID_COPY_TITLE:
+        *state = CommandState{canCopyTitle(), false, false};
+        return true;
+    case ID_FILTERING:
+        *state = CommandState{true, true, m_filterBox != nullptr};
+        return true;
+    case ID_POST_RENAME:
+        *state = CommandState{document() && document()->currentPost() >= 0, false, false};
+        return true;
+    default:
         return CRSSCommonBar::OnUpdateCommand(id, state);
-    *state = CommandState{canCopyTitle(), false, false};
-    return true;
+    }
 }
 
 bool CBarRssItems::canCopyTitle() const
@@ -407,21 +389,15 @@ void CBarRssItems::closeFilterBox()
 }
 
 // Every post comes back in the sort order, and the post picked in the
-// filtered list stays picked.
+// filtered list is selected.
 void CBarRssItems::showAllPosts()
 {
-    CRSSEditDoc *doc = document();
-    if (!doc)
-        return;
     const int picked = m_model->postAt(m_list->currentIndex().row());
     rebuildRows();
     m_selectionTimer.stop();
     m_model->resetRows();
     updateCaption();
-    const int row = qMax(m_model->order().rowOfPost(picked), 0);
-    selectRowQuietly(row);
-    if (m_model->postAt(row) != doc->currentPost())
-        reportRow(row);
+    selectRow(qMax(m_model->order().rowOfPost(picked), 0));
 }
 
 // What is typed goes into the box in lower case.
@@ -450,7 +426,7 @@ void CBarRssItems::onFilterDelayElapsed()
 }
 
 // The matching posts are listed in the sort order and the first one is
-// shown.
+// selected, or none when nothing matches.
 void CBarRssItems::applyFilter()
 {
     if (!document())
@@ -459,9 +435,9 @@ void CBarRssItems::applyFilter()
     if (m_model->order().isEmpty())
         QApplication::beep();
     updateFilterColor();
-    m_selectionTimer.stop();
-    showRows(false);
-    reportRow(0);
+    m_model->resetRows();
+    selectRow(0);
+    updateCaption();
 }
 
 void CBarRssItems::updateFilterColor()
@@ -500,10 +476,9 @@ bool CBarRssItems::handleListKey(QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_Delete || key->modifiers() != Qt::NoModifier)
         return false;
-    CRSSEditDoc *doc = document();
     CommandState state;
-    if (doc && doc->OnUpdateCommand(ID_POST_DELETE, &state) && state.enabled)
-        doc->OnCommand(ID_POST_DELETE);
+    if (m_postCommands && m_postCommands->OnUpdateCommand(ID_POST_DELETE, &state) && state.enabled)
+        m_postCommands->OnCommand(ID_POST_DELETE);
     else
         QApplication::beep();
     return true;
@@ -518,15 +493,14 @@ bool CBarRssItems::handleBarKey(QEvent *event)
     switch (static_cast<QKeyEvent *>(event)->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        notify(HINT_FOCUS_EDITOR, 0);
+        emit editorFocusRequested();
         return true;
     default:
         return false;
     }
 }
 
-// Escape clears the box, or closes it when it is empty. Closing goes
-// through the Filtering command so that the command's check mark follows.
+// Escape clears the box, or closes it when it is empty.
 bool CBarRssItems::handleFilterBoxEvent(QEvent *event)
 {
     switch (event->type()) {
@@ -541,8 +515,8 @@ bool CBarRssItems::handleFilterBoxEvent(QEvent *event)
             return false;
         if (m_filterBox->text().isEmpty()) {
             QMetaObject::invokeMethod(this, [this] {
-                if (CRSSEditDoc *doc = document())
-                    doc->OnCommand(ID_FILTERING);
+                if (m_filterBox)
+                    closeFilterBox();
             }, Qt::QueuedConnection);
         } else {
             m_filterBox->clear();

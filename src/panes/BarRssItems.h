@@ -17,8 +17,11 @@ class QPushButton;
 class QVBoxLayout;
 
 // The posts bar: the feed's posts in a list, one row per post, beside the
-// editor. Picking a row makes its post current (after a short delay, so
-// that arrowing through the list shows only the post the user stops on);
+// editor. Its rows are the posts the document's selection may name: the
+// list highlights the selected post, and picking a row selects its post
+// (after a short delay, so that arrowing through the list shows only the
+// post the user stops on); when the selected post leaves the rows, the bar
+// selects the post that takes its row, or none;
 // a row's title can be renamed in place; a column click sorts; Ctrl+F opens
 // a filter box above the list that narrows it to the posts whose title
 // holds a text.
@@ -34,13 +37,21 @@ public:
     static constexpr int kFilterQuietMs = 701;
 
     CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
+    ~CBarRssItems() override;
 
     CPostsListCtrl *listCtrl() const { return m_list; }
     CPostsModel *postsModel() const { return m_model; }
     // The filter box, or null while filtering is closed.
     QLineEdit *filterBox() const { return m_filterBox; }
 
-    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
+    // The Delete key in the list runs the Delete Post command of these.
+    void setPostCommands(CCommandTarget *commands) { m_postCommands = commands; }
+    // Opens the in-place editor on the selected post's title.
+    void renameSelectedPost();
+    // The filter box opens with the focus, or closes and every post comes
+    // back (the Filtering command).
+    void toggleFilterBox();
+    // Carries out Copy Title and Filtering.
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
 
@@ -60,6 +71,8 @@ signals:
     // The user clicked the button above the posts that opens the feed's
     // properties.
     void feedPropertiesRequested();
+    // Return, Tab or a double click hand the focus to the editor.
+    void editorFocusRequested();
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -69,28 +82,27 @@ private:
     // The posts in the document's sort order: all of them, or the filter's
     // matches while the filter box is open.
     void rebuildRows();
-    // Shows the present row order from row 0 and recounts the caption.
-    void showRows(bool reportFirstRow);
+    // Shows the present row order, keeps the selected post when it is
+    // among the rows, else selects the post in `fallbackRow` (the last row
+    // past the end), and recounts the caption.
+    void showRows(int fallbackRow);
     void updateCaption();
-    // Selects the row for the bar's own reasons: nothing is reported.
+    // Highlights the row, or none for -1, without selecting its post.
     void selectRowQuietly(int row);
-    // Selects the row as if the user had, so its post is reported.
-    void selectRowAndReport(int row);
+    // Highlights the row and selects its post, or none for -1.
+    void selectRow(int row);
 
-    // --- Notifications received ---
-    void reflectCurrentPost(int post);
-    void onPostsInserted();
-    void onPostDeleted();
+    // --- The document's news ---
+    void reflectSelectedPost(int post);
+    void onPostsInserted(int index);
+    void onPostRemoved(int index);
     void onFeedReset();
     void onSortChanged();
-    void refreshCurrentRow();
+    void refreshPost(int post);
 
-    // --- Selection reports ---
+    // --- The user's picks ---
     void onSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
-    void trackSelection(int row);
     void onSelectionDelayElapsed();
-    void reportRow(int row);
-    void notify(int hint, int post);
 
     // --- In-place rename, sorting, copying ---
     void onColumnClicked(int column);
@@ -102,7 +114,6 @@ private:
     void showHeaderMenu(const QPoint &headerPos);
 
     // --- Filter box ---
-    void toggleFilterBox();
     void openFilterBox();
     void closeFilterBox();
     void showAllPosts();
@@ -123,10 +134,9 @@ private:
     QElapsedTimer m_lastFilterChange;
     QLineEdit *m_filterBox = nullptr;
     QPushButton *m_feedButton = nullptr;
-    // The next tracked selection is reported at once; only the first one.
-    bool m_firstSelection = true;
-    // The row last selected by the user, or -1.
+    // The row last picked by the user, or -1.
     int m_selectedRow = -1;
+    CCommandTarget *m_postCommands = nullptr;
     // Set while the bar selects a row that must not be reported.
     bool m_quietSelection = false;
     QTimer m_selectionTimer;

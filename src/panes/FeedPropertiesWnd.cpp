@@ -109,6 +109,8 @@ CFeedPropertiesWnd::CFeedPropertiesWnd(CRSSEditDoc *doc, QWidget *parent)
     auto *close = new QShortcut(QKeySequence::Cancel, this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     connect(doc, &CRSSEditDoc::pathChanged, this, &CFeedPropertiesWnd::updateTitle);
+    connect(doc, &CRSSEditDoc::headerChanged, this, &CFeedPropertiesWnd::load);
+    connect(doc, &CRSSEditDoc::feedReset, this, &CFeedPropertiesWnd::load);
     connect(m_form, &CElementForm::stored, this, [this](const QString &element) {
         if (element == QLatin1String("image"))
             showImagePreview();
@@ -400,14 +402,3 @@ bool CFeedPropertiesWnd::focusElement(const QString &element)
     return false;
 }
 
-void CFeedPropertiesWnd::OnRSSNotify(CRSSObserver *, int hint, const QVariant &)
-{
-    switch (hint) {
-    case HINT_FEED_HEADER_CHANGED:
-    case HINT_FEED_RESET:
-        load();
-        break;
-    default:
-        break;
-    }
-}

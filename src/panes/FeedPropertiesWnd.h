@@ -1,6 +1,5 @@
 #pragma once
 
-#include "document/RSSObserver.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +15,7 @@ class QTabWidget;
 // elements, categories and image, cloud and text input, skip hours and days,
 // and the podcast tags while the feed is a podcast. Every field is stored
 // through the document when the user finishes editing it.
-class CFeedPropertiesWnd : public QWidget, public CRSSObserver
+class CFeedPropertiesWnd : public QWidget
 {
     Q_OBJECT
 public:
@@ -30,8 +29,6 @@ public:
     // Shows the page of an element's field with the focus in it (the
     // checker's findings lead here); false when no field shows it.
     bool focusElement(const QString &element);
-
-    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
 private:
     QWidget *channelPage();

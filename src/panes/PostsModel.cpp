@@ -38,10 +38,7 @@ QFont unreadableDateFont()
 
 } // namespace
 
-CPostsModel::CPostsModel(CRSSEditDoc *doc, CRSSObserver *renamer, QObject *parent)
-    : QAbstractTableModel(parent)
-    , m_doc(doc)
-    , m_renamer(renamer)
+CPostsModel::CPostsModel(CRSSEditDoc *doc, QObject *parent) : QAbstractTableModel(parent), m_doc(doc)
 {
 }
 
@@ -168,8 +165,5 @@ bool CPostsModel::setData(const QModelIndex &index, const QVariant &value, int r
     // A rename left as it was changes nothing, not even the post's date.
     if (value.toString() == m_doc->feed()->GetPostTitle(post))
         return true;
-    if (!m_doc->SetPostField(m_renamer, post, CRSSEditDoc::PostTitle, value.toString(), QStringLiteral("Rename Post")))
-        return false;
-    refreshRow(index.row());
-    return true;
+    return m_doc->SetPostField(post, CRSSEditDoc::PostTitle, value.toString(), QStringLiteral("Rename Post"));
 }

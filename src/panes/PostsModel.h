@@ -6,7 +6,6 @@
 #include <QPointer>
 
 class CRSSEditDoc;
-class CRSSObserver;
 
 // The rows of the posts list: a view of the feed through the row order. It
 // stores no post data; every title, date, icon and tip is read from the feed
@@ -17,9 +16,7 @@ class CPostsModel : public QAbstractTableModel
 public:
     enum Column { TitleColumn = 0, DateColumn = 1, ColumnCount = 2 };
 
-    // `renamer` is named as the sender of the document's notice when a row
-    // is renamed: the list that edits the row needs no notice of its own.
-    CPostsModel(CRSSEditDoc *doc, CRSSObserver *renamer, QObject *parent = nullptr);
+    CPostsModel(CRSSEditDoc *doc, QObject *parent = nullptr);
 
     // The row order. After changing it, call resetRows().
     CPostOrder &order() { return m_order; }
@@ -52,6 +49,5 @@ private:
     QString tooltip(int post) const;
 
     QPointer<CRSSEditDoc> m_doc;
-    CRSSObserver *m_renamer;
     CPostOrder m_order;
 };

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "document/CommandIds.h"
-#include "document/RSSObserver.h"
 #include "panes/SizingControlBar.h"
 
 #include <QPointer>
 
 class CRSSEditDoc;
 
-// A docking bar of a feed window that hears the document's notifications
-// and may handle commands before the rest of the command route.
-class CRSSCommonBar : public CSizingControlBar, public CRSSObserver, public CCommandTarget
+// A docking bar of a feed window that may handle commands before the rest
+// of the command route.
+class CRSSCommonBar : public CSizingControlBar, public CCommandTarget
 {
     Q_OBJECT
 public:

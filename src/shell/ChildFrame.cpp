@@ -1,5 +1,6 @@
 #include "shell/ChildFrame.h"
 
+#include "document/PostCommands.h"
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
 #include "links/PreviewBarSetting.h"
@@ -15,6 +16,7 @@
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QScreen>
+#include <QUndoStack>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -45,6 +47,7 @@ QString problemCounts(const QList<CFeedChecker::Problem> &problems)
 CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     : QMdiSubWindow(parent)
     , m_document(document)
+    , m_postCommands(std::make_unique<CPostCommands>(document))
     , m_dockHost(new QMainWindow)
     , m_view(nullptr)
     , m_postsBar(nullptr)
@@ -66,26 +69,55 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
     createDiskChangeBar();
     setWidget(m_dockHost);
 
-    m_document->setFrame(this);
-    connect(m_document.get(), &CRSSEditDoc::modifiedChanged, this, &CChildFrame::updateCaption);
-    connect(m_document.get(), &CRSSEditDoc::pathChanged, this, &CChildFrame::updateCaption);
+    connectDocument();
     updateCaption();
-
-    connect(m_document.get(), &CRSSEditDoc::modifiedChanged, this, &CChildFrame::commandStatesChanged);
-    connect(m_document.get(), &CRSSEditDoc::pathChanged, this, &CChildFrame::commandStatesChanged);
-    connect(m_document.get(), &CRSSEditDoc::notified, this, &CChildFrame::commandStatesChanged);
     connect(m_view, &CRSSEditView::editStateChanged, this, &CChildFrame::commandStatesChanged);
-    // A save never waits for the check that follows it.
-    connect(m_document.get(), &CRSSEditDoc::saved, this, &CChildFrame::checkFeed, Qt::QueuedConnection);
 }
 
 CChildFrame::~CChildFrame()
 {
     // The view and the bars talk to the document until they are gone, so
-    // they go first.
-    m_document->setFrame(nullptr);
+    // they go first; the document's last news (its stack emptied) has no
+    // window left to update.
+    m_document->undoStack()->disconnect(this);
     delete m_properties;
     delete m_dockHost;
+}
+
+void CChildFrame::connectDocument()
+{
+    CRSSEditDoc *document = m_document.get();
+    connect(document, &CRSSEditDoc::modifiedChanged, this, &CChildFrame::updateCaption);
+    connect(document, &CRSSEditDoc::pathChanged, this, &CChildFrame::updateCaption);
+    // A save never waits for the check that follows it.
+    connect(document, &CRSSEditDoc::saved, this, &CChildFrame::checkFeed, Qt::QueuedConnection);
+
+    // The user names a new post in the list, so the list must be there.
+    connect(document, &CRSSEditDoc::postsInserted, this, [this] {
+        m_postsBar->show();
+        m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
+    });
+    // A podcast's episodes live in their enclosures and tags, which only the
+    // details pane shows; other feeds open without it.
+    connect(document, &CRSSEditDoc::feedReset, this, [this] {
+        if (m_feedShown)
+            return;
+        m_feedShown = true;
+        if (m_document->IsPodcast())
+            showDetailsBar();
+        // The keys start in the list: arrows pick a post, Tab goes on to it.
+        m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
+    });
+
+    for (auto changed : {&CRSSEditDoc::postsInserted, &CRSSEditDoc::postRemoved})
+        connect(document, changed, this, &CChildFrame::commandStatesChanged);
+    for (auto changed : {&CRSSEditDoc::feedReset, &CRSSEditDoc::sortOrderChanged})
+        connect(document, changed, this, &CChildFrame::commandStatesChanged);
+    connect(document, &CRSSEditDoc::modifiedChanged, this, &CChildFrame::commandStatesChanged);
+    connect(document, &CRSSEditDoc::pathChanged, this, &CChildFrame::commandStatesChanged);
+    connect(document, &CRSSEditDoc::notified, this, &CChildFrame::commandStatesChanged);
+    connect(document->undoStack(), &QUndoStack::indexChanged, this, &CChildFrame::commandStatesChanged);
+    connect(document->selection(), &CPostSelection::changed, this, &CChildFrame::commandStatesChanged);
 }
 
 void CChildFrame::createBars()
@@ -108,6 +140,8 @@ void CChildFrame::createBars()
     m_detailsBar->hide();
 
     connect(m_postsBar, &CBarRssItems::feedPropertiesRequested, this, [this] { showProperties(); });
+    connect(m_postsBar, &CBarRssItems::editorFocusRequested, m_view, &CRSSEditView::FocusEditor);
+    m_postsBar->setPostCommands(m_postCommands.get());
 
     // The problems sit under the posts list, hidden until a check.
     m_problemsBar = new CBarProblems(QStringLiteral("Problems"), m_document.get(), m_dockHost);
@@ -119,8 +153,6 @@ void CChildFrame::createBars()
     connect(this, &CChildFrame::channelFieldRequested, this, [this](const QString &parent, const QString &field) {
         showProperties()->focusElement(parent == QLatin1String("channel") ? field : parent);
     });
-
-    m_observers = {m_postsBar, m_previewBar, m_detailsBar};
 }
 
 // Across the top of the window, above the docks; the inner window lays out
@@ -133,10 +165,8 @@ void CChildFrame::createDiskChangeBar()
 
 CFeedPropertiesWnd *CChildFrame::showProperties()
 {
-    if (!m_properties) {
+    if (!m_properties)
         m_properties = new CFeedPropertiesWnd(m_document.get(), this);
-        m_observers.push_back(m_properties);
-    }
     m_properties->show();
     m_properties->raise();
     m_properties->activateWindow();
@@ -174,7 +204,12 @@ void CChildFrame::showProblem(const CFeedChecker::Problem &problem)
         emit channelFieldRequested(problem.parent, problem.field);
         return;
     }
-    m_document->Notify(nullptr, HINT_SELECT_POST, problem.post);
+    // A post the filter hides comes back with all the others.
+    CPostSelection *selection = m_document->selection();
+    if (!selection->select(problem.post) && m_postsBar->filterBox()) {
+        m_postsBar->toggleFilterBox();
+        selection->select(problem.post);
+    }
     // The editor shows four fields of a post; a problem in another one
     // (a guid, a date) is shown in the post's details, or else the post by
     // its title.
@@ -279,29 +314,6 @@ void CChildFrame::updateCaption()
     // The document's title is the file's name once it has a path.
     setWindowTitle(m_document->title() + QStringLiteral("[*]"));
     setWindowModified(m_document->IsModified());
-}
-
-void CChildFrame::OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data)
-{
-    if (hint == HINT_POSTS_INSERTED || hint == HINT_RENAME_POST) {
-        // The user names the post in the list, so the list must be there.
-        m_postsBar->show();
-        m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
-    }
-    // A podcast's episodes live in their enclosures and tags, which only the
-    // details pane shows; other feeds open without it.
-    if (hint == HINT_FEED_RESET && !m_feedShown) {
-        m_feedShown = true;
-        if (m_document->IsPodcast())
-            showDetailsBar();
-        // The keys start in the list: arrows pick a post, Tab goes on to it.
-        m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
-    }
-    for (CRSSObserver *observer : m_observers) {
-        if (sender && sender == observer)
-            continue;
-        observer->OnRSSNotify(sender, hint, data);
-    }
 }
 
 void CChildFrame::showDetailsBar()

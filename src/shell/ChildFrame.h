@@ -1,7 +1,6 @@
 #pragma once
 
 #include "document/CommandIds.h"
-#include "document/RSSObserver.h"
 #include "markup/FeedChecker.h"
 
 #include <QMdiSubWindow>
@@ -15,6 +14,7 @@ class CBarProblems;
 class CBarRssItems;
 class CDiskChangeBar;
 class CFeedPropertiesWnd;
+class CPostCommands;
 class CRSSEditDoc;
 class CRSSEditView;
 class QDockWidget;
@@ -24,9 +24,9 @@ class QMainWindow;
 // feed's document, holds the post editor view in the middle of an inner main
 // window with the posts bar docked on the left, the code preview at the
 // bottom and the post details on the right, owns the feed's properties
-// window, relays the document's notifications to those bars, and keeps its
-// caption in step with the document.
-class CChildFrame : public QMdiSubWindow, public CRSSObserver, public CCommandTarget
+// window and the menu commands on the document, and keeps its caption in
+// step with the document.
+class CChildFrame : public QMdiSubWindow, public CCommandTarget
 {
     Q_OBJECT
 public:
@@ -35,6 +35,8 @@ public:
     ~CChildFrame() override;
 
     CRSSEditDoc *document() const { return m_document.get(); }
+    // The Posts menu's commands and Undo and Redo, on the document.
+    CPostCommands *postCommands() const { return m_postCommands.get(); }
     CRSSEditView *view() const { return m_view; }
     // The inner window: the view is its central widget; bars dock on it.
     QMainWindow *dockHost() const { return m_dockHost; }
@@ -61,10 +63,6 @@ public:
     // The file's name, or the feed's title while it has no file, with the
     // modified mark ("[*]").
     void updateCaption();
-
-    // Passes the notification on to the bars, each but the one that sent it.
-    // A new post or a rename brings the posts bar up with the focus.
-    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
     // Offered to the posts bar first; the frame itself carries the View
     // commands that show and hide the bars.
@@ -101,9 +99,11 @@ private:
     void sizePostsBar();
     static void toggleBar(QDockWidget *bar);
     void showDetailsBar();
+    void connectDocument();
     QList<QWidget *> tabStops(const QWidget *pane);
 
     std::unique_ptr<CRSSEditDoc> m_document;
+    std::unique_ptr<CPostCommands> m_postCommands;
     QMainWindow *m_dockHost;
     CRSSEditView *m_view;
     CBarRssItems *m_postsBar;
@@ -116,8 +116,5 @@ private:
     int m_checks = 0;
     QString m_checkSummary;
     bool m_postsBarSized = false;
-    bool m_feedShown = false; // the first HINT_FEED_RESET came
-    // The bars that hear the document's notifications, in the order they
-    // hear them.
-    std::vector<CRSSObserver *> m_observers;
+    bool m_feedShown = false; // the first feed came
 };

@@ -68,10 +68,7 @@ CDiskChangeBar::CDiskChangeBar(CRSSEditDoc *document, QWidget *parent)
     connect(m_differences, &QPushButton::clicked, this, &CDiskChangeBar::showDifferences);
     // Saved or read again, the feed and the file agree.
     connect(m_document, &CRSSEditDoc::saved, this, &QWidget::hide);
-    connect(m_document, &CRSSEditDoc::notified, this, [this](int hint) {
-        if (hint == HINT_FEED_RESET)
-            hide();
-    });
+    connect(m_document, &CRSSEditDoc::feedReset, this, &QWidget::hide);
 }
 
 QString CDiskChangeBar::fileName() const

@@ -1,6 +1,7 @@
 #include "shell/MainFrame.h"
 
 #include "core/RssFeed.h"
+#include "document/PostCommands.h"
 #include "document/RSSEditDoc.h"
 #include "editor/HyperlinkDlg.h"
 #include "editor/RSSEditView.h"
@@ -189,7 +190,7 @@ std::vector<CCommandTarget *> CMainFrame::commandRoute() const
     std::vector<CCommandTarget *> route;
     if (CChildFrame *frame = activeChildFrame()) {
         route.push_back(frame->view());
-        route.push_back(frame->document());
+        route.push_back(frame->postCommands());
         route.push_back(frame);
     }
     route.push_back(const_cast<CMainFrame *>(this));

@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 
 #include "document/DocumentPrompter.h"
+#include "document/PostCommands.h"
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 
@@ -51,25 +52,25 @@ inline QList<TestPost> postsTitled(const QStringList &titles)
     return posts;
 }
 
-// Writes each notification it hears into a shared log as "name:hint:index".
-class RecordingObserver : public CRSSObserver
+// Writes the document's news and its selection's changes into the log:
+// "select:1", "insert:0", "remove:2", "title:1" (a field and its post),
+// "elements:1", "restore:1", "header", "reset", "sort".
+inline void recordNews(CRSSEditDoc *doc, QStringList *log)
 {
-public:
-    RecordingObserver(const QString &name, QStringList *log) : m_name(name), m_log(log) {}
-
-    void OnRSSNotify(CRSSObserver *, int hint, const QVariant &data) override
-    {
-        m_log->append(QStringLiteral("%1:%2:%3").arg(m_name).arg(hint).arg(data.toInt()));
-        if (onNotify)
-            onNotify(hint, data.toInt());
-    }
-
-    std::function<void(int hint, int index)> onNotify;
-
-private:
-    QString m_name;
-    QStringList *m_log;
-};
+    const auto note = [log](const QString &what, int index) { log->append(what + u':' + QString::number(index)); };
+    QObject::connect(doc->selection(), &CPostSelection::changed, doc, [note](int post) { note("select", post); });
+    QObject::connect(doc, &CRSSEditDoc::postsInserted, doc, [note](int index) { note("insert", index); });
+    QObject::connect(doc, &CRSSEditDoc::postRemoved, doc, [note](int index) { note("remove", index); });
+    QObject::connect(doc, &CRSSEditDoc::postRestored, doc, [note](int post) { note("restore", post); });
+    QObject::connect(doc, &CRSSEditDoc::postElementsChanged, doc, [note](int post) { note("elements", post); });
+    QObject::connect(doc, &CRSSEditDoc::postFieldChanged, doc, [note](int post, CRSSEditDoc::PostField field) {
+        const char *names[] = {"title", "link", "author", "description"};
+        note(QString::fromLatin1(names[field]), post);
+    });
+    QObject::connect(doc, &CRSSEditDoc::headerChanged, doc, [log] { log->append("header"); });
+    QObject::connect(doc, &CRSSEditDoc::feedReset, doc, [log] { log->append("reset"); });
+    QObject::connect(doc, &CRSSEditDoc::sortOrderChanged, doc, [log] { log->append("sort"); });
+}
 
 class RecordingPrompter : public CDocumentPrompter
 {
@@ -88,26 +89,22 @@ public:
     int beeps = 0;
 };
 
-// The log that notifications "hint:index ..." leave, each heard by the view
-// and then the frame.
-inline QStringList notes(const QString &hintsAndIndexes)
+// The log that notes "select:1 remove:2 ..." leave.
+inline QStringList notes(const QString &notes)
 {
-    QStringList log;
-    for (const QString &note : hintsAndIndexes.split(u' ', Qt::SkipEmptyParts))
-        log << QStringLiteral("view:") + note << QStringLiteral("frame:") + note;
-    return log;
+    return notes.split(u' ', Qt::SkipEmptyParts);
 }
 
-// A document with a recording view, frame and prompter, and a file named
-// after its own temporary folder, so backups of other tests never count.
+// A document with its commands, a recording prompter, its news in
+// the log, and a file named after its own temporary folder, so backups of
+// other tests never count.
 struct DocumentFixture
 {
-    DocumentFixture() : view(QStringLiteral("view"), &log), frame(QStringLiteral("frame"), &log)
+    DocumentFixture()
     {
         path = dir.filePath(QFileInfo(dir.path()).fileName() + QStringLiteral(".xml"));
-        doc.addView(&view);
-        doc.setFrame(&frame);
         doc.setPrompter(&prompter);
+        recordNews(&doc, &log);
     }
 
     void open(const QList<TestPost> &posts)
@@ -118,7 +115,7 @@ struct DocumentFixture
         log.clear();
     }
 
-    void select(int post) { doc.Notify(nullptr, HINT_SELECT_POST, post); }
+    void select(int post) { QVERIFY(doc.selection()->select(post)); }
 
     QStringList titles()
     {
@@ -132,15 +129,14 @@ struct DocumentFixture
     {
         CommandState state;
         state.enabled = !state.enabled; // so that an untouched state shows
-        [&] { QVERIFY(doc.OnUpdateCommand(id, &state)); }();
+        [&] { QVERIFY(commands.OnUpdateCommand(id, &state)); }();
         return state;
     }
 
     QTemporaryDir dir;
     QString path;
     QStringList log;
-    RecordingObserver view;
-    RecordingObserver frame;
     RecordingPrompter prompter;
-    CRSSEditDoc doc; // last, so it goes first
+    CRSSEditDoc doc;
+    CPostCommands commands{&doc}; // last, so it goes first
 };

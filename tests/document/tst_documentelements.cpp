@@ -43,12 +43,12 @@ private slots:
         QVERIFY(!doc.SetChannelElements(QStringLiteral("itunes:author"), {textElement(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
         QVERIFY(doc.SetPostElements(1, QStringLiteral("itunes:episode"), {textElement(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
         QVERIFY(!doc.SetPostElements(2, QStringLiteral("itunes:episode"), {textElement(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
-        QCOMPARE(fixture.log, notes(QStringLiteral("17:0 18:1")));
+        QCOMPARE(fixture.log, notes(QStringLiteral("header elements:1")));
 
         // A new post states the show's itunes:explicit.
         fixture.log.clear();
         QVERIFY(doc.InsertNewPost());
-        QCOMPARE(fixture.log, notes(QStringLiteral("5:0")));
+        QCOMPARE(fixture.log, notes(QStringLiteral("insert:0")));
         QString error;
         QVERIFY2(doc.OnSaveDocument(fixture.path, &error), qPrintable(error));
         CRssFeed saved;
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(doc.SetPodcast(true));
         QVERIFY(doc.IsPodcast() && doc.IsModified());
         QVERIFY(!doc.SetPodcast(true));
-        QCOMPARE(fixture.log, notes(QStringLiteral("17:0")));
+        QCOMPARE(fixture.log, notes(QStringLiteral("header")));
         const std::vector<FeedElement> guids = doc.feed()->GetChannelElements(QStringLiteral("podcast:guid"));
         QCOMPARE(guids.size(), size_t(guid.isEmpty() ? 0 : 1));
         if (!guid.isEmpty())

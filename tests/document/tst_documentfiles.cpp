@@ -46,7 +46,11 @@ private slots:
         const QString text = QString::fromUtf8(feed->PrintToString());
         QVERIFY2(text.contains("<title>Мой канал</title>") && text.contains("<link>http://example.org/</link>"),
                  qPrintable(text));
-        QCOMPARE(f->log, notes("13:0"));
+        QCOMPARE(f->log, notes("reset"));
+        // On no disk yet: changed until saved.
+        QVERIFY(f->doc.IsModified());
+        QVERIFY(!modified.isEmpty());
+        QCOMPARE(modified.last().at(0).toBool(), true);
         QVERIFY(f->doc.path().isEmpty());
 
         // Untitled feeds are numbered.
@@ -76,7 +80,7 @@ private slots:
         QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", "News"}));
         for (const bool added : {false, true}) {
             if (added)
-                QVERIFY(f->doc.OnCommand(ID_POST_ADD));
+                QVERIFY(f->commands.OnCommand(ID_POST_ADD));
             QString error;
             QVERIFY2(f->doc.OnSaveDocument(f->path, &error), qPrintable(error));
             const QByteArray saved = readFile(f->path);
@@ -115,7 +119,7 @@ private slots:
         QCOMPARE(f->doc.path(), f->path);
         QCOMPARE(f->doc.title(), QFileInfo(f->path).fileName());
         QCOMPARE(pathChanged.count(), 1);
-        QCOMPARE(f->log, notes("13:0"));
+        QCOMPARE(f->log, notes("reset"));
         QVERIFY(!f->doc.IsModified());
         QCOMPARE(f->doc.currentPost(), -1);
     }
@@ -126,12 +130,12 @@ private slots:
     {
         f->open(postsTitled({"A", "B"}));
         f->select(1);
-        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
+        QVERIFY(f->doc.SetPostField(1, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
         f->doc.SetModifiedFlag(true);
         f->log.clear();
 
         f->prompter.answer = false;
-        QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+        QVERIFY(f->commands.OnCommand(ID_POST_RELOAD));
         QCOMPARE(f->prompter.questions.size(), 1);
         QVERIFY(f->prompter.questions.first().contains(QDir::toNativeSeparators(f->path)));
         QCOMPARE(f->titles(), QStringList({"A", "Changed"}));
@@ -139,7 +143,7 @@ private slots:
 
         QVERIFY(QFile::remove(f->path));
         f->prompter.answer = true;
-        QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+        QVERIFY(f->commands.OnCommand(ID_POST_RELOAD));
         QCOMPARE(f->prompter.errors.size(), 1);
         QVERIFY(f->prompter.errors.first().contains(QDir::toNativeSeparators(f->path)));
         QCOMPARE(f->titles(), QStringList({"A", "Changed"}));
@@ -148,7 +152,7 @@ private slots:
 
         // Agreed to and readable: the file's posts come back.
         QVERIFY(writeFeedFile(f->path, postsTitled({"A", "B"})));
-        QVERIFY(f->doc.OnCommand(ID_POST_RELOAD));
+        QVERIFY(f->commands.OnCommand(ID_POST_RELOAD));
         QCOMPARE(f->titles(), QStringList({"A", "B"}));
         QVERIFY(!f->doc.IsModified());
         QCOMPARE(f->doc.currentPost(), 1);
@@ -159,7 +163,7 @@ private slots:
         f->open(postsTitled({"A", "B"}));
         const QByteArray before = readFile(f->path);
         f->select(1);
-        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
+        QVERIFY(f->doc.SetPostField(1, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
         f->doc.SetModifiedFlag(true);
         f->log.clear();
         QVERIFY(backupsOf(f->path).isEmpty());
@@ -219,7 +223,7 @@ private slots:
     {
         f->open(postsTitled({"A"}));
         const QByteArray before = readFile(f->path);
-        QVERIFY(f->doc.SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
+        QVERIFY(f->doc.SetPostField(0, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
         f->doc.SetModifiedFlag(true);
         const QString unreachable = f->dir.filePath(QStringLiteral("missing/feed.xml"));
         QString error;
@@ -260,7 +264,7 @@ private slots:
         QVERIFY(QFile::setPermissions(f->path, QFile::ReadOwner));
         QVERIFY(f->doc.OnSaveDocument(f->path)); // a backup of a read-only feed
         QVERIFY(QFile::setPermissions(f->path, QFile::ReadOwner | QFile::WriteOwner));
-        QVERIFY(f->doc.SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
+        QVERIFY(f->doc.SetPostField(0, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
         QFile folder(f->dir.path());
         const QFile::Permissions permissions = folder.permissions();
         QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
@@ -282,7 +286,7 @@ private slots:
         f->open(postsTitled({"A"}));
         QVERIFY(writeFeedFile(f->path, postsTitled({"Written elsewhere"})));
         const QByteArray outside = readFile(f->path);
-        QVERIFY(f->doc.SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("Mine")));
+        QVERIFY(f->doc.SetPostField(0, CRSSEditDoc::PostTitle, QStringLiteral("Mine")));
 
         f->prompter.answer = false;
         QString error = QStringLiteral("not cleared");
@@ -308,12 +312,12 @@ private slots:
     {
         f->open(postsTitled({"A", "B", "C"}));
         f->select(1);
-        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostTitle, QStringLiteral("B2")));
-        QVERIFY(f->doc.SetPostField(nullptr, 1, CRSSEditDoc::PostLink, QStringLiteral("http://example.org/new")));
+        QVERIFY(f->doc.SetPostField(1, CRSSEditDoc::PostTitle, QStringLiteral("B2")));
+        QVERIFY(f->doc.SetPostField(1, CRSSEditDoc::PostLink, QStringLiteral("http://example.org/new")));
         const QString dateOfB = f->doc.feed()->GetPostPubDate(1);
-        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE_DELETE)); // B to the top
-        QVERIFY(f->doc.OnCommand(ID_POST_DUPLICATE));        // and a copy of it
-        QVERIFY(f->doc.OnCommand(ID_SORT_BY_TITLE));
+        QVERIFY(f->commands.OnCommand(ID_POST_DUPLICATE_DELETE)); // B to the top
+        QVERIFY(f->commands.OnCommand(ID_POST_DUPLICATE));        // and a copy of it
+        QVERIFY(f->commands.OnCommand(ID_SORT_BY_TITLE));
         QVERIFY(f->doc.OnSaveDocument(f->path));
 
         CRssFeed saved;
@@ -336,9 +340,9 @@ private slots:
         f->log.clear();
         QVERIFY(f->doc.RemovePost(1));
         QCOMPARE(f->titles(), QStringList({"A", "C"}));
-        QVERIFY(f->doc.OnCommand(ID_EDIT_UNDO));
+        QVERIFY(f->commands.OnCommand(ID_EDIT_UNDO));
         QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
-        QCOMPARE(f->log, notes("8:1 5:1"));
+        QCOMPARE(f->log, notes("remove:1 insert:1"));
         QVERIFY(f->doc.OnSaveDocument(f->path));
         QCOMPARE(readFile(f->path), original);
     }
@@ -349,12 +353,12 @@ private slots:
         f->select(1);
         f->log.clear();
         QVERIFY(f->state(ID_POST_SET_DATE_NOW).enabled);
-        QVERIFY(f->doc.OnCommand(ID_POST_SET_DATE_NOW));
+        QVERIFY(f->commands.OnCommand(ID_POST_SET_DATE_NOW));
         const QDateTime dated = PubDate::ParsePubDateOr(f->doc.feed()->GetPostPubDate(1), QDateTime());
         QVERIFY(qAbs(dated.secsTo(QDateTime::currentDateTimeUtc())) < 60);
         QCOMPARE(f->doc.feed()->GetPostPubDate(0), QStringLiteral("01 Mar 2026 09:00:00 GMT"));
         QVERIFY(f->doc.IsModified());
-        QCOMPARE(f->log, notes("16:1"));
+        QCOMPARE(f->log, notes("elements:1"));
     }
 
     void openBackupFolder_createsFolderAndOpensIt()
@@ -371,7 +375,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder));
 
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolderUrl");
-        const bool handled = f->doc.OnCommand(ID_OPEN_BACKUP_FOLDER);
+        const bool handled = f->commands.OnCommand(ID_OPEN_BACKUP_FOLDER);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QVERIFY(handled);
         QCOMPARE(m_openedUrls, QList<QUrl>({QUrl::fromLocalFile(folder)}));

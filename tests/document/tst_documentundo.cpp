@@ -97,7 +97,7 @@ private:
         for (int i = 0; i < keys; ++i) {
             const QString value = start + text(i + 1);
             note(QStringLiteral("field %1 of %2 = ...\"%3\"").arg(field).arg(post).arg(value.right(12)),
-                 m_doc->SetPostField(nullptr, post, field, value));
+                 m_doc->SetPostField(post, field, value));
         }
     }
 
@@ -130,7 +130,7 @@ private:
         const int steps = 1 + int(m_random.bounded(3));
         for (int i = 0; i < steps && m_doc->undoStack()->canUndo(); ++i) {
             log.append(QStringLiteral("undo ") + m_doc->undoStack()->undoText());
-            m_doc->OnCommand(ID_EDIT_UNDO);
+            m_doc->undo();
         }
     }
 
@@ -218,7 +218,7 @@ private slots:
         QVERIFY(doc.undoStack()->count() > 20);
 
         while (doc.undoStack()->canUndo()) {
-            QVERIFY(doc.OnCommand(ID_EDIT_UNDO));
+            doc.undo();
             QVERIFY2(holds(hashOf(doc.feed()) == states[doc.undoStack()->index()]), "an undo gives another feed");
         }
         QVERIFY(doc.IsModified()); // the clean state is the edited file now
@@ -236,7 +236,7 @@ private slots:
             }
             if (!doc.undoStack()->canRedo())
                 break;
-            QVERIFY(doc.OnCommand(ID_EDIT_REDO));
+            doc.redo();
             QVERIFY2(holds(hashOf(doc.feed()) == states[doc.undoStack()->index()]), "a redo gives another feed");
         }
         QCOMPARE(readFile(redone), readFile(edited));
@@ -251,14 +251,14 @@ private slots:
         f.open(postsTitled({"A", "B"}));
         QUndoStack *stack = f.doc.undoStack();
         for (const char *title : {"B1", "B12", "B123"})
-            QVERIFY(f.doc.SetPostField(nullptr, 1, CRSSEditDoc::PostTitle, QString::fromLatin1(title)));
+            QVERIFY(f.doc.SetPostField(1, CRSSEditDoc::PostTitle, QString::fromLatin1(title)));
         QCOMPARE(stack->count(), 1);
         QCOMPARE(stack->undoText(), QStringLiteral("Edit Title"));
-        QVERIFY(f.doc.SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("A1")));
-        QVERIFY(f.doc.SetPostField(nullptr, 0, CRSSEditDoc::PostAuthor, QStringLiteral("me")));
-        QVERIFY(f.doc.SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("<p>x</p>"),
+        QVERIFY(f.doc.SetPostField(0, CRSSEditDoc::PostTitle, QStringLiteral("A1")));
+        QVERIFY(f.doc.SetPostField(0, CRSSEditDoc::PostAuthor, QStringLiteral("me")));
+        QVERIFY(f.doc.SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("<p>x</p>"),
                                    QStringLiteral("Remove Spans and Styles")));
-        QVERIFY(f.doc.SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("<p>y</p>"),
+        QVERIFY(f.doc.SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("<p>y</p>"),
                                    QStringLiteral("Remove Spans and Styles")));
         QCOMPARE(stack->count(), 5);
         CommandState undo = f.state(ID_EDIT_UNDO);
@@ -267,22 +267,22 @@ private slots:
 
         QVERIFY(f.doc.OnSaveDocument(f.path));
         QVERIFY(!f.doc.IsModified());
-        QVERIFY(f.doc.SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("<p>z</p>")));
-        QVERIFY(f.doc.SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("<p>zz</p>")));
+        QVERIFY(f.doc.SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("<p>z</p>")));
+        QVERIFY(f.doc.SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("<p>zz</p>")));
         QCOMPARE(stack->count(), 6);
         QVERIFY(f.doc.IsModified());
 
         f.log.clear();
-        QVERIFY(f.doc.OnCommand(ID_EDIT_UNDO));
+        QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
         QVERIFY(!f.doc.IsModified());
         QCOMPARE(f.doc.feed()->GetPostDescription(0), QStringLiteral("<p>y</p>"));
-        // The post shows again, as it is now, without a commit in between.
-        QCOMPARE(f.log, notes("3:0"));
+        // The post shows again, as it is now.
+        QCOMPARE(f.log, notes("select:0 restore:0 description:0"));
         QCOMPARE(f.state(ID_EDIT_REDO).text, QStringLiteral("&Redo Edit Description"));
-        QVERIFY(f.doc.OnCommand(ID_EDIT_UNDO));
+        QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
         QVERIFY(f.doc.IsModified());
         while (stack->canUndo())
-            QVERIFY(f.doc.OnCommand(ID_EDIT_UNDO));
+            QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
         QCOMPARE(f.titles(), QStringList({"A", "B"}));
         QVERIFY(!f.state(ID_EDIT_UNDO).enabled);
         QCOMPARE(f.state(ID_EDIT_UNDO).text, QStringLiteral("&Undo"));
@@ -293,31 +293,30 @@ private slots:
         QVERIFY(!f.doc.IsModified());
     }
 
-    // Undoing a delete shows the post again in its place, without asking
-    // for a new name; redoing it removes it again.
-    void deleteUndo_putsThePostBackAndSelectsIt()
+    // Undoing a delete puts the post back in its place, announced as a
+    // replay (the posts list selects it without asking for a new name);
+    // redoing it removes it again.
+    void deleteUndo_putsThePostBack()
     {
         DocumentFixture f;
         f.open(postsTitled({"A", "B", "C"}));
         f.select(1);
-        QVERIFY(f.doc.OnCommand(ID_POST_DELETE));
+        QVERIFY(f.commands.OnCommand(ID_POST_DELETE));
         QCOMPARE(f.titles(), QStringList({"A", "C"}));
         QCOMPARE(f.state(ID_EDIT_UNDO).text, QStringLiteral("&Undo Delete Post"));
         bool replayingWhenInserted = false;
-        f.view.onNotify = [&](int hint, int) {
-            if (hint == HINT_POSTS_INSERTED)
-                replayingWhenInserted = f.doc.isReplaying();
-        };
+        connect(&f.doc, &CRSSEditDoc::postsInserted, this, [&] { replayingWhenInserted = f.doc.isReplaying(); });
         f.log.clear();
-        QVERIFY(f.doc.OnCommand(ID_EDIT_UNDO));
+        QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
         QCOMPARE(f.titles(), QStringList({"A", "B", "C"}));
-        QCOMPARE(f.log, notes("5:1"));
+        QCOMPARE(f.log, notes("insert:1"));
         QVERIFY(replayingWhenInserted);
-        QCOMPARE(f.doc.currentPost(), 1);
+        QCOMPARE(f.doc.currentPost(), 2); // C, still selected
         f.log.clear();
-        QVERIFY(f.doc.OnCommand(ID_EDIT_REDO));
+        QVERIFY(f.commands.OnCommand(ID_EDIT_REDO));
         QCOMPARE(f.titles(), QStringList({"A", "C"}));
-        QCOMPARE(f.log, notes("8:1 3:1"));
+        QCOMPARE(f.log, notes("remove:1"));
+        QCOMPARE(f.doc.currentPost(), 1);
     }
 };
 

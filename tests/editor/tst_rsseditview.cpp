@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 #include "core/LineDiff.h"
 
+#include "document/PostCommands.h"
 #include "document/PostFooter.h"
 #include "editor/HyperlinkDlg.h"
 #include "editor/ImageDlg.h"
@@ -74,7 +75,7 @@ private slots:
         QVERIFY(writeFeed(path, kPosts));
         m_doc = new CRSSEditDoc;
         m_doc->setDescriptionFilter([](const QString &text) { return AddPostFooter(text, QStringLiteral("Mine")); });
-        m_doc->setFrame(&m_recorder);
+        m_doc->addView(&m_recorder);
         m_view = new CRSSEditView(m_doc);
         m_view->resize(900, 640);
         m_view->show();
@@ -135,7 +136,7 @@ private slots:
         // Regression: a new post showed the previous post's link and author,
         // and stored them; the Link field kept its red after the next post.
         selectPost(0);
-        QVERIFY(m_doc->OnCommand(ID_POST_ADD));
+        QVERIFY(CPostCommands(m_doc).OnCommand(ID_POST_ADD));
         CHtmlEngineView *engine = m_view->engine();
         QCOMPARE(engine->value("select_link").toString(), QString());
         QTRY_COMPARE(pageText(engine, kLinkText), QString());
@@ -158,11 +159,11 @@ private slots:
 
         selectPost(0);
         selectPost(1);
-        QVERIFY(m_doc->SetPostField(nullptr, 1, CRSSEditDoc::PostLink, "http://example.org/0"));
-        QVERIFY(m_doc->SetPostField(nullptr, 0, CRSSEditDoc::PostLink, "http://example.org/0"));
+        QVERIFY(m_doc->SetPostField(1, CRSSEditDoc::PostLink, "http://example.org/0"));
+        QVERIFY(m_doc->SetPostField(0, CRSSEditDoc::PostLink, "http://example.org/0"));
         selectPost(1);
-        QVERIFY(m_doc->SetPostField(nullptr, 0, CRSSEditDoc::PostLink, "http://example.org/3"));
-        QVERIFY(m_doc->SetPostField(nullptr, 1, CRSSEditDoc::PostLink, "http://example.org/2b"));
+        QVERIFY(m_doc->SetPostField(0, CRSSEditDoc::PostLink, "http://example.org/3"));
+        QVERIFY(m_doc->SetPostField(1, CRSSEditDoc::PostLink, "http://example.org/2b"));
         selectPost(0);
         selectPost(1);
 
@@ -181,7 +182,7 @@ private slots:
         m_view = new CRSSEditView(m_doc);
         m_view->show();
         QVERIFY(!m_view->engine()->isReady());
-        m_doc->Notify(nullptr, HINT_SELECT_POST, 1);
+        m_doc->selection()->select(1);
         QSignalSpy ready(m_view, &CRSSEditView::pageReady);
         QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 20000);
 
@@ -201,7 +202,6 @@ private slots:
         selectPost(1);
         type("div_title", " Q&A");
         QTRY_COMPARE(m_doc->feed()->GetPostTitle(1), QString("Second post Q&A"));
-        QVERIFY(m_recorder.dataOf(HINT_TITLE_CHANGED).contains(1));
         QVERIFY(m_doc->IsModified());
         QCOMPARE(m_doc->feed()->GetPostDescription(1), QString("<p>Two</p>"));
 
@@ -232,9 +232,9 @@ private slots:
         // is carried over to that text, its footer included.
         type("richtext_edit", "xy");
         QTRY_VERIFY(m_doc->feed()->GetPostDescription(1).startsWith("<p>Twoxy</p>"));
-        QVERIFY(m_doc->OnCommand(ID_EDIT_UNDO));
+        QVERIFY(CPostCommands(m_doc).OnCommand(ID_EDIT_UNDO));
         QTRY_COMPARE(pageText(m_view->engine(), kRichHtml), QString("<p>Two</p>"));
-        QVERIFY(m_doc->OnCommand(ID_EDIT_REDO));
+        QVERIFY(CPostCommands(m_doc).OnCommand(ID_EDIT_REDO));
         QTRY_VERIFY(pageText(m_view->engine(), kRichHtml).startsWith("<p>Twoxy</p>"));
         QTRY_VERIFY(m_view->engine()->isReported("richtext_edit"));
         selectInRichText(QStringLiteral("xy"));
@@ -250,12 +250,11 @@ private slots:
     void titleChangedElsewhereAndPickedLink_showAndStore()
     {
         selectPost(0);
-        QVERIFY(m_doc->SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, "Renamed"));
-        m_doc->Notify(&m_recorder, HINT_TITLE_CHANGED, 0);
+        QVERIFY(m_doc->SetPostField(0, CRSSEditDoc::PostTitle, "Renamed"));
         QCOMPARE(m_view->engine()->value("div_title").toString(), QString("Renamed"));
         QTRY_COMPARE(pageText(m_view->engine(), kTitleText), QString("Renamed"));
-        // An index outside the feed changes nothing.
-        m_doc->Notify(&m_recorder, HINT_TITLE_CHANGED, 7);
+        // Another post's title is not shown.
+        QVERIFY(m_doc->SetPostField(1, CRSSEditDoc::PostTitle, "Other"));
         QCOMPARE(m_view->engine()->value("div_title").toString(), QString("Renamed"));
 
         // A link picked from the list is stored at once.
@@ -264,19 +263,25 @@ private slots:
                ".find(o => o.textContent === 'http://example.org/2')"
                ".dispatchEvent(new MouseEvent('mousedown', { bubbles: true, cancelable: true }))");
         QTRY_COMPARE(m_doc->feed()->GetPostLink(0), QString("http://example.org/2"));
-        QVERIFY(m_recorder.dataOf(HINT_LINK_OR_AUTHOR_CHANGED).contains(0));
         QVERIFY(m_doc->IsModified());
     }
 
     // Regression: after Delete, the selection of the post that moved up first
-    // committed the removed post's edited description into it.
-    void deletingEditedPost_leavesNextPostAlone()
+    // committed the removed post's edited description into it. And the
+    // editor kept showing a deleted post, taking typing that went nowhere.
+    void deletingEditedPost_clearsPageAndLeavesNextPostAlone()
     {
         selectPost(0);
         type("richtext_edit", "zz");
         QTRY_VERIFY(m_doc->feed()->GetPostDescription(0).startsWith("<p>One &amp; onlyzz</p>"));
         QVERIFY(m_doc->RemovePost(0));
-        m_doc->Notify(nullptr, HINT_SELECT_POST, 0);
+        QCOMPARE(m_view->shownPost(), -1);
+        QVERIFY(!m_view->engine()->isEnabled());
+        QCOMPARE(m_view->engine()->value("div_title").toString(), QString());
+        QTRY_COMPARE(pageText(m_view->engine(), kRichHtml), QString());
+
+        selectPost(0);
+        QVERIFY(m_view->engine()->isEnabled());
         QCOMPARE(m_doc->feed()->GetPostDescription(0), QString("<p>Two</p>"));
         QCOMPARE(m_doc->feed()->GetPostTitle(0), QString("Second post"));
     }
@@ -378,7 +383,7 @@ private slots:
     // the feed at the commit; the marks follow the caret.
     void formatCommands_formatSelectionAndReachFeed()
     {
-        QVERIFY(m_doc->SetPostField(nullptr, 2, CRSSEditDoc::PostDescription,
+        QVERIFY(m_doc->SetPostField(2, CRSSEditDoc::PostDescription,
                                     QStringLiteral("<p>alpha beta gamma delta</p><p>list</p>")));
         selectPost(2);
         m_doc->SetModifiedFlag(false);
@@ -499,7 +504,7 @@ private slots:
     // nothing to clean is no change and no step.
     void cleanUpCommands_cleanStoredDescription()
     {
-        QVERIFY(m_doc->SetPostField(nullptr, 2, CRSSEditDoc::PostDescription,
+        QVERIFY(m_doc->SetPostField(2, CRSSEditDoc::PostDescription,
                                     QStringLiteral("<p style=\"color: red;\">A&nbsp;&nbsp;<span class=\"x\">B</span></p>")));
         selectPost(2);
         m_doc->SetModifiedFlag(false);
@@ -533,7 +538,7 @@ private slots:
     // next commit, and each commit through the editor added one more.
     void footer_editedWithScriptStaysSingle()
     {
-        QVERIFY(m_doc->SetPostField(nullptr, 2, CRSSEditDoc::PostDescription,
+        QVERIFY(m_doc->SetPostField(2, CRSSEditDoc::PostDescription,
                                     QStringLiteral("<p>x</p><script>if (a <b && c == \"x\") {}</script>")));
         QCOMPARE(footers(2), 1);
         for (int i = 0; i < 3; ++i) {
@@ -549,7 +554,7 @@ private slots:
 
         // Duplicate renews the footer the editor wrote back in lower case.
         selectPost(2);
-        QVERIFY(m_doc->OnCommand(ID_POST_DUPLICATE));
+        QVERIFY(CPostCommands(m_doc).OnCommand(ID_POST_DUPLICATE));
         QCOMPARE(m_doc->currentPost(), 0);
         QCOMPARE(footers(0), 1);
         QVERIFY2(m_doc->feed()->GetPostDescription(0).endsWith(MakePostFooter("Mine")),
@@ -613,8 +618,8 @@ private slots:
     // which is not its text.
     void emptyTitleAndDescription_showHintsNotText()
     {
-        QVERIFY(m_doc->OnCommand(ID_POST_ADD));
-        QVERIFY(m_doc->SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QString()));
+        QVERIFY(CPostCommands(m_doc).OnCommand(ID_POST_ADD));
+        QVERIFY(m_doc->SetPostField(0, CRSSEditDoc::PostTitle, QString()));
         selectPost(0);
         CHtmlEngineView *engine = m_view->engine();
         const QString hint = QStringLiteral("getComputedStyle(document.getElementById('%1'), '::before').content");
@@ -646,7 +651,7 @@ private:
 
     void selectPost(int index)
     {
-        m_doc->Notify(nullptr, HINT_SELECT_POST, index);
+        m_doc->selection()->select(index);
         QCOMPARE(m_doc->currentPost(), index);
         // The page has applied the load once it shows the post's title.
         const QString title = m_doc->feed()->GetPostTitle(index);

@@ -117,16 +117,16 @@ private slots:
     {
         QFETCH(QString, description);
         QFETCH(QString, expected);
-        m_doc->SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, description);
+        m_doc->SetPostField(0, CRSSEditDoc::PostDescription, description);
         QCOMPARE(m_doc->feed()->GetPostDescription(0), description);
-        m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+        QVERIFY(m_doc->selection()->select(0));
         QCOMPARE(markedText(m_pane->editor()), expected);
         QCOMPARE(m_pane->editor()->textCursor().position(), 0);
     }
     void descriptionEdited_showsGivenTextOnceAndPlain()
     {
         QPlainTextEdit *editor = m_pane->editor();
-        m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 1);
+        QVERIFY(m_doc->selection()->select(1));
         const QString shown = editor->toPlainText();
         QCOMPARE(shown, QStringLiteral("x<BR>\n<BR>\ny"));
         m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant());
@@ -145,20 +145,24 @@ private slots:
     void showing_isNotTakenForTypingAndOtherHintsIgnored()
     {
         QSignalSpy modified(m_doc.get(), &CRSSEditDoc::modifiedChanged);
-        m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
-        for (int hint : {HINT_POSTS_INSERTED, HINT_TITLE_CHANGED, HINT_FEED_RESET})
-            m_pane->OnRSSNotify(nullptr, hint, 1);
+        QVERIFY(m_doc->selection()->select(0));
         QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>"));
         m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>x</p>")));
         QVERIFY(!m_doc->IsModified());
         QCOMPARE(modified.count(), 0);
         QCOMPARE(m_recorder.notes.size(), 0);
+
+        // With no post selected the pane shows nothing and takes no typing.
+        m_doc->selection()->clear();
+        QCOMPARE(m_pane->editor()->toPlainText(), QString());
+        QVERIFY(m_pane->editor()->isReadOnly());
+        QVERIFY(m_doc->selection()->select(1));
+        QVERIFY(!m_pane->editor()->isReadOnly());
     }
     void typing_marksModifiedAndSendsText()
     {
         showPane();
-        m_doc->Notify(nullptr, HINT_SELECT_POST, 0); // the current post, for the store
-        m_pane->OnRSSNotify(nullptr, HINT_SELECT_POST, 0);
+        QVERIFY(m_doc->selection()->select(0));
         m_pane->editor()->setFocus();
         QTest::keyClick(m_pane->editor(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(m_pane->editor(), QStringLiteral("z"));

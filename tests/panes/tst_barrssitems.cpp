@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 
+#include "document/PostCommands.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostRowDelegate.h"
 #include "panes/PostsListCtrl.h"
@@ -16,8 +17,8 @@ namespace {
 
 const QStringList kFivePosts{"Post 1", "Post 2", "Post 3", "Post 4", "Post 5"};
 
-// A document on a feed file with the posts bar as its frame's only bar and
-// a recording view beside it.
+// A document on a feed file with its commands, the posts bar, and a
+// recording view beside it; what the bar asks for is recorded.
 class PostsBar
 {
 public:
@@ -27,23 +28,39 @@ public:
         QVERIFY(writeFeed(path, posts));
         doc.setPrompter(&prompter);
         bar = std::make_unique<CBarRssItems>(QStringLiteral("RSS Items"), &doc);
+        bar->setPostCommands(&commands);
         doc.addView(&view);
-        doc.setFrame(bar.get());
+        QObject::connect(doc.selection(), &CPostSelection::changed, bar.get(), [this](int post) { selections.append(post); });
+        QObject::connect(&doc, &CRSSEditDoc::postFieldChanged, bar.get(), [this](int post, CRSSEditDoc::PostField field) {
+            if (field == CRSSEditDoc::PostTitle)
+                titleChanges.append(post);
+        });
+        QObject::connect(&doc, &CRSSEditDoc::sortOrderChanged, bar.get(), [this] { ++sorts; });
+        QObject::connect(bar.get(), &CBarRssItems::editorFocusRequested, [this] { ++focusRequests; });
         bar->resize(520, 400);
         bar->show();
         QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
         QVERIFY(doc.OnOpenDocument(path));
     }
 
-    ~PostsBar()
+    ~PostsBar() { doc.removeView(&view); }
+
+    // As the feed window routes a command: the bar first.
+    bool command(int id) { return bar->OnCommand(id) || commands.OnCommand(id); }
+    void select(int post) { QVERIFY(doc.selection()->select(post)); }
+    bool filterChecked() const
     {
-        doc.setFrame(nullptr);
-        doc.removeView(&view);
+        CommandState state;
+        return bar->OnUpdateCommand(ID_FILTERING, &state) && state.checked;
+    }
+    void clearNotes()
+    {
+        view.notes.clear();
+        selections.clear();
     }
 
     CPostsListCtrl *list() const { return bar->listCtrl(); }
     CPostsModel *model() const { return bar->postsModel(); }
-    QList<int> sent(int hint) const { return view.sentBy(bar.get(), hint); }
 
     QStringList rowTitles() const
     {
@@ -76,8 +93,13 @@ public:
     QString path;
     FakeShellServices prompter;
     CRSSEditDoc doc;
+    CPostCommands commands{&doc};
     RecordingObserver view;
     std::unique_ptr<CBarRssItems> bar;
+    QList<int> selections; // the selection's changes, -1 for none
+    QList<int> titleChanges;
+    int sorts = 0;
+    int focusRequests = 0;
 
 private:
     QTemporaryDir m_dir;
@@ -103,8 +125,8 @@ private slots:
         QCOMPARE(f.rowTitles(), kFivePosts);
         QCOMPARE(f.model()->index(2, CPostsModel::DateColumn).data().toString(), QStringLiteral("03 Mar 2026 09:00:00 GMT"));
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
-        // Reported before any timer could run.
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+        // Selected before any timer could run.
+        QCOMPARE(f.selections, QList<int>{0});
         QCOMPARE(f.doc.currentPost(), 0);
         QCOMPARE(f.selectedRows(), QList<int>{0});
 
@@ -120,7 +142,7 @@ private slots:
         QCOMPARE(f.model()->rowCount(), 0);
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [0]"));
         QCOMPARE(f.list()->emptyText(), QStringLiteral("RSS Items"));
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+        QCOMPARE(f.selections, QList<int>());
         CommandState copyTitle;
         QVERIFY(f.bar->OnUpdateCommand(ID_COPY_TITLE, &copyTitle));
         QVERIFY(!copyTitle.enabled);
@@ -171,9 +193,9 @@ private slots:
         QVERIFY(!f.doc.IsModified());
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>());
+        QCOMPARE(f.titleChanges, QList<int>());
 
-        QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
+        QVERIFY(f.command(ID_POST_RENAME));
         QTest::keyClicks(f.renameEditor(), QStringLiteral("Dropped"));
         QTest::keyClick(f.renameEditor(), Qt::Key_Escape);
         QVERIFY(!f.list()->isRenaming());
@@ -181,11 +203,11 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(f.doc.feed()->GetPostTitle(1), QStringLiteral("Post 2"));
         QVERIFY(!f.doc.IsModified());
-        QCOMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>());
+        QCOMPARE(f.titleChanges, QList<int>());
 
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
-        f.view.notes.clear();
-        QVERIFY(f.doc.OnCommand(ID_POST_RENAME));
+        f.select(2);
+        f.clearNotes();
+        QVERIFY(f.command(ID_POST_RENAME));
         QVERIFY(f.list()->isRenaming());
         QPlainTextEdit *editor = f.renameEditor();
         QVERIFY(editor);
@@ -201,15 +223,15 @@ private slots:
         QCOMPARE(f.doc.feed()->GetPostTitle(2), QStringLiteral("Renamed"));
         QCOMPARE(f.rowTitles().at(2), QStringLiteral("Renamed"));
         QVERIFY(f.doc.IsModified());
-        QTRY_COMPARE(f.sent(HINT_TITLE_CHANGED), QList<int>{2});
+        QTRY_COMPARE(f.titleChanges, QList<int>{2});
     }
     void columnClick_sortsOneWayAndKeepsSelection()
     {
         QList<TestPost> posts = postsTitled({"b", "B", "a"});
         std::swap(posts[1].pubDate, posts[2].pubDate);
         PostsBar f(posts);
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
-        f.view.notes.clear();
+        f.select(2);
+        f.clearNotes();
 
         f.clickColumn(CPostsModel::DateColumn);
         QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
@@ -218,8 +240,8 @@ private slots:
 
         f.clickColumn(CPostsModel::DateColumn);
         QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
-        // Sent without a sender, so the bar sorted on its own notice each time.
-        QCOMPARE(f.view.sentBy(nullptr, HINT_SORT_CHANGED).size(), 2);
+        // Announced each time, so the bar sorted again.
+        QCOMPARE(f.sorts, 2);
 
         // Letter case aside; b and B keep their feed order.
         f.clickColumn(CPostsModel::TitleColumn);
@@ -250,19 +272,19 @@ private slots:
     void filterTyping_filtersOnceWithMatchesInSortOrder()
     {
         PostsBar f(postsTitled({"Zabc last but first", "ABC news today", "a b c spaced", "Other", "the xabcx post"}));
-        f.doc.OnCommand(ID_SORT_BY_TITLE);
-        QVERIFY(f.doc.OnCommand(ID_FILTERING));
+        f.command(ID_SORT_BY_TITLE);
+        QVERIFY(f.command(ID_FILTERING));
         QLineEdit *box = f.bar->filterBox();
         QVERIFY(box);
-        QVERIFY(f.doc.isFilterBoxOpen());
-        f.view.notes.clear();
+        QVERIFY(f.filterChecked());
+        f.clearNotes();
 
         QTest::keyClicks(box, QStringLiteral(" ABC "));
         QCOMPARE(box->text(), QStringLiteral(" abc "));
         QCOMPARE(f.model()->rowCount(), 5);
         QTRY_COMPARE(f.rowTitles(), (QStringList{"ABC news today", "the xabcx post", "Zabc last but first"}));
         // Applied once: row 0's post shown at once.
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>{1});
+        QCOMPARE(f.selections, QList<int>{1});
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [3 of 5]"));
         QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
 
@@ -277,12 +299,21 @@ private slots:
     {
         const QStringList byDate{"Post 5", "Post 4", "Post 3", "Post 2", "Post 1"};
         PostsBar f(postsTitled(kFivePosts));
-        f.doc.OnCommand(ID_SORT_BY_DATE);
-        f.doc.OnCommand(ID_FILTERING);
+        f.command(ID_SORT_BY_DATE);
+        f.command(ID_FILTERING);
         QLineEdit *box = f.bar->filterBox();
         QTest::keyClicks(box, QStringLiteral("zzz"));
         QTRY_COMPARE(f.model()->rowCount(), 0);
         QCOMPARE(box->palette().color(QPalette::Text), QColor(255, 0, 0));
+        // With no row there is no selected post for the editor to show, and
+        // none to rename or delete.
+        QCOMPARE(f.doc.currentPost(), -1);
+        QCOMPARE(f.selectedRows(), QList<int>());
+        for (int id : {ID_POST_RENAME, ID_POST_DELETE}) {
+            CommandState state;
+            QVERIFY(f.bar->OnUpdateCommand(id, &state) || f.commands.OnUpdateCommand(id, &state));
+            QVERIFY(!state.enabled);
+        }
         box->clear();
         QTRY_COMPARE(f.model()->rowCount(), 5);
         QVERIFY(box->palette().color(QPalette::Text) != QColor(255, 0, 0));
@@ -293,89 +324,88 @@ private slots:
         QCOMPARE(f.bar->filterBox(), box);
         QTest::keyClick(box, Qt::Key_Escape);
         QTRY_VERIFY(!f.bar->filterBox());
-        QVERIFY(!f.doc.isFilterBoxOpen());
+        QVERIFY(!f.filterChecked());
         QCOMPARE(f.rowTitles(), byDate);
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
 
         // Regression: closing the box listed the posts in feed order under a
         // checked Sort By Date, and jumped to the first row.
-        f.doc.OnCommand(ID_FILTERING);
+        f.command(ID_FILTERING);
         QTest::keyClicks(f.bar->filterBox(), QStringLiteral("4"));
         QTRY_COMPARE(f.rowTitles(), QStringList{"Post 4"});
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [1 of 5]"));
         QCOMPARE(f.doc.currentPost(), 3);
-        f.view.notes.clear();
-        f.doc.OnCommand(ID_FILTERING);
+        f.clearNotes();
+        f.command(ID_FILTERING);
         QVERIFY(!f.bar->filterBox());
         QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
         QCOMPARE(f.rowTitles(), byDate);
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+        QCOMPARE(f.selections, QList<int>());
         QCOMPARE(f.doc.currentPost(), 3);
         QCOMPARE(f.currentPost(), 3);
         QCOMPARE(f.selectedRows(), QList<int>{1});
 
         // A row picked in the filtered list is shown once the box closes.
-        f.doc.OnCommand(ID_FILTERING);
+        f.command(ID_FILTERING);
         QTest::keyClicks(f.bar->filterBox(), QStringLiteral("post"));
         QTRY_COMPARE(f.model()->rowCount(), 5);
         QTRY_COMPARE(f.doc.currentPost(), 4);
         f.list()->selectRow(3);
-        f.doc.OnCommand(ID_FILTERING);
+        f.command(ID_FILTERING);
         QCOMPARE(f.doc.currentPost(), 1);
         QCOMPARE(f.selectedRows(), QList<int>{3});
 
         // A post added while filtering shows every row and opens its rename.
-        f.doc.OnCommand(ID_FILTERING);
+        f.command(ID_FILTERING);
         QTest::keyClicks(f.bar->filterBox(), QStringLiteral("3"));
         QTRY_COMPARE(f.rowTitles(), QStringList{"Post 3"});
-        f.view.notes.clear();
-        QVERIFY(f.doc.OnCommand(ID_POST_ADD));
+        f.clearNotes();
+        QVERIFY(f.command(ID_POST_ADD));
         QCOMPARE(f.model()->rowCount(), 6);
         QCOMPARE(f.currentPost(), 0);
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [6]"));
         QVERIFY(f.list()->isRenaming());
-        // The new post joins the history once the selection delay is over.
-        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{0});
+        QCOMPARE(f.selections, QList<int>{0});
     }
 
     void keys_arrowsReportWhereTheUserStops_returnAndDoubleClickFocusEditor()
     {
         PostsBar f(postsTitled(kFivePosts));
-        f.view.notes.clear();
+        f.clearNotes();
         f.list()->setFocus();
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(f.list(), Qt::Key_Down);
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
-        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{3});
+        QCOMPARE(f.selections, QList<int>());
+        QTRY_COMPARE(f.selections, QList<int>{3});
         QCOMPARE(f.doc.currentPost(), 3);
 
         QTest::keyClick(f.list(), Qt::Key_Return);
-        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 1);
+        QCOMPARE(f.focusRequests, 1);
         // Tab is the window's: it goes on to the next pane in order.
         QTest::keyClick(f.list(), Qt::Key_Tab);
-        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 1);
+        QCOMPARE(f.focusRequests, 1);
         const QRect row = f.list()->visualRect(f.model()->index(3, 0));
         QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
         QTest::mouseDClick(f.list()->viewport(), Qt::LeftButton, {}, row.center());
-        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 2);
+        QCOMPARE(f.focusRequests, 2);
 
         // Return while renaming belongs to the rename.
-        f.doc.OnCommand(ID_POST_RENAME);
+        f.command(ID_POST_RENAME);
         QTest::keyClick(f.renameEditor(), Qt::Key_Return);
-        QCOMPARE(f.sent(HINT_FOCUS_EDITOR).size(), 2);
+        QCOMPARE(f.focusRequests, 2);
 
         // The filter box hands the list's moving keys to the list and keeps
         // the focus; the post stopped on is shown.
-        f.doc.OnCommand(ID_FILTERING);
+        f.command(ID_FILTERING);
         QLineEdit *box = f.bar->filterBox();
         QTRY_COMPARE(QApplication::focusWidget(), box);
-        f.view.notes.clear();
+        f.selections.clear();
         QTest::keyClick(box, Qt::Key_Down);
         QTest::keyClick(box, Qt::Key_Up);
         QTest::keyClick(box, Qt::Key_Down);
         QCOMPARE(f.list()->currentIndex().row(), 4);
         QCOMPARE(QApplication::focusWidget(), box);
-        QTRY_COMPARE(f.sent(HINT_SELECT_POST), QList<int>{4});
+        QTRY_COMPARE(f.selections, QList<int>{4});
         QTest::keyClick(box, Qt::Key_PageUp);
         QCOMPARE(f.list()->currentIndex().row(), 0);
         QCOMPARE(box->text(), QString());
@@ -383,8 +413,8 @@ private slots:
     void deleteAndReload_rebuildRowsInSortOrderAndMarkCurrentPost()
     {
         PostsBar f(postsTitled(kFivePosts));
-        f.doc.OnCommand(ID_SORT_BY_DATE);
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+        f.command(ID_SORT_BY_DATE);
+        f.select(2);
         QCOMPARE(f.selectedRows(), QList<int>{2});
         // The Delete key asks as the command does.
         f.prompter.confirmAnswer = false;
@@ -400,16 +430,16 @@ private slots:
         QCOMPARE(f.doc.currentPost(), 2);
         QCOMPARE(f.currentPost(), 2);
 
-        // A select notice or a reload marks the current post's row without
-        // reporting it back.
-        f.view.notes.clear();
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 1); // rows: posts 3, 2, 1, 0
+        // A selection made elsewhere, or a reload, marks the selected post's
+        // row; the bar selects nothing more.
+        f.clearNotes();
+        f.select(1); // rows: posts 3, 2, 1, 0
         QCOMPARE(f.currentPost(), 1);
         QCOMPARE(f.selectedRows(), QList<int>{2});
-        QCOMPARE(f.sent(HINT_SELECT_POST), QList<int>());
+        QCOMPARE(f.selections, QList<int>{1});
         QVERIFY(writeFeed(f.path, postsTitled(kFivePosts.mid(0, 3))));
 
-        QVERIFY(f.doc.OnCommand(ID_POST_RELOAD));
+        QVERIFY(f.command(ID_POST_RELOAD));
         QCOMPARE(f.rowTitles(), (QStringList{"Post 3", "Post 2", "Post 1"}));
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [3]"));
         QCOMPARE(f.doc.currentPost(), 1);
@@ -445,10 +475,10 @@ private slots:
         QCOMPARE(commandsOf(headerMenu.get()),
                  (QList<int>{ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_COPY_TITLE}));
 
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 4);
+        f.select(4);
         headerMenu->actions().last()->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Post 5"));
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 1);
+        f.select(1);
         QVERIFY(f.bar->OnCommand(ID_COPY_TITLE));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Post 2"));
         CommandState state;
@@ -469,7 +499,7 @@ private slots:
     void rowPainting_shadesOddRowsAndFramesCurrentRowUnlessRenaming()
     {
         PostsBar f(postsTitled(kFivePosts));
-        f.doc.Notify(nullptr, HINT_SELECT_POST, 2);
+        f.select(2);
         const QImage image = f.list()->viewport()->grab().toImage();
         const QColor base = f.list()->palette().color(QPalette::Base).toRgb();
         const QColor red(255, 0, 0);
@@ -489,7 +519,7 @@ private slots:
         QCOMPARE(pixelAt(image, blankX, current.bottom()) == red, false);
         QCOMPARE(pixelAt(image, blankX, odd.center().y()) == red, false);
 
-        f.doc.OnCommand(ID_POST_RENAME);
+        f.command(ID_POST_RENAME);
         QVERIFY(f.list()->isRenaming());
         const QImage renaming = f.list()->viewport()->grab().toImage();
         QVERIFY(pixelAt(renaming, blankX, current.top()) != red);

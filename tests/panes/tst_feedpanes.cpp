@@ -101,7 +101,7 @@ private slots:
         QVERIFY(feed->previewBar()->geometry().top() >= feed->view()->geometry().bottom());
 
         QTRY_COMPARE(feed->previewBar()->editor()->toPlainText(), QStringLiteral("<p>\nFirst\n</p>"));
-        feed->document()->Notify(nullptr, HINT_SELECT_POST, 1);
+        feed->document()->selection()->select(1);
         QCOMPARE(feed->previewBar()->editor()->toPlainText(), QStringLiteral("Second<br>\nline"));
 
         CMainFrame *main = m_window->main.get();
@@ -111,24 +111,22 @@ private slots:
         QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
         QVERIFY(main->action(ID_VIEW_PREVIEW)->isChecked());
     }
-    void relay_skipsTheSendingBar()
+    void descriptionNotice_skipsTheSendingPane_renameCommandOpensTheList()
     {
         CChildFrame *feed = frame();
         QVERIFY(feed);
         CBarPreview *preview = feed->previewBar();
         CBarRssItems *posts = feed->postsBar();
+        CRSSEditDoc *document = feed->document();
         const QString shown = preview->editor()->toPlainText();
 
-        feed->OnRSSNotify(preview, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>mine")));
+        document->Notify(preview, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>mine")));
         QCOMPARE(preview->editor()->toPlainText(), shown);
-        feed->OnRSSNotify(posts, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>theirs")));
-        QCOMPARE(preview->editor()->toPlainText(), QStringLiteral("<p>\ntheirs"));
-        feed->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>nobody's")));
+        document->Notify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>nobody's")));
         QCOMPARE(preview->editor()->toPlainText(), QStringLiteral("<p>\nnobody's"));
 
-        feed->OnRSSNotify(posts, HINT_RENAME_POST, 0);
         QVERIFY(!posts->listCtrl()->isRenaming());
-        feed->OnRSSNotify(preview, HINT_RENAME_POST, 0);
+        QVERIFY(m_window->main->executeCommand(ID_POST_RENAME));
         QVERIFY(posts->listCtrl()->isRenaming());
         QTest::keyClick(renameEditor(posts), Qt::Key_Escape);
         QVERIFY(!posts->listCtrl()->isRenaming());
@@ -147,7 +145,7 @@ private slots:
 
         QVERIFY(main->executeCommand(ID_VIEW_POSTS_BAR));
         QVERIFY(feed->postsBar()->isHidden());
-        feed->document()->Notify(nullptr, HINT_RENAME_POST, 0);
+        QVERIFY(main->executeCommand(ID_POST_RENAME));
         QVERIFY(!feed->postsBar()->isHidden());
         QTRY_VERIFY(hasFocusInside(feed->postsBar()));
         QTest::keyClick(renameEditor(feed->postsBar()), Qt::Key_Escape);
@@ -192,7 +190,7 @@ private slots:
         CChildFrame *feed = frame();
         QVERIFY(feed);
         CRSSEditDoc *document = feed->document();
-        document->Notify(nullptr, HINT_SELECT_POST, document->feed()->GetPostCount() - 1);
+        document->selection()->select(document->feed()->GetPostCount() - 1);
         QTRY_COMPARE(richText(feed), QStringLiteral("Third"));
         // Earlier cases added a post; start from a saved state.
         document->SetModifiedFlag(false);
@@ -226,7 +224,7 @@ private slots:
 
         CRSSEditDoc *document = feed->document();
         const int last = document->feed()->GetPostCount() - 1;
-        document->Notify(nullptr, HINT_SELECT_POST, last);
+        document->selection()->select(last);
         QTRY_VERIFY(richText(feed).startsWith(QStringLiteral("Third")));
         QVERIFY(focusAtEnd(engine, QStringLiteral("richtext_edit")));
         QTest::keyClick(engine->focusProxy(), Qt::Key_Return);
@@ -235,7 +233,7 @@ private slots:
         QVERIFY(!richText(feed).contains(QStringLiteral("<div")));
 
         // Stored so, and saved so.
-        document->Notify(nullptr, HINT_SELECT_POST, 0);
+        document->selection()->select(0);
         QVERIFY(document->feed()->GetPostDescription(last).contains(QStringLiteral("<p>Fourth</p>")));
         m_window->services.saveFileName = m_window->dir.filePath(QStringLiteral("paragraphs.xml"));
         QVERIFY(m_window->main->executeCommand(ID_FILE_SAVE_AS));

@@ -249,7 +249,7 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     // A podcast opens with its details shown.
     CBarPostDetails *details = frame->detailsBar();
     QTRY_VERIFY(details->isVisible());
-    document->Notify(nullptr, HINT_SELECT_POST, 0);
+    document->selection()->select(0);
     // Regression: a narrow pane cut its fields off at the right edge; it
     // scrolls to them.
     auto *area = qobject_cast<QScrollArea *>(details->widget());
@@ -303,7 +303,7 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
         QVERIFY2(line.contains("enclosure") || line.contains("url=") || line.contains("length="), line.constData());
 
     // The second episode gets an episode number.
-    document->Notify(nullptr, HINT_SELECT_POST, 1);
+    document->selection()->select(1);
     QCOMPARE(shown(details, QStringLiteral("itunes:season")), QStringLiteral("3"));
     type(details, QStringLiteral("itunes:episode"), QStringLiteral("12"));
     diff = file.saveAgain();

@@ -208,11 +208,11 @@ int main(int argc, char *argv[])
             frame.executeCommand(ID_WINDOW_TILE);
         const int post = parser.value(QStringLiteral("post")).toInt();
         if (post != child->document()->currentPost()) {
-            child->document()->Notify(nullptr, HINT_SELECT_POST, post);
+            child->document()->selection()->select(post);
             waitForPage(child->view(), 3000);
         }
         if (parser.isSet(QStringLiteral("filter"))) {
-            child->document()->OnCommand(ID_FILTERING);
+            frame.executeCommand(ID_FILTERING);
             settle(200);
             if (QLineEdit *box = child->postsBar()->filterBox()) {
                 QTest::keyClicks(box, parser.value(QStringLiteral("filter")));
@@ -224,7 +224,7 @@ int main(int argc, char *argv[])
             QTest::qWaitFor([child] { return !child->checkSummary().isEmpty(); }, 15000);
         }
         if (parser.isSet(QStringLiteral("rename"))) {
-            child->document()->OnCommand(ID_POST_RENAME);
+            frame.executeCommand(ID_POST_RENAME);
             settle(300); // the rename field grows after a moment
         }
     }

@@ -106,7 +106,7 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     QVERIFY(document->feed()->GetPostCount() >= 3);
 
     // Select the second post, as the posts list does.
-    document->Notify(nullptr, HINT_SELECT_POST, 1);
+    document->selection()->select(1);
     QCOMPARE(document->currentPost(), 1);
     const QString shownTitle = engine->value(QStringLiteral("div_title")).toString();
     QCOMPARE(shownTitle, document->feed()->GetPostTitle(1));
@@ -127,7 +127,7 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     QTRY_VERIFY(engine->value(QStringLiteral("richtext_edit")).toString().contains(QStringLiteral("Typed words")));
     QTRY_VERIFY(document->feed()->GetPostDescription(1).contains(QStringLiteral("Typed words")));
 
-    document->Notify(nullptr, HINT_SELECT_POST, 2);
+    document->selection()->select(2);
     QCOMPARE(document->currentPost(), 2);
     QVERIFY(document->feed()->GetPostDescription(1).contains(QStringLiteral("Typed words")));
     QCOMPARE(engine->value(QStringLiteral("div_title")).toString(), document->feed()->GetPostTitle(2));
@@ -189,7 +189,7 @@ void TestFeedWindow::codePaneLinkAndNewPost_editsReachFileAndNothingLeaks()
     QTest::keyClicks(codePane, QStringLiteral(" from code"));
 
     // Post 2 has no link and no author: both fields show empty.
-    document->Notify(nullptr, HINT_SELECT_POST, 2);
+    document->selection()->select(2);
     QTRY_COMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_link input').value")), QString());
     QCOMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_author input').value")), QString());
     QVERIFY(window.main->executeCommand(ID_POST_ADD));
@@ -198,7 +198,7 @@ void TestFeedWindow::codePaneLinkAndNewPost_editsReachFileAndNothingLeaks()
 
     // A link typed into post 1 (Alpha's neighbour, now at 2) alone marks the
     // feed changed, so Close asks.
-    document->Notify(nullptr, HINT_SELECT_POST, 2);
+    document->selection()->select(2);
     QTRY_COMPARE(pageText(engine, QStringLiteral("document.querySelector('#select_link input').value")),
                  posts[1].link);
     QVERIFY(!document->IsModified());
@@ -306,12 +306,12 @@ void TestFeedWindow::fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews()
     CRSSEditDoc *document = frame->document();
     CDiskChangeBar *bar = frame->diskChangeBar();
     int reloads = 0;
-    connect(document, &CRSSEditDoc::notified, this, [&reloads](int hint) { reloads += hint == HINT_FEED_RESET; });
+    connect(document, &CRSSEditDoc::feedReset, this, [&reloads] { ++reloads; });
     const auto currentTitle = [document] { return document->feed()->GetPostTitle(document->currentPost()); };
     const auto setCurrentTitle = [document](const QString &title) {
-        return document->SetPostField(nullptr, document->currentPost(), CRSSEditDoc::PostTitle, title);
+        return document->SetPostField(document->currentPost(), CRSSEditDoc::PostTitle, title);
     };
-    document->Notify(nullptr, HINT_SELECT_POST, 1);
+    QVERIFY(document->selection()->select(1));
 
     const QByteArray opened = readFile(path);
     const QDateTime openedTime = QFileInfo(path).lastModified();

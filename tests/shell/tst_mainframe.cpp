@@ -231,7 +231,7 @@ void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
     };
     // Stores a description and saves; gives back what the file has.
     const auto storeAndSave = [&](int post, const QString &description) {
-        const bool saved = document->SetPostField(nullptr, post, CRSSEditDoc::PostDescription, description);
+        const bool saved = document->SetPostField(post, CRSSEditDoc::PostDescription, description);
         return saved && m_main->executeCommand(ID_FILE_SAVE) ? savedPost(post) : QString();
     };
     // Sets the dialog as `fill` says and presses OK.
@@ -276,7 +276,7 @@ void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
     // A new feed window follows the setting too.
     CChildFrame *second = newFeed();
     QVERIFY(second && second != frame);
-    QVERIFY(second->document()->SetPostField(nullptr, 0, CRSSEditDoc::PostDescription, QStringLiteral("x")));
+    QVERIFY(second->document()->SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("x")));
     QVERIFY(HasPostFooter(second->document()->feed()->GetPostDescription(0)));
     m_services->saveChoice = CShellServices::DiscardChanges;
     QVERIFY(m_main->documents()->closeDocument(second));
@@ -399,10 +399,10 @@ void TestMainFrame::newFeed_titleAndActionStatesFollowIt()
 
     // The document's changes, made past the commands: the posts, the
     // history, the path.
-    QVERIFY(document->OnCommand(ID_POST_ADD));
+    QVERIFY(document->InsertNewPost());
     QVERIFY(remove->isEnabled());
     QVERIFY(frame->isWindowModified() && m_main->isWindowModified());
-    document->Notify(nullptr, HINT_SELECT_POST, 1);
+    document->selection()->select(1);
     QVERIFY(m_main->action(ID_POST_BACK)->isEnabled());
     QVERIFY(document->OnSaveDocument(path(QStringLiteral("titled.xml"))));
     QVERIFY(reload->isEnabled() && backupFolder->isEnabled());
@@ -427,6 +427,7 @@ void TestMainFrame::newFeed_titleAndActionStatesFollowIt()
     QVERIFY(m_main->executeCommand(ID_EDIT_SELECT_ALL));
     QTRY_VERIFY(copy->isEnabled() && m_main->action(ID_EDIT_CUT)->isEnabled());
 
+    m_services->saveChoice = CShellServices::DiscardChanges; // the typing
     QVERIFY(m_main->executeCommand(ID_FILE_CLOSE));
     flushDeletes();
     QCOMPARE(m_main->windowTitle(), QStringLiteral("Tidrel ") + CRssFeed::ProductVersionText());
@@ -517,8 +518,8 @@ void TestMainFrame::posts_backForwardAndDeleteByMenuAndKeys()
     // The posts bar has shown the first post, the history's first entry.
     QTRY_COMPARE(document->currentPost(), 0);
     QVERIFY(!m_main->commandState(ID_POST_BACK).enabled);
-    document->Notify(nullptr, HINT_SELECT_POST, 2);
-    document->Notify(nullptr, HINT_SELECT_POST, 1);
+    document->selection()->select(2);
+    document->selection()->select(1);
     QVERIFY(back->isEnabled() && !forward->isEnabled());
 
     auto *list = frame->postsBar()->listCtrl();
@@ -545,7 +546,7 @@ void TestMainFrame::posts_backForwardAndDeleteByMenuAndKeys()
              1);
     QCOMPARE(m_main->action(ID_POST_DUPLICATE)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+D")));
 
-    document->Notify(nullptr, HINT_SELECT_POST, 0);
+    document->selection()->select(0);
     m_services->confirmAnswer = false;
     QVERIFY(m_main->executeCommand(ID_POST_DELETE));
     QCOMPARE(m_services->questions, QStringList{QStringLiteral("Delete this post?\n\n\"Hello\"")});
@@ -600,7 +601,7 @@ void TestMainFrame::undo_typingInEditorThenFeedChangesAndModifiedMark()
     QAction *redo = m_main->action(ID_EDIT_REDO);
     CHtmlEngineView *engine = frame->view()->engine();
     const auto richText = [engine] { return engine->value(QStringLiteral("richtext_edit")).toString(); };
-    document->Notify(nullptr, HINT_SELECT_POST, 0);
+    document->selection()->select(0);
     QTRY_VERIFY(richText().contains(QStringLiteral("Text of Hello")));
 
     // Typing in the editor: its own undo, the feed's stack untouched.

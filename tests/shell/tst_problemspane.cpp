@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(document->currentPost(), 1);
 
         // Fixed and saved: the check after the save finds the link fine.
-        QVERIFY(document->SetPostField(nullptr, 1, CRSSEditDoc::PostLink, QStringLiteral("https://example.org/b")));
+        QVERIFY(document->SetPostField(1, CRSSEditDoc::PostLink, QStringLiteral("https://example.org/b")));
         QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
         QVERIFY(!document->IsModified());
         QTRY_COMPARE(count->text(), QStringLiteral("0 errors, 1 warning, 2 notes"));

@@ -224,7 +224,7 @@ void TestPublishWindow::publish_toFolder_asksSettingsOnceSavesFirstAndSendsMedia
     QVERIFY(!publishing()->progress()->isVisible());
     QCOMPARE(CPublishSettings::load(m_feedPath), m_services->publishTarget);
 
-    QVERIFY(frame->document()->SetPostField(nullptr, 0, CRSSEditDoc::PostTitle, QStringLiteral("Second")));
+    QVERIFY(frame->document()->SetPostField(0, CRSSEditDoc::PostTitle, QStringLiteral("Second")));
     m_services->confirmAnswer = false;
     QVERIFY(m_main->executeCommand(ID_FILE_PUBLISH));
     QCOMPARE(m_services->questions.size(), 1);
