@@ -287,6 +287,13 @@ void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
     QCOMPARE(press(Qt::Key_Tab), QStringLiteral("postsList"));
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), box->objectName());
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("feedPropertiesButton"));
+    // Regression: Escape closed the empty box, and the Filtering command
+    // stayed checked until the next change of state.
+    QAction *filtering = window.main->action(ID_FILTERING);
+    QVERIFY(filtering->isChecked());
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTRY_VERIFY(!frame->postsBar()->filterBox());
+    QVERIFY(!filtering->isChecked());
 }
 
 // Regressions: a change another program made to the open file went
