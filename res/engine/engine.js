@@ -146,11 +146,56 @@ const TidrelEngine = {
         target.focus();
     }
 
+    // The text offset of the caret in `element` when it has the focus, else -1.
+    function caretOffset(element) {
+        const selection = window.getSelection();
+        if (document.activeElement !== element || !selection || selection.rangeCount === 0)
+            return -1;
+        const range = selection.getRangeAt(0);
+        if (!element.contains(range.startContainer))
+            return -1;
+        const before = document.createRange();
+        before.setStart(element, 0);
+        before.setEnd(range.startContainer, range.startOffset);
+        return before.toString().length;
+    }
+
+    // The caret at `offset` in the element's text, or at its end when the
+    // text is shorter.
+    function putCaret(element, offset) {
+        const caret = document.createRange();
+        caret.selectNodeContents(element);
+        caret.collapse(false);
+        const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+        while (walker.nextNode()) {
+            const node = walker.currentNode;
+            if (offset <= node.length) {
+                caret.setStart(node, offset);
+                caret.collapse(true);
+                break;
+            }
+            offset -= node.length;
+        }
+        const selection = window.getSelection();
+        selection.removeAllRanges();
+        selection.addRange(caret);
+    }
+
+    // Text replaced under the user's caret (an undo, say) keeps the caret
+    // where it was in the text, rather than at the start, where typing
+    // would go next.
+    function replaceText(element, replace) {
+        const offset = caretOffset(element);
+        replace();
+        if (offset >= 0)
+            putCaret(element, offset);
+    }
+
     function setValue(element, value) {
         const text = value === null || value === undefined ? "" : String(value);
         switch (behaviorOf(element)) {
         case "richtext":
-            element.innerHTML = text;
+            replaceText(element, () => { element.innerHTML = text; });
             break;
         case "dropdown":
             TidrelDropdown.setValue(element, text);
@@ -159,7 +204,7 @@ const TidrelEngine = {
             if (isField(element))
                 element.value = text;
             else
-                element.textContent = text;
+                replaceText(element, () => { element.textContent = text; });
         }
     }
 
@@ -260,7 +305,7 @@ const TidrelEngine = {
         const button = event.target.closest("button, .tb-button");
         if (!button || button.closest("[data-behavior='dropdown']") || button.classList.contains("disabled"))
             return;
-        report([], [{ code: EVENT_BUTTON_CLICK, id: button.id || "" }]);
+        report([], [{ code: EVENT_BUTTON_CLICK, id: button.id || button.dataset.command || "" }]);
     }
 
     // The page's own links (not those in edited text) are the program's to

@@ -463,7 +463,32 @@ const TidrelRichText = (function () {
         element.dispatchEvent(new InputEvent("input", { bubbles: true }));
     }
 
+    // Runs `change` with the input events it raises held back, and raises
+    // one if there were any: a command and the tidying after it are one
+    // edit, which the program stores as one undo step.
+    function asOneEdit(element, change) {
+        let edited = false;
+        const holdBack = event => {
+            if (event.target !== element)
+                return;
+            edited = true;
+            event.stopImmediatePropagation();
+        };
+        window.addEventListener("input", holdBack, true);
+        try {
+            change();
+        } finally {
+            window.removeEventListener("input", holdBack, true);
+        }
+        if (edited)
+            element.dispatchEvent(new InputEvent("input", { bubbles: true }));
+    }
+
     function call(element, method, args) {
+        asOneEdit(element, () => callNow(element, method, args));
+    }
+
+    function callNow(element, method, args) {
         switch (method) {
         case "toggleSpan":
             toggleSpan(element, args[0]);
@@ -489,8 +514,6 @@ const TidrelRichText = (function () {
         "cut": () => document.execCommand("cut"),
         "copy": () => document.execCommand("copy"),
         "paste": () => document.execCommand("paste"),
-        "undo": () => document.execCommand("undo"),
-        "redo": () => document.execCommand("redo"),
         "strong": element => toggleSpan(element, "strong"),
         "em": element => toggleSpan(element, "em"),
         "code": element => toggleSpan(element, "code"),
@@ -503,10 +526,12 @@ const TidrelRichText = (function () {
 
     function runToolbarCommand(element, command) {
         ensureFocus(element);
-        if (command in TOOLBAR_ACTIONS)
-            TOOLBAR_ACTIONS[command](element);
-        else if (BLOCK_TAGS.includes(command))
-            setBlock(element, command);
+        asOneEdit(element, () => {
+            if (command in TOOLBAR_ACTIONS)
+                TOOLBAR_ACTIONS[command](element);
+            else if (BLOCK_TAGS.includes(command))
+                setBlock(element, command);
+        });
     }
 
     function toolbarOf(element) {
@@ -535,8 +560,6 @@ const TidrelRichText = (function () {
             "show-rulers": element.classList.contains("rulers"),
         };
         const enabled = {
-            "undo": document.queryCommandEnabled("undo"),
-            "redo": document.queryCommandEnabled("redo"),
             "cut": inside && !range.collapsed,
             "copy": inside && !range.collapsed,
         };

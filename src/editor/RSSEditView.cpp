@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QStatusTipEvent>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,6 +25,10 @@ const QString kTitle = QStringLiteral("div_title");
 const QString kRichText = QStringLiteral("richtext_edit");
 const QString kLink = QStringLiteral("select_link");
 const QString kAuthor = QStringLiteral("select_author");
+const QString kUndoButton = QStringLiteral("tb_undo");
+const QString kRedoButton = QStringLiteral("tb_redo");
+// The step a format makes, apart from the typing before and after it.
+const QString kFormatStep = QStringLiteral("Format Description");
 
 } // namespace
 
@@ -49,6 +54,8 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
         connect(m_doc->selection(), &CPostSelection::changed, this, &CRSSEditView::showSelectedPost);
         connect(m_doc->selection(), &CPostSelection::moved, this, [this](int post) { m_shownPost = post; });
         connect(m_doc, &CRSSEditDoc::postFieldChanged, this, &CRSSEditView::onPostFieldChanged);
+        connect(m_doc->undoStack(), &QUndoStack::canUndoChanged, this, &CRSSEditView::updateUndoButtons);
+        connect(m_doc->undoStack(), &QUndoStack::canRedoChanged, this, &CRSSEditView::updateUndoButtons);
         showSelectedPost(m_doc->currentPost());
     }
 
@@ -116,7 +123,6 @@ struct EditCommand
 
 // The Edit menu's commands and the rich text's methods behind them.
 const EditCommand kEditCommands[] = {
-    {ID_EDIT_UNDO, "doUndo", "canUndo"},
     {ID_EDIT_CUT, "doCut", "canCut"},
     {ID_EDIT_COPY, "doCopy", "canCopy"},
     {ID_EDIT_PASTE, "doPaste", "canPaste"},
@@ -157,6 +163,15 @@ const CharacterFormat *findCharacterFormat(int id)
     return nullptr;
 }
 
+// The page's own buttons that format the rich text (not the clipboard's
+// nor the rulers').
+bool isFormatButton(const QString &id)
+{
+    static const QStringList others = {QStringLiteral("richtext:cut"), QStringLiteral("richtext:copy"),
+                                       QStringLiteral("richtext:paste"), QStringLiteral("richtext:show-rulers")};
+    return id.startsWith(QLatin1String("richtext:")) && !others.contains(id);
+}
+
 bool removeNbsp(QString &text)
 {
     return ReplaceAllWithSpace(text, {QStringLiteral("&nbsp;")});
@@ -166,15 +181,15 @@ bool removeNbsp(QString &text)
 
 // An edit command acts on the element with the focus (the title, a
 // drop-down or the rich text); whether it is offered follows the rich text.
-// Formats and clean-ups act on the rich text.
+// Undo and Redo are the document's: every edit is one of its steps, and the
+// page's own history, one for all its fields, would undo on the page alone.
+// Formats and clean-ups act on the rich text; a format is a step of its own.
 bool CRSSEditView::OnCommand(int id)
 {
     if (id == ID_INSERT_HYPERLINK || id == ID_INSERT_IMAGE) {
         runLinkCommand(id);
         return true;
     }
-    if (id == ID_EDIT_UNDO && !canUndoTyping())
-        return false;
     if (const EditCommand *command = findEditCommand(id)) {
         const QString focused = m_engine->focusElement();
         m_engine->callMethod(focused.isEmpty() ? kRichText : focused, QLatin1String(command->method));
@@ -182,11 +197,13 @@ bool CRSSEditView::OnCommand(int id)
     }
 
     if (const CharacterFormat *format = findCharacterFormat(id)) {
+        m_nextStepName = kFormatStep;
         toggleCharacterFormat(QLatin1String(format->tag));
         return true;
     }
     switch (id) {
     case ID_FORMAT_UL_LIST:
+        m_nextStepName = kFormatStep;
         m_engine->callMethod(kRichText, QStringLiteral("setBlock"), {QStringLiteral("ul/li")});
         return true;
     case ID_REMOVE_SPANS_AND_STYLES:
@@ -209,8 +226,6 @@ bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
         state->enabled = id == ID_INSERT_IMAGE || m_links.CanHyperlink();
         return true;
     }
-    if (id == ID_EDIT_UNDO && !canUndoTyping())
-        return false;
     if (const EditCommand *command = findEditCommand(id)) {
         const QVariant answer = m_engine->callMethod(kRichText, QLatin1String(command->query));
         state->enabled = answer.canConvert<int>() && answer.toInt() != 0;
@@ -236,19 +251,6 @@ bool CRSSEditView::OnUpdateCommand(int id, CommandState *state)
     default:
         return false;
     }
-}
-
-// Edit > Undo undoes typing in the rich text while the focus is there and
-// the page has typing to undo; else it goes on to the document, whose stack
-// holds every stored change (the title, link and author are stored as they
-// are typed).
-bool CRSSEditView::canUndoTyping() const
-{
-    const QWidget *focus = QApplication::focusWidget();
-    if (!focus || !(focus == m_engine || m_engine->isAncestorOf(focus)) || m_engine->focusElement() != kRichText)
-        return false;
-    const QVariant answer = m_engine->callMethod(kRichText, QStringLiteral("canUndo"));
-    return answer.canConvert<int>() && answer.toInt() != 0;
 }
 
 // --- Formatting and clean-up ---
@@ -353,6 +355,18 @@ void CRSSEditView::updateHyperlinkButton()
     const uint disabled = CHtmlEngineView::StateDisabled;
     if (enabled != shownEnabled)
         m_engine->setElementState(button, enabled ? 0u : disabled, enabled ? disabled : 0u);
+}
+
+// The page's Undo and Redo buttons are the document's commands.
+void CRSSEditView::updateUndoButtons()
+{
+    if (!m_doc)
+        return;
+    const uint disabled = CHtmlEngineView::StateDisabled;
+    const bool canUndo = m_doc->undoStack()->canUndo();
+    const bool canRedo = m_doc->undoStack()->canRedo();
+    m_engine->setElementState(kUndoButton, canUndo ? 0u : disabled, canUndo ? disabled : 0u);
+    m_engine->setElementState(kRedoButton, canRedo ? 0u : disabled, canRedo ? disabled : 0u);
 }
 
 void CRSSEditView::onClipboardChanged()
@@ -478,6 +492,7 @@ void CRSSEditView::FocusPostField(CRSSEditDoc::PostField field)
 void CRSSEditView::onPageReady()
 {
     updateHyperlinkButton();
+    updateUndoButtons();
     emit pageReady();
     emit editStateChanged();
 }
@@ -494,6 +509,12 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
             sendCommand(ID_INSERT_IMAGE);
         } else if (id.compare(QLatin1String("tb_strikeout"), Qt::CaseInsensitive) == 0) {
             sendCommand(ID_FORMAT_STRIKEOUT);
+        } else if (id == kUndoButton) {
+            sendCommand(ID_EDIT_UNDO);
+        } else if (id == kRedoButton) {
+            sendCommand(ID_EDIT_REDO);
+        } else if (isFormatButton(id)) {
+            m_nextStepName = kFormatStep;
         }
         break;
     case CHtmlEngineView::EditValueChanged:

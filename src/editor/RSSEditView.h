@@ -84,13 +84,13 @@ private:
     // Links and images
     void runLinkCommand(int id);
     void updateHyperlinkButton();
+    void updateUndoButtons();
 
     // --- Formatting and clean-up ---
     void toggleCharacterFormat(const QString &tag);
     // Cleans the stored description with `clean` and stores and shows the
     // result when it changed anything.
     void cleanUpDescription(const QString &stepName, const std::function<bool(QString &)> &clean);
-    bool canUndoTyping() const;
     void showCurrentObjectTag();
     // The caret moved: the check marks, the link address in the status bar
     // and the page's toolbar follow it.

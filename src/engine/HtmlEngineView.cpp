@@ -120,8 +120,7 @@ bool CHtmlEngineView::eventFilter(QObject *watched, QEvent *event)
 
 bool CHtmlEngineView::isWindowShortcut(const QKeyEvent *event) const
 {
-    static const QKeySequence::StandardKey pageKeys[] = {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut,
-                                                         QKeySequence::Copy, QKeySequence::Paste,
+    static const QKeySequence::StandardKey pageKeys[] = {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
                                                          QKeySequence::SelectAll};
     for (const QKeySequence::StandardKey key : pageKeys) {
         if (event->matches(key))

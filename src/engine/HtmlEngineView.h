@@ -26,7 +26,8 @@ class QWebChannel;
 //
 // A key that a command of the window has as its shortcut belongs to the
 // command, not to the page's own key bindings (under X11 the page deletes
-// to the end of the line on Ctrl+K, say), except the clipboard, undo and
+// to the end of the line on Ctrl+K, say), undo and redo included (the
+// window's history holds what was typed here), except the clipboard and
 // select-all keys, which the page answers itself.
 class CHtmlEngineView : public QWebEngineView
 {

@@ -374,6 +374,7 @@ void CBarRssItems::openFilterBox()
     QWidget::setTabOrder(m_feedButton, m_filterBox);
     m_filterBox->show();
     m_filterBox->setFocus(Qt::OtherFocusReason);
+    emit filteringChanged();
 }
 
 void CBarRssItems::closeFilterBox()
@@ -386,6 +387,7 @@ void CBarRssItems::closeFilterBox()
     m_filterBox = nullptr;
     m_filterShowsNoMatch = false;
     showAllPosts();
+    emit filteringChanged();
 }
 
 // Every post comes back in the sort order, and the post picked in the

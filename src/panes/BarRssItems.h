@@ -73,6 +73,9 @@ signals:
     void feedPropertiesRequested();
     // Return, Tab or a double click hand the focus to the editor.
     void editorFocusRequested();
+    // The filter box opened or closed: the Filtering command's check mark
+    // follows.
+    void filteringChanged();
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;

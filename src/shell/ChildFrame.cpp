@@ -141,6 +141,7 @@ void CChildFrame::createBars()
 
     connect(m_postsBar, &CBarRssItems::feedPropertiesRequested, this, [this] { showProperties(); });
     connect(m_postsBar, &CBarRssItems::editorFocusRequested, m_view, &CRSSEditView::FocusEditor);
+    connect(m_postsBar, &CBarRssItems::filteringChanged, this, &CChildFrame::commandStatesChanged);
     m_postsBar->setPostCommands(m_postCommands.get());
 
     // The problems sit under the posts list, hidden until a check.

@@ -1,5 +1,6 @@
 #include "shell/DiskChangeBar.h"
 
+#include "core/FeedEncoding.h"
 #include "core/RssFeed.h"
 #include "core/UnifiedDiff.h"
 #include "document/DiskWatcher.h"
@@ -99,13 +100,18 @@ void CDiskChangeBar::reload()
     show();
 }
 
+// A file the feed cannot read is shown as it is, in the feed's encoding.
 QString CDiskChangeBar::diskText() const
 {
     CRssFeed disk;
     if (disk.LoadFromFile(m_document->path()))
         return QString::fromUtf8(disk.PrintToString());
     QFile file(m_document->path());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray bytes = file.readAll();
+    const FeedEncoding encoding(m_document->feed()->EncodingName());
+    return encoding.isValid() ? encoding.decode(bytes.constData(), bytes.size()) : QString::fromUtf8(bytes);
 }
 
 void CDiskChangeBar::showDifferences()

@@ -28,7 +28,7 @@ private:
     void reload();
     void showDifferences();
     // The file on disk as text, read as a feed in its own encoding when it
-    // is one.
+    // is one, else as it stands in the open feed's encoding.
     QString diskText() const;
     QString fileName() const;
 

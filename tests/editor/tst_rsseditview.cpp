@@ -367,8 +367,10 @@ private slots:
         QVERIFY(m_view->OnCommand(ID_EDIT_CUT));
         QTRY_COMPARE(QGuiApplication::clipboard()->text(), QString("Two"));
         QTRY_VERIFY(!pageText(m_view->engine(), kRichHtml).contains("Two"));
-        QTRY_VERIFY(enabled(ID_EDIT_UNDO));
-        QVERIFY(m_view->OnCommand(ID_EDIT_UNDO));
+        // Undo is the document's, whose step the cut is; the page follows.
+        QVERIFY(!m_view->OnUpdateCommand(ID_EDIT_UNDO, nullptr) && !m_view->OnCommand(ID_EDIT_UNDO));
+        QTRY_VERIFY(m_doc->undoStack()->canUndo());
+        m_doc->undo();
         QTRY_COMPARE(pageText(m_view->engine(), kRichHtml), QString("<p>Two</p>"));
 
         // With the focus in the title, the command acts on the title.
@@ -380,13 +382,14 @@ private slots:
     }
 
     // Each format toggles on the selection, checks its command and reaches
-    // the feed at the commit; the marks follow the caret.
+    // the feed as an undo step of its own; the marks follow the caret.
     void formatCommands_formatSelectionAndReachFeed()
     {
         QVERIFY(m_doc->SetPostField(2, CRSSEditDoc::PostDescription,
                                     QStringLiteral("<p>alpha beta gamma delta</p><p>list</p>")));
         selectPost(2);
         m_doc->SetModifiedFlag(false);
+        const int steps = m_doc->undoStack()->count();
         const auto state = [this](int id) {
             CommandState commandState;
             m_view->OnUpdateCommand(id, &commandState);
@@ -421,6 +424,9 @@ private slots:
         QTRY_COMPARE(m_view->styleFlags(), 0);
         QVERIFY(m_view->OnCommand(ID_FORMAT_UL_LIST));
         QTRY_VERIFY(m_view->engine()->elementHtml("richtext_edit").contains("<ul><li>list</li></ul>"));
+        // Each format is a step of its own, apart from the typing around it.
+        QTRY_COMPARE(m_doc->undoStack()->count(), steps + 5);
+        QCOMPARE(m_doc->undoStack()->undoText(), QStringLiteral("Format Description"));
 
         // Outside the rich text the formats are off.
         QVERIFY(focusAtEnd(m_view->engine(), "div_title"));

@@ -70,6 +70,7 @@ private slots:
     void codePaneLinkAndNewPost_editsReachFileAndNothingLeaks();
     void keys_focusStartsInListAndTabGoesInReadingOrder();
     void fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews();
+    void differences_showBrokenFileInFeedsEncoding();
 };
 
 void TestFeedWindow::editAndSave_keepsEditsAndNothingElse_data()
@@ -287,6 +288,13 @@ void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
     QCOMPARE(press(Qt::Key_Tab), QStringLiteral("postsList"));
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), box->objectName());
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("feedPropertiesButton"));
+    // Regression: Escape closed the empty box, and the Filtering command
+    // stayed checked until the next change of state.
+    QAction *filtering = window.main->action(ID_FILTERING);
+    QVERIFY(filtering->isChecked());
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTRY_VERIFY(!frame->postsBar()->filterBox());
+    QVERIFY(!filtering->isChecked());
 }
 
 // Regressions: a change another program made to the open file went
@@ -394,6 +402,42 @@ void TestFeedWindow::fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews()
     QCOMPARE(currentTitle(), QStringLiteral("Two mine"));
     QCOMPARE(document->feed()->GetPostTitle(3), QStringLiteral("Three again"));
     QCOMPARE(reloads, 3);
+}
+
+// Regression: the differences read a file the feed could not read as UTF-8,
+// which garbled a KOI8-R feed's every line of text.
+void TestFeedWindow::differences_showBrokenFileInFeedsEncoding()
+{
+    const QString corpusFile = QStringLiteral(TIDREL_CORPUS_DIR "/rss/koi8-r_opennews.rss");
+    if (!QFileInfo::exists(corpusFile))
+        QSKIP("The feed corpus is not present");
+    MainWindowFixture window;
+    const QString path = window.dir.filePath(QStringLiteral("koi8.rss"));
+    QVERIFY(QFile::copy(corpusFile, path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    CChildFrame *frame = window.main->documents()->openDocument(path);
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    CRSSEditDoc *document = frame->document();
+    const QString title = document->feed()->GetPostTitle(0);
+    QVERIFY(document->SetPostField(0, CRSSEditDoc::PostTitle, title + QStringLiteral(" mine")));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    QVERIFY(file.write("<broken\n") > 0);
+    file.close();
+    QString differences;
+    whenModalShown([&differences](QDialog *dialog) {
+        differences = dialog->findChild<QPlainTextEdit *>()->toPlainText();
+    });
+    frame->diskChangeBar()->differencesButton()->click();
+    // Two headers, the title as the file and as the feed have it, the
+    // broken end.
+    const QStringList changed = differences.split(u'\n').filter(QRegularExpression(QStringLiteral("^[-+]")));
+    QCOMPARE(changed.size(), 5);
+    QVERIFY2(changed.at(2).startsWith(u'-') && changed.at(2).contains(QStringLiteral("<title>%1</title>").arg(title)),
+             qPrintable(differences));
+    QVERIFY(changed.at(3).startsWith(u'+') && changed.at(3).contains(QStringLiteral("<title>%1 mine</title>").arg(title)));
+    QCOMPARE(changed.at(4), QStringLiteral("-<broken"));
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestFeedWindow)

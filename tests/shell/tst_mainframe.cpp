@@ -584,8 +584,11 @@ void TestMainFrame::posts_backForwardAndDeleteByMenuAndKeys()
     QCOMPARE(reread.GetPostTitle(0), QStringLiteral("Again"));
 }
 
-// Edit > Undo undoes typing in the description while the editor has the
-// focus and typing to undo; else the feed's last change, by name. The
+// Regression: Undo with the focus in the description undid the title's
+// typing on the page alone, the page's history being one for all its
+// fields. Every edit is a step of the feed's: Ctrl+Z, the page's button and
+// Edit > Undo take back one field's typing, on the page and in the feed,
+// wherever the focus is, and typing goes on where the caret was. The
 // window's modified mark follows the saved state as changes are undone and
 // redone.
 void TestMainFrame::undo_typingInEditorThenFeedChangesAndModifiedMark()
@@ -604,20 +607,47 @@ void TestMainFrame::undo_typingInEditorThenFeedChangesAndModifiedMark()
     document->selection()->select(0);
     QTRY_VERIFY(richText().contains(QStringLiteral("Text of Hello")));
 
-    // Typing in the editor: its own undo, the feed's stack untouched.
+    // The page and the feed agree on the title and the description.
+    const auto shows = [engine, document](const QString &title, const QString &description) {
+        return QTest::qWaitFor([&] {
+            return engine->value(QStringLiteral("div_title")).toString() == title
+                && engine->value(QStringLiteral("richtext_edit")).toString() == description
+                && document->feed()->GetPostTitle(0) == title && document->feed()->GetPostDescription(0) == description;
+        }, 10000);
+    };
+    const auto pressInPage = [engine](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(engine->focusProxy(), key, modifiers);
+    };
+    QVERIFY(focusAtEnd(engine, QStringLiteral("div_title")));
+    QTest::keyClicks(engine->focusProxy(), QStringLiteral(" x"));
+    QTRY_COMPARE(document->feed()->GetPostTitle(0), QStringLiteral("Hello x"));
     QVERIFY(focusAtEnd(engine, QStringLiteral("richtext_edit")));
     QTest::keyClicks(engine->focusProxy(), QStringLiteral("zz"));
-    QTRY_VERIFY(richText().contains(QStringLiteral("zz")));
-    QTRY_VERIFY(undo->isEnabled());
-    QCOMPARE(undo->text(), QStringLiteral("&Undo"));
-    QVERIFY(m_main->executeCommand(ID_EDIT_UNDO));
-    QTRY_VERIFY(!richText().contains(QStringLiteral("zz")));
-    QCOMPARE(stack->count(), 0);
+    QVERIFY(shows(QStringLiteral("Hello x"), QStringLiteral("Text of Hellozz")));
+    QCOMPARE(stack->count(), 2);
+    QTRY_COMPARE(undo->text(), QStringLiteral("&Undo Edit Description"));
 
-    // Elsewhere, Undo takes back the feed's changes, by name; typing not
-    // yet stored is stored first.
+    pressInPage(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(shows(QStringLiteral("Hello x"), QStringLiteral("Text of Hello")));
+    pressInPage(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(shows(QStringLiteral("Hello"), QStringLiteral("Text of Hello")));
+    QVERIFY(!m_main->isWindowModified());
+    pressInPage(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(shows(QStringLiteral("Hello x"), QStringLiteral("Text of Hello")));
+    pressInPage(Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(shows(QStringLiteral("Hello x"), QStringLiteral("Text of Hellozz")));
+    QTRY_VERIFY(!redo->isEnabled());
+    QTRY_VERIFY(evalJs(engine, QStringLiteral("document.getElementById('tb_redo').classList.contains('disabled')")).toBool());
+    evalJs(engine, QStringLiteral("document.getElementById('tb_undo').click()"));
+    QVERIFY(shows(QStringLiteral("Hello x"), QStringLiteral("Text of Hello")));
+    QVERIFY(m_main->executeCommand(ID_EDIT_UNDO));
+    QVERIFY(shows(QStringLiteral("Hello"), QStringLiteral("Text of Hello")));
+    QCOMPARE(stack->index(), 0);
+
+    // Typing goes on at the caret, at the end of the text put back; from
+    // elsewhere, Undo takes back the feed's changes, by name.
     QTest::keyClicks(engine->focusProxy(), QStringLiteral("yy"));
-    QTRY_VERIFY(richText().contains(QStringLiteral("yy")));
+    QVERIFY(shows(QStringLiteral("Hello"), QStringLiteral("Text of Helloyy")));
     QTRY_VERIFY(m_main->isWindowModified());
     frame->postsBar()->listCtrl()->setFocus();
     QTRY_COMPARE(undo->text(), QStringLiteral("&Undo Edit Description"));
