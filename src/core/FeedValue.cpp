@@ -296,6 +296,26 @@ const Piece &pieceAt(const std::vector<Piece> &pieces, qsizetype at)
     return *std::partition_point(pieces.begin(), pieces.end(), [at](const Piece &piece) { return piece.valueEnd <= at; });
 }
 
+// "]]>" may stand only as the end of a CDATA section; a reading of the text
+// takes a stray one for characters, but no XML reader does.
+bool closesCdataOutsideSection(QStringView content)
+{
+    bool inSection = false;
+    for (qsizetype pos = 0; pos < content.size(); ++pos) {
+        const QStringView rest = content.mid(pos);
+        if (!inSection && rest.startsWith(kCdataOpen)) {
+            inSection = true;
+            pos += kCdataOpen.size() - 1;
+        } else if (rest.startsWith(kCdataClose)) {
+            if (!inSection)
+                return true;
+            inSection = false;
+            pos += kCdataClose.size() - 1;
+        }
+    }
+    return false;
+}
+
 // The old content with only the changed stretch of the value written anew;
 // false when the stretch cannot be cut out cleanly (it would leave or enter
 // a CDATA section, say), and the whole value is written instead.
@@ -335,8 +355,9 @@ bool patchContent(const QString &value, const QString &oldContent, const std::fu
         written = escapedText(middle, oldContent, canEncode);
     }
     *patched = oldContent.left(from) + withLineEnd(written, lineEnd) + oldContent.mid(to);
-    // A cut that joined markup in a new way ("]]" and ">") reads back wrong.
-    return read(*patched, true) == value;
+    // A cut that joined markup in a new way ("]]" and ">") reads back wrong,
+    // or closes its section early.
+    return read(*patched, true) == value && !closesCdataOutsideSection(*patched);
 }
 
 } // namespace

@@ -270,6 +270,10 @@ private slots:
                                                 << "<![CDATA[<p>one</p>]]>\r\n<![CDATA[<p>2</p>]]>";
         QTest::newRow("across two sections: written whole") << "<![CDATA[a]]><![CDATA[b]]>" << "XY"
                                                              << "<![CDATA[XY]]>";
+        // Regression (found by fuzzing): "]]" typed before the kept ">" closed
+        // the section early and left a stray "]]>".
+        QTest::newRow("]]> typed at a section's end: written whole") << "<![CDATA[<p>x</p>]]>" << "<p>y</p>]]>"
+                                                                     << "<![CDATA[<p>y</p>]]]]><![CDATA[>]]>";
     }
 
     void setPostDescription_writesOnlyTheChangedStretch()
