@@ -68,8 +68,8 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_documents(new CDocManager(m_mdiArea, m_services, this))
     , m_sortGroup(new QActionGroup(this))
     , m_windowList(new QActionGroup(this))
-    , m_menuTip(new CMenuTip(this))
     , m_undoGroup(new QUndoGroup(this))
+    , m_menuTip(new CMenuTip(this))
     , m_printer(std::make_unique<QPrinter>())
 {
     setCentralWidget(m_mdiArea);
