@@ -7,6 +7,7 @@
 # under Xvfb. The desktop and AppStream validators, rsvg-convert (icons from
 # the SVG), dpkg-dev, file and man build and check the Debian package. dbus
 # gives the hand-over test a session bus of its own (dbus-run-session).
+# ffmpeg makes the MP3 and M4A files of the episode-from-audio tests.
 set -eu
 
 PACKAGES="
@@ -16,7 +17,7 @@ libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 libx11-dev
 python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server
-strace dbus
+strace dbus ffmpeg
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
 "

@@ -14,6 +14,15 @@
 class CDocumentPrompter;
 class QUndoStack;
 
+// What a post made whole at once holds beside its guid: its title, its
+// description and its other elements (pubDate, enclosure, itunes:...).
+struct NewPostContent
+{
+    QString title;
+    QString description;
+    std::vector<FeedElement> elements;
+};
+
 // The title, link and category of a feed about to be created.
 struct NewFeedParams
 {
@@ -72,6 +81,11 @@ public:
     // A new post, or a copy of post `source`, at the top (postsInserted(0)).
     bool InsertNewPost();
     bool InsertCopyOfPost(int source);
+    // New posts, each put at the top in turn (the last ends topmost), as
+    // one step named `stepName`; postsInserted(0) for each. A description
+    // passes the description filter; in a podcast a post without
+    // itunes:explicit gets the channel's, as InsertNewPost gives it.
+    bool InsertNewPosts(const std::vector<NewPostContent> &posts, const QString &stepName);
     // Removes post `index` (postRemoved); its undo puts the post back in its
     // place (postsInserted).
     bool RemovePost(int index);
@@ -175,7 +189,8 @@ private:
                     std::function<bool()> revertIfUnchanged = {});
     // SetPostField past the description filter.
     bool storePostField(int post, PostField field, const QString &stored, const QString &stepName);
-    void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top);
+    void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top, int count = 1);
+    void fillNewPost(const NewPostContent &content, bool podcast);
     void replay(bool undo);
     void replayStep(const std::function<void()> &step);
     void removedAt(int index);

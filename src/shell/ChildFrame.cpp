@@ -143,6 +143,8 @@ void CChildFrame::createBars()
     connect(m_postsBar, &CBarRssItems::editorFocusRequested, m_view, &CRSSEditView::FocusEditor);
     connect(m_postsBar, &CBarRssItems::filteringChanged, this, &CChildFrame::commandStatesChanged);
     m_postsBar->setPostCommands(m_postCommands.get());
+    connect(m_postsBar->listCtrl(), &CPostsListCtrl::audioFilesDropped, this,
+            [this](const QStringList &paths) { m_postCommands->addEpisodesFromAudio(paths); });
 
     // The problems sit under the posts list, hidden until a check.
     m_problemsBar = new CBarProblems(QStringLiteral("Problems"), m_document.get(), m_dockHost);

@@ -274,6 +274,13 @@ bool CMainFrame::OnCommand(int id)
         if (frame)
             publishFeed(frame);
         return true;
+    case ID_FILE_NEW_EPISODE_FROM_AUDIO:
+        if (frame) {
+            const QStringList paths = m_services->askAudioFileNames();
+            if (!paths.isEmpty())
+                frame->postCommands()->addEpisodesFromAudio(paths);
+        }
+        return true;
     case ID_FILE_PUBLISH_SETTINGS:
         if (frame)
             m_publishing->editSettings(frame->document()->path(), [](bool) {});
@@ -351,6 +358,7 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_FILE_PRINT_PREVIEW:
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
+    case ID_FILE_NEW_EPISODE_FROM_AUDIO:
     case ID_WINDOW_CASCADE:
     case ID_WINDOW_TILE:
         state->enabled = activeChildFrame() != nullptr;
@@ -542,6 +550,7 @@ QMenu *CMainFrame::addMenu(const QString &title, std::initializer_list<int> ids)
 void CMainFrame::createMenus()
 {
     QMenu *file = addMenu(QStringLiteral("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0,
+                                                     ID_FILE_NEW_EPISODE_FROM_AUDIO, 0,
                                                      ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
                                                      ID_FILE_PUBLISH, ID_FILE_PUBLISH_SETTINGS, 0,
                                                      ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0});
