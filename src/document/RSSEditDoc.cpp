@@ -365,6 +365,7 @@ bool CRSSEditDoc::InsertNewPosts(const std::vector<NewPostContent> &posts, const
     if (added == 0)
         return false;
     pushInsertAtTop(stepName, top, added);
+    const QScopedValueRollback<bool> named(m_addingNamedPosts, true);
     for (int i = 0; i < added; ++i)
         insertedAt(0);
     return true;

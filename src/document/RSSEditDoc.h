@@ -59,6 +59,9 @@ public:
     // True while the stack undoes or redoes a change: what the views hear
     // then is no new edit of the user's.
     bool isReplaying() const { return m_replaying; }
+    // True while InsertNewPosts announces its posts: they come with their
+    // titles, which the views need not offer for typing over.
+    bool isAddingNamedPosts() const { return m_addingNamedPosts; }
 
     // --- Changes to the feed ---
     // The one way into the feed. Each call stores, pushes its undo step and
@@ -204,6 +207,7 @@ private:
     CRssFeed m_feed;
     QUndoStack *m_undoStack;
     bool m_replaying = false;
+    bool m_addingNamedPosts = false;
     bool m_settingClean = false;
     CPostSelection m_selection;
     CNavigationHistory m_history;

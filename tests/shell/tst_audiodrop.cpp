@@ -86,6 +86,7 @@ void TestAudioDrop::dropOrMenu_addsEpisodesInOneStep()
     QCOMPARE(list->model()->rowCount(), 3);
     QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("Second"));
     QTRY_COMPARE(list->currentIndex().row(), 0);
+    QVERIFY(!list->isRenaming());
 
     QVERIFY(document->OnSaveDocument(path));
     CRssFeed saved;
