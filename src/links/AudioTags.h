@@ -26,8 +26,8 @@ public:
     QDateTime date() const { return m_date; }
     // Whole seconds, rounded, at least 1.
     qint64 durationSeconds() const { return m_durationSeconds; }
-    // The embedded front cover (else the first picture) and its MIME type;
-    // empty when there is none.
+    // The embedded front cover, else the first embedded JPEG or PNG, and its
+    // MIME type; empty when there is none.
     QByteArray cover() const { return m_cover; }
     QString coverMimeType() const { return m_coverMimeType; }
 

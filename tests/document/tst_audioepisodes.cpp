@@ -132,7 +132,8 @@ void TestAudioEpisodes::addEpisodes_savesOnePostPerFileAndUndoesInOneStep()
     QCOMPARE(CPublishSettings::mediaFiles(target, f.path, {base + QStringLiteral("season%201/ep%20%231.mp3")}).size(), 1);
 
     // Two whole posts came in before the old one, and nothing else changed.
-    const LineDiff diff = LineDiff::of(before, readFile(f.path));
+    const QByteArray after = readFile(f.path);
+    const LineDiff diff = LineDiff::of(before, after);
     QCOMPARE(diff.removed, QList<QByteArray>());
     QCOMPARE(linesHolding(diff.added, "<item>"), 2);
     QCOMPARE(linesHolding(diff.added, "</item>"), 2);
@@ -141,6 +142,10 @@ void TestAudioEpisodes::addEpisodes_savesOnePostPerFileAndUndoesInOneStep()
     QCOMPARE(f.doc.feed()->GetPostCount(), 1);
     QVERIFY(f.doc.OnSaveDocument(f.path));
     QCOMPARE(readFile(f.path), before);
+    f.doc.redo();
+    QCOMPARE(f.doc.feed()->GetPostCount(), 3);
+    QVERIFY(f.doc.OnSaveDocument(f.path));
+    QCOMPARE(readFile(f.path), after);
 }
 
 // A feed needs web addresses; without a media address the user decides.
