@@ -1,5 +1,7 @@
 #include "panes/ElementTable.h"
 
+#include "panes/ChoiceDelegate.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -7,6 +9,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +70,10 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     });
     connect(remove, &QPushButton::clicked, this, &CElementTable::removeRow);
     connect(m_table, &QTableWidget::cellChanged, this, &CElementTable::onCellChanged);
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
+        if (row != previousRow)
+            emit currentRowChanged();
+    });
 
     m_note->setWordWrap(true);
     m_note->setObjectName(QStringLiteral("note"));
@@ -109,9 +117,57 @@ void CElementTable::setMessage(const QString &message)
     updateNote();
 }
 
+void CElementTable::setChoices(int column, const QStringList &choices)
+{
+    m_table->setItemDelegateForColumn(column, new CChoiceDelegate(choices, m_table));
+}
+
 int CElementTable::currentRow() const
 {
     return m_table->currentRow();
+}
+
+void CElementTable::showChildrenOf(CElementTable *parent)
+{
+    m_parent = parent;
+    parent->m_followed = true;
+    setStore([this](const std::vector<FeedElement> &children) {
+        m_parent->setChildren(m_parent->currentRow(), m_element, children);
+    });
+    connect(parent, &CElementTable::currentRowChanged, this, &CElementTable::followParent);
+    followParent();
+}
+
+void CElementTable::followParent()
+{
+    const int row = m_parent->currentRow();
+    setEnabled(row >= 0);
+    setElements(m_parent->childrenOf(row, m_element));
+}
+
+std::vector<FeedElement> CElementTable::childrenOf(int row, const QString &name) const
+{
+    std::vector<FeedElement> children;
+    if (row < 0 || row >= int(m_rows.size()))
+        return children;
+    std::copy_if(m_rows[row].children.begin(), m_rows[row].children.end(), std::back_inserter(children),
+                 [&name](const FeedElement &child) { return child.name == name; });
+    return children;
+}
+
+void CElementTable::setChildren(int row, const QString &name, const std::vector<FeedElement> &children)
+{
+    if (row < 0 || row >= int(m_rows.size()) || childrenOf(row, name) == children)
+        return;
+    std::vector<FeedElement> &held = m_rows[row].children;
+    const auto first = std::find_if(held.begin(), held.end(), [&name](const FeedElement &c) { return c.name == name; });
+    const auto position = first - held.begin();
+    held.erase(std::remove_if(held.begin(), held.end(), [&name](const FeedElement &c) { return c.name == name; }),
+               held.end());
+    held.insert(held.begin() + std::min<ptrdiff_t>(position, ptrdiff_t(held.size())), children.begin(), children.end());
+    m_message.clear();
+    updateNote();
+    store();
 }
 
 void CElementTable::fill()
@@ -124,7 +180,11 @@ void CElementTable::fill()
             m_table->setItem(row, column, new QTableWidgetItem(m_columns[column].valueIn(m_rows[row])));
     }
     m_filling = false;
+    // The children show for a row: the first, unless one is selected.
+    if (m_followed && !m_rows.empty() && (currentRow() < 0 || currentRow() >= int(m_rows.size())))
+        m_table->setCurrentCell(0, 0);
     updateNote();
+    emit currentRowChanged();
 }
 
 int CElementTable::addRow()
