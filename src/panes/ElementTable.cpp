@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -54,9 +55,13 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Arrows move between the cells; Tab leaves the table for the next field.
     m_table->setTabKeyNavigation(false);
-    // A few rows show; more scroll.
-    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() * 3);
-    m_table->setMaximumHeight(m_table->horizontalHeader()->sizeHint().height() * 7);
+    // Three rows show, under a scroll bar for the columns that do not fit;
+    // more rows scroll.
+    const int header = m_table->horizontalHeader()->sizeHint().height();
+    const int minimum = header + 3 * m_table->verticalHeader()->defaultSectionSize()
+        + m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_table->frameWidth();
+    m_table->setMinimumHeight(minimum);
+    m_table->setMaximumHeight(qMax(minimum, header * 7));
 
     auto *add = new QPushButton(QStringLiteral("Add"), this);
     auto *remove = new QPushButton(QStringLiteral("Remove"), this);

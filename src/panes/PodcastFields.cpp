@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -129,11 +130,17 @@ CElementTable *table(CElementForm *form, QBoxLayout *layout, const QString &titl
     return finish(form->addTable(rows, name, headersOf(columns), pathsOf(columns), checksOf(columns)), title, columns);
 }
 
+// Titled by a line above it, which is also its name for assistive tools.
 CElementTable *childTable(CElementForm *form, QBoxLayout *rows, CElementTable *parent, const QString &name,
                           const QString &child, const std::vector<Column> &columns)
 {
-    return finish(form->addChildTable(rows, parent, child, headersOf(columns), pathsOf(columns), checksOf(columns)),
-                  name, columns);
+    auto *title = new QLabel(name);
+    rows->addWidget(title);
+    CElementTable *table =
+        finish(form->addChildTable(rows, parent, child, headersOf(columns), pathsOf(columns), checksOf(columns)), name,
+               columns);
+    title->setBuddy(table->table());
+    return table;
 }
 
 std::vector<Column> recipientColumns()
