@@ -17,11 +17,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -108,23 +110,33 @@ void enter(QWidget *field, const QString &text)
     }
 }
 
-// Every value the window shows: its fields, and its tables' cells with
-// each row of a table selected in turn, so that child tables show the
-// children of every row.
-void collectShown(QWidget *window, QSet<QString> *shown)
+// What the window shows: the values in its fields and its tables' cells,
+// and the notes on them.
+struct Shown
+{
+    QSet<QString> values;
+    QSet<QString> notes;
+};
+
+void collectShown(QWidget *window, Shown *shown)
 {
     for (QLineEdit *line : window->findChildren<QLineEdit *>())
-        shown->insert(line->text().trimmed());
-    const QList<CElementTable *> tables = window->findChildren<CElementTable *>();
-    for (CElementTable *table : tables) {
+        shown->values.insert(line->text().trimmed());
+    for (QLabel *note : window->findChildren<QLabel *>(QStringLiteral("note"))) {
+        if (!note->isHidden())
+            shown->notes.insert(note->text());
+    }
+    for (CElementTable *table : window->findChildren<CElementTable *>()) {
         for (int row = 0; row < table->table()->rowCount(); ++row) {
             for (int column = 0; column < table->table()->columnCount(); ++column)
-                shown->insert(table->table()->item(row, column)->text().trimmed());
+                shown->values.insert(table->table()->item(row, column)->text().trimmed());
         }
     }
 }
 
-void visitRows(QWidget *window, CElementTable *table, QSet<QString> *shown)
+// Selects each row of a table in turn, so that its child tables show the
+// children of every row.
+void visitRows(QWidget *window, CElementTable *table, Shown *shown)
 {
     for (int row = 0; row < table->table()->rowCount(); ++row) {
         table->table()->setCurrentCell(row, 0);
@@ -417,7 +429,7 @@ void TestPodcastTags::everyTag_readsIntoItsFieldsAndSavesUnchanged()
         window->show();
         feed.doc.selection()->select(0);
 
-        QSet<QString> shown;
+        Shown shown;
         collectShown(window, &shown);
         for (CElementTable *table : window->findChildren<CElementTable *>()) {
             if (!table->parentTable())
@@ -435,10 +447,19 @@ void TestPodcastTags::everyTag_readsIntoItsFieldsAndSavesUnchanged()
                 QStringList values;
                 collectValues(element, &values);
                 for (const QString &value : values)
-                    QVERIFY2(shown.contains(value), qPrintable(scope + QLatin1Char(' ') + name + QStringLiteral(": ") + value));
+                    QVERIFY2(shown.values.contains(value), qPrintable(scope + QLatin1Char(' ') + name + QStringLiteral(": ") + value));
             }
         }
         QCOMPARE(tags, scope == QLatin1String("channel") ? 27 : 21);
+        // The namespace's own forms of times, places and identifiers pass
+        // the fields' checks.
+        QVERIFY2(shown.notes.isEmpty(), qPrintable(QStringList(shown.notes.values()).join(QLatin1Char('\n'))));
+        // A finding of the checker on a tag leads to its page.
+        if (feed.properties) {
+            QVERIFY(feed.properties->focusElement(QStringLiteral("podcast:trailer")));
+            QCOMPARE(feed.properties->podcastTabs()->tabText(feed.properties->podcastTabs()->currentIndex()),
+                     QStringLiteral("Related Feeds"));
+        }
         // Nothing was stored by looking, and a save gives the same bytes.
         QVERIFY(!feed.doc.IsModified());
         QVERIFY(feed.doc.OnSaveDocument(feed.dir.filePath(QStringLiteral("again.xml")), &error));
