@@ -464,6 +464,22 @@ void TestPodcastTags::everyTag_readsIntoItsFieldsAndSavesUnchanged()
         QVERIFY(!feed.doc.IsModified());
         QVERIFY(feed.doc.OnSaveDocument(feed.dir.filePath(QStringLiteral("again.xml")), &error));
         QCOMPARE(readFile(feed.dir.filePath(QStringLiteral("again.xml"))), feed.original);
+        // A person's role comes from the taxonomy's list, in the cell's
+        // editor, and is stored from there.
+        QTableWidget *personRows = tableNamed(window, QStringLiteral("Persons"))->table();
+        const QModelIndex role = personRows->model()->index(0, 1);
+        QAbstractItemDelegate *delegate = personRows->itemDelegateForColumn(1);
+        std::unique_ptr<QWidget> editor(delegate->createEditor(personRows->viewport(), {}, role));
+        auto *roles = qobject_cast<QComboBox *>(editor.get());
+        QVERIFY(roles && roles->findText(QStringLiteral("cover art designer")) > 0);
+        delegate->setEditorData(roles, role);
+        roles->setCurrentText(QStringLiteral("co-host"));
+        delegate->setModelData(roles, personRows->model(), role);
+        const CRssFeed *held = feed.doc.feed();
+        const std::vector<FeedElement> persons = scope == QLatin1String("channel")
+            ? held->GetChannelElements(QStringLiteral("podcast:person"))
+            : held->GetPostElements(0, QStringLiteral("podcast:person"));
+        QCOMPARE(persons.front().attribute(QStringLiteral("role")), QStringLiteral("co-host"));
         // The pages edit every one of them.
         const auto others = scope == QLatin1String("channel") ? feed.doc.feed()->GetOtherChannelElements()
                                                               : feed.doc.feed()->GetOtherPostElements(0);
