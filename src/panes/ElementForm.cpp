@@ -366,26 +366,16 @@ CElementTable *CElementForm::addHeldTable(QBoxLayout *layout, const QString &hol
 std::vector<FeedElement> CElementForm::heldChildren(const QString &holder, const QString &child) const
 {
     const std::vector<FeedElement> holders = elements(holder);
-    std::vector<FeedElement> children;
-    if (!holders.empty()) {
-        std::copy_if(holders.front().children.begin(), holders.front().children.end(), std::back_inserter(children),
-                     [&child](const FeedElement &element) { return element.name == child; });
-    }
-    return children;
+    return holders.empty() ? std::vector<FeedElement>() : holders.front().childrenNamed(child);
 }
 
-// The children take the place of the first of their name; others stay.
 void CElementForm::storeHeld(const QString &holder, const QString &child, const std::vector<FeedElement> &children)
 {
     std::vector<FeedElement> holders = elements(holder);
     if (holders.empty())
         holders.push_back(FeedElement{holder, {}, {}, {}});
-    std::vector<FeedElement> &held = holders.front().children;
-    const auto isChild = [&child](const FeedElement &element) { return element.name == child; };
-    const auto position = std::find_if(held.begin(), held.end(), isChild) - held.begin();
-    held.erase(std::remove_if(held.begin(), held.end(), isChild), held.end());
-    held.insert(held.begin() + std::min<ptrdiff_t>(position, ptrdiff_t(held.size())), children.begin(), children.end());
-    const FeedElement &kept = holders.front();
+    FeedElement &kept = holders.front();
+    kept.setChildrenNamed(child, children);
     if (kept.children.empty() && kept.attributes.isEmpty() && kept.text.trimmed().isEmpty())
         holders.erase(holders.begin());
     storeElements(holder, holders);

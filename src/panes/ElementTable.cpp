@@ -11,8 +11,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
 bool isEmptyElement(const FeedElement &element)
@@ -152,24 +150,16 @@ void CElementTable::followParent()
 
 std::vector<FeedElement> CElementTable::childrenOf(int row, const QString &name) const
 {
-    std::vector<FeedElement> children;
     if (row < 0 || row >= int(m_rows.size()))
-        return children;
-    std::copy_if(m_rows[row].children.begin(), m_rows[row].children.end(), std::back_inserter(children),
-                 [&name](const FeedElement &child) { return child.name == name; });
-    return children;
+        return {};
+    return m_rows[row].childrenNamed(name);
 }
 
 void CElementTable::setChildren(int row, const QString &name, const std::vector<FeedElement> &children)
 {
     if (row < 0 || row >= int(m_rows.size()) || childrenOf(row, name) == children)
         return;
-    std::vector<FeedElement> &held = m_rows[row].children;
-    const auto first = std::find_if(held.begin(), held.end(), [&name](const FeedElement &c) { return c.name == name; });
-    const auto position = first - held.begin();
-    held.erase(std::remove_if(held.begin(), held.end(), [&name](const FeedElement &c) { return c.name == name; }),
-               held.end());
-    held.insert(held.begin() + std::min<ptrdiff_t>(position, ptrdiff_t(held.size())), children.begin(), children.end());
+    m_rows[row].setChildrenNamed(name, children);
     m_message.clear();
     updateNote();
     store();
