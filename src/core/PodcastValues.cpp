@@ -21,6 +21,7 @@ bool matches(const QString &text, const char *pattern)
     return form.match(text.trimmed()).hasMatch();
 }
 
+// The notes are marked for translation where they are written.
 QString note(const char *text)
 {
     return QCoreApplication::translate("CPodcastValues", text);
@@ -161,45 +162,53 @@ const QStringList &CPodcastValues::yesNo()
 
 QString CPodcastValues::Seconds(const QString &text)
 {
-    return matches(text, "^\\d+(\\.\\d+)?$") ? QString() : note("Not a time in seconds like 73.0 or 1234.5");
+    if (matches(text, "^\\d+(\\.\\d+)?$"))
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a time in seconds like 73.0 or 1234.5"));
 }
 
 QString CPodcastValues::Decimal(const QString &text)
 {
-    return matches(text, "^\\d+(\\.\\d+)?$") ? QString() : note("Not a number like 3 or 315.5");
+    if (matches(text, "^\\d+(\\.\\d+)?$"))
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a number like 3 or 315.5"));
 }
 
 QString CPodcastValues::IsoDate(const QString &text)
 {
     const QString value = text.trimmed();
-    const bool valid = QDate::fromString(value, Qt::ISODate).isValid()
-        || QDateTime::fromString(value, Qt::ISODateWithMs).isValid();
-    return valid ? QString() : note("Not an ISO 8601 date like 2023-08-28T00:00:00.000Z");
+    if (QDate::fromString(value, Qt::ISODate).isValid() || QDateTime::fromString(value, Qt::ISODateWithMs).isValid())
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not an ISO 8601 date like 2023-08-28T00:00:00.000Z"));
 }
 
 QString CPodcastValues::Uuid(const QString &text)
 {
     const QString value = text.trimmed();
-    const bool valid = value.size() == 36 && !QUuid::fromString(value).isNull();
-    return valid ? QString() : note("Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810");
+    if (value.size() == 36 && !QUuid::fromString(value).isNull())
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810"));
 }
 
 QString CPodcastValues::Geo(const QString &text)
 {
-    return matches(text, "^geo:-?\\d+(\\.\\d+)?,-?\\d+(\\.\\d+)?(,-?\\d+(\\.\\d+)?)?(;[^;]+)*$")
-        ? QString()
-        : note("Not a place like geo:30.2672,97.7431");
+    if (matches(text, "^geo:-?\\d+(\\.\\d+)?,-?\\d+(\\.\\d+)?(,-?\\d+(\\.\\d+)?)?(;[^;]+)*$"))
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a place like geo:30.2672,97.7431"));
 }
 
 QString CPodcastValues::Osm(const QString &text)
 {
-    return matches(text, "^[NWR]\\d+(#\\d+)?$") ? QString()
-                                                 : note("Not an OpenStreetMap object like R113314 or W43678282");
+    if (matches(text, "^[NWR]\\d+(#\\d+)?$"))
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not an OpenStreetMap object like R113314 or W43678282"));
 }
 
 QString CPodcastValues::Percentage(const QString &text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    return ok && value >= 0 && value <= 100 ? QString() : note("Not a percentage from 0 to 100");
+    if (ok && value >= 0 && value <= 100)
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a percentage from 0 to 100"));
 }
