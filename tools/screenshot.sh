@@ -4,7 +4,7 @@
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
 #                       [--tile OTHER.xml] [--close] [--screen WxH]
-#                       [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
+#                       [--show create-feed|menu-tip|help|post-details[-GROUP]|feed-properties[-PAGE[/PAGE]]|
 #                               publish-settings|publish-progress]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
@@ -13,9 +13,11 @@
 # palette; --check checks the feed (F7), so the Problems pane shows. --close
 # closes the feed again: the start page lists it among the recent feeds.
 # --show pictures the Create RSS Feed page, the File menu with a menu tip,
-# the user guide, the window with the Post Details pane, the Feed
-# Properties window (at the page whose name starts with PAGE, as in
-# feed-properties-podcast), the Publish Settings dialog or a publishing's
+# the user guide, the window with the Post Details pane (scrolled to the
+# group whose title starts with GROUP, as in post-details-transcripts), the
+# Feed Properties window (at the page whose name starts with PAGE, as in
+# feed-properties-podcast, or feed-properties-podcast/index for a page of
+# the Podcast page), the Publish Settings dialog or a publishing's
 # progress in the status bar. --screen sets the size of the screen the
 # windows are placed on (1920x1200 by default), as a small laptop's.
 # The picture maker is built with the tests (target tidrel_screenshot); it
@@ -43,12 +45,12 @@ while [ $# -gt 0 ]; do
         --check) CHECK=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
         --screen) SCREEN=$2; shift 2 ;;
-        -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,25p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,23p' "$0"
+    sed -n '2,25p' "$0"
     exit 2
 fi
 OUT=$1

@@ -4,7 +4,7 @@
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
 //                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
-//                     [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
+//                     [--show create-feed|menu-tip|help|post-details[-GROUP]|feed-properties[-PAGE[/PAGE]]|
 //                             publish-settings|publish-progress]
 //
 // --feed may be given more than once: each feed opens in its own window and
@@ -38,7 +38,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QMenu>
 #include <QPainter>
@@ -155,7 +158,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
-    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details, feed-properties[-PAGE], publish-settings or publish-progress."), QStringLiteral("what")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details[-GROUP], feed-properties[-PAGE[/PAGE]], publish-settings or publish-progress."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -256,19 +259,38 @@ int main(int argc, char *argv[])
         NewFeedParams params;
         RunCreateFeedPage(&frame, &params);
     } else if (show.startsWith(QLatin1String("feed-properties")) && frame.activeChildFrame()) {
-        // "feed-properties-podcast" shows the Podcast page, and so on.
+        // "feed-properties-podcast" shows the Podcast page, and so on;
+        // "feed-properties-podcast/index" the Podcast page's Index page.
         CFeedPropertiesWnd *window = frame.activeChildFrame()->showProperties();
-        const QString page = show.mid(int(qstrlen("feed-properties-")));
-        for (int tab = 0; tab < window->tabs()->count(); ++tab) {
-            if (!page.isEmpty() && window->tabs()->tabText(tab).startsWith(page, Qt::CaseInsensitive))
-                window->tabs()->setCurrentIndex(tab);
-        }
+        const QStringList pages = show.mid(int(qstrlen("feed-properties-"))).split(QLatin1Char('/'));
+        const auto pick = [](QTabWidget *tabs, const QString &page) {
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                if (!page.isEmpty() && tabs->tabText(tab).remove(QLatin1Char('&')).startsWith(page, Qt::CaseInsensitive)) {
+                    tabs->setCurrentIndex(tab);
+                    return;
+                }
+            }
+        };
+        pick(window->tabs(), pages.value(0));
+        if (pages.size() > 1)
+            pick(window->podcastTabs(), pages.value(1));
         settle(500);
         picture = window->grab();
-    } else if (show == QLatin1String("post-details") && frame.activeChildFrame()) {
-        if (!frame.activeChildFrame()->detailsBar()->isVisible())
+    } else if (show.startsWith(QLatin1String("post-details")) && frame.activeChildFrame()) {
+        CBarPostDetails *details = frame.activeChildFrame()->detailsBar();
+        if (!details->isVisible())
             frame.executeCommand(ID_VIEW_POST_DETAILS);
         settle(800);
+        // "post-details-transcripts" scrolls the pane to the group of that title.
+        const QString group = show.mid(int(qstrlen("post-details-")));
+        auto *area = qobject_cast<QScrollArea *>(details->widget());
+        for (QGroupBox *box : details->findChildren<QGroupBox *>()) {
+            if (area && !group.isEmpty() && box->title().remove(QLatin1Char('&')).startsWith(group, Qt::CaseInsensitive)) {
+                area->verticalScrollBar()->setValue(box->mapTo(area->widget(), QPoint()).y());
+                break;
+            }
+        }
+        settle(300);
         picture = frame.grab();
     } else if (show == QLatin1String("help")) {
         frame.executeCommand(ID_HELP_GUIDE);
