@@ -82,7 +82,10 @@ std::vector<CFeedTree::Node *> CFeedTree::Node::childrenNamed(const QString &chi
 class CFeedTree::Builder : public FeedParser
 {
 public:
-    explicit Builder(std::deque<Node> &nodes) : m_nodes(nodes) {}
+    Builder(std::deque<Node> &nodes, std::vector<Declaration> &declarations)
+        : m_nodes(nodes), m_declarations(declarations)
+    {
+    }
 
 protected:
     void startElement(const char *qname, const char **attributes, qsizetype begin, qsizetype end) override
@@ -100,7 +103,9 @@ protected:
             const QString value = FeedEncoding::fromUtf8(attribute[1]);
             if (name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:"))) {
                 // "xmlns" declares the default namespace, the empty prefix.
-                scope.prefixes.insert(name == QLatin1String("xmlns") ? QString() : name.mid(6), value);
+                const QString prefix = name == QLatin1String("xmlns") ? QString() : name.mid(6);
+                scope.prefixes.insert(prefix, value);
+                m_declarations.push_back({&node, prefix, value});
                 scope.generation = ++m_generations;
             }
             node.attributes.append({name, value});
@@ -185,6 +190,7 @@ private:
     }
 
     std::deque<Node> &m_nodes;
+    std::vector<Declaration> &m_declarations;
     std::vector<Node *> m_open;
     std::vector<Scope> m_scopes;
     int m_generations = 0;
@@ -197,14 +203,17 @@ bool CFeedTree::parse(const QByteArray &bytes, QString *error)
 {
     m_bytes = bytes;
     m_nodes.clear();
-    Builder builder(m_nodes);
+    m_declarations.clear();
+    Builder builder(m_nodes, m_declarations);
     const bool parsed = builder.parse(bytes, error);
     m_encoding = std::make_unique<FeedEncoding>(builder.encodingName());
     m_failure = builder.failure();
     m_failureLine = builder.failureLine();
     m_failureColumn = builder.failureColumn();
-    if (!parsed)
+    if (!parsed) {
         m_nodes.clear();
+        m_declarations.clear();
+    }
     return parsed;
 }
 

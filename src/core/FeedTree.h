@@ -52,6 +52,15 @@ public:
     // Whether the text is UTF-8, which decodes without shared state.
     bool isUtf8() const { return m_encoding && m_encoding->isUtf8(); }
 
+    // A namespace declaration (xmlns, xmlns:prefix) and the element it is on.
+    struct Declaration
+    {
+        const Node *node;
+        QString prefix; // empty for the default namespace
+        QString uri;
+    };
+    const std::vector<Declaration> &declarations() const { return m_declarations; }
+
     // The top element; null before a successful parse.
     const Node *root() const { return m_nodes.empty() ? nullptr : &m_nodes.front(); }
 
@@ -85,6 +94,7 @@ private:
     QByteArray m_bytes;
     std::unique_ptr<FeedEncoding> m_encoding;
     std::deque<Node> m_nodes;
+    std::vector<Declaration> m_declarations;
     FeedParser::Failure m_failure = FeedParser::Failure::None;
     int m_failureLine = 0;
     int m_failureColumn = 0;

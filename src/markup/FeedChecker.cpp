@@ -2,10 +2,14 @@
 
 #include "core/FeedTree.h"
 #include "core/FeedValue.h"
+#include "core/FeedVocabulary.h"
 #include "core/PodcastCategories.h"
 #include "core/Rfc822Date.h"
 #include "core/ValueCheck.h"
+#include "markup/ArtworkFile.h"
+#include "markup/PodcastTags.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -25,6 +29,12 @@ using Problem = CFeedChecker::Problem;
 QString latin1(const char *text)
 {
     return QString::fromLatin1(text);
+}
+
+// A message with the problem's particulars, in the user's language.
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("CFeedChecker", text, disambiguation, n);
 }
 
 // The elements RSS 2.0 allows inside one element, and whether each may
@@ -293,11 +303,169 @@ QList<Id> descriptionRisks(QStringView html)
     return risks;
 }
 
+// --- Podcast values
+
+// Which podcast tags an element may hold (CPodcastTags::Parent); 0 for one
+// that holds none.
+int podcastParentKind(const Node &node)
+{
+    if (node.name == QLatin1String("channel"))
+        return CPodcastTags::Channel;
+    if (node.name == QLatin1String("item") || node.name == QLatin1String("podcast:liveItem"))
+        return CPodcastTags::Item;
+    if (!node.name.startsWith(QLatin1String("podcast:")))
+        return 0;
+    const QStringView local = QStringView(node.name).mid(8);
+    if (local == u"value")
+        return CPodcastTags::Value;
+    if (local == u"valueTimeSplit")
+        return CPodcastTags::ValueTimeSplit;
+    if (local == u"alternateEnclosure")
+        return CPodcastTags::AlternateEnclosure;
+    if (local == u"podroll")
+        return CPodcastTags::Podroll;
+    if (local == u"publisher")
+        return CPodcastTags::Publisher;
+    return 0;
+}
+
+// "channel or item", for a message.
+QString parentNames(int parents)
+{
+    static const std::pair<int, const char *> names[] = {
+            {CPodcastTags::Channel, "channel"},
+            {CPodcastTags::Item, "item"},
+            {CPodcastTags::Value, "podcast:value"},
+            {CPodcastTags::ValueTimeSplit, "podcast:valueTimeSplit"},
+            {CPodcastTags::AlternateEnclosure, "podcast:alternateEnclosure"},
+            {CPodcastTags::Podroll, "podcast:podroll"},
+            {CPodcastTags::Publisher, "podcast:publisher"}};
+    QStringList list;
+    for (const auto &[flag, name] : names) {
+        if (parents & flag)
+            list << latin1(name);
+    }
+    return list.join(tr(" or "));
+}
+
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// 8-4-4-4-12 hexadecimal digits.
+bool isUuid(QStringView value)
+{
+    if (value.size() != 36)
+        return false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+        if (dash ? value[i] != u'-' : !isHexDigit(value[i]))
+            return false;
+    }
+    return true;
+}
+
+// "3", "315.5": digits with at most one point between them.
+bool isDecimal(QStringView value)
+{
+    const qsizetype point = value.indexOf(u'.');
+    if (value.isEmpty() || point == 0 || point == value.size() - 1)
+        return false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (i != point && !value[i].isDigit())
+            return false;
+    }
+    return true;
+}
+
+// A date, or a date and time with an optional fraction and zone:
+// "2021-09-26", "2021-09-26T07:30:00.000-0600", "2023-08-28T00:00:00Z".
+bool isIso8601(const QString &value)
+{
+    static const QRegularExpression form(QStringLiteral(
+            "^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2})(?:[.,]\\d+)?)?(?:Z|[+-]\\d{2}(?::?\\d{2})?)?)?$"));
+    const QRegularExpressionMatch match = form.match(value);
+    if (!match.hasMatch())
+        return false;
+    if (!QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()).isValid())
+        return false;
+    return match.captured(4).isEmpty()
+            || (match.captured(4).toInt() < 24 && match.captured(5).toInt() < 60 && match.captured(6).toInt() < 61);
+}
+
+bool matchesForm(const QString &value, CPodcastTags::Form form)
+{
+    static const QRegularExpression geo(QStringLiteral(
+            "^geo:-?\\d+(\\.\\d+)?,-?\\d+(\\.\\d+)?(,-?\\d+(\\.\\d+)?)?(;u=\\d+(\\.\\d+)?)?$"),
+            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression osm(QStringLiteral("^[NWR]\\d+(#\\d+)?$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression ratio(QStringLiteral("^\\d+(\\.\\d+)?/\\d+(\\.\\d+)?$"));
+    switch (form) {
+    case CPodcastTags::Form::Geo:
+        return geo.match(value).hasMatch();
+    case CPodcastTags::Form::Osm:
+        return osm.match(value).hasMatch();
+    case CPodcastTags::Form::AspectRatio:
+        return ratio.match(value).hasMatch();
+    default:
+        return true;
+    }
+}
+
+QString formExample(CPodcastTags::Form form)
+{
+    switch (form) {
+    case CPodcastTags::Form::Geo:
+        return tr("Not a place in geo notation such as \"geo:30.2672,97.7431\".");
+    case CPodcastTags::Form::Osm:
+        return tr("Not an OpenStreetMap identifier such as \"R113314\".");
+    default:
+        break;
+    }
+    return tr("Not an aspect ratio such as \"16/9\".");
+}
+
+// The namespaces whose misspellings are reported, in their usual spelling.
+const char *const kPodcastNamespaces[] = {"https://podcastindex.org/namespace/1.0",
+                                          "http://www.itunes.com/dtds/podcast-1.0.dtd"};
+
+// The podcast or iTunes namespace's address when `uri` is a misspelling of
+// it (a few letters off, or another path on its host); empty otherwise, and
+// for each spelling readers know.
+QString nearNamespace(const QString &uri)
+{
+    if (!CFeedVocabulary::canonicalPrefix(uri).isEmpty())
+        return QString();
+    for (const char *known : kPodcastNamespaces) {
+        const QString address = latin1(known);
+        const QString host = address.section(u'/', 2, 2);
+        if (CPodcastTags::distance(uri, address, 4) <= 4 || uri.contains(host, Qt::CaseInsensitive))
+            return address;
+    }
+    return QString();
+}
+
+// Whether the feed declares the iTunes or the podcast namespace, or means to.
+bool declaresPodcast(const CFeedTree &tree)
+{
+    for (const CFeedTree::Declaration &declaration : tree.declarations()) {
+        const QString prefix = CFeedVocabulary::canonicalPrefix(declaration.uri);
+        if (prefix == QLatin1String("itunes") || prefix == QLatin1String("podcast")
+            || !nearNamespace(declaration.uri).isEmpty())
+            return true;
+    }
+    return false;
+}
+
 // Applies the rules to one parsed feed.
 class Checker
 {
 public:
-    Checker(const CFeedTree &tree, const QDateTime &now) : m_tree(tree), m_now(now) {}
+    Checker(const CFeedTree &tree, const CFeedChecker::Options &options, bool podcast)
+        : m_tree(tree), m_options(options), m_podcast(podcast)
+    {
+    }
 
     // In file order, with their lines and columns.
     QList<Problem> problems()
@@ -329,6 +497,8 @@ public:
         }
         checkChildren(rss, kRssChildren);
         checkExtensions(rss);
+        if (m_podcast)
+            checkNamespaceSpellings();
         const Node *channel = rss.child(QStringLiteral("channel"));
         if (!channel) {
             reportMissing(Id::MissingChannel, rss, QStringLiteral("channel"));
@@ -344,7 +514,7 @@ private:
     {
         Problem problem;
         problem.rule = rule;
-        problem.message = message.isEmpty() ? latin1(CFeedRules::Get(rule).message) : message;
+        problem.message = message.isEmpty() ? CFeedRules::Message(rule) : message;
         problem.post = node.post;
         problem.parent = node.parent ? node.parent->name : QString();
         problem.field = node.name;
@@ -423,10 +593,13 @@ private:
 
     void checkNamespaced(const Node &node)
     {
-        if (node.name.startsWith(QLatin1String("podcast:")))
+        // The podcast rules check every address of a podcast tag.
+        if (!m_podcast && node.name.startsWith(QLatin1String("podcast:")))
             checkPodcastLinks(node);
+        // A live item holds what an item holds.
+        const bool liveItem = node.name == QLatin1String("podcast:liveItem");
         for (const Node *child : node.children) {
-            if (child->uri.isEmpty() && !child->unboundPrefix)
+            if (child->uri.isEmpty() && !child->unboundPrefix && !liveItem)
                 report(Id::NoNamespace, *child);
             checkNamespaced(*child);
         }
@@ -473,7 +646,7 @@ private:
         }
         if (date.verdict() == CRfc822Date::Verdict::Problematical)
             report(Id::DateProblematical, *node, QString(), date.problem());
-        const QString implausible = CValueCheck::DatePlausibility(date.moment(), m_now);
+        const QString implausible = CValueCheck::DatePlausibility(date.moment(), m_options.now);
         if (!implausible.isEmpty())
             report(Id::DateImplausible, *node, QString(), implausible);
     }
@@ -549,6 +722,8 @@ private:
             checkSkipDays(*skipDays);
         checkSelfLink(channel);
         checkItunesChannel(channel);
+        if (m_podcast)
+            checkPodcastChannel(channel);
         checkItemOrder(channel);
 
         const std::vector<Node *> items = channel.childrenNamed(QStringLiteral("item"));
@@ -571,7 +746,7 @@ private:
         std::vector<size_t> indexes(slices.size());
         std::iota(indexes.begin(), indexes.end(), 0);
         QtConcurrent::blockingMap(indexes, [&](size_t slice) {
-            Checker checker(m_tree, m_now);
+            Checker checker(m_tree, m_options, m_podcast);
             const size_t end = std::min(items.size(), (slice + 1) * kItemsPerSlice);
             for (size_t i = slice * kItemsPerSlice; i < end; ++i)
                 checker.checkItem(*items[i]);
@@ -591,7 +766,7 @@ private:
             if (value.isEmpty())
                 continue;
             if (const Node *first = guids.value(value))
-                report(Id::GuidDuplicate, *guid, QString(), QStringLiteral("Post %1 has the same guid.").arg(first->post + 1));
+                report(Id::GuidDuplicate, *guid, QString(), tr("Post %1 has the same guid.").arg(first->post + 1));
             else
                 guids.insert(value, guid);
         }
@@ -618,7 +793,7 @@ private:
             checkUrl(*link, link->attribute(QStringLiteral("href")), QStringLiteral("href"));
         }
         if (!self)
-            reportMissing(Id::MissingSelfLink, channel, QStringLiteral("atom:link"));
+            reportMissing(m_podcast ? Id::PodcastSelfLinkMissing : Id::MissingSelfLink, channel, QStringLiteral("atom:link"));
     }
 
     void checkCloud(const Node &cloud)
@@ -628,8 +803,8 @@ private:
         for (const QString &name : required) {
             if (!cloud.hasAttribute(name))
                 report(Id::CloudMissingAttribute, cloud, name,
-                       QStringLiteral("The cloud has no %1 attribute; it needs domain, port, path, registerProcedure "
-                                      "and protocol.").arg(name));
+                       tr("The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and "
+                          "protocol.").arg(name));
         }
         const QString port = cloud.attribute(QStringLiteral("port"));
         if (cloud.hasAttribute(QStringLiteral("port")) && !CValueCheck::IntegerInRange(port, 1, 65535).isEmpty())
@@ -748,7 +923,9 @@ private:
         checkChildren(item, kItemChildren);
         const auto field = [&](const char *name) { return item.child(latin1(name)); };
         const Node *description = field("description");
-        if (!field("title") && !description)
+        if (m_podcast && !field("title"))
+            reportMissing(Id::PodcastItemTitleMissing, item, QStringLiteral("title"));
+        else if (!field("title") && !description)
             reportMissing(Id::ItemTitleOrDescription, item, QStringLiteral("title"));
         checkPlainText(field("title"));
         checkUrlElement(field("link"));
@@ -761,13 +938,15 @@ private:
         if (const Node *guid = field("guid"))
             checkGuid(*guid);
         else
-            reportMissing(Id::GuidMissing, item, QStringLiteral("guid"));
+            reportMissing(m_podcast ? Id::PodcastItemGuidMissing : Id::GuidMissing, item, QStringLiteral("guid"));
         if (description)
             checkDescription(*description);
         const Node *content = field("content:encoded");
         if (content && (!description || description->begin > content->begin))
             report(Id::ContentBeforeDescription, *content);
         checkItunesItem(item);
+        if (m_podcast)
+            checkPodcastItem(item);
     }
 
     void checkSource(const Node &source)
@@ -788,8 +967,7 @@ private:
             for (const char *name : {"url", "length", "type"}) {
                 if (!enclosure->hasAttribute(latin1(name)))
                     report(Id::EnclosureMissingAttribute, *enclosure, latin1(name),
-                           QStringLiteral("The enclosure has no %1 attribute; it needs url, length and type.")
-                                   .arg(latin1(name)));
+                           tr("The enclosure has no %1 attribute; it needs url, length and type.").arg(latin1(name)));
             }
             if (enclosure->hasAttribute(QStringLiteral("url")))
                 checkUrl(*enclosure, enclosure->attribute(QStringLiteral("url")), QStringLiteral("url"));
@@ -866,14 +1044,14 @@ private:
             const QString name = category->attribute(QStringLiteral("text"));
             if (!CPodcastCategories::isCategory(name)) {
                 report(Id::ItunesCategory, *category, QStringLiteral("text"),
-                       QStringLiteral("\"%1\" is not one of Apple Podcasts' categories.").arg(name));
+                       tr("\"%1\" is not one of Apple Podcasts' categories.").arg(name));
                 continue;
             }
             for (const Node *sub : category->childrenNamed(QStringLiteral("itunes:category"))) {
                 const QString subName = sub->attribute(QStringLiteral("text"));
                 if (!CPodcastCategories::isSubcategory(name, subName))
                     report(Id::ItunesSubcategory, *sub, QStringLiteral("text"),
-                           QStringLiteral("\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
+                           tr("\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
             }
         }
         static const QRegularExpression uuid(
@@ -905,6 +1083,227 @@ private:
         }
     }
 
+    // --- The podcast directories' rules
+
+    void checkNamespaceSpellings()
+    {
+        for (const CFeedTree::Declaration &declaration : m_tree.declarations()) {
+            const QString near = nearNamespace(declaration.uri);
+            if (near.isEmpty())
+                continue;
+            const QString attribute = declaration.prefix.isEmpty() ? QStringLiteral("xmlns")
+                                                                   : QLatin1String("xmlns:") + declaration.prefix;
+            report(Id::NamespaceMisspelled, *declaration.node, attribute,
+                   tr("\"%1\" is not the namespace's address; did you mean \"%2\"?").arg(declaration.uri, near));
+        }
+    }
+
+    void checkPodcastChannel(const Node &channel)
+    {
+        const Node *image = channel.child(QStringLiteral("itunes:image"));
+        if (!image || image->attribute(QStringLiteral("href")).trimmed().isEmpty())
+            reportMissing(Id::PodcastImageMissing, channel, QStringLiteral("itunes:image"));
+        if (image)
+            checkArtwork(*image);
+        if (!channel.child(QStringLiteral("language")))
+            reportMissing(Id::PodcastLanguageMissing, channel, QStringLiteral("language"));
+        if (!channel.child(QStringLiteral("itunes:category")))
+            reportMissing(Id::PodcastCategoryMissing, channel, QStringLiteral("itunes:category"));
+        if (!channel.child(QStringLiteral("itunes:explicit")))
+            reportMissing(Id::PodcastExplicitMissing, channel, QStringLiteral("itunes:explicit"));
+        if (const Node *description = channel.child(QStringLiteral("description"))) {
+            const qsizetype bytes = text(*description).toUtf8().size();
+            if (bytes > 4000)
+                report(Id::PodcastDescriptionLong, *description, QString(),
+                       tr("The description is %1 bytes long; Apple Podcasts takes at most 4000.").arg(bytes));
+        }
+        if (!channel.child(QStringLiteral("podcast:locked")))
+            reportMissing(Id::PodcastLockedMissing, channel, QStringLiteral("podcast:locked"));
+        if (!channel.child(QStringLiteral("podcast:guid")))
+            reportMissing(Id::PodcastGuidMissing, channel, QStringLiteral("podcast:guid"));
+        checkPodcastTags(channel);
+    }
+
+    void checkPodcastItem(const Node &item)
+    {
+        if (!item.child(QStringLiteral("enclosure")))
+            reportMissing(Id::PodcastEnclosureMissing, item, QStringLiteral("enclosure"));
+        if (const Node *image = item.child(QStringLiteral("itunes:image")))
+            checkArtwork(*image);
+        checkPodcastTags(item);
+    }
+
+    // Apple takes JPEG and PNG artwork, square, 1400 to 3000 pixels, RGB; a
+    // local file is read for its size and colours, a web address only by
+    // its name.
+    void checkArtwork(const Node &image)
+    {
+        const QString href = image.attribute(QStringLiteral("href")).trimmed();
+        if (href.isEmpty())
+            return;
+        const QString name = href.section(u'#', 0, 0).section(u'?', 0, 0).section(u'/', -1);
+        const qsizetype dot = name.lastIndexOf(u'.');
+        if (dot > 0) {
+            const QString extension = name.mid(dot + 1).toLower();
+            if (extension != QLatin1String("jpg") && extension != QLatin1String("jpeg") && extension != QLatin1String("png"))
+                report(Id::ItunesImageFormat, image, QStringLiteral("href"));
+        }
+        const QString path = m_options.media.localPath(href);
+        if (path.isEmpty())
+            return;
+        const CArtworkFile artwork(path);
+        if (!artwork.isReadable()) {
+            report(Id::ItunesImageUnreadable, image, QStringLiteral("href"),
+                   tr("The artwork file %1 cannot be read, so its size and colours are not checked.").arg(path));
+            return;
+        }
+        const QSize size = artwork.size();
+        if (size.width() != size.height() || size.width() < 1400 || size.width() > 3000)
+            report(Id::ItunesImageSize, image, QStringLiteral("href"),
+                   tr("The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to "
+                      "3000 x 3000.").arg(size.width()).arg(size.height()));
+        if (!artwork.isRgb())
+            report(Id::ItunesImageColour, image, QStringLiteral("href"));
+    }
+
+    // The podcast tags among an element's children, and inside them.
+    void checkPodcastTags(const Node &parent)
+    {
+        const int kind = podcastParentKind(parent);
+        std::vector<const CPodcastTags::Tag *> seen;
+        for (const Node *child : parent.children) {
+            if (child->uri.isEmpty() || !child->name.startsWith(QLatin1String("podcast:")))
+                continue;
+            const QStringView local = QStringView(child->name).mid(8);
+            const CPodcastTags::Tag *tag = CPodcastTags::find(local);
+            if (!tag) {
+                const CPodcastTags::Tag *near = CPodcastTags::nearest(local);
+                report(Id::PodcastTagUnknown, *child, QString(),
+                       near ? tr("The podcast namespace has no tag %1. Did you mean podcast:%2?")
+                                      .arg(child->name, latin1(near->name))
+                            : tr("The podcast namespace has no tag %1.").arg(child->name));
+                continue;
+            }
+            if (!(tag->parents & kind))
+                report(Id::PodcastParent, *child, QString(),
+                       tr("%1 does not belong in %2; it belongs in %3.")
+                               .arg(child->name, parent.name, parentNames(tag->parents)));
+            else if (tag->single && std::find(seen.begin(), seen.end(), tag) != seen.end())
+                report(Id::DuplicateElement, *child);
+            seen.push_back(tag);
+            checkPodcastTag(*child, *tag);
+        }
+    }
+
+    void checkPodcastTag(const Node &node, const CPodcastTags::Tag &tag)
+    {
+        for (const CPodcastTags::Attribute &attribute : tag.attributes) {
+            const QString name = latin1(attribute.name);
+            if (!node.hasAttribute(name)) {
+                if (attribute.required)
+                    report(Id::PodcastAttributeMissing, node, name,
+                           tr("%1 needs the %2 attribute.").arg(node.name, name));
+                continue;
+            }
+            checkPodcastValue(node, name, node.attribute(name).trimmed(), attribute.form, attribute.values,
+                              attribute.limit);
+        }
+        if (node.children.empty()) {
+            const QString value = text(node);
+            if (value.isEmpty() && tag.textRequired)
+                report(Id::PodcastTextMissing, node, QString(), tr("%1 needs a value; it is empty.").arg(node.name));
+            else if (!value.isEmpty())
+                checkPodcastValue(node, QString(), value, tag.text, tag.textValues, tag.textLimit);
+        }
+        if (tag.requiredChild && !node.child(QLatin1String("podcast:") + latin1(tag.requiredChild))) {
+            reportMissing(Id::PodcastChildMissing, node, QLatin1String("podcast:") + latin1(tag.requiredChild));
+            m_problems.back().problem.message =
+                    tr("%1 needs a podcast:%2 inside it.").arg(node.name, latin1(tag.requiredChild));
+        }
+        if (podcastParentKind(node))
+            checkPodcastTags(node);
+    }
+
+    // `attribute` empty: the element's value.
+    void checkPodcastValue(const Node &node, const QString &attribute, const QString &value, CPodcastTags::Form form,
+                           const char *values, int limit)
+    {
+        using Form = CPodcastTags::Form;
+        if (limit > 0 && value.size() > limit)
+            report(Id::PodcastTextLong, node, attribute,
+                   tr("Podcast apps show %n character(s) of this at most; they may cut the rest.", nullptr, limit));
+        switch (form) {
+        case Form::Text:
+            break;
+        case Form::HttpsUrl:
+            checkUrl(node, value, attribute);
+            if (value.startsWith(QLatin1String("http:"), Qt::CaseInsensitive))
+                report(Id::PodcastHttps, node, attribute);
+            break;
+        case Form::Uri:
+            if (CValueCheck::ClassifyUrl(value) == CValueCheck::UrlForm::NotAbsolute)
+                report(Id::UrlNotAbsolute, node, attribute, CValueCheck::AbsoluteUrl(value));
+            break;
+        case Form::Uuid:
+            if (!isUuid(value))
+                report(Id::PodcastUuid, node, attribute);
+            break;
+        case Form::Iso8601:
+            if (!isIso8601(value))
+                report(Id::PodcastDate, node, attribute);
+            break;
+        case Form::Rfc822:
+            if (const CRfc822Date date = CRfc822Date::Parse(value); date.verdict() == CRfc822Date::Verdict::Invalid)
+                report(Id::DateInvalid, node, attribute, date.problem());
+            break;
+        case Form::Seconds:
+            if (!isDecimal(value))
+                report(Id::PodcastTime, node, attribute);
+            break;
+        case Form::Integer:
+            if (!isDecimal(value) || value.contains(u'.'))
+                report(Id::PodcastNumber, node, attribute, tr("Not a whole number such as \"3\"."));
+            break;
+        case Form::Decimal:
+            if (!isDecimal(value))
+                report(Id::PodcastNumber, node, attribute, tr("Not a number such as \"3\" or \"315.5\"."));
+            break;
+        case Form::Language:
+            if (const QString note = CValueCheck::LanguageCode(value); !note.isEmpty())
+                report(Id::LanguageInvalid, node, attribute, note);
+            break;
+        case Form::Boolean:
+            if (value != QLatin1String("true") && value != QLatin1String("false"))
+                report(Id::PodcastValue, node, attribute, tr("The value must be \"true\" or \"false\"."));
+            break;
+        case Form::MimeType:
+            if (!CValueCheck::MimeType(value).isEmpty())
+                report(Id::PodcastValue, node, attribute, tr("Not a media type such as \"audio/mpeg\"."));
+            break;
+        case Form::Email:
+            if (CValueCheck::ClassifyEmail(value) == CValueCheck::EmailForm::Invalid)
+                report(Id::EmailInvalid, node, attribute, tr("Not an e-mail address such as \"jo@example.org\"."));
+            break;
+        case Form::Geo:
+        case Form::Osm:
+        case Form::AspectRatio:
+            if (!matchesForm(value, form))
+                report(Id::PodcastValue, node, attribute, formExample(form));
+            break;
+        case Form::OneOf:
+            if (!CPodcastTags::isOneOf(value, values))
+                report(Id::PodcastValue, node, attribute,
+                       tr("\"%1\" is not one of %2.").arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
+            break;
+        case Form::Usual:
+            if (!CPodcastTags::isOneOf(value, values))
+                report(Id::PodcastValueUncommon, node, attribute,
+                       tr("Few podcast apps know \"%1\"; the usual values are %2.")
+                               .arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
+            break;
+        }
+    }
+
     // A problem and the offset of the tag it is at.
     struct Placed
     {
@@ -913,7 +1312,8 @@ private:
     };
 
     const CFeedTree &m_tree;
-    QDateTime m_now;
+    const CFeedChecker::Options &m_options;
+    bool m_podcast;
     std::vector<Placed> m_problems;
 };
 
@@ -937,7 +1337,7 @@ Id ruleOfFailure(FeedParser::Failure failure)
 
 } // namespace
 
-QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const QDateTime &now)
+QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const Options &options)
 {
     CFeedTree tree;
     QString error;
@@ -951,7 +1351,16 @@ QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const QDateTime &now
         problem.column = tree.failureColumn();
         return {problem};
     }
-    Checker checker(tree, now);
+    const bool podcast = options.podcastRules == PodcastRules::On
+            || (options.podcastRules == PodcastRules::IfDeclared && declaresPodcast(tree));
+    Checker checker(tree, options, podcast);
     checker.checkRss(*tree.root());
     return checker.problems();
+}
+
+QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const QDateTime &now)
+{
+    Options options;
+    options.now = now;
+    return Check(bytes, options);
 }
