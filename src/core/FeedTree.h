@@ -7,8 +7,8 @@
 #include <QList>
 #include <QString>
 
-#include <deque>
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -43,8 +43,24 @@ public:
         std::vector<Node *> childrenNamed(const QString &childName) const;
     };
 
+    // Hears of each element as soon as its end tag is read, while the parse
+    // reads on: a checker works on what is complete meanwhile. An element
+    // once closed does not change; those still open do.
+    class Listener
+    {
+    public:
+        virtual ~Listener() = default;
+        virtual void elementClosed(const Node &node) = 0;
+        // The parse has stopped, at the end or at a fault. Nothing may read
+        // the tree's elements on another thread after this returns: a
+        // failed parse clears them.
+        virtual void parsingStopped() = 0;
+    };
+
     // False when the bytes are not well-formed XML; failure() tells why.
-    bool parse(const QByteArray &bytes, QString *error);
+    // With a listener, the text is read as UTF-8 while the parse runs: give
+    // one only for a file in UTF-8.
+    bool parse(const QByteArray &bytes, QString *error, Listener *listener = nullptr);
     FeedParser::Failure failure() const { return m_failure; }
     int failureLine() const { return m_failureLine; }
     int failureColumn() const { return m_failureColumn; }
@@ -62,11 +78,14 @@ public:
     const std::vector<Declaration> &declarations() const { return m_declarations; }
 
     // The top element; null before a successful parse.
-    const Node *root() const { return m_nodes.empty() ? nullptr : &m_nodes.front(); }
+    const Node *root() const { return m_nodes.first(); }
 
     // The element's content as it stands in the file: decoded to UTF-16,
     // references and CDATA sections as written.
     QString content(const Node &node) const;
+    // The content's bytes as they stand when the file is in UTF-8; a null
+    // view otherwise.
+    std::string_view utf8Bytes(const Node &node) const;
     // The character data: references decoded, CDATA unwrapped.
     QString text(const Node &node) const;
     // Text directly inside an element that holds elements, such as "x" in
@@ -91,9 +110,25 @@ public:
 private:
     class Builder;
 
+    // The elements in blocks that never move, as elements point at one
+    // another: a large feed has tens of thousands, which one allocation
+    // each would spend more time on than the parse.
+    class NodeStore
+    {
+    public:
+        Node &add();
+        const Node *first() const { return m_blocks.empty() ? nullptr : &m_blocks.front()[0]; }
+        void clear();
+
+    private:
+        static constexpr size_t kBlock = 4096;
+        std::vector<std::unique_ptr<Node[]>> m_blocks;
+        size_t m_used = kBlock; // in the last block
+    };
+
     QByteArray m_bytes;
     std::unique_ptr<FeedEncoding> m_encoding;
-    std::deque<Node> m_nodes;
+    NodeStore m_nodes;
     std::vector<Declaration> m_declarations;
     FeedParser::Failure m_failure = FeedParser::Failure::None;
     int m_failureLine = 0;

@@ -13,11 +13,16 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <cstring>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <string>
+#include <string_view>
 #include <limits>
-#include <numeric>
 #include <tuple>
 
 namespace {
@@ -168,56 +173,191 @@ bool looksLikeHtml(const QString &content)
     return false;
 }
 
-bool isHtmlSpace(QChar c)
+bool isHtmlSpace(char c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-// Walks the start tags of HTML, reading each tag's name and attributes. A
-// tag scan of its own rather than the markup scanner: descriptions make up
-// most of a feed, and this reads them with a search for "<" between tags.
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix)
+{
+    if (text.size() < lowerPrefix.size())
+        return false;
+    for (size_t i = 0; i < lowerPrefix.size(); ++i) {
+        if (asciiLower(text[i]) != lowerPrefix[i])
+            return false;
+    }
+    return true;
+}
+
+bool isOneOf(std::string_view word, std::initializer_list<std::string_view> lowerWords)
+{
+    for (const std::string_view candidate : lowerWords) {
+        if (word.size() == candidate.size() && startsWithIgnoringCase(word, candidate))
+            return true;
+    }
+    return false;
+}
+
+char *writeUtf8(char *out, char32_t code)
+{
+    if (code < 0x80) {
+        *out++ = char(code);
+    } else if (code < 0x800) {
+        *out++ = char(0xC0 | (code >> 6));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out++ = char(0xE0 | (code >> 12));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (code >> 18));
+        *out++ = char(0x80 | ((code >> 12) & 0x3F));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// Writes the character a reference names ("amp", "#38", "#x26") and
+// returns the end of what it wrote; null for a name that is none. The
+// character is never longer than its reference.
+char *writeReference(char *out, std::string_view name)
+{
+    static const std::pair<std::string_view, char> named[] = {
+            {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+    for (const auto &[entity, character] : named) {
+        if (name == entity) {
+            *out = character;
+            return out + 1;
+        }
+    }
+    if (name.size() < 2 || name[0] != '#')
+        return nullptr;
+    const bool hex = name[1] == 'x';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty() || digits.size() > 8)
+        return nullptr;
+    char32_t code = 0;
+    for (const char c : digits) {
+        const char lower = asciiLower(c);
+        const int digit = c >= '0' && c <= '9' ? c - '0' : hex && lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+        if (digit < 0)
+            return nullptr;
+        code = code * (hex ? 16 : 10) + char32_t(digit);
+    }
+    return code > 0x10FFFF ? nullptr : writeUtf8(out, code);
+}
+
+// The whole content of an element in UTF-8 as FeedValue::wholeContent reads
+// it: references decoded, CDATA sections unwrapped, comments and other
+// markup as they stand. Runs between them are copied whole, found with
+// memchr: descriptions are most of a feed. Never longer than the content.
+std::string_view wholeContent(std::string &buffer, std::string_view content)
+{
+    constexpr size_t npos = std::string_view::npos;
+    buffer.resize(content.size());
+    char *out = buffer.data();
+    const auto copy = [&](std::string_view run) {
+        std::memcpy(out, run.data(), run.size());
+        out += run.size();
+    };
+    size_t pos = 0;
+    size_t amp = content.find('&');
+    size_t open = content.find('<');
+    while (pos < content.size()) {
+        if (amp != npos && amp < pos)
+            amp = content.find('&', pos);
+        if (open != npos && open < pos)
+            open = content.find('<', pos);
+        const size_t next = std::min(amp, open);
+        if (next == npos) {
+            copy(content.substr(pos));
+            break;
+        }
+        copy(content.substr(pos, next - pos));
+        pos = next;
+        if (content[pos] == '&') {
+            const size_t semicolon = content.find(';', pos);
+            if (semicolon == npos) {
+                amp = npos; // no reference from here on
+                *out++ = '&';
+                ++pos;
+                continue;
+            }
+            const std::string_view name = content.substr(pos + 1, semicolon - pos - 1);
+            char *written = writeReference(out, name);
+            if (written)
+                out = written;
+            else
+                copy(content.substr(pos, semicolon + 1 - pos));
+            pos = semicolon + 1;
+        } else if (content.compare(pos, 9, "<![CDATA[") == 0) {
+            const size_t close = content.find("]]>", pos + 9);
+            copy(content.substr(pos + 9, (close == npos ? content.size() : close) - pos - 9));
+            pos = close == npos ? content.size() : close + 3;
+        } else if (content.compare(pos, 4, "<!--") == 0) {
+            const size_t close = content.find("-->", pos + 4);
+            const size_t stop = close == npos ? content.size() : close + 3;
+            copy(content.substr(pos, stop - pos));
+            pos = stop;
+        } else {
+            *out++ = '<';
+            ++pos;
+        }
+    }
+    return std::string_view(buffer.data(), size_t(out - buffer.data()));
+}
+
+// Walks the start tags of HTML in UTF-8, reading each tag's name and
+// attributes. A tag scan of its own rather than the markup scanner:
+// descriptions make up most of a feed, and this reads them with a search
+// for "<" between tags.
 class TagWalker
 {
 public:
-    explicit TagWalker(QStringView html) : m_html(html) {}
+    explicit TagWalker(std::string_view html) : m_html(html) {}
 
     // The next start tag's name ("a", "?import"); empty at the end.
-    QStringView nextTag()
+    std::string_view nextTag()
     {
         for (;;) {
-            m_pos = m_html.indexOf(u'<', m_pos);
-            if (m_pos < 0) {
+            m_pos = m_html.find('<', m_pos);
+            if (m_pos == std::string_view::npos) {
                 m_pos = m_html.size();
                 return {};
             }
             ++m_pos;
-            if (m_html.mid(m_pos).startsWith(u"!--")) {
-                const qsizetype close = m_html.indexOf(u"-->", m_pos);
-                m_pos = close < 0 ? m_html.size() : close + 3;
+            if (m_html.compare(m_pos, 3, "!--") == 0) {
+                const size_t close = m_html.find("-->", m_pos);
+                m_pos = close == std::string_view::npos ? m_html.size() : close + 3;
                 continue;
             }
-            const QStringView name = readName();
-            if (!name.isEmpty() && name[0] != u'/')
+            const std::string_view name = readName();
+            if (!name.empty() && name[0] != '/')
                 return name;
         }
     }
 
     // The current tag's next attribute; false at the tag's end.
-    bool nextAttribute(QStringView *name, QStringView *value)
+    bool nextAttribute(std::string_view *name, std::string_view *value)
     {
-        while (m_pos < m_html.size() && (isHtmlSpace(m_html[m_pos]) || m_html[m_pos] == u'/'))
+        while (m_pos < m_html.size() && (isHtmlSpace(m_html[m_pos]) || m_html[m_pos] == '/'))
             ++m_pos;
-        if (m_pos >= m_html.size() || m_html[m_pos] == u'>')
+        if (m_pos >= m_html.size() || m_html[m_pos] == '>')
             return false;
         *name = readName();
-        if (name->isEmpty()) {
+        *value = {};
+        if (name->empty()) {
             ++m_pos; // a stray "=" or quote
-            *value = {};
             return true;
         }
         skipSpace();
-        *value = {};
-        if (m_pos < m_html.size() && m_html[m_pos] == u'=') {
+        if (m_pos < m_html.size() && m_html[m_pos] == '=') {
             ++m_pos;
             skipSpace();
             *value = readValue();
@@ -226,29 +366,29 @@ public:
     }
 
 private:
-    QStringView readName()
+    std::string_view readName()
     {
-        const qsizetype start = m_pos;
-        while (m_pos < m_html.size() && !isHtmlSpace(m_html[m_pos]) && m_html[m_pos] != u'>'
-               && m_html[m_pos] != u'=' && (m_html[m_pos] != u'/' || m_pos == start))
+        const size_t start = m_pos;
+        while (m_pos < m_html.size() && !isHtmlSpace(m_html[m_pos]) && m_html[m_pos] != '>' && m_html[m_pos] != '='
+               && (m_html[m_pos] != '/' || m_pos == start))
             ++m_pos;
-        return m_html.mid(start, m_pos - start);
+        return m_html.substr(start, m_pos - start);
     }
 
-    QStringView readValue()
+    std::string_view readValue()
     {
-        if (m_pos < m_html.size() && (m_html[m_pos] == u'"' || m_html[m_pos] == u'\'')) {
-            const QChar quote = m_html[m_pos++];
-            const qsizetype close = m_html.indexOf(quote, m_pos);
-            const qsizetype end = close < 0 ? m_html.size() : close;
-            const QStringView value = m_html.mid(m_pos, end - m_pos);
-            m_pos = qMin(end + 1, m_html.size());
+        if (m_pos < m_html.size() && (m_html[m_pos] == '"' || m_html[m_pos] == '\'')) {
+            const char quote = m_html[m_pos++];
+            const size_t close = m_html.find(quote, m_pos);
+            const size_t end = close == std::string_view::npos ? m_html.size() : close;
+            const std::string_view value = m_html.substr(m_pos, end - m_pos);
+            m_pos = std::min(end + 1, m_html.size());
             return value;
         }
-        const qsizetype start = m_pos;
-        while (m_pos < m_html.size() && !isHtmlSpace(m_html[m_pos]) && m_html[m_pos] != u'>')
+        const size_t start = m_pos;
+        while (m_pos < m_html.size() && !isHtmlSpace(m_html[m_pos]) && m_html[m_pos] != '>')
             ++m_pos;
-        return m_html.mid(start, m_pos - start);
+        return m_html.substr(start, m_pos - start);
     }
 
     void skipSpace()
@@ -257,21 +397,38 @@ private:
             ++m_pos;
     }
 
-    QStringView m_html;
-    qsizetype m_pos = 0;
+    std::string_view m_html;
+    size_t m_pos = 0;
 };
 
-bool isOneOf(QStringView word, std::initializer_list<const char16_t *> words)
+std::string_view trimmed(std::string_view text)
 {
-    for (const char16_t *candidate : words) {
-        if (word.compare(QStringView(candidate), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!text.empty() && space(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && space(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
-// The risks a description's HTML holds, each rule once.
-QList<Id> descriptionRisks(QStringView html)
+// Whether a link in HTML is relative (CValueCheck::ClassifyUrl's
+// NotAbsolute). The usual web address is told apart without a QString.
+bool isRelativeLink(std::string_view link)
+{
+    for (const std::string_view scheme : {std::string_view("https://"), std::string_view("http://")}) {
+        if (link.size() > scheme.size() && startsWithIgnoringCase(link, scheme)) {
+            const char first = link[scheme.size()];
+            const auto plain = [](char c) { return c > ' ' && c < 0x7F; };
+            if (first != '/' && first != '?' && first != '#' && std::all_of(link.begin(), link.end(), plain))
+                return false;
+        }
+    }
+    return CValueCheck::ClassifyUrl(QString::fromUtf8(link.data(), qsizetype(link.size())))
+            == CValueCheck::UrlForm::NotAbsolute;
+}
+
+// The risks a description's HTML (UTF-8) holds, each rule once.
+QList<Id> descriptionRisks(std::string_view html)
 {
     QList<Id> risks;
     const auto add = [&](Id id) {
@@ -279,24 +436,23 @@ QList<Id> descriptionRisks(QStringView html)
             risks.append(id);
     };
     TagWalker walker(html);
-    for (QStringView tag = walker.nextTag(); !tag.isEmpty(); tag = walker.nextTag()) {
-        if (isOneOf(tag, {u"script"}))
+    for (std::string_view tag = walker.nextTag(); !tag.empty(); tag = walker.nextTag()) {
+        if (isOneOf(tag, {"script"}))
             add(Id::DescriptionScript);
-        else if (isOneOf(tag, {u"iframe", u"frame", u"frameset"}))
+        else if (isOneOf(tag, {"iframe", "frame", "frameset"}))
             add(Id::DescriptionFrame);
-        else if (isOneOf(tag, {u"embed", u"object", u"applet", u"meta", u"base", u"?import"}))
+        else if (isOneOf(tag, {"embed", "object", "applet", "meta", "base", "?import"}))
             add(Id::DescriptionActiveTag);
-        QStringView name, value;
+        std::string_view name, value;
         while (walker.nextAttribute(&name, &value)) {
-            if (name.size() > 2 && name.startsWith(u"on", Qt::CaseInsensitive))
+            if (name.size() > 2 && startsWithIgnoringCase(name, "on"))
                 add(Id::DescriptionEventAttribute);
-            if (!isOneOf(name, {u"href", u"src"}))
+            if (!isOneOf(name, {"href", "src"}))
                 continue;
-            const QString link = value.trimmed().toString();
-            if (link.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
+            const std::string_view link = trimmed(value);
+            if (startsWithIgnoringCase(link, "javascript:"))
                 add(Id::DescriptionScript);
-            else if (!link.isEmpty() && !link.startsWith(u'#')
-                     && CValueCheck::ClassifyUrl(link) == CValueCheck::UrlForm::NotAbsolute)
+            else if (!link.empty() && link[0] != '#' && isRelativeLink(link))
                 add(Id::DescriptionRelativeLink);
         }
     }
@@ -462,10 +618,22 @@ bool declaresPodcast(const CFeedTree &tree)
 class Checker
 {
 public:
+    // A problem and the offset of the tag it is at.
+    struct Placed
+    {
+        qsizetype offset;
+        Problem problem;
+    };
+
     Checker(const CFeedTree &tree, const CFeedChecker::Options &options, bool podcast)
         : m_tree(tree), m_options(options), m_podcast(podcast)
     {
     }
+
+    class ItemPipeline;
+
+    // The problems of the channel's items, found while the file was parsed.
+    void useCheckedItems(std::vector<Placed> problems) { m_checkedItems = std::move(problems); }
 
     // In file order, with their lines and columns.
     QList<Problem> problems()
@@ -731,29 +899,16 @@ private:
         checkGuidsUnique(items);
     }
 
-    // Items are checked apart from one another: a large feed's are shared
-    // among threads, each with a checker of its own. Only UTF-8 text is
-    // decoded without a shared converter, so only such a feed is shared.
+    // Items already checked while the file was parsed (ItemPipeline) are
+    // not checked again.
     void checkItems(const std::vector<Node *> &items)
     {
-        constexpr size_t kItemsPerSlice = 500;
-        if (items.size() < 2 * kItemsPerSlice || !m_tree.isUtf8()) {
-            for (const Node *item : items)
-                checkItem(*item);
+        if (m_checkedItems) {
+            m_problems.insert(m_problems.end(), m_checkedItems->begin(), m_checkedItems->end());
             return;
         }
-        std::vector<std::vector<Placed>> slices((items.size() + kItemsPerSlice - 1) / kItemsPerSlice);
-        std::vector<size_t> indexes(slices.size());
-        std::iota(indexes.begin(), indexes.end(), 0);
-        QtConcurrent::blockingMap(indexes, [&](size_t slice) {
-            Checker checker(m_tree, m_options, m_podcast);
-            const size_t end = std::min(items.size(), (slice + 1) * kItemsPerSlice);
-            for (size_t i = slice * kItemsPerSlice; i < end; ++i)
-                checker.checkItem(*items[i]);
-            slices[slice] = std::move(checker.m_problems);
-        });
-        for (std::vector<Placed> &slice : slices)
-            m_problems.insert(m_problems.end(), slice.begin(), slice.end());
+        for (const Node *item : items)
+            checkItem(*item);
     }
 
     // Guids as read, after references and CDATA sections.
@@ -982,7 +1137,6 @@ private:
 
     void checkGuid(const Node &guid)
     {
-        static const QRegularExpression fewDigits(QStringLiteral("^[0-9]{1,6}$"));
         const QString isPermaLink = guid.attribute(QStringLiteral("isPermaLink"));
         if (guid.hasAttribute(QStringLiteral("isPermaLink")) && isPermaLink != QLatin1String("true")
             && isPermaLink != QLatin1String("false"))
@@ -1000,16 +1154,26 @@ private:
             else if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
                 report(Id::GuidNotWebLink, guid);
         }
-        if (fewDigits.match(value).hasMatch())
+        const bool fewDigits = value.size() <= 6 && std::all_of(value.begin(), value.end(), [](QChar c) {
+            return c >= u'0' && c <= u'9';
+        });
+        if (fewDigits)
             report(Id::GuidNotUnique, guid);
     }
 
+    // Read in UTF-8, from the file's bytes when it is in UTF-8.
     void checkDescription(const Node &description)
     {
-        const QString content = m_tree.content(description);
-        if (!content.contains(u'<') && !content.contains(u'&'))
+        QByteArray converted;
+        std::string_view content = m_tree.utf8Bytes(description);
+        if (content.data() == nullptr) {
+            converted = m_tree.content(description).toUtf8();
+            content = std::string_view(converted.constData(), size_t(converted.size()));
+        }
+        if (content.find('<') == std::string_view::npos && content.find('&') == std::string_view::npos)
             return;
-        for (const Id risk : descriptionRisks(FeedValue::wholeContent(content)))
+        thread_local std::string buffer;
+        for (const Id risk : descriptionRisks(wholeContent(buffer, content)))
             report(risk, description);
     }
 
@@ -1304,18 +1468,128 @@ private:
         }
     }
 
-    // A problem and the offset of the tag it is at.
-    struct Placed
-    {
-        qsizetype offset;
-        Problem problem;
-    };
-
     const CFeedTree &m_tree;
     const CFeedChecker::Options &m_options;
     bool m_podcast;
     std::vector<Placed> m_problems;
+    std::optional<std::vector<Placed>> m_checkedItems;
 };
+
+// Checks the channel's items on a thread of its own while the parse reads
+// on, each as soon as its end tag is read: the check of a large feed then
+// takes little longer than its parse. Whether the podcast rules apply is
+// settled at the first item, by the namespaces declared so far.
+class Checker::ItemPipeline : public CFeedTree::Listener
+{
+public:
+    ItemPipeline(const CFeedTree &tree, const CFeedChecker::Options &options) : m_tree(tree), m_options(options) {}
+    ~ItemPipeline() override { parsingStopped(); }
+
+    // Whether the items were checked with the podcast rules; empty when
+    // there were none to check.
+    std::optional<bool> podcast() const { return m_checker ? std::optional<bool>(m_podcast) : std::nullopt; }
+    std::vector<Placed> takeProblems() { return m_checker ? std::move(m_checker->m_problems) : std::vector<Placed>(); }
+
+    void elementClosed(const Node &node) override
+    {
+        if (node.post < 0 || node.name != QLatin1String("item") || node.parent != channel())
+            return;
+        if (!m_checker) {
+            m_podcast = m_options.podcastRules == CFeedChecker::PodcastRules::On
+                    || (m_options.podcastRules == CFeedChecker::PodcastRules::IfDeclared && declaresPodcast(m_tree));
+            m_checker.emplace(m_tree, m_options, m_podcast);
+            m_worker = std::thread([this] { run(); });
+        }
+        m_batch.push_back(&node);
+        if (m_batch.size() >= kBatch)
+            hand();
+    }
+
+    void parsingStopped() override
+    {
+        if (!m_worker.joinable())
+            return;
+        hand();
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stopped = true;
+        }
+        m_wake.notify_one();
+        m_worker.join();
+    }
+
+private:
+    // Handed over in batches: a lock per item would cost more than some items' check.
+    static constexpr size_t kBatch = 64;
+
+    // The channel the checker reads: the first of the rss element's.
+    const Node *channel()
+    {
+        if (!m_channel) {
+            const Node *root = m_tree.root();
+            if (root && root->name == QLatin1String("rss"))
+                m_channel = root->child(QStringLiteral("channel"));
+        }
+        return m_channel;
+    }
+
+    void hand()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_queue.insert(m_queue.end(), m_batch.begin(), m_batch.end());
+        }
+        m_batch.clear();
+        m_wake.notify_one();
+    }
+
+    void run()
+    {
+        std::vector<const Node *> items;
+        for (;;) {
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_wake.wait(lock, [this] { return !m_queue.empty() || m_stopped; });
+                if (m_queue.empty())
+                    return;
+                items.swap(m_queue);
+            }
+            for (const Node *item : items)
+                m_checker->checkItem(*item);
+            items.clear();
+        }
+    }
+
+    const CFeedTree &m_tree;
+    const CFeedChecker::Options &m_options;
+    const Node *m_channel = nullptr;
+    bool m_podcast = false;
+    std::optional<Checker> m_checker;
+    std::vector<const Node *> m_batch;
+    std::thread m_worker;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::vector<const Node *> m_queue;
+    bool m_stopped = false;
+};
+
+// Whether the file is in UTF-8 by its start: no UTF-16 byte-order mark or
+// zero bytes, and a declaration that names UTF-8 or no encoding.
+bool declaresUtf8(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.left(4).contains('\0'))
+        return false;
+    const qsizetype start = bytes.indexOf("<?xml");
+    if (start < 0 || start > 64)
+        return true;
+    const qsizetype end = bytes.indexOf("?>", start);
+    const QByteArray declaration = bytes.mid(start, end < 0 ? 200 : end - start);
+    const qsizetype encoding = declaration.indexOf("encoding");
+    if (encoding < 0)
+        return true;
+    const QByteArray value = declaration.mid(encoding + 8).replace('=', ' ').replace('"', ' ').replace('\'', ' ').trimmed();
+    return value.toLower().startsWith("utf-8") || value.toLower().startsWith("utf8");
+}
 
 Id ruleOfFailure(FeedParser::Failure failure)
 {
@@ -1341,7 +1615,10 @@ QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const Options &optio
 {
     CFeedTree tree;
     QString error;
-    if (!tree.parse(bytes, &error)) {
+    std::optional<Checker::ItemPipeline> pipeline;
+    if (declaresUtf8(bytes))
+        pipeline.emplace(tree, options);
+    if (!tree.parse(bytes, &error, pipeline ? &*pipeline : nullptr)) {
         // The parser's message names the fault; its place goes in the line and column.
         static const QRegularExpression place(QStringLiteral("\\s*\\(line \\d+, column \\d+\\)"));
         Problem problem;
@@ -1354,6 +1631,10 @@ QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const Options &optio
     const bool podcast = options.podcastRules == PodcastRules::On
             || (options.podcastRules == PodcastRules::IfDeclared && declaresPodcast(tree));
     Checker checker(tree, options, podcast);
+    // Items checked by other rules than the feed's, or in another encoding
+    // than the file's (a declaration the start did not show), are checked again.
+    if (pipeline && tree.isUtf8() && pipeline->podcast().value_or(podcast) == podcast)
+        checker.useCheckedItems(pipeline->takeProblems());
     checker.checkRss(*tree.root());
     return checker.problems();
 }
