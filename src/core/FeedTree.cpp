@@ -40,6 +40,18 @@ bool isBlankMarkup(QStringView text)
 
 } // namespace
 
+CFeedTree::Children::Iterator &CFeedTree::Children::Iterator::operator++()
+{
+    m_node = m_node->next;
+    return *this;
+}
+
+void CFeedTree::Children::append(Node *child)
+{
+    (m_last ? m_last->next : m_first) = child;
+    m_last = child;
+}
+
 bool CFeedTree::Node::hasAttribute(const QString &attributeName) const
 {
     for (const auto &[name, value] : attributes) {
@@ -117,7 +129,7 @@ protected:
         resolve(qname, m_scopes.empty() ? kNone : m_scopes.back(), &node);
 
         if (parent) {
-            parent->children.push_back(&node);
+            parent->children.append(&node);
             node.post = parent->post;
             if (node.name == QLatin1String("item") && parent->name == QLatin1String("channel") && parent->parent
                 && !parent->parent->parent)
@@ -150,7 +162,7 @@ private:
     struct Resolved
     {
         QString name;
-        QString uri;
+        bool namespaced;
         bool unboundPrefix;
     };
 
@@ -165,12 +177,12 @@ private:
         const auto known = m_resolved.constFind(QByteArray::fromRawData(qname, qsizetype(std::strlen(qname))));
         if (known != m_resolved.constEnd()) {
             node->name = known->name;
-            node->uri = known->uri;
+            node->namespaced = known->namespaced;
             node->unboundPrefix = known->unboundPrefix;
             return;
         }
         name(FeedEncoding::fromUtf8(qname), scope.prefixes, node);
-        m_resolved.insert(QByteArray(qname), {node->name, node->uri, node->unboundPrefix});
+        m_resolved.insert(QByteArray(qname), {node->name, node->namespaced, node->unboundPrefix});
     }
 
     static void name(const QString &qname, const QHash<QString, QString> &scope, Node *node)
@@ -188,7 +200,7 @@ private:
             node->name = local;
             return;
         }
-        node->uri = uri;
+        node->namespaced = true;
         const QString known = CFeedVocabulary::canonicalPrefix(uri);
         node->name = known.isEmpty() ? qname : known + u':' + local;
     }
@@ -257,6 +269,11 @@ std::string_view CFeedTree::utf8Bytes(const Node &node) const
 
 QString CFeedTree::text(const Node &node) const
 {
+    // Most values are plain text in UTF-8, which reads as it stands.
+    const std::string_view bytes = utf8Bytes(node);
+    const auto special = [](char c) { return c == '&' || c == '<' || c == '\r'; };
+    if (bytes.data() && std::none_of(bytes.begin(), bytes.end(), special))
+        return FeedEncoding::fromUtf8(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     return FeedValue::text(content(node));
 }
 

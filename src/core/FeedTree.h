@@ -19,22 +19,53 @@
 class CFeedTree
 {
 public:
+    struct Node;
+
+    // An element's children in file order, linked through each child's
+    // `next`: a feed has tens of thousands of elements, and a list of its
+    // own for each would cost more allocations than the rest of the tree.
+    class Children
+    {
+    public:
+        class Iterator
+        {
+        public:
+            explicit Iterator(Node *node) : m_node(node) {}
+            Node *operator*() const { return m_node; }
+            Iterator &operator++();
+            bool operator!=(const Iterator &other) const { return m_node != other.m_node; }
+
+        private:
+            Node *m_node;
+        };
+
+        Iterator begin() const { return Iterator(m_first); }
+        Iterator end() const { return Iterator(nullptr); }
+        bool empty() const { return !m_first; }
+        void append(Node *child);
+
+    private:
+        Node *m_first = nullptr;
+        Node *m_last = nullptr;
+    };
+
     struct Node
     {
         // The element's name with the usual prefix of a namespace the
         // checker knows ("itunes:duration" whatever prefix the file uses),
         // as written otherwise; RSS's own elements have no prefix.
         QString name;
-        QString uri;              // the namespace; empty for RSS's own elements
+        bool namespaced = false;  // in a namespace other than RSS's own
         bool unboundPrefix = false;
+        int post = -1;            // the index of the channel's item it is in, or -1
         QList<std::pair<QString, QString>> attributes; // as written, values decoded
         qsizetype begin = 0;      // the start tag
         qsizetype contentBegin = 0;
         qsizetype contentEnd = 0;
         qsizetype end = 0;        // past the end tag
-        int post = -1;            // the index of the channel's item it is in, or -1
         Node *parent = nullptr;
-        std::vector<Node *> children;
+        Children children;
+        Node *next = nullptr;     // the next of the parent's children
 
         bool hasAttribute(const QString &attributeName) const;
         QString attribute(const QString &attributeName) const;

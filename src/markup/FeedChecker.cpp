@@ -15,6 +15,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <condition_variable>
 #include <mutex>
@@ -625,6 +626,8 @@ public:
         Problem problem;
     };
 
+    static bool byOffset(const Placed &a, const Placed &b) { return a.offset < b.offset; }
+
     Checker(const CFeedTree &tree, const CFeedChecker::Options &options, bool podcast)
         : m_tree(tree), m_options(options), m_podcast(podcast)
     {
@@ -638,14 +641,15 @@ public:
     // In file order, with their lines and columns.
     QList<Problem> problems()
     {
-        std::stable_sort(m_problems.begin(), m_problems.end(),
-                         [](const Placed &a, const Placed &b) { return a.offset < b.offset; });
+        // Each item's come sorted, and the items in file order: often all are.
+        if (!std::is_sorted(m_problems.begin(), m_problems.end(), byOffset))
+            std::stable_sort(m_problems.begin(), m_problems.end(), byOffset);
         CFeedTree::Positions positions(m_tree);
         QList<Problem> sorted;
         sorted.reserve(qsizetype(m_problems.size()));
         for (Placed &placed : m_problems) {
             std::tie(placed.problem.line, placed.problem.column) = positions.at(placed.offset);
-            sorted.append(placed.problem);
+            sorted.append(std::move(placed.problem));
         }
         return sorted;
     }
@@ -664,6 +668,7 @@ public:
                 report(Id::ExtensionAttribute, rss, name);
         }
         checkChildren(rss, kRssChildren);
+        m_channel = rss.child(QStringLiteral("channel"));
         checkExtensions(rss);
         if (m_podcast)
             checkNamespaceSpellings();
@@ -682,12 +687,21 @@ private:
     {
         Problem problem;
         problem.rule = rule;
-        problem.message = message.isEmpty() ? CFeedRules::Message(rule) : message;
+        problem.message = message.isEmpty() ? ruleMessage(rule) : message;
         problem.post = node.post;
         problem.parent = node.parent ? node.parent->name : QString();
         problem.field = node.name;
         problem.attribute = attribute;
         m_problems.push_back({node.begin, problem});
+    }
+
+    // Translated once a check: a large feed has thousands of problems of a rule.
+    const QString &ruleMessage(Id rule)
+    {
+        QString &message = m_messages[size_t(rule)];
+        if (message.isNull())
+            message = CFeedRules::Message(rule);
+        return message;
     }
 
     // A field that `parent` lacks: reported at the parent.
@@ -723,7 +737,7 @@ private:
                 report(Id::UnboundPrefix, *child);
                 continue;
             }
-            if (!child->uri.isEmpty())
+            if (child->namespaced)
                 continue;
             const ChildRule *rule = findChildRule(allowed, child->name);
             if (!rule) {
@@ -749,12 +763,13 @@ private:
 
     // Elements of other vocabularies may hold anything of theirs, but an
     // element without a namespace inside one means nothing to a reader.
+    // The channel's items are left to checkItem, which may run on another thread.
     void checkExtensions(const Node &node)
     {
         for (const Node *child : node.children) {
-            if (!child->uri.isEmpty())
+            if (child->namespaced)
                 checkNamespaced(*child);
-            else
+            else if (&node != m_channel || child->name != QLatin1String("item"))
                 checkExtensions(*child);
         }
     }
@@ -767,7 +782,7 @@ private:
         // A live item holds what an item holds.
         const bool liveItem = node.name == QLatin1String("podcast:liveItem");
         for (const Node *child : node.children) {
-            if (child->uri.isEmpty() && !child->unboundPrefix && !liveItem)
+            if (!child->namespaced && !child->unboundPrefix && !liveItem)
                 report(Id::NoNamespace, *child);
             checkNamespaced(*child);
         }
@@ -896,7 +911,6 @@ private:
 
         const std::vector<Node *> items = channel.childrenNamed(QStringLiteral("item"));
         checkItems(items);
-        checkGuidsUnique(items);
     }
 
     // Items already checked while the file was parsed (ItemPipeline) are
@@ -909,22 +923,6 @@ private:
         }
         for (const Node *item : items)
             checkItem(*item);
-    }
-
-    // Guids as read, after references and CDATA sections.
-    void checkGuidsUnique(const std::vector<Node *> &items)
-    {
-        QHash<QString, const Node *> guids;
-        for (const Node *item : items) {
-            const Node *guid = item->child(QStringLiteral("guid"));
-            const QString value = guid ? text(*guid) : QString();
-            if (value.isEmpty())
-                continue;
-            if (const Node *first = guids.value(value))
-                report(Id::GuidDuplicate, *guid, QString(), tr("Post %1 has the same guid.").arg(first->post + 1));
-            else
-                guids.insert(value, guid);
-        }
     }
 
     void checkItemOrder(const Node &channel)
@@ -1075,7 +1073,15 @@ private:
 
     void checkItem(const Node &item)
     {
+        const size_t first = m_problems.size();
+        checkItemFields(item);
+        std::stable_sort(m_problems.begin() + qsizetype(first), m_problems.end(), byOffset);
+    }
+
+    void checkItemFields(const Node &item)
+    {
         checkChildren(item, kItemChildren);
+        checkExtensions(item);
         const auto field = [&](const char *name) { return item.child(latin1(name)); };
         const Node *description = field("description");
         if (m_podcast && !field("title"))
@@ -1159,6 +1165,11 @@ private:
         });
         if (fewDigits)
             report(Id::GuidNotUnique, guid);
+        // Guids as read, after references and CDATA sections; the items come in file order.
+        if (const Node *first = m_guids.value(value))
+            report(Id::GuidDuplicate, guid, QString(), tr("Post %1 has the same guid.").arg(first->post + 1));
+        else
+            m_guids.insert(value, &guid);
     }
 
     // Read in UTF-8, from the file's bytes when it is in UTF-8.
@@ -1336,7 +1347,7 @@ private:
         const int kind = podcastParentKind(parent);
         std::vector<const CPodcastTags::Tag *> seen;
         for (const Node *child : parent.children) {
-            if (child->uri.isEmpty() || !child->name.startsWith(QLatin1String("podcast:")))
+            if (!child->namespaced || !child->name.startsWith(QLatin1String("podcast:")))
                 continue;
             const QStringView local = QStringView(child->name).mid(8);
             const CPodcastTags::Tag *tag = CPodcastTags::find(local);
@@ -1471,6 +1482,9 @@ private:
     const CFeedTree &m_tree;
     const CFeedChecker::Options &m_options;
     bool m_podcast;
+    const Node *m_channel = nullptr; // the rss element's first channel
+    QHash<QString, const Node *> m_guids; // the first post's guid of each value
+    std::array<QString, CFeedRules::IdCount> m_messages;
     std::vector<Placed> m_problems;
     std::optional<std::vector<Placed>> m_checkedItems;
 };
@@ -1551,13 +1565,15 @@ private:
                 std::unique_lock<std::mutex> lock(m_mutex);
                 m_wake.wait(lock, [this] { return !m_queue.empty() || m_stopped; });
                 if (m_queue.empty())
-                    return;
+                    break;
                 items.swap(m_queue);
             }
             for (const Node *item : items)
                 m_checker->checkItem(*item);
             items.clear();
         }
+        // Freed by the thread that made them, which is quicker.
+        m_checker->m_guids = {};
     }
 
     const CFeedTree &m_tree;
