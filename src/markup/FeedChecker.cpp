@@ -37,11 +37,6 @@ QString latin1(const char *text)
     return QString::fromLatin1(text);
 }
 
-// A message with the problem's particulars, in the user's language.
-QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("CFeedChecker", text, disambiguation, n);
-}
 
 // The elements RSS 2.0 allows inside one element, and whether each may
 // appear only once.
@@ -502,7 +497,7 @@ QString parentNames(int parents)
         if (parents & flag)
             list << latin1(name);
     }
-    return list.join(tr(" or "));
+    return list.join(QCoreApplication::translate("CFeedChecker", " or "));
 }
 
 bool isHexDigit(QChar c)
@@ -574,13 +569,13 @@ QString formExample(CPodcastTags::Form form)
 {
     switch (form) {
     case CPodcastTags::Form::Geo:
-        return tr("Not a place in geo notation such as \"geo:30.2672,97.7431\".");
+        return QCoreApplication::translate("CFeedChecker", "Not a place in geo notation such as \"geo:30.2672,97.7431\".");
     case CPodcastTags::Form::Osm:
-        return tr("Not an OpenStreetMap identifier such as \"R113314\".");
+        return QCoreApplication::translate("CFeedChecker", "Not an OpenStreetMap identifier such as \"R113314\".");
     default:
         break;
     }
-    return tr("Not an aspect ratio such as \"16/9\".");
+    return QCoreApplication::translate("CFeedChecker", "Not an aspect ratio such as \"16/9\".");
 }
 
 // The namespaces whose misspellings are reported, in their usual spelling.
@@ -956,7 +951,7 @@ private:
         for (const QString &name : required) {
             if (!cloud.hasAttribute(name))
                 report(Id::CloudMissingAttribute, cloud, name,
-                       tr("The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and "
+                       QCoreApplication::translate("CFeedChecker", "The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and "
                           "protocol.").arg(name));
         }
         const QString port = cloud.attribute(QStringLiteral("port"));
@@ -1128,7 +1123,7 @@ private:
             for (const char *name : {"url", "length", "type"}) {
                 if (!enclosure->hasAttribute(latin1(name)))
                     report(Id::EnclosureMissingAttribute, *enclosure, latin1(name),
-                           tr("The enclosure has no %1 attribute; it needs url, length and type.").arg(latin1(name)));
+                           QCoreApplication::translate("CFeedChecker", "The enclosure has no %1 attribute; it needs url, length and type.").arg(latin1(name)));
             }
             if (enclosure->hasAttribute(QStringLiteral("url")))
                 checkUrl(*enclosure, enclosure->attribute(QStringLiteral("url")), QStringLiteral("url"));
@@ -1167,7 +1162,7 @@ private:
             report(Id::GuidNotUnique, guid);
         // Guids as read, after references and CDATA sections; the items come in file order.
         if (const Node *first = m_guids.value(value))
-            report(Id::GuidDuplicate, guid, QString(), tr("Post %1 has the same guid.").arg(first->post + 1));
+            report(Id::GuidDuplicate, guid, QString(), QCoreApplication::translate("CFeedChecker", "Post %1 has the same guid.").arg(first->post + 1));
         else
             m_guids.insert(value, &guid);
     }
@@ -1219,14 +1214,14 @@ private:
             const QString name = category->attribute(QStringLiteral("text"));
             if (!CPodcastCategories::isCategory(name)) {
                 report(Id::ItunesCategory, *category, QStringLiteral("text"),
-                       tr("\"%1\" is not one of Apple Podcasts' categories.").arg(name));
+                       QCoreApplication::translate("CFeedChecker", "\"%1\" is not one of Apple Podcasts' categories.").arg(name));
                 continue;
             }
             for (const Node *sub : category->childrenNamed(QStringLiteral("itunes:category"))) {
                 const QString subName = sub->attribute(QStringLiteral("text"));
                 if (!CPodcastCategories::isSubcategory(name, subName))
                     report(Id::ItunesSubcategory, *sub, QStringLiteral("text"),
-                           tr("\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
+                           QCoreApplication::translate("CFeedChecker", "\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
             }
         }
         static const QRegularExpression uuid(
@@ -1269,7 +1264,7 @@ private:
             const QString attribute = declaration.prefix.isEmpty() ? QStringLiteral("xmlns")
                                                                    : QLatin1String("xmlns:") + declaration.prefix;
             report(Id::NamespaceMisspelled, *declaration.node, attribute,
-                   tr("\"%1\" is not the namespace's address; did you mean \"%2\"?").arg(declaration.uri, near));
+                   QCoreApplication::translate("CFeedChecker", "\"%1\" is not the namespace's address; did you mean \"%2\"?").arg(declaration.uri, near));
         }
     }
 
@@ -1290,7 +1285,7 @@ private:
             const qsizetype bytes = text(*description).toUtf8().size();
             if (bytes > 4000)
                 report(Id::PodcastDescriptionLong, *description, QString(),
-                       tr("The description is %1 bytes long; Apple Podcasts takes at most 4000.").arg(bytes));
+                       QCoreApplication::translate("CFeedChecker", "The description is %1 bytes long; Apple Podcasts takes at most 4000.").arg(bytes));
         }
         if (!channel.child(QStringLiteral("podcast:locked")))
             reportMissing(Id::PodcastLockedMissing, channel, QStringLiteral("podcast:locked"));
@@ -1329,13 +1324,13 @@ private:
         const CArtworkFile artwork(path);
         if (!artwork.isReadable()) {
             report(Id::ItunesImageUnreadable, image, QStringLiteral("href"),
-                   tr("The artwork file %1 cannot be read, so its size and colours are not checked.").arg(path));
+                   QCoreApplication::translate("CFeedChecker", "The artwork file %1 cannot be read, so its size and colours are not checked.").arg(path));
             return;
         }
         const QSize size = artwork.size();
         if (size.width() != size.height() || size.width() < 1400 || size.width() > 3000)
             report(Id::ItunesImageSize, image, QStringLiteral("href"),
-                   tr("The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to "
+                   QCoreApplication::translate("CFeedChecker", "The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to "
                       "3000 x 3000.").arg(size.width()).arg(size.height()));
         if (!artwork.isRgb())
             report(Id::ItunesImageColour, image, QStringLiteral("href"));
@@ -1354,14 +1349,14 @@ private:
             if (!tag) {
                 const CPodcastTags::Tag *near = CPodcastTags::nearest(local);
                 report(Id::PodcastTagUnknown, *child, QString(),
-                       near ? tr("The podcast namespace has no tag %1. Did you mean podcast:%2?")
+                       near ? QCoreApplication::translate("CFeedChecker", "The podcast namespace has no tag %1. Did you mean podcast:%2?")
                                       .arg(child->name, latin1(near->name))
-                            : tr("The podcast namespace has no tag %1.").arg(child->name));
+                            : QCoreApplication::translate("CFeedChecker", "The podcast namespace has no tag %1.").arg(child->name));
                 continue;
             }
             if (!(tag->parents & kind))
                 report(Id::PodcastParent, *child, QString(),
-                       tr("%1 does not belong in %2; it belongs in %3.")
+                       QCoreApplication::translate("CFeedChecker", "%1 does not belong in %2; it belongs in %3.")
                                .arg(child->name, parent.name, parentNames(tag->parents)));
             else if (tag->single && std::find(seen.begin(), seen.end(), tag) != seen.end())
                 report(Id::DuplicateElement, *child);
@@ -1377,7 +1372,7 @@ private:
             if (!node.hasAttribute(name)) {
                 if (attribute.required)
                     report(Id::PodcastAttributeMissing, node, name,
-                           tr("%1 needs the %2 attribute.").arg(node.name, name));
+                           QCoreApplication::translate("CFeedChecker", "%1 needs the %2 attribute.").arg(node.name, name));
                 continue;
             }
             checkPodcastValue(node, name, node.attribute(name).trimmed(), attribute.form, attribute.values,
@@ -1386,14 +1381,14 @@ private:
         if (node.children.empty()) {
             const QString value = text(node);
             if (value.isEmpty() && tag.textRequired)
-                report(Id::PodcastTextMissing, node, QString(), tr("%1 needs a value; it is empty.").arg(node.name));
+                report(Id::PodcastTextMissing, node, QString(), QCoreApplication::translate("CFeedChecker", "%1 needs a value; it is empty.").arg(node.name));
             else if (!value.isEmpty())
                 checkPodcastValue(node, QString(), value, tag.text, tag.textValues, tag.textLimit);
         }
         if (tag.requiredChild && !node.child(QLatin1String("podcast:") + latin1(tag.requiredChild))) {
             reportMissing(Id::PodcastChildMissing, node, QLatin1String("podcast:") + latin1(tag.requiredChild));
             m_problems.back().problem.message =
-                    tr("%1 needs a podcast:%2 inside it.").arg(node.name, latin1(tag.requiredChild));
+                    QCoreApplication::translate("CFeedChecker", "%1 needs a podcast:%2 inside it.").arg(node.name, latin1(tag.requiredChild));
         }
         if (podcastParentKind(node))
             checkPodcastTags(node);
@@ -1406,7 +1401,7 @@ private:
         using Form = CPodcastTags::Form;
         if (limit > 0 && value.size() > limit)
             report(Id::PodcastTextLong, node, attribute,
-                   tr("Podcast apps show %n character(s) of this at most; they may cut the rest.", nullptr, limit));
+                   QCoreApplication::translate("CFeedChecker", "Podcast apps show %n character(s) of this at most; they may cut the rest.", nullptr, limit));
         switch (form) {
         case Form::Text:
             break;
@@ -1437,11 +1432,11 @@ private:
             break;
         case Form::Integer:
             if (!isDecimal(value) || value.contains(u'.'))
-                report(Id::PodcastNumber, node, attribute, tr("Not a whole number such as \"3\"."));
+                report(Id::PodcastNumber, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a whole number such as \"3\"."));
             break;
         case Form::Decimal:
             if (!isDecimal(value))
-                report(Id::PodcastNumber, node, attribute, tr("Not a number such as \"3\" or \"315.5\"."));
+                report(Id::PodcastNumber, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a number such as \"3\" or \"315.5\"."));
             break;
         case Form::Language:
             if (const QString note = CValueCheck::LanguageCode(value); !note.isEmpty())
@@ -1449,15 +1444,15 @@ private:
             break;
         case Form::Boolean:
             if (value != QLatin1String("true") && value != QLatin1String("false"))
-                report(Id::PodcastValue, node, attribute, tr("The value must be \"true\" or \"false\"."));
+                report(Id::PodcastValue, node, attribute, QCoreApplication::translate("CFeedChecker", "The value must be \"true\" or \"false\"."));
             break;
         case Form::MimeType:
             if (!CValueCheck::MimeType(value).isEmpty())
-                report(Id::PodcastValue, node, attribute, tr("Not a media type such as \"audio/mpeg\"."));
+                report(Id::PodcastValue, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a media type such as \"audio/mpeg\"."));
             break;
         case Form::Email:
             if (CValueCheck::ClassifyEmail(value) == CValueCheck::EmailForm::Invalid)
-                report(Id::EmailInvalid, node, attribute, tr("Not an e-mail address such as \"jo@example.org\"."));
+                report(Id::EmailInvalid, node, attribute, QCoreApplication::translate("CFeedChecker", "Not an e-mail address such as \"jo@example.org\"."));
             break;
         case Form::Geo:
         case Form::Osm:
@@ -1468,12 +1463,12 @@ private:
         case Form::OneOf:
             if (!CPodcastTags::isOneOf(value, values))
                 report(Id::PodcastValue, node, attribute,
-                       tr("\"%1\" is not one of %2.").arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
+                       QCoreApplication::translate("CFeedChecker", "\"%1\" is not one of %2.").arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
             break;
         case Form::Usual:
             if (!CPodcastTags::isOneOf(value, values))
                 report(Id::PodcastValueUncommon, node, attribute,
-                       tr("Few podcast apps know \"%1\"; the usual values are %2.")
+                       QCoreApplication::translate("CFeedChecker", "Few podcast apps know \"%1\"; the usual values are %2.")
                                .arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
             break;
         }
