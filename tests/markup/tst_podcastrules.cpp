@@ -302,6 +302,39 @@ private slots:
         }
     }
 
+    // A file in UTF-8 has its items checked on a thread of their own while
+    // the parse reads on; another encoding, or a namespace declared only
+    // after the first item, has them checked after the parse. Both find the
+    // same problems in the same order.
+    void itemThread_findsWhatTheParseThreadFinds()
+    {
+        QString items;
+        for (int i = 0; i < 300; ++i)
+            items += QStringLiteral("<item><title>Post %1</title><guid>%2</guid><description>&lt;a href=\"/p/%1\"&gt;x&lt;/a&gt;"
+                                    "</description></item>\n").arg(i).arg(i % 100 == 0 ? 7 : 1000000 + i);
+        const QString feed = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n<rss version=\"2.0\">"
+                                            "<channel><title>T</title><link>https://example.org/</link><description>D</description>\n"
+                                            "%2</channel></rss>\n");
+        const auto lines = [](const QList<CFeedChecker::Problem> &problems) {
+            QStringList found;
+            for (const CFeedChecker::Problem &problem : problems)
+                found << QStringLiteral("%1:%2 %3 %4").arg(problem.line).arg(problem.column).arg(problem.ruleName(), problem.message);
+            return found;
+        };
+        const QList<CFeedChecker::Problem> threaded = check(feed.arg("UTF-8", items).toUtf8(), CFeedChecker::PodcastRules::On);
+        const QList<CFeedChecker::Problem> serial = check(feed.arg("ISO-8859-1", items).toLatin1(), CFeedChecker::PodcastRules::On);
+        QCOMPARE(lines(threaded), lines(serial));
+        QCOMPARE(ruleNames(threaded).count("guid-duplicate"), 2);
+        QCOMPARE(ruleNames(threaded).count("description-relative-link"), 300);
+
+        // The iTunes namespace declared on the second item: the podcast rules
+        // apply to every item, the first too.
+        QString late = items;
+        late.replace(late.indexOf("<item>", 1), 6, "<item xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">");
+        const QList<CFeedChecker::Problem> declared = check(feed.arg("UTF-8", late).toUtf8(), CFeedChecker::PodcastRules::IfDeclared);
+        QCOMPARE(ruleNames(declared).count("podcast-enclosure-missing"), 300);
+    }
+
     // Local artwork: beside the feed, or under the media base address.
     void artwork_localFileIsSquareRgbAndSized()
     {
