@@ -87,7 +87,8 @@ const std::vector<Tag> kTags = {
      {{"complete", Form::Boolean}, {"dtstart", Form::Iso8601}, {"rrule", Form::Text}}},
     {"podping", kChannel, true, Form::Text, false, nullptr, 0, nullptr, {{"usesPodping", Form::Boolean}}},
     {"block", kChannel, false, Form::OneOf, true, "yes|no", 0, nullptr, {{"id", Form::Text}}},
-    {"liveItem", kChannel, false, Form::Text, false, nullptr, 0, nullptr,
+    // A live item's contentLink is the listener's way in where an app cannot play the stream.
+    {"liveItem", kChannel, false, Form::Text, false, nullptr, 0, "contentLink",
      {{"status", Form::OneOf, true, "pending|live|ended"}, {"start", Form::Iso8601, true}, {"end", Form::Iso8601}}},
     {"contentLink", kItem, false, Form::Text, false, nullptr, 128, nullptr, {{"href", Form::Uri, true}}},
     {"socialInteract", kChannel | kItem, false, Form::Text, false, nullptr, 0, nullptr,

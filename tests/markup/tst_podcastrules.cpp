@@ -184,6 +184,8 @@ private slots:
                                      << "" << "" << "podcast-value" << "podcast:alternateEnclosure" << "default";
         QTest::newRow("live status") << "<podcast:liveItem status=\"soon\" start=\"2021-09-26T07:30:00Z\"/>" << "" << "" << ""
                                      << "podcast-value" << "podcast:liveItem" << "status";
+        QTest::newRow("live item without content link") << "<podcast:liveItem status=\"live\" start=\"2021-09-26T07:30:00Z\"><title>Live</title></podcast:liveItem>"
+                                                        << "" << "" << "" << "podcast-child-missing" << "podcast:contentLink" << "";
         QTest::newRow("geo without scheme") << "<podcast:location geo=\"30.2672,97.7431\">Austin</podcast:location>" << "" << "" << ""
                                             << "podcast-value" << "podcast:location" << "geo";
         QTest::newRow("transcript type unusual") << "" << transcript.arg("text/markdown", "") << "" << ""
