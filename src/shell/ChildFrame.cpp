@@ -4,6 +4,7 @@
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
 #include "links/PreviewBarSetting.h"
+#include "links/PublishSettings.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarPreview.h"
 #include "panes/BarProblems.h"
@@ -186,7 +187,11 @@ void CChildFrame::checkFeed()
             showCheckResult(watcher->result());
         watcher->deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run([bytes] { return CFeedChecker::Check(bytes); }));
+    CFeedChecker::Options options;
+    options.podcastRules = CFeedChecker::PodcastRules::IfDeclared;
+    const PublishTarget target = CPublishSettings::load(m_document->path());
+    options.media = CLocalMedia(m_document->path(), target.mediaBaseUrl, target.mediaFolder);
+    watcher->setFuture(QtConcurrent::run([bytes, options] { return CFeedChecker::Check(bytes, options); }));
 }
 
 void CChildFrame::showCheckResult(const QList<CFeedChecker::Problem> &problems)
