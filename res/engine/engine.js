@@ -341,8 +341,9 @@ const TidrelEngine = {
             event.preventDefault();
     }
 
-    // The program's palette as CSS variables (--base, --text...) on the
-    // root element, and the class "dark" for a dark one.
+    // The program's palette and font as CSS variables (--base, --text...,
+    // --font-family, --font-size) on the root element, and the class "dark"
+    // for a dark palette.
     function applyColors(colors) {
         const root = document.documentElement;
         for (const name of Object.keys(colors)) {
