@@ -93,8 +93,9 @@ void CAppearance::apply(CColorSchemeWatcher::Scheme scheme)
     const QString style = keepDesktop ? m_desktopStyle : kFusion;
     if (QApplication::style()->name().compare(style, Qt::CaseInsensitive) != 0)
         QApplication::setStyle(style);
-    if (keepDesktop)
-        QApplication::setPalette(m_desktopPalette);
-    else
-        QApplication::setPalette(scheme == CColorSchemeWatcher::Dark ? darkPalette() : lightPalette());
+    QPalette palette = m_desktopPalette;
+    if (!keepDesktop)
+        palette = scheme == CColorSchemeWatcher::Dark ? darkPalette() : lightPalette();
+    if (QApplication::palette() != palette)
+        QApplication::setPalette(palette);
 }
