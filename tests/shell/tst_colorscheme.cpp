@@ -118,7 +118,8 @@ void TestColorScheme::initTestCase()
 {
     m_qtPalette = QApplication::palette();
     m_qtStyle = QApplication::style()->name();
-    QVERIFY(QDBusConnection::sessionBus().isConnected());
+    if (!QDBusConnection::sessionBus().isConnected())
+        QSKIP("a session bus is needed (dbus-run-session)");
 }
 
 void TestColorScheme::cleanup()
