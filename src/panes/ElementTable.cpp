@@ -1,6 +1,7 @@
 #include "panes/ElementTable.h"
 
-#include <QApplication>
+#include "panes/NoteLabel.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,12 +18,6 @@ bool isEmptyElement(const FeedElement &element)
 
 } // namespace
 
-QString CElementTable::noteStyleSheet(const QPalette &palette)
-{
-    const bool dark = palette.color(QPalette::Window).lightness() < 128;
-    return dark ? QStringLiteral("color: #ff8a80") : QStringLiteral("color: #b00000");
-}
-
 CElementTable::CElementTable(const QString &element, const QStringList &headers, std::vector<CFieldPath> columns,
                              std::vector<Check> checks, QWidget *parent)
     : QWidget(parent)
@@ -31,7 +26,7 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     , m_checks(m_columns.size())
     , m_table(new QTableWidget(0, int(m_columns.size()), this))
     , m_buttons(new QHBoxLayout)
-    , m_note(new QLabel(this))
+    , m_note(new CNoteLabel(this))
 {
     setObjectName(element);
     for (size_t column = 0; column < checks.size() && column < m_checks.size(); ++column) {
@@ -67,9 +62,6 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     connect(remove, &QPushButton::clicked, this, &CElementTable::removeRow);
     connect(m_table, &QTableWidget::cellChanged, this, &CElementTable::onCellChanged);
 
-    m_note->setWordWrap(true);
-    m_note->setObjectName(QStringLiteral("note"));
-    m_note->setStyleSheet(noteStyleSheet(QApplication::palette()));
     m_note->hide();
 
     auto *layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include "engine/PageColors.h"
 #include "links/ColorSchemeSetting.h"
 #include "panes/BarPreview.h"
+#include "panes/NoteLabel.h"
 #include "shell/Appearance.h"
 #include "shell/CommandTable.h"
 #include "shell/PreferencesDialog.h"
@@ -105,11 +106,13 @@ private slots:
     void portal_schemeAtStartLiveSwitchesAndPreferencesWin();
 
 private:
-    // The window, its page and its code pane show the scheme, readably.
+    // The window, its page, its code pane and a field's note show the
+    // scheme, readably.
     void checkColours(bool dark);
 
     std::unique_ptr<MainWindowFixture> m_window;
     CChildFrame *m_frame = nullptr;
+    std::unique_ptr<CNoteLabel> m_note;
     QPalette m_qtPalette;
     QString m_qtStyle;
 };
@@ -125,6 +128,7 @@ void TestColorScheme::initTestCase()
 void TestColorScheme::cleanup()
 {
     m_frame = nullptr;
+    m_note.reset();
     m_window.reset();
     QVERIFY(ColorSchemeSetting().save());
     QApplication::setStyle(m_qtStyle);
@@ -150,6 +154,11 @@ void TestColorScheme::checkColours(bool dark)
     QVERIFY(CPageColors::contrast(code->palette().color(QPalette::Text), base) >= CPageColors::kMinimumContrast);
     QVERIFY2(CPageColors::contrast(tagColour(code), base) >= CPageColors::kMinimumContrast,
              qPrintable(tagColour(code).name()));
+
+    const QPalette note = m_note->palette();
+    QVERIFY2(CPageColors::contrast(note.color(QPalette::WindowText), note.color(QPalette::Window))
+                 >= CPageColors::kMinimumContrast,
+             qPrintable(note.color(QPalette::WindowText).name()));
 }
 
 // Without a portal the desktop has no preference: Qt's own palette and
@@ -186,6 +195,7 @@ void TestColorScheme::portal_schemeAtStartLiveSwitchesAndPreferencesWin()
     QVERIFY(isDark(QApplication::palette()));
 
     m_window = std::make_unique<MainWindowFixture>();
+    m_note = std::make_unique<CNoteLabel>();
     m_frame = m_window->openFeed(
         QStringLiteral("colours.xml"),
         postsDescribed({QStringLiteral("<p>See <a href=\"http://example.org/\">the page</a>.</p>")}));
