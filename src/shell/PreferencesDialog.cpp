@@ -30,6 +30,7 @@ CPreferencesDialog::CPreferencesDialog(QWidget *parent)
     m_colorScheme->addItem(tr("Light"), 2);
     m_colorScheme->addItem(tr("Dark"), 1);
     auto *look = new QFormLayout;
+    look->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     look->addRow(tr("&Colours:"), m_colorScheme);
 
     m_footerText->setMaxLength(kMaxFooterLength);
