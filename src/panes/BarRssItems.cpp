@@ -451,7 +451,9 @@ void CBarRssItems::updateFilterColor()
     if (noMatch == m_filterShowsNoMatch)
         return;
     m_filterShowsNoMatch = noMatch;
-    QPalette palette = QApplication::palette(m_filterBox);
+    // Only the text colour is the box's own: the rest follows the palette
+    // around it, a switch between light and dark too.
+    QPalette palette;
     if (noMatch)
         palette.setColor(QPalette::Text, kNoMatchColor);
     m_filterBox->setPalette(palette);

@@ -4,8 +4,8 @@
 #include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
 #include "panes/ElementTable.h"
+#include "panes/NoteLabel.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,10 +25,7 @@ namespace {
 
 QLabel *makeNote(QWidget *parent)
 {
-    auto *note = new QLabel(parent);
-    note->setObjectName(QStringLiteral("note"));
-    note->setWordWrap(true);
-    note->setStyleSheet(CElementTable::noteStyleSheet(QApplication::palette()));
+    auto *note = new CNoteLabel(parent);
     note->hide();
     return note;
 }

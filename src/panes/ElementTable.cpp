@@ -1,8 +1,8 @@
 #include "panes/ElementTable.h"
 
 #include "panes/ChoiceDelegate.h"
+#include "panes/NoteLabel.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,12 +20,6 @@ bool isEmptyElement(const FeedElement &element)
 
 } // namespace
 
-QString CElementTable::noteStyleSheet(const QPalette &palette)
-{
-    const bool dark = palette.color(QPalette::Window).lightness() < 128;
-    return dark ? QStringLiteral("color: #ff8a80") : QStringLiteral("color: #b00000");
-}
-
 CElementTable::CElementTable(const QString &element, const QStringList &headers, std::vector<CFieldPath> columns,
                              std::vector<Check> checks, QWidget *parent)
     : QWidget(parent)
@@ -34,7 +28,7 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     , m_checks(m_columns.size())
     , m_table(new QTableWidget(0, int(m_columns.size()), this))
     , m_buttons(new QHBoxLayout)
-    , m_note(new QLabel(this))
+    , m_note(new CNoteLabel(this))
 {
     setObjectName(element);
     for (size_t column = 0; column < checks.size() && column < m_checks.size(); ++column) {
@@ -78,9 +72,6 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
             emit currentRowChanged();
     });
 
-    m_note->setWordWrap(true);
-    m_note->setObjectName(QStringLiteral("note"));
-    m_note->setStyleSheet(noteStyleSheet(QApplication::palette()));
     m_note->hide();
 
     auto *layout = new QVBoxLayout(this);

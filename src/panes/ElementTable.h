@@ -27,10 +27,6 @@ public:
     CElementTable(const QString &element, const QStringList &headers, std::vector<CFieldPath> columns,
                   std::vector<Check> checks, QWidget *parent = nullptr);
 
-    // The style sheet of a note under a field: red text, dark on a light
-    // palette and light on a dark one, so that it reads on either.
-    static QString noteStyleSheet(const QPalette &palette);
-
     const QString &element() const { return m_element; }
     QTableWidget *table() const { return m_table; }
     // Where pages add buttons of their own beside Add and Remove.

@@ -20,6 +20,8 @@
 #include "shell/LockKeyIndicators.h"
 #include "shell/MdiClient.h"
 #include "shell/PreferencesDialog.h"
+#include "shell/Appearance.h"
+#include "links/ColorSchemeSetting.h"
 #include "shell/MenuTip.h"
 #include "shell/StartPage.h"
 
@@ -406,14 +408,19 @@ void CMainFrame::showAbout()
     dialog.exec();
 }
 
-// The footer the user chooses reaches every open feed at its next store.
+// The footer the user chooses reaches every open feed at its next store;
+// the colours change at once.
 void CMainFrame::showPreferences()
 {
     CPreferencesDialog dialog(this);
+    dialog.setColorScheme(ColorSchemeSetting::load().scheme);
     dialog.setFooter(PostFooterSetting::load());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!dialog.footer().save())
+    const ColorSchemeSetting colours{dialog.colorScheme()};
+    if (CAppearance *appearance = CAppearance::instance())
+        appearance->setChosenScheme(colours.scheme);
+    if (!dialog.footer().save() || !colours.save())
         m_services->showError(QStringLiteral("The preferences could not be written to\n%1").arg(GetSettingsPath()));
     m_documents->applyPostFooterSetting();
 }
