@@ -117,3 +117,9 @@ QList<PublishFile> CPublishSettings::mediaFiles(const PublishTarget &target, con
     }
     return files;
 }
+
+CLocalMedia CPublishSettings::localMedia(const QString &feedPath)
+{
+    const PublishTarget target = load(feedPath);
+    return CLocalMedia(feedPath, target.mediaBaseUrl, target.mediaFolder);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "markup/LocalMedia.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -51,6 +53,8 @@ public:
     static PublishTarget load(const QString &feedPath);
     static void save(const QString &feedPath, const PublishTarget &target);
     static void remove(const QString &feedPath);
+    // Where the feed's media files lie on this machine, by its settings.
+    static CLocalMedia localMedia(const QString &feedPath);
 
     // The keyring entry of the target's password or key passphrase: its
     // scheme, user and host, so feeds on one server share it.

@@ -189,8 +189,7 @@ void CChildFrame::checkFeed()
     });
     CFeedChecker::Options options;
     options.podcastRules = CFeedChecker::PodcastRules::IfDeclared;
-    const PublishTarget target = CPublishSettings::load(m_document->path());
-    options.media = CLocalMedia(m_document->path(), target.mediaBaseUrl, target.mediaFolder);
+    options.media = CPublishSettings::localMedia(m_document->path());
     watcher->setFuture(QtConcurrent::run([bytes, options] { return CFeedChecker::Check(bytes, options); }));
 }
 

@@ -25,15 +25,19 @@ QStringList enclosureUrls(const CRssFeed &feed)
     return urls;
 }
 
-// The errors the feed check finds in the saved file. One that cannot be
-// read has none here; the publisher says why it cannot send it.
+// The errors the feed check finds in the saved file, with the podcast
+// directories' rules for a podcast, as the window checks it. One that
+// cannot be read has none here; the publisher says why it cannot send it.
 QStringList checkErrors(const QString &feedPath)
 {
     QFile file(feedPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
+    CFeedChecker::Options options;
+    options.podcastRules = CFeedChecker::PodcastRules::IfDeclared;
+    options.media = CPublishSettings::localMedia(feedPath);
     QStringList errors;
-    for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll())) {
+    for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll(), options)) {
         if (problem.level() == CFeedRules::Level::Error)
             errors.append(QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message));
     }

@@ -267,6 +267,19 @@ void TestPublishWindow::publish_checkErrors_askPublishAnyway()
     m_services->confirmAnswer = true;
     QVERIFY(publishAndWait());
     QCOMPARE(readFile(remote.filePath(QStringLiteral("feed.xml"))), feed);
+
+    // A podcast is held to the podcast directories' rules, as the window
+    // checks it: Apple Podcasts refuses a show without its artwork.
+    QByteArray podcast = podcastFeed(QStringLiteral("First"));
+    podcast.replace("<rss version=\"2.0\">",
+                    "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">");
+    QVERIFY(writeFile(m_feedPath, podcast));
+    m_services->questions.clear();
+    m_services->confirmAnswer = false;
+    QVERIFY(publishAndWait());
+    QCOMPARE(m_services->questions.size(), 1);
+    QVERIFY2(m_services->questions.first().contains(QStringLiteral("itunes:image")), qPrintable(m_services->questions.first()));
+    QCOMPARE(readFile(remote.filePath(QStringLiteral("feed.xml"))), feed);
 }
 
 // The password typed in the settings reaches the server; a wrong one says
