@@ -50,7 +50,7 @@ protected:
             }
         } else if (m_depth == 3 && m_inChannel) {
             channel.children.push_back(startNode(name, m_lastEnd, begin, end));
-            m_inItem = std::strcmp(name, "item") == 0;
+            m_inItem = isPostName(name);
             m_lastChildEnd = end;
         } else if (m_depth == 4 && m_inItem) {
             channel.children.back().children.push_back(startNode(name, m_lastChildEnd, begin, end));
@@ -80,6 +80,15 @@ protected:
     }
 
 private:
+    // An item, or a live item (podcast:liveItem, whatever its prefix; the
+    // feed decides by namespace which of them are posts): their children
+    // are kept as nodes, the fields of a post.
+    static bool isPostName(const char *name)
+    {
+        const char *colon = std::strrchr(name, ':');
+        return std::strcmp(name, "item") == 0 || std::strcmp(colon ? colon + 1 : name, "liveItem") == 0;
+    }
+
     void readRootNamespace(const char **attributes)
     {
         const QByteArray name = rootName;

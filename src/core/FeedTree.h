@@ -32,7 +32,7 @@ public:
         qsizetype contentBegin = 0;
         qsizetype contentEnd = 0;
         qsizetype end = 0;        // past the end tag
-        int post = -1;            // the index of the channel's item it is in, or -1
+        int post = -1;            // the index of the post (item or live item) it is in, or -1
         Node *parent = nullptr;
         std::vector<Node *> children;
 

@@ -2,9 +2,13 @@
 
 #include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
+#include "links/ChaptersLocation.h"
 #include "links/EnclosureProbe.h"
+#include "links/PublishSettings.h"
+#include "panes/ChaptersDlg.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
+#include "panes/LiveItemFields.h"
 #include "panes/OtherElementsList.h"
 
 #include <QFileDialog>
@@ -82,6 +86,7 @@ QWidget *CBarPostDetails::createFields()
     auto *layout = new QVBoxLayout(fields);
     using P = CFieldPath;
 
+    addLiveFields(layout);
     auto *post = new QGroupBox(QStringLiteral("Post"));
     QFormLayout *form = formIn(post);
     m_form->addDate(form, QStringLiteral("&Date:"), P(QStringLiteral("pubDate")), CElementForm::date());
@@ -156,6 +161,10 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
                     CElementForm::url());
     m_form->addLine(form, QStringLiteral("Chapters t&ype:"),
                     P(QStringLiteral("podcast:chapters"), QString(), QStringLiteral("type")), CElementForm::mimeType());
+    auto *editChaptersButton = new QPushButton(tr("Edit Chapters\u2026"));
+    editChaptersButton->setObjectName(QStringLiteral("editChapters"));
+    form->addRow(QString(), editChaptersButton);
+    connect(editChaptersButton, &QPushButton::clicked, this, &CBarPostDetails::editChapters);
     m_form->addLine(form, QStringLiteral("Index season:"), P(QStringLiteral("podcast:season")),
                     CElementForm::integer(0, 2147483647));
     m_form->addLine(form, QStringLiteral("Index season name:"),
@@ -179,6 +188,46 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
                      {P(QString()), attributePath("role"), attributePath("group"), attributePath("img"),
                       attributePath("href")},
                      {{}, {}, {}, CElementForm::url(), CElementForm::url()});
+}
+
+// A live item's status, start and end, above the fields every post has.
+void CBarPostDetails::addLiveFields(QBoxLayout *layout)
+{
+    m_live = new CLiveItemFields(m_doc);
+    layout->addWidget(m_live);
+}
+
+void CBarPostDetails::editChapters()
+{
+    const int post = m_form->post();
+    if (!m_doc || post < 0 || post >= m_doc->feed()->GetPostCount())
+        return;
+    const QString name = QStringLiteral("podcast:chapters");
+    const std::vector<FeedElement> tags = m_doc->feed()->GetPostElements(post, name);
+    const QString url = tags.empty() ? QString() : tags.front().attribute(QStringLiteral("url")).trimmed();
+    const QString feedPath = m_doc->path();
+    const PublishTarget target = CPublishSettings::load(feedPath);
+    QString path = CChaptersLocation::localPath(url, feedPath, target);
+    const bool onWeb = path.isEmpty() && !url.isEmpty();
+    if (path.isEmpty())
+        path = CChaptersLocation::suggestedPath(url, feedPath, target);
+
+    auto *dialog = new CChaptersDlg(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->openFile(path, onWeb ? url : QString());
+    connect(dialog, &CChaptersDlg::saved, this, [this, post, name, feedPath, target](const QString &saved) {
+        std::vector<FeedElement> chapters = m_doc ? m_doc->feed()->GetPostElements(post, name) : std::vector<FeedElement>();
+        if (!m_doc || (!chapters.empty() && CChaptersLocation::localPath(chapters.front().attribute(QStringLiteral("url")), feedPath, target) == saved))
+            return;
+        if (chapters.empty())
+            chapters.push_back(FeedElement{name, {}, {}, {}});
+        chapters.front().setAttribute(QStringLiteral("url"), CChaptersLocation::urlFor(saved, feedPath, target));
+        if (chapters.front().attribute(QStringLiteral("type")).isEmpty())
+            chapters.front().setAttribute(QStringLiteral("type"), QStringLiteral("application/json+chapters"));
+        m_doc->SetPostElements(post, name, chapters);
+    });
+    dialog->show();
 }
 
 void CBarPostDetails::followInsertedPost(int index)
@@ -238,6 +287,7 @@ void CBarPostDetails::load()
     widget()->setEnabled(shown);
     m_podcast->setVisible(m_doc && m_doc->IsPodcast());
     m_form->load();
+    m_live->load(shown ? post : -1);
     // A podcast episode needs its media file: an empty row asks for it.
     if (shown && m_podcast->isVisible() && m_enclosures->elements().empty() && m_enclosures->table()->rowCount() == 0)
         m_enclosures->addRow();

@@ -11,8 +11,10 @@ struct EnclosureInfo;
 class CElementForm;
 class CEnclosureProbe;
 class CElementTable;
+class CLiveItemFields;
 class COtherElementsList;
 class CRSSEditDoc;
+class QBoxLayout;
 class QGroupBox;
 
 // The pane beside the editor with the elements of the current post that the
@@ -30,6 +32,7 @@ public:
     CElementTable *enclosures() const { return m_enclosures; }
     QGroupBox *podcastGroup() const { return m_podcast; }
     COtherElementsList *otherElements() const { return m_others; }
+    CLiveItemFields *liveItemFields() const { return m_live; }
 
     // Shows the pane with the focus in an element's field (the checker's
     // findings lead here); false when the pane has no field for it.
@@ -42,12 +45,19 @@ public:
     void fillEnclosureFromFile(int row, const QString &path);
     void fillEnclosureFromUrl(int row);
 
+    // Opens the current post's chapters file (podcast:chapters) in the
+    // chapters editor: the local file its address names, or one to save
+    // the chapters to, beside the feed, when it names a file on the web.
+    // Saved there, the file becomes the post's chapters address.
+    void editChapters();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *createFields();
     void addPodcastFields(QWidget *parent);
+    void addLiveFields(QBoxLayout *layout);
     void showPost(int post);
     void load();
     void chooseEnclosureFile();
@@ -63,6 +73,7 @@ private:
     CElementTable *m_enclosures = nullptr;
     QGroupBox *m_podcast = nullptr;
     COtherElementsList *m_others = nullptr;
+    CLiveItemFields *m_live = nullptr;
     CEnclosureProbe *m_probe;
     // The probes under way: what was asked, for which post and row.
     struct PendingProbe

@@ -77,8 +77,19 @@ QString CPostsModel::tipText(int post) const
 
 QString CPostsModel::tooltip(int post) const
 {
-    return QStringLiteral("<qt><b>") + tipTitle(post).toHtmlEscaped() + QStringLiteral("</b><br>")
+    return QStringLiteral("<qt><b>") + tipTitle(post).toHtmlEscaped() + QStringLiteral("</b><br>") + liveTip(post)
            + htmlLines(tipText(post)) + QStringLiteral("</qt>");
+}
+
+// What kind of post it is, for a live item: its status and times.
+QString CPostsModel::liveTip(int post) const
+{
+    const CRssFeed *feed = m_doc->feed();
+    if (!feed->IsLiveItem(post))
+        return QString();
+    const auto attribute = [feed, post](const char *name) { return feed->GetPostAttribute(post, QLatin1String(name)); };
+    return tr("Live item, %1: %2 to %3").arg(attribute("status"), attribute("start"), attribute("end")).toHtmlEscaped()
+           + QStringLiteral("<br>");
 }
 
 // A date that is there but cannot be read: sorted last, and the list says
@@ -120,6 +131,8 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
             return feed->GetPostPubDate(post);
         return QVariant();
     case Qt::DecorationRole:
+        if (index.column() == TitleColumn && feed->IsLiveItem(post))
+            return PostIcon::iconOfLiveItem(feed->GetPostAttribute(post, QStringLiteral("status")));
         if (index.column() == TitleColumn)
             return PostIcon::iconOfLink(feed->GetPostLink(post));
         if (index.column() == DateColumn && hasUnreadableDate(post))

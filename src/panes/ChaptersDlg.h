@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/ChaptersFile.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// Edits a podcast's chapters file as a table: start time, title, image and
+// web page of each chapter. What the table does not show stays in the file
+// (CChaptersFile). A file that is not a chapters file is shown with the
+// reason and never written over.
+class CChaptersDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    enum Column { StartColumn = 0, TitleColumn, ImageColumn, UrlColumn, ColumnCount };
+
+    explicit CChaptersDlg(QWidget *parent = nullptr);
+
+    // Reads the file at `path`; a missing one starts an empty list that
+    // Save writes there. `webUrl`, when given, is the address the post
+    // names now, which is on the web: the dialog says the chapters go to
+    // the local file instead. False when the file cannot be read as
+    // chapters; the dialog then shows why and saves nothing.
+    bool openFile(const QString &path, const QString &webUrl = QString());
+
+    QTableWidget *table() const { return m_table; }
+    QLineEdit *pathEdit() const { return m_path; }
+    QLabel *message() const { return m_message; }
+    bool isModified() const { return m_modified; }
+
+    void addChapter();
+    void removeChapter();
+    // Sorts the chapters by start and writes the file named above; false
+    // with the reason shown when a start time is not one or the file
+    // cannot be written.
+    bool save();
+
+signals:
+    // The chapters went to this file.
+    void saved(const QString &path);
+
+public slots:
+    void reject() override;
+
+private:
+    void fillTable();
+    void onItemChanged(int row, int column);
+    void showMessage(const QString &text, bool error);
+    void browse();
+    void setReadable(bool readable);
+
+    CChaptersFile m_file;
+    QLineEdit *m_path;
+    QTableWidget *m_table;
+    QLabel *m_message;
+    QPushButton *m_save;
+    QPushButton *m_add;
+    QPushButton *m_remove;
+    bool m_filling = false;
+    bool m_modified = false;
+};
