@@ -60,8 +60,9 @@ QLineEdit *CLiveItemFields::addTime(QFormLayout *form, const QString &label, con
     column->setSpacing(2);
     auto *line = new QLineEdit;
     line->setObjectName(QStringLiteral("liveItem@") + attribute);
-    line->setPlaceholderText(QStringLiteral("2026-12-24T18:00:00+01:00"));
+    line->setPlaceholderText(tr("e.g. %1").arg(QStringLiteral("2026-12-24T18:00:00+01:00")));
     auto *note = new QLabel;
+    note->setObjectName(line->objectName() + QStringLiteral("-note"));
     note->setWordWrap(true);
     note->setStyleSheet(CElementTable::noteStyleSheet(QApplication::palette()));
     note->hide();

@@ -81,6 +81,17 @@ QString CPostsModel::tooltip(int post) const
            + htmlLines(tipText(post)) + QStringLiteral("</qt>");
 }
 
+// A live item is dated by its start, and says so, unless it has a date.
+QString CPostsModel::dateText(int post) const
+{
+    const CRssFeed *feed = m_doc->feed();
+    const QString date = feed->GetPostPubDate(post);
+    if (!date.isEmpty() || !feed->IsLiveItem(post))
+        return date;
+    return tr("Live (%1) from %2")
+            .arg(feed->GetPostAttribute(post, QStringLiteral("status")), feed->GetPostAttribute(post, QStringLiteral("start")));
+}
+
 // What kind of post it is, for a live item: its status and times.
 QString CPostsModel::liveTip(int post) const
 {
@@ -128,7 +139,7 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
         if (index.column() == TitleColumn)
             return feed->GetPostTitle(post);
         if (index.column() == DateColumn)
-            return feed->GetPostPubDate(post);
+            return dateText(post);
         return QVariant();
     case Qt::DecorationRole:
         if (index.column() == TitleColumn && feed->IsLiveItem(post))

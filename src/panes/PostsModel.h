@@ -48,6 +48,7 @@ private:
     bool hasUnreadableDate(int post) const;
     QString tooltip(int post) const;
     QString liveTip(int post) const;
+    QString dateText(int post) const;
 
     QPointer<CRSSEditDoc> m_doc;
     CPostOrder m_order;
