@@ -4,7 +4,7 @@
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
 #                       [--tile OTHER.xml] [--close] [--screen WxH]
-#                       [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
+#                       [--show create-feed|menu-tip|help|post-details|chapters|feed-properties[-PAGE]|
 #                               publish-settings|publish-progress]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
@@ -13,7 +13,8 @@
 # palette; --check checks the feed (F7), so the Problems pane shows. --close
 # closes the feed again: the start page lists it among the recent feeds.
 # --show pictures the Create RSS Feed page, the File menu with a menu tip,
-# the user guide, the window with the Post Details pane, the Feed
+# the user guide, the window with the Post Details pane, the chapters
+# editor of the post's chapters file (podcast:chapters), the Feed
 # Properties window (at the page whose name starts with PAGE, as in
 # feed-properties-podcast), the Publish Settings dialog or a publishing's
 # progress in the status bar. --screen sets the size of the screen the

@@ -84,12 +84,12 @@ CChaptersDlg::CChaptersDlg(QWidget *parent)
     resize(760, 420);
 }
 
-bool CChaptersDlg::openFile(const QString &path, const QString &webUrl)
+bool CChaptersDlg::openFile(const QString &path, const QString &note)
 {
     m_path->setText(path);
     m_file = CChaptersFile();
     m_modified = false;
-    QString note;
+    QString message = note;
     if (QFileInfo::exists(path)) {
         QString error;
         if (!m_file.load(path, &error)) {
@@ -100,15 +100,11 @@ bool CChaptersDlg::openFile(const QString &path, const QString &webUrl)
             return false;
         }
     } else {
-        note = tr("A new chapters file: Save writes it.");
+        message += (message.isEmpty() ? QString() : QStringLiteral(" ")) + tr("A new chapters file: Save writes it.");
     }
-    if (!webUrl.isEmpty())
-        note = tr("The post's chapters are at %1, on the web. Save writes them to the file above and points the post there.")
-                       .arg(webUrl)
-               + (note.isEmpty() ? QString() : QLatin1Char(' ') + note);
     setReadable(true);
     fillTable();
-    showMessage(note, false);
+    showMessage(message, false);
     return true;
 }
 

@@ -22,11 +22,10 @@ public:
     explicit CChaptersDlg(QWidget *parent = nullptr);
 
     // Reads the file at `path`; a missing one starts an empty list that
-    // Save writes there. `webUrl`, when given, is the address the post
-    // names now, which is on the web: the dialog says the chapters go to
-    // the local file instead. False when the file cannot be read as
-    // chapters; the dialog then shows why and saves nothing.
-    bool openFile(const QString &path, const QString &webUrl = QString());
+    // Save writes there. `note` says where the file stands to the post
+    // (its address is on the web, say). False when the file cannot be
+    // read as chapters; the dialog then shows why and saves nothing.
+    bool openFile(const QString &path, const QString &note = QString());
 
     QTableWidget *table() const { return m_table; }
     QLineEdit *pathEdit() const { return m_path; }

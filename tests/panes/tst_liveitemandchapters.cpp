@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,6 +246,19 @@ private slots:
         QCOMPARE(doc.undoStack()->count(), steps);
         doc.undo();
         QCOMPARE(doc.feed()->PrintToString(), original);
+        dialog->close();
+
+        // Without a media base address the web address stays: the file
+        // beside the feed is to be uploaded there.
+        CPublishSettings::remove(feedPath);
+        bar.editChapters();
+        dialog = bar.findChildren<CChaptersDlg *>().constLast();
+        QCOMPARE(dialog->pathEdit()->text(), dir.filePath(QStringLiteral("chapters.json")));
+        QVERIFY(dialog->message()->text().contains(QStringLiteral("upload")));
+        QVERIFY(dialog->save());
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("chapters.json"))));
+        QCOMPARE(doc.feed()->PrintToString(), original);
+        QVERIFY(!doc.undoStack()->canUndo());
     }
 };
 

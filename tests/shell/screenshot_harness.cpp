@@ -4,7 +4,7 @@
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
 //                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
-//                     [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
+//                     [--show create-feed|menu-tip|help|post-details|chapters|feed-properties[-PAGE]|
 //                             publish-settings|publish-progress]
 //
 // --feed may be given more than once: each feed opens in its own window and
@@ -24,6 +24,7 @@
 #include "editor/RSSEditView.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarRssItems.h"
+#include "panes/ChaptersDlg.h"
 #include "panes/FeedPropertiesWnd.h"
 #include "shell/ChildFrame.h"
 #include "engine/HelpWindow.h"
@@ -155,7 +156,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
-    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details, feed-properties[-PAGE], publish-settings or publish-progress."), QStringLiteral("what")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details, chapters, feed-properties[-PAGE], publish-settings or publish-progress."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -270,6 +271,13 @@ int main(int argc, char *argv[])
             frame.executeCommand(ID_VIEW_POST_DETAILS);
         settle(800);
         picture = frame.grab();
+    } else if (show == QLatin1String("chapters") && frame.activeChildFrame()) {
+        // The chapters editor of the post shown, as Post Details opens it.
+        CBarPostDetails *details = frame.activeChildFrame()->detailsBar();
+        details->editChapters();
+        settle(500);
+        if (auto *dialog = details->findChild<CChaptersDlg *>())
+            picture = dialog->grab();
     } else if (show == QLatin1String("help")) {
         frame.executeCommand(ID_HELP_GUIDE);
         picture = pagePicture(frame.helpWindow(), frame.helpWindow()->view());
