@@ -12,6 +12,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <numeric>
 #include <tuple>
@@ -363,6 +364,13 @@ private:
 
     // --- Structure
 
+    // The channel's items, and its live items, which hold what an item does.
+    static bool isPost(const Node &node)
+    {
+        return node.post >= 0 && node.parent && node.parent->name == QLatin1String("channel")
+               && (node.name == QLatin1String("item") || node.name == QLatin1String("podcast:liveItem"));
+    }
+
     struct Required
     {
         const char *name;
@@ -423,6 +431,11 @@ private:
 
     void checkNamespaced(const Node &node)
     {
+        // A live item's children are an item's, checked with the posts.
+        if (isPost(node)) {
+            checkExtensions(node);
+            return;
+        }
         if (node.name.startsWith(QLatin1String("podcast:")))
             checkPodcastLinks(node);
         for (const Node *child : node.children) {
@@ -551,7 +564,9 @@ private:
         checkItunesChannel(channel);
         checkItemOrder(channel);
 
-        const std::vector<Node *> items = channel.childrenNamed(QStringLiteral("item"));
+        std::vector<Node *> items;
+        std::copy_if(channel.children.begin(), channel.children.end(), std::back_inserter(items),
+                     [](const Node *child) { return isPost(*child); });
         checkItems(items);
         checkGuidsUnique(items);
     }
@@ -601,7 +616,7 @@ private:
     {
         bool afterItem = false;
         for (const Node *child : channel.children) {
-            if (child->name == QLatin1String("item")) {
+            if (isPost(*child)) {
                 afterItem = true;
             } else if (afterItem) {
                 report(Id::MisplacedItem, *child);
