@@ -348,7 +348,9 @@ bool CRSSEditDoc::InsertCopyOfPost(int source)
 
 bool CRSSEditDoc::InsertNewLiveItem()
 {
-    QDateTime start = QDateTime::currentDateTime().addSecs(3600);
+    // With the local offset written out: a time without one names no moment.
+    const QDateTime now = QDateTime::currentDateTime();
+    QDateTime start = now.toOffsetFromUtc(now.offsetFromUtc()).addSecs(3600);
     start.setTime(QTime(start.time().hour(), 0));
     auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
     if (!m_feed.AddNewLiveItem(start, start.addSecs(3600)))
