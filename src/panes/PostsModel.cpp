@@ -88,8 +88,15 @@ QString CPostsModel::dateText(int post) const
     const QString date = feed->GetPostPubDate(post);
     if (!date.isEmpty() || !feed->IsLiveItem(post))
         return date;
-    return tr("Live (%1) from %2")
-            .arg(feed->GetPostAttribute(post, QStringLiteral("status")), feed->GetPostAttribute(post, QStringLiteral("start")));
+    const QString status = feed->GetPostAttribute(post, QStringLiteral("status"));
+    const QString start = feed->GetPostAttribute(post, QStringLiteral("start"));
+    if (status == QLatin1String("pending"))
+        return tr("Stream starts %1").arg(start);
+    if (status == QLatin1String("live"))
+        return tr("Live now, since %1").arg(start);
+    if (status == QLatin1String("ended"))
+        return tr("Stream ended, began %1").arg(start);
+    return tr("Stream (%1) at %2").arg(status, start);
 }
 
 // What kind of post it is, for a live item: its status and times.

@@ -67,7 +67,9 @@ private slots:
         model.resetRows();
         const auto cell = [&model](int row, int column, int role) { return model.data(model.index(row, column), role); };
         QCOMPARE(cell(0, CPostsModel::DateColumn, Qt::DisplayRole).toString(),
-                 QStringLiteral("Live (pending) from 2026-12-24T18:00:00+01:00"));
+                 QStringLiteral("Stream starts 2026-12-24T18:00:00+01:00"));
+        QCOMPARE(cell(1, CPostsModel::DateColumn, Qt::DisplayRole).toString(),
+                 QStringLiteral("Stream ended, began 2026-11-01T20:00:00Z"));
         QCOMPARE(cell(2, CPostsModel::DateColumn, Qt::DisplayRole).toString(), QStringLiteral("Sun, 08 Nov 2026 10:00:00 GMT"));
         const auto mark = [&cell](int row) { return cell(row, CPostsModel::TitleColumn, Qt::DecorationRole).value<QIcon>().pixmap(16).toImage(); };
         QCOMPARE(mark(0), PostIcon::iconOfLiveItem(QStringLiteral("pending")).pixmap(16).toImage());
