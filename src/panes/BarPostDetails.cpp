@@ -2,9 +2,7 @@
 
 #include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
-#include "links/ChaptersLocation.h"
 #include "links/EnclosureProbe.h"
-#include "links/PublishSettings.h"
 #include "panes/ChaptersDlg.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
@@ -199,49 +197,8 @@ void CBarPostDetails::addLiveFields(QBoxLayout *layout)
 
 void CBarPostDetails::editChapters()
 {
-    const int post = m_form->post();
-    if (!m_doc || post < 0 || post >= m_doc->feed()->GetPostCount())
-        return;
-    const QString name = QStringLiteral("podcast:chapters");
-    const std::vector<FeedElement> tags = m_doc->feed()->GetPostElements(post, name);
-    const QString url = tags.empty() ? QString() : tags.front().attribute(QStringLiteral("url")).trimmed();
-    const QString feedPath = m_doc->path();
-    const PublishTarget target = CPublishSettings::load(feedPath);
-    QString path = CChaptersLocation::localPath(url, feedPath, target);
-    QString note;
-    if (path.isEmpty() && !url.isEmpty()) {
-        note = target.mediaBaseUrl.isEmpty()
-                       ? tr("The post's chapters are at %1, on the web. Save writes them to the file above: upload it "
-                            "there, or set a media base address in the publish settings to publish it with the feed.")
-                       : tr("The post's chapters are at %1, on the web. Save writes them to the file above, and the "
-                            "post's chapters address becomes the one it is published at.");
-        note = note.arg(url);
-    }
-    if (path.isEmpty())
-        path = CChaptersLocation::suggestedPath(url, feedPath, target);
-
-    auto *dialog = new CChaptersDlg(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->openFile(path, note);
-    connect(dialog, &CChaptersDlg::saved, this, [this, post, name, feedPath, target](const QString &saved) {
-        std::vector<FeedElement> chapters = m_doc ? m_doc->feed()->GetPostElements(post, name) : std::vector<FeedElement>();
-        const QString old = chapters.empty() ? QString() : chapters.front().attribute(QStringLiteral("url")).trimmed();
-        const QString address = CChaptersLocation::urlFor(saved, feedPath, target);
-        // A web address stays unless the file gets one too: a path on this
-        // machine would reach no listener.
-        const auto onWeb = [](const QString &url) { return url.startsWith(QLatin1String("https://")) || url.startsWith(QLatin1String("http://")); };
-        if (!m_doc || (!old.isEmpty() && CChaptersLocation::localPath(old, feedPath, target) == saved)
-            || (onWeb(old) && !onWeb(address)))
-            return;
-        if (chapters.empty())
-            chapters.push_back(FeedElement{name, {}, {}, {}});
-        chapters.front().setAttribute(QStringLiteral("url"), address);
-        if (chapters.front().attribute(QStringLiteral("type")).isEmpty())
-            chapters.front().setAttribute(QStringLiteral("type"), QStringLiteral("application/json+chapters"));
-        m_doc->SetPostElements(post, name, chapters);
-    });
-    dialog->show();
+    if (m_doc)
+        CChaptersDlg::editPostChapters(m_doc, m_form->post(), this);
 }
 
 void CBarPostDetails::followInsertedPost(int index)

@@ -1,5 +1,8 @@
 #include "panes/ChaptersDlg.h"
 
+#include "document/RSSEditDoc.h"
+#include "links/ChaptersLocation.h"
+#include "links/PublishSettings.h"
 #include "panes/ElementTable.h"
 
 #include <QApplication>
@@ -11,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -28,7 +32,72 @@ const char *memberOf(int column)
     }
 }
 
+const QString kChaptersTag = QStringLiteral("podcast:chapters");
+
+bool isWebAddress(const QString &url)
+{
+    return url.startsWith(QLatin1String("https://")) || url.startsWith(QLatin1String("http://"));
+}
+
+QString chaptersUrl(const CRSSEditDoc *doc, int post)
+{
+    const std::vector<FeedElement> tags = doc->feed()->GetPostElements(post, kChaptersTag);
+    return tags.empty() ? QString() : tags.front().attribute(QStringLiteral("url")).trimmed();
+}
+
+// Points the post's chapters at the file saved: its published address, or
+// its path beside the feed.
+void pointPostAt(CRSSEditDoc *doc, int post, const QString &saved, const QString &feedPath, const PublishTarget &target)
+{
+    const QString old = chaptersUrl(doc, post);
+    const QString address = CChaptersLocation::urlFor(saved, feedPath, target);
+    // A path on this machine would reach no listener.
+    if ((!old.isEmpty() && CChaptersLocation::localPath(old, feedPath, target) == saved)
+        || (isWebAddress(old) && !isWebAddress(address)))
+        return;
+    std::vector<FeedElement> tags = doc->feed()->GetPostElements(post, kChaptersTag);
+    if (tags.empty())
+        tags.push_back(FeedElement{kChaptersTag, {}, {}, {}});
+    tags.front().setAttribute(QStringLiteral("url"), address);
+    if (tags.front().attribute(QStringLiteral("type")).isEmpty())
+        tags.front().setAttribute(QStringLiteral("type"), QStringLiteral("application/json+chapters"));
+    doc->SetPostElements(post, kChaptersTag, tags);
+}
+
 } // namespace
+
+CChaptersDlg *CChaptersDlg::editPostChapters(CRSSEditDoc *doc, int post, QWidget *parent)
+{
+    if (!doc || post < 0 || post >= doc->feed()->GetPostCount())
+        return nullptr;
+    const QString url = chaptersUrl(doc, post);
+    const QString feedPath = doc->path();
+    const PublishTarget target = CPublishSettings::load(feedPath);
+    QString path = CChaptersLocation::localPath(url, feedPath, target);
+    QString note;
+    if (path.isEmpty() && !url.isEmpty()) {
+        note = (target.mediaBaseUrl.isEmpty()
+                        ? tr("The post's chapters are at %1, on the web. Save writes them to the file above: upload it "
+                             "there, or set a media base address in the publish settings to publish it with the feed.")
+                        : tr("The post's chapters are at %1, on the web. Save writes them to the file above, and the "
+                             "post's chapters address becomes the one it is published at."))
+                       .arg(url);
+    }
+    if (path.isEmpty())
+        path = CChaptersLocation::suggestedPath(url, feedPath, target);
+
+    auto *dialog = new CChaptersDlg(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->openFile(path, note);
+    const QPointer<CRSSEditDoc> document(doc);
+    connect(dialog, &CChaptersDlg::saved, dialog, [document, post, feedPath, target](const QString &saved) {
+        if (document && post < document->feed()->GetPostCount())
+            pointPostAt(document, post, saved, feedPath, target);
+    });
+    dialog->show();
+    return dialog;
+}
 
 CChaptersDlg::CChaptersDlg(QWidget *parent)
     : QDialog(parent)

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class CRSSEditDoc;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +21,14 @@ public:
     enum Column { StartColumn = 0, TitleColumn, ImageColumn, UrlColumn, ColumnCount };
 
     explicit CChaptersDlg(QWidget *parent = nullptr);
+
+    // Shows the chapters file of post `post` (its podcast:chapters): the
+    // local file its address names, or, for an address on the web, a file
+    // of that name in the media folder. Saved under the media base address
+    // or beside the feed, the file becomes the post's chapters address
+    // (one undo step); a web address stays when the file would get none.
+    // The dialog deletes itself when closed; null when there is no post.
+    static CChaptersDlg *editPostChapters(CRSSEditDoc *doc, int post, QWidget *parent);
 
     // Reads the file at `path`; a missing one starts an empty list that
     // Save writes there. `note` says where the file stands to the post
