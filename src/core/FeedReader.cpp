@@ -86,7 +86,7 @@ private:
     static bool isPostName(const char *name)
     {
         const char *colon = std::strrchr(name, ':');
-        return std::strcmp(name, "item") == 0 || std::strcmp(colon ? colon + 1 : name, "liveItem") == 0;
+        return std::strcmp(name, "item") == 0 || (colon && std::strcmp(colon + 1, "liveItem") == 0);
     }
 
     void readRootNamespace(const char **attributes)

@@ -141,18 +141,54 @@ QString withAttribute(const QString &startTag, const QString &attribute)
     return startTag.left(at) + separator + attribute + startTag.mid(at);
 }
 
+// Where attribute `name` stands in a well-formed start tag: the white
+// space before it and its quoted value. Read attribute by attribute, so
+// that a value holding name="..." is no attribute.
+struct AttributePlace
+{
+    qsizetype spaceBegin = -1;
+    qsizetype valueBegin = -1; // the opening quote
+    qsizetype valueEnd = -1;   // past the closing quote
+};
+
+AttributePlace findAttribute(const QString &startTag, const QString &name)
+{
+    const qsizetype size = startTag.size();
+    qsizetype pos = 1; // past '<'
+    while (pos < size && !isSpace(startTag[pos]) && startTag[pos] != u'>' && startTag[pos] != u'/')
+        ++pos;
+    for (;;) {
+        const qsizetype space = pos;
+        while (pos < size && isSpace(startTag[pos]))
+            ++pos;
+        if (pos >= size || startTag[pos] == u'>' || startTag[pos] == u'/')
+            return {};
+        const qsizetype nameBegin = pos;
+        while (pos < size && !isSpace(startTag[pos]) && startTag[pos] != u'=')
+            ++pos;
+        const QStringView written = QStringView(startTag).mid(nameBegin, pos - nameBegin);
+        while (pos < size && (isSpace(startTag[pos]) || startTag[pos] == u'='))
+            ++pos;
+        const qsizetype close = pos < size ? startTag.indexOf(startTag[pos], pos + 1) : -1;
+        if (close < 0)
+            return {};
+        if (written == name)
+            return {space, pos, close + 1};
+        pos = close + 1;
+    }
+}
+
 // The start tag with attribute `name` given the value `written` (as
 // attributeText writes it) in place of its old one, or added after the
 // last; an empty `written` takes the attribute out with the space before it.
 QString withAttributeValue(const QString &startTag, const QString &name, const QString &written)
 {
-    const QRegularExpression attribute(QStringLiteral("(\\s+)%1\\s*=\\s*(\"[^\"]*\"|'[^']*')").arg(QRegularExpression::escape(name)));
-    const QRegularExpressionMatch found = attribute.match(startTag);
-    if (!found.hasMatch())
+    const AttributePlace found = findAttribute(startTag, name);
+    if (found.spaceBegin < 0)
         return written.isEmpty() ? startTag : withAttribute(startTag, name + QStringLiteral("=\"") + written + QLatin1Char('"'));
     if (written.isEmpty())
-        return startTag.left(found.capturedStart()) + startTag.mid(found.capturedEnd());
-    return startTag.left(found.capturedStart(2)) + QLatin1Char('"') + written + QLatin1Char('"') + startTag.mid(found.capturedEnd(2));
+        return startTag.left(found.spaceBegin) + startTag.mid(found.valueEnd);
+    return startTag.left(found.valueBegin) + QLatin1Char('"') + written + QLatin1Char('"') + startTag.mid(found.valueEnd);
 }
 
 } // namespace
@@ -380,13 +416,12 @@ void CRssFeed::renewPostIndex()
 }
 
 // The local name rules out nearly every child before the namespaces are
-// read, which happens once for all of them (`channelScope`).
+// read, which happens once for all of them (`channelScope`). A live item in
+// the default namespace would put its children (title, guid) in the podcast
+// namespace too, where they are no post's fields: only a prefixed one counts.
 bool CRssFeed::isLiveItem(const FeedNode &node, std::optional<CFeedNamespaces> &channelScope) const
 {
-    if (node.name < 0)
-        return false;
-    const QByteArray &name = m_names[node.name];
-    if (name != "liveItem" && !name.endsWith(":liveItem"))
+    if (node.name < 0 || !m_names[node.name].endsWith(":liveItem"))
         return false;
     if (!channelScope)
         channelScope = scopeOf(m_channel);

@@ -364,7 +364,8 @@ private:
 
     // --- Structure
 
-    // The channel's items, and its live items, which hold what an item does.
+    // The channel's items, and its live items, which hold what an item does
+    // (the tree numbers both as posts).
     static bool isPost(const Node &node)
     {
         return node.post >= 0 && node.parent && node.parent->name == QLatin1String("channel")

@@ -21,10 +21,11 @@ CLiveItemFields::CLiveItemFields(CRSSEditDoc *doc, QWidget *parent)
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     m_status->setObjectName(QStringLiteral("liveItem@status"));
     m_status->addItems(statuses());
-    form->addRow(tr("S&tatus:"), m_status);
+    // Key letters the other fields of the pane leave free.
+    form->addRow(tr("St&atus:"), m_status);
     connect(m_status, &QComboBox::activated, this, [this] { store(QStringLiteral("status"), m_status->currentText()); });
     m_start = addTime(form, tr("Sta&rt:"), QStringLiteral("start"));
-    m_end = addTime(form, tr("E&nd:"), QStringLiteral("end"));
+    m_end = addTime(form, tr("End:"), QStringLiteral("end"));
     hide();
 }
 

@@ -181,6 +181,23 @@ private slots:
         QVERIFY(!reopened.GetPostGuid(0).isEmpty());
     }
 
+    // Regression: a value holding text like an attribute (status='x') was
+    // taken for the attribute itself (found by fuzzing).
+    void setAttribute_passesOverValuesThatLookLikeAttributes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("feed.xml"));
+        QVERIFY(writeFile(path, "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"><channel>"
+                                "<podcast:liveItem end=\"a status='b'\" status=\"live\"><title>T</title></podcast:liveItem>"
+                                "</channel></rss>"));
+        CRssFeed feed;
+        QVERIFY(feed.LoadFromFile(path));
+        QVERIFY(feed.SetPostAttribute(0, QStringLiteral("status"), QStringLiteral("ended")));
+        QCOMPARE(feed.GetPostAttribute(0, QStringLiteral("status")), QStringLiteral("ended"));
+        QCOMPARE(feed.GetPostAttribute(0, QStringLiteral("end")), QStringLiteral("a status='b'"));
+        QVERIFY(feed.PrintToString().contains("<podcast:liveItem end=\"a status='b'\" status=\"ended\">"));
+    }
+
     // A copy of a live item is a live item with a guid of its own, and no
     // date it did not have.
     void copy_keepsKindWithNewGuid()
