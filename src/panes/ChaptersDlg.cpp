@@ -211,8 +211,10 @@ void CChaptersDlg::onItemChanged(int row, int column)
         return;
     }
     const std::optional<double> seconds = CChaptersFile::parseTime(text);
-    // A start that is no time is marked, and keeps the save from going on.
+    // A start that is no time is marked, dark on light in any palette, and
+    // keeps the save from going on.
     item->setData(Qt::BackgroundRole, seconds ? QVariant() : QVariant(QColor(255, 200, 200)));
+    item->setData(Qt::ForegroundRole, seconds ? QVariant() : QVariant(QColor(Qt::black)));
     item->setToolTip(seconds ? QString() : tr("Not a time like 94, 1:34 or 1:01:34"));
     if (seconds)
         m_file.setStartTime(row, *seconds);
