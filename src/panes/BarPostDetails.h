@@ -16,6 +16,7 @@ class COtherElementsList;
 class CRSSEditDoc;
 class QBoxLayout;
 class QGroupBox;
+class QHBoxLayout;
 
 // The pane beside the editor with the elements of the current post that the
 // editor does not show: date, guid, comments, source, categories, enclosures,
@@ -33,6 +34,9 @@ public:
     QGroupBox *podcastGroup() const { return m_podcast; }
     COtherElementsList *otherElements() const { return m_others; }
     CLiveItemFields *liveItemFields() const { return m_live; }
+    // The row under the chapters fields, for buttons that work on the
+    // chapters file.
+    QHBoxLayout *chaptersButtons() const { return m_chaptersButtons; }
 
     // Shows the pane with the focus in an element's field (the checker's
     // findings lead here); false when the pane has no field for it.
@@ -72,6 +76,7 @@ private:
     CElementForm *m_form;
     CElementTable *m_enclosures = nullptr;
     QGroupBox *m_podcast = nullptr;
+    QHBoxLayout *m_chaptersButtons = nullptr;
     COtherElementsList *m_others = nullptr;
     CLiveItemFields *m_live = nullptr;
     CEnclosureProbe *m_probe;

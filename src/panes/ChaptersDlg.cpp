@@ -3,9 +3,8 @@
 #include "document/RSSEditDoc.h"
 #include "links/ChaptersLocation.h"
 #include "links/PublishSettings.h"
-#include "panes/ElementTable.h"
+#include "panes/NoteLabel.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -104,6 +103,7 @@ CChaptersDlg::CChaptersDlg(QWidget *parent)
     , m_path(new QLineEdit)
     , m_table(new QTableWidget(0, ColumnCount))
     , m_message(new QLabel)
+    , m_error(new CNoteLabel)
     , m_save(new QPushButton(tr("&Save")))
     , m_add(new QPushButton(tr("&Add Chapter")))
     , m_remove(new QPushButton(tr("&Remove Chapter")))
@@ -144,6 +144,8 @@ CChaptersDlg::CChaptersDlg(QWidget *parent)
     m_message->setWordWrap(true);
     m_message->hide();
     layout->addWidget(m_message);
+    m_error->hide();
+    layout->addWidget(m_error);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_save, QDialogButtonBox::ActionRole);
@@ -292,9 +294,13 @@ void CChaptersDlg::reject()
     QDialog::reject();
 }
 
+// One of the two shows at a time.
 void CChaptersDlg::showMessage(const QString &text, bool error)
 {
-    m_message->setText(text);
-    m_message->setStyleSheet(error ? CElementTable::noteStyleSheet(QApplication::palette()) : QString());
-    m_message->setVisible(!text.isEmpty());
+    QLabel *shown = error ? m_error : m_message;
+    QLabel *other = error ? m_message : m_error;
+    shown->setText(text);
+    shown->setVisible(!text.isEmpty());
+    other->clear();
+    other->hide();
 }

@@ -38,7 +38,9 @@ public:
 
     QTableWidget *table() const { return m_table; }
     QLineEdit *pathEdit() const { return m_path; }
+    // What the dialog tells, and what went wrong (in the notes' red).
     QLabel *message() const { return m_message; }
+    QLabel *error() const { return m_error; }
     bool isModified() const { return m_modified; }
 
     void addChapter();
@@ -66,6 +68,7 @@ private:
     QLineEdit *m_path;
     QTableWidget *m_table;
     QLabel *m_message;
+    QLabel *m_error;
     QPushButton *m_save;
     QPushButton *m_add;
     QPushButton *m_remove;

@@ -2,9 +2,8 @@
 
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
-#include "panes/ElementTable.h"
+#include "panes/NoteLabel.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFormLayout>
@@ -62,10 +61,8 @@ QLineEdit *CLiveItemFields::addTime(QFormLayout *form, const QString &label, con
     auto *line = new QLineEdit;
     line->setObjectName(QStringLiteral("liveItem@") + attribute);
     line->setPlaceholderText(tr("e.g. %1").arg(QStringLiteral("2026-12-24T18:00:00+01:00")));
-    auto *note = new QLabel;
+    auto *note = new CNoteLabel;
     note->setObjectName(line->objectName() + QStringLiteral("-note"));
-    note->setWordWrap(true);
-    note->setStyleSheet(CElementTable::noteStyleSheet(QApplication::palette()));
     note->hide();
     column->addWidget(line);
     column->addWidget(note);

@@ -171,7 +171,7 @@ private slots:
         // A start that is no time stops the save until it is one.
         table->item(4, CChaptersDlg::StartColumn)->setText(QStringLiteral("later"));
         QVERIFY(!dialog.save());
-        QVERIFY(dialog.message()->text().contains(QStringLiteral("chapter 5")));
+        QVERIFY(dialog.error()->text().contains(QStringLiteral("chapter 5")));
         QCOMPARE(readFile(path), readFile(kChapters + QStringLiteral("tour.json")));
         table->item(4, CChaptersDlg::StartColumn)->setText(QStringLiteral("62:03"));
         QVERIFY(!dialog.save()); // minutes past 59 need the hour
@@ -195,7 +195,7 @@ private slots:
         QVERIFY(writeFile(path, bad));
         CChaptersDlg dialog;
         QVERIFY(!dialog.openFile(path));
-        QVERIFY(dialog.message()->text().contains(QStringLiteral("line 2")));
+        QVERIFY(dialog.error()->text().contains(QStringLiteral("line 2")));
         QVERIFY(!dialog.table()->isEnabled());
         dialog.addChapter();
         QVERIFY(!dialog.save());
