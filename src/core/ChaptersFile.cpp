@@ -206,7 +206,7 @@ bool CChaptersFile::read(const QByteArray &bytes, QString *error)
         const QByteArray before = json.left(parsed.offset);
         const qsizetype line = before.count('\n') + 1;
         const qsizetype column = QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1)).size() + 1;
-        setError(error, translated("This is not a JSON file: %1 at line %2, column %3.")
+        setError(error, translated("The file is not valid JSON: %1 at line %2, column %3.")
                                 .arg(parsed.errorString()).arg(line).arg(column));
         return false;
     }

@@ -85,7 +85,7 @@ private slots:
         QTest::newRow("chapters not a list") << QByteArray("{\"chapters\": {}}") << "no \"chapters\" list";
         QTest::newRow("a chapter not an object") << QByteArray("{\"chapters\": [{\"startTime\": 0}, 5]}") << "Chapter 2";
         QTest::newRow("a list") << QByteArray("[]") << "no \"chapters\" list";
-        QTest::newRow("empty") << QByteArray() << "not a JSON file";
+        QTest::newRow("empty") << QByteArray() << "not valid JSON";
     }
 
     // A refused file leaves what was read before.
