@@ -262,7 +262,8 @@ void CBarPostDetails::load()
     const int post = m_form->post();
     const bool shown = m_doc && post >= 0 && post < m_doc->feed()->GetPostCount();
     widget()->setEnabled(shown);
-    m_podcast->setVisible(m_doc && m_doc->IsPodcast());
+    // A live item is a podcast's in any feed: its content links are there.
+    m_podcast->setVisible(m_doc && (m_doc->IsPodcast() || (shown && m_doc->feed()->IsLiveItem(post))));
     m_form->load();
     m_live->load(shown ? post : -1);
     // A podcast episode needs its media file: an empty row asks for it.

@@ -89,10 +89,14 @@ private slots:
         CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
         bar.show();
         CLiveItemFields *live = bar.liveItemFields();
+        // The feed declares no iTunes namespace: only a live item shows the
+        // podcast fields (its content links among them).
         doc.selection()->select(2);
         QVERIFY(!live->isVisibleTo(&bar));
+        QVERIFY(!bar.podcastGroup()->isVisibleTo(&bar));
         doc.selection()->select(0);
         QVERIFY(live->isVisibleTo(&bar));
+        QVERIFY(bar.podcastGroup()->isVisibleTo(&bar));
         QCOMPARE(live->status()->currentText(), QStringLiteral("pending"));
         QCOMPARE(live->start()->text(), QStringLiteral("2026-12-24T18:00:00+01:00"));
 
