@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <random>
 #include <set>
 #include <vector>
@@ -36,6 +37,7 @@ public:
         qsizetype begin = 0;
         qsizetype end = 0;
         std::vector<Element> children;
+        bool post = false; // an item, or a live item of the podcast namespace
     };
 
     std::vector<Element> channelChildren;
@@ -43,16 +45,24 @@ public:
     qsizetype channelContentEnd = -1;
 
 protected:
-    void startElement(const char *name, const char **, qsizetype begin, qsizetype end) override
+    void startElement(const char *name, const char **attributes, qsizetype begin, qsizetype end) override
     {
         ++m_depth;
         if (m_depth == 1) {
             m_inRss = std::strcmp(name, "rss") == 0;
+            declare(attributes, &m_scope);
         } else if (m_depth == 2 && m_inRss && channelContentBegin < 0 && std::strcmp(name, "channel") == 0) {
             m_inChannel = true;
             channelContentBegin = end;
+            declare(attributes, &m_scope);
         } else if (m_depth == 3 && m_inChannel) {
-            channelChildren.push_back(Element{name, begin, end, {}});
+            std::map<QByteArray, QString> scope = m_scope;
+            declare(attributes, &scope);
+            const QByteArray qualified = name;
+            const qsizetype colon = qualified.indexOf(':');
+            const bool live = colon > 0 && qualified.mid(colon + 1) == "liveItem"
+                              && CFeedVocabulary::canonicalPrefix(scope[qualified.left(qMax<qsizetype>(colon, 0))]) == QLatin1String("podcast");
+            channelChildren.push_back(Element{name, begin, end, {}, qualified == "item" || live});
         } else if (m_depth == 4 && m_inChannel) {
             channelChildren.back().children.push_back(Element{name, begin, end, {}});
         }
@@ -72,6 +82,18 @@ protected:
     }
 
 private:
+    // The namespaces declared among the attributes, by prefix ("" for the
+    // default one).
+    static void declare(const char **attributes, std::map<QByteArray, QString> *scope)
+    {
+        for (const char **attribute = attributes; *attribute; attribute += 2) {
+            const QByteArray name = attribute[0];
+            if (name == "xmlns" || name.startsWith("xmlns:"))
+                (*scope)[name.mid(6)] = QString::fromUtf8(attribute[1]);
+        }
+    }
+
+    std::map<QByteArray, QString> m_scope;
     int m_depth = 0;
     bool m_inRss = false;
     bool m_inChannel = false;
@@ -251,7 +273,7 @@ void applyEdits(CRSSEditDoc &doc, EditScript &script, std::vector<PostOrigin> &p
     const int edits = 1 + script.below(8);
     for (int i = 0; i < edits; ++i) {
         const int post = script.below(int(posts.size()));
-        switch (script.below(11)) {
+        switch (script.below(13)) {
         case 0:
             if (doc.InsertNewPost())
                 posts.insert(posts.begin(), PostOrigin{-1, {}});
@@ -274,6 +296,22 @@ void applyEdits(CRSSEditDoc &doc, EditScript &script, std::vector<PostOrigin> &p
             if (const QByteArray edited = editElements(doc, script, post); !edited.isEmpty())
                 posts[size_t(post)].edited.insert(edited);
             break;
+        case 5:
+            if (doc.InsertNewLiveItem())
+                posts.insert(posts.begin(), PostOrigin{-1, {}});
+            break;
+        case 6: {
+            // The post's own tag: its children keep their bytes.
+            static const char *const attributes[] = {"status", "start", "end"};
+            const QLatin1String name(attributes[script.below(int(std::size(attributes)))]);
+            const QString value = script.text();
+            if (posts.empty() || !doc.SetPostAttribute(post, name, value))
+                break;
+            posts[size_t(post)].edited.insert(QByteArray());
+            fuzzCheck(doc.feed()->GetPostAttribute(post, name) == XmlSafeText(value), "a post's attribute reads back as typed",
+                      QStringLiteral("%1 of post %2: %3").arg(name).arg(post).arg(codePoints(value)));
+            break;
+        }
         default: {
             const CRSSEditDoc::PostField field = kFields[script.below(4)];
             const QString value = script.text();
@@ -330,13 +368,13 @@ void checkUntouchedBytes(const QByteArray &input, const QByteArray &saved, const
     std::vector<const ElementRanges::Element *> itemsBefore, itemsAfter;
     std::vector<QByteArray> othersBefore, othersAfter;
     for (const ElementRanges::Element &child : before.channelChildren) {
-        if (child.name == "item")
+        if (child.post)
             itemsBefore.push_back(&child);
         else if (!channelEdited.count(localName(child.name)))
             othersBefore.push_back(bytesOf(input, child));
     }
     for (const ElementRanges::Element &child : after.channelChildren) {
-        if (child.name == "item")
+        if (child.post)
             itemsAfter.push_back(&child);
         else if (!channelEdited.count(localName(child.name)))
             othersAfter.push_back(bytesOf(saved, child));

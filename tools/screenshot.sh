@@ -4,7 +4,7 @@
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
 #                       [--tile OTHER.xml] [--close] [--screen WxH] [--scale N]
-#                       [--show create-feed|menu-tip|help|post-details[-GROUP]|feed-properties[-PAGE[/PAGE]]|
+#                       [--show create-feed|menu-tip|help|post-details[-GROUP]|chapters|feed-properties[-PAGE[/PAGE]]|
 #                               publish-settings|publish-progress|preferences|hyperlink]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
@@ -15,6 +15,7 @@
 # --show pictures the Create RSS Feed page, the File menu with a menu tip,
 # the user guide, the window with the Post Details pane (scrolled to the
 # group whose title starts with GROUP, as in post-details-transcripts), the
+# chapters editor of the post's chapters file (podcast:chapters), the
 # Feed Properties window (at the page whose name starts with PAGE, as in
 # feed-properties-podcast, or feed-properties-podcast/index for a page of
 # the Podcast page), the Publish Settings dialog, a publishing's progress in

@@ -50,7 +50,7 @@ protected:
             }
         } else if (m_depth == 3 && m_inChannel) {
             channel.children.push_back(startNode(name, m_lastEnd, begin, end));
-            m_inItem = std::strcmp(name, "item") == 0;
+            m_inItem = isPostName(name);
             m_lastChildEnd = end;
         } else if (m_depth == 4 && m_inItem) {
             m_itemChildren.push_back(startNode(name, m_lastChildEnd, begin, end));
@@ -86,6 +86,15 @@ protected:
     }
 
 private:
+    // An item, or a live item (podcast:liveItem, whatever its prefix; the
+    // feed decides by namespace which of them are posts): their children
+    // are kept as nodes, the fields of a post.
+    static bool isPostName(const char *name)
+    {
+        const char *colon = std::strrchr(name, ':');
+        return std::strcmp(name, "item") == 0 || (colon && std::strcmp(colon + 1, "liveItem") == 0);
+    }
+
     void readRootNamespace(const char **attributes)
     {
         const QByteArray name = rootName;

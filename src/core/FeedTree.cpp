@@ -131,7 +131,9 @@ protected:
         if (parent) {
             parent->children.append(&node);
             node.post = parent->post;
-            if (node.name == QLatin1String("item") && parent->name == QLatin1String("channel") && parent->parent
+            // A live item counts with a prefix only, as in the feed (CRssFeed).
+            if ((node.name == QLatin1String("item") || (node.name == QLatin1String("podcast:liveItem") && std::strchr(qname, ':')))
+                && parent->name == QLatin1String("channel") && parent->parent
                 && !parent->parent->parent)
                 node.post = m_posts++;
         }

@@ -57,7 +57,7 @@ public:
         QString name;
         bool namespaced = false;  // in a namespace other than RSS's own
         bool unboundPrefix = false;
-        int post = -1;            // the index of the channel's item it is in, or -1
+        int post = -1;            // the index of the post (item or live item) it is in, or -1
         QList<std::pair<QString, QString>> attributes; // as written, values decoded
         qsizetype begin = 0;      // the start tag
         qsizetype contentBegin = 0;

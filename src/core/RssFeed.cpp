@@ -25,6 +25,9 @@ const char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
 // A post's fields, in the order a new post has them.
 const char *const kPostFields[] = {"title", "description", "pubDate", "link", "author", "guid"};
 
+// The canonical name of a live item.
+const QLatin1String kLiveItem("podcast:liveItem");
+
 // What a guid of the program's own says: it is a name, not an address.
 const QLatin1String kNotPermaLink(" isPermaLink=\"false\"");
 
@@ -138,7 +141,75 @@ QString withAttribute(const QString &startTag, const QString &attribute)
     return startTag.left(at) + separator + attribute + startTag.mid(at);
 }
 
+// Where attribute `name` stands in a well-formed start tag: the white
+// space before it and its quoted value. Read attribute by attribute, so
+// that a value holding name="..." is no attribute.
+struct AttributePlace
+{
+    qsizetype spaceBegin = -1;
+    qsizetype valueBegin = -1; // the opening quote
+    qsizetype valueEnd = -1;   // past the closing quote
+};
+
+AttributePlace findAttribute(const QString &startTag, const QString &name)
+{
+    const qsizetype size = startTag.size();
+    qsizetype pos = 1; // past '<'
+    while (pos < size && !isSpace(startTag[pos]) && startTag[pos] != u'>' && startTag[pos] != u'/')
+        ++pos;
+    for (;;) {
+        const qsizetype space = pos;
+        while (pos < size && isSpace(startTag[pos]))
+            ++pos;
+        if (pos >= size || startTag[pos] == u'>' || startTag[pos] == u'/')
+            return {};
+        const qsizetype nameBegin = pos;
+        while (pos < size && !isSpace(startTag[pos]) && startTag[pos] != u'=')
+            ++pos;
+        const QStringView written = QStringView(startTag).mid(nameBegin, pos - nameBegin);
+        while (pos < size && (isSpace(startTag[pos]) || startTag[pos] == u'='))
+            ++pos;
+        const qsizetype close = pos < size ? startTag.indexOf(startTag[pos], pos + 1) : -1;
+        if (close < 0)
+            return {};
+        if (written == name)
+            return {space, pos, close + 1};
+        pos = close + 1;
+    }
+}
+
+// The start tag with attribute `name` given the value `written` (as
+// attributeText writes it) in place of its old one, or added after the
+// last; an empty `written` takes the attribute out with the space before it.
+QString withAttributeValue(const QString &startTag, const QString &name, const QString &written)
+{
+    const AttributePlace found = findAttribute(startTag, name);
+    if (found.spaceBegin < 0)
+        return written.isEmpty() ? startTag : withAttribute(startTag, name + QStringLiteral("=\"") + written + QLatin1Char('"'));
+    if (written.isEmpty())
+        return startTag.left(found.spaceBegin) + startTag.mid(found.valueEnd);
+    return startTag.left(found.valueBegin) + QLatin1Char('"') + written + QLatin1Char('"') + startTag.mid(found.valueEnd);
+}
+
 } // namespace
+
+// The rss start tag, as offsets into the channel's buffer, and the
+// namespaces declared on rss and on the channel.
+struct CRssFeed::Head
+{
+    qsizetype rssBegin = -1;
+    qsizetype rssEnd = -1;
+    CFeedNamespaces namespaces;
+};
+
+// A field of a new post: its name, the attributes of its start tag as
+// written, and its text.
+struct CRssFeed::NewField
+{
+    const char *name;
+    QLatin1String attributes;
+    QString value;
+};
 
 // How new posts are laid out: the lead of the item, of each of its fields
 // and of its end tag, as the file's first post has them.
@@ -194,11 +265,18 @@ public:
             const QByteArray &childSource = m_feed->m_buffers[size_t(child.buffer)];
             copied.children.push_back(copy(child, childSource.mid(child.leadBegin, child.begin - child.leadBegin)));
         }
-        copied.tailBegin = m_bytes.size();
-        copied.contentEnd = copied.tailBegin + (node.contentEnd - node.tailBegin);
-        m_bytes += source.mid(node.tailBegin, node.end - node.tailBegin);
-        copied.end = m_bytes.size();
+        copyTail(copied, node);
         return copied;
+    }
+
+    // Ends `node` with the tail and end tag of `from`, as they stand.
+    void copyTail(FeedNode &node, const FeedNode &from)
+    {
+        const QByteArray &source = m_feed->m_buffers[size_t(from.buffer)];
+        node.tailBegin = m_bytes.size();
+        node.contentEnd = node.tailBegin + (from.contentEnd - from.tailBegin);
+        m_bytes += source.mid(from.tailBegin, from.end - from.tailBegin);
+        node.end = m_bytes.size();
     }
 
 private:
@@ -329,10 +407,30 @@ void CRssFeed::renewPostIndex()
 {
     m_posts.clear();
     const int item = int(m_names.indexOf(QByteArray("item")));
+    std::optional<CFeedNamespaces> scope;
     for (size_t i = 0; i < m_channel.children.size(); ++i) {
-        if (m_channel.children[i].name == item)
+        const FeedNode &child = m_channel.children[i];
+        if (child.name == item || isLiveItem(child, scope))
             m_posts.push_back(i);
     }
+}
+
+// The local name rules out nearly every child before the namespaces are
+// read, which happens once for all of them (`channelScope`). A live item in
+// the default namespace would put its children (title, guid) in the podcast
+// namespace too, where they are no post's fields: only a prefixed one counts.
+bool CRssFeed::isLiveItem(const FeedNode &node, std::optional<CFeedNamespaces> &channelScope) const
+{
+    if (node.name < 0 || !m_names[node.name].endsWith(":liveItem"))
+        return false;
+    if (!channelScope)
+        channelScope = scopeOf(m_channel);
+    return canonicalName(node, *channelScope) == kLiveItem;
+}
+
+bool CRssFeed::isPost(size_t childIndex) const
+{
+    return std::binary_search(m_posts.begin(), m_posts.end(), childIndex);
 }
 
 const FeedNode *CRssFeed::post(int index) const
@@ -396,6 +494,54 @@ QString CRssFeed::fieldValue(int index, const char *name) const
 int CRssFeed::GetPostCount() const
 {
     return int(m_posts.size());
+}
+
+bool CRssFeed::IsLiveItem(int index) const
+{
+    const FeedNode *node = post(index);
+    std::optional<CFeedNamespaces> scope;
+    return node && isLiveItem(*node, scope);
+}
+
+// The start tag is read as an element of its own, so that references and
+// the file's quoting read as XML reads them.
+QString CRssFeed::GetPostAttribute(int index, const QString &name) const
+{
+    const FeedNode *node = post(index);
+    if (!node)
+        return QString();
+    QString text = decoded(node->buffer, node->begin, node->contentBegin);
+    if (!node->isEmptyElementTag())
+        text += QStringLiteral("</") + QString::fromUtf8(m_names[node->name]) + QLatin1Char('>');
+    FeedElement element;
+    if (!CFeedElementXml::read(text, scopeOf(m_channel), &element))
+        return QString();
+    return element.attribute(name);
+}
+
+bool CRssFeed::SetPostAttribute(int index, const QString &name, const QString &value)
+{
+    FeedNode *node = post(index);
+    const QString text = XmlSafeText(value);
+    if (!node || name.isEmpty() || GetPostAttribute(index, name) == text)
+        return false;
+    openEmptyElement(*node);
+    const FeedEncoding &encoding = *m_encoding;
+    const QString written = CFeedElementXml::attributeText(text, [&encoding](char32_t c) { return encoding.canEncode(c); });
+    replaceStartTag(*node, withAttributeValue(decoded(node->buffer, node->begin, node->contentBegin), name, written));
+    return true;
+}
+
+// The element's lead, tail, end tag and children stay as they are.
+void CRssFeed::replaceStartTag(FeedNode &node, const QString &startTag)
+{
+    const QByteArray &source = m_buffers[size_t(node.buffer)];
+    NodeWriter writer(this);
+    FeedNode rewritten = node;
+    writer.begin(rewritten, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(startTag));
+    writer.copyTail(rewritten, node);
+    writer.finish();
+    node = std::move(rewritten);
 }
 
 QString CRssFeed::GetPostTitle(int index) const
@@ -704,34 +850,50 @@ CRssFeed::Layout CRssFeed::newItemLayout() const
 // are told with isPermaLink="false".
 bool CRssFeed::AddNewPost()
 {
+    return m_hasChannel
+           && addPostAtTop(QStringLiteral("item"), QString(),
+                           {{"title", {}, QStringLiteral("New Item")},
+                            {"pubDate", {}, PubDate::FormatPubDateNow()},
+                            {"guid", kNotPermaLink, NewGuidText()}});
+}
+
+// A live item has its start in place of a date: readers date it by that.
+bool CRssFeed::AddNewLiveItem(const QDateTime &start, const QDateTime &end)
+{
     if (!m_hasChannel)
         return false;
+    DeclareNamespace(QStringLiteral("podcast"), CFeedVocabulary::podcastNamespace());
+    const QString name = readHead().namespaces.writtenName(kLiveItem);
+    if (name.isEmpty())
+        return false;
+    const QString attributes = QStringLiteral(" status=\"pending\" start=\"%1\" end=\"%2\"")
+                                       .arg(start.toString(Qt::ISODate), end.toString(Qt::ISODate));
+    return addPostAtTop(name, attributes,
+                        {{"title", {}, QStringLiteral("New Live Item")}, {"guid", kNotPermaLink, NewGuidText()}});
+}
+
+// A new post, `name` with the attributes as written, and the fields in this order.
+bool CRssFeed::addPostAtTop(const QString &name, const QString &attributes, const std::vector<NewField> &fields)
+{
     const Layout layout = newItemLayout();
-    const struct
-    {
-        const char *name;
-        QLatin1String attributes;
-        QString value;
-    } fields[] = {{"title", {}, QStringLiteral("New Item")},
-                  {"pubDate", {}, PubDate::FormatPubDateNow()},
-                  {"guid", kNotPermaLink, NewGuidText()}};
     const FeedEncoding &encoding = *m_encoding;
     const auto canEncode = [&encoding](char32_t c) { return encoding.canEncode(c); };
 
     NodeWriter writer(this);
     FeedNode item;
-    item.name = nameId("item");
-    writer.begin(item, writer.tag(layout.itemLead), writer.tag(QStringLiteral("<item>")));
-    for (const auto &field : fields) {
-        const QString name = QLatin1String(field.name);
+    item.name = nameId(name.toUtf8());
+    writer.begin(item, writer.tag(layout.itemLead), writer.tag(QLatin1Char('<') + name + attributes + QLatin1Char('>')));
+    for (const NewField &field : fields) {
+        const QString fieldName = QLatin1String(field.name);
         FeedNode child;
         child.name = nameId(field.name);
-        writer.begin(child, writer.tag(layout.fieldLead), writer.tag(QLatin1Char('<') + name + field.attributes + QLatin1Char('>')));
+        writer.begin(child, writer.tag(layout.fieldLead),
+                     writer.tag(QLatin1Char('<') + fieldName + field.attributes + QLatin1Char('>')));
         writer.append(FeedValue::content(field.value, QString(), canEncode));
-        writer.end(child, QString(), writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
+        writer.end(child, QString(), writer.tag(QStringLiteral("</") + fieldName + QLatin1Char('>')));
         item.children.push_back(std::move(child));
     }
-    writer.end(item, layout.closeLead, writer.tag(QStringLiteral("</item>")));
+    writer.end(item, layout.closeLead, writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
     writer.finish();
     return insertPostAtTop(std::move(item));
 }
@@ -752,8 +914,10 @@ bool CRssFeed::CopyPostToTop(int index)
     // source's guid and date hold: a comment or markup inside them, which an
     // edit would keep, gives way to the copy's own guid and date.
     FeedNode *item = post(0);
+    // A live item is dated by its start: it gets no date it did not have.
     FeedNode *date = field(item, "pubDate");
-    replaceContent(date ? *date : *insertField(item, "pubDate"), PubDate::FormatPubDateNow());
+    if (date || !IsLiveItem(0))
+        replaceContent(date ? *date : *insertField(item, "pubDate"), PubDate::FormatPubDateNow());
     FeedNode *guid = field(item, "guid");
     writeOwnGuid(guid ? *guid : *insertField(item, "guid"));
     return true;
@@ -872,11 +1036,6 @@ bool CRssFeed::PutPostAtTop(CRemovedPost post)
     return m_hasChannel && insertPostAtTop(std::move(post.item));
 }
 
-bool CRssFeed::isPost(const FeedNode &node) const
-{
-    return node.name >= 0 && m_names[node.name] == "item";
-}
-
 CFeedPart CRssFeed::SavePost(int index) const
 {
     CFeedPart part;
@@ -903,11 +1062,11 @@ CFeedPart CRssFeed::SaveHeader() const
     CFeedPart part;
     part.header = true;
     part.shell = channelShell();
-    for (const FeedNode &child : m_channel.children) {
-        const bool post = isPost(child);
+    for (size_t i = 0; i < m_channel.children.size(); ++i) {
+        const bool post = isPost(i);
         part.postSlots.push_back(post);
         if (!post)
-            part.nodes.push_back(child);
+            part.nodes.push_back(m_channel.children[i]);
     }
     return part;
 }
@@ -959,9 +1118,9 @@ bool CRssFeed::swapHeader(CFeedPart &part)
         return false;
     std::vector<FeedNode> posts, others;
     std::vector<bool> places;
-    for (FeedNode &child : children) {
-        places.push_back(isPost(child));
-        (places.back() ? posts : others).push_back(std::move(child));
+    for (size_t i = 0; i < children.size(); ++i) {
+        places.push_back(isPost(i));
+        (places.back() ? posts : others).push_back(std::move(children[i]));
     }
     children.clear();
     auto nextPost = posts.begin(), nextOther = part.nodes.begin();
@@ -974,15 +1133,6 @@ bool CRssFeed::swapHeader(CFeedPart &part)
 
 
 // --- CRssFeed: elements ---
-
-// The rss start tag, as offsets into the channel's buffer, and the
-// namespaces declared on rss and on the channel.
-struct CRssFeed::Head
-{
-    qsizetype rssBegin = -1;
-    qsizetype rssEnd = -1;
-    CFeedNamespaces namespaces;
-};
 
 // Reads the file up to the channel's start tag, which is all the channel's
 // node holds before its children.
@@ -1070,9 +1220,9 @@ std::vector<std::pair<QString, QString>> CRssFeed::otherElementsOf(const FeedNod
     if (!parent)
         return others;
     const CFeedNamespaces scope = scopeOf(*parent);
-    const int item = int(m_names.indexOf(QByteArray("item")));
-    for (const FeedNode &child : parent->children) {
-        if (child.name < 0 || (parent == &m_channel && child.name == item) || edited.contains(canonicalName(child, scope)))
+    for (size_t i = 0; i < parent->children.size(); ++i) {
+        const FeedNode &child = parent->children[i];
+        if (child.name < 0 || (parent == &m_channel && isPost(i)) || edited.contains(canonicalName(child, scope)))
             continue;
         others.emplace_back(QString::fromUtf8(m_names[child.name]), decoded(child.buffer, child.begin, child.end));
     }
@@ -1104,7 +1254,7 @@ bool CRssFeed::SetPostElements(int index, const QString &name, const std::vector
 bool CRssFeed::setElements(FeedNode *parent, const QString &name, std::vector<FeedElement> elements)
 {
     // The posts are not elements of the channel to be replaced so.
-    if (!parent || name.isEmpty() || (parent == &m_channel && name == QLatin1String("item")))
+    if (!parent || name.isEmpty() || (parent == &m_channel && (name == QLatin1String("item") || name == kLiveItem)))
         return false;
     keepXmlSafeText(elements);
     dropEmpty(elements);

@@ -2,6 +2,7 @@
 
 #include "core/FeedElement.h"
 #include "core/FeedElementXml.h"
+#include "core/FeedNamespaces.h"
 #include "core/FeedNode.h"
 
 #include <QByteArray>
@@ -11,11 +12,11 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
 
-class CFeedNamespaces;
 class CRssFeed;
 class FeedEncoding;
 
@@ -50,8 +51,10 @@ private:
 };
 
 // The feed document: the bytes of the feed file, and where in them stand
-// the channel's children, each item and each of its children. Posts are the
-// `item` children of rss/channel, addressed by position.
+// the channel's children, each post and each of its children. Posts are the
+// `item` children of rss/channel and its live items (`podcast:liveItem`, a
+// stream announced with a status, a start and an end, whose children are
+// those of an item), addressed by position in file order.
 //
 // People keep feed files in version control and publish them to readers who
 // know posts by guid and link, so a save must change only what the user
@@ -95,6 +98,13 @@ public:
 
     // --- Posts ---
     int GetPostCount() const;
+    bool IsLiveItem(int index) const;
+    // An attribute of the post's own start tag (a live item's status, start
+    // and end); empty when it has none.
+    QString GetPostAttribute(int index, const QString &name) const;
+    // Rewrites the post's start tag alone: the value in place of the old
+    // one, a new attribute after the last, an empty value removes it.
+    bool SetPostAttribute(int index, const QString &name, const QString &value);
 
     // A negative index reads the first post.
     QString GetPostTitle(int index) const;
@@ -159,6 +169,10 @@ public:
     // A new post 0 titled "New Item", with the current date and a guid of
     // its own, isPermaLink="false".
     bool AddNewPost();
+    // A new post 0 that is a live item titled "New Live Item", status
+    // "pending", the start and end given (ISO 8601), and a guid of its own;
+    // the podcast namespace is declared when the feed lacks it.
+    bool AddNewLiveItem(const QDateTime &start, const QDateTime &end);
     // The copy becomes post 0, with a guid of its own (as AddNewPost gives)
     // and the current date.
     bool CopyPostToTop(int index);
@@ -203,7 +217,8 @@ private:
     const FeedNode *post(int index) const;
     FeedNode *post(int index);
     void renewPostIndex();
-    bool isPost(const FeedNode &node) const;
+    bool isLiveItem(const FeedNode &node, std::optional<CFeedNamespaces> &channelScope) const;
+    bool isPost(size_t childIndex) const;
     FeedNode channelShell() const;
     bool swapStretch(CFeedPart &part);
     bool swapHeader(CFeedPart &part);
@@ -219,6 +234,9 @@ private:
     void replaceContent(FeedNode &node, const QString &value);
     void openEmptyElement(FeedNode &node);
     Layout newItemLayout() const;
+    struct NewField;
+    bool addPostAtTop(const QString &name, const QString &attributes, const std::vector<NewField> &fields);
+    void replaceStartTag(FeedNode &node, const QString &startTag);
     bool insertPostAtTop(FeedNode item);
     void writeOwnGuid(FeedNode &node);
     FeedNode splitLead(FeedNode &node) const;
@@ -245,7 +263,7 @@ private:
     QList<QByteArray> m_names;
     FeedNode m_channel;
     bool m_hasChannel = false;
-    std::vector<size_t> m_posts; // positions of the items among the channel's children
+    std::vector<size_t> m_posts; // positions of the posts among the channel's children, ascending
     bool m_hasByteOrderMark = false;
     qint64 m_diskSize = -1;
     QDateTime m_diskModified;

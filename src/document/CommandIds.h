@@ -45,6 +45,7 @@ enum CommandId : int {
     ID_OPEN_BACKUP_FOLDER = 32801,
     ID_FILTERING = 32802,
     ID_POST_SET_DATE_NOW = 32820,
+    ID_POST_ADD_LIVE = 32870,
 
     // Feed
     ID_FEED_PROPERTIES = 32830,

@@ -28,6 +28,10 @@ bool CPostCommands::OnCommand(int id)
     case ID_POST_ADD:
         addPost();
         return true;
+    case ID_POST_ADD_LIVE:
+        if (m_doc->InsertNewLiveItem())
+            m_doc->selection()->select(0);
+        return true;
     case ID_POST_DUPLICATE:
         duplicatePost(false);
         return true;
@@ -82,6 +86,7 @@ bool CPostCommands::OnUpdateCommand(int id, CommandState *state)
     const int sortOrder = m_doc->GetSortOrder();
     switch (id) {
     case ID_POST_ADD:
+    case ID_POST_ADD_LIVE:
     case ID_POST_COPY_FEED:
         *state = CommandState{true, false, false};
         return true;

@@ -25,10 +25,14 @@ QCollator titleCollator()
     return collator;
 }
 
-// The post's date, or an invalid one when it cannot be read.
+// The post's date, or an invalid one when it cannot be read. A live item
+// without one is dated by its start.
 QDateTime readDate(const CRssFeed *feed, int post)
 {
-    return PubDate::ParsePubDateOr(feed->GetPostPubDate(post), QDateTime());
+    const QString date = feed->GetPostPubDate(post);
+    if (date.isEmpty() && feed->IsLiveItem(post))
+        return QDateTime::fromString(feed->GetPostAttribute(post, QStringLiteral("start")), Qt::ISODateWithMs);
+    return PubDate::ParsePubDateOr(date, QDateTime());
 }
 
 // Newest first; dates that cannot be read after all others.

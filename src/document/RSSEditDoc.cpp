@@ -6,6 +6,7 @@
 #include "document/FeedChange.h"
 #include "document/PostFooter.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -346,6 +347,20 @@ bool CRSSEditDoc::InsertCopyOfPost(int source)
     return true;
 }
 
+bool CRSSEditDoc::InsertNewLiveItem()
+{
+    // With the local offset written out: a time without one names no moment.
+    const QDateTime now = QDateTime::currentDateTime();
+    QDateTime start = now.toOffsetFromUtc(now.offsetFromUtc()).addSecs(3600);
+    start.setTime(QTime(start.time().hour(), 0));
+    auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
+    if (!m_feed.AddNewLiveItem(start, start.addSecs(3600)))
+        return false;
+    pushInsertAtTop(tr("Add Live Item"), top);
+    insertedAt(0);
+    return true;
+}
+
 // The place at the top kept before the first post came takes them all
 // back, as it was, in one swap.
 bool CRSSEditDoc::InsertNewPosts(const std::vector<NewPostContent> &posts, const QString &stepName)
@@ -485,6 +500,23 @@ bool CRSSEditDoc::SetPostElements(int post, const QString &name, std::vector<Fee
         emit postElementsChanged(post);
     };
     pushChange(QStringLiteral("Edit ") + name, swap, swap, MergePostElements, QString::number(post) + u' ' + name);
+    emit postElementsChanged(post);
+    return true;
+}
+
+bool CRSSEditDoc::SetPostAttribute(int post, const QString &name, const QString &value)
+{
+    if (post < 0 || post >= m_feed.GetPostCount())
+        return false;
+    auto before = std::make_shared<CFeedPart>(m_feed.SavePost(post));
+    if (!m_feed.SetPostAttribute(post, name, value))
+        return false;
+    const auto swap = [this, before, post] {
+        m_feed.SwapPart(*before);
+        emit postRestored(post);
+        emit postElementsChanged(post);
+    };
+    pushChange(tr("Edit %1").arg(name), swap, swap, MergePostElements, QString::number(post) + QStringLiteral(" @") + name);
     emit postElementsChanged(post);
     return true;
 }

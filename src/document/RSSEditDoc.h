@@ -84,6 +84,9 @@ public:
     // A new post, or a copy of post `source`, at the top (postsInserted(0)).
     bool InsertNewPost();
     bool InsertCopyOfPost(int source);
+    // A new live item at the top, pending, starting at the next full hour
+    // and lasting one; with the podcast namespace when the feed lacks it.
+    bool InsertNewLiveItem();
     // New posts, each put at the top in turn (the last ends topmost), as
     // one step named `stepName`; postsInserted(0) for each. A description
     // passes the description filter; in a podcast a post without
@@ -100,6 +103,9 @@ public:
     // follows. True when the feed changed.
     bool SetChannelElements(const QString &name, std::vector<FeedElement> elements);
     bool SetPostElements(int post, const QString &name, std::vector<FeedElement> elements);
+    // An attribute of the post's own tag (a live item's status, start and
+    // end), see CRssFeed::SetPostAttribute; postElementsChanged follows.
+    bool SetPostAttribute(int post, const QString &name, const QString &value);
     // "Podcast" on declares the iTunes and podcast namespaces on rss and
     // gives the feed its podcast:guid once, from its own address (atom:link
     // rel="self"), else from the channel's link. Off removes nothing, as

@@ -3,8 +3,10 @@
 #include "core/PodcastValues.h"
 #include "document/RSSEditDoc.h"
 #include "links/EnclosureProbe.h"
+#include "panes/ChaptersDlg.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
+#include "panes/LiveItemFields.h"
 #include "panes/OtherElementsList.h"
 #include "panes/PodcastFields.h"
 
@@ -83,6 +85,7 @@ QWidget *CBarPostDetails::createFields()
     auto *layout = new QVBoxLayout(fields);
     using P = CFieldPath;
 
+    addLiveFields(layout);
     auto *post = new QGroupBox(tr("Post"));
     QFormLayout *form = formIn(post);
     m_form->addDate(form, tr("&Date:"), P(QStringLiteral("pubDate")), CElementForm::date());
@@ -167,6 +170,10 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
     m_chaptersButtons = new QHBoxLayout;
     m_chaptersButtons->addStretch();
     layout->addLayout(m_chaptersButtons);
+    auto *editChaptersButton = new QPushButton(tr("Edit Chapters\u2026"));
+    editChaptersButton->setObjectName(QStringLiteral("editChapters"));
+    m_chaptersButtons->addWidget(editChaptersButton);
+    connect(editChaptersButton, &QPushButton::clicked, this, &CBarPostDetails::editChapters);
 
     CPodcastFields::addTranscripts(m_form, layout);
     CPodcastFields::addSoundbites(m_form, layout);
@@ -185,6 +192,19 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
     CPodcastFields::addFunding(m_form, layout);
     CPodcastFields::addValue(m_form, layout);
     CPodcastFields::addTexts(m_form, layout);
+}
+
+// A live item's status, start and end, above the fields every post has.
+void CBarPostDetails::addLiveFields(QBoxLayout *layout)
+{
+    m_live = new CLiveItemFields(m_doc);
+    layout->addWidget(m_live);
+}
+
+void CBarPostDetails::editChapters()
+{
+    if (m_doc)
+        CChaptersDlg::editPostChapters(m_doc, m_form->post(), this);
 }
 
 void CBarPostDetails::followInsertedPost(int index)
@@ -242,8 +262,10 @@ void CBarPostDetails::load()
     const int post = m_form->post();
     const bool shown = m_doc && post >= 0 && post < m_doc->feed()->GetPostCount();
     widget()->setEnabled(shown);
-    m_podcast->setVisible(m_doc && m_doc->IsPodcast());
+    // A live item is a podcast's in any feed: its content links are there.
+    m_podcast->setVisible(m_doc && (m_doc->IsPodcast() || (shown && m_doc->feed()->IsLiveItem(post))));
     m_form->load();
+    m_live->load(shown ? post : -1);
     // A podcast episode needs its media file: an empty row asks for it.
     if (shown && m_podcast->isVisible() && m_enclosures->elements().empty() && m_enclosures->table()->rowCount() == 0)
         m_enclosures->addRow();

@@ -11,8 +11,10 @@ struct EnclosureInfo;
 class CElementForm;
 class CEnclosureProbe;
 class CElementTable;
+class CLiveItemFields;
 class COtherElementsList;
 class CRSSEditDoc;
+class QBoxLayout;
 class QGroupBox;
 class QHBoxLayout;
 
@@ -31,6 +33,7 @@ public:
     CElementTable *enclosures() const { return m_enclosures; }
     QGroupBox *podcastGroup() const { return m_podcast; }
     COtherElementsList *otherElements() const { return m_others; }
+    CLiveItemFields *liveItemFields() const { return m_live; }
     // The row under the chapters fields, for buttons that work on the
     // chapters file.
     QHBoxLayout *chaptersButtons() const { return m_chaptersButtons; }
@@ -46,12 +49,19 @@ public:
     void fillEnclosureFromFile(int row, const QString &path);
     void fillEnclosureFromUrl(int row);
 
+    // Opens the current post's chapters file (podcast:chapters) in the
+    // chapters editor: the local file its address names, or one to save
+    // the chapters to, beside the feed, when it names a file on the web.
+    // Saved there, the file becomes the post's chapters address.
+    void editChapters();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *createFields();
     void addPodcastFields(QWidget *parent);
+    void addLiveFields(QBoxLayout *layout);
     void showPost(int post);
     void load();
     void chooseEnclosureFile();
@@ -68,6 +78,7 @@ private:
     QGroupBox *m_podcast = nullptr;
     QHBoxLayout *m_chaptersButtons = nullptr;
     COtherElementsList *m_others = nullptr;
+    CLiveItemFields *m_live = nullptr;
     CEnclosureProbe *m_probe;
     // The probes under way: what was asked, for which post and row.
     struct PendingProbe

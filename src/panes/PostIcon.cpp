@@ -4,6 +4,8 @@
 
 #include <QHash>
 #include <QMimeDatabase>
+#include <QPainter>
+#include <QPixmap>
 #include <QUrl>
 
 // The icons live in this static library's resources, which must be
@@ -86,9 +88,58 @@ QHash<QString, QIcon> &iconCache()
     return cache;
 }
 
+// A round mark in a square of `size` pixels, drawn rather than taken from
+// the theme so that it reads the same on every desktop.
+QPixmap liveMark(int size, const QString &status)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF square(0, 0, size, size);
+    const qreal dot = size * 0.4;
+    const QRectF centre(square.center() - QPointF(dot / 2, dot / 2), QSizeF(dot, dot));
+    if (status == QLatin1String("live")) {
+        const QColor red(220, 30, 30);
+        painter.setBrush(red);
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(centre);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(red, qMax(1.0, size / 12.0), Qt::SolidLine, Qt::RoundCap));
+        for (const qreal inset : {size * 0.16, size * 0.03}) {
+            const QRectF wave = square.adjusted(inset, inset, -inset, -inset);
+            painter.drawArc(wave, 135 * 16, 90 * 16);
+            painter.drawArc(wave, -45 * 16, 90 * 16);
+        }
+    } else if (status == QLatin1String("pending")) {
+        painter.setBrush(QColor(128, 128, 128));
+        painter.setPen(QPen(QColor(90, 90, 90), 1));
+        painter.drawEllipse(centre.adjusted(-1, -1, 1, 1));
+    } else {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(128, 128, 128), qMax(1.0, size / 10.0)));
+        painter.drawEllipse(centre.adjusted(-1, -1, 1, 1));
+    }
+    return pixmap;
+}
+
 } // namespace
 
 namespace PostIcon {
+
+QIcon iconOfLiveItem(const QString &status)
+{
+    static QHash<QString, QIcon> cache;
+    const QString key = status == QLatin1String("live") || status == QLatin1String("pending") ? status : QString();
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        QIcon icon;
+        for (const int size : {16, 24, 32, 48})
+            icon.addPixmap(liveMark(size, key));
+        found = cache.insert(key, icon);
+    }
+    return *found;
+}
 
 QString extensionOfLink(const QString &link)
 {

@@ -23,4 +23,8 @@ QIcon iconOfLink(const QString &link);
 // The icon for an extension as extensionOfLink() gives it.
 QIcon iconOfExtension(const QString &extension);
 
+// The mark of a live item by its status: a grey dot while "pending", a red
+// one with waves while "live", a hollow ring once "ended" (or unknown).
+QIcon iconOfLiveItem(const QString &status);
+
 } // namespace PostIcon

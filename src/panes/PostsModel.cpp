@@ -77,8 +77,37 @@ QString CPostsModel::tipText(int post) const
 
 QString CPostsModel::tooltip(int post) const
 {
-    return QStringLiteral("<qt><b>") + tipTitle(post).toHtmlEscaped() + QStringLiteral("</b><br>")
+    return QStringLiteral("<qt><b>") + tipTitle(post).toHtmlEscaped() + QStringLiteral("</b><br>") + liveTip(post)
            + htmlLines(tipText(post)) + QStringLiteral("</qt>");
+}
+
+// A live item is dated by its start, and says so, unless it has a date.
+QString CPostsModel::dateText(int post) const
+{
+    const CRssFeed *feed = m_doc->feed();
+    const QString date = feed->GetPostPubDate(post);
+    if (!date.isEmpty() || !feed->IsLiveItem(post))
+        return date;
+    const QString status = feed->GetPostAttribute(post, QStringLiteral("status"));
+    const QString start = feed->GetPostAttribute(post, QStringLiteral("start"));
+    if (status == QLatin1String("pending"))
+        return tr("Stream starts %1").arg(start);
+    if (status == QLatin1String("live"))
+        return tr("Live now, since %1").arg(start);
+    if (status == QLatin1String("ended"))
+        return tr("Stream ended, began %1").arg(start);
+    return tr("Stream (%1) at %2").arg(status, start);
+}
+
+// What kind of post it is, for a live item: its status and times.
+QString CPostsModel::liveTip(int post) const
+{
+    const CRssFeed *feed = m_doc->feed();
+    if (!feed->IsLiveItem(post))
+        return QString();
+    const auto attribute = [feed, post](const char *name) { return feed->GetPostAttribute(post, QLatin1String(name)); };
+    return tr("Live item, %1: %2 to %3").arg(attribute("status"), attribute("start"), attribute("end")).toHtmlEscaped()
+           + QStringLiteral("<br>");
 }
 
 // A date that is there but cannot be read: sorted last, and the list says
@@ -117,9 +146,11 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
         if (index.column() == TitleColumn)
             return feed->GetPostTitle(post);
         if (index.column() == DateColumn)
-            return feed->GetPostPubDate(post);
+            return dateText(post);
         return QVariant();
     case Qt::DecorationRole:
+        if (index.column() == TitleColumn && feed->IsLiveItem(post))
+            return PostIcon::iconOfLiveItem(feed->GetPostAttribute(post, QStringLiteral("status")));
         if (index.column() == TitleColumn)
             return PostIcon::iconOfLink(feed->GetPostLink(post));
         if (index.column() == DateColumn && hasUnreadableDate(post))

@@ -47,6 +47,8 @@ private:
     int validPostAt(int row) const;
     bool hasUnreadableDate(int post) const;
     QString tooltip(int post) const;
+    QString liveTip(int post) const;
+    QString dateText(int post) const;
 
     QPointer<CRSSEditDoc> m_doc;
     CPostOrder m_order;

@@ -221,7 +221,8 @@ void CChildFrame::showProblem(const CFeedChecker::Problem &problem)
     // (a guid, a date) is shown in the post's details, or else the post by
     // its title.
     CRSSEditDoc::PostField field = CRSSEditDoc::PostTitle;
-    if (problem.parent == QLatin1String("item")) {
+    const bool inPost = problem.parent == QLatin1String("item") || problem.parent == QLatin1String("podcast:liveItem");
+    if (inPost) {
         if (problem.field == QLatin1String("link"))
             field = CRSSEditDoc::PostLink;
         else if (problem.field == QLatin1String("author"))
@@ -231,7 +232,7 @@ void CChildFrame::showProblem(const CFeedChecker::Problem &problem)
     }
     // A field the editor does not show may be in the post's details.
     const bool inEditor = field != CRSSEditDoc::PostTitle || problem.field == QLatin1String("title");
-    if (!inEditor && m_detailsBar->focusElement(problem.parent == QLatin1String("item") ? problem.field : problem.parent))
+    if (!inEditor && m_detailsBar->focusElement(inPost ? problem.field : problem.parent))
         return;
     m_view->FocusPostField(field);
 }

@@ -42,6 +42,8 @@ const std::vector<CommandInfo> &commandTable()
 
         // Posts
         {ID_POST_ADD, "&Add Post\u2026", "Ctrl+D", "Add new post", "list-add", ":/shell/icons/add.png"},
+        {ID_POST_ADD_LIVE, QT_TRANSLATE_NOOP("CommandTable", "New Li&ve Item"), "",
+         QT_TRANSLATE_NOOP("CommandTable", "Add a live stream, pending, at the top of the posts"), "media-record", ""},
         {ID_POST_RENAME, "Re&name Post\u2026", "Ctrl+G", "Rename selected post", "", ""},
         {ID_POST_DUPLICATE, "&Duplicate Post", "Ctrl+Shift+D", "Duplicate selected post", "edit-copy", ":/shell/icons/duplicate.png"},
         {ID_POST_DUPLICATE_DELETE, "Duplicate + Dele&te", "", "Duplicate selected post + delete origin", "", ""},

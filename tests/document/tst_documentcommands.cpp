@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
@@ -52,6 +53,31 @@ private slots:
         QCOMPARE(modified.count(), 1);
         QCOMPARE(modified.at(0).at(0).toBool(), true);
         QVERIFY(f->state(ID_POST_ADD).enabled);
+    }
+
+    // A live item comes to the top in one step, pending from the next full
+    // hour for an hour, its times with their offset; undo gives back the file.
+    void addLive_insertsPendingLiveItemInOneStep()
+    {
+        f->open(postsTitled({"A"}));
+        const QByteArray original = f->doc.feed()->PrintToString();
+        QVERIFY(f->state(ID_POST_ADD_LIVE).enabled);
+        QVERIFY(f->commands.OnCommand(ID_POST_ADD_LIVE));
+        QCOMPARE(f->log, notes("insert:0 select:0"));
+        const CRssFeed *feed = f->doc.feed();
+        QVERIFY(feed->IsLiveItem(0));
+        QCOMPARE(feed->GetPostTitle(0), QStringLiteral("New Live Item"));
+        QCOMPARE(feed->GetPostAttribute(0, QStringLiteral("status")), QStringLiteral("pending"));
+        const QDateTime start = QDateTime::fromString(feed->GetPostAttribute(0, QStringLiteral("start")), Qt::ISODate);
+        const QDateTime end = QDateTime::fromString(feed->GetPostAttribute(0, QStringLiteral("end")), Qt::ISODate);
+        QVERIFY2(start.timeSpec() == Qt::OffsetFromUTC || start.timeSpec() == Qt::UTC,
+                 qPrintable(feed->GetPostAttribute(0, QStringLiteral("start"))));
+        QCOMPARE(start.time().minute(), 0);
+        QVERIFY(start > QDateTime::currentDateTime() && start <= QDateTime::currentDateTime().addSecs(3600));
+        QCOMPARE(start.secsTo(end), 3600);
+        QCOMPARE(f->doc.undoStack()->count(), 1);
+        f->doc.undo();
+        QCOMPARE(feed->PrintToString(), original);
     }
 
     void duplicate_copiesCurrentPostToTop()

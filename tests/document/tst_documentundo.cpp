@@ -49,7 +49,7 @@ public:
     {
         const int count = m_doc->feed()->GetPostCount();
         const int post = int(m_random.bounded(qMax(count, 1)));
-        switch (m_random.bounded(12)) {
+        switch (m_random.bounded(14)) {
         case 0:
         case 1:
             type(post);
@@ -78,6 +78,12 @@ public:
             break;
         case 9:
             note(QStringLiteral("podcast"), m_doc->SetPodcast(m_random.bounded(2) == 0));
+            break;
+        case 10:
+            note(QStringLiteral("add live item"), m_doc->InsertNewLiveItem());
+            break;
+        case 11:
+            editPostTag(post);
             break;
         default:
             undoSome();
@@ -123,6 +129,15 @@ private:
         else
             note(QStringLiteral("post %1 %2 x%3").arg(post).arg(name).arg(elements.size()),
                  m_doc->SetPostElements(post, name, elements));
+    }
+
+    // The attributes of a live item's own tag; an item takes them too.
+    void editPostTag(int post)
+    {
+        static const char *const names[] = {"status", "start", "end"};
+        const QString name = QLatin1String(names[m_random.bounded(int(std::size(names)))]);
+        const QString value = m_random.bounded(4) == 0 ? QString() : text(1 + int(m_random.bounded(4)));
+        note(QStringLiteral("post %1 @%2 = \"%3\"").arg(post).arg(name, value), m_doc->SetPostAttribute(post, name, value));
     }
 
     void undoSome()

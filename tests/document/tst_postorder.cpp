@@ -60,6 +60,21 @@ private slots:
         QCOMPARE(order.rows(), Rows({0, 1, 2}));
     }
 
+    // A live item without a date of its own is dated by its start, in any
+    // of the offsets ISO 8601 writes.
+    void sortByDate_datesLiveItemsByTheirStart()
+    {
+        // The folder of this test has no data of its own: the path is read as text.
+        QVERIFY(m_feed.LoadFromFile(QDir::cleanPath(QStringLiteral(TIDREL_TEST_DATA_DIR "/../../core/data/liveitems.xml"))));
+        CPostOrder order;
+        order.fillAll(&m_feed);
+        order.sort(&m_feed, kDate);
+        QCOMPARE(order.rows(), Rows({0, 2, 1, 3})); // 24 Dec, 8 Nov, 1 Nov 20:00, 1 Nov 10:00
+        QVERIFY(m_feed.SetPostAttribute(1, QStringLiteral("start"), QStringLiteral("2026-11-08T23:30:00.000-0600")));
+        order.sort(&m_feed, kDate);
+        QCOMPARE(order.rows(), Rows({0, 1, 2, 3}));
+    }
+
     // Regression: titles sorted by code units put capitals first and accented
     // letters last, and "Post 10" before "Post 2".
     void sortByTitle_readsAsTheUserReads()

@@ -96,6 +96,10 @@ private slots:
         QTest::newRow("channel date") << "<lastBuildDate>2002-12-31T01:15:07-05:00</lastBuildDate>" << "" << "date-invalid" << "lastBuildDate" << "";
         QTest::newRow("item after other element") << "" << "</item><ttl>5</ttl><item><title>x</title><guid>https://cats.example.org/2</guid>"
                                                   << "channel-item-misplaced" << "ttl" << "";
+        // A live item holds what an item does: its title and guid need no namespace.
+        QTest::newRow("live item") << "<podcast:liveItem status=\"live\" start=\"2026-03-01T09:00:00Z\"><title>On air</title>"
+                                      "<guid isPermaLink=\"false\">live-1</guid><link>https://cats.example.org/live</link>"
+                                      "</podcast:liveItem>" << "" << "" << "" << "";
 
         // image, textInput, cloud, skipHours, skipDays
         const QString image = QStringLiteral("<image><url>https://cats.example.org/%1</url><title>%2</title>"

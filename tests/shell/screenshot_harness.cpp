@@ -4,7 +4,7 @@
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
 //                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
-//                     [--show create-feed|menu-tip|help|post-details[-GROUP]|feed-properties[-PAGE[/PAGE]]|
+//                     [--show create-feed|menu-tip|help|post-details[-GROUP]|chapters|feed-properties[-PAGE[/PAGE]]|
 //                             publish-settings|publish-progress|preferences|hyperlink]
 //
 // --feed may be given more than once: each feed opens in its own window and
@@ -28,6 +28,7 @@
 #include "editor/RSSEditView.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarRssItems.h"
+#include "panes/ChaptersDlg.h"
 #include "panes/FeedPropertiesWnd.h"
 #include "shell/ChildFrame.h"
 #include "engine/HelpWindow.h"
@@ -139,7 +140,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("dark"), QStringLiteral("The program's dark colours.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
-    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details[-GROUP], feed-properties[-PAGE[/PAGE]], publish-settings, publish-progress, preferences or hyperlink."), QStringLiteral("what")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details[-GROUP], chapters, feed-properties[-PAGE[/PAGE]], publish-settings, publish-progress, preferences or hyperlink."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -275,6 +276,13 @@ int main(int argc, char *argv[])
         }
         settle(300);
         picture = frame.grab();
+    } else if (show == QLatin1String("chapters") && frame.activeChildFrame()) {
+        // The chapters editor of the post shown, as Post Details opens it.
+        CBarPostDetails *details = frame.activeChildFrame()->detailsBar();
+        details->editChapters();
+        settle(500);
+        if (auto *dialog = details->findChild<CChaptersDlg *>())
+            picture = dialog->grab();
     } else if (show == QLatin1String("help")) {
         frame.executeCommand(ID_HELP_GUIDE);
         picture = pagePicture(frame.helpWindow(), frame.helpWindow()->view());

@@ -1,0 +1,109 @@
+#include "panes/LiveItemFields.h"
+
+#include "core/RssFeed.h"
+#include "document/RSSEditDoc.h"
+#include "panes/NoteLabel.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+CLiveItemFields::CLiveItemFields(CRSSEditDoc *doc, QWidget *parent)
+    : QGroupBox(tr("Live stream"), parent), m_doc(doc), m_status(new QComboBox)
+{
+    setObjectName(QStringLiteral("liveItem"));
+    auto *form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_status->setObjectName(QStringLiteral("liveItem@status"));
+    m_status->addItems(statuses());
+    // Key letters the other fields of the pane leave free.
+    form->addRow(tr("St&atus:"), m_status);
+    connect(m_status, &QComboBox::activated, this, [this] { store(QStringLiteral("status"), m_status->currentText()); });
+    m_start = addTime(form, tr("Sta&rt:"), QStringLiteral("start"));
+    m_end = addTime(form, tr("End:"), QStringLiteral("end"));
+    hide();
+}
+
+QStringList CLiveItemFields::statuses()
+{
+    return {QStringLiteral("pending"), QStringLiteral("live"), QStringLiteral("ended")};
+}
+
+// YYYY-MM-DDThh:mm[:ss[.fff]] with Z or an offset (+01:00, +0100, +01);
+// Qt reads the rest of the standard's forms apart from the offset.
+QString CLiveItemFields::noteOnTime(const QString &value)
+{
+    static const QRegularExpression form(
+            QStringLiteral("^(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d(?::\\d\\d(?:[.,]\\d+)?)?)(Z|[+-]\\d\\d(?::?\\d\\d)?)?$"));
+    const QString text = value.trimmed();
+    const QRegularExpressionMatch match = form.match(text);
+    const QString dateTime = match.captured(1).replace(u',', u'.');
+    if (text.isEmpty()
+        || (match.hasMatch() && QDateTime::fromString(dateTime, Qt::ISODateWithMs).isValid()
+            && !match.captured(2).isEmpty()))
+        return QString();
+    if (match.hasMatch() && match.captured(2).isEmpty())
+        return tr("Add the time zone, e.g. %1Z or %1+01:00").arg(dateTime);
+    return tr("Not a date and time like 2026-12-24T18:00:00+01:00");
+}
+
+// The line with its note under it.
+QLineEdit *CLiveItemFields::addTime(QFormLayout *form, const QString &label, const QString &attribute)
+{
+    auto *box = new QWidget;
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    auto *line = new QLineEdit;
+    line->setObjectName(QStringLiteral("liveItem@") + attribute);
+    line->setPlaceholderText(tr("e.g. %1").arg(QStringLiteral("2026-12-24T18:00:00+01:00")));
+    auto *note = new CNoteLabel;
+    note->setObjectName(line->objectName() + QStringLiteral("-note"));
+    note->hide();
+    column->addWidget(line);
+    column->addWidget(note);
+    form->addRow(label, box);
+    const auto showNote = [line, note] {
+        const QString text = noteOnTime(line->text());
+        note->setText(text);
+        note->setVisible(!text.isEmpty());
+    };
+    connect(line, &QLineEdit::textChanged, this, showNote);
+    connect(line, &QLineEdit::editingFinished, this, [this, line, attribute] { store(attribute, line->text().trimmed()); });
+    return line;
+}
+
+void CLiveItemFields::store(const QString &attribute, const QString &value)
+{
+    if (m_doc && m_post >= 0)
+        m_doc->SetPostAttribute(m_post, attribute, value);
+}
+
+void CLiveItemFields::load(int post)
+{
+    const CRssFeed *feed = m_doc ? m_doc->feed() : nullptr;
+    const bool live = feed && post >= 0 && post < feed->GetPostCount() && feed->IsLiveItem(post);
+    m_post = live ? post : -1;
+    setVisible(live);
+    if (!live)
+        return;
+    // A status outside the three is shown as it is, until the user picks one.
+    const QString status = feed->GetPostAttribute(post, QStringLiteral("status"));
+    if (m_status->findText(status) < 0) {
+        m_status->clear();
+        m_status->addItems(statuses());
+        m_status->addItem(status);
+    }
+    m_status->setCurrentIndex(m_status->findText(status));
+    for (QLineEdit *line : {m_start, m_end}) {
+        const QString text = feed->GetPostAttribute(post, line->objectName().section(u'@', 1));
+        if (line->text() != text) {
+            line->setText(text);
+            line->setCursorPosition(0);
+        }
+    }
+}

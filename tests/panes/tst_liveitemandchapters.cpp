@@ -1,0 +1,272 @@
+#include "TestFiles.h"
+#include "document/RSSEditDoc.h"
+#include "links/PublishSettings.h"
+#include "panes/BarPostDetails.h"
+#include "panes/ChaptersDlg.h"
+#include "panes/LiveItemFields.h"
+#include "panes/PostIcon.h"
+#include "panes/PostsModel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+// Post Details for the podcast's own kinds of content: a live item's
+// status, start and end, and the chapters editor with its file.
+
+namespace {
+
+const QString kChapters = QStringLiteral(TIDREL_TEST_DATA_DIR "/../../core/data/chapters/");
+const QString kLiveFeed = QStringLiteral(TIDREL_TEST_DATA_DIR "/../../core/data/liveitems.xml");
+
+void typeInto(QLineEdit *line, const QString &text)
+{
+    line->setFocus();
+    line->selectAll();
+    QTest::keyClicks(line, text);
+    QTest::keyClick(line, Qt::Key_Return);
+}
+
+// A podcast feed of one episode whose chapters are at `chaptersUrl`.
+QByteArray episodeFeed(const QString &chaptersUrl)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" "
+           "xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">\n<channel>\n<title>Show</title>\n"
+           "<item>\n<title>One</title>\n<guid isPermaLink=\"false\">one</guid>\n"
+           "<podcast:chapters url=\"" + chaptersUrl.toUtf8() + "\" type=\"application/json+chapters\"/>\n"
+           "</item>\n</channel>\n</rss>\n";
+}
+
+} // namespace
+
+class LiveItemAndChaptersTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // --- Live items ---
+
+    // A live item's row has the mark of its status and, without a date of
+    // its own, says what it is and when it starts.
+    void postsList_marksLiveItems()
+    {
+        CRSSEditDoc doc;
+        QVERIFY(doc.OnOpenDocument(kLiveFeed));
+        CPostsModel model(&doc);
+        model.order().fillAll(doc.feed());
+        model.resetRows();
+        const auto cell = [&model](int row, int column, int role) { return model.data(model.index(row, column), role); };
+        QCOMPARE(cell(0, CPostsModel::DateColumn, Qt::DisplayRole).toString(),
+                 QStringLiteral("Stream starts 2026-12-24T18:00:00+01:00"));
+        QCOMPARE(cell(1, CPostsModel::DateColumn, Qt::DisplayRole).toString(),
+                 QStringLiteral("Stream ended, began 2026-11-01T20:00:00Z"));
+        QCOMPARE(cell(2, CPostsModel::DateColumn, Qt::DisplayRole).toString(), QStringLiteral("Sun, 08 Nov 2026 10:00:00 GMT"));
+        const auto mark = [&cell](int row) { return cell(row, CPostsModel::TitleColumn, Qt::DecorationRole).value<QIcon>().pixmap(16).toImage(); };
+        QCOMPARE(mark(0), PostIcon::iconOfLiveItem(QStringLiteral("pending")).pixmap(16).toImage());
+        QCOMPARE(mark(1), PostIcon::iconOfLiveItem(QStringLiteral("ended")).pixmap(16).toImage());
+        QVERIFY(mark(0) != mark(1));
+        QVERIFY(mark(0) != PostIcon::iconOfLiveItem(QStringLiteral("live")).pixmap(16).toImage());
+        QVERIFY(cell(0, CPostsModel::TitleColumn, Qt::ToolTipRole).toString().contains(QStringLiteral("Live item, pending")));
+        QVERIFY(!cell(2, CPostsModel::TitleColumn, Qt::ToolTipRole).toString().contains(QStringLiteral("Live item")));
+    }
+
+    // The group shows for live items only; its fields store through the
+    // document, one undo step each, and a time that is none is noted.
+    void liveFields_showAndStoreTheTag()
+    {
+        CRSSEditDoc doc;
+        QVERIFY(doc.OnOpenDocument(kLiveFeed));
+        CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
+        bar.show();
+        CLiveItemFields *live = bar.liveItemFields();
+        // The feed declares no iTunes namespace: only a live item shows the
+        // podcast fields (its content links among them).
+        doc.selection()->select(2);
+        QVERIFY(!live->isVisibleTo(&bar));
+        QVERIFY(!bar.podcastGroup()->isVisibleTo(&bar));
+        doc.selection()->select(0);
+        QVERIFY(live->isVisibleTo(&bar));
+        QVERIFY(bar.podcastGroup()->isVisibleTo(&bar));
+        QCOMPARE(live->status()->currentText(), QStringLiteral("pending"));
+        QCOMPARE(live->start()->text(), QStringLiteral("2026-12-24T18:00:00+01:00"));
+
+        live->status()->setCurrentIndex(live->status()->findText(QStringLiteral("live")));
+        emit live->status()->activated(live->status()->currentIndex());
+        QCOMPARE(doc.feed()->GetPostAttribute(0, QStringLiteral("status")), QStringLiteral("live"));
+        typeInto(live->end(), QStringLiteral("2026-12-24T20:00:00+01:00"));
+        QCOMPARE(doc.feed()->GetPostAttribute(0, QStringLiteral("end")), QStringLiteral("2026-12-24T20:00:00+01:00"));
+        QCOMPARE(doc.undoStack()->count(), 2);
+        auto *note = live->findChild<QLabel *>(QStringLiteral("liveItem@start-note"));
+        QVERIFY(note && !note->isVisibleTo(live));
+        typeInto(live->start(), QStringLiteral("24.12.2026 18:00"));
+        QVERIFY(note->isVisibleTo(live));
+        QCOMPARE(doc.feed()->GetPostAttribute(0, QStringLiteral("start")), QStringLiteral("24.12.2026 18:00"));
+
+        // The November stream shows its own values; undo gives back the file.
+        doc.selection()->select(1);
+        QCOMPARE(live->status()->currentText(), QStringLiteral("ended"));
+        QCOMPARE(live->end()->text(), QString());
+        while (doc.undoStack()->canUndo())
+            doc.undo();
+        QCOMPARE(doc.feed()->PrintToString(), readFile(kLiveFeed));
+    }
+
+    void timeNotes_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("fine");
+        QTest::newRow("offset") << "2021-09-26T07:30:00+01:00" << true;
+        QTest::newRow("offset without colon, milliseconds") << "2021-09-26T07:30:00.000-0600" << true;
+        QTest::newRow("utc, no seconds") << "2021-09-26T07:30Z" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("no time zone") << "2021-09-26T07:30:00" << false;
+        QTest::newRow("no such day") << "2021-02-30T07:30:00Z" << false;
+        QTest::newRow("rfc 822") << "Sun, 26 Sep 2021 07:30:00 GMT" << false;
+    }
+
+    void timeNotes()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, fine);
+        QCOMPARE(CLiveItemFields::noteOnTime(value).isEmpty(), fine);
+    }
+
+    // --- The chapters editor ---
+
+    // Cells typed, a chapter removed and one added, saved: the file as the
+    // model writes it, members the table does not show kept.
+    void dialog_editsAndSavesTheFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tour.json"));
+        QVERIFY(QFile::copy(kChapters + QStringLiteral("tour.json"), path));
+        CChaptersDlg dialog;
+        QVERIFY(dialog.openFile(path));
+        dialog.show();
+        QTableWidget *table = dialog.table();
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->item(1, CChaptersDlg::StartColumn)->text(), QStringLiteral("1:34.5"));
+        QCOMPARE(table->item(3, CChaptersDlg::StartColumn)->text(), QStringLiteral("20:00"));
+
+        table->item(1, CChaptersDlg::TitleColumn)->setText(QStringLiteral("The Bridge"));
+        table->item(1, CChaptersDlg::ImageColumn)->setText(QString());
+        table->setCurrentCell(2, CChaptersDlg::TitleColumn);
+        dialog.removeChapter();
+        table->setCurrentCell(2, CChaptersDlg::TitleColumn);
+        dialog.addChapter();
+        QCOMPARE(table->rowCount(), 4);
+        table->item(3, CChaptersDlg::StartColumn)->setText(QStringLiteral("1:02:03"));
+        table->item(3, CChaptersDlg::TitleColumn)->setText(QStringLiteral("Home"));
+        table->setCurrentCell(0, CChaptersDlg::TitleColumn);
+        dialog.addChapter();
+        table->item(1, CChaptersDlg::StartColumn)->setText(QStringLiteral("3:20.25"));
+        table->item(1, CChaptersDlg::TitleColumn)->setText(QStringLiteral("Market"));
+
+        // A start that is no time stops the save until it is one.
+        table->item(4, CChaptersDlg::StartColumn)->setText(QStringLiteral("later"));
+        QVERIFY(!dialog.save());
+        QVERIFY(dialog.error()->text().contains(QStringLiteral("chapter 5")));
+        QCOMPARE(readFile(path), readFile(kChapters + QStringLiteral("tour.json")));
+        table->item(4, CChaptersDlg::StartColumn)->setText(QStringLiteral("62:03"));
+        QVERIFY(!dialog.save()); // minutes past 59 need the hour
+        table->item(4, CChaptersDlg::StartColumn)->setText(QStringLiteral("3723"));
+
+        QSignalSpy saved(&dialog, &CChaptersDlg::saved);
+        QVERIFY(dialog.save());
+        QCOMPARE(saved.count(), 1);
+        QVERIFY(!dialog.isModified());
+        QCOMPARE(readFile(path), readFile(kChapters + QStringLiteral("tour.edited.json")));
+        QCOMPARE(table->item(2, CChaptersDlg::TitleColumn)->text(), QStringLiteral("Market")); // sorted by start
+    }
+
+    // A file that is not a chapters file is shown with its reason and
+    // never written over.
+    void dialog_refusesBadJson()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("chapters.json"));
+        const QByteArray bad = "{\"version\": \"1.2.0\",\n \"chapters\": [{\"startTime\": 0,}]}\n";
+        QVERIFY(writeFile(path, bad));
+        CChaptersDlg dialog;
+        QVERIFY(!dialog.openFile(path));
+        QVERIFY(dialog.error()->text().contains(QStringLiteral("line 2")));
+        QVERIFY(!dialog.table()->isEnabled());
+        dialog.addChapter();
+        QVERIFY(!dialog.save());
+        QCOMPARE(readFile(path), bad);
+    }
+
+    // Chapters on the web are saved to a file in the media folder, and the
+    // post's address follows it to the media base address; undo puts the
+    // old address back. A local address opens its file.
+    void postDetails_editChaptersOfTheCurrentPost()
+    {
+        QTemporaryDir dir;
+        const QString feedPath = dir.filePath(QStringLiteral("show.xml"));
+        const QByteArray original = episodeFeed(QStringLiteral("https://cdn.example.org/ep1/chapters.json"));
+        QVERIFY(writeFile(feedPath, original));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("media")));
+        PublishTarget target;
+        target.destination = QStringLiteral("file:///srv/show/");
+        target.mediaBaseUrl = QStringLiteral("https://show.example.org/media/");
+        target.mediaFolder = dir.filePath(QStringLiteral("media"));
+        CPublishSettings::save(feedPath, target);
+
+        CRSSEditDoc doc;
+        QVERIFY(doc.OnOpenDocument(feedPath));
+        CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
+        bar.show();
+        doc.selection()->select(0);
+        QVERIFY(bar.findChild<QPushButton *>(QStringLiteral("editChapters")));
+        bar.editChapters();
+        auto *dialog = bar.findChild<CChaptersDlg *>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->pathEdit()->text(), dir.filePath(QStringLiteral("media/chapters.json")));
+        QVERIFY(dialog->message()->text().contains(QStringLiteral("https://cdn.example.org/ep1/chapters.json")));
+        dialog->addChapter();
+        dialog->table()->item(0, CChaptersDlg::TitleColumn)->setText(QStringLiteral("Start"));
+        QVERIFY(dialog->save());
+        QVERIFY(readFile(dir.filePath(QStringLiteral("media/chapters.json"))).contains("\"title\": \"Start\""));
+        const std::vector<FeedElement> tag = doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters"));
+        QCOMPARE(tag.size(), size_t(1));
+        QCOMPARE(tag[0].attribute(QStringLiteral("url")), QStringLiteral("https://show.example.org/media/chapters.json"));
+        dialog->close();
+
+        // Now local: the same file opens, and saving it changes no address.
+        bar.editChapters();
+        dialog = bar.findChildren<CChaptersDlg *>().constLast();
+        QCOMPARE(dialog->table()->rowCount(), 1);
+        QVERIFY(dialog->message()->text().isEmpty());
+        const int steps = doc.undoStack()->count();
+        QVERIFY(dialog->save());
+        QCOMPARE(doc.undoStack()->count(), steps);
+        doc.undo();
+        QCOMPARE(doc.feed()->PrintToString(), original);
+        dialog->close();
+
+        // Without a media base address the web address stays: the file
+        // beside the feed is to be uploaded there.
+        CPublishSettings::remove(feedPath);
+        bar.editChapters();
+        dialog = bar.findChildren<CChaptersDlg *>().constLast();
+        QCOMPARE(dialog->pathEdit()->text(), dir.filePath(QStringLiteral("chapters.json")));
+        QVERIFY(dialog->message()->text().contains(QStringLiteral("upload")));
+        QVERIFY(dialog->save());
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("chapters.json"))));
+        QCOMPARE(doc.feed()->PrintToString(), original);
+        QVERIFY(!doc.undoStack()->canUndo());
+    }
+};
+
+QTEST_MAIN(LiveItemAndChaptersTest)
+#include "tst_liveitemandchapters.moc"
