@@ -88,13 +88,13 @@ QString CPublishSettings::secretKey(const PublishTarget &target)
 }
 
 QList<PublishFile> CPublishSettings::mediaFiles(const PublishTarget &target, const QString &feedPath,
-                                                const QStringList &enclosureUrls)
+                                                const QStringList &urls)
 {
     QList<PublishFile> files;
     if (target.mediaBaseUrl.isEmpty())
         return files;
     const QDir folder(target.mediaFolder.isEmpty() ? QFileInfo(feedPath).absolutePath() : target.mediaFolder);
-    for (const QString &url : enclosureUrls) {
+    for (const QString &url : urls) {
         if (!url.startsWith(target.mediaBaseUrl))
             continue;
         QString rest = url.mid(target.mediaBaseUrl.size()).section(u'?', 0, 0).section(u'#', 0, 0);

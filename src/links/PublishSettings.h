@@ -59,8 +59,9 @@ public:
     // The keyring entry of the target's password or key passphrase: its
     // scheme, user and host, so feeds on one server share it.
     static QString secretKey(const PublishTarget &target);
-    // The enclosure addresses under the media base address whose local
-    // file exists, each once, as files to upload.
+    // The addresses (enclosures, chapters, transcripts, artwork) under the
+    // media base address whose local file exists, each once, as files to
+    // upload.
     static QList<PublishFile> mediaFiles(const PublishTarget &target, const QString &feedPath,
-                                         const QStringList &enclosureUrls);
+                                         const QStringList &urls);
 };

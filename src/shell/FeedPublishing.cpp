@@ -13,14 +13,28 @@
 
 namespace {
 
-// The enclosures' addresses, which the settings match against the media
-// address.
-QStringList enclosureUrls(const CRssFeed &feed)
+// The addresses of the files a feed links for its listeners: enclosures and
+// their alternates, chapters, transcripts and artwork. The settings send
+// those under the media address along with the feed.
+void appendAddresses(QStringList *urls, const std::vector<FeedElement> &elements, const QString &attribute)
 {
+    for (const FeedElement &element : elements)
+        urls->append(element.attribute(attribute));
+}
+
+QStringList mediaUrls(const CRssFeed &feed)
+{
+    const QString url = QStringLiteral("url");
+    const QString href = QStringLiteral("href");
     QStringList urls;
+    appendAddresses(&urls, feed.GetChannelElements(QStringLiteral("itunes:image")), href);
     for (int post = 0; post < feed.GetPostCount(); ++post) {
-        for (const FeedElement &enclosure : feed.GetPostElements(post, QStringLiteral("enclosure")))
-            urls.append(enclosure.attribute(QStringLiteral("url")));
+        appendAddresses(&urls, feed.GetPostElements(post, QStringLiteral("enclosure")), url);
+        appendAddresses(&urls, feed.GetPostElements(post, QStringLiteral("podcast:chapters")), url);
+        appendAddresses(&urls, feed.GetPostElements(post, QStringLiteral("podcast:transcript")), url);
+        appendAddresses(&urls, feed.GetPostElements(post, QStringLiteral("itunes:image")), href);
+        for (const FeedElement &alternate : feed.GetPostElements(post, QStringLiteral("podcast:alternateEnclosure")))
+            appendAddresses(&urls, alternate.childrenNamed(QStringLiteral("podcast:source")), QStringLiteral("uri"));
     }
     return urls;
 }
@@ -85,12 +99,12 @@ void CFeedPublishing::publish(const QString &feedPath, const CRssFeed &feed)
 {
     if (m_busy || !checkPasses(feedPath))
         return;
-    const QStringList enclosures = enclosureUrls(feed);
-    const auto go = [this, feedPath, enclosures] {
+    const QStringList mediaAddresses = mediaUrls(feed);
+    const auto go = [this, feedPath, mediaAddresses] {
         m_job = PublishJob();
         m_job.feedPath = feedPath;
         m_job.target = CPublishSettings::load(feedPath);
-        m_job.media = CPublishSettings::mediaFiles(m_job.target, feedPath, enclosures);
+        m_job.media = CPublishSettings::mediaFiles(m_job.target, feedPath, mediaAddresses);
         m_job.knownHostsPath = m_knownHostsPath;
         setBusy(true);
         readSecret(m_job.target, [this](const QString &secret) {

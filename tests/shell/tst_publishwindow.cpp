@@ -280,6 +280,25 @@ void TestPublishWindow::publish_checkErrors_askPublishAnyway()
     QCOMPARE(m_services->questions.size(), 1);
     QVERIFY2(m_services->questions.first().contains(QStringLiteral("itunes:image")), qPrintable(m_services->questions.first()));
     QCOMPARE(readFile(remote.filePath(QStringLiteral("feed.xml"))), feed);
+
+    // The chapters file under the media address goes with the episode.
+    podcast.replace("<rss version=\"2.0\"", "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"");
+    podcast.replace("<guid isPermaLink=\"false\">g1</guid>",
+                    "<guid isPermaLink=\"false\">g1</guid><podcast:chapters url=\"https://example.org/media/ep1.json\" "
+                    "type=\"application/json+chapters\"/>");
+    QVERIFY(writeFile(m_feedPath, podcast));
+    QVERIFY(writeFile(m_window->dir.filePath(QStringLiteral("ep1.mp3")), "ID3abc"));
+    QVERIFY(writeFile(m_window->dir.filePath(QStringLiteral("ep1.json")), "{\"version\": \"1.2.0\", \"chapters\": []}"));
+    target.mediaBaseUrl = QStringLiteral("https://example.org/media/");
+    CPublishSettings::save(m_feedPath, target);
+    // The unchanged window reloads the file by itself.
+    const CRssFeed *shown = m_main->documents()->openDocument(m_feedPath)->document()->feed();
+    QTRY_VERIFY(!shown->GetPostElements(0, QStringLiteral("podcast:chapters")).empty());
+    m_services->confirmAnswer = true;
+    QVERIFY(publishAndWait());
+    QCOMPARE(readFile(remote.filePath(QStringLiteral("feed.xml"))), podcast);
+    QCOMPARE(QDir(remote.path()).entryList(QDir::Files),
+             (QStringList{QStringLiteral("ep1.json"), QStringLiteral("ep1.mp3"), QStringLiteral("feed.xml")}));
 }
 
 // The password typed in the settings reaches the server; a wrong one says
