@@ -7,6 +7,8 @@
 # under Xvfb. The desktop and AppStream validators, rsvg-convert (icons from
 # the SVG), dpkg-dev, file and man build and check the Debian package. dbus
 # gives the hand-over test a session bus of its own (dbus-run-session).
+# at-spi2-core (the accessibility bus and registry) and python3-pyatspi let
+# the accessibility test read and drive the window as a screen reader does.
 set -eu
 
 PACKAGES="
@@ -17,6 +19,7 @@ libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeych
 libx11-dev
 python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server
 strace dbus
+at-spi2-core python3-pyatspi
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
 "

@@ -150,6 +150,9 @@ QWidget *CElementForm::withNote(QWidget *editor, QLabel **note, QWidget *extra)
 void CElementForm::addField(QFormLayout *layout, const QString &label, Field field, QWidget *extra)
 {
     field.editor->setObjectName(field.path.key());
+    // The label stands beside the editor's box, too far for Qt to name the
+    // editor by it.
+    field.editor->setAccessibleName(QString(label).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     layout->addRow(label, withNote(field.editor, &field.note, extra));
     m_fields.push_back(std::move(field));
 }

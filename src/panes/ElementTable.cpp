@@ -39,6 +39,8 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
             m_checks[column] = [check](const FeedElement &, const QString &value) { return check(value); };
     }
     m_table->setHorizontalHeaderLabels(headers);
+    m_table->setAccessibleName(element);
+    m_table->setAccessibleDescription(tr("One %1 element a row; Add and Remove below change the rows").arg(element));
     // The first column (a name or an address) takes what the others leave.
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->horizontalHeader()->setDefaultSectionSize(110);

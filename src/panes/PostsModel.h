@@ -47,6 +47,7 @@ private:
     int validPostAt(int row) const;
     bool hasUnreadableDate(int post) const;
     QString tooltip(int post) const;
+    QString accessibleText(int post, int column) const;
 
     QPointer<CRSSEditDoc> m_doc;
     CPostOrder m_order;

@@ -37,6 +37,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoGroup>
 #include <QUndoStack>
 #include <QUndoView>
@@ -590,6 +591,9 @@ void CMainFrame::createToolBar()
         else
             m_toolBar->addAction(action(id));
     }
+    // The button that shows the tools a narrow window has no room for.
+    if (auto *more = m_toolBar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More tools"));
 }
 
 void CMainFrame::createStatusBar()
@@ -618,6 +622,7 @@ void CMainFrame::updateCheckSummary()
 void CMainFrame::createUndoHistory()
 {
     auto *view = new QUndoView(m_undoGroup);
+    view->setAccessibleName(tr("Changes"));
     view->setEmptyLabel(QStringLiteral("<as opened or saved>"));
     m_undoHistory = new QDockWidget(QStringLiteral("Undo History"), this);
     m_undoHistory->setObjectName(QStringLiteral("undoHistory"));
