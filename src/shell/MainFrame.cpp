@@ -326,6 +326,9 @@ bool CMainFrame::OnCommand(int id)
         return true;
     case ID_VIEW_UNDO_HISTORY:
         m_undoHistory->setVisible(m_undoHistory->isHidden());
+        // Tab goes round the feed's window only: the keys come to the list here.
+        if (m_undoHistory->isVisible())
+            m_undoHistory->widget()->setFocus(Qt::OtherFocusReason);
         return true;
     default:
         return false;

@@ -2,6 +2,7 @@
 
 #include "core/ProductInfo.h"
 #include "core/RssFeed.h"
+#include "shell/FocusRing.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -33,4 +34,5 @@ void CTidrelApp::initInstance()
             icon.addFile(QStringLiteral(":/shell/icons/%1x%1/apps/tidrel.png").arg(size));
     }
     QApplication::setWindowIcon(icon);
+    new CFocusRing(qApp);
 }

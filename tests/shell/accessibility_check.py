@@ -137,8 +137,10 @@ def unnamed_controls(root):
         if role not in INTERACTIVE_ROLES and role not in ("unknown", "invalid", ""):
             continue
         state = node.getState()
-        # A text that takes no input is a label, wherever it stands.
-        if role == "text" and not (state.contains(pyatspi.STATE_EDITABLE) or state.contains(pyatspi.STATE_FOCUSABLE)):
+        # A text that takes no input is a label, and a page's list or table
+        # that takes no focus is the page's layout.
+        if role in ("text", "list", "table", "tree") and not (
+                state.contains(pyatspi.STATE_EDITABLE) or state.contains(pyatspi.STATE_FOCUSABLE)):
             continue
         if role in ("unknown", "invalid", "") and not state.contains(pyatspi.STATE_FOCUSABLE):
             continue
@@ -288,6 +290,27 @@ def run_check(program, feed):
         press(menu_item(frame, "File", "Save"))
         saved = wait_for("the saved file", lambda: open(path, "rb").read() != original and open(path, "rb").read(), 20)
         errors += compare_saved(original, saved, old_title, new_title, word.group(0))
+
+        # The problems of a check read out their level, message, post and field.
+        press(menu_item(frame, "Feed", "Check Feed"))
+        problems = find(frame, lambda a: a.getRoleName() in ("tree", "tree table") and a.name == "Problems",
+                        "the problems list")
+        problem_rows = problems.queryTable()
+        wait_for("the problems of the check", lambda: problem_rows.nRows > 0, 20)
+        for row in range(problem_rows.nRows):
+            for column in range(2):  # the level's icon and the message
+                if not problem_rows.getAccessibleAt(row, column).name.strip():
+                    errors.append("problems row %d column %d reads out nothing" % (row, column))
+
+        # The other windows: the feed's properties and the guide.
+        press(menu_item(frame, "Feed", "Feed Properties…"))
+        properties = wait_for("the Feed Properties window", lambda: next(
+            (w for w in children(app) if w.name.startswith("Feed Properties")), None), 20)
+        press(menu_item(frame, "Help", "Tidrel Help"))
+        guide = wait_for("the guide's window", lambda: next(
+            (w for w in children(app) if w.name.startswith("Tidrel Help")), None), 30)
+        find(guide, lambda a: a.getRoleName() == "link" and a.name == "Keys", "the guide's link to its page of keys")
+        errors += ["no name or role: " + failure for failure in unnamed_controls(properties) + unnamed_controls(guide)]
     except AssertionError as failure:
         errors.append(str(failure))
     finally:

@@ -155,6 +155,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
+    parser.addOption({QStringLiteral("focus"), QStringLiteral("Give the keyboard focus to the widget of this object name, as Tab does."), QStringLiteral("name")});
     parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details, feed-properties[-PAGE], publish-settings or publish-progress."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
@@ -233,6 +234,11 @@ int main(int argc, char *argv[])
         for (CChildFrame *child : frame.documents()->frames())
             child->document()->SetModifiedFlag(false);
         frame.documents()->closeAllDocuments();
+    }
+    if (parser.isSet(QStringLiteral("focus"))) {
+        frame.activateWindow();
+        if (auto *target = frame.findChild<QWidget *>(parser.value(QStringLiteral("focus"))))
+            target->setFocus(Qt::TabFocusReason);
     }
     settle(1000);
 

@@ -16,6 +16,7 @@
 #include <QDirIterator>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -180,6 +181,7 @@ private slots:
     void startPage_recentFeedsAndLinksOpenWhatTheyName();
     void menuTip_appearsOnceAfterPauseBesideTheItem();
     void helpGuide_opensAndCoversEveryMenuCommand();
+    void keysPage_listsEveryKeyOfTheMenus();
     void print_currentPostGoesToPdf();
     void pages_textAndLinksReadableInLightAndDarkPalettes();
 
@@ -446,6 +448,45 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
         QVERIFY2(guide.contains(name), qPrintable(name));
     }
     QVERIFY(guide.contains(QStringLiteral("Create RSS Feed")) && guide.contains(QStringLiteral("Preferences")));
+}
+
+// The guide's page of keys names each menu command that has keys, with
+// them all, and no other: it cannot drift from the program's commands.
+void TestShellPages::keysPage_listsEveryKeyOfTheMenus()
+{
+    // "&Open\u2026" shows as "Open…"; "&&" stands for "&".
+    const auto plain = [](QString text) {
+        return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
+    };
+    QStringList program;
+    for (QAction *menuAction : m_main->menuBar()->actions()) {
+        const QMenu *menu = menuAction->menu();
+        for (QAction *action : menu->actions()) {
+            const CommandInfo *info = findCommand(action->data().toInt());
+            if (!info || action->shortcuts().isEmpty())
+                continue;
+            QStringList keys;
+            for (const QKeySequence &key : action->shortcuts())
+                keys.append(key.toString(QKeySequence::PortableText));
+            program.append(plain(menu->title()) + QStringLiteral(" > ") + plain(QString::fromUtf8(info->text))
+                           + QStringLiteral(": ") + keys.join(QStringLiteral(" or ")));
+        }
+    }
+
+    QFile file(QStringLiteral(":/shell/help/keys.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString table = QString::fromUtf8(file.readAll()).section(QStringLiteral("<table id=\"commands\">"), 1).section(QStringLiteral("</table>"), 0, 0);
+    QStringList page;
+    static const QRegularExpression row(QStringLiteral("<tr><td>(.*?)</td><td>(.*?)</td></tr>"));
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    for (const QRegularExpressionMatch &match : row.globalMatch(table)) {
+        const QString command = match.captured(1).replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        page.append(command + QStringLiteral(": ") + match.captured(2).remove(tag));
+    }
+    program.sort();
+    page.sort();
+    QVERIFY(program.size() > 20);
+    QCOMPARE(page, program);
 }
 
 // --- Printing ---
