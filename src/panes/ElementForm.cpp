@@ -153,6 +153,7 @@ void CElementForm::addField(QFormLayout *layout, const QString &label, Field fie
     // The label stands beside the editor's box, too far for Qt to name the
     // editor by it.
     field.editor->setAccessibleName(QString(label).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    field.editor->setAccessibleDescription(tr("Kept in the feed as %1").arg(field.path.key()));
     layout->addRow(label, withNote(field.editor, &field.note, extra));
     m_fields.push_back(std::move(field));
 }
@@ -233,6 +234,7 @@ QLineEdit *CElementForm::addDate(QFormLayout *layout, const QString &label, cons
     auto *line = new QLineEdit;
     auto *now = new QPushButton(QStringLiteral("Now"));
     now->setObjectName(path.key() + QStringLiteral("Now"));
+    now->setAccessibleDescription(tr("Sets the date to the present time"));
     const int index = int(m_fields.size());
     addField(layout, label,
              {path, line, nullptr, std::move(check), [line] { return line->text(); },

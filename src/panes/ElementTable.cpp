@@ -58,6 +58,8 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
 
     auto *add = new QPushButton(QStringLiteral("Add"), this);
     auto *remove = new QPushButton(QStringLiteral("Remove"), this);
+    add->setAccessibleDescription(tr("Adds a %1 element as a new row").arg(element));
+    remove->setAccessibleDescription(tr("Removes the selected row's %1 element").arg(element));
     m_buttons->addWidget(add);
     m_buttons->addWidget(remove);
     m_buttons->addStretch();
