@@ -97,13 +97,17 @@ def label(acc):
 
 
 def walk(acc, path=(), depth=0):
-    """Every object under `acc` with its path. Stops at a list's rows and a
-    text's content (the feed's own text), and at a combo box, whose popup
-    and field belong to it."""
+    """Every object under `acc` with its path. Stops at the rows of a list
+    that takes the focus (a page's layout table goes on), at a text's
+    content (the feed's own text), and at a combo box, whose popup and field
+    belong to it."""
+    import pyatspi
     path = path + (label(acc),)
     yield acc, path
     role = acc.getRoleName()
-    if depth > 60 or role in ("tree", "tree table", "table", "list", "combo box", "text", "entry"):
+    if depth > 60 or role in ("combo box", "text", "entry"):
+        return
+    if role in ("tree", "tree table", "table", "list") and acc.getState().contains(pyatspi.STATE_FOCUSABLE):
         return
     for child in children(acc):
         yield from walk(child, path, depth + 1)
@@ -232,7 +236,7 @@ def run_check(program, feed):
                      "the posts list named Posts")
         table = posts.queryTable()
         wait_for("the posts in the list", lambda: table.nRows >= 2, 30)
-        page = find(frame, lambda a: a.getRoleName() == "document web" and a.childCount > 0,
+        page = find(frame, lambda a: a.getRoleName() == "document web" and a.name == "Tidrel editor" and a.childCount > 0,
                     "the editor page's content (Chromium's accessibility)", 60)
         title_field = find(page, lambda a: a.getRoleName() in ("text", "entry") and a.name == "Post title",
                            "the page's title field")
@@ -311,6 +315,13 @@ def run_check(program, feed):
             (w for w in children(app) if w.name.startswith("Tidrel Help")), None), 30)
         find(guide, lambda a: a.getRoleName() == "link" and a.name == "Keys", "the guide's link to its page of keys")
         errors += ["no name or role: " + failure for failure in unnamed_controls(properties) + unnamed_controls(guide)]
+
+        # Without a feed, the start page: its links read out what they open.
+        press(menu_item(frame, "File", "Close"))
+        start = find(frame, lambda a: a.getRoleName() == "document web" and a.name == "Tidrel" and a.childCount > 0,
+                     "the start page's content")
+        find(start, lambda a: a.getRoleName() == "link" and a.name == "Open a feed…", "the start page's Open link")
+        errors += ["no name or role: " + failure for failure in unnamed_controls(frame)]
     except AssertionError as failure:
         errors.append(str(failure))
     finally:

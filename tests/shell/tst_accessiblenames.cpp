@@ -9,6 +9,7 @@
 #include "shell/AboutDialog.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/PublishSettingsDialog.h"
+#include "shell/StartPage.h"
 
 #include <QAccessible>
 
@@ -72,6 +73,10 @@ void TestAccessibleNames::everyControl_hasAName()
     QVERIFY(window.main->executeCommand(ID_FILTERING));
     QTRY_VERIFY(frame->postsBar()->filterBox());
     QVERIFY2(unnamedControls(window.main.get()).isEmpty(), unnamedControls(window.main.get()));
+    // The start page behind the feed windows is read out after them.
+    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(window.main->centralWidget());
+    QCOMPARE(area->child(area->childCount() - 1)->object(), window.main->startPage());
+    QCOMPARE(area->child(0)->object(), frame);
 
     CFeedPropertiesWnd *properties = frame->showProperties();
     QVERIFY2(unnamedControls(properties).isEmpty(), unnamedControls(properties));
