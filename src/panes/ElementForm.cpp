@@ -41,6 +41,12 @@ void showText(QLineEdit *line, const QString &text)
     line->setCursorPosition(0);
 }
 
+// "Source &URL:" as a screen reader names its field: "Source URL".
+QString spokenName(const QString &label)
+{
+    return QString(label).remove(QLatin1Char('&')).remove(QLatin1Char(':')).trimmed();
+}
+
 } // namespace
 
 CElementForm::CElementForm(CRSSEditDoc *doc, QObject *parent)
@@ -152,7 +158,7 @@ void CElementForm::addField(QFormLayout *layout, const QString &label, Field fie
     field.editor->setObjectName(field.path.key());
     // The label stands beside the editor's box, too far for Qt to name the
     // editor by it.
-    field.editor->setAccessibleName(QString(label).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    field.editor->setAccessibleName(spokenName(label));
     field.editor->setAccessibleDescription(tr("Kept in the feed as %1").arg(field.path.key()));
     layout->addRow(label, withNote(field.editor, &field.note, extra));
     m_fields.push_back(std::move(field));
@@ -212,6 +218,8 @@ QComboBox *CElementForm::addChoice(QFormLayout *layout, const QString &label, co
     auto *combo = new QComboBox;
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The field in the box takes the focus, and a screen reader names it.
+    combo->lineEdit()->setAccessibleName(spokenName(label));
     combo->addItem(QString());
     combo->addItems(choices);
     const int index = int(m_fields.size());

@@ -1,5 +1,7 @@
 #include "shell/FocusRing.h"
 
+#include "engine/PageColors.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFocusFrame>
@@ -8,7 +10,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -19,19 +20,6 @@ bool marksItsOwnFocus(const QWidget *widget)
             return true;
     }
     return qobject_cast<const QMenu *>(widget) || qobject_cast<const QMenuBar *>(widget);
-}
-
-double luminance(const QColor &color)
-{
-    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // Drawn over its widget, children included, and never clipped by a parent
@@ -58,12 +46,8 @@ protected:
 
     void paintEvent(QPaintEvent *) override
     {
-        // Non-text marks need a contrast of 3:1 with what is around them.
-        QColor color = palette().color(QPalette::Highlight);
-        if (contrast(color, palette().color(QPalette::Window)) < 3.0)
-            color = palette().color(QPalette::WindowText);
         QPainter painter(this);
-        painter.setPen(QPen(color, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(CFocusRing::colorIn(palette()), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 };
@@ -75,9 +59,14 @@ CFocusRing::CFocusRing(QObject *parent) : QObject(parent)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { follow(now); });
 }
 
-QWidget *CFocusRing::widget() const
+// Non-text marks need a contrast of 3:1 with what is around them: the
+// window, or the field the ring lies on.
+QColor CFocusRing::colorIn(const QPalette &palette)
 {
-    return m_ring ? m_ring->parentWidget() : nullptr;
+    const QColor highlight = palette.color(QPalette::Highlight);
+    const double least = std::min(CPageColors::contrast(highlight, palette.color(QPalette::Window)),
+                                  CPageColors::contrast(highlight, palette.color(QPalette::Base)));
+    return least >= 3.0 ? highlight : palette.color(QPalette::WindowText);
 }
 
 void CFocusRing::follow(QWidget *focus)

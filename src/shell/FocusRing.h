@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QColor;
+class QPalette;
 class QWidget;
 
 // Shows where the keyboard is: a ring along the inner edge of the widget
@@ -17,8 +19,8 @@ class CFocusRing : public QObject
 public:
     explicit CFocusRing(QObject *parent = nullptr);
 
-    // The widget the ring is around, or null.
-    QWidget *widget() const;
+    // The ring's colour in a palette.
+    static QColor colorIn(const QPalette &palette);
 
 private:
     void follow(QWidget *focus);

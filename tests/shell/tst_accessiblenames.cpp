@@ -1,12 +1,15 @@
 // Every control of the windows and dialogs has a name for screen readers,
 // read through Qt's accessibility interfaces offscreen: also the modal
-// dialogs, which the AT-SPI test cannot open without waiting on them.
+// dialogs, which the AT-SPI test cannot open without waiting on them. The
+// focus ring stands out in light and dark palettes.
 
 #include "WindowTestSupport.h"
 
+#include "engine/PageColors.h"
 #include "panes/BarRssItems.h"
 #include "panes/FeedPropertiesWnd.h"
 #include "shell/AboutDialog.h"
+#include "shell/FocusRing.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/PublishSettingsDialog.h"
 #include "shell/StartPage.h"
@@ -59,6 +62,8 @@ class TestAccessibleNames : public QObject
     Q_OBJECT
 private slots:
     void everyControl_hasAName();
+    void focusRing_standsOutInLightAndDarkPalettes_data();
+    void focusRing_standsOutInLightAndDarkPalettes();
 };
 
 void TestAccessibleNames::everyControl_hasAName()
@@ -86,6 +91,34 @@ void TestAccessibleNames::everyControl_hasAName()
     CAboutDialog about(window.main.get());
     for (QDialog *dialog : std::initializer_list<QDialog *>{&preferences, &publishing, &about})
         QVERIFY2(unnamedControls(dialog).isEmpty(), unnamedControls(dialog));
+}
+
+void TestAccessibleNames::focusRing_standsOutInLightAndDarkPalettes_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("highlight");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light") << QColor(239, 239, 239) << QColor(Qt::white) << QColor(48, 140, 198) << QColor(Qt::black);
+    QTest::newRow("light, pale highlight") << QColor(239, 239, 239) << QColor(Qt::white) << QColor(173, 216, 230) << QColor(Qt::black);
+    QTest::newRow("dark") << QColor(53, 53, 53) << QColor(35, 35, 35) << QColor(42, 130, 218) << QColor(Qt::white);
+    QTest::newRow("dark, dim highlight") << QColor(53, 53, 53) << QColor(35, 35, 35) << QColor(30, 60, 100) << QColor(Qt::white);
+}
+
+void TestAccessibleNames::focusRing_standsOutInLightAndDarkPalettes()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, base);
+    QFETCH(QColor, highlight);
+    QFETCH(QColor, text);
+    QPalette palette;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::WindowText, text);
+    const QColor ring = CFocusRing::colorIn(palette);
+    QVERIFY2(CPageColors::contrast(ring, window) >= 3.0, qPrintable(ring.name()));
+    QVERIFY2(CPageColors::contrast(ring, base) >= 3.0, qPrintable(ring.name()));
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestAccessibleNames)
