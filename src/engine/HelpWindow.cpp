@@ -64,6 +64,10 @@ CHelpWindow::CHelpWindow(const QUrl &contents, QWidget *parent)
     bar->addAction(m_view->pageAction(QWebEnginePage::Back));
     bar->addAction(m_view->pageAction(QWebEnginePage::Forward));
     QAction *home = bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("Contents"));
+    // The toolbar takes no focus: its commands have keys.
+    m_view->pageAction(QWebEnginePage::Back)->setShortcut(QKeySequence::Back);
+    m_view->pageAction(QWebEnginePage::Forward)->setShortcut(QKeySequence::Forward);
+    home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     connect(home, &QAction::triggered, this, &CHelpWindow::showContents);
     // The button that shows the tools a narrow window has no room for.
     if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -427,6 +428,12 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
     QVERIFY(QTest::qWaitFor([help] { return help->windowTitle().startsWith(QStringLiteral("File menu")); }, 10000));
     QVERIFY(pageText(help->view(), QStringLiteral("document.body.innerText")).contains(QStringLiteral("Create RSS Feed")));
     QCOMPARE(m_services->openedUrls, QList<QUrl>());
+    // The toolbar's commands have keys, also while the page has the focus.
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    help->view()->setFocus();
+    QSignalSpy back(help->view()->pageAction(QWebEnginePage::Back), &QAction::triggered);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(back.count(), 1);
 
     // Asking again brings the same window back; Escape closes it.
     QVERIFY(m_main->executeCommand(ID_HELP_GUIDE));
