@@ -6,7 +6,10 @@
 # servers. Xlib reads the lock keys' state; xdotool presses them in the tests
 # under Xvfb. The desktop and AppStream validators, rsvg-convert (icons from
 # the SVG), dpkg-dev, file and man build and check the Debian package. dbus
-# gives the hand-over test a session bus of its own (dbus-run-session).
+# gives the hand-over test a session bus of its own (dbus-run-session);
+# python3-dbus and python3-gi stand in for the desktop's settings portal on
+# it in the colour scheme test. ffmpeg makes the MP3 and M4A files of the
+# episode-from-audio tests.
 # at-spi2-core (the accessibility bus and registry) and python3-pyatspi let
 # the accessibility test read and drive the window as a screen reader does.
 set -eu
@@ -18,7 +21,7 @@ libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 libx11-dev
 python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server
-strace dbus
+strace dbus ffmpeg python3-dbus python3-gi
 at-spi2-core python3-pyatspi
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev

@@ -3,6 +3,7 @@
 #include "engine/EngineBridge.h"
 #include "engine/EnginePage.h"
 #include "engine/PageColors.h"
+#include "engine/PageFont.h"
 #include "engine/StyleSheetInterceptor.h"
 
 #include <QAction>
@@ -80,17 +81,20 @@ CHtmlEngineView::CHtmlEngineView(QWidget *parent)
         child->installEventFilter(this);
 }
 
-// The page takes the colours of the widgets around it, a dark theme's too.
+// The page takes the colours and the font of the widgets around it, a dark
+// theme's too.
 void CHtmlEngineView::followPalette()
 {
     m_page->setBackgroundColor(palette().color(QPalette::Base));
-    m_bridge->setColors(CPageColors::of(palette()));
+    QVariantMap look = CPageColors::of(palette());
+    look.insert(CPageFont::of(font()));
+    m_bridge->setColors(look);
 }
 
 void CHtmlEngineView::changeEvent(QEvent *event)
 {
     QWebEngineView::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
         followPalette();
 }
 

@@ -11,6 +11,7 @@ const std::vector<CommandInfo> &commandTable()
         {ID_FILE_CLOSE, "&Close", "", "Close the active feed", "document-close", ""},
         {ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active feed", "document-save", ":/shell/icons/save.png", "Save"},
         {ID_FILE_SAVE_AS, "Save &As\u2026", "Ctrl+Shift+S", "Save the active feed with a new name", "document-save-as", ""},
+        {ID_FILE_NEW_EPISODE_FROM_AUDIO, QT_TRANSLATE_NOOP("Commands", "New &Episode from Audio\u2026"), "", QT_TRANSLATE_NOOP("Commands", "Add a podcast episode for each audio file chosen, from its tags"), "", ""},
         {ID_FILE_PUBLISH, "P&ublish", "Ctrl+Shift+P", "Upload the saved feed to its server or folder", "document-send", ""},
         {ID_FILE_PUBLISH_SETTINGS, "Publish Se&ttings\u2026", "", "Choose where the feed is published and how to sign in", "", ""},
         {ID_FILE_PRINT, "&Print\u2026", "", "Print the current post as the editor shows it", "document-print", ""},
