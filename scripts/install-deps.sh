@@ -10,6 +10,8 @@
 # python3-dbus and python3-gi stand in for the desktop's settings portal on
 # it in the colour scheme test. ffmpeg makes the MP3 and M4A files of the
 # episode-from-audio tests.
+# at-spi2-core (the accessibility bus and registry) and python3-pyatspi let
+# the accessibility test read and drive the window as a screen reader does.
 set -eu
 
 PACKAGES="
@@ -20,6 +22,7 @@ libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeych
 libx11-dev
 python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server
 strace dbus ffmpeg python3-dbus python3-gi
+at-spi2-core python3-pyatspi
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
 "

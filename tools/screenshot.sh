@@ -3,7 +3,7 @@
 # without a screen (offscreen) or under Xvfb.
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
-#                       [--tile OTHER.xml] [--close] [--screen WxH] [--scale N]
+#                       [--tile OTHER.xml] [--close] [--screen WxH] [--scale N] [--focus OBJECT-NAME]
 #                       [--show create-feed|menu-tip|help|post-details[-GROUP]|chapters|feed-properties[-PAGE[/PAGE]]|
 #                               publish-settings|publish-progress|preferences|hyperlink]
 #                       OUT.png [FEED.xml [POST [WxH]]]
@@ -36,6 +36,7 @@ TILE=""
 CLOSE=0
 CHECK=0
 SHOW=""
+FOCUS=""
 SCREEN=1920x1200
 SCALE=1
 while [ $# -gt 0 ]; do
@@ -49,6 +50,7 @@ while [ $# -gt 0 ]; do
         --close) CLOSE=1; shift ;;
         --check) CHECK=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
+        --focus) FOCUS=$2; shift 2 ;;
         --screen) SCREEN=$2; shift 2 ;;
         --scale) SCALE=$2; shift 2 ;;
         -h|--help) sed -n '2,25p' "$0"; exit 0 ;;
@@ -83,6 +85,7 @@ esac
 [ "$CLOSE" = 1 ] && set -- "$@" --close
 [ "$CHECK" = 1 ] && set -- "$@" --check
 [ -n "$SHOW" ] && set -- "$@" --show "$SHOW"
+[ -n "$FOCUS" ] && set -- "$@" --focus "$FOCUS"
 
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -64,7 +65,14 @@ CHelpWindow::CHelpWindow(const QUrl &contents, QWidget *parent)
     bar->addAction(m_view->pageAction(QWebEnginePage::Back));
     bar->addAction(m_view->pageAction(QWebEnginePage::Forward));
     QAction *home = bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("Contents"));
+    // The toolbar takes no focus: its commands have keys.
+    m_view->pageAction(QWebEnginePage::Back)->setShortcut(QKeySequence::Back);
+    m_view->pageAction(QWebEnginePage::Forward)->setShortcut(QKeySequence::Forward);
+    home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     connect(home, &QAction::triggered, this, &CHelpWindow::showContents);
+    // The button that shows the tools a narrow window has no room for.
+    if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More tools"));
     // The window's title is the page's.
     connect(m_view, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
     // A reading window, closed like a dialog.

@@ -63,6 +63,8 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
     , m_editor(new QPlainTextEdit(this))
 {
     m_editor->setObjectName(QStringLiteral("previewEditor"));
+    m_editor->setAccessibleName(tr("HTML code"));
+    m_editor->setAccessibleDescription(tr("The description of the post as HTML code; edits here change the post"));
     m_editor->setFrameShape(QFrame::StyledPanel);
     m_editor->setFrameShadow(QFrame::Sunken);
     m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);

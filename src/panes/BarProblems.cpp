@@ -47,6 +47,9 @@ CBarProblems::CBarProblems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     // The level shows as its icon, which leaves the narrow pane's width to the message.
     m_list->setHeaderLabels({QString(), QStringLiteral("Message"), QStringLiteral("Post"), QStringLiteral("Field")});
     m_list->headerItem()->setToolTip(LevelColumn, QStringLiteral("Level"));
+    m_list->headerItem()->setData(LevelColumn, Qt::AccessibleTextRole, tr("Level"));
+    m_list->setAccessibleName(tr("Problems"));
+    m_list->setAccessibleDescription(tr("The problems the last check found; Enter shows where one is"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setWordWrap(false);

@@ -46,6 +46,8 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     connect(m_feedButton, &QPushButton::clicked, this, &CBarRssItems::feedPropertiesRequested);
     m_list = new CPostsListCtrl(client);
     m_list->setObjectName(QStringLiteral("postsList"));
+    m_list->setAccessibleName(tr("Posts"));
+    m_list->setAccessibleDescription(tr("The posts of the feed; the selected one is shown in the editor"));
     m_list->setEmptyText(QStringLiteral("RSS Items"));
     m_list->setModel(m_model);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -227,6 +229,8 @@ void CBarRssItems::onSelectionChanged(const QItemSelection &selected, const QIte
     int row = selected.first().top();
     if (selected.contains(m_model->index(currentRow, 0)))
         row = currentRow;
+    else // an assistive tool selects a row without moving to it
+        m_list->selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
     m_selectedRow = row;
     m_selectionTimer.start();
 }
@@ -366,6 +370,8 @@ void CBarRssItems::openFilterBox()
 {
     m_filterBox = new QLineEdit(widget());
     m_filterBox->setObjectName(QStringLiteral("filterBox"));
+    m_filterBox->setAccessibleName(tr("Filter posts"));
+    m_filterBox->setAccessibleDescription(tr("Lists only the posts whose title holds this text; Escape empties the box, then closes it"));
     m_filterBox->setFont(m_list->font());
     m_filterBox->installEventFilter(this);
     connect(m_filterBox, &QLineEdit::textEdited, this, &CBarRssItems::onFilterTextEdited);

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -37,6 +36,15 @@ void showText(QLineEdit *line, const QString &text)
         return;
     line->setText(text);
     line->setCursorPosition(0);
+}
+
+// "Source &URL:" as a screen reader names its field: "Source URL".
+QString spokenName(const QString &label)
+{
+    QString name = QString(label).remove(QLatin1Char('&')).trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
 }
 
 } // namespace
@@ -151,7 +159,9 @@ void CElementForm::addField(QFormLayout *layout, const QString &label, Field fie
     // The label stands beside the editor's box, not the editor: the
     // editor takes its words as its name.
     if (field.editor->accessibleName().isEmpty())
-        field.editor->setAccessibleName(QString(label).remove(QLatin1Char('&')).remove(QRegularExpression(QStringLiteral(":$"))));
+        field.editor->setAccessibleName(spokenName(label));
+    if (field.editor->accessibleDescription().isEmpty())
+        field.editor->setAccessibleDescription(tr("Kept in the feed as %1").arg(field.path.key()));
     layout->addRow(label, withNote(field.editor, &field.note, extra));
     m_fields.push_back(std::move(field));
 }
@@ -210,6 +220,8 @@ QComboBox *CElementForm::addChoice(QFormLayout *layout, const QString &label, co
     auto *combo = new QComboBox;
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The field in the box takes the focus, and a screen reader names it.
+    combo->lineEdit()->setAccessibleName(spokenName(label));
     combo->addItem(QString());
     combo->addItems(choices);
     const int index = int(m_fields.size());
@@ -232,6 +244,7 @@ QLineEdit *CElementForm::addDate(QFormLayout *layout, const QString &label, cons
     auto *line = new QLineEdit;
     auto *now = new QPushButton(QStringLiteral("Now"));
     now->setObjectName(path.key() + QStringLiteral("Now"));
+    now->setAccessibleDescription(tr("Sets the date to the present time"));
     const int index = int(m_fields.size());
     addField(layout, label,
              {path, line, nullptr, std::move(check), [line] { return line->text(); },

@@ -36,6 +36,8 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
             m_checks[column] = [check](const FeedElement &, const QString &value) { return check(value); };
     }
     m_table->setHorizontalHeaderLabels(headers);
+    m_table->setAccessibleName(element);
+    m_table->setAccessibleDescription(tr("One element %1 a row; Add and Remove below change the rows").arg(element));
     // The first column (a name or an address) takes what the others leave.
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->horizontalHeader()->setDefaultSectionSize(110);
@@ -57,6 +59,8 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
 
     auto *add = new QPushButton(QStringLiteral("Add"), this);
     auto *remove = new QPushButton(QStringLiteral("Remove"), this);
+    add->setAccessibleDescription(tr("Adds a row: a new element %1").arg(element));
+    remove->setAccessibleDescription(tr("Removes the selected row: its element %1").arg(element));
     m_buttons->addWidget(add);
     m_buttons->addWidget(remove);
     m_buttons->addStretch();

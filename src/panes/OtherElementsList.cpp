@@ -7,6 +7,8 @@ COtherElementsList::COtherElementsList(QWidget *parent)
 {
     setObjectName(QStringLiteral("otherElements"));
     setHeaderLabels({QStringLiteral("Element"), QStringLiteral("Content")});
+    setAccessibleName(tr("Other elements"));
+    setAccessibleDescription(tr("Elements these fields do not edit; they are kept as they are"));
     setRootIsDecorated(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 }

@@ -69,6 +69,8 @@ QWidget *CPostRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
                                         const QModelIndex &) const
 {
     auto *editor = new QPlainTextEdit(parent);
+    editor->setAccessibleName(tr("Post title"));
+    editor->setAccessibleDescription(tr("Enter keeps the new title, Escape drops it"));
     editor->setFont(enlargedFont(option.font));
     editor->setFrameShape(QFrame::Box);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

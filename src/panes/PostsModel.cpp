@@ -118,6 +118,21 @@ bool CPostsModel::hasUnreadableDate(int post) const
     return !date.isEmpty() && !PubDate::ParsePubDateOr(date, QDateTime()).isValid();
 }
 
+// What a screen reader says for a cell, also where the list shows only a
+// picture (the warning of an unreadable date) or nothing (no title, no date).
+QString CPostsModel::accessibleText(int post, int column) const
+{
+    const CRssFeed *feed = m_doc->feed();
+    if (column == TitleColumn) {
+        const QString title = feed->GetPostTitle(post);
+        return title.trimmed().isEmpty() ? tr("No title") : title;
+    }
+    const QString date = dateText(post);
+    if (date.isEmpty())
+        return tr("No date");
+    return hasUnreadableDate(post) ? tr("Unreadable date: %1").arg(date) : date;
+}
+
 int CPostsModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_order.size();
@@ -162,6 +177,10 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
         return QVariant();
     case Qt::ToolTipRole:
         return tooltip(post);
+    case Qt::AccessibleTextRole:
+        return accessibleText(post, index.column());
+    case Qt::AccessibleDescriptionRole:
+        return index.column() == TitleColumn ? tipText(post) : QVariant();
     default:
         return QVariant();
     }

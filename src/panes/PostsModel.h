@@ -49,6 +49,7 @@ private:
     QString tooltip(int post) const;
     QString liveTip(int post) const;
     QString dateText(int post) const;
+    QString accessibleText(int post, int column) const;
 
     QPointer<CRSSEditDoc> m_doc;
     CPostOrder m_order;

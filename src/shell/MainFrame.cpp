@@ -39,6 +39,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoGroup>
 #include <QUndoStack>
 #include <QUndoView>
@@ -334,6 +335,9 @@ bool CMainFrame::OnCommand(int id)
         return true;
     case ID_VIEW_UNDO_HISTORY:
         m_undoHistory->setVisible(m_undoHistory->isHidden());
+        // Tab goes round the feed's window only: the keys come to the list here.
+        if (m_undoHistory->isVisible())
+            m_undoHistory->widget()->setFocus(Qt::OtherFocusReason);
         return true;
     default:
         return false;
@@ -606,6 +610,9 @@ void CMainFrame::createToolBar()
         else
             m_toolBar->addAction(action(id));
     }
+    // The button that shows the tools a narrow window has no room for.
+    if (auto *more = m_toolBar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More tools"));
 }
 
 void CMainFrame::createStatusBar()
@@ -634,6 +641,7 @@ void CMainFrame::updateCheckSummary()
 void CMainFrame::createUndoHistory()
 {
     auto *view = new QUndoView(m_undoGroup);
+    view->setAccessibleName(tr("Changes"));
     view->setEmptyLabel(QStringLiteral("<as opened or saved>"));
     m_undoHistory = new QDockWidget(QStringLiteral("Undo History"), this);
     m_undoHistory->setObjectName(QStringLiteral("undoHistory"));

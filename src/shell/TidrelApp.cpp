@@ -2,6 +2,7 @@
 
 #include "core/ProductInfo.h"
 #include "core/RssFeed.h"
+#include "shell/FocusRing.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,11 @@ void CTidrelApp::prepareProcess()
 {
     // QtWebEngine shares its OpenGL context with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // A screen reader reads the editor page too: QtWebEngine 6.4 turns
+    // Chromium's accessibility on with Qt's only when this is set (later
+    // versions by default). It costs nothing until an assistive tool asks.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     // Settings, the recent-file list and the backup folder live under
     // "Tidrel" in the user's folders.
     QCoreApplication::setOrganizationName(QStringLiteral("Tidrel"));
@@ -28,4 +34,5 @@ void CTidrelApp::initInstance()
             icon.addFile(QStringLiteral(":/shell/icons/%1x%1/apps/tidrel.png").arg(size));
     }
     QApplication::setWindowIcon(icon);
+    new CFocusRing(qApp);
 }

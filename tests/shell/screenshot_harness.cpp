@@ -140,6 +140,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("dark"), QStringLiteral("The program's dark colours.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
+    parser.addOption({QStringLiteral("focus"), QStringLiteral("Give the keyboard focus to the widget of this object name, as Tab does."), QStringLiteral("name")});
     parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details[-GROUP], chapters, feed-properties[-PAGE[/PAGE]], publish-settings, publish-progress, preferences or hyperlink."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
@@ -220,6 +221,11 @@ int main(int argc, char *argv[])
         for (CChildFrame *child : frame.documents()->frames())
             child->document()->SetModifiedFlag(false);
         frame.documents()->closeAllDocuments();
+    }
+    if (parser.isSet(QStringLiteral("focus"))) {
+        frame.activateWindow();
+        if (auto *target = frame.findChild<QWidget *>(parser.value(QStringLiteral("focus"))))
+            target->setFocus(Qt::TabFocusReason);
     }
     settle(1000);
 

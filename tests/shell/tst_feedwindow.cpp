@@ -13,6 +13,7 @@
 #include "shell/DiskChangeBar.h"
 
 #include <QDir>
+#include <QFocusFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -242,6 +243,12 @@ void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
     QVERIFY(MainWindowFixture::waitForPage(frame));
     CPostsListCtrl *list = frame->postsBar()->listCtrl();
     QTRY_COMPARE(QApplication::focusWidget(), list);
+    // A ring marks the widget with the focus; the page marks its own.
+    const auto ringAround = [](QWidget *widget) {
+        const auto *ring = widget->findChild<QFocusFrame *>(QString(), Qt::FindDirectChildrenOnly);
+        return ring && ring->isVisible() && ring->geometry() == widget->rect();
+    };
+    QVERIFY(ringAround(list));
 
     // Where the focus is: a widget's name, or the id of the page's element
     // (the toolbar's for any of its buttons).
@@ -270,6 +277,7 @@ void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("select_author"));
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("select_link"));
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("richtext_edit"));
+    QVERIFY(window.main->findChildren<QFocusFrame *>().isEmpty());
     // The toolbar is one stop; the arrows move between its buttons.
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("toolbar"));
     const QString button = QStringLiteral("document.activeElement.title");
@@ -285,6 +293,7 @@ void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
     QVERIFY(window.main->executeCommand(ID_FILTERING));
     QLineEdit *box = frame->postsBar()->filterBox();
     QTRY_COMPARE(QApplication::focusWidget(), box);
+    QVERIFY(ringAround(box));
     QCOMPARE(press(Qt::Key_Tab), QStringLiteral("postsList"));
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), box->objectName());
     QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), QStringLiteral("feedPropertiesButton"));

@@ -677,6 +677,7 @@ void TestMainFrame::undo_typingInEditorThenFeedChangesAndModifiedMark()
     QVERIFY(m_main->action(ID_VIEW_UNDO_HISTORY)->isChecked());
     auto *history = qobject_cast<QUndoView *>(m_main->undoHistory()->widget());
     QCOMPARE(history->model()->rowCount(), 2); // the file as opened, the delete
+    QCOMPARE(m_main->focusWidget(), history); // out of the feed window's Tab round, the keys go there
     QTest::qWait(500); // the page paints what it shows
     saveScreenshot(QStringLiteral("undo-history.png"), m_main->grab());
     saveScreenshot(QStringLiteral("undo-menu.png"), withMenuOpen(QStringLiteral("Edit")));

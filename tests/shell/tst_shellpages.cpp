@@ -17,7 +17,9 @@
 #include <QDirIterator>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -181,6 +183,7 @@ private slots:
     void startPage_recentFeedsAndLinksOpenWhatTheyName();
     void menuTip_appearsOnceAfterPauseBesideTheItem();
     void helpGuide_opensAndCoversEveryMenuCommand();
+    void keysPage_listsEveryKeyOfTheMenus();
     void print_currentPostGoesToPdf();
     void pages_textAndLinksReadableInLightAndDarkPalettes();
 
@@ -426,6 +429,12 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
     QVERIFY(QTest::qWaitFor([help] { return help->windowTitle().startsWith(QStringLiteral("File menu")); }, 10000));
     QVERIFY(pageText(help->view(), QStringLiteral("document.body.innerText")).contains(QStringLiteral("Create RSS Feed")));
     QCOMPARE(m_services->openedUrls, QList<QUrl>());
+    // The toolbar's commands have keys, also while the page has the focus.
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    help->view()->setFocus();
+    QSignalSpy back(help->view()->pageAction(QWebEnginePage::Back), &QAction::triggered);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(back.count(), 1);
 
     // Asking again brings the same window back; Escape closes it.
     QVERIFY(m_main->executeCommand(ID_HELP_GUIDE));
@@ -447,6 +456,45 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
         QVERIFY2(guide.contains(name), qPrintable(name));
     }
     QVERIFY(guide.contains(QStringLiteral("Create RSS Feed")) && guide.contains(QStringLiteral("Preferences")));
+}
+
+// The guide's page of keys names each menu command that has keys, with
+// them all, and no other: it cannot drift from the program's commands.
+void TestShellPages::keysPage_listsEveryKeyOfTheMenus()
+{
+    // "&Open\u2026" shows as "Open…"; "&&" stands for "&".
+    const auto plain = [](QString text) {
+        return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
+    };
+    QStringList program;
+    for (QAction *menuAction : m_main->menuBar()->actions()) {
+        const QMenu *menu = menuAction->menu();
+        for (QAction *action : menu->actions()) {
+            const CommandInfo *info = findCommand(action->data().toInt());
+            if (!info || action->shortcuts().isEmpty())
+                continue;
+            QStringList keys;
+            for (const QKeySequence &key : action->shortcuts())
+                keys.append(key.toString(QKeySequence::PortableText));
+            program.append(plain(menu->title()) + QStringLiteral(" > ") + plain(QString::fromUtf8(info->text))
+                           + QStringLiteral(": ") + keys.join(QStringLiteral(" or ")));
+        }
+    }
+
+    QFile file(QStringLiteral(":/shell/help/keys.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString table = QString::fromUtf8(file.readAll()).section(QStringLiteral("<table id=\"commands\">"), 1).section(QStringLiteral("</table>"), 0, 0);
+    QStringList page;
+    static const QRegularExpression row(QStringLiteral("<tr><td>(.*?)</td><td>(.*?)</td></tr>"));
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    for (const QRegularExpressionMatch &match : row.globalMatch(table)) {
+        const QString command = match.captured(1).replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        page.append(command + QStringLiteral(": ") + match.captured(2).remove(tag));
+    }
+    program.sort();
+    page.sort();
+    QVERIFY(program.size() > 20);
+    QCOMPARE(page, program);
 }
 
 // --- Printing ---
