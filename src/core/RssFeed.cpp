@@ -10,6 +10,7 @@
 #include "core/PubDate.h"
 #include "core/XmlSafeText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QUuid>
@@ -712,7 +713,7 @@ bool CRssFeed::AddNewPost()
         const char *name;
         QLatin1String attributes;
         QString value;
-    } fields[] = {{"title", {}, QStringLiteral("New Item")},
+    } fields[] = {{"title", {}, QCoreApplication::translate("CRssFeed", "New Item")},
                   {"pubDate", {}, PubDate::FormatPubDateNow()},
                   {"guid", kNotPermaLink, NewGuidText()}};
     const FeedEncoding &encoding = *m_encoding;

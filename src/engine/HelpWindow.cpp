@@ -57,12 +57,12 @@ CHelpWindow::CHelpWindow(const QUrl &contents, QWidget *parent)
     setCentralWidget(m_view);
     followPalette();
 
-    QToolBar *bar = addToolBar(QStringLiteral("Navigation"));
+    QToolBar *bar = addToolBar(tr("Navigation"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->addAction(m_view->pageAction(QWebEnginePage::Back));
     bar->addAction(m_view->pageAction(QWebEnginePage::Forward));
-    QAction *home = bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("Contents"));
+    QAction *home = bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), tr("Contents"));
     connect(home, &QAction::triggered, this, &CHelpWindow::showContents);
     // The window's title is the page's.
     connect(m_view, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);

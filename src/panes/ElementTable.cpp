@@ -54,8 +54,8 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() * 3);
     m_table->setMaximumHeight(m_table->horizontalHeader()->sizeHint().height() * 7);
 
-    auto *add = new QPushButton(QStringLiteral("Add"), this);
-    auto *remove = new QPushButton(QStringLiteral("Remove"), this);
+    auto *add = new QPushButton(tr("Add"), this);
+    auto *remove = new QPushButton(tr("Remove"), this);
     m_buttons->addWidget(add);
     m_buttons->addWidget(remove);
     m_buttons->addStretch();
@@ -184,7 +184,7 @@ QString CElementTable::noteText() const
             const QString value = m_columns[column].valueIn(m_rows[row]);
             const QString problem = value.isEmpty() ? QString() : m_checks[column](m_rows[row], value);
             if (!problem.isEmpty()) {
-                lines.append(QStringLiteral("Row %1, %2: %3")
+                lines.append(tr("Row %1, %2: %3")
                                  .arg(row + 1)
                                  .arg(m_table->horizontalHeaderItem(column)->text(), problem));
             }

@@ -6,7 +6,7 @@ COtherElementsList::COtherElementsList(QWidget *parent)
     : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("otherElements"));
-    setHeaderLabels({QStringLiteral("Element"), QStringLiteral("Content")});
+    setHeaderLabels({tr("Element"), tr("Content")});
     setRootIsDecorated(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 }

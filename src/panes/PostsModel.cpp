@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLocale>
 #include <QStyle>
 
 namespace {
@@ -58,10 +59,18 @@ QString CPostsModel::tipTitle(int post) const
 {
     const CRssFeed *feed = m_doc->feed();
     QString title = feed->GetPostTitle(post);
-    const QString date = feed->GetPostPubDate(post);
+    const QString date = shownDate(post);
     if (!date.isEmpty())
         title += QStringLiteral(" [") + date + QLatin1Char(']');
     return title;
+}
+
+// The date in the user's own form; one that cannot be read as it stands.
+QString CPostsModel::shownDate(int post) const
+{
+    const QString date = m_doc->feed()->GetPostPubDate(post);
+    const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
+    return moment.isValid() ? QLocale().toString(moment, QLocale::ShortFormat) : date;
 }
 
 QString CPostsModel::tipText(int post) const
@@ -117,7 +126,7 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
         if (index.column() == TitleColumn)
             return feed->GetPostTitle(post);
         if (index.column() == DateColumn)
-            return feed->GetPostPubDate(post);
+            return shownDate(post);
         return QVariant();
     case Qt::DecorationRole:
         if (index.column() == TitleColumn)
@@ -141,9 +150,9 @@ QVariant CPostsModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QVariant();
     if (section == TitleColumn)
-        return QStringLiteral("Posts - Press Ctrl+F for filtering");
+        return tr("Posts - Press Ctrl+F for filtering");
     if (section == DateColumn)
-        return QStringLiteral("Date");
+        return tr("Date");
     return QVariant();
 }
 
@@ -165,5 +174,5 @@ bool CPostsModel::setData(const QModelIndex &index, const QVariant &value, int r
     // A rename left as it was changes nothing, not even the post's date.
     if (value.toString() == m_doc->feed()->GetPostTitle(post))
         return true;
-    return m_doc->SetPostField(post, CRSSEditDoc::PostTitle, value.toString(), QStringLiteral("Rename Post"));
+    return m_doc->SetPostField(post, CRSSEditDoc::PostTitle, value.toString(), tr("Rename Post"));
 }

@@ -32,6 +32,7 @@ public:
     // "Title [date]" and the plain description with the link below it, as
     // the row's tooltip shows them.
     QString tipTitle(int post) const;
+    QString shownDate(int post) const;
     QString tipText(int post) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

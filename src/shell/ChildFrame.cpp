@@ -21,11 +21,6 @@
 
 namespace {
 
-QString counted(int count, const QString &singular)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : singular + QLatin1Char('s'));
-}
-
 // "2 errors, 1 warning, 731 notes": the notes are the info lines the
 // Problems pane lists beside the errors and warnings.
 QString problemCounts(const QList<CFeedChecker::Problem> &problems)
@@ -38,8 +33,9 @@ QString problemCounts(const QList<CFeedChecker::Problem> &problems)
         warnings += problem.level() == CFeedRules::Level::Warning;
         notes += problem.level() == CFeedRules::Level::Info;
     }
-    return counted(errors, QStringLiteral("error")) + QStringLiteral(", ") + counted(warnings, QStringLiteral("warning"))
-        + QStringLiteral(", ") + counted(notes, QStringLiteral("note"));
+    return CChildFrame::tr("%1, %2, %3", "errors, warnings, notes")
+        .arg(CChildFrame::tr("%n error(s)", nullptr, errors), CChildFrame::tr("%n warning(s)", nullptr, warnings),
+             CChildFrame::tr("%n note(s)", nullptr, notes));
 }
 
 } // namespace
@@ -125,16 +121,16 @@ void CChildFrame::createBars()
     // The posts bar runs the full height; the preview sits under the editor.
     m_dockHost->setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
 
-    m_postsBar = new CBarRssItems(QStringLiteral("RSS Items"), m_document.get(), m_dockHost);
+    m_postsBar = new CBarRssItems(tr("RSS Items"), m_document.get(), m_dockHost);
     m_postsBar->setAllowedAreas(Qt::LeftDockWidgetArea);
     m_dockHost->addDockWidget(Qt::LeftDockWidgetArea, m_postsBar);
 
-    m_previewBar = new CBarPreview(QStringLiteral("Preview"), m_document.get(), m_dockHost);
+    m_previewBar = new CBarPreview(tr("Preview"), m_document.get(), m_dockHost);
     m_previewBar->setAllowedAreas(Qt::BottomDockWidgetArea);
     m_dockHost->addDockWidget(Qt::BottomDockWidgetArea, m_previewBar);
     m_previewBar->setVisible(PreviewBarSetting::value() != 0);
 
-    m_detailsBar = new CBarPostDetails(QStringLiteral("Post Details"), m_document.get(), m_dockHost);
+    m_detailsBar = new CBarPostDetails(tr("Post Details"), m_document.get(), m_dockHost);
     m_detailsBar->setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
     m_dockHost->addDockWidget(Qt::RightDockWidgetArea, m_detailsBar);
     m_detailsBar->hide();
@@ -145,7 +141,7 @@ void CChildFrame::createBars()
     m_postsBar->setPostCommands(m_postCommands.get());
 
     // The problems sit under the posts list, hidden until a check.
-    m_problemsBar = new CBarProblems(QStringLiteral("Problems"), m_document.get(), m_dockHost);
+    m_problemsBar = new CBarProblems(tr("Problems"), m_document.get(), m_dockHost);
     m_problemsBar->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
     m_dockHost->splitDockWidget(m_postsBar, m_problemsBar, Qt::Vertical);
     m_problemsBar->hide();

@@ -8,6 +8,6 @@ public:
     // settings need.
     static void prepareProcess();
     // After the QApplication exists and before any window: the program's
-    // icon and the post footer as the feed's description filter.
+    // translations, its icon and the post footer as the feed's description filter.
     static void initInstance();
 };
