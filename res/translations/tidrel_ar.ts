@@ -5,76 +5,76 @@
     <name>CAboutDialog</name>
     <message>
         <source>About Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Tidrel</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tidrel developers</source>
-        <translation type="unfinished"></translation>
+        <translation>حقوق النشر © 2026 مطوّرو Tidrel</translation>
     </message>
     <message>
         <source>Tidrel version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel الإصدار %1</translation>
     </message>
     <message>
         <source>Release: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>البناء: %1 %2</translation>
     </message>
 </context>
 <context>
     <name>CBarCaption</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>CBarProblems</name>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>الرسالة</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished"></translation>
+        <translation>المنشور</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>الحقل</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>%1 (line %2) [%3]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (السطر %2) [%3]</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>القناة</translation>
     </message>
 </context>
 <context>
     <name>CBarRssItems</name>
     <message>
         <source>Feed Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>خصائص الخلاصة…</translation>
     </message>
     <message>
         <source>Edit the feed&apos;s title, description, image and the other channel elements</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير عنوان الخلاصة ووصفها وصورتها وعناصر القناة الأخرى</translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>منشورات RSS</translation>
     </message>
     <message>
         <source> [%1 of %2]</source>
-        <translation type="unfinished"></translation>
+        <translation> [%1 من %2]</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نسخ العنوان</translation>
     </message>
 </context>
 <context>
@@ -82,251 +82,259 @@
     <message>
         <source>%1, %2, %3</source>
         <comment>errors, warnings, notes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2، %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n خطأ</numerusform>
+            <numerusform>خطأ واحد</numerusform>
+            <numerusform>خطآن</numerusform>
+            <numerusform>%n أخطاء</numerusform>
+            <numerusform>%n خطأً</numerusform>
+            <numerusform>%n خطأ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n تحذير</numerusform>
+            <numerusform>تحذير واحد</numerusform>
+            <numerusform>تحذيران</numerusform>
+            <numerusform>%n تحذيرات</numerusform>
+            <numerusform>%n تحذيرًا</numerusform>
+            <numerusform>%n تحذير</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n note(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ملاحظة</numerusform>
+            <numerusform>ملاحظة واحدة</numerusform>
+            <numerusform>ملاحظتان</numerusform>
+            <numerusform>%n ملاحظات</numerusform>
+            <numerusform>%n ملاحظةً</numerusform>
+            <numerusform>%n ملاحظة</numerusform>
         </translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>منشورات RSS</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>المعاينة</translation>
     </message>
     <message>
         <source>Post Details</source>
-        <translation type="unfinished"></translation>
+        <translation>تفاصيل المنشور</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>المشكلات</translation>
     </message>
 </context>
 <context>
     <name>CCommandLine</name>
     <message>
         <source>Tidrel, an editor of RSS 2.0 feed files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel، محرر لملفات خلاصات RSS 2.0.</translation>
     </message>
     <message>
         <source>Check each feed file without opening a window; print one problem a line as FILE:LINE:COLUMN: error|warning|info: message [rule-id]. Exit status 0 when there are no errors, 1 when there are, 2 when a file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص كل ملف خلاصة دون فتح نافذة؛ وطباعة مشكلة في كل سطر بالشكل FILE:LINE:COLUMN: error|warning|info: message [rule-id]. حالة الخروج 0 عند عدم وجود أخطاء، و1 عند وجودها، و2 عند تعذّر قراءة ملف.</translation>
     </message>
     <message>
         <source>Feed files to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الخلاصات المراد فتحها.</translation>
     </message>
     <message>
         <source>[FILE...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ملف...]</translation>
     </message>
     <message>
         <source>Usage: %1 --check FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: %1 --check خلاصة...</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة الملف: %1</translation>
     </message>
 </context>
 <context>
     <name>CCurlEasy</name>
     <message>
         <source>The server did not answer in time (%1 s).</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب الخادم في الوقت المحدد (%1 ث).</translation>
     </message>
     <message>
         <source>Too many redirects (more than %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>عمليات إعادة توجيه كثيرة جدًا (أكثر من %1).</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ردّ الخادم بالخطأ %1.</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم الاتصال.</translation>
     </message>
     <message>
         <source>The server&apos;s name is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الخادم غير معروف.</translation>
     </message>
     <message>
         <source>The address&apos;s protocol is not supported here.</source>
-        <translation type="unfinished"></translation>
+        <translation>بروتوكول العنوان غير مدعوم هنا.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان غير صالح.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي.</translation>
     </message>
     <message>
         <source>The server refused the login: check the user name and the password or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم تسجيل الدخول: تحقق من اسم المستخدم وكلمة المرور أو المفتاح.</translation>
     </message>
     <message>
         <source>The server&apos;s disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>قرص الخادم ممتلئ.</translation>
     </message>
     <message>
         <source>The server refused access to the folder or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم الوصول إلى المجلد أو الملف.</translation>
     </message>
     <message>
         <source>The server refused the upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم الرفع.</translation>
     </message>
     <message>
         <source>The connection broke off.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع الاتصال.</translation>
     </message>
     <message>
         <source>The server does not offer TLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوفّر الخادم TLS.</translation>
     </message>
     <message>
         <source>The secure connection (TLS) could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء الاتصال الآمن (TLS).</translation>
     </message>
     <message>
         <source>The server&apos;s certificate could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التحقق من شهادة الخادم.</translation>
     </message>
 </context>
 <context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
-        <translation type="unfinished"></translation>
+        <translation>خلاصات RSS (*.xml *.rss)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الملفات (*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات في %1؟</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ باسم</translation>
     </message>
     <message>
         <source>The server %1 is not among the known hosts of this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>الخادم %1 ليس من المضيفات المعروفة لهذا الحاسوب.</translation>
     </message>
     <message>
         <source>Its key&apos;s fingerprint is
 %1
 
 Trust it only when it is the fingerprint your server&apos;s administrator gave you.</source>
-        <translation type="unfinished"></translation>
+        <translation>بصمة مفتاحه هي
+%1
+
+لا تثق به إلا إذا كانت هذه البصمة التي أعطاك إياها مدير خادمك.</translation>
     </message>
     <message>
         <source>Trust and &amp;Remember</source>
-        <translation type="unfinished"></translation>
+        <translation>الثقة و&amp;التذكّر</translation>
     </message>
     <message>
         <source>Trust &amp;Once</source>
-        <translation type="unfinished"></translation>
+        <translation>الثقة &amp;مرة واحدة</translation>
     </message>
 </context>
 <context>
     <name>CDiskChangeBar</name>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إعادة التحميل</translation>
     </message>
     <message>
         <source>&amp;Keep mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;الإبقاء على تغييراتي</translation>
     </message>
     <message>
         <source>&amp;Show differences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عرض الفروق</translation>
     </message>
     <message>
         <source>Read the file again; the changes made here are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة الملف من جديد؛ تضيع التغييرات التي أُجريت هنا</translation>
     </message>
     <message>
         <source>Keep the feed as it is here; the next save asks before it overwrites the file</source>
-        <translation type="unfinished"></translation>
+        <translation>إبقاء الخلاصة كما هي هنا؛ سيسأل الحفظ التالي قبل الكتابة فوق الملف</translation>
     </message>
     <message>
         <source>%1 changed on disk. Reload it to drop the changes made here, or keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيّر %1 على القرص. أعد تحميله لتتخلّى عن التغييرات التي أُجريت هنا، أو أبقِ عليها.</translation>
     </message>
     <message>
         <source>%1 changed on disk and cannot be read: %2 The feed here stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيّر %1 على القرص وتتعذّر قراءته: %2 تبقى الخلاصة هنا كما كانت.</translation>
     </message>
     <message>
         <source>The file on disk holds what a save would write.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الملف على القرص يحوي ما سيكتبه الحفظ.
+</translation>
     </message>
     <message>
         <source>--- %1 on disk
 +++ %1 as a save would write it
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--- %1 على القرص
++++ %1 كما سيكتبه الحفظ
+</translation>
     </message>
     <message>
         <source>Differences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الفروق — %1</translation>
     </message>
 </context>
 <context>
     <name>CDocManager</name>
     <message>
         <source>Cannot create a new feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر إنشاء خلاصة جديدة.</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر فتح %1.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save %1.
@@ -334,116 +342,120 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
 %2
 
 The feed keeps its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر حفظ %1.
+
+%2
+
+تحتفظ الخلاصة بتغييراتها.</translation>
     </message>
 </context>
 <context>
     <name>CElementForm</name>
     <message>
         <source>Only the address belongs here, without the name</source>
-        <translation type="unfinished"></translation>
+        <translation>يُكتب هنا العنوان وحده، دون الاسم</translation>
     </message>
     <message>
         <source>Not an e-mail address like jo@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان بريد إلكتروني مثل jo@example.org</translation>
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس واحدًا من: %1</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>الآن</translation>
     </message>
     <message>
         <source>Also holds values no box stands for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي أيضًا قيمًا ليس لها مربع: %1</translation>
     </message>
 </context>
 <context>
     <name>CElementTable</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة</translation>
     </message>
     <message>
         <source>Row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>الصف %1، %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CEnclosureProbe</name>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا مجلد وليس ملفًا.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير موجود.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة الملف.</translation>
     </message>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل مكتبة الشبكة.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ردّ الخادم: %1.</translation>
     </message>
     <message>
         <source>The server did not tell the length.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يذكر الخادم الحجم.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
     <message>
         <source>%1 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 الخلاصة المنشورة باقية كما كانت.</translation>
     </message>
     <message>
         <source>At %1: %2 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>عند %1: %2 الخلاصة المنشورة باقية كما كانت.</translation>
     </message>
     <message>
         <source>The feed has no file yet: save it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للخلاصة ملف بعد: احفظها أولًا.</translation>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون الوجهة عنوان sftp:// أو ftp:// أو ftps:// أو file:// فيه مضيف ومسار، مثل sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>نُشرت %1 إلى %2</translation>
     </message>
     <message numerus="yes">
         <source> with %n media file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> مع %n ملف وسائط</numerusform>
+            <numerusform> مع ملف وسائط واحد</numerusform>
+            <numerusform> مع ملفَّي وسائط</numerusform>
+            <numerusform> مع %n ملفات وسائط</numerusform>
+            <numerusform> مع %n ملف وسائط</numerusform>
+            <numerusform> مع %n ملف وسائط</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> (%n already there)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%n موجود من قبل)</numerusform>
+            <numerusform> (واحد موجود من قبل)</numerusform>
+            <numerusform> (اثنان موجودان من قبل)</numerusform>
+            <numerusform> (%n موجودة من قبل)</numerusform>
+            <numerusform> (%n موجودًا من قبل)</numerusform>
+            <numerusform> (%n موجود من قبل)</numerusform>
         </translation>
     </message>
 </context>
@@ -451,7 +463,7 @@ The feed keeps its changes.</source>
     <name>CFeedPublishing</name>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The feed check found %n error(s) in %1:
@@ -459,305 +471,337 @@ The feed keeps its changes.</source>
 %2
 
 Publish anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>وجد فحص الخلاصة %n خطأ في %1:
+
+%2
+
+هل تريد النشر على أي حال؟</numerusform>
+            <numerusform>وجد فحص الخلاصة خطأً واحدًا في %1:
+
+%2
+
+هل تريد النشر على أي حال؟</numerusform>
+            <numerusform>وجد فحص الخلاصة خطأين في %1:
+
+%2
+
+هل تريد النشر على أي حال؟</numerusform>
+            <numerusform>وجد فحص الخلاصة %n أخطاء في %1:
+
+%2
+
+هل تريد النشر على أي حال؟</numerusform>
+            <numerusform>وجد فحص الخلاصة %n خطأً في %1:
+
+%2
+
+هل تريد النشر على أي حال؟</numerusform>
+            <numerusform>وجد فحص الخلاصة %n خطأ في %1:
+
+%2
+
+هل تريد النشر على أي حال؟</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Publish Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;النشر على أي حال</translation>
     </message>
     <message>
         <source>The password could not be kept in the desktop&apos;s keyring: %1
 
 Tidrel remembers it until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ كلمة المرور في حلقة مفاتيح سطح المكتب: %1
+
+سيتذكّرها Tidrel حتى ينتهي.</translation>
     </message>
     <message>
         <source>%1 was not published: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُنشر %1: %2</translation>
     </message>
 </context>
 <context>
     <name>CFetchTitleFromURL</name>
     <message>
         <source>The page has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للصفحة عنوان.</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>التنقل</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتويات</translation>
     </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج رابط</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان:</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>النص:</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان:</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>الهدف:</translation>
     </message>
     <message>
         <source>Looking up the page&apos;s title…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ البحث عن عنوان الصفحة…</translation>
     </message>
     <message>
         <source>No title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا عنوان: %1</translation>
     </message>
 </context>
 <context>
     <name>CImageDlg</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج صورة</translation>
     </message>
     <message>
         <source>Type the image&apos;s address here (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب عنوان الصورة هنا (مطلوب)</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>استعراض…</translation>
     </message>
     <message>
         <source>Type the text shown in its place here</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب هنا النص الذي يظهر مكانها</translation>
     </message>
     <message>
         <source>Width in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض بالبكسل (اختياري)</translation>
     </message>
     <message>
         <source>Height in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>الارتفاع بالبكسل (اختياري)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>text on left</source>
-        <translation type="unfinished"></translation>
+        <translation>نص على اليسار</translation>
     </message>
     <message>
         <source>text on right</source>
-        <translation type="unfinished"></translation>
+        <translation>نص على اليمين</translation>
     </message>
     <message>
         <source>See image sample here</source>
-        <translation type="unfinished"></translation>
+        <translation>تظهر هنا عينة من الصورة</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار صورة</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصور (*.png *.jpg *.jpeg *.gif *.webp *.svg);;كل الملفات (*)</translation>
     </message>
 </context>
 <context>
     <name>CLocalFolder</name>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص ممتلئ.</translation>
     </message>
     <message>
         <source>The file could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة الملف: %1.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة %1.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر إنشاء المجلد %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي.</translation>
     </message>
 </context>
 <context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num Lock</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Lock</translation>
     </message>
     <message>
         <source>%1: not known on this display</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: غير معروف على هذه الشاشة</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 مفعّل</translation>
     </message>
     <message>
         <source>%1 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 معطّل</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>جاهز</translation>
     </message>
     <message>
         <source>The preferences could not be written to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة التفضيلات في
+%1</translation>
     </message>
     <message>
         <source>No web browser could be started to show
 %1
 
 Open this address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل متصفح ويب لعرض
+%1
+
+افتح هذا العنوان في متصفح بنفسك.</translation>
     </message>
     <message>
         <source>Publishing sends the saved file. Save %1 and publish it?</source>
-        <translation type="unfinished"></translation>
+        <translation>النشر يرسل الملف المحفوظ. هل تريد حفظ %1 ونشره؟</translation>
     </message>
     <message>
         <source>Save and &amp;Publish</source>
-        <translation type="unfinished"></translation>
+        <translation>الحفظ و&amp;النشر</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;نسيق</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إدراج</translation>
     </message>
     <message>
         <source>&amp;Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;نشورات</translation>
     </message>
     <message>
         <source>Fee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خلاصة</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أدوات</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عرض</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>نا&amp;فذة</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>شريط الأدوات</translation>
     </message>
     <message>
         <source>&lt;as opened or saved&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;كما فُتحت أو حُفظت&gt;</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل التغييرات</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح %1</translation>
     </message>
 </context>
 <context>
     <name>COtherElementsList</name>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتوى</translation>
     </message>
 </context>
 <context>
     <name>CPostCommands</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تراجع عن %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إعادة %1</translation>
     </message>
     <message>
         <source>Delete this post?
 
 &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف هذا المنشور؟
+
+«%1»</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف</translation>
     </message>
     <message>
         <source>Discard the changes to %1 and reload it from the disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد تجاهل التغييرات في %1 وإعادة تحميله من القرص؟</translation>
     </message>
     <message>
         <source>&amp;Discard and Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;التجاهل وإعادة التحميل</translation>
     </message>
     <message>
         <source>Cannot reload %1.
@@ -765,1349 +809,1353 @@ Open this address in a browser yourself.</source>
 %2
 
 The feed stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر إعادة تحميل %1.
+
+%2
+
+تبقى الخلاصة كما كانت.</translation>
     </message>
     <message>
         <source>No program could be started to show folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل برنامج لعرض المجلدات.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد غير موجود.</translation>
     </message>
     <message>
         <source>Cannot open directory %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر فتح المجلد %1. %2</translation>
     </message>
 </context>
 <context>
     <name>CPostsListCtrl</name>
     <message>
         <source>No items</source>
-        <translation type="unfinished"></translation>
+        <translation>لا منشورات</translation>
     </message>
 </context>
 <context>
     <name>CPostsModel</name>
     <message>
         <source>Posts - Press Ctrl+F for filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>المنشورات – Ctrl+F للتصفية</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <source>Rename Post</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تسمية المنشور</translation>
     </message>
 </context>
 <context>
     <name>CPreferencesDialog</name>
     <message>
         <source>&amp;Add a footer under the description of every post I edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إضافة تذييل أسفل وصف كل منشور أحرّره</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>التفضيلات</translation>
     </message>
     <message>
         <source>&amp;Default Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;النص الافتراضي</translation>
     </message>
     <message>
         <source>The footer is added when a post&apos;s description is stored, unless the description ends with one already.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُضاف التذييل عند حفظ وصف المنشور، إلا إذا كان الوصف ينتهي بتذييل من قبل.</translation>
     </message>
     <message>
         <source>Footer &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نص التذييل:</translation>
     </message>
     <message>
         <source>Post footer</source>
-        <translation type="unfinished"></translation>
+        <translation>تذييل المنشور</translation>
     </message>
 </context>
 <context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Stop publishing; the feed on the server stays as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف النشر؛ تبقى الخلاصة على الخادم كما كانت</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الإلغاء…</translation>
     </message>
     <message>
         <source>Publishing to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ النشر إلى %1…</translation>
     </message>
     <message>
         <source>File %1 of %2, %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 من %2، %3 من %4</translation>
     </message>
 </context>
 <context>
     <name>CPublishSettingsDialog</name>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استعراض…</translation>
     </message>
     <message>
         <source>Switch plain FTP to &amp;TLS (STARTTLS) before logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل FTP العادي إلى &amp;TLS (STARTTLS) قبل تسجيل الدخول</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation type="unfinished"></translation>
+        <translation>اس&amp;تعراض…</translation>
     </message>
     <message>
         <source>Publish Settings — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات النشر — %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور</translation>
     </message>
     <message>
         <source>Key file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف المفتاح</translation>
     </message>
     <message>
         <source>SSH agent</source>
-        <translation type="unfinished"></translation>
+        <translation>وكيل SSH</translation>
     </message>
     <message>
         <source>the feed&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد الخلاصة</translation>
     </message>
     <message>
         <source>&amp;Upload to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;الرفع إلى:</translation>
     </message>
     <message>
         <source>U&amp;ser:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;المستخدم:</translation>
     </message>
     <message>
         <source>SFTP si&amp;gns in with:</source>
-        <translation type="unfinished"></translation>
+        <translation>يسجّل SFTP ال&amp;دخول بـ:</translation>
     </message>
     <message>
         <source>SSH &amp;key file:</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف م&amp;فتاح SSH:</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان هو عنوان الخلاصة على الخادم: sftp:// أو ftp:// أو ftps://، أو file:// لمجلد على هذا الحاسوب. العنوان المنتهي بـ / يدل على مجلد؛ وتحتفظ الخلاصة فيه باسم ملفها.</translation>
     </message>
     <message>
         <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ كلمات المرور وعبارات المرور في حلقة مفاتيح سطح المكتب، ولا تُحفظ أبدًا في ملف إعدادات.</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>الخادم</translation>
     </message>
     <message>
         <source>&amp;Media address:</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان ال&amp;وسائط:</translation>
     </message>
     <message>
         <source>Media &amp;folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;جلد الوسائط:</translation>
     </message>
     <message>
         <source>Optional. Enclosures whose address starts with the media address are uploaded beside the feed from the same place under the media folder, unless the server has them at the same size.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختياري. المرفقات التي يبدأ عنوانها بعنوان الوسائط تُرفع بجانب الخلاصة من المكان نفسه تحت مجلد الوسائط، إلا إذا كانت على الخادم بالحجم نفسه.</translation>
     </message>
     <message>
         <source>Media files</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الوسائط</translation>
     </message>
     <message>
         <source>Type the address the feed is uploaded to.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب العنوان الذي تُرفع إليه الخلاصة.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يبدأ العنوان بـ sftp:// أو ftp:// أو ftps:// أو file://.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس في العنوان اسم خادم بعد %1://.</translation>
     </message>
     <message>
         <source>The address needs a path after the server name, such as /feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج العنوان إلى مسار بعد اسم الخادم، مثل /feed.xml.</translation>
     </message>
     <message>
         <source>The media address must be a web address starting with http:// or https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون عنوان الوسائط عنوان ويب يبدأ بـ http:// أو https://.</translation>
     </message>
     <message>
         <source>Key &amp;passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عبارة مرور المفتاح:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;كلمة المرور:</translation>
     </message>
     <message>
         <source>Media Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد الوسائط</translation>
     </message>
     <message>
         <source>SSH Key File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف مفتاح SSH</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
     <message>
         <source>Edit Title</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير العنوان</translation>
     </message>
     <message>
         <source>Edit Link</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير الرابط</translation>
     </message>
     <message>
         <source>Edit Author</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير الكاتب</translation>
     </message>
     <message>
         <source>Edit Description</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير الوصف</translation>
     </message>
     <message>
         <source>Feed%1</source>
-        <translation type="unfinished"></translation>
+        <translation>خلاصة%1</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيّر الملف على القرص منذ فتحه. هل تريد الحفظ على أي حال؟</translation>
     </message>
     <message>
         <source>Add Post</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة منشور</translation>
     </message>
     <message>
         <source>Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>تكرار المنشور</translation>
     </message>
     <message>
         <source>Delete Post</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المنشور</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير %1 في القناة</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير %1</translation>
     </message>
     <message>
         <source>Turn Podcast On</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل البودكاست</translation>
     </message>
     <message>
         <source>Move Post to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل المنشور إلى الأعلى</translation>
     </message>
     <message>
         <source>Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>ضبط التاريخ على الآن</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditView</name>
     <message>
         <source>Format Description</source>
-        <translation type="unfinished"></translation>
+        <translation>تنسيق الوصف</translation>
     </message>
     <message>
         <source>Tidrel editor</source>
-        <translation type="unfinished"></translation>
+        <translation>محرر Tidrel</translation>
     </message>
     <message>
         <source>Type RSS Item here (this area is editable and selectable)</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب منشور RSS هنا (هذه المنطقة قابلة للتحرير والتحديد)</translation>
     </message>
     <message>
         <source>Type RSS item title here…</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب عنوان منشور RSS هنا…</translation>
     </message>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>التنسيق</translation>
     </message>
     <message>
         <source>Type description of RSS item here…</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب وصف منشور RSS هنا…</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط:</translation>
     </message>
     <message>
         <source>&lt;Enter link to article here...&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;أدخل رابط المقالة هنا...&gt;</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>الكاتب:</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>قص</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <source>Strong emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد قوي</translation>
     </message>
     <message>
         <source>Emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Strikethrough text</source>
-        <translation type="unfinished"></translation>
+        <translation>نص يتوسطه خط</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>شيفرة</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>فقرة</translation>
     </message>
     <message>
         <source>Header 1</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان 1</translation>
     </message>
     <message>
         <source>Header 2</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان 2</translation>
     </message>
     <message>
         <source>Header 3</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان 3</translation>
     </message>
     <message>
         <source>Header 4</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان 4</translation>
     </message>
     <message>
         <source>Block of plain text, &lt;pre&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>كتلة نص عادي، &lt;pre&gt;</translation>
     </message>
     <message>
         <source>Insert or edit hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج رابط أو تحريره</translation>
     </message>
     <message>
         <source>Insert or change properties image</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج صورة أو تغيير خصائصها</translation>
     </message>
     <message>
         <source>List item, unordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>عنصر قائمة نقطية</translation>
     </message>
     <message>
         <source>List item, ordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>عنصر قائمة مرقّمة</translation>
     </message>
     <message>
         <source>Decrease level of list item or un-quote</source>
-        <translation type="unfinished"></translation>
+        <translation>خفض مستوى عنصر القائمة أو إلغاء الاقتباس</translation>
     </message>
     <message>
         <source>Increase level of list item or quote</source>
-        <translation type="unfinished"></translation>
+        <translation>رفع مستوى عنصر القائمة أو الاقتباس</translation>
     </message>
     <message>
         <source>Show/hide rulers</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار/إخفاء المساطر</translation>
     </message>
     <message>
         <source>Cannot init HTML face</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر تهيئة واجهة HTML</translation>
     </message>
     <message>
         <source>Remove Spans and Styles</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة SPAN والأنماط</translation>
     </message>
     <message>
         <source>Remove Non-Breaking Spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة المسافات غير الفاصلة</translation>
     </message>
     <message>
         <source>Current Object Tag: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>وسم الكائن الحالي: %1</translation>
     </message>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج رابط</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج صورة</translation>
     </message>
 </context>
 <context>
     <name>CRemoteFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة %1.</translation>
     </message>
     <message>
         <source>The server&apos;s host key is not known: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح مضيف الخادم غير معروف: %1.</translation>
     </message>
     <message>
         <source>Refused: the server&apos;s host key has changed (now %1). Someone may be listening in, or the server was set up anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>مرفوض: تغيّر مفتاح مضيف الخادم (الآن %1). ربما يتنصّت أحدهم، أو أُعيد إعداد الخادم.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي.</translation>
     </message>
     <message>
         <source>The server did not let the uploaded file take the old one&apos;s place.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يسمح الخادم للملف المرفوع بأن يحل محل الملف القديم.</translation>
     </message>
 </context>
 <context>
     <name>CRssFeed</name>
     <message>
         <source>New Item</source>
-        <translation type="unfinished"></translation>
+        <translation>منشور جديد</translation>
     </message>
 </context>
 <context>
     <name>CSecretStore</name>
     <message>
         <source>There is no keyring on this desktop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد حلقة مفاتيح على سطح المكتب هذا: %1</translation>
     </message>
     <message>
         <source>There is no keyring: the desktop&apos;s session bus is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد حلقة مفاتيح: ناقل جلسة سطح المكتب لا يعمل.</translation>
     </message>
 </context>
 <context>
     <name>CStartPage</name>
     <message>
         <source>Welcome To Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>مرحبًا بك في Tidrel</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>البدء</translation>
     </message>
     <message>
         <source>Create new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء خلاصة جديدة</translation>
     </message>
     <message>
         <source>Open a feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح خلاصة…</translation>
     </message>
     <message>
         <source>Recent Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>الخلاصات الأخيرة</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعدة</translation>
     </message>
     <message>
         <source>Tidrel user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>دليل مستخدم Tidrel</translation>
     </message>
     <message>
         <source>WWW</source>
-        <translation type="unfinished"></translation>
+        <translation>الويب</translation>
     </message>
     <message>
         <source>RSS 2.0 at the RSS Advisory Board</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS 2.0 لدى RSS Advisory Board</translation>
     </message>
     <message>
         <source>W3C Feed Validation Service</source>
-        <translation type="unfinished"></translation>
+        <translation>خدمة W3C للتحقق من الخلاصات</translation>
     </message>
     <message>
         <source>Qt WebEngine, the HTML engine of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt WebEngine، محرك HTML في Tidrel</translation>
     </message>
     <message>
         <source>Web links open in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُفتح روابط الويب في متصفحك.</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;جديد</translation>
     </message>
     <message>
         <source>Create a new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء خلاصة جديدة</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح…</translation>
     </message>
     <message>
         <source>Open an existing feed</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح خلاصة موجودة</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إغلاق</translation>
     </message>
     <message>
         <source>Close the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق الخلاصة النشطة</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ</translation>
     </message>
     <message>
         <source>Save the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الخلاصة النشطة</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ &amp;باسم…</translation>
     </message>
     <message>
         <source>Save the active feed with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الخلاصة النشطة باسم جديد</translation>
     </message>
     <message>
         <source>P&amp;ublish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نشر</translation>
     </message>
     <message>
         <source>Upload the saved feed to its server or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>رفع الخلاصة المحفوظة إلى خادمها أو مجلدها</translation>
     </message>
     <message>
         <source>Publish Se&amp;ttings…</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات ال&amp;نشر…</translation>
     </message>
     <message>
         <source>Choose where the feed is published and how to sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار مكان نشر الخلاصة وطريقة تسجيل الدخول</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة…</translation>
     </message>
     <message>
         <source>Print the current post as the editor shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة المنشور الحالي كما يعرضه المحرر</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>معاي&amp;نة الطباعة</translation>
     </message>
     <message>
         <source>Show the printout of the current post</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض المنشور الحالي كما سيُطبع</translation>
     </message>
     <message>
         <source>P&amp;rint Setup…</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد ال&amp;طباعة…</translation>
     </message>
     <message>
         <source>Change the paper, orientation and margins of printouts</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير ورق المطبوعات واتجاهها وهوامشها</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء التطبيق؛ يسأل عن حفظ الخلاصات</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>التراجع عن آخر إجراء</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إعادة</translation>
     </message>
     <message>
         <source>Make the last undone change again</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة آخر تغيير تم التراجع عنه</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;قص</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>قص التحديد ووضعه في الحافظة</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>قص</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نسخ</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ التحديد إلى الحافظة</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;لصق</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج محتوى الحافظة</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد ال&amp;كل</translation>
     </message>
     <message>
         <source>Select the entire description</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد الوصف كله</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عريض</translation>
     </message>
     <message>
         <source>Make the selected text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>جعل النص المحدد عريضًا</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مائل</translation>
     </message>
     <message>
         <source>Make the selected text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>جعل النص المحدد مائلًا</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تسطير</translation>
     </message>
     <message>
         <source>Underline the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع خط تحت النص المحدد</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;يتوسطه خط</translation>
     </message>
     <message>
         <source>Strike through the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع خط وسط النص المحدد</translation>
     </message>
     <message>
         <source>UL &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;قائمة UL</translation>
     </message>
     <message>
         <source>Make the paragraph an item of a bulleted list</source>
-        <translation type="unfinished"></translation>
+        <translation>جعل الفقرة عنصرًا في قائمة نقطية</translation>
     </message>
     <message>
         <source>&amp;Remove SPAN and styles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إزالة SPAN والأنماط</translation>
     </message>
     <message>
         <source>Remove the span tags and inline styles of the description</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة وسوم span والأنماط المضمّنة من الوصف</translation>
     </message>
     <message>
         <source>R&amp;emove &amp;&amp;nbsp;</source>
-        <translation type="unfinished"></translation>
+        <translation>إزا&amp;لة &amp;&amp;nbsp;</translation>
     </message>
     <message>
         <source>Turn the non-breaking spaces of the description into plain spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل المسافات غير الفاصلة في الوصف إلى مسافات عادية</translation>
     </message>
     <message>
         <source>Insert &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج ا&amp;ختبار</translation>
     </message>
     <message>
         <source>Show the tag of the element at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض وسم العنصر عند المؤشر</translation>
     </message>
     <message>
         <source>&amp;Hyperlink…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رابط…</translation>
     </message>
     <message>
         <source>Insert a hyperlink on the selection, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج رابط على التحديد، أو تغيير الرابط عند المؤشر</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;صورة</translation>
     </message>
     <message>
         <source>Insert an image, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج صورة، أو تغيير الصورة عند المؤشر</translation>
     </message>
     <message>
         <source>&amp;Add Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إضافة منشور…</translation>
     </message>
     <message>
         <source>Add new post</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة منشور جديد</translation>
     </message>
     <message>
         <source>Re&amp;name Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة &amp;تسمية المنشور…</translation>
     </message>
     <message>
         <source>Rename selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تسمية المنشور المحدد</translation>
     </message>
     <message>
         <source>&amp;Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تكرار المنشور</translation>
     </message>
     <message>
         <source>Duplicate selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>تكرار المنشور المحدد</translation>
     </message>
     <message>
         <source>Duplicate + Dele&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>تكرار + &amp;حذف</translation>
     </message>
     <message>
         <source>Duplicate selected post + delete origin</source>
-        <translation type="unfinished"></translation>
+        <translation>تكرار المنشور المحدد وحذف الأصل</translation>
     </message>
     <message>
         <source>&amp;Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ضبط التاريخ على الآن</translation>
     </message>
     <message>
         <source>Date the selected post with the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>تأريخ المنشور المحدد بالوقت الحالي</translation>
     </message>
     <message>
         <source>De&amp;lete Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف المنشور…</translation>
     </message>
     <message>
         <source>Delete selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المنشور المحدد</translation>
     </message>
     <message>
         <source>Sort By &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز حسب ال&amp;موضع</translation>
     </message>
     <message>
         <source>Sort the posts by their position in the feed</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز المنشورات حسب موضعها في الخلاصة</translation>
     </message>
     <message>
         <source>Sort By T&amp;itle</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز حسب ال&amp;عنوان</translation>
     </message>
     <message>
         <source>Sort the posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز المنشورات حسب العنوان</translation>
     </message>
     <message>
         <source>Sort By Date Cr&amp;eated</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز حسب تاريخ الإ&amp;نشاء</translation>
     </message>
     <message>
         <source>Sort the posts by date created, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز المنشورات حسب تاريخ الإنشاء، الأحدث أولًا</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رجوع</translation>
     </message>
     <message>
         <source>Go back to the post shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>الرجوع إلى المنشور المعروض من قبل</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تقدّم</translation>
     </message>
     <message>
         <source>Go forward to the post shown before going back</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدّم إلى المنشور المعروض قبل الرجوع</translation>
     </message>
     <message>
         <source>&amp;Reload…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إعادة التحميل…</translation>
     </message>
     <message>
         <source>Reload the current feed from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تحميل الخلاصة الحالية من القرص</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نسخ العنوان</translation>
     </message>
     <message>
         <source>Copy the title of the selected post to the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ عنوان المنشور المحدد إلى الحافظة</translation>
     </message>
     <message>
         <source>Filterin&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصفية</translation>
     </message>
     <message>
         <source>Filter posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>تصفية المنشورات حسب العنوان</translation>
     </message>
     <message>
         <source>Filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>تصفية</translation>
     </message>
     <message>
         <source>Feed &amp;Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خصائص الخلاصة…</translation>
     </message>
     <message>
         <source>Edit the channel of the feed: title, description, image, podcast tags and the other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير قناة الخلاصة: العنوان والوصف والصورة ووسوم البودكاست والعناصر الأخرى</translation>
     </message>
     <message>
         <source>&amp;Copy RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نسخ خلاصة RSS</translation>
     </message>
     <message>
         <source>Copy entire RSS feed code in clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ شيفرة خلاصة RSS كاملة إلى الحافظة</translation>
     </message>
     <message>
         <source>&amp;W3C RSS Validator…</source>
-        <translation type="unfinished"></translation>
+        <translation>مدقق RSS من &amp;W3C…</translation>
     </message>
     <message>
         <source>Open the W3C feed validation service to check a pasted feed</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح خدمة W3C للتحقق من الخلاصات لفحص خلاصة ملصقة</translation>
     </message>
     <message>
         <source>Open &amp;Backup Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح مجلد ال&amp;نسخ الاحتياطية</translation>
     </message>
     <message>
         <source>Open backup folder for RSS-feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح مجلد النسخ الاحتياطية لخلاصات RSS</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تفضيلات…</translation>
     </message>
     <message>
         <source>Choose whether edited posts get a footer, and its text</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار إضافة تذييل إلى المنشورات المحررة، ونصه</translation>
     </message>
     <message>
         <source>&amp;Check Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فحص الخلاصة</translation>
     </message>
     <message>
         <source>Check the feed for problems and list them in the Problems pane</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الخلاصة بحثًا عن مشكلات وسردها في لوحة المشكلات</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;شريط الأدوات</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار شريط الأدوات أو إخفاؤه</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>شريط ال&amp;حالة</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار شريط الحالة أو إخفاؤه</translation>
     </message>
     <message>
         <source>RSS P&amp;osts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;منشورات RSS</translation>
     </message>
     <message>
         <source>Show or hide the RSS posts bar</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار لوحة منشورات RSS أو إخفاؤها</translation>
     </message>
     <message>
         <source>Toggle Posts Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل لوحة المنشورات</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;معاينة</translation>
     </message>
     <message>
         <source>Show or hide the HTML-code preview</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار معاينة شيفرة HTML أو إخفاؤها</translation>
     </message>
     <message>
         <source>Toggle Items Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل لوحة المعاينة</translation>
     </message>
     <message>
         <source>Post &amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تفاصيل المنشور</translation>
     </message>
     <message>
         <source>Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار اللوحة التي فيها تاريخ المنشور ومعرّفه وتصنيفاته ومرفقاته ووسوم البودكاست أو إخفاؤها</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سجل التغييرات</translation>
     </message>
     <message>
         <source>Show or hide the list of changes to the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار قائمة تغييرات الخلاصة النشطة أو إخفاؤها</translation>
     </message>
     <message>
         <source>P&amp;roblems</source>
-        <translation type="unfinished"></translation>
+        <translation>الم&amp;شكلات</translation>
     </message>
     <message>
         <source>Show or hide the list of the problems the last check found</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار قائمة المشكلات التي وجدها آخر فحص أو إخفاؤها</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تتالٍ</translation>
     </message>
     <message>
         <source>Arrange the feed windows so they overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب نوافذ الخلاصات متداخلة</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تجانب</translation>
     </message>
     <message>
         <source>Arrange the feed windows side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب نوافذ الخلاصات جنبًا إلى جنب</translation>
     </message>
     <message>
         <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالية</translation>
     </message>
     <message>
         <source>Activate the next feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>تنشيط نافذة الخلاصة التالية</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;سابقة</translation>
     </message>
     <message>
         <source>Activate the previous feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>تنشيط نافذة الخلاصة السابقة</translation>
     </message>
     <message>
         <source>Tidrel &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مساعدة Tidrel</translation>
     </message>
     <message>
         <source>Show the user guide of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض دليل مستخدم Tidrel</translation>
     </message>
     <message>
         <source>About Qt &amp;WebEngine</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Qt &amp;WebEngine</translation>
     </message>
     <message>
         <source>Open the home page of Qt WebEngine, the HTML engine of Tidrel, in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح الصفحة الرئيسية لـ Qt WebEngine، محرك HTML في Tidrel، في متصفح الويب</translation>
     </message>
     <message>
         <source>&amp;About Tidrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حول Tidrel…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض معلومات البرنامج ورقم الإصدار وحقوق النشر</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
     <message>
         <source>Create RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء خلاصة RSS</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان:</translation>
     </message>
     <message>
         <source>Type title of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب عنوان الخلاصة هنا</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط:</translation>
     </message>
     <message>
         <source>Type link to feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب رابط الخلاصة هنا</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>التصنيف:</translation>
     </message>
     <message>
         <source>Type category of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب تصنيف الخلاصة هنا</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>FeedFileKind</name>
     <message>
         <source>This is %1; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا %1؛ يحرّر Tidrel خلاصات RSS 2.0.</translation>
     </message>
     <message>
         <source>an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة HTML</translation>
     </message>
     <message>
         <source>an Atom feed</source>
-        <translation type="unfinished"></translation>
+        <translation>خلاصة Atom</translation>
     </message>
     <message>
         <source>an RSS 1.0 feed</source>
-        <translation type="unfinished"></translation>
+        <translation>خلاصة RSS 1.0</translation>
     </message>
     <message>
         <source>a PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة PNG</translation>
     </message>
     <message>
         <source>a GIF image</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة GIF</translation>
     </message>
     <message>
         <source>a JPEG image</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة JPEG</translation>
     </message>
     <message>
         <source>a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>مستند PDF</translation>
     </message>
     <message>
         <source>a ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>أرشيف ZIP</translation>
     </message>
     <message>
         <source>a gzip archive</source>
-        <translation type="unfinished"></translation>
+        <translation>أرشيف gzip</translation>
     </message>
     <message>
         <source>This is %1, not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا %1 وليس ملفًا نصيًا؛ يحرّر Tidrel خلاصات RSS 2.0.</translation>
     </message>
     <message>
         <source>This is not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس ملفًا نصيًا؛ يحرّر Tidrel خلاصات RSS 2.0.</translation>
     </message>
     <message>
         <source>This is not an RSS feed: its root element is &lt;%1&gt;, where an RSS 2.0 feed has &lt;rss&gt;. Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذه ليست خلاصة RSS: عنصرها الجذر هو &lt;%1&gt;، في حين أن لخلاصة RSS 2.0 العنصر &lt;rss&gt;. يحرّر Tidrel خلاصات RSS 2.0.</translation>
     </message>
 </context>
 <context>
     <name>FeedParser</name>
     <message>
         <source>(line %1, column %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(السطر %1، العمود %2)</translation>
     </message>
     <message>
         <source>The file defines the entity &amp;%1; in its DOCTYPE. Tidrel reads only the five predefined entities and character references, so that a save writes back what it read and never fetches an external entity</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرّف الملف الكيان &amp;%1; في DOCTYPE. لا يقرأ Tidrel إلا الكيانات الخمسة المعرّفة مسبقًا ومراجع المحارف، كي يكتب الحفظ ما قرأه ولا يجلب أبدًا كيانًا خارجيًا</translation>
     </message>
     <message>
         <source>The file uses the entity &amp;%1;, which it does not define</source>
-        <translation type="unfinished"></translation>
+        <translation>يستخدم الملف الكيان &amp;%1; الذي لا يعرّفه</translation>
     </message>
     <message>
         <source>The file&apos;s encoding &quot;%1&quot; is not one Tidrel can read %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع Tidrel قراءة ترميز الملف «%1» %2.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML, or uses a four-byte GB18030 character, which Tidrel cannot edit in place %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف ليس XML سليم البنية، أو يستخدم محرفًا من GB18030 بأربعة بايتات لا يستطيع Tidrel تحريره في مكانه %1.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML: %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف ليس XML سليم البنية: %1 %2.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>This is a folder, not a feed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا مجلد وليس ملف خلاصة.</translation>
     </message>
     <message>
         <source>Cannot open the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر فتح الملف: %1</translation>
     </message>
     <message>
         <source>Cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة الملف: %1</translation>
     </message>
     <message>
         <source>The file is too large to edit (2 GiB or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف أكبر من أن يُحرَّر (2 غيبيبايت أو أكثر).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف فارغ.</translation>
     </message>
 </context>
 <context>
     <name>FeedWriter</name>
     <message>
         <source>Cannot write the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر كتابة الملف: %1</translation>
     </message>
 </context>
 <context>
     <name>PostFooter</name>
     <message>
         <source>This post created by Tidrel v%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>أُنشئ هذا المنشور بـ Tidrel v%1…</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>Rfc822Date</name>
     <message>
         <source>The date&apos;s parentheses do not pair up.</source>
-        <translation type="unfinished"></translation>
+        <translation>أقواس التاريخ غير متوازنة.</translation>
     </message>
     <message>
         <source>The date holds a comment in parentheses, which many readers cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي التاريخ تعليقًا بين قوسين لا تستطيع قراءته برامج قراءة كثيرة.</translation>
     </message>
     <message>
         <source>Not a date in the form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس تاريخًا بالشكل %1.</translation>
     </message>
     <message>
         <source>The date has missing or extra spaces; write one space between its parts.</source>
-        <translation type="unfinished"></translation>
+        <translation>في التاريخ مسافات ناقصة أو زائدة؛ اكتب مسافة واحدة بين أجزائه.</translation>
     </message>
     <message>
         <source>Write &quot;%1&quot; as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب «%1» بالشكل «%2».</translation>
     </message>
     <message>
         <source>A comma must follow the day name (&quot;%1,&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تلي اسمَ اليوم فاصلة («%1,»).</translation>
     </message>
     <message>
         <source>The year has %1 digits; write all four.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد أرقام السنة %1؛ اكتب الأرقام الأربعة.</translation>
     </message>
     <message>
         <source>Write the hour with two digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب الساعة برقمين.</translation>
     </message>
     <message>
         <source>The date has no time zone; end it with GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس في التاريخ منطقة زمنية؛ اختمه بـ GMT أو بفرق مثل +0000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليست منطقة زمنية؛ استخدم GMT أو فرقًا مثل +0000.</translation>
     </message>
     <message>
         <source>The zone &quot;%1&quot; is a military letter that readers take differently; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة «%1» حرف عسكري تفهمه برامج القراءة بطرق مختلفة؛ استخدم GMT أو فرقًا مثل +0000.</translation>
     </message>
     <message>
         <source>The zone offset %1 has more than 59 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>فرق المنطقة %1 فيه أكثر من 59 دقيقة.</translation>
     </message>
     <message>
         <source>The zone offset %1%2 is not one any place uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>فرق المنطقة %1%2 لا يستخدمه أي مكان.</translation>
     </message>
     <message>
         <source>There is no day %1 in %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد يوم %1 في %2 %3.</translation>
     </message>
     <message>
         <source>The time of day is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت خارج النطاق.</translation>
     </message>
     <message>
         <source>%1 %2 %3 is a %4, not a %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 يوافق %4 وليس %5.</translation>
     </message>
 </context>
 <context>
     <name>TitleFetchSteps</name>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل مكتبة الشبكة.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان غير صالح.</translation>
     </message>
     <message>
         <source>No temporary file could be made for the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء ملف مؤقت للصفحة.</translation>
     </message>
     <message>
         <source>The page could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الصفحة: %1</translation>
     </message>
 </context>
 <context>
     <name>ValueCheck</name>
     <message>
         <source>The date is in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ في المستقبل.</translation>
     </message>
     <message>
         <source>The date is before 1990, older than any feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ قبل 1990، أقدم من أي خلاصة.</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف اسم الشخص بعد العنوان: «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكتب RSS عنوان البريد الإلكتروني بالشكل «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان بريد إلكتروني؛ اكتبه بالشكل «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Few readers can follow an address that starts &quot;%1&quot;; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>قليل من برامج القراءة يتبع عنوانًا يبدأ بـ «%1»؛ استخدم http: أو https:.</translation>
     </message>
     <message>
         <source>The address holds a space; write a space in an address as %20.</source>
-        <translation type="unfinished"></translation>
+        <translation>في العنوان مسافة؛ تُكتب المسافة في العنوان بالشكل %20.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوانًا كاملًا؛ اكتبه مع مخططه ومضيفه، مثل «https://example.org/page».</translation>
     </message>
     <message>
         <source>Write a whole number of %1 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب عددًا صحيحًا من %1 فأكثر.</translation>
     </message>
     <message>
         <source>Write a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب عددًا صحيحًا من %1 إلى %2.</translation>
     </message>
     <message>
         <source>Not a media type; write one such as &quot;audio/mpeg&quot; or &quot;video/mp4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس نوع وسائط؛ اكتب نوعًا مثل «audio/mpeg» أو «video/mp4».</translation>
     </message>
     <message>
         <source>The language is empty; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة فارغة؛ اكتب رمز لغة مثل «en» أو «en-us».</translation>
     </message>
     <message>
         <source>Not a language code; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس رمز لغة؛ اكتب رمز لغة مثل «en» أو «en-us».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a known language; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليست لغة معروفة؛ اكتب رمز لغة مثل «en» أو «en-us».</translation>
     </message>
 </context>
 </TS>

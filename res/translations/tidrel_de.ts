@@ -5,76 +5,76 @@
     <name>CAboutDialog</name>
     <message>
         <source>About Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tidrel</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tidrel developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Die Tidrel-Entwickler</translation>
     </message>
     <message>
         <source>Tidrel version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel Version %1</translation>
     </message>
     <message>
         <source>Release: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt: %1 %2</translation>
     </message>
 </context>
 <context>
     <name>CBarCaption</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>CBarProblems</name>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>%1 (line %2) [%3]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Zeile %2) [%3]</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
 </context>
 <context>
     <name>CBarRssItems</name>
     <message>
         <source>Feed Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed-Eigenschaften…</translation>
     </message>
     <message>
         <source>Edit the feed&apos;s title, description, image and the other channel elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel, Beschreibung, Bild und die übrigen Kanal-Elemente des Feeds bearbeiten</translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-Beiträge</translation>
     </message>
     <message>
         <source> [%1 of %2]</source>
-        <translation type="unfinished"></translation>
+        <translation> [%1 von %2]</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel &amp;kopieren</translation>
     </message>
 </context>
 <context>
@@ -82,239 +82,247 @@
     <message>
         <source>%1, %2, %3</source>
         <comment>errors, warnings, notes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n note(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Hinweis</numerusform>
+            <numerusform>%n Hinweise</numerusform>
         </translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-Beiträge</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Post Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitragsdetails</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme</translation>
     </message>
 </context>
 <context>
     <name>CCommandLine</name>
     <message>
         <source>Tidrel, an editor of RSS 2.0 feed files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel, ein Editor für RSS-2.0-Feed-Dateien.</translation>
     </message>
     <message>
         <source>Check each feed file without opening a window; print one problem a line as FILE:LINE:COLUMN: error|warning|info: message [rule-id]. Exit status 0 when there are no errors, 1 when there are, 2 when a file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Feed-Datei prüfen, ohne ein Fenster zu öffnen; ein Problem pro Zeile ausgeben als DATEI:ZEILE:SPALTE: error|warning|info: Meldung [Regel-ID]. Exit-Status 0 ohne Fehler, 1 mit Fehlern, 2 wenn eine Datei nicht gelesen werden kann.</translation>
     </message>
     <message>
         <source>Feed files to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu öffnende Feed-Dateien.</translation>
     </message>
     <message>
         <source>[FILE...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[DATEI...]</translation>
     </message>
     <message>
         <source>Usage: %1 --check FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 --check FEED...</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>CCurlEasy</name>
     <message>
         <source>The server did not answer in time (%1 s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat nicht rechtzeitig geantwortet (%1 s).</translation>
     </message>
     <message>
         <source>Too many redirects (more than %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Weiterleitungen (mehr als %1).</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server antwortete mit Fehler %1.</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Verbindung abgelehnt.</translation>
     </message>
     <message>
         <source>The server&apos;s name is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Servername ist unbekannt.</translation>
     </message>
     <message>
         <source>The address&apos;s protocol is not supported here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll der Adresse wird hier nicht unterstützt.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse ist ungültig.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>The server refused the login: check the user name and the password or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Anmeldung abgelehnt: Benutzername und Passwort oder Schlüssel prüfen.</translation>
     </message>
     <message>
         <source>The server&apos;s disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger des Servers ist voll.</translation>
     </message>
     <message>
         <source>The server refused access to the folder or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server verweigert den Zugriff auf den Ordner oder die Datei.</translation>
     </message>
     <message>
         <source>The server refused the upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat das Hochladen abgelehnt.</translation>
     </message>
     <message>
         <source>The connection broke off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung ist abgebrochen.</translation>
     </message>
     <message>
         <source>The server does not offer TLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server bietet kein TLS an.</translation>
     </message>
     <message>
         <source>The secure connection (TLS) could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die sichere Verbindung (TLS) konnte nicht aufgebaut werden.</translation>
     </message>
     <message>
         <source>The server&apos;s certificate could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat des Servers konnte nicht überprüft werden.</translation>
     </message>
 </context>
 <context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-Feeds (*.xml *.rss)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>The server %1 is not among the known hosts of this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 gehört nicht zu den bekannten Hosts dieses Computers.</translation>
     </message>
     <message>
         <source>Its key&apos;s fingerprint is
 %1
 
 Trust it only when it is the fingerprint your server&apos;s administrator gave you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fingerabdruck seines Schlüssels ist
+%1
+
+Vertrauen Sie ihm nur, wenn es der Fingerabdruck ist, den Ihnen die Administration Ihres Servers genannt hat.</translation>
     </message>
     <message>
         <source>Trust and &amp;Remember</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrauen und &amp;merken</translation>
     </message>
     <message>
         <source>Trust &amp;Once</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einmal vertrauen</translation>
     </message>
 </context>
 <context>
     <name>CDiskChangeBar</name>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Keep mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meine behalten</translation>
     </message>
     <message>
         <source>&amp;Show differences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterschiede zeigen</translation>
     </message>
     <message>
         <source>Read the file again; the changes made here are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei neu lesen; die hier gemachten Änderungen gehen verloren</translation>
     </message>
     <message>
         <source>Keep the feed as it is here; the next save asks before it overwrites the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed so behalten, wie er hier ist; das nächste Speichern fragt, bevor es die Datei überschreibt</translation>
     </message>
     <message>
         <source>%1 changed on disk. Reload it to drop the changes made here, or keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde auf der Festplatte geändert. Neu laden verwirft die hier gemachten Änderungen, oder behalten Sie sie.</translation>
     </message>
     <message>
         <source>%1 changed on disk and cannot be read: %2 The feed here stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde auf der Festplatte geändert und kann nicht gelesen werden: %2 Der Feed hier bleibt, wie er war.</translation>
     </message>
     <message>
         <source>The file on disk holds what a save would write.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei auf der Festplatte enthält, was ein Speichern schreiben würde.
+</translation>
     </message>
     <message>
         <source>--- %1 on disk
 +++ %1 as a save would write it
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--- %1 auf der Festplatte
++++ %1, wie ein Speichern es schreiben würde
+</translation>
     </message>
     <message>
         <source>Differences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede — %1</translation>
     </message>
 </context>
 <context>
     <name>CDocManager</name>
     <message>
         <source>Cannot create a new feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann kein neuer Feed angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save %1.
@@ -322,108 +330,112 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
 %2
 
 The feed keeps its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden.
+
+%2
+
+Der Feed behält seine Änderungen.</translation>
     </message>
 </context>
 <context>
     <name>CElementForm</name>
     <message>
         <source>Only the address belongs here, without the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Hierher gehört nur die Adresse, ohne den Namen</translation>
     </message>
     <message>
         <source>Not an e-mail address like jo@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine E-Mail-Adresse wie jo@example.org</translation>
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner von: %1</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <source>Also holds values no box stands for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält auch Werte ohne eigenes Kästchen: %1</translation>
     </message>
 </context>
 <context>
     <name>CElementTable</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CEnclosureProbe</name>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzwerkbibliothek konnte nicht starten.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server antwortete %1.</translation>
     </message>
     <message>
         <source>The server did not tell the length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Länge nicht mitgeteilt.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
     <message>
         <source>%1 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Der veröffentlichte Feed ist unverändert.</translation>
     </message>
     <message>
         <source>At %1: %2 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1: %2 Der veröffentlichte Feed ist unverändert.</translation>
     </message>
     <message>
         <source>The feed has no file yet: save it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feed hat noch keine Datei: zuerst speichern.</translation>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel muss eine sftp://-, ftp://-, ftps://- oder file://-Adresse mit Host und Pfad sein, etwa sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 veröffentlicht nach %2</translation>
     </message>
     <message numerus="yes">
         <source> with %n media file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> mit %n Mediendatei</numerusform>
+            <numerusform> mit %n Mediendateien</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> (%n already there)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%n schon vorhanden)</numerusform>
+            <numerusform> (%n schon vorhanden)</numerusform>
         </translation>
     </message>
 </context>
@@ -431,7 +443,7 @@ The feed keeps its changes.</source>
     <name>CFeedPublishing</name>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The feed check found %n error(s) in %1:
@@ -439,301 +451,318 @@ The feed keeps its changes.</source>
 %2
 
 Publish anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Feed-Prüfung hat %n Fehler in %1 gefunden:
+
+%2
+
+Trotzdem veröffentlichen?</numerusform>
+            <numerusform>Die Feed-Prüfung hat %n Fehler in %1 gefunden:
+
+%2
+
+Trotzdem veröffentlichen?</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Publish Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem &amp;veröffentlichen</translation>
     </message>
     <message>
         <source>The password could not be kept in the desktop&apos;s keyring: %1
 
 Tidrel remembers it until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht im Schlüsselbund der Arbeitsumgebung abgelegt werden: %1
+
+Tidrel merkt es sich bis zum Beenden.</translation>
     </message>
     <message>
         <source>%1 was not published: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht veröffentlicht: %2</translation>
     </message>
 </context>
 <context>
     <name>CFetchTitleFromURL</name>
     <message>
         <source>The page has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite hat keinen Titel.</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyperlink einfügen</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel:</translation>
     </message>
     <message>
         <source>Looking up the page&apos;s title…</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel der Seite wird gesucht…</translation>
     </message>
     <message>
         <source>No title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Titel: %1</translation>
     </message>
 </context>
 <context>
     <name>CImageDlg</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einfügen</translation>
     </message>
     <message>
         <source>Type the image&apos;s address here (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des Bildes hier eingeben (Pflicht)</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen…</translation>
     </message>
     <message>
         <source>Type the text shown in its place here</source>
-        <translation type="unfinished"></translation>
+        <translation>Text, der an seiner Stelle erscheint, hier eingeben</translation>
     </message>
     <message>
         <source>Width in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite in Pixeln (optional)</translation>
     </message>
     <message>
         <source>Height in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe in Pixeln (optional)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>text on left</source>
-        <translation type="unfinished"></translation>
+        <translation>Text links</translation>
     </message>
     <message>
         <source>text on right</source>
-        <translation type="unfinished"></translation>
+        <translation>Text rechts</translation>
     </message>
     <message>
         <source>See image sample here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier erscheint eine Vorschau des Bildes</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild wählen</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.webp *.svg);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>CLocalFolder</name>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll.</translation>
     </message>
     <message>
         <source>The file could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden: %1.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
 </context>
 <context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststelltaste</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num-Taste</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollen-Taste</translation>
     </message>
     <message>
         <source>%1: not known on this display</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: auf dieser Anzeige unbekannt</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist an</translation>
     </message>
     <message>
         <source>%1 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist aus</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>The preferences could not be written to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht geschrieben werden nach
+%1</translation>
     </message>
     <message>
         <source>No web browser could be started to show
 %1
 
 Open this address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Webbrowser gestartet werden, um
+%1
+anzuzeigen.
+
+Öffnen Sie diese Adresse selbst in einem Browser.</translation>
     </message>
     <message>
         <source>Publishing sends the saved file. Save %1 and publish it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlicht wird die gespeicherte Datei. %1 speichern und veröffentlichen?</translation>
     </message>
     <message>
         <source>Save and &amp;Publish</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und &amp;veröffentlichen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormat</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei&amp;träge</translation>
     </message>
     <message>
         <source>Fee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Fee&amp;d</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>&lt;as opened or saved&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;wie geöffnet oder gespeichert&gt;</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsverlauf</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 öffnen</translation>
     </message>
 </context>
 <context>
     <name>COtherElementsList</name>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
 </context>
 <context>
     <name>CPostCommands</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;wiederholen</translation>
     </message>
     <message>
         <source>Delete this post?
 
 &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Beitrag löschen?
+
+„%1“</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Discard the changes to %1 and reload it from the disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 verwerfen und neu von der Festplatte laden?</translation>
     </message>
     <message>
         <source>&amp;Discard and Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwerfen und neu laden</translation>
     </message>
     <message>
         <source>Cannot reload %1.
@@ -741,1349 +770,1353 @@ Open this address in a browser yourself.</source>
 %2
 
 The feed stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht neu geladen werden.
+
+%2
+
+Der Feed bleibt, wie er war.</translation>
     </message>
     <message>
         <source>No program could be started to show folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Programm zum Anzeigen von Ordnern gestartet werden.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner existiert nicht.</translation>
     </message>
     <message>
         <source>Cannot open directory %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner %1 kann nicht geöffnet werden. %2</translation>
     </message>
 </context>
 <context>
     <name>CPostsListCtrl</name>
     <message>
         <source>No items</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beiträge</translation>
     </message>
 </context>
 <context>
     <name>CPostsModel</name>
     <message>
         <source>Posts - Press Ctrl+F for filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>Beiträge – Strg+F zum Filtern</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Rename Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag umbenennen</translation>
     </message>
 </context>
 <context>
     <name>CPreferencesDialog</name>
     <message>
         <source>&amp;Add a footer under the description of every post I edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fußzeile unter die Beschreibung jedes bearbeiteten Beitrags setzen</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Default Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standardtext</translation>
     </message>
     <message>
         <source>The footer is added when a post&apos;s description is stored, unless the description ends with one already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fußzeile wird beim Speichern der Beschreibung eines Beitrags angefügt, außer die Beschreibung endet schon mit einer.</translation>
     </message>
     <message>
         <source>Footer &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeilen&amp;text:</translation>
     </message>
     <message>
         <source>Post footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrags-Fußzeile</translation>
     </message>
 </context>
 <context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Stop publishing; the feed on the server stays as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen abbrechen; der Feed auf dem Server bleibt, wie er war</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen…</translation>
     </message>
     <message>
         <source>Publishing to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen nach %1…</translation>
     </message>
     <message>
         <source>File %1 of %2, %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 von %2, %3 von %4</translation>
     </message>
 </context>
 <context>
     <name>CPublishSettingsDialog</name>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen…</translation>
     </message>
     <message>
         <source>Switch plain FTP to &amp;TLS (STARTTLS) before logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfaches FTP vor der Anmeldung auf &amp;TLS (STARTTLS) umstellen</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;suchen…</translation>
     </message>
     <message>
         <source>Publish Settings — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichungseinstellungen — %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Key file</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsseldatei</translation>
     </message>
     <message>
         <source>SSH agent</source>
-        <translation type="unfinished"></translation>
+        <translation>SSH-Agent</translation>
     </message>
     <message>
         <source>the feed&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner des Feeds</translation>
     </message>
     <message>
         <source>&amp;Upload to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hochladen nach:</translation>
     </message>
     <message>
         <source>U&amp;ser:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzer:</translation>
     </message>
     <message>
         <source>SFTP si&amp;gns in with:</source>
-        <translation type="unfinished"></translation>
+        <translation>SFTP &amp;meldet sich an mit:</translation>
     </message>
     <message>
         <source>SSH &amp;key file:</source>
-        <translation type="unfinished"></translation>
+        <translation>SSH-&amp;Schlüsseldatei:</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse ist die des Feeds auf dem Server: sftp://, ftp://, ftps:// oder file:// für einen Ordner auf diesem Computer. Eine Adresse, die auf / endet, bezeichnet einen Ordner; der Feed behält dort seinen Dateinamen.</translation>
     </message>
     <message>
         <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwörter und Passphrasen liegen im Schlüsselbund der Arbeitsumgebung, nie in einer Einstellungsdatei.</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <source>&amp;Media address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medienadresse:</translation>
     </message>
     <message>
         <source>Media &amp;folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Medien&amp;ordner:</translation>
     </message>
     <message>
         <source>Optional. Enclosures whose address starts with the media address are uploaded beside the feed from the same place under the media folder, unless the server has them at the same size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional. Anhänge, deren Adresse mit der Medienadresse beginnt, werden neben dem Feed aus derselben Stelle unter dem Medienordner hochgeladen, außer der Server hat sie schon in derselben Größe.</translation>
     </message>
     <message>
         <source>Media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendateien</translation>
     </message>
     <message>
         <source>Type the address the feed is uploaded to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse eingeben, unter die der Feed hochgeladen wird.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse muss mit sftp://, ftp://, ftps:// oder file:// beginnen.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse hat nach %1:// keinen Servernamen.</translation>
     </message>
     <message>
         <source>The address needs a path after the server name, such as /feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse braucht nach dem Servernamen einen Pfad, etwa /feed.xml.</translation>
     </message>
     <message>
         <source>The media address must be a web address starting with http:// or https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Medienadresse muss eine Webadresse sein, die mit http:// oder https:// beginnt.</translation>
     </message>
     <message>
         <source>Key &amp;passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel-&amp;Passphrase:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
     <message>
         <source>Media Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Medienordner</translation>
     </message>
     <message>
         <source>SSH Key File</source>
-        <translation type="unfinished"></translation>
+        <translation>SSH-Schlüsseldatei</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
     <message>
         <source>Edit Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel bearbeiten</translation>
     </message>
     <message>
         <source>Edit Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link bearbeiten</translation>
     </message>
     <message>
         <source>Edit Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor bearbeiten</translation>
     </message>
     <message>
         <source>Edit Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung bearbeiten</translation>
     </message>
     <message>
         <source>Feed%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed%1</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde seit dem Öffnen auf der Festplatte geändert. Trotzdem speichern?</translation>
     </message>
     <message>
         <source>Add Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag hinzufügen</translation>
     </message>
     <message>
         <source>Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag duplizieren</translation>
     </message>
     <message>
         <source>Delete Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag löschen</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 bearbeiten</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bearbeiten</translation>
     </message>
     <message>
         <source>Turn Podcast On</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast einschalten</translation>
     </message>
     <message>
         <source>Move Post to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag nach oben verschieben</translation>
     </message>
     <message>
         <source>Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum auf jetzt setzen</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditView</name>
     <message>
         <source>Format Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung formatieren</translation>
     </message>
     <message>
         <source>Tidrel editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel-Editor</translation>
     </message>
     <message>
         <source>Type RSS Item here (this area is editable and selectable)</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-Beitrag hier eingeben (dieser Bereich ist bearbeitbar und auswählbar)</translation>
     </message>
     <message>
         <source>Type RSS item title here…</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel des RSS-Beitrags hier eingeben…</translation>
     </message>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatierung</translation>
     </message>
     <message>
         <source>Type description of RSS item here…</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung des RSS-Beitrags hier eingeben…</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>&lt;Enter link to article here...&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Link zum Artikel hier eingeben...&gt;</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Strong emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Starke Betonung</translation>
     </message>
     <message>
         <source>Emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Betonung</translation>
     </message>
     <message>
         <source>Strikethrough text</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgestrichener Text</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Absatz</translation>
     </message>
     <message>
         <source>Header 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 1</translation>
     </message>
     <message>
         <source>Header 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 2</translation>
     </message>
     <message>
         <source>Header 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 3</translation>
     </message>
     <message>
         <source>Header 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift 4</translation>
     </message>
     <message>
         <source>Block of plain text, &lt;pre&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Block aus reinem Text, &lt;pre&gt;</translation>
     </message>
     <message>
         <source>Insert or edit hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyperlink einfügen oder bearbeiten</translation>
     </message>
     <message>
         <source>Insert or change properties image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einfügen oder seine Eigenschaften ändern</translation>
     </message>
     <message>
         <source>List item, unordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Listeneintrag, ungeordnete Liste</translation>
     </message>
     <message>
         <source>List item, ordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Listeneintrag, nummerierte Liste</translation>
     </message>
     <message>
         <source>Decrease level of list item or un-quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenebene verringern oder Zitat aufheben</translation>
     </message>
     <message>
         <source>Increase level of list item or quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenebene erhöhen oder zitieren</translation>
     </message>
     <message>
         <source>Show/hide rulers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineale ein-/ausblenden</translation>
     </message>
     <message>
         <source>Cannot init HTML face</source>
-        <translation type="unfinished"></translation>
+        <translation>Die HTML-Oberfläche kann nicht gestartet werden</translation>
     </message>
     <message>
         <source>Remove Spans and Styles</source>
-        <translation type="unfinished"></translation>
+        <translation>SPANs und Stile entfernen</translation>
     </message>
     <message>
         <source>Remove Non-Breaking Spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschützte Leerzeichen entfernen</translation>
     </message>
     <message>
         <source>Current Object Tag: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag des aktuellen Objekts: %1</translation>
     </message>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyperlink einfügen</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einfügen</translation>
     </message>
 </context>
 <context>
     <name>CRemoteFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The server&apos;s host key is not known: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Host-Schlüssel des Servers ist unbekannt: %1.</translation>
     </message>
     <message>
         <source>Refused: the server&apos;s host key has changed (now %1). Someone may be listening in, or the server was set up anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt: Der Host-Schlüssel des Servers hat sich geändert (jetzt %1). Jemand hört vielleicht mit, oder der Server wurde neu eingerichtet.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>The server did not let the uploaded file take the old one&apos;s place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server ließ die hochgeladene Datei nicht an die Stelle der alten treten.</translation>
     </message>
 </context>
 <context>
     <name>CRssFeed</name>
     <message>
         <source>New Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Beitrag</translation>
     </message>
 </context>
 <context>
     <name>CSecretStore</name>
     <message>
         <source>There is no keyring on this desktop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung hat keinen Schlüsselbund: %1</translation>
     </message>
     <message>
         <source>There is no keyring: the desktop&apos;s session bus is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schlüsselbund: Der Sitzungsbus der Arbeitsumgebung läuft nicht.</translation>
     </message>
 </context>
 <context>
     <name>CStartPage</name>
     <message>
         <source>Welcome To Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Tidrel</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Create new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Feed anlegen</translation>
     </message>
     <message>
         <source>Open a feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed öffnen…</translation>
     </message>
     <message>
         <source>Recent Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt benutzte Feeds</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Tidrel user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel-Benutzerhandbuch</translation>
     </message>
     <message>
         <source>WWW</source>
-        <translation type="unfinished"></translation>
+        <translation>WWW</translation>
     </message>
     <message>
         <source>RSS 2.0 at the RSS Advisory Board</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS 2.0 beim RSS Advisory Board</translation>
     </message>
     <message>
         <source>W3C Feed Validation Service</source>
-        <translation type="unfinished"></translation>
+        <translation>W3C-Dienst zur Feed-Prüfung</translation>
     </message>
     <message>
         <source>Qt WebEngine, the HTML engine of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt WebEngine, die HTML-Engine von Tidrel</translation>
     </message>
     <message>
         <source>Web links open in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weblinks öffnen sich in Ihrem Webbrowser.</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen neuen Feed anlegen</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Open an existing feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen vorhandenen Feed öffnen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Close the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Den aktiven Feed schließen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;peichern</translation>
     </message>
     <message>
         <source>Save the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Den aktiven Feed speichern</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>Save the active feed with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Den aktiven Feed unter neuem Namen speichern</translation>
     </message>
     <message>
         <source>P&amp;ublish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Veröffentlichen</translation>
     </message>
     <message>
         <source>Upload the saved feed to its server or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gespeicherten Feed auf seinen Server oder in seinen Ordner hochladen</translation>
     </message>
     <message>
         <source>Publish Se&amp;ttings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichungs&amp;einstellungen…</translation>
     </message>
     <message>
         <source>Choose where the feed is published and how to sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen, wo der Feed veröffentlicht wird und wie die Anmeldung erfolgt</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Print the current post as the editor shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Den aktuellen Beitrag so drucken, wie der Editor ihn zeigt</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>Show the printout of the current post</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ausdruck des aktuellen Beitrags zeigen</translation>
     </message>
     <message>
         <source>P&amp;rint Setup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker&amp;einrichtung…</translation>
     </message>
     <message>
         <source>Change the paper, orientation and margins of printouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier, Ausrichtung und Ränder der Ausdrucke ändern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm beenden; fragt, ob Feeds gespeichert werden sollen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Aktion rückgängig machen</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Make the last undone change again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederholen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl kopieren und in die Zwischenablage legen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles auswählen</translation>
     </message>
     <message>
         <source>Select the entire description</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gesamte Beschreibung auswählen</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fett</translation>
     </message>
     <message>
         <source>Make the selected text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Text fett setzen</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kursiv</translation>
     </message>
     <message>
         <source>Make the selected text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Text kursiv setzen</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterstrichen</translation>
     </message>
     <message>
         <source>Underline the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Text unterstreichen</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchgestrichen</translation>
     </message>
     <message>
         <source>Strike through the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Text durchstreichen</translation>
     </message>
     <message>
         <source>UL &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>UL-&amp;Liste</translation>
     </message>
     <message>
         <source>Make the paragraph an item of a bulleted list</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Absatz zu einem Eintrag einer Aufzählung machen</translation>
     </message>
     <message>
         <source>&amp;Remove SPAN and styles</source>
-        <translation type="unfinished"></translation>
+        <translation>SPAN und Stile &amp;entfernen</translation>
     </message>
     <message>
         <source>Remove the span tags and inline styles of the description</source>
-        <translation type="unfinished"></translation>
+        <translation>Die span-Tags und Inline-Stile der Beschreibung entfernen</translation>
     </message>
     <message>
         <source>R&amp;emove &amp;&amp;nbsp;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;&amp;nbsp; e&amp;ntfernen</translation>
     </message>
     <message>
         <source>Turn the non-breaking spaces of the description into plain spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geschützten Leerzeichen der Beschreibung in normale Leerzeichen umwandeln</translation>
     </message>
     <message>
         <source>Insert &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Test einfügen</translation>
     </message>
     <message>
         <source>Show the tag of the element at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tag des Elements an der Einfügemarke zeigen</translation>
     </message>
     <message>
         <source>&amp;Hyperlink…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hyperlink…</translation>
     </message>
     <message>
         <source>Insert a hyperlink on the selection, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Hyperlink auf die Auswahl setzen oder den an der Einfügemarke ändern</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild</translation>
     </message>
     <message>
         <source>Insert an image, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild einfügen oder das an der Einfügemarke ändern</translation>
     </message>
     <message>
         <source>&amp;Add Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>Add new post</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Beitrag hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;name Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag &amp;umbenennen…</translation>
     </message>
     <message>
         <source>Rename selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Beitrag umbenennen</translation>
     </message>
     <message>
         <source>&amp;Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag &amp;duplizieren</translation>
     </message>
     <message>
         <source>Duplicate selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Beitrag duplizieren</translation>
     </message>
     <message>
         <source>Duplicate + Dele&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren + &amp;löschen</translation>
     </message>
     <message>
         <source>Duplicate selected post + delete origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Beitrag duplizieren und das Original löschen</translation>
     </message>
     <message>
         <source>&amp;Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum auf &amp;jetzt setzen</translation>
     </message>
     <message>
         <source>Date the selected post with the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Beitrag mit der aktuellen Zeit datieren</translation>
     </message>
     <message>
         <source>De&amp;lete Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag l&amp;öschen…</translation>
     </message>
     <message>
         <source>Delete selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ausgewählten Beitrag löschen</translation>
     </message>
     <message>
         <source>Sort By &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Position sortieren</translation>
     </message>
     <message>
         <source>Sort the posts by their position in the feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beiträge nach ihrer Position im Feed sortieren</translation>
     </message>
     <message>
         <source>Sort By T&amp;itle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach T&amp;itel sortieren</translation>
     </message>
     <message>
         <source>Sort the posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beiträge nach Titel sortieren</translation>
     </message>
     <message>
         <source>Sort By Date Cr&amp;eated</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Erstelldatum sortieren</translation>
     </message>
     <message>
         <source>Sort the posts by date created, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beiträge nach Erstelldatum sortieren, neueste zuerst</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Go back to the post shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum zuvor gezeigten Beitrag zurückgehen</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>Go forward to the post shown before going back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Beitrag vor dem Zurückgehen vorwärtsgehen</translation>
     </message>
     <message>
         <source>&amp;Reload…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden…</translation>
     </message>
     <message>
         <source>Reload the current feed from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Den aktuellen Feed neu von der Festplatte laden</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel &amp;kopieren</translation>
     </message>
     <message>
         <source>Copy the title of the selected post to the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Titel des ausgewählten Beitrags in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Filterin&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtern</translation>
     </message>
     <message>
         <source>Filter posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Beiträge nach Titel filtern</translation>
     </message>
     <message>
         <source>Filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtern</translation>
     </message>
     <message>
         <source>Feed &amp;Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed-&amp;Eigenschaften…</translation>
     </message>
     <message>
         <source>Edit the channel of the feed: title, description, image, podcast tags and the other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kanal des Feeds bearbeiten: Titel, Beschreibung, Bild, Podcast-Tags und die übrigen Elemente</translation>
     </message>
     <message>
         <source>&amp;Copy RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-Feed &amp;kopieren</translation>
     </message>
     <message>
         <source>Copy entire RSS feed code in clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gesamten Code des RSS-Feeds in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>&amp;W3C RSS Validator…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;W3C-RSS-Validator…</translation>
     </message>
     <message>
         <source>Open the W3C feed validation service to check a pasted feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Den W3C-Dienst zur Feed-Prüfung öffnen, um einen eingefügten Feed zu prüfen</translation>
     </message>
     <message>
         <source>Open &amp;Backup Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sicherungsordner öffnen</translation>
     </message>
     <message>
         <source>Open backup folder for RSS-feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Sicherungsordner der RSS-Feeds öffnen</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
         <source>Choose whether edited posts get a footer, and its text</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen, ob bearbeitete Beiträge eine Fußzeile bekommen, und ihren Text</translation>
     </message>
     <message>
         <source>&amp;Check Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed &amp;prüfen</translation>
     </message>
     <message>
         <source>Check the feed for problems and list them in the Problems pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Feed auf Probleme prüfen und sie im Bereich „Probleme“ auflisten</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeugleiste</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werkzeugleiste ein- oder ausblenden</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusleiste</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statusleiste ein- oder ausblenden</translation>
     </message>
     <message>
         <source>RSS P&amp;osts</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-&amp;Beiträge</translation>
     </message>
     <message>
         <source>Show or hide the RSS posts bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Leiste der RSS-Beiträge ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Toggle Posts Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitragsleiste umschalten</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <source>Show or hide the HTML-code preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorschau des HTML-Codes ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Toggle Items Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschauleiste umschalten</translation>
     </message>
     <message>
         <source>Post &amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrags&amp;details</translation>
     </message>
     <message>
         <source>Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bereich mit Datum, GUID, Kategorien, Anhängen und Podcast-Tags des Beitrags ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungs&amp;verlauf</translation>
     </message>
     <message>
         <source>Show or hide the list of changes to the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der Änderungen am aktiven Feed ein- oder ausblenden</translation>
     </message>
     <message>
         <source>P&amp;roblems</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;robleme</translation>
     </message>
     <message>
         <source>Show or hide the list of the problems the last check found</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der Probleme aus der letzten Prüfung ein- oder ausblenden</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Überlappend</translation>
     </message>
     <message>
         <source>Arrange the feed windows so they overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Feed-Fenster überlappend anordnen</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nebeneinander</translation>
     </message>
     <message>
         <source>Arrange the feed windows side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Feed-Fenster nebeneinander anordnen</translation>
     </message>
     <message>
         <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ächstes</translation>
     </message>
     <message>
         <source>Activate the next feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das nächste Feed-Fenster aktivieren</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriges</translation>
     </message>
     <message>
         <source>Activate the previous feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das vorherige Feed-Fenster aktivieren</translation>
     </message>
     <message>
         <source>Tidrel &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel-&amp;Hilfe</translation>
     </message>
     <message>
         <source>Show the user guide of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch von Tidrel zeigen</translation>
     </message>
     <message>
         <source>About Qt &amp;WebEngine</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Qt &amp;WebEngine</translation>
     </message>
     <message>
         <source>Open the home page of Qt WebEngine, the HTML engine of Tidrel, in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startseite von Qt WebEngine, der HTML-Engine von Tidrel, im Webbrowser öffnen</translation>
     </message>
     <message>
         <source>&amp;About Tidrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tidrel…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
     <message>
         <source>Create RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-Feed anlegen</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <source>Type title of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel des Feeds hier eingeben</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Type link to feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zum Feed hier eingeben</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Type category of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie des Feeds hier eingeben</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>FeedFileKind</name>
     <message>
         <source>This is %1; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist %1; Tidrel bearbeitet RSS-2.0-Feeds.</translation>
     </message>
     <message>
         <source>an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>eine HTML-Seite</translation>
     </message>
     <message>
         <source>an Atom feed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Atom-Feed</translation>
     </message>
     <message>
         <source>an RSS 1.0 feed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein RSS-1.0-Feed</translation>
     </message>
     <message>
         <source>a PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>ein PNG-Bild</translation>
     </message>
     <message>
         <source>a GIF image</source>
-        <translation type="unfinished"></translation>
+        <translation>ein GIF-Bild</translation>
     </message>
     <message>
         <source>a JPEG image</source>
-        <translation type="unfinished"></translation>
+        <translation>ein JPEG-Bild</translation>
     </message>
     <message>
         <source>a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>ein PDF-Dokument</translation>
     </message>
     <message>
         <source>a ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ein ZIP-Archiv</translation>
     </message>
     <message>
         <source>a gzip archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ein gzip-Archiv</translation>
     </message>
     <message>
         <source>This is %1, not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist %1, keine Textdatei; Tidrel bearbeitet RSS-2.0-Feeds.</translation>
     </message>
     <message>
         <source>This is not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Textdatei; Tidrel bearbeitet RSS-2.0-Feeds.</translation>
     </message>
     <message>
         <source>This is not an RSS feed: its root element is &lt;%1&gt;, where an RSS 2.0 feed has &lt;rss&gt;. Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein RSS-Feed: Sein Wurzelelement ist &lt;%1&gt;, wo ein RSS-2.0-Feed &lt;rss&gt; hat. Tidrel bearbeitet RSS-2.0-Feeds.</translation>
     </message>
 </context>
 <context>
     <name>FeedParser</name>
     <message>
         <source>(line %1, column %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Zeile %1, Spalte %2)</translation>
     </message>
     <message>
         <source>The file defines the entity &amp;%1; in its DOCTYPE. Tidrel reads only the five predefined entities and character references, so that a save writes back what it read and never fetches an external entity</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei definiert die Entität &amp;%1; in ihrem DOCTYPE. Tidrel liest nur die fünf vordefinierten Entitäten und Zeichenreferenzen, damit ein Speichern zurückschreibt, was es gelesen hat, und nie eine externe Entität abruft</translation>
     </message>
     <message>
         <source>The file uses the entity &amp;%1;, which it does not define</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei verwendet die Entität &amp;%1;, die sie nicht definiert</translation>
     </message>
     <message>
         <source>The file&apos;s encoding &quot;%1&quot; is not one Tidrel can read %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kodierung „%1“ der Datei kann Tidrel nicht lesen %2.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML, or uses a four-byte GB18030 character, which Tidrel cannot edit in place %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein wohlgeformtes XML oder verwendet ein GB18030-Zeichen aus vier Bytes, das Tidrel nicht an Ort und Stelle bearbeiten kann %1.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML: %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein wohlgeformtes XML: %1 %2.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>This is a folder, not a feed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Ordner, keine Feed-Datei.</translation>
     </message>
     <message>
         <source>Cannot open the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The file is too large to edit (2 GiB or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß zum Bearbeiten (2 GiB oder mehr).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
 </context>
 <context>
     <name>FeedWriter</name>
     <message>
         <source>Cannot write the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>PostFooter</name>
     <message>
         <source>This post created by Tidrel v%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Beitrag wurde mit Tidrel v%1 erstellt…</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Rfc822Date</name>
     <message>
         <source>The date&apos;s parentheses do not pair up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammern des Datums passen nicht zusammen.</translation>
     </message>
     <message>
         <source>The date holds a comment in parentheses, which many readers cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum enthält einen Kommentar in Klammern, den viele Feed-Reader nicht lesen können.</translation>
     </message>
     <message>
         <source>Not a date in the form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Datum in der Form %1.</translation>
     </message>
     <message>
         <source>The date has missing or extra spaces; write one space between its parts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Datum fehlen Leerzeichen oder es hat zu viele; zwischen seine Teile gehört je ein Leerzeichen.</translation>
     </message>
     <message>
         <source>Write &quot;%1&quot; as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ als „%2“ schreiben.</translation>
     </message>
     <message>
         <source>A comma must follow the day name (&quot;%1,&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf den Tagesnamen muss ein Komma folgen („%1,“).</translation>
     </message>
     <message>
         <source>The year has %1 digits; write all four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Jahreszahl hat %1 Ziffern; alle vier schreiben.</translation>
     </message>
     <message>
         <source>Write the hour with two digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stunde zweistellig schreiben.</translation>
     </message>
     <message>
         <source>The date has no time zone; end it with GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum hat keine Zeitzone; mit GMT oder einem Versatz wie +0000 abschließen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zeitzone; GMT oder einen Versatz wie +0000 verwenden.</translation>
     </message>
     <message>
         <source>The zone &quot;%1&quot; is a military letter that readers take differently; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zone „%1“ ist ein militärischer Buchstabe, den Feed-Reader unterschiedlich deuten; GMT oder einen Versatz wie +0000 verwenden.</translation>
     </message>
     <message>
         <source>The zone offset %1 has more than 59 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zonenversatz %1 hat mehr als 59 Minuten.</translation>
     </message>
     <message>
         <source>The zone offset %1%2 is not one any place uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Zonenversatz %1%2 verwendet kein Ort.</translation>
     </message>
     <message>
         <source>There is no day %1 in %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Tag %1 gibt es im %2 %3 nicht.</translation>
     </message>
     <message>
         <source>The time of day is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhrzeit liegt außerhalb des gültigen Bereichs.</translation>
     </message>
     <message>
         <source>%1 %2 %3 is a %4, not a %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der %1. %2 %3 ist ein %4, kein %5.</translation>
     </message>
 </context>
 <context>
     <name>TitleFetchSteps</name>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzwerkbibliothek konnte nicht starten.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse ist ungültig.</translation>
     </message>
     <message>
         <source>No temporary file could be made for the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Seite konnte keine temporäre Datei angelegt werden.</translation>
     </message>
     <message>
         <source>The page could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>ValueCheck</name>
     <message>
         <source>The date is in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum liegt in der Zukunft.</translation>
     </message>
     <message>
         <source>The date is before 1990, older than any feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum liegt vor 1990, ist älter als jeder Feed.</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Namen der Person nach der Adresse anfügen: „jo@example.org (Jo Smith)“.</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS schreibt eine E-Mail-Adresse als „jo@example.org (Jo Smith)“.</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine E-Mail-Adresse; eine schreibt man als „jo@example.org (Jo Smith)“.</translation>
     </message>
     <message>
         <source>Few readers can follow an address that starts &quot;%1&quot;; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenige Feed-Reader können einer Adresse folgen, die mit „%1“ beginnt; http: oder https: verwenden.</translation>
     </message>
     <message>
         <source>The address holds a space; write a space in an address as %20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse enthält ein Leerzeichen; ein Leerzeichen schreibt man in einer Adresse als %20.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine vollständige Adresse; mit Schema und Host schreiben, etwa „https://example.org/page“.</translation>
     </message>
     <message>
         <source>Write a whole number of %1 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine ganze Zahl ab %1 eingeben.</translation>
     </message>
     <message>
         <source>Write a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine ganze Zahl von %1 bis %2 eingeben.</translation>
     </message>
     <message>
         <source>Not a media type; write one such as &quot;audio/mpeg&quot; or &quot;video/mp4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Medientyp; einen wie „audio/mpeg“ oder „video/mp4“ eingeben.</translation>
     </message>
     <message>
         <source>The language is empty; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache ist leer; einen Sprachcode wie „en“ oder „en-us“ eingeben.</translation>
     </message>
     <message>
         <source>Not a language code; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sprachcode; einen Sprachcode wie „en“ oder „en-us“ eingeben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a known language; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine bekannte Sprache; einen Sprachcode wie „en“ oder „en-us“ eingeben.</translation>
     </message>
 </context>
 </TS>

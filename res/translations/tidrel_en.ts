@@ -86,23 +86,23 @@
     </message>
     <message numerus="yes">
         <source>%n error(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n note(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n notes</numerusform>
         </translation>
     </message>
     <message>
@@ -414,16 +414,16 @@ The feed keeps its changes.</source>
     </message>
     <message numerus="yes">
         <source> with %n media file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> with %n media file</numerusform>
+            <numerusform> with %n media files</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> (%n already there)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%n already there)</numerusform>
+            <numerusform> (%n already there)</numerusform>
         </translation>
     </message>
 </context>
@@ -439,9 +439,17 @@ The feed keeps its changes.</source>
 %2
 
 Publish anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The feed check found an error in %1:
+
+%2
+
+Publish anyway?</numerusform>
+            <numerusform>The feed check found %n errors in %1:
+
+%2
+
+Publish anyway?</numerusform>
         </translation>
     </message>
     <message>

@@ -5,76 +5,76 @@
     <name>CAboutDialog</name>
     <message>
         <source>About Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tidrel</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tidrel developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Los desarrolladores de Tidrel</translation>
     </message>
     <message>
         <source>Tidrel version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel versión %1</translation>
     </message>
     <message>
         <source>Release: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilación: %1 %2</translation>
     </message>
 </context>
 <context>
     <name>CBarCaption</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>CBarProblems</name>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>%1 (line %2) [%3]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (línea %2) [%3]</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>
     <name>CBarRssItems</name>
     <message>
         <source>Feed Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del feed…</translation>
     </message>
     <message>
         <source>Edit the feed&apos;s title, description, image and the other channel elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el título, la descripción, la imagen y los demás elementos del canal del feed</translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas RSS</translation>
     </message>
     <message>
         <source> [%1 of %2]</source>
-        <translation type="unfinished"></translation>
+        <translation> [%1 de %2]</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar título</translation>
     </message>
 </context>
 <context>
@@ -82,239 +82,247 @@
     <message>
         <source>%1, %2, %3</source>
         <comment>errors, warnings, notes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n advertencia</numerusform>
+            <numerusform>%n advertencias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n note(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n notas</numerusform>
         </translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas RSS</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>Post Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles de la entrada</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas</translation>
     </message>
 </context>
 <context>
     <name>CCommandLine</name>
     <message>
         <source>Tidrel, an editor of RSS 2.0 feed files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel, un editor de archivos de feeds RSS 2.0.</translation>
     </message>
     <message>
         <source>Check each feed file without opening a window; print one problem a line as FILE:LINE:COLUMN: error|warning|info: message [rule-id]. Exit status 0 when there are no errors, 1 when there are, 2 when a file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar cada archivo de feed sin abrir una ventana; mostrar un problema por línea como ARCHIVO:LÍNEA:COLUMNA: error|warning|info: mensaje [id-regla]. Estado de salida 0 sin errores, 1 con errores, 2 si no se puede leer un archivo.</translation>
     </message>
     <message>
         <source>Feed files to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de feed que abrir.</translation>
     </message>
     <message>
         <source>[FILE...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ARCHIVO...]</translation>
     </message>
     <message>
         <source>Usage: %1 --check FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 --check FEED...</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo: %1</translation>
     </message>
 </context>
 <context>
     <name>CCurlEasy</name>
     <message>
         <source>The server did not answer in time (%1 s).</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no respondió a tiempo (%1 s).</translation>
     </message>
     <message>
         <source>Too many redirects (more than %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiadas redirecciones (más de %1).</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor respondió con el error %1.</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor rechazó la conexión.</translation>
     </message>
     <message>
         <source>The server&apos;s name is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conoce el nombre del servidor.</translation>
     </message>
     <message>
         <source>The address&apos;s protocol is not supported here.</source>
-        <translation type="unfinished"></translation>
+        <translation>El protocolo de la dirección no se admite aquí.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección no es válida.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>The server refused the login: check the user name and the password or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor rechazó el inicio de sesión: compruebe el nombre de usuario y la contraseña o la clave.</translation>
     </message>
     <message>
         <source>The server&apos;s disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco del servidor está lleno.</translation>
     </message>
     <message>
         <source>The server refused access to the folder or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor denegó el acceso a la carpeta o al archivo.</translation>
     </message>
     <message>
         <source>The server refused the upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor rechazó la subida.</translation>
     </message>
     <message>
         <source>The connection broke off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión se interrumpió.</translation>
     </message>
     <message>
         <source>The server does not offer TLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no ofrece TLS.</translation>
     </message>
     <message>
         <source>The secure connection (TLS) could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo establecer la conexión segura (TLS).</translation>
     </message>
     <message>
         <source>The server&apos;s certificate could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo verificar el certificado del servidor.</translation>
     </message>
 </context>
 <context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feeds RSS (*.xml *.rss)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios de %1?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>The server %1 is not among the known hosts of this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 no está entre los hosts conocidos de este equipo.</translation>
     </message>
     <message>
         <source>Its key&apos;s fingerprint is
 %1
 
 Trust it only when it is the fingerprint your server&apos;s administrator gave you.</source>
-        <translation type="unfinished"></translation>
+        <translation>La huella de su clave es
+%1
+
+Confíe en él solo si es la huella que le dio el administrador de su servidor.</translation>
     </message>
     <message>
         <source>Trust and &amp;Remember</source>
-        <translation type="unfinished"></translation>
+        <translation>Confiar y &amp;recordar</translation>
     </message>
     <message>
         <source>Trust &amp;Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Confiar &amp;una vez</translation>
     </message>
 </context>
 <context>
     <name>CDiskChangeBar</name>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recargar</translation>
     </message>
     <message>
         <source>&amp;Keep mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mantener los míos</translation>
     </message>
     <message>
         <source>&amp;Show differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;strar diferencias</translation>
     </message>
     <message>
         <source>Read the file again; the changes made here are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer el archivo; se pierden los cambios hechos aquí</translation>
     </message>
     <message>
         <source>Keep the feed as it is here; the next save asks before it overwrites the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener el feed como está aquí; el próximo guardado preguntará antes de sobrescribir el archivo</translation>
     </message>
     <message>
         <source>%1 changed on disk. Reload it to drop the changes made here, or keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambió en el disco. Recárguelo para descartar los cambios hechos aquí, o manténgalos.</translation>
     </message>
     <message>
         <source>%1 changed on disk and cannot be read: %2 The feed here stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambió en el disco y no se puede leer: %2 El feed sigue aquí como estaba.</translation>
     </message>
     <message>
         <source>The file on disk holds what a save would write.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del disco contiene lo que escribiría un guardado.
+</translation>
     </message>
     <message>
         <source>--- %1 on disk
 +++ %1 as a save would write it
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--- %1 en el disco
++++ %1 como lo escribiría un guardado
+</translation>
     </message>
     <message>
         <source>Differences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias — %1</translation>
     </message>
 </context>
 <context>
     <name>CDocManager</name>
     <message>
         <source>Cannot create a new feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear un feed nuevo.</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save %1.
@@ -322,108 +330,112 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
 %2
 
 The feed keeps its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar %1.
+
+%2
+
+El feed conserva sus cambios.</translation>
     </message>
 </context>
 <context>
     <name>CElementForm</name>
     <message>
         <source>Only the address belongs here, without the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí solo va la dirección, sin el nombre</translation>
     </message>
     <message>
         <source>Not an e-mail address like jo@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección de correo como jo@example.org</translation>
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es ninguno de: %1</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora</translation>
     </message>
     <message>
         <source>Also holds values no box stands for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>También contiene valores sin casilla: %1</translation>
     </message>
 </context>
 <context>
     <name>CElementTable</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CEnclosureProbe</name>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo.</translation>
     </message>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la biblioteca de red.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor respondió %1.</translation>
     </message>
     <message>
         <source>The server did not tell the length.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no indicó el tamaño.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
     <message>
         <source>%1 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 El feed publicado sigue como estaba.</translation>
     </message>
     <message>
         <source>At %1: %2 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1: %2 El feed publicado sigue como estaba.</translation>
     </message>
     <message>
         <source>The feed has no file yet: save it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>El feed aún no tiene archivo: guárdelo primero.</translation>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>El destino debe ser una dirección sftp://, ftp://, ftps:// o file:// con host y ruta, como sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 publicado en %2</translation>
     </message>
     <message numerus="yes">
         <source> with %n media file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> con %n archivo multimedia</numerusform>
+            <numerusform> con %n archivos multimedia</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> (%n already there)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%n ya estaba)</numerusform>
+            <numerusform> (%n ya estaban)</numerusform>
         </translation>
     </message>
 </context>
@@ -431,7 +443,7 @@ The feed keeps its changes.</source>
     <name>CFeedPublishing</name>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The feed check found %n error(s) in %1:
@@ -439,301 +451,317 @@ The feed keeps its changes.</source>
 %2
 
 Publish anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La comprobación del feed encontró %n error en %1:
+
+%2
+
+¿Publicar de todos modos?</numerusform>
+            <numerusform>La comprobación del feed encontró %n errores en %1:
+
+%2
+
+¿Publicar de todos modos?</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Publish Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Publicar de todos modos</translation>
     </message>
     <message>
         <source>The password could not be kept in the desktop&apos;s keyring: %1
 
 Tidrel remembers it until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la contraseña en el depósito de claves del escritorio: %1
+
+Tidrel la recuerda hasta que se cierre.</translation>
     </message>
     <message>
         <source>%1 was not published: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se publicó: %2</translation>
     </message>
 </context>
 <context>
     <name>CFetchTitleFromURL</name>
     <message>
         <source>The page has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página no tiene título.</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegación</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar hipervínculo</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto:</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino:</translation>
     </message>
     <message>
         <source>Looking up the page&apos;s title…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando el título de la página…</translation>
     </message>
     <message>
         <source>No title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título: %1</translation>
     </message>
 </context>
 <context>
     <name>CImageDlg</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar imagen</translation>
     </message>
     <message>
         <source>Type the image&apos;s address here (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí la dirección de la imagen (obligatoria)</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar…</translation>
     </message>
     <message>
         <source>Type the text shown in its place here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí el texto que se muestra en su lugar</translation>
     </message>
     <message>
         <source>Width in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho en píxeles (opcional)</translation>
     </message>
     <message>
         <source>Height in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto en píxeles (opcional)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>text on left</source>
-        <translation type="unfinished"></translation>
+        <translation>texto a la izquierda</translation>
     </message>
     <message>
         <source>text on right</source>
-        <translation type="unfinished"></translation>
+        <translation>texto a la derecha</translation>
     </message>
     <message>
         <source>See image sample here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí se ve una muestra de la imagen</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir imagen</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.gif *.webp *.svg);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>CLocalFolder</name>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno.</translation>
     </message>
     <message>
         <source>The file could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo: %1.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado.</translation>
     </message>
 </context>
 <context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Mayús</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Num</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Despl</translation>
     </message>
     <message>
         <source>%1: not known on this display</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: desconocido en esta pantalla</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está activado</translation>
     </message>
     <message>
         <source>%1 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está desactivado</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>The preferences could not be written to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir las preferencias en
+%1</translation>
     </message>
     <message>
         <source>No web browser could be started to show
 %1
 
 Open this address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún navegador para mostrar
+%1
+
+Abra usted esta dirección en un navegador.</translation>
     </message>
     <message>
         <source>Publishing sends the saved file. Save %1 and publish it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Al publicar se envía el archivo guardado. ¿Guardar %1 y publicarlo?</translation>
     </message>
     <message>
         <source>Save and &amp;Publish</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y &amp;publicar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormato</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar</translation>
     </message>
     <message>
         <source>&amp;Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ntradas</translation>
     </message>
     <message>
         <source>Fee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Fee&amp;d</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;ntana</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>&lt;as opened or saved&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;como se abrió o guardó&gt;</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de cambios</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir %1</translation>
     </message>
 </context>
 <context>
     <name>COtherElementsList</name>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
 </context>
 <context>
     <name>CPostCommands</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>Delete this post?
 
 &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar esta entrada?
+
+«%1»</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Discard the changes to %1 and reload it from the disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar los cambios de %1 y recargarlo desde el disco?</translation>
     </message>
     <message>
         <source>&amp;Discard and Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar y recargar</translation>
     </message>
     <message>
         <source>Cannot reload %1.
@@ -741,1349 +769,1353 @@ Open this address in a browser yourself.</source>
 %2
 
 The feed stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede recargar %1.
+
+%2
+
+El feed sigue como estaba.</translation>
     </message>
     <message>
         <source>No program could be started to show folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún programa para mostrar carpetas.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta no existe.</translation>
     </message>
     <message>
         <source>Cannot open directory %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta %1. %2</translation>
     </message>
 </context>
 <context>
     <name>CPostsListCtrl</name>
     <message>
         <source>No items</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay entradas</translation>
     </message>
 </context>
 <context>
     <name>CPostsModel</name>
     <message>
         <source>Posts - Press Ctrl+F for filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas – Ctrl+F para filtrar</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Rename Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar entrada</translation>
     </message>
 </context>
 <context>
     <name>CPreferencesDialog</name>
     <message>
         <source>&amp;Add a footer under the description of every post I edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir un pie bajo la descripción de cada entrada que edite</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>&amp;Default Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto &amp;predeterminado</translation>
     </message>
     <message>
         <source>The footer is added when a post&apos;s description is stored, unless the description ends with one already.</source>
-        <translation type="unfinished"></translation>
+        <translation>El pie se añade al guardar la descripción de una entrada, salvo que la descripción ya termine con uno.</translation>
     </message>
     <message>
         <source>Footer &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto del pie:</translation>
     </message>
     <message>
         <source>Post footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pie de las entradas</translation>
     </message>
 </context>
 <context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Stop publishing; the feed on the server stays as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la publicación; el feed del servidor sigue como estaba</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando…</translation>
     </message>
     <message>
         <source>Publishing to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicando en %1…</translation>
     </message>
     <message>
         <source>File %1 of %2, %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo %1 de %2, %3 de %4</translation>
     </message>
 </context>
 <context>
     <name>CPublishSettingsDialog</name>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar…</translation>
     </message>
     <message>
         <source>Switch plain FTP to &amp;TLS (STARTTLS) before logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar el FTP simple a &amp;TLS (STARTTLS) antes de iniciar sesión</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exa&amp;minar…</translation>
     </message>
     <message>
         <source>Publish Settings — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de publicación — %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Key file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de clave</translation>
     </message>
     <message>
         <source>SSH agent</source>
-        <translation type="unfinished"></translation>
+        <translation>Agente SSH</translation>
     </message>
     <message>
         <source>the feed&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta del feed</translation>
     </message>
     <message>
         <source>&amp;Upload to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir a:</translation>
     </message>
     <message>
         <source>U&amp;ser:</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;suario:</translation>
     </message>
     <message>
         <source>SFTP si&amp;gns in with:</source>
-        <translation type="unfinished"></translation>
+        <translation>SFTP &amp;inicia sesión con:</translation>
     </message>
     <message>
         <source>SSH &amp;key file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de &amp;clave SSH:</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección es la del feed en el servidor: sftp://, ftp://, ftps://, o file:// para una carpeta de este equipo. Una dirección que termina en / indica una carpeta; el feed conserva allí su nombre de archivo.</translation>
     </message>
     <message>
         <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas y frases de paso se guardan en el depósito de claves del escritorio, nunca en un archivo de ajustes.</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>&amp;Media address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección &amp;multimedia:</translation>
     </message>
     <message>
         <source>Media &amp;folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carpeta multimedia:</translation>
     </message>
     <message>
         <source>Optional. Enclosures whose address starts with the media address are uploaded beside the feed from the same place under the media folder, unless the server has them at the same size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional. Los adjuntos cuya dirección empieza por la dirección multimedia se suben junto al feed desde el mismo lugar bajo la carpeta multimedia, salvo que el servidor ya los tenga con el mismo tamaño.</translation>
     </message>
     <message>
         <source>Media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos multimedia</translation>
     </message>
     <message>
         <source>Type the address the feed is uploaded to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la dirección a la que se sube el feed.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección debe empezar por sftp://, ftp://, ftps:// o file://.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección no tiene nombre de servidor después de %1://.</translation>
     </message>
     <message>
         <source>The address needs a path after the server name, such as /feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección necesita una ruta después del nombre del servidor, como /feed.xml.</translation>
     </message>
     <message>
         <source>The media address must be a web address starting with http:// or https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección multimedia debe ser una dirección web que empiece por http:// o https://.</translation>
     </message>
     <message>
         <source>Key &amp;passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frase de paso de la clave:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraseña:</translation>
     </message>
     <message>
         <source>Media Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta multimedia</translation>
     </message>
     <message>
         <source>SSH Key File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de clave SSH</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
     <message>
         <source>Edit Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar título</translation>
     </message>
     <message>
         <source>Edit Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar enlace</translation>
     </message>
     <message>
         <source>Edit Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar autor</translation>
     </message>
     <message>
         <source>Edit Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar descripción</translation>
     </message>
     <message>
         <source>Feed%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed%1</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo cambió en el disco desde que se abrió. ¿Guardar de todos modos?</translation>
     </message>
     <message>
         <source>Add Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir entrada</translation>
     </message>
     <message>
         <source>Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar entrada</translation>
     </message>
     <message>
         <source>Delete Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar entrada</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar %1 del canal</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar %1</translation>
     </message>
     <message>
         <source>Turn Podcast On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar podcast</translation>
     </message>
     <message>
         <source>Move Post to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la entrada al principio</translation>
     </message>
     <message>
         <source>Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar ahora</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditView</name>
     <message>
         <source>Format Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar formato a la descripción</translation>
     </message>
     <message>
         <source>Tidrel editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de Tidrel</translation>
     </message>
     <message>
         <source>Type RSS Item here (this area is editable and selectable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí la entrada RSS (esta zona se puede editar y seleccionar)</translation>
     </message>
     <message>
         <source>Type RSS item title here…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí el título de la entrada RSS…</translation>
     </message>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Type description of RSS item here…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí la descripción de la entrada RSS…</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace:</translation>
     </message>
     <message>
         <source>&lt;Enter link to article here...&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Escriba aquí el enlace al artículo...&gt;</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Strong emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Énfasis fuerte</translation>
     </message>
     <message>
         <source>Emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Énfasis</translation>
     </message>
     <message>
         <source>Strikethrough text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto tachado</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Párrafo</translation>
     </message>
     <message>
         <source>Header 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezado 1</translation>
     </message>
     <message>
         <source>Header 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezado 2</translation>
     </message>
     <message>
         <source>Header 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezado 3</translation>
     </message>
     <message>
         <source>Header 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezado 4</translation>
     </message>
     <message>
         <source>Block of plain text, &lt;pre&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque de texto sin formato, &lt;pre&gt;</translation>
     </message>
     <message>
         <source>Insert or edit hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar o editar hipervínculo</translation>
     </message>
     <message>
         <source>Insert or change properties image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una imagen o cambiar sus propiedades</translation>
     </message>
     <message>
         <source>List item, unordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento de lista con viñetas</translation>
     </message>
     <message>
         <source>List item, ordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento de lista numerada</translation>
     </message>
     <message>
         <source>Decrease level of list item or un-quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir el nivel de la lista o quitar la cita</translation>
     </message>
     <message>
         <source>Increase level of list item or quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar el nivel de la lista o citar</translation>
     </message>
     <message>
         <source>Show/hide rulers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar reglas</translation>
     </message>
     <message>
         <source>Cannot init HTML face</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar la interfaz HTML</translation>
     </message>
     <message>
         <source>Remove Spans and Styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar SPAN y estilos</translation>
     </message>
     <message>
         <source>Remove Non-Breaking Spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar espacios de no separación</translation>
     </message>
     <message>
         <source>Current Object Tag: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta del objeto actual: %1</translation>
     </message>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar hipervínculo</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar imagen</translation>
     </message>
 </context>
 <context>
     <name>CRemoteFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1.</translation>
     </message>
     <message>
         <source>The server&apos;s host key is not known: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conoce la clave de host del servidor: %1.</translation>
     </message>
     <message>
         <source>Refused: the server&apos;s host key has changed (now %1). Someone may be listening in, or the server was set up anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado: la clave de host del servidor ha cambiado (ahora %1). Puede que alguien esté escuchando, o que el servidor se haya reinstalado.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>The server did not let the uploaded file take the old one&apos;s place.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no dejó que el archivo subido sustituyera al anterior.</translation>
     </message>
 </context>
 <context>
     <name>CRssFeed</name>
     <message>
         <source>New Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva entrada</translation>
     </message>
 </context>
 <context>
     <name>CSecretStore</name>
     <message>
         <source>There is no keyring on this desktop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no tiene depósito de claves: %1</translation>
     </message>
     <message>
         <source>There is no keyring: the desktop&apos;s session bus is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay depósito de claves: el bus de sesión del escritorio no está en marcha.</translation>
     </message>
 </context>
 <context>
     <name>CStartPage</name>
     <message>
         <source>Welcome To Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Tidrel</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Create new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un feed nuevo</translation>
     </message>
     <message>
         <source>Open a feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un feed…</translation>
     </message>
     <message>
         <source>Recent Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Feeds recientes</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Tidrel user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía de usuario de Tidrel</translation>
     </message>
     <message>
         <source>WWW</source>
-        <translation type="unfinished"></translation>
+        <translation>WWW</translation>
     </message>
     <message>
         <source>RSS 2.0 at the RSS Advisory Board</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS 2.0 en el RSS Advisory Board</translation>
     </message>
     <message>
         <source>W3C Feed Validation Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio de validación de feeds del W3C</translation>
     </message>
     <message>
         <source>Qt WebEngine, the HTML engine of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt WebEngine, el motor HTML de Tidrel</translation>
     </message>
     <message>
         <source>Web links open in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los enlaces web se abren en su navegador.</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>Create a new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un feed nuevo</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>Open an existing feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un feed existente</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Close the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el feed activo</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el feed activo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como…</translation>
     </message>
     <message>
         <source>Save the active feed with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el feed activo con otro nombre</translation>
     </message>
     <message>
         <source>P&amp;ublish</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ublicar</translation>
     </message>
     <message>
         <source>Upload the saved feed to its server or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir el feed guardado a su servidor o carpeta</translation>
     </message>
     <message>
         <source>Publish Se&amp;ttings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajus&amp;tes de publicación…</translation>
     </message>
     <message>
         <source>Choose where the feed is published and how to sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir dónde se publica el feed y cómo iniciar sesión</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Print the current post as the editor shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la entrada actual tal como la muestra el editor</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de impresión</translation>
     </message>
     <message>
         <source>Show the printout of the current post</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la impresión de la entrada actual</translation>
     </message>
     <message>
         <source>P&amp;rint Setup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Configu&amp;rar impresión…</translation>
     </message>
     <message>
         <source>Change the paper, orientation and margins of printouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el papel, la orientación y los márgenes de las impresiones</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación; pregunta si guardar los feeds</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última acción</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Make the last undone change again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a hacer el último cambio deshecho</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar la selección y ponerla en el portapapeles</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la selección en el portapapeles</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar el contenido del portapapeles</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todo</translation>
     </message>
     <message>
         <source>Select the entire description</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar toda la descripción</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrita</translation>
     </message>
     <message>
         <source>Make the selected text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner en negrita el texto seleccionado</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cursiva</translation>
     </message>
     <message>
         <source>Make the selected text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner en cursiva el texto seleccionado</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subrayado</translation>
     </message>
     <message>
         <source>Underline the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Subrayar el texto seleccionado</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tachado</translation>
     </message>
     <message>
         <source>Strike through the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachar el texto seleccionado</translation>
     </message>
     <message>
         <source>UL &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lista UL</translation>
     </message>
     <message>
         <source>Make the paragraph an item of a bulleted list</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir el párrafo en un elemento de una lista con viñetas</translation>
     </message>
     <message>
         <source>&amp;Remove SPAN and styles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar SPAN y estilos</translation>
     </message>
     <message>
         <source>Remove the span tags and inline styles of the description</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar las etiquetas span y los estilos en línea de la descripción</translation>
     </message>
     <message>
         <source>R&amp;emove &amp;&amp;nbsp;</source>
-        <translation type="unfinished"></translation>
+        <translation>Q&amp;uitar &amp;&amp;nbsp;</translation>
     </message>
     <message>
         <source>Turn the non-breaking spaces of the description into plain spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir los espacios de no separación de la descripción en espacios normales</translation>
     </message>
     <message>
         <source>Insert &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar &amp;prueba</translation>
     </message>
     <message>
         <source>Show the tag of the element at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la etiqueta del elemento en el cursor</translation>
     </message>
     <message>
         <source>&amp;Hyperlink…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hipervínculo…</translation>
     </message>
     <message>
         <source>Insert a hyperlink on the selection, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un hipervínculo en la selección, o cambiar el que está en el cursor</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagen</translation>
     </message>
     <message>
         <source>Insert an image, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una imagen, o cambiar la que está en el cursor</translation>
     </message>
     <message>
         <source>&amp;Add Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir entrada…</translation>
     </message>
     <message>
         <source>Add new post</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una entrada nueva</translation>
     </message>
     <message>
         <source>Re&amp;name Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nombrar entrada…</translation>
     </message>
     <message>
         <source>Rename selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar la entrada seleccionada</translation>
     </message>
     <message>
         <source>&amp;Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar entrada</translation>
     </message>
     <message>
         <source>Duplicate selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar la entrada seleccionada</translation>
     </message>
     <message>
         <source>Duplicate + Dele&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar + elimi&amp;nar</translation>
     </message>
     <message>
         <source>Duplicate selected post + delete origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar la entrada seleccionada y eliminar la original</translation>
     </message>
     <message>
         <source>&amp;Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar ahora</translation>
     </message>
     <message>
         <source>Date the selected post with the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar la entrada seleccionada con la hora actual</translation>
     </message>
     <message>
         <source>De&amp;lete Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar entrada…</translation>
     </message>
     <message>
         <source>Delete selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la entrada seleccionada</translation>
     </message>
     <message>
         <source>Sort By &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por &amp;posición</translation>
     </message>
     <message>
         <source>Sort the posts by their position in the feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar las entradas por su posición en el feed</translation>
     </message>
     <message>
         <source>Sort By T&amp;itle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por t&amp;ítulo</translation>
     </message>
     <message>
         <source>Sort the posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar las entradas por título</translation>
     </message>
     <message>
         <source>Sort By Date Cr&amp;eated</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por fecha de cr&amp;eación</translation>
     </message>
     <message>
         <source>Sort the posts by date created, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar las entradas por fecha de creación, las más recientes primero</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>Go back to the post shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la entrada mostrada antes</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Ade&amp;lante</translation>
     </message>
     <message>
         <source>Go forward to the post shown before going back</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la entrada mostrada antes de volver atrás</translation>
     </message>
     <message>
         <source>&amp;Reload…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recargar…</translation>
     </message>
     <message>
         <source>Reload the current feed from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar el feed actual desde el disco</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar título</translation>
     </message>
     <message>
         <source>Copy the title of the selected post to the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el título de la entrada seleccionada en el portapapeles</translation>
     </message>
     <message>
         <source>Filterin&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra&amp;r</translation>
     </message>
     <message>
         <source>Filter posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar las entradas por título</translation>
     </message>
     <message>
         <source>Filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar</translation>
     </message>
     <message>
         <source>Feed &amp;Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propiedades del feed…</translation>
     </message>
     <message>
         <source>Edit the channel of the feed: title, description, image, podcast tags and the other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el canal del feed: título, descripción, imagen, etiquetas de podcast y los demás elementos</translation>
     </message>
     <message>
         <source>&amp;Copy RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar feed RSS</translation>
     </message>
     <message>
         <source>Copy entire RSS feed code in clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar todo el código del feed RSS en el portapapeles</translation>
     </message>
     <message>
         <source>&amp;W3C RSS Validator…</source>
-        <translation type="unfinished"></translation>
+        <translation>Validador RSS del &amp;W3C…</translation>
     </message>
     <message>
         <source>Open the W3C feed validation service to check a pasted feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el servicio de validación de feeds del W3C para comprobar un feed pegado</translation>
     </message>
     <message>
         <source>Open &amp;Backup Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta de &amp;copias</translation>
     </message>
     <message>
         <source>Open backup folder for RSS-feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta de copias de seguridad de los feeds RSS</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias…</translation>
     </message>
     <message>
         <source>Choose whether edited posts get a footer, and its text</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir si las entradas editadas llevan pie, y su texto</translation>
     </message>
     <message>
         <source>&amp;Check Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;omprobar feed</translation>
     </message>
     <message>
         <source>Check the feed for problems and list them in the Problems pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar problemas en el feed y listarlos en el panel Problemas</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;herramientas</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de e&amp;stado</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado</translation>
     </message>
     <message>
         <source>RSS P&amp;osts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entradas RSS</translation>
     </message>
     <message>
         <source>Show or hide the RSS posts bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar el panel de entradas RSS</translation>
     </message>
     <message>
         <source>Toggle Posts Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar entradas</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa</translation>
     </message>
     <message>
         <source>Show or hide the HTML-code preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la vista previa del código HTML</translation>
     </message>
     <message>
         <source>Toggle Items Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar vista previa</translation>
     </message>
     <message>
         <source>Post &amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detalles de la entrada</translation>
     </message>
     <message>
         <source>Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar el panel con la fecha, el guid, las categorías, los adjuntos y las etiquetas de podcast de la entrada</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de cambios</translation>
     </message>
     <message>
         <source>Show or hide the list of changes to the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la lista de cambios del feed activo</translation>
     </message>
     <message>
         <source>P&amp;roblems</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;roblemas</translation>
     </message>
     <message>
         <source>Show or hide the list of the problems the last check found</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la lista de problemas de la última comprobación</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascada</translation>
     </message>
     <message>
         <source>Arrange the feed windows so they overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar las ventanas de feeds superpuestas</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaico</translation>
     </message>
     <message>
         <source>Arrange the feed windows side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar las ventanas de feeds una junto a otra</translation>
     </message>
     <message>
         <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;guiente</translation>
     </message>
     <message>
         <source>Activate the next feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar la siguiente ventana de feed</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <source>Activate the previous feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar la ventana de feed anterior</translation>
     </message>
     <message>
         <source>Tidrel &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda de Tidrel</translation>
     </message>
     <message>
         <source>Show the user guide of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la guía de usuario de Tidrel</translation>
     </message>
     <message>
         <source>About Qt &amp;WebEngine</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Qt &amp;WebEngine</translation>
     </message>
     <message>
         <source>Open the home page of Qt WebEngine, the HTML engine of Tidrel, in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en el navegador la página de Qt WebEngine, el motor HTML de Tidrel</translation>
     </message>
     <message>
         <source>&amp;About Tidrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cerca de Tidrel…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la información del programa, el número de versión y el copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
     <message>
         <source>Create RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear feed RSS</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <source>Type title of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí el título del feed</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace:</translation>
     </message>
     <message>
         <source>Type link to feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí el enlace del feed</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Type category of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí la categoría del feed</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>FeedFileKind</name>
     <message>
         <source>This is %1; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto es %1; Tidrel edita feeds RSS 2.0.</translation>
     </message>
     <message>
         <source>an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>una página HTML</translation>
     </message>
     <message>
         <source>an Atom feed</source>
-        <translation type="unfinished"></translation>
+        <translation>un feed Atom</translation>
     </message>
     <message>
         <source>an RSS 1.0 feed</source>
-        <translation type="unfinished"></translation>
+        <translation>un feed RSS 1.0</translation>
     </message>
     <message>
         <source>a PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>una imagen PNG</translation>
     </message>
     <message>
         <source>a GIF image</source>
-        <translation type="unfinished"></translation>
+        <translation>una imagen GIF</translation>
     </message>
     <message>
         <source>a JPEG image</source>
-        <translation type="unfinished"></translation>
+        <translation>una imagen JPEG</translation>
     </message>
     <message>
         <source>a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>un documento PDF</translation>
     </message>
     <message>
         <source>a ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo ZIP</translation>
     </message>
     <message>
         <source>a gzip archive</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo gzip</translation>
     </message>
     <message>
         <source>This is %1, not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto es %1, no un archivo de texto; Tidrel edita feeds RSS 2.0.</translation>
     </message>
     <message>
         <source>This is not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es un archivo de texto; Tidrel edita feeds RSS 2.0.</translation>
     </message>
     <message>
         <source>This is not an RSS feed: its root element is &lt;%1&gt;, where an RSS 2.0 feed has &lt;rss&gt;. Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es un feed RSS: su elemento raíz es &lt;%1&gt;, donde un feed RSS 2.0 tiene &lt;rss&gt;. Tidrel edita feeds RSS 2.0.</translation>
     </message>
 </context>
 <context>
     <name>FeedParser</name>
     <message>
         <source>(line %1, column %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(línea %1, columna %2)</translation>
     </message>
     <message>
         <source>The file defines the entity &amp;%1; in its DOCTYPE. Tidrel reads only the five predefined entities and character references, so that a save writes back what it read and never fetches an external entity</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo define la entidad &amp;%1; en su DOCTYPE. Tidrel solo lee las cinco entidades predefinidas y las referencias de caracteres, para que al guardar se escriba lo que se leyó y nunca se descargue una entidad externa</translation>
     </message>
     <message>
         <source>The file uses the entity &amp;%1;, which it does not define</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo usa la entidad &amp;%1;, que no define</translation>
     </message>
     <message>
         <source>The file&apos;s encoding &quot;%1&quot; is not one Tidrel can read %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel no puede leer la codificación «%1» del archivo %2.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML, or uses a four-byte GB18030 character, which Tidrel cannot edit in place %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es XML bien formado, o usa un carácter GB18030 de cuatro bytes que Tidrel no puede editar en su sitio %1.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML: %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es XML bien formado: %1 %2.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>This is a folder, not a feed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo de feed.</translation>
     </message>
     <message>
         <source>Cannot open the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo: %1</translation>
     </message>
     <message>
         <source>Cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: %1</translation>
     </message>
     <message>
         <source>The file is too large to edit (2 GiB or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es demasiado grande para editarlo (2 GiB o más).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío.</translation>
     </message>
 </context>
 <context>
     <name>FeedWriter</name>
     <message>
         <source>Cannot write the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo: %1</translation>
     </message>
 </context>
 <context>
     <name>PostFooter</name>
     <message>
         <source>This post created by Tidrel v%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta entrada se creó con Tidrel v%1…</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Rfc822Date</name>
     <message>
         <source>The date&apos;s parentheses do not pair up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los paréntesis de la fecha no están emparejados.</translation>
     </message>
     <message>
         <source>The date holds a comment in parentheses, which many readers cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha contiene un comentario entre paréntesis, que muchos lectores no saben leer.</translation>
     </message>
     <message>
         <source>Not a date in the form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una fecha de la forma %1.</translation>
     </message>
     <message>
         <source>The date has missing or extra spaces; write one space between its parts.</source>
-        <translation type="unfinished"></translation>
+        <translation>A la fecha le faltan o le sobran espacios; escriba un espacio entre sus partes.</translation>
     </message>
     <message>
         <source>Write &quot;%1&quot; as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba «%1» como «%2».</translation>
     </message>
     <message>
         <source>A comma must follow the day name (&quot;%1,&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras el nombre del día debe ir una coma («%1,»).</translation>
     </message>
     <message>
         <source>The year has %1 digits; write all four.</source>
-        <translation type="unfinished"></translation>
+        <translation>El año tiene %1 cifras; escriba las cuatro.</translation>
     </message>
     <message>
         <source>Write the hour with two digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la hora con dos cifras.</translation>
     </message>
     <message>
         <source>The date has no time zone; end it with GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha no tiene zona horaria; termínela con GMT o un desfase como +0000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una zona horaria; use GMT o un desfase como +0000.</translation>
     </message>
     <message>
         <source>The zone &quot;%1&quot; is a military letter that readers take differently; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona «%1» es una letra militar que los lectores interpretan de forma distinta; use GMT o un desfase como +0000.</translation>
     </message>
     <message>
         <source>The zone offset %1 has more than 59 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El desfase horario %1 tiene más de 59 minutos.</translation>
     </message>
     <message>
         <source>The zone offset %1%2 is not one any place uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún lugar usa el desfase horario %1%2.</translation>
     </message>
     <message>
         <source>There is no day %1 in %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el día %1 en %2 %3.</translation>
     </message>
     <message>
         <source>The time of day is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora está fuera de rango.</translation>
     </message>
     <message>
         <source>%1 %2 %3 is a %4, not a %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>El %1 %2 %3 es %4, no %5.</translation>
     </message>
 </context>
 <context>
     <name>TitleFetchSteps</name>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la biblioteca de red.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección no es válida.</translation>
     </message>
     <message>
         <source>No temporary file could be made for the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear un archivo temporal para la página.</translation>
     </message>
     <message>
         <source>The page could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la página: %1</translation>
     </message>
 </context>
 <context>
     <name>ValueCheck</name>
     <message>
         <source>The date is in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha está en el futuro.</translation>
     </message>
     <message>
         <source>The date is before 1990, older than any feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha es anterior a 1990, más antigua que cualquier feed.</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada el nombre de la persona tras la dirección: «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS escribe una dirección de correo como «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección de correo; escríbala como «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Few readers can follow an address that starts &quot;%1&quot;; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pocos lectores pueden seguir una dirección que empieza por «%1»; use http: o https:.</translation>
     </message>
     <message>
         <source>The address holds a space; write a space in an address as %20.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección contiene un espacio; en una dirección, un espacio se escribe %20.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección completa; escríbala con su esquema y su host, como «https://example.org/page».</translation>
     </message>
     <message>
         <source>Write a whole number of %1 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un número entero de %1 o más.</translation>
     </message>
     <message>
         <source>Write a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un número entero de %1 a %2.</translation>
     </message>
     <message>
         <source>Not a media type; write one such as &quot;audio/mpeg&quot; or &quot;video/mp4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un tipo de medio; escriba uno como «audio/mpeg» o «video/mp4».</translation>
     </message>
     <message>
         <source>The language is empty; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma está vacío; escriba un código de idioma como «en» o «en-us».</translation>
     </message>
     <message>
         <source>Not a language code; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un código de idioma; escriba un código de idioma como «en» o «en-us».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a known language; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un idioma conocido; escriba un código de idioma como «en» o «en-us».</translation>
     </message>
 </context>
 </TS>

@@ -5,76 +5,76 @@
     <name>CAboutDialog</name>
     <message>
         <source>About Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tidrel</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tidrel developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Les développeurs de Tidrel</translation>
     </message>
     <message>
         <source>Tidrel version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel version %1</translation>
     </message>
     <message>
         <source>Release: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilation : %1 %2</translation>
     </message>
 </context>
 <context>
     <name>CBarCaption</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>CBarProblems</name>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Article</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>%1 (line %2) [%3]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ligne %2) [%3]</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>
     <name>CBarRssItems</name>
     <message>
         <source>Feed Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du flux…</translation>
     </message>
     <message>
         <source>Edit the feed&apos;s title, description, image and the other channel elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le titre, la description, l’image et les autres éléments du canal du flux</translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Articles RSS</translation>
     </message>
     <message>
         <source> [%1 of %2]</source>
-        <translation type="unfinished"></translation>
+        <translation> [%1 sur %2]</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le titre</translation>
     </message>
 </context>
 <context>
@@ -82,239 +82,247 @@
     <message>
         <source>%1, %2, %3</source>
         <comment>errors, warnings, notes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n note(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n remarque</numerusform>
+            <numerusform>%n remarques</numerusform>
         </translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Articles RSS</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Post Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de l’article</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes</translation>
     </message>
 </context>
 <context>
     <name>CCommandLine</name>
     <message>
         <source>Tidrel, an editor of RSS 2.0 feed files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel, un éditeur de fichiers de flux RSS 2.0.</translation>
     </message>
     <message>
         <source>Check each feed file without opening a window; print one problem a line as FILE:LINE:COLUMN: error|warning|info: message [rule-id]. Exit status 0 when there are no errors, 1 when there are, 2 when a file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier chaque fichier de flux sans ouvrir de fenêtre ; afficher un problème par ligne sous la forme FICHIER:LIGNE:COLONNE: error|warning|info: message [id-règle]. Code de sortie 0 sans erreur, 1 avec des erreurs, 2 si un fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Feed files to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de flux à ouvrir.</translation>
     </message>
     <message>
         <source>[FILE...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[FICHIER...]</translation>
     </message>
     <message>
         <source>Usage: %1 --check FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : %1 --check FLUX...</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier : %1</translation>
     </message>
 </context>
 <context>
     <name>CCurlEasy</name>
     <message>
         <source>The server did not answer in time (%1 s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n’a pas répondu à temps (%1 s).</translation>
     </message>
     <message>
         <source>Too many redirects (more than %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de redirections (plus de %1).</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a répondu par l’erreur %1.</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé la connexion.</translation>
     </message>
     <message>
         <source>The server&apos;s name is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du serveur est inconnu.</translation>
     </message>
     <message>
         <source>The address&apos;s protocol is not supported here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le protocole de l’adresse n’est pas pris en charge ici.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse n’est pas valide.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>The server refused the login: check the user name and the password or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé la connexion : vérifiez le nom d’utilisateur et le mot de passe ou la clé.</translation>
     </message>
     <message>
         <source>The server&apos;s disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque du serveur est plein.</translation>
     </message>
     <message>
         <source>The server refused access to the folder or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé l’accès au dossier ou au fichier.</translation>
     </message>
     <message>
         <source>The server refused the upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé l’envoi.</translation>
     </message>
     <message>
         <source>The connection broke off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a été interrompue.</translation>
     </message>
     <message>
         <source>The server does not offer TLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur ne propose pas TLS.</translation>
     </message>
     <message>
         <source>The secure connection (TLS) could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion sécurisée (TLS) n’a pas pu être établie.</translation>
     </message>
     <message>
         <source>The server&apos;s certificate could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat du serveur n’a pas pu être vérifié.</translation>
     </message>
 </context>
 <context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux RSS (*.xml *.rss)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>The server %1 is not among the known hosts of this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 ne fait pas partie des hôtes connus de cet ordinateur.</translation>
     </message>
     <message>
         <source>Its key&apos;s fingerprint is
 %1
 
 Trust it only when it is the fingerprint your server&apos;s administrator gave you.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’empreinte de sa clé est
+%1
+
+Ne lui faites confiance que si c’est l’empreinte que l’administrateur de votre serveur vous a donnée.</translation>
     </message>
     <message>
         <source>Trust and &amp;Remember</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire confiance et &amp;mémoriser</translation>
     </message>
     <message>
         <source>Trust &amp;Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire confiance &amp;une fois</translation>
     </message>
 </context>
 <context>
     <name>CDiskChangeBar</name>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recharger</translation>
     </message>
     <message>
         <source>&amp;Keep mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder les miennes</translation>
     </message>
     <message>
         <source>&amp;Show differences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voir les différences</translation>
     </message>
     <message>
         <source>Read the file again; the changes made here are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire le fichier ; les modifications faites ici sont perdues</translation>
     </message>
     <message>
         <source>Keep the feed as it is here; the next save asks before it overwrites the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le flux tel qu’il est ici ; le prochain enregistrement demandera avant d’écraser le fichier</translation>
     </message>
     <message>
         <source>%1 changed on disk. Reload it to drop the changes made here, or keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a changé sur le disque. Rechargez-le pour abandonner les modifications faites ici, ou gardez-les.</translation>
     </message>
     <message>
         <source>%1 changed on disk and cannot be read: %2 The feed here stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a changé sur le disque et ne peut pas être lu : %2 Le flux reste ici tel qu’il était.</translation>
     </message>
     <message>
         <source>The file on disk holds what a save would write.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier sur le disque contient ce qu’un enregistrement écrirait.
+</translation>
     </message>
     <message>
         <source>--- %1 on disk
 +++ %1 as a save would write it
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--- %1 sur le disque
++++ %1 tel qu’un enregistrement l’écrirait
+</translation>
     </message>
     <message>
         <source>Differences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences — %1</translation>
     </message>
 </context>
 <context>
     <name>CDocManager</name>
     <message>
         <source>Cannot create a new feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un nouveau flux.</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save %1.
@@ -322,108 +330,112 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
 %2
 
 The feed keeps its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer %1.
+
+%2
+
+Le flux garde ses modifications.</translation>
     </message>
 </context>
 <context>
     <name>CElementForm</name>
     <message>
         <source>Only the address belongs here, without the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule l’adresse va ici, sans le nom</translation>
     </message>
     <message>
         <source>Not an e-mail address like jo@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une adresse e-mail comme jo@example.org</translation>
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune de ces valeurs : %1</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenant</translation>
     </message>
     <message>
         <source>Also holds values no box stands for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient aussi des valeurs sans case : %1</translation>
     </message>
 </context>
 <context>
     <name>CElementTable</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, %2 : %3</translation>
     </message>
 </context>
 <context>
     <name>CEnclosureProbe</name>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’existe pas.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque réseau n’a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a répondu %1.</translation>
     </message>
     <message>
         <source>The server did not tell the length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n’a pas indiqué la taille.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
     <message>
         <source>%1 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le flux publié est resté tel qu’il était.</translation>
     </message>
     <message>
         <source>At %1: %2 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour %1 : %2 Le flux publié est resté tel qu’il était.</translation>
     </message>
     <message>
         <source>The feed has no file yet: save it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux n’a pas encore de fichier : enregistrez-le d’abord.</translation>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>La destination doit être une adresse sftp://, ftp://, ftps:// ou file:// avec un hôte et un chemin, comme sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 publié sur %2</translation>
     </message>
     <message numerus="yes">
         <source> with %n media file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> avec %n fichier média</numerusform>
+            <numerusform> avec %n fichiers média</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> (%n already there)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%n déjà présent)</numerusform>
+            <numerusform> (%n déjà présents)</numerusform>
         </translation>
     </message>
 </context>
@@ -431,7 +443,7 @@ The feed keeps its changes.</source>
     <name>CFeedPublishing</name>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2</translation>
     </message>
     <message numerus="yes">
         <source>The feed check found %n error(s) in %1:
@@ -439,301 +451,317 @@ The feed keeps its changes.</source>
 %2
 
 Publish anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La vérification du flux a trouvé %n erreur dans %1 :
+
+%2
+
+Publier quand même ?</numerusform>
+            <numerusform>La vérification du flux a trouvé %n erreurs dans %1 :
+
+%2
+
+Publier quand même ?</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Publish Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Publier quand même</translation>
     </message>
     <message>
         <source>The password could not be kept in the desktop&apos;s keyring: %1
 
 Tidrel remembers it until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n’a pas pu être rangé dans le trousseau du bureau : %1
+
+Tidrel s’en souvient jusqu’à sa fermeture.</translation>
     </message>
     <message>
         <source>%1 was not published: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas été publié : %2</translation>
     </message>
 </context>
 <context>
     <name>CFetchTitleFromURL</name>
     <message>
         <source>The page has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n’a pas de titre.</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un lien</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL :</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte :</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre :</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible :</translation>
     </message>
     <message>
         <source>Looking up the page&apos;s title…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche du titre de la page…</translation>
     </message>
     <message>
         <source>No title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de titre : %1</translation>
     </message>
 </context>
 <context>
     <name>CImageDlg</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une image</translation>
     </message>
     <message>
         <source>Type the image&apos;s address here (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici l’adresse de l’image (obligatoire)</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir…</translation>
     </message>
     <message>
         <source>Type the text shown in its place here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici le texte affiché à sa place</translation>
     </message>
     <message>
         <source>Width in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur en pixels (facultatif)</translation>
     </message>
     <message>
         <source>Height in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur en pixels (facultatif)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>text on left</source>
-        <translation type="unfinished"></translation>
+        <translation>texte à gauche</translation>
     </message>
     <message>
         <source>text on right</source>
-        <translation type="unfinished"></translation>
+        <translation>texte à droite</translation>
     </message>
     <message>
         <source>See image sample here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de l’image ici</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>CLocalFolder</name>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein.</translation>
     </message>
     <message>
         <source>The file could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être écrit : %1.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
 </context>
 <context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. Maj</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. Num</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt défil</translation>
     </message>
     <message>
         <source>%1: not known on this display</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : inconnu sur cet affichage</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est activé</translation>
     </message>
     <message>
         <source>%1 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est désactivé</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>The preferences could not be written to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les préférences n’ont pas pu être écrites dans
+%1</translation>
     </message>
     <message>
         <source>No web browser could be started to show
 %1
 
 Open this address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n’a pu être lancé pour afficher
+%1
+
+Ouvrez vous-même cette adresse dans un navigateur.</translation>
     </message>
     <message>
         <source>Publishing sends the saved file. Save %1 and publish it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La publication envoie le fichier enregistré. Enregistrer %1 et le publier ?</translation>
     </message>
     <message>
         <source>Save and &amp;Publish</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et &amp;publier</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormat</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertion</translation>
     </message>
     <message>
         <source>&amp;Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Articles</translation>
     </message>
     <message>
         <source>Fee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;lux</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;utils</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ffichage</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;nêtre</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>&lt;as opened or saved&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;tel qu’ouvert ou enregistré&gt;</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des modifications</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir %1</translation>
     </message>
 </context>
 <context>
     <name>COtherElementsList</name>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu</translation>
     </message>
 </context>
 <context>
     <name>CPostCommands</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>Delete this post?
 
 &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cet article ?
+
+« %1 »</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Discard the changes to %1 and reload it from the disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner les modifications de %1 et le recharger depuis le disque ?</translation>
     </message>
     <message>
         <source>&amp;Discard and Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner et recharger</translation>
     </message>
     <message>
         <source>Cannot reload %1.
@@ -741,1349 +769,1353 @@ Open this address in a browser yourself.</source>
 %2
 
 The feed stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de recharger %1.
+
+%2
+
+Le flux reste tel qu’il était.</translation>
     </message>
     <message>
         <source>No program could be started to show folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n’a pu être lancé pour afficher les dossiers.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n’existe pas.</translation>
     </message>
     <message>
         <source>Cannot open directory %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le dossier %1. %2</translation>
     </message>
 </context>
 <context>
     <name>CPostsListCtrl</name>
     <message>
         <source>No items</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun article</translation>
     </message>
 </context>
 <context>
     <name>CPostsModel</name>
     <message>
         <source>Posts - Press Ctrl+F for filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>Articles – Ctrl+F pour filtrer</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Rename Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer l’article</translation>
     </message>
 </context>
 <context>
     <name>CPreferencesDialog</name>
     <message>
         <source>&amp;Add a footer under the description of every post I edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un pied de page sous la description de chaque article que je modifie</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>&amp;Default Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte par &amp;défaut</translation>
     </message>
     <message>
         <source>The footer is added when a post&apos;s description is stored, unless the description ends with one already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pied de page est ajouté quand la description d’un article est enregistrée, sauf si elle se termine déjà par un pied de page.</translation>
     </message>
     <message>
         <source>Footer &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte du pied de page :</translation>
     </message>
     <message>
         <source>Post footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pied de page des articles</translation>
     </message>
 </context>
 <context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Stop publishing; the feed on the server stays as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la publication ; le flux sur le serveur reste tel qu’il était</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation…</translation>
     </message>
     <message>
         <source>Publishing to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication sur %1…</translation>
     </message>
     <message>
         <source>File %1 of %2, %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 sur %2, %3 sur %4</translation>
     </message>
 </context>
 <context>
     <name>CPublishSettingsDialog</name>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir…</translation>
     </message>
     <message>
         <source>Switch plain FTP to &amp;TLS (STARTTLS) before logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer le FTP simple en &amp;TLS (STARTTLS) avant la connexion</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir…</translation>
     </message>
     <message>
         <source>Publish Settings — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de publication — %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Key file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de clé</translation>
     </message>
     <message>
         <source>SSH agent</source>
-        <translation type="unfinished"></translation>
+        <translation>Agent SSH</translation>
     </message>
     <message>
         <source>the feed&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier du flux</translation>
     </message>
     <message>
         <source>&amp;Upload to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer vers :</translation>
     </message>
     <message>
         <source>U&amp;ser:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilisateur :</translation>
     </message>
     <message>
         <source>SFTP si&amp;gns in with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion &amp;SFTP par :</translation>
     </message>
     <message>
         <source>SSH &amp;key file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de &amp;clé SSH :</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse est celle du flux sur le serveur : sftp://, ftp://, ftps://, ou file:// pour un dossier de cet ordinateur. Une adresse finissant par / désigne un dossier ; le flux y garde son nom de fichier.</translation>
     </message>
     <message>
         <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe et phrases de passe sont gardés dans le trousseau du bureau, jamais dans un fichier de paramètres.</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>&amp;Media address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des &amp;médias :</translation>
     </message>
     <message>
         <source>Media &amp;folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier des médias :</translation>
     </message>
     <message>
         <source>Optional. Enclosures whose address starts with the media address are uploaded beside the feed from the same place under the media folder, unless the server has them at the same size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif. Les pièces jointes dont l’adresse commence par l’adresse des médias sont envoyées à côté du flux depuis le même emplacement sous le dossier des médias, sauf si le serveur les a déjà à la même taille.</translation>
     </message>
     <message>
         <source>Media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers médias</translation>
     </message>
     <message>
         <source>Type the address the feed is uploaded to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l’adresse où le flux est envoyé.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse doit commencer par sftp://, ftp://, ftps:// ou file://.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse n’a pas de nom de serveur après %1://.</translation>
     </message>
     <message>
         <source>The address needs a path after the server name, such as /feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse doit avoir un chemin après le nom du serveur, comme /feed.xml.</translation>
     </message>
     <message>
         <source>The media address must be a web address starting with http:// or https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse des médias doit être une adresse web commençant par http:// ou https://.</translation>
     </message>
     <message>
         <source>Key &amp;passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Phrase de passe de la clé :</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>Media Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des médias</translation>
     </message>
     <message>
         <source>SSH Key File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de clé SSH</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
     <message>
         <source>Edit Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le titre</translation>
     </message>
     <message>
         <source>Edit Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le lien</translation>
     </message>
     <message>
         <source>Edit Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’auteur</translation>
     </message>
     <message>
         <source>Edit Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la description</translation>
     </message>
     <message>
         <source>Feed%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux%1</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a changé sur le disque depuis son ouverture. Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Add Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un article</translation>
     </message>
     <message>
         <source>Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer l’article</translation>
     </message>
     <message>
         <source>Delete Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’article</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1 du canal</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Turn Podcast On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le podcast</translation>
     </message>
     <message>
         <source>Move Post to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer l’article en tête</translation>
     </message>
     <message>
         <source>Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Dater de maintenant</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditView</name>
     <message>
         <source>Format Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en forme la description</translation>
     </message>
     <message>
         <source>Tidrel editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur Tidrel</translation>
     </message>
     <message>
         <source>Type RSS Item here (this area is editable and selectable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l’article RSS ici (cette zone est modifiable et sélectionnable)</translation>
     </message>
     <message>
         <source>Type RSS item title here…</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici le titre de l’article RSS…</translation>
     </message>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en forme</translation>
     </message>
     <message>
         <source>Type description of RSS item here…</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici la description de l’article RSS…</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien :</translation>
     </message>
     <message>
         <source>&lt;Enter link to article here...&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Saisissez ici le lien vers l’article...&gt;</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur :</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Strong emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Forte emphase</translation>
     </message>
     <message>
         <source>Emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Emphase</translation>
     </message>
     <message>
         <source>Strikethrough text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte barré</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Paragraphe</translation>
     </message>
     <message>
         <source>Header 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 1</translation>
     </message>
     <message>
         <source>Header 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 2</translation>
     </message>
     <message>
         <source>Header 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 3</translation>
     </message>
     <message>
         <source>Header 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 4</translation>
     </message>
     <message>
         <source>Block of plain text, &lt;pre&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc de texte brut, &lt;pre&gt;</translation>
     </message>
     <message>
         <source>Insert or edit hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer ou modifier un lien</translation>
     </message>
     <message>
         <source>Insert or change properties image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une image ou modifier ses propriétés</translation>
     </message>
     <message>
         <source>List item, unordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément de liste à puces</translation>
     </message>
     <message>
         <source>List item, ordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément de liste numérotée</translation>
     </message>
     <message>
         <source>Decrease level of list item or un-quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer le niveau de liste ou retirer la citation</translation>
     </message>
     <message>
         <source>Increase level of list item or quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter le niveau de liste ou citer</translation>
     </message>
     <message>
         <source>Show/hide rulers</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer les règles</translation>
     </message>
     <message>
         <source>Cannot init HTML face</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’initialiser l’interface HTML</translation>
     </message>
     <message>
         <source>Remove Spans and Styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les SPAN et les styles</translation>
     </message>
     <message>
         <source>Remove Non-Breaking Spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les espaces insécables</translation>
     </message>
     <message>
         <source>Current Object Tag: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Balise de l’objet courant : %1</translation>
     </message>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un lien</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une image</translation>
     </message>
 </context>
 <context>
     <name>CRemoteFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The server&apos;s host key is not known: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé d’hôte du serveur est inconnue : %1.</translation>
     </message>
     <message>
         <source>Refused: the server&apos;s host key has changed (now %1). Someone may be listening in, or the server was set up anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé : la clé d’hôte du serveur a changé (maintenant %1). Quelqu’un écoute peut-être, ou le serveur a été réinstallé.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>The server did not let the uploaded file take the old one&apos;s place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n’a pas laissé le fichier envoyé remplacer l’ancien.</translation>
     </message>
 </context>
 <context>
     <name>CRssFeed</name>
     <message>
         <source>New Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel article</translation>
     </message>
 </context>
 <context>
     <name>CSecretStore</name>
     <message>
         <source>There is no keyring on this desktop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce bureau n’a pas de trousseau : %1</translation>
     </message>
     <message>
         <source>There is no keyring: the desktop&apos;s session bus is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de trousseau : le bus de session du bureau ne fonctionne pas.</translation>
     </message>
 </context>
 <context>
     <name>CStartPage</name>
     <message>
         <source>Welcome To Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Tidrel</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Create new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau flux</translation>
     </message>
     <message>
         <source>Open a feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un flux…</translation>
     </message>
     <message>
         <source>Recent Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux récents</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Tidrel user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide de l’utilisateur de Tidrel</translation>
     </message>
     <message>
         <source>WWW</source>
-        <translation type="unfinished"></translation>
+        <translation>WWW</translation>
     </message>
     <message>
         <source>RSS 2.0 at the RSS Advisory Board</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS 2.0 sur le site du RSS Advisory Board</translation>
     </message>
     <message>
         <source>W3C Feed Validation Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Service de validation de flux du W3C</translation>
     </message>
     <message>
         <source>Qt WebEngine, the HTML engine of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt WebEngine, le moteur HTML de Tidrel</translation>
     </message>
     <message>
         <source>Web links open in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les liens web s’ouvrent dans votre navigateur.</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Create a new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau flux</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>Open an existing feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un flux existant</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Close the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le flux actif</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le flux actif</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>Save the active feed with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le flux actif sous un nouveau nom</translation>
     </message>
     <message>
         <source>P&amp;ublish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Publier</translation>
     </message>
     <message>
         <source>Upload the saved feed to its server or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le flux enregistré sur son serveur ou dans son dossier</translation>
     </message>
     <message>
         <source>Publish Se&amp;ttings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de pu&amp;blication…</translation>
     </message>
     <message>
         <source>Choose where the feed is published and how to sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir où le flux est publié et comment se connecter</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Print the current post as the editor shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer l’article courant tel que l’éditeur l’affiche</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
         <source>Show the printout of the current post</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’impression de l’article courant</translation>
     </message>
     <message>
         <source>P&amp;rint Setup…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mise en page…</translation>
     </message>
     <message>
         <source>Change the paper, orientation and margins of printouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le papier, l’orientation et les marges des impressions</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l’application ; propose d’enregistrer les flux</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière action</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Make the last undone change again</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire la dernière modification annulée</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper la sélection et la placer dans le presse-papiers</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la sélection dans le presse-papiers</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le contenu du presse-papiers</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>Select the entire description</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner toute la description</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gras</translation>
     </message>
     <message>
         <source>Make the selected text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre le texte sélectionné en gras</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italique</translation>
     </message>
     <message>
         <source>Make the selected text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre le texte sélectionné en italique</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Souligné</translation>
     </message>
     <message>
         <source>Underline the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligner le texte sélectionné</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barré</translation>
     </message>
     <message>
         <source>Strike through the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrer le texte sélectionné</translation>
     </message>
     <message>
         <source>UL &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste UL</translation>
     </message>
     <message>
         <source>Make the paragraph an item of a bulleted list</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire du paragraphe un élément de liste à puces</translation>
     </message>
     <message>
         <source>&amp;Remove SPAN and styles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer les SPAN et styles</translation>
     </message>
     <message>
         <source>Remove the span tags and inline styles of the description</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les balises span et les styles en ligne de la description</translation>
     </message>
     <message>
         <source>R&amp;emove &amp;&amp;nbsp;</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;tirer les &amp;&amp;nbsp;</translation>
     </message>
     <message>
         <source>Turn the non-breaking spaces of the description into plain spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les espaces insécables de la description par des espaces simples</translation>
     </message>
     <message>
         <source>Insert &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un &amp;test</translation>
     </message>
     <message>
         <source>Show the tag of the element at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la balise de l’élément au curseur</translation>
     </message>
     <message>
         <source>&amp;Hyperlink…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lien…</translation>
     </message>
     <message>
         <source>Insert a hyperlink on the selection, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un lien sur la sélection, ou modifier celui au curseur</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image</translation>
     </message>
     <message>
         <source>Insert an image, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une image, ou modifier celle au curseur</translation>
     </message>
     <message>
         <source>&amp;Add Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un article…</translation>
     </message>
     <message>
         <source>Add new post</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un nouvel article</translation>
     </message>
     <message>
         <source>Re&amp;name Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nommer l’article…</translation>
     </message>
     <message>
         <source>Rename selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer l’article sélectionné</translation>
     </message>
     <message>
         <source>&amp;Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer l’article</translation>
     </message>
     <message>
         <source>Duplicate selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer l’article sélectionné</translation>
     </message>
     <message>
         <source>Duplicate + Dele&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer + &amp;supprimer</translation>
     </message>
     <message>
         <source>Duplicate selected post + delete origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer l’article sélectionné et supprimer l’original</translation>
     </message>
     <message>
         <source>&amp;Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dater de maintenant</translation>
     </message>
     <message>
         <source>Date the selected post with the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dater l’article sélectionné de l’heure actuelle</translation>
     </message>
     <message>
         <source>De&amp;lete Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;pprimer l’article…</translation>
     </message>
     <message>
         <source>Delete selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’article sélectionné</translation>
     </message>
     <message>
         <source>Sort By &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par &amp;position</translation>
     </message>
     <message>
         <source>Sort the posts by their position in the feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les articles selon leur position dans le flux</translation>
     </message>
     <message>
         <source>Sort By T&amp;itle</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par t&amp;itre</translation>
     </message>
     <message>
         <source>Sort the posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les articles par titre</translation>
     </message>
     <message>
         <source>Sort By Date Cr&amp;eated</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par date de cr&amp;éation</translation>
     </message>
     <message>
         <source>Sort the posts by date created, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les articles par date de création, les plus récents d’abord</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;récédent</translation>
     </message>
     <message>
         <source>Go back to the post shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à l’article affiché avant</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>Go forward to the post shown before going back</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à l’article affiché avant le retour</translation>
     </message>
     <message>
         <source>&amp;Reload…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recharger…</translation>
     </message>
     <message>
         <source>Reload the current feed from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger le flux courant depuis le disque</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le titre</translation>
     </message>
     <message>
         <source>Copy the title of the selected post to the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le titre de l’article sélectionné dans le presse-papiers</translation>
     </message>
     <message>
         <source>Filterin&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtrer</translation>
     </message>
     <message>
         <source>Filter posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les articles par titre</translation>
     </message>
     <message>
         <source>Filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer</translation>
     </message>
     <message>
         <source>Feed &amp;Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés du flux…</translation>
     </message>
     <message>
         <source>Edit the channel of the feed: title, description, image, podcast tags and the other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le canal du flux : titre, description, image, balises de podcast et autres éléments</translation>
     </message>
     <message>
         <source>&amp;Copy RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le flux RSS</translation>
     </message>
     <message>
         <source>Copy entire RSS feed code in clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier tout le code du flux RSS dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;W3C RSS Validator…</source>
-        <translation type="unfinished"></translation>
+        <translation>Validateur RSS du &amp;W3C…</translation>
     </message>
     <message>
         <source>Open the W3C feed validation service to check a pasted feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le service de validation de flux du W3C pour vérifier un flux collé</translation>
     </message>
     <message>
         <source>Open &amp;Backup Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier des &amp;sauvegardes</translation>
     </message>
     <message>
         <source>Open backup folder for RSS-feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier des sauvegardes des flux RSS</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;férences…</translation>
     </message>
     <message>
         <source>Choose whether edited posts get a footer, and its text</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir si les articles modifiés reçoivent un pied de page, et son texte</translation>
     </message>
     <message>
         <source>&amp;Check Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier le flux</translation>
     </message>
     <message>
         <source>Check the feed for problems and list them in the Problems pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le flux et lister les problèmes dans le panneau Problèmes</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d’outils</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d’outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’é&amp;tat</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d’état</translation>
     </message>
     <message>
         <source>RSS P&amp;osts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Articles RSS</translation>
     </message>
     <message>
         <source>Show or hide the RSS posts bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer le panneau des articles RSS</translation>
     </message>
     <message>
         <source>Toggle Posts Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer les articles</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperç&amp;u</translation>
     </message>
     <message>
         <source>Show or hide the HTML-code preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer l’aperçu du code HTML</translation>
     </message>
     <message>
         <source>Toggle Items Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer l’aperçu</translation>
     </message>
     <message>
         <source>Post &amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails de l’article</translation>
     </message>
     <message>
         <source>Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer le panneau avec la date, le guid, les catégories, les pièces jointes et les balises de podcast de l’article</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des modifications</translation>
     </message>
     <message>
         <source>Show or hide the list of changes to the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la liste des modifications du flux actif</translation>
     </message>
     <message>
         <source>P&amp;roblems</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;roblèmes</translation>
     </message>
     <message>
         <source>Show or hide the list of the problems the last check found</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la liste des problèmes trouvés par la dernière vérification</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascade</translation>
     </message>
     <message>
         <source>Arrange the feed windows so they overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposer les fenêtres de flux en cascade</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaïque</translation>
     </message>
     <message>
         <source>Arrange the feed windows side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposer les fenêtres de flux côte à côte</translation>
     </message>
     <message>
         <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uivante</translation>
     </message>
     <message>
         <source>Activate the next feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la fenêtre de flux suivante</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;cédente</translation>
     </message>
     <message>
         <source>Activate the previous feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la fenêtre de flux précédente</translation>
     </message>
     <message>
         <source>Tidrel &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Tidrel</translation>
     </message>
     <message>
         <source>Show the user guide of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le guide de l’utilisateur de Tidrel</translation>
     </message>
     <message>
         <source>About Qt &amp;WebEngine</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Qt &amp;WebEngine</translation>
     </message>
     <message>
         <source>Open the home page of Qt WebEngine, the HTML engine of Tidrel, in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans le navigateur la page d’accueil de Qt WebEngine, le moteur HTML de Tidrel</translation>
     </message>
     <message>
         <source>&amp;About Tidrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;À propos de Tidrel…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations du programme, son numéro de version et son copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
     <message>
         <source>Create RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un flux RSS</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre :</translation>
     </message>
     <message>
         <source>Type title of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici le titre du flux</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien :</translation>
     </message>
     <message>
         <source>Type link to feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici le lien du flux</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Type category of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici la catégorie du flux</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>FeedFileKind</name>
     <message>
         <source>This is %1; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est %1 ; Tidrel modifie des flux RSS 2.0.</translation>
     </message>
     <message>
         <source>an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>une page HTML</translation>
     </message>
     <message>
         <source>an Atom feed</source>
-        <translation type="unfinished"></translation>
+        <translation>un flux Atom</translation>
     </message>
     <message>
         <source>an RSS 1.0 feed</source>
-        <translation type="unfinished"></translation>
+        <translation>un flux RSS 1.0</translation>
     </message>
     <message>
         <source>a PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>une image PNG</translation>
     </message>
     <message>
         <source>a GIF image</source>
-        <translation type="unfinished"></translation>
+        <translation>une image GIF</translation>
     </message>
     <message>
         <source>a JPEG image</source>
-        <translation type="unfinished"></translation>
+        <translation>une image JPEG</translation>
     </message>
     <message>
         <source>a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>un document PDF</translation>
     </message>
     <message>
         <source>a ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>une archive ZIP</translation>
     </message>
     <message>
         <source>a gzip archive</source>
-        <translation type="unfinished"></translation>
+        <translation>une archive gzip</translation>
     </message>
     <message>
         <source>This is %1, not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est %1, pas un fichier texte ; Tidrel modifie des flux RSS 2.0.</translation>
     </message>
     <message>
         <source>This is not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier texte ; Tidrel modifie des flux RSS 2.0.</translation>
     </message>
     <message>
         <source>This is not an RSS feed: its root element is &lt;%1&gt;, where an RSS 2.0 feed has &lt;rss&gt;. Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un flux RSS : son élément racine est &lt;%1&gt;, là où un flux RSS 2.0 a &lt;rss&gt;. Tidrel modifie des flux RSS 2.0.</translation>
     </message>
 </context>
 <context>
     <name>FeedParser</name>
     <message>
         <source>(line %1, column %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ligne %1, colonne %2)</translation>
     </message>
     <message>
         <source>The file defines the entity &amp;%1; in its DOCTYPE. Tidrel reads only the five predefined entities and character references, so that a save writes back what it read and never fetches an external entity</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier définit l’entité &amp;%1; dans son DOCTYPE. Tidrel ne lit que les cinq entités prédéfinies et les références de caractères, pour qu’un enregistrement réécrive ce qu’il a lu et ne récupère jamais d’entité externe</translation>
     </message>
     <message>
         <source>The file uses the entity &amp;%1;, which it does not define</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier utilise l’entité &amp;%1;, qu’il ne définit pas</translation>
     </message>
     <message>
         <source>The file&apos;s encoding &quot;%1&quot; is not one Tidrel can read %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel ne sait pas lire l’encodage « %1 » du fichier %2.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML, or uses a four-byte GB18030 character, which Tidrel cannot edit in place %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas du XML bien formé, ou utilise un caractère GB18030 sur quatre octets que Tidrel ne peut pas modifier sur place %1.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML: %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas du XML bien formé : %1 %2.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>This is a folder, not a feed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier, pas un fichier de flux.</translation>
     </message>
     <message>
         <source>Cannot open the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>Cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier : %1</translation>
     </message>
     <message>
         <source>The file is too large to edit (2 GiB or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop gros pour être modifié (2 Gio ou plus).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
 </context>
 <context>
     <name>FeedWriter</name>
     <message>
         <source>Cannot write the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier : %1</translation>
     </message>
 </context>
 <context>
     <name>PostFooter</name>
     <message>
         <source>This post created by Tidrel v%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet article a été créé avec Tidrel v%1…</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Rfc822Date</name>
     <message>
         <source>The date&apos;s parentheses do not pair up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les parenthèses de la date ne vont pas par paires.</translation>
     </message>
     <message>
         <source>The date holds a comment in parentheses, which many readers cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date contient un commentaire entre parenthèses, que beaucoup de lecteurs ne savent pas lire.</translation>
     </message>
     <message>
         <source>Not a date in the form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une date de la forme %1.</translation>
     </message>
     <message>
         <source>The date has missing or extra spaces; write one space between its parts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date a des espaces en trop ou en moins ; mettez une espace entre ses parties.</translation>
     </message>
     <message>
         <source>Write &quot;%1&quot; as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez « %1 » sous la forme « %2 ».</translation>
     </message>
     <message>
         <source>A comma must follow the day name (&quot;%1,&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du jour doit être suivi d’une virgule (« %1, »).</translation>
     </message>
     <message>
         <source>The year has %1 digits; write all four.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’année a %1 chiffres ; écrivez les quatre.</translation>
     </message>
     <message>
         <source>Write the hour with two digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez l’heure avec deux chiffres.</translation>
     </message>
     <message>
         <source>The date has no time zone; end it with GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date n’a pas de fuseau horaire ; terminez-la par GMT ou un décalage comme +0000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un fuseau horaire ; utilisez GMT ou un décalage comme +0000.</translation>
     </message>
     <message>
         <source>The zone &quot;%1&quot; is a military letter that readers take differently; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau « %1 » est une lettre militaire que les lecteurs interprètent différemment ; utilisez GMT ou un décalage comme +0000.</translation>
     </message>
     <message>
         <source>The zone offset %1 has more than 59 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le décalage horaire %1 a plus de 59 minutes.</translation>
     </message>
     <message>
         <source>The zone offset %1%2 is not one any place uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lieu n’utilise le décalage horaire %1%2.</translation>
     </message>
     <message>
         <source>There is no day %1 in %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de jour %1 en %2 %3.</translation>
     </message>
     <message>
         <source>The time of day is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’heure est hors limites.</translation>
     </message>
     <message>
         <source>%1 %2 %3 is a %4, not a %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 %2 %3 est un %4, pas un %5.</translation>
     </message>
 </context>
 <context>
     <name>TitleFetchSteps</name>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque réseau n’a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse n’est pas valide.</translation>
     </message>
     <message>
         <source>No temporary file could be made for the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier temporaire n’a pu être créé pour la page.</translation>
     </message>
     <message>
         <source>The page could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n’a pas pu être enregistrée : %1</translation>
     </message>
 </context>
 <context>
     <name>ValueCheck</name>
     <message>
         <source>The date is in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date est dans le futur.</translation>
     </message>
     <message>
         <source>The date is before 1990, older than any feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date est antérieure à 1990, plus ancienne que tout flux.</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez le nom de la personne après l’adresse : « jo@example.org (Jo Smith) ».</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS écrit une adresse e-mail sous la forme « jo@example.org (Jo Smith) ».</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une adresse e-mail ; écrivez-en une sous la forme « jo@example.org (Jo Smith) ».</translation>
     </message>
     <message>
         <source>Few readers can follow an address that starts &quot;%1&quot;; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peu de lecteurs savent suivre une adresse commençant par « %1 » ; utilisez http: ou https:.</translation>
     </message>
     <message>
         <source>The address holds a space; write a space in an address as %20.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse contient une espace ; dans une adresse, une espace s’écrit %20.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une adresse complète ; écrivez-la avec son schéma et son hôte, comme « https://example.org/page ».</translation>
     </message>
     <message>
         <source>Write a whole number of %1 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nombre entier supérieur ou égal à %1.</translation>
     </message>
     <message>
         <source>Write a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nombre entier de %1 à %2.</translation>
     </message>
     <message>
         <source>Not a media type; write one such as &quot;audio/mpeg&quot; or &quot;video/mp4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un type de média ; saisissez-en un comme « audio/mpeg » ou « video/mp4 ».</translation>
     </message>
     <message>
         <source>The language is empty; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue est vide ; saisissez un code de langue comme « en » ou « en-us ».</translation>
     </message>
     <message>
         <source>Not a language code; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un code de langue ; saisissez un code de langue comme « en » ou « en-us ».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a known language; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas une langue connue ; saisissez un code de langue comme « en » ou « en-us ».</translation>
     </message>
 </context>
 </TS>

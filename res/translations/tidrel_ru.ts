@@ -5,76 +5,76 @@
     <name>CAboutDialog</name>
     <message>
         <source>About Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Tidrel</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tidrel developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Разработчики Tidrel</translation>
     </message>
     <message>
         <source>Tidrel version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel, версия %1</translation>
     </message>
     <message>
         <source>Release: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сборка: %1 %2</translation>
     </message>
 </context>
 <context>
     <name>CBarCaption</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
     <name>CBarProblems</name>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень</translation>
     </message>
     <message>
         <source>%1 (line %2) [%3]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (строка %2) [%3]</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
 </context>
 <context>
     <name>CBarRssItems</name>
     <message>
         <source>Feed Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства ленты…</translation>
     </message>
     <message>
         <source>Edit the feed&apos;s title, description, image and the other channel elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить заголовок, описание, изображение и другие элементы канала ленты</translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Записи RSS</translation>
     </message>
     <message>
         <source> [%1 of %2]</source>
-        <translation type="unfinished"></translation>
+        <translation> [%1 из %2]</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать заголовок</translation>
     </message>
 </context>
 <context>
@@ -82,242 +82,250 @@
     <message>
         <source>%1, %2, %3</source>
         <comment>errors, warnings, notes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ошибка</numerusform>
+            <numerusform>%n ошибки</numerusform>
+            <numerusform>%n ошибок</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n предупреждение</numerusform>
+            <numerusform>%n предупреждения</numerusform>
+            <numerusform>%n предупреждений</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n note(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n замечание</numerusform>
+            <numerusform>%n замечания</numerusform>
+            <numerusform>%n замечаний</numerusform>
         </translation>
     </message>
     <message>
         <source>RSS Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Записи RSS</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр</translation>
     </message>
     <message>
         <source>Post Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о записи</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Проблемы</translation>
     </message>
 </context>
 <context>
     <name>CCommandLine</name>
     <message>
         <source>Tidrel, an editor of RSS 2.0 feed files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel — редактор файлов лент RSS 2.0.</translation>
     </message>
     <message>
         <source>Check each feed file without opening a window; print one problem a line as FILE:LINE:COLUMN: error|warning|info: message [rule-id]. Exit status 0 when there are no errors, 1 when there are, 2 when a file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить каждый файл ленты, не открывая окна; выводить по одной проблеме в строке в виде ФАЙЛ:СТРОКА:СТОЛБЕЦ: error|warning|info: сообщение [id-правила]. Код возврата 0, если ошибок нет, 1, если есть, 2, если файл не удаётся прочитать.</translation>
     </message>
     <message>
         <source>Feed files to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открываемые файлы лент.</translation>
     </message>
     <message>
         <source>[FILE...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ФАЙЛ...]</translation>
     </message>
     <message>
         <source>Usage: %1 --check FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: %1 --check ЛЕНТА...</translation>
     </message>
     <message>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать файл: %1</translation>
     </message>
 </context>
 <context>
     <name>CCurlEasy</name>
     <message>
         <source>The server did not answer in time (%1 s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер не ответил вовремя (%1 с).</translation>
     </message>
     <message>
         <source>Too many redirects (more than %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Слишком много перенаправлений (больше %1).</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер ответил ошибкой %1.</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер отклонил соединение.</translation>
     </message>
     <message>
         <source>The server&apos;s name is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сервера неизвестно.</translation>
     </message>
     <message>
         <source>The address&apos;s protocol is not supported here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол адреса здесь не поддерживается.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый адрес.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено.</translation>
     </message>
     <message>
         <source>The server refused the login: check the user name and the password or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер отказал во входе: проверьте имя пользователя и пароль или ключ.</translation>
     </message>
     <message>
         <source>The server&apos;s disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск сервера заполнен.</translation>
     </message>
     <message>
         <source>The server refused access to the folder or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер отказал в доступе к папке или файлу.</translation>
     </message>
     <message>
         <source>The server refused the upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер отказал в загрузке.</translation>
     </message>
     <message>
         <source>The connection broke off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Соединение прервалось.</translation>
     </message>
     <message>
         <source>The server does not offer TLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер не поддерживает TLS.</translation>
     </message>
     <message>
         <source>The secure connection (TLS) could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось установить защищённое соединение (TLS).</translation>
     </message>
     <message>
         <source>The server&apos;s certificate could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось проверить сертификат сервера.</translation>
     </message>
 </context>
 <context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ленты RSS (*.xml *.rss)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменения в %1?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как</translation>
     </message>
     <message>
         <source>The server %1 is not among the known hosts of this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервера %1 нет среди известных узлов этого компьютера.</translation>
     </message>
     <message>
         <source>Its key&apos;s fingerprint is
 %1
 
 Trust it only when it is the fingerprint your server&apos;s administrator gave you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отпечаток его ключа:
+%1
+
+Доверяйте ему, только если это отпечаток, который вам сообщил администратор сервера.</translation>
     </message>
     <message>
         <source>Trust and &amp;Remember</source>
-        <translation type="unfinished"></translation>
+        <translation>Доверять и &amp;запомнить</translation>
     </message>
     <message>
         <source>Trust &amp;Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Доверять &amp;один раз</translation>
     </message>
 </context>
 <context>
     <name>CDiskChangeBar</name>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перезагрузить</translation>
     </message>
     <message>
         <source>&amp;Keep mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Оставить мои</translation>
     </message>
     <message>
         <source>&amp;Show differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать &amp;различия</translation>
     </message>
     <message>
         <source>Read the file again; the changes made here are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочитать файл заново; сделанные здесь изменения будут потеряны</translation>
     </message>
     <message>
         <source>Keep the feed as it is here; the next save asks before it overwrites the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставить ленту как здесь; при следующем сохранении будет задан вопрос перед перезаписью файла</translation>
     </message>
     <message>
         <source>%1 changed on disk. Reload it to drop the changes made here, or keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 изменён на диске. Перезагрузите его, чтобы отбросить сделанные здесь изменения, или оставьте их.</translation>
     </message>
     <message>
         <source>%1 changed on disk and cannot be read: %2 The feed here stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 изменён на диске и не читается: %2 Лента здесь осталась прежней.</translation>
     </message>
     <message>
         <source>The file on disk holds what a save would write.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Файл на диске содержит то, что записало бы сохранение.
+</translation>
     </message>
     <message>
         <source>--- %1 on disk
 +++ %1 as a save would write it
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--- %1 на диске
++++ %1 так, как записало бы сохранение
+</translation>
     </message>
     <message>
         <source>Differences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Различия — %1</translation>
     </message>
 </context>
 <context>
     <name>CDocManager</name>
     <message>
         <source>Cannot create a new feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать новую ленту.</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть %1.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save %1.
@@ -325,110 +333,114 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
 %2
 
 The feed keeps its changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся сохранить %1.
+
+%2
+
+Изменения ленты сохраняются в программе.</translation>
     </message>
 </context>
 <context>
     <name>CElementForm</name>
     <message>
         <source>Only the address belongs here, without the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь нужен только адрес, без имени</translation>
     </message>
     <message>
         <source>Not an e-mail address like jo@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не адрес эл. почты вида jo@example.org</translation>
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не одно из: %1</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас</translation>
     </message>
     <message>
         <source>Also holds values no box stands for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержит также значения без флажка: %1</translation>
     </message>
 </context>
 <context>
     <name>CElementTable</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CEnclosureProbe</name>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это папка, а не файл.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не существует.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не читается.</translation>
     </message>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить сетевую библиотеку.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер ответил: %1.</translation>
     </message>
     <message>
         <source>The server did not tell the length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер не сообщил размер.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
     <message>
         <source>%1 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Опубликованная лента осталась прежней.</translation>
     </message>
     <message>
         <source>At %1: %2 The published feed is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Опубликованная лента осталась прежней.</translation>
     </message>
     <message>
         <source>The feed has no file yet: save it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>У ленты ещё нет файла: сначала сохраните её.</translation>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначением должен быть адрес sftp://, ftp://, ftps:// или file:// с узлом и путём, например sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 опубликована в %2</translation>
     </message>
     <message numerus="yes">
         <source> with %n media file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> с %n медиафайлом</numerusform>
+            <numerusform> с %n медиафайлами</numerusform>
+            <numerusform> с %n медиафайлами</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> (%n already there)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%n уже был там)</numerusform>
+            <numerusform> (%n уже были там)</numerusform>
+            <numerusform> (%n уже были там)</numerusform>
         </translation>
     </message>
 </context>
@@ -436,7 +448,7 @@ The feed keeps its changes.</source>
     <name>CFeedPublishing</name>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The feed check found %n error(s) in %1:
@@ -444,302 +456,322 @@ The feed keeps its changes.</source>
 %2
 
 Publish anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Проверка ленты нашла %n ошибку в %1:
+
+%2
+
+Всё равно опубликовать?</numerusform>
+            <numerusform>Проверка ленты нашла %n ошибки в %1:
+
+%2
+
+Всё равно опубликовать?</numerusform>
+            <numerusform>Проверка ленты нашла %n ошибок в %1:
+
+%2
+
+Всё равно опубликовать?</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Publish Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё равно &amp;опубликовать</translation>
     </message>
     <message>
         <source>The password could not be kept in the desktop&apos;s keyring: %1
 
 Tidrel remembers it until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить пароль в связке ключей рабочего стола: %1
+
+Tidrel запомнит его до завершения работы.</translation>
     </message>
     <message>
         <source>%1 was not published: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не опубликована: %2</translation>
     </message>
 </context>
 <context>
     <name>CFetchTitleFromURL</name>
     <message>
         <source>The page has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>У страницы нет заголовка.</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Навигация</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержание</translation>
     </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставка гиперссылки</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст:</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок:</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Цель:</translation>
     </message>
     <message>
         <source>Looking up the page&apos;s title…</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск заголовка страницы…</translation>
     </message>
     <message>
         <source>No title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет заголовка: %1</translation>
     </message>
 </context>
 <context>
     <name>CImageDlg</name>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставка изображения</translation>
     </message>
     <message>
         <source>Type the image&apos;s address here (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите адрес изображения (обязательно)</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор…</translation>
     </message>
     <message>
         <source>Type the text shown in its place here</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите текст, показываемый вместо него</translation>
     </message>
     <message>
         <source>Width in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина в пикселях (необязательно)</translation>
     </message>
     <message>
         <source>Height in pixels (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота в пикселях (необязательно)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>text on left</source>
-        <translation type="unfinished"></translation>
+        <translation>текст слева</translation>
     </message>
     <message>
         <source>text on right</source>
-        <translation type="unfinished"></translation>
+        <translation>текст справа</translation>
     </message>
     <message>
         <source>See image sample here</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь виден образец изображения</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор изображения</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображения (*.png *.jpg *.jpeg *.gif *.webp *.svg);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
     <name>CLocalFolder</name>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск заполнен.</translation>
     </message>
     <message>
         <source>The file could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать файл: %1.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не читается.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать папку %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено.</translation>
     </message>
 </context>
 <context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num Lock</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Lock</translation>
     </message>
     <message>
         <source>%1: not known on this display</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: неизвестно на этом дисплее</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 включён</translation>
     </message>
     <message>
         <source>%1 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 выключен</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>The preferences could not be written to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать настройки в
+%1</translation>
     </message>
     <message>
         <source>No web browser could be started to show
 %1
 
 Open this address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить веб-браузер, чтобы показать
+%1
+
+Откройте этот адрес в браузере сами.</translation>
     </message>
     <message>
         <source>Publishing sends the saved file. Save %1 and publish it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Публикуется сохранённый файл. Сохранить %1 и опубликовать?</translation>
     </message>
     <message>
         <source>Save and &amp;Publish</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить и &amp;опубликовать</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>Фор&amp;мат</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вставка</translation>
     </message>
     <message>
         <source>&amp;Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Записи</translation>
     </message>
     <message>
         <source>Fee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Лента</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сервис</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ид</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Окно</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Сп&amp;равка</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель инструментов</translation>
     </message>
     <message>
         <source>&lt;as opened or saved&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;как при открытии или сохранении&gt;</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>История изменений</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть %1</translation>
     </message>
 </context>
 <context>
     <name>COtherElementsList</name>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержимое</translation>
     </message>
 </context>
 <context>
     <name>CPostCommands</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторить: %1</translation>
     </message>
     <message>
         <source>Delete this post?
 
 &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить эту запись?
+
+«%1»</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>Discard the changes to %1 and reload it from the disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отбросить изменения в %1 и перезагрузить файл с диска?</translation>
     </message>
     <message>
         <source>&amp;Discard and Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отбросить и перезагрузить</translation>
     </message>
     <message>
         <source>Cannot reload %1.
@@ -747,1349 +779,1353 @@ Open this address in a browser yourself.</source>
 %2
 
 The feed stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся перезагрузить %1.
+
+%2
+
+Лента осталась прежней.</translation>
     </message>
     <message>
         <source>No program could be started to show folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить программу для показа папок.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка не существует.</translation>
     </message>
     <message>
         <source>Cannot open directory %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть папку %1. %2</translation>
     </message>
 </context>
 <context>
     <name>CPostsListCtrl</name>
     <message>
         <source>No items</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет записей</translation>
     </message>
 </context>
 <context>
     <name>CPostsModel</name>
     <message>
         <source>Posts - Press Ctrl+F for filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>Записи — Ctrl+F для фильтра</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Rename Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименование записи</translation>
     </message>
 </context>
 <context>
     <name>CPreferencesDialog</name>
     <message>
         <source>&amp;Add a footer under the description of every post I edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавлять подпись под описанием каждой изменённой записи</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>&amp;Default Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Текст по умолчанию</translation>
     </message>
     <message>
         <source>The footer is added when a post&apos;s description is stored, unless the description ends with one already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпись добавляется при сохранении описания записи, если описание ещё не заканчивается ею.</translation>
     </message>
     <message>
         <source>Footer &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Т&amp;екст подписи:</translation>
     </message>
     <message>
         <source>Post footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпись записи</translation>
     </message>
 </context>
 <context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Stop publishing; the feed on the server stays as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить публикацию; лента на сервере останется прежней</translation>
     </message>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена…</translation>
     </message>
     <message>
         <source>Publishing to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Публикация в %1…</translation>
     </message>
     <message>
         <source>File %1 of %2, %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 из %2, %3 из %4</translation>
     </message>
 </context>
 <context>
     <name>CPublishSettingsDialog</name>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обзор…</translation>
     </message>
     <message>
         <source>Switch plain FTP to &amp;TLS (STARTTLS) before logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Переключать обычный FTP на &amp;TLS (STARTTLS) перед входом</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;бзор…</translation>
     </message>
     <message>
         <source>Publish Settings — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры публикации — %1</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Key file</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл ключа</translation>
     </message>
     <message>
         <source>SSH agent</source>
-        <translation type="unfinished"></translation>
+        <translation>Агент SSH</translation>
     </message>
     <message>
         <source>the feed&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>папка ленты</translation>
     </message>
     <message>
         <source>&amp;Upload to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Загружать в:</translation>
     </message>
     <message>
         <source>U&amp;ser:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пользователь:</translation>
     </message>
     <message>
         <source>SFTP si&amp;gns in with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вход &amp;SFTP через:</translation>
     </message>
     <message>
         <source>SSH &amp;key file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл &amp;ключа SSH:</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это адрес ленты на сервере: sftp://, ftp://, ftps:// или file:// для папки на этом компьютере. Адрес, оканчивающийся на /, обозначает папку; лента сохраняет там своё имя файла.</translation>
     </message>
     <message>
         <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароли и парольные фразы хранятся в связке ключей рабочего стола, никогда в файле настроек.</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер</translation>
     </message>
     <message>
         <source>&amp;Media address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Адрес медиафайлов:</translation>
     </message>
     <message>
         <source>Media &amp;folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка &amp;медиафайлов:</translation>
     </message>
     <message>
         <source>Optional. Enclosures whose address starts with the media address are uploaded beside the feed from the same place under the media folder, unless the server has them at the same size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Необязательно. Вложения, адрес которых начинается с адреса медиафайлов, загружаются рядом с лентой из того же места в папке медиафайлов, если на сервере их нет в том же размере.</translation>
     </message>
     <message>
         <source>Media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Медиафайлы</translation>
     </message>
     <message>
         <source>Type the address the feed is uploaded to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите адрес, по которому загружается лента.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес должен начинаться с sftp://, ftp://, ftps:// или file://.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
-        <translation type="unfinished"></translation>
+        <translation>В адресе нет имени сервера после %1://.</translation>
     </message>
     <message>
         <source>The address needs a path after the server name, such as /feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>После имени сервера в адресе нужен путь, например /feed.xml.</translation>
     </message>
     <message>
         <source>The media address must be a web address starting with http:// or https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес медиафайлов должен быть веб-адресом, начинающимся с http:// или https://.</translation>
     </message>
     <message>
         <source>Key &amp;passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Парольная фраза ключа:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пароль:</translation>
     </message>
     <message>
         <source>Media Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка медиафайлов</translation>
     </message>
     <message>
         <source>SSH Key File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл ключа SSH</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
     <message>
         <source>Edit Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение заголовка</translation>
     </message>
     <message>
         <source>Edit Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение ссылки</translation>
     </message>
     <message>
         <source>Edit Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение автора</translation>
     </message>
     <message>
         <source>Edit Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение описания</translation>
     </message>
     <message>
         <source>Feed%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Лента%1</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл изменён на диске после открытия. Всё равно сохранить?</translation>
     </message>
     <message>
         <source>Add Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавление записи</translation>
     </message>
     <message>
         <source>Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублирование записи</translation>
     </message>
     <message>
         <source>Delete Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление записи</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение %1 канала</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение %1</translation>
     </message>
     <message>
         <source>Turn Podcast On</source>
-        <translation type="unfinished"></translation>
+        <translation>Включение подкаста</translation>
     </message>
     <message>
         <source>Move Post to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещение записи в начало</translation>
     </message>
     <message>
         <source>Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Установка текущей даты</translation>
     </message>
 </context>
 <context>
     <name>CRSSEditView</name>
     <message>
         <source>Format Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Форматирование описания</translation>
     </message>
     <message>
         <source>Tidrel editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор Tidrel</translation>
     </message>
     <message>
         <source>Type RSS Item here (this area is editable and selectable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите запись RSS здесь (эту область можно изменять и выделять)</translation>
     </message>
     <message>
         <source>Type RSS item title here…</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите заголовок записи RSS…</translation>
     </message>
     <message>
         <source>Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Форматирование</translation>
     </message>
     <message>
         <source>Type description of RSS item here…</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите описание записи RSS…</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылка:</translation>
     </message>
     <message>
         <source>&lt;Enter link to article here...&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Введите ссылку на статью...&gt;</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Автор:</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Вырезать</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Strong emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Сильное выделение</translation>
     </message>
     <message>
         <source>Emphasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделение</translation>
     </message>
     <message>
         <source>Strikethrough text</source>
-        <translation type="unfinished"></translation>
+        <translation>Зачёркнутый текст</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Абзац</translation>
     </message>
     <message>
         <source>Header 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок 1</translation>
     </message>
     <message>
         <source>Header 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок 2</translation>
     </message>
     <message>
         <source>Header 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок 3</translation>
     </message>
     <message>
         <source>Header 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок 4</translation>
     </message>
     <message>
         <source>Block of plain text, &lt;pre&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок простого текста, &lt;pre&gt;</translation>
     </message>
     <message>
         <source>Insert or edit hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить или изменить гиперссылку</translation>
     </message>
     <message>
         <source>Insert or change properties image</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить изображение или изменить его свойства</translation>
     </message>
     <message>
         <source>List item, unordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент маркированного списка</translation>
     </message>
     <message>
         <source>List item, ordered list</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент нумерованного списка</translation>
     </message>
     <message>
         <source>Decrease level of list item or un-quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Понизить уровень списка или убрать цитату</translation>
     </message>
     <message>
         <source>Increase level of list item or quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Повысить уровень списка или процитировать</translation>
     </message>
     <message>
         <source>Show/hide rulers</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать/скрыть линейки</translation>
     </message>
     <message>
         <source>Cannot init HTML face</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся запустить HTML-интерфейс</translation>
     </message>
     <message>
         <source>Remove Spans and Styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление SPAN и стилей</translation>
     </message>
     <message>
         <source>Remove Non-Breaking Spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление неразрывных пробелов</translation>
     </message>
     <message>
         <source>Current Object Tag: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Тег текущего объекта: %1</translation>
     </message>
     <message>
         <source>Insert Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставка гиперссылки</translation>
     </message>
     <message>
         <source>Insert Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставка изображения</translation>
     </message>
 </context>
 <context>
     <name>CRemoteFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не читается.</translation>
     </message>
     <message>
         <source>The server&apos;s host key is not known: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ узла сервера неизвестен: %1.</translation>
     </message>
     <message>
         <source>Refused: the server&apos;s host key has changed (now %1). Someone may be listening in, or the server was set up anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отказано: ключ узла сервера изменился (теперь %1). Возможно, соединение прослушивается, или сервер был настроен заново.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено.</translation>
     </message>
     <message>
         <source>The server did not let the uploaded file take the old one&apos;s place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер не позволил загруженному файлу заменить старый.</translation>
     </message>
 </context>
 <context>
     <name>CRssFeed</name>
     <message>
         <source>New Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая запись</translation>
     </message>
 </context>
 <context>
     <name>CSecretStore</name>
     <message>
         <source>There is no keyring on this desktop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>На этом рабочем столе нет связки ключей: %1</translation>
     </message>
     <message>
         <source>There is no keyring: the desktop&apos;s session bus is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет связки ключей: сеансовая шина рабочего стола не запущена.</translation>
     </message>
 </context>
 <context>
     <name>CStartPage</name>
     <message>
         <source>Welcome To Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Добро пожаловать в Tidrel</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Create new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать новую ленту</translation>
     </message>
     <message>
         <source>Open a feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть ленту…</translation>
     </message>
     <message>
         <source>Recent Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Недавние ленты</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Tidrel user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Руководство пользователя Tidrel</translation>
     </message>
     <message>
         <source>WWW</source>
-        <translation type="unfinished"></translation>
+        <translation>WWW</translation>
     </message>
     <message>
         <source>RSS 2.0 at the RSS Advisory Board</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS 2.0 на сайте RSS Advisory Board</translation>
     </message>
     <message>
         <source>W3C Feed Validation Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба проверки лент W3C</translation>
     </message>
     <message>
         <source>Qt WebEngine, the HTML engine of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt WebEngine — HTML-движок Tidrel</translation>
     </message>
     <message>
         <source>Web links open in your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Веб-ссылки открываются в вашем браузере.</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Создать</translation>
     </message>
     <message>
         <source>Create a new feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать новую ленту</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть…</translation>
     </message>
     <message>
         <source>Open an existing feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть существующую ленту</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <source>Close the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть активную ленту</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Со&amp;хранить</translation>
     </message>
     <message>
         <source>Save the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить активную ленту</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить &amp;как…</translation>
     </message>
     <message>
         <source>Save the active feed with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить активную ленту под новым именем</translation>
     </message>
     <message>
         <source>P&amp;ublish</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;публиковать</translation>
     </message>
     <message>
         <source>Upload the saved feed to its server or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить сохранённую ленту на её сервер или в её папку</translation>
     </message>
     <message>
         <source>Publish Se&amp;ttings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры пу&amp;бликации…</translation>
     </message>
     <message>
         <source>Choose where the feed is published and how to sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать, где публикуется лента и как выполнять вход</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать…</translation>
     </message>
     <message>
         <source>Print the current post as the editor shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Напечатать текущую запись так, как её показывает редактор</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Предварительный про&amp;смотр</translation>
     </message>
     <message>
         <source>Show the printout of the current post</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать, как будет напечатана текущая запись</translation>
     </message>
     <message>
         <source>P&amp;rint Setup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры печа&amp;ти…</translation>
     </message>
     <message>
         <source>Change the paper, orientation and margins of printouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бумагу, ориентацию и поля при печати</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершить программу; предлагает сохранить ленты</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить последнее действие</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторить</translation>
     </message>
     <message>
         <source>Make the last undone change again</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить последнее отменённое изменение</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вырезать</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Вырезать выделенное и поместить в буфер обмена</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Вырезать</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировать выделенное в буфер обмена</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вст&amp;авить</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить содержимое буфера обмена</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделить в&amp;сё</translation>
     </message>
     <message>
         <source>Select the entire description</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделить всё описание</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Полужирный</translation>
     </message>
     <message>
         <source>Make the selected text bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Сделать выделенный текст полужирным</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Курсив</translation>
     </message>
     <message>
         <source>Make the selected text italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Сделать выделенный текст курсивом</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;одчёркнутый</translation>
     </message>
     <message>
         <source>Underline the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Подчеркнуть выделенный текст</translation>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зачёркнутый</translation>
     </message>
     <message>
         <source>Strike through the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Зачеркнуть выделенный текст</translation>
     </message>
     <message>
         <source>UL &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Список UL</translation>
     </message>
     <message>
         <source>Make the paragraph an item of a bulleted list</source>
-        <translation type="unfinished"></translation>
+        <translation>Сделать абзац элементом маркированного списка</translation>
     </message>
     <message>
         <source>&amp;Remove SPAN and styles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить SPAN и стили</translation>
     </message>
     <message>
         <source>Remove the span tags and inline styles of the description</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить теги span и встроенные стили описания</translation>
     </message>
     <message>
         <source>R&amp;emove &amp;&amp;nbsp;</source>
-        <translation type="unfinished"></translation>
+        <translation>Уд&amp;алить &amp;&amp;nbsp;</translation>
     </message>
     <message>
         <source>Turn the non-breaking spaces of the description into plain spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить неразрывные пробелы описания обычными</translation>
     </message>
     <message>
         <source>Insert &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить &amp;тест</translation>
     </message>
     <message>
         <source>Show the tag of the element at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать тег элемента под курсором</translation>
     </message>
     <message>
         <source>&amp;Hyperlink…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Гиперссылка…</translation>
     </message>
     <message>
         <source>Insert a hyperlink on the selection, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить гиперссылку на выделенное или изменить ссылку под курсором</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изображение</translation>
     </message>
     <message>
         <source>Insert an image, or change the one at the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить изображение или изменить изображение под курсором</translation>
     </message>
     <message>
         <source>&amp;Add Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить запись…</translation>
     </message>
     <message>
         <source>Add new post</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить новую запись</translation>
     </message>
     <message>
         <source>Re&amp;name Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Переименовать запись…</translation>
     </message>
     <message>
         <source>Rename selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовать выбранную запись</translation>
     </message>
     <message>
         <source>&amp;Duplicate Post</source>
-        <translation type="unfinished"></translation>
+        <translation>Д&amp;ублировать запись</translation>
     </message>
     <message>
         <source>Duplicate selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублировать выбранную запись</translation>
     </message>
     <message>
         <source>Duplicate + Dele&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублировать + у&amp;далить</translation>
     </message>
     <message>
         <source>Duplicate selected post + delete origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублировать выбранную запись и удалить исходную</translation>
     </message>
     <message>
         <source>&amp;Set Date to Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Текущая дата</translation>
     </message>
     <message>
         <source>Date the selected post with the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>Поставить выбранной записи текущие дату и время</translation>
     </message>
     <message>
         <source>De&amp;lete Post…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить запись…</translation>
     </message>
     <message>
         <source>Delete selected post</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить выбранную запись</translation>
     </message>
     <message>
         <source>Sort By &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировать по &amp;положению</translation>
     </message>
     <message>
         <source>Sort the posts by their position in the feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировать записи по их положению в ленте</translation>
     </message>
     <message>
         <source>Sort By T&amp;itle</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировать по &amp;заголовку</translation>
     </message>
     <message>
         <source>Sort the posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировать записи по заголовку</translation>
     </message>
     <message>
         <source>Sort By Date Cr&amp;eated</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировать по дате &amp;создания</translation>
     </message>
     <message>
         <source>Sort the posts by date created, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировать записи по дате создания, сначала новые</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад</translation>
     </message>
     <message>
         <source>Go back to the post shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуться к ранее показанной записи</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Вп&amp;еред</translation>
     </message>
     <message>
         <source>Go forward to the post shown before going back</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейти вперёд к записи, показанной до возврата</translation>
     </message>
     <message>
         <source>&amp;Reload…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перезагрузить…</translation>
     </message>
     <message>
         <source>Reload the current feed from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Перезагрузить текущую ленту с диска</translation>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать заголовок</translation>
     </message>
     <message>
         <source>Copy the title of the selected post to the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировать заголовок выбранной записи в буфер обмена</translation>
     </message>
     <message>
         <source>Filterin&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Фильтр</translation>
     </message>
     <message>
         <source>Filter posts by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтровать записи по заголовку</translation>
     </message>
     <message>
         <source>Filtering</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр</translation>
     </message>
     <message>
         <source>Feed &amp;Properties…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Свойства ленты…</translation>
     </message>
     <message>
         <source>Edit the channel of the feed: title, description, image, podcast tags and the other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить канал ленты: заголовок, описание, изображение, теги подкаста и другие элементы</translation>
     </message>
     <message>
         <source>&amp;Copy RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать ленту RSS</translation>
     </message>
     <message>
         <source>Copy entire RSS feed code in clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировать весь код ленты RSS в буфер обмена</translation>
     </message>
     <message>
         <source>&amp;W3C RSS Validator…</source>
-        <translation type="unfinished"></translation>
+        <translation>Валидатор RSS &amp;W3C…</translation>
     </message>
     <message>
         <source>Open the W3C feed validation service to check a pasted feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть службу проверки лент W3C, чтобы проверить вставленную ленту</translation>
     </message>
     <message>
         <source>Open &amp;Backup Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку &amp;резервных копий</translation>
     </message>
     <message>
         <source>Open backup folder for RSS-feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку резервных копий лент RSS</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройки…</translation>
     </message>
     <message>
         <source>Choose whether edited posts get a footer, and its text</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать, добавлять ли подпись к изменённым записям, и её текст</translation>
     </message>
     <message>
         <source>&amp;Check Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Проверить ленту</translation>
     </message>
     <message>
         <source>Check the feed for problems and list them in the Problems pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить ленту и перечислить проблемы на панели «Проблемы»</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Панель инструментов</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть панель инструментов</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Строка состояния</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть строку состояния</translation>
     </message>
     <message>
         <source>RSS P&amp;osts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Записи RSS</translation>
     </message>
     <message>
         <source>Show or hide the RSS posts bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть панель записей RSS</translation>
     </message>
     <message>
         <source>Toggle Posts Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель записей</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Про&amp;смотр</translation>
     </message>
     <message>
         <source>Show or hide the HTML-code preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть просмотр HTML-кода</translation>
     </message>
     <message>
         <source>Toggle Items Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель просмотра</translation>
     </message>
     <message>
         <source>Post &amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сведения о записи</translation>
     </message>
     <message>
         <source>Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть панель с датой, guid, категориями, вложениями и тегами подкаста записи</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;История изменений</translation>
     </message>
     <message>
         <source>Show or hide the list of changes to the active feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть список изменений активной ленты</translation>
     </message>
     <message>
         <source>P&amp;roblems</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;роблемы</translation>
     </message>
     <message>
         <source>Show or hide the list of the problems the last check found</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть список проблем, найденных последней проверкой</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Каскадом</translation>
     </message>
     <message>
         <source>Arrange the feed windows so they overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Расположить окна лент внахлёст</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Рядом</translation>
     </message>
     <message>
         <source>Arrange the feed windows side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Расположить окна лент рядом</translation>
     </message>
     <message>
         <source>Ne&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Следующее</translation>
     </message>
     <message>
         <source>Activate the next feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>Активировать следующее окно ленты</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Предыдущее</translation>
     </message>
     <message>
         <source>Activate the previous feed window</source>
-        <translation type="unfinished"></translation>
+        <translation>Активировать предыдущее окно ленты</translation>
     </message>
     <message>
         <source>Tidrel &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка Tidrel</translation>
     </message>
     <message>
         <source>Show the user guide of Tidrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать руководство пользователя Tidrel</translation>
     </message>
     <message>
         <source>About Qt &amp;WebEngine</source>
-        <translation type="unfinished"></translation>
+        <translation>О Qt &amp;WebEngine</translation>
     </message>
     <message>
         <source>Open the home page of Qt WebEngine, the HTML engine of Tidrel, in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть в браузере домашнюю страницу Qt WebEngine, HTML-движка Tidrel</translation>
     </message>
     <message>
         <source>&amp;About Tidrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе Tidrel…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать сведения о программе, номер версии и авторские права</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
     <message>
         <source>Create RSS Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Создание ленты RSS</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок:</translation>
     </message>
     <message>
         <source>Type title of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите заголовок ленты</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылка:</translation>
     </message>
     <message>
         <source>Type link to feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите ссылку на ленту</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Категория:</translation>
     </message>
     <message>
         <source>Type category of feed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите категорию ленты</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>FeedFileKind</name>
     <message>
         <source>This is %1; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это %1; Tidrel редактирует ленты RSS 2.0.</translation>
     </message>
     <message>
         <source>an HTML page</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-страница</translation>
     </message>
     <message>
         <source>an Atom feed</source>
-        <translation type="unfinished"></translation>
+        <translation>лента Atom</translation>
     </message>
     <message>
         <source>an RSS 1.0 feed</source>
-        <translation type="unfinished"></translation>
+        <translation>лента RSS 1.0</translation>
     </message>
     <message>
         <source>a PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>изображение PNG</translation>
     </message>
     <message>
         <source>a GIF image</source>
-        <translation type="unfinished"></translation>
+        <translation>изображение GIF</translation>
     </message>
     <message>
         <source>a JPEG image</source>
-        <translation type="unfinished"></translation>
+        <translation>изображение JPEG</translation>
     </message>
     <message>
         <source>a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>документ PDF</translation>
     </message>
     <message>
         <source>a ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>архив ZIP</translation>
     </message>
     <message>
         <source>a gzip archive</source>
-        <translation type="unfinished"></translation>
+        <translation>архив gzip</translation>
     </message>
     <message>
         <source>This is %1, not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это %1, а не текстовый файл; Tidrel редактирует ленты RSS 2.0.</translation>
     </message>
     <message>
         <source>This is not a text file; Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не текстовый файл; Tidrel редактирует ленты RSS 2.0.</translation>
     </message>
     <message>
         <source>This is not an RSS feed: its root element is &lt;%1&gt;, where an RSS 2.0 feed has &lt;rss&gt;. Tidrel edits RSS 2.0 feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не лента RSS: её корневой элемент — &lt;%1&gt;, а у ленты RSS 2.0 это &lt;rss&gt;. Tidrel редактирует ленты RSS 2.0.</translation>
     </message>
 </context>
 <context>
     <name>FeedParser</name>
     <message>
         <source>(line %1, column %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(строка %1, столбец %2)</translation>
     </message>
     <message>
         <source>The file defines the entity &amp;%1; in its DOCTYPE. Tidrel reads only the five predefined entities and character references, so that a save writes back what it read and never fetches an external entity</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл определяет сущность &amp;%1; в своём DOCTYPE. Tidrel читает только пять предопределённых сущностей и ссылки на символы, чтобы сохранение записывало то, что было прочитано, и никогда не загружало внешнюю сущность</translation>
     </message>
     <message>
         <source>The file uses the entity &amp;%1;, which it does not define</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл использует сущность &amp;%1;, которую не определяет</translation>
     </message>
     <message>
         <source>The file&apos;s encoding &quot;%1&quot; is not one Tidrel can read %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidrel не умеет читать кодировку файла «%1» %2.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML, or uses a four-byte GB18030 character, which Tidrel cannot edit in place %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не является правильно построенным XML или содержит четырёхбайтовый символ GB18030, который Tidrel не может редактировать на месте %1.</translation>
     </message>
     <message>
         <source>The file is not well-formed XML: %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не является правильно построенным XML: %1 %2.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>This is a folder, not a feed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это папка, а не файл ленты.</translation>
     </message>
     <message>
         <source>Cannot open the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть файл: %1</translation>
     </message>
     <message>
         <source>Cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл: %1</translation>
     </message>
     <message>
         <source>The file is too large to edit (2 GiB or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл слишком велик для редактирования (2 ГиБ или больше).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл пуст.</translation>
     </message>
 </context>
 <context>
     <name>FeedWriter</name>
     <message>
         <source>Cannot write the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать файл: %1</translation>
     </message>
 </context>
 <context>
     <name>PostFooter</name>
     <message>
         <source>This post created by Tidrel v%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта запись создана в Tidrel v%1…</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Rfc822Date</name>
     <message>
         <source>The date&apos;s parentheses do not pair up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скобки в дате не парные.</translation>
     </message>
     <message>
         <source>The date holds a comment in parentheses, which many readers cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата содержит комментарий в скобках, который многие программы чтения не понимают.</translation>
     </message>
     <message>
         <source>Not a date in the form %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не дата в форме %1.</translation>
     </message>
     <message>
         <source>The date has missing or extra spaces; write one space between its parts.</source>
-        <translation type="unfinished"></translation>
+        <translation>В дате не хватает пробелов или есть лишние; между частями даты нужен один пробел.</translation>
     </message>
     <message>
         <source>Write &quot;%1&quot; as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пишите «%1» как «%2».</translation>
     </message>
     <message>
         <source>A comma must follow the day name (&quot;%1,&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>После названия дня нужна запятая («%1,»).</translation>
     </message>
     <message>
         <source>The year has %1 digits; write all four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цифр в годе: %1; пишите все четыре.</translation>
     </message>
     <message>
         <source>Write the hour with two digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пишите час двумя цифрами.</translation>
     </message>
     <message>
         <source>The date has no time zone; end it with GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>У даты нет часового пояса; завершите её GMT или смещением вроде +0000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time zone; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не часовой пояс; используйте GMT или смещение вроде +0000.</translation>
     </message>
     <message>
         <source>The zone &quot;%1&quot; is a military letter that readers take differently; use GMT or an offset such as +0000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пояс «%1» — военная буква, которую программы чтения понимают по-разному; используйте GMT или смещение вроде +0000.</translation>
     </message>
     <message>
         <source>The zone offset %1 has more than 59 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение пояса %1 содержит больше 59 минут.</translation>
     </message>
     <message>
         <source>The zone offset %1%2 is not one any place uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение пояса %1%2 нигде не используется.</translation>
     </message>
     <message>
         <source>There is no day %1 in %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дня %1 нет в %2 %3.</translation>
     </message>
     <message>
         <source>The time of day is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время суток вне допустимого диапазона.</translation>
     </message>
     <message>
         <source>%1 %2 %3 is a %4, not a %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 — это %4, а не %5.</translation>
     </message>
 </context>
 <context>
     <name>TitleFetchSteps</name>
     <message>
         <source>The network library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить сетевую библиотеку.</translation>
     </message>
     <message>
         <source>The address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый адрес.</translation>
     </message>
     <message>
         <source>No temporary file could be made for the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать временный файл для страницы.</translation>
     </message>
     <message>
         <source>The page could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить страницу: %1</translation>
     </message>
 </context>
 <context>
     <name>ValueCheck</name>
     <message>
         <source>The date is in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата в будущем.</translation>
     </message>
     <message>
         <source>The date is before 1990, older than any feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата раньше 1990 года — старше любой ленты.</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавьте имя человека после адреса: «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>В RSS адрес эл. почты пишется как «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не адрес эл. почты; пишите его как «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Few readers can follow an address that starts &quot;%1&quot;; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немногие программы чтения откроют адрес, начинающийся с «%1»; используйте http: или https:.</translation>
     </message>
     <message>
         <source>The address holds a space; write a space in an address as %20.</source>
-        <translation type="unfinished"></translation>
+        <translation>В адресе есть пробел; в адресе пробел пишется как %20.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не полный адрес; пишите его со схемой и узлом, например «https://example.org/page».</translation>
     </message>
     <message>
         <source>Write a whole number of %1 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите целое число не меньше %1.</translation>
     </message>
     <message>
         <source>Write a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите целое число от %1 до %2.</translation>
     </message>
     <message>
         <source>Not a media type; write one such as &quot;audio/mpeg&quot; or &quot;video/mp4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не тип медиа; введите тип вроде «audio/mpeg» или «video/mp4».</translation>
     </message>
     <message>
         <source>The language is empty; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык не указан; введите код языка, например «en» или «en-us».</translation>
     </message>
     <message>
         <source>Not a language code; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не код языка; введите код языка, например «en» или «en-us».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a known language; write a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — неизвестный язык; введите код языка, например «en» или «en-us».</translation>
     </message>
 </context>
 </TS>
