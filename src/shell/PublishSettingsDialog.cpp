@@ -116,7 +116,8 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
     layout->addWidget(m_problemLabel);
     layout->addStretch(1);
     layout->addWidget(buttons);
-    setMinimumWidth(560);
+    // At least as wide as its longest row, in whatever language.
+    setMinimumWidth(qMax(560, layout->totalSizeHint().width()));
 
     for (QLineEdit *edit : {m_destination, m_mediaBase})
         connect(edit, &QLineEdit::textChanged, this, &CPublishSettingsDialog::updateFields);
