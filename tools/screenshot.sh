@@ -3,7 +3,7 @@
 # without a screen (offscreen) or under Xvfb.
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
-#                       [--tile OTHER.xml] [--close] [--screen WxH]
+#                       [--tile OTHER.xml] [--close] [--screen WxH] [--lang LANG]
 #                       [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
 #                               publish-settings|publish-progress]
 #                       OUT.png [FEED.xml [POST [WxH]]]
@@ -18,6 +18,7 @@
 # feed-properties-podcast), the Publish Settings dialog or a publishing's
 # progress in the status bar. --screen sets the size of the screen the
 # windows are placed on (1920x1200 by default), as a small laptop's.
+# --lang runs the program in that language (LANGUAGE=LANG: de, ar...).
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -43,12 +44,13 @@ while [ $# -gt 0 ]; do
         --check) CHECK=1; shift ;;
         --show) SHOW=$2; shift 2 ;;
         --screen) SCREEN=$2; shift 2 ;;
-        -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
+        --lang) export LANGUAGE=$2; shift 2 ;;
+        -h|--help) sed -n '2,24p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,23p' "$0"
+    sed -n '2,24p' "$0"
     exit 2
 fi
 OUT=$1

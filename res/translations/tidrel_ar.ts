@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation>&amp;نسخ العنوان</translation>
+        <translation>نسخ العنوان (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -266,26 +266,26 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
     </message>
     <message>
         <source>Trust and &amp;Remember</source>
-        <translation>الثقة و&amp;التذكّر</translation>
+        <translation>الثقة والتذكّر (&amp;R)</translation>
     </message>
     <message>
         <source>Trust &amp;Once</source>
-        <translation>الثقة &amp;مرة واحدة</translation>
+        <translation>الثقة مرة واحدة (&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>CDiskChangeBar</name>
     <message>
         <source>&amp;Reload</source>
-        <translation>&amp;إعادة التحميل</translation>
+        <translation>إعادة التحميل (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Keep mine</source>
-        <translation>&amp;الإبقاء على تغييراتي</translation>
+        <translation>الإبقاء على تغييراتي (&amp;K)</translation>
     </message>
     <message>
         <source>&amp;Show differences</source>
-        <translation>&amp;عرض الفروق</translation>
+        <translation>عرض الفروق (&amp;S)</translation>
     </message>
     <message>
         <source>Read the file again; the changes made here are lost</source>
@@ -506,7 +506,7 @@ Publish anyway?</source>
     </message>
     <message>
         <source>&amp;Publish Anyway</source>
-        <translation>&amp;النشر على أي حال</translation>
+        <translation>النشر على أي حال (&amp;P)</translation>
     </message>
     <message>
         <source>The password could not be kept in the desktop&apos;s keyring: %1
@@ -537,6 +537,14 @@ Tidrel remembers it until it ends.</source>
     <message>
         <source>Contents</source>
         <translation>المحتويات</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>تقدّم</translation>
     </message>
 </context>
 <context>
@@ -703,47 +711,47 @@ Open this address in a browser yourself.</source>
     </message>
     <message>
         <source>Save and &amp;Publish</source>
-        <translation>الحفظ و&amp;النشر</translation>
+        <translation>الحفظ والنشر (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;تحرير</translation>
+        <translation>تحرير (&amp;E)</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation>ت&amp;نسيق</translation>
+        <translation>تنسيق (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation>&amp;إدراج</translation>
+        <translation>إدراج (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Posts</source>
-        <translation>م&amp;نشورات</translation>
+        <translation>منشورات (&amp;P)</translation>
     </message>
     <message>
         <source>Fee&amp;d</source>
-        <translation>&amp;خلاصة</translation>
+        <translation>خلاصة (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;أدوات</translation>
+        <translation>أدوات (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;عرض</translation>
+        <translation>عرض (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation>نا&amp;فذة</translation>
+        <translation>نافذة (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <source>Toolbar</source>
@@ -777,11 +785,11 @@ Open this address in a browser yourself.</source>
     <name>CPostCommands</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;تراجع عن %1</translation>
+        <translation>تراجع عن %1 (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;إعادة %1</translation>
+        <translation>إعادة %1 (&amp;R)</translation>
     </message>
     <message>
         <source>Delete this post?
@@ -793,7 +801,7 @@ Open this address in a browser yourself.</source>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;حذف</translation>
+        <translation>حذف (&amp;D)</translation>
     </message>
     <message>
         <source>Discard the changes to %1 and reload it from the disk?</source>
@@ -801,7 +809,7 @@ Open this address in a browser yourself.</source>
     </message>
     <message>
         <source>&amp;Discard and Reload</source>
-        <translation>&amp;التجاهل وإعادة التحميل</translation>
+        <translation>التجاهل وإعادة التحميل (&amp;D)</translation>
     </message>
     <message>
         <source>Cannot reload %1.
@@ -854,7 +862,7 @@ The feed stays as it was.</source>
     <name>CPreferencesDialog</name>
     <message>
         <source>&amp;Add a footer under the description of every post I edit</source>
-        <translation>&amp;إضافة تذييل أسفل وصف كل منشور أحرّره</translation>
+        <translation>إضافة تذييل أسفل وصف كل منشور أحرّره (&amp;A)</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -862,7 +870,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Default Text</source>
-        <translation>&amp;النص الافتراضي</translation>
+        <translation>النص الافتراضي (&amp;D)</translation>
     </message>
     <message>
         <source>The footer is added when a post&apos;s description is stored, unless the description ends with one already.</source>
@@ -870,7 +878,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Footer &amp;text:</source>
-        <translation>&amp;نص التذييل:</translation>
+        <translation>نص التذييل (&amp;T):</translation>
     </message>
     <message>
         <source>Post footer</source>
@@ -904,15 +912,15 @@ The feed stays as it was.</source>
     <name>CPublishSettingsDialog</name>
     <message>
         <source>&amp;Browse…</source>
-        <translation>&amp;استعراض…</translation>
+        <translation>استعراض (&amp;B)…</translation>
     </message>
     <message>
         <source>Switch plain FTP to &amp;TLS (STARTTLS) before logging in</source>
-        <translation>تحويل FTP العادي إلى &amp;TLS (STARTTLS) قبل تسجيل الدخول</translation>
+        <translation>تحويل FTP العادي إلى TLS (STARTTLS) قبل تسجيل الدخول (&amp;T)</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation>اس&amp;تعراض…</translation>
+        <translation>استعراض (&amp;R)…</translation>
     </message>
     <message>
         <source>Publish Settings — %1</source>
@@ -936,19 +944,19 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Upload to:</source>
-        <translation>&amp;الرفع إلى:</translation>
+        <translation>الرفع إلى (&amp;U):</translation>
     </message>
     <message>
         <source>U&amp;ser:</source>
-        <translation>&amp;المستخدم:</translation>
+        <translation>المستخدم (&amp;S):</translation>
     </message>
     <message>
         <source>SFTP si&amp;gns in with:</source>
-        <translation>يسجّل SFTP ال&amp;دخول بـ:</translation>
+        <translation>يسجّل SFTP الدخول بـ (&amp;G):</translation>
     </message>
     <message>
         <source>SSH &amp;key file:</source>
-        <translation>ملف م&amp;فتاح SSH:</translation>
+        <translation>ملف مفتاح SSH (&amp;K):</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
@@ -964,11 +972,11 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Media address:</source>
-        <translation>عنوان ال&amp;وسائط:</translation>
+        <translation>عنوان الوسائط (&amp;M):</translation>
     </message>
     <message>
         <source>Media &amp;folder:</source>
-        <translation>م&amp;جلد الوسائط:</translation>
+        <translation>مجلد الوسائط (&amp;F):</translation>
     </message>
     <message>
         <source>Optional. Enclosures whose address starts with the media address are uploaded beside the feed from the same place under the media folder, unless the server has them at the same size.</source>
@@ -1000,11 +1008,11 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Key &amp;passphrase:</source>
-        <translation>&amp;عبارة مرور المفتاح:</translation>
+        <translation>عبارة مرور المفتاح (&amp;P):</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation>&amp;كلمة المرور:</translation>
+        <translation>كلمة المرور (&amp;P):</translation>
     </message>
     <message>
         <source>Media Folder</source>
@@ -1321,7 +1329,7 @@ The feed stays as it was.</source>
     <name>Command</name>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;جديد</translation>
+        <translation>جديد (&amp;N)</translation>
     </message>
     <message>
         <source>Create a new feed</source>
@@ -1333,7 +1341,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation>&amp;فتح…</translation>
+        <translation>فتح (&amp;O)…</translation>
     </message>
     <message>
         <source>Open an existing feed</source>
@@ -1345,7 +1353,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;إغلاق</translation>
+        <translation>إغلاق (&amp;C)</translation>
     </message>
     <message>
         <source>Close the active feed</source>
@@ -1353,7 +1361,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;حفظ</translation>
+        <translation>حفظ (&amp;S)</translation>
     </message>
     <message>
         <source>Save the active feed</source>
@@ -1365,7 +1373,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation>حفظ &amp;باسم…</translation>
+        <translation>حفظ باسم (&amp;A)…</translation>
     </message>
     <message>
         <source>Save the active feed with a new name</source>
@@ -1373,7 +1381,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>P&amp;ublish</source>
-        <translation>&amp;نشر</translation>
+        <translation>نشر (&amp;U)</translation>
     </message>
     <message>
         <source>Upload the saved feed to its server or folder</source>
@@ -1381,7 +1389,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Publish Se&amp;ttings…</source>
-        <translation>إعدادات ال&amp;نشر…</translation>
+        <translation>إعدادات النشر (&amp;T)…</translation>
     </message>
     <message>
         <source>Choose where the feed is published and how to sign in</source>
@@ -1389,7 +1397,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation>&amp;طباعة…</translation>
+        <translation>طباعة (&amp;P)…</translation>
     </message>
     <message>
         <source>Print the current post as the editor shows it</source>
@@ -1397,7 +1405,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>معاي&amp;نة الطباعة</translation>
+        <translation>معاينة الطباعة (&amp;V)</translation>
     </message>
     <message>
         <source>Show the printout of the current post</source>
@@ -1405,7 +1413,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>P&amp;rint Setup…</source>
-        <translation>إعداد ال&amp;طباعة…</translation>
+        <translation>إعداد الطباعة (&amp;R)…</translation>
     </message>
     <message>
         <source>Change the paper, orientation and margins of printouts</source>
@@ -1413,7 +1421,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save feeds</source>
@@ -1421,7 +1429,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;تراجع</translation>
+        <translation>تراجع (&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last action</source>
@@ -1429,7 +1437,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;إعادة</translation>
+        <translation>إعادة (&amp;R)</translation>
     </message>
     <message>
         <source>Make the last undone change again</source>
@@ -1437,7 +1445,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;قص</translation>
+        <translation>قص (&amp;T)</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
@@ -1449,7 +1457,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;نسخ</translation>
+        <translation>نسخ (&amp;C)</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
@@ -1461,7 +1469,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;لصق</translation>
+        <translation>لصق (&amp;P)</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
@@ -1473,7 +1481,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>تحديد ال&amp;كل</translation>
+        <translation>تحديد الكل (&amp;A)</translation>
     </message>
     <message>
         <source>Select the entire description</source>
@@ -1481,7 +1489,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation>&amp;عريض</translation>
+        <translation>عريض (&amp;B)</translation>
     </message>
     <message>
         <source>Make the selected text bold</source>
@@ -1489,7 +1497,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation>&amp;مائل</translation>
+        <translation>مائل (&amp;I)</translation>
     </message>
     <message>
         <source>Make the selected text italic</source>
@@ -1497,7 +1505,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation>&amp;تسطير</translation>
+        <translation>تسطير (&amp;U)</translation>
     </message>
     <message>
         <source>Underline the selected text</source>
@@ -1505,7 +1513,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Strikethrough</source>
-        <translation>&amp;يتوسطه خط</translation>
+        <translation>يتوسطه خط (&amp;S)</translation>
     </message>
     <message>
         <source>Strike through the selected text</source>
@@ -1513,7 +1521,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>UL &amp;List</source>
-        <translation>&amp;قائمة UL</translation>
+        <translation>قائمة UL (&amp;L)</translation>
     </message>
     <message>
         <source>Make the paragraph an item of a bulleted list</source>
@@ -1521,7 +1529,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Remove SPAN and styles</source>
-        <translation>&amp;إزالة SPAN والأنماط</translation>
+        <translation>إزالة SPAN والأنماط (&amp;R)</translation>
     </message>
     <message>
         <source>Remove the span tags and inline styles of the description</source>
@@ -1529,7 +1537,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>R&amp;emove &amp;&amp;nbsp;</source>
-        <translation>إزا&amp;لة &amp;&amp;nbsp;</translation>
+        <translation>إزالة &amp;&amp;nbsp; (&amp;E)</translation>
     </message>
     <message>
         <source>Turn the non-breaking spaces of the description into plain spaces</source>
@@ -1537,7 +1545,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Insert &amp;Test</source>
-        <translation>إدراج ا&amp;ختبار</translation>
+        <translation>إدراج اختبار (&amp;T)</translation>
     </message>
     <message>
         <source>Show the tag of the element at the caret</source>
@@ -1545,7 +1553,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Hyperlink…</source>
-        <translation>&amp;رابط…</translation>
+        <translation>رابط (&amp;H)…</translation>
     </message>
     <message>
         <source>Insert a hyperlink on the selection, or change the one at the caret</source>
@@ -1553,7 +1561,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation>&amp;صورة</translation>
+        <translation>صورة (&amp;I)</translation>
     </message>
     <message>
         <source>Insert an image, or change the one at the caret</source>
@@ -1561,7 +1569,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Add Post…</source>
-        <translation>&amp;إضافة منشور…</translation>
+        <translation>إضافة منشور (&amp;A)…</translation>
     </message>
     <message>
         <source>Add new post</source>
@@ -1569,7 +1577,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Re&amp;name Post…</source>
-        <translation>إعادة &amp;تسمية المنشور…</translation>
+        <translation>إعادة تسمية المنشور (&amp;N)…</translation>
     </message>
     <message>
         <source>Rename selected post</source>
@@ -1577,7 +1585,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Duplicate Post</source>
-        <translation>&amp;تكرار المنشور</translation>
+        <translation>تكرار المنشور (&amp;D)</translation>
     </message>
     <message>
         <source>Duplicate selected post</source>
@@ -1585,7 +1593,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Duplicate + Dele&amp;te</source>
-        <translation>تكرار + &amp;حذف</translation>
+        <translation>تكرار + حذف (&amp;T)</translation>
     </message>
     <message>
         <source>Duplicate selected post + delete origin</source>
@@ -1593,7 +1601,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Set Date to Now</source>
-        <translation>&amp;ضبط التاريخ على الآن</translation>
+        <translation>ضبط التاريخ على الآن (&amp;S)</translation>
     </message>
     <message>
         <source>Date the selected post with the present time</source>
@@ -1601,7 +1609,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>De&amp;lete Post…</source>
-        <translation>&amp;حذف المنشور…</translation>
+        <translation>حذف المنشور (&amp;L)…</translation>
     </message>
     <message>
         <source>Delete selected post</source>
@@ -1609,7 +1617,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Sort By &amp;Position</source>
-        <translation>فرز حسب ال&amp;موضع</translation>
+        <translation>فرز حسب الموضع (&amp;P)</translation>
     </message>
     <message>
         <source>Sort the posts by their position in the feed</source>
@@ -1617,7 +1625,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Sort By T&amp;itle</source>
-        <translation>فرز حسب ال&amp;عنوان</translation>
+        <translation>فرز حسب العنوان (&amp;I)</translation>
     </message>
     <message>
         <source>Sort the posts by title</source>
@@ -1625,7 +1633,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Sort By Date Cr&amp;eated</source>
-        <translation>فرز حسب تاريخ الإ&amp;نشاء</translation>
+        <translation>فرز حسب تاريخ الإنشاء (&amp;E)</translation>
     </message>
     <message>
         <source>Sort the posts by date created, newest first</source>
@@ -1633,7 +1641,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;رجوع</translation>
+        <translation>رجوع (&amp;B)</translation>
     </message>
     <message>
         <source>Go back to the post shown before</source>
@@ -1641,7 +1649,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation>&amp;تقدّم</translation>
+        <translation>تقدّم (&amp;F)</translation>
     </message>
     <message>
         <source>Go forward to the post shown before going back</source>
@@ -1649,7 +1657,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Reload…</source>
-        <translation>&amp;إعادة التحميل…</translation>
+        <translation>إعادة التحميل (&amp;R)…</translation>
     </message>
     <message>
         <source>Reload the current feed from disk</source>
@@ -1657,7 +1665,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Copy Title</source>
-        <translation>&amp;نسخ العنوان</translation>
+        <translation>نسخ العنوان (&amp;C)</translation>
     </message>
     <message>
         <source>Copy the title of the selected post to the Clipboard</source>
@@ -1665,7 +1673,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Filterin&amp;g</source>
-        <translation>&amp;تصفية</translation>
+        <translation>تصفية (&amp;G)</translation>
     </message>
     <message>
         <source>Filter posts by title</source>
@@ -1677,7 +1685,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Feed &amp;Properties…</source>
-        <translation>&amp;خصائص الخلاصة…</translation>
+        <translation>خصائص الخلاصة (&amp;P)…</translation>
     </message>
     <message>
         <source>Edit the channel of the feed: title, description, image, podcast tags and the other elements</source>
@@ -1685,7 +1693,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Copy RSS Feed</source>
-        <translation>&amp;نسخ خلاصة RSS</translation>
+        <translation>نسخ خلاصة RSS (&amp;C)</translation>
     </message>
     <message>
         <source>Copy entire RSS feed code in clipboard</source>
@@ -1693,7 +1701,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;W3C RSS Validator…</source>
-        <translation>مدقق RSS من &amp;W3C…</translation>
+        <translation>مدقق RSS من W3C (&amp;W)…</translation>
     </message>
     <message>
         <source>Open the W3C feed validation service to check a pasted feed</source>
@@ -1701,7 +1709,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Open &amp;Backup Folder</source>
-        <translation>فتح مجلد ال&amp;نسخ الاحتياطية</translation>
+        <translation>فتح مجلد النسخ الاحتياطية (&amp;B)</translation>
     </message>
     <message>
         <source>Open backup folder for RSS-feeds</source>
@@ -1709,7 +1717,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation>&amp;تفضيلات…</translation>
+        <translation>تفضيلات (&amp;P)…</translation>
     </message>
     <message>
         <source>Choose whether edited posts get a footer, and its text</source>
@@ -1717,7 +1725,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Check Feed</source>
-        <translation>&amp;فحص الخلاصة</translation>
+        <translation>فحص الخلاصة (&amp;C)</translation>
     </message>
     <message>
         <source>Check the feed for problems and list them in the Problems pane</source>
@@ -1725,7 +1733,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;شريط الأدوات</translation>
+        <translation>شريط الأدوات (&amp;T)</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
@@ -1733,7 +1741,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>شريط ال&amp;حالة</translation>
+        <translation>شريط الحالة (&amp;S)</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
@@ -1741,7 +1749,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>RSS P&amp;osts</source>
-        <translation>&amp;منشورات RSS</translation>
+        <translation>منشورات RSS (&amp;O)</translation>
     </message>
     <message>
         <source>Show or hide the RSS posts bar</source>
@@ -1753,7 +1761,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation>&amp;معاينة</translation>
+        <translation>معاينة (&amp;V)</translation>
     </message>
     <message>
         <source>Show or hide the HTML-code preview</source>
@@ -1765,7 +1773,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Post &amp;Details</source>
-        <translation>&amp;تفاصيل المنشور</translation>
+        <translation>تفاصيل المنشور (&amp;D)</translation>
     </message>
     <message>
         <source>Show or hide the pane with the date, guid, categories, enclosures and podcast tags of the post</source>
@@ -1773,7 +1781,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation>&amp;سجل التغييرات</translation>
+        <translation>سجل التغييرات (&amp;H)</translation>
     </message>
     <message>
         <source>Show or hide the list of changes to the active feed</source>
@@ -1781,7 +1789,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>P&amp;roblems</source>
-        <translation>الم&amp;شكلات</translation>
+        <translation>المشكلات (&amp;R)</translation>
     </message>
     <message>
         <source>Show or hide the list of the problems the last check found</source>
@@ -1789,7 +1797,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation>&amp;تتالٍ</translation>
+        <translation>تتالٍ (&amp;C)</translation>
     </message>
     <message>
         <source>Arrange the feed windows so they overlap</source>
@@ -1797,7 +1805,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation>&amp;تجانب</translation>
+        <translation>تجانب (&amp;T)</translation>
     </message>
     <message>
         <source>Arrange the feed windows side by side</source>
@@ -1805,7 +1813,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Ne&amp;xt</source>
-        <translation>ال&amp;تالية</translation>
+        <translation>التالية (&amp;X)</translation>
     </message>
     <message>
         <source>Activate the next feed window</source>
@@ -1813,7 +1821,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation>ال&amp;سابقة</translation>
+        <translation>السابقة (&amp;V)</translation>
     </message>
     <message>
         <source>Activate the previous feed window</source>
@@ -1821,7 +1829,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Tidrel &amp;Help</source>
-        <translation>&amp;مساعدة Tidrel</translation>
+        <translation>مساعدة Tidrel (&amp;H)</translation>
     </message>
     <message>
         <source>Show the user guide of Tidrel</source>
@@ -1829,7 +1837,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>About Qt &amp;WebEngine</source>
-        <translation>حول Qt &amp;WebEngine</translation>
+        <translation>حول Qt WebEngine (&amp;W)</translation>
     </message>
     <message>
         <source>Open the home page of Qt WebEngine, the HTML engine of Tidrel, in the web browser</source>
@@ -1837,7 +1845,7 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>&amp;About Tidrel…</source>
-        <translation>&amp;حول Tidrel…</translation>
+        <translation>حول Tidrel (&amp;A)…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>

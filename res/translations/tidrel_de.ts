@@ -498,6 +498,14 @@ Tidrel merkt es sich bis zum Beenden.</translation>
         <source>Contents</source>
         <translation>Inhalt</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>

@@ -484,6 +484,14 @@ Tidrel remembers it until it ends.</source>
         <source>Contents</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>

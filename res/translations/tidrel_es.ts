@@ -498,6 +498,14 @@ Tidrel la recuerda hasta que se cierre.</translation>
         <source>Contents</source>
         <translation>Contenido</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>

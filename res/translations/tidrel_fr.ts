@@ -498,6 +498,14 @@ Tidrel s’en souvient jusqu’à sa fermeture.</translation>
         <source>Contents</source>
         <translation>Sommaire</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>

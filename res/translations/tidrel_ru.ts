@@ -508,6 +508,14 @@ Tidrel запомнит его до завершения работы.</translat
         <source>Contents</source>
         <translation>Содержание</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>

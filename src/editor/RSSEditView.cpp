@@ -436,7 +436,7 @@ void CRSSEditView::LoadPostIntoEditor(int index)
     if (index < 0 || index >= feed->GetPostCount())
         return;
     const QString direction = contentDirection(feed->GetChannelField("language"));
-    for (const QString &id : {kTitle, kRichText, kAuthor})
+    for (const QString &id : {kTitle, kRichText})
         m_engine->setAttribute(id, QStringLiteral("dir"), direction);
     m_engine->setValue(kTitle, feed->GetPostTitle(index));
     setRichTextValue(feed->GetPostDescription(index));

@@ -60,6 +60,9 @@ CHelpWindow::CHelpWindow(const QUrl &contents, QWidget *parent)
     QToolBar *bar = addToolBar(tr("Navigation"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The engine names its actions in English, whatever the language.
+    m_view->pageAction(QWebEnginePage::Back)->setText(tr("Back"));
+    m_view->pageAction(QWebEnginePage::Forward)->setText(tr("Forward"));
     bar->addAction(m_view->pageAction(QWebEnginePage::Back));
     bar->addAction(m_view->pageAction(QWebEnginePage::Forward));
     QAction *home = bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), tr("Contents"));

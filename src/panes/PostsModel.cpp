@@ -70,7 +70,14 @@ QString CPostsModel::shownDate(int post) const
 {
     const QString date = m_doc->feed()->GetPostPubDate(post);
     const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
-    return moment.isValid() ? QLocale().toString(moment, QLocale::ShortFormat) : date;
+    if (!moment.isValid())
+        return date;
+    const QString shown = QLocale().toString(moment, QLocale::ShortFormat);
+    // "3 Mar 2026" in a right-to-left window: a left-to-right mark keeps the
+    // day in front rather than at the far end.
+    if (!shown.isRightToLeft() && QGuiApplication::isRightToLeft())
+        return QChar(0x200E) + shown;
+    return shown;
 }
 
 QString CPostsModel::tipText(int post) const

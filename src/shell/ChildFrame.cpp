@@ -118,12 +118,18 @@ void CChildFrame::connectDocument()
 
 void CChildFrame::createBars()
 {
+    // Dock areas are absolute: in a right-to-left language the posts run
+    // down the right side, where reading starts.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const Qt::DockWidgetArea leading = rightToLeft ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea;
+    const Qt::DockWidgetArea trailing = rightToLeft ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea;
+
     // The posts bar runs the full height; the preview sits under the editor.
-    m_dockHost->setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    m_dockHost->setCorner(rightToLeft ? Qt::BottomRightCorner : Qt::BottomLeftCorner, leading);
 
     m_postsBar = new CBarRssItems(tr("RSS Items"), m_document.get(), m_dockHost);
-    m_postsBar->setAllowedAreas(Qt::LeftDockWidgetArea);
-    m_dockHost->addDockWidget(Qt::LeftDockWidgetArea, m_postsBar);
+    m_postsBar->setAllowedAreas(leading);
+    m_dockHost->addDockWidget(leading, m_postsBar);
 
     m_previewBar = new CBarPreview(tr("Preview"), m_document.get(), m_dockHost);
     m_previewBar->setAllowedAreas(Qt::BottomDockWidgetArea);
@@ -131,8 +137,8 @@ void CChildFrame::createBars()
     m_previewBar->setVisible(PreviewBarSetting::value() != 0);
 
     m_detailsBar = new CBarPostDetails(tr("Post Details"), m_document.get(), m_dockHost);
-    m_detailsBar->setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
-    m_dockHost->addDockWidget(Qt::RightDockWidgetArea, m_detailsBar);
+    m_detailsBar->setAllowedAreas(trailing | Qt::BottomDockWidgetArea);
+    m_dockHost->addDockWidget(trailing, m_detailsBar);
     m_detailsBar->hide();
 
     connect(m_postsBar, &CBarRssItems::feedPropertiesRequested, this, [this] { showProperties(); });
@@ -142,7 +148,7 @@ void CChildFrame::createBars()
 
     // The problems sit under the posts list, hidden until a check.
     m_problemsBar = new CBarProblems(tr("Problems"), m_document.get(), m_dockHost);
-    m_problemsBar->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
+    m_problemsBar->setAllowedAreas(leading | Qt::BottomDockWidgetArea);
     m_dockHost->splitDockWidget(m_postsBar, m_problemsBar, Qt::Vertical);
     m_problemsBar->hide();
     connect(m_problemsBar, &CBarProblems::problemActivated, this, &CChildFrame::showProblem);

@@ -22,6 +22,7 @@
 #include "shell/PreferencesDialog.h"
 #include "shell/MenuTip.h"
 #include "shell/StartPage.h"
+#include "shell/UiTranslations.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -46,7 +47,7 @@ namespace {
 
 const char *const kValidatorUrl = "https://validator.w3.org/feed/#validate_by_input";
 const char *const kEngineHomeUrl = "https://doc.qt.io/qt-6/qtwebengine-index.html";
-const char *const kGuideContents = "qrc:/shell/help/index.html";
+const char *const kGuideContents = ":/shell/help/index.html";
 
 bool isRecentFileCommand(int id)
 {
@@ -450,7 +451,9 @@ void CMainFrame::publishFeed(CChildFrame *frame)
 void CMainFrame::showGuide()
 {
     if (!m_helpWindow) {
-        m_helpWindow = new CHelpWindow(QUrl(QString::fromUtf8(kGuideContents)), this);
+        // The guide in the user's language where it has been translated.
+        const QString contents = CUiTranslations::localizedPage(QString::fromUtf8(kGuideContents));
+        m_helpWindow = new CHelpWindow(QUrl(QStringLiteral("qrc") + contents), this);
         connect(m_helpWindow, &CHelpWindow::externalLinkClicked, this,
                 qOverload<const QUrl &>(&CMainFrame::openWebPage));
     }
@@ -622,7 +625,8 @@ void CMainFrame::createUndoHistory()
     m_undoHistory = new QDockWidget(tr("Undo History"), this);
     m_undoHistory->setObjectName(QStringLiteral("undoHistory"));
     m_undoHistory->setWidget(view);
-    addDockWidget(Qt::RightDockWidgetArea, m_undoHistory);
+    // Dock areas are absolute; the history sits at the end of the line.
+    addDockWidget(isRightToLeft() ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, m_undoHistory);
     m_undoHistory->hide();
     // Queued: the dock hides while the window is being destroyed.
     connect(m_undoHistory, &QDockWidget::visibilityChanged, this, &CMainFrame::updateActions, Qt::QueuedConnection);

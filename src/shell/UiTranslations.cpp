@@ -1,6 +1,7 @@
 #include "shell/UiTranslations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -11,13 +12,18 @@ namespace {
 // the window's layout right to left.
 [[maybe_unused]] const char *const kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
-void installFrom(const QLocale &locale, const QString &prefix, const QString &folder)
+QString s_language = QStringLiteral("en");
+
+// The language of the translation installed, or an empty string.
+QString installFrom(const QLocale &locale, const QString &prefix, const QString &folder)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(locale, prefix, QStringLiteral("_"), folder))
+    if (translator->load(locale, prefix, QStringLiteral("_"), folder)) {
         QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+        return translator->language();
+    }
+    delete translator;
+    return QString();
 }
 
 } // namespace
@@ -34,5 +40,19 @@ void CUiTranslations::install()
     installFrom(QLocale(QLocale::English), QStringLiteral("tidrel"), folder());
     const QLocale system = QLocale::system();
     installFrom(system, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    installFrom(system, QStringLiteral("tidrel"), folder());
+    const QString language = installFrom(system, QStringLiteral("tidrel"), folder());
+    if (!language.isEmpty())
+        s_language = language;
+}
+
+QString CUiTranslations::language()
+{
+    return s_language;
+}
+
+QString CUiTranslations::localizedPage(const QString &resourcePath)
+{
+    const QFileInfo page(resourcePath);
+    const QString localized = page.path() + u'/' + language() + u'/' + page.fileName();
+    return QFileInfo::exists(localized) ? localized : resourcePath;
 }

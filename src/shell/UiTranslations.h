@@ -18,4 +18,10 @@ public:
     static void install();
     // The resource folder of the program's compiled translations.
     static QString folder();
+    // The language of the installed translation ("de"), "en" without one.
+    static QString language();
+    // A page of the program's resources in the user's language: the same
+    // name in the language's folder (":/shell/help/de/index.html" for
+    // ":/shell/help/index.html") when there is one, else the page itself.
+    static QString localizedPage(const QString &resourcePath);
 };

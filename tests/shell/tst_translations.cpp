@@ -1,11 +1,12 @@
-// The program's translations: every catalogue complete and up to date with
-// the sources, and each language's texts fitting the main window at
-// 1024x700, with the layout right to left in Arabic.
+// The program's translations: every catalogue and the user guide complete
+// and up to date with the sources, and each language's texts fitting the
+// main window at 1024x700, with the layout right to left in Arabic.
 
 #include "WindowTestSupport.h"
 
 #include "document/CommandIds.h"
 #include "panes/BarProblems.h"
+#include "panes/BarRssItems.h"
 #include "shell/AboutDialog.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/PublishSettingsDialog.h"
@@ -13,6 +14,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenuBar>
@@ -227,7 +230,8 @@ private slots:
     }
 
     // Every text of the sources is in the catalogue, translated in full with
-    // its placeholders and mnemonic; English holds only the plural forms.
+    // its placeholders and mnemonic, and every page of the guide; English
+    // holds only the plural forms.
     void catalogue_isComplete()
     {
         QFETCH(QString, language);
@@ -253,6 +257,23 @@ private slots:
                     faults.append(QStringLiteral("placeholders of \"%1\": %2").arg(form, describe(message)));
                 if (mnemonics(form) != mnemonics(message.source))
                     faults.append(QStringLiteral("mnemonic of \"%1\": %2").arg(form, describe(message)));
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+
+        // The user guide, translated page by page from the English pages as
+        // they are now (tools/translations.py lists the pages left).
+        if (language != QLatin1String("en")) {
+            const QDir english(QStringLiteral(TIDREL_SOURCE_DIR "/res/shell/help"));
+            for (const QString &page : english.entryList({QStringLiteral("*.html")})) {
+                QFile source(english.filePath(page));
+                QVERIFY(source.open(QIODevice::ReadOnly));
+                const QByteArray digest = QCryptographicHash::hash(source.readAll(), QCryptographicHash::Sha1).toHex();
+                QFile translated(QStringLiteral(":/shell/help/%1/%2").arg(language, page));
+                if (!translated.open(QIODevice::ReadOnly))
+                    faults.append(QStringLiteral("no guide page ") + translated.fileName());
+                else if (!translated.readAll().contains("<meta name=\"source-digest\" content=\"" + digest + "\">"))
+                    faults.append(QStringLiteral("guide page %1 older than the English page").arg(translated.fileName()));
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
@@ -328,6 +349,10 @@ private slots:
             QVERIFY(window.main->executeCommand(command));
         QTRY_VERIFY(frame->problemsBar()->isVisible());
         QCOMPARE(window.main->size(), QSize(1024, 700));
+        // The posts come first in reading order: on the right in Arabic.
+        const int postsX = frame->postsBar()->mapTo(window.main.get(), QPoint()).x();
+        const int editorX = frame->view()->mapTo(window.main.get(), QPoint()).x();
+        QCOMPARE(postsX > editorX, rightToLeft);
         QCOMPARE(window.main->menuBar()->actions().constFirst()->text(), CMainFrame::tr("&File"));
         QVERIFY(CMainFrame::tr("&File") != QLatin1String("&File"));
         // The status bar lays out its new check summary a moment later.
