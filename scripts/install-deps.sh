@@ -6,7 +6,10 @@
 # servers. Xlib reads the lock keys' state; xdotool presses them in the tests
 # under Xvfb. The desktop and AppStream validators, rsvg-convert (icons from
 # the SVG), dpkg-dev, file and man build and check the Debian package. dbus
-# gives the hand-over test a session bus of its own (dbus-run-session).
+# gives the hand-over test a session bus of its own (dbus-run-session);
+# python3-dbus and python3-gi stand in for the desktop's settings portal on
+# it in the colour scheme test. ffmpeg makes the MP3 and M4A files of the
+# episode-from-audio tests.
 # lupdate and lrelease (qt6-l10n-tools, found by CMake through
 # qt6-tools-dev) build the translations; Qt's own
 # translations (qt6-translations-l10n) name the standard dialogs' buttons.
@@ -20,7 +23,7 @@ libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 libx11-dev
 python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server
-strace dbus
+strace dbus ffmpeg python3-dbus python3-gi
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev
 "

@@ -86,6 +86,7 @@ public:
         return saveChoice;
     }
     QString askOpenFileName() override { return QString(); }
+    QStringList askAudioFileNames() override { return audioFileNames; }
     QString askSaveFileName(const QString &) override { return saveFileName; }
     void showInformation(const QString &) override {}
     bool openUrl(const QUrl &url) override
@@ -136,6 +137,7 @@ public:
     QString printFile;
     SaveChoice saveChoice = CancelClosing;
     QString saveFileName;
+    QStringList audioFileNames;
     bool browserFound = true;
     bool publishSettingsAnswer = true;
     PublishTarget publishTarget;

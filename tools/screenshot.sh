@@ -3,21 +3,27 @@
 # without a screen (offscreen) or under Xvfb.
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
-#                       [--tile OTHER.xml] [--close] [--screen WxH] [--lang LANG]
-#                       [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
-#                               publish-settings|publish-progress]
+#                       [--tile OTHER.xml] [--close] [--screen WxH] [--scale N]
+#                       [--lang LANG]
+#                       [--show create-feed|menu-tip|help|post-details[-GROUP]|feed-properties[-PAGE[/PAGE]]|
+#                               publish-settings|publish-progress|preferences|hyperlink]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
-# OTHER.xml first and shows both feeds side by side; --dark uses a dark
-# palette; --check checks the feed (F7), so the Problems pane shows. --close
+# OTHER.xml first and shows both feeds side by side; --dark uses the
+# program's dark colours, as Preferences does when Dark is chosen; --check checks the feed (F7), so the Problems pane shows. --close
 # closes the feed again: the start page lists it among the recent feeds.
 # --show pictures the Create RSS Feed page, the File menu with a menu tip,
-# the user guide, the window with the Post Details pane, the Feed
-# Properties window (at the page whose name starts with PAGE, as in
-# feed-properties-podcast), the Publish Settings dialog or a publishing's
-# progress in the status bar. --screen sets the size of the screen the
-# windows are placed on (1920x1200 by default), as a small laptop's.
+# the user guide, the window with the Post Details pane (scrolled to the
+# group whose title starts with GROUP, as in post-details-transcripts), the
+# Feed Properties window (at the page whose name starts with PAGE, as in
+# feed-properties-podcast, or feed-properties-podcast/index for a page of
+# the Podcast page), the Publish Settings dialog, a publishing's progress in
+# the status bar, the Preferences or the Insert Hyperlink dialog. --screen
+# sets the size of the screen the windows are placed on (1920x1200 by
+# default), as a small laptop's; --scale 2 draws everything twice as large
+# (QT_SCALE_FACTOR), so that a 2048x1400 screen holds what a 1024x700 one
+# does, and the picture is drawn at twice the pixels.
 # --lang runs the program in that language (LANGUAGE=LANG: de, ar...).
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
@@ -32,6 +38,7 @@ CLOSE=0
 CHECK=0
 SHOW=""
 SCREEN=1920x1200
+SCALE=1
 while [ $# -gt 0 ]; do
     case "$1" in
         --xvfb) USE_XVFB=1; shift ;;
@@ -45,12 +52,13 @@ while [ $# -gt 0 ]; do
         --show) SHOW=$2; shift 2 ;;
         --screen) SCREEN=$2; shift 2 ;;
         --lang) export LANGUAGE=$2; shift 2 ;;
-        -h|--help) sed -n '2,24p' "$0"; exit 0 ;;
+        --scale) SCALE=$2; shift 2 ;;
+        -h|--help) sed -n '2,27p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,24p' "$0"
+    sed -n '2,27p' "$0"
     exit 2
 fi
 OUT=$1
@@ -80,6 +88,7 @@ esac
 
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
+[ "$SCALE" != 1 ] && export QT_SCALE_FACTOR="$SCALE"
 if [ "$USE_XVFB" = 1 ]; then
     QT_QPA_PLATFORM=xcb exec xvfb-run -a -s "-screen 0 ${SCREEN}x24" "$HARNESS" "$@"
 else

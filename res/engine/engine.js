@@ -341,8 +341,10 @@ const TidrelEngine = {
             event.preventDefault();
     }
 
-    // The program's palette as CSS variables (--base, --text...) on the
-    // root element, and the class "dark" for a dark one.
+    // The program's palette and font as CSS variables (--base, --text...,
+    // --font-family, --font-size) on the root element, and the class "dark"
+    // for a dark palette, in which the engine draws its own scroll bars and
+    // controls dark too.
     function applyColors(colors) {
         const root = document.documentElement;
         for (const name of Object.keys(colors)) {
@@ -350,6 +352,7 @@ const TidrelEngine = {
                 root.style.setProperty("--" + name, colors[name]);
         }
         root.classList.toggle("dark", !!colors.dark);
+        root.style.colorScheme = colors.dark ? "dark" : "light";
     }
 
     // The program's words for the page's own elements, in the program's

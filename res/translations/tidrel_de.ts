@@ -21,10 +21,183 @@
     </message>
 </context>
 <context>
+    <name>CAudioEpisodes</name>
+    <message>
+        <source>%1 is outside the media folder %2: its address names the file alone, and publishing does not upload it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cover of %1 could not be saved as %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAudioTags</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished">Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is not an audio file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot be read as audio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CBarCaption</name>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CBarPostDetails</name>
+    <message>
+        <source>Not a play time like 1:02:03, 62:03 or 3723</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post</source>
+        <translation type="unfinished">Beitrag</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;GUID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GUID is a &amp;permalink:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Source:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source &amp;URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enclosures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose &amp;File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill the length and type (and a podcast&apos;s duration) from a media file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill from U&amp;RL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask the server for the length and type of the file at the URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other elements (kept as they are)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast episode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;uration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Episode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seaso&amp;n:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Episode &amp;type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xplicit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Image:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Block:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index season:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index season name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index episode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index episode display:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>License and chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the Media File of the Enclosure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the enclosure&apos;s URL first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding the length and type of %1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -141,12 +314,16 @@
         <translation>[DATEI...]</translation>
     </message>
     <message>
-        <source>Usage: %1 --check FEED...</source>
-        <translation>Aufruf: %1 --check FEED...</translation>
-    </message>
-    <message>
         <source>cannot read the file: %1</source>
         <translation>Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>With --check: apply the podcast directories&apos; rules too, whether or not the feed declares the iTunes or podcast namespace: every podcast namespace tag&apos;s place, attributes and values, Apple Podcasts&apos; requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards Project&apos;s PSP-1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --check [--podcast] FEED...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -259,6 +436,14 @@ Vertrauen Sie ihm nur, wenn es der Fingerabdruck ist, den Ihnen die Administrati
     <message>
         <source>Trust &amp;Once</source>
         <translation>&amp;Einmal vertrauen</translation>
+    </message>
+    <message>
+        <source>Audio files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Episode from Audio</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -403,6 +588,419 @@ Der Feed behält seine Änderungen.</translation>
     </message>
 </context>
 <context>
+    <name>CFeedChecker</name>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enclosure has no %1 attribute; it needs url, length and type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post %1 has the same guid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of Apple Podcasts&apos; categories.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a subcategory of &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the namespace&apos;s address; did you mean &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; Apple Podcasts takes at most 4000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The artwork file %1 cannot be read, so its size and colours are not checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has no tag %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not belong in %2; it belongs in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the %2 attribute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value; it is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a podcast:%2 inside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not a whole number such as &quot;3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an e-mail address such as &quot;jo@example.org&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFeedPropertiesWnd</name>
+    <message>
+        <source>Not one of Apple&apos;s podcast categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not one of Apple&apos;s subcategories of “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declares the iTunes and podcast namespaces and shows the podcast tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished">Kanal</translation>
+    </message>
+    <message>
+        <source>Categories and Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloud and Text Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Link:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where readers subscribe (atom:link rel=&quot;self&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copyright:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Managing editor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Webmaster:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Publication date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last &amp;build date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Generator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;ocs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TT&amp;L (minutes):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rating:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloud (notification of updates)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Domain:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ath:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Register procedure:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pro&amp;tocol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;itle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;escription:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip hours (GMT): readers do not fetch the feed in these hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip days: readers do not fetch the feed on these days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People and Places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Social</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Related Feeds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show (iTunes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner &amp;e-mail:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Image:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xplicit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ype:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;feed URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Block:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Complete:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iTunes categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Locked:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock o&amp;wner:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;GUID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Medium:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses &amp;Podping:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements of the channel that these pages do not edit. They stay in the file as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image is not on this computer: no preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feed Properties — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CFeedPublisher</name>
     <message>
         <source>%1 The published feed is as it was.</source>
@@ -479,6 +1077,473 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     <message>
         <source>%1 was not published: %2</source>
         <translation>%1 wurde nicht veröffentlicht: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CFeedRules</name>
+    <message>
+        <source>The file is not well-formed XML; no reader can read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s bytes do not fit the encoding it declares.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file uses an entity XML does not define, such as &amp;nbsp;; write the character or a numeric reference.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file defines entities of its own, which many readers do not expand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds a control character that XML does not allow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s top element is not rss.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rss element needs version=&quot;2.0&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An attribute from another vocabulary on rss; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed has no channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This element may appear only once here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS has no such element here; elements of other vocabularies need a namespace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The element&apos;s prefix is not declared with xmlns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An element without a namespace inside another vocabulary&apos;s element; readers cannot tell what it means.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This element holds other elements, not text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items should follow all of the channel&apos;s other elements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel has no title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel has no link to its web site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel has no description.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The title is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time to live must be a whole number of minutes above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel does not give its own address (atom:link rel=&quot;self&quot;), which readers use to follow a moved feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
+        <translation type="unfinished">Keine vollständige Adresse; mit Schema und Host schreiben, etwa „https://example.org/page“.</translation>
+    </message>
+    <message>
+        <source>Few readers can follow an address of this scheme; use http: or https:.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is plain text, but it holds HTML markup or an HTML entity that readers will show as written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a date in the form &quot;Wed, 02 Oct 2002 13:00:00 GMT&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date has a form that many readers get wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date is in the future or before 1990.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
+        <translation type="unfinished">Keine E-Mail-Adresse; eine schreibt man als „jo@example.org (Jo Smith)“.</translation>
+    </message>
+    <message>
+        <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
+        <translation type="unfinished">RSS schreibt eine E-Mail-Adresse als „jo@example.org (Jo Smith)“.</translation>
+    </message>
+    <message>
+        <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
+        <translation type="unfinished">Den Namen der Person nach der Adresse anfügen: „jo@example.org (Jo Smith)“.</translation>
+    </message>
+    <message>
+        <source>The image has no url.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image has no title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image has no link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image width must be a whole number from 1 to 144.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image height must be a whole number from 1 to 400.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image link differs from the channel&apos;s link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image title differs from the channel&apos;s title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel image should be a GIF, JPEG or PNG file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text input has no title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text input has no description.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text input has no name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text input has no link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text input&apos;s name must be a form field name: a letter, then letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; or &apos;.&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cloud needs all of domain, port, path, registerProcedure and protocol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cloud port must be a whole number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cloud protocol must be xml-rpc, soap or http-post.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipHours lists no hour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An hour must be a whole number from 0 to 23.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write midnight as 0, not 24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This hour is already listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipHours lists more than 24 hours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipDays lists no day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A day must be an English day name: Monday to Sunday.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This day is already listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipDays lists more than seven days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A post needs a title or a description.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The post has no guid, so readers may show it again as new after an edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guid is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A guid that is a permalink must be a full URL; if it is not a link, add isPermaLink=&quot;false&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A permalink guid must be a web address (http or https); if it is not, add isPermaLink=&quot;false&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>isPermaLink must be exactly &quot;true&quot; or &quot;false&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another post of the feed has the same guid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A guid of a few digits is not unique beyond this feed; readers may confuse it with another feed&apos;s post.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An enclosure needs url, length and type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enclosure length must be a whole number of bytes, 0 when unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enclosure type must be a media type such as &quot;audio/mpeg&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The post has more than one enclosure; most readers take only the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A source needs the url of the feed it comes from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the post a description before its content:encoded; some readers take only the description, or only the first of the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description holds a script, which readers remove or refuse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description holds a frame, which many readers remove.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description holds an event attribute (on...), which readers remove.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>itunes:explicit must be &quot;true&quot; or &quot;false&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts now asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not one of Apple Podcasts&apos; categories.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a subcategory of this Apple Podcasts category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The duration must be seconds, or minutes and seconds as mm:ss, or hh:mm:ss.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The episode number must be a whole number above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The season number must be a whole number above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The episode type must be full, trailer or bonus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The show type must be episodic or serial.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>itunes:block and itunes:complete take &quot;Yes&quot;, or &quot;No&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>podcast:guid must be a UUID such as &quot;ead4c236-bf58-58c6-a2c6-a6b28d128cb6&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>podcast:locked must be &quot;yes&quot; or &quot;no&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast tags should link with https addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace address is close to the podcast or iTunes namespace but not it; readers will not know the tags.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has no such tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This podcast tag does not belong in this element.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast tag lacks an attribute it requires.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast tag lacks an element it requires inside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast tag needs a value; it is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value is longer than podcast apps show; they may cut it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value is not one this podcast tag takes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Few podcast apps know this value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a podcast GUID, a UUID such as &quot;917393e3-1b1e-5cef-ace4-edaa54e1f810&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an ISO 8601 date and time such as &quot;2021-09-26T07:30:00-06:00&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a number of the form this podcast tag asks for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A time must be seconds, such as &quot;73&quot; or &quot;1234.5&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A podcast gives its own address (atom:link rel=&quot;self&quot;); PSP-1 requires it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast has no artwork: podcast directories require an itunes:image with an href.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast has no language; podcast directories require one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast has no itunes:category; podcast directories require one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast has no itunes:explicit; podcast directories require &quot;true&quot; or &quot;false&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts takes a show description of at most 4000 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The episode has no title; podcast directories require one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The episode has no enclosure, the media file podcast apps play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The episode has no guid; PSP-1 requires one so that apps do not download it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PSP-1 recommends podcast:locked, which tells other platforms whether they may import the feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PSP-1 recommends podcast:guid, the podcast&apos;s identity that stays when its address moves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts takes artwork as a JPEG or PNG file (.jpg or .png).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts takes artwork in the RGB colour space, not greyscale or CMYK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The artwork file cannot be read, so its size and colours are not checked.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -743,6 +1808,416 @@ anzuzeigen.
     </message>
 </context>
 <context>
+    <name>CPodcastFields</name>
+    <message>
+        <source>Not a role of the Podcast Taxonomy Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a group of the Podcast Taxonomy Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A recurrence rule names its frequency, like FREQ=WEEKLY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Persons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>License:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An SPDX identifier like cc-by-4.0, or the name of your own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>License URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value (payments while listening)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipients of the selected value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote start (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote feed GUID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote item GUID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time splits of the selected value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipients of the selected time split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Social interaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Root post URI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text records (txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat protocol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat space:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images (podcast:image)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In words, like Every other Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurrence rule:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule starts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher feed GUID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher feed URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publisher medium:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podroll (recommended podcasts)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trailers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Datum</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocked platforms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Platform (empty: all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transcripts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soundbites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alternate enclosures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codecs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Integrity type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Integrity value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sources of the selected alternate enclosure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source URI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feed GUID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feed URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item GUID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPodcastValues</name>
+    <message>
+        <source>Not a time in seconds like 73.0 or 1234.5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a number like 3 or 315.5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an ISO 8601 date like 2023-08-28T00:00:00.000Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a place like geo:30.2672,97.7431</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an OpenStreetMap object like R113314 or W43678282</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a percentage from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPostCommands</name>
     <message>
         <source>&amp;Undo %1</source>
@@ -796,6 +2271,27 @@ Der Feed bleibt, wie er war.</translation>
         <source>Cannot open directory %1 %2</source>
         <translation>Ordner %1 kann nicht geöffnet werden. %2</translation>
     </message>
+    <message>
+        <source>Skipped %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Episode(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This feed&apos;s publish settings give no media address, so the episodes&apos; enclosures cannot get their web addresses.
+
+Add them with addresses relative to the feed, to be completed later? To set the media address first, cancel and choose File &gt; Publish Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPostsListCtrl</name>
@@ -844,6 +2340,22 @@ Der Feed bleibt, wie er war.</translation>
     <message>
         <source>Post footer</source>
         <translation>Beitrags-Fußzeile</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1815,6 +3327,14 @@ Der Feed bleibt, wie er war.</translation>
     <message>
         <source>About</source>
         <translation>Über</translation>
+    </message>
+    <message>
+        <source>New &amp;Episode from Audio…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a podcast episode for each audio file chosen, from its tags</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 // One element of the feed as values, for the properties pages: a channel
@@ -69,6 +70,33 @@ struct FeedElement
         }
         if (!childText.isEmpty())
             children.push_back(FeedElement{childName, {}, childText, {}});
+    }
+
+    std::vector<FeedElement> childrenNamed(const QString &childName) const
+    {
+        std::vector<FeedElement> found;
+        for (const FeedElement &element : children) {
+            if (element.name == childName)
+                found.push_back(element);
+        }
+        return found;
+    }
+
+    // Replaces the children of one name, in the place of the first of
+    // them (last when there was none); the others stay where they are.
+    void setChildrenNamed(const QString &childName, const std::vector<FeedElement> &replacements)
+    {
+        std::vector<FeedElement> kept;
+        size_t position = children.size();
+        for (const FeedElement &element : children) {
+            if (element.name != childName)
+                kept.push_back(element);
+            else if (position == children.size())
+                position = kept.size();
+        }
+        position = std::min(position, kept.size());
+        kept.insert(kept.begin() + ptrdiff_t(position), replacements.begin(), replacements.end());
+        children = std::move(kept);
     }
 
     bool operator==(const FeedElement &other) const

@@ -232,16 +232,18 @@ bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *for
 
     // In pieces: expat copies what it is given into a buffer of its own, which
     // for a whole file would hold it twice.
-    constexpr qsizetype kPiece = 1 << 16;
+    const qsizetype kPiece = m_wholeInput ? qMax<qsizetype>(bytes.size(), 1) : 1 << 16;
     bool parsed = true;
     for (qsizetype at = skipped; parsed && (at < bytes.size() || at == skipped); at += kPiece) {
         const qsizetype size = qMin(kPiece, bytes.size() - at);
         parsed = XML_Parse(expat, bytes.constData() + at, int(size), at + size >= bytes.size()) == XML_STATUS_OK;
     }
     const XML_Error code = XML_GetErrorCode(expat);
-    const XML_Size line = XML_GetCurrentLineNumber(expat) + state.skippedLines;
-    const XML_Size column = XML_GetCurrentColumnNumber(expat);
-    const QString where = lineAndColumn(line, column);
+    // Only a failure needs its place: expat counts lines by reading again
+    // all it has parsed since it last counted.
+    const XML_Size line = parsed ? 0 : XML_GetCurrentLineNumber(expat) + state.skippedLines;
+    const XML_Size column = parsed ? 0 : XML_GetCurrentColumnNumber(expat);
+    const QString where = parsed ? QString() : lineAndColumn(line, column);
     const qsizetype stop = qsizetype(XML_GetCurrentByteIndex(expat)) + skipped;
     XML_ParserFree(expat);
 

@@ -54,19 +54,25 @@ protected:
             m_inItem = std::strcmp(name, "item") == 0;
             m_lastChildEnd = end;
         } else if (m_depth == 4 && m_inItem) {
-            channel.children.back().children.push_back(startNode(name, m_lastChildEnd, begin, end));
+            m_itemChildren.push_back(startNode(name, m_lastChildEnd, begin, end));
         }
     }
 
     void endElement(qsizetype begin, qsizetype end) override
     {
         if (m_depth == 4 && m_inItem) {
-            endNode(channel.children.back().children.back(), begin, end);
+            endNode(m_itemChildren.back(), begin, end);
             m_lastChildEnd = end;
         } else if (m_depth == 3 && m_inChannel) {
             FeedNode &node = channel.children.back();
-            if (m_inItem)
+            if (m_inItem) {
                 node.tailBegin = m_lastChildEnd;
+                // Exactly as many as there are: a large feed's posts hold
+                // most of its nodes, and growing each list by push_back
+                // leaves room for one more.
+                node.children.assign(m_itemChildren.begin(), m_itemChildren.end());
+                m_itemChildren.clear();
+            }
             endNode(node, begin, end);
             m_lastEnd = end;
             m_inItem = false;
@@ -120,6 +126,7 @@ private:
     }
 
     QHash<QByteArray, int> m_ids;
+    std::vector<FeedNode> m_itemChildren; // of the item being read
     int m_depth = 0;
     bool m_inRss = false;
     bool m_inChannel = false;

@@ -40,6 +40,18 @@ bool isBlankMarkup(QStringView text)
 
 } // namespace
 
+CFeedTree::Children::Iterator &CFeedTree::Children::Iterator::operator++()
+{
+    m_node = m_node->next;
+    return *this;
+}
+
+void CFeedTree::Children::append(Node *child)
+{
+    (m_last ? m_last->next : m_first) = child;
+    m_last = child;
+}
+
 bool CFeedTree::Node::hasAttribute(const QString &attributeName) const
 {
     for (const auto &[name, value] : attributes) {
@@ -82,49 +94,60 @@ std::vector<CFeedTree::Node *> CFeedTree::Node::childrenNamed(const QString &chi
 class CFeedTree::Builder : public FeedParser
 {
 public:
-    explicit Builder(std::deque<Node> &nodes) : m_nodes(nodes) {}
+    Builder(NodeStore &nodes, std::vector<Declaration> &declarations, Listener *listener)
+        : m_nodes(nodes), m_declarations(declarations), m_listener(listener)
+    {
+    }
 
 protected:
     void startElement(const char *qname, const char **attributes, qsizetype begin, qsizetype end) override
     {
-        Node *parent = m_open.empty() ? nullptr : m_open.back();
-        m_nodes.emplace_back();
-        Node &node = m_nodes.back();
+        Node *parent = m_open.empty() ? nullptr : m_open.back().first;
+        Node &node = m_nodes.add();
         node.parent = parent;
         node.begin = begin;
         node.contentBegin = end;
 
-        Scope scope = m_scopes.empty() ? Scope() : m_scopes.back();
+        // Most elements declare nothing and share the scope they are in.
+        bool declares = false;
         for (const char **attribute = attributes; *attribute; attribute += 2) {
             const QString name = FeedEncoding::fromUtf8(attribute[0]);
             const QString value = FeedEncoding::fromUtf8(attribute[1]);
             if (name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:"))) {
+                if (!declares)
+                    m_scopes.push_back(m_scopes.empty() ? Scope() : m_scopes.back());
+                declares = true;
                 // "xmlns" declares the default namespace, the empty prefix.
-                scope.prefixes.insert(name == QLatin1String("xmlns") ? QString() : name.mid(6), value);
-                scope.generation = ++m_generations;
+                const QString prefix = name == QLatin1String("xmlns") ? QString() : name.mid(6);
+                m_scopes.back().prefixes.insert(prefix, value);
+                m_scopes.back().generation = ++m_generations;
+                m_declarations.push_back({&node, prefix, value});
             }
             node.attributes.append({name, value});
         }
-        m_scopes.push_back(scope);
-        resolve(qname, scope, &node);
+        static const Scope kNone;
+        resolve(qname, m_scopes.empty() ? kNone : m_scopes.back(), &node);
 
         if (parent) {
-            parent->children.push_back(&node);
+            parent->children.append(&node);
             node.post = parent->post;
             if (node.name == QLatin1String("item") && parent->name == QLatin1String("channel") && parent->parent
                 && !parent->parent->parent)
                 node.post = m_posts++;
         }
-        m_open.push_back(&node);
+        m_open.push_back({&node, declares});
     }
 
     void endElement(qsizetype begin, qsizetype end) override
     {
-        Node *node = m_open.back();
+        const auto [node, declared] = m_open.back();
         node->contentEnd = begin;
         node->end = end;
         m_open.pop_back();
-        m_scopes.pop_back();
+        if (declared)
+            m_scopes.pop_back();
+        if (m_listener)
+            m_listener->elementClosed(*node);
     }
 
 private:
@@ -138,9 +161,8 @@ private:
 
     struct Resolved
     {
-        QByteArray qname;
         QString name;
-        QString uri;
+        bool namespaced;
         bool unboundPrefix;
     };
 
@@ -152,16 +174,15 @@ private:
             m_resolved.clear();
             m_resolvedGeneration = scope.generation;
         }
-        for (const Resolved &known : m_resolved) {
-            if (known.qname == qname) {
-                node->name = known.name;
-                node->uri = known.uri;
-                node->unboundPrefix = known.unboundPrefix;
-                return;
-            }
+        const auto known = m_resolved.constFind(QByteArray::fromRawData(qname, qsizetype(std::strlen(qname))));
+        if (known != m_resolved.constEnd()) {
+            node->name = known->name;
+            node->namespaced = known->namespaced;
+            node->unboundPrefix = known->unboundPrefix;
+            return;
         }
         name(FeedEncoding::fromUtf8(qname), scope.prefixes, node);
-        m_resolved.push_back({QByteArray(qname), node->name, node->uri, node->unboundPrefix});
+        m_resolved.insert(QByteArray(qname), {node->name, node->namespaced, node->unboundPrefix});
     }
 
     static void name(const QString &qname, const QHash<QString, QString> &scope, Node *node)
@@ -179,32 +200,58 @@ private:
             node->name = local;
             return;
         }
-        node->uri = uri;
+        node->namespaced = true;
         const QString known = CFeedVocabulary::canonicalPrefix(uri);
         node->name = known.isEmpty() ? qname : known + u':' + local;
     }
 
-    std::deque<Node> &m_nodes;
-    std::vector<Node *> m_open;
-    std::vector<Scope> m_scopes;
+    NodeStore &m_nodes;
+    std::vector<Declaration> &m_declarations;
+    Listener *m_listener;
+    std::vector<std::pair<Node *, bool>> m_open; // and whether it declares namespaces
+    std::vector<Scope> m_scopes;                 // one for each element that declares namespaces
     int m_generations = 0;
-    std::vector<Resolved> m_resolved;
+    QHash<QByteArray, Resolved> m_resolved; // by the name as written
     int m_resolvedGeneration = -1;
     int m_posts = 0;
 };
 
-bool CFeedTree::parse(const QByteArray &bytes, QString *error)
+CFeedTree::Node &CFeedTree::NodeStore::add()
+{
+    if (m_used == kBlock) {
+        m_blocks.push_back(std::make_unique<Node[]>(kBlock));
+        m_used = 0;
+    }
+    return m_blocks.back()[m_used++];
+}
+
+void CFeedTree::NodeStore::clear()
+{
+    m_blocks.clear();
+    m_used = kBlock;
+}
+
+bool CFeedTree::parse(const QByteArray &bytes, QString *error, Listener *listener)
 {
     m_bytes = bytes;
     m_nodes.clear();
-    Builder builder(m_nodes);
+    m_declarations.clear();
+    if (listener)
+        m_encoding = std::make_unique<FeedEncoding>(QByteArray("UTF-8"));
+    Builder builder(m_nodes, m_declarations, listener);
+    // The tree is built for a check, which wants speed more than memory.
+    builder.setWholeInput(true);
     const bool parsed = builder.parse(bytes, error);
+    if (listener)
+        listener->parsingStopped();
     m_encoding = std::make_unique<FeedEncoding>(builder.encodingName());
     m_failure = builder.failure();
     m_failureLine = builder.failureLine();
     m_failureColumn = builder.failureColumn();
-    if (!parsed)
+    if (!parsed) {
         m_nodes.clear();
+        m_declarations.clear();
+    }
     return parsed;
 }
 
@@ -213,8 +260,20 @@ QString CFeedTree::content(const Node &node) const
     return m_encoding->decode(m_bytes.constData() + node.contentBegin, node.contentEnd - node.contentBegin);
 }
 
+std::string_view CFeedTree::utf8Bytes(const Node &node) const
+{
+    if (!isUtf8())
+        return {};
+    return std::string_view(m_bytes.constData() + node.contentBegin, size_t(node.contentEnd - node.contentBegin));
+}
+
 QString CFeedTree::text(const Node &node) const
 {
+    // Most values are plain text in UTF-8, which reads as it stands.
+    const std::string_view bytes = utf8Bytes(node);
+    const auto special = [](char c) { return c == '&' || c == '<' || c == '\r'; };
+    if (bytes.data() && std::none_of(bytes.begin(), bytes.end(), special))
+        return FeedEncoding::fromUtf8(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     return FeedValue::text(content(node));
 }
 

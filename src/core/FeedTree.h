@@ -7,8 +7,8 @@
 #include <QList>
 #include <QString>
 
-#include <deque>
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,22 +19,53 @@
 class CFeedTree
 {
 public:
+    struct Node;
+
+    // An element's children in file order, linked through each child's
+    // `next`: a feed has tens of thousands of elements, and a list of its
+    // own for each would cost more allocations than the rest of the tree.
+    class Children
+    {
+    public:
+        class Iterator
+        {
+        public:
+            explicit Iterator(Node *node) : m_node(node) {}
+            Node *operator*() const { return m_node; }
+            Iterator &operator++();
+            bool operator!=(const Iterator &other) const { return m_node != other.m_node; }
+
+        private:
+            Node *m_node;
+        };
+
+        Iterator begin() const { return Iterator(m_first); }
+        Iterator end() const { return Iterator(nullptr); }
+        bool empty() const { return !m_first; }
+        void append(Node *child);
+
+    private:
+        Node *m_first = nullptr;
+        Node *m_last = nullptr;
+    };
+
     struct Node
     {
         // The element's name with the usual prefix of a namespace the
         // checker knows ("itunes:duration" whatever prefix the file uses),
         // as written otherwise; RSS's own elements have no prefix.
         QString name;
-        QString uri;              // the namespace; empty for RSS's own elements
+        bool namespaced = false;  // in a namespace other than RSS's own
         bool unboundPrefix = false;
+        int post = -1;            // the index of the channel's item it is in, or -1
         QList<std::pair<QString, QString>> attributes; // as written, values decoded
         qsizetype begin = 0;      // the start tag
         qsizetype contentBegin = 0;
         qsizetype contentEnd = 0;
         qsizetype end = 0;        // past the end tag
-        int post = -1;            // the index of the channel's item it is in, or -1
         Node *parent = nullptr;
-        std::vector<Node *> children;
+        Children children;
+        Node *next = nullptr;     // the next of the parent's children
 
         bool hasAttribute(const QString &attributeName) const;
         QString attribute(const QString &attributeName) const;
@@ -43,8 +74,24 @@ public:
         std::vector<Node *> childrenNamed(const QString &childName) const;
     };
 
+    // Hears of each element as soon as its end tag is read, while the parse
+    // reads on: a checker works on what is complete meanwhile. An element
+    // once closed does not change; those still open do.
+    class Listener
+    {
+    public:
+        virtual ~Listener() = default;
+        virtual void elementClosed(const Node &node) = 0;
+        // The parse has stopped, at the end or at a fault. Nothing may read
+        // the tree's elements on another thread after this returns: a
+        // failed parse clears them.
+        virtual void parsingStopped() = 0;
+    };
+
     // False when the bytes are not well-formed XML; failure() tells why.
-    bool parse(const QByteArray &bytes, QString *error);
+    // With a listener, the text is read as UTF-8 while the parse runs: give
+    // one only for a file in UTF-8.
+    bool parse(const QByteArray &bytes, QString *error, Listener *listener = nullptr);
     FeedParser::Failure failure() const { return m_failure; }
     int failureLine() const { return m_failureLine; }
     int failureColumn() const { return m_failureColumn; }
@@ -52,12 +99,24 @@ public:
     // Whether the text is UTF-8, which decodes without shared state.
     bool isUtf8() const { return m_encoding && m_encoding->isUtf8(); }
 
+    // A namespace declaration (xmlns, xmlns:prefix) and the element it is on.
+    struct Declaration
+    {
+        const Node *node;
+        QString prefix; // empty for the default namespace
+        QString uri;
+    };
+    const std::vector<Declaration> &declarations() const { return m_declarations; }
+
     // The top element; null before a successful parse.
-    const Node *root() const { return m_nodes.empty() ? nullptr : &m_nodes.front(); }
+    const Node *root() const { return m_nodes.first(); }
 
     // The element's content as it stands in the file: decoded to UTF-16,
     // references and CDATA sections as written.
     QString content(const Node &node) const;
+    // The content's bytes as they stand when the file is in UTF-8; a null
+    // view otherwise.
+    std::string_view utf8Bytes(const Node &node) const;
     // The character data: references decoded, CDATA unwrapped.
     QString text(const Node &node) const;
     // Text directly inside an element that holds elements, such as "x" in
@@ -82,9 +141,26 @@ public:
 private:
     class Builder;
 
+    // The elements in blocks that never move, as elements point at one
+    // another: a large feed has tens of thousands, which one allocation
+    // each would spend more time on than the parse.
+    class NodeStore
+    {
+    public:
+        Node &add();
+        const Node *first() const { return m_blocks.empty() ? nullptr : &m_blocks.front()[0]; }
+        void clear();
+
+    private:
+        static constexpr size_t kBlock = 4096;
+        std::vector<std::unique_ptr<Node[]>> m_blocks;
+        size_t m_used = kBlock; // in the last block
+    };
+
     QByteArray m_bytes;
     std::unique_ptr<FeedEncoding> m_encoding;
-    std::deque<Node> m_nodes;
+    NodeStore m_nodes;
+    std::vector<Declaration> m_declarations;
     FeedParser::Failure m_failure = FeedParser::Failure::None;
     int m_failureLine = 0;
     int m_failureColumn = 0;

@@ -72,7 +72,11 @@ const QStringList &CFeedVocabulary::channelElements()
         QStringLiteral("itunes:complete"),
         QStringLiteral("podcast:locked"), QStringLiteral("podcast:guid"), QStringLiteral("podcast:funding"),
         QStringLiteral("podcast:person"), QStringLiteral("podcast:medium"), QStringLiteral("podcast:license"),
-        QStringLiteral("podcast:location"),
+        QStringLiteral("podcast:location"), QStringLiteral("podcast:podroll"),
+        QStringLiteral("podcast:updateFrequency"), QStringLiteral("podcast:podping"),
+        QStringLiteral("podcast:publisher"), QStringLiteral("podcast:trailer"), QStringLiteral("podcast:block"),
+        QStringLiteral("podcast:remoteItem"), QStringLiteral("podcast:value"), QStringLiteral("podcast:socialInteract"),
+        QStringLiteral("podcast:txt"), QStringLiteral("podcast:chat"), QStringLiteral("podcast:image"),
     };
     return names;
 }
@@ -88,6 +92,10 @@ const QStringList &CFeedVocabulary::postElements()
         QStringLiteral("itunes:block"),
         QStringLiteral("podcast:transcript"), QStringLiteral("podcast:chapters"), QStringLiteral("podcast:soundbite"),
         QStringLiteral("podcast:season"), QStringLiteral("podcast:episode"), QStringLiteral("podcast:person"),
+        QStringLiteral("podcast:alternateEnclosure"), QStringLiteral("podcast:contentLink"),
+        QStringLiteral("podcast:location"), QStringLiteral("podcast:funding"), QStringLiteral("podcast:license"),
+        QStringLiteral("podcast:value"), QStringLiteral("podcast:socialInteract"), QStringLiteral("podcast:txt"),
+        QStringLiteral("podcast:chat"), QStringLiteral("podcast:image"),
     };
     return names;
 }

@@ -78,6 +78,7 @@ enum CommandId : int {
     // Publishing
     ID_FILE_PUBLISH = 32850,
     ID_FILE_PUBLISH_SETTINGS = 32851,
+    ID_FILE_NEW_EPISODE_FROM_AUDIO = 32880,
 };
 
 // Enable and check state of one command, filled by whoever handles it.

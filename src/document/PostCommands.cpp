@@ -1,10 +1,13 @@
 #include "document/PostCommands.h"
 
 #include "core/FileHelpers.h"
+#include "document/AudioEpisodes.h"
 #include "document/DocumentPrompter.h"
 #include "document/RSSEditDoc.h"
+#include "links/AudioTags.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
@@ -180,6 +183,52 @@ void CPostCommands::reload()
     QString error;
     if (!m_doc->ReloadFromDisk(&error))
         showError(QCoreApplication::translate("CPostCommands", "Cannot reload %1.\n\n%2\n\nThe feed stays as it was.").arg(name, error));
+}
+
+// The tags of every file are read first, so that the question about the
+// address comes only when there is an episode to add.
+void CPostCommands::addEpisodesFromAudio(const QStringList &paths)
+{
+    std::vector<std::pair<QString, CAudioTags>> audio;
+    QStringList messages;
+    for (const QString &path : paths) {
+        CAudioTags tags;
+        QString error;
+        if (tags.read(path, &error))
+            audio.emplace_back(path, tags);
+        else
+            messages.append(QCoreApplication::translate("CPostCommands", "Skipped %1. %2").arg(QDir::toNativeSeparators(path), error));
+    }
+    const PublishTarget target = CPublishSettings::load(m_doc->path());
+    if (!audio.empty() && (!target.mediaBaseUrl.isEmpty() || acceptNoMediaAddress())) {
+        CAudioEpisodes episodes(target, m_doc->path());
+        int episode = CAudioEpisodes::nextEpisodeNumber(*m_doc->feed());
+        std::vector<NewPostContent> posts;
+        for (const auto &[path, tags] : audio)
+            posts.push_back(episodes.makeEpisode(path, tags, episode++));
+        messages += episodes.notes();
+        const QString step = QCoreApplication::translate("CPostCommands", "Add %n Episode(s)", nullptr, int(posts.size()));
+        if (m_doc->InsertNewPosts(posts, step))
+            m_doc->selection()->select(0);
+    }
+    if (!messages.isEmpty())
+        showError(messages.join(QStringLiteral("\n\n")));
+}
+
+// A feed needs web addresses for its enclosures, and no address can be
+// guessed from a local file: a made-up one would be published as if it
+// were right. The user decides: cancel and set the media address first
+// (File > Publish Settings), or add the episodes now with addresses
+// relative to the feed, which the feed check then points out to finish.
+bool CPostCommands::acceptNoMediaAddress()
+{
+    CDocumentPrompter *prompter = m_doc->prompter();
+    const QString question = QCoreApplication::translate(
+        "CPostCommands",
+        "This feed's publish settings give no media address, so the episodes' enclosures cannot get their web "
+        "addresses.\n\nAdd them with addresses relative to the feed, to be completed later? To set the media address "
+        "first, cancel and choose File > Publish Settings.");
+    return prompter && prompter->confirm(question, QCoreApplication::translate("CPostCommands", "&Add Anyway"));
 }
 
 void CPostCommands::copyFeed()

@@ -3,6 +3,7 @@
 #include "document/CommandIds.h"
 
 #include <QPointer>
+#include <QStringList>
 
 class CRSSEditDoc;
 
@@ -19,6 +20,11 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
 
+    // One post per audio file (CAudioEpisodes), added as one step; the
+    // topmost new post is selected. A file that is no audio TagLib reads
+    // is skipped and named in one message with what else went amiss.
+    void addEpisodesFromAudio(const QStringList &paths);
+
 private:
     bool hasSelectedPost() const;
     void addPost();
@@ -28,6 +34,7 @@ private:
     void copyFeed();
     void setSortOrder(int order);
     void openBackupFolder();
+    bool acceptNoMediaAddress();
     void showError(const QString &message);
 
     QPointer<CRSSEditDoc> m_doc;

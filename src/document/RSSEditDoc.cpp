@@ -13,6 +13,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -345,17 +346,65 @@ bool CRSSEditDoc::InsertCopyOfPost(int source)
     return true;
 }
 
-void CRSSEditDoc::pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top)
+// The place at the top kept before the first post came takes them all
+// back, as it was, in one swap.
+bool CRSSEditDoc::InsertNewPosts(const std::vector<NewPostContent> &posts, const QString &stepName)
+{
+    if (posts.empty())
+        return false;
+    auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
+    // Asked once: the first post's itunes: elements declare the namespace.
+    const bool podcast = IsPodcast();
+    int added = 0;
+    for (const NewPostContent &content : posts) {
+        if (!m_feed.AddNewPost())
+            break;
+        fillNewPost(content, podcast);
+        ++added;
+    }
+    if (added == 0)
+        return false;
+    pushInsertAtTop(stepName, top, added);
+    const QScopedValueRollback<bool> named(m_addingNamedPosts, true);
+    for (int i = 0; i < added; ++i)
+        insertedAt(0);
+    return true;
+}
+
+void CRSSEditDoc::fillNewPost(const NewPostContent &content, bool podcast)
+{
+    m_feed.SetPostTitle(0, content.title);
+    if (!content.description.isEmpty())
+        m_feed.SetPostDescription(0, m_descriptionFilter ? m_descriptionFilter(content.description) : content.description);
+    QStringList names;
+    for (const FeedElement &element : content.elements) {
+        if (!names.contains(element.name))
+            names.append(element.name);
+    }
+    const QString explicitName = QStringLiteral("itunes:explicit");
+    if (podcast && !names.contains(explicitName))
+        m_feed.SetPostElements(0, explicitName, m_feed.GetChannelElements(explicitName));
+    for (const QString &name : names) {
+        std::vector<FeedElement> named;
+        std::copy_if(content.elements.begin(), content.elements.end(), std::back_inserter(named),
+                     [&name](const FeedElement &element) { return element.name == name; });
+        m_feed.SetPostElements(0, name, named);
+    }
+}
+
+void CRSSEditDoc::pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top, int count)
 {
     pushChange(
             text,
-            [this, top] {
+            [this, top, count] {
                 m_feed.SwapPart(*top);
-                removedAt(0);
+                for (int i = 0; i < count; ++i)
+                    removedAt(0);
             },
-            [this, top] {
+            [this, top, count] {
                 m_feed.SwapPart(*top);
-                insertedAt(0);
+                for (int i = 0; i < count; ++i)
+                    insertedAt(0);
             });
 }
 

@@ -14,6 +14,15 @@
 class CDocumentPrompter;
 class QUndoStack;
 
+// What a post made whole at once holds beside its guid: its title, its
+// description and its other elements (pubDate, enclosure, itunes:...).
+struct NewPostContent
+{
+    QString title;
+    QString description;
+    std::vector<FeedElement> elements;
+};
+
 // The title, link and category of a feed about to be created.
 struct NewFeedParams
 {
@@ -50,6 +59,9 @@ public:
     // True while the stack undoes or redoes a change: what the views hear
     // then is no new edit of the user's.
     bool isReplaying() const { return m_replaying; }
+    // True while InsertNewPosts announces its posts: they come with their
+    // titles, which the views need not offer for typing over.
+    bool isAddingNamedPosts() const { return m_addingNamedPosts; }
 
     // --- Changes to the feed ---
     // The one way into the feed. Each call stores, pushes its undo step and
@@ -72,6 +84,11 @@ public:
     // A new post, or a copy of post `source`, at the top (postsInserted(0)).
     bool InsertNewPost();
     bool InsertCopyOfPost(int source);
+    // New posts, each put at the top in turn (the last ends topmost), as
+    // one step named `stepName`; postsInserted(0) for each. A description
+    // passes the description filter; in a podcast a post without
+    // itunes:explicit gets the channel's, as InsertNewPost gives it.
+    bool InsertNewPosts(const std::vector<NewPostContent> &posts, const QString &stepName);
     // Removes post `index` (postRemoved); its undo puts the post back in its
     // place (postsInserted).
     bool RemovePost(int index);
@@ -175,7 +192,8 @@ private:
                     std::function<bool()> revertIfUnchanged = {});
     // SetPostField past the description filter.
     bool storePostField(int post, PostField field, const QString &stored, const QString &stepName);
-    void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top);
+    void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top, int count = 1);
+    void fillNewPost(const NewPostContent &content, bool podcast);
     void replay(bool undo);
     void replayStep(const std::function<void()> &step);
     void removedAt(int index);
@@ -189,6 +207,7 @@ private:
     CRssFeed m_feed;
     QUndoStack *m_undoStack;
     bool m_replaying = false;
+    bool m_addingNamedPosts = false;
     bool m_settingClean = false;
     CPostSelection m_selection;
     CNavigationHistory m_history;

@@ -10,8 +10,9 @@
 class CEngineBridge : public QObject
 {
     Q_OBJECT
-    // The program's palette for the page's style sheet: colour names by role
-    // ("base", "text", "highlight"...) and "dark" when the base is dark.
+    // The program's palette and font for the page's style sheet: colour
+    // names by role ("base", "text", "highlight"...), "dark" when the base is
+    // dark, "font-family" and "font-size".
     Q_PROPERTY(QVariantMap colors READ colors NOTIFY colorsChanged)
     // The page's own words by key (data-text="key" sets an element's text,
     // data-text-ATTR="key" its attribute ATTR) and the direction of its

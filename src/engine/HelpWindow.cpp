@@ -1,6 +1,7 @@
 #include "engine/HelpWindow.h"
 
 #include "engine/PageColors.h"
+#include "engine/PageFont.h"
 
 #include <QAction>
 #include <QEvent>
@@ -88,7 +89,9 @@ void CHelpWindow::showContents()
 // it starts, and the one shown gets them again when the palette changes.
 void CHelpWindow::followPalette()
 {
-    const QString script = CPageColors::script(CPageColors::of(palette()));
+    QVariantMap look = CPageColors::of(palette());
+    look.insert(CPageFont::of(font()));
+    const QString script = CPageColors::script(look);
     QWebEnginePage *page = m_view->page();
     page->setBackgroundColor(palette().color(QPalette::Base));
     QWebEngineScriptCollection &scripts = page->scripts();
@@ -106,6 +109,6 @@ void CHelpWindow::followPalette()
 void CHelpWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
         followPalette();
 }

@@ -3,6 +3,7 @@
 #include "engine/EngineBridge.h"
 #include "engine/EnginePage.h"
 #include "engine/PageColors.h"
+#include "engine/PageFont.h"
 #include "engine/StyleSheetInterceptor.h"
 
 #include <QAction>
@@ -85,17 +86,20 @@ void CHtmlEngineView::setPageTexts(const QVariantMap &texts)
     m_bridge->setTexts(texts);
 }
 
-// The page takes the colours of the widgets around it, a dark theme's too.
+// The page takes the colours and the font of the widgets around it, a dark
+// theme's too.
 void CHtmlEngineView::followPalette()
 {
     m_page->setBackgroundColor(palette().color(QPalette::Base));
-    m_bridge->setColors(CPageColors::of(palette()));
+    QVariantMap look = CPageColors::of(palette());
+    look.insert(CPageFont::of(font()));
+    m_bridge->setColors(look);
 }
 
 void CHtmlEngineView::changeEvent(QEvent *event)
 {
     QWebEngineView::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
         followPalette();
 }
 

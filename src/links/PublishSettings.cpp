@@ -97,7 +97,14 @@ QList<PublishFile> CPublishSettings::mediaFiles(const PublishTarget &target, con
     for (const QString &url : enclosureUrls) {
         if (!url.startsWith(target.mediaBaseUrl))
             continue;
-        const QString rest = url.mid(target.mediaBaseUrl.size()).section(u'?', 0, 0).section(u'#', 0, 0);
+        QString rest = url.mid(target.mediaBaseUrl.size()).section(u'?', 0, 0).section(u'#', 0, 0);
+        // A base address given without its closing slash: the path starts
+        // after one ("https://host/media" + "/a.mp3", not "/mediacast.mp3").
+        if (!target.mediaBaseUrl.endsWith(u'/')) {
+            if (!rest.startsWith(u'/'))
+                continue;
+            rest.remove(0, 1);
+        }
         const QString relative = QUrl::fromPercentEncoding(rest.toUtf8());
         // An address that climbs out of the base has no place beside the feed.
         const QString clean = QDir::cleanPath(relative);

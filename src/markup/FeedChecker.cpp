@@ -2,18 +2,28 @@
 
 #include "core/FeedTree.h"
 #include "core/FeedValue.h"
+#include "core/FeedVocabulary.h"
 #include "core/PodcastCategories.h"
 #include "core/Rfc822Date.h"
 #include "core/ValueCheck.h"
+#include "markup/ArtworkFile.h"
+#include "markup/PodcastTags.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <string>
+#include <string_view>
 #include <limits>
-#include <numeric>
 #include <tuple>
 
 namespace {
@@ -26,6 +36,7 @@ QString latin1(const char *text)
 {
     return QString::fromLatin1(text);
 }
+
 
 // The elements RSS 2.0 allows inside one element, and whether each may
 // appear only once.
@@ -158,56 +169,191 @@ bool looksLikeHtml(const QString &content)
     return false;
 }
 
-bool isHtmlSpace(QChar c)
+bool isHtmlSpace(char c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-// Walks the start tags of HTML, reading each tag's name and attributes. A
-// tag scan of its own rather than the markup scanner: descriptions make up
-// most of a feed, and this reads them with a search for "<" between tags.
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix)
+{
+    if (text.size() < lowerPrefix.size())
+        return false;
+    for (size_t i = 0; i < lowerPrefix.size(); ++i) {
+        if (asciiLower(text[i]) != lowerPrefix[i])
+            return false;
+    }
+    return true;
+}
+
+bool isOneOf(std::string_view word, std::initializer_list<std::string_view> lowerWords)
+{
+    for (const std::string_view candidate : lowerWords) {
+        if (word.size() == candidate.size() && startsWithIgnoringCase(word, candidate))
+            return true;
+    }
+    return false;
+}
+
+char *writeUtf8(char *out, char32_t code)
+{
+    if (code < 0x80) {
+        *out++ = char(code);
+    } else if (code < 0x800) {
+        *out++ = char(0xC0 | (code >> 6));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out++ = char(0xE0 | (code >> 12));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (code >> 18));
+        *out++ = char(0x80 | ((code >> 12) & 0x3F));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// Writes the character a reference names ("amp", "#38", "#x26") and
+// returns the end of what it wrote; null for a name that is none. The
+// character is never longer than its reference.
+char *writeReference(char *out, std::string_view name)
+{
+    static const std::pair<std::string_view, char> named[] = {
+            {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+    for (const auto &[entity, character] : named) {
+        if (name == entity) {
+            *out = character;
+            return out + 1;
+        }
+    }
+    if (name.size() < 2 || name[0] != '#')
+        return nullptr;
+    const bool hex = name[1] == 'x';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty() || digits.size() > 8)
+        return nullptr;
+    char32_t code = 0;
+    for (const char c : digits) {
+        const char lower = asciiLower(c);
+        const int digit = c >= '0' && c <= '9' ? c - '0' : hex && lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+        if (digit < 0)
+            return nullptr;
+        code = code * (hex ? 16 : 10) + char32_t(digit);
+    }
+    return code > 0x10FFFF ? nullptr : writeUtf8(out, code);
+}
+
+// The whole content of an element in UTF-8 as FeedValue::wholeContent reads
+// it: references decoded, CDATA sections unwrapped, comments and other
+// markup as they stand. Runs between them are copied whole, found with
+// memchr: descriptions are most of a feed. Never longer than the content.
+std::string_view wholeContent(std::string &buffer, std::string_view content)
+{
+    constexpr size_t npos = std::string_view::npos;
+    buffer.resize(content.size());
+    char *out = buffer.data();
+    const auto copy = [&](std::string_view run) {
+        std::memcpy(out, run.data(), run.size());
+        out += run.size();
+    };
+    size_t pos = 0;
+    size_t amp = content.find('&');
+    size_t open = content.find('<');
+    while (pos < content.size()) {
+        if (amp != npos && amp < pos)
+            amp = content.find('&', pos);
+        if (open != npos && open < pos)
+            open = content.find('<', pos);
+        const size_t next = std::min(amp, open);
+        if (next == npos) {
+            copy(content.substr(pos));
+            break;
+        }
+        copy(content.substr(pos, next - pos));
+        pos = next;
+        if (content[pos] == '&') {
+            const size_t semicolon = content.find(';', pos);
+            if (semicolon == npos) {
+                amp = npos; // no reference from here on
+                *out++ = '&';
+                ++pos;
+                continue;
+            }
+            const std::string_view name = content.substr(pos + 1, semicolon - pos - 1);
+            char *written = writeReference(out, name);
+            if (written)
+                out = written;
+            else
+                copy(content.substr(pos, semicolon + 1 - pos));
+            pos = semicolon + 1;
+        } else if (content.compare(pos, 9, "<![CDATA[") == 0) {
+            const size_t close = content.find("]]>", pos + 9);
+            copy(content.substr(pos + 9, (close == npos ? content.size() : close) - pos - 9));
+            pos = close == npos ? content.size() : close + 3;
+        } else if (content.compare(pos, 4, "<!--") == 0) {
+            const size_t close = content.find("-->", pos + 4);
+            const size_t stop = close == npos ? content.size() : close + 3;
+            copy(content.substr(pos, stop - pos));
+            pos = stop;
+        } else {
+            *out++ = '<';
+            ++pos;
+        }
+    }
+    return std::string_view(buffer.data(), size_t(out - buffer.data()));
+}
+
+// Walks the start tags of HTML in UTF-8, reading each tag's name and
+// attributes. A tag scan of its own rather than the markup scanner:
+// descriptions make up most of a feed, and this reads them with a search
+// for "<" between tags.
 class TagWalker
 {
 public:
-    explicit TagWalker(QStringView html) : m_html(html) {}
+    explicit TagWalker(std::string_view html) : m_html(html) {}
 
     // The next start tag's name ("a", "?import"); empty at the end.
-    QStringView nextTag()
+    std::string_view nextTag()
     {
         for (;;) {
-            m_pos = m_html.indexOf(u'<', m_pos);
-            if (m_pos < 0) {
+            m_pos = m_html.find('<', m_pos);
+            if (m_pos == std::string_view::npos) {
                 m_pos = m_html.size();
                 return {};
             }
             ++m_pos;
-            if (m_html.mid(m_pos).startsWith(u"!--")) {
-                const qsizetype close = m_html.indexOf(u"-->", m_pos);
-                m_pos = close < 0 ? m_html.size() : close + 3;
+            if (m_html.compare(m_pos, 3, "!--") == 0) {
+                const size_t close = m_html.find("-->", m_pos);
+                m_pos = close == std::string_view::npos ? m_html.size() : close + 3;
                 continue;
             }
-            const QStringView name = readName();
-            if (!name.isEmpty() && name[0] != u'/')
+            const std::string_view name = readName();
+            if (!name.empty() && name[0] != '/')
                 return name;
         }
     }
 
     // The current tag's next attribute; false at the tag's end.
-    bool nextAttribute(QStringView *name, QStringView *value)
+    bool nextAttribute(std::string_view *name, std::string_view *value)
     {
-        while (m_pos < m_html.size() && (isHtmlSpace(m_html[m_pos]) || m_html[m_pos] == u'/'))
+        while (m_pos < m_html.size() && (isHtmlSpace(m_html[m_pos]) || m_html[m_pos] == '/'))
             ++m_pos;
-        if (m_pos >= m_html.size() || m_html[m_pos] == u'>')
+        if (m_pos >= m_html.size() || m_html[m_pos] == '>')
             return false;
         *name = readName();
-        if (name->isEmpty()) {
+        *value = {};
+        if (name->empty()) {
             ++m_pos; // a stray "=" or quote
-            *value = {};
             return true;
         }
         skipSpace();
-        *value = {};
-        if (m_pos < m_html.size() && m_html[m_pos] == u'=') {
+        if (m_pos < m_html.size() && m_html[m_pos] == '=') {
             ++m_pos;
             skipSpace();
             *value = readValue();
@@ -216,29 +362,29 @@ public:
     }
 
 private:
-    QStringView readName()
+    std::string_view readName()
     {
-        const qsizetype start = m_pos;
-        while (m_pos < m_html.size() && !isHtmlSpace(m_html[m_pos]) && m_html[m_pos] != u'>'
-               && m_html[m_pos] != u'=' && (m_html[m_pos] != u'/' || m_pos == start))
+        const size_t start = m_pos;
+        while (m_pos < m_html.size() && !isHtmlSpace(m_html[m_pos]) && m_html[m_pos] != '>' && m_html[m_pos] != '='
+               && (m_html[m_pos] != '/' || m_pos == start))
             ++m_pos;
-        return m_html.mid(start, m_pos - start);
+        return m_html.substr(start, m_pos - start);
     }
 
-    QStringView readValue()
+    std::string_view readValue()
     {
-        if (m_pos < m_html.size() && (m_html[m_pos] == u'"' || m_html[m_pos] == u'\'')) {
-            const QChar quote = m_html[m_pos++];
-            const qsizetype close = m_html.indexOf(quote, m_pos);
-            const qsizetype end = close < 0 ? m_html.size() : close;
-            const QStringView value = m_html.mid(m_pos, end - m_pos);
-            m_pos = qMin(end + 1, m_html.size());
+        if (m_pos < m_html.size() && (m_html[m_pos] == '"' || m_html[m_pos] == '\'')) {
+            const char quote = m_html[m_pos++];
+            const size_t close = m_html.find(quote, m_pos);
+            const size_t end = close == std::string_view::npos ? m_html.size() : close;
+            const std::string_view value = m_html.substr(m_pos, end - m_pos);
+            m_pos = std::min(end + 1, m_html.size());
             return value;
         }
-        const qsizetype start = m_pos;
-        while (m_pos < m_html.size() && !isHtmlSpace(m_html[m_pos]) && m_html[m_pos] != u'>')
+        const size_t start = m_pos;
+        while (m_pos < m_html.size() && !isHtmlSpace(m_html[m_pos]) && m_html[m_pos] != '>')
             ++m_pos;
-        return m_html.mid(start, m_pos - start);
+        return m_html.substr(start, m_pos - start);
     }
 
     void skipSpace()
@@ -247,21 +393,38 @@ private:
             ++m_pos;
     }
 
-    QStringView m_html;
-    qsizetype m_pos = 0;
+    std::string_view m_html;
+    size_t m_pos = 0;
 };
 
-bool isOneOf(QStringView word, std::initializer_list<const char16_t *> words)
+std::string_view trimmed(std::string_view text)
 {
-    for (const char16_t *candidate : words) {
-        if (word.compare(QStringView(candidate), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!text.empty() && space(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && space(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
-// The risks a description's HTML holds, each rule once.
-QList<Id> descriptionRisks(QStringView html)
+// Whether a link in HTML is relative (CValueCheck::ClassifyUrl's
+// NotAbsolute). The usual web address is told apart without a QString.
+bool isRelativeLink(std::string_view link)
+{
+    for (const std::string_view scheme : {std::string_view("https://"), std::string_view("http://")}) {
+        if (link.size() > scheme.size() && startsWithIgnoringCase(link, scheme)) {
+            const char first = link[scheme.size()];
+            const auto plain = [](char c) { return c > ' ' && c < 0x7F; };
+            if (first != '/' && first != '?' && first != '#' && std::all_of(link.begin(), link.end(), plain))
+                return false;
+        }
+    }
+    return CValueCheck::ClassifyUrl(QString::fromUtf8(link.data(), qsizetype(link.size())))
+            == CValueCheck::UrlForm::NotAbsolute;
+}
+
+// The risks a description's HTML (UTF-8) holds, each rule once.
+QList<Id> descriptionRisks(std::string_view html)
 {
     QList<Id> risks;
     const auto add = [&](Id id) {
@@ -269,47 +432,219 @@ QList<Id> descriptionRisks(QStringView html)
             risks.append(id);
     };
     TagWalker walker(html);
-    for (QStringView tag = walker.nextTag(); !tag.isEmpty(); tag = walker.nextTag()) {
-        if (isOneOf(tag, {u"script"}))
+    for (std::string_view tag = walker.nextTag(); !tag.empty(); tag = walker.nextTag()) {
+        if (isOneOf(tag, {"script"}))
             add(Id::DescriptionScript);
-        else if (isOneOf(tag, {u"iframe", u"frame", u"frameset"}))
+        else if (isOneOf(tag, {"iframe", "frame", "frameset"}))
             add(Id::DescriptionFrame);
-        else if (isOneOf(tag, {u"embed", u"object", u"applet", u"meta", u"base", u"?import"}))
+        else if (isOneOf(tag, {"embed", "object", "applet", "meta", "base", "?import"}))
             add(Id::DescriptionActiveTag);
-        QStringView name, value;
+        std::string_view name, value;
         while (walker.nextAttribute(&name, &value)) {
-            if (name.size() > 2 && name.startsWith(u"on", Qt::CaseInsensitive))
+            if (name.size() > 2 && startsWithIgnoringCase(name, "on"))
                 add(Id::DescriptionEventAttribute);
-            if (!isOneOf(name, {u"href", u"src"}))
+            if (!isOneOf(name, {"href", "src"}))
                 continue;
-            const QString link = value.trimmed().toString();
-            if (link.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
+            const std::string_view link = trimmed(value);
+            if (startsWithIgnoringCase(link, "javascript:"))
                 add(Id::DescriptionScript);
-            else if (!link.isEmpty() && !link.startsWith(u'#')
-                     && CValueCheck::ClassifyUrl(link) == CValueCheck::UrlForm::NotAbsolute)
+            else if (!link.empty() && link[0] != '#' && isRelativeLink(link))
                 add(Id::DescriptionRelativeLink);
         }
     }
     return risks;
 }
 
+// --- Podcast values
+
+// Which podcast tags an element may hold (CPodcastTags::Parent); 0 for one
+// that holds none.
+int podcastParentKind(const Node &node)
+{
+    if (node.name == QLatin1String("channel"))
+        return CPodcastTags::Channel;
+    if (node.name == QLatin1String("item") || node.name == QLatin1String("podcast:liveItem"))
+        return CPodcastTags::Item;
+    if (!node.name.startsWith(QLatin1String("podcast:")))
+        return 0;
+    const QStringView local = QStringView(node.name).mid(8);
+    if (local == u"value")
+        return CPodcastTags::Value;
+    if (local == u"valueTimeSplit")
+        return CPodcastTags::ValueTimeSplit;
+    if (local == u"alternateEnclosure")
+        return CPodcastTags::AlternateEnclosure;
+    if (local == u"podroll")
+        return CPodcastTags::Podroll;
+    if (local == u"publisher")
+        return CPodcastTags::Publisher;
+    return 0;
+}
+
+// "channel or item", for a message.
+QString parentNames(int parents)
+{
+    static const std::pair<int, const char *> names[] = {
+            {CPodcastTags::Channel, "channel"},
+            {CPodcastTags::Item, "item"},
+            {CPodcastTags::Value, "podcast:value"},
+            {CPodcastTags::ValueTimeSplit, "podcast:valueTimeSplit"},
+            {CPodcastTags::AlternateEnclosure, "podcast:alternateEnclosure"},
+            {CPodcastTags::Podroll, "podcast:podroll"},
+            {CPodcastTags::Publisher, "podcast:publisher"}};
+    QStringList list;
+    for (const auto &[flag, name] : names) {
+        if (parents & flag)
+            list << latin1(name);
+    }
+    return list.join(QCoreApplication::translate("CFeedChecker", " or "));
+}
+
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// 8-4-4-4-12 hexadecimal digits.
+bool isUuid(QStringView value)
+{
+    if (value.size() != 36)
+        return false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+        if (dash ? value[i] != u'-' : !isHexDigit(value[i]))
+            return false;
+    }
+    return true;
+}
+
+// "3", "315.5": digits with at most one point between them.
+bool isDecimal(QStringView value)
+{
+    const qsizetype point = value.indexOf(u'.');
+    if (value.isEmpty() || point == 0 || point == value.size() - 1)
+        return false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (i != point && !value[i].isDigit())
+            return false;
+    }
+    return true;
+}
+
+// A date, or a date and time with an optional fraction and zone:
+// "2021-09-26", "2021-09-26T07:30:00.000-0600", "2023-08-28T00:00:00Z".
+bool isIso8601(const QString &value)
+{
+    static const QRegularExpression form(QStringLiteral(
+            "^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2})(?:[.,]\\d+)?)?(?:Z|[+-]\\d{2}(?::?\\d{2})?)?)?$"));
+    const QRegularExpressionMatch match = form.match(value);
+    if (!match.hasMatch())
+        return false;
+    if (!QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()).isValid())
+        return false;
+    return match.captured(4).isEmpty()
+            || (match.captured(4).toInt() < 24 && match.captured(5).toInt() < 60 && match.captured(6).toInt() < 61);
+}
+
+bool matchesForm(const QString &value, CPodcastTags::Form form)
+{
+    static const QRegularExpression geo(QStringLiteral(
+            "^geo:-?\\d+(\\.\\d+)?,-?\\d+(\\.\\d+)?(,-?\\d+(\\.\\d+)?)?(;u=\\d+(\\.\\d+)?)?$"),
+            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression osm(QStringLiteral("^[NWR]\\d+(#\\d+)?$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression ratio(QStringLiteral("^\\d+(\\.\\d+)?/\\d+(\\.\\d+)?$"));
+    switch (form) {
+    case CPodcastTags::Form::Geo:
+        return geo.match(value).hasMatch();
+    case CPodcastTags::Form::Osm:
+        return osm.match(value).hasMatch();
+    case CPodcastTags::Form::AspectRatio:
+        return ratio.match(value).hasMatch();
+    default:
+        return true;
+    }
+}
+
+QString formExample(CPodcastTags::Form form)
+{
+    switch (form) {
+    case CPodcastTags::Form::Geo:
+        return QCoreApplication::translate("CFeedChecker", "Not a place in geo notation such as \"geo:30.2672,97.7431\".");
+    case CPodcastTags::Form::Osm:
+        return QCoreApplication::translate("CFeedChecker", "Not an OpenStreetMap identifier such as \"R113314\".");
+    default:
+        break;
+    }
+    return QCoreApplication::translate("CFeedChecker", "Not an aspect ratio such as \"16/9\".");
+}
+
+// The namespaces whose misspellings are reported, in their usual spelling.
+const char *const kPodcastNamespaces[] = {"https://podcastindex.org/namespace/1.0",
+                                          "http://www.itunes.com/dtds/podcast-1.0.dtd"};
+
+// The podcast or iTunes namespace's address when `uri` is a misspelling of
+// it (a few letters off, or another path on its host); empty otherwise, and
+// for each spelling readers know.
+QString nearNamespace(const QString &uri)
+{
+    if (!CFeedVocabulary::canonicalPrefix(uri).isEmpty())
+        return QString();
+    for (const char *known : kPodcastNamespaces) {
+        const QString address = latin1(known);
+        const QString host = address.section(u'/', 2, 2);
+        if (CPodcastTags::distance(uri, address, 4) <= 4 || uri.contains(host, Qt::CaseInsensitive))
+            return address;
+    }
+    return QString();
+}
+
+// Whether the feed declares the iTunes or the podcast namespace, or means to.
+bool declaresPodcast(const CFeedTree &tree)
+{
+    for (const CFeedTree::Declaration &declaration : tree.declarations()) {
+        const QString prefix = CFeedVocabulary::canonicalPrefix(declaration.uri);
+        if (prefix == QLatin1String("itunes") || prefix == QLatin1String("podcast")
+            || !nearNamespace(declaration.uri).isEmpty())
+            return true;
+    }
+    return false;
+}
+
 // Applies the rules to one parsed feed.
 class Checker
 {
 public:
-    Checker(const CFeedTree &tree, const QDateTime &now) : m_tree(tree), m_now(now) {}
+    // A problem and the offset of the tag it is at.
+    struct Placed
+    {
+        qsizetype offset;
+        Problem problem;
+    };
+
+    static bool byOffset(const Placed &a, const Placed &b) { return a.offset < b.offset; }
+
+    Checker(const CFeedTree &tree, const CFeedChecker::Options &options, bool podcast)
+        : m_tree(tree), m_options(options), m_podcast(podcast)
+    {
+    }
+
+    class ItemPipeline;
+
+    // The problems of the channel's items, found while the file was parsed.
+    void useCheckedItems(std::vector<Placed> problems) { m_checkedItems = std::move(problems); }
 
     // In file order, with their lines and columns.
     QList<Problem> problems()
     {
-        std::stable_sort(m_problems.begin(), m_problems.end(),
-                         [](const Placed &a, const Placed &b) { return a.offset < b.offset; });
+        // Each item's come sorted, and the items in file order: often all are.
+        if (!std::is_sorted(m_problems.begin(), m_problems.end(), byOffset))
+            std::stable_sort(m_problems.begin(), m_problems.end(), byOffset);
         CFeedTree::Positions positions(m_tree);
         QList<Problem> sorted;
         sorted.reserve(qsizetype(m_problems.size()));
         for (Placed &placed : m_problems) {
             std::tie(placed.problem.line, placed.problem.column) = positions.at(placed.offset);
-            sorted.append(placed.problem);
+            sorted.append(std::move(placed.problem));
         }
         return sorted;
     }
@@ -328,7 +663,10 @@ public:
                 report(Id::ExtensionAttribute, rss, name);
         }
         checkChildren(rss, kRssChildren);
+        m_channel = rss.child(QStringLiteral("channel"));
         checkExtensions(rss);
+        if (m_podcast)
+            checkNamespaceSpellings();
         const Node *channel = rss.child(QStringLiteral("channel"));
         if (!channel) {
             reportMissing(Id::MissingChannel, rss, QStringLiteral("channel"));
@@ -344,12 +682,21 @@ private:
     {
         Problem problem;
         problem.rule = rule;
-        problem.message = message.isEmpty() ? latin1(CFeedRules::Get(rule).message) : message;
+        problem.message = message.isEmpty() ? ruleMessage(rule) : message;
         problem.post = node.post;
         problem.parent = node.parent ? node.parent->name : QString();
         problem.field = node.name;
         problem.attribute = attribute;
         m_problems.push_back({node.begin, problem});
+    }
+
+    // Translated once a check: a large feed has thousands of problems of a rule.
+    const QString &ruleMessage(Id rule)
+    {
+        QString &message = m_messages[size_t(rule)];
+        if (message.isNull())
+            message = CFeedRules::Message(rule);
+        return message;
     }
 
     // A field that `parent` lacks: reported at the parent.
@@ -385,7 +732,7 @@ private:
                 report(Id::UnboundPrefix, *child);
                 continue;
             }
-            if (!child->uri.isEmpty())
+            if (child->namespaced)
                 continue;
             const ChildRule *rule = findChildRule(allowed, child->name);
             if (!rule) {
@@ -411,22 +758,26 @@ private:
 
     // Elements of other vocabularies may hold anything of theirs, but an
     // element without a namespace inside one means nothing to a reader.
+    // The channel's items are left to checkItem, which may run on another thread.
     void checkExtensions(const Node &node)
     {
         for (const Node *child : node.children) {
-            if (!child->uri.isEmpty())
+            if (child->namespaced)
                 checkNamespaced(*child);
-            else
+            else if (&node != m_channel || child->name != QLatin1String("item"))
                 checkExtensions(*child);
         }
     }
 
     void checkNamespaced(const Node &node)
     {
-        if (node.name.startsWith(QLatin1String("podcast:")))
+        // The podcast rules check every address of a podcast tag.
+        if (!m_podcast && node.name.startsWith(QLatin1String("podcast:")))
             checkPodcastLinks(node);
+        // A live item holds what an item holds.
+        const bool liveItem = node.name == QLatin1String("podcast:liveItem");
         for (const Node *child : node.children) {
-            if (child->uri.isEmpty() && !child->unboundPrefix)
+            if (!child->namespaced && !child->unboundPrefix && !liveItem)
                 report(Id::NoNamespace, *child);
             checkNamespaced(*child);
         }
@@ -473,7 +824,7 @@ private:
         }
         if (date.verdict() == CRfc822Date::Verdict::Problematical)
             report(Id::DateProblematical, *node, QString(), date.problem());
-        const QString implausible = CValueCheck::DatePlausibility(date.moment(), m_now);
+        const QString implausible = CValueCheck::DatePlausibility(date.moment(), m_options.now);
         if (!implausible.isEmpty())
             report(Id::DateImplausible, *node, QString(), implausible);
     }
@@ -549,52 +900,24 @@ private:
             checkSkipDays(*skipDays);
         checkSelfLink(channel);
         checkItunesChannel(channel);
+        if (m_podcast)
+            checkPodcastChannel(channel);
         checkItemOrder(channel);
 
         const std::vector<Node *> items = channel.childrenNamed(QStringLiteral("item"));
         checkItems(items);
-        checkGuidsUnique(items);
     }
 
-    // Items are checked apart from one another: a large feed's are shared
-    // among threads, each with a checker of its own. Only UTF-8 text is
-    // decoded without a shared converter, so only such a feed is shared.
+    // Items already checked while the file was parsed (ItemPipeline) are
+    // not checked again.
     void checkItems(const std::vector<Node *> &items)
     {
-        constexpr size_t kItemsPerSlice = 500;
-        if (items.size() < 2 * kItemsPerSlice || !m_tree.isUtf8()) {
-            for (const Node *item : items)
-                checkItem(*item);
+        if (m_checkedItems) {
+            m_problems.insert(m_problems.end(), m_checkedItems->begin(), m_checkedItems->end());
             return;
         }
-        std::vector<std::vector<Placed>> slices((items.size() + kItemsPerSlice - 1) / kItemsPerSlice);
-        std::vector<size_t> indexes(slices.size());
-        std::iota(indexes.begin(), indexes.end(), 0);
-        QtConcurrent::blockingMap(indexes, [&](size_t slice) {
-            Checker checker(m_tree, m_now);
-            const size_t end = std::min(items.size(), (slice + 1) * kItemsPerSlice);
-            for (size_t i = slice * kItemsPerSlice; i < end; ++i)
-                checker.checkItem(*items[i]);
-            slices[slice] = std::move(checker.m_problems);
-        });
-        for (std::vector<Placed> &slice : slices)
-            m_problems.insert(m_problems.end(), slice.begin(), slice.end());
-    }
-
-    // Guids as read, after references and CDATA sections.
-    void checkGuidsUnique(const std::vector<Node *> &items)
-    {
-        QHash<QString, const Node *> guids;
-        for (const Node *item : items) {
-            const Node *guid = item->child(QStringLiteral("guid"));
-            const QString value = guid ? text(*guid) : QString();
-            if (value.isEmpty())
-                continue;
-            if (const Node *first = guids.value(value))
-                report(Id::GuidDuplicate, *guid, QString(), QStringLiteral("Post %1 has the same guid.").arg(first->post + 1));
-            else
-                guids.insert(value, guid);
-        }
+        for (const Node *item : items)
+            checkItem(*item);
     }
 
     void checkItemOrder(const Node &channel)
@@ -618,7 +941,7 @@ private:
             checkUrl(*link, link->attribute(QStringLiteral("href")), QStringLiteral("href"));
         }
         if (!self)
-            reportMissing(Id::MissingSelfLink, channel, QStringLiteral("atom:link"));
+            reportMissing(m_podcast ? Id::PodcastSelfLinkMissing : Id::MissingSelfLink, channel, QStringLiteral("atom:link"));
     }
 
     void checkCloud(const Node &cloud)
@@ -628,8 +951,8 @@ private:
         for (const QString &name : required) {
             if (!cloud.hasAttribute(name))
                 report(Id::CloudMissingAttribute, cloud, name,
-                       QStringLiteral("The cloud has no %1 attribute; it needs domain, port, path, registerProcedure "
-                                      "and protocol.").arg(name));
+                       QCoreApplication::translate("CFeedChecker", "The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and "
+                          "protocol.").arg(name));
         }
         const QString port = cloud.attribute(QStringLiteral("port"));
         if (cloud.hasAttribute(QStringLiteral("port")) && !CValueCheck::IntegerInRange(port, 1, 65535).isEmpty())
@@ -745,10 +1068,20 @@ private:
 
     void checkItem(const Node &item)
     {
+        const size_t first = m_problems.size();
+        checkItemFields(item);
+        std::stable_sort(m_problems.begin() + qsizetype(first), m_problems.end(), byOffset);
+    }
+
+    void checkItemFields(const Node &item)
+    {
         checkChildren(item, kItemChildren);
+        checkExtensions(item);
         const auto field = [&](const char *name) { return item.child(latin1(name)); };
         const Node *description = field("description");
-        if (!field("title") && !description)
+        if (m_podcast && !field("title"))
+            reportMissing(Id::PodcastItemTitleMissing, item, QStringLiteral("title"));
+        else if (!field("title") && !description)
             reportMissing(Id::ItemTitleOrDescription, item, QStringLiteral("title"));
         checkPlainText(field("title"));
         checkUrlElement(field("link"));
@@ -761,13 +1094,15 @@ private:
         if (const Node *guid = field("guid"))
             checkGuid(*guid);
         else
-            reportMissing(Id::GuidMissing, item, QStringLiteral("guid"));
+            reportMissing(m_podcast ? Id::PodcastItemGuidMissing : Id::GuidMissing, item, QStringLiteral("guid"));
         if (description)
             checkDescription(*description);
         const Node *content = field("content:encoded");
         if (content && (!description || description->begin > content->begin))
             report(Id::ContentBeforeDescription, *content);
         checkItunesItem(item);
+        if (m_podcast)
+            checkPodcastItem(item);
     }
 
     void checkSource(const Node &source)
@@ -788,8 +1123,7 @@ private:
             for (const char *name : {"url", "length", "type"}) {
                 if (!enclosure->hasAttribute(latin1(name)))
                     report(Id::EnclosureMissingAttribute, *enclosure, latin1(name),
-                           QStringLiteral("The enclosure has no %1 attribute; it needs url, length and type.")
-                                   .arg(latin1(name)));
+                           QCoreApplication::translate("CFeedChecker", "The enclosure has no %1 attribute; it needs url, length and type.").arg(latin1(name)));
             }
             if (enclosure->hasAttribute(QStringLiteral("url")))
                 checkUrl(*enclosure, enclosure->attribute(QStringLiteral("url")), QStringLiteral("url"));
@@ -804,7 +1138,6 @@ private:
 
     void checkGuid(const Node &guid)
     {
-        static const QRegularExpression fewDigits(QStringLiteral("^[0-9]{1,6}$"));
         const QString isPermaLink = guid.attribute(QStringLiteral("isPermaLink"));
         if (guid.hasAttribute(QStringLiteral("isPermaLink")) && isPermaLink != QLatin1String("true")
             && isPermaLink != QLatin1String("false"))
@@ -822,16 +1155,31 @@ private:
             else if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
                 report(Id::GuidNotWebLink, guid);
         }
-        if (fewDigits.match(value).hasMatch())
+        const bool fewDigits = value.size() <= 6 && std::all_of(value.begin(), value.end(), [](QChar c) {
+            return c >= u'0' && c <= u'9';
+        });
+        if (fewDigits)
             report(Id::GuidNotUnique, guid);
+        // Guids as read, after references and CDATA sections; the items come in file order.
+        if (const Node *first = m_guids.value(value))
+            report(Id::GuidDuplicate, guid, QString(), QCoreApplication::translate("CFeedChecker", "Post %1 has the same guid.").arg(first->post + 1));
+        else
+            m_guids.insert(value, &guid);
     }
 
+    // Read in UTF-8, from the file's bytes when it is in UTF-8.
     void checkDescription(const Node &description)
     {
-        const QString content = m_tree.content(description);
-        if (!content.contains(u'<') && !content.contains(u'&'))
+        QByteArray converted;
+        std::string_view content = m_tree.utf8Bytes(description);
+        if (content.data() == nullptr) {
+            converted = m_tree.content(description).toUtf8();
+            content = std::string_view(converted.constData(), size_t(converted.size()));
+        }
+        if (content.find('<') == std::string_view::npos && content.find('&') == std::string_view::npos)
             return;
-        for (const Id risk : descriptionRisks(FeedValue::wholeContent(content)))
+        thread_local std::string buffer;
+        for (const Id risk : descriptionRisks(wholeContent(buffer, content)))
             report(risk, description);
     }
 
@@ -866,14 +1214,14 @@ private:
             const QString name = category->attribute(QStringLiteral("text"));
             if (!CPodcastCategories::isCategory(name)) {
                 report(Id::ItunesCategory, *category, QStringLiteral("text"),
-                       QStringLiteral("\"%1\" is not one of Apple Podcasts' categories.").arg(name));
+                       QCoreApplication::translate("CFeedChecker", "\"%1\" is not one of Apple Podcasts' categories.").arg(name));
                 continue;
             }
             for (const Node *sub : category->childrenNamed(QStringLiteral("itunes:category"))) {
                 const QString subName = sub->attribute(QStringLiteral("text"));
                 if (!CPodcastCategories::isSubcategory(name, subName))
                     report(Id::ItunesSubcategory, *sub, QStringLiteral("text"),
-                           QStringLiteral("\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
+                           QCoreApplication::translate("CFeedChecker", "\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
             }
         }
         static const QRegularExpression uuid(
@@ -905,17 +1253,354 @@ private:
         }
     }
 
-    // A problem and the offset of the tag it is at.
-    struct Placed
+    // --- The podcast directories' rules
+
+    void checkNamespaceSpellings()
     {
-        qsizetype offset;
-        Problem problem;
-    };
+        for (const CFeedTree::Declaration &declaration : m_tree.declarations()) {
+            const QString near = nearNamespace(declaration.uri);
+            if (near.isEmpty())
+                continue;
+            const QString attribute = declaration.prefix.isEmpty() ? QStringLiteral("xmlns")
+                                                                   : QLatin1String("xmlns:") + declaration.prefix;
+            report(Id::NamespaceMisspelled, *declaration.node, attribute,
+                   QCoreApplication::translate("CFeedChecker", "\"%1\" is not the namespace's address; did you mean \"%2\"?").arg(declaration.uri, near));
+        }
+    }
+
+    void checkPodcastChannel(const Node &channel)
+    {
+        const Node *image = channel.child(QStringLiteral("itunes:image"));
+        if (!image || image->attribute(QStringLiteral("href")).trimmed().isEmpty())
+            reportMissing(Id::PodcastImageMissing, channel, QStringLiteral("itunes:image"));
+        if (image)
+            checkArtwork(*image);
+        if (!channel.child(QStringLiteral("language")))
+            reportMissing(Id::PodcastLanguageMissing, channel, QStringLiteral("language"));
+        if (!channel.child(QStringLiteral("itunes:category")))
+            reportMissing(Id::PodcastCategoryMissing, channel, QStringLiteral("itunes:category"));
+        if (!channel.child(QStringLiteral("itunes:explicit")))
+            reportMissing(Id::PodcastExplicitMissing, channel, QStringLiteral("itunes:explicit"));
+        if (const Node *description = channel.child(QStringLiteral("description"))) {
+            const qsizetype bytes = text(*description).toUtf8().size();
+            if (bytes > 4000)
+                report(Id::PodcastDescriptionLong, *description, QString(),
+                       QCoreApplication::translate("CFeedChecker", "The description is %1 bytes long; Apple Podcasts takes at most 4000.").arg(bytes));
+        }
+        if (!channel.child(QStringLiteral("podcast:locked")))
+            reportMissing(Id::PodcastLockedMissing, channel, QStringLiteral("podcast:locked"));
+        if (!channel.child(QStringLiteral("podcast:guid")))
+            reportMissing(Id::PodcastGuidMissing, channel, QStringLiteral("podcast:guid"));
+        checkPodcastTags(channel);
+    }
+
+    void checkPodcastItem(const Node &item)
+    {
+        if (!item.child(QStringLiteral("enclosure")))
+            reportMissing(Id::PodcastEnclosureMissing, item, QStringLiteral("enclosure"));
+        if (const Node *image = item.child(QStringLiteral("itunes:image")))
+            checkArtwork(*image);
+        checkPodcastTags(item);
+    }
+
+    // Apple takes JPEG and PNG artwork, square, 1400 to 3000 pixels, RGB; a
+    // local file is read for its size and colours, a web address only by
+    // its name.
+    void checkArtwork(const Node &image)
+    {
+        const QString href = image.attribute(QStringLiteral("href")).trimmed();
+        if (href.isEmpty())
+            return;
+        const QString name = href.section(u'#', 0, 0).section(u'?', 0, 0).section(u'/', -1);
+        const qsizetype dot = name.lastIndexOf(u'.');
+        if (dot > 0) {
+            const QString extension = name.mid(dot + 1).toLower();
+            if (extension != QLatin1String("jpg") && extension != QLatin1String("jpeg") && extension != QLatin1String("png"))
+                report(Id::ItunesImageFormat, image, QStringLiteral("href"));
+        }
+        const QString path = m_options.media.localPath(href);
+        if (path.isEmpty())
+            return;
+        const CArtworkFile artwork(path);
+        if (!artwork.isReadable()) {
+            report(Id::ItunesImageUnreadable, image, QStringLiteral("href"),
+                   QCoreApplication::translate("CFeedChecker", "The artwork file %1 cannot be read, so its size and colours are not checked.").arg(path));
+            return;
+        }
+        const QSize size = artwork.size();
+        if (size.width() != size.height() || size.width() < 1400 || size.width() > 3000)
+            report(Id::ItunesImageSize, image, QStringLiteral("href"),
+                   QCoreApplication::translate("CFeedChecker", "The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to "
+                      "3000 x 3000.").arg(size.width()).arg(size.height()));
+        if (!artwork.isRgb())
+            report(Id::ItunesImageColour, image, QStringLiteral("href"));
+    }
+
+    // The podcast tags among an element's children, and inside them.
+    void checkPodcastTags(const Node &parent)
+    {
+        const int kind = podcastParentKind(parent);
+        std::vector<const CPodcastTags::Tag *> seen;
+        for (const Node *child : parent.children) {
+            if (!child->namespaced || !child->name.startsWith(QLatin1String("podcast:")))
+                continue;
+            const QStringView local = QStringView(child->name).mid(8);
+            const CPodcastTags::Tag *tag = CPodcastTags::find(local);
+            if (!tag) {
+                const CPodcastTags::Tag *near = CPodcastTags::nearest(local);
+                report(Id::PodcastTagUnknown, *child, QString(),
+                       near ? QCoreApplication::translate("CFeedChecker", "The podcast namespace has no tag %1. Did you mean podcast:%2?")
+                                      .arg(child->name, latin1(near->name))
+                            : QCoreApplication::translate("CFeedChecker", "The podcast namespace has no tag %1.").arg(child->name));
+                continue;
+            }
+            if (!(tag->parents & kind))
+                report(Id::PodcastParent, *child, QString(),
+                       QCoreApplication::translate("CFeedChecker", "%1 does not belong in %2; it belongs in %3.")
+                               .arg(child->name, parent.name, parentNames(tag->parents)));
+            else if (tag->single && std::find(seen.begin(), seen.end(), tag) != seen.end())
+                report(Id::DuplicateElement, *child);
+            seen.push_back(tag);
+            checkPodcastTag(*child, *tag);
+        }
+    }
+
+    void checkPodcastTag(const Node &node, const CPodcastTags::Tag &tag)
+    {
+        for (const CPodcastTags::Attribute &attribute : tag.attributes) {
+            const QString name = latin1(attribute.name);
+            if (!node.hasAttribute(name)) {
+                if (attribute.required)
+                    report(Id::PodcastAttributeMissing, node, name,
+                           QCoreApplication::translate("CFeedChecker", "%1 needs the %2 attribute.").arg(node.name, name));
+                continue;
+            }
+            checkPodcastValue(node, name, node.attribute(name).trimmed(), attribute.form, attribute.values,
+                              attribute.limit);
+        }
+        if (node.children.empty()) {
+            const QString value = text(node);
+            if (value.isEmpty() && tag.textRequired)
+                report(Id::PodcastTextMissing, node, QString(), QCoreApplication::translate("CFeedChecker", "%1 needs a value; it is empty.").arg(node.name));
+            else if (!value.isEmpty())
+                checkPodcastValue(node, QString(), value, tag.text, tag.textValues, tag.textLimit);
+        }
+        if (tag.requiredChild && !node.child(QLatin1String("podcast:") + latin1(tag.requiredChild))) {
+            reportMissing(Id::PodcastChildMissing, node, QLatin1String("podcast:") + latin1(tag.requiredChild));
+            m_problems.back().problem.message =
+                    QCoreApplication::translate("CFeedChecker", "%1 needs a podcast:%2 inside it.").arg(node.name, latin1(tag.requiredChild));
+        }
+        if (podcastParentKind(node))
+            checkPodcastTags(node);
+    }
+
+    // `attribute` empty: the element's value.
+    void checkPodcastValue(const Node &node, const QString &attribute, const QString &value, CPodcastTags::Form form,
+                           const char *values, int limit)
+    {
+        using Form = CPodcastTags::Form;
+        if (limit > 0 && value.size() > limit)
+            report(Id::PodcastTextLong, node, attribute,
+                   QCoreApplication::translate("CFeedChecker", "Podcast apps show %n character(s) of this at most; they may cut the rest.", nullptr, limit));
+        switch (form) {
+        case Form::Text:
+            break;
+        case Form::HttpsUrl:
+            checkUrl(node, value, attribute);
+            if (value.startsWith(QLatin1String("http:"), Qt::CaseInsensitive))
+                report(Id::PodcastHttps, node, attribute);
+            break;
+        case Form::Uri:
+            if (CValueCheck::ClassifyUrl(value) == CValueCheck::UrlForm::NotAbsolute)
+                report(Id::UrlNotAbsolute, node, attribute, CValueCheck::AbsoluteUrl(value));
+            break;
+        case Form::Uuid:
+            if (!isUuid(value))
+                report(Id::PodcastUuid, node, attribute);
+            break;
+        case Form::Iso8601:
+            if (!isIso8601(value))
+                report(Id::PodcastDate, node, attribute);
+            break;
+        case Form::Rfc822:
+            if (const CRfc822Date date = CRfc822Date::Parse(value); date.verdict() == CRfc822Date::Verdict::Invalid)
+                report(Id::DateInvalid, node, attribute, date.problem());
+            break;
+        case Form::Seconds:
+            if (!isDecimal(value))
+                report(Id::PodcastTime, node, attribute);
+            break;
+        case Form::Integer:
+            if (!isDecimal(value) || value.contains(u'.'))
+                report(Id::PodcastNumber, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a whole number such as \"3\"."));
+            break;
+        case Form::Decimal:
+            if (!isDecimal(value))
+                report(Id::PodcastNumber, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a number such as \"3\" or \"315.5\"."));
+            break;
+        case Form::Language:
+            if (const QString note = CValueCheck::LanguageCode(value); !note.isEmpty())
+                report(Id::LanguageInvalid, node, attribute, note);
+            break;
+        case Form::Boolean:
+            if (value != QLatin1String("true") && value != QLatin1String("false"))
+                report(Id::PodcastValue, node, attribute, QCoreApplication::translate("CFeedChecker", "The value must be \"true\" or \"false\"."));
+            break;
+        case Form::MimeType:
+            if (!CValueCheck::MimeType(value).isEmpty())
+                report(Id::PodcastValue, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a media type such as \"audio/mpeg\"."));
+            break;
+        case Form::Email:
+            if (CValueCheck::ClassifyEmail(value) == CValueCheck::EmailForm::Invalid)
+                report(Id::EmailInvalid, node, attribute, QCoreApplication::translate("CFeedChecker", "Not an e-mail address such as \"jo@example.org\"."));
+            break;
+        case Form::Geo:
+        case Form::Osm:
+        case Form::AspectRatio:
+            if (!matchesForm(value, form))
+                report(Id::PodcastValue, node, attribute, formExample(form));
+            break;
+        case Form::OneOf:
+            if (!CPodcastTags::isOneOf(value, values))
+                report(Id::PodcastValue, node, attribute,
+                       QCoreApplication::translate("CFeedChecker", "\"%1\" is not one of %2.").arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
+            break;
+        case Form::Usual:
+            if (!CPodcastTags::isOneOf(value, values))
+                report(Id::PodcastValueUncommon, node, attribute,
+                       QCoreApplication::translate("CFeedChecker", "Few podcast apps know \"%1\"; the usual values are %2.")
+                               .arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
+            break;
+        }
+    }
 
     const CFeedTree &m_tree;
-    QDateTime m_now;
+    const CFeedChecker::Options &m_options;
+    bool m_podcast;
+    const Node *m_channel = nullptr; // the rss element's first channel
+    QHash<QString, const Node *> m_guids; // the first post's guid of each value
+    std::array<QString, CFeedRules::IdCount> m_messages;
     std::vector<Placed> m_problems;
+    std::optional<std::vector<Placed>> m_checkedItems;
 };
+
+// Checks the channel's items on a thread of its own while the parse reads
+// on, each as soon as its end tag is read: the check of a large feed then
+// takes little longer than its parse. Whether the podcast rules apply is
+// settled at the first item, by the namespaces declared so far.
+class Checker::ItemPipeline : public CFeedTree::Listener
+{
+public:
+    ItemPipeline(const CFeedTree &tree, const CFeedChecker::Options &options) : m_tree(tree), m_options(options) {}
+    ~ItemPipeline() override { parsingStopped(); }
+
+    // Whether the items were checked with the podcast rules; empty when
+    // there were none to check.
+    std::optional<bool> podcast() const { return m_checker ? std::optional<bool>(m_podcast) : std::nullopt; }
+    std::vector<Placed> takeProblems() { return m_checker ? std::move(m_checker->m_problems) : std::vector<Placed>(); }
+
+    void elementClosed(const Node &node) override
+    {
+        if (node.post < 0 || node.name != QLatin1String("item") || node.parent != channel())
+            return;
+        if (!m_checker) {
+            m_podcast = m_options.podcastRules == CFeedChecker::PodcastRules::On
+                    || (m_options.podcastRules == CFeedChecker::PodcastRules::IfDeclared && declaresPodcast(m_tree));
+            m_checker.emplace(m_tree, m_options, m_podcast);
+            m_worker = std::thread([this] { run(); });
+        }
+        m_batch.push_back(&node);
+        if (m_batch.size() >= kBatch)
+            hand();
+    }
+
+    void parsingStopped() override
+    {
+        if (!m_worker.joinable())
+            return;
+        hand();
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stopped = true;
+        }
+        m_wake.notify_one();
+        m_worker.join();
+    }
+
+private:
+    // Handed over in batches: a lock per item would cost more than some items' check.
+    static constexpr size_t kBatch = 64;
+
+    // The channel the checker reads: the first of the rss element's.
+    const Node *channel()
+    {
+        if (!m_channel) {
+            const Node *root = m_tree.root();
+            if (root && root->name == QLatin1String("rss"))
+                m_channel = root->child(QStringLiteral("channel"));
+        }
+        return m_channel;
+    }
+
+    void hand()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_queue.insert(m_queue.end(), m_batch.begin(), m_batch.end());
+        }
+        m_batch.clear();
+        m_wake.notify_one();
+    }
+
+    void run()
+    {
+        std::vector<const Node *> items;
+        for (;;) {
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_wake.wait(lock, [this] { return !m_queue.empty() || m_stopped; });
+                if (m_queue.empty())
+                    break;
+                items.swap(m_queue);
+            }
+            for (const Node *item : items)
+                m_checker->checkItem(*item);
+            items.clear();
+        }
+        // Freed by the thread that made them, which is quicker.
+        m_checker->m_guids = {};
+    }
+
+    const CFeedTree &m_tree;
+    const CFeedChecker::Options &m_options;
+    const Node *m_channel = nullptr;
+    bool m_podcast = false;
+    std::optional<Checker> m_checker;
+    std::vector<const Node *> m_batch;
+    std::thread m_worker;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::vector<const Node *> m_queue;
+    bool m_stopped = false;
+};
+
+// Whether the file is in UTF-8 by its start: no UTF-16 byte-order mark or
+// zero bytes, and a declaration that names UTF-8 or no encoding.
+bool declaresUtf8(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.left(4).contains('\0'))
+        return false;
+    const qsizetype start = bytes.indexOf("<?xml");
+    if (start < 0 || start > 64)
+        return true;
+    const qsizetype end = bytes.indexOf("?>", start);
+    const QByteArray declaration = bytes.mid(start, end < 0 ? 200 : end - start);
+    const qsizetype encoding = declaration.indexOf("encoding");
+    if (encoding < 0)
+        return true;
+    const QByteArray value = declaration.mid(encoding + 8).replace('=', ' ').replace('"', ' ').replace('\'', ' ').trimmed();
+    return value.toLower().startsWith("utf-8") || value.toLower().startsWith("utf8");
+}
 
 Id ruleOfFailure(FeedParser::Failure failure)
 {
@@ -937,11 +1622,14 @@ Id ruleOfFailure(FeedParser::Failure failure)
 
 } // namespace
 
-QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const QDateTime &now)
+QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const Options &options)
 {
     CFeedTree tree;
     QString error;
-    if (!tree.parse(bytes, &error)) {
+    std::optional<Checker::ItemPipeline> pipeline;
+    if (declaresUtf8(bytes))
+        pipeline.emplace(tree, options);
+    if (!tree.parse(bytes, &error, pipeline ? &*pipeline : nullptr)) {
         // The parser's message names the fault; its place goes in the line and column.
         static const QRegularExpression place(QStringLiteral("\\s*\\(line \\d+, column \\d+\\)"));
         Problem problem;
@@ -951,7 +1639,20 @@ QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const QDateTime &now
         problem.column = tree.failureColumn();
         return {problem};
     }
-    Checker checker(tree, now);
+    const bool podcast = options.podcastRules == PodcastRules::On
+            || (options.podcastRules == PodcastRules::IfDeclared && declaresPodcast(tree));
+    Checker checker(tree, options, podcast);
+    // Items checked by other rules than the feed's, or in another encoding
+    // than the file's (a declaration the start did not show), are checked again.
+    if (pipeline && tree.isUtf8() && pipeline->podcast().value_or(podcast) == podcast)
+        checker.useCheckedItems(pipeline->takeProblems());
     checker.checkRss(*tree.root());
     return checker.problems();
+}
+
+QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const QDateTime &now)
+{
+    Options options;
+    options.now = now;
+    return Check(bytes, options);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "markup/FeedRules.h"
+#include "markup/LocalMedia.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -10,7 +11,8 @@
 // Checks a feed file against RSS 2.0 and the iTunes and podcast tags that
 // directories read, by the rules of CFeedRules. Works on the file's bytes,
 // so that each problem has its line and column, and needs no window: a
-// worker thread or the command line may run it.
+// worker thread or the command line may run it. A file in UTF-8 has its
+// items checked on a thread of the check's own while the parse reads on.
 class CFeedChecker
 {
 public:
@@ -29,7 +31,22 @@ public:
         QString ruleName() const { return QString::fromLatin1(CFeedRules::Get(rule).name); }
     };
 
-    // The problems in file order. Dates after `now` (by more than ten
-    // minutes) are in the future.
+    // The podcast directories' rules: the podcast namespace's tags, Apple
+    // Podcasts' requirements and the Podcast Standards Project's PSP-1.
+    // IfDeclared applies them to a feed that declares the iTunes or the
+    // podcast namespace (or an address close to one).
+    enum class PodcastRules { Off, IfDeclared, On };
+
+    struct Options
+    {
+        // Dates after `now` (by more than ten minutes) are in the future.
+        QDateTime now = QDateTime::currentDateTimeUtc();
+        PodcastRules podcastRules = PodcastRules::Off;
+        // Where local artwork files are, to check their size and colours.
+        CLocalMedia media;
+    };
+
+    // The problems in file order.
+    static QList<Problem> Check(const QByteArray &bytes, const Options &options);
     static QList<Problem> Check(const QByteArray &bytes, const QDateTime &now = QDateTime::currentDateTimeUtc());
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -107,6 +108,36 @@ public:
         PodcastGuid,
         PodcastLocked,
         PodcastHttps,
+        // The podcast directories' rules (CFeedChecker::PodcastRules): the
+        // podcast namespace's tags, Apple Podcasts' requirements, PSP-1
+        NamespaceMisspelled,
+        PodcastTagUnknown,
+        PodcastParent,
+        PodcastAttributeMissing,
+        PodcastChildMissing,
+        PodcastTextMissing,
+        PodcastTextLong,
+        PodcastValue,
+        PodcastValueUncommon,
+        PodcastUuid,
+        PodcastDate,
+        PodcastNumber,
+        PodcastTime,
+        PodcastSelfLinkMissing,
+        PodcastImageMissing,
+        PodcastLanguageMissing,
+        PodcastCategoryMissing,
+        PodcastExplicitMissing,
+        PodcastDescriptionLong,
+        PodcastItemTitleMissing,
+        PodcastEnclosureMissing,
+        PodcastItemGuidMissing,
+        PodcastLockedMissing,
+        PodcastGuidMissing,
+        ItunesImageFormat,
+        ItunesImageSize,
+        ItunesImageColour,
+        ItunesImageUnreadable,
         IdCount
     };
 
@@ -115,10 +146,11 @@ public:
         Id id;
         const char *name; // the stable id, "guid-duplicate"
         Level level;
-        const char *message;
+        const char *message; // untranslated; Message() gives it in the user's language
     };
 
     static const Rule &Get(Id id);
+    static QString Message(Id id);
     static QList<Rule> All();
     static QString LevelName(Level level);
 };

@@ -1,11 +1,12 @@
 #include "panes/BarPostDetails.h"
 
-#include "core/ValueCheck.h"
+#include "core/PodcastValues.h"
 #include "document/RSSEditDoc.h"
 #include "links/EnclosureProbe.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
 #include "panes/OtherElementsList.h"
+#include "panes/PodcastFields.h"
 
 #include <QFileDialog>
 #include <QFormLayout>
@@ -33,7 +34,7 @@ QString noteOnDuration(const QString &value)
 {
     static const QRegularExpression form(QStringLiteral("^(\\d+|\\d+:[0-5]?\\d|\\d+:[0-5]?\\d:[0-5]?\\d)$"));
     return form.match(value.trimmed()).hasMatch() ? QString()
-                                                   : QStringLiteral("Not a play time like 1:02:03, 62:03 or 3723");
+                                                   : CBarPostDetails::tr("Not a play time like 1:02:03, 62:03 or 3723");
 }
 
 CFieldPath attributePath(const char *attribute)
@@ -82,30 +83,30 @@ QWidget *CBarPostDetails::createFields()
     auto *layout = new QVBoxLayout(fields);
     using P = CFieldPath;
 
-    auto *post = new QGroupBox(QStringLiteral("Post"));
+    auto *post = new QGroupBox(tr("Post"));
     QFormLayout *form = formIn(post);
-    m_form->addDate(form, QStringLiteral("&Date:"), P(QStringLiteral("pubDate")), CElementForm::date());
-    m_form->addLine(form, QStringLiteral("&GUID:"), P(QStringLiteral("guid")));
-    m_form->addChoice(form, QStringLiteral("GUID is a &permalink:"),
+    m_form->addDate(form, tr("&Date:"), P(QStringLiteral("pubDate")), CElementForm::date());
+    m_form->addLine(form, tr("&GUID:"), P(QStringLiteral("guid")));
+    m_form->addChoice(form, tr("GUID is a &permalink:"),
                       P(QStringLiteral("guid"), QString(), QStringLiteral("isPermaLink")),
                       {QStringLiteral("true"), QStringLiteral("false")});
-    m_form->addLine(form, QStringLiteral("&Comments:"), P(QStringLiteral("comments")), CElementForm::url());
-    m_form->addLine(form, QStringLiteral("&Source:"), P(QStringLiteral("source")));
-    m_form->addLine(form, QStringLiteral("Source &URL:"), P(QStringLiteral("source"), QString(), QStringLiteral("url")),
+    m_form->addLine(form, tr("&Comments:"), P(QStringLiteral("comments")), CElementForm::url());
+    m_form->addLine(form, tr("&Source:"), P(QStringLiteral("source")));
+    m_form->addLine(form, tr("Source &URL:"), P(QStringLiteral("source"), QString(), QStringLiteral("url")),
                     CElementForm::url());
     layout->addWidget(post);
 
-    auto *enclosures = new QGroupBox(QStringLiteral("Enclosures"));
+    auto *enclosures = new QGroupBox(tr("Enclosures"));
     auto *enclosureRows = new QVBoxLayout(enclosures);
     m_enclosures = m_form->addTable(
         enclosureRows, QStringLiteral("enclosure"),
-        {QStringLiteral("URL"), QStringLiteral("Length"), QStringLiteral("Type")},
+        {tr("URL"), tr("Length"), tr("Type")},
         {attributePath("url"), attributePath("length"), attributePath("type")},
         {CElementForm::url(), CElementForm::integer(0, 2147483647), CElementForm::mimeType()});
-    auto *chooseFile = new QPushButton(QStringLiteral("Choose &File\u2026"));
-    chooseFile->setToolTip(QStringLiteral("Fill the length and type (and a podcast's duration) from a media file"));
-    auto *fillFromUrl = new QPushButton(QStringLiteral("Fill from U&RL"));
-    fillFromUrl->setToolTip(QStringLiteral("Ask the server for the length and type of the file at the URL"));
+    auto *chooseFile = new QPushButton(tr("Choose &File\u2026"));
+    chooseFile->setToolTip(tr("Fill the length and type (and a podcast's duration) from a media file"));
+    auto *fillFromUrl = new QPushButton(tr("Fill from U&RL"));
+    fillFromUrl->setToolTip(tr("Ask the server for the length and type of the file at the URL"));
     m_enclosures->buttonRow()->insertWidget(2, chooseFile);
     m_enclosures->buttonRow()->insertWidget(3, fillFromUrl);
     connect(chooseFile, &QPushButton::clicked, this, &CBarPostDetails::chooseEnclosureFile);
@@ -116,14 +117,14 @@ QWidget *CBarPostDetails::createFields()
     addPodcastFields(fields);
     layout->addWidget(m_podcast);
 
-    auto *categories = new QGroupBox(QStringLiteral("Categories"));
+    auto *categories = new QGroupBox(tr("Categories"));
     auto *categoryRows = new QVBoxLayout(categories);
-    m_form->addTable(categoryRows, QStringLiteral("category"), {QStringLiteral("Category"), QStringLiteral("Domain")},
+    m_form->addTable(categoryRows, QStringLiteral("category"), {tr("Category"), tr("Domain")},
                      {P(QString()), attributePath("domain")});
     layout->addWidget(categories);
 
 
-    auto *others = new QGroupBox(QStringLiteral("Other elements (kept as they are)"));
+    auto *others = new QGroupBox(tr("Other elements (kept as they are)"));
     auto *otherRows = new QVBoxLayout(others);
     m_others = new COtherElementsList;
     m_others->setMinimumHeight(80);
@@ -136,49 +137,54 @@ QWidget *CBarPostDetails::createFields()
 void CBarPostDetails::addPodcastFields(QWidget *parent)
 {
     using P = CFieldPath;
-    m_podcast = new QGroupBox(QStringLiteral("Podcast episode"), parent);
+    m_podcast = new QGroupBox(tr("Podcast episode"), parent);
     auto *layout = new QVBoxLayout(m_podcast);
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    m_form->addLine(form, QStringLiteral("D&uration:"), P(QStringLiteral("itunes:duration")), &noteOnDuration);
-    m_form->addLine(form, QStringLiteral("&Episode:"), P(QStringLiteral("itunes:episode")),
+    m_form->addLine(form, tr("D&uration:"), P(QStringLiteral("itunes:duration")), &noteOnDuration);
+    m_form->addLine(form, tr("&Episode:"), P(QStringLiteral("itunes:episode")),
                     CElementForm::integer(1, 2147483647));
-    m_form->addLine(form, QStringLiteral("Seaso&n:"), P(QStringLiteral("itunes:season")),
+    m_form->addLine(form, tr("Seaso&n:"), P(QStringLiteral("itunes:season")),
                     CElementForm::integer(1, 2147483647));
-    m_form->addChoice(form, QStringLiteral("Episode &type:"), P(QStringLiteral("itunes:episodeType")),
+    m_form->addChoice(form, tr("Episode &type:"), P(QStringLiteral("itunes:episodeType")),
                       {QStringLiteral("full"), QStringLiteral("trailer"), QStringLiteral("bonus")});
-    m_form->addChoice(form, QStringLiteral("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
+    m_form->addChoice(form, tr("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
                       {QStringLiteral("true"), QStringLiteral("false")});
-    m_form->addLine(form, QStringLiteral("&Image:"), P(QStringLiteral("itunes:image"), QString(), QStringLiteral("href")),
+    m_form->addLine(form, tr("&Image:"), P(QStringLiteral("itunes:image"), QString(), QStringLiteral("href")),
                     CElementForm::url());
-    m_form->addChoice(form, QStringLiteral("&Block:"), P(QStringLiteral("itunes:block")), {QStringLiteral("Yes")});
-    m_form->addLine(form, QStringLiteral("C&hapters:"), P(QStringLiteral("podcast:chapters"), QString(), QStringLiteral("url")),
-                    CElementForm::url());
-    m_form->addLine(form, QStringLiteral("Chapters t&ype:"),
-                    P(QStringLiteral("podcast:chapters"), QString(), QStringLiteral("type")), CElementForm::mimeType());
-    m_form->addLine(form, QStringLiteral("Index season:"), P(QStringLiteral("podcast:season")),
+    m_form->addChoice(form, tr("&Block:"), P(QStringLiteral("itunes:block")), {QStringLiteral("Yes")});
+    m_form->addLine(form, tr("Index season:"), P(QStringLiteral("podcast:season")),
                     CElementForm::integer(0, 2147483647));
-    m_form->addLine(form, QStringLiteral("Index season name:"),
+    m_form->addLine(form, tr("Index season name:"),
                     P(QStringLiteral("podcast:season"), QString(), QStringLiteral("name")));
-    m_form->addLine(form, QStringLiteral("Index episode:"), P(QStringLiteral("podcast:episode")));
-    m_form->addLine(form, QStringLiteral("Index episode display:"),
+    m_form->addLine(form, tr("Index episode:"), P(QStringLiteral("podcast:episode")),
+                    &CPodcastValues::Decimal);
+    m_form->addLine(form, tr("Index episode display:"),
                     P(QStringLiteral("podcast:episode"), QString(), QStringLiteral("display")));
+    CPodcastFields::addChapters(m_form, form);
     layout->addLayout(form);
+    // Buttons that work on the chapters file go here, under its fields.
+    m_chaptersButtons = new QHBoxLayout;
+    m_chaptersButtons->addStretch();
+    layout->addLayout(m_chaptersButtons);
 
-    m_form->addTable(layout, QStringLiteral("podcast:transcript"),
-                     {QStringLiteral("Transcript URL"), QStringLiteral("Type"), QStringLiteral("Language"),
-                      QStringLiteral("Rel")},
-                     {attributePath("url"), attributePath("type"), attributePath("language"), attributePath("rel")},
-                     {CElementForm::url(), CElementForm::mimeType(), &CValueCheck::LanguageCode, {}});
-    m_form->addTable(layout, QStringLiteral("podcast:soundbite"),
-                     {QStringLiteral("Soundbite start"), QStringLiteral("Duration"), QStringLiteral("Title")},
-                     {attributePath("startTime"), attributePath("duration"), P(QString())});
-    m_form->addTable(layout, QStringLiteral("podcast:person"),
-                     {QStringLiteral("Person"), QStringLiteral("Role"), QStringLiteral("Group"), QStringLiteral("Image"),
-                      QStringLiteral("Link")},
-                     {P(QString()), attributePath("role"), attributePath("group"), attributePath("img"),
-                      attributePath("href")},
-                     {{}, {}, {}, CElementForm::url(), CElementForm::url()});
+    CPodcastFields::addTranscripts(m_form, layout);
+    CPodcastFields::addSoundbites(m_form, layout);
+    CPodcastFields::addAlternateEnclosures(m_form, layout);
+    CPodcastFields::addContentLinks(m_form, layout);
+    CPodcastFields::addPersons(m_form, layout);
+    CPodcastFields::addLocations(m_form, layout);
+    CPodcastFields::addImages(m_form, layout);
+    auto *rights = new QGroupBox(tr("License and chat"));
+    auto *rightsForm = new QFormLayout(rights);
+    rightsForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    CPodcastFields::addLicense(m_form, rightsForm);
+    CPodcastFields::addChat(m_form, rightsForm);
+    layout->addWidget(rights);
+    CPodcastFields::addSocialInteracts(m_form, layout);
+    CPodcastFields::addFunding(m_form, layout);
+    CPodcastFields::addValue(m_form, layout);
+    CPodcastFields::addTexts(m_form, layout);
 }
 
 void CBarPostDetails::followInsertedPost(int index)
@@ -247,7 +253,7 @@ void CBarPostDetails::load()
 
 void CBarPostDetails::chooseEnclosureFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose the Media File of the Enclosure"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Choose the Media File of the Enclosure"));
     if (!path.isEmpty())
         fillEnclosureFromFile(qMax(0, m_enclosures->currentRow()), path);
 }
@@ -262,7 +268,7 @@ void CBarPostDetails::fillEnclosureFromUrl(int row)
     const std::vector<FeedElement> enclosures = m_form->elements(QStringLiteral("enclosure"));
     const QString url = row < int(enclosures.size()) ? enclosures[row].attribute(QStringLiteral("url")).trimmed() : QString();
     if (url.isEmpty()) {
-        m_enclosures->setMessage(QStringLiteral("Type the enclosure's URL first"));
+        m_enclosures->setMessage(tr("Type the enclosure's URL first"));
         return;
     }
     probe(row, url, false);
@@ -271,7 +277,7 @@ void CBarPostDetails::fillEnclosureFromUrl(int row)
 void CBarPostDetails::probe(int row, const QString &source, bool file)
 {
     m_pending.push_back({source, m_form->post(), row});
-    m_enclosures->setMessage(QStringLiteral("Finding the length and type of %1\u2026").arg(source));
+    m_enclosures->setMessage(tr("Finding the length and type of %1\u2026").arg(source));
     if (file)
         m_probe->probeFile(source);
     else

@@ -14,6 +14,7 @@ class CElementTable;
 class COtherElementsList;
 class CRSSEditDoc;
 class QGroupBox;
+class QHBoxLayout;
 
 // The pane beside the editor with the elements of the current post that the
 // editor does not show: date, guid, comments, source, categories, enclosures,
@@ -30,6 +31,9 @@ public:
     CElementTable *enclosures() const { return m_enclosures; }
     QGroupBox *podcastGroup() const { return m_podcast; }
     COtherElementsList *otherElements() const { return m_others; }
+    // The row under the chapters fields, for buttons that work on the
+    // chapters file.
+    QHBoxLayout *chaptersButtons() const { return m_chaptersButtons; }
 
     // Shows the pane with the focus in an element's field (the checker's
     // findings lead here); false when the pane has no field for it.
@@ -62,6 +66,7 @@ private:
     CElementForm *m_form;
     CElementTable *m_enclosures = nullptr;
     QGroupBox *m_podcast = nullptr;
+    QHBoxLayout *m_chaptersButtons = nullptr;
     COtherElementsList *m_others = nullptr;
     CEnclosureProbe *m_probe;
     // The probes under way: what was asked, for which post and row.

@@ -4,6 +4,7 @@
 #include "links/PreviewBarSetting.h"
 #include "markup/DescriptionPatch.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -16,17 +17,6 @@ namespace {
 QColor tagColorOn(const QColor &background)
 {
     return background.lightness() >= 128 ? QColor(0, 0, 255) : QColor(128, 160, 255);
-}
-
-// The system's window caption font at normal weight, made once.
-const QFont &paneFont()
-{
-    static const QFont font = [] {
-        QFont caption = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-        caption.setWeight(QFont::Normal);
-        return caption;
-    }();
-    return font;
 }
 
 // The length of the line break that starts at `pos`, 0 when there is none.
@@ -78,13 +68,9 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
     m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab goes on to the next pane; the code needs no tab characters.
     m_editor->setTabChangesFocus(true);
-    QPalette colors = m_editor->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        colors.setColor(group, QPalette::Base, colors.color(group, QPalette::ToolTipBase));
-        colors.setColor(group, QPalette::Text, colors.color(group, QPalette::ToolTipText));
-    }
-    m_editor->setPalette(colors);
-    m_editor->setFont(paneFont());
+    followPalette();
+    // Code reads best in the desktop's fixed-width font.
+    m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Fixed scroll bars: with both "as needed", a narrow pane wraps into more
     // lines, which brings the vertical bar, which narrows the text again,
     // which takes the bar away, and so on; the layouts then resize the pane
@@ -117,6 +103,32 @@ CBarPreview::~CBarPreview()
         m_doc->removeView(this);
 }
 
+// The code on the tooltip colours of the palette around the pane, which
+// change with the desktop's light or dark scheme.
+void CBarPreview::followPalette()
+{
+    QPalette colors = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colors.setColor(group, QPalette::Base, colors.color(group, QPalette::ToolTipBase));
+        colors.setColor(group, QPalette::Text, colors.color(group, QPalette::ToolTipText));
+    }
+    m_editor->setPalette(colors);
+}
+
+// The tags' colour is part of the text's formats; a new palette paints them
+// anew, which starts the pane's own undo afresh.
+void CBarPreview::changeEvent(QEvent *event)
+{
+    CSizingControlBarCF::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    followPalette();
+    const bool wasShowing = m_showingText;
+    m_showingText = true;
+    paintTags();
+    m_showingText = wasShowing;
+}
+
 void CBarPreview::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
 {
     if (hint == HINT_DESCRIPTION_EDITED && data.isValid())
@@ -146,9 +158,18 @@ void CBarPreview::showText(const QString &html)
     const bool wasShowing = m_showingText;
     m_showingText = true;
     m_editor->setPlainText(withLineBreaks(html));
-    // The new text takes the format at the old caret, which may have been
-    // inside a tag; every character starts plain again. Undo starts afresh
-    // with the new text, so the highlighting cannot be undone.
+    paintTags();
+    m_editor->moveCursor(QTextCursor::Start);
+    m_showingText = wasShowing;
+    m_description = html;
+    m_shownText = m_editor->toPlainText();
+}
+
+// The new text takes the format at the old caret, which may have been
+// inside a tag; every character starts plain again. Undo starts afresh, so
+// the highlighting cannot be undone.
+void CBarPreview::paintTags()
+{
     QTextDocument *document = m_editor->document();
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
@@ -158,10 +179,6 @@ void CBarPreview::showText(const QString &html)
     highlightTags(cursor);
     cursor.endEditBlock();
     document->setUndoRedoEnabled(true);
-    m_editor->moveCursor(QTextCursor::Start);
-    m_showingText = wasShowing;
-    m_description = html;
-    m_shownText = m_editor->toPlainText();
 }
 
 // Every "<" up to the next ">" in bold blue. A "<" with no ">" after it

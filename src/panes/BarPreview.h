@@ -30,10 +30,15 @@ public:
     // unless a line break is already there.
     static QString withLineBreaks(const QString &html);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void followPalette();
     // The post's description as stored, or nothing, read-only, for -1.
     void showPost(int post);
     void showText(const QString &html);
+    void paintTags();
     void highlightTags(QTextCursor &cursor);
     void sendEdit();
     void storeHidden();

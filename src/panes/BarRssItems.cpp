@@ -161,7 +161,8 @@ void CBarRssItems::reflectSelectedPost(int post)
 }
 
 // A new post: all posts come back, and a new one's title is ready to be
-// typed over; one that an undo or redo puts back has its name.
+// typed over; one that an undo or redo puts back, or one made with its
+// title, has its name.
 void CBarRssItems::onPostsInserted(int index)
 {
     CRSSEditDoc *doc = document();
@@ -172,7 +173,7 @@ void CBarRssItems::onPostsInserted(int index)
     updateCaption();
     const int row = m_model->order().rowOfPost(index);
     selectRow(row);
-    if (!doc->isReplaying())
+    if (!doc->isReplaying() && !doc->isAddingNamedPosts())
         m_list->startRename(row);
 }
 
@@ -450,7 +451,9 @@ void CBarRssItems::updateFilterColor()
     if (noMatch == m_filterShowsNoMatch)
         return;
     m_filterShowsNoMatch = noMatch;
-    QPalette palette = QApplication::palette(m_filterBox);
+    // Only the text colour is the box's own: the rest follows the palette
+    // around it, a switch between light and dark too.
+    QPalette palette;
     if (noMatch)
         palette.setColor(QPalette::Text, kNoMatchColor);
     m_filterBox->setPalette(palette);

@@ -4,8 +4,8 @@
 #include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
 #include "panes/ElementTable.h"
+#include "panes/NoteLabel.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -24,10 +25,7 @@ namespace {
 
 QLabel *makeNote(QWidget *parent)
 {
-    auto *note = new QLabel(parent);
-    note->setObjectName(QStringLiteral("note"));
-    note->setWordWrap(true);
-    note->setStyleSheet(CElementTable::noteStyleSheet(QApplication::palette()));
+    auto *note = new CNoteLabel(parent);
     note->hide();
     return note;
 }
@@ -150,6 +148,10 @@ QWidget *CElementForm::withNote(QWidget *editor, QLabel **note, QWidget *extra)
 void CElementForm::addField(QFormLayout *layout, const QString &label, Field field, QWidget *extra)
 {
     field.editor->setObjectName(field.path.key());
+    // The label stands beside the editor's box, not the editor: the
+    // editor takes its words as its name.
+    if (field.editor->accessibleName().isEmpty())
+        field.editor->setAccessibleName(QString(label).remove(QLatin1Char('&')).remove(QRegularExpression(QStringLiteral(":$"))));
     layout->addRow(label, withNote(field.editor, &field.note, extra));
     m_fields.push_back(std::move(field));
 }
@@ -337,6 +339,45 @@ CElementTable *CElementForm::addTable(QBoxLayout *layout, const QString &element
     return table;
 }
 
+CElementTable *CElementForm::addChildTable(QBoxLayout *layout, CElementTable *parent, const QString &child,
+                                           const QStringList &headers, const std::vector<CFieldPath> &columns,
+                                           const std::vector<Check> &checks)
+{
+    auto *table = new CElementTable(child, headers, columns, checks);
+    table->showChildrenOf(parent);
+    layout->addWidget(table);
+    return table;
+}
+
+CElementTable *CElementForm::addHeldTable(QBoxLayout *layout, const QString &holder, const QString &child,
+                                          const QStringList &headers, const std::vector<CFieldPath> &columns,
+                                          const std::vector<Check> &checks)
+{
+    auto *table = new CElementTable(child, headers, columns, checks);
+    table->setStore([this, holder, child](const std::vector<FeedElement> &children) { storeHeld(holder, child, children); });
+    layout->addWidget(table);
+    m_heldTables.emplace_back(holder, table);
+    return table;
+}
+
+std::vector<FeedElement> CElementForm::heldChildren(const QString &holder, const QString &child) const
+{
+    const std::vector<FeedElement> holders = elements(holder);
+    return holders.empty() ? std::vector<FeedElement>() : holders.front().childrenNamed(child);
+}
+
+void CElementForm::storeHeld(const QString &holder, const QString &child, const std::vector<FeedElement> &children)
+{
+    std::vector<FeedElement> holders = elements(holder);
+    if (holders.empty())
+        holders.push_back(FeedElement{holder, {}, {}, {}});
+    FeedElement &kept = holders.front();
+    kept.setChildrenNamed(child, children);
+    if (kept.children.empty() && kept.attributes.isEmpty() && kept.text.trimmed().isEmpty())
+        holders.erase(holders.begin());
+    storeElements(holder, holders);
+}
+
 void CElementForm::load()
 {
     for (const Field &field : m_fields) {
@@ -348,6 +389,8 @@ void CElementForm::load()
         loadCheckSet(set);
     for (CElementTable *table : m_tables)
         table->setElements(elements(table->element()));
+    for (const auto &[holder, table] : m_heldTables)
+        table->setElements(heldChildren(holder, table->element()));
 }
 
 QWidget *CElementForm::editorOf(const QString &element) const
@@ -363,6 +406,10 @@ QWidget *CElementForm::editorOf(const QString &element) const
     for (const CheckSet &set : m_checkSets) {
         if (set.element == element)
             return set.boxes.front();
+    }
+    for (const auto &[holder, table] : m_heldTables) {
+        if (holder == element)
+            return table->table();
     }
     return nullptr;
 }

@@ -57,6 +57,17 @@ public:
     // A table of the elements of one name, a column per value.
     CElementTable *addTable(QBoxLayout *layout, const QString &element, const QStringList &headers,
                             const std::vector<CFieldPath> &columns, const std::vector<Check> &checks = {});
+    // A table of the `child` elements of the row selected in `parent`
+    // (see CElementTable::showChildrenOf).
+    CElementTable *addChildTable(QBoxLayout *layout, CElementTable *parent, const QString &child,
+                                 const QStringList &headers, const std::vector<CFieldPath> &columns,
+                                 const std::vector<Check> &checks = {});
+    // A table of the `child` elements of the one `holder` element (a
+    // podroll's remote items): the holder is made with the first child and
+    // goes with the last, unless it holds more.
+    CElementTable *addHeldTable(QBoxLayout *layout, const QString &holder, const QString &child,
+                                const QStringList &headers, const std::vector<CFieldPath> &columns,
+                                const std::vector<Check> &checks = {});
 
     // Shows what the feed holds now; a field keeps its text when it is the same.
     void load();
@@ -108,10 +119,13 @@ private:
     void showNote(const Field &field, const QString &value);
     void storeCheckSet(const CheckSet &set);
     void loadCheckSet(const CheckSet &set);
+    void storeHeld(const QString &holder, const QString &child, const std::vector<FeedElement> &children);
+    std::vector<FeedElement> heldChildren(const QString &holder, const QString &child) const;
 
     QPointer<CRSSEditDoc> m_doc;
     int m_post = -1;
     std::vector<Field> m_fields;
     std::vector<CheckSet> m_checkSets;
     std::vector<CElementTable *> m_tables;
+    std::vector<std::pair<QString, CElementTable *>> m_heldTables; // by holder
 };

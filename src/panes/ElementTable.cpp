@@ -1,10 +1,13 @@
 #include "panes/ElementTable.h"
 
-#include <QApplication>
+#include "panes/ChoiceDelegate.h"
+#include "panes/NoteLabel.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -17,12 +20,6 @@ bool isEmptyElement(const FeedElement &element)
 
 } // namespace
 
-QString CElementTable::noteStyleSheet(const QPalette &palette)
-{
-    const bool dark = palette.color(QPalette::Window).lightness() < 128;
-    return dark ? QStringLiteral("color: #ff8a80") : QStringLiteral("color: #b00000");
-}
-
 CElementTable::CElementTable(const QString &element, const QStringList &headers, std::vector<CFieldPath> columns,
                              std::vector<Check> checks, QWidget *parent)
     : QWidget(parent)
@@ -31,7 +28,7 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     , m_checks(m_columns.size())
     , m_table(new QTableWidget(0, int(m_columns.size()), this))
     , m_buttons(new QHBoxLayout)
-    , m_note(new QLabel(this))
+    , m_note(new CNoteLabel(this))
 {
     setObjectName(element);
     for (size_t column = 0; column < checks.size() && column < m_checks.size(); ++column) {
@@ -50,9 +47,13 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Arrows move between the cells; Tab leaves the table for the next field.
     m_table->setTabKeyNavigation(false);
-    // A few rows show; more scroll.
-    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() * 3);
-    m_table->setMaximumHeight(m_table->horizontalHeader()->sizeHint().height() * 7);
+    // Three rows show, under a scroll bar for the columns that do not fit;
+    // more rows scroll.
+    const int header = m_table->horizontalHeader()->sizeHint().height();
+    const int minimum = header + 3 * m_table->verticalHeader()->defaultSectionSize()
+        + m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_table->frameWidth();
+    m_table->setMinimumHeight(minimum);
+    m_table->setMaximumHeight(qMax(minimum, header * 7));
 
     auto *add = new QPushButton(tr("Add"), this);
     auto *remove = new QPushButton(tr("Remove"), this);
@@ -66,10 +67,11 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     });
     connect(remove, &QPushButton::clicked, this, &CElementTable::removeRow);
     connect(m_table, &QTableWidget::cellChanged, this, &CElementTable::onCellChanged);
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
+        if (row != previousRow)
+            emit currentRowChanged();
+    });
 
-    m_note->setWordWrap(true);
-    m_note->setObjectName(QStringLiteral("note"));
-    m_note->setStyleSheet(noteStyleSheet(QApplication::palette()));
     m_note->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -109,9 +111,49 @@ void CElementTable::setMessage(const QString &message)
     updateNote();
 }
 
+void CElementTable::setChoices(int column, const QStringList &choices)
+{
+    m_table->setItemDelegateForColumn(column, new CChoiceDelegate(choices, m_table));
+}
+
 int CElementTable::currentRow() const
 {
     return m_table->currentRow();
+}
+
+void CElementTable::showChildrenOf(CElementTable *parent)
+{
+    m_parent = parent;
+    parent->m_followed = true;
+    setStore([this](const std::vector<FeedElement> &children) {
+        m_parent->setChildren(m_parent->currentRow(), m_element, children);
+    });
+    connect(parent, &CElementTable::currentRowChanged, this, &CElementTable::followParent);
+    followParent();
+}
+
+void CElementTable::followParent()
+{
+    const int row = m_parent->currentRow();
+    setEnabled(row >= 0);
+    setElements(m_parent->childrenOf(row, m_element));
+}
+
+std::vector<FeedElement> CElementTable::childrenOf(int row, const QString &name) const
+{
+    if (row < 0 || row >= int(m_rows.size()))
+        return {};
+    return m_rows[row].childrenNamed(name);
+}
+
+void CElementTable::setChildren(int row, const QString &name, const std::vector<FeedElement> &children)
+{
+    if (row < 0 || row >= int(m_rows.size()) || childrenOf(row, name) == children)
+        return;
+    m_rows[row].setChildrenNamed(name, children);
+    m_message.clear();
+    updateNote();
+    store();
 }
 
 void CElementTable::fill()
@@ -124,7 +166,11 @@ void CElementTable::fill()
             m_table->setItem(row, column, new QTableWidgetItem(m_columns[column].valueIn(m_rows[row])));
     }
     m_filling = false;
+    // The children show for a row: the first, unless one is selected.
+    if (m_followed && !m_rows.empty() && (currentRow() < 0 || currentRow() >= int(m_rows.size())))
+        m_table->setCurrentCell(0, 0);
     updateNote();
+    emit currentRowChanged();
 }
 
 int CElementTable::addRow()

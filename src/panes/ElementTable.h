@@ -27,16 +27,24 @@ public:
     CElementTable(const QString &element, const QStringList &headers, std::vector<CFieldPath> columns,
                   std::vector<Check> checks, QWidget *parent = nullptr);
 
-    // The style sheet of a note under a field: red text, dark on a light
-    // palette and light on a dark one, so that it reads on either.
-    static QString noteStyleSheet(const QPalette &palette);
-
     const QString &element() const { return m_element; }
     QTableWidget *table() const { return m_table; }
     // Where pages add buttons of their own beside Add and Remove.
     QHBoxLayout *buttonRow() const { return m_buttons; }
     void setStore(Store store) { m_store = std::move(store); }
     void setCheck(int column, RowCheck check);
+    // The cells of a column are edited with a list of these values.
+    void setChoices(int column, const QStringList &choices);
+    // Makes this table show the children of its element's name that the
+    // selected row of `parent` holds (a value's recipients, an alternate
+    // enclosure's sources); its edits go into that row. It is disabled
+    // while the parent has no row selected.
+    void showChildrenOf(CElementTable *parent);
+    CElementTable *parentTable() const { return m_parent; }
+    // The children of one name of a row, and those replaced, in the place
+    // of the first of them; the table stores.
+    std::vector<FeedElement> childrenOf(int row, const QString &name) const;
+    void setChildren(int row, const QString &name, const std::vector<FeedElement> &children);
     // A message under the table besides the values' notes (a failed probe);
     // it stays until the rows change.
     void setMessage(const QString &message);
@@ -54,7 +62,12 @@ public:
     // The problems of the values, one line per value.
     QString noteText() const;
 
+signals:
+    // The selected row changed, or the rows were shown anew.
+    void currentRowChanged();
+
 private:
+    void followParent();
     void fill();
     void onCellChanged(int row, int column);
     void removeRow();
@@ -70,5 +83,7 @@ private:
     QHBoxLayout *m_buttons;
     QLabel *m_note;
     Store m_store;
+    CElementTable *m_parent = nullptr;
+    bool m_followed = false; // a child table shows the selected row's children
     bool m_filling = false;
 };

@@ -1,6 +1,7 @@
 #include "panes/FeedPropertiesWnd.h"
 
 #include "core/PodcastCategories.h"
+#include "core/PodcastValues.h"
 #include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
 #include "links/LanguageCodes.h"
@@ -8,6 +9,7 @@
 #include "panes/ElementTable.h"
 #include "panes/OtherElementsList.h"
 #include "panes/PodcastCategoryDelegate.h"
+#include "panes/PodcastFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,7 +59,7 @@ QStringList languageCodes()
 
 QString noteOnCategory(const QString &name)
 {
-    return CPodcastCategories::isCategory(name) ? QString() : QStringLiteral("Not one of Apple's podcast categories");
+    return CPodcastCategories::isCategory(name) ? QString() : CFeedPropertiesWnd::tr("Not one of Apple's podcast categories");
 }
 
 QString noteOnSubcategory(const FeedElement &category, const QString &name)
@@ -65,7 +67,7 @@ QString noteOnSubcategory(const FeedElement &category, const QString &name)
     const QString parent = category.attribute(QStringLiteral("text"));
     return CPodcastCategories::isSubcategory(parent, name)
         ? QString()
-        : QStringLiteral("Not one of Apple's subcategories of \u201c%1\u201d").arg(parent);
+        : CFeedPropertiesWnd::tr("Not one of Apple's subcategories of \u201c%1\u201d").arg(parent);
 }
 
 QStringList numbers(int first, int last)
@@ -83,17 +85,17 @@ CFeedPropertiesWnd::CFeedPropertiesWnd(CRSSEditDoc *doc, QWidget *parent)
     , m_doc(doc)
     , m_form(new CElementForm(doc, this))
     , m_tabs(new QTabWidget(this))
-    , m_podcast(new QCheckBox(QStringLiteral("Podcast"), this))
+    , m_podcast(new QCheckBox(tr("Podcast"), this))
 {
     setObjectName(QStringLiteral("feedProperties"));
     m_podcast->setObjectName(QStringLiteral("podcast"));
-    m_podcast->setToolTip(QStringLiteral("Declares the iTunes and podcast namespaces and shows the podcast tags"));
-    m_tabs->addTab(scrolling(channelPage()), QStringLiteral("Channel"));
-    m_tabs->addTab(scrolling(categoriesPage()), QStringLiteral("Categories and Image"));
-    m_tabs->addTab(scrolling(cloudPage()), QStringLiteral("Cloud and Text Input"));
-    m_tabs->addTab(scrolling(skipPage()), QStringLiteral("Skip"));
-    m_podcastTab = m_tabs->addTab(scrolling(podcastPage()), QStringLiteral("Podcast"));
-    m_tabs->addTab(othersPage(), QStringLiteral("Other Elements"));
+    m_podcast->setToolTip(tr("Declares the iTunes and podcast namespaces and shows the podcast tags"));
+    m_tabs->addTab(scrolling(channelPage()), tr("Channel"));
+    m_tabs->addTab(scrolling(categoriesPage()), tr("Categories and Image"));
+    m_tabs->addTab(scrolling(cloudPage()), tr("Cloud and Text Input"));
+    m_tabs->addTab(scrolling(skipPage()), tr("Skip"));
+    m_podcastTab = m_tabs->addTab(podcastPage(), tr("Podcast"));
+    m_tabs->addTab(othersPage(), tr("Other Elements"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_podcast);
@@ -142,32 +144,32 @@ QWidget *CFeedPropertiesWnd::channelPage()
     auto *form = new QFormLayout(page);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     using P = CFieldPath;
-    m_form->addLine(form, QStringLiteral("&Title:"), P(QStringLiteral("title")));
-    m_form->addLine(form, QStringLiteral("&Link:"), P(QStringLiteral("link")), CElementForm::url());
-    m_form->addText(form, QStringLiteral("&Description:"), P(QStringLiteral("description")));
-    m_form->addLine(form, QStringLiteral("Public &address:"),
+    m_form->addLine(form, tr("&Title:"), P(QStringLiteral("title")));
+    m_form->addLine(form, tr("&Link:"), P(QStringLiteral("link")), CElementForm::url());
+    m_form->addText(form, tr("&Description:"), P(QStringLiteral("description")));
+    m_form->addLine(form, tr("Public &address:"),
                     P(QStringLiteral("atom:link"), QString(), QStringLiteral("href"))
                         .where(QStringLiteral("rel"), QStringLiteral("self")),
                     CElementForm::url())
-        ->setPlaceholderText(QStringLiteral("Where readers subscribe (atom:link rel=\"self\")"));
-    QComboBox *language = m_form->addChoice(form, QStringLiteral("Lan&guage:"), P(QStringLiteral("language")),
+        ->setPlaceholderText(tr("Where readers subscribe (atom:link rel=\"self\")"));
+    QComboBox *language = m_form->addChoice(form, tr("Lan&guage:"), P(QStringLiteral("language")),
                                             languageCodes(), &CValueCheck::LanguageCode);
     // The list shows the codes feeds hold; each one's name is its tip.
     const QList<LanguageCode> &codes = CLanguageCodes::all();
     for (int i = 0; i < codes.size(); ++i)
         language->setItemData(i + 1, codes.at(i).name, Qt::ToolTipRole);
-    m_form->addLine(form, QStringLiteral("&Copyright:"), P(QStringLiteral("copyright")));
-    m_form->addLine(form, QStringLiteral("&Managing editor:"), P(QStringLiteral("managingEditor")),
+    m_form->addLine(form, tr("&Copyright:"), P(QStringLiteral("copyright")));
+    m_form->addLine(form, tr("&Managing editor:"), P(QStringLiteral("managingEditor")),
                     CElementForm::email());
-    m_form->addLine(form, QStringLiteral("&Webmaster:"), P(QStringLiteral("webMaster")), CElementForm::email());
-    m_form->addDate(form, QStringLiteral("&Publication date:"), P(QStringLiteral("pubDate")), CElementForm::date());
-    m_form->addDate(form, QStringLiteral("Last &build date:"), P(QStringLiteral("lastBuildDate")),
+    m_form->addLine(form, tr("&Webmaster:"), P(QStringLiteral("webMaster")), CElementForm::email());
+    m_form->addDate(form, tr("&Publication date:"), P(QStringLiteral("pubDate")), CElementForm::date());
+    m_form->addDate(form, tr("Last &build date:"), P(QStringLiteral("lastBuildDate")),
                     CElementForm::date());
-    m_form->addLine(form, QStringLiteral("&Generator:"), P(QStringLiteral("generator")));
-    m_form->addLine(form, QStringLiteral("D&ocs:"), P(QStringLiteral("docs")), CElementForm::url());
-    m_form->addLine(form, QStringLiteral("TT&L (minutes):"), P(QStringLiteral("ttl")),
+    m_form->addLine(form, tr("&Generator:"), P(QStringLiteral("generator")));
+    m_form->addLine(form, tr("D&ocs:"), P(QStringLiteral("docs")), CElementForm::url());
+    m_form->addLine(form, tr("TT&L (minutes):"), P(QStringLiteral("ttl")),
                     CElementForm::integer(0, 2147483647));
-    m_form->addLine(form, QStringLiteral("&Rating:"), P(QStringLiteral("rating")));
+    m_form->addLine(form, tr("&Rating:"), P(QStringLiteral("rating")));
     return page;
 }
 
@@ -175,25 +177,25 @@ QWidget *CFeedPropertiesWnd::categoriesPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *categories = new QGroupBox(QStringLiteral("Categories"));
+    auto *categories = new QGroupBox(tr("Categories"));
     auto *categoryRows = new QVBoxLayout(categories);
-    m_form->addTable(categoryRows, QStringLiteral("category"), {QStringLiteral("Category"), QStringLiteral("Domain")},
+    m_form->addTable(categoryRows, QStringLiteral("category"), {tr("Category"), tr("Domain")},
                      {CFieldPath(QString()), CFieldPath(QString(), QString(), QStringLiteral("domain"))});
     layout->addWidget(categories);
 
-    auto *image = new QGroupBox(QStringLiteral("Image"));
+    auto *image = new QGroupBox(tr("Image"));
     auto *imageRow = new QHBoxLayout(image);
     auto *fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     const QString name = QStringLiteral("image");
-    m_form->addLine(fields, QStringLiteral("&URL:"), CFieldPath(name, QStringLiteral("url")), CElementForm::url());
-    m_form->addLine(fields, QStringLiteral("&Title:"), CFieldPath(name, QStringLiteral("title")));
-    m_form->addLine(fields, QStringLiteral("&Link:"), CFieldPath(name, QStringLiteral("link")), CElementForm::url());
-    m_form->addLine(fields, QStringLiteral("&Width:"), CFieldPath(name, QStringLiteral("width")),
+    m_form->addLine(fields, tr("&URL:"), CFieldPath(name, QStringLiteral("url")), CElementForm::url());
+    m_form->addLine(fields, tr("&Title:"), CFieldPath(name, QStringLiteral("title")));
+    m_form->addLine(fields, tr("&Link:"), CFieldPath(name, QStringLiteral("link")), CElementForm::url());
+    m_form->addLine(fields, tr("&Width:"), CFieldPath(name, QStringLiteral("width")),
                     CElementForm::integer(1, 144));
-    m_form->addLine(fields, QStringLiteral("&Height:"), CFieldPath(name, QStringLiteral("height")),
+    m_form->addLine(fields, tr("&Height:"), CFieldPath(name, QStringLiteral("height")),
                     CElementForm::integer(1, 400));
-    m_form->addLine(fields, QStringLiteral("&Description:"), CFieldPath(name, QStringLiteral("description")));
+    m_form->addLine(fields, tr("&Description:"), CFieldPath(name, QStringLiteral("description")));
     imageRow->addLayout(fields, 1);
     m_imagePreview = new QLabel;
     m_imagePreview->setObjectName(QStringLiteral("imagePreview"));
@@ -211,27 +213,27 @@ QWidget *CFeedPropertiesWnd::cloudPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *cloud = new QGroupBox(QStringLiteral("Cloud (notification of updates)"));
+    auto *cloud = new QGroupBox(tr("Cloud (notification of updates)"));
     QFormLayout *cloudForm = formIn(cloud);
     const QString name = QStringLiteral("cloud");
     auto at = [&name](const char *attribute) {
         return CFieldPath(name, QString(), QString::fromLatin1(attribute));
     };
-    m_form->addLine(cloudForm, QStringLiteral("&Domain:"), at("domain"));
-    m_form->addLine(cloudForm, QStringLiteral("&Port:"), at("port"), CElementForm::integer(1, 65535));
-    m_form->addLine(cloudForm, QStringLiteral("P&ath:"), at("path"));
-    m_form->addLine(cloudForm, QStringLiteral("&Register procedure:"), at("registerProcedure"));
-    m_form->addChoice(cloudForm, QStringLiteral("Pro&tocol:"), at("protocol"),
+    m_form->addLine(cloudForm, tr("&Domain:"), at("domain"));
+    m_form->addLine(cloudForm, tr("&Port:"), at("port"), CElementForm::integer(1, 65535));
+    m_form->addLine(cloudForm, tr("P&ath:"), at("path"));
+    m_form->addLine(cloudForm, tr("&Register procedure:"), at("registerProcedure"));
+    m_form->addChoice(cloudForm, tr("Pro&tocol:"), at("protocol"),
                       {QStringLiteral("xml-rpc"), QStringLiteral("soap"), QStringLiteral("http-post")});
     layout->addWidget(cloud);
 
-    auto *textInput = new QGroupBox(QStringLiteral("Text input"));
+    auto *textInput = new QGroupBox(tr("Text input"));
     QFormLayout *inputForm = formIn(textInput);
     const QString input = QStringLiteral("textInput");
-    m_form->addLine(inputForm, QStringLiteral("T&itle:"), CFieldPath(input, QStringLiteral("title")));
-    m_form->addLine(inputForm, QStringLiteral("D&escription:"), CFieldPath(input, QStringLiteral("description")));
-    m_form->addLine(inputForm, QStringLiteral("&Name:"), CFieldPath(input, QStringLiteral("name")));
-    m_form->addLine(inputForm, QStringLiteral("&Link:"), CFieldPath(input, QStringLiteral("link")),
+    m_form->addLine(inputForm, tr("T&itle:"), CFieldPath(input, QStringLiteral("title")));
+    m_form->addLine(inputForm, tr("D&escription:"), CFieldPath(input, QStringLiteral("description")));
+    m_form->addLine(inputForm, tr("&Name:"), CFieldPath(input, QStringLiteral("name")));
+    m_form->addLine(inputForm, tr("&Link:"), CFieldPath(input, QStringLiteral("link")),
                     CElementForm::url());
     layout->addWidget(textInput);
     layout->addStretch();
@@ -242,11 +244,11 @@ QWidget *CFeedPropertiesWnd::skipPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *hours = new QGroupBox(QStringLiteral("Skip hours (GMT): readers do not fetch the feed in these hours"));
+    auto *hours = new QGroupBox(tr("Skip hours (GMT): readers do not fetch the feed in these hours"));
     auto *hourRows = new QVBoxLayout(hours);
     m_form->addCheckSet(hourRows, QStringLiteral("skipHours"), QStringLiteral("hour"), numbers(0, 23), 8);
     layout->addWidget(hours);
-    auto *days = new QGroupBox(QStringLiteral("Skip days: readers do not fetch the feed on these days"));
+    auto *days = new QGroupBox(tr("Skip days: readers do not fetch the feed on these days"));
     auto *dayRows = new QVBoxLayout(days);
     m_form->addCheckSet(dayRows, QStringLiteral("skipDays"), QStringLiteral("day"),
                         {QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
@@ -258,30 +260,46 @@ QWidget *CFeedPropertiesWnd::skipPage()
     return page;
 }
 
+// The podcast tags, page by page, so that each fits a small screen: the
+// show as Apple reads it, the index's own tags, people and places, support,
+// social links, and the feeds this one points to.
 QWidget *CFeedPropertiesWnd::podcastPage()
+{
+    m_podcastTabs = new QTabWidget;
+    m_podcastTabs->setObjectName(QStringLiteral("podcastPages"));
+    m_podcastTabs->addTab(scrolling(showPage()), tr("Show"));
+    m_podcastTabs->addTab(scrolling(indexPage()), tr("Index"));
+    m_podcastTabs->addTab(scrolling(peoplePage()), tr("People and Places"));
+    m_podcastTabs->addTab(scrolling(supportPage()), tr("Support"));
+    m_podcastTabs->addTab(scrolling(socialPage()), tr("Social"));
+    m_podcastTabs->addTab(scrolling(relatedPage()), tr("Related Feeds"));
+    return m_podcastTabs;
+}
+
+QWidget *CFeedPropertiesWnd::showPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     using P = CFieldPath;
     const QString href = QStringLiteral("href");
 
-    auto *show = new QGroupBox(QStringLiteral("Show (iTunes)"));
+    auto *show = new QGroupBox(tr("Show (iTunes)"));
     QFormLayout *form = formIn(show);
-    m_form->addLine(form, QStringLiteral("&Title:"), P(QStringLiteral("itunes:title")));
-    m_form->addLine(form, QStringLiteral("&Author:"), P(QStringLiteral("itunes:author")));
-    m_form->addLine(form, QStringLiteral("Owner &name:"), P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:name")));
-    m_form->addLine(form, QStringLiteral("Owner &e-mail:"),
+    m_form->addLine(form, tr("&Title:"), P(QStringLiteral("itunes:title")));
+    m_form->addLine(form, tr("&Author:"), P(QStringLiteral("itunes:author")));
+    m_form->addLine(form, tr("Owner &name:"), P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:name")));
+    m_form->addLine(form, tr("Owner &e-mail:"),
                     P(QStringLiteral("itunes:owner"), QStringLiteral("itunes:email")), CElementForm::emailAddress());
-    m_form->addLine(form, QStringLiteral("&Image:"), P(QStringLiteral("itunes:image"), QString(), href),
+    m_form->addLine(form, tr("&Image:"), P(QStringLiteral("itunes:image"), QString(), href),
                     CElementForm::url());
-    m_form->addChoice(form, QStringLiteral("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
+    m_form->addChoice(form, tr("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
                       {QStringLiteral("true"), QStringLiteral("false")});
-    m_form->addChoice(form, QStringLiteral("T&ype:"), P(QStringLiteral("itunes:type")),
+    m_form->addChoice(form, tr("T&ype:"), P(QStringLiteral("itunes:type")),
                       {QStringLiteral("episodic"), QStringLiteral("serial")});
-    m_form->addLine(form, QStringLiteral("New &feed URL:"), P(QStringLiteral("itunes:new-feed-url")),
+    m_form->addLine(form, tr("New &feed URL:"), P(QStringLiteral("itunes:new-feed-url")),
                     CElementForm::url());
-    m_form->addChoice(form, QStringLiteral("&Block:"), P(QStringLiteral("itunes:block")), {kYes});
-    m_form->addChoice(form, QStringLiteral("&Complete:"), P(QStringLiteral("itunes:complete")), {kYes});
+    m_form->addChoice(form, tr("&Block:"), P(QStringLiteral("itunes:block")), {kYes});
+    m_form->addChoice(form, tr("&Complete:"), P(QStringLiteral("itunes:complete")), {kYes});
     layout->addWidget(show);
 
     auto *categories = new QGroupBox(QStringLiteral("iTunes categories"));
@@ -289,50 +307,91 @@ QWidget *CFeedPropertiesWnd::podcastPage()
     const QString text = QStringLiteral("text");
     CElementTable *itunesCategories =
         m_form->addTable(categoryRows, QStringLiteral("itunes:category"),
-                         {QStringLiteral("Category"), QStringLiteral("Subcategory")},
+                         {tr("Category"), tr("Subcategory")},
                          {P(QString(), QString(), text), P(QString(), QStringLiteral("itunes:category"), text)},
                          {&noteOnCategory});
     itunesCategories->setCheck(1, &noteOnSubcategory);
     itunesCategories->table()->setItemDelegate(new CPodcastCategoryDelegate(itunesCategories->table()));
+    itunesCategories->table()->setAccessibleName(tr("iTunes categories"));
     layout->addWidget(categories);
+    CPodcastFields::addImages(m_form, layout);
+    layout->addStretch();
+    return page;
+}
 
-    auto *index = new QGroupBox(QStringLiteral("Podcast index"));
+QWidget *CFeedPropertiesWnd::indexPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    using P = CFieldPath;
+    auto *index = new QGroupBox(tr("Podcast index"));
     QFormLayout *indexForm = formIn(index);
-    m_form->addChoice(indexForm, QStringLiteral("&Locked:"), P(QStringLiteral("podcast:locked")),
-                      {QStringLiteral("yes"), QStringLiteral("no")});
-    m_form->addLine(indexForm, QStringLiteral("Lock o&wner:"),
+    m_form->addChoice(indexForm, tr("&Locked:"), P(QStringLiteral("podcast:locked")),
+                      CPodcastValues::yesNo());
+    m_form->addLine(indexForm, tr("Lock o&wner:"),
                     P(QStringLiteral("podcast:locked"), QString(), QStringLiteral("owner")), CElementForm::emailAddress());
-    m_form->addLine(indexForm, QStringLiteral("&GUID:"), P(QStringLiteral("podcast:guid")))->setReadOnly(true);
-    m_form->addChoice(indexForm, QStringLiteral("&Medium:"), P(QStringLiteral("podcast:medium")),
-                      {QStringLiteral("podcast"), QStringLiteral("music"), QStringLiteral("video"),
-                       QStringLiteral("film"), QStringLiteral("audiobook"), QStringLiteral("newsletter"),
-                       QStringLiteral("blog")});
-    m_form->addLine(indexForm, QStringLiteral("Li&cense:"), P(QStringLiteral("podcast:license")));
-    m_form->addLine(indexForm, QStringLiteral("License &URL:"),
-                    P(QStringLiteral("podcast:license"), QString(), QStringLiteral("url")), CElementForm::url());
-    m_form->addLine(indexForm, QStringLiteral("L&ocation:"), P(QStringLiteral("podcast:location")));
-    m_form->addLine(indexForm, QStringLiteral("Location ge&o:"),
-                    P(QStringLiteral("podcast:location"), QString(), QStringLiteral("geo")));
-    m_form->addLine(indexForm, QStringLiteral("Location OS&M:"),
-                    P(QStringLiteral("podcast:location"), QString(), QStringLiteral("osm")));
+    m_form->addLine(indexForm, tr("&GUID:"), P(QStringLiteral("podcast:guid")), &CPodcastValues::Uuid)
+        ->setReadOnly(true);
+    m_form->addChoice(indexForm, tr("&Medium:"), P(QStringLiteral("podcast:medium")),
+                      CPodcastValues::mediums());
+    m_form->addChoice(indexForm, tr("Uses &Podping:"),
+                      P(QStringLiteral("podcast:podping"), QString(), QStringLiteral("usesPodping")),
+                      CPodcastValues::booleans());
+    CPodcastFields::addLicense(m_form, indexForm);
     layout->addWidget(index);
 
-    auto *funding = new QGroupBox(QStringLiteral("Funding"));
-    auto *fundingRows = new QVBoxLayout(funding);
-    m_form->addTable(fundingRows, QStringLiteral("podcast:funding"), {QStringLiteral("URL"), QStringLiteral("Text")},
-                     {P(QString(), QString(), QStringLiteral("url")), P(QString())}, {CElementForm::url(), {}});
-    layout->addWidget(funding);
+    auto *frequency = new QGroupBox(tr("Release schedule"));
+    CPodcastFields::addUpdateFrequency(m_form, formIn(frequency));
+    layout->addWidget(frequency);
+    CPodcastFields::addBlocks(m_form, layout);
+    CPodcastFields::addTexts(m_form, layout);
+    layout->addStretch();
+    return page;
+}
 
-    auto *persons = new QGroupBox(QStringLiteral("Persons"));
-    auto *personRows = new QVBoxLayout(persons);
-    m_form->addTable(personRows, QStringLiteral("podcast:person"),
-                     {QStringLiteral("Name"), QStringLiteral("Role"), QStringLiteral("Group"), QStringLiteral("Image"),
-                      QStringLiteral("Link")},
-                     {P(QString()), P(QString(), QString(), QStringLiteral("role")),
-                      P(QString(), QString(), QStringLiteral("group")), P(QString(), QString(), QStringLiteral("img")),
-                      P(QString(), QString(), href)},
-                     {{}, {}, {}, CElementForm::url(), CElementForm::url()});
-    layout->addWidget(persons);
+QWidget *CFeedPropertiesWnd::peoplePage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    CPodcastFields::addPersons(m_form, layout);
+    CPodcastFields::addLocations(m_form, layout);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *CFeedPropertiesWnd::supportPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    CPodcastFields::addFunding(m_form, layout);
+    CPodcastFields::addValue(m_form, layout);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *CFeedPropertiesWnd::socialPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    CPodcastFields::addSocialInteracts(m_form, layout);
+    auto *chat = new QGroupBox(tr("Chat"));
+    CPodcastFields::addChat(m_form, formIn(chat));
+    layout->addWidget(chat);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *CFeedPropertiesWnd::relatedPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    CPodcastFields::addTrailers(m_form, layout);
+    CPodcastFields::addPodroll(m_form, layout);
+    auto *publisher = new QGroupBox(tr("Publisher"));
+    CPodcastFields::addPublisher(m_form, formIn(publisher));
+    layout->addWidget(publisher);
+    CPodcastFields::addRemoteItems(m_form, layout);
+    layout->addStretch();
     return page;
 }
 
@@ -340,8 +399,8 @@ QWidget *CFeedPropertiesWnd::othersPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *about = new QLabel(QStringLiteral("Elements of the channel that these pages do not edit. "
-                                            "They stay in the file as they are."));
+    auto *about = new QLabel(tr("Elements of the channel that these pages do not edit. "
+                                "They stay in the file as they are."));
     about->setWordWrap(true);
     layout->addWidget(about);
     m_others = new COtherElementsList;
@@ -375,7 +434,7 @@ void CFeedPropertiesWnd::showImagePreview()
     const QPixmap picture = path.isEmpty() ? QPixmap() : QPixmap(path);
     if (picture.isNull()) {
         m_imagePreview->setPixmap(QPixmap());
-        m_imagePreview->setText(address.isEmpty() ? QStringLiteral("No image") : QStringLiteral("The image is not on this computer: no preview"));
+        m_imagePreview->setText(address.isEmpty() ? tr("No image") : tr("The image is not on this computer: no preview"));
         return;
     }
     m_imagePreview->setPixmap(picture.scaled(QSize(144, 400).boundedTo(picture.size()), Qt::KeepAspectRatio,
@@ -384,7 +443,7 @@ void CFeedPropertiesWnd::showImagePreview()
 
 void CFeedPropertiesWnd::updateTitle()
 {
-    setWindowTitle(QStringLiteral("Feed Properties \u2014 %1").arg(m_doc->title()));
+    setWindowTitle(tr("Feed Properties \u2014 %1").arg(m_doc->title()));
 }
 
 bool CFeedPropertiesWnd::focusElement(const QString &element)
@@ -395,6 +454,10 @@ bool CFeedPropertiesWnd::focusElement(const QString &element)
     for (int tab = 0; tab < m_tabs->count(); ++tab) {
         if (m_tabs->widget(tab)->isAncestorOf(editor) && m_tabs->isTabVisible(tab)) {
             m_tabs->setCurrentIndex(tab);
+            for (int inner = 0; inner < m_podcastTabs->count(); ++inner) {
+                if (m_podcastTabs->widget(inner)->isAncestorOf(editor))
+                    m_podcastTabs->setCurrentIndex(inner);
+            }
             editor->setFocus(Qt::OtherFocusReason);
             return true;
         }

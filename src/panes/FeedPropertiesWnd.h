@@ -22,6 +22,7 @@ public:
     explicit CFeedPropertiesWnd(CRSSEditDoc *doc, QWidget *parent = nullptr);
 
     QTabWidget *tabs() const { return m_tabs; }
+    QTabWidget *podcastTabs() const { return m_podcastTabs; }
     CElementForm *form() const { return m_form; }
     QCheckBox *podcastBox() const { return m_podcast; }
     COtherElementsList *otherElements() const { return m_others; }
@@ -36,6 +37,12 @@ private:
     QWidget *cloudPage();
     QWidget *skipPage();
     QWidget *podcastPage();
+    QWidget *showPage();
+    QWidget *indexPage();
+    QWidget *peoplePage();
+    QWidget *supportPage();
+    QWidget *socialPage();
+    QWidget *relatedPage();
     QWidget *othersPage();
     void load();
     void showImagePreview();
@@ -45,6 +52,7 @@ private:
     QPointer<CRSSEditDoc> m_doc;
     CElementForm *m_form;
     QTabWidget *m_tabs;
+    QTabWidget *m_podcastTabs = nullptr; // the podcast page's own pages
     QCheckBox *m_podcast;
     QLabel *m_imagePreview = nullptr;
     COtherElementsList *m_others = nullptr;

@@ -2,8 +2,11 @@
 
 #include "panes/PostRowDelegate.h"
 
+#include "links/AudioTags.h"
+
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -47,6 +50,10 @@ CPostsListCtrl::CPostsListCtrl(QWidget *parent)
     columns->setStretchLastSection(false);
     // A divider dragged by the user snaps back to fit the columns.
     columns->viewport()->installEventFilter(this);
+    // Audio files dropped from a file manager become episodes; the rows
+    // themselves are never dragged.
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
 }
 
 void CPostsListCtrl::setEmptyText(const QString &text)
@@ -180,4 +187,49 @@ bool CPostsListCtrl::eventFilter(QObject *object, QEvent *event)
     if (object == header()->viewport() && event->type() == QEvent::MouseButtonRelease)
         fitColumns();
     return QTreeView::eventFilter(object, event);
+}
+
+QStringList CPostsListCtrl::droppedFiles(const QMimeData *data)
+{
+    QStringList paths;
+    bool audio = false;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        paths.append(url.toLocalFile());
+        audio = audio || CAudioTags::isAudioFileName(paths.constLast());
+    }
+    return audio ? paths : QStringList();
+}
+
+void CPostsListCtrl::acceptAudio(QDropEvent *event)
+{
+    if (droppedFiles(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void CPostsListCtrl::dragEnterEvent(QDragEnterEvent *event)
+{
+    acceptAudio(event);
+}
+
+// The whole list takes the drop, wherever the pointer is over it.
+void CPostsListCtrl::dragMoveEvent(QDragMoveEvent *event)
+{
+    acceptAudio(event);
+}
+
+void CPostsListCtrl::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit audioFilesDropped(paths);
 }

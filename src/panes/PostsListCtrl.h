@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTreeView>
 
 class CPostRowDelegate;
+class QMimeData;
 
 // The list of the posts bar: two columns (title and date), whole rows
 // selected, a post's title renamed in place by F2 or the bar. While it has no rows it shows a grey text in its middle.
@@ -28,7 +30,19 @@ public:
     // Makes the row current and selected, alone, and scrolls to it.
     void selectRow(int row);
 
+    // What a drop on the list hands on: the dropped local files, when one
+    // at least is an audio file (the command names those it skips); none
+    // otherwise, and the list refuses the drop.
+    static QStringList droppedFiles(const QMimeData *data);
+
+signals:
+    // Audio files were dropped on the list, to become episodes.
+    void audioFilesDropped(const QStringList &paths);
+
 protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void resizeEvent(QResizeEvent *event) override;
@@ -38,6 +52,7 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
+    static void acceptAudio(QDropEvent *event);
     void paintEmptyText();
     QColor emptyTextColor() const;
 

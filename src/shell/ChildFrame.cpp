@@ -4,6 +4,7 @@
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
 #include "links/PreviewBarSetting.h"
+#include "links/PublishSettings.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarPreview.h"
 #include "panes/BarProblems.h"
@@ -145,6 +146,8 @@ void CChildFrame::createBars()
     connect(m_postsBar, &CBarRssItems::editorFocusRequested, m_view, &CRSSEditView::FocusEditor);
     connect(m_postsBar, &CBarRssItems::filteringChanged, this, &CChildFrame::commandStatesChanged);
     m_postsBar->setPostCommands(m_postCommands.get());
+    connect(m_postsBar->listCtrl(), &CPostsListCtrl::audioFilesDropped, this,
+            [this](const QStringList &paths) { m_postCommands->addEpisodesFromAudio(paths); });
 
     // The problems sit under the posts list, hidden until a check.
     m_problemsBar = new CBarProblems(tr("Problems"), m_document.get(), m_dockHost);
@@ -186,7 +189,11 @@ void CChildFrame::checkFeed()
             showCheckResult(watcher->result());
         watcher->deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run([bytes] { return CFeedChecker::Check(bytes); }));
+    CFeedChecker::Options options;
+    options.podcastRules = CFeedChecker::PodcastRules::IfDeclared;
+    const PublishTarget target = CPublishSettings::load(m_document->path());
+    options.media = CLocalMedia(m_document->path(), target.mediaBaseUrl, target.mediaFolder);
+    watcher->setFuture(QtConcurrent::run([bytes, options] { return CFeedChecker::Check(bytes, options); }));
 }
 
 void CChildFrame::showCheckResult(const QList<CFeedChecker::Problem> &problems)

@@ -1,5 +1,6 @@
 #include "shell/CommandLine.h"
 
+#include "links/PublishSettings.h"
 #include "markup/FeedChecker.h"
 #include "shell/UiTranslations.h"
 
@@ -14,6 +15,7 @@
 namespace {
 
 const QString kCheckOption = QStringLiteral("check");
+const QString kPodcastOption = QStringLiteral("podcast");
 
 void print(FILE *stream, const QString &line)
 {
@@ -32,6 +34,11 @@ void CCommandLine::describe(QCommandLineParser &parser)
             "Check each feed file without opening a window; print one problem a line as "
             "FILE:LINE:COLUMN: error|warning|info: message [rule-id]. Exit status 0 when there are no "
             "errors, 1 when there are, 2 when a file cannot be read.")));
+    parser.addOption(QCommandLineOption(kPodcastOption, QCoreApplication::translate("CCommandLine",
+            "With --check: apply the podcast directories' rules too, whether or not the feed declares the iTunes or "
+            "podcast namespace: every podcast namespace tag's place, attributes and values, Apple Podcasts' "
+            "requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards "
+            "Project's PSP-1.")));
     parser.addPositionalArgument(QStringLiteral("files"), QCoreApplication::translate("CCommandLine", "Feed files to open."),
                                  QCoreApplication::translate("CCommandLine", "[FILE...]"));
 }
@@ -50,17 +57,17 @@ void CCommandLine::answerTerminalOptions(int argc, char *argv[])
         parser.showHelp();
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
-    if (parser.isSet(kCheckOption)) {
+    if (parser.isSet(kCheckOption) || parser.isSet(kPodcastOption)) {
         // Nothing to check is a mistake in the command, not a clean feed.
-        if (parser.positionalArguments().isEmpty()) {
-            print(stderr, QCoreApplication::translate("CCommandLine", "Usage: %1 --check FEED...").arg(QFileInfo(terminal.arguments().constFirst()).fileName()));
+        if (parser.positionalArguments().isEmpty() || !parser.isSet(kCheckOption)) {
+            print(stderr, QCoreApplication::translate("CCommandLine", "Usage: %1 --check [--podcast] FEED...").arg(QFileInfo(terminal.arguments().constFirst()).fileName()));
             std::exit(2);
         }
-        std::exit(checkFeeds(parser.positionalArguments()));
+        std::exit(checkFeeds(parser.positionalArguments(), parser.isSet(kPodcastOption)));
     }
 }
 
-int CCommandLine::checkFeeds(const QStringList &files)
+int CCommandLine::checkFeeds(const QStringList &files, bool podcast)
 {
     int status = 0;
     for (const QString &name : files) {
@@ -72,7 +79,14 @@ int CCommandLine::checkFeeds(const QStringList &files)
             status = 2;
             continue;
         }
-        for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll())) {
+        CFeedChecker::Options options;
+        if (podcast) {
+            options.podcastRules = CFeedChecker::PodcastRules::On;
+            const QString path = QFileInfo(name).absoluteFilePath();
+            const PublishTarget target = CPublishSettings::load(path);
+            options.media = CLocalMedia(path, target.mediaBaseUrl, target.mediaFolder);
+        }
+        for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll(), options)) {
             // Joined, not formatted: a file name may hold "%1".
             print(stdout, name + u':' + QString::number(problem.line) + u':' + QString::number(problem.column)
                                   + QLatin1String(": ") + CFeedRules::LevelName(problem.level()) + QLatin1String(": ")

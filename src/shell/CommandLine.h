@@ -6,7 +6,8 @@ class QCommandLineParser;
 
 // The program's command line: "tidrel [FILE...]" opens each feed file;
 // --help and --version answer on the terminal, and --check FEED... prints
-// each feed's problems there.
+// each feed's problems there (--check --podcast with the podcast
+// directories' rules).
 class CCommandLine
 {
 public:
@@ -24,7 +25,8 @@ public:
     // Prints each file's problems in the compiler form
     // "FILE:LINE:COLUMN: error|warning|info: message [rule-id]". Returns the
     // exit status: 0 without errors, 1 with errors, 2 when a file cannot be read.
-    static int checkFeeds(const QStringList &files);
+    // `podcast`: the podcast directories' rules too.
+    static int checkFeeds(const QStringList &files, bool podcast = false);
 
 private:
     static void describe(QCommandLineParser &parser);

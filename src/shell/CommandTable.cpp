@@ -13,6 +13,7 @@ const std::vector<CommandInfo> &commandTable()
         {ID_FILE_CLOSE, QT_TRANSLATE_NOOP("Command", "&Close"), "", QT_TRANSLATE_NOOP("Command", "Close the active feed"), "document-close", ""},
         {ID_FILE_SAVE, QT_TRANSLATE_NOOP("Command", "&Save"), "Ctrl+S", QT_TRANSLATE_NOOP("Command", "Save the active feed"), "document-save", ":/shell/icons/save.png", QT_TRANSLATE_NOOP("Command", "Save")},
         {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("Command", "Save &As\u2026"), "Ctrl+Shift+S", QT_TRANSLATE_NOOP("Command", "Save the active feed with a new name"), "document-save-as", ""},
+        {ID_FILE_NEW_EPISODE_FROM_AUDIO, QT_TRANSLATE_NOOP("Command", "New &Episode from Audio\u2026"), "", QT_TRANSLATE_NOOP("Command", "Add a podcast episode for each audio file chosen, from its tags"), "", ""},
         {ID_FILE_PUBLISH, QT_TRANSLATE_NOOP("Command", "P&ublish"), "Ctrl+Shift+P", QT_TRANSLATE_NOOP("Command", "Upload the saved feed to its server or folder"), "document-send", ""},
         {ID_FILE_PUBLISH_SETTINGS, QT_TRANSLATE_NOOP("Command", "Publish Se&ttings\u2026"), "", QT_TRANSLATE_NOOP("Command", "Choose where the feed is published and how to sign in"), "", ""},
         {ID_FILE_PRINT, QT_TRANSLATE_NOOP("Command", "&Print\u2026"), "", QT_TRANSLATE_NOOP("Command", "Print the current post as the editor shows it"), "document-print", ""},

@@ -68,6 +68,15 @@ QString CDesktopServices::askOpenFileName()
                                         feedFileFilters().join(QStringLiteral(";;")));
 }
 
+QStringList CDesktopServices::askAudioFileNames()
+{
+    const QString filters = QCoreApplication::translate("CDesktopServices", "Audio files (%1)")
+                                .arg(QStringLiteral("*.mp3 *.m4a *.m4b *.aac *.ogg *.oga *.opus *.flac *.wav"))
+                            + QStringLiteral(";;") + QCoreApplication::translate("CDesktopServices", "All files (*)");
+    return QFileDialog::getOpenFileNames(m_dialogParent, QCoreApplication::translate("CDesktopServices", "New Episode from Audio"),
+                                         QString(), filters);
+}
+
 QString CDesktopServices::askSaveFileName(const QString &suggestedPath)
 {
     QFileDialog dialog(m_dialogParent, QCoreApplication::translate("CDesktopServices", "Save As"), suggestedPath);

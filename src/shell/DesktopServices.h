@@ -17,6 +17,7 @@ public:
 
     SaveChoice askSaveChanges(const QString &documentTitle) override;
     QString askOpenFileName() override;
+    QStringList askAudioFileNames() override;
     QString askSaveFileName(const QString &suggestedPath) override;
     void showInformation(const QString &message) override;
     bool openUrl(const QUrl &url) override;

@@ -20,6 +20,8 @@
 #include "shell/LockKeyIndicators.h"
 #include "shell/MdiClient.h"
 #include "shell/PreferencesDialog.h"
+#include "shell/Appearance.h"
+#include "links/ColorSchemeSetting.h"
 #include "shell/MenuTip.h"
 #include "shell/StartPage.h"
 #include "shell/UiTranslations.h"
@@ -275,6 +277,13 @@ bool CMainFrame::OnCommand(int id)
         if (frame)
             publishFeed(frame);
         return true;
+    case ID_FILE_NEW_EPISODE_FROM_AUDIO:
+        if (frame) {
+            const QStringList paths = m_services->askAudioFileNames();
+            if (!paths.isEmpty())
+                frame->postCommands()->addEpisodesFromAudio(paths);
+        }
+        return true;
     case ID_FILE_PUBLISH_SETTINGS:
         if (frame)
             m_publishing->editSettings(frame->document()->path(), [](bool) {});
@@ -352,6 +361,7 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     case ID_FILE_PRINT_PREVIEW:
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
+    case ID_FILE_NEW_EPISODE_FROM_AUDIO:
     case ID_WINDOW_CASCADE:
     case ID_WINDOW_TILE:
         state->enabled = activeChildFrame() != nullptr;
@@ -399,14 +409,19 @@ void CMainFrame::showAbout()
     dialog.exec();
 }
 
-// The footer the user chooses reaches every open feed at its next store.
+// The footer the user chooses reaches every open feed at its next store;
+// the colours change at once.
 void CMainFrame::showPreferences()
 {
     CPreferencesDialog dialog(this);
+    dialog.setColorScheme(ColorSchemeSetting::load().scheme);
     dialog.setFooter(PostFooterSetting::load());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!dialog.footer().save())
+    const ColorSchemeSetting colours{dialog.colorScheme()};
+    if (CAppearance *appearance = CAppearance::instance())
+        appearance->setChosenScheme(colours.scheme);
+    if (!dialog.footer().save() || !colours.save())
         m_services->showError(tr("The preferences could not be written to\n%1").arg(GetSettingsPath()));
     m_documents->applyPostFooterSetting();
 }
@@ -545,6 +560,7 @@ QMenu *CMainFrame::addMenu(const QString &title, std::initializer_list<int> ids)
 void CMainFrame::createMenus()
 {
     QMenu *file = addMenu(tr("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0,
+                                                     ID_FILE_NEW_EPISODE_FROM_AUDIO, 0,
                                                      ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
                                                      ID_FILE_PUBLISH, ID_FILE_PUBLISH_SETTINGS, 0,
                                                      ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0});

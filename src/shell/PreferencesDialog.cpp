@@ -3,6 +3,7 @@
 #include "document/PostFooter.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,10 +19,19 @@ constexpr int kMaxFooterLength = 259;
 
 CPreferencesDialog::CPreferencesDialog(QWidget *parent)
     : CAnimatedDialog(parent)
+    , m_colorScheme(new QComboBox)
     , m_footerBox(new QCheckBox(tr("&Add a footer under the description of every post I edit")))
     , m_footerText(new QLineEdit)
 {
     setWindowTitle(tr("Preferences"));
+
+    // The numbers of the desktop portal's colour scheme.
+    m_colorScheme->addItem(tr("Follow the desktop"), 0);
+    m_colorScheme->addItem(tr("Light"), 2);
+    m_colorScheme->addItem(tr("Dark"), 1);
+    auto *look = new QFormLayout;
+    look->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    look->addRow(tr("&Colours:"), m_colorScheme);
 
     m_footerText->setMaxLength(kMaxFooterLength);
     m_footerText->setPlaceholderText(DefaultPostFooterText());
@@ -54,10 +64,21 @@ CPreferencesDialog::CPreferencesDialog(QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(look);
     layout->addWidget(footerGroup);
     layout->addStretch(1);
     layout->addWidget(buttons);
     setMinimumWidth(520);
+}
+
+void CPreferencesDialog::setColorScheme(int scheme)
+{
+    m_colorScheme->setCurrentIndex(qMax(0, m_colorScheme->findData(scheme)));
+}
+
+int CPreferencesDialog::colorScheme() const
+{
+    return m_colorScheme->currentData().toInt();
 }
 
 void CPreferencesDialog::setFooter(const PostFooterSetting &footer)

@@ -2,6 +2,8 @@
 
 #include "document/DocumentPrompter.h"
 
+#include <QStringList>
+
 #include <functional>
 
 struct NewFeedParams;
@@ -24,6 +26,8 @@ public:
     virtual SaveChoice askSaveChanges(const QString &documentTitle) = 0;
     // The feed file to open, or an empty string when the user cancelled.
     virtual QString askOpenFileName() = 0;
+    // The audio files to make episodes of, or none when the user cancelled.
+    virtual QStringList askAudioFileNames() = 0;
     // The file to save to, starting at the suggested path, or an empty
     // string when the user cancelled.
     virtual QString askSaveFileName(const QString &suggestedPath) = 0;

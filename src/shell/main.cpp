@@ -1,3 +1,4 @@
+#include "shell/Appearance.h"
 #include "shell/CommandLine.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
@@ -18,6 +19,9 @@ int main(int argc, char *argv[])
     if (instance.handOver(files))
         return 0; // the program that runs already opens them
 
+    // Light or dark before the first window shows.
+    CAppearance appearance;
+    appearance.start();
     CMainFrame frame;
     // Without a window manager (Xvfb) maximising does nothing; the window
     // still covers the screen.

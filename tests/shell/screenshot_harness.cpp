@@ -4,22 +4,26 @@
 //
 //   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
 //                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
-//                     [--show create-feed|menu-tip|help|post-details|feed-properties[-PAGE]|
-//                             publish-settings|publish-progress]
+//                     [--show create-feed|menu-tip|help|post-details[-GROUP]|feed-properties[-PAGE[/PAGE]]|
+//                             publish-settings|publish-progress|preferences|hyperlink]
 //
 // --feed may be given more than once: each feed opens in its own window and
 // the last one is the one shown. --filter opens the posts filter box and
 // types TEXT into it; --rename starts renaming the current post in the
 // posts list; --tile arranges the feed windows side by side; --dark draws
-// everything with the Fusion style and a dark palette. --close closes the
+// everything in the program's dark colours, as Preferences does when Dark
+// is chosen; without it the colours follow the desktop's scheme, as the
+// program's do. --close closes the
 // feeds again, which leaves the start page with them as recent feeds.
 // --show takes the picture of the Create RSS Feed page, of the File menu
 // with the tip of its Open item over the window, of the user guide, of the
 // window with the Post Details pane, of the Feed Properties window at
 // the page whose name starts with PAGE, of the Publish Settings dialog
-// filled in, or of the window with a publishing's progress in its status bar.
+// filled in, of the window with a publishing's progress in its status bar,
+// of the Preferences dialog or of the Insert Hyperlink dialog.
 
 #include "document/RSSEditDoc.h"
+#include "editor/HyperlinkDlg.h"
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "panes/BarPostDetails.h"
@@ -31,14 +35,19 @@
 #include "shell/CreateFeedPage.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"
+#include "shell/Appearance.h"
 #include "shell/FeedPublishing.h"
+#include "shell/PreferencesDialog.h"
 #include "shell/PublishProgress.h"
 #include "shell/PublishSettingsDialog.h"
 #include "shell/TidrelApp.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QMenu>
 #include <QPainter>
@@ -46,9 +55,7 @@
 #include "shell/MenuTip.h"
 #include <QCommandLineParser>
 #include <QEventLoop>
-#include <QPalette>
 #include <QStandardPaths>
-#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -69,29 +76,6 @@ bool waitForPage(CRSSEditView *view, int timeoutMs)
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     loop.exec();
     return ready;
-}
-
-// A dark theme as a desktop would give it.
-void useDarkPalette()
-{
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // The shades (light, mid, dark...) come from the button's colour.
-    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
-    dark.setColor(QPalette::Window, QColor(53, 53, 53));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(35, 35, 35));
-    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(53, 53, 53));
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::ToolTipBase, QColor(45, 45, 45));
-    dark.setColor(QPalette::ToolTipText, Qt::white);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::black);
-    dark.setColor(QPalette::Link, QColor(42, 130, 218));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
-    QApplication::setPalette(dark);
 }
 
 // Lets the engine paint what it was given.
@@ -152,10 +136,10 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("filter"), QStringLiteral("Text to type into the posts filter box."), QStringLiteral("text")});
     parser.addOption({QStringLiteral("rename"), QStringLiteral("Start renaming the current post.")});
     parser.addOption({QStringLiteral("tile"), QStringLiteral("Arrange the feed windows side by side.")});
-    parser.addOption({QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette.")});
+    parser.addOption({QStringLiteral("dark"), QStringLiteral("The program's dark colours.")});
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
-    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details, feed-properties[-PAGE], publish-settings or publish-progress."), QStringLiteral("what")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details[-GROUP], feed-properties[-PAGE[/PAGE]], publish-settings, publish-progress, preferences or hyperlink."), QStringLiteral("what")});
     parser.process(app);
     if (!parser.isSet(QStringLiteral("out"))) {
         std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
@@ -169,8 +153,10 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    CAppearance appearance;
+    appearance.start();
     if (parser.isSet(QStringLiteral("dark")))
-        useDarkPalette();
+        appearance.setChosenScheme(CColorSchemeWatcher::Dark);
 
     CMainFrame frame;
     frame.resize(width, height);
@@ -256,19 +242,38 @@ int main(int argc, char *argv[])
         NewFeedParams params;
         RunCreateFeedPage(&frame, &params);
     } else if (show.startsWith(QLatin1String("feed-properties")) && frame.activeChildFrame()) {
-        // "feed-properties-podcast" shows the Podcast page, and so on.
+        // "feed-properties-podcast" shows the Podcast page, and so on;
+        // "feed-properties-podcast/index" the Podcast page's Index page.
         CFeedPropertiesWnd *window = frame.activeChildFrame()->showProperties();
-        const QString page = show.mid(int(qstrlen("feed-properties-")));
-        for (int tab = 0; tab < window->tabs()->count(); ++tab) {
-            if (!page.isEmpty() && window->tabs()->tabText(tab).startsWith(page, Qt::CaseInsensitive))
-                window->tabs()->setCurrentIndex(tab);
-        }
+        const QStringList pages = show.mid(int(qstrlen("feed-properties-"))).split(QLatin1Char('/'));
+        const auto pick = [](QTabWidget *tabs, const QString &page) {
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                if (!page.isEmpty() && tabs->tabText(tab).remove(QLatin1Char('&')).startsWith(page, Qt::CaseInsensitive)) {
+                    tabs->setCurrentIndex(tab);
+                    return;
+                }
+            }
+        };
+        pick(window->tabs(), pages.value(0));
+        if (pages.size() > 1)
+            pick(window->podcastTabs(), pages.value(1));
         settle(500);
         picture = window->grab();
-    } else if (show == QLatin1String("post-details") && frame.activeChildFrame()) {
-        if (!frame.activeChildFrame()->detailsBar()->isVisible())
+    } else if (show.startsWith(QLatin1String("post-details")) && frame.activeChildFrame()) {
+        CBarPostDetails *details = frame.activeChildFrame()->detailsBar();
+        if (!details->isVisible())
             frame.executeCommand(ID_VIEW_POST_DETAILS);
         settle(800);
+        // "post-details-transcripts" scrolls the pane to the group of that title.
+        const QString group = show.mid(int(qstrlen("post-details-")));
+        auto *area = qobject_cast<QScrollArea *>(details->widget());
+        for (QGroupBox *box : details->findChildren<QGroupBox *>()) {
+            if (area && !group.isEmpty() && box->title().remove(QLatin1Char('&')).startsWith(group, Qt::CaseInsensitive)) {
+                area->verticalScrollBar()->setValue(box->mapTo(area->widget(), QPoint()).y());
+                break;
+            }
+        }
+        settle(300);
         picture = frame.grab();
     } else if (show == QLatin1String("help")) {
         frame.executeCommand(ID_HELP_GUIDE);
@@ -283,6 +288,21 @@ int main(int argc, char *argv[])
         target.keyFile = QStringLiteral("/home/editor/.ssh/id_ed25519");
         target.mediaBaseUrl = QStringLiteral("https://example.org/media/");
         dialog.setTarget(target, QStringLiteral("passphrase"));
+        dialog.show();
+        settle(500);
+        picture = dialog.grab();
+    } else if (show == QLatin1String("preferences")) {
+        CPreferencesDialog dialog(&frame);
+        dialog.setAnimated(false);
+        dialog.show();
+        settle(500);
+        picture = dialog.grab();
+    } else if (show == QLatin1String("hyperlink")) {
+        HyperlinkInfo link;
+        link.url = QStringLiteral("https://example.org/2024/05/spring-episode.html");
+        link.text = QStringLiteral("the spring episode");
+        CHyperlinkDlg dialog(link, true, &frame);
+        dialog.setAnimated(false);
         dialog.show();
         settle(500);
         picture = dialog.grab();

@@ -90,11 +90,52 @@ private slots:
         const Run nothing = run({"--check"});
         QCOMPARE(nothing.status, 2);
         QCOMPARE(nothing.lines, QStringList());
-        QCOMPARE(nothing.errors, QStringLiteral("Usage: tidrel --check FEED...\n"));
+        QCOMPARE(nothing.errors, QStringLiteral("Usage: tidrel --check [--podcast] FEED...\n"));
 
         const Run help = run({"--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.lines.join('\n').contains("--check"));
+        QVERIFY(help.lines.join('\n').contains("--podcast"));
+    }
+
+    // --check --podcast adds the podcast directories' rules to the rest,
+    // whether or not the feed declares a podcast namespace.
+    void checkPodcast_addsTheDirectoriesRules()
+    {
+        const QString blog = m_dir.filePath("blog.xml");
+        const QString show = m_dir.filePath("show.xml");
+        QVERIFY(write(blog, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>\n"
+                            "<title>T</title><link>https://example.org/</link><description>D</description>\n"
+                            "<atom:link rel=\"self\" href=\"https://example.org/rss.xml\"/>\n"
+                            "<item><title>A</title><guid>https://example.org/a</guid></item>\n"
+                            "</channel></rss>\n"));
+        QVERIFY(write(show, "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"><channel>\n"
+                            "<title>T</title><link>https://example.org/</link><description>D</description>\n"
+                            "<podcast:medium>radio</podcast:medium>\n"
+                            "</channel></rss>\n"));
+        QCOMPARE(run({"--check", blog}).status, 0);
+
+        const auto rules = [](const Run &run) {
+            static const QRegularExpression id(" \\[([a-z0-9-]+)\\]$");
+            QStringList ids;
+            for (const QString &line : run.lines)
+                ids << id.match(line).captured(1);
+            return ids;
+        };
+        const Run podcast = run({"--check", "--podcast", blog, show});
+        QCOMPARE(podcast.status, 1);
+        QCOMPARE(rules(podcast), QStringList({"podcast-image-missing", "podcast-language-missing", "podcast-category-missing",
+                                              "podcast-explicit-missing", "podcast-locked-missing", "podcast-guid-missing",
+                                              "podcast-enclosure-missing",
+                                              "podcast-self-link-missing", "podcast-image-missing", "podcast-language-missing",
+                                              "podcast-category-missing", "podcast-explicit-missing", "podcast-locked-missing",
+                                              "podcast-guid-missing", "podcast-value"}));
+        QVERIFY2(podcast.lines.last().startsWith(show + ":3:1: error: \"radio\" is not one of podcast, music"),
+                 qPrintable(podcast.lines.last()));
+
+        const Run alone = run({"--podcast", show});
+        QCOMPARE(alone.status, 2);
+        QCOMPARE(alone.errors, QStringLiteral("Usage: tidrel --check [--podcast] FEED...\n"));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "engine/HelpWindow.h"
 #include "engine/HtmlDialog.h"
 #include "engine/PageColors.h"
+#include "shell/Appearance.h"
 #include "shell/CommandTable.h"
 #include "shell/CreateFeedPage.h"
 #include "shell/MenuTip.h"
@@ -472,7 +473,8 @@ void TestShellPages::print_currentPostGoesToPdf()
 // 1.6:1 and a description's links were dark blue on dark grey. Every text
 // and link of the start page, the editor page and the guide stands out from
 // its background by 4.5:1 at least, as the page computes its colours, in a
-// light palette and in a dark one that gives dark links.
+// light palette, in a dark one that gives dark links and in the program's
+// own dark palette.
 void TestShellPages::pages_textAndLinksReadableInLightAndDarkPalettes()
 {
     CChildFrame *frame = m_window->openFeed(
@@ -486,7 +488,7 @@ void TestShellPages::pages_textAndLinksReadableInLightAndDarkPalettes()
     const QList<QWebEngineView *> pages = {m_main->startPage(), frame->view()->engine(), help->view()};
 
     const QPalette light = QApplication::palette();
-    for (const QPalette &palette : {light, darkPalette()}) {
+    for (const QPalette &palette : {light, darkPalette(), CAppearance::darkPalette()}) {
         QApplication::setPalette(palette);
         const QString base = palette.color(QPalette::Base).name();
         for (QWebEngineView *page : pages) {

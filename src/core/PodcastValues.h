@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The values the podcast namespace (https://podcastindex.org/namespace/1.0)
+// lists for its attributes and node values, and checks of the forms its
+// times, numbers and identifiers take. Each check's note is in plain words
+// and empty when the value is fine.
+class CPodcastValues
+{
+public:
+    static const QStringList &mediums();
+    // The Podcast Taxonomy Project's roles and groups, lower-cased as feeds
+    // write them (the namespace reads them without regard to case).
+    static const QStringList &personRoles();
+    static const QStringList &personGroups();
+    static const QStringList &transcriptTypes();
+    static const QStringList &transcriptRels();
+    static const QStringList &locationRels();
+    static const QStringList &valueTypes();
+    static const QStringList &valueMethods();
+    static const QStringList &recipientTypes();
+    static const QStringList &chatProtocols();
+    static const QStringList &socialProtocols();
+    static const QStringList &imagePurposes();
+    static const QStringList &txtPurposes();
+    static const QStringList &integrityTypes();
+    // The service slugs a block's id names.
+    static const QStringList &serviceSlugs();
+    static const QStringList &booleans(); // "true", "false"
+    static const QStringList &yesNo();    // "yes", "no"
+
+    // Seconds, with decimals: "73.0", "1234.5", "60".
+    static QString Seconds(const QString &text);
+    // A number with decimals: an episode's "315.5", a bitrate.
+    static QString Decimal(const QString &text);
+    // An ISO 8601 date or date and time: "2023-08-28", "2023-08-28T00:00:00.000Z".
+    static QString IsoDate(const QString &text);
+    // A UUID, as podcast:guid and a remote item's feedGuid hold it.
+    static QString Uuid(const QString &text);
+    // "geo:30.2672,97.7431", with an optional altitude and parameters.
+    static QString Geo(const QString &text);
+    // An OpenStreetMap object: "R113314", "W43678282".
+    static QString Osm(const QString &text);
+    // A share of the whole, 0 to 100.
+    static QString Percentage(const QString &text);
+};

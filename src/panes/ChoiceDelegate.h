@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+#include <QStyledItemDelegate>
+
+// The cells of a table column whose values come from a list are edited
+// with that list; any other text may be typed.
+class CChoiceDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    CChoiceDelegate(const QStringList &choices, QObject *parent);
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+
+private:
+    QStringList m_choices;
+};

@@ -1,0 +1,406 @@
+#include "markup/FeedChecker.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QImage>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The podcast directories' rules: the podcast namespace's tags, Apple
+// Podcasts' requirements and PSP-1, on a small podcast that meets them all
+// as it stands, and on the corpus's feeds.
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+
+const QString kPodcast = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\" "
+        "xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" "
+        "xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"%3>\n"
+        "<channel>\n"
+        "<title>Cats</title>\n"
+        "<link>https://cats.example.org/</link>\n"
+        "<description>All about cats</description>\n"
+        "<language>en</language>\n"
+        "<atom:link rel=\"self\" href=\"https://cats.example.org/feed.xml\"/>\n"
+        "<itunes:image href=\"https://cats.example.org/cover.jpg\"/>\n"
+        "<itunes:category text=\"Leisure\"><itunes:category text=\"Hobbies\"/></itunes:category>\n"
+        "<itunes:explicit>false</itunes:explicit>\n"
+        "<podcast:locked>no</podcast:locked>\n"
+        "<podcast:guid>917393e3-1b1e-5cef-ace4-edaa54e1f810</podcast:guid>\n"
+        "%1\n"
+        "<item>\n"
+        "<title>First</title>\n"
+        "<guid>https://cats.example.org/1</guid>\n"
+        "<enclosure url=\"https://cats.example.org/1.mp3\" length=\"1000\" type=\"audio/mpeg\"/>\n"
+        "%2\n"
+        "</item>\n"
+        "</channel>\n"
+        "</rss>\n");
+
+// The podcast with `channelXml` and `itemXml` added, `removed` taken out.
+QByteArray podcast(const QString &channelXml, const QString &itemXml, const QString &removed = QString(),
+                   const QString &rssAttributes = QString())
+{
+    QString text = kPodcast.arg(channelXml, itemXml, rssAttributes);
+    if (!removed.isEmpty())
+        text.remove(removed);
+    return text.toUtf8();
+}
+
+QList<CFeedChecker::Problem> check(const QByteArray &bytes, CFeedChecker::PodcastRules rules,
+                                   const CLocalMedia &media = CLocalMedia())
+{
+    CFeedChecker::Options options;
+    options.now = kNow;
+    options.podcastRules = rules;
+    options.media = media;
+    return CFeedChecker::Check(bytes, options);
+}
+
+QString describe(const QList<CFeedChecker::Problem> &problems)
+{
+    QStringList lines;
+    for (const CFeedChecker::Problem &problem : problems)
+        lines << QStringLiteral("%1 at %2/%3@%4 (%5)")
+                         .arg(problem.ruleName(), problem.parent, problem.field, problem.attribute, problem.message);
+    return lines.join(QStringLiteral("\n"));
+}
+
+QStringList ruleNames(const QList<CFeedChecker::Problem> &problems)
+{
+    QStringList names;
+    for (const CFeedChecker::Problem &problem : problems)
+        names << problem.ruleName();
+    return names;
+}
+
+// The rules that read the podcast namespace's tags: none may fire on a feed
+// that does not declare it.
+bool readsPodcastTags(const QString &rule)
+{
+    static const QStringList rules = {"podcast-tag-unknown", "podcast-parent", "podcast-attribute-missing",
+                                      "podcast-child-missing", "podcast-text-missing", "podcast-text-long",
+                                      "podcast-value", "podcast-value-uncommon", "podcast-uuid", "podcast-date",
+                                      "podcast-number", "podcast-time", "podcast-https", "podcast-guid",
+                                      "podcast-locked"};
+    return rules.contains(rule);
+}
+
+} // namespace
+
+class TestPodcastRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each rule with a feed that breaks it, mostly beside one that does
+    // not: `rule` is expected on `field` (and `attribute`); an empty rule
+    // means no problem at all.
+    void rules_data()
+    {
+        QTest::addColumn<QString>("channelXml");
+        QTest::addColumn<QString>("itemXml");
+        QTest::addColumn<QString>("removed");
+        QTest::addColumn<QString>("rssAttributes");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("attribute");
+
+        const QString transcript = QStringLiteral("<podcast:transcript url=\"https://cats.example.org/1.vtt\" type=\"%1\"%2/>");
+        QTest::newRow("podcast as it stands") << "" << "" << "" << "" << "" << "" << "";
+        QTest::newRow("every tag in its place")
+                << "<podcast:medium>podcast</podcast:medium>"
+                   "<podcast:funding url=\"https://cats.example.org/give\">Support the show!</podcast:funding>"
+                   "<podcast:person role=\"host\" img=\"https://cats.example.org/jo.jpg\">Jo</podcast:person>"
+                   "<podcast:location geo=\"geo:30.2672,97.7431\" osm=\"R113314\">Austin, TX</podcast:location>"
+                   "<podcast:trailer pubdate=\"Thu, 01 Apr 2021 08:00:00 EST\" url=\"https://cats.example.org/t.mp3\" "
+                   "length=\"12345678\" type=\"audio/mpeg\" season=\"4\">Coming soon</podcast:trailer>"
+                   "<podcast:license url=\"https://cats.example.org/license\">my-license</podcast:license>"
+                   "<podcast:value type=\"lightning\" method=\"keysend\" suggested=\"0.00000005000\">"
+                   "<podcast:valueRecipient name=\"Jo\" type=\"node\" address=\"02d5c1bf\" split=\"100\"/></podcast:value>"
+                   "<podcast:podroll><podcast:remoteItem feedGuid=\"29cdca4a-32d8-56ba-b48b-09a011c5daa9\"/></podcast:podroll>"
+                   "<podcast:publisher><podcast:remoteItem medium=\"publisher\" feedGuid=\"003af0a0-6a45-55cf-b765-68e3d349551a\" "
+                   "feedUrl=\"https://cats.example.org/publisher.xml\"/></podcast:publisher>"
+                   "<podcast:updateFrequency rrule=\"FREQ=WEEKLY\" dtstart=\"2023-08-28T00:00:00.000Z\">Weekly</podcast:updateFrequency>"
+                   "<podcast:podping usesPodping=\"true\"/>"
+                   "<podcast:block id=\"google\">yes</podcast:block><podcast:block>no</podcast:block>"
+                   "<podcast:txt purpose=\"verify\">S6lpp-7ZCn8</podcast:txt>"
+                   "<podcast:chat server=\"irc.example.org\" protocol=\"irc\"/>"
+                   "<podcast:image href=\"https://cats.example.org/wide.jpg\" aspect-ratio=\"16/9\" width=\"1600\"/>"
+                   "<podcast:liveItem status=\"live\" start=\"2021-09-26T07:30:00.000-0600\" end=\"2021-09-26T09:30:00-06:00\">"
+                   "<title>Live</title><guid>https://cats.example.org/live</guid>"
+                   "<podcast:contentLink href=\"https://cats.example.org/live\">Listen live</podcast:contentLink>"
+                   "<podcast:chat server=\"irc.example.org\" protocol=\"irc\"/></podcast:liveItem>"
+                << transcript.arg("text/vtt", " language=\"es\" rel=\"captions\"") + transcript.arg("text/html", "")
+                           + "<podcast:chapters url=\"https://cats.example.org/1.json\" type=\"application/json+chapters\"/>"
+                             "<podcast:soundbite startTime=\"73.0\" duration=\"60\">Why cats</podcast:soundbite>"
+                             "<podcast:season name=\"Kittens\">2</podcast:season><podcast:episode display=\"Ch.3\">315.5</podcast:episode>"
+                             "<podcast:alternateEnclosure type=\"audio/opus\" length=\"32400000\" bitrate=\"96000\" default=\"true\">"
+                             "<podcast:source uri=\"ipfs://someRandomFile\"/>"
+                             "<podcast:integrity type=\"sri\" value=\"sha384-ExVqijgYHm15\"/></podcast:alternateEnclosure>"
+                             "<podcast:socialInteract protocol=\"activitypub\" uri=\"https://cats.example.org/@jo/1\" priority=\"1\"/>"
+                             "<podcast:value type=\"lightning\" method=\"keysend\">"
+                             "<podcast:valueRecipient type=\"node\" address=\"02d5\" split=\"90\"/>"
+                             "<podcast:valueTimeSplit startTime=\"60\" duration=\"237\" remotePercentage=\"95\">"
+                             "<podcast:remoteItem itemGuid=\"x\" feedGuid=\"a94f5cc9-8c58-55fc-91fe-a324087a655b\"/>"
+                             "</podcast:valueTimeSplit></podcast:value>"
+                << "" << "" << "" << "" << "";
+
+        // Namespace and tag names
+        QTest::newRow("namespace typo") << "" << "" << "" << " xmlns:pod=\"https://podcastindex.org/namespace/1.O\""
+                                        << "namespace-misspelled" << "rss" << "xmlns:pod";
+        QTest::newRow("namespace other path") << "" << "" << "" << " xmlns:pod=\"https://podcastindex.org/namespace/2.0\""
+                                              << "namespace-misspelled" << "rss" << "xmlns:pod";
+        QTest::newRow("namespace over http") << "" << "" << "" << " xmlns:pod=\"http://podcastindex.org/namespace/1.0\""
+                                             << "" << "" << "";
+        QTest::newRow("tag misspelled") << "" << "<podcast:transcrpt url=\"https://cats.example.org/1.vtt\" type=\"text/vtt\"/>"
+                                        << "" << "" << "podcast-tag-unknown" << "podcast:transcrpt" << "";
+        QTest::newRow("tag in the wrong place") << transcript.arg("text/vtt", "") << "" << "" << ""
+                                                << "podcast-parent" << "podcast:transcript" << "";
+        QTest::newRow("single tag twice") << "" << "<podcast:season>1</podcast:season><podcast:season>2</podcast:season>"
+                                          << "" << "" << "element-duplicate" << "podcast:season" << "";
+        QTest::newRow("several tags twice") << "" << transcript.arg("text/vtt", "") + transcript.arg("text/html", "")
+                                            << "" << "" << "" << "" << "";
+
+        // Attributes, children and values
+        QTest::newRow("attribute missing") << "" << "<podcast:transcript url=\"https://cats.example.org/1.vtt\"/>" << "" << ""
+                                           << "podcast-attribute-missing" << "podcast:transcript" << "type";
+        QTest::newRow("source missing") << "" << "<podcast:alternateEnclosure type=\"audio/mpeg\" length=\"1\"></podcast:alternateEnclosure>"
+                                        << "" << "" << "podcast-child-missing" << "podcast:source" << "";
+        QTest::newRow("person without name") << "<podcast:person role=\"host\"></podcast:person>" << "" << "" << ""
+                                             << "podcast-text-missing" << "podcast:person" << "";
+        QTest::newRow("funding text long") << "<podcast:funding url=\"https://cats.example.org/give\">" + QString(129, u'x')
+                                                      + "</podcast:funding>"
+                                           << "" << "" << "" << "podcast-text-long" << "podcast:funding" << "";
+        QTest::newRow("medium unknown") << "<podcast:medium>radio</podcast:medium>" << "" << "" << ""
+                                        << "podcast-value" << "podcast:medium" << "";
+        QTest::newRow("medium list") << "<podcast:medium>musicL</podcast:medium>" << "" << "" << "" << "" << "" << "";
+        QTest::newRow("boolean yes") << "" << "<podcast:alternateEnclosure type=\"audio/mpeg\" length=\"1\" default=\"yes\">"
+                                              "<podcast:source uri=\"https://cats.example.org/1.mp3\"/></podcast:alternateEnclosure>"
+                                     << "" << "" << "podcast-value" << "podcast:alternateEnclosure" << "default";
+        QTest::newRow("live status") << "<podcast:liveItem status=\"soon\" start=\"2021-09-26T07:30:00Z\"/>" << "" << "" << ""
+                                     << "podcast-value" << "podcast:liveItem" << "status";
+        QTest::newRow("live item without content link") << "<podcast:liveItem status=\"live\" start=\"2021-09-26T07:30:00Z\"><title>Live</title></podcast:liveItem>"
+                                                        << "" << "" << "" << "podcast-child-missing" << "podcast:contentLink" << "";
+        QTest::newRow("geo without scheme") << "<podcast:location geo=\"30.2672,97.7431\">Austin</podcast:location>" << "" << "" << ""
+                                            << "podcast-value" << "podcast:location" << "geo";
+        QTest::newRow("transcript type unusual") << "" << transcript.arg("text/markdown", "") << "" << ""
+                                                 << "podcast-value-uncommon" << "podcast:transcript" << "type";
+        QTest::newRow("transcript language") << "" << transcript.arg("text/vtt", " language=\"Spanish\"") << "" << ""
+                                             << "language-invalid" << "podcast:transcript" << "language";
+        QTest::newRow("remote guid") << "<podcast:podroll><podcast:remoteItem feedGuid=\"buzzcast\"/></podcast:podroll>" << "" << "" << ""
+                                     << "podcast-uuid" << "podcast:remoteItem" << "feedGuid";
+        QTest::newRow("live start") << "<podcast:liveItem status=\"pending\" start=\"26/09/2021 07:30\"/>" << "" << "" << ""
+                                    << "podcast-date" << "podcast:liveItem" << "start";
+        QTest::newRow("season word") << "" << "<podcast:season>two</podcast:season>" << "" << ""
+                                     << "podcast-number" << "podcast:season" << "";
+        QTest::newRow("soundbite clock time") << "" << "<podcast:soundbite startTime=\"1:13\" duration=\"60\"/>" << "" << ""
+                                              << "podcast-time" << "podcast:soundbite" << "startTime";
+        QTest::newRow("trailer date") << "<podcast:trailer pubdate=\"2021-04-01\" url=\"https://cats.example.org/t.mp3\">Soon</podcast:trailer>"
+                                      << "" << "" << "" << "date-invalid" << "podcast:trailer" << "pubdate";
+        QTest::newRow("person over http") << "" << "<podcast:person img=\"http://cats.example.org/jo.jpg\">Jo</podcast:person>"
+                                          << "" << "" << "podcast-https" << "podcast:person" << "img";
+        QTest::newRow("chapters relative") << "" << "<podcast:chapters url=\"1.json\" type=\"application/json+chapters\"/>"
+                                           << "" << "" << "url-not-absolute" << "podcast:chapters" << "url";
+        QTest::newRow("locked owner") << "<podcast:locked owner=\"jo@example.org\">yes</podcast:locked>" << ""
+                                      << "<podcast:locked>no</podcast:locked>" << "" << "" << "" << "";
+        QTest::newRow("locked owner not an address") << "<podcast:locked owner=\"Jo\">yes</podcast:locked>" << ""
+                                                     << "<podcast:locked>no</podcast:locked>" << ""
+                                                     << "email-invalid" << "podcast:locked" << "owner";
+
+        // Apple Podcasts and PSP-1
+        QTest::newRow("self link missing") << "" << "" << "<atom:link rel=\"self\" href=\"https://cats.example.org/feed.xml\"/>"
+                                           << "" << "podcast-self-link-missing" << "atom:link" << "";
+        QTest::newRow("artwork missing") << "" << "" << "<itunes:image href=\"https://cats.example.org/cover.jpg\"/>" << ""
+                                         << "podcast-image-missing" << "itunes:image" << "";
+        QTest::newRow("artwork gif") << "<itunes:image href=\"https://cats.example.org/cover.gif\"/>" << ""
+                                     << "<itunes:image href=\"https://cats.example.org/cover.jpg\"/>" << ""
+                                     << "itunes-image-format" << "itunes:image" << "href";
+        QTest::newRow("artwork png with query") << "<itunes:image href=\"https://cats.example.org/cover.PNG?v=2\"/>" << ""
+                                                << "<itunes:image href=\"https://cats.example.org/cover.jpg\"/>" << ""
+                                                << "" << "" << "";
+        QTest::newRow("language missing") << "" << "" << "<language>en</language>" << ""
+                                          << "podcast-language-missing" << "language" << "";
+        QTest::newRow("category missing") << "" << ""
+                                          << "<itunes:category text=\"Leisure\"><itunes:category text=\"Hobbies\"/></itunes:category>"
+                                          << "" << "podcast-category-missing" << "itunes:category" << "";
+        QTest::newRow("explicit missing") << "" << "" << "<itunes:explicit>false</itunes:explicit>" << ""
+                                          << "podcast-explicit-missing" << "itunes:explicit" << "";
+        QTest::newRow("description long") << "<description>" + QString(3999, u'x') + "&#xE9;</description>" << ""
+                                          << "<description>All about cats</description>" << ""
+                                          << "podcast-description-long" << "description" << "";
+        QTest::newRow("description of 4000 bytes") << "<description>" + QString(3998, u'x') + "&#xE9;</description>" << ""
+                                                   << "<description>All about cats</description>" << "" << "" << "" << "";
+        QTest::newRow("episode title missing") << "" << "" << "<title>First</title>" << ""
+                                               << "podcast-item-title-missing" << "title" << "";
+        QTest::newRow("enclosure missing") << "" << ""
+                                           << "<enclosure url=\"https://cats.example.org/1.mp3\" length=\"1000\" type=\"audio/mpeg\"/>"
+                                           << "" << "podcast-enclosure-missing" << "enclosure" << "";
+        QTest::newRow("episode guid missing") << "" << "" << "<guid>https://cats.example.org/1</guid>" << ""
+                                              << "podcast-item-guid-missing" << "guid" << "";
+        QTest::newRow("locked missing") << "" << "" << "<podcast:locked>no</podcast:locked>" << ""
+                                        << "podcast-locked-missing" << "podcast:locked" << "";
+        QTest::newRow("podcast guid missing") << "" << "" << "<podcast:guid>917393e3-1b1e-5cef-ace4-edaa54e1f810</podcast:guid>"
+                                              << "" << "podcast-guid-missing" << "podcast:guid" << "";
+    }
+
+    void rules()
+    {
+        QFETCH(QString, channelXml);
+        QFETCH(QString, itemXml);
+        QFETCH(QString, removed);
+        QFETCH(QString, rssAttributes);
+        QFETCH(QString, rule);
+        QFETCH(QString, field);
+        QFETCH(QString, attribute);
+        const QByteArray bytes = podcast(channelXml, itemXml, removed, rssAttributes);
+        const QList<CFeedChecker::Problem> problems = check(bytes, CFeedChecker::PodcastRules::On);
+        if (rule.isEmpty()) {
+            QVERIFY2(problems.isEmpty(), qPrintable(describe(problems)));
+            return;
+        }
+        bool found = false;
+        for (const CFeedChecker::Problem &problem : problems)
+            found = found || (problem.ruleName() == rule && problem.field == field && problem.attribute == attribute);
+        QVERIFY2(found, qPrintable(QStringLiteral("expected %1 on %2, got:\n%3").arg(rule, field, describe(problems))));
+        // Without the podcast rules, none of theirs fires.
+        for (const CFeedChecker::Problem &problem : check(bytes, CFeedChecker::PodcastRules::Off))
+            QVERIFY2(problem.rule < CFeedRules::NamespaceMisspelled, qPrintable(describe({problem})));
+    }
+
+    // The nearest tag is named; the rule's message is the table's otherwise.
+    void messages_nameTheNearestTagAndReplaceWeakerRules()
+    {
+        const QList<CFeedChecker::Problem> problems =
+                check(podcast("", "<podcast:Transcript url=\"https://cats.example.org/1.vtt\" type=\"text/vtt\"/>",
+                              "<guid>https://cats.example.org/1</guid>"),
+                      CFeedChecker::PodcastRules::On);
+        QCOMPARE(ruleNames(problems), QStringList({"podcast-item-guid-missing", "podcast-tag-unknown"}));
+        QCOMPARE(problems[0].message, CFeedRules::Message(CFeedRules::PodcastItemGuidMissing));
+        QCOMPARE(problems[0].level(), CFeedRules::Level::Error);
+        QCOMPARE(problems[1].message, "The podcast namespace has no tag podcast:Transcript. Did you mean podcast:transcript?");
+        QCOMPARE(problems[1].post, 0);
+    }
+
+    // IfDeclared, as the window checks: a blog is checked as a blog, a feed
+    // with either namespace (or a near miss of one) as a podcast.
+    void ifDeclared_appliesToFeedsWithEitherNamespace()
+    {
+        const QByteArray blog = "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>"
+                                "<title>T</title><link>https://example.org/</link><description>D</description>"
+                                "<atom:link rel=\"self\" href=\"https://example.org/rss.xml\"/>"
+                                "<item><title>A</title><guid>https://example.org/a</guid></item></channel></rss>";
+        QCOMPARE(ruleNames(check(blog, CFeedChecker::PodcastRules::IfDeclared)), QStringList());
+        QVERIFY(ruleNames(check(blog, CFeedChecker::PodcastRules::On)).contains("podcast-enclosure-missing"));
+        for (const char *uri : {"http://www.itunes.com/dtds/podcast-1.0.dtd", "https://podcastindex.org/namespace/1.0",
+                                "https://podcastindex.org/namspace/1.0"}) {
+            QByteArray declared = blog;
+            declared.replace("<rss version=\"2.0\"", "<rss version=\"2.0\" xmlns:p=\"" + QByteArray(uri) + "\"");
+            QVERIFY2(ruleNames(check(declared, CFeedChecker::PodcastRules::IfDeclared)).contains("podcast-enclosure-missing"), uri);
+        }
+    }
+
+    // A file in UTF-8 has its items checked on a thread of their own while
+    // the parse reads on; another encoding, or a namespace declared only
+    // after the first item, has them checked after the parse. Both find the
+    // same problems in the same order.
+    void itemThread_findsWhatTheParseThreadFinds()
+    {
+        QString items;
+        for (int i = 0; i < 300; ++i)
+            items += QStringLiteral("<item><title>Post %1</title><guid>%2</guid><description>&lt;a href=\"/p/%1\"&gt;x&lt;/a&gt;"
+                                    "</description></item>\n").arg(i).arg(i % 100 == 0 ? 7 : 1000000 + i);
+        const QString feed = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n<rss version=\"2.0\">"
+                                            "<channel><title>T</title><link>https://example.org/</link><description>D</description>\n"
+                                            "%2</channel></rss>\n");
+        const auto lines = [](const QList<CFeedChecker::Problem> &problems) {
+            QStringList found;
+            for (const CFeedChecker::Problem &problem : problems)
+                found << QStringLiteral("%1:%2 %3 %4").arg(problem.line).arg(problem.column).arg(problem.ruleName(), problem.message);
+            return found;
+        };
+        const QList<CFeedChecker::Problem> threaded = check(feed.arg("UTF-8", items).toUtf8(), CFeedChecker::PodcastRules::On);
+        const QList<CFeedChecker::Problem> serial = check(feed.arg("ISO-8859-1", items).toLatin1(), CFeedChecker::PodcastRules::On);
+        QCOMPARE(lines(threaded), lines(serial));
+        QCOMPARE(ruleNames(threaded).count("guid-duplicate"), 2);
+        QCOMPARE(ruleNames(threaded).count("description-relative-link"), 300);
+
+        // The iTunes namespace declared on the second item: the podcast rules
+        // apply to every item, the first too.
+        QString late = items;
+        late.replace(late.indexOf("<item>", 1), 6, "<item xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">");
+        const QList<CFeedChecker::Problem> declared = check(feed.arg("UTF-8", late).toUtf8(), CFeedChecker::PodcastRules::IfDeclared);
+        QCOMPARE(ruleNames(declared).count("podcast-enclosure-missing"), 300);
+    }
+
+    // Local artwork: beside the feed, or under the media base address.
+    void artwork_localFileIsSquareRgbAndSized()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(QDir(folder.path()).mkpath("art"));
+        const auto picture = [&](const QString &name, int width, int height, QImage::Format format) {
+            QImage image(width, height, format);
+            image.fill(Qt::darkCyan);
+            return image.save(folder.filePath(name));
+        };
+        QVERIFY(picture("cover.jpg", 1400, 1400, QImage::Format_RGB32));
+        QVERIFY(picture("small.jpg", 1000, 1000, QImage::Format_RGB32));
+        QVERIFY(picture("wide.png", 1600, 1400, QImage::Format_RGB32));
+        QVERIFY(picture("grey.png", 3000, 3000, QImage::Format_Grayscale8));
+        QVERIFY(picture("art/media.png", 2000, 2000, QImage::Format_ARGB32));
+        const CLocalMedia media(folder.filePath("feed.xml"), "https://media.example.org/", "");
+        const QList<QPair<QString, QString>> cases = {
+                {"cover.jpg", ""},
+                {QUrl::fromLocalFile(folder.filePath("cover.jpg")).toString(), ""},
+                {"small.jpg", "itunes-image-size"},
+                {"wide.png", "itunes-image-size"},
+                {"grey.png", "itunes-image-colour"},
+                {"https://media.example.org/art/media.png", ""},
+                {"https://media.example.org/art/missing.png", "itunes-image-unreadable"},
+                {"https://elsewhere.example.org/art/missing.png", ""}};
+        for (const auto &[href, rule] : cases) {
+            const QByteArray bytes = podcast("<itunes:image href=\"" + href + "\"/>", "",
+                                             "<itunes:image href=\"https://cats.example.org/cover.jpg\"/>");
+            const QList<CFeedChecker::Problem> problems = check(bytes, CFeedChecker::PodcastRules::On, media);
+            // A local address is no address for listeners (url-not-absolute); only the file's rules count here.
+            QVERIFY2(ruleNames(problems).filter("itunes-image") == (rule.isEmpty() ? QStringList() : QStringList(rule)),
+                     qPrintable(href + ": " + describe(problems)));
+        }
+    }
+
+    // The corpus's feeds with the podcast rules on: counts per rule for a
+    // reader to look over, and no rule of the podcast namespace's tags on a
+    // feed that does not declare it.
+    void corpus_countsPerRule()
+    {
+        const QString folder = QStringLiteral(TIDREL_CORPUS_DIR "/rss");
+        if (!QDir(folder).exists())
+            QSKIP("The feed corpus is not present");
+        QMap<QString, int> counts;
+        QDirIterator files(folder, QDir::Files);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            const bool declaresPodcast = bytes.contains("podcastindex.org/namespace") || bytes.contains("podcast-namespace");
+            for (const CFeedChecker::Problem &problem : check(bytes, CFeedChecker::PodcastRules::On)) {
+                QVERIFY2(declaresPodcast || !readsPodcastTags(problem.ruleName()),
+                         qPrintable(path + ": " + describe({problem})));
+                ++counts[problem.ruleName()];
+            }
+        }
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            if (it.key().startsWith("podcast-") || it.key().startsWith("itunes-") || it.key() == "namespace-misspelled")
+                qInfo("%-28s %d", qPrintable(it.key()), it.value());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPodcastRules)
+#include "tst_podcastrules.moc"
