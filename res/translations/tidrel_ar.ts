@@ -24,26 +24,26 @@
     <name>CAudioEpisodes</name>
     <message>
         <source>%1 is outside the media folder %2: its address names the file alone, and publishing does not upload it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 خارج مجلد الوسائط %2: عنوانه يذكر اسم الملف وحده، ولا يرفعه النشر.</translation>
     </message>
     <message>
         <source>The cover of %1 could not be saved as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ غلاف %1 باسم %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CAudioTags</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished">الملف غير موجود.</translation>
+        <translation>الملف غير موجود.</translation>
     </message>
     <message>
         <source>It is not an audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملفًا صوتيًا.</translation>
     </message>
     <message>
         <source>It cannot be read as audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءته صوتًا.</translation>
     </message>
 </context>
 <context>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>With --check: apply the podcast directories&apos; rules too, whether or not the feed declares the iTunes or podcast namespace: every podcast namespace tag&apos;s place, attributes and values, Apple Podcasts&apos; requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards Project&apos;s PSP-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع --check: تطبيق قواعد أدلة البودكاست أيضًا، سواء أعلنت الخلاصة فضاء أسماء iTunes أو podcast أم لا: موضع كل وسم من فضاء أسماء podcast وسماته وقيمه، ومتطلبات Apple Podcasts (الغلاف واللغة والتصنيف وexplicit ومرفقات الحلقات)، وPSP-1 من Podcast Standards Project.</translation>
     </message>
     <message>
         <source>Usage: %1 --check [--podcast] FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: %1 --check [--podcast] خلاصة...</translation>
     </message>
 </context>
 <context>
@@ -451,11 +451,11 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
     </message>
     <message>
         <source>Audio files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات صوتية (%1)</translation>
     </message>
     <message>
         <source>New Episode from Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>حلقة جديدة من ملف صوتي</translation>
     </message>
 </context>
 <context>
@@ -2233,31 +2233,31 @@ Open this address in a browser yourself.</source>
     <name>CPodcastValues</name>
     <message>
         <source>Not a time in seconds like 73.0 or 1234.5</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس وقتًا بالثواني مثل 73.0 أو 1234.5</translation>
     </message>
     <message>
         <source>Not a number like 3 or 315.5</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عددًا مثل 3 أو 315.5</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date like 2023-08-28T00:00:00.000Z</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس تاريخًا بصيغة ISO 8601 مثل 2023-08-28T00:00:00.000Z</translation>
     </message>
     <message>
         <source>Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس UUID مثل 917393e3-1b1e-5cef-ace4-edaa54e1f810</translation>
     </message>
     <message>
         <source>Not a place like geo:30.2672,97.7431</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس مكانًا مثل geo:30.2672,97.7431</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object like R113314 or W43678282</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس كائن OpenStreetMap مثل R113314 أو W43678282</translation>
     </message>
     <message>
         <source>Not a percentage from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس نسبة مئوية من 0 إلى 100</translation>
     </message>
 </context>
 <context>
@@ -2316,28 +2316,30 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Skipped %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تُخطّي %1. %2</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Episode(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>إضافة %n حلقة</numerusform>
+            <numerusform>إضافة حلقة واحدة</numerusform>
+            <numerusform>إضافة حلقتين</numerusform>
+            <numerusform>إضافة %n حلقات</numerusform>
+            <numerusform>إضافة %n حلقة</numerusform>
+            <numerusform>إضافة %n حلقة</numerusform>
         </translation>
     </message>
     <message>
         <source>This feed&apos;s publish settings give no media address, so the episodes&apos; enclosures cannot get their web addresses.
 
 Add them with addresses relative to the feed, to be completed later? To set the media address first, cancel and choose File &gt; Publish Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تذكر إعدادات نشر هذه الخلاصة عنوانًا للوسائط، فلا يمكن أن تحصل مرفقات الحلقات على عناوين ويب.
+
+هل تريد إضافتها بعناوين نسبية إلى الخلاصة تُكمَل لاحقًا؟ لضبط عنوان الوسائط أولًا، ألغِ واختر ملف &gt; إعدادات النشر.</translation>
     </message>
     <message>
         <source>&amp;Add Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضافة على أي حال (&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -2390,19 +2392,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>اتباع سطح المكتب</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>فاتح</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>داكن</translation>
     </message>
     <message>
         <source>&amp;Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>الألوان (&amp;C):</translation>
     </message>
 </context>
 <context>
@@ -3377,11 +3379,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New &amp;Episode from Audio…</source>
-        <translation type="unfinished"></translation>
+        <translation>حلقة جديدة من ملف صوتي (&amp;E)…</translation>
     </message>
     <message>
         <source>Add a podcast episode for each audio file chosen, from its tags</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة حلقة بودكاست لكل ملف صوتي مختار، من وسومه</translation>
     </message>
 </context>
 <context>

@@ -24,26 +24,26 @@
     <name>CAudioEpisodes</name>
     <message>
         <source>%1 is outside the media folder %2: its address names the file alone, and publishing does not upload it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb des Medienordners %2: Seine Adresse nennt nur die Datei, und beim Veröffentlichen wird sie nicht hochgeladen.</translation>
     </message>
     <message>
         <source>The cover of %1 could not be saved as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Cover von %1 konnte nicht als %2 gespeichert werden: %3</translation>
     </message>
 </context>
 <context>
     <name>CAudioTags</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished">Die Datei existiert nicht.</translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>It is not an audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Audiodatei.</translation>
     </message>
     <message>
         <source>It cannot be read as audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie lässt sich nicht als Audio lesen.</translation>
     </message>
 </context>
 <context>
@@ -319,11 +319,11 @@
     </message>
     <message>
         <source>With --check: apply the podcast directories&apos; rules too, whether or not the feed declares the iTunes or podcast namespace: every podcast namespace tag&apos;s place, attributes and values, Apple Podcasts&apos; requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards Project&apos;s PSP-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --check: auch die Regeln der Podcast-Verzeichnisse anwenden, ob der Feed den iTunes- oder Podcast-Namensraum deklariert oder nicht: Ort, Attribute und Werte jedes Tags des Podcast-Namensraums, die Anforderungen von Apple Podcasts (Artwork, Sprache, Kategorie, Explicit, Anhänge der Episoden) und PSP-1 des Podcast Standards Project.</translation>
     </message>
     <message>
         <source>Usage: %1 --check [--podcast] FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 --check [--podcast] FEED...</translation>
     </message>
 </context>
 <context>
@@ -439,11 +439,11 @@ Vertrauen Sie ihm nur, wenn es der Fingerabdruck ist, den Ihnen die Administrati
     </message>
     <message>
         <source>Audio files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiodateien (%1)</translation>
     </message>
     <message>
         <source>New Episode from Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Episode aus Audio</translation>
     </message>
 </context>
 <context>
@@ -2190,31 +2190,31 @@ anzuzeigen.
     <name>CPodcastValues</name>
     <message>
         <source>Not a time in seconds like 73.0 or 1234.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit in Sekunden wie 73.0 oder 1234.5</translation>
     </message>
     <message>
         <source>Not a number like 3 or 315.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zahl wie 3 oder 315.5</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date like 2023-08-28T00:00:00.000Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein ISO-8601-Datum wie 2023-08-28T00:00:00.000Z</translation>
     </message>
     <message>
         <source>Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine UUID wie 917393e3-1b1e-5cef-ace4-edaa54e1f810</translation>
     </message>
     <message>
         <source>Not a place like geo:30.2672,97.7431</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ort wie geo:30.2672,97.7431</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object like R113314 or W43678282</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein OpenStreetMap-Objekt wie R113314 oder W43678282</translation>
     </message>
     <message>
         <source>Not a percentage from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Prozentwert von 0 bis 100</translation>
     </message>
 </context>
 <context>
@@ -2273,24 +2273,26 @@ Der Feed bleibt, wie er war.</translation>
     </message>
     <message>
         <source>Skipped %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übersprungen. %2</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Episode(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Episode hinzufügen</numerusform>
+            <numerusform>%n Episoden hinzufügen</numerusform>
         </translation>
     </message>
     <message>
         <source>This feed&apos;s publish settings give no media address, so the episodes&apos; enclosures cannot get their web addresses.
 
 Add them with addresses relative to the feed, to be completed later? To set the media address first, cancel and choose File &gt; Publish Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Veröffentlichungseinstellungen dieses Feeds nennen keine Medienadresse, daher können die Anhänge der Episoden keine Webadressen bekommen.
+
+Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? Um zuerst die Medienadresse festzulegen, brechen Sie ab und wählen Datei &gt; Veröffentlichungseinstellungen.</translation>
     </message>
     <message>
         <source>&amp;Add Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem &amp;hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -2343,19 +2345,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Arbeitsumgebung</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>&amp;Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farben:</translation>
     </message>
 </context>
 <context>
@@ -3330,11 +3332,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New &amp;Episode from Audio…</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Episode aus Audio…</translation>
     </message>
     <message>
         <source>Add a podcast episode for each audio file chosen, from its tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Für jede gewählte Audiodatei eine Podcast-Episode aus ihren Tags hinzufügen</translation>
     </message>
 </context>
 <context>

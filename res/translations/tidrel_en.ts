@@ -655,9 +655,9 @@ The feed keeps its changes.</source>
     </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Podcast apps show %n character of this at most; they may cut the rest.</numerusform>
+            <numerusform>Podcast apps show %n characters of this at most; they may cut the rest.</numerusform>
         </translation>
     </message>
     <message>
@@ -2252,9 +2252,9 @@ The feed stays as it was.</source>
     </message>
     <message numerus="yes">
         <source>Add %n Episode(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Add %n Episode</numerusform>
+            <numerusform>Add %n Episodes</numerusform>
         </translation>
     </message>
     <message>

@@ -24,26 +24,26 @@
     <name>CAudioEpisodes</name>
     <message>
         <source>%1 is outside the media folder %2: its address names the file alone, and publishing does not upload it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de la carpeta multimedia %2: su dirección solo nombra el archivo, y al publicar no se sube.</translation>
     </message>
     <message>
         <source>The cover of %1 could not be saved as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la portada de %1 como %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CAudioTags</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished">El archivo no existe.</translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <source>It is not an audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo de audio.</translation>
     </message>
     <message>
         <source>It cannot be read as audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer como audio.</translation>
     </message>
 </context>
 <context>
@@ -319,11 +319,11 @@
     </message>
     <message>
         <source>With --check: apply the podcast directories&apos; rules too, whether or not the feed declares the iTunes or podcast namespace: every podcast namespace tag&apos;s place, attributes and values, Apple Podcasts&apos; requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards Project&apos;s PSP-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --check: aplicar también las reglas de los directorios de podcasts, declare o no el feed el espacio de nombres de iTunes o de podcast: el lugar, los atributos y los valores de cada etiqueta del espacio de nombres podcast, los requisitos de Apple Podcasts (ilustración, idioma, categoría, explicit, adjuntos de los episodios) y la PSP-1 del Podcast Standards Project.</translation>
     </message>
     <message>
         <source>Usage: %1 --check [--podcast] FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 --check [--podcast] FEED...</translation>
     </message>
 </context>
 <context>
@@ -439,11 +439,11 @@ Confíe en él solo si es la huella que le dio el administrador de su servidor.<
     </message>
     <message>
         <source>Audio files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de audio (%1)</translation>
     </message>
     <message>
         <source>New Episode from Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Episodio nuevo desde audio</translation>
     </message>
 </context>
 <context>
@@ -2189,31 +2189,31 @@ Abra usted esta dirección en un navegador.</translation>
     <name>CPodcastValues</name>
     <message>
         <source>Not a time in seconds like 73.0 or 1234.5</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un tiempo en segundos como 73.0 o 1234.5</translation>
     </message>
     <message>
         <source>Not a number like 3 or 315.5</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un número como 3 o 315.5</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date like 2023-08-28T00:00:00.000Z</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una fecha ISO 8601 como 2023-08-28T00:00:00.000Z</translation>
     </message>
     <message>
         <source>Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un UUID como 917393e3-1b1e-5cef-ace4-edaa54e1f810</translation>
     </message>
     <message>
         <source>Not a place like geo:30.2672,97.7431</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un lugar como geo:30.2672,97.7431</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object like R113314 or W43678282</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un objeto de OpenStreetMap como R113314 o W43678282</translation>
     </message>
     <message>
         <source>Not a percentage from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un porcentaje de 0 a 100</translation>
     </message>
 </context>
 <context>
@@ -2272,24 +2272,26 @@ El feed sigue como estaba.</translation>
     </message>
     <message>
         <source>Skipped %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitió %1. %2</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Episode(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Añadir %n episodio</numerusform>
+            <numerusform>Añadir %n episodios</numerusform>
         </translation>
     </message>
     <message>
         <source>This feed&apos;s publish settings give no media address, so the episodes&apos; enclosures cannot get their web addresses.
 
 Add them with addresses relative to the feed, to be completed later? To set the media address first, cancel and choose File &gt; Publish Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes de publicación de este feed no indican dirección multimedia, así que los adjuntos de los episodios no pueden recibir sus direcciones web.
+
+¿Añadirlos con direcciones relativas al feed, para completarlas después? Para fijar primero la dirección multimedia, cancele y elija Archivo &gt; Ajustes de publicación.</translation>
     </message>
     <message>
         <source>&amp;Add Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir de todos modos</translation>
     </message>
 </context>
 <context>
@@ -2342,19 +2344,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir al escritorio</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>&amp;Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colores:</translation>
     </message>
 </context>
 <context>
@@ -3329,11 +3331,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New &amp;Episode from Audio…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Episodio nuevo desde audio…</translation>
     </message>
     <message>
         <source>Add a podcast episode for each audio file chosen, from its tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un episodio de podcast por cada archivo de audio elegido, a partir de sus etiquetas</translation>
     </message>
 </context>
 <context>

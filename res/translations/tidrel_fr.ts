@@ -24,26 +24,26 @@
     <name>CAudioEpisodes</name>
     <message>
         <source>%1 is outside the media folder %2: its address names the file alone, and publishing does not upload it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors du dossier des médias %2 : son adresse ne nomme que le fichier, et la publication ne l’envoie pas.</translation>
     </message>
     <message>
         <source>The cover of %1 could not be saved as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La pochette de %1 n’a pas pu être enregistrée sous %2 : %3</translation>
     </message>
 </context>
 <context>
     <name>CAudioTags</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished">Le fichier n’existe pas.</translation>
+        <translation>Le fichier n’existe pas.</translation>
     </message>
     <message>
         <source>It is not an audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier audio.</translation>
     </message>
     <message>
         <source>It cannot be read as audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas être lu comme audio.</translation>
     </message>
 </context>
 <context>
@@ -319,11 +319,11 @@
     </message>
     <message>
         <source>With --check: apply the podcast directories&apos; rules too, whether or not the feed declares the iTunes or podcast namespace: every podcast namespace tag&apos;s place, attributes and values, Apple Podcasts&apos; requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards Project&apos;s PSP-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --check : appliquer aussi les règles des annuaires de podcasts, que le flux déclare ou non l’espace de noms iTunes ou podcast : la place, les attributs et les valeurs de chaque balise de l’espace de noms podcast, les exigences d’Apple Podcasts (illustration, langue, catégorie, explicit, pièces jointes des épisodes) et la PSP-1 du Podcast Standards Project.</translation>
     </message>
     <message>
         <source>Usage: %1 --check [--podcast] FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : %1 --check [--podcast] FLUX...</translation>
     </message>
 </context>
 <context>
@@ -439,11 +439,11 @@ Ne lui faites confiance que si c’est l’empreinte que l’administrateur de v
     </message>
     <message>
         <source>Audio files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio (%1)</translation>
     </message>
     <message>
         <source>New Episode from Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel épisode depuis un fichier audio</translation>
     </message>
 </context>
 <context>
@@ -2189,31 +2189,31 @@ Ouvrez vous-même cette adresse dans un navigateur.</translation>
     <name>CPodcastValues</name>
     <message>
         <source>Not a time in seconds like 73.0 or 1234.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une durée en secondes comme 73.0 ou 1234.5</translation>
     </message>
     <message>
         <source>Not a number like 3 or 315.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un nombre comme 3 ou 315.5</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date like 2023-08-28T00:00:00.000Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une date ISO 8601 comme 2023-08-28T00:00:00.000Z</translation>
     </message>
     <message>
         <source>Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un UUID comme 917393e3-1b1e-5cef-ace4-edaa54e1f810</translation>
     </message>
     <message>
         <source>Not a place like geo:30.2672,97.7431</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un lieu comme geo:30.2672,97.7431</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object like R113314 or W43678282</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un objet OpenStreetMap comme R113314 ou W43678282</translation>
     </message>
     <message>
         <source>Not a percentage from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un pourcentage de 0 à 100</translation>
     </message>
 </context>
 <context>
@@ -2272,24 +2272,26 @@ Le flux reste tel qu’il était.</translation>
     </message>
     <message>
         <source>Skipped %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignoré. %2</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Episode(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ajouter %n épisode</numerusform>
+            <numerusform>Ajouter %n épisodes</numerusform>
         </translation>
     </message>
     <message>
         <source>This feed&apos;s publish settings give no media address, so the episodes&apos; enclosures cannot get their web addresses.
 
 Add them with addresses relative to the feed, to be completed later? To set the media address first, cancel and choose File &gt; Publish Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres de publication de ce flux ne donnent pas d’adresse des médias : les pièces jointes des épisodes ne peuvent donc pas recevoir leur adresse web.
+
+Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour régler d’abord l’adresse des médias, annulez et choisissez Fichier &gt; Paramètres de publication.</translation>
     </message>
     <message>
         <source>&amp;Add Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter quand même</translation>
     </message>
 </context>
 <context>
@@ -2342,19 +2344,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre le bureau</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>&amp;Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleurs :</translation>
     </message>
 </context>
 <context>
@@ -3329,11 +3331,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New &amp;Episode from Audio…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel &amp;épisode depuis un fichier audio…</translation>
     </message>
     <message>
         <source>Add a podcast episode for each audio file chosen, from its tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un épisode de podcast pour chaque fichier audio choisi, à partir de ses balises</translation>
     </message>
 </context>
 <context>

@@ -24,26 +24,26 @@
     <name>CAudioEpisodes</name>
     <message>
         <source>%1 is outside the media folder %2: its address names the file alone, and publishing does not upload it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 находится вне папки медиафайлов %2: его адрес содержит только имя файла, и при публикации он не загружается.</translation>
     </message>
     <message>
         <source>The cover of %1 could not be saved as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить обложку %1 как %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CAudioTags</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished">Файл не существует.</translation>
+        <translation>Файл не существует.</translation>
     </message>
     <message>
         <source>It is not an audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не аудиофайл.</translation>
     </message>
     <message>
         <source>It cannot be read as audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Его не удаётся прочитать как аудио.</translation>
     </message>
 </context>
 <context>
@@ -322,11 +322,11 @@
     </message>
     <message>
         <source>With --check: apply the podcast directories&apos; rules too, whether or not the feed declares the iTunes or podcast namespace: every podcast namespace tag&apos;s place, attributes and values, Apple Podcasts&apos; requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards Project&apos;s PSP-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>С --check: применять и правила каталогов подкастов, объявляет ли лента пространство имён iTunes или podcast или нет: место, атрибуты и значения каждого тега пространства имён podcast, требования Apple Podcasts (обложка, язык, категория, explicit, вложения эпизодов) и PSP-1 проекта Podcast Standards Project.</translation>
     </message>
     <message>
         <source>Usage: %1 --check [--podcast] FEED...</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: %1 --check [--podcast] ЛЕНТА...</translation>
     </message>
 </context>
 <context>
@@ -442,11 +442,11 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
     </message>
     <message>
         <source>Audio files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Аудиофайлы (%1)</translation>
     </message>
     <message>
         <source>New Episode from Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый эпизод из аудио</translation>
     </message>
 </context>
 <context>
@@ -2200,31 +2200,31 @@ Open this address in a browser yourself.</source>
     <name>CPodcastValues</name>
     <message>
         <source>Not a time in seconds like 73.0 or 1234.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не время в секундах вида 73.0 или 1234.5</translation>
     </message>
     <message>
         <source>Not a number like 3 or 315.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не число вида 3 или 315.5</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date like 2023-08-28T00:00:00.000Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не дата ISO 8601 вида 2023-08-28T00:00:00.000Z</translation>
     </message>
     <message>
         <source>Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не UUID вида 917393e3-1b1e-5cef-ace4-edaa54e1f810</translation>
     </message>
     <message>
         <source>Not a place like geo:30.2672,97.7431</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не место вида geo:30.2672,97.7431</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object like R113314 or W43678282</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не объект OpenStreetMap вида R113314 или W43678282</translation>
     </message>
     <message>
         <source>Not a percentage from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не процент от 0 до 100</translation>
     </message>
 </context>
 <context>
@@ -2283,25 +2283,27 @@ The feed stays as it was.</source>
     </message>
     <message>
         <source>Skipped %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущен %1. %2</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Episode(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Добавить %n эпизод</numerusform>
+            <numerusform>Добавить %n эпизода</numerusform>
+            <numerusform>Добавить %n эпизодов</numerusform>
         </translation>
     </message>
     <message>
         <source>This feed&apos;s publish settings give no media address, so the episodes&apos; enclosures cannot get their web addresses.
 
 Add them with addresses relative to the feed, to be completed later? To set the media address first, cancel and choose File &gt; Publish Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>В параметрах публикации этой ленты нет адреса медиафайлов, поэтому вложения эпизодов не могут получить веб-адреса.
+
+Добавить их с адресами относительно ленты, чтобы дополнить позже? Чтобы сначала задать адрес медиафайлов, отмените и выберите Файл &gt; Параметры публикации.</translation>
     </message>
     <message>
         <source>&amp;Add Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё равно &amp;добавить</translation>
     </message>
 </context>
 <context>
@@ -2354,19 +2356,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Как на рабочем столе</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Светлая</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Тёмная</translation>
     </message>
     <message>
         <source>&amp;Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Цвета:</translation>
     </message>
 </context>
 <context>
@@ -3341,11 +3343,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New &amp;Episode from Audio…</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый &amp;эпизод из аудио…</translation>
     </message>
     <message>
         <source>Add a podcast episode for each audio file chosen, from its tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить эпизод подкаста для каждого выбранного аудиофайла по его тегам</translation>
     </message>
 </context>
 <context>
