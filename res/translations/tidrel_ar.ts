@@ -57,147 +57,147 @@
     <name>CBarPostDetails</name>
     <message>
         <source>Not a play time like 1:02:03, 62:03 or 3723</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست مدة تشغيل مثل 1:02:03 أو 62:03 أو 3723</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished">المنشور</translation>
+        <translation>المنشور</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ (&amp;D):</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف (&amp;G):</translation>
     </message>
     <message>
         <source>GUID is a &amp;permalink:</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف رابط دائم (&amp;P):</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>التعليقات (&amp;C):</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>المصدر (&amp;S):</translation>
     </message>
     <message>
         <source>Source &amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان المصدر (&amp;U):</translation>
     </message>
     <message>
         <source>Enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>المرفقات</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Choose &amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف (&amp;F)…</translation>
     </message>
     <message>
         <source>Fill the length and type (and a podcast&apos;s duration) from a media file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملء الطول والنوع (ومدة البودكاست) من ملف وسائط</translation>
     </message>
     <message>
         <source>Fill from U&amp;RL</source>
-        <translation type="unfinished"></translation>
+        <translation>الملء من URL (&amp;R)</translation>
     </message>
     <message>
         <source>Ask the server for the length and type of the file at the URL</source>
-        <translation type="unfinished"></translation>
+        <translation>سؤال الخادم عن طول الملف ونوعه في هذا العنوان</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>التصنيفات</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>التصنيف</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>النطاق</translation>
     </message>
     <message>
         <source>Other elements (kept as they are)</source>
-        <translation type="unfinished"></translation>
+        <translation>عناصر أخرى (تبقى كما هي)</translation>
     </message>
     <message>
         <source>Podcast episode</source>
-        <translation type="unfinished"></translation>
+        <translation>حلقة البودكاست</translation>
     </message>
     <message>
         <source>D&amp;uration:</source>
-        <translation type="unfinished"></translation>
+        <translation>المدة (&amp;U):</translation>
     </message>
     <message>
         <source>&amp;Episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>الحلقة (&amp;E):</translation>
     </message>
     <message>
         <source>Seaso&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>الموسم (&amp;N):</translation>
     </message>
     <message>
         <source>Episode &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الحلقة (&amp;T):</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>محتوى صريح (&amp;X):</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة (&amp;I):</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>حجب (&amp;B):</translation>
     </message>
     <message>
         <source>Index season:</source>
-        <translation type="unfinished"></translation>
+        <translation>الموسم (Index):</translation>
     </message>
     <message>
         <source>Index season name:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الموسم (Index):</translation>
     </message>
     <message>
         <source>Index episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>الحلقة (Index):</translation>
     </message>
     <message>
         <source>Index episode display:</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الحلقة (Index):</translation>
     </message>
     <message>
         <source>License and chat</source>
-        <translation type="unfinished"></translation>
+        <translation>الترخيص والدردشة</translation>
     </message>
     <message>
         <source>Choose the Media File of the Enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف الوسائط للمرفق</translation>
     </message>
     <message>
         <source>Type the enclosure&apos;s URL first</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب عنوان المرفق أولًا</translation>
     </message>
     <message>
         <source>Finding the length and type of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحديد طول %1 ونوعه…</translation>
     </message>
 </context>
 <context>
@@ -603,417 +603,417 @@ The feed keeps its changes.</source>
     <name>CFeedChecker</name>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> أو </translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس مكانًا بصيغة geo مثل «geo:30.2672,97.7431».</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس معرّف OpenStreetMap مثل «R113314».</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست نسبة أبعاد مثل «16/9».</translation>
     </message>
     <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للسحابة السمة %1؛ تحتاج إلى domain وport وpath وregisterProcedure وprotocol.</translation>
     </message>
     <message>
         <source>The enclosure has no %1 attribute; it needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للمرفق السمة %1؛ يحتاج إلى url وlength وtype.</translation>
     </message>
     <message>
         <source>Post %1 has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>للمنشور %1 المعرّف نفسه.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس من تصنيفات Apple Podcasts.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a subcategory of &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس تصنيفًا فرعيًا لـ «%2».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the namespace&apos;s address; did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس عنوان فضاء الأسماء؛ هل تقصد «%2»؟</translation>
     </message>
     <message>
         <source>The description is %1 bytes long; Apple Podcasts takes at most 4000.</source>
-        <translation type="unfinished"></translation>
+        <translation>طول الوصف %1 بايت؛ ويقبل Apple Podcasts حتى 4000 على الأكثر.</translation>
     </message>
     <message>
         <source>The artwork file %1 cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة ملف الغلاف %1، فلا يُفحص حجمه وألوانه.</translation>
     </message>
     <message>
         <source>The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>الغلاف %1 x %2 بكسل؛ ويقبل Apple Podcasts غلافًا مربعًا من 1400 x 1400 إلى 3000 x 3000.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس في فضاء أسماء podcast الوسم %1. هل تقصد podcast:%2؟</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس في فضاء أسماء podcast الوسم %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2; it belongs in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا مكان لـ %1 في %2؛ مكانه في %3.</translation>
     </message>
     <message>
         <source>%1 needs the %2 attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج %1 إلى السمة %2.</translation>
     </message>
     <message>
         <source>%1 needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج %1 إلى قيمة؛ إنه فارغ.</translation>
     </message>
     <message>
         <source>%1 needs a podcast:%2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج %1 إلى podcast:%2 داخله.</translation>
     </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تعرض تطبيقات البودكاست %n محرف من هذا على الأكثر؛ وقد تقطع الباقي.</numerusform>
+            <numerusform>تعرض تطبيقات البودكاست محرفًا واحدًا من هذا على الأكثر؛ وقد تقطع الباقي.</numerusform>
+            <numerusform>تعرض تطبيقات البودكاست محرفين من هذا على الأكثر؛ وقد تقطع الباقي.</numerusform>
+            <numerusform>تعرض تطبيقات البودكاست %n محارف من هذا على الأكثر؛ وقد تقطع الباقي.</numerusform>
+            <numerusform>تعرض تطبيقات البودكاست %n محرفًا من هذا على الأكثر؛ وقد تقطع الباقي.</numerusform>
+            <numerusform>تعرض تطبيقات البودكاست %n محرف من هذا على الأكثر؛ وقد تقطع الباقي.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not a whole number such as &quot;3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عددًا صحيحًا مثل «3».</translation>
     </message>
     <message>
         <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عددًا مثل «3» أو «315.5».</translation>
     </message>
     <message>
         <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون القيمة «true» أو «false».</translation>
     </message>
     <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس نوع وسائط مثل «audio/mpeg».</translation>
     </message>
     <message>
         <source>Not an e-mail address such as &quot;jo@example.org&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان بريد إلكتروني مثل «jo@example.org».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس واحدًا من %2.</translation>
     </message>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>قليل من تطبيقات البودكاست يعرف «%1»؛ والقيم المعتادة هي %2.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPropertiesWnd</name>
     <message>
         <source>Not one of Apple&apos;s podcast categories</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس من تصنيفات البودكاست لدى Apple</translation>
     </message>
     <message>
         <source>Not one of Apple&apos;s subcategories of “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس من تصنيفات Apple الفرعية لـ «%1»</translation>
     </message>
     <message>
         <source>Podcast</source>
-        <translation type="unfinished"></translation>
+        <translation>البودكاست</translation>
     </message>
     <message>
         <source>Declares the iTunes and podcast namespaces and shows the podcast tags</source>
-        <translation type="unfinished"></translation>
+        <translation>يعلن فضاءي أسماء iTunes وpodcast ويُظهر وسوم البودكاست</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">القناة</translation>
+        <translation>القناة</translation>
     </message>
     <message>
         <source>Categories and Image</source>
-        <translation type="unfinished"></translation>
+        <translation>التصنيفات والصورة</translation>
     </message>
     <message>
         <source>Cloud and Text Input</source>
-        <translation type="unfinished"></translation>
+        <translation>السحابة وإدخال النص</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>التخطي</translation>
     </message>
     <message>
         <source>Other Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>عناصر أخرى</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان (&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط (&amp;L):</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف (&amp;D):</translation>
     </message>
     <message>
         <source>Public &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان العام (&amp;A):</translation>
     </message>
     <message>
         <source>Where readers subscribe (atom:link rel=&quot;self&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>حيث يشترك القرّاء (atom:link rel=&quot;self&quot;)</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة (&amp;G):</translation>
     </message>
     <message>
         <source>&amp;Copyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>حقوق النشر (&amp;C):</translation>
     </message>
     <message>
         <source>&amp;Managing editor:</source>
-        <translation type="unfinished"></translation>
+        <translation>المحرر المسؤول (&amp;M):</translation>
     </message>
     <message>
         <source>&amp;Webmaster:</source>
-        <translation type="unfinished"></translation>
+        <translation>مدير الموقع (&amp;W):</translation>
     </message>
     <message>
         <source>&amp;Publication date:</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ النشر (&amp;P):</translation>
     </message>
     <message>
         <source>Last &amp;build date:</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ آخر بناء (&amp;B):</translation>
     </message>
     <message>
         <source>&amp;Generator:</source>
-        <translation type="unfinished"></translation>
+        <translation>المولّد (&amp;G):</translation>
     </message>
     <message>
         <source>D&amp;ocs:</source>
-        <translation type="unfinished"></translation>
+        <translation>التوثيق (&amp;O):</translation>
     </message>
     <message>
         <source>TT&amp;L (minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>TTL (بالدقائق) (&amp;L):</translation>
     </message>
     <message>
         <source>&amp;Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>التصنيف العمري (&amp;R):</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>التصنيفات</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>التصنيف</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>النطاق</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان (&amp;U):</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض (&amp;W):</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>الارتفاع (&amp;H):</translation>
     </message>
     <message>
         <source>Cloud (notification of updates)</source>
-        <translation type="unfinished"></translation>
+        <translation>السحابة (الإشعار بالتحديثات)</translation>
     </message>
     <message>
         <source>&amp;Domain:</source>
-        <translation type="unfinished"></translation>
+        <translation>النطاق (&amp;D):</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ (&amp;P):</translation>
     </message>
     <message>
         <source>P&amp;ath:</source>
-        <translation type="unfinished"></translation>
+        <translation>المسار (&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Register procedure:</source>
-        <translation type="unfinished"></translation>
+        <translation>إجراء التسجيل (&amp;R):</translation>
     </message>
     <message>
         <source>Pro&amp;tocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>البروتوكول (&amp;T):</translation>
     </message>
     <message>
         <source>Text input</source>
-        <translation type="unfinished"></translation>
+        <translation>إدخال النص</translation>
     </message>
     <message>
         <source>T&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان (&amp;I):</translation>
     </message>
     <message>
         <source>D&amp;escription:</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف (&amp;E):</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم (&amp;N):</translation>
     </message>
     <message>
         <source>Skip hours (GMT): readers do not fetch the feed in these hours</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعات التخطي (GMT): لا يجلب القرّاء الخلاصة في هذه الساعات</translation>
     </message>
     <message>
         <source>Skip days: readers do not fetch the feed on these days</source>
-        <translation type="unfinished"></translation>
+        <translation>أيام التخطي: لا يجلب القرّاء الخلاصة في هذه الأيام</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>البرنامج</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>People and Places</source>
-        <translation type="unfinished"></translation>
+        <translation>الأشخاص والأماكن</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>الدعم</translation>
     </message>
     <message>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>التواصل</translation>
     </message>
     <message>
         <source>Related Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>خلاصات ذات صلة</translation>
     </message>
     <message>
         <source>Show (iTunes)</source>
-        <translation type="unfinished"></translation>
+        <translation>البرنامج (iTunes)</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>الكاتب (&amp;A):</translation>
     </message>
     <message>
         <source>Owner &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المالك (&amp;N):</translation>
     </message>
     <message>
         <source>Owner &amp;e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>بريد المالك (&amp;E):</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة (&amp;I):</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>محتوى صريح (&amp;X):</translation>
     </message>
     <message>
         <source>T&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع (&amp;Y):</translation>
     </message>
     <message>
         <source>New &amp;feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الخلاصة الجديد (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>حجب (&amp;B):</translation>
     </message>
     <message>
         <source>&amp;Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>مكتمل (&amp;C):</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>التصنيف الفرعي</translation>
     </message>
     <message>
         <source>iTunes categories</source>
-        <translation type="unfinished"></translation>
+        <translation>تصنيفات iTunes</translation>
     </message>
     <message>
         <source>Podcast index</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast Index</translation>
     </message>
     <message>
         <source>&amp;Locked:</source>
-        <translation type="unfinished"></translation>
+        <translation>مقفل (&amp;L):</translation>
     </message>
     <message>
         <source>Lock o&amp;wner:</source>
-        <translation type="unfinished"></translation>
+        <translation>مالك القفل (&amp;W):</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف (&amp;G):</translation>
     </message>
     <message>
         <source>&amp;Medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسط (&amp;M):</translation>
     </message>
     <message>
         <source>Uses &amp;Podping:</source>
-        <translation type="unfinished"></translation>
+        <translation>يستخدم Podping (&amp;P):</translation>
     </message>
     <message>
         <source>Release schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول الإصدار</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>الدردشة</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>الناشر</translation>
     </message>
     <message>
         <source>Elements of the channel that these pages do not edit. They stay in the file as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>عناصر القناة التي لا تحرّرها هذه الصفحات. تبقى في الملف كما هي.</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>لا صورة</translation>
     </message>
     <message>
         <source>The image is not on this computer: no preview</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة ليست على هذا الحاسوب: لا معاينة</translation>
     </message>
     <message>
         <source>Feed Properties — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>خصائص الخلاصة — %1</translation>
     </message>
 </context>
 <context>
@@ -1127,467 +1127,467 @@ Tidrel remembers it until it ends.</source>
     <name>CFeedRules</name>
     <message>
         <source>The file is not well-formed XML; no reader can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف ليس XML سليم البنية؛ ولا يستطيع أي قارئ قراءته.</translation>
     </message>
     <message>
         <source>The file&apos;s bytes do not fit the encoding it declares.</source>
-        <translation type="unfinished"></translation>
+        <translation>بايتات الملف لا توافق الترميز الذي يعلنه.</translation>
     </message>
     <message>
         <source>The file uses an entity XML does not define, such as &amp;nbsp;; write the character or a numeric reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>يستخدم الملف كيانًا لا يعرّفه XML، مثل nbsp;؛ اكتب المحرف نفسه أو مرجعًا رقميًا. (&amp;N)</translation>
     </message>
     <message>
         <source>The file defines entities of its own, which many readers do not expand.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرّف الملف كيانات خاصة به لا يوسّعها كثير من القرّاء.</translation>
     </message>
     <message>
         <source>The file holds a control character that XML does not allow.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي الملف محرف تحكم لا يسمح به XML.</translation>
     </message>
     <message>
         <source>The file&apos;s top element is not rss.</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر الأعلى في الملف ليس rss.</translation>
     </message>
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج العنصر rss إلى version=&quot;2.0&quot;.</translation>
     </message>
     <message>
         <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>سمة من مفردات أخرى على rss؛ ويتجاهلها القرّاء.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للخلاصة قناة.</translation>
     </message>
     <message>
         <source>This element may appear only once here.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يجوز أن يظهر هذا العنصر هنا إلا مرة واحدة.</translation>
     </message>
     <message>
         <source>RSS has no such element here; elements of other vocabularies need a namespace.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس في RSS عنصر كهذا هنا؛ وعناصر المفردات الأخرى تحتاج إلى فضاء أسماء.</translation>
     </message>
     <message>
         <source>The element&apos;s prefix is not declared with xmlns.</source>
-        <translation type="unfinished"></translation>
+        <translation>بادئة العنصر غير معلنة بـ xmlns.</translation>
     </message>
     <message>
         <source>An element without a namespace inside another vocabulary&apos;s element; readers cannot tell what it means.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنصر بلا فضاء أسماء داخل عنصر من مفردات أخرى؛ ولا يعرف القرّاء معناه.</translation>
     </message>
     <message>
         <source>This element holds other elements, not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا العنصر يحوي عناصر أخرى لا نصًا.</translation>
     </message>
     <message>
         <source>Items should follow all of the channel&apos;s other elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>ينبغي أن تأتي العناصر item بعد كل عناصر القناة الأخرى.</translation>
     </message>
     <message>
         <source>The channel has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للقناة عنوان.</translation>
     </message>
     <message>
         <source>The channel has no link to its web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للقناة رابط إلى موقعها.</translation>
     </message>
     <message>
         <source>The channel has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للقناة وصف.</translation>
     </message>
     <message>
         <source>The title is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان فارغ.</translation>
     </message>
     <message>
         <source>Not a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس رمز لغة مثل «en» أو «en-us».</translation>
     </message>
     <message>
         <source>The time to live must be a whole number of minutes above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون مدة الصلاحية عددًا صحيحًا من الدقائق أكبر من 0.</translation>
     </message>
     <message>
         <source>The channel does not give its own address (atom:link rel=&quot;self&quot;), which readers use to follow a moved feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تذكر القناة عنوانها (atom:link rel=&quot;self&quot;)، الذي يستخدمه القرّاء لتتبّع خلاصة انتقلت.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished">ليس عنوانًا كاملًا؛ اكتبه مع مخططه ومضيفه، مثل «https://example.org/page».</translation>
+        <translation>ليس عنوانًا كاملًا؛ اكتبه مع مخططه ومضيفه، مثل «https://example.org/page».</translation>
     </message>
     <message>
         <source>Few readers can follow an address of this scheme; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>قليل من القرّاء يتبع عنوانًا بهذا المخطط؛ استخدم http: أو https:.</translation>
     </message>
     <message>
         <source>This is plain text, but it holds HTML markup or an HTML entity that readers will show as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا نص عادي، لكنه يحوي ترميز HTML أو كيان HTML سيعرضه القرّاء كما كُتب.</translation>
     </message>
     <message>
         <source>Not a date in the form &quot;Wed, 02 Oct 2002 13:00:00 GMT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس تاريخًا بالشكل «Wed, 02 Oct 2002 13:00:00 GMT».</translation>
     </message>
     <message>
         <source>The date has a form that many readers get wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>للتاريخ شكل يخطئ كثير من القرّاء في فهمه.</translation>
     </message>
     <message>
         <source>The date is in the future or before 1990.</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ في المستقبل أو قبل 1990.</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">ليس عنوان بريد إلكتروني؛ اكتبه بالشكل «jo@example.org (Jo Smith)».</translation>
+        <translation>ليس عنوان بريد إلكتروني؛ اكتبه بالشكل «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">يكتب RSS عنوان البريد الإلكتروني بالشكل «jo@example.org (Jo Smith)».</translation>
+        <translation>يكتب RSS عنوان البريد الإلكتروني بالشكل «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">أضف اسم الشخص بعد العنوان: «jo@example.org (Jo Smith)».</translation>
+        <translation>أضف اسم الشخص بعد العنوان: «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>The image has no url.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للصورة url.</translation>
     </message>
     <message>
         <source>The image has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للصورة عنوان.</translation>
     </message>
     <message>
         <source>The image has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للصورة رابط.</translation>
     </message>
     <message>
         <source>The image width must be a whole number from 1 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون عرض الصورة عددًا صحيحًا من 1 إلى 144.</translation>
     </message>
     <message>
         <source>The image height must be a whole number from 1 to 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون ارتفاع الصورة عددًا صحيحًا من 1 إلى 400.</translation>
     </message>
     <message>
         <source>The image link differs from the channel&apos;s link.</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط الصورة يختلف عن رابط القناة.</translation>
     </message>
     <message>
         <source>The image title differs from the channel&apos;s title.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الصورة يختلف عن عنوان القناة.</translation>
     </message>
     <message>
         <source>The channel image should be a GIF, JPEG or PNG file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ينبغي أن تكون صورة القناة ملف GIF أو JPEG أو PNG.</translation>
     </message>
     <message>
         <source>The text input has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس لإدخال النص عنوان.</translation>
     </message>
     <message>
         <source>The text input has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس لإدخال النص وصف.</translation>
     </message>
     <message>
         <source>The text input has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس لإدخال النص اسم.</translation>
     </message>
     <message>
         <source>The text input has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس لإدخال النص رابط.</translation>
     </message>
     <message>
         <source>The text input&apos;s name must be a form field name: a letter, then letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; or &apos;.&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون اسم إدخال النص اسم حقل نموذج: حرف، ثم حروف أو أرقام أو &apos;-&apos; أو &apos;_&apos; أو &apos;:&apos; أو &apos;.&apos;.</translation>
     </message>
     <message>
         <source>The cloud needs all of domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتاج السحابة إلى كل من domain وport وpath وregisterProcedure وprotocol.</translation>
     </message>
     <message>
         <source>The cloud port must be a whole number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون منفذ السحابة عددًا صحيحًا من 1 إلى 65535.</translation>
     </message>
     <message>
         <source>The cloud protocol must be xml-rpc, soap or http-post.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون بروتوكول السحابة xml-rpc أو soap أو http-post.</translation>
     </message>
     <message>
         <source>skipHours lists no hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسرد skipHours أي ساعة.</translation>
     </message>
     <message>
         <source>An hour must be a whole number from 0 to 23.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون الساعة عددًا صحيحًا من 0 إلى 23.</translation>
     </message>
     <message>
         <source>Write midnight as 0, not 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب منتصف الليل 0 لا 24.</translation>
     </message>
     <message>
         <source>This hour is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذه الساعة مسرودة من قبل.</translation>
     </message>
     <message>
         <source>skipHours lists more than 24 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد skipHours أكثر من 24 ساعة.</translation>
     </message>
     <message>
         <source>skipDays lists no day.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسرد skipDays أي يوم.</translation>
     </message>
     <message>
         <source>A day must be an English day name: Monday to Sunday.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون اليوم اسم يوم بالإنجليزية: من Monday إلى Sunday.</translation>
     </message>
     <message>
         <source>This day is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا اليوم مسرود من قبل.</translation>
     </message>
     <message>
         <source>skipDays lists more than seven days.</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد skipDays أكثر من سبعة أيام.</translation>
     </message>
     <message>
         <source>A post needs a title or a description.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج المنشور إلى عنوان أو وصف.</translation>
     </message>
     <message>
         <source>The post has no guid, so readers may show it again as new after an edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للمنشور معرّف guid، فقد يعرضه القرّاء جديدًا مرة أخرى بعد تعديله.</translation>
     </message>
     <message>
         <source>The guid is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف guid فارغ.</translation>
     </message>
     <message>
         <source>A guid that is a permalink must be a full URL; if it is not a link, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف الذي هو رابط دائم يجب أن يكون URL كاملًا؛ وإن لم يكن رابطًا فأضف isPermaLink=&quot;false&quot;.</translation>
     </message>
     <message>
         <source>A permalink guid must be a web address (http or https); if it is not, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف الدائم يجب أن يكون عنوان ويب (http أو https)؛ وإن لم يكن فأضف isPermaLink=&quot;false&quot;.</translation>
     </message>
     <message>
         <source>isPermaLink must be exactly &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون isPermaLink بالضبط «true» أو «false».</translation>
     </message>
     <message>
         <source>Another post of the feed has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>لمنشور آخر في الخلاصة المعرّف نفسه.</translation>
     </message>
     <message>
         <source>A guid of a few digits is not unique beyond this feed; readers may confuse it with another feed&apos;s post.</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف المكوّن من أرقام قليلة ليس فريدًا خارج هذه الخلاصة؛ وقد يخلطه القرّاء بمنشور خلاصة أخرى.</translation>
     </message>
     <message>
         <source>An enclosure needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج المرفق إلى url وlength وtype.</translation>
     </message>
     <message>
         <source>The enclosure length must be a whole number of bytes, 0 when unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون طول المرفق عددًا صحيحًا من البايتات، و0 إن كان مجهولًا.</translation>
     </message>
     <message>
         <source>The enclosure type must be a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون نوع المرفق نوع وسائط مثل «audio/mpeg».</translation>
     </message>
     <message>
         <source>The post has more than one enclosure; most readers take only the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>للمنشور أكثر من مرفق؛ ولا يأخذ معظم القرّاء إلا الأول.</translation>
     </message>
     <message>
         <source>A source needs the url of the feed it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج المصدر إلى url الخلاصة التي جاء منها.</translation>
     </message>
     <message>
         <source>Give the post a description before its content:encoded; some readers take only the description, or only the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>أعطِ المنشور وصفًا قبل content:encoded؛ فبعض القرّاء لا يأخذ إلا الوصف، أو إلا أول الاثنين.</translation>
     </message>
     <message>
         <source>The description holds a script, which readers remove or refuse.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي الوصف برنامجًا نصيًا يزيله القرّاء أو يرفضونه.</translation>
     </message>
     <message>
         <source>The description holds a frame, which many readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي الوصف إطارًا يزيله كثير من القرّاء.</translation>
     </message>
     <message>
         <source>The description holds an event attribute (on...), which readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي الوصف سمة حدث (on...) يزيلها القرّاء.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي الوصف وسمًا يزيله القرّاء لخطورته (embed وobject وmeta وما شابهها).</translation>
     </message>
     <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط نسبي في الوصف؛ ولا يعرف القرّاء نسبةً إلى ماذا. اكتب العنوان كاملًا.</translation>
     </message>
     <message>
         <source>itunes:explicit must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون itunes:explicit «true» أو «false».</translation>
     </message>
     <message>
         <source>Apple Podcasts now asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>يطلب Apple Podcasts الآن هنا «true» أو «false»، لا yes أو no أو clean.</translation>
     </message>
     <message>
         <source>Not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس من تصنيفات Apple Podcasts.</translation>
     </message>
     <message>
         <source>Not a subcategory of this Apple Podcasts category.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس تصنيفًا فرعيًا لهذا التصنيف في Apple Podcasts.</translation>
     </message>
     <message>
         <source>The duration must be seconds, or minutes and seconds as mm:ss, or hh:mm:ss.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون المدة بالثواني، أو دقائق وثوانيَ بالشكل mm:ss، أو hh:mm:ss.</translation>
     </message>
     <message>
         <source>The episode number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون رقم الحلقة عددًا صحيحًا أكبر من 0.</translation>
     </message>
     <message>
         <source>The season number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون رقم الموسم عددًا صحيحًا أكبر من 0.</translation>
     </message>
     <message>
         <source>The episode type must be full, trailer or bonus.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون نوع الحلقة full أو trailer أو bonus.</translation>
     </message>
     <message>
         <source>The show type must be episodic or serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون نوع البرنامج episodic أو serial.</translation>
     </message>
     <message>
         <source>itunes:block and itunes:complete take &quot;Yes&quot;, or &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يأخذ itunes:block وitunes:complete القيمة «Yes» أو «No».</translation>
     </message>
     <message>
         <source>podcast:guid must be a UUID such as &quot;ead4c236-bf58-58c6-a2c6-a6b28d128cb6&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون podcast:guid معرّف UUID مثل «ead4c236-bf58-58c6-a2c6-a6b28d128cb6».</translation>
     </message>
     <message>
         <source>podcast:locked must be &quot;yes&quot; or &quot;no&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون podcast:locked «yes» أو «no».</translation>
     </message>
     <message>
         <source>Podcast tags should link with https addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>ينبغي أن تربط وسوم البودكاست بعناوين https.</translation>
     </message>
     <message>
         <source>The namespace address is close to the podcast or iTunes namespace but not it; readers will not know the tags.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان فضاء الأسماء قريب من فضاء podcast أو iTunes لكنه ليس هو؛ فلن يعرف القرّاء الوسوم.</translation>
     </message>
     <message>
         <source>The podcast namespace has no such tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس في فضاء أسماء podcast وسم كهذا.</translation>
     </message>
     <message>
         <source>This podcast tag does not belong in this element.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا مكان لوسم البودكاست هذا في هذا العنصر.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an attribute it requires.</source>
-        <translation type="unfinished"></translation>
+        <translation>ينقص وسم البودكاست سمة يحتاج إليها.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an element it requires inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ينقص وسم البودكاست عنصر يحتاج إليه داخله.</translation>
     </message>
     <message>
         <source>The podcast tag needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج وسم البودكاست إلى قيمة؛ إنه فارغ.</translation>
     </message>
     <message>
         <source>The value is longer than podcast apps show; they may cut it.</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة أطول مما تعرضه تطبيقات البودكاست؛ وقد تقطعها.</translation>
     </message>
     <message>
         <source>The value is not one this podcast tag takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذه القيمة ليست مما يقبله وسم البودكاست هذا.</translation>
     </message>
     <message>
         <source>Few podcast apps know this value.</source>
-        <translation type="unfinished"></translation>
+        <translation>قليل من تطبيقات البودكاست يعرف هذه القيمة.</translation>
     </message>
     <message>
         <source>Not a podcast GUID, a UUID such as &quot;917393e3-1b1e-5cef-ace4-edaa54e1f810&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس معرّف بودكاست، أي UUID مثل «917393e3-1b1e-5cef-ace4-edaa54e1f810».</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date and time such as &quot;2021-09-26T07:30:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس تاريخًا ووقتًا بصيغة ISO 8601 مثل «2021-09-26T07:30:00-06:00».</translation>
     </message>
     <message>
         <source>Not a number of the form this podcast tag asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عددًا بالشكل الذي يطلبه وسم البودكاست هذا.</translation>
     </message>
     <message>
         <source>A time must be seconds, such as &quot;73&quot; or &quot;1234.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون الوقت بالثواني، مثل «73» أو «1234.5».</translation>
     </message>
     <message>
         <source>A podcast gives its own address (atom:link rel=&quot;self&quot;); PSP-1 requires it.</source>
-        <translation type="unfinished"></translation>
+        <translation>يذكر البودكاست عنوانه (atom:link rel=&quot;self&quot;)؛ وتشترط ذلك PSP-1.</translation>
     </message>
     <message>
         <source>The podcast has no artwork: podcast directories require an itunes:image with an href.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للبودكاست غلاف: تشترط أدلة البودكاست itunes:image مع href.</translation>
     </message>
     <message>
         <source>The podcast has no language; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للبودكاست لغة؛ وتشترطها أدلة البودكاست.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:category; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للبودكاست itunes:category؛ وتشترطه أدلة البودكاست.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:explicit; podcast directories require &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للبودكاست itunes:explicit؛ وتشترط أدلة البودكاست «true» أو «false».</translation>
     </message>
     <message>
         <source>Apple Podcasts takes a show description of at most 4000 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل Apple Podcasts وصفًا للبرنامج لا يزيد على 4000 بايت.</translation>
     </message>
     <message>
         <source>The episode has no title; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للحلقة عنوان؛ وتشترطه أدلة البودكاست.</translation>
     </message>
     <message>
         <source>The episode has no enclosure, the media file podcast apps play.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للحلقة مرفق، وهو ملف الوسائط الذي تشغّله تطبيقات البودكاست.</translation>
     </message>
     <message>
         <source>The episode has no guid; PSP-1 requires one so that apps do not download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للحلقة معرّف guid؛ وتشترطه PSP-1 كي لا تنزّلها التطبيقات مرة أخرى.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:locked, which tells other platforms whether they may import the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>توصي PSP-1 بـ podcast:locked، الذي يخبر المنصات الأخرى هل يجوز لها استيراد الخلاصة.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:guid, the podcast&apos;s identity that stays when its address moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>توصي PSP-1 بـ podcast:guid، هوية البودكاست التي تبقى حين ينتقل عنوانه.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork as a JPEG or PNG file (.jpg or .png).</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل Apple Podcasts الغلاف ملف JPEG أو PNG (.jpg أو .png).</translation>
     </message>
     <message>
         <source>Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل Apple Podcasts غلافًا مربعًا من 1400 x 1400 إلى 3000 x 3000 بكسل.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork in the RGB colour space, not greyscale or CMYK.</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل Apple Podcasts الغلاف في فضاء ألوان RGB، لا بتدرّج الرمادي ولا CMYK.</translation>
     </message>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة ملف الغلاف، فلا يُفحص حجمه وألوانه.</translation>
     </message>
 </context>
 <context>
@@ -1854,379 +1854,379 @@ Open this address in a browser yourself.</source>
     <name>CPodcastFields</name>
     <message>
         <source>Not a role of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس دورًا من Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>Not a group of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست مجموعة من Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>A recurrence rule names its frequency, like FREQ=WEEKLY</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة التكرار تذكر تواترها، مثل FREQ=WEEKLY</translation>
     </message>
     <message>
         <source>Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>الأشخاص</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>الدور</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط</translation>
     </message>
     <message>
         <source>Locations</source>
-        <translation type="unfinished"></translation>
+        <translation>الأماكن</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>المكان</translation>
     </message>
     <message>
         <source>Rel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rel</translation>
     </message>
     <message>
         <source>Geo</source>
-        <translation type="unfinished"></translation>
+        <translation>Geo</translation>
     </message>
     <message>
         <source>OSM</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>البلد</translation>
     </message>
     <message>
         <source>Funding</source>
-        <translation type="unfinished"></translation>
+        <translation>التمويل</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <source>License:</source>
-        <translation type="unfinished"></translation>
+        <translation>الترخيص:</translation>
     </message>
     <message>
         <source>An SPDX identifier like cc-by-4.0, or the name of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف SPDX مثل cc-by-4.0، أو اسم ترخيصك الخاص</translation>
     </message>
     <message>
         <source>License URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الترخيص:</translation>
     </message>
     <message>
         <source>Value (payments while listening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Value (مدفوعات أثناء الاستماع)</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>الطريقة</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>المقترح</translation>
     </message>
     <message>
         <source>Recipients of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>مستلمو value المحدد</translation>
     </message>
     <message>
         <source>Start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>البداية (ث)</translation>
     </message>
     <message>
         <source>Duration (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>المدة (ث)</translation>
     </message>
     <message>
         <source>Remote start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>البداية البعيدة (ث)</translation>
     </message>
     <message>
         <source>Remote %</source>
-        <translation type="unfinished"></translation>
+        <translation>النسبة البعيدة %</translation>
     </message>
     <message>
         <source>Remote feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف الخلاصة البعيدة</translation>
     </message>
     <message>
         <source>Remote item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف العنصر البعيد</translation>
     </message>
     <message>
         <source>Remote medium</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسط البعيد</translation>
     </message>
     <message>
         <source>Time splits of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>الفترات الزمنية لـ value المحدد</translation>
     </message>
     <message>
         <source>Recipients of the selected time split</source>
-        <translation type="unfinished"></translation>
+        <translation>مستلمو الفترة المحددة</translation>
     </message>
     <message>
         <source>Social interaction</source>
-        <translation type="unfinished"></translation>
+        <translation>التفاعل الاجتماعي</translation>
     </message>
     <message>
         <source>Root post URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI المنشور الأصل</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>البروتوكول</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>الحساب</translation>
     </message>
     <message>
         <source>Account URL</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الحساب</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>الأولوية</translation>
     </message>
     <message>
         <source>Text records (txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلات النص (txt)</translation>
     </message>
     <message>
         <source>Purpose</source>
-        <translation type="unfinished"></translation>
+        <translation>الغرض</translation>
     </message>
     <message>
         <source>Chat server:</source>
-        <translation type="unfinished"></translation>
+        <translation>خادم الدردشة:</translation>
     </message>
     <message>
         <source>Chat protocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>بروتوكول الدردشة:</translation>
     </message>
     <message>
         <source>Chat account:</source>
-        <translation type="unfinished"></translation>
+        <translation>حساب الدردشة:</translation>
     </message>
     <message>
         <source>Chat space:</source>
-        <translation type="unfinished"></translation>
+        <translation>مساحة الدردشة:</translation>
     </message>
     <message>
         <source>Images (podcast:image)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصور (podcast:image)</translation>
     </message>
     <message>
         <source>Alt text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص البديل</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>نسبة الأبعاد</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>الارتفاع</translation>
     </message>
     <message>
         <source>Update frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>تواتر التحديث:</translation>
     </message>
     <message>
         <source>In words, like Every other Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>بالكلمات، مثل كل يوم اثنين بعد آخر</translation>
     </message>
     <message>
         <source>Recurrence rule:</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة التكرار:</translation>
     </message>
     <message>
         <source>Rule starts:</source>
-        <translation type="unfinished"></translation>
+        <translation>بداية القاعدة:</translation>
     </message>
     <message>
         <source>Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>مكتمل:</translation>
     </message>
     <message>
         <source>Publisher feed GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف خلاصة الناشر:</translation>
     </message>
     <message>
         <source>Publisher feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان خلاصة الناشر:</translation>
     </message>
     <message>
         <source>Publisher medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>وسط الناشر:</translation>
     </message>
     <message>
         <source>Podroll (recommended podcasts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podroll (بودكاست موصى بها)</translation>
     </message>
     <message>
         <source>Remote items</source>
-        <translation type="unfinished"></translation>
+        <translation>العناصر البعيدة</translation>
     </message>
     <message>
         <source>Trailers</source>
-        <translation type="unfinished"></translation>
+        <translation>المقاطع الدعائية</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">التاريخ</translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>الموسم</translation>
     </message>
     <message>
         <source>Blocked platforms</source>
-        <translation type="unfinished"></translation>
+        <translation>المنصات المحظورة</translation>
     </message>
     <message>
         <source>Platform (empty: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>المنصة (فارغ: الكل)</translation>
     </message>
     <message>
         <source>Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>محظور</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصول:</translation>
     </message>
     <message>
         <source>Chapters type:</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الفصول:</translation>
     </message>
     <message>
         <source>Transcripts</source>
-        <translation type="unfinished"></translation>
+        <translation>النصوص المكتوبة</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>Soundbites</source>
-        <translation type="unfinished"></translation>
+        <translation>المقتطفات الصوتية</translation>
     </message>
     <message>
         <source>Alternate enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>المرفقات البديلة</translation>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل البت</translation>
     </message>
     <message>
         <source>Codecs</source>
-        <translation type="unfinished"></translation>
+        <translation>المرمّزات</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>الافتراضي</translation>
     </message>
     <message>
         <source>Integrity type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع السلامة</translation>
     </message>
     <message>
         <source>Integrity value</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة السلامة</translation>
     </message>
     <message>
         <source>Sources of the selected alternate enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>مصادر المرفق البديل المحدد</translation>
     </message>
     <message>
         <source>Source URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI المصدر</translation>
     </message>
     <message>
         <source>Content type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المحتوى</translation>
     </message>
     <message>
         <source>Content links</source>
-        <translation type="unfinished"></translation>
+        <translation>روابط المحتوى</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>الحصة</translation>
     </message>
     <message>
         <source>Fee</source>
-        <translation type="unfinished"></translation>
+        <translation>الرسم</translation>
     </message>
     <message>
         <source>Custom key</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح مخصص</translation>
     </message>
     <message>
         <source>Custom value</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة مخصصة</translation>
     </message>
     <message>
         <source>Feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف الخلاصة</translation>
     </message>
     <message>
         <source>Feed URL</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الخلاصة</translation>
     </message>
     <message>
         <source>Item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف العنصر</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسط</translation>
     </message>
 </context>
 <context>

@@ -57,147 +57,147 @@
     <name>CBarPostDetails</name>
     <message>
         <source>Not a play time like 1:02:03, 62:03 or 3723</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Spieldauer wie 1:02:03, 62:03 oder 3723</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished">Beitrag</translation>
+        <translation>Beitrag</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GUID:</translation>
     </message>
     <message>
         <source>GUID is a &amp;permalink:</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID ist ein &amp;Permalink:</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentare:</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quelle:</translation>
     </message>
     <message>
         <source>Source &amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quell-&amp;URL:</translation>
     </message>
     <message>
         <source>Enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhänge</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Choose &amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &amp;wählen…</translation>
     </message>
     <message>
         <source>Fill the length and type (and a podcast&apos;s duration) from a media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge und Typ (und die Dauer eines Podcasts) aus einer Mediendatei füllen</translation>
     </message>
     <message>
         <source>Fill from U&amp;RL</source>
-        <translation type="unfinished"></translation>
+        <translation>Von U&amp;RL füllen</translation>
     </message>
     <message>
         <source>Ask the server for the length and type of the file at the URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Server nach Länge und Typ der Datei unter der URL fragen</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Domain</translation>
     </message>
     <message>
         <source>Other elements (kept as they are)</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Elemente (bleiben, wie sie sind)</translation>
     </message>
     <message>
         <source>Podcast episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast-Episode</translation>
     </message>
     <message>
         <source>D&amp;uration:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;auer:</translation>
     </message>
     <message>
         <source>&amp;Episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Episode:</translation>
     </message>
     <message>
         <source>Seaso&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>Staf&amp;fel:</translation>
     </message>
     <message>
         <source>Episode &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Episoden&amp;typ:</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xplicit:</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild:</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Block:</translation>
     </message>
     <message>
         <source>Index season:</source>
-        <translation type="unfinished"></translation>
+        <translation>Index-Staffel:</translation>
     </message>
     <message>
         <source>Index season name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Index-Staffel:</translation>
     </message>
     <message>
         <source>Index episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Index-Episode:</translation>
     </message>
     <message>
         <source>Index episode display:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige der Index-Episode:</translation>
     </message>
     <message>
         <source>License and chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz und Chat</translation>
     </message>
     <message>
         <source>Choose the Media File of the Enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei des Anhangs wählen</translation>
     </message>
     <message>
         <source>Type the enclosure&apos;s URL first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst die URL des Anhangs eingeben</translation>
     </message>
     <message>
         <source>Finding the length and type of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge und Typ von %1 werden ermittelt…</translation>
     </message>
 </context>
 <context>
@@ -591,413 +591,413 @@ Der Feed behält seine Änderungen.</translation>
     <name>CFeedChecker</name>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ort in geo-Schreibweise wie „geo:30.2672,97.7431“.</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine OpenStreetMap-Kennung wie „R113314“.</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Seitenverhältnis wie „16/9“.</translation>
     </message>
     <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Cloud hat kein Attribut %1; sie braucht domain, port, path, registerProcedure und protocol.</translation>
     </message>
     <message>
         <source>The enclosure has no %1 attribute; it needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anhang hat kein Attribut %1; er braucht url, length und type.</translation>
     </message>
     <message>
         <source>Post %1 has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag %1 hat dieselbe GUID.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Kategorie von Apple Podcasts.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a subcategory of &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Unterkategorie von „%2“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the namespace&apos;s address; did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht die Adresse des Namensraums; war „%2“ gemeint?</translation>
     </message>
     <message>
         <source>The description is %1 bytes long; Apple Podcasts takes at most 4000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung ist %1 Bytes lang; Apple Podcasts nimmt höchstens 4000.</translation>
     </message>
     <message>
         <source>The artwork file %1 cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Artwork-Datei %1 kann nicht gelesen werden, daher werden Größe und Farben nicht geprüft.</translation>
     </message>
     <message>
         <source>The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Artwork hat %1 x %2 Pixel; Apple Podcasts nimmt quadratisches Artwork von 1400 x 1400 bis 3000 x 3000.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast-Namensraum hat kein Tag %1. War podcast:%2 gemeint?</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast-Namensraum hat kein Tag %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2; it belongs in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört nicht in %2, sondern in %3.</translation>
     </message>
     <message>
         <source>%1 needs the %2 attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht das Attribut %2.</translation>
     </message>
     <message>
         <source>%1 needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert; es ist leer.</translation>
     </message>
     <message>
         <source>%1 needs a podcast:%2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht ein podcast:%2 darin.</translation>
     </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Podcast-Apps zeigen davon höchstens %n Zeichen; den Rest schneiden sie womöglich ab.</numerusform>
+            <numerusform>Podcast-Apps zeigen davon höchstens %n Zeichen; den Rest schneiden sie womöglich ab.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not a whole number such as &quot;3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine ganze Zahl wie „3“.</translation>
     </message>
     <message>
         <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zahl wie „3“ oder „315.5“.</translation>
     </message>
     <message>
         <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert muss „true“ oder „false“ sein.</translation>
     </message>
     <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Medientyp wie „audio/mpeg“.</translation>
     </message>
     <message>
         <source>Not an e-mail address such as &quot;jo@example.org&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine E-Mail-Adresse wie „jo@example.org“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keiner von %2.</translation>
     </message>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenige Podcast-Apps kennen „%1“; üblich sind %2.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPropertiesWnd</name>
     <message>
         <source>Not one of Apple&apos;s podcast categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine der Podcast-Kategorien von Apple</translation>
     </message>
     <message>
         <source>Not one of Apple&apos;s subcategories of “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine der Unterkategorien von Apple zu „%1“</translation>
     </message>
     <message>
         <source>Podcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast</translation>
     </message>
     <message>
         <source>Declares the iTunes and podcast namespaces and shows the podcast tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Deklariert die Namensräume von iTunes und Podcast und zeigt die Podcast-Tags</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Kanal</translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Categories and Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien und Bild</translation>
     </message>
     <message>
         <source>Cloud and Text Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud und Texteingabe</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslassen</translation>
     </message>
     <message>
         <source>Other Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Elemente</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titel:</translation>
     </message>
     <message>
         <source>&amp;Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Link:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung:</translation>
     </message>
     <message>
         <source>Public &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentliche &amp;Adresse:</translation>
     </message>
     <message>
         <source>Where readers subscribe (atom:link rel=&quot;self&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo Feed-Reader abonnieren (atom:link rel=&quot;self&quot;)</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache:</translation>
     </message>
     <message>
         <source>&amp;Copyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copyright:</translation>
     </message>
     <message>
         <source>&amp;Managing editor:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redaktion:</translation>
     </message>
     <message>
         <source>&amp;Webmaster:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webmaster:</translation>
     </message>
     <message>
         <source>&amp;Publication date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Veröffentlichungsdatum:</translation>
     </message>
     <message>
         <source>Last &amp;build date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes &amp;Erstellungsdatum:</translation>
     </message>
     <message>
         <source>&amp;Generator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generator:</translation>
     </message>
     <message>
         <source>D&amp;ocs:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;okumentation:</translation>
     </message>
     <message>
         <source>TT&amp;L (minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>TT&amp;L (Minuten):</translation>
     </message>
     <message>
         <source>&amp;Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstufung:</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Domain</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL:</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höhe:</translation>
     </message>
     <message>
         <source>Cloud (notification of updates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud (Benachrichtigung über Aktualisierungen)</translation>
     </message>
     <message>
         <source>&amp;Domain:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domain:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>P&amp;ath:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;fad:</translation>
     </message>
     <message>
         <source>&amp;Register procedure:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registrierungsprozedur:</translation>
     </message>
     <message>
         <source>Pro&amp;tocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;tokoll:</translation>
     </message>
     <message>
         <source>Text input</source>
-        <translation type="unfinished"></translation>
+        <translation>Texteingabe</translation>
     </message>
     <message>
         <source>T&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;itel:</translation>
     </message>
     <message>
         <source>D&amp;escription:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eschreibung:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Skip hours (GMT): readers do not fetch the feed in these hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden auslassen (GMT): In diesen Stunden rufen Feed-Reader den Feed nicht ab</translation>
     </message>
     <message>
         <source>Skip days: readers do not fetch the feed on these days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage auslassen: An diesen Tagen rufen Feed-Reader den Feed nicht ab</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendung</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>People and Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen und Orte</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstützung</translation>
     </message>
     <message>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Social</translation>
     </message>
     <message>
         <source>Related Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwandte Feeds</translation>
     </message>
     <message>
         <source>Show (iTunes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendung (iTunes)</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autor:</translation>
     </message>
     <message>
         <source>Owner &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name des Eigentümers:</translation>
     </message>
     <message>
         <source>Owner &amp;e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail des Eigentümers:</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild:</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xplicit:</translation>
     </message>
     <message>
         <source>T&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;yp:</translation>
     </message>
     <message>
         <source>New &amp;feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Feed-URL:</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Block:</translation>
     </message>
     <message>
         <source>&amp;Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abges&amp;chlossen:</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterkategorie</translation>
     </message>
     <message>
         <source>iTunes categories</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes-Kategorien</translation>
     </message>
     <message>
         <source>Podcast index</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast-Index</translation>
     </message>
     <message>
         <source>&amp;Locked:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gesperrt:</translation>
     </message>
     <message>
         <source>Lock o&amp;wner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen&amp;tümer der Sperre:</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GUID:</translation>
     </message>
     <message>
         <source>&amp;Medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medium:</translation>
     </message>
     <message>
         <source>Uses &amp;Podping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzt &amp;Podping:</translation>
     </message>
     <message>
         <source>Release schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsplan</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Herausgeber</translation>
     </message>
     <message>
         <source>Elements of the channel that these pages do not edit. They stay in the file as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente des Kanals, die diese Seiten nicht bearbeiten. Sie bleiben unverändert in der Datei.</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild</translation>
     </message>
     <message>
         <source>The image is not on this computer: no preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist nicht auf diesem Computer: keine Vorschau</translation>
     </message>
     <message>
         <source>Feed Properties — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed-Eigenschaften — %1</translation>
     </message>
 </context>
 <context>
@@ -1083,467 +1083,467 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     <name>CFeedRules</name>
     <message>
         <source>The file is not well-formed XML; no reader can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein wohlgeformtes XML; kein Feed-Reader kann sie lesen.</translation>
     </message>
     <message>
         <source>The file&apos;s bytes do not fit the encoding it declares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bytes der Datei passen nicht zu der Kodierung, die sie angibt.</translation>
     </message>
     <message>
         <source>The file uses an entity XML does not define, such as &amp;nbsp;; write the character or a numeric reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei verwendet eine Entität, die XML nicht definiert, etwa &amp;nbsp;; schreiben Sie das Zeichen oder eine numerische Referenz.</translation>
     </message>
     <message>
         <source>The file defines entities of its own, which many readers do not expand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei definiert eigene Entitäten, die viele Feed-Reader nicht auflösen.</translation>
     </message>
     <message>
         <source>The file holds a control character that XML does not allow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält ein Steuerzeichen, das XML nicht erlaubt.</translation>
     </message>
     <message>
         <source>The file&apos;s top element is not rss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das oberste Element der Datei ist nicht rss.</translation>
     </message>
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element rss braucht version=&quot;2.0&quot;.</translation>
     </message>
     <message>
         <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Attribut aus einem anderen Vokabular an rss; Feed-Reader ignorieren es.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feed hat keinen Kanal.</translation>
     </message>
     <message>
         <source>This element may appear only once here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Element darf hier nur einmal vorkommen.</translation>
     </message>
     <message>
         <source>RSS has no such element here; elements of other vocabularies need a namespace.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS hat hier kein solches Element; Elemente anderer Vokabulare brauchen einen Namensraum.</translation>
     </message>
     <message>
         <source>The element&apos;s prefix is not declared with xmlns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Präfix des Elements ist nicht mit xmlns deklariert.</translation>
     </message>
     <message>
         <source>An element without a namespace inside another vocabulary&apos;s element; readers cannot tell what it means.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Element ohne Namensraum im Element eines anderen Vokabulars; Feed-Reader können nicht erkennen, was es bedeutet.</translation>
     </message>
     <message>
         <source>This element holds other elements, not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Element enthält andere Elemente, keinen Text.</translation>
     </message>
     <message>
         <source>Items should follow all of the channel&apos;s other elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Items sollten nach allen anderen Elementen des Kanals stehen.</translation>
     </message>
     <message>
         <source>The channel has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal hat keinen Titel.</translation>
     </message>
     <message>
         <source>The channel has no link to its web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal hat keinen Link zu seiner Website.</translation>
     </message>
     <message>
         <source>The channel has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal hat keine Beschreibung.</translation>
     </message>
     <message>
         <source>The title is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel ist leer.</translation>
     </message>
     <message>
         <source>Not a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sprachcode wie „en“ oder „en-us“.</translation>
     </message>
     <message>
         <source>The time to live must be a whole number of minutes above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lebensdauer muss eine ganze Zahl von Minuten über 0 sein.</translation>
     </message>
     <message>
         <source>The channel does not give its own address (atom:link rel=&quot;self&quot;), which readers use to follow a moved feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal nennt seine eigene Adresse nicht (atom:link rel=&quot;self&quot;), mit der Feed-Reader einem umgezogenen Feed folgen.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished">Keine vollständige Adresse; mit Schema und Host schreiben, etwa „https://example.org/page“.</translation>
+        <translation>Keine vollständige Adresse; mit Schema und Host schreiben, etwa „https://example.org/page“.</translation>
     </message>
     <message>
         <source>Few readers can follow an address of this scheme; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenige Feed-Reader können einer Adresse mit diesem Schema folgen; http: oder https: verwenden.</translation>
     </message>
     <message>
         <source>This is plain text, but it holds HTML markup or an HTML entity that readers will show as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist reiner Text, enthält aber HTML-Markup oder eine HTML-Entität, die Feed-Reader so anzeigen, wie sie dasteht.</translation>
     </message>
     <message>
         <source>Not a date in the form &quot;Wed, 02 Oct 2002 13:00:00 GMT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Datum in der Form „Wed, 02 Oct 2002 13:00:00 GMT“.</translation>
     </message>
     <message>
         <source>The date has a form that many readers get wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum hat eine Form, die viele Feed-Reader falsch lesen.</translation>
     </message>
     <message>
         <source>The date is in the future or before 1990.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum liegt in der Zukunft oder vor 1990.</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">Keine E-Mail-Adresse; eine schreibt man als „jo@example.org (Jo Smith)“.</translation>
+        <translation>Keine E-Mail-Adresse; eine schreibt man als „jo@example.org (Jo Smith)“.</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">RSS schreibt eine E-Mail-Adresse als „jo@example.org (Jo Smith)“.</translation>
+        <translation>RSS schreibt eine E-Mail-Adresse als „jo@example.org (Jo Smith)“.</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">Den Namen der Person nach der Adresse anfügen: „jo@example.org (Jo Smith)“.</translation>
+        <translation>Den Namen der Person nach der Adresse anfügen: „jo@example.org (Jo Smith)“.</translation>
     </message>
     <message>
         <source>The image has no url.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild hat keine url.</translation>
     </message>
     <message>
         <source>The image has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild hat keinen Titel.</translation>
     </message>
     <message>
         <source>The image has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild hat keinen Link.</translation>
     </message>
     <message>
         <source>The image width must be a whole number from 1 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bildbreite muss eine ganze Zahl von 1 bis 144 sein.</translation>
     </message>
     <message>
         <source>The image height must be a whole number from 1 to 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bildhöhe muss eine ganze Zahl von 1 bis 400 sein.</translation>
     </message>
     <message>
         <source>The image link differs from the channel&apos;s link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link des Bildes weicht vom Link des Kanals ab.</translation>
     </message>
     <message>
         <source>The image title differs from the channel&apos;s title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel des Bildes weicht vom Titel des Kanals ab.</translation>
     </message>
     <message>
         <source>The channel image should be a GIF, JPEG or PNG file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild des Kanals sollte eine GIF-, JPEG- oder PNG-Datei sein.</translation>
     </message>
     <message>
         <source>The text input has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Texteingabe hat keinen Titel.</translation>
     </message>
     <message>
         <source>The text input has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Texteingabe hat keine Beschreibung.</translation>
     </message>
     <message>
         <source>The text input has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Texteingabe hat keinen Namen.</translation>
     </message>
     <message>
         <source>The text input has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Texteingabe hat keinen Link.</translation>
     </message>
     <message>
         <source>The text input&apos;s name must be a form field name: a letter, then letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; or &apos;.&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name der Texteingabe muss ein Formularfeldname sein: ein Buchstabe, dann Buchstaben, Ziffern, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; oder &apos;.&apos;.</translation>
     </message>
     <message>
         <source>The cloud needs all of domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Cloud braucht domain, port, path, registerProcedure und protocol.</translation>
     </message>
     <message>
         <source>The cloud port must be a whole number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port der Cloud muss eine ganze Zahl von 1 bis 65535 sein.</translation>
     </message>
     <message>
         <source>The cloud protocol must be xml-rpc, soap or http-post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll der Cloud muss xml-rpc, soap oder http-post sein.</translation>
     </message>
     <message>
         <source>skipHours lists no hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipHours nennt keine Stunde.</translation>
     </message>
     <message>
         <source>An hour must be a whole number from 0 to 23.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Stunde muss eine ganze Zahl von 0 bis 23 sein.</translation>
     </message>
     <message>
         <source>Write midnight as 0, not 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitternacht als 0 schreiben, nicht als 24.</translation>
     </message>
     <message>
         <source>This hour is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Stunde steht schon in der Liste.</translation>
     </message>
     <message>
         <source>skipHours lists more than 24 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipHours nennt mehr als 24 Stunden.</translation>
     </message>
     <message>
         <source>skipDays lists no day.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipDays nennt keinen Tag.</translation>
     </message>
     <message>
         <source>A day must be an English day name: Monday to Sunday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tag muss ein englischer Tagesname sein: Monday bis Sunday.</translation>
     </message>
     <message>
         <source>This day is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Tag steht schon in der Liste.</translation>
     </message>
     <message>
         <source>skipDays lists more than seven days.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipDays nennt mehr als sieben Tage.</translation>
     </message>
     <message>
         <source>A post needs a title or a description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Beitrag braucht einen Titel oder eine Beschreibung.</translation>
     </message>
     <message>
         <source>The post has no guid, so readers may show it again as new after an edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beitrag hat keine GUID, daher zeigen Feed-Reader ihn nach einer Änderung womöglich erneut als neu.</translation>
     </message>
     <message>
         <source>The guid is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die GUID ist leer.</translation>
     </message>
     <message>
         <source>A guid that is a permalink must be a full URL; if it is not a link, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine GUID, die ein Permalink ist, muss eine vollständige URL sein; ist sie kein Link, isPermaLink=&quot;false&quot; ergänzen.</translation>
     </message>
     <message>
         <source>A permalink guid must be a web address (http or https); if it is not, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Permalink-GUID muss eine Webadresse sein (http oder https); ist sie keine, isPermaLink=&quot;false&quot; ergänzen.</translation>
     </message>
     <message>
         <source>isPermaLink must be exactly &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>isPermaLink muss genau „true“ oder „false“ sein.</translation>
     </message>
     <message>
         <source>Another post of the feed has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Beitrag des Feeds hat dieselbe GUID.</translation>
     </message>
     <message>
         <source>A guid of a few digits is not unique beyond this feed; readers may confuse it with another feed&apos;s post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine GUID aus wenigen Ziffern ist über diesen Feed hinaus nicht eindeutig; Feed-Reader verwechseln sie womöglich mit dem Beitrag eines anderen Feeds.</translation>
     </message>
     <message>
         <source>An enclosure needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anhang braucht url, length und type.</translation>
     </message>
     <message>
         <source>The enclosure length must be a whole number of bytes, 0 when unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge des Anhangs muss eine ganze Zahl von Bytes sein, 0, wenn unbekannt.</translation>
     </message>
     <message>
         <source>The enclosure type must be a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Typ des Anhangs muss ein Medientyp wie „audio/mpeg“ sein.</translation>
     </message>
     <message>
         <source>The post has more than one enclosure; most readers take only the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beitrag hat mehr als einen Anhang; die meisten Feed-Reader nehmen nur den ersten.</translation>
     </message>
     <message>
         <source>A source needs the url of the feed it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Quelle braucht die url des Feeds, aus dem sie stammt.</translation>
     </message>
     <message>
         <source>Give the post a description before its content:encoded; some readers take only the description, or only the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie dem Beitrag vor seinem content:encoded eine Beschreibung; manche Feed-Reader nehmen nur die Beschreibung oder nur das erste der beiden.</translation>
     </message>
     <message>
         <source>The description holds a script, which readers remove or refuse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung enthält ein Skript, das Feed-Reader entfernen oder ablehnen.</translation>
     </message>
     <message>
         <source>The description holds a frame, which many readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung enthält einen Frame, den viele Feed-Reader entfernen.</translation>
     </message>
     <message>
         <source>The description holds an event attribute (on...), which readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung enthält ein Ereignisattribut (on...), das Feed-Reader entfernen.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung enthält ein Tag, das Feed-Reader als Risiko entfernen (embed, object, meta und ähnliche).</translation>
     </message>
     <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein relativer Link in der Beschreibung; Feed-Reader wissen nicht, worauf er sich bezieht. Schreiben Sie die vollständige Adresse.</translation>
     </message>
     <message>
         <source>itunes:explicit must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>itunes:explicit muss „true“ oder „false“ sein.</translation>
     </message>
     <message>
         <source>Apple Podcasts now asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts verlangt hier inzwischen „true“ oder „false“, nicht yes, no oder clean.</translation>
     </message>
     <message>
         <source>Not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kategorie von Apple Podcasts.</translation>
     </message>
     <message>
         <source>Not a subcategory of this Apple Podcasts category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Unterkategorie dieser Kategorie von Apple Podcasts.</translation>
     </message>
     <message>
         <source>The duration must be seconds, or minutes and seconds as mm:ss, or hh:mm:ss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer muss in Sekunden angegeben sein, oder als Minuten und Sekunden mm:ss, oder hh:mm:ss.</translation>
     </message>
     <message>
         <source>The episode number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Episodennummer muss eine ganze Zahl über 0 sein.</translation>
     </message>
     <message>
         <source>The season number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Staffelnummer muss eine ganze Zahl über 0 sein.</translation>
     </message>
     <message>
         <source>The episode type must be full, trailer or bonus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Episodentyp muss full, trailer oder bonus sein.</translation>
     </message>
     <message>
         <source>The show type must be episodic or serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Typ der Sendung muss episodic oder serial sein.</translation>
     </message>
     <message>
         <source>itunes:block and itunes:complete take &quot;Yes&quot;, or &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>itunes:block und itunes:complete nehmen „Yes“ oder „No“.</translation>
     </message>
     <message>
         <source>podcast:guid must be a UUID such as &quot;ead4c236-bf58-58c6-a2c6-a6b28d128cb6&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>podcast:guid muss eine UUID wie „ead4c236-bf58-58c6-a2c6-a6b28d128cb6“ sein.</translation>
     </message>
     <message>
         <source>podcast:locked must be &quot;yes&quot; or &quot;no&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>podcast:locked muss „yes“ oder „no“ sein.</translation>
     </message>
     <message>
         <source>Podcast tags should link with https addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast-Tags sollten mit https-Adressen verlinken.</translation>
     </message>
     <message>
         <source>The namespace address is close to the podcast or iTunes namespace but not it; readers will not know the tags.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Namensraums ähnelt dem Podcast- oder iTunes-Namensraum, ist es aber nicht; Feed-Reader kennen die Tags dann nicht.</translation>
     </message>
     <message>
         <source>The podcast namespace has no such tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast-Namensraum hat kein solches Tag.</translation>
     </message>
     <message>
         <source>This podcast tag does not belong in this element.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Podcast-Tag gehört nicht in dieses Element.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an attribute it requires.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Podcast-Tag fehlt ein Attribut, das es braucht.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an element it requires inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Podcast-Tag fehlt ein Element, das es in sich braucht.</translation>
     </message>
     <message>
         <source>The podcast tag needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Podcast-Tag braucht einen Wert; es ist leer.</translation>
     </message>
     <message>
         <source>The value is longer than podcast apps show; they may cut it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert ist länger, als Podcast-Apps zeigen; sie schneiden ihn womöglich ab.</translation>
     </message>
     <message>
         <source>The value is not one this podcast tag takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Wert nimmt dieses Podcast-Tag nicht.</translation>
     </message>
     <message>
         <source>Few podcast apps know this value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenige Podcast-Apps kennen diesen Wert.</translation>
     </message>
     <message>
         <source>Not a podcast GUID, a UUID such as &quot;917393e3-1b1e-5cef-ace4-edaa54e1f810&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Podcast-GUID, also keine UUID wie „917393e3-1b1e-5cef-ace4-edaa54e1f810“.</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date and time such as &quot;2021-09-26T07:30:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datums- und Zeitangabe nach ISO 8601 wie „2021-09-26T07:30:00-06:00“.</translation>
     </message>
     <message>
         <source>Not a number of the form this podcast tag asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zahl in der Form, die dieses Podcast-Tag verlangt.</translation>
     </message>
     <message>
         <source>A time must be seconds, such as &quot;73&quot; or &quot;1234.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeit muss in Sekunden angegeben sein, etwa „73“ oder „1234.5“.</translation>
     </message>
     <message>
         <source>A podcast gives its own address (atom:link rel=&quot;self&quot;); PSP-1 requires it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Podcast nennt seine eigene Adresse (atom:link rel=&quot;self&quot;); PSP-1 verlangt es.</translation>
     </message>
     <message>
         <source>The podcast has no artwork: podcast directories require an itunes:image with an href.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast hat kein Artwork: Podcast-Verzeichnisse verlangen ein itunes:image mit href.</translation>
     </message>
     <message>
         <source>The podcast has no language; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast hat keine Sprache; Podcast-Verzeichnisse verlangen eine.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:category; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast hat keine itunes:category; Podcast-Verzeichnisse verlangen eine.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:explicit; podcast directories require &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast hat kein itunes:explicit; Podcast-Verzeichnisse verlangen „true“ oder „false“.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes a show description of at most 4000 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts nimmt eine Beschreibung der Sendung von höchstens 4000 Bytes.</translation>
     </message>
     <message>
         <source>The episode has no title; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Episode hat keinen Titel; Podcast-Verzeichnisse verlangen einen.</translation>
     </message>
     <message>
         <source>The episode has no enclosure, the media file podcast apps play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Episode hat keinen Anhang, die Mediendatei, die Podcast-Apps abspielen.</translation>
     </message>
     <message>
         <source>The episode has no guid; PSP-1 requires one so that apps do not download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Episode hat keine GUID; PSP-1 verlangt eine, damit Apps sie nicht erneut herunterladen.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:locked, which tells other platforms whether they may import the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP-1 empfiehlt podcast:locked, das anderen Plattformen sagt, ob sie den Feed importieren dürfen.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:guid, the podcast&apos;s identity that stays when its address moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP-1 empfiehlt podcast:guid, die Identität des Podcasts, die bleibt, wenn seine Adresse umzieht.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork as a JPEG or PNG file (.jpg or .png).</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts nimmt Artwork als JPEG- oder PNG-Datei (.jpg oder .png).</translation>
     </message>
     <message>
         <source>Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts nimmt quadratisches Artwork von 1400 x 1400 bis 3000 x 3000 Pixel.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork in the RGB colour space, not greyscale or CMYK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts nimmt Artwork im RGB-Farbraum, nicht in Graustufen oder CMYK.</translation>
     </message>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Artwork-Datei kann nicht gelesen werden, daher werden Größe und Farben nicht geprüft.</translation>
     </message>
 </context>
 <context>
@@ -1811,379 +1811,379 @@ anzuzeigen.
     <name>CPodcastFields</name>
     <message>
         <source>Not a role of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Rolle des Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>Not a group of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Gruppe des Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>A recurrence rule names its frequency, like FREQ=WEEKLY</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Wiederholungsregel nennt ihre Häufigkeit, etwa FREQ=WEEKLY</translation>
     </message>
     <message>
         <source>Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Orte</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Rel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rel</translation>
     </message>
     <message>
         <source>Geo</source>
-        <translation type="unfinished"></translation>
+        <translation>Geo</translation>
     </message>
     <message>
         <source>OSM</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>Funding</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanzierung</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>License:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz:</translation>
     </message>
     <message>
         <source>An SPDX identifier like cc-by-4.0, or the name of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine SPDX-Kennung wie cc-by-4.0 oder der Name Ihrer eigenen</translation>
     </message>
     <message>
         <source>License URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz-URL:</translation>
     </message>
     <message>
         <source>Value (payments while listening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Value (Zahlungen beim Hören)</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagen</translation>
     </message>
     <message>
         <source>Recipients of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger des ausgewählten Value</translation>
     </message>
     <message>
         <source>Start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn (s)</translation>
     </message>
     <message>
         <source>Duration (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer (s)</translation>
     </message>
     <message>
         <source>Remote start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernter Beginn (s)</translation>
     </message>
     <message>
         <source>Remote %</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernte %</translation>
     </message>
     <message>
         <source>Remote feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID des entfernten Feeds</translation>
     </message>
     <message>
         <source>Remote item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID des entfernten Items</translation>
     </message>
     <message>
         <source>Remote medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Entferntes Medium</translation>
     </message>
     <message>
         <source>Time splits of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitabschnitte des ausgewählten Value</translation>
     </message>
     <message>
         <source>Recipients of the selected time split</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger des ausgewählten Zeitabschnitts</translation>
     </message>
     <message>
         <source>Social interaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Soziale Interaktion</translation>
     </message>
     <message>
         <source>Root post URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI des Ausgangsbeitrags</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Account URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-URL</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorität</translation>
     </message>
     <message>
         <source>Text records (txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texteinträge (txt)</translation>
     </message>
     <message>
         <source>Purpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck</translation>
     </message>
     <message>
         <source>Chat server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat-Server:</translation>
     </message>
     <message>
         <source>Chat protocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat-Protokoll:</translation>
     </message>
     <message>
         <source>Chat account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat-Konto:</translation>
     </message>
     <message>
         <source>Chat space:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat-Raum:</translation>
     </message>
     <message>
         <source>Images (podcast:image)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (podcast:image)</translation>
     </message>
     <message>
         <source>Alt text</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativtext</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Update frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsrhythmus:</translation>
     </message>
     <message>
         <source>In words, like Every other Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>In Worten, etwa Jeden zweiten Montag</translation>
     </message>
     <message>
         <source>Recurrence rule:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsregel:</translation>
     </message>
     <message>
         <source>Rule starts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel beginnt:</translation>
     </message>
     <message>
         <source>Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen:</translation>
     </message>
     <message>
         <source>Publisher feed GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID des Herausgeber-Feeds:</translation>
     </message>
     <message>
         <source>Publisher feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL des Herausgeber-Feeds:</translation>
     </message>
     <message>
         <source>Publisher medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium des Herausgebers:</translation>
     </message>
     <message>
         <source>Podroll (recommended podcasts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podroll (empfohlene Podcasts)</translation>
     </message>
     <message>
         <source>Remote items</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernte Items</translation>
     </message>
     <message>
         <source>Trailers</source>
-        <translation type="unfinished"></translation>
+        <translation>Trailer</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffel</translation>
     </message>
     <message>
         <source>Blocked platforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrte Plattformen</translation>
     </message>
     <message>
         <source>Platform (empty: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plattform (leer: alle)</translation>
     </message>
     <message>
         <source>Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel:</translation>
     </message>
     <message>
         <source>Chapters type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ der Kapitel:</translation>
     </message>
     <message>
         <source>Transcripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Transkripte</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Soundbites</source>
-        <translation type="unfinished"></translation>
+        <translation>Soundbites</translation>
     </message>
     <message>
         <source>Alternate enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternative Anhänge</translation>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate</translation>
     </message>
     <message>
         <source>Codecs</source>
-        <translation type="unfinished"></translation>
+        <translation>Codecs</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Integrity type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Integrität</translation>
     </message>
     <message>
         <source>Integrity value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert der Integrität</translation>
     </message>
     <message>
         <source>Sources of the selected alternate enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellen des ausgewählten alternativen Anhangs</translation>
     </message>
     <message>
         <source>Source URI</source>
-        <translation type="unfinished"></translation>
+        <translation>Quell-URI</translation>
     </message>
     <message>
         <source>Content type</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaltstyp</translation>
     </message>
     <message>
         <source>Content links</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaltslinks</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil</translation>
     </message>
     <message>
         <source>Fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühr</translation>
     </message>
     <message>
         <source>Custom key</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Schlüssel</translation>
     </message>
     <message>
         <source>Custom value</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Wert</translation>
     </message>
     <message>
         <source>Feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed-GUID</translation>
     </message>
     <message>
         <source>Feed URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed-URL</translation>
     </message>
     <message>
         <source>Item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>Item-GUID</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
 </context>
 <context>

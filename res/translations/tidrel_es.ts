@@ -57,147 +57,147 @@
     <name>CBarPostDetails</name>
     <message>
         <source>Not a play time like 1:02:03, 62:03 or 3723</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una duración como 1:02:03, 62:03 o 3723</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished">Entrada</translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GUID:</translation>
     </message>
     <message>
         <source>GUID is a &amp;permalink:</source>
-        <translation type="unfinished"></translation>
+        <translation>El GUID es un enlace &amp;permanente:</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comentarios:</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente:</translation>
     </message>
     <message>
         <source>Source &amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL de la fuente:</translation>
     </message>
     <message>
         <source>Enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjuntos</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Choose &amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir &amp;archivo…</translation>
     </message>
     <message>
         <source>Fill the length and type (and a podcast&apos;s duration) from a media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar el tamaño y el tipo (y la duración de un podcast) a partir de un archivo multimedia</translation>
     </message>
     <message>
         <source>Fill from U&amp;RL</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar desde U&amp;RL</translation>
     </message>
     <message>
         <source>Ask the server for the length and type of the file at the URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir al servidor el tamaño y el tipo del archivo de la URL</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominio</translation>
     </message>
     <message>
         <source>Other elements (kept as they are)</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros elementos (se conservan tal cual)</translation>
     </message>
     <message>
         <source>Podcast episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Episodio de podcast</translation>
     </message>
     <message>
         <source>D&amp;uration:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uración:</translation>
     </message>
     <message>
         <source>&amp;Episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Episodio:</translation>
     </message>
     <message>
         <source>Seaso&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempora&amp;da:</translation>
     </message>
     <message>
         <source>Episode &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo de episodio:</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xplícito:</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagen:</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloquear:</translation>
     </message>
     <message>
         <source>Index season:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporada (Index):</translation>
     </message>
     <message>
         <source>Index season name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la temporada (Index):</translation>
     </message>
     <message>
         <source>Index episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Episodio (Index):</translation>
     </message>
     <message>
         <source>Index episode display:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del episodio (Index):</translation>
     </message>
     <message>
         <source>License and chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia y chat</translation>
     </message>
     <message>
         <source>Choose the Media File of the Enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el archivo multimedia del adjunto</translation>
     </message>
     <message>
         <source>Type the enclosure&apos;s URL first</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba primero la URL del adjunto</translation>
     </message>
     <message>
         <source>Finding the length and type of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando el tamaño y el tipo de %1…</translation>
     </message>
 </context>
 <context>
@@ -591,413 +591,413 @@ El feed conserva sus cambios.</translation>
     <name>CFeedChecker</name>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un lugar en notación geo como «geo:30.2672,97.7431».</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un identificador de OpenStreetMap como «R113314».</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una relación de aspecto como «16/9».</translation>
     </message>
     <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cloud no tiene el atributo %1; necesita domain, port, path, registerProcedure y protocol.</translation>
     </message>
     <message>
         <source>The enclosure has no %1 attribute; it needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>El adjunto no tiene el atributo %1; necesita url, length y type.</translation>
     </message>
     <message>
         <source>Post %1 has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 tiene el mismo guid.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una categoría de Apple Podcasts.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a subcategory of &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una subcategoría de «%2».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the namespace&apos;s address; did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es la dirección del espacio de nombres; ¿quería decir «%2»?</translation>
     </message>
     <message>
         <source>The description is %1 bytes long; Apple Podcasts takes at most 4000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descripción mide %1 bytes; Apple Podcasts admite como máximo 4000.</translation>
     </message>
     <message>
         <source>The artwork file %1 cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de ilustración %1, así que no se comprueban su tamaño ni sus colores.</translation>
     </message>
     <message>
         <source>The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ilustración mide %1 x %2 píxeles; Apple Podcasts admite ilustraciones cuadradas de 1400 x 1400 a 3000 x 3000.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation type="unfinished"></translation>
+        <translation>El espacio de nombres podcast no tiene la etiqueta %1. ¿Quería decir podcast:%2?</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El espacio de nombres podcast no tiene la etiqueta %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2; it belongs in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no va en %2; va en %3.</translation>
     </message>
     <message>
         <source>%1 needs the %2 attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita el atributo %2.</translation>
     </message>
     <message>
         <source>%1 needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor; está vacío.</translation>
     </message>
     <message>
         <source>%1 needs a podcast:%2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un podcast:%2 dentro.</translation>
     </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Las aplicaciones de podcast muestran como máximo %n carácter de esto; pueden cortar el resto.</numerusform>
+            <numerusform>Las aplicaciones de podcast muestran como máximo %n caracteres de esto; pueden cortar el resto.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not a whole number such as &quot;3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un número entero como «3».</translation>
     </message>
     <message>
         <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un número como «3» o «315.5».</translation>
     </message>
     <message>
         <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor debe ser «true» o «false».</translation>
     </message>
     <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un tipo de medio como «audio/mpeg».</translation>
     </message>
     <message>
         <source>Not an e-mail address such as &quot;jo@example.org&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección de correo como «jo@example.org».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es ninguno de %2.</translation>
     </message>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pocas aplicaciones de podcast conocen «%1»; los valores habituales son %2.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPropertiesWnd</name>
     <message>
         <source>Not one of Apple&apos;s podcast categories</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una categoría de podcast de Apple</translation>
     </message>
     <message>
         <source>Not one of Apple&apos;s subcategories of “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una subcategoría de Apple de «%1»</translation>
     </message>
     <message>
         <source>Podcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast</translation>
     </message>
     <message>
         <source>Declares the iTunes and podcast namespaces and shows the podcast tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Declara los espacios de nombres de iTunes y de podcast y muestra las etiquetas de podcast</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Canal</translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Categories and Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías e imagen</translation>
     </message>
     <message>
         <source>Cloud and Text Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud y entrada de texto</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Other Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros elementos</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título:</translation>
     </message>
     <message>
         <source>&amp;Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enlace:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descripción:</translation>
     </message>
     <message>
         <source>Public &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección &amp;pública:</translation>
     </message>
     <message>
         <source>Where readers subscribe (atom:link rel=&quot;self&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Donde se suscriben los lectores (atom:link rel=&quot;self&quot;)</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idi&amp;oma:</translation>
     </message>
     <message>
         <source>&amp;Copyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copyright:</translation>
     </message>
     <message>
         <source>&amp;Managing editor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor &amp;responsable:</translation>
     </message>
     <message>
         <source>&amp;Webmaster:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webmaster:</translation>
     </message>
     <message>
         <source>&amp;Publication date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de &amp;publicación:</translation>
     </message>
     <message>
         <source>Last &amp;build date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de última &amp;generación:</translation>
     </message>
     <message>
         <source>&amp;Generator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ge&amp;nerador:</translation>
     </message>
     <message>
         <source>D&amp;ocs:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;ocumentación:</translation>
     </message>
     <message>
         <source>TT&amp;L (minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>TT&amp;L (minutos):</translation>
     </message>
     <message>
         <source>&amp;Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clasificación:</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominio</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL:</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancho:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lto:</translation>
     </message>
     <message>
         <source>Cloud (notification of updates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud (aviso de actualizaciones)</translation>
     </message>
     <message>
         <source>&amp;Domain:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dominio:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto:</translation>
     </message>
     <message>
         <source>P&amp;ath:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruta:</translation>
     </message>
     <message>
         <source>&amp;Register procedure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimiento de &amp;registro:</translation>
     </message>
     <message>
         <source>Pro&amp;tocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;tocolo:</translation>
     </message>
     <message>
         <source>Text input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada de texto</translation>
     </message>
     <message>
         <source>T&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ítulo:</translation>
     </message>
     <message>
         <source>D&amp;escription:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escripción:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>Skip hours (GMT): readers do not fetch the feed in these hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas omitidas (GMT): los lectores no descargan el feed en estas horas</translation>
     </message>
     <message>
         <source>Skip days: readers do not fetch the feed on these days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días omitidos: los lectores no descargan el feed estos días</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>People and Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas y lugares</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Apoyo</translation>
     </message>
     <message>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Social</translation>
     </message>
     <message>
         <source>Related Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Feeds relacionados</translation>
     </message>
     <message>
         <source>Show (iTunes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa (iTunes)</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autor:</translation>
     </message>
     <message>
         <source>Owner &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre del propietario:</translation>
     </message>
     <message>
         <source>Owner &amp;e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Correo del propietario:</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagen:</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xplícito:</translation>
     </message>
     <message>
         <source>T&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ipo:</translation>
     </message>
     <message>
         <source>New &amp;feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva URL del &amp;feed:</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloquear:</translation>
     </message>
     <message>
         <source>&amp;Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mpleto:</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Subcategoría</translation>
     </message>
     <message>
         <source>iTunes categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías de iTunes</translation>
     </message>
     <message>
         <source>Podcast index</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast Index</translation>
     </message>
     <message>
         <source>&amp;Locked:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloqueado:</translation>
     </message>
     <message>
         <source>Lock o&amp;wner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;pietario del bloqueo:</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GUID:</translation>
     </message>
     <message>
         <source>&amp;Medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medio:</translation>
     </message>
     <message>
         <source>Uses &amp;Podping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa &amp;Podping:</translation>
     </message>
     <message>
         <source>Release schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario de publicación</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Elements of the channel that these pages do not edit. They stay in the file as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos del canal que estas páginas no editan. Se quedan en el archivo tal como están.</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin imagen</translation>
     </message>
     <message>
         <source>The image is not on this computer: no preview</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no está en este equipo: sin vista previa</translation>
     </message>
     <message>
         <source>Feed Properties — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del feed — %1</translation>
     </message>
 </context>
 <context>
@@ -1083,467 +1083,467 @@ Tidrel la recuerda hasta que se cierre.</translation>
     <name>CFeedRules</name>
     <message>
         <source>The file is not well-formed XML; no reader can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es XML bien formado; ningún lector puede leerlo.</translation>
     </message>
     <message>
         <source>The file&apos;s bytes do not fit the encoding it declares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los bytes del archivo no corresponden a la codificación que declara.</translation>
     </message>
     <message>
         <source>The file uses an entity XML does not define, such as &amp;nbsp;; write the character or a numeric reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo usa una entidad que XML no define, como &amp;nbsp;; escriba el carácter o una referencia numérica.</translation>
     </message>
     <message>
         <source>The file defines entities of its own, which many readers do not expand.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo define entidades propias, que muchos lectores no expanden.</translation>
     </message>
     <message>
         <source>The file holds a control character that XML does not allow.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene un carácter de control que XML no permite.</translation>
     </message>
     <message>
         <source>The file&apos;s top element is not rss.</source>
-        <translation type="unfinished"></translation>
+        <translation>El elemento raíz del archivo no es rss.</translation>
     </message>
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El elemento rss necesita version=&quot;2.0&quot;.</translation>
     </message>
     <message>
         <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un atributo de otro vocabulario en rss; los lectores lo ignoran.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>El feed no tiene canal.</translation>
     </message>
     <message>
         <source>This element may appear only once here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este elemento solo puede aparecer una vez aquí.</translation>
     </message>
     <message>
         <source>RSS has no such element here; elements of other vocabularies need a namespace.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS no tiene ese elemento aquí; los elementos de otros vocabularios necesitan un espacio de nombres.</translation>
     </message>
     <message>
         <source>The element&apos;s prefix is not declared with xmlns.</source>
-        <translation type="unfinished"></translation>
+        <translation>El prefijo del elemento no está declarado con xmlns.</translation>
     </message>
     <message>
         <source>An element without a namespace inside another vocabulary&apos;s element; readers cannot tell what it means.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un elemento sin espacio de nombres dentro del elemento de otro vocabulario; los lectores no saben qué significa.</translation>
     </message>
     <message>
         <source>This element holds other elements, not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este elemento contiene otros elementos, no texto.</translation>
     </message>
     <message>
         <source>Items should follow all of the channel&apos;s other elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los items deberían ir después de todos los demás elementos del canal.</translation>
     </message>
     <message>
         <source>The channel has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal no tiene título.</translation>
     </message>
     <message>
         <source>The channel has no link to its web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal no tiene enlace a su sitio web.</translation>
     </message>
     <message>
         <source>The channel has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal no tiene descripción.</translation>
     </message>
     <message>
         <source>The title is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título está vacío.</translation>
     </message>
     <message>
         <source>Not a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un código de idioma como «en» o «en-us».</translation>
     </message>
     <message>
         <source>The time to live must be a whole number of minutes above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de vida debe ser un número entero de minutos mayor que 0.</translation>
     </message>
     <message>
         <source>The channel does not give its own address (atom:link rel=&quot;self&quot;), which readers use to follow a moved feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal no da su propia dirección (atom:link rel=&quot;self&quot;), que los lectores usan para seguir un feed que se ha movido.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished">No es una dirección completa; escríbala con su esquema y su host, como «https://example.org/page».</translation>
+        <translation>No es una dirección completa; escríbala con su esquema y su host, como «https://example.org/page».</translation>
     </message>
     <message>
         <source>Few readers can follow an address of this scheme; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pocos lectores pueden seguir una dirección de este esquema; use http: o https:.</translation>
     </message>
     <message>
         <source>This is plain text, but it holds HTML markup or an HTML entity that readers will show as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto es texto sin formato, pero contiene marcado HTML o una entidad HTML que los lectores mostrarán tal cual.</translation>
     </message>
     <message>
         <source>Not a date in the form &quot;Wed, 02 Oct 2002 13:00:00 GMT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una fecha de la forma «Wed, 02 Oct 2002 13:00:00 GMT».</translation>
     </message>
     <message>
         <source>The date has a form that many readers get wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha tiene una forma que muchos lectores interpretan mal.</translation>
     </message>
     <message>
         <source>The date is in the future or before 1990.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha está en el futuro o es anterior a 1990.</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">No es una dirección de correo; escríbala como «jo@example.org (Jo Smith)».</translation>
+        <translation>No es una dirección de correo; escríbala como «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">RSS escribe una dirección de correo como «jo@example.org (Jo Smith)».</translation>
+        <translation>RSS escribe una dirección de correo como «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">Añada el nombre de la persona tras la dirección: «jo@example.org (Jo Smith)».</translation>
+        <translation>Añada el nombre de la persona tras la dirección: «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>The image has no url.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no tiene url.</translation>
     </message>
     <message>
         <source>The image has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no tiene título.</translation>
     </message>
     <message>
         <source>The image has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no tiene enlace.</translation>
     </message>
     <message>
         <source>The image width must be a whole number from 1 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho de la imagen debe ser un número entero de 1 a 144.</translation>
     </message>
     <message>
         <source>The image height must be a whole number from 1 to 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>El alto de la imagen debe ser un número entero de 1 a 400.</translation>
     </message>
     <message>
         <source>The image link differs from the channel&apos;s link.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace de la imagen difiere del enlace del canal.</translation>
     </message>
     <message>
         <source>The image title differs from the channel&apos;s title.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título de la imagen difiere del título del canal.</translation>
     </message>
     <message>
         <source>The channel image should be a GIF, JPEG or PNG file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen del canal debería ser un archivo GIF, JPEG o PNG.</translation>
     </message>
     <message>
         <source>The text input has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de texto no tiene título.</translation>
     </message>
     <message>
         <source>The text input has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de texto no tiene descripción.</translation>
     </message>
     <message>
         <source>The text input has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de texto no tiene nombre.</translation>
     </message>
     <message>
         <source>The text input has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de texto no tiene enlace.</translation>
     </message>
     <message>
         <source>The text input&apos;s name must be a form field name: a letter, then letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; or &apos;.&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de la entrada de texto debe ser un nombre de campo de formulario: una letra y luego letras, cifras, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; o &apos;.&apos;.</translation>
     </message>
     <message>
         <source>The cloud needs all of domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cloud necesita domain, port, path, registerProcedure y protocol.</translation>
     </message>
     <message>
         <source>The cloud port must be a whole number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto del cloud debe ser un número entero de 1 a 65535.</translation>
     </message>
     <message>
         <source>The cloud protocol must be xml-rpc, soap or http-post.</source>
-        <translation type="unfinished"></translation>
+        <translation>El protocolo del cloud debe ser xml-rpc, soap o http-post.</translation>
     </message>
     <message>
         <source>skipHours lists no hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipHours no lista ninguna hora.</translation>
     </message>
     <message>
         <source>An hour must be a whole number from 0 to 23.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una hora debe ser un número entero de 0 a 23.</translation>
     </message>
     <message>
         <source>Write midnight as 0, not 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la medianoche como 0, no 24.</translation>
     </message>
     <message>
         <source>This hour is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta hora ya está en la lista.</translation>
     </message>
     <message>
         <source>skipHours lists more than 24 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipHours lista más de 24 horas.</translation>
     </message>
     <message>
         <source>skipDays lists no day.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipDays no lista ningún día.</translation>
     </message>
     <message>
         <source>A day must be an English day name: Monday to Sunday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un día debe ser un nombre de día en inglés: Monday a Sunday.</translation>
     </message>
     <message>
         <source>This day is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este día ya está en la lista.</translation>
     </message>
     <message>
         <source>skipDays lists more than seven days.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipDays lista más de siete días.</translation>
     </message>
     <message>
         <source>A post needs a title or a description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una entrada necesita un título o una descripción.</translation>
     </message>
     <message>
         <source>The post has no guid, so readers may show it again as new after an edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada no tiene guid, así que los lectores pueden volver a mostrarla como nueva tras una edición.</translation>
     </message>
     <message>
         <source>The guid is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El guid está vacío.</translation>
     </message>
     <message>
         <source>A guid that is a permalink must be a full URL; if it is not a link, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guid que es un enlace permanente debe ser una URL completa; si no es un enlace, añada isPermaLink=&quot;false&quot;.</translation>
     </message>
     <message>
         <source>A permalink guid must be a web address (http or https); if it is not, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guid permanente debe ser una dirección web (http o https); si no lo es, añada isPermaLink=&quot;false&quot;.</translation>
     </message>
     <message>
         <source>isPermaLink must be exactly &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>isPermaLink debe ser exactamente «true» o «false».</translation>
     </message>
     <message>
         <source>Another post of the feed has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra entrada del feed tiene el mismo guid.</translation>
     </message>
     <message>
         <source>A guid of a few digits is not unique beyond this feed; readers may confuse it with another feed&apos;s post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guid de pocas cifras no es único fuera de este feed; los lectores pueden confundirlo con la entrada de otro feed.</translation>
     </message>
     <message>
         <source>An enclosure needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un adjunto necesita url, length y type.</translation>
     </message>
     <message>
         <source>The enclosure length must be a whole number of bytes, 0 when unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño del adjunto debe ser un número entero de bytes, 0 si se desconoce.</translation>
     </message>
     <message>
         <source>The enclosure type must be a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo del adjunto debe ser un tipo de medio como «audio/mpeg».</translation>
     </message>
     <message>
         <source>The post has more than one enclosure; most readers take only the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada tiene más de un adjunto; la mayoría de los lectores solo toman el primero.</translation>
     </message>
     <message>
         <source>A source needs the url of the feed it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fuente necesita la url del feed del que procede.</translation>
     </message>
     <message>
         <source>Give the post a description before its content:encoded; some readers take only the description, or only the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé a la entrada una descripción antes de su content:encoded; algunos lectores solo toman la descripción, o solo el primero de los dos.</translation>
     </message>
     <message>
         <source>The description holds a script, which readers remove or refuse.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descripción contiene un script, que los lectores quitan o rechazan.</translation>
     </message>
     <message>
         <source>The description holds a frame, which many readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descripción contiene un marco, que muchos lectores quitan.</translation>
     </message>
     <message>
         <source>The description holds an event attribute (on...), which readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descripción contiene un atributo de evento (on...), que los lectores quitan.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>La descripción contiene una etiqueta que los lectores quitan por riesgo (embed, object, meta y similares).</translation>
     </message>
     <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un enlace relativo en la descripción; los lectores no saben respecto a qué es relativo. Escriba la dirección completa.</translation>
     </message>
     <message>
         <source>itunes:explicit must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>itunes:explicit debe ser «true» o «false».</translation>
     </message>
     <message>
         <source>Apple Podcasts now asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts pide ahora «true» o «false» aquí, no yes, no o clean.</translation>
     </message>
     <message>
         <source>Not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una categoría de Apple Podcasts.</translation>
     </message>
     <message>
         <source>Not a subcategory of this Apple Podcasts category.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una subcategoría de esta categoría de Apple Podcasts.</translation>
     </message>
     <message>
         <source>The duration must be seconds, or minutes and seconds as mm:ss, or hh:mm:ss.</source>
-        <translation type="unfinished"></translation>
+        <translation>La duración debe estar en segundos, o en minutos y segundos como mm:ss, o hh:mm:ss.</translation>
     </message>
     <message>
         <source>The episode number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de episodio debe ser un número entero mayor que 0.</translation>
     </message>
     <message>
         <source>The season number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de temporada debe ser un número entero mayor que 0.</translation>
     </message>
     <message>
         <source>The episode type must be full, trailer or bonus.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de episodio debe ser full, trailer o bonus.</translation>
     </message>
     <message>
         <source>The show type must be episodic or serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de programa debe ser episodic o serial.</translation>
     </message>
     <message>
         <source>itunes:block and itunes:complete take &quot;Yes&quot;, or &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>itunes:block e itunes:complete admiten «Yes» o «No».</translation>
     </message>
     <message>
         <source>podcast:guid must be a UUID such as &quot;ead4c236-bf58-58c6-a2c6-a6b28d128cb6&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>podcast:guid debe ser un UUID como «ead4c236-bf58-58c6-a2c6-a6b28d128cb6».</translation>
     </message>
     <message>
         <source>podcast:locked must be &quot;yes&quot; or &quot;no&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>podcast:locked debe ser «yes» o «no».</translation>
     </message>
     <message>
         <source>Podcast tags should link with https addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las etiquetas de podcast deberían enlazar con direcciones https.</translation>
     </message>
     <message>
         <source>The namespace address is close to the podcast or iTunes namespace but not it; readers will not know the tags.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección del espacio de nombres se parece a la de podcast o iTunes pero no lo es; los lectores no conocerán las etiquetas.</translation>
     </message>
     <message>
         <source>The podcast namespace has no such tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>El espacio de nombres podcast no tiene esa etiqueta.</translation>
     </message>
     <message>
         <source>This podcast tag does not belong in this element.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta etiqueta de podcast no va en este elemento.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an attribute it requires.</source>
-        <translation type="unfinished"></translation>
+        <translation>A la etiqueta de podcast le falta un atributo obligatorio.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an element it requires inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A la etiqueta de podcast le falta un elemento obligatorio dentro.</translation>
     </message>
     <message>
         <source>The podcast tag needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La etiqueta de podcast necesita un valor; está vacía.</translation>
     </message>
     <message>
         <source>The value is longer than podcast apps show; they may cut it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor es más largo de lo que muestran las aplicaciones de podcast; pueden cortarlo.</translation>
     </message>
     <message>
         <source>The value is not one this podcast tag takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta etiqueta de podcast no admite este valor.</translation>
     </message>
     <message>
         <source>Few podcast apps know this value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pocas aplicaciones de podcast conocen este valor.</translation>
     </message>
     <message>
         <source>Not a podcast GUID, a UUID such as &quot;917393e3-1b1e-5cef-ace4-edaa54e1f810&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un GUID de podcast, un UUID como «917393e3-1b1e-5cef-ace4-edaa54e1f810».</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date and time such as &quot;2021-09-26T07:30:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una fecha y hora ISO 8601 como «2021-09-26T07:30:00-06:00».</translation>
     </message>
     <message>
         <source>Not a number of the form this podcast tag asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un número de la forma que pide esta etiqueta de podcast.</translation>
     </message>
     <message>
         <source>A time must be seconds, such as &quot;73&quot; or &quot;1234.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tiempo debe estar en segundos, como «73» o «1234.5».</translation>
     </message>
     <message>
         <source>A podcast gives its own address (atom:link rel=&quot;self&quot;); PSP-1 requires it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un podcast da su propia dirección (atom:link rel=&quot;self&quot;); PSP-1 lo exige.</translation>
     </message>
     <message>
         <source>The podcast has no artwork: podcast directories require an itunes:image with an href.</source>
-        <translation type="unfinished"></translation>
+        <translation>El podcast no tiene ilustración: los directorios de podcasts exigen un itunes:image con href.</translation>
     </message>
     <message>
         <source>The podcast has no language; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>El podcast no tiene idioma; los directorios de podcasts exigen uno.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:category; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>El podcast no tiene itunes:category; los directorios de podcasts exigen una.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:explicit; podcast directories require &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El podcast no tiene itunes:explicit; los directorios de podcasts exigen «true» o «false».</translation>
     </message>
     <message>
         <source>Apple Podcasts takes a show description of at most 4000 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts admite una descripción del programa de como máximo 4000 bytes.</translation>
     </message>
     <message>
         <source>The episode has no title; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>El episodio no tiene título; los directorios de podcasts exigen uno.</translation>
     </message>
     <message>
         <source>The episode has no enclosure, the media file podcast apps play.</source>
-        <translation type="unfinished"></translation>
+        <translation>El episodio no tiene adjunto, el archivo multimedia que reproducen las aplicaciones de podcast.</translation>
     </message>
     <message>
         <source>The episode has no guid; PSP-1 requires one so that apps do not download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El episodio no tiene guid; PSP-1 exige uno para que las aplicaciones no lo descarguen de nuevo.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:locked, which tells other platforms whether they may import the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP-1 recomienda podcast:locked, que indica a otras plataformas si pueden importar el feed.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:guid, the podcast&apos;s identity that stays when its address moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP-1 recomienda podcast:guid, la identidad del podcast que se mantiene cuando cambia su dirección.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork as a JPEG or PNG file (.jpg or .png).</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts admite ilustraciones como archivo JPEG o PNG (.jpg o .png).</translation>
     </message>
     <message>
         <source>Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts admite ilustraciones cuadradas de 1400 x 1400 a 3000 x 3000 píxeles.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork in the RGB colour space, not greyscale or CMYK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts admite ilustraciones en el espacio de color RGB, no en escala de grises ni CMYK.</translation>
     </message>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de ilustración, así que no se comprueban su tamaño ni sus colores.</translation>
     </message>
 </context>
 <context>
@@ -1810,379 +1810,379 @@ Abra usted esta dirección en un navegador.</translation>
     <name>CPodcastFields</name>
     <message>
         <source>Not a role of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un rol del Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>Not a group of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un grupo del Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>A recurrence rule names its frequency, like FREQ=WEEKLY</source>
-        <translation type="unfinished"></translation>
+        <translation>Una regla de recurrencia indica su frecuencia, como FREQ=WEEKLY</translation>
     </message>
     <message>
         <source>Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <source>Locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugares</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>Rel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rel</translation>
     </message>
     <message>
         <source>Geo</source>
-        <translation type="unfinished"></translation>
+        <translation>Geo</translation>
     </message>
     <message>
         <source>OSM</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Funding</source>
-        <translation type="unfinished"></translation>
+        <translation>Financiación</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>License:</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia:</translation>
     </message>
     <message>
         <source>An SPDX identifier like cc-by-4.0, or the name of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Un identificador SPDX como cc-by-4.0, o el nombre de la suya</translation>
     </message>
     <message>
         <source>License URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL de la licencia:</translation>
     </message>
     <message>
         <source>Value (payments while listening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Value (pagos durante la escucha)</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerido</translation>
     </message>
     <message>
         <source>Recipients of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatarios del value seleccionado</translation>
     </message>
     <message>
         <source>Start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio (s)</translation>
     </message>
     <message>
         <source>Duration (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración (s)</translation>
     </message>
     <message>
         <source>Remote start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio remoto (s)</translation>
     </message>
     <message>
         <source>Remote %</source>
-        <translation type="unfinished"></translation>
+        <translation>% remoto</translation>
     </message>
     <message>
         <source>Remote feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID del feed remoto</translation>
     </message>
     <message>
         <source>Remote item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID del item remoto</translation>
     </message>
     <message>
         <source>Remote medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio remoto</translation>
     </message>
     <message>
         <source>Time splits of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramos de tiempo del value seleccionado</translation>
     </message>
     <message>
         <source>Recipients of the selected time split</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatarios del tramo seleccionado</translation>
     </message>
     <message>
         <source>Social interaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Interacción social</translation>
     </message>
     <message>
         <source>Root post URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI de la publicación raíz</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocolo</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Account URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL de la cuenta</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioridad</translation>
     </message>
     <message>
         <source>Text records (txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de texto (txt)</translation>
     </message>
     <message>
         <source>Purpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Propósito</translation>
     </message>
     <message>
         <source>Chat server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor de chat:</translation>
     </message>
     <message>
         <source>Chat protocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocolo de chat:</translation>
     </message>
     <message>
         <source>Chat account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta de chat:</translation>
     </message>
     <message>
         <source>Chat space:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio de chat:</translation>
     </message>
     <message>
         <source>Images (podcast:image)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (podcast:image)</translation>
     </message>
     <message>
         <source>Alt text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto alternativo</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Update frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de actualización:</translation>
     </message>
     <message>
         <source>In words, like Every other Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>En palabras, como Un lunes sí y otro no</translation>
     </message>
     <message>
         <source>Recurrence rule:</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de recurrencia:</translation>
     </message>
     <message>
         <source>Rule starts:</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla empieza:</translation>
     </message>
     <message>
         <source>Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Completo:</translation>
     </message>
     <message>
         <source>Publisher feed GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID del feed del editor:</translation>
     </message>
     <message>
         <source>Publisher feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL del feed del editor:</translation>
     </message>
     <message>
         <source>Publisher medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio del editor:</translation>
     </message>
     <message>
         <source>Podroll (recommended podcasts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podroll (podcasts recomendados)</translation>
     </message>
     <message>
         <source>Remote items</source>
-        <translation type="unfinished"></translation>
+        <translation>Items remotos</translation>
     </message>
     <message>
         <source>Trailers</source>
-        <translation type="unfinished"></translation>
+        <translation>Tráileres</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporada</translation>
     </message>
     <message>
         <source>Blocked platforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Plataformas bloqueadas</translation>
     </message>
     <message>
         <source>Platform (empty: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plataforma (vacío: todas)</translation>
     </message>
     <message>
         <source>Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueado</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulos:</translation>
     </message>
     <message>
         <source>Chapters type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de capítulos:</translation>
     </message>
     <message>
         <source>Transcripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcripciones</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Soundbites</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragmentos</translation>
     </message>
     <message>
         <source>Alternate enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjuntos alternativos</translation>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits</translation>
     </message>
     <message>
         <source>Codecs</source>
-        <translation type="unfinished"></translation>
+        <translation>Códecs</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Integrity type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de integridad</translation>
     </message>
     <message>
         <source>Integrity value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de integridad</translation>
     </message>
     <message>
         <source>Sources of the selected alternate enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuentes del adjunto alternativo seleccionado</translation>
     </message>
     <message>
         <source>Source URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI de la fuente</translation>
     </message>
     <message>
         <source>Content type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de contenido</translation>
     </message>
     <message>
         <source>Content links</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces de contenido</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparto</translation>
     </message>
     <message>
         <source>Fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisión</translation>
     </message>
     <message>
         <source>Custom key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave propia</translation>
     </message>
     <message>
         <source>Custom value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor propio</translation>
     </message>
     <message>
         <source>Feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID del feed</translation>
     </message>
     <message>
         <source>Feed URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL del feed</translation>
     </message>
     <message>
         <source>Item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID del item</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
 </context>
 <context>

@@ -57,147 +57,147 @@
     <name>CBarPostDetails</name>
     <message>
         <source>Not a play time like 1:02:03, 62:03 or 3723</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une durée comme 1:02:03, 62:03 ou 3723</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished">Article</translation>
+        <translation>Article</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date :</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GUID :</translation>
     </message>
     <message>
         <source>GUID is a &amp;permalink:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le GUID est un &amp;permalien :</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaires :</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Source :</translation>
     </message>
     <message>
         <source>Source &amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL de la source :</translation>
     </message>
     <message>
         <source>Enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Choose &amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un &amp;fichier…</translation>
     </message>
     <message>
         <source>Fill the length and type (and a podcast&apos;s duration) from a media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir la taille et le type (et la durée d’un podcast) à partir d’un fichier média</translation>
     </message>
     <message>
         <source>Fill from U&amp;RL</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir depuis l’U&amp;RL</translation>
     </message>
     <message>
         <source>Ask the server for the length and type of the file at the URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander au serveur la taille et le type du fichier à cette URL</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Domaine</translation>
     </message>
     <message>
         <source>Other elements (kept as they are)</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres éléments (gardés tels quels)</translation>
     </message>
     <message>
         <source>Podcast episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Épisode de podcast</translation>
     </message>
     <message>
         <source>D&amp;uration:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urée :</translation>
     </message>
     <message>
         <source>&amp;Episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;pisode :</translation>
     </message>
     <message>
         <source>Seaso&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiso&amp;n :</translation>
     </message>
     <message>
         <source>Episode &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type d’épisode :</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xplicite :</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image :</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloqué :</translation>
     </message>
     <message>
         <source>Index season:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison (Index) :</translation>
     </message>
     <message>
         <source>Index season name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la saison (Index) :</translation>
     </message>
     <message>
         <source>Index episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Épisode (Index) :</translation>
     </message>
     <message>
         <source>Index episode display:</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage de l’épisode (Index) :</translation>
     </message>
     <message>
         <source>License and chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence et chat</translation>
     </message>
     <message>
         <source>Choose the Media File of the Enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier média de la pièce jointe</translation>
     </message>
     <message>
         <source>Type the enclosure&apos;s URL first</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez d’abord l’URL de la pièce jointe</translation>
     </message>
     <message>
         <source>Finding the length and type of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de la taille et du type de %1…</translation>
     </message>
 </context>
 <context>
@@ -591,413 +591,413 @@ Le flux garde ses modifications.</translation>
     <name>CFeedChecker</name>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un lieu en notation geo comme « geo:30.2672,97.7431 ».</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un identifiant OpenStreetMap comme « R113314 ».</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un rapport largeur/hauteur comme « 16/9 ».</translation>
     </message>
     <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cloud n’a pas d’attribut %1 ; il lui faut domain, port, path, registerProcedure et protocol.</translation>
     </message>
     <message>
         <source>The enclosure has no %1 attribute; it needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pièce jointe n’a pas d’attribut %1 ; il lui faut url, length et type.</translation>
     </message>
     <message>
         <source>Post %1 has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’article %1 a le même guid.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas une catégorie d’Apple Podcasts.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a subcategory of &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas une sous-catégorie de « %2 ».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the namespace&apos;s address; did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas l’adresse de l’espace de noms ; vouliez-vous dire « %2 » ?</translation>
     </message>
     <message>
         <source>The description is %1 bytes long; Apple Podcasts takes at most 4000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La description fait %1 octets ; Apple Podcasts en accepte au plus 4000.</translation>
     </message>
     <message>
         <source>The artwork file %1 cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’illustration %1 ne peut pas être lu ; sa taille et ses couleurs ne sont donc pas vérifiées.</translation>
     </message>
     <message>
         <source>The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’illustration fait %1 x %2 pixels ; Apple Podcasts accepte des illustrations carrées de 1400 x 1400 à 3000 x 3000.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace de noms podcast n’a pas de balise %1. Vouliez-vous dire podcast:%2 ?</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace de noms podcast n’a pas de balise %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2; it belongs in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas sa place dans %2 ; il va dans %3.</translation>
     </message>
     <message>
         <source>%1 needs the %2 attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit avoir l’attribut %2.</translation>
     </message>
     <message>
         <source>%1 needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit avoir une valeur ; il est vide.</translation>
     </message>
     <message>
         <source>%1 needs a podcast:%2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit contenir un podcast:%2.</translation>
     </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Les applications de podcast en affichent au plus %n caractère ; elles peuvent couper le reste.</numerusform>
+            <numerusform>Les applications de podcast en affichent au plus %n caractères ; elles peuvent couper le reste.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not a whole number such as &quot;3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un nombre entier comme « 3 ».</translation>
     </message>
     <message>
         <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un nombre comme « 3 » ou « 315.5 ».</translation>
     </message>
     <message>
         <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur doit être « true » ou « false ».</translation>
     </message>
     <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un type de média comme « audio/mpeg ».</translation>
     </message>
     <message>
         <source>Not an e-mail address such as &quot;jo@example.org&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une adresse e-mail comme « jo@example.org ».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne fait pas partie de %2.</translation>
     </message>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peu d’applications de podcast connaissent « %1 » ; les valeurs habituelles sont %2.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPropertiesWnd</name>
     <message>
         <source>Not one of Apple&apos;s podcast categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une catégorie de podcast d’Apple</translation>
     </message>
     <message>
         <source>Not one of Apple&apos;s subcategories of “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une sous-catégorie Apple de « %1 »</translation>
     </message>
     <message>
         <source>Podcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast</translation>
     </message>
     <message>
         <source>Declares the iTunes and podcast namespaces and shows the podcast tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclare les espaces de noms iTunes et podcast et affiche les balises de podcast</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Canal</translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Categories and Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories et image</translation>
     </message>
     <message>
         <source>Cloud and Text Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud et saisie de texte</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>Other Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres éléments</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre :</translation>
     </message>
     <message>
         <source>&amp;Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lien :</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description :</translation>
     </message>
     <message>
         <source>Public &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse publique :</translation>
     </message>
     <message>
         <source>Where readers subscribe (atom:link rel=&quot;self&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Où les lecteurs s’abonnent (atom:link rel=&quot;self&quot;)</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lan&amp;gue :</translation>
     </message>
     <message>
         <source>&amp;Copyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copyright :</translation>
     </message>
     <message>
         <source>&amp;Managing editor:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rédacteur en chef :</translation>
     </message>
     <message>
         <source>&amp;Webmaster:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webmestre :</translation>
     </message>
     <message>
         <source>&amp;Publication date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de &amp;publication :</translation>
     </message>
     <message>
         <source>Last &amp;build date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de dernière &amp;génération :</translation>
     </message>
     <message>
         <source>&amp;Generator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gé&amp;nérateur :</translation>
     </message>
     <message>
         <source>D&amp;ocs:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;ocumentation :</translation>
     </message>
     <message>
         <source>TT&amp;L (minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>TT&amp;L (minutes) :</translation>
     </message>
     <message>
         <source>&amp;Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classification :</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Domaine</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL :</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Largeur :</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur :</translation>
     </message>
     <message>
         <source>Cloud (notification of updates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud (notification des mises à jour)</translation>
     </message>
     <message>
         <source>&amp;Domain:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domaine :</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port :</translation>
     </message>
     <message>
         <source>P&amp;ath:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chemin :</translation>
     </message>
     <message>
         <source>&amp;Register procedure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Procédure d’&amp;inscription :</translation>
     </message>
     <message>
         <source>Pro&amp;tocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;tocole :</translation>
     </message>
     <message>
         <source>Text input</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie de texte</translation>
     </message>
     <message>
         <source>T&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;itre :</translation>
     </message>
     <message>
         <source>D&amp;escription:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escription :</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Skip hours (GMT): readers do not fetch the feed in these hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures ignorées (GMT) : les lecteurs ne récupèrent pas le flux pendant ces heures</translation>
     </message>
     <message>
         <source>Skip days: readers do not fetch the feed on these days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours ignorés : les lecteurs ne récupèrent pas le flux ces jours-là</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>People and Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes et lieux</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Soutien</translation>
     </message>
     <message>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Social</translation>
     </message>
     <message>
         <source>Related Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux liés</translation>
     </message>
     <message>
         <source>Show (iTunes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission (iTunes)</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auteur :</translation>
     </message>
     <message>
         <source>Owner &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom du propriétaire :</translation>
     </message>
     <message>
         <source>Owner &amp;e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-mail du propriétaire :</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image :</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xplicite :</translation>
     </message>
     <message>
         <source>T&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype :</translation>
     </message>
     <message>
         <source>New &amp;feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle URL du &amp;flux :</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloqué :</translation>
     </message>
     <message>
         <source>&amp;Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ter&amp;miné :</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-catégorie</translation>
     </message>
     <message>
         <source>iTunes categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories iTunes</translation>
     </message>
     <message>
         <source>Podcast index</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast Index</translation>
     </message>
     <message>
         <source>&amp;Locked:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verrouillé :</translation>
     </message>
     <message>
         <source>Lock o&amp;wner:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétaire du verrou :</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GUID :</translation>
     </message>
     <message>
         <source>&amp;Medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Médium :</translation>
     </message>
     <message>
         <source>Uses &amp;Podping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilise &amp;Podping :</translation>
     </message>
     <message>
         <source>Release schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier de publication</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur</translation>
     </message>
     <message>
         <source>Elements of the channel that these pages do not edit. They stay in the file as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments du canal que ces pages ne modifient pas. Ils restent tels quels dans le fichier.</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d’image</translation>
     </message>
     <message>
         <source>The image is not on this computer: no preview</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’est pas sur cet ordinateur : pas d’aperçu</translation>
     </message>
     <message>
         <source>Feed Properties — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du flux — %1</translation>
     </message>
 </context>
 <context>
@@ -1083,467 +1083,467 @@ Tidrel s’en souvient jusqu’à sa fermeture.</translation>
     <name>CFeedRules</name>
     <message>
         <source>The file is not well-formed XML; no reader can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas du XML bien formé ; aucun lecteur ne peut le lire.</translation>
     </message>
     <message>
         <source>The file&apos;s bytes do not fit the encoding it declares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les octets du fichier ne correspondent pas à l’encodage qu’il déclare.</translation>
     </message>
     <message>
         <source>The file uses an entity XML does not define, such as &amp;nbsp;; write the character or a numeric reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier utilise une entité que XML ne définit pas, comme &amp;nbsp; ; écrivez le caractère ou une référence numérique.</translation>
     </message>
     <message>
         <source>The file defines entities of its own, which many readers do not expand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier définit ses propres entités, que beaucoup de lecteurs ne développent pas.</translation>
     </message>
     <message>
         <source>The file holds a control character that XML does not allow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient un caractère de contrôle que XML n’autorise pas.</translation>
     </message>
     <message>
         <source>The file&apos;s top element is not rss.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’élément racine du fichier n’est pas rss.</translation>
     </message>
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’élément rss doit avoir version=&quot;2.0&quot;.</translation>
     </message>
     <message>
         <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un attribut d’un autre vocabulaire sur rss ; les lecteurs l’ignorent.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux n’a pas de canal.</translation>
     </message>
     <message>
         <source>This element may appear only once here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet élément ne peut apparaître qu’une fois ici.</translation>
     </message>
     <message>
         <source>RSS has no such element here; elements of other vocabularies need a namespace.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS n’a pas cet élément ici ; les éléments d’autres vocabulaires ont besoin d’un espace de noms.</translation>
     </message>
     <message>
         <source>The element&apos;s prefix is not declared with xmlns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le préfixe de l’élément n’est pas déclaré avec xmlns.</translation>
     </message>
     <message>
         <source>An element without a namespace inside another vocabulary&apos;s element; readers cannot tell what it means.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un élément sans espace de noms dans l’élément d’un autre vocabulaire ; les lecteurs ne savent pas ce qu’il signifie.</translation>
     </message>
     <message>
         <source>This element holds other elements, not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet élément contient d’autres éléments, pas du texte.</translation>
     </message>
     <message>
         <source>Items should follow all of the channel&apos;s other elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les items devraient suivre tous les autres éléments du canal.</translation>
     </message>
     <message>
         <source>The channel has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canal n’a pas de titre.</translation>
     </message>
     <message>
         <source>The channel has no link to its web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canal n’a pas de lien vers son site web.</translation>
     </message>
     <message>
         <source>The channel has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canal n’a pas de description.</translation>
     </message>
     <message>
         <source>The title is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre est vide.</translation>
     </message>
     <message>
         <source>Not a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un code de langue comme « en » ou « en-us ».</translation>
     </message>
     <message>
         <source>The time to live must be a whole number of minutes above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de vie doit être un nombre entier de minutes supérieur à 0.</translation>
     </message>
     <message>
         <source>The channel does not give its own address (atom:link rel=&quot;self&quot;), which readers use to follow a moved feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canal ne donne pas sa propre adresse (atom:link rel=&quot;self&quot;), dont les lecteurs se servent pour suivre un flux déplacé.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished">Pas une adresse complète ; écrivez-la avec son schéma et son hôte, comme « https://example.org/page ».</translation>
+        <translation>Pas une adresse complète ; écrivez-la avec son schéma et son hôte, comme « https://example.org/page ».</translation>
     </message>
     <message>
         <source>Few readers can follow an address of this scheme; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peu de lecteurs savent suivre une adresse de ce schéma ; utilisez http: ou https:.</translation>
     </message>
     <message>
         <source>This is plain text, but it holds HTML markup or an HTML entity that readers will show as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est du texte brut, mais il contient du balisage HTML ou une entité HTML que les lecteurs afficheront tels quels.</translation>
     </message>
     <message>
         <source>Not a date in the form &quot;Wed, 02 Oct 2002 13:00:00 GMT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une date de la forme « Wed, 02 Oct 2002 13:00:00 GMT ».</translation>
     </message>
     <message>
         <source>The date has a form that many readers get wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date a une forme que beaucoup de lecteurs interprètent mal.</translation>
     </message>
     <message>
         <source>The date is in the future or before 1990.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date est dans le futur ou antérieure à 1990.</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">Pas une adresse e-mail ; écrivez-en une sous la forme « jo@example.org (Jo Smith) ».</translation>
+        <translation>Pas une adresse e-mail ; écrivez-en une sous la forme « jo@example.org (Jo Smith) ».</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">RSS écrit une adresse e-mail sous la forme « jo@example.org (Jo Smith) ».</translation>
+        <translation>RSS écrit une adresse e-mail sous la forme « jo@example.org (Jo Smith) ».</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">Ajoutez le nom de la personne après l’adresse : « jo@example.org (Jo Smith) ».</translation>
+        <translation>Ajoutez le nom de la personne après l’adresse : « jo@example.org (Jo Smith) ».</translation>
     </message>
     <message>
         <source>The image has no url.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’a pas d’url.</translation>
     </message>
     <message>
         <source>The image has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’a pas de titre.</translation>
     </message>
     <message>
         <source>The image has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’a pas de lien.</translation>
     </message>
     <message>
         <source>The image width must be a whole number from 1 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur de l’image doit être un nombre entier de 1 à 144.</translation>
     </message>
     <message>
         <source>The image height must be a whole number from 1 to 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur de l’image doit être un nombre entier de 1 à 400.</translation>
     </message>
     <message>
         <source>The image link differs from the channel&apos;s link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien de l’image diffère du lien du canal.</translation>
     </message>
     <message>
         <source>The image title differs from the channel&apos;s title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre de l’image diffère du titre du canal.</translation>
     </message>
     <message>
         <source>The channel image should be a GIF, JPEG or PNG file.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image du canal devrait être un fichier GIF, JPEG ou PNG.</translation>
     </message>
     <message>
         <source>The text input has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>La saisie de texte n’a pas de titre.</translation>
     </message>
     <message>
         <source>The text input has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>La saisie de texte n’a pas de description.</translation>
     </message>
     <message>
         <source>The text input has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La saisie de texte n’a pas de nom.</translation>
     </message>
     <message>
         <source>The text input has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>La saisie de texte n’a pas de lien.</translation>
     </message>
     <message>
         <source>The text input&apos;s name must be a form field name: a letter, then letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; or &apos;.&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la saisie de texte doit être un nom de champ de formulaire : une lettre, puis des lettres, chiffres, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; ou &apos;.&apos;.</translation>
     </message>
     <message>
         <source>The cloud needs all of domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cloud doit avoir domain, port, path, registerProcedure et protocol.</translation>
     </message>
     <message>
         <source>The cloud port must be a whole number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port du cloud doit être un nombre entier de 1 à 65535.</translation>
     </message>
     <message>
         <source>The cloud protocol must be xml-rpc, soap or http-post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le protocole du cloud doit être xml-rpc, soap ou http-post.</translation>
     </message>
     <message>
         <source>skipHours lists no hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipHours ne liste aucune heure.</translation>
     </message>
     <message>
         <source>An hour must be a whole number from 0 to 23.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une heure doit être un nombre entier de 0 à 23.</translation>
     </message>
     <message>
         <source>Write midnight as 0, not 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez minuit 0, pas 24.</translation>
     </message>
     <message>
         <source>This hour is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette heure est déjà listée.</translation>
     </message>
     <message>
         <source>skipHours lists more than 24 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipHours liste plus de 24 heures.</translation>
     </message>
     <message>
         <source>skipDays lists no day.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipDays ne liste aucun jour.</translation>
     </message>
     <message>
         <source>A day must be an English day name: Monday to Sunday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jour doit être un nom de jour anglais : Monday à Sunday.</translation>
     </message>
     <message>
         <source>This day is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce jour est déjà listé.</translation>
     </message>
     <message>
         <source>skipDays lists more than seven days.</source>
-        <translation type="unfinished"></translation>
+        <translation>skipDays liste plus de sept jours.</translation>
     </message>
     <message>
         <source>A post needs a title or a description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un article doit avoir un titre ou une description.</translation>
     </message>
     <message>
         <source>The post has no guid, so readers may show it again as new after an edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’article n’a pas de guid ; les lecteurs peuvent donc le montrer de nouveau comme nouveau après une modification.</translation>
     </message>
     <message>
         <source>The guid is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guid est vide.</translation>
     </message>
     <message>
         <source>A guid that is a permalink must be a full URL; if it is not a link, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guid qui est un permalien doit être une URL complète ; si ce n’est pas un lien, ajoutez isPermaLink=&quot;false&quot;.</translation>
     </message>
     <message>
         <source>A permalink guid must be a web address (http or https); if it is not, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guid permalien doit être une adresse web (http ou https) ; sinon, ajoutez isPermaLink=&quot;false&quot;.</translation>
     </message>
     <message>
         <source>isPermaLink must be exactly &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>isPermaLink doit valoir exactement « true » ou « false ».</translation>
     </message>
     <message>
         <source>Another post of the feed has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre article du flux a le même guid.</translation>
     </message>
     <message>
         <source>A guid of a few digits is not unique beyond this feed; readers may confuse it with another feed&apos;s post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guid de quelques chiffres n’est pas unique au-delà de ce flux ; les lecteurs peuvent le confondre avec l’article d’un autre flux.</translation>
     </message>
     <message>
         <source>An enclosure needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une pièce jointe doit avoir url, length et type.</translation>
     </message>
     <message>
         <source>The enclosure length must be a whole number of bytes, 0 when unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille de la pièce jointe doit être un nombre entier d’octets, 0 si elle est inconnue.</translation>
     </message>
     <message>
         <source>The enclosure type must be a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type de la pièce jointe doit être un type de média comme « audio/mpeg ».</translation>
     </message>
     <message>
         <source>The post has more than one enclosure; most readers take only the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’article a plus d’une pièce jointe ; la plupart des lecteurs ne prennent que la première.</translation>
     </message>
     <message>
         <source>A source needs the url of the feed it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une source doit avoir l’url du flux dont elle vient.</translation>
     </message>
     <message>
         <source>Give the post a description before its content:encoded; some readers take only the description, or only the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez à l’article une description avant son content:encoded ; certains lecteurs ne prennent que la description, ou seulement le premier des deux.</translation>
     </message>
     <message>
         <source>The description holds a script, which readers remove or refuse.</source>
-        <translation type="unfinished"></translation>
+        <translation>La description contient un script, que les lecteurs retirent ou refusent.</translation>
     </message>
     <message>
         <source>The description holds a frame, which many readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>La description contient un cadre, que beaucoup de lecteurs retirent.</translation>
     </message>
     <message>
         <source>The description holds an event attribute (on...), which readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>La description contient un attribut d’événement (on...), que les lecteurs retirent.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>La description contient une balise que les lecteurs retirent par prudence (embed, object, meta et autres).</translation>
     </message>
     <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un lien relatif dans la description ; les lecteurs ne savent pas à quoi il se rapporte. Écrivez l’adresse complète.</translation>
     </message>
     <message>
         <source>itunes:explicit must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>itunes:explicit doit valoir « true » ou « false ».</translation>
     </message>
     <message>
         <source>Apple Podcasts now asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts demande désormais « true » ou « false » ici, pas yes, no ou clean.</translation>
     </message>
     <message>
         <source>Not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une catégorie d’Apple Podcasts.</translation>
     </message>
     <message>
         <source>Not a subcategory of this Apple Podcasts category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une sous-catégorie de cette catégorie d’Apple Podcasts.</translation>
     </message>
     <message>
         <source>The duration must be seconds, or minutes and seconds as mm:ss, or hh:mm:ss.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée doit être en secondes, ou en minutes et secondes mm:ss, ou hh:mm:ss.</translation>
     </message>
     <message>
         <source>The episode number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro d’épisode doit être un nombre entier supérieur à 0.</translation>
     </message>
     <message>
         <source>The season number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de saison doit être un nombre entier supérieur à 0.</translation>
     </message>
     <message>
         <source>The episode type must be full, trailer or bonus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type d’épisode doit être full, trailer ou bonus.</translation>
     </message>
     <message>
         <source>The show type must be episodic or serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type d’émission doit être episodic ou serial.</translation>
     </message>
     <message>
         <source>itunes:block and itunes:complete take &quot;Yes&quot;, or &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>itunes:block et itunes:complete prennent « Yes » ou « No ».</translation>
     </message>
     <message>
         <source>podcast:guid must be a UUID such as &quot;ead4c236-bf58-58c6-a2c6-a6b28d128cb6&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>podcast:guid doit être un UUID comme « ead4c236-bf58-58c6-a2c6-a6b28d128cb6 ».</translation>
     </message>
     <message>
         <source>podcast:locked must be &quot;yes&quot; or &quot;no&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>podcast:locked doit valoir « yes » ou « no ».</translation>
     </message>
     <message>
         <source>Podcast tags should link with https addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les balises de podcast devraient lier des adresses https.</translation>
     </message>
     <message>
         <source>The namespace address is close to the podcast or iTunes namespace but not it; readers will not know the tags.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse de l’espace de noms ressemble à celle de podcast ou d’iTunes sans l’être ; les lecteurs ne connaîtront pas les balises.</translation>
     </message>
     <message>
         <source>The podcast namespace has no such tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace de noms podcast n’a pas cette balise.</translation>
     </message>
     <message>
         <source>This podcast tag does not belong in this element.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette balise de podcast n’a pas sa place dans cet élément.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an attribute it requires.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque à la balise de podcast un attribut obligatoire.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an element it requires inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque à la balise de podcast un élément obligatoire à l’intérieur.</translation>
     </message>
     <message>
         <source>The podcast tag needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La balise de podcast doit avoir une valeur ; elle est vide.</translation>
     </message>
     <message>
         <source>The value is longer than podcast apps show; they may cut it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur est plus longue que ce qu’affichent les applications de podcast ; elles peuvent la couper.</translation>
     </message>
     <message>
         <source>The value is not one this podcast tag takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette balise de podcast n’accepte pas cette valeur.</translation>
     </message>
     <message>
         <source>Few podcast apps know this value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peu d’applications de podcast connaissent cette valeur.</translation>
     </message>
     <message>
         <source>Not a podcast GUID, a UUID such as &quot;917393e3-1b1e-5cef-ace4-edaa54e1f810&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un GUID de podcast, un UUID comme « 917393e3-1b1e-5cef-ace4-edaa54e1f810 ».</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date and time such as &quot;2021-09-26T07:30:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une date et heure ISO 8601 comme « 2021-09-26T07:30:00-06:00 ».</translation>
     </message>
     <message>
         <source>Not a number of the form this podcast tag asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un nombre de la forme que demande cette balise de podcast.</translation>
     </message>
     <message>
         <source>A time must be seconds, such as &quot;73&quot; or &quot;1234.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une durée doit être en secondes, comme « 73 » ou « 1234.5 ».</translation>
     </message>
     <message>
         <source>A podcast gives its own address (atom:link rel=&quot;self&quot;); PSP-1 requires it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un podcast donne sa propre adresse (atom:link rel=&quot;self&quot;) ; PSP-1 l’exige.</translation>
     </message>
     <message>
         <source>The podcast has no artwork: podcast directories require an itunes:image with an href.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le podcast n’a pas d’illustration : les annuaires de podcasts exigent un itunes:image avec un href.</translation>
     </message>
     <message>
         <source>The podcast has no language; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le podcast n’a pas de langue ; les annuaires de podcasts en exigent une.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:category; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le podcast n’a pas d’itunes:category ; les annuaires de podcasts en exigent une.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:explicit; podcast directories require &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le podcast n’a pas d’itunes:explicit ; les annuaires de podcasts exigent « true » ou « false ».</translation>
     </message>
     <message>
         <source>Apple Podcasts takes a show description of at most 4000 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts accepte une description d’émission d’au plus 4000 octets.</translation>
     </message>
     <message>
         <source>The episode has no title; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’épisode n’a pas de titre ; les annuaires de podcasts en exigent un.</translation>
     </message>
     <message>
         <source>The episode has no enclosure, the media file podcast apps play.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’épisode n’a pas de pièce jointe, le fichier média que lisent les applications de podcast.</translation>
     </message>
     <message>
         <source>The episode has no guid; PSP-1 requires one so that apps do not download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’épisode n’a pas de guid ; PSP-1 en exige un pour que les applications ne le téléchargent pas de nouveau.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:locked, which tells other platforms whether they may import the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP-1 recommande podcast:locked, qui indique aux autres plateformes si elles peuvent importer le flux.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:guid, the podcast&apos;s identity that stays when its address moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP-1 recommande podcast:guid, l’identité du podcast qui reste quand son adresse change.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork as a JPEG or PNG file (.jpg or .png).</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts accepte les illustrations au format JPEG ou PNG (.jpg ou .png).</translation>
     </message>
     <message>
         <source>Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts accepte des illustrations carrées de 1400 x 1400 à 3000 x 3000 pixels.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork in the RGB colour space, not greyscale or CMYK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts accepte les illustrations dans l’espace colorimétrique RVB, pas en niveaux de gris ni en CMJN.</translation>
     </message>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’illustration ne peut pas être lu ; sa taille et ses couleurs ne sont donc pas vérifiées.</translation>
     </message>
 </context>
 <context>
@@ -1810,379 +1810,379 @@ Ouvrez vous-même cette adresse dans un navigateur.</translation>
     <name>CPodcastFields</name>
     <message>
         <source>Not a role of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un rôle du Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>Not a group of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un groupe du Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>A recurrence rule names its frequency, like FREQ=WEEKLY</source>
-        <translation type="unfinished"></translation>
+        <translation>Une règle de récurrence indique sa fréquence, comme FREQ=WEEKLY</translation>
     </message>
     <message>
         <source>Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien</translation>
     </message>
     <message>
         <source>Locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieux</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Rel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rel</translation>
     </message>
     <message>
         <source>Geo</source>
-        <translation type="unfinished"></translation>
+        <translation>Geo</translation>
     </message>
     <message>
         <source>OSM</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Funding</source>
-        <translation type="unfinished"></translation>
+        <translation>Financement</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>License:</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence :</translation>
     </message>
     <message>
         <source>An SPDX identifier like cc-by-4.0, or the name of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Un identifiant SPDX comme cc-by-4.0, ou le nom de la vôtre</translation>
     </message>
     <message>
         <source>License URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL de la licence :</translation>
     </message>
     <message>
         <source>Value (payments while listening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Value (paiements pendant l’écoute)</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggéré</translation>
     </message>
     <message>
         <source>Recipients of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataires de la value sélectionnée</translation>
     </message>
     <message>
         <source>Start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Début (s)</translation>
     </message>
     <message>
         <source>Duration (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (s)</translation>
     </message>
     <message>
         <source>Remote start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Début distant (s)</translation>
     </message>
     <message>
         <source>Remote %</source>
-        <translation type="unfinished"></translation>
+        <translation>% distant</translation>
     </message>
     <message>
         <source>Remote feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID du flux distant</translation>
     </message>
     <message>
         <source>Remote item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID de l’item distant</translation>
     </message>
     <message>
         <source>Remote medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Médium distant</translation>
     </message>
     <message>
         <source>Time splits of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>Tranches de temps de la value sélectionnée</translation>
     </message>
     <message>
         <source>Recipients of the selected time split</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataires de la tranche sélectionnée</translation>
     </message>
     <message>
         <source>Social interaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaction sociale</translation>
     </message>
     <message>
         <source>Root post URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI de la publication d’origine</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocole</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Account URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL du compte</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité</translation>
     </message>
     <message>
         <source>Text records (txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements de texte (txt)</translation>
     </message>
     <message>
         <source>Purpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage</translation>
     </message>
     <message>
         <source>Chat server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur de chat :</translation>
     </message>
     <message>
         <source>Chat protocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocole de chat :</translation>
     </message>
     <message>
         <source>Chat account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte de chat :</translation>
     </message>
     <message>
         <source>Chat space:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace de chat :</translation>
     </message>
     <message>
         <source>Images (podcast:image)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (podcast:image)</translation>
     </message>
     <message>
         <source>Alt text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte alternatif</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport largeur/hauteur</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Update frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de mise à jour :</translation>
     </message>
     <message>
         <source>In words, like Every other Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>En mots, comme Un lundi sur deux</translation>
     </message>
     <message>
         <source>Recurrence rule:</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle de récurrence :</translation>
     </message>
     <message>
         <source>Rule starts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de la règle :</translation>
     </message>
     <message>
         <source>Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé :</translation>
     </message>
     <message>
         <source>Publisher feed GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID du flux de l’éditeur :</translation>
     </message>
     <message>
         <source>Publisher feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL du flux de l’éditeur :</translation>
     </message>
     <message>
         <source>Publisher medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>Médium de l’éditeur :</translation>
     </message>
     <message>
         <source>Podroll (recommended podcasts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podroll (podcasts recommandés)</translation>
     </message>
     <message>
         <source>Remote items</source>
-        <translation type="unfinished"></translation>
+        <translation>Items distants</translation>
     </message>
     <message>
         <source>Trailers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandes-annonces</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>Blocked platforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateformes bloquées</translation>
     </message>
     <message>
         <source>Platform (empty: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateforme (vide : toutes)</translation>
     </message>
     <message>
         <source>Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqué</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitres :</translation>
     </message>
     <message>
         <source>Chapters type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type des chapitres :</translation>
     </message>
     <message>
         <source>Transcripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcriptions</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Soundbites</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraits</translation>
     </message>
     <message>
         <source>Alternate enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes alternatives</translation>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Codecs</source>
-        <translation type="unfinished"></translation>
+        <translation>Codecs</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Integrity type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d’intégrité</translation>
     </message>
     <message>
         <source>Integrity value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur d’intégrité</translation>
     </message>
     <message>
         <source>Sources of the selected alternate enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>Sources de la pièce jointe alternative sélectionnée</translation>
     </message>
     <message>
         <source>Source URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI de la source</translation>
     </message>
     <message>
         <source>Content type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de contenu</translation>
     </message>
     <message>
         <source>Content links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens de contenu</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Part</translation>
     </message>
     <message>
         <source>Fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais</translation>
     </message>
     <message>
         <source>Custom key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé personnalisée</translation>
     </message>
     <message>
         <source>Custom value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur personnalisée</translation>
     </message>
     <message>
         <source>Feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID du flux</translation>
     </message>
     <message>
         <source>Feed URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL du flux</translation>
     </message>
     <message>
         <source>Item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID de l’item</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Médium</translation>
     </message>
 </context>
 <context>

@@ -57,147 +57,147 @@
     <name>CBarPostDetails</name>
     <message>
         <source>Not a play time like 1:02:03, 62:03 or 3723</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не длительность вида 1:02:03, 62:03 или 3723</translation>
     </message>
     <message>
         <source>Post</source>
-        <translation type="unfinished">Запись</translation>
+        <translation>Запись</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дата:</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GUID:</translation>
     </message>
     <message>
         <source>GUID is a &amp;permalink:</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID — &amp;постоянная ссылка:</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Комментарии:</translation>
     </message>
     <message>
         <source>&amp;Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Источник:</translation>
     </message>
     <message>
         <source>Source &amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL источника:</translation>
     </message>
     <message>
         <source>Enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Choose &amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать &amp;файл…</translation>
     </message>
     <message>
         <source>Fill the length and type (and a podcast&apos;s duration) from a media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Заполнить размер и тип (и длительность подкаста) по медиафайлу</translation>
     </message>
     <message>
         <source>Fill from U&amp;RL</source>
-        <translation type="unfinished"></translation>
+        <translation>Заполнить по U&amp;RL</translation>
     </message>
     <message>
         <source>Ask the server for the length and type of the file at the URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Запросить у сервера размер и тип файла по этому URL</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Категории</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Категория</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Домен</translation>
     </message>
     <message>
         <source>Other elements (kept as they are)</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие элементы (сохраняются как есть)</translation>
     </message>
     <message>
         <source>Podcast episode</source>
-        <translation type="unfinished"></translation>
+        <translation>Эпизод подкаста</translation>
     </message>
     <message>
         <source>D&amp;uration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Д&amp;лительность:</translation>
     </message>
     <message>
         <source>&amp;Episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Эпизод:</translation>
     </message>
     <message>
         <source>Seaso&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>Се&amp;зон:</translation>
     </message>
     <message>
         <source>Episode &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тип эпизода:</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Откровенное &amp;содержание:</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изображение:</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Блокировка:</translation>
     </message>
     <message>
         <source>Index season:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сезон (Index):</translation>
     </message>
     <message>
         <source>Index season name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Название сезона (Index):</translation>
     </message>
     <message>
         <source>Index episode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Эпизод (Index):</translation>
     </message>
     <message>
         <source>Index episode display:</source>
-        <translation type="unfinished"></translation>
+        <translation>Показ эпизода (Index):</translation>
     </message>
     <message>
         <source>License and chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензия и чат</translation>
     </message>
     <message>
         <source>Choose the Media File of the Enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор медиафайла вложения</translation>
     </message>
     <message>
         <source>Type the enclosure&apos;s URL first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала введите URL вложения</translation>
     </message>
     <message>
         <source>Finding the length and type of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Определение размера и типа %1…</translation>
     </message>
 </context>
 <context>
@@ -594,414 +594,414 @@ The feed keeps its changes.</source>
     <name>CFeedChecker</name>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> или </translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не место в записи geo вида «geo:30.2672,97.7431».</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не идентификатор OpenStreetMap вида «R113314».</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не соотношение сторон вида «16/9».</translation>
     </message>
     <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>У cloud нет атрибута %1; нужны domain, port, path, registerProcedure и protocol.</translation>
     </message>
     <message>
         <source>The enclosure has no %1 attribute; it needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>У вложения нет атрибута %1; нужны url, length и type.</translation>
     </message>
     <message>
         <source>Post %1 has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>У записи %1 такой же guid.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не категория Apple Podcasts.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a subcategory of &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не подкатегория «%2».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the namespace&apos;s address; did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не адрес пространства имён; может быть, «%2»?</translation>
     </message>
     <message>
         <source>The description is %1 bytes long; Apple Podcasts takes at most 4000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина описания — %1 байт; Apple Podcasts принимает не более 4000.</translation>
     </message>
     <message>
         <source>The artwork file %1 cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обложки %1 не читается, поэтому его размер и цвета не проверены.</translation>
     </message>
     <message>
         <source>The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обложка имеет размер %1 x %2 пикселей; Apple Podcasts принимает квадратные обложки от 1400 x 1400 до 3000 x 3000.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation type="unfinished"></translation>
+        <translation>В пространстве имён podcast нет тега %1. Может быть, podcast:%2?</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>В пространстве имён podcast нет тега %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2; it belongs in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не должен быть в %2; его место в %3.</translation>
     </message>
     <message>
         <source>%1 needs the %2 attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 требует атрибута %2.</translation>
     </message>
     <message>
         <source>%1 needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 требует значения; он пуст.</translation>
     </message>
     <message>
         <source>%1 needs a podcast:%2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 должен содержать podcast:%2.</translation>
     </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Приложения подкастов показывают отсюда не больше %n символа; остальное может быть обрезано.</numerusform>
+            <numerusform>Приложения подкастов показывают отсюда не больше %n символов; остальное может быть обрезано.</numerusform>
+            <numerusform>Приложения подкастов показывают отсюда не больше %n символов; остальное может быть обрезано.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not a whole number such as &quot;3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не целое число вида «3».</translation>
     </message>
     <message>
         <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не число вида «3» или «315.5».</translation>
     </message>
     <message>
         <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение должно быть «true» или «false».</translation>
     </message>
     <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не тип медиа вида «audio/mpeg».</translation>
     </message>
     <message>
         <source>Not an e-mail address such as &quot;jo@example.org&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не адрес эл. почты вида «jo@example.org».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не одно из %2.</translation>
     </message>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немногие приложения подкастов знают «%1»; обычные значения: %2.</translation>
     </message>
 </context>
 <context>
     <name>CFeedPropertiesWnd</name>
     <message>
         <source>Not one of Apple&apos;s podcast categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Не категория подкастов Apple</translation>
     </message>
     <message>
         <source>Not one of Apple&apos;s subcategories of “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Не подкатегория Apple для «%1»</translation>
     </message>
     <message>
         <source>Podcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Подкаст</translation>
     </message>
     <message>
         <source>Declares the iTunes and podcast namespaces and shows the podcast tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Объявляет пространства имён iTunes и podcast и показывает теги подкаста</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Канал</translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Categories and Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Категории и изображение</translation>
     </message>
     <message>
         <source>Cloud and Text Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud и текстовый ввод</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропуск</translation>
     </message>
     <message>
         <source>Other Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие элементы</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Заголовок:</translation>
     </message>
     <message>
         <source>&amp;Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ссылка:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Описание:</translation>
     </message>
     <message>
         <source>Public &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Публичный &amp;адрес:</translation>
     </message>
     <message>
         <source>Where readers subscribe (atom:link rel=&quot;self&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес для подписки (atom:link rel=&quot;self&quot;)</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык:</translation>
     </message>
     <message>
         <source>&amp;Copyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>Авторские &amp;права:</translation>
     </message>
     <message>
         <source>&amp;Managing editor:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ответственный редактор:</translation>
     </message>
     <message>
         <source>&amp;Webmaster:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Веб-мастер:</translation>
     </message>
     <message>
         <source>&amp;Publication date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата &amp;публикации:</translation>
     </message>
     <message>
         <source>Last &amp;build date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата последней с&amp;борки:</translation>
     </message>
     <message>
         <source>&amp;Generator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Генератор:</translation>
     </message>
     <message>
         <source>D&amp;ocs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Д&amp;окументация:</translation>
     </message>
     <message>
         <source>TT&amp;L (minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>TT&amp;L (минуты):</translation>
     </message>
     <message>
         <source>&amp;Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Рейтинг:</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Категории</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Категория</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Домен</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL:</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ширина:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Высота:</translation>
     </message>
     <message>
         <source>Cloud (notification of updates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud (уведомление об обновлениях)</translation>
     </message>
     <message>
         <source>&amp;Domain:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Домен:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Порт:</translation>
     </message>
     <message>
         <source>P&amp;ath:</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;уть:</translation>
     </message>
     <message>
         <source>&amp;Register procedure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Процедура &amp;регистрации:</translation>
     </message>
     <message>
         <source>Pro&amp;tocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Про&amp;токол:</translation>
     </message>
     <message>
         <source>Text input</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовый ввод</translation>
     </message>
     <message>
         <source>T&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>За&amp;головок:</translation>
     </message>
     <message>
         <source>D&amp;escription:</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;писание:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Имя:</translation>
     </message>
     <message>
         <source>Skip hours (GMT): readers do not fetch the feed in these hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропускаемые часы (GMT): в эти часы программы чтения не загружают ленту</translation>
     </message>
     <message>
         <source>Skip days: readers do not fetch the feed on these days</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропускаемые дни: в эти дни программы чтения не загружают ленту</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>People and Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Люди и места</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Поддержка</translation>
     </message>
     <message>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Соцсети</translation>
     </message>
     <message>
         <source>Related Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Связанные ленты</translation>
     </message>
     <message>
         <source>Show (iTunes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача (iTunes)</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Автор:</translation>
     </message>
     <message>
         <source>Owner &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Имя владельца:</translation>
     </message>
     <message>
         <source>Owner &amp;e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Эл. почта владельца:</translation>
     </message>
     <message>
         <source>&amp;Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изображение:</translation>
     </message>
     <message>
         <source>E&amp;xplicit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Откровенное &amp;содержание:</translation>
     </message>
     <message>
         <source>T&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Т&amp;ип:</translation>
     </message>
     <message>
         <source>New &amp;feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый URL &amp;ленты:</translation>
     </message>
     <message>
         <source>&amp;Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Блокировка:</translation>
     </message>
     <message>
         <source>&amp;Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Завершена:</translation>
     </message>
     <message>
         <source>Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Подкатегория</translation>
     </message>
     <message>
         <source>iTunes categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Категории iTunes</translation>
     </message>
     <message>
         <source>Podcast index</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast Index</translation>
     </message>
     <message>
         <source>&amp;Locked:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Заблокирован:</translation>
     </message>
     <message>
         <source>Lock o&amp;wner:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Владелец блокировки:</translation>
     </message>
     <message>
         <source>&amp;GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GUID:</translation>
     </message>
     <message>
         <source>&amp;Medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Носитель:</translation>
     </message>
     <message>
         <source>Uses &amp;Podping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Использует &amp;Podping:</translation>
     </message>
     <message>
         <source>Release schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Расписание выпусков</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Чат</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Издатель</translation>
     </message>
     <message>
         <source>Elements of the channel that these pages do not edit. They stay in the file as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Элементы канала, которые эти страницы не редактируют. Они остаются в файле как есть.</translation>
     </message>
     <message>
         <source>No image</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет изображения</translation>
     </message>
     <message>
         <source>The image is not on this computer: no preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение не на этом компьютере: просмотра нет</translation>
     </message>
     <message>
         <source>Feed Properties — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства ленты — %1</translation>
     </message>
 </context>
 <context>
@@ -1094,467 +1094,467 @@ Tidrel запомнит его до завершения работы.</translat
     <name>CFeedRules</name>
     <message>
         <source>The file is not well-formed XML; no reader can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не является правильно построенным XML; ни одна программа чтения его не прочтёт.</translation>
     </message>
     <message>
         <source>The file&apos;s bytes do not fit the encoding it declares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Байты файла не соответствуют объявленной в нём кодировке.</translation>
     </message>
     <message>
         <source>The file uses an entity XML does not define, such as &amp;nbsp;; write the character or a numeric reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл использует сущность, которой нет в XML, например &amp;nbsp;; пишите сам символ или числовую ссылку.</translation>
     </message>
     <message>
         <source>The file defines entities of its own, which many readers do not expand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл определяет собственные сущности, которые многие программы чтения не раскрывают.</translation>
     </message>
     <message>
         <source>The file holds a control character that XML does not allow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл содержит управляющий символ, недопустимый в XML.</translation>
     </message>
     <message>
         <source>The file&apos;s top element is not rss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Корневой элемент файла — не rss.</translation>
     </message>
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Элементу rss нужен version=&quot;2.0&quot;.</translation>
     </message>
     <message>
         <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Атрибут из другого словаря у rss; программы чтения его пропускают.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>У ленты нет канала.</translation>
     </message>
     <message>
         <source>This element may appear only once here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот элемент может встречаться здесь только один раз.</translation>
     </message>
     <message>
         <source>RSS has no such element here; elements of other vocabularies need a namespace.</source>
-        <translation type="unfinished"></translation>
+        <translation>В RSS здесь нет такого элемента; элементам других словарей нужно пространство имён.</translation>
     </message>
     <message>
         <source>The element&apos;s prefix is not declared with xmlns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Префикс элемента не объявлен через xmlns.</translation>
     </message>
     <message>
         <source>An element without a namespace inside another vocabulary&apos;s element; readers cannot tell what it means.</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент без пространства имён внутри элемента другого словаря; программы чтения не поймут, что он значит.</translation>
     </message>
     <message>
         <source>This element holds other elements, not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот элемент содержит другие элементы, а не текст.</translation>
     </message>
     <message>
         <source>Items should follow all of the channel&apos;s other elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Элементы item должны идти после всех остальных элементов канала.</translation>
     </message>
     <message>
         <source>The channel has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>У канала нет заголовка.</translation>
     </message>
     <message>
         <source>The channel has no link to its web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>У канала нет ссылки на его сайт.</translation>
     </message>
     <message>
         <source>The channel has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>У канала нет описания.</translation>
     </message>
     <message>
         <source>The title is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок пуст.</translation>
     </message>
     <message>
         <source>Not a language code such as &quot;en&quot; or &quot;en-us&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не код языка вида «en» или «en-us».</translation>
     </message>
     <message>
         <source>The time to live must be a whole number of minutes above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время жизни должно быть целым числом минут больше 0.</translation>
     </message>
     <message>
         <source>The channel does not give its own address (atom:link rel=&quot;self&quot;), which readers use to follow a moved feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал не указывает свой адрес (atom:link rel=&quot;self&quot;), по которому программы чтения следуют за переехавшей лентой.</translation>
     </message>
     <message>
         <source>Not a full address; write it with its scheme and host, as &quot;https://example.org/page&quot;.</source>
-        <translation type="unfinished">Это не полный адрес; пишите его со схемой и узлом, например «https://example.org/page».</translation>
+        <translation>Это не полный адрес; пишите его со схемой и узлом, например «https://example.org/page».</translation>
     </message>
     <message>
         <source>Few readers can follow an address of this scheme; use http: or https:.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немногие программы чтения откроют адрес с такой схемой; используйте http: или https:.</translation>
     </message>
     <message>
         <source>This is plain text, but it holds HTML markup or an HTML entity that readers will show as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это простой текст, но в нём есть HTML-разметка или HTML-сущность, которую программы чтения покажут как есть.</translation>
     </message>
     <message>
         <source>Not a date in the form &quot;Wed, 02 Oct 2002 13:00:00 GMT&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не дата в форме «Wed, 02 Oct 2002 13:00:00 GMT».</translation>
     </message>
     <message>
         <source>The date has a form that many readers get wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата записана в форме, которую многие программы чтения понимают неверно.</translation>
     </message>
     <message>
         <source>The date is in the future or before 1990.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата в будущем или раньше 1990 года.</translation>
     </message>
     <message>
         <source>Not an e-mail address; write one as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">Это не адрес эл. почты; пишите его как «jo@example.org (Jo Smith)».</translation>
+        <translation>Это не адрес эл. почты; пишите его как «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>RSS writes an e-mail address as &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">В RSS адрес эл. почты пишется как «jo@example.org (Jo Smith)».</translation>
+        <translation>В RSS адрес эл. почты пишется как «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>Add the person&apos;s name after the address: &quot;jo@example.org (Jo Smith)&quot;.</source>
-        <translation type="unfinished">Добавьте имя человека после адреса: «jo@example.org (Jo Smith)».</translation>
+        <translation>Добавьте имя человека после адреса: «jo@example.org (Jo Smith)».</translation>
     </message>
     <message>
         <source>The image has no url.</source>
-        <translation type="unfinished"></translation>
+        <translation>У изображения нет url.</translation>
     </message>
     <message>
         <source>The image has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>У изображения нет заголовка.</translation>
     </message>
     <message>
         <source>The image has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>У изображения нет ссылки.</translation>
     </message>
     <message>
         <source>The image width must be a whole number from 1 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина изображения должна быть целым числом от 1 до 144.</translation>
     </message>
     <message>
         <source>The image height must be a whole number from 1 to 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота изображения должна быть целым числом от 1 до 400.</translation>
     </message>
     <message>
         <source>The image link differs from the channel&apos;s link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылка изображения отличается от ссылки канала.</translation>
     </message>
     <message>
         <source>The image title differs from the channel&apos;s title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок изображения отличается от заголовка канала.</translation>
     </message>
     <message>
         <source>The channel image should be a GIF, JPEG or PNG file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение канала должно быть файлом GIF, JPEG или PNG.</translation>
     </message>
     <message>
         <source>The text input has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>У текстового ввода нет заголовка.</translation>
     </message>
     <message>
         <source>The text input has no description.</source>
-        <translation type="unfinished"></translation>
+        <translation>У текстового ввода нет описания.</translation>
     </message>
     <message>
         <source>The text input has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>У текстового ввода нет имени.</translation>
     </message>
     <message>
         <source>The text input has no link.</source>
-        <translation type="unfinished"></translation>
+        <translation>У текстового ввода нет ссылки.</translation>
     </message>
     <message>
         <source>The text input&apos;s name must be a form field name: a letter, then letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; or &apos;.&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя текстового ввода должно быть именем поля формы: буква, затем буквы, цифры, &apos;-&apos;, &apos;_&apos;, &apos;:&apos; или &apos;.&apos;.</translation>
     </message>
     <message>
         <source>The cloud needs all of domain, port, path, registerProcedure and protocol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для cloud нужны все атрибуты: domain, port, path, registerProcedure и protocol.</translation>
     </message>
     <message>
         <source>The cloud port must be a whole number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт cloud должен быть целым числом от 1 до 65535.</translation>
     </message>
     <message>
         <source>The cloud protocol must be xml-rpc, soap or http-post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол cloud должен быть xml-rpc, soap или http-post.</translation>
     </message>
     <message>
         <source>skipHours lists no hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>В skipHours нет ни одного часа.</translation>
     </message>
     <message>
         <source>An hour must be a whole number from 0 to 23.</source>
-        <translation type="unfinished"></translation>
+        <translation>Час должен быть целым числом от 0 до 23.</translation>
     </message>
     <message>
         <source>Write midnight as 0, not 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пишите полночь как 0, а не 24.</translation>
     </message>
     <message>
         <source>This hour is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот час уже указан.</translation>
     </message>
     <message>
         <source>skipHours lists more than 24 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>В skipHours больше 24 часов.</translation>
     </message>
     <message>
         <source>skipDays lists no day.</source>
-        <translation type="unfinished"></translation>
+        <translation>В skipDays нет ни одного дня.</translation>
     </message>
     <message>
         <source>A day must be an English day name: Monday to Sunday.</source>
-        <translation type="unfinished"></translation>
+        <translation>День должен быть английским названием дня: от Monday до Sunday.</translation>
     </message>
     <message>
         <source>This day is already listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот день уже указан.</translation>
     </message>
     <message>
         <source>skipDays lists more than seven days.</source>
-        <translation type="unfinished"></translation>
+        <translation>В skipDays больше семи дней.</translation>
     </message>
     <message>
         <source>A post needs a title or a description.</source>
-        <translation type="unfinished"></translation>
+        <translation>У записи должен быть заголовок или описание.</translation>
     </message>
     <message>
         <source>The post has no guid, so readers may show it again as new after an edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>У записи нет guid, поэтому после правки программы чтения могут снова показать её как новую.</translation>
     </message>
     <message>
         <source>The guid is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>guid пуст.</translation>
     </message>
     <message>
         <source>A guid that is a permalink must be a full URL; if it is not a link, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>guid, являющийся постоянной ссылкой, должен быть полным URL; если это не ссылка, добавьте isPermaLink=&quot;false&quot;.</translation>
     </message>
     <message>
         <source>A permalink guid must be a web address (http or https); if it is not, add isPermaLink=&quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>guid-ссылка должна быть веб-адресом (http или https); если это не так, добавьте isPermaLink=&quot;false&quot;.</translation>
     </message>
     <message>
         <source>isPermaLink must be exactly &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>isPermaLink должен быть ровно «true» или «false».</translation>
     </message>
     <message>
         <source>Another post of the feed has the same guid.</source>
-        <translation type="unfinished"></translation>
+        <translation>У другой записи ленты такой же guid.</translation>
     </message>
     <message>
         <source>A guid of a few digits is not unique beyond this feed; readers may confuse it with another feed&apos;s post.</source>
-        <translation type="unfinished"></translation>
+        <translation>guid из нескольких цифр не уникален за пределами этой ленты; программы чтения могут спутать его с записью другой ленты.</translation>
     </message>
     <message>
         <source>An enclosure needs url, length and type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложению нужны url, length и type.</translation>
     </message>
     <message>
         <source>The enclosure length must be a whole number of bytes, 0 when unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер вложения должен быть целым числом байт, 0, если он неизвестен.</translation>
     </message>
     <message>
         <source>The enclosure type must be a media type such as &quot;audio/mpeg&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип вложения должен быть типом медиа вида «audio/mpeg».</translation>
     </message>
     <message>
         <source>The post has more than one enclosure; most readers take only the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>У записи больше одного вложения; большинство программ чтения берут только первое.</translation>
     </message>
     <message>
         <source>A source needs the url of the feed it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Источнику нужен url ленты, из которой он взят.</translation>
     </message>
     <message>
         <source>Give the post a description before its content:encoded; some readers take only the description, or only the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дайте записи описание перед content:encoded; некоторые программы чтения берут только описание или только первое из двух.</translation>
     </message>
     <message>
         <source>The description holds a script, which readers remove or refuse.</source>
-        <translation type="unfinished"></translation>
+        <translation>В описании есть скрипт, который программы чтения удаляют или отвергают.</translation>
     </message>
     <message>
         <source>The description holds a frame, which many readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>В описании есть фрейм, который многие программы чтения удаляют.</translation>
     </message>
     <message>
         <source>The description holds an event attribute (on...), which readers remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>В описании есть атрибут события (on...), который программы чтения удаляют.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>В описании есть тег, который программы чтения удаляют как опасный (embed, object, meta и подобные).</translation>
     </message>
     <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Относительная ссылка в описании; программы чтения не знают, относительно чего она. Пишите полный адрес.</translation>
     </message>
     <message>
         <source>itunes:explicit must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>itunes:explicit должен быть «true» или «false».</translation>
     </message>
     <message>
         <source>Apple Podcasts now asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts теперь требует здесь «true» или «false», а не yes, no или clean.</translation>
     </message>
     <message>
         <source>Not one of Apple Podcasts&apos; categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не категория Apple Podcasts.</translation>
     </message>
     <message>
         <source>Not a subcategory of this Apple Podcasts category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не подкатегория этой категории Apple Podcasts.</translation>
     </message>
     <message>
         <source>The duration must be seconds, or minutes and seconds as mm:ss, or hh:mm:ss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность должна быть в секундах, либо в минутах и секундах как mm:ss, либо hh:mm:ss.</translation>
     </message>
     <message>
         <source>The episode number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер эпизода должен быть целым числом больше 0.</translation>
     </message>
     <message>
         <source>The season number must be a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер сезона должен быть целым числом больше 0.</translation>
     </message>
     <message>
         <source>The episode type must be full, trailer or bonus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип эпизода должен быть full, trailer или bonus.</translation>
     </message>
     <message>
         <source>The show type must be episodic or serial.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип передачи должен быть episodic или serial.</translation>
     </message>
     <message>
         <source>itunes:block and itunes:complete take &quot;Yes&quot;, or &quot;No&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>itunes:block и itunes:complete принимают «Yes» или «No».</translation>
     </message>
     <message>
         <source>podcast:guid must be a UUID such as &quot;ead4c236-bf58-58c6-a2c6-a6b28d128cb6&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>podcast:guid должен быть UUID вида «ead4c236-bf58-58c6-a2c6-a6b28d128cb6».</translation>
     </message>
     <message>
         <source>podcast:locked must be &quot;yes&quot; or &quot;no&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>podcast:locked должен быть «yes» или «no».</translation>
     </message>
     <message>
         <source>Podcast tags should link with https addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Теги подкаста должны ссылаться на адреса https.</translation>
     </message>
     <message>
         <source>The namespace address is close to the podcast or iTunes namespace but not it; readers will not know the tags.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес пространства имён похож на podcast или iTunes, но не совпадает; программы чтения не узнают теги.</translation>
     </message>
     <message>
         <source>The podcast namespace has no such tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>В пространстве имён podcast нет такого тега.</translation>
     </message>
     <message>
         <source>This podcast tag does not belong in this element.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот тег подкаста не должен быть в этом элементе.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an attribute it requires.</source>
-        <translation type="unfinished"></translation>
+        <translation>У тега подкаста нет обязательного атрибута.</translation>
     </message>
     <message>
         <source>The podcast tag lacks an element it requires inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>В теге подкаста нет обязательного вложенного элемента.</translation>
     </message>
     <message>
         <source>The podcast tag needs a value; it is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тегу подкаста нужно значение; он пуст.</translation>
     </message>
     <message>
         <source>The value is longer than podcast apps show; they may cut it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение длиннее, чем показывают приложения подкастов; они могут его обрезать.</translation>
     </message>
     <message>
         <source>The value is not one this podcast tag takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот тег подкаста не принимает такое значение.</translation>
     </message>
     <message>
         <source>Few podcast apps know this value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немногие приложения подкастов знают это значение.</translation>
     </message>
     <message>
         <source>Not a podcast GUID, a UUID such as &quot;917393e3-1b1e-5cef-ace4-edaa54e1f810&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не GUID подкаста — UUID вида «917393e3-1b1e-5cef-ace4-edaa54e1f810».</translation>
     </message>
     <message>
         <source>Not an ISO 8601 date and time such as &quot;2021-09-26T07:30:00-06:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не дата и время ISO 8601 вида «2021-09-26T07:30:00-06:00».</translation>
     </message>
     <message>
         <source>Not a number of the form this podcast tag asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не число в форме, которую требует этот тег подкаста.</translation>
     </message>
     <message>
         <source>A time must be seconds, such as &quot;73&quot; or &quot;1234.5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время должно быть в секундах, например «73» или «1234.5».</translation>
     </message>
     <message>
         <source>A podcast gives its own address (atom:link rel=&quot;self&quot;); PSP-1 requires it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подкаст указывает свой адрес (atom:link rel=&quot;self&quot;); этого требует PSP-1.</translation>
     </message>
     <message>
         <source>The podcast has no artwork: podcast directories require an itunes:image with an href.</source>
-        <translation type="unfinished"></translation>
+        <translation>У подкаста нет обложки: каталоги подкастов требуют itunes:image с href.</translation>
     </message>
     <message>
         <source>The podcast has no language; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>У подкаста не указан язык; каталоги подкастов его требуют.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:category; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>У подкаста нет itunes:category; каталоги подкастов её требуют.</translation>
     </message>
     <message>
         <source>The podcast has no itunes:explicit; podcast directories require &quot;true&quot; or &quot;false&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>У подкаста нет itunes:explicit; каталоги подкастов требуют «true» или «false».</translation>
     </message>
     <message>
         <source>Apple Podcasts takes a show description of at most 4000 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts принимает описание передачи не длиннее 4000 байт.</translation>
     </message>
     <message>
         <source>The episode has no title; podcast directories require one.</source>
-        <translation type="unfinished"></translation>
+        <translation>У эпизода нет заголовка; каталоги подкастов его требуют.</translation>
     </message>
     <message>
         <source>The episode has no enclosure, the media file podcast apps play.</source>
-        <translation type="unfinished"></translation>
+        <translation>У эпизода нет вложения — медиафайла, который воспроизводят приложения подкастов.</translation>
     </message>
     <message>
         <source>The episode has no guid; PSP-1 requires one so that apps do not download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>У эпизода нет guid; PSP-1 требует его, чтобы приложения не загружали эпизод повторно.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:locked, which tells other platforms whether they may import the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP-1 рекомендует podcast:locked, который сообщает другим платформам, можно ли импортировать ленту.</translation>
     </message>
     <message>
         <source>PSP-1 recommends podcast:guid, the podcast&apos;s identity that stays when its address moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP-1 рекомендует podcast:guid — идентификатор подкаста, который сохраняется при смене адреса.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork as a JPEG or PNG file (.jpg or .png).</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts принимает обложку в файле JPEG или PNG (.jpg или .png).</translation>
     </message>
     <message>
         <source>Apple Podcasts takes square artwork from 1400 x 1400 to 3000 x 3000 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts принимает квадратные обложки от 1400 x 1400 до 3000 x 3000 пикселей.</translation>
     </message>
     <message>
         <source>Apple Podcasts takes artwork in the RGB colour space, not greyscale or CMYK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts принимает обложки в цветовом пространстве RGB, а не в оттенках серого или CMYK.</translation>
     </message>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обложки не читается, поэтому его размер и цвета не проверены.</translation>
     </message>
 </context>
 <context>
@@ -1821,379 +1821,379 @@ Open this address in a browser yourself.</source>
     <name>CPodcastFields</name>
     <message>
         <source>Not a role of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Не роль из Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>Not a group of the Podcast Taxonomy Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Не группа из Podcast Taxonomy Project</translation>
     </message>
     <message>
         <source>A recurrence rule names its frequency, like FREQ=WEEKLY</source>
-        <translation type="unfinished"></translation>
+        <translation>Правило повторения указывает частоту, например FREQ=WEEKLY</translation>
     </message>
     <message>
         <source>Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Участники</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Роль</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылка</translation>
     </message>
     <message>
         <source>Locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Места</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Место</translation>
     </message>
     <message>
         <source>Rel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rel</translation>
     </message>
     <message>
         <source>Geo</source>
-        <translation type="unfinished"></translation>
+        <translation>Geo</translation>
     </message>
     <message>
         <source>OSM</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Страна</translation>
     </message>
     <message>
         <source>Funding</source>
-        <translation type="unfinished"></translation>
+        <translation>Финансирование</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>License:</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензия:</translation>
     </message>
     <message>
         <source>An SPDX identifier like cc-by-4.0, or the name of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Идентификатор SPDX вроде cc-by-4.0 или название вашей лицензии</translation>
     </message>
     <message>
         <source>License URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL лицензии:</translation>
     </message>
     <message>
         <source>Value (payments while listening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Value (платежи во время прослушивания)</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Метод</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Предлагаемая сумма</translation>
     </message>
     <message>
         <source>Recipients of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>Получатели выбранного value</translation>
     </message>
     <message>
         <source>Start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало (с)</translation>
     </message>
     <message>
         <source>Duration (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность (с)</translation>
     </message>
     <message>
         <source>Remote start (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалённое начало (с)</translation>
     </message>
     <message>
         <source>Remote %</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалённый %</translation>
     </message>
     <message>
         <source>Remote feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID удалённой ленты</translation>
     </message>
     <message>
         <source>Remote item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID удалённого элемента</translation>
     </message>
     <message>
         <source>Remote medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалённый носитель</translation>
     </message>
     <message>
         <source>Time splits of the selected value</source>
-        <translation type="unfinished"></translation>
+        <translation>Отрезки времени выбранного value</translation>
     </message>
     <message>
         <source>Recipients of the selected time split</source>
-        <translation type="unfinished"></translation>
+        <translation>Получатели выбранного отрезка</translation>
     </message>
     <message>
         <source>Social interaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Социальное взаимодействие</translation>
     </message>
     <message>
         <source>Root post URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI исходного поста</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись</translation>
     </message>
     <message>
         <source>Account URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL учётной записи</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Приоритет</translation>
     </message>
     <message>
         <source>Text records (txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые записи (txt)</translation>
     </message>
     <message>
         <source>Purpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначение</translation>
     </message>
     <message>
         <source>Chat server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер чата:</translation>
     </message>
     <message>
         <source>Chat protocol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол чата:</translation>
     </message>
     <message>
         <source>Chat account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись чата:</translation>
     </message>
     <message>
         <source>Chat space:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пространство чата:</translation>
     </message>
     <message>
         <source>Images (podcast:image)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображения (podcast:image)</translation>
     </message>
     <message>
         <source>Alt text</source>
-        <translation type="unfinished"></translation>
+        <translation>Альтернативный текст</translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Соотношение сторон</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота</translation>
     </message>
     <message>
         <source>Update frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота обновления:</translation>
     </message>
     <message>
         <source>In words, like Every other Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Словами, например Каждый второй понедельник</translation>
     </message>
     <message>
         <source>Recurrence rule:</source>
-        <translation type="unfinished"></translation>
+        <translation>Правило повторения:</translation>
     </message>
     <message>
         <source>Rule starts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало правила:</translation>
     </message>
     <message>
         <source>Complete:</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершена:</translation>
     </message>
     <message>
         <source>Publisher feed GUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID ленты издателя:</translation>
     </message>
     <message>
         <source>Publisher feed URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL ленты издателя:</translation>
     </message>
     <message>
         <source>Publisher medium:</source>
-        <translation type="unfinished"></translation>
+        <translation>Носитель издателя:</translation>
     </message>
     <message>
         <source>Podroll (recommended podcasts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podroll (рекомендуемые подкасты)</translation>
     </message>
     <message>
         <source>Remote items</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалённые элементы</translation>
     </message>
     <message>
         <source>Trailers</source>
-        <translation type="unfinished"></translation>
+        <translation>Трейлеры</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Дата</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Сезон</translation>
     </message>
     <message>
         <source>Blocked platforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблокированные платформы</translation>
     </message>
     <message>
         <source>Platform (empty: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>Платформа (пусто: все)</translation>
     </message>
     <message>
         <source>Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблокирована</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Главы:</translation>
     </message>
     <message>
         <source>Chapters type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип глав:</translation>
     </message>
     <message>
         <source>Transcripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Расшифровки</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>Soundbites</source>
-        <translation type="unfinished"></translation>
+        <translation>Фрагменты</translation>
     </message>
     <message>
         <source>Alternate enclosures</source>
-        <translation type="unfinished"></translation>
+        <translation>Альтернативные вложения</translation>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Битрейт</translation>
     </message>
     <message>
         <source>Codecs</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодеки</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>Integrity type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип контроля целостности</translation>
     </message>
     <message>
         <source>Integrity value</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение целостности</translation>
     </message>
     <message>
         <source>Sources of the selected alternate enclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>Источники выбранного альтернативного вложения</translation>
     </message>
     <message>
         <source>Source URI</source>
-        <translation type="unfinished"></translation>
+        <translation>URI источника</translation>
     </message>
     <message>
         <source>Content type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип содержимого</translation>
     </message>
     <message>
         <source>Content links</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки на содержимое</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Доля</translation>
     </message>
     <message>
         <source>Fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Комиссия</translation>
     </message>
     <message>
         <source>Custom key</source>
-        <translation type="unfinished"></translation>
+        <translation>Свой ключ</translation>
     </message>
     <message>
         <source>Custom value</source>
-        <translation type="unfinished"></translation>
+        <translation>Своё значение</translation>
     </message>
     <message>
         <source>Feed GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID ленты</translation>
     </message>
     <message>
         <source>Feed URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL ленты</translation>
     </message>
     <message>
         <source>Item GUID</source>
-        <translation type="unfinished"></translation>
+        <translation>GUID элемента</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Носитель</translation>
     </message>
 </context>
 <context>
