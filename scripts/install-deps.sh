@@ -12,11 +12,15 @@
 # episode-from-audio tests.
 # at-spi2-core (the accessibility bus and registry) and python3-pyatspi let
 # the accessibility test read and drive the window as a screen reader does.
+# lupdate and lrelease (qt6-l10n-tools, found by CMake through
+# qt6-tools-dev) build the translations; Qt's own
+# translations (qt6-translations-l10n) name the standard dialogs' buttons.
 set -eu
 
 PACKAGES="
 cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 libqt6opengl6-dev libgl-dev
 libexpat1-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 libx11-dev

@@ -4,6 +4,7 @@
 #
 #   tools/screenshot.sh [--xvfb] [--build DIR] [--filter TEXT] [--rename] [--dark] [--check]
 #                       [--tile OTHER.xml] [--close] [--screen WxH] [--scale N] [--focus OBJECT-NAME]
+#                       [--lang LANG]
 #                       [--show create-feed|menu-tip|help|post-details[-GROUP]|chapters|feed-properties[-PAGE[/PAGE]]|
 #                               publish-settings|publish-progress|preferences|hyperlink]
 #                       OUT.png [FEED.xml [POST [WxH]]]
@@ -24,6 +25,7 @@
 # default), as a small laptop's; --scale 2 draws everything twice as large
 # (QT_SCALE_FACTOR), so that a 2048x1400 screen holds what a 1024x700 one
 # does, and the picture is drawn at twice the pixels.
+# --lang runs the program in that language (LANGUAGE=LANG: de, ar...).
 # The picture maker is built with the tests (target tidrel_screenshot); it
 # is built here when missing.
 set -eu
@@ -52,13 +54,14 @@ while [ $# -gt 0 ]; do
         --show) SHOW=$2; shift 2 ;;
         --focus) FOCUS=$2; shift 2 ;;
         --screen) SCREEN=$2; shift 2 ;;
+        --lang) export LANGUAGE=$2; shift 2 ;;
         --scale) SCALE=$2; shift 2 ;;
-        -h|--help) sed -n '2,25p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,27p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,25p' "$0"
+    sed -n '2,27p' "$0"
     exit 2
 fi
 OUT=$1

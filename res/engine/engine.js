@@ -355,6 +355,23 @@ const TidrelEngine = {
         root.style.colorScheme = colors.dark ? "dark" : "light";
     }
 
+    // The program's words for the page's own elements, in the program's
+    // language and its direction; the feed's text sets its own.
+    function applyTexts(texts, direction) {
+        document.documentElement.dir = direction;
+        for (const element of document.querySelectorAll("*")) {
+            for (const attribute of Array.from(element.attributes)) {
+                const text = texts[attribute.value];
+                if (text === undefined)
+                    continue;
+                if (attribute.name === "data-text")
+                    element.textContent = text;
+                else if (attribute.name.startsWith("data-text-"))
+                    element.setAttribute(attribute.name.slice("data-text-".length), text);
+            }
+        }
+    }
+
     function start() {
         for (const box of document.querySelectorAll("[data-behavior='dropdown']"))
             TidrelDropdown.init(box);
@@ -365,6 +382,7 @@ const TidrelEngine = {
             bridge = channel.objects.engine;
             TidrelEngine.notify = notice => bridge.notify(notice);
             bridge.applyOps.connect(applyOps);
+            applyTexts(bridge.texts, bridge.direction);
             applyColors(bridge.colors);
             bridge.colorsChanged.connect(applyColors);
             document.addEventListener("input", onInput, true);

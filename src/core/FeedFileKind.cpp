@@ -1,5 +1,6 @@
 #include "core/FeedFileKind.h"
 
+#include <QCoreApplication>
 #include <QByteArrayView>
 
 #include <cstring>
@@ -26,7 +27,7 @@ bool fail(QString *error, const QString &reason)
 
 QString refusal(const char *kind)
 {
-    return QStringLiteral("This is %1; Tidrel edits RSS 2.0 feeds.").arg(QLatin1String(kind));
+    return QCoreApplication::translate("FeedFileKind", "This is %1; Tidrel edits RSS 2.0 feeds.").arg(QCoreApplication::translate("FeedFileKind", kind));
 }
 
 bool isXmlSpace(char c)
@@ -73,11 +74,11 @@ const char *otherKind(const std::string &name, const std::string &namespaceUri)
     const size_t colon = name.find(':');
     const std::string local = colon == npos ? name : name.substr(colon + 1);
     if (QByteArrayView(local).compare("html", Qt::CaseInsensitive) == 0)
-        return "an HTML page";
+        return QT_TRANSLATE_NOOP("FeedFileKind", "an HTML page");
     if (local == "feed" && (namespaceUri == kAtomNamespace || namespaceUri == kAtom03Namespace))
-        return "an Atom feed";
+        return QT_TRANSLATE_NOOP("FeedFileKind", "an Atom feed");
     if (local == "RDF" && namespaceUri == kRdfNamespace)
-        return "an RSS 1.0 feed";
+        return QT_TRANSLATE_NOOP("FeedFileKind", "an RSS 1.0 feed");
     return nullptr;
 }
 
@@ -119,24 +120,24 @@ struct Signature
 bool checkIsText(const std::string &bytes, QString *error)
 {
     static const Signature kSignatures[] = {
-        {"\x89PNG\r\n\x1A\n", "a PNG image"},
-        {"GIF87a", "a GIF image"},
-        {"GIF89a", "a GIF image"},
-        {"\xFF\xD8\xFF", "a JPEG image"},
-        {"%PDF-", "a PDF document"},
-        {"PK\x03\x04", "a ZIP archive"},
-        {"\x1F\x8B", "a gzip archive"},
+        {"\x89PNG\r\n\x1A\n", QT_TRANSLATE_NOOP("FeedFileKind", "a PNG image")},
+        {"GIF87a", QT_TRANSLATE_NOOP("FeedFileKind", "a GIF image")},
+        {"GIF89a", QT_TRANSLATE_NOOP("FeedFileKind", "a GIF image")},
+        {"\xFF\xD8\xFF", QT_TRANSLATE_NOOP("FeedFileKind", "a JPEG image")},
+        {"%PDF-", QT_TRANSLATE_NOOP("FeedFileKind", "a PDF document")},
+        {"PK\x03\x04", QT_TRANSLATE_NOOP("FeedFileKind", "a ZIP archive")},
+        {"\x1F\x8B", QT_TRANSLATE_NOOP("FeedFileKind", "a gzip archive")},
     };
     for (const Signature &signature : kSignatures) {
         if (startsWith(bytes, 0, signature.bytes)) {
-            return fail(error, QStringLiteral("This is %1, not a text file; Tidrel edits RSS 2.0 feeds.")
-                                       .arg(QLatin1String(signature.kind)));
+            return fail(error, QCoreApplication::translate("FeedFileKind", "This is %1, not a text file; Tidrel edits RSS 2.0 feeds.")
+                                       .arg(QCoreApplication::translate("FeedFileKind", signature.kind)));
         }
     }
     const size_t start = skipSpace(bytes, startsWith(bytes, 0, "\xEF\xBB\xBF") ? 3 : 0);
     const size_t sniffed = std::min(bytes.size(), kSniffLength);
     if (start < bytes.size() && bytes[start] != '<' && std::memchr(bytes.data(), '\0', sniffed))
-        return fail(error, QStringLiteral("This is not a text file; Tidrel edits RSS 2.0 feeds."));
+        return fail(error, QCoreApplication::translate("FeedFileKind", "This is not a text file; Tidrel edits RSS 2.0 feeds."));
     return true;
 }
 
@@ -154,7 +155,7 @@ bool checkPrologue(const std::string &bytes, QString *error)
         } else if (startsWith(bytes, pos, "<!DOCTYPE", Qt::CaseInsensitive)) {
             const std::string name = readName(bytes, skipSpace(bytes, pos + 9));
             const bool html = QByteArrayView(name).compare("html", Qt::CaseInsensitive) == 0;
-            return !html || fail(error, refusal("an HTML page"));
+            return !html || fail(error, refusal(QT_TRANSLATE_NOOP("FeedFileKind", "an HTML page")));
         } else if (startsWith(bytes, pos, "<") && pos + 1 < bytes.size() && !isXmlSpace(bytes[pos + 1])) {
             return checkStartTag(bytes, pos + 1, error);
         } else {
@@ -171,7 +172,7 @@ bool checkRootElement(const QByteArray &name, const QByteArray &namespaceUri, bo
         return fail(error, refusal(kind));
     if (holdsChannel)
         return true;
-    return fail(error, QStringLiteral("This is not an RSS feed: its root element is <%1>, where an RSS 2.0 "
+    return fail(error, QCoreApplication::translate("FeedFileKind", "This is not an RSS feed: its root element is <%1>, where an RSS 2.0 "
                                       "feed has <rss>. Tidrel edits RSS 2.0 feeds.")
                                .arg(QString::fromUtf8(name)));
 }

@@ -1,5 +1,7 @@
 #include "core/FeedParser.h"
 
+#include <QCoreApplication>
+
 #include <expat.h>
 #include <unicode/ucnv.h>
 
@@ -99,7 +101,7 @@ private:
 
 QString lineAndColumn(XML_Size line, XML_Size column)
 {
-    return QStringLiteral("(line %1, column %2)").arg(line).arg(column + 1);
+    return QCoreApplication::translate("FeedParser", "(line %1, column %2)").arg(line).arg(column + 1);
 }
 
 // What kind of fault stopped expat; `at` is the byte where it stopped.
@@ -179,7 +181,7 @@ struct FeedParser::Run
             return;
         static_cast<Run *>(data)->refuse(
                 FeedParser::Failure::DeclaredEntity,
-                QStringLiteral("The file defines the entity &%1; in its DOCTYPE. Tidrel reads only the five "
+                QCoreApplication::translate("FeedParser", "The file defines the entity &%1; in its DOCTYPE. Tidrel reads only the five "
                                "predefined entities and character references, so that a save writes back "
                                "what it read and never fetches an external entity")
                         .arg(QString::fromUtf8(name)));
@@ -189,7 +191,7 @@ struct FeedParser::Run
     {
         static_cast<Run *>(data)->refuse(
                 FeedParser::Failure::UndefinedEntity,
-                QStringLiteral("The file uses the entity &%1;, which it does not define").arg(QString::fromUtf8(name)));
+                QCoreApplication::translate("FeedParser", "The file uses the entity &%1;, which it does not define").arg(QString::fromUtf8(name)));
     }
 };
 
@@ -263,12 +265,12 @@ bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *for
     if (!state.refusal.isEmpty())
         *error = state.refusal;
     else if (code == XML_ERROR_UNKNOWN_ENCODING)
-        *error = QStringLiteral("The file's encoding \"%1\" is not one Tidrel can read %2.").arg(name, where);
+        *error = QCoreApplication::translate("FeedParser", "The file's encoding \"%1\" is not one Tidrel can read %2.").arg(name, where);
     else if (code == XML_ERROR_INVALID_TOKEN && name.compare(QLatin1String("GB18030"), Qt::CaseInsensitive) == 0)
-        *error = QStringLiteral("The file is not well-formed XML, or uses a four-byte GB18030 character, which "
+        *error = QCoreApplication::translate("FeedParser", "The file is not well-formed XML, or uses a four-byte GB18030 character, which "
                                 "Tidrel cannot edit in place %1.").arg(where);
     else
-        *error = QStringLiteral("The file is not well-formed XML: %1 %2.")
+        *error = QCoreApplication::translate("FeedParser", "The file is not well-formed XML: %1 %2.")
                          .arg(QString::fromUtf8(XML_ErrorString(code)), where);
     return false;
 }

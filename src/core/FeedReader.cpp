@@ -4,6 +4,7 @@
 #include "core/FeedFileKind.h"
 #include "core/FeedParser.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -194,17 +195,17 @@ private:
 bool CFeedReader::readFile(const QString &path, QByteArray *bytes, QString *error)
 {
     if (QFileInfo(path).isDir()) {
-        setError(error, QStringLiteral("This is a folder, not a feed file."));
+        setError(error, QCoreApplication::translate("FeedReader", "This is a folder, not a feed file."));
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Cannot open the file: %1").arg(file.errorString()));
+        setError(error, QCoreApplication::translate("FeedReader", "Cannot open the file: %1").arg(file.errorString()));
         return false;
     }
     bytes->resize(file.size());
     if (file.read(bytes->data(), bytes->size()) != bytes->size() || !file.atEnd()) {
-        setError(error, QStringLiteral("Cannot read the file: %1").arg(file.errorString()));
+        setError(error, QCoreApplication::translate("FeedReader", "Cannot read the file: %1").arg(file.errorString()));
         return false;
     }
     return true;
@@ -215,11 +216,11 @@ bool CFeedReader::read(const QByteArray &bytes, QString *error)
     // Byte ranges are kept as 32-bit offsets, which keeps the model of a
     // large feed small; no feed kept by hand comes near 2 GiB.
     if (bytes.size() > std::numeric_limits<qint32>::max()) {
-        setError(error, QStringLiteral("The file is too large to edit (2 GiB or more)."));
+        setError(error, QCoreApplication::translate("FeedReader", "The file is too large to edit (2 GiB or more)."));
         return false;
     }
     if (bytes.isEmpty()) {
-        setError(error, QStringLiteral("The file is empty."));
+        setError(error, QCoreApplication::translate("FeedReader", "The file is empty."));
         return false;
     }
     // The sniffing reads single bytes; UTF-16 files go straight to the root check.

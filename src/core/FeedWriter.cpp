@@ -1,5 +1,6 @@
 #include "core/FeedWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -123,14 +124,14 @@ bool CFeedWriter::saveToFile(const QString &path, QString *error) const
     // written in place, after the caller has made its backup.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
+        setError(error, QCoreApplication::translate("FeedWriter", "Cannot write the file: %1").arg(file.errorString()));
         return false;
     }
     keepOwnerAndMode(file, path);
     RangeJoiner joiner(m_buffers, [&file](const char *data, qsizetype size) { return writeAll(file, data, size); });
     renderFile(joiner);
     if (!joiner.flush() || !file.commit()) {
-        setError(error, QStringLiteral("Cannot write the file: %1").arg(file.errorString()));
+        setError(error, QCoreApplication::translate("FeedWriter", "Cannot write the file: %1").arg(file.errorString()));
         file.cancelWriting();
         return false;
     }

@@ -1,5 +1,7 @@
 #include "core/Rfc822Date.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
@@ -130,10 +132,10 @@ public:
         if (body.contains(u'(') || body.contains(u')')) {
             const std::optional<QString> stripped = withoutComments(body);
             if (!stripped) {
-                fail(QStringLiteral("The date's parentheses do not pair up."));
+                fail(QCoreApplication::translate("Rfc822Date", "The date's parentheses do not pair up."));
                 return std::nullopt;
             }
-            note(QStringLiteral("The date holds a comment in parentheses, which many readers cannot read."));
+            note(QCoreApplication::translate("Rfc822Date", "The date holds a comment in parentheses, which many readers cannot read."));
             body = stripped->trimmed();
         }
         Reader reader(body);
@@ -152,7 +154,7 @@ private:
         return false;
     }
 
-    bool failForm() { return fail(QStringLiteral("Not a date in the form %1.").arg(kForm)); }
+    bool failForm() { return fail(QCoreApplication::translate("Rfc822Date", "Not a date in the form %1.").arg(kForm)); }
 
     void note(const QString &why)
     {
@@ -166,13 +168,13 @@ private:
     void spacing(bool asWritten)
     {
         if (!asWritten)
-            note(QStringLiteral("The date has missing or extra spaces; write one space between its parts."));
+            note(QCoreApplication::translate("Rfc822Date", "The date has missing or extra spaces; write one space between its parts."));
     }
 
     void checkCase(bool exactCase, QStringView word, const char *expected)
     {
         if (!exactCase)
-            note(QStringLiteral("Write \"%1\" as \"%2\".").arg(word.toString(), QLatin1String(expected)));
+            note(QCoreApplication::translate("Rfc822Date", "Write \"%1\" as \"%2\".").arg(word.toString(), QLatin1String(expected)));
     }
 
     bool readWeekday(Reader &reader, Parts *parts)
@@ -185,7 +187,7 @@ private:
         checkCase(exactCase, word, kDayNames[index]);
         spacing(reader.space().isEmpty());
         if (!reader.take(u','))
-            return fail(QStringLiteral("A comma must follow the day name (\"%1,\").").arg(QLatin1String(kDayNames[index])));
+            return fail(QCoreApplication::translate("Rfc822Date", "A comma must follow the day name (\"%1,\").").arg(QLatin1String(kDayNames[index])));
         space(reader);
         parts->weekday = index + 1;
         return true;
@@ -211,7 +213,7 @@ private:
         parts->month = month + 1;
         parts->year = year.toInt();
         if (year.size() < 4) {
-            note(QStringLiteral("The year has %1 digits; write all four.").arg(year.size()));
+            note(QCoreApplication::translate("Rfc822Date", "The year has %1 digits; write all four.").arg(year.size()));
             // RFC 2822's reading of old years: 00-49 are 2000-2049, the rest 1900 on.
             parts->year += year.size() == 2 && parts->year < 50 ? 2000 : 1900;
         }
@@ -236,7 +238,7 @@ private:
             parts->second = second.toInt();
         }
         if (hour.size() == 1)
-            note(QStringLiteral("Write the hour with two digits."));
+            note(QCoreApplication::translate("Rfc822Date", "Write the hour with two digits."));
         return true;
     }
 
@@ -244,7 +246,7 @@ private:
     {
         const bool oneSpace = reader.space() == u" ";
         if (reader.atEnd())
-            return fail(QStringLiteral("The date has no time zone; end it with GMT or an offset such as +0000."));
+            return fail(QCoreApplication::translate("Rfc822Date", "The date has no time zone; end it with GMT or an offset such as +0000."));
         spacing(oneSpace);
         if (reader.take(u'+'))
             return readOffset(reader, 1, parts);
@@ -262,10 +264,10 @@ private:
         }
         const QChar letter = name.size() == 1 ? name[0].toUpper() : QChar();
         if (letter.isNull() || letter == u'J')
-            return fail(QStringLiteral("\"%1\" is not a time zone; use GMT or an offset such as +0000.").arg(name.toString()));
+            return fail(QCoreApplication::translate("Rfc822Date", "\"%1\" is not a time zone; use GMT or an offset such as +0000.").arg(name.toString()));
         // Military letters: RFC 1123 notes their signs were given backwards,
         // so readers take them as an unknown zone, that is UTC.
-        note(QStringLiteral("The zone \"%1\" is a military letter that readers take differently; use GMT or an "
+        note(QCoreApplication::translate("Rfc822Date", "The zone \"%1\" is a military letter that readers take differently; use GMT or an "
                             "offset such as +0000.").arg(name.toString()));
         return true;
     }
@@ -278,11 +280,11 @@ private:
         const int hours = digits.left(2).toInt();
         const int minutes = digits.mid(2).toInt();
         if (minutes > 59)
-            return fail(QStringLiteral("The zone offset %1 has more than 59 minutes.").arg(digits.toString()));
+            return fail(QCoreApplication::translate("Rfc822Date", "The zone offset %1 has more than 59 minutes.").arg(digits.toString()));
         // Every zone in use is a whole, half or three-quarter hour from UTC,
         // at most 14 hours away.
         if ((minutes != 0 && minutes != 30 && minutes != 45) || hours > 14)
-            note(QStringLiteral("The zone offset %1%2 is not one any place uses.")
+            note(QCoreApplication::translate("Rfc822Date", "The zone offset %1%2 is not one any place uses.")
                          .arg(QChar(sign > 0 ? u'+' : u'-')).arg(digits.toString()));
         parts->zoneMinutes = sign * (hours * 60 + minutes);
         return true;
@@ -302,18 +304,18 @@ CRfc822Date CRfc822Date::Parse(const QString &text)
     }
     const QDate date(parts->year, parts->month, parts->day);
     if (!date.isValid()) {
-        result.m_problem = QStringLiteral("There is no day %1 in %2 %3.")
+        result.m_problem = QCoreApplication::translate("Rfc822Date", "There is no day %1 in %2 %3.")
                                    .arg(parts->day)
                                    .arg(QLatin1String(kMonthNames[parts->month - 1]))
                                    .arg(parts->year);
         return result;
     }
     if (parts->hour > 23 || parts->minute > 59 || parts->second > 60) {
-        result.m_problem = QStringLiteral("The time of day is out of range.");
+        result.m_problem = QCoreApplication::translate("Rfc822Date", "The time of day is out of range.");
         return result;
     }
     if (parts->weekday != 0 && parts->weekday != date.dayOfWeek()) {
-        result.m_problem = QStringLiteral("%1 %2 %3 is a %4, not a %5.")
+        result.m_problem = QCoreApplication::translate("Rfc822Date", "%1 %2 %3 is a %4, not a %5.")
                                    .arg(parts->day)
                                    .arg(QLatin1String(kMonthNames[parts->month - 1]))
                                    .arg(parts->year)

@@ -10,6 +10,7 @@
 #include "core/PubDate.h"
 #include "core/XmlSafeText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QUuid>
@@ -852,7 +853,7 @@ bool CRssFeed::AddNewPost()
 {
     return m_hasChannel
            && addPostAtTop(QStringLiteral("item"), QString(),
-                           {{"title", {}, QStringLiteral("New Item")},
+                           {{"title", {}, QCoreApplication::translate("CRssFeed", "New Item")},
                             {"pubDate", {}, PubDate::FormatPubDateNow()},
                             {"guid", kNotPermaLink, NewGuidText()}});
 }
@@ -869,7 +870,7 @@ bool CRssFeed::AddNewLiveItem(const QDateTime &start, const QDateTime &end)
     const QString attributes = QStringLiteral(" status=\"pending\" start=\"%1\" end=\"%2\"")
                                        .arg(start.toString(Qt::ISODate), end.toString(Qt::ISODate));
     return addPostAtTop(name, attributes,
-                        {{"title", {}, QStringLiteral("New Live Item")}, {"guid", kNotPermaLink, NewGuidText()}});
+                        {{"title", {}, QCoreApplication::translate("CRssFeed", "New Live Item")}, {"guid", kNotPermaLink, NewGuidText()}});
 }
 
 // A new post, `name` with the attributes as written, and the fields in this order.

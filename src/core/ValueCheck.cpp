@@ -2,6 +2,7 @@
 
 #include "core/Rfc822Date.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
@@ -112,9 +113,9 @@ QString CValueCheck::Date(const QString &text)
 QString CValueCheck::DatePlausibility(const QDateTime &moment, const QDateTime &now)
 {
     if (moment > now.addSecs(10 * 60))
-        return QStringLiteral("The date is in the future.");
+        return QCoreApplication::translate("ValueCheck", "The date is in the future.");
     if (moment < QDateTime(QDate(1990, 1, 1), QTime(0, 0), Qt::UTC))
-        return QStringLiteral("The date is before 1990, older than any feed.");
+        return QCoreApplication::translate("ValueCheck", "The date is before 1990, older than any feed.");
     return QString();
 }
 
@@ -124,13 +125,13 @@ QString CValueCheck::Email(const QString &text)
     case EmailForm::Valid:
         return QString();
     case EmailForm::AddressOnly:
-        return QStringLiteral("Add the person's name after the address: \"jo@example.org (Jo Smith)\".");
+        return QCoreApplication::translate("ValueCheck", "Add the person's name after the address: \"jo@example.org (Jo Smith)\".");
     case EmailForm::OtherForm:
-        return QStringLiteral("RSS writes an e-mail address as \"jo@example.org (Jo Smith)\".");
+        return QCoreApplication::translate("ValueCheck", "RSS writes an e-mail address as \"jo@example.org (Jo Smith)\".");
     case EmailForm::Invalid:
         break;
     }
-    return QStringLiteral("Not an e-mail address; write one as \"jo@example.org (Jo Smith)\".");
+    return QCoreApplication::translate("ValueCheck", "Not an e-mail address; write one as \"jo@example.org (Jo Smith)\".");
 }
 
 QString CValueCheck::AbsoluteUrl(const QString &text)
@@ -139,15 +140,15 @@ QString CValueCheck::AbsoluteUrl(const QString &text)
     case UrlForm::Valid:
         return QString();
     case UrlForm::UnusualScheme:
-        return QStringLiteral("Few readers can follow an address that starts \"%1\"; use http: or https:.")
+        return QCoreApplication::translate("ValueCheck", "Few readers can follow an address that starts \"%1\"; use http: or https:.")
                 .arg(text.trimmed().section(u':', 0, 0) + u':');
     case UrlForm::NotAbsolute:
         break;
     }
     const QString value = text.trimmed();
     if (std::any_of(value.begin(), value.end(), [](QChar c) { return c.isSpace(); }))
-        return QStringLiteral("The address holds a space; write a space in an address as %20.");
-    return QStringLiteral("Not a full address; write it with its scheme and host, as \"https://example.org/page\".");
+        return QCoreApplication::translate("ValueCheck", "The address holds a space; write a space in an address as %20.");
+    return QCoreApplication::translate("ValueCheck", "Not a full address; write it with its scheme and host, as \"https://example.org/page\".");
 }
 
 QString CValueCheck::IntegerInRange(const QString &text, qint64 min, qint64 max)
@@ -159,8 +160,8 @@ QString CValueCheck::IntegerInRange(const QString &text, qint64 min, qint64 max)
     if (matches(integer, value) && ok && number >= min && number <= max)
         return QString();
     if (max == std::numeric_limits<qint64>::max())
-        return QStringLiteral("Write a whole number of %1 or more.").arg(min);
-    return QStringLiteral("Write a whole number from %1 to %2.").arg(min).arg(max);
+        return QCoreApplication::translate("ValueCheck", "Write a whole number of %1 or more.").arg(min);
+    return QCoreApplication::translate("ValueCheck", "Write a whole number from %1 to %2.").arg(min).arg(max);
 }
 
 QString CValueCheck::MimeType(const QString &text)
@@ -170,7 +171,7 @@ QString CValueCheck::MimeType(const QString &text)
             "^[\\w!#$&^.+-]+/[\\w!#$&^.+-]+(?:\\s*;\\s*[\\w!#$&^.+-]+=(?:\"[^\"]*\"|[\\w!#$&^.+-]+))*$"));
     if (matches(type, text.trimmed()))
         return QString();
-    return QStringLiteral("Not a media type; write one such as \"audio/mpeg\" or \"video/mp4\".");
+    return QCoreApplication::translate("ValueCheck", "Not a media type; write one such as \"audio/mpeg\" or \"video/mp4\".");
 }
 
 QString CValueCheck::LanguageCode(const QString &text)
@@ -178,15 +179,15 @@ QString CValueCheck::LanguageCode(const QString &text)
     static const QRegularExpression tag(QStringLiteral("^([A-Za-z]{2,3})((?:-[A-Za-z0-9]{1,8})*)$"));
     static const QRegularExpression privateUse(QStringLiteral("^[xXiI](?:-[A-Za-z0-9]{1,8})+$"));
     const QString value = text.trimmed();
-    const QString hint = QStringLiteral("write a language code such as \"en\" or \"en-us\".");
     if (value.isEmpty())
-        return QStringLiteral("The language is empty; ") + hint;
+        return QCoreApplication::translate("ValueCheck", "The language is empty; write a language code such as \"en\" or \"en-us\".");
     if (matches(privateUse, value))
         return QString();
     const QRegularExpressionMatch match = tag.match(value);
     if (!match.hasMatch())
-        return QStringLiteral("Not a language code; ") + hint;
+        return QCoreApplication::translate("ValueCheck", "Not a language code; write a language code such as \"en\" or \"en-us\".");
     if (!knownLanguage(match.captured(1).toLower()))
-        return QStringLiteral("\"%1\" is not a known language; ").arg(match.captured(1)) + hint;
+        return QCoreApplication::translate("ValueCheck", "\"%1\" is not a known language; write a language code such as \"en\" or \"en-us\".")
+            .arg(match.captured(1));
     return QString();
 }

@@ -122,11 +122,11 @@ bool CPostCommands::OnUpdateCommand(int id, CommandState *state)
         return true;
     case ID_EDIT_UNDO:
         *state = CommandState{m_doc->undoStack()->canUndo(), false, false,
-                              QStringLiteral("&Undo %1").arg(m_doc->undoStack()->undoText()).trimmed()};
+                              QCoreApplication::translate("CPostCommands", "&Undo %1").arg(m_doc->undoStack()->undoText()).trimmed()};
         return true;
     case ID_EDIT_REDO:
         *state = CommandState{m_doc->undoStack()->canRedo(), false, false,
-                              QStringLiteral("&Redo %1").arg(m_doc->undoStack()->redoText()).trimmed()};
+                              QCoreApplication::translate("CPostCommands", "&Redo %1").arg(m_doc->undoStack()->redoText()).trimmed()};
         return true;
     default:
         return false;
@@ -165,10 +165,9 @@ void CPostCommands::deletePost()
     const int removed = m_doc->currentPost();
     if (removed < 0)
         return;
-    const QString question = QStringLiteral("Delete this post?\n\n\"")
-                             + m_doc->feed()->GetPostTitle(removed) + QStringLiteral("\"");
+    const QString question = QCoreApplication::translate("CPostCommands", "Delete this post?\n\n\"%1\"").arg(m_doc->feed()->GetPostTitle(removed));
     CDocumentPrompter *prompter = m_doc->prompter();
-    if (!prompter || !prompter->confirm(question, QStringLiteral("&Delete")))
+    if (!prompter || !prompter->confirm(question, QCoreApplication::translate("CPostCommands", "&Delete")))
         return;
     if (m_doc->RemovePost(removed))
         m_doc->selection()->select(std::min(removed, m_doc->feed()->GetPostCount() - 1));
@@ -183,12 +182,12 @@ void CPostCommands::reload()
     const QString name = QDir::toNativeSeparators(path);
     CDocumentPrompter *prompter = m_doc->prompter();
     if (m_doc->IsModified()
-        && !(prompter && prompter->confirm(QStringLiteral("Discard the changes to %1 and reload it from the disk?").arg(name),
-                                           QStringLiteral("&Discard and Reload"))))
+        && !(prompter && prompter->confirm(QCoreApplication::translate("CPostCommands", "Discard the changes to %1 and reload it from the disk?").arg(name),
+                                           QCoreApplication::translate("CPostCommands", "&Discard and Reload"))))
         return;
     QString error;
     if (!m_doc->ReloadFromDisk(&error))
-        showError(QStringLiteral("Cannot reload %1.\n\n%2\n\nThe feed stays as it was.").arg(name, error));
+        showError(QCoreApplication::translate("CPostCommands", "Cannot reload %1.\n\n%2\n\nThe feed stays as it was.").arg(name, error));
 }
 
 // The tags of every file are read first, so that the question about the
@@ -262,9 +261,9 @@ void CPostCommands::openBackupFolder()
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         return;
     const QString reason = DirectoryExists(folder)
-                               ? QStringLiteral("No program could be started to show folders.")
-                               : QStringLiteral("The folder does not exist.");
-    showError(QStringLiteral("Cannot open directory ") + folder + QStringLiteral(" ") + reason);
+                               ? QCoreApplication::translate("CPostCommands", "No program could be started to show folders.")
+                               : QCoreApplication::translate("CPostCommands", "The folder does not exist.");
+    showError(QCoreApplication::translate("CPostCommands", "Cannot open directory %1 %2").arg(folder, reason));
 }
 
 void CPostCommands::showError(const QString &message)

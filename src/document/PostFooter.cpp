@@ -3,6 +3,7 @@
 #include "core/ProductInfo.h"
 #include "core/RssFeed.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -46,7 +47,7 @@ qsizetype endingFooterStart(const QString &description)
 
 QString DefaultPostFooterText()
 {
-    return QStringLiteral("This post created by Tidrel v") + CRssFeed::ProductVersionText() + QChar(0x2026);
+    return QCoreApplication::translate("PostFooter", "This post created by Tidrel v%1\u2026").arg(CRssFeed::ProductVersionText());
 }
 
 QString PostFooterHomeUrl()

@@ -43,13 +43,13 @@ QString postFieldStep(CRSSEditDoc::PostField field)
 {
     switch (field) {
     case CRSSEditDoc::PostTitle:
-        return QStringLiteral("Edit Title");
+        return CRSSEditDoc::tr("Edit Title");
     case CRSSEditDoc::PostLink:
-        return QStringLiteral("Edit Link");
+        return CRSSEditDoc::tr("Edit Link");
     case CRSSEditDoc::PostAuthor:
-        return QStringLiteral("Edit Author");
+        return CRSSEditDoc::tr("Edit Author");
     case CRSSEditDoc::PostDescription:
-        return QStringLiteral("Edit Description");
+        return CRSSEditDoc::tr("Edit Description");
     }
     return QString();
 }
@@ -145,7 +145,7 @@ bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
     DeleteContents();
     const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category);
     if (created && m_path.isEmpty())
-        m_title = QStringLiteral("Feed") + QString::number(++s_untitledCount);
+        m_title = tr("Feed%1").arg(++s_untitledCount);
     feedFilled();
     // A new feed is on no disk yet: it counts as changed until it is saved,
     // also once every step is undone.
@@ -175,7 +175,7 @@ bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
     // Another program (an editor, a pull from version control) may have
     // written the file since: its version would be gone but for the backup.
     if (ownFile && QFileInfo::exists(path) && m_feed.IsChangedOnDisk(path)
-        && !(m_prompter && m_prompter->confirm(QStringLiteral("The file changed on disk since it was opened. Save anyway?"),
+        && !(m_prompter && m_prompter->confirm(tr("The file changed on disk since it was opened. Save anyway?"),
                                                QStringLiteral("&Overwrite")))) {
         if (error)
             error->clear();
@@ -331,7 +331,7 @@ bool CRSSEditDoc::InsertNewPost()
         return false;
     if (IsPodcast())
         m_feed.SetPostElements(0, QStringLiteral("itunes:explicit"), m_feed.GetChannelElements(QStringLiteral("itunes:explicit")));
-    pushInsertAtTop(QStringLiteral("Add Post"), top);
+    pushInsertAtTop(tr("Add Post"), top);
     insertedAt(0);
     return true;
 }
@@ -342,7 +342,7 @@ bool CRSSEditDoc::InsertCopyOfPost(int source)
     if (!m_feed.CopyPostToTop(source))
         return false;
     renewFooterOfCopy();
-    pushInsertAtTop(QStringLiteral("Duplicate Post"), top);
+    pushInsertAtTop(tr("Duplicate Post"), top);
     insertedAt(0);
     return true;
 }
@@ -446,7 +446,7 @@ bool CRSSEditDoc::RemovePost(int index)
         return false;
     auto kept = std::make_shared<const CRemovedPost>(*removed);
     pushChange(
-            QStringLiteral("Delete Post"),
+            tr("Delete Post"),
             [this, kept] { insertedAt(m_feed.PutBackPost(*kept)); },
             [this, index] {
                 m_feed.TakePost(index);
@@ -468,7 +468,7 @@ bool CRSSEditDoc::SetChannelField(const char *name, const QString &value)
         emit headerChanged();
     };
     const QString element = QString::fromLatin1(name);
-    pushChange(QStringLiteral("Edit Channel ") + element, swap, swap, MergeChannelField, element);
+    pushChange(tr("Edit Channel %1").arg(element), swap, swap, MergeChannelField, element);
     emit headerChanged();
     return true;
 }
@@ -482,7 +482,7 @@ bool CRSSEditDoc::SetChannelElements(const QString &name, std::vector<FeedElemen
         m_feed.SwapPart(*before);
         emit headerChanged();
     };
-    pushChange(QStringLiteral("Edit Channel ") + name, swap, swap, MergeChannelField, name);
+    pushChange(tr("Edit Channel %1").arg(name), swap, swap, MergeChannelField, name);
     emit headerChanged();
     return true;
 }
@@ -499,7 +499,7 @@ bool CRSSEditDoc::SetPostElements(int post, const QString &name, std::vector<Fee
         emit postRestored(post);
         emit postElementsChanged(post);
     };
-    pushChange(QStringLiteral("Edit ") + name, swap, swap, MergePostElements, QString::number(post) + u' ' + name);
+    pushChange(tr("Edit %1").arg(name), swap, swap, MergePostElements, QString::number(post) + u' ' + name);
     emit postElementsChanged(post);
     return true;
 }
@@ -553,7 +553,7 @@ bool CRSSEditDoc::SetPodcast(bool on)
             m_podcast = podcast;
             emit headerChanged();
         };
-        pushChange(QStringLiteral("Turn Podcast On"), [swapTo, was] { swapTo(was); }, [swapTo, now] { swapTo(now); });
+        pushChange(tr("Turn Podcast On"), [swapTo, was] { swapTo(was); }, [swapTo, now] { swapTo(now); });
     }
     emit headerChanged();
     return true;
@@ -581,7 +581,7 @@ bool CRSSEditDoc::MovePostToTop(int index)
     auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
     m_feed.PutPostAtTop(std::move(*removed));
     pushChange(
-            QStringLiteral("Move Post to Top"),
+            tr("Move Post to Top"),
             [this, kept, top] {
                 m_feed.SwapPart(*top);
                 removedAt(0);
@@ -609,7 +609,7 @@ bool CRSSEditDoc::SetPostDateNow(int index)
         emit postRestored(index);
         emit postElementsChanged(index);
     };
-    pushChange(QStringLiteral("Set Date to Now"), swap, swap);
+    pushChange(tr("Set Date to Now"), swap, swap);
     emit postElementsChanged(index);
     return true;
 }

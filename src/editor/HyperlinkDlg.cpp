@@ -56,12 +56,12 @@ CHyperlinkDlg::CHyperlinkDlg(const HyperlinkInfo &info, bool textEditable, QWidg
     : CAnimatedDialog(parent)
     , m_info(info)
 {
-    setWindowTitle(QStringLiteral("Insert Hyperlink"));
+    setWindowTitle(tr("Insert Hyperlink"));
     auto *form = new QFormLayout(this);
-    m_url = addField(form, QStringLiteral("URL:"), QStringLiteral("url"));
-    m_text = addField(form, QStringLiteral("Text:"), QStringLiteral("text"));
+    m_url = addField(form, tr("URL:"), QStringLiteral("url"));
+    m_text = addField(form, tr("Text:"), QStringLiteral("text"));
     m_textLabel = qobject_cast<QLabel *>(form->labelForField(m_text));
-    m_title = addField(form, QStringLiteral("Title:"), QStringLiteral("title"));
+    m_title = addField(form, tr("Title:"), QStringLiteral("title"));
     m_lookupState = new QLabel;
     m_lookupState->setObjectName(QStringLiteral("lookupState"));
     m_lookupState->setWordWrap(true);
@@ -72,7 +72,7 @@ CHyperlinkDlg::CHyperlinkDlg(const HyperlinkInfo &info, bool textEditable, QWidg
     m_target->setObjectName(QStringLiteral("target"));
     m_target->setEditable(true);
     m_target->addItems({QStringLiteral("_blank"), QStringLiteral("_parent"), QStringLiteral("_top")});
-    form->addRow(QStringLiteral("Target:"), m_target);
+    form->addRow(tr("Target:"), m_target);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CHyperlinkDlg::accept);
@@ -131,7 +131,7 @@ void CHyperlinkDlg::LookupTitle(const QString &url)
     if (!title.isEmpty())
         showTitle(title);
     else
-        showLookupState(QStringLiteral("Looking up the page's title\u2026"));
+        showLookupState(tr("Looking up the page's title\u2026"));
 }
 
 void CHyperlinkDlg::showLookupState(const QString &text)
@@ -150,7 +150,7 @@ void CHyperlinkDlg::OnTitleFetched(const TitleResult &result)
     if (!s_openDialog || s_openDialog->m_url->text() != result.url)
         return;
     if (result.title.isEmpty()) {
-        s_openDialog->showLookupState(QStringLiteral("No title: ") + result.failure);
+        s_openDialog->showLookupState(tr("No title: %1").arg(result.failure));
         return;
     }
     s_openDialog->showLookupState(QString());

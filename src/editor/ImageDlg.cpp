@@ -71,6 +71,19 @@ CImageDlg::CImageDlg(const ImageInfo &info, QWidget *parent)
 
 int CImageDlg::run()
 {
+    engine()->setPageTexts({
+        {QStringLiteral("title"), tr("Insert Image")},
+        {QStringLiteral("src-hint"), tr("Type the image's address here (required)")},
+        {QStringLiteral("browse"), tr("Browse\u2026")},
+        {QStringLiteral("alt-hint"), tr("Type the text shown in its place here")},
+        {QStringLiteral("width-hint"), tr("Width in pixels (optional)")},
+        {QStringLiteral("height-hint"), tr("Height in pixels (optional)")},
+        {QStringLiteral("ok"), tr("OK")},
+        {QStringLiteral("cancel"), tr("Cancel")},
+        {QStringLiteral("left"), tr("text on left")},
+        {QStringLiteral("right"), tr("text on right")},
+        {QStringLiteral("sample"), tr("See image sample here")},
+    });
     return RunHtmlDialog(kPagePath);
 }
 
@@ -125,8 +138,8 @@ void CImageDlg::chooseFile()
     const QUrl shown(fieldText(kSource));
     const QString folder = shown.isLocalFile() ? QFileInfo(shown.toLocalFile()).path() : QString();
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Choose Image"), folder,
-        QStringLiteral("Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)"));
+        this, tr("Choose Image"), folder,
+        tr("Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)"));
     if (path.isEmpty())
         return;
     engine()->setValue(kSource, QUrl::fromLocalFile(path).toString());

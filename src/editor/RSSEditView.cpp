@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScopedValueRollback>
@@ -27,8 +28,62 @@ const QString kLink = QStringLiteral("select_link");
 const QString kAuthor = QStringLiteral("select_author");
 const QString kUndoButton = QStringLiteral("tb_undo");
 const QString kRedoButton = QStringLiteral("tb_redo");
+
 // The step a format makes, apart from the typing before and after it.
-const QString kFormatStep = QStringLiteral("Format Description");
+QString formatStepName()
+{
+    return CRSSEditView::tr("Format Description");
+}
+
+// The direction of the feed's own text, from its language ("ar", "he-IL"...):
+// the page around it follows the program's language instead.
+QString contentDirection(const QString &language)
+{
+    const QLocale locale(language.trimmed().replace(QLatin1Char('-'), QLatin1Char('_')));
+    return locale.language() != QLocale::C && locale.textDirection() == Qt::RightToLeft ? QStringLiteral("rtl")
+                                                                                        : QStringLiteral("ltr");
+}
+
+// The page's own words (res/editor/editor.html.in names them by key).
+QVariantMap pageTexts()
+{
+    return {
+        {QStringLiteral("title"), CRSSEditView::tr("Tidrel editor")},
+        {QStringLiteral("title-tip"), CRSSEditView::tr("Type RSS Item here (this area is editable and selectable)")},
+        {QStringLiteral("title-hint"), CRSSEditView::tr("Type RSS item title here\u2026")},
+        {QStringLiteral("title-name"), CRSSEditView::tr("Post title")},
+        {QStringLiteral("description-name"), CRSSEditView::tr("Description")},
+        {QStringLiteral("link-others"), CRSSEditView::tr("Links of other posts")},
+        {QStringLiteral("author-others"), CRSSEditView::tr("Authors of other posts")},
+        {QStringLiteral("toolbar"), CRSSEditView::tr("Formatting")},
+        {QStringLiteral("description-hint"), CRSSEditView::tr("Type description of RSS item here\u2026")},
+        {QStringLiteral("link"), CRSSEditView::tr("Link:")},
+        {QStringLiteral("link-hint"), CRSSEditView::tr("<Enter link to article here...>")},
+        {QStringLiteral("author"), CRSSEditView::tr("Author:")},
+        {QStringLiteral("tip-cut"), CRSSEditView::tr("Cut")},
+        {QStringLiteral("tip-copy"), CRSSEditView::tr("Copy")},
+        {QStringLiteral("tip-paste"), CRSSEditView::tr("Paste")},
+        {QStringLiteral("tip-undo"), CRSSEditView::tr("Undo")},
+        {QStringLiteral("tip-redo"), CRSSEditView::tr("Redo")},
+        {QStringLiteral("tip-strong"), CRSSEditView::tr("Strong emphasis")},
+        {QStringLiteral("tip-em"), CRSSEditView::tr("Emphasis")},
+        {QStringLiteral("tip-strike"), CRSSEditView::tr("Strikethrough text")},
+        {QStringLiteral("tip-code"), CRSSEditView::tr("Code")},
+        {QStringLiteral("tip-p"), CRSSEditView::tr("Paragraph")},
+        {QStringLiteral("tip-h1"), CRSSEditView::tr("Header 1")},
+        {QStringLiteral("tip-h2"), CRSSEditView::tr("Header 2")},
+        {QStringLiteral("tip-h3"), CRSSEditView::tr("Header 3")},
+        {QStringLiteral("tip-h4"), CRSSEditView::tr("Header 4")},
+        {QStringLiteral("tip-pre"), CRSSEditView::tr("Block of plain text, <pre>")},
+        {QStringLiteral("tip-hyperlink"), CRSSEditView::tr("Insert or edit hyperlink")},
+        {QStringLiteral("tip-image"), CRSSEditView::tr("Insert or change properties image")},
+        {QStringLiteral("tip-ul"), CRSSEditView::tr("List item, unordered list")},
+        {QStringLiteral("tip-ol"), CRSSEditView::tr("List item, ordered list")},
+        {QStringLiteral("tip-outdent"), CRSSEditView::tr("Decrease level of list item or un-quote")},
+        {QStringLiteral("tip-indent"), CRSSEditView::tr("Increase level of list item or quote")},
+        {QStringLiteral("tip-rulers"), CRSSEditView::tr("Show/hide rulers")},
+    };
+}
 
 } // namespace
 
@@ -60,8 +115,9 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
     }
 
     // Without its page the view stays empty but usable.
+    m_engine->setPageTexts(pageTexts());
     if (!m_engine->loadPage(kPagePath))
-        QMessageBox::critical(this, QApplication::applicationDisplayName(), QStringLiteral("Cannot init HTML face"));
+        QMessageBox::critical(this, QApplication::applicationDisplayName(), tr("Cannot init HTML face"));
 }
 
 CRSSEditView::~CRSSEditView() = default;
@@ -197,20 +253,20 @@ bool CRSSEditView::OnCommand(int id)
     }
 
     if (const CharacterFormat *format = findCharacterFormat(id)) {
-        m_nextStepName = kFormatStep;
+        m_nextStepName = formatStepName();
         toggleCharacterFormat(QLatin1String(format->tag));
         return true;
     }
     switch (id) {
     case ID_FORMAT_UL_LIST:
-        m_nextStepName = kFormatStep;
+        m_nextStepName = formatStepName();
         m_engine->callMethod(kRichText, QStringLiteral("setBlock"), {QStringLiteral("ul/li")});
         return true;
     case ID_REMOVE_SPANS_AND_STYLES:
-        cleanUpDescription(QStringLiteral("Remove Spans and Styles"), RemoveSpansAndStyles);
+        cleanUpDescription(tr("Remove Spans and Styles"), RemoveSpansAndStyles);
         return true;
     case ID_REMOVE_NBSP:
-        cleanUpDescription(QStringLiteral("Remove Non-Breaking Spaces"), removeNbsp);
+        cleanUpDescription(tr("Remove Non-Breaking Spaces"), removeNbsp);
         return true;
     case ID_INSERT_TEST:
         showCurrentObjectTag();
@@ -277,7 +333,7 @@ void CRSSEditView::showCurrentObjectTag()
 {
     const QStringList objects = currentObjects();
     QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(),
-                    QStringLiteral("Current Object Tag: ") + (objects.isEmpty() ? QString() : objects.last()),
+                    tr("Current Object Tag: %1").arg(objects.isEmpty() ? QString() : objects.last()),
                     QMessageBox::Ok, this);
     box.exec();
 }
@@ -344,7 +400,7 @@ void CRSSEditView::runLinkCommand(int id)
 {
     const bool changed = id == ID_INSERT_HYPERLINK ? m_links.OnHyperlink() : m_links.OnImage();
     if (changed)
-        m_nextStepName = id == ID_INSERT_HYPERLINK ? QStringLiteral("Insert Hyperlink") : QStringLiteral("Insert Image");
+        m_nextStepName = id == ID_INSERT_HYPERLINK ? tr("Insert Hyperlink") : tr("Insert Image");
 }
 
 void CRSSEditView::updateHyperlinkButton()
@@ -383,6 +439,9 @@ void CRSSEditView::LoadPostIntoEditor(int index)
     const CRssFeed *feed = m_doc->feed();
     if (index < 0 || index >= feed->GetPostCount())
         return;
+    const QString direction = contentDirection(feed->GetChannelField("language"));
+    for (const QString &id : {kTitle, kRichText})
+        m_engine->setAttribute(id, QStringLiteral("dir"), direction);
     m_engine->setValue(kTitle, feed->GetPostTitle(index));
     setRichTextValue(feed->GetPostDescription(index));
     showDropDownValue(kLink, feed->GetPostLink(index));
@@ -514,7 +573,7 @@ void CRSSEditView::onElementEvent(int code, const QString &id)
         } else if (id == kRedoButton) {
             sendCommand(ID_EDIT_REDO);
         } else if (isFormatButton(id)) {
-            m_nextStepName = kFormatStep;
+            m_nextStepName = formatStepName();
         }
         break;
     case CHtmlEngineView::EditValueChanged:

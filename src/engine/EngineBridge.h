@@ -14,6 +14,11 @@ class CEngineBridge : public QObject
     // names by role ("base", "text", "highlight"...), "dark" when the base is
     // dark, "font-family" and "font-size".
     Q_PROPERTY(QVariantMap colors READ colors NOTIFY colorsChanged)
+    // The page's own words by key (data-text="key" sets an element's text,
+    // data-text-ATTR="key" its attribute ATTR) and the direction of its
+    // language, "ltr" or "rtl". Set before the page loads.
+    Q_PROPERTY(QVariantMap texts READ texts CONSTANT)
+    Q_PROPERTY(QString direction READ direction CONSTANT)
 public:
     using QObject::QObject;
 
@@ -25,6 +30,11 @@ public:
         m_colors = colors;
         emit colorsChanged(colors);
     }
+
+    QVariantMap texts() const { return m_texts; }
+    void setTexts(const QVariantMap &texts) { m_texts = texts; }
+    QString direction() const { return m_direction; }
+    void setDirection(const QString &direction) { m_direction = direction; }
 
     Q_INVOKABLE void hello() { emit pageGreeted(); }
     // state: { generation, focus, elements: { id: snapshot }, events: [ { code, id } ], complete }
@@ -46,4 +56,6 @@ signals:
 
 private:
     QVariantMap m_colors;
+    QVariantMap m_texts;
+    QString m_direction = QStringLiteral("ltr");
 };

@@ -59,12 +59,15 @@ CHelpWindow::CHelpWindow(const QUrl &contents, QWidget *parent)
     setCentralWidget(m_view);
     followPalette();
 
-    QToolBar *bar = addToolBar(QStringLiteral("Navigation"));
+    QToolBar *bar = addToolBar(tr("Navigation"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The engine names its actions in English, whatever the language.
+    m_view->pageAction(QWebEnginePage::Back)->setText(tr("Back"));
+    m_view->pageAction(QWebEnginePage::Forward)->setText(tr("Forward"));
     bar->addAction(m_view->pageAction(QWebEnginePage::Back));
     bar->addAction(m_view->pageAction(QWebEnginePage::Forward));
-    QAction *home = bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("Contents"));
+    QAction *home = bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), tr("Contents"));
     // The toolbar takes no focus: its commands have keys.
     m_view->pageAction(QWebEnginePage::Back)->setShortcut(QKeySequence::Back);
     m_view->pageAction(QWebEnginePage::Forward)->setShortcut(QKeySequence::Forward);

@@ -81,6 +81,11 @@ CHtmlEngineView::CHtmlEngineView(QWidget *parent)
         child->installEventFilter(this);
 }
 
+void CHtmlEngineView::setPageTexts(const QVariantMap &texts)
+{
+    m_bridge->setTexts(texts);
+}
+
 // The page takes the colours and the font of the widgets around it, a dark
 // theme's too.
 void CHtmlEngineView::followPalette()
@@ -154,6 +159,7 @@ bool CHtmlEngineView::loadPage(const QString &resourcePath)
     m_connected = false;
     m_ready = false;
 
+    m_bridge->setDirection(layoutDirection() == Qt::RightToLeft ? QStringLiteral("rtl") : QStringLiteral("ltr"));
     const QUrl url(QStringLiteral("qrc") + resourcePath);
     m_page->setHomeUrl(url);
     m_page->load(url);

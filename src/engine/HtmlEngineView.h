@@ -52,6 +52,10 @@ public:
     // Loads a page of the program's resources, e.g. ":/editor/editor.html".
     // False when the resource is missing or empty.
     bool loadPage(const QString &resourcePath);
+    // The page's words by key, given to its elements marked data-text="key"
+    // (text) or data-text-ATTR="key" (attribute ATTR) as the page starts.
+    // Set before loadPage(). The page's direction follows the widget's.
+    void setPageTexts(const QVariantMap &texts);
     // True once the page's scripts have reported all its elements.
     bool isReady() const { return m_ready; }
 

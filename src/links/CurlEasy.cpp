@@ -2,6 +2,8 @@
 
 #include "core/ProductInfo.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <mutex>
 
@@ -78,43 +80,43 @@ QString CCurlEasy::failureText(CURLcode code) const
     case CURLE_OK:
         return QString();
     case CURLE_OPERATION_TIMEDOUT:
-        return QStringLiteral("The server did not answer in time (%1 s).").arg(seconds(s_timeoutMs));
+        return QCoreApplication::translate("CCurlEasy", "The server did not answer in time (%1 s).").arg(seconds(s_timeoutMs));
     case CURLE_TOO_MANY_REDIRECTS:
-        return QStringLiteral("Too many redirects (more than %1).").arg(kMaxRedirects);
+        return QCoreApplication::translate("CCurlEasy", "Too many redirects (more than %1).").arg(kMaxRedirects);
     case CURLE_HTTP_RETURNED_ERROR:
-        return QStringLiteral("The server answered with error %1.").arg(responseCode());
+        return QCoreApplication::translate("CCurlEasy", "The server answered with error %1.").arg(responseCode());
     case CURLE_COULDNT_CONNECT:
-        return QStringLiteral("The server refused the connection.");
+        return QCoreApplication::translate("CCurlEasy", "The server refused the connection.");
     case CURLE_COULDNT_RESOLVE_HOST:
-        return QStringLiteral("The server's name is not known.");
+        return QCoreApplication::translate("CCurlEasy", "The server's name is not known.");
     case CURLE_UNSUPPORTED_PROTOCOL:
-        return QStringLiteral("The address's protocol is not supported here.");
+        return QCoreApplication::translate("CCurlEasy", "The address's protocol is not supported here.");
     case CURLE_URL_MALFORMAT:
-        return QStringLiteral("The address is not valid.");
+        return QCoreApplication::translate("CCurlEasy", "The address is not valid.");
     case CURLE_ABORTED_BY_CALLBACK:
-        return QStringLiteral("Cancelled.");
+        return QCoreApplication::translate("CCurlEasy", "Cancelled.");
     case CURLE_LOGIN_DENIED:
-        return QStringLiteral("The server refused the login: check the user name and the password or key.");
+        return QCoreApplication::translate("CCurlEasy", "The server refused the login: check the user name and the password or key.");
     case CURLE_REMOTE_DISK_FULL:
-        return QStringLiteral("The server's disk is full.");
+        return QCoreApplication::translate("CCurlEasy", "The server's disk is full.");
     case CURLE_REMOTE_ACCESS_DENIED:
-        return QStringLiteral("The server refused access to the folder or file.");
+        return QCoreApplication::translate("CCurlEasy", "The server refused access to the folder or file.");
     case CURLE_UPLOAD_FAILED:
         // FTP servers refuse an upload with these when out of room.
         if (responseCode() == 452 || responseCode() == 552)
-            return QStringLiteral("The server's disk is full.");
-        return QStringLiteral("The server refused the upload.");
+            return QCoreApplication::translate("CCurlEasy", "The server's disk is full.");
+        return QCoreApplication::translate("CCurlEasy", "The server refused the upload.");
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_PARTIAL_FILE:
     case CURLE_GOT_NOTHING:
-        return QStringLiteral("The connection broke off.");
+        return QCoreApplication::translate("CCurlEasy", "The connection broke off.");
     case CURLE_USE_SSL_FAILED:
-        return QStringLiteral("The server does not offer TLS.");
+        return QCoreApplication::translate("CCurlEasy", "The server does not offer TLS.");
     case CURLE_SSL_CONNECT_ERROR:
-        return QStringLiteral("The secure connection (TLS) could not be set up.");
+        return QCoreApplication::translate("CCurlEasy", "The secure connection (TLS) could not be set up.");
     case CURLE_PEER_FAILED_VERIFICATION:
-        return QStringLiteral("The server's certificate could not be verified.");
+        return QCoreApplication::translate("CCurlEasy", "The server's certificate could not be verified.");
     default:
         break;
     }

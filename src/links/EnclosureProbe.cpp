@@ -2,6 +2,7 @@
 
 #include "links/CurlEasy.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -88,11 +89,11 @@ EnclosureInfo CEnclosureProbe::inspectFile(const QString &path)
     info.url = QUrl::fromLocalFile(path).toString();
     const QFileInfo file(path);
     if (!file.isFile()) {
-        info.note = file.exists() ? QStringLiteral("This is a folder, not a file.") : QStringLiteral("The file does not exist.");
+        info.note = file.exists() ? QCoreApplication::translate("CEnclosureProbe", "This is a folder, not a file.") : QCoreApplication::translate("CEnclosureProbe", "The file does not exist.");
         return info;
     }
     if (!file.isReadable()) {
-        info.note = QStringLiteral("The file cannot be read.");
+        info.note = QCoreApplication::translate("CEnclosureProbe", "The file cannot be read.");
         return info;
     }
     info.length = file.size();
@@ -110,7 +111,7 @@ EnclosureInfo CEnclosureProbe::inspectUrl(const QString &url, const std::atomic<
     info.url = url;
     CCurlEasy transfer;
     if (!transfer.isValid()) {
-        info.note = QStringLiteral("The network library could not start.");
+        info.note = QCoreApplication::translate("CEnclosureProbe", "The network library could not start.");
         return info;
     }
     QByteArray reason;
@@ -129,7 +130,7 @@ EnclosureInfo CEnclosureProbe::inspectUrl(const QString &url, const std::atomic<
     }
     const long status = transfer.responseCode();
     if (url.startsWith(QLatin1String("http"), Qt::CaseInsensitive) && status >= 300) {
-        info.note = QStringLiteral("The server answered %1.").arg(QString::fromLatin1(QByteArray::number(qlonglong(status)) + ' ' + reason).trimmed());
+        info.note = QCoreApplication::translate("CEnclosureProbe", "The server answered %1.").arg(QString::fromLatin1(QByteArray::number(qlonglong(status)) + ' ' + reason).trimmed());
         return info;
     }
 
@@ -144,7 +145,7 @@ EnclosureInfo CEnclosureProbe::inspectUrl(const QString &url, const std::atomic<
     if (info.type.isEmpty() || info.type == QLatin1String("application/octet-stream"))
         info.type = podcastMimeType(QUrl(url).path());
     if (info.length < 0)
-        info.note = QStringLiteral("The server did not tell the length.");
+        info.note = QCoreApplication::translate("CEnclosureProbe", "The server did not tell the length.");
     return info;
 }
 

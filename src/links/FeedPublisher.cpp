@@ -3,6 +3,7 @@
 #include "links/LocalFolder.h"
 #include "links/RemoteFolder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -21,11 +22,6 @@ std::unique_ptr<CPublishFolder> openFolder(const QUrl &folder, const PublishJob 
     return nullptr;
 }
 
-QString filesText(int count)
-{
-    return count == 1 ? QStringLiteral("1 media file") : QStringLiteral("%1 media files").arg(count);
-}
-
 PublishResult failure(const QString &why)
 {
     PublishResult result;
@@ -38,8 +34,10 @@ PublishResult stopped(const CPublishFolder &folder, const QString &remotePath, b
     PublishResult result;
     result.outcome = folder.outcome();
     result.hostFingerprint = folder.hostFingerprint();
-    const QString where = isFeed ? QString() : QStringLiteral("At %1: ").arg(remotePath);
-    result.message = where + folder.failure() + QStringLiteral(" The published feed is as it was.");
+    result.message = isFeed ? QCoreApplication::translate("CFeedPublisher", "%1 The published feed is as it was.")
+                                  .arg(folder.failure())
+                            : QCoreApplication::translate("CFeedPublisher", "At %1: %2 The published feed is as it was.")
+                                  .arg(remotePath, folder.failure());
     return result;
 }
 
@@ -95,7 +93,7 @@ PublishResult CFeedPublisher::publish(const PublishJob &job, const ProgressHandl
         cancelled = &never;
     const QFileInfo feed(job.feedPath);
     if (!feed.isFile())
-        return failure(QStringLiteral("The feed has no file yet: save it first."));
+        return failure(QCoreApplication::translate("CFeedPublisher", "The feed has no file yet: save it first."));
 
     // The destination names the feed's file, or its folder when it ends in "/".
     QUrl folderUrl(job.target.destination.trimmed());
@@ -107,7 +105,7 @@ PublishResult CFeedPublisher::publish(const PublishJob &job, const ProgressHandl
     }
     const std::unique_ptr<CPublishFolder> folder = openFolder(folderUrl, job, cancelled);
     if (!folder || folderUrl.path().isEmpty())
-        return failure(QStringLiteral("The destination must be an sftp://, ftp://, ftps:// or file:// address "
+        return failure(QCoreApplication::translate("CFeedPublisher", "The destination must be an sftp://, ftp://, ftps:// or file:// address "
                                       "with a host and a path, such as sftp://example.org/var/www/feed.xml."));
 
     QList<PublishFile> files = job.media;
@@ -143,12 +141,12 @@ PublishResult CFeedPublisher::publish(const PublishJob &job, const ProgressHandl
     progress(total, total, int(files.size()), int(files.size()));
 
     result.outcome = PublishResult::Published;
-    result.message = QStringLiteral("Published %1 to %2").arg(feedName, result.uploaded.last());
+    result.message = QCoreApplication::translate("CFeedPublisher", "Published %1 to %2").arg(feedName, result.uploaded.last());
     const int media = int(result.uploaded.size()) - 1;
     if (media > 0)
-        result.message += QStringLiteral(" with %1").arg(filesText(media));
+        result.message += QCoreApplication::translate("CFeedPublisher", " with %n media file(s)", nullptr, media);
     if (result.skipped > 0)
-        result.message += QStringLiteral(" (%1 already there)").arg(filesText(result.skipped));
+        result.message += QCoreApplication::translate("CFeedPublisher", " (%n already there)", nullptr, result.skipped);
     result.message += u'.';
     return result;
 }

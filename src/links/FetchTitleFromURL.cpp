@@ -2,6 +2,7 @@
 
 #include "links/TitleFetchSteps.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 CFetchTitleFromURL::CFetchTitleFromURL(const QString &url)
@@ -44,6 +45,6 @@ void CFetchTitleFromURL::fetch()
     if (ExtractElementText(m_tempFilePath, QByteArrayLiteral("title"), &text))
         m_title = StorableTitle(text);
     if (m_title.isEmpty())
-        m_failure = QStringLiteral("The page has no title.");
+        m_failure = QCoreApplication::translate("CFetchTitleFromURL", "The page has no title.");
     m_state = StateFetched;
 }

@@ -1,5 +1,6 @@
 #include "links/LocalFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,8 +13,8 @@ constexpr qint64 kChunkBytes = 256 * 1024;
 QString writeFailure(const QFileDevice &file)
 {
     if (file.error() == QFileDevice::ResourceError)
-        return QStringLiteral("The disk is full.");
-    return QStringLiteral("The file could not be written: %1.").arg(file.errorString());
+        return QCoreApplication::translate("CLocalFolder", "The disk is full.");
+    return QCoreApplication::translate("CLocalFolder", "The file could not be written: %1.").arg(file.errorString());
 }
 
 } // namespace
@@ -34,12 +35,12 @@ bool CLocalFolder::upload(const QString &localPath, const QString &path, const P
 {
     QFile source(localPath);
     if (!source.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("%1 cannot be read.").arg(QDir::toNativeSeparators(localPath)));
+        fail(QCoreApplication::translate("CLocalFolder", "%1 cannot be read.").arg(QDir::toNativeSeparators(localPath)));
         return false;
     }
     const QString target = m_folder.filePath(path);
     if (!m_folder.mkpath(QFileInfo(target).absolutePath())) {
-        fail(QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath())));
+        fail(QCoreApplication::translate("CLocalFolder", "The folder %1 cannot be made.").arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath())));
         return false;
     }
     QSaveFile copy(target);
@@ -51,7 +52,7 @@ bool CLocalFolder::upload(const QString &localPath, const QString &path, const P
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(kChunkBytes);
         if (chunk.isEmpty() && source.error() != QFileDevice::NoError) {
-            fail(QStringLiteral("%1 cannot be read.").arg(QDir::toNativeSeparators(localPath)));
+            fail(QCoreApplication::translate("CLocalFolder", "%1 cannot be read.").arg(QDir::toNativeSeparators(localPath)));
             return false;
         }
         if (copy.write(chunk) != chunk.size()) {
@@ -60,7 +61,7 @@ bool CLocalFolder::upload(const QString &localPath, const QString &path, const P
         }
         sent += chunk.size();
         if (!progress(sent)) {
-            fail(QStringLiteral("Cancelled."), PublishResult::Cancelled);
+            fail(QCoreApplication::translate("CLocalFolder", "Cancelled."), PublishResult::Cancelled);
             return false;
         }
     }

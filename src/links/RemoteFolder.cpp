@@ -1,5 +1,6 @@
 #include "links/RemoteFolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -157,7 +158,7 @@ bool CRemoteFolder::upload(const QString &localPath, const QString &path, const 
 {
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("%1 cannot be read.").arg(QDir::toNativeSeparators(localPath)));
+        fail(QCoreApplication::translate("CRemoteFolder", "%1 cannot be read.").arg(QDir::toNativeSeparators(localPath)));
         return false;
     }
     CURL *handle = m_transfer.handle();
@@ -247,10 +248,10 @@ void CRemoteFolder::failWith(CURLcode code)
 {
     switch (m_hostKeyCheck) {
     case HostKeyMissing:
-        fail(QStringLiteral("The server's host key is not known: %1.").arg(m_hostFingerprint), PublishResult::UnknownHostKey);
+        fail(QCoreApplication::translate("CRemoteFolder", "The server's host key is not known: %1.").arg(m_hostFingerprint), PublishResult::UnknownHostKey);
         return;
     case HostKeyChanged:
-        fail(QStringLiteral("Refused: the server's host key has changed (now %1). Someone may be listening in, "
+        fail(QCoreApplication::translate("CRemoteFolder", "Refused: the server's host key has changed (now %1). Someone may be listening in, "
                             "or the server was set up anew.").arg(m_hostFingerprint),
              PublishResult::ChangedHostKey);
         return;
@@ -259,9 +260,9 @@ void CRemoteFolder::failWith(CURLcode code)
         break;
     }
     if (code == CURLE_ABORTED_BY_CALLBACK && *m_cancelled)
-        fail(QStringLiteral("Cancelled."), PublishResult::Cancelled);
+        fail(QCoreApplication::translate("CRemoteFolder", "Cancelled."), PublishResult::Cancelled);
     else if (code == CURLE_QUOTE_ERROR)
-        fail(QStringLiteral("The server did not let the uploaded file take the old one's place."));
+        fail(QCoreApplication::translate("CRemoteFolder", "The server did not let the uploaded file take the old one's place."));
     else
         fail(m_transfer.failureText(code));
 }

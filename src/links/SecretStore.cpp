@@ -1,5 +1,7 @@
 #include "links/SecretStore.h"
 
+#include <QCoreApplication>
+
 #include <qt6keychain/keychain.h>
 
 namespace {
@@ -21,14 +23,14 @@ void startJob(QKeychain::Job *job, const QString &key, CSecretStore::Callback do
             break;
         case QKeychain::NoBackendAvailable:
             result.noKeyring = true;
-            result.error = QStringLiteral("There is no keyring on this desktop: %1").arg(finished->errorString());
+            result.error = QCoreApplication::translate("CSecretStore", "There is no keyring on this desktop: %1").arg(finished->errorString());
             break;
         default:
             // Without a session bus QtKeychain finds no keyring, but says
             // only "Unknown error".
             if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
                 result.noKeyring = true;
-                result.error = QStringLiteral("There is no keyring: the desktop's session bus is not running.");
+                result.error = QCoreApplication::translate("CSecretStore", "There is no keyring: the desktop's session bus is not running.");
                 break;
             }
             result.error = finished->errorString();

@@ -7,6 +7,7 @@
 #include "links/CurlEasy.h"
 #include "markup/Utf8ByteSource.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -48,7 +49,7 @@ bool downloadInto(const QByteArray &url, QFile *file, QString *failure)
 {
     CCurlEasy transfer;
     if (!transfer.isValid()) {
-        *failure = QStringLiteral("The network library could not start.");
+        *failure = QCoreApplication::translate("TitleFetchSteps", "The network library could not start.");
         return false;
     }
 
@@ -318,20 +319,20 @@ QString DownloadToTempFile(const QString &url, QString *failure)
     QString *why = failure ? failure : &reason;
     const QUrl parsed(url);
     if (url.isEmpty() || !parsed.isValid() || parsed.isRelative()) {
-        *why = QStringLiteral("The address is not valid.");
+        *why = QCoreApplication::translate("TitleFetchSteps", "The address is not valid.");
         return QString();
     }
 
     QFile file;
     if (!createTempPageFile(&file)) {
-        *why = QStringLiteral("No temporary file could be made for the page.");
+        *why = QCoreApplication::translate("TitleFetchSteps", "No temporary file could be made for the page.");
         return QString();
     }
     const bool downloaded = downloadInto(parsed.toEncoded(), &file, why);
     file.close();
     if (!downloaded || file.error() != QFileDevice::NoError) {
         if (downloaded)
-            *why = QStringLiteral("The page could not be saved: %1").arg(file.errorString());
+            *why = QCoreApplication::translate("TitleFetchSteps", "The page could not be saved: %1").arg(file.errorString());
         file.remove();
         return QString();
     }

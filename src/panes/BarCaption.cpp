@@ -43,7 +43,7 @@ CBarCaption::CBarCaption(CSizingControlBarCF *bar)
     m_closeButton->setIcon(style()->standardIcon(QStyle::SP_DockWidgetCloseButton, nullptr, this));
     m_closeButton->setIconSize(QSize(kButtonSize - 4, kButtonSize - 4));
     m_closeButton->setFixedSize(kButtonSize, kButtonSize);
-    m_closeButton->setToolTip(QStringLiteral("Close"));
+    m_closeButton->setToolTip(tr("Close"));
     m_closeButton->setAccessibleName(tr("Close the pane"));
     connect(m_closeButton, &QToolButton::clicked, bar, &QWidget::close);
     connect(bar, &QDockWidget::windowTitleChanged, this, qOverload<>(&QWidget::update));

@@ -45,8 +45,8 @@ CBarProblems::CBarProblems(const QString &title, CRSSEditDoc *doc, QWidget *pare
 {
     setObjectName(QStringLiteral("ProblemsBar"));
     // The level shows as its icon, which leaves the narrow pane's width to the message.
-    m_list->setHeaderLabels({QString(), QStringLiteral("Message"), QStringLiteral("Post"), QStringLiteral("Field")});
-    m_list->headerItem()->setToolTip(LevelColumn, QStringLiteral("Level"));
+    m_list->setHeaderLabels({QString(), tr("Message"), tr("Post"), tr("Field")});
+    m_list->headerItem()->setToolTip(LevelColumn, tr("Level"));
     m_list->headerItem()->setData(LevelColumn, Qt::AccessibleTextRole, tr("Level"));
     m_list->setAccessibleName(tr("Problems"));
     m_list->setAccessibleDescription(tr("The problems the last check found; Enter shows where one is"));
@@ -79,12 +79,12 @@ void CBarProblems::setProblems(const QList<CFeedChecker::Problem> &problems)
         row->setToolTip(LevelColumn, CFeedRules::LevelName(problem.level()));
         row->setData(LevelColumn, Qt::AccessibleTextRole, CFeedRules::LevelName(problem.level()));
         row->setText(MessageColumn, problem.message);
-        row->setToolTip(MessageColumn, QStringLiteral("%1 (line %2) [%3]")
+        row->setToolTip(MessageColumn, tr("%1 (line %2) [%3]")
                                                .arg(problem.message)
                                                .arg(problem.line)
                                                .arg(problem.ruleName()));
         if (problem.post < 0)
-            row->setText(PostColumn, problem.line > 0 ? QStringLiteral("Channel") : QString());
+            row->setText(PostColumn, problem.line > 0 ? tr("Channel") : QString());
         else if (problem.post < posts)
             row->setText(PostColumn, m_doc->GetPostField(problem.post, CRSSEditDoc::PostTitle));
         row->setText(FieldColumn, fieldText(problem));

@@ -38,17 +38,17 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     m_layout->setContentsMargins(1, 0, 1, 0);
     m_layout->setSpacing(0);
     // The way to the channel's own elements, at the start of its posts.
-    m_feedButton = new QPushButton(QStringLiteral("Feed Properties\u2026"), client);
+    m_feedButton = new QPushButton(tr("Feed Properties\u2026"), client);
     m_feedButton->setObjectName(QStringLiteral("feedPropertiesButton"));
     m_feedButton->setFlat(true);
-    m_feedButton->setToolTip(QStringLiteral("Edit the feed's title, description, image and the other channel elements"));
+    m_feedButton->setToolTip(tr("Edit the feed's title, description, image and the other channel elements"));
     m_layout->addWidget(m_feedButton);
     connect(m_feedButton, &QPushButton::clicked, this, &CBarRssItems::feedPropertiesRequested);
     m_list = new CPostsListCtrl(client);
     m_list->setObjectName(QStringLiteral("postsList"));
     m_list->setAccessibleName(tr("Posts"));
     m_list->setAccessibleDescription(tr("The posts of the feed; the selected one is shown in the editor"));
-    m_list->setEmptyText(QStringLiteral("RSS Items"));
+    m_list->setEmptyText(tr("RSS Items"));
     m_list->setModel(m_model);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->header()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -120,7 +120,7 @@ void CBarRssItems::updateCaption()
 {
     const int count = document() ? document()->feed()->GetPostCount() : 0;
     if (m_filterBox && m_model->rowCount() != count)
-        setWindowTitle(m_title + QStringLiteral(" [%1 of %2]").arg(m_model->rowCount()).arg(count));
+        setWindowTitle(m_title + tr(" [%1 of %2]").arg(m_model->rowCount()).arg(count));
     else
         setWindowTitle(m_title + QStringLiteral(" [%1]").arg(count));
 }
@@ -325,7 +325,7 @@ QMenu *CBarRssItems::createContextMenu(bool sortCommandsOnly)
             menu->addAction(action);
     }
     menu->addSeparator();
-    QAction *copy = menu->addAction(QStringLiteral("&Copy Title"));
+    QAction *copy = menu->addAction(tr("&Copy Title"));
     connect(copy, &QAction::triggered, this, &CBarRssItems::copyTitle);
     copy->setData(int(ID_COPY_TITLE));
     copy->setEnabled(canCopyTitle());

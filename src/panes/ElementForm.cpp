@@ -72,9 +72,9 @@ CElementForm::Check CElementForm::emailAddress()
         case CValueCheck::EmailForm::AddressOnly:
             return QString();
         case CValueCheck::EmailForm::Valid:
-            return QStringLiteral("Only the address belongs here, without the name");
+            return tr("Only the address belongs here, without the name");
         default:
-            return QStringLiteral("Not an e-mail address like jo@example.org");
+            return tr("Not an e-mail address like jo@example.org");
         }
     };
 }
@@ -130,7 +130,7 @@ QString CElementForm::noteOutside(const QStringList &allowed, const QString &val
         if (!choice.isEmpty())
             shown.append(choice);
     }
-    return QStringLiteral("Not one of: %1").arg(shown.join(QStringLiteral(", ")));
+    return tr("Not one of: %1").arg(shown.join(QStringLiteral(", ")));
 }
 
 // The editor with its note under it, and a button beside it when given.
@@ -242,7 +242,7 @@ QComboBox *CElementForm::addChoice(QFormLayout *layout, const QString &label, co
 QLineEdit *CElementForm::addDate(QFormLayout *layout, const QString &label, const CFieldPath &path, Check check)
 {
     auto *line = new QLineEdit;
-    auto *now = new QPushButton(QStringLiteral("Now"));
+    auto *now = new QPushButton(tr("Now"));
     now->setObjectName(path.key() + QStringLiteral("Now"));
     now->setAccessibleDescription(tr("Sets the date to the present time"));
     const int index = int(m_fields.size());
@@ -337,7 +337,7 @@ void CElementForm::loadCheckSet(const CheckSet &set)
         unknown.removeAll(box->text());
     }
     const QString problem =
-        unknown.isEmpty() ? QString() : QStringLiteral("Also holds values no box stands for: %1").arg(unknown.join(QStringLiteral(", ")));
+        unknown.isEmpty() ? QString() : tr("Also holds values no box stands for: %1").arg(unknown.join(QStringLiteral(", ")));
     set.note->setText(problem);
     set.note->setVisible(!problem.isEmpty());
 }

@@ -57,8 +57,8 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     m_table->setMinimumHeight(minimum);
     m_table->setMaximumHeight(qMax(minimum, header * 7));
 
-    auto *add = new QPushButton(QStringLiteral("Add"), this);
-    auto *remove = new QPushButton(QStringLiteral("Remove"), this);
+    auto *add = new QPushButton(tr("Add"), this);
+    auto *remove = new QPushButton(tr("Remove"), this);
     add->setAccessibleDescription(tr("Adds a row: a new element %1").arg(element));
     remove->setAccessibleDescription(tr("Removes the selected row: its element %1").arg(element));
     m_buttons->addWidget(add);
@@ -234,7 +234,7 @@ QString CElementTable::noteText() const
             const QString value = m_columns[column].valueIn(m_rows[row]);
             const QString problem = value.isEmpty() ? QString() : m_checks[column](m_rows[row], value);
             if (!problem.isEmpty()) {
-                lines.append(QStringLiteral("Row %1, %2: %3")
+                lines.append(tr("Row %1, %2: %3")
                                  .arg(row + 1)
                                  .arg(m_table->horizontalHeaderItem(column)->text(), problem));
             }

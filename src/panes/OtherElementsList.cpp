@@ -6,7 +6,7 @@ COtherElementsList::COtherElementsList(QWidget *parent)
     : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("otherElements"));
-    setHeaderLabels({QStringLiteral("Element"), QStringLiteral("Content")});
+    setHeaderLabels({tr("Element"), tr("Content")});
     setAccessibleName(tr("Other elements"));
     setAccessibleDescription(tr("Elements these fields do not edit; they are kept as they are"));
     setRootIsDecorated(false);

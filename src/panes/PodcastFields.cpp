@@ -145,27 +145,26 @@ CElementTable *childTable(CElementForm *form, QBoxLayout *rows, CElementTable *p
 
 std::vector<Column> recipientColumns()
 {
-    using T = CPodcastFields;
+    // The class spelled out: lupdate does not follow an alias to the context.
     return {
-        {T::tr("Name"), at("name")},
-        {T::tr("Type"), at("type"), {}, CPodcastValues::recipientTypes()},
-        {T::tr("Address"), at("address")},
-        {T::tr("Split"), at("split"), CElementForm::integer(0, 2147483647)},
-        {T::tr("Fee"), at("fee"), oneOf(CPodcastValues::booleans()), CPodcastValues::booleans()},
-        {T::tr("Custom key"), at("customKey")},
-        {T::tr("Custom value"), at("customValue")},
+        {CPodcastFields::tr("Name"), at("name")},
+        {CPodcastFields::tr("Type"), at("type"), {}, CPodcastValues::recipientTypes()},
+        {CPodcastFields::tr("Address"), at("address")},
+        {CPodcastFields::tr("Split"), at("split"), CElementForm::integer(0, 2147483647)},
+        {CPodcastFields::tr("Fee"), at("fee"), oneOf(CPodcastValues::booleans()), CPodcastValues::booleans()},
+        {CPodcastFields::tr("Custom key"), at("customKey")},
+        {CPodcastFields::tr("Custom value"), at("customValue")},
     };
 }
 
 std::vector<Column> remoteItemColumns()
 {
-    using T = CPodcastFields;
     return {
-        {T::tr("Feed GUID"), at("feedGuid"), &CPodcastValues::Uuid},
-        {T::tr("Feed URL"), at("feedUrl"), CElementForm::url()},
-        {T::tr("Item GUID"), at("itemGuid")},
-        {T::tr("Medium"), at("medium"), oneOf(CPodcastValues::mediums()), CPodcastValues::mediums()},
-        {T::tr("Title"), at("title")},
+        {CPodcastFields::tr("Feed GUID"), at("feedGuid"), &CPodcastValues::Uuid},
+        {CPodcastFields::tr("Feed URL"), at("feedUrl"), CElementForm::url()},
+        {CPodcastFields::tr("Item GUID"), at("itemGuid")},
+        {CPodcastFields::tr("Medium"), at("medium"), oneOf(CPodcastValues::mediums()), CPodcastValues::mediums()},
+        {CPodcastFields::tr("Title"), at("title")},
     };
 }
 

@@ -133,7 +133,7 @@ void CPostsListCtrl::paintEmptyText()
     painter.setPen(emptyTextColor());
     painter.setFont(font());
 
-    QString text = m_strEmptyText.isEmpty() ? QStringLiteral("No items") : m_strEmptyText;
+    QString text = m_strEmptyText.isEmpty() ? tr("No items") : m_strEmptyText;
     const QFontMetrics metrics(font());
     if (metrics.horizontalAdvance(text) >= client.width()) {
         const QString twoLines = brokenInTwoLines(text);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLocale>
 #include <QStyle>
 
 namespace {
@@ -58,10 +59,29 @@ QString CPostsModel::tipTitle(int post) const
 {
     const CRssFeed *feed = m_doc->feed();
     QString title = feed->GetPostTitle(post);
-    const QString date = feed->GetPostPubDate(post);
+    const QString date = shownDate(post);
     if (!date.isEmpty())
         title += QStringLiteral(" [") + date + QLatin1Char(']');
     return title;
+}
+
+// A moment in the user's own form.
+QString CPostsModel::localDate(const QDateTime &moment)
+{
+    const QString shown = QLocale().toString(moment, QLocale::ShortFormat);
+    // "3 Mar 2026" in a right-to-left window: a left-to-right mark keeps the
+    // day in front rather than at the far end.
+    if (!shown.isRightToLeft() && QGuiApplication::isRightToLeft())
+        return QChar(0x200E) + shown;
+    return shown;
+}
+
+// The date in the user's own form; one that cannot be read as it stands.
+QString CPostsModel::shownDate(int post) const
+{
+    const QString date = m_doc->feed()->GetPostPubDate(post);
+    const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
+    return moment.isValid() ? localDate(moment) : date;
 }
 
 QString CPostsModel::tipText(int post) const
@@ -85,11 +105,13 @@ QString CPostsModel::tooltip(int post) const
 QString CPostsModel::dateText(int post) const
 {
     const CRssFeed *feed = m_doc->feed();
-    const QString date = feed->GetPostPubDate(post);
-    if (!date.isEmpty() || !feed->IsLiveItem(post))
-        return date;
+    if (!feed->GetPostPubDate(post).isEmpty() || !feed->IsLiveItem(post))
+        return shownDate(post);
     const QString status = feed->GetPostAttribute(post, QStringLiteral("status"));
-    const QString start = feed->GetPostAttribute(post, QStringLiteral("start"));
+    QString start = feed->GetPostAttribute(post, QStringLiteral("start"));
+    const QDateTime startMoment = QDateTime::fromString(start, Qt::ISODate);
+    if (startMoment.isValid())
+        start = localDate(startMoment);
     if (status == QLatin1String("pending"))
         return tr("Stream starts %1").arg(start);
     if (status == QLatin1String("live"))
@@ -191,9 +213,9 @@ QVariant CPostsModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QVariant();
     if (section == TitleColumn)
-        return QStringLiteral("Posts - Press Ctrl+F for filtering");
+        return tr("Posts - Press Ctrl+F for filtering");
     if (section == DateColumn)
-        return QStringLiteral("Date");
+        return tr("Date");
     return QVariant();
 }
 
@@ -215,5 +237,5 @@ bool CPostsModel::setData(const QModelIndex &index, const QVariant &value, int r
     // A rename left as it was changes nothing, not even the post's date.
     if (value.toString() == m_doc->feed()->GetPostTitle(post))
         return true;
-    return m_doc->SetPostField(post, CRSSEditDoc::PostTitle, value.toString(), QStringLiteral("Rename Post"));
+    return m_doc->SetPostField(post, CRSSEditDoc::PostTitle, value.toString(), tr("Rename Post"));
 }

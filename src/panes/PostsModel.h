@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class CRSSEditDoc;
+class QDateTime;
 
 // The rows of the posts list: a view of the feed through the row order. It
 // stores no post data; every title, date, icon and tip is read from the feed
@@ -32,6 +33,8 @@ public:
     // "Title [date]" and the plain description with the link below it, as
     // the row's tooltip shows them.
     QString tipTitle(int post) const;
+    QString shownDate(int post) const;
+    static QString localDate(const QDateTime &moment);
     QString tipText(int post) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -12,7 +12,7 @@
 CAboutDialog::CAboutDialog(QWidget *parent)
     : CAnimatedDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Tidrel"));
+    setWindowTitle(tr("About Tidrel"));
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 
@@ -25,7 +25,7 @@ CAboutDialog::CAboutDialog(QWidget *parent)
     QFont boldFont = version->font();
     boldFont.setBold(true);
     version->setFont(boldFont);
-    auto *copyright = new QLabel(QStringLiteral("Copyright \u00A9 2026 The Tidrel developers"));
+    auto *copyright = new QLabel(tr("Copyright \u00A9 2026 The Tidrel developers"));
     auto *release = new QLabel(releaseLine());
     for (QLabel *label : {version, copyright, release})
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -49,10 +49,10 @@ CAboutDialog::CAboutDialog(QWidget *parent)
 
 QString CAboutDialog::versionLine(const QString &productVersion)
 {
-    return QStringLiteral("Tidrel version %1").arg(productVersion);
+    return tr("Tidrel version %1").arg(productVersion);
 }
 
 QString CAboutDialog::releaseLine()
 {
-    return QStringLiteral("Release: %1 %2").arg(QLatin1String(__DATE__), QLatin1String(__TIME__));
+    return tr("Release: %1 %2").arg(QLatin1String(__DATE__), QLatin1String(__TIME__));
 }

@@ -22,11 +22,6 @@
 
 namespace {
 
-QString counted(int count, const QString &singular)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : singular + QLatin1Char('s'));
-}
-
 // "2 errors, 1 warning, 731 notes": the notes are the info lines the
 // Problems pane lists beside the errors and warnings.
 QString problemCounts(const QList<CFeedChecker::Problem> &problems)
@@ -39,8 +34,9 @@ QString problemCounts(const QList<CFeedChecker::Problem> &problems)
         warnings += problem.level() == CFeedRules::Level::Warning;
         notes += problem.level() == CFeedRules::Level::Info;
     }
-    return counted(errors, QStringLiteral("error")) + QStringLiteral(", ") + counted(warnings, QStringLiteral("warning"))
-        + QStringLiteral(", ") + counted(notes, QStringLiteral("note"));
+    return CChildFrame::tr("%1, %2, %3", "errors, warnings, notes")
+        .arg(CChildFrame::tr("%n error(s)", nullptr, errors), CChildFrame::tr("%n warning(s)", nullptr, warnings),
+             CChildFrame::tr("%n note(s)", nullptr, notes));
 }
 
 } // namespace
@@ -123,21 +119,27 @@ void CChildFrame::connectDocument()
 
 void CChildFrame::createBars()
 {
+    // Dock areas are absolute: in a right-to-left language the posts run
+    // down the right side, where reading starts.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const Qt::DockWidgetArea leading = rightToLeft ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea;
+    const Qt::DockWidgetArea trailing = rightToLeft ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea;
+
     // The posts bar runs the full height; the preview sits under the editor.
-    m_dockHost->setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    m_dockHost->setCorner(rightToLeft ? Qt::BottomRightCorner : Qt::BottomLeftCorner, leading);
 
-    m_postsBar = new CBarRssItems(QStringLiteral("RSS Items"), m_document.get(), m_dockHost);
-    m_postsBar->setAllowedAreas(Qt::LeftDockWidgetArea);
-    m_dockHost->addDockWidget(Qt::LeftDockWidgetArea, m_postsBar);
+    m_postsBar = new CBarRssItems(tr("RSS Items"), m_document.get(), m_dockHost);
+    m_postsBar->setAllowedAreas(leading);
+    m_dockHost->addDockWidget(leading, m_postsBar);
 
-    m_previewBar = new CBarPreview(QStringLiteral("Preview"), m_document.get(), m_dockHost);
+    m_previewBar = new CBarPreview(tr("Preview"), m_document.get(), m_dockHost);
     m_previewBar->setAllowedAreas(Qt::BottomDockWidgetArea);
     m_dockHost->addDockWidget(Qt::BottomDockWidgetArea, m_previewBar);
     m_previewBar->setVisible(PreviewBarSetting::value() != 0);
 
-    m_detailsBar = new CBarPostDetails(QStringLiteral("Post Details"), m_document.get(), m_dockHost);
-    m_detailsBar->setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
-    m_dockHost->addDockWidget(Qt::RightDockWidgetArea, m_detailsBar);
+    m_detailsBar = new CBarPostDetails(tr("Post Details"), m_document.get(), m_dockHost);
+    m_detailsBar->setAllowedAreas(trailing | Qt::BottomDockWidgetArea);
+    m_dockHost->addDockWidget(trailing, m_detailsBar);
     m_detailsBar->hide();
 
     connect(m_postsBar, &CBarRssItems::feedPropertiesRequested, this, [this] { showProperties(); });
@@ -148,8 +150,8 @@ void CChildFrame::createBars()
             [this](const QStringList &paths) { m_postCommands->addEpisodesFromAudio(paths); });
 
     // The problems sit under the posts list, hidden until a check.
-    m_problemsBar = new CBarProblems(QStringLiteral("Problems"), m_document.get(), m_dockHost);
-    m_problemsBar->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
+    m_problemsBar = new CBarProblems(tr("Problems"), m_document.get(), m_dockHost);
+    m_problemsBar->setAllowedAreas(leading | Qt::BottomDockWidgetArea);
     m_dockHost->splitDockWidget(m_postsBar, m_problemsBar, Qt::Vertical);
     m_problemsBar->hide();
     connect(m_problemsBar, &CBarProblems::problemActivated, this, &CChildFrame::showProblem);

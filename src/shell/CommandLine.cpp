@@ -2,6 +2,7 @@
 
 #include "links/PublishSettings.h"
 #include "markup/FeedChecker.h"
+#include "shell/UiTranslations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -26,10 +27,10 @@ void print(FILE *stream, const QString &line)
 
 void CCommandLine::describe(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Tidrel, an editor of RSS 2.0 feed files."));
+    parser.setApplicationDescription(QCoreApplication::translate("CCommandLine", "Tidrel, an editor of RSS 2.0 feed files."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(QCommandLineOption(kCheckOption, QStringLiteral(
+    parser.addOption(QCommandLineOption(kCheckOption, QCoreApplication::translate("CCommandLine", 
             "Check each feed file without opening a window; print one problem a line as "
             "FILE:LINE:COLUMN: error|warning|info: message [rule-id]. Exit status 0 when there are no "
             "errors, 1 when there are, 2 when a file cannot be read.")));
@@ -38,13 +39,14 @@ void CCommandLine::describe(QCommandLineParser &parser)
             "podcast namespace: every podcast namespace tag's place, attributes and values, Apple Podcasts' "
             "requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards "
             "Project's PSP-1.")));
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Feed files to open."),
-                                 QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(QStringLiteral("files"), QCoreApplication::translate("CCommandLine", "Feed files to open."),
+                                 QCoreApplication::translate("CCommandLine", "[FILE...]"));
 }
 
 void CCommandLine::answerTerminalOptions(int argc, char *argv[])
 {
     const QCoreApplication terminal(argc, argv);
+    CUiTranslations::install();
     QCommandLineParser parser;
     describe(parser);
     // A line with Qt's own options does not parse here; the full parse
@@ -58,7 +60,7 @@ void CCommandLine::answerTerminalOptions(int argc, char *argv[])
     if (parser.isSet(kCheckOption) || parser.isSet(kPodcastOption)) {
         // Nothing to check is a mistake in the command, not a clean feed.
         if (parser.positionalArguments().isEmpty() || !parser.isSet(kCheckOption)) {
-            print(stderr, QStringLiteral("Usage: %1 --check [--podcast] FEED...").arg(QFileInfo(terminal.arguments().constFirst()).fileName()));
+            print(stderr, QCoreApplication::translate("CCommandLine", "Usage: %1 --check [--podcast] FEED...").arg(QFileInfo(terminal.arguments().constFirst()).fileName()));
             std::exit(2);
         }
         std::exit(checkFeeds(parser.positionalArguments(), parser.isSet(kPodcastOption)));
@@ -71,7 +73,9 @@ int CCommandLine::checkFeeds(const QStringList &files, bool podcast)
     for (const QString &name : files) {
         QFile file(name);
         if (!file.open(QIODevice::ReadOnly)) {
-            print(stderr, name + QStringLiteral(": error: cannot read the file: ") + file.errorString());
+            // The compiler form's "error" stays a keyword for tools that read it.
+            print(stderr, name + QStringLiteral(": error: ")
+                              + QCoreApplication::translate("CCommandLine", "cannot read the file: %1").arg(file.errorString()));
             status = 2;
             continue;
         }

@@ -18,7 +18,7 @@ namespace {
 
 QStringList feedFileFilters()
 {
-    return {QStringLiteral("RSS feeds (*.xml *.rss)"), QStringLiteral("All files (*)")};
+    return {QCoreApplication::translate("CDesktopServices", "RSS feeds (*.xml *.rss)"), QCoreApplication::translate("CDesktopServices", "All files (*)")};
 }
 
 QString applicationTitle()
@@ -50,7 +50,7 @@ void CDesktopServices::beep()
 CShellServices::SaveChoice CDesktopServices::askSaveChanges(const QString &documentTitle)
 {
     const QMessageBox::StandardButton answer = QMessageBox::warning(
-        m_dialogParent, applicationTitle(), QStringLiteral("Save changes to %1?").arg(documentTitle),
+        m_dialogParent, applicationTitle(), QCoreApplication::translate("CDesktopServices", "Save changes to %1?").arg(documentTitle),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     switch (answer) {
     case QMessageBox::Save:
@@ -64,7 +64,7 @@ CShellServices::SaveChoice CDesktopServices::askSaveChanges(const QString &docum
 
 QString CDesktopServices::askOpenFileName()
 {
-    return QFileDialog::getOpenFileName(m_dialogParent, QStringLiteral("Open"), QString(),
+    return QFileDialog::getOpenFileName(m_dialogParent, QCoreApplication::translate("CDesktopServices", "Open"), QString(),
                                         feedFileFilters().join(QStringLiteral(";;")));
 }
 
@@ -79,7 +79,7 @@ QStringList CDesktopServices::askAudioFileNames()
 
 QString CDesktopServices::askSaveFileName(const QString &suggestedPath)
 {
-    QFileDialog dialog(m_dialogParent, QStringLiteral("Save As"), suggestedPath);
+    QFileDialog dialog(m_dialogParent, QCoreApplication::translate("CDesktopServices", "Save As"), suggestedPath);
     dialog.setNameFilters(feedFileFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("xml"));
@@ -117,13 +117,13 @@ bool CDesktopServices::askPublishSettings(const QString &feedName, PublishTarget
 CShellServices::HostKeyChoice CDesktopServices::askTrustHost(const QString &host, const QString &fingerprint)
 {
     QMessageBox box(QMessageBox::Warning, applicationTitle(),
-                    QStringLiteral("The server %1 is not among the known hosts of this computer.").arg(host),
+                    QCoreApplication::translate("CDesktopServices", "The server %1 is not among the known hosts of this computer.").arg(host),
                     QMessageBox::Cancel, m_dialogParent);
-    box.setInformativeText(QStringLiteral("Its key's fingerprint is\n%1\n\nTrust it only when it is the fingerprint "
+    box.setInformativeText(QCoreApplication::translate("CDesktopServices", "Its key's fingerprint is\n%1\n\nTrust it only when it is the fingerprint "
                                           "your server's administrator gave you.")
                                .arg(fingerprint));
-    QPushButton *always = box.addButton(QStringLiteral("Trust and &Remember"), QMessageBox::AcceptRole);
-    QPushButton *once = box.addButton(QStringLiteral("Trust &Once"), QMessageBox::AcceptRole);
+    QPushButton *always = box.addButton(QCoreApplication::translate("CDesktopServices", "Trust and &Remember"), QMessageBox::AcceptRole);
+    QPushButton *once = box.addButton(QCoreApplication::translate("CDesktopServices", "Trust &Once"), QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
     if (box.clickedButton() == always)

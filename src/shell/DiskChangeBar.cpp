@@ -37,9 +37,9 @@ CDiskChangeBar::CDiskChangeBar(CRSSEditDoc *document, QWidget *parent)
     , m_document(document)
     , m_watcher(new CDiskWatcher(document, this))
     , m_message(new QLabel(this))
-    , m_reload(new QPushButton(QStringLiteral("&Reload"), this))
-    , m_keep(new QPushButton(QStringLiteral("&Keep mine"), this))
-    , m_differences(new QPushButton(QStringLiteral("&Show differences"), this))
+    , m_reload(new QPushButton(tr("&Reload"), this))
+    , m_keep(new QPushButton(tr("&Keep mine"), this))
+    , m_differences(new QPushButton(tr("&Show differences"), this))
 {
     // The colours of a note, which every palette, light or dark, sets apart.
     setFrameShape(QFrame::StyledPanel);
@@ -49,8 +49,8 @@ CDiskChangeBar::CDiskChangeBar(CRSSEditDoc *document, QWidget *parent)
     m_message->setForegroundRole(QPalette::ToolTipText);
     m_message->setWordWrap(true);
     m_message->setTextFormat(Qt::PlainText);
-    m_reload->setToolTip(QStringLiteral("Read the file again; the changes made here are lost"));
-    m_keep->setToolTip(QStringLiteral("Keep the feed as it is here; the next save asks before it overwrites the file"));
+    m_reload->setToolTip(tr("Read the file again; the changes made here are lost"));
+    m_keep->setToolTip(tr("Keep the feed as it is here; the next save asks before it overwrites the file"));
 
     auto *icon = new QLabel(this);
     const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
@@ -83,7 +83,7 @@ void CDiskChangeBar::onChangedOnDisk()
         reload();
         return;
     }
-    m_message->setText(QStringLiteral("%1 changed on disk. Reload it to drop the changes made here, or keep them.")
+    m_message->setText(tr("%1 changed on disk. Reload it to drop the changes made here, or keep them.")
                            .arg(fileName()));
     show();
 }
@@ -95,7 +95,7 @@ void CDiskChangeBar::reload()
     QString error;
     if (m_document->ReloadFromDisk(&error))
         return;
-    m_message->setText(QStringLiteral("%1 changed on disk and cannot be read: %2 The feed here stays as it was.")
+    m_message->setText(tr("%1 changed on disk and cannot be read: %2 The feed here stays as it was.")
                            .arg(fileName(), error.simplified()));
     show();
 }
@@ -119,12 +119,12 @@ void CDiskChangeBar::showDifferences()
     const QString mine = QString::fromUtf8(m_document->feed()->PrintToString());
     QString diff = UnifiedDiff(linesOf(diskText()), linesOf(mine));
     if (diff.isEmpty())
-        diff = QStringLiteral("The file on disk holds what a save would write.\n");
+        diff = tr("The file on disk holds what a save would write.\n");
     else
-        diff.prepend(QStringLiteral("--- %1 on disk\n+++ %1 as a save would write it\n").arg(fileName()));
+        diff.prepend(tr("--- %1 on disk\n+++ %1 as a save would write it\n").arg(fileName()));
 
     QDialog dialog(window());
-    dialog.setWindowTitle(QStringLiteral("Differences \u2014 %1").arg(fileName()));
+    dialog.setWindowTitle(tr("Differences \u2014 %1").arg(fileName()));
     auto *text = new QPlainTextEdit(diff, &dialog);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -53,7 +53,7 @@ CChildFrame *CDocManager::newDocument(const NewFeedParams &params)
     showFrame(frame);
     if (!frame->document()->OnNewDocument(params)) {
         discardFrame(frame, front);
-        m_services->showError(QStringLiteral("Cannot create a new feed."));
+        m_services->showError(tr("Cannot create a new feed."));
         return nullptr;
     }
     frame->updateCaption();
@@ -76,7 +76,7 @@ CChildFrame *CDocManager::openDocument(const QString &path)
     QString error;
     if (!frame->document()->OnOpenDocument(file, &error)) {
         discardFrame(frame, front);
-        m_services->showError(QStringLiteral("Cannot open %1.\n\n%2")
+        m_services->showError(tr("Cannot open %1.\n\n%2")
                                   .arg(QDir::toNativeSeparators(file), error));
         return nullptr;
     }
@@ -138,7 +138,7 @@ bool CDocManager::saveDocumentTo(CChildFrame *frame, const QString &path)
         if (error.isEmpty())
             return false; // the user chose not to save
         // The document keeps its changes, so the user can try elsewhere.
-        m_services->showError(QStringLiteral("Cannot save %1.\n\n%2\n\nThe feed keeps its changes.")
+        m_services->showError(tr("Cannot save %1.\n\n%2\n\nThe feed keeps its changes.")
                                   .arg(QDir::toNativeSeparators(path), error));
         return false;
     }

@@ -53,7 +53,7 @@ QStringList checkErrors(const QString &feedPath)
     QStringList errors;
     for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll(), options)) {
         if (problem.level() == CFeedRules::Level::Error)
-            errors.append(QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message));
+            errors.append(CFeedPublishing::tr("Line %1: %2").arg(problem.line).arg(problem.message));
     }
     return errors;
 }
@@ -127,10 +127,9 @@ bool CFeedPublishing::checkPasses(const QString &feedPath)
     const QStringList errors = checkErrors(feedPath);
     if (errors.isEmpty())
         return true;
-    const QString found = errors.size() == 1 ? QStringLiteral("an error") : QStringLiteral("%1 errors").arg(errors.size());
-    return m_services->confirm(QStringLiteral("The feed check found %1 in %2:\n\n%3\n\nPublish anyway?")
-                                   .arg(found, QFileInfo(feedPath).fileName(), errors.mid(0, 5).join(u'\n')),
-                               QStringLiteral("&Publish Anyway"));
+    return m_services->confirm(tr("The feed check found %n error(s) in %1:\n\n%2\n\nPublish anyway?", nullptr, errors.size())
+                                   .arg(QFileInfo(feedPath).fileName(), errors.mid(0, 5).join(u'\n')),
+                               tr("&Publish Anyway"));
 }
 
 void CFeedPublishing::editSettings(const QString &feedPath, const std::function<void(bool)> &accepted)
@@ -172,7 +171,7 @@ void CFeedPublishing::storeSecret(const PublishTarget &target, const QString &se
     m_sessionSecrets[key] = secret;
     const auto reported = [this](const SecretResult &result) {
         if (!result.ok())
-            m_services->showError(QStringLiteral("The password could not be kept in the desktop's keyring: %1\n\n"
+            m_services->showError(tr("The password could not be kept in the desktop's keyring: %1\n\n"
                                                  "Tidrel remembers it until it ends.")
                                       .arg(result.error));
     };
@@ -205,6 +204,6 @@ void CFeedPublishing::onFinished(const PublishResult &result)
     const QString feedName = QFileInfo(m_job.feedPath).fileName();
     m_statusBar->showMessage(result.outcome == PublishResult::Published
                                  ? result.message
-                                 : QStringLiteral("%1 was not published: %2").arg(feedName, result.message));
+                                 : tr("%1 was not published: %2").arg(feedName, result.message));
     setBusy(false);
 }

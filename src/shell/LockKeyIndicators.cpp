@@ -16,9 +16,9 @@ struct LockInfo
 };
 
 constexpr LockInfo kLocks[] = {
-    {"CAP", "Caps Lock", Qt::Key_CapsLock},
-    {"NUM", "Num Lock", Qt::Key_NumLock},
-    {"SCRL", "Scroll Lock", Qt::Key_ScrollLock},
+    {"CAP", QT_TRANSLATE_NOOP("CLockKeyIndicators", "Caps Lock"), Qt::Key_CapsLock},
+    {"NUM", QT_TRANSLATE_NOOP("CLockKeyIndicators", "Num Lock"), Qt::Key_NumLock},
+    {"SCRL", QT_TRANSLATE_NOOP("CLockKeyIndicators", "Scroll Lock"), Qt::Key_ScrollLock},
 };
 
 bool isLockKey(int key)
@@ -66,13 +66,13 @@ void CLockKeyIndicators::refresh()
 {
     for (int lock = CapsLock; lock <= ScrollLock; ++lock) {
         const std::optional<bool> on = isOn(Lock(lock));
-        const QString name = QString::fromLatin1(kLocks[lock].indicator);
+        const QString name = tr(kLocks[lock].indicator);
         QLabel *pane = m_panes[lock];
         pane->setEnabled(on.has_value());
         pane->setText(on.value_or(true) ? QString::fromLatin1(kLocks[lock].pane) : QString());
-        pane->setToolTip(!on ? QStringLiteral("%1: not known on this display").arg(name)
-                             : *on ? QStringLiteral("%1 is on").arg(name)
-                                   : QStringLiteral("%1 is off").arg(name));
+        pane->setToolTip(!on ? tr("%1: not known on this display").arg(name)
+                             : *on ? tr("%1 is on").arg(name)
+                                   : tr("%1 is off").arg(name));
     }
 }
 

@@ -24,6 +24,7 @@
 #include "links/ColorSchemeSetting.h"
 #include "shell/MenuTip.h"
 #include "shell/StartPage.h"
+#include "shell/UiTranslations.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -49,7 +50,7 @@ namespace {
 
 const char *const kValidatorUrl = "https://validator.w3.org/feed/#validate_by_input";
 const char *const kEngineHomeUrl = "https://doc.qt.io/qt-6/qtwebengine-index.html";
-const char *const kGuideContents = "qrc:/shell/help/index.html";
+const char *const kGuideContents = ":/shell/help/index.html";
 
 bool isRecentFileCommand(int id)
 {
@@ -58,7 +59,7 @@ bool isRecentFileCommand(int id)
 
 QString readyText()
 {
-    return QStringLiteral("Ready");
+    return CMainFrame::tr("Ready");
 }
 
 } // namespace
@@ -234,7 +235,7 @@ void CMainFrame::updateActions()
             continue;
         const CommandState state = commandState(id);
         if (const CommandInfo *info = findCommand(id))
-            action->setText(state.text.isEmpty() ? QString::fromUtf8(info->text) : state.text);
+            action->setText(state.text.isEmpty() ? QCoreApplication::translate("Command", info->text) : state.text);
         action->setEnabled(state.enabled);
         action->setCheckable(state.checkable);
         if (state.checkable)
@@ -425,7 +426,7 @@ void CMainFrame::showPreferences()
     if (CAppearance *appearance = CAppearance::instance())
         appearance->setChosenScheme(colours.scheme);
     if (!dialog.footer().save() || !colours.save())
-        m_services->showError(QStringLiteral("The preferences could not be written to\n%1").arg(GetSettingsPath()));
+        m_services->showError(tr("The preferences could not be written to\n%1").arg(GetSettingsPath()));
     m_documents->applyPostFooterSetting();
 }
 
@@ -437,7 +438,7 @@ void CMainFrame::openWebPage(const char *address)
 void CMainFrame::openWebPage(const QUrl &url)
 {
     if (!m_services->openUrl(url))
-        m_services->showError(QStringLiteral("No web browser could be started to show\n%1\n\n"
+        m_services->showError(tr("No web browser could be started to show\n%1\n\n"
                                              "Open this address in a browser yourself.")
                                   .arg(url.toString()));
 }
@@ -455,9 +456,9 @@ void CMainFrame::publishFeed(CChildFrame *frame)
 {
     CRSSEditDoc *document = frame->document();
     if (document->IsModified() || document->path().isEmpty()) {
-        if (!m_services->confirm(QStringLiteral("Publishing sends the saved file. Save %1 and publish it?")
+        if (!m_services->confirm(tr("Publishing sends the saved file. Save %1 and publish it?")
                                      .arg(frame->windowTitle().remove(QStringLiteral("[*]"))),
-                                 QStringLiteral("Save and &Publish")))
+                                 tr("Save and &Publish")))
             return;
         if (!m_documents->saveDocument(frame))
             return;
@@ -469,7 +470,9 @@ void CMainFrame::publishFeed(CChildFrame *frame)
 void CMainFrame::showGuide()
 {
     if (!m_helpWindow) {
-        m_helpWindow = new CHelpWindow(QUrl(QString::fromUtf8(kGuideContents)), this);
+        // The guide in the user's language where it has been translated.
+        const QString contents = CUiTranslations::localizedPage(QString::fromUtf8(kGuideContents));
+        m_helpWindow = new CHelpWindow(QUrl(QStringLiteral("qrc") + contents), this);
         connect(m_helpWindow, &CHelpWindow::externalLinkClicked, this,
                 qOverload<const QUrl &>(&CMainFrame::openWebPage));
     }
@@ -513,12 +516,12 @@ QAction *CMainFrame::createAction(int id)
     // Menus built elsewhere (the posts bar's) pick commands by their id.
     action->setData(id);
     if (info) {
-        action->setText(QString::fromUtf8(info->text));
-        action->setStatusTip(QString::fromUtf8(info->prompt));
+        action->setText(QCoreApplication::translate("Command", info->text));
+        action->setStatusTip(QCoreApplication::translate("Command", info->prompt));
         if (*info->shortcut)
             action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(info->shortcut)));
         if (*info->shortName)
-            action->setToolTip(QString::fromUtf8(info->shortName));
+            action->setToolTip(QCoreApplication::translate("Command", info->shortName));
         if (*info->iconName || *info->iconFallback)
             action->setIcon(QIcon::fromTheme(QString::fromUtf8(info->iconName),
                                              QIcon(QString::fromUtf8(info->iconFallback))));
@@ -560,7 +563,7 @@ QMenu *CMainFrame::addMenu(const QString &title, std::initializer_list<int> ids)
 
 void CMainFrame::createMenus()
 {
-    QMenu *file = addMenu(QStringLiteral("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0,
+    QMenu *file = addMenu(tr("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0,
                                                      ID_FILE_NEW_EPISODE_FROM_AUDIO, 0,
                                                      ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
                                                      ID_FILE_PUBLISH, ID_FILE_PUBLISH_SETTINGS, 0,
@@ -570,37 +573,37 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
 
-    m_documentMenus.push_back(addMenu(QStringLiteral("&Edit"),
+    m_documentMenus.push_back(addMenu(tr("&Edit"),
                                       {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
                                        ID_EDIT_SELECT_ALL}));
-    m_documentMenus.push_back(addMenu(QStringLiteral("F&ormat"),
+    m_documentMenus.push_back(addMenu(tr("F&ormat"),
                                       {ID_FORMAT_BOLD, ID_FORMAT_ITALIC, ID_FORMAT_UNDERLINE, ID_FORMAT_STRIKEOUT, 0,
                                        ID_FORMAT_UL_LIST, 0, ID_REMOVE_SPANS_AND_STYLES, ID_REMOVE_NBSP, 0,
                                        ID_INSERT_TEST}));
-    m_documentMenus.push_back(addMenu(QStringLiteral("&Insert"), {ID_INSERT_HYPERLINK, ID_INSERT_IMAGE}));
+    m_documentMenus.push_back(addMenu(tr("&Insert"), {ID_INSERT_HYPERLINK, ID_INSERT_IMAGE}));
     m_postsMenu = addMenu(
-        QStringLiteral("&Posts"),
+        tr("&Posts"),
         {ID_POST_ADD, ID_POST_ADD_LIVE, ID_POST_RENAME, ID_POST_DUPLICATE, ID_POST_DUPLICATE_DELETE, ID_POST_DELETE,
          ID_POST_SET_DATE_NOW, 0,
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
          ID_FILTERING, ID_POST_RELOAD, 0, ID_COPY_TITLE});
     m_documentMenus.push_back(m_postsMenu);
-    m_documentMenus.push_back(addMenu(QStringLiteral("Fee&d"), {ID_FEED_PROPERTIES, 0, ID_FEED_CHECK}));
-    addMenu(QStringLiteral("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
+    m_documentMenus.push_back(addMenu(tr("Fee&d"), {ID_FEED_PROPERTIES, 0, ID_FEED_CHECK}));
+    addMenu(tr("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
                                        ID_PREFERENCES});
-    addMenu(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
+    addMenu(tr("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,
                                       ID_VIEW_PREVIEW, ID_VIEW_POST_DETAILS, ID_VIEW_PROBLEMS, ID_VIEW_UNDO_HISTORY});
-    m_windowMenu = addMenu(QStringLiteral("&Window"),
+    m_windowMenu = addMenu(tr("&Window"),
                            {ID_WINDOW_CASCADE, ID_WINDOW_TILE, 0, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS});
     m_windowMenu->addSeparator();
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowList);
     m_documentMenus.push_back(m_windowMenu);
-    addMenu(QStringLiteral("&Help"), {ID_HELP_GUIDE, 0, ID_HELP_ABOUT_ENGINE, ID_APP_ABOUT});
+    addMenu(tr("&Help"), {ID_HELP_GUIDE, 0, ID_HELP_ABOUT_ENGINE, ID_APP_ABOUT});
 }
 
 void CMainFrame::createToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (int id : std::initializer_list<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT,
@@ -642,11 +645,12 @@ void CMainFrame::createUndoHistory()
 {
     auto *view = new QUndoView(m_undoGroup);
     view->setAccessibleName(tr("Changes"));
-    view->setEmptyLabel(QStringLiteral("<as opened or saved>"));
-    m_undoHistory = new QDockWidget(QStringLiteral("Undo History"), this);
+    view->setEmptyLabel(tr("<as opened or saved>"));
+    m_undoHistory = new QDockWidget(tr("Undo History"), this);
     m_undoHistory->setObjectName(QStringLiteral("undoHistory"));
     m_undoHistory->setWidget(view);
-    addDockWidget(Qt::RightDockWidgetArea, m_undoHistory);
+    // Dock areas are absolute; the history sits at the end of the line.
+    addDockWidget(isRightToLeft() ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, m_undoHistory);
     m_undoHistory->hide();
     // Queued: the dock hides while the window is being destroyed.
     connect(m_undoHistory, &QDockWidget::visibilityChanged, this, &CMainFrame::updateActions, Qt::QueuedConnection);
@@ -690,7 +694,7 @@ void CMainFrame::updateRecentFileActions()
         const QString mnemonic = i < 9 ? QStringLiteral("&") + number : number;
         recent->setText(mnemonic + QLatin1Char(' ')
                         + QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        recent->setStatusTip(QStringLiteral("Open %1").arg(path));
+        recent->setStatusTip(tr("Open %1").arg(path));
         recent->setVisible(true);
     }
     startPage()->ReloadPage(files);

@@ -20,10 +20,10 @@ constexpr int kMaxFooterLength = 259;
 CPreferencesDialog::CPreferencesDialog(QWidget *parent)
     : CAnimatedDialog(parent)
     , m_colorScheme(new QComboBox)
-    , m_footerBox(new QCheckBox(QStringLiteral("&Add a footer under the description of every post I edit")))
+    , m_footerBox(new QCheckBox(tr("&Add a footer under the description of every post I edit")))
     , m_footerText(new QLineEdit)
 {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
 
     // The numbers of the desktop portal's colour scheme.
     m_colorScheme->addItem(tr("Follow the desktop"), 0);
@@ -35,23 +35,23 @@ CPreferencesDialog::CPreferencesDialog(QWidget *parent)
 
     m_footerText->setMaxLength(kMaxFooterLength);
     m_footerText->setPlaceholderText(DefaultPostFooterText());
-    auto *defaultWords = new QPushButton(QStringLiteral("&Default Text"));
+    auto *defaultWords = new QPushButton(tr("&Default Text"));
     connect(defaultWords, &QPushButton::clicked, this, [this] { m_footerText->setText(DefaultPostFooterText()); });
     auto *textRow = new QHBoxLayout;
     textRow->addWidget(m_footerText, 1);
     textRow->addWidget(defaultWords);
 
-    auto *note = new QLabel(QStringLiteral("The footer is added when a post's description is stored, "
+    auto *note = new QLabel(tr("The footer is added when a post's description is stored, "
                                            "unless the description ends with one already."));
     note->setWordWrap(true);
 
     auto *form = new QFormLayout;
     form->addRow(m_footerBox);
-    auto *textLabel = new QLabel(QStringLiteral("Footer &text:"));
+    auto *textLabel = new QLabel(tr("Footer &text:"));
     textLabel->setBuddy(m_footerText);
     form->addRow(textLabel, textRow);
     form->addRow(note);
-    auto *footerGroup = new QGroupBox(QStringLiteral("Post footer"));
+    auto *footerGroup = new QGroupBox(tr("Post footer"));
     footerGroup->setLayout(form);
 
     connect(m_footerBox, &QCheckBox::toggled, m_footerText, &QWidget::setEnabled);

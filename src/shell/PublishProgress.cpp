@@ -14,12 +14,12 @@ CPublishProgress::CPublishProgress(QWidget *parent)
 {
     m_bar->setTextVisible(false);
     m_bar->setFixedWidth(160);
-    m_cancel->setText(QStringLiteral("Cancel"));
-    m_cancel->setToolTip(QStringLiteral("Stop publishing; the feed on the server stays as it was"));
+    m_cancel->setText(tr("Cancel"));
+    m_cancel->setToolTip(tr("Stop publishing; the feed on the server stays as it was"));
     m_cancel->setAutoRaise(true);
     connect(m_cancel, &QToolButton::clicked, this, [this] {
         m_cancel->setEnabled(false);
-        m_label->setText(QStringLiteral("Cancelling\u2026"));
+        m_label->setText(tr("Cancelling\u2026"));
         emit cancelRequested();
     });
 
@@ -34,7 +34,7 @@ void CPublishProgress::start(const QString &destination)
 {
     m_cancel->setEnabled(true);
     m_bar->setRange(0, 0); // busy until the sizes are known
-    m_label->setText(QStringLiteral("Publishing to %1\u2026").arg(destination));
+    m_label->setText(tr("Publishing to %1\u2026").arg(destination));
 }
 
 void CPublishProgress::setProgress(qint64 bytesSent, qint64 bytesTotal, int filesSent, int filesTotal)
@@ -44,7 +44,7 @@ void CPublishProgress::setProgress(qint64 bytesSent, qint64 bytesTotal, int file
     // The bar counts in kilobytes, so that files over 2 GB fit its int.
     m_bar->setRange(0, int(qMax<qint64>(bytesTotal / 1024, 1)));
     m_bar->setValue(int(qMin(bytesSent, bytesTotal) / 1024));
-    m_label->setText(QStringLiteral("File %1 of %2, %3 of %4")
+    m_label->setText(tr("File %1 of %2, %3 of %4")
                          .arg(qMin(filesSent + 1, filesTotal))
                          .arg(filesTotal)
                          .arg(sizeText(bytesSent), sizeText(bytesTotal)));
@@ -57,5 +57,5 @@ QString CPublishProgress::text() const
 
 QString CPublishProgress::sizeText(qint64 bytes)
 {
-    return QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }

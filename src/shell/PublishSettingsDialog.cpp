@@ -53,30 +53,30 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
     , m_secretLabel(new QLabel)
     , m_secret(new QLineEdit)
     , m_keyFile(new QLineEdit)
-    , m_browseKey(new QPushButton(QStringLiteral("&Browse\u2026")))
-    , m_startTls(new QCheckBox(QStringLiteral("Switch plain FTP to &TLS (STARTTLS) before logging in")))
+    , m_browseKey(new QPushButton(tr("&Browse\u2026")))
+    , m_startTls(new QCheckBox(tr("Switch plain FTP to &TLS (STARTTLS) before logging in")))
     , m_mediaBase(new QLineEdit)
     , m_mediaFolder(new QLineEdit)
-    , m_browseMedia(new QPushButton(QStringLiteral("B&rowse\u2026")))
+    , m_browseMedia(new QPushButton(tr("B&rowse\u2026")))
     , m_problemLabel(new QLabel)
 {
-    setWindowTitle(QStringLiteral("Publish Settings \u2014 %1").arg(feedName));
+    setWindowTitle(tr("Publish Settings \u2014 %1").arg(feedName));
 
     m_destination->setPlaceholderText(QStringLiteral("sftp://example.org/var/www/feed.xml"));
     // In the order of PublishTarget::SshAuth.
-    m_sshAuth->addItems({QStringLiteral("Password"), QStringLiteral("Key file"), QStringLiteral("SSH agent")});
+    m_sshAuth->addItems({tr("Password"), tr("Key file"), tr("SSH agent")});
     m_secret->setEchoMode(QLineEdit::Password);
     m_keyFile->setPlaceholderText(QDir::home().filePath(QStringLiteral(".ssh/id_ed25519")));
     m_mediaBase->setPlaceholderText(QStringLiteral("https://example.org/media/"));
-    m_mediaFolder->setPlaceholderText(QStringLiteral("the feed's folder"));
+    m_mediaFolder->setPlaceholderText(tr("the feed's folder"));
     connect(m_browseKey, &QPushButton::clicked, this, [this] { browse(m_keyFile, false); });
     connect(m_browseMedia, &QPushButton::clicked, this, [this] { browse(m_mediaFolder, true); });
 
     auto *serverForm = new QFormLayout;
-    serverForm->addRow(buddyLabel(QStringLiteral("&Upload to:"), m_destination), m_destination);
-    serverForm->addRow(buddyLabel(QStringLiteral("U&ser:"), m_user), m_user);
-    serverForm->addRow(buddyLabel(QStringLiteral("SFTP si&gns in with:"), m_sshAuth), m_sshAuth);
-    serverForm->addRow(buddyLabel(QStringLiteral("SSH &key file:"), m_keyFile), withButton(m_keyFile, m_browseKey));
+    serverForm->addRow(buddyLabel(tr("&Upload to:"), m_destination), m_destination);
+    serverForm->addRow(buddyLabel(tr("U&ser:"), m_user), m_user);
+    serverForm->addRow(buddyLabel(tr("SFTP si&gns in with:"), m_sshAuth), m_sshAuth);
+    serverForm->addRow(buddyLabel(tr("SSH &key file:"), m_keyFile), withButton(m_keyFile, m_browseKey));
     m_secretLabel->setBuddy(m_secret);
     serverForm->addRow(m_secretLabel, m_secret);
     serverForm->addRow(QString(), m_startTls);
@@ -84,23 +84,23 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
     // height.
     auto *server = new QVBoxLayout;
     server->addLayout(serverForm);
-    server->addWidget(note(QStringLiteral("The address is the feed's on the server: sftp://, ftp://, ftps://, or "
+    server->addWidget(note(tr("The address is the feed's on the server: sftp://, ftp://, ftps://, or "
                                           "file:// for a folder on this computer. An address ending with / names "
                                           "a folder; the feed keeps its file name there.")));
-    server->addWidget(note(QStringLiteral("Passwords and passphrases are kept in the desktop's keyring, "
+    server->addWidget(note(tr("Passwords and passphrases are kept in the desktop's keyring, "
                                           "never in a settings file.")));
-    auto *serverGroup = new QGroupBox(QStringLiteral("Server"));
+    auto *serverGroup = new QGroupBox(tr("Server"));
     serverGroup->setLayout(server);
 
     auto *mediaForm = new QFormLayout;
-    mediaForm->addRow(buddyLabel(QStringLiteral("&Media address:"), m_mediaBase), m_mediaBase);
-    mediaForm->addRow(buddyLabel(QStringLiteral("Media &folder:"), m_mediaFolder), withButton(m_mediaFolder, m_browseMedia));
+    mediaForm->addRow(buddyLabel(tr("&Media address:"), m_mediaBase), m_mediaBase);
+    mediaForm->addRow(buddyLabel(tr("Media &folder:"), m_mediaFolder), withButton(m_mediaFolder, m_browseMedia));
     auto *media = new QVBoxLayout;
     media->addLayout(mediaForm);
-    media->addWidget(note(QStringLiteral("Optional. Enclosures whose address starts with the media address are "
+    media->addWidget(note(tr("Optional. Enclosures whose address starts with the media address are "
                                          "uploaded beside the feed from the same place under the media folder, "
                                          "unless the server has them at the same size.")));
-    auto *mediaGroup = new QGroupBox(QStringLiteral("Media files"));
+    auto *mediaGroup = new QGroupBox(tr("Media files"));
     mediaGroup->setLayout(media);
 
     m_problemLabel->setWordWrap(true);
@@ -116,7 +116,8 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
     layout->addWidget(m_problemLabel);
     layout->addStretch(1);
     layout->addWidget(buttons);
-    setMinimumWidth(560);
+    // At least as wide as its longest row, in whatever language.
+    setMinimumWidth(qMax(560, layout->totalSizeHint().width()));
 
     for (QLineEdit *edit : {m_destination, m_mediaBase})
         connect(edit, &QLineEdit::textChanged, this, &CPublishSettingsDialog::updateFields);
@@ -162,16 +163,16 @@ QString CPublishSettingsDialog::destinationProblem(const QString &address)
 {
     const QString text = address.trimmed();
     if (text.isEmpty())
-        return QStringLiteral("Type the address the feed is uploaded to.");
+        return tr("Type the address the feed is uploaded to.");
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || !QStringList{QStringLiteral("sftp"), QStringLiteral("ftp"), QStringLiteral("ftps"),
                                        QStringLiteral("file")}.contains(scheme))
-        return QStringLiteral("The address must start with sftp://, ftp://, ftps:// or file://.");
+        return tr("The address must start with sftp://, ftp://, ftps:// or file://.");
     if (scheme != QLatin1String("file") && url.host().isEmpty())
-        return QStringLiteral("The address has no server name after %1://.").arg(scheme);
+        return tr("The address has no server name after %1://.").arg(scheme);
     if (url.path().isEmpty())
-        return QStringLiteral("The address needs a path after the server name, such as /feed.xml.");
+        return tr("The address needs a path after the server name, such as /feed.xml.");
     return QString();
 }
 
@@ -183,7 +184,7 @@ QString CPublishSettingsDialog::mediaBaseProblem(const QString &address)
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
-        return QStringLiteral("The media address must be a web address starting with http:// or https://.");
+        return tr("The media address must be a web address starting with http:// or https://.");
     return QString();
 }
 
@@ -201,7 +202,7 @@ void CPublishSettingsDialog::updateFields()
     m_keyFile->setEnabled(keyFile);
     m_browseKey->setEnabled(keyFile);
     m_secret->setEnabled(server && !(sftp && auth == PublishTarget::SshAgent));
-    m_secretLabel->setText(keyFile ? QStringLiteral("Key &passphrase:") : QStringLiteral("&Password:"));
+    m_secretLabel->setText(keyFile ? tr("Key &passphrase:") : tr("&Password:"));
     m_startTls->setEnabled(scheme == QLatin1String("ftp"));
 
     m_problem = destinationProblem(m_destination->text());
@@ -217,8 +218,8 @@ void CPublishSettingsDialog::browse(QLineEdit *edit, bool folder)
     QString start = edit->text();
     if (start.isEmpty())
         start = folder ? QDir::homePath() : edit->placeholderText();
-    const QString chosen = folder ? QFileDialog::getExistingDirectory(this, QStringLiteral("Media Folder"), start)
-                                  : QFileDialog::getOpenFileName(this, QStringLiteral("SSH Key File"), start);
+    const QString chosen = folder ? QFileDialog::getExistingDirectory(this, tr("Media Folder"), start)
+                                  : QFileDialog::getOpenFileName(this, tr("SSH Key File"), start);
     if (!chosen.isEmpty())
         edit->setText(chosen);
 }

@@ -35,6 +35,20 @@ CStartPage::CStartPage(QWidget *parent)
 {
     connect(this, &CHtmlEngineView::linkClicked, this, &CStartPage::HandleStartPageLink);
     connect(page(), &QWebEnginePage::linkHovered, this, &CStartPage::onLinkHovered);
+    setPageTexts({
+        {QStringLiteral("welcome"), tr("Welcome To Tidrel")},
+        {QStringLiteral("start"), tr("Start")},
+        {QStringLiteral("create"), tr("Create new feed")},
+        {QStringLiteral("open"), tr("Open a feed\u2026")},
+        {QStringLiteral("recent"), tr("Recent Feeds")},
+        {QStringLiteral("help"), tr("Help")},
+        {QStringLiteral("guide"), tr("Tidrel user guide")},
+        {QStringLiteral("web"), tr("WWW")},
+        {QStringLiteral("rss"), tr("RSS 2.0 at the RSS Advisory Board")},
+        {QStringLiteral("validator"), tr("W3C Feed Validation Service")},
+        {QStringLiteral("engine"), tr("Qt WebEngine, the HTML engine of Tidrel")},
+        {QStringLiteral("browser"), tr("Web links open in your web browser.")},
+    });
     loadPage(QStringLiteral(":/shell/pages/start.html"));
 }
 

@@ -3,6 +3,7 @@
 #include "core/ProductInfo.h"
 #include "core/RssFeed.h"
 #include "shell/FocusRing.h"
+#include "shell/UiTranslations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,6 +28,7 @@ void CTidrelApp::initInstance()
 {
     // The icons live in this static library; nothing else pulls them in.
     Q_INIT_RESOURCE(shell);
+    CUiTranslations::install();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ProductInfo::kAppId));
     QIcon icon = QIcon::fromTheme(QStringLiteral("tidrel"));
     if (icon.isNull()) {

@@ -8,7 +8,7 @@ public:
     // settings need.
     static void prepareProcess();
     // After the QApplication exists and before any window: the program's
-    // icon, the post footer as the feed's description filter, the ring
-    // around the focused widget.
+    // translations, its icon, the post footer as the feed's description
+    // filter, the ring around the focused widget.
     static void initInstance();
 };

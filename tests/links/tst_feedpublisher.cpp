@@ -115,7 +115,8 @@ private slots:
         QCOMPARE(job.media.size(), 1);
 
         PublishResult result = publish(job);
-        QCOMPARE(result.message, QString("Published feed.xml to ftp://127.0.0.1:%1/site/feed.xml with 1 media file.").arg(m_ftp.port()));
+        // The source text; the program shows the English translation's "1 media file".
+        QCOMPARE(result.message, QString("Published feed.xml to ftp://127.0.0.1:%1/site/feed.xml with 1 media file(s).").arg(m_ftp.port()));
         QCOMPARE(result.outcome, PublishResult::Published);
         QCOMPARE(readFile(remote("site/feed.xml")), feedBytes(1));
         QCOMPARE(readFile(remote("site/audio/ep1.mp3")), audio);

@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 
+#include "core/PubDate.h"
 #include "document/PostCommands.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostRowDelegate.h"
@@ -8,6 +9,7 @@
 
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -123,17 +125,21 @@ private slots:
     {
         PostsBar f(postsTitled(kFivePosts));
         QCOMPARE(f.rowTitles(), kFivePosts);
-        QCOMPARE(f.model()->index(2, CPostsModel::DateColumn).data().toString(), QStringLiteral("03 Mar 2026 09:00:00 GMT"));
+        // Dates show in the user's locale.
+        const auto shown = [](const char *date) {
+            return QLocale().toString(PubDate::ParsePubDate(QString::fromLatin1(date)), QLocale::ShortFormat);
+        };
+        QCOMPARE(f.model()->index(2, CPostsModel::DateColumn).data().toString(), shown("03 Mar 2026 09:00:00 GMT"));
         QCOMPARE(f.bar->windowTitle(), QStringLiteral("RSS Items [5]"));
         // Selected before any timer could run.
         QCOMPARE(f.selections, QList<int>{0});
         QCOMPARE(f.doc.currentPost(), 0);
         QCOMPARE(f.selectedRows(), QList<int>{0});
 
-        QCOMPARE(f.model()->tipTitle(1), QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]"));
+        QCOMPARE(f.model()->tipTitle(1), QStringLiteral("Post 2 [%1]").arg(shown("02 Mar 2026 09:00:00 GMT")));
         QCOMPARE(f.model()->tipText(1), QStringLiteral("Text of Post 2\r\n\r\nhttp://example.org/1.html"));
         const QString tooltip = f.model()->index(1, CPostsModel::DateColumn).data(Qt::ToolTipRole).toString();
-        QVERIFY(tooltip.contains(QStringLiteral("Post 2 [02 Mar 2026 09:00:00 GMT]")));
+        QVERIFY(tooltip.contains(QStringLiteral("Post 2 [%1]").arg(shown("02 Mar 2026 09:00:00 GMT"))));
         QVERIFY(tooltip.contains(QStringLiteral("http://example.org/1.html")));
     }
     void emptyFeed_showsEmptyTextAndZeroCaption()
@@ -167,7 +173,8 @@ private slots:
         f.bar->resize(480, 300);
         CPostsListCtrl *list = f.list();
         QTRY_COMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
-        QVERIFY(list->columnWidth(1) > list->fontMetrics().horizontalAdvance(QStringLiteral("02 Mar 2026 09:00:00 GMT")));
+        const QString date = f.model()->index(1, CPostsModel::DateColumn).data().toString();
+        QVERIFY(list->columnWidth(1) > list->fontMetrics().horizontalAdvance(date));
         QVERIFY(list->columnWidth(0) >= list->viewport()->width() / 2);
     }
 
