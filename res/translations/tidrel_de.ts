@@ -52,6 +52,10 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Close the pane</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBarPostDetails</name>
@@ -199,6 +203,21 @@
         <source>Finding the length and type of %1…</source>
         <translation>Länge und Typ von %1 werden ermittelt…</translation>
     </message>
+    <message>
+        <source>Edit Chapters…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CBarPreview</name>
+    <message>
+        <source>HTML code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description of the post as HTML code; edits here change the post</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBarProblems</name>
@@ -226,6 +245,14 @@
         <source>Channel</source>
         <translation>Kanal</translation>
     </message>
+    <message>
+        <source>Problems</source>
+        <translation type="unfinished">Probleme</translation>
+    </message>
+    <message>
+        <source>The problems the last check found; Enter shows where one is</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBarRssItems</name>
@@ -248,6 +275,114 @@
     <message>
         <source>&amp;Copy Title</source>
         <translation>Titel &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Posts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The posts of the feed; the selected one is shown in the editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter posts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists only the posts whose title holds this text; Escape empties the box, then closes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CChaptersDlg</name>
+    <message>
+        <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above: upload it there, or set a media base address in the publish settings to publish it with the feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above, and the post&apos;s chapters address becomes the one it is published at.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished">S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>&amp;Add Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation type="unfinished">&amp;Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">Start</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Titel</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished">Bild</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished">URL</translation>
+    </message>
+    <message>
+        <source>Start times in seconds (94, 94.5) or as m:ss and h:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be edited here, and is left as it is.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new chapters file: Save writes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a time like 94, 1:34 or 1:01:34</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The start of chapter %1 is not a time like 94, 1:34 or 1:01:34.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the file to save the chapters to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Chapters As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the changes to the chapters?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -544,6 +679,14 @@ Der Feed behält seine Änderungen.</translation>
         <source>Also holds values no box stands for: %1</source>
         <translation>Enthält auch Werte ohne eigenes Kästchen: %1</translation>
     </message>
+    <message>
+        <source>Kept in the feed as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets the date to the present time</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CElementTable</name>
@@ -558,6 +701,18 @@ Der Feed behält seine Änderungen.</translation>
     <message>
         <source>Row %1, %2: %3</source>
         <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>One element %1 a row; Add and Remove below change the rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a row: a new element %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removes the selected row: its element %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1726,10 @@ Tidrel merkt es sich bis zum Beenden.</translation>
         <source>Forward</source>
         <translation>Vorwärts</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>
@@ -1656,6 +1815,37 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)</source>
         <translation>Bilder (*.png *.jpg *.jpeg *.gif *.webp *.svg);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveItemFields</name>
+    <message>
+        <source>Live stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>St&amp;atus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sta&amp;rt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the time zone, e.g. %1Z or %1+01:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a date and time like 2026-12-24T18:00:00+01:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1795,6 +1985,14 @@ anzuzeigen.
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>COtherElementsList</name>
@@ -1805,6 +2003,14 @@ anzuzeigen.
     <message>
         <source>Content</source>
         <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Other elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements these fields do not edit; they are kept as they are</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2296,6 +2502,17 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
 </context>
 <context>
+    <name>CPostRowDelegate</name>
+    <message>
+        <source>Post title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter keeps the new title, Escape drops it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPostsListCtrl</name>
     <message>
         <source>No items</source>
@@ -2315,6 +2532,38 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>Rename Post</source>
         <translation>Beitrag umbenennen</translation>
+    </message>
+    <message>
+        <source>Stream starts %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live now, since %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream ended, began %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream (%1) at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live item, %1: %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unreadable date: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2805,10 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
         <source>Set Date to Now</source>
         <translation>Datum auf jetzt setzen</translation>
     </message>
+    <message>
+        <source>Add Live Item</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditView</name>
@@ -2707,6 +2960,22 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
         <source>Insert Image</source>
         <translation>Bild einfügen</translation>
     </message>
+    <message>
+        <source>Post title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links of other posts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authors of other posts</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRemoteFolder</name>
@@ -2736,6 +3005,10 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>New Item</source>
         <translation>Neuer Beitrag</translation>
+    </message>
+    <message>
+        <source>New Live Item</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3337,6 +3610,14 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>Add a podcast episode for each audio file chosen, from its tags</source>
         <translation>Für jede gewählte Audiodatei eine Podcast-Episode aus ihren Tags hinzufügen</translation>
+    </message>
+    <message>
+        <source>New Li&amp;ve Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a live stream, pending, at the top of the posts</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,10 @@
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>Close the pane</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBarPostDetails</name>
@@ -199,6 +203,21 @@
         <source>Finding the length and type of %1…</source>
         <translation>Определение размера и типа %1…</translation>
     </message>
+    <message>
+        <source>Edit Chapters…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CBarPreview</name>
+    <message>
+        <source>HTML code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description of the post as HTML code; edits here change the post</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBarProblems</name>
@@ -226,6 +245,14 @@
         <source>Channel</source>
         <translation>Канал</translation>
     </message>
+    <message>
+        <source>Problems</source>
+        <translation type="unfinished">Проблемы</translation>
+    </message>
+    <message>
+        <source>The problems the last check found; Enter shows where one is</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBarRssItems</name>
@@ -248,6 +275,114 @@
     <message>
         <source>&amp;Copy Title</source>
         <translation>&amp;Копировать заголовок</translation>
+    </message>
+    <message>
+        <source>Posts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The posts of the feed; the selected one is shown in the editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter posts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists only the posts whose title holds this text; Escape empties the box, then closes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CChaptersDlg</name>
+    <message>
+        <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above: upload it there, or set a media base address in the publish settings to publish it with the feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above, and the post&apos;s chapters address becomes the one it is published at.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished">Со&amp;хранить</translation>
+    </message>
+    <message>
+        <source>&amp;Add Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation type="unfinished">&amp;Обзор…</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">Начало</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Заголовок</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished">Изображение</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished">URL</translation>
+    </message>
+    <message>
+        <source>Start times in seconds (94, 94.5) or as m:ss and h:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be edited here, and is left as it is.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new chapters file: Save writes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a time like 94, 1:34 or 1:01:34</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The start of chapter %1 is not a time like 94, 1:34 or 1:01:34.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the file to save the chapters to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Chapters As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the changes to the chapters?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -547,6 +682,14 @@ The feed keeps its changes.</source>
         <source>Also holds values no box stands for: %1</source>
         <translation>Содержит также значения без флажка: %1</translation>
     </message>
+    <message>
+        <source>Kept in the feed as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets the date to the present time</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CElementTable</name>
@@ -561,6 +704,18 @@ The feed keeps its changes.</source>
     <message>
         <source>Row %1, %2: %3</source>
         <translation>Строка %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>One element %1 a row; Add and Remove below change the rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a row: a new element %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removes the selected row: its element %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1582,6 +1737,10 @@ Tidrel запомнит его до завершения работы.</translat
         <source>Forward</source>
         <translation>Вперёд</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CHyperlinkDlg</name>
@@ -1667,6 +1826,37 @@ Tidrel запомнит его до завершения работы.</translat
     <message>
         <source>Images (*.png *.jpg *.jpeg *.gif *.webp *.svg);;All files (*)</source>
         <translation>Изображения (*.png *.jpg *.jpeg *.gif *.webp *.svg);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveItemFields</name>
+    <message>
+        <source>Live stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>St&amp;atus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sta&amp;rt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the time zone, e.g. %1Z or %1+01:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a date and time like 2026-12-24T18:00:00+01:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1805,6 +1995,14 @@ Open this address in a browser yourself.</source>
         <source>Open %1</source>
         <translation>Открыть %1</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>COtherElementsList</name>
@@ -1815,6 +2013,14 @@ Open this address in a browser yourself.</source>
     <message>
         <source>Content</source>
         <translation>Содержимое</translation>
+    </message>
+    <message>
+        <source>Other elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements these fields do not edit; they are kept as they are</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2307,6 +2513,17 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
 </context>
 <context>
+    <name>CPostRowDelegate</name>
+    <message>
+        <source>Post title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter keeps the new title, Escape drops it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPostsListCtrl</name>
     <message>
         <source>No items</source>
@@ -2326,6 +2543,38 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Rename Post</source>
         <translation>Переименование записи</translation>
+    </message>
+    <message>
+        <source>Stream starts %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live now, since %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream ended, began %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream (%1) at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live item, %1: %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unreadable date: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2567,6 +2816,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Set Date to Now</source>
         <translation>Установка текущей даты</translation>
     </message>
+    <message>
+        <source>Add Live Item</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditView</name>
@@ -2718,6 +2971,22 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Insert Image</source>
         <translation>Вставка изображения</translation>
     </message>
+    <message>
+        <source>Post title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links of other posts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authors of other posts</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRemoteFolder</name>
@@ -2747,6 +3016,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>New Item</source>
         <translation>Новая запись</translation>
+    </message>
+    <message>
+        <source>New Live Item</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3348,6 +3621,14 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Add a podcast episode for each audio file chosen, from its tags</source>
         <translation>Добавить эпизод подкаста для каждого выбранного аудиофайла по его тегам</translation>
+    </message>
+    <message>
+        <source>New Li&amp;ve Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a live stream, pending, at the top of the posts</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
