@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>Close the pane</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق اللوحة</translation>
     </message>
 </context>
 <context>
@@ -205,18 +205,18 @@
     </message>
     <message>
         <source>Edit Chapters…</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير الفصول…</translation>
     </message>
 </context>
 <context>
     <name>CBarPreview</name>
     <message>
         <source>HTML code</source>
-        <translation type="unfinished"></translation>
+        <translation>شيفرة HTML</translation>
     </message>
     <message>
         <source>The description of the post as HTML code; edits here change the post</source>
-        <translation type="unfinished"></translation>
+        <translation>وصف المنشور بشيفرة HTML؛ والتعديلات هنا تغيّر المنشور</translation>
     </message>
 </context>
 <context>
@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished">المشكلات</translation>
+        <translation>المشكلات</translation>
     </message>
     <message>
         <source>The problems the last check found; Enter shows where one is</source>
-        <translation type="unfinished"></translation>
+        <translation>المشكلات التي وجدها آخر فحص؛ يُظهر Enter مكان المشكلة المحددة</translation>
     </message>
 </context>
 <context>
@@ -278,111 +278,112 @@
     </message>
     <message>
         <source>Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>المنشورات</translation>
     </message>
     <message>
         <source>The posts of the feed; the selected one is shown in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>منشورات الخلاصة؛ ويُعرض المنشور المحدد في المحرر</translation>
     </message>
     <message>
         <source>Filter posts</source>
-        <translation type="unfinished"></translation>
+        <translation>تصفية المنشورات</translation>
     </message>
     <message>
         <source>Lists only the posts whose title holds this text; Escape empties the box, then closes it</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض فقط المنشورات التي يحوي عنوانها هذا النص؛ يفرغ Escape المربع ثم يغلقه</translation>
     </message>
 </context>
 <context>
     <name>CChaptersDlg</name>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above: upload it there, or set a media base address in the publish settings to publish it with the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>فصول المنشور على الويب في %1. يكتبها «حفظ» في الملف أعلاه: ارفعه إلى هناك، أو اضبط عنوان الوسائط في إعدادات النشر لنشره مع الخلاصة.</translation>
     </message>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above, and the post&apos;s chapters address becomes the one it is published at.</source>
-        <translation type="unfinished"></translation>
+        <translation>فصول المنشور على الويب في %1. يكتبها «حفظ» في الملف أعلاه، ويصبح عنوان فصول المنشور هو العنوان الذي يُنشر فيه هذا الملف.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">حفظ (&amp;S)</translation>
+        <translation>حفظ (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Add Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة فصل (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Remove Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة الفصل (&amp;R)</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصول</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">استعراض (&amp;B)…</translation>
+        <translation>استعراض (&amp;B)…</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">البدء</translation>
+        <translation>البداية</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">العنوان</translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished">الصورة</translation>
+        <translation>الصورة</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished">العنوان</translation>
+        <translation>عنوان URL</translation>
     </message>
     <message>
         <source>Start times in seconds (94, 94.5) or as m:ss and h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>أوقات البداية بالثواني (94 أو 94.5) أو بالشكل m:ss وh:mm:ss</translation>
     </message>
     <message>
         <source>%1 cannot be edited here, and is left as it is.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تحرير %1 هنا، ويبقى كما هو.
+%2</translation>
     </message>
     <message>
         <source>A new chapters file: Save writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف فصول جديد: يكتبه «حفظ».</translation>
     </message>
     <message>
         <source>Not a time like 94, 1:34 or 1:01:34</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس وقتًا مثل 94 أو 1:34 أو 1:01:34</translation>
     </message>
     <message>
         <source>The start of chapter %1 is not a time like 94, 1:34 or 1:01:34.</source>
-        <translation type="unfinished"></translation>
+        <translation>بداية الفصل %1 ليست وقتًا مثل 94 أو 1:34 أو 1:01:34.</translation>
     </message>
     <message>
         <source>Choose the file to save the chapters to.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر الملف الذي تُحفظ فيه الفصول.</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت في %1.</translation>
     </message>
     <message>
         <source>Save the Chapters As</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الفصول باسم</translation>
     </message>
     <message>
         <source>Chapters (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصول (*.json);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>Save the changes to the chapters?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات في الفصول؟</translation>
     </message>
 </context>
 <context>
@@ -693,11 +694,11 @@ The feed keeps its changes.</source>
     </message>
     <message>
         <source>Kept in the feed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يُحفظ في الخلاصة بوصفه %1</translation>
     </message>
     <message>
         <source>Sets the date to the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>يضبط التاريخ على الوقت الحالي</translation>
     </message>
 </context>
 <context>
@@ -716,15 +717,15 @@ The feed keeps its changes.</source>
     </message>
     <message>
         <source>One element %1 a row; Add and Remove below change the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>عنصر %1 واحد في كل صف؛ ويغيّر زرّا «إضافة» و«إزالة» أدناه الصفوف</translation>
     </message>
     <message>
         <source>Adds a row: a new element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يضيف صفًا: عنصر %1 جديدًا</translation>
     </message>
     <message>
         <source>Removes the selected row: its element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يزيل الصف المحدد: عنصر %1 الذي فيه</translation>
     </message>
 </context>
 <context>
@@ -1772,7 +1773,7 @@ Tidrel remembers it until it ends.</source>
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>مزيد من الأدوات</translation>
     </message>
 </context>
 <context>
@@ -1865,31 +1866,31 @@ Tidrel remembers it until it ends.</source>
     <name>CLiveItemFields</name>
     <message>
         <source>Live stream</source>
-        <translation type="unfinished"></translation>
+        <translation>البث المباشر</translation>
     </message>
     <message>
         <source>St&amp;atus:</source>
-        <translation type="unfinished"></translation>
+        <translation>الحالة (&amp;A):</translation>
     </message>
     <message>
         <source>Sta&amp;rt:</source>
-        <translation type="unfinished"></translation>
+        <translation>البداية (&amp;R):</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>النهاية:</translation>
     </message>
     <message>
         <source>Add the time zone, e.g. %1Z or %1+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف المنطقة الزمنية، مثل %1Z أو %1+01:00</translation>
     </message>
     <message>
         <source>Not a date and time like 2026-12-24T18:00:00+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس تاريخًا ووقتًا مثل 2026-12-24T18:00:00+01:00</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مثلًا %1</translation>
     </message>
 </context>
 <context>
@@ -2030,11 +2031,11 @@ Open this address in a browser yourself.</source>
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>مزيد من الأدوات</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>التغييرات</translation>
     </message>
 </context>
 <context>
@@ -2049,11 +2050,11 @@ Open this address in a browser yourself.</source>
     </message>
     <message>
         <source>Other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>عناصر أخرى</translation>
     </message>
     <message>
         <source>Elements these fields do not edit; they are kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>عناصر لا تحرّرها هذه الحقول؛ وتبقى كما هي</translation>
     </message>
 </context>
 <context>
@@ -2552,11 +2553,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CPostRowDelegate</name>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان المنشور</translation>
     </message>
     <message>
         <source>Enter keeps the new title, Escape drops it</source>
-        <translation type="unfinished"></translation>
+        <translation>يُبقي Enter العنوان الجديد، ويتخلّى عنه Escape</translation>
     </message>
 </context>
 <context>
@@ -2582,35 +2583,35 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Stream starts %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ البث %1</translation>
     </message>
     <message>
         <source>Live now, since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مباشر الآن، منذ %1</translation>
     </message>
     <message>
         <source>Stream ended, began %1</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى البث، وكان قد بدأ %1</translation>
     </message>
     <message>
         <source>Stream (%1) at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>بث (%1): %2</translation>
     </message>
     <message>
         <source>Live item, %1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>بث مباشر، %1: من %2 إلى %3</translation>
     </message>
     <message>
         <source>No title</source>
-        <translation type="unfinished"></translation>
+        <translation>لا عنوان</translation>
     </message>
     <message>
         <source>No date</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تاريخ</translation>
     </message>
     <message>
         <source>Unreadable date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ غير مقروء: %1</translation>
     </message>
 </context>
 <context>
@@ -2854,7 +2855,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Add Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة بث مباشر</translation>
     </message>
 </context>
 <context>
@@ -3009,19 +3010,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان المنشور</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <source>Links of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>روابط المنشورات الأخرى</translation>
     </message>
     <message>
         <source>Authors of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>كتّاب المنشورات الأخرى</translation>
     </message>
 </context>
 <context>
@@ -3055,7 +3056,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>بث مباشر جديد</translation>
     </message>
 </context>
 <context>
@@ -3660,11 +3661,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New Li&amp;ve Item</source>
-        <translation type="unfinished"></translation>
+        <translation>بث مباشر جديد (&amp;V)</translation>
     </message>
     <message>
         <source>Add a live stream, pending, at the top of the posts</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة بث مباشر منتظر (pending) في أعلى المنشورات</translation>
     </message>
 </context>
 <context>

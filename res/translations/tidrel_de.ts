@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>Close the pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich schließen</translation>
     </message>
 </context>
 <context>
@@ -205,18 +205,18 @@
     </message>
     <message>
         <source>Edit Chapters…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel bearbeiten…</translation>
     </message>
 </context>
 <context>
     <name>CBarPreview</name>
     <message>
         <source>HTML code</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Code</translation>
     </message>
     <message>
         <source>The description of the post as HTML code; edits here change the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung des Beitrags als HTML-Code; Bearbeitungen hier ändern den Beitrag</translation>
     </message>
 </context>
 <context>
@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished">Probleme</translation>
+        <translation>Probleme</translation>
     </message>
     <message>
         <source>The problems the last check found; Enter shows where one is</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Probleme, die die letzte Prüfung gefunden hat; Enter zeigt, wo das ausgewählte liegt</translation>
     </message>
 </context>
 <context>
@@ -278,111 +278,112 @@
     </message>
     <message>
         <source>Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beiträge</translation>
     </message>
     <message>
         <source>The posts of the feed; the selected one is shown in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beiträge des Feeds; der ausgewählte wird im Editor angezeigt</translation>
     </message>
     <message>
         <source>Filter posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beiträge filtern</translation>
     </message>
     <message>
         <source>Lists only the posts whose title holds this text; Escape empties the box, then closes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Beiträge, deren Titel diesen Text enthält; Escape leert das Feld und schließt es beim nächsten Mal</translation>
     </message>
 </context>
 <context>
     <name>CChaptersDlg</name>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above: upload it there, or set a media base address in the publish settings to publish it with the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kapitel des Beitrags liegen im Web unter %1. „Speichern“ schreibt sie in die Datei oben: Laden Sie sie dorthin hoch, oder legen Sie in den Veröffentlichungseinstellungen eine Medienadresse fest, um sie mit dem Feed zu veröffentlichen.</translation>
     </message>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above, and the post&apos;s chapters address becomes the one it is published at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kapitel des Beitrags liegen im Web unter %1. „Speichern“ schreibt sie in die Datei oben, und die Kapitel-Adresse des Beitrags wird die, unter der sie veröffentlicht wird.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">S&amp;peichern</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Add Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel &amp;entfernen</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei:</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Durchsuchen…</translation>
+        <translation>Du&amp;rchsuchen…</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Start</translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titel</translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished">Bild</translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished">URL</translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Start times in seconds (94, 94.5) or as m:ss and h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnzeiten in Sekunden (94, 94.5) oder als m:ss und h:mm:ss</translation>
     </message>
     <message>
         <source>%1 cannot be edited here, and is left as it is.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann hier nicht bearbeitet werden und bleibt unverändert.
+%2</translation>
     </message>
     <message>
         <source>A new chapters file: Save writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Kapiteldatei: „Speichern“ schreibt sie.</translation>
     </message>
     <message>
         <source>Not a time like 94, 1:34 or 1:01:34</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit wie 94, 1:34 oder 1:01:34</translation>
     </message>
     <message>
         <source>The start of chapter %1 is not a time like 94, 1:34 or 1:01:34.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beginn von Kapitel %1 ist keine Zeit wie 94, 1:34 oder 1:01:34.</translation>
     </message>
     <message>
         <source>Choose the file to save the chapters to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Datei, in die die Kapitel gespeichert werden.</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 gespeichert.</translation>
     </message>
     <message>
         <source>Save the Chapters As</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel speichern unter</translation>
     </message>
     <message>
         <source>Chapters (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Save the changes to the chapters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an den Kapiteln speichern?</translation>
     </message>
 </context>
 <context>
@@ -681,11 +682,11 @@ Der Feed behält seine Änderungen.</translation>
     </message>
     <message>
         <source>Kept in the feed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Steht im Feed als %1</translation>
     </message>
     <message>
         <source>Sets the date to the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt das Datum auf die aktuelle Zeit</translation>
     </message>
 </context>
 <context>
@@ -704,15 +705,15 @@ Der Feed behält seine Änderungen.</translation>
     </message>
     <message>
         <source>One element %1 a row; Add and Remove below change the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Element %1 pro Zeile; „Hinzufügen“ und „Entfernen“ darunter ändern die Zeilen</translation>
     </message>
     <message>
         <source>Adds a row: a new element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt eine Zeile hinzu: ein neues Element %1</translation>
     </message>
     <message>
         <source>Removes the selected row: its element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt die ausgewählte Zeile: ihr Element %1</translation>
     </message>
 </context>
 <context>
@@ -1728,7 +1729,7 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Werkzeuge</translation>
     </message>
 </context>
 <context>
@@ -1821,31 +1822,31 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     <name>CLiveItemFields</name>
     <message>
         <source>Live stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Livestream</translation>
     </message>
     <message>
         <source>St&amp;atus:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message>
         <source>Sta&amp;rt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Begi&amp;nn:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende:</translation>
     </message>
     <message>
         <source>Add the time zone, e.g. %1Z or %1+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone ergänzen, z. B. %1Z oder %1+01:00</translation>
     </message>
     <message>
         <source>Not a date and time like 2026-12-24T18:00:00+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datums- und Zeitangabe wie 2026-12-24T18:00:00+01:00</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. %1</translation>
     </message>
 </context>
 <context>
@@ -1987,11 +1988,11 @@ anzuzeigen.
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Werkzeuge</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen</translation>
     </message>
 </context>
 <context>
@@ -2006,11 +2007,11 @@ anzuzeigen.
     </message>
     <message>
         <source>Other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Elemente</translation>
     </message>
     <message>
         <source>Elements these fields do not edit; they are kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente, die diese Felder nicht bearbeiten; sie bleiben, wie sie sind</translation>
     </message>
 </context>
 <context>
@@ -2505,11 +2506,11 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <name>CPostRowDelegate</name>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitragstitel</translation>
     </message>
     <message>
         <source>Enter keeps the new title, Escape drops it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter übernimmt den neuen Titel, Escape verwirft ihn</translation>
     </message>
 </context>
 <context>
@@ -2535,35 +2536,35 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>Stream starts %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Livestream ab %1</translation>
     </message>
     <message>
         <source>Live now, since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt live, seit %1</translation>
     </message>
     <message>
         <source>Stream ended, began %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Livestream beendet, Beginn %1</translation>
     </message>
     <message>
         <source>Stream (%1) at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Livestream (%1), %2</translation>
     </message>
     <message>
         <source>Live item, %1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-Beitrag, %1: %2 bis %3</translation>
     </message>
     <message>
         <source>No title</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Titel</translation>
     </message>
     <message>
         <source>No date</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Datum</translation>
     </message>
     <message>
         <source>Unreadable date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlesbares Datum: %1</translation>
     </message>
 </context>
 <context>
@@ -2807,7 +2808,7 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>Add Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-Beitrag hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -2962,19 +2963,19 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitragstitel</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Links of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Links anderer Beiträge</translation>
     </message>
     <message>
         <source>Authors of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoren anderer Beiträge</translation>
     </message>
 </context>
 <context>
@@ -3008,7 +3009,7 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>New Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Live-Beitrag</translation>
     </message>
 </context>
 <context>
@@ -3613,11 +3614,11 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>New Li&amp;ve Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Live-&amp;Beitrag</translation>
     </message>
     <message>
         <source>Add a live stream, pending, at the top of the posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen geplanten Livestream (pending) oben in die Beiträge einfügen</translation>
     </message>
 </context>
 <context>

@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>Close the pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el panel</translation>
     </message>
 </context>
 <context>
@@ -205,18 +205,18 @@
     </message>
     <message>
         <source>Edit Chapters…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar capítulos…</translation>
     </message>
 </context>
 <context>
     <name>CBarPreview</name>
     <message>
         <source>HTML code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código HTML</translation>
     </message>
     <message>
         <source>The description of the post as HTML code; edits here change the post</source>
-        <translation type="unfinished"></translation>
+        <translation>La descripción de la entrada como código HTML; lo que se edite aquí cambia la entrada</translation>
     </message>
 </context>
 <context>
@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished">Problemas</translation>
+        <translation>Problemas</translation>
     </message>
     <message>
         <source>The problems the last check found; Enter shows where one is</source>
-        <translation type="unfinished"></translation>
+        <translation>Los problemas que encontró la última comprobación; Enter muestra dónde está el seleccionado</translation>
     </message>
 </context>
 <context>
@@ -278,111 +278,112 @@
     </message>
     <message>
         <source>Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>The posts of the feed; the selected one is shown in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Las entradas del feed; la seleccionada se muestra en el editor</translation>
     </message>
     <message>
         <source>Filter posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar entradas</translation>
     </message>
     <message>
         <source>Lists only the posts whose title holds this text; Escape empties the box, then closes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo las entradas cuyo título contiene este texto; Escape vacía el cuadro y, después, lo cierra</translation>
     </message>
 </context>
 <context>
     <name>CChaptersDlg</name>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above: upload it there, or set a media base address in the publish settings to publish it with the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los capítulos de la entrada están en la web, en %1. «Guardar» los escribe en el archivo de arriba: súbalo allí, o indique una dirección multimedia en los ajustes de publicación para publicarlo con el feed.</translation>
     </message>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above, and the post&apos;s chapters address becomes the one it is published at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los capítulos de la entrada están en la web, en %1. «Guardar» los escribe en el archivo de arriba, y la dirección de los capítulos de la entrada pasa a ser aquella en la que se publica ese archivo.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Guardar</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Add Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir capítulo</translation>
     </message>
     <message>
         <source>&amp;Remove Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar capítulo</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulos</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rchivo:</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Examinar…</translation>
+        <translation>&amp;Examinar…</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Inicio</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Título</translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished">Imagen</translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished">URL</translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Start times in seconds (94, 94.5) or as m:ss and h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de inicio en segundos (94, 94.5) o como m:ss y h:mm:ss</translation>
     </message>
     <message>
         <source>%1 cannot be edited here, and is left as it is.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede editar aquí y se deja como está.
+%2</translation>
     </message>
     <message>
         <source>A new chapters file: Save writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de capítulos nuevo: «Guardar» lo escribe.</translation>
     </message>
     <message>
         <source>Not a time like 94, 1:34 or 1:01:34</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un tiempo como 94, 1:34 o 1:01:34</translation>
     </message>
     <message>
         <source>The start of chapter %1 is not a time like 94, 1:34 or 1:01:34.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio del capítulo %1 no es un tiempo como 94, 1:34 o 1:01:34.</translation>
     </message>
     <message>
         <source>Choose the file to save the chapters to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo en el que guardar los capítulos.</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1.</translation>
     </message>
     <message>
         <source>Save the Chapters As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los capítulos como</translation>
     </message>
     <message>
         <source>Chapters (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulos (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Save the changes to the chapters?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios de los capítulos?</translation>
     </message>
 </context>
 <context>
@@ -681,11 +682,11 @@ El feed conserva sus cambios.</translation>
     </message>
     <message>
         <source>Kept in the feed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guarda en el feed como %1</translation>
     </message>
     <message>
         <source>Sets the date to the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija la fecha en el momento actual</translation>
     </message>
 </context>
 <context>
@@ -704,15 +705,15 @@ El feed conserva sus cambios.</translation>
     </message>
     <message>
         <source>One element %1 a row; Add and Remove below change the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Un elemento %1 por fila; Añadir y Quitar, debajo, cambian las filas</translation>
     </message>
     <message>
         <source>Adds a row: a new element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una fila: un elemento %1 nuevo</translation>
     </message>
     <message>
         <source>Removes the selected row: its element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita la fila seleccionada: su elemento %1</translation>
     </message>
 </context>
 <context>
@@ -1728,7 +1729,7 @@ Tidrel la recuerda hasta que se cierre.</translation>
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Más herramientas</translation>
     </message>
 </context>
 <context>
@@ -1821,31 +1822,31 @@ Tidrel la recuerda hasta que se cierre.</translation>
     <name>CLiveItemFields</name>
     <message>
         <source>Live stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisión en directo</translation>
     </message>
     <message>
         <source>St&amp;atus:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;stado:</translation>
     </message>
     <message>
         <source>Sta&amp;rt:</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nicio:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin:</translation>
     </message>
     <message>
         <source>Add the time zone, e.g. %1Z or %1+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada la zona horaria, p. ej. %1Z o %1+01:00</translation>
     </message>
     <message>
         <source>Not a date and time like 2026-12-24T18:00:00+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una fecha y hora como 2026-12-24T18:00:00+01:00</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej., %1</translation>
     </message>
 </context>
 <context>
@@ -1986,11 +1987,11 @@ Abra usted esta dirección en un navegador.</translation>
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Más herramientas</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios</translation>
     </message>
 </context>
 <context>
@@ -2005,11 +2006,11 @@ Abra usted esta dirección en un navegador.</translation>
     </message>
     <message>
         <source>Other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros elementos</translation>
     </message>
     <message>
         <source>Elements these fields do not edit; they are kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos que estos campos no editan; se conservan tal cual</translation>
     </message>
 </context>
 <context>
@@ -2504,11 +2505,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CPostRowDelegate</name>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la entrada</translation>
     </message>
     <message>
         <source>Enter keeps the new title, Escape drops it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter conserva el título nuevo, Escape lo descarta</translation>
     </message>
 </context>
 <context>
@@ -2534,35 +2535,35 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Stream starts %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisión prevista: %1</translation>
     </message>
     <message>
         <source>Live now, since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En directo desde %1</translation>
     </message>
     <message>
         <source>Stream ended, began %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisión terminada; inicio: %1</translation>
     </message>
     <message>
         <source>Stream (%1) at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisión (%1): %2</translation>
     </message>
     <message>
         <source>Live item, %1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada en directo, %1: de %2 a %3</translation>
     </message>
     <message>
         <source>No title</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>No date</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin fecha</translation>
     </message>
     <message>
         <source>Unreadable date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha ilegible: %1</translation>
     </message>
 </context>
 <context>
@@ -2806,7 +2807,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Add Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir entrada en directo</translation>
     </message>
 </context>
 <context>
@@ -2961,19 +2962,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la entrada</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Links of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces de otras entradas</translation>
     </message>
     <message>
         <source>Authors of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Autores de otras entradas</translation>
     </message>
 </context>
 <context>
@@ -3007,7 +3008,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva entrada en directo</translation>
     </message>
 </context>
 <context>
@@ -3612,11 +3613,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New Li&amp;ve Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nue&amp;va entrada en directo</translation>
     </message>
     <message>
         <source>Add a live stream, pending, at the top of the posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una emisión en directo pendiente (pending) al principio de las entradas</translation>
     </message>
 </context>
 <context>

@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>Close the pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le panneau</translation>
     </message>
 </context>
 <context>
@@ -205,18 +205,18 @@
     </message>
     <message>
         <source>Edit Chapters…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les chapitres…</translation>
     </message>
 </context>
 <context>
     <name>CBarPreview</name>
     <message>
         <source>HTML code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code HTML</translation>
     </message>
     <message>
         <source>The description of the post as HTML code; edits here change the post</source>
-        <translation type="unfinished"></translation>
+        <translation>La description de l’article en code HTML ; les modifications faites ici changent l’article</translation>
     </message>
 </context>
 <context>
@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished">Problèmes</translation>
+        <translation>Problèmes</translation>
     </message>
     <message>
         <source>The problems the last check found; Enter shows where one is</source>
-        <translation type="unfinished"></translation>
+        <translation>Les problèmes trouvés par la dernière vérification ; Enter montre où se trouve le problème sélectionné</translation>
     </message>
 </context>
 <context>
@@ -278,111 +278,112 @@
     </message>
     <message>
         <source>Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Articles</translation>
     </message>
     <message>
         <source>The posts of the feed; the selected one is shown in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Les articles du flux ; l’article sélectionné est affiché dans l’éditeur</translation>
     </message>
     <message>
         <source>Filter posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les articles</translation>
     </message>
     <message>
         <source>Lists only the posts whose title holds this text; Escape empties the box, then closes it</source>
-        <translation type="unfinished"></translation>
+        <translation>N’affiche que les articles dont le titre contient ce texte ; Escape vide la zone, puis la ferme</translation>
     </message>
 </context>
 <context>
     <name>CChaptersDlg</name>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above: upload it there, or set a media base address in the publish settings to publish it with the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chapitres de l’article sont sur le web, à %1. « Enregistrer » les écrit dans le fichier ci-dessus : envoyez-le à cet endroit, ou indiquez une adresse des médias dans les paramètres de publication pour le publier avec le flux.</translation>
     </message>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above, and the post&apos;s chapters address becomes the one it is published at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chapitres de l’article sont sur le web, à %1. « Enregistrer » les écrit dans le fichier ci-dessus, et l’adresse des chapitres de l’article devient celle où ce fichier est publié.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Enregistrer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Add Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un chapitre</translation>
     </message>
     <message>
         <source>&amp;Remove Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le chapitre</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitres</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier :</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Parcourir…</translation>
+        <translation>&amp;Parcourir…</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Démarrer</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titre</translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished">Image</translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished">URL</translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Start times in seconds (94, 94.5) or as m:ss and h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Débuts en secondes (94, 94.5) ou sous la forme m:ss et h:mm:ss</translation>
     </message>
     <message>
         <source>%1 cannot be edited here, and is left as it is.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être modifié ici et reste tel quel.
+%2</translation>
     </message>
     <message>
         <source>A new chapters file: Save writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau fichier de chapitres : « Enregistrer » l’écrit.</translation>
     </message>
     <message>
         <source>Not a time like 94, 1:34 or 1:01:34</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un temps comme 94, 1:34 ou 1:01:34</translation>
     </message>
     <message>
         <source>The start of chapter %1 is not a time like 94, 1:34 or 1:01:34.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début du chapitre %1 n’est pas un temps comme 94, 1:34 ou 1:01:34.</translation>
     </message>
     <message>
         <source>Choose the file to save the chapters to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fichier où enregistrer les chapitres.</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1.</translation>
     </message>
     <message>
         <source>Save the Chapters As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les chapitres sous</translation>
     </message>
     <message>
         <source>Chapters (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitres (*.json);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Save the changes to the chapters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications des chapitres ?</translation>
     </message>
 </context>
 <context>
@@ -681,11 +682,11 @@ Le flux garde ses modifications.</translation>
     </message>
     <message>
         <source>Kept in the feed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Figure dans le flux en tant que %1</translation>
     </message>
     <message>
         <source>Sets the date to the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle la date sur l’heure actuelle</translation>
     </message>
 </context>
 <context>
@@ -704,15 +705,15 @@ Le flux garde ses modifications.</translation>
     </message>
     <message>
         <source>One element %1 a row; Add and Remove below change the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Un élément %1 par ligne ; Ajouter et Supprimer, en dessous, changent les lignes</translation>
     </message>
     <message>
         <source>Adds a row: a new element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une ligne : un nouvel élément %1</translation>
     </message>
     <message>
         <source>Removes the selected row: its element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime la ligne sélectionnée : son élément %1</translation>
     </message>
 </context>
 <context>
@@ -1728,7 +1729,7 @@ Tidrel s’en souvient jusqu’à sa fermeture.</translation>
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d’outils</translation>
     </message>
 </context>
 <context>
@@ -1821,31 +1822,31 @@ Tidrel s’en souvient jusqu’à sa fermeture.</translation>
     <name>CLiveItemFields</name>
     <message>
         <source>Live stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion en direct</translation>
     </message>
     <message>
         <source>St&amp;atus:</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;atut :</translation>
     </message>
     <message>
         <source>Sta&amp;rt:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heure de début :</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de fin :</translation>
     </message>
     <message>
         <source>Add the time zone, e.g. %1Z or %1+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez le fuseau horaire, par exemple %1Z ou %1+01:00</translation>
     </message>
     <message>
         <source>Not a date and time like 2026-12-24T18:00:00+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une date et heure comme 2026-12-24T18:00:00+01:00</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. %1</translation>
     </message>
 </context>
 <context>
@@ -1986,11 +1987,11 @@ Ouvrez vous-même cette adresse dans un navigateur.</translation>
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d’outils</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications</translation>
     </message>
 </context>
 <context>
@@ -2005,11 +2006,11 @@ Ouvrez vous-même cette adresse dans un navigateur.</translation>
     </message>
     <message>
         <source>Other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres éléments</translation>
     </message>
     <message>
         <source>Elements these fields do not edit; they are kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments que ces champs ne modifient pas ; ils sont gardés tels quels</translation>
     </message>
 </context>
 <context>
@@ -2504,11 +2505,11 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     <name>CPostRowDelegate</name>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de l’article</translation>
     </message>
     <message>
         <source>Enter keeps the new title, Escape drops it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter garde le nouveau titre, Escape l’abandonne</translation>
     </message>
 </context>
 <context>
@@ -2534,35 +2535,35 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>Stream starts %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct prévu : %1</translation>
     </message>
     <message>
         <source>Live now, since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En direct depuis %1</translation>
     </message>
     <message>
         <source>Stream ended, began %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct terminé, début : %1</translation>
     </message>
     <message>
         <source>Stream (%1) at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct (%1) : %2</translation>
     </message>
     <message>
         <source>Live item, %1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Article en direct, %1 : de %2 à %3</translation>
     </message>
     <message>
         <source>No title</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de titre</translation>
     </message>
     <message>
         <source>No date</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de date</translation>
     </message>
     <message>
         <source>Unreadable date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date illisible : %1</translation>
     </message>
 </context>
 <context>
@@ -2806,7 +2807,7 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>Add Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un article en direct</translation>
     </message>
 </context>
 <context>
@@ -2961,19 +2962,19 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de l’article</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Links of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens des autres articles</translation>
     </message>
     <message>
         <source>Authors of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteurs des autres articles</translation>
     </message>
 </context>
 <context>
@@ -3007,7 +3008,7 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>New Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel article en direct</translation>
     </message>
 </context>
 <context>
@@ -3612,11 +3613,11 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>New Li&amp;ve Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nou&amp;vel article en direct</translation>
     </message>
     <message>
         <source>Add a live stream, pending, at the top of the posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un direct à venir (pending) en tête des articles</translation>
     </message>
 </context>
 <context>

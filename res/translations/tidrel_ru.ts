@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>Close the pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть панель</translation>
     </message>
 </context>
 <context>
@@ -205,18 +205,18 @@
     </message>
     <message>
         <source>Edit Chapters…</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить главы…</translation>
     </message>
 </context>
 <context>
     <name>CBarPreview</name>
     <message>
         <source>HTML code</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-код</translation>
     </message>
     <message>
         <source>The description of the post as HTML code; edits here change the post</source>
-        <translation type="unfinished"></translation>
+        <translation>Описание записи в виде HTML-кода; правки здесь меняют запись</translation>
     </message>
 </context>
 <context>
@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished">Проблемы</translation>
+        <translation>Проблемы</translation>
     </message>
     <message>
         <source>The problems the last check found; Enter shows where one is</source>
-        <translation type="unfinished"></translation>
+        <translation>Проблемы, найденные последней проверкой; Enter показывает, где находится выбранная</translation>
     </message>
 </context>
 <context>
@@ -278,111 +278,112 @@
     </message>
     <message>
         <source>Posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Записи</translation>
     </message>
     <message>
         <source>The posts of the feed; the selected one is shown in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Записи ленты; выбранная показывается в редакторе</translation>
     </message>
     <message>
         <source>Filter posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр записей</translation>
     </message>
     <message>
         <source>Lists only the posts whose title holds this text; Escape empties the box, then closes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает только записи, в заголовке которых есть этот текст; Escape очищает поле, а затем закрывает его</translation>
     </message>
 </context>
 <context>
     <name>CChaptersDlg</name>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above: upload it there, or set a media base address in the publish settings to publish it with the feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Главы записи находятся в сети по адресу %1. «Сохранить» записывает их в файл, указанный выше: загрузите его туда или задайте адрес медиафайлов в параметрах публикации, чтобы публиковать его вместе с лентой.</translation>
     </message>
     <message>
         <source>The post&apos;s chapters are at %1, on the web. Save writes them to the file above, and the post&apos;s chapters address becomes the one it is published at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Главы записи находятся в сети по адресу %1. «Сохранить» записывает их в файл, указанный выше, а адресом глав записи становится адрес, по которому этот файл публикуется.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">Со&amp;хранить</translation>
+        <translation>Со&amp;хранить</translation>
     </message>
     <message>
         <source>&amp;Add Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить главу</translation>
     </message>
     <message>
         <source>&amp;Remove Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить главу</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Главы</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл:</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Обзор…</translation>
+        <translation>&amp;Обзор…</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Начало</translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Заголовок</translation>
+        <translation>Заголовок</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished">Изображение</translation>
+        <translation>Изображение</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished">URL</translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Start times in seconds (94, 94.5) or as m:ss and h:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Время начала в секундах (94, 94.5) или в виде m:ss и h:mm:ss</translation>
     </message>
     <message>
         <source>%1 cannot be edited here, and is left as it is.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 нельзя изменить здесь, файл остаётся как есть.
+%2</translation>
     </message>
     <message>
         <source>A new chapters file: Save writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый файл глав: «Сохранить» запишет его.</translation>
     </message>
     <message>
         <source>Not a time like 94, 1:34 or 1:01:34</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не время вида 94, 1:34 или 1:01:34</translation>
     </message>
     <message>
         <source>The start of chapter %1 is not a time like 94, 1:34 or 1:01:34.</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало главы %1 — не время вида 94, 1:34 или 1:01:34.</translation>
     </message>
     <message>
         <source>Choose the file to save the chapters to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл, в который сохранить главы.</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено в %1.</translation>
     </message>
     <message>
         <source>Save the Chapters As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить главы как</translation>
     </message>
     <message>
         <source>Chapters (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Главы (*.json);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Save the changes to the chapters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменения глав?</translation>
     </message>
 </context>
 <context>
@@ -684,11 +685,11 @@ The feed keeps its changes.</source>
     </message>
     <message>
         <source>Kept in the feed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Хранится в ленте как %1</translation>
     </message>
     <message>
         <source>Sets the date to the present time</source>
-        <translation type="unfinished"></translation>
+        <translation>Устанавливает текущие дату и время</translation>
     </message>
 </context>
 <context>
@@ -707,15 +708,15 @@ The feed keeps its changes.</source>
     </message>
     <message>
         <source>One element %1 a row; Add and Remove below change the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>По одному элементу %1 в строке; кнопки «Добавить» и «Удалить» ниже меняют строки</translation>
     </message>
     <message>
         <source>Adds a row: a new element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавляет строку — новый элемент %1</translation>
     </message>
     <message>
         <source>Removes the selected row: its element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаляет выбранную строку — её элемент %1</translation>
     </message>
 </context>
 <context>
@@ -1739,7 +1740,7 @@ Tidrel запомнит его до завершения работы.</translat
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие инструменты</translation>
     </message>
 </context>
 <context>
@@ -1832,31 +1833,31 @@ Tidrel запомнит его до завершения работы.</translat
     <name>CLiveItemFields</name>
     <message>
         <source>Live stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Прямой эфир</translation>
     </message>
     <message>
         <source>St&amp;atus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ст&amp;атус:</translation>
     </message>
     <message>
         <source>Sta&amp;rt:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Начало:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец:</translation>
     </message>
     <message>
         <source>Add the time zone, e.g. %1Z or %1+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавьте часовой пояс, например %1Z или %1+01:00</translation>
     </message>
     <message>
         <source>Not a date and time like 2026-12-24T18:00:00+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не дата и время вида 2026-12-24T18:00:00+01:00</translation>
     </message>
     <message>
         <source>e.g. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>например, %1</translation>
     </message>
 </context>
 <context>
@@ -1997,11 +1998,11 @@ Open this address in a browser yourself.</source>
     </message>
     <message>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие инструменты</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменения</translation>
     </message>
 </context>
 <context>
@@ -2016,11 +2017,11 @@ Open this address in a browser yourself.</source>
     </message>
     <message>
         <source>Other elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие элементы</translation>
     </message>
     <message>
         <source>Elements these fields do not edit; they are kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Элементы, которые эти поля не редактируют; они сохраняются как есть</translation>
     </message>
 </context>
 <context>
@@ -2516,11 +2517,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CPostRowDelegate</name>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок записи</translation>
     </message>
     <message>
         <source>Enter keeps the new title, Escape drops it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter сохраняет новый заголовок, Escape отменяет его</translation>
     </message>
 </context>
 <context>
@@ -2546,35 +2547,35 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Stream starts %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Эфир начнётся %1</translation>
     </message>
     <message>
         <source>Live now, since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас в эфире, с %1</translation>
     </message>
     <message>
         <source>Stream ended, began %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Эфир завершён, начался %1</translation>
     </message>
     <message>
         <source>Stream (%1) at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Эфир (%1): %2</translation>
     </message>
     <message>
         <source>Live item, %1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Прямой эфир, %1: с %2 до %3</translation>
     </message>
     <message>
         <source>No title</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет заголовка</translation>
     </message>
     <message>
         <source>No date</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет даты</translation>
     </message>
     <message>
         <source>Unreadable date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Нечитаемая дата: %1</translation>
     </message>
 </context>
 <context>
@@ -2818,7 +2819,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Add Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавление прямого эфира</translation>
     </message>
 </context>
 <context>
@@ -2973,19 +2974,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Post title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок записи</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Описание</translation>
     </message>
     <message>
         <source>Links of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки других записей</translation>
     </message>
     <message>
         <source>Authors of other posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Авторы других записей</translation>
     </message>
 </context>
 <context>
@@ -3019,7 +3020,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New Live Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый прямой эфир</translation>
     </message>
 </context>
 <context>
@@ -3624,11 +3625,11 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>New Li&amp;ve Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый прямой &amp;эфир</translation>
     </message>
     <message>
         <source>Add a live stream, pending, at the top of the posts</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить ожидаемый прямой эфир (pending) в начало списка записей</translation>
     </message>
 </context>
 <context>
