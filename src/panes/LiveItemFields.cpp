@@ -67,6 +67,11 @@ QLineEdit *CLiveItemFields::addTime(QFormLayout *form, const QString &label, con
     column->addWidget(line);
     column->addWidget(note);
     form->addRow(label, box);
+    // The label's key letter and name go to the line, not to the box around
+    // it and its note; a screen reader finds no label beside the line.
+    if (auto *name = qobject_cast<QLabel *>(form->labelForField(box)))
+        name->setBuddy(line);
+    line->setAccessibleName(QString(label).remove(u'&').remove(u':').trimmed());
     const auto showNote = [line, note] {
         const QString text = noteOnTime(line->text());
         note->setText(text);
