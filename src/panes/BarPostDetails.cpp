@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -110,8 +111,13 @@ QWidget *CBarPostDetails::createFields()
     chooseFile->setToolTip(tr("Fill the length and type (and a podcast's duration) from a media file"));
     auto *fillFromUrl = new QPushButton(tr("Fill from U&RL"));
     fillFromUrl->setToolTip(tr("Ask the server for the length and type of the file at the URL"));
-    m_enclosures->buttonRow()->insertWidget(2, chooseFile);
-    m_enclosures->buttonRow()->insertWidget(3, fillFromUrl);
+    // A row of their own under Add and Remove: four buttons in one row are
+    // wider than the pane at a small screen's third.
+    auto *fillRow = new QHBoxLayout;
+    fillRow->addWidget(chooseFile);
+    fillRow->addWidget(fillFromUrl);
+    fillRow->addStretch();
+    enclosureRows->addLayout(fillRow);
     connect(chooseFile, &QPushButton::clicked, this, &CBarPostDetails::chooseEnclosureFile);
     connect(fillFromUrl, &QPushButton::clicked, this,
             [this] { fillEnclosureFromUrl(qMax(0, m_enclosures->currentRow())); });

@@ -220,6 +220,10 @@ QComboBox *CElementForm::addChoice(QFormLayout *layout, const QString &label, co
     auto *combo = new QComboBox;
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // As narrow as a line: a long choice (a media type) would otherwise widen
+    // a whole pane past its room; the list shows the choices whole.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(6);
     // The field in the box takes the focus, and a screen reader names it.
     combo->lineEdit()->setAccessibleName(spokenName(label));
     combo->addItem(QString());

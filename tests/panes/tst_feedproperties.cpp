@@ -256,7 +256,7 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     QVERIFY(area);
     frame->dockHost()->resizeDocks({details}, {150}, Qt::Horizontal);
     QTRY_VERIFY(area->horizontalScrollBar()->isVisible());
-    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+    QTRY_VERIFY(area->horizontalScrollBar()->maximum() > 0);
 
     // --- The first episode's tags ---
     QCOMPARE(shown(details, QStringLiteral("guid")), QStringLiteral("http://example.com/podcasts/archive/aae20050615.m4a"));
