@@ -1224,9 +1224,7 @@ private:
                            QCoreApplication::translate("CFeedChecker", "\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
             }
         }
-        static const QRegularExpression uuid(
-                QStringLiteral("^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}$"));
-        if (const Node *guid = channel.child(QStringLiteral("podcast:guid")); guid && !uuid.match(text(*guid)).hasMatch())
+        if (const Node *guid = channel.child(QStringLiteral("podcast:guid")); guid && !isUuid(text(*guid)))
             report(Id::PodcastGuid, *guid);
         checkOneOf(Id::PodcastLocked, channel.child(QStringLiteral("podcast:locked")),
                    {QStringLiteral("yes"), QStringLiteral("no")});
