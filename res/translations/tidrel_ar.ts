@@ -3811,6 +3811,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>The file is empty.</source>
         <translation>الملف فارغ.</translation>
     </message>
+    <message>
+        <source>This is a device or a pipe, not a feed file.</source>
+        <translation>هذا جهاز أو أنبوب وليس ملف خلاصة.</translation>
+    </message>
 </context>
 <context>
     <name>FeedWriter</name>

@@ -3764,6 +3764,10 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
+    <message>
+        <source>This is a device or a pipe, not a feed file.</source>
+        <translation>Das ist ein Gerät oder eine Pipe, keine Feed-Datei.</translation>
+    </message>
 </context>
 <context>
     <name>FeedWriter</name>

@@ -3736,6 +3736,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>The file is empty.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This is a device or a pipe, not a feed file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FeedWriter</name>

@@ -3763,6 +3763,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>The file is empty.</source>
         <translation>El archivo está vacío.</translation>
     </message>
+    <message>
+        <source>This is a device or a pipe, not a feed file.</source>
+        <translation>Es un dispositivo o una tubería, no un archivo de feed.</translation>
+    </message>
 </context>
 <context>
     <name>FeedWriter</name>

@@ -3763,6 +3763,10 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
         <source>The file is empty.</source>
         <translation>Le fichier est vide.</translation>
     </message>
+    <message>
+        <source>This is a device or a pipe, not a feed file.</source>
+        <translation>C’est un périphérique ou un tube, pas un fichier de flux.</translation>
+    </message>
 </context>
 <context>
     <name>FeedWriter</name>

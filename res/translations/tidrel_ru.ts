@@ -3775,6 +3775,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>The file is empty.</source>
         <translation>Файл пуст.</translation>
     </message>
+    <message>
+        <source>This is a device or a pipe, not a feed file.</source>
+        <translation>Это устройство или канал, а не файл ленты.</translation>
+    </message>
 </context>
 <context>
     <name>FeedWriter</name>

@@ -1,5 +1,7 @@
 #include "core/FeedParser.h"
 
+#include "core/PackedBytes.h"
+
 #include <QCoreApplication>
 
 #include <expat.h>
@@ -127,6 +129,30 @@ FeedParser::Failure failureOf(XML_Error code, char at)
     }
 }
 
+// Hands expat the bytes from `from` on, in pieces of at most `pieceSize`,
+// the last one marked final.
+bool parseFrom(XML_Parser expat, const QByteArray &bytes, qsizetype from, qsizetype pieceSize)
+{
+    for (qsizetype at = from; at < bytes.size(); at += pieceSize) {
+        const qsizetype size = qMin(pieceSize, bytes.size() - at);
+        if (XML_Parse(expat, bytes.constData() + at, int(size), at + size >= bytes.size()) != XML_STATUS_OK)
+            return false;
+    }
+    return from < bytes.size() || XML_Parse(expat, "", 0, XML_TRUE) == XML_STATUS_OK;
+}
+
+// Packed bytes go to expat a block at a time, as they unpack.
+bool parseFrom(XML_Parser expat, const CPackedBytes &bytes, qsizetype from, qsizetype)
+{
+    qsizetype at = from;
+    const auto piece = [&](const char *data, qsizetype size) {
+        at += size;
+        return XML_Parse(expat, data, int(size), at == bytes.size()) == XML_STATUS_OK;
+    };
+    return bytes.forEachPiece(from, bytes.size(), piece)
+            && (from < bytes.size() || XML_Parse(expat, "", 0, XML_TRUE) == XML_STATUS_OK);
+}
+
 } // namespace
 
 // The state of one parse, handed to expat's callbacks.
@@ -195,11 +221,12 @@ struct FeedParser::Run
     }
 };
 
-bool FeedParser::parse(const QByteArray &bytes, QString *error)
+template<typename Bytes>
+bool FeedParser::parseBytes(const Bytes &bytes, QString *error)
 {
     m_failure = Failure::None;
     qsizetype skipped = 0;
-    while (skipped < bytes.size() && isXmlSpace(bytes[skipped]))
+    while (skipped < bytes.size() && isXmlSpace(bytes.at(skipped)))
         ++skipped;
     QString reason;
     if (run(bytes, skipped, nullptr, &reason))
@@ -207,7 +234,7 @@ bool FeedParser::parse(const QByteArray &bytes, QString *error)
     // A file that declares UTF-16 but holds single bytes is read as UTF-8,
     // which is what it holds when it reads at all.
     if (m_encoding.toLower().startsWith("utf-16") && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")
-        && (bytes.size() < 2 || (bytes[0] != 0 && bytes[1] != 0)) && run(bytes, skipped, "UTF-8", nullptr)) {
+        && (bytes.size() < 2 || (bytes.at(0) != 0 && bytes.at(1) != 0)) && run(bytes, skipped, "UTF-8", nullptr)) {
         m_encoding = "UTF-8";
         m_failure = Failure::None;
         return true;
@@ -217,10 +244,11 @@ bool FeedParser::parse(const QByteArray &bytes, QString *error)
     return false;
 }
 
-bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *forcedEncoding, QString *error)
+template<typename Bytes>
+bool FeedParser::run(const Bytes &bytes, qsizetype skipped, const char *forcedEncoding, QString *error)
 {
     XML_Parser expat = XML_ParserCreate(forcedEncoding);
-    Run state{this, expat, skipped, XML_Size(bytes.left(skipped).count('\n')), QByteArray(), QString()};
+    Run state{this, expat, skipped, XML_Size(bytes.mid(0, skipped).count('\n')), QByteArray(), QString()};
     XML_SetUserData(expat, &state);
     XML_SetElementHandler(expat, Run::start, Run::end);
     if (m_readsText)
@@ -233,11 +261,7 @@ bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *for
     // In pieces: expat copies what it is given into a buffer of its own, which
     // for a whole file would hold it twice.
     const qsizetype kPiece = m_wholeInput ? qMax<qsizetype>(bytes.size(), 1) : 1 << 16;
-    bool parsed = true;
-    for (qsizetype at = skipped; parsed && (at < bytes.size() || at == skipped); at += kPiece) {
-        const qsizetype size = qMin(kPiece, bytes.size() - at);
-        parsed = XML_Parse(expat, bytes.constData() + at, int(size), at + size >= bytes.size()) == XML_STATUS_OK;
-    }
+    const bool parsed = parseFrom(expat, bytes, skipped, kPiece);
     const XML_Error code = XML_GetErrorCode(expat);
     // Only a failure needs its place: expat counts lines by reading again
     // all it has parsed since it last counted.
@@ -247,16 +271,16 @@ bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *for
     const qsizetype stop = qsizetype(XML_GetCurrentByteIndex(expat)) + skipped;
     XML_ParserFree(expat);
 
-    if (bytes.startsWith("\xFF\xFE") || (bytes.size() > 1 && bytes[0] == '<' && bytes[1] == 0))
+    if (bytes.startsWith("\xFF\xFE") || (bytes.size() > 1 && bytes.at(0) == '<' && bytes.at(1) == 0))
         m_encoding = "UTF-16LE";
-    else if (bytes.startsWith("\xFE\xFF") || (bytes.size() > 1 && bytes[0] == 0 && bytes[1] == '<'))
+    else if (bytes.startsWith("\xFE\xFF") || (bytes.size() > 1 && bytes.at(0) == 0 && bytes.at(1) == '<'))
         m_encoding = "UTF-16BE";
     else
         m_encoding = state.declaredEncoding.isEmpty() ? QByteArray("UTF-8") : state.declaredEncoding;
     if (parsed || !error)
         return parsed;
 
-    m_failure = state.refusal.isEmpty() ? failureOf(code, stop >= 0 && stop < bytes.size() ? bytes[stop] : 0)
+    m_failure = state.refusal.isEmpty() ? failureOf(code, stop >= 0 && stop < bytes.size() ? bytes.at(stop) : 0)
                                         : state.refusalKind;
     m_failureLine = int(line);
     m_failureColumn = int(column) + 1;
@@ -273,4 +297,14 @@ bool FeedParser::run(const QByteArray &bytes, qsizetype skipped, const char *for
         *error = QCoreApplication::translate("FeedParser", "The file is not well-formed XML: %1 %2.")
                          .arg(QString::fromUtf8(XML_ErrorString(code)), where);
     return false;
+}
+
+bool FeedParser::parse(const QByteArray &bytes, QString *error)
+{
+    return parseBytes(bytes, error);
+}
+
+bool FeedParser::parse(const CPackedBytes &bytes, QString *error)
+{
+    return parseBytes(bytes, error);
 }

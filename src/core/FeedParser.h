@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class CPackedBytes;
+
 // Reads a feed file's bytes with expat and reports where each element's
 // start and end tags stand in those bytes, so that a save can copy every
 // byte it did not change. Expat checks well-formedness (undefined entities,
@@ -30,6 +32,8 @@ public:
 
     // Parses `bytes` whole. On failure *error says why, with line and column.
     bool parse(const QByteArray &bytes, QString *error);
+    // The same for bytes kept packed, read a block at a time.
+    bool parse(const CPackedBytes &bytes, QString *error);
     // The encoding the bytes were read in: "UTF-8", "UTF-16LE", "UTF-16BE",
     // or the name the declaration gives.
     QByteArray encodingName() const { return m_encoding; }
@@ -53,7 +57,8 @@ protected:
 
 private:
     struct Run;
-    bool run(const QByteArray &bytes, qsizetype skipped, const char *forcedEncoding, QString *error);
+    template<typename Bytes> bool parseBytes(const Bytes &bytes, QString *error);
+    template<typename Bytes> bool run(const Bytes &bytes, qsizetype skipped, const char *forcedEncoding, QString *error);
 
     QByteArray m_encoding;
     Failure m_failure = Failure::None;

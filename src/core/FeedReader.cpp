@@ -3,10 +3,9 @@
 #include "core/FeedEncoding.h"
 #include "core/FeedFileKind.h"
 #include "core/FeedParser.h"
+#include "core/PackedBytes.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
 #include <cstring>
@@ -192,41 +191,16 @@ private:
 
 } // namespace
 
-bool CFeedReader::readFile(const QString &path, QByteArray *bytes, QString *error)
+bool CFeedReader::read(const CPackedBytes &bytes, QString *error)
 {
-    if (QFileInfo(path).isDir()) {
-        setError(error, QCoreApplication::translate("FeedReader", "This is a folder, not a feed file."));
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QCoreApplication::translate("FeedReader", "Cannot open the file: %1").arg(file.errorString()));
-        return false;
-    }
-    bytes->resize(file.size());
-    if (file.read(bytes->data(), bytes->size()) != bytes->size() || !file.atEnd()) {
-        setError(error, QCoreApplication::translate("FeedReader", "Cannot read the file: %1").arg(file.errorString()));
-        return false;
-    }
-    return true;
-}
-
-bool CFeedReader::read(const QByteArray &bytes, QString *error)
-{
-    // Byte ranges are kept as 32-bit offsets, which keeps the model of a
-    // large feed small; no feed kept by hand comes near 2 GiB.
-    if (bytes.size() > std::numeric_limits<qint32>::max()) {
-        setError(error, QCoreApplication::translate("FeedReader", "The file is too large to edit (2 GiB or more)."));
-        return false;
-    }
     if (bytes.isEmpty()) {
         setError(error, QCoreApplication::translate("FeedReader", "The file is empty."));
         return false;
     }
     // The sniffing reads single bytes; UTF-16 files go straight to the root check.
     const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")
-            || (bytes.size() > 1 && (bytes[0] == 0) != (bytes[1] == 0));
-    const std::string head = bytes.left(4096).toStdString();
+            || (bytes.size() > 1 && (bytes.at(0) == 0) != (bytes.at(1) == 0));
+    const std::string head = bytes.mid(0, 4096).toStdString();
     if (!utf16 && (!FeedFileKind::checkIsText(head, error) || !FeedFileKind::checkPrologue(head, error)))
         return false;
     NodeBuilder builder;

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+class CPackedBytes;
+
 #include <utility>
 #include <vector>
 
@@ -17,9 +19,7 @@
 class CFeedReader
 {
 public:
-    // The file's bytes, read whole.
-    static bool readFile(const QString &path, QByteArray *bytes, QString *error);
-    bool read(const QByteArray &bytes, QString *error);
+    bool read(const CPackedBytes &bytes, QString *error);
 
     // What read() found: the rss root's channel with its children and the
     // children of its items, offsets into buffer 0.

@@ -1,5 +1,7 @@
 #include "core/FeedWriter.h"
 
+#include "core/FeedBuffers.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -54,8 +56,7 @@ void keepOwnerAndMode(QSaveFile &file, const QString &path)
 class RangeJoiner
 {
 public:
-    explicit RangeJoiner(const std::vector<QByteArray> &buffers,
-                         std::function<bool(const char *, qsizetype)> write)
+    explicit RangeJoiner(const CFeedBuffers &buffers, std::function<bool(const char *, qsizetype)> write)
         : m_buffers(buffers), m_write(std::move(write))
     {
     }
@@ -77,13 +78,13 @@ public:
     bool flush()
     {
         if (m_ok && m_buffer >= 0 && m_end > m_begin)
-            m_ok = m_write(m_buffers[size_t(m_buffer)].constData() + m_begin, m_end - m_begin);
+            m_ok = m_buffers.forEachPiece(m_buffer, m_begin, m_end, m_write);
         m_buffer = -1;
         return m_ok;
     }
 
 private:
-    const std::vector<QByteArray> &m_buffers;
+    const CFeedBuffers &m_buffers;
     std::function<bool(const char *, qsizetype)> m_write;
     int m_buffer = -1;
     qsizetype m_begin = 0;
@@ -93,7 +94,7 @@ private:
 
 } // namespace
 
-CFeedWriter::CFeedWriter(const std::vector<QByteArray> &buffers, const FeedNode *channel)
+CFeedWriter::CFeedWriter(const CFeedBuffers &buffers, const FeedNode *channel)
     : m_buffers(buffers), m_channel(channel)
 {
 }
@@ -112,8 +113,8 @@ void CFeedWriter::renderFile(Sink &sink) const
 {
     if (m_channel)
         render(*m_channel, sink);
-    else if (!m_buffers.empty())
-        sink(0, 0, m_buffers[0].size());
+    else
+        sink(0, 0, m_buffers.size(0));
 }
 
 bool CFeedWriter::saveToFile(const QString &path, QString *error) const

@@ -2,10 +2,11 @@
 
 #include "core/FeedNode.h"
 
+class CFeedBuffers;
+
 #include <QByteArray>
 #include <QString>
 
-#include <vector>
 
 // Writes a feed's nodes out as the bytes they stand for, each stretch from
 // the buffer it is in (the file's bytes, or text written for an edit), so
@@ -15,7 +16,7 @@ class CFeedWriter
 public:
     // A null channel writes buffer 0 as it stands: a file whose channel
     // holds nothing to edit.
-    CFeedWriter(const std::vector<QByteArray> &buffers, const FeedNode *channel);
+    CFeedWriter(const CFeedBuffers &buffers, const FeedNode *channel);
 
     // Writes through a temporary file that replaces the target, so a failed
     // save leaves the old file untouched; keeps its permissions and, where
@@ -28,6 +29,6 @@ private:
     template<typename Sink> void render(const FeedNode &node, Sink &sink) const;
     template<typename Sink> void renderFile(Sink &sink) const;
 
-    const std::vector<QByteArray> &m_buffers;
+    const CFeedBuffers &m_buffers;
     const FeedNode *m_channel;
 };

@@ -226,10 +226,10 @@ struct CRssFeed::Layout
 class CRssFeed::NodeWriter
 {
 public:
-    explicit NodeWriter(CRssFeed *feed) : m_feed(feed), m_buffer(int(feed->m_buffers.size())) {}
+    explicit NodeWriter(CRssFeed *feed) : m_feed(feed), m_buffer(feed->m_buffers.count()) {}
 
     // Moves the text written into the feed's buffers.
-    void finish() { m_feed->m_buffers.push_back(std::move(m_bytes)); }
+    void finish() { m_feed->m_buffers.add(std::move(m_bytes)); }
 
     // `lead` and `startTag` in the file's encoding.
     void begin(FeedNode &node, const QByteArray &lead, const QByteArray &startTag)
@@ -258,13 +258,11 @@ public:
     // A copy of the node's text, with another lead, in this buffer.
     FeedNode copy(const FeedNode &node, const QByteArray &lead)
     {
-        const QByteArray &source = m_feed->m_buffers[size_t(node.buffer)];
         FeedNode copied;
         copied.name = node.name;
-        begin(copied, lead, source.mid(node.begin, node.contentBegin - node.begin));
+        begin(copied, lead, m_feed->m_buffers.range(node.buffer, node.begin, node.contentBegin));
         for (const FeedNode &child : node.children) {
-            const QByteArray &childSource = m_feed->m_buffers[size_t(child.buffer)];
-            copied.children.push_back(copy(child, childSource.mid(child.leadBegin, child.begin - child.leadBegin)));
+            copied.children.push_back(copy(child, m_feed->m_buffers.range(child.buffer, child.leadBegin, child.begin)));
         }
         copyTail(copied, node);
         return copied;
@@ -273,10 +271,9 @@ public:
     // Ends `node` with the tail and end tag of `from`, as they stand.
     void copyTail(FeedNode &node, const FeedNode &from)
     {
-        const QByteArray &source = m_feed->m_buffers[size_t(from.buffer)];
         node.tailBegin = m_bytes.size();
         node.contentEnd = node.tailBegin + (from.contentEnd - from.tailBegin);
-        m_bytes += source.mid(from.tailBegin, from.end - from.tailBegin);
+        m_bytes += m_feed->m_buffers.range(from.buffer, from.tailBegin, from.end);
         node.end = m_bytes.size();
     }
 
@@ -298,20 +295,20 @@ CRssFeed::~CRssFeed() = default;
 bool CRssFeed::LoadFromFile(const QString &path, QString *error)
 {
     ClearFeed();
-    QByteArray bytes;
-    if (!CFeedReader::readFile(path, &bytes, error) || !loadBytes(bytes, error))
+    CPackedBytes bytes;
+    if (!CPackedBytes::readFile(path, &bytes, error) || !loadBytes(std::move(bytes), error))
         return false;
     rememberDiskState(path);
     return true;
 }
 
-bool CRssFeed::loadBytes(const QByteArray &bytes, QString *error)
+bool CRssFeed::loadBytes(CPackedBytes bytes, QString *error)
 {
     ClearFeed();
     CFeedReader reader;
     if (!reader.read(bytes, error))
         return false;
-    m_buffers = {bytes};
+    m_buffers.setFile(std::move(bytes));
     m_encoding = std::make_unique<FeedEncoding>(reader.encodingName);
     m_names = std::move(reader.names);
     m_channel = std::move(reader.channel);
@@ -388,7 +385,7 @@ bool CRssFeed::CreateNewFeed(const QString &title, const QString &link, const QS
     text += QLatin1Char('\n') + kNewFeedIndent + QStringLiteral("</channel>\n</rss>\n");
     m_diskSize = -1;
     m_diskModified = QDateTime();
-    return loadBytes(text.toUtf8(), nullptr) && AddNewPost();
+    return loadBytes(CPackedBytes::fromBytes(text.toUtf8()), nullptr) && AddNewPost();
 }
 
 void CRssFeed::ClearFeed()
@@ -478,7 +475,8 @@ FeedNode *CRssFeed::field(FeedNode *item, const char *name)
 
 QString CRssFeed::decoded(int buffer, qsizetype begin, qsizetype end) const
 {
-    return m_encoding->decode(m_buffers[size_t(buffer)].constData() + begin, end - begin);
+    const QByteArray bytes = m_buffers.range(buffer, begin, end);
+    return m_encoding->decode(bytes.constData(), bytes.size());
 }
 
 QString CRssFeed::content(const FeedNode &node) const
@@ -536,10 +534,9 @@ bool CRssFeed::SetPostAttribute(int index, const QString &name, const QString &v
 // The element's lead, tail, end tag and children stay as they are.
 void CRssFeed::replaceStartTag(FeedNode &node, const QString &startTag)
 {
-    const QByteArray &source = m_buffers[size_t(node.buffer)];
     NodeWriter writer(this);
     FeedNode rewritten = node;
-    writer.begin(rewritten, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(startTag));
+    writer.begin(rewritten, m_buffers.range(node.buffer, node.leadBegin, node.begin), writer.tag(startTag));
     writer.copyTail(rewritten, node);
     writer.finish();
     node = std::move(rewritten);
@@ -600,16 +597,15 @@ void CRssFeed::replaceContent(FeedNode &node, const QString &value)
 {
     openEmptyElement(node);
     const QString old = content(node);
-    const QByteArray &source = m_buffers[size_t(node.buffer)];
     const FeedEncoding &encoding = *m_encoding;
     NodeWriter writer(this);
     FeedNode written = node;
-    writer.begin(written, source.mid(node.leadBegin, node.begin - node.leadBegin),
-                 source.mid(node.begin, node.contentBegin - node.begin));
+    writer.begin(written, m_buffers.range(node.buffer, node.leadBegin, node.begin),
+                 m_buffers.range(node.buffer, node.begin, node.contentBegin));
     // New line breaks follow the one before the element.
     const QString lineEnd = decoded(node.buffer, node.leadBegin, node.begin).contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
     writer.append(FeedValue::content(value, old, [&encoding](char32_t c) { return encoding.canEncode(c); }, lineEnd));
-    writer.end(written, QString(), source.mid(node.contentEnd, node.end - node.contentEnd));
+    writer.end(written, QString(), m_buffers.range(node.buffer, node.contentEnd, node.end));
     writer.finish();
     node = std::move(written);
 }
@@ -626,8 +622,7 @@ void CRssFeed::openEmptyElement(FeedNode &node)
     const QString name = QString::fromUtf8(m_names[node.name]);
     NodeWriter writer(this);
     FeedNode opened = node;
-    const QByteArray &source = m_buffers[size_t(node.buffer)];
-    writer.begin(opened, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(startTag + QLatin1Char('>')));
+    writer.begin(opened, m_buffers.range(node.buffer, node.leadBegin, node.begin), writer.tag(startTag + QLatin1Char('>')));
     writer.end(opened, QString(), writer.tag(QStringLiteral("</") + name + QLatin1Char('>')));
     writer.finish();
     node = std::move(opened);
@@ -929,11 +924,10 @@ bool CRssFeed::CopyPostToTop(int index)
 // is not.
 void CRssFeed::writeOwnGuid(FeedNode &node)
 {
-    const QByteArray &source = m_buffers[size_t(node.buffer)];
     NodeWriter writer(this);
     FeedNode written;
     written.name = node.name;
-    writer.begin(written, source.mid(node.leadBegin, node.begin - node.leadBegin),
+    writer.begin(written, m_buffers.range(node.buffer, node.leadBegin, node.begin),
                  writer.tag(QStringLiteral("<guid") + kNotPermaLink + QLatin1Char('>')));
     writer.append(NewGuidText());
     writer.end(written, QString(), writer.tag(QStringLiteral("</guid>")));
@@ -1139,9 +1133,7 @@ bool CRssFeed::swapHeader(CFeedPart &part)
 // node holds before its children.
 CRssFeed::Head CRssFeed::readHead() const
 {
-    const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
-    const QByteArray head = QByteArray::fromRawData(source.constData() + m_channel.leadBegin,
-                                                    m_channel.contentBegin - m_channel.leadBegin);
+    const QByteArray head = m_buffers.range(m_channel.buffer, m_channel.leadBegin, m_channel.contentBegin);
     const CFeedReader::Head found = CFeedReader::readHead(head);
     Head read;
     if (found.rssBegin >= 0) {
@@ -1377,11 +1369,10 @@ void CRssFeed::rewriteElement(FeedNode &node, const FeedElement &element, const 
         style.step = first.mid(close.size());
     }
     const CFeedElementXml::Parts parts = CFeedElementXml::write(element, own, style);
-    const QByteArray &source = m_buffers[size_t(node.buffer)];
     NodeWriter writer(this);
     FeedNode rewritten;
     rewritten.name = nameId(own.writtenName(element.name, style.prefix).toUtf8());
-    writer.begin(rewritten, source.mid(node.leadBegin, node.begin - node.leadBegin), writer.tag(parts.startTag));
+    writer.begin(rewritten, m_buffers.range(node.buffer, node.leadBegin, node.begin), writer.tag(parts.startTag));
     writer.append(parts.content);
     writer.end(rewritten, QString(), writer.tag(parts.endTag));
     writer.finish();
@@ -1424,13 +1415,12 @@ bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
                                            QStringLiteral("xmlns:") + name + QStringLiteral("=\"")
                                                    + CFeedElementXml::attributeText(uri, [this](char32_t c) { return m_encoding->canEncode(c); }) + QLatin1Char('"'));
 
-    const QByteArray &source = m_buffers[size_t(m_channel.buffer)];
     FeedNode &channel = m_channel;
-    QByteArray bytes = source.mid(channel.leadBegin, head.rssBegin - channel.leadBegin) + m_encoding->encode(startTag);
+    QByteArray bytes = m_buffers.range(m_channel.buffer, channel.leadBegin, head.rssBegin) + m_encoding->encode(startTag);
     const qsizetype shift = bytes.size() - head.rssEnd;
-    bytes += source.mid(head.rssEnd, channel.contentBegin - head.rssEnd);
+    bytes += m_buffers.range(m_channel.buffer, head.rssEnd, channel.contentBegin);
     const qsizetype tail = bytes.size();
-    bytes += source.mid(channel.tailBegin, channel.end - channel.tailBegin);
+    bytes += m_buffers.range(m_channel.buffer, channel.tailBegin, channel.end);
     if (bytes.size() > std::numeric_limits<qint32>::max())
         return false;
     channel.begin = qint32(channel.begin + shift);
@@ -1439,8 +1429,7 @@ bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
     channel.tailBegin = qint32(tail);
     channel.end = qint32(bytes.size());
     channel.leadBegin = 0;
-    channel.buffer = int(m_buffers.size());
-    m_buffers.push_back(std::move(bytes));
+    channel.buffer = m_buffers.add(std::move(bytes));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FeedBuffers.h"
 #include "core/FeedElement.h"
 #include "core/FeedElementXml.h"
 #include "core/FeedNamespaces.h"
@@ -211,7 +212,7 @@ private:
     struct Head;
     class NodeWriter;
 
-    bool loadBytes(const QByteArray &bytes, QString *error);
+    bool loadBytes(CPackedBytes bytes, QString *error);
     void rememberDiskState(const QString &path);
 
     const FeedNode *post(int index) const;
@@ -258,7 +259,7 @@ private:
     void addElement(FeedNode &parent, size_t position, const QString &lead, const FeedElement &element,
                     const CFeedNamespaces &scope, const FeedNode *sibling);
 
-    std::vector<QByteArray> m_buffers; // [0]: the file's bytes
+    CFeedBuffers m_buffers;
     std::unique_ptr<FeedEncoding> m_encoding;
     QList<QByteArray> m_names;
     FeedNode m_channel;

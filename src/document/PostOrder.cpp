@@ -112,11 +112,14 @@ void CPostOrder::sort(const CRssFeed *feed, int sortOrder)
 }
 
 // Posts that compare equal keep the order of their indexes, so the rows do
-// not shuffle from one sort to the next.
+// not shuffle from one sort to the next. The keys are read in feed order,
+// which reads the feed's packed file bytes from start to end once, rather
+// than in the jumps of the order shown before.
 void CPostOrder::sortByTitle(const CRssFeed *feed)
 {
     struct Row { QCollatorSortKey key; int post; };
     const QCollator collator = titleCollator();
+    std::sort(m_rows.begin(), m_rows.end());
     std::vector<Row> rows;
     rows.reserve(m_rows.size());
     for (int post : m_rows)
@@ -132,6 +135,7 @@ void CPostOrder::sortByTitle(const CRssFeed *feed)
 void CPostOrder::sortByDate(const CRssFeed *feed)
 {
     struct Row { QDateTime date; int post; };
+    std::sort(m_rows.begin(), m_rows.end());
     std::vector<Row> rows;
     rows.reserve(m_rows.size());
     for (int post : m_rows)

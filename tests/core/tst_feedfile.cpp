@@ -210,6 +210,32 @@ private slots:
         QCOMPARE(readFile(path), bytes);
     }
 
+    // A feed of many packed blocks, its posts read and edited from the last
+    // to the first so that reads jump between blocks and fields straddle
+    // block boundaries: every byte not edited goes back as it was.
+    void save_largeFeedEditedBackwards_keepsEveryOtherByte()
+    {
+        QByteArray bytes = xmlDeclaration("UTF-8") + "\n<rss version=\"2.0\"><channel><title>Big</title>\n";
+        const int posts = 3000;
+        for (int i = 0; i < posts; ++i) {
+            bytes += "<item><title>Post " + QByteArray::number(i) + "</title><description>&lt;p&gt;"
+                    + QByteArray(i % 300, char('a' + i % 26)) + "&lt;/p&gt;</description></item>\n";
+        }
+        bytes += "</channel></rss>\n";
+        QVERIFY(bytes.size() > 8 * 64 * 1024);
+        CRssFeed feed;
+        QString error;
+        const QString path = file(bytes);
+        QVERIFY2(feed.LoadFromFile(path, &error), qPrintable(error));
+        for (int i = posts - 1; i >= 0; --i) {
+            QCOMPARE(feed.GetPostTitle(i), QStringLiteral("Post %1").arg(i));
+            QCOMPARE(feed.GetPostDescription(i).size(), 7 + i % 300);
+            QVERIFY(feed.SetPostTitle(i, QStringLiteral("Edited %1").arg(i)));
+        }
+        QVERIFY(feed.SaveToFile(path, &error));
+        QCOMPARE(readFile(path), QByteArray(bytes).replace("<title>Post ", "<title>Edited "));
+    }
+
     void load_readsTextAsWritten_data()
     {
         QTest::addColumn<QByteArray>("items");
