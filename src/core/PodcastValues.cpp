@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
-#include <QUuid>
 
 namespace {
 
@@ -13,12 +12,6 @@ QStringList fromLatin1(std::initializer_list<const char *> values)
     for (const char *value : values)
         list.append(QString::fromLatin1(value));
     return list;
-}
-
-bool matches(const QString &text, const char *pattern)
-{
-    const QRegularExpression form(QString::fromLatin1(pattern));
-    return form.match(text.trimmed()).hasMatch();
 }
 
 // The notes are marked for translation where they are written.
@@ -162,44 +155,42 @@ const QStringList &CPodcastValues::yesNo()
 
 QString CPodcastValues::Seconds(const QString &text)
 {
-    if (matches(text, "^\\d+(\\.\\d+)?$"))
+    if (IsDecimal(text.trimmed()))
         return QString();
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a time in seconds like 73.0 or 1234.5"));
 }
 
 QString CPodcastValues::Decimal(const QString &text)
 {
-    if (matches(text, "^\\d+(\\.\\d+)?$"))
+    if (IsDecimal(text.trimmed()))
         return QString();
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a number like 3 or 315.5"));
 }
 
 QString CPodcastValues::IsoDate(const QString &text)
 {
-    const QString value = text.trimmed();
-    if (QDate::fromString(value, Qt::ISODate).isValid() || QDateTime::fromString(value, Qt::ISODateWithMs).isValid())
+    if (Iso8601(text.trimmed()) != IsoForm::Invalid)
         return QString();
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not an ISO 8601 date like 2023-08-28T00:00:00.000Z"));
 }
 
 QString CPodcastValues::Uuid(const QString &text)
 {
-    const QString value = text.trimmed();
-    if (value.size() == 36 && !QUuid::fromString(value).isNull())
+    if (IsUuid(text.trimmed()))
         return QString();
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a UUID like 917393e3-1b1e-5cef-ace4-edaa54e1f810"));
 }
 
 QString CPodcastValues::Geo(const QString &text)
 {
-    if (matches(text, "^geo:-?\\d+(\\.\\d+)?,-?\\d+(\\.\\d+)?(,-?\\d+(\\.\\d+)?)?(;[^;]+)*$"))
+    if (IsGeo(text.trimmed()))
         return QString();
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a place like geo:30.2672,97.7431"));
 }
 
 QString CPodcastValues::Osm(const QString &text)
 {
-    if (matches(text, "^[NWR]\\d+(#\\d+)?$"))
+    if (IsOsm(text.trimmed()))
         return QString();
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not an OpenStreetMap object like R113314 or W43678282"));
 }
@@ -211,4 +202,65 @@ QString CPodcastValues::Percentage(const QString &text)
     if (ok && value >= 0 && value <= 100)
         return QString();
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a percentage from 0 to 100"));
+}
+
+// Digits with at most one point between them.
+bool CPodcastValues::IsDecimal(QStringView text)
+{
+    const qsizetype point = text.indexOf(u'.');
+    if (text.isEmpty() || point == 0 || point == text.size() - 1)
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i != point && !(text[i] >= u'0' && text[i] <= u'9'))
+            return false;
+    }
+    return true;
+}
+
+bool CPodcastValues::IsUuid(QStringView text)
+{
+    const auto isHexDigit = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    };
+    if (text.size() != 36)
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+        if (dash ? text[i] != u'-' : !isHexDigit(text[i]))
+            return false;
+    }
+    return true;
+}
+
+// Latitude, longitude and an optional altitude, then parameters such as
+// ";u=35" (uncertainty in metres) or ";crs=wgs84", a value optional.
+bool CPodcastValues::IsGeo(const QString &text)
+{
+    static const QRegularExpression form(
+            QStringLiteral("^geo:-?\\d+(\\.\\d+)?,-?\\d+(\\.\\d+)?(,-?\\d+(\\.\\d+)?)?(;[A-Za-z0-9-]+(=[^;]+)?)*$"),
+            QRegularExpression::CaseInsensitiveOption);
+    return form.match(text).hasMatch();
+}
+
+// A node, way or relation: "N…", "W…", "R…", with an optional revision "#…".
+bool CPodcastValues::IsOsm(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^[NWR]\\d+(#\\d+)?$"), QRegularExpression::CaseInsensitiveOption);
+    return form.match(text).hasMatch();
+}
+
+// A date, or a date and time with an optional fraction and zone; a space
+// may stand for the "T".
+CPodcastValues::IsoForm CPodcastValues::Iso8601(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral(
+            "^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2})(?:[.,]\\d+)?)?(Z|[+-]\\d{2}(?::?\\d{2})?)?)?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch() || !QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()).isValid())
+        return IsoForm::Invalid;
+    if (match.captured(4).isEmpty())
+        return IsoForm::Date;
+    if (match.captured(4).toInt() > 23 || match.captured(5).toInt() > 59 || match.captured(6).toInt() > 60)
+        return IsoForm::Invalid;
+    return match.captured(7).isEmpty() ? IsoForm::LocalTime : IsoForm::ZonedTime;
 }

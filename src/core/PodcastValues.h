@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // The values the podcast namespace (https://podcastindex.org/namespace/1.0)
 // lists for its attributes and node values, and checks of the forms its
@@ -45,4 +46,19 @@ public:
     static QString Osm(const QString &text);
     // A share of the whole, 0 to 100.
     static QString Percentage(const QString &text);
+
+    // The forms themselves, as the feed checker tests them and the notes
+    // above do, on text without the white space around it.
+    // "3", "315.5": seconds and other numbers.
+    static bool IsDecimal(QStringView text);
+    // 8-4-4-4-12 hexadecimal digits.
+    static bool IsUuid(QStringView text);
+    // A geo URI (RFC 5870): "geo:30.2672,97.7431", "geo:-27.86,153.31,10;u=35".
+    static bool IsGeo(const QString &text);
+    static bool IsOsm(const QString &text);
+    // What an ISO 8601 text holds: "2021-09-26" a date, "2021-09-26T07:30"
+    // a local time, "2021-09-26T07:30:00.000-0600" or "…07:30Z" a time in
+    // its zone.
+    enum class IsoForm { Invalid, Date, LocalTime, ZonedTime };
+    static IsoForm Iso8601(const QString &text);
 };

@@ -4,6 +4,7 @@
 #include "core/FeedValue.h"
 #include "core/FeedVocabulary.h"
 #include "core/PodcastCategories.h"
+#include "core/PodcastValues.h"
 #include "core/Rfc822Date.h"
 #include "core/ValueCheck.h"
 #include "markup/ArtworkFile.h"
@@ -500,64 +501,14 @@ QString parentNames(int parents)
     return list.join(QCoreApplication::translate("CFeedChecker", " or "));
 }
 
-bool isHexDigit(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-// 8-4-4-4-12 hexadecimal digits.
-bool isUuid(QStringView value)
-{
-    if (value.size() != 36)
-        return false;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
-        if (dash ? value[i] != u'-' : !isHexDigit(value[i]))
-            return false;
-    }
-    return true;
-}
-
-// "3", "315.5": digits with at most one point between them.
-bool isDecimal(QStringView value)
-{
-    const qsizetype point = value.indexOf(u'.');
-    if (value.isEmpty() || point == 0 || point == value.size() - 1)
-        return false;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (i != point && !value[i].isDigit())
-            return false;
-    }
-    return true;
-}
-
-// A date, or a date and time with an optional fraction and zone:
-// "2021-09-26", "2021-09-26T07:30:00.000-0600", "2023-08-28T00:00:00Z".
-bool isIso8601(const QString &value)
-{
-    static const QRegularExpression form(QStringLiteral(
-            "^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2})(?:[.,]\\d+)?)?(?:Z|[+-]\\d{2}(?::?\\d{2})?)?)?$"));
-    const QRegularExpressionMatch match = form.match(value);
-    if (!match.hasMatch())
-        return false;
-    if (!QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()).isValid())
-        return false;
-    return match.captured(4).isEmpty()
-            || (match.captured(4).toInt() < 24 && match.captured(5).toInt() < 60 && match.captured(6).toInt() < 61);
-}
-
 bool matchesForm(const QString &value, CPodcastTags::Form form)
 {
-    static const QRegularExpression geo(QStringLiteral(
-            "^geo:-?\\d+(\\.\\d+)?,-?\\d+(\\.\\d+)?(,-?\\d+(\\.\\d+)?)?(;u=\\d+(\\.\\d+)?)?$"),
-            QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression osm(QStringLiteral("^[NWR]\\d+(#\\d+)?$"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression ratio(QStringLiteral("^\\d+(\\.\\d+)?/\\d+(\\.\\d+)?$"));
     switch (form) {
     case CPodcastTags::Form::Geo:
-        return geo.match(value).hasMatch();
+        return CPodcastValues::IsGeo(value);
     case CPodcastTags::Form::Osm:
-        return osm.match(value).hasMatch();
+        return CPodcastValues::IsOsm(value);
     case CPodcastTags::Form::AspectRatio:
         return ratio.match(value).hasMatch();
     default:
@@ -1224,7 +1175,7 @@ private:
                            QCoreApplication::translate("CFeedChecker", "\"%1\" is not a subcategory of \"%2\".").arg(subName, name));
             }
         }
-        if (const Node *guid = channel.child(QStringLiteral("podcast:guid")); guid && !isUuid(text(*guid)))
+        if (const Node *guid = channel.child(QStringLiteral("podcast:guid")); guid && !CPodcastValues::IsUuid(text(*guid)))
             report(Id::PodcastGuid, *guid);
         checkOneOf(Id::PodcastLocked, channel.child(QStringLiteral("podcast:locked")),
                    {QStringLiteral("yes"), QStringLiteral("no")});
@@ -1413,11 +1364,11 @@ private:
                 report(Id::UrlNotAbsolute, node, attribute, CValueCheck::AbsoluteUrl(value));
             break;
         case Form::Uuid:
-            if (!isUuid(value))
+            if (!CPodcastValues::IsUuid(value))
                 report(Id::PodcastUuid, node, attribute);
             break;
         case Form::Iso8601:
-            if (!isIso8601(value))
+            if (CPodcastValues::Iso8601(value) == CPodcastValues::IsoForm::Invalid)
                 report(Id::PodcastDate, node, attribute);
             break;
         case Form::Rfc822:
@@ -1425,15 +1376,15 @@ private:
                 report(Id::DateInvalid, node, attribute, date.problem());
             break;
         case Form::Seconds:
-            if (!isDecimal(value))
+            if (!CPodcastValues::IsDecimal(value))
                 report(Id::PodcastTime, node, attribute);
             break;
         case Form::Integer:
-            if (!isDecimal(value) || value.contains(u'.'))
+            if (!CPodcastValues::IsDecimal(value) || value.contains(u'.'))
                 report(Id::PodcastNumber, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a whole number such as \"3\"."));
             break;
         case Form::Decimal:
-            if (!isDecimal(value))
+            if (!CPodcastValues::IsDecimal(value))
                 report(Id::PodcastNumber, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a number such as \"3\" or \"315.5\"."));
             break;
         case Form::Language:

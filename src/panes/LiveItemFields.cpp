@@ -1,5 +1,6 @@
 #include "panes/LiveItemFields.h"
 
+#include "core/PodcastValues.h"
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
 #include "panes/NoteLabel.h"
@@ -9,7 +10,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 CLiveItemFields::CLiveItemFields(CRSSEditDoc *doc, QWidget *parent)
@@ -33,22 +33,18 @@ QStringList CLiveItemFields::statuses()
     return {QStringLiteral("pending"), QStringLiteral("live"), QStringLiteral("ended")};
 }
 
-// YYYY-MM-DDThh:mm[:ss[.fff]] with Z or an offset (+01:00, +0100, +01);
-// Qt reads the rest of the standard's forms apart from the offset.
+// A stream starts and ends at a moment: a date and time with its zone.
 QString CLiveItemFields::noteOnTime(const QString &value)
 {
-    static const QRegularExpression form(
-            QStringLiteral("^(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d(?::\\d\\d(?:[.,]\\d+)?)?)(Z|[+-]\\d\\d(?::?\\d\\d)?)?$"));
     const QString text = value.trimmed();
-    const QRegularExpressionMatch match = form.match(text);
-    const QString dateTime = match.captured(1).replace(u',', u'.');
-    if (text.isEmpty()
-        || (match.hasMatch() && QDateTime::fromString(dateTime, Qt::ISODateWithMs).isValid()
-            && !match.captured(2).isEmpty()))
+    switch (CPodcastValues::Iso8601(text)) {
+    case CPodcastValues::IsoForm::ZonedTime:
         return QString();
-    if (match.hasMatch() && match.captured(2).isEmpty())
-        return tr("Add the time zone, e.g. %1Z or %1+01:00").arg(dateTime);
-    return tr("Not a date and time like 2026-12-24T18:00:00+01:00");
+    case CPodcastValues::IsoForm::LocalTime:
+        return tr("Add the time zone, e.g. %1Z or %1+01:00").arg(text);
+    default:
+        return text.isEmpty() ? QString() : tr("Not a date and time like 2026-12-24T18:00:00+01:00");
+    }
 }
 
 // The line with its note under it.
