@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -25,10 +26,13 @@
 
 namespace {
 
-QFormLayout *formIn(QGroupBox *group)
+// The pane is often a third of a small screen: a field that does not fit
+// beside its label goes under it.
+QFormLayout *narrowForm(QGroupBox *group = nullptr)
 {
     auto *form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     return form;
 }
 
@@ -88,7 +92,7 @@ QWidget *CBarPostDetails::createFields()
 
     addLiveFields(layout);
     auto *post = new QGroupBox(tr("Post"));
-    QFormLayout *form = formIn(post);
+    QFormLayout *form = narrowForm(post);
     m_form->addDate(form, tr("&Date:"), P(QStringLiteral("pubDate")), CElementForm::date());
     m_form->addLine(form, tr("&GUID:"), P(QStringLiteral("guid")));
     m_form->addChoice(form, tr("GUID is a &permalink:"),
@@ -143,13 +147,23 @@ QWidget *CBarPostDetails::createFields()
     return fields;
 }
 
+int CBarPostDetails::fieldsWidth() const
+{
+    const auto *area = qobject_cast<const QScrollArea *>(widget());
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, this);
+    // A little air, so that the fields do not touch the scroll bar when the
+    // window's layout rounds the pane a pixel or two narrower.
+    const int air = 2 * style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, this);
+    return area->widget()->minimumSizeHint().width() + scrollBar + frame + air;
+}
+
 void CBarPostDetails::addPodcastFields(QWidget *parent)
 {
     using P = CFieldPath;
     m_podcast = new QGroupBox(tr("Podcast episode"), parent);
     auto *layout = new QVBoxLayout(m_podcast);
-    auto *form = new QFormLayout;
-    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    QFormLayout *form = narrowForm();
     m_form->addLine(form, tr("D&uration:"), P(QStringLiteral("itunes:duration")), &noteOnDuration);
     m_form->addLine(form, tr("&Episode:"), P(QStringLiteral("itunes:episode")),
                     CElementForm::integer(1, 2147483647));
@@ -189,8 +203,7 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
     CPodcastFields::addLocations(m_form, layout);
     CPodcastFields::addImages(m_form, layout);
     auto *rights = new QGroupBox(tr("License and chat"));
-    auto *rightsForm = new QFormLayout(rights);
-    rightsForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    QFormLayout *rightsForm = narrowForm(rights);
     CPodcastFields::addLicense(m_form, rightsForm);
     CPodcastFields::addChat(m_form, rightsForm);
     layout->addWidget(rights);

@@ -38,6 +38,9 @@ public:
     // chapters file.
     QHBoxLayout *chaptersButtons() const { return m_chaptersButtons; }
 
+    // The width the pane needs to show its fields without scrolling sideways.
+    int fieldsWidth() const;
+
     // Shows the pane with the focus in an element's field (the checker's
     // findings lead here); false when the pane has no field for it.
     bool focusElement(const QString &element);

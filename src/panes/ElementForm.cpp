@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -246,7 +247,14 @@ QComboBox *CElementForm::addChoice(QFormLayout *layout, const QString &label, co
 QLineEdit *CElementForm::addDate(QFormLayout *layout, const QString &label, const CFieldPath &path, Check check)
 {
     auto *line = new QLineEdit;
-    auto *now = new QPushButton(tr("Now"));
+    // A whole date shows: where that leaves no room beside the label, a
+    // form that wraps its long rows puts the field under it.
+    const QMargins margins = line->textMargins() + line->contentsMargins();
+    line->setMinimumWidth(line->fontMetrics().horizontalAdvance(QStringLiteral("Wed, 30 Sep 2026 23:59:59 +0000"))
+                          + margins.left() + margins.right() + 12);
+    // A tool button: a push button's least width would squeeze the date.
+    auto *now = new QToolButton;
+    now->setText(tr("Now"));
     now->setObjectName(path.key() + QStringLiteral("Now"));
     now->setAccessibleDescription(tr("Sets the date to the present time"));
     const int index = int(m_fields.size());
@@ -255,7 +263,7 @@ QLineEdit *CElementForm::addDate(QFormLayout *layout, const QString &label, cons
               [line](const QString &text) { showText(line, text); }},
              now);
     connect(line, &QLineEdit::editingFinished, this, [this, index] { store(m_fields[index]); });
-    connect(now, &QPushButton::clicked, this, [this, index, line] {
+    connect(now, &QToolButton::clicked, this, [this, index, line] {
         line->setText(PubDate::FormatPubDateNow());
         store(m_fields[index]);
     });

@@ -18,6 +18,8 @@ CLiveItemFields::CLiveItemFields(CRSSEditDoc *doc, QWidget *parent)
     setObjectName(QStringLiteral("liveItem"));
     auto *form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // Post Details is a narrow pane: a field that does not fit goes under its label.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     m_status->setObjectName(QStringLiteral("liveItem@status"));
     m_status->addItems(statuses());
     // Key letters the other fields of the pane leave free.

@@ -135,6 +135,7 @@ CElementTable *childTable(CElementForm *form, QBoxLayout *rows, CElementTable *p
                           const QString &child, const std::vector<Column> &columns)
 {
     auto *title = new QLabel(name);
+    title->setWordWrap(true); // the pane may be narrower than the title
     rows->addWidget(title);
     CElementTable *table =
         finish(form->addChildTable(rows, parent, child, headersOf(columns), pathsOf(columns), checksOf(columns)), name,

@@ -49,6 +49,12 @@ void CPostRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QMode
     QStyledItemDelegate::initStyleOption(option, index);
     if (index.row() % 2 == 1)
         option->backgroundBrush = shadedColor(option->palette.color(QPalette::Base));
+    // A text that runs the other way from the window (an English title in an
+    // Arabic window) is embedded in its own direction, so that its
+    // punctuation and the "…" of a cut title stay at its end.
+    const bool rightToLeft = option->text.isRightToLeft();
+    if (!option->text.isEmpty() && rightToLeft != (option->direction == Qt::RightToLeft))
+        option->text.prepend(rightToLeft ? QChar(0x202B) : QChar(0x202A)); // RLE or LRE
 }
 
 void CPostRowDelegate::paintCurrentRowFrame(QPainter *painter, const QRect &row, int clientWidth)

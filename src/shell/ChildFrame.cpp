@@ -17,6 +17,7 @@
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QUndoStack>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -252,8 +253,28 @@ void CChildFrame::showEvent(QShowEvent *event)
 // takes the width exactly, so this waits for the first show.
 void CChildFrame::sizePostsBar()
 {
-    if (const QScreen *screen = this->screen())
-        m_dockHost->resizeDocks({m_postsBar}, {screen->geometry().width() / 3}, Qt::Horizontal);
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const int third = screen->geometry().width() / 3;
+    if (m_detailsBar->isVisible())
+        sizeBesideDetails(third);
+    else
+        m_dockHost->resizeDocks({m_postsBar}, {third}, Qt::Horizontal);
+}
+
+// With Post Details open the editor keeps a third of the window, the details
+// get a third or what their fields need, and the posts list the rest, up to
+// a third and no less than it needs itself.
+void CChildFrame::sizeBesideDetails(int postsWidth)
+{
+    const int third = m_dockHost->width() / 3;
+    const int details = qMax(third, m_detailsBar->fieldsWidth());
+    // The separators beside the editor come out of the docks' widths.
+    const int separators = 2 * style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_dockHost);
+    const int rest = m_dockHost->width() - third - details - separators;
+    const int posts = qMax(m_postsBar->minimumSizeHint().width(), qMin(postsWidth, qMin(third, rest)));
+    m_dockHost->resizeDocks({m_postsBar, m_detailsBar}, {posts, details}, Qt::Horizontal);
 }
 
 // A dock keeps its width when its window shrinks, so a feed window tiled
@@ -330,7 +351,7 @@ void CChildFrame::showDetailsBar()
 {
     m_detailsBar->show();
     // Its fields need room that a dock's first width does not give.
-    m_dockHost->resizeDocks({m_detailsBar}, {qMax(m_detailsBar->width(), m_dockHost->width() / 3)}, Qt::Horizontal);
+    sizeBesideDetails(m_postsBar->width());
 }
 
 void CChildFrame::toggleBar(QDockWidget *bar)

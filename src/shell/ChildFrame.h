@@ -97,6 +97,7 @@ private:
     void createDiskChangeBar();
     void showCheckResult(const QList<CFeedChecker::Problem> &problems);
     void sizePostsBar();
+    void sizeBesideDetails(int postsWidth);
     static void toggleBar(QDockWidget *bar);
     void showDetailsBar();
     void connectDocument();

@@ -178,6 +178,29 @@ private slots:
         QVERIFY(list->columnWidth(0) >= list->viewport()->width() / 2);
     }
 
+    // A title that runs the other way from the window is laid out in its
+    // own direction, so that a cut one ends in "…" at its own end.
+    void titlesOfTheOtherDirection_keepTheirOwn()
+    {
+        PostsBar f(postsTitled({"What Is KDE Neon? | LAS 409", "\u0645\u0627 \u0647\u0648 KDE\u061F"}));
+        struct Delegate : CPostRowDelegate
+        {
+            using CPostRowDelegate::initStyleOption;
+        } delegate;
+        const auto shown = [&](int row, Qt::LayoutDirection direction) {
+            QStyleOptionViewItem option;
+            option.direction = direction;
+            delegate.initStyleOption(&option, f.model()->index(row, CPostsModel::TitleColumn));
+            return option.text;
+        };
+        const QString english = f.model()->index(0, CPostsModel::TitleColumn).data().toString();
+        const QString arabic = f.model()->index(1, CPostsModel::TitleColumn).data().toString();
+        QCOMPARE(shown(0, Qt::LeftToRight), english);
+        QCOMPARE(shown(0, Qt::RightToLeft), QChar(0x202A) + english);
+        QCOMPARE(shown(1, Qt::LeftToRight), QChar(0x202B) + arabic);
+        QCOMPARE(shown(1, Qt::RightToLeft), arabic);
+    }
+
     void rename_escapeKeepsTitleAndReturnStoresIt()
     {
         PostsBar f(postsTitled(kFivePosts));

@@ -4,7 +4,9 @@
 
 #include "WindowTestSupport.h"
 
+#include "core/FeedVocabulary.h"
 #include "document/CommandIds.h"
+#include "panes/BarPostDetails.h"
 #include "panes/BarProblems.h"
 #include "panes/BarRssItems.h"
 #include "shell/AboutDialog.h"
@@ -16,11 +18,13 @@
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QToolBar>
 #include <QTranslator>
@@ -168,7 +172,7 @@ QStringList overflowingTexts(const QWidget *root)
 }
 
 const QByteArray kFeed = R"(<?xml version="1.0" encoding="UTF-8"?>
-<rss version="2.0">
+<rss version="2.0" xmlns:itunes="%2">
 <channel>
 <title>Feed</title>
 <link>http://example.org/</link>
@@ -341,12 +345,23 @@ private slots:
         const QString path = window.dir.filePath(QStringLiteral("feed.xml"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QString::fromUtf8(kFeed).arg(feedLanguage).toUtf8());
+        file.write(QString::fromUtf8(kFeed).arg(feedLanguage, CFeedVocabulary::itunesNamespace()).toUtf8());
         file.close();
         CChildFrame *frame = window.main->documents()->openDocument(path);
         QVERIFY(MainWindowFixture::waitForPage(frame));
-        for (int command : {ID_VIEW_POST_DETAILS, ID_FEED_CHECK})
-            QVERIFY(window.main->executeCommand(command));
+        // A podcast opens with its details. Shown again beside a posts list
+        // half the window wide, the pane takes the room its fields need, and
+        // no row runs past its right edge.
+        CBarPostDetails *details = frame->detailsBar();
+        QTRY_VERIFY(details->isVisible() && details->podcastGroup()->isVisible());
+        QVERIFY(window.main->executeCommand(ID_VIEW_POST_DETAILS));
+        frame->dockHost()->resizeDocks({frame->postsBar()}, {512}, Qt::Horizontal);
+        QTRY_VERIFY(frame->postsBar()->width() > 480);
+        QVERIFY(window.main->executeCommand(ID_VIEW_POST_DETAILS));
+        const auto *area = qobject_cast<QScrollArea *>(details->widget());
+        QTRY_VERIFY2(area->widget()->minimumSizeHint().width() <= area->viewport()->width(),
+                     qPrintable(QStringLiteral("%1 > %2").arg(area->widget()->minimumSizeHint().width()).arg(area->viewport()->width())));
+        QVERIFY(window.main->executeCommand(ID_FEED_CHECK));
         QTRY_VERIFY(frame->problemsBar()->isVisible());
         QCOMPARE(window.main->size(), QSize(1024, 700));
         // The posts come first in reading order: on the right in Arabic.
