@@ -3,7 +3,7 @@
 #include <QComboBox>
 
 CChoiceDelegate::CChoiceDelegate(const QStringList &choices, QObject *parent)
-    : QStyledItemDelegate(parent)
+    : CBidiTextDelegate(parent)
     , m_choices(choices)
 {
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "panes/BidiTextDelegate.h"
+
 #include <QStringList>
-#include <QStyledItemDelegate>
 
 // The cells of a table column whose values come from a list are edited
 // with that list; any other text may be typed.
-class CChoiceDelegate : public QStyledItemDelegate
+class CChoiceDelegate : public CBidiTextDelegate
 {
     Q_OBJECT
 public:

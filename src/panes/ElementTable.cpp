@@ -1,5 +1,6 @@
 #include "panes/ElementTable.h"
 
+#include "panes/BidiTextDelegate.h"
 #include "panes/ChoiceDelegate.h"
 #include "panes/NoteLabel.h"
 
@@ -44,6 +45,7 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
     m_table->setWordWrap(false);
+    m_table->setItemDelegate(new CBidiTextDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "panes/BidiTextDelegate.h"
 
 // The cells of the iTunes categories table are edited with a list of
 // Apple's categories (first column) or of the row's category's
 // subcategories (second column); any other text may be typed.
-class CPodcastCategoryDelegate : public QStyledItemDelegate
+class CPodcastCategoryDelegate : public CBidiTextDelegate
 {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using CBidiTextDelegate::CBidiTextDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

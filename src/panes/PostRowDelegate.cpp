@@ -22,7 +22,7 @@ QFont enlargedFont(const QFont &font)
 
 } // namespace
 
-CPostRowDelegate::CPostRowDelegate(QObject *parent) : QStyledItemDelegate(parent)
+CPostRowDelegate::CPostRowDelegate(QObject *parent) : CBidiTextDelegate(parent)
 {
 }
 
@@ -46,15 +46,9 @@ QRect CPostRowDelegate::currentRowFrame(const QRect &row, int clientWidth)
 
 void CPostRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
-    QStyledItemDelegate::initStyleOption(option, index);
+    CBidiTextDelegate::initStyleOption(option, index);
     if (index.row() % 2 == 1)
         option->backgroundBrush = shadedColor(option->palette.color(QPalette::Base));
-    // A text that runs the other way from the window (an English title in an
-    // Arabic window) is embedded in its own direction, so that its
-    // punctuation and the "…" of a cut title stay at its end.
-    const bool rightToLeft = option->text.isRightToLeft();
-    if (!option->text.isEmpty() && rightToLeft != (option->direction == Qt::RightToLeft))
-        option->text.prepend(rightToLeft ? QChar(0x202B) : QChar(0x202A)); // RLE or LRE
 }
 
 void CPostRowDelegate::paintCurrentRowFrame(QPainter *painter, const QRect &row, int clientWidth)
@@ -137,5 +131,5 @@ bool CPostRowDelegate::eventFilter(QObject *object, QEvent *event)
             break;
         }
     }
-    return QStyledItemDelegate::eventFilter(object, event);
+    return CBidiTextDelegate::eventFilter(object, event);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "panes/BidiTextDelegate.h"
+
 #include <QColor>
-#include <QStyledItemDelegate>
 
 // Paints the rows of the posts list and edits a post's title in place.
 // Odd rows are shaded; the list has the delegate frame its current row. The editor is larger than the row, several lines
 // high, with red text on the tooltip colour, so that a long title is easy to
 // read while it changes.
-class CPostRowDelegate : public QStyledItemDelegate
+class CPostRowDelegate : public CBidiTextDelegate
 {
     Q_OBJECT
 public:
