@@ -35,7 +35,8 @@ public:
     QByteArray mid(qsizetype position, qsizetype length) const;
     bool startsWith(const char *prefix) const;
     // Hands [begin, end) to `piece` in stretches no longer than a block,
-    // in order; stops, returning false, when `piece` returns false.
+    // in order; stops, returning false, when `piece` returns false. A
+    // stretch lives in the cache: `piece` must not read these bytes itself.
     bool forEachPiece(qsizetype begin, qsizetype end, const std::function<bool(const char *, qsizetype)> &piece) const;
 
     // What the blocks take in memory, for measuring.
