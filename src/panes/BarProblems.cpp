@@ -1,6 +1,7 @@
 #include "panes/BarProblems.h"
 
 #include "document/RSSEditDoc.h"
+#include "panes/BidiTextDelegate.h"
 
 #include <QHeaderView>
 #include <QStyle>
@@ -54,6 +55,8 @@ CBarProblems::CBarProblems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     m_list->setUniformRowHeights(true);
     m_list->setWordWrap(false);
     m_list->setTextElideMode(Qt::ElideRight);
+    // Titles and quoted values keep their own direction in a window of the other.
+    m_list->setItemDelegate(new CBidiTextDelegate(m_list));
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setMinimumSectionSize(24);
     m_list->header()->setSectionResizeMode(LevelColumn, QHeaderView::ResizeToContents);

@@ -1,5 +1,7 @@
 #include "panes/OtherElementsList.h"
 
+#include "panes/BidiTextDelegate.h"
+
 #include <QHeaderView>
 
 COtherElementsList::COtherElementsList(QWidget *parent)
@@ -10,6 +12,7 @@ COtherElementsList::COtherElementsList(QWidget *parent)
     setAccessibleName(tr("Other elements"));
     setAccessibleDescription(tr("Elements these fields do not edit; they are kept as they are"));
     setRootIsDecorated(false);
+    setItemDelegate(new CBidiTextDelegate(this));
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 }
 

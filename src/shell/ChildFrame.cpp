@@ -142,6 +142,10 @@ void CChildFrame::createBars()
     m_detailsBar->setAllowedAreas(trailing | Qt::BottomDockWidgetArea);
     m_dockHost->addDockWidget(trailing, m_detailsBar);
     m_detailsBar->hide();
+    connect(m_detailsBar, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && m_postsBarSized)
+            m_detailsWidth = m_detailsBar->width();
+    });
 
     connect(m_postsBar, &CBarRssItems::feedPropertiesRequested, this, [this] { showProperties(); });
     connect(m_postsBar, &CBarRssItems::editorFocusRequested, m_view, &CRSSEditView::FocusEditor);
@@ -264,12 +268,14 @@ void CChildFrame::sizePostsBar()
 }
 
 // With Post Details open the editor keeps a third of the window, the details
-// get a third or what their fields need, and the posts list the rest, up to
-// a third and no less than it needs itself.
+// get a third, what their fields need or the width the user last gave them,
+// and the posts list the rest, up to a third and no less than it needs
+// itself.
 void CChildFrame::sizeBesideDetails(int postsWidth)
 {
     const int third = m_dockHost->width() / 3;
-    const int details = qMax(third, m_detailsBar->fieldsWidth());
+    const int kept = qMin(m_detailsWidth, m_dockHost->width() * 2 / 5);
+    const int details = qMax(qMax(third, kept), m_detailsBar->fieldsWidth());
     // The separators beside the editor come out of the docks' widths.
     const int separators = 2 * style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_dockHost);
     const int rest = m_dockHost->width() - third - details - separators;

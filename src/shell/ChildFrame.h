@@ -117,5 +117,6 @@ private:
     int m_checks = 0;
     QString m_checkSummary;
     bool m_postsBarSized = false;
+    int m_detailsWidth = 0; // as the user left Post Details when it was hidden
     bool m_feedShown = false; // the first feed came
 };

@@ -250,6 +250,14 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     CBarPostDetails *details = frame->detailsBar();
     QTRY_VERIFY(details->isVisible());
     document->selection()->select(0);
+    // A width the user gives the pane stays when it is hidden and shown again.
+    frame->dockHost()->resizeDocks({details}, {400}, Qt::Horizontal);
+    QTRY_VERIFY(details->width() > 380);
+    for (int toggle = 0; toggle < 2; ++toggle)
+        QVERIFY(window.main->executeCommand(ID_VIEW_POST_DETAILS));
+    QTRY_VERIFY(details->isVisible());
+    QCoreApplication::processEvents(); // the window lays the docks out again
+    QVERIFY2(details->width() > 380, qPrintable(QString::number(details->width())));
     // Regression: a narrow pane cut its fields off at the right edge; it
     // scrolls to them.
     auto *area = qobject_cast<QScrollArea *>(details->widget());
