@@ -8,13 +8,18 @@ CChoiceDelegate::CChoiceDelegate(const QStringList &choices, QObject *parent)
 {
 }
 
-QWidget *CChoiceDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
+QStringList CChoiceDelegate::choices(const QModelIndex &) const
+{
+    return m_choices;
+}
+
+QWidget *CChoiceDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     auto *combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItem(QString());
-    combo->addItems(m_choices);
+    combo->addItems(choices(index));
     return combo;
 }
 

@@ -17,6 +17,10 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
+protected:
+    // The list a cell is edited with, after an empty entry.
+    virtual QStringList choices(const QModelIndex &index) const;
+
 private:
     QStringList m_choices;
 };

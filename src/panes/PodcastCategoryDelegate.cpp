@@ -2,13 +2,9 @@
 
 #include "core/PodcastCategories.h"
 
-#include <QComboBox>
-
-namespace {
-
-QStringList choicesFor(const QModelIndex &index)
+QStringList CPodcastCategoryDelegate::choices(const QModelIndex &index) const
 {
-    QStringList choices{QString()};
+    QStringList choices;
     const QString category = index.siblingAtColumn(0).data().toString();
     for (const PodcastCategory &entry : CPodcastCategories::all()) {
         if (index.column() == 0)
@@ -17,28 +13,4 @@ QStringList choicesFor(const QModelIndex &index)
             choices.append(entry.subcategories);
     }
     return choices;
-}
-
-} // namespace
-
-QWidget *CPodcastCategoryDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                                                const QModelIndex &index) const
-{
-    auto *combo = new QComboBox(parent);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(choicesFor(index));
-    return combo;
-}
-
-void CPodcastCategoryDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
-{
-    static_cast<QComboBox *>(editor)->setCurrentText(index.data().toString());
-}
-
-void CPodcastCategoryDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
-{
-    const QString text = static_cast<QComboBox *>(editor)->currentText();
-    if (text != index.data().toString())
-        model->setData(index, text);
 }

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "panes/BidiTextDelegate.h"
+#include "panes/ChoiceDelegate.h"
 
 // The cells of the iTunes categories table are edited with a list of
 // Apple's categories (first column) or of the row's category's
 // subcategories (second column); any other text may be typed.
-class CPodcastCategoryDelegate : public CBidiTextDelegate
+class CPodcastCategoryDelegate : public CChoiceDelegate
 {
     Q_OBJECT
 public:
-    using CBidiTextDelegate::CBidiTextDelegate;
+    explicit CPodcastCategoryDelegate(QObject *parent) : CChoiceDelegate(QStringList(), parent) {}
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override;
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+protected:
+    QStringList choices(const QModelIndex &index) const override;
 };

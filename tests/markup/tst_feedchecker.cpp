@@ -1,4 +1,4 @@
-#include "markup/FeedChecker.h"
+#include "CheckerFeeds.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -6,45 +6,6 @@
 
 // The feed checker's rules, one group at a time, on small feeds built
 // around a channel and one post that are correct as they stand.
-
-namespace {
-
-const QDateTime kNow(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
-
-QByteArray feed(const QString &channelXml, const QString &itemXml, const QString &rssAttributes = QString())
-{
-    return QStringLiteral(
-                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                   "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\" "
-                   "xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" "
-                   "xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"%3>\n"
-                   "<channel>\n"
-                   "<title>Cats</title>\n"
-                   "<link>https://cats.example.org/</link>\n"
-                   "<description>All about cats</description>\n"
-                   "<atom:link rel=\"self\" href=\"https://cats.example.org/feed.xml\"/>\n"
-                   "%1\n"
-                   "<item>\n"
-                   "<title>First</title>\n"
-                   "<guid>https://cats.example.org/1</guid>\n"
-                   "%2\n"
-                   "</item>\n"
-                   "</channel>\n"
-                   "</rss>\n")
-            .arg(channelXml, itemXml, rssAttributes)
-            .toUtf8();
-}
-
-QString describe(const QList<CFeedChecker::Problem> &problems)
-{
-    QStringList lines;
-    for (const CFeedChecker::Problem &problem : problems)
-        lines << QStringLiteral("%1 at %2/%3@%4 (%5)")
-                         .arg(problem.ruleName(), problem.parent, problem.field, problem.attribute, problem.message);
-    return lines.join(QStringLiteral("\n"));
-}
-
-} // namespace
 
 class TestFeedChecker : public QObject
 {

@@ -1,4 +1,4 @@
-#include "markup/FeedChecker.h"
+#include "CheckerFeeds.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -13,42 +13,25 @@
 
 namespace {
 
-const QDateTime kNow(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
-
-const QString kPodcast = QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\" "
-        "xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" "
-        "xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"%3>\n"
-        "<channel>\n"
-        "<title>Cats</title>\n"
-        "<link>https://cats.example.org/</link>\n"
-        "<description>All about cats</description>\n"
+// The podcast's own elements, which meet every rule.
+const QString kShow = QStringLiteral(
         "<language>en</language>\n"
-        "<atom:link rel=\"self\" href=\"https://cats.example.org/feed.xml\"/>\n"
         "<itunes:image href=\"https://cats.example.org/cover.jpg\"/>\n"
         "<itunes:category text=\"Leisure\"><itunes:category text=\"Hobbies\"/></itunes:category>\n"
         "<itunes:explicit>false</itunes:explicit>\n"
         "<podcast:locked>no</podcast:locked>\n"
-        "<podcast:guid>917393e3-1b1e-5cef-ace4-edaa54e1f810</podcast:guid>\n"
-        "%1\n"
-        "<item>\n"
-        "<title>First</title>\n"
-        "<guid>https://cats.example.org/1</guid>\n"
-        "<enclosure url=\"https://cats.example.org/1.mp3\" length=\"1000\" type=\"audio/mpeg\"/>\n"
-        "%2\n"
-        "</item>\n"
-        "</channel>\n"
-        "</rss>\n");
+        "<podcast:guid>917393e3-1b1e-5cef-ace4-edaa54e1f810</podcast:guid>\n");
+const QString kEpisode = QStringLiteral(
+        "<enclosure url=\"https://cats.example.org/1.mp3\" length=\"1000\" type=\"audio/mpeg\"/>\n");
 
 // The podcast with `channelXml` and `itemXml` added, `removed` taken out.
 QByteArray podcast(const QString &channelXml, const QString &itemXml, const QString &removed = QString(),
                    const QString &rssAttributes = QString())
 {
-    QString text = kPodcast.arg(channelXml, itemXml, rssAttributes);
+    QByteArray bytes = feed(kShow + channelXml, kEpisode + itemXml, rssAttributes);
     if (!removed.isEmpty())
-        text.remove(removed);
-    return text.toUtf8();
+        bytes.replace(removed.toUtf8(), QByteArray());
+    return bytes;
 }
 
 QList<CFeedChecker::Problem> check(const QByteArray &bytes, CFeedChecker::PodcastRules rules,
@@ -59,15 +42,6 @@ QList<CFeedChecker::Problem> check(const QByteArray &bytes, CFeedChecker::Podcas
     options.podcastRules = rules;
     options.media = media;
     return CFeedChecker::Check(bytes, options);
-}
-
-QString describe(const QList<CFeedChecker::Problem> &problems)
-{
-    QStringList lines;
-    for (const CFeedChecker::Problem &problem : problems)
-        lines << QStringLiteral("%1 at %2/%3@%4 (%5)")
-                         .arg(problem.ruleName(), problem.parent, problem.field, problem.attribute, problem.message);
-    return lines.join(QStringLiteral("\n"));
 }
 
 QStringList ruleNames(const QList<CFeedChecker::Problem> &problems)
