@@ -26,6 +26,9 @@ const TidrelEngine = {
     let bridge = null;
     let appliedGeneration = 0;
     let lastUiKey = "";
+    // Key presses seen, told in every report: the program waits for them
+    // before a command reads what was typed.
+    let keysSeen = 0;
 
     function behaviorOf(element) {
         return element.dataset.behavior || "";
@@ -124,11 +127,50 @@ const TidrelEngine = {
         return state;
     }
 
+    // The long texts of a snapshot, as last sent for each element.
+    const TEXT_FIELDS = ["value", "markedHtml"];
+    const lastSent = new Map();
+
+    // Each long text the program already has is sent as what changed since
+    // the last report: a key in a long description costs what a key in a
+    // short one does. deltas: { field: [kept at the start, kept at the
+    // end, new middle, length of the text it was] }.
+    function asDelta(id, state) {
+        const sent = lastSent.get(id);
+        lastSent.set(id, Object.fromEntries(TEXT_FIELDS.map(field => [field, state[field]])));
+        if (!sent)
+            return state;
+        const deltas = {};
+        for (const field of TEXT_FIELDS) {
+            const was = sent[field], now = state[field];
+            if (typeof was !== "string" || typeof now !== "string")
+                continue;
+            let head = 0;
+            const shorter = Math.min(was.length, now.length);
+            while (head < shorter && was.charCodeAt(head) === now.charCodeAt(head))
+                ++head;
+            let tail = 0;
+            while (tail < shorter - head && was.charCodeAt(was.length - 1 - tail) === now.charCodeAt(now.length - 1 - tail))
+                ++tail;
+            deltas[field] = [head, tail, now.substring(head, now.length - tail), was.length];
+            delete state[field];
+        }
+        state.deltas = deltas;
+        return state;
+    }
+
     function report(elements, events, complete) {
         const map = {};
-        for (const element of elements) {
-            if (element && element.id)
-                map[element.id] = snapshot(element, complete);
+        for (const element of new Set(elements)) {
+            if (!element || !element.id)
+                continue;
+            const state = snapshot(element, complete);
+            if (complete || state.behavior !== "richtext") {
+                lastSent.delete(element.id);
+                map[element.id] = state;
+            } else {
+                map[element.id] = asDelta(element.id, state);
+            }
         }
         bridge.report({
             generation: appliedGeneration,
@@ -136,7 +178,9 @@ const TidrelEngine = {
             elements: map,
             events: events,
             complete: !!complete,
+            keys: keysSeen,
         });
+        keysReported = keysSeen;
     }
 
     // --- The program's writes ---
@@ -277,6 +321,9 @@ const TidrelEngine = {
             const element = op.id ? elementById(op.id) : null;
             if (element) {
                 applyOp(element, op);
+                // The program's copy holds its own write now: the next
+                // report of the element is whole.
+                lastSent.delete(element.id);
                 touched.add(element);
             } else if (!op.id && op.op in TidrelEngine.pageOps) {
                 // It may change any element.
@@ -293,7 +340,16 @@ const TidrelEngine = {
         const owner = ownerOf(event.target);
         if (!owner || !owner.id)
             return;
-        report([owner, ...richTexts()], [{ code: EVENT_EDIT_VALUE_CHANGED, id: owner.id }]);
+        // The caret's move by the key goes in the same report, rather than
+        // in one of its own.
+        const editors = richTexts();
+        const events = [{ code: EVENT_EDIT_VALUE_CHANGED, id: owner.id }];
+        const key = uiStateKey(editors);
+        if (key !== lastUiKey) {
+            lastUiKey = key;
+            events.push(...editors.map(editor => ({ code: EVENT_UI_STATE_CHANGED, id: editor.id })));
+        }
+        report([owner, ...editors], events);
     }
 
     function onSelect(event) {
@@ -319,6 +375,10 @@ const TidrelEngine = {
         report([], [{ code: EVENT_HYPERLINK_CLICK, id: link.id || "", href: link.getAttribute("href") }]);
     }
 
+    function uiStateKey(editors) {
+        return focusId() + "|" + editors.map(editor => TidrelRichText.uiKey(editor)).join("|");
+    }
+
     // Caret moves and focus changes: the state at the caret is reported when
     // it differs from the last report.
     function onUiChange() {
@@ -326,7 +386,7 @@ const TidrelEngine = {
         for (const editor of editors)
             TidrelRichText.refreshToolbar(editor);
         // Pages without rich text (dialogs) do not load richtext.js.
-        const key = focusId() + "|" + editors.map(editor => TidrelRichText.uiKey(editor)).join("|");
+        const key = uiStateKey(editors);
         if (key === lastUiKey)
             return;
         lastUiKey = key;
@@ -372,7 +432,23 @@ const TidrelEngine = {
         }
     }
 
+    let keysReported = 0;
+
+    function countKey() {
+        ++keysSeen;
+    }
+
+    // A key that changed nothing (an arrow, say) is told of when it is let
+    // go, so that a command after it need not ask.
+    function tellKeysSeen() {
+        if (bridge && keysReported < keysSeen)
+            report([], []);
+    }
+
     function start() {
+        // Before any other listener, which might stop the event.
+        window.addEventListener("keydown", countKey, true);
+        window.addEventListener("keyup", tellKeysSeen, true);
         for (const box of document.querySelectorAll("[data-behavior='dropdown']"))
             TidrelDropdown.init(box);
         for (const editor of richTexts())
@@ -382,6 +458,7 @@ const TidrelEngine = {
             bridge = channel.objects.engine;
             TidrelEngine.notify = notice => bridge.notify(notice);
             bridge.applyOps.connect(applyOps);
+            bridge.settle.connect(() => report([], []));
             applyTexts(bridge.texts, bridge.direction);
             applyColors(bridge.colors);
             bridge.colorsChanged.connect(applyColors);

@@ -62,26 +62,133 @@ const TidrelRichText = (function () {
             container.insertBefore(marker, container.childNodes[offset] || null);
     }
 
-    // The element's HTML with the caret or selection marked by comments.
-    // Built on a copy: touching the live content would move the selection
-    // and disturb the undo history.
-    function markedHtml(element, range) {
-        if (!range)
-            return element.innerHTML;
-        const copy = element.cloneNode(true);
-        const start = nodeAt(copy, pathTo(element, range.startContainer));
-        const end = nodeAt(copy, pathTo(element, range.endContainer));
-        // The end first, so that the start's offset still counts the same nodes.
-        insertMarker(end, range.endOffset, END_MARKER);
-        insertMarker(start, range.startOffset, START_MARKER);
-        return copy.innerHTML;
+    // --- The content, child by child ---
+    // A report serialises anew only the children of the element that an
+    // edit touched (a mutation observer tells which), so that a key in a
+    // long description costs what a key in a short one does. For each child
+    // the cache keeps its HTML as the element's serialisation writes it,
+    // and the length of its text.
+    const caches = new WeakMap();
+
+    function childHtml(node) {
+        switch (node.nodeType) {
+        case Node.ELEMENT_NODE:
+            return node.outerHTML;
+        case Node.TEXT_NODE:
+            return node.data.replace(/&/g, "&amp;").replace(/\u00a0/g, "&nbsp;")
+                .replace(/</g, "&lt;").replace(/>/g, "&gt;");
+        case Node.COMMENT_NODE:
+            return "<!--" + node.data + "-->";
+        default: {
+            const holder = document.createElement("div");
+            holder.appendChild(node.cloneNode(true));
+            return holder.innerHTML;
+        }
+        }
     }
 
+    // The child of `element` that holds `node`, or null for the element itself.
+    function topChild(element, node) {
+        while (node && node.parentNode !== element) {
+            if (node === element)
+                return null;
+            node = node.parentNode;
+        }
+        return node;
+    }
+
+    function cacheOf(element) {
+        let cache = caches.get(element);
+        if (!cache) {
+            cache = { observer: null, children: [], html: [], textLengths: [], known: new Map(), stale: null };
+            cache.observer = new MutationObserver(() => {});
+            cache.observer.observe(element, { childList: true, subtree: true, characterData: true, attributes: true });
+            caches.set(element, cache);
+        }
+        return cache;
+    }
+
+    // Brings the cache up to date with the mutations since the last call.
+    function refreshCache(element) {
+        const cache = cacheOf(element);
+        const touched = new Set();
+        for (const record of cache.observer.takeRecords()) {
+            const child = topChild(element, record.target);
+            if (child)
+                touched.add(child);
+        }
+        for (const child of touched)
+            cache.known.delete(child);
+        const children = Array.from(element.childNodes);
+        const known = new Map();
+        cache.children = children;
+        cache.html = children.map(child => {
+            let entry = cache.known.get(child);
+            if (!entry)
+                entry = { html: childHtml(child), textLength: child.textContent.length };
+            known.set(child, entry);
+            return entry.html;
+        });
+        cache.textLengths = children.map(child => known.get(child).textLength);
+        cache.known = known;
+        return cache;
+    }
+
+    function sum(numbers, count) {
+        let total = 0;
+        for (let i = 0; i < count; ++i)
+            total += numbers[i];
+        return total;
+    }
+
+    // The offset of a point in the element's text; the children before the
+    // point's child count by their cached lengths.
     function textOffset(element, container, offset) {
+        const cache = refreshCache(element);
+        const child = topChild(element, container);
+        const index = child ? cache.children.indexOf(child) : offset;
         const range = document.createRange();
-        range.setStart(element, 0);
+        range.setStart(child || element, 0);
         range.setEnd(container, offset);
-        return range.toString().length;
+        return sum(cache.textLengths, index) + (child ? range.toString().length : 0);
+    }
+
+    // Where a point lies among the element's children: in child `index`, or
+    // (inside false) just before it.
+    function childPlace(element, cache, container, offset) {
+        const child = topChild(element, container);
+        return child ? { index: cache.children.indexOf(child), inside: true } : { index: offset, inside: false };
+    }
+
+    // The element's HTML with the caret or selection marked by comments.
+    // Built on a copy of the children the selection touches: touching the
+    // live content would move the selection and disturb the undo history.
+    function markedHtml(element, range) {
+        const cache = refreshCache(element);
+        if (!range)
+            return cache.html.join("");
+        const start = childPlace(element, cache, range.startContainer, range.startOffset);
+        const end = childPlace(element, cache, range.endContainer, range.endOffset);
+        const first = start.index;
+        const last = end.inside ? end.index : end.index - 1;
+        const copy = document.createElement("div");
+        for (let i = first; i <= last; ++i)
+            copy.appendChild(cache.children[i].cloneNode(true));
+        // Paths from the element become paths from the copy.
+        const inCopy = (node) => {
+            const path = pathTo(element, node);
+            if (path.length)
+                path[0] -= first;
+            return nodeAt(copy, path);
+        };
+        const endNode = range.endContainer === element ? copy : inCopy(range.endContainer);
+        const endOffset = range.endContainer === element ? range.endOffset - first : range.endOffset;
+        const startNode = range.startContainer === element ? copy : inCopy(range.startContainer);
+        const startOffset = range.startContainer === element ? range.startOffset - first : range.startOffset;
+        // The end first, so that the start's offset still counts the same nodes.
+        insertMarker(endNode, endOffset, END_MARKER);
+        insertMarker(startNode, startOffset, START_MARKER);
+        return cache.html.slice(0, first).join("") + copy.innerHTML + cache.html.slice(last + 1).join("");
     }
 
     function fragmentHtml(range) {
@@ -148,16 +255,16 @@ const TidrelRichText = (function () {
             canCut: selected,
             canCopy: selected,
             canPaste: true,
-            canSelectAll: element.textContent.length > 0 || element.querySelector("img") !== null,
+            canSelectAll: sum(cacheOf(element).textLengths, cacheOf(element).textLengths.length) > 0
+                || element.querySelector("img") !== null,
         };
     }
 
     function snapshot(element, state) {
         const range = rangeIn(element);
         const objects = objectsAt(element, range);
-        state.value = element.innerHTML;
-        state.html = state.value;
-        state.text = element.innerText;
+        // The program takes the value for the inner HTML too.
+        state.value = refreshCache(element).html.join("");
         state.markedHtml = markedHtml(element, range);
         state.selectionStart = range ? textOffset(element, range.startContainer, range.startOffset) : 0;
         state.selectionEnd = range ? textOffset(element, range.endContainer, range.endOffset) : 0;

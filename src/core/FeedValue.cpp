@@ -1,5 +1,7 @@
 #include "core/FeedValue.h"
 
+#include "core/SequenceDiff.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -249,6 +251,8 @@ struct Piece
 std::vector<Piece> piecesOf(const QString &content, QString *value)
 {
     std::vector<Piece> pieces;
+    pieces.reserve(size_t(content.size()));
+    value->reserve(content.size());
     const QStringView view(content);
     int section = -1;
     int sections = 0;
@@ -260,7 +264,12 @@ std::vector<Piece> piecesOf(const QString &content, QString *value)
     };
     while (pos < view.size()) {
         const QStringView rest = view.mid(pos);
-        if (section >= 0 && rest.startsWith(kCdataClose)) {
+        // Most pieces are one plain character: the first one tells.
+        const QChar first = rest[0];
+        const bool plain = first != u']' && first != u'<' && first != u'&' && first != u'\r' && !first.isHighSurrogate();
+        if (plain) {
+            add(pos + 1, rest.left(1));
+        } else if (section >= 0 && rest.startsWith(kCdataClose)) {
             add(pos + kCdataClose.size(), {});
             section = -1;
         } else if (section < 0 && rest.startsWith(kCdataOpen)) {
@@ -290,35 +299,134 @@ std::vector<Piece> piecesOf(const QString &content, QString *value)
     return pieces;
 }
 
-// The piece that reads as value character `at`.
-const Piece &pieceAt(const std::vector<Piece> &pieces, qsizetype at)
+// A place between two pieces of old content where a cut may fall, with the
+// CDATA section it stands in (-1 outside).
+struct Cut
 {
-    return *std::partition_point(pieces.begin(), pieces.end(), [at](const Piece &piece) { return piece.valueEnd <= at; });
+    qsizetype at;
+    int section;
+};
+
+bool readsAsNothing(const Piece &piece)
+{
+    return piece.valueBegin == piece.valueEnd;
+}
+
+// The places where a cut at value position `at` may fall: before the piece
+// that reads as the character at `at`, and before each section opening or
+// closing in front of it (which read as nothing). `at` must not fall
+// inside a piece.
+std::vector<Cut> cutsAt(const std::vector<Piece> &pieces, qsizetype at)
+{
+    const auto before = [at](const Piece &piece) { return piece.valueEnd < at || (piece.valueEnd == at && !readsAsNothing(piece)); };
+    std::vector<Cut> cuts;
+    for (auto piece = std::partition_point(pieces.begin(), pieces.end(), before);; ++piece) {
+        if (piece == pieces.end()) {
+            cuts.push_back({pieces.empty() ? 0 : pieces.back().contentEnd, -1});
+            break;
+        }
+        const bool opening = readsAsNothing(*piece) && piece->contentEnd - piece->contentBegin == kCdataOpen.size();
+        cuts.push_back({piece->contentBegin, opening ? -1 : piece->section});
+        if (!readsAsNothing(*piece))
+            break;
+    }
+    return cuts;
+}
+
+// A stretch of the old value, [oldBegin, oldEnd), that the new value has
+// as [newBegin, newEnd).
+struct Change
+{
+    qsizetype oldBegin, oldEnd, newBegin, newEnd;
+};
+
+// The stretches where the values differ: edits far apart are apart here too.
+std::vector<Change> changesBetween(const QString &oldValue, const QString &value)
+{
+    const auto matches = SequenceDiff::matches(int(oldValue.size()), int(value.size()),
+                                               [&](int i, int j) { return oldValue[i] == value[j]; });
+    std::vector<Change> changes;
+    for (const SequenceDiff::Gap &gap : SequenceDiff::gaps(matches, int(oldValue.size()), int(value.size())))
+        changes.push_back({gap.aBegin, gap.aEnd, gap.bBegin, gap.bEnd});
+    return changes;
+}
+
+// The changes grown over whole pieces, so that a reference or an element
+// is kept or written anew whole, and joined where they then meet. What a
+// change takes in beside it was kept, so it is the same in both values.
+std::vector<Change> alignedToPieces(const std::vector<Piece> &pieces, const std::vector<Change> &changes)
+{
+    const auto straddling = [&pieces](qsizetype at) -> const Piece * {
+        const auto piece = std::partition_point(pieces.begin(), pieces.end(), [at](const Piece &p) { return p.valueEnd <= at; });
+        return piece != pieces.end() && piece->valueBegin < at ? &*piece : nullptr;
+    };
+    std::vector<Change> aligned;
+    for (Change change : changes) {
+        if (const Piece *piece = straddling(change.oldBegin)) {
+            change.newBegin -= change.oldBegin - piece->valueBegin;
+            change.oldBegin = piece->valueBegin;
+        }
+        if (const Piece *piece = straddling(change.oldEnd)) {
+            change.newEnd += piece->valueEnd - change.oldEnd;
+            change.oldEnd = piece->valueEnd;
+        }
+        if (!aligned.empty() && change.oldBegin <= aligned.back().oldEnd) {
+            aligned.back().oldEnd = change.oldEnd;
+            aligned.back().newEnd = change.newEnd;
+        } else {
+            aligned.push_back(change);
+        }
+    }
+    return aligned;
+}
+
+// The old content's stretch a change replaces: both ends in one CDATA
+// section, or both outside any, with no opening or closing of a section
+// between them. Inside a section is preferred, where the old text kept its
+// markup as it stands. False when there is none.
+bool contentRange(const std::vector<Piece> &pieces, const Change &change, qsizetype *from, qsizetype *to, int *section)
+{
+    bool found = false;
+    for (const Cut &begin : cutsAt(pieces, change.oldBegin)) {
+        for (const Cut &end : cutsAt(pieces, change.oldEnd)) {
+            if (begin.section != end.section || begin.at > end.at || (found && *section >= begin.section))
+                continue;
+            const bool crossesMarkup = std::any_of(pieces.begin(), pieces.end(), [&](const Piece &piece) {
+                return readsAsNothing(piece) && piece.contentBegin >= begin.at && piece.contentEnd <= end.at;
+            });
+            if (crossesMarkup)
+                continue;
+            *from = begin.at;
+            *to = end.at;
+            *section = begin.section;
+            found = true;
+        }
+    }
+    return found;
 }
 
 // "]]>" may stand only as the end of a CDATA section; a reading of the text
 // takes a stray one for characters, but no XML reader does.
 bool closesCdataOutsideSection(QStringView content)
 {
-    bool inSection = false;
-    for (qsizetype pos = 0; pos < content.size(); ++pos) {
-        const QStringView rest = content.mid(pos);
-        if (!inSection && rest.startsWith(kCdataOpen)) {
-            inSection = true;
-            pos += kCdataOpen.size() - 1;
-        } else if (rest.startsWith(kCdataClose)) {
-            if (!inSection)
-                return true;
-            inSection = false;
-            pos += kCdataClose.size() - 1;
-        }
+    for (qsizetype pos = 0;;) {
+        const qsizetype close = content.indexOf(kCdataClose, pos);
+        if (close < 0)
+            return false;
+        const qsizetype open = content.indexOf(kCdataOpen, pos);
+        if (open < 0 || close < open)
+            return true;
+        const qsizetype end = content.indexOf(kCdataClose, open + kCdataOpen.size());
+        if (end < 0)
+            return false;
+        pos = end + kCdataClose.size();
     }
-    return false;
 }
 
-// The old content with only the changed stretch of the value written anew;
-// false when the stretch cannot be cut out cleanly (it would leave or enter
-// a CDATA section, say), and the whole value is written instead.
+// The old content with only the changed stretches of the value written
+// anew, each in the form the old content has there; false when a stretch
+// cannot be cut out cleanly (it would leave or enter a CDATA section, say),
+// and the whole value is written instead.
 bool patchContent(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
                   const QString &lineEnd, QString *patched)
 {
@@ -326,35 +434,26 @@ bool patchContent(const QString &value, const QString &oldContent, const std::fu
     const std::vector<Piece> pieces = piecesOf(oldContent, &oldValue);
     if (oldValue.isEmpty() || oldValue != read(oldContent, true))
         return false;
-    qsizetype head = 0;
-    while (head < oldValue.size() && head < value.size() && oldValue[head] == value[head])
-        ++head;
-    qsizetype tail = 0;
-    while (tail < oldValue.size() - head && tail < value.size() - head
-           && oldValue[oldValue.size() - 1 - tail] == value[value.size() - 1 - tail])
-        ++tail;
-    // The cuts fall between pieces: a reference or an element is kept or
-    // written anew whole.
-    if (head > 0)
-        head = pieceAt(pieces, head - 1).valueEnd == head ? head : pieceAt(pieces, head - 1).valueBegin;
-    const qsizetype tailStart = oldValue.size() - tail;
-    if (tail > 0 && pieceAt(pieces, tailStart).valueBegin != tailStart)
-        tail = oldValue.size() - pieceAt(pieces, tailStart).valueEnd;
-    const Piece &first = pieceAt(pieces, head > 0 ? head - 1 : 0);
-    const Piece &last = pieceAt(pieces, tail > 0 ? oldValue.size() - tail : oldValue.size() - 1);
-    const qsizetype from = head > 0 ? first.contentEnd : first.contentBegin;
-    const qsizetype to = tail > 0 ? last.contentBegin : last.contentEnd;
-    if (first.section != last.section || from > to)
-        return false;
-    const QString middle = value.mid(head, value.size() - tail - head);
-    QString written;
-    if (first.section >= 0) {
-        const QString section = cdataSection(middle, canEncode);
-        written = section.mid(kCdataOpen.size(), section.size() - kCdataOpen.size() - kCdataClose.size());
-    } else {
-        written = escapedText(middle, oldContent, canEncode);
+    patched->clear();
+    qsizetype copied = 0;
+    for (const Change &change : alignedToPieces(pieces, changesBetween(oldValue, value))) {
+        qsizetype from = 0, to = 0;
+        int section = -1;
+        if (!contentRange(pieces, change, &from, &to, &section))
+            return false;
+        const QString middle = value.mid(change.newBegin, change.newEnd - change.newBegin);
+        QString written;
+        if (section >= 0) {
+            const QString cdata = cdataSection(middle, canEncode);
+            written = cdata.mid(kCdataOpen.size(), cdata.size() - kCdataOpen.size() - kCdataClose.size());
+        } else {
+            written = escapedText(middle, oldContent, canEncode);
+        }
+        *patched += QStringView(oldContent).mid(copied, from - copied);
+        *patched += withLineEnd(written, lineEnd);
+        copied = to;
     }
-    *patched = oldContent.left(from) + withLineEnd(written, lineEnd) + oldContent.mid(to);
+    *patched += QStringView(oldContent).mid(copied);
     // A cut that joined markup in a new way ("]]" and ">") reads back wrong,
     // or closes its section early.
     return read(*patched, true) == value && !closesCdataOutsideSection(*patched);

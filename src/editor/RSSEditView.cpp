@@ -106,7 +106,7 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
     onClipboardChanged();
 
     if (m_doc) {
-        connect(m_doc->selection(), &CPostSelection::changed, this, &CRSSEditView::showSelectedPost);
+        connect(m_doc->selection(), &CPostSelection::changed, this, &CRSSEditView::followSelection);
         connect(m_doc->selection(), &CPostSelection::moved, this, [this](int post) { m_shownPost = post; });
         connect(m_doc, &CRSSEditDoc::postFieldChanged, this, &CRSSEditView::onPostFieldChanged);
         connect(m_doc->undoStack(), &QUndoStack::canUndoChanged, this, &CRSSEditView::updateUndoButtons);
@@ -123,6 +123,27 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
 CRSSEditView::~CRSSEditView() = default;
 
 // --- Following the document ---
+
+// Keys typed into the post shown may still be on their way from the page:
+// they belong to that post, which stays until they are in. Without a post
+// (the post went, or the whole feed) they have nowhere to go: the page
+// empties at once.
+void CRSSEditView::followSelection(int post)
+{
+    if (post < 0) {
+        showSelectedPost(post);
+        return;
+    }
+    if (m_followPending)
+        return;
+    m_followPending = true;
+    m_engine->whenSettled([view = QPointer<CRSSEditView>(this)] {
+        if (!view || !view->m_doc)
+            return;
+        view->m_followPending = false;
+        view->showSelectedPost(view->m_doc->currentPost());
+    });
+}
 
 void CRSSEditView::showSelectedPost(int post)
 {

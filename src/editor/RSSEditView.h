@@ -61,6 +61,9 @@ signals:
     void editStateChanged();
 
 private:
+    // Shows the selected post once the page has reported every key typed
+    // into the post it shows now.
+    void followSelection(int post);
     // The page shows the selected post, or nothing and takes no input.
     void showSelectedPost(int post);
     void clearPage();
@@ -111,6 +114,7 @@ private:
     // than typing.
     QString m_nextStepName;
     int m_shownPost = -1;
+    bool m_followPending = false; // a selection waits for the page's last keys
     // Set while the view stores a field: the document's news of it is no
     // change to show.
     bool m_storing = false;

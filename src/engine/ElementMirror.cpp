@@ -5,6 +5,43 @@ namespace {
 // Only the page's full reports list a drop-down's options: after that the
 // program makes every change to the list itself.
 const QString kOptions = QStringLiteral("options");
+const QString kDeltas = QStringLiteral("deltas");
+
+// The text a page report says changed: [kept at the start, kept at the
+// end, new middle, length of the text it changed]. False when `was` is not
+// that text.
+bool applyDelta(const QString &was, const QVariantList &delta, QString *now)
+{
+    if (delta.size() != 4)
+        return false;
+    const qsizetype head = delta[0].toLongLong(), tail = delta[1].toLongLong(), length = delta[3].toLongLong();
+    if (length != was.size() || head < 0 || tail < 0 || head + tail > length)
+        return false;
+    *now = was.left(head) + delta[2].toString() + was.right(tail);
+    return true;
+}
+
+// Puts the whole texts into a snapshot that gave only their changes since
+// the page's last report of the element, which `known` holds.
+bool applyDeltas(const HtmlElementState *known, QVariantMap *snapshot)
+{
+    if (!known || !known->reported)
+        return false;
+    const QVariantMap deltas = snapshot->take(kDeltas).toMap();
+    const std::pair<QString, QString> fields[] = {
+        {QStringLiteral("value"), known->value.toString()},
+        {QStringLiteral("markedHtml"), known->markedHtml},
+    };
+    for (const auto &[name, was] : fields) {
+        if (!deltas.contains(name))
+            continue;
+        QString now;
+        if (!applyDelta(was, deltas.value(name).toList(), &now))
+            return false;
+        snapshot->insert(name, now);
+    }
+    return true;
+}
 
 } // namespace
 
@@ -30,6 +67,7 @@ void CElementMirror::writeFocus(const QString &id)
 
 QSet<QString> CElementMirror::update(qint64 pageGeneration, const QVariantMap &elements, const QString &focusId)
 {
+    m_wholeReportNeeded = false;
     QSet<QString> stale;
     for (auto it = elements.constBegin(); it != elements.constEnd(); ++it) {
         const auto known = m_elements.constFind(it.key());
@@ -37,7 +75,13 @@ QSet<QString> CElementMirror::update(qint64 pageGeneration, const QVariantMap &e
             stale.insert(it.key());
             continue;
         }
-        const QVariantMap snapshot = it.value().toMap();
+        QVariantMap snapshot = it.value().toMap();
+        if (snapshot.contains(kDeltas) && !applyDeltas(known == m_elements.constEnd() ? nullptr : &known.value(), &snapshot)) {
+            // The page's changes are to texts this copy does not have.
+            m_wholeReportNeeded = true;
+            stale.insert(it.key());
+            continue;
+        }
         HtmlElementState state = stateFromPage(snapshot);
         state.reported = true;
         if (known != m_elements.constEnd()) {
@@ -69,7 +113,9 @@ HtmlElementState CElementMirror::stateFromPage(const QVariantMap &snapshot)
     state.tag = snapshot.value(QStringLiteral("tag")).toString();
     state.behavior = snapshot.value(QStringLiteral("behavior")).toString();
     state.value = snapshot.value(QStringLiteral("value"));
-    state.html = snapshot.value(QStringLiteral("html")).toString();
+    // A rich text's value is its inner HTML, sent once.
+    state.html = state.behavior == QLatin1String("richtext") ? state.value.toString()
+                                                              : snapshot.value(QStringLiteral("html")).toString();
     state.text = snapshot.value(QStringLiteral("text")).toString();
     state.attributes = snapshot.value(QStringLiteral("attributes")).toMap();
     state.styles = snapshot.value(QStringLiteral("styles")).toMap();

@@ -32,6 +32,11 @@ public:
     // version; their ids are returned so their events can be dropped. A
     // drop-down reported without its options keeps the options known.
     QSet<QString> update(qint64 pageGeneration, const QVariantMap &elements, const QString &focusId);
+    // The page reports a rich text's long texts by what changed since its
+    // last report; when this copy does not hold what they changed (the page
+    // reported after a write it had not applied yet), the element is left
+    // as it was and a whole report is needed.
+    bool wholeReportNeeded() const { return m_wholeReportNeeded; }
     // The page's report of all its elements: also forgets ids the page lacks.
     void replaceAll(qint64 pageGeneration, const QVariantMap &elements, const QString &focusId);
 
@@ -42,4 +47,5 @@ private:
     QString m_focusId;
     qint64 m_focusGeneration = 0;
     qint64 m_generation = 0;
+    bool m_wholeReportNeeded = false;
 };

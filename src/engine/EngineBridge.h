@@ -37,7 +37,8 @@ public:
     void setDirection(const QString &direction) { m_direction = direction; }
 
     Q_INVOKABLE void hello() { emit pageGreeted(); }
-    // state: { generation, focus, elements: { id: snapshot }, events: [ { code, id } ], complete }
+    // state: { generation, focus, elements: { id: snapshot }, events: [ { code, id } ], complete,
+    //         keys: the key presses the page has seen }
     Q_INVOKABLE void report(const QVariantMap &state) { emit pageReported(state); }
     // A notice of one of the page's own scripts (dialog.js): { kind, ... }.
     Q_INVOKABLE void notify(const QVariantMap &notice) { emit pageNotified(notice); }
@@ -46,6 +47,9 @@ signals:
     // To the page: writes to apply in order; `complete` asks for a report of
     // every element afterwards.
     void applyOps(const QVariantList &ops, bool complete);
+    // To the page: report at once, with no elements, so the program hears
+    // how many keys the page has seen.
+    void settle();
 
     void colorsChanged(const QVariantMap &colors);
 

@@ -9,19 +9,26 @@
 #include <QAction>
 #include <QChildEvent>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QUrl>
 #include <QWebChannel>
 #include <QWebEngineSettings>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 const QString kRichText = QStringLiteral("richtext");
 const QString kEdit = QStringLiteral("edit");
 const QString kDropDown = QStringLiteral("dropdown");
+
+// How long a command waits for the page to catch up with the keys, and how
+// often it asks meanwhile.
+constexpr int kSettleTimeoutMs = 3000;
+constexpr int kSettleRetryMs = 5;
 
 // Text as the page's HTML serialiser writes it inside an element.
 QString escapeText(const QString &text)
@@ -59,7 +66,11 @@ CHtmlEngineView::CHtmlEngineView(QWidget *parent)
     , m_bridge(new CEngineBridge(this))
     , m_channel(new QWebChannel(this))
     , m_interceptor(new CStyleSheetInterceptor(this))
+    , m_settleTimeout(new QTimer(this))
 {
+    m_settleTimeout->setSingleShot(true);
+    m_settleTimeout->setInterval(kSettleTimeoutMs);
+    connect(m_settleTimeout, &QTimer::timeout, this, &CHtmlEngineView::runSettledWaiters);
     QWebEngineSettings *settings = m_page->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
     settings->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
@@ -123,6 +134,8 @@ bool CHtmlEngineView::eventFilter(QObject *watched, QEvent *event)
             event->ignore();
             return true;
         }
+        if (type == QEvent::KeyPress && m_connected)
+            ++m_keysSent;
     }
     return QWebEngineView::eventFilter(watched, event);
 }
@@ -158,6 +171,8 @@ bool CHtmlEngineView::loadPage(const QString &resourcePath)
     m_pendingOps.clear();
     m_connected = false;
     m_ready = false;
+    m_keysSent = 0;
+    m_keysReported = 0;
 
     m_bridge->setDirection(layoutDirection() == Qt::RightToLeft ? QStringLiteral("rtl") : QStringLiteral("ltr"));
     const QUrl url(QStringLiteral("qrc") + resourcePath);
@@ -413,6 +428,8 @@ QString CHtmlEngineView::savedDocument(const QString &markedHtml)
 void CHtmlEngineView::onPageGreeted()
 {
     m_connected = true;
+    m_keysSent = 0;
+    m_keysReported = 0;
     sendOps(true);
 }
 
@@ -422,12 +439,15 @@ void CHtmlEngineView::onPageReported(const QVariantMap &state)
     const QVariantMap elements = state.value(QStringLiteral("elements")).toMap();
     const QString focus = state.value(QStringLiteral("focus")).toString();
     const bool complete = state.value(QStringLiteral("complete")).toBool();
+    m_keysReported = std::max(m_keysReported, state.value(QStringLiteral("keys")).toLongLong());
 
     QSet<QString> stale;
     if (complete)
         m_mirror.replaceAll(generation, elements, focus);
     else
         stale = m_mirror.update(generation, elements, focus);
+    if (m_mirror.wholeReportNeeded())
+        sendOps(true);
 
     if (complete && !m_ready) {
         m_ready = true;
@@ -448,6 +468,59 @@ void CHtmlEngineView::onPageReported(const QVariantMap &state)
         else if (!stale.contains(id))
             emit elementEvent(code, id);
     }
+    if (!m_settledWaiters.empty())
+        checkSettled();
+}
+
+bool CHtmlEngineView::isSettled() const
+{
+    return !m_connected || m_keysReported >= m_keysSent;
+}
+
+void CHtmlEngineView::whenSettled(const std::function<void()> &then)
+{
+    if (isSettled() && m_settledWaiters.empty()) {
+        then();
+        return;
+    }
+    if (m_settledWaiters.empty())
+        m_settleTimeout->start();
+    m_settledWaiters.push_back(then);
+    askPageToSettle();
+}
+
+void CHtmlEngineView::askPageToSettle()
+{
+    if (m_settleAsked)
+        return;
+    m_settleAsked = true;
+    emit m_bridge->settle();
+}
+
+// A key may still be on its way to the page when the page answers; then
+// it is asked again, shortly.
+void CHtmlEngineView::checkSettled()
+{
+    m_settleAsked = false;
+    if (isSettled()) {
+        runSettledWaiters();
+        return;
+    }
+    QTimer::singleShot(kSettleRetryMs, this, [this] {
+        if (!m_settledWaiters.empty())
+            askPageToSettle();
+    });
+}
+
+void CHtmlEngineView::runSettledWaiters()
+{
+    m_settleTimeout->stop();
+    // A page that lost keys (a renderer that went away) will not report
+    // them: the keys are forgotten rather than waited for again.
+    m_keysReported = std::max(m_keysReported, m_keysSent);
+    const std::vector<std::function<void()>> waiters = std::exchange(m_settledWaiters, {});
+    for (const auto &then : waiters)
+        then();
 }
 
 void CHtmlEngineView::queueOp(const QString &op, const QString &id, const QVariantMap &arguments)

@@ -7,9 +7,13 @@
 #include <QVariant>
 #include <QWebEngineView>
 
+#include <functional>
+#include <vector>
+
 class CEngineBridge;
 class CEnginePage;
 class CStyleSheetInterceptor;
+class QTimer;
 class QWebChannel;
 
 // Shows a page from the program's resources and offers its elements by id:
@@ -58,6 +62,18 @@ public:
     void setPageTexts(const QVariantMap &texts);
     // True once the page's scripts have reported all its elements.
     bool isReady() const { return m_ready; }
+
+    // --- Keys on their way ---
+    // A key reaches the page some time after the window handed it on, and
+    // its edit comes back later still. Settled: the page has reported on
+    // every key the view handed it, so the copy of its elements holds all
+    // that was typed.
+    bool isSettled() const;
+    // Runs `then` once the page is settled: at once when it is, else when
+    // its reports have caught up with the keys, asked for by a round trip
+    // to the page. A page that does not answer within seconds is taken as
+    // settled, so that no command waits for ever.
+    void whenSettled(const std::function<void()> &then);
 
     // --- Elements ---
     // Before the page is ready every id counts as present, so that writes
@@ -151,6 +167,10 @@ private:
     void sendOps(bool complete);
     void followPalette();
     bool isWindowShortcut(const QKeyEvent *event) const;
+    void askPageToSettle();
+    // After a report: the waiters run when the page has caught up.
+    void checkSettled();
+    void runSettledWaiters();
 
     CEnginePage *m_page = nullptr;
     CEngineBridge *m_bridge = nullptr;
@@ -160,4 +180,11 @@ private:
     QVariantList m_pendingOps;
     bool m_connected = false; // the page's scripts said hello
     bool m_ready = false;     // and reported every element
+    // Keys handed to the page since its scripts said hello, and how many of
+    // them the page had seen as of its last report.
+    qint64 m_keysSent = 0;
+    qint64 m_keysReported = 0;
+    std::vector<std::function<void()>> m_settledWaiters;
+    QTimer *m_settleTimeout = nullptr;
+    bool m_settleAsked = false; // a round trip is under way
 };

@@ -1,5 +1,7 @@
 #include "markup/DescriptionPatch.h"
 
+#include "core/SequenceDiff.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -7,10 +9,6 @@
 namespace {
 
 using Token = CDescriptionPatch::Token;
-
-// Past this many cells the middle of two texts is taken as changed whole
-// rather than compared token by token.
-constexpr qsizetype kMaxCompareCells = 4'000'000;
 
 // The named references a description is likely to hold; the page decodes
 // them all. An unknown name stays a run of characters, which then has no
@@ -113,6 +111,7 @@ QString tagKey(const QString &text, qsizetype at, qsizetype end)
 std::vector<Token> tokenize(const QString &text)
 {
     std::vector<Token> tokens;
+    tokens.reserve(size_t(text.size()));
     qsizetype at = 0;
     while (at < text.size()) {
         const QChar c = text[at];
@@ -120,7 +119,7 @@ std::vector<Token> tokenize(const QString &text)
         if (c == u'<' && QStringView(text).mid(at).startsWith(u"<!--")) {
             const qsizetype close = text.indexOf(QLatin1String("-->"), at + 4);
             const qsizetype end = close < 0 ? text.size() : close + 3;
-            tokens.push_back({Token::Markup, text.mid(at, end - at), at, end});
+            tokens.push_back({Token::Markup, 0, text.mid(at, end - at), at, end});
             at = end;
             continue;
         }
@@ -129,78 +128,55 @@ std::vector<Token> tokenize(const QString &text)
             const qsizetype end = tagEnd(text, at);
             if (end > 0) {
                 const bool tag = next != u'!' && next != u'?';
-                tokens.push_back({tag ? Token::Tag : Token::Markup, tag ? tagKey(text, at, end) : text.mid(at, end - at), at, end});
+                tokens.push_back({tag ? Token::Tag : Token::Markup, 0, tag ? tagKey(text, at, end) : text.mid(at, end - at), at, end});
                 at = end;
                 continue;
             }
         }
         qsizetype length = 1;
-        QString key;
-        if (c == u'&')
-            key = referenceAt(text, at, &length);
-        if (key.isEmpty()) {
+        char32_t character = 0;
+        if (c == u'&') {
+            const QString decoded = referenceAt(text, at, &length);
+            if (!decoded.isEmpty())
+                character = decoded.size() == 2 ? QChar::surrogateToUcs4(decoded[0], decoded[1]) : decoded[0].unicode();
+        }
+        if (character == 0) {
             length = 1;
             if (c == u'\r') {
                 // Read as the page reads it: CR LF and a lone CR are LF.
-                key = QStringLiteral("\n");
+                character = U'\n';
                 length = next == u'\n' ? 2 : 1;
             } else if (c.isHighSurrogate() && next.isLowSurrogate()) {
                 length = 2;
-                key = text.mid(at, 2);
+                character = QChar::surrogateToUcs4(c, next);
             } else {
-                key = QString(c);
+                character = c.unicode();
             }
         }
-        tokens.push_back({Token::Character, key, at, at + length});
+        tokens.push_back({Token::Character, character, QString(), at, at + length});
         at += length;
     }
     return tokens;
 }
 
 // Pairs of indexes of `a` and `b` whose tokens match, in order, as many as
-// the longest common subsequence has. The common head and tail are matched
-// first; a middle too big to compare in cells is left unmatched.
+// the longest common subsequence has (where the comparison's budget allows).
 template<typename Equal>
 std::vector<std::pair<int, int>> matchTokens(const std::vector<Token> &a, const std::vector<Token> &b, Equal equal)
 {
-    std::vector<std::pair<int, int>> matches;
-    const int n = int(a.size()), m = int(b.size());
-    int head = 0;
-    while (head < n && head < m && equal(a[size_t(head)], b[size_t(head)]))
-        ++head;
-    int tail = 0;
-    while (tail < n - head && tail < m - head && equal(a[size_t(n - 1 - tail)], b[size_t(m - 1 - tail)]))
-        ++tail;
-    for (int i = 0; i < head; ++i)
-        matches.emplace_back(i, i);
+    return SequenceDiff::matches(int(a.size()), int(b.size()), [&](int i, int j) { return equal(a[size_t(i)], b[size_t(j)]); });
+}
 
-    const int rows = n - head - tail, columns = m - head - tail;
-    if (rows > 0 && columns > 0 && qsizetype(rows) * columns <= kMaxCompareCells) {
-        // lengths[i][j]: the longest common run of a[head+i..] and b[head+j..].
-        std::vector<int> lengths(size_t(rows + 1) * size_t(columns + 1), 0);
-        const auto cell = [columns, &lengths](int i, int j) -> int & { return lengths[size_t(i) * size_t(columns + 1) + size_t(j)]; };
-        for (int i = rows - 1; i >= 0; --i) {
-            for (int j = columns - 1; j >= 0; --j) {
-                cell(i, j) = equal(a[size_t(head + i)], b[size_t(head + j)]) ? cell(i + 1, j + 1) + 1
-                                                                              : std::max(cell(i + 1, j), cell(i, j + 1));
-            }
-        }
-        int i = 0, j = 0;
-        while (i < rows && j < columns) {
-            if (equal(a[size_t(head + i)], b[size_t(head + j)])) {
-                matches.emplace_back(head + i, head + j);
-                ++i;
-                ++j;
-            } else if (cell(i + 1, j) >= cell(i, j + 1)) {
-                ++i;
-            } else {
-                ++j;
-            }
-        }
-    }
-    for (int k = tail; k > 0; --k)
-        matches.emplace_back(n - k, m - k);
-    return matches;
+// The engine writes a plain space next to where the user types as a
+// no-break space, so that it shows at the end of a line, and back again
+// once a character follows; it turns the no-break spaces it finds there
+// into plain ones too. Neither is the user's change: the space stays as
+// the description has it.
+bool isSpaceTheEngineSwapped(const Token &shown, const Token &edited)
+{
+    const char32_t noBreak = 0xA0;
+    return shown.kind == Token::Character && edited.kind == Token::Character
+           && ((shown.character == U' ' && edited.character == noBreak) || (shown.character == noBreak && edited.character == U' '));
 }
 
 // A stretch of tokens of the shown text, [shownBegin, shownEnd), that the
@@ -213,17 +189,39 @@ struct Hunk
 std::vector<Hunk> hunksBetween(const std::vector<std::pair<int, int>> &matches, int shownCount, int editedCount)
 {
     std::vector<Hunk> hunks;
-    int shown = 0, edited = 0;
-    const auto gapTo = [&](int shownNext, int editedNext) {
-        if (shownNext > shown || editedNext > edited)
-            hunks.push_back({shown, shownNext, edited, editedNext});
-        shown = shownNext + 1;
-        edited = editedNext + 1;
-    };
-    for (const auto &[a, b] : matches)
-        gapTo(a, b);
-    gapTo(shownCount, editedCount);
+    for (const SequenceDiff::Gap &gap : SequenceDiff::gaps(matches, shownCount, editedCount))
+        hunks.push_back({gap.aBegin, gap.aEnd, gap.bBegin, gap.bEnd});
     return hunks;
+}
+
+bool isWhiteSpace(const Token &token)
+{
+    return token.kind == Token::Character
+           && (token.character == U' ' || token.character == U'\n' || token.character == U'\t' || token.character == U'\f');
+}
+
+// Typing at the start or the end of a text takes the white space the page
+// does not show there (a template's line breaks and indents, a space at the
+// end) and puts the typed text in its place. That white space is not the
+// user's change: it stays, and the typed text goes in beside it, on the
+// side of the text it was typed next to. A single space between two
+// characters shows, and is the user's to replace.
+Hunk keepingHiddenWhiteSpace(const std::vector<Token> &shown, Hunk hunk)
+{
+    const int count = int(shown.size());
+    if (hunk.shownBegin == hunk.shownEnd || hunk.editedBegin == hunk.editedEnd)
+        return hunk;
+    for (int i = hunk.shownBegin; i < hunk.shownEnd; ++i) {
+        if (!isWhiteSpace(shown[size_t(i)]))
+            return hunk;
+    }
+    const bool atStart = hunk.shownBegin == 0 || shown[size_t(hunk.shownBegin - 1)].kind != Token::Character;
+    const bool atEnd = hunk.shownEnd == count || shown[size_t(hunk.shownEnd)].kind != Token::Character;
+    if (atStart && !atEnd)
+        hunk.shownBegin = hunk.shownEnd; // the typed text follows the white space
+    else if (atEnd)
+        hunk.shownEnd = hunk.shownBegin; // the typed text comes before it
+    return hunk;
 }
 
 } // namespace
@@ -236,7 +234,9 @@ CDescriptionPatch::CDescriptionPatch(const QString &source, const QString &shown
     , m_shownTokens(tokenize(shown))
     , m_sourceOf(m_shownTokens.size(), -1)
 {
-    const auto sameKey = [](const Token &a, const Token &b) { return a.kind == b.kind && a.key == b.key; };
+    const auto sameKey = [](const Token &a, const Token &b) {
+        return a.kind == b.kind && (a.kind == Token::Character ? a.character == b.character : a.key == b.key);
+    };
     for (const auto &[sourceIndex, shownIndex] : matchTokens(m_sourceTokens, m_shownTokens, sameKey))
         m_sourceOf[size_t(shownIndex)] = sourceIndex;
 }
@@ -245,12 +245,15 @@ QString CDescriptionPatch::apply(const QString &edited) const
 {
     const std::vector<Token> editedTokens = tokenize(edited);
     const auto sameText = [this, &edited](const Token &a, const Token &b) {
-        return QStringView(m_shown).mid(a.begin, a.end - a.begin) == QStringView(edited).mid(b.begin, b.end - b.begin);
+        return QStringView(m_shown).mid(a.begin, a.end - a.begin) == QStringView(edited).mid(b.begin, b.end - b.begin)
+               || isSpaceTheEngineSwapped(a, b);
     };
     const int shownCount = int(m_shownTokens.size());
     std::vector<Hunk> hunks = hunksBetween(matchTokens(m_shownTokens, editedTokens, sameText), shownCount, int(editedTokens.size()));
     if (hunks.empty())
         return m_source;
+    for (Hunk &hunk : hunks)
+        hunk = keepingHiddenWhiteSpace(m_shownTokens, hunk);
 
     // Each stretch grows, over tokens the edit kept, until the tokens on
     // both sides of it stand in the source; stretches that meet join.

@@ -36,7 +36,8 @@ public:
     {
         enum Kind { Character, Tag, Markup };
         Kind kind;
-        QString key;     // compared across source and page: decoded character, tag name, markup
+        char32_t character; // a character token's decoded character, compared across source and page
+        QString key;        // a tag's name or the markup as written, compared likewise
         qsizetype begin; // where the token stands in its text
         qsizetype end;
     };

@@ -33,26 +33,34 @@ bool lineBreakBefore(const QString &text, int pos)
 }
 
 // One tag of the line-break table: a closing paragraph gets its break
-// before the tag, the others after it.
+// before the tag, the others after it. Written into a new text in one
+// pass: a long description has hundreds of paragraphs.
 void breakAtTag(QString &text, QLatin1String tag, bool breakBefore)
 {
-    const QString newLine = QStringLiteral("\n");
+    QString broken;
+    broken.reserve(text.size() + text.size() / 32);
+    qsizetype copied = 0;
+    const auto breakAt = [&](qsizetype at) {
+        broken += QStringView(text).mid(copied, at - copied);
+        broken += QLatin1Char('\n');
+        copied = at;
+    };
     int from = 0;
     int pos;
     while ((pos = text.indexOf(tag, from, Qt::CaseInsensitive)) >= 0) {
         int end = pos + tag.size();
         if (breakBefore) {
-            if (!lineBreakBefore(text, pos)) {
-                text.insert(pos, newLine);
-                end += newLine.size();
-            }
+            if (!lineBreakBefore(text, pos))
+                breakAt(pos);
+        } else if (lineBreakAt(text, end) == 0) {
+            breakAt(end);
         } else {
-            if (lineBreakAt(text, end) == 0)
-                text.insert(end, newLine);
             end += lineBreakAt(text, end);
         }
         from = end;
     }
+    broken += QStringView(text).mid(copied);
+    text = broken;
 }
 
 } // namespace
@@ -134,7 +142,7 @@ void CBarPreview::changeEvent(QEvent *event)
 void CBarPreview::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
 {
     if (hint == HINT_DESCRIPTION_EDITED && data.isValid())
-        showText(data.toString());
+        showText(data.toString(), ShowChange);
 }
 
 // Without a post, nothing typed here could reach the feed.
@@ -142,7 +150,7 @@ void CBarPreview::showPost(int post)
 {
     if (!m_doc)
         return;
-    showText(post < 0 ? QString() : m_doc->feed()->GetPostDescription(post));
+    showText(post < 0 ? QString() : m_doc->feed()->GetPostDescription(post), ShowWhole);
     m_editor->setReadOnly(post < 0);
 }
 
@@ -155,16 +163,66 @@ QString CBarPreview::withLineBreaks(const QString &html)
     return text;
 }
 
-void CBarPreview::showText(const QString &html)
+void CBarPreview::showText(const QString &html, ShowMode mode)
 {
     const bool wasShowing = m_showingText;
     m_showingText = true;
-    m_editor->setPlainText(withLineBreaks(html));
-    paintTags();
-    m_editor->moveCursor(QTextCursor::Start);
+    const QString text = withLineBreaks(html);
+    // A description edited in the editor changes in one place, key by key:
+    // only that place is written and painted anew, so that a key in a long
+    // description costs what it costs in a short one.
+    if (mode == ShowChange && m_editor->document()->characterCount() == m_shownText.size() + 1)
+        replaceChangedStretch(text);
+    else
+        showWholeText(text);
     m_showingText = wasShowing;
     m_description = html;
-    m_shownText = m_editor->toPlainText();
+    m_shownText = text;
+}
+
+void CBarPreview::showWholeText(const QString &text)
+{
+    m_editor->setPlainText(text);
+    paintTags();
+    m_editor->moveCursor(QTextCursor::Start);
+}
+
+void CBarPreview::replaceChangedStretch(const QString &text)
+{
+    const QString &was = m_shownText;
+    qsizetype head = 0;
+    const qsizetype shorter = qMin(was.size(), text.size());
+    while (head < shorter && was[head] == text[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && was[was.size() - 1 - tail] == text[text.size() - 1 - tail])
+        ++tail;
+    if (head == was.size() && head == text.size())
+        return;
+    QTextDocument *document = m_editor->document();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.setPosition(int(head));
+    cursor.setPosition(int(was.size() - tail), QTextCursor::KeepAnchor);
+    cursor.insertText(text.mid(head, text.size() - tail - head), QTextCharFormat());
+    paintTagsAround(cursor, text, head, text.size() - tail);
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(true);
+}
+
+// Paints the tags anew from the end of the last tag before `from` to the
+// end of the first tag after `to`: a tag the change opened or closed ends
+// there, and the paint beyond it is as it was.
+void CBarPreview::paintTagsAround(QTextCursor &cursor, const QString &text, qsizetype from, qsizetype to)
+{
+    const qsizetype start = from > 0 ? text.lastIndexOf(QLatin1Char('>'), from - 1) + 1 : 0;
+    const qsizetype close = text.indexOf(QLatin1Char('>'), to);
+    const qsizetype stop = close < 0 ? text.size() : close + 1;
+    cursor.setPosition(int(start));
+    cursor.setPosition(int(stop), QTextCursor::KeepAnchor);
+    cursor.setCharFormat(QTextCharFormat());
+    highlightTags(cursor, text, start, stop);
 }
 
 // The new text takes the format at the old caret, which may have been
@@ -178,30 +236,29 @@ void CBarPreview::paintTags()
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.setCharFormat(QTextCharFormat());
-    highlightTags(cursor);
+    const QString text = document->toPlainText();
+    highlightTags(cursor, text, 0, text.size());
     cursor.endEditBlock();
     document->setUndoRedoEnabled(true);
 }
 
-// Every "<" up to the next ">" in bold blue. A "<" with no ">" after it
-// ends the search; the rest keeps the plain look.
-void CBarPreview::highlightTags(QTextCursor &cursor)
+// Every "<" from `from` on, before `to`, up to the next ">" in bold blue.
+// A "<" with no ">" after it ends the search; the rest keeps the plain look.
+void CBarPreview::highlightTags(QTextCursor &cursor, const QString &text, qsizetype from, qsizetype to)
 {
     QTextCharFormat tagFormat;
     tagFormat.setFontWeight(QFont::Bold);
     tagFormat.setForeground(tagColorOn(m_editor->palette().color(QPalette::Base)));
 
-    const QString text = cursor.document()->toPlainText();
-    int from = 0;
     while (true) {
-        const int open = text.indexOf(QLatin1Char('<'), from);
-        if (open < 0)
+        const qsizetype open = text.indexOf(QLatin1Char('<'), from);
+        if (open < 0 || open >= to)
             break;
-        const int close = text.indexOf(QLatin1Char('>'), open + 1);
+        const qsizetype close = text.indexOf(QLatin1Char('>'), open + 1);
         if (close < 0)
             break;
-        cursor.setPosition(open);
-        cursor.setPosition(close + 1, QTextCursor::KeepAnchor);
+        cursor.setPosition(int(open));
+        cursor.setPosition(int(close + 1), QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(tagFormat);
         from = close + 1;
     }

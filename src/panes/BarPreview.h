@@ -37,9 +37,16 @@ private:
     void followPalette();
     // The post's description as stored, or nothing, read-only, for -1.
     void showPost(int post);
-    void showText(const QString &html);
+    // A new post's text shows whole, from its start; an edit of the one
+    // shown changes it where it changed.
+    enum ShowMode { ShowWhole, ShowChange };
+    void showText(const QString &html, ShowMode mode);
+    void showWholeText(const QString &text);
+    // The pane shows m_shownText: writes only where `text` differs from it.
+    void replaceChangedStretch(const QString &text);
     void paintTags();
-    void highlightTags(QTextCursor &cursor);
+    void paintTagsAround(QTextCursor &cursor, const QString &text, qsizetype from, qsizetype to);
+    void highlightTags(QTextCursor &cursor, const QString &text, qsizetype from, qsizetype to);
     void sendEdit();
     void storeHidden();
 

@@ -37,6 +37,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -45,6 +46,8 @@
 #include <QUndoStack>
 #include <QUndoView>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -217,6 +220,10 @@ bool CMainFrame::executeCommand(int id)
 {
     if (!commandState(id).enabled)
         return false;
+    if (!editorsSettled()) {
+        whenEditorsSettled([this, id] { executeCommand(id); });
+        return true;
+    }
     bool handled = false;
     for (CCommandTarget *target : commandRoute()) {
         if (target->OnCommand(id)) {
@@ -399,8 +406,37 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     }
 }
 
+bool CMainFrame::editorsSettled() const
+{
+    const QList<CChildFrame *> frames = m_documents->frames();
+    return std::all_of(frames.cbegin(), frames.cend(),
+                       [](CChildFrame *frame) { return frame->view()->engine()->isSettled(); });
+}
+
+void CMainFrame::whenEditorsSettled(const std::function<void()> &then)
+{
+    for (CChildFrame *frame : m_documents->frames()) {
+        CHtmlEngineView *engine = frame->view()->engine();
+        if (!engine->isSettled()) {
+            // Other keys may be typed meanwhile, in this feed or another.
+            engine->whenSettled([window = QPointer<CMainFrame>(this), then] {
+                if (window)
+                    window->whenEditorsSettled(then);
+            });
+            return;
+        }
+    }
+    then();
+}
+
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
+    if (!editorsSettled()) {
+        // The questions about unsaved changes must know the last keys.
+        event->ignore();
+        whenEditorsSettled([this] { close(); });
+        return;
+    }
     if (m_documents->closeAllDocuments())
         event->accept();
     else

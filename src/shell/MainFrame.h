@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 #include <map>
 #include <memory>
 
@@ -50,7 +52,10 @@ public:
     QDockWidget *undoHistory() const { return m_undoHistory; }
     CLockKeyIndicators *lockKeys() const { return m_lockKeys; }
 
-    // Runs the command through the route when its state allows it.
+    // Runs the command through the route when its state allows it. Keys
+    // typed into an editor page that the page has not reported yet are
+    // waited for first, so the command sees what was on the screen: then
+    // the command runs later, and true means it is on its way.
     bool executeCommand(int id);
     // The state of the command as the first link of the route that knows it
     // says; disabled when none does.
@@ -66,6 +71,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The editor page of every open feed has reported all the keys it was given.
+    bool editorsSettled() const;
+    // Runs `then` once they have: at once when they all have.
+    void whenEditorsSettled(const std::function<void()> &then);
     // Brings every action's enabled and check state up to date. Called when
     // something a state depends on changes, never on a timer.
     void updateActions();

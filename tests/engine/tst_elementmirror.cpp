@@ -6,7 +6,7 @@ namespace {
 
 QVariantMap snapshot(const QString &html)
 {
-    return { { "tag", "div" }, { "behavior", "richtext" }, { "html", html }, { "markedHtml", html } };
+    return { { "tag", "div" }, { "behavior", "richtext" }, { "value", html }, { "markedHtml", html } };
 }
 
 } // namespace
@@ -20,6 +20,7 @@ private slots:
     void update_focusWrittenByProgramWinsOverOlderReport();
     void replaceAll_forgetsIdsThePageLacks();
     void update_reportWithoutOptionsKeepsKnownOptions();
+    void update_changesSinceLastReportMakeWholeTexts();
     void stateFromPage_readsWeightAsInteger();
 };
 
@@ -45,6 +46,27 @@ void TestElementMirror::update_keepsProgramWriteNewerThanReport()
     QCOMPARE(stale, QSet<QString>({ "richtext_edit" }));
     QCOMPARE(mirror.find("richtext_edit")->html, QString("<p>loaded</p>"));
     QCOMPARE(mirror.find("div_title")->html, QString("T2"));
+}
+
+// A rich text's long texts come as what changed since the page's last
+// report: [kept at the start, kept at the end, new middle, old length].
+void TestElementMirror::update_changesSinceLastReportMakeWholeTexts()
+{
+    CElementMirror mirror;
+    mirror.update(0, { { "richtext_edit", snapshot("<p>One line.</p>") } }, "");
+    const QVariantMap typed{ { "tag", "div" }, { "behavior", "richtext" },
+                             { "deltas", QVariantMap{ { "value", QVariantList{ 11, 4, "s more", 16 } } } } };
+    QVERIFY(mirror.update(0, { { "richtext_edit", typed } }, "").isEmpty());
+    QVERIFY(!mirror.wholeReportNeeded());
+    QCOMPARE(mirror.find("richtext_edit")->value.toString(), QString("<p>One lines more</p>"));
+    QCOMPARE(mirror.find("richtext_edit")->html, QString("<p>One lines more</p>"));
+
+    // Changes to a text of another length than the one held: the element
+    // stays as it was, its events go, and the page is asked for all of it.
+    const QSet<QString> stale = mirror.update(0, { { "richtext_edit", typed } }, "");
+    QCOMPARE(stale, QSet<QString>({ "richtext_edit" }));
+    QVERIFY(mirror.wholeReportNeeded());
+    QCOMPARE(mirror.find("richtext_edit")->html, QString("<p>One lines more</p>"));
 }
 
 void TestElementMirror::update_focusWrittenByProgramWinsOverOlderReport()

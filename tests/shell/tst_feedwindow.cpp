@@ -69,6 +69,7 @@ private slots:
     void editAndSave_keepsEditsAndNothingElse_data();
     void editAndSave_keepsEditsAndNothingElse();
     void codePaneLinkAndNewPost_editsReachFileAndNothingLeaks();
+    void typedAtPaceThenSavedOrSwitched_everyKeyReachesFile();
     void keys_focusStartsInListAndTabGoesInReadingOrder();
     void fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews();
     void differences_showBrokenFileInFeedsEncoding();
@@ -169,6 +170,65 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
 // pending edits; typing a link did not mark the feed changed, so closing
 // dropped it; a post without a link or author, and a new post, showed and
 // then stored the previous post's.
+// Keys typed at a steady pace, then Ctrl+S at once, or another post picked
+// at once: the page reports the keys some time after they were pressed,
+// and the command still sees every one.
+void TestFeedWindow::typedAtPaceThenSavedOrSwitched_everyKeyReachesFile()
+{
+    MainWindowFixture window;
+    CChildFrame *frame = window.openFeed(QStringLiteral("pace.xml"),
+                                         postsTitled({QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")}));
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    CHtmlEngineView *engine = frame->view()->engine();
+    CRSSEditDoc *document = frame->document();
+    QPlainTextEdit *codePane = frame->previewBar()->editor();
+    // Each key pressed and let go, the next one 60 ms later, as a steady
+    // typist's; the last one is let go just before the command's keys.
+    const auto typeAtPace = [](QWidget *widget, const QString &text) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (i > 0)
+                QTest::qWait(60);
+            QTest::keyPress(widget, text.at(i).toLatin1());
+            QTest::keyRelease(widget, text.at(i).toLatin1());
+        }
+    };
+    const auto saveAtOnce = [&](QWidget *focused) {
+        QTest::keyClick(focused, Qt::Key_S, Qt::ControlModifier);
+        return QTest::qWaitFor([&] { return !document->IsModified(); }, 10000);
+    };
+
+    for (int round = 1; round <= 2; ++round) {
+        const QString sentence = QStringLiteral(" and the quick brown fox %1 END").arg(round);
+        QVERIFY(focusAtEnd(engine, QStringLiteral("div_title")));
+        typeAtPace(engine->focusProxy(), sentence);
+        QVERIFY(saveAtOnce(engine->focusProxy()));
+        QVERIFY2(readFile(document->path()).contains(sentence.toUtf8() + "</title>"), qPrintable(document->feed()->GetPostTitle(0)));
+
+        const QString inPage = sentence + QStringLiteral(" in the page");
+        QVERIFY(focusAtEnd(engine, QStringLiteral("richtext_edit")));
+        typeAtPace(engine->focusProxy(), inPage);
+        QVERIFY(saveAtOnce(engine->focusProxy()));
+        QVERIFY2(readFile(document->path()).contains(inPage.toUtf8()), qPrintable(document->feed()->GetPostDescription(0)));
+
+        const QString inCode = sentence + QStringLiteral(" in the code");
+        codePane->setFocus();
+        codePane->moveCursor(QTextCursor::End);
+        typeAtPace(codePane, inCode);
+        QVERIFY(saveAtOnce(codePane));
+        QVERIFY2(readFile(document->path()).contains(inCode.toUtf8()), qPrintable(document->feed()->GetPostDescription(0)));
+    }
+
+    // Another post picked right after typing: the keys stay with the post
+    // they were typed in.
+    QVERIFY(focusAtEnd(engine, QStringLiteral("richtext_edit")));
+    typeAtPace(engine->focusProxy(), QStringLiteral(" then switched"));
+    document->selection()->select(1);
+    QTRY_COMPARE(engine->value(QStringLiteral("div_title")).toString(), document->feed()->GetPostTitle(1));
+    QVERIFY2(document->feed()->GetPostDescription(0).endsWith(QStringLiteral(" then switched")),
+             qPrintable(document->feed()->GetPostDescription(0) + QStringLiteral(" | ") + document->feed()->GetPostDescription(1)));
+    QVERIFY(!document->feed()->GetPostDescription(1).contains(QStringLiteral("switched")));
+}
+
 void TestFeedWindow::codePaneLinkAndNewPost_editsReachFileAndNothingLeaks()
 {
     MainWindowFixture window;
@@ -290,7 +350,9 @@ void TestFeedWindow::keys_focusStartsInListAndTabGoesInReadingOrder()
 
     // The filter box stands before the list.
     list->setFocus();
+    // The command waits for the page to report on the arrow keys.
     QVERIFY(window.main->executeCommand(ID_FILTERING));
+    QTRY_VERIFY(frame->postsBar()->filterBox());
     QLineEdit *box = frame->postsBar()->filterBox();
     QTRY_COMPARE(QApplication::focusWidget(), box);
     QVERIFY(ringAround(box));

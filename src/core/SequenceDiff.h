@@ -1,0 +1,165 @@
+#pragma once
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+// The items two sequences have in common, in order, found by Myers' O(ND)
+// difference algorithm in linear space: the cost grows with the length
+// times the number of differences, so a few edits far apart in a long text
+// are found as a few small changes, not one stretch from the first to the
+// last. Past a budget of work a stretch is taken as changed whole.
+namespace SequenceDiff {
+
+// Index pairs (i, j), increasing in both, with equal(i, j) true for each:
+// a longest common subsequence of a[0, n) and b[0, m) where the budget
+// allows. `equal` takes an index of each sequence.
+template<typename Equal>
+std::vector<std::pair<int, int>> matches(int n, int m, Equal equal, long long budget = 50'000'000);
+
+// A stretch where the sequences differ: a[aBegin, aEnd) stands where b has
+// b[bBegin, bEnd).
+struct Gap
+{
+    int aBegin, aEnd, bBegin, bEnd;
+};
+
+// The stretches between the matches of a[0, n) and b[0, m), in order.
+inline std::vector<Gap> gaps(const std::vector<std::pair<int, int>> &matches, int n, int m)
+{
+    std::vector<Gap> found;
+    int a = 0, b = 0;
+    const auto gapTo = [&](int aNext, int bNext) {
+        if (aNext > a || bNext > b)
+            found.push_back({a, aNext, b, bNext});
+        a = aNext + 1;
+        b = bNext + 1;
+    };
+    for (const auto &[i, j] : matches)
+        gapTo(i, j);
+    gapTo(n, m);
+    return found;
+}
+
+namespace detail {
+
+template<typename Equal>
+class Matcher
+{
+public:
+    Matcher(Equal equal, int maxDifferences)
+        : m_equal(equal)
+        , m_max(maxDifferences)
+        , m_forward(size_t(2 * maxDifferences + 4))
+        , m_backward(size_t(2 * maxDifferences + 4))
+    {
+    }
+
+    void compare(int a0, int a1, int b0, int b1)
+    {
+        while (a0 < a1 && b0 < b1 && m_equal(a0, b0))
+            m_out.emplace_back(a0++, b0++);
+        int tail = 0;
+        while (a0 < a1 - tail && b0 < b1 - tail && m_equal(a1 - 1 - tail, b1 - 1 - tail))
+            ++tail;
+        int x = 0, y = 0;
+        if (a0 < a1 - tail && b0 < b1 - tail && split(a0, a1 - tail, b0, b1 - tail, &x, &y)) {
+            compare(a0, a0 + x, b0, b0 + y);
+            compare(a0 + x, a1 - tail, b0 + y, b1 - tail);
+        }
+        for (int i = tail; i > 0; --i)
+            m_out.emplace_back(a1 - i, b1 - i);
+    }
+
+    std::vector<std::pair<int, int>> result() { return std::move(m_out); }
+
+private:
+    // A point (x, y) of the stretch that a shortest edit script passes
+    // through, found where the paths from its start and from its end meet;
+    // false when the script is longer than the budget allows, and the
+    // stretch stays unmatched.
+    bool split(int a0, int a1, int b0, int b1, int *splitX, int *splitY)
+    {
+        const int n = a1 - a0, m = b1 - b0, delta = n - m;
+        const bool odd = (delta & 1) != 0;
+        const int offset = m_max + 1;
+        const int size = int(m_forward.size());
+        std::fill(m_forward.begin(), m_forward.end(), -1);
+        std::fill(m_backward.begin(), m_backward.end(), -1);
+        m_forward[size_t(offset + 1)] = 0;
+        m_backward[size_t(offset + 1)] = 0;
+        // Diagonals that ran off an edge are not followed further.
+        int forwardStart = 0, forwardEnd = 0, backwardStart = 0, backwardEnd = 0;
+        const int last = std::min(m_max, (n + m + 1) / 2);
+        for (int d = 0; d < last; ++d) {
+            for (int k = -d + forwardStart; k <= d - forwardEnd; k += 2) {
+                const size_t at = size_t(offset + k);
+                int x = k == -d || (k != d && m_forward[at - 1] < m_forward[at + 1]) ? m_forward[at + 1] : m_forward[at - 1] + 1;
+                int y = x - k;
+                while (x < n && y < m && m_equal(a0 + x, b0 + y)) {
+                    ++x;
+                    ++y;
+                }
+                m_forward[at] = x;
+                if (x > n) {
+                    forwardEnd += 2;
+                } else if (y > m) {
+                    forwardStart += 2;
+                } else if (odd) {
+                    const int other = offset + delta - k;
+                    if (other >= 0 && other < size && m_backward[size_t(other)] != -1 && x >= n - m_backward[size_t(other)]) {
+                        *splitX = x;
+                        *splitY = y;
+                        return true;
+                    }
+                }
+            }
+            for (int k = -d + backwardStart; k <= d - backwardEnd; k += 2) {
+                const size_t at = size_t(offset + k);
+                int x = k == -d || (k != d && m_backward[at - 1] < m_backward[at + 1]) ? m_backward[at + 1] : m_backward[at - 1] + 1;
+                int y = x - k;
+                while (x < n && y < m && m_equal(a1 - 1 - x, b1 - 1 - y)) {
+                    ++x;
+                    ++y;
+                }
+                m_backward[at] = x;
+                if (x > n) {
+                    backwardEnd += 2;
+                } else if (y > m) {
+                    backwardStart += 2;
+                } else if (!odd) {
+                    const int other = offset + delta - k;
+                    if (other >= 0 && other < size && m_forward[size_t(other)] != -1) {
+                        const int forwardX = m_forward[size_t(other)];
+                        if (forwardX >= n - x) {
+                            *splitX = forwardX;
+                            *splitY = forwardX - (other - offset);
+                            return true;
+                        }
+                    }
+                }
+            }
+        }
+        return false;
+    }
+
+    Equal m_equal;
+    int m_max;
+    std::vector<int> m_forward;
+    std::vector<int> m_backward;
+    std::vector<std::pair<int, int>> m_out;
+};
+
+} // namespace detail
+
+template<typename Equal>
+std::vector<std::pair<int, int>> matches(int n, int m, Equal equal, long long budget)
+{
+    const long long length = std::max(1LL, static_cast<long long>(n) + m);
+    const int maxDifferences = int(std::clamp(budget / length, 64LL, static_cast<long long>(length)));
+    detail::Matcher<Equal> matcher(equal, maxDifferences);
+    matcher.compare(0, n, 0, m);
+    return matcher.result();
+}
+
+} // namespace SequenceDiff
