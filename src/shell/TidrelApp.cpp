@@ -4,6 +4,7 @@
 #include "core/RssFeed.h"
 #include "shell/FocusRing.h"
 #include "shell/UiTranslations.h"
+#include "shell/WheelGuard.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -37,4 +38,5 @@ void CTidrelApp::initInstance()
     }
     QApplication::setWindowIcon(icon);
     new CFocusRing(qApp);
+    new CWheelGuard(qApp);
 }

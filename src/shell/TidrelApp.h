@@ -9,6 +9,7 @@ public:
     static void prepareProcess();
     // After the QApplication exists and before any window: the program's
     // translations, its icon, the post footer as the feed's description
-    // filter, the ring around the focused widget.
+    // filter, the ring around the focused widget, the guard that keeps the wheel
+    // from changing values it only passes over.
     static void initInstance();
 };
