@@ -160,6 +160,10 @@ void CChildFrame::createBars()
     m_dockHost->splitDockWidget(m_postsBar, m_problemsBar, Qt::Vertical);
     m_problemsBar->hide();
     connect(m_problemsBar, &CBarProblems::problemActivated, this, &CChildFrame::showProblem);
+    connect(m_problemsBar, &CBarProblems::problemsDropped, this, [this] {
+        m_checkSummary = problemCounts(m_problemsBar->problems());
+        emit checkSummaryChanged();
+    });
     // A problem of the channel is shown in the feed's properties.
     connect(this, &CChildFrame::channelFieldRequested, this, [this](const QString &parent, const QString &field) {
         showProperties()->focusElement(parent == QLatin1String("channel") ? field : parent);
@@ -209,7 +213,7 @@ void CChildFrame::showCheckResult(const QList<CFeedChecker::Problem> &problems)
         // A third of the height, the posts list keeps the rest.
         m_dockHost->resizeDocks({m_postsBar, m_problemsBar}, {2, 1}, Qt::Vertical);
     }
-    emit checkFinished();
+    emit checkSummaryChanged();
 }
 
 void CChildFrame::showProblem(const CFeedChecker::Problem &problem)
