@@ -315,20 +315,25 @@ void CBarRssItems::copyTitle()
     QApplication::beep();
 }
 
-// The Posts menu's commands as given; Copy Title is the bar's.
+// The Posts menu's commands as given; Copy Title is the bar's, with the
+// menu's status prompt.
 QMenu *CBarRssItems::createContextMenu(bool sortCommandsOnly)
 {
     auto *menu = new QMenu(this);
+    QString copyPrompt;
     for (QAction *action : std::as_const(m_menuActions)) {
         const int id = action->data().toInt();
+        if (id == ID_COPY_TITLE)
+            copyPrompt = action->statusTip();
         // The bar's own Copy Title below goes last, also in the header's menu.
-        if (id != ID_COPY_TITLE && (!sortCommandsOnly || isSortCommand(id)))
+        else if (!sortCommandsOnly || isSortCommand(id))
             menu->addAction(action);
     }
     menu->addSeparator();
     QAction *copy = menu->addAction(tr("&Copy Title"));
     connect(copy, &QAction::triggered, this, &CBarRssItems::copyTitle);
     copy->setData(int(ID_COPY_TITLE));
+    copy->setStatusTip(copyPrompt);
     copy->setEnabled(canCopyTitle());
     return menu;
 }
