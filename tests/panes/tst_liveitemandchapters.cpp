@@ -5,6 +5,7 @@
 #include "panes/ChaptersDlg.h"
 #include "panes/LiveItemFields.h"
 #include "panes/PostIcon.h"
+#include "panes/PostsListCtrl.h"
 #include "panes/PostsModel.h"
 
 #include <QApplication>
@@ -103,6 +104,13 @@ private slots:
         QVERIFY(mark(0) != PostIcon::iconOfLiveItem(QStringLiteral("live")).pixmap(16).toImage());
         QVERIFY(cell(0, CPostsModel::TitleColumn, Qt::ToolTipRole).toString().contains(QStringLiteral("Live item, pending")));
         QVERIFY(!cell(2, CPostsModel::TitleColumn, Qt::ToolTipRole).toString().contains(QStringLiteral("Live item")));
+
+        // Regression: the list takes every row's height from the first; a
+        // new post at the top, unmarked, squashed the marked rows below.
+        CPostsListCtrl list;
+        list.setModel(&model);
+        list.show();
+        QCOMPARE(list.sizeHintForRow(2), list.sizeHintForRow(0));
     }
 
     // The group shows for live items only; its fields store through the
