@@ -74,7 +74,8 @@ QSize CPostRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
     marked.features |= QStyleOptionViewItem::HasDecoration;
     const QWidget *widget = option.widget;
     const QStyle *style = widget ? widget->style() : QApplication::style();
-    size.setHeight(qMax(size.height(), style->sizeFromContents(QStyle::CT_ItemViewItem, &marked, QSize(), widget).height()));
+    const QSize markedSize = style->sizeFromContents(QStyle::CT_ItemViewItem, &marked, QSize(), widget);
+    size.setHeight(qMax(size.height(), markedSize.height()));
     return size;
 }
 

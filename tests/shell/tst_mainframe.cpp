@@ -319,7 +319,8 @@ void TestMainFrame::desktop_fileDialogsAndWebPagesWithoutBrowser()
     QVERIFY(desktop.confirm(QStringLiteral("Delete this post?"), QStringLiteral("&Delete")));
     QCOMPARE(desktop.askSaveChanges(QStringLiteral("feed.xml")), CShellServices::SaveChanges);
     const QString filters = QStringLiteral("RSS feeds (*.xml *.rss)|All files (*)");
-    QCOMPARE(shown, (QStringList{filters, filters, QStringLiteral("&Delete|Cancel"), QStringLiteral("&Discard|&Save|Cancel")}));
+    QCOMPARE(shown, (QStringList{filters, filters, QStringLiteral("&Delete|Cancel"),
+                                 QStringLiteral("&Discard|&Save|Cancel")}));
 
     m_services->browserFound = false;
     QVERIFY(m_main->executeCommand(ID_W3C_VALIDATOR));

@@ -129,15 +129,17 @@ void TestSeveralFeeds::addPost_typedKeysNameTheNewPost()
     const QString typed = QStringLiteral("Typed title");
     QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("ctrl+d")}), 0);
     QTRY_VERIFY(frame->postsBar()->listCtrl()->isRenaming());
-    QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), typed}),
-             0);
+    const QStringList typing = {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), typed};
+    QCOMPARE(QProcess::execute(xdotool, typing), 0);
     QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("Return")}), 0);
     QTRY_COMPARE(frame->document()->feed()->GetPostTitle(0), typed);
 
     CPostsListCtrl *list = frame->postsBar()->listCtrl();
     const int lineHeight = list->fontMetrics().height();
-    for (int row = 0; row < 2; ++row)
-        QVERIFY2(list->visualRect(list->model()->index(row, 0)).height() >= lineHeight, qPrintable(QString::number(row)));
+    for (int row = 0; row < 2; ++row) {
+        const int height = list->visualRect(list->model()->index(row, 0)).height();
+        QVERIFY2(height >= lineHeight, qPrintable(QString::number(row)));
+    }
     QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
     QFile saved(window.dir.filePath(QStringLiteral("add.xml")));
     QVERIFY(saved.open(QIODevice::ReadOnly));
