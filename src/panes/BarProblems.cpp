@@ -65,6 +65,10 @@ CBarProblems::CBarProblems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     m_list->header()->setSectionResizeMode(FieldColumn, QHeaderView::ResizeToContents);
     connect(m_list, &QTreeWidget::itemActivated, this, &CBarProblems::activate);
     setWidget(m_list);
+    if (m_doc) {
+        connect(m_doc, &CRSSEditDoc::postsInserted, this, &CBarProblems::followInsertedPost);
+        connect(m_doc, &CRSSEditDoc::postRemoved, this, &CBarProblems::followRemovedPost);
+    }
 }
 
 void CBarProblems::setProblems(const QList<CFeedChecker::Problem> &problems)
@@ -96,6 +100,33 @@ void CBarProblems::setProblems(const QList<CFeedChecker::Problem> &problems)
     }
     m_list->addTopLevelItems(rows);
     fitPostColumn();
+}
+
+// The rows stay as they are: only the posts behind them moved.
+void CBarProblems::followInsertedPost(int index)
+{
+    for (CFeedChecker::Problem &problem : m_problems) {
+        if (problem.post >= index)
+            ++problem.post;
+    }
+}
+
+void CBarProblems::followRemovedPost(int index)
+{
+    QList<CFeedChecker::Problem> kept;
+    for (CFeedChecker::Problem problem : std::as_const(m_problems)) {
+        if (problem.post == index)
+            continue;
+        if (problem.post > index)
+            --problem.post;
+        kept.append(problem);
+    }
+    if (kept.size() == m_problems.size()) {
+        m_problems = kept;
+        return;
+    }
+    setProblems(kept);
+    emit problemsDropped();
 }
 
 void CBarProblems::resizeEvent(QResizeEvent *event)

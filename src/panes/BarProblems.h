@@ -12,7 +12,10 @@ class QTreeWidgetItem;
 
 // The pane beside the posts list that shows what the last check of the feed
 // found: level, message, post and field, one problem a row. A double click
-// (or Enter) on a row asks for the post and field to be shown.
+// (or Enter) on a row asks for the post and field to be shown. Until the
+// next check the problems follow their posts: those of a deleted post go
+// at once, and the others keep pointing at their own posts as posts come
+// and go.
 class CBarProblems : public CSizingControlBarCF
 {
     Q_OBJECT
@@ -26,6 +29,8 @@ public:
 
 signals:
     void problemActivated(const CFeedChecker::Problem &problem);
+    // Problems went with their deleted post.
+    void problemsDropped();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -33,6 +38,8 @@ protected:
 private:
     void activate(QTreeWidgetItem *row);
     void fitPostColumn();
+    void followInsertedPost(int index);
+    void followRemovedPost(int index);
 
     QPointer<CRSSEditDoc> m_doc;
     QTreeWidget *m_list;

@@ -164,7 +164,8 @@ void CBarRssItems::reflectSelectedPost(int post)
 
 // A new post: all posts come back, and a new one's title is ready to be
 // typed over; one that an undo or redo puts back, or one made with its
-// title, has its name.
+// title, has its name. The bar shows before the title editor opens: an
+// editor opened in a hidden list never gets the keys.
 void CBarRssItems::onPostsInserted(int index)
 {
     CRSSEditDoc *doc = document();
@@ -176,7 +177,7 @@ void CBarRssItems::onPostsInserted(int index)
     const int row = m_model->order().rowOfPost(index);
     selectRow(row);
     if (!doc->isReplaying() && !doc->isAddingNamedPosts())
-        m_list->startRename(row);
+        renameSelectedPost();
 }
 
 // The post that takes the removed one's row is selected when the removed
@@ -314,20 +315,25 @@ void CBarRssItems::copyTitle()
     QApplication::beep();
 }
 
-// The Posts menu's commands as given; Copy Title is the bar's.
+// The Posts menu's commands as given; Copy Title is the bar's, with the
+// menu's status prompt.
 QMenu *CBarRssItems::createContextMenu(bool sortCommandsOnly)
 {
     auto *menu = new QMenu(this);
+    QString copyPrompt;
     for (QAction *action : std::as_const(m_menuActions)) {
         const int id = action->data().toInt();
+        if (id == ID_COPY_TITLE)
+            copyPrompt = action->statusTip();
         // The bar's own Copy Title below goes last, also in the header's menu.
-        if (id != ID_COPY_TITLE && (!sortCommandsOnly || isSortCommand(id)))
+        else if (!sortCommandsOnly || isSortCommand(id))
             menu->addAction(action);
     }
     menu->addSeparator();
     QAction *copy = menu->addAction(tr("&Copy Title"));
     connect(copy, &QAction::triggered, this, &CBarRssItems::copyTitle);
     copy->setData(int(ID_COPY_TITLE));
+    copy->setStatusTip(copyPrompt);
     copy->setEnabled(canCopyTitle());
     return menu;
 }

@@ -33,6 +33,11 @@ const char *memberOf(int column)
 
 const QString kChaptersTag = QStringLiteral("podcast:chapters");
 
+QString absolutePath(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
 bool isWebAddress(const QString &url)
 {
     return url.startsWith(QLatin1String("https://")) || url.startsWith(QLatin1String("http://"));
@@ -115,12 +120,17 @@ CChaptersDlg::CChaptersDlg(QWidget *parent)
     auto *fileRow = new QHBoxLayout;
     auto *fileLabel = new QLabel(tr("&File:"));
     fileLabel->setBuddy(m_path);
-    auto *browse = new QPushButton(tr("&Browse\u2026"));
+    auto *open = new QPushButton(tr("&Open\u2026"));
+    open->setObjectName(QStringLiteral("open"));
+    auto *saveAs = new QPushButton(tr("Sa&ve As\u2026"));
+    saveAs->setObjectName(QStringLiteral("saveAs"));
     fileRow->addWidget(fileLabel);
     fileRow->addWidget(m_path, 1);
-    fileRow->addWidget(browse);
+    fileRow->addWidget(open);
+    fileRow->addWidget(saveAs);
     layout->addLayout(fileRow);
-    connect(browse, &QPushButton::clicked, this, &CChaptersDlg::browse);
+    connect(open, &QPushButton::clicked, this, &CChaptersDlg::openOther);
+    connect(saveAs, &QPushButton::clicked, this, &CChaptersDlg::saveAs);
 
     m_table->setHorizontalHeaderLabels({tr("Start"), tr("Title"), tr("Image"), tr("URL")});
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -160,6 +170,7 @@ bool CChaptersDlg::openFile(const QString &path, const QString &note)
     m_path->setText(path);
     m_file = CChaptersFile();
     m_modified = false;
+    m_openedPath.clear();
     QString message = note;
     if (QFileInfo::exists(path)) {
         QString error;
@@ -170,6 +181,7 @@ bool CChaptersDlg::openFile(const QString &path, const QString &note)
             showMessage(tr("%1 cannot be edited here, and is left as it is.\n%2").arg(path, error), true);
             return false;
         }
+        m_openedPath = absolutePath(path);
     } else {
         message += (message.isEmpty() ? QString() : QStringLiteral(" ")) + tr("A new chapters file: Save writes it.");
     }
@@ -261,6 +273,8 @@ bool CChaptersDlg::save()
         showMessage(tr("Choose the file to save the chapters to."), true);
         return false;
     }
+    if (!mayWrite(path))
+        return false;
     m_file.sortByStart();
     fillTable();
     QString error;
@@ -268,30 +282,68 @@ bool CChaptersDlg::save()
         showMessage(error, true);
         return false;
     }
+    m_openedPath = absolutePath(path);
     m_modified = false;
     showMessage(tr("Saved to %1.").arg(path), false);
     emit saved(path);
     return true;
 }
 
-void CChaptersDlg::browse()
+// Another file than the one the table came from may hold chapters of its
+// own, or be no chapters file at all.
+bool CChaptersDlg::mayWrite(const QString &path)
+{
+    if (!QFileInfo::exists(path) || absolutePath(path) == m_openedPath)
+        return true;
+    const auto answer = QMessageBox::question(
+        this, windowTitle(),
+        tr("%1 already exists, and its chapters are not the ones shown here. Replace it with these chapters?")
+            .arg(path),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        return true;
+    showMessage(tr("Not saved: %1 is left as it is. Open it to edit its chapters, or name another file.").arg(path),
+                true);
+    return false;
+}
+
+void CChaptersDlg::openOther()
+{
+    if (!settleChanges())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open a Chapters File"),
+                                                      QFileInfo(m_path->text()).absolutePath(),
+                                                      tr("Chapters (*.json);;All files (*)"));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+// The file dialog has asked before naming an existing file.
+void CChaptersDlg::saveAs()
 {
     const QString path = QFileDialog::getSaveFileName(this, tr("Save the Chapters As"), m_path->text(),
                                                       tr("Chapters (*.json);;All files (*)"));
-    if (!path.isEmpty())
-        m_path->setText(path);
+    if (path.isEmpty())
+        return;
+    m_path->setText(path);
+    m_openedPath = absolutePath(path);
+    save();
+}
+
+bool CChaptersDlg::settleChanges()
+{
+    if (!m_modified)
+        return true;
+    const auto answer = QMessageBox::question(this, windowTitle(), tr("Save the changes to the chapters?"),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    return answer == QMessageBox::Discard || (answer == QMessageBox::Save && save());
 }
 
 // Closing with edits not saved asks first.
 void CChaptersDlg::reject()
 {
-    if (m_modified) {
-        const auto answer = QMessageBox::question(this, windowTitle(), tr("Save the changes to the chapters?"),
-                                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save()))
-            return;
-    }
-    QDialog::reject();
+    if (settleChanges())
+        QDialog::reject();
 }
 
 // One of the two shows at a time.

@@ -13,7 +13,8 @@ class QTableWidget;
 // Edits a podcast's chapters file as a table: start time, title, image and
 // web page of each chapter. What the table does not show stays in the file
 // (CChaptersFile). A file that is not a chapters file is shown with the
-// reason and never written over.
+// reason and never written over, and an existing file other than the one
+// opened is replaced only when the user says so.
 class CChaptersDlg : public QDialog
 {
     Q_OBJECT
@@ -47,7 +48,8 @@ public:
     void removeChapter();
     // Sorts the chapters by start and writes the file named above; false
     // with the reason shown when a start time is not one or the file
-    // cannot be written.
+    // cannot be written, and false when the file named is another existing
+    // file than the one opened and the user keeps it.
     bool save();
 
 signals:
@@ -61,10 +63,18 @@ private:
     void fillTable();
     void onItemChanged(int row, int column);
     void showMessage(const QString &text, bool error);
-    void browse();
+    void openOther();
+    void saveAs();
+    // Edits not saved are saved or dropped as the user chooses; false when
+    // the user cancels.
+    bool settleChanges();
+    bool mayWrite(const QString &path);
     void setReadable(bool readable);
 
     CChaptersFile m_file;
+    // The file whose chapters the table shows, or the one last saved: saving
+    // over it needs no question. Empty for a new list.
+    QString m_openedPath;
     QLineEdit *m_path;
     QTableWidget *m_table;
     QLabel *m_message;

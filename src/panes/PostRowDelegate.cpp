@@ -1,6 +1,7 @@
 #include "panes/PostRowDelegate.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -63,6 +64,19 @@ void CPostRowDelegate::paintCurrentRowFrame(QPainter *painter, const QRect &row,
     painter->drawLine(frame.bottomRight(), frame.bottomLeft());
     painter->drawLine(frame.bottomLeft(), frame.topLeft());
     painter->restore();
+}
+
+QSize CPostRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize size = CBidiTextDelegate::sizeHint(option, index);
+    QStyleOptionViewItem marked = option;
+    initStyleOption(&marked, index);
+    marked.features |= QStyleOptionViewItem::HasDecoration;
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    const QSize markedSize = style->sizeFromContents(QStyle::CT_ItemViewItem, &marked, QSize(), widget);
+    size.setHeight(qMax(size.height(), markedSize.height()));
+    return size;
 }
 
 QWidget *CPostRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,

@@ -24,6 +24,9 @@ public:
     // The red frame of the current row, over the row's cells.
     static void paintCurrentRowFrame(QPainter *painter, const QRect &row, int clientWidth);
 
+    // Every row as high as one with a mark (a live item's status): the list
+    // takes all rows' height from its first, which may have none.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;

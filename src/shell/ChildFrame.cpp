@@ -90,11 +90,6 @@ void CChildFrame::connectDocument()
     // A save never waits for the check that follows it.
     connect(document, &CRSSEditDoc::saved, this, &CChildFrame::checkFeed, Qt::QueuedConnection);
 
-    // The user names a new post in the list, so the list must be there.
-    connect(document, &CRSSEditDoc::postsInserted, this, [this] {
-        m_postsBar->show();
-        m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
-    });
     // A podcast's episodes live in their enclosures and tags, which only the
     // details pane shows; other feeds open without it.
     connect(document, &CRSSEditDoc::feedReset, this, [this] {
@@ -160,6 +155,10 @@ void CChildFrame::createBars()
     m_dockHost->splitDockWidget(m_postsBar, m_problemsBar, Qt::Vertical);
     m_problemsBar->hide();
     connect(m_problemsBar, &CBarProblems::problemActivated, this, &CChildFrame::showProblem);
+    connect(m_problemsBar, &CBarProblems::problemsDropped, this, [this] {
+        m_checkSummary = problemCounts(m_problemsBar->problems());
+        emit checkSummaryChanged();
+    });
     // A problem of the channel is shown in the feed's properties.
     connect(this, &CChildFrame::channelFieldRequested, this, [this](const QString &parent, const QString &field) {
         showProperties()->focusElement(parent == QLatin1String("channel") ? field : parent);
@@ -209,7 +208,7 @@ void CChildFrame::showCheckResult(const QList<CFeedChecker::Problem> &problems)
         // A third of the height, the posts list keeps the rest.
         m_dockHost->resizeDocks({m_postsBar, m_problemsBar}, {2, 1}, Qt::Vertical);
     }
-    emit checkFinished();
+    emit checkSummaryChanged();
 }
 
 void CChildFrame::showProblem(const CFeedChecker::Problem &problem)

@@ -53,9 +53,10 @@ public:
     CDiskChangeBar *diskChangeBar() const { return m_diskChangeBar; }
 
     // Checks the feed as it stands, edits included, in a worker thread; the
-    // Problems pane and checkFinished() follow when it is done.
+    // Problems pane and checkSummaryChanged() follow when it is done.
     void checkFeed();
-    // "2 errors, 1 warning, 731 notes" after a check; empty before the first.
+    // "2 errors, 1 warning, 731 notes" after a check, less the problems of
+    // posts deleted since; empty before the first.
     QString checkSummary() const { return m_checkSummary; }
     // Selects the problem's post and puts the focus in its field.
     void showProblem(const CFeedChecker::Problem &problem);
@@ -87,7 +88,7 @@ signals:
     // Something the commands' states depend on changed: the document, or
     // the editor page's caret, selection or text, or the clipboard.
     void commandStatesChanged();
-    void checkFinished();
+    void checkSummaryChanged();
     // A problem of the channel was asked for: the Feed properties window
     // shows `field` of `parent` ("title" of "image").
     void channelFieldRequested(const QString &parent, const QString &field);

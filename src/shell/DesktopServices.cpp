@@ -26,6 +26,32 @@ QString applicationTitle()
     return QStringLiteral("Tidrel");
 }
 
+// Most desktops' texts for the standard buttons have no access key (Qt's
+// own "Save" and "Discard"): each such button gets the first letter of its
+// text that no other of them uses, in whatever language the text is.
+void giveAccessKeys(const QList<QAbstractButton *> &buttons)
+{
+    QString used;
+    for (const QAbstractButton *button : buttons) {
+        const int mark = button->text().indexOf(QLatin1Char('&'));
+        if (mark >= 0 && mark + 1 < button->text().size())
+            used += button->text().at(mark + 1).toLower();
+    }
+    for (QAbstractButton *button : buttons) {
+        QString text = button->text();
+        if (text.contains(QLatin1Char('&')))
+            continue;
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar letter = text.at(i).toLower();
+            if (letter.isLetter() && !used.contains(letter)) {
+                used += letter;
+                button->setText(text.insert(i, QLatin1Char('&')));
+                break;
+            }
+        }
+    }
+}
+
 } // namespace
 
 bool CDesktopServices::confirm(const QString &question, const QString &verb)
@@ -49,10 +75,13 @@ void CDesktopServices::beep()
 
 CShellServices::SaveChoice CDesktopServices::askSaveChanges(const QString &documentTitle)
 {
-    const QMessageBox::StandardButton answer = QMessageBox::warning(
-        m_dialogParent, applicationTitle(), QCoreApplication::translate("CDesktopServices", "Save changes to %1?").arg(documentTitle),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    switch (answer) {
+    QMessageBox box(QMessageBox::Warning, applicationTitle(),
+                    QCoreApplication::translate("CDesktopServices", "Save changes to %1?").arg(documentTitle),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_dialogParent);
+    box.setDefaultButton(QMessageBox::Save);
+    // Cancel has Esc.
+    giveAccessKeys({box.button(QMessageBox::Save), box.button(QMessageBox::Discard)});
+    switch (box.exec()) {
     case QMessageBox::Save:
         return SaveChanges;
     case QMessageBox::Discard:

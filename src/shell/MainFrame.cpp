@@ -113,7 +113,7 @@ CMainFrame::CMainFrame(QWidget *parent)
         connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateWindowTitle);
         connect(frame->document(), &CRSSEditDoc::modifiedChanged, this, &CMainFrame::updateWindowTitle);
         m_undoGroup->addStack(frame->document()->undoStack());
-        connect(frame, &CChildFrame::checkFinished, this, &CMainFrame::updateCheckSummary);
+        connect(frame, &CChildFrame::checkSummaryChanged, this, &CMainFrame::updateCheckSummary);
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         CChildFrame *frame = activeChildFrame();

@@ -4,9 +4,12 @@
 #include "core/RssFeed.h"
 #include "shell/FocusRing.h"
 #include "shell/UiTranslations.h"
+#include "shell/WheelGuard.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#include <unistd.h>
 
 void CTidrelApp::prepareProcess()
 {
@@ -17,6 +20,11 @@ void CTidrelApp::prepareProcess()
     // versions by default). It costs nothing until an assistive tool asks.
     if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
         qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+    // Chromium will not start its sandbox for root, and then the program
+    // shows no window at all; as root (a container, a rescue shell) it runs
+    // without the sandbox instead.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // Settings, the recent-file list and the backup folder live under
     // "Tidrel" in the user's folders.
     QCoreApplication::setOrganizationName(QStringLiteral("Tidrel"));
@@ -37,4 +45,5 @@ void CTidrelApp::initInstance()
     }
     QApplication::setWindowIcon(icon);
     new CFocusRing(qApp);
+    new CWheelGuard(qApp);
 }

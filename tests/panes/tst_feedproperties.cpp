@@ -27,6 +27,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QUndoStack>
+#include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 
@@ -125,6 +128,7 @@ private slots:
     void feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEdits();
     void postDetails_showsEpisodeTagsAndSavesOnlyEdits();
     void podcastBox_declaresNamespacesOnceAndShowsPodcastPage();
+    void wheelOverPostDetails_scrollsThePaneAndChangesNoValue();
 };
 
 void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEdits()
@@ -406,6 +410,50 @@ void TestFeedProperties::podcastBox_declaresNamespacesOnceAndShowsPodcastPage()
     frame->showProblem(problem);
     QVERIFY(frame->detailsBar()->isVisible());
     QCOMPARE(frame->detailsBar()->focusWidget()->objectName(), QStringLiteral("guid"));
+}
+
+// Regression: rolling the wheel to scroll Post Details changed the episode
+// type and the guid's permalink flag under the pointer.
+void TestFeedProperties::wheelOverPostDetails_scrollsThePaneAndChangesNoValue()
+{
+    MainWindowFixture window;
+    QString path;
+    CChildFrame *frame =
+        openCopy(window, QStringLiteral("podcast-namespace-itunes-nested-categories_podcastindex.xml"), &path);
+    QVERIFY(frame);
+    CRSSEditDoc *document = frame->document();
+    CBarPostDetails *details = frame->detailsBar();
+    QTRY_VERIFY(details->isVisible());
+    document->selection()->select(0);
+    frame->postsBar()->setFocus();
+    auto *area = qobject_cast<QScrollArea *>(details->widget());
+    QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
+    const int undoSteps = document->undoStack()->count();
+
+    for (const QString &key : {QStringLiteral("itunes:episodeType"), QStringLiteral("guid@isPermaLink")}) {
+        auto *combo = details->findChild<QComboBox *>(key);
+        QVERIFY2(combo, qPrintable(key));
+        const QString before = combo->currentText();
+        area->ensureWidgetVisible(combo);
+        const int scrolled = area->verticalScrollBar()->value();
+        // Down where the pane can go down (the drop-down, on its empty first
+        // choice, would go to the next), else up.
+        const QPoint notch(0, scrolled < area->verticalScrollBar()->maximum() ? -120 : 120);
+        // To the window, as the window system sends it (sendEvent would make
+        // it synthetic, which Qt hands to no parent): Qt finds the widget
+        // under the pointer, may give it the focus, and hands the roll on to
+        // the parents while it is ignored.
+        const QPoint over = combo->mapTo(combo->window(), combo->rect().center());
+        QWheelEvent roll(over, combo->window()->mapToGlobal(over), QPoint(), notch, Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&roll);
+        qApp->notify(combo->window()->windowHandle(), &roll);
+        QCOMPARE(combo->currentText(), before);
+        QVERIFY(!combo->isAncestorOf(combo->window()->focusWidget()));
+        QVERIFY2(area->verticalScrollBar()->value() != scrolled, qPrintable(key));
+    }
+    QCOMPARE(document->undoStack()->count(), undoSteps);
+    QVERIFY(!document->IsModified());
 }
 
 // On the screen of a small laptop, 1024x700: the windows must fit it.

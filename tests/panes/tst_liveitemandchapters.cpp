@@ -5,19 +5,23 @@
 #include "panes/ChaptersDlg.h"
 #include "panes/LiveItemFields.h"
 #include "panes/PostIcon.h"
+#include "panes/PostsListCtrl.h"
 #include "panes/PostsModel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 
 // Post Details for the podcast's own kinds of content: a live item's
@@ -45,6 +49,24 @@ QByteArray episodeFeed(const QString &chaptersUrl)
            "<item>\n<title>One</title>\n<guid isPermaLink=\"false\">one</guid>\n"
            "<podcast:chapters url=\"" + chaptersUrl.toUtf8() + "\" type=\"application/json+chapters\"/>\n"
            "</item>\n</channel>\n</rss>\n";
+}
+
+// Answers the next question a message box asks with `button`, and keeps the
+// question in `asked`.
+void answerNextQuestion(QMessageBox::StandardButton button, QString *asked)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, button, asked] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        timer->deleteLater();
+        timer->stop();
+        *asked = box->text();
+        box->button(button)->click();
+    });
+    timer->start();
 }
 
 } // namespace
@@ -82,6 +104,13 @@ private slots:
         QVERIFY(mark(0) != PostIcon::iconOfLiveItem(QStringLiteral("live")).pixmap(16).toImage());
         QVERIFY(cell(0, CPostsModel::TitleColumn, Qt::ToolTipRole).toString().contains(QStringLiteral("Live item, pending")));
         QVERIFY(!cell(2, CPostsModel::TitleColumn, Qt::ToolTipRole).toString().contains(QStringLiteral("Live item")));
+
+        // Regression: the list takes every row's height from the first; a
+        // new post at the top, unmarked, squashed the marked rows below.
+        CPostsListCtrl list;
+        list.setModel(&model);
+        list.show();
+        QCOMPARE(list.sizeHintForRow(2), list.sizeHintForRow(0));
     }
 
     // The group shows for live items only; its fields store through the
@@ -208,6 +237,49 @@ private slots:
         dialog.addChapter();
         QVERIFY(!dialog.save());
         QCOMPARE(readFile(path), bad);
+    }
+
+    // Regression: naming an existing chapters file and saving wrote an
+    // empty list over it without a word.
+    void dialog_asksBeforeReplacingAFileItDidNotOpen()
+    {
+        QTemporaryDir dir;
+        const QString theirs = dir.filePath(QStringLiteral("theirs.json"));
+        QVERIFY(QFile::copy(kChapters + QStringLiteral("compact.json"), theirs));
+        QFile::setPermissions(theirs, QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray original = readFile(theirs);
+        CChaptersDlg dialog;
+        QVERIFY(dialog.openFile(dir.filePath(QStringLiteral("new.json"))));
+        dialog.show();
+        dialog.addChapter();
+        dialog.pathEdit()->setText(theirs);
+
+        QString asked;
+        answerNextQuestion(QMessageBox::No, &asked);
+        QVERIFY(!dialog.save());
+        QVERIFY2(asked.contains(theirs), qPrintable(asked));
+        QCOMPARE(readFile(theirs), original);
+        QVERIFY(dialog.isModified());
+
+        asked.clear();
+        answerNextQuestion(QMessageBox::Yes, &asked);
+        QVERIFY(dialog.save());
+        QVERIFY(!asked.isEmpty());
+        QVERIFY(readFile(theirs).contains("\"chapters\": [\n    {\n      \"startTime\": 0\n    }\n  ]"));
+
+        // Opened, the file is the dialog's own: its two chapters show, and
+        // a save asks nothing and keeps the members the table does not show.
+        QVERIFY(QFile::remove(theirs));
+        QVERIFY(QFile::copy(kChapters + QStringLiteral("compact.json"), theirs));
+        QFile::setPermissions(theirs, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(dialog.openFile(theirs));
+        QCOMPARE(dialog.table()->rowCount(), 2);
+        QCOMPARE(dialog.table()->item(0, CChaptersDlg::TitleColumn)->text(), QStringLiteral("Caf\u00e9 \U0001F600"));
+        dialog.table()->item(1, CChaptersDlg::TitleColumn)->setText(QStringLiteral("Second"));
+        QVERIFY(dialog.save());
+        const QByteArray saved = readFile(theirs);
+        QVERIFY2(saved.contains("\"empty\": {}") && saved.contains("\"list\": []"), saved.constData());
+        QVERIFY(saved.contains("\"title\": \"Second\""));
     }
 
     // Chapters on the web are saved to a file in the media folder, and the

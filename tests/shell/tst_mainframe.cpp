@@ -293,7 +293,7 @@ void TestMainFrame::preferences_footerOffByDefaultThenUsersWordsInFile()
 
 // The real file dialogs offer feeds and all files. Regressions: with no
 // browser, Tools > W3C RSS Validator did nothing visible; questions were
-// answered with OK.
+// answered with OK; the question before closing had no access keys.
 void TestMainFrame::desktop_fileDialogsAndWebPagesWithoutBrowser()
 {
     QStringList shown;
@@ -317,8 +317,10 @@ void TestMainFrame::desktop_fileDialogsAndWebPagesWithoutBrowser()
     QCOMPARE(desktop.askOpenFileName(), QString());
     QCOMPARE(desktop.askSaveFileName(path(QStringLiteral("feed.xml"))), QString());
     QVERIFY(desktop.confirm(QStringLiteral("Delete this post?"), QStringLiteral("&Delete")));
+    QCOMPARE(desktop.askSaveChanges(QStringLiteral("feed.xml")), CShellServices::SaveChanges);
     const QString filters = QStringLiteral("RSS feeds (*.xml *.rss)|All files (*)");
-    QCOMPARE(shown, (QStringList{filters, filters, QStringLiteral("&Delete|Cancel")}));
+    QCOMPARE(shown, (QStringList{filters, filters, QStringLiteral("&Delete|Cancel"),
+                                 QStringLiteral("&Discard|&Save|Cancel")}));
 
     m_services->browserFound = false;
     QVERIFY(m_main->executeCommand(ID_W3C_VALIDATOR));
@@ -544,6 +546,13 @@ void TestMainFrame::posts_backForwardAndDeleteByMenuAndKeys()
     QCOMPARE(std::count_if(rowActions.begin(), rowActions.end(),
                            [](QAction *a) { return a->data().toInt() == ID_COPY_TITLE; }),
              1);
+    // Regression: the list's own menus' Copy Title had no status prompt.
+    std::unique_ptr<QMenu> headerMenu(frame->postsBar()->createHeaderMenu());
+    for (QMenu *menu : {rowMenu.get(), headerMenu.get()}) {
+        QAction *copy = menu->actions().constLast();
+        QCOMPARE(copy->data().toInt(), int(ID_COPY_TITLE));
+        QCOMPARE(copy->statusTip(), QStringLiteral("Copy the title of the selected post to the Clipboard"));
+    }
     QCOMPARE(m_main->action(ID_POST_DUPLICATE)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+D")));
 
     document->selection()->select(0);

@@ -119,6 +119,19 @@ private slots:
         QVERIFY(!rowOf(list, QStringLiteral("Beta"), QStringLiteral("link")));
         QCOMPARE(list->topLevelItemCount(), 12);
 
+        // Regression: a deleted post's problems stayed until the next check.
+        // They go at once; the rows of the posts after it still lead there.
+        const int alphaRows = list->findItems(QStringLiteral("Alpha"), Qt::MatchExactly, 2).size();
+        QVERIFY(alphaRows > 0);
+        document->selection()->select(0);
+        QVERIFY(window.main->executeCommand(ID_POST_DELETE));
+        QCOMPARE(document->feed()->GetPostCount(), 2);
+        QCOMPARE(list->findItems(QStringLiteral("Alpha"), Qt::MatchExactly, 2).size(), 0);
+        QCOMPARE(list->topLevelItemCount(), 12 - alphaRows);
+        QCOMPARE(count->text(), QStringLiteral("7 errors, 2 warnings, 1 note"));
+        doubleClick(list, rowOf(list, QStringLiteral("Gamma"), QStringLiteral("enclosure")));
+        QCOMPARE(document->currentPost(), 1);
+
         // The View menu hides and shows the pane.
         QVERIFY(window.main->executeCommand(ID_VIEW_PROBLEMS));
         QVERIFY(pane->isHidden());
