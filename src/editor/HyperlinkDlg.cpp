@@ -73,9 +73,6 @@ CHyperlinkDlg::CHyperlinkDlg(const HyperlinkInfo &info, bool textEditable, QWidg
     m_target->setEditable(true);
     m_target->addItems({QStringLiteral("_blank"), QStringLiteral("_parent"), QStringLiteral("_top")});
     form->addRow(tr("Target:"), m_target);
-    // A target the user typed or picked is theirs: no address proposes another.
-    connect(m_target->lineEdit(), &QLineEdit::textEdited, this, [this] { m_targetChosen = true; });
-    connect(m_target, &QComboBox::activated, this, [this] { m_targetChosen = true; });
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CHyperlinkDlg::accept);
@@ -117,14 +114,11 @@ void CHyperlinkDlg::proposeClipboardUrl()
     LookupTitle(text);
 }
 
-// The proposal goes again when the address stops naming a page: one typed
-// letter by letter names a page at "https:/" on its way, and must not leave
-// a target behind that the user never asked for.
 void CHyperlinkDlg::OnUrlChanged(const QString &url)
 {
     showLookupState(QString());
-    if (!m_targetChosen)
-        m_target->setCurrentText(IsWebPageUrl(url) ? QStringLiteral("_blank") : m_info.target);
+    if (IsWebPageUrl(url))
+        m_target->setCurrentText(QStringLiteral("_blank"));
     if (!url.isEmpty())
         m_lookupTimer.start();
 }

@@ -21,10 +21,9 @@ struct HyperlinkInfo
 };
 
 // The Insert Hyperlink dialog. It proposes a URL found on the clipboard and
-// the target "_blank" while the URL names a web page and the user has not
-// chosen a target, and looks up the page's title once typing in the URL
-// pauses: from the title cache, or later, when the background fetch
-// delivers it (OnTitleFetched). A line under the title
+// the target "_blank" for a web page, and looks up the page's title once
+// typing in the URL pauses: from the title cache, or later, when the
+// background fetch delivers it (OnTitleFetched). A line under the title
 // says while the lookup runs and why it found no title.
 class CHyperlinkDlg : public CAnimatedDialog
 {
@@ -61,7 +60,6 @@ private:
     QLineEdit *m_title = nullptr;
     QLabel *m_lookupState = nullptr;
     QComboBox *m_target = nullptr;
-    bool m_targetChosen = false;
     QTimer m_lookupTimer;
 };
 

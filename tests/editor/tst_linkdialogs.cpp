@@ -85,7 +85,6 @@ private slots:
 
     void newLink_proposesClipboardUrlAndLooksUpOncePerPause();
     void editLink_lateTitleShownOnlyWhileUrlMatches();
-    void newLink_typedAddressLeftWithoutTarget_writesNoTarget();
     void newAndEditedImage_markupPreviewAndAttributes();
     void hyperlinkUrls_namingWebPages();
 
@@ -285,27 +284,6 @@ void TestLinkDialogs::editLink_lateTitleShownOnlyWhileUrlMatches()
     CHtmlEngineView *engine = m_frame->view()->engine();
     QTRY_VERIFY2(pageText(engine, kRichHtml).contains(link), qPrintable(pageText(engine, kRichHtml)));
     QTRY_VERIFY2(storedDescription().startsWith("<p>See " + link + " now</p>"), qPrintable(storedDescription()));
-}
-
-// Regression: an address typed letter by letter names a page at "https:/",
-// and the "_blank" proposed there stayed in the link.
-void TestLinkDialogs::newLink_typedAddressLeftWithoutTarget_writesNoTarget()
-{
-    openPost("<p>Read the manual today</p>");
-    QGuiApplication::clipboard()->setText("no address");
-    QVERIFY(caretAt("manual", 6, "p"));
-    const QString typed = "https://example.org/manual";
-    runCommand(ID_INSERT_HYPERLINK, [&](QDialog *dialog) {
-        auto *target = dialog->findChild<QComboBox *>("target");
-        QCOMPARE(target->currentText(), QString());
-        field(dialog, "url")->setFocus();
-        QTest::keyClicks(field(dialog, "url"), typed);
-        QCOMPARE(target->currentText(), QString());
-        QTest::keyClick(field(dialog, "url"), Qt::Key_Return);
-    });
-
-    const QString link = QString("<a href=\"%1\">manual</a>").arg(typed);
-    QTRY_VERIFY2(storedDescription().startsWith("<p>Read the " + link + " today</p>"), qPrintable(storedDescription()));
 }
 
 void TestLinkDialogs::newAndEditedImage_markupPreviewAndAttributes()
