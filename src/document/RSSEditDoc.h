@@ -200,6 +200,8 @@ private:
     bool storePostField(int post, PostField field, const QString &stored, const QString &stepName);
     void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top, int count = 1);
     void fillNewPost(const NewPostContent &content, bool podcast);
+    std::vector<FeedElement> explicitOfNewPost() const;
+    std::vector<FeedElement> contentLinkOfNewLiveItem() const;
     void replay(bool undo);
     void replayStep(const std::function<void()> &step);
     void removedAt(int index);

@@ -1277,7 +1277,7 @@ private:
             return;
         }
         const QSize size = artwork.size();
-        if (size.width() != size.height() || size.width() < 1400 || size.width() > 3000)
+        if (!artwork.hasDirectorySize())
             report(Id::ItunesImageSize, image, QStringLiteral("href"),
                    QCoreApplication::translate("CFeedChecker", "The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to "
                       "3000 x 3000.").arg(size.width()).arg(size.height()));
