@@ -144,7 +144,7 @@ void CRSSEditDoc::onCleanChanged(bool clean)
 bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
 {
     DeleteContents();
-    const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category);
+    const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category, params.selfLink, params.description);
     if (created && m_path.isEmpty())
         m_title = tr("Feed%1").arg(++s_untitledCount);
     feedFilled();
