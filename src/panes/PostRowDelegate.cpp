@@ -1,6 +1,9 @@
 #include "panes/PostRowDelegate.h"
 
+#include "panes/PostsModel.h"
+
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -47,6 +50,7 @@ QRect CPostRowDelegate::currentRowFrame(const QRect &row, int clientWidth)
 void CPostRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     CBidiTextDelegate::initStyleOption(option, index);
+    skipSharedTitleStart(option, index);
     if (index.row() % 2 == 1)
         option->backgroundBrush = shadedColor(option->palette.color(QPalette::Base));
 }
@@ -63,6 +67,28 @@ void CPostRowDelegate::paintCurrentRowFrame(QPainter *painter, const QRect &row,
     painter->drawLine(frame.bottomRight(), frame.bottomLeft());
     painter->drawLine(frame.bottomLeft(), frame.topLeft());
     painter->restore();
+}
+
+// A title too long for its cell leaves out the words every title begins
+// with, a podcast's name mostly, where the list would show nothing else:
+// "…603: Mailbag" rather than "Giant Bombcast…". The tooltip and a screen
+// reader still give the whole title.
+void CPostRowDelegate::skipSharedTitleStart(QStyleOptionViewItem *option, const QModelIndex &index)
+{
+    const int shared = index.data(CPostsModel::SharedTitleStartRole).toInt();
+    if (shared <= 0 || option->text.isEmpty())
+        return;
+    const QWidget *widget = option->widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    const int room = style->subElementRect(QStyle::SE_ItemViewItemText, option, widget).width();
+    if (option->fontMetrics.horizontalAdvance(option->text) <= room)
+        return;
+    // The direction mark the base class may have put first stays first.
+    const bool marked = option->text[0] == QChar(0x202A) || option->text[0] == QChar(0x202B);
+    const qsizetype start = marked ? 1 : 0;
+    if (option->text.size() - start <= shared)
+        return;
+    option->text = option->text.left(start) + QChar(0x2026) + option->text.mid(start + shared);
 }
 
 QWidget *CPostRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,

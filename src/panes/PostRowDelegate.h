@@ -33,5 +33,6 @@ public:
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+    static void skipSharedTitleStart(QStyleOptionViewItem *option, const QModelIndex &index);
     bool eventFilter(QObject *object, QEvent *event) override;
 };

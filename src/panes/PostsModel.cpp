@@ -41,18 +41,48 @@ QFont unreadableDateFont()
 
 CPostsModel::CPostsModel(CRSSEditDoc *doc, QObject *parent) : QAbstractTableModel(parent), m_doc(doc)
 {
+    findSharedTitleStart();
 }
 
 void CPostsModel::resetRows()
 {
     beginResetModel();
+    findSharedTitleStart();
     endResetModel();
 }
 
 void CPostsModel::refreshRow(int row)
 {
-    if (row >= 0 && row < rowCount())
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    if (row < 0 || row >= rowCount())
+        return;
+    const int shared = m_sharedTitleStart;
+    findSharedTitleStart();
+    if (shared != m_sharedTitleStart)
+        emit dataChanged(index(0, TitleColumn), index(rowCount() - 1, TitleColumn));
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+// The whole words, with the space after them, that the titles of two posts
+// or more all begin with. Read once per change rather than per painted row.
+void CPostsModel::findSharedTitleStart()
+{
+    m_sharedTitleStart = 0;
+    const CRssFeed *feed = m_doc ? m_doc->feed() : nullptr;
+    if (!feed || feed->GetPostCount() < 2)
+        return;
+    const QString first = feed->GetPostTitle(0);
+    qsizetype shared = first.size();
+    for (int post = 1; post < feed->GetPostCount() && shared > 0; ++post) {
+        const QString title = feed->GetPostTitle(post);
+        qsizetype same = 0;
+        while (same < shared && same < title.size() && title[same] == first[same])
+            ++same;
+        shared = same;
+    }
+    // Back to the end of the last whole word, so that no word is cut.
+    while (shared > 0 && !first[shared - 1].isSpace())
+        --shared;
+    m_sharedTitleStart = int(shared);
 }
 
 QString CPostsModel::tipTitle(int post) const
@@ -199,6 +229,8 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
         return QVariant();
     case Qt::ToolTipRole:
         return tooltip(post);
+    case SharedTitleStartRole:
+        return index.column() == TitleColumn ? m_sharedTitleStart : 0;
     case Qt::AccessibleTextRole:
         return accessibleText(post, index.column());
     case Qt::AccessibleDescriptionRole:

@@ -16,6 +16,9 @@ class CPostsModel : public QAbstractTableModel
     Q_OBJECT
 public:
     enum Column { TitleColumn = 0, DateColumn = 1, ColumnCount = 2 };
+    // The length of the words every title begins with (a podcast's name,
+    // say), which tell no post from another: an int, 0 when there are none.
+    enum Role { SharedTitleStartRole = Qt::UserRole + 1 };
 
     CPostsModel(CRSSEditDoc *doc, QObject *parent = nullptr);
 
@@ -53,7 +56,9 @@ private:
     QString liveTip(int post) const;
     QString dateText(int post) const;
     QString accessibleText(int post, int column) const;
+    void findSharedTitleStart();
 
     QPointer<CRSSEditDoc> m_doc;
     CPostOrder m_order;
+    int m_sharedTitleStart = 0;
 };
