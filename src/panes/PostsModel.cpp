@@ -37,52 +37,55 @@ QFont unreadableDateFont()
     return font;
 }
 
+// "3 Mar 2026" in a right-to-left window: a left-to-right mark keeps the
+// day in front rather than at the far end.
+QString dayFirst(const QString &shown)
+{
+    return !shown.isRightToLeft() && QGuiApplication::isRightToLeft() ? QChar(0x200E) + shown : shown;
+}
+
 } // namespace
 
 CPostsModel::CPostsModel(CRSSEditDoc *doc, QObject *parent) : QAbstractTableModel(parent), m_doc(doc)
 {
-    findSharedTitleStart();
 }
 
 void CPostsModel::resetRows()
 {
     beginResetModel();
-    findSharedTitleStart();
     endResetModel();
 }
 
+// The rows beside it show their titles by what theirs shares with it.
 void CPostsModel::refreshRow(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    const int shared = m_sharedTitleStart;
-    findSharedTitleStart();
-    if (shared != m_sharedTitleStart)
-        emit dataChanged(index(0, TitleColumn), index(rowCount() - 1, TitleColumn));
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    emit dataChanged(index(qMax(0, row - 1), 0), index(qMin(rowCount() - 1, row + 1), ColumnCount - 1));
 }
 
-// The whole words, with the space after them, that the titles of two posts
-// or more all begin with. Read once per change rather than per painted row.
-void CPostsModel::findSharedTitleStart()
+// The whole words, with the space after them, that the post's title begins
+// with as the title of the row above or below does. Two titles compared per
+// row, so that a long feed costs no more per painted row than a short one.
+int CPostsModel::sharedTitleStart(int row, int post) const
 {
-    m_sharedTitleStart = 0;
-    const CRssFeed *feed = m_doc ? m_doc->feed() : nullptr;
-    if (!feed || feed->GetPostCount() < 2)
-        return;
-    const QString first = feed->GetPostTitle(0);
-    qsizetype shared = first.size();
-    for (int post = 1; post < feed->GetPostCount() && shared > 0; ++post) {
-        const QString title = feed->GetPostTitle(post);
+    const CRssFeed *feed = m_doc->feed();
+    const QString title = feed->GetPostTitle(post);
+    qsizetype longest = 0;
+    for (const int beside : {row - 1, row + 1}) {
+        const int other = validPostAt(beside);
+        if (other < 0)
+            continue;
+        const QString otherTitle = feed->GetPostTitle(other);
         qsizetype same = 0;
-        while (same < shared && same < title.size() && title[same] == first[same])
+        while (same < title.size() && same < otherTitle.size() && title[same] == otherTitle[same])
             ++same;
-        shared = same;
+        // Back to the end of a whole word: no word is cut.
+        while (same > 0 && !title[same - 1].isSpace())
+            --same;
+        longest = qMax(longest, same);
     }
-    // Back to the end of the last whole word, so that no word is cut.
-    while (shared > 0 && !first[shared - 1].isSpace())
-        --shared;
-    m_sharedTitleStart = int(shared);
+    return int(longest);
 }
 
 QString CPostsModel::tipTitle(int post) const
@@ -98,12 +101,7 @@ QString CPostsModel::tipTitle(int post) const
 // A moment in the user's own form.
 QString CPostsModel::localDate(const QDateTime &moment)
 {
-    const QString shown = QLocale().toString(moment, QLocale::ShortFormat);
-    // "3 Mar 2026" in a right-to-left window: a left-to-right mark keeps the
-    // day in front rather than at the far end.
-    if (!shown.isRightToLeft() && QGuiApplication::isRightToLeft())
-        return QChar(0x200E) + shown;
-    return shown;
+    return dayFirst(QLocale().toString(moment, QLocale::ShortFormat));
 }
 
 // The date in the user's own form; one that cannot be read as it stands.
@@ -112,6 +110,17 @@ QString CPostsModel::shownDate(int post) const
     const QString date = m_doc->feed()->GetPostPubDate(post);
     const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
     return moment.isValid() ? localDate(moment) : date;
+}
+
+// The day alone, in the user's short form; a date that cannot be read, or a
+// live item's words, as the list shows them whole.
+QString CPostsModel::shortDate(int post) const
+{
+    const QString date = m_doc->feed()->GetPostPubDate(post);
+    const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
+    if (!moment.isValid())
+        return dateText(post);
+    return dayFirst(QLocale().toString(moment.date(), QLocale::ShortFormat));
 }
 
 QString CPostsModel::tipText(int post) const
@@ -230,7 +239,9 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return tooltip(post);
     case SharedTitleStartRole:
-        return index.column() == TitleColumn ? m_sharedTitleStart : 0;
+        return index.column() == TitleColumn ? sharedTitleStart(index.row(), post) : 0;
+    case ShortDateRole:
+        return index.column() == DateColumn ? shortDate(post) : QVariant();
     case Qt::AccessibleTextRole:
         return accessibleText(post, index.column());
     case Qt::AccessibleDescriptionRole:
