@@ -20,9 +20,10 @@
 #include <mpegfile.h>
 #include <tpropertymap.h>
 
-inline QByteArray pngPicture(Qt::GlobalColor color)
+// A square picture of `side` pixels, as podcast directories take it by default.
+inline QByteArray pngPicture(Qt::GlobalColor color, int side = 1400)
 {
-    QImage image(16, 16, QImage::Format_RGB32);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -105,8 +106,8 @@ struct AudioTestFiles
     }
 
     const QDateTime kM4aModified = QDateTime(QDate(2025, 7, 4), QTime(10, 30), Qt::UTC);
-    const QByteArray mp3Cover = pngPicture(Qt::red);
-    const QByteArray m4aCover = pngPicture(Qt::blue);
+    QByteArray mp3Cover = pngPicture(Qt::red);
+    QByteArray m4aCover = pngPicture(Qt::blue);
     QString mp3;
     QString m4a;
     QString text;

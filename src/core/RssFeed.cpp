@@ -355,13 +355,13 @@ QByteArray CRssFeed::EncodingName() const
     return m_encoding ? m_encoding->name() : QByteArray("UTF-8");
 }
 
-// A new feed passes a feed check as it stands: an empty optional element
-// (an empty language or e-mail address) would be an error there, so only
-// elements with a value are written, beside the title, link and
-// description that RSS requires. The link the user gives for the new feed is the
-// feed's own address as well (atom:link rel="self"), which readers use to
-// follow a moved feed.
-bool CRssFeed::CreateNewFeed(const QString &title, const QString &link, const QString &category)
+// A new feed passes a feed check as it stands: an empty element (an empty
+// description, language or e-mail address) would be a problem there, so
+// only elements with a value are written, beside the title and link. The
+// feed's own address (atom:link rel="self"), which readers use to follow a
+// moved feed, is not the web site's: it is written only when given.
+bool CRssFeed::CreateNewFeed(const QString &title, const QString &link, const QString &category,
+                             const QString &selfLink, const QString &description)
 {
     const auto any = [](char32_t) { return true; };
     const auto element = [&any](const QString &name, const QString &value) {
@@ -372,12 +372,13 @@ bool CRssFeed::CreateNewFeed(const QString &title, const QString &link, const QS
                                   "%2<channel>")
                            .arg(QLatin1String(kAtomNamespace), kNewFeedIndent);
     text += element(QStringLiteral("title"), title) + element(QStringLiteral("link"), link);
-    if (!XmlSafeText(link).isEmpty()) {
+    if (!XmlSafeText(selfLink).isEmpty()) {
         text += QLatin1Char('\n') + kNewFeedIndent + kNewFeedIndent + QStringLiteral("<atom:link href=\"")
-                + CFeedElementXml::attributeText(XmlSafeText(link), any)
+                + CFeedElementXml::attributeText(XmlSafeText(selfLink), any)
                 + QStringLiteral("\" rel=\"self\" type=\"application/rss+xml\" />");
     }
-    text += element(QStringLiteral("description"), QString());
+    if (!XmlSafeText(description).isEmpty())
+        text += element(QStringLiteral("description"), description);
     if (!XmlSafeText(category).isEmpty())
         text += element(QStringLiteral("category"), category);
     text += element(QStringLiteral("pubDate"), PubDate::FormatPubDateNow())

@@ -84,9 +84,11 @@ public:
     // the user may set them, its owner and group.
     bool SaveToFile(const QString &path, QString *error = nullptr);
     // Empties the feed and builds a new one with one post: UTF-8, LF line
-    // ends, two-space indentation. Only elements with a value are written,
-    // beside the title, link and description every channel has.
-    bool CreateNewFeed(const QString &title, const QString &link, const QString &category);
+    // ends, two-space indentation. `link` is the web site's address,
+    // `selfLink` the feed's own. Only elements with a value are written,
+    // beside the title and link.
+    bool CreateNewFeed(const QString &title, const QString &link, const QString &category,
+                       const QString &selfLink = QString(), const QString &description = QString());
     void ClearFeed();
     // The whole file as a save writes it, in UTF-8, without a byte-order mark.
     QByteArray PrintToString() const;

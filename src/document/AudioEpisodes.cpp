@@ -5,6 +5,7 @@
 #include "document/RSSEditDoc.h"
 #include "links/AudioTags.h"
 #include "links/EnclosureProbe.h"
+#include "markup/ArtworkFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,7 +64,7 @@ NewPostContent CAudioEpisodes::makeEpisode(const QString &path, const CAudioTags
     post.elements.push_back(element(QStringLiteral("itunes:duration"), formatDuration(tags.durationSeconds())));
     post.elements.push_back(element(QStringLiteral("itunes:episode"), QString::number(episode)));
     const QString cover = saveCover(path, tags);
-    if (!cover.isEmpty())
+    if (!cover.isEmpty() && isDirectoryArtwork(path, cover))
         post.elements.push_back(element(QStringLiteral("itunes:image"), QString(), {{QStringLiteral("href"), mediaAddress(cover)}}));
     return post;
 }
@@ -86,6 +87,25 @@ QString CAudioEpisodes::saveCover(const QString &audioPath, const CAudioTags &ta
     m_notes.append(tr("The cover of %1 could not be saved as %2: %3")
                        .arg(QDir::toNativeSeparators(audioPath), QDir::toNativeSeparators(path), file.errorString()));
     return QString();
+}
+
+// Apple Podcasts refuses an episode whose artwork is not square, 1400 to
+// 3000 pixels a side and RGB: such a cover stays beside the audio, and the
+// episode shows the show's artwork.
+bool CAudioEpisodes::isDirectoryArtwork(const QString &audioPath, const QString &coverPath)
+{
+    const CArtworkFile artwork(coverPath);
+    if (!artwork.isReadable())
+        return true; // a picture Qt cannot read may still be one the directories read
+    if (artwork.hasDirectorySize() && artwork.isRgb())
+        return true;
+    m_notes.append(tr("The cover of %1, saved as %2, is %3 x %4 pixels%5; Apple Podcasts takes square RGB artwork "
+                      "from 1400 x 1400 to 3000 x 3000, so the episode shows the show's artwork.")
+                           .arg(QDir::toNativeSeparators(audioPath), QDir::toNativeSeparators(coverPath))
+                           .arg(artwork.size().width())
+                           .arg(artwork.size().height())
+                           .arg(artwork.isRgb() ? QString() : tr(" and not in RGB")));
+    return false;
 }
 
 bool CAudioEpisodes::isInMediaFolder(const QString &path) const

@@ -47,6 +47,7 @@ public:
 
 private:
     QString saveCover(const QString &audioPath, const CAudioTags &tags);
+    bool isDirectoryArtwork(const QString &audioPath, const QString &coverPath);
 
     PublishTarget m_target;
     QString m_mediaFolder;

@@ -3,6 +3,7 @@
 #include "document/DocumentPrompter.h"
 #include "core/FeedVocabulary.h"
 #include "core/FileHelpers.h"
+#include "core/ValueCheck.h"
 #include "document/FeedChange.h"
 #include "document/PostFooter.h"
 
@@ -143,7 +144,7 @@ void CRSSEditDoc::onCleanChanged(bool clean)
 bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
 {
     DeleteContents();
-    const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category);
+    const bool created = m_feed.CreateNewFeed(params.title, params.link, params.category, params.selfLink, params.description);
     if (created && m_path.isEmpty())
         m_title = tr("Feed%1").arg(++s_untitledCount);
     feedFilled();
@@ -330,7 +331,7 @@ bool CRSSEditDoc::InsertNewPost()
     if (!m_feed.AddNewPost())
         return false;
     if (IsPodcast())
-        m_feed.SetPostElements(0, QStringLiteral("itunes:explicit"), m_feed.GetChannelElements(QStringLiteral("itunes:explicit")));
+        m_feed.SetPostElements(0, QStringLiteral("itunes:explicit"), explicitOfNewPost());
     pushInsertAtTop(tr("Add Post"), top);
     insertedAt(0);
     return true;
@@ -356,9 +357,40 @@ bool CRSSEditDoc::InsertNewLiveItem()
     auto top = std::make_shared<CFeedPart>(m_feed.SavePlaceAtTop());
     if (!m_feed.AddNewLiveItem(start, start.addSecs(3600)))
         return false;
+    m_feed.SetPostElements(0, QStringLiteral("podcast:contentLink"), contentLinkOfNewLiveItem());
     pushInsertAtTop(tr("Add Live Item"), top);
     insertedAt(0);
     return true;
+}
+
+// The show's rating, in the words directories take today: the older "yes",
+// "explicit", "no" and "clean" are read as true or false, and a value that
+// is neither is left to the show's own.
+std::vector<FeedElement> CRSSEditDoc::explicitOfNewPost() const
+{
+    std::vector<FeedElement> rating = m_feed.GetChannelElements(QStringLiteral("itunes:explicit"));
+    if (rating.size() != 1)
+        return {};
+    const QString value = rating.front().text.trimmed().toLower();
+    if (value == QLatin1String("yes") || value == QLatin1String("explicit") || value == QLatin1String("true"))
+        rating.front().text = QStringLiteral("true");
+    else if (value == QLatin1String("no") || value == QLatin1String("clean") || value == QLatin1String("false"))
+        rating.front().text = QStringLiteral("false");
+    else
+        return {};
+    return rating;
+}
+
+// Apps that cannot play a stream send the listener to the content link: the
+// show's web site is where a live show is announced and mostly embedded, so
+// it is the link a new live item starts with (Post Details edits it). A
+// site address that is not a whole web address would reach no listener.
+std::vector<FeedElement> CRSSEditDoc::contentLinkOfNewLiveItem() const
+{
+    const QString site = m_feed.GetChannelField("link").trimmed();
+    if (site.isEmpty() || CValueCheck::ClassifyUrl(site) != CValueCheck::UrlForm::Valid)
+        return {};
+    return {FeedElement{QStringLiteral("podcast:contentLink"), {{QStringLiteral("href"), site}}, tr("Listen live"), {}}};
 }
 
 // The place at the top kept before the first post came takes them all
@@ -398,7 +430,7 @@ void CRSSEditDoc::fillNewPost(const NewPostContent &content, bool podcast)
     }
     const QString explicitName = QStringLiteral("itunes:explicit");
     if (podcast && !names.contains(explicitName))
-        m_feed.SetPostElements(0, explicitName, m_feed.GetChannelElements(explicitName));
+        m_feed.SetPostElements(0, explicitName, explicitOfNewPost());
     for (const QString &name : names) {
         std::vector<FeedElement> named;
         std::copy_if(content.elements.begin(), content.elements.end(), std::back_inserter(named),

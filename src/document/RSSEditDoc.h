@@ -23,12 +23,15 @@ struct NewPostContent
     std::vector<FeedElement> elements;
 };
 
-// The title, link and category of a feed about to be created.
+// What a feed about to be created starts with: `link` is the web site's
+// address, `selfLink` the feed's own (empty when not known yet).
 struct NewFeedParams
 {
     QString title;
     QString link;
     QString category;
+    QString selfLink;
+    QString description;
 };
 
 // The document of one open feed: the one door to the feed and its undo
@@ -200,6 +203,8 @@ private:
     bool storePostField(int post, PostField field, const QString &stored, const QString &stepName);
     void pushInsertAtTop(const QString &text, const std::shared_ptr<CFeedPart> &top, int count = 1);
     void fillNewPost(const NewPostContent &content, bool podcast);
+    std::vector<FeedElement> explicitOfNewPost() const;
+    std::vector<FeedElement> contentLinkOfNewLiveItem() const;
     void replay(bool undo);
     void replayStep(const std::function<void()> &step);
     void removedAt(int index);

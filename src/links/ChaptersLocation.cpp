@@ -63,14 +63,11 @@ QString CChaptersLocation::suggestedPath(const QString &url, const QString &feed
 
 QString CChaptersLocation::urlFor(const QString &localPath, const QString &feedPath, const PublishTarget &target)
 {
-    const QString path = QFileInfo(localPath).absoluteFilePath();
-    if (!target.mediaBaseUrl.isEmpty()) {
-        const QString relative = pathInside(mediaFolder(feedPath, target), path);
-        if (!relative.isEmpty()) {
-            const QString base = target.mediaBaseUrl.endsWith(u'/') ? target.mediaBaseUrl : target.mediaBaseUrl + u'/';
-            return base + QString::fromUtf8(QUrl::toPercentEncoding(relative, "/"));
-        }
-    }
-    const QString relative = pathInside(feedFolder(feedPath), path);
-    return relative.isEmpty() ? path : relative;
+    if (target.mediaBaseUrl.isEmpty())
+        return QString();
+    const QString relative = pathInside(mediaFolder(feedPath, target), QFileInfo(localPath).absoluteFilePath());
+    if (relative.isEmpty())
+        return QString();
+    const QString base = target.mediaBaseUrl.endsWith(u'/') ? target.mediaBaseUrl : target.mediaBaseUrl + u'/';
+    return base + QString::fromUtf8(QUrl::toPercentEncoding(relative, "/"));
 }

@@ -19,8 +19,9 @@ public:
     // Where to keep the file of a web address: its file name in the media
     // folder, "chapters.json" when the address names none.
     static QString suggestedPath(const QString &url, const QString &feedPath, const PublishTarget &target);
-    // The address to write for a local file: under the media folder and
-    // with a media base address, that address and the relative path; else
-    // the path relative to the feed's folder, or absolute outside it.
+    // The address a local file is published at: the media base address and
+    // the file's path inside the media folder. Empty when the file is not
+    // published, being outside that folder or with no media base address:
+    // a path on this machine reaches no listener.
     static QString urlFor(const QString &localPath, const QString &feedPath, const PublishTarget &target);
 };

@@ -825,6 +825,10 @@ private:
 
         if (const Node *title = field("title"); title && text(*title).isEmpty())
             report(Id::BlankTitle, *title);
+        // An empty description describes nothing: readers show none.
+        if (const Node *description = field("description"); description && text(*description).trimmed().isEmpty())
+            report(Id::ChannelMissingDescription, *description, QString(),
+                   QCoreApplication::translate("CFeedChecker", "The channel's description is empty."));
         checkPlainText(field("title"));
         checkPlainText(field("description"));
         checkUrlElement(field("link"));
@@ -887,9 +891,15 @@ private:
     void checkSelfLink(const Node &channel)
     {
         bool self = false;
+        const Node *site = channel.child(QStringLiteral("link"));
         for (const Node *link : channel.childrenNamed(QStringLiteral("atom:link"))) {
-            self = self || link->attribute(QStringLiteral("rel")) == QLatin1String("self");
-            checkUrl(*link, link->attribute(QStringLiteral("href")), QStringLiteral("href"));
+            const QString href = link->attribute(QStringLiteral("href"));
+            const bool isSelf = link->attribute(QStringLiteral("rel")) == QLatin1String("self");
+            self = self || isSelf;
+            checkUrl(*link, href, QStringLiteral("href"));
+            // A reader following the feed would load the site's page instead.
+            if (isSelf && site && !href.trimmed().isEmpty() && href.trimmed() == text(*site).trimmed())
+                report(Id::SelfLinkIsSite, *link, QStringLiteral("href"));
         }
         if (!self)
             reportMissing(m_podcast ? Id::PodcastSelfLinkMissing : Id::MissingSelfLink, channel, QStringLiteral("atom:link"));
@@ -1277,7 +1287,7 @@ private:
             return;
         }
         const QSize size = artwork.size();
-        if (size.width() != size.height() || size.width() < 1400 || size.width() > 3000)
+        if (!artwork.hasDirectorySize())
             report(Id::ItunesImageSize, image, QStringLiteral("href"),
                    QCoreApplication::translate("CFeedChecker", "The artwork is %1 x %2 pixels; Apple Podcasts takes square artwork from 1400 x 1400 to "
                       "3000 x 3000.").arg(size.width()).arg(size.height()));

@@ -35,6 +35,7 @@ const std::array<CFeedRules::Rule, CFeedRules::IdCount> kRules = {{
     {Id::LanguageInvalid, "language-invalid", E, QT_TRANSLATE_NOOP("CFeedRules", "Not a language code such as \"en\" or \"en-us\".")},
     {Id::TtlInvalid, "ttl-invalid", E, QT_TRANSLATE_NOOP("CFeedRules", "The time to live must be a whole number of minutes above 0.")},
     {Id::MissingSelfLink, "atom-self-missing", W, QT_TRANSLATE_NOOP("CFeedRules", "The channel does not give its own address (atom:link rel=\"self\"), which readers use to follow a moved feed.")},
+    {Id::SelfLinkIsSite, "atom-self-site", W, QT_TRANSLATE_NOOP("CFeedRules", "The feed's own address (atom:link rel=\"self\") is its web site's; it should be the address of the feed file.")},
 
     {Id::UrlNotAbsolute, "url-not-absolute", E, QT_TRANSLATE_NOOP("CFeedRules", "Not a full address; write it with its scheme and host, as \"https://example.org/page\".")},
     {Id::UrlScheme, "url-scheme", W, QT_TRANSLATE_NOOP("CFeedRules", "Few readers can follow an address of this scheme; use http: or https:.")},

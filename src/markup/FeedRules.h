@@ -36,6 +36,7 @@ public:
         LanguageInvalid,
         TtlInvalid,
         MissingSelfLink,
+        SelfLinkIsSite,
         // Values of any element
         UrlNotAbsolute,
         UrlScheme,

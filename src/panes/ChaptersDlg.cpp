@@ -6,6 +6,7 @@
 #include "panes/NoteLabel.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -49,16 +50,29 @@ QString chaptersUrl(const CRSSEditDoc *doc, int post)
     return tags.empty() ? QString() : tags.front().attribute(QStringLiteral("url")).trimmed();
 }
 
-// Points the post's chapters at the file saved: its published address, or
-// its path beside the feed.
-void pointPostAt(CRSSEditDoc *doc, int post, const QString &saved, const QString &feedPath, const PublishTarget &target)
+// Points the post's chapters at the file saved, by the address publishing
+// gives it. A file publishing does not place has no address a listener's
+// app could reach: the post keeps what it names, and the note returned
+// says why.
+QString pointPostAt(CRSSEditDoc *doc, int post, const QString &saved, const QString &feedPath, const PublishTarget &target)
 {
     const QString old = chaptersUrl(doc, post);
     const QString address = CChaptersLocation::urlFor(saved, feedPath, target);
-    // A path on this machine would reach no listener.
-    if ((!old.isEmpty() && CChaptersLocation::localPath(old, feedPath, target) == saved)
-        || (isWebAddress(old) && !isWebAddress(address)))
-        return;
+    if (address.isEmpty()) {
+        // A web address names where the user uploads the file to.
+        if (isWebAddress(old))
+            return QString();
+        if (target.mediaBaseUrl.isEmpty())
+            return CChaptersDlg::tr("The post does not name this file yet: a listener's app needs its web address. Set a "
+                                    "media base address in the publish settings to publish the file with the feed, and "
+                                    "save again.");
+        return CChaptersDlg::tr("The post does not name this file: publishing uploads the media folder, %1, and the file "
+                                "is outside it. Save it there to publish it with the feed.")
+                .arg(QDir::toNativeSeparators(target.mediaFolder.isEmpty() ? QFileInfo(feedPath).absolutePath()
+                                                                            : target.mediaFolder));
+    }
+    if (old == address)
+        return QString();
     std::vector<FeedElement> tags = doc->feed()->GetPostElements(post, kChaptersTag);
     if (tags.empty())
         tags.push_back(FeedElement{kChaptersTag, {}, {}, {}});
@@ -66,6 +80,7 @@ void pointPostAt(CRSSEditDoc *doc, int post, const QString &saved, const QString
     if (tags.front().attribute(QStringLiteral("type")).isEmpty())
         tags.front().setAttribute(QStringLiteral("type"), QStringLiteral("application/json+chapters"));
     doc->SetPostElements(post, kChaptersTag, tags);
+    return QString();
 }
 
 } // namespace
@@ -95,9 +110,12 @@ CChaptersDlg *CChaptersDlg::editPostChapters(CRSSEditDoc *doc, int post, QWidget
     dialog->setWindowModality(Qt::WindowModal);
     dialog->openFile(path, note);
     const QPointer<CRSSEditDoc> document(doc);
-    connect(dialog, &CChaptersDlg::saved, dialog, [document, post, feedPath, target](const QString &saved) {
-        if (document && post < document->feed()->GetPostCount())
-            pointPostAt(document, post, saved, feedPath, target);
+    connect(dialog, &CChaptersDlg::saved, dialog, [dialog, document, post, feedPath, target](const QString &saved) {
+        if (!document || post >= document->feed()->GetPostCount())
+            return;
+        const QString note = pointPostAt(document, post, saved, feedPath, target);
+        if (!note.isEmpty())
+            dialog->showMessage(dialog->m_message->text() + u' ' + note, false);
     });
     dialog->show();
     return dialog;

@@ -25,9 +25,10 @@ public:
 
     // Shows the chapters file of post `post` (its podcast:chapters): the
     // local file its address names, or, for an address on the web, a file
-    // of that name in the media folder. Saved under the media base address
-    // or beside the feed, the file becomes the post's chapters address
-    // (one undo step); a web address stays when the file would get none.
+    // of that name in the media folder. Saved in the media folder, with a
+    // media base address, the file's published address becomes the post's
+    // chapters address (one undo step); saved elsewhere it gets none, and
+    // the dialog says so.
     // The dialog deletes itself when closed; null when there is no post.
     static CChaptersDlg *editPostChapters(CRSSEditDoc *doc, int post, QWidget *parent);
 

@@ -122,14 +122,16 @@ CFeedPropertiesWnd::CFeedPropertiesWnd(CRSSEditDoc *doc, QWidget *parent)
 
 // 720 by 680 where there is room, over the middle of the main window, and
 // all of it within the screen's free area with room for the title bar the
-// window manager adds: a 1024x700 screen shows the whole window.
+// window manager adds: a 1024x700 screen shows the whole window. Some place
+// the window's top, not its title bar's, where asked, one title bar lower:
+// the room kept below takes that too. The pages scroll in what is left.
 void CFeedPropertiesWnd::placeOnScreen()
 {
     const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QScreen *screen = owner ? owner->screen() : this->screen();
     if (!screen)
         return;
-    const QMargins frame(8, 40, 8, 8);
+    const QMargins frame(8, 40, 8, 48);
     const QRect room = screen->availableGeometry().marginsRemoved(frame);
     QRect placed(QPoint(), QSize(720, 680).boundedTo(room.size()));
     placed.moveCenter(owner ? owner->geometry().center() : room.center());

@@ -1,11 +1,15 @@
 #include "panes/PostRowDelegate.h"
 
+#include "panes/PostsModel.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QToolTip>
+
+#include <limits>
 
 namespace {
 
@@ -48,6 +52,10 @@ QRect CPostRowDelegate::currentRowFrame(const QRect &row, int clientWidth)
 void CPostRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     CBidiTextDelegate::initStyleOption(option, index);
+    if (index.column() == CPostsModel::TitleColumn)
+        skipSharedTitleStart(option, index);
+    else
+        shortenDate(option, index);
     if (index.row() % 2 == 1)
         option->backgroundBrush = shadedColor(option->palette.color(QPalette::Base));
 }
@@ -77,6 +85,49 @@ QSize CPostRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
     const QSize markedSize = style->sizeFromContents(QStyle::CT_ItemViewItem, &marked, QSize(), widget);
     size.setHeight(qMax(size.height(), markedSize.height()));
     return size;
+}
+
+// A title too long for its cell leaves out the words it shares with the
+// titles beside it, a podcast's name mostly, where the list would show
+// nothing else: "…603: Mailbag" rather than "Giant Bombcast…"; what is left
+// is cut at its end, where the least of it is lost. The tooltip and a screen
+// reader still give the whole title.
+void CPostRowDelegate::skipSharedTitleStart(QStyleOptionViewItem *option, const QModelIndex &index)
+{
+    const int shared = index.data(CPostsModel::SharedTitleStartRole).toInt();
+    if (shared <= 0 || option->text.isEmpty())
+        return;
+    if (option->fontMetrics.horizontalAdvance(option->text) <= textRoom(*option))
+        return;
+    // The direction mark the base class may have put first stays first.
+    const bool marked = option->text[0] == QChar(0x202A) || option->text[0] == QChar(0x202B);
+    const qsizetype start = marked ? 1 : 0;
+    if (option->text.size() - start <= shared)
+        return;
+    option->text = option->text.left(start) + QChar(0x2026) + option->text.mid(start + shared);
+    option->textElideMode = Qt::ElideRight;
+}
+
+// A date too long for its cell drops its time rather than be cut: "14 Mar
+// 2026" tells the day where "14 Ma…" tells nothing.
+void CPostRowDelegate::shortenDate(QStyleOptionViewItem *option, const QModelIndex &index)
+{
+    option->textElideMode = Qt::ElideRight;
+    if (option->text.isEmpty() || option->fontMetrics.horizontalAdvance(option->text) <= textRoom(*option))
+        return;
+    const QString shortDate = index.data(CPostsModel::ShortDateRole).toString();
+    if (!shortDate.isEmpty())
+        option->text = shortDate;
+}
+
+// The width the cell gives its text; none asked while the view measures
+// the text itself, for a column's width, which takes it whole.
+int CPostRowDelegate::textRoom(const QStyleOptionViewItem &option)
+{
+    if (option.rect.width() <= 0)
+        return std::numeric_limits<int>::max();
+    const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget).width();
 }
 
 QWidget *CPostRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,

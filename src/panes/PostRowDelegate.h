@@ -36,5 +36,8 @@ public:
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+    static void skipSharedTitleStart(QStyleOptionViewItem *option, const QModelIndex &index);
+    static void shortenDate(QStyleOptionViewItem *option, const QModelIndex &index);
+    static int textRoom(const QStyleOptionViewItem &option);
     bool eventFilter(QObject *object, QEvent *event) override;
 };

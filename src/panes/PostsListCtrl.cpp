@@ -42,6 +42,10 @@ CPostsListCtrl::CPostsListCtrl(QWidget *parent)
     // Rename command, never a side effect of a click.
     setEditTriggers(QAbstractItemView::EditKeyPressed);
     setFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    // A podcast's titles mostly begin with the show's name: cut short in
+    // the middle they keep their ends, which tell the episodes apart. (The
+    // delegate cuts dates at their end.)
+    setTextElideMode(Qt::ElideMiddle);
 
     QHeaderView *columns = header();
     columns->setSectionsClickable(true);
@@ -84,11 +88,14 @@ void CPostsListCtrl::fitColumns()
     for (int column = 0; column < last; ++column)
         rest -= columnWidth(column);
     // Long titles would push the dates out of sight: the title column gives
-    // up what the last column lacks, down to half of the list. Its titles
-    // are then elided; the tooltip shows them whole.
+    // up what the last column lacks, down to half of the list, or to eight
+    // characters in a narrow list, so that a date is read whole (by its day
+    // alone where its time does not fit).
+    // Titles are then elided; the tooltip shows them whole.
     const int lacking = columnWidth(last) - rest;
     if (last > 0 && lacking > 0) {
-        const int narrowed = qMax(viewport()->width() / 2, columnWidth(0) - lacking);
+        const int fewest = qMin(viewport()->width() / 2, fontMetrics().averageCharWidth() * 8);
+        const int narrowed = qMax(fewest, columnWidth(0) - lacking);
         rest += columnWidth(0) - narrowed;
         setColumnWidth(0, narrowed);
     }

@@ -37,6 +37,13 @@ QFont unreadableDateFont()
     return font;
 }
 
+// "3 Mar 2026" in a right-to-left window: a left-to-right mark keeps the
+// day in front rather than at the far end.
+QString dayFirst(const QString &shown)
+{
+    return !shown.isRightToLeft() && QGuiApplication::isRightToLeft() ? QChar(0x200E) + shown : shown;
+}
+
 } // namespace
 
 CPostsModel::CPostsModel(CRSSEditDoc *doc, QObject *parent) : QAbstractTableModel(parent), m_doc(doc)
@@ -49,10 +56,36 @@ void CPostsModel::resetRows()
     endResetModel();
 }
 
+// The rows beside it show their titles by what theirs shares with it.
 void CPostsModel::refreshRow(int row)
 {
-    if (row >= 0 && row < rowCount())
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    if (row < 0 || row >= rowCount())
+        return;
+    emit dataChanged(index(qMax(0, row - 1), 0), index(qMin(rowCount() - 1, row + 1), ColumnCount - 1));
+}
+
+// The whole words, with the space after them, that the post's title begins
+// with as the title of the row above or below does. Two titles compared per
+// row, so that a long feed costs no more per painted row than a short one.
+int CPostsModel::sharedTitleStart(int row, int post) const
+{
+    const CRssFeed *feed = m_doc->feed();
+    const QString title = feed->GetPostTitle(post);
+    qsizetype longest = 0;
+    for (const int beside : {row - 1, row + 1}) {
+        const int other = validPostAt(beside);
+        if (other < 0)
+            continue;
+        const QString otherTitle = feed->GetPostTitle(other);
+        qsizetype same = 0;
+        while (same < title.size() && same < otherTitle.size() && title[same] == otherTitle[same])
+            ++same;
+        // Back to the end of a whole word: no word is cut.
+        while (same > 0 && !title[same - 1].isSpace())
+            --same;
+        longest = qMax(longest, same);
+    }
+    return int(longest);
 }
 
 QString CPostsModel::tipTitle(int post) const
@@ -68,12 +101,7 @@ QString CPostsModel::tipTitle(int post) const
 // A moment in the user's own form.
 QString CPostsModel::localDate(const QDateTime &moment)
 {
-    const QString shown = QLocale().toString(moment, QLocale::ShortFormat);
-    // "3 Mar 2026" in a right-to-left window: a left-to-right mark keeps the
-    // day in front rather than at the far end.
-    if (!shown.isRightToLeft() && QGuiApplication::isRightToLeft())
-        return QChar(0x200E) + shown;
-    return shown;
+    return dayFirst(QLocale().toString(moment, QLocale::ShortFormat));
 }
 
 // The date in the user's own form; one that cannot be read as it stands.
@@ -82,6 +110,17 @@ QString CPostsModel::shownDate(int post) const
     const QString date = m_doc->feed()->GetPostPubDate(post);
     const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
     return moment.isValid() ? localDate(moment) : date;
+}
+
+// The day alone, in the user's short form; a date that cannot be read, or a
+// live item's words, as the list shows them whole.
+QString CPostsModel::shortDate(int post) const
+{
+    const QString date = m_doc->feed()->GetPostPubDate(post);
+    const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
+    if (!moment.isValid())
+        return dateText(post);
+    return dayFirst(QLocale().toString(moment.date(), QLocale::ShortFormat));
 }
 
 QString CPostsModel::tipText(int post) const
@@ -199,6 +238,10 @@ QVariant CPostsModel::data(const QModelIndex &index, int role) const
         return QVariant();
     case Qt::ToolTipRole:
         return tooltip(post);
+    case SharedTitleStartRole:
+        return index.column() == TitleColumn ? sharedTitleStart(index.row(), post) : 0;
+    case ShortDateRole:
+        return index.column() == DateColumn ? shortDate(post) : QVariant();
     case Qt::AccessibleTextRole:
         return accessibleText(post, index.column());
     case Qt::AccessibleDescriptionRole:

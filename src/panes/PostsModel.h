@@ -16,6 +16,11 @@ class CPostsModel : public QAbstractTableModel
     Q_OBJECT
 public:
     enum Column { TitleColumn = 0, DateColumn = 1, ColumnCount = 2 };
+    // The length of the whole words a row's title begins with as the title
+    // of the row above or below does (a podcast's name, say), which tell
+    // neither from the other: an int, 0 when there are none.
+    // ShortDateRole: the date without its time, for a cell too narrow for both.
+    enum Role { SharedTitleStartRole = Qt::UserRole + 1, ShortDateRole };
 
     CPostsModel(CRSSEditDoc *doc, QObject *parent = nullptr);
 
@@ -52,7 +57,9 @@ private:
     QString tooltip(int post) const;
     QString liveTip(int post) const;
     QString dateText(int post) const;
+    QString shortDate(int post) const;
     QString accessibleText(int post, int column) const;
+    int sharedTitleStart(int row, int post) const;
 
     QPointer<CRSSEditDoc> m_doc;
     CPostOrder m_order;

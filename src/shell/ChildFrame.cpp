@@ -290,8 +290,41 @@ void CChildFrame::resizeEvent(QResizeEvent *event)
     const int widest = m_dockHost->width() * 2 / 5;
     if (m_postsBarSized && m_postsBar->isVisible() && m_postsBar->width() > widest)
         m_dockHost->resizeDocks({m_postsBar}, {m_dockHost->width() / 3}, Qt::Horizontal);
-    if (m_detailsBar->isVisible() && m_detailsBar->width() > widest)
+    placeDetailsBar();
+    if (m_detailsBar->isVisible() && m_dockHost->dockWidgetArea(m_detailsBar) != Qt::BottomDockWidgetArea
+        && m_detailsBar->width() > widest)
         m_dockHost->resizeDocks({m_detailsBar}, {m_dockHost->width() / 3}, Qt::Horizontal);
+}
+
+// Beside the editor Post Details needs a quarter of the window at least
+// to show its fields; in a window tiled narrower it would be a strip, so it
+// goes under the editor, beside the preview, and back beside the editor
+// once the window is wide again. A bar the user put under the editor
+// stays there.
+void CChildFrame::placeDetailsBar()
+{
+    if (!m_postsBarSized || !m_detailsBar->isVisible())
+        return;
+    const int separators = 2 * style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_dockHost);
+    const int posts = m_postsBar->isVisible() ? m_postsBar->width() : 0;
+    const int room = m_dockHost->width() - kEditorMinimumWidth - posts - separators;
+    const bool narrow = room < m_dockHost->width() / 4;
+    const bool below = m_dockHost->dockWidgetArea(m_detailsBar) == Qt::BottomDockWidgetArea;
+    if (narrow && !below) {
+        m_detailsBelowForRoom = true;
+        m_dockHost->addDockWidget(Qt::BottomDockWidgetArea, m_detailsBar, Qt::Horizontal);
+        // The width the bar had is the list's to take, up to a third; under
+        // the editor its fields take more of the width than the preview.
+        if (m_postsBar->isVisible())
+            m_dockHost->resizeDocks({m_postsBar}, {m_dockHost->width() / 3}, Qt::Horizontal);
+        if (m_previewBar->isVisible())
+            m_dockHost->resizeDocks({m_previewBar, m_detailsBar}, {2, 3}, Qt::Horizontal);
+    } else if (!narrow && below && m_detailsBelowForRoom) {
+        m_detailsBelowForRoom = false;
+        m_dockHost->addDockWidget(layoutDirection() == Qt::RightToLeft ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea,
+                                  m_detailsBar);
+        sizeBesideDetails(posts);
+    }
 }
 
 // The widgets of one pane that Tab stops at, in the window's focus chain
@@ -355,8 +388,10 @@ void CChildFrame::updateCaption()
 void CChildFrame::showDetailsBar()
 {
     m_detailsBar->show();
+    placeDetailsBar();
     // Its fields need room that a dock's first width does not give.
-    sizeBesideDetails(m_postsBar->width());
+    if (m_dockHost->dockWidgetArea(m_detailsBar) != Qt::BottomDockWidgetArea)
+        sizeBesideDetails(m_postsBar->width());
 }
 
 void CChildFrame::toggleBar(QDockWidget *bar)

@@ -99,6 +99,7 @@ private:
     void showCheckResult(const QList<CFeedChecker::Problem> &problems);
     void sizePostsBar();
     void sizeBesideDetails(int postsWidth);
+    void placeDetailsBar();
     static void toggleBar(QDockWidget *bar);
     void showDetailsBar();
     void connectDocument();
@@ -119,5 +120,6 @@ private:
     QString m_checkSummary;
     bool m_postsBarSized = false;
     int m_detailsWidth = 0; // as the user left Post Details when it was hidden
+    bool m_detailsBelowForRoom = false; // moved under the editor by placeDetailsBar()
     bool m_feedShown = false; // the first feed came
 };

@@ -472,8 +472,7 @@ private slots:
                 "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\">\n"
                 "  <channel>\n"
                 "    <title>T</title>\n    <link>L</link>\n"
-                "    <atom:link href=\"L\" rel=\"self\" type=\"application/rss+xml\" />\n"
-                "    <description></description>\n    <pubDate>" + channelDate + "</pubDate>\n"
+                "    <pubDate>" + channelDate + "</pubDate>\n"
                 "    <generator>Tidrel " + QByteArray(ProductInfo::kVersion) + "</generator>\n"
                 "    <item>\n"
                 "      <title>New Item</title>\n      <pubDate>" + itemDate + "</pubDate>\n"
@@ -486,9 +485,12 @@ private slots:
         QVERIFY(feed.SaveToFile(path));
         QCOMPARE(readFile(path), expected);
 
-        QVERIFY(feed.CreateNewFeed(QStringLiteral("News & <Views>"), QStringLiteral("http://a/?x=1&y=2"), QStringLiteral("Категория")));
+        // The feed's own address apart from the site's, and a description.
+        QVERIFY(feed.CreateNewFeed(QStringLiteral("News & <Views>"), QStringLiteral("http://a/?x=1&y=2"), QStringLiteral("Категория"),
+                                   QStringLiteral("http://a/feed?x=1&y=2"), QStringLiteral("Us & <them>")));
         for (const QByteArray &text : {QByteArray("<title>News &amp; &lt;Views&gt;</title>"), QByteArray("<link>http://a/?x=1&amp;y=2</link>"),
-                                      QByteArray("<atom:link href=\"http://a/?x=1&amp;y=2\""), QByteArray("<category>Категория</category>")})
+                                      QByteArray("<atom:link href=\"http://a/feed?x=1&amp;y=2\""), QByteArray("<category>Категория</category>"),
+                                      QByteArray("<description>Us &amp; &lt;them&gt;</description>")})
             QVERIFY2(feed.PrintToString().contains(text), text.constData());
     }
 };

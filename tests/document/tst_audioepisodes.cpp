@@ -4,6 +4,7 @@
 
 #include "AudioTestFiles.h"
 #include "DocumentTestSupport.h"
+#include "PodcastCheck.h"
 #include "core/LineDiff.h"
 
 #include "core/RssFeed.h"
@@ -68,6 +69,7 @@ class TestAudioEpisodes : public QObject
 private slots:
     void addEpisodes_savesOnePostPerFileAndUndoesInOneStep();
     void noMediaAddress_asksAndAddsRelativeAddressesOnlyWhenTold();
+    void newEpisodes_passThePodcastCheck();
     void parseTagDate_takesWholeDaysOnly_data();
     void parseTagDate_takesWholeDaysOnly();
 };
@@ -182,6 +184,37 @@ void TestAudioEpisodes::noMediaAddress_asksAndAddsRelativeAddressesOnlyWhenTold(
     f.doc.undo();
     QVERIFY(f.doc.OnSaveDocument(f.path));
     QCOMPARE(readFile(f.path), before);
+}
+
+// A podcast that meets every rule still does with episodes from audio: a
+// cover too small for the directories is not named as the episode's.
+void TestAudioEpisodes::newEpisodes_passThePodcastCheck()
+{
+    if (!AudioTestFiles::haveEncoder())
+        QSKIP("ffmpeg is not installed (scripts/install-deps.sh)");
+    DocumentFixture f;
+    QVERIFY(QFile::copy(kCleanPodcast, f.path));
+    QVERIFY(QFile::setPermissions(f.path, QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(podcastProblems(f.path), QString());
+    QVERIFY(f.doc.OnOpenDocument(f.path));
+    AudioTestFiles audio;
+    audio.mp3Cover = pngPicture(Qt::red, 16);
+    const QString media = f.dir.filePath(QStringLiteral("media"));
+    QVERIFY(audio.make(media));
+    PublishTarget target;
+    target.destination = QStringLiteral("sftp://example.org/feeds/");
+    target.mediaBaseUrl = QStringLiteral("https://cats.example.org/media/");
+    target.mediaFolder = media;
+    CPublishSettings::save(f.path, target);
+
+    f.commands.addEpisodesFromAudio({audio.mp3, audio.m4a});
+    QCOMPARE(f.prompter.errors.size(), 1);
+    QVERIFY2(f.prompter.errors[0].contains(QStringLiteral("is 16 x 16 pixels")), qPrintable(f.prompter.errors[0]));
+    QCOMPARE(f.doc.feed()->GetPostCount(), 3);
+    QCOMPARE(f.doc.feed()->GetPostElements(1, QStringLiteral("itunes:image")).size(), size_t(0));
+    QCOMPARE(f.doc.feed()->GetPostElements(0, QStringLiteral("itunes:image")).size(), size_t(1));
+    QVERIFY(f.doc.OnSaveDocument(f.path));
+    QCOMPARE(podcastProblems(f.path), QString());
 }
 
 void TestAudioEpisodes::parseTagDate_takesWholeDaysOnly_data()

@@ -58,6 +58,33 @@ private slots:
         QCOMPARE(saved.GetChannelElements(QStringLiteral("itunes:author")), (std::vector{textElement(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
     }
 
+    // A new post states the show's rating as directories read it today,
+    // whatever older word the show's own has.
+    void newPost_statesTheShowsRatingAsTrueOrFalse_data()
+    {
+        QTest::addColumn<QString>("show");
+        QTest::addColumn<QString>("post"); // empty: the post gets none
+        QTest::newRow("no") << "no" << "false";
+        QTest::newRow("clean") << "clean" << "false";
+        QTest::newRow("Yes") << "Yes" << "true";
+        QTest::newRow("explicit") << "explicit" << "true";
+        QTest::newRow("false") << "false" << "false";
+        QTest::newRow("neither") << "sometimes" << "";
+    }
+
+    void newPost_statesTheShowsRatingAsTrueOrFalse()
+    {
+        QFETCH(QString, show);
+        QFETCH(QString, post);
+        DocumentFixture fixture;
+        openXml(fixture, "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\"><channel>"
+                         "<title>T</title><itunes:explicit>" + show.toUtf8() + "</itunes:explicit></channel></rss>");
+        QVERIFY(fixture.doc.InsertNewPost());
+        const std::vector<FeedElement> expected = post.isEmpty() ? std::vector<FeedElement>() : std::vector{textElement(kExplicit, post)};
+        QCOMPARE(fixture.doc.feed()->GetPostElements(0, kExplicit), expected);
+        QCOMPARE(fixture.doc.feed()->GetChannelElements(kExplicit), (std::vector{textElement(kExplicit, show)}));
+    }
+
     void setPodcast_declaresAndNamesTheFeedOnce_data()
     {
         QTest::addColumn<QByteArray>("header");

@@ -73,11 +73,11 @@ private slots:
         QVERIFY(!f->doc.IsModified());
     }
 
-    // What File > New, Save As and Posts > Add Post write passes the
-    // program's own check (tidrel --check): no errors, no warnings.
+    // What File > New (filled in whole), Save As and Posts > Add Post write
+    // passes the program's own check (tidrel --check): no errors, no warnings.
     void newFeedAndAddedPost_passTheCheck()
     {
-        QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", "News"}));
+        QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", "News", "http://example.org/feed.xml", "Новости"}));
         for (const bool added : {false, true}) {
             if (added)
                 QVERIFY(f->commands.OnCommand(ID_POST_ADD));

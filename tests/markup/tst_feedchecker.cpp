@@ -50,6 +50,8 @@ private slots:
                 << "<x:meta xmlns:x=\"urn:x\"><When>1</When></x:meta>" << "" << "element-namespace-missing" << "When" << "";
         QTest::newRow("unknown language") << "<language>cats</language>" << "" << "language-invalid" << "language" << "";
         QTest::newRow("ttl of zero") << "<ttl>0</ttl>" << "" << "ttl-invalid" << "ttl" << "";
+        QTest::newRow("self link is the site") << "<atom:link rel=\"self\" href=\"https://cats.example.org/\"/>" << ""
+                                               << "atom-self-site" << "atom:link" << "href";
         QTest::newRow("docs relative") << "<docs>rss.html</docs>" << "" << "url-not-absolute" << "docs" << "";
         QTest::newRow("link scheme") << "" << "<link>feed://cats.example.org/1</link>" << "url-scheme" << "link" << "";
         QTest::newRow("webMaster without name") << "<webMaster>jo@example.org</webMaster>" << "" << "email-name-missing" << "webMaster" << "";

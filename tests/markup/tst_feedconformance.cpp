@@ -35,6 +35,7 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"language-invalid", {"InvalidLanguage"}},
         {"ttl-invalid", {"InvalidInteger"}},
         {"atom-self-missing", {"MissingSelf"}},
+        {"atom-self-site", {}},
         {"url-not-absolute", {"InvalidLink", "InvalidURLAttribute", "InvalidFullLink"}},
         {"url-scheme", {"SchemeNotIANARegistered"}},
         {"text-html", {"ContainsHTML"}},

@@ -86,6 +86,9 @@ private slots:
 
         const QString transcript = QStringLiteral("<podcast:transcript url=\"https://cats.example.org/1.vtt\" type=\"%1\"%2/>");
         QTest::newRow("podcast as it stands") << "" << "" << "" << "" << "" << "" << "";
+        // A description left empty describes nothing.
+        QTest::newRow("empty description") << "<description> </description>" << "" << "<description>All about cats</description>"
+                                           << "" << "channel-description-missing" << "description" << "";
         QTest::newRow("every tag in its place")
                 << "<podcast:medium>podcast</podcast:medium>"
                    "<podcast:funding url=\"https://cats.example.org/give\">Support the show!</podcast:funding>"

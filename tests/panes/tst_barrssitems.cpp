@@ -178,6 +178,42 @@ private slots:
         QVERIFY(list->columnWidth(0) >= list->viewport()->width() / 2);
     }
 
+    // Titles that begin with the show's name as the ones beside them do show
+    // what follows it where the cell is too short for the whole; once they
+    // share nothing, they are shown whole again. The tooltip has the whole
+    // title. A date too long for its cell is shown without its time.
+    void shortCells_showWhatTellsPostsApart()
+    {
+        const QString mailbag = QStringLiteral("Giant Bombcast 603: The Mailbag Episode");
+        PostsBar f(postsTitled({mailbag, "Giant Bombcast 602: On the Road Again"}));
+        struct Delegate : CPostRowDelegate
+        {
+            using CPostRowDelegate::initStyleOption;
+        } delegate;
+        const auto shown = [&](int width, int column = CPostsModel::TitleColumn) {
+            QStyleOptionViewItem option;
+            option.widget = f.list();
+            option.font = f.list()->font();
+            option.fontMetrics = f.list()->fontMetrics();
+            option.rect = QRect(0, 0, width, 20);
+            delegate.initStyleOption(&option, f.model()->index(0, column));
+            return option.text;
+        };
+        QCOMPARE(f.model()->index(0, CPostsModel::TitleColumn).data(CPostsModel::SharedTitleStartRole).toInt(),
+                 int(QStringLiteral("Giant Bombcast ").size()));
+        QCOMPARE(shown(2000), mailbag);
+        QCOMPARE(shown(120), QStringLiteral("\u2026603: The Mailbag Episode"));
+        QVERIFY(f.model()->index(0, CPostsModel::TitleColumn).data(Qt::ToolTipRole).toString().contains(mailbag));
+
+        QVERIFY(f.model()->setData(f.model()->index(1, CPostsModel::TitleColumn), QStringLiteral("Road trip")));
+        QCOMPARE(f.model()->index(0, CPostsModel::TitleColumn).data(CPostsModel::SharedTitleStartRole).toInt(), 0);
+        QCOMPARE(shown(120), mailbag);
+
+        const QDateTime date = PubDate::ParsePubDateOr(f.doc.feed()->GetPostPubDate(0), QDateTime());
+        QCOMPARE(shown(2000, CPostsModel::DateColumn), CPostsModel::localDate(date));
+        QCOMPARE(shown(60, CPostsModel::DateColumn), QLocale().toString(date.date(), QLocale::ShortFormat));
+    }
+
     // A title that runs the other way from the window is laid out in its
     // own direction, so that a cut one ends in "…" at its own end.
     void titlesOfTheOtherDirection_keepTheirOwn()

@@ -147,6 +147,11 @@ void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEd
     QCOMPARE(screen.size(), QSize(1024, 700));
     QVERIFY2(screen.contains(properties->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(
         properties->frameGeometry().x()).arg(properties->frameGeometry().y()).arg(properties->width()).arg(properties->height())));
+    // Regression: a window manager that put the window's top, not its title
+    // bar's, where it was placed left it 652 pixels high at y=60, 12 past
+    // the screen: a title bar lower, it still fits.
+    QVERIFY2(screen.contains(properties->frameGeometry().translated(0, 30)),
+             qPrintable(QStringLiteral("%1 high at y=%2").arg(properties->frameGeometry().height()).arg(properties->frameGeometry().y())));
 
     // --- What the file holds, in its fields ---
     QCOMPARE(shown(properties, QStringLiteral("title")), QStringLiteral("Giant Bombcast"));

@@ -1,8 +1,10 @@
+#include "PodcastCheck.h"
 #include "TestFiles.h"
 #include "document/RSSEditDoc.h"
 #include "links/PublishSettings.h"
 #include "panes/BarPostDetails.h"
 #include "panes/ChaptersDlg.h"
+#include "panes/ElementTable.h"
 #include "panes/LiveItemFields.h"
 #include "panes/PostIcon.h"
 #include "panes/PostsListCtrl.h"
@@ -67,6 +69,14 @@ void answerNextQuestion(QMessageBox::StandardButton button, QString *asked)
         box->button(button)->click();
     });
     timer->start();
+}
+
+// The small podcast that meets every rule, copied to `dir` and opened.
+bool openCleanPodcast(const QTemporaryDir &dir, CRSSEditDoc *doc, QString *path)
+{
+    *path = dir.filePath(QStringLiteral("show.xml"));
+    return QFile::copy(kCleanPodcast, *path) && QFile::setPermissions(*path, QFile::ReadOwner | QFile::WriteOwner)
+           && doc->OnOpenDocument(*path);
 }
 
 } // namespace
@@ -172,6 +182,26 @@ private slots:
         QFETCH(QString, value);
         QFETCH(bool, fine);
         QCOMPARE(CLiveItemFields::noteOnTime(value).isEmpty(), fine);
+    }
+
+    // A new live item meets the podcast rules as it comes: its content
+    // link is the show's web site, in Post Details to be changed.
+    void newLiveItem_passesThePodcastCheck()
+    {
+        QTemporaryDir dir;
+        CRSSEditDoc doc;
+        QString path;
+        QVERIFY(openCleanPodcast(dir, &doc, &path));
+        CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
+        bar.show();
+        QVERIFY(doc.InsertNewLiveItem());
+        doc.selection()->select(0);
+        auto *links = bar.findChild<CElementTable *>(QStringLiteral("podcast:contentLink"));
+        QVERIFY(links);
+        QCOMPARE(links->table()->rowCount(), 1);
+        QCOMPARE(links->table()->item(0, 0)->text(), QStringLiteral("https://cats.example.org/"));
+        QVERIFY(doc.OnSaveDocument(path));
+        QCOMPARE(podcastProblems(path), QString());
     }
 
     // --- The chapters editor ---
@@ -341,6 +371,60 @@ private slots:
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("chapters.json"))));
         QCOMPARE(doc.feed()->PrintToString(), original);
         QVERIFY(!doc.undoStack()->canUndo());
+    }
+
+    // Chapters saved in the media folder are named by the address
+    // publishing gives them, and the podcast still meets every rule. A
+    // file publishing would not place is named by no path on this machine:
+    // the dialog says why.
+    void editChapters_writesThePublishedAddress()
+    {
+        QTemporaryDir dir;
+        CRSSEditDoc doc;
+        QString path;
+        QVERIFY(openCleanPodcast(dir, &doc, &path));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("media")));
+        PublishTarget target;
+        target.destination = QStringLiteral("file:///srv/show/");
+        target.mediaBaseUrl = QStringLiteral("https://cats.example.org/media");
+        target.mediaFolder = dir.filePath(QStringLiteral("media"));
+        CPublishSettings::save(path, target);
+        CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
+        bar.show();
+        doc.selection()->select(0);
+
+        bar.editChapters();
+        auto *dialog = bar.findChild<CChaptersDlg *>();
+        QVERIFY(dialog);
+        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("media/1.chapters.json")));
+        dialog->addChapter();
+        dialog->table()->item(0, CChaptersDlg::TitleColumn)->setText(QStringLiteral("Hello"));
+        QVERIFY(dialog->save());
+        dialog->close();
+        const std::vector<FeedElement> tag = doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters"));
+        QCOMPARE(tag.size(), size_t(1));
+        QCOMPARE(tag[0].attribute(QStringLiteral("url")), QStringLiteral("https://cats.example.org/media/1.chapters.json"));
+        QVERIFY(doc.OnSaveDocument(path));
+        QCOMPARE(podcastProblems(path), QString());
+
+        // Beside the feed, outside the media folder: not published.
+        QVERIFY(doc.InsertNewPost());
+        doc.selection()->select(0);
+        bar.editChapters();
+        dialog = bar.findChildren<CChaptersDlg *>().constLast();
+        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("2.chapters.json")));
+        QVERIFY(dialog->save());
+        QVERIFY2(dialog->message()->text().contains(QStringLiteral("outside")), qPrintable(dialog->message()->text()));
+        QCOMPARE(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).size(), size_t(0));
+        dialog->close();
+
+        // No media base address: nothing to publish under.
+        CPublishSettings::remove(path);
+        bar.editChapters();
+        dialog = bar.findChildren<CChaptersDlg *>().constLast();
+        QVERIFY(dialog->save());
+        QVERIFY2(dialog->message()->text().contains(QStringLiteral("media base address")), qPrintable(dialog->message()->text()));
+        QCOMPARE(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).size(), size_t(0));
     }
 };
 

@@ -266,6 +266,11 @@ int main(int argc, char *argv[])
             pick(window->podcastTabs(), pages.value(1));
         settle(500);
         picture = window->grab();
+        // Where it stands on the screen, which the picture does not show.
+        const QRect placed = window->frameGeometry();
+        const QRect room = window->screen()->availableGeometry();
+        std::printf("Feed Properties at %d,%d %dx%d on a %dx%d screen\n", placed.x(), placed.y(), placed.width(),
+                    placed.height(), room.width(), room.height());
     } else if (show.startsWith(QLatin1String("post-details")) && frame.activeChildFrame()) {
         CBarPostDetails *details = frame.activeChildFrame()->detailsBar();
         if (!details->isVisible())

@@ -6,6 +6,7 @@
 
 #include "document/PostFooter.h"
 #include "links/SettingsStore.h"
+#include "panes/BarPostDetails.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"
 #include "shell/AboutDialog.h"
@@ -131,6 +132,11 @@ void TestMainFrame::verifyTiled(const QList<CChildFrame *> &frames)
         QVERIFY2(area.contains(frame->geometry()), qPrintable(frame->windowTitle()));
         QVERIFY2(frame->view()->width() >= CChildFrame::kEditorMinimumWidth,
                  qPrintable(QStringLiteral("%1: %2").arg(frame->windowTitle()).arg(frame->view()->width())));
+        // Regression: Post Details was left a strip 25 pixels wide. (It
+        // moves under the editor once the window has laid its docks out.)
+        if (frame->detailsBar()->isVisible())
+            QTRY_VERIFY2(frame->detailsBar()->width() >= frame->width() / 4,
+                     qPrintable(QStringLiteral("%1: %2").arg(frame->windowTitle()).arg(frame->detailsBar()->width())));
         for (CChildFrame *other : frames)
             QVERIFY(other == frame || !other->geometry().intersects(frame->geometry()));
     }

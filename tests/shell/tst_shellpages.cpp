@@ -2,6 +2,7 @@
 // behind File New, the start page with the recent feeds, the menu tips, the
 // user guide, and printing the current post.
 
+#include "PodcastCheck.h"
 #include "TestFiles.h"
 #include "WindowTestSupport.h"
 
@@ -234,21 +235,31 @@ void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QVERIFY(m_main->documents()->frames().isEmpty());
 
-    // Ok: the typed values, untrimmed and non-ASCII, make the feed.
+    // Ok: the typed values, untrimmed and non-ASCII, make the feed, the
+    // site's address and the feed's own apart; saved, it passes the check.
     answerCreateFeedPage([](CHtmlDialog *dialog) {
         QTRY_COMPARE(dialog->engine()->focusElement(), QStringLiteral("elem_title"));
         typeInto(dialog->engine(), QStringLiteral("elem_title"), QStringLiteral("  Caf\u00e9 & cr\u00e8me  "));
-        typeInto(dialog->engine(), QStringLiteral("elem_link"), QStringLiteral("https://news.invalid/feed"));
+        typeInto(dialog->engine(), QStringLiteral("elem_link"), QStringLiteral("https://news.example.org/"));
+        typeInto(dialog->engine(), QStringLiteral("elem_self"), QStringLiteral("https://news.example.org/feed.xml"));
+        typeInto(dialog->engine(), QStringLiteral("elem_desc"), QStringLiteral("Coffee & cream"));
         typeInto(dialog->engine(), QStringLiteral("elem_cat"), QStringLiteral("\u65e5\u672c"));
         clickElement(dialog->engine(), QStringLiteral("[name=OK]"));
     });
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QCOMPARE(m_main->documents()->frames().size(), 1);
-    const QString made = QString::fromUtf8(m_main->activeChildFrame()->document()->feed()->PrintToString());
+    CRSSEditDoc *document = m_main->activeChildFrame()->document();
+    const QString made = QString::fromUtf8(document->feed()->PrintToString());
     for (const QString &element : {QStringLiteral("<title>  Caf\u00e9 &amp; cr\u00e8me  </title>"),
-                                   QStringLiteral("<link>https://news.invalid/feed</link>"),
+                                   QStringLiteral("<link>https://news.example.org/</link>"),
+                                   QStringLiteral("<atom:link href=\"https://news.example.org/feed.xml\" rel=\"self\""),
+                                   QStringLiteral("<description>Coffee &amp; cream</description>"),
                                    QStringLiteral("<category>\u65e5\u672c</category>")})
         QVERIFY2(made.contains(element), qPrintable(made));
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("new.xml"));
+    QVERIFY(document->OnSaveDocument(saved));
+    QCOMPARE(feedProblems(saved), QString());
 
     // The values were used once: the next page starts empty, and Enter in
     // it confirms.
@@ -262,8 +273,10 @@ void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
     QVERIFY(m_main->executeCommand(ID_FILE_NEW));
     QCOMPARE(m_main->documents()->frames().size(), 2);
     const QString empty = QString::fromUtf8(m_main->activeChildFrame()->document()->feed()->PrintToString());
-    // An empty category is left out, not written empty.
-    QVERIFY2(!empty.contains(QStringLiteral("<category")), qPrintable(empty));
+    // Empty fields are left out, not written empty: no self link, which
+    // would be no address, and no description.
+    for (const QString &element : {QStringLiteral("<category"), QStringLiteral("<atom:link"), QStringLiteral("<description")})
+        QVERIFY2(!empty.contains(element), qPrintable(empty));
     QCOMPARE(services.newFeedQuestions, 4);
     m_main->setServices(m_services);
 }
