@@ -2,6 +2,8 @@
 
 #include "document/PostFooter.h"
 #include "document/RSSEditDoc.h"
+#include "editor/RSSEditView.h"
+#include "engine/HtmlEngineView.h"
 #include "links/PostFooterSetting.h"
 #include "shell/ChildFrame.h"
 #include "shell/FeedWindowStyle.h"
@@ -12,6 +14,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -184,6 +187,17 @@ bool CDocManager::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
 
     auto *frame = static_cast<CChildFrame *>(watched);
+    CHtmlEngineView *engine = frame->view()->engine();
+    if (!m_closingWithoutQuestion && !engine->isSettled()) {
+        // The question about unsaved changes, and the save, must know the
+        // last keys typed into the page.
+        event->ignore();
+        engine->whenSettled([frame = QPointer<CChildFrame>(frame)] {
+            if (frame)
+                frame->close();
+        });
+        return true;
+    }
     if (!m_closingWithoutQuestion && !saveModified(frame)) {
         event->ignore();
         return true;
