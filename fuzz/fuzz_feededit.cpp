@@ -60,8 +60,7 @@ protected:
             declare(attributes, &scope);
             const QByteArray qualified = name;
             const qsizetype colon = qualified.indexOf(':');
-            const bool live = colon > 0 && qualified.mid(colon + 1) == "liveItem"
-                              && CFeedVocabulary::canonicalPrefix(scope[qualified.left(qMax<qsizetype>(colon, 0))]) == QLatin1String("podcast");
+            const bool live = colon > 0 && qualified.mid(colon + 1) == "liveItem" && standsFor(scope, qualified.left(colon)) == "podcast";
             channelChildren.push_back(Element{name, begin, end, {}, qualified == "item" || live});
         } else if (m_depth == 4 && m_inChannel) {
             channelChildren.back().children.push_back(Element{name, begin, end, {}});
@@ -91,6 +90,14 @@ private:
             if (name == "xmlns" || name.startsWith("xmlns:"))
                 (*scope)[name.mid(6)] = QString::fromUtf8(attribute[1]);
         }
+    }
+
+    // The usual prefix a prefix stands for; one the file never declares
+    // reads as written, as the feed reads it.
+    static QString standsFor(const std::map<QByteArray, QString> &scope, const QByteArray &prefix)
+    {
+        const auto declared = scope.find(prefix);
+        return declared == scope.end() ? QString::fromUtf8(prefix) : CFeedVocabulary::canonicalPrefix(declared->second);
     }
 
     std::map<QByteArray, QString> m_scope;

@@ -71,7 +71,9 @@ protected:
             else
                 read.attributes.append({attributeName, value});
         }
-        read.name = scope.canonicalName(FeedEncoding::fromUtf8(name));
+        const QString written = FeedEncoding::fromUtf8(name);
+        const QString canonical = scope.canonicalName(written);
+        read.name = canonical.isNull() ? written : canonical;
         m_scopes.push_back(std::move(scope));
         m_open.push_back(std::move(read));
     }

@@ -66,9 +66,16 @@ QString CFeedNamespaces::canonicalName(const QString &qualifiedName) const
     const qsizetype colon = qualifiedName.indexOf(QLatin1Char(':'));
     const QString prefix = colon < 0 ? QString() : qualifiedName.left(colon);
     const QString canonical = CFeedVocabulary::canonicalPrefix(m_uris.value(prefix));
-    if (canonical.isEmpty())
-        return qualifiedName;
-    return canonical + QLatin1Char(':') + qualifiedName.mid(colon + 1);
+    if (!canonical.isEmpty())
+        return canonical + QLatin1Char(':') + qualifiedName.mid(colon + 1);
+    // A usual prefix the file declares for another address (a misspelt
+    // one) names none of the known elements: read as written,
+    // "podcast:liveItem" would be taken for a live item that no reader
+    // sees, while new podcast elements beside it go under another prefix.
+    // A prefix the file never declares reads as written.
+    if (colon > 0 && m_uris.contains(prefix) && !CFeedVocabulary::namespaceOf(prefix).isEmpty())
+        return QString();
+    return qualifiedName;
 }
 
 QString CFeedNamespaces::writtenName(const QString &canonicalName, const QString &preferred) const

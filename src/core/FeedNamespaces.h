@@ -25,7 +25,9 @@ public:
 
     // "itunes:duration" for "itunes:duration" or "it:duration" alike when
     // the prefix stands for the iTunes namespace; RSS elements and those of
-    // other namespaces keep the name as written.
+    // other namespaces, and undeclared prefixes, keep the name as written; a
+    // usual prefix declared for another namespace gives null, the name of
+    // no known element.
     QString canonicalName(const QString &qualifiedName) const;
     // The name to write for a canonical name: the prefix the file uses for
     // its namespace (`preferred` when that one does); null when the

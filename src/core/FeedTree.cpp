@@ -204,7 +204,12 @@ private:
         }
         node->namespaced = true;
         const QString known = CFeedVocabulary::canonicalPrefix(uri);
-        node->name = known.isEmpty() ? qname : known + u':' + local;
+        if (!known.isEmpty())
+            node->name = known + u':' + local;
+        else if (CFeedVocabulary::namespaceOf(prefix).isEmpty())
+            node->name = qname;
+        else // a usual prefix declared for another address: none of its rules apply
+            node->name = u'{' + uri + u'}' + local;
     }
 
     NodeStore &m_nodes;

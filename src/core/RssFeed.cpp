@@ -405,11 +405,13 @@ void CRssFeed::ClearFeed()
 void CRssFeed::renewPostIndex()
 {
     m_posts.clear();
+    // A feed without items has no such name, and text left by a removal
+    // has none either (-1): the two must not match.
     const int item = int(m_names.indexOf(QByteArray("item")));
     std::optional<CFeedNamespaces> scope;
     for (size_t i = 0; i < m_channel.children.size(); ++i) {
         const FeedNode &child = m_channel.children[i];
-        if (child.name == item || isLiveItem(child, scope))
+        if ((item >= 0 && child.name == item) || isLiveItem(child, scope))
             m_posts.push_back(i);
     }
 }

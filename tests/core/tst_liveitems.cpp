@@ -198,6 +198,31 @@ private slots:
         QVERIFY(feed.PrintToString().contains("<podcast:liveItem end=\"a status='b'\" status=\"ended\">"));
     }
 
+    // Regression (found by fuzzing): podcast:liveItem under a podcast prefix
+    // declared for a misspelt address was taken for a live item, while
+    // podcast elements added to it went under another prefix. No reader
+    // sees a live item there: it is another element of the channel and
+    // keeps its bytes.
+    void liveItemUnderMisdeclaredPrefix_isNoPost()
+    {
+        const QByteArray liveItem = "<podcast:liveItem status=\"live\"><title>On air</title></podcast:liveItem>";
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("feed.xml"));
+        QVERIFY(writeFile(path, "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/names\">\n<channel>\n" + liveItem
+                                        + "\n<item><title>Episode</title></item>\n</channel>\n</rss>\n"));
+        CRssFeed feed;
+        QVERIFY(feed.LoadFromFile(path));
+        QCOMPARE(titles(feed), QStringList{"Episode"});
+        QCOMPARE(feed.GetOtherChannelElements(),
+                 (std::vector<std::pair<QString, QString>>{{"podcast:liveItem", QString::fromUtf8(liveItem)}}));
+        QVERIFY(feed.SetPostElements(0, QStringLiteral("podcast:season"), {FeedElement{"podcast:season", {}, "2", {}}}));
+        QVERIFY(feed.PrintToString().contains("\n" + liveItem + "\n"));
+        CRssFeed reopened;
+        QVERIFY(reopen(feed, &reopened));
+        QCOMPARE(titles(reopened), QStringList{"Episode"});
+        QCOMPARE(reopened.GetPostElements(0, QStringLiteral("podcast:season")).size(), size_t(1));
+    }
+
     // A copy of a live item is a live item with a guid of its own, and no
     // date it did not have.
     void copy_keepsKindWithNewGuid()

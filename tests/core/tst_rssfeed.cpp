@@ -426,6 +426,21 @@ private slots:
         QCOMPARE(feed.PrintToString(), QByteArray());
     }
 
+    // Regression (found by fuzzing): in a feed without items, the text a
+    // removal leaves before the next element was counted as a post.
+    void removingChannelElement_inFeedWithoutItems_addsNoPost()
+    {
+        CRssFeed feed;
+        QVERIFY(load(feed, "<rss version=\"2.0\">\n<channel>\n<!-- note -->\n<title>T</title>\n<link>http://x/</link>\n</channel>\n</rss>\n"));
+        QVERIFY(feed.SetChannelElements(QStringLiteral("title"), {}));
+        QCOMPARE(feed.GetPostCount(), 0);
+        QVERIFY(feed.AddNewPost());
+        QCOMPARE(feed.GetPostCount(), 1);
+        CRssFeed reread;
+        QVERIFY(load(reread, feed.PrintToString()));
+        QCOMPARE(reread.GetPostCount(), 1);
+    }
+
     void collectLinks_givesDistinctSortedNonEmptyLinks()
     {
         CRssFeed feed;

@@ -249,6 +249,23 @@ private slots:
         QCOMPARE(problem.field, "pubDate");
     }
 
+    // Regression (found by fuzzing): a liveItem under a podcast prefix
+    // declared for another address is no post, as in the feed, so the
+    // problems of the items after it name the post the posts list shows.
+    void liveItemUnderMisdeclaredPrefix_isNoPost()
+    {
+        const QByteArray bytes = "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/names\"><channel>"
+                                 "<title>Cats</title><link>https://cats.example.org/</link><description>D</description>"
+                                 "<podcast:liveItem status=\"live\"><title>On air</title></podcast:liveItem>"
+                                 "<item><title>A</title><pubDate>yesterday</pubDate></item></channel></rss>";
+        QList<int> posts;
+        for (const CFeedChecker::Problem &problem : CFeedChecker::Check(bytes, kNow)) {
+            if (problem.ruleName() == "date-invalid")
+                posts.append(problem.post);
+        }
+        QCOMPARE(posts, QList<int>{0});
+    }
+
     // --- The file itself
 
     void unreadableFile_givesOneProblemAtItsPlace()
