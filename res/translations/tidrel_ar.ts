@@ -3748,7 +3748,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>https://… of the site the feed is for (required)</source>
-        <translation>https://… للموقع الذي تخصّه الخلاصة (مطلوب)</translation>
+        <translation>https://… لموقع الخلاصة (مطلوب)</translation>
     </message>
     <message>
         <source>Feed address:</source>

@@ -3701,7 +3701,7 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>https://… of the site the feed is for (required)</source>
-        <translation>https://… der Website, zu der der Feed gehört (Pflicht)</translation>
+        <translation>https://… der Website des Feeds (Pflicht)</translation>
     </message>
     <message>
         <source>Feed address:</source>

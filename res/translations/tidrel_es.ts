@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>%1 already exists, and its chapters are not the ones shown here. Replace it with these chapters?</source>
-        <translation>%1 ya existe, y sus capítulos no son los que se muestran aquí. ¿Reemplazarlo con estos capítulos?</translation>
+        <translation>%1 ya existe, y sus capítulos no son los que se muestran aquí. ¿Reemplazarlo por estos capítulos?</translation>
     </message>
     <message>
         <source>Not saved: %1 is left as it is. Open it to edit its chapters, or name another file.</source>
@@ -3700,7 +3700,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>https://… of the site the feed is for (required)</source>
-        <translation>https://… del sitio al que corresponde el feed (obligatorio)</translation>
+        <translation>https://… del sitio web del feed (obligatorio)</translation>
     </message>
     <message>
         <source>Feed address:</source>

@@ -3700,7 +3700,7 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>https://… of the site the feed is for (required)</source>
-        <translation>https://… du site dont parle le flux (obligatoire)</translation>
+        <translation>https://… du site web du flux (obligatoire)</translation>
     </message>
     <message>
         <source>Feed address:</source>

@@ -3712,7 +3712,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>https://… of the site the feed is for (required)</source>
-        <translation>https://… сайта, к которому относится лента (обязательно)</translation>
+        <translation>https://… сайта ленты (обязательно)</translation>
     </message>
     <message>
         <source>Feed address:</source>
