@@ -30,6 +30,14 @@
         <source>The cover of %1 could not be saved as %2: %3</source>
         <translation>تعذّر حفظ غلاف %1 باسم %2: %3</translation>
     </message>
+    <message>
+        <source>The cover of %1, saved as %2, is %3 x %4 pixels%5; Apple Podcasts takes square RGB artwork from 1400 x 1400 to 3000 x 3000, so the episode shows the show&apos;s artwork.</source>
+        <translation>غلاف %1، المحفوظ باسم %2، أبعاده %3 x %4 بكسل%5؛ ويقبل Apple Podcasts غلافًا مربعًا بألوان RGB من 1400 x 1400 إلى 3000 x 3000، لذا تعرض الحلقة غلاف البرنامج.</translation>
+    </message>
+    <message>
+        <source> and not in RGB</source>
+        <translation> وليس بألوان RGB</translation>
+    </message>
 </context>
 <context>
     <name>CAudioTags</name>
@@ -324,10 +332,6 @@
         <translation>الملف (&amp;F):</translation>
     </message>
     <message>
-        <source>&amp;Browse…</source>
-        <translation>استعراض (&amp;B)…</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>البداية</translation>
     </message>
@@ -384,6 +388,34 @@
     <message>
         <source>Save the changes to the chapters?</source>
         <translation>هل تريد حفظ التغييرات في الفصول؟</translation>
+    </message>
+    <message>
+        <source>The post does not name this file yet: a listener&apos;s app needs its web address. Set a media base address in the publish settings to publish the file with the feed, and save again.</source>
+        <translation>لا يذكر المنشور هذا الملف بعد: يحتاج تطبيق المستمع إلى عنوانه على الويب. اضبط عنوان الوسائط في إعدادات النشر لنشر الملف مع الخلاصة، ثم احفظ مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The post does not name this file: publishing uploads the media folder, %1, and the file is outside it. Save it there to publish it with the feed.</source>
+        <translation>لا يذكر المنشور هذا الملف: يرفع النشر مجلد الوسائط، %1، والملف خارجه. احفظه هناك لنشره مع الخلاصة.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>فتح (&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As…</source>
+        <translation>حفظ باسم (&amp;V)…</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and its chapters are not the ones shown here. Replace it with these chapters?</source>
+        <translation>%1 موجود من قبل، وفصوله ليست المعروضة هنا. هل تريد استبداله بهذه الفصول؟</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is left as it is. Open it to edit its chapters, or name another file.</source>
+        <translation>لم يُحفظ: يبقى %1 كما هو. افتحه لتحرير فصوله، أو اختر ملفًا آخر.</translation>
+    </message>
+    <message>
+        <source>Open a Chapters File</source>
+        <translation>فتح ملف فصول</translation>
     </message>
 </context>
 <context>
@@ -871,6 +903,10 @@ The feed keeps its changes.</source>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
         <translation>قليل من تطبيقات البودكاست يعرف «%1»؛ والقيم المعتادة هي %2.</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s description is empty.</source>
+        <translation>وصف القناة فارغ.</translation>
     </message>
 </context>
 <context>
@@ -1744,6 +1780,10 @@ Tidrel remembers it until it ends.</source>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
         <translation>تتعذّر قراءة ملف الغلاف، فلا يُفحص حجمه وألوانه.</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
+        <translation>عنوان الخلاصة الخاص (atom:link rel=&quot;self&quot;) هو عنوان موقعها؛ وينبغي أن يكون عنوان ملف الخلاصة.</translation>
     </message>
 </context>
 <context>
@@ -2857,6 +2897,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Add Live Item</source>
         <translation>إضافة بث مباشر</translation>
     </message>
+    <message>
+        <source>Listen live</source>
+        <translation>استمع مباشرة</translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditView</name>
@@ -3679,18 +3723,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <translation>العنوان:</translation>
     </message>
     <message>
-        <source>Type title of feed here</source>
-        <translation>اكتب عنوان الخلاصة هنا</translation>
-    </message>
-    <message>
-        <source>Link:</source>
-        <translation>الرابط:</translation>
-    </message>
-    <message>
-        <source>Type link to feed here</source>
-        <translation>اكتب رابط الخلاصة هنا</translation>
-    </message>
-    <message>
         <source>Category:</source>
         <translation>التصنيف:</translation>
     </message>
@@ -3705,6 +3737,38 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s name (required)</source>
+        <translation>اسم الخلاصة (مطلوب)</translation>
+    </message>
+    <message>
+        <source>Web site:</source>
+        <translation>الموقع:</translation>
+    </message>
+    <message>
+        <source>https://… of the site the feed is for (required)</source>
+        <translation>https://… لموقع الخلاصة (مطلوب)</translation>
+    </message>
+    <message>
+        <source>Feed address:</source>
+        <translation>عنوان الخلاصة:</translation>
+    </message>
+    <message>
+        <source>https://… the feed file is published at</source>
+        <translation>https://… الذي يُنشر فيه ملف الخلاصة</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>الوصف:</translation>
+    </message>
+    <message>
+        <source>What the feed is about (required)</source>
+        <translation>موضوع الخلاصة (مطلوب)</translation>
+    </message>
+    <message>
+        <source>RSS requires a title, a web site and a description. The feed address, where readers find the feed when it moves, may wait until you know it. Empty fields are left out of the file.</source>
+        <translation>يشترط RSS عنوانًا وموقعًا ووصفًا. أما عنوان الخلاصة، الذي يجد فيه القرّاء الخلاصة عند نقلها، فيمكن أن ينتظر حتى تعرفه. تُترك الحقول الفارغة خارج الملف.</translation>
     </message>
 </context>
 <context>

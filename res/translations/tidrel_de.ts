@@ -30,6 +30,14 @@
         <source>The cover of %1 could not be saved as %2: %3</source>
         <translation>Das Cover von %1 konnte nicht als %2 gespeichert werden: %3</translation>
     </message>
+    <message>
+        <source>The cover of %1, saved as %2, is %3 x %4 pixels%5; Apple Podcasts takes square RGB artwork from 1400 x 1400 to 3000 x 3000, so the episode shows the show&apos;s artwork.</source>
+        <translation>Das Cover von %1, gespeichert als %2, hat %3 x %4 Pixel%5; Apple Podcasts nimmt quadratisches RGB-Artwork von 1400 x 1400 bis 3000 x 3000, daher zeigt die Episode das Artwork der Sendung.</translation>
+    </message>
+    <message>
+        <source> and not in RGB</source>
+        <translation> und ist nicht in RGB</translation>
+    </message>
 </context>
 <context>
     <name>CAudioTags</name>
@@ -324,10 +332,6 @@
         <translation>&amp;Datei:</translation>
     </message>
     <message>
-        <source>&amp;Browse…</source>
-        <translation>Du&amp;rchsuchen…</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Beginn</translation>
     </message>
@@ -384,6 +388,34 @@
     <message>
         <source>Save the changes to the chapters?</source>
         <translation>Änderungen an den Kapiteln speichern?</translation>
+    </message>
+    <message>
+        <source>The post does not name this file yet: a listener&apos;s app needs its web address. Set a media base address in the publish settings to publish the file with the feed, and save again.</source>
+        <translation>Der Beitrag nennt diese Datei noch nicht: Die App eines Hörers braucht ihre Webadresse. Legen Sie in den Veröffentlichungseinstellungen eine Medienadresse fest, um die Datei mit dem Feed zu veröffentlichen, und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The post does not name this file: publishing uploads the media folder, %1, and the file is outside it. Save it there to publish it with the feed.</source>
+        <translation>Der Beitrag nennt diese Datei nicht: Beim Veröffentlichen wird der Medienordner %1 hochgeladen, und die Datei liegt außerhalb davon. Speichern Sie sie dort, um sie mit dem Feed zu veröffentlichen.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and its chapters are not the ones shown here. Replace it with these chapters?</source>
+        <translation>%1 existiert bereits, und die Kapitel darin sind nicht die hier gezeigten. Durch diese Kapitel ersetzen?</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is left as it is. Open it to edit its chapters, or name another file.</source>
+        <translation>Nicht gespeichert: %1 bleibt unverändert. Öffnen Sie die Datei, um ihre Kapitel zu bearbeiten, oder wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>Open a Chapters File</source>
+        <translation>Kapiteldatei öffnen</translation>
     </message>
 </context>
 <context>
@@ -855,6 +887,10 @@ Der Feed behält seine Änderungen.</translation>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
         <translation>Wenige Podcast-Apps kennen „%1“; üblich sind %2.</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s description is empty.</source>
+        <translation>Die Beschreibung des Kanals ist leer.</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1736,10 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
         <translation>Die Artwork-Datei kann nicht gelesen werden, daher werden Größe und Farben nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
+        <translation>Die eigene Adresse des Feeds (atom:link rel=&quot;self&quot;) ist die seiner Website; sie sollte die Adresse der Feed-Datei sein.</translation>
     </message>
 </context>
 <context>
@@ -2810,6 +2850,10 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
         <source>Add Live Item</source>
         <translation>Live-Beitrag hinzufügen</translation>
     </message>
+    <message>
+        <source>Listen live</source>
+        <translation>Live hören</translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditView</name>
@@ -3632,18 +3676,6 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
         <translation>Titel:</translation>
     </message>
     <message>
-        <source>Type title of feed here</source>
-        <translation>Titel des Feeds hier eingeben</translation>
-    </message>
-    <message>
-        <source>Link:</source>
-        <translation>Link:</translation>
-    </message>
-    <message>
-        <source>Type link to feed here</source>
-        <translation>Link zum Feed hier eingeben</translation>
-    </message>
-    <message>
         <source>Category:</source>
         <translation>Kategorie:</translation>
     </message>
@@ -3658,6 +3690,38 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s name (required)</source>
+        <translation>Der Name des Feeds (Pflicht)</translation>
+    </message>
+    <message>
+        <source>Web site:</source>
+        <translation>Website:</translation>
+    </message>
+    <message>
+        <source>https://… of the site the feed is for (required)</source>
+        <translation>https://… der Website des Feeds (Pflicht)</translation>
+    </message>
+    <message>
+        <source>Feed address:</source>
+        <translation>Feed-Adresse:</translation>
+    </message>
+    <message>
+        <source>https://… the feed file is published at</source>
+        <translation>https://…, unter der die Feed-Datei veröffentlicht wird</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>What the feed is about (required)</source>
+        <translation>Worum es im Feed geht (Pflicht)</translation>
+    </message>
+    <message>
+        <source>RSS requires a title, a web site and a description. The feed address, where readers find the feed when it moves, may wait until you know it. Empty fields are left out of the file.</source>
+        <translation>RSS verlangt einen Titel, eine Website und eine Beschreibung. Die Feed-Adresse, unter der Feed-Reader den Feed nach einem Umzug finden, kann warten, bis Sie sie kennen. Leere Felder werden nicht in die Datei geschrieben.</translation>
     </message>
 </context>
 <context>

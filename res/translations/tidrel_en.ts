@@ -30,6 +30,14 @@
         <source>The cover of %1 could not be saved as %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The cover of %1, saved as %2, is %3 x %4 pixels%5; Apple Podcasts takes square RGB artwork from 1400 x 1400 to 3000 x 3000, so the episode shows the show&apos;s artwork.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and not in RGB</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CAudioTags</name>
@@ -324,10 +332,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation type="unfinished"></translation>
     </message>
@@ -382,6 +386,34 @@
     </message>
     <message>
         <source>Save the changes to the chapters?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The post does not name this file yet: a listener&apos;s app needs its web address. Set a media base address in the publish settings to publish the file with the feed, and save again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The post does not name this file: publishing uploads the media folder, %1, and the file is outside it. Save it there to publish it with the feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists, and its chapters are not the ones shown here. Replace it with these chapters?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is left as it is. Open it to edit its chapters, or name another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a Chapters File</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -841,6 +873,10 @@ The feed keeps its changes.</source>
     </message>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel&apos;s description is empty.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1684,6 +1720,10 @@ Tidrel remembers it until it ends.</source>
     </message>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2782,6 +2822,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Add Live Item</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Listen live</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditView</name>
@@ -3604,18 +3648,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Type title of feed here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Link:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type link to feed here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Category:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3629,6 +3661,38 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed&apos;s name (required)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://… of the site the feed is for (required)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feed address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://… the feed file is published at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the feed is about (required)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS requires a title, a web site and a description. The feed address, where readers find the feed when it moves, may wait until you know it. Empty fields are left out of the file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

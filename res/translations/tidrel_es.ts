@@ -30,6 +30,14 @@
         <source>The cover of %1 could not be saved as %2: %3</source>
         <translation>No se pudo guardar la portada de %1 como %2: %3</translation>
     </message>
+    <message>
+        <source>The cover of %1, saved as %2, is %3 x %4 pixels%5; Apple Podcasts takes square RGB artwork from 1400 x 1400 to 3000 x 3000, so the episode shows the show&apos;s artwork.</source>
+        <translation>La portada de %1, guardada como %2, mide %3 x %4 píxeles%5; Apple Podcasts admite ilustraciones cuadradas en RGB de 1400 x 1400 a 3000 x 3000, así que el episodio muestra la ilustración del programa.</translation>
+    </message>
+    <message>
+        <source> and not in RGB</source>
+        <translation> y no está en RGB</translation>
+    </message>
 </context>
 <context>
     <name>CAudioTags</name>
@@ -324,10 +332,6 @@
         <translation>A&amp;rchivo:</translation>
     </message>
     <message>
-        <source>&amp;Browse…</source>
-        <translation>&amp;Examinar…</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Inicio</translation>
     </message>
@@ -384,6 +388,34 @@
     <message>
         <source>Save the changes to the chapters?</source>
         <translation>¿Guardar los cambios de los capítulos?</translation>
+    </message>
+    <message>
+        <source>The post does not name this file yet: a listener&apos;s app needs its web address. Set a media base address in the publish settings to publish the file with the feed, and save again.</source>
+        <translation>La entrada aún no nombra este archivo: la aplicación de un oyente necesita su dirección web. Indique una dirección multimedia en los ajustes de publicación para publicar el archivo con el feed, y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>The post does not name this file: publishing uploads the media folder, %1, and the file is outside it. Save it there to publish it with the feed.</source>
+        <translation>La entrada no nombra este archivo: al publicar se sube la carpeta multimedia, %1, y el archivo está fuera de ella. Guárdelo allí para publicarlo con el feed.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>A&amp;brir…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As…</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and its chapters are not the ones shown here. Replace it with these chapters?</source>
+        <translation>%1 ya existe, y sus capítulos no son los que se muestran aquí. ¿Reemplazarlo por estos capítulos?</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is left as it is. Open it to edit its chapters, or name another file.</source>
+        <translation>No se ha guardado: %1 se deja como está. Ábralo para editar sus capítulos, o elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>Open a Chapters File</source>
+        <translation>Abrir un archivo de capítulos</translation>
     </message>
 </context>
 <context>
@@ -855,6 +887,10 @@ El feed conserva sus cambios.</translation>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
         <translation>Pocas aplicaciones de podcast conocen «%1»; los valores habituales son %2.</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s description is empty.</source>
+        <translation>La descripción del canal está vacía.</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1736,10 @@ Tidrel la recuerda hasta que se cierre.</translation>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
         <translation>No se puede leer el archivo de ilustración, así que no se comprueban su tamaño ni sus colores.</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
+        <translation>La dirección propia del feed (atom:link rel=&quot;self&quot;) es la de su sitio web; debería ser la dirección del archivo del feed.</translation>
     </message>
 </context>
 <context>
@@ -2809,6 +2849,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Add Live Item</source>
         <translation>Añadir entrada en directo</translation>
     </message>
+    <message>
+        <source>Listen live</source>
+        <translation>Escuchar en directo</translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditView</name>
@@ -3631,18 +3675,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <translation>Título:</translation>
     </message>
     <message>
-        <source>Type title of feed here</source>
-        <translation>Escriba aquí el título del feed</translation>
-    </message>
-    <message>
-        <source>Link:</source>
-        <translation>Enlace:</translation>
-    </message>
-    <message>
-        <source>Type link to feed here</source>
-        <translation>Escriba aquí el enlace del feed</translation>
-    </message>
-    <message>
         <source>Category:</source>
         <translation>Categoría:</translation>
     </message>
@@ -3657,6 +3689,38 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s name (required)</source>
+        <translation>El nombre del feed (obligatorio)</translation>
+    </message>
+    <message>
+        <source>Web site:</source>
+        <translation>Sitio web:</translation>
+    </message>
+    <message>
+        <source>https://… of the site the feed is for (required)</source>
+        <translation>https://… del sitio web del feed (obligatorio)</translation>
+    </message>
+    <message>
+        <source>Feed address:</source>
+        <translation>Dirección del feed:</translation>
+    </message>
+    <message>
+        <source>https://… the feed file is published at</source>
+        <translation>https://… donde se publica el archivo del feed</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>What the feed is about (required)</source>
+        <translation>De qué trata el feed (obligatorio)</translation>
+    </message>
+    <message>
+        <source>RSS requires a title, a web site and a description. The feed address, where readers find the feed when it moves, may wait until you know it. Empty fields are left out of the file.</source>
+        <translation>RSS exige un título, un sitio web y una descripción. La dirección del feed, donde los lectores encuentran el feed cuando se mueve, puede esperar hasta que la conozca. Los campos vacíos no se escriben en el archivo.</translation>
     </message>
 </context>
 <context>

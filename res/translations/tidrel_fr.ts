@@ -30,6 +30,14 @@
         <source>The cover of %1 could not be saved as %2: %3</source>
         <translation>La pochette de %1 n’a pas pu être enregistrée sous %2 : %3</translation>
     </message>
+    <message>
+        <source>The cover of %1, saved as %2, is %3 x %4 pixels%5; Apple Podcasts takes square RGB artwork from 1400 x 1400 to 3000 x 3000, so the episode shows the show&apos;s artwork.</source>
+        <translation>La pochette de %1, enregistrée sous %2, fait %3 x %4 pixels%5 ; Apple Podcasts accepte des illustrations carrées en RVB de 1400 x 1400 à 3000 x 3000 : l’épisode affiche donc l’illustration de l’émission.</translation>
+    </message>
+    <message>
+        <source> and not in RGB</source>
+        <translation> et n’est pas en RVB</translation>
+    </message>
 </context>
 <context>
     <name>CAudioTags</name>
@@ -324,10 +332,6 @@
         <translation>&amp;Fichier :</translation>
     </message>
     <message>
-        <source>&amp;Browse…</source>
-        <translation>&amp;Parcourir…</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Début</translation>
     </message>
@@ -384,6 +388,34 @@
     <message>
         <source>Save the changes to the chapters?</source>
         <translation>Enregistrer les modifications des chapitres ?</translation>
+    </message>
+    <message>
+        <source>The post does not name this file yet: a listener&apos;s app needs its web address. Set a media base address in the publish settings to publish the file with the feed, and save again.</source>
+        <translation>L’article ne nomme pas encore ce fichier : l’application d’un auditeur a besoin de son adresse web. Indiquez une adresse des médias dans les paramètres de publication pour publier le fichier avec le flux, puis enregistrez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The post does not name this file: publishing uploads the media folder, %1, and the file is outside it. Save it there to publish it with the feed.</source>
+        <translation>L’article ne nomme pas ce fichier : la publication envoie le dossier des médias, %1, et le fichier est en dehors. Enregistrez-le dans ce dossier pour le publier avec le flux.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As…</source>
+        <translation>Enregistrer so&amp;us…</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and its chapters are not the ones shown here. Replace it with these chapters?</source>
+        <translation>%1 existe déjà, et ses chapitres ne sont pas ceux affichés ici. Le remplacer par ces chapitres ?</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is left as it is. Open it to edit its chapters, or name another file.</source>
+        <translation>Non enregistré : %1 reste tel quel. Ouvrez-le pour modifier ses chapitres, ou choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>Open a Chapters File</source>
+        <translation>Ouvrir un fichier de chapitres</translation>
     </message>
 </context>
 <context>
@@ -855,6 +887,10 @@ Le flux garde ses modifications.</translation>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
         <translation>Peu d’applications de podcast connaissent « %1 » ; les valeurs habituelles sont %2.</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s description is empty.</source>
+        <translation>La description du canal est vide.</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1736,10 @@ Tidrel s’en souvient jusqu’à sa fermeture.</translation>
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
         <translation>Le fichier d’illustration ne peut pas être lu ; sa taille et ses couleurs ne sont donc pas vérifiées.</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
+        <translation>L’adresse propre du flux (atom:link rel=&quot;self&quot;) est celle de son site web ; ce devrait être l’adresse du fichier du flux.</translation>
     </message>
 </context>
 <context>
@@ -2809,6 +2849,10 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
         <source>Add Live Item</source>
         <translation>Ajouter un article en direct</translation>
     </message>
+    <message>
+        <source>Listen live</source>
+        <translation>Écouter en direct</translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditView</name>
@@ -3631,18 +3675,6 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
         <translation>Titre :</translation>
     </message>
     <message>
-        <source>Type title of feed here</source>
-        <translation>Saisissez ici le titre du flux</translation>
-    </message>
-    <message>
-        <source>Link:</source>
-        <translation>Lien :</translation>
-    </message>
-    <message>
-        <source>Type link to feed here</source>
-        <translation>Saisissez ici le lien du flux</translation>
-    </message>
-    <message>
         <source>Category:</source>
         <translation>Catégorie :</translation>
     </message>
@@ -3657,6 +3689,38 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s name (required)</source>
+        <translation>Le nom du flux (obligatoire)</translation>
+    </message>
+    <message>
+        <source>Web site:</source>
+        <translation>Site web :</translation>
+    </message>
+    <message>
+        <source>https://… of the site the feed is for (required)</source>
+        <translation>https://… du site web du flux (obligatoire)</translation>
+    </message>
+    <message>
+        <source>Feed address:</source>
+        <translation>Adresse du flux :</translation>
+    </message>
+    <message>
+        <source>https://… the feed file is published at</source>
+        <translation>https://… où le fichier du flux est publié</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>What the feed is about (required)</source>
+        <translation>Le sujet du flux (obligatoire)</translation>
+    </message>
+    <message>
+        <source>RSS requires a title, a web site and a description. The feed address, where readers find the feed when it moves, may wait until you know it. Empty fields are left out of the file.</source>
+        <translation>RSS exige un titre, un site web et une description. L’adresse du flux, où les lecteurs retrouvent le flux quand il est déplacé, peut attendre que vous la connaissiez. Les champs vides ne sont pas écrits dans le fichier.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,14 @@
         <source>The cover of %1 could not be saved as %2: %3</source>
         <translation>Не удалось сохранить обложку %1 как %2: %3</translation>
     </message>
+    <message>
+        <source>The cover of %1, saved as %2, is %3 x %4 pixels%5; Apple Podcasts takes square RGB artwork from 1400 x 1400 to 3000 x 3000, so the episode shows the show&apos;s artwork.</source>
+        <translation>Обложка %1, сохранённая как %2, имеет размер %3 x %4 пикселей%5; Apple Podcasts принимает квадратные обложки RGB от 1400 x 1400 до 3000 x 3000, поэтому эпизод показывает обложку передачи.</translation>
+    </message>
+    <message>
+        <source> and not in RGB</source>
+        <translation> и не в RGB</translation>
+    </message>
 </context>
 <context>
     <name>CAudioTags</name>
@@ -324,10 +332,6 @@
         <translation>&amp;Файл:</translation>
     </message>
     <message>
-        <source>&amp;Browse…</source>
-        <translation>&amp;Обзор…</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Начало</translation>
     </message>
@@ -384,6 +388,34 @@
     <message>
         <source>Save the changes to the chapters?</source>
         <translation>Сохранить изменения глав?</translation>
+    </message>
+    <message>
+        <source>The post does not name this file yet: a listener&apos;s app needs its web address. Set a media base address in the publish settings to publish the file with the feed, and save again.</source>
+        <translation>Запись ещё не указывает этот файл: приложению слушателя нужен его веб-адрес. Задайте адрес медиафайлов в параметрах публикации, чтобы публиковать файл вместе с лентой, и сохраните снова.</translation>
+    </message>
+    <message>
+        <source>The post does not name this file: publishing uploads the media folder, %1, and the file is outside it. Save it there to publish it with the feed.</source>
+        <translation>Запись не указывает этот файл: при публикации загружается папка медиафайлов %1, а файл находится вне её. Сохраните его туда, чтобы публиковать его вместе с лентой.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Открыть…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As…</source>
+        <translation>Сохранить &amp;как…</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and its chapters are not the ones shown here. Replace it with these chapters?</source>
+        <translation>%1 уже существует, и главы в нём не те, что показаны здесь. Заменить его этими главами?</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 is left as it is. Open it to edit its chapters, or name another file.</source>
+        <translation>Не сохранено: %1 остаётся как есть. Откройте его, чтобы изменить его главы, или укажите другой файл.</translation>
+    </message>
+    <message>
+        <source>Open a Chapters File</source>
+        <translation>Открыть файл глав</translation>
     </message>
 </context>
 <context>
@@ -859,6 +891,10 @@ The feed keeps its changes.</source>
     <message>
         <source>Few podcast apps know &quot;%1&quot;; the usual values are %2.</source>
         <translation>Немногие приложения подкастов знают «%1»; обычные значения: %2.</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s description is empty.</source>
+        <translation>Описание канала пусто.</translation>
     </message>
 </context>
 <context>
@@ -1711,6 +1747,10 @@ Tidrel запомнит его до завершения работы.</translat
     <message>
         <source>The artwork file cannot be read, so its size and colours are not checked.</source>
         <translation>Файл обложки не читается, поэтому его размер и цвета не проверены.</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
+        <translation>Собственный адрес ленты (atom:link rel=&quot;self&quot;) совпадает с адресом её сайта; это должен быть адрес файла ленты.</translation>
     </message>
 </context>
 <context>
@@ -2821,6 +2861,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Add Live Item</source>
         <translation>Добавление прямого эфира</translation>
     </message>
+    <message>
+        <source>Listen live</source>
+        <translation>Слушать в прямом эфире</translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditView</name>
@@ -3643,18 +3687,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <translation>Заголовок:</translation>
     </message>
     <message>
-        <source>Type title of feed here</source>
-        <translation>Введите заголовок ленты</translation>
-    </message>
-    <message>
-        <source>Link:</source>
-        <translation>Ссылка:</translation>
-    </message>
-    <message>
-        <source>Type link to feed here</source>
-        <translation>Введите ссылку на ленту</translation>
-    </message>
-    <message>
         <source>Category:</source>
         <translation>Категория:</translation>
     </message>
@@ -3669,6 +3701,38 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The feed&apos;s name (required)</source>
+        <translation>Название ленты (обязательно)</translation>
+    </message>
+    <message>
+        <source>Web site:</source>
+        <translation>Сайт:</translation>
+    </message>
+    <message>
+        <source>https://… of the site the feed is for (required)</source>
+        <translation>https://… сайта ленты (обязательно)</translation>
+    </message>
+    <message>
+        <source>Feed address:</source>
+        <translation>Адрес ленты:</translation>
+    </message>
+    <message>
+        <source>https://… the feed file is published at</source>
+        <translation>https://…, по которому публикуется файл ленты</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+    <message>
+        <source>What the feed is about (required)</source>
+        <translation>О чём эта лента (обязательно)</translation>
+    </message>
+    <message>
+        <source>RSS requires a title, a web site and a description. The feed address, where readers find the feed when it moves, may wait until you know it. Empty fields are left out of the file.</source>
+        <translation>RSS требует заголовок, сайт и описание. Адрес ленты, по которому программы чтения находят ленту после переезда, можно указать, когда он станет известен. Пустые поля в файл не записываются.</translation>
     </message>
 </context>
 <context>
