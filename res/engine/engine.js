@@ -27,8 +27,11 @@ const TidrelEngine = {
     let appliedGeneration = 0;
     let lastUiKey = "";
     // Key presses seen, told in every report: the program waits for them
-    // before a command reads what was typed.
+    // before a command reads what was typed. A character key's text goes in
+    // with its keypress, which comes in a task after its keydown: such keys
+    // are counted there too.
     let keysSeen = 0;
+    let textKeysSeen = 0;
 
     function behaviorOf(element) {
         return element.dataset.behavior || "";
@@ -179,8 +182,10 @@ const TidrelEngine = {
             events: events,
             complete: !!complete,
             keys: keysSeen,
+            textKeys: textKeysSeen,
         });
         keysReported = keysSeen;
+        textKeysReported = textKeysSeen;
     }
 
     // --- The program's writes ---
@@ -433,21 +438,27 @@ const TidrelEngine = {
     }
 
     let keysReported = 0;
+    let textKeysReported = 0;
 
     function countKey() {
         ++keysSeen;
     }
 
+    function countTextKey() {
+        ++textKeysSeen;
+    }
+
     // A key that changed nothing (an arrow, say) is told of when it is let
     // go, so that a command after it need not ask.
     function tellKeysSeen() {
-        if (bridge && keysReported < keysSeen)
+        if (bridge && (keysReported < keysSeen || textKeysReported < textKeysSeen))
             report([], []);
     }
 
     function start() {
         // Before any other listener, which might stop the event.
         window.addEventListener("keydown", countKey, true);
+        window.addEventListener("keypress", countTextKey, true);
         window.addEventListener("keyup", tellKeysSeen, true);
         for (const box of document.querySelectorAll("[data-behavior='dropdown']"))
             TidrelDropdown.init(box);

@@ -38,7 +38,7 @@ public:
 
     Q_INVOKABLE void hello() { emit pageGreeted(); }
     // state: { generation, focus, elements: { id: snapshot }, events: [ { code, id } ], complete,
-    //         keys: the key presses the page has seen }
+    //         keys: the key presses the page has seen, textKeys: the keypress events }
     Q_INVOKABLE void report(const QVariantMap &state) { emit pageReported(state); }
     // A notice of one of the page's own scripts (dialog.js): { kind, ... }.
     Q_INVOKABLE void notify(const QVariantMap &notice) { emit pageNotified(notice); }

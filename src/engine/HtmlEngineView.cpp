@@ -25,6 +25,16 @@ const QString kRichText = QStringLiteral("richtext");
 const QString kEdit = QStringLiteral("edit");
 const QString kDropDown = QStringLiteral("dropdown");
 
+// A key whose text the page puts in with a keypress event: printable
+// characters without Ctrl, Alt or Meta.
+bool typesText(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    const auto printable = [](QChar c) { return c.isPrint(); };
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), printable)
+           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 // How long a command waits for the page to catch up with the keys, and how
 // often it asks meanwhile.
 constexpr int kSettleTimeoutMs = 3000;
@@ -134,8 +144,11 @@ bool CHtmlEngineView::eventFilter(QObject *watched, QEvent *event)
             event->ignore();
             return true;
         }
-        if (type == QEvent::KeyPress && m_connected)
+        if (type == QEvent::KeyPress && m_connected) {
             ++m_keysSent;
+            if (typesText(static_cast<QKeyEvent *>(event)))
+                ++m_textKeysSent;
+        }
     }
     return QWebEngineView::eventFilter(watched, event);
 }
@@ -173,6 +186,8 @@ bool CHtmlEngineView::loadPage(const QString &resourcePath)
     m_ready = false;
     m_keysSent = 0;
     m_keysReported = 0;
+    m_textKeysSent = 0;
+    m_textKeysReported = 0;
 
     m_bridge->setDirection(layoutDirection() == Qt::RightToLeft ? QStringLiteral("rtl") : QStringLiteral("ltr"));
     const QUrl url(QStringLiteral("qrc") + resourcePath);
@@ -430,6 +445,8 @@ void CHtmlEngineView::onPageGreeted()
     m_connected = true;
     m_keysSent = 0;
     m_keysReported = 0;
+    m_textKeysSent = 0;
+    m_textKeysReported = 0;
     sendOps(true);
 }
 
@@ -440,6 +457,7 @@ void CHtmlEngineView::onPageReported(const QVariantMap &state)
     const QString focus = state.value(QStringLiteral("focus")).toString();
     const bool complete = state.value(QStringLiteral("complete")).toBool();
     m_keysReported = std::max(m_keysReported, state.value(QStringLiteral("keys")).toLongLong());
+    m_textKeysReported = std::max(m_textKeysReported, state.value(QStringLiteral("textKeys")).toLongLong());
 
     QSet<QString> stale;
     if (complete)
@@ -474,7 +492,7 @@ void CHtmlEngineView::onPageReported(const QVariantMap &state)
 
 bool CHtmlEngineView::isSettled() const
 {
-    return !m_connected || m_keysReported >= m_keysSent;
+    return !m_connected || (m_keysReported >= m_keysSent && m_textKeysReported >= m_textKeysSent);
 }
 
 void CHtmlEngineView::whenSettled(const std::function<void()> &then)
@@ -518,6 +536,7 @@ void CHtmlEngineView::runSettledWaiters()
     // A page that lost keys (a renderer that went away) will not report
     // them: the keys are forgotten rather than waited for again.
     m_keysReported = std::max(m_keysReported, m_keysSent);
+    m_textKeysReported = std::max(m_textKeysReported, m_textKeysSent);
     const std::vector<std::function<void()>> waiters = std::exchange(m_settledWaiters, {});
     for (const auto &then : waiters)
         then();

@@ -184,6 +184,10 @@ private:
     // them the page had seen as of its last report.
     qint64 m_keysSent = 0;
     qint64 m_keysReported = 0;
+    // Of them, the keys that type a character, which the page counts once
+    // their character is in.
+    qint64 m_textKeysSent = 0;
+    qint64 m_textKeysReported = 0;
     std::vector<std::function<void()>> m_settledWaiters;
     QTimer *m_settleTimeout = nullptr;
     bool m_settleAsked = false; // a round trip is under way
