@@ -164,8 +164,7 @@ void CBarRssItems::reflectSelectedPost(int post)
 
 // A new post: all posts come back, and a new one's title is ready to be
 // typed over; one that an undo or redo puts back, or one made with its
-// title, has its name. The bar shows before the title editor opens: an
-// editor opened in a hidden list never gets the keys.
+// title, has its name.
 void CBarRssItems::onPostsInserted(int index)
 {
     CRSSEditDoc *doc = document();
@@ -177,7 +176,7 @@ void CBarRssItems::onPostsInserted(int index)
     const int row = m_model->order().rowOfPost(index);
     selectRow(row);
     if (!doc->isReplaying() && !doc->isAddingNamedPosts())
-        renameSelectedPost();
+        m_list->startRename(row);
 }
 
 // The post that takes the removed one's row is selected when the removed
