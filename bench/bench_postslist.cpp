@@ -9,7 +9,7 @@
 #include "BenchFeed.h"
 
 #include "core/RssFeed.h"
-#include "document/PostCommands.h"
+#include "commands/PostCommands.h"
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 #include "panes/BarRssItems.h"

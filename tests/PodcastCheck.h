@@ -2,13 +2,13 @@
 
 #include "TestFiles.h"
 
-#include "links/PublishSettings.h"
+#include "publishing/PublishSettings.h"
 #include "markup/FeedChecker.h"
 
 #include <QStringList>
 
 // A small podcast (tests/document/data/podcast.xml) that meets every rule.
-inline const QString kCleanPodcast = QStringLiteral(TIDREL_TEST_DATA_DIR "/../../document/data/podcast.xml");
+inline const QString kCleanPodcast = QStringLiteral(TIDREL_TESTS_DIR "/document/data/podcast.xml");
 
 // What `tidrel --check` finds in the file, with the podcast rules for a feed
 // that declares a podcast namespace (as the window checks), one problem a

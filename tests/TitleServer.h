@@ -1,7 +1,7 @@
 #pragma once
 
 // A test server written in Python: the web server of
-// tests/links/data/title_server.py for title lookups and enclosure probes,
+// tests/web/data/title_server.py for title lookups and enclosure probes,
 // or the FTP server of ftp_server.py. It serves on 127.0.0.1 at a free port,
 // prints the port first and ends when its input closes.
 

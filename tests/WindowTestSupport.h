@@ -6,7 +6,7 @@
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "engine/HtmlEngineView.h"
-#include "links/PublishSettings.h"
+#include "publishing/PublishSettings.h"
 #include "shell/ChildFrame.h"
 #include "shell/DocManager.h"
 #include "shell/MainFrame.h"

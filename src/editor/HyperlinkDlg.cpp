@@ -1,6 +1,6 @@
 #include "editor/HyperlinkDlg.h"
 
-#include "links/WebTitleCache.h"
+#include "web/WebTitleCache.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/AnimatedDialog.h"
-#include "links/WebTitleFetcher.h"
+#include "web/WebTitleFetcher.h"
 
 #include <QString>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "document/RSSEditDoc.h"
 #include "editor/LinkCommands.h"
 #include "markup/DescriptionPatch.h"

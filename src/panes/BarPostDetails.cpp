@@ -2,7 +2,7 @@
 
 #include "core/PodcastValues.h"
 #include "document/RSSEditDoc.h"
-#include "links/EnclosureProbe.h"
+#include "episodes/EnclosureProbe.h"
 #include "panes/ChaptersDlg.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"

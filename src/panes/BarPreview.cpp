@@ -1,7 +1,7 @@
 #include "panes/BarPreview.h"
 
 #include "document/RSSEditDoc.h"
-#include "links/PreviewBarSetting.h"
+#include "settings/PreviewBarSetting.h"
 #include "markup/DescriptionPatch.h"
 
 #include <QEvent>

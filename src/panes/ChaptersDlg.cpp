@@ -1,8 +1,8 @@
 #include "panes/ChaptersDlg.h"
 
 #include "document/RSSEditDoc.h"
-#include "links/ChaptersLocation.h"
-#include "links/PublishSettings.h"
+#include "publishing/ChaptersLocation.h"
+#include "publishing/PublishSettings.h"
 #include "panes/NoteLabel.h"
 
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 #include "core/PodcastValues.h"
 #include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
-#include "links/LanguageCodes.h"
+#include "core/LanguageCodes.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
 #include "panes/OtherElementsList.h"

@@ -2,7 +2,7 @@
 
 #include "panes/PostRowDelegate.h"
 
-#include "links/AudioTags.h"
+#include "episodes/AudioTags.h"
 
 #include <QFontDatabase>
 #include <QHeaderView>

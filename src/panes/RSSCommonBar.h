@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "panes/SizingControlBar.h"
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "shell/Appearance.h"
 
-#include "links/ColorSchemeSetting.h"
+#include "settings/ColorSchemeSetting.h"
 
 #include <QApplication>
 #include <QStyle>

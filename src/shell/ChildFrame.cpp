@@ -1,10 +1,10 @@
 #include "shell/ChildFrame.h"
 
-#include "document/PostCommands.h"
+#include "commands/PostCommands.h"
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
-#include "links/PreviewBarSetting.h"
-#include "links/PublishSettings.h"
+#include "settings/PreviewBarSetting.h"
+#include "publishing/PublishSettings.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarPreview.h"
 #include "panes/BarProblems.h"

@@ -1,6 +1,6 @@
 #include "shell/CommandLine.h"
 
-#include "links/PublishSettings.h"
+#include "publishing/PublishSettings.h"
 #include "markup/FeedChecker.h"
 #include "shell/UiTranslations.h"
 

@@ -1,6 +1,6 @@
 #include "shell/CommandTable.h"
 
-#include "document/CommandIds.h"
+#include "commands/CommandIds.h"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
 #include "engine/HtmlEngineView.h"
-#include "links/PostFooterSetting.h"
+#include "settings/PostFooterSetting.h"
 #include "shell/ChildFrame.h"
 #include "shell/FeedWindowStyle.h"
 #include "shell/ShellServices.h"

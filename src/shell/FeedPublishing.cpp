@@ -1,7 +1,7 @@
 #include "shell/FeedPublishing.h"
 
 #include "core/RssFeed.h"
-#include "links/PublishSettings.h"
+#include "publishing/PublishSettings.h"
 #include "markup/FeedChecker.h"
 #include "shell/PublishProgress.h"
 #include "shell/ShellServices.h"

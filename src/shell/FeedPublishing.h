@@ -1,7 +1,7 @@
 #pragma once
 
-#include "links/FeedPublisher.h"
-#include "links/SecretStore.h"
+#include "publishing/FeedPublisher.h"
+#include "publishing/SecretStore.h"
 
 #include <QObject>
 

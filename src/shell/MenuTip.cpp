@@ -1,7 +1,7 @@
 #include "shell/MenuTip.h"
 
 #include "core/FileHelpers.h"
-#include "document/CommandIds.h"
+#include "commands/CommandIds.h"
 
 #include <QApplication>
 #include <QDir>

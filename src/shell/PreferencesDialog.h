@@ -1,6 +1,6 @@
 #pragma once
 
-#include "links/PostFooterSetting.h"
+#include "settings/PostFooterSetting.h"
 
 #include "engine/AnimatedDialog.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "links/PublishSettings.h"
+#include "publishing/PublishSettings.h"
 
 #include "engine/AnimatedDialog.h"
 

@@ -3,7 +3,7 @@
 #include "TestFiles.h"
 
 #include "document/DocumentPrompter.h"
-#include "document/PostCommands.h"
+#include "commands/PostCommands.h"
 #include "document/RSSEditDoc.h"
 #include "document/RSSObserver.h"
 

@@ -5,8 +5,8 @@
 #include "core/RssFeed.h"
 #include "editor/HyperlinkDlg.h"
 #include "editor/ImageDlg.h"
-#include "links/SettingsStore.h"
-#include "links/WebTitleCache.h"
+#include "settings/SettingsStore.h"
+#include "web/WebTitleCache.h"
 
 #include <QClipboard>
 #include <QComboBox>

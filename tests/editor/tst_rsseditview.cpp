@@ -3,7 +3,7 @@
 #include "core/LineDiff.h"
 #include "core/SequenceDiff.h"
 
-#include "document/PostCommands.h"
+#include "commands/PostCommands.h"
 #include "document/PostFooter.h"
 #include "editor/HyperlinkDlg.h"
 #include "editor/ImageDlg.h"

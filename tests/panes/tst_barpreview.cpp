@@ -3,8 +3,8 @@
 
 #include "WindowTestSupport.h"
 
-#include "links/PreviewBarSetting.h"
-#include "links/SettingsStore.h"
+#include "settings/PreviewBarSetting.h"
+#include "settings/SettingsStore.h"
 #include "panes/BarCaption.h"
 #include "panes/BarPreview.h"
 

@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "core/PubDate.h"
-#include "document/PostCommands.h"
+#include "commands/PostCommands.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostRowDelegate.h"
 #include "panes/PostsListCtrl.h"

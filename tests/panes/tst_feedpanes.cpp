@@ -5,8 +5,8 @@
 #include "WindowTestSupport.h"
 
 #include "core/RssFeed.h"
-#include "links/PreviewBarSetting.h"
-#include "links/SettingsStore.h"
+#include "settings/PreviewBarSetting.h"
+#include "settings/SettingsStore.h"
 #include "panes/BarPreview.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"

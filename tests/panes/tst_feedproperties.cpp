@@ -339,7 +339,7 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     QCOMPARE(rowOf(enclosures, 0).at(0).isEmpty(), false);
     // From a server: a HEAD request, and a 404 said in words.
     TitleServer server;
-    QVERIFY(server.start(QStringLiteral(TIDREL_SOURCE_DIR "/tests/links/data/title_server.py")));
+    QVERIFY(server.start(QStringLiteral(TIDREL_SOURCE_DIR "/tests/web/data/title_server.py")));
     enclosures->setValue(0, 0, server.url(QStringLiteral("/media/show.mp3?type=audio/mpeg&size=98765")));
     details->fillEnclosureFromUrl(0);
     QTRY_COMPARE(rowOf(enclosures, 0).mid(1), QStringList({QStringLiteral("98765"), QStringLiteral("audio/mpeg")}));

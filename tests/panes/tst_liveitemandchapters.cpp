@@ -1,7 +1,7 @@
 #include "PodcastCheck.h"
 #include "TestFiles.h"
 #include "document/RSSEditDoc.h"
-#include "links/PublishSettings.h"
+#include "publishing/PublishSettings.h"
 #include "panes/BarPostDetails.h"
 #include "panes/ChaptersDlg.h"
 #include "panes/ElementTable.h"

@@ -7,7 +7,7 @@
 #include "WindowTestSupport.h"
 
 #include "engine/PageColors.h"
-#include "links/ColorSchemeSetting.h"
+#include "settings/ColorSchemeSetting.h"
 #include "panes/BarPreview.h"
 #include "panes/NoteLabel.h"
 #include "shell/Appearance.h"

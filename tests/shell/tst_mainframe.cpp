@@ -5,7 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include "document/PostFooter.h"
-#include "links/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"

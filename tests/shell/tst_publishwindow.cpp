@@ -1,9 +1,9 @@
 #include "WindowTestSupport.h"
 #include "TestFiles.h"
 #include "TitleServer.h"
-#include "links/SshServer.h"
+#include "publishing/SshServer.h"
 
-#include "links/PublishSettings.h"
+#include "publishing/PublishSettings.h"
 #include "shell/FeedPublishing.h"
 #include "shell/PublishProgress.h"
 #include "shell/PublishSettingsDialog.h"
@@ -308,7 +308,7 @@ void TestPublishWindow::publish_ftp_passwordWrongPasswordAndCancel()
 {
     QTemporaryDir remote;
     TitleServer ftp;
-    if (!ftp.start(TIDREL_LINKS_DATA_DIR "/ftp_server.py", {remote.path(), kUser, kPassword}))
+    if (!ftp.start(TIDREL_PUBLISHING_DATA_DIR "/ftp_server.py", {remote.path(), kUser, kPassword}))
         QSKIP("python3 with pyftpdlib cannot run an FTP server here");
     QVERIFY(writeFile(m_feedPath, podcastFeed(QStringLiteral("First"))));
     QVERIFY(m_main->documents()->openDocument(m_feedPath));
@@ -337,7 +337,7 @@ void TestPublishWindow::publish_ftp_passwordWrongPasswordAndCancel()
 
     // A large feed to a slow server: the progress shows, Cancel stops it.
     TitleServer slow;
-    QVERIFY(slow.start(TIDREL_LINKS_DATA_DIR "/ftp_server.py", {remote.path(), kUser, kPassword, QStringLiteral("--throttle"), QStringLiteral("20000")}));
+    QVERIFY(slow.start(TIDREL_PUBLISHING_DATA_DIR "/ftp_server.py", {remote.path(), kUser, kPassword, QStringLiteral("--throttle"), QStringLiteral("20000")}));
     QByteArray big = podcastFeed(QStringLiteral("Big"));
     big.insert(big.indexOf("</channel>"), QByteArray(200000, ' '));
     // The saved file is what goes out.

@@ -5,7 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include "core/FeedVocabulary.h"
-#include "document/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarProblems.h"
 #include "panes/BarRssItems.h"
