@@ -125,9 +125,12 @@ void CBarRssItems::updateCaption()
         setWindowTitle(m_title + QStringLiteral(" [%1]").arg(count));
 }
 
+// The document moved the selection, so the rows may already name other
+// posts: a title editor still open is dropped, not committed to its row.
 void CBarRssItems::selectRowQuietly(int row)
 {
     const QScopedValueRollback<bool> quiet(m_quietSelection, true);
+    m_list->cancelRename();
     if (row < 0 || row >= m_model->rowCount()) {
         m_list->selectionModel()->clear();
         row = -1;
@@ -164,7 +167,8 @@ void CBarRssItems::reflectSelectedPost(int post)
 
 // A new post: all posts come back, and a new one's title is ready to be
 // typed over; one that an undo or redo puts back, or one made with its
-// title, has its name.
+// title, has its name. The bar shows before the title editor opens: an
+// editor opened in a hidden list never gets the keys.
 void CBarRssItems::onPostsInserted(int index)
 {
     CRSSEditDoc *doc = document();
@@ -176,7 +180,7 @@ void CBarRssItems::onPostsInserted(int index)
     const int row = m_model->order().rowOfPost(index);
     selectRow(row);
     if (!doc->isReplaying() && !doc->isAddingNamedPosts())
-        m_list->startRename(row);
+        renameSelectedPost();
 }
 
 // The post that takes the removed one's row is selected when the removed

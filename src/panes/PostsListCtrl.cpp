@@ -178,9 +178,38 @@ void CPostsListCtrl::mousePressEvent(QMouseEvent *event)
 bool CPostsListCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
 {
     const bool editing = QTreeView::edit(index, trigger, event);
-    if (editing)
+    if (editing) {
+        m_renamedTitle = index;
         viewport()->update();
+    }
     return editing;
+}
+
+void CPostsListCtrl::finishRename()
+{
+    if (QWidget *editor = m_renamedTitle.isValid() ? indexWidget(m_renamedTitle) : nullptr) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+    }
+}
+
+void CPostsListCtrl::cancelRename()
+{
+    if (QWidget *editor = m_renamedTitle.isValid() ? indexWidget(m_renamedTitle) : nullptr)
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
+// Left to the view, an open editor whose rows change is committed first,
+// as the current row goes: the typed title would land on the post that
+// takes the row. Connected before the view's own handlers, so they run first.
+void CPostsListCtrl::setModel(QAbstractItemModel *model)
+{
+    if (model) {
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, this, &CPostsListCtrl::cancelRename);
+        connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, &CPostsListCtrl::cancelRename);
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, &CPostsListCtrl::cancelRename);
+    }
+    QTreeView::setModel(model);
 }
 
 void CPostsListCtrl::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)

@@ -22,6 +22,14 @@ public:
     bool isRenaming() const { return state() == QAbstractItemView::EditingState; }
     // Opens the in-place title editor on the row.
     void startRename(int row);
+    // Keeps the title typed in the open editor, if any, and closes it.
+    void finishRename();
+    // Closes the title editor, if open, keeping nothing typed in it. The
+    // rows are about to name other posts: what was typed for one post must
+    // never land on the post that takes its row.
+    void cancelRename();
+
+    void setModel(QAbstractItemModel *model) override;
 
     // Every column as wide as its header and contents, then the last one
     // over the rest of the width.
@@ -58,4 +66,5 @@ private:
 
     CPostRowDelegate *m_delegate;
     QString m_strEmptyText;
+    QPersistentModelIndex m_renamedTitle;
 };

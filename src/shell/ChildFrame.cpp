@@ -90,11 +90,6 @@ void CChildFrame::connectDocument()
     // A save never waits for the check that follows it.
     connect(document, &CRSSEditDoc::saved, this, &CChildFrame::checkFeed, Qt::QueuedConnection);
 
-    // The user names a new post in the list, so the list must be there.
-    connect(document, &CRSSEditDoc::postsInserted, this, [this] {
-        m_postsBar->show();
-        m_postsBar->listCtrl()->setFocus(Qt::OtherFocusReason);
-    });
     // A podcast's episodes live in their enclosures and tags, which only the
     // details pane shows; other feeds open without it.
     connect(document, &CRSSEditDoc::feedReset, this, [this] {

@@ -11,6 +11,7 @@
 #include "web/WebTitleCache.h"
 #include "web/WebTitleFetcher.h"
 #include "panes/BarRssItems.h"
+#include "panes/PostsListCtrl.h"
 #include "shell/ChildFrame.h"
 #include "shell/AboutDialog.h"
 #include "shell/CommandTable.h"
@@ -224,6 +225,10 @@ bool CMainFrame::executeCommand(int id)
         whenEditorsSettled([this, id] { executeCommand(id); });
         return true;
     }
+    // A title being renamed in the list is the user's too: kept before the
+    // command, as the editor's typing is.
+    if (CChildFrame *frame = activeChildFrame())
+        frame->postsBar()->listCtrl()->finishRename();
     bool handled = false;
     for (CCommandTarget *target : commandRoute()) {
         if (target->OnCommand(id)) {

@@ -7,6 +7,8 @@
 
 #include "WindowTestSupport.h"
 
+#include "panes/BarRssItems.h"
+#include "panes/PostsListCtrl.h"
 #include "shell/CommandTable.h"
 #include "shell/LockKeyIndicators.h"
 
@@ -44,6 +46,7 @@ class TestSeveralFeeds : public QObject
 private slots:
     void openThreeFeeds_windowStaysResponsiveAndIdle();
     void lockKeys_panesFollowTheKeyboard();
+    void addPost_typedKeysNameTheNewPost();
 };
 
 void TestSeveralFeeds::openThreeFeeds_windowStaysResponsiveAndIdle()
@@ -103,6 +106,55 @@ void TestSeveralFeeds::lockKeys_panesFollowTheKeyboard()
         QTRY_COMPARE(cap->text(), on ? QStringLiteral("CAP") : QString());
         QCOMPARE(CLockKeyIndicators::isOn(CLockKeyIndicators::CapsLock), std::optional<bool>(on));
     }
+}
+
+// Regression: after Posts > Add Post the typed keys went nowhere and the
+// post kept "New Item"; once the list's rows were drawn squashed. Keys
+// pressed on the X server, with the posts list hidden before.
+void TestSeveralFeeds::addPost_typedKeysNameTheNewPost()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (run under xvfb-run)");
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (xdotool.isEmpty())
+        QSKIP("needs xdotool (scripts/install-deps.sh)");
+    MainWindowFixture window;
+    CChildFrame *frame = window.openFeed(QStringLiteral("add.xml"), postsTitled({QStringLiteral("Old one")}));
+    QVERIFY(MainWindowFixture::waitForPage(frame));
+    window.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.main.get()));
+    QVERIFY(window.main->executeCommand(ID_VIEW_POSTS_BAR));
+    QVERIFY(frame->postsBar()->isHidden());
+
+    const QString typed = QStringLiteral("Typed title");
+    QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("ctrl+d")}), 0);
+    QTRY_VERIFY(frame->postsBar()->listCtrl()->isRenaming());
+    const QStringList typing = {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), typed};
+    QCOMPARE(QProcess::execute(xdotool, typing), 0);
+    QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("Return")}), 0);
+    QTRY_COMPARE(frame->document()->feed()->GetPostTitle(0), typed);
+
+    CPostsListCtrl *list = frame->postsBar()->listCtrl();
+    const int lineHeight = list->fontMetrics().height();
+    for (int row = 0; row < 2; ++row) {
+        const int height = list->visualRect(list->model()->index(row, 0)).height();
+        QVERIFY2(height >= lineHeight, qPrintable(QString::number(row)));
+    }
+
+    // A second new post named and saved at once: Ctrl+S keeps the title
+    // still in its editor, and only in its own post.
+    const QString second = QStringLiteral("Saved while typed");
+    QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("ctrl+d")}), 0);
+    QTRY_VERIFY(list->isRenaming());
+    QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), second}), 0);
+    QCOMPARE(QProcess::execute(xdotool, {QStringLiteral("key"), QStringLiteral("ctrl+s")}), 0);
+    QTRY_VERIFY(!frame->document()->IsModified());
+    QFile saved(window.dir.filePath(QStringLiteral("add.xml")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray file = saved.readAll();
+    QCOMPARE(file.count("<title>" + second.toUtf8() + "</title>"), 1);
+    QCOMPARE(file.count("<title>" + typed.toUtf8() + "</title>"), 1);
+    QVERIFY(file.contains("<title>Old one</title>"));
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestSeveralFeeds)
