@@ -19,8 +19,8 @@ using ChildRule = CRuleSet::ChildRule;
 const std::vector<ChildRule> kChannelChildren = {
         {"title", true},         {"link", true},          {"description", true}, {"language", true},
         {"copyright", true},     {"managingEditor", true}, {"webMaster", true},  {"pubDate", true},
-        {"lastBuildDate", true}, {"category", false},     {"generator", true},   {"docs", true},
-        {"cloud", true},         {"ttl", true},           {"image", true},       {"rating", true},
+        {"lastBuildDate", true}, {"category", false, "domain"}, {"generator", true}, {"docs", true},
+        {"cloud", true, "domain port path registerProcedure protocol"},         {"ttl", true},           {"image", true},       {"rating", true},
         {"textInput", true},     {"skipHours", true},     {"skipDays", true},    {"item", false}};
 const std::vector<ChildRule> kImageChildren = {{"url", true},    {"title", true},  {"link", true},
                                                {"width", true},  {"height", true}, {"description", true}};
@@ -111,7 +111,7 @@ void CChannelRules::checkSelfLink(const Node &channel)
         const QString href = link->attribute(QStringLiteral("href"));
         const bool isSelf = link->attribute(QStringLiteral("rel")) == QLatin1String("self");
         self = self || isSelf;
-        checkUrl(*link, href, QStringLiteral("href"));
+        checkUrl(*link, href, QStringLiteral("href"), Address::Iri);
         // A reader following the feed would load the site's page instead.
         if (isSelf && site && !href.trimmed().isEmpty() && href.trimmed() == text(*site).trimmed())
             report(Id::SelfLinkIsSite, *link, QStringLiteral("href"));
@@ -179,6 +179,7 @@ void CChannelRules::checkImageFormat(const Node &url)
 
 void CChannelRules::checkTextInput(const Node &textInput)
 {
+    report(Id::TextInputIgnored, textInput);
     checkContainer(textInput, kTextInputChildren);
     const auto field = [&](const char *name) { return textInput.child(latin1(name)); };
     checkRequired(textInput, {{"title", Id::TextInputMissingTitle},

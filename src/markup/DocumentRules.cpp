@@ -24,6 +24,7 @@ void CDocumentRules::checkRss(const Node &rss)
         if (name.contains(u':') && !name.startsWith(QLatin1String("xmlns:")))
             report(Id::ExtensionAttribute, rss, name);
     }
+    checkAttributes(rss, "version");
     checkChildren(rss, kRssChildren);
     const Node *channel = rss.child(QStringLiteral("channel"));
     checkExtensions(rss, channel);

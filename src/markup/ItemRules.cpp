@@ -15,8 +15,9 @@ using ChildRule = CRuleSet::ChildRule;
 // The elements RSS 2.0 allows inside an item, and whether each may appear
 // only once.
 const std::vector<ChildRule> kItemChildren = {
-        {"title", true},     {"link", true}, {"description", true}, {"author", true},  {"category", false},
-        {"comments", true},  {"enclosure", false}, {"guid", true},  {"pubDate", true}, {"source", true}};
+        {"title", true},    {"link", true},   {"description", true}, {"author", true},
+        {"category", false, "domain"},            {"comments", true},    {"enclosure", false, "url length type"},
+        {"guid", true, "isPermaLink"},            {"pubDate", true},     {"source", true, "url"}};
 
 } // namespace
 
