@@ -92,6 +92,7 @@ const std::array<CFeedRules::Rule, CFeedRules::IdCount> kRules = {{
     {Id::EnclosureSeveral, "enclosure-several", W, QT_TRANSLATE_NOOP("CFeedRules", "The post has more than one enclosure; most readers take only the first.")},
     {Id::SourceMissingUrl, "source-url-missing", E, QT_TRANSLATE_NOOP("CFeedRules", "A source needs the url of the feed it comes from.")},
     {Id::ContentBeforeDescription, "content-before-description", W, QT_TRANSLATE_NOOP("CFeedRules", "Give the post a description before its content:encoded; some readers take only the description, or only the first of the two.")},
+    {Id::SlashCommentsInvalid, "slash-comments", E, QT_TRANSLATE_NOOP("CFeedRules", "The number of comments (slash:comments) must be a whole number, 0 or more.")},
 
     {Id::DescriptionScript, "description-script", W, QT_TRANSLATE_NOOP("CFeedRules", "The description holds a script, which readers remove or refuse.")},
     {Id::DescriptionFrame, "description-iframe", W, QT_TRANSLATE_NOOP("CFeedRules", "The description holds a frame, which many readers remove.")},

@@ -93,6 +93,7 @@ public:
         EnclosureSeveral,
         SourceMissingUrl,
         ContentBeforeDescription,
+        SlashCommentsInvalid,
         // Markup in descriptions
         DescriptionScript,
         DescriptionFrame,

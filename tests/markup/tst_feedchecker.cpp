@@ -119,6 +119,8 @@ private slots:
         QTest::newRow("link as IRI") << "" << "<link>https://cats.example.org/caf\u00e9</link>" << "url-not-ascii" << "link" << "";
         QTest::newRow("Atom link as IRI") << "<atom:link rel=\"alternate\" href=\"https://cats.example.org/caf\u00e9\"/>" << ""
                                           << "" << "" << "";
+        QTest::newRow("comments count") << "" << "<s:comments xmlns:s=\"http://purl.org/rss/1.0/modules/slash/\">-1</s:comments>"
+                                        << "slash-comments" << "s:comments" << "";
         QTest::newRow("source without url") << "" << "<source>Dogs</source>" << "source-url-missing" << "source" << "url";
         QTest::newRow("content without description") << "" << "<content:encoded xmlns:content=\"http://purl.org/rss/1.0/modules/content/\">x</content:encoded>"
                                                      << "content-before-description" << "content:encoded" << "";

@@ -88,6 +88,7 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"enclosure-several", {"DuplicateEnclosure"}},
         {"source-url-missing", {"MissingAttribute"}},
         {"content-before-description", {"NeedDescriptionBeforeContent"}},
+        {"slash-comments", {"InvalidNonNegativeInteger"}},
         {"description-script", {"SecurityRisk"}},
         {"description-iframe", {"SecurityRisk"}},
         {"description-event-attribute", {"SecurityRisk"}},
@@ -137,7 +138,7 @@ const QHash<QString, QStringList> kReferenceNames = {
 };
 
 // "Valid..." names without a place say the element in their name.
-const QHash<QString, QString> kValidNameElements = {{"ValidHttpGUID", "guid"}};
+const QHash<QString, QString> kValidNameElements = {{"ValidHttpGUID", "guid"}, {"ValidTitle", "title"}};
 
 struct Expectation
 {
