@@ -97,7 +97,7 @@ const std::array<CFeedRules::Rule, CFeedRules::IdCount> kRules = {{
     {Id::DescriptionScript, "description-script", W, QT_TRANSLATE_NOOP("CFeedRules", "The description holds a script, which readers remove or refuse.")},
     {Id::DescriptionFrame, "description-iframe", W, QT_TRANSLATE_NOOP("CFeedRules", "The description holds a frame, which many readers remove.")},
     {Id::DescriptionEventAttribute, "description-event-attribute", W, QT_TRANSLATE_NOOP("CFeedRules", "The description holds an event attribute (on...), which readers remove.")},
-    {Id::DescriptionActiveTag, "description-active-tag", W, QT_TRANSLATE_NOOP("CFeedRules", "The description holds a tag that readers remove as a risk (embed, object, meta and the like).")},
+    {Id::DescriptionActiveTag, "description-active-tag", W, QT_TRANSLATE_NOOP("CFeedRules", "The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).")},
     {Id::DescriptionRelativeLink, "description-relative-link", W, QT_TRANSLATE_NOOP("CFeedRules", "A relative link in the description; readers do not know what it is relative to. Write the full address.")},
 
     {Id::ItunesExplicit, "itunes-explicit", E, QT_TRANSLATE_NOOP("CFeedRules", "itunes:explicit must be \"true\" or \"false\".")},

@@ -162,6 +162,10 @@ private slots:
         QTest::newRow("script in CDATA") << "" << description.arg("<![CDATA[<p><SCRIPT src=\"https://x.example.org/a.js\"></SCRIPT></p>]]>")
                                          << "description-script" << "description" << "";
         QTest::newRow("javascript link") << "" << description.arg("&lt;a href=\"javascript:run()\"&gt;x&lt;/a&gt;") << "description-script" << "description" << "";
+        QTest::newRow("vbscript background") << "" << description.arg("&lt;td background=\" VBScript:run()\"&gt;") << "description-script" << "description" << "";
+        QTest::newRow("CSS expression") << "" << description.arg("&lt;p style=\"width: Expression(run())\"&gt;x&lt;/p&gt;")
+                                        << "description-script" << "description" << "";
+        QTest::newRow("style sheet") << "" << description.arg("&lt;style&gt;p { display: none }&lt;/style&gt;") << "description-active-tag" << "description" << "";
         QTest::newRow("iframe") << "" << description.arg("&lt;iframe src=\"https://v.example.org/\"&gt;&lt;/iframe&gt;") << "description-iframe" << "description" << "";
         QTest::newRow("onclick") << "" << description.arg("&lt;b onclick=\"x()\"&gt;x&lt;/b&gt;") << "description-event-attribute" << "description" << "";
         QTest::newRow("embed") << "" << description.arg("&lt;embed src=\"https://v.example.org/a.swf\"&gt;") << "description-active-tag" << "description" << "";
