@@ -38,13 +38,11 @@ void CChannelRules::checkChannel(const Node &channel)
                             {"link", Id::ChannelMissingLink},
                             {"description", Id::ChannelMissingDescription}});
 
-    if (const Node *title = field("title"); title && text(*title).isEmpty())
-        report(Id::BlankTitle, *title);
     // An empty description describes nothing: readers show none.
     if (const Node *description = field("description"); description && text(*description).trimmed().isEmpty())
         report(Id::ChannelMissingDescription, *description, QString(),
                QCoreApplication::translate("CFeedChecker", "The channel's description is empty."));
-    checkPlainText(field("title"));
+    checkTitle(field("title"));
     checkPlainText(field("description"));
     checkUrlElement(field("link"));
     checkUrlElement(field("docs"));
@@ -152,7 +150,7 @@ void CChannelRules::checkImage(const Node &image, const Node &channel)
         checkUrl(*url, text(*url));
         checkImageFormat(*url);
     }
-    checkPlainText(title);
+    checkTitle(title);
     checkUrlElement(link);
     const Node *channelTitle = channel.child(QStringLiteral("title"));
     if (title && channelTitle && text(*title) != text(*channelTitle))
@@ -186,7 +184,7 @@ void CChannelRules::checkTextInput(const Node &textInput)
                               {"description", Id::TextInputMissingDescription},
                               {"name", Id::TextInputMissingName},
                               {"link", Id::TextInputMissingLink}});
-    checkPlainText(field("title"));
+    checkTitle(field("title"));
     checkPlainText(field("description"));
     checkUrlElement(field("link"));
     static const QRegularExpression formName(QStringLiteral("^[A-Za-z][A-Za-z0-9_:.-]*$"));

@@ -57,7 +57,7 @@ void CItemRules::checkItemFields(const Node &item)
         reportMissing(Id::PodcastItemTitleMissing, item, QStringLiteral("title"));
     else if (!field("title") && !description)
         reportMissing(Id::ItemTitleOrDescription, item, QStringLiteral("title"));
-    checkPlainText(field("title"));
+    checkTitle(field("title"));
     checkUrlElement(field("link"));
     checkUrlElement(field("comments"));
     checkEmail(field("author"));

@@ -301,6 +301,13 @@ void CRuleSet::checkPlainText(const Node *node)
     }
 }
 
+void CRuleSet::checkTitle(const Node *node)
+{
+    if (node && text(*node).isEmpty())
+        report(Id::BlankTitle, *node);
+    checkPlainText(node);
+}
+
 void CRuleSet::checkDate(const Node *node)
 {
     if (!node)

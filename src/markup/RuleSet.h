@@ -67,6 +67,8 @@ protected:
                   Address address = Address::Uri);
     void checkUrlElement(const Node *node);
     void checkPlainText(const Node *node);
+    // A title is plain text that says something.
+    void checkTitle(const Node *node);
     void checkDate(const Node *node);
     void checkEmail(const Node *node);
     void checkInteger(Id rule, const Node *node, qint64 min, qint64 max);

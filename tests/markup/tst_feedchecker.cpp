@@ -103,6 +103,8 @@ private slots:
                                               "<source url=\"https://dogs.example.org/rss\">Dogs</source>"
                                               "<category>a</category><category>b</category>"
                                      << "" << "" << "";
+        QTest::newRow("blank post title") << "" << "</item><item><title> </title><guid>https://cats.example.org/2</guid>"
+                                          << "title-blank" << "title" << "";
         QTest::newRow("second link") << "" << "<link>https://a.example.org/</link><link>https://b.example.org/</link>"
                                      << "element-duplicate" << "link" << "";
         QTest::newRow("unknown item element") << "" << "<foo>Bar</foo>" << "element-unknown" << "foo" << "";
