@@ -201,9 +201,27 @@ void CRuleSet::checkChildren(const Node &node, const std::vector<ChildRule> &all
             report(Id::DuplicateElement, *child);
         seen[index] = true;
         checkAttributes(*child, rule->attributes);
+        checkValueChildren(*child);
     }
     if (!node.children.empty() && m_tree.hasTextBetweenChildren(node))
         report(Id::UnexpectedText, node);
+}
+
+// Apart from the containers, RSS's elements hold a value: an element
+// inside one (HTML written without escaping, say) is none of RSS's, and
+// readers drop it or the whole value. The first says it for the value.
+void CRuleSet::checkValueChildren(const Node &node)
+{
+    static const QStringList containers = {QStringLiteral("channel"), QStringLiteral("item"), QStringLiteral("image"),
+                                           QStringLiteral("textInput"), QStringLiteral("skipHours"), QStringLiteral("skipDays")};
+    if (node.children.empty() || containers.contains(node.name))
+        return;
+    for (const Node *child : node.children) {
+        if (!child->namespaced && !child->unboundPrefix) {
+            report(Id::UnknownElement, *child);
+            return;
+        }
+    }
 }
 
 // Readers look attributes up by their exact name: "ispermalink" or "URL"

@@ -81,4 +81,5 @@ protected:
 
 private:
     void checkNamespaced(const Node &node);
+    void checkValueChildren(const Node &node);
 };

@@ -107,6 +107,7 @@ private slots:
                                           << "title-blank" << "title" << "";
         QTest::newRow("second link") << "" << "<link>https://a.example.org/</link><link>https://b.example.org/</link>"
                                      << "element-duplicate" << "link" << "";
+        QTest::newRow("HTML not escaped") << "" << "<description>A <b>bold</b> cat</description>" << "element-unknown" << "b" << "";
         QTest::newRow("unknown item element") << "" << "<foo>Bar</foo>" << "element-unknown" << "foo" << "";
         QTest::newRow("relative link") << "" << "<link>/cats/1</link>" << "url-not-absolute" << "link" << "";
         QTest::newRow("html in author's name") << "" << "<author>jo@example.org (Jos&amp;eacute;)</author>" << "text-html" << "author" << "";
