@@ -218,7 +218,9 @@ void CRuleSet::checkValueChildren(const Node &node)
         return;
     for (const Node *child : node.children) {
         if (!child->namespaced && !child->unboundPrefix) {
-            report(Id::UnknownElement, *child);
+            report(Id::UnknownElement, *child, QString(),
+                   QCoreApplication::translate("CFeedChecker", "%1 holds an element %2; write HTML inside it escaped "
+                                                               "(&lt;b&gt;) or in a CDATA section.").arg(node.name, child->name));
             return;
         }
     }
