@@ -20,7 +20,7 @@ const std::array<CFeedRules::Rule, CFeedRules::IdCount> kRules = {{
 
     {Id::NotRss, "rss-root", E, QT_TRANSLATE_NOOP("CFeedRules", "The file's top element is not rss.")},
     {Id::RssVersion, "rss-version", E, QT_TRANSLATE_NOOP("CFeedRules", "The rss element needs version=\"2.0\".")},
-    {Id::ExtensionAttribute, "rss-extension-attribute", W, QT_TRANSLATE_NOOP("CFeedRules", "An attribute from another vocabulary on rss; readers ignore it.")},
+    {Id::ExtensionAttribute, "rss-extension-attribute", W, QT_TRANSLATE_NOOP("CFeedRules", "An attribute from another vocabulary on an element of RSS; readers ignore it.")},
     {Id::MissingChannel, "rss-channel-missing", E, QT_TRANSLATE_NOOP("CFeedRules", "The feed has no channel.")},
     {Id::DuplicateElement, "element-duplicate", E, QT_TRANSLATE_NOOP("CFeedRules", "This element may appear only once here.")},
     {Id::UnknownElement, "element-unknown", E, QT_TRANSLATE_NOOP("CFeedRules", "RSS has no such element here; elements of other vocabularies need a namespace.")},

@@ -227,15 +227,21 @@ void CRuleSet::checkValueChildren(const Node &node)
 }
 
 // Readers look attributes up by their exact name: "ispermalink" or "URL"
-// is ignored, as any other name RSS does not define.
+// is ignored, as any other name RSS does not define, and an attribute of
+// another vocabulary (XML's own, xml:lang, aside).
 void CRuleSet::checkAttributes(const Node &node, const char *allowed)
 {
     if (node.attributes.empty())
         return;
     const QStringList names = latin1(allowed).split(u' ', Qt::SkipEmptyParts);
     for (const auto &[name, value] : node.attributes) {
-        if (name.contains(u':') || name == QLatin1String("xmlns") || names.contains(name))
+        if (name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:")) || name.startsWith(QLatin1String("xml:"))
+            || names.contains(name))
             continue;
+        if (name.contains(u':')) {
+            report(Id::ExtensionAttribute, node, name);
+            continue;
+        }
         const qsizetype near = names.indexOf(QRegularExpression(QRegularExpression::anchoredPattern(
                 QRegularExpression::escape(name)), QRegularExpression::CaseInsensitiveOption));
         report(Id::UnexpectedAttribute, node, name,

@@ -117,6 +117,8 @@ private slots:
         QTest::newRow("date before 1990") << "" << "<pubDate>01 Jan 1989 00:00:00 GMT</pubDate>" << "date-implausible" << "pubDate" << "";
         QTest::newRow("text that opens a tag") << "" << "<source url=\"https://dogs.example.org/rss\">a&lt;b</source>"
                                                << "text-tag-like" << "source" << "";
+        QTest::newRow("attribute of another vocabulary") << "" << "<link dc:x=\"1\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">https://cats.example.org/1</link>"
+                                                        << "rss-extension-attribute" << "link" << "dc:x";
         QTest::newRow("attribute RSS lacks") << "" << "<comments lang=\"en\">https://cats.example.org/1#c</comments>"
                                              << "attribute-unexpected" << "comments" << "lang";
         QTest::newRow("link as IRI") << "" << "<link>https://cats.example.org/caf\u00e9</link>" << "url-not-ascii" << "link" << "";
