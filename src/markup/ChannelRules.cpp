@@ -15,13 +15,14 @@ namespace {
 using ChildRule = CRuleSet::ChildRule;
 
 // The elements RSS 2.0 allows inside the channel and the elements only it
-// holds, and whether each may appear only once.
+// holds, whether each may appear only once, and their attributes.
 const std::vector<ChildRule> kChannelChildren = {
-        {"title", true},         {"link", true},          {"description", true}, {"language", true},
-        {"copyright", true},     {"managingEditor", true}, {"webMaster", true},  {"pubDate", true},
-        {"lastBuildDate", true}, {"category", false, "domain"}, {"generator", true}, {"docs", true},
-        {"cloud", true, "domain port path registerProcedure protocol"},         {"ttl", true},           {"image", true},       {"rating", true},
-        {"textInput", true},     {"skipHours", true},     {"skipDays", true},    {"item", false}};
+        {"title", true},         {"link", true},           {"description", true}, {"language", true},
+        {"copyright", true},     {"managingEditor", true}, {"webMaster", true},   {"pubDate", true},
+        {"lastBuildDate", true}, {"category", false, "domain"},                    {"generator", true},
+        {"docs", true},          {"cloud", true, "domain port path registerProcedure protocol"},
+        {"ttl", true},           {"image", true},          {"rating", true},      {"textInput", true},
+        {"skipHours", true},     {"skipDays", true},       {"item", false}};
 const std::vector<ChildRule> kImageChildren = {{"url", true},    {"title", true},  {"link", true},
                                                {"width", true},  {"height", true}, {"description", true}};
 const std::vector<ChildRule> kTextInputChildren = {{"title", true}, {"description", true}, {"name", true}, {"link", true}};

@@ -6,7 +6,6 @@
 #include "markup/PodcastRules.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -52,8 +51,8 @@ const QSet<QString> &htmlEntityNames()
 }
 
 // HTML's elements, old and new: a tag of one in plain text was meant for a
-// browser. Other text in angle brackets ("Jo <jo@example.org>", "a <b")
-// is text that readers show as written.
+// browser. Other text in angle brackets ("Jo <jo@example.org>") is no
+// HTML, though a reader showing it as HTML takes it for a tag.
 const QSet<QString> &htmlElementNames()
 {
     static const QSet<QString> names = [] {
@@ -365,8 +364,9 @@ void CRuleSet::checkEmail(const Node *node)
 {
     if (!node)
         return;
-    // A value of the wrong form has one problem: its form, whose message
-    // shows how to write it ("Jo <jo@example.org>" holds no HTML to report).
+    // A value of the wrong form has one problem, its form, whose message
+    // shows how to write it: the "<" of "Jo <jo@example.org>" is not
+    // reported as markup too.
     switch (CValueCheck::ClassifyEmail(text(*node))) {
     case CValueCheck::EmailForm::Valid:
         checkPlainText(node);
