@@ -153,11 +153,13 @@ void CChannelRules::checkImage(const Node &image, const Node &channel)
     }
     checkTitle(title);
     checkUrlElement(link);
+    // An empty title or a broken link has its own problem, not a second one.
     const Node *channelTitle = channel.child(QStringLiteral("title"));
-    if (title && channelTitle && text(*title) != text(*channelTitle))
+    if (title && channelTitle && !text(*title).isEmpty() && text(*title) != text(*channelTitle))
         report(Id::ImageTitleMismatch, *title);
     const Node *channelLink = channel.child(QStringLiteral("link"));
-    if (link && channelLink && text(*link) != text(*channelLink))
+    if (link && channelLink && CValueCheck::ClassifyUrl(text(*link)) != CValueCheck::UrlForm::NotAbsolute
+        && text(*link) != text(*channelLink))
         report(Id::ImageLinkMismatch, *link);
     checkInteger(Id::ImageWidth, field("width"), 1, 144);
     checkInteger(Id::ImageHeight, field("height"), 1, 400);
