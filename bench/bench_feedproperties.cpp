@@ -8,7 +8,6 @@
 #include "BenchFeed.h"
 
 #include "document/RSSEditDoc.h"
-#include "document/RSSObserver.h"
 #include "panes/BarPostDetails.h"
 #include "panes/FeedPropertiesWnd.h"
 #include "shell/ChildFrame.h"

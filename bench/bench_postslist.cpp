@@ -11,7 +11,6 @@
 #include "core/RssFeed.h"
 #include "commands/PostCommands.h"
 #include "document/RSSEditDoc.h"
-#include "document/RSSObserver.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"
 #include "panes/PostsModel.h"

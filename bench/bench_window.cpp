@@ -8,7 +8,6 @@
 #include "BenchFeed.h"
 
 #include "document/RSSEditDoc.h"
-#include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "engine/HtmlEngineView.h"
 #include "shell/ChildFrame.h"

@@ -3,7 +3,6 @@
 // Helpers of the tests that drive windows: the editor page, the panes and
 // the main window.
 
-#include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "engine/HtmlEngineView.h"
 #include "publishing/PublishSettings.h"
@@ -28,45 +27,6 @@
 #include <functional>
 #include <memory>
 #include <utility>
-
-// Hears notifications and keeps them in order.
-class RecordingObserver : public CRSSObserver
-{
-public:
-    struct Note
-    {
-        CRSSObserver *sender;
-        int hint;
-        QVariant data;
-    };
-
-    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override
-    {
-        notes.append({sender, hint, data});
-    }
-    QVariantList dataOf(int hint) const
-    {
-        QVariantList found;
-        for (const Note &note : notes) {
-            if (note.hint == hint)
-                found.append(note.data);
-        }
-        return found;
-    }
-    QVariant lastData(int hint) const { return dataOf(hint).value(dataOf(hint).size() - 1); }
-    // The post indexes one sender sent with that hint.
-    QList<int> sentBy(CRSSObserver *sender, int hint) const
-    {
-        QList<int> found;
-        for (const Note &note : notes) {
-            if (note.sender == sender && note.hint == hint)
-                found.append(note.data.toInt());
-        }
-        return found;
-    }
-
-    QList<Note> notes;
-};
 
 // Answers in place of the user and records what was asked and shown.
 class FakeShellServices : public CShellServices

@@ -50,15 +50,6 @@ bool CPostCommands::OnCommand(int id)
     case ID_POST_COPY_FEED:
         copyFeed();
         return true;
-    case ID_SORT_BY_POSITION:
-        setSortOrder(CRSSEditDoc::SortByPosition);
-        return true;
-    case ID_SORT_BY_TITLE:
-        setSortOrder(CRSSEditDoc::SortByTitle);
-        return true;
-    case ID_SORT_BY_DATE:
-        setSortOrder(CRSSEditDoc::SortByDate);
-        return true;
     case ID_POST_BACK:
         m_doc->history()->goBack(m_doc);
         return true;
@@ -83,7 +74,6 @@ bool CPostCommands::OnUpdateCommand(int id, CommandState *state)
 {
     if (!m_doc)
         return false;
-    const int sortOrder = m_doc->GetSortOrder();
     switch (id) {
     case ID_POST_ADD:
     case ID_POST_ADD_LIVE:
@@ -104,15 +94,6 @@ bool CPostCommands::OnUpdateCommand(int id, CommandState *state)
         // state: the command itself says why it cannot.
     case ID_OPEN_BACKUP_FOLDER:
         *state = CommandState{!m_doc->path().isEmpty(), false, false};
-        return true;
-    case ID_SORT_BY_POSITION:
-        *state = CommandState{true, true, sortOrder == CRSSEditDoc::SortByPosition};
-        return true;
-    case ID_SORT_BY_TITLE:
-        *state = CommandState{true, true, sortOrder == CRSSEditDoc::SortByTitle};
-        return true;
-    case ID_SORT_BY_DATE:
-        *state = CommandState{true, true, sortOrder == CRSSEditDoc::SortByDate};
         return true;
     case ID_POST_BACK:
         *state = CommandState{m_doc->history()->canGoBack(), false, false};
@@ -247,12 +228,6 @@ void CPostCommands::copyFeed()
     }
     if (CDocumentPrompter *prompter = m_doc->prompter())
         prompter->beep();
-}
-
-void CPostCommands::setSortOrder(int order)
-{
-    if (order != m_doc->GetSortOrder())
-        m_doc->SetSortOrder(order);
 }
 
 void CPostCommands::openBackupFolder()

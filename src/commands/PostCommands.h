@@ -9,7 +9,7 @@ class CRSSEditDoc;
 
 // The menu commands on one feed's document: adding, duplicating and
 // deleting posts, reloading the file, copying the feed to the clipboard,
-// the backup folder, the sort orders, Back and Forward, Undo and Redo. The
+// the backup folder, Back and Forward, Undo and Redo. The
 // questions and errors go to the document's prompter; every change goes
 // through the document.
 class CPostCommands : public CCommandTarget
@@ -32,7 +32,6 @@ private:
     void deletePost();
     void reload();
     void copyFeed();
-    void setSortOrder(int order);
     void openBackupFolder();
     bool acceptNoMediaAddress();
     void showError(const QString &message);

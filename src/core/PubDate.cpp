@@ -143,11 +143,6 @@ QDateTime ParsePubDateOr(const QString &text, const QDateTime &fallback)
     return fallback;
 }
 
-QDateTime CurrentPubDateClock()
-{
-    return localNow();
-}
-
 QString FormatPubDateNow()
 {
     return FormatPubDate(QDateTime::currentDateTimeUtc());

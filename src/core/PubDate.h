@@ -28,8 +28,6 @@ QDateTime ParsePubDate(const QString &text);
 // The same readers, with the given value for an unreadable text. A sort uses
 // one fixed "now" this way, so that all unreadable dates compare equal.
 QDateTime ParsePubDateOr(const QString &text, const QDateTime &fallback);
-// The current local time in the form ParsePubDate returns it.
-QDateTime CurrentPubDateClock();
 
 // Newest first: negative when A is later than B, 0 when equal, positive
 // when A is earlier.

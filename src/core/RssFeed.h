@@ -5,6 +5,7 @@
 #include "core/FeedElementXml.h"
 #include "core/FeedNamespaces.h"
 #include "core/FeedNode.h"
+#include "core/FeedPart.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -21,29 +22,13 @@
 class CRssFeed;
 class FeedEncoding;
 
-// A part of a feed kept as it stood before a change, so that the change can
-// be undone exactly: CRssFeed::SwapPart puts the kept nodes back and keeps
-// those they replace, so that the next swap redoes the change. Good while
-// the rest of the feed is as the change left it, which holds when changes
-// are undone and redone in order.
-class CFeedPart
-{
-private:
-    friend class CRssFeed;
-    bool header = false;           // the channel's children other than posts
-    size_t first = 0;              // a stretch of the channel's children from here
-    size_t sizeWhenIn = 0;         // the number of children while `nodes` stand in the feed
-    std::vector<FeedNode> nodes;
-    std::vector<bool> postSlots;   // header: which children were posts
-    FeedNode shell;                // the channel without its children: the tags of rss and channel
-};
-
 // A post taken out of a feed, to be put back exactly where it was, byte
 // for byte, as long as the feed has not changed since in any other way (an
 // undo puts changes back in the reverse order).
 class CRemovedPost
 {
 private:
+    friend class CFeedPosts;
     friend class CRssFeed;
     FeedNode item;
     size_t childIndex = 0;       // its place among the channel's children
@@ -210,9 +195,15 @@ public:
     static QString ProductVersionText();
 
 private:
-    struct Layout;
+    // The classes that lay out and write new nodes, edit the element tables
+    // and keep parts for undo work on the feed's nodes and buffers directly.
+    friend class CFeedElementEditor;
+    friend class CFeedLayout;
+    friend class CFeedNodeWriter;
+    friend class CFeedPart;
+    friend class CFeedPosts;
+
     struct Head;
-    class NodeWriter;
 
     bool loadBytes(CPackedBytes bytes, QString *error);
     void rememberDiskState(const QString &path);
@@ -222,9 +213,6 @@ private:
     void renewPostIndex();
     bool isLiveItem(const FeedNode &node, std::optional<CFeedNamespaces> &channelScope) const;
     bool isPost(size_t childIndex) const;
-    FeedNode channelShell() const;
-    bool swapStretch(CFeedPart &part);
-    bool swapHeader(CFeedPart &part);
     int nameId(const QByteArray &name);
     FeedNode *field(FeedNode *item, const char *name);
     const FeedNode *field(const FeedNode *item, const char *name) const;
@@ -236,30 +224,14 @@ private:
     FeedNode *insertField(FeedNode *item, const char *name);
     void replaceContent(FeedNode &node, const QString &value);
     void openEmptyElement(FeedNode &node);
-    Layout newItemLayout() const;
-    struct NewField;
-    bool addPostAtTop(const QString &name, const QString &attributes, const std::vector<NewField> &fields);
     void replaceStartTag(FeedNode &node, const QString &startTag);
-    bool insertPostAtTop(FeedNode item);
-    void writeOwnGuid(FeedNode &node);
     FeedNode splitLead(FeedNode &node) const;
-    size_t newFieldPosition(const FeedNode &item, const char *name, const FeedNode **sibling) const;
-    QString newChildLead(const FeedNode &parent, const FeedNode *sibling) const;
     void removeChild(FeedNode &parent, size_t index);
     bool laterField(const FeedNode &item, size_t at) const;
 
     Head readHead() const;
     CFeedNamespaces scopeOf(const FeedNode &parent) const;
     QString canonicalName(const FeedNode &child, const CFeedNamespaces &scope) const;
-    std::vector<size_t> childrenNamed(const FeedNode &parent, const CFeedNamespaces &scope, const QString &name) const;
-    std::vector<FeedElement> elementsOf(const FeedNode *parent, const QString &name) const;
-    std::vector<std::pair<QString, QString>> otherElementsOf(const FeedNode *parent, const QStringList &edited) const;
-    bool setElements(FeedNode *parent, const QString &name, std::vector<FeedElement> elements);
-    bool declareNamespacesOf(const FeedElement &element, const CFeedNamespaces &scope);
-    CFeedElementXml::Style elementStyle(const FeedNode &parent, const QString &lead, const FeedNode *like) const;
-    void rewriteElement(FeedNode &node, const FeedElement &element, const FeedNode &parent, const CFeedNamespaces &scope);
-    void addElement(FeedNode &parent, size_t position, const QString &lead, const FeedElement &element,
-                    const CFeedNamespaces &scope, const FeedNode *sibling);
 
     CFeedBuffers m_buffers;
     std::unique_ptr<FeedEncoding> m_encoding;

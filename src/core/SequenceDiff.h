@@ -74,68 +74,88 @@ public:
     std::vector<std::pair<int, int>> result() { return std::move(m_out); }
 
 private:
+    // One search for a split point: the stretch, and the diagonals that ran
+    // off an edge, which are not followed further.
+    struct Search
+    {
+        int a0, a1, b0, b1;
+        int n, m, delta, offset, size;
+        bool odd;
+        int forwardStart = 0, forwardEnd = 0, backwardStart = 0, backwardEnd = 0;
+    };
+
     // A point (x, y) of the stretch that a shortest edit script passes
     // through, found where the paths from its start and from its end meet;
     // false when the script is longer than the budget allows, and the
     // stretch stays unmatched.
     bool split(int a0, int a1, int b0, int b1, int *splitX, int *splitY)
     {
-        const int n = a1 - a0, m = b1 - b0, delta = n - m;
-        const bool odd = (delta & 1) != 0;
-        const int offset = m_max + 1;
-        const int size = int(m_forward.size());
+        const int n = a1 - a0, m = b1 - b0;
+        Search s{a0, a1, b0, b1, n, m, n - m, m_max + 1, int(m_forward.size()), ((n - m) & 1) != 0};
         std::fill(m_forward.begin(), m_forward.end(), -1);
         std::fill(m_backward.begin(), m_backward.end(), -1);
-        m_forward[size_t(offset + 1)] = 0;
-        m_backward[size_t(offset + 1)] = 0;
-        // Diagonals that ran off an edge are not followed further.
-        int forwardStart = 0, forwardEnd = 0, backwardStart = 0, backwardEnd = 0;
+        m_forward[size_t(s.offset + 1)] = 0;
+        m_backward[size_t(s.offset + 1)] = 0;
         const int last = std::min(m_max, (n + m + 1) / 2);
         for (int d = 0; d < last; ++d) {
-            for (int k = -d + forwardStart; k <= d - forwardEnd; k += 2) {
-                const size_t at = size_t(offset + k);
-                int x = k == -d || (k != d && m_forward[at - 1] < m_forward[at + 1]) ? m_forward[at + 1] : m_forward[at - 1] + 1;
-                int y = x - k;
-                while (x < n && y < m && m_equal(a0 + x, b0 + y)) {
-                    ++x;
-                    ++y;
-                }
-                m_forward[at] = x;
-                if (x > n) {
-                    forwardEnd += 2;
-                } else if (y > m) {
-                    forwardStart += 2;
-                } else if (odd) {
-                    const int other = offset + delta - k;
-                    if (other >= 0 && other < size && m_backward[size_t(other)] != -1 && x >= n - m_backward[size_t(other)]) {
-                        *splitX = x;
-                        *splitY = y;
-                        return true;
-                    }
+            if (forwardStep(s, d, splitX, splitY) || backwardStep(s, d, splitX, splitY))
+                return true;
+        }
+        return false;
+    }
+
+    // The paths from the stretch's start, one edit longer.
+    bool forwardStep(Search &s, int d, int *splitX, int *splitY)
+    {
+        for (int k = -d + s.forwardStart; k <= d - s.forwardEnd; k += 2) {
+            const size_t at = size_t(s.offset + k);
+            int x = k == -d || (k != d && m_forward[at - 1] < m_forward[at + 1]) ? m_forward[at + 1] : m_forward[at - 1] + 1;
+            int y = x - k;
+            while (x < s.n && y < s.m && m_equal(s.a0 + x, s.b0 + y)) {
+                ++x;
+                ++y;
+            }
+            m_forward[at] = x;
+            if (x > s.n) {
+                s.forwardEnd += 2;
+            } else if (y > s.m) {
+                s.forwardStart += 2;
+            } else if (s.odd) {
+                const int other = s.offset + s.delta - k;
+                if (other >= 0 && other < s.size && m_backward[size_t(other)] != -1 && x >= s.n - m_backward[size_t(other)]) {
+                    *splitX = x;
+                    *splitY = y;
+                    return true;
                 }
             }
-            for (int k = -d + backwardStart; k <= d - backwardEnd; k += 2) {
-                const size_t at = size_t(offset + k);
-                int x = k == -d || (k != d && m_backward[at - 1] < m_backward[at + 1]) ? m_backward[at + 1] : m_backward[at - 1] + 1;
-                int y = x - k;
-                while (x < n && y < m && m_equal(a1 - 1 - x, b1 - 1 - y)) {
-                    ++x;
-                    ++y;
-                }
-                m_backward[at] = x;
-                if (x > n) {
-                    backwardEnd += 2;
-                } else if (y > m) {
-                    backwardStart += 2;
-                } else if (!odd) {
-                    const int other = offset + delta - k;
-                    if (other >= 0 && other < size && m_forward[size_t(other)] != -1) {
-                        const int forwardX = m_forward[size_t(other)];
-                        if (forwardX >= n - x) {
-                            *splitX = forwardX;
-                            *splitY = forwardX - (other - offset);
-                            return true;
-                        }
+        }
+        return false;
+    }
+
+    // The paths from the stretch's end, one edit longer.
+    bool backwardStep(Search &s, int d, int *splitX, int *splitY)
+    {
+        for (int k = -d + s.backwardStart; k <= d - s.backwardEnd; k += 2) {
+            const size_t at = size_t(s.offset + k);
+            int x = k == -d || (k != d && m_backward[at - 1] < m_backward[at + 1]) ? m_backward[at + 1] : m_backward[at - 1] + 1;
+            int y = x - k;
+            while (x < s.n && y < s.m && m_equal(s.a1 - 1 - x, s.b1 - 1 - y)) {
+                ++x;
+                ++y;
+            }
+            m_backward[at] = x;
+            if (x > s.n) {
+                s.backwardEnd += 2;
+            } else if (y > s.m) {
+                s.backwardStart += 2;
+            } else if (!s.odd) {
+                const int other = s.offset + s.delta - k;
+                if (other >= 0 && other < s.size && m_forward[size_t(other)] != -1) {
+                    const int forwardX = m_forward[size_t(other)];
+                    if (forwardX >= s.n - x) {
+                        *splitX = forwardX;
+                        *splitY = forwardX - (other - s.offset);
+                        return true;
                     }
                 }
             }

@@ -3,7 +3,6 @@
 #include "core/PubDate.h"
 #include "core/RssFeed.h"
 #include "core/TrimCharacters.h"
-#include "document/RSSEditDoc.h"
 
 #include <QCollator>
 #include <QDateTime>
@@ -47,14 +46,14 @@ int compareDates(const QDateTime &a, const QDateTime &b)
 
 } // namespace
 
-bool CPostOrder::IsPostBefore(int sortOrder, const CRssFeed *feed, int postA, int postB)
+bool CPostOrder::IsPostBefore(SortOrder sortOrder, const CRssFeed *feed, int postA, int postB)
 {
     if (postA == postB)
         return false;
     switch (sortOrder) {
-    case CRSSEditDoc::SortByTitle:
+    case SortByTitle:
         return titleCollator().compare(feed->GetPostTitle(postA), feed->GetPostTitle(postB)) < 0;
-    case CRSSEditDoc::SortByDate:
+    case SortByDate:
         return compareDates(readDate(feed, postA), readDate(feed, postB)) < 0;
     default:
         return postA < postB;
@@ -80,7 +79,7 @@ void CPostOrder::fillAll(const CRssFeed *feed)
         m_rows[post] = post;
 }
 
-void CPostOrder::rebuild(const CRssFeed *feed, int sortOrder, const QString &filterText)
+void CPostOrder::rebuild(const CRssFeed *feed, const QString &filterText)
 {
     const QString filter = normalizedFilterText(filterText);
     if (filter.isEmpty()) {
@@ -93,16 +92,16 @@ void CPostOrder::rebuild(const CRssFeed *feed, int sortOrder, const QString &fil
                 m_rows.push_back(post);
         }
     }
-    sort(feed, sortOrder);
+    sort(feed);
 }
 
-void CPostOrder::sort(const CRssFeed *feed, int sortOrder)
+void CPostOrder::sort(const CRssFeed *feed)
 {
-    switch (sortOrder) {
-    case CRSSEditDoc::SortByTitle:
+    switch (m_sortOrder) {
+    case SortByTitle:
         sortByTitle(feed);
         break;
-    case CRSSEditDoc::SortByDate:
+    case SortByDate:
         sortByDate(feed);
         break;
     default:

@@ -6,16 +6,19 @@
 
 class CRssFeed;
 
-// The rows of the posts list: post indexes in display order. Sorting and
-// filtering change only this array, never the feed.
+// The rows of the posts list: post indexes in display order, and the sort
+// order they follow. Sorting and filtering change only this array, never
+// the feed.
 class CPostOrder
 {
 public:
-    // True when post A is listed before post B in the given sort order
-    // (CRSSEditDoc::SortOrder): titles in the user's collation, letter case
+    enum SortOrder { SortByPosition = 0, SortByTitle = 1, SortByDate = 2 };
+
+    // True when post A is listed before post B in the given sort order:
+    // titles in the user's collation, letter case
     // ignored, numbers by value; dates newest first, those that cannot be
     // read last. Reads the posts on every call.
-    static bool IsPostBefore(int sortOrder, const CRssFeed *feed, int postA, int postB);
+    static bool IsPostBefore(SortOrder sortOrder, const CRssFeed *feed, int postA, int postB);
 
     // The filter text as matched: lower case, without the spaces and tabs
     // around it.
@@ -25,13 +28,16 @@ public:
 
     // Every post of the feed in feed order.
     void fillAll(const CRssFeed *feed);
+    // The order that rebuild and sort follow; the rows stay as they are
+    // until then.
+    SortOrder sortOrder() const { return m_sortOrder; }
+    void setSortOrder(SortOrder order) { m_sortOrder = order; }
     // The posts whose title holds the filter text (all posts for an empty
-    // filter), in feed order, then sorted. Pass SortByPosition to keep the
-    // matches in feed order.
-    void rebuild(const CRssFeed *feed, int sortOrder, const QString &filterText);
+    // filter), in feed order, then sorted.
+    void rebuild(const CRssFeed *feed, const QString &filterText);
     // Sorts the present rows. Gives the order of IsPostBefore but reads each
     // title or date once; posts that compare equal follow their indexes.
-    void sort(const CRssFeed *feed, int sortOrder);
+    void sort(const CRssFeed *feed);
 
     // The row that shows the post, or -1.
     int rowOfPost(int postIndex) const;
@@ -47,4 +53,5 @@ private:
     void sortByDate(const CRssFeed *feed);
 
     std::vector<int> m_rows;
+    SortOrder m_sortOrder = SortByPosition;
 };

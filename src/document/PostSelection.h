@@ -18,7 +18,6 @@ public:
 
     // The selected post, or -1.
     int post() const { return m_post; }
-    bool hasPost() const { return m_post >= 0; }
 
     // Whether a post may be selected. Unset, every post of the feed may.
     using Visibility = std::function<bool(int post)>;

@@ -59,7 +59,7 @@ QString postFieldStep(CRSSEditDoc::PostField field)
 
 CRSSEditDoc::CRSSEditDoc(QObject *parent) : QObject(parent), m_undoStack(new QUndoStack(this))
 {
-    connect(m_undoStack, &QUndoStack::cleanChanged, this, &CRSSEditDoc::onCleanChanged);
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
     connect(&m_selection, &CPostSelection::changed, this, [this](int post) {
         if (post >= 0)
             m_history.append(post);
@@ -70,40 +70,9 @@ CRSSEditDoc::CRSSEditDoc(QObject *parent) : QObject(parent), m_undoStack(new QUn
 
 CRSSEditDoc::~CRSSEditDoc() = default;
 
-// --- Observers ---
-
-void CRSSEditDoc::addView(CRSSObserver *view)
-{
-    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end())
-        m_views.push_back(view);
-}
-
-void CRSSEditDoc::removeView(CRSSObserver *view)
-{
-    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
-}
-
 void CRSSEditDoc::setPrompter(CDocumentPrompter *prompter)
 {
     m_prompter = prompter;
-}
-
-void CRSSEditDoc::Notify(CRSSObserver *sender, int hint, const QVariant &data)
-{
-    // A copy, so that an observer may add or remove views while it is told.
-    const std::vector<CRSSObserver *> views = m_views;
-    for (CRSSObserver *view : views) {
-        if (view != sender)
-            view->OnRSSNotify(sender, hint, data);
-    }
-
-    emit notified(hint);
-}
-
-void CRSSEditDoc::SetSortOrder(int order)
-{
-    m_sortOrder = order;
-    emit sortOrderChanged();
 }
 
 // --- Path, title, modified flag ---
@@ -121,22 +90,15 @@ QString CRSSEditDoc::title() const
     return m_title;
 }
 
-// Unmodified means as on disk: the stack's present state becomes the clean one.
-void CRSSEditDoc::SetModifiedFlag(bool modified)
+bool CRSSEditDoc::IsModified() const
 {
-    if (!modified) {
-        const QScopedValueRollback<bool> quiet(m_settingClean, true);
-        m_undoStack->setClean();
-    }
-    m_modified = modified;
-    // Always announced: the frame refreshes its caption each time.
-    emit modifiedChanged(modified);
+    return !m_undoStack->isClean();
 }
 
-void CRSSEditDoc::onCleanChanged(bool clean)
+void CRSSEditDoc::markClean()
 {
-    if (!m_settingClean)
-        SetModifiedFlag(!clean);
+    m_undoStack->setClean();
+    emit modifiedChanged(false);
 }
 
 // --- File hooks ---
@@ -150,11 +112,9 @@ bool CRSSEditDoc::OnNewDocument(const NewFeedParams &params)
     feedFilled();
     // A new feed is on no disk yet: it counts as changed until it is saved,
     // also once every step is undone.
-    {
-        const QScopedValueRollback<bool> quiet(m_settingClean, true);
+    if (created)
         m_undoStack->resetClean();
-    }
-    SetModifiedFlag(created);
+    emit modifiedChanged(IsModified());
     return created;
 }
 
@@ -166,22 +126,13 @@ bool CRSSEditDoc::OnOpenDocument(const QString &path, QString *error)
         setPath(path);
         feedFilled();
     }
-    SetModifiedFlag(false);
+    markClean();
     return loaded;
 }
 
 bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
 {
     const bool ownFile = isOwnPath(path);
-    // Another program (an editor, a pull from version control) may have
-    // written the file since: its version would be gone but for the backup.
-    if (ownFile && QFileInfo::exists(path) && m_feed.IsChangedOnDisk(path)
-        && !(m_prompter && m_prompter->confirm(tr("The file changed on disk since it was opened. Save anyway?"),
-                                               QStringLiteral("&Overwrite")))) {
-        if (error)
-            error->clear();
-        return false;
-    }
     // A failed backup does not stop the save.
     QString backup;
     if (ownFile)
@@ -195,7 +146,7 @@ bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
     }
     if (!backup.isEmpty())
         PruneBackups(path);
-    SetModifiedFlag(false);
+    markClean();
     setPath(path);
     emit saved();
     return true;
@@ -235,11 +186,7 @@ bool CRSSEditDoc::isOwnPath(const QString &path) const
 
 void CRSSEditDoc::DeleteContents()
 {
-    {
-        // The modified mark is set by whoever fills the feed next.
-        const QScopedValueRollback<bool> quiet(m_settingClean, true);
-        m_undoStack->clear();
-    }
+    m_undoStack->clear();
     m_feed.ClearFeed();
     m_podcast = Podcast::AsDeclared;
 }
@@ -317,10 +264,9 @@ bool CRSSEditDoc::storePostField(int post, PostField field, const QString &store
     return true;
 }
 
-void CRSSEditDoc::EditDescription(CRSSObserver *sender, const QString &html)
+void CRSSEditDoc::EditDescription(const QString &html)
 {
-    if (storePostField(currentPost(), PostDescription, html, QString()))
-        Notify(sender, HINT_DESCRIPTION_EDITED, QVariant(html));
+    storePostField(currentPost(), PostDescription, html, QString());
 }
 
 // A podcast directory reads an episode without itunes:explicit as the

@@ -3,7 +3,6 @@
 #include "core/RssFeed.h"
 #include "document/NavigationHistory.h"
 #include "document/PostSelection.h"
-#include "document/RSSObserver.h"
 
 #include <QObject>
 #include <QString>
@@ -43,8 +42,6 @@ class CRSSEditDoc : public QObject
 {
     Q_OBJECT
 public:
-    enum SortOrder { SortByPosition = 0, SortByTitle = 1, SortByDate = 2 };
-
     explicit CRSSEditDoc(QObject *parent = nullptr);
     ~CRSSEditDoc() override;
 
@@ -81,9 +78,8 @@ public:
     // a name of its own (a clean-up, a link put in) is a command by that name.
     bool SetPostField(int post, PostField field, const QString &value, const QString &stepName = QString());
     // HTML typed as the description's code: stored into the current post
-    // exactly as typed, as typing; the views other than the sender hear
-    // HINT_DESCRIPTION_EDITED with the text.
-    void EditDescription(CRSSObserver *sender, const QString &html);
+    // exactly as typed, as typing; postFieldChanged follows.
+    void EditDescription(const QString &html);
     // A new post, or a copy of post `source`, at the top (postsInserted(0)).
     bool InsertNewPost();
     bool InsertCopyOfPost(int source);
@@ -126,23 +122,12 @@ public:
     void undo() { replay(true); }
     void redo() { replay(false); }
 
-    // --- The code pane's typing ---
-    // The views hear the description as typed in the code pane
-    // (HINT_DESCRIPTION_EDITED).
-    void addView(CRSSObserver *view);
-    void removeView(CRSSObserver *view);
     void setPrompter(CDocumentPrompter *prompter);
     CDocumentPrompter *prompter() const { return m_prompter; }
-
-    // The fan-out to the views, except the sender.
-    void Notify(CRSSObserver *sender, int hint, const QVariant &data);
 
     // The post that the posts list and the editor show.
     CPostSelection *selection() { return &m_selection; }
     int currentPost() const { return m_selection.post(); }
-    int GetSortOrder() const { return m_sortOrder; }
-    // Announced each time (sortOrderChanged): the same order sorts again.
-    void SetSortOrder(int order);
     CNavigationHistory *history() { return &m_history; }
 
     // --- Path, title, modified flag ---
@@ -150,14 +135,16 @@ public:
     void setPath(const QString &path);
     // The file name, or "Feed<n>" for a feed never saved.
     QString title() const;
-    bool IsModified() const { return m_modified; }
-    void SetModifiedFlag(bool modified = true);
+    // Modified while the undo stack is away from its clean state.
+    bool IsModified() const;
 
     // --- File hooks ---
     // A new or opened feed: feedReset follows, and no post is selected.
     bool OnNewDocument(const NewFeedParams &params);
     bool OnOpenDocument(const QString &path, QString *error = nullptr);
     bool OnSaveDocument(const QString &path, QString *error = nullptr);
+    // Whether `path` names the document's own file.
+    bool isOwnPath(const QString &path) const;
     // Whether the file at the document's path differs in size or time from
     // the one it was read from or last saved to, or is gone; false for a
     // feed without a file.
@@ -174,8 +161,6 @@ signals:
     void pathChanged(const QString &path);
     // The feed went to a file.
     void saved();
-    // A notification went out through Notify.
-    void notified(int hint);
 
     // --- What happened to the feed ---
     void postFieldChanged(int post, CRSSEditDoc::PostField field);
@@ -191,7 +176,6 @@ signals:
     void headerChanged();
     // The whole feed is new: opened, reloaded or created.
     void feedReset();
-    void sortOrderChanged();
 
 private:
     // Pushes a change already made, with its inverse; see CFeedChange for
@@ -210,25 +194,22 @@ private:
     void removedAt(int index);
     void insertedAt(int index);
     void feedFilled();
-    void onCleanChanged(bool clean);
+    // The stack's present state is the file's; announced each time, as the
+    // frame refreshes its caption then.
+    void markClean();
     void renewFooterOfCopy();
-    bool isOwnPath(const QString &path) const;
     QString ownAddress() const;
 
     CRssFeed m_feed;
     QUndoStack *m_undoStack;
     bool m_replaying = false;
     bool m_addingNamedPosts = false;
-    bool m_settingClean = false;
     CPostSelection m_selection;
     CNavigationHistory m_history;
-    std::vector<CRSSObserver *> m_views;
     CDocumentPrompter *m_prompter = nullptr;
     DescriptionFilter m_descriptionFilter;
     QString m_path;
     QString m_title;
-    int m_sortOrder = SortByPosition;
-    bool m_modified = false;
     enum class Podcast { AsDeclared, On, Off };
     Podcast m_podcast = Podcast::AsDeclared;
 };

@@ -98,11 +98,6 @@ CHyperlinkDlg::CHyperlinkDlg(const HyperlinkInfo &info, bool textEditable, QWidg
         proposeClipboardUrl();
 }
 
-CHyperlinkDlg *CHyperlinkDlg::openDialog()
-{
-    return s_openDialog;
-}
-
 // The clipboard's address is looked up at once, not after a pause.
 void CHyperlinkDlg::proposeClipboardUrl()
 {

@@ -34,8 +34,6 @@ public:
     // The fields as OK read them; the caller's record before that.
     const HyperlinkInfo &info() const { return m_info; }
 
-    // The open dialog, or null.
-    static CHyperlinkDlg *openDialog();
     // A title found, or not, in the background: shown while the open
     // dialog's URL is still exactly that URL.
     static void OnTitleFetched(const TitleResult &result);

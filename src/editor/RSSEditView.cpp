@@ -345,9 +345,8 @@ void CRSSEditView::cleanUpDescription(const QString &stepName, const std::functi
         return;
     QString description = m_doc->feed()->GetPostDescription(index);
     // The page follows the stored text through the document's news.
-    if (!clean(description) || !m_doc->SetPostField(index, CRSSEditDoc::PostDescription, description, stepName))
-        return;
-    m_doc->Notify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(m_doc->feed()->GetPostDescription(index)));
+    if (clean(description))
+        m_doc->SetPostField(index, CRSSEditDoc::PostDescription, description, stepName);
 }
 
 void CRSSEditView::showCurrentObjectTag()
@@ -480,11 +479,10 @@ void CRSSEditView::storeDescription()
     // footer the filter would add, so that the edit is no change at all.
     const QScopedValueRollback<bool> storing(m_storing, true);
     if (description == m_patch.source() && stepName.isEmpty()) {
-        m_doc->EditDescription(nullptr, description);
+        m_doc->EditDescription(description);
         return;
     }
-    if (m_doc->SetPostField(index, CRSSEditDoc::PostDescription, description, stepName))
-        m_doc->Notify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(m_doc->feed()->GetPostDescription(index)));
+    m_doc->SetPostField(index, CRSSEditDoc::PostDescription, description, stepName);
 }
 
 void CRSSEditView::StoreField(const QString &id)

@@ -35,7 +35,6 @@ public:
     // it: Cancel when the window was closed otherwise, or when the page
     // cannot be loaded.
     int RunHtmlDialog(const QString &pagePath);
-    int resultCode() const { return m_result; }
     CHtmlEngineView *engine() const { return m_engine; }
 
     // The result a button name stands for (any letter case), 0 for none;

@@ -104,6 +104,31 @@ QWidget *CBarPostDetails::createFields()
                     CElementForm::url());
     layout->addWidget(post);
 
+    layout->addWidget(createEnclosures());
+
+    addPodcastFields(fields);
+    layout->addWidget(m_podcast);
+
+    auto *categories = new QGroupBox(tr("Categories"));
+    auto *categoryRows = new QVBoxLayout(categories);
+    m_form->addTable(categoryRows, QStringLiteral("category"), {tr("Category"), tr("Domain")},
+                     {P(QString()), attributePath("domain")});
+    layout->addWidget(categories);
+
+    auto *others = new QGroupBox(tr("Other elements (kept as they are)"));
+    auto *otherRows = new QVBoxLayout(others);
+    m_others = new COtherElementsList;
+    m_others->setMinimumHeight(80);
+    otherRows->addWidget(m_others);
+    layout->addWidget(others);
+    layout->addStretch();
+    return fields;
+}
+
+// The enclosures' table, with the buttons that fill a row from a file or
+// from its address.
+QGroupBox *CBarPostDetails::createEnclosures()
+{
     auto *enclosures = new QGroupBox(tr("Enclosures"));
     auto *enclosureRows = new QVBoxLayout(enclosures);
     m_enclosures = m_form->addTable(
@@ -125,26 +150,7 @@ QWidget *CBarPostDetails::createFields()
     connect(chooseFile, &QPushButton::clicked, this, &CBarPostDetails::chooseEnclosureFile);
     connect(fillFromUrl, &QPushButton::clicked, this,
             [this] { fillEnclosureFromUrl(qMax(0, m_enclosures->currentRow())); });
-    layout->addWidget(enclosures);
-
-    addPodcastFields(fields);
-    layout->addWidget(m_podcast);
-
-    auto *categories = new QGroupBox(tr("Categories"));
-    auto *categoryRows = new QVBoxLayout(categories);
-    m_form->addTable(categoryRows, QStringLiteral("category"), {tr("Category"), tr("Domain")},
-                     {P(QString()), attributePath("domain")});
-    layout->addWidget(categories);
-
-
-    auto *others = new QGroupBox(tr("Other elements (kept as they are)"));
-    auto *otherRows = new QVBoxLayout(others);
-    m_others = new COtherElementsList;
-    m_others->setMinimumHeight(80);
-    otherRows->addWidget(m_others);
-    layout->addWidget(others);
-    layout->addStretch();
-    return fields;
+    return enclosures;
 }
 
 int CBarPostDetails::fieldsWidth() const

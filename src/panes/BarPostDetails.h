@@ -34,9 +34,6 @@ public:
     QGroupBox *podcastGroup() const { return m_podcast; }
     COtherElementsList *otherElements() const { return m_others; }
     CLiveItemFields *liveItemFields() const { return m_live; }
-    // The row under the chapters fields, for buttons that work on the
-    // chapters file.
-    QHBoxLayout *chaptersButtons() const { return m_chaptersButtons; }
 
     // The width the pane needs to show its fields without scrolling sideways.
     int fieldsWidth() const;
@@ -63,6 +60,7 @@ protected:
 
 private:
     QWidget *createFields();
+    QGroupBox *createEnclosures();
     void addPodcastFields(QWidget *parent);
     void addLiveFields(QBoxLayout *layout);
     void showPost(int post);

@@ -1,6 +1,5 @@
 #include "panes/BarPreview.h"
 
-#include "document/RSSEditDoc.h"
 #include "settings/PreviewBarSetting.h"
 #include "markup/DescriptionPatch.h"
 
@@ -96,7 +95,7 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
     connect(m_editor, &QPlainTextEdit::textChanged, this, &CBarPreview::sendEdit);
     connect(this, &CSizingControlBar::closedByUser, this, &CBarPreview::storeHidden);
     if (doc) {
-        doc->addView(this);
+        connect(doc, &CRSSEditDoc::postFieldChanged, this, &CBarPreview::followField);
         connect(doc->selection(), &CPostSelection::changed, this, &CBarPreview::showPost);
         // An undo or redo shows the post as it is now.
         connect(doc, &CRSSEditDoc::postRestored, this, [this](int post) {
@@ -105,12 +104,6 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
         });
         m_editor->setReadOnly(doc->currentPost() < 0);
     }
-}
-
-CBarPreview::~CBarPreview()
-{
-    if (m_doc)
-        m_doc->removeView(this);
 }
 
 // The code on the tooltip colours of the palette around the pane, which
@@ -139,10 +132,13 @@ void CBarPreview::changeEvent(QEvent *event)
     m_showingText = wasShowing;
 }
 
-void CBarPreview::OnRSSNotify(CRSSObserver *, int hint, const QVariant &data)
+void CBarPreview::followField(int post, CRSSEditDoc::PostField field)
 {
-    if (hint == HINT_DESCRIPTION_EDITED && data.isValid())
-        showText(data.toString(), ShowChange);
+    if (field != CRSSEditDoc::PostDescription || post != m_doc->currentPost())
+        return;
+    const QString stored = m_doc->feed()->GetPostDescription(post);
+    if (stored != m_description)
+        showText(stored, ShowChange);
 }
 
 // Without a post, nothing typed here could reach the feed.
@@ -271,7 +267,7 @@ void CBarPreview::sendEdit()
     const QString typed = m_editor->toPlainText();
     m_description = CDescriptionPatch(m_description, m_shownText).apply(typed);
     m_shownText = typed;
-    m_doc->EditDescription(this, m_description);
+    m_doc->EditDescription(m_description);
 }
 
 void CBarPreview::storeHidden()

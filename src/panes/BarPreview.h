@@ -1,11 +1,10 @@
 #pragma once
 
-#include "document/RSSObserver.h"
+#include "document/RSSEditDoc.h"
 #include "panes/SizingControlBarCF.h"
 
 #include <QPointer>
 
-class CRSSEditDoc;
 class QPlainTextEdit;
 class QTextCursor;
 
@@ -14,17 +13,13 @@ class QTextCursor;
 // the user types in it is stored as typed and shown in the editor; the line
 // breaks the pane added for showing are not stored. Empty while no post is
 // selected.
-class CBarPreview : public CSizingControlBarCF, public CRSSObserver
+class CBarPreview : public CSizingControlBarCF
 {
     Q_OBJECT
 public:
     CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
-    ~CBarPreview() override;
 
     QPlainTextEdit *editor() const { return m_editor; }
-
-    // Shows the edited text on HINT_DESCRIPTION_EDITED.
-    void OnRSSNotify(CRSSObserver *sender, int hint, const QVariant &data) override;
 
     // Starts a new line after every <P> and <BR> and before every </P>,
     // unless a line break is already there.
@@ -37,6 +32,9 @@ private:
     void followPalette();
     // The post's description as stored, or nothing, read-only, for -1.
     void showPost(int post);
+    // The current post's description as stored now, unless it is the text
+    // typed here.
+    void followField(int post, CRSSEditDoc::PostField field);
     // A new post's text shows whole, from its start; an edit of the one
     // shown changes it where it changed.
     enum ShowMode { ShowWhole, ShowChange };

@@ -24,6 +24,13 @@ bool isSortCommand(int id)
     return id == ID_SORT_BY_POSITION || id == ID_SORT_BY_TITLE || id == ID_SORT_BY_DATE;
 }
 
+CPostOrder::SortOrder sortOrderOf(int sortCommand)
+{
+    if (sortCommand == ID_SORT_BY_TITLE)
+        return CPostOrder::SortByTitle;
+    return sortCommand == ID_SORT_BY_DATE ? CPostOrder::SortByDate : CPostOrder::SortByPosition;
+}
+
 } // namespace
 
 CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *parent)
@@ -69,24 +76,27 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     connect(m_list, &QWidget::customContextMenuRequested, this, &CBarRssItems::showRowMenu);
     connect(m_list->header(), &QWidget::customContextMenuRequested, this, &CBarRssItems::showHeaderMenu);
 
-    if (doc) {
-        CPostSelection *selection = doc->selection();
-        selection->setVisibility([this](int post) { return m_model->order().rowOfPost(post) >= 0; });
-        connect(selection, &CPostSelection::changed, this, &CBarRssItems::reflectSelectedPost);
-        connect(doc, &CRSSEditDoc::postsInserted, this, &CBarRssItems::onPostsInserted);
-        connect(doc, &CRSSEditDoc::postRemoved, this, &CBarRssItems::onPostRemoved);
-        connect(doc, &CRSSEditDoc::feedReset, this, &CBarRssItems::onFeedReset);
-        connect(doc, &CRSSEditDoc::sortOrderChanged, this, &CBarRssItems::onSortChanged);
-        connect(doc, &CRSSEditDoc::postFieldChanged, this, &CBarRssItems::refreshPost);
-        // The post details may change the date shown.
-        connect(doc, &CRSSEditDoc::postElementsChanged, this, &CBarRssItems::refreshPost);
-        // A bar made for a feed already loaded shows it as it is.
-        rebuildRows();
-    }
+    if (doc)
+        followDocument(doc);
     m_model->resetRows();
     selectRowQuietly(m_model->order().rowOfPost(doc ? doc->currentPost() : -1));
     updateCaption();
     m_list->fitColumns();
+}
+
+void CBarRssItems::followDocument(CRSSEditDoc *doc)
+{
+    CPostSelection *selection = doc->selection();
+    selection->setVisibility([this](int post) { return m_model->order().rowOfPost(post) >= 0; });
+    connect(selection, &CPostSelection::changed, this, &CBarRssItems::reflectSelectedPost);
+    connect(doc, &CRSSEditDoc::postsInserted, this, &CBarRssItems::onPostsInserted);
+    connect(doc, &CRSSEditDoc::postRemoved, this, &CBarRssItems::onPostRemoved);
+    connect(doc, &CRSSEditDoc::feedReset, this, &CBarRssItems::onFeedReset);
+    connect(doc, &CRSSEditDoc::postFieldChanged, this, &CBarRssItems::refreshPost);
+    // The post details may change the date shown.
+    connect(doc, &CRSSEditDoc::postElementsChanged, this, &CBarRssItems::refreshPost);
+    // A bar made for a feed already loaded shows it as it is.
+    rebuildRows();
 }
 
 CBarRssItems::~CBarRssItems()
@@ -100,7 +110,7 @@ CBarRssItems::~CBarRssItems()
 void CBarRssItems::rebuildRows()
 {
     if (CRSSEditDoc *doc = document())
-        m_model->order().rebuild(doc->feed(), doc->GetSortOrder(), m_filterBox ? m_filterBox->text() : QString());
+        m_model->order().rebuild(doc->feed(), m_filterBox ? m_filterBox->text() : QString());
 }
 
 void CBarRssItems::showRows(int fallbackRow)
@@ -174,7 +184,7 @@ void CBarRssItems::onPostsInserted(int index)
     CRSSEditDoc *doc = document();
     if (!doc)
         return;
-    m_model->order().rebuild(doc->feed(), doc->GetSortOrder(), QString());
+    m_model->order().rebuild(doc->feed(), QString());
     m_model->resetRows();
     updateCaption();
     const int row = m_model->order().rowOfPost(index);
@@ -202,13 +212,15 @@ void CBarRssItems::onFeedReset()
     m_list->fitColumns();
 }
 
-void CBarRssItems::onSortChanged()
+void CBarRssItems::setSortOrder(CPostOrder::SortOrder order)
 {
     CRSSEditDoc *doc = document();
     if (!doc)
         return;
-    m_model->order().sort(doc->feed(), doc->GetSortOrder());
+    m_model->order().setSortOrder(order);
+    m_model->order().sort(doc->feed());
     showRows(0);
+    emit sortOrderChanged();
 }
 
 void CBarRssItems::refreshPost(int post)
@@ -256,13 +268,19 @@ void CBarRssItems::onColumnClicked(int column)
     if (!doc)
         return;
     if (column == CPostsModel::TitleColumn)
-        doc->SetSortOrder(CRSSEditDoc::SortByTitle);
+        setSortOrder(CPostOrder::SortByTitle);
     else if (column == CPostsModel::DateColumn)
-        doc->SetSortOrder(CRSSEditDoc::SortByDate);
+        setSortOrder(CPostOrder::SortByDate);
 }
 
 bool CBarRssItems::OnCommand(int id)
 {
+    if (isSortCommand(id) && document()) {
+        // Only a change of order sorts from the menu; a column click sorts again.
+        if (sortOrderOf(id) != m_model->order().sortOrder())
+            setSortOrder(sortOrderOf(id));
+        return true;
+    }
     switch (id) {
     case ID_COPY_TITLE:
         copyTitle();
@@ -280,6 +298,10 @@ bool CBarRssItems::OnCommand(int id)
 
 bool CBarRssItems::OnUpdateCommand(int id, CommandState *state)
 {
+    if (isSortCommand(id) && document()) {
+        *state = CommandState{true, true, sortOrderOf(id) == m_model->order().sortOrder()};
+        return true;
+    }
     switch (id) {
     case ID_COPY_TITLE:
         *state = CommandState{canCopyTitle(), false, false};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/PostOrder.h"
 #include "panes/RSSCommonBar.h"
 
 #include <QElapsedTimer>
@@ -51,7 +52,7 @@ public:
     // The filter box opens with the focus, or closes and every post comes
     // back (the Filtering command).
     void toggleFilterBox();
-    // Carries out Copy Title and Filtering.
+    // Carries out Copy Title, Filtering and the sort orders.
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState *state) override;
 
@@ -76,6 +77,8 @@ signals:
     // The filter box opened or closed: the Filtering command's check mark
     // follows.
     void filteringChanged();
+    // The rows were sorted: the sort commands' check marks follow.
+    void sortOrderChanged();
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -96,11 +99,11 @@ private:
     void selectRow(int row);
 
     // --- The document's news ---
+    void followDocument(CRSSEditDoc *doc);
     void reflectSelectedPost(int post);
     void onPostsInserted(int index);
     void onPostRemoved(int index);
     void onFeedReset();
-    void onSortChanged();
     void refreshPost(int post);
 
     // --- The user's picks ---
@@ -108,6 +111,8 @@ private:
     void onSelectionDelayElapsed();
 
     // --- In-place rename, sorting, copying ---
+    // Sorts the rows anew, also in the order they have.
+    void setSortOrder(CPostOrder::SortOrder order);
     void onColumnClicked(int column);
     void copyTitle();
     QString currentTitle() const;

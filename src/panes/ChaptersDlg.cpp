@@ -135,20 +135,7 @@ CChaptersDlg::CChaptersDlg(QWidget *parent)
     setObjectName(QStringLiteral("chaptersDialog"));
     auto *layout = new QVBoxLayout(this);
 
-    auto *fileRow = new QHBoxLayout;
-    auto *fileLabel = new QLabel(tr("&File:"));
-    fileLabel->setBuddy(m_path);
-    auto *open = new QPushButton(tr("&Open\u2026"));
-    open->setObjectName(QStringLiteral("open"));
-    auto *saveAs = new QPushButton(tr("Sa&ve As\u2026"));
-    saveAs->setObjectName(QStringLiteral("saveAs"));
-    fileRow->addWidget(fileLabel);
-    fileRow->addWidget(m_path, 1);
-    fileRow->addWidget(open);
-    fileRow->addWidget(saveAs);
-    layout->addLayout(fileRow);
-    connect(open, &QPushButton::clicked, this, &CChaptersDlg::openOther);
-    connect(saveAs, &QPushButton::clicked, this, &CChaptersDlg::saveAs);
+    layout->addLayout(createFileRow());
 
     m_table->setHorizontalHeaderLabels({tr("Start"), tr("Title"), tr("Image"), tr("URL")});
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -181,6 +168,25 @@ CChaptersDlg::CChaptersDlg(QWidget *parent)
     connect(m_save, &QPushButton::clicked, this, &CChaptersDlg::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &CChaptersDlg::reject);
     resize(760, 420);
+}
+
+// The chapters file's path, with Open and Save As beside it.
+QHBoxLayout *CChaptersDlg::createFileRow()
+{
+    auto *fileRow = new QHBoxLayout;
+    auto *fileLabel = new QLabel(tr("&File:"));
+    fileLabel->setBuddy(m_path);
+    auto *open = new QPushButton(tr("&Open\u2026"));
+    open->setObjectName(QStringLiteral("open"));
+    auto *saveAs = new QPushButton(tr("Sa&ve As\u2026"));
+    saveAs->setObjectName(QStringLiteral("saveAs"));
+    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(m_path, 1);
+    fileRow->addWidget(open);
+    fileRow->addWidget(saveAs);
+    connect(open, &QPushButton::clicked, this, &CChaptersDlg::openOther);
+    connect(saveAs, &QPushButton::clicked, this, &CChaptersDlg::saveAs);
+    return fileRow;
 }
 
 bool CChaptersDlg::openFile(const QString &path, const QString &note)

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class CRSSEditDoc;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -61,6 +62,7 @@ public slots:
     void reject() override;
 
 private:
+    QHBoxLayout *createFileRow();
     void fillTable();
     void onItemChanged(int row, int column);
     void showMessage(const QString &text, bool error);

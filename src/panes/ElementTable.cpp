@@ -37,6 +37,21 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
             m_checks[column] = [check](const FeedElement &, const QString &value) { return check(value); };
     }
     m_table->setHorizontalHeaderLabels(headers);
+    setUpTable();
+    createButtons();
+
+    m_note->hide();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    layout->addLayout(m_buttons);
+    layout->addWidget(m_note);
+}
+
+void CElementTable::setUpTable()
+{
+    const QString element = m_element;
     m_table->setAccessibleName(element);
     m_table->setAccessibleDescription(tr("One element %1 a row; Add and Remove below change the rows").arg(element));
     // The first column (a name or an address) takes what the others leave.
@@ -58,7 +73,11 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
         + m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_table->frameWidth();
     m_table->setMinimumHeight(minimum);
     m_table->setMaximumHeight(qMax(minimum, header * 7));
+}
 
+void CElementTable::createButtons()
+{
+    const QString element = m_element;
     auto *add = new QPushButton(tr("Add"), this);
     auto *remove = new QPushButton(tr("Remove"), this);
     add->setAccessibleDescription(tr("Adds a row: a new element %1").arg(element));
@@ -77,14 +96,6 @@ CElementTable::CElementTable(const QString &element, const QStringList &headers,
         if (row != previousRow)
             emit currentRowChanged();
     });
-
-    m_note->hide();
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_table);
-    layout->addLayout(m_buttons);
-    layout->addWidget(m_note);
 }
 
 void CElementTable::setElements(const std::vector<FeedElement> &elements)

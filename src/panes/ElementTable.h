@@ -29,8 +29,6 @@ public:
 
     const QString &element() const { return m_element; }
     QTableWidget *table() const { return m_table; }
-    // Where pages add buttons of their own beside Add and Remove.
-    QHBoxLayout *buttonRow() const { return m_buttons; }
     void setStore(Store store) { m_store = std::move(store); }
     void setCheck(int column, RowCheck check);
     // The cells of a column are edited with a list of these values.
@@ -67,6 +65,9 @@ signals:
     void currentRowChanged();
 
 private:
+    void setUpTable();
+    // Add and Remove under the table.
+    void createButtons();
     void followParent();
     void fill();
     void onCellChanged(int row, int column);

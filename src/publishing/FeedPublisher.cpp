@@ -41,6 +41,18 @@ PublishResult stopped(const CPublishFolder &folder, const QString &remotePath, b
     return result;
 }
 
+// "Published feed.xml to <address> with 2 media files (1 already there)."
+QString publishedMessage(const QString &feedName, const PublishResult &result)
+{
+    QString message = QCoreApplication::translate("CFeedPublisher", "Published %1 to %2").arg(feedName, result.uploaded.last());
+    const int media = int(result.uploaded.size()) - 1;
+    if (media > 0)
+        message += QCoreApplication::translate("CFeedPublisher", " with %n media file(s)", nullptr, media);
+    if (result.skipped > 0)
+        message += QCoreApplication::translate("CFeedPublisher", " (%n already there)", nullptr, result.skipped);
+    return message + u'.';
+}
+
 } // namespace
 
 CFeedPublisher::CFeedPublisher(QObject *parent)
@@ -141,12 +153,6 @@ PublishResult CFeedPublisher::publish(const PublishJob &job, const ProgressHandl
     progress(total, total, int(files.size()), int(files.size()));
 
     result.outcome = PublishResult::Published;
-    result.message = QCoreApplication::translate("CFeedPublisher", "Published %1 to %2").arg(feedName, result.uploaded.last());
-    const int media = int(result.uploaded.size()) - 1;
-    if (media > 0)
-        result.message += QCoreApplication::translate("CFeedPublisher", " with %n media file(s)", nullptr, media);
-    if (result.skipped > 0)
-        result.message += QCoreApplication::translate("CFeedPublisher", " (%n already there)", nullptr, result.skipped);
-    result.message += u'.';
+    result.message = publishedMessage(feedName, result);
     return result;
 }

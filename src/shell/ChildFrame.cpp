@@ -104,11 +104,10 @@ void CChildFrame::connectDocument()
 
     for (auto changed : {&CRSSEditDoc::postsInserted, &CRSSEditDoc::postRemoved})
         connect(document, changed, this, &CChildFrame::commandStatesChanged);
-    for (auto changed : {&CRSSEditDoc::feedReset, &CRSSEditDoc::sortOrderChanged})
-        connect(document, changed, this, &CChildFrame::commandStatesChanged);
+    connect(document, &CRSSEditDoc::feedReset, this, &CChildFrame::commandStatesChanged);
     connect(document, &CRSSEditDoc::modifiedChanged, this, &CChildFrame::commandStatesChanged);
     connect(document, &CRSSEditDoc::pathChanged, this, &CChildFrame::commandStatesChanged);
-    connect(document, &CRSSEditDoc::notified, this, &CChildFrame::commandStatesChanged);
+    connect(document, &CRSSEditDoc::postFieldChanged, this, &CChildFrame::commandStatesChanged);
     connect(document->undoStack(), &QUndoStack::indexChanged, this, &CChildFrame::commandStatesChanged);
     connect(document->selection(), &CPostSelection::changed, this, &CChildFrame::commandStatesChanged);
 }
@@ -145,6 +144,7 @@ void CChildFrame::createBars()
     connect(m_postsBar, &CBarRssItems::feedPropertiesRequested, this, [this] { showProperties(); });
     connect(m_postsBar, &CBarRssItems::editorFocusRequested, m_view, &CRSSEditView::FocusEditor);
     connect(m_postsBar, &CBarRssItems::filteringChanged, this, &CChildFrame::commandStatesChanged);
+    connect(m_postsBar, &CBarRssItems::sortOrderChanged, this, &CChildFrame::commandStatesChanged);
     m_postsBar->setPostCommands(m_postCommands.get());
     connect(m_postsBar->listCtrl(), &CPostsListCtrl::audioFilesDropped, this,
             [this](const QStringList &paths) { m_postCommands->addEpisodesFromAudio(paths); });

@@ -25,7 +25,6 @@ public:
     Scheme desktopScheme() const { return m_desktop; }
     // NoPreference follows the desktop again.
     void setForcedScheme(Scheme scheme);
-    Scheme forcedScheme() const { return m_forced; }
     // The forced scheme, else the desktop's.
     Scheme scheme() const { return m_forced != NoPreference ? m_forced : m_desktop; }
 

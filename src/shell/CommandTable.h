@@ -5,7 +5,7 @@
 #include <vector>
 
 // Commands that only the main window carries; the shared ones are in
-// document/CommandIds.h.
+// commands/CommandIds.h.
 enum ShellCommandId : int {
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,

@@ -136,10 +136,10 @@ bool CDocManager::saveDocumentAs(CChildFrame *frame)
 bool CDocManager::saveDocumentTo(CChildFrame *frame, const QString &path)
 {
     CRSSEditDoc *document = frame->document();
+    if (!confirmOverwriteChangedFile(document, path))
+        return false;
     QString error;
     if (!document->OnSaveDocument(path, &error)) {
-        if (error.isEmpty())
-            return false; // the user chose not to save
         // The document keeps its changes, so the user can try elsewhere.
         m_services->showError(tr("Cannot save %1.\n\n%2\n\nThe feed keeps its changes.")
                                   .arg(QDir::toNativeSeparators(path), error));
@@ -150,6 +150,15 @@ bool CDocManager::saveDocumentTo(CChildFrame *frame, const QString &path)
     frame->updateCaption();
     addRecentFile(path);
     return true;
+}
+
+// Another program (an editor, a pull from version control) may have
+// written the file since: its version would be gone but for the backup.
+bool CDocManager::confirmOverwriteChangedFile(const CRSSEditDoc *document, const QString &path)
+{
+    if (!document->isOwnPath(path) || !QFileInfo::exists(path) || !document->IsChangedOnDisk())
+        return true;
+    return m_services->confirm(tr("The file changed on disk since it was opened. Save anyway?"), tr("&Overwrite"));
 }
 
 bool CDocManager::closeDocument(CChildFrame *frame)

@@ -76,6 +76,9 @@ private:
     // Takes away a frame whose feed did not load and puts `front` back.
     void discardFrame(CChildFrame *frame, const FrontWindow &front);
     bool saveDocumentTo(CChildFrame *frame, const QString &path);
+    // The question before a save over a file another program changed; true
+    // to go on.
+    bool confirmOverwriteChangedFile(const CRSSEditDoc *document, const QString &path);
     // Asks whether to save a modified feed; false when the user cancelled
     // or the save failed.
     bool saveModified(CChildFrame *frame);

@@ -92,30 +92,8 @@ CMainFrame::CMainFrame(QWidget *parent)
     m_publishing = new CFeedPublishing(m_services, statusBar(), this);
     connect(m_publishing, &CFeedPublishing::runningChanged, this, &CMainFrame::updateActions);
 
-    CStartPage *start = startPage();
-    connect(start, &CStartPage::newFeedRequested, this, [this] { executeCommand(ID_FILE_NEW); });
-    connect(start, &CStartPage::openFeedRequested, this, [this] { executeCommand(ID_FILE_OPEN); });
-    connect(start, &CStartPage::recentFileRequested, m_documents, &CDocManager::openDocument);
-    connect(start, &CStartPage::guideRequested, this, &CMainFrame::showGuide);
-    connect(start, &CStartPage::webPageRequested, this, qOverload<const QUrl &>(&CMainFrame::openWebPage));
-    connect(start, &CStartPage::linkHovered, statusBar(), [this](const QString &url) {
-        statusBar()->showMessage(url);
-    });
-
-    connect(m_documents, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFileActions);
-    connect(m_documents, &CDocManager::documentsChanged, this, &CMainFrame::updateActions);
-    connect(m_documents, &CDocManager::frameCreated, this, [this](CChildFrame *frame) {
-        frame->postsBar()->setMenuActions(m_postsMenu->actions());
-        connect(frame, &CChildFrame::commandRequested, this, &CMainFrame::executeCommand);
-        connect(frame, &CChildFrame::commandStatesChanged, this, [this, frame] {
-            if (frame == activeChildFrame())
-                updateActions();
-        });
-        connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateWindowTitle);
-        connect(frame->document(), &CRSSEditDoc::modifiedChanged, this, &CMainFrame::updateWindowTitle);
-        m_undoGroup->addStack(frame->document()->undoStack());
-        connect(frame, &CChildFrame::checkSummaryChanged, this, &CMainFrame::updateCheckSummary);
-    });
+    connectStartPage();
+    connectDocuments();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         CChildFrame *frame = activeChildFrame();
         m_undoGroup->setActiveStack(frame ? frame->document()->undoStack() : nullptr);
@@ -136,6 +114,38 @@ CMainFrame::CMainFrame(QWidget *parent)
         StoreWebTitle(result.url, result.title);
         if (activeChildFrame())
             CHyperlinkDlg::OnTitleFetched(result);
+    });
+}
+
+void CMainFrame::connectStartPage()
+{
+    CStartPage *start = startPage();
+    connect(start, &CStartPage::newFeedRequested, this, [this] { executeCommand(ID_FILE_NEW); });
+    connect(start, &CStartPage::openFeedRequested, this, [this] { executeCommand(ID_FILE_OPEN); });
+    connect(start, &CStartPage::recentFileRequested, m_documents, &CDocManager::openDocument);
+    connect(start, &CStartPage::guideRequested, this, &CMainFrame::showGuide);
+    connect(start, &CStartPage::webPageRequested, this, qOverload<const QUrl &>(&CMainFrame::openWebPage));
+    connect(start, &CStartPage::linkHovered, statusBar(), [this](const QString &url) {
+        statusBar()->showMessage(url);
+    });
+}
+
+// Each new feed window hands its commands and news to the main window.
+void CMainFrame::connectDocuments()
+{
+    connect(m_documents, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFileActions);
+    connect(m_documents, &CDocManager::documentsChanged, this, &CMainFrame::updateActions);
+    connect(m_documents, &CDocManager::frameCreated, this, [this](CChildFrame *frame) {
+        frame->postsBar()->setMenuActions(m_postsMenu->actions());
+        connect(frame, &CChildFrame::commandRequested, this, &CMainFrame::executeCommand);
+        connect(frame, &CChildFrame::commandStatesChanged, this, [this, frame] {
+            if (frame == activeChildFrame())
+                updateActions();
+        });
+        connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateWindowTitle);
+        connect(frame->document(), &CRSSEditDoc::modifiedChanged, this, &CMainFrame::updateWindowTitle);
+        m_undoGroup->addStack(frame->document()->undoStack());
+        connect(frame, &CChildFrame::checkSummaryChanged, this, &CMainFrame::updateCheckSummary);
     });
 }
 
@@ -262,11 +272,16 @@ void CMainFrame::updateActions()
 
 bool CMainFrame::OnCommand(int id)
 {
-    CChildFrame *frame = activeChildFrame();
     if (isRecentFileCommand(id)) {
         m_documents->openRecentFile(id - ID_FILE_MRU_FIRST);
         return true;
     }
+    return onFileCommand(id, activeChildFrame()) || onWindowCommand(id);
+}
+
+// The File menu's commands; those on a feed do nothing without one.
+bool CMainFrame::onFileCommand(int id, CChildFrame *frame)
+{
     switch (id) {
     case ID_FILE_NEW:
         newFeed();
@@ -313,6 +328,15 @@ bool CMainFrame::OnCommand(int id)
     case ID_APP_EXIT:
         close();
         return true;
+    default:
+        return false;
+    }
+}
+
+// The commands of the main window itself: its bars, its feed windows, help.
+bool CMainFrame::onWindowCommand(int id)
+{
+    switch (id) {
     case ID_APP_ABOUT:
         showAbout();
         return true;

@@ -78,6 +78,10 @@ private:
     // Brings every action's enabled and check state up to date. Called when
     // something a state depends on changes, never on a timer.
     void updateActions();
+    void connectStartPage();
+    void connectDocuments();
+    bool onFileCommand(int id, CChildFrame *frame);
+    bool onWindowCommand(int id);
     void createActions();
     void createMenus();
     void createToolBar();

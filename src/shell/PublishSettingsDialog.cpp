@@ -72,37 +72,8 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
     connect(m_browseKey, &QPushButton::clicked, this, [this] { browse(m_keyFile, false); });
     connect(m_browseMedia, &QPushButton::clicked, this, [this] { browse(m_mediaFolder, true); });
 
-    auto *serverForm = new QFormLayout;
-    serverForm->addRow(buddyLabel(tr("&Upload to:"), m_destination), m_destination);
-    serverForm->addRow(buddyLabel(tr("U&ser:"), m_user), m_user);
-    serverForm->addRow(buddyLabel(tr("SFTP si&gns in with:"), m_sshAuth), m_sshAuth);
-    serverForm->addRow(buddyLabel(tr("SSH &key file:"), m_keyFile), withButton(m_keyFile, m_browseKey));
-    m_secretLabel->setBuddy(m_secret);
-    serverForm->addRow(m_secretLabel, m_secret);
-    serverForm->addRow(QString(), m_startTls);
-    // Notes that wrap go below the form, which does not give them their
-    // height.
-    auto *server = new QVBoxLayout;
-    server->addLayout(serverForm);
-    server->addWidget(note(tr("The address is the feed's on the server: sftp://, ftp://, ftps://, or "
-                                          "file:// for a folder on this computer. An address ending with / names "
-                                          "a folder; the feed keeps its file name there.")));
-    server->addWidget(note(tr("Passwords and passphrases are kept in the desktop's keyring, "
-                                          "never in a settings file.")));
-    auto *serverGroup = new QGroupBox(tr("Server"));
-    serverGroup->setLayout(server);
-
-    auto *mediaForm = new QFormLayout;
-    mediaForm->addRow(buddyLabel(tr("&Media address:"), m_mediaBase), m_mediaBase);
-    mediaForm->addRow(buddyLabel(tr("Media &folder:"), m_mediaFolder), withButton(m_mediaFolder, m_browseMedia));
-    auto *media = new QVBoxLayout;
-    media->addLayout(mediaForm);
-    media->addWidget(note(tr("Optional. Enclosures whose address starts with the media address are "
-                                         "uploaded beside the feed from the same place under the media folder, "
-                                         "unless the server has them at the same size.")));
-    auto *mediaGroup = new QGroupBox(tr("Media files"));
-    mediaGroup->setLayout(media);
-
+    QGroupBox *serverGroup = createServerGroup();
+    QGroupBox *mediaGroup = createMediaGroup();
     m_problemLabel->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -123,6 +94,45 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
         connect(edit, &QLineEdit::textChanged, this, &CPublishSettingsDialog::updateFields);
     connect(m_sshAuth, &QComboBox::currentIndexChanged, this, &CPublishSettingsDialog::updateFields);
     updateFields();
+}
+
+QGroupBox *CPublishSettingsDialog::createServerGroup()
+{
+    auto *serverForm = new QFormLayout;
+    serverForm->addRow(buddyLabel(tr("&Upload to:"), m_destination), m_destination);
+    serverForm->addRow(buddyLabel(tr("U&ser:"), m_user), m_user);
+    serverForm->addRow(buddyLabel(tr("SFTP si&gns in with:"), m_sshAuth), m_sshAuth);
+    serverForm->addRow(buddyLabel(tr("SSH &key file:"), m_keyFile), withButton(m_keyFile, m_browseKey));
+    m_secretLabel->setBuddy(m_secret);
+    serverForm->addRow(m_secretLabel, m_secret);
+    serverForm->addRow(QString(), m_startTls);
+    // Notes that wrap go below the form, which does not give them their
+    // height.
+    auto *server = new QVBoxLayout;
+    server->addLayout(serverForm);
+    server->addWidget(note(tr("The address is the feed's on the server: sftp://, ftp://, ftps://, or "
+                                          "file:// for a folder on this computer. An address ending with / names "
+                                          "a folder; the feed keeps its file name there.")));
+    server->addWidget(note(tr("Passwords and passphrases are kept in the desktop's keyring, "
+                                          "never in a settings file.")));
+    auto *serverGroup = new QGroupBox(tr("Server"));
+    serverGroup->setLayout(server);
+    return serverGroup;
+}
+
+QGroupBox *CPublishSettingsDialog::createMediaGroup()
+{
+    auto *mediaForm = new QFormLayout;
+    mediaForm->addRow(buddyLabel(tr("&Media address:"), m_mediaBase), m_mediaBase);
+    mediaForm->addRow(buddyLabel(tr("Media &folder:"), m_mediaFolder), withButton(m_mediaFolder, m_browseMedia));
+    auto *media = new QVBoxLayout;
+    media->addLayout(mediaForm);
+    media->addWidget(note(tr("Optional. Enclosures whose address starts with the media address are "
+                                         "uploaded beside the feed from the same place under the media folder, "
+                                         "unless the server has them at the same size.")));
+    auto *mediaGroup = new QGroupBox(tr("Media files"));
+    mediaGroup->setLayout(media);
+    return mediaGroup;
 }
 
 void CPublishSettingsDialog::setTarget(const PublishTarget &target, const QString &secret)

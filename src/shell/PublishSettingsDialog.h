@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,7 +35,6 @@ public:
     QLineEdit *keyFileEdit() const { return m_keyFile; }
     QCheckBox *startTlsBox() const { return m_startTls; }
     QLineEdit *mediaBaseEdit() const { return m_mediaBase; }
-    QLineEdit *mediaFolderEdit() const { return m_mediaFolder; }
     QPushButton *okButton() const { return m_ok; }
     // What is wrong with the fields, in plain words; empty when OK may end
     // the dialog.
@@ -46,6 +46,8 @@ public:
     static QString mediaBaseProblem(const QString &address);
 
 private:
+    QGroupBox *createServerGroup();
+    QGroupBox *createMediaGroup();
     void updateFields();
     void browse(QLineEdit *edit, bool folder);
 

@@ -5,7 +5,6 @@
 #include "document/DocumentPrompter.h"
 #include "commands/PostCommands.h"
 #include "document/RSSEditDoc.h"
-#include "document/RSSObserver.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -54,7 +53,7 @@ inline QList<TestPost> postsTitled(const QStringList &titles)
 
 // Writes the document's news and its selection's changes into the log:
 // "select:1", "insert:0", "remove:2", "title:1" (a field and its post),
-// "elements:1", "restore:1", "header", "reset", "sort".
+// "elements:1", "restore:1", "header", "reset".
 inline void recordNews(CRSSEditDoc *doc, QStringList *log)
 {
     const auto note = [log](const QString &what, int index) { log->append(what + u':' + QString::number(index)); };
@@ -69,7 +68,6 @@ inline void recordNews(CRSSEditDoc *doc, QStringList *log)
     });
     QObject::connect(doc, &CRSSEditDoc::headerChanged, doc, [log] { log->append("header"); });
     QObject::connect(doc, &CRSSEditDoc::feedReset, doc, [log] { log->append("reset"); });
-    QObject::connect(doc, &CRSSEditDoc::sortOrderChanged, doc, [log] { log->append("sort"); });
 }
 
 class RecordingPrompter : public CDocumentPrompter

@@ -214,26 +214,6 @@ private slots:
         QVERIFY(!f->doc.IsModified());
     }
 
-    void sortCommands_announceAndShowTheirMarks()
-    {
-        f->open(postsTitled({"A"}));
-        QVERIFY(f->state(ID_SORT_BY_POSITION).checked);
-        QVERIFY(f->commands.OnCommand(ID_SORT_BY_TITLE));
-        QVERIFY(f->commands.OnCommand(ID_SORT_BY_TITLE));
-        QCOMPARE(f->log, notes("sort")); // the same order twice announces once
-        QCOMPARE(f->doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
-
-        f->log.clear();
-        QVERIFY(f->commands.OnCommand(ID_SORT_BY_DATE));
-        QCOMPARE(f->log, notes("sort"));
-        QCOMPARE(f->doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
-        for (int id : {int(ID_SORT_BY_POSITION), int(ID_SORT_BY_TITLE), int(ID_SORT_BY_DATE)}) {
-            const CommandState state = f->state(id);
-            QVERIFY(state.enabled && state.checkable);
-            QCOMPARE(state.checked, id == ID_SORT_BY_DATE);
-        }
-    }
-
     void history_backAndForward()
     {
         f->open(postsTitled({"A", "B", "C", "D"}));

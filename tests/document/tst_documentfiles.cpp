@@ -97,7 +97,11 @@ private slots:
     void openDocument_badFileReportsReason_goodFileSetsPathAndAnnouncesFeed()
     {
         QVERIFY(writeFile(f->path, "<?xml version=\"1.0\"?>\n<rss version=\"2.0\">\n<channel>\n<item><title>A</item>\n"));
-        f->doc.SetModifiedFlag(true);
+        NewFeedParams params;
+        params.title = QStringLiteral("New");
+        QVERIFY(f->doc.OnNewDocument(params));
+        QVERIFY(f->doc.IsModified());
+        f->log.clear();
         QString error;
         QVERIFY(!f->doc.OnOpenDocument(f->path, &error));
         QVERIFY(!error.isEmpty());
@@ -112,7 +116,6 @@ private slots:
         QVERIFY(f->log.isEmpty());
 
         QVERIFY(writeFeedFile(f->path, postsTitled({"A", "B"})));
-        f->doc.SetModifiedFlag(true);
         QSignalSpy pathChanged(&f->doc, &CRSSEditDoc::pathChanged);
         QVERIFY(f->doc.OnOpenDocument(f->path));
         QCOMPARE(f->doc.feed()->GetPostCount(), 2);
@@ -131,7 +134,6 @@ private slots:
         f->open(postsTitled({"A", "B"}));
         f->select(1);
         QVERIFY(f->doc.SetPostField(1, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
-        f->doc.SetModifiedFlag(true);
         f->log.clear();
 
         f->prompter.answer = false;
@@ -164,7 +166,6 @@ private slots:
         const QByteArray before = readFile(f->path);
         f->select(1);
         QVERIFY(f->doc.SetPostField(1, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
-        f->doc.SetModifiedFlag(true);
         f->log.clear();
         QVERIFY(backupsOf(f->path).isEmpty());
 
@@ -224,7 +225,6 @@ private slots:
         f->open(postsTitled({"A"}));
         const QByteArray before = readFile(f->path);
         QVERIFY(f->doc.SetPostField(0, CRSSEditDoc::PostTitle, QStringLiteral("Changed")));
-        f->doc.SetModifiedFlag(true);
         const QString unreachable = f->dir.filePath(QStringLiteral("missing/feed.xml"));
         QString error;
         QVERIFY(!f->doc.OnSaveDocument(unreachable, &error));
@@ -279,36 +279,9 @@ private slots:
             QVERIFY(QFileInfo(backup).permissions() & QFile::WriteOwner);
     }
 
-    // Another program wrote the file while it was open: the save asks, and
-    // a "no" leaves that program's version alone.
-    void save_fileChangedOnDiskAsksFirst()
-    {
-        f->open(postsTitled({"A"}));
-        QVERIFY(writeFeedFile(f->path, postsTitled({"Written elsewhere"})));
-        const QByteArray outside = readFile(f->path);
-        QVERIFY(f->doc.SetPostField(0, CRSSEditDoc::PostTitle, QStringLiteral("Mine")));
-
-        f->prompter.answer = false;
-        QString error = QStringLiteral("not cleared");
-        QVERIFY(!f->doc.OnSaveDocument(f->path, &error));
-        QVERIFY(error.isEmpty());
-        QCOMPARE(f->prompter.questions, QStringList({"The file changed on disk since it was opened. Save anyway?"}));
-        QCOMPARE(readFile(f->path), outside);
-        QVERIFY(backupsOf(f->path).isEmpty());
-        QVERIFY(f->doc.IsModified());
-
-        f->prompter.answer = true;
-        QVERIFY(f->doc.OnSaveDocument(f->path));
-        QVERIFY(readFile(f->path).contains("<title>Mine</title>"));
-        QCOMPARE(readFile(backupsOf(f->path).value(0)), outside);
-        // Saved by us: no question next time.
-        QVERIFY(f->doc.OnSaveDocument(f->path));
-        QCOMPARE(f->prompter.questions.size(), 2);
-    }
-
     // Readers know a post by its guid: edits, a link change, moving a post
-    // to the top, sorting and saving leave it; only a copy gets a new one.
-    void guids_stayThroughEditsMovesSortAndSave()
+    // to the top and saving leave it; only a copy gets a new one.
+    void guids_stayThroughEditsMovesAndSave()
     {
         f->open(postsTitled({"A", "B", "C"}));
         f->select(1);
@@ -317,7 +290,6 @@ private slots:
         const QString dateOfB = f->doc.feed()->GetPostPubDate(1);
         QVERIFY(f->commands.OnCommand(ID_POST_DUPLICATE_DELETE)); // B to the top
         QVERIFY(f->commands.OnCommand(ID_POST_DUPLICATE));        // and a copy of it
-        QVERIFY(f->commands.OnCommand(ID_SORT_BY_TITLE));
         QVERIFY(f->doc.OnSaveDocument(f->path));
 
         CRssFeed saved;

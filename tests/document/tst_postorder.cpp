@@ -13,9 +13,9 @@ using Rows = std::vector<int>;
 
 namespace {
 const QString kUnreadableDate = QStringLiteral("sometime soon");
-const int kPosition = CRSSEditDoc::SortByPosition;
-const int kTitle = CRSSEditDoc::SortByTitle;
-const int kDate = CRSSEditDoc::SortByDate;
+const CPostOrder::SortOrder kPosition = CPostOrder::SortByPosition;
+const CPostOrder::SortOrder kTitle = CPostOrder::SortByTitle;
+const CPostOrder::SortOrder kDate = CPostOrder::SortByDate;
 } // namespace
 
 class PostOrderTest : public QObject
@@ -52,11 +52,14 @@ private slots:
         load({{"b", "02 Mar 2026 09:00:00 GMT"}, {"B", "01 Mar 2026 09:00:00 GMT"}, {"a", kUnreadableDate}});
         CPostOrder order;
         order.fillAll(&m_feed);
-        order.sort(&m_feed, kTitle);
+        order.setSortOrder(kTitle);
+        order.sort(&m_feed);
         QCOMPARE(order.rows(), Rows({2, 0, 1})); // b and B equal: by index
-        order.sort(&m_feed, kDate);
+        order.setSortOrder(kDate);
+        order.sort(&m_feed);
         QCOMPARE(order.rows(), Rows({0, 1, 2}));
-        order.sort(&m_feed, kPosition);
+        order.setSortOrder(kPosition);
+        order.sort(&m_feed);
         QCOMPARE(order.rows(), Rows({0, 1, 2}));
     }
 
@@ -68,10 +71,12 @@ private slots:
         QVERIFY(m_feed.LoadFromFile(QDir::cleanPath(QStringLiteral(TIDREL_TEST_DATA_DIR "/../../core/data/liveitems.xml"))));
         CPostOrder order;
         order.fillAll(&m_feed);
-        order.sort(&m_feed, kDate);
+        order.setSortOrder(kDate);
+        order.sort(&m_feed);
         QCOMPARE(order.rows(), Rows({0, 2, 1, 3})); // 24 Dec, 8 Nov, 1 Nov 20:00, 1 Nov 10:00
         QVERIFY(m_feed.SetPostAttribute(1, QStringLiteral("start"), QStringLiteral("2026-11-08T23:30:00.000-0600")));
-        order.sort(&m_feed, kDate);
+        order.setSortOrder(kDate);
+        order.sort(&m_feed);
         QCOMPARE(order.rows(), Rows({0, 1, 2, 3}));
     }
 
@@ -81,23 +86,25 @@ private slots:
     {
         load(postsTitled({"zebra", "Éclair", "apple", "Post 10", "Banana", "Post 2"}));
         CPostOrder order;
-        order.rebuild(&m_feed, kTitle, QString());
+        order.setSortOrder(kTitle);
+        order.rebuild(&m_feed, QString());
         QCOMPARE(order.rows(), Rows({2, 4, 1, 5, 3, 0}));
     }
 
     void sort_agreesWithComparison_data()
     {
-        QTest::addColumn<int>("sortOrder");
-        QTest::newRow("position") << kPosition;
-        QTest::newRow("title") << kTitle;
-        QTest::newRow("date") << kDate;
+        QTest::addColumn<int>("sortOrderValue");
+        QTest::newRow("position") << int(kPosition);
+        QTest::newRow("title") << int(kTitle);
+        QTest::newRow("date") << int(kDate);
     }
 
     // Titles and dates with repeats, mixed case, non-ASCII letters, unreadable
     // and future dates: every post appears once, every neighbour pair in order.
     void sort_agreesWithComparison()
     {
-        QFETCH(int, sortOrder);
+        QFETCH(int, sortOrderValue);
+        const auto sortOrder = CPostOrder::SortOrder(sortOrderValue);
         const QStringList titles = {"alpha", "Alpha", "beta", "Ω omega", "", "Zulu", "émile", "alpha"};
         const QStringList dates = {"01 Mar 2026 09:00:00 GMT", kUnreadableDate, "Tue, 10 Feb 2026 08:30:00 +0100",
                                    "31 Dec 2099 23:59:59 GMT", "", "01 Mar 2026 09:00:00 GMT", "15 jan 1999 00:00:01 GMT"};
@@ -107,7 +114,8 @@ private slots:
         load(posts);
 
         CPostOrder order;
-        order.rebuild(&m_feed, sortOrder, QString());
+        order.setSortOrder(sortOrder);
+        order.rebuild(&m_feed, QString());
         Rows seen = order.rows();
         std::sort(seen.begin(), seen.end());
         Rows all(posts.size());
@@ -163,15 +171,20 @@ private slots:
     {
         load(postsTitled({"zz News", "Weather", "NEWS flash", "a news item", "n e w s"}));
         CPostOrder order;
-        order.rebuild(&m_feed, kPosition, QStringLiteral(" news "));
+        order.setSortOrder(kPosition);
+        order.rebuild(&m_feed, QStringLiteral(" news "));
         QCOMPARE(order.rows(), Rows({0, 2, 3}));
-        order.rebuild(&m_feed, kTitle, QStringLiteral("news"));
+        order.setSortOrder(kTitle);
+        order.rebuild(&m_feed, QStringLiteral("news"));
         QCOMPARE(order.rows(), Rows({3, 2, 0}));
-        order.rebuild(&m_feed, kPosition, QStringLiteral(" \t"));
+        order.setSortOrder(kPosition);
+        order.rebuild(&m_feed, QStringLiteral(" \t"));
         QCOMPARE(order.rows(), Rows({0, 1, 2, 3, 4}));
-        order.rebuild(&m_feed, kTitle, QString());
+        order.setSortOrder(kTitle);
+        order.rebuild(&m_feed, QString());
         QCOMPARE(order.rows(), Rows({3, 4, 2, 1, 0}));
-        order.rebuild(&m_feed, kTitle, QStringLiteral("missing"));
+        order.setSortOrder(kTitle);
+        order.rebuild(&m_feed, QStringLiteral("missing"));
         QVERIFY(order.isEmpty());
     }
 
@@ -182,7 +195,8 @@ private slots:
         QCOMPARE(order.postAt(0), -1);
 
         load(postsTitled({"c", "a", "b"}));
-        order.rebuild(&m_feed, kTitle, QString());
+        order.setSortOrder(kTitle);
+        order.rebuild(&m_feed, QString());
         QCOMPARE(order.size(), 3);
         QCOMPARE(order.rowOfPost(0), 2);
         QCOMPARE(order.postAt(0), 1);
@@ -201,7 +215,7 @@ private:
         QCOMPARE(m_feed.GetPostCount(), posts.size());
     }
 
-    bool before(int sortOrder, int a, int b) { return CPostOrder::IsPostBefore(sortOrder, &m_feed, a, b); }
+    bool before(CPostOrder::SortOrder sortOrder, int a, int b) { return CPostOrder::IsPostBefore(sortOrder, &m_feed, a, b); }
 
     QTemporaryDir m_dir;
     CRssFeed m_feed;

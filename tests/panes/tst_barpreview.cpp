@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -64,20 +65,16 @@ private slots:
         m_doc = std::make_unique<CRSSEditDoc>();
         QString error;
         QVERIFY2(m_doc->OnOpenDocument(path, &error), qPrintable(error));
-        m_doc->addView(&m_recorder);
         m_host = std::make_unique<QMainWindow>();
         m_host->setCentralWidget(new QWidget);
         m_pane = new CBarPreview(QStringLiteral("Preview"), m_doc.get(), m_host.get());
         m_host->addDockWidget(Qt::BottomDockWidgetArea, m_pane);
-        m_recorder.notes.clear();
     }
     void cleanup()
     {
         m_host.reset();
         m_pane = nullptr;
-        m_doc->removeView(&m_recorder);
         m_doc.reset();
-        m_recorder.notes.clear();
     }
 
     void withLineBreaks_breaksAtParagraphsAndBreaksOnce_data()
@@ -123,34 +120,30 @@ private slots:
         QCOMPARE(markedText(m_pane->editor()), expected);
         QCOMPARE(m_pane->editor()->textCursor().position(), 0);
     }
-    void descriptionEdited_showsGivenTextOnceAndPlain()
+    void storedDescription_showsInPlaceAndPlain()
     {
         QPlainTextEdit *editor = m_pane->editor();
         QVERIFY(m_doc->selection()->select(1));
-        const QString shown = editor->toPlainText();
-        QCOMPARE(shown, QStringLiteral("x<BR>\n<BR>\ny"));
-        m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant());
-        QCOMPARE(editor->toPlainText(), shown);
-        m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(shown));
-        QCOMPARE(editor->toPlainText(), shown);
+        QCOMPARE(editor->toPlainText(), QStringLiteral("x<BR>\n<BR>\ny"));
         QCOMPARE(editor->document()->blockCount(), 3);
 
         // Text after a caret inside a tag does not take the tag's colour.
         QTextCursor insideTag = editor->textCursor();
         insideTag.setPosition(2);
         editor->setTextCursor(insideTag);
-        m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("plain <b>new</b>")));
+        QVERIFY(m_doc->SetPostField(1, CRSSEditDoc::PostDescription, QStringLiteral("plain <b>new</b>")));
+        QCOMPARE(markedText(editor), QStringLiteral("plain [<b>]new[</b>]"));
+        // Another post's description leaves the pane alone.
+        QVERIFY(m_doc->SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("other")));
         QCOMPARE(markedText(editor), QStringLiteral("plain [<b>]new[</b>]"));
     }
-    void showing_isNotTakenForTypingAndOtherHintsIgnored()
+    void showing_isNotTakenForTyping()
     {
         QSignalSpy modified(m_doc.get(), &CRSSEditDoc::modifiedChanged);
         QVERIFY(m_doc->selection()->select(0));
         QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>"));
-        m_pane->OnRSSNotify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>x</p>")));
         QVERIFY(!m_doc->IsModified());
         QCOMPARE(modified.count(), 0);
-        QCOMPARE(m_recorder.notes.size(), 0);
 
         // With no post selected the pane shows nothing and takes no typing.
         m_doc->selection()->clear();
@@ -168,11 +161,8 @@ private slots:
         QTest::keyClicks(m_pane->editor(), QStringLiteral("z"));
 
         QVERIFY(m_doc->IsModified());
-        QCOMPARE(m_recorder.dataOf(HINT_DESCRIPTION_EDITED).size(), 1);
-        const RecordingObserver::Note &note = m_recorder.notes.last();
-        QCOMPARE(note.sender, static_cast<CRSSObserver *>(m_pane));
+        QCOMPARE(m_doc->undoStack()->count(), 1);
         // Stored as typed, without the line breaks the pane shows.
-        QCOMPARE(note.data.toString(), QStringLiteral("a<p>b</p>z"));
         QCOMPARE(m_doc->feed()->GetPostDescription(0), QStringLiteral("a<p>b</p>z"));
         // The pane keeps what the user typed; it is not laid out again.
         QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>z"));
@@ -253,7 +243,6 @@ private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<CRSSEditDoc> m_doc;
-    RecordingObserver m_recorder;
     std::unique_ptr<QMainWindow> m_host;
     CBarPreview *m_pane = nullptr;
 };

@@ -19,8 +19,8 @@ namespace {
 
 const QStringList kFivePosts{"Post 1", "Post 2", "Post 3", "Post 4", "Post 5"};
 
-// A document on a feed file with its commands, the posts bar, and a
-// recording view beside it; what the bar asks for is recorded.
+// A document on a feed file with its commands and the posts bar; what the
+// bar asks for is recorded.
 class PostsBar
 {
 public:
@@ -31,21 +31,18 @@ public:
         doc.setPrompter(&prompter);
         bar = std::make_unique<CBarRssItems>(QStringLiteral("RSS Items"), &doc);
         bar->setPostCommands(&commands);
-        doc.addView(&view);
         QObject::connect(doc.selection(), &CPostSelection::changed, bar.get(), [this](int post) { selections.append(post); });
         QObject::connect(&doc, &CRSSEditDoc::postFieldChanged, bar.get(), [this](int post, CRSSEditDoc::PostField field) {
             if (field == CRSSEditDoc::PostTitle)
                 titleChanges.append(post);
         });
-        QObject::connect(&doc, &CRSSEditDoc::sortOrderChanged, bar.get(), [this] { ++sorts; });
+        QObject::connect(bar.get(), &CBarRssItems::sortOrderChanged, [this] { ++sorts; });
         QObject::connect(bar.get(), &CBarRssItems::editorFocusRequested, [this] { ++focusRequests; });
         bar->resize(520, 400);
         bar->show();
         QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
         QVERIFY(doc.OnOpenDocument(path));
     }
-
-    ~PostsBar() { doc.removeView(&view); }
 
     // As the feed window routes a command: the bar first.
     bool command(int id) { return bar->OnCommand(id) || commands.OnCommand(id); }
@@ -57,7 +54,6 @@ public:
     }
     void clearNotes()
     {
-        view.notes.clear();
         selections.clear();
     }
 
@@ -73,6 +69,7 @@ public:
     }
 
     int currentPost() const { return model()->postAt(list()->currentIndex().row()); }
+    CPostOrder::SortOrder sortOrder() const { return model()->order().sortOrder(); }
 
     QList<int> selectedRows() const
     {
@@ -96,7 +93,6 @@ public:
     FakeShellServices prompter;
     CRSSEditDoc doc;
     CPostCommands commands{&doc};
-    RecordingObserver view;
     std::unique_ptr<CBarRssItems> bar;
     QList<int> selections; // the selection's changes, -1 for none
     QList<int> titleChanges;
@@ -300,7 +296,7 @@ private slots:
         f.clearNotes();
 
         f.clickColumn(CPostsModel::DateColumn);
-        QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
+        QCOMPARE(f.sortOrder(), CPostOrder::SortByDate);
         QCOMPARE(f.rowTitles(), (QStringList{"B", "a", "b"}));
         QCOMPARE(f.currentPost(), 2);
 
@@ -311,11 +307,19 @@ private slots:
 
         // Letter case aside; b and B keep their feed order.
         f.clickColumn(CPostsModel::TitleColumn);
-        QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByTitle));
+        QCOMPARE(f.sortOrder(), CPostOrder::SortByTitle);
         QCOMPARE(f.rowTitles(), (QStringList{"a", "b", "B"}));
         QCOMPARE(f.currentPost(), 2);
         QCOMPARE(f.selectedRows(), QList<int>{0});
         QVERIFY(!f.list()->header()->isSortIndicatorShown());
+
+        // From the menu only a change of order sorts.
+        f.sorts = 0;
+        QVERIFY(f.command(ID_SORT_BY_TITLE));
+        QCOMPARE(f.sorts, 0);
+        QVERIFY(f.command(ID_SORT_BY_POSITION));
+        QCOMPARE(f.sorts, 1);
+        QCOMPARE(f.rowTitles(), (QStringList{"b", "B", "a"}));
     }
 
     // Regression: an unreadable date sorted as "now", above every real date.
@@ -404,7 +408,7 @@ private slots:
         f.clearNotes();
         f.command(ID_FILTERING);
         QVERIFY(!f.bar->filterBox());
-        QCOMPARE(f.doc.GetSortOrder(), int(CRSSEditDoc::SortByDate));
+        QCOMPARE(f.sortOrder(), CPostOrder::SortByDate);
         QCOMPARE(f.rowTitles(), byDate);
         QCOMPARE(f.selections, QList<int>());
         QCOMPARE(f.doc.currentPost(), 3);

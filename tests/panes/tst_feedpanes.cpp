@@ -111,19 +111,22 @@ private slots:
         QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
         QVERIFY(main->action(ID_VIEW_PREVIEW)->isChecked());
     }
-    void descriptionNotice_skipsTheSendingPane_renameCommandOpensTheList()
+    void storedDescription_showsForCurrentPostOnly_renameCommandOpensTheList()
     {
         CChildFrame *feed = frame();
         QVERIFY(feed);
         CBarPreview *preview = feed->previewBar();
         CBarRssItems *posts = feed->postsBar();
         CRSSEditDoc *document = feed->document();
-        const QString shown = preview->editor()->toPlainText();
+        QVERIFY(document->selection()->select(0));
 
-        document->Notify(preview, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>mine")));
+        QVERIFY(document->SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("<p>stored")));
+        const QString shown = CBarPreview::withLineBreaks(document->feed()->GetPostDescription(0));
         QCOMPARE(preview->editor()->toPlainText(), shown);
-        document->Notify(nullptr, HINT_DESCRIPTION_EDITED, QVariant(QStringLiteral("<p>nobody's")));
-        QCOMPARE(preview->editor()->toPlainText(), QStringLiteral("<p>\nnobody's"));
+        QVERIFY(document->SetPostField(1, CRSSEditDoc::PostDescription, QStringLiteral("<p>elsewhere")));
+        QCOMPARE(preview->editor()->toPlainText(), shown);
+        document->undo();
+        document->undo();
 
         QVERIFY(!posts->listCtrl()->isRenaming());
         QVERIFY(m_window->main->executeCommand(ID_POST_RENAME));
@@ -193,7 +196,7 @@ private slots:
         document->selection()->select(document->feed()->GetPostCount() - 1);
         QTRY_COMPARE(richText(feed), QStringLiteral("Third"));
         // Earlier cases added a post; start from a saved state.
-        document->SetModifiedFlag(false);
+        QVERIFY(document->OnSaveDocument(document->path()));
 
         QPlainTextEdit *editor = feed->previewBar()->editor();
         editor->setFocus();

@@ -24,7 +24,6 @@
 
 #include "document/RSSEditDoc.h"
 #include "editor/HyperlinkDlg.h"
-#include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarRssItems.h"
@@ -60,6 +59,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <cstdio>
 
@@ -219,7 +219,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(QStringLiteral("close"))) {
         // A new feed counts as changed; the picture wants no question.
         for (CChildFrame *child : frame.documents()->frames())
-            child->document()->SetModifiedFlag(false);
+            child->document()->undoStack()->setClean();
         frame.documents()->closeAllDocuments();
     }
     if (parser.isSet(QStringLiteral("focus"))) {

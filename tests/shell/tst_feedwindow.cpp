@@ -453,9 +453,15 @@ void TestFeedWindow::fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews()
     QVERIFY(waitFor([bar] { return !bar->isHidden(); }));
     bar->keepButton()->click();
 
-    // The save asks, overwrites, and the backup keeps theirs.
+    // The save asks first: a "no" leaves their version alone; a "yes"
+    // overwrites it, and the backup keeps theirs.
+    window.services.confirmAnswer = false;
     QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
-    QCOMPARE(window.services.verbs, QStringList{QStringLiteral("&Overwrite")});
+    QCOMPARE(readFile(path), theirsAgain);
+    QVERIFY(document->IsModified());
+    window.services.confirmAnswer = true;
+    QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
+    QCOMPARE(window.services.verbs, (QStringList{QStringLiteral("&Overwrite"), QStringLiteral("&Overwrite")}));
     QVERIFY(readFile(path).contains("<title>Two mine</title>") && readFile(path).contains("<title>Three</title>")
             && readFile(path).contains("<title>Zero</title>"));
     bool theirsKept = false;

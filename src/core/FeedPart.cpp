@@ -1,0 +1,94 @@
+#include "core/FeedPart.h"
+
+#include "core/RssFeed.h"
+
+#include <algorithm>
+#include <iterator>
+
+CFeedPart CFeedPart::ofPost(const CRssFeed &feed, int index)
+{
+    CFeedPart part;
+    part.shell = channelShell(feed);
+    part.sizeWhenIn = feed.m_channel.children.size();
+    if (const FeedNode *item = feed.post(index)) {
+        part.first = feed.m_posts[size_t(qMax(index, 0))];
+        part.nodes.push_back(*item);
+    } else {
+        part.first = part.sizeWhenIn;
+    }
+    return part;
+}
+
+CFeedPart CFeedPart::ofHeader(const CRssFeed &feed)
+{
+    CFeedPart part;
+    part.header = true;
+    part.shell = channelShell(feed);
+    for (size_t i = 0; i < feed.m_channel.children.size(); ++i) {
+        const bool post = feed.isPost(i);
+        part.postSlots.push_back(post);
+        if (!post)
+            part.nodes.push_back(feed.m_channel.children[i]);
+    }
+    return part;
+}
+
+// The channel's own tags go with every part: a change may declare a
+// namespace on the rss element, which they hold.
+FeedNode CFeedPart::channelShell(const CRssFeed &feed)
+{
+    FeedNode shell = feed.m_channel;
+    shell.children.clear();
+    return shell;
+}
+
+bool CFeedPart::swapWith(CRssFeed &feed)
+{
+    if (!(header ? swapHeader(feed) : swapStretch(feed)))
+        return false;
+    std::swap(shell, feed.m_channel);
+    std::swap(shell.children, feed.m_channel.children);
+    feed.renewPostIndex();
+    return true;
+}
+
+// The stretch in the feed is as long as the kept one, give or take what
+// the change added or removed.
+bool CFeedPart::swapStretch(CRssFeed &feed)
+{
+    auto &children = feed.m_channel.children;
+    const qsizetype standing = qsizetype(nodes.size()) + qsizetype(children.size()) - qsizetype(sizeWhenIn);
+    if (standing < 0 || first + size_t(standing) > children.size())
+        return false;
+    const auto from = children.begin() + qsizetype(first);
+    std::vector<FeedNode> replaced(std::make_move_iterator(from), std::make_move_iterator(from + standing));
+    sizeWhenIn = children.size();
+    children.erase(from, from + standing);
+    children.insert(children.begin() + qsizetype(first), std::make_move_iterator(nodes.begin()),
+                    std::make_move_iterator(nodes.end()));
+    nodes = std::move(replaced);
+    return true;
+}
+
+// The posts stay as they are, in their order; the other children go back
+// to the kept ones, in the kept places.
+bool CFeedPart::swapHeader(CRssFeed &feed)
+{
+    auto &children = feed.m_channel.children;
+    const auto keptPosts = std::count(postSlots.begin(), postSlots.end(), true);
+    if (size_t(keptPosts) != feed.m_posts.size())
+        return false;
+    std::vector<FeedNode> posts, others;
+    std::vector<bool> places;
+    for (size_t i = 0; i < children.size(); ++i) {
+        places.push_back(feed.isPost(i));
+        (places.back() ? posts : others).push_back(std::move(children[i]));
+    }
+    children.clear();
+    auto nextPost = posts.begin(), nextOther = nodes.begin();
+    for (const bool post : postSlots)
+        children.push_back(std::move(post ? *nextPost++ : *nextOther++));
+    nodes = std::move(others);
+    postSlots = std::move(places);
+    return true;
+}
