@@ -1,0 +1,136 @@
+#include "markup/ItemRules.h"
+
+#include "core/ValueCheck.h"
+#include "markup/DescriptionRisks.h"
+#include "markup/PodcastRules.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+using ChildRule = CRuleSet::ChildRule;
+
+// The elements RSS 2.0 allows inside an item, and whether each may appear
+// only once.
+const std::vector<ChildRule> kItemChildren = {
+        {"title", true},     {"link", true}, {"description", true}, {"author", true},  {"category", false},
+        {"comments", true},  {"enclosure", false}, {"guid", true},  {"pubDate", true}, {"source", true}};
+
+} // namespace
+
+void CItemRules::checkItem(const Node &item)
+{
+    const size_t first = m_report.size();
+    checkItemFields(item);
+    m_report.sortFrom(first);
+}
+
+void CItemRules::checkItemFields(const Node &item)
+{
+    checkChildren(item, kItemChildren);
+    checkExtensions(item);
+    const auto field = [&](const char *name) { return item.child(latin1(name)); };
+    const Node *description = field("description");
+    if (m_podcast && !field("title"))
+        reportMissing(Id::PodcastItemTitleMissing, item, QStringLiteral("title"));
+    else if (!field("title") && !description)
+        reportMissing(Id::ItemTitleOrDescription, item, QStringLiteral("title"));
+    checkPlainText(field("title"));
+    checkUrlElement(field("link"));
+    checkUrlElement(field("comments"));
+    checkEmail(field("author"));
+    checkDate(field("pubDate"));
+    if (const Node *source = field("source"))
+        checkSource(*source);
+    checkEnclosures(item);
+    if (const Node *guid = field("guid"))
+        checkGuid(*guid);
+    else
+        reportMissing(m_podcast ? Id::PodcastItemGuidMissing : Id::GuidMissing, item, QStringLiteral("guid"));
+    if (description)
+        checkDescription(*description);
+    const Node *content = field("content:encoded");
+    if (content && (!description || description->begin > content->begin))
+        report(Id::ContentBeforeDescription, *content);
+    CPodcastRules podcastRules(*this);
+    podcastRules.checkItunesItem(item);
+    if (m_podcast)
+        podcastRules.checkPodcastItem(item);
+}
+
+void CItemRules::checkSource(const Node &source)
+{
+    if (!source.hasAttribute(QStringLiteral("url")))
+        report(Id::SourceMissingUrl, source, QStringLiteral("url"));
+    else
+        checkUrl(source, source.attribute(QStringLiteral("url")), QStringLiteral("url"));
+    checkPlainText(&source);
+}
+
+void CItemRules::checkEnclosures(const Node &item)
+{
+    const std::vector<Node *> enclosures = item.childrenNamed(QStringLiteral("enclosure"));
+    if (enclosures.size() > 1)
+        report(Id::EnclosureSeveral, *enclosures[1]);
+    for (const Node *enclosure : enclosures) {
+        for (const char *name : {"url", "length", "type"}) {
+            if (!enclosure->hasAttribute(latin1(name)))
+                report(Id::EnclosureMissingAttribute, *enclosure, latin1(name),
+                       QCoreApplication::translate("CFeedChecker", "The enclosure has no %1 attribute; it needs url, length and type.").arg(latin1(name)));
+        }
+        if (enclosure->hasAttribute(QStringLiteral("url")))
+            checkUrl(*enclosure, enclosure->attribute(QStringLiteral("url")), QStringLiteral("url"));
+        if (enclosure->hasAttribute(QStringLiteral("length"))
+            && !CValueCheck::IntegerInRange(enclosure->attribute(QStringLiteral("length")), 0).isEmpty())
+            report(Id::EnclosureLength, *enclosure, QStringLiteral("length"));
+        if (enclosure->hasAttribute(QStringLiteral("type"))
+            && !CValueCheck::MimeType(enclosure->attribute(QStringLiteral("type"))).isEmpty())
+            report(Id::EnclosureType, *enclosure, QStringLiteral("type"));
+    }
+}
+
+void CItemRules::checkGuid(const Node &guid)
+{
+    const QString isPermaLink = guid.attribute(QStringLiteral("isPermaLink"));
+    if (guid.hasAttribute(QStringLiteral("isPermaLink")) && isPermaLink != QLatin1String("true")
+        && isPermaLink != QLatin1String("false"))
+        report(Id::GuidPermaLinkValue, guid, QStringLiteral("isPermaLink"));
+    const QString value = text(guid);
+    if (value.isEmpty()) {
+        report(Id::GuidBlank, guid);
+        return;
+    }
+    if (isPermaLink != QLatin1String("false")) {
+        const CValueCheck::UrlForm form = CValueCheck::ClassifyUrl(value);
+        const QString scheme = value.section(u':', 0, 0).toLower();
+        if (form == CValueCheck::UrlForm::NotAbsolute)
+            report(Id::GuidNotUrl, guid);
+        else if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+            report(Id::GuidNotWebLink, guid);
+    }
+    const bool fewDigits = value.size() <= 6 && std::all_of(value.begin(), value.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if (fewDigits)
+        report(Id::GuidNotUnique, guid);
+    // Guids as read, after references and CDATA sections; the items come in file order.
+    if (const Node *first = m_guids.value(value))
+        report(Id::GuidDuplicate, guid, QString(), QCoreApplication::translate("CFeedChecker", "Post %1 has the same guid.").arg(first->post + 1));
+    else
+        m_guids.insert(value, &guid);
+}
+
+// Read in UTF-8, from the file's bytes when it is in UTF-8.
+void CItemRules::checkDescription(const Node &description)
+{
+    QByteArray converted;
+    std::string_view content = m_tree.utf8Bytes(description);
+    if (content.data() == nullptr) {
+        converted = m_tree.content(description).toUtf8();
+        content = std::string_view(converted.constData(), size_t(converted.size()));
+    }
+    for (const Id risk : CDescriptionRisks::find(content))
+        report(risk, description);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "markup/RuleSet.h"
+
+#include <QHash>
+
+// The rules of one item: its fields, enclosures, guid (unique among the
+// items checked by the same rules, in file order), the risks in its
+// description, and its iTunes and podcast tags.
+class CItemRules : public CRuleSet
+{
+public:
+    using CRuleSet::CRuleSet;
+    explicit CItemRules(const CRuleSet &rules) : CRuleSet(rules) {}
+
+    // Reports the item's problems in the order of their places.
+    void checkItem(const Node &item);
+    // Frees the guids seen so far; the thread that read them frees them quicker.
+    void forgetGuids() { m_guids = {}; }
+
+private:
+    void checkItemFields(const Node &item);
+    void checkSource(const Node &source);
+    void checkEnclosures(const Node &item);
+    void checkGuid(const Node &guid);
+    void checkDescription(const Node &description);
+
+    QHash<QString, const Node *> m_guids; // the first post's guid of each value
+};
