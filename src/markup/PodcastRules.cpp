@@ -19,14 +19,12 @@ namespace {
 
 using Node = CFeedTree::Node;
 using Id = CFeedRules::Id;
+using Form = CPodcastTags::Form;
 
 QString latin1(const char *text)
 {
     return QString::fromLatin1(text);
 }
-
-
-using Form = CPodcastTags::Form;
 
 // Which podcast tags an element may hold (CPodcastTags::Parent); 0 for one
 // that holds none.

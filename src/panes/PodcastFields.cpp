@@ -396,6 +396,7 @@ CElementTable *CPodcastFields::addBlocks(CElementForm *form, QBoxLayout *layout)
 void CPodcastFields::addChapters(CElementForm *form, QFormLayout *layout)
 {
     form->addLine(layout, tr("Chapters:"), podcast("chapters", "url"), CElementForm::url());
+    // The namespace's own type is offered; plain JSON is read too.
     form->addChoice(layout, tr("Chapters type:"), podcast("chapters", "type"),
                     choicesOf("podcast:chapters", "type").mid(0, 1), CElementForm::mimeType());
 }
