@@ -286,7 +286,7 @@ QString CPodcastValues::Percentage(const QString &text)
 
 QString CPodcastValues::Country(const QString &text)
 {
-    if (CLanguageCodes::isCountry(text.trimmed()) && text.trimmed().size() == 2)
+    if (CLanguageCodes::isCountry(text.trimmed()))
         return QString();
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a two-letter country code like US or DE"));
 }

@@ -1,7 +1,6 @@
 #include "markup/PodcastRules.h"
 
 #include "core/FeedVocabulary.h"
-#include "core/LanguageCodes.h"
 #include "core/PodcastCategories.h"
 #include "core/PodcastValues.h"
 #include "core/Rfc822Date.h"
@@ -114,7 +113,7 @@ std::optional<Finding> formFinding(const QString &value, Form form)
         return Finding{Id::PodcastValue, QCoreApplication::translate("CFeedChecker", "Not an OpenStreetMap object such as \"R113314\": N, W or R, "
                                                        "its number and an optional revision such as \"#2\".")};
     case Form::Country:
-        if (value.size() == 2 && CLanguageCodes::isCountry(value))
+        if (CPodcastValues::Country(value).isEmpty())
             return std::nullopt;
         return Finding{Id::PodcastValue, QCoreApplication::translate("CFeedChecker", "Not a country code of ISO 3166-1, two letters such as \"US\".")};
     case Form::AspectRatio:
