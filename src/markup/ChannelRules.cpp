@@ -19,8 +19,8 @@ using ChildRule = CRuleSet::ChildRule;
 const std::vector<ChildRule> kChannelChildren = {
         {"title", true},         {"link", true},          {"description", true}, {"language", true},
         {"copyright", true},     {"managingEditor", true}, {"webMaster", true},  {"pubDate", true},
-        {"lastBuildDate", true}, {"category", false},     {"generator", true},   {"docs", true},
-        {"cloud", true},         {"ttl", true},           {"image", true},       {"rating", true},
+        {"lastBuildDate", true}, {"category", false, "domain"}, {"generator", true}, {"docs", true},
+        {"cloud", true, "domain port path registerProcedure protocol"},         {"ttl", true},           {"image", true},       {"rating", true},
         {"textInput", true},     {"skipHours", true},     {"skipDays", true},    {"item", false}};
 const std::vector<ChildRule> kImageChildren = {{"url", true},    {"title", true},  {"link", true},
                                                {"width", true},  {"height", true}, {"description", true}};
@@ -38,13 +38,11 @@ void CChannelRules::checkChannel(const Node &channel)
                             {"link", Id::ChannelMissingLink},
                             {"description", Id::ChannelMissingDescription}});
 
-    if (const Node *title = field("title"); title && text(*title).isEmpty())
-        report(Id::BlankTitle, *title);
     // An empty description describes nothing: readers show none.
     if (const Node *description = field("description"); description && text(*description).trimmed().isEmpty())
         report(Id::ChannelMissingDescription, *description, QString(),
                QCoreApplication::translate("CFeedChecker", "The channel's description is empty."));
-    checkPlainText(field("title"));
+    checkTitle(field("title"));
     checkPlainText(field("description"));
     checkUrlElement(field("link"));
     checkUrlElement(field("docs"));
@@ -111,7 +109,7 @@ void CChannelRules::checkSelfLink(const Node &channel)
         const QString href = link->attribute(QStringLiteral("href"));
         const bool isSelf = link->attribute(QStringLiteral("rel")) == QLatin1String("self");
         self = self || isSelf;
-        checkUrl(*link, href, QStringLiteral("href"));
+        checkUrl(*link, href, QStringLiteral("href"), Address::Iri);
         // A reader following the feed would load the site's page instead.
         if (isSelf && site && !href.trimmed().isEmpty() && href.trimmed() == text(*site).trimmed())
             report(Id::SelfLinkIsSite, *link, QStringLiteral("href"));
@@ -152,7 +150,7 @@ void CChannelRules::checkImage(const Node &image, const Node &channel)
         checkUrl(*url, text(*url));
         checkImageFormat(*url);
     }
-    checkPlainText(title);
+    checkTitle(title);
     checkUrlElement(link);
     const Node *channelTitle = channel.child(QStringLiteral("title"));
     if (title && channelTitle && text(*title) != text(*channelTitle))
@@ -179,13 +177,14 @@ void CChannelRules::checkImageFormat(const Node &url)
 
 void CChannelRules::checkTextInput(const Node &textInput)
 {
+    report(Id::TextInputIgnored, textInput);
     checkContainer(textInput, kTextInputChildren);
     const auto field = [&](const char *name) { return textInput.child(latin1(name)); };
     checkRequired(textInput, {{"title", Id::TextInputMissingTitle},
                               {"description", Id::TextInputMissingDescription},
                               {"name", Id::TextInputMissingName},
                               {"link", Id::TextInputMissingLink}});
-    checkPlainText(field("title"));
+    checkTitle(field("title"));
     checkPlainText(field("description"));
     checkUrlElement(field("link"));
     static const QRegularExpression formName(QStringLiteral("^[A-Za-z][A-Za-z0-9_:.-]*$"));

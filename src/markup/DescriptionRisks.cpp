@@ -33,6 +33,15 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix)
     return true;
 }
 
+bool containsIgnoringCase(std::string_view text, std::string_view lowerPart)
+{
+    for (size_t i = 0; i + lowerPart.size() <= text.size(); ++i) {
+        if (startsWithIgnoringCase(text.substr(i), lowerPart))
+            return true;
+    }
+    return false;
+}
+
 bool isOneOf(std::string_view word, std::initializer_list<std::string_view> lowerWords)
 {
     for (const std::string_view candidate : lowerWords) {
@@ -278,18 +287,19 @@ QList<Id> descriptionRisks(std::string_view html)
             add(Id::DescriptionScript);
         else if (isOneOf(tag, {"iframe", "frame", "frameset"}))
             add(Id::DescriptionFrame);
-        else if (isOneOf(tag, {"embed", "object", "applet", "meta", "base", "?import"}))
+        else if (isOneOf(tag, {"embed", "object", "applet", "meta", "base", "link", "style", "?import"}))
             add(Id::DescriptionActiveTag);
         std::string_view name, value;
         while (walker.nextAttribute(&name, &value)) {
             if (name.size() > 2 && startsWithIgnoringCase(name, "on"))
                 add(Id::DescriptionEventAttribute);
-            if (!isOneOf(name, {"href", "src"}))
-                continue;
+            // A script may stand in any attribute that takes an address
+            // (href, src, background, action...), or in CSS.
             const std::string_view link = trimmed(value);
-            if (startsWithIgnoringCase(link, "javascript:"))
+            if (startsWithIgnoringCase(link, "javascript:") || startsWithIgnoringCase(link, "vbscript:")
+                || (isOneOf(name, {"style"}) && containsIgnoringCase(link, "expression(")))
                 add(Id::DescriptionScript);
-            else if (!link.empty() && link[0] != '#' && isRelativeLink(link))
+            else if (isOneOf(name, {"href", "src"}) && !link.empty() && link[0] != '#' && isRelativeLink(link))
                 add(Id::DescriptionRelativeLink);
         }
     }

@@ -20,10 +20,7 @@ void CDocumentRules::checkRss(const Node &rss)
     static const QStringList versions = {QStringLiteral("2.0"), QStringLiteral("0.91"), QStringLiteral("0.92")};
     if (!versions.contains(rss.attribute(QStringLiteral("version"))))
         report(Id::RssVersion, rss, QStringLiteral("version"));
-    for (const auto &[name, value] : rss.attributes) {
-        if (name.contains(u':') && !name.startsWith(QLatin1String("xmlns:")))
-            report(Id::ExtensionAttribute, rss, name);
-    }
+    checkAttributes(rss, "version");
     checkChildren(rss, kRssChildren);
     const Node *channel = rss.child(QStringLiteral("channel"));
     checkExtensions(rss, channel);

@@ -25,6 +25,7 @@ public:
         MissingChannel,
         DuplicateElement,
         UnknownElement,
+        UnexpectedAttribute,
         UnboundPrefix,
         NoNamespace,
         UnexpectedText,
@@ -40,7 +41,9 @@ public:
         // Values of any element
         UrlNotAbsolute,
         UrlScheme,
+        UrlNotAscii,
         TextContainsHtml,
+        TextTagLike,
         DateInvalid,
         DateProblematical,
         DateImplausible,
@@ -62,6 +65,7 @@ public:
         TextInputMissingName,
         TextInputMissingLink,
         TextInputName,
+        TextInputIgnored,
         CloudMissingAttribute,
         CloudPort,
         CloudProtocol,
@@ -89,6 +93,7 @@ public:
         EnclosureSeveral,
         SourceMissingUrl,
         ContentBeforeDescription,
+        SlashCommentsInvalid,
         // Markup in descriptions
         DescriptionScript,
         DescriptionFrame,

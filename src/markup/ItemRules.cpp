@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -15,10 +16,29 @@ using ChildRule = CRuleSet::ChildRule;
 // The elements RSS 2.0 allows inside an item, and whether each may appear
 // only once.
 const std::vector<ChildRule> kItemChildren = {
-        {"title", true},     {"link", true}, {"description", true}, {"author", true},  {"category", false},
-        {"comments", true},  {"enclosure", false}, {"guid", true},  {"pubDate", true}, {"source", true}};
+        {"title", true},    {"link", true},   {"description", true}, {"author", true},
+        {"category", false, "domain"},            {"comments", true},    {"enclosure", false, "url length type"},
+        {"guid", true, "isPermaLink"},            {"pubDate", true},     {"source", true, "url"}};
+
+// The slash module's count of a post's comments, under the prefix the
+// feed declares for it.
+QString commentCountName(const CFeedTree &tree)
+{
+    for (const CFeedTree::Declaration &declaration : tree.declarations()) {
+        if (declaration.uri == QLatin1String("http://purl.org/rss/1.0/modules/slash/") && !declaration.prefix.isEmpty())
+            return declaration.prefix + QLatin1String(":comments");
+    }
+    return QString();
+}
 
 } // namespace
+
+CItemRules::CItemRules(const CFeedTree &tree, const CFeedChecker::Options &options, bool podcast, CCheckReport &report)
+    : CRuleSet(tree, options, podcast, report), m_commentCount(commentCountName(tree))
+{
+}
+
+CItemRules::CItemRules(const CRuleSet &rules) : CRuleSet(rules), m_commentCount(commentCountName(m_tree)) {}
 
 void CItemRules::checkItem(const Node &item)
 {
@@ -37,7 +57,7 @@ void CItemRules::checkItemFields(const Node &item)
         reportMissing(Id::PodcastItemTitleMissing, item, QStringLiteral("title"));
     else if (!field("title") && !description)
         reportMissing(Id::ItemTitleOrDescription, item, QStringLiteral("title"));
-    checkPlainText(field("title"));
+    checkTitle(field("title"));
     checkUrlElement(field("link"));
     checkUrlElement(field("comments"));
     checkEmail(field("author"));
@@ -54,6 +74,8 @@ void CItemRules::checkItemFields(const Node &item)
     const Node *content = field("content:encoded");
     if (content && (!description || description->begin > content->begin))
         report(Id::ContentBeforeDescription, *content);
+    if (!m_commentCount.isEmpty())
+        checkInteger(Id::SlashCommentsInvalid, item.child(m_commentCount), 0, std::numeric_limits<qint64>::max());
     CPodcastRules podcastRules(*this);
     podcastRules.checkItunesItem(item);
     if (m_podcast)

@@ -10,8 +10,8 @@
 class CItemRules : public CRuleSet
 {
 public:
-    using CRuleSet::CRuleSet;
-    explicit CItemRules(const CRuleSet &rules) : CRuleSet(rules) {}
+    CItemRules(const CFeedTree &tree, const CFeedChecker::Options &options, bool podcast, CCheckReport &report);
+    explicit CItemRules(const CRuleSet &rules);
 
     // Reports the item's problems in the order of their places.
     void checkItem(const Node &item);
@@ -26,4 +26,7 @@ private:
     void checkDescription(const Node &description);
 
     QHash<QString, const Node *> m_guids; // the first post's guid of each value
+    // slash:comments with the prefix the feed declares (read before the
+    // items, which may be checked on another thread); empty without one.
+    QString m_commentCount;
 };

@@ -412,6 +412,19 @@ bool MarkupScanner::isSpace(char16_t c)
 
 // --- ElementExtractor ---
 
+namespace {
+
+// A start tag such as "<BR" is written without its ">" until what follows
+// shows whether attributes come.
+void closeStartTag(QString &element, bool &pendingClose)
+{
+    if (pendingClose)
+        element += u'>';
+    pendingClose = false;
+}
+
+} // namespace
+
 bool ElementExtractor::ExtractElements(const QString &text, QStringList &elements) const
 {
     if (text.isEmpty())
@@ -433,8 +446,7 @@ bool ElementExtractor::ExtractElements(const QString &text, QStringList &element
         switch (token) {
         case MarkupScanner::TokenTagStart:
             if (inside) {
-                if (pendingClose)
-                    elements.last() += u'>';
+                closeStartTag(elements.last(), pendingClose);
                 elements.last() += u'<' + tagName;
                 pendingClose = true;
             } else if (wanted) {
@@ -451,18 +463,13 @@ bool ElementExtractor::ExtractElements(const QString &text, QStringList &element
         case MarkupScanner::TokenWord:
         case MarkupScanner::TokenSpace:
             if (started) {
-                if (pendingClose)
-                    elements.last() += u'>';
-                pendingClose = false;
+                closeStartTag(elements.last(), pendingClose);
                 elements.last() += scanner.valueText();
             }
             break;
         case MarkupScanner::TokenTagEnd:
             if (started) {
-                // An open start tag such as "<BR" is closed before its end tag.
-                if (pendingClose)
-                    elements.last() += u'>';
-                pendingClose = false;
+                closeStartTag(elements.last(), pendingClose);
                 elements.last() += QStringLiteral("</") + tagName + u'>';
                 if (wanted)
                     inside = false;

@@ -5,7 +5,11 @@
 #include "core/ValueCheck.h"
 #include "markup/PodcastRules.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,6 +44,27 @@ const QSet<QString> &htmlEntityNames()
                 "sbquo scaron sdot sect shy sigma sigmaf sim spades sub sube sum sup sup1 sup2 sup3 supe szlig tau "
                 "there4 theta thetasym thinsp thorn tilde times trade uArr uacute uarr ucirc ugrave uml upsih "
                 "upsilon uuml weierp xi yacute yen yuml zeta zwj zwnj");
+        const QStringList words = list.split(u' ');
+        return QSet<QString>(words.begin(), words.end());
+    }();
+    return names;
+}
+
+// HTML's elements, old and new: a tag of one in plain text was meant for a
+// browser. Other text in angle brackets ("Jo <jo@example.org>", "a <b")
+// is text that readers show as written.
+const QSet<QString> &htmlElementNames()
+{
+    static const QSet<QString> names = [] {
+        const QString list = QStringLiteral(
+                "a abbr acronym address applet area article aside audio b base basefont bdi bdo big blink blockquote "
+                "body br button canvas caption center cite code col colgroup data datalist dd del details dfn dialog "
+                "dir div dl dt em embed fieldset figcaption figure font footer form frame frameset h1 h2 h3 h4 h5 h6 "
+                "head header hgroup hr html i iframe img input ins isindex kbd label legend li link main map mark "
+                "marquee math menu meta meter nav nobr noembed noframes noscript object ol optgroup option output p "
+                "param picture pre progress q rp rt ruby s samp script section select small source span strike strong "
+                "style sub summary sup svg table tbody td template textarea tfoot th thead time title tr track tt u "
+                "ul var video wbr");
         const QStringList words = list.split(u' ');
         return QSet<QString>(words.begin(), words.end());
     }();
@@ -92,30 +117,56 @@ QString visibleText(const QString &content)
     return text;
 }
 
-// Whether plain text holds a tag or an HTML entity or character reference.
-bool looksLikeHtml(const QString &content)
+// Whether the text at `pos`, just after a "<", is an HTML tag's name or
+// markup declaration: "b>", "/b>", "br/", "img src", "!--", "!DOCTYPE".
+bool isHtmlTagAt(const QString &text, qsizetype pos)
+{
+    if (pos < text.size() && text[pos] == u'!')
+        return pos + 1 < text.size() && (text[pos + 1] == u'-' || isAsciiLetter(text[pos + 1]));
+    if (pos < text.size() && text[pos] == u'/')
+        ++pos;
+    qsizetype end = pos;
+    while (end < text.size() && isAsciiAlnum(text[end]))
+        ++end;
+    if (end == pos || end == text.size())
+        return false;
+    const QChar after = text[end];
+    return (after == u'>' || after == u'/' || after.isSpace()) && htmlElementNames().contains(text.mid(pos, end - pos).toLower());
+}
+
+// What plain text holds that a reader showing it as HTML would not show as written.
+enum class Markup {
+    None,
+    Html,     // an HTML tag, entity or character reference
+    TagLike,  // a "<" that would open a tag: "a<b", "&</", "Jo <jo@example.org>"
+};
+
+Markup markupIn(const QString &content)
 {
     if (!content.contains(u'<') && !content.contains(u'&'))
-        return false;
+        return Markup::None;
     const QString text = visibleText(content);
+    Markup found = Markup::None;
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         const QChar next = text[i + 1];
+        if (text[i] == u'<' && isHtmlTagAt(text, i + 1))
+            return Markup::Html;
         if (text[i] == u'<' && (isAsciiLetter(next) || next == u'/' || next == u'!' || next == u'?'))
-            return true;
+            found = Markup::TagLike;
         if (text[i] != u'&')
             continue;
         if (next == u'#') {
             if (i + 2 < text.size() && (text[i + 2].isDigit() || text[i + 2] == u'x'))
-                return true;
+                return Markup::Html;
             continue;
         }
         qsizetype end = i + 1;
         while (end < text.size() && isAsciiAlnum(text[end]))
             ++end;
         if (htmlEntityNames().contains(text.mid(i + 1, end - i - 1)))
-            return true;
+            return Markup::Html;
     }
-    return false;
+    return found;
 }
 
 } // namespace
@@ -149,9 +200,55 @@ void CRuleSet::checkChildren(const Node &node, const std::vector<ChildRule> &all
         if (rule->single && seen[index])
             report(Id::DuplicateElement, *child);
         seen[index] = true;
+        checkAttributes(*child, rule->attributes);
+        checkValueChildren(*child);
     }
     if (!node.children.empty() && m_tree.hasTextBetweenChildren(node))
         report(Id::UnexpectedText, node);
+}
+
+// Apart from the containers, RSS's elements hold a value: an element
+// inside one (HTML written without escaping, say) is none of RSS's, and
+// readers drop it or the whole value. The first says it for the value.
+void CRuleSet::checkValueChildren(const Node &node)
+{
+    static const QStringList containers = {QStringLiteral("channel"), QStringLiteral("item"), QStringLiteral("image"),
+                                           QStringLiteral("textInput"), QStringLiteral("skipHours"), QStringLiteral("skipDays")};
+    if (node.children.empty() || containers.contains(node.name))
+        return;
+    for (const Node *child : node.children) {
+        if (!child->namespaced && !child->unboundPrefix) {
+            report(Id::UnknownElement, *child, QString(),
+                   QCoreApplication::translate("CFeedChecker", "%1 holds an element %2; write HTML inside it escaped "
+                                                               "(&lt;b&gt;) or in a CDATA section.").arg(node.name, child->name));
+            return;
+        }
+    }
+}
+
+// Readers look attributes up by their exact name: "ispermalink" or "URL"
+// is ignored, as any other name RSS does not define, and an attribute of
+// another vocabulary (XML's own, xml:lang, aside).
+void CRuleSet::checkAttributes(const Node &node, const char *allowed)
+{
+    if (node.attributes.empty())
+        return;
+    const QStringList names = latin1(allowed).split(u' ', Qt::SkipEmptyParts);
+    for (const auto &[name, value] : node.attributes) {
+        if (name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:")) || name.startsWith(QLatin1String("xml:"))
+            || names.contains(name))
+            continue;
+        if (name.contains(u':')) {
+            report(Id::ExtensionAttribute, node, name);
+            continue;
+        }
+        const qsizetype near = names.indexOf(QRegularExpression(QRegularExpression::anchoredPattern(
+                QRegularExpression::escape(name)), QRegularExpression::CaseInsensitiveOption));
+        report(Id::UnexpectedAttribute, node, name,
+               near >= 0 ? QCoreApplication::translate("CFeedChecker", "%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?")
+                                   .arg(node.name, name, names[near])
+                         : QCoreApplication::translate("CFeedChecker", "RSS gives %1 no attribute %2; readers ignore it.").arg(node.name, name));
+    }
 }
 
 // A container such as image must hold elements; text alone is wrong too.
@@ -192,10 +289,12 @@ void CRuleSet::checkNamespaced(const Node &node)
 
 // --- Values
 
-void CRuleSet::checkUrl(const Node &node, const QString &value, const QString &attribute)
+void CRuleSet::checkUrl(const Node &node, const QString &value, const QString &attribute, Address address)
 {
     switch (CValueCheck::ClassifyUrl(value)) {
     case CValueCheck::UrlForm::Valid:
+        if (address == Address::Uri && std::any_of(value.begin(), value.end(), [](QChar c) { return c.unicode() > 0x7F; }))
+            report(Id::UrlNotAscii, node, attribute);
         break;
     case CValueCheck::UrlForm::UnusualScheme:
         report(Id::UrlScheme, node, attribute, CValueCheck::AbsoluteUrl(value));
@@ -214,8 +313,25 @@ void CRuleSet::checkUrlElement(const Node *node)
 
 void CRuleSet::checkPlainText(const Node *node)
 {
-    if (node && looksLikeHtml(m_tree.content(*node)))
+    if (!node)
+        return;
+    switch (markupIn(m_tree.content(*node))) {
+    case Markup::None:
+        break;
+    case Markup::Html:
         report(Id::TextContainsHtml, *node);
+        break;
+    case Markup::TagLike:
+        report(Id::TextTagLike, *node);
+        break;
+    }
+}
+
+void CRuleSet::checkTitle(const Node *node)
+{
+    if (node && text(*node).isEmpty())
+        report(Id::BlankTitle, *node);
+    checkPlainText(node);
 }
 
 void CRuleSet::checkDate(const Node *node)
@@ -238,8 +354,11 @@ void CRuleSet::checkEmail(const Node *node)
 {
     if (!node)
         return;
+    // A value of the wrong form has one problem: its form, whose message
+    // shows how to write it ("Jo <jo@example.org>" holds no HTML to report).
     switch (CValueCheck::ClassifyEmail(text(*node))) {
     case CValueCheck::EmailForm::Valid:
+        checkPlainText(node);
         break;
     case CValueCheck::EmailForm::AddressOnly:
         report(Id::EmailNoName, *node);
@@ -251,7 +370,6 @@ void CRuleSet::checkEmail(const Node *node)
         report(Id::EmailInvalid, *node);
         break;
     }
-    checkPlainText(node);
 }
 
 void CRuleSet::checkInteger(Id rule, const Node *node, qint64 min, qint64 max)

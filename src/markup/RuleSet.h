@@ -23,6 +23,7 @@ public:
     {
         const char *name;
         bool single;
+        const char *attributes = ""; // the attributes RSS gives it: "url length type"
     };
 
     CRuleSet(const CFeedTree &tree, const CFeedChecker::Options &options, bool podcast, CCheckReport &report)
@@ -54,13 +55,20 @@ protected:
     void checkChildren(const Node &node, const std::vector<ChildRule> &allowed);
     void checkContainer(const Node &node, const std::vector<ChildRule> &allowed);
     void checkExtensions(const Node &node, const Node *channel = nullptr);
+    // Attributes without a namespace that RSS does not give the element.
+    void checkAttributes(const Node &node, const char *allowed);
 
     // --- Values
 
     QString text(const Node &node) const { return m_tree.text(node).trimmed(); }
-    void checkUrl(const Node &node, const QString &value, const QString &attribute = QString());
+    // Where an address may be an IRI (Atom's links), it may hold any character.
+    enum class Address { Uri, Iri };
+    void checkUrl(const Node &node, const QString &value, const QString &attribute = QString(),
+                  Address address = Address::Uri);
     void checkUrlElement(const Node *node);
     void checkPlainText(const Node *node);
+    // A title is plain text that says something.
+    void checkTitle(const Node *node);
     void checkDate(const Node *node);
     void checkEmail(const Node *node);
     void checkInteger(Id rule, const Node *node, qint64 min, qint64 max);
@@ -73,4 +81,5 @@ protected:
 
 private:
     void checkNamespaced(const Node &node);
+    void checkValueChildren(const Node &node);
 };

@@ -87,10 +87,11 @@ private slots:
                                             << "" << "cloud-attribute-missing" << "cloud" << "path";
         QTest::newRow("hour 25") << "<skipHours><hour>25</hour></skipHours>" << "" << "skiphours-hour" << "hour" << "";
         QTest::newRow("hour 24 and 0") << "<skipHours><hour>24</hour><hour>0</hour></skipHours>" << "" << "skiphours-24" << "hour" << "";
-        QTest::newRow("image, textInput, cloud, skipHours, skipDays")
-                << image.arg("cat.png", "Cats", "<width>144</width><height>400</height>") + textInput.arg("q") + cloud.arg("80", "soap")
+        QTest::newRow("image, cloud, skipHours, skipDays")
+                << image.arg("cat.png", "Cats", "<width>144</width><height>400</height>") + cloud.arg("80", "soap")
                            + "<skipHours><hour>0</hour><hour>23</hour></skipHours><skipDays><day>Monday</day><day>Sunday</day></skipDays>"
                 << "" << "" << "" << "";
+        QTest::newRow("textInput") << textInput.arg("q") << "" << "textinput-ignored" << "textInput" << "";
         QTest::newRow("day in lower case") << "<skipDays><day>monday</day></skipDays>" << "" << "skipdays-day" << "day" << "";
         QTest::newRow("day twice") << "<skipDays><day>Monday</day><day>Monday</day></skipDays>" << "" << "skipdays-duplicate" << "day" << "";
         QTest::newRow("no day") << "<skipDays></skipDays>" << "" << "skipdays-empty" << "day" << "";
@@ -102,8 +103,11 @@ private slots:
                                               "<source url=\"https://dogs.example.org/rss\">Dogs</source>"
                                               "<category>a</category><category>b</category>"
                                      << "" << "" << "";
+        QTest::newRow("blank post title") << "" << "</item><item><title> </title><guid>https://cats.example.org/2</guid>"
+                                          << "title-blank" << "title" << "";
         QTest::newRow("second link") << "" << "<link>https://a.example.org/</link><link>https://b.example.org/</link>"
                                      << "element-duplicate" << "link" << "";
+        QTest::newRow("HTML not escaped") << "" << "<description>A <b>bold</b> cat</description>" << "element-unknown" << "b" << "";
         QTest::newRow("unknown item element") << "" << "<foo>Bar</foo>" << "element-unknown" << "foo" << "";
         QTest::newRow("relative link") << "" << "<link>/cats/1</link>" << "url-not-absolute" << "link" << "";
         QTest::newRow("html in author's name") << "" << "<author>jo@example.org (Jos&amp;eacute;)</author>" << "text-html" << "author" << "";
@@ -111,7 +115,17 @@ private slots:
         QTest::newRow("two-digit year") << "" << "<pubDate>19 Jul 06 23:08:26 +1000</pubDate>" << "date-problematical" << "pubDate" << "";
         QTest::newRow("future date") << "" << "<pubDate>Thu, 13 Dec 2103 18:30:02 GMT</pubDate>" << "date-implausible" << "pubDate" << "";
         QTest::newRow("date before 1990") << "" << "<pubDate>01 Jan 1989 00:00:00 GMT</pubDate>" << "date-implausible" << "pubDate" << "";
-        QTest::newRow("author in angles") << "" << "<author>Jo &lt;jo@example.org&gt;</author>" << "email-form" << "author" << "";
+        QTest::newRow("text that opens a tag") << "" << "<source url=\"https://dogs.example.org/rss\">a&lt;b</source>"
+                                               << "text-tag-like" << "source" << "";
+        QTest::newRow("attribute of another vocabulary") << "" << "<link dc:x=\"1\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">https://cats.example.org/1</link>"
+                                                        << "rss-extension-attribute" << "link" << "dc:x";
+        QTest::newRow("attribute RSS lacks") << "" << "<comments lang=\"en\">https://cats.example.org/1#c</comments>"
+                                             << "attribute-unexpected" << "comments" << "lang";
+        QTest::newRow("link as IRI") << "" << "<link>https://cats.example.org/caf\u00e9</link>" << "url-not-ascii" << "link" << "";
+        QTest::newRow("Atom link as IRI") << "<atom:link rel=\"alternate\" href=\"https://cats.example.org/caf\u00e9\"/>" << ""
+                                          << "" << "" << "";
+        QTest::newRow("comments count") << "" << "<s:comments xmlns:s=\"http://purl.org/rss/1.0/modules/slash/\">-1</s:comments>"
+                                        << "slash-comments" << "s:comments" << "";
         QTest::newRow("source without url") << "" << "<source>Dogs</source>" << "source-url-missing" << "source" << "url";
         QTest::newRow("content without description") << "" << "<content:encoded xmlns:content=\"http://purl.org/rss/1.0/modules/content/\">x</content:encoded>"
                                                      << "content-before-description" << "content:encoded" << "";
@@ -121,6 +135,8 @@ private slots:
         // guid
         QTest::newRow("isPermaLink yes") << "" << "</item><item><title>x</title><guid isPermaLink=\"yes\">https://cats.example.org/2</guid>"
                                          << "guid-ispermalink" << "guid" << "isPermaLink";
+        QTest::newRow("isPermaLink in lower case") << "" << "</item><item><title>x</title><guid ispermalink=\"false\">x-2</guid>"
+                                                   << "attribute-unexpected" << "guid" << "ispermalink";
         QTest::newRow("relative permalink") << "" << "</item><item><title>x</title><guid>cats/2</guid>" << "guid-permalink-not-url" << "guid" << "";
         QTest::newRow("urn permalink") << "" << "</item><item><title>x</title><guid>urn:uuid:f81d4fae-7dec-11d0-a765-00a0c91e6bf6</guid>"
                                        << "guid-permalink-not-web" << "guid" << "";
@@ -151,6 +167,10 @@ private slots:
         QTest::newRow("script in CDATA") << "" << description.arg("<![CDATA[<p><SCRIPT src=\"https://x.example.org/a.js\"></SCRIPT></p>]]>")
                                          << "description-script" << "description" << "";
         QTest::newRow("javascript link") << "" << description.arg("&lt;a href=\"javascript:run()\"&gt;x&lt;/a&gt;") << "description-script" << "description" << "";
+        QTest::newRow("vbscript background") << "" << description.arg("&lt;td background=\" VBScript:run()\"&gt;") << "description-script" << "description" << "";
+        QTest::newRow("CSS expression") << "" << description.arg("&lt;p style=\"width: Expression(run())\"&gt;x&lt;/p&gt;")
+                                        << "description-script" << "description" << "";
+        QTest::newRow("style sheet") << "" << description.arg("&lt;style&gt;p { display: none }&lt;/style&gt;") << "description-active-tag" << "description" << "";
         QTest::newRow("iframe") << "" << description.arg("&lt;iframe src=\"https://v.example.org/\"&gt;&lt;/iframe&gt;") << "description-iframe" << "description" << "";
         QTest::newRow("onclick") << "" << description.arg("&lt;b onclick=\"x()\"&gt;x&lt;/b&gt;") << "description-event-attribute" << "description" << "";
         QTest::newRow("embed") << "" << description.arg("&lt;embed src=\"https://v.example.org/a.swf\"&gt;") << "description-active-tag" << "description" << "";
@@ -215,7 +235,8 @@ private slots:
                 {"&lt;b&gt;Cats&lt;/b&gt;", true}, {"<![CDATA[<b>Cats</b>]]>", true}, {"Caf&amp;eacute;", true},
                 {"<![CDATA[alpha&omega]]>", true}, {"Lo&amp;#239;c", true}, // an entity without its semicolon, a character reference
                 {"Cats &amp; Dogs", false}, {"AT&amp;T", false}, {"The &#x26;amp; entity", false},
-                {"Nice &#x3C;gorilla&#x3E;", false}, {"I &lt;3 cats", false}};
+                {"Nice &#x3C;gorilla&#x3E;", false}, {"I &lt;3 cats", false}, {"&lt;br/&gt;Cats", true},
+                {"Mail &lt;jo@example.org&gt;", false}, {"a&lt;b", false}}; // no HTML element's tag
         for (const auto &[title, html] : titles) {
             const QByteArray bytes = feed(QString(), QString()).replace("<title>Cats</title>", ("<title>" + title + "</title>").toUtf8());
             const QList<CFeedChecker::Problem> problems = CFeedChecker::Check(bytes, kNow);
@@ -224,6 +245,15 @@ private slots:
                 reported = reported || (problem.ruleName() == "text-html" && problem.parent == "channel");
             QVERIFY2(reported == html, qPrintable(title + "\n" + describe(problems)));
         }
+    }
+
+    // Regression: an address in angle brackets was reported as HTML too.
+    void emailOfOtherForm_isOneProblem()
+    {
+        QStringList rules;
+        for (const CFeedChecker::Problem &problem : CFeedChecker::Check(feed("", "<author>Jo &lt;jo@example.org&gt;</author>"), kNow))
+            rules << problem.ruleName();
+        QCOMPARE(rules, QStringList{"email-form"});
     }
 
     // --- Where problems are

@@ -24,6 +24,7 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"rss-channel-missing", {"MissingElement"}},
         {"element-duplicate", {"DuplicateElement"}},
         {"element-unknown", {"UndefinedElement"}},
+        {"attribute-unexpected", {"UnexpectedAttribute"}},
         {"element-prefix-unbound", {}},
         {"element-namespace-missing", {"NotInANamespace"}},
         {"element-text-unexpected", {"UnexpectedText"}},
@@ -38,7 +39,9 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"atom-self-site", {}},
         {"url-not-absolute", {"InvalidLink", "InvalidURLAttribute", "InvalidFullLink"}},
         {"url-scheme", {"SchemeNotIANARegistered"}},
+        {"url-not-ascii", {"UriNotIri"}},
         {"text-html", {"ContainsHTML"}},
+        {"text-tag-like", {"CharacterData"}},
         {"date-invalid", {"InvalidRFC2822Date"}},
         {"date-problematical", {"ProblematicalRFC822Date"}},
         {"date-implausible", {"ImplausibleDate"}},
@@ -58,6 +61,7 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"textinput-name-missing", {"MissingElement"}},
         {"textinput-link-missing", {"MissingLink"}},
         {"textinput-name-invalid", {"InvalidFormComponentName"}},
+        {"textinput-ignored", {"AvoidTextInput"}},
         {"cloud-attribute-missing", {"MissingAttribute"}},
         {"cloud-port", {"InvalidIntegerAttribute"}},
         {"cloud-protocol", {}},
@@ -84,6 +88,7 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"enclosure-several", {"DuplicateEnclosure"}},
         {"source-url-missing", {"MissingAttribute"}},
         {"content-before-description", {"NeedDescriptionBeforeContent"}},
+        {"slash-comments", {"InvalidNonNegativeInteger"}},
         {"description-script", {"SecurityRisk"}},
         {"description-iframe", {"SecurityRisk"}},
         {"description-event-attribute", {"SecurityRisk"}},
@@ -136,7 +141,7 @@ const QHash<QString, QStringList> kReferenceNames = {
 };
 
 // "Valid..." names without a place say the element in their name.
-const QHash<QString, QString> kValidNameElements = {{"ValidHttpGUID", "guid"}};
+const QHash<QString, QString> kValidNameElements = {{"ValidHttpGUID", "guid"}, {"ValidTitle", "title"}};
 
 struct Expectation
 {
