@@ -15,13 +15,14 @@ namespace {
 using ChildRule = CRuleSet::ChildRule;
 
 // The elements RSS 2.0 allows inside the channel and the elements only it
-// holds, and whether each may appear only once.
+// holds, whether each may appear only once, and their attributes.
 const std::vector<ChildRule> kChannelChildren = {
-        {"title", true},         {"link", true},          {"description", true}, {"language", true},
-        {"copyright", true},     {"managingEditor", true}, {"webMaster", true},  {"pubDate", true},
-        {"lastBuildDate", true}, {"category", false, "domain"}, {"generator", true}, {"docs", true},
-        {"cloud", true, "domain port path registerProcedure protocol"},         {"ttl", true},           {"image", true},       {"rating", true},
-        {"textInput", true},     {"skipHours", true},     {"skipDays", true},    {"item", false}};
+        {"title", true},         {"link", true},           {"description", true}, {"language", true},
+        {"copyright", true},     {"managingEditor", true}, {"webMaster", true},   {"pubDate", true},
+        {"lastBuildDate", true}, {"category", false, "domain"},                    {"generator", true},
+        {"docs", true},          {"cloud", true, "domain port path registerProcedure protocol"},
+        {"ttl", true},           {"image", true},          {"rating", true},      {"textInput", true},
+        {"skipHours", true},     {"skipDays", true},       {"item", false}};
 const std::vector<ChildRule> kImageChildren = {{"url", true},    {"title", true},  {"link", true},
                                                {"width", true},  {"height", true}, {"description", true}};
 const std::vector<ChildRule> kTextInputChildren = {{"title", true}, {"description", true}, {"name", true}, {"link", true}};
@@ -152,11 +153,13 @@ void CChannelRules::checkImage(const Node &image, const Node &channel)
     }
     checkTitle(title);
     checkUrlElement(link);
+    // An empty title or a broken link has its own problem, not a second one.
     const Node *channelTitle = channel.child(QStringLiteral("title"));
-    if (title && channelTitle && text(*title) != text(*channelTitle))
+    if (title && channelTitle && !text(*title).isEmpty() && text(*title) != text(*channelTitle))
         report(Id::ImageTitleMismatch, *title);
     const Node *channelLink = channel.child(QStringLiteral("link"));
-    if (link && channelLink && text(*link) != text(*channelLink))
+    if (link && channelLink && CValueCheck::ClassifyUrl(text(*link)) != CValueCheck::UrlForm::NotAbsolute
+        && text(*link) != text(*channelLink))
         report(Id::ImageLinkMismatch, *link);
     checkInteger(Id::ImageWidth, field("width"), 1, 144);
     checkInteger(Id::ImageHeight, field("height"), 1, 400);

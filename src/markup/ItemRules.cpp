@@ -13,12 +13,12 @@ namespace {
 
 using ChildRule = CRuleSet::ChildRule;
 
-// The elements RSS 2.0 allows inside an item, and whether each may appear
-// only once.
+// The elements RSS 2.0 allows inside an item, whether each may appear
+// only once, and their attributes.
 const std::vector<ChildRule> kItemChildren = {
-        {"title", true},    {"link", true},   {"description", true}, {"author", true},
-        {"category", false, "domain"},            {"comments", true},    {"enclosure", false, "url length type"},
-        {"guid", true, "isPermaLink"},            {"pubDate", true},     {"source", true, "url"}};
+        {"title", true},    {"link", true},     {"description", true},  {"author", true},
+        {"category", false, "domain"},          {"comments", true},     {"enclosure", false, "url length type"},
+        {"guid", true, "isPermaLink"},          {"pubDate", true},      {"source", true, "url"}};
 
 // The slash module's count of a post's comments, under the prefix the
 // feed declares for it.

@@ -6,10 +6,10 @@
 #include "markup/PodcastRules.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -51,8 +51,8 @@ const QSet<QString> &htmlEntityNames()
 }
 
 // HTML's elements, old and new: a tag of one in plain text was meant for a
-// browser. Other text in angle brackets ("Jo <jo@example.org>", "a <b")
-// is text that readers show as written.
+// browser. Other text in angle brackets ("Jo <jo@example.org>") is no
+// HTML, though a reader showing it as HTML takes it for a tag.
 const QSet<QString> &htmlElementNames()
 {
     static const QSet<QString> names = [] {
@@ -169,6 +169,20 @@ Markup markupIn(const QString &content)
     return found;
 }
 
+// The name of `allowed` ("url length type") that `name` is, in the case
+// given; empty when none is.
+QLatin1String attributeIn(const QString &name, const char *allowed, Qt::CaseSensitivity cs)
+{
+    for (const char *start = allowed; *start;) {
+        const char *end = std::strchr(start, ' ');
+        const qsizetype length = end ? end - start : qsizetype(std::strlen(start));
+        if (QLatin1String(start, length).compare(name, cs) == 0)
+            return QLatin1String(start, length);
+        start = end ? end + 1 : start + length;
+    }
+    return QLatin1String();
+}
+
 } // namespace
 
 // --- Structure
@@ -231,23 +245,19 @@ void CRuleSet::checkValueChildren(const Node &node)
 // another vocabulary (XML's own, xml:lang, aside).
 void CRuleSet::checkAttributes(const Node &node, const char *allowed)
 {
-    if (node.attributes.empty())
-        return;
-    const QStringList names = latin1(allowed).split(u' ', Qt::SkipEmptyParts);
     for (const auto &[name, value] : node.attributes) {
         if (name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:")) || name.startsWith(QLatin1String("xml:"))
-            || names.contains(name))
+            || !attributeIn(name, allowed, Qt::CaseSensitive).isEmpty())
             continue;
         if (name.contains(u':')) {
             report(Id::ExtensionAttribute, node, name);
             continue;
         }
-        const qsizetype near = names.indexOf(QRegularExpression(QRegularExpression::anchoredPattern(
-                QRegularExpression::escape(name)), QRegularExpression::CaseInsensitiveOption));
+        const QLatin1String meant = attributeIn(name, allowed, Qt::CaseInsensitive);
         report(Id::UnexpectedAttribute, node, name,
-               near >= 0 ? QCoreApplication::translate("CFeedChecker", "%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?")
-                                   .arg(node.name, name, names[near])
-                         : QCoreApplication::translate("CFeedChecker", "RSS gives %1 no attribute %2; readers ignore it.").arg(node.name, name));
+               !meant.isEmpty() ? QCoreApplication::translate("CFeedChecker", "%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?")
+                                          .arg(node.name, name, meant)
+                                : QCoreApplication::translate("CFeedChecker", "RSS gives %1 no attribute %2; readers ignore it.").arg(node.name, name));
     }
 }
 
@@ -354,8 +364,9 @@ void CRuleSet::checkEmail(const Node *node)
 {
     if (!node)
         return;
-    // A value of the wrong form has one problem: its form, whose message
-    // shows how to write it ("Jo <jo@example.org>" holds no HTML to report).
+    // A value of the wrong form has one problem, its form, whose message
+    // shows how to write it: the "<" of "Jo <jo@example.org>" is not
+    // reported as markup too.
     switch (CValueCheck::ClassifyEmail(text(*node))) {
     case CValueCheck::EmailForm::Valid:
         checkPlainText(node);

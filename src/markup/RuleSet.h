@@ -55,7 +55,7 @@ protected:
     void checkChildren(const Node &node, const std::vector<ChildRule> &allowed);
     void checkContainer(const Node &node, const std::vector<ChildRule> &allowed);
     void checkExtensions(const Node &node, const Node *channel = nullptr);
-    // Attributes without a namespace that RSS does not give the element.
+    // Attributes RSS does not give the element, or of another vocabulary.
     void checkAttributes(const Node &node, const char *allowed);
 
     // --- Values

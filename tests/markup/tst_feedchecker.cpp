@@ -247,13 +247,20 @@ private slots:
         }
     }
 
-    // Regression: an address in angle brackets was reported as HTML too.
-    void emailOfOtherForm_isOneProblem()
+    // Regression: one fault gave two problems, an address in angle brackets
+    // also HTML, a relative image link also one that differs from the site's.
+    void oneFault_isOneProblem()
     {
-        QStringList rules;
-        for (const CFeedChecker::Problem &problem : CFeedChecker::Check(feed("", "<author>Jo &lt;jo@example.org&gt;</author>"), kNow))
-            rules << problem.ruleName();
-        QCOMPARE(rules, QStringList{"email-form"});
+        const QString image = QStringLiteral("<image><url>https://cats.example.org/c.png</url><title>Cats</title>"
+                                             "<link>cats.html</link></image>");
+        const QList<std::pair<QByteArray, QString>> cases{{feed("", "<author>Jo &lt;jo@example.org&gt;</author>"), "email-form"},
+                                                          {feed(image, ""), "url-not-absolute"}};
+        for (const auto &[bytes, rule] : cases) {
+            QStringList rules;
+            for (const CFeedChecker::Problem &problem : CFeedChecker::Check(bytes, kNow))
+                rules << problem.ruleName();
+            QCOMPARE(rules, QStringList{rule});
+        }
     }
 
     // --- Where problems are
