@@ -1,5 +1,7 @@
 #include "core/FeedVocabulary.h"
 
+#include "core/PodcastTags.h"
+
 namespace {
 
 // Namespaces with a usual prefix, in every spelling feeds use for them.
@@ -57,45 +59,26 @@ QString CFeedVocabulary::atomNamespace()
     return namespaceOf(QStringLiteral("atom"));
 }
 
+// RSS 2.0's own, then those of the table that the pages edit there.
 const QStringList &CFeedVocabulary::channelElements()
 {
-    static const QStringList names = {
+    static const QStringList names = QStringList{
         QStringLiteral("title"), QStringLiteral("link"), QStringLiteral("description"), QStringLiteral("language"),
         QStringLiteral("copyright"), QStringLiteral("managingEditor"), QStringLiteral("webMaster"),
         QStringLiteral("pubDate"), QStringLiteral("lastBuildDate"), QStringLiteral("category"),
         QStringLiteral("generator"), QStringLiteral("docs"), QStringLiteral("cloud"), QStringLiteral("ttl"),
         QStringLiteral("image"), QStringLiteral("rating"), QStringLiteral("textInput"), QStringLiteral("skipHours"),
         QStringLiteral("skipDays"), QStringLiteral("atom:link"),
-        QStringLiteral("itunes:image"), QStringLiteral("itunes:category"), QStringLiteral("itunes:explicit"),
-        QStringLiteral("itunes:author"), QStringLiteral("itunes:owner"), QStringLiteral("itunes:type"),
-        QStringLiteral("itunes:title"), QStringLiteral("itunes:new-feed-url"), QStringLiteral("itunes:block"),
-        QStringLiteral("itunes:complete"),
-        QStringLiteral("podcast:locked"), QStringLiteral("podcast:guid"), QStringLiteral("podcast:funding"),
-        QStringLiteral("podcast:person"), QStringLiteral("podcast:medium"), QStringLiteral("podcast:license"),
-        QStringLiteral("podcast:location"), QStringLiteral("podcast:podroll"),
-        QStringLiteral("podcast:updateFrequency"), QStringLiteral("podcast:podping"),
-        QStringLiteral("podcast:publisher"), QStringLiteral("podcast:trailer"), QStringLiteral("podcast:block"),
-        QStringLiteral("podcast:remoteItem"), QStringLiteral("podcast:value"), QStringLiteral("podcast:socialInteract"),
-        QStringLiteral("podcast:txt"), QStringLiteral("podcast:chat"), QStringLiteral("podcast:image"),
-    };
+    } + CPodcastTags::editedIn(CPodcastTags::Channel);
     return names;
 }
 
 const QStringList &CFeedVocabulary::postElements()
 {
-    static const QStringList names = {
+    static const QStringList names = QStringList{
         QStringLiteral("title"), QStringLiteral("link"), QStringLiteral("description"), QStringLiteral("author"),
         QStringLiteral("pubDate"), QStringLiteral("guid"), QStringLiteral("comments"), QStringLiteral("category"),
         QStringLiteral("source"), QStringLiteral("enclosure"),
-        QStringLiteral("itunes:duration"), QStringLiteral("itunes:episode"), QStringLiteral("itunes:season"),
-        QStringLiteral("itunes:episodeType"), QStringLiteral("itunes:explicit"), QStringLiteral("itunes:image"),
-        QStringLiteral("itunes:block"),
-        QStringLiteral("podcast:transcript"), QStringLiteral("podcast:chapters"), QStringLiteral("podcast:soundbite"),
-        QStringLiteral("podcast:season"), QStringLiteral("podcast:episode"), QStringLiteral("podcast:person"),
-        QStringLiteral("podcast:alternateEnclosure"), QStringLiteral("podcast:contentLink"),
-        QStringLiteral("podcast:location"), QStringLiteral("podcast:funding"), QStringLiteral("podcast:license"),
-        QStringLiteral("podcast:value"), QStringLiteral("podcast:socialInteract"), QStringLiteral("podcast:txt"),
-        QStringLiteral("podcast:chat"), QStringLiteral("podcast:image"),
-    };
+    } + CPodcastTags::editedIn(CPodcastTags::Item);
     return names;
 }

@@ -22,7 +22,9 @@ public:
     // The namespace a canonical prefix stands for; empty for any other.
     static QString namespaceOf(const QString &canonicalPrefix);
 
-    // The channel's and the items' children that the properties pages edit.
+    // The channel's and the items' children that the properties pages edit:
+    // RSS 2.0's and Atom's self link, then the iTunes and podcast tags that
+    // CPodcastTags marks as edited there.
     static const QStringList &channelElements();
     static const QStringList &postElements();
 };

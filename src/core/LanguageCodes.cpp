@@ -1,5 +1,7 @@
 #include "core/LanguageCodes.h"
 
+#include <QSet>
+
 #include <unicode/uloc.h>
 
 #include <algorithm>
@@ -49,6 +51,22 @@ const QList<LanguageCode> &CLanguageCodes::all()
 {
     static const QList<LanguageCode> codes = makeList();
     return codes;
+}
+
+bool CLanguageCodes::isLanguage(const QString &code)
+{
+    return !code.isEmpty() && !code.contains(u'-') && !code.contains(u'_') && !displayName(code).isEmpty();
+}
+
+bool CLanguageCodes::isCountry(const QString &code)
+{
+    static const QSet<QString> countries = [] {
+        QSet<QString> codes;
+        for (const char *const *country = uloc_getISOCountries(); *country; ++country)
+            codes.insert(QString::fromLatin1(*country));
+        return codes;
+    }();
+    return countries.contains(code.toUpper());
 }
 
 QString CLanguageCodes::displayName(const QString &code)

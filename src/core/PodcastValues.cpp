@@ -1,8 +1,12 @@
 #include "core/PodcastValues.h"
 
+#include "core/LanguageCodes.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
+
+#include <cmath>
 
 namespace {
 
@@ -112,13 +116,13 @@ const QStringList &CPodcastValues::socialProtocols()
 
 const QStringList &CPodcastValues::imagePurposes()
 {
-    static const QStringList list = fromLatin1({"artwork", "social", "canvas", "banner", "publisher", "circular"});
+    static const QStringList list = fromLatin1({"artwork", "social", "canvas", "banner", "publisher", "circular", "poster"});
     return list;
 }
 
 const QStringList &CPodcastValues::txtPurposes()
 {
-    static const QStringList list = fromLatin1({"verify", "applepodcastsverify", "release"});
+    static const QStringList list = fromLatin1({"verify", "applepodcastsverify", "release", "ai-content"});
     return list;
 }
 
@@ -151,6 +155,82 @@ const QStringList &CPodcastValues::yesNo()
 {
     static const QStringList list = fromLatin1({"yes", "no"});
     return list;
+}
+
+const QStringList &CPodcastValues::chaptersTypes()
+{
+    static const QStringList list = fromLatin1({"application/json+chapters", "application/json"});
+    return list;
+}
+
+const QStringList &CPodcastValues::aspectRatios()
+{
+    static const QStringList list = fromLatin1({"1/1", "16/9", "9/16", "4/1"});
+    return list;
+}
+
+const QStringList &CPodcastValues::liveStatuses()
+{
+    static const QStringList list = fromLatin1({"pending", "live", "ended"});
+    return list;
+}
+
+const QStringList &CPodcastValues::showTypes()
+{
+    static const QStringList list = fromLatin1({"episodic", "serial"});
+    return list;
+}
+
+const QStringList &CPodcastValues::episodeTypes()
+{
+    static const QStringList list = fromLatin1({"full", "trailer", "bonus"});
+    return list;
+}
+
+CPodcastValues::LiveStatus CPodcastValues::liveStatus(const QString &status)
+{
+    const qsizetype index = liveStatuses().indexOf(status.trimmed());
+    return index < 0 ? LiveStatus::Other : LiveStatus(index);
+}
+
+QString CPodcastValues::liveStatusName(LiveStatus status)
+{
+    return liveStatuses().value(qsizetype(status));
+}
+
+QString CPodcastValues::Note(const CPodcastTags::Content &content, const QString &text)
+{
+    using Form = CPodcastTags::Form;
+    if (text.trimmed().isEmpty())
+        return QString();
+    switch (content.form) {
+    case Form::Seconds:
+        return Seconds(text);
+    case Form::Decimal:
+        return Decimal(text);
+    case Form::Percentage:
+        return Percentage(text);
+    case Form::Iso8601:
+        return IsoDate(text);
+    case Form::Uuid:
+        return Uuid(text);
+    case Form::Geo:
+        return Geo(text);
+    case Form::Osm:
+        return Osm(text);
+    case Form::Country:
+        return Country(text);
+    case Form::AspectRatio:
+        return AspectRatio(text);
+    case Form::Boolean:
+    case Form::OneOf:
+        if (CPodcastTags::isListed(text.trimmed(), content))
+            return QString();
+        return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not one of: %1"))
+            .arg((content.list ? content.list() : booleans()).join(QLatin1String(", ")));
+    default: // a value outside a usual list is unusual, not wrong
+        return QString();
+    }
 }
 
 QString CPodcastValues::Seconds(const QString &text)
@@ -204,6 +284,20 @@ QString CPodcastValues::Percentage(const QString &text)
     return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a percentage from 0 to 100"));
 }
 
+QString CPodcastValues::Country(const QString &text)
+{
+    if (CLanguageCodes::isCountry(text.trimmed()))
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not a two-letter country code like US or DE"));
+}
+
+QString CPodcastValues::AspectRatio(const QString &text)
+{
+    if (IsAspectRatio(text.trimmed()))
+        return QString();
+    return note(QT_TRANSLATE_NOOP("CPodcastValues", "Not an aspect ratio like 16/9 or 1.9"));
+}
+
 // Digits with at most one point between them.
 bool CPodcastValues::IsDecimal(QStringView text)
 {
@@ -237,9 +331,11 @@ bool CPodcastValues::IsUuid(QStringView text)
 bool CPodcastValues::IsGeo(const QString &text)
 {
     static const QRegularExpression form(
-            QStringLiteral("^geo:-?\\d+(\\.\\d+)?,-?\\d+(\\.\\d+)?(,-?\\d+(\\.\\d+)?)?(;[A-Za-z0-9-]+(=[^;]+)?)*$"),
+            QStringLiteral("^geo:(-?\\d+(?:\\.\\d+)?),(-?\\d+(?:\\.\\d+)?)(,-?\\d+(\\.\\d+)?)?(;[A-Za-z0-9-]+(=[^;]+)?)*$"),
             QRegularExpression::CaseInsensitiveOption);
-    return form.match(text).hasMatch();
+    const QRegularExpressionMatch match = form.match(text);
+    return match.hasMatch() && std::abs(match.captured(1).toDouble()) <= 90
+        && std::abs(match.captured(2).toDouble()) <= 180;
 }
 
 // A node, way or relation: "N…", "W…", "R…", with an optional revision "#…".
@@ -247,6 +343,15 @@ bool CPodcastValues::IsOsm(const QString &text)
 {
     static const QRegularExpression form(QStringLiteral("^[NWR]\\d+(#\\d+)?$"), QRegularExpression::CaseInsensitiveOption);
     return form.match(text).hasMatch();
+}
+
+// A positive number, or two with "/" between them; CSS allows spaces around
+// the "/" and "auto" beside the ratio.
+bool CPodcastValues::IsAspectRatio(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral(
+            "^(?:auto\\s+)?(?:\\d+(?:\\.\\d+)?|\\.\\d+)(?:\\s*/\\s*(?:\\d+(?:\\.\\d+)?|\\.\\d+))?(?:\\s+auto)?$"));
+    return text.trimmed() == QLatin1String("auto") || form.match(text).hasMatch();
 }
 
 // A date, or a date and time with an optional fraction and zone; a space

@@ -1,9 +1,9 @@
 #include "core/ValueCheck.h"
 
+#include "core/LanguageCodes.h"
 #include "core/Rfc822Date.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -61,7 +61,7 @@ bool knownLanguage(const QString &code)
     // qaa-qtz are kept for local use.
     if (code.size() == 3 && code[0] == u'q' && code[1] >= u'a' && code[1] <= u't')
         return true;
-    return QLocale::codeToLanguage(code) != QLocale::AnyLanguage;
+    return CLanguageCodes::isLanguage(code);
 }
 
 } // namespace

@@ -12,10 +12,18 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
 using Node = CFeedTree::Node;
+using Id = CFeedRules::Id;
+using Form = CPodcastTags::Form;
+
+QString latin1(const char *text)
+{
+    return QString::fromLatin1(text);
+}
 
 // Which podcast tags an element may hold (CPodcastTags::Parent); 0 for one
 // that holds none.
@@ -25,19 +33,16 @@ int podcastParentKind(const Node &node)
         return CPodcastTags::Channel;
     if (node.name == QLatin1String("item") || node.name == QLatin1String("podcast:liveItem"))
         return CPodcastTags::Item;
-    if (!node.name.startsWith(QLatin1String("podcast:")))
-        return 0;
-    const QStringView local = QStringView(node.name).mid(8);
-    if (local == u"value")
-        return CPodcastTags::Value;
-    if (local == u"valueTimeSplit")
-        return CPodcastTags::ValueTimeSplit;
-    if (local == u"alternateEnclosure")
-        return CPodcastTags::AlternateEnclosure;
-    if (local == u"podroll")
-        return CPodcastTags::Podroll;
-    if (local == u"publisher")
-        return CPodcastTags::Publisher;
+    static const std::pair<const char *, int> kinds[] = {
+            {"podcast:value", CPodcastTags::Value},
+            {"podcast:valueTimeSplit", CPodcastTags::ValueTimeSplit},
+            {"podcast:alternateEnclosure", CPodcastTags::AlternateEnclosure},
+            {"podcast:podroll", CPodcastTags::Podroll},
+            {"podcast:publisher", CPodcastTags::Publisher}};
+    for (const auto &[name, kind] : kinds) {
+        if (node.name == QLatin1String(name))
+            return kind;
+    }
     return 0;
 }
 
@@ -55,37 +60,131 @@ QString parentNames(int parents)
     QStringList list;
     for (const auto &[flag, name] : names) {
         if (parents & flag)
-            list << QString::fromLatin1(name);
+            list << latin1(name);
     }
     return list.join(QCoreApplication::translate("CFeedChecker", " or "));
 }
 
-bool matchesForm(const QString &value, CPodcastTags::Form form)
+// A value of the podcast tags that breaks its form: the rule, and a message
+// more exact than the rule's, or none.
+struct Finding
 {
-    static const QRegularExpression ratio(QStringLiteral("^\\d+(\\.\\d+)?/\\d+(\\.\\d+)?$"));
+    Id rule;
+    QString message;
+};
+
+QString listed(const CPodcastTags::Content &content)
+{
+    return (content.list ? content.list() : CPodcastValues::booleans()).join(QLatin1String(", "));
+}
+
+// The forms of numbers, times and identifiers.
+std::optional<Finding> formFinding(const QString &value, Form form)
+{
     switch (form) {
-    case CPodcastTags::Form::Geo:
-        return CPodcastValues::IsGeo(value);
-    case CPodcastTags::Form::Osm:
-        return CPodcastValues::IsOsm(value);
-    case CPodcastTags::Form::AspectRatio:
-        return ratio.match(value).hasMatch();
+    case Form::Uuid:
+        return CPodcastValues::IsUuid(value) ? std::nullopt : std::optional<Finding>({Id::PodcastUuid, {}});
+    case Form::Iso8601:
+        if (CPodcastValues::Iso8601(value) != CPodcastValues::IsoForm::Invalid)
+            return std::nullopt;
+        return Finding{Id::PodcastDate, {}};
+    case Form::Seconds:
+        return CPodcastValues::IsDecimal(value) ? std::nullopt : std::optional<Finding>({Id::PodcastTime, {}});
+    case Form::Integer:
+        if (CPodcastValues::IsDecimal(value) && !value.contains(u'.'))
+            return std::nullopt;
+        return Finding{Id::PodcastNumber, QCoreApplication::translate("CFeedChecker", "Not a whole number such as \"3\".")};
+    case Form::Decimal:
+        if (CPodcastValues::IsDecimal(value))
+            return std::nullopt;
+        return Finding{Id::PodcastNumber, QCoreApplication::translate("CFeedChecker", "Not a number such as \"3\" or \"315.5\".")};
+    case Form::Percentage:
+        if (CPodcastValues::Percentage(value).isEmpty())
+            return std::nullopt;
+        return Finding{Id::PodcastNumber, QCoreApplication::translate("CFeedChecker", "Not a percentage from 0 to 100.")};
+    case Form::Geo:
+        if (CPodcastValues::IsGeo(value))
+            return std::nullopt;
+        return Finding{Id::PodcastValue, QCoreApplication::translate("CFeedChecker", "Not a place in geo notation such as \"geo:30.2672,97.7431\", "
+                                                       "latitude from -90 to 90 and longitude from -180 to 180.")};
+    case Form::Osm:
+        if (CPodcastValues::IsOsm(value))
+            return std::nullopt;
+        return Finding{Id::PodcastValue, QCoreApplication::translate("CFeedChecker", "Not an OpenStreetMap object such as \"R113314\": N, W or R, "
+                                                       "its number and an optional revision such as \"#2\".")};
+    case Form::Country:
+        if (CPodcastValues::Country(value).isEmpty())
+            return std::nullopt;
+        return Finding{Id::PodcastValue, QCoreApplication::translate("CFeedChecker", "Not a country code of ISO 3166-1, two letters such as \"US\".")};
+    case Form::AspectRatio:
+        if (CPodcastValues::IsAspectRatio(value))
+            return std::nullopt;
+        return Finding{Id::PodcastValue, QCoreApplication::translate("CFeedChecker", "Not an aspect ratio such as \"16/9\" or \"1.9\".")};
     default:
-        return true;
+        return std::nullopt;
     }
 }
 
-QString formExample(CPodcastTags::Form form)
+// The forms of words: media types, true or false, the namespace's lists.
+std::optional<Finding> wordFinding(const QString &value, const CPodcastTags::Content &content)
 {
-    switch (form) {
-    case CPodcastTags::Form::Geo:
-        return QCoreApplication::translate("CFeedChecker", "Not a place in geo notation such as \"geo:30.2672,97.7431\".");
-    case CPodcastTags::Form::Osm:
-        return QCoreApplication::translate("CFeedChecker", "Not an OpenStreetMap identifier such as \"R113314\".");
+    switch (content.form) {
+    case Form::MimeType:
+        if (CValueCheck::MimeType(value).isEmpty())
+            return std::nullopt;
+        return Finding{Id::PodcastValue, QCoreApplication::translate("CFeedChecker", "Not a media type such as \"audio/mpeg\".")};
+    case Form::Language:
+        if (const QString note = CValueCheck::LanguageCode(value); !note.isEmpty())
+            return Finding{Id::LanguageInvalid, note};
+        return std::nullopt;
+    case Form::Email:
+        if (CValueCheck::ClassifyEmail(value) != CValueCheck::EmailForm::Invalid)
+            return std::nullopt;
+        return Finding{Id::EmailInvalid, QCoreApplication::translate("CFeedChecker", "Not an e-mail address such as \"jo@example.org\".")};
+    case Form::Boolean:
+    case Form::OneOf:
+        if (CPodcastTags::isListed(value, content))
+            return std::nullopt;
+        return Finding{Id::PodcastValue, QCoreApplication::translate("CFeedChecker", "\"%1\" is not one of %2.").arg(value, listed(content))};
+    case Form::Usual:
+    case Form::Tokens:
+        if (CPodcastTags::isListed(value, content))
+            return std::nullopt;
+        return Finding{Id::PodcastValueUncommon,
+                       QCoreApplication::translate("CFeedChecker", "Few podcast apps know \"%1\"; the usual values are %2.").arg(value, listed(content))};
     default:
-        break;
+        return formFinding(value, content.form);
     }
-    return QCoreApplication::translate("CFeedChecker", "Not an aspect ratio such as \"16/9\".");
+}
+
+// The node value's form: the tag's, or that of a condition the node meets.
+CPodcastTags::Content textContent(const Node &node, const CPodcastTags::Tag &tag)
+{
+    for (const CPodcastTags::Condition &condition : tag.conditions) {
+        if (node.attribute(latin1(condition.attribute)).trimmed() == QLatin1String(condition.when))
+            return condition.value;
+    }
+    return tag.text;
+}
+
+// Values the checker reads with rules of their own, with or without the
+// podcast rules.
+bool checkedAlways(const CPodcastTags::Tag &tag)
+{
+    return qstrcmp(tag.name, "podcast:guid") == 0 || qstrcmp(tag.name, "podcast:locked") == 0;
+}
+
+// What makes a tag of several a repeat: for one that may stand once for each
+// value of an attribute, that value (the list's first when it is missing).
+QString repeatKey(const Node &node, const CPodcastTags::Tag &tag)
+{
+    if (!tag.onePer)
+        return QString();
+    const QString value = node.attribute(latin1(tag.onePer)).trimmed();
+    if (!value.isEmpty())
+        return value;
+    const CPodcastTags::Attribute *attribute = CPodcastTags::attribute(node.name, latin1(tag.onePer));
+    return attribute && attribute->value.list ? attribute->value.list().value(0) : QString();
 }
 
 // The namespaces whose misspellings are reported, in their usual spelling.
@@ -125,17 +224,16 @@ bool CPodcastRules::declaresPodcast(const CFeedTree &tree)
 
 void CPodcastRules::checkItunesShared(const Node &parent)
 {
-    static const QStringList explicitValues = {QStringLiteral("true"), QStringLiteral("false")};
-    static const QStringList oldExplicitValues = {QStringLiteral("yes"), QStringLiteral("no"), QStringLiteral("clean")};
     if (const Node *explicitTag = parent.child(QStringLiteral("itunes:explicit"))) {
         const QString value = text(*explicitTag);
-        if (oldExplicitValues.contains(value, Qt::CaseInsensitive))
-            report(Id::ItunesExplicitOld, *explicitTag);
+        // Apple's older words; its directory asks for true or false.
+        if (CPodcastValues::yesNo().contains(value, Qt::CaseInsensitive)
+            || value.compare(QLatin1String("clean"), Qt::CaseInsensitive) == 0)
+            report(m_podcast ? Id::PodcastExplicitOld : Id::ItunesExplicitOld, *explicitTag);
         else
-            checkOneOf(Id::ItunesExplicit, explicitTag, explicitValues, Qt::CaseInsensitive);
+            checkOneOf(Id::ItunesExplicit, explicitTag, CPodcastValues::booleans(), Qt::CaseInsensitive);
     }
-    checkOneOf(Id::ItunesYesNo, parent.child(QStringLiteral("itunes:block")),
-               {QStringLiteral("Yes"), QStringLiteral("No")}, Qt::CaseInsensitive);
+    checkOneOf(Id::ItunesYesNo, parent.child(QStringLiteral("itunes:block")), CPodcastValues::yesNo(), Qt::CaseInsensitive);
     if (const Node *image = parent.child(QStringLiteral("itunes:image")))
         checkUrl(*image, image->attribute(QStringLiteral("href")), QStringLiteral("href"));
 }
@@ -143,10 +241,9 @@ void CPodcastRules::checkItunesShared(const Node &parent)
 void CPodcastRules::checkItunesChannel(const Node &channel)
 {
     checkItunesShared(channel);
-    checkOneOf(Id::ItunesYesNo, channel.child(QStringLiteral("itunes:complete")),
-               {QStringLiteral("Yes"), QStringLiteral("No")}, Qt::CaseInsensitive);
-    checkOneOf(Id::ItunesType, channel.child(QStringLiteral("itunes:type")),
-               {QStringLiteral("episodic"), QStringLiteral("serial")});
+    checkOneOf(Id::ItunesYesNo, channel.child(QStringLiteral("itunes:complete")), CPodcastValues::yesNo(),
+               Qt::CaseInsensitive);
+    checkOneOf(Id::ItunesType, channel.child(QStringLiteral("itunes:type")), CPodcastValues::showTypes());
     checkUrlElement(channel.child(QStringLiteral("itunes:new-feed-url")));
     for (const Node *category : channel.childrenNamed(QStringLiteral("itunes:category"))) {
         const QString name = category->attribute(QStringLiteral("text"));
@@ -164,8 +261,7 @@ void CPodcastRules::checkItunesChannel(const Node &channel)
     }
     if (const Node *guid = channel.child(QStringLiteral("podcast:guid")); guid && !CPodcastValues::IsUuid(text(*guid)))
         report(Id::PodcastGuid, *guid);
-    checkOneOf(Id::PodcastLocked, channel.child(QStringLiteral("podcast:locked")),
-               {QStringLiteral("yes"), QStringLiteral("no")});
+    checkOneOf(Id::PodcastLocked, channel.child(QStringLiteral("podcast:locked")), CPodcastValues::yesNo());
 }
 
 void CPodcastRules::checkItunesItem(const Node &item)
@@ -176,8 +272,7 @@ void CPodcastRules::checkItunesItem(const Node &item)
         report(Id::ItunesDuration, *length);
     checkInteger(Id::ItunesEpisodeNumber, item.child(QStringLiteral("itunes:episode")), 1, std::numeric_limits<qint64>::max());
     checkInteger(Id::ItunesSeasonNumber, item.child(QStringLiteral("itunes:season")), 1, std::numeric_limits<qint64>::max());
-    checkOneOf(Id::ItunesEpisodeType, item.child(QStringLiteral("itunes:episodeType")),
-               {QStringLiteral("full"), QStringLiteral("trailer"), QStringLiteral("bonus")});
+    checkOneOf(Id::ItunesEpisodeType, item.child(QStringLiteral("itunes:episodeType")), CPodcastValues::episodeTypes());
 }
 
 void CPodcastRules::checkPodcastLinks(const Node &node)
@@ -276,136 +371,102 @@ void CPodcastRules::checkArtwork(const Node &image)
 void CPodcastRules::checkPodcastTags(const Node &parent)
 {
     const int kind = podcastParentKind(parent);
-    std::vector<const CPodcastTags::Tag *> seen;
+    std::vector<std::pair<const CPodcastTags::Tag *, QString>> seen;
     for (const Node *child : parent.children) {
         if (!child->namespaced || !child->name.startsWith(QLatin1String("podcast:")))
             continue;
-        const QStringView local = QStringView(child->name).mid(8);
-        const CPodcastTags::Tag *tag = CPodcastTags::find(local);
+        const CPodcastTags::Tag *tag = CPodcastTags::find(child->name);
         if (!tag) {
-            const CPodcastTags::Tag *near = CPodcastTags::nearest(local);
-            report(Id::PodcastTagUnknown, *child, QString(),
-                   near ? QCoreApplication::translate("CFeedChecker", "The podcast namespace has no tag %1. Did you mean podcast:%2?")
-                                  .arg(child->name, latin1(near->name))
-                        : QCoreApplication::translate("CFeedChecker", "The podcast namespace has no tag %1.").arg(child->name));
+            reportUnknownTag(*child);
             continue;
         }
+        const std::pair<const CPodcastTags::Tag *, QString> key(tag, repeatKey(*child, *tag));
+        const bool repeated = std::find(seen.begin(), seen.end(), key) != seen.end();
         if (!(tag->parents & kind))
             report(Id::PodcastParent, *child, QString(),
                    QCoreApplication::translate("CFeedChecker", "%1 does not belong in %2; it belongs in %3.")
                            .arg(child->name, parent.name, parentNames(tag->parents)));
-        else if (tag->single && std::find(seen.begin(), seen.end(), tag) != seen.end())
+        else if (repeated && tag->onePer)
+            report(Id::DuplicateElement, *child, QString(),
+                   QCoreApplication::translate("CFeedChecker", "There is already a %1 with %2=\"%3\" here.")
+                           .arg(child->name, latin1(tag->onePer), key.second));
+        else if (repeated && tag->single)
             report(Id::DuplicateElement, *child);
-        seen.push_back(tag);
+        seen.push_back(key);
         checkPodcastTag(*child, *tag);
     }
 }
 
+void CPodcastRules::reportUnknownTag(const Node &node)
+{
+    const CPodcastTags::Tag *near = CPodcastTags::nearest(QStringView(node.name).mid(8));
+    report(Id::PodcastTagUnknown, node, QString(),
+           near ? QCoreApplication::translate("CFeedChecker", "The podcast namespace has no tag %1. Did you mean %2?")
+                          .arg(node.name, latin1(near->name))
+                : QCoreApplication::translate("CFeedChecker", "The podcast namespace has no tag %1.").arg(node.name));
+}
+
 void CPodcastRules::checkPodcastTag(const Node &node, const CPodcastTags::Tag &tag)
 {
-    for (const CPodcastTags::Attribute &attribute : tag.attributes) {
-        const QString name = latin1(attribute.name);
-        if (!node.hasAttribute(name)) {
-            if (attribute.required)
-                report(Id::PodcastAttributeMissing, node, name,
-                       QCoreApplication::translate("CFeedChecker", "%1 needs the %2 attribute.").arg(node.name, name));
-            continue;
-        }
-        checkPodcastValue(node, name, node.attribute(name).trimmed(), attribute.form, attribute.values,
-                          attribute.limit);
-    }
-    if (node.children.empty()) {
+    if (tag.replacedBy)
+        report(Id::PodcastTagRetired, node, QString(),
+               QCoreApplication::translate("CFeedChecker", "The namespace has retired %1; use %2 instead.")
+                       .arg(node.name, latin1(tag.replacedBy)));
+    checkPodcastAttributes(node, tag);
+    if (node.children.empty() && !checkedAlways(tag)) {
         const QString value = text(node);
-        if (value.isEmpty() && tag.textRequired)
+        if (value.isEmpty() && tag.textNeed == CPodcastTags::Need::Required)
             report(Id::PodcastTextMissing, node, QString(), QCoreApplication::translate("CFeedChecker", "%1 needs a value; it is empty.").arg(node.name));
         else if (!value.isEmpty())
-            checkPodcastValue(node, QString(), value, tag.text, tag.textValues, tag.textLimit);
+            checkPodcastValue(node, QString(), value, textContent(node, tag));
     }
-    if (tag.requiredChild && !node.child(QLatin1String("podcast:") + latin1(tag.requiredChild))) {
-        reportMissing(Id::PodcastChildMissing, node, QLatin1String("podcast:") + latin1(tag.requiredChild));
+    if (tag.requiredChild && !node.child(latin1(tag.requiredChild))) {
+        reportMissing(Id::PodcastChildMissing, node, latin1(tag.requiredChild));
         m_report.last().message =
-                QCoreApplication::translate("CFeedChecker", "%1 needs a podcast:%2 inside it.").arg(node.name, latin1(tag.requiredChild));
+                QCoreApplication::translate("CFeedChecker", "%1 needs a %2 inside it.").arg(node.name, latin1(tag.requiredChild));
     }
     if (podcastParentKind(node))
         checkPodcastTags(node);
 }
 
+void CPodcastRules::checkPodcastAttributes(const Node &node, const CPodcastTags::Tag &tag)
+{
+    for (const CPodcastTags::Attribute &attribute : tag.attributes) {
+        const QString name = latin1(attribute.name);
+        if (node.hasAttribute(name))
+            checkPodcastValue(node, name, node.attribute(name).trimmed(), attribute.value);
+        else if (attribute.need == CPodcastTags::Need::Required)
+            report(Id::PodcastAttributeMissing, node, name,
+                   QCoreApplication::translate("CFeedChecker", "%1 needs the %2 attribute.").arg(node.name, name));
+        else if (attribute.need == CPodcastTags::Need::Recommended)
+            report(Id::PodcastAttributeRecommended, node, name,
+                   QCoreApplication::translate("CFeedChecker", "The namespace recommends the %2 attribute on %1.").arg(node.name, name));
+    }
+}
+
 // `attribute` empty: the element's value.
 void CPodcastRules::checkPodcastValue(const Node &node, const QString &attribute, const QString &value,
-                                      CPodcastTags::Form form, const char *values, int limit)
+                                      const CPodcastTags::Content &content)
 {
-    using Form = CPodcastTags::Form;
-    if (limit > 0 && value.size() > limit)
+    if (content.limit > 0 && value.size() > content.limit)
         report(Id::PodcastTextLong, node, attribute,
-               QCoreApplication::translate("CFeedChecker", "Podcast apps show %n character(s) of this at most; they may cut the rest.", nullptr, limit));
-    switch (form) {
-    case Form::Text:
-        break;
+               QCoreApplication::translate("CFeedChecker", "Podcast apps show %n character(s) of this at most; they may cut the rest.", nullptr, content.limit));
+    switch (content.form) {
     case Form::HttpsUrl:
         checkUrl(node, value, attribute);
         if (value.startsWith(QLatin1String("http:"), Qt::CaseInsensitive))
             report(Id::PodcastHttps, node, attribute);
-        break;
+        return;
     case Form::Uri:
         if (CValueCheck::ClassifyUrl(value) == CValueCheck::UrlForm::NotAbsolute)
             report(Id::UrlNotAbsolute, node, attribute, CValueCheck::AbsoluteUrl(value));
-        break;
-    case Form::Uuid:
-        if (!CPodcastValues::IsUuid(value))
-            report(Id::PodcastUuid, node, attribute);
-        break;
-    case Form::Iso8601:
-        if (CPodcastValues::Iso8601(value) == CPodcastValues::IsoForm::Invalid)
-            report(Id::PodcastDate, node, attribute);
-        break;
+        return;
     case Form::Rfc822:
         if (const CRfc822Date date = CRfc822Date::Parse(value); date.verdict() == CRfc822Date::Verdict::Invalid)
             report(Id::DateInvalid, node, attribute, date.problem());
-        break;
-    case Form::Seconds:
-        if (!CPodcastValues::IsDecimal(value))
-            report(Id::PodcastTime, node, attribute);
-        break;
-    case Form::Integer:
-        if (!CPodcastValues::IsDecimal(value) || value.contains(u'.'))
-            report(Id::PodcastNumber, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a whole number such as \"3\"."));
-        break;
-    case Form::Decimal:
-        if (!CPodcastValues::IsDecimal(value))
-            report(Id::PodcastNumber, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a number such as \"3\" or \"315.5\"."));
-        break;
-    case Form::Language:
-        if (const QString note = CValueCheck::LanguageCode(value); !note.isEmpty())
-            report(Id::LanguageInvalid, node, attribute, note);
-        break;
-    case Form::Boolean:
-        if (value != QLatin1String("true") && value != QLatin1String("false"))
-            report(Id::PodcastValue, node, attribute, QCoreApplication::translate("CFeedChecker", "The value must be \"true\" or \"false\"."));
-        break;
-    case Form::MimeType:
-        if (!CValueCheck::MimeType(value).isEmpty())
-            report(Id::PodcastValue, node, attribute, QCoreApplication::translate("CFeedChecker", "Not a media type such as \"audio/mpeg\"."));
-        break;
-    case Form::Email:
-        if (CValueCheck::ClassifyEmail(value) == CValueCheck::EmailForm::Invalid)
-            report(Id::EmailInvalid, node, attribute, QCoreApplication::translate("CFeedChecker", "Not an e-mail address such as \"jo@example.org\"."));
-        break;
-    case Form::Geo:
-    case Form::Osm:
-    case Form::AspectRatio:
-        if (!matchesForm(value, form))
-            report(Id::PodcastValue, node, attribute, formExample(form));
-        break;
-    case Form::OneOf:
-        if (!CPodcastTags::isOneOf(value, values))
-            report(Id::PodcastValue, node, attribute,
-                   QCoreApplication::translate("CFeedChecker", "\"%1\" is not one of %2.").arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
-        break;
-    case Form::Usual:
-        if (!CPodcastTags::isOneOf(value, values))
-            report(Id::PodcastValueUncommon, node, attribute,
-                   QCoreApplication::translate("CFeedChecker", "Few podcast apps know \"%1\"; the usual values are %2.")
-                           .arg(value, latin1(values).replace(u'|', QLatin1String(", "))));
-        break;
+        return;
+    default:
+        if (const std::optional<Finding> finding = wordFinding(value, content))
+            report(finding->rule, node, attribute, finding->message);
     }
 }

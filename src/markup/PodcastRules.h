@@ -1,6 +1,6 @@
 #pragma once
 
-#include "markup/PodcastTags.h"
+#include "core/PodcastTags.h"
 #include "markup/RuleSet.h"
 
 // The rules of the iTunes and podcast tags: their values wherever they
@@ -30,7 +30,10 @@ private:
     void checkItunesShared(const Node &parent);
     void checkArtwork(const Node &image);
     void checkPodcastTags(const Node &parent);
+    void reportUnknownTag(const Node &node);
     void checkPodcastTag(const Node &node, const CPodcastTags::Tag &tag);
-    void checkPodcastValue(const Node &node, const QString &attribute, const QString &value, CPodcastTags::Form form,
-                           const char *values, int limit);
+    void checkPodcastAttributes(const Node &node, const CPodcastTags::Tag &tag);
+    // `attribute` empty: the element's value.
+    void checkPodcastValue(const Node &node, const QString &attribute, const QString &value,
+                           const CPodcastTags::Content &content);
 };

@@ -97,7 +97,7 @@ QWidget *CBarPostDetails::createFields()
     m_form->addLine(form, tr("&GUID:"), P(QStringLiteral("guid")));
     m_form->addChoice(form, tr("GUID is a &permalink:"),
                       P(QStringLiteral("guid"), QString(), QStringLiteral("isPermaLink")),
-                      {QStringLiteral("true"), QStringLiteral("false")});
+                      CPodcastValues::booleans());
     m_form->addLine(form, tr("&Comments:"), P(QStringLiteral("comments")), CElementForm::url());
     m_form->addLine(form, tr("&Source:"), P(QStringLiteral("source")));
     m_form->addLine(form, tr("Source &URL:"), P(QStringLiteral("source"), QString(), QStringLiteral("url")),
@@ -176,9 +176,9 @@ void CBarPostDetails::addPodcastFields(QWidget *parent)
     m_form->addLine(form, tr("Seaso&n:"), P(QStringLiteral("itunes:season")),
                     CElementForm::integer(1, 2147483647));
     m_form->addChoice(form, tr("Episode &type:"), P(QStringLiteral("itunes:episodeType")),
-                      {QStringLiteral("full"), QStringLiteral("trailer"), QStringLiteral("bonus")});
+                      CPodcastValues::episodeTypes());
     m_form->addChoice(form, tr("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
-                      {QStringLiteral("true"), QStringLiteral("false")});
+                      CPodcastValues::booleans());
     m_form->addLine(form, tr("&Image:"), P(QStringLiteral("itunes:image"), QString(), QStringLiteral("href")),
                     CElementForm::url());
     m_form->addChoice(form, tr("&Block:"), P(QStringLiteral("itunes:block")), {QStringLiteral("Yes")});

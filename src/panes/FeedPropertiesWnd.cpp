@@ -1,10 +1,10 @@
 #include "panes/FeedPropertiesWnd.h"
 
+#include "core/LanguageCodes.h"
 #include "core/PodcastCategories.h"
 #include "core/PodcastValues.h"
 #include "core/ValueCheck.h"
 #include "document/RSSEditDoc.h"
-#include "core/LanguageCodes.h"
 #include "panes/ElementForm.h"
 #include "panes/ElementTable.h"
 #include "panes/OtherElementsList.h"
@@ -295,9 +295,9 @@ QWidget *CFeedPropertiesWnd::showPage()
     m_form->addLine(form, tr("&Image:"), P(QStringLiteral("itunes:image"), QString(), href),
                     CElementForm::url());
     m_form->addChoice(form, tr("E&xplicit:"), P(QStringLiteral("itunes:explicit")),
-                      {QStringLiteral("true"), QStringLiteral("false")});
+                      CPodcastValues::booleans());
     m_form->addChoice(form, tr("T&ype:"), P(QStringLiteral("itunes:type")),
-                      {QStringLiteral("episodic"), QStringLiteral("serial")});
+                      CPodcastValues::showTypes());
     m_form->addLine(form, tr("New &feed URL:"), P(QStringLiteral("itunes:new-feed-url")),
                     CElementForm::url());
     m_form->addChoice(form, tr("&Block:"), P(QStringLiteral("itunes:block")), {kYes});

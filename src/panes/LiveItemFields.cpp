@@ -21,18 +21,13 @@ CLiveItemFields::CLiveItemFields(CRSSEditDoc *doc, QWidget *parent)
     // Post Details is a narrow pane: a field that does not fit goes under its label.
     form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     m_status->setObjectName(QStringLiteral("liveItem@status"));
-    m_status->addItems(statuses());
+    m_status->addItems(CPodcastValues::liveStatuses());
     // Key letters the other fields of the pane leave free.
     form->addRow(tr("St&atus:"), m_status);
     connect(m_status, &QComboBox::activated, this, [this] { store(QStringLiteral("status"), m_status->currentText()); });
     m_start = addTime(form, tr("Sta&rt:"), QStringLiteral("start"));
     m_end = addTime(form, tr("End:"), QStringLiteral("end"));
     hide();
-}
-
-QStringList CLiveItemFields::statuses()
-{
-    return {QStringLiteral("pending"), QStringLiteral("live"), QStringLiteral("ended")};
 }
 
 // A stream starts and ends at a moment: a date and time with its zone.
@@ -94,11 +89,11 @@ void CLiveItemFields::load(int post)
     setVisible(live);
     if (!live)
         return;
-    // A status outside the three is shown as it is, until the user picks one.
+    // A status outside the namespace's is shown as it is, until the user picks one.
     const QString status = feed->GetPostAttribute(post, QStringLiteral("status"));
     if (m_status->findText(status) < 0) {
         m_status->clear();
-        m_status->addItems(statuses());
+        m_status->addItems(CPodcastValues::liveStatuses());
         m_status->addItem(status);
     }
     m_status->setCurrentIndex(m_status->findText(status));

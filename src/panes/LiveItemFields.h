@@ -27,8 +27,6 @@ public:
     QLineEdit *start() const { return m_start; }
     QLineEdit *end() const { return m_end; }
 
-    // The namespace's three states.
-    static QStringList statuses();
     // Empty for a date and time like 2026-12-24T18:00:00+01:00 (seconds,
     // a fraction and the offset as the standard allows), else the note.
     static QString noteOnTime(const QString &value);

@@ -1,5 +1,6 @@
 #include "panes/PostIcon.h"
 
+#include "core/PodcastValues.h"
 #include "core/TrimCharacters.h"
 
 #include <QHash>
@@ -90,7 +91,7 @@ QHash<QString, QIcon> &iconCache()
 
 // A round mark in a square of `size` pixels, drawn rather than taken from
 // the theme so that it reads the same on every desktop.
-QPixmap liveMark(int size, const QString &status)
+QPixmap liveMark(int size, CPodcastValues::LiveStatus status)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -99,7 +100,7 @@ QPixmap liveMark(int size, const QString &status)
     const QRectF square(0, 0, size, size);
     const qreal dot = size * 0.4;
     const QRectF centre(square.center() - QPointF(dot / 2, dot / 2), QSizeF(dot, dot));
-    if (status == QLatin1String("live")) {
+    if (status == CPodcastValues::LiveStatus::Live) {
         const QColor red(220, 30, 30);
         painter.setBrush(red);
         painter.setPen(Qt::NoPen);
@@ -111,7 +112,7 @@ QPixmap liveMark(int size, const QString &status)
             painter.drawArc(wave, 135 * 16, 90 * 16);
             painter.drawArc(wave, -45 * 16, 90 * 16);
         }
-    } else if (status == QLatin1String("pending")) {
+    } else if (status == CPodcastValues::LiveStatus::Pending) {
         painter.setBrush(QColor(128, 128, 128));
         painter.setPen(QPen(QColor(90, 90, 90), 1));
         painter.drawEllipse(centre.adjusted(-1, -1, 1, 1));
@@ -129,14 +130,14 @@ namespace PostIcon {
 
 QIcon iconOfLiveItem(const QString &status)
 {
-    static QHash<QString, QIcon> cache;
-    const QString key = status == QLatin1String("live") || status == QLatin1String("pending") ? status : QString();
-    auto found = cache.find(key);
+    static QHash<int, QIcon> cache;
+    const CPodcastValues::LiveStatus key = CPodcastValues::liveStatus(status);
+    auto found = cache.find(int(key));
     if (found == cache.end()) {
         QIcon icon;
         for (const int size : {16, 24, 32, 48})
             icon.addPixmap(liveMark(size, key));
-        found = cache.insert(key, icon);
+        found = cache.insert(int(key), icon);
     }
     return *found;
 }

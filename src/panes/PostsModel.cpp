@@ -1,5 +1,6 @@
 #include "panes/PostsModel.h"
 
+#include "core/PodcastValues.h"
 #include "core/PubDate.h"
 #include "core/RssFeed.h"
 #include "document/RSSEditDoc.h"
@@ -151,12 +152,16 @@ QString CPostsModel::dateText(int post) const
     const QDateTime startMoment = QDateTime::fromString(start, Qt::ISODate);
     if (startMoment.isValid())
         start = localDate(startMoment);
-    if (status == QLatin1String("pending"))
+    switch (CPodcastValues::liveStatus(status)) {
+    case CPodcastValues::LiveStatus::Pending:
         return tr("Stream starts %1").arg(start);
-    if (status == QLatin1String("live"))
+    case CPodcastValues::LiveStatus::Live:
         return tr("Live now, since %1").arg(start);
-    if (status == QLatin1String("ended"))
+    case CPodcastValues::LiveStatus::Ended:
         return tr("Stream ended, began %1").arg(start);
+    case CPodcastValues::LiveStatus::Other:
+        break;
+    }
     return tr("Stream (%1) at %2").arg(status, start);
 }
 

@@ -480,6 +480,15 @@ void TestPodcastTags::everyTag_readsIntoItsFieldsAndSavesUnchanged()
             ? held->GetChannelElements(QStringLiteral("podcast:person"))
             : held->GetPostElements(0, QStringLiteral("podcast:person"));
         QCOMPARE(persons.front().attribute(QStringLiteral("role")), QStringLiteral("co-host"));
+        // Choices and notes come from the namespace's table: a country is two
+        // letters of ISO 3166-1, and a picture's purposes are its tokens.
+        CElementTable *locations = tableNamed(window, QStringLiteral("Locations"));
+        locations->table()->item(0, 4)->setText(QStringLiteral("USA"));
+        QVERIFY2(locations->noteText().contains(QStringLiteral("two-letter country code")), qPrintable(locations->noteText()));
+        QTableWidget *images = tableNamed(window, QStringLiteral("Images (podcast:image)"))->table();
+        std::unique_ptr<QWidget> purposes(
+            images->itemDelegateForColumn(6)->createEditor(images->viewport(), {}, images->model()->index(0, 6)));
+        QVERIFY(qobject_cast<QComboBox *>(purposes.get())->findText(QStringLiteral("poster")) >= 0);
         // The pages edit every one of them.
         const auto others = scope == QLatin1String("channel") ? feed.doc.feed()->GetOtherChannelElements()
                                                               : feed.doc.feed()->GetOtherPostElements(0);

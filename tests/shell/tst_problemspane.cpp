@@ -15,7 +15,7 @@
 namespace {
 
 // Three posts; the second links to a bare host name, which is no full address;
-// two say "no" where Apple Podcasts now asks for "false", which is a note.
+// two say "no" where Apple Podcasts now asks for "false", a warning for a podcast.
 // The iTunes namespace makes it a podcast, checked by the podcast
 // directories' rules too: it lacks artwork, language, category, explicit,
 // its own address (an error for a podcast) and enclosures; PSP-1's
@@ -84,7 +84,7 @@ private slots:
         QVERIFY(rowOf(list, QStringLiteral("Channel"), QStringLiteral("atom:link")));
         const auto *count = window.main->statusBar()->findChild<QLabel *>(QStringLiteral("checkSummary"));
         QVERIFY(count);
-        QCOMPARE(count->text(), QStringLiteral("9 errors, 2 warnings, 2 notes"));
+        QCOMPARE(count->text(), QStringLiteral("9 errors, 4 warnings, 0 notes"));
         QVERIFY(rowOf(list, QStringLiteral("Channel"), QStringLiteral("itunes:image")));
         QVERIFY(rowOf(list, QStringLiteral("Gamma"), QStringLiteral("enclosure")));
         // CAP, NUM and SCRL follow at the bar's right end; offscreen the lock
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(document->SetPostField(1, CRSSEditDoc::PostLink, QStringLiteral("https://example.org/b")));
         QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
         QVERIFY(!document->IsModified());
-        QTRY_COMPARE(count->text(), QStringLiteral("8 errors, 2 warnings, 2 notes"));
+        QTRY_COMPARE(count->text(), QStringLiteral("8 errors, 4 warnings, 0 notes"));
         QVERIFY(!rowOf(list, QStringLiteral("Beta"), QStringLiteral("link")));
         QCOMPARE(list->topLevelItemCount(), 12);
 
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(document->feed()->GetPostCount(), 2);
         QCOMPARE(list->findItems(QStringLiteral("Alpha"), Qt::MatchExactly, 2).size(), 0);
         QCOMPARE(list->topLevelItemCount(), 12 - alphaRows);
-        QCOMPARE(count->text(), QStringLiteral("7 errors, 2 warnings, 1 note"));
+        QCOMPARE(count->text(), QStringLiteral("7 errors, 3 warnings, 0 notes"));
         doubleClick(list, rowOf(list, QStringLiteral("Gamma"), QStringLiteral("enclosure")));
         QCOMPARE(document->currentPost(), 1);
 
