@@ -22,12 +22,12 @@ public:
     // An empty string when the server runs, else why it cannot.
     QString start()
     {
-        const QString module = QStringLiteral(TIDREL_SOURCE_DIR "/.test-servers/node_modules/@20minutes/s3rver");
+        const QString module = QStringLiteral(TIDREL_TESTS_DIR "/../.test-servers/node_modules/@20minutes/s3rver");
         const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
         if (node.isEmpty() || !QFile::exists(module + QStringLiteral("/package.json")))
             return QStringLiteral("Node.js or s3rver is missing: run scripts/install-deps.sh");
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(node, {QStringLiteral(TIDREL_TEST_DATA_DIR "/s3_server.js"), module, m_dir.path(),
+        m_process.start(node, {QStringLiteral(TIDREL_TESTS_DIR "/publishing/data/s3_server.js"), module, m_dir.path(),
                                QString::fromLatin1(kBucket)});
         if (!m_process.waitForStarted() || !m_process.waitForReadyRead(30000))
             return QStringLiteral("s3rver did not start");
