@@ -103,6 +103,9 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
     layout->addWidget(buttons);
     // At least as wide as its longest row, in whatever language.
     setMinimumWidth(qMax(560, layout->totalSizeHint().width()));
+    // And tall enough for its wrapped notes at that width, which a window's
+    // minimum size leaves out: every row keeps its height.
+    setMinimumHeight(layout->totalHeightForWidth(minimumWidth()));
 
     for (QLineEdit *edit : {m_destination, m_mediaBase})
         connect(edit, &QLineEdit::textChanged, this, &CPublishSettingsDialog::updateFields);
