@@ -223,6 +223,17 @@ private slots:
         QVERIFY2(errors.contains("The address must start with"), qPrintable(errors));
         QCOMPARE(publishCommand("s3://KEY@127.0.0.1/feed.xml", QString(), &errors), 2);
         QVERIFY2(errors.contains("needs the bucket"), qPrintable(errors));
+
+        QProcess tidrel;
+        tidrel.start(TIDREL_PROGRAM, {"--publish", "feed.xml"});
+        QVERIFY(tidrel.waitForFinished(60000));
+        QCOMPARE(tidrel.exitCode(), 2);
+        QVERIFY(tidrel.readAllStandardError().contains("--publish FEED --to TARGET"));
+        tidrel.start(TIDREL_PROGRAM, {"--help"});
+        QVERIFY(tidrel.waitForFinished(60000));
+        const QByteArray help = tidrel.readAllStandardOutput();
+        QVERIFY2(help.contains("--publish <FEED>") && help.contains("--to <TARGET>") && help.contains("TIDREL_PUBLISH_SECRET"),
+                 help.constData());
     }
 };
 
