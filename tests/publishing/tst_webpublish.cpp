@@ -1,6 +1,7 @@
 #include "DavServer.h"
 #include "S3Server.h"
 #include "TestFiles.h"
+#include "TitleServer.h"
 #include "core/RssFeed.h"
 #include "publishing/FeedPublisher.h"
 #include "publishing/PublishPlan.h"
@@ -209,6 +210,35 @@ private slots:
         if (m_dav)
             QCOMPARE(QDir(m_dav->served(kind + "/new/show")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                      QStringList({"feed.xml", "media"}));
+    }
+
+    // Each refusal names what to fix; the feed stays as it was.
+    void publish_s3Refusals_sayWhatToFix_data()
+    {
+        QTest::addColumn<QString>("bucket");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong key") << "InvalidAccessKeyId" << "The storage does not know the access key ID S3RVER: check it.";
+        QTest::newRow("clock") << "RequestTimeTooSkewed" << "This computer's clock is too far from the storage's: set the clock right";
+        QTest::newRow("region") << "AuthorizationHeaderMalformed" << "The storage refused the region eu-central-1: check the bucket's region.";
+        QTest::newRow("permissions") << "AccessDenied" << "The storage refused the key S3RVER access to bucket AccessDenied: check the key's permissions.";
+        QTest::newRow("other") << "SlowDown" << "The storage refused the request: Refused for the test. (SlowDown).";
+        QTest::newRow("failed copy") << "CopyFails" << "The storage refused the request: We encountered an internal error. (InternalError).";
+        QTest::newRow("not S3") << "NoCode" << "The storage answered with error 502.";
+    }
+
+    void publish_s3Refusals_sayWhatToFix()
+    {
+        QFETCH(QString, bucket);
+        QFETCH(QString, message);
+        TitleServer server;
+        if (!server.start(TIDREL_TEST_DATA_DIR "/s3_refusal_server.py"))
+            QSKIP("python3 cannot run the test server");
+        QVERIFY(writeFile(feedPath(), feedBytes(1)));
+        const QString address = QString("s3://S3RVER@127.0.0.1:%1/%2/show/?region=eu-central-1&scheme=http").arg(server.port()).arg(bucket);
+        const PublishResult result = publish(address, S3Server::kSecret);
+        QCOMPARE(result.outcome, PublishResult::Failed);
+        QVERIFY2(result.message.contains(message), qPrintable(result.message));
+        QVERIFY2(result.message.endsWith("The published feed is as it was."), qPrintable(result.message));
     }
 
     void publishCommand_badArgumentsOrFeed_sendNothing()
