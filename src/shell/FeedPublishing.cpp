@@ -6,7 +6,6 @@
 #include "shell/PublishProgress.h"
 #include "shell/ShellServices.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QUrl>

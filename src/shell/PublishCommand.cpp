@@ -77,11 +77,13 @@ CPublishCommand::Status CPublishCommand::run(const QString &feedPath, const QStr
         say(tr("%1 cannot be read: %2").arg(feedPath, loadError));
         return Refused;
     }
-    // The media address and folder are the feed's own, whichever target.
+    // The media address and folder are the feed's own, whichever target,
+    // and so are the certificates trusted for a server that signs its own.
     const PublishTarget stored = CPublishSettings::load(path);
     PublishTarget target = CPublishPlan::targetFromAddress(targetAddress);
     target.mediaBaseUrl = stored.mediaBaseUrl;
     target.mediaFolder = stored.mediaFolder;
+    target.trustedCertificates = stored.trustedCertificates;
     PublishJob job = CPublishPlan::job(path, CPublishPlan::mediaUrls(feed), target);
     job.secret = readSecret(target);
     const PublishResult result = CFeedPublisher::publish(job, progressPrinter(QFileInfo(path).fileName()), nullptr);

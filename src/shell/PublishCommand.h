@@ -5,7 +5,8 @@
 
 // `tidrel --publish FEED --to TARGET`: publishes a saved feed without a
 // window, for scripts, with the window's checks and order. The feed's own
-// publish settings give the media address and folder; the secret comes from
+// publish settings give the media address and folder and the trusted
+// certificates; the secret comes from
 // TIDREL_PUBLISH_SECRET when set, else from the keyring entry the window
 // keeps for the target. Progress goes to standard error.
 class CPublishCommand

@@ -2,7 +2,8 @@
 
 // Apache with mod_dav on 127.0.0.1 at a free port, serving a temporary
 // folder: /basic/ asks for basic authentication, /digest/ for digest, both
-// with the user and password below. Runs in the foreground until stopped.
+// with the user and password below; over HTTPS with a certificate of its
+// own when asked. Runs in the foreground until stopped.
 
 #include "TestFiles.h"
 
@@ -26,11 +27,18 @@ public:
     ~DavServer() { stop(); }
 
     // An empty string when the server runs, else why it cannot.
-    QString start()
+    QString start(bool https = false)
     {
         const QString apache = QStringLiteral("/usr/sbin/apache2");
         if (!QFile::exists(apache) || !QFile::exists(module("dav_fs")))
             return QStringLiteral("Apache with mod_dav is not installed: run scripts/install-deps.sh");
+        if (https && QProcess::execute(QStringLiteral("openssl"),
+                                       {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                                        QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                                        QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
+                                        QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"),
+                                        path(QStringLiteral("server.key")), QStringLiteral("-out"), certificate()}) != 0)
+            return QStringLiteral("openssl could not make a certificate");
         // Run as root, Apache serves as www-data, which must reach the folder.
         QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7755));
         for (const QString &folder : {QStringLiteral("www/basic"), QStringLiteral("www/digest"), QStringLiteral("lock")}) {
@@ -48,7 +56,7 @@ public:
         writeFile(path(QStringLiteral("digest.users")),
                   QByteArray(kUser) + ':' + realm + ':'
                       + QCryptographicHash::hash(QByteArray(kUser) + ':' + realm + ':' + kPassword, QCryptographicHash::Md5).toHex() + '\n');
-        writeFile(path(QStringLiteral("httpd.conf")), config(realm));
+        writeFile(path(QStringLiteral("httpd.conf")), config(realm, https));
         m_process.setProcessChannelMode(QProcess::ForwardedChannels);
         m_process.start(apache, {QStringLiteral("-f"), path(QStringLiteral("httpd.conf")), QStringLiteral("-DFOREGROUND")});
         if (!m_process.waitForStarted())
@@ -76,6 +84,8 @@ public:
     // The file the server keeps for `served`, e.g. "basic/feed.xml".
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QString served(const QString &name) const { return path(QStringLiteral("www/") + name); }
+    // The HTTPS server's certificate, to trust.
+    QString certificate() const { return path(QStringLiteral("server.crt")); }
 
 private:
     static QString module(const char *name)
@@ -83,13 +93,18 @@ private:
         return QStringLiteral("/usr/lib/apache2/modules/mod_%1.so").arg(QString::fromLatin1(name));
     }
 
-    QByteArray config(const QByteArray &realm) const
+    QByteArray config(const QByteArray &realm, bool https) const
     {
         QByteArray text = "Listen 127.0.0.1:" + QByteArray::number(m_port) + "\n";
-        for (const char *name : {"mpm_event", "authz_core", "authz_user", "authn_core", "authn_file", "auth_basic",
-                                 "auth_digest", "dav", "dav_fs", "mime"})
+        QList<const char *> modules{"mpm_event", "authz_core", "authz_user", "authn_core", "authn_file", "auth_basic",
+                                    "auth_digest", "dav", "dav_fs", "mime"};
+        if (https)
+            modules.append({"socache_shmcb", "ssl"});
+        for (const char *name : modules)
             text += "LoadModule " + QByteArray(name) + "_module " + module(name).toUtf8() + "\n";
         const QByteArray dir = m_dir.path().toUtf8();
+        if (https)
+            text += "SSLEngine on\nSSLCertificateFile " + certificate().toUtf8() + "\nSSLCertificateKeyFile " + dir + "/server.key\n";
         text += "ServerName 127.0.0.1\n"
                 "PidFile " + dir + "/httpd.pid\n"
                 "DefaultRuntimeDir " + dir + "\n"

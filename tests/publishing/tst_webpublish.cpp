@@ -47,6 +47,7 @@ class TestWebPublish : public QObject
     QTemporaryDir m_local;  // the author's feed and media
     std::unique_ptr<S3Server> m_s3;
     std::unique_ptr<DavServer> m_dav;
+    QString m_trustedCertificates;
 
     QString feedPath() const { return m_local.filePath("feed.xml"); }
 
@@ -75,13 +76,21 @@ class TestWebPublish : public QObject
             return why;
         }
         m_dav = std::make_unique<DavServer>();
-        const QString why = m_dav->start();
+        const bool https = kind.endsWith(" over https");
+        const QString folder = kind.section(u' ', 0, 0);
+        const QString why = m_dav->start(https);
+        // A server's own certificate is trusted as the publish settings say.
+        m_trustedCertificates = https ? m_dav->certificate() : QString();
+        PublishTarget settings = CPublishSettings::load(feedPath());
+        settings.trustedCertificates = m_trustedCertificates;
+        CPublishSettings::save(feedPath(), settings);
         // A folder that is not there yet, two deep.
-        server->address = QString("dav://%1@127.0.0.1:%2/%3/new/show/").arg(DavServer::kUser).arg(m_dav->port()).arg(kind);
+        server->address = QString("%1://%2@127.0.0.1:%3/%4/new/show/")
+                              .arg(https ? "davs" : "dav", DavServer::kUser).arg(m_dav->port()).arg(folder);
         server->secret = DavServer::kPassword;
         server->wrongSecretMessage = "The server refused the user name or the password: check both.";
         DavServer *dav = m_dav.get();
-        server->read = [dav, kind](const QString &path, QByteArray *) { return readFile(dav->served(kind + "/new/show/" + path)); };
+        server->read = [dav, folder](const QString &path, QByteArray *) { return readFile(dav->served(folder + "/new/show/" + path)); };
         return why;
     }
 
@@ -106,6 +115,7 @@ class TestWebPublish : public QObject
             return PublishResult{PublishResult::Failed, "feed not loaded", {}, 0, {}};
         PublishTarget target = CPublishPlan::targetFromAddress(address);
         target.mediaBaseUrl = "https://example.org/";
+        target.trustedCertificates = m_trustedCertificates;
         PublishJob job = CPublishPlan::job(feedPath(), CPublishPlan::mediaUrls(feed), target);
         job.secret = secret;
         if (cancelAfter >= 0) {
@@ -160,6 +170,7 @@ private slots:
         QTest::newRow("S3") << "s3";
         QTest::newRow("WebDAV, basic authentication") << "basic";
         QTest::newRow("WebDAV, digest authentication") << "digest";
+        QTest::newRow("WebDAV over HTTPS") << "digest over https";
     }
 
     void publish_sendsFeedLast_keepsOldFeedOnFailure()
@@ -208,7 +219,7 @@ private slots:
         // No temporary file is left behind.
         QCOMPARE(server.read(".feed.xml.tidrel-upload", &type), "<missing>");
         if (m_dav)
-            QCOMPARE(QDir(m_dav->served(kind + "/new/show")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QCOMPARE(QDir(m_dav->served(kind.section(u' ', 0, 0) + "/new/show")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                      QStringList({"feed.xml", "media"}));
     }
 
