@@ -15,6 +15,11 @@
 # lupdate and lrelease (qt6-l10n-tools, found by CMake through
 # qt6-tools-dev) build the translations; Qt's own
 # translations (qt6-translations-l10n) name the standard dialogs' buttons.
+# Apache (apache2, its mod_dav and digest authentication) is the publishing
+# tests' WebDAV server. Their S3 server comes from npm, as Debian has none:
+# @20minutes/s3rver, the s3rver that checks Signature Version 4. It goes
+# into .test-servers/, which the build and git ignore, with the npm that
+# comes with Node.js.
 set -eu
 
 PACKAGES="
@@ -24,7 +29,7 @@ qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 libqt6opengl6-dev libgl-dev
 libexpat1-dev libzstd-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 libx11-dev
-python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server
+python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server apache2
 strace dbus ffmpeg python3-dbus python3-gi
 at-spi2-core python3-pyatspi
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
@@ -37,10 +42,16 @@ for p in $PACKAGES; do
         missing="$missing $p"
     fi
 done
-[ -z "$missing" ] && exit 0
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    $SUDO apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $missing
+fi
 
-echo "Installing:$missing"
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO=sudo
-$SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $missing
+SERVERS="$(dirname "$0")/../.test-servers"
+if [ ! -f "$SERVERS/node_modules/@20minutes/s3rver/package.json" ] && command -v npm >/dev/null; then
+    echo "Installing @20minutes/s3rver into .test-servers"
+    npm install --prefix "$SERVERS" --no-save --no-audit --no-fund @20minutes/s3rver@5.0.0
+fi

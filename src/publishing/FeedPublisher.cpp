@@ -1,7 +1,9 @@
 #include "publishing/FeedPublisher.h"
 
+#include "publishing/DavFolder.h"
 #include "publishing/LocalFolder.h"
 #include "publishing/RemoteFolder.h"
+#include "publishing/S3Folder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,13 +13,20 @@
 
 namespace {
 
-std::unique_ptr<CPublishFolder> openFolder(const QUrl &folder, const PublishJob &job, const std::atomic<bool> *cancelled)
+std::unique_ptr<CPublishFolder> openFolder(const QUrl &folder, const PublishJob &job, const QString &feedName,
+                                           const std::atomic<bool> *cancelled)
 {
     const QString scheme = folder.scheme();
     if (scheme == QLatin1String("file"))
         return std::make_unique<CLocalFolder>(folder.toLocalFile());
-    if ((scheme == QLatin1String("sftp") || scheme == QLatin1String("ftp") || scheme == QLatin1String("ftps"))
-        && !folder.host().isEmpty())
+    if (folder.host().isEmpty())
+        return nullptr;
+    if (scheme == QLatin1String("dav") || scheme == QLatin1String("davs"))
+        return std::make_unique<CDavFolder>(folder, job, cancelled);
+    // A bucket is needed; the prefix may be empty.
+    if (scheme == QLatin1String("s3") && folder.path().count(u'/') >= 2)
+        return std::make_unique<CS3Folder>(folder, job, feedName, cancelled);
+    if (scheme == QLatin1String("sftp") || scheme == QLatin1String("ftp") || scheme == QLatin1String("ftps"))
         return std::make_unique<CRemoteFolder>(folder, job, cancelled);
     return nullptr;
 }
@@ -115,10 +124,10 @@ PublishResult CFeedPublisher::publish(const PublishJob &job, const ProgressHandl
         feedName = path.mid(path.lastIndexOf(u'/') + 1);
         folderUrl.setPath(path.left(path.lastIndexOf(u'/') + 1));
     }
-    const std::unique_ptr<CPublishFolder> folder = openFolder(folderUrl, job, cancelled);
+    const std::unique_ptr<CPublishFolder> folder = openFolder(folderUrl, job, feedName, cancelled);
     if (!folder || folderUrl.path().isEmpty())
-        return failure(QCoreApplication::translate("CFeedPublisher", "The destination must be an sftp://, ftp://, ftps:// or file:// address "
-                                      "with a host and a path, such as sftp://example.org/var/www/feed.xml."));
+        return failure(QCoreApplication::translate("CFeedPublisher", "The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or "
+                                      "file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml."));
 
     QList<PublishFile> files = job.media;
     files.append({feed.absoluteFilePath(), feedName});

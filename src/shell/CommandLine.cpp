@@ -2,6 +2,7 @@
 
 #include "publishing/PublishSettings.h"
 #include "markup/FeedChecker.h"
+#include "shell/PublishCommand.h"
 #include "shell/UiTranslations.h"
 
 #include <QCommandLineParser>
@@ -16,6 +17,8 @@ namespace {
 
 const QString kCheckOption = QStringLiteral("check");
 const QString kPodcastOption = QStringLiteral("podcast");
+const QString kPublishOption = QStringLiteral("publish");
+const QString kToOption = QStringLiteral("to");
 
 void print(FILE *stream, const QString &line)
 {
@@ -39,6 +42,19 @@ void CCommandLine::describe(QCommandLineParser &parser)
             "podcast namespace: every podcast namespace tag's place, attributes and values, Apple Podcasts' "
             "requirements (artwork, language, category, explicit, episode enclosures) and the Podcast Standards "
             "Project's PSP-1.")));
+    parser.addOption(QCommandLineOption(kPublishOption, QCoreApplication::translate("CCommandLine",
+            "Publish the feed file without opening a window, with the checks and in the order of the Publish "
+            "command: the feed check first, then the media files under the media address of the feed's publish "
+            "settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 "
+            "when the server refused or the feed has errors, 2 for wrong arguments."),
+            QCoreApplication::translate("CCommandLine", "FEED")));
+    parser.addOption(QCommandLineOption(kToOption, QCoreApplication::translate("CCommandLine",
+            "With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, "
+            "dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or "
+            "s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &scheme=http for a server "
+            "without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET "
+            "when set, else from the keyring."),
+            QCoreApplication::translate("CCommandLine", "TARGET")));
     parser.addPositionalArgument(QStringLiteral("files"), QCoreApplication::translate("CCommandLine", "Feed files to open."),
                                  QCoreApplication::translate("CCommandLine", "[FILE...]"));
 }
@@ -57,6 +73,13 @@ void CCommandLine::answerTerminalOptions(int argc, char *argv[])
         parser.showHelp();
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
+    if (parser.isSet(kPublishOption) || parser.isSet(kToOption)) {
+        if (!parser.isSet(kPublishOption) || !parser.isSet(kToOption) || !parser.positionalArguments().isEmpty()) {
+            print(stderr, QCoreApplication::translate("CCommandLine", "Usage: %1 --publish FEED --to TARGET").arg(QFileInfo(terminal.arguments().constFirst()).fileName()));
+            std::exit(2);
+        }
+        std::exit(CPublishCommand::run(parser.value(kPublishOption), parser.value(kToOption)));
+    }
     if (parser.isSet(kCheckOption) || parser.isSet(kPodcastOption)) {
         // Nothing to check is a mistake in the command, not a clean feed.
         if (parser.positionalArguments().isEmpty() || !parser.isSet(kCheckOption)) {

@@ -7,11 +7,12 @@ class QCommandLineParser;
 // The program's command line: "tidrel [FILE...]" opens each feed file;
 // --help and --version answer on the terminal, and --check FEED... prints
 // each feed's problems there (--check --podcast with the podcast
-// directories' rules).
+// directories' rules); --publish FEED --to TARGET publishes a feed.
 class CCommandLine
 {
 public:
-    // Answers --help, --version or --check and ends the process; otherwise returns.
+    // Answers --help, --version, --check or --publish and ends the process;
+    // otherwise returns.
     // --check without a file prints its usage and exits with 2.
     // Runs before the QApplication exists, so no display is needed for
     // either. Options that belong to Qt's windows (-style, -platform...)

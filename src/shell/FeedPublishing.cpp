@@ -1,70 +1,16 @@
 #include "shell/FeedPublishing.h"
 
 #include "core/RssFeed.h"
+#include "publishing/PublishPlan.h"
 #include "publishing/PublishSettings.h"
-#include "markup/FeedChecker.h"
 #include "shell/PublishProgress.h"
 #include "shell/ShellServices.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QUrl>
 
 namespace {
-
-// The addresses of the files a feed links for its listeners: enclosures and
-// their alternates, chapters, transcripts and artwork. The settings send
-// those under the media address along with the feed.
-void appendAddresses(QStringList *urls, const std::vector<FeedElement> &elements, const QString &attribute)
-{
-    for (const FeedElement &element : elements)
-        urls->append(element.attribute(attribute));
-}
-
-QStringList mediaUrls(const CRssFeed &feed)
-{
-    const QString url = QStringLiteral("url");
-    const QString href = QStringLiteral("href");
-    QStringList urls;
-    appendAddresses(&urls, feed.GetChannelElements(QStringLiteral("itunes:image")), href);
-    for (int post = 0; post < feed.GetPostCount(); ++post) {
-        appendAddresses(&urls, feed.GetPostElements(post, QStringLiteral("enclosure")), url);
-        appendAddresses(&urls, feed.GetPostElements(post, QStringLiteral("podcast:chapters")), url);
-        appendAddresses(&urls, feed.GetPostElements(post, QStringLiteral("podcast:transcript")), url);
-        appendAddresses(&urls, feed.GetPostElements(post, QStringLiteral("itunes:image")), href);
-        for (const FeedElement &alternate : feed.GetPostElements(post, QStringLiteral("podcast:alternateEnclosure")))
-            appendAddresses(&urls, alternate.childrenNamed(QStringLiteral("podcast:source")), QStringLiteral("uri"));
-    }
-    return urls;
-}
-
-// The errors the feed check finds in the saved file, with the podcast
-// directories' rules for a podcast, as the window checks it. One that
-// cannot be read has none here; the publisher says why it cannot send it.
-QStringList checkErrors(const QString &feedPath)
-{
-    QFile file(feedPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    CFeedChecker::Options options;
-    options.podcastRules = CFeedChecker::PodcastRules::IfDeclared;
-    options.media = CPublishSettings::localMedia(feedPath);
-    QStringList errors;
-    for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll(), options)) {
-        if (problem.level() == CFeedRules::Level::Error)
-            errors.append(CFeedPublishing::tr("Line %1: %2").arg(problem.line).arg(problem.message));
-    }
-    return errors;
-}
-
-bool needsSecret(const PublishTarget &target)
-{
-    const QString scheme = QUrl(target.destination).scheme().toLower();
-    if (scheme == QLatin1String("sftp"))
-        return target.sshAuth != PublishTarget::SshAgent;
-    return scheme == QLatin1String("ftp") || scheme == QLatin1String("ftps");
-}
 
 QString hostOf(const PublishTarget &target)
 {
@@ -99,12 +45,9 @@ void CFeedPublishing::publish(const QString &feedPath, const CRssFeed &feed)
 {
     if (m_busy || !checkPasses(feedPath))
         return;
-    const QStringList mediaAddresses = mediaUrls(feed);
+    const QStringList mediaAddresses = CPublishPlan::mediaUrls(feed);
     const auto go = [this, feedPath, mediaAddresses] {
-        m_job = PublishJob();
-        m_job.feedPath = feedPath;
-        m_job.target = CPublishSettings::load(feedPath);
-        m_job.media = CPublishSettings::mediaFiles(m_job.target, feedPath, mediaAddresses);
+        m_job = CPublishPlan::job(feedPath, mediaAddresses, CPublishSettings::load(feedPath));
         m_job.knownHostsPath = m_knownHostsPath;
         setBusy(true);
         readSecret(m_job.target, [this](const QString &secret) {
@@ -124,7 +67,7 @@ void CFeedPublishing::publish(const QString &feedPath, const CRssFeed &feed)
 
 bool CFeedPublishing::checkPasses(const QString &feedPath)
 {
-    const QStringList errors = checkErrors(feedPath);
+    const QStringList errors = CPublishPlan::checkErrors(feedPath);
     if (errors.isEmpty())
         return true;
     return m_services->confirm(tr("The feed check found %n error(s) in %1:\n\n%2\n\nPublish anyway?", nullptr, errors.size())
@@ -143,7 +86,7 @@ void CFeedPublishing::editSettings(const QString &feedPath, const std::function<
             return;
         }
         CPublishSettings::save(feedPath, target);
-        if (needsSecret(target))
+        if (CPublishPlan::needsSecret(target))
             storeSecret(target, secret);
         accepted(true);
     });
@@ -151,7 +94,7 @@ void CFeedPublishing::editSettings(const QString &feedPath, const std::function<
 
 void CFeedPublishing::readSecret(const PublishTarget &target, const std::function<void(const QString &)> &done)
 {
-    if (!needsSecret(target)) {
+    if (!CPublishPlan::needsSecret(target)) {
         done(QString());
         return;
     }

@@ -12,8 +12,10 @@ class QLineEdit;
 class QPushButton;
 
 // Where one feed is published: the address of the feed on the server
-// (sftp://, ftp://, ftps:// or file://), the user, how SFTP signs in, the
-// password or key passphrase, whether plain FTP must switch to TLS, and
+// (sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://), the user,
+// how SFTP signs in, the password or key passphrase, whether plain FTP must
+// switch to TLS, S3's region, addressing and ACL (kept in the address's
+// query, which the dialog shows as fields of their own), and
 // where the feed's media files are served and kept. OK stays disabled while
 // the address is not one the program can publish to; the fields that do
 // not apply to the address's kind are disabled.
@@ -34,6 +36,9 @@ public:
     QLineEdit *secretEdit() const { return m_secret; }
     QLineEdit *keyFileEdit() const { return m_keyFile; }
     QCheckBox *startTlsBox() const { return m_startTls; }
+    QLineEdit *regionEdit() const { return m_region; }
+    QCheckBox *pathStyleBox() const { return m_pathStyle; }
+    QCheckBox *publicReadBox() const { return m_publicRead; }
     QLineEdit *mediaBaseEdit() const { return m_mediaBase; }
     QPushButton *okButton() const { return m_ok; }
     // What is wrong with the fields, in plain words; empty when OK may end
@@ -46,7 +51,7 @@ public:
     static QString mediaBaseProblem(const QString &address);
 
 private:
-    QGroupBox *createServerGroup();
+    QWidget *makeServerGroup();
     QGroupBox *createMediaGroup();
     void updateFields();
     void browse(QLineEdit *edit, bool folder);
@@ -59,6 +64,11 @@ private:
     QLineEdit *m_keyFile;
     QPushButton *m_browseKey;
     QCheckBox *m_startTls;
+    QLabel *m_userLabel;
+    QLabel *m_regionLabel;
+    QLineEdit *m_region;
+    QCheckBox *m_pathStyle;
+    QCheckBox *m_publicRead;
     QLineEdit *m_mediaBase;
     QLineEdit *m_mediaFolder;
     QPushButton *m_browseMedia;

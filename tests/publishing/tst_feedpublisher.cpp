@@ -339,12 +339,13 @@ private slots:
         QTest::addColumn<QString>("feed");
         QTest::addColumn<QString>("destination");
         QTest::addColumn<QString>("message");
-        const QString badAddress = "The destination must be an sftp://, ftp://, ftps:// or file:// address with a host "
-                                   "and a path, such as sftp://example.org/var/www/feed.xml.";
+        const QString badAddress = "The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// "
+                                   "address with a host and a path, such as sftp://example.org/var/www/feed.xml.";
         QTest::newRow("unsaved feed") << "never-saved.xml" << "file:///tmp/" << "The feed has no file yet: save it first.";
         QTest::newRow("web address") << "feed.xml" << "https://example.org/feed.xml" << badAddress;
         QTest::newRow("no host") << "feed.xml" << "sftp:///var/www/feed.xml" << badAddress;
         QTest::newRow("empty") << "feed.xml" << "" << badAddress;
+        QTest::newRow("no bucket") << "feed.xml" << "s3://127.0.0.1/feed.xml" << badAddress;
     }
 
     void publish_badJob_saysWhy()
