@@ -144,6 +144,21 @@ QWidget *CPublishSettingsDialog::makeServerGroup()
     return serverGroup;
 }
 
+QGroupBox *CPublishSettingsDialog::createMediaGroup()
+{
+    auto *mediaForm = new QFormLayout;
+    mediaForm->addRow(buddyLabel(tr("&Media address:"), m_mediaBase), m_mediaBase);
+    mediaForm->addRow(buddyLabel(tr("Media &folder:"), m_mediaFolder), withButton(m_mediaFolder, m_browseMedia));
+    auto *media = new QVBoxLayout;
+    media->addLayout(mediaForm);
+    media->addWidget(note(tr("Optional. Enclosures whose address starts with the media address are "
+                             "uploaded beside the feed from the same place under the media folder, "
+                             "unless the server has them at the same size.")));
+    auto *mediaGroup = new QGroupBox(tr("Media files"));
+    mediaGroup->setLayout(media);
+    return mediaGroup;
+}
+
 void CPublishSettingsDialog::setTarget(const PublishTarget &target, const QString &secret)
 {
     QUrl address(target.destination);
