@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+class CFeedReader;
 class CRssFeed;
 class FeedEncoding;
 
@@ -215,6 +216,7 @@ private:
     class NodeWriter;
 
     bool loadBytes(CPackedBytes bytes, QString *error);
+    void adopt(CFeedReader &reader, CPackedBytes bytes);
     void rememberDiskState(const QString &path);
 
     const FeedNode *post(int index) const;
