@@ -12,9 +12,9 @@
 struct ZSTD_CCtx_s;
 
 // Packs blocks of a file's bytes (zstd) on a second thread while the thread
-// that hands them over reads and packs others: reading a file packed then
-// takes about half the packing time. At most a few blocks wait, so the raw
-// bytes never pile up in memory.
+// that hands them over goes on (reading and parsing the file): the packing
+// then costs no time of its own on a machine with two cores. At most a few
+// blocks wait, so the raw bytes never pile up in memory.
 class CBlockPacker
 {
 public:
