@@ -126,3 +126,36 @@ double median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
+
+qint64 statusKilobytes(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray prefix = QByteArray(key) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+bool printGoal(const QString &step, double measured, double floor, const QString &floorName, double goal,
+               const char *unit)
+{
+    const double ratio = floor > 0 ? measured / floor : 0.0;
+    const bool met = floor > 0 && ratio <= goal;
+    std::printf("  %-40s %9.1f %s, floor %9.1f %s (%s): goal %.1fx, measured %.2fx: %s\n", qPrintable(step), measured,
+                unit, floor, unit, qPrintable(floorName), goal, ratio, met ? "met" : "not met");
+    std::fflush(stdout);
+    return met;
+}
+
+bool printLimit(const QString &step, double measured, double limit, const char *unit)
+{
+    const bool met = measured <= limit;
+    std::printf("  %-40s %9.2f %s: goal within %.0f %s: %s\n", qPrintable(step), measured, unit, limit, unit,
+                met ? "met" : "not met");
+    std::fflush(stdout);
+    return met;
+}

@@ -1,7 +1,7 @@
 // Undo and redo on the large feed: a delete, a move to the top and a title
 // edit, each undone and redone through the document, as Edit > Undo and
-// Redo run them. Prints the median of several runs next to its target;
-// never fails on time.
+// Redo run them. Prints the median of several runs; the project's goal is
+// every undo within 1 ms. Never fails on time.
 
 #include "BenchFeed.h"
 
@@ -28,7 +28,7 @@ double timed(const std::function<void()> &run)
 }
 
 // Makes the change, then times its undo and its redo.
-void measure(CRSSEditDoc &doc, const char *what, const std::function<void(int run)> &change, const char *target)
+void measure(CRSSEditDoc &doc, const char *what, const std::function<void(int run)> &change)
 {
     std::vector<double> undos, redos;
     for (int run = 0; run < kRuns; ++run) {
@@ -37,8 +37,8 @@ void measure(CRSSEditDoc &doc, const char *what, const std::function<void(int ru
         redos.push_back(timed([&] { doc.redo(); }));
         doc.undo();
     }
-    std::printf("  undo %-30s %9.2f ms   target: %s\n", what, median(undos), target);
-    std::printf("  redo %-30s %9.2f ms   target: none set\n", what, median(redos));
+    printLimit(QStringLiteral("undo ") + QLatin1String(what), median(undos), 1);
+    std::printf("  redo %-35s %9.2f ms\n", what, median(redos));
 }
 
 } // namespace
@@ -60,15 +60,15 @@ int main(int argc, char **argv)
     }
     const QByteArray original = doc.feed()->PrintToString();
     std::printf("Feed: %d posts, median of %d runs\n", doc.feed()->GetPostCount(), kRuns);
-    measure(doc, "delete of a middle post", [&](int) { doc.RemovePost(kPosts / 2); }, "under 50 ms");
-    measure(doc, "delete of the first post", [&](int) { doc.RemovePost(0); }, "under 50 ms");
-    measure(doc, "move of the last post to top", [&](int) { doc.MovePostToTop(kPosts - 1); }, "none set");
+    measure(doc, "delete of a middle post", [&](int) { doc.RemovePost(kPosts / 2); });
+    measure(doc, "delete of the first post", [&](int) { doc.RemovePost(0); });
+    measure(doc, "move of the last post to top", [&](int) { doc.MovePostToTop(kPosts - 1); });
     measure(doc, "title edit", [&](int run) {
         doc.SetPostField(kPosts / 2, CRSSEditDoc::PostTitle, QStringLiteral("Edited %1").arg(run));
-    }, "none set");
+    });
     measure(doc, "channel title edit", [&](int run) {
         doc.SetChannelField("title", QStringLiteral("Edited %1").arg(run));
-    }, "none set");
+    });
     std::printf("  file after every undo is the original: %s\n",
                 doc.feed()->PrintToString() == original ? "yes" : "NO");
     return 0;

@@ -9,7 +9,8 @@
 # gives the hand-over test a session bus of its own (dbus-run-session);
 # python3-dbus and python3-gi stand in for the desktop's settings portal on
 # it in the colour scheme test. ffmpeg makes the MP3 and M4A files of the
-# episode-from-audio tests.
+# episode-from-audio tests. xmllint (libxml2-utils) is the floor that
+# bench_check measures `tidrel --check` against.
 # at-spi2-core (the accessibility bus and registry) and python3-pyatspi let
 # the accessibility test read and drive the window as a screen reader does.
 # lupdate and lrelease (qt6-l10n-tools, found by CMake through
@@ -30,7 +31,7 @@ libqt6opengl6-dev libgl-dev
 libexpat1-dev libzstd-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 libx11-dev
 python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server apache2
-strace dbus ffmpeg python3-dbus python3-gi
+strace dbus ffmpeg python3-dbus python3-gi libxml2-utils
 at-spi2-core python3-pyatspi
 desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
 clang libclang-rt-14-dev

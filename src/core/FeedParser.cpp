@@ -1,6 +1,7 @@
 #include "core/FeedParser.h"
 
 #include "core/PackedBytes.h"
+#include "core/PackedFileReader.h"
 
 #include <QCoreApplication>
 
@@ -141,8 +142,10 @@ bool parseFrom(XML_Parser expat, const QByteArray &bytes, qsizetype from, qsizet
     return from < bytes.size() || XML_Parse(expat, "", 0, XML_TRUE) == XML_STATUS_OK;
 }
 
-// Packed bytes go to expat a block at a time, as they unpack.
-bool parseFrom(XML_Parser expat, const CPackedBytes &bytes, qsizetype from, qsizetype)
+// Packed bytes, or a file being read, go to expat a block at a time, as
+// they unpack or come in.
+template<typename Blocks>
+bool parseFrom(XML_Parser expat, const Blocks &bytes, qsizetype from, qsizetype)
 {
     qsizetype at = from;
     const auto piece = [&](const char *data, qsizetype size) {
@@ -305,6 +308,11 @@ bool FeedParser::parse(const QByteArray &bytes, QString *error)
 }
 
 bool FeedParser::parse(const CPackedBytes &bytes, QString *error)
+{
+    return parseBytes(bytes, error);
+}
+
+bool FeedParser::parse(const CPackedFileReader &bytes, QString *error)
 {
     return parseBytes(bytes, error);
 }

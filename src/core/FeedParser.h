@@ -4,6 +4,7 @@
 #include <QString>
 
 class CPackedBytes;
+class CPackedFileReader;
 
 // Reads a feed file's bytes with expat and reports where each element's
 // start and end tags stand in those bytes, so that a save can copy every
@@ -32,8 +33,10 @@ public:
 
     // Parses `bytes` whole. On failure *error says why, with line and column.
     bool parse(const QByteArray &bytes, QString *error);
-    // The same for bytes kept packed, read a block at a time.
+    // The same for bytes kept packed, read a block at a time, and for a
+    // file read as the parse goes.
     bool parse(const CPackedBytes &bytes, QString *error);
+    bool parse(const CPackedFileReader &bytes, QString *error);
     // The encoding the bytes were read in: "UTF-8", "UTF-16LE", "UTF-16BE",
     // or the name the declaration gives.
     QByteArray encodingName() const { return m_encoding; }

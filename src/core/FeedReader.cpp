@@ -4,6 +4,7 @@
 #include "core/FeedFileKind.h"
 #include "core/FeedParser.h"
 #include "core/PackedBytes.h"
+#include "core/PackedFileReader.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -192,6 +193,17 @@ private:
 } // namespace
 
 bool CFeedReader::read(const CPackedBytes &bytes, QString *error)
+{
+    return readBytes(bytes, error);
+}
+
+bool CFeedReader::read(const CPackedFileReader &bytes, QString *error)
+{
+    return readBytes(bytes, error);
+}
+
+template<typename Bytes>
+bool CFeedReader::readBytes(const Bytes &bytes, QString *error)
 {
     if (bytes.isEmpty()) {
         setError(error, QCoreApplication::translate("FeedReader", "The file is empty."));

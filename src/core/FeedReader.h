@@ -7,6 +7,7 @@
 #include <QString>
 
 class CPackedBytes;
+class CPackedFileReader;
 
 #include <utility>
 #include <vector>
@@ -20,6 +21,8 @@ class CFeedReader
 {
 public:
     bool read(const CPackedBytes &bytes, QString *error);
+    // The same while the file is read (and packed) as the parse goes.
+    bool read(const CPackedFileReader &bytes, QString *error);
 
     // What read() found: the rss root's channel with its children and the
     // children of its items, offsets into buffer 0.
@@ -39,4 +42,7 @@ public:
         std::vector<std::pair<QString, QString>> declarations;
     };
     static Head readHead(const QByteArray &bytes);
+
+private:
+    template<typename Bytes> bool readBytes(const Bytes &bytes, QString *error);
 };

@@ -24,10 +24,9 @@ public:
     static constexpr qsizetype kBlockSize = 64 * 1024;
 
     static CPackedBytes fromBytes(const QByteArray &bytes);
-    // Reads the file a block at a time, so that it is never whole in
-    // memory. False, with *error set, for a folder, a file that cannot be
-    // read, or one of 2 GiB or more (byte ranges in a feed are 32-bit).
-    static bool readFile(const QString &path, CPackedBytes *packed, QString *error);
+    // Blocks packed elsewhere (CPackedFileReader), in order, holding `size`
+    // bytes.
+    static CPackedBytes fromPackedBlocks(std::vector<QByteArray> blocks, qsizetype size);
 
     qsizetype size() const { return m_size; }
     bool isEmpty() const { return m_size == 0; }
@@ -42,23 +41,42 @@ public:
     // What the blocks take in memory, for measuring.
     qsizetype packedSize() const;
 
-private:
-    struct FreeDecoder
+    // A zstd decoding context: one per thread that unpacks.
+    class Decoder
     {
-        void operator()(ZSTD_DCtx_s *decoder) const;
+    public:
+        Decoder();
+        ~Decoder();
+        Decoder(const Decoder &) = delete;
+        Decoder &operator=(const Decoder &) = delete;
+        ZSTD_DCtx_s *context() const { return m_context; }
+
+    private:
+        ZSTD_DCtx_s *m_context;
     };
+    qsizetype blockCount() const { return qsizetype(m_blocks.size()); }
+    // Unpacks a block into `into`, leaving the cache alone: safe from
+    // several threads at once, each with a decoder of its own.
+    void unpackBlock(qsizetype block, QByteArray *into, Decoder &decoder) const;
+
+private:
     struct Cached
     {
         qsizetype block = -1;
         QByteArray bytes;
     };
 
+    // Stretches of this many blocks or more unpack ahead on a second thread.
+    static constexpr qsizetype kReadAheadBlocks = 8;
+
     void appendBlock(const char *data, qsizetype size, ZSTD_CCtx_s *encoder);
+    bool forEachPieceReadAhead(qsizetype begin, qsizetype end,
+                               const std::function<bool(const char *, qsizetype)> &piece) const;
     const QByteArray &unpacked(qsizetype block) const;
 
     std::vector<QByteArray> m_blocks;
     qsizetype m_size = 0;
     mutable std::array<Cached, 4> m_cache;
     mutable size_t m_nextVictim = 0;
-    mutable std::unique_ptr<ZSTD_DCtx_s, FreeDecoder> m_decoder;
+    mutable std::unique_ptr<Decoder> m_decoder;
 };

@@ -10,6 +10,7 @@
 #include "core/FeedValue.h"
 #include "core/FeedVocabulary.h"
 #include "core/FeedWriter.h"
+#include "core/PackedFileReader.h"
 #include "core/ProductInfo.h"
 #include "core/PubDate.h"
 #include "core/StartTagText.h"
@@ -58,9 +59,16 @@ CRssFeed::~CRssFeed() = default;
 bool CRssFeed::LoadFromFile(const QString &path, QString *error)
 {
     ClearFeed();
-    CPackedBytes bytes;
-    if (!CPackedBytes::readFile(path, &bytes, error) || !loadBytes(std::move(bytes), error))
+    CPackedFileReader file;
+    if (!file.open(path, error))
         return false;
+    CFeedReader reader;
+    const bool parsed = reader.read(file, error);
+    // A file that could not be read whole says so, not how its parse failed.
+    CPackedBytes bytes;
+    if (!file.finish(&bytes, error) || !parsed)
+        return false;
+    adopt(reader, std::move(bytes));
     rememberDiskState(path);
     return true;
 }
@@ -71,6 +79,12 @@ bool CRssFeed::loadBytes(CPackedBytes bytes, QString *error)
     CFeedReader reader;
     if (!reader.read(bytes, error))
         return false;
+    adopt(reader, std::move(bytes));
+    return true;
+}
+
+void CRssFeed::adopt(CFeedReader &reader, CPackedBytes bytes)
+{
     m_buffers.setFile(std::move(bytes));
     m_encoding = std::make_unique<FeedEncoding>(reader.encodingName);
     m_names = std::move(reader.names);
@@ -78,7 +92,6 @@ bool CRssFeed::loadBytes(CPackedBytes bytes, QString *error)
     m_hasChannel = reader.hasChannel;
     m_hasByteOrderMark = reader.hasByteOrderMark;
     renewPostIndex();
-    return true;
 }
 
 void CRssFeed::rememberDiskState(const QString &path)

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+class CFeedReader;
 class CRssFeed;
 class FeedEncoding;
 
@@ -206,6 +207,7 @@ private:
     struct Head;
 
     bool loadBytes(CPackedBytes bytes, QString *error);
+    void adopt(CFeedReader &reader, CPackedBytes bytes);
     void rememberDiskState(const QString &path);
 
     const FeedNode *post(int index) const;

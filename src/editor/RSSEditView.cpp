@@ -106,6 +106,7 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
     onClipboardChanged();
 
     if (m_doc) {
+        m_linkOptions = std::make_unique<CLinkOptions>(m_doc, m_engine, kLink);
         connect(m_doc->selection(), &CPostSelection::changed, this, &CRSSEditView::followSelection);
         connect(m_doc->selection(), &CPostSelection::moved, this, [this](int post) { m_shownPost = post; });
         connect(m_doc, &CRSSEditDoc::postFieldChanged, this, &CRSSEditView::onPostFieldChanged);
@@ -153,7 +154,6 @@ void CRSSEditView::showSelectedPost(int post)
         return;
     }
     m_engine->setEnabled(true);
-    FillLinkList();
     LoadPostIntoEditor(post);
 }
 
@@ -464,7 +464,7 @@ void CRSSEditView::LoadPostIntoEditor(int index)
         m_engine->setAttribute(id, QStringLiteral("dir"), direction);
     m_engine->setValue(kTitle, feed->GetPostTitle(index));
     setRichTextValue(feed->GetPostDescription(index));
-    showDropDownValue(kLink, feed->GetPostLink(index));
+    m_linkOptions->show(feed->GetPostLink(index));
     showDropDownValue(kAuthor, feed->GetPostAuthor(index));
 }
 
@@ -495,19 +495,6 @@ void CRSSEditView::StoreField(const QString &id)
                                                        : CRSSEditDoc::PostAuthor;
     const QScopedValueRollback<bool> storing(m_storing, true);
     m_doc->SetPostField(m_shownPost, field, shown.toString());
-}
-
-void CRSSEditView::FillLinkList()
-{
-    std::set<QString> links;
-    m_doc->feed()->CollectLinks(links);
-    if (links.empty() || !m_engine->hasElement(kLink))
-        return;
-    // The same as SetDropDownValue with each link in turn, in one write to
-    // the page: the missing links join the list in order and the last one
-    // is shown.
-    m_engine->appendOptions(kLink, QStringList(links.cbegin(), links.cend()));
-    m_engine->setValue(kLink, *links.rbegin());
 }
 
 void CRSSEditView::SetDropDownValue(const QString &id, const QString &value)

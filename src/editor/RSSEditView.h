@@ -3,6 +3,7 @@
 #include "commands/CommandIds.h"
 #include "document/RSSEditDoc.h"
 #include "editor/LinkCommands.h"
+#include "editor/LinkOptions.h"
 #include "markup/DescriptionPatch.h"
 
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class CHtmlEngineView;
 
@@ -37,9 +39,6 @@ public:
     int shownPost() const { return m_shownPost; }
     // Title, description, link and author of post `index` into the page.
     void LoadPostIntoEditor(int index);
-    // Every distinct link of the feed into the Link drop-down's list: the
-    // missing ones are appended in ascending order and the greatest is shown.
-    void FillLinkList();
     // Shows `value` in a drop-down, adding it to the list when missing. An
     // empty value leaves the drop-down as it is.
     void SetDropDownValue(const QString &id, const QString &value);
@@ -105,6 +104,8 @@ private:
     QPointer<CRSSEditDoc> m_doc;
     CHtmlEngineView *m_engine = nullptr;
     CLinkCommands m_links;
+    std::unique_ptr<CLinkOptions> m_linkOptions; // with a document
+
     // The description last given to the page, and the page's form of it
     // once reported.
     QString m_loadedDescription;

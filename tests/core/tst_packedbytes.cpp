@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "core/PackedBytes.h"
+#include "core/PackedFileReader.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -8,7 +9,8 @@
 #include <sys/stat.h>
 
 // A file's bytes, packed in blocks, read back as they were: any range, in
-// any order, across block boundaries and past the blocks kept unpacked.
+// any order, across block boundaries and past the blocks kept unpacked;
+// and a file read and packed as a parse asks for its bytes.
 
 static constexpr qsizetype kBlock = CPackedBytes::kBlockSize;
 
@@ -69,20 +71,45 @@ private slots:
     void readFile_readsEverySize_data()
     {
         QTest::addColumn<qsizetype>("size");
-        for (const qsizetype size : {qsizetype(0), qsizetype(1), kBlock - 1, kBlock, kBlock + 1, 3 * kBlock})
+        for (const qsizetype size : {qsizetype(0), qsizetype(1), kBlock - 1, kBlock, kBlock + 1, 9 * kBlock + 5})
             QTest::addRow("%lld bytes", qlonglong(size)) << size;
     }
 
+    // Read as a parse reads it, from start to end, then packed; a block
+    // read before and no longer at hand is read again from the file.
     void readFile_readsEverySize()
     {
         QFETCH(qsizetype, size);
         const QByteArray bytes = sampleBytes(size);
         const QString path = m_temp.filePath(QStringLiteral("file"));
         QVERIFY(writeFile(path, bytes));
-        CPackedBytes packed;
+        CPackedFileReader reader;
         QString error;
-        QVERIFY2(CPackedBytes::readFile(path, &packed, &error), qPrintable(error));
+        QVERIFY2(reader.open(path, &error), qPrintable(error));
+        QCOMPARE(reader.mid(0, -1), bytes);
+        if (size > 0)
+            QCOMPARE(reader.mid(1, 2 * kBlock), bytes.mid(1, 2 * kBlock));
+        CPackedBytes packed;
+        QVERIFY2(reader.finish(&packed, &error), qPrintable(error));
         QCOMPARE(packed.mid(0, -1), bytes);
+    }
+
+    // A file cut short while it is read gives no bytes that a save would
+    // write over the user's.
+    void readFile_refusesAFileThatChangesWhileRead()
+    {
+        const QByteArray bytes = sampleBytes(5 * kBlock);
+        const QString path = m_temp.filePath(QStringLiteral("changing"));
+        QVERIFY(writeFile(path, bytes));
+        CPackedFileReader reader;
+        QString error;
+        QVERIFY(reader.open(path, &error));
+        QCOMPARE(reader.mid(0, kBlock), bytes.mid(0, kBlock));
+        QVERIFY(QFile::resize(path, 2 * kBlock));
+        reader.mid(0, -1);
+        CPackedBytes packed;
+        QVERIFY(!reader.finish(&packed, &error));
+        QCOMPARE(error, QStringLiteral("The file changed while it was read."));
     }
 
     // Nothing is read that could block or never end, or that would not fit
@@ -102,11 +129,11 @@ private slots:
             {huge, QStringLiteral("The file is too large to edit (2 GiB or more).")},
         };
         for (const auto &[path, reason] : cases) {
-            CPackedBytes packed;
+            CPackedFileReader reader;
             QString error;
-            QVERIFY(!CPackedBytes::readFile(path, &packed, &error));
+            QVERIFY(!reader.open(path, &error));
             QCOMPARE(error, reason);
-            QCOMPARE(packed.size(), 0);
+            QCOMPARE(reader.size(), 0);
         }
     }
 };
