@@ -3,6 +3,7 @@
 #include "document/DocumentPrompter.h"
 #include "core/FeedVocabulary.h"
 #include "core/FileHelpers.h"
+#include "core/PodcastGuid.h"
 #include "core/ValueCheck.h"
 #include "document/FeedChange.h"
 #include "document/PostFooter.h"
@@ -576,7 +577,7 @@ bool CRSSEditDoc::SetPodcast(bool on)
         const QString guid = QStringLiteral("podcast:guid");
         const QString address = ownAddress();
         if (m_feed.GetChannelElements(guid).empty() && !address.isEmpty())
-            changed |= m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CRssFeed::PodcastGuidFor(address), {}}});
+            changed |= m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CPodcastGuid::fromFeedAddress(address), {}}});
     }
     if (changed) {
         const Podcast now = m_podcast;
