@@ -342,7 +342,10 @@ QWidget *CFeedPropertiesWnd::indexPage()
         if (m_doc)
             m_doc->AddPodcastGuid();
     });
-    indexForm->addRow(QString(), m_makeGuid);
+    auto *makeGuidRow = new QHBoxLayout;
+    makeGuidRow->addWidget(m_makeGuid);
+    makeGuidRow->addStretch();
+    indexForm->addRow(QString(), makeGuidRow);
     m_form->addChoice(indexForm, tr("&Medium:"), P(QStringLiteral("podcast:medium")),
                       CPodcastValues::mediums());
     m_form->addChoice(indexForm, tr("Uses &Podping:"),

@@ -20,10 +20,12 @@
 // window with the Post Details pane, of the Feed Properties window at
 // the page whose name starts with PAGE, of the Publish Settings dialog
 // filled in, of the window with a publishing's progress in its status bar,
-// of the Preferences dialog or of the Insert Hyperlink dialog.
+// of the Move Feed dialog, of the Preferences dialog or of the Insert
+// Hyperlink dialog.
 
 #include "document/RSSEditDoc.h"
 #include "editor/HyperlinkDlg.h"
+#include "shell/MoveFeedDialog.h"
 #include "document/RSSObserver.h"
 #include "editor/RSSEditView.h"
 #include "panes/BarPostDetails.h"
@@ -308,6 +310,13 @@ int main(int argc, char *argv[])
         target.mediaBaseUrl = QStringLiteral("https://example.org/media/");
         dialog.setTarget(target, QStringLiteral("passphrase"));
         dialog.show();
+        settle(500);
+        picture = dialog.grab();
+    } else if (show == QLatin1String("move-feed")) {
+        CMoveFeedDialog dialog(QStringLiteral("https://old-host.example.org/shows/harbour/feed.xml"), &frame);
+        dialog.show();
+        if (auto *address = dialog.findChildren<QLineEdit *>().value(1))
+            address->setText(QStringLiteral("https://example.org/harbour/feed.xml"));
         settle(500);
         picture = dialog.grab();
     } else if (show == QLatin1String("preferences")) {
