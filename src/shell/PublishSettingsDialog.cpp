@@ -57,6 +57,7 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
     , m_startTls(new QCheckBox(tr("Switch plain FTP to &TLS (STARTTLS) before logging in")))
     , m_mediaBase(new QLineEdit)
     , m_mediaFolder(new QLineEdit)
+    , m_feedAddress(new QLineEdit)
     , m_browseMedia(new QPushButton(tr("B&rowse\u2026")))
     , m_problemLabel(new QLabel)
 {
@@ -74,6 +75,9 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
 
     auto *serverForm = new QFormLayout;
     serverForm->addRow(buddyLabel(tr("&Upload to:"), m_destination), m_destination);
+    m_feedAddress->setPlaceholderText(QStringLiteral("https://example.org/feed.xml"));
+    m_feedAddress->setToolTip(tr("Where subscribers read the feed: the address it was opened from or moved to"));
+    serverForm->addRow(buddyLabel(tr("Feed's &web address:"), m_feedAddress), m_feedAddress);
     serverForm->addRow(buddyLabel(tr("U&ser:"), m_user), m_user);
     serverForm->addRow(buddyLabel(tr("SFTP si&gns in with:"), m_sshAuth), m_sshAuth);
     serverForm->addRow(buddyLabel(tr("SSH &key file:"), m_keyFile), withButton(m_keyFile, m_browseKey));
@@ -135,6 +139,7 @@ void CPublishSettingsDialog::setTarget(const PublishTarget &target, const QStrin
     m_startTls->setChecked(target.explicitTls);
     m_mediaBase->setText(target.mediaBaseUrl);
     m_mediaFolder->setText(target.mediaFolder);
+    m_feedAddress->setText(target.feedAddress);
 }
 
 // Only what applies to the address's kind is kept.
@@ -151,6 +156,7 @@ PublishTarget CPublishSettingsDialog::target() const
     target.explicitTls = m_startTls->isEnabled() && m_startTls->isChecked();
     target.mediaBaseUrl = m_mediaBase->text().trimmed();
     target.mediaFolder = m_mediaFolder->text().trimmed();
+    target.feedAddress = m_feedAddress->text().trimmed();
     return target;
 }
 

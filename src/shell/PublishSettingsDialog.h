@@ -59,6 +59,7 @@ private:
     QCheckBox *m_startTls;
     QLineEdit *m_mediaBase;
     QLineEdit *m_mediaFolder;
+    QLineEdit *m_feedAddress;
     QPushButton *m_browseMedia;
     QLabel *m_problemLabel;
     QPushButton *m_ok;
