@@ -641,11 +641,15 @@ bool CRSSEditDoc::MoveFeed(const QString &oldAddress, const QString &newAddress)
     if (address.isEmpty() || address == oldAddress.trimmed())
         return false;
     auto before = std::make_shared<CFeedPart>(m_feed.SaveHeader());
-    const QString guid = QStringLiteral("podcast:guid");
-    if (IsPodcast() && !oldAddress.isEmpty() && m_feed.GetChannelElements(guid).empty())
-        m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CPodcastGuid::fromFeedAddress(oldAddress), {}}});
-    const QString newFeedUrl = QStringLiteral("itunes:new-feed-url");
-    m_feed.SetChannelElements(newFeedUrl, {FeedElement{newFeedUrl, {}, address, {}}});
+    // Podcast apps follow itunes:new-feed-url; other readers follow the old
+    // host's redirect, and the tag would declare a blog a podcast.
+    if (IsPodcast()) {
+        const QString guid = QStringLiteral("podcast:guid");
+        if (!oldAddress.isEmpty() && m_feed.GetChannelElements(guid).empty())
+            m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CPodcastGuid::fromFeedAddress(oldAddress), {}}});
+        const QString newFeedUrl = QStringLiteral("itunes:new-feed-url");
+        m_feed.SetChannelElements(newFeedUrl, {FeedElement{newFeedUrl, {}, address, {}}});
+    }
     m_feed.SetChannelElements(QStringLiteral("atom:link"), selfLinkMovedTo(address));
     const auto swap = [this, before] {
         m_feed.SwapPart(*before);

@@ -123,10 +123,10 @@ public:
     // the feed has one already or no address of its own.
     bool AddPodcastGuid();
     // Moves the feed from `oldAddress` (may be empty) to `newAddress` as one
-    // step: itunes:new-feed-url tells subscribers' apps, atom:link
-    // rel="self" becomes the new address (one is added where there was
-    // none). The podcast keeps its podcast:guid; a podcast without one gets
-    // the one of its old address, the identity the directories know it by.
+    // step: atom:link rel="self" becomes the new address (one is added
+    // where there was none); a podcast also tells its subscribers' apps by
+    // itunes:new-feed-url, and keeps its podcast:guid: one without gets the
+    // one of its old address, the identity the directories know it by.
     // False when nothing changed.
     bool MoveFeed(const QString &oldAddress, const QString &newAddress);
     // The feed declares the iTunes namespace, or was turned into a podcast;

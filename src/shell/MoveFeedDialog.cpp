@@ -23,11 +23,11 @@ CMoveFeedDialog::CMoveFeedDialog(const QString &currentAddress, QWidget *parent)
     m_newAddress->setMinimumWidth(420);
     form->addRow(tr("&New address:"), m_newAddress);
 
-    auto *note = new QLabel(tr("The feed will name its new address in itunes:new-feed-url and in its "
-                               "atom:link rel=\"self\"; its podcast:guid stays, so directories know it is "
-                               "the same podcast.\n\nPublish the moved feed to both hosts, then have the old "
-                               "host answer the old address with a permanent redirect (HTTP 301) to the new "
-                               "one. Keep the redirect and itunes:new-feed-url for at least four weeks, "
+    auto *note = new QLabel(tr("The feed will name its new address in its atom:link rel=\"self\" and, for a "
+                               "podcast, in itunes:new-feed-url; a podcast's podcast:guid stays, so directories "
+                               "know it is the same podcast.\n\nPublish the moved feed to both hosts, then have "
+                               "the old host answer the old address with a permanent redirect (HTTP 301) to the "
+                               "new one. Keep the redirect and itunes:new-feed-url for at least four weeks, "
                                "better for good: some apps look at a feed seldom."));
     note->setWordWrap(true);
 
