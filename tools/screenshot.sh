@@ -6,7 +6,7 @@
 #                       [--tile OTHER.xml] [--close] [--screen WxH] [--scale N] [--focus OBJECT-NAME]
 #                       [--lang LANG]
 #                       [--show create-feed|menu-tip|help|post-details[-GROUP]|chapters|feed-properties[-PAGE[/PAGE]]|
-#                               publish-settings|publish-progress|move-feed|preferences|hyperlink]
+#                               publish-settings|publish-progress|open-location|move-feed|preferences|hyperlink]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
@@ -20,7 +20,8 @@
 # Feed Properties window (at the page whose name starts with PAGE, as in
 # feed-properties-podcast, or feed-properties-podcast/index for a page of
 # the Podcast page), the Publish Settings dialog, a publishing's progress in
-# the status bar, the Move Feed, the Preferences or the Insert Hyperlink dialog. --screen
+# the status bar, Open Location's progress, the Move Feed, the Preferences or
+# the Insert Hyperlink dialog. --screen
 # sets the size of the screen the windows are placed on (1920x1200 by
 # default), as a small laptop's; --scale 2 draws everything twice as large
 # (QT_SCALE_FACTOR), so that a 2048x1400 screen holds what a 1024x700 one
@@ -56,12 +57,12 @@ while [ $# -gt 0 ]; do
         --screen) SCREEN=$2; shift 2 ;;
         --lang) export LANGUAGE=$2; shift 2 ;;
         --scale) SCALE=$2; shift 2 ;;
-        -h|--help) sed -n '2,27p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,28p' "$0"; exit 0 ;;
         *) break ;;
     esac
 done
 if [ $# -lt 1 ]; then
-    sed -n '2,27p' "$0"
+    sed -n '2,28p' "$0"
     exit 2
 fi
 OUT=$1
