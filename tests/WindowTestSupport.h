@@ -48,7 +48,13 @@ public:
     QString askOpenFileName() override { return QString(); }
     QStringList askAudioFileNames() override { return audioFileNames; }
     QString askSaveFileName(const QString &) override { return saveFileName; }
-    void showInformation(const QString &) override {}
+    QString askFeedLocation() override { return feedLocation; }
+    QString askNewFeedAddress(const QString &currentAddress) override
+    {
+        movedFrom.append(currentAddress);
+        return newFeedAddress;
+    }
+    void showInformation(const QString &message) override { informations.append(message); }
     bool openUrl(const QUrl &url) override
     {
         openedUrls.append(url);
@@ -97,6 +103,8 @@ public:
     QString printFile;
     SaveChoice saveChoice = CancelClosing;
     QString saveFileName;
+    QString feedLocation;
+    QString newFeedAddress;
     QStringList audioFileNames;
     bool browserFound = true;
     bool publishSettingsAnswer = true;
@@ -108,6 +116,8 @@ public:
     QStringList verbs; // the accepting button of each question
     QList<QUrl> openedUrls;
     QStringList errors;
+    QStringList informations;
+    QStringList movedFrom; // the current address shown by each Move Feed
     QStringList saveQuestions;
     QStringList publishSettingsQuestions;
     QStringList secretsShown;

@@ -6,7 +6,7 @@
 #                       [--tile OTHER.xml] [--close] [--screen WxH] [--scale N] [--focus OBJECT-NAME]
 #                       [--lang LANG]
 #                       [--show create-feed|menu-tip|help|post-details[-GROUP]|chapters|feed-properties[-PAGE[/PAGE]]|
-#                               publish-settings[-s3|-webdav]|publish-progress|preferences|hyperlink]
+#                               publish-settings[-s3|-webdav]|publish-progress|open-location|move-feed|preferences|hyperlink]
 #                       OUT.png [FEED.xml [POST [WxH]]]
 #
 # FEED.xml may be "new" for a new feed as File New makes it. --tile opens
@@ -20,7 +20,8 @@
 # Feed Properties window (at the page whose name starts with PAGE, as in
 # feed-properties-podcast, or feed-properties-podcast/index for a page of
 # the Podcast page), the Publish Settings dialog (for SFTP, S3 or WebDAV),
-# a publishing's progress in the status bar, the Preferences or the Insert Hyperlink dialog. --screen
+# a publishing's progress in the status bar, Open Location's progress, the
+# Move Feed, the Preferences or the Insert Hyperlink dialog. --screen
 # sets the size of the screen the windows are placed on (1920x1200 by
 # default), as a small laptop's; --scale 2 draws everything twice as large
 # (QT_SCALE_FACTOR), so that a 2048x1400 screen holds what a 1024x700 one

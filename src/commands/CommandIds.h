@@ -49,6 +49,7 @@ enum CommandId : int {
 
     // Feed
     ID_FEED_PROPERTIES = 32830,
+    ID_FEED_MOVE = 32832,
 
     // Editor
     ID_INSERT_HYPERLINK = 32780,
@@ -80,6 +81,7 @@ enum CommandId : int {
     ID_FILE_PUBLISH = 32850,
     ID_FILE_PUBLISH_SETTINGS = 32851,
     ID_FILE_NEW_EPISODE_FROM_AUDIO = 32880,
+    ID_FILE_OPEN_LOCATION = 32881,
 };
 
 // Enable and check state of one command, filled by whoever handles it.

@@ -728,17 +728,6 @@ bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
     return true;
 }
 
-// The podcast namespace's own namespace for feed GUIDs.
-QString CRssFeed::PodcastGuidFor(const QString &feedUrl)
-{
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    QString address = feedUrl.trimmed().remove(scheme);
-    while (address.endsWith(u'/'))
-        address.chop(1);
-    static const QUuid space(QStringLiteral("ead4c236-bf58-58c6-a2c6-a6b28d128cb6"));
-    return QUuid::createUuidV5(space, address).toString(QUuid::WithoutBraces);
-}
-
 // --- CRssFeed: text helpers ---
 
 QString CRssFeed::NewGuidText()

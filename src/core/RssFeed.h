@@ -151,9 +151,6 @@ public:
     // attribute and spaced like it; nothing when the namespace is declared.
     // A prefix bound to another namespace gets a number ("itunes2").
     bool DeclareNamespace(const QString &prefix, const QString &uri);
-    // The podcast:guid of a feed: the UUIDv5 of its address without scheme
-    // and trailing slashes, in the podcast namespace's own namespace.
-    static QString PodcastGuidFor(const QString &feedUrl);
 
     // A new post 0 titled "New Item", with the current date and a guid of
     // its own, isPermaLink="false".

@@ -3,6 +3,7 @@
 #include "document/DocumentPrompter.h"
 #include "core/FeedVocabulary.h"
 #include "core/FileHelpers.h"
+#include "core/PodcastGuid.h"
 #include "core/ValueCheck.h"
 #include "document/FeedChange.h"
 #include "document/PostFooter.h"
@@ -127,6 +128,20 @@ bool CRSSEditDoc::OnOpenDocument(const QString &path, QString *error)
         feedFilled();
     }
     markClean();
+    return loaded;
+}
+
+bool CRSSEditDoc::OnOpenDownloaded(const QString &file, const QString &name, QString *error)
+{
+    DeleteContents();
+    const bool loaded = m_feed.LoadFromFile(file, error);
+    if (loaded) {
+        m_path.clear();
+        m_title = name;
+        emit pathChanged(m_path);
+        feedFilled();
+    }
+    SetModifiedFlag(false);
     return loaded;
 }
 
@@ -522,7 +537,7 @@ bool CRSSEditDoc::SetPodcast(bool on)
         const QString guid = QStringLiteral("podcast:guid");
         const QString address = ownAddress();
         if (m_feed.GetChannelElements(guid).empty() && !address.isEmpty())
-            changed |= m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CRssFeed::PodcastGuidFor(address), {}}});
+            changed |= m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CPodcastGuid::fromFeedAddress(address), {}}});
     }
     if (changed) {
         const Podcast now = m_podcast;
@@ -546,6 +561,68 @@ QString CRSSEditDoc::ownAddress() const
             return link.attribute(QStringLiteral("href"));
     }
     return m_feed.GetChannelField("link").trimmed();
+}
+
+QString CRSSEditDoc::FeedAddress() const
+{
+    for (const FeedElement &link : m_feed.GetChannelElements(QStringLiteral("atom:link"))) {
+        if (link.attribute(QStringLiteral("rel")) == QLatin1String("self"))
+            return link.attribute(QStringLiteral("href")).trimmed();
+    }
+    return QString();
+}
+
+bool CRSSEditDoc::AddPodcastGuid()
+{
+    const QString guid = QStringLiteral("podcast:guid");
+    const QString address = FeedAddress();
+    if (address.isEmpty() || !m_feed.GetChannelElements(guid).empty())
+        return false;
+    return SetChannelElements(guid, {FeedElement{guid, {}, CPodcastGuid::fromFeedAddress(address), {}}});
+}
+
+bool CRSSEditDoc::MoveFeed(const QString &oldAddress, const QString &newAddress)
+{
+    const QString address = newAddress.trimmed();
+    if (address.isEmpty() || address == oldAddress.trimmed())
+        return false;
+    auto before = std::make_shared<CFeedPart>(m_feed.SaveHeader());
+    // Podcast apps follow itunes:new-feed-url; other readers follow the old
+    // host's redirect, and the tag would declare a blog a podcast.
+    if (IsPodcast()) {
+        const QString guid = QStringLiteral("podcast:guid");
+        if (!oldAddress.isEmpty() && m_feed.GetChannelElements(guid).empty())
+            m_feed.SetChannelElements(guid, {FeedElement{guid, {}, CPodcastGuid::fromFeedAddress(oldAddress), {}}});
+        const QString newFeedUrl = QStringLiteral("itunes:new-feed-url");
+        m_feed.SetChannelElements(newFeedUrl, {FeedElement{newFeedUrl, {}, address, {}}});
+    }
+    m_feed.SetChannelElements(QStringLiteral("atom:link"), selfLinkMovedTo(address));
+    const auto swap = [this, before] {
+        m_feed.SwapPart(*before);
+        emit headerChanged();
+    };
+    pushChange(tr("Move Feed"), swap, swap);
+    emit headerChanged();
+    return true;
+}
+
+// The channel's atom:link elements with the self link pointing at
+// `address`; the others (a hub, a previous page) as they are.
+std::vector<FeedElement> CRSSEditDoc::selfLinkMovedTo(const QString &address) const
+{
+    const QString rel = QStringLiteral("rel");
+    std::vector<FeedElement> links = m_feed.GetChannelElements(QStringLiteral("atom:link"));
+    for (FeedElement &link : links) {
+        if (link.attribute(rel) == QLatin1String("self")) {
+            link.setAttribute(QStringLiteral("href"), address);
+            return links;
+        }
+    }
+    links.push_back(FeedElement{QStringLiteral("atom:link"),
+                                {{QStringLiteral("href"), address}, {rel, QStringLiteral("self")},
+                                 {QStringLiteral("type"), QStringLiteral("application/rss+xml")}},
+                                {}, {}});
+    return links;
 }
 
 // The post goes as a delete would take it and comes to the top as a new

@@ -111,6 +111,20 @@ public:
     // that could lose the podcast elements; it only stops the feed counting
     // as a podcast. headerChanged either way when it changes.
     bool SetPodcast(bool on);
+    // The feed's own address, as its atom:link rel="self" gives it; empty
+    // without one.
+    QString FeedAddress() const;
+    // Gives a feed without podcast:guid the one PSP-1 makes from its own
+    // address, as one step; an existing one is never changed. False when
+    // the feed has one already or no address of its own.
+    bool AddPodcastGuid();
+    // Moves the feed from `oldAddress` (may be empty) to `newAddress` as one
+    // step: atom:link rel="self" becomes the new address (one is added
+    // where there was none); a podcast also tells its subscribers' apps by
+    // itunes:new-feed-url, and keeps its podcast:guid: one without gets the
+    // one of its old address, the identity the directories know it by.
+    // False when nothing changed.
+    bool MoveFeed(const QString &oldAddress, const QString &newAddress);
     // The feed declares the iTunes namespace, or was turned into a podcast;
     // a new post in a podcast gets the channel's itunes:explicit.
     bool IsPodcast() const;
@@ -142,6 +156,9 @@ public:
     // A new or opened feed: feedReset follows, and no post is selected.
     bool OnNewDocument(const NewFeedParams &params);
     bool OnOpenDocument(const QString &path, QString *error = nullptr);
+    // A feed downloaded into `file`, shown as a feed without a file of its
+    // own, named `name`: the first save asks where to keep it.
+    bool OnOpenDownloaded(const QString &file, const QString &name, QString *error = nullptr);
     bool OnSaveDocument(const QString &path, QString *error = nullptr);
     // Whether `path` names the document's own file.
     bool isOwnPath(const QString &path) const;
@@ -199,6 +216,7 @@ private:
     void markClean();
     void renewFooterOfCopy();
     QString ownAddress() const;
+    std::vector<FeedElement> selfLinkMovedTo(const QString &address) const;
 
     CRssFeed m_feed;
     QUndoStack *m_undoStack;

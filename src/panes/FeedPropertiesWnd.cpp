@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -334,6 +335,17 @@ QWidget *CFeedPropertiesWnd::indexPage()
                     P(QStringLiteral("podcast:locked"), QString(), QStringLiteral("owner")), CElementForm::emailAddress());
     m_form->addLine(indexForm, tr("&GUID:"), P(QStringLiteral("podcast:guid")), &CPodcastValues::Uuid)
         ->setReadOnly(true);
+    // The identity is made, never typed: where it is missing, the field
+    // offers it beside the empty GUID.
+    m_makeGuid = new QPushButton(tr("Make from Feed &Address"));
+    connect(m_makeGuid, &QPushButton::clicked, this, [this] {
+        if (m_doc)
+            m_doc->AddPodcastGuid();
+    });
+    auto *makeGuidRow = new QHBoxLayout;
+    makeGuidRow->addWidget(m_makeGuid);
+    makeGuidRow->addStretch();
+    indexForm->addRow(QString(), makeGuidRow);
     m_form->addChoice(indexForm, tr("&Medium:"), P(QStringLiteral("podcast:medium")),
                       CPodcastValues::mediums());
     m_form->addChoice(indexForm, tr("Uses &Podping:"),
@@ -419,8 +431,20 @@ void CFeedPropertiesWnd::load()
     m_podcast->setChecked(podcast);
     m_tabs->setTabVisible(m_podcastTab, podcast);
     m_form->load();
+    updateMakeGuid();
     showImagePreview();
     m_others->setElements(m_doc->feed()->GetOtherChannelElements());
+}
+
+void CFeedPropertiesWnd::updateMakeGuid()
+{
+    const bool missing = m_doc->feed()->GetChannelElements(QStringLiteral("podcast:guid")).empty();
+    const QString address = m_doc->FeedAddress();
+    m_makeGuid->setVisible(missing);
+    m_makeGuid->setEnabled(!address.isEmpty());
+    m_makeGuid->setToolTip(address.isEmpty()
+                               ? tr("The feed names no address of its own yet: fill in its Public address on the Channel page.")
+                               : tr("The podcast's identity as PSP-1 makes it from %1; it never changes after.").arg(address));
 }
 
 // Only a picture on this machine shows: the window never waits for the network.

@@ -9,6 +9,7 @@ class COtherElementsList;
 class CRSSEditDoc;
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 
 // The channel of one feed in a window of its own, page by page: the RSS 2.0
@@ -46,6 +47,7 @@ private:
     QWidget *othersPage();
     void load();
     void showImagePreview();
+    void updateMakeGuid();
     void updateTitle();
     void placeOnScreen();
 
@@ -55,6 +57,7 @@ private:
     QTabWidget *m_podcastTabs = nullptr; // the podcast page's own pages
     QCheckBox *m_podcast;
     QLabel *m_imagePreview = nullptr;
+    QPushButton *m_makeGuid = nullptr;
     COtherElementsList *m_others = nullptr;
     int m_podcastTab = -1;
 };

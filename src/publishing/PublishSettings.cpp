@@ -31,6 +31,7 @@ const QString kSshAuth = QStringLiteral("SshAuth");
 const QString kKeyFile = QStringLiteral("KeyFile");
 const QString kMediaBaseUrl = QStringLiteral("MediaBaseUrl");
 const QString kMediaFolder = QStringLiteral("MediaFolder");
+const QString kFeedAddress = QStringLiteral("FeedAddress");
 
 } // namespace
 
@@ -38,7 +39,7 @@ bool PublishTarget::operator==(const PublishTarget &other) const
 {
     return destination == other.destination && userName == other.userName && explicitTls == other.explicitTls
         && trustedCertificates == other.trustedCertificates && sshAuth == other.sshAuth && keyFile == other.keyFile && mediaBaseUrl == other.mediaBaseUrl
-        && mediaFolder == other.mediaFolder;
+        && mediaFolder == other.mediaFolder && feedAddress == other.feedAddress;
 }
 
 PublishTarget CPublishSettings::load(const QString &feedPath)
@@ -56,6 +57,7 @@ PublishTarget CPublishSettings::load(const QString &feedPath)
     target.keyFile = settings.value(kKeyFile).toString();
     target.mediaBaseUrl = settings.value(kMediaBaseUrl).toString();
     target.mediaFolder = settings.value(kMediaFolder).toString();
+    target.feedAddress = settings.value(kFeedAddress).toString();
     return target;
 }
 
@@ -72,6 +74,7 @@ void CPublishSettings::save(const QString &feedPath, const PublishTarget &target
     settings.setValue(kKeyFile, target.keyFile);
     settings.setValue(kMediaBaseUrl, target.mediaBaseUrl);
     settings.setValue(kMediaFolder, target.mediaFolder);
+    settings.setValue(kFeedAddress, target.feedAddress);
 }
 
 void CPublishSettings::remove(const QString &feedPath)

@@ -26,6 +26,9 @@ struct PublishTarget
     // feed, from the same relative path under mediaFolder.
     QString mediaBaseUrl;
     QString mediaFolder; // empty: the feed's own folder
+    // Where subscribers read the feed (https://...): the address it was
+    // opened from or moved to.
+    QString feedAddress;
 
     bool isEmpty() const { return destination.isEmpty(); }
     bool operator==(const PublishTarget &other) const;

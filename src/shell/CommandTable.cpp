@@ -12,6 +12,7 @@ namespace {
 const CommandInfo kFileCommands[] = {
     {ID_FILE_NEW, QT_TRANSLATE_NOOP("Command", "&New"), "Ctrl+N", QT_TRANSLATE_NOOP("Command", "Create a new feed"), "document-new", ":/shell/icons/new.png", QT_TRANSLATE_NOOP("Command", "New")},
     {ID_FILE_OPEN, QT_TRANSLATE_NOOP("Command", "&Open\u2026"), "Ctrl+O", QT_TRANSLATE_NOOP("Command", "Open an existing feed"), "document-open", ":/shell/icons/open.png", QT_TRANSLATE_NOOP("Command", "Open")},
+    {ID_FILE_OPEN_LOCATION, QT_TRANSLATE_NOOP("Command", "Open &Location\u2026"), "Ctrl+Shift+O", QT_TRANSLATE_NOOP("Command", "Open a feed from its web address, to edit and keep a copy of"), "document-open-remote", ""},
     {ID_FILE_CLOSE, QT_TRANSLATE_NOOP("Command", "&Close"), "", QT_TRANSLATE_NOOP("Command", "Close the active feed"), "document-close", ""},
     {ID_FILE_SAVE, QT_TRANSLATE_NOOP("Command", "&Save"), "Ctrl+S", QT_TRANSLATE_NOOP("Command", "Save the active feed"), "document-save", ":/shell/icons/save.png", QT_TRANSLATE_NOOP("Command", "Save")},
     {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("Command", "Save &As\u2026"), "Ctrl+Shift+S", QT_TRANSLATE_NOOP("Command", "Save the active feed with a new name"), "document-save-as", ""},
@@ -71,6 +72,7 @@ const CommandInfo kPostCommands[] = {
 // The Feed and Tools menus.
 const CommandInfo kFeedCommands[] = {
     {ID_FEED_PROPERTIES, QT_TRANSLATE_NOOP("Command", "Feed &Properties\u2026"), "Ctrl+Shift+F", QT_TRANSLATE_NOOP("Command", "Edit the channel of the feed: title, description, image, podcast tags and the other elements"), "document-properties", ""},
+    {ID_FEED_MOVE, QT_TRANSLATE_NOOP("Command", "&Move Feed\u2026"), "", QT_TRANSLATE_NOOP("Command", "Give the feed a new address and tell subscribers' apps to follow it there"), "", ""},
 
     // Tools
     {ID_POST_COPY_FEED, QT_TRANSLATE_NOOP("Command", "&Copy RSS Feed"), "", QT_TRANSLATE_NOOP("Command", "Copy entire RSS feed code in clipboard"), "", ""},

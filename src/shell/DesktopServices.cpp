@@ -1,11 +1,13 @@
 #include "shell/DesktopServices.h"
 
 #include "shell/CreateFeedPage.h"
+#include "shell/MoveFeedDialog.h"
 #include "shell/PublishSettingsDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -115,6 +117,24 @@ QString CDesktopServices::askSaveFileName(const QString &suggestedPath)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString CDesktopServices::askFeedLocation()
+{
+    QInputDialog dialog(m_dialogParent);
+    dialog.setWindowTitle(QCoreApplication::translate("CDesktopServices", "Open Location"));
+    dialog.setLabelText(QCoreApplication::translate("CDesktopServices", "&Web address of the feed:"));
+    dialog.setOkButtonText(QCoreApplication::translate("CDesktopServices", "&Open"));
+    dialog.resize(520, dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue().trimmed();
+}
+
+QString CDesktopServices::askNewFeedAddress(const QString &currentAddress)
+{
+    CMoveFeedDialog dialog(currentAddress, m_dialogParent);
+    return dialog.exec() == QDialog::Accepted ? dialog.newAddress() : QString();
 }
 
 void CDesktopServices::showInformation(const QString &message)

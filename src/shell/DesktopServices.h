@@ -18,6 +18,8 @@ public:
     SaveChoice askSaveChanges(const QString &documentTitle) override;
     QString askOpenFileName() override;
     QStringList askAudioFileNames() override;
+    QString askFeedLocation() override;
+    QString askNewFeedAddress(const QString &currentAddress) override;
     QString askSaveFileName(const QString &suggestedPath) override;
     void showInformation(const QString &message) override;
     bool openUrl(const QUrl &url) override;

@@ -4,6 +4,7 @@
 #include "document/RSSEditDoc.h"
 #include "editor/RSSEditView.h"
 #include "engine/HtmlEngineView.h"
+#include "publishing/PublishSettings.h"
 #include "settings/PostFooterSetting.h"
 #include "shell/ChildFrame.h"
 #include "shell/FeedWindowStyle.h"
@@ -16,6 +17,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -88,6 +91,50 @@ CChildFrame *CDocManager::openDocument(const QString &path)
     return frame;
 }
 
+CChildFrame *CDocManager::openDownloadedFeed(const QByteArray &bytes, const QString &address)
+{
+    // The feed reads files: the bytes go through one that is gone at once.
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("feed.xml")));
+    if (!folder.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        m_services->showError(tr("Cannot open %1.\n\nThe download could not be written to a temporary file.").arg(address));
+        return nullptr;
+    }
+    file.close();
+    const FrontWindow front = frontWindow();
+    CChildFrame *frame = createFrame();
+    showFrame(frame);
+    QString error;
+    const QString fileName = QFileInfo(QUrl(address).path()).completeBaseName();
+    if (!frame->document()->OnOpenDownloaded(file.fileName(), fileName.isEmpty() ? QUrl(address).host() : fileName,
+                                              &error)) {
+        discardFrame(frame, front);
+        m_services->showError(tr("Cannot open %1.\n\n%2").arg(address, error));
+        return nullptr;
+    }
+    frame->updateCaption();
+    m_downloadedFrom.insert(frame, address);
+    return frame;
+}
+
+QString CDocManager::publishedAddress(CChildFrame *frame) const
+{
+    const QString path = frame->document()->path();
+    return path.isEmpty() ? m_downloadedFrom.value(frame) : CPublishSettings::load(path).feedAddress;
+}
+
+void CDocManager::setPublishedAddress(CChildFrame *frame, const QString &address)
+{
+    const QString path = frame->document()->path();
+    if (path.isEmpty()) {
+        m_downloadedFrom.insert(frame, address);
+        return;
+    }
+    PublishTarget target = CPublishSettings::load(path);
+    target.feedAddress = address;
+    CPublishSettings::save(path, target);
+}
+
 CChildFrame *CDocManager::openDocumentFromDialog()
 {
     const QString path = m_services->askOpenFileName();
@@ -147,6 +194,8 @@ bool CDocManager::saveDocumentTo(CChildFrame *frame, const QString &path)
     }
     if (document->path() != path)
         document->setPath(path);
+    if (m_downloadedFrom.contains(frame))
+        setPublishedAddress(frame, m_downloadedFrom.take(frame));
     frame->updateCaption();
     addRecentFile(path);
     return true;
@@ -213,6 +262,7 @@ bool CDocManager::eventFilter(QObject *watched, QEvent *event)
     }
     // The frame deletes itself once the close goes through.
     m_frames.removeOne(frame);
+    m_downloadedFrom.remove(frame);
     emit documentsChanged();
     return false;
 }
@@ -272,6 +322,7 @@ CDocManager::FrontWindow CDocManager::frontWindow() const
 void CDocManager::discardFrame(CChildFrame *frame, const FrontWindow &front)
 {
     m_frames.removeOne(frame);
+    m_downloadedFrom.remove(frame);
     frame->removeEventFilter(this);
     m_mdiArea->removeSubWindow(frame);
     delete frame;

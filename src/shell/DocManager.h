@@ -3,6 +3,7 @@
 #include "document/RSSEditDoc.h"
 #include "shell/RecentFileList.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -29,6 +30,15 @@ public:
     // Opens the file, or shows the frame that holds it already. Shows the
     // reason and returns null when the file does not open.
     CChildFrame *openDocument(const QString &path);
+    // A feed downloaded from `address`, as a feed without a file: the first
+    // save asks where to keep it, and records the address as the feed's
+    // published address. Shows the reason and returns null when the bytes
+    // are no feed.
+    CChildFrame *openDownloadedFeed(const QByteArray &bytes, const QString &address);
+    // Where subscribers read the feed: the address it was downloaded from
+    // while it has no file, else its publish settings'.
+    QString publishedAddress(CChildFrame *frame) const;
+    void setPublishedAddress(CChildFrame *frame, const QString &address);
     // Asks for a file, then opens it.
     CChildFrame *openDocumentFromDialog();
     // Opens an entry of the recent-file list; an entry that no longer opens
@@ -90,6 +100,8 @@ private:
     CFeedWindowStyle *m_frameStyle;
     CRecentFileList m_recentFiles;
     QList<CChildFrame *> m_frames;
+    // The addresses of downloaded feeds not saved yet.
+    QHash<CChildFrame *, QString> m_downloadedFrom;
     bool m_closingWithoutQuestion = false;
     CRSSEditDoc::DescriptionFilter m_footerFilter; // none while the footer is off
 };

@@ -18,6 +18,7 @@
 #include "shell/DesktopServices.h"
 #include "shell/DocManager.h"
 #include "shell/FeedPublishing.h"
+#include "shell/LocationOpener.h"
 #include "shell/LockKeyIndicators.h"
 #include "shell/MdiClient.h"
 #include "shell/PreferencesDialog.h"
@@ -91,6 +92,8 @@ CMainFrame::CMainFrame(QWidget *parent)
     updateRecentFileActions();
     m_publishing = new CFeedPublishing(m_services, statusBar(), this);
     connect(m_publishing, &CFeedPublishing::runningChanged, this, &CMainFrame::updateActions);
+    m_locationOpener = new CLocationOpener(m_documents, m_services, this);
+    connect(m_locationOpener, &CLocationOpener::finished, this, &CMainFrame::updateActions);
 
     connectStartPage();
     connectDocuments();
@@ -199,6 +202,7 @@ void CMainFrame::setServices(CShellServices *services)
     m_services = services;
     m_documents->setServices(services);
     m_publishing->setServices(services);
+    m_locationOpener->setServices(services);
 }
 
 // --- Command route ---
@@ -289,9 +293,16 @@ bool CMainFrame::onFileCommand(int id, CChildFrame *frame)
     case ID_FILE_OPEN:
         m_documents->openDocumentFromDialog();
         return true;
+    case ID_FILE_OPEN_LOCATION:
+        m_locationOpener->openFromDialog();
+        return true;
     case ID_FILE_CLOSE:
         if (frame)
             m_documents->closeDocument(frame);
+        return true;
+    case ID_FEED_MOVE:
+        if (frame)
+            moveFeed(frame);
         return true;
     case ID_FILE_SAVE:
         if (frame)
@@ -411,7 +422,11 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
         state->enabled = m_mdiArea->subWindowList().size() > 1;
         return true;
     case ID_FILE_PUBLISH:
+    case ID_FEED_MOVE:
         state->enabled = activeChildFrame() && !m_publishing->isRunning();
+        return true;
+    case ID_FILE_OPEN_LOCATION:
+        state->enabled = !m_locationOpener->isRunning();
         return true;
     case ID_FILE_PUBLISH_SETTINGS:
         // Settings belong to the feed's file.
@@ -531,6 +546,19 @@ void CMainFrame::publishFeed(CChildFrame *frame)
     m_publishing->publish(document->path(), *document->feed());
 }
 
+// The feed names its new address; the publish settings follow, so the
+// feed keeps the address it is read from. Undo takes back the feed's part.
+void CMainFrame::moveFeed(CChildFrame *frame)
+{
+    CRSSEditDoc *document = frame->document();
+    QString current = document->FeedAddress();
+    if (current.isEmpty())
+        current = m_documents->publishedAddress(frame);
+    const QString address = m_services->askNewFeedAddress(current);
+    if (!address.isEmpty() && document->MoveFeed(current, address))
+        m_documents->setPublishedAddress(frame, address);
+}
+
 // One window for the guide, made the first time it is asked for.
 void CMainFrame::showGuide()
 {
@@ -628,7 +656,7 @@ QMenu *CMainFrame::addMenu(const QString &title, std::initializer_list<int> ids)
 
 void CMainFrame::createMenus()
 {
-    QMenu *file = addMenu(tr("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0,
+    QMenu *file = addMenu(tr("&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_OPEN_LOCATION, ID_FILE_CLOSE, 0,
                                                      ID_FILE_NEW_EPISODE_FROM_AUDIO, 0,
                                                      ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
                                                      ID_FILE_PUBLISH, ID_FILE_PUBLISH_SETTINGS, 0,
@@ -653,7 +681,7 @@ void CMainFrame::createMenus()
          ID_SORT_BY_POSITION, ID_SORT_BY_TITLE, ID_SORT_BY_DATE, 0, ID_POST_BACK, ID_POST_FORWARD, 0,
          ID_FILTERING, ID_POST_RELOAD, 0, ID_COPY_TITLE});
     m_documentMenus.push_back(m_postsMenu);
-    m_documentMenus.push_back(addMenu(tr("Fee&d"), {ID_FEED_PROPERTIES, 0, ID_FEED_CHECK}));
+    m_documentMenus.push_back(addMenu(tr("Fee&d"), {ID_FEED_PROPERTIES, ID_FEED_MOVE, 0, ID_FEED_CHECK}));
     addMenu(tr("&Tools"), {ID_POST_COPY_FEED, ID_W3C_VALIDATOR, 0, ID_OPEN_BACKUP_FOLDER, 0,
                                        ID_PREFERENCES});
     addMenu(tr("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_POSTS_BAR,

@@ -14,6 +14,7 @@ class CDesktopServices;
 class CDocManager;
 class CFeedPublishing;
 class CHelpWindow;
+class CLocationOpener;
 class CLockKeyIndicators;
 class CMdiClient;
 class CMenuTip;
@@ -47,6 +48,7 @@ public:
     // The user guide's window once Help has shown it, else null.
     CHelpWindow *helpWindow() const { return m_helpWindow; }
     CFeedPublishing *publishing() const { return m_publishing; }
+    CLocationOpener *locationOpener() const { return m_locationOpener; }
     // The undo stacks of the open feeds; the active feed's is the active one.
     QUndoGroup *undoGroup() const { return m_undoGroup; }
     QDockWidget *undoHistory() const { return m_undoHistory; }
@@ -101,6 +103,7 @@ private:
     void newFeed();
     // Saves the feed when it has changes, then publishes the file.
     void publishFeed(CChildFrame *frame);
+    void moveFeed(CChildFrame *frame);
     void showGuide();
     void printPost();
     void previewPost();
@@ -126,6 +129,7 @@ private:
     CMenuTip *m_menuTip;
     CHelpWindow *m_helpWindow = nullptr;
     CFeedPublishing *m_publishing = nullptr;
+    CLocationOpener *m_locationOpener = nullptr;
     // Kept between printouts, so the print setup holds.
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -67,6 +67,7 @@ CPublishSettingsDialog::CPublishSettingsDialog(const QString &feedName, QWidget 
     , m_publicRead(new QCheckBox(tr("Let everyone read the uploaded files (public-read &ACL)")))
     , m_mediaBase(new QLineEdit)
     , m_mediaFolder(new QLineEdit)
+    , m_feedAddress(new QLineEdit)
     , m_browseMedia(new QPushButton(tr("B&rowse\u2026")))
     , m_problemLabel(new QLabel)
 {
@@ -116,6 +117,9 @@ QWidget *CPublishSettingsDialog::makeServerGroup()
 
     auto *serverForm = new QFormLayout;
     serverForm->addRow(buddyLabel(tr("&Upload to:"), m_destination), m_destination);
+    m_feedAddress->setPlaceholderText(QStringLiteral("https://example.org/feed.xml"));
+    m_feedAddress->setToolTip(tr("Where subscribers read the feed: the address it was opened from or moved to"));
+    serverForm->addRow(buddyLabel(tr("Feed's &web address:"), m_feedAddress), m_feedAddress);
     m_userLabel->setBuddy(m_user);
     serverForm->addRow(m_userLabel, m_user);
     serverForm->addRow(buddyLabel(tr("SFTP si&gns in with:"), m_sshAuth), m_sshAuth);
@@ -181,6 +185,7 @@ void CPublishSettingsDialog::setTarget(const PublishTarget &target, const QStrin
     m_startTls->setChecked(target.explicitTls);
     m_mediaBase->setText(target.mediaBaseUrl);
     m_mediaFolder->setText(target.mediaFolder);
+    m_feedAddress->setText(target.feedAddress);
 }
 
 // Only what applies to the address's kind is kept.
@@ -209,6 +214,7 @@ PublishTarget CPublishSettingsDialog::target() const
     target.explicitTls = m_startTls->isEnabled() && m_startTls->isChecked();
     target.mediaBaseUrl = m_mediaBase->text().trimmed();
     target.mediaFolder = m_mediaFolder->text().trimmed();
+    target.feedAddress = m_feedAddress->text().trimmed();
     return target;
 }
 

@@ -71,6 +71,7 @@ private:
     QCheckBox *m_publicRead;
     QLineEdit *m_mediaBase;
     QLineEdit *m_mediaFolder;
+    QLineEdit *m_feedAddress;
     QPushButton *m_browseMedia;
     QLabel *m_problemLabel;
     QPushButton *m_ok;

@@ -28,6 +28,12 @@ public:
     virtual QString askOpenFileName() = 0;
     // The audio files to make episodes of, or none when the user cancelled.
     virtual QStringList askAudioFileNames() = 0;
+    // The web address of a feed to open, or an empty string when the user
+    // cancelled.
+    virtual QString askFeedLocation() = 0;
+    // The address to move a feed to from `currentAddress` (may be empty),
+    // or an empty string when the user cancelled.
+    virtual QString askNewFeedAddress(const QString &currentAddress) = 0;
     // The file to save to, starting at the suggested path, or an empty
     // string when the user cancelled.
     virtual QString askSaveFileName(const QString &suggestedPath) = 0;

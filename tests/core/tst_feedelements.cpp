@@ -413,14 +413,6 @@ private slots:
                                                   "<channel><title>T</title></channel></rss>"));
     }
 
-    void podcastGuidFor_isUuidV5OfTheAddress()
-    {
-        const QString guid = QStringLiteral("9b024349-ccf0-5f69-a609-6b82873eab3c");
-        for (const char *address : {"podnews.net/rss", "https://podnews.net/rss/", "http://podnews.net/rss//"})
-            QCOMPARE(CRssFeed::PodcastGuidFor(QString::fromLatin1(address)), guid);
-        QVERIFY(CRssFeed::PodcastGuidFor(QStringLiteral("https://podnews.net/rss2")) != guid);
-    }
-
     // --- Text fields cleared, other elements listed ---
 
     void clearedTextField_removesOptionalElementOnly()

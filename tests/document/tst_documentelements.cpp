@@ -3,6 +3,7 @@
 #include "core/FeedVocabulary.h"
 
 #include <QStandardPaths>
+#include <QUndoStack>
 
 // The document's door for the feed's elements: one change and one notice a
 // call, the Podcast switch, and new posts of a podcast.
@@ -130,6 +131,24 @@ private slots:
         QVERIFY(doc.OnSaveDocument(fixture.path));
         QVERIFY(doc.OnOpenDocument(fixture.path));
         QVERIFY(doc.IsPodcast());
+    }
+
+    // A blog gets the self link only: the iTunes tag would make it a podcast.
+    void moveFeed_ofABlog_changesOnlyTheSelfLink()
+    {
+        DocumentFixture fixture;
+        openXml(fixture, "<rss version=\"2.0\">\n<channel>\n<title>T</title>\n<item><title>A</title></item>\n</channel>\n</rss>\n");
+        CRSSEditDoc &doc = fixture.doc;
+        const QByteArray before = doc.feed()->PrintToString();
+        QVERIFY(!doc.MoveFeed(QString(), QStringLiteral(" ")));
+        QVERIFY(doc.MoveFeed(QString(), QStringLiteral("https://example.net/feed.xml")));
+        QVERIFY(!doc.IsPodcast());
+        QCOMPARE(doc.FeedAddress(), QStringLiteral("https://example.net/feed.xml"));
+        QVERIFY(doc.feed()->GetChannelElements(QStringLiteral("itunes:new-feed-url")).empty());
+        QVERIFY(!doc.MoveFeed(QStringLiteral("https://example.net/feed.xml"), QStringLiteral("https://example.net/feed.xml")));
+        QCOMPARE(doc.undoStack()->count(), 1);
+        doc.undo();
+        QCOMPARE(doc.feed()->PrintToString(), before);
     }
 };
 

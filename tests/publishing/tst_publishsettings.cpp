@@ -24,6 +24,7 @@ private slots:
         target.sshAuth = PublishTarget::SshKeyFile;
         target.keyFile = "/home/anna/.ssh/id_ed25519";
         target.mediaBaseUrl = "https://example.org/media/";
+        target.feedAddress = QStringLiteral("https://example.org/feed.xml");
         target.mediaFolder = m_dir.filePath("media");
         CPublishSettings::save(feed, target);
 

@@ -20,10 +20,13 @@
 // window with the Post Details pane, of the Feed Properties window at
 // the page whose name starts with PAGE, of the Publish Settings dialog
 // filled in, of the window with a publishing's progress in its status bar,
-// of the Preferences dialog or of the Insert Hyperlink dialog.
+// of File > Open Location's progress window, of the Move Feed dialog, of
+// the Preferences dialog or of the Insert Hyperlink dialog.
 
 #include "document/RSSEditDoc.h"
 #include "editor/HyperlinkDlg.h"
+#include "shell/LocationOpener.h"
+#include "shell/MoveFeedDialog.h"
 #include "editor/RSSEditView.h"
 #include "panes/BarPostDetails.h"
 #include "panes/BarRssItems.h"
@@ -46,6 +49,8 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QTcpServer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -324,6 +329,22 @@ int main(int argc, char *argv[])
         dialog.setAnimated(false);
         dialog.setTarget(publishTargetExample(show.mid(int(qstrlen("publish-settings")))), QStringLiteral("passphrase"));
         dialog.show();
+        settle(500);
+        picture = dialog.grab();
+    } else if (show == QLatin1String("open-location")) {
+        // A server that takes the request and never answers keeps the
+        // progress window up; the download ends, cancelled, with the program.
+        QTcpServer silent;
+        silent.listen(QHostAddress::LocalHost);
+        frame.locationOpener()->open(QStringLiteral("http://127.0.0.1:%1/shows/harbour/feed.xml").arg(silent.serverPort()));
+        settle(800);
+        if (QProgressDialog *progress = frame.locationOpener()->progressDialog())
+            picture = progress->grab();
+    } else if (show == QLatin1String("move-feed")) {
+        CMoveFeedDialog dialog(QStringLiteral("https://old-host.example.org/shows/harbour/feed.xml"), &frame);
+        dialog.show();
+        if (auto *address = dialog.findChildren<QLineEdit *>().value(1))
+            address->setText(QStringLiteral("https://example.org/harbour/feed.xml"));
         settle(500);
         picture = dialog.grab();
     } else if (show == QLatin1String("preferences")) {

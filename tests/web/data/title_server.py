@@ -104,7 +104,22 @@ class Handler(BaseHTTPRequestHandler):
             with open(os.path.join(HERE, os.path.basename(path)), "rb") as f:
                 self.send_body(f.read())
         elif path == "/redirect":
-            self.send_body(b"", 302, [("Location", query["to"][0])])
+            status = int(query.get("status", ["302"])[0])
+            self.send_body(b"", status, [("Location", query["to"][0])])
+        elif path == "/big-feed":
+            # /big-feed?size=<bytes>: a feed that long, its length not told.
+            self.send_response(200)
+            self.send_header("Content-Type", "application/rss+xml")
+            self.send_header("Connection", "close")
+            self.close_connection = True
+            self.end_headers()
+            self.wfile.write(b'<?xml version="1.0"?><rss version="2.0"><channel><title>Big</title>')
+            item = b"<item><title>Filler</title></item>\n" * 1000
+            try:
+                for _ in range(int(query["size"][0]) // len(item) + 1):
+                    self.wfile.write(item)
+            except (BrokenPipeError, ConnectionResetError):
+                pass
         elif path == "/loop":
             self.send_body(b"", 302, [("Location", "/loop")])
         elif path.startswith("/media/"):
