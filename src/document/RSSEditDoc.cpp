@@ -141,7 +141,7 @@ bool CRSSEditDoc::OnOpenDownloaded(const QString &file, const QString &name, QSt
         emit pathChanged(m_path);
         feedFilled();
     }
-    SetModifiedFlag(false);
+    markClean();
     return loaded;
 }
 
