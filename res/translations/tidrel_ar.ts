@@ -505,6 +505,26 @@
         <source>Usage: %1 --check [--podcast] FEED...</source>
         <translation>الاستخدام: %1 --check [--podcast] خلاصة...</translation>
     </message>
+    <message>
+        <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARGET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --publish FEED --to TARGET</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CCurlEasy</name>
@@ -574,6 +594,37 @@
     </message>
 </context>
 <context>
+    <name>CDavFolder</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished">تتعذّر قراءة %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">أُلغي.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or the password: check both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not let this user write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not take files at %1: is WebDAV turned on there?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server has no room left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered with error %1.</source>
+        <translation type="unfinished">ردّ الخادم بالخطأ %1.</translation>
+    </message>
+</context>
+<context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
@@ -624,6 +675,18 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
     <message>
         <source>New Episode from Audio</source>
         <translation>حلقة جديدة من ملف صوتي</translation>
+    </message>
+    <message>
+        <source>Open Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web address of the feed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -700,6 +763,20 @@ The feed keeps its changes.</source>
 %2
 
 تحتفظ الخلاصة بتغييراتها.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+
+The download could not be written to a temporary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file changed on disk since it was opened. Save anyway?</source>
+        <translation type="unfinished">تغيّر الملف على القرص منذ فتحه. هل تريد الحفظ على أي حال؟</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -794,18 +871,6 @@ The feed keeps its changes.</source>
         <translation> أو </translation>
     </message>
     <message>
-        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation>ليس مكانًا بصيغة geo مثل «geo:30.2672,97.7431».</translation>
-    </message>
-    <message>
-        <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation>ليس معرّف OpenStreetMap مثل «R113314».</translation>
-    </message>
-    <message>
-        <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation>ليست نسبة أبعاد مثل «16/9».</translation>
-    </message>
-    <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
         <translation>ليس للسحابة السمة %1؛ تحتاج إلى domain وport وpath وregisterProcedure وprotocol.</translation>
     </message>
@@ -842,10 +907,6 @@ The feed keeps its changes.</source>
         <translation>الغلاف %1 x %2 بكسل؛ ويقبل Apple Podcasts غلافًا مربعًا من 1400 x 1400 إلى 3000 x 3000.</translation>
     </message>
     <message>
-        <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation>ليس في فضاء أسماء podcast الوسم %1. هل تقصد podcast:%2؟</translation>
-    </message>
-    <message>
         <source>The podcast namespace has no tag %1.</source>
         <translation>ليس في فضاء أسماء podcast الوسم %1.</translation>
     </message>
@@ -860,10 +921,6 @@ The feed keeps its changes.</source>
     <message>
         <source>%1 needs a value; it is empty.</source>
         <translation>يحتاج %1 إلى قيمة؛ إنه فارغ.</translation>
-    </message>
-    <message>
-        <source>%1 needs a podcast:%2 inside it.</source>
-        <translation>يحتاج %1 إلى podcast:%2 داخله.</translation>
     </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
@@ -885,10 +942,6 @@ The feed keeps its changes.</source>
         <translation>ليس عددًا مثل «3» أو «315.5».</translation>
     </message>
     <message>
-        <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation>يجب أن تكون القيمة «true» أو «false».</translation>
-    </message>
-    <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
         <translation>ليس نوع وسائط مثل «audio/mpeg».</translation>
     </message>
@@ -907,6 +960,73 @@ The feed keeps its changes.</source>
     <message>
         <source>The channel&apos;s description is empty.</source>
         <translation>وصف القناة فارغ.</translation>
+    </message>
+    <message>
+        <source>Not a percentage from 0 to 100.</source>
+        <translation type="unfinished">ليس نسبة مئوية من 0 إلى 100. {0 ?}</translation>
+    </message>
+    <message>
+        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has no tag %1. Did you mean %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace has retired %1; use %2 instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a %2 inside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace recommends the %2 attribute on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS gives %1 no attribute %2; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFeedDownload</name>
+    <message>
+        <source>The download could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">أُلغي.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, too large for a feed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1327,18 @@ The feed keeps its changes.</source>
         <source>Feed Properties — %1</source>
         <translation>خصائص الخلاصة — %1</translation>
     </message>
+    <message>
+        <source>Make from Feed &amp;Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
@@ -1221,10 +1353,6 @@ The feed keeps its changes.</source>
     <message>
         <source>The feed has no file yet: save it first.</source>
         <translation>ليس للخلاصة ملف بعد: احفظها أولًا.</translation>
-    </message>
-    <message>
-        <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation>يجب أن تكون الوجهة عنوان sftp:// أو ftp:// أو ftps:// أو file:// فيه مضيف ومسار، مثل sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
@@ -1251,6 +1379,10 @@ The feed keeps its changes.</source>
             <numerusform> (%n موجودًا من قبل)</numerusform>
             <numerusform> (%n موجود من قبل)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1344,10 +1476,6 @@ Tidrel remembers it until it ends.</source>
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
         <translation>يحتاج العنصر rss إلى version=&quot;2.0&quot;.</translation>
-    </message>
-    <message>
-        <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation>سمة من مفردات أخرى على rss؛ ويتجاهلها القرّاء.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
@@ -1610,10 +1738,6 @@ Tidrel remembers it until it ends.</source>
         <translation>يحوي الوصف سمة حدث (on...) يزيلها القرّاء.</translation>
     </message>
     <message>
-        <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation>يحوي الوصف وسمًا يزيله القرّاء لخطورته (embed وobject وmeta وما شابهها).</translation>
-    </message>
-    <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
         <translation>رابط نسبي في الوصف؛ ولا يعرف القرّاء نسبةً إلى ماذا. اكتب العنوان كاملًا.</translation>
     </message>
@@ -1784,6 +1908,46 @@ Tidrel remembers it until it ends.</source>
     <message>
         <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
         <translation>عنوان الخلاصة الخاص (atom:link rel=&quot;self&quot;) هو عنوان موقعها؛ وينبغي أن يكون عنوان ملف الخلاصة.</translation>
+    </message>
+    <message>
+        <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS gives this element no such attribute; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Few readers show a text input; most ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has retired this tag in favour of another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1957,6 +2121,44 @@ Tidrel remembers it until it ends.</source>
     </message>
 </context>
 <context>
+    <name>CLocationOpener</name>
+    <message>
+        <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">إلغاء</translation>
+    </message>
+    <message>
+        <source>Open Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1…
+%2 kB received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+
+%2</source>
+        <translation type="unfinished">يتعذّر فتح %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
+
+You can still edit it and keep a copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
@@ -2076,6 +2278,35 @@ Open this address in a browser yourself.</source>
     <message>
         <source>Changes</source>
         <translation>التغييرات</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveFeedDialog</name>
+    <message>
+        <source>Move Feed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known: the feed names no address of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
+
+Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2506,6 +2737,18 @@ Open this address in a browser yourself.</source>
         <source>Not a percentage from 0 to 100</source>
         <translation>ليس نسبة مئوية من 0 إلى 100</translation>
     </message>
+    <message>
+        <source>Not one of: %1</source>
+        <translation type="unfinished">ليس واحدًا من: %1</translation>
+    </message>
+    <message>
+        <source>Not a two-letter country code like US or DE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio like 16/9 or 1.9</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPostCommands</name>
@@ -2698,6 +2941,29 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
 </context>
 <context>
+    <name>CPublishCommand</name>
+    <message>
+        <source>%1: file %2 of %3, %4% sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed check found errors in %1; nothing was sent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
@@ -2771,14 +3037,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <translation>ملف مفتاح SSH (&amp;K):</translation>
     </message>
     <message>
-        <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation>العنوان هو عنوان الخلاصة على الخادم: sftp:// أو ftp:// أو ftps://، أو file:// لمجلد على هذا الحاسوب. العنوان المنتهي بـ / يدل على مجلد؛ وتحتفظ الخلاصة فيه باسم ملفها.</translation>
-    </message>
-    <message>
-        <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation>تُحفظ كلمات المرور وعبارات المرور في حلقة مفاتيح سطح المكتب، ولا تُحفظ أبدًا في ملف إعدادات.</translation>
-    </message>
-    <message>
         <source>Server</source>
         <translation>الخادم</translation>
     </message>
@@ -2801,10 +3059,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Type the address the feed is uploaded to.</source>
         <translation>اكتب العنوان الذي تُرفع إليه الخلاصة.</translation>
-    </message>
-    <message>
-        <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation>يجب أن يبدأ العنوان بـ sftp:// أو ftp:// أو ftps:// أو file://.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
@@ -2834,6 +3088,50 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>SSH Key File</source>
         <translation>ملف مفتاح SSH</translation>
     </message>
+    <message>
+        <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where subscribers read the feed: the address it was opened from or moved to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feed&apos;s &amp;web address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S3 regi&amp;on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access key &amp;ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Secret access key:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
@@ -2856,10 +3154,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Feed%1</source>
         <translation>خلاصة%1</translation>
-    </message>
-    <message>
-        <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation>تغيّر الملف على القرص منذ فتحه. هل تريد الحفظ على أي حال؟</translation>
     </message>
     <message>
         <source>Add Post</source>
@@ -2900,6 +3194,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Listen live</source>
         <translation>استمع مباشرة</translation>
+    </message>
+    <message>
+        <source>Move Feed</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3101,6 +3399,49 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>New Live Item</source>
         <translation>بث مباشر جديد</translation>
+    </message>
+</context>
+<context>
+    <name>CS3Folder</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished">تتعذّر قراءة %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">أُلغي.</translation>
+    </message>
+    <message>
+        <source>The storage does not know the access key ID %1: check it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the region %1: check the bucket&apos;s region.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the request: %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage answered with error %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3711,6 +4052,22 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Add a live stream, pending, at the top of the posts</source>
         <translation>إضافة بث مباشر منتظر (pending) في أعلى المنشورات</translation>
     </message>
+    <message>
+        <source>Open &amp;Location…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a feed from its web address, to edit and keep a copy of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move Feed…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
@@ -3878,6 +4235,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>This is a device or a pipe, not a feed file.</source>
         <translation>هذا جهاز أو أنبوب وليس ملف خلاصة.</translation>
+    </message>
+    <message>
+        <source>The file changed while it was read.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

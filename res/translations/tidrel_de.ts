@@ -493,6 +493,26 @@
         <source>Usage: %1 --check [--podcast] FEED...</source>
         <translation>Aufruf: %1 --check [--podcast] FEED...</translation>
     </message>
+    <message>
+        <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARGET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --publish FEED --to TARGET</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CCurlEasy</name>
@@ -562,6 +582,37 @@
     </message>
 </context>
 <context>
+    <name>CDavFolder</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished">%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or the password: check both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not let this user write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not take files at %1: is WebDAV turned on there?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server has no room left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered with error %1.</source>
+        <translation type="unfinished">Der Server antwortete mit Fehler %1.</translation>
+    </message>
+</context>
+<context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
@@ -612,6 +663,18 @@ Vertrauen Sie ihm nur, wenn es der Fingerabdruck ist, den Ihnen die Administrati
     <message>
         <source>New Episode from Audio</source>
         <translation>Neue Episode aus Audio</translation>
+    </message>
+    <message>
+        <source>Open Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web address of the feed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -688,6 +751,20 @@ The feed keeps its changes.</source>
 %2
 
 Der Feed behält seine Änderungen.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+
+The download could not be written to a temporary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file changed on disk since it was opened. Save anyway?</source>
+        <translation type="unfinished">Die Datei wurde seit dem Öffnen auf der Festplatte geändert. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -782,18 +859,6 @@ Der Feed behält seine Änderungen.</translation>
         <translation> oder </translation>
     </message>
     <message>
-        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation>Kein Ort in geo-Schreibweise wie „geo:30.2672,97.7431“.</translation>
-    </message>
-    <message>
-        <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation>Keine OpenStreetMap-Kennung wie „R113314“.</translation>
-    </message>
-    <message>
-        <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation>Kein Seitenverhältnis wie „16/9“.</translation>
-    </message>
-    <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
         <translation>Die Cloud hat kein Attribut %1; sie braucht domain, port, path, registerProcedure und protocol.</translation>
     </message>
@@ -830,10 +895,6 @@ Der Feed behält seine Änderungen.</translation>
         <translation>Das Artwork hat %1 x %2 Pixel; Apple Podcasts nimmt quadratisches Artwork von 1400 x 1400 bis 3000 x 3000.</translation>
     </message>
     <message>
-        <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation>Der Podcast-Namensraum hat kein Tag %1. War podcast:%2 gemeint?</translation>
-    </message>
-    <message>
         <source>The podcast namespace has no tag %1.</source>
         <translation>Der Podcast-Namensraum hat kein Tag %1.</translation>
     </message>
@@ -849,10 +910,6 @@ Der Feed behält seine Änderungen.</translation>
         <source>%1 needs a value; it is empty.</source>
         <translation>%1 braucht einen Wert; es ist leer.</translation>
     </message>
-    <message>
-        <source>%1 needs a podcast:%2 inside it.</source>
-        <translation>%1 braucht ein podcast:%2 darin.</translation>
-    </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
         <translation>
@@ -867,10 +924,6 @@ Der Feed behält seine Änderungen.</translation>
     <message>
         <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
         <translation>Keine Zahl wie „3“ oder „315.5“.</translation>
-    </message>
-    <message>
-        <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation>Der Wert muss „true“ oder „false“ sein.</translation>
     </message>
     <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
@@ -891,6 +944,73 @@ Der Feed behält seine Änderungen.</translation>
     <message>
         <source>The channel&apos;s description is empty.</source>
         <translation>Die Beschreibung des Kanals ist leer.</translation>
+    </message>
+    <message>
+        <source>Not a percentage from 0 to 100.</source>
+        <translation type="unfinished">Kein Prozentwert von 0 bis 100. {0 ?}</translation>
+    </message>
+    <message>
+        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has no tag %1. Did you mean %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace has retired %1; use %2 instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a %2 inside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace recommends the %2 attribute on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS gives %1 no attribute %2; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFeedDownload</name>
+    <message>
+        <source>The download could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, too large for a feed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1311,18 @@ Der Feed behält seine Änderungen.</translation>
         <source>Feed Properties — %1</source>
         <translation>Feed-Eigenschaften — %1</translation>
     </message>
+    <message>
+        <source>Make from Feed &amp;Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
@@ -1205,10 +1337,6 @@ Der Feed behält seine Änderungen.</translation>
     <message>
         <source>The feed has no file yet: save it first.</source>
         <translation>Der Feed hat noch keine Datei: zuerst speichern.</translation>
-    </message>
-    <message>
-        <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation>Das Ziel muss eine sftp://-, ftp://-, ftps://- oder file://-Adresse mit Host und Pfad sein, etwa sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
@@ -1227,6 +1355,10 @@ Der Feed behält seine Änderungen.</translation>
             <numerusform> (%n schon vorhanden)</numerusform>
             <numerusform> (%n schon vorhanden)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1300,10 +1432,6 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
         <translation>Das Element rss braucht version=&quot;2.0&quot;.</translation>
-    </message>
-    <message>
-        <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation>Ein Attribut aus einem anderen Vokabular an rss; Feed-Reader ignorieren es.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
@@ -1566,10 +1694,6 @@ Tidrel merkt es sich bis zum Beenden.</translation>
         <translation>Die Beschreibung enthält ein Ereignisattribut (on...), das Feed-Reader entfernen.</translation>
     </message>
     <message>
-        <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation>Die Beschreibung enthält ein Tag, das Feed-Reader als Risiko entfernen (embed, object, meta und ähnliche).</translation>
-    </message>
-    <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
         <translation>Ein relativer Link in der Beschreibung; Feed-Reader wissen nicht, worauf er sich bezieht. Schreiben Sie die vollständige Adresse.</translation>
     </message>
@@ -1740,6 +1864,46 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     <message>
         <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
         <translation>Die eigene Adresse des Feeds (atom:link rel=&quot;self&quot;) ist die seiner Website; sie sollte die Adresse der Feed-Datei sein.</translation>
+    </message>
+    <message>
+        <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS gives this element no such attribute; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Few readers show a text input; most ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has retired this tag in favour of another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1913,6 +2077,44 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     </message>
 </context>
 <context>
+    <name>CLocationOpener</name>
+    <message>
+        <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1…
+%2 kB received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+
+%2</source>
+        <translation type="unfinished">%1 kann nicht geöffnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
+
+You can still edit it and keep a copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
@@ -2033,6 +2235,35 @@ anzuzeigen.
     <message>
         <source>Changes</source>
         <translation>Änderungen</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveFeedDialog</name>
+    <message>
+        <source>Move Feed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known: the feed names no address of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
+
+Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2463,6 +2694,18 @@ anzuzeigen.
         <source>Not a percentage from 0 to 100</source>
         <translation>Kein Prozentwert von 0 bis 100</translation>
     </message>
+    <message>
+        <source>Not one of: %1</source>
+        <translation type="unfinished">Keiner von: %1</translation>
+    </message>
+    <message>
+        <source>Not a two-letter country code like US or DE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio like 16/9 or 1.9</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPostCommands</name>
@@ -2651,6 +2894,29 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
 </context>
 <context>
+    <name>CPublishCommand</name>
+    <message>
+        <source>%1: file %2 of %3, %4% sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed check found errors in %1; nothing was sent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
@@ -2724,14 +2990,6 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
         <translation>SSH-&amp;Schlüsseldatei:</translation>
     </message>
     <message>
-        <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation>Die Adresse ist die des Feeds auf dem Server: sftp://, ftp://, ftps:// oder file:// für einen Ordner auf diesem Computer. Eine Adresse, die auf / endet, bezeichnet einen Ordner; der Feed behält dort seinen Dateinamen.</translation>
-    </message>
-    <message>
-        <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation>Passwörter und Passphrasen liegen im Schlüsselbund der Arbeitsumgebung, nie in einer Einstellungsdatei.</translation>
-    </message>
-    <message>
         <source>Server</source>
         <translation>Server</translation>
     </message>
@@ -2754,10 +3012,6 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>Type the address the feed is uploaded to.</source>
         <translation>Adresse eingeben, unter die der Feed hochgeladen wird.</translation>
-    </message>
-    <message>
-        <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation>Die Adresse muss mit sftp://, ftp://, ftps:// oder file:// beginnen.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
@@ -2787,6 +3041,50 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
         <source>SSH Key File</source>
         <translation>SSH-Schlüsseldatei</translation>
     </message>
+    <message>
+        <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where subscribers read the feed: the address it was opened from or moved to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feed&apos;s &amp;web address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S3 regi&amp;on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access key &amp;ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Secret access key:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
@@ -2809,10 +3107,6 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>Feed%1</source>
         <translation>Feed%1</translation>
-    </message>
-    <message>
-        <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation>Die Datei wurde seit dem Öffnen auf der Festplatte geändert. Trotzdem speichern?</translation>
     </message>
     <message>
         <source>Add Post</source>
@@ -2853,6 +3147,10 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>Listen live</source>
         <translation>Live hören</translation>
+    </message>
+    <message>
+        <source>Move Feed</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3054,6 +3352,49 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>New Live Item</source>
         <translation>Neuer Live-Beitrag</translation>
+    </message>
+</context>
+<context>
+    <name>CS3Folder</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished">%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The storage does not know the access key ID %1: check it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the region %1: check the bucket&apos;s region.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the request: %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage answered with error %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3664,6 +4005,22 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
         <source>Add a live stream, pending, at the top of the posts</source>
         <translation>Einen geplanten Livestream (pending) oben in die Beiträge einfügen</translation>
     </message>
+    <message>
+        <source>Open &amp;Location…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a feed from its web address, to edit and keep a copy of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move Feed…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
@@ -3831,6 +4188,10 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <message>
         <source>This is a device or a pipe, not a feed file.</source>
         <translation>Das ist ein Gerät oder eine Pipe, keine Feed-Datei.</translation>
+    </message>
+    <message>
+        <source>The file changed while it was read.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -493,6 +493,26 @@
         <source>Usage: %1 --check [--podcast] FEED...</source>
         <translation>Uso: %1 --check [--podcast] FEED...</translation>
     </message>
+    <message>
+        <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARGET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --publish FEED --to TARGET</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CCurlEasy</name>
@@ -562,6 +582,37 @@
     </message>
 </context>
 <context>
+    <name>CDavFolder</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished">No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Cancelado.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or the password: check both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not let this user write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not take files at %1: is WebDAV turned on there?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server has no room left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered with error %1.</source>
+        <translation type="unfinished">El servidor respondió con el error %1.</translation>
+    </message>
+</context>
+<context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
@@ -612,6 +663,18 @@ Confíe en él solo si es la huella que le dio el administrador de su servidor.<
     <message>
         <source>New Episode from Audio</source>
         <translation>Episodio nuevo desde audio</translation>
+    </message>
+    <message>
+        <source>Open Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web address of the feed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -688,6 +751,20 @@ The feed keeps its changes.</source>
 %2
 
 El feed conserva sus cambios.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+
+The download could not be written to a temporary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file changed on disk since it was opened. Save anyway?</source>
+        <translation type="unfinished">El archivo cambió en el disco desde que se abrió. ¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -782,18 +859,6 @@ El feed conserva sus cambios.</translation>
         <translation> o </translation>
     </message>
     <message>
-        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation>No es un lugar en notación geo como «geo:30.2672,97.7431».</translation>
-    </message>
-    <message>
-        <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation>No es un identificador de OpenStreetMap como «R113314».</translation>
-    </message>
-    <message>
-        <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation>No es una relación de aspecto como «16/9».</translation>
-    </message>
-    <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
         <translation>El cloud no tiene el atributo %1; necesita domain, port, path, registerProcedure y protocol.</translation>
     </message>
@@ -830,10 +895,6 @@ El feed conserva sus cambios.</translation>
         <translation>La ilustración mide %1 x %2 píxeles; Apple Podcasts admite ilustraciones cuadradas de 1400 x 1400 a 3000 x 3000.</translation>
     </message>
     <message>
-        <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation>El espacio de nombres podcast no tiene la etiqueta %1. ¿Quería decir podcast:%2?</translation>
-    </message>
-    <message>
         <source>The podcast namespace has no tag %1.</source>
         <translation>El espacio de nombres podcast no tiene la etiqueta %1.</translation>
     </message>
@@ -849,10 +910,6 @@ El feed conserva sus cambios.</translation>
         <source>%1 needs a value; it is empty.</source>
         <translation>%1 necesita un valor; está vacío.</translation>
     </message>
-    <message>
-        <source>%1 needs a podcast:%2 inside it.</source>
-        <translation>%1 necesita un podcast:%2 dentro.</translation>
-    </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
         <translation>
@@ -867,10 +924,6 @@ El feed conserva sus cambios.</translation>
     <message>
         <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
         <translation>No es un número como «3» o «315.5».</translation>
-    </message>
-    <message>
-        <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation>El valor debe ser «true» o «false».</translation>
     </message>
     <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
@@ -891,6 +944,73 @@ El feed conserva sus cambios.</translation>
     <message>
         <source>The channel&apos;s description is empty.</source>
         <translation>La descripción del canal está vacía.</translation>
+    </message>
+    <message>
+        <source>Not a percentage from 0 to 100.</source>
+        <translation type="unfinished">No es un porcentaje de 0 a 100. {0 ?}</translation>
+    </message>
+    <message>
+        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has no tag %1. Did you mean %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace has retired %1; use %2 instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a %2 inside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace recommends the %2 attribute on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS gives %1 no attribute %2; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFeedDownload</name>
+    <message>
+        <source>The download could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Cancelado.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, too large for a feed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1311,18 @@ El feed conserva sus cambios.</translation>
         <source>Feed Properties — %1</source>
         <translation>Propiedades del feed — %1</translation>
     </message>
+    <message>
+        <source>Make from Feed &amp;Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
@@ -1205,10 +1337,6 @@ El feed conserva sus cambios.</translation>
     <message>
         <source>The feed has no file yet: save it first.</source>
         <translation>El feed aún no tiene archivo: guárdelo primero.</translation>
-    </message>
-    <message>
-        <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation>El destino debe ser una dirección sftp://, ftp://, ftps:// o file:// con host y ruta, como sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
@@ -1227,6 +1355,10 @@ El feed conserva sus cambios.</translation>
             <numerusform> (%n ya estaba)</numerusform>
             <numerusform> (%n ya estaban)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1300,10 +1432,6 @@ Tidrel la recuerda hasta que se cierre.</translation>
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
         <translation>El elemento rss necesita version=&quot;2.0&quot;.</translation>
-    </message>
-    <message>
-        <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation>Un atributo de otro vocabulario en rss; los lectores lo ignoran.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
@@ -1566,10 +1694,6 @@ Tidrel la recuerda hasta que se cierre.</translation>
         <translation>La descripción contiene un atributo de evento (on...), que los lectores quitan.</translation>
     </message>
     <message>
-        <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation>La descripción contiene una etiqueta que los lectores quitan por riesgo (embed, object, meta y similares).</translation>
-    </message>
-    <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
         <translation>Un enlace relativo en la descripción; los lectores no saben respecto a qué es relativo. Escriba la dirección completa.</translation>
     </message>
@@ -1740,6 +1864,46 @@ Tidrel la recuerda hasta que se cierre.</translation>
     <message>
         <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
         <translation>La dirección propia del feed (atom:link rel=&quot;self&quot;) es la de su sitio web; debería ser la dirección del archivo del feed.</translation>
+    </message>
+    <message>
+        <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS gives this element no such attribute; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Few readers show a text input; most ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has retired this tag in favour of another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1913,6 +2077,44 @@ Tidrel la recuerda hasta que se cierre.</translation>
     </message>
 </context>
 <context>
+    <name>CLocationOpener</name>
+    <message>
+        <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Open Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1…
+%2 kB received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+
+%2</source>
+        <translation type="unfinished">No se puede abrir %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
+
+You can still edit it and keep a copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
@@ -2032,6 +2234,35 @@ Abra usted esta dirección en un navegador.</translation>
     <message>
         <source>Changes</source>
         <translation>Cambios</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveFeedDialog</name>
+    <message>
+        <source>Move Feed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known: the feed names no address of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
+
+Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2462,6 +2693,18 @@ Abra usted esta dirección en un navegador.</translation>
         <source>Not a percentage from 0 to 100</source>
         <translation>No es un porcentaje de 0 a 100</translation>
     </message>
+    <message>
+        <source>Not one of: %1</source>
+        <translation type="unfinished">No es ninguno de: %1</translation>
+    </message>
+    <message>
+        <source>Not a two-letter country code like US or DE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio like 16/9 or 1.9</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPostCommands</name>
@@ -2650,6 +2893,29 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
 </context>
 <context>
+    <name>CPublishCommand</name>
+    <message>
+        <source>%1: file %2 of %3, %4% sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed check found errors in %1; nothing was sent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
@@ -2723,14 +2989,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <translation>Archivo de &amp;clave SSH:</translation>
     </message>
     <message>
-        <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation>La dirección es la del feed en el servidor: sftp://, ftp://, ftps://, o file:// para una carpeta de este equipo. Una dirección que termina en / indica una carpeta; el feed conserva allí su nombre de archivo.</translation>
-    </message>
-    <message>
-        <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation>Las contraseñas y frases de paso se guardan en el depósito de claves del escritorio, nunca en un archivo de ajustes.</translation>
-    </message>
-    <message>
         <source>Server</source>
         <translation>Servidor</translation>
     </message>
@@ -2753,10 +3011,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Type the address the feed is uploaded to.</source>
         <translation>Escriba la dirección a la que se sube el feed.</translation>
-    </message>
-    <message>
-        <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation>La dirección debe empezar por sftp://, ftp://, ftps:// o file://.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
@@ -2786,6 +3040,50 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>SSH Key File</source>
         <translation>Archivo de clave SSH</translation>
     </message>
+    <message>
+        <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where subscribers read the feed: the address it was opened from or moved to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feed&apos;s &amp;web address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S3 regi&amp;on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access key &amp;ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Secret access key:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
@@ -2808,10 +3106,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Feed%1</source>
         <translation>Feed%1</translation>
-    </message>
-    <message>
-        <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation>El archivo cambió en el disco desde que se abrió. ¿Guardar de todos modos?</translation>
     </message>
     <message>
         <source>Add Post</source>
@@ -2852,6 +3146,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Listen live</source>
         <translation>Escuchar en directo</translation>
+    </message>
+    <message>
+        <source>Move Feed</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3053,6 +3351,49 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>New Live Item</source>
         <translation>Nueva entrada en directo</translation>
+    </message>
+</context>
+<context>
+    <name>CS3Folder</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished">No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Cancelado.</translation>
+    </message>
+    <message>
+        <source>The storage does not know the access key ID %1: check it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the region %1: check the bucket&apos;s region.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the request: %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage answered with error %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3663,6 +4004,22 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Add a live stream, pending, at the top of the posts</source>
         <translation>Añadir una emisión en directo pendiente (pending) al principio de las entradas</translation>
     </message>
+    <message>
+        <source>Open &amp;Location…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a feed from its web address, to edit and keep a copy of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move Feed…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
@@ -3830,6 +4187,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>This is a device or a pipe, not a feed file.</source>
         <translation>Es un dispositivo o una tubería, no un archivo de feed.</translation>
+    </message>
+    <message>
+        <source>The file changed while it was read.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -496,6 +496,26 @@
         <source>Usage: %1 --check [--podcast] FEED...</source>
         <translation>Использование: %1 --check [--podcast] ЛЕНТА...</translation>
     </message>
+    <message>
+        <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARGET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 --publish FEED --to TARGET</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CCurlEasy</name>
@@ -565,6 +585,37 @@
     </message>
 </context>
 <context>
+    <name>CDavFolder</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished">%1 не читается.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Отменено.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or the password: check both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not let this user write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not take files at %1: is WebDAV turned on there?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server has no room left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered with error %1.</source>
+        <translation type="unfinished">Сервер ответил ошибкой %1.</translation>
+    </message>
+</context>
+<context>
     <name>CDesktopServices</name>
     <message>
         <source>RSS feeds (*.xml *.rss)</source>
@@ -615,6 +666,18 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
     <message>
         <source>New Episode from Audio</source>
         <translation>Новый эпизод из аудио</translation>
+    </message>
+    <message>
+        <source>Open Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web address of the feed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -691,6 +754,20 @@ The feed keeps its changes.</source>
 %2
 
 Изменения ленты сохраняются в программе.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+
+The download could not be written to a temporary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file changed on disk since it was opened. Save anyway?</source>
+        <translation type="unfinished">Файл изменён на диске после открытия. Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -785,18 +862,6 @@ The feed keeps its changes.</source>
         <translation> или </translation>
     </message>
     <message>
-        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;.</source>
-        <translation>Это не место в записи geo вида «geo:30.2672,97.7431».</translation>
-    </message>
-    <message>
-        <source>Not an OpenStreetMap identifier such as &quot;R113314&quot;.</source>
-        <translation>Это не идентификатор OpenStreetMap вида «R113314».</translation>
-    </message>
-    <message>
-        <source>Not an aspect ratio such as &quot;16/9&quot;.</source>
-        <translation>Это не соотношение сторон вида «16/9».</translation>
-    </message>
-    <message>
         <source>The cloud has no %1 attribute; it needs domain, port, path, registerProcedure and protocol.</source>
         <translation>У cloud нет атрибута %1; нужны domain, port, path, registerProcedure и protocol.</translation>
     </message>
@@ -833,10 +898,6 @@ The feed keeps its changes.</source>
         <translation>Обложка имеет размер %1 x %2 пикселей; Apple Podcasts принимает квадратные обложки от 1400 x 1400 до 3000 x 3000.</translation>
     </message>
     <message>
-        <source>The podcast namespace has no tag %1. Did you mean podcast:%2?</source>
-        <translation>В пространстве имён podcast нет тега %1. Может быть, podcast:%2?</translation>
-    </message>
-    <message>
         <source>The podcast namespace has no tag %1.</source>
         <translation>В пространстве имён podcast нет тега %1.</translation>
     </message>
@@ -851,10 +912,6 @@ The feed keeps its changes.</source>
     <message>
         <source>%1 needs a value; it is empty.</source>
         <translation>%1 требует значения; он пуст.</translation>
-    </message>
-    <message>
-        <source>%1 needs a podcast:%2 inside it.</source>
-        <translation>%1 должен содержать podcast:%2.</translation>
     </message>
     <message numerus="yes">
         <source>Podcast apps show %n character(s) of this at most; they may cut the rest.</source>
@@ -871,10 +928,6 @@ The feed keeps its changes.</source>
     <message>
         <source>Not a number such as &quot;3&quot; or &quot;315.5&quot;.</source>
         <translation>Это не число вида «3» или «315.5».</translation>
-    </message>
-    <message>
-        <source>The value must be &quot;true&quot; or &quot;false&quot;.</source>
-        <translation>Значение должно быть «true» или «false».</translation>
     </message>
     <message>
         <source>Not a media type such as &quot;audio/mpeg&quot;.</source>
@@ -895,6 +948,73 @@ The feed keeps its changes.</source>
     <message>
         <source>The channel&apos;s description is empty.</source>
         <translation>Описание канала пусто.</translation>
+    </message>
+    <message>
+        <source>Not a percentage from 0 to 100.</source>
+        <translation type="unfinished">Это не процент от 0 до 100. {0 ?}</translation>
+    </message>
+    <message>
+        <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has no tag %1. Did you mean %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace has retired %1; use %2 instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a %2 inside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The namespace recommends the %2 attribute on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS gives %1 no attribute %2; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFeedDownload</name>
+    <message>
+        <source>The download could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Отменено.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, too large for a feed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1315,18 @@ The feed keeps its changes.</source>
         <source>Feed Properties — %1</source>
         <translation>Свойства ленты — %1</translation>
     </message>
+    <message>
+        <source>Make from Feed &amp;Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CFeedPublisher</name>
@@ -1209,10 +1341,6 @@ The feed keeps its changes.</source>
     <message>
         <source>The feed has no file yet: save it first.</source>
         <translation>У ленты ещё нет файла: сначала сохраните её.</translation>
-    </message>
-    <message>
-        <source>The destination must be an sftp://, ftp://, ftps:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation>Назначением должен быть адрес sftp://, ftp://, ftps:// или file:// с узлом и путём, например sftp://example.org/var/www/feed.xml.</translation>
     </message>
     <message>
         <source>Published %1 to %2</source>
@@ -1233,6 +1361,10 @@ The feed keeps its changes.</source>
             <numerusform> (%n уже были там)</numerusform>
             <numerusform> (%n уже были там)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1311,10 +1443,6 @@ Tidrel запомнит его до завершения работы.</translat
     <message>
         <source>The rss element needs version=&quot;2.0&quot;.</source>
         <translation>Элементу rss нужен version=&quot;2.0&quot;.</translation>
-    </message>
-    <message>
-        <source>An attribute from another vocabulary on rss; readers ignore it.</source>
-        <translation>Атрибут из другого словаря у rss; программы чтения его пропускают.</translation>
     </message>
     <message>
         <source>The feed has no channel.</source>
@@ -1577,10 +1705,6 @@ Tidrel запомнит его до завершения работы.</translat
         <translation>В описании есть атрибут события (on...), который программы чтения удаляют.</translation>
     </message>
     <message>
-        <source>The description holds a tag that readers remove as a risk (embed, object, meta and the like).</source>
-        <translation>В описании есть тег, который программы чтения удаляют как опасный (embed, object, meta и подобные).</translation>
-    </message>
-    <message>
         <source>A relative link in the description; readers do not know what it is relative to. Write the full address.</source>
         <translation>Относительная ссылка в описании; программы чтения не знают, относительно чего она. Пишите полный адрес.</translation>
     </message>
@@ -1751,6 +1875,46 @@ Tidrel запомнит его до завершения работы.</translat
     <message>
         <source>The feed&apos;s own address (atom:link rel=&quot;self&quot;) is its web site&apos;s; it should be the address of the feed file.</source>
         <translation>Собственный адрес ленты (atom:link rel=&quot;self&quot;) совпадает с адресом её сайта; это должен быть адрес файла ленты.</translation>
+    </message>
+    <message>
+        <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS gives this element no such attribute; readers ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Few readers show a text input; most ignore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The podcast namespace has retired this tag in favour of another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1924,6 +2088,44 @@ Tidrel запомнит его до завершения работы.</translat
     </message>
 </context>
 <context>
+    <name>CLocationOpener</name>
+    <message>
+        <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+    <message>
+        <source>Open Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1…
+%2 kB received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+
+%2</source>
+        <translation type="unfinished">Не удаётся открыть %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
+
+You can still edit it and keep a copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CLockKeyIndicators</name>
     <message>
         <source>Caps Lock</source>
@@ -2043,6 +2245,35 @@ Open this address in a browser yourself.</source>
     <message>
         <source>Changes</source>
         <translation>Изменения</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveFeedDialog</name>
+    <message>
+        <source>Move Feed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known: the feed names no address of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
+
+Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2473,6 +2704,18 @@ Open this address in a browser yourself.</source>
         <source>Not a percentage from 0 to 100</source>
         <translation>Это не процент от 0 до 100</translation>
     </message>
+    <message>
+        <source>Not one of: %1</source>
+        <translation type="unfinished">Не одно из: %1</translation>
+    </message>
+    <message>
+        <source>Not a two-letter country code like US or DE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an aspect ratio like 16/9 or 1.9</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPostCommands</name>
@@ -2662,6 +2905,29 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
 </context>
 <context>
+    <name>CPublishCommand</name>
+    <message>
+        <source>%1: file %2 of %3, %4% sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed check found errors in %1; nothing was sent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPublishProgress</name>
     <message>
         <source>Cancel</source>
@@ -2735,14 +3001,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <translation>Файл &amp;ключа SSH:</translation>
     </message>
     <message>
-        <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there.</source>
-        <translation>Это адрес ленты на сервере: sftp://, ftp://, ftps:// или file:// для папки на этом компьютере. Адрес, оканчивающийся на /, обозначает папку; лента сохраняет там своё имя файла.</translation>
-    </message>
-    <message>
-        <source>Passwords and passphrases are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation>Пароли и парольные фразы хранятся в связке ключей рабочего стола, никогда в файле настроек.</translation>
-    </message>
-    <message>
         <source>Server</source>
         <translation>Сервер</translation>
     </message>
@@ -2765,10 +3023,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Type the address the feed is uploaded to.</source>
         <translation>Введите адрес, по которому загружается лента.</translation>
-    </message>
-    <message>
-        <source>The address must start with sftp://, ftp://, ftps:// or file://.</source>
-        <translation>Адрес должен начинаться с sftp://, ftp://, ftps:// или file://.</translation>
     </message>
     <message>
         <source>The address has no server name after %1://.</source>
@@ -2798,6 +3052,50 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>SSH Key File</source>
         <translation>Файл ключа SSH</translation>
     </message>
+    <message>
+        <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where subscribers read the feed: the address it was opened from or moved to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feed&apos;s &amp;web address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S3 regi&amp;on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access key &amp;ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Secret access key:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRSSEditDoc</name>
@@ -2820,10 +3118,6 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Feed%1</source>
         <translation>Лента%1</translation>
-    </message>
-    <message>
-        <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation>Файл изменён на диске после открытия. Всё равно сохранить?</translation>
     </message>
     <message>
         <source>Add Post</source>
@@ -2864,6 +3158,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>Listen live</source>
         <translation>Слушать в прямом эфире</translation>
+    </message>
+    <message>
+        <source>Move Feed</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3363,49 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>New Live Item</source>
         <translation>Новый прямой эфир</translation>
+    </message>
+</context>
+<context>
+    <name>CS3Folder</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished">%1 не читается.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished">Отменено.</translation>
+    </message>
+    <message>
+        <source>The storage does not know the access key ID %1: check it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the region %1: check the bucket&apos;s region.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage refused the request: %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The storage answered with error %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3675,6 +4016,22 @@ Add them with addresses relative to the feed, to be completed later? To set the 
         <source>Add a live stream, pending, at the top of the posts</source>
         <translation>Добавить ожидаемый прямой эфир (pending) в начало списка записей</translation>
     </message>
+    <message>
+        <source>Open &amp;Location…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a feed from its web address, to edit and keep a copy of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move Feed…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CreateFeedPage</name>
@@ -3842,6 +4199,10 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <message>
         <source>This is a device or a pipe, not a feed file.</source>
         <translation>Это устройство или канал, а не файл ленты.</translation>
+    </message>
+    <message>
+        <source>The file changed while it was read.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
