@@ -495,23 +495,23 @@
     </message>
     <message>
         <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Feed-Datei veröffentlichen, ohne ein Fenster zu öffnen, mit den Prüfungen und in der Reihenfolge des Befehls „Veröffentlichen“: zuerst die Feed-Prüfung, dann die Mediendateien unter der Medienadresse aus den Veröffentlichungseinstellungen des Feeds, zuletzt der Feed. Der Fortschritt geht auf die Standardfehlerausgabe. Exit-Status 0, wenn alles gesendet wurde, 1, wenn der Server abgelehnt hat oder der Feed Fehler hat, 2 bei falschen Argumenten.</translation>
     </message>
     <message>
         <source>FEED</source>
-        <translation type="unfinished"></translation>
+        <translation>FEED</translation>
     </message>
     <message>
         <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --publish: wohin. file:///pfad/, sftp://BENUTZER@HOST[:PORT]/pfad/, ftp://, ftps://, dav://BENUTZER@HOST[:PORT]/pfad/ (WebDAV; davs:// über HTTPS) oder s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (Path-Style; &amp;scheme=http für einen Server ohne TLS). Das Passwort oder der geheime Schlüssel kommt aus der Umgebungsvariablen TIDREL_PUBLISH_SECRET, wenn sie gesetzt ist, sonst aus dem Schlüsselbund.</translation>
     </message>
     <message>
         <source>TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIEL</translation>
     </message>
     <message>
         <source>Usage: %1 --publish FEED --to TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 --publish FEED --to ZIEL</translation>
     </message>
 </context>
 <context>
@@ -585,31 +585,31 @@
     <name>CDavFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">%1 kann nicht gelesen werden.</translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Abgebrochen.</translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>The server refused the user name or the password: check both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat den Benutzernamen oder das Passwort abgelehnt: beides prüfen.</translation>
     </message>
     <message>
         <source>The server does not let this user write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server lässt diesen Benutzer %1 nicht schreiben.</translation>
     </message>
     <message>
         <source>The server does not take files at %1: is WebDAV turned on there?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server nimmt unter %1 keine Dateien an: Ist WebDAV dort eingeschaltet?</translation>
     </message>
     <message>
         <source>The server has no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Server ist kein Platz mehr frei.</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished">Der Server antwortete mit Fehler %1.</translation>
+        <translation>Der Server antwortete mit Fehler %1.</translation>
     </message>
 </context>
 <context>
@@ -666,15 +666,15 @@ Vertrauen Sie ihm nur, wenn es der Fingerabdruck ist, den Ihnen die Administrati
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse öffnen</translation>
     </message>
     <message>
         <source>&amp;Web address of the feed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webadresse des Feeds:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
 </context>
 <context>
@@ -756,15 +756,17 @@ Der Feed behält seine Änderungen.</translation>
         <source>Cannot open %1.
 
 The download could not be written to a temporary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden.
+
+Der Download konnte nicht in eine temporäre Datei geschrieben werden.</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished">Die Datei wurde seit dem Öffnen auf der Festplatte geändert. Trotzdem speichern?</translation>
+        <translation>Die Datei wurde seit dem Öffnen auf der Festplatte geändert. Trotzdem speichern?</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;berschreiben</translation>
     </message>
 </context>
 <context>
@@ -947,70 +949,70 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Not a percentage from 0 to 100.</source>
-        <translation type="unfinished">Kein Prozentwert von 0 bis 100. {0 ?}</translation>
+        <translation>Kein Prozentwert von 0 bis 100.</translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ort in geo-Notation wie „geo:30.2672,97.7431“, Breite von -90 bis 90 und Länge von -180 bis 180.</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein OpenStreetMap-Objekt wie „R113314“: N, W oder R, seine Nummer und optional eine Revision wie „#2“.</translation>
     </message>
     <message>
         <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ländercode nach ISO 3166-1, zwei Buchstaben wie „US“.</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Seitenverhältnis wie „16/9“ oder „1.9“.</translation>
     </message>
     <message>
         <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier gibt es schon ein %1 mit %2=&quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast-Namensraum hat kein Tag %1. War %2 gemeint?</translation>
     </message>
     <message>
         <source>The namespace has retired %1; use %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Namensraum hat %1 ausgemustert; stattdessen %2 verwenden.</translation>
     </message>
     <message>
         <source>%1 needs a %2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht darin ein %2.</translation>
     </message>
     <message>
         <source>The namespace recommends the %2 attribute on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Namensraum empfiehlt das Attribut %2 an %1.</translation>
     </message>
     <message>
         <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält ein Element %2; HTML darin maskiert (&amp;lt;b&amp;gt;) oder in einem CDATA-Abschnitt schreiben.</translation>
     </message>
     <message>
         <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat kein Attribut %2; Attributnamen unterscheiden Groß- und Kleinschreibung: War %3 gemeint?</translation>
     </message>
     <message>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS sieht für %1 kein Attribut %2 vor; Feed-Reader ignorieren es.</translation>
     </message>
 </context>
 <context>
     <name>CFeedDownload</name>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Abgebrochen.</translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB, too large for a feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 MB, zu groß für einen Feed.</translation>
     </message>
 </context>
 <context>
@@ -1313,15 +1315,15 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Make from Feed &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Feed-&amp;Adresse erzeugen</translation>
     </message>
     <message>
         <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feed nennt noch keine eigene Adresse: Füllen Sie auf der Seite „Kanal“ das Feld „Öffentliche Adresse“ aus.</translation>
     </message>
     <message>
         <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Identität des Podcasts, die PSP-1 aus %1 erzeugt; sie ändert sich danach nie mehr.</translation>
     </message>
 </context>
 <context>
@@ -1358,7 +1360,7 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel muss eine sftp://-, ftp://-, ftps://-, dav://-, davs://-, s3://- oder file://-Adresse mit Host und Pfad sein, etwa sftp://example.org/var/www/feed.xml.</translation>
     </message>
 </context>
 <context>
@@ -1867,43 +1869,43 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     </message>
     <message>
         <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Attribut aus einem anderen Vokabular an einem RSS-Element; Feed-Reader ignorieren es.</translation>
     </message>
     <message>
         <source>RSS gives this element no such attribute; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS sieht für dieses Element kein solches Attribut vor; Feed-Reader ignorieren es.</translation>
     </message>
     <message>
         <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse enthält Zeichen außerhalb von ASCII; diese prozentkodiert schreiben, etwa %C3%A9, und einen Host in seiner „xn--“-Form.</translation>
     </message>
     <message>
         <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser reine Text enthält ein „&lt;“, das ein Feed-Reader, der ihn als HTML anzeigt, für den Anfang eines Tags hält, sodass das Folgende verborgen bleibt; es als &amp;#x3C; schreiben.</translation>
     </message>
     <message>
         <source>Few readers show a text input; most ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenige Feed-Reader zeigen eine Texteingabe; die meisten ignorieren sie.</translation>
     </message>
     <message>
         <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der Kommentare (slash:comments) muss eine ganze Zahl sein, 0 oder mehr.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung enthält ein Tag, das Feed-Reader als Risiko entfernen (embed, object, meta, style und ähnliche).</translation>
     </message>
     <message>
         <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast-Namensraum empfiehlt dieses Attribut; Apps nutzen es, um das Tag gut darzustellen.</translation>
     </message>
     <message>
         <source>The podcast namespace has retired this tag in favour of another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Podcast-Namensraum hat dieses Tag zugunsten eines anderen ausgemustert.</translation>
     </message>
     <message>
         <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts verlangt hier „true“ oder „false“, nicht yes, no oder clean.</translation>
     </message>
 </context>
 <context>
@@ -2080,30 +2082,31 @@ Tidrel merkt es sich bis zum Beenden.</translation>
     <name>CLocationOpener</name>
     <message>
         <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht die Webadresse eines Feeds. Sie beginnt mit https:// oder http://.</translation>
     </message>
     <message>
         <source>Downloading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird heruntergeladen…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse öffnen</translation>
     </message>
     <message>
         <source>Downloading %1…
 %2 kB received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird heruntergeladen…
+%2 kB empfangen</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished">%1 kann nicht geöffnet werden.
+        <translation>%1 kann nicht geöffnet werden.
 
 %2</translation>
     </message>
@@ -2111,7 +2114,9 @@ Tidrel merkt es sich bis zum Beenden.</translation>
         <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
 
 You can still edit it and keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eigentümer dieses Podcasts hat ihn gegen den Umzug zu einem anderen Host gesperrt (podcast:locked ist „yes“). Verzeichnisse übernehmen ihn von einer neuen Adresse erst, wenn der Eigentümer ihn entsperrt.
+
+Sie können ihn trotzdem bearbeiten und eine Kopie behalten.</translation>
     </message>
 </context>
 <context>
@@ -2241,29 +2246,31 @@ anzuzeigen.
     <name>CMoveFeedDialog</name>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed umziehen</translation>
     </message>
     <message>
         <source>not known: the feed names no address of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt: Der Feed nennt keine eigene Adresse</translation>
     </message>
     <message>
         <source>Current address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Adresse:</translation>
     </message>
     <message>
         <source>&amp;New address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Adresse:</translation>
     </message>
     <message>
         <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
 
 Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feed nennt seine neue Adresse in seinem atom:link rel=&quot;self&quot; und, bei einem Podcast, in itunes:new-feed-url; die podcast:guid eines Podcasts bleibt, damit Verzeichnisse erkennen, dass es derselbe Podcast ist.
+
+Veröffentlichen Sie den umgezogenen Feed auf beiden Hosts und lassen Sie dann den alten Host unter der alten Adresse mit einer dauerhaften Weiterleitung (HTTP 301) auf die neue antworten. Behalten Sie die Weiterleitung und itunes:new-feed-url mindestens vier Wochen bei, besser für immer: Manche Apps sehen nur selten in einen Feed.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umziehen</translation>
     </message>
 </context>
 <context>
@@ -2696,15 +2703,15 @@ Publish the moved feed to both hosts, then have the old host answer the old addr
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished">Keiner von: %1</translation>
+        <translation>Keiner von: %1</translation>
     </message>
     <message>
         <source>Not a two-letter country code like US or DE</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ländercode aus zwei Buchstaben wie US oder DE</translation>
     </message>
     <message>
         <source>Not an aspect ratio like 16/9 or 1.9</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Seitenverhältnis wie 16/9 oder 1.9</translation>
     </message>
 </context>
 <context>
@@ -2897,23 +2904,23 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <name>CPublishCommand</name>
     <message>
         <source>%1: file %2 of %3, %4% sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei %2 von %3, %4 % gesendet</translation>
     </message>
     <message>
         <source>--to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--to %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datei.</translation>
     </message>
     <message>
         <source>The feed check found errors in %1; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Feed-Prüfung hat in %1 Fehler gefunden; nichts wurde gesendet:</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -3043,47 +3050,47 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucket im Pfad &amp;nennen (path-style), nicht im Hostnamen</translation>
     </message>
     <message>
         <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochgeladene Dateien für alle lesbar machen (public-read-&amp;ACL)</translation>
     </message>
     <message>
         <source>Where subscribers read the feed: the address it was opened from or moved to</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo Abonnenten den Feed lesen: die Adresse, von der er geöffnet wurde oder zu der er umgezogen ist</translation>
     </message>
     <message>
         <source>Feed&apos;s &amp;web address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webadresse des Feeds:</translation>
     </message>
     <message>
         <source>S3 regi&amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>S3-&amp;Region:</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse ist die des Feeds auf dem Server: sftp://, ftp://, ftps://, dav:// oder davs:// für WebDAV über HTTP oder HTTPS, s3://ENDPUNKT/BUCKET/PRÄFIX/ für S3-kompatiblen Speicher oder file:// für einen Ordner auf diesem Computer. Eine Adresse, die mit / endet, nennt einen Ordner; der Feed behält dort seinen Dateinamen. Mediendateien gehen zuerst und der Feed zuletzt, damit er nie eine Datei aufführt, die noch nicht da ist.</translation>
     </message>
     <message>
         <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwörter, Passphrasen und geheime Schlüssel werden im Schlüsselbund der Arbeitsumgebung aufbewahrt, nie in einer Einstellungsdatei.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse muss mit sftp://, ftp://, ftps://, dav://, davs://, s3:// oder file:// beginnen.</translation>
     </message>
     <message>
         <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse braucht nach dem Servernamen den Bucket, etwa /bucket/feed.xml.</translation>
     </message>
     <message>
         <source>Access key &amp;ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriffsschlüssel-&amp;ID:</translation>
     </message>
     <message>
         <source>&amp;Secret access key:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geheimer Zugriffsschlüssel:</translation>
     </message>
 </context>
 <context>
@@ -3150,7 +3157,7 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed umziehen</translation>
     </message>
 </context>
 <context>
@@ -3358,43 +3365,43 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     <name>CS3Folder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">%1 kann nicht gelesen werden.</translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Abgebrochen.</translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>The storage does not know the access key ID %1: check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher kennt die Zugriffsschlüssel-ID %1 nicht: bitte prüfen.</translation>
     </message>
     <message>
         <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der geheime Zugriffsschlüssel gehört nicht zur Zugriffsschlüssel-ID %1: den geheimen Schlüssel prüfen.</translation>
     </message>
     <message>
         <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %2 gibt es keinen Bucket %1: Namen des Buckets und Endpunkt prüfen.</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr dieses Computers weicht zu weit von der des Speichers ab: die Uhr richtig stellen, etwa mit automatischem Datum und automatischer Uhrzeit.</translation>
     </message>
     <message>
         <source>The storage refused the region %1: check the bucket&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher hat die Region %1 abgelehnt: die Region des Buckets prüfen.</translation>
     </message>
     <message>
         <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher verweigert dem Schlüssel %1 den Zugriff auf den Bucket %2: die Berechtigungen des Schlüssels prüfen.</translation>
     </message>
     <message>
         <source>The storage refused the request: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher hat die Anfrage abgelehnt: %1 (%2).</translation>
     </message>
     <message>
         <source>The storage answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher antwortete mit Fehler %1.</translation>
     </message>
 </context>
 <context>
@@ -4007,19 +4014,19 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>Open &amp;Location…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse öffnen…</translation>
     </message>
     <message>
         <source>Open a feed from its web address, to edit and keep a copy of</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Feed über seine Webadresse öffnen, um ihn zu bearbeiten und eine Kopie zu behalten</translation>
     </message>
     <message>
         <source>&amp;Move Feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed &amp;umziehen…</translation>
     </message>
     <message>
         <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Feed eine neue Adresse geben und den Apps der Abonnenten sagen, dass sie ihm dorthin folgen sollen</translation>
     </message>
 </context>
 <context>
@@ -4191,7 +4198,7 @@ Mit Adressen relativ zum Feed hinzufügen, um sie später zu vervollständigen? 
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat sich beim Lesen geändert.</translation>
     </message>
 </context>
 <context>
