@@ -495,23 +495,23 @@
     </message>
     <message>
         <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier le fichier de flux sans ouvrir de fenêtre, avec les vérifications et dans l’ordre de la commande Publier : d’abord la vérification du flux, puis les fichiers médias sous l’adresse des médias des paramètres de publication du flux, le flux en dernier. La progression est écrite sur la sortie d’erreur standard. Code de sortie 0 quand tout a été envoyé, 1 quand le serveur a refusé ou que le flux a des erreurs, 2 pour des arguments incorrects.</translation>
     </message>
     <message>
         <source>FEED</source>
-        <translation type="unfinished"></translation>
+        <translation>FLUX</translation>
     </message>
     <message>
         <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --publish : la destination. file:///chemin/, sftp://UTILISATEUR@HÔTE[:PORT]/chemin/, ftp://, ftps://, dav://UTILISATEUR@HÔTE[:PORT]/chemin/ (WebDAV ; davs:// sur HTTPS) ou s3://ID_CLÉ_ACCÈS@HÔTE[:PORT]/BUCKET/PRÉFIXE/?region=RÉGION (path-style ; &amp;scheme=http pour un serveur sans TLS). Le mot de passe ou la clé secrète vient de la variable d’environnement TIDREL_PUBLISH_SECRET si elle est définie, sinon du trousseau de clés.</translation>
     </message>
     <message>
         <source>TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>DESTINATION</translation>
     </message>
     <message>
         <source>Usage: %1 --publish FEED --to TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : %1 --publish FLUX --to DESTINATION</translation>
     </message>
 </context>
 <context>
@@ -585,31 +585,31 @@
     <name>CDavFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">%1 ne peut pas être lu.</translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Annulé.</translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>The server refused the user name or the password: check both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe : vérifiez les deux.</translation>
     </message>
     <message>
         <source>The server does not let this user write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur ne permet pas à cet utilisateur d’écrire %1.</translation>
     </message>
     <message>
         <source>The server does not take files at %1: is WebDAV turned on there?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n’accepte pas de fichiers à %1 : WebDAV y est-il activé ?</translation>
     </message>
     <message>
         <source>The server has no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque du serveur est plein.</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished">Le serveur a répondu par l’erreur %1.</translation>
+        <translation>Le serveur a répondu par l’erreur %1.</translation>
     </message>
 </context>
 <context>
@@ -666,15 +666,15 @@ Ne lui faites confiance que si c’est l’empreinte que l’administrateur de v
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une adresse</translation>
     </message>
     <message>
         <source>&amp;Web address of the feed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse &amp;web du flux :</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
 </context>
 <context>
@@ -756,15 +756,17 @@ Le flux garde ses modifications.</translation>
         <source>Cannot open %1.
 
 The download could not be written to a temporary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1.
+
+Le téléchargement n’a pas pu être écrit dans un fichier temporaire.</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished">Le fichier a changé sur le disque depuis son ouverture. Enregistrer quand même ?</translation>
+        <translation>Le fichier a changé sur le disque depuis son ouverture. Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;craser</translation>
     </message>
 </context>
 <context>
@@ -947,70 +949,70 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Not a percentage from 0 to 100.</source>
-        <translation type="unfinished">Pas un pourcentage de 0 à 100. {0 ?}</translation>
+        <translation>Pas un pourcentage de 0 à 100.</translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un lieu en notation geo comme « geo:30.2672,97.7431 », avec une latitude de -90 à 90 et une longitude de -180 à 180.</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un objet OpenStreetMap comme « R113314 » : N, W ou R, son numéro et une révision facultative comme « #2 ».</translation>
     </message>
     <message>
         <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un code de pays ISO 3166-1, de deux lettres comme « US ».</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un rapport d’aspect comme « 16/9 » ou « 1.9 ».</translation>
     </message>
     <message>
         <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà ici un %1 avec %2=&quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace de noms podcast n’a pas de balise %1. Vouliez-vous dire %2 ?</translation>
     </message>
     <message>
         <source>The namespace has retired %1; use %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace de noms a retiré %1 ; utilisez %2 à la place.</translation>
     </message>
     <message>
         <source>%1 needs a %2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit contenir un %2.</translation>
     </message>
     <message>
         <source>The namespace recommends the %2 attribute on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace de noms recommande l’attribut %2 sur %1.</translation>
     </message>
     <message>
         <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un élément %2 ; écrivez-y le HTML échappé (&amp;lt;b&amp;gt;) ou dans une section CDATA.</translation>
     </message>
     <message>
         <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas d’attribut %2 ; les noms d’attributs distinguent majuscules et minuscules : vouliez-vous dire %3 ?</translation>
     </message>
     <message>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS ne donne pas d’attribut %2 à %1 ; les lecteurs l’ignorent.</translation>
     </message>
 </context>
 <context>
     <name>CFeedDownload</name>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement n’a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Annulé.</translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB, too large for a feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse %1 Mo, c’est trop pour un flux.</translation>
     </message>
 </context>
 <context>
@@ -1313,15 +1315,15 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Make from Feed &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Déduire de l’&amp;adresse du flux</translation>
     </message>
     <message>
         <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux n’indique pas encore sa propre adresse : remplissez son Adresse publique sur la page Canal.</translation>
     </message>
     <message>
         <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’identité du podcast, calculée selon la PSP-1 à partir de %1 ; elle ne change plus ensuite.</translation>
     </message>
 </context>
 <context>
@@ -1358,7 +1360,7 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>La destination doit être une adresse sftp://, ftp://, ftps://, dav://, davs://, s3:// ou file:// avec un hôte et un chemin, comme sftp://example.org/var/www/feed.xml.</translation>
     </message>
 </context>
 <context>
@@ -1867,43 +1869,43 @@ Tidrel s’en souvient jusqu’à sa fermeture.</translation>
     </message>
     <message>
         <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un attribut d’un autre vocabulaire sur un élément RSS ; les lecteurs l’ignorent.</translation>
     </message>
     <message>
         <source>RSS gives this element no such attribute; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS ne donne pas cet attribut à cet élément ; les lecteurs l’ignorent.</translation>
     </message>
     <message>
         <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse contient des caractères hors ASCII ; écrivez-les encodés en pourcent, comme %C3%A9, et l’hôte sous sa forme « xn-- ».</translation>
     </message>
     <message>
         <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce texte brut contient un « &lt; » qu’un lecteur qui l’affiche en HTML prend pour le début d’une balise, ce qui cache la suite ; écrivez-le &amp;#x3C;.</translation>
     </message>
     <message>
         <source>Few readers show a text input; most ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peu de lecteurs affichent une saisie de texte ; la plupart l’ignorent.</translation>
     </message>
     <message>
         <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de commentaires (slash:comments) doit être un nombre entier, 0 ou plus.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>La description contient une balise que les lecteurs suppriment par sécurité (embed, object, meta, style et autres).</translation>
     </message>
     <message>
         <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace de noms podcast recommande cet attribut ; les applications s’en servent pour bien afficher la balise.</translation>
     </message>
     <message>
         <source>The podcast namespace has retired this tag in favour of another.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espace de noms podcast a retiré cette balise au profit d’une autre.</translation>
     </message>
     <message>
         <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts demande ici « true » ou « false », pas yes, no ou clean.</translation>
     </message>
 </context>
 <context>
@@ -2080,30 +2082,31 @@ Tidrel s’en souvient jusqu’à sa fermeture.</translation>
     <name>CLocationOpener</name>
     <message>
         <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas l’adresse web d’un flux. Elle commence par https:// ou http://.</translation>
     </message>
     <message>
         <source>Downloading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une adresse</translation>
     </message>
     <message>
         <source>Downloading %1…
 %2 kB received</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1…
+%2 ko reçus</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished">Impossible d’ouvrir %1.
+        <translation>Impossible d’ouvrir %1.
 
 %2</translation>
     </message>
@@ -2111,7 +2114,9 @@ Tidrel s’en souvient jusqu’à sa fermeture.</translation>
         <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
 
 You can still edit it and keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le propriétaire de ce podcast l’a verrouillé contre un déplacement vers un autre hébergeur (podcast:locked vaut « yes »). Les annuaires ne l’accepteront pas depuis une nouvelle adresse tant que le propriétaire ne l’aura pas déverrouillé.
+
+Vous pouvez quand même le modifier et en garder une copie.</translation>
     </message>
 </context>
 <context>
@@ -2240,29 +2245,31 @@ Ouvrez vous-même cette adresse dans un navigateur.</translation>
     <name>CMoveFeedDialog</name>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le flux</translation>
     </message>
     <message>
         <source>not known: the feed names no address of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnue : le flux n’indique pas sa propre adresse</translation>
     </message>
     <message>
         <source>Current address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse actuelle :</translation>
     </message>
     <message>
         <source>&amp;New address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle adresse :</translation>
     </message>
     <message>
         <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
 
 Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux indiquera sa nouvelle adresse dans son atom:link rel=&quot;self&quot; et, pour un podcast, dans itunes:new-feed-url ; le podcast:guid d’un podcast reste le même, pour que les annuaires sachent qu’il s’agit du même podcast.
+
+Publiez le flux déplacé sur les deux hébergeurs, puis faites répondre l’ancien hébergeur à l’ancienne adresse par une redirection permanente (HTTP 301) vers la nouvelle. Gardez la redirection et itunes:new-feed-url au moins quatre semaines, mieux encore pour toujours : certaines applications consultent rarement un flux.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer</translation>
     </message>
 </context>
 <context>
@@ -2695,15 +2702,15 @@ Publish the moved feed to both hosts, then have the old host answer the old addr
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished">Aucune de ces valeurs : %1</translation>
+        <translation>Pas l’une des valeurs : %1</translation>
     </message>
     <message>
         <source>Not a two-letter country code like US or DE</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un code de pays à deux lettres comme US ou DE</translation>
     </message>
     <message>
         <source>Not an aspect ratio like 16/9 or 1.9</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un rapport d’aspect comme 16/9 ou 1.9</translation>
     </message>
 </context>
 <context>
@@ -2896,23 +2903,23 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     <name>CPublishCommand</name>
     <message>
         <source>%1: file %2 of %3, %4% sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fichier %2 sur %3, %4 % envoyé</translation>
     </message>
     <message>
         <source>--to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--to %1 : %2</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier.</translation>
     </message>
     <message>
         <source>The feed check found errors in %1; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>La vérification du flux a trouvé des erreurs dans %1 ; rien n’a été envoyé :</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu : %2</translation>
     </message>
 </context>
 <context>
@@ -3042,47 +3049,47 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nommer le bucket dans le chemin (path-style), pas dans le nom d’hôte</translation>
     </message>
     <message>
         <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permettre à tous de lire les fichiers envoyés (&amp;ACL public-read)</translation>
     </message>
     <message>
         <source>Where subscribers read the feed: the address it was opened from or moved to</source>
-        <translation type="unfinished"></translation>
+        <translation>Où les abonnés lisent le flux : l’adresse d’où il a été ouvert ou vers laquelle il a été déplacé</translation>
     </message>
     <message>
         <source>Feed&apos;s &amp;web address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse &amp;web du flux :</translation>
     </message>
     <message>
         <source>S3 regi&amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Régi&amp;on S3 :</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse est celle du flux sur le serveur : sftp://, ftp://, ftps://, dav:// ou davs:// pour WebDAV sur HTTP ou HTTPS, s3://POINT_DE_TERMINAISON/BUCKET/PRÉFIXE/ pour un stockage compatible S3, ou file:// pour un dossier de cet ordinateur. Une adresse finissant par / désigne un dossier ; le flux y garde son nom de fichier. Les fichiers médias partent d’abord et le flux en dernier, pour qu’il ne cite jamais un fichier qui n’est pas encore là.</translation>
     </message>
     <message>
         <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe, phrases de passe et clés secrètes sont gardés dans le trousseau de clés du bureau, jamais dans un fichier de paramètres.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse doit commencer par sftp://, ftp://, ftps://, dav://, davs://, s3:// ou file://.</translation>
     </message>
     <message>
         <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse doit avoir le bucket après le nom du serveur, comme /bucket/feed.xml.</translation>
     </message>
     <message>
         <source>Access key &amp;ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ID de clé d’accès :</translation>
     </message>
     <message>
         <source>&amp;Secret access key:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;lé d’accès secrète :</translation>
     </message>
 </context>
 <context>
@@ -3149,7 +3156,7 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le flux</translation>
     </message>
 </context>
 <context>
@@ -3357,43 +3364,43 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     <name>CS3Folder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">%1 ne peut pas être lu.</translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Annulé.</translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>The storage does not know the access key ID %1: check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage ne connaît pas l’ID de clé d’accès %1 : vérifiez-le.</translation>
     </message>
     <message>
         <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé d’accès secrète ne correspond pas à l’ID de clé d’accès %1 : vérifiez la clé secrète.</translation>
     </message>
     <message>
         <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de bucket %1 à %2 : vérifiez le nom du bucket et le point de terminaison.</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’horloge de cet ordinateur est trop éloignée de celle du stockage : remettez l’horloge à l’heure, par exemple avec la date et l’heure automatiques.</translation>
     </message>
     <message>
         <source>The storage refused the region %1: check the bucket&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage a refusé la région %1 : vérifiez la région du bucket.</translation>
     </message>
     <message>
         <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage a refusé à la clé %1 l’accès au bucket %2 : vérifiez les permissions de la clé.</translation>
     </message>
     <message>
         <source>The storage refused the request: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage a refusé la requête : %1 (%2).</translation>
     </message>
     <message>
         <source>The storage answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage a répondu par l’erreur %1.</translation>
     </message>
 </context>
 <context>
@@ -4006,19 +4013,19 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>Open &amp;Location…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une a&amp;dresse…</translation>
     </message>
     <message>
         <source>Open a feed from its web address, to edit and keep a copy of</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un flux depuis son adresse web, pour le modifier et en garder une copie</translation>
     </message>
     <message>
         <source>&amp;Move Feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer le flux…</translation>
     </message>
     <message>
         <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner au flux une nouvelle adresse et dire aux applications des abonnés de l’y suivre</translation>
     </message>
 </context>
 <context>
@@ -4190,7 +4197,7 @@ Les ajouter avec des adresses relatives au flux, à compléter plus tard ? Pour 
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a changé pendant sa lecture.</translation>
     </message>
 </context>
 <context>
