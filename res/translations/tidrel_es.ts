@@ -495,23 +495,23 @@
     </message>
     <message>
         <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Publica el archivo del feed sin abrir ninguna ventana, con las comprobaciones y en el orden del comando Publicar: primero la comprobación del feed, después los archivos multimedia bajo la dirección multimedia de los ajustes de publicación del feed y, por último, el feed. El progreso se escribe en la salida de error estándar. Estado de salida 0 cuando se envió todo, 1 cuando el servidor rechazó el envío o el feed tiene errores, 2 si los argumentos son incorrectos.</translation>
     </message>
     <message>
         <source>FEED</source>
-        <translation type="unfinished"></translation>
+        <translation>FEED</translation>
     </message>
     <message>
         <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --publish: el destino. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// sobre HTTPS) o s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http para un servidor sin TLS). La contraseña o la clave secreta se toma de la variable de entorno TIDREL_PUBLISH_SECRET si está definida y, si no, del depósito de claves.</translation>
     </message>
     <message>
         <source>TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>TARGET</translation>
     </message>
     <message>
         <source>Usage: %1 --publish FEED --to TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 --publish FEED --to TARGET</translation>
     </message>
 </context>
 <context>
@@ -585,31 +585,31 @@
     <name>CDavFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">No se puede leer %1.</translation>
+        <translation>No se puede leer %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Cancelado.</translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>The server refused the user name or the password: check both.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor rechazó el nombre de usuario o la contraseña: compruebe ambos.</translation>
     </message>
     <message>
         <source>The server does not let this user write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no permite a este usuario escribir %1.</translation>
     </message>
     <message>
         <source>The server does not take files at %1: is WebDAV turned on there?</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no acepta archivos en %1: ¿está activado WebDAV allí?</translation>
     </message>
     <message>
         <source>The server has no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al servidor no le queda espacio.</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished">El servidor respondió con el error %1.</translation>
+        <translation>El servidor respondió con el error %1.</translation>
     </message>
 </context>
 <context>
@@ -666,15 +666,15 @@ Confíe en él solo si es la huella que le dio el administrador de su servidor.<
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir ubicación</translation>
     </message>
     <message>
         <source>&amp;Web address of the feed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección &amp;web del feed:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
 </context>
 <context>
@@ -756,15 +756,17 @@ El feed conserva sus cambios.</translation>
         <source>Cannot open %1.
 
 The download could not be written to a temporary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1.
+
+No se pudo escribir la descarga en un archivo temporal.</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished">El archivo cambió en el disco desde que se abrió. ¿Guardar de todos modos?</translation>
+        <translation>El archivo cambió en el disco desde que se abrió. ¿Guardar de todos modos?</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobrescribir</translation>
     </message>
 </context>
 <context>
@@ -947,70 +949,70 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Not a percentage from 0 to 100.</source>
-        <translation type="unfinished">No es un porcentaje de 0 a 100. {0 ?}</translation>
+        <translation>No es un porcentaje de 0 a 100.</translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un lugar en notación geo como «geo:30.2672,97.7431», con latitud de -90 a 90 y longitud de -180 a 180.</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un objeto de OpenStreetMap como «R113314»: N, W o R, su número y una revisión opcional como «#2».</translation>
     </message>
     <message>
         <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un código de país ISO 3166-1, dos letras como «US».</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una relación de aspecto como «16/9» o «1.9».</translation>
     </message>
     <message>
         <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay aquí un elemento %1 con %2=&quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>El espacio de nombres podcast no tiene la etiqueta %1. ¿Quería decir %2?</translation>
     </message>
     <message>
         <source>The namespace has retired %1; use %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>El espacio de nombres ha retirado %1; use %2 en su lugar.</translation>
     </message>
     <message>
         <source>%1 needs a %2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita dentro un elemento %2.</translation>
     </message>
     <message>
         <source>The namespace recommends the %2 attribute on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El espacio de nombres recomienda el atributo %2 en %1.</translation>
     </message>
     <message>
         <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene un elemento %2; escriba el HTML de su interior escapado (&amp;lt;b&amp;gt;) o en una sección CDATA.</translation>
     </message>
     <message>
         <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene el atributo %2; los nombres de atributo distinguen mayúsculas y minúsculas: ¿quería decir %3?</translation>
     </message>
     <message>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS no da a %1 ningún atributo %2; los lectores lo ignoran.</translation>
     </message>
 </context>
 <context>
     <name>CFeedDownload</name>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la descarga.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Cancelado.</translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB, too large for a feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ocupa más de %1 MB, demasiado para un feed.</translation>
     </message>
 </context>
 <context>
@@ -1313,15 +1315,15 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Make from Feed &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar a partir de la &amp;dirección del feed</translation>
     </message>
     <message>
         <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
-        <translation type="unfinished"></translation>
+        <translation>El feed aún no indica su propia dirección: rellene su Dirección pública en la página Canal.</translation>
     </message>
     <message>
         <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
-        <translation type="unfinished"></translation>
+        <translation>La identidad del podcast, que PSP-1 genera a partir de %1; después no cambia nunca.</translation>
     </message>
 </context>
 <context>
@@ -1358,7 +1360,7 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>El destino debe ser una dirección sftp://, ftp://, ftps://, dav://, davs://, s3:// o file:// con un host y una ruta, como sftp://example.org/var/www/feed.xml.</translation>
     </message>
 </context>
 <context>
@@ -1867,43 +1869,43 @@ Tidrel la recuerda hasta que se cierre.</translation>
     </message>
     <message>
         <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un atributo de otro vocabulario en un elemento de RSS; los lectores lo ignoran.</translation>
     </message>
     <message>
         <source>RSS gives this element no such attribute; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS no da a este elemento ese atributo; los lectores lo ignoran.</translation>
     </message>
     <message>
         <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección contiene caracteres fuera de ASCII; escríbalos con codificación porcentual, como %C3%A9, y el host en su forma «xn--».</translation>
     </message>
     <message>
         <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este texto sin formato contiene un «&lt;» que un lector que lo muestre como HTML toma por el comienzo de una etiqueta, con lo que oculta lo que sigue; escríbalo como &amp;#x3C;.</translation>
     </message>
     <message>
         <source>Few readers show a text input; most ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pocos lectores muestran un campo de entrada de texto; la mayoría lo ignora.</translation>
     </message>
     <message>
         <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de comentarios (slash:comments) debe ser un número entero, 0 o mayor.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>La descripción contiene una etiqueta que los lectores quitan por riesgo (embed, object, meta, style y similares).</translation>
     </message>
     <message>
         <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
-        <translation type="unfinished"></translation>
+        <translation>El espacio de nombres podcast recomienda este atributo; las aplicaciones lo usan para mostrar bien la etiqueta.</translation>
     </message>
     <message>
         <source>The podcast namespace has retired this tag in favour of another.</source>
-        <translation type="unfinished"></translation>
+        <translation>El espacio de nombres podcast ha retirado esta etiqueta en favor de otra.</translation>
     </message>
     <message>
         <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts pide aquí «true» o «false», no yes, no ni clean.</translation>
     </message>
 </context>
 <context>
@@ -2080,30 +2082,31 @@ Tidrel la recuerda hasta que se cierre.</translation>
     <name>CLocationOpener</name>
     <message>
         <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es la dirección web de un feed, que empieza por https:// o http://.</translation>
     </message>
     <message>
         <source>Downloading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir ubicación</translation>
     </message>
     <message>
         <source>Downloading %1…
 %2 kB received</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1…
+%2 kB recibidos</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished">No se puede abrir %1.
+        <translation>No se puede abrir %1.
 
 %2</translation>
     </message>
@@ -2111,7 +2114,9 @@ Tidrel la recuerda hasta que se cierre.</translation>
         <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
 
 You can still edit it and keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>El propietario de este podcast lo ha bloqueado para que no se mueva a otro host (podcast:locked es «yes»). Los directorios no lo aceptarán desde una dirección nueva hasta que el propietario lo desbloquee.
+
+Aun así, puede editarlo y guardar una copia.</translation>
     </message>
 </context>
 <context>
@@ -2240,29 +2245,31 @@ Abra usted esta dirección en un navegador.</translation>
     <name>CMoveFeedDialog</name>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el feed</translation>
     </message>
     <message>
         <source>not known: the feed names no address of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocida: el feed no indica su propia dirección</translation>
     </message>
     <message>
         <source>Current address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección actual:</translation>
     </message>
     <message>
         <source>&amp;New address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva dirección:</translation>
     </message>
     <message>
         <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
 
 Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
-        <translation type="unfinished"></translation>
+        <translation>El feed indicará su nueva dirección en su atom:link rel=&quot;self&quot; y, si es un podcast, en itunes:new-feed-url; el podcast:guid de un podcast se mantiene, para que los directorios sepan que es el mismo podcast.
+
+Publique el feed movido en ambos hosts y, después, haga que el host antiguo responda a la dirección antigua con una redirección permanente (HTTP 301) a la nueva. Mantenga la redirección e itunes:new-feed-url durante al menos cuatro semanas, o mejor para siempre: algunas aplicaciones consultan un feed muy de tarde en tarde.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover</translation>
     </message>
 </context>
 <context>
@@ -2695,15 +2702,15 @@ Publish the moved feed to both hosts, then have the old host answer the old addr
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished">No es ninguno de: %1</translation>
+        <translation>No es uno de estos: %1</translation>
     </message>
     <message>
         <source>Not a two-letter country code like US or DE</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un código de país de dos letras como US o DE</translation>
     </message>
     <message>
         <source>Not an aspect ratio like 16/9 or 1.9</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una relación de aspecto como 16/9 o 1.9</translation>
     </message>
 </context>
 <context>
@@ -2896,23 +2903,23 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CPublishCommand</name>
     <message>
         <source>%1: file %2 of %3, %4% sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: archivo %2 de %3, %4% enviado</translation>
     </message>
     <message>
         <source>--to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--to %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo.</translation>
     </message>
     <message>
         <source>The feed check found errors in %1; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación del feed encontró errores en %1; no se envió nada:</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
@@ -3042,47 +3049,47 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombrar el bucket en la ruta (path-style), no en el nombre del host</translation>
     </message>
     <message>
         <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir que todos lean los archivos subidos (&amp;ACL public-read)</translation>
     </message>
     <message>
         <source>Where subscribers read the feed: the address it was opened from or moved to</source>
-        <translation type="unfinished"></translation>
+        <translation>Donde los suscriptores leen el feed: la dirección desde la que se abrió o a la que se movió</translation>
     </message>
     <message>
         <source>Feed&apos;s &amp;web address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección &amp;web del feed:</translation>
     </message>
     <message>
         <source>S3 regi&amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Región de S3:</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección es la del feed en el servidor: sftp://, ftp://, ftps://, dav:// o davs:// para WebDAV sobre HTTP o HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ para almacenamiento compatible con S3, o file:// para una carpeta de este equipo. Una dirección que termina en / nombra una carpeta; el feed conserva allí su nombre de archivo. Los archivos multimedia se suben primero y el feed al final, para que nunca enumere un archivo que aún no está allí.</translation>
     </message>
     <message>
         <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas, frases de paso y claves secretas se guardan en el depósito de claves del escritorio, nunca en un archivo de ajustes.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección debe empezar por sftp://, ftp://, ftps://, dav://, davs://, s3:// o file://.</translation>
     </message>
     <message>
         <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección necesita el bucket después del nombre del servidor, como /bucket/feed.xml.</translation>
     </message>
     <message>
         <source>Access key &amp;ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;D de clave de acceso:</translation>
     </message>
     <message>
         <source>&amp;Secret access key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cla&amp;ve de acceso secreta:</translation>
     </message>
 </context>
 <context>
@@ -3149,7 +3156,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el feed</translation>
     </message>
 </context>
 <context>
@@ -3357,43 +3364,43 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CS3Folder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">No se puede leer %1.</translation>
+        <translation>No se puede leer %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Cancelado.</translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>The storage does not know the access key ID %1: check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacenamiento no conoce el ID de clave de acceso %1: compruébelo.</translation>
     </message>
     <message>
         <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave de acceso secreta no corresponde al ID de clave de acceso %1: compruebe la clave secreta.</translation>
     </message>
     <message>
         <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún bucket %1 en %2: compruebe el nombre del bucket y el endpoint.</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj de este equipo está demasiado desfasado respecto al del almacenamiento: ponga el reloj en hora, por ejemplo con la fecha y hora automáticas.</translation>
     </message>
     <message>
         <source>The storage refused the region %1: check the bucket&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacenamiento rechazó la región %1: compruebe la región del bucket.</translation>
     </message>
     <message>
         <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacenamiento denegó a la clave %1 el acceso al bucket %2: compruebe los permisos de la clave.</translation>
     </message>
     <message>
         <source>The storage refused the request: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacenamiento rechazó la solicitud: %1 (%2).</translation>
     </message>
     <message>
         <source>The storage answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacenamiento respondió con el error %1.</translation>
     </message>
 </context>
 <context>
@@ -4006,19 +4013,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Open &amp;Location…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir u&amp;bicación…</translation>
     </message>
     <message>
         <source>Open a feed from its web address, to edit and keep a copy of</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un feed desde su dirección web, para editarlo y guardar una copia</translation>
     </message>
     <message>
         <source>&amp;Move Feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover el feed…</translation>
     </message>
     <message>
         <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar al feed una dirección nueva e indicar a las aplicaciones de los suscriptores que lo sigan allí</translation>
     </message>
 </context>
 <context>
@@ -4190,7 +4197,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo cambió mientras se leía.</translation>
     </message>
 </context>
 <context>
