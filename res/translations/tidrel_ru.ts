@@ -498,23 +498,23 @@
     </message>
     <message>
         <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Опубликовать файл ленты, не открывая окна, с проверками и в порядке команды «Опубликовать»: сначала проверка ленты, затем медиафайлы по адресу медиафайлов из параметров публикации ленты, лента последней. Ход выполнения выводится в стандартный поток ошибок. Код выхода 0, если всё отправлено, 1, если сервер отказал или в ленте есть ошибки, 2 при неверных аргументах.</translation>
     </message>
     <message>
         <source>FEED</source>
-        <translation type="unfinished"></translation>
+        <translation>ЛЕНТА</translation>
     </message>
     <message>
         <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>С --publish: куда публиковать. file:///путь/, sftp://ПОЛЬЗОВАТЕЛЬ@УЗЕЛ[:ПОРТ]/путь/, ftp://, ftps://, dav://ПОЛЬЗОВАТЕЛЬ@УЗЕЛ[:ПОРТ]/путь/ (WebDAV; davs:// через HTTPS) или s3://ИД_КЛЮЧА_ДОСТУПА@УЗЕЛ[:ПОРТ]/БАКЕТ/ПРЕФИКС/?region=РЕГИОН (path-style; &amp;scheme=http для сервера без TLS). Пароль или секретный ключ берётся из переменной окружения TIDREL_PUBLISH_SECRET, если она задана, иначе из связки ключей.</translation>
     </message>
     <message>
         <source>TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>НАЗНАЧЕНИЕ</translation>
     </message>
     <message>
         <source>Usage: %1 --publish FEED --to TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: %1 --publish ЛЕНТА --to НАЗНАЧЕНИЕ</translation>
     </message>
 </context>
 <context>
@@ -588,31 +588,31 @@
     <name>CDavFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">%1 не читается.</translation>
+        <translation>Не удаётся прочитать %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Отменено.</translation>
+        <translation>Отменено.</translation>
     </message>
     <message>
         <source>The server refused the user name or the password: check both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер не принял имя пользователя или пароль: проверьте и то, и другое.</translation>
     </message>
     <message>
         <source>The server does not let this user write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер не разрешает этому пользователю запись в %1.</translation>
     </message>
     <message>
         <source>The server does not take files at %1: is WebDAV turned on there?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер не принимает файлы по адресу %1: включён ли там WebDAV?</translation>
     </message>
     <message>
         <source>The server has no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>На сервере не осталось места.</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished">Сервер ответил ошибкой %1.</translation>
+        <translation>Сервер ответил ошибкой %1.</translation>
     </message>
 </context>
 <context>
@@ -669,15 +669,15 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть по адресу</translation>
     </message>
     <message>
         <source>&amp;Web address of the feed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Веб-адрес ленты:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть</translation>
     </message>
 </context>
 <context>
@@ -759,15 +759,17 @@ The feed keeps its changes.</source>
         <source>Cannot open %1.
 
 The download could not be written to a temporary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть %1.
+
+Скачанные данные не удалось записать во временный файл.</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished">Файл изменён на диске после открытия. Всё равно сохранить?</translation>
+        <translation>Файл изменился на диске после открытия. Всё равно сохранить?</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перезаписать</translation>
     </message>
 </context>
 <context>
@@ -951,70 +953,70 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Not a percentage from 0 to 100.</source>
-        <translation type="unfinished">Это не процент от 0 до 100. {0 ?}</translation>
+        <translation>Это не процент от 0 до 100.</translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не место в нотации geo вида «geo:30.2672,97.7431»: широта от -90 до 90 и долгота от -180 до 180.</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не объект OpenStreetMap вида «R113314»: N, W или R, его номер и необязательная ревизия вида «#2».</translation>
     </message>
     <message>
         <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не код страны по ISO 3166-1 — две буквы, например «US».</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не соотношение сторон вида «16/9» или «1.9».</translation>
     </message>
     <message>
         <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь уже есть %1 с %2=&quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>В пространстве имён podcast нет тега %1. Может быть, %2?</translation>
     </message>
     <message>
         <source>The namespace has retired %1; use %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пространство имён упразднило %1; используйте вместо него %2.</translation>
     </message>
     <message>
         <source>%1 needs a %2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутри %1 нужен %2.</translation>
     </message>
     <message>
         <source>The namespace recommends the %2 attribute on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пространство имён рекомендует атрибут %2 у %1.</translation>
     </message>
     <message>
         <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 содержит элемент %2; пишите HTML внутри него экранированным (&amp;lt;b&amp;gt;) или в разделе CDATA.</translation>
     </message>
     <message>
         <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>У %1 нет атрибута %2; имена атрибутов чувствительны к регистру: может быть, %3?</translation>
     </message>
     <message>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS не предусматривает у %1 атрибута %2; программы чтения его игнорируют.</translation>
     </message>
 </context>
 <context>
     <name>CFeedDownload</name>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать скачивание.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Отменено.</translation>
+        <translation>Отменено.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB, too large for a feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл больше %1 МБ — слишком велик для ленты.</translation>
     </message>
 </context>
 <context>
@@ -1317,15 +1319,15 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Make from Feed &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать из &amp;адреса ленты</translation>
     </message>
     <message>
         <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
-        <translation type="unfinished"></translation>
+        <translation>У ленты ещё не указан собственный адрес: заполните поле «Публичный адрес» на странице «Канал».</translation>
     </message>
     <message>
         <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Идентификатор подкаста, который PSP-1 строит из %1; после этого он никогда не меняется.</translation>
     </message>
 </context>
 <context>
@@ -1364,7 +1366,7 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначение должно быть адресом sftp://, ftp://, ftps://, dav://, davs://, s3:// или file:// с узлом и путём, например sftp://example.org/var/www/feed.xml.</translation>
     </message>
 </context>
 <context>
@@ -1878,43 +1880,43 @@ Tidrel запомнит его до завершения работы.</translat
     </message>
     <message>
         <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Атрибут из другого словаря на элементе RSS; программы чтения его игнорируют.</translation>
     </message>
     <message>
         <source>RSS gives this element no such attribute; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS не предусматривает у этого элемента такого атрибута; программы чтения его игнорируют.</translation>
     </message>
     <message>
         <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес содержит символы вне ASCII; пишите их в процентной кодировке, как %C3%A9, а имя узла — в форме «xn--».</translation>
     </message>
     <message>
         <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот простой текст содержит «&lt;», который программа чтения, показывающая текст как HTML, примет за начало тега и скроет то, что идёт следом; пишите его как &amp;#x3C;.</translation>
     </message>
     <message>
         <source>Few readers show a text input; most ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немногие программы чтения показывают текстовый ввод; большинство его игнорирует.</translation>
     </message>
     <message>
         <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число комментариев (slash:comments) должно быть целым числом, 0 или больше.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>Описание содержит тег, который программы чтения удаляют как опасный (embed, object, meta, style и подобные).</translation>
     </message>
     <message>
         <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пространство имён podcast рекомендует этот атрибут; приложения используют его, чтобы правильно показать тег.</translation>
     </message>
     <message>
         <source>The podcast namespace has retired this tag in favour of another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пространство имён podcast упразднило этот тег в пользу другого.</translation>
     </message>
     <message>
         <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Podcasts требует здесь «true» или «false», а не yes, no или clean.</translation>
     </message>
 </context>
 <context>
@@ -2091,30 +2093,31 @@ Tidrel запомнит его до завершения работы.</translat
     <name>CLocationOpener</name>
     <message>
         <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не веб-адрес ленты. Такой адрес начинается с https:// или http://.</translation>
     </message>
     <message>
         <source>Downloading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Скачивание %1…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть по адресу</translation>
     </message>
     <message>
         <source>Downloading %1…
 %2 kB received</source>
-        <translation type="unfinished"></translation>
+        <translation>Скачивание %1…
+Получено %2 КБ</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished">Не удаётся открыть %1.
+        <translation>Не удаётся открыть %1.
 
 %2</translation>
     </message>
@@ -2122,7 +2125,9 @@ Tidrel запомнит его до завершения работы.</translat
         <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
 
 You can still edit it and keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Владелец этого подкаста запретил его перенос на другой хостинг (podcast:locked имеет значение «yes»). Каталоги не примут его с нового адреса, пока владелец не снимет запрет.
+
+Вы по-прежнему можете изменять его и сохранить копию.</translation>
     </message>
 </context>
 <context>
@@ -2251,29 +2256,31 @@ Open this address in a browser yourself.</source>
     <name>CMoveFeedDialog</name>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Перенос ленты</translation>
     </message>
     <message>
         <source>not known: the feed names no address of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестен: лента не указывает собственный адрес</translation>
     </message>
     <message>
         <source>Current address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий адрес:</translation>
     </message>
     <message>
         <source>&amp;New address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Новый адрес:</translation>
     </message>
     <message>
         <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
 
 Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Лента укажет свой новый адрес в atom:link rel=&quot;self&quot; и, если это подкаст, в itunes:new-feed-url; podcast:guid подкаста сохраняется, поэтому каталоги узнают в нём тот же подкаст.
+
+Опубликуйте перенесённую ленту на обоих хостингах, затем настройте старый хостинг так, чтобы он отвечал на старый адрес постоянным перенаправлением (HTTP 301) на новый. Сохраняйте перенаправление и itunes:new-feed-url не менее четырёх недель, а лучше навсегда: некоторые приложения проверяют ленту редко.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перенести</translation>
     </message>
 </context>
 <context>
@@ -2706,15 +2713,15 @@ Publish the moved feed to both hosts, then have the old host answer the old addr
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished">Не одно из: %1</translation>
+        <translation>Это не одно из значений: %1</translation>
     </message>
     <message>
         <source>Not a two-letter country code like US or DE</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не двухбуквенный код страны вида US или DE</translation>
     </message>
     <message>
         <source>Not an aspect ratio like 16/9 or 1.9</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не соотношение сторон вида 16/9 или 1.9</translation>
     </message>
 </context>
 <context>
@@ -2908,23 +2915,23 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CPublishCommand</name>
     <message>
         <source>%1: file %2 of %3, %4% sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: файл %2 из %3, отправлено %4%</translation>
     </message>
     <message>
         <source>--to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--to %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не является файлом.</translation>
     </message>
     <message>
         <source>The feed check found errors in %1; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка ленты нашла ошибки в %1; ничего не отправлено:</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать %1: %2</translation>
     </message>
 </context>
 <context>
@@ -3054,47 +3061,47 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Указывать бакет в пути (path-style), а не в имени узла</translation>
     </message>
     <message>
         <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить всем читать загруженные файлы (public-read &amp;ACL)</translation>
     </message>
     <message>
         <source>Where subscribers read the feed: the address it was opened from or moved to</source>
-        <translation type="unfinished"></translation>
+        <translation>Где подписчики читают ленту: адрес, с которого она была открыта или на который перенесена</translation>
     </message>
     <message>
         <source>Feed&apos;s &amp;web address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Веб-адрес ленты:</translation>
     </message>
     <message>
         <source>S3 regi&amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Регион S3:</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес — это адрес ленты на сервере: sftp://, ftp://, ftps://, dav:// или davs:// для WebDAV через HTTP или HTTPS, s3://ЭНДПОИНТ/БАКЕТ/ПРЕФИКС/ для хранилища, совместимого с S3, или file:// для папки на этом компьютере. Адрес, оканчивающийся на /, указывает папку; лента сохраняет в ней своё имя файла. Медиафайлы отправляются первыми, а лента последней, поэтому в ней никогда не окажется файла, которого ещё нет на сервере.</translation>
     </message>
     <message>
         <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароли, парольные фразы и секретные ключи хранятся в связке ключей рабочего стола, а не в файле настроек.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес должен начинаться с sftp://, ftp://, ftps://, dav://, davs://, s3:// или file://.</translation>
     </message>
     <message>
         <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>После имени сервера в адресе нужен бакет, например /bucket/feed.xml.</translation>
     </message>
     <message>
         <source>Access key &amp;ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Идентификатор ключа доступа:</translation>
     </message>
     <message>
         <source>&amp;Secret access key:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Секретный ключ доступа:</translation>
     </message>
 </context>
 <context>
@@ -3161,7 +3168,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Перенос ленты</translation>
     </message>
 </context>
 <context>
@@ -3369,43 +3376,43 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CS3Folder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">%1 не читается.</translation>
+        <translation>Не удаётся прочитать %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">Отменено.</translation>
+        <translation>Отменено.</translation>
     </message>
     <message>
         <source>The storage does not know the access key ID %1: check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Хранилищу не известен идентификатор ключа доступа %1: проверьте его.</translation>
     </message>
     <message>
         <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
-        <translation type="unfinished"></translation>
+        <translation>Секретный ключ доступа не соответствует идентификатору ключа доступа %1: проверьте секретный ключ.</translation>
     </message>
     <message>
         <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>На %2 нет бакета %1: проверьте имя бакета и эндпоинт.</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы этого компьютера слишком расходятся с часами хранилища: выставьте точное время, например включив автоматическую установку даты и времени.</translation>
     </message>
     <message>
         <source>The storage refused the region %1: check the bucket&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Хранилище отклонило регион %1: проверьте регион бакета.</translation>
     </message>
     <message>
         <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Хранилище отказало ключу %1 в доступе к бакету %2: проверьте права ключа.</translation>
     </message>
     <message>
         <source>The storage refused the request: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Хранилище отклонило запрос: %1 (%2).</translation>
     </message>
     <message>
         <source>The storage answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Хранилище ответило ошибкой %1.</translation>
     </message>
 </context>
 <context>
@@ -4018,19 +4025,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Open &amp;Location…</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть по &amp;адресу…</translation>
     </message>
     <message>
         <source>Open a feed from its web address, to edit and keep a copy of</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть ленту по её веб-адресу, чтобы изменить её и сохранить копию</translation>
     </message>
     <message>
         <source>&amp;Move Feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>Пере&amp;нести ленту…</translation>
     </message>
     <message>
         <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
-        <translation type="unfinished"></translation>
+        <translation>Дать ленте новый адрес и сообщить приложениям подписчиков, что пора перейти туда</translation>
     </message>
 </context>
 <context>
@@ -4202,7 +4209,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл изменился во время чтения.</translation>
     </message>
 </context>
 <context>
