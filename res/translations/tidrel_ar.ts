@@ -507,23 +507,23 @@
     </message>
     <message>
         <source>Publish the feed file without opening a window, with the checks and in the order of the Publish command: the feed check first, then the media files under the media address of the feed&apos;s publish settings, the feed last. Progress goes to standard error. Exit status 0 when everything was sent, 1 when the server refused or the feed has errors, 2 for wrong arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>نشر ملف الخلاصة دون فتح نافذة، بالفحوص نفسها وبترتيب أمر «نشر»: فحص الخلاصة أولًا، ثم ملفات الوسائط الواقعة تحت عنوان الوسائط في إعدادات نشر الخلاصة، والخلاصة أخيرًا. يُكتب التقدّم في الخطأ القياسي. حالة الخروج 0 عند إرسال كل شيء، و1 حين يرفض الخادم أو تكون في الخلاصة أخطاء، و2 للوسيطات الخاطئة.</translation>
     </message>
     <message>
         <source>FEED</source>
-        <translation type="unfinished"></translation>
+        <translation>خلاصة</translation>
     </message>
     <message>
         <source>With --publish: where to. file:///path/, sftp://USER@HOST[:PORT]/path/, ftp://, ftps://, dav://USER@HOST[:PORT]/path/ (WebDAV; davs:// over HTTPS) or s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (path-style; &amp;scheme=http for a server without TLS). The password or secret key comes from the environment variable TIDREL_PUBLISH_SECRET when set, else from the keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع --publish: وجهة النشر. file:///path/ أو sftp://USER@HOST[:PORT]/path/ أو ftp:// أو ftps:// أو dav://USER@HOST[:PORT]/path/ (WebDAV؛ وdavs:// عبر HTTPS) أو s3://ACCESS_KEY_ID@HOST[:PORT]/BUCKET/PREFIX/?region=REGION (بنمط المسار path-style؛ و&amp;scheme=http لخادم بلا TLS). تأتي كلمة المرور أو المفتاح السري من متغير البيئة TIDREL_PUBLISH_SECRET إن كان مضبوطًا، وإلا من حلقة المفاتيح.</translation>
     </message>
     <message>
         <source>TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>وجهة</translation>
     </message>
     <message>
         <source>Usage: %1 --publish FEED --to TARGET</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: %1 --publish خلاصة --to وجهة</translation>
     </message>
 </context>
 <context>
@@ -597,31 +597,31 @@
     <name>CDavFolder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">تتعذّر قراءة %1.</translation>
+        <translation>تتعذّر قراءة %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">أُلغي.</translation>
+        <translation>أُلغي.</translation>
     </message>
     <message>
         <source>The server refused the user name or the password: check both.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الخادم اسم المستخدم أو كلمة المرور: تحقق من كليهما.</translation>
     </message>
     <message>
         <source>The server does not let this user write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسمح الخادم لهذا المستخدم بالكتابة في %1.</translation>
     </message>
     <message>
         <source>The server does not take files at %1: is WebDAV turned on there?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يقبل الخادم ملفات في %1: هل WebDAV مفعّل هناك؟</translation>
     </message>
     <message>
         <source>The server has no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تبقَ على الخادم مساحة.</translation>
     </message>
     <message>
         <source>The server answered with error %1.</source>
-        <translation type="unfinished">ردّ الخادم بالخطأ %1.</translation>
+        <translation>ردّ الخادم بالخطأ %1.</translation>
     </message>
 </context>
 <context>
@@ -678,15 +678,15 @@ Trust it only when it is the fingerprint your server&apos;s administrator gave y
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح عنوان ويب</translation>
     </message>
     <message>
         <source>&amp;Web address of the feed:</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الخلاصة على الويب (&amp;W):</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح (&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -768,15 +768,17 @@ The feed keeps its changes.</source>
         <source>Cannot open %1.
 
 The download could not be written to a temporary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر فتح %1.
+
+تعذّرت كتابة التنزيل في ملف مؤقت.</translation>
     </message>
     <message>
         <source>The file changed on disk since it was opened. Save anyway?</source>
-        <translation type="unfinished">تغيّر الملف على القرص منذ فتحه. هل تريد الحفظ على أي حال؟</translation>
+        <translation>تغيّر الملف على القرص منذ فتحه. هل تريد الحفظ على أي حال؟</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتابة فوق الملف (&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -963,70 +965,70 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Not a percentage from 0 to 100.</source>
-        <translation type="unfinished">ليس نسبة مئوية من 0 إلى 100. {0 ?}</translation>
+        <translation>ليس نسبة مئوية من 0 إلى 100.</translation>
     </message>
     <message>
         <source>Not a place in geo notation such as &quot;geo:30.2672,97.7431&quot;, latitude from -90 to 90 and longitude from -180 to 180.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس مكانًا بترميز geo مثل «geo:30.2672,97.7431»، بخط عرض من -90 إلى 90 وخط طول من -180 إلى 180.</translation>
     </message>
     <message>
         <source>Not an OpenStreetMap object such as &quot;R113314&quot;: N, W or R, its number and an optional revision such as &quot;#2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس كائن OpenStreetMap مثل «R113314»: الحرف N أو W أو R، ثم رقمه ومراجعة اختيارية مثل «#2».</translation>
     </message>
     <message>
         <source>Not a country code of ISO 3166-1, two letters such as &quot;US&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس رمز بلد وفق ISO 3166-1، من حرفين مثل «US».</translation>
     </message>
     <message>
         <source>Not an aspect ratio such as &quot;16/9&quot; or &quot;1.9&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس نسبة أبعاد مثل «16/9» أو «1.9».</translation>
     </message>
     <message>
         <source>There is already a %1 with %2=&quot;%3&quot; here.</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد هنا من قبل %1 له %2=&quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The podcast namespace has no tag %1. Did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس في فضاء أسماء podcast الوسم %1. هل تقصد %2؟</translation>
     </message>
     <message>
         <source>The namespace has retired %1; use %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>أوقف فضاء الأسماء العمل بـ %1؛ استخدم %2 بدلًا منه.</translation>
     </message>
     <message>
         <source>%1 needs a %2 inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج %1 إلى %2 داخله.</translation>
     </message>
     <message>
         <source>The namespace recommends the %2 attribute on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يوصي فضاء الأسماء بالسمة %2 على %1.</translation>
     </message>
     <message>
         <source>%1 holds an element %2; write HTML inside it escaped (&amp;lt;b&amp;gt;) or in a CDATA section.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي %1 العنصر %2؛ اكتب HTML داخله مهرَّبًا (&amp;lt;b&amp;gt;) أو في قسم CDATA.</translation>
     </message>
     <message>
         <source>%1 has no attribute %2; attribute names are case-sensitive: did you mean %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس لـ %1 السمة %2؛ أسماء السمات تميّز بين الأحرف الكبيرة والصغيرة: هل تقصد %3؟</translation>
     </message>
     <message>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يعطي RSS العنصر %1 السمة %2؛ ويتجاهلها القرّاء.</translation>
     </message>
 </context>
 <context>
     <name>CFeedDownload</name>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر بدء التنزيل.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">أُلغي.</translation>
+        <translation>أُلغي.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB, too large for a feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف أكبر من %1 ميغابايت، وهذا كبير جدًا على خلاصة.</translation>
     </message>
 </context>
 <context>
@@ -1329,15 +1331,15 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>Make from Feed &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء من عنوان الخلاصة (&amp;A)</translation>
     </message>
     <message>
         <source>The feed names no address of its own yet: fill in its Public address on the Channel page.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تذكر الخلاصة عنوانها الخاص بعد: املأ «العنوان العام» في صفحة «القناة».</translation>
     </message>
     <message>
         <source>The podcast&apos;s identity as PSP-1 makes it from %1; it never changes after.</source>
-        <translation type="unfinished"></translation>
+        <translation>هوية البودكاست كما تصنعها PSP-1 من %1؛ ولا تتغيّر بعد ذلك أبدًا.</translation>
     </message>
 </context>
 <context>
@@ -1382,7 +1384,7 @@ The download could not be written to a temporary file.</source>
     </message>
     <message>
         <source>The destination must be an sftp://, ftp://, ftps://, dav://, davs://, s3:// or file:// address with a host and a path, such as sftp://example.org/var/www/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون الوجهة عنوان sftp:// أو ftp:// أو ftps:// أو dav:// أو davs:// أو s3:// أو file:// فيه مضيف ومسار، مثل sftp://example.org/var/www/feed.xml.</translation>
     </message>
 </context>
 <context>
@@ -1911,43 +1913,43 @@ Tidrel remembers it until it ends.</source>
     </message>
     <message>
         <source>An attribute from another vocabulary on an element of RSS; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>سمة من مفردات أخرى على عنصر من RSS؛ ويتجاهلها القرّاء.</translation>
     </message>
     <message>
         <source>RSS gives this element no such attribute; readers ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يعطي RSS هذا العنصر سمة كهذه؛ ويتجاهلها القرّاء.</translation>
     </message>
     <message>
         <source>The address holds characters outside ASCII; write them percent-encoded, as %C3%A9, and a host in its &quot;xn--&quot; form.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي العنوان محارف خارج ASCII؛ اكتبها بترميز النسبة المئوية، مثل %C3%A9، واكتب المضيف بشكله «xn--».</translation>
     </message>
     <message>
         <source>This plain text holds a &quot;&lt;&quot; that a reader showing it as HTML takes for the start of a tag, hiding what follows; write it as &amp;#x3C;.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي هذا النص العادي «&lt;» يظنه القارئ الذي يعرضه بوصفه HTML بداية وسم، فيخفي ما بعده؛ اكتبه &amp;#x3C;.</translation>
     </message>
     <message>
         <source>Few readers show a text input; most ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>قليل من القرّاء يعرض إدخال النص؛ ويتجاهله معظمهم.</translation>
     </message>
     <message>
         <source>The number of comments (slash:comments) must be a whole number, 0 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون عدد التعليقات (slash:comments) عددًا صحيحًا، 0 فأكثر.</translation>
     </message>
     <message>
         <source>The description holds a tag that readers remove as a risk (embed, object, meta, style and the like).</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوي الوصف وسمًا يزيله القرّاء لخطورته (embed وobject وmeta وstyle وما شابهها).</translation>
     </message>
     <message>
         <source>The podcast namespace recommends this attribute; apps use it to show the tag well.</source>
-        <translation type="unfinished"></translation>
+        <translation>يوصي فضاء أسماء podcast بهذه السمة؛ وتستخدمها التطبيقات لعرض الوسم جيدًا.</translation>
     </message>
     <message>
         <source>The podcast namespace has retired this tag in favour of another.</source>
-        <translation type="unfinished"></translation>
+        <translation>أوقف فضاء أسماء podcast العمل بهذا الوسم لصالح وسم آخر.</translation>
     </message>
     <message>
         <source>Apple Podcasts asks for &quot;true&quot; or &quot;false&quot; here, not yes, no or clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>يطلب Apple Podcasts هنا «true» أو «false»، لا yes ولا no ولا clean.</translation>
     </message>
 </context>
 <context>
@@ -2124,30 +2126,31 @@ Tidrel remembers it until it ends.</source>
     <name>CLocationOpener</name>
     <message>
         <source>&quot;%1&quot; is not the web address of a feed. It starts with https:// or http://.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس عنوان خلاصة على الويب. يبدأ عنوانها بـ https:// أو http://.</translation>
     </message>
     <message>
         <source>Downloading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تنزيل %1…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">إلغاء</translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Open Location</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح عنوان ويب</translation>
     </message>
     <message>
         <source>Downloading %1…
 %2 kB received</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تنزيل %1…
+وصل %2 كيلوبايت</translation>
     </message>
     <message>
         <source>Cannot open %1.
 
 %2</source>
-        <translation type="unfinished">يتعذّر فتح %1.
+        <translation>يتعذّر فتح %1.
 
 %2</translation>
     </message>
@@ -2155,7 +2158,9 @@ Tidrel remembers it until it ends.</source>
         <source>The owner of this podcast has locked it against moving to another host (podcast:locked is &quot;yes&quot;). Directories will not take it from a new address until the owner unlocks it.
 
 You can still edit it and keep a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>أقفل مالك هذا البودكاست نقله إلى مضيف آخر (قيمة podcast:locked هي «yes»). لن تقبله الأدلة من عنوان جديد حتى يفتح المالك القفل.
+
+ما زال بإمكانك تحريره والاحتفاظ بنسخة منه.</translation>
     </message>
 </context>
 <context>
@@ -2284,29 +2289,31 @@ Open this address in a browser yourself.</source>
     <name>CMoveFeedDialog</name>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل الخلاصة</translation>
     </message>
     <message>
         <source>not known: the feed names no address of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف: لا تذكر الخلاصة عنوانها الخاص</translation>
     </message>
     <message>
         <source>Current address:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان الحالي:</translation>
     </message>
     <message>
         <source>&amp;New address:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان الجديد (&amp;N):</translation>
     </message>
     <message>
         <source>The feed will name its new address in its atom:link rel=&quot;self&quot; and, for a podcast, in itunes:new-feed-url; a podcast&apos;s podcast:guid stays, so directories know it is the same podcast.
 
 Publish the moved feed to both hosts, then have the old host answer the old address with a permanent redirect (HTTP 301) to the new one. Keep the redirect and itunes:new-feed-url for at least four weeks, better for good: some apps look at a feed seldom.</source>
-        <translation type="unfinished"></translation>
+        <translation>ستذكر الخلاصة عنوانها الجديد في atom:link rel=&quot;self&quot; الخاص بها، وفي itunes:new-feed-url إن كانت بودكاست؛ ويبقى podcast:guid الخاص بالبودكاست، فتعرف الأدلة أنه البودكاست نفسه.
+
+انشر الخلاصة المنقولة إلى المضيفين كليهما، ثم اجعل المضيف القديم يجيب عن العنوان القديم بإعادة توجيه دائمة (HTTP 301) إلى العنوان الجديد. أبقِ على إعادة التوجيه وعلى itunes:new-feed-url أربعة أسابيع على الأقل، والأفضل إلى الأبد: فبعض التطبيقات لا تطّلع على الخلاصة إلا نادرًا.</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل (&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -2739,15 +2746,15 @@ Publish the moved feed to both hosts, then have the old host answer the old addr
     </message>
     <message>
         <source>Not one of: %1</source>
-        <translation type="unfinished">ليس واحدًا من: %1</translation>
+        <translation>ليس واحدًا من: %1</translation>
     </message>
     <message>
         <source>Not a two-letter country code like US or DE</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس رمز بلد من حرفين مثل US أو DE</translation>
     </message>
     <message>
         <source>Not an aspect ratio like 16/9 or 1.9</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس نسبة أبعاد مثل 16/9 أو 1.9</translation>
     </message>
 </context>
 <context>
@@ -2944,23 +2951,23 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CPublishCommand</name>
     <message>
         <source>%1: file %2 of %3, %4% sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: الملف %2 من %3، أُرسل %4%</translation>
     </message>
     <message>
         <source>--to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--to %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس ملفًا.</translation>
     </message>
     <message>
         <source>The feed check found errors in %1; nothing was sent:</source>
-        <translation type="unfinished"></translation>
+        <translation>وجد فحص الخلاصة أخطاء في %1؛ لم يُرسل شيء:</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة %1: %2</translation>
     </message>
 </context>
 <context>
@@ -3090,47 +3097,47 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>&amp;Name the bucket in the path (path-style), not in the host name</source>
-        <translation type="unfinished"></translation>
+        <translation>ذكر الحاوية في المسار (path-style) لا في اسم المضيف (&amp;N)</translation>
     </message>
     <message>
         <source>Let everyone read the uploaded files (public-read &amp;ACL)</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح للجميع بقراءة الملفات المرفوعة (ACL بقيمة public-read) (&amp;A)</translation>
     </message>
     <message>
         <source>Where subscribers read the feed: the address it was opened from or moved to</source>
-        <translation type="unfinished"></translation>
+        <translation>حيث يقرأ المشتركون الخلاصة: العنوان الذي فُتحت منه أو نُقلت إليه</translation>
     </message>
     <message>
         <source>Feed&apos;s &amp;web address:</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الخلاصة على الويب (&amp;W):</translation>
     </message>
     <message>
         <source>S3 regi&amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة S3 (&amp;O):</translation>
     </message>
     <message>
         <source>The address is the feed&apos;s on the server: sftp://, ftp://, ftps://, dav:// or davs:// for WebDAV over HTTP or HTTPS, s3://ENDPOINT/BUCKET/PREFIX/ for S3-compatible storage, or file:// for a folder on this computer. An address ending with / names a folder; the feed keeps its file name there. Media files go first and the feed last, so it never lists a file that is not there yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان هو عنوان الخلاصة على الخادم: sftp:// أو ftp:// أو ftps://، أو dav:// أو davs:// لـ WebDAV عبر HTTP أو HTTPS، أو s3://ENDPOINT/BUCKET/PREFIX/ لتخزين متوافق مع S3، أو file:// لمجلد على هذا الحاسوب. والعنوان المنتهي بـ / يدل على مجلد، وتحتفظ الخلاصة فيه باسم ملفها. تُرفع ملفات الوسائط أولًا والخلاصة أخيرًا، فلا تذكر الخلاصة أبدًا ملفًا لم يصل بعد.</translation>
     </message>
     <message>
         <source>Passwords, passphrases and secret keys are kept in the desktop&apos;s keyring, never in a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ كلمات المرور وعبارات المرور والمفاتيح السرية في حلقة مفاتيح سطح المكتب، ولا تُحفظ أبدًا في ملف إعدادات.</translation>
     </message>
     <message>
         <source>The address must start with sftp://, ftp://, ftps://, dav://, davs://, s3:// or file://.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يبدأ العنوان بـ sftp:// أو ftp:// أو ftps:// أو dav:// أو davs:// أو s3:// أو file://.</translation>
     </message>
     <message>
         <source>The address needs the bucket after the server name, such as /bucket/feed.xml.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج العنوان إلى الحاوية بعد اسم الخادم، مثل /bucket/feed.xml.</translation>
     </message>
     <message>
         <source>Access key &amp;ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف مفتاح الوصول (&amp;I):</translation>
     </message>
     <message>
         <source>&amp;Secret access key:</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح الوصول السري (&amp;S):</translation>
     </message>
 </context>
 <context>
@@ -3197,7 +3204,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Move Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل الخلاصة</translation>
     </message>
 </context>
 <context>
@@ -3405,43 +3412,43 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     <name>CS3Folder</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished">تتعذّر قراءة %1.</translation>
+        <translation>تتعذّر قراءة %1.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished">أُلغي.</translation>
+        <translation>أُلغي.</translation>
     </message>
     <message>
         <source>The storage does not know the access key ID %1: check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تعرف خدمة التخزين معرّف مفتاح الوصول %1: تحقق منه.</translation>
     </message>
     <message>
         <source>The secret access key does not belong to the access key ID %1: check the secret.</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح الوصول السري لا يخص معرّف مفتاح الوصول %1: تحقق من المفتاح السري.</translation>
     </message>
     <message>
         <source>There is no bucket %1 at %2: check the bucket&apos;s name and the endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد حاوية %1 في %2: تحقق من اسم الحاوية ومن نقطة النهاية.</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is too far from the storage&apos;s: set the clock right, for instance with automatic date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعة هذا الحاسوب بعيدة جدًا عن ساعة خدمة التخزين: اضبط الساعة، مثلًا بتفعيل التاريخ والوقت التلقائيين.</translation>
     </message>
     <message>
         <source>The storage refused the region %1: check the bucket&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفضت خدمة التخزين المنطقة %1: تحقق من منطقة الحاوية.</translation>
     </message>
     <message>
         <source>The storage refused the key %1 access to bucket %2: check the key&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفضت خدمة التخزين وصول المفتاح %1 إلى الحاوية %2: تحقق من صلاحيات المفتاح.</translation>
     </message>
     <message>
         <source>The storage refused the request: %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>رفضت خدمة التخزين الطلب: %1 (%2).</translation>
     </message>
     <message>
         <source>The storage answered with error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ردّت خدمة التخزين بالخطأ %1.</translation>
     </message>
 </context>
 <context>
@@ -4054,19 +4061,19 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>Open &amp;Location…</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح عنوان ويب (&amp;L)…</translation>
     </message>
     <message>
         <source>Open a feed from its web address, to edit and keep a copy of</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح خلاصة من عنوانها على الويب، لتحريرها والاحتفاظ بنسخة منها</translation>
     </message>
     <message>
         <source>&amp;Move Feed…</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل الخلاصة (&amp;M)…</translation>
     </message>
     <message>
         <source>Give the feed a new address and tell subscribers&apos; apps to follow it there</source>
-        <translation type="unfinished"></translation>
+        <translation>إعطاء الخلاصة عنوانًا جديدًا وإخبار تطبيقات المشتركين بأن تتبعها إليه</translation>
     </message>
 </context>
 <context>
@@ -4238,7 +4245,7 @@ Add them with addresses relative to the feed, to be completed later? To set the 
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيّر الملف أثناء قراءته.</translation>
     </message>
 </context>
 <context>
