@@ -1461,7 +1461,7 @@ Tidrel remembers it until it ends.</source>
     </message>
     <message>
         <source>The file uses an entity XML does not define, such as &amp;nbsp;; write the character or a numeric reference.</source>
-        <translation>يستخدم الملف كيانًا لا يعرّفه XML، مثل nbsp;؛ اكتب المحرف نفسه أو مرجعًا رقميًا. (&amp;N)</translation>
+        <translation>يستخدم الملف كيانًا لا يعرّفه XML، مثل &amp;nbsp;؛ اكتب المحرف نفسه أو مرجعًا رقميًا.</translation>
     </message>
     <message>
         <source>The file defines entities of its own, which many readers do not expand.</source>
