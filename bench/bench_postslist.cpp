@@ -11,7 +11,7 @@
 #include "BenchFeed.h"
 
 #include "core/RssFeed.h"
-#include "commands/PostCommands.h"
+#include "commands/CommandIds.h"
 #include "document/RSSEditDoc.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"
@@ -153,13 +153,12 @@ ListFigures measure(int postCount)
     CBarRssItems posts(QStringLiteral("RSS Items"), &doc);
     posts.resize(480, 800);
     posts.show();
-    CPostCommands commands(&doc);
 
     std::vector<double> byTitle;
     std::vector<double> byDate;
     for (int i = 0; i < kRepeats; ++i) {
-        byTitle.push_back(timed(&posts, [&] { commands.OnCommand(ID_SORT_BY_TITLE); }));
-        byDate.push_back(timed(&posts, [&] { commands.OnCommand(ID_SORT_BY_DATE); }));
+        byTitle.push_back(timed(&posts, [&] { posts.OnCommand(ID_SORT_BY_TITLE); }));
+        byDate.push_back(timed(&posts, [&] { posts.OnCommand(ID_SORT_BY_DATE); }));
     }
     figures.byTitle = report("sort by title", byTitle);
     figures.byDate = report("sort by date", byDate);
