@@ -104,7 +104,12 @@ void CPostRowDelegate::skipSharedTitleStart(QStyleOptionViewItem *option, const 
     const qsizetype start = marked ? 1 : 0;
     if (option->text.size() - start <= shared)
         return;
-    option->text = option->text.left(start) + QChar(0x2026) + option->text.mid(start + shared);
+    // The leading mark goes where it would leave no room for the words
+    // themselves, as in a list squeezed beside another feed's window.
+    const QString rest = option->text.mid(start + shared);
+    const QString mark(QChar(0x2026));
+    const bool roomForMark = option->fontMetrics.horizontalAdvance(mark + rest.left(6)) <= textRoom(*option);
+    option->text = option->text.left(start) + (roomForMark ? mark : QString()) + rest;
     option->textElideMode = Qt::ElideRight;
 }
 

@@ -88,13 +88,17 @@ void CPostsListCtrl::fitColumns()
     for (int column = 0; column < last; ++column)
         rest -= columnWidth(column);
     // Long titles would push the dates out of sight: the title column gives
-    // up what the last column lacks, down to half of the list, or to eight
-    // characters in a narrow list, so that a date is read whole (by its day
-    // alone where its time does not fit).
+    // up what the last column lacks, down to its icon and eight characters,
+    // so that a date is read whole (by its day alone where its time does not
+    // fit). In a list too narrow for both the title keeps two thirds: the
+    // titles tell posts apart, and a date cut short still shows its day.
     // Titles are then elided; the tooltip shows them whole.
     const int lacking = columnWidth(last) - rest;
     if (last > 0 && lacking > 0) {
-        const int fewest = qMin(viewport()->width() / 2, fontMetrics().averageCharWidth() * 8);
+        // Room for ten characters: eight of the title and the cell's margins.
+        const int titleText = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this)
+            + fontMetrics().averageCharWidth() * 10;
+        const int fewest = qMin(viewport()->width() * 2 / 3, titleText);
         const int narrowed = qMax(fewest, columnWidth(0) - lacking);
         rest += columnWidth(0) - narrowed;
         setColumnWidth(0, narrowed);

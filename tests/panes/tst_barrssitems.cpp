@@ -199,6 +199,9 @@ private slots:
                  int(QStringLiteral("Giant Bombcast ").size()));
         QCOMPARE(shown(2000), mailbag);
         QCOMPARE(shown(120), QStringLiteral("\u2026603: The Mailbag Episode"));
+        // In a list squeezed beside another window the mark would leave no
+        // room for the episode's number.
+        QCOMPARE(shown(40), QStringLiteral("603: The Mailbag Episode"));
         QVERIFY(f.model()->index(0, CPostsModel::TitleColumn).data(Qt::ToolTipRole).toString().contains(mailbag));
 
         QVERIFY(f.model()->setData(f.model()->index(1, CPostsModel::TitleColumn), QStringLiteral("Road trip")));
