@@ -113,25 +113,35 @@ void CItemRules::checkEnclosures(const Node &item)
     }
 }
 
+// A permalink is a web address, written in ASCII as any URI.
+void CItemRules::checkPermaLink(const Node &guid, const QString &value)
+{
+    const CValueCheck::UrlForm form = CValueCheck::ClassifyUrl(value);
+    const QString scheme = value.section(u':', 0, 0).toLower();
+    if (form == CValueCheck::UrlForm::NotAbsolute)
+        report(Id::GuidNotUrl, guid);
+    else if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        report(Id::GuidNotWebLink, guid);
+    else
+        checkUrl(guid, value);
+}
+
 void CItemRules::checkGuid(const Node &guid)
 {
     const QString isPermaLink = guid.attribute(QStringLiteral("isPermaLink"));
-    if (guid.hasAttribute(QStringLiteral("isPermaLink")) && isPermaLink != QLatin1String("true")
-        && isPermaLink != QLatin1String("false"))
+    // Whether a guid with a wrong isPermaLink is a link is unknown: only
+    // the attribute is reported, once.
+    const bool knownPermaLink = !guid.hasAttribute(QStringLiteral("isPermaLink"))
+        || isPermaLink == QLatin1String("true") || isPermaLink == QLatin1String("false");
+    if (!knownPermaLink)
         report(Id::GuidPermaLinkValue, guid, QStringLiteral("isPermaLink"));
     const QString value = text(guid);
     if (value.isEmpty()) {
         report(Id::GuidBlank, guid);
         return;
     }
-    if (isPermaLink != QLatin1String("false")) {
-        const CValueCheck::UrlForm form = CValueCheck::ClassifyUrl(value);
-        const QString scheme = value.section(u':', 0, 0).toLower();
-        if (form == CValueCheck::UrlForm::NotAbsolute)
-            report(Id::GuidNotUrl, guid);
-        else if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-            report(Id::GuidNotWebLink, guid);
-    }
+    if (knownPermaLink && isPermaLink != QLatin1String("false"))
+        checkPermaLink(guid, value);
     const bool fewDigits = value.size() <= 6 && std::all_of(value.begin(), value.end(), [](QChar c) {
         return c >= u'0' && c <= u'9';
     });

@@ -23,6 +23,7 @@ private:
     void checkSource(const Node &source);
     void checkEnclosures(const Node &item);
     void checkGuid(const Node &guid);
+    void checkPermaLink(const Node &guid, const QString &value);
     void checkDescription(const Node &description);
 
     QHash<QString, const Node *> m_guids; // the first post's guid of each value

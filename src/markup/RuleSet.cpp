@@ -15,10 +15,11 @@ namespace {
 
 using ChildRule = CRuleSet::ChildRule;
 
-const ChildRule *findChildRule(const std::vector<ChildRule> &rules, const QString &name)
+const ChildRule *findChildRule(const std::vector<ChildRule> &rules, const QString &name,
+                               Qt::CaseSensitivity sensitivity = Qt::CaseSensitive)
 {
     for (const ChildRule &rule : rules) {
-        if (name == QLatin1String(rule.name))
+        if (name.compare(QLatin1String(rule.name), sensitivity) == 0)
             return &rule;
     }
     return nullptr;
@@ -207,7 +208,7 @@ void CRuleSet::checkChildren(const Node &node, const std::vector<ChildRule> &all
             continue;
         const ChildRule *rule = findChildRule(allowed, child->name);
         if (!rule) {
-            report(Id::UnknownElement, *child);
+            reportUnknownElement(node, *child, findChildRule(allowed, child->name, Qt::CaseInsensitive));
             continue;
         }
         const size_t index = size_t(rule - allowed.data());
@@ -219,6 +220,19 @@ void CRuleSet::checkChildren(const Node &node, const std::vector<ChildRule> &all
     }
     if (!node.children.empty() && m_tree.hasTextBetweenChildren(node))
         report(Id::UnexpectedText, node);
+}
+
+// Readers look elements up by their exact name: "Title" or "pubdate" is
+// ignored as any other name RSS does not define.
+void CRuleSet::reportUnknownElement(const Node &parent, const Node &child, const ChildRule *meant)
+{
+    if (!meant) {
+        report(Id::UnknownElement, child);
+        return;
+    }
+    report(Id::UnknownElement, child, QString(),
+           QCoreApplication::translate("CFeedChecker", "%1 has no element %2; element names are case-sensitive: did you mean %3?")
+                   .arg(parent.name, child.name, QLatin1String(meant->name)));
 }
 
 // Apart from the containers, RSS's elements hold a value: an element

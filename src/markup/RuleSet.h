@@ -81,5 +81,6 @@ protected:
 
 private:
     void checkNamespaced(const Node &node);
+    void reportUnknownElement(const Node &parent, const Node &child, const ChildRule *meant);
     void checkValueChildren(const Node &node);
 };

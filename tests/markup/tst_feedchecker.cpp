@@ -140,6 +140,8 @@ private slots:
         QTest::newRow("relative permalink") << "" << "</item><item><title>x</title><guid>cats/2</guid>" << "guid-permalink-not-url" << "guid" << "";
         QTest::newRow("urn permalink") << "" << "</item><item><title>x</title><guid>urn:uuid:f81d4fae-7dec-11d0-a765-00a0c91e6bf6</guid>"
                                        << "guid-permalink-not-web" << "guid" << "";
+        QTest::newRow("permalink not in ASCII") << "" << "</item><item><title>x</title><guid>https://cats.example.org/caf\u00e9</guid>"
+                                                << "url-not-ascii" << "guid" << "";
         QTest::newRow("blank guid") << "" << "</item><item><title>x</title><guid></guid>" << "guid-blank" << "guid" << "";
         QTest::newRow("small number") << "" << "</item><item><title>x</title><guid isPermaLink=\"false\">1234</guid>" << "guid-short" << "guid" << "";
         QTest::newRow("same guid in CDATA") << "" << "</item><item><title>x</title><guid><![CDATA[https://cats.example.org/1]]></guid>"
@@ -248,19 +250,38 @@ private slots:
     }
 
     // Regression: one fault gave two problems, an address in angle brackets
-    // also HTML, a relative image link also one that differs from the site's.
+    // also HTML, a relative image link also one that differs from the site's,
+    // a guid whose isPermaLink is neither true nor false also not a link.
     void oneFault_isOneProblem()
     {
         const QString image = QStringLiteral("<image><url>https://cats.example.org/c.png</url><title>Cats</title>"
                                              "<link>cats.html</link></image>");
         const QList<std::pair<QByteArray, QString>> cases{{feed("", "<author>Jo &lt;jo@example.org&gt;</author>"), "email-form"},
-                                                          {feed(image, ""), "url-not-absolute"}};
+                                                          {feed(image, ""), "url-not-absolute"},
+                                                          {feed("", "</item><item><title>x</title><guid isPermaLink=\"False\">cats-2</guid>"),
+                                                           "guid-ispermalink"}};
         for (const auto &[bytes, rule] : cases) {
             QStringList rules;
             for (const CFeedChecker::Problem &problem : CFeedChecker::Check(bytes, kNow))
                 rules << problem.ruleName();
             QCOMPARE(rules, QStringList{rule});
         }
+    }
+
+    // Readers ignore a name written in the wrong case; the problem names
+    // the one meant.
+    void wrongCase_namesTheNameMeant()
+    {
+        const QByteArray bytes = feed("", "<pubdate>Tue, 10 Jun 2003 04:00:00 GMT</pubdate>"
+                                          "<enclosure URL=\"https://cats.example.org/1.mp3\" length=\"1\" type=\"audio/mpeg\"/>");
+        QStringList messages;
+        for (const CFeedChecker::Problem &problem : CFeedChecker::Check(bytes, kNow)) {
+            if (problem.ruleName() == "element-unknown" || problem.ruleName() == "attribute-unexpected")
+                messages << problem.message;
+        }
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages[0].endsWith("did you mean pubDate?"), qPrintable(messages[0]));
+        QVERIFY2(messages[1].endsWith("did you mean url?"), qPrintable(messages[1]));
     }
 
     // --- Where problems are
