@@ -1015,6 +1015,10 @@ The download could not be written to a temporary file.</source>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
         <translation>لا يعطي RSS العنصر %1 السمة %2؛ ويتجاهلها القرّاء.</translation>
     </message>
+    <message>
+        <source>%1 has no element %2; element names are case-sensitive: did you mean %3?</source>
+        <translation>ليس لـ %1 العنصر %2؛ أسماء العناصر تميّز بين الأحرف الكبيرة والصغيرة: هل تقصد %3؟</translation>
+    </message>
 </context>
 <context>
     <name>CFeedDownload</name>

@@ -999,6 +999,10 @@ Der Download konnte nicht in eine temporäre Datei geschrieben werden.</translat
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
         <translation>RSS sieht für %1 kein Attribut %2 vor; Feed-Reader ignorieren es.</translation>
     </message>
+    <message>
+        <source>%1 has no element %2; element names are case-sensitive: did you mean %3?</source>
+        <translation>%1 hat kein Element %2; Elementnamen unterscheiden Groß- und Kleinschreibung: War %3 gemeint?</translation>
+    </message>
 </context>
 <context>
     <name>CFeedDownload</name>

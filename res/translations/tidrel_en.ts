@@ -984,6 +984,10 @@ The download could not be written to a temporary file.</source>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 has no element %2; element names are case-sensitive: did you mean %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CFeedDownload</name>

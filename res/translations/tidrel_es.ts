@@ -999,6 +999,10 @@ No se pudo escribir la descarga en un archivo temporal.</translation>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
         <translation>RSS no da a %1 ningún atributo %2; los lectores lo ignoran.</translation>
     </message>
+    <message>
+        <source>%1 has no element %2; element names are case-sensitive: did you mean %3?</source>
+        <translation>%1 no tiene el elemento %2; los nombres de elemento distinguen mayúsculas y minúsculas: ¿quería decir %3?</translation>
+    </message>
 </context>
 <context>
     <name>CFeedDownload</name>

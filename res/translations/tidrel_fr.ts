@@ -999,6 +999,10 @@ Le téléchargement n’a pas pu être écrit dans un fichier temporaire.</trans
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
         <translation>RSS ne donne pas d’attribut %2 à %1 ; les lecteurs l’ignorent.</translation>
     </message>
+    <message>
+        <source>%1 has no element %2; element names are case-sensitive: did you mean %3?</source>
+        <translation>%1 n’a pas d’élément %2 ; les noms d’éléments distinguent majuscules et minuscules : vouliez-vous dire %3 ?</translation>
+    </message>
 </context>
 <context>
     <name>CFeedDownload</name>

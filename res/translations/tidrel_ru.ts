@@ -1003,6 +1003,10 @@ The download could not be written to a temporary file.</source>
         <source>RSS gives %1 no attribute %2; readers ignore it.</source>
         <translation>RSS не предусматривает у %1 атрибута %2; программы чтения его игнорируют.</translation>
     </message>
+    <message>
+        <source>%1 has no element %2; element names are case-sensitive: did you mean %3?</source>
+        <translation>У %1 нет элемента %2; имена элементов чувствительны к регистру: может быть, %3?</translation>
+    </message>
 </context>
 <context>
     <name>CFeedDownload</name>
