@@ -404,28 +404,6 @@ private slots:
         QCOMPARE(feed.PrintToString(), QByteArray("<rss><channel><item><link></link><link>b</link></item></channel></rss>"));
     }
 
-    // A vertical tab (Word's line break) written into an element would
-    // leave a file no XML parser reads; a zero-width no-break space is text
-    // like any other, though some XML readers drop it, and one that begins
-    // a value or a piece of it (a reference in Latin-1) is no byte-order mark.
-    void setElements_keepEveryCharacterXmlHolds()
-    {
-        for (const QByteArray &encoding : {QByteArray("UTF-8"), QByteArray("ISO-8859-1")}) {
-            CRssFeed feed;
-            QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>"
-                               "<rss><channel><title>T</title><item><title>A</title></item></channel></rss>"));
-            const FeedElement typed = element("category", QStringLiteral("\uFEFFa\u000Bb\u0001\uFEFF"), {{"domain", QStringLiteral("\uFEFFd\uFFFE\uFEFF")}});
-            const FeedElement link = element("link", QString(), {}, {element("podcast:x", QStringLiteral("e\uFEFF<?x"))});
-            QVERIFY(feed.SetPostElements(0, QStringLiteral("category"), {typed}));
-            QVERIFY(feed.SetChannelElements(QStringLiteral("link"), {link}));
-            CRssFeed reloaded;
-            saveAndReload(feed, reloaded);
-            QCOMPARE(reloaded.GetPostElements(0, QStringLiteral("category")),
-                     Elements{element("category", QStringLiteral("\uFEFFa\nb\uFEFF"), {{"domain", QStringLiteral("\uFEFFd\uFEFF")}})});
-            QCOMPARE(reloaded.GetChannelElements(QStringLiteral("link")), Elements{link});
-        }
-    }
-
     void otherElements_areThoseNotEdited()
     {
         CRssFeed feed;

@@ -325,9 +325,14 @@ private slots:
     // Found by fuzzing: U+FEFF inside a value, a zero-width no-break space
     // there, was taken for a byte-order mark and dropped, whether read from
     // a reference or typed, as text, in CDATA or in a legacy encoding, and
-    // at the start of a value.
+    // at the start of a value or of a piece of it (a reference in Latin-1),
+    // in a field or in an element. A vertical tab (Word's line break) in an
+    // element would leave a file no XML parser reads.
     void zeroWidthNoBreakSpace_isKeptInsideValues()
     {
+        using Element = FeedElement;
+        const Element category{"category", {{"domain", QStringLiteral("\uFEFFd\uFFFE\uFEFF")}}, QStringLiteral("\uFEFFa\u000Bb\u0001\uFEFF"), {}};
+        const Element link{"link", {}, {}, {Element{"podcast:x", {}, QStringLiteral("e\uFEFF<?x"), {}}}};
         for (const QByteArray &encoding : {QByteArray("UTF-8"), QByteArray("ISO-8859-1")}) {
             CRssFeed feed;
             QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n<rss><channel><item><title>x&#65279;y</title>"
@@ -335,6 +340,8 @@ private slots:
             QCOMPARE(feed.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
             const QString typed = QStringLiteral("\uFEFFa\uFEFFb");
             QVERIFY(feed.SetPostAuthor(0, typed) && feed.SetPostDescription(0, typed));
+            QVERIFY(feed.SetPostElements(0, QStringLiteral("category"), {category})
+                    && feed.SetChannelElements(QStringLiteral("link"), {link}));
             const QString path = m_temp.filePath(QStringLiteral("zwnbsp-%1.xml").arg(QString::fromLatin1(encoding)));
             QVERIFY(feed.SaveToFile(path));
             CRssFeed reopened;
@@ -342,6 +349,9 @@ private slots:
             QCOMPARE(reopened.GetPostTitle(0), QStringLiteral("x\uFEFFy"));
             QCOMPARE(reopened.GetPostAuthor(0), typed);
             QCOMPARE(reopened.GetPostDescription(0), typed);
+            const Element kept{"category", {{"domain", QStringLiteral("\uFEFFd\uFEFF")}}, QStringLiteral("\uFEFFa\nb\uFEFF"), {}};
+            QCOMPARE(reopened.GetPostElements(0, QStringLiteral("category")), std::vector<Element>({kept}));
+            QCOMPARE(reopened.GetChannelElements(QStringLiteral("link")), std::vector<Element>({link}));
         }
     }
 
