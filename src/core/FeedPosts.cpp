@@ -4,6 +4,7 @@
 #include "core/FeedLayout.h"
 #include "core/FeedNodeWriter.h"
 #include "core/FeedValue.h"
+#include "core/PodcastValues.h"
 #include "core/PubDate.h"
 #include "core/RssFeed.h"
 
@@ -42,8 +43,9 @@ bool CFeedPosts::addNewPost()
 // A live item has its start in place of a date: readers date it by that.
 bool CFeedPosts::addNewLiveItem(const QString &name, const QDateTime &start, const QDateTime &end)
 {
-    const QString attributes = QStringLiteral(" status=\"pending\" start=\"%1\" end=\"%2\"")
-                                       .arg(start.toString(Qt::ISODate), end.toString(Qt::ISODate));
+    const QString attributes = QStringLiteral(" status=\"%1\" start=\"%2\" end=\"%3\"")
+                                       .arg(CPodcastValues::liveStatusName(CPodcastValues::LiveStatus::Pending),
+                                            start.toString(Qt::ISODate), end.toString(Qt::ISODate));
     return addPostAtTop(name, attributes,
                         {{"title", {}, QCoreApplication::translate("CRssFeed", "New Live Item")}, {"guid", kNotPermaLink, CRssFeed::NewGuidText()}});
 }

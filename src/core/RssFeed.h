@@ -6,6 +6,7 @@
 #include "core/FeedNamespaces.h"
 #include "core/FeedNode.h"
 #include "core/FeedPart.h"
+#include "core/RemovedPost.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -22,20 +23,6 @@
 class CFeedReader;
 class CRssFeed;
 class FeedEncoding;
-
-// A post taken out of a feed, to be put back exactly where it was, byte
-// for byte, as long as the feed has not changed since in any other way (an
-// undo puts changes back in the reverse order).
-class CRemovedPost
-{
-private:
-    friend class CFeedPosts;
-    friend class CRssFeed;
-    FeedNode item;
-    size_t childIndex = 0;       // its place among the channel's children
-    bool leftLeadText = false;   // a node of lead text stands in its place
-    qsizetype leadBegin = 0;     // where its lead began before the removal
-};
 
 // The feed document: the bytes of the feed file, and where in them stand
 // the channel's children, each post and each of its children. Posts are the

@@ -7,7 +7,6 @@
 #include "episodes/EnclosureProbe.h"
 #include "markup/ArtworkFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,11 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CAudioEpisodes", text);
-}
 
 FeedElement element(const QString &name, const QString &text, const QList<QPair<QString, QString>> &attributes = {})
 {

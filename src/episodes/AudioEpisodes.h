@@ -2,6 +2,7 @@
 
 #include "publishing/PublishSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,7 @@ struct NewPostContent;
 // feed's media base address (its publish settings).
 class CAudioEpisodes
 {
+    Q_DECLARE_TR_FUNCTIONS(CAudioEpisodes)
 public:
     // Addresses come from the target's mediaBaseUrl and mediaFolder (the
     // folder of the feed at `feedPath` when it names none).

@@ -1,6 +1,5 @@
 #include "episodes/AudioTags.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -113,11 +112,6 @@ QByteArray coverOf(TagLib::File *file)
         offerFlacPictures(comment->pictureList(), &choice);
     }
     return choice.picture();
-}
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CAudioTags", text);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -8,6 +9,7 @@
 // (read with TagLib): the episode a podcaster made of it.
 class CAudioTags
 {
+    Q_DECLARE_TR_FUNCTIONS(CAudioTags)
 public:
     // Whether the name is that of an audio file a podcast may carry (mp3,
     // m4a, m4b, aac, ogg, oga, opus, flac, wav), by its extension.

@@ -279,46 +279,6 @@ private slots:
             QVERIFY(QFileInfo(backup).permissions() & QFile::WriteOwner);
     }
 
-    // Readers know a post by its guid: edits, a link change, moving a post
-    // to the top and saving leave it; only a copy gets a new one.
-    void guids_stayThroughEditsMovesAndSave()
-    {
-        f->open(postsTitled({"A", "B", "C"}));
-        f->select(1);
-        QVERIFY(f->doc.SetPostField(1, CRSSEditDoc::PostTitle, QStringLiteral("B2")));
-        QVERIFY(f->doc.SetPostField(1, CRSSEditDoc::PostLink, QStringLiteral("http://example.org/new")));
-        const QString dateOfB = f->doc.feed()->GetPostPubDate(1);
-        QVERIFY(f->commands.OnCommand(ID_POST_DUPLICATE_DELETE)); // B to the top
-        QVERIFY(f->commands.OnCommand(ID_POST_DUPLICATE));        // and a copy of it
-        QVERIFY(f->doc.OnSaveDocument(f->path));
-
-        CRssFeed saved;
-        QVERIFY(saved.LoadFromFile(f->path));
-        QCOMPARE(saved.GetPostCount(), 4);
-        QStringList guids;
-        for (int post = 0; post < 4; ++post)
-            guids.append(saved.GetPostGuid(post));
-        QCOMPARE(guids.mid(1), QStringList({"guid2", "guid1", "guid3"}));
-        QVERIFY(!guids.at(0).isEmpty() && !guids.mid(1).contains(guids.at(0)));
-        QCOMPARE(saved.GetPostPubDate(1), dateOfB);
-        QCOMPARE(saved.GetPostTitle(0), QStringLiteral("B2"));
-    }
-
-    // The undo of a removal puts the post back in its place.
-    void removePost_undoSavesTheSameBytes()
-    {
-        f->open(postsTitled({"A", "B", "C"}));
-        const QByteArray original = readFile(f->path);
-        f->log.clear();
-        QVERIFY(f->doc.RemovePost(1));
-        QCOMPARE(f->titles(), QStringList({"A", "C"}));
-        QVERIFY(f->commands.OnCommand(ID_EDIT_UNDO));
-        QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
-        QCOMPARE(f->log, notes("remove:1 insert:1"));
-        QVERIFY(f->doc.OnSaveDocument(f->path));
-        QCOMPARE(readFile(f->path), original);
-    }
-
     void setDateNow_datesCurrentPostOnly()
     {
         f->open(postsTitled({"A", "B"}));

@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(HasPostFooter(description), expected);
     }
 
-    // --- Adding and cutting ---
+    // --- Adding (a copy's footer is cut and renewed in tst_documentcommands) ---
 
     void addPostFooter_appendsBreakAndFooterOnce()
     {
@@ -128,35 +128,6 @@ private slots:
         for (int i = 0; i < 3; ++i)
             description = AddPostFooter(description, "Mine");
         QCOMPARE(footerCount(description), 1);
-    }
-
-    void cutPostFooter_keepsTextBeforeFooter()
-    {
-        QString description = QStringLiteral("<P>Hello</P>");
-        QVERIFY(!CutPostFooter(description));
-        QCOMPARE(description, QStringLiteral("<P>Hello</P>"));
-
-        description = AddPostFooter("Hello", "Mine");
-        QVERIFY(CutPostFooter(description));
-        QCOMPARE(description, QStringLiteral("Hello<BR>"));
-        // Renewed, the footer follows two breaks.
-        const QString renewed = AddPostFooter(description, "New");
-        QCOMPARE(renewed, "Hello<BR><BR>" + expectedFooter("New"));
-        QCOMPARE(footerCount(renewed), 1);
-    }
-
-    // Regression: the cut looked for the footer's exact text, which the
-    // editor page had rewritten in lower case with quotes.
-    void cutPostFooter_findsRewrittenFooter()
-    {
-        QString description = "<p>Hello</p><br>" + rewrittenFooter() + "<p><br></p>";
-        QVERIFY(CutPostFooter(description));
-        QCOMPARE(description, QStringLiteral("<p>Hello</p><br>"));
-
-        const QString typedAfter = "Hello<br>" + rewrittenFooter() + "<p>more</p>";
-        description = typedAfter;
-        QVERIFY(!CutPostFooter(description));
-        QCOMPARE(description, typedAfter);
     }
 };
 

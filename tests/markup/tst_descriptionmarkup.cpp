@@ -35,26 +35,6 @@ private slots:
         QCOMPARE(saved, expected);
     }
 
-    // Rows: text, open, close, expected.
-    void extractBetween_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("both found") << QStringList{"a[b]c", "[", "]", "b"};
-        QTest::newRow("first pair") << QStringList{"[1][2]", "[", "]", "1"};
-        QTest::newRow("close before open is skipped") << QStringList{"]x[y]", "[", "]", "y"};
-        QTest::newRow("open missing") << QStringList{"abc]", "[", "]", ""};
-        QTest::newRow("close missing") << QStringList{"[abc", "[", "]", ""};
-        QTest::newRow("case-sensitive") << QStringList{"<BODY>a</body>", "<body>", "</body>", ""};
-        QTest::newRow("adjacent") << QStringList{"<b></b>", "<b>", "</b>", ""};
-        QTest::newRow("close may share no characters with open") << QStringList{"<!--x-->", "<!--", "-->", "x"};
-    }
-
-    void extractBetween()
-    {
-        QFETCH(QStringList, args);
-        QCOMPARE(ExtractBetween(args[0], args[1], args[2]), args[3]);
-    }
-
     void findNoCase_data()
     {
         QTest::addColumn<QString>("text");
@@ -112,6 +92,7 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "";
         QTest::newRow("without fragment comments") << QByteArray("<b>x</b>") << "";
         QTest::newRow("end comment missing") << QByteArray("<!--StartFragment--><b>x</b>") << "";
+        QTest::newRow("first of two") << QByteArray("<!--StartFragment-->1<!--EndFragment--><!--StartFragment-->2<!--EndFragment-->") << "1";
     }
 
     void fragmentFromSelectionHtml()

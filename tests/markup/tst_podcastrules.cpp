@@ -1,4 +1,5 @@
 #include "CheckerFeeds.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -333,10 +334,9 @@ private slots:
     // first. Only the last three are problems.
     void namespaceExample_raisesOnlyItsRealProblems()
     {
-        QFile file(QStringLiteral(TIDREL_TEST_DATA_DIR "/namespace-example/feed.xml"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
         QStringList found;
-        for (const CFeedChecker::Problem &problem : check(file.readAll(), CFeedChecker::PodcastRules::On))
+        const QByteArray example = readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/namespace-example/feed.xml"));
+        for (const CFeedChecker::Problem &problem : check(example, CFeedChecker::PodcastRules::On))
             found << QStringLiteral("%1 %2 %3").arg(problem.line).arg(problem.ruleName(), problem.field);
         QCOMPARE(found, QStringList({"3 podcast-self-link-missing atom:link", "18 podcast-guid podcast:guid",
                                      "58 email-invalid author"}));
@@ -441,9 +441,7 @@ private slots:
         QDirIterator files(folder, QDir::Files);
         while (files.hasNext()) {
             const QString path = files.next();
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
+            const QByteArray bytes = readFile(path);
             const bool declaresPodcast = bytes.contains("podcastindex.org/namespace") || bytes.contains("podcast-namespace");
             for (const CFeedChecker::Problem &problem : check(bytes, CFeedChecker::PodcastRules::On)) {
                 QVERIFY2(declaresPodcast || !readsPodcastTags(problem.ruleName()),

@@ -2,6 +2,7 @@
 // cases share one main window and one feed, in the order they are declared:
 // each leaves the bars shown and no rename open.
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
 #include "core/RssFeed.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextCursor>
 #include <QToolBar>
 
 namespace {
@@ -33,12 +33,6 @@ bool hasFocusInside(QWidget *widget)
 {
     QWidget *focus = QApplication::focusWidget();
     return focus && (focus == widget || widget->isAncestorOf(focus));
-}
-
-QByteArray settingsOnDisk()
-{
-    QFile file(GetSettingsPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -111,29 +105,6 @@ private slots:
         QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
         QVERIFY(main->action(ID_VIEW_PREVIEW)->isChecked());
     }
-    void storedDescription_showsForCurrentPostOnly_renameCommandOpensTheList()
-    {
-        CChildFrame *feed = frame();
-        QVERIFY(feed);
-        CBarPreview *preview = feed->previewBar();
-        CBarRssItems *posts = feed->postsBar();
-        CRSSEditDoc *document = feed->document();
-        QVERIFY(document->selection()->select(0));
-
-        QVERIFY(document->SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("<p>stored")));
-        const QString shown = CBarPreview::withLineBreaks(document->feed()->GetPostDescription(0));
-        QCOMPARE(preview->editor()->toPlainText(), shown);
-        QVERIFY(document->SetPostField(1, CRSSEditDoc::PostDescription, QStringLiteral("<p>elsewhere")));
-        QCOMPARE(preview->editor()->toPlainText(), shown);
-        document->undo();
-        document->undo();
-
-        QVERIFY(!posts->listCtrl()->isRenaming());
-        QVERIFY(m_window->main->executeCommand(ID_POST_RENAME));
-        QVERIFY(posts->listCtrl()->isRenaming());
-        QTest::keyClick(renameEditor(posts), Qt::Key_Escape);
-        QVERIFY(!posts->listCtrl()->isRenaming());
-    }
     void hiddenPostsBar_shownAndFocusedByAddAndRename()
     {
         CChildFrame *feed = frame();
@@ -145,25 +116,28 @@ private slots:
         QVERIFY(!feed->postsBar()->isHidden());
         QTRY_VERIFY(hasFocusInside(feed->postsBar()));
         QTest::keyClick(renameEditor(feed->postsBar()), Qt::Key_Escape);
+        QTRY_VERIFY(!renameEditor(feed->postsBar()));
 
         QVERIFY(main->executeCommand(ID_VIEW_POSTS_BAR));
         QVERIFY(feed->postsBar()->isHidden());
         QVERIFY(main->executeCommand(ID_POST_RENAME));
         QVERIFY(!feed->postsBar()->isHidden());
+        QVERIFY(feed->postsBar()->listCtrl()->isRenaming());
         QTRY_VERIFY(hasFocusInside(feed->postsBar()));
         QTest::keyClick(renameEditor(feed->postsBar()), Qt::Key_Escape);
+        QTRY_VERIFY(!feed->postsBar()->listCtrl()->isRenaming());
     }
     void ctrlT_togglesPostsBarWithoutStoringIt()
     {
         CChildFrame *feed = frame();
         QVERIFY(feed);
-        const QByteArray settings = settingsOnDisk();
+        const QByteArray settings = readFile(GetSettingsPath());
         pressCtrl(Qt::Key_T);
         QVERIFY(feed->postsBar()->isHidden());
         QVERIFY(!feed->previewBar()->isHidden());
         pressCtrl(Qt::Key_T);
         QVERIFY(!feed->postsBar()->isHidden());
-        QCOMPARE(settingsOnDisk(), settings);
+        QCOMPARE(readFile(GetSettingsPath()), settings);
     }
     void ctrlP_togglesPreviewStoresSettingAndAppliesToNewWindows()
     {
@@ -243,41 +217,6 @@ private slots:
         CRssFeed reread;
         QVERIFY(reread.LoadFromFile(m_window->services.saveFileName));
         QVERIFY(reread.GetPostDescription(last).contains(QStringLiteral("<p>Fourth</p>")));
-    }
-    // Regression: under a dark theme the editor page stayed white and the
-    // preview's blue tags could not be read on its dark tooltip colours.
-    void darkPalette_followedByEditorPageAndPreview()
-    {
-        const QPalette light = QApplication::palette();
-        QPalette dark = light;
-        for (auto [role, color] : {std::pair{QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
-                                   {QPalette::Base, QColor(32, 32, 32)}, {QPalette::Text, QColor(224, 224, 224)},
-                                   {QPalette::Button, QColor(53, 53, 53)}, {QPalette::ButtonText, Qt::white},
-                                   {QPalette::ToolTipBase, QColor(40, 40, 40)}, {QPalette::ToolTipText, Qt::white}})
-            dark.setColor(role, color);
-        QApplication::setPalette(dark);
-        CChildFrame *feed = m_window->openFeed(QStringLiteral("dark.xml"), postsDescribed({QStringLiteral("<p>Dark</p>")}));
-        QVERIFY(MainWindowFixture::waitForPage(feed));
-        CHtmlEngineView *engine = feed->view()->engine();
-        const auto computed = [engine](const QString &id, const QString &property) {
-            return pageText(engine, QStringLiteral("getComputedStyle(document.getElementById('%1')).%2").arg(id, property));
-        };
-        QTRY_COMPARE(pageText(engine, QStringLiteral("getComputedStyle(document.body).backgroundColor")),
-                     QStringLiteral("rgb(32, 32, 32)"));
-        QCOMPARE(computed(QStringLiteral("richtext_edit"), QStringLiteral("color")), QStringLiteral("rgb(224, 224, 224)"));
-
-        QPlainTextEdit *preview = feed->previewBar()->editor();
-        QTRY_COMPARE(preview->toPlainText(), QStringLiteral("<p>\nDark\n</p>"));
-        QTextCursor tag(preview->document());
-        tag.setPosition(1);
-        const QColor tagColor = tag.charFormat().foreground().color();
-        QVERIFY(qAbs(tagColor.lightness() - preview->palette().color(QPalette::Base).lightness()) >= 100);
-
-        // Back to the light palette: the page follows at once.
-        QApplication::setPalette(light);
-        QTRY_COMPARE(pageText(engine, QStringLiteral("getComputedStyle(document.body).backgroundColor")),
-                     QStringLiteral("rgb(255, 255, 255)"));
-        QVERIFY(m_window->main->executeCommand(ID_FILE_CLOSE));
     }
 
 private:

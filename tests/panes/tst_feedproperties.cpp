@@ -3,6 +3,7 @@
 // show in their fields; edits made in the widgets reach the file, and each
 // save changes the file only where the edit was.
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
 #include "LineDiff.h"
@@ -32,12 +33,6 @@
 #include <QWindow>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The text a field shows, by its object name ("image/width", "cloud@port").
 QString shown(QWidget *page, const QString &key)

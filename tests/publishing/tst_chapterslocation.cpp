@@ -3,8 +3,9 @@
 
 #include <QTest>
 
-// Where a post's chapters file lives on this machine, and the address a
-// local file is written into the post with.
+// Where a post's chapters file lives on this machine. The way back, the
+// address a saved file gets, is driven through Post Details' chapters
+// editor (tst_liveitemandchapters).
 
 namespace {
 
@@ -50,40 +51,6 @@ private slots:
         QFETCH(QString, path);
         const PublishTarget target = media ? withMedia(QStringLiteral("/home/jo/media")) : PublishTarget();
         QCOMPARE(CChaptersLocation::localPath(url, kFeed, target), path);
-    }
-
-    // The way back: a published file gets the address that names it
-    // again; any other has no address a listener could reach.
-    void urlFor_isThePublishedAddress_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("media");
-        QTest::addColumn<QString>("url");
-        QTest::newRow("media folder") << "/home/jo/media/ep 1/ch.json" << true << "https://show.example.org/media/ep%201/ch.json";
-        QTest::newRow("beside the feed, no media base") << "/home/jo/show/ch.json" << false << "";
-        QTest::newRow("beside the feed, outside the media folder") << "/home/jo/show/ch.json" << true << "";
-        QTest::newRow("climbing out of the media folder") << "/home/jo/media/../ch.json" << true << "";
-        QTest::newRow("elsewhere") << "/srv/ch.json" << false << "";
-    }
-
-    void urlFor_isThePublishedAddress()
-    {
-        QFETCH(QString, path);
-        QFETCH(bool, media);
-        QFETCH(QString, url);
-        const PublishTarget target = media ? withMedia(QStringLiteral("/home/jo/media")) : PublishTarget();
-        QCOMPARE(CChaptersLocation::urlFor(path, kFeed, target), url);
-        if (!url.isEmpty())
-            QCOMPARE(CChaptersLocation::localPath(url, kFeed, target), path);
-    }
-
-    void suggestedPath_takesTheAddressesName()
-    {
-        QCOMPARE(CChaptersLocation::suggestedPath(QStringLiteral("https://cdn.example.org/ep1/chapters.json?x=1"), kFeed,
-                                                  withMedia(QStringLiteral("/home/jo/media"))),
-                 QStringLiteral("/home/jo/media/chapters.json"));
-        QCOMPARE(CChaptersLocation::suggestedPath(QStringLiteral("https://cdn.example.org/"), kFeed, PublishTarget()),
-                 QStringLiteral("/home/jo/show/chapters.json"));
     }
 };
 

@@ -1,4 +1,5 @@
-#include <QFile>
+#include "TestFiles.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -34,12 +35,6 @@ private:
         return result;
     }
 
-    bool write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
-
     QTemporaryDir m_dir;
 
 private slots:
@@ -48,13 +43,13 @@ private slots:
         const QString good = m_dir.filePath("good.xml");
         const QString warned = m_dir.filePath("warned.xml");
         const QString bad = m_dir.filePath("bad.xml");
-        QVERIFY(write(good, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>\n"
+        QVERIFY(writeFile(good, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>\n"
                             "<title>T</title><link>https://example.org/</link><description>D</description>\n"
                             "<atom:link rel=\"self\" href=\"https://example.org/rss.xml\"/></channel></rss>\n"));
-        QVERIFY(write(warned, "<rss version=\"2.0\"><channel>\n"
+        QVERIFY(writeFile(warned, "<rss version=\"2.0\"><channel>\n"
                               "<title>T</title><link>https://example.org/</link><description>D</description>\n"
                               "</channel></rss>\n"));
-        QVERIFY(write(bad, "<rss version=\"2.0\"><channel>\n"
+        QVERIFY(writeFile(bad, "<rss version=\"2.0\"><channel>\n"
                            "<title>T</title><link>https://example.org/</link><description>D</description>\n"
                            "<item>\n  <pubDate>Thu, 19 Jul 2006 23:08:26 +1000</pubDate>\n</item>\n"
                            "</channel></rss>\n"));
@@ -104,12 +99,12 @@ private slots:
     {
         const QString blog = m_dir.filePath("blog.xml");
         const QString show = m_dir.filePath("show.xml");
-        QVERIFY(write(blog, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>\n"
+        QVERIFY(writeFile(blog, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>\n"
                             "<title>T</title><link>https://example.org/</link><description>D</description>\n"
                             "<atom:link rel=\"self\" href=\"https://example.org/rss.xml\"/>\n"
                             "<item><title>A</title><guid>https://example.org/a</guid></item>\n"
                             "</channel></rss>\n"));
-        QVERIFY(write(show, "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"><channel>\n"
+        QVERIFY(writeFile(show, "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"><channel>\n"
                             "<title>T</title><link>https://example.org/</link><description>D</description>\n"
                             "<podcast:medium>radio</podcast:medium>\n"
                             "</channel></rss>\n"));

@@ -107,7 +107,9 @@ private slots:
 
 private:
     // The window, its page, its code pane and a field's note show the
-    // scheme, readably.
+    // scheme, readably. Regression: under a dark theme the editor page
+    // stayed white and the code pane's blue tags could not be read on its
+    // dark tooltip colours.
     void checkColours(bool dark);
 
     std::unique_ptr<MainWindowFixture> m_window;

@@ -2,6 +2,7 @@
 // its podcast identity, saved where the user says, and moved to a new
 // address; and the downloads that must open nothing.
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 #include "TitleServer.h"
 
@@ -14,12 +15,6 @@
 #include <QUndoStack>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QString kServedFeed = QStringLiteral(TIDREL_TESTS_DIR "/web/data/podcast-locked.xml");
 const QString kMovedFeed = QStringLiteral(TIDREL_TESTS_DIR "/shell/data/move-feed/expected.xml");

@@ -3,6 +3,7 @@
 // typing into the real editor page, filtering, deleting, adding, undoing and
 // redoing in one feed window, each undone to the file as it was.
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
 #include "panes/BarRssItems.h"
@@ -17,12 +18,6 @@
 namespace {
 
 const QStringList kTitles{"Title 1", "Title 2", "Title 3", "Title 4", "Title 5"};
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // Problems pane and the status bar's count beside the lock keys' panes; a double click on a problem
 // selects its post and puts the focus in its field; a save checks again.
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
 #include "panes/BarProblems.h"
@@ -65,10 +66,7 @@ private slots:
     {
         MainWindowFixture window;
         const QString path = window.dir.filePath(QStringLiteral("checked.xml"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(kFeed);
-        file.close();
+        QVERIFY(writeFile(path, kFeed));
         CChildFrame *frame = window.main->documents()->openDocument(path);
         QVERIFY(MainWindowFixture::waitForPage(frame));
         CRSSEditDoc *document = frame->document();

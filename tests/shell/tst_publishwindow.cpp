@@ -1,11 +1,8 @@
 #include "WindowTestSupport.h"
 #include "TestFiles.h"
 #include "TitleServer.h"
-#include "publishing/DavServer.h"
-#include "publishing/S3Server.h"
 #include "publishing/SshServer.h"
 
-#include "publishing/HttpTransfer.h"
 #include "publishing/PublishSettings.h"
 #include "shell/FeedPublishing.h"
 #include "shell/PublishProgress.h"
@@ -43,7 +40,8 @@ QByteArray podcastFeed(const QString &title)
 } // namespace
 
 // The Publish Settings dialog, the status bar's progress, and File >
-// Publish from the window to a folder, an FTP and an SFTP server.
+// Publish from the window to a folder, an FTP and an SFTP server. S3 and
+// WebDAV servers are published to as the window does in tst_webpublish.
 class TestPublishWindow : public QObject
 {
     Q_OBJECT
@@ -61,7 +59,6 @@ private slots:
     void publish_checkErrors_askPublishAnyway();
     void publish_ftp_passwordWrongPasswordAndCancel();
     void publish_unknownSftpHost_askedWithFingerprint();
-    void publish_s3AndWebDav_mediaFirstWrongSecretKeepsFeed();
 
 private:
     // Runs File > Publish and waits until the publishing has ended.
@@ -431,60 +428,3 @@ void TestPublishWindow::publish_unknownSftpHost_askedWithFingerprint()
 
 TIDREL_WINDOW_TEST_MAIN(TestPublishWindow)
 #include "tst_publishwindow.moc"
-
-// File > Publish to S3 (s3rver) and WebDAV (Apache's mod_dav): the media
-// file and the feed arrive whole; a wrong secret says so and leaves them.
-void TestPublishWindow::publish_s3AndWebDav_mediaFirstWrongSecretKeepsFeed()
-{
-    S3Server s3;
-    DavServer dav;
-    const QString s3Why = s3.start();
-    const QString davWhy = dav.start();
-    if (!s3Why.isEmpty() || !davWhy.isEmpty())
-        QSKIP(qPrintable(s3Why + u' ' + davWhy));
-    QVERIFY(writeFile(m_feedPath, podcastFeed(QStringLiteral("First"))));
-    QVERIFY(writeFile(m_window->dir.filePath(QStringLiteral("ep1.mp3")), QByteArray("ID3 audio bytes")));
-    QVERIFY(m_main->documents()->openDocument(m_feedPath));
-    m_services->publishTarget.mediaBaseUrl = QStringLiteral("https://example.org/media/");
-
-    struct Case
-    {
-        QString destination, user, secret, wrongSecretMessage;
-        std::function<QByteArray(const QString &)> read;
-    };
-    const QList<Case> cases{
-        {QStringLiteral("s3://127.0.0.1:%1/%2/show/?scheme=http").arg(s3.port()).arg(QString::fromLatin1(S3Server::kBucket)),
-         QString::fromLatin1(S3Server::kAccessKey), QString::fromLatin1(S3Server::kSecret),
-         QStringLiteral("The secret access key does not belong to the access key ID"),
-         [&s3](const QString &path) {
-             const std::atomic<bool> never{false};
-             CHttpTransfer transfer(&never, QString());
-             const CHttpTransfer::Reply reply = transfer.send("GET", s3.url(QStringLiteral("show/") + path).toUtf8());
-             return reply.ok() ? reply.body : QByteArray("<missing>");
-         }},
-        {QStringLiteral("dav://127.0.0.1:%1/digest/podcast/").arg(dav.port()),
-         QString::fromLatin1(DavServer::kUser), QString::fromLatin1(DavServer::kPassword),
-         QStringLiteral("The server refused the user name or the password"),
-         [&dav](const QString &path) { return readFile(dav.served(QStringLiteral("digest/podcast/") + path)); }},
-    };
-    for (const Case &target : cases) {
-        m_services->publishTarget.destination = target.destination;
-        m_services->publishTarget.userName = target.user;
-        m_services->publishSecret = target.secret;
-        QVERIFY(m_main->executeCommand(ID_FILE_PUBLISH_SETTINGS));
-        QVERIFY(publishAndWait());
-        QVERIFY2(statusMessage().startsWith(QStringLiteral("Published show.xml to ")), qPrintable(statusMessage()));
-        QVERIFY2(statusMessage().contains(QStringLiteral("with 1 media file")), qPrintable(statusMessage()));
-        QCOMPARE(target.read(QStringLiteral("show.xml")), readFile(m_feedPath));
-        QCOMPARE(target.read(QStringLiteral("ep1.mp3")), QByteArray("ID3 audio bytes"));
-
-        const QByteArray published = readFile(m_feedPath);
-        QVERIFY(writeFile(m_feedPath, podcastFeed(QStringLiteral("Second"))));
-        m_services->publishSecret = QStringLiteral("wrong");
-        QVERIFY(m_main->executeCommand(ID_FILE_PUBLISH_SETTINGS));
-        QVERIFY(publishAndWait());
-        QVERIFY2(statusMessage().contains(target.wrongSecretMessage), qPrintable(statusMessage()));
-        QCOMPARE(target.read(QStringLiteral("show.xml")), published);
-        QVERIFY(writeFile(m_feedPath, published));
-    }
-}

@@ -2,6 +2,7 @@
 // and up to date with the sources, and each language's texts fitting the
 // main window at 1024x700, with the layout right to left in Arabic.
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
 #include "core/FeedVocabulary.h"
@@ -343,10 +344,7 @@ private slots:
         MainWindowFixture window;
         window.main->resize(1024, 700);
         const QString path = window.dir.filePath(QStringLiteral("feed.xml"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QString::fromUtf8(kFeed).arg(feedLanguage, CFeedVocabulary::itunesNamespace()).toUtf8());
-        file.close();
+        QVERIFY(writeFile(path, QString::fromUtf8(kFeed).arg(feedLanguage, CFeedVocabulary::itunesNamespace()).toUtf8()));
         CChildFrame *frame = window.main->documents()->openDocument(path);
         QVERIFY(MainWindowFixture::waitForPage(frame));
         // A podcast opens with its details. Shown again beside a posts list

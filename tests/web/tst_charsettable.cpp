@@ -66,12 +66,6 @@ private slots:
         QCOMPARE(CharsetFromCodePage(codePage), name);
     }
 
-    void nameToCodePageAndBack_givesFirstRowsCodePage()
-    {
-        for (quint32 codePage : {50222u, 1143u, 1252u})
-            QCOMPARE(CodePageFromCharset(QString::fromLatin1(CharsetFromCodePage(codePage))), codePage == 50222 ? 50220u : codePage);
-    }
-
     void rows_areLowerCaseAndOnlyTwoNamesRepeat()
     {
         const CharsetTableRow *rows = CharsetTableRows();

@@ -7,7 +7,8 @@
 static QByteArray dataFile(const char *name) { return readFile(QString(TIDREL_TEST_DATA_DIR "/") + name); }
 
 // The steps of a title fetch on local files: charset detection, conversion
-// to UTF-8 and reading the title.
+// to UTF-8 and reading the title. The three together fetch the pages of
+// tst_webtitlefetcher.
 class TestTitleFetchSteps : public QObject
 {
     Q_OBJECT
@@ -125,17 +126,6 @@ private slots:
         QString text = "kept";
         QVERIFY(!ExtractElementText(m_dir.filePath("missing.htm"), "title", &text));
         QCOMPARE(text, QString("kept"));
-    }
-
-    void detectConvertExtract_cyrillicPages_giveTheirTitle()
-    {
-        for (const char *name : {"page-windows-1251.htm", "page-koi8-r.htm"}) {
-            const QString path = write(name, dataFile(name));
-            QVERIFY(ConvertFileToUtf8(path, DetectFileCharset(path)));
-            QString title;
-            QVERIFY(ExtractElementText(path, "title", &title));
-            QCOMPARE(title, QString("Новости дня: главная страница"));
-        }
     }
 };
 
