@@ -1,5 +1,7 @@
 #include "core/FeedTree.h"
 
+#include "core/ExpatFileBuffer.h"
+
 #include "core/FeedValue.h"
 #include "core/FeedVocabulary.h"
 
@@ -240,6 +242,16 @@ void CFeedTree::NodeStore::clear()
 
 bool CFeedTree::parse(const QByteArray &bytes, QString *error, Listener *listener)
 {
+    return build(bytes, listener, [&](FeedParser &parser) { return parser.parse(bytes, error); });
+}
+
+bool CFeedTree::parse(CExpatFileBuffer &input, QString *error, Listener *listener)
+{
+    return build(input.bytes(), listener, [&](FeedParser &parser) { return parser.parse(input, error); });
+}
+
+bool CFeedTree::build(const QByteArray &bytes, Listener *listener, const std::function<bool(FeedParser &)> &parse)
+{
     m_bytes = bytes;
     m_nodes.clear();
     m_declarations.clear();
@@ -248,7 +260,7 @@ bool CFeedTree::parse(const QByteArray &bytes, QString *error, Listener *listene
     Builder builder(m_nodes, m_declarations, listener);
     // The tree is built for a check, which wants speed more than memory.
     builder.setWholeInput(true);
-    const bool parsed = builder.parse(bytes, error);
+    const bool parsed = parse(builder);
     if (listener)
         listener->parsingStopped();
     m_encoding = std::make_unique<FeedEncoding>(builder.encodingName());

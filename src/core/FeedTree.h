@@ -7,10 +7,13 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+class CExpatFileBuffer;
 
 // A read-only tree of a feed file's elements, for checking it: names with
 // their namespaces resolved, attributes, where each element stands in the
@@ -92,6 +95,9 @@ public:
     // With a listener, the text is read as UTF-8 while the parse runs: give
     // one only for a file in UTF-8.
     bool parse(const QByteArray &bytes, QString *error, Listener *listener = nullptr);
+    // The same for a file in expat's buffer, read there without a copy of
+    // its own: the tree reads its bytes while `input` lives.
+    bool parse(CExpatFileBuffer &input, QString *error, Listener *listener = nullptr);
     FeedParser::Failure failure() const { return m_failure; }
     int failureLine() const { return m_failureLine; }
     int failureColumn() const { return m_failureColumn; }
@@ -140,6 +146,8 @@ public:
 
 private:
     class Builder;
+
+    bool build(const QByteArray &bytes, Listener *listener, const std::function<bool(FeedParser &)> &parse);
 
     // The elements in blocks that never move, as elements point at one
     // another: a large feed has tens of thousands, which one allocation

@@ -24,7 +24,7 @@ public:
     // Whether the items were checked with the podcast rules; empty when
     // there were none to check.
     std::optional<bool> podcast() const { return m_rules ? std::optional<bool>(m_podcast) : std::nullopt; }
-    std::vector<CCheckReport::Placed> takeProblems() { return m_report.takePlaced(); }
+    CCheckReport takeProblems() { return std::move(m_report); }
 
     void elementClosed(const CFeedTree::Node &node) override;
     void parsingStopped() override;
