@@ -7,8 +7,10 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -60,6 +62,7 @@ public:
         QString name;
         bool namespaced = false;  // in a namespace other than RSS's own
         bool unboundPrefix = false;
+        bool declaresInside = false; // a post with a namespace declared inside it
         int post = -1;            // the index of the post (item or live item) it is in, or -1
         QList<std::pair<QString, QString>> attributes; // as written, values decoded
         qsizetype begin = 0;      // the start tag
@@ -114,6 +117,13 @@ public:
     };
     const std::vector<Declaration> &declarations() const { return m_declarations; }
 
+    // Gives the elements inside these posts back to the parse, which makes
+    // the next posts' of them: a listener done with posts calls it, on its
+    // own thread, so that a large feed holds the elements of a few posts at
+    // a time. The posts stay, empty; one with a namespace declared inside
+    // keeps its elements, as the declaration names its element.
+    void releaseContents(const std::vector<const Node *> &posts);
+
     // The top element; null before a successful parse.
     const Node *root() const { return m_nodes.first(); }
 
@@ -152,17 +162,24 @@ private:
     // The elements in blocks that never move, as elements point at one
     // another: a large feed has tens of thousands, which one allocation
     // each would spend more time on than the parse.
+    // Elements given back are handed out again, first.
     class NodeStore
     {
     public:
         Node &add();
         const Node *first() const { return m_blocks.empty() ? nullptr : &m_blocks.front()[0]; }
         void clear();
+        // From another thread than the parse's; the nodes are cleared.
+        void giveBack(const std::vector<Node *> &nodes);
 
     private:
         static constexpr size_t kBlock = 4096;
         std::vector<std::unique_ptr<Node[]>> m_blocks;
         size_t m_used = kBlock; // in the last block
+        std::vector<Node *> m_spare; // the parse's
+        std::mutex m_mutex;
+        std::vector<Node *> m_givenBack; // under m_mutex
+        std::atomic<bool> m_anyGivenBack{false};
     };
 
     QByteArray m_bytes;

@@ -47,20 +47,23 @@ bool CCheckReport::addCheckedItems()
 {
     if (!m_checkedItems)
         return false;
-    // Their texts get this report's numbers.
+    // Their texts get this report's numbers, in place: a large feed's items
+    // have most of its problems.
     std::vector<quint32> numbers;
     numbers.reserve(size_t(m_checkedItems->m_texts.size()));
     for (const QString &text : std::as_const(m_checkedItems->m_texts))
         numbers.push_back(textNumber(text));
-    m_problems.reserve(m_problems.size() + m_checkedItems->m_problems.size());
-    for (Placed problem : m_checkedItems->m_problems) {
+    std::vector<Placed> problems = std::move(m_checkedItems->m_problems);
+    m_checkedItems.reset();
+    for (Placed &problem : problems) {
         problem.message = numbers[problem.message];
         problem.parent = numbers[problem.parent];
         problem.field = numbers[problem.field];
         problem.attribute = numbers[problem.attribute];
-        m_problems.push_back(problem);
     }
-    m_checkedItems.reset();
+    // The channel's come first, as they came before the items'.
+    problems.insert(problems.begin(), m_problems.begin(), m_problems.end());
+    m_problems = std::move(problems);
     return true;
 }
 

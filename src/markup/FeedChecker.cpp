@@ -78,9 +78,12 @@ void check(const QByteArray &bytes, const CFeedChecker::Options &options, const 
             || (options.podcastRules == CFeedChecker::PodcastRules::IfDeclared && CPodcastRules::declaresPodcast(tree));
     CCheckReport report;
     // Items checked by other rules than the feed's, or in another encoding
-    // than the file's (a declaration the start did not show), are checked again.
+    // than the file's (a declaration the start did not show), are checked
+    // again, from a tree that keeps their elements.
     if (pipeline && tree.isUtf8() && pipeline->podcast().value_or(podcast) == podcast)
         report.useCheckedItems(pipeline->takeProblems());
+    else if (pipeline && pipeline->podcast().has_value())
+        parse(tree, &error, nullptr);
     CDocumentRules(tree, options, podcast, report).checkRss(*tree.root());
     report.forEachProblem(tree, each);
 }
