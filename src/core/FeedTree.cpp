@@ -1,7 +1,6 @@
 #include "core/FeedTree.h"
 
 #include "core/ExpatFileBuffer.h"
-
 #include "core/FeedValue.h"
 #include "core/FeedVocabulary.h"
 

@@ -161,8 +161,8 @@ private:
 
     // The elements in blocks that never move, as elements point at one
     // another: a large feed has tens of thousands, which one allocation
-    // each would spend more time on than the parse.
-    // Elements given back are handed out again, first.
+    // each would spend more time on than the parse. Elements given back
+    // are handed out again before new ones.
     class NodeStore
     {
     public:
