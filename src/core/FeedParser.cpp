@@ -1,5 +1,6 @@
 #include "core/FeedParser.h"
 
+#include "core/ExpatFileBuffer.h"
 #include "core/PackedBytes.h"
 #include "core/PackedFileReader.h"
 
@@ -156,6 +157,40 @@ bool parseFrom(XML_Parser expat, const Blocks &bytes, qsizetype from, qsizetype)
             && (from < bytes.size() || XML_Parse(expat, "", 0, XML_TRUE) == XML_STATUS_OK);
 }
 
+// A file in the buffer of a parser of its own is parsed there, whole, when
+// the parse starts at its first byte; otherwise it goes like other bytes.
+bool parseFrom(XML_Parser expat, const CExpatFileBuffer &input, qsizetype from, qsizetype pieceSize)
+{
+    if (input.holds(expat))
+        return XML_ParseBuffer(expat, int(input.size()), XML_TRUE) == XML_STATUS_OK;
+    return parseFrom(expat, input.bytes(), from, pieceSize);
+}
+
+template<typename Bytes>
+XML_Parser newParser(Bytes &, qsizetype, const char *encoding)
+{
+    return XML_ParserCreate(encoding);
+}
+
+XML_Parser newParser(CExpatFileBuffer &input, qsizetype from, const char *encoding)
+{
+    XML_Parser own = from == 0 ? input.parserForParse(encoding) : nullptr;
+    return own ? own : XML_ParserCreate(encoding);
+}
+
+template<typename Bytes>
+void freeParser(const Bytes &, XML_Parser expat)
+{
+    XML_ParserFree(expat);
+}
+
+// The file's own parser holds its bytes: it lives as long as they do.
+void freeParser(const CExpatFileBuffer &input, XML_Parser expat)
+{
+    if (!input.holds(expat))
+        XML_ParserFree(expat);
+}
+
 } // namespace
 
 // The state of one parse, handed to expat's callbacks.
@@ -225,7 +260,7 @@ struct FeedParser::Run
 };
 
 template<typename Bytes>
-bool FeedParser::parseBytes(const Bytes &bytes, QString *error)
+bool FeedParser::parseBytes(Bytes &bytes, QString *error)
 {
     m_failure = Failure::None;
     qsizetype skipped = 0;
@@ -248,9 +283,9 @@ bool FeedParser::parseBytes(const Bytes &bytes, QString *error)
 }
 
 template<typename Bytes>
-bool FeedParser::run(const Bytes &bytes, qsizetype skipped, const char *forcedEncoding, QString *error)
+bool FeedParser::run(Bytes &bytes, qsizetype skipped, const char *forcedEncoding, QString *error)
 {
-    XML_Parser expat = XML_ParserCreate(forcedEncoding);
+    XML_Parser expat = newParser(bytes, skipped, forcedEncoding);
     Run state{this, expat, skipped, XML_Size(bytes.mid(0, skipped).count('\n')), QByteArray(), QString()};
     XML_SetUserData(expat, &state);
     XML_SetElementHandler(expat, Run::start, Run::end);
@@ -272,7 +307,7 @@ bool FeedParser::run(const Bytes &bytes, qsizetype skipped, const char *forcedEn
     const XML_Size column = parsed ? 0 : XML_GetCurrentColumnNumber(expat);
     const QString where = parsed ? QString() : lineAndColumn(line, column);
     const qsizetype stop = qsizetype(XML_GetCurrentByteIndex(expat)) + skipped;
-    XML_ParserFree(expat);
+    freeParser(bytes, expat);
 
     if (bytes.startsWith("\xFF\xFE") || (bytes.size() > 1 && bytes.at(0) == '<' && bytes.at(1) == 0))
         m_encoding = "UTF-16LE";
@@ -315,4 +350,9 @@ bool FeedParser::parse(const CPackedBytes &bytes, QString *error)
 bool FeedParser::parse(const CPackedFileReader &bytes, QString *error)
 {
     return parseBytes(bytes, error);
+}
+
+bool FeedParser::parse(CExpatFileBuffer &input, QString *error)
+{
+    return parseBytes(input, error);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class CExpatFileBuffer;
 class CPackedBytes;
 class CPackedFileReader;
 
@@ -37,6 +38,9 @@ public:
     // file read as the parse goes.
     bool parse(const CPackedBytes &bytes, QString *error);
     bool parse(const CPackedFileReader &bytes, QString *error);
+    // The same for a file read into expat's own buffer, parsed there whole:
+    // its bytes are held once.
+    bool parse(CExpatFileBuffer &input, QString *error);
     // The encoding the bytes were read in: "UTF-8", "UTF-16LE", "UTF-16BE",
     // or the name the declaration gives.
     QByteArray encodingName() const { return m_encoding; }
@@ -60,8 +64,8 @@ protected:
 
 private:
     struct Run;
-    template<typename Bytes> bool parseBytes(const Bytes &bytes, QString *error);
-    template<typename Bytes> bool run(const Bytes &bytes, qsizetype skipped, const char *forcedEncoding, QString *error);
+    template<typename Bytes> bool parseBytes(Bytes &bytes, QString *error);
+    template<typename Bytes> bool run(Bytes &bytes, qsizetype skipped, const char *forcedEncoding, QString *error);
 
     QByteArray m_encoding;
     Failure m_failure = Failure::None;

@@ -1,5 +1,6 @@
 #include "core/FeedTree.h"
 
+#include "core/ExpatFileBuffer.h"
 #include "core/FeedValue.h"
 #include "core/FeedVocabulary.h"
 
@@ -137,6 +138,8 @@ protected:
                 && !parent->parent->parent)
                 node.post = m_posts++;
         }
+        if (declares)
+            markDeclaresInside(node);
         m_open.push_back({&node, declares});
     }
 
@@ -153,6 +156,18 @@ protected:
     }
 
 private:
+    // The post an element with a declaration is inside keeps its elements.
+    static void markDeclaresInside(const Node &node)
+    {
+        if (node.post < 0)
+            return;
+        Node *post = node.parent;
+        while (post && post->parent && post->parent->post == node.post)
+            post = post->parent;
+        if (post && post->post == node.post)
+            post->declaresInside = true;
+    }
+
     // The namespace declarations in force; each new set has a generation
     // number of its own.
     struct Scope
@@ -225,6 +240,16 @@ private:
 
 CFeedTree::Node &CFeedTree::NodeStore::add()
 {
+    if (m_spare.empty() && m_anyGivenBack.load(std::memory_order_acquire)) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_spare.swap(m_givenBack);
+        m_anyGivenBack.store(false, std::memory_order_relaxed);
+    }
+    if (!m_spare.empty()) {
+        Node *node = m_spare.back();
+        m_spare.pop_back();
+        return *node;
+    }
     if (m_used == kBlock) {
         m_blocks.push_back(std::make_unique<Node[]>(kBlock));
         m_used = 0;
@@ -234,11 +259,56 @@ CFeedTree::Node &CFeedTree::NodeStore::add()
 
 void CFeedTree::NodeStore::clear()
 {
+    m_spare.clear();
+    m_givenBack.clear();
+    m_anyGivenBack = false;
     m_blocks.clear();
     m_used = kBlock;
 }
 
+void CFeedTree::NodeStore::giveBack(const std::vector<Node *> &nodes)
+{
+    for (Node *node : nodes)
+        *node = Node();
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_givenBack.insert(m_givenBack.end(), nodes.begin(), nodes.end());
+    m_anyGivenBack.store(true, std::memory_order_release);
+}
+
+void CFeedTree::releaseContents(const std::vector<const Node *> &posts)
+{
+    std::vector<Node *> inside;
+    std::vector<Node *> open;
+    for (const Node *post : posts) {
+        if (post->declaresInside)
+            continue;
+        // The tree owns its elements; listeners see them read-only.
+        auto *owned = const_cast<Node *>(post);
+        for (Node *child : owned->children)
+            open.push_back(child);
+        owned->children = Children();
+        while (!open.empty()) {
+            Node *node = open.back();
+            open.pop_back();
+            inside.push_back(node);
+            for (Node *child : node->children)
+                open.push_back(child);
+        }
+    }
+    m_nodes.giveBack(inside);
+}
+
 bool CFeedTree::parse(const QByteArray &bytes, QString *error, Listener *listener)
+{
+    return build(bytes, listener, [&](FeedParser &parser) { return parser.parse(bytes, error); });
+}
+
+bool CFeedTree::parse(CExpatFileBuffer &input, QString *error, Listener *listener)
+{
+    return build(input.bytes(), listener, [&](FeedParser &parser) { return parser.parse(input, error); });
+}
+
+bool CFeedTree::build(const QByteArray &bytes, Listener *listener, const std::function<bool(FeedParser &)> &parse)
 {
     m_bytes = bytes;
     m_nodes.clear();
@@ -248,7 +318,7 @@ bool CFeedTree::parse(const QByteArray &bytes, QString *error, Listener *listene
     Builder builder(m_nodes, m_declarations, listener);
     // The tree is built for a check, which wants speed more than memory.
     builder.setWholeInput(true);
-    const bool parsed = builder.parse(bytes, error);
+    const bool parsed = parse(builder);
     if (listener)
         listener->parsingStopped();
     m_encoding = std::make_unique<FeedEncoding>(builder.encodingName());

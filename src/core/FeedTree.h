@@ -7,10 +7,15 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+class CExpatFileBuffer;
 
 // A read-only tree of a feed file's elements, for checking it: names with
 // their namespaces resolved, attributes, where each element stands in the
@@ -57,6 +62,7 @@ public:
         QString name;
         bool namespaced = false;  // in a namespace other than RSS's own
         bool unboundPrefix = false;
+        bool declaresInside = false; // a post with a namespace declared inside it
         int post = -1;            // the index of the post (item or live item) it is in, or -1
         QList<std::pair<QString, QString>> attributes; // as written, values decoded
         qsizetype begin = 0;      // the start tag
@@ -92,6 +98,9 @@ public:
     // With a listener, the text is read as UTF-8 while the parse runs: give
     // one only for a file in UTF-8.
     bool parse(const QByteArray &bytes, QString *error, Listener *listener = nullptr);
+    // The same for a file in expat's buffer, read there without a copy of
+    // its own: the tree reads its bytes while `input` lives.
+    bool parse(CExpatFileBuffer &input, QString *error, Listener *listener = nullptr);
     FeedParser::Failure failure() const { return m_failure; }
     int failureLine() const { return m_failureLine; }
     int failureColumn() const { return m_failureColumn; }
@@ -107,6 +116,13 @@ public:
         QString uri;
     };
     const std::vector<Declaration> &declarations() const { return m_declarations; }
+
+    // Gives the elements inside these posts back to the parse, which makes
+    // the next posts' of them: a listener done with posts calls it, on its
+    // own thread, so that a large feed holds the elements of a few posts at
+    // a time. The posts stay, empty; one with a namespace declared inside
+    // keeps its elements, as the declaration names its element.
+    void releaseContents(const std::vector<const Node *> &posts);
 
     // The top element; null before a successful parse.
     const Node *root() const { return m_nodes.first(); }
@@ -141,20 +157,29 @@ public:
 private:
     class Builder;
 
+    bool build(const QByteArray &bytes, Listener *listener, const std::function<bool(FeedParser &)> &parse);
+
     // The elements in blocks that never move, as elements point at one
     // another: a large feed has tens of thousands, which one allocation
-    // each would spend more time on than the parse.
+    // each would spend more time on than the parse. Elements given back
+    // are handed out again before new ones.
     class NodeStore
     {
     public:
         Node &add();
         const Node *first() const { return m_blocks.empty() ? nullptr : &m_blocks.front()[0]; }
         void clear();
+        // From another thread than the parse's; the nodes are cleared.
+        void giveBack(const std::vector<Node *> &nodes);
 
     private:
         static constexpr size_t kBlock = 4096;
         std::vector<std::unique_ptr<Node[]>> m_blocks;
         size_t m_used = kBlock; // in the last block
+        std::vector<Node *> m_spare; // the parse's
+        std::mutex m_mutex;
+        std::vector<Node *> m_givenBack; // under m_mutex
+        std::atomic<bool> m_anyGivenBack{false};
     };
 
     QByteArray m_bytes;

@@ -6,30 +6,36 @@
 void CCheckReport::report(CFeedRules::Id rule, const CFeedTree::Node &node, const QString &attribute,
                           const QString &message)
 {
-    CFeedChecker::Problem problem;
-    problem.rule = rule;
-    problem.message = message.isEmpty() ? ruleMessage(rule) : message;
-    problem.post = node.post;
-    problem.parent = node.parent ? node.parent->name : QString();
-    problem.field = node.name;
-    problem.attribute = attribute;
-    m_problems.push_back({node.begin, problem});
+    m_problems.push_back({node.begin, rule, node.post, message.isEmpty() ? ruleMessage(rule) : textNumber(message),
+                          textNumber(node.parent ? node.parent->name : QString()), textNumber(node.name),
+                          textNumber(attribute)});
 }
 
-const QString &CCheckReport::ruleMessage(CFeedRules::Id rule)
+quint32 CCheckReport::textNumber(const QString &text)
 {
-    QString &message = m_messages[size_t(rule)];
-    if (message.isNull())
-        message = CFeedRules::Message(rule);
-    return message;
+    const auto known = m_textNumbers.constFind(text);
+    if (known != m_textNumbers.constEnd())
+        return *known;
+    const auto number = quint32(m_texts.size());
+    m_texts.append(text);
+    m_textNumbers.insert(text, number);
+    return number;
+}
+
+quint32 CCheckReport::ruleMessage(CFeedRules::Id rule)
+{
+    std::optional<quint32> &message = m_ruleMessages[size_t(rule)];
+    if (!message)
+        message = textNumber(CFeedRules::Message(rule));
+    return *message;
 }
 
 void CCheckReport::reportMissing(CFeedRules::Id rule, const CFeedTree::Node &parent, const QString &field)
 {
     report(rule, parent);
-    CFeedChecker::Problem &problem = last();
-    problem.parent = parent.name;
-    problem.field = field;
+    Placed &problem = m_problems.back();
+    problem.parent = textNumber(parent.name);
+    problem.field = textNumber(field);
 }
 
 void CCheckReport::sortFrom(size_t first)
@@ -41,21 +47,42 @@ bool CCheckReport::addCheckedItems()
 {
     if (!m_checkedItems)
         return false;
-    m_problems.insert(m_problems.end(), m_checkedItems->begin(), m_checkedItems->end());
+    // Their texts get this report's numbers, in place: a large feed's items
+    // have most of its problems.
+    std::vector<quint32> numbers;
+    numbers.reserve(size_t(m_checkedItems->m_texts.size()));
+    for (const QString &text : std::as_const(m_checkedItems->m_texts))
+        numbers.push_back(textNumber(text));
+    std::vector<Placed> problems = std::move(m_checkedItems->m_problems);
+    m_checkedItems.reset();
+    for (Placed &problem : problems) {
+        problem.message = numbers[problem.message];
+        problem.parent = numbers[problem.parent];
+        problem.field = numbers[problem.field];
+        problem.attribute = numbers[problem.attribute];
+    }
+    // The channel's come first, as they came before the items'.
+    problems.insert(problems.begin(), m_problems.begin(), m_problems.end());
+    m_problems = std::move(problems);
     return true;
 }
 
-QList<CFeedChecker::Problem> CCheckReport::problems(const CFeedTree &tree)
+void CCheckReport::forEachProblem(const CFeedTree &tree,
+                                  const std::function<void(const CFeedChecker::Problem &)> &each)
 {
     // Each item's come sorted, and the items in file order: often all are.
     if (!std::is_sorted(m_problems.begin(), m_problems.end(), byOffset))
         std::stable_sort(m_problems.begin(), m_problems.end(), byOffset);
     CFeedTree::Positions positions(tree);
-    QList<CFeedChecker::Problem> sorted;
-    sorted.reserve(qsizetype(m_problems.size()));
-    for (Placed &placed : m_problems) {
-        std::tie(placed.problem.line, placed.problem.column) = positions.at(placed.offset);
-        sorted.append(std::move(placed.problem));
+    CFeedChecker::Problem problem;
+    for (const Placed &placed : m_problems) {
+        problem.rule = placed.rule;
+        problem.message = m_texts[placed.message];
+        problem.post = placed.post;
+        problem.parent = m_texts[placed.parent];
+        problem.field = m_texts[placed.field];
+        problem.attribute = m_texts[placed.attribute];
+        std::tie(problem.line, problem.column) = positions.at(placed.offset);
+        each(problem);
     }
-    return sorted;
 }

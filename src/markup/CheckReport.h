@@ -3,52 +3,68 @@
 #include "core/FeedTree.h"
 #include "markup/FeedChecker.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 // The problems one check finds, each at the offset of its tag until the
 // check is done and they are sorted into file order with their lines.
+// Kept compact meanwhile, as a large feed has a problem or two in each of
+// its hundred thousand posts: the texts a problem names (its message, its
+// element's and its parent's names, the attribute) are kept once each,
+// and each problem holds their numbers.
 class CCheckReport
 {
 public:
-    // A problem and the offset of the tag it is at.
+    // A problem at the offset of its tag.
     struct Placed
     {
         qsizetype offset;
-        CFeedChecker::Problem problem;
+        CFeedRules::Id rule;
+        int post;
+        // Numbers of texts in the report's table.
+        quint32 message;
+        quint32 parent;
+        quint32 field;
+        quint32 attribute;
     };
-
-    static bool byOffset(const Placed &a, const Placed &b) { return a.offset < b.offset; }
 
     void report(CFeedRules::Id rule, const CFeedTree::Node &node, const QString &attribute = QString(),
                 const QString &message = QString());
     // A field that `parent` lacks: reported at the parent.
     void reportMissing(CFeedRules::Id rule, const CFeedTree::Node &parent, const QString &field);
-    // The problem reported last, for a more exact message.
-    CFeedChecker::Problem &last() { return m_problems.back().problem; }
+    // A more exact message for the problem reported last.
+    void setLastMessage(const QString &message) { m_problems.back().message = textNumber(message); }
 
     // Sorts the problems reported since `first` by their place.
     void sortFrom(size_t first);
     size_t size() const { return m_problems.size(); }
 
     // The problems of the channel's items, found while the file was parsed.
-    void useCheckedItems(std::vector<Placed> problems) { m_checkedItems = std::move(problems); }
+    void useCheckedItems(CCheckReport &&items) { m_checkedItems = std::make_unique<CCheckReport>(std::move(items)); }
     // Adds them; false when the items were not checked that way.
     bool addCheckedItems();
 
-    std::vector<Placed> takePlaced() { return std::move(m_problems); }
-    // In file order, with their lines and columns.
-    QList<CFeedChecker::Problem> problems(const CFeedTree &tree);
+    // Hands each problem in file order, with its line and column, to `each`.
+    void forEachProblem(const CFeedTree &tree, const std::function<void(const CFeedChecker::Problem &)> &each);
 
 private:
-    // Translated once a check: a large feed has thousands of problems of a rule.
-    const QString &ruleMessage(CFeedRules::Id rule);
+    static bool byOffset(const Placed &a, const Placed &b) { return a.offset < b.offset; }
 
-    std::array<QString, CFeedRules::IdCount> m_messages;
+    quint32 textNumber(const QString &text);
+    // Translated once a check: a large feed has thousands of problems of a rule.
+    quint32 ruleMessage(CFeedRules::Id rule);
+
+    std::array<std::optional<quint32>, CFeedRules::IdCount> m_ruleMessages;
+    QList<QString> m_texts;
+    QHash<QString, quint32> m_textNumbers;
     std::vector<Placed> m_problems;
-    std::optional<std::vector<Placed>> m_checkedItems;
+    // A report of its own, whose texts have other numbers.
+    std::unique_ptr<CCheckReport> m_checkedItems;
 };

@@ -1,5 +1,6 @@
 #include "markup/FeedChecker.h"
 
+#include "core/ExpatFileBuffer.h"
 #include "core/FeedTree.h"
 #include "markup/CheckReport.h"
 #include "markup/DocumentRules.h"
@@ -51,16 +52,18 @@ Id ruleOfFailure(FeedParser::Failure failure)
     return Id::NotWellFormed;
 }
 
-} // namespace
+using Parse = std::function<bool(CFeedTree &, QString *, CFeedTree::Listener *)>;
+using Each = std::function<void(const Problem &)>;
 
-QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const Options &options)
+// Checks the feed whose bytes `parse` reads into the tree.
+void check(const QByteArray &bytes, const CFeedChecker::Options &options, const Parse &parse, const Each &each)
 {
     CFeedTree tree;
     QString error;
     std::optional<CItemPipeline> pipeline;
     if (declaresUtf8(bytes))
         pipeline.emplace(tree, options);
-    if (!tree.parse(bytes, &error, pipeline ? &*pipeline : nullptr)) {
+    if (!parse(tree, &error, pipeline ? &*pipeline : nullptr)) {
         // The parser's message names the fault; its place goes in the line and column.
         static const QRegularExpression place(QStringLiteral("\\s*\\(line \\d+, column \\d+\\)"));
         Problem problem;
@@ -68,17 +71,43 @@ QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const Options &optio
         problem.message = error.remove(place);
         problem.line = tree.failureLine();
         problem.column = tree.failureColumn();
-        return {problem};
+        each(problem);
+        return;
     }
-    const bool podcast = options.podcastRules == PodcastRules::On
-            || (options.podcastRules == PodcastRules::IfDeclared && CPodcastRules::declaresPodcast(tree));
+    const bool podcast = options.podcastRules == CFeedChecker::PodcastRules::On
+            || (options.podcastRules == CFeedChecker::PodcastRules::IfDeclared && CPodcastRules::declaresPodcast(tree));
     CCheckReport report;
     // Items checked by other rules than the feed's, or in another encoding
-    // than the file's (a declaration the start did not show), are checked again.
+    // than the file's (a declaration the start did not show), are checked
+    // again, from a tree that keeps their elements.
     if (pipeline && tree.isUtf8() && pipeline->podcast().value_or(podcast) == podcast)
         report.useCheckedItems(pipeline->takeProblems());
+    else if (pipeline && pipeline->podcast().has_value())
+        parse(tree, &error, nullptr);
     CDocumentRules(tree, options, podcast, report).checkRss(*tree.root());
-    return report.problems(tree);
+    report.forEachProblem(tree, each);
+}
+
+} // namespace
+
+QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const Options &options)
+{
+    QList<Problem> problems;
+    check(bytes, options, [&](CFeedTree &tree, QString *error, CFeedTree::Listener *listener) {
+        return tree.parse(bytes, error, listener);
+    }, [&](const Problem &problem) { problems.append(problem); });
+    return problems;
+}
+
+bool CFeedChecker::CheckFile(const QString &path, const Options &options, const Each &each, QString *error)
+{
+    CExpatFileBuffer input;
+    if (!input.read(path, error))
+        return false;
+    check(input.bytes(), options, [&](CFeedTree &tree, QString *parseError, CFeedTree::Listener *listener) {
+        return tree.parse(input, parseError, listener);
+    }, each);
+    return true;
 }
 
 QList<Problem> CFeedChecker::Check(const QByteArray &bytes, const QDateTime &now)

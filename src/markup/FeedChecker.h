@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Checks a feed file against RSS 2.0 and the iTunes and podcast tags that
 // directories read, by the rules of CFeedRules. Works on the file's bytes,
 // so that each problem has its line and column, and needs no window: a
@@ -49,4 +51,10 @@ public:
     // The problems in file order.
     static QList<Problem> Check(const QByteArray &bytes, const Options &options);
     static QList<Problem> Check(const QByteArray &bytes, const QDateTime &now = QDateTime::currentDateTimeUtc());
+    // The problems of a feed file, handed to `each` in file order. The
+    // file is read once, into the parser's buffer; a large feed's problems
+    // are kept compact until each is handed on. False, with *error set,
+    // when the file cannot be read.
+    static bool CheckFile(const QString &path, const Options &options,
+                          const std::function<void(const Problem &)> &each, QString *error);
 };

@@ -45,7 +45,8 @@ const CFeedTree::Node *CItemPipeline::channel()
 void CItemPipeline::hand()
 {
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_room.wait(lock, [this] { return m_queue.size() < kMostWaiting; });
         m_queue.insert(m_queue.end(), m_batch.begin(), m_batch.end());
     }
     m_batch.clear();
@@ -63,8 +64,10 @@ void CItemPipeline::run()
                 break;
             items.swap(m_queue);
         }
+        m_room.notify_one();
         for (const Node *item : items)
             m_rules->checkItem(*item);
+        m_tree.releaseContents(items);
         items.clear();
     }
     // Freed by the thread that made them, which is quicker.

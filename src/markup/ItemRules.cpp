@@ -148,10 +148,10 @@ void CItemRules::checkGuid(const Node &guid)
     if (fewDigits)
         report(Id::GuidNotUnique, guid);
     // Guids as read, after references and CDATA sections; the items come in file order.
-    if (const Node *first = m_guids.value(value))
-        report(Id::GuidDuplicate, guid, QString(), QCoreApplication::translate("CFeedChecker", "Post %1 has the same guid.").arg(first->post + 1));
+    if (const auto first = m_guids.constFind(value); first != m_guids.constEnd())
+        report(Id::GuidDuplicate, guid, QString(), QCoreApplication::translate("CFeedChecker", "Post %1 has the same guid.").arg(*first + 1));
     else
-        m_guids.insert(value, &guid);
+        m_guids.insert(value, guid.post);
 }
 
 // Read in UTF-8, from the file's bytes when it is in UTF-8.

@@ -26,7 +26,7 @@ private:
     void checkPermaLink(const Node &guid, const QString &value);
     void checkDescription(const Node &description);
 
-    QHash<QString, const Node *> m_guids; // the first post's guid of each value
+    QHash<QString, int> m_guids; // the first post with each guid
     // slash:comments with the prefix the feed declares (read before the
     // items, which may be checked on another thread); empty without one.
     QString m_commentCount;

@@ -422,8 +422,8 @@ void CPodcastRules::checkPodcastTag(const Node &node, const CPodcastTags::Tag &t
     }
     if (tag.requiredChild && !node.child(latin1(tag.requiredChild))) {
         reportMissing(Id::PodcastChildMissing, node, latin1(tag.requiredChild));
-        m_report.last().message =
-                QCoreApplication::translate("CFeedChecker", "%1 needs a %2 inside it.").arg(node.name, latin1(tag.requiredChild));
+        m_report.setLastMessage(
+                QCoreApplication::translate("CFeedChecker", "%1 needs a %2 inside it.").arg(node.name, latin1(tag.requiredChild)));
     }
     if (podcastParentKind(node))
         checkPodcastTags(node);

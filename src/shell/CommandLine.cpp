@@ -94,14 +94,6 @@ int CCommandLine::checkFeeds(const QStringList &files, bool podcast)
 {
     int status = 0;
     for (const QString &name : files) {
-        QFile file(name);
-        if (!file.open(QIODevice::ReadOnly)) {
-            // The compiler form's "error" stays a keyword for tools that read it.
-            print(stderr, name + QStringLiteral(": error: ")
-                              + QCoreApplication::translate("CCommandLine", "cannot read the file: %1").arg(file.errorString()));
-            status = 2;
-            continue;
-        }
         CFeedChecker::Options options;
         if (podcast) {
             options.podcastRules = CFeedChecker::PodcastRules::On;
@@ -109,13 +101,20 @@ int CCommandLine::checkFeeds(const QStringList &files, bool podcast)
             const PublishTarget target = CPublishSettings::load(path);
             options.media = CLocalMedia(path, target.mediaBaseUrl, target.mediaFolder);
         }
-        for (const CFeedChecker::Problem &problem : CFeedChecker::Check(file.readAll(), options)) {
+        const auto printProblem = [&](const CFeedChecker::Problem &problem) {
             // Joined, not formatted: a file name may hold "%1".
             print(stdout, name + u':' + QString::number(problem.line) + u':' + QString::number(problem.column)
                                   + QLatin1String(": ") + CFeedRules::LevelName(problem.level()) + QLatin1String(": ")
                                   + problem.message + QLatin1String(" [") + problem.ruleName() + u']');
             if (problem.level() == CFeedRules::Level::Error && status == 0)
                 status = 1;
+        };
+        QString error;
+        if (!CFeedChecker::CheckFile(name, options, printProblem, &error)) {
+            // The compiler form's "error" stays a keyword for tools that read it.
+            print(stderr, name + QStringLiteral(": error: ")
+                              + QCoreApplication::translate("CCommandLine", "cannot read the file: %1").arg(error));
+            status = 2;
         }
     }
     return status;

@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The checker against the reference validator's own test cases: each case
@@ -279,6 +280,64 @@ private slots:
             qInfo("Disagreement: %s", qPrintable(line));
         QVERIFY(counted > 150);
         QVERIFY2(agreement >= 95.0, qPrintable(QString::number(agreement)));
+    }
+
+    // The command line checks a file read into the parser's own buffer,
+    // the window the bytes it holds: both find the same problems at the
+    // same places, in files that read and files that do not, with white
+    // space before the declaration, empty, or missing.
+    void checkOfFile_findsWhatTheCheckOfItsBytesFinds()
+    {
+        const QString corpus = QStringLiteral(TIDREL_CORPUS_DIR);
+        if (!QFile::exists(corpus + "/validator/CLASSES.tsv"))
+            QSKIP("The feed corpus is not present");
+        CFeedChecker::Options options;
+        options.now = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+        options.podcastRules = CFeedChecker::PodcastRules::On;
+        const auto checkBothWays = [&](const QString &path, const QByteArray &bytes) {
+            QList<CFeedChecker::Problem> fromFile;
+            QString error;
+            const bool read = CFeedChecker::CheckFile(
+                    path, options, [&](const CFeedChecker::Problem &problem) { fromFile.append(problem); }, &error);
+            return read && everything(fromFile) == everything(CFeedChecker::Check(bytes, options));
+        };
+        QTemporaryDir dir;
+        int files = 0;
+        QDirIterator found(corpus, {"*.xml", "*.rss"}, QDir::Files, QDirIterator::Subdirectories);
+        while (found.hasNext()) {
+            const QString path = found.next();
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY2(checkBothWays(path, bytes), qPrintable(path));
+            // Parsed from a copy rather than in place.
+            const QByteArray indented = "\n  " + bytes;
+            QFile copy(dir.filePath(QStringLiteral("indented.xml")));
+            QVERIFY(copy.open(QIODevice::WriteOnly | QIODevice::Truncate) && copy.write(indented) == indented.size());
+            copy.close();
+            QVERIFY2(checkBothWays(copy.fileName(), indented), qPrintable(path));
+            ++files;
+        }
+        QVERIFY(files > 200);
+        QFile empty(dir.filePath(QStringLiteral("empty.xml")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QVERIFY(checkBothWays(empty.fileName(), QByteArray()));
+        QString error;
+        QVERIFY(!CFeedChecker::CheckFile(dir.filePath(QStringLiteral("missing.xml")), options,
+                                         [](const CFeedChecker::Problem &) {}, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+private:
+    static QString everything(const QList<CFeedChecker::Problem> &problems)
+    {
+        QStringList lines;
+        for (const CFeedChecker::Problem &problem : problems)
+            lines << QStringLiteral("%1:%2 %3 post %4 %5/%6@%7 %8")
+                             .arg(problem.line).arg(problem.column).arg(problem.ruleName()).arg(problem.post)
+                             .arg(problem.parent, problem.field, problem.attribute, problem.message);
+        return lines.join(u'\n');
     }
 };
 
