@@ -130,35 +130,49 @@ const TidrelEngine = {
         return state;
     }
 
-    // The long texts of a snapshot, as last sent for each element.
+    // The long texts of a rich text's snapshot, as the pieces last sent for
+    // each element.
     const TEXT_FIELDS = ["value", "markedHtml"];
     const lastSent = new Map();
 
-    // Each long text the program already has is sent as what changed since
-    // the last report: a key in a long description costs what a key in a
-    // short one does. deltas: { field: [kept at the start, kept at the
-    // end, new middle, length of the text it was] }.
-    function asDelta(id, state) {
-        const sent = lastSent.get(id);
-        lastSent.set(id, Object.fromEntries(TEXT_FIELDS.map(field => [field, state[field]])));
-        if (!sent)
+    // What changed from the pieces `was` to `now`: [kept at the start, kept
+    // at the end, new middle, length of the text it was]. Pieces the same
+    // at either end are passed over whole, so a key in a long description
+    // costs what a key in a short one does.
+    function piecesDelta(was, now) {
+        const shorter = Math.min(was.length, now.length);
+        let first = 0, head = 0;
+        while (first < shorter && was[first] === now[first])
+            head += now[first++].length;
+        let last = 0, tail = 0;
+        while (last < shorter - first && was[was.length - 1 - last] === now[now.length - 1 - last])
+            tail += now[now.length - 1 - last++].length;
+        const wasMiddle = was.slice(first, was.length - last).join("");
+        const nowMiddle = now.slice(first, now.length - last).join("");
+        const shorterMiddle = Math.min(wasMiddle.length, nowMiddle.length);
+        let h = 0;
+        while (h < shorterMiddle && wasMiddle.charCodeAt(h) === nowMiddle.charCodeAt(h))
+            ++h;
+        let t = 0;
+        while (t < shorterMiddle - h
+               && wasMiddle.charCodeAt(wasMiddle.length - 1 - t) === nowMiddle.charCodeAt(nowMiddle.length - 1 - t))
+            ++t;
+        return [head + h, tail + t, nowMiddle.substring(h, nowMiddle.length - t), head + wasMiddle.length + tail];
+    }
+
+    // A rich text's long texts go whole the first time and after a write of
+    // the program, else as what changed since the last report.
+    function withTexts(id, state, whole) {
+        const pieces = state.pieces;
+        delete state.pieces;
+        const sent = whole ? undefined : lastSent.get(id);
+        lastSent.set(id, pieces);
+        if (!sent) {
+            for (const field of TEXT_FIELDS)
+                state[field] = pieces[field].join("");
             return state;
-        const deltas = {};
-        for (const field of TEXT_FIELDS) {
-            const was = sent[field], now = state[field];
-            if (typeof was !== "string" || typeof now !== "string")
-                continue;
-            let head = 0;
-            const shorter = Math.min(was.length, now.length);
-            while (head < shorter && was.charCodeAt(head) === now.charCodeAt(head))
-                ++head;
-            let tail = 0;
-            while (tail < shorter - head && was.charCodeAt(was.length - 1 - tail) === now.charCodeAt(now.length - 1 - tail))
-                ++tail;
-            deltas[field] = [head, tail, now.substring(head, now.length - tail), was.length];
-            delete state[field];
         }
-        state.deltas = deltas;
+        state.deltas = Object.fromEntries(TEXT_FIELDS.map(field => [field, piecesDelta(sent[field], pieces[field])]));
         return state;
     }
 
@@ -168,12 +182,10 @@ const TidrelEngine = {
             if (!element || !element.id)
                 continue;
             const state = snapshot(element, complete);
-            if (complete || state.behavior !== "richtext") {
-                lastSent.delete(element.id);
+            if (state.pieces)
+                map[element.id] = withTexts(element.id, state, complete);
+            else
                 map[element.id] = state;
-            } else {
-                map[element.id] = asDelta(element.id, state);
-            }
         }
         bridge.report({
             generation: appliedGeneration,

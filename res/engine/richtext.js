@@ -100,8 +100,10 @@ const TidrelRichText = (function () {
     function cacheOf(element) {
         let cache = caches.get(element);
         if (!cache) {
-            cache = { observer: null, children: [], html: [], textLengths: [], known: new Map(), stale: null };
-            cache.observer = new MutationObserver(() => {});
+            cache = { observer: null, records: [], children: [], html: [], textLengths: [], known: new Map() };
+            // Records handed to the observer between two reports (another
+            // listener of the edit ran first) are kept for the next one.
+            cache.observer = new MutationObserver(records => { cache.records = cache.records.concat(records); });
             cache.observer.observe(element, { childList: true, subtree: true, characterData: true, attributes: true });
             caches.set(element, cache);
         }
@@ -112,7 +114,9 @@ const TidrelRichText = (function () {
     function refreshCache(element) {
         const cache = cacheOf(element);
         const touched = new Set();
-        for (const record of cache.observer.takeRecords()) {
+        const records = cache.records.concat(cache.observer.takeRecords());
+        cache.records = [];
+        for (const record of records) {
             const child = topChild(element, record.target);
             if (child)
                 touched.add(child);
@@ -160,13 +164,15 @@ const TidrelRichText = (function () {
         return child ? { index: cache.children.indexOf(child), inside: true } : { index: offset, inside: false };
     }
 
-    // The element's HTML with the caret or selection marked by comments.
-    // Built on a copy of the children the selection touches: touching the
-    // live content would move the selection and disturb the undo history.
+    // The element's HTML with the caret or selection marked by comments, as
+    // the pieces it joins from: the HTML of each child, the children the
+    // selection touches in one piece. Built on a copy of those children:
+    // touching the live content would move the selection and disturb the
+    // undo history.
     function markedHtml(element, range) {
         const cache = refreshCache(element);
         if (!range)
-            return cache.html.join("");
+            return cache.html;
         const start = childPlace(element, cache, range.startContainer, range.startOffset);
         const end = childPlace(element, cache, range.endContainer, range.endOffset);
         const first = start.index;
@@ -188,7 +194,7 @@ const TidrelRichText = (function () {
         // The end first, so that the start's offset still counts the same nodes.
         insertMarker(endNode, endOffset, END_MARKER);
         insertMarker(startNode, startOffset, START_MARKER);
-        return cache.html.slice(0, first).join("") + copy.innerHTML + cache.html.slice(last + 1).join("");
+        return [...cache.html.slice(0, first), copy.innerHTML, ...cache.html.slice(last + 1)];
     }
 
     function fragmentHtml(range) {
@@ -263,9 +269,10 @@ const TidrelRichText = (function () {
     function snapshot(element, state) {
         const range = rangeIn(element);
         const objects = objectsAt(element, range);
-        // The program takes the value for the inner HTML too.
-        state.value = refreshCache(element).html.join("");
-        state.markedHtml = markedHtml(element, range);
+        // The program takes the value for the inner HTML too. Both long
+        // texts are given as pieces, which the report joins or compares
+        // with those it sent last.
+        state.pieces = { value: refreshCache(element).html, markedHtml: markedHtml(element, range) };
         state.selectionStart = range ? textOffset(element, range.startContainer, range.startOffset) : 0;
         state.selectionEnd = range ? textOffset(element, range.endContainer, range.endOffset) : 0;
         state.selectionText = range ? range.toString() : "";

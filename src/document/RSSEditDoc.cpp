@@ -237,9 +237,12 @@ bool CRSSEditDoc::SetPostField(int post, PostField field, const QString &value, 
 
 bool CRSSEditDoc::storePostField(int post, PostField field, const QString &stored, const QString &stepName)
 {
-    if (post < 0 || post >= m_feed.GetPostCount() || stored == GetPostField(post, field))
+    if (post < 0 || post >= m_feed.GetPostCount())
         return false;
+    // Read once: reading a long description decodes the whole of it.
     const QString original = GetPostField(post, field);
+    if (stored == original)
+        return false;
     auto before = std::make_shared<CFeedPart>(m_feed.SavePost(post));
     bool changed = false;
     switch (field) {

@@ -108,54 +108,55 @@ QString tagKey(const QString &text, qsizetype at, qsizetype end)
     return key;
 }
 
+// The token that starts at `at`: a comment, a tag or other markup, or one
+// character (a reference, CR LF and a surrogate pair count as one). What it
+// is depends on the text from `at` on only.
+Token tokenAt(const QString &text, qsizetype at)
+{
+    const QChar c = text[at];
+    const QChar next = at + 1 < text.size() ? text[at + 1] : QChar();
+    if (c == u'<' && QStringView(text).mid(at).startsWith(u"<!--")) {
+        const qsizetype close = text.indexOf(QLatin1String("-->"), at + 4);
+        const qsizetype end = close < 0 ? text.size() : close + 3;
+        return {Token::Markup, 0, text.mid(at, end - at), at, end};
+    }
+    if (c == u'<' && (isAsciiLetter(next) || (next == u'/' && at + 2 < text.size() && isAsciiLetter(text[at + 2]))
+                      || next == u'!' || next == u'?')) {
+        const qsizetype end = tagEnd(text, at);
+        if (end > 0) {
+            const bool tag = next != u'!' && next != u'?';
+            return {tag ? Token::Tag : Token::Markup, 0, tag ? tagKey(text, at, end) : text.mid(at, end - at), at, end};
+        }
+    }
+    qsizetype length = 1;
+    char32_t character = 0;
+    if (c == u'&') {
+        const QString decoded = referenceAt(text, at, &length);
+        if (!decoded.isEmpty())
+            character = decoded.size() == 2 ? QChar::surrogateToUcs4(decoded[0], decoded[1]) : decoded[0].unicode();
+    }
+    if (character == 0) {
+        length = 1;
+        if (c == u'\r') {
+            // Read as the page reads it: CR LF and a lone CR are LF.
+            character = U'\n';
+            length = next == u'\n' ? 2 : 1;
+        } else if (c.isHighSurrogate() && next.isLowSurrogate()) {
+            length = 2;
+            character = QChar::surrogateToUcs4(c, next);
+        } else {
+            character = c.unicode();
+        }
+    }
+    return {Token::Character, character, QString(), at, at + length};
+}
+
 std::vector<Token> tokenize(const QString &text)
 {
     std::vector<Token> tokens;
     tokens.reserve(size_t(text.size()));
-    qsizetype at = 0;
-    while (at < text.size()) {
-        const QChar c = text[at];
-        const QChar next = at + 1 < text.size() ? text[at + 1] : QChar();
-        if (c == u'<' && QStringView(text).mid(at).startsWith(u"<!--")) {
-            const qsizetype close = text.indexOf(QLatin1String("-->"), at + 4);
-            const qsizetype end = close < 0 ? text.size() : close + 3;
-            tokens.push_back({Token::Markup, 0, text.mid(at, end - at), at, end});
-            at = end;
-            continue;
-        }
-        if (c == u'<' && (isAsciiLetter(next) || (next == u'/' && at + 2 < text.size() && isAsciiLetter(text[at + 2]))
-                          || next == u'!' || next == u'?')) {
-            const qsizetype end = tagEnd(text, at);
-            if (end > 0) {
-                const bool tag = next != u'!' && next != u'?';
-                tokens.push_back({tag ? Token::Tag : Token::Markup, 0, tag ? tagKey(text, at, end) : text.mid(at, end - at), at, end});
-                at = end;
-                continue;
-            }
-        }
-        qsizetype length = 1;
-        char32_t character = 0;
-        if (c == u'&') {
-            const QString decoded = referenceAt(text, at, &length);
-            if (!decoded.isEmpty())
-                character = decoded.size() == 2 ? QChar::surrogateToUcs4(decoded[0], decoded[1]) : decoded[0].unicode();
-        }
-        if (character == 0) {
-            length = 1;
-            if (c == u'\r') {
-                // Read as the page reads it: CR LF and a lone CR are LF.
-                character = U'\n';
-                length = next == u'\n' ? 2 : 1;
-            } else if (c.isHighSurrogate() && next.isLowSurrogate()) {
-                length = 2;
-                character = QChar::surrogateToUcs4(c, next);
-            } else {
-                character = c.unicode();
-            }
-        }
-        tokens.push_back({Token::Character, character, QString(), at, at + length});
-        at += length;
-    }
+    for (qsizetype at = 0; at < text.size(); at = tokens.back().end)
+        tokens.push_back(tokenAt(text, at));
     return tokens;
 }
 
@@ -224,6 +225,108 @@ Hunk keepingHiddenWhiteSpace(const std::vector<Token> &shown, Hunk hunk)
     return hunk;
 }
 
+// The work a comparison of two whole texts may take (the comparison's own
+// default); a comparison of a part of them gets the same share per token,
+// so it finds what the whole comparison would.
+constexpr long long kDiffBudget = 50'000'000;
+
+// How far past its end the reading of a token may look: a reference's
+// semicolon, a CR's LF.
+constexpr qsizetype kLookahead = 33;
+
+// A '<' that opened no tag: its reading looked to the end of the text for
+// a '>'.
+bool isLooseAngle(const QString &text, const Token &token)
+{
+    return token.kind == Token::Character && token.character == U'<' && text[token.begin] == u'<';
+}
+
+// The edited text's tokens, read anew only where it differs from the shown
+// text: before `head` and from the shown token `shownTail` on they are the
+// shown text's own, the latter moved by `shift`.
+struct EditedTokens
+{
+    const std::vector<Token> &shown;
+    int head;
+    std::vector<Token> middle;
+    int shownTail;
+    qsizetype shift;
+
+    int middleEnd() const { return head + int(middle.size()); }
+    int count() const { return middleEnd() + int(shown.size()) - shownTail; }
+    const Token &at(int i) const
+    {
+        return i < head ? shown[size_t(i)] : i < middleEnd() ? middle[size_t(i - head)] : shown[size_t(i - middleEnd() + shownTail)];
+    }
+    qsizetype begin(int i) const { return at(i).begin + (i >= middleEnd() ? shift : 0); }
+    qsizetype end(int i) const { return at(i).end + (i >= middleEnd() ? shift : 0); }
+};
+
+// Reads `edited` from the end of the first `head` shown tokens, which it
+// has alike, until the rest of it is alike (its last `tailAlike`
+// characters) and starts where a shown token does: from there on it reads
+// as the shown text does.
+EditedTokens readEdited(const std::vector<Token> &shown, const QString &shownText, const QString &edited, int head,
+                        qsizetype tailAlike)
+{
+    EditedTokens tokens{shown, head, {}, 0, edited.size() - shownText.size()};
+    const qsizetype tailFrom = edited.size() - tailAlike;
+    const auto beforePlace = [](const Token &token, qsizetype place) { return token.begin < place; };
+    for (qsizetype at = head > 0 ? shown[size_t(head - 1)].end : 0;; at = tokens.middle.back().end) {
+        if (at >= tailFrom) {
+            const qsizetype place = at - tokens.shift;
+            const auto next = std::lower_bound(shown.begin() + head, shown.end(), place, beforePlace);
+            if (next == shown.end() ? place == shownText.size() : next->begin == place) {
+                tokens.shownTail = int(next - shown.begin());
+                return tokens;
+            }
+        }
+        tokens.middle.push_back(tokenAt(edited, at));
+    }
+}
+
+// The edited text's tokens, and the stretches where it differs from the
+// shown text, found by comparing only the tokens between the ends the two
+// texts have alike.
+struct Comparison
+{
+    EditedTokens edited;
+    std::vector<Hunk> hunks;
+};
+
+Comparison compareWithShown(const QString &shown, const std::vector<Token> &shownTokens, int firstLooseAngle,
+                            const QString &edited)
+{
+    const qsizetype shorter = std::min(shown.size(), edited.size());
+    const qsizetype headAlike = std::mismatch(shown.begin(), shown.begin() + shorter, edited.begin()).first - shown.begin();
+    const qsizetype tailAlike = std::mismatch(shown.rbegin(), shown.rbegin() + (shorter - headAlike), edited.rbegin()).first
+                                - shown.rbegin();
+    // The edited text reads alike the shown tokens whose reading looked no
+    // further than the first difference.
+    const auto readAlike = [headAlike](const Token &token) { return token.end + kLookahead <= headAlike; };
+    const int head = int(std::partition_point(shownTokens.begin(), shownTokens.begin() + firstLooseAngle, readAlike)
+                         - shownTokens.begin());
+    Comparison comparison{readEdited(shownTokens, shown, edited, head, tailAlike), {}};
+    const EditedTokens &tokens = comparison.edited;
+
+    const int shownMiddle = tokens.shownTail - head;
+    const int editedMiddle = int(tokens.middle.size());
+    const auto sameText = [&](int i, int j) {
+        const Token &a = shownTokens[size_t(head + i)];
+        const Token &b = tokens.middle[size_t(j)];
+        return QStringView(shown).mid(a.begin, a.end - a.begin) == QStringView(edited).mid(b.begin, b.end - b.begin)
+               || isSpaceTheEngineSwapped(a, b);
+    };
+    const long long budget = kDiffBudget / std::max(1, int(shownTokens.size()) + tokens.count())
+                             * std::max(1, shownMiddle + editedMiddle);
+    const auto matches = SequenceDiff::matches(shownMiddle, editedMiddle, sameText, budget);
+    for (Hunk hunk : hunksBetween(matches, shownMiddle, editedMiddle)) {
+        hunk = {hunk.shownBegin + head, hunk.shownEnd + head, hunk.editedBegin + head, hunk.editedEnd + head};
+        comparison.hunks.push_back(keepingHiddenWhiteSpace(shownTokens, hunk));
+    }
+    return comparison;
+}
+
 } // namespace
 
 CDescriptionPatch::CDescriptionPatch(const QString &source, const QString &shown, const QString &lineEnd)
@@ -239,21 +342,18 @@ CDescriptionPatch::CDescriptionPatch(const QString &source, const QString &shown
     };
     for (const auto &[sourceIndex, shownIndex] : matchTokens(m_sourceTokens, m_shownTokens, sameKey))
         m_sourceOf[size_t(shownIndex)] = sourceIndex;
+    const auto loose = std::find_if(m_shownTokens.begin(), m_shownTokens.end(), [this](const Token &token) { return isLooseAngle(m_shown, token); });
+    m_firstLooseAngle = int(loose - m_shownTokens.begin());
 }
 
 QString CDescriptionPatch::apply(const QString &edited) const
 {
-    const std::vector<Token> editedTokens = tokenize(edited);
-    const auto sameText = [this, &edited](const Token &a, const Token &b) {
-        return QStringView(m_shown).mid(a.begin, a.end - a.begin) == QStringView(edited).mid(b.begin, b.end - b.begin)
-               || isSpaceTheEngineSwapped(a, b);
-    };
-    const int shownCount = int(m_shownTokens.size());
-    std::vector<Hunk> hunks = hunksBetween(matchTokens(m_shownTokens, editedTokens, sameText), shownCount, int(editedTokens.size()));
+    const Comparison comparison = compareWithShown(m_shown, m_shownTokens, m_firstLooseAngle, edited);
+    const EditedTokens &editedTokens = comparison.edited;
+    const std::vector<Hunk> &hunks = comparison.hunks;
     if (hunks.empty())
         return m_source;
-    for (Hunk &hunk : hunks)
-        hunk = keepingHiddenWhiteSpace(m_shownTokens, hunk);
+    const int shownCount = int(m_shownTokens.size());
 
     // Each stretch grows, over tokens the edit kept, until the tokens on
     // both sides of it stand in the source; stretches that meet join.
@@ -279,7 +379,7 @@ QString CDescriptionPatch::apply(const QString &edited) const
     const auto editedText = [&editedTokens, &edited, this](int begin, int end) {
         if (begin >= end)
             return QString();
-        QString text = edited.mid(editedTokens[size_t(begin)].begin, editedTokens[size_t(end - 1)].end - editedTokens[size_t(begin)].begin);
+        QString text = edited.mid(editedTokens.begin(begin), editedTokens.end(end - 1) - editedTokens.begin(begin));
         if (m_lineEnd != QLatin1String("\n"))
             text.replace(u'\n', m_lineEnd);
         return text;

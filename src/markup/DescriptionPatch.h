@@ -50,4 +50,6 @@ private:
     std::vector<Token> m_shownTokens;
     // For each token of the shown text, the source token it stands for, or -1.
     std::vector<int> m_sourceOf;
+    // The first shown token that is a '<' opening no tag, or the count.
+    int m_firstLooseAngle = 0;
 };

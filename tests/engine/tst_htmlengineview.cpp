@@ -184,6 +184,33 @@ private slots:
         QCOMPARE(m_view->elementHtml("pick"), QString("twox &lt;&amp;"));
     }
 
+    // The program's copy of a rich text follows every key in any of its
+    // paragraphs, also when another script of the page hears the edit
+    // before the engine does.
+    void richTextTyping_copyFollowsEveryKey()
+    {
+        loadAndWait();
+        evalJs(m_view, "window.addEventListener('input', () => {}, true)");
+        setRichText("<p>one</p><p>two &amp; three</p><p>four</p>");
+        struct Step
+        {
+            int paragraph, offset;
+            QString typed;
+        };
+        const Step steps[] = {{0, 3, "<p>onexy</p><p>two &amp; three</p><p>four</p>"},
+                              {1, 4, "<p>onexy</p><p>two xy&amp; three</p><p>four</p>"},
+                              {2, 0, "<p>onexy</p><p>two xy&amp; three</p><p>xyfour</p>"}};
+        for (const Step &step : steps) {
+            evalJs(m_view, QStringLiteral("(function(){ const e = document.getElementById('richtext_edit'); e.focus();"
+                                          " const r = document.createRange();"
+                                          " r.setStart(e.querySelectorAll('p')[%1].firstChild, %2);"
+                                          " const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()")
+                               .arg(step.paragraph).arg(step.offset));
+            QTest::keyClicks(m_view->focusProxy(), "xy");
+            QTRY_COMPARE(m_view->elementHtml("richtext_edit"), step.typed);
+        }
+    }
+
     void selection_savedWithMarkersAndFragmentOnlyForSelection()
     {
         loadAndWait();

@@ -39,6 +39,30 @@ private slots:
             "<p>one</p><p>twos</p>", "<p>one<p>twos</p>");
         row("empty source", "", "", "<p>new</p>", "<p>new</p>");
         row("text that looks like markup", "a < b & c", "a &lt; b &amp; c", "a &lt; b &amp; d", "a < b & d");
+
+        // Long texts, whose ends the edit leaves alike; the page writes
+        // every paragraph differently from the source.
+        const auto lines = [](const char *pattern) {
+            QString text;
+            for (int i = 0; i < 40; ++i)
+                text += QString::fromLatin1(pattern).arg(i);
+            return text;
+        };
+        const QString source = lines("<P>Paragraph %1 &#40;%1&#41; &amp; more</P>\r\n");
+        const QString shown = lines("<p>Paragraph %1 (%1) &amp; more</p>\n");
+        const auto edit = [](QString text, const char *from, const char *to) {
+            return text.replace(QLatin1String(from), QLatin1String(to));
+        };
+        row("word typed after a reference in the middle of a long text", source, shown,
+            edit(shown, "(20) &amp; more", "(20) &amp; more words"),
+            edit(source, "&#40;20&#41; &amp; more", "&#40;20&#41; &amp; more words"));
+        row("words typed far apart in a long text", source, shown,
+            edit(edit(shown, "Paragraph 0 ", "First paragraph 0 "), "(39) &amp; more", "(39) &amp; more at last"),
+            edit(edit(source, "Paragraph 0 ", "First paragraph 0 "), "&#40;39&#41; &amp; more", "&#40;39&#41; &amp; more at last"));
+        row("paragraph deleted from a long text", source, shown, edit(shown, "<p>Paragraph 7 (7) &amp; more</p>\n", ""),
+            edit(source, "<P>Paragraph 7 &#40;7&#41; &amp; more</P>\r\n", ""));
+        row("a '<' opening no tag before an edit in a long text", "a < b " + source, "a < b " + shown,
+            "a < b " + edit(shown, "(30) &amp; more", "(30) &amp; less"), "a < b " + edit(source, "&#40;30&#41; &amp; more", "&#40;30&#41; &amp; less"));
     }
 
     void apply_changesOnlyEditedStretches()
