@@ -7,6 +7,7 @@
 
 class CRSSEditDoc;
 class QDateTime;
+class QDeadlineTimer;
 
 // The rows of the posts list: a view of the feed through the row order. It
 // stores no post data; every title, date, icon and tip is read from the feed
@@ -29,6 +30,13 @@ public:
     const CPostOrder &order() const { return m_order; }
     // Tells the views that every row may have changed.
     void resetRows();
+    // Goes on with the filter the order started (CPostOrder::startFilter)
+    // until the deadline or until `enough` matches are found; true when
+    // the filter is done.
+    bool filterSome(const QDeadlineTimer &deadline, int enough);
+    // Lists the filter's matches found so far: in place of the rows the
+    // first time, after them later.
+    void showMatches();
     // Repaints one row, e.g. after its post's title or link changed.
     void refreshRow(int row);
 
