@@ -155,6 +155,7 @@ void CPostOrder::startFilter(const CRssFeed *feed, const QString &filterText)
 {
     updateSorted(feed);
     m_filter = normalizedFilterText(filterText);
+    m_matcher.setPattern(m_filter);
     m_filtering = true;
     m_matchesShown = false;
     m_scanned = 0;
@@ -181,7 +182,7 @@ bool CPostOrder::filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline
         const size_t end = qMin(m_scanned + kPostsBetweenClockReads, m_sorted.size());
         for (; m_scanned < end; ++m_scanned) {
             const int post = m_sorted[m_scanned];
-            if (m_titles.lowerTitle(feed, post).contains(m_filter))
+            if (m_matcher.indexIn(m_titles.lowerTitle(feed, post)) >= 0)
                 m_matches.push_back(post);
         }
         if (deadline.hasExpired())

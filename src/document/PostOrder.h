@@ -3,6 +3,7 @@
 #include "document/PostTitleIndex.h"
 
 #include <QString>
+#include <QStringMatcher>
 
 #include <vector>
 
@@ -95,6 +96,7 @@ private:
     CPostTitleIndex m_titles;
     // The filter text as matched, and how far the present filter got.
     QString m_filter;
+    QStringMatcher m_matcher;
     bool m_filtering = false;
     bool m_matchesShown = false;
     size_t m_scanned = 0;

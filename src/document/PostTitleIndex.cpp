@@ -23,7 +23,11 @@ bool CPostTitleIndex::readAll(const CRssFeed *feed, const QDeadlineTimer &deadli
         if (deadline.hasExpired())
             break;
     }
-    return m_readUpTo == m_entries.size();
+    const bool done = m_readUpTo == m_entries.size();
+    // The string grew by doubling: a long feed's titles keep only their room.
+    if (done && m_text.capacity() > m_text.size() + m_text.size() / 4)
+        m_text.squeeze();
+    return done;
 }
 
 // A feed read anew, or news missed: nothing read so far can be trusted.

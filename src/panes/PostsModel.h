@@ -10,8 +10,8 @@ class QDateTime;
 class QDeadlineTimer;
 
 // The rows of the posts list: a view of the feed through the row order. It
-// stores no post data; every title, date, icon and tip is read from the feed
-// when the list asks for it.
+// stores no post data but the titles the filter matches; every title, date,
+// icon and tip shown is read from the feed when the list asks for it.
 class CPostsModel : public QAbstractTableModel
 {
     Q_OBJECT
