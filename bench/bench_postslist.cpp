@@ -4,14 +4,17 @@
 // given as the first argument) and a real posts bar on screen, prints the
 // time to fill the list, to sort it by title and by date, to filter it and
 // to scroll it by a page, each including the repaint of the rows that show.
-// The goals compare 100,000 posts with 10,000 in the same run: fill, filter
-// and scroll within 1.5x, the sorts within 12x (n log n). Never fails on
-// time.
+// A filter shows its first screenful of rows before it has found every
+// match: both moments are timed, the first filter (which reads every
+// title) apart from the later ones. The goals compare 100,000 posts with
+// 10,000 in the same run: fill, filter and scroll within 1.5x, the sorts
+// within 12x (n log n). Never fails on time.
 
 #include "BenchFeed.h"
 
 #include "core/RssFeed.h"
 #include "commands/CommandIds.h"
+#include "document/PostOrder.h"
 #include "document/RSSEditDoc.h"
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"
@@ -24,6 +27,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,29 +40,61 @@ namespace {
 constexpr int kRepeats = 5;
 constexpr int kPages = 20;
 
-// Notes when the bar started applying its filter: the filter runs inside
-// the timer event of its delay and lists the matching rows anew, so the
-// start is that of the timer event in which the rows are reset.
-class FilterStartWatcher : public QObject
+// Times one filter typed into the box, as the bar applies it: from the
+// moment it starts (the timer of its delay fires) until its first rows are
+// painted, and until every match is listed.
+class FilterWatcher : public QObject
 {
 public:
+    explicit FilterWatcher(CBarRssItems *bar) : m_bar(bar)
+    {
+        QAbstractItemModel *model = bar->postsModel();
+        connect(model, &QAbstractItemModel::modelReset, this, [this] { rowsChanged(true); });
+        connect(model, &QAbstractItemModel::rowsInserted, this, [this] { rowsChanged(false); });
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~FilterWatcher() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    // Types the text and waits for the filter; false when it did not run.
+    bool filter(const QString &text, int expectedRows)
+    {
+        m_expectedRows = expectedRows;
+        m_clock.invalidate();
+        firstRows = -1;
+        allRows = -1;
+        m_bar->filterBox()->setText(text);
+        const QString caption = QStringLiteral("[%1 of").arg(expectedRows);
+        return waitUntil([&] { return allRows >= 0 && m_bar->windowTitle().contains(caption); }, 60000);
+    }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Timer)
-            m_timerEvent.start();
+        const auto *timer = qobject_cast<QTimer *>(watched);
+        if (event->type() == QEvent::Timer && timer && timer->interval() == CBarRssItems::kFilterDelayMs
+            && !m_clock.isValid())
+            m_clock.start();
         return QObject::eventFilter(watched, event);
     }
 
-    void rowsReset()
-    {
-        if (!clock.isValid())
-            clock = m_timerEvent;
-    }
-
-    QElapsedTimer clock;
+    double firstRows = -1;
+    double allRows = -1;
 
 private:
-    QElapsedTimer m_timerEvent;
+    void rowsChanged(bool reset)
+    {
+        if (!m_clock.isValid())
+            return;
+        if (reset && firstRows < 0) {
+            m_bar->listCtrl()->viewport()->repaint();
+            firstRows = m_clock.nsecsElapsed() / 1e6;
+        }
+        if (firstRows >= 0 && allRows < 0 && m_bar->postsModel()->rowCount() == m_expectedRows)
+            allRows = m_clock.nsecsElapsed() / 1e6;
+    }
+
+    CBarRssItems *m_bar;
+    QElapsedTimer m_clock;
+    int m_expectedRows = 0;
 };
 
 // Milliseconds that the step takes, with the rows painted afterwards.
@@ -85,6 +121,7 @@ struct ListFigures
     double byTitle = 0;
     double byDate = 0;
     double filter = 0;
+    double filterAll = 0;
     double scroll = 0;
     bool measured = false;
 };
@@ -105,32 +142,40 @@ double measureFill(CRSSEditDoc &doc)
     return report("fill the list", fill);
 }
 
-// Filter: from the moment the filter starts (its delay over) until the
-// matching rows are painted; -1 when it did not run.
-double measureFilter(CBarRssItems &posts)
+int matchingPosts(const CRssFeed *feed, const QString &text)
 {
-    FilterStartWatcher watcher;
-    QObject::connect(posts.postsModel(), &QAbstractItemModel::modelReset, &watcher, &FilterStartWatcher::rowsReset);
-    QCoreApplication::instance()->installEventFilter(&watcher);
-    std::vector<double> filter;
+    int matches = 0;
+    for (int post = 0; post < feed->GetPostCount(); ++post)
+        matches += CPostOrder::titleMatchesFilter(feed->GetPostTitle(post), text) ? 1 : 0;
+    return matches;
+}
+
+// Filter: the first text reads every title, the others find them read.
+bool measureFilter(CBarRssItems &posts, const CRssFeed *feed, ListFigures *figures)
+{
+    const QString first = QStringLiteral("music");
     const QStringList filters{QStringLiteral("python"), QStringLiteral("kernel update"), QStringLiteral("99")};
+    FilterWatcher watcher(&posts);
+    std::vector<double> firstRows;
+    std::vector<double> allRows;
     posts.OnCommand(ID_FILTERING);
-    for (const QString &text : filters) {
-        watcher.clock.invalidate();
-        posts.filterBox()->setText(text);
-        if (!waitUntil([&] { return watcher.clock.isValid() && watcher.clock.elapsed() > 0; }, 5000)) {
-            std::fprintf(stderr, "bench_postslist: the filter did not run\n");
-            QCoreApplication::instance()->removeEventFilter(&watcher);
-            return -1;
+    for (const QString &text : QStringList{first} + filters) {
+        const int expected = matchingPosts(feed, text);
+        if (!watcher.filter(text, expected)) {
+            std::fprintf(stderr, "bench_postslist: the filter \"%s\" did not list its %d rows\n", qPrintable(text), expected);
+            return false;
         }
-        posts.listCtrl()->viewport()->repaint();
-        filter.push_back(watcher.clock.nsecsElapsed() / 1e6);
-        std::printf("  filter \"%s\": %d rows\n", qPrintable(text), posts.postsModel()->rowCount());
+        std::printf("  filter \"%s\": %d rows, the first shown after %.2f ms, all after %.2f ms\n", qPrintable(text),
+                    expected, watcher.firstRows, watcher.allRows);
+        if (text == first)
+            continue;
+        firstRows.push_back(watcher.firstRows);
+        allRows.push_back(watcher.allRows);
     }
     posts.OnCommand(ID_FILTERING);
-    QCoreApplication::instance()->removeEventFilter(&watcher);
-    return report("filter", filter);
-
+    figures->filter = report("filter until its first rows show", firstRows);
+    figures->filterAll = report("filter until every match is listed", allRows);
+    return true;
 }
 
 ListFigures measure(int postCount)
@@ -163,8 +208,7 @@ ListFigures measure(int postCount)
     figures.byTitle = report("sort by title", byTitle);
     figures.byDate = report("sort by date", byDate);
 
-    figures.filter = measureFilter(posts);
-    if (figures.filter < 0)
+    if (!measureFilter(posts, doc.feed(), &figures))
         return figures;
 
     // Scroll a page, down through the list.
@@ -195,7 +239,8 @@ int main(int argc, char *argv[])
     printGoal(QStringLiteral("fill the list"), large.fill, small.fill, floor, 1.5);
     printGoal(QStringLiteral("sort by title"), large.byTitle, small.byTitle, floor, 12);
     printGoal(QStringLiteral("sort by date"), large.byDate, small.byDate, floor, 12);
-    printGoal(QStringLiteral("filter"), large.filter, small.filter, floor, 1.5);
+    printGoal(QStringLiteral("filter until its first rows show"), large.filter, small.filter, floor, 1.5);
+    printGoal(QStringLiteral("filter until every match is listed"), large.filterAll, small.filterAll, floor, 1.5);
     printGoal(QStringLiteral("scroll a page"), large.scroll, small.scroll, floor, 1.5);
     return 0;
 }

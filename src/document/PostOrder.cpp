@@ -6,9 +6,13 @@
 
 #include <QCollator>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QLocale>
 
 #include <algorithm>
+#include <limits>
+#include <numeric>
+#include <utility>
 
 namespace {
 
@@ -44,6 +48,46 @@ int compareDates(const QDateTime &a, const QDateTime &b)
     return a > b ? -1 : 1;
 }
 
+// Newest first and dates that cannot be read last, as ascending numbers.
+qint64 dateKey(const CRssFeed *feed, int post)
+{
+    const QDateTime date = readDate(feed, post);
+    return date.isValid() ? -date.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
+}
+
+// Posts that compare equal keep the order of their indexes, so the rows do
+// not shuffle from one sort to the next. The keys are read in feed order,
+// which reads the feed's packed file bytes from start to end once, rather
+// than in the jumps of the order shown before.
+void sortByTitle(const CRssFeed *feed, std::vector<int> &posts)
+{
+    struct Row { QCollatorSortKey key; int post; };
+    const QCollator collator = titleCollator();
+    std::sort(posts.begin(), posts.end());
+    std::vector<Row> rows;
+    rows.reserve(posts.size());
+    for (int post : posts)
+        rows.push_back({collator.sortKey(feed->GetPostTitle(post)), post});
+    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        const int order = a.key.compare(b.key);
+        return order != 0 ? order < 0 : a.post < b.post;
+    });
+    for (size_t i = 0; i < rows.size(); ++i)
+        posts[i] = rows[i].post;
+}
+
+void sortByDate(const CRssFeed *feed, std::vector<int> &posts)
+{
+    std::sort(posts.begin(), posts.end());
+    std::vector<std::pair<qint64, int>> rows;
+    rows.reserve(posts.size());
+    for (int post : posts)
+        rows.emplace_back(dateKey(feed, post), post);
+    std::sort(rows.begin(), rows.end());
+    for (size_t i = 0; i < rows.size(); ++i)
+        posts[i] = rows[i].second;
+}
+
 } // namespace
 
 bool CPostOrder::IsPostBefore(SortOrder sortOrder, const CRssFeed *feed, int postA, int postB)
@@ -71,80 +115,188 @@ bool CPostOrder::titleMatchesFilter(const QString &title, const QString &filterT
     return filter.isEmpty() || title.toLower().contains(filter);
 }
 
+void CPostOrder::setSortOrder(SortOrder order)
+{
+    if (order == m_sortOrder)
+        return;
+    m_sortOrder = order;
+    m_sortedValid = false;
+}
+
 void CPostOrder::fillAll(const CRssFeed *feed)
 {
-    const int count = feed->GetPostCount();
-    m_rows.resize(count);
-    for (int post = 0; post < count; ++post)
-        m_rows[post] = post;
+    m_rows.resize(size_t(feed->GetPostCount()));
+    std::iota(m_rows.begin(), m_rows.end(), 0);
+    m_filter.clear();
+    m_filtering = false;
+    m_sortedValid = false;
 }
 
 void CPostOrder::rebuild(const CRssFeed *feed, const QString &filterText)
 {
-    const QString filter = normalizedFilterText(filterText);
-    if (filter.isEmpty()) {
-        fillAll(feed);
-    } else {
-        m_rows.clear();
-        const int count = feed->GetPostCount();
-        for (int post = 0; post < count; ++post) {
-            if (feed->GetPostTitle(post).toLower().contains(filter))
-                m_rows.push_back(post);
-        }
-    }
-    sort(feed);
+    startFilter(feed, filterText);
+    if (!m_filter.isEmpty())
+        m_titles.readAll(feed, QDeadlineTimer(QDeadlineTimer::Forever));
+    filterSome(feed, QDeadlineTimer(QDeadlineTimer::Forever), std::numeric_limits<int>::max());
+    m_rows = std::move(m_matches);
+    m_matches.clear();
 }
 
 void CPostOrder::sort(const CRssFeed *feed)
 {
-    switch (m_sortOrder) {
-    case SortByTitle:
-        sortByTitle(feed);
-        break;
-    case SortByDate:
-        sortByDate(feed);
-        break;
-    default:
-        std::sort(m_rows.begin(), m_rows.end());
-        break;
+    sortAll(feed);
+    const QString filter = m_filter;
+    rebuild(feed, filter);
+}
+
+// --- Filtering in steps ---
+
+void CPostOrder::startFilter(const CRssFeed *feed, const QString &filterText)
+{
+    updateSorted(feed);
+    m_filter = normalizedFilterText(filterText);
+    m_matcher.setPattern(m_filter);
+    m_filtering = true;
+    m_matchesShown = false;
+    m_scanned = 0;
+    m_matches.clear();
+}
+
+bool CPostOrder::filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline, int enough)
+{
+    if (!m_filtering)
+        return true;
+    if (m_filter.isEmpty()) {
+        m_matches = m_sorted;
+        m_scanned = m_sorted.size();
     }
+    // Once the first matches show, the titles still unread are read in
+    // feed order, which unpacks each block of the file once, rather than
+    // in the jumps of the sort order.
+    if (m_matchesShown && !m_titles.readAll(feed, deadline))
+        return false;
+    // The clock is read every few posts, as one unread title may cost a
+    // block of the file; a step matches a few posts at least.
+    constexpr size_t kPostsBetweenClockReads = 16;
+    while (m_scanned < m_sorted.size() && int(m_matches.size()) < enough) {
+        const size_t end = qMin(m_scanned + kPostsBetweenClockReads, m_sorted.size());
+        for (; m_scanned < end; ++m_scanned) {
+            const int post = m_sorted[m_scanned];
+            if (m_matcher.indexIn(m_titles.lowerTitle(feed, post)) >= 0)
+                m_matches.push_back(post);
+        }
+        if (deadline.hasExpired())
+            break;
+    }
+    m_filtering = m_scanned < m_sorted.size();
+    return !m_filtering;
 }
 
-// Posts that compare equal keep the order of their indexes, so the rows do
-// not shuffle from one sort to the next. The keys are read in feed order,
-// which reads the feed's packed file bytes from start to end once, rather
-// than in the jumps of the order shown before.
-void CPostOrder::sortByTitle(const CRssFeed *feed)
+void CPostOrder::showMatches()
 {
-    struct Row { QCollatorSortKey key; int post; };
+    if (!m_matchesShown)
+        m_rows.clear();
+    m_matchesShown = true;
+    m_rows.insert(m_rows.end(), m_matches.begin() + qsizetype(m_rows.size()), m_matches.end());
+}
+
+// --- The feed's news ---
+
+void CPostOrder::postInserted(int post)
+{
+    m_titles.postInserted(post);
+    m_sortedValid = false;
+    m_filtering = false;
+}
+
+// The others keep their order: the sorted posts need only renumbering.
+void CPostOrder::postRemoved(int post)
+{
+    m_titles.postRemoved(post);
+    m_filtering = false;
+    const auto renumber = [post](std::vector<int> &posts) {
+        posts.erase(std::remove(posts.begin(), posts.end(), post), posts.end());
+        for (int &other : posts) {
+            if (other > post)
+                --other;
+        }
+    };
+    renumber(m_sorted);
+    renumber(m_changed);
+}
+
+void CPostOrder::postChanged(int post)
+{
+    m_titles.titleChanged(post);
+    if (!m_sortedValid || m_sortOrder == SortByPosition)
+        return;
+    if (std::find(m_changed.begin(), m_changed.end(), post) != m_changed.end())
+        return;
+    // Many changed posts sort faster all together than one by one.
+    constexpr size_t kMostPlacedOneByOne = 64;
+    if (m_changed.size() < kMostPlacedOneByOne)
+        m_changed.push_back(post);
+    else
+        m_sortedValid = false;
+}
+
+void CPostOrder::forgetPosts()
+{
+    m_titles.clear();
+    m_sortedValid = false;
+    m_filtering = false;
+}
+
+// --- Sorting ---
+
+void CPostOrder::updateSorted(const CRssFeed *feed)
+{
+    if (!m_sortedValid || m_sorted.size() != size_t(feed->GetPostCount()))
+        sortAll(feed);
+    else
+        placeChangedPosts(feed);
+}
+
+void CPostOrder::sortAll(const CRssFeed *feed)
+{
+    m_sorted.resize(size_t(feed->GetPostCount()));
+    std::iota(m_sorted.begin(), m_sorted.end(), 0);
+    if (m_sortOrder == SortByTitle)
+        sortByTitle(feed, m_sorted);
+    else if (m_sortOrder == SortByDate)
+        sortByDate(feed, m_sorted);
+    m_sortedValid = true;
+    m_changed.clear();
+}
+
+// Each changed post leaves its place and goes where a binary search over
+// the others puts it, with the order and ties of the full sort.
+void CPostOrder::placeChangedPosts(const CRssFeed *feed)
+{
+    if (m_changed.empty())
+        return;
+    std::sort(m_changed.begin(), m_changed.end());
+    m_sorted.erase(std::remove_if(m_sorted.begin(), m_sorted.end(), [this](int post) {
+        return std::binary_search(m_changed.begin(), m_changed.end(), post);
+    }), m_sorted.end());
     const QCollator collator = titleCollator();
-    std::sort(m_rows.begin(), m_rows.end());
-    std::vector<Row> rows;
-    rows.reserve(m_rows.size());
-    for (int post : m_rows)
-        rows.push_back({collator.sortKey(feed->GetPostTitle(post)), post});
-    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        const int order = a.key.compare(b.key);
-        return order != 0 ? order < 0 : a.post < b.post;
-    });
-    for (size_t i = 0; i < rows.size(); ++i)
-        m_rows[i] = rows[i].post;
-}
-
-void CPostOrder::sortByDate(const CRssFeed *feed)
-{
-    struct Row { QDateTime date; int post; };
-    std::sort(m_rows.begin(), m_rows.end());
-    std::vector<Row> rows;
-    rows.reserve(m_rows.size());
-    for (int post : m_rows)
-        rows.push_back({readDate(feed, post), post});
-    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        const int order = compareDates(a.date, b.date);
-        return order != 0 ? order < 0 : a.post < b.post;
-    });
-    for (size_t i = 0; i < rows.size(); ++i)
-        m_rows[i] = rows[i].post;
+    for (const int post : m_changed) {
+        std::vector<int>::iterator place;
+        if (m_sortOrder == SortByTitle) {
+            const QString title = feed->GetPostTitle(post);
+            place = std::lower_bound(m_sorted.begin(), m_sorted.end(), post, [&](int listed, int moved) {
+                const int order = collator.compare(feed->GetPostTitle(listed), title);
+                return order != 0 ? order < 0 : listed < moved;
+            });
+        } else {
+            const std::pair<qint64, int> key{dateKey(feed, post), post};
+            place = std::lower_bound(m_sorted.begin(), m_sorted.end(), post, [&](int listed, int) {
+                return std::pair<qint64, int>{dateKey(feed, listed), listed} < key;
+            });
+        }
+        m_sorted.insert(place, post);
+    }
+    m_changed.clear();
 }
 
 int CPostOrder::rowOfPost(int postIndex) const

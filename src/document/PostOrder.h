@@ -1,14 +1,20 @@
 #pragma once
 
+#include "document/PostTitleIndex.h"
+
 #include <QString>
+#include <QStringMatcher>
 
 #include <vector>
 
 class CRssFeed;
+class QDeadlineTimer;
 
 // The rows of the posts list: post indexes in display order, and the sort
 // order they follow. Sorting and filtering change only this array, never
-// the feed.
+// the feed. Every post is kept in the sort order beside the rows, so that
+// a new filter text only picks posts from it: a filter costs a pass over
+// the titles (kept in lower case once read), not a sort.
 class CPostOrder
 {
 public:
@@ -26,18 +32,43 @@ public:
     // Whether a title holds the filter text, letter case ignored.
     static bool titleMatchesFilter(const QString &title, const QString &filterText);
 
-    // Every post of the feed in feed order.
+    // Every post of the feed in feed order, unfiltered.
     void fillAll(const CRssFeed *feed);
     // The order that rebuild and sort follow; the rows stay as they are
     // until then.
     SortOrder sortOrder() const { return m_sortOrder; }
-    void setSortOrder(SortOrder order) { m_sortOrder = order; }
+    void setSortOrder(SortOrder order);
     // The posts whose title holds the filter text (all posts for an empty
-    // filter), in feed order, then sorted.
+    // filter), in the sort order. Cancels a filter under way.
     void rebuild(const CRssFeed *feed, const QString &filterText);
-    // Sorts the present rows. Gives the order of IsPostBefore but reads each
+    // Sorts every post anew, reading the feed, and lists the filter's
+    // matches in that order. Gives the order of IsPostBefore but reads each
     // title or date once; posts that compare equal follow their indexes.
     void sort(const CRssFeed *feed);
+
+    // --- Filtering in steps, so that a long feed never holds up the window ---
+    // Starts matching the filter text against the posts in the sort order;
+    // the rows stay as they are until showMatches.
+    void startFilter(const CRssFeed *feed, const QString &filterText);
+    // Matches on until the deadline passes or `enough` matches are found;
+    // true once every post is matched.
+    bool filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline, int enough);
+    bool isFiltering() const { return m_filtering; }
+    void cancelFilter() { m_filtering = false; }
+    // The matches found so far: the first call puts them in place of the
+    // rows, later ones add those found since after them.
+    int matchCount() const { return int(m_matches.size()); }
+    bool matchesShown() const { return m_matchesShown; }
+    void showMatches();
+
+    // --- The feed's news ---
+    void postInserted(int post);
+    void postRemoved(int post);
+    // A post's title or date may have changed: it moves to its place in
+    // the sort order before the next filter or sort.
+    void postChanged(int post);
+    // The feed was read anew.
+    void forgetPosts();
 
     // The row that shows the post, or -1.
     int rowOfPost(int postIndex) const;
@@ -49,9 +80,25 @@ public:
     const std::vector<int> &rows() const { return m_rows; }
 
 private:
-    void sortByTitle(const CRssFeed *feed);
-    void sortByDate(const CRssFeed *feed);
+    // Brings m_sorted up to date: a full sort when it no longer lists the
+    // feed's posts, else the changed posts moved to their places.
+    void updateSorted(const CRssFeed *feed);
+    void sortAll(const CRssFeed *feed);
+    void placeChangedPosts(const CRssFeed *feed);
 
     std::vector<int> m_rows;
     SortOrder m_sortOrder = SortByPosition;
+    // Every post in the sort order; stale while m_sortedValid is false.
+    std::vector<int> m_sorted;
+    bool m_sortedValid = false;
+    // Posts whose title or date changed since m_sorted was sorted.
+    std::vector<int> m_changed;
+    CPostTitleIndex m_titles;
+    // The filter text as matched, and how far the present filter got.
+    QString m_filter;
+    QStringMatcher m_matcher;
+    bool m_filtering = false;
+    bool m_matchesShown = false;
+    size_t m_scanned = 0;
+    std::vector<int> m_matches;
 };

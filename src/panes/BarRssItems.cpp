@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,9 +16,16 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 
 const QColor kNoMatchColor(255, 0, 0);
+// How long one step of the filter may hold up the window.
+constexpr int kFilterStepMs = 20;
+// How often a filter under way adds the matches it found to the list: each
+// addition repaints the rows on screen.
+constexpr int kFilterListingMs = 200;
 
 bool isSortCommand(int id)
 {
@@ -66,11 +74,14 @@ CBarRssItems::CBarRssItems(const QString &title, CRSSEditDoc *doc, QWidget *pare
     m_selectionTimer.setSingleShot(true);
     m_selectionTimer.setInterval(kSelectionDelayMs);
     m_filterTimer.setInterval(kFilterDelayMs);
+    m_filterStepTimer.setSingleShot(true);
+    m_filterStepTimer.setInterval(0);
 
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CBarRssItems::onSelectionChanged);
     connect(&m_selectionTimer, &QTimer::timeout, this, &CBarRssItems::onSelectionDelayElapsed);
     connect(&m_filterTimer, &QTimer::timeout, this, &CBarRssItems::onFilterDelayElapsed);
+    connect(&m_filterStepTimer, &QTimer::timeout, this, &CBarRssItems::continueFilter);
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CBarRssItems::editorFocusRequested);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &CBarRssItems::onColumnClicked);
     connect(m_list, &QWidget::customContextMenuRequested, this, &CBarRssItems::showRowMenu);
@@ -109,6 +120,7 @@ CBarRssItems::~CBarRssItems()
 
 void CBarRssItems::rebuildRows()
 {
+    stopFilter();
     if (CRSSEditDoc *doc = document())
         m_model->order().rebuild(doc->feed(), m_filterBox ? m_filterBox->text() : QString());
 }
@@ -184,6 +196,8 @@ void CBarRssItems::onPostsInserted(int index)
     CRSSEditDoc *doc = document();
     if (!doc)
         return;
+    stopFilter();
+    m_model->order().postInserted(index);
     m_model->order().rebuild(doc->feed(), QString());
     m_model->resetRows();
     updateCaption();
@@ -199,6 +213,7 @@ void CBarRssItems::onPostRemoved(int index)
 {
     // The rows still name the posts as they were before the removal.
     const int formerRow = m_model->order().rowOfPost(index);
+    m_model->order().postRemoved(index);
     rebuildRows();
     updateFilterColor();
     showRows(qMax(formerRow, 0));
@@ -206,6 +221,7 @@ void CBarRssItems::onPostRemoved(int index)
 
 void CBarRssItems::onFeedReset()
 {
+    m_model->order().forgetPosts();
     rebuildRows();
     showRows(0);
     updateFilterColor();
@@ -217,14 +233,17 @@ void CBarRssItems::setSortOrder(CPostOrder::SortOrder order)
     CRSSEditDoc *doc = document();
     if (!doc)
         return;
+    stopFilter();
     m_model->order().setSortOrder(order);
     m_model->order().sort(doc->feed());
+    updateFilterColor();
     showRows(0);
     emit sortOrderChanged();
 }
 
 void CBarRssItems::refreshPost(int post)
 {
+    m_model->order().postChanged(post);
     m_model->refreshRow(m_model->order().rowOfPost(post));
 }
 
@@ -418,6 +437,7 @@ void CBarRssItems::openFilterBox()
 void CBarRssItems::closeFilterBox()
 {
     m_filterTimer.stop();
+    stopFilter();
     m_layout->removeWidget(m_filterBox);
     m_filterBox->hide();
     // The box may be closing from inside one of its own events.
@@ -451,8 +471,10 @@ void CBarRssItems::onFilterTextEdited(const QString &text)
     m_filterBox->setCursorPosition(qMin(cursor, int(lower.size())));
 }
 
+// The filter of the text before is dropped: only the last text counts.
 void CBarRssItems::onFilterTextChanged()
 {
+    stopFilter();
     m_lastFilterChange.start();
     m_filterTimer.start();
 }
@@ -465,19 +487,55 @@ void CBarRssItems::onFilterDelayElapsed()
     applyFilter();
 }
 
-// The matching posts are listed in the sort order and the first one is
-// selected, or none when nothing matches.
 void CBarRssItems::applyFilter()
 {
-    if (!document())
+    CRSSEditDoc *doc = document();
+    if (!doc || !m_filterBox)
         return;
-    rebuildRows();
+    m_model->order().startFilter(doc->feed(), m_filterBox->text());
+    continueFilter();
+}
+
+// The matching posts are listed in the sort order and the first one is
+// selected as soon as it shows, or none when nothing matches; the caption
+// counts them once all are found.
+void CBarRssItems::continueFilter()
+{
+    const CPostOrder &order = m_model->order();
+    if (!order.isFiltering())
+        return;
+    const bool shown = order.matchesShown();
+    const int enough = shown ? std::numeric_limits<int>::max() : screenful();
+    const bool done = m_model->filterSome(QDeadlineTimer(kFilterStepMs), enough);
+    if (!shown && (done || order.matchCount() >= screenful())) {
+        m_model->showMatches();
+        m_filterListed.start();
+        selectRow(0);
+    } else if (shown && (done || m_filterListed.elapsed() >= kFilterListingMs)) {
+        m_model->showMatches();
+        m_filterListed.start();
+    }
+    // What the new rows set off (the first match shown, a key typed into
+    // the box meanwhile) may have stopped the filter.
+    if (!done && order.isFiltering())
+        m_filterStepTimer.start();
+    if (!done)
+        return;
     if (m_model->order().isEmpty())
         QApplication::beep();
     updateFilterColor();
-    m_model->resetRows();
-    selectRow(0);
     updateCaption();
+}
+
+void CBarRssItems::stopFilter()
+{
+    m_filterStepTimer.stop();
+    m_model->order().cancelFilter();
+}
+
+int CBarRssItems::screenful() const
+{
+    return m_list->viewport()->height() / qMax(1, m_list->fontMetrics().height()) + 1;
 }
 
 void CBarRssItems::updateFilterColor()

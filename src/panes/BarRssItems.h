@@ -25,7 +25,8 @@ class QVBoxLayout;
 // selects the post that takes its row, or none;
 // a row's title can be renamed in place; a column click sorts; Ctrl+F opens
 // a filter box above the list that narrows it to the posts whose title
-// holds a text.
+// holds a text (in a long feed the first matches show while the rest are
+// still being found).
 class CBarRssItems : public CRSSCommonBar
 {
     Q_OBJECT
@@ -128,7 +129,13 @@ private:
     void onFilterTextEdited(const QString &text);
     void onFilterTextChanged();
     void onFilterDelayElapsed();
+    // Starts the filter: its first screenful of matches shows as soon as
+    // it is found, the rest follow in steps between the window's events.
     void applyFilter();
+    void continueFilter();
+    void stopFilter();
+    // About how many rows the list shows at once.
+    int screenful() const;
     void updateFilterColor();
     // The focus leaves the bar for the editor.
     bool handleBarKey(QEvent *event);
@@ -140,6 +147,8 @@ private:
     // Set while the filter box text is red: no post matches.
     bool m_filterShowsNoMatch = false;
     QElapsedTimer m_lastFilterChange;
+    // Since the filter under way last added rows.
+    QElapsedTimer m_filterListed;
     QLineEdit *m_filterBox = nullptr;
     QPushButton *m_feedButton = nullptr;
     // The row last picked by the user, or -1.
@@ -149,6 +158,7 @@ private:
     bool m_quietSelection = false;
     QTimer m_selectionTimer;
     QTimer m_filterTimer;
+    QTimer m_filterStepTimer;
     QList<QAction *> m_menuActions;
     QVBoxLayout *m_layout;
     CPostsModel *m_model;

@@ -57,6 +57,24 @@ void CPostsModel::resetRows()
     endResetModel();
 }
 
+bool CPostsModel::filterSome(const QDeadlineTimer &deadline, int enough)
+{
+    return !m_doc || m_order.filterSome(m_doc->feed(), deadline, enough);
+}
+
+void CPostsModel::showMatches()
+{
+    if (!m_order.matchesShown()) {
+        beginResetModel();
+        m_order.showMatches();
+        endResetModel();
+    } else if (m_order.matchCount() > rowCount()) {
+        beginInsertRows(QModelIndex(), rowCount(), m_order.matchCount() - 1);
+        m_order.showMatches();
+        endInsertRows();
+    }
+}
+
 // The rows beside it show their titles by what theirs shares with it.
 void CPostsModel::refreshRow(int row)
 {

@@ -7,10 +7,11 @@
 
 class CRSSEditDoc;
 class QDateTime;
+class QDeadlineTimer;
 
 // The rows of the posts list: a view of the feed through the row order. It
-// stores no post data; every title, date, icon and tip is read from the feed
-// when the list asks for it.
+// stores no post data but the titles the filter matches; every title, date,
+// icon and tip shown is read from the feed when the list asks for it.
 class CPostsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -29,6 +30,13 @@ public:
     const CPostOrder &order() const { return m_order; }
     // Tells the views that every row may have changed.
     void resetRows();
+    // Goes on with the filter the order started (CPostOrder::startFilter)
+    // until the deadline or until `enough` matches are found; true when
+    // the filter is done.
+    bool filterSome(const QDeadlineTimer &deadline, int enough);
+    // Lists the filter's matches found so far: in place of the rows the
+    // first time, after them later.
+    void showMatches();
     // Repaints one row, e.g. after its post's title or link changed.
     void refreshRow(int row);
 

@@ -3,9 +3,11 @@
 #include "core/RssFeed.h"
 #include "document/PostOrder.h"
 
+#include <QDeadlineTimer>
 #include <QtTest>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 #include <vector>
 
@@ -99,18 +101,12 @@ private slots:
         QTest::newRow("date") << int(kDate);
     }
 
-    // Titles and dates with repeats, mixed case, non-ASCII letters, unreadable
-    // and future dates: every post appears once, every neighbour pair in order.
+    // Every post appears once, every neighbour pair in order.
     void sort_agreesWithComparison()
     {
         QFETCH(int, sortOrderValue);
         const auto sortOrder = CPostOrder::SortOrder(sortOrderValue);
-        const QStringList titles = {"alpha", "Alpha", "beta", "Ω omega", "", "Zulu", "émile", "alpha"};
-        const QStringList dates = {"01 Mar 2026 09:00:00 GMT", kUnreadableDate, "Tue, 10 Feb 2026 08:30:00 +0100",
-                                   "31 Dec 2099 23:59:59 GMT", "", "01 Mar 2026 09:00:00 GMT", "15 jan 1999 00:00:01 GMT"};
-        QList<TestPost> posts;
-        for (int i = 0; i < 60; ++i)
-            posts.append({titles.at((i * 7) % titles.size()) + QString::number(i % 3), dates.at((i * 5) % dates.size())});
+        const QList<TestPost> posts = variedPosts(60);
         load(posts);
 
         CPostOrder order;
@@ -188,6 +184,66 @@ private slots:
         QVERIFY(order.isEmpty());
     }
 
+    void filterInSteps_listsAsRebuildDoes_alsoAfterTheFeedChanges_data()
+    {
+        QTest::addColumn<int>("sortOrderValue");
+        QTest::newRow("position") << int(kPosition);
+        QTest::newRow("title") << int(kTitle);
+        QTest::newRow("date") << int(kDate);
+    }
+
+    // A filter run in steps lists what a whole rebuild lists, in the sort
+    // order, also after titles and dates change and posts go and come; the
+    // rows stay as they were until its first matches are shown.
+    void filterInSteps_listsAsRebuildDoes_alsoAfterTheFeedChanges()
+    {
+        QFETCH(int, sortOrderValue);
+        const auto sortOrder = CPostOrder::SortOrder(sortOrderValue);
+        load(variedPosts(150));
+        CPostOrder order;
+        order.setSortOrder(sortOrder);
+        order.rebuild(&m_feed, QString());
+        QCOMPARE(order.size(), 150);
+        const auto rebuilt = [&](const QString &filter) {
+            CPostOrder fresh;
+            fresh.setSortOrder(sortOrder);
+            fresh.rebuild(&m_feed, filter);
+            return fresh.rows();
+        };
+
+        order.startFilter(&m_feed, QStringLiteral("ALPHA "));
+        QVERIFY(!order.filterSome(&m_feed, QDeadlineTimer(QDeadlineTimer::Forever), 5));
+        const int firstMatches = order.matchCount();
+        QVERIFY(firstMatches >= 5);
+        QCOMPARE(order.size(), 150);
+        order.showMatches();
+        QCOMPARE(order.size(), firstMatches);
+        finishInSteps(order);
+        QCOMPARE(order.rows(), rebuilt(QStringLiteral("alpha")));
+
+        // One title no longer matches, another now does, a post is newest.
+        QVERIFY(m_feed.SetPostTitle(10, QStringLiteral("Beta renamed")));
+        order.postChanged(10);
+        QVERIFY(m_feed.SetPostTitle(12, QStringLiteral("ALPHA renamed")));
+        order.postChanged(12);
+        QVERIFY(m_feed.SetPostPubDateNow(20));
+        order.postChanged(20);
+        order.startFilter(&m_feed, QStringLiteral("alpha"));
+        finishInSteps(order);
+        QCOMPARE(order.rows(), rebuilt(QStringLiteral("alpha")));
+
+        QVERIFY(m_feed.RemovePost(30));
+        order.postRemoved(30);
+        order.startFilter(&m_feed, QStringLiteral("a"));
+        finishInSteps(order);
+        QCOMPARE(order.rows(), rebuilt(QStringLiteral("a")));
+
+        QVERIFY(m_feed.AddNewPost());
+        order.postInserted(0);
+        order.rebuild(&m_feed, QStringLiteral("e"));
+        QCOMPARE(order.rows(), rebuilt(QStringLiteral("e")));
+    }
+
     void rowOfPost_andPostAt_outsideGiveMinusOne()
     {
         CPostOrder order;
@@ -206,6 +262,31 @@ private slots:
     }
 
 private:
+    // Titles and dates with repeats, mixed case, non-ASCII letters,
+    // unreadable and future dates.
+    static QList<TestPost> variedPosts(int count)
+    {
+        const QStringList titles = {"alpha", "Alpha", "beta", "Ω omega", "", "Zulu", "émile", "alpha"};
+        const QStringList dates = {"01 Mar 2026 09:00:00 GMT", kUnreadableDate, "Tue, 10 Feb 2026 08:30:00 +0100",
+                                   "31 Dec 2099 23:59:59 GMT", "", "01 Mar 2026 09:00:00 GMT", "15 jan 1999 00:00:01 GMT"};
+        QList<TestPost> posts;
+        for (int i = 0; i < count; ++i)
+            posts.append({titles.at((i * 7) % titles.size()) + QString::number(i % 3), dates.at((i * 5) % dates.size())});
+        return posts;
+    }
+
+    // Steps with no time to spare, each listing what it found.
+    void finishInSteps(CPostOrder &order)
+    {
+        int steps = 0;
+        while (!order.filterSome(&m_feed, QDeadlineTimer(0), std::numeric_limits<int>::max())) {
+            order.showMatches();
+            ++steps;
+        }
+        order.showMatches();
+        QVERIFY(steps > 1);
+    }
+
     void load(const QList<TestPost> &posts)
     {
         const QString path = m_dir.filePath(QStringLiteral("feed.xml"));

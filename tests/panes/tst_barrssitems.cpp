@@ -364,6 +364,40 @@ private slots:
         f.clickColumn(CPostsModel::DateColumn);
         QCOMPARE(f.rowTitles(), (QStringList{"the xabcx post", "ABC news today", "Zabc last but first"}));
     }
+    // Regression: a key typed while a filter was still finding its matches
+    // let that filter go on, adding rows and counting its matches found so
+    // far in the caption.
+    void filterTypedWhileTheLastRuns_listsOnlyTheNewTextsRows()
+    {
+        QStringList titles;
+        for (int i = 1; i <= 120; ++i)
+            titles.append(QStringLiteral("Post %1").arg(i));
+        PostsBar f(postsTitled(titles));
+        f.command(ID_FILTERING);
+        QLineEdit *box = f.bar->filterBox();
+        QSignalSpy added(f.model(), &QAbstractItemModel::rowsInserted);
+        QStringList captions;
+        QObject::connect(f.bar.get(), &QWidget::windowTitleChanged, box, [&](const QString &title) { captions.append(title); });
+        int firstRows = -1;
+        // The next key comes as the first screenful shows.
+        QObject::connect(f.model(), &QAbstractItemModel::modelReset, box, [&] {
+            if (firstRows >= 0)
+                return;
+            firstRows = f.model()->rowCount();
+            QTest::keyClick(box, Qt::Key_End);
+            QTest::keyClicks(box, QStringLiteral("7"));
+        });
+        QTest::keyClicks(box, QStringLiteral("post "));
+        QTRY_VERIFY(firstRows >= 0);
+        QVERIFY(firstRows < 120);
+        const QStringList sevens{"Post 7", "Post 70", "Post 71", "Post 72", "Post 73", "Post 74",
+                                 "Post 75", "Post 76", "Post 77", "Post 78", "Post 79"};
+        QTRY_COMPARE(f.rowTitles(), sevens);
+        QCOMPARE(added.count(), 0);
+        QCOMPARE(captions, QStringList{"RSS Items [11 of 120]"});
+        QCOMPARE(f.doc.currentPost(), 6);
+    }
+
     // No match empties the list and turns the text red. Escape clears the
     // text first, then closes the box; the Filtering command closes it at
     // once. Either way every post is back, in the sort order, and the post
