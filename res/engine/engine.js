@@ -179,13 +179,16 @@ const TidrelEngine = {
     // them, so that the page shows a post before it works out the report
     // (the rich text's HTML, the state at the caret). Anything that changes
     // the page, or reports, sends it first, as the page stood after the
-    // writes.
+    // writes. The task comes as a message, which a hidden page does not
+    // hold back as it holds back timers.
     let deferredReport = null;
+    const reportTask = new MessageChannel();
+    reportTask.port1.onmessage = () => sendDeferredReport();
 
     function reportLater(elements, complete) {
         if (!deferredReport) {
             deferredReport = { elements: new Set(), complete: false };
-            setTimeout(sendDeferredReport, 0);
+            reportTask.port2.postMessage(null);
         }
         for (const element of elements)
             deferredReport.elements.add(element);
