@@ -37,18 +37,31 @@ const TidrelEngine = {
         return element.dataset.behavior || "";
     }
 
+    // The page's rich texts are part of its markup: found once, as the page
+    // starts, rather than by a search of a document that a drop-down of
+    // every link of a large feed makes long.
+    let pageRichTexts = [];
+
     function richTexts() {
-        return Array.from(document.querySelectorAll("[data-behavior='richtext']"));
+        return pageRichTexts;
     }
 
-    // The page's own elements with an id; ids inside edited content are the
-    // user's text, not the page's.
+    // Ids inside edited content are the user's text, not the page's.
+    function isPageElement(element) {
+        return !element.parentElement || !element.parentElement.closest("[data-behavior='richtext']");
+    }
+
+    // The page's own elements with an id.
     function pageElements() {
-        return Array.from(document.querySelectorAll("[id]"))
-            .filter(element => !element.parentElement || !element.parentElement.closest("[data-behavior='richtext']"));
+        return Array.from(document.querySelectorAll("[id]")).filter(isPageElement);
     }
 
+    // By the document's index of ids; only an id that the user's text uses
+    // too (and holds first) needs the search.
     function elementById(id) {
+        const element = document.getElementById(id);
+        if (!element || isPageElement(element))
+            return element;
         return pageElements().find(element => element.id === id) || null;
     }
 
@@ -176,7 +189,36 @@ const TidrelEngine = {
         return state;
     }
 
+    // The report of the program's writes goes in a task of its own after
+    // them, so that the page shows a post before it works out the report
+    // (the rich text's HTML, the state at the caret). Anything that changes
+    // the page, or reports, sends it first, as the page stood after the
+    // writes. The task comes as a message, which a hidden page does not
+    // hold back as it holds back timers.
+    let deferredReport = null;
+    const reportTask = new MessageChannel();
+    reportTask.port1.onmessage = () => sendDeferredReport();
+
+    function reportLater(elements, complete) {
+        if (!deferredReport) {
+            deferredReport = { elements: new Set(), complete: false };
+            reportTask.port2.postMessage(null);
+        }
+        for (const element of elements)
+            deferredReport.elements.add(element);
+        deferredReport.complete = deferredReport.complete || !!complete;
+    }
+
+    function sendDeferredReport() {
+        if (!deferredReport)
+            return;
+        const pending = deferredReport;
+        deferredReport = null;
+        report(Array.from(pending.elements), [], pending.complete);
+    }
+
     function report(elements, events, complete) {
+        sendDeferredReport();
         const map = {};
         for (const element of new Set(elements)) {
             if (!element || !element.id)
@@ -331,6 +373,7 @@ const TidrelEngine = {
     }
 
     function applyOps(ops, complete) {
+        sendDeferredReport();
         const touched = new Set(richTexts());
         let wholePage = complete;
         for (const op of ops) {
@@ -348,7 +391,7 @@ const TidrelEngine = {
                 wholePage = true;
             }
         }
-        report(wholePage ? pageElements() : Array.from(touched), [], complete);
+        reportLater(wholePage ? pageElements() : Array.from(touched), complete);
     }
 
     // --- Events of the page ---
@@ -468,6 +511,11 @@ const TidrelEngine = {
     }
 
     function start() {
+        pageRichTexts = Array.from(document.querySelectorAll("[data-behavior='richtext']"));
+        // Before the user's edit changes the page, and before the key
+        // counts as seen.
+        for (const type of ["keydown", "mousedown", "beforeinput"])
+            window.addEventListener(type, sendDeferredReport, true);
         // Before any other listener, which might stop the event.
         window.addEventListener("keydown", countKey, true);
         window.addEventListener("keypress", countTextKey, true);

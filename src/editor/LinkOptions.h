@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 
 #include <set>
 
@@ -11,9 +13,11 @@ class CRSSEditDoc;
 // The list of the Link drop-down: every distinct link of the feed's posts,
 // the missing ones appended in ascending order whenever a post is shown.
 // Reading every post's link costs as much as the feed is long, so it is done
-// once per feed, just after the first post shows; from then on the links
-// that posts are given, or bring in, wait here for the next post shown. A
-// post switch then costs nothing that grows with the feed.
+// once per feed, after the page has shown the first post, in small steps
+// that leave the window free between them: a large feed's first post does
+// not wait for the list, nor does a switch or a key while it fills. From then
+// on the links that posts are given, or bring in, wait here for the next
+// post shown. A post switch then costs nothing that grows with the feed.
 class CLinkOptions : public QObject
 {
 public:
@@ -24,13 +28,25 @@ public:
     void show(const QString &link);
 
 private:
-    void collectAll();
+    enum class Collection { NotStarted, WaitingForPage, Reading, Sending, Done };
+
+    // Starts once the page has reported the link field written last, which
+    // it does together with the post around it.
+    void collectWhenShown();
+    void restart();
+    void collectStep();
+    void readSomePosts();
+    void sendSomeLinks();
     void postLinkCameIn(int post);
 
     CRSSEditDoc *m_doc;
     CHtmlEngineView *m_engine;
     QString m_id;
     std::set<QString> m_waiting;
-    bool m_collected = false;
-    bool m_collectQueued = false;
+    Collection m_collection = Collection::NotStarted;
+    QMetaObject::Connection m_waitForPage;
+    QTimer m_step;
+    int m_nextPost = 0;   // while reading
+    QStringList m_unsent; // while sending, in ascending order
+    qsizetype m_sent = 0;
 };

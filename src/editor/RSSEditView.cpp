@@ -148,6 +148,7 @@ void CRSSEditView::followSelection(int post)
 
 void CRSSEditView::showSelectedPost(int post)
 {
+    const CHtmlEngineView::WriteBatch batch(m_engine);
     m_shownPost = post;
     if (post < 0) {
         clearPage();

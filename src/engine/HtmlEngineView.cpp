@@ -549,7 +549,13 @@ void CHtmlEngineView::queueOp(const QString &op, const QString &id, const QVaria
     entry.insert(QStringLiteral("id"), id);
     entry.insert(QStringLiteral("generation"), m_mirror.generation());
     m_pendingOps.append(entry);
-    if (m_connected)
+    if (m_connected && m_openBatches == 0)
+        sendOps(false);
+}
+
+void CHtmlEngineView::closeBatch()
+{
+    if (--m_openBatches == 0 && m_connected && !m_pendingOps.isEmpty())
         sendOps(false);
 }
 

@@ -132,6 +132,21 @@ public:
     // a null value; the page reports the result.
     QVariant callMethod(const QString &id, const QString &name, const QVariantList &args = QVariantList());
 
+    // Writes made while a batch is open go to the page together as the
+    // last open batch closes: one message, applied and reported back once,
+    // rather than one round trip per write (a post shown is a handful).
+    class WriteBatch
+    {
+    public:
+        explicit WriteBatch(CHtmlEngineView *view) : m_view(view) { ++m_view->m_openBatches; }
+        ~WriteBatch() { m_view->closeBatch(); }
+        WriteBatch(const WriteBatch &) = delete;
+        WriteBatch &operator=(const WriteBatch &) = delete;
+
+    private:
+        CHtmlEngineView *m_view;
+    };
+
     // An op of the page's own scripts, not aimed at one element (see
     // TidrelEngine.pageOps in engine.js); every element is reported after it.
     void sendPageOp(const QString &op, const QVariantMap &arguments = QVariantMap());
@@ -165,6 +180,7 @@ private slots:
 private:
     void queueOp(const QString &op, const QString &id, const QVariantMap &arguments = QVariantMap());
     void sendOps(bool complete);
+    void closeBatch();
     void followPalette();
     bool isWindowShortcut(const QKeyEvent *event) const;
     void askPageToSettle();
@@ -178,6 +194,7 @@ private:
     CStyleSheetInterceptor *m_interceptor = nullptr;
     CElementMirror m_mirror;
     QVariantList m_pendingOps;
+    int m_openBatches = 0;
     bool m_connected = false; // the page's scripts said hello
     bool m_ready = false;     // and reported every element
     // Keys handed to the page since its scripts said hello, and how many of

@@ -175,6 +175,35 @@ private slots:
         QCOMPARE(engine->options("select_link"), expected);
     }
 
+    // A feed whose links take the list several steps to fill: every link
+    // comes in once, in ascending order, and one given later joins at the
+    // next post shown.
+    void largeFeed_linkListFillsWholeAndInOrder()
+    {
+        QList<TestPost> posts;
+        QStringList links;
+        for (int i = 0; i < 4500; ++i) {
+            const QString link = QStringLiteral("http://example.org/%1").arg(4499 - i, 4, 10, QLatin1Char('0'));
+            posts.append({QStringLiteral("Post %1").arg(i), QStringLiteral("<p>%1</p>").arg(i), link,
+                          "01 Jan 2020 10:00:00 GMT", "Ann"});
+            links.prepend(link);
+        }
+        const QString path = m_dir.filePath("large.xml");
+        QVERIFY(writeFeed(path, posts));
+        QVERIFY(m_doc->OnOpenDocument(path));
+        selectPost(10);
+        selectPost(4000);
+
+        CHtmlEngineView *engine = m_view->engine();
+        QTRY_COMPARE(engine->options("select_link").size(), links.size());
+        QCOMPARE(engine->options("select_link"), links);
+        QTRY_COMPARE(evalJs(engine, "document.querySelectorAll('#select_link .option').length").toInt(),
+                     int(links.size()));
+        QVERIFY(m_doc->SetPostField(5, CRSSEditDoc::PostLink, "http://example.org/new"));
+        selectPost(6);
+        QCOMPARE(engine->options("select_link"), links + QStringList{"http://example.org/new"});
+    }
+
     void selectBeforePageLoaded_showsPostOnceLoaded()
     {
         delete m_view;

@@ -211,6 +211,25 @@ private slots:
         }
     }
 
+    // Writes of one batch all reach the page's own elements, also one whose
+    // id the user's text uses before it.
+    void batchedWrites_reachPageElementsPastUsersIds()
+    {
+        loadAndWait();
+        setRichText("<p><span id=\"pick\">mine</span></p>");
+        {
+            const CHtmlEngineView::WriteBatch batch(m_view);
+            m_view->setValue("div_title", "Batched");
+            m_view->setValue("pick", "two");
+        }
+        QTRY_COMPARE(pageText(m_view, kPickText), QString("two"));
+        QCOMPARE(pageText(m_view, "document.getElementById('div_title').textContent"), QString("Batched"));
+        QCOMPARE(pageText(m_view, "document.querySelector('#richtext_edit span').textContent"), QString("mine"));
+        QTRY_VERIFY(m_view->isReported("pick"));
+        QCOMPARE(m_view->value("pick").toString(), QString("two"));
+        QCOMPARE(m_view->elementHtml("richtext_edit"), QString("<p><span id=\"pick\">mine</span></p>"));
+    }
+
     void selection_savedWithMarkersAndFragmentOnlyForSelection()
     {
         loadAndWait();
