@@ -50,8 +50,8 @@ public:
 
 private:
     using Block = std::pair<qsizetype, QByteArray>;
-    static constexpr size_t kReadAhead = 4;
-    static constexpr size_t kMaxWaiting = 8;
+    static constexpr size_t kReadAhead = 2;
+    static constexpr size_t kMaxWaiting = 4;
 
     bool mayReadAhead() const;
     QByteArray read(qsizetype index, std::unique_lock<std::mutex> &lock);
