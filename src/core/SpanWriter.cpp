@@ -2,8 +2,13 @@
 
 #include "core/FeedBuffers.h"
 
-#include <atomic>
+#include <QByteArray>
+
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <thread>
 
 #include <fcntl.h>
@@ -11,15 +16,16 @@
 
 namespace {
 
-// Pieces of the file's bytes are at most a block long, so that each thread
-// unpacks only the blocks it writes.
+// Pieces of the file's bytes are at most a block long, so that each
+// unpacks one block.
 constexpr qsizetype kBlockSize = CPackedBytes::kBlockSize;
-// Fewer pieces than this are written on the calling thread alone.
-constexpr size_t kPiecesForTwoThreads = 8;
-// Every this many pieces the disk starts writing back those written a
-// while before, so that it works while the rest unpacks and the commit's
-// flush waits only for the last stretch.
-constexpr size_t kWritebackPieces = 32;
+// Batches hand over this much at a time, so that the threads meet rarely.
+constexpr qint64 kBatchBytes = 8 * kBlockSize;
+// Batches unpacked ahead and not written yet, at most.
+constexpr size_t kReadyBatches = 2;
+// How long the writing thread waits for the last batch the second thread
+// holds before it unpacks that batch itself.
+constexpr std::chrono::milliseconds kLastBatchWait(2);
 
 // Writes every byte or fails with errno set. A write that runs out of room
 // part way returns a short count without an error; the write of the rest
@@ -48,77 +54,195 @@ void CSpanWriter::add(int buffer, qsizetype begin, qsizetype end)
 {
     for (qsizetype at = begin; at < end;) {
         const qsizetype pieceEnd = buffer == 0 ? qMin(end, (at / kBlockSize + 1) * kBlockSize) : end;
+        if (m_batches.empty() || m_size - m_pieces[m_batches.back().first].at >= kBatchBytes)
+            m_batches.push_back({m_pieces.size(), m_pieces.size()});
         m_pieces.push_back({buffer, at, pieceEnd, m_size});
+        ++m_batches.back().end;
         m_size += pieceEnd - at;
         at = pieceEnd;
     }
 }
 
-// One thread's share of a write: the next piece no thread took yet, until
-// none is left or a write failed.
-class CSpanWriter::Worker
+// One write: the batches each thread takes, those the second thread has
+// unpacked, and the first failure.
+class CSpanWriter::Run
 {
 public:
-    Worker(const CSpanWriter &writer, int fd, std::atomic<size_t> &next, std::atomic<int> &failure)
-        : m_writer(writer), m_fd(fd), m_next(next), m_failure(failure)
+    Run(const CSpanWriter &writer, int fd) : m_writer(writer), m_fd(fd), m_taken(writer.m_batches.size(), Nobody) {}
+
+    bool writeAll()
     {
+        std::thread second;
+        if (m_writer.m_batches.size() > 1)
+            second = std::thread([this] { unpackAhead(); });
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (m_failure == 0 && nextForWriter(lock)) {
+        }
+        m_stop = true;
+        lock.unlock();
+        m_changed.notify_all();
+        if (second.joinable())
+            second.join();
+        return m_failure == 0;
     }
 
-    void run()
-    {
-        const std::vector<Piece> &pieces = m_writer.m_pieces;
-        for (size_t index = m_next++; index < pieces.size() && m_failure == 0; index = m_next++) {
-            if (!writePiece(pieces[index])) {
-                int none = 0;
-                m_failure.compare_exchange_strong(none, errno);
-                return;
-            }
-            if (index % kWritebackPieces == 0 && index >= 2 * kWritebackPieces) {
-                // Only a hint: a file system without it still flushes at the commit.
-                const qint64 from = pieces[index - 2 * kWritebackPieces].at;
-                ::sync_file_range(m_fd, from, pieces[index - kWritebackPieces].at - from, SYNC_FILE_RANGE_WRITE);
-            }
-        }
-    }
+    int failure() const { return m_failure; }
 
 private:
-    bool writePiece(const Piece &piece)
+    enum Taker : char { Nobody, Writer, Second };
+
+    // Writes one batch: one the second thread unpacked, else the next one
+    // nobody took, else the last the second thread still holds. False when
+    // all are written. Called and returns with the lock held.
+    bool nextForWriter(std::unique_lock<std::mutex> &lock)
+    {
+        if (m_ready.empty() && m_next == m_taken.size())
+            m_changed.wait_for(lock, kLastBatchWait, [this] { return !m_ready.empty() || !secondHoldsOne(); });
+        if (!m_ready.empty()) {
+            const auto [batch, bytes] = std::move(m_ready.front());
+            m_ready.pop_front();
+            lock.unlock();
+            m_changed.notify_all();
+            writeUnpacked(batch, bytes);
+            lock.lock();
+            return true;
+        }
+        size_t batch = m_next;
+        if (batch < m_taken.size()) {
+            ++m_next;
+        } else {
+            while (batch > 0 && m_taken[batch - 1] != Second)
+                --batch;
+            if (batch == 0)
+                return false;
+            --batch;
+        }
+        m_taken[batch] = Writer;
+        lock.unlock();
+        writeBatch(batch);
+        lock.lock();
+        return true;
+    }
+
+    bool secondHoldsOne() const
+    {
+        for (const Taker taker : m_taken) {
+            if (taker == Second)
+                return true;
+        }
+        return false;
+    }
+
+    void unpackAhead()
+    {
+        CPackedBytes::Decoder decoder;
+        QByteArray block;
+        qsizetype blockIndex = -1;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return m_stop || (m_ready.size() < kReadyBatches && m_next < m_taken.size()); });
+            if (m_stop)
+                return;
+            const size_t batch = m_next++;
+            m_taken[batch] = Second;
+            lock.unlock();
+            QByteArray bytes = unpackBatch(batch, decoder, block, blockIndex);
+            lock.lock();
+            // The writer took it over meanwhile: it is written already.
+            if (m_taken[batch] == Second) {
+                m_taken[batch] = Nobody;
+                m_ready.emplace_back(batch, std::move(bytes));
+                m_changed.notify_all();
+            }
+        }
+    }
+
+    QByteArray unpackBatch(size_t batch, CPackedBytes::Decoder &decoder, QByteArray &block, qsizetype &blockIndex) const
+    {
+        QByteArray bytes;
+        const Batch &pieces = m_writer.m_batches[batch];
+        bytes.reserve(qsizetype(batchEnd(batch) - batchBegin(batch)));
+        for (size_t index = pieces.first; index < pieces.end; ++index) {
+            forPiece(m_writer.m_pieces[index], decoder, block, blockIndex, [&bytes](const char *data, qsizetype size) {
+                bytes.append(data, size);
+                return true;
+            });
+        }
+        return bytes;
+    }
+
+    void writeUnpacked(size_t batch, const QByteArray &bytes)
+    {
+        if (!writeAllAt(m_fd, bytes.constData(), bytes.size(), batchBegin(batch)))
+            m_failure = errno;
+        startWriteback(batch);
+    }
+
+    void writeBatch(size_t batch)
+    {
+        const Batch &pieces = m_writer.m_batches[batch];
+        for (size_t index = pieces.first; index < pieces.end && m_failure == 0; ++index) {
+            const Piece &piece = m_writer.m_pieces[index];
+            forPiece(piece, m_decoder, m_block, m_blockIndex, [&](const char *data, qsizetype size) {
+                if (!writeAllAt(m_fd, data, size, piece.at))
+                    m_failure = errno;
+                return m_failure == 0;
+            });
+        }
+        startWriteback(batch);
+    }
+
+    // The disk starts writing a batch back at once, so that it works while
+    // the rest unpacks, and the commit's flush waits only for the last ones.
+    // Only a hint: a file system without it still flushes at the commit.
+    void startWriteback(size_t batch) const
+    {
+        ::sync_file_range(m_fd, batchBegin(batch), batchEnd(batch) - batchBegin(batch), SYNC_FILE_RANGE_WRITE);
+    }
+
+    qint64 batchBegin(size_t batch) const { return m_writer.m_pieces[m_writer.m_batches[batch].first].at; }
+    qint64 batchEnd(size_t batch) const
+    {
+        return batch + 1 < m_writer.m_batches.size() ? batchBegin(batch + 1) : m_writer.m_size;
+    }
+
+    template<typename Use>
+    void forPiece(const Piece &piece, CPackedBytes::Decoder &decoder, QByteArray &block, qsizetype &blockIndex,
+                  const Use &use) const
     {
         if (piece.buffer != 0) {
-            return m_writer.m_buffers.forEachPiece(piece.buffer, piece.begin, piece.end,
-                                                   [&](const char *data, qsizetype size) {
-                                                       return writeAllAt(m_fd, data, size, piece.at);
-                                                   });
+            m_writer.m_buffers.forEachPiece(piece.buffer, piece.begin, piece.end, use);
+            return;
         }
-        const qsizetype block = piece.begin / kBlockSize;
-        if (block != m_block) {
-            m_block = -1;
-            m_writer.m_buffers.file().unpackBlock(block, &m_bytes, m_decoder);
-            m_block = block;
+        const qsizetype index = piece.begin / kBlockSize;
+        if (index != blockIndex) {
+            blockIndex = -1;
+            m_writer.m_buffers.file().unpackBlock(index, &block, decoder);
+            blockIndex = index;
         }
-        return writeAllAt(m_fd, m_bytes.constData() + piece.begin % kBlockSize, piece.end - piece.begin, piece.at);
+        use(block.constData() + piece.begin % kBlockSize, piece.end - piece.begin);
     }
 
     const CSpanWriter &m_writer;
     const int m_fd;
-    std::atomic<size_t> &m_next;
-    std::atomic<int> &m_failure;
-    CPackedBytes::Decoder m_decoder;
-    QByteArray m_bytes;
-    qsizetype m_block = -1;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<Taker> m_taken; // who holds each batch until it is written or handed over
+    size_t m_next = 0;          // batches taken, from the first
+    std::deque<std::pair<size_t, QByteArray>> m_ready;
+    bool m_stop = false;
+    int m_failure = 0; // errno of the first failed write; only the writer writes
+    CPackedBytes::Decoder m_decoder; // the writer's
+    QByteArray m_block;
+    qsizetype m_blockIndex = -1;
 };
 
 bool CSpanWriter::write(int fd, QString *error) const
 {
-    std::atomic<size_t> next{0};
-    std::atomic<int> failure{0};
-    std::thread second;
-    if (m_pieces.size() >= kPiecesForTwoThreads)
-        second = std::thread([&] { Worker(*this, fd, next, failure).run(); });
-    Worker(*this, fd, next, failure).run();
-    if (second.joinable())
-        second.join();
-    if (failure != 0 && error)
-        *error = qt_error_string(failure);
-    return failure == 0;
+    Run run(*this, fd);
+    if (run.writeAll())
+        return true;
+    if (error)
+        *error = qt_error_string(run.failure());
+    return false;
 }

@@ -7,11 +7,13 @@
 class CFeedBuffers;
 
 // Writes a save's bytes into a file, stretch by stretch of the feed's
-// buffers, on two threads: each takes the next piece (a block of the file's
-// packed bytes, or an edit's text), unpacks it and writes it at its own
-// place in the file. A save then costs about what writing the bytes costs,
-// the unpacking shared by the machine's two cores; a thread that does not
-// run for a while (a busy machine) delays only the piece it holds.
+// buffers, in batches of about half a MiB: the thread that writes takes the
+// next batch, unpacks its blocks of the file's packed bytes and writes it at
+// its place in the file, while a second thread unpacks batches ahead and
+// hands them over whole. A save then costs about what writing the bytes
+// costs, the unpacking shared by the machine's two cores. Only the calling
+// thread writes, and it never waits for the second thread, which on a busy
+// machine may not run for a while: it takes over a batch that thread holds.
 class CSpanWriter
 {
 public:
@@ -31,10 +33,16 @@ private:
         qsizetype end;
         qint64 at; // where it goes in the file
     };
+    struct Batch
+    {
+        size_t first; // its pieces, [first, end)
+        size_t end;
+    };
 
-    class Worker;
+    class Run;
 
     const CFeedBuffers &m_buffers;
     std::vector<Piece> m_pieces;
+    std::vector<Batch> m_batches;
     qint64 m_size = 0;
 };
