@@ -10,8 +10,8 @@
 #include <thread>
 
 // Unpacks a run of a CPackedBytes' blocks on two threads, a few blocks ahead
-// of the one in use, so that reading a long stretch (a save copying the
-// file's untouched bytes) costs about what using the bytes costs: the
+// of the one in use, so that reading a long stretch (the whole text printed,
+// a parse of packed bytes) costs about what using the bytes costs: the
 // machines have two cores. The second thread unpacks the blocks next in
 // line; the thread that reads them unpacks blocks itself rather than wait
 // when the second thread is behind, and unpacks a copy of the one it wants
