@@ -21,6 +21,8 @@ public:
     int count() const { return 1 + int(m_edits.size()); }
 
     qsizetype size(int buffer) const;
+    // Buffer 0, to unpack its blocks on several threads.
+    const CPackedBytes &file() const { return m_file; }
     // [begin, end) of a buffer.
     QByteArray range(int buffer, qsizetype begin, qsizetype end) const;
     // Hands [begin, end) to `piece` in one or more stretches, in order; stops,

@@ -1,6 +1,7 @@
 #include "core/FeedWriter.h"
 
 #include "core/FeedBuffers.h"
+#include "core/SpanWriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,22 +18,6 @@ void setError(QString *error, const QString &text)
 {
     if (error)
         *error = text;
-}
-
-// Writes every byte or fails with the system's reason. A write that runs
-// out of room part way returns a short count without an error, even through
-// a buffered QFile's flush, so the file would be committed cut short; the
-// write of the rest then fails and says why ("No space left on device").
-bool writeAll(QFileDevice &file, const char *data, qint64 size)
-{
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 written = file.write(data + done, size - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
 }
 
 // Gives the new file the old one's owner, group and permissions where the
@@ -56,10 +41,7 @@ void keepOwnerAndMode(QSaveFile &file, const QString &path)
 class RangeJoiner
 {
 public:
-    explicit RangeJoiner(const CFeedBuffers &buffers, std::function<bool(const char *, qsizetype)> write)
-        : m_buffers(buffers), m_write(std::move(write))
-    {
-    }
+    explicit RangeJoiner(std::function<bool(int, qsizetype, qsizetype)> write) : m_write(std::move(write)) {}
 
     void operator()(int buffer, qsizetype begin, qsizetype end)
     {
@@ -78,14 +60,13 @@ public:
     bool flush()
     {
         if (m_ok && m_buffer >= 0 && m_end > m_begin)
-            m_ok = m_buffers.forEachPiece(m_buffer, m_begin, m_end, m_write);
+            m_ok = m_write(m_buffer, m_begin, m_end);
         m_buffer = -1;
         return m_ok;
     }
 
 private:
-    const CFeedBuffers &m_buffers;
-    std::function<bool(const char *, qsizetype)> m_write;
+    std::function<bool(int, qsizetype, qsizetype)> m_write;
     int m_buffer = -1;
     qsizetype m_begin = 0;
     qsizetype m_end = 0;
@@ -129,10 +110,17 @@ bool CFeedWriter::saveToFile(const QString &path, QString *error) const
         return false;
     }
     keepOwnerAndMode(file, path);
-    RangeJoiner joiner(m_buffers, [&file](const char *data, qsizetype size) { return writeAll(file, data, size); });
+    CSpanWriter spans(m_buffers);
+    RangeJoiner joiner([&spans](int buffer, qsizetype begin, qsizetype end) {
+        spans.add(buffer, begin, end);
+        return true;
+    });
     renderFile(joiner);
-    if (!joiner.flush() || !file.commit()) {
-        setError(error, QCoreApplication::translate("FeedWriter", "Cannot write the file: %1").arg(file.errorString()));
+    joiner.flush();
+    QString reason;
+    if (!spans.write(file.handle(), &reason) || !file.commit()) {
+        setError(error, QCoreApplication::translate("FeedWriter", "Cannot write the file: %1")
+                                .arg(reason.isEmpty() ? file.errorString() : reason));
         file.cancelWriting();
         return false;
     }
@@ -142,9 +130,11 @@ bool CFeedWriter::saveToFile(const QString &path, QString *error) const
 QByteArray CFeedWriter::bytes() const
 {
     QByteArray bytes;
-    RangeJoiner joiner(m_buffers, [&bytes](const char *data, qsizetype size) {
-        bytes.append(data, size);
-        return true;
+    RangeJoiner joiner([this, &bytes](int buffer, qsizetype begin, qsizetype end) {
+        return m_buffers.forEachPiece(buffer, begin, end, [&bytes](const char *data, qsizetype size) {
+            bytes.append(data, size);
+            return true;
+        });
     });
     renderFile(joiner);
     joiner.flush();

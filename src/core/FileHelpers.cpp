@@ -7,10 +7,13 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <utility>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +51,23 @@ std::pair<QString, QString> nameAndExtension(const QString &documentPath)
     return {fileName.left(dot), fileName.mid(dot)};
 }
 
+// A save writes its new file beside the old one and renames it over it,
+// unless it cannot make a file in that folder: it then writes in place,
+// which a link would follow. Trying to make a file there, as the save will,
+// tells which. Symbolic links are followed, as the save follows them.
+bool linkBeforeReplace(const QString &documentPath, const QString &target)
+{
+    const QFileInfo document(QFileInfo(documentPath).canonicalFilePath());
+    const QFile::Permissions ownerReadWrite = QFile::ReadOwner | QFile::WriteOwner;
+    if (!document.isFile() || (document.permissions() & ownerReadWrite) != ownerReadWrite)
+        return false;
+    QTemporaryFile probe(document.absolutePath() + QStringLiteral("/.tidrel-XXXXXX"));
+    if (!probe.open())
+        return false;
+    probe.remove();
+    return ::link(QFile::encodeName(document.filePath()).constData(), QFile::encodeName(target).constData()) == 0;
+}
+
 } // namespace
 
 QString GetBackupFolder(const QString &documentPath)
@@ -63,12 +83,12 @@ QString GetBackupFolder(const QString &documentPath)
     return fallback;
 }
 
-bool BackupFile(const QString &documentPath, QString *backupPath)
+bool BackupFile(const QString &documentPath, QString *backupPath, BackupKind kind)
 {
-    return BackupFile(documentPath, QDateTime::currentDateTime(), backupPath);
+    return BackupFile(documentPath, QDateTime::currentDateTime(), backupPath, kind);
 }
 
-bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString *backupPath)
+bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString *backupPath, BackupKind kind)
 {
     // Checked first so that a missing document never costs an older copy.
     if (!QFileInfo(documentPath).isFile())
@@ -82,10 +102,12 @@ bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString
     QString target = stem + extension + QStringLiteral(".bak");
     for (int number = 2; QFileInfo::exists(target); ++number)
         target = stem + u'_' + QString::number(number) + extension + QStringLiteral(".bak");
-    if (!QFile::copy(documentPath, target))
+    const bool linked = kind == BackupKind::LinkBeforeReplace && linkBeforeReplace(documentPath, target);
+    if (!linked && !QFile::copy(documentPath, target))
         return false;
     // The copy of a read-only feed stays the user's to tidy away.
-    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
+    if (!linked)
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
     if (backupPath)
         *backupPath = target;
     return true;

@@ -10,11 +10,19 @@ class QDateTime;
 // Tidrel_Backup in the per-user data folder, created when missing; the
 // document's own folder when that cannot be had. Empty for an empty path.
 QString GetBackupFolder(const QString &documentPath);
-// Copies the document into the backup folder as
+// How a backup keeps the document as it is: a copy; or, right before a save
+// replaces the document with a new file (renaming it over the old one), a
+// hard link to the old file, which then stays as it was and costs nothing
+// whatever its size. A link is made only where such a save can make its new
+// file in the document's folder, on the backup folder's file system, for a
+// file its owner may read and write; a copy elsewhere.
+enum class BackupKind { Copy, LinkBeforeReplace };
+// Keeps the document in the backup folder as
 // <name>_<dd_MM_yyyy_HH-mm-ss><.ext>.bak, or <name>_<stamp>_<n><.ext>.bak
-// when that name is taken, and gives the copy's path.
-bool BackupFile(const QString &documentPath, QString *backupPath = nullptr);
-bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString *backupPath = nullptr);
+// when that name is taken, and gives the backup's path.
+bool BackupFile(const QString &documentPath, QString *backupPath = nullptr, BackupKind kind = BackupKind::Copy);
+bool BackupFile(const QString &documentPath, const QDateTime &localTime, QString *backupPath = nullptr,
+                BackupKind kind = BackupKind::Copy);
 // The time stamp of a backup name, e.g. 04_12_2026_21-44-14.
 QString BackupTimeStamp(const QDateTime &localTime);
 // How many backups of one feed the backup folder keeps.

@@ -46,25 +46,26 @@ bool CPackedFileReader::open(const QString &path, QString *error)
         return false;
     }
     m_size = qsizetype(m_file.size());
-    m_packer = std::make_unique<CBlockPacker>();
+    m_packer = std::make_unique<CBlockPacker>(m_file.handle(), m_size);
     return true;
 }
 
 bool CPackedFileReader::finish(CPackedBytes *packed, QString *error)
 {
     const qsizetype blocks = (m_size + kBlockSize - 1) / kBlockSize;
+    QString failure;
+    std::vector<std::pair<qsizetype, QByteArray>> done = m_packer->finish(&failure);
+    if (failure.isEmpty())
+        failure = m_failure;
     // Grown since it was opened: the bytes read are not the whole file.
-    if (!m_failed && m_file.size() != m_size) {
-        m_failed = true;
-        m_failure = QCoreApplication::translate("FeedReader", "The file changed while it was read.");
-    }
-    std::vector<std::pair<qsizetype, QByteArray>> done = m_packer->finish();
-    if (m_failed) {
-        setError(error, m_failure);
+    if (failure.isEmpty() && m_file.size() != m_size)
+        failure = QCoreApplication::translate("FeedReader", "The file changed while it was read.");
+    if (!failure.isEmpty()) {
+        setError(error, failure);
         return false;
     }
     // The parse stopped short: the file was refused for what it holds.
-    if (m_blocksRead < blocks)
+    if (m_packer->taken() < blocks)
         return false;
     std::vector<QByteArray> blocksInOrder(static_cast<size_t>(blocks));
     for (auto &[index, bytes] : done)
@@ -73,31 +74,8 @@ bool CPackedFileReader::finish(CPackedBytes *packed, QString *error)
     return true;
 }
 
-// A block read short, or not at all, stands as zeros, which no feed parses:
-// finish() then says why.
-QByteArray CPackedFileReader::readBlock(qsizetype index) const
-{
-    const qsizetype size = qMin(kBlockSize, m_size - index * kBlockSize);
-    QByteArray bytes(size, '\0');
-    qsizetype filled = 0;
-    if (m_file.pos() != index * kBlockSize && !m_file.seek(index * kBlockSize))
-        filled = -1;
-    // A short read is not the end on every kind of file: fill the block.
-    while (filled >= 0 && filled < size) {
-        const qint64 read = m_file.read(bytes.data() + filled, size - filled);
-        if (read <= 0)
-            break;
-        filled += qsizetype(read);
-    }
-    if (filled < size && !m_failed) {
-        m_failed = true;
-        m_failure = filled < 0 || m_file.error() != QFileDevice::NoError
-                ? QCoreApplication::translate("FeedReader", "Cannot read the file: %1").arg(m_file.errorString())
-                : QCoreApplication::translate("FeedReader", "The file changed while it was read.");
-    }
-    return bytes;
-}
-
+// Blocks come in order, from the packer; one asked for again once no
+// longer at hand is read from the file again.
 const QByteArray &CPackedFileReader::block(qsizetype index) const
 {
     for (const Held &held : m_held) {
@@ -106,15 +84,11 @@ const QByteArray &CPackedFileReader::block(qsizetype index) const
     }
     Held &slot = m_held[m_nextVictim];
     m_nextVictim = (m_nextVictim + 1) % m_held.size();
-    // Blocks come in order: the ones skipped on the way go to the packer too.
-    for (; m_blocksRead < index; ++m_blocksRead)
-        m_packer->add(m_blocksRead, readBlock(m_blocksRead));
     slot.block = index;
-    slot.bytes = readBlock(index);
-    if (index == m_blocksRead) {
-        m_packer->add(index, slot.bytes);
-        ++m_blocksRead;
-    }
+    if (index >= m_packer->taken())
+        slot.bytes = m_packer->take(index);
+    else
+        slot.bytes = CBlockPacker::readBlock(m_file.handle(), m_size, index, &m_failure);
     return slot.bytes;
 }
 

@@ -13,10 +13,10 @@
 
 class CPackedBytes;
 
-// Reads a feed file a block at a time as the parse asks for its bytes, and
-// hands each block once read to a second thread that packs it behind the
-// parse: opening a file then costs about what parsing its bytes costs, and
-// the file is never whole in memory. Offers what FeedParser reads of bytes
+// Reads a feed file a block at a time as the parse asks for its bytes, a
+// second thread reading a few blocks ahead and packing each block behind the
+// parse (CBlockPacker): opening a file then costs about what parsing its
+// bytes costs, and the file is never whole in memory. Offers what FeedParser reads of bytes
 // (size, at, mid, startsWith, forEachPiece); the last blocks read stay at
 // hand, and an earlier one is read from the file again.
 //
@@ -56,14 +56,11 @@ private:
     };
 
     const QByteArray &block(qsizetype index) const;
-    QByteArray readBlock(qsizetype index) const;
 
     mutable QFile m_file;
     qsizetype m_size = 0;
-    mutable qsizetype m_blocksRead = 0; // blocks handed to the packer, from the first
     mutable std::array<Held, 4> m_held;
     mutable size_t m_nextVictim = 0;
-    mutable bool m_failed = false;
-    mutable QString m_failure;
+    mutable QString m_failure; // of a block read again
     mutable std::unique_ptr<CBlockPacker> m_packer;
 };

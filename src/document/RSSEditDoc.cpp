@@ -151,7 +151,7 @@ bool CRSSEditDoc::OnSaveDocument(const QString &path, QString *error)
     // A failed backup does not stop the save.
     QString backup;
     if (ownFile)
-        BackupFile(m_path, &backup);
+        BackupFile(m_path, &backup, BackupKind::LinkBeforeReplace);
     if (!m_feed.SaveToFile(path, error)) {
         // A save that failed before touching the file needs no copy of it;
         // one that failed while writing in place keeps the copy.

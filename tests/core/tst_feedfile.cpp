@@ -234,6 +234,14 @@ private slots:
         }
         QVERIFY(feed.SaveToFile(path, &error));
         QCOMPARE(readFile(path), QByteArray(bytes).replace("<title>Post ", "<title>Edited "));
+
+        // One edit amid long untouched stretches of the file.
+        QVERIFY2(feed.LoadFromFile(path, &error), qPrintable(error));
+        QVERIFY(feed.SetPostTitle(posts / 2, QStringLiteral("Only this one")));
+        QVERIFY(feed.SaveToFile(path, &error));
+        QCOMPARE(readFile(path), QByteArray(bytes)
+                                         .replace("<title>Post " + QByteArray::number(posts / 2) + "<", "<title>Only this one<")
+                                         .replace("<title>Post ", "<title>Edited "));
     }
 
     void load_readsTextAsWritten_data()

@@ -2,7 +2,10 @@
 
 #include "core/FileHelpers.h"
 
+#include <QSaveFile>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -115,6 +118,43 @@ private slots:
         QVERIFY(BackupFile(document, kSaveTime));
         QCOMPARE(filesIn(documentFolder), QStringList({"news.xml", kNewsBackup}));
         QCOMPARE(readFile(documentFolder + '/' + kNewsBackup), QByteArray("feed"));
+    }
+
+    // A backup made right before a save that renames its new file over the
+    // document keeps the old file as it was, through a symbolic link too;
+    // a feed its owner may not write gets a copy the user may tidy away.
+    void backupFile_beforeReplaceKeepsTheOldFile()
+    {
+        const QString document = makeDocument(QStringLiteral("news.xml"), "old");
+        const QString folder = QFileInfo(document).absolutePath();
+        const QString alias = folder + QStringLiteral("/alias.xml");
+        QVERIFY(QFile::link(document, alias));
+        const auto saveOver = [](const QString &path, const QByteArray &bytes) {
+            QSaveFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+        };
+        QString direct, throughAlias;
+        QVERIFY(BackupFile(document, kSaveTime, &direct, BackupKind::LinkBeforeReplace));
+        struct stat linked;
+        QCOMPARE(::stat(QFile::encodeName(document).constData(), &linked), 0);
+        QCOMPARE(linked.st_nlink, nlink_t(2)); // no copy made
+        QVERIFY(saveOver(document, "new"));
+        QVERIFY(BackupFile(alias, kSaveTime, &throughAlias, BackupKind::LinkBeforeReplace));
+        QVERIFY(saveOver(alias, "newer"));
+        QCOMPARE(readFile(direct), QByteArray("old"));
+        QCOMPARE(readFile(throughAlias), QByteArray("new"));
+        QVERIFY(QFileInfo(alias).isSymLink());
+        QCOMPARE(readFile(document), QByteArray("newer"));
+
+        QVERIFY(QFile::setPermissions(document, QFile::ReadOwner));
+        QString copy;
+        QVERIFY(BackupFile(document, kSaveTime, &copy, BackupKind::LinkBeforeReplace));
+        QCOMPARE(QFile::permissions(document) & (QFile::ReadOwner | QFile::WriteOwner), QFile::ReadOwner);
+        QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);
+        QCOMPARE(readFile(copy), QByteArray("newer"));
+        // The save's trial of the folder leaves nothing behind.
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
+                 QStringList({QStringLiteral("alias.xml"), QStringLiteral("news.xml")}));
     }
 
     void makeTempFileName_data()

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <sys/stat.h>
 
@@ -68,10 +69,32 @@ private slots:
         QCOMPARE(pieces, 5);
     }
 
+    // Long stretches unpack on two threads, in a ring of blocks that wraps
+    // many times; a reader slower than the unpacking lets it run ahead, a
+    // fast one unpacks blocks itself.
+    void longStretches_readBackAsWritten()
+    {
+        const QByteArray bytes = sampleBytes(40 * kBlock + 77);
+        const CPackedBytes packed = CPackedBytes::fromBytes(bytes);
+        QRandomGenerator random(5);
+        for (int i = 0; i < 12; ++i) {
+            const qsizetype begin = random.bounded(3) * kBlock + random.bounded(-2, 2) + 2;
+            const qsizetype end = bytes.size() - random.bounded(2) * kBlock - random.bounded(3);
+            QByteArray joined;
+            QVERIFY(packed.forEachPiece(begin, end, [&](const char *data, qsizetype size) {
+                if (i % 3 == 0)
+                    QThread::usleep(200);
+                joined.append(data, size);
+                return true;
+            }));
+            QCOMPARE(joined, bytes.mid(begin, end - begin));
+        }
+    }
+
     void readFile_readsEverySize_data()
     {
         QTest::addColumn<qsizetype>("size");
-        for (const qsizetype size : {qsizetype(0), qsizetype(1), kBlock - 1, kBlock, kBlock + 1, 9 * kBlock + 5})
+        for (const qsizetype size : {qsizetype(0), qsizetype(1), kBlock - 1, kBlock, kBlock + 1, 9 * kBlock + 5, 40 * kBlock + 3})
             QTest::addRow("%lld bytes", qlonglong(size)) << size;
     }
 
