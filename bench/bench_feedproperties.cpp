@@ -2,8 +2,9 @@
 //
 // Prints the time the Feed Properties window of the corpus's 730-episode
 // podcast feed takes to open (made, filled and shown; target: under 100 ms),
-// and the time a switch between two posts takes with the Post Details pane
-// shown (target: under 100 ms). Figures only; nothing fails on time.
+// and the time a switch between two posts takes to handle with the Post
+// Details pane shown: bench_window measures the switch against its goal,
+// until the page shows the post. Figures only; nothing fails on time.
 
 #include "BenchFeed.h"
 
@@ -77,8 +78,8 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         switchMs.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::printf("switch between two posts with Post Details shown (median of %d): %.2f ms, editor page "
-                "not waited for (target: under 100 ms)\n",
+    std::printf("switch between two posts with Post Details shown (median of %d): %.2f ms handled, editor page "
+                "not waited for\n",
                 kSwitches, median(switchMs));
     return 0;
 }
