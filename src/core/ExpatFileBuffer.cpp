@@ -1,9 +1,10 @@
 #include "core/ExpatFileBuffer.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <expat.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,20 +20,24 @@ CExpatFileBuffer::~CExpatFileBuffer()
         XML_ParserFree(m_parser);
 }
 
-bool CExpatFileBuffer::allocate(qint64 size, QString *error)
+// Room for `size` bytes in a parser's buffer; where expat cannot make its
+// buffer that large, in memory of this object's own, which the parse then
+// copies as it does other bytes.
+char *CExpatFileBuffer::allocate(qint64 size)
 {
-    if (size > kLargest) {
-        *error = QCoreApplication::translate("CExpatFileBuffer", "The file is larger than the 1 GiB Tidrel can check.");
-        return false;
-    }
     m_size = qsizetype(size);
-    if (size == 0)
-        return true;
-    m_parser = XML_ParserCreate(nullptr);
-    m_data = m_parser ? static_cast<char *>(XML_GetBuffer(m_parser, int(size))) : nullptr;
-    if (!m_data)
-        *error = QCoreApplication::translate("CExpatFileBuffer", "There is not enough memory to read the file.");
-    return m_data != nullptr;
+    if (size > 0 && size <= kLargest) {
+        m_parser = XML_ParserCreate(nullptr);
+        m_data = m_parser ? static_cast<char *>(XML_GetBuffer(m_parser, int(size))) : nullptr;
+    }
+    if (!m_data) {
+        if (m_parser)
+            XML_ParserFree(m_parser);
+        m_parser = nullptr;
+        m_own.resize(m_size);
+        m_data = m_own.data();
+    }
+    return m_data;
 }
 
 bool CExpatFileBuffer::read(const QString &path, QString *error)
@@ -45,28 +50,29 @@ bool CExpatFileBuffer::read(const QString &path, QString *error)
     // A pipe tells no size before its end.
     if (file.isSequential()) {
         const QByteArray bytes = file.readAll();
-        if (!allocate(bytes.size(), error))
-            return false;
-        std::copy(bytes.begin(), bytes.end(), m_data);
+        std::copy(bytes.begin(), bytes.end(), allocate(bytes.size()));
         return true;
     }
-    if (!allocate(file.size(), error))
-        return false;
-    for (qsizetype done = 0; done < m_size;) {
-        const qint64 read = file.read(m_data + done, m_size - done);
-        if (read <= 0) {
-            *error = read < 0 ? file.errorString()
-                              : QCoreApplication::translate("CExpatFileBuffer", "The file became shorter while it was read.");
+    char *data = allocate(file.size());
+    qsizetype done = 0;
+    while (done < m_size) {
+        const qint64 read = file.read(data + done, m_size - done);
+        if (read < 0) {
+            *error = file.errorString();
             return false;
         }
+        if (read == 0)
+            break;
         done += qsizetype(read);
     }
+    // A file that became shorter meanwhile is checked as it now stands.
+    m_size = done;
     return true;
 }
 
 XML_ParserStruct *CExpatFileBuffer::parserForParse(const char *encoding)
 {
-    if (!m_parser || m_parsed)
+    if (!m_parser || m_parsed || m_size == 0)
         return nullptr;
     m_parsed = true;
     if (encoding)

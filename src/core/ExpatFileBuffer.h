@@ -19,8 +19,9 @@ public:
     CExpatFileBuffer(const CExpatFileBuffer &) = delete;
     CExpatFileBuffer &operator=(const CExpatFileBuffer &) = delete;
 
-    // Reads the file whole; false, with *error set, when it cannot be read
-    // or is larger than expat's buffer can be (1 GiB).
+    // Reads the file whole; false, with *error set, when it cannot be read.
+    // A file larger than expat's buffer can be (1 GiB) is read into memory
+    // of this object's own, for a parse that copies it.
     bool read(const QString &path, QString *error);
 
     // The bytes read, without a copy: valid while this lives.
@@ -37,9 +38,10 @@ public:
     bool holds(const XML_ParserStruct *parser) const { return parser && parser == m_parser; }
 
 private:
-    bool allocate(qint64 size, QString *error);
+    char *allocate(qint64 size);
 
     XML_ParserStruct *m_parser = nullptr;
+    QByteArray m_own;
     char *m_data = nullptr;
     qsizetype m_size = 0;
     bool m_parsed = false;
