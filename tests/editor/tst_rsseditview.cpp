@@ -38,26 +38,6 @@ int distinctColours(const QImage &image)
     return colours.size();
 }
 
-// Whether the bytes [from, to) lie inside the content of one description
-// element. The tags are looked for in the file's encoding: UTF-16 when it
-// starts with a byte-order mark, else one where they are ASCII.
-bool insideOneDescription(const QByteArray &bytes, qsizetype from, qsizetype to)
-{
-    const auto encoded = [&bytes](const char *text) {
-        const QString tag = QString::fromLatin1(text);
-        if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
-            QStringEncoder encoder(bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-            return QByteArray(encoder.encode(tag));
-        }
-        return tag.toLatin1();
-    };
-    const QByteArray open = encoded("<description"), close = encoded("</description>");
-    const qsizetype openAt = bytes.lastIndexOf(open, from);
-    const qsizetype contentAt = bytes.indexOf(encoded(">"), openAt);
-    const qsizetype closeAt = bytes.indexOf(close, openAt);
-    return openAt >= 0 && contentAt < from && closeAt >= to;
-}
-
 } // namespace
 
 class TestRSSEditView : public QObject
