@@ -160,24 +160,77 @@ std::vector<Token> tokenize(const QString &text)
     return tokens;
 }
 
-// Pairs of indexes of `a` and `b` whose tokens match, in order, as many as
-// the longest common subsequence has (where the comparison's budget allows).
-template<typename Equal>
-std::vector<std::pair<int, int>> matchTokens(const std::vector<Token> &a, const std::vector<Token> &b, Equal equal)
+// Numbers standing for texts, alike for alike texts: a comparison of two
+// long texts compares millions of token pairs, and numbers compare at a
+// fraction of the cost of strings. The texts must outlive the numbering.
+class TextNumbers
 {
-    return SequenceDiff::matches(int(a.size()), int(b.size()), [&](int i, int j) { return equal(a[size_t(i)], b[size_t(j)]); });
+public:
+    int operator()(QStringView text)
+    {
+        auto found = m_numbers.constFind(text);
+        if (found == m_numbers.constEnd())
+            found = m_numbers.insert(text, int(m_numbers.size()));
+        return *found;
+    }
+
+private:
+    QHash<QStringView, int> m_numbers;
+};
+
+// The comparisons a comparison of two whole texts may make: a few
+// milliseconds. Runs found once in both texts split a long text first, so
+// this is spent only where the texts differ much; a comparison of a part
+// of them gets the same share per token, so it finds what the whole
+// comparison would.
+constexpr long long kDiffBudget = 5'000'000;
+
+// Pairs of indexes of `a` and `b` whose tokens have the same key, in order,
+// as many as the longest common subsequence has (where the comparison's
+// budget allows): the source's tokens against the page's.
+std::vector<std::pair<int, int>> matchKeys(const std::vector<Token> &a, const std::vector<Token> &b)
+{
+    // A character is its own number; a tag or other markup is numbered
+    // after every character, by its kind and key.
+    constexpr int kFirstKeyNumber = 0x110000;
+    TextNumbers keys;
+    const auto numbered = [&keys](const std::vector<Token> &tokens) {
+        std::vector<int> numbers;
+        numbers.reserve(tokens.size());
+        for (const Token &token : tokens) {
+            numbers.push_back(token.kind == Token::Character
+                                  ? int(token.character)
+                                  : kFirstKeyNumber + 2 * keys(token.key) + (token.kind == Token::Markup ? 1 : 0));
+        }
+        return numbers;
+    };
+    const std::vector<int> aKeys = numbered(a), bKeys = numbered(b);
+    return SequenceDiff::matches(aKeys, bKeys, [&](int i, int j) { return aKeys[size_t(i)] == bKeys[size_t(j)]; }, kDiffBudget);
 }
 
-// The engine writes a plain space next to where the user types as a
+// What the comparison of the shown and the edited text compares of a
+// token: its text, as a number, and whether it is a plain or a no-break
+// space. The engine writes a plain space next to where the user types as a
 // no-break space, so that it shows at the end of a line, and back again
 // once a character follows; it turns the no-break spaces it finds there
-// into plain ones too. Neither is the user's change: the space stays as
-// the description has it.
-bool isSpaceTheEngineSwapped(const Token &shown, const Token &edited)
+// into plain ones too. Neither is the user's change: the space stays as the
+// description has it.
+struct TokenText
 {
-    const char32_t noBreak = 0xA0;
-    return shown.kind == Token::Character && edited.kind == Token::Character
-           && ((shown.character == U' ' && edited.character == noBreak) || (shown.character == noBreak && edited.character == U' '));
+    enum Space { NoSpace = 0, Plain = 1, NoBreak = 2 };
+    int number;
+    int space;
+
+    bool matches(const TokenText &other) const { return number == other.number || (space | other.space) == (Plain | NoBreak); }
+};
+
+TokenText tokenText(TextNumbers &numbers, const QString &text, const Token &token)
+{
+    const bool character = token.kind == Token::Character;
+    const int space = character && token.character == U' '   ? TokenText::Plain
+                      : character && token.character == 0xA0 ? TokenText::NoBreak
+                                                               : TokenText::NoSpace;
+    return {numbers(QStringView(text).mid(token.begin, token.end - token.begin)), space};
 }
 
 // A stretch of tokens of the shown text, [shownBegin, shownEnd), that the
@@ -224,11 +277,6 @@ Hunk keepingHiddenWhiteSpace(const std::vector<Token> &shown, Hunk hunk)
         hunk.shownEnd = hunk.shownBegin; // the typed text comes before it
     return hunk;
 }
-
-// The work a comparison of two whole texts may take (the comparison's own
-// default); a comparison of a part of them gets the same share per token,
-// so it finds what the whole comparison would.
-constexpr long long kDiffBudget = 50'000'000;
 
 // How far past its end the reading of a token may look: a reference's
 // semicolon, a CR's LF.
@@ -311,15 +359,25 @@ Comparison compareWithShown(const QString &shown, const std::vector<Token> &show
 
     const int shownMiddle = tokens.shownTail - head;
     const int editedMiddle = int(tokens.middle.size());
-    const auto sameText = [&](int i, int j) {
-        const Token &a = shownTokens[size_t(head + i)];
-        const Token &b = tokens.middle[size_t(j)];
-        return QStringView(shown).mid(a.begin, a.end - a.begin) == QStringView(edited).mid(b.begin, b.end - b.begin)
-               || isSpaceTheEngineSwapped(a, b);
+    TextNumbers numbers;
+    std::vector<TokenText> shownTexts, editedTexts;
+    shownTexts.reserve(size_t(shownMiddle));
+    editedTexts.reserve(size_t(editedMiddle));
+    for (int i = head; i < tokens.shownTail; ++i)
+        shownTexts.push_back(tokenText(numbers, shown, shownTokens[size_t(i)]));
+    for (const Token &token : tokens.middle)
+        editedTexts.push_back(tokenText(numbers, edited, token));
+    const auto textNumbers = [](const std::vector<TokenText> &texts) {
+        std::vector<int> found;
+        found.reserve(texts.size());
+        for (const TokenText &text : texts)
+            found.push_back(text.number);
+        return found;
     };
+    const auto sameText = [&](int i, int j) { return shownTexts[size_t(i)].matches(editedTexts[size_t(j)]); };
     const long long budget = kDiffBudget / std::max(1, int(shownTokens.size()) + tokens.count())
                              * std::max(1, shownMiddle + editedMiddle);
-    const auto matches = SequenceDiff::matches(shownMiddle, editedMiddle, sameText, budget);
+    const auto matches = SequenceDiff::matches(textNumbers(shownTexts), textNumbers(editedTexts), sameText, budget);
     for (Hunk hunk : hunksBetween(matches, shownMiddle, editedMiddle)) {
         hunk = {hunk.shownBegin + head, hunk.shownEnd + head, hunk.editedBegin + head, hunk.editedEnd + head};
         comparison.hunks.push_back(keepingHiddenWhiteSpace(shownTokens, hunk));
@@ -337,10 +395,7 @@ CDescriptionPatch::CDescriptionPatch(const QString &source, const QString &shown
     , m_shownTokens(tokenize(shown))
     , m_sourceOf(m_shownTokens.size(), -1)
 {
-    const auto sameKey = [](const Token &a, const Token &b) {
-        return a.kind == b.kind && (a.kind == Token::Character ? a.character == b.character : a.key == b.key);
-    };
-    for (const auto &[sourceIndex, shownIndex] : matchTokens(m_sourceTokens, m_shownTokens, sameKey))
+    for (const auto &[sourceIndex, shownIndex] : matchKeys(m_sourceTokens, m_shownTokens))
         m_sourceOf[size_t(shownIndex)] = sourceIndex;
     const auto loose = std::find_if(m_shownTokens.begin(), m_shownTokens.end(), [this](const Token &token) { return isLooseAngle(m_shown, token); });
     m_firstLooseAngle = int(loose - m_shownTokens.begin());

@@ -42,9 +42,9 @@ private slots:
 
         // Long texts, whose ends the edit leaves alike; the page writes
         // every paragraph differently from the source.
-        const auto lines = [](const char *pattern) {
+        const auto lines = [](const char *pattern, int count = 40) {
             QString text;
-            for (int i = 0; i < 40; ++i)
+            for (int i = 0; i < count; ++i)
                 text += QString::fromLatin1(pattern).arg(i);
             return text;
         };
@@ -63,6 +63,14 @@ private slots:
             edit(source, "<P>Paragraph 7 &#40;7&#41; &amp; more</P>\r\n", ""));
         row("a '<' opening no tag before an edit in a long text", "a < b " + source, "a < b " + shown,
             "a < b " + edit(shown, "(30) &amp; more", "(30) &amp; less"), "a < b " + edit(source, "&#40;30&#41; &amp; more", "&#40;30&#41; &amp; less"));
+
+        // The page closes every one of a thousand paragraphs: more changes
+        // than a comparison of the whole texts can afford to find.
+        const QString unclosed = lines("<p>Paragraph %1 &amp; more\r\n", 1000);
+        const QString closed = lines("<p>Paragraph %1 &amp; more\n</p>", 1000);
+        row("word typed in a long text the page changed in every paragraph", unclosed, closed,
+            edit(closed, "Paragraph 500 &amp;", "Paragraph 500 and words &amp;"),
+            edit(unclosed, "Paragraph 500 &amp;", "Paragraph 500 and words &amp;"));
     }
 
     void apply_changesOnlyEditedStretches()
