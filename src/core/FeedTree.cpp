@@ -273,6 +273,9 @@ CFeedTree::Node &CFeedTree::NodeStore::add()
     if (!m_spare.empty()) {
         Node *node = m_spare.back();
         m_spare.pop_back();
+        // Cleared here rather than when given back: what it holds was made
+        // on this thread, and is freed quicker here.
+        *node = Node();
         return *node;
     }
     if (m_used == kBlock) {
@@ -293,8 +296,6 @@ void CFeedTree::NodeStore::clear()
 
 void CFeedTree::NodeStore::giveBack(const std::vector<Node *> &nodes)
 {
-    for (Node *node : nodes)
-        *node = Node();
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_givenBack.insert(m_givenBack.end(), nodes.begin(), nodes.end());
     m_anyGivenBack.store(true, std::memory_order_release);

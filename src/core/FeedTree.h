@@ -183,7 +183,8 @@ private:
         Node &add();
         const Node *first() const { return m_blocks.empty() ? nullptr : &m_blocks.front()[0]; }
         void clear();
-        // From another thread than the parse's; the nodes are cleared.
+        // From another thread than the parse's; the nodes are cleared when
+        // handed out again.
         void giveBack(const std::vector<Node *> &nodes);
 
     private:
