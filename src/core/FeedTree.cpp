@@ -51,6 +51,11 @@ void CFeedTree::Children::append(Node *child)
 {
     (m_last ? m_last->next : m_first) = child;
     m_last = child;
+    if (m_lastRun && m_lastRun->name == child->name)
+        return;
+    if (m_lastRun)
+        m_lastRun->nextRun = child;
+    m_lastRun = child;
 }
 
 bool CFeedTree::Node::hasAttribute(const QString &attributeName) const
@@ -71,20 +76,37 @@ QString CFeedTree::Node::attribute(const QString &attributeName) const
     return QString();
 }
 
-CFeedTree::Node *CFeedTree::Node::child(const QString &childName) const
+namespace {
+
+template<typename Name>
+CFeedTree::Node *firstChildNamed(const CFeedTree::Children &children, const Name &childName)
 {
-    for (Node *node : children) {
-        if (node->name == childName)
-            return node;
+    for (CFeedTree::Node *run = children.firstRun(); run; run = run->nextRun) {
+        if (run->name == childName)
+            return run;
     }
     return nullptr;
+}
+
+} // namespace
+
+CFeedTree::Node *CFeedTree::Node::child(const QString &childName) const
+{
+    return firstChildNamed(children, childName);
+}
+
+CFeedTree::Node *CFeedTree::Node::child(QLatin1String childName) const
+{
+    return firstChildNamed(children, childName);
 }
 
 std::vector<CFeedTree::Node *> CFeedTree::Node::childrenNamed(const QString &childName) const
 {
     std::vector<Node *> found;
-    for (Node *node : children) {
-        if (node->name == childName)
+    for (Node *run = children.firstRun(); run; run = run->nextRun) {
+        if (run->name != childName)
+            continue;
+        for (Node *node = run; node != run->nextRun; node = node->next)
             found.push_back(node);
     }
     return found;
@@ -95,8 +117,8 @@ std::vector<CFeedTree::Node *> CFeedTree::Node::childrenNamed(const QString &chi
 class CFeedTree::Builder : public FeedParser
 {
 public:
-    Builder(NodeStore &nodes, std::vector<Declaration> &declarations, Listener *listener)
-        : m_nodes(nodes), m_declarations(declarations), m_listener(listener)
+    Builder(NodeStore &nodes, std::vector<QString> &names, std::vector<Declaration> &declarations, Listener *listener)
+        : m_nodes(nodes), m_names(names), m_declarations(declarations), m_listener(listener)
     {
     }
 
@@ -199,6 +221,8 @@ private:
             return;
         }
         name(FeedEncoding::fromUtf8(qname), scope.prefixes, node);
+        m_names.push_back(node->name);
+        node->name = QString::fromRawData(m_names.back().constData(), m_names.back().size());
         m_resolved.insert(QByteArray(qname), {node->name, node->namespaced, node->unboundPrefix});
     }
 
@@ -228,6 +252,7 @@ private:
     }
 
     NodeStore &m_nodes;
+    std::vector<QString> &m_names;
     std::vector<Declaration> &m_declarations;
     Listener *m_listener;
     std::vector<std::pair<Node *, bool>> m_open; // and whether it declares namespaces
@@ -248,6 +273,9 @@ CFeedTree::Node &CFeedTree::NodeStore::add()
     if (!m_spare.empty()) {
         Node *node = m_spare.back();
         m_spare.pop_back();
+        // Cleared here rather than when given back: what it holds was made
+        // on this thread, and is freed quicker here.
+        *node = Node();
         return *node;
     }
     if (m_used == kBlock) {
@@ -268,8 +296,6 @@ void CFeedTree::NodeStore::clear()
 
 void CFeedTree::NodeStore::giveBack(const std::vector<Node *> &nodes)
 {
-    for (Node *node : nodes)
-        *node = Node();
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_givenBack.insert(m_givenBack.end(), nodes.begin(), nodes.end());
     m_anyGivenBack.store(true, std::memory_order_release);
@@ -312,10 +338,11 @@ bool CFeedTree::build(const QByteArray &bytes, Listener *listener, const std::fu
 {
     m_bytes = bytes;
     m_nodes.clear();
+    m_names.clear();
     m_declarations.clear();
     if (listener)
         m_encoding = std::make_unique<FeedEncoding>(QByteArray("UTF-8"));
-    Builder builder(m_nodes, m_declarations, listener);
+    Builder builder(m_nodes, m_names, m_declarations, listener);
     // The tree is built for a check, which wants speed more than memory.
     builder.setWholeInput(true);
     const bool parsed = parse(builder);

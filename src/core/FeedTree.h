@@ -29,6 +29,9 @@ public:
     // An element's children in file order, linked through each child's
     // `next`: a feed has tens of thousands of elements, and a list of its
     // own for each would cost more allocations than the rest of the tree.
+    // Children of one name in a row make a run, whose first links to the
+    // next run's first: a look-up by name passes a channel's hundred
+    // thousand items in one step.
     class Children
     {
     public:
@@ -47,18 +50,25 @@ public:
         Iterator begin() const { return Iterator(m_first); }
         Iterator end() const { return Iterator(nullptr); }
         bool empty() const { return !m_first; }
+        // The first child of each run, in file order.
+        Node *firstRun() const { return m_first; }
         void append(Node *child);
 
     private:
         Node *m_first = nullptr;
         Node *m_last = nullptr;
+        Node *m_lastRun = nullptr;
     };
 
     struct Node
     {
         // The element's name with the usual prefix of a namespace the
         // checker knows ("itunes:duration" whatever prefix the file uses),
-        // as written otherwise; RSS's own elements have no prefix.
+        // as written otherwise; RSS's own elements have no prefix. Its
+        // characters are the tree's, valid while the tree lives: elements
+        // of one name share them without counting their references, which
+        // the parse and the thread that checks posts would otherwise both
+        // count at every element.
         QString name;
         bool namespaced = false;  // in a namespace other than RSS's own
         bool unboundPrefix = false;
@@ -72,11 +82,15 @@ public:
         Node *parent = nullptr;
         Children children;
         Node *next = nullptr;     // the next of the parent's children
+        // On the first of a run of children of one name: the first child
+        // after the run; null for the last run.
+        Node *nextRun = nullptr;
 
         bool hasAttribute(const QString &attributeName) const;
         QString attribute(const QString &attributeName) const;
         // The first child of that name, or null.
         Node *child(const QString &childName) const;
+        Node *child(QLatin1String childName) const;
         std::vector<Node *> childrenNamed(const QString &childName) const;
     };
 
@@ -169,7 +183,8 @@ private:
         Node &add();
         const Node *first() const { return m_blocks.empty() ? nullptr : &m_blocks.front()[0]; }
         void clear();
-        // From another thread than the parse's; the nodes are cleared.
+        // From another thread than the parse's; the nodes are cleared when
+        // handed out again.
         void giveBack(const std::vector<Node *> &nodes);
 
     private:
@@ -185,6 +200,8 @@ private:
     QByteArray m_bytes;
     std::unique_ptr<FeedEncoding> m_encoding;
     NodeStore m_nodes;
+    // Every name the elements have, once (Node::name).
+    std::vector<QString> m_names;
     std::vector<Declaration> m_declarations;
     FeedParser::Failure m_failure = FeedParser::Failure::None;
     int m_failureLine = 0;

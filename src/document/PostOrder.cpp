@@ -135,9 +135,8 @@ void CPostOrder::fillAll(const CRssFeed *feed)
 void CPostOrder::rebuild(const CRssFeed *feed, const QString &filterText)
 {
     startFilter(feed, filterText);
-    if (!m_filter.isEmpty())
-        m_titles.readAll(feed, QDeadlineTimer(QDeadlineTimer::Forever));
-    filterSome(feed, QDeadlineTimer(QDeadlineTimer::Forever), std::numeric_limits<int>::max());
+    matchTheRest(feed, QDeadlineTimer(QDeadlineTimer::Forever));
+    m_filtering = false;
     m_rows = std::move(m_matches);
     m_matches.clear();
 }
@@ -160,23 +159,26 @@ void CPostOrder::startFilter(const CRssFeed *feed, const QString &filterText)
     m_matchesShown = false;
     m_scanned = 0;
     m_matches.clear();
+    m_searched = 0;
 }
 
 bool CPostOrder::filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline, int enough)
 {
     if (!m_filtering)
         return true;
-    if (m_filter.isEmpty()) {
-        m_matches = m_sorted;
-        m_scanned = m_sorted.size();
-    }
-    // Once the first matches show, the titles still unread are read in
-    // feed order, which unpacks each block of the file once, rather than
-    // in the jumps of the sort order.
-    if (m_matchesShown && !m_titles.readAll(feed, deadline))
-        return false;
-    // The clock is read every few posts, as one unread title may cost a
-    // block of the file; a step matches a few posts at least.
+    if (m_matchesShown || m_filter.isEmpty())
+        matchTheRest(feed, deadline);
+    else
+        matchInSortOrder(feed, deadline, enough);
+    m_filtering = m_scanned < m_sorted.size();
+    return !m_filtering;
+}
+
+// Few posts are matched this way, enough for a screenful: each title may
+// cost a block of the file unread so far, and lies elsewhere in memory.
+void CPostOrder::matchInSortOrder(const CRssFeed *feed, const QDeadlineTimer &deadline, int enough)
+{
+    // The clock is read every few posts; a step matches a few posts at least.
     constexpr size_t kPostsBetweenClockReads = 16;
     while (m_scanned < m_sorted.size() && int(m_matches.size()) < enough) {
         const size_t end = qMin(m_scanned + kPostsBetweenClockReads, m_sorted.size());
@@ -188,8 +190,31 @@ bool CPostOrder::filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline
         if (deadline.hasExpired())
             break;
     }
-    m_filtering = m_scanned < m_sorted.size();
-    return !m_filtering;
+}
+
+// The titles still unread are read in feed order, which unpacks each block
+// of the file once; then all of them are searched as the one string they
+// are kept in, and the posts whose titles matched are picked in the sort
+// order. A pass over every post costs a search through memory in order,
+// not a search started anew at every title.
+void CPostOrder::matchTheRest(const CRssFeed *feed, const QDeadlineTimer &deadline)
+{
+    if (m_filter.isEmpty()) {
+        m_matches.insert(m_matches.end(), m_sorted.begin() + qsizetype(m_scanned), m_sorted.end());
+        m_scanned = m_sorted.size();
+        return;
+    }
+    if (!m_titles.readAll(feed, deadline))
+        return;
+    if (m_searched == 0)
+        m_titleMatches.assign(size_t(feed->GetPostCount()), false);
+    m_searched = m_titles.markMatches(m_matcher, m_searched, m_titleMatches, deadline);
+    if (size_t(m_searched) < m_titleMatches.size())
+        return;
+    for (; m_scanned < m_sorted.size(); ++m_scanned) {
+        if (m_titleMatches[size_t(m_sorted[m_scanned])])
+            m_matches.push_back(m_sorted[m_scanned]);
+    }
 }
 
 void CPostOrder::showMatches()

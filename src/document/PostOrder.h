@@ -47,11 +47,14 @@ public:
     void sort(const CRssFeed *feed);
 
     // --- Filtering in steps, so that a long feed never holds up the window ---
-    // Starts matching the filter text against the posts in the sort order;
-    // the rows stay as they are until showMatches.
+    // Starts matching the filter text against the posts; the rows stay as
+    // they are until showMatches.
     void startFilter(const CRssFeed *feed, const QString &filterText);
-    // Matches on until the deadline passes or `enough` matches are found;
-    // true once every post is matched.
+    // Matches on until the deadline passes; true once every post is
+    // matched. Until the matches are first shown, posts are matched one by
+    // one in the sort order and only until `enough` are found, so that the
+    // first rows show early; the rest are found by one search over every
+    // title.
     bool filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline, int enough);
     bool isFiltering() const { return m_filtering; }
     void cancelFilter() { m_filtering = false; }
@@ -85,6 +88,8 @@ private:
     void updateSorted(const CRssFeed *feed);
     void sortAll(const CRssFeed *feed);
     void placeChangedPosts(const CRssFeed *feed);
+    void matchInSortOrder(const CRssFeed *feed, const QDeadlineTimer &deadline, int enough);
+    void matchTheRest(const CRssFeed *feed, const QDeadlineTimer &deadline);
 
     std::vector<int> m_rows;
     SortOrder m_sortOrder = SortByPosition;
@@ -99,6 +104,11 @@ private:
     QStringMatcher m_matcher;
     bool m_filtering = false;
     bool m_matchesShown = false;
+    // Posts of m_sorted matched so far.
     size_t m_scanned = 0;
     std::vector<int> m_matches;
+    // Whether each post's title holds the filter text, for the posts
+    // before m_searched in feed order.
+    std::vector<bool> m_titleMatches;
+    int m_searched = 0;
 };

@@ -3,6 +3,9 @@
 #include "core/RssFeed.h"
 
 #include <QDeadlineTimer>
+#include <QStringMatcher>
+
+#include <algorithm>
 
 QStringView CPostTitleIndex::lowerTitle(const CRssFeed *feed, int post)
 {
@@ -47,10 +50,64 @@ void CPostTitleIndex::readRun(const CRssFeed *feed, int post)
         Entry &entry = m_entries[size_t(other)];
         if (entry.begin != kUnread)
             continue;
-        const QString title = feed->GetPostTitle(other).toLower();
-        entry.begin = std::uint32_t(m_text.size());
-        entry.length = std::uint32_t(title.size());
-        m_text += title;
+        append(other, feed->GetPostTitle(other).toLower());
+    }
+}
+
+void CPostTitleIndex::append(int post, const QString &title)
+{
+    if (post > 0) {
+        const Entry &before = m_entries[size_t(post - 1)];
+        m_inPostOrder = m_inPostOrder && before.begin != kUnread && before.begin + before.length == m_text.size();
+    } else {
+        m_inPostOrder = m_inPostOrder && m_text.isEmpty();
+    }
+    Entry &entry = m_entries[size_t(post)];
+    entry.begin = std::uint32_t(m_text.size());
+    entry.length = std::uint32_t(title.size());
+    m_text += title;
+}
+
+int CPostTitleIndex::markMatches(const QStringMatcher &matcher, int from, std::vector<bool> &marks,
+                                 const QDeadlineTimer &deadline)
+{
+    if (!m_inPostOrder)
+        compact();
+    const int count = int(m_entries.size());
+    int post = from;
+    // A stretch at least, however little time is left.
+    while (post < count) {
+        const int end = qMin(post + kPostsSearchedAtOnce, count);
+        markMatchesIn(matcher, post, end, marks);
+        post = end;
+        if (deadline.hasExpired())
+            break;
+    }
+    return post;
+}
+
+// One search through the stretch's titles as they lie side by side. A hit
+// that runs on from one title into the next is none; after a hit the search
+// goes on at the next title, as one is enough.
+void CPostTitleIndex::markMatchesIn(const QStringMatcher &matcher, int first, int end, std::vector<bool> &marks) const
+{
+    const Entry &last = m_entries[size_t(end - 1)];
+    const QStringView stretch = QStringView(m_text).first(last.begin + last.length);
+    const qsizetype patternLength = matcher.pattern().size();
+    auto post = m_entries.begin() + first;
+    qsizetype from = post->begin;
+    for (qsizetype hit = matcher.indexIn(stretch, from); hit >= 0; hit = matcher.indexIn(stretch, from)) {
+        // The title the hit starts in: the last to begin at or before it,
+        // past the empty ones that begin there too.
+        post = std::upper_bound(post, m_entries.begin() + end, hit,
+                                [](qsizetype offset, const Entry &entry) { return offset < entry.begin; }) - 1;
+        const qsizetype titleEnd = post->begin + post->length;
+        if (hit + patternLength <= titleEnd) {
+            marks[size_t(post - m_entries.begin())] = true;
+            from = titleEnd;
+        } else {
+            from = hit + 1;
+        }
     }
 }
 
@@ -60,6 +117,7 @@ void CPostTitleIndex::postInserted(int post)
         return;
     m_entries.insert(m_entries.begin() + post, Entry());
     m_readUpTo = qMin(m_readUpTo, size_t(post));
+    m_inPostOrder = false;
 }
 
 void CPostTitleIndex::postRemoved(int post)
@@ -85,6 +143,7 @@ void CPostTitleIndex::clear()
     m_entries.clear();
     m_unused = 0;
     m_readUpTo = 0;
+    m_inPostOrder = true;
 }
 
 // A renamed post is read again when next asked for; the old title's room
@@ -95,21 +154,28 @@ void CPostTitleIndex::forget(Entry &entry)
         return;
     m_unused += entry.length;
     entry = Entry();
+    m_inPostOrder = false;
     if (m_unused > 4096 && m_unused > m_text.size() / 2)
         compact();
 }
 
+// The titles read, in post order and side by side.
 void CPostTitleIndex::compact()
 {
     QString packed;
     packed.reserve(m_text.size() - m_unused);
+    bool everyTitleRead = true;
     for (Entry &entry : m_entries) {
-        if (entry.begin == kUnread)
+        if (entry.begin == kUnread) {
+            everyTitleRead = false;
             continue;
+        }
         const QStringView title = QStringView(m_text).mid(entry.begin, entry.length);
         entry.begin = std::uint32_t(packed.size());
         packed += title;
     }
     m_text = packed;
     m_unused = 0;
+    // A title read later into a gap would land after the others.
+    m_inPostOrder = everyTitleRead;
 }

@@ -8,11 +8,13 @@
 
 class CRssFeed;
 class QDeadlineTimer;
+class QStringMatcher;
 
 // The posts' titles in lower case, for matching the filter text without
 // reading the feed's packed bytes again at every key. Read when first asked
 // for, a run of neighbouring posts at a time, so that a scan in any order
-// unpacks each block of the file about once. All titles share one string.
+// unpacks each block of the file about once. All titles share one string,
+// which a filter searches whole rather than title by title.
 class CPostTitleIndex
 {
 public:
@@ -21,6 +23,12 @@ public:
     // Reads the titles not read yet in feed order, the fastest way through
     // the file, until the deadline; true when every title is read.
     bool readAll(const CRssFeed *feed, const QDeadlineTimer &deadline);
+    // Sets marks[post] for each post from `from` on whose title holds the
+    // matcher's pattern (not empty), a stretch of posts at a time until the
+    // deadline; gives the first post not searched yet, the post count once
+    // done. Every title must be read (readAll); marks hold one per post.
+    int markMatches(const QStringMatcher &matcher, int from, std::vector<bool> &marks,
+                    const QDeadlineTimer &deadline);
 
     // What the feed's news means for the titles read.
     void postInserted(int post);
@@ -32,6 +40,9 @@ private:
     static constexpr std::uint32_t kUnread = UINT32_MAX;
     // Posts read together: about the posts of one packed block.
     static constexpr int kRunLength = 32;
+    // Posts searched between two reads of the clock: a few thousand
+    // characters, microseconds of work.
+    static constexpr int kPostsSearchedAtOnce = 128;
 
     struct Entry
     {
@@ -41,6 +52,8 @@ private:
 
     void fitFeed(const CRssFeed *feed);
     void readRun(const CRssFeed *feed, int post);
+    void append(int post, const QString &title);
+    void markMatchesIn(const QStringMatcher &matcher, int first, int end, std::vector<bool> &marks) const;
     void forget(Entry &entry);
     void compact();
 
@@ -50,4 +63,8 @@ private:
     qsizetype m_unused = 0;
     // Every post before it is read.
     size_t m_readUpTo = 0;
+    // The titles read are those of the first posts, one after another in
+    // m_text in post order with nothing between them, so that an offset in
+    // m_text tells its post by a binary search over the entries.
+    bool m_inPostOrder = true;
 };

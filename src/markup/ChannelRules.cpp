@@ -92,11 +92,11 @@ void CChannelRules::checkItems(const std::vector<Node *> &items)
 void CChannelRules::checkItemOrder(const Node &channel)
 {
     bool afterItem = false;
-    for (const Node *child : channel.children) {
-        if (child->name == QLatin1String("item")) {
+    for (const Node *run = channel.children.firstRun(); run; run = run->nextRun) {
+        if (run->name == QLatin1String("item")) {
             afterItem = true;
         } else if (afterItem) {
-            report(Id::MisplacedItem, *child);
+            report(Id::MisplacedItem, *run);
             return;
         }
     }

@@ -17,8 +17,11 @@ quint32 CCheckReport::textNumber(const QString &text)
     if (known != m_textNumbers.constEnd())
         return *known;
     const auto number = quint32(m_texts.size());
-    m_texts.append(text);
-    m_textNumbers.insert(text, number);
+    // A copy of its own: an element's name holds the tree's characters,
+    // and the problems outlive the tree.
+    const QString kept(text.constData(), text.size());
+    m_texts.append(kept);
+    m_textNumbers.insert(kept, number);
     return number;
 }
 

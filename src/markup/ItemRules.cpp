@@ -147,11 +147,14 @@ void CItemRules::checkGuid(const Node &guid)
     });
     if (fewDigits)
         report(Id::GuidNotUnique, guid);
-    // Guids as read, after references and CDATA sections; the items come in file order.
-    if (const auto first = m_guids.constFind(value); first != m_guids.constEnd())
-        report(Id::GuidDuplicate, guid, QString(), QCoreApplication::translate("CFeedChecker", "Post %1 has the same guid.").arg(*first + 1));
+    // Guids as read, after references and CDATA sections; the items come
+    // in file order. One look-up: a guid seen before keeps its first post.
+    const qsizetype known = m_guids.size();
+    int &first = m_guids[value];
+    if (m_guids.size() == known)
+        report(Id::GuidDuplicate, guid, QString(), QCoreApplication::translate("CFeedChecker", "Post %1 has the same guid.").arg(first + 1));
     else
-        m_guids.insert(value, guid.post);
+        first = guid.post;
 }
 
 // Read in UTF-8, from the file's bytes when it is in UTF-8.

@@ -199,6 +199,9 @@ void CRuleSet::checkRequired(const Node &node, std::initializer_list<Required> r
 void CRuleSet::checkChildren(const Node &node, const std::vector<ChildRule> &allowed)
 {
     std::vector<bool> seen(allowed.size());
+    // A channel's items come in a row: their rule is looked up once.
+    const Node *ruled = nullptr;
+    const ChildRule *rule = nullptr;
     for (const Node *child : node.children) {
         if (child->unboundPrefix) {
             report(Id::UnboundPrefix, *child);
@@ -206,7 +209,9 @@ void CRuleSet::checkChildren(const Node &node, const std::vector<ChildRule> &all
         }
         if (child->namespaced)
             continue;
-        const ChildRule *rule = findChildRule(allowed, child->name);
+        if (!ruled || child->name != ruled->name)
+            rule = findChildRule(allowed, child->name);
+        ruled = child;
         if (!rule) {
             reportUnknownElement(node, *child, findChildRule(allowed, child->name, Qt::CaseInsensitive));
             continue;

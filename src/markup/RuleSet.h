@@ -35,7 +35,8 @@ protected:
     using Id = CFeedRules::Id;
     using Node = CFeedTree::Node;
 
-    static QString latin1(const char *text) { return QString::fromLatin1(text); }
+    // Names looked up without a string made for each look-up.
+    static QLatin1String latin1(const char *text) { return QLatin1String(text); }
 
     void report(Id rule, const Node &node, const QString &attribute = QString(), const QString &message = QString())
     {

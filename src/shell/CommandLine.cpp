@@ -101,11 +101,18 @@ int CCommandLine::checkFeeds(const QStringList &files, bool podcast)
             const PublishTarget target = CPublishSettings::load(path);
             options.media = CLocalMedia(path, target.mediaBaseUrl, target.mediaFolder);
         }
+        // Joined, not formatted: a file name may hold "%1". Joined as bytes,
+        // as a large feed has a problem or two in each of its posts.
+        const QByteArray file = name.toLocal8Bit();
+        QByteArray line;
         const auto printProblem = [&](const CFeedChecker::Problem &problem) {
-            // Joined, not formatted: a file name may hold "%1".
-            print(stdout, name + u':' + QString::number(problem.line) + u':' + QString::number(problem.column)
-                                  + QLatin1String(": ") + CFeedRules::LevelName(problem.level()) + QLatin1String(": ")
-                                  + problem.message + QLatin1String(" [") + problem.ruleName() + u']');
+            line.truncate(0);
+            line.append(file).append(':').append(QByteArray::number(problem.line)).append(':')
+                    .append(QByteArray::number(problem.column)).append(": ")
+                    .append(CFeedRules::LevelName(problem.level()).toLatin1()).append(": ")
+                    .append(problem.message.toLocal8Bit()).append(" [")
+                    .append(CFeedRules::Get(problem.rule).name).append("]\n");
+            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
             if (problem.level() == CFeedRules::Level::Error && status == 0)
                 status = 1;
         };

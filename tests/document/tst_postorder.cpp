@@ -182,6 +182,9 @@ private slots:
         order.setSortOrder(kTitle);
         order.rebuild(&m_feed, QStringLiteral("missing"));
         QVERIFY(order.isEmpty());
+        // "zz News" ends where "Weather" begins in the string searched.
+        order.rebuild(&m_feed, QStringLiteral("sweat"));
+        QVERIFY(order.isEmpty());
     }
 
     void filterInSteps_listsAsRebuildDoes_alsoAfterTheFeedChanges_data()

@@ -59,6 +59,8 @@ private slots:
         QTest::newRow("channel date") << "<lastBuildDate>2002-12-31T01:15:07-05:00</lastBuildDate>" << "" << "date-invalid" << "lastBuildDate" << "";
         QTest::newRow("item after other element") << "" << "</item><ttl>5</ttl><item><title>x</title><guid>https://cats.example.org/2</guid>"
                                                   << "channel-item-misplaced" << "ttl" << "";
+        QTest::newRow("ttl after the items") << "" << "</item><item><title>x</title><guid>https://cats.example.org/2</guid></item><ttl>0</ttl><item>"
+                                             << "ttl-invalid" << "ttl" << "";
         // A live item holds what an item does: its title and guid need no namespace.
         QTest::newRow("live item") << "<podcast:liveItem status=\"live\" start=\"2026-03-01T09:00:00Z\"><title>On air</title>"
                                       "<guid isPermaLink=\"false\">live-1</guid><link>https://cats.example.org/live</link>"
@@ -161,6 +163,9 @@ private slots:
                                                 << "enclosure-attribute-missing" << "enclosure" << "type";
         QTest::newRow("two enclosures") << "" << enclosure.arg("1", "audio/mpeg") + enclosure.arg("2", "audio/mpeg")
                                         << "enclosure-several" << "enclosure" << "";
+        QTest::newRow("two enclosures apart") << "" << enclosure.arg("1", "audio/mpeg") + "<comments>https://cats.example.org/1#c</comments>"
+                                                         + enclosure.arg("2", "audio/mpeg")
+                                              << "enclosure-several" << "enclosure" << "";
 
         // Descriptions
         const QString description = QStringLiteral("<description>%1</description>");

@@ -327,6 +327,19 @@ private slots:
         QVERIFY(!CFeedChecker::CheckFile(dir.filePath(QStringLiteral("missing.xml")), options,
                                          [](const CFeedChecker::Problem &) {}, &error));
         QVERIFY(!error.isEmpty());
+
+        // Large enough for its memory to be made ahead of the reading.
+        QByteArray large = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>Cats</title>"
+                           "<link>https://cats.example.org/</link><description>Cats</description>\n";
+        for (int post = 0; large.size() < (20 << 20); ++post)
+            large += "<item><title>Cat " + QByteArray::number(post) + "</title><guid>" + QByteArray::number(post % 5000 + 1000000)
+                     + "</guid><description>" + QByteArray(900, 'x') + " &lt;a href=&quot;cat" + QByteArray::number(post)
+                     + ".html&quot;&gt;more&lt;/a&gt;</description></item>\n";
+        large += "</channel></rss>\n";
+        QFile largeFile(dir.filePath(QStringLiteral("large.xml")));
+        QVERIFY(largeFile.open(QIODevice::WriteOnly) && largeFile.write(large) == large.size());
+        largeFile.close();
+        QVERIFY(checkBothWays(largeFile.fileName(), large));
     }
 
 private:
