@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace FeedValue {
@@ -607,6 +608,34 @@ bool windowAround(QStringView content, qsizetype valueBegin, qsizetype valueEnd,
     return noReferenceOverMarkup(content, at.content);
 }
 
+// How many characters, at most `limit`, two texts have alike from their
+// start; compared a block at a time, as memcmp does it many at a time.
+qsizetype alikeAtStart(QStringView a, QStringView b, qsizetype limit)
+{
+    constexpr qsizetype kBlock = 256;
+    qsizetype at = 0;
+    while (at + kBlock <= limit && std::memcmp(a.data() + at, b.data() + at, kBlock * sizeof(QChar)) == 0)
+        at += kBlock;
+    while (at < limit && a[at] == b[at])
+        ++at;
+    return at;
+}
+
+// The same from their ends.
+qsizetype alikeAtEnd(QStringView a, QStringView b, qsizetype limit)
+{
+    constexpr qsizetype kBlock = 256;
+    qsizetype alike = 0;
+    const auto blockAlike = [&] {
+        return std::memcmp(a.data() + a.size() - alike - kBlock, b.data() + b.size() - alike - kBlock, kBlock * sizeof(QChar)) == 0;
+    };
+    while (alike + kBlock <= limit && blockAlike())
+        alike += kBlock;
+    while (alike < limit && a[a.size() - 1 - alike] == b[b.size() - 1 - alike])
+        ++alike;
+    return alike;
+}
+
 // The old content with a small change of its value written in, found in a
 // window around the change; false when the change is not small or the
 // window cannot be cut out, and the whole content is compared instead.
@@ -615,11 +644,10 @@ bool patchAroundChange(const QString &value, const QString &oldContent, const st
 {
     const QString oldValue = read(oldContent, true);
     const qsizetype shorter = std::min(oldValue.size(), value.size());
-    const qsizetype head = std::mismatch(oldValue.begin(), oldValue.begin() + shorter, value.begin()).first - oldValue.begin();
-    const qsizetype tail = std::mismatch(oldValue.rbegin(), oldValue.rbegin() + (shorter - head), value.rbegin()).first
-                           - oldValue.rbegin();
+    const qsizetype head = alikeAtStart(oldValue, value, shorter);
+    const qsizetype tail = alikeAtEnd(oldValue, value, shorter - head);
     const qsizetype changed = oldValue.size() + value.size() - 2 * (head + tail);
-    if (oldValue.isEmpty() || changed > kSmallChange)
+    if (oldValue.isEmpty() || changed > kSmallChange || closesCdataOutsideSection(oldContent))
         return false;
     PieceBoundary begin, end;
     if (!windowAround(oldContent, head - kWindowMargin, oldValue.size() - tail + kWindowMargin, &begin, &end))
@@ -631,16 +659,19 @@ bool patchAroundChange(const QString &value, const QString &oldContent, const st
     const QString window = open + oldContent.mid(begin.content, end.content - begin.content) + close;
     const qsizetype valueAfter = oldValue.size() - end.value;
     const QString windowValue = value.mid(begin.value, value.size() - valueAfter - begin.value);
+    // The window reads back alike with the section it stands in opened and
+    // closed around it: the content outside it, which closes no section
+    // out of place, is read as before.
     QString patchedWindow;
     if (!patchChanges(windowValue, window, oldContent, canEncode, lineEnd, &patchedWindow)
-        || !patchedWindow.startsWith(open) || !patchedWindow.endsWith(close))
+        || !patchedWindow.startsWith(open) || !patchedWindow.endsWith(close) || !readsBackAs(patchedWindow, windowValue))
         return false;
     patched->clear();
     patched->reserve(oldContent.size() + patchedWindow.size() - window.size());
     *patched += QStringView(oldContent).left(begin.content);
     *patched += QStringView(patchedWindow).mid(open.size(), patchedWindow.size() - open.size() - close.size());
     *patched += QStringView(oldContent).mid(end.content);
-    return readsBackAs(*patched, value);
+    return true;
 }
 
 } // namespace
