@@ -100,7 +100,7 @@ const TidrelRichText = (function () {
     function cacheOf(element) {
         let cache = caches.get(element);
         if (!cache) {
-            cache = { observer: null, records: [], children: [], html: [], textLengths: [], known: new Map() };
+            cache = { observer: null, records: [], built: false, children: [], html: [], textLengths: [], known: new Map() };
             // Records handed to the observer between two reports (another
             // listener of the edit ran first) are kept for the next one.
             cache.observer = new MutationObserver(records => { cache.records = cache.records.concat(records); });
@@ -110,32 +110,68 @@ const TidrelRichText = (function () {
         return cache;
     }
 
+    function entryOf(child) {
+        return { html: childHtml(child), textLength: child.textContent.length };
+    }
+
     // Brings the cache up to date with the mutations since the last call.
+    // A report asks several times; only the first after an edit has work,
+    // and a key that changed no child but the one it was typed in renews
+    // that child alone.
     function refreshCache(element) {
         const cache = cacheOf(element);
-        const touched = new Set();
         const records = cache.records.concat(cache.observer.takeRecords());
         cache.records = [];
+        if (records.length === 0 && cache.built)
+            return cache;
+        const touched = new Set();
+        let childrenChanged = !cache.built;
         for (const record of records) {
+            if (record.target === element && record.type === "childList")
+                childrenChanged = true;
             const child = topChild(element, record.target);
             if (child)
                 touched.add(child);
         }
         for (const child of touched)
             cache.known.delete(child);
+        if (childrenChanged || !renewChildren(cache, touched))
+            rebuildCache(element, cache);
+        return cache;
+    }
+
+    function rebuildCache(element, cache) {
+        cache.built = true;
         const children = Array.from(element.childNodes);
         const known = new Map();
         cache.children = children;
         cache.html = children.map(child => {
             let entry = cache.known.get(child);
             if (!entry)
-                entry = { html: childHtml(child), textLength: child.textContent.length };
+                entry = entryOf(child);
             known.set(child, entry);
             return entry.html;
         });
         cache.textLengths = children.map(child => known.get(child).textLength);
         cache.known = known;
-        return cache;
+    }
+
+    // New arrays: the last report's pieces are compared with these. False
+    // when a child is not among those known.
+    function renewChildren(cache, touched) {
+        const children = Array.from(touched);
+        const indexes = children.map(child => cache.children.indexOf(child));
+        if (indexes.includes(-1))
+            return false;
+        cache.html = cache.html.slice();
+        cache.textLengths = cache.textLengths.slice();
+        children.forEach((child, i) => {
+            const entry = entryOf(child);
+            cache.known.set(child, entry);
+            cache.html[indexes[i]] = entry.html;
+            cache.textLengths[indexes[i]] = entry.textLength;
+        });
+        return true;
     }
 
     function sum(numbers, count) {

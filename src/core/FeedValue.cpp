@@ -5,6 +5,8 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
 
 namespace FeedValue {
 
@@ -12,6 +14,18 @@ namespace {
 
 const QLatin1String kCdataOpen("<![CDATA[");
 const QLatin1String kCdataClose("]]>");
+
+// Where `markup` stands from `from` on, or -1: found by its first
+// character, which Qt looks for many at a time, since a search for the
+// whole string goes one character at a time through a long description.
+qsizetype indexOfMarkup(QStringView content, QLatin1String markup, qsizetype from)
+{
+    for (qsizetype at = content.indexOf(QLatin1Char(markup[0]), from); at >= 0; at = content.indexOf(QLatin1Char(markup[0]), at + 1)) {
+        if (content.mid(at).startsWith(markup))
+            return at;
+    }
+    return -1;
+}
 
 // XML reads CR LF and a lone CR as LF.
 void appendLineEndsRead(QString &out, QStringView text)
@@ -101,7 +115,7 @@ void appendCharacterData(QString &out, QStringView data)
 qsizetype markupEnd(QStringView content, qsizetype pos)
 {
     const auto after = [&](QLatin1String close) {
-        const qsizetype at = content.indexOf(close, pos);
+        const qsizetype at = indexOfMarkup(content, close, pos);
         return at < 0 ? content.size() : at + close.size();
     };
     if (content.mid(pos).startsWith(kCdataOpen))
@@ -155,7 +169,7 @@ QString read(const QString &content, bool whole)
         const qsizetype end = markupEnd(view, open);
         if (view.mid(open).startsWith(kCdataOpen)) {
             const qsizetype inner = open + kCdataOpen.size();
-            const qsizetype close = view.indexOf(kCdataClose, inner);
+            const qsizetype close = indexOfMarkup(view, kCdataClose, inner);
             appendLineEndsRead(out, view.mid(inner, (close < 0 ? view.size() : close) - inner));
         } else if (whole) {
             appendLineEndsRead(out, view.mid(open, end - open));
@@ -169,11 +183,13 @@ QString read(const QString &content, bool whole)
 
 // Characters the old content wrote as numeric references, with the text of
 // each reference.
-QHash<char32_t, QString> numericReferences(const QString &content)
+using References = QHash<char32_t, QString>;
+
+References numericReferences(const QString &content)
 {
-    QHash<char32_t, QString> references;
+    References references;
     qsizetype pos = 0;
-    while ((pos = content.indexOf(QLatin1String("&#"), pos)) >= 0) {
+    while ((pos = indexOfMarkup(content, QLatin1String("&#"), pos)) >= 0) {
         const qsizetype semicolon = content.indexOf(u';', pos);
         if (semicolon < 0)
             break;
@@ -190,9 +206,8 @@ QString reference(char32_t c)
     return QStringLiteral("&#%1;").arg(uint(c));
 }
 
-QString escapedText(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode)
+QString escapedText(const QString &value, const References &references, const std::function<bool(char32_t)> &canEncode)
 {
-    const QHash<char32_t, QString> references = numericReferences(oldContent);
     QString out;
     out.reserve(value.size() + value.size() / 8);
     for (const char32_t c : value.toUcs4()) {
@@ -410,13 +425,13 @@ bool contentRange(const std::vector<Piece> &pieces, const Change &change, qsizet
 bool closesCdataOutsideSection(QStringView content)
 {
     for (qsizetype pos = 0;;) {
-        const qsizetype close = content.indexOf(kCdataClose, pos);
+        const qsizetype close = indexOfMarkup(content, kCdataClose, pos);
         if (close < 0)
             return false;
-        const qsizetype open = content.indexOf(kCdataOpen, pos);
+        const qsizetype open = indexOfMarkup(content, kCdataOpen, pos);
         if (open < 0 || close < open)
             return true;
-        const qsizetype end = content.indexOf(kCdataClose, open + kCdataOpen.size());
+        const qsizetype end = indexOfMarkup(content, kCdataClose, open + kCdataOpen.size());
         if (end < 0)
             return false;
         pos = end + kCdataClose.size();
@@ -424,12 +439,15 @@ bool closesCdataOutsideSection(QStringView content)
 }
 
 // The old content with only the changed stretches of the value written
-// anew, each in the form the old content has there; false when a stretch
-// cannot be cut out cleanly (it would leave or enter a CDATA section, say),
-// and the whole value is written instead.
-bool patchContent(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
-                  const QString &lineEnd, QString *patched)
+// anew, each in the form the old content has there (a new character that
+// `referencesFrom` writes as a numeric reference is written so again);
+// false when a stretch cannot be cut out cleanly (it would leave or enter a
+// CDATA section, say).
+bool patchChanges(const QString &value, const QString &oldContent, const QString &referencesFrom,
+                  const std::function<bool(char32_t)> &canEncode, const QString &lineEnd, QString *patched)
 {
+    // Looked for once an escaped stretch is written.
+    std::optional<References> references;
     QString oldValue;
     const std::vector<Piece> pieces = piecesOf(oldContent, &oldValue);
     if (oldValue.isEmpty() || oldValue != read(oldContent, true))
@@ -447,16 +465,213 @@ bool patchContent(const QString &value, const QString &oldContent, const std::fu
             const QString cdata = cdataSection(middle, canEncode);
             written = cdata.mid(kCdataOpen.size(), cdata.size() - kCdataOpen.size() - kCdataClose.size());
         } else {
-            written = escapedText(middle, oldContent, canEncode);
+            if (!references)
+                references = numericReferences(referencesFrom);
+            written = escapedText(middle, *references, canEncode);
         }
         *patched += QStringView(oldContent).mid(copied, from - copied);
         *patched += withLineEnd(written, lineEnd);
         copied = to;
     }
     *patched += QStringView(oldContent).mid(copied);
-    // A cut that joined markup in a new way ("]]" and ">") reads back wrong,
-    // or closes its section early.
-    return read(*patched, true) == value && !closesCdataOutsideSection(*patched);
+    return true;
+}
+
+// A cut that joined markup in a new way ("]]" and ">") reads back wrong,
+// or closes its section early.
+bool readsBackAs(const QString &patched, const QString &value)
+{
+    return read(patched, true) == value && !closesCdataOutsideSection(patched);
+}
+
+// The content with the changed stretches written anew (patchChanges), or
+// false, and the whole value is written instead.
+bool patchContent(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
+                  const QString &lineEnd, QString *patched)
+{
+    return patchChanges(value, oldContent, oldContent, canEncode, lineEnd, patched)
+           && readsBackAs(*patched, value);
+}
+
+// --- One small change in a long value ---
+// A key typed into a long description changes a character or two: only the
+// content around them is cut into pieces and compared, which finds what the
+// whole comparison finds there (it passes over the ends the values have
+// alike in the same way), and the rest is copied as it stands.
+
+// The changes the window holds: what a key or a pasted word makes.
+constexpr qsizetype kSmallChange = 64;
+// Value characters kept alike on each side of the change inside the
+// window, so that the pieces a change grows over lie within it.
+constexpr qsizetype kWindowMargin = 64;
+
+// A place between two pieces of the content (as piecesOf cuts it), the
+// value read up to there, and whether a CDATA section is open there.
+struct PieceBoundary
+{
+    qsizetype content = 0;
+    qsizetype value = 0;
+    bool inSection = false;
+};
+
+// The piece that starts at `at`, cut as piecesOf cuts it: moves `at` past
+// it. False for a piece whose reading piecesOf and read() could disagree
+// on (an unknown reference, which piecesOf may take over markup).
+bool passPiece(QStringView content, PieceBoundary &at)
+{
+    const QStringView rest = content.mid(at.content);
+    const QChar first = rest[0];
+    qsizetype length = 1, read = 1;
+    if (at.inSection && rest.startsWith(kCdataClose)) {
+        length = kCdataClose.size();
+        read = 0;
+        at.inSection = false;
+    } else if (!at.inSection && rest.startsWith(kCdataOpen)) {
+        length = kCdataOpen.size();
+        read = 0;
+        at.inSection = true;
+    } else if (first == u'\r') {
+        length = rest.startsWith(u"\r\n") ? 2 : 1;
+    } else if (!at.inSection && first == u'<') {
+        length = markupEnd(content, at.content) - at.content;
+        QString markup;
+        appendLineEndsRead(markup, rest.left(length));
+        read = markup.size();
+    } else if (!at.inSection && first == u'&' && rest.indexOf(u';') > 0) {
+        const qsizetype semicolon = rest.indexOf(u';');
+        const char32_t decoded = referencedCharacter(rest.mid(1, semicolon - 1));
+        if (decoded == char32_t(-1))
+            return false;
+        const auto units = QChar::fromUcs4(decoded);
+        length = semicolon + 1;
+        read = units.end() - units.begin();
+    } else if (first.isHighSurrogate() && rest.size() > 1 && rest[1].isLowSurrogate()) {
+        length = read = 2;
+    }
+    at.content += length;
+    at.value += read;
+    return true;
+}
+
+// How many characters from the start of `text` are pieces of their own
+// that read as they stand, inside a CDATA section or outside.
+qsizetype plainRun(QStringView text)
+{
+    const auto special = [](QChar c) { return c == u'<' || c == u'&' || c == u']' || c == u'\r' || c.isHighSurrogate(); };
+    return std::find_if(text.begin(), text.end(), special) - text.begin();
+}
+
+// Whether no "&" from `from` on has its first ";" only past a "<": piecesOf
+// takes such a stretch as one reference that read() does not, and then
+// the whole comparison gives up, which the window must do too.
+bool noReferenceOverMarkup(QStringView content, qsizetype from)
+{
+    // Each looked for again only once passed: one pass over the content.
+    qsizetype semicolon = -1, angle = -1;
+    for (qsizetype amp = content.indexOf(u'&', from); amp >= 0; amp = content.indexOf(u'&', amp + 1)) {
+        if (semicolon < amp)
+            semicolon = content.indexOf(u';', amp);
+        if (angle < amp)
+            angle = content.indexOf(u'<', amp);
+        if (semicolon < 0 || angle < 0)
+            return true;
+        if (angle < semicolon)
+            return false;
+    }
+    return true;
+}
+
+// The content around a change: from the last piece boundary with at most
+// `valueBegin` read before it to the first with at least `valueEnd`.
+bool windowAround(QStringView content, qsizetype valueBegin, qsizetype valueEnd, PieceBoundary *begin, PieceBoundary *end)
+{
+    PieceBoundary at;
+    *begin = at;
+    while (at.content < content.size() && at.value < valueEnd) {
+        // Most pieces are one character read as it stands: passed many at a
+        // time, up to the window's ends.
+        qsizetype run = plainRun(content.mid(at.content, valueEnd - at.value));
+        if (run == 0 && !passPiece(content, at))
+            return false;
+        if (at.value < valueBegin && run > valueBegin - at.value) {
+            at.content += valueBegin - at.value;
+            run -= valueBegin - at.value;
+            at.value = valueBegin;
+            *begin = at;
+        }
+        at.content += run;
+        at.value += run;
+        if (at.value <= valueBegin)
+            *begin = at;
+    }
+    *end = at;
+    return noReferenceOverMarkup(content, at.content);
+}
+
+// How many characters, at most `limit`, two texts have alike from their
+// start; compared a block at a time, as memcmp does it many at a time.
+qsizetype alikeAtStart(QStringView a, QStringView b, qsizetype limit)
+{
+    constexpr qsizetype kBlock = 256;
+    qsizetype at = 0;
+    while (at + kBlock <= limit && std::memcmp(a.data() + at, b.data() + at, kBlock * sizeof(QChar)) == 0)
+        at += kBlock;
+    while (at < limit && a[at] == b[at])
+        ++at;
+    return at;
+}
+
+// The same from their ends.
+qsizetype alikeAtEnd(QStringView a, QStringView b, qsizetype limit)
+{
+    constexpr qsizetype kBlock = 256;
+    qsizetype alike = 0;
+    const auto blockAlike = [&] {
+        return std::memcmp(a.data() + a.size() - alike - kBlock, b.data() + b.size() - alike - kBlock, kBlock * sizeof(QChar)) == 0;
+    };
+    while (alike + kBlock <= limit && blockAlike())
+        alike += kBlock;
+    while (alike < limit && a[a.size() - 1 - alike] == b[b.size() - 1 - alike])
+        ++alike;
+    return alike;
+}
+
+// The old content with a small change of its value written in, found in a
+// window around the change; false when the change is not small or the
+// window cannot be cut out, and the whole content is compared instead.
+bool patchAroundChange(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
+                       const QString &lineEnd, QString *patched)
+{
+    const QString oldValue = read(oldContent, true);
+    const qsizetype shorter = std::min(oldValue.size(), value.size());
+    const qsizetype head = alikeAtStart(oldValue, value, shorter);
+    const qsizetype tail = alikeAtEnd(oldValue, value, shorter - head);
+    const qsizetype changed = oldValue.size() + value.size() - 2 * (head + tail);
+    if (oldValue.isEmpty() || changed > kSmallChange || closesCdataOutsideSection(oldContent))
+        return false;
+    PieceBoundary begin, end;
+    if (!windowAround(oldContent, head - kWindowMargin, oldValue.size() - tail + kWindowMargin, &begin, &end))
+        return false;
+    // A window inside a CDATA section is read as one; a section the content
+    // leaves open stays open.
+    const QString open = begin.inSection ? QString(kCdataOpen) : QString();
+    const QString close = end.inSection && end.content < oldContent.size() ? QString(kCdataClose) : QString();
+    const QString window = open + oldContent.mid(begin.content, end.content - begin.content) + close;
+    const qsizetype valueAfter = oldValue.size() - end.value;
+    const QString windowValue = value.mid(begin.value, value.size() - valueAfter - begin.value);
+    // The window reads back alike with the section it stands in opened and
+    // closed around it: the content outside it, which closes no section
+    // out of place, is read as before.
+    QString patchedWindow;
+    if (!patchChanges(windowValue, window, oldContent, canEncode, lineEnd, &patchedWindow)
+        || !patchedWindow.startsWith(open) || !patchedWindow.endsWith(close) || !readsBackAs(patchedWindow, windowValue))
+        return false;
+    patched->clear();
+    patched->reserve(oldContent.size() + patchedWindow.size() - window.size());
+    *patched += QStringView(oldContent).left(begin.content);
+    *patched += QStringView(patchedWindow).mid(open.size(), patchedWindow.size() - open.size() - close.size());
+    *patched += QStringView(oldContent).mid(end.content);
+    return true;
 }
 
 } // namespace
@@ -484,11 +699,12 @@ QString wholeContent(const QString &content)
 QString content(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
                 const QString &lineEnd)
 {
-    const QString newLine = oldContent.contains(QLatin1String("\r\n")) ? QStringLiteral("\r\n") : lineEnd;
+    const QString newLine = indexOfMarkup(oldContent, QLatin1String("\r\n"), 0) >= 0 ? QStringLiteral("\r\n") : lineEnd;
     QString patched;
-    if (patchContent(value, oldContent, canEncode, newLine, &patched))
+    if (patchAroundChange(value, oldContent, canEncode, newLine, &patched) || patchContent(value, oldContent, canEncode, newLine, &patched))
         return patched;
-    QString whole = oldContent.contains(kCdataOpen) ? cdataSection(value, canEncode) : escapedText(value, oldContent, canEncode);
+    QString whole = oldContent.contains(kCdataOpen) ? cdataSection(value, canEncode)
+                                                    : escapedText(value, numericReferences(oldContent), canEncode);
     return withLineEnd(whole, newLine);
 }
 

@@ -93,6 +93,12 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
     setWidget(m_editor);
 
     connect(m_editor, &QPlainTextEdit::textChanged, this, &CBarPreview::sendEdit);
+    m_followTimer.setSingleShot(true);
+    m_followTimer.setInterval(0);
+    connect(&m_followTimer, &QTimer::timeout, this, &CBarPreview::showStoredDescription);
+    // What the user does in the pane works on the description as stored.
+    m_editor->installEventFilter(this);
+    m_editor->viewport()->installEventFilter(this);
     connect(this, &CSizingControlBar::closedByUser, this, &CBarPreview::storeHidden);
     if (doc) {
         connect(doc, &CRSSEditDoc::postFieldChanged, this, &CBarPreview::followField);
@@ -132,9 +138,39 @@ void CBarPreview::changeEvent(QEvent *event)
     m_showingText = wasShowing;
 }
 
+bool CBarPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+        if (m_followTimer.isActive()) {
+            m_followTimer.stop();
+            showStoredDescription();
+        }
+        break;
+    default:
+        break;
+    }
+    return CSizingControlBarCF::eventFilter(watched, event);
+}
+
+// Reading and laying out a long description costs more than the key that
+// changed it: typing in the editor page stores a key long before the pane
+// needs to show it.
 void CBarPreview::followField(int post, CRSSEditDoc::PostField field)
 {
-    if (field != CRSSEditDoc::PostDescription || post != m_doc->currentPost())
+    if (field == CRSSEditDoc::PostDescription && post == m_doc->currentPost())
+        m_followTimer.start();
+}
+
+void CBarPreview::showStoredDescription()
+{
+    const int post = m_doc ? m_doc->currentPost() : -1;
+    if (post < 0)
         return;
     const QString stored = m_doc->feed()->GetPostDescription(post);
     if (stored != m_description)
@@ -146,6 +182,7 @@ void CBarPreview::showPost(int post)
 {
     if (!m_doc)
         return;
+    m_followTimer.stop();
     showText(post < 0 ? QString() : m_doc->feed()->GetPostDescription(post), ShowWhole);
     m_editor->setReadOnly(post < 0);
 }

@@ -4,6 +4,7 @@
 #include "panes/SizingControlBarCF.h"
 
 #include <QPointer>
+#include <QTimer>
 
 class QPlainTextEdit;
 class QTextCursor;
@@ -27,14 +28,18 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void followPalette();
     // The post's description as stored, or nothing, read-only, for -1.
     void showPost(int post);
+    // An edit of the current post's description made elsewhere shows once
+    // the edit's key is handled, every key of a burst at once.
+    void followField(int post, CRSSEditDoc::PostField field);
     // The current post's description as stored now, unless it is the text
     // typed here.
-    void followField(int post, CRSSEditDoc::PostField field);
+    void showStoredDescription();
     // A new post's text shows whole, from its start; an edit of the one
     // shown changes it where it changed.
     enum ShowMode { ShowWhole, ShowChange };
@@ -56,4 +61,5 @@ private:
     // The description shown and the pane's text for it.
     QString m_description;
     QString m_shownText;
+    QTimer m_followTimer;
 };

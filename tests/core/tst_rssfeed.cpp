@@ -280,6 +280,24 @@ private slots:
         // the section early and left a stray "]]>".
         QTest::newRow("]]> typed at a section's end: written whole") << "<![CDATA[<p>x</p>]]>" << "<p>y</p>]]>"
                                                                      << "<![CDATA[<p>y</p>]]]]><![CDATA[>]]>";
+
+        // A key in a long description, far from its ends and from the
+        // references and sections the edit must follow.
+        const QString words = QStringLiteral("many plain words ").repeated(20);
+        QTest::newRow("long: a key in a CDATA section") << "\r\n  <![CDATA[<p>" + words + "mid" + words + "</p>]]>\r\n"
+                                                      << "\n  <p>" + words + "miXd" + words + "</p>\n"
+                                                      << "\r\n  <![CDATA[<p>" + words + "miXd" + words + "</p>]]>\r\n";
+        QTest::newRow("long: a key in the second section")
+                << "<![CDATA[" + words + "]]>\r\n<![CDATA[" + words + "end]]>"
+                << words + "\n" + words + "endX" << "<![CDATA[" + words + "]]>\r\n<![CDATA[" + words + "endX]]>";
+        QTest::newRow("long: a key in escaped text")
+                << "&lt;p&gt;caf&#233; " + words + "&amp; co&lt;/p&gt;" + words + "&lt;br/>"
+                << "<p>café " + words + "& Co</p>" + words + "<br/>"
+                << "&lt;p&gt;caf&#233; " + words + "&amp; Co&lt;/p&gt;" + words + "&lt;br/>";
+        QTest::newRow("long: a new character as the content's own reference")
+                << "caf&#233; " + words + "end" << "café " + words + "endé" << "caf&#233; " + words + "end&#233;";
+        QTest::newRow("long: a key beside markup kept as it stands")
+                << words + "<b>bold</b>" + words << words + "<b>bold</b>!" + words << words + "<b>bold</b>!" + words;
     }
 
     void setPostDescription_writesOnlyTheChangedStretch()
