@@ -12,6 +12,11 @@ namespace {
 // a step, at either end.
 constexpr int kPostsPerStep = 2000;
 constexpr int kLinksPerStep = 2000;
+// However short, a pause between steps lets the window's loop take in the
+// page's messages (its answers, the frames it draws) between them: steps
+// run back to back held those up until the last, and with them the first
+// post the page shows.
+constexpr int kPauseBetweenStepsMs = 1;
 
 } // namespace
 
@@ -19,7 +24,7 @@ CLinkOptions::CLinkOptions(CRSSEditDoc *doc, CHtmlEngineView *engine, const QStr
     : QObject(parent), m_doc(doc), m_engine(engine), m_id(id)
 {
     m_step.setSingleShot(true);
-    m_step.setInterval(0);
+    m_step.setInterval(kPauseBetweenStepsMs);
     connect(&m_step, &QTimer::timeout, this, &CLinkOptions::collectStep);
     connect(doc, &CRSSEditDoc::feedReset, this, &CLinkOptions::restart);
     connect(doc, &CRSSEditDoc::postFieldChanged, this, [this](int post, CRSSEditDoc::PostField field) {

@@ -78,11 +78,12 @@ void CPostsListCtrl::startRename(int row)
 
 void CPostsListCtrl::fitColumns()
 {
-    const int columns = header()->count();
+    const QList<int> &widths = contentWidths();
+    const int columns = int(widths.size());
     if (columns == 0)
         return;
     for (int column = 0; column < columns; ++column)
-        resizeColumnToContents(column);
+        setColumnWidth(column, widths.at(column));
     const int last = columns - 1;
     int rest = viewport()->width();
     for (int column = 0; column < last; ++column)
@@ -105,6 +106,41 @@ void CPostsListCtrl::fitColumns()
     }
     if (rest >= 0 && rest != columnWidth(last))
         setColumnWidth(last, rest);
+}
+
+// As QTreeView::resizeColumnToContents measures them.
+const QList<int> &CPostsListCtrl::contentWidths()
+{
+    const std::pair<int, int> rows = measuredRows();
+    if (rows != m_measuredRows || m_contentWidths.size() != header()->count()) {
+        m_contentWidths.clear();
+        for (int column = 0; column < header()->count(); ++column) {
+            const int heading = header()->isHidden() ? 0 : header()->sectionSizeHint(column);
+            m_contentWidths.append(qMax(sizeHintForColumn(column), heading));
+        }
+        m_measuredRows = rows;
+    }
+    return m_contentWidths;
+}
+
+// QTreeView::sizeHintForColumn measures the rows in view and those around
+// them, up to the header's precision in all. Scrolled to the top, or with no
+// more rows than that, it measures the same rows however many are in view.
+std::pair<int, int> CPostsListCtrl::measuredRows() const
+{
+    const int rows = model() ? model()->rowCount() : 0;
+    const int precision = header()->resizeContentsPrecision();
+    const int first = indexAt(QPoint(0, 0)).row();
+    if (precision < 0 || rows <= precision || (precision > 0 && first == 0))
+        return {0, 0};
+    return {first, indexAt(QPoint(0, viewport()->height() - 1)).row()};
+}
+
+void CPostsListCtrl::changeEvent(QEvent *event)
+{
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        forgetContentWidths();
 }
 
 void CPostsListCtrl::selectRow(int row)
@@ -208,7 +244,15 @@ void CPostsListCtrl::cancelRename()
 // takes the row. Connected before the view's own handlers, so they run first.
 void CPostsListCtrl::setModel(QAbstractItemModel *model)
 {
+    forgetContentWidths();
     if (model) {
+        const auto forget = [this] { forgetContentWidths(); };
+        connect(model, &QAbstractItemModel::modelReset, this, forget);
+        connect(model, &QAbstractItemModel::layoutChanged, this, forget);
+        connect(model, &QAbstractItemModel::rowsInserted, this, forget);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, forget);
+        connect(model, &QAbstractItemModel::dataChanged, this, forget);
+        connect(model, &QAbstractItemModel::headerDataChanged, this, forget);
         connect(model, &QAbstractItemModel::modelAboutToBeReset, this, &CPostsListCtrl::cancelRename);
         connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, &CPostsListCtrl::cancelRename);
         connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, &CPostsListCtrl::cancelRename);

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTreeView>
 
+#include <utility>
+
 class CPostRowDelegate;
 class QMimeData;
 
@@ -48,6 +50,7 @@ signals:
     void audioFilesDropped(const QStringList &paths);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -60,6 +63,15 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
+    // Each column's width for its header and the rows the view measures
+    // (those in view and those around them, a thousand at most), kept
+    // until the rows, the rows to measure or the font change: measuring
+    // reads every one of those posts from the feed, and a window being laid
+    // out resizes the list several times.
+    const QList<int> &contentWidths();
+    // Names the rows that measuring would read.
+    std::pair<int, int> measuredRows() const;
+    void forgetContentWidths() { m_contentWidths.clear(); }
     static void acceptAudio(QDropEvent *event);
     void paintEmptyText();
     QColor emptyTextColor() const;
@@ -67,4 +79,6 @@ private:
     CPostRowDelegate *m_delegate;
     QString m_strEmptyText;
     QPersistentModelIndex m_renamedTitle;
+    QList<int> m_contentWidths;
+    std::pair<int, int> m_measuredRows{-1, -1};
 };

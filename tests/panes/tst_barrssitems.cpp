@@ -173,6 +173,19 @@ private slots:
         QVERIFY(list->columnWidth(1) > list->fontMetrics().horizontalAdvance(date));
         QVERIFY(list->columnWidth(0) >= list->viewport()->width() / 2);
     }
+    // The widths measured for the contents are kept across resizes, but not
+    // once a title changes: the next resize fits the new title.
+    void resizeAfterRename_fitsTheNewTitle()
+    {
+        PostsBar f(postsTitled({"Short", "Tiny"}));
+        CPostsListCtrl *list = f.list();
+        const int before = list->columnWidth(0);
+        f.doc.SetPostField(0, CRSSEditDoc::PostTitle, QStringLiteral("A longer title that needs more room than the heading"));
+        f.bar->resize(f.bar->width() + 20, f.bar->height());
+        QTRY_VERIFY(list->columnWidth(0) > before);
+        const QAbstractItemView *view = list;
+        QCOMPARE(list->columnWidth(0), qMax(view->sizeHintForColumn(0), list->header()->sectionSizeHint(0)));
+    }
 
     // Titles that begin with the show's name as the ones beside them do show
     // what follows it where the cell is too short for the whole; once they
