@@ -232,6 +232,11 @@ private slots:
         QVERIFY(f->doc.IsModified());
         QCOMPARE(f->doc.path(), f->path);
         QVERIFY(!QFile::exists(unreachable));
+        // A file where the path needs a folder.
+        error.clear();
+        QVERIFY(!f->doc.OnSaveDocument(f->path + QStringLiteral("/feed.xml"), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readFile(f->path), before);
 
         QVERIFY(backupsOf(f->path).isEmpty());
 
@@ -250,10 +255,12 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
         QVERIFY(!savedOk);
-        QVERIFY(!error.isEmpty());
+        // The system's reason, as a full disk gives "No space left on device".
+        QCOMPARE(error, QStringLiteral("Cannot write the file: File too large"));
         QVERIFY(f->doc.IsModified());
         QCOMPARE(readFile(f->path), before);
         QVERIFY(backupsOf(f->path).isEmpty());
+        QCOMPARE(QDir(f->dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(QFileInfo(f->path).fileName()));
     }
 
     // Regression: a writable feed in a folder the user may not write to

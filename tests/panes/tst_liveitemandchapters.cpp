@@ -71,14 +71,6 @@ void answerNextQuestion(QMessageBox::StandardButton button, QString *asked)
     timer->start();
 }
 
-// The small podcast that meets every rule, copied to `dir` and opened.
-bool openCleanPodcast(const QTemporaryDir &dir, CRSSEditDoc *doc, QString *path)
-{
-    *path = dir.filePath(QStringLiteral("show.xml"));
-    return QFile::copy(kCleanPodcast, *path) && QFile::setPermissions(*path, QFile::ReadOwner | QFile::WriteOwner)
-           && doc->OnOpenDocument(*path);
-}
-
 } // namespace
 
 class LiveItemAndChaptersTest : public QObject
@@ -190,8 +182,9 @@ private slots:
     {
         QTemporaryDir dir;
         CRSSEditDoc doc;
-        QString path;
-        QVERIFY(openCleanPodcast(dir, &doc, &path));
+        const QString path = dir.filePath(QStringLiteral("show.xml"));
+        QVERIFY(QFile::copy(kCleanPodcast, path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)
+                && doc.OnOpenDocument(path));
         CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
         bar.show();
         QVERIFY(doc.InsertNewLiveItem());
@@ -314,7 +307,10 @@ private slots:
 
     // Chapters on the web are saved to a file in the media folder, and the
     // post's address follows it to the media base address; undo puts the
-    // old address back. A local address opens its file.
+    // old address back. A local address opens its file. A post without
+    // chapters gets the tag of the address publishing gives its new file; a
+    // file publishing would not place is named by no address: the dialog
+    // says why.
     void postDetails_editChaptersOfTheCurrentPost()
     {
         QTemporaryDir dir;
@@ -360,71 +356,50 @@ private slots:
         QCOMPARE(doc.feed()->PrintToString(), original);
         dialog->close();
 
-        // Without a media base address the web address stays: the file
-        // beside the feed is to be uploaded there.
-        CPublishSettings::remove(feedPath);
+        // A new post's file in the media folder: the tag, with its type.
+        QVERIFY(doc.InsertNewPost());
+        doc.selection()->select(0);
         bar.editChapters();
         dialog = bar.findChildren<CChaptersDlg *>().constLast();
-        QCOMPARE(dialog->pathEdit()->text(), dir.filePath(QStringLiteral("chapters.json")));
-        QVERIFY(dialog->message()->text().contains(QStringLiteral("upload")));
-        QVERIFY(dialog->save());
-        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("chapters.json"))));
-        QCOMPARE(doc.feed()->PrintToString(), original);
-        QVERIFY(!doc.undoStack()->canUndo());
-    }
-
-    // Chapters saved in the media folder are named by the address
-    // publishing gives them, and the podcast still meets every rule. A
-    // file publishing would not place is named by no path on this machine:
-    // the dialog says why.
-    void editChapters_writesThePublishedAddress()
-    {
-        QTemporaryDir dir;
-        CRSSEditDoc doc;
-        QString path;
-        QVERIFY(openCleanPodcast(dir, &doc, &path));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("media")));
-        PublishTarget target;
-        target.destination = QStringLiteral("file:///srv/show/");
-        target.mediaBaseUrl = QStringLiteral("https://cats.example.org/media");
-        target.mediaFolder = dir.filePath(QStringLiteral("media"));
-        CPublishSettings::save(path, target);
-        CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
-        bar.show();
-        doc.selection()->select(0);
-
-        bar.editChapters();
-        auto *dialog = bar.findChild<CChaptersDlg *>();
-        QVERIFY(dialog);
-        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("media/1.chapters.json")));
+        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("media/2.chapters.json")));
         dialog->addChapter();
-        dialog->table()->item(0, CChaptersDlg::TitleColumn)->setText(QStringLiteral("Hello"));
         QVERIFY(dialog->save());
         dialog->close();
-        const std::vector<FeedElement> tag = doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters"));
-        QCOMPARE(tag.size(), size_t(1));
-        QCOMPARE(tag[0].attribute(QStringLiteral("url")), QStringLiteral("https://cats.example.org/media/1.chapters.json"));
-        QVERIFY(doc.OnSaveDocument(path));
-        QCOMPARE(podcastProblems(path), QString());
+        const std::vector<FeedElement> added = doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters"));
+        QCOMPARE(added.size(), size_t(1));
+        QCOMPARE(added[0].attribute(QStringLiteral("url")), QStringLiteral("https://show.example.org/media/2.chapters.json"));
+        QCOMPARE(added[0].attribute(QStringLiteral("type")), QStringLiteral("application/json+chapters"));
 
         // Beside the feed, outside the media folder: not published.
         QVERIFY(doc.InsertNewPost());
         doc.selection()->select(0);
         bar.editChapters();
         dialog = bar.findChildren<CChaptersDlg *>().constLast();
-        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("2.chapters.json")));
+        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("3.chapters.json")));
         QVERIFY(dialog->save());
         QVERIFY2(dialog->message()->text().contains(QStringLiteral("outside")), qPrintable(dialog->message()->text()));
-        QCOMPARE(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).size(), size_t(0));
+        QVERIFY(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).empty());
         dialog->close();
 
-        // No media base address: nothing to publish under.
-        CPublishSettings::remove(path);
+        // Without a media base address a post without chapters has nothing
+        // to publish under, and the episode's web address stays: the file
+        // beside the feed is to be uploaded there.
+        CPublishSettings::remove(feedPath);
         bar.editChapters();
         dialog = bar.findChildren<CChaptersDlg *>().constLast();
         QVERIFY(dialog->save());
         QVERIFY2(dialog->message()->text().contains(QStringLiteral("media base address")), qPrintable(dialog->message()->text()));
-        QCOMPARE(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).size(), size_t(0));
+        QVERIFY(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).empty());
+        dialog->close();
+        doc.selection()->select(2);
+        bar.editChapters();
+        dialog = bar.findChildren<CChaptersDlg *>().constLast();
+        QCOMPARE(dialog->pathEdit()->text(), dir.filePath(QStringLiteral("chapters.json")));
+        QVERIFY(dialog->message()->text().contains(QStringLiteral("upload")));
+        QVERIFY(dialog->save());
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("chapters.json"))));
+        QCOMPARE(doc.feed()->GetPostElements(2, QStringLiteral("podcast:chapters")).at(0).attribute(QStringLiteral("url")),
+                 QStringLiteral("https://cdn.example.org/ep1/chapters.json"));
     }
 };
 
