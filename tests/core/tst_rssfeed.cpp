@@ -442,16 +442,6 @@ private slots:
         QCOMPARE(reread.GetPostCount(), 1);
     }
 
-    void collectLinks_givesDistinctSortedNonEmptyLinks()
-    {
-        CRssFeed feed;
-        QVERIFY(load(feed, feedWithItems("<item><link>b</link></item><item><link>a</link></item><item><link></link></item>"
-                                         "<item><link>b</link></item><item><link>B</link></item>")));
-        std::set<QString> links;
-        QCOMPARE(feed.CollectLinks(links), 3);
-        QCOMPARE(std::vector<QString>(links.begin(), links.end()), std::vector<QString>({"B", "a", "b"}));
-    }
-
     // Tags go, nested or with attributes; a less-than or greater-than that
     // makes no tag stays. Only a few entities are decoded, case-sensitively.
     void plainText_stripsTagsAndDecodesBasicEntities()

@@ -83,24 +83,6 @@ private slots:
         QCOMPARE(m_view->value("pick").toString(), QString("three"));
     }
 
-    void setValue_textReadsBackAsEscapedHtml_data()
-    {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("textScript");
-        QTest::newRow("edit") << "div_title" << "document.getElementById('div_title').textContent";
-        QTest::newRow("drop-down") << "pick" << kPickText;
-    }
-    void setValue_textReadsBackAsEscapedHtml()
-    {
-        QFETCH(QString, id);
-        QFETCH(QString, textScript);
-        loadAndWait();
-        m_view->setValue(id, "Q&A <b>");
-        QCOMPARE(m_view->innerText(id), QString("Q&A <b>"));
-        QCOMPARE(m_view->elementHtml(id), QString("Q&amp;A &lt;b&gt;"));
-        QTRY_COMPARE(pageText(m_view, textScript), QString("Q&A <b>"));
-        QTRY_COMPARE(m_view->elementHtml(id), QString("Q&amp;A &lt;b&gt;"));
-    }
     void appendOptions_addsMissingInOrderAndListStaysWholeAfterPageReports()
     {
         loadAndWait();
@@ -109,8 +91,6 @@ private slots:
         m_view->appendOption("pick", "http://example.com/a");
         const QStringList expected = { "one", "two", "b", "a", "http://example.com/a" };
         QCOMPARE(m_view->options("pick"), expected);
-        QVERIFY(m_view->hasOption("pick", "a"));
-        QVERIFY(!m_view->hasOption("pick", "A"));
         QTRY_COMPARE(evalJs(m_view, kPickOptions).toStringList(), expected);
         QCOMPARE(pageText(m_view, kPickText), QString("one"));
 
@@ -133,17 +113,11 @@ private slots:
         QCOMPARE(options.size(), 2005);
         QCOMPARE(options.first(), QString("one"));
         QCOMPARE(options.last(), QString("http://example.com/1999"));
-        QVERIFY(!m_view->hasOption("pick", "typedx"));
+        QVERIFY(!options.contains("typedx"));
     }
-    void styleAndState_reachThePage()
+    void state_reachesThePage()
     {
         loadAndWait();
-        m_view->setStyleAttribute("pick", "color", "red");
-        QCOMPARE(m_view->styleAttribute("pick", "color"), QString("red"));
-        QTRY_COMPARE(pageText(m_view, "document.querySelector('#pick input').style.color"), QString("red"));
-        m_view->setStyleAttribute("pick", "color", QString());
-        QTRY_COMPARE(pageText(m_view, "document.querySelector('#pick input').style.color"), QString());
-
         m_view->setElementState("btn", CHtmlEngineView::StateChecked | CHtmlEngineView::StateDisabled, 0);
         QCOMPARE(m_view->elementState("btn"), uint(CHtmlEngineView::StateChecked | CHtmlEngineView::StateDisabled));
         QTRY_COMPARE(pageText(m_view, "document.getElementById('btn').className"), QString("checked disabled"));
@@ -212,21 +186,26 @@ private slots:
     }
 
     // Writes of one batch all reach the page's own elements, also one whose
-    // id the user's text uses before it.
+    // id the user's text uses before it. Text written to an edit or a
+    // drop-down reads back as escaped HTML, at once and once reported.
     void batchedWrites_reachPageElementsPastUsersIds()
     {
         loadAndWait();
         setRichText("<p><span id=\"pick\">mine</span></p>");
         {
             const CHtmlEngineView::WriteBatch batch(m_view);
-            m_view->setValue("div_title", "Batched");
-            m_view->setValue("pick", "two");
+            m_view->setValue("div_title", "Q&A <b>");
+            m_view->setValue("pick", "two <&");
         }
-        QTRY_COMPARE(pageText(m_view, kPickText), QString("two"));
-        QCOMPARE(pageText(m_view, "document.getElementById('div_title').textContent"), QString("Batched"));
+        QCOMPARE(m_view->elementHtml("div_title"), QString("Q&amp;A &lt;b&gt;"));
+        QCOMPARE(m_view->elementHtml("pick"), QString("two &lt;&amp;"));
+        QTRY_COMPARE(pageText(m_view, kPickText), QString("two <&"));
+        QCOMPARE(pageText(m_view, "document.getElementById('div_title').textContent"), QString("Q&A <b>"));
         QCOMPARE(pageText(m_view, "document.querySelector('#richtext_edit span').textContent"), QString("mine"));
         QTRY_VERIFY(m_view->isReported("pick"));
-        QCOMPARE(m_view->value("pick").toString(), QString("two"));
+        QCOMPARE(m_view->value("pick").toString(), QString("two <&"));
+        QCOMPARE(m_view->elementHtml("pick"), QString("two &lt;&amp;"));
+        QTRY_COMPARE(m_view->elementHtml("div_title"), QString("Q&amp;A &lt;b&gt;"));
         QCOMPARE(m_view->elementHtml("richtext_edit"), QString("<p><span id=\"pick\">mine</span></p>"));
     }
 
