@@ -19,14 +19,11 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"xml-undefined-entity", {"SAXError"}},
         {"xml-declared-entity", {"SAXError"}},
         {"xml-invalid-character", {"SAXError"}},
-        {"rss-root", {}},
-        {"rss-version", {}},
         {"rss-extension-attribute", {"UseOfExtensionAttr"}},
         {"rss-channel-missing", {"MissingElement"}},
         {"element-duplicate", {"DuplicateElement"}},
         {"element-unknown", {"UndefinedElement"}},
         {"attribute-unexpected", {"UnexpectedAttribute"}},
-        {"element-prefix-unbound", {}},
         {"element-namespace-missing", {"NotInANamespace"}},
         {"element-text-unexpected", {"UnexpectedText"}},
         {"channel-item-misplaced", {"MisplacedItem"}},
@@ -37,7 +34,6 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"language-invalid", {"InvalidLanguage"}},
         {"ttl-invalid", {"InvalidInteger"}},
         {"atom-self-missing", {"MissingSelf"}},
-        {"atom-self-site", {}},
         {"url-not-absolute", {"InvalidLink", "InvalidURLAttribute", "InvalidFullLink"}},
         {"url-scheme", {"SchemeNotIANARegistered"}},
         {"url-not-ascii", {"UriNotIri"}},
@@ -65,7 +61,6 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"textinput-ignored", {"AvoidTextInput"}},
         {"cloud-attribute-missing", {"MissingAttribute"}},
         {"cloud-port", {"InvalidIntegerAttribute"}},
-        {"cloud-protocol", {}},
         {"skiphours-empty", {"MissingElement"}},
         {"skiphours-hour", {"InvalidHour"}},
         {"skiphours-24", {"UseZeroForMidnight"}},
@@ -95,50 +90,21 @@ const QHash<QString, QStringList> kReferenceNames = {
         {"description-event-attribute", {"SecurityRisk"}},
         {"description-active-tag", {"SecurityRisk"}},
         {"description-relative-link", {"ContainsRelRef"}},
-        {"itunes-explicit", {}},
-        {"itunes-explicit-old", {}},
-        {"itunes-category", {}},
-        {"itunes-subcategory", {}},
-        {"itunes-duration", {}},
-        {"itunes-episode", {}},
-        {"itunes-season", {}},
-        {"itunes-episode-type", {}},
-        {"itunes-type", {}},
-        {"itunes-yes", {}},
-        {"podcast-guid", {}},
-        {"podcast-locked", {}},
-        {"podcast-https", {}},
-        {"namespace-misspelled", {}},
-        {"podcast-tag-unknown", {}},
-        {"podcast-parent", {}},
-        {"podcast-attribute-missing", {}},
-        {"podcast-child-missing", {}},
-        {"podcast-text-missing", {}},
-        {"podcast-text-long", {}},
-        {"podcast-value", {}},
-        {"podcast-value-uncommon", {}},
-        {"podcast-uuid", {}},
-        {"podcast-date", {}},
-        {"podcast-number", {}},
-        {"podcast-time", {}},
-        {"podcast-self-link-missing", {}},
-        {"podcast-image-missing", {}},
-        {"podcast-language-missing", {}},
-        {"podcast-category-missing", {}},
-        {"podcast-explicit-missing", {}},
-        {"podcast-description-long", {}},
-        {"podcast-item-title-missing", {}},
-        {"podcast-enclosure-missing", {}},
-        {"podcast-item-guid-missing", {}},
-        {"podcast-locked-missing", {}},
-        {"podcast-guid-missing", {}},
-        {"podcast-attribute-recommended", {}},
-        {"podcast-tag-retired", {}},
-        {"podcast-explicit-old", {}},
-        {"itunes-image-format", {}},
-        {"itunes-image-size", {}},
-        {"itunes-image-colour", {}},
-        {"itunes-image-unreadable", {}},
+};
+
+// Our rules the reference has no finding for.
+const QStringList kOwnRules = {
+        "rss-root", "rss-version", "element-prefix-unbound", "atom-self-site", "cloud-protocol", "itunes-explicit",
+        "itunes-explicit-old", "itunes-category", "itunes-subcategory", "itunes-duration", "itunes-episode",
+        "itunes-season", "itunes-episode-type", "itunes-type", "itunes-yes", "podcast-guid", "podcast-locked",
+        "podcast-https", "namespace-misspelled", "podcast-tag-unknown", "podcast-parent", "podcast-attribute-missing",
+        "podcast-child-missing", "podcast-text-missing", "podcast-text-long", "podcast-value",
+        "podcast-value-uncommon", "podcast-uuid", "podcast-date", "podcast-number", "podcast-time",
+        "podcast-self-link-missing", "podcast-image-missing", "podcast-language-missing", "podcast-category-missing",
+        "podcast-explicit-missing", "podcast-description-long", "podcast-item-title-missing",
+        "podcast-enclosure-missing", "podcast-item-guid-missing", "podcast-locked-missing", "podcast-guid-missing",
+        "podcast-attribute-recommended", "podcast-tag-retired", "podcast-explicit-old", "itunes-image-format",
+        "itunes-image-size", "itunes-image-colour", "itunes-image-unreadable"
 };
 
 // "Valid..." names without a place say the element in their name.
@@ -236,9 +202,11 @@ class TestFeedConformance : public QObject
 private slots:
     void everyRuleHasAnEntry()
     {
-        for (const CFeedRules::Rule &rule : CFeedRules::All())
-            QVERIFY2(kReferenceNames.contains(QString::fromLatin1(rule.name)), rule.name);
-        QCOMPARE(kReferenceNames.size(), CFeedRules::All().size());
+        for (const CFeedRules::Rule &rule : CFeedRules::All()) {
+            const QString name = QString::fromLatin1(rule.name);
+            QVERIFY2(kReferenceNames.contains(name) != kOwnRules.contains(name), rule.name);
+        }
+        QCOMPARE(kReferenceNames.size() + kOwnRules.size(), CFeedRules::All().size());
     }
 
     void referenceCases_agreeAtLeast95Percent()
