@@ -211,12 +211,6 @@ private slots:
                          element("itunes:category", QString(), {{"text", "TV & Film"}})}
                 << Replacements{{"    </itunes:category>\n", "    </itunes:category>\n    <itunes:category text=\"TV &amp; Film\"/>\n"}}
                 << replaced(kFeed, {{"    <itunes:category text=\"Arts\">\n      <itunes:category text=\"Design\"/>\n    </itunes:category>\n", ""}});
-        QTest::newRow("itunes owner")
-                << true << "itunes:owner"
-                << QList{element("itunes:owner", QString(), {}, {element("itunes:name", "Jo"), element("itunes:email", "jo@example.org")})}
-                << Replacements{{itemOpen, "    <itunes:owner>\n      <itunes:name>Jo</itunes:name>\n"
-                                           "      <itunes:email>jo@example.org</itunes:email>\n    </itunes:owner>\n" + itemOpen}}
-                << kFeed;
 
         QTest::newRow("guid becomes a permalink")
                 << false << "guid" << QList{element("guid", "http://example.org/1", {{"isPermaLink", "true"}})}

@@ -32,12 +32,7 @@ public:
         const QString apache = QStringLiteral("/usr/sbin/apache2");
         if (!QFile::exists(apache) || !QFile::exists(module("dav_fs")))
             return QStringLiteral("Apache with mod_dav is not installed: run scripts/install-deps.sh");
-        if (https && QProcess::execute(QStringLiteral("openssl"),
-                                       {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                                        QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                                        QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-                                        QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"),
-                                        path(QStringLiteral("server.key")), QStringLiteral("-out"), certificate()}) != 0)
+        if (https && !makeServerCertificate(path(QStringLiteral("server.key")), certificate()))
             return QStringLiteral("openssl could not make a certificate");
         // Run as root, Apache serves as www-data, which must reach the folder.
         QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7755));
