@@ -256,9 +256,10 @@ private slots:
         for (const char *expected : {"en", "en-us", "de-de", "pt-br", "fr-ca", "zh-tw"})
             QVERIFY2(seen.contains(expected), expected);
         QCOMPARE(seen.count("en-us"), 1);
-        for (const char *taken : {"haw", "deu", "EN-GB", "und", "qaa"})
+        // ISO 639-1 and 639-2 codes, with a region or for private use.
+        for (const char *taken : {"haw", "deu", "EN-GB", "und", "qaa", "x-klingon"})
             QVERIFY2(CValueCheck::LanguageCode(QString::fromLatin1(taken)).isEmpty(), taken);
-        for (const char *refused : {"xx", "english", "e1"})
+        for (const char *refused : {"xx", "english", "e1", "en_US", ""})
             QVERIFY2(!CValueCheck::LanguageCode(QString::fromLatin1(refused)).isEmpty(), refused);
     }
 
