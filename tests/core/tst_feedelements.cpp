@@ -26,36 +26,7 @@ static FeedElement element(const QString &name, const QString &text, const QList
 }
 
 // A podcast feed laid out by hand: two-space steps, LF line ends.
-static const QByteArray kFeed =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">\n"
-        "  <channel>\n"
-        "    <title>Show</title>\n"
-        "    <link>http://example.org/</link>\n"
-        "    <description>All about it</description>\n"
-        "    <language>en</language>\n"
-        "    <category domain=\"http://example.org/c\">News</category>\n"
-        "    <image>\n"
-        "      <url>http://example.org/i.png</url>\n"
-        "      <title>Show</title>\n"
-        "      <link>http://example.org/</link>\n"
-        "    </image>\n"
-        "    <skipHours>\n"
-        "      <hour>1</hour>\n"
-        "    </skipHours>\n"
-        "    <itunes:explicit>false</itunes:explicit>\n"
-        "    <itunes:category text=\"Arts\">\n"
-        "      <itunes:category text=\"Design\"/>\n"
-        "    </itunes:category>\n"
-        "    <item>\n"
-        "      <title>One</title>\n"
-        "      <pubDate>Mon, 02 Mar 2026 09:00:00 GMT</pubDate>\n"
-        "      <guid isPermaLink=\"false\">one</guid>\n"
-        "      <enclosure url=\"http://example.org/1.mp3\" length=\"10\" type=\"audio/mpeg\"/>\n"
-        "      <itunes:duration>1:00</itunes:duration>\n"
-        "    </item>\n"
-        "  </channel>\n"
-        "</rss>\n";
+static const QByteArray kFeed = readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/podcast-layout.xml"));
 
 static QByteArray replaced(QByteArray text, const Replacements &replacements)
 {

@@ -42,17 +42,6 @@ void typeInto(QLineEdit *line, const QString &text)
     QTest::keyClick(line, Qt::Key_Return);
 }
 
-// A podcast feed of one episode whose chapters are at `chaptersUrl`.
-QByteArray episodeFeed(const QString &chaptersUrl)
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" "
-           "xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">\n<channel>\n<title>Show</title>\n"
-           "<item>\n<title>One</title>\n<guid isPermaLink=\"false\">one</guid>\n"
-           "<podcast:chapters url=\"" + chaptersUrl.toUtf8() + "\" type=\"application/json+chapters\"/>\n"
-           "</item>\n</channel>\n</rss>\n";
-}
-
 // Answers the next question a message box asks with `button`, and keeps the
 // question in `asked`.
 void answerNextQuestion(QMessageBox::StandardButton button, QString *asked)
@@ -300,7 +289,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString feedPath = dir.filePath(QStringLiteral("show.xml"));
-        const QByteArray original = episodeFeed(QStringLiteral("https://cdn.example.org/ep1/chapters.json"));
+        // One episode, whose chapters are on the web.
+        const QByteArray original = readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/episode-chapters.xml"));
         QVERIFY(writeFile(feedPath, original));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("media")));
         PublishTarget target;

@@ -23,18 +23,10 @@ const QString kUser = QStringLiteral("editor");
 const QString kPassword = QStringLiteral("s3cret pass");
 
 // A feed with one podcast episode under the media address and one
-// elsewhere.
+// elsewhere, its first post titled `title`.
 QByteArray podcastFeed(const QString &title)
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\">\n<channel>\n"
-                          "<title>Show</title>\n<link>http://example.org/</link>\n<description>A show</description>\n"
-                          "<item><title>%1</title><description>Text</description><guid isPermaLink=\"false\">g1</guid>"
-                          "<enclosure url=\"https://example.org/media/ep1.mp3\" length=\"6\" type=\"audio/mpeg\"/></item>\n"
-                          "<item><title>Elsewhere</title><description>Text</description><guid isPermaLink=\"false\">g2</guid>"
-                          "<enclosure url=\"https://cdn.example.net/ep0.mp3\" length=\"6\" type=\"audio/mpeg\"/></item>\n"
-                          "</channel>\n</rss>\n")
-        .arg(title)
-        .toUtf8();
+    return QString::fromUtf8(readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/publish-feed.xml"))).arg(title).toUtf8();
 }
 
 } // namespace

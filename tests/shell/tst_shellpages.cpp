@@ -114,42 +114,10 @@ QString guideText()
     return text.replace(QStringLiteral("&amp;"), QStringLiteral("&")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
 }
 
-// Every element of the page that shows text of its own, and every link:
-// "selector|#text|#background", the colours as the page computes them, the
-// background the nearest one painted under the element.
-const char kTextColors[] = R"(
-(function () {
-    function hex(css) {
-        const v = (css.match(/[\d.]+/g) || []).map(Number);
-        if (v.length < 3 || (v.length > 3 && v[3] === 0))
-            return null;
-        return "#" + v.slice(0, 3).map(n => n.toString(16).padStart(2, "0")).join("");
-    }
-    function background(element) {
-        for (; element; element = element.parentElement) {
-            const color = hex(getComputedStyle(element).backgroundColor);
-            if (color)
-                return color;
-        }
-        return "none";
-    }
-    function name(element) {
-        return element.tagName.toLowerCase() + (element.id ? "#" + element.id : "")
-            + (element.className && typeof element.className === "string" ? "." + element.className.trim().replace(/\s+/g, ".") : "");
-    }
-    const found = [];
-    for (const element of document.querySelectorAll("body *")) {
-        const ownText = Array.from(element.childNodes).some(node => node.nodeType === 3 && node.textContent.trim());
-        const shown = element.getClientRects().length > 0 && getComputedStyle(element).visibility === "visible";
-        if ((ownText || element.tagName === "A") && shown && !element.closest(".disabled"))
-            found.push(name(element) + "|" + hex(getComputedStyle(element).color) + "|" + background(element));
-    }
-    const editor = document.getElementById("richtext_edit");
-    if (editor && editor.innerHTML === "")
-        found.push("richtext hint|" + hex(getComputedStyle(editor, "::before").color) + "|" + background(editor));
-    return found;
-})()
-)";
+
+// Every element of the page that shows text of its own, and every link, with
+// its colours as the page computes them.
+const QString kTextColors = QString::fromUtf8(readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/text_colors.js")));
 
 // A dark desktop theme's palette.
 QPalette darkPalette()
@@ -558,7 +526,7 @@ void TestShellPages::pages_textAndLinksReadableInLightAndDarkPalettes()
                 return pageText(page, QStringLiteral("document.documentElement.style.getPropertyValue('--base')"));
             };
             QTRY_VERIFY2(pageBase() == base, qPrintable(url + QLatin1Char(' ') + pageBase()));
-            const QStringList colours = evalJs(page, QString::fromLatin1(kTextColors)).toStringList();
+            const QStringList colours = evalJs(page, kTextColors).toStringList();
             QVERIFY2(colours.size() > 5, qPrintable(url));
             QVERIFY2(colours.join(QLatin1Char(' ')).contains(QLatin1String("a|")), qPrintable(url));
             for (const QString &entry : colours) {
