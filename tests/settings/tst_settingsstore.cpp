@@ -7,7 +7,7 @@
 
 // Settings.ini read and written line by line. Web site titles read back
 // through the title cache (blanks, long titles, keys with "=") are checked
-// in tst_webtitlecache.
+// in tst_webtitlefetcher.
 class TestSettingsStore : public QObject
 {
     Q_OBJECT
