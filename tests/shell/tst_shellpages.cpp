@@ -100,6 +100,12 @@ QStringList recentLinks(QWebEngineView *page, const QString &attribute)
         .toStringList();
 }
 
+// A menu text as the menu shows it: "&Open\u2026" as "Open…", with "&&" for "&".
+QString shownText(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
+}
+
 // The text of every page of the user guide, without its markup.
 QString guideText()
 {
@@ -428,12 +434,7 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
     // Every command of the menus is explained, under its menu text.
     const QString guide = guideText();
     for (const CommandInfo &info : commandTable()) {
-        // A menu text marks its key letter with "&" and writes "&&" for "&".
-        const QString name = QString::fromUtf8(info.text)
-                                 .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-                                 .remove(QLatin1Char('&'))
-                                 .replace(QLatin1Char('\x01'), QLatin1Char('&'))
-                                 .remove(QChar(0x2026));
+        const QString name = shownText(QString::fromUtf8(info.text)).remove(QChar(0x2026));
         QVERIFY2(guide.contains(name), qPrintable(name));
     }
     QVERIFY(guide.contains(QStringLiteral("Create RSS Feed")) && guide.contains(QStringLiteral("Preferences")));
@@ -443,10 +444,6 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
 // them all, and no other: it cannot drift from the program's commands.
 void TestShellPages::keysPage_listsEveryKeyOfTheMenus()
 {
-    // "&Open\u2026" shows as "Open…"; "&&" stands for "&".
-    const auto plain = [](QString text) {
-        return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
-    };
     QStringList program;
     for (QAction *menuAction : m_main->menuBar()->actions()) {
         const QMenu *menu = menuAction->menu();
@@ -457,7 +454,7 @@ void TestShellPages::keysPage_listsEveryKeyOfTheMenus()
             QStringList keys;
             for (const QKeySequence &key : action->shortcuts())
                 keys.append(key.toString(QKeySequence::PortableText));
-            program.append(plain(menu->title()) + QStringLiteral(" > ") + plain(QString::fromUtf8(info->text))
+            program.append(shownText(menu->title()) + QStringLiteral(" > ") + shownText(QString::fromUtf8(info->text))
                            + QStringLiteral(": ") + keys.join(QStringLiteral(" or ")));
         }
     }
