@@ -131,7 +131,7 @@ private slots:
         QVERIFY(feed->GetPostPubDate(0) != oldDate);
     }
 
-    void delete_asksThenAnnouncesRemovalAndSelectsSameIndex()
+    void delete_asksThenAnnouncesRemovalSelectsSameIndexAndUndoes()
     {
         QVERIFY(!f->state(ID_POST_DELETE).enabled); // empty document
         f->open(postsTitled({"A"}));
@@ -153,6 +153,22 @@ private slots:
         QCOMPARE(f->log, notes("select:-1 remove:1 select:1"));
         QCOMPARE(f->doc.currentPost(), 1);
         QVERIFY(f->doc.IsModified());
+
+        // Undone, the post comes back in its place, announced as a replay
+        // (the posts list selects it without asking for a new name); redone,
+        // it goes again.
+        bool replayingWhenInserted = false;
+        connect(&f->doc, &CRSSEditDoc::postsInserted, this, [&] { replayingWhenInserted = f->doc.isReplaying(); });
+        f->log.clear();
+        QVERIFY(f->commands.OnCommand(ID_EDIT_UNDO));
+        QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
+        QCOMPARE(f->log, notes("insert:1"));
+        QVERIFY(replayingWhenInserted);
+        QCOMPARE(f->doc.currentPost(), 2); // C, still selected
+        f->log.clear();
+        QVERIFY(f->commands.OnCommand(ID_EDIT_REDO));
+        QCOMPARE(f->log, notes("remove:1"));
+        QCOMPARE(f->doc.currentPost(), 1);
 
         // Regression: after the last post went, the editor kept showing it.
         // The post before it is selected now.

@@ -287,32 +287,6 @@ private slots:
         QCOMPARE(stack->count(), 0);
         QVERIFY(!f.doc.IsModified());
     }
-
-    // Undoing a delete puts the post back in its place, announced as a
-    // replay (the posts list selects it without asking for a new name);
-    // redoing it removes it again.
-    void deleteUndo_putsThePostBack()
-    {
-        DocumentFixture f;
-        f.open(postsTitled({"A", "B", "C"}));
-        f.select(1);
-        QVERIFY(f.commands.OnCommand(ID_POST_DELETE));
-        QCOMPARE(f.titles(), QStringList({"A", "C"}));
-        QCOMPARE(f.state(ID_EDIT_UNDO).text, QStringLiteral("&Undo Delete Post"));
-        bool replayingWhenInserted = false;
-        connect(&f.doc, &CRSSEditDoc::postsInserted, this, [&] { replayingWhenInserted = f.doc.isReplaying(); });
-        f.log.clear();
-        QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
-        QCOMPARE(f.titles(), QStringList({"A", "B", "C"}));
-        QCOMPARE(f.log, notes("insert:1"));
-        QVERIFY(replayingWhenInserted);
-        QCOMPARE(f.doc.currentPost(), 2); // C, still selected
-        f.log.clear();
-        QVERIFY(f.commands.OnCommand(ID_EDIT_REDO));
-        QCOMPARE(f.titles(), QStringList({"A", "C"}));
-        QCOMPARE(f.log, notes("remove:1"));
-        QCOMPARE(f.doc.currentPost(), 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(DocumentUndoTest)
