@@ -197,7 +197,7 @@ private slots:
         QTest::mouseClick(close, Qt::LeftButton);
         QVERIFY(m_pane->isHidden());
         QCOMPARE(PreviewBarSetting::value(), 0);
-        QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
+        QCOMPARE(ReadIniInt(GetSettingsPath(), QStringLiteral("Settings"), QStringLiteral("PreviewBar"), -1), 0);
     }
     void caption_activeWhileFocusInside()
     {
