@@ -125,19 +125,11 @@ QString guideText()
 // its colours as the page computes them.
 const QString kTextColors = QString::fromUtf8(readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/text_colors.js")));
 
-// A dark desktop theme's palette.
-QPalette darkPalette()
+// A dark desktop theme's palette that leaves the light palette's dark blue
+// and purple links, and a dim placeholder, as some themes do.
+QPalette darkPaletteWithLightLinks()
 {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(53, 53, 53));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(35, 35, 35));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(53, 53, 53));
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::black);
-    // As some themes leave them: the light palette's dark blue and purple.
+    QPalette dark = CAppearance::darkPalette();
     dark.setColor(QPalette::Link, QColor(0, 0, 255));
     dark.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
     dark.setColor(QPalette::PlaceholderText, QColor(90, 90, 90));
@@ -514,7 +506,7 @@ void TestShellPages::pages_textAndLinksReadableInLightAndDarkPalettes()
     const QList<QWebEngineView *> pages = {m_main->startPage(), frame->view()->engine(), help->view()};
 
     const QPalette light = QApplication::palette();
-    for (const QPalette &palette : {light, darkPalette(), CAppearance::darkPalette()}) {
+    for (const QPalette &palette : {light, darkPaletteWithLightLinks(), CAppearance::darkPalette()}) {
         QApplication::setPalette(palette);
         const QString base = palette.color(QPalette::Base).name();
         for (QWebEngineView *page : pages) {
