@@ -239,7 +239,8 @@ private slots:
 
     // Typing in one field of one post is one step; another field, another
     // post or a save starts the next. Undoing to the saved state clears the
-    // modified mark, and stepping away sets it again.
+    // modified mark (stepping away from it, the window's undo flow sets it
+    // again: tst_mainframe).
     void typing_mergesPerFieldAndPostAndFollowsCleanState()
     {
         DocumentFixture f;
@@ -274,13 +275,6 @@ private slots:
         // The post shows again, as it is now.
         QCOMPARE(f.log, notes("select:0 restore:0 description:0"));
         QCOMPARE(f.state(ID_EDIT_REDO).text, QStringLiteral("&Redo Edit Description"));
-        QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
-        QVERIFY(f.doc.IsModified());
-        while (stack->canUndo())
-            QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
-        QCOMPARE(f.titles(), QStringList({"A", "B"}));
-        QVERIFY(!f.state(ID_EDIT_UNDO).enabled);
-        QCOMPARE(f.state(ID_EDIT_UNDO).text, QStringLiteral("&Undo"));
 
         // Opening the file again forgets the steps.
         QVERIFY(f.doc.OnOpenDocument(f.path));
