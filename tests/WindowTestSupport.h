@@ -237,19 +237,6 @@ inline bool writeFeed(const QString &path, const QList<TestPost> &posts)
     return file.open(QIODevice::WriteOnly) && file.write(xml.toUtf8()) > 0;
 }
 
-// The PreviewBar value as the settings file on disk holds it; -1 when the
-// file or the key is missing.
-inline int previewBarOnDisk(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression line(QStringLiteral("^PreviewBar=(\\d+)\\s*$"),
-                                         QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch match = line.match(QString::fromUtf8(file.readAll()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
 // The real main window, offscreen, with the user's answers given by fakes.
 struct MainWindowFixture
 {

@@ -1,12 +1,12 @@
 #include "TestFiles.h"
 #include "core/ChaptersFile.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 // Chapters files: read and written back with every member kept, in order
-// and as written; edits change only what they touch; what is not a
-// chapters file is refused with the reason.
+// and as written; what is not a chapters file is refused with the reason.
+// The edits of the chapters editor's table are checked through the editor
+// (tst_liveitemandchapters).
 
 namespace {
 
@@ -46,32 +46,6 @@ private slots:
         CChaptersFile again;
         QVERIFY(again.read(file.write(), &error));
         QCOMPARE(again.write(), file.write());
-    }
-
-    // The table's edits: a title changed, an image cleared, a chapter
-    // removed, two added out of order and sorted into place.
-    void edits_changeOnlyWhatTheyTouch()
-    {
-        CChaptersFile file;
-        QString error;
-        QVERIFY(file.load(kData + QStringLiteral("tour.json"), &error));
-        QCOMPARE(file.startTime(1), 94.5);
-        QCOMPARE(file.text(1, CChaptersFile::kImage), QStringLiteral("https://walks.example.org/img/bridge.jpg"));
-        QCOMPARE(file.text(3, CChaptersFile::kTitle), QStringLiteral("Tower\nwith a line break"));
-        file.setText(1, CChaptersFile::kTitle, QStringLiteral("The Bridge"));
-        file.setText(1, CChaptersFile::kImage, QString());
-        file.setStartTime(1, 94.5); // the same time keeps "94.50"
-        file.removeChapter(2);
-        file.insertChapter(3, 3723);
-        file.setText(3, CChaptersFile::kTitle, QStringLiteral("Home"));
-        file.insertChapter(0, 200.25);
-        file.setText(0, CChaptersFile::kTitle, QStringLiteral("Market"));
-        file.sortByStart();
-
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("chapters.json"));
-        QVERIFY2(file.save(path, &error), qPrintable(error));
-        QCOMPARE(readFile(path), readFile(kData + QStringLiteral("tour.edited.json")));
     }
 
     void read_refusesWhatIsNoChaptersFile_data()

@@ -215,32 +215,6 @@ private slots:
         QCOMPARE(feed.GetPostCount(), 0);
     }
 
-    // A description that mixes elements and a CDATA section shows whole, and
-    // an edit replaces it whole.
-    void mixedDescription_opensWholeAndTakesEdit()
-    {
-        const QString file = QStringLiteral("utf8-japanese-itunes-podcast_category-bug.xml");
-        CRssFeed feed;
-        QString error;
-        QVERIFY2(feed.LoadFromFile(m_corpus + QStringLiteral("/rss/") + file, &error), qPrintable(error));
-        const QString description = feed.GetPostDescription(0);
-        const QString second = feed.GetPostDescription(1);
-        QVERIFY2(description.startsWith(QStringLiteral("<object width=\"425\" height=\"350\"><param name=\"movie\" "
-                                                       "value=\"http://www.youtube.com/v/qno1p6VdHjw\"></param>")),
-                 qPrintable(description.left(200)));
-        QVERIFY(description.contains(QStringLiteral("</object><p>ONEDARI BOYSがブロガーのためにONEDARIした")));
-
-        const QString edited = description + QStringLiteral("<p>追記</p>");
-        QVERIFY(feed.SetPostDescription(0, edited));
-        const QString path = m_temp.filePath(file);
-        QVERIFY2(feed.SaveToFile(path, &error), qPrintable(error));
-        CRssFeed reopened;
-        QVERIFY2(reopened.LoadFromFile(path, &error), qPrintable(error));
-        QCOMPARE(reopened.GetPostDescription(0), edited);
-        QCOMPARE(reopened.GetPostDescription(1), second);
-        QCOMPARE(reopened.GetPostCount(), feed.GetPostCount());
-    }
-
     // Posts of the reference validator's test feeds, many without a title,
     // link or author element, take all three and keep them through a save.
     void validatorFeed_firstPostTakesTitleLinkAndAuthor_data()

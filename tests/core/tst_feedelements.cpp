@@ -26,36 +26,7 @@ static FeedElement element(const QString &name, const QString &text, const QList
 }
 
 // A podcast feed laid out by hand: two-space steps, LF line ends.
-static const QByteArray kFeed =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">\n"
-        "  <channel>\n"
-        "    <title>Show</title>\n"
-        "    <link>http://example.org/</link>\n"
-        "    <description>All about it</description>\n"
-        "    <language>en</language>\n"
-        "    <category domain=\"http://example.org/c\">News</category>\n"
-        "    <image>\n"
-        "      <url>http://example.org/i.png</url>\n"
-        "      <title>Show</title>\n"
-        "      <link>http://example.org/</link>\n"
-        "    </image>\n"
-        "    <skipHours>\n"
-        "      <hour>1</hour>\n"
-        "    </skipHours>\n"
-        "    <itunes:explicit>false</itunes:explicit>\n"
-        "    <itunes:category text=\"Arts\">\n"
-        "      <itunes:category text=\"Design\"/>\n"
-        "    </itunes:category>\n"
-        "    <item>\n"
-        "      <title>One</title>\n"
-        "      <pubDate>Mon, 02 Mar 2026 09:00:00 GMT</pubDate>\n"
-        "      <guid isPermaLink=\"false\">one</guid>\n"
-        "      <enclosure url=\"http://example.org/1.mp3\" length=\"10\" type=\"audio/mpeg\"/>\n"
-        "      <itunes:duration>1:00</itunes:duration>\n"
-        "    </item>\n"
-        "  </channel>\n"
-        "</rss>\n";
+static const QByteArray kFeed = readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/podcast-layout.xml"));
 
 static QByteArray replaced(QByteArray text, const Replacements &replacements)
 {
@@ -211,12 +182,6 @@ private slots:
                          element("itunes:category", QString(), {{"text", "TV & Film"}})}
                 << Replacements{{"    </itunes:category>\n", "    </itunes:category>\n    <itunes:category text=\"TV &amp; Film\"/>\n"}}
                 << replaced(kFeed, {{"    <itunes:category text=\"Arts\">\n      <itunes:category text=\"Design\"/>\n    </itunes:category>\n", ""}});
-        QTest::newRow("itunes owner")
-                << true << "itunes:owner"
-                << QList{element("itunes:owner", QString(), {}, {element("itunes:name", "Jo"), element("itunes:email", "jo@example.org")})}
-                << Replacements{{itemOpen, "    <itunes:owner>\n      <itunes:name>Jo</itunes:name>\n"
-                                           "      <itunes:email>jo@example.org</itunes:email>\n    </itunes:owner>\n" + itemOpen}}
-                << kFeed;
 
         QTest::newRow("guid becomes a permalink")
                 << false << "guid" << QList{element("guid", "http://example.org/1", {{"isPermaLink", "true"}})}
@@ -263,105 +228,61 @@ private slots:
 
     void setElements_followsTheFile_data()
     {
-        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("folder"); // data/elements/FOLDER: the feed, and the file it is saved as
         QTest::addColumn<bool>("channel");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QList<FeedElement>>("elements");
-        QTest::addColumn<QByteArray>("expected");
 
-        const QByteArray itunes = "http://www.itunes.com/dtds/podcast-1.0.dtd";
         QTest::newRow("undeclared namespace goes on rss")
-                << QByteArray("<rss version=\"2.0\">\n<channel>\n<title>T</title>\n<item><title>A</title></item>\n</channel>\n</rss>\n")
-                << true << "itunes:block" << QList{element("itunes:block", "Yes")}
-                << "<rss version=\"2.0\" xmlns:itunes=\"" + itunes + "\">\n<channel>\n<title>T</title>\n<itunes:block>Yes</itunes:block>\n"
-                   "<item><title>A</title></item>\n</channel>\n</rss>\n";
+                << "undeclared-namespace-goes-on-rss" << true << "itunes:block" << QList{element("itunes:block", "Yes")};
         QTest::newRow("one attribute a line")
-                << QByteArray("<rss\n    version=\"2.0\">\n  <channel>\n    <title>T</title>\n  </channel>\n</rss>\n")
-                << true << "podcast:medium" << QList{element("podcast:medium", "music")}
-                << QByteArray("<rss\n    version=\"2.0\"\n    xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">\n  <channel>\n"
-                              "    <title>T</title>\n    <podcast:medium>music</podcast:medium>\n  </channel>\n</rss>\n");
+                << "one-attribute-a-line" << true << "podcast:medium" << QList{element("podcast:medium", "music")};
         QTest::newRow("declared on the channel")
-                << "<rss version=\"2.0\"><channel xmlns:itunes=\"" + itunes + "\"><title>T</title></channel></rss>"
-                << true << "itunes:type" << QList{element("itunes:type", "serial")}
-                << "<rss version=\"2.0\"><channel xmlns:itunes=\"" + itunes + "\"><title>T</title><itunes:type>serial</itunes:type></channel></rss>";
+                << "declared-on-the-channel" << true << "itunes:type" << QList{element("itunes:type", "serial")};
         QTest::newRow("declared on the item")
-                << "<rss version=\"2.0\"><channel><title>T</title><item xmlns:itunes=\"" + itunes + "\"><title>A</title></item></channel></rss>"
-                << false << "itunes:season" << QList{element("itunes:season", "2")}
-                << "<rss version=\"2.0\"><channel><title>T</title><item xmlns:itunes=\"" + itunes
-                   + "\"><title>A</title><itunes:season>2</itunes:season></item></channel></rss>";
+                << "declared-on-the-item" << false << "itunes:season" << QList{element("itunes:season", "2")};
         QTest::newRow("the file's own prefix")
-                << "<rss xmlns:it=\"" + itunes + "\"><channel><it:block>No</it:block><title>T</title></channel></rss>"
-                << true << "itunes:block" << QList{element("itunes:block", "Yes"), element("itunes:block", "No")}
-                << "<rss xmlns:it=\"" + itunes + "\"><channel><it:block>Yes</it:block><it:block>No</it:block><title>T</title></channel></rss>";
+                << "the-file-s-own-prefix" << true << "itunes:block" << QList{element("itunes:block", "Yes"), element("itunes:block", "No")};
         // The older spelling of the podcast namespace is the same namespace.
         QTest::newRow("podcast namespace in its older spelling")
-                << QByteArray("<rss xmlns:pc=\"https://github.com/Podcastindex-org/podcast-namespace/blob/main/docs/1.0.md\"><channel><title>T</title></channel></rss>")
-                << true << "podcast:medium" << QList{element("podcast:medium", "music")}
-                << QByteArray("<rss xmlns:pc=\"https://github.com/Podcastindex-org/podcast-namespace/blob/main/docs/1.0.md\"><channel>"
-                              "<title>T</title><pc:medium>music</pc:medium></channel></rss>");
+                << "podcast-namespace-in-its-older-spelling" << true << "podcast:medium" << QList{element("podcast:medium", "music")};
         QTest::newRow("prefix taken by another namespace")
-                << QByteArray("<rss xmlns:itunes=\"http://example.org/not-itunes\"><channel><title>T</title></channel></rss>")
-                << true << "itunes:author" << QList{element("itunes:author", "Me")}
-                << "<rss xmlns:itunes=\"http://example.org/not-itunes\" xmlns:itunes2=\"" + itunes
-                   + "\"><channel><title>T</title><itunes2:author>Me</itunes2:author></channel></rss>";
+                << "prefix-taken-by-another-namespace" << true << "itunes:author" << QList{element("itunes:author", "Me")};
         // The element keeps the declaration it carries; a new one of the
         // same namespace needs one on rss.
-        const QByteArray atom = "<atom10:link xmlns:atom10=\"http://www.w3.org/2005/Atom\" rel=\"self\" type=\"application/rss+xml\" href=\"http://a/\" />";
         QTest::newRow("declaration on the element itself")
-                << "<rss version=\"2.0\"><channel><title>T</title>" + atom + "</channel></rss>"
-                << true << "atom:link"
+                << "declaration-on-the-element-itself" << true << "atom:link"
                 << QList{element("atom:link", QString(), {{"rel", "self"}, {"type", "application/rss+xml"}, {"href", "http://b/"}}),
-                         element("atom:link", QString(), {{"rel", "hub"}, {"href", "http://hub/"}})}
-                << QByteArray("<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel><title>T</title>"
-                              "<atom10:link xmlns:atom10=\"http://www.w3.org/2005/Atom\" rel=\"self\" type=\"application/rss+xml\" href=\"http://b/\" />"
-                              "<atom:link rel=\"hub\" href=\"http://hub/\" /></channel></rss>");
+                         element("atom:link", QString(), {{"rel", "hub"}, {"href", "http://hub/"}})};
         // Children line up with those they join, however far the element
         // itself is indented; empty tags close as the file closes them.
         QTest::newRow("layout of the element's children")
-                << "<rss xmlns:itunes=\"" + itunes + "\"><channel>\n          <itunes:category text=\"A\">\n      <itunes:category text=\"B\" />\n"
-                   "    </itunes:category>\n</channel></rss>"
-                << true << "itunes:category"
+                << "layout-of-the-element-s-children" << true << "itunes:category"
                 << QList{element("itunes:category", QString(), {{"text", "A"}},
-                                 {element("itunes:category", QString(), {{"text", "B"}}), element("itunes:category", QString(), {{"text", "C"}})})}
-                << "<rss xmlns:itunes=\"" + itunes + "\"><channel>\n          <itunes:category text=\"A\">\n      <itunes:category text=\"B\" />\n"
-                   "      <itunes:category text=\"C\" />\n    </itunes:category>\n</channel></rss>";
+                                 {element("itunes:category", QString(), {{"text", "B"}}), element("itunes:category", QString(), {{"text", "C"}})})};
         QTest::newRow("prefix the file never declares")
-                << QByteArray("<rss><channel><title>T</title><itunes:block>No</itunes:block></channel></rss>")
-                << true << "itunes:block" << QList{element("itunes:block", "Yes")}
-                << "<rss xmlns:itunes=\"" + itunes + "\"><channel><title>T</title><itunes:block>Yes</itunes:block></channel></rss>";
+                << "prefix-the-file-never-declares" << true << "itunes:block" << QList{element("itunes:block", "Yes")};
         QTest::newRow("default namespace on rss")
-                << QByteArray("<rss xmlns=\"http://backend.userland.com/rss2\" version=\"2.0\"><channel><title>T</title><item xmlns=\"\"><title>A</title></item></channel></rss>")
-                << true << "title" << QList{element("title", "New")}
-                << QByteArray("<rss xmlns=\"http://backend.userland.com/rss2\" version=\"2.0\"><channel><title>New</title><item xmlns=\"\"><title>A</title></item></channel></rss>");
+                << "default-namespace-on-rss" << true << "title" << QList{element("title", "New")};
         // No white space between elements: none added; a character Latin-1
         // lacks as a reference.
         QTest::newRow("minified ISO-8859-1")
-                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title><image><url>u</url>"
-                              "<title><![CDATA[Caf\xe9]]></title></image></channel></rss>")
-                << true << "image"
-                << QList{element("image", QString(), {}, {element("url", "u"), element("title", "Caf\u00e9 \u20ac")})}
-                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title><image><url>u</url>"
-                              "<title>Caf\xe9 &#8364;</title></image></channel></rss>");
+                << "minified-iso-8859-1" << true << "image" << QList{element("image", QString(), {}, {element("url", "u"), element("title", "Caf\u00e9 \u20ac")})};
         QTest::newRow("attribute in ISO-8859-1")
-                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title></channel></rss>")
-                << true << "category" << QList{element("category", "c", {{"domain", "\u00e9\u20ac\uFEFF\U0001F600"}})}
-                << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss><channel><title>T</title>"
-                              "<category domain=\"\xe9&#8364;&#65279;&#128512;\">c</category></channel></rss>");
+                << "attribute-in-iso-8859-1" << true << "category" << QList{element("category", "c", {{"domain", "\u00e9\u20ac\uFEFF\U0001F600"}})};
         QTest::newRow("CRLF and tabs")
-                << QByteArray("<rss>\r\n\t<channel>\r\n\t\t<title>T</title>\r\n\t</channel>\r\n</rss>\r\n")
-                << true << "itunes:owner"
-                << QList{element("itunes:owner", QString(), {}, {element("itunes:name", "Jo")})}
-                << "<rss xmlns:itunes=\"" + itunes + "\">\r\n\t<channel>\r\n\t\t<title>T</title>\r\n\t\t<itunes:owner>\r\n"
-                   "\t\t\t<itunes:name>Jo</itunes:name>\r\n\t\t</itunes:owner>\r\n\t</channel>\r\n</rss>\r\n";
+                << "crlf-and-tabs" << true << "itunes:owner" << QList{element("itunes:owner", QString(), {}, {element("itunes:name", "Jo")})};
     }
 
     void setElements_followsTheFile()
     {
-        QFETCH(QByteArray, xml);
+        QFETCH(QString, folder);
         QFETCH(bool, channel);
         QFETCH(QString, name);
         QFETCH(QList<FeedElement>, elements);
-        QFETCH(QByteArray, expected);
+        const QString cases = QStringLiteral(TIDREL_TEST_DATA_DIR "/elements/");
+        const QByteArray xml = readFile(cases + folder + QStringLiteral("/feed.xml"));
+        const QByteArray expected = readFile(cases + folder + QStringLiteral("/expected.xml"));
         const Elements wanted(elements.begin(), elements.end());
 
         CRssFeed feed;

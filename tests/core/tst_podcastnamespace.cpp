@@ -1,13 +1,18 @@
 #include "core/FeedVocabulary.h"
 #include "core/LanguageCodes.h"
+#include "core/PodcastCategories.h"
+#include "core/PodcastGuid.h"
 #include "core/PodcastTags.h"
 #include "core/PodcastValues.h"
+#include "core/RssFeed.h"
 #include "core/ValueCheck.h"
 
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <QTest>
@@ -15,7 +20,9 @@
 // The podcast and iTunes namespaces as one table in core: every tag the
 // program names has its row, each fixed list is spelt out in one place, and
 // the forms of times, places, ratios, identifiers and languages pass the
-// namespace's own examples and note near misses.
+// namespace's own examples and note near misses. Apple's categories of 2019,
+// and a podcast's identity made from its feed's address, checked against the
+// namespace's published example and Python's own uuid5.
 
 namespace {
 
@@ -249,9 +256,10 @@ private slots:
         for (const char *expected : {"en", "en-us", "de-de", "pt-br", "fr-ca", "zh-tw"})
             QVERIFY2(seen.contains(expected), expected);
         QCOMPARE(seen.count("en-us"), 1);
-        for (const char *taken : {"haw", "deu", "EN-GB", "und", "qaa"})
+        // ISO 639-1 and 639-2 codes, with a region or for private use.
+        for (const char *taken : {"haw", "deu", "EN-GB", "und", "qaa", "x-klingon"})
             QVERIFY2(CValueCheck::LanguageCode(QString::fromLatin1(taken)).isEmpty(), taken);
-        for (const char *refused : {"xx", "english", "e1"})
+        for (const char *refused : {"xx", "english", "e1", "en_US", ""})
             QVERIFY2(!CValueCheck::LanguageCode(QString::fromLatin1(refused)).isEmpty(), refused);
     }
 
@@ -274,6 +282,75 @@ private slots:
         QFETCH(QString, code);
         QFETCH(QString, name);
         QCOMPARE(CLanguageCodes::displayName(code), name);
+    }
+
+    // --- Apple's categories and the podcast's identity ---
+
+    void the2019List_exactNamesUnderTheirOwnCategory()
+    {
+        QVERIFY(CPodcastCategories::isSubcategory("Society & Culture", "Documentary"));
+        QVERIFY(CPodcastCategories::isSubcategory("Kids & Family", "Pets & Animals"));
+        QVERIFY(!CPodcastCategories::isSubcategory("Arts", "Documentary"));
+        QVERIFY(!CPodcastCategories::isSubcategory("Society &amp; Culture", "Documentary"));
+        QVERIFY(CPodcastCategories::isCategory("True Crime"));
+        QVERIFY(!CPodcastCategories::isCategory("tv & film"));
+        QVERIFY(!CPodcastCategories::isCategory("Games & Hobbies")); // retired in 2019
+
+        int subcategories = 0;
+        for (const PodcastCategory &category : CPodcastCategories::all())
+            subcategories += category.subcategories.size();
+        QCOMPARE(CPodcastCategories::all().size(), 19);
+        QCOMPARE(subcategories, 91);
+    }
+
+    void fromFeedAddress_matchesTheNamespaceExample()
+    {
+        const QString guid = QStringLiteral("9b024349-ccf0-5f69-a609-6b82873eab3c");
+        for (const char *address : {"podnews.net/rss", "https://podnews.net/rss/", "http://podnews.net/rss//", " https://podnews.net/rss "})
+            QCOMPARE(CPodcastGuid::fromFeedAddress(QString::fromLatin1(address)), guid);
+        QVERIFY(CPodcastGuid::fromFeedAddress(QStringLiteral("https://podnews.net/rss2")) != guid);
+        // The query is part of the address.
+        QCOMPARE(CPodcastGuid::nameOfAddress(QStringLiteral("https://host/feed?id=1/")),
+                 QStringLiteral("host/feed?id=1"));
+    }
+
+    void fromFeedAddress_matchesPythonForTheCorpusPodcasts()
+    {
+        const QString corpus = QStringLiteral(TIDREL_CORPUS_DIR "/rss");
+        if (!QFileInfo::exists(corpus))
+            QSKIP("The feed corpus is not present");
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        if (python.isEmpty())
+            QSKIP("No python3 to compute the identities with");
+
+        QStringList addresses;
+        QStringList ours;
+        for (const QString &file : QDir(corpus).entryList(QDir::Files, QDir::Name)) {
+            CRssFeed feed;
+            if (!feed.LoadFromFile(QDir(corpus).filePath(file)) || !feed.HasNamespace(CFeedVocabulary::itunesNamespace()))
+                continue;
+            for (const FeedElement &link : feed.GetChannelElements(QStringLiteral("atom:link"))) {
+                if (link.attribute(QStringLiteral("rel")) == QLatin1String("self")) {
+                    addresses << link.attribute(QStringLiteral("href"));
+                    ours << CPodcastGuid::fromFeedAddress(addresses.last());
+                }
+            }
+        }
+        QVERIFY2(addresses.size() >= 4, qPrintable(addresses.join(u' ')));
+
+        // Python strips the address by its own reading of the rule.
+        QProcess process;
+        process.start(python, {QStringLiteral("-c"), QStringLiteral(
+            "import re, sys, uuid\n"
+            "space = uuid.UUID('ead4c236-bf58-58c6-a2c6-a6b28d128cb6')\n"
+            "for line in sys.stdin.read().splitlines():\n"
+            "    name = re.sub(r'^[A-Za-z][A-Za-z0-9+.-]*://', '', line.strip()).rstrip('/')\n"
+            "    print(uuid.uuid5(space, name))\n")});
+        process.write(addresses.join(u'\n').toUtf8() + '\n');
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(60000));
+        const QStringList theirs = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(ours, theirs);
     }
 };
 

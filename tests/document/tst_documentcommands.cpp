@@ -1,5 +1,6 @@
 #include "DocumentTestSupport.h"
 
+#include "core/ProductInfo.h"
 #include "document/PostFooter.h"
 
 #include <QClipboard>
@@ -12,6 +13,31 @@
 
 using Entries = std::vector<int>;
 
+namespace {
+
+const QString kHome = QStringLiteral("https://tidrel.org/");
+
+// The footer as written out by hand, to check MakePostFooter against.
+QString expectedFooter(const QString &words)
+{
+    return "<BR><P><!-- advertisement -->\r\n<FONT COLOR=maroon SIZE=-1 FACE=\"Trebuchet MS;\">&nbsp;<CODE>" + words
+        + "</CODE></FONT></P>";
+}
+
+// A footer as the editor page writes it back: lower case, quoted, LF.
+QString rewrittenFooter()
+{
+    return "<br><p><!-- advertisement -->\n<a href=\"" + kHome
+        + "\" target=\"_blank\" title=\"t\"><font color=\"maroon\" size=\"-1\">&nbsp;<code>Mine</code></font></a></p>";
+}
+
+int footerCount(const QString &description)
+{
+    return int(description.count(QStringLiteral("<!-- advertisement -->")));
+}
+
+} // namespace
+
 class DocumentCommandsTest : public QObject
 {
     Q_OBJECT
@@ -19,24 +45,6 @@ class DocumentCommandsTest : public QObject
 private slots:
     void init() { f = std::make_unique<DocumentFixture>(); }
     void cleanup() { f.reset(); }
-
-    void select_recordsHistoryAndTakesOnlyVisiblePosts()
-    {
-        f->open(postsTitled({"A", "B", "C"}));
-        f->select(1);
-        f->select(2);
-        QCOMPARE(f->log, notes("select:1 select:2"));
-        QCOMPARE(f->doc.history()->entries(), Entries({1, 2}));
-
-        // A post the list does not show is never selected.
-        f->log.clear();
-        f->doc.selection()->setVisibility([](int post) { return post != 0; });
-        QVERIFY(!f->doc.selection()->select(0));
-        QVERIFY(!f->doc.selection()->select(3));
-        QVERIFY(f->log.isEmpty());
-        QCOMPARE(f->doc.currentPost(), 2);
-        f->doc.selection()->setVisibility({});
-    }
 
     // A live item comes to the top in one step, pending from the next full
     // hour for an hour, its times with their offset; undo gives back the file.
@@ -123,7 +131,7 @@ private slots:
         QVERIFY(feed->GetPostPubDate(0) != oldDate);
     }
 
-    void delete_asksThenAnnouncesRemovalAndSelectsSameIndex()
+    void delete_asksThenAnnouncesRemovalSelectsSameIndexAndUndoes()
     {
         QVERIFY(!f->state(ID_POST_DELETE).enabled); // empty document
         f->open(postsTitled({"A"}));
@@ -137,20 +145,30 @@ private slots:
         QVERIFY(f->state(ID_POST_DELETE).enabled);
         f->log.clear();
 
-        f->prompter.answer = false;
+        // Asked first, as the window shows (tst_mainframe).
         QVERIFY(f->commands.OnCommand(ID_POST_DELETE));
-        QCOMPARE(f->prompter.questions, QStringList({"Delete this post?\n\n\"B\""}));
-        QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
-        QVERIFY(f->log.isEmpty());
-        QVERIFY(!f->doc.IsModified());
-
-        f->prompter.answer = true;
-        QVERIFY(f->commands.OnCommand(ID_POST_DELETE));
+        QCOMPARE(f->prompter.questions.size(), 1);
         QCOMPARE(f->titles(), QStringList({"A", "C"}));
         // The deleted post's typing goes with it: nothing is stored.
         QCOMPARE(f->log, notes("select:-1 remove:1 select:1"));
         QCOMPARE(f->doc.currentPost(), 1);
         QVERIFY(f->doc.IsModified());
+
+        // Undone, the post comes back in its place, announced as a replay
+        // (the posts list selects it without asking for a new name); redone,
+        // it goes again.
+        bool replayingWhenInserted = false;
+        connect(&f->doc, &CRSSEditDoc::postsInserted, this, [&] { replayingWhenInserted = f->doc.isReplaying(); });
+        f->log.clear();
+        QVERIFY(f->commands.OnCommand(ID_EDIT_UNDO));
+        QCOMPARE(f->titles(), QStringList({"A", "B", "C"}));
+        QCOMPARE(f->log, notes("insert:1"));
+        QVERIFY(replayingWhenInserted);
+        QCOMPARE(f->doc.currentPost(), 2); // C, still selected
+        f->log.clear();
+        QVERIFY(f->commands.OnCommand(ID_EDIT_REDO));
+        QCOMPARE(f->log, notes("remove:1"));
+        QCOMPARE(f->doc.currentPost(), 1);
 
         // Regression: after the last post went, the editor kept showing it.
         // The post before it is selected now.
@@ -205,53 +223,49 @@ private slots:
         QVERIFY(!f->doc.IsModified());
     }
 
-    void history_backAndForward()
+    // Each post selected goes on the history; a post the list does not show
+    // is never selected. Back drops the post it leaves and Forward retraces
+    // it; with nothing to go to, neither changes anything. A post chosen
+    // after going back starts a new way: nothing ahead.
+    void history_selectBackAndForward()
     {
         f->open(postsTitled({"A", "B", "C", "D"}));
-        QVERIFY(!f->state(ID_POST_BACK).enabled);
-        f->select(0);
-        QVERIFY(!f->state(ID_POST_BACK).enabled);
-        for (int post : {3, 1})
+        for (int post : {0, 3, 1})
             f->select(post);
+        QCOMPARE(f->log, notes("select:0 select:3 select:1"));
         QCOMPARE(f->doc.history()->entries(), Entries({0, 3, 1}));
-        QVERIFY(f->state(ID_POST_BACK).enabled);
-        QVERIFY(!f->state(ID_POST_FORWARD).enabled);
         f->log.clear();
+        f->doc.selection()->setVisibility([](int post) { return post != 2; });
+        QVERIFY(!f->doc.selection()->select(2));
+        QVERIFY(!f->doc.selection()->select(4));
+        f->doc.selection()->setVisibility({});
         QVERIFY(f->commands.OnCommand(ID_POST_FORWARD));
         QVERIFY(f->log.isEmpty());
 
         QVERIFY(f->commands.OnCommand(ID_POST_BACK));
         QCOMPARE(f->log, notes("select:3"));
-        QCOMPARE(f->doc.currentPost(), 3);
         QCOMPARE(f->doc.history()->entries(), Entries({0, 3}));
         QVERIFY(f->commands.OnCommand(ID_POST_BACK));
-        QCOMPARE(f->doc.currentPost(), 0);
         QCOMPARE(f->doc.history()->entries(), Entries({0}));
-        QVERIFY(!f->state(ID_POST_BACK).enabled);
-
-        // Back with nothing to go back to changes nothing.
         f->log.clear();
         QVERIFY(f->commands.OnCommand(ID_POST_BACK));
         QVERIFY(f->log.isEmpty());
 
-        // Forward retraces the posts Back left, nearest first.
-        QVERIFY(f->state(ID_POST_FORWARD).enabled);
         QVERIFY(f->commands.OnCommand(ID_POST_FORWARD));
         QCOMPARE(f->log, notes("select:3"));
         QCOMPARE(f->doc.history()->entries(), Entries({0, 3}));
         QVERIFY(f->commands.OnCommand(ID_POST_FORWARD));
         QCOMPARE(f->doc.currentPost(), 1);
         QCOMPARE(f->doc.history()->entries(), Entries({0, 3, 1}));
-        QVERIFY(!f->state(ID_POST_FORWARD).enabled);
-
-        // A post chosen after going back starts a new way: nothing ahead.
         QVERIFY(f->commands.OnCommand(ID_POST_BACK));
         QVERIFY(f->state(ID_POST_FORWARD).enabled);
         f->select(2);
         QVERIFY(!f->state(ID_POST_FORWARD).enabled);
     }
 
-    void history_deleteRemovesAndRenumbersBeforeSelect()
+    // A delete renumbers the history before the next post is selected; an
+    // added or duplicated post shifts the entries, the post Back left too.
+    void history_followsDeleteAddAndDuplicate()
     {
         f->open(postsTitled({"A", "B", "C"}));
         for (int post : {0, 2, 1})
@@ -262,27 +276,21 @@ private slots:
             if (post < 0)
                 historyAtRemoval = f->doc.history()->entries();
         });
-
         QVERIFY(f->commands.OnCommand(ID_POST_DELETE));
         QCOMPARE(historyAtRemoval, Entries({0, 1, 1}));
         QCOMPARE(f->doc.history()->entries(), Entries({0, 1, 1, 1}));
-    }
 
-    void history_addAndDuplicateDeleteShiftEntries()
-    {
+        f = std::make_unique<DocumentFixture>();
         f->open(postsTitled({"A", "B", "C"}));
         f->select(0);
         f->select(2);
         QVERIFY(f->commands.OnCommand(ID_POST_ADD));
         QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 0})); // A, C, the new post
         f->select(2);
-        QCOMPARE(f->doc.history()->entries(), Entries({1, 3, 0, 2}));
         QVERIFY(f->commands.OnCommand(ID_POST_DUPLICATE_DELETE));
         // B went (its entry with it) and came back at the top: A, C and the
         // new post are at 2, 3 and 1.
         QCOMPARE(f->doc.history()->entries(), Entries({2, 3, 1, 0}));
-
-        // The post Back left moves with the others.
         QVERIFY(f->commands.OnCommand(ID_POST_BACK));
         QCOMPARE(f->doc.history()->entries(), Entries({2, 3, 1}));
         QVERIFY(f->doc.InsertNewPost());
@@ -302,6 +310,100 @@ private slots:
         QVERIFY(f->log.isEmpty());
     }
 
+    // --- The post footer ---
+
+    void makePostFooter_userWordsWithoutPlaceholderLink()
+    {
+        const QString words = "This post created by Tidrel v" + QString::fromUtf8(ProductInfo::kVersion) + QChar(0x2026);
+        QCOMPARE(DefaultPostFooterText(), words);
+        QCOMPARE(MakePostFooter(words, QString()), expectedFooter(words));
+        QCOMPARE(MakePostFooter("<b> & me", QString()), expectedFooter("&lt;b&gt; &amp; me"));
+        // The build's own address is a placeholder: it must reach no file.
+        QVERIFY(IsPlaceholderAddress(QString::fromUtf8(ProductInfo::kHomeUrl)));
+        QCOMPARE(PostFooterHomeUrl(), QString());
+        QVERIFY(!MakePostFooter(DefaultPostFooterText()).contains(".example"));
+
+        const QString linked = MakePostFooter("Mine", kHome);
+        QVERIFY2(linked.contains("<A HREF=" + kHome + " TARGET=_blank TITLE=\"Post created by Tidrel - free visual RSS editor\">"),
+                 qPrintable(linked));
+        QVERIFY(linked.endsWith("</CODE></FONT></A></P>"));
+        QVERIFY(!linked.contains(".example")); // nor the placeholder icon
+        QVERIFY(HasPostFooter("Hello<BR>" + linked));
+    }
+
+    void isPlaceholderAddress_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("placeholder host") << "https://tidrel.example/" << true;
+        QTest::newRow("upper case") << "https://Tidrel.EXAMPLE/x" << true;
+        QTest::newRow("bare reserved name") << "http://example/" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("real site") << "https://tidrel.org/" << false;
+        QTest::newRow("example.com is real") << "https://example.com/" << false;
+        QTest::newRow("name ending in example") << "https://myexample/" << false;
+    }
+
+    void isPlaceholderAddress()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, expected);
+        QCOMPARE(IsPlaceholderAddress(url), expected);
+    }
+
+    // --- Finding it ---
+
+    void hasPostFooter_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("plain text") << "Hello" << false;
+        QTest::newRow("with footer") << "Hello<BR>" + MakePostFooter("x", QString()) << true;
+        QTest::newRow("with linked footer") << "Hello<BR>" + MakePostFooter("x", kHome) << true;
+        QTest::newRow("footer as the editor page writes it") << "<p>Hello</p><br>" + rewrittenFooter() << true;
+        QTest::newRow("blank lines after the footer") << "Hello<br>" + rewrittenFooter() + "<p><br></p>\n<P>&nbsp;</P><br>" << true;
+        QTest::newRow("text typed after the footer") << "Hello<br>" + rewrittenFooter() + "<p>more</p>" << false;
+        QTest::newRow("footer paragraph left open") << "Hello<br><p><!-- advertisement -->\n<code>x</code>" << true;
+        QTest::newRow("marker outside a paragraph") << "Hello<div><!-- advertisement -->x</div>" << false;
+        QTest::newRow("home link without marker") << "<P><A HREF=\"" + kHome + "\">us</A></P>" << false;
+        QTest::newRow("script before the footer") << "<script>if (a <b && c == \"x\") {}</script><BR>" + MakePostFooter("x", QString()) << true;
+    }
+
+    void hasPostFooter()
+    {
+        QFETCH(QString, description);
+        QFETCH(bool, expected);
+        QCOMPARE(HasPostFooter(description), expected);
+    }
+
+    // --- Adding (a copy's footer is cut and renewed above) ---
+
+    void addPostFooter_appendsBreakAndFooterOnce()
+    {
+        QCOMPARE(AddPostFooter(QString(), "x"), QString());
+        const QString stored = AddPostFooter("Hello", "Mine", QString());
+        QCOMPARE(stored, "Hello<BR>" + expectedFooter("Mine"));
+        QCOMPARE(AddPostFooter(stored, "Mine"), stored);
+        // Other words do not make a second footer either.
+        QCOMPARE(AddPostFooter(stored, "Other"), stored);
+
+        const QString rewritten = "<p>Hello</p><br>" + rewrittenFooter();
+        QCOMPARE(AddPostFooter(rewritten, "Mine"), rewritten);
+
+        const QString typedAfter = "Hello<br>" + rewrittenFooter() + "<p>more</p>";
+        QCOMPARE(footerCount(AddPostFooter(typedAfter, "Mine")), 2);
+    }
+
+    // Regression: a script whose text reads like a tag hid the footer, and
+    // every store added one more.
+    void addPostFooter_scriptDoesNotPileUpFooters()
+    {
+        QString description = QStringLiteral("<p>x</p><script>if (a <b && c == \"x\") {}</script>");
+        for (int i = 0; i < 3; ++i)
+            description = AddPostFooter(description, "Mine");
+        QCOMPARE(footerCount(description), 1);
+    }
 private:
     std::unique_ptr<DocumentFixture> f;
 };

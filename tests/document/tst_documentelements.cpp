@@ -1,18 +1,23 @@
 #include "DocumentTestSupport.h"
 
 #include "core/FeedVocabulary.h"
+#include "document/FieldPath.h"
 
 #include <QStandardPaths>
 #include <QUndoStack>
 
 // The document's door for the feed's elements: one change and one notice a
-// call, the Podcast switch, and new posts of a podcast.
+// call, the Podcast switch, and new posts of a podcast; and where the fields
+// of the properties pages find and put their values among the elements:
+// made when missing, removed when emptied, and whatever else the elements
+// hold left as it was.
 
 static const QString kExplicit = QStringLiteral("itunes:explicit");
 
-static FeedElement textElement(const QString &name, const QString &text)
+static FeedElement element(const QString &name, const QString &text = QString(),
+                           QList<QPair<QString, QString>> attributes = {}, std::vector<FeedElement> children = {})
 {
-    return FeedElement{name, {}, text, {}};
+    return FeedElement{name, std::move(attributes), text, std::move(children)};
 }
 
 class TestDocumentElements : public QObject
@@ -39,11 +44,11 @@ private slots:
         CRSSEditDoc &doc = fixture.doc;
         QVERIFY(doc.IsPodcast());
 
-        QVERIFY(doc.SetChannelElements(QStringLiteral("itunes:author"), {textElement(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
+        QVERIFY(doc.SetChannelElements(QStringLiteral("itunes:author"), {element(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
         QVERIFY(doc.IsModified());
-        QVERIFY(!doc.SetChannelElements(QStringLiteral("itunes:author"), {textElement(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
-        QVERIFY(doc.SetPostElements(1, QStringLiteral("itunes:episode"), {textElement(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
-        QVERIFY(!doc.SetPostElements(2, QStringLiteral("itunes:episode"), {textElement(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
+        QVERIFY(!doc.SetChannelElements(QStringLiteral("itunes:author"), {element(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
+        QVERIFY(doc.SetPostElements(1, QStringLiteral("itunes:episode"), {element(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
+        QVERIFY(!doc.SetPostElements(2, QStringLiteral("itunes:episode"), {element(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
         QCOMPARE(fixture.log, notes(QStringLiteral("header elements:1")));
 
         // A new post states the show's itunes:explicit.
@@ -54,9 +59,9 @@ private slots:
         QVERIFY2(doc.OnSaveDocument(fixture.path, &error), qPrintable(error));
         CRssFeed saved;
         QVERIFY(saved.LoadFromFile(fixture.path));
-        QCOMPARE(saved.GetPostElements(0, kExplicit), (std::vector{textElement(kExplicit, QStringLiteral("true"))}));
-        QCOMPARE(saved.GetPostElements(2, QStringLiteral("itunes:episode")), (std::vector{textElement(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
-        QCOMPARE(saved.GetChannelElements(QStringLiteral("itunes:author")), (std::vector{textElement(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
+        QCOMPARE(saved.GetPostElements(0, kExplicit), (std::vector{element(kExplicit, QStringLiteral("true"))}));
+        QCOMPARE(saved.GetPostElements(2, QStringLiteral("itunes:episode")), (std::vector{element(QStringLiteral("itunes:episode"), QStringLiteral("3"))}));
+        QCOMPARE(saved.GetChannelElements(QStringLiteral("itunes:author")), (std::vector{element(QStringLiteral("itunes:author"), QStringLiteral("Me"))}));
     }
 
     // A new post states the show's rating as directories read it today,
@@ -81,9 +86,9 @@ private slots:
         openXml(fixture, "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\"><channel>"
                          "<title>T</title><itunes:explicit>" + show.toUtf8() + "</itunes:explicit></channel></rss>");
         QVERIFY(fixture.doc.InsertNewPost());
-        const std::vector<FeedElement> expected = post.isEmpty() ? std::vector<FeedElement>() : std::vector{textElement(kExplicit, post)};
+        const std::vector<FeedElement> expected = post.isEmpty() ? std::vector<FeedElement>() : std::vector{element(kExplicit, post)};
         QCOMPARE(fixture.doc.feed()->GetPostElements(0, kExplicit), expected);
-        QCOMPARE(fixture.doc.feed()->GetChannelElements(kExplicit), (std::vector{textElement(kExplicit, show)}));
+        QCOMPARE(fixture.doc.feed()->GetChannelElements(kExplicit), (std::vector{element(kExplicit, show)}));
     }
 
     void setPodcast_declaresAndNamesTheFeedOnce_data()
@@ -147,6 +152,71 @@ private slots:
         QCOMPARE(doc.undoStack()->count(), 1);
         doc.undo();
         QCOMPARE(doc.feed()->PrintToString(), before);
+    }
+
+    // --- Field paths ---
+
+    void fieldPath_childText_madeKeptAndRemovedWithLastChild()
+    {
+        const CFieldPath url(QStringLiteral("image"), QStringLiteral("url"));
+        const CFieldPath title(QStringLiteral("image"), QStringLiteral("title"));
+        std::vector<FeedElement> images = url.withValue({}, QStringLiteral("http://example.org/a.png"));
+        QCOMPARE(images.size(), size_t(1));
+        QCOMPARE(images[0].name, QStringLiteral("image"));
+        QCOMPARE(url.valueOf(images), QStringLiteral("http://example.org/a.png"));
+
+        images = title.withValue(images, QStringLiteral("A"));
+        images = url.withValue(images, QString());
+        // The title keeps the image.
+        QCOMPARE(images.size(), size_t(1));
+        QCOMPARE(url.valueOf(images), QString());
+        QCOMPARE(title.valueOf(images), QStringLiteral("A"));
+        // Emptied, the image goes; clearing what is missing makes nothing.
+        QVERIFY(title.withValue(images, QString()).empty());
+        QVERIFY(title.withValue({}, QString()).empty());
+        QCOMPARE(CFieldPath(QStringLiteral("ttl")).withValue({element(QStringLiteral("ttl"), QStringLiteral("60"))},
+                                                               QStringLiteral("90"))[0].text,
+                 QStringLiteral("90"));
+    }
+
+    void fieldPath_selector_picksItsElementAndLeavesOthers()
+    {
+        CFieldPath self(QStringLiteral("atom:link"), QString(), QStringLiteral("href"));
+        self.where(QStringLiteral("rel"), QStringLiteral("self"));
+        const std::vector<FeedElement> links = {
+            element(QStringLiteral("atom:link"), {}, {{QStringLiteral("rel"), QStringLiteral("hub")}, {QStringLiteral("href"), QStringLiteral("http://hub.example.org/")}}),
+        };
+        QCOMPARE(self.valueOf(links), QString());
+
+        std::vector<FeedElement> changed = self.withValue(links, QStringLiteral("http://example.org/feed.xml"));
+        QCOMPARE(changed.size(), size_t(2));
+        QCOMPARE(changed[0], links[0]);
+        QCOMPARE(changed[1].attribute(QStringLiteral("rel")), QStringLiteral("self"));
+        QCOMPARE(self.valueOf(changed), QStringLiteral("http://example.org/feed.xml"));
+
+        // A type beside the address does not keep a cleared self link.
+        changed[1].setAttribute(QStringLiteral("type"), QStringLiteral("application/rss+xml"));
+        changed = self.withValue(changed, QString());
+        QCOMPARE(changed.size(), size_t(1));
+        QCOMPARE(changed[0], links[0]);
+    }
+
+    void fieldPath_attributeOfChild_nestedCategory()
+    {
+        const QString name = QStringLiteral("itunes:category");
+        const QString text = QStringLiteral("text");
+        const CFieldPath top(name, QString(), text);
+        const CFieldPath sub(name, name, text);
+        FeedElement category = element(name, {}, {{text, QStringLiteral("Technology")}});
+        sub.setValueIn(category, QStringLiteral("Podcasting"));
+        QCOMPARE(sub.valueIn(category), QStringLiteral("Podcasting"));
+        QCOMPARE(top.valueIn(category), QStringLiteral("Technology"));
+        QCOMPARE(category.children.size(), size_t(1));
+        sub.setValueIn(category, QStringLiteral("Gadgets"));
+        QCOMPARE(category.children.size(), size_t(1));
+        sub.setValueIn(category, QString());
+        QVERIFY(category.children.empty());
+        QCOMPARE(sub.key(), QStringLiteral("itunes:category/itunes:category@text"));
     }
 };
 

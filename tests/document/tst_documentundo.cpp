@@ -14,23 +14,7 @@ const QString kCorpus = QStringLiteral(TIDREL_CORPUS_DIR);
 // Comments and blank lines before posts and after them, and a channel
 // element after the posts: the places where a removed or added post leaves
 // or splits text.
-const char kCommentedFeed[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                              "<rss version=\"2.0\">\n"
-                              "  <channel>\n"
-                              "    <title>Commented</title>\n"
-                              "    <link>http://example.org/</link>\n"
-                              "\n"
-                              "    <!-- newest first -->\n"
-                              "    <item><title>One</title><guid>g1</guid></item>\n"
-                              "    <!-- two --><item>\n"
-                              "      <title>Two</title>\n"
-                              "      <link/>\n"
-                              "    </item>\n"
-                              "\n"
-                              "    <item><title>Three</title><description><![CDATA[<p>3</p>]]></description></item>\n"
-                              "    <language>en</language>\n"
-                              "  </channel>\n"
-                              "</rss>\n";
+const QString kCommentedFeed = QStringLiteral(TIDREL_TEST_DATA_DIR "/commented.xml");
 
 QByteArray hashOf(const CRssFeed *feed)
 {
@@ -179,8 +163,8 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<quint32>("seed");
-        QTest::newRow("commented") << QString() << 1u;
-        QTest::newRow("commented 2") << QString() << 2u;
+        QTest::newRow("commented") << kCommentedFeed << 1u;
+        QTest::newRow("commented 2") << kCommentedFeed << 2u;
         const QString rss = kCorpus + QStringLiteral("/rss/");
         const char *const files[] = {"comments-before-after-root-itunes_spreeblick.xml",
                                      "item-between-channel-categories_feedvalidator.xml",
@@ -198,12 +182,8 @@ private slots:
         if (qEnvironmentVariableIsSet("TIDREL_UNDO_SEED"))
             seed = quint32(qEnvironmentVariableIntValue("TIDREL_UNDO_SEED"));
         QTemporaryDir dir;
-        if (path.isEmpty()) {
-            path = dir.filePath(QStringLiteral("commented.xml"));
-            QVERIFY(writeFile(path, kCommentedFeed));
-        } else if (!QFileInfo::exists(path)) {
+        if (!QFileInfo::exists(path))
             QSKIP("The feed corpus is not present");
-        }
         const QByteArray original = readFile(path);
         CRSSEditDoc doc;
         QString error;
@@ -259,7 +239,8 @@ private slots:
 
     // Typing in one field of one post is one step; another field, another
     // post or a save starts the next. Undoing to the saved state clears the
-    // modified mark, and stepping away sets it again.
+    // modified mark (stepping away from it, the window's undo flow sets it
+    // again: tst_mainframe).
     void typing_mergesPerFieldAndPostAndFollowsCleanState()
     {
         DocumentFixture f;
@@ -294,44 +275,11 @@ private slots:
         // The post shows again, as it is now.
         QCOMPARE(f.log, notes("select:0 restore:0 description:0"));
         QCOMPARE(f.state(ID_EDIT_REDO).text, QStringLiteral("&Redo Edit Description"));
-        QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
-        QVERIFY(f.doc.IsModified());
-        while (stack->canUndo())
-            QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
-        QCOMPARE(f.titles(), QStringList({"A", "B"}));
-        QVERIFY(!f.state(ID_EDIT_UNDO).enabled);
-        QCOMPARE(f.state(ID_EDIT_UNDO).text, QStringLiteral("&Undo"));
 
         // Opening the file again forgets the steps.
         QVERIFY(f.doc.OnOpenDocument(f.path));
         QCOMPARE(stack->count(), 0);
         QVERIFY(!f.doc.IsModified());
-    }
-
-    // Undoing a delete puts the post back in its place, announced as a
-    // replay (the posts list selects it without asking for a new name);
-    // redoing it removes it again.
-    void deleteUndo_putsThePostBack()
-    {
-        DocumentFixture f;
-        f.open(postsTitled({"A", "B", "C"}));
-        f.select(1);
-        QVERIFY(f.commands.OnCommand(ID_POST_DELETE));
-        QCOMPARE(f.titles(), QStringList({"A", "C"}));
-        QCOMPARE(f.state(ID_EDIT_UNDO).text, QStringLiteral("&Undo Delete Post"));
-        bool replayingWhenInserted = false;
-        connect(&f.doc, &CRSSEditDoc::postsInserted, this, [&] { replayingWhenInserted = f.doc.isReplaying(); });
-        f.log.clear();
-        QVERIFY(f.commands.OnCommand(ID_EDIT_UNDO));
-        QCOMPARE(f.titles(), QStringList({"A", "B", "C"}));
-        QCOMPARE(f.log, notes("insert:1"));
-        QVERIFY(replayingWhenInserted);
-        QCOMPARE(f.doc.currentPost(), 2); // C, still selected
-        f.log.clear();
-        QVERIFY(f.commands.OnCommand(ID_EDIT_REDO));
-        QCOMPARE(f.titles(), QStringList({"A", "C"}));
-        QCOMPARE(f.log, notes("remove:1"));
-        QCOMPARE(f.doc.currentPost(), 1);
     }
 };
 

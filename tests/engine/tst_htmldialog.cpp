@@ -62,8 +62,7 @@ class TestHtmlDialog : public QObject
 private slots:
     void enterOnField_pressesOkAndCollectsValuesByControlType();
     void applyAndLinks_leaveDialogOpen_escCancelsAndKeepsCallersValues();
-    void pageWithoutRoles_ignoresEnterAndEsc();
-    void missingPage_cancels();
+    void pageWithoutRoles_ignoresEnterAndEsc_missingPageCancels();
     void animatedDialog_growsInSevenStepsAndCloses();
 };
 
@@ -136,7 +135,7 @@ void TestHtmlDialog::applyAndLinks_leaveDialogOpen_escCancelsAndKeepsCallersValu
     }
 }
 
-void TestHtmlDialog::pageWithoutRoles_ignoresEnterAndEsc()
+void TestHtmlDialog::pageWithoutRoles_ignoresEnterAndEsc_missingPageCancels()
 {
     CHtmlDialog dialog;
     DialogValues values;
@@ -153,13 +152,10 @@ void TestHtmlDialog::pageWithoutRoles_ignoresEnterAndEsc()
     });
     QCOMPARE(dialog.RunHtmlDialog(":/test/plain.html"), int(CHtmlDialog::ResultYes));
     QCOMPARE(values.value("name"), QVariant("first"));
-}
 
-void TestHtmlDialog::missingPage_cancels()
-{
-    CHtmlDialog dialog;
-    QCOMPARE(dialog.RunHtmlDialog(":/test/no-such-page.html"), int(CHtmlDialog::ResultCancel));
-    QVERIFY(!dialog.isVisible());
+    CHtmlDialog missing;
+    QCOMPARE(missing.RunHtmlDialog(":/test/no-such-page.html"), int(CHtmlDialog::ResultCancel));
+    QVERIFY(!missing.isVisible());
 }
 
 void TestHtmlDialog::animatedDialog_growsInSevenStepsAndCloses()

@@ -7,60 +7,6 @@ class TestDescriptionMarkup : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanSavedHtml_data()
-    {
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("expected");
-        auto row = [](const char *name, const char *saved, const char *expected) { QTest::newRow(name) << QString(saved) << QString(expected); };
-        row("body cut, outer line breaks and reference gone", "<html><head></head><body>\r\n<p>a&#x0A;b</p>\r\n</body></html>", "<p>ab</p>");
-        row("markers removed", "<body><p>He<!--StartSelection-->ll<!--EndSelection-->o</p></body>", "<p>Hello</p>");
-        row("upper-case reference and lower-case marker removed", "<body>x&#X0A;y<!--startselection-->z</body>", "xyz");
-        row("&QUOT; is not replaced", "<body>&QUOT;&quot;</body>", "&QUOT;\"");
-        row("references in a row and at the start", "<body>&#x0D;&#x0D;&#x0d;a&#x0D;&#x0A;b</body>", "ab");
-        row("no <body> keeps the beginning", "<p>a</p></body>tail", "<p>a</p>");
-        row("no </body> keeps the end", "head<body><p>a</p>\n", "<p>a</p>");
-        row("neither tag", "  <p>a</p>\t", "<p>a</p>");
-        row("upper-case body tags are not cut", "<BODY>a</BODY>", "<BODY>a</BODY>");
-        row("white space only", "<body> \r\n\t </body>", "");
-        row("inner line breaks and other references stay", "<body><p>a\r\nb &amp; &lt; &nbsp;</p></body>", "<p>a\r\nb &amp; &lt; &nbsp;</p>");
-        row("empty document", "", "");
-        row("marker pieces rejoin into nothing", "<body>&#x0<!--EndSelection-->A;</body>", "");
-    }
-
-    void cleanSavedHtml()
-    {
-        QFETCH(QString, saved);
-        QFETCH(QString, expected);
-        CleanSavedHtml(saved);
-        QCOMPARE(saved, expected);
-    }
-
-    void findNoCase_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<bool>("caseSensitive");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("ignoring case") << "abcABC" << "Bc" << 0 << false << 1;
-        QTest::newRow("from start index") << "abcABC" << "bc" << 2 << false << 4;
-        QTest::newRow("case-sensitive") << "abcABC" << "BC" << 0 << true << 4;
-        QTest::newRow("case-sensitive miss") << "abc" << "B" << 0 << true << -1;
-        QTest::newRow("not found") << "abc" << "x" << 0 << false << -1;
-        QTest::newRow("start at the match") << "xAx" << "a" << 1 << false << 1;
-        QTest::newRow("index of the original text") << QString::fromUtf8("\u0130x") << "x" << 0 << false << 1;
-    }
-
-    void findNoCase()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, pattern);
-        QFETCH(int, start);
-        QFETCH(bool, caseSensitive);
-        QFETCH(int, expected);
-        QCOMPARE(FindNoCase(text, pattern, start, caseSensitive), expected);
-    }
-
     void selectedFragment_data()
     {
         QTest::addColumn<QString>("saved");

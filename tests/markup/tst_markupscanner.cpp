@@ -226,43 +226,6 @@ private slots:
             read << int(source.nextChar());
         QCOMPARE(read, units + QList<int>({0, 0}));
     }
-
-    // --- Element extractor ---
-
-    void extractElements_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("elements");
-        auto row = [](const char *name, const QString &text, const QStringList &elements) { QTest::newRow(name) << text << elements; };
-        row("paragraph and text after it", "<P>a</P> tail", {"<P>a</P> tail"});
-        row("two paragraphs, name compared without case", "<p>one</p><p>two</p>", {"<p>one</p>", "<p>two</p>"});
-        row("no such element", "hello <b>world</b>", {});
-        row("nested markup rebuilt", "<P>x <A HREF=\"u\" TARGET=_blank>link</A></P>", {"<P>x <A HREF=\"u\" TARGET=\"_blank\">link</A></P>"});
-        row("attributes of the element land behind it", "<P class=c>t</P>", {"<P> class=\"c\"t</P>"});
-        row("start tags after the element are dropped", "<P>a</P><B>b</B>", {"<P>a</P>b</B>"});
-        row("open start tag closed before an end tag", "<P>a<BR></P>", {"<P>a<BR></P>"});
-        row("empty element tag", "<P>a<BR/>b</P>", {"<P>a<BR></BR>b</P>"});
-        row("comment skipped", "<P><!-- c -->\r\nx</P>", {"<P>\r\nx</P>"});
-        row("non-ascii text", "<P>gr\u00fc\u00df \u20ac</P>", {"<P>gr\u00fc\u00df \u20ac</P>"});
-        row("stops at the first error", "<P>a <B / c>d</P>", {"<P>a <B"});
-    }
-
-    // Found elements are added behind the strings already in the list.
-    void extractElements()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, elements);
-        QStringList found{"earlier"};
-        QVERIFY(ElementExtractor("P").ExtractElements(text, found));
-        QCOMPARE(found, QStringList({"earlier"}) + elements);
-    }
-
-    void extractElements_emptyTextFails()
-    {
-        QStringList found;
-        QVERIFY(!ElementExtractor("P").ExtractElements(QString(), found));
-        QVERIFY(found.isEmpty());
-    }
 };
 
 QTEST_APPLESS_MAIN(TestMarkupScanner)

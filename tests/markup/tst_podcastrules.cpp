@@ -90,42 +90,10 @@ private slots:
         // A description left empty describes nothing.
         QTest::newRow("empty description") << "<description> </description>" << "" << "<description>All about cats</description>"
                                            << "" << "channel-description-missing" << "description" << "";
+        // Every tag in its place, in the forms of the namespace's documents.
         QTest::newRow("every tag in its place")
-                << "<podcast:medium>podcast</podcast:medium>"
-                   "<podcast:funding url=\"https://cats.example.org/give\">Support the show!</podcast:funding>"
-                   "<podcast:person role=\"host\" img=\"https://cats.example.org/jo.jpg\">Jo</podcast:person>"
-                   "<podcast:location geo=\"geo:30.2672,97.7431\" osm=\"R113314\" country=\"US\">Austin, TX</podcast:location>"
-                   "<podcast:trailer pubdate=\"Thu, 01 Apr 2021 08:00:00 EST\" url=\"https://cats.example.org/t.mp3\" "
-                   "length=\"12345678\" type=\"audio/mpeg\" season=\"4\">Coming soon</podcast:trailer>"
-                   "<podcast:license url=\"https://cats.example.org/license\">my-license</podcast:license>"
-                   "<podcast:value type=\"lightning\" method=\"keysend\" suggested=\"0.00000005000\">"
-                   "<podcast:valueRecipient name=\"Jo\" type=\"node\" address=\"02d5c1bf\" split=\"100\"/></podcast:value>"
-                   "<podcast:podroll><podcast:remoteItem feedGuid=\"29cdca4a-32d8-56ba-b48b-09a011c5daa9\"/></podcast:podroll>"
-                   "<podcast:publisher><podcast:remoteItem medium=\"publisher\" feedGuid=\"003af0a0-6a45-55cf-b765-68e3d349551a\" "
-                   "feedUrl=\"https://cats.example.org/publisher.xml\"/></podcast:publisher>"
-                   "<podcast:updateFrequency rrule=\"FREQ=WEEKLY\" dtstart=\"2023-08-28T00:00:00.000Z\">Weekly</podcast:updateFrequency>"
-                   "<podcast:podping usesPodping=\"true\"/>"
-                   "<podcast:block id=\"google\">yes</podcast:block><podcast:block>no</podcast:block>"
-                   "<podcast:txt purpose=\"verify\">S6lpp-7ZCn8</podcast:txt>"
-                   "<podcast:chat server=\"irc.example.org\" protocol=\"irc\"/>"
-                   "<podcast:image href=\"https://cats.example.org/wide.jpg\" alt=\"Cats\" aspect-ratio=\"16/9\" width=\"1600\" purpose=\"social banner\"/>"
-                   "<podcast:liveItem status=\"live\" start=\"2021-09-26T07:30:00.000-0600\" end=\"2021-09-26T09:30:00-06:00\">"
-                   "<title>Live</title><guid>https://cats.example.org/live</guid>"
-                   "<podcast:contentLink href=\"https://cats.example.org/live\">Listen live</podcast:contentLink>"
-                   "<podcast:chat server=\"irc.example.org\" protocol=\"irc\"/></podcast:liveItem>"
-                << transcript.arg("text/vtt", " language=\"es\" rel=\"captions\"") + transcript.arg("text/html", "")
-                           + "<podcast:chapters url=\"https://cats.example.org/1.json\" type=\"application/json+chapters\"/>"
-                             "<podcast:soundbite startTime=\"73.0\" duration=\"60\">Why cats</podcast:soundbite>"
-                             "<podcast:season name=\"Kittens\">2</podcast:season><podcast:episode display=\"Ch.3\">315.5</podcast:episode>"
-                             "<podcast:alternateEnclosure type=\"audio/opus\" length=\"32400000\" bitrate=\"96000\" default=\"true\">"
-                             "<podcast:source uri=\"ipfs://someRandomFile\"/>"
-                             "<podcast:integrity type=\"sri\" value=\"sha384-ExVqijgYHm15\"/></podcast:alternateEnclosure>"
-                             "<podcast:socialInteract protocol=\"activitypub\" uri=\"https://cats.example.org/@jo/1\" priority=\"1\"/>"
-                             "<podcast:value type=\"lightning\" method=\"keysend\">"
-                             "<podcast:valueRecipient type=\"node\" address=\"02d5\" split=\"90\"/>"
-                             "<podcast:valueTimeSplit startTime=\"60\" duration=\"237\" remotePercentage=\"95\">"
-                             "<podcast:remoteItem itemGuid=\"x\" feedGuid=\"a94f5cc9-8c58-55fc-91fe-a324087a655b\"/>"
-                             "</podcast:valueTimeSplit></podcast:value>"
+                << QString::fromUtf8(readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/every-tag/channel.xml")))
+                << QString::fromUtf8(readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/every-tag/item.xml")))
                 << "" << "" << "" << "" << "";
 
         // Namespace and tag names

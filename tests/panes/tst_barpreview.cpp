@@ -138,42 +138,34 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(markedText(editor), QStringLiteral("plain [<b>]new[</b>]"));
     }
-    void showing_isNotTakenForTyping()
+    // Showing a post is no typing; typed text is stored without the line
+    // breaks the pane shows, and the pane keeps it as typed. With no post
+    // selected the pane shows nothing and takes no typing.
+    void showingAndTyping_storeOnlyWhatWasTyped()
     {
+        showPane();
         QSignalSpy modified(m_doc.get(), &CRSSEditDoc::modifiedChanged);
         QVERIFY(m_doc->selection()->select(0));
         QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>"));
-        QVERIFY(!m_doc->IsModified());
         QCOMPARE(modified.count(), 0);
-
-        // With no post selected the pane shows nothing and takes no typing.
-        m_doc->selection()->clear();
-        QCOMPARE(m_pane->editor()->toPlainText(), QString());
-        QVERIFY(m_pane->editor()->isReadOnly());
-        QVERIFY(m_doc->selection()->select(1));
-        QVERIFY(!m_pane->editor()->isReadOnly());
-    }
-    void typing_marksModifiedAndSendsText()
-    {
-        showPane();
-        QVERIFY(m_doc->selection()->select(0));
         m_pane->editor()->setFocus();
         QTest::keyClick(m_pane->editor(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(m_pane->editor(), QStringLiteral("z"));
-
-        QVERIFY(m_doc->IsModified());
         QCOMPARE(m_doc->undoStack()->count(), 1);
-        // Stored as typed, without the line breaks the pane shows.
         QCOMPARE(m_doc->feed()->GetPostDescription(0), QStringLiteral("a<p>b</p>z"));
-        // The pane keeps what the user typed; it is not laid out again.
         QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>z"));
-
         // A key in the pane right after an edit elsewhere, before the pane
         // showed that edit, keeps both.
         QVERIFY(m_doc->SetPostField(0, CRSSEditDoc::PostDescription, QStringLiteral("a<p>b</p>zy")));
         QTest::keyClick(m_pane->editor(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(m_pane->editor(), QStringLiteral("x"));
         QCOMPARE(m_doc->feed()->GetPostDescription(0), QStringLiteral("a<p>b</p>zyx"));
+
+        m_doc->selection()->clear();
+        QCOMPARE(m_pane->editor()->toPlainText(), QString());
+        QVERIFY(m_pane->editor()->isReadOnly());
+        QVERIFY(m_doc->selection()->select(1));
+        QVERIFY(!m_pane->editor()->isReadOnly());
     }
     void pane_usesTooltipColoursAndNormalWeight()
     {
@@ -182,20 +174,10 @@ private slots:
         QCOMPARE(colors.color(QPalette::Active, QPalette::Text), colors.color(QPalette::Active, QPalette::ToolTipText));
         QCOMPARE(m_pane->editor()->font().weight(), QFont::Normal);
     }
-    void closeButton_hidesAndStoresHidden()
-    {
-        showPane();
-        auto *caption = qobject_cast<CBarCaption *>(m_pane->titleBarWidget());
-        QVERIFY(caption);
-        auto *close = caption->findChild<QToolButton *>();
-        QVERIFY(close);
-        QTest::mouseClick(close, Qt::LeftButton);
-
-        QVERIFY(m_pane->isHidden());
-        QCOMPARE(PreviewBarSetting::value(), 0);
-        QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
-    }
-    void caption_runsAlongLeftSideWhenDockedAtBottom()
+    // Docked at the bottom the caption runs along the left side, floating
+    // along the top; the pane shrinks to its caption, floating a little
+    // less far. The caption's close button hides the pane for good.
+    void caption_followsDockingAndClosesThePane()
     {
         showPane();
         QWidget *caption = m_pane->titleBarWidget();
@@ -203,13 +185,26 @@ private slots:
         QTRY_VERIFY(caption->height() > caption->width());
         QCOMPARE(caption->x(), 0);
         QVERIFY(m_pane->editor()->geometry().left() >= caption->geometry().right());
+        m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
+        QTRY_COMPARE(m_pane->height(), 32);
 
         m_pane->setFloating(true);
         QVERIFY(!m_pane->hasVerticalCaption());
         QTRY_VERIFY(caption->width() > caption->height());
+        m_pane->resize(1, 1);
+        QCOMPARE(m_pane->size(), QSize(37, 32));
 
         m_pane->setFloating(false);
         QVERIFY(m_pane->hasVerticalCaption());
+        m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
+        QTRY_COMPARE(m_pane->height(), 32);
+
+        auto *close = caption->findChild<QToolButton *>();
+        QVERIFY(qobject_cast<CBarCaption *>(caption) && close);
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(m_pane->isHidden());
+        QCOMPARE(PreviewBarSetting::value(), 0);
+        QCOMPARE(ReadIniInt(GetSettingsPath(), QStringLiteral("Settings"), QStringLiteral("PreviewBar"), -1), 0);
     }
     void caption_activeWhileFocusInside()
     {
@@ -226,21 +221,6 @@ private slots:
         QTRY_VERIFY(!m_pane->isActive());
         QCOMPARE(activeChanges.count(), 2);
     }
-    void minimumSize_largerWhenFloating()
-    {
-        showPane();
-        m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
-        QTRY_COMPARE(m_pane->height(), 32);
-
-        m_pane->setFloating(true);
-        m_pane->resize(1, 1);
-        QCOMPARE(m_pane->size(), QSize(37, 32));
-
-        m_pane->setFloating(false);
-        m_host->resizeDocks({m_pane}, {1}, Qt::Vertical);
-        QTRY_COMPARE(m_pane->height(), 32);
-    }
-
 private:
     void showPane()
     {

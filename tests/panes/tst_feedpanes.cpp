@@ -146,7 +146,7 @@ private slots:
         CMainFrame *main = m_window->main.get();
         pressCtrl(Qt::Key_P);
         QVERIFY(feed->previewBar()->isHidden());
-        QCOMPARE(previewBarOnDisk(GetSettingsPath()), 0);
+        QCOMPARE(ReadIniInt(GetSettingsPath(), QStringLiteral("Settings"), QStringLiteral("PreviewBar"), -1), 0);
         QVERIFY(!main->action(ID_VIEW_PREVIEW)->isChecked());
         QVERIFY(main->action(ID_VIEW_POSTS_BAR)->isChecked());
 
@@ -160,7 +160,7 @@ private slots:
 
         pressCtrl(Qt::Key_P);
         QVERIFY(!feed->previewBar()->isHidden());
-        QCOMPARE(previewBarOnDisk(GetSettingsPath()), 1);
+        QCOMPARE(ReadIniInt(GetSettingsPath(), QStringLiteral("Settings"), QStringLiteral("PreviewBar"), -1), 1);
     }
     void typingInPreview_marksModifiedAndReachesEditor()
     {

@@ -228,16 +228,6 @@ void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEd
     diff = file.saveAgain();
     QVERIFY2(diff.added.join('\n').contains("text=\"Podcasting\""), diff.added.join('\n').constData());
     QVERIFY2(!diff.removed.join('\n').contains("Video Games"), diff.removed.join('\n').constData());
-
-    // The file read anew holds every edit.
-    CRssFeed saved;
-    QString error;
-    QVERIFY2(saved.LoadFromFile(path, &error), qPrintable(error));
-    QCOMPARE(saved.GetChannelField("copyright"), QStringLiteral("2008-2026 Giant Bomb"));
-    QCOMPARE(saved.GetChannelElements(QStringLiteral("image")).at(0).childText(QStringLiteral("width")),
-             QStringLiteral("200"));
-    QVERIFY(saved.GetChannelElements(QStringLiteral("language")).empty());
-    QCOMPARE(saved.GetPostCount(), 730);
 }
 
 void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
@@ -359,13 +349,6 @@ void TestFeedProperties::postDetails_showsEpisodeTagsAndSavesOnlyEdits()
     QTRY_COMPARE(details->form()->post(), document->currentPost());
     QCOMPARE(enclosures->table()->rowCount(), 1);
     QCOMPARE(rowOf(enclosures, 0), QStringList({QString(), QString(), QString()}));
-
-    CRssFeed saved;
-    QString error;
-    QVERIFY2(saved.LoadFromFile(path, &error), qPrintable(error));
-    QCOMPARE(saved.GetPostElements(0, QStringLiteral("enclosure")).at(0).attribute(QStringLiteral("length")),
-             QStringLiteral("about 8 MB"));
-    QCOMPARE(saved.GetPostElements(1, QStringLiteral("itunes:episode")).at(0).text, QStringLiteral("12"));
 }
 
 void TestFeedProperties::podcastBox_declaresNamespacesOnceAndShowsPodcastPage()

@@ -27,7 +27,8 @@
 #include <QUndoStack>
 
 // Post Details for the podcast's own kinds of content: a live item's
-// status, start and end, and the chapters editor with its file.
+// status, start and end, and the chapters editor with its file; and the
+// marks of the posts list, a live item's and a link's.
 
 namespace {
 
@@ -40,17 +41,6 @@ void typeInto(QLineEdit *line, const QString &text)
     line->selectAll();
     QTest::keyClicks(line, text);
     QTest::keyClick(line, Qt::Key_Return);
-}
-
-// A podcast feed of one episode whose chapters are at `chaptersUrl`.
-QByteArray episodeFeed(const QString &chaptersUrl)
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\" "
-           "xmlns:podcast=\"https://podcastindex.org/namespace/1.0\">\n<channel>\n<title>Show</title>\n"
-           "<item>\n<title>One</title>\n<guid isPermaLink=\"false\">one</guid>\n"
-           "<podcast:chapters url=\"" + chaptersUrl.toUtf8() + "\" type=\"application/json+chapters\"/>\n"
-           "</item>\n</channel>\n</rss>\n";
 }
 
 // Answers the next question a message box asks with `button`, and keeps the
@@ -71,14 +61,6 @@ void answerNextQuestion(QMessageBox::StandardButton button, QString *asked)
     timer->start();
 }
 
-// The small podcast that meets every rule, copied to `dir` and opened.
-bool openCleanPodcast(const QTemporaryDir &dir, CRSSEditDoc *doc, QString *path)
-{
-    *path = dir.filePath(QStringLiteral("show.xml"));
-    return QFile::copy(kCleanPodcast, *path) && QFile::setPermissions(*path, QFile::ReadOwner | QFile::WriteOwner)
-           && doc->OnOpenDocument(*path);
-}
-
 } // namespace
 
 class LiveItemAndChaptersTest : public QObject
@@ -86,6 +68,55 @@ class LiveItemAndChaptersTest : public QObject
     Q_OBJECT
 
 private slots:
+    // --- The posts list's marks of links ---
+
+    void extensionOfLink_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("extension");
+
+        QTest::newRow("empty link") << QString() << ".";
+        QTest::newRow("mail link without a dot") << "mailto:someone@example" << ".";
+        QTest::newRow("only a leading dot") << ".profile" << ".";
+        QTest::newRow("html with anchor") << "http://example.org/page.html#top" << ".htm";
+        QTest::newRow("html upper case") << "http://example.org/PAGE.HTML" << ".htm";
+        QTest::newRow("shtml") << "http://example.org/index.shtml" << ".htm";
+        QTest::newRow("php") << "http://example.org/index.php" << ".htm";
+        QTest::newRow("php with query") << "http://example.org/index.php?id=5" << ".htm";
+        QTest::newRow("archive") << "http://example.org/files/setup.zip" << ".zip";
+        QTest::newRow("archive upper case") << "http://example.org/files/SETUP.ZIP" << ".zip";
+        QTest::newRow("pdf") << "http://example.org/paper.pdf" << ".pdf";
+        QTest::newRow("digits after the last dot") << "http://example.org/news/2024.05" << ".htm";
+        QTest::newRow("digits and query signs") << "http://example.org/a.1?&2" << ".htm";
+        QTest::newRow("host only") << "http://example.org" << ".org";
+        QTest::newRow("path after the host") << "http://example.org/about" << ".htm";
+        QTest::newRow("long extension of a plain file name") << "notes.markdown" << ".markdown";
+        QTest::newRow("digits of a plain file name") << "version.2024" << ".2024";
+        QTest::newRow("folder with a dot") << "C:\\my.folder\\file" << ".folder\\file";
+        QTest::newRow("unix folder with a dot") << "/home/me/my.folder/file" << ".folder/file";
+        QTest::newRow("anchor cut before the web page test") << "page.PHP#x" << ".htm";
+    }
+    void extensionOfLink()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, extension);
+        QCOMPARE(PostIcon::extensionOfLink(link), extension);
+    }
+
+    void iconOfLink_webPagesAndArchivesUseProgramIcons()
+    {
+        const QIcon page = PostIcon::iconOfLink(QStringLiteral("http://example.org/page.html"));
+        const QIcon archive = PostIcon::iconOfLink(QStringLiteral("http://example.org/setup.zip"));
+        QVERIFY(!page.isNull());
+        QVERIFY(!archive.isNull());
+        QVERIFY(page.cacheKey() != archive.cacheKey());
+        // Both drawn for the list's 16-pixel rows.
+        QCOMPARE(page.actualSize(QSize(16, 16)), QSize(16, 16));
+        QCOMPARE(archive.actualSize(QSize(16, 16)), QSize(16, 16));
+        // An address that is no file is a web page too.
+        QCOMPARE(PostIcon::iconOfLink(QStringLiteral("http://example.org/news/")).cacheKey(), page.cacheKey());
+    }
+
     // --- Live items ---
 
     // A live item's row has the mark of its status and, without a date of
@@ -151,6 +182,11 @@ private slots:
         QCOMPARE(doc.undoStack()->count(), 2);
         auto *note = live->findChild<QLabel *>(QStringLiteral("liveItem@start-note"));
         QVERIFY(note && !note->isVisibleTo(live));
+        // A time without its zone is noted too; the forms themselves are the
+        // namespace table's (tst_podcastnamespace).
+        typeInto(live->start(), QStringLiteral("2026-12-24T18:00:00"));
+        QVERIFY(note->isVisibleTo(live));
+        QVERIFY2(note->text().contains(QStringLiteral("time zone")), qPrintable(note->text()));
         typeInto(live->start(), QStringLiteral("24.12.2026 18:00"));
         QVERIFY(note->isVisibleTo(live));
         QCOMPARE(doc.feed()->GetPostAttribute(0, QStringLiteral("start")), QStringLiteral("24.12.2026 18:00"));
@@ -164,34 +200,15 @@ private slots:
         QCOMPARE(doc.feed()->PrintToString(), readFile(kLiveFeed));
     }
 
-    void timeNotes_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<bool>("fine");
-        QTest::newRow("offset") << "2021-09-26T07:30:00+01:00" << true;
-        QTest::newRow("offset without colon, milliseconds") << "2021-09-26T07:30:00.000-0600" << true;
-        QTest::newRow("utc, no seconds") << "2021-09-26T07:30Z" << true;
-        QTest::newRow("empty") << "" << true;
-        QTest::newRow("no time zone") << "2021-09-26T07:30:00" << false;
-        QTest::newRow("no such day") << "2021-02-30T07:30:00Z" << false;
-        QTest::newRow("rfc 822") << "Sun, 26 Sep 2021 07:30:00 GMT" << false;
-    }
-
-    void timeNotes()
-    {
-        QFETCH(QString, value);
-        QFETCH(bool, fine);
-        QCOMPARE(CLiveItemFields::noteOnTime(value).isEmpty(), fine);
-    }
-
     // A new live item meets the podcast rules as it comes: its content
     // link is the show's web site, in Post Details to be changed.
     void newLiveItem_passesThePodcastCheck()
     {
         QTemporaryDir dir;
         CRSSEditDoc doc;
-        QString path;
-        QVERIFY(openCleanPodcast(dir, &doc, &path));
+        const QString path = dir.filePath(QStringLiteral("show.xml"));
+        QVERIFY(QFile::copy(kCleanPodcast, path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)
+                && doc.OnOpenDocument(path));
         CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
         bar.show();
         QVERIFY(doc.InsertNewLiveItem());
@@ -314,12 +331,16 @@ private slots:
 
     // Chapters on the web are saved to a file in the media folder, and the
     // post's address follows it to the media base address; undo puts the
-    // old address back. A local address opens its file.
+    // old address back. A local address opens its file. A post without
+    // chapters gets the tag of the address publishing gives its new file; a
+    // file publishing would not place is named by no address: the dialog
+    // says why.
     void postDetails_editChaptersOfTheCurrentPost()
     {
         QTemporaryDir dir;
         const QString feedPath = dir.filePath(QStringLiteral("show.xml"));
-        const QByteArray original = episodeFeed(QStringLiteral("https://cdn.example.org/ep1/chapters.json"));
+        // One episode, whose chapters are on the web.
+        const QByteArray original = readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/episode-chapters.xml"));
         QVERIFY(writeFile(feedPath, original));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("media")));
         PublishTarget target;
@@ -360,71 +381,50 @@ private slots:
         QCOMPARE(doc.feed()->PrintToString(), original);
         dialog->close();
 
-        // Without a media base address the web address stays: the file
-        // beside the feed is to be uploaded there.
-        CPublishSettings::remove(feedPath);
+        // A new post's file in the media folder: the tag, with its type.
+        QVERIFY(doc.InsertNewPost());
+        doc.selection()->select(0);
         bar.editChapters();
         dialog = bar.findChildren<CChaptersDlg *>().constLast();
-        QCOMPARE(dialog->pathEdit()->text(), dir.filePath(QStringLiteral("chapters.json")));
-        QVERIFY(dialog->message()->text().contains(QStringLiteral("upload")));
-        QVERIFY(dialog->save());
-        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("chapters.json"))));
-        QCOMPARE(doc.feed()->PrintToString(), original);
-        QVERIFY(!doc.undoStack()->canUndo());
-    }
-
-    // Chapters saved in the media folder are named by the address
-    // publishing gives them, and the podcast still meets every rule. A
-    // file publishing would not place is named by no path on this machine:
-    // the dialog says why.
-    void editChapters_writesThePublishedAddress()
-    {
-        QTemporaryDir dir;
-        CRSSEditDoc doc;
-        QString path;
-        QVERIFY(openCleanPodcast(dir, &doc, &path));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("media")));
-        PublishTarget target;
-        target.destination = QStringLiteral("file:///srv/show/");
-        target.mediaBaseUrl = QStringLiteral("https://cats.example.org/media");
-        target.mediaFolder = dir.filePath(QStringLiteral("media"));
-        CPublishSettings::save(path, target);
-        CBarPostDetails bar(QStringLiteral("Post Details"), &doc);
-        bar.show();
-        doc.selection()->select(0);
-
-        bar.editChapters();
-        auto *dialog = bar.findChild<CChaptersDlg *>();
-        QVERIFY(dialog);
-        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("media/1.chapters.json")));
+        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("media/2.chapters.json")));
         dialog->addChapter();
-        dialog->table()->item(0, CChaptersDlg::TitleColumn)->setText(QStringLiteral("Hello"));
         QVERIFY(dialog->save());
         dialog->close();
-        const std::vector<FeedElement> tag = doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters"));
-        QCOMPARE(tag.size(), size_t(1));
-        QCOMPARE(tag[0].attribute(QStringLiteral("url")), QStringLiteral("https://cats.example.org/media/1.chapters.json"));
-        QVERIFY(doc.OnSaveDocument(path));
-        QCOMPARE(podcastProblems(path), QString());
+        const std::vector<FeedElement> added = doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters"));
+        QCOMPARE(added.size(), size_t(1));
+        QCOMPARE(added[0].attribute(QStringLiteral("url")), QStringLiteral("https://show.example.org/media/2.chapters.json"));
+        QCOMPARE(added[0].attribute(QStringLiteral("type")), QStringLiteral("application/json+chapters"));
 
         // Beside the feed, outside the media folder: not published.
         QVERIFY(doc.InsertNewPost());
         doc.selection()->select(0);
         bar.editChapters();
         dialog = bar.findChildren<CChaptersDlg *>().constLast();
-        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("2.chapters.json")));
+        dialog->pathEdit()->setText(dir.filePath(QStringLiteral("3.chapters.json")));
         QVERIFY(dialog->save());
         QVERIFY2(dialog->message()->text().contains(QStringLiteral("outside")), qPrintable(dialog->message()->text()));
-        QCOMPARE(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).size(), size_t(0));
+        QVERIFY(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).empty());
         dialog->close();
 
-        // No media base address: nothing to publish under.
-        CPublishSettings::remove(path);
+        // Without a media base address a post without chapters has nothing
+        // to publish under, and the episode's web address stays: the file
+        // beside the feed is to be uploaded there.
+        CPublishSettings::remove(feedPath);
         bar.editChapters();
         dialog = bar.findChildren<CChaptersDlg *>().constLast();
         QVERIFY(dialog->save());
         QVERIFY2(dialog->message()->text().contains(QStringLiteral("media base address")), qPrintable(dialog->message()->text()));
-        QCOMPARE(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).size(), size_t(0));
+        QVERIFY(doc.feed()->GetPostElements(0, QStringLiteral("podcast:chapters")).empty());
+        dialog->close();
+        doc.selection()->select(2);
+        bar.editChapters();
+        dialog = bar.findChildren<CChaptersDlg *>().constLast();
+        QCOMPARE(dialog->pathEdit()->text(), dir.filePath(QStringLiteral("chapters.json")));
+        QVERIFY(dialog->message()->text().contains(QStringLiteral("upload")));
+        QVERIFY(dialog->save());
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("chapters.json"))));
+        QCOMPARE(doc.feed()->GetPostElements(2, QStringLiteral("podcast:chapters")).at(0).attribute(QStringLiteral("url")),
+                 QStringLiteral("https://cdn.example.org/ep1/chapters.json"));
     }
 };
 

@@ -34,7 +34,8 @@ namespace {
 
 const QString kCorpus = QStringLiteral(TIDREL_CORPUS_DIR "/rss/");
 
-// An open feed with the window that edits the scope's tags.
+// An open feed, a copy of the file `source` or a new one ("new"), with the
+// window that edits the scope's tags.
 struct Feed
 {
     bool open(const QString &source, const QString &scope)
@@ -45,7 +46,7 @@ struct Feed
             if (!doc.OnNewDocument({QStringLiteral("New show"), QStringLiteral("https://new.example.org/"), QString()})
                 || !doc.SetPodcast(true) || !doc.InsertNewPost() || !doc.OnSaveDocument(path, &error))
                 return false;
-        } else if (!QFile::copy(kCorpus + source, path) || !doc.OnOpenDocument(path, &error)) {
+        } else if (!QFile::copy(source, path) || !doc.OnOpenDocument(path, &error)) {
             qWarning() << error;
             return false;
         }
@@ -354,7 +355,7 @@ void TestPodcastTags::setSaveClear_changesTheFileOnlyAtTheTag()
     if (source != QLatin1String("new") && !QFile::exists(kCorpus + source))
         QSKIP("The feed corpus is not here");
     Feed feed;
-    QVERIFY(feed.open(source, scope));
+    QVERIFY(feed.open(source == QLatin1String("new") ? source : kCorpus + source, scope));
     const std::vector<FeedElement> before = feed.elements(scope, element);
 
     // --- Set through the fields and tables ---
@@ -412,22 +413,9 @@ void TestPodcastTags::everyTag_readsIntoItsFieldsAndSavesUnchanged()
 {
     for (const QString &scope : {QStringLiteral("channel"), QStringLiteral("post")}) {
         Feed feed;
-        QVERIFY(QFile::copy(QStringLiteral(TIDREL_TEST_DATA_DIR "/podcast-every-tag.xml"), feed.dir.filePath(QStringLiteral("every.xml"))));
+        QVERIFY(feed.open(QStringLiteral(TIDREL_TEST_DATA_DIR "/podcast-every-tag.xml"), scope));
+        QWidget *window = feed.window;
         QString error;
-        feed.path = feed.dir.filePath(QStringLiteral("every.xml"));
-        QFile::setPermissions(feed.path, QFile::ReadOwner | QFile::WriteOwner);
-        feed.original = readFile(feed.path);
-        QVERIFY2(feed.doc.OnOpenDocument(feed.path, &error), qPrintable(error));
-        QWidget *window = nullptr;
-        if (scope == QLatin1String("channel")) {
-            feed.properties = std::make_unique<CFeedPropertiesWnd>(&feed.doc);
-            window = feed.properties.get();
-        } else {
-            feed.details = std::make_unique<CBarPostDetails>(QStringLiteral("Post Details"), &feed.doc);
-            window = feed.details.get();
-        }
-        window->show();
-        feed.doc.selection()->select(0);
 
         Shown shown;
         collectShown(window, &shown);

@@ -32,12 +32,7 @@ public:
         const QString apache = QStringLiteral("/usr/sbin/apache2");
         if (!QFile::exists(apache) || !QFile::exists(module("dav_fs")))
             return QStringLiteral("Apache with mod_dav is not installed: run scripts/install-deps.sh");
-        if (https && QProcess::execute(QStringLiteral("openssl"),
-                                       {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                                        QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                                        QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-                                        QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"),
-                                        path(QStringLiteral("server.key")), QStringLiteral("-out"), certificate()}) != 0)
+        if (https && !makeServerCertificate(path(QStringLiteral("server.key")), certificate()))
             return QStringLiteral("openssl could not make a certificate");
         // Run as root, Apache serves as www-data, which must reach the folder.
         QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7755));
@@ -52,11 +47,11 @@ public:
         probe.close();
         writeFile(path(QStringLiteral("basic.users")),
                   QByteArray(kUser) + ":{SHA}" + QCryptographicHash::hash(kPassword, QCryptographicHash::Sha1).toBase64() + '\n');
-        const QByteArray realm = "publishing";
+        const QByteArray realm = "publishing"; // the AuthName of data/httpd.conf
         writeFile(path(QStringLiteral("digest.users")),
                   QByteArray(kUser) + ':' + realm + ':'
                       + QCryptographicHash::hash(QByteArray(kUser) + ':' + realm + ':' + kPassword, QCryptographicHash::Md5).toHex() + '\n');
-        writeFile(path(QStringLiteral("httpd.conf")), config(realm, https));
+        writeFile(path(QStringLiteral("httpd.conf")), config(https));
         m_process.setProcessChannelMode(QProcess::ForwardedChannels);
         m_process.start(apache, {QStringLiteral("-f"), path(QStringLiteral("httpd.conf")), QStringLiteral("-DFOREGROUND")});
         if (!m_process.waitForStarted())
@@ -93,33 +88,18 @@ private:
         return QStringLiteral("/usr/lib/apache2/modules/mod_%1.so").arg(QString::fromLatin1(name));
     }
 
-    QByteArray config(const QByteArray &realm, bool https) const
+    // data/httpd.conf, with the lines HTTPS and a server run as root add.
+    QByteArray config(bool https) const
     {
-        QByteArray text = "Listen 127.0.0.1:" + QByteArray::number(m_port) + "\n";
-        QList<const char *> modules{"mpm_event", "authz_core", "authz_user", "authn_core", "authn_file", "auth_basic",
-                                    "auth_digest", "dav", "dav_fs", "mime"};
+        QString more;
         if (https)
-            modules.append({"socache_shmcb", "ssl"});
-        for (const char *name : modules)
-            text += "LoadModule " + QByteArray(name) + "_module " + module(name).toUtf8() + "\n";
-        const QByteArray dir = m_dir.path().toUtf8();
-        if (https)
-            text += "SSLEngine on\nSSLCertificateFile " + certificate().toUtf8() + "\nSSLCertificateKeyFile " + dir + "/server.key\n";
-        text += "ServerName 127.0.0.1\n"
-                "PidFile " + dir + "/httpd.pid\n"
-                "DefaultRuntimeDir " + dir + "\n"
-                "ErrorLog " + dir + "/error.log\n"
-                "TypesConfig /etc/mime.types\n"
-                "DAVLockDB " + dir + "/lock/dav\n"
-                "DocumentRoot " + dir + "/www\n";
+            more += QStringLiteral("LoadModule socache_shmcb_module %1\nLoadModule ssl_module %2\nSSLEngine on\n"
+                                   "SSLCertificateFile %3\nSSLCertificateKeyFile %4\n")
+                        .arg(module("socache_shmcb"), module("ssl"), certificate(), path(QStringLiteral("server.key")));
         if (geteuid() == 0)
-            text += "User www-data\nGroup www-data\n";
-        text += "<Directory " + dir + "/www>\n  DAV On\n  Require all granted\n</Directory>\n"
-                "<Location /basic>\n  AuthType Basic\n  AuthName " + realm + "\n  AuthUserFile " + dir
-            + "/basic.users\n  Require valid-user\n</Location>\n"
-                "<Location /digest>\n  AuthType Digest\n  AuthName " + realm + "\n  AuthDigestProvider file\n"
-                "  AuthUserFile " + dir + "/digest.users\n  Require valid-user\n</Location>\n";
-        return text;
+            more += QStringLiteral("User www-data\nGroup www-data\n");
+        const QString text = QString::fromUtf8(readFile(QStringLiteral(TIDREL_TESTS_DIR "/publishing/data/httpd.conf")));
+        return text.arg(QString::number(m_port), m_dir.path(), more).toUtf8();
     }
 
     QTemporaryDir m_dir;

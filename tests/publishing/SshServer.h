@@ -41,18 +41,8 @@ public:
             return QStringLiteral("no free port");
         m_port = probe.serverPort();
         probe.close();
-        const QByteArray config = "Port " + QByteArray::number(m_port) + "\n"
-            "ListenAddress 127.0.0.1\n"
-            "HostKey " + path(QStringLiteral("host_key")).toUtf8() + "\n"
-            "AuthorizedKeysFile " + path(QStringLiteral("authorized_keys")).toUtf8() + "\n"
-            "PidFile none\n"
-            "PermitRootLogin yes\n"
-            "StrictModes no\n"
-            "UsePAM no\n"
-            "PasswordAuthentication no\n"
-            "KbdInteractiveAuthentication no\n"
-            "Subsystem sftp internal-sftp\n";
-        writeFile(path(QStringLiteral("sshd_config")), config);
+        const QString config = QString::fromUtf8(readFile(QStringLiteral(TIDREL_TESTS_DIR "/publishing/data/sshd_config")));
+        writeFile(path(QStringLiteral("sshd_config")), config.arg(m_port).arg(m_dir.path()).toUtf8());
 
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.start(sshd, {QStringLiteral("-D"), QStringLiteral("-e"), QStringLiteral("-f"), path(QStringLiteral("sshd_config"))});

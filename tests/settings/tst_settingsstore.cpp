@@ -7,7 +7,7 @@
 
 // Settings.ini read and written line by line. Web site titles read back
 // through the title cache (blanks, long titles, keys with "=") are checked
-// in tst_webtitlecache.
+// in tst_webtitlefetcher.
 class TestSettingsStore : public QObject
 {
     Q_OBJECT
@@ -180,13 +180,6 @@ private slots:
         const PostFooterSetting read = PostFooterSetting::load();
         QVERIFY(read.enabled);
         QCOMPARE(read.text, footer.text);
-
-        footer.enabled = false;
-        footer.text.clear();
-        QVERIFY(footer.save());
-        QCOMPARE(readSettingsFile(), QByteArray("[Settings]\nPreviewBar=0\nPostFooter=0\nPostFooterText=\n"));
-        QVERIFY(!PostFooterSetting::load().enabled);
-        QCOMPARE(PostFooterSetting::load().text, QString());
     }
 };
 

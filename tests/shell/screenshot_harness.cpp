@@ -1,27 +1,6 @@
 // Saves a picture of the main window with a feed open and one of its posts
-// shown, for looking at the program where there is no screen. Used by
-// tools/screenshot.sh.
-//
-//   tidrel_screenshot --out window.png [--feed feed.xml... | --new] [--post 3] [--size 1280x800]
-//                     [--filter TEXT] [--rename] [--tile] [--dark] [--close]
-//                     [--show create-feed|menu-tip|help|post-details[-GROUP]|chapters|feed-properties[-PAGE[/PAGE]]|
-//                             publish-settings[-s3|-webdav]|publish-progress|preferences|hyperlink]
-//
-// --feed may be given more than once: each feed opens in its own window and
-// the last one is the one shown. --filter opens the posts filter box and
-// types TEXT into it; --rename starts renaming the current post in the
-// posts list; --tile arranges the feed windows side by side; --dark draws
-// everything in the program's dark colours, as Preferences does when Dark
-// is chosen; without it the colours follow the desktop's scheme, as the
-// program's do. --close closes the
-// feeds again, which leaves the start page with them as recent feeds.
-// --show takes the picture of the Create RSS Feed page, of the File menu
-// with the tip of its Open item over the window, of the user guide, of the
-// window with the Post Details pane, of the Feed Properties window at
-// the page whose name starts with PAGE, of the Publish Settings dialog
-// filled in, of the window with a publishing's progress in its status bar,
-// of File > Open Location's progress window, of the Move Feed dialog, of
-// the Preferences dialog or of the Insert Hyperlink dialog.
+// shown, for looking at the program where there is no screen. Run through
+// tools/screenshot.sh, which says what each option shows; --help lists them.
 
 #include "document/RSSEditDoc.h"
 #include "editor/HyperlinkDlg.h"
@@ -110,6 +89,14 @@ QPixmap menuTipPicture(CMainFrame &frame)
     return picture;
 }
 
+// A dialog as the screen shows it, once it has drawn itself.
+QPixmap dialogPicture(QDialog &dialog)
+{
+    dialog.show();
+    settle(500);
+    return dialog.grab();
+}
+
 QPixmap pagePicture(QWidget *window, QWebEngineView *page)
 {
     window->show();
@@ -168,17 +155,13 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("close"), QStringLiteral("Close the feeds again, for the start page.")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("Check the feed (F7): the Problems pane shows.")});
     parser.addOption({QStringLiteral("focus"), QStringLiteral("Give the keyboard focus to the widget of this object name, as Tab does."), QStringLiteral("name")});
-    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details[-GROUP], chapters, feed-properties[-PAGE[/PAGE]], publish-settings[-s3|-webdav], publish-progress, preferences or hyperlink."), QStringLiteral("what")});
+    parser.addOption({QStringLiteral("show"), QStringLiteral("create-feed, menu-tip, help, post-details[-GROUP], chapters, feed-properties[-PAGE[/PAGE]], publish-settings[-s3|-webdav], publish-progress, open-location, move-feed, preferences or hyperlink."), QStringLiteral("what")});
     parser.process(app);
-    if (!parser.isSet(QStringLiteral("out"))) {
-        std::fprintf(stderr, "tidrel_screenshot: --out is required\n");
-        return 2;
-    }
     const QStringList size = parser.value(QStringLiteral("size")).split(QLatin1Char('x'));
     const int width = size.value(0).toInt();
     const int height = size.value(1).toInt();
-    if (width <= 0 || height <= 0) {
-        std::fprintf(stderr, "tidrel_screenshot: --size takes WIDTHxHEIGHT\n");
+    if (!parser.isSet(QStringLiteral("out")) || width <= 0 || height <= 0) {
+        std::fprintf(stderr, "tidrel_screenshot: --out FILE is required, and --size takes WIDTHxHEIGHT\n");
         return 2;
     }
 
@@ -329,9 +312,7 @@ int main(int argc, char *argv[])
         CPublishSettingsDialog dialog(QStringLiteral("feed.xml"), &frame);
         dialog.setAnimated(false);
         dialog.setTarget(publishTargetExample(show.mid(int(qstrlen("publish-settings")))), QStringLiteral("passphrase"));
-        dialog.show();
-        settle(500);
-        picture = dialog.grab();
+        picture = dialogPicture(dialog);
     } else if (show == QLatin1String("open-location")) {
         // A server that takes the request and never answers keeps the
         // progress window up; the download ends, cancelled, with the program.
@@ -343,26 +324,20 @@ int main(int argc, char *argv[])
             picture = progress->grab();
     } else if (show == QLatin1String("move-feed")) {
         CMoveFeedDialog dialog(QStringLiteral("https://old-host.example.org/shows/harbour/feed.xml"), &frame);
-        dialog.show();
         if (auto *address = dialog.findChildren<QLineEdit *>().value(1))
             address->setText(QStringLiteral("https://example.org/harbour/feed.xml"));
-        settle(500);
-        picture = dialog.grab();
+        picture = dialogPicture(dialog);
     } else if (show == QLatin1String("preferences")) {
         CPreferencesDialog dialog(&frame);
         dialog.setAnimated(false);
-        dialog.show();
-        settle(500);
-        picture = dialog.grab();
+        picture = dialogPicture(dialog);
     } else if (show == QLatin1String("hyperlink")) {
         HyperlinkInfo link;
         link.url = QStringLiteral("https://example.org/2024/05/spring-episode.html");
         link.text = QStringLiteral("the spring episode");
         CHyperlinkDlg dialog(link, true, &frame);
         dialog.setAnimated(false);
-        dialog.show();
-        settle(500);
-        picture = dialog.grab();
+        picture = dialogPicture(dialog);
     } else if (show == QLatin1String("publish-progress")) {
         // The window's own progress display, as a publishing drives it.
         CPublishProgress *progress = frame.publishing()->progress();

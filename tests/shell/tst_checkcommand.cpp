@@ -1,4 +1,3 @@
-#include "TestFiles.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -40,19 +39,9 @@ private:
 private slots:
     void check_printsProblemsInCompilerFormAndExitStatus()
     {
-        const QString good = m_dir.filePath("good.xml");
-        const QString warned = m_dir.filePath("warned.xml");
-        const QString bad = m_dir.filePath("bad.xml");
-        QVERIFY(writeFile(good, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>\n"
-                            "<title>T</title><link>https://example.org/</link><description>D</description>\n"
-                            "<atom:link rel=\"self\" href=\"https://example.org/rss.xml\"/></channel></rss>\n"));
-        QVERIFY(writeFile(warned, "<rss version=\"2.0\"><channel>\n"
-                              "<title>T</title><link>https://example.org/</link><description>D</description>\n"
-                              "</channel></rss>\n"));
-        QVERIFY(writeFile(bad, "<rss version=\"2.0\"><channel>\n"
-                           "<title>T</title><link>https://example.org/</link><description>D</description>\n"
-                           "<item>\n  <pubDate>Thu, 19 Jul 2006 23:08:26 +1000</pubDate>\n</item>\n"
-                           "</channel></rss>\n"));
+        const QString good = QStringLiteral(TIDREL_TEST_DATA_DIR "/check/good.xml");
+        const QString warned = QStringLiteral(TIDREL_TEST_DATA_DIR "/check/warned.xml");
+        const QString bad = QStringLiteral(TIDREL_TEST_DATA_DIR "/check/bad.xml");
 
         const Run clean = run({"--check", good});
         QCOMPARE(clean.status, 0);
@@ -97,17 +86,8 @@ private slots:
     // whether or not the feed declares a podcast namespace.
     void checkPodcast_addsTheDirectoriesRules()
     {
-        const QString blog = m_dir.filePath("blog.xml");
-        const QString show = m_dir.filePath("show.xml");
-        QVERIFY(writeFile(blog, "<rss version=\"2.0\" xmlns:atom=\"http://www.w3.org/2005/Atom\"><channel>\n"
-                            "<title>T</title><link>https://example.org/</link><description>D</description>\n"
-                            "<atom:link rel=\"self\" href=\"https://example.org/rss.xml\"/>\n"
-                            "<item><title>A</title><guid>https://example.org/a</guid></item>\n"
-                            "</channel></rss>\n"));
-        QVERIFY(writeFile(show, "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"><channel>\n"
-                            "<title>T</title><link>https://example.org/</link><description>D</description>\n"
-                            "<podcast:medium>radio</podcast:medium>\n"
-                            "</channel></rss>\n"));
+        const QString blog = QStringLiteral(TIDREL_TEST_DATA_DIR "/check/blog.xml");
+        const QString show = QStringLiteral(TIDREL_TEST_DATA_DIR "/check/show.xml");
         QCOMPARE(run({"--check", blog}).status, 0);
 
         const auto rules = [](const Run &run) {

@@ -54,17 +54,10 @@ QColor cssColor(const QString &css)
     return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
 }
 
-// The page's background, text and first link as it computes them.
-QList<QColor> pageColours(QWebEngineView *page)
+// The page's background as it computes it.
+QColor pageBase(QWebEngineView *page)
 {
-    const QStringList css = evalJs(page, QStringLiteral(
-        "[getComputedStyle(document.body).backgroundColor,"
-        " getComputedStyle(document.getElementById('richtext_edit')).color,"
-        " getComputedStyle(document.querySelector('#richtext_edit a')).color]")).toStringList();
-    QList<QColor> colours;
-    for (const QString &colour : css)
-        colours.append(cssColor(colour));
-    return colours;
+    return cssColor(pageText(page, QStringLiteral("getComputedStyle(document.body).backgroundColor")));
 }
 
 // The tag's colour at the start of the code pane.
@@ -141,13 +134,8 @@ void TestColorScheme::checkColours(bool dark)
 {
     const QPalette palette = QApplication::palette();
     QCOMPARE(isDark(palette), dark);
-    CHtmlEngineView *page = m_frame->view()->engine();
-    QTRY_COMPARE(pageColours(page).value(0), palette.color(QPalette::Base));
-    const QList<QColor> colours = pageColours(page);
-    QVERIFY2(CPageColors::contrast(colours.at(1), colours.at(0)) >= CPageColors::kMinimumContrast,
-             qPrintable(colours.at(1).name()));
-    QVERIFY2(CPageColors::contrast(colours.at(2), colours.at(0)) >= CPageColors::kMinimumContrast,
-             qPrintable(colours.at(2).name()));
+    // The page's texts and links against it: tst_shellpages, in each palette.
+    QTRY_COMPARE(pageBase(m_frame->view()->engine()), palette.color(QPalette::Base));
 
     const QPlainTextEdit *code = m_frame->previewBar()->editor();
     const QColor base = code->palette().color(QPalette::Base);

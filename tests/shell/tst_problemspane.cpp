@@ -21,20 +21,7 @@ namespace {
 // directories' rules too: it lacks artwork, language, category, explicit,
 // its own address (an error for a podcast) and enclosures; PSP-1's
 // podcast:locked and podcast:guid are warnings.
-// The namespace is in a plain literal: AutoMoc takes "//" in a raw one for
-// a comment and then misses the test class.
-const char kFeed[] = R"(<?xml version="1.0" encoding="UTF-8"?>
-)" "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">" R"(
-<channel>
-<title>Checked</title>
-<link>https://example.org/</link>
-<description>A feed with problems</description>
-<item><title>Alpha</title><link>https://example.org/a</link><guid>https://example.org/a</guid><itunes:explicit>no</itunes:explicit></item>
-<item><title>Beta</title><link>example.org/b</link><guid>https://example.org/b</guid></item>
-<item><title>Gamma</title><link>https://example.org/c</link><guid>https://example.org/c</guid><itunes:explicit>no</itunes:explicit></item>
-</channel>
-</rss>
-)";
+const QString kFeed = QStringLiteral(TIDREL_TEST_DATA_DIR "/problems.xml");
 
 QTreeWidgetItem *rowOf(QTreeWidget *list, const QString &post, const QString &field)
 {
@@ -66,7 +53,7 @@ private slots:
     {
         MainWindowFixture window;
         const QString path = window.dir.filePath(QStringLiteral("checked.xml"));
-        QVERIFY(writeFile(path, kFeed));
+        QVERIFY(writeFile(path, readFile(kFeed)));
         CChildFrame *frame = window.main->documents()->openDocument(path);
         QVERIFY(MainWindowFixture::waitForPage(frame));
         CRSSEditDoc *document = frame->document();

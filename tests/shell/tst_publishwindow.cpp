@@ -23,18 +23,10 @@ const QString kUser = QStringLiteral("editor");
 const QString kPassword = QStringLiteral("s3cret pass");
 
 // A feed with one podcast episode under the media address and one
-// elsewhere.
+// elsewhere, its first post titled `title`.
 QByteArray podcastFeed(const QString &title)
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\">\n<channel>\n"
-                          "<title>Show</title>\n<link>http://example.org/</link>\n<description>A show</description>\n"
-                          "<item><title>%1</title><description>Text</description><guid isPermaLink=\"false\">g1</guid>"
-                          "<enclosure url=\"https://example.org/media/ep1.mp3\" length=\"6\" type=\"audio/mpeg\"/></item>\n"
-                          "<item><title>Elsewhere</title><description>Text</description><guid isPermaLink=\"false\">g2</guid>"
-                          "<enclosure url=\"https://cdn.example.net/ep0.mp3\" length=\"6\" type=\"audio/mpeg\"/></item>\n"
-                          "</channel>\n</rss>\n")
-        .arg(title)
-        .toUtf8();
+    return QString::fromUtf8(readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/publish-feed.xml"))).arg(title).toUtf8();
 }
 
 } // namespace
@@ -283,7 +275,8 @@ void TestPublishWindow::publish_checkErrors_askPublishAnyway()
     QVERIFY(writeFile(m_feedPath, feed));
     QVERIFY(m_main->documents()->openDocument(m_feedPath));
     PublishTarget target;
-    target.destination = QUrl::fromLocalFile(remote.filePath(QStringLiteral("feed.xml"))).toString();
+    // A folder made on demand.
+    target.destination = QUrl::fromLocalFile(remote.filePath(QStringLiteral("www/feed.xml"))).toString();
     CPublishSettings::save(m_feedPath, target);
 
     m_services->confirmAnswer = false;
@@ -293,12 +286,12 @@ void TestPublishWindow::publish_checkErrors_askPublishAnyway()
     QVERIFY2(question.startsWith(QStringLiteral("The feed check found an error in show.xml:\n\nLine 7: A guid that is a permalink")),
              qPrintable(question));
     QVERIFY(question.endsWith(QStringLiteral("Publish anyway?")));
-    QVERIFY(!QFile::exists(remote.filePath(QStringLiteral("feed.xml"))));
+    QVERIFY(!QFile::exists(remote.filePath(QStringLiteral("www/feed.xml"))));
     QVERIFY(m_services->publishSettingsQuestions.isEmpty());
 
     m_services->confirmAnswer = true;
     QVERIFY(publishAndWait());
-    QCOMPARE(readFile(remote.filePath(QStringLiteral("feed.xml"))), feed);
+    QCOMPARE(readFile(remote.filePath(QStringLiteral("www/feed.xml"))), feed);
 
     // A podcast is held to the podcast directories' rules, as the window
     // checks it: Apple Podcasts refuses a show without its artwork.
@@ -311,7 +304,7 @@ void TestPublishWindow::publish_checkErrors_askPublishAnyway()
     QVERIFY(publishAndWait());
     QCOMPARE(m_services->questions.size(), 1);
     QVERIFY2(m_services->questions.first().contains(QStringLiteral("itunes:image")), qPrintable(m_services->questions.first()));
-    QCOMPARE(readFile(remote.filePath(QStringLiteral("feed.xml"))), feed);
+    QCOMPARE(readFile(remote.filePath(QStringLiteral("www/feed.xml"))), feed);
 
     // The chapters file under the media address goes with the episode.
     podcast.replace("<rss version=\"2.0\"", "<rss version=\"2.0\" xmlns:podcast=\"https://podcastindex.org/namespace/1.0\"");
@@ -328,8 +321,8 @@ void TestPublishWindow::publish_checkErrors_askPublishAnyway()
     QTRY_VERIFY(!shown->GetPostElements(0, QStringLiteral("podcast:chapters")).empty());
     m_services->confirmAnswer = true;
     QVERIFY(publishAndWait());
-    QCOMPARE(readFile(remote.filePath(QStringLiteral("feed.xml"))), podcast);
-    QCOMPARE(QDir(remote.path()).entryList(QDir::Files),
+    QCOMPARE(readFile(remote.filePath(QStringLiteral("www/feed.xml"))), podcast);
+    QCOMPARE(QDir(remote.filePath(QStringLiteral("www"))).entryList(QDir::Files),
              (QStringList{QStringLiteral("ep1.json"), QStringLiteral("ep1.mp3"), QStringLiteral("feed.xml")}));
 }
 
@@ -387,6 +380,8 @@ void TestPublishWindow::publish_ftp_passwordWrongPasswordAndCancel()
     QVERIFY(QTest::qWaitFor([this] { return !publishing()->isRunning(); }, 30000));
     QVERIFY2(statusMessage().contains(QStringLiteral("Cancelled")), qPrintable(statusMessage()));
     QCOMPARE(readFile(remote.filePath(QStringLiteral("feed.xml"))), published);
+    // No part of the cancelled upload is left on the server.
+    QTRY_COMPARE(QDir(remote.path()).entryList(QDir::Files | QDir::Hidden), QStringList(QStringLiteral("feed.xml")));
     QVERIFY(m_main->action(ID_FILE_PUBLISH)->isEnabled());
 }
 

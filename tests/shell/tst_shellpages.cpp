@@ -100,6 +100,12 @@ QStringList recentLinks(QWebEngineView *page, const QString &attribute)
         .toStringList();
 }
 
+// A menu text as the menu shows it: "&Open\u2026" as "Open…", with "&&" for "&".
+QString shownText(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
+}
+
 // The text of every page of the user guide, without its markup.
 QString guideText()
 {
@@ -114,56 +120,16 @@ QString guideText()
     return text.replace(QStringLiteral("&amp;"), QStringLiteral("&")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
 }
 
-// Every element of the page that shows text of its own, and every link:
-// "selector|#text|#background", the colours as the page computes them, the
-// background the nearest one painted under the element.
-const char kTextColors[] = R"(
-(function () {
-    function hex(css) {
-        const v = (css.match(/[\d.]+/g) || []).map(Number);
-        if (v.length < 3 || (v.length > 3 && v[3] === 0))
-            return null;
-        return "#" + v.slice(0, 3).map(n => n.toString(16).padStart(2, "0")).join("");
-    }
-    function background(element) {
-        for (; element; element = element.parentElement) {
-            const color = hex(getComputedStyle(element).backgroundColor);
-            if (color)
-                return color;
-        }
-        return "none";
-    }
-    function name(element) {
-        return element.tagName.toLowerCase() + (element.id ? "#" + element.id : "")
-            + (element.className && typeof element.className === "string" ? "." + element.className.trim().replace(/\s+/g, ".") : "");
-    }
-    const found = [];
-    for (const element of document.querySelectorAll("body *")) {
-        const ownText = Array.from(element.childNodes).some(node => node.nodeType === 3 && node.textContent.trim());
-        const shown = element.getClientRects().length > 0 && getComputedStyle(element).visibility === "visible";
-        if ((ownText || element.tagName === "A") && shown && !element.closest(".disabled"))
-            found.push(name(element) + "|" + hex(getComputedStyle(element).color) + "|" + background(element));
-    }
-    const editor = document.getElementById("richtext_edit");
-    if (editor && editor.innerHTML === "")
-        found.push("richtext hint|" + hex(getComputedStyle(editor, "::before").color) + "|" + background(editor));
-    return found;
-})()
-)";
 
-// A dark desktop theme's palette.
-QPalette darkPalette()
+// Every element of the page that shows text of its own, and every link, with
+// its colours as the page computes them.
+const QString kTextColors = QString::fromUtf8(readFile(QStringLiteral(TIDREL_TEST_DATA_DIR "/text_colors.js")));
+
+// A dark desktop theme's palette that leaves the light palette's dark blue
+// and purple links, and a dim placeholder, as some themes do.
+QPalette darkPaletteWithLightLinks()
 {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(53, 53, 53));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(35, 35, 35));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(53, 53, 53));
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::black);
-    // As some themes leave them: the light palette's dark blue and purple.
+    QPalette dark = CAppearance::darkPalette();
     dark.setColor(QPalette::Link, QColor(0, 0, 255));
     dark.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
     dark.setColor(QPalette::PlaceholderText, QColor(90, 90, 90));
@@ -460,12 +426,7 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
     // Every command of the menus is explained, under its menu text.
     const QString guide = guideText();
     for (const CommandInfo &info : commandTable()) {
-        // A menu text marks its key letter with "&" and writes "&&" for "&".
-        const QString name = QString::fromUtf8(info.text)
-                                 .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-                                 .remove(QLatin1Char('&'))
-                                 .replace(QLatin1Char('\x01'), QLatin1Char('&'))
-                                 .remove(QChar(0x2026));
+        const QString name = shownText(QString::fromUtf8(info.text)).remove(QChar(0x2026));
         QVERIFY2(guide.contains(name), qPrintable(name));
     }
     QVERIFY(guide.contains(QStringLiteral("Create RSS Feed")) && guide.contains(QStringLiteral("Preferences")));
@@ -475,10 +436,6 @@ void TestShellPages::helpGuide_opensAndCoversEveryMenuCommand()
 // them all, and no other: it cannot drift from the program's commands.
 void TestShellPages::keysPage_listsEveryKeyOfTheMenus()
 {
-    // "&Open\u2026" shows as "Open…"; "&&" stands for "&".
-    const auto plain = [](QString text) {
-        return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
-    };
     QStringList program;
     for (QAction *menuAction : m_main->menuBar()->actions()) {
         const QMenu *menu = menuAction->menu();
@@ -489,7 +446,7 @@ void TestShellPages::keysPage_listsEveryKeyOfTheMenus()
             QStringList keys;
             for (const QKeySequence &key : action->shortcuts())
                 keys.append(key.toString(QKeySequence::PortableText));
-            program.append(plain(menu->title()) + QStringLiteral(" > ") + plain(QString::fromUtf8(info->text))
+            program.append(shownText(menu->title()) + QStringLiteral(" > ") + shownText(QString::fromUtf8(info->text))
                            + QStringLiteral(": ") + keys.join(QStringLiteral(" or ")));
         }
     }
@@ -549,7 +506,7 @@ void TestShellPages::pages_textAndLinksReadableInLightAndDarkPalettes()
     const QList<QWebEngineView *> pages = {m_main->startPage(), frame->view()->engine(), help->view()};
 
     const QPalette light = QApplication::palette();
-    for (const QPalette &palette : {light, darkPalette(), CAppearance::darkPalette()}) {
+    for (const QPalette &palette : {light, darkPaletteWithLightLinks(), CAppearance::darkPalette()}) {
         QApplication::setPalette(palette);
         const QString base = palette.color(QPalette::Base).name();
         for (QWebEngineView *page : pages) {
@@ -558,7 +515,7 @@ void TestShellPages::pages_textAndLinksReadableInLightAndDarkPalettes()
                 return pageText(page, QStringLiteral("document.documentElement.style.getPropertyValue('--base')"));
             };
             QTRY_VERIFY2(pageBase() == base, qPrintable(url + QLatin1Char(' ') + pageBase()));
-            const QStringList colours = evalJs(page, QString::fromLatin1(kTextColors)).toStringList();
+            const QStringList colours = evalJs(page, kTextColors).toStringList();
             QVERIFY2(colours.size() > 5, qPrintable(url));
             QVERIFY2(colours.join(QLatin1Char(' ')).contains(QLatin1String("a|")), qPrintable(url));
             for (const QString &entry : colours) {

@@ -172,19 +172,8 @@ QStringList overflowingTexts(const QWidget *root)
     return found;
 }
 
-const QByteArray kFeed = R"(<?xml version="1.0" encoding="UTF-8"?>
-<rss version="2.0" xmlns:itunes="%2">
-<channel>
-<title>Feed</title>
-<link>http://example.org/</link>
-<description>A feed</description>
-<language>%1</language>
-<item><title>First post</title><description>Some &lt;b&gt;text&lt;/b&gt;</description><link>http://example.org/1</link>
-<pubDate>Tue, 03 Mar 2026 09:00:00 GMT</pubDate><guid>g1</guid></item>
-<item><title>Second post</title><description>More</description><pubDate>soon</pubDate><guid>g2</guid></item>
-</channel>
-</rss>
-)";
+// A feed in the language %1, with the iTunes namespace %2: a podcast.
+const QString kFeed = QStringLiteral(TIDREL_TEST_DATA_DIR "/translations-feed.xml");
 
 // The program's and Qt's translations of one language, installed for as
 // long as it lives.
@@ -344,7 +333,7 @@ private slots:
         MainWindowFixture window;
         window.main->resize(1024, 700);
         const QString path = window.dir.filePath(QStringLiteral("feed.xml"));
-        QVERIFY(writeFile(path, QString::fromUtf8(kFeed).arg(feedLanguage, CFeedVocabulary::itunesNamespace()).toUtf8()));
+        QVERIFY(writeFile(path, QString::fromUtf8(readFile(kFeed)).arg(feedLanguage, CFeedVocabulary::itunesNamespace()).toUtf8()));
         CChildFrame *frame = window.main->documents()->openDocument(path);
         QVERIFY(MainWindowFixture::waitForPage(frame));
         // A podcast opens with its details. Shown again beside a posts list

@@ -1,6 +1,7 @@
 #include "TestHome.h"
 #include "TitleServer.h"
 #include "web/CurlEasy.h"
+#include "web/WebTitleCache.h"
 #include "web/WebTitleFetcher.h"
 
 #include <QTest>
@@ -26,12 +27,14 @@ struct TitleReceiver
 
 static const QString kRussianTitle = "Новости дня: главная страница";
 
-// Fetches page titles from a web server on 127.0.0.1 that the test starts.
+// Fetches page titles from a web server on 127.0.0.1 that the test starts,
+// and keeps them in the title cache.
 class TestWebTitleFetcher : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_home;
+    const QString m_longTitle = QString(300, 'L');
     TitleServer m_server;
 
     QString url(const QString &pathAndQuery) const { return m_server.url(pathAndQuery); }
@@ -42,6 +45,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(useTemporaryHome(m_home));
+        // Written before anything uses the cache, which reads it only once.
+        QVERIFY(writeSettingsFile("[Settings]\nPreviewBar=1\n[WebSiteTitles]\nhttp://127.0.0.1:1/a=Alpha\nHTTP://127.0.0.1:1/A=Upper\n"
+                                  "http://127.0.0.1:1/empty=\nhttp://127.0.0.1:1/q?x=1=Query\n  http://127.0.0.1:1/blanks  =  Blanks around \n"
+                                  "http://127.0.0.1:1/long=" + m_longTitle.toUtf8() + "\nhttp://127.0.0.1:1/cyrillic=\u041d\u043e\u0432\u043e\u0441\u0442\u0438\n"));
         if (QStandardPaths::findExecutable("python3").isEmpty())
             QSKIP("python3 is needed for the test web server");
         QVERIFY(m_server.start(TIDREL_TEST_DATA_DIR "/title_server.py"));
@@ -145,31 +152,9 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    // Background fetches and the cache
-
-    void lookupWebTitle_miss_fetchesAndStoresInSettingsFile()
-    {
-        TitleReceiver receiver;
-        const QString address = url("/multiline?store");
-        QCOMPARE(readSettingsFile(), QByteArray("<missing>"));
-        QCOMPARE(LookupWebTitle(address), QString());
-        QTRY_COMPARE(receiver.results.size(), 1);
-        QCOMPARE(receiver.results.at(0).url, address);
-        QCOMPARE(receiver.results.at(0).title, QString("   First line  second line  third "));
-        QVERIFY(receiver.calledOnOwnThread);
-        QCOMPARE(readSettingsFile(), "[WebSiteTitles]\n" + address.toUtf8() + "=   First line  second line  third \n");
-        QCOMPARE(LookupWebTitle(address), QString("First line  second line  third"));
-        QCOMPARE(requestCount("/multiline?store"), 1);
-    }
-
-    void lookupWebTitle_cachedUrl_answeredWithoutFetch()
-    {
-        const QString address = url("/caps?cached");
-        QVERIFY(StoreWebTitle(address, "Known"));
-        QCOMPARE(LookupWebTitle(address), QString("Known"));
-        QTest::qWait(300); // a fetch would have had plenty of time to reach the server
-        QCOMPARE(requestCount("/caps?cached"), 0);
-    }
+    // Background fetches and the cache; a miss fetched and stored, and a
+    // title found in the cache without a fetch, are driven through the
+    // Hyperlink dialog (tst_linkdialogs).
 
     void lookupWebTitle_urlsDifferingInCase_cachedSeparately()
     {
@@ -201,6 +186,7 @@ private slots:
             titles.append(result.title);
         titles.sort();
         QCOMPARE(titles, expected);
+        QVERIFY(receiver.calledOnOwnThread);
         QCOMPARE(stats()["max_running"].toInt(), 4);
     }
 
@@ -214,6 +200,64 @@ private slots:
         TitleReceiver later;
         QTest::qWait(200);
         QCOMPARE(later.results.size(), 0);
+    }
+
+    // The cache's loading from Settings.ini on first use and its stores, last
+    // so that no fetch its misses start reaches another case's receiver.
+    // Every URL here points at a port where nobody listens: those fail at once.
+    void lookupWebTitle_firstUse_loadsSettingsFile_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("title");
+        auto row = [](const char *name, const char *path, const QString &title) { QTest::newRow(name) << "http://127.0.0.1:1" + QString(path) << title; };
+        row("plain", "/a", "Alpha");
+        // The file's lookup ignores case, so the second key reads the first value.
+        QTest::newRow("key differing in case") << "HTTP://127.0.0.1:1/A" << "Alpha";
+        row("other case not cached", "/A", "");
+        row("empty value skipped", "/empty", "");
+        row("key ends at the first =", "/q?x", "1=Query");
+        row("whole url with = not cached", "/q?x=1", "");
+        row("blanks around key and value", "/blanks", "Blanks around");
+        row("long title cut", "/long", m_longTitle.left(259));
+        row("utf-8 title", "/cyrillic", "\u041d\u043e\u0432\u043e\u0441\u0442\u0438");
+        row("unknown", "/unknown", "");
+    }
+
+    void lookupWebTitle_firstUse_loadsSettingsFile()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, title);
+        QCOMPARE(LookupWebTitle(url), title);
+    }
+
+    void storeWebTitle_emptyUrlOrTitle_changesNothing()
+    {
+        const QByteArray before = readSettingsFile();
+        QVERIFY(!StoreWebTitle(QString(), "Title"));
+        QVERIFY(!StoreWebTitle("http://127.0.0.1:1/none", QString()));
+        QCOMPARE(readSettingsFile(), before);
+        QCOMPARE(LookupWebTitle("http://127.0.0.1:1/none"), QString());
+    }
+
+    void storeWebTitle_trimsSpacesOnlyAndWritesTitleAsGiven()
+    {
+        const QString url = "http://127.0.0.1:1/stored";
+        QVERIFY(StoreWebTitle(url, "  \tTabbed title\t "));
+        QCOMPARE(LookupWebTitle(url), QString("\tTabbed title\t"));
+        QVERIFY(readSettingsFile().endsWith(url.toUtf8() + "=  \tTabbed title\t \n"));
+        // A later title for the URL replaces the earlier one, in both places.
+        QVERIFY(StoreWebTitle(url, "Second"));
+        QCOMPARE(LookupWebTitle(url), QString("Second"));
+        QVERIFY(readSettingsFile().endsWith(url.toUtf8() + "=Second\n"));
+        QCOMPARE(readSettingsFile().count(url.toUtf8()), 1);
+
+        // A title of megabytes filled the settings file's section for good;
+        // control characters made the feed it went into unreadable.
+        const QString hugeUrl = "http://127.0.0.1:1/huge";
+        const QString cut = QString("x ").repeated(512).left(1023);
+        QVERIFY(StoreWebTitle(hugeUrl, QString("x\u000B").repeated(1200 * 1024)));
+        QCOMPARE(LookupWebTitle(hugeUrl), cut);
+        QVERIFY(readSettingsFile().endsWith(hugeUrl.toUtf8() + "=" + cut.toUtf8() + "\n"));
     }
 };
 
