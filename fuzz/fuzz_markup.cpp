@@ -1,14 +1,11 @@
-// Any bytes as HTML or XML text for the markup scanner, the element
-// extractor built on it and the conversions of the editor's HTML: they must
-// come to an end, stay within their buffers and keep their names and values
-// within the stated lengths.
+// Any bytes as HTML or XML text for the markup scanner and the conversions
+// of the editor's HTML: they must come to an end, stay within their buffers
+// and keep their names and values within the stated lengths.
 
 #include "FuzzSupport.h"
 #include "markup/DescriptionMarkup.h"
 #include "markup/MarkupScanner.h"
 #include "markup/Utf8ByteSource.h"
-
-#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -49,16 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     scanAll(bytes);
 
     const QString text = QString::fromUtf8(bytes);
-    QStringList paragraphs;
-    fuzzCheck(ElementExtractor("P").ExtractElements(text, paragraphs) == !text.isEmpty(),
-              "the extractor takes every text that is not empty");
-
-    QString saved = text;
-    CleanSavedHtml(saved);
-    // Only these are trimmed: a no-break space at an end is the user's.
-    const QString ends = QStringLiteral("\r\n\t ");
-    fuzzCheck(saved.isEmpty() || (!ends.contains(saved.front()) && !ends.contains(saved.back())),
-              "a cleaned description has no line break, tab or space at its ends");
     SelectedFragmentFromSavedHtml(text);
     FragmentFromSelectionHtml(bytes);
     return 0;

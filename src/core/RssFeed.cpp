@@ -337,17 +337,6 @@ QString CRssFeed::GetPostPlainDescription(int index) const
     return DecodeBasicEntities(StripTags(GetPostDescription(index)));
 }
 
-int CRssFeed::CollectLinks(std::set<QString> &links) const
-{
-    const int count = GetPostCount();
-    for (int i = 0; i < count; ++i) {
-        const QString link = GetPostLink(i);
-        if (!link.isEmpty())
-            links.insert(link);
-    }
-    return int(links.size());
-}
-
 // --- CRssFeed: changing posts ---
 
 // Writes the element anew in a buffer of its own: its lead and tags as they

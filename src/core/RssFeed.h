@@ -16,7 +16,6 @@
 
 #include <memory>
 #include <optional>
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -156,7 +155,6 @@ public:
     // gives the post's index again (-1 when the feed changed too much).
     std::unique_ptr<CRemovedPost> TakePost(int index);
     int PutBackPost(CRemovedPost post);
-    int CollectLinks(std::set<QString> &links) const;
     // A taken post at the top, as MovePostToTop puts it there.
     bool PutPostAtTop(CRemovedPost post);
 

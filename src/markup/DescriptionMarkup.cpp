@@ -1,52 +1,25 @@
 #include "markup/DescriptionMarkup.h"
 
-#include "core/TrimCharacters.h"
-
 namespace {
 
 const QString kStartSelection = QStringLiteral("<!--StartSelection-->");
 const QString kEndSelection = QStringLiteral("<!--EndSelection-->");
 
-// Removes every occurrence of `pattern`, ignoring case; the search resumes
-// where the last removal joined the text, so adjacent copies all go.
-void removeAllNoCase(QString &text, const QString &pattern)
+// Deletes from the first `start` through the first `end` behind it; false,
+// leaving the text, when either is missing.
+bool removeRange(QString &text, const QString &start, const QString &end)
 {
-    int at = FindNoCase(text, pattern, 0, false);
-    while (at >= 0) {
-        text.remove(at, pattern.size());
-        at = FindNoCase(text, pattern, at, false);
-    }
-}
-
-// Lower-cases one code unit at a time so indexes stay those of the original.
-QString lowerPerChar(const QString &text)
-{
-    QString lower = text;
-    for (QChar &c : lower)
-        c = c.toLower();
-    return lower;
+    const qsizetype from = text.indexOf(start);
+    if (from < 0)
+        return false;
+    const qsizetype to = text.indexOf(end, from + start.size());
+    if (to < 0)
+        return false;
+    text.remove(from, to + end.size() - from);
+    return true;
 }
 
 } // namespace
-
-void CleanSavedHtml(QString &text)
-{
-    const QString bodyOpen = QStringLiteral("<body>");
-    const int open = text.indexOf(bodyOpen);
-    if (open >= 0)
-        text.remove(0, open + bodyOpen.size());
-    const int close = text.indexOf(QStringLiteral("</body>"));
-    if (close >= 0)
-        text.truncate(close);
-
-    removeAllNoCase(text, kStartSelection);
-    removeAllNoCase(text, kEndSelection);
-    removeAllNoCase(text, QStringLiteral("&#x0D;"));
-    removeAllNoCase(text, QStringLiteral("&#x0A;"));
-
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    text = TrimCharacters(text, u"\r\n\t ");
-}
 
 QString ExtractBetween(const QString &text, const QString &open, const QString &close)
 {
@@ -58,13 +31,6 @@ QString ExtractBetween(const QString &text, const QString &open, const QString &
     if (end < 0)
         return QString();
     return text.mid(from, end - from);
-}
-
-int FindNoCase(const QString &text, const QString &pattern, int start, bool caseSensitive)
-{
-    if (caseSensitive)
-        return text.indexOf(pattern, start);
-    return lowerPerChar(text).indexOf(lowerPerChar(pattern), start);
 }
 
 QString SelectedFragmentFromSavedHtml(const QString &savedDocument)
@@ -100,30 +66,18 @@ QString FragmentFromSelectionHtml(const QByteArray &selectionHtml)
     return ExtractBetween(text, QStringLiteral("<!--StartFragment-->"), QStringLiteral("<!--EndFragment-->"));
 }
 
-bool RemoveRange(QString &text, const QString &start, const QString &end)
-{
-    const qsizetype from = text.indexOf(start);
-    if (from < 0)
-        return false;
-    const qsizetype to = text.indexOf(end, from + start.size());
-    if (to < 0)
-        return false;
-    text.remove(from, to + end.size() - from);
-    return true;
-}
-
 bool RemoveSpansAndStyles(QString &text)
 {
     const QString spanStart = QStringLiteral("<span");
     const QString tagEnd = QStringLiteral(">");
-    if (text.isEmpty() || !RemoveRange(text, spanStart, tagEnd))
+    if (text.isEmpty() || !removeRange(text, spanStart, tagEnd))
         return false;
-    while (RemoveRange(text, spanStart, tagEnd)) {
+    while (removeRange(text, spanStart, tagEnd)) {
     }
     text.remove(QStringLiteral("</span>"));
     const QString styleStart = QStringLiteral("style=\"");
     const QString quote = QStringLiteral("\"");
-    while (RemoveRange(text, styleStart, quote)) {
+    while (removeRange(text, styleStart, quote)) {
     }
     return true;
 }

@@ -8,18 +8,9 @@
 // description, and the two ways of reading the HTML of a selection. Plain
 // string operations: the caller fetches the engine's output.
 
-// Turns the editor's saved document into a stored description in place: cuts
-// the body out, removes the selection markers and the CR/LF character
-// references, turns "&quot;" into '"' and trims white space at both ends.
-void CleanSavedHtml(QString &text);
-
 // The characters between the first `open` and the first `close` behind it
 // (both case-sensitive), or the empty string when either is missing.
 QString ExtractBetween(const QString &text, const QString &open, const QString &close);
-
-// Index of the first match of `pattern` at or after `start`, or -1. Without
-// `caseSensitive` both strings are lower-cased character by character first.
-int FindNoCase(const QString &text, const QString &pattern, int start, bool caseSensitive);
 
 // The text run around the selection in a saved editor document: from the end
 // of the last tag before the start marker to the first tag behind the end
@@ -32,9 +23,6 @@ QString FragmentFromSelectionHtml(const QByteArray &selectionHtml);
 
 // --- Clean-ups of a stored description (all case-sensitive, in place) ---
 
-// Deletes from the first `start` through the first `end` behind it; false,
-// leaving the text, when either is missing.
-bool RemoveRange(QString &text, const QString &start, const QString &end);
 // Removes every "<span ...>" and "</span>" and then every style="..."
 // attribute; false, leaving the text (styles included), when it holds no
 // "<span". The blank before a removed attribute stays.

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 // Supplies the scanner with text one UTF-16 code unit at a time.
 class MarkupCharSource
@@ -101,19 +100,4 @@ private:
     char16_t m_carry[2] = {0, 0};
     int m_carryLength = 0;
     int m_entityDeclQuotes = 0;
-};
-
-// Collects the markup from each start tag of one element name onwards,
-// rebuilt from the scanner's tokens. The last string reaches from the last
-// such start tag to the end of the text.
-class ElementExtractor
-{
-public:
-    explicit ElementExtractor(const QByteArray &tagName) : m_tagName(tagName) {}
-
-    // Appends the strings to `elements`; false for an empty text.
-    bool ExtractElements(const QString &text, QStringList &elements) const;
-
-private:
-    QByteArray m_tagName;
 };

@@ -38,7 +38,7 @@ private slots:
         f->doc.setDescriptionFilter([](const QString &text) { return AddPostFooter(text, "Mine"); });
         QSignalSpy modified(&f->doc, &CRSSEditDoc::modifiedChanged);
 
-        QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString()}));
+        QVERIFY(f->doc.OnNewDocument({"Мой канал", "http://example.org/", QString(), QString(), QString()}));
         const CRssFeed *feed = f->doc.feed();
         QCOMPARE(feed->GetPostCount(), 1);
         QCOMPARE(feed->GetPostTitle(0), QStringLiteral("New Item"));

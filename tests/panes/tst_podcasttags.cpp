@@ -43,7 +43,7 @@ struct Feed
         path = dir.filePath(QStringLiteral("feed.xml"));
         QString error;
         if (source == QLatin1String("new")) {
-            if (!doc.OnNewDocument({QStringLiteral("New show"), QStringLiteral("https://new.example.org/"), QString()})
+            if (!doc.OnNewDocument({QStringLiteral("New show"), QStringLiteral("https://new.example.org/"), QString(), QString(), QString()})
                 || !doc.SetPodcast(true) || !doc.InsertNewPost() || !doc.OnSaveDocument(path, &error))
                 return false;
         } else if (!QFile::copy(source, path) || !doc.OnOpenDocument(path, &error)) {

@@ -194,8 +194,7 @@ void TestPostSelection::step(QRandomGenerator &random, QStringList &log)
             log.append(QStringLiteral("type title of %1").arg(post));
             const QString title = document->feed()->GetPostTitle(post) + QStringLiteral("t");
             typeInto(QStringLiteral("div_title"), QStringLiteral("t"));
-            QTest::qWaitFor([&] { return document->feed()->GetPostTitle(post) == title; }, 10000);
-            QCOMPARE(document->feed()->GetPostTitle(post), title);
+            QTRY_COMPARE_WITH_TIMEOUT(document->feed()->GetPostTitle(post), title, 10000);
         }
         break;
     case 1:
@@ -207,10 +206,9 @@ void TestPostSelection::step(QRandomGenerator &random, QStringList &log)
             const int before = typed();
             const int storedBefore = stored();
             typeInto(QStringLiteral("richtext_edit"), QStringLiteral("d"));
-            QTest::qWaitFor([&] { return typed() == before + 1 && stored() > storedBefore; }, 10000);
-            QCOMPARE(typed(), before + 1);
+            QTRY_COMPARE_WITH_TIMEOUT(typed(), before + 1, 10000);
             // Stored at the key, as typing.
-            QVERIFY(stored() > storedBefore);
+            QTRY_VERIFY_WITH_TIMEOUT(stored() > storedBefore, 10000);
         }
         break;
     case 2:
