@@ -189,43 +189,20 @@ const TidrelEngine = {
         return state;
     }
 
-    // The report of the program's writes goes in a task of its own once the
-    // page has drawn them, so that the page shows a post before it works out
-    // the report (the rich text's HTML, the state at the caret), and a
-    // question the program asks meanwhile is not held up behind it.
-    // Anything that changes the page, or reports, sends it first, as the
-    // page stood after the writes. The task comes as a message, which a
-    // hidden page does not hold back as it holds back timers.
+    // The report of the program's writes goes in a task of its own after
+    // them, so that the page shows a post before it works out the report
+    // (the rich text's HTML, the state at the caret). Anything that changes
+    // the page, or reports, sends it first, as the page stood after the
+    // writes. The task comes as a message, which a hidden page does not
+    // hold back as it holds back timers.
     let deferredReport = null;
     const reportTask = new MessageChannel();
     reportTask.port1.onmessage = () => sendDeferredReport();
 
-    // A page whose window is minimised may draw no frame for a long time:
-    // the report waits for one this long at most.
-    const FRAME_WAIT_MS = 100;
-
-    // A task posted from a frame's callback runs once that frame is drawn.
-    // A hidden page draws no frames: its task is posted at once.
-    function afterNextFrame(then) {
-        if (document.hidden) {
-            then();
-            return;
-        }
-        let done = false;
-        const once = () => {
-            if (!done) {
-                done = true;
-                then();
-            }
-        };
-        requestAnimationFrame(once);
-        setTimeout(once, FRAME_WAIT_MS);
-    }
-
     function reportLater(elements, complete) {
         if (!deferredReport) {
             deferredReport = { elements: new Set(), complete: false };
-            afterNextFrame(() => reportTask.port2.postMessage(null));
+            reportTask.port2.postMessage(null);
         }
         for (const element of elements)
             deferredReport.elements.add(element);
@@ -539,11 +516,6 @@ const TidrelEngine = {
         // counts as seen.
         for (const type of ["keydown", "mousedown", "beforeinput"])
             window.addEventListener(type, sendDeferredReport, true);
-        // A page hidden before its frame was drawn will draw none.
-        document.addEventListener("visibilitychange", () => {
-            if (document.hidden)
-                sendDeferredReport();
-        });
         // Before any other listener, which might stop the event.
         window.addEventListener("keydown", countKey, true);
         window.addEventListener("keypress", countTextKey, true);

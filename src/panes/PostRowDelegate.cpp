@@ -77,14 +77,23 @@ void CPostRowDelegate::paintCurrentRowFrame(QPainter *painter, const QRect &row,
 QSize CPostRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = CBidiTextDelegate::sizeHint(option, index);
+    if (!index.data(Qt::DecorationRole).isValid())
+        size.setHeight(qMax(size.height(), markedHeight(option, index, size.height())));
+    return size;
+}
+
+int CPostRowDelegate::markedHeight(const QStyleOptionViewItem &option, const QModelIndex &index, int height) const
+{
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    if (m_lastMarked.style == style && m_lastMarked.markSize == option.decorationSize && m_lastMarked.height == height)
+        return m_lastMarked.marked;
     QStyleOptionViewItem marked = option;
     initStyleOption(&marked, index);
     marked.features |= QStyleOptionViewItem::HasDecoration;
-    const QWidget *widget = option.widget;
-    const QStyle *style = widget ? widget->style() : QApplication::style();
-    const QSize markedSize = style->sizeFromContents(QStyle::CT_ItemViewItem, &marked, QSize(), widget);
-    size.setHeight(qMax(size.height(), markedSize.height()));
-    return size;
+    const int markedHeight = style->sizeFromContents(QStyle::CT_ItemViewItem, &marked, QSize(), widget).height();
+    m_lastMarked = {style, option.decorationSize, height, markedHeight};
+    return markedHeight;
 }
 
 // A title too long for its cell leaves out the words it shares with the

@@ -40,4 +40,20 @@ protected:
     static void shortenDate(QStyleOptionViewItem *option, const QModelIndex &index);
     static int textRoom(const QStyleOptionViewItem &option);
     bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    // The height of a row without a mark of its own, `height` high, once
+    // it has one. That depends on its text's height alone, not on the text
+    // itself, so the last answer is kept: the columns' widths are measured
+    // over a thousand rows, which would each lay their text out again.
+    int markedHeight(const QStyleOptionViewItem &option, const QModelIndex &index, int height) const;
+
+    struct MarkedHeight
+    {
+        const QStyle *style = nullptr;
+        QSize markSize;
+        int height = -1;
+        int marked = 0;
+    };
+    mutable MarkedHeight m_lastMarked;
 };
