@@ -224,13 +224,15 @@ struct TokenText
     bool matches(const TokenText &other) const { return number == other.number || (space | other.space) == (Plain | NoBreak); }
 };
 
+// Only the forms the engine writes swap: a space, and a no-break space as
+// "&nbsp;" or as the character. A "&#160;" typed as such is the user's.
 TokenText tokenText(TextNumbers &numbers, const QString &text, const Token &token)
 {
-    const bool character = token.kind == Token::Character;
-    const int space = character && token.character == U' '   ? TokenText::Plain
-                      : character && token.character == 0xA0 ? TokenText::NoBreak
-                                                               : TokenText::NoSpace;
-    return {numbers(QStringView(text).mid(token.begin, token.end - token.begin)), space};
+    const QStringView written = QStringView(text).mid(token.begin, token.end - token.begin);
+    const int space = written == u" "                                         ? TokenText::Plain
+                      : written == u"&nbsp;" || written == QChar(0xA0) ? TokenText::NoBreak
+                                                                        : TokenText::NoSpace;
+    return {numbers(written), space};
 }
 
 // A stretch of tokens of the shown text, [shownBegin, shownEnd), that the

@@ -39,6 +39,7 @@ private slots:
             "<p>one</p><p>twos</p>", "<p>one<p>twos</p>");
         row("empty source", "", "", "<p>new</p>", "<p>new</p>");
         row("text that looks like markup", "a < b & c", "a &lt; b &amp; c", "a &lt; b &amp; d", "a < b & d");
+        row("a no-break space typed as a number is the user's", "a b", "a b", "a&#160;b", "a&#160;b");
 
         // Long texts, whose ends the edit leaves alike; the page writes
         // every paragraph differently from the source.
