@@ -426,24 +426,27 @@ void CRSSEditView::runLinkCommand(int id)
 
 void CRSSEditView::updateHyperlinkButton()
 {
-    const QString button = QStringLiteral("tb_hyperlink");
-    const bool enabled = m_links.CanHyperlink();
-    const bool shownEnabled = !(m_engine->elementState(button) & CHtmlEngineView::StateDisabled);
-    const uint disabled = CHtmlEngineView::StateDisabled;
-    if (enabled != shownEnabled)
-        m_engine->setElementState(button, enabled ? 0u : disabled, enabled ? disabled : 0u);
+    showButtonEnabled(QStringLiteral("tb_hyperlink"), m_links.CanHyperlink());
 }
 
-// The page's Undo and Redo buttons are the document's commands.
+// The page's Undo and Redo buttons are the document's commands. The stack
+// tells of them at every key typed (a merged step), mostly unchanged.
 void CRSSEditView::updateUndoButtons()
 {
     if (!m_doc)
         return;
+    showButtonEnabled(kUndoButton, m_doc->undoStack()->canUndo());
+    showButtonEnabled(kRedoButton, m_doc->undoStack()->canRedo());
+}
+
+// Only a change goes to the page: each write there brings back a report of
+// the whole page, its long description too.
+void CRSSEditView::showButtonEnabled(const QString &id, bool enabled)
+{
     const uint disabled = CHtmlEngineView::StateDisabled;
-    const bool canUndo = m_doc->undoStack()->canUndo();
-    const bool canRedo = m_doc->undoStack()->canRedo();
-    m_engine->setElementState(kUndoButton, canUndo ? 0u : disabled, canUndo ? disabled : 0u);
-    m_engine->setElementState(kRedoButton, canRedo ? 0u : disabled, canRedo ? disabled : 0u);
+    const bool shownEnabled = !(m_engine->elementState(id) & disabled);
+    if (enabled != shownEnabled)
+        m_engine->setElementState(id, enabled ? 0u : disabled, enabled ? disabled : 0u);
 }
 
 void CRSSEditView::onClipboardChanged()

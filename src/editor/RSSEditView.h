@@ -87,6 +87,7 @@ private:
     void runLinkCommand(int id);
     void updateHyperlinkButton();
     void updateUndoButtons();
+    void showButtonEnabled(const QString &id, bool enabled);
 
     // --- Formatting and clean-up ---
     void toggleCharacterFormat(const QString &tag);

@@ -17,7 +17,10 @@ bool applyDelta(const QString &was, const QVariantList &delta, QString *now)
     const qsizetype head = delta[0].toLongLong(), tail = delta[1].toLongLong(), length = delta[3].toLongLong();
     if (length != was.size() || head < 0 || tail < 0 || head + tail > length)
         return false;
-    *now = was.left(head) + delta[2].toString() + was.right(tail);
+    // Built in one piece: the text may be a long description, sent per key.
+    const QString middle = delta[2].toString();
+    now->reserve(head + middle.size() + tail);
+    now->append(QStringView(was).left(head)).append(middle).append(QStringView(was).right(tail));
     return true;
 }
 
