@@ -267,17 +267,22 @@ bool CRSSEditDoc::storePostField(int post, PostField field, const QString &store
         emit postFieldChanged(post, field);
     };
     // Typing back to the value before the first keystroke restores the
-    // post as it was, bytes and all, and leaves the stack.
+    // post as it was, bytes and all, and leaves the stack. The merge asks
+    // while this store pushes: a description is then the text just stored,
+    // not read from the feed once more at every key.
     const auto revertIfUnchanged = [this, before, post, field, original] {
-        if (GetPostField(post, field) != original)
+        if ((m_descriptionPushed ? *m_descriptionPushed : GetPostField(post, field)) != original)
             return false;
         m_feed.SwapPart(*before);
         return true;
     };
-    if (stepName.isEmpty())
+    if (stepName.isEmpty()) {
+        const QScopedValueRollback<const QString *> pushed(m_descriptionPushed,
+                                                           field == PostDescription ? &stored : nullptr);
         pushChange(postFieldStep(field), swap, swap, MergePostTitle + field, QString::number(post), revertIfUnchanged);
-    else
+    } else {
         pushChange(stepName, swap, swap);
+    }
     emit postFieldChanged(post, field);
     return true;
 }

@@ -221,6 +221,8 @@ private:
     CRssFeed m_feed;
     QUndoStack *m_undoStack;
     bool m_replaying = false;
+    // The description a store is pushing, while it pushes.
+    const QString *m_descriptionPushed = nullptr;
     bool m_addingNamedPosts = false;
     CPostSelection m_selection;
     CNavigationHistory m_history;
