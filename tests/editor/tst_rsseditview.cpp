@@ -254,6 +254,26 @@ private slots:
         QCOMPARE(m_view->engine()->value("div_title").toString(), QString("Second post Q&A"));
     }
 
+    // Regression: the undo stack tells of Undo and Redo at every key typed
+    // (the key merges into the step before); both of the page's buttons
+    // were written each time, and the page answered each write with a
+    // report of the whole page, its description too.
+    void typingDescription_pageReportsEachKeyOnce()
+    {
+        selectPost(1);
+        type("richtext_edit", "x");
+        QTRY_VERIFY(m_doc->feed()->GetPostDescription(1).startsWith("<p>Twox</p>"));
+        // The first key makes the step, which the page's Undo button shows.
+        QTRY_VERIFY(m_view->engine()->isReported("tb_undo"));
+        QCOMPARE(m_view->engine()->elementState("tb_undo") & CHtmlEngineView::StateDisabled, 0u);
+
+        QSignalSpy reports(m_view->engine(), &CHtmlEngineView::reported);
+        const QString keys = QStringLiteral("abcdefgh");
+        QTest::keyClicks(m_view->engine()->focusProxy(), keys);
+        QTRY_VERIFY(m_doc->feed()->GetPostDescription(1).startsWith("<p>Twox" + keys + "</p>"));
+        QVERIFY2(reports.count() <= 2 * keys.size(), qPrintable(QString::number(reports.count())));
+    }
+
     void titleChangedElsewhereAndPickedLink_showAndStore()
     {
         selectPost(0);
