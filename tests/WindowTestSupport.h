@@ -239,12 +239,12 @@ inline bool writeFeed(const QString &path, const QList<TestPost> &posts)
 }
 
 // Opens the file as the window does and waits until its feed is read: the
-// frame, or null when the file did not open.
+// frame, or null when the file did not open (or was not read in a minute).
 inline CChildFrame *openAndWait(CDocManager *documents, const QString &path)
 {
     QPointer<CChildFrame> frame = documents->openDocument(path);
-    QTest::qWaitFor([&frame] { return !frame || !frame->isOpening(); }, 60000);
-    return frame;
+    const bool read = QTest::qWaitFor([&frame] { return !frame || !frame->isOpening(); }, 60000);
+    return read ? frame.data() : nullptr;
 }
 
 // The real main window, offscreen, with the user's answers given by fakes.

@@ -71,8 +71,8 @@ CChildFrame *CDocManager::newDocument(const NewFeedParams &params)
 
 CDocManager::~CDocManager()
 {
-    // A read still running when the program ends is waited for: it holds
-    // the file open and writes into memory its future owns.
+    // A read still running when the program ends is waited for rather than
+    // left to a thread that outlives the window.
     const QList<QFutureWatcherBase *> reads = findChildren<QFutureWatcherBase *>(Qt::FindDirectChildrenOnly);
     for (QFutureWatcherBase *read : reads) {
         read->disconnect(this);
@@ -126,14 +126,13 @@ CChildFrame *CDocManager::openFile(const QString &file, bool forgetWhenUnread)
                 // keeps its place in m_opening only while it is the same.
                 if (m_opening.value(file) == frame)
                     m_opening.remove(file);
-                FeedRead read = watcher->result();
                 if (frame)
-                    finishOpen(frame, file, read, front, forgetWhenUnread);
+                    finishOpen(frame, file, watcher->result(), front, forgetWhenUnread);
             });
     return frame;
 }
 
-void CDocManager::finishOpen(CChildFrame *frame, const QString &file, FeedRead &read, const FrontWindow &front,
+void CDocManager::finishOpen(CChildFrame *frame, const QString &file, const FeedRead &read, const FrontWindow &front,
                              bool forgetWhenUnread)
 {
     if (!read.loaded) {

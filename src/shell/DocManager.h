@@ -22,13 +22,12 @@ class CDocManager : public QObject
     Q_OBJECT
 public:
     CDocManager(QMdiArea *mdiArea, CShellServices *services, QObject *parent = nullptr);
+    ~CDocManager() override;
 
     void setServices(CShellServices *services);
 
     // A new feed from the given title, link and category, or null.
     CChildFrame *newDocument(const NewFeedParams &params = NewFeedParams());
-    ~CDocManager() override;
-
     // Opens the file, or shows the frame that holds it already. The feed is
     // read on a worker thread while its window and editor page are made:
     // the frame comes at once, taking no input until documentOpened(frame).
@@ -90,7 +89,7 @@ private:
     FrontWindow frontWindow() const;
     struct FeedRead;
     CChildFrame *openFile(const QString &file, bool forgetWhenUnread);
-    void finishOpen(CChildFrame *frame, const QString &file, FeedRead &read, const FrontWindow &front,
+    void finishOpen(CChildFrame *frame, const QString &file, const FeedRead &read, const FrontWindow &front,
                     bool forgetWhenUnread);
     CChildFrame *createFrame();
     void showFrame(CChildFrame *frame);
