@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -48,8 +49,10 @@ int main(int argc, char *argv[])
     CMainFrame main;
     main.resize(1280, 800);
     main.show();
-    CChildFrame *child = main.documents()->openDocument(path);
-    if (!child) {
+    // The feed is read on a worker thread.
+    QPointer<CChildFrame> child = main.documents()->openDocument(path);
+    waitUntil([&] { return !child || !child->isOpening(); }, 60000);
+    if (!child || child->isOpening()) {
         std::fprintf(stderr, "bench_feedproperties: the feed does not open\n");
         return 1;
     }

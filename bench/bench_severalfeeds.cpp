@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -62,7 +63,10 @@ int main(int argc, char *argv[])
 
     for (const char *name : {"one.xml", "two.xml", "three.xml"}) {
         const QString path = dir.filePath(QLatin1String(name));
-        if (!writeBenchFeed(path, kPosts) || !frame.documents()->openDocument(path)) {
+        // The feed is read on a worker thread.
+        QPointer<CChildFrame> child = writeBenchFeed(path, kPosts) ? frame.documents()->openDocument(path) : nullptr;
+        waitUntil([&] { return !child || !child->isOpening(); }, 60000);
+        if (!child || child->isOpening()) {
             std::fprintf(stderr, "bench_severalfeeds: %s does not open\n", name);
             return 1;
         }

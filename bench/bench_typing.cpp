@@ -20,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,8 +127,10 @@ int main(int argc, char *argv[])
     CMainFrame frame;
     frame.resize(1280, 800);
     frame.show();
-    CChildFrame *child = frame.documents()->openDocument(path);
-    if (!child) {
+    // The feed is read on a worker thread.
+    QPointer<CChildFrame> child = frame.documents()->openDocument(path);
+    waitUntil([&] { return !child || !child->isOpening(); }, 60000);
+    if (!child || child->isOpening()) {
         std::fprintf(stderr, "bench_typing: the feed does not open\n");
         return 1;
     }

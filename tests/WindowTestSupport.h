@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -237,6 +238,15 @@ inline bool writeFeed(const QString &path, const QList<TestPost> &posts)
     return file.open(QIODevice::WriteOnly) && file.write(xml.toUtf8()) > 0;
 }
 
+// Opens the file as the window does and waits until its feed is read: the
+// frame, or null when the file did not open (or was not read in a minute).
+inline CChildFrame *openAndWait(CDocManager *documents, const QString &path)
+{
+    QPointer<CChildFrame> frame = documents->openDocument(path);
+    const bool read = QTest::qWaitFor([&frame] { return !frame || !frame->isOpening(); }, 60000);
+    return read ? frame.data() : nullptr;
+}
+
 // The real main window, offscreen, with the user's answers given by fakes.
 struct MainWindowFixture
 {
@@ -257,7 +267,7 @@ struct MainWindowFixture
     CChildFrame *openFeed(const QString &name, const QList<TestPost> &posts)
     {
         const QString path = dir.filePath(name);
-        return writeFeed(path, posts) ? main->documents()->openDocument(path) : nullptr;
+        return writeFeed(path, posts) ? openAndWait(main->documents(), path) : nullptr;
     }
     static bool waitForPage(CChildFrame *frame)
     {

@@ -55,6 +55,8 @@ CRssFeed::CRssFeed()
 }
 
 CRssFeed::~CRssFeed() = default;
+CRssFeed::CRssFeed(CRssFeed &&) noexcept = default;
+CRssFeed &CRssFeed::operator=(CRssFeed &&) noexcept = default;
 
 bool CRssFeed::LoadFromFile(const QString &path, QString *error)
 {

@@ -44,6 +44,10 @@ public:
     ~CRssFeed();
     CRssFeed(const CRssFeed &) = delete;
     CRssFeed &operator=(const CRssFeed &) = delete;
+    // A feed read on a worker thread is handed over whole to the thread
+    // that edits it.
+    CRssFeed(CRssFeed &&) noexcept;
+    CRssFeed &operator=(CRssFeed &&) noexcept;
 
     // --- Files ---
     // Reads a feed file whole, in the encoding it declares. Files that are

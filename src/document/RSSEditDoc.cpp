@@ -131,6 +131,15 @@ bool CRSSEditDoc::OnOpenDocument(const QString &path, QString *error)
     return loaded;
 }
 
+void CRSSEditDoc::OnFeedRead(CRssFeed &&feed, const QString &path)
+{
+    DeleteContents();
+    m_feed = std::move(feed);
+    setPath(path);
+    feedFilled();
+    markClean();
+}
+
 bool CRSSEditDoc::OnOpenDownloaded(const QString &file, const QString &name, QString *error)
 {
     DeleteContents();

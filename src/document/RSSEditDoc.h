@@ -156,6 +156,10 @@ public:
     // A new or opened feed: feedReset follows, and no post is selected.
     bool OnNewDocument(const NewFeedParams &params);
     bool OnOpenDocument(const QString &path, QString *error = nullptr);
+    // The end of an open whose file was read elsewhere, on a worker thread:
+    // the document takes `feed` as OnOpenDocument would have read it from
+    // `path`.
+    void OnFeedRead(CRssFeed &&feed, const QString &path);
     // A feed downloaded into `file`, shown as a feed without a file of its
     // own, named `name`: the first save asks where to keep it.
     bool OnOpenDownloaded(const QString &file, const QString &name, QString *error = nullptr);

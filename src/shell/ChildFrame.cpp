@@ -14,6 +14,7 @@
 #include "shell/DiskChangeBar.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QScreen>
@@ -383,6 +384,19 @@ void CChildFrame::updateCaption()
     // The document's title is the file's name once it has a path.
     setWindowTitle(m_document->title() + QStringLiteral("[*]"));
     setWindowModified(m_document->IsModified());
+}
+
+void CChildFrame::setOpening(const QString &path)
+{
+    m_opening = true;
+    m_dockHost->setEnabled(false);
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*]"));
+}
+
+void CChildFrame::finishOpening()
+{
+    m_opening = false;
+    m_dockHost->setEnabled(true);
 }
 
 void CChildFrame::showDetailsBar()

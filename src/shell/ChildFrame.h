@@ -65,6 +65,13 @@ public:
     // modified mark ("[*]").
     void updateCaption();
 
+    // While its feed is read on a worker thread the window shows the file's
+    // name and takes no input, and the main window's commands pass it by:
+    // nothing edits or saves a feed not read yet.
+    void setOpening(const QString &path);
+    void finishOpening();
+    bool isOpening() const { return m_opening; }
+
     // Offered to the posts bar first; the frame itself carries the View
     // commands that show and hide the bars.
     bool OnCommand(int id) override;
@@ -122,4 +129,5 @@ private:
     int m_detailsWidth = 0; // as the user left Post Details when it was hidden
     bool m_detailsBelowForRoom = false; // moved under the editor by placeDetailsBar()
     bool m_feedShown = false; // the first feed came
+    bool m_opening = false;
 };

@@ -13,14 +13,17 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <memory>
 
 CDocManager::CDocManager(QMdiArea *mdiArea, CShellServices *services, QObject *parent)
     : QObject(parent)
@@ -66,29 +69,86 @@ CChildFrame *CDocManager::newDocument(const NewFeedParams &params)
     return frame;
 }
 
+CDocManager::~CDocManager()
+{
+    // A read still running when the program ends is waited for rather than
+    // left to a thread that outlives the window.
+    const QList<QFutureWatcherBase *> reads = findChildren<QFutureWatcherBase *>(Qt::FindDirectChildrenOnly);
+    for (QFutureWatcherBase *read : reads) {
+        read->disconnect(this);
+        read->waitForFinished();
+    }
+}
+
 CChildFrame *CDocManager::openDocument(const QString &path)
 {
-    const QString file = QFileInfo(path).absoluteFilePath();
-    if (CChildFrame *open = findFrame(file)) {
+    return openFile(QFileInfo(path).absoluteFilePath(), false);
+}
+
+// What a worker thread made of a file.
+struct CDocManager::FeedRead
+{
+    std::shared_ptr<CRssFeed> feed;
+    QString error;
+    bool loaded = false;
+};
+
+CChildFrame *CDocManager::openFile(const QString &file, bool forgetWhenUnread)
+{
+    CChildFrame *open = findFrame(file);
+    if (!open)
+        open = m_opening.value(file);
+    if (open) {
         m_mdiArea->setActiveSubWindow(open);
         return open;
     }
 
-    // The frame and its view exist before the feed loads, so that they hear
+    // The parse starts first and takes one core, while this thread makes
+    // the window and the editor page starts loading in its own process.
+    auto *watcher = new QFutureWatcher<FeedRead>(this);
+    watcher->setFuture(QtConcurrent::run([file] {
+        FeedRead read;
+        read.feed = std::make_shared<CRssFeed>();
+        read.loaded = read.feed->LoadFromFile(file, &read.error);
+        return read;
+    }));
+    // The frame and its view exist before the feed comes, so that they hear
     // the document announce the new content.
     const FrontWindow front = frontWindow();
     CChildFrame *frame = createFrame();
+    frame->setOpening(file);
     showFrame(frame);
-    QString error;
-    if (!frame->document()->OnOpenDocument(file, &error)) {
-        discardFrame(frame, front);
-        m_services->showError(tr("Cannot open %1.\n\n%2")
-                                  .arg(QDir::toNativeSeparators(file), error));
-        return nullptr;
-    }
-    frame->document()->setPath(file);
-    addRecentFile(file);
+    m_opening.insert(file, frame);
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, file, front, forgetWhenUnread, frame = QPointer<CChildFrame>(frame)] {
+                watcher->deleteLater();
+                // A frame closed during the read, and maybe opened anew since,
+                // keeps its place in m_opening only while it is the same.
+                if (m_opening.value(file) == frame)
+                    m_opening.remove(file);
+                if (frame)
+                    finishOpen(frame, file, watcher->result(), front, forgetWhenUnread);
+            });
     return frame;
+}
+
+void CDocManager::finishOpen(CChildFrame *frame, const QString &file, const FeedRead &read, const FrontWindow &front,
+                             bool forgetWhenUnread)
+{
+    if (!read.loaded) {
+        discardFrame(frame, front);
+        if (forgetWhenUnread) {
+            m_recentFiles.remove(file);
+            emit recentFilesChanged();
+        }
+        m_services->showError(tr("Cannot open %1.\n\n%2").arg(QDir::toNativeSeparators(file), read.error));
+        emit openFailed(file);
+        return;
+    }
+    frame->finishOpening();
+    frame->document()->OnFeedRead(std::move(*read.feed), file);
+    addRecentFile(file);
+    emit documentOpened(frame);
 }
 
 CChildFrame *CDocManager::openDownloadedFeed(const QByteArray &bytes, const QString &address)
@@ -145,13 +205,7 @@ CChildFrame *CDocManager::openRecentFile(int position)
 {
     if (position < 0 || position >= m_recentFiles.files().size())
         return nullptr;
-    const QString path = m_recentFiles.files().at(position);
-    CChildFrame *frame = openDocument(path);
-    if (!frame && !findFrame(path)) {
-        m_recentFiles.remove(path);
-        emit recentFilesChanged();
-    }
-    return frame;
+    return openFile(m_recentFiles.files().at(position), true);
 }
 
 bool CDocManager::saveDocument(CChildFrame *frame)

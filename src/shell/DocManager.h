@@ -22,13 +22,16 @@ class CDocManager : public QObject
     Q_OBJECT
 public:
     CDocManager(QMdiArea *mdiArea, CShellServices *services, QObject *parent = nullptr);
+    ~CDocManager() override;
 
     void setServices(CShellServices *services);
 
     // A new feed from the given title, link and category, or null.
     CChildFrame *newDocument(const NewFeedParams &params = NewFeedParams());
-    // Opens the file, or shows the frame that holds it already. Shows the
-    // reason and returns null when the file does not open.
+    // Opens the file, or shows the frame that holds it already. The feed is
+    // read on a worker thread while its window and editor page are made:
+    // the frame comes at once, taking no input until documentOpened(frame).
+    // When the file does not open the frame goes again and the reason shows.
     CChildFrame *openDocument(const QString &path);
     // A feed downloaded from `address`, as a feed without a file: the first
     // save asks where to keep it, and records the address as the feed's
@@ -66,6 +69,10 @@ public:
 signals:
     // A new frame, before its document loads or builds its feed.
     void frameCreated(CChildFrame *frame);
+    // The feed of a frame from openDocument() is read and shown.
+    void documentOpened(CChildFrame *frame);
+    // The file did not open; its frame is gone and the reason shown.
+    void openFailed(const QString &path);
     void recentFilesChanged();
     void documentsChanged();
 
@@ -80,6 +87,10 @@ private:
         bool maximised = false;
     };
     FrontWindow frontWindow() const;
+    struct FeedRead;
+    CChildFrame *openFile(const QString &file, bool forgetWhenUnread);
+    void finishOpen(CChildFrame *frame, const QString &file, const FeedRead &read, const FrontWindow &front,
+                    bool forgetWhenUnread);
     CChildFrame *createFrame();
     void showFrame(CChildFrame *frame);
     void keepInsideArea(QMdiSubWindow *frame) const;
@@ -100,6 +111,8 @@ private:
     CFeedWindowStyle *m_frameStyle;
     CRecentFileList m_recentFiles;
     QList<CChildFrame *> m_frames;
+    // The files being read, with their frames (null once closed).
+    QHash<QString, QPointer<CChildFrame>> m_opening;
     // The addresses of downloaded feeds not saved yet.
     QHash<CChildFrame *, QString> m_downloadedFrom;
     bool m_closingWithoutQuestion = false;

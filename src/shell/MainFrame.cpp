@@ -97,13 +97,10 @@ CMainFrame::CMainFrame(QWidget *parent)
 
     connectStartPage();
     connectDocuments();
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
-        CChildFrame *frame = activeChildFrame();
-        m_undoGroup->setActiveStack(frame ? frame->document()->undoStack() : nullptr);
-        updateWindowTitle();
-        updateActions();
-        updateCheckSummary();
-    });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::followActiveFrame);
+    // A window whose feed was still being read when it came to the front
+    // takes the commands once the feed is in.
+    connect(m_documents, &CDocManager::documentOpened, this, &CMainFrame::followActiveFrame);
     // Edit > Undo goes to the editor or the feed by where the focus is.
     // Both queued: the focus moves, and a feed's stack leaves the group,
     // while a feed's window is being destroyed, when it can answer no
@@ -159,6 +156,15 @@ CMainFrame::~CMainFrame()
     delete m_mdiArea;
 }
 
+void CMainFrame::followActiveFrame()
+{
+    CChildFrame *frame = activeChildFrame();
+    m_undoGroup->setActiveStack(frame ? frame->document()->undoStack() : nullptr);
+    updateWindowTitle();
+    updateActions();
+    updateCheckSummary();
+}
+
 // "feed.xml — Tidrel", with the modified mark where "[*]" stands; "Tidrel
 // 1.2.1" while no feed is open.
 void CMainFrame::updateWindowTitle()
@@ -179,7 +185,8 @@ CStartPage *CMainFrame::startPage() const
 
 CChildFrame *CMainFrame::activeChildFrame() const
 {
-    return qobject_cast<CChildFrame *>(m_mdiArea->currentSubWindow());
+    auto *frame = qobject_cast<CChildFrame *>(m_mdiArea->currentSubWindow());
+    return frame && !frame->isOpening() ? frame : nullptr;
 }
 
 QAction *CMainFrame::action(int id) const

@@ -40,6 +40,7 @@ public:
     ~CMainFrame() override;
 
     CDocManager *documents() const { return m_documents; }
+    // The feed window in front; null while its feed is still being read.
     CChildFrame *activeChildFrame() const;
     QAction *action(int id) const;
     QMenu *menu(const QString &title) const;
@@ -93,6 +94,8 @@ private:
     QAction *createAction(int id);
     QMenu *addMenu(const QString &title, std::initializer_list<int> ids);
     void updateRecentFileActions();
+    // The undo stack, title, commands and check summary of the feed in front.
+    void followActiveFrame();
     void updateWindowTitle();
     void updateWindowList();
     std::vector<CCommandTarget *> commandRoute() const;

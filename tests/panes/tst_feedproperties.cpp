@@ -87,7 +87,7 @@ CChildFrame *openCopy(MainWindowFixture &window, const QString &corpusFile, QStr
     if (!QFile::copy(source, *path))
         return nullptr;
     QFile::setPermissions(*path, QFile::ReadOwner | QFile::WriteOwner);
-    return window.main->documents()->openDocument(*path);
+    return openAndWait(window.main->documents(), *path);
 }
 
 // Saves and tells what changed since the bytes of the last save.
@@ -181,7 +181,9 @@ void TestFeedProperties::feedProperties_showsChannelAndPodcastTagsAndSavesOnlyEd
     QVERIFY(description);
     QVERIFY(description->toPlainText().startsWith(QStringLiteral("Giant Bomb discusses the latest")));
     QVERIFY(description->height() > 3 * description->fontMetrics().lineSpacing());
-    QVERIFY(QTest::qWaitForWindowActive(properties));
+    // A window shown over the active main window counts as active before
+    // it takes the keys.
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), properties, 10000);
     description->setFocus();
     description->moveCursor(QTextCursor::End);
     QTest::keyClicks(description, QStringLiteral(" Weekly."));

@@ -42,6 +42,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -188,7 +189,15 @@ int main(int argc, char *argv[])
                     box->close();
                 }
             });
-            child = frame.documents()->openDocument(feed);
+            // The feed is read on a worker thread; the window is the picture
+            // once it is in.
+            QPointer<CChildFrame> opening = frame.documents()->openDocument(feed);
+            QEventLoop reading;
+            QObject::connect(frame.documents(), &CDocManager::documentOpened, &reading, &QEventLoop::quit);
+            QObject::connect(frame.documents(), &CDocManager::openFailed, &reading, &QEventLoop::quit);
+            if (opening && opening->isOpening())
+                reading.exec();
+            child = opening;
             if (!child && messageSaved) {
                 std::printf("%s (the message box)\n", qPrintable(parser.value(QStringLiteral("out"))));
                 return 0;

@@ -101,7 +101,7 @@ void TestFeedWindow::editAndSave_keepsEditsAndNothingElse()
     }
     const QByteArray originalBytes = readFile(path);
 
-    CChildFrame *frame = window.main->documents()->openDocument(path);
+    CChildFrame *frame = openAndWait(window.main->documents(), path);
     QVERIFY2(frame, qPrintable(window.services.errors.join(QLatin1Char('\n'))));
     CRSSEditDoc *document = frame->document();
     CHtmlEngineView *engine = frame->view()->engine();
@@ -381,7 +381,7 @@ void TestFeedWindow::fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews()
     // A name of its own, so that earlier runs' backups do not count.
     const QString path = window.dir.filePath(QFileInfo(window.dir.path()).fileName() + QStringLiteral(".xml"));
     QVERIFY(writeFeed(path, postsTitled({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")})));
-    CChildFrame *frame = window.main->documents()->openDocument(path);
+    CChildFrame *frame = openAndWait(window.main->documents(), path);
     QVERIFY(MainWindowFixture::waitForPage(frame));
     CRSSEditDoc *document = frame->document();
     CDiskChangeBar *bar = frame->diskChangeBar();
@@ -493,7 +493,7 @@ void TestFeedWindow::differences_showBrokenFileInFeedsEncoding()
     const QString path = window.dir.filePath(QStringLiteral("koi8.rss"));
     QVERIFY(QFile::copy(corpusFile, path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    CChildFrame *frame = window.main->documents()->openDocument(path);
+    CChildFrame *frame = openAndWait(window.main->documents(), path);
     QVERIFY(MainWindowFixture::waitForPage(frame));
     CRSSEditDoc *document = frame->document();
     const QString title = document->feed()->GetPostTitle(0);

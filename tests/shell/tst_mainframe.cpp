@@ -32,6 +32,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoGroup>
@@ -57,6 +58,7 @@ private slots:
     void undo_typingInEditorThenFeedChangesAndModifiedMark();
 
     void open_brokenRecentAndTwice();
+    void open_whileReading_takesNoCommandAndEndsCleanly();
     void saveCloseAndQuit_keepWorkUntilAnswered();
 
 private:
@@ -194,7 +196,7 @@ void TestMainFrame::version_oneFormInTitleAboutFeedAndTerminal()
     QDir::setCurrent(previousFolder);
     QCOMPARE(files, (QStringList{path(QStringLiteral("one.xml")), path(QStringLiteral("two.xml"))}));
     for (const QString &file : files)
-        QVERIFY(m_main->documents()->openDocument(file));
+        QVERIFY(openAndWait(m_main->documents(), file));
     QCOMPARE(m_main->documents()->frames().size(), 2);
     QCOMPARE(m_main->activeChildFrame()->document()->path(), path(QStringLiteral("two.xml")));
 
@@ -453,7 +455,7 @@ void TestMainFrame::windowMenu_arrangementsStickAndListFeeds()
     QVERIFY(two->isMaximized());
     // Regression: a failed open left every feed window un-maximised.
     QVERIFY(writeFile(path(QStringLiteral("broken.xml")), "<rss version=\"2.0\"><channel>"));
-    QVERIFY(!m_main->documents()->openDocument(path(QStringLiteral("broken.xml"))));
+    QVERIFY(!openAndWait(m_main->documents(), path(QStringLiteral("broken.xml"))));
     flushDeletes();
     QCOMPARE(m_main->activeChildFrame(), two);
     QVERIFY(two->isMaximized());
@@ -788,7 +790,7 @@ void TestMainFrame::open_brokenRecentAndTwice()
     CDocManager *documents = m_main->documents();
     const QString broken = path(QStringLiteral("broken.xml"));
     QVERIFY(writeFile(broken, "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel>\n<title>Cut</title>\n</rss>\n"));
-    QVERIFY(!documents->openDocument(broken));
+    QVERIFY(!openAndWait(documents, broken));
     flushDeletes();
     QCOMPARE(m_services->errors.size(), 1);
     const QString message = m_services->errors.first();
@@ -810,20 +812,24 @@ void TestMainFrame::open_brokenRecentAndTwice()
 
     QVERIFY(documents->closeAllDocuments());
     flushDeletes();
+    QSignalSpy opened(documents, &CDocManager::documentOpened);
     QVERIFY(m_main->executeCommand(ID_FILE_MRU_FIRST + 1));
+    QVERIFY(opened.wait(30000));
     CChildFrame *frame = m_main->activeChildFrame();
     QVERIFY(frame);
     QCOMPARE(frame->document()->path(), first);
     QCOMPARE(documents->recentFiles().first(), first);
 
     QVERIFY(QFile::remove(second));
+    QSignalSpy failed(documents, &CDocManager::openFailed);
     QVERIFY(m_main->executeCommand(ID_FILE_MRU_FIRST + 1));
+    QVERIFY(failed.wait(30000));
     QVERIFY(!documents->findFrame(second));
     QCOMPARE(m_services->errors.size(), 2);
     QCOMPARE(documents->recentFiles(), QStringList{first});
 
     QVERIFY(newFeed() != frame);
-    QCOMPARE(documents->openDocument(first), frame);
+    QCOMPARE(openAndWait(documents, first), frame);
     QCOMPARE(m_main->activeChildFrame(), frame);
     QCOMPARE(documents->frames().size(), 2);
 
@@ -840,6 +846,54 @@ void TestMainFrame::open_brokenRecentAndTwice()
     }
     QCOMPARE(list.files(), newest);
     QCOMPARE(CRecentFileList().files(), newest);
+}
+
+// The feed is read on a worker thread: until it is in, its window shows
+// the file's name and takes no command; a second open meanwhile shows the
+// same window, and a close or quitting meanwhile leaves nothing behind.
+void TestMainFrame::open_whileReading_takesNoCommandAndEndsCleanly()
+{
+    CDocManager *documents = m_main->documents();
+    const QString file = path(QStringLiteral("read.xml"));
+    QVERIFY(writeFeed(file, postsTitled({"One", "Two"})));
+
+    QSignalSpy opened(documents, &CDocManager::documentOpened);
+    CChildFrame *frame = documents->openDocument(file);
+    QVERIFY(frame->isOpening());
+    QCOMPARE(documents->openDocument(file), frame);
+    QCOMPARE(documents->frames().size(), 1);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("read.xml[*]"));
+    QVERIFY(!m_main->activeChildFrame());
+    QVERIFY(!frame->view()->isEnabled());
+    for (int id : {ID_FILE_SAVE, ID_FILE_CLOSE, ID_POST_ADD, ID_FEED_PROPERTIES})
+        QVERIFY2(!m_main->action(id)->isEnabled(), qPrintable(m_main->action(id)->text()));
+    QVERIFY(opened.wait(30000));
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(m_main->activeChildFrame(), frame);
+    QVERIFY(frame->view()->isEnabled());
+    QCOMPARE(frame->document()->feed()->GetPostTitle(1), QStringLiteral("Two"));
+    QVERIFY(m_main->action(ID_POST_ADD)->isEnabled());
+    QVERIFY2(m_main->windowTitle().startsWith(QStringLiteral("read.xml")), qPrintable(m_main->windowTitle()));
+    QCOMPARE(documents->recentFiles(), QStringList{file});
+
+    // Closed during its read, and opened again before that read ends.
+    QVERIFY(documents->closeAllDocuments());
+    flushDeletes();
+    QPointer<CChildFrame> closed = documents->openDocument(file);
+    closed->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!closed, 30000);
+    QVERIFY(documents->frames().isEmpty());
+    CChildFrame *again = openAndWait(documents, file);
+    QVERIFY(again);
+    QCOMPARE(again->document()->feed()->GetPostTitle(0), QStringLiteral("One"));
+    QCOMPARE(documents->frames().size(), 1);
+    QVERIFY(m_services->errors.isEmpty());
+
+    // Quitting during a read, and the window gone before the read ends.
+    QVERIFY(writeFeed(path(QStringLiteral("other.xml")), postsTitled({"Other"})));
+    QVERIFY(documents->openDocument(path(QStringLiteral("other.xml")))->isOpening());
+    QVERIFY(m_main->close());
+    m_window.reset();
 }
 
 // A failed save keeps the changes and Save As takes the new name; closing
@@ -892,7 +946,7 @@ void TestMainFrame::saveCloseAndQuit_keepWorkUntilAnswered()
     QCOMPARE(reread.GetPostCount(), 3);
 
     // An unmodified feed closes without a question.
-    QVERIFY(m_main->documents()->openDocument(target));
+    QVERIFY(openAndWait(m_main->documents(), target));
     QVERIFY(m_main->executeCommand(ID_FILE_CLOSE));
     flushDeletes();
     QCOMPARE(m_services->saveQuestions.size(), 3);

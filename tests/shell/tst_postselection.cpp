@@ -54,7 +54,7 @@ void TestPostSelection::initTestCase()
     m_path = m_window->dir.filePath(QStringLiteral("feed.xml"));
     QVERIFY(writeFeed(m_path, postsTitled(kTitles)));
     m_original = readFile(m_path);
-    m_frame = m_window->main->documents()->openDocument(m_path);
+    m_frame = openAndWait(m_window->main->documents(), m_path);
     QVERIFY(MainWindowFixture::waitForPage(m_frame));
 }
 

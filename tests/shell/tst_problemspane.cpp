@@ -54,7 +54,7 @@ private slots:
         MainWindowFixture window;
         const QString path = window.dir.filePath(QStringLiteral("checked.xml"));
         QVERIFY(writeFile(path, readFile(kFeed)));
-        CChildFrame *frame = window.main->documents()->openDocument(path);
+        CChildFrame *frame = openAndWait(window.main->documents(), path);
         QVERIFY(MainWindowFixture::waitForPage(frame));
         CRSSEditDoc *document = frame->document();
         CBarProblems *pane = frame->problemsBar();

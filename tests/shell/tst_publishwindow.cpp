@@ -232,7 +232,7 @@ void TestPublishWindow::publish_toFolder_asksSettingsOnceSavesFirstAndSendsMedia
     QVERIFY(QDir().mkpath(media));
     QVERIFY(writeFile(media + QStringLiteral("/ep1.mp3"), "ID3abc"));
     QVERIFY(writeFile(m_feedPath, podcastFeed(QStringLiteral("First"))));
-    CChildFrame *frame = m_main->documents()->openDocument(m_feedPath);
+    CChildFrame *frame = openAndWait(m_main->documents(), m_feedPath);
     QVERIFY(MainWindowFixture::waitForPage(frame));
 
     m_services->publishTarget.destination = QUrl::fromLocalFile(remote.path()).toString() + QLatin1Char('/');
@@ -273,7 +273,7 @@ void TestPublishWindow::publish_checkErrors_askPublishAnyway()
     QByteArray feed = podcastFeed(QStringLiteral("First"));
     feed.replace("<guid isPermaLink=\"false\">g1</guid>", "<guid>g1</guid>");
     QVERIFY(writeFile(m_feedPath, feed));
-    QVERIFY(m_main->documents()->openDocument(m_feedPath));
+    QVERIFY(openAndWait(m_main->documents(), m_feedPath));
     PublishTarget target;
     // A folder made on demand.
     target.destination = QUrl::fromLocalFile(remote.filePath(QStringLiteral("www/feed.xml"))).toString();
@@ -317,7 +317,7 @@ void TestPublishWindow::publish_checkErrors_askPublishAnyway()
     target.mediaBaseUrl = QStringLiteral("https://example.org/media/");
     CPublishSettings::save(m_feedPath, target);
     // The unchanged window reloads the file by itself.
-    const CRssFeed *shown = m_main->documents()->openDocument(m_feedPath)->document()->feed();
+    const CRssFeed *shown = openAndWait(m_main->documents(), m_feedPath)->document()->feed();
     QTRY_VERIFY(!shown->GetPostElements(0, QStringLiteral("podcast:chapters")).empty());
     m_services->confirmAnswer = true;
     QVERIFY(publishAndWait());
@@ -336,7 +336,7 @@ void TestPublishWindow::publish_ftp_passwordWrongPasswordAndCancel()
     if (!ftp.start(TIDREL_PUBLISHING_DATA_DIR "/ftp_server.py", {remote.path(), kUser, kPassword}))
         QSKIP("python3 with pyftpdlib cannot run an FTP server here");
     QVERIFY(writeFile(m_feedPath, podcastFeed(QStringLiteral("First"))));
-    QVERIFY(m_main->documents()->openDocument(m_feedPath));
+    QVERIFY(openAndWait(m_main->documents(), m_feedPath));
     const QString address = QStringLiteral("ftp://127.0.0.1:%1/feed.xml").arg(ftp.port());
     m_services->publishTarget.destination = address;
     m_services->publishTarget.userName = kUser;
@@ -397,7 +397,7 @@ void TestPublishWindow::publish_unknownSftpHost_askedWithFingerprint()
     const QString knownHosts = m_window->dir.filePath(QStringLiteral("known_hosts"));
     publishing()->setKnownHostsPath(knownHosts);
     QVERIFY(writeFile(m_feedPath, podcastFeed(QStringLiteral("First"))));
-    QVERIFY(m_main->documents()->openDocument(m_feedPath));
+    QVERIFY(openAndWait(m_main->documents(), m_feedPath));
     m_services->publishTarget.destination = QStringLiteral("sftp://127.0.0.1:%1%2/").arg(sshd.port()).arg(remote.path());
     m_services->publishTarget.userName = qEnvironmentVariable("USER", QStringLiteral("root"));
     m_services->publishTarget.sshAuth = PublishTarget::SshKeyFile;

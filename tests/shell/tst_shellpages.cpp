@@ -264,7 +264,7 @@ void TestShellPages::startPage_recentFeedsAndLinksOpenWhatTheyName()
     const QString plain = m_window->dir.filePath(QStringLiteral("plain.xml"));
     const QString odd = m_window->dir.filePath(QStringLiteral("R&D \u00fcber <1>.xml"));
     for (const QString &file : {plain, odd})
-        QVERIFY(writeFeed(file, postsTitled({"Post"})) && m_main->documents()->openDocument(file));
+        QVERIFY(writeFeed(file, postsTitled({"Post"})) && openAndWait(m_main->documents(), file));
     QVERIFY(m_main->documents()->closeAllDocuments());
     QVERIFY(QTest::qWaitFor([&] { return recentNames().size() == 2; }, 5000));
     QCOMPARE(recentNames(), (QStringList{QStringLiteral("R&D \u00fcber <1>.xml"), QStringLiteral("plain.xml")}));

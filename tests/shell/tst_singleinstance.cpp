@@ -54,11 +54,14 @@ private slots:
         QVERIFY(QDBusConnection::sessionBus().interface()->isServiceRegistered(CSingleInstance::serviceName()));
 
         QVERIFY(writeFeed(window.dir.filePath(QStringLiteral("handed.xml")), postsTitled({QStringLiteral("Handed")})));
+        QSignalSpy opened(main->documents(), &CDocManager::documentOpened);
         // Named as a shell in the file's folder names it.
         QCOMPARE(runProgram({QStringLiteral("handed.xml")}, window.dir.path()), 0);
         // The call was answered before the files opened, and before the
         // program ended.
         QCoreApplication::sendPostedEvents(&instance, QEvent::MetaCall);
+        // The feed is read on a worker thread, maybe while the program ran.
+        QVERIFY(!opened.isEmpty() || opened.wait(30000));
         CChildFrame *frame = main->activeChildFrame();
         QVERIFY(frame);
         QCOMPARE(frame->document()->path(), window.dir.filePath(QStringLiteral("handed.xml")));

@@ -334,7 +334,7 @@ private slots:
         window.main->resize(1024, 700);
         const QString path = window.dir.filePath(QStringLiteral("feed.xml"));
         QVERIFY(writeFile(path, QString::fromUtf8(readFile(kFeed)).arg(feedLanguage, CFeedVocabulary::itunesNamespace()).toUtf8()));
-        CChildFrame *frame = window.main->documents()->openDocument(path);
+        CChildFrame *frame = openAndWait(window.main->documents(), path);
         QVERIFY(MainWindowFixture::waitForPage(frame));
         // A podcast opens with its details. Shown again beside a posts list
         // half the window wide, the pane takes the room its fields need, and
