@@ -187,8 +187,8 @@ void CRSSEditView::releaseFollowers()
         m_doc->selection()->releaseFollowers();
 }
 
-// Runs after the report's own delivery is over, so that what the page sent
-// with it (its answers, its next frame) is taken in first.
+// Queued after the report rather than run inside its delivery, so that
+// the report's events go out first.
 void CRSSEditView::afterPostShown()
 {
     if (m_loadedReported)
