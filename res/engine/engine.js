@@ -190,19 +190,27 @@ const TidrelEngine = {
     }
 
     // The report of the program's writes goes in a task of its own after
-    // them, so that the page shows a post before it works out the report
-    // (the rich text's HTML, the state at the caret). Anything that changes
-    // the page, or reports, sends it first, as the page stood after the
-    // writes. The task comes as a message, which a hidden page does not
-    // hold back as it holds back timers.
+    // them, once the page has drawn its next frame, so that the page shows
+    // a post before it works out the report (the rich text's HTML, the
+    // state at the caret). Anything that changes the page, or reports,
+    // sends it first, as the page stood after the writes. The task comes as
+    // a message, which a hidden page does not hold back as it holds back
+    // timers; a hidden page draws no frames, so it sends the report at once.
     let deferredReport = null;
     const reportTask = new MessageChannel();
     reportTask.port1.onmessage = () => sendDeferredReport();
 
+    function sendReportTask() {
+        if (document.visibilityState === "visible")
+            requestAnimationFrame(() => reportTask.port2.postMessage(null));
+        else
+            reportTask.port2.postMessage(null);
+    }
+
     function reportLater(elements, complete) {
         if (!deferredReport) {
             deferredReport = { elements: new Set(), complete: false };
-            reportTask.port2.postMessage(null);
+            sendReportTask();
         }
         for (const element of elements)
             deferredReport.elements.add(element);
@@ -516,6 +524,8 @@ const TidrelEngine = {
         // counts as seen.
         for (const type of ["keydown", "mousedown", "beforeinput"])
             window.addEventListener(type, sendDeferredReport, true);
+        // A page hidden before its next frame draws none.
+        document.addEventListener("visibilitychange", sendDeferredReport);
         // Before any other listener, which might stop the event.
         window.addEventListener("keydown", countKey, true);
         window.addEventListener("keypress", countTextKey, true);

@@ -127,6 +127,7 @@ void CPostOrder::fillAll(const CRssFeed *feed)
 {
     m_rows.resize(size_t(feed->GetPostCount()));
     std::iota(m_rows.begin(), m_rows.end(), 0);
+    m_rowsIndexed = false;
     m_filter.clear();
     m_filtering = false;
     m_sortedValid = false;
@@ -138,6 +139,7 @@ void CPostOrder::rebuild(const CRssFeed *feed, const QString &filterText)
     matchTheRest(feed, QDeadlineTimer(QDeadlineTimer::Forever));
     m_filtering = false;
     m_rows = std::move(m_matches);
+    m_rowsIndexed = false;
     m_matches.clear();
 }
 
@@ -223,6 +225,7 @@ void CPostOrder::showMatches()
         m_rows.clear();
     m_matchesShown = true;
     m_rows.insert(m_rows.end(), m_matches.begin() + qsizetype(m_rows.size()), m_matches.end());
+    m_rowsIndexed = false;
 }
 
 // --- The feed's news ---
@@ -326,8 +329,14 @@ void CPostOrder::placeChangedPosts(const CRssFeed *feed)
 
 int CPostOrder::rowOfPost(int postIndex) const
 {
-    const auto found = std::find(m_rows.begin(), m_rows.end(), postIndex);
-    return found == m_rows.end() ? -1 : int(found - m_rows.begin());
+    if (!m_rowsIndexed) {
+        const auto last = std::max_element(m_rows.begin(), m_rows.end());
+        m_rowOfPost.assign(last == m_rows.end() ? 0 : size_t(*last) + 1, -1);
+        for (size_t row = 0; row < m_rows.size(); ++row)
+            m_rowOfPost[size_t(m_rows[row])] = int(row);
+        m_rowsIndexed = true;
+    }
+    return postIndex >= 0 && size_t(postIndex) < m_rowOfPost.size() ? m_rowOfPost[size_t(postIndex)] : -1;
 }
 
 int CPostOrder::postAt(int row) const

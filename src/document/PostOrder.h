@@ -73,13 +73,18 @@ public:
     // The feed was read anew.
     void forgetPosts();
 
-    // The row that shows the post, or -1.
+    // The row that shows the post, or -1; a look-up in an index of the rows
+    // made once after they change, as a post switch asks it every time.
     int rowOfPost(int postIndex) const;
     // The post shown in the row, or -1 outside the rows.
     int postAt(int row) const;
     int size() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
-    void clear() { m_rows.clear(); }
+    void clear()
+    {
+        m_rows.clear();
+        m_rowsIndexed = false;
+    }
     const std::vector<int> &rows() const { return m_rows; }
 
 private:
@@ -92,6 +97,10 @@ private:
     void matchTheRest(const CRssFeed *feed, const QDeadlineTimer &deadline);
 
     std::vector<int> m_rows;
+    // The row of each post, -1 for those not listed; stale while
+    // m_rowsIndexed is false.
+    mutable std::vector<int> m_rowOfPost;
+    mutable bool m_rowsIndexed = false;
     SortOrder m_sortOrder = SortByPosition;
     // Every post in the sort order; stale while m_sortedValid is false.
     std::vector<int> m_sorted;

@@ -53,10 +53,27 @@ void CPostSelection::postRemoved(int index)
         emit moved(--m_post);
 }
 
+void CPostSelection::holdFollowers()
+{
+    ++m_holds;
+}
+
+void CPostSelection::releaseFollowers()
+{
+    if (m_holds == 0 || --m_holds > 0 || !m_followPending)
+        return;
+    m_followPending = false;
+    emit followed(m_post);
+}
+
 void CPostSelection::setPost(int post)
 {
     if (post == m_post)
         return;
     m_post = post;
     emit changed(post);
+    if (m_holds > 0)
+        m_followPending = true;
+    else
+        emit followed(m_post);
 }

@@ -35,12 +35,23 @@ public:
     void postsInserted(int index);
     void postRemoved(int index);
 
+    // The editor may hold back the views that follow it (the panes, the
+    // commands' states) while its page takes in the new post, so that their
+    // work and their repaint do not delay it. Without a hold they follow at
+    // once; several switches during one hold make one `followed`, with the
+    // post selected last.
+    void holdFollowers();
+    void releaseFollowers();
+
 signals:
     // The selected post is about to be left for another one: what the
     // editor holds belongs to it still.
     void aboutToChange(int post);
     // The selection names another post, or none (-1).
     void changed(int post);
+    // The views behind the editor may show the selected post now: right
+    // after `changed`, or once the editor's hold is released.
+    void followed(int post);
     // The selected post is the same, at another index: posts came or went
     // before it.
     void moved(int post);
@@ -50,5 +61,7 @@ private:
 
     int m_post = -1;
     int m_postCount = 0;
+    int m_holds = 0;
+    bool m_followPending = false;
     Visibility m_visibility;
 };

@@ -28,6 +28,8 @@ const QString kLink = QStringLiteral("select_link");
 const QString kAuthor = QStringLiteral("select_author");
 const QString kUndoButton = QStringLiteral("tb_undo");
 const QString kRedoButton = QStringLiteral("tb_redo");
+// A page that has not shown a post by then lets the panes follow anyway.
+constexpr int kFollowersTimeoutMs = 500;
 
 // The step a format makes, apart from the typing before and after it.
 QString formatStepName()
@@ -98,6 +100,9 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_engine);
     setFocusProxy(m_engine);
+    m_followersTimeout.setSingleShot(true);
+    m_followersTimeout.setInterval(kFollowersTimeoutMs);
+    connect(&m_followersTimeout, &QTimer::timeout, this, &CRSSEditView::releaseFollowers);
 
     connect(m_engine, &CHtmlEngineView::pageReady, this, &CRSSEditView::onPageReady);
     connect(m_engine, &CHtmlEngineView::elementEvent, this, &CRSSEditView::onElementEvent);
@@ -121,7 +126,10 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
         QMessageBox::critical(this, QApplication::applicationDisplayName(), tr("Cannot init HTML face"));
 }
 
-CRSSEditView::~CRSSEditView() = default;
+CRSSEditView::~CRSSEditView()
+{
+    releaseFollowers();
+}
 
 // --- Following the document ---
 
@@ -131,6 +139,8 @@ CRSSEditView::~CRSSEditView() = default;
 // empties at once.
 void CRSSEditView::followSelection(int post)
 {
+    if (post >= 0 && m_engine->isReady())
+        holdFollowers();
     if (post < 0) {
         showSelectedPost(post);
         return;
@@ -156,6 +166,35 @@ void CRSSEditView::showSelectedPost(int post)
     }
     m_engine->setEnabled(true);
     LoadPostIntoEditor(post);
+}
+
+void CRSSEditView::holdFollowers()
+{
+    m_followersTimeout.start();
+    if (m_holdingFollowers)
+        return;
+    m_holdingFollowers = true;
+    m_doc->selection()->holdFollowers();
+}
+
+void CRSSEditView::releaseFollowers()
+{
+    m_followersTimeout.stop();
+    if (!m_holdingFollowers)
+        return;
+    m_holdingFollowers = false;
+    if (m_doc)
+        m_doc->selection()->releaseFollowers();
+}
+
+// Queued after the report rather than run inside its delivery, so that
+// the report's events go out first.
+void CRSSEditView::afterPostShown()
+{
+    if (m_loadedReported)
+        descriptionPatch();
+    if (m_doc && m_shownPost == m_doc->currentPost())
+        releaseFollowers();
 }
 
 // Nothing typed here could reach a post.
@@ -477,12 +516,13 @@ void CRSSEditView::storeDescription()
     const int index = m_shownPost;
     if (!m_loadedReported || index < 0 || index >= m_doc->feed()->GetPostCount())
         return;
-    const QString description = m_patch.apply(m_engine->value(kRichText).toString());
+    const CDescriptionPatch &patch = descriptionPatch();
+    const QString description = patch.apply(m_engine->value(kRichText).toString());
     const QString stepName = std::exchange(m_nextStepName, QString());
     // Typed back to the text as loaded: that text exactly, without the
     // footer the filter would add, so that the edit is no change at all.
     const QScopedValueRollback<bool> storing(m_storing, true);
-    if (description == m_patch.source() && stepName.isEmpty()) {
+    if (description == patch.source() && stepName.isEmpty()) {
         m_doc->EditDescription(description);
         return;
     }
@@ -527,6 +567,7 @@ void CRSSEditView::setRichTextValue(const QString &description)
     m_engine->setValue(kRichText, description);
     m_loadedDescription = description;
     m_loadedReported = false;
+    m_patchMade = false;
     m_nextStepName.clear();
 }
 
@@ -534,8 +575,18 @@ void CRSSEditView::onPageReported()
 {
     if (m_loadedReported || !m_engine->isReported(kRichText))
         return;
-    m_patch = CDescriptionPatch(m_loadedDescription, m_engine->value(kRichText).toString());
+    m_reportedDescription = m_engine->value(kRichText).toString();
     m_loadedReported = true;
+    QMetaObject::invokeMethod(this, &CRSSEditView::afterPostShown, Qt::QueuedConnection);
+}
+
+const CDescriptionPatch &CRSSEditView::descriptionPatch()
+{
+    if (!m_patchMade) {
+        m_patch = CDescriptionPatch(m_loadedDescription, m_reportedDescription);
+        m_patchMade = true;
+    }
+    return m_patch;
 }
 
 void CRSSEditView::FocusEditor()

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -65,6 +66,14 @@ private:
     void followSelection(int post);
     // The page shows the selected post, or nothing and takes no input.
     void showSelectedPost(int post);
+    // The panes and the commands' states wait while the page takes in the
+    // post: they follow once the page has reported it, or after a time-out
+    // when it does not answer.
+    void holdFollowers();
+    void releaseFollowers();
+    // After the page's report of a new post has been taken in: what waited
+    // for it, now that the page shows the post.
+    void afterPostShown();
     void clearPage();
     // A change of the shown post that the view did not make itself.
     void onPostFieldChanged(int post, CRSSEditDoc::PostField field);
@@ -78,6 +87,9 @@ private:
     // reported, is what later edits are compared with.
     void setRichTextValue(const QString &description);
     void onPageReported();
+    // The patch from the description loaded to the page's form of it, made
+    // once that form is reported and first needed.
+    const CDescriptionPatch &descriptionPatch();
     // The page's description, its edit carried over to the stored text,
     // into the current post; the other views hear the stored text.
     void storeDescription();
@@ -111,12 +123,16 @@ private:
     // once reported.
     QString m_loadedDescription;
     bool m_loadedReported = false;
+    QString m_reportedDescription;
+    bool m_patchMade = false;
     CDescriptionPatch m_patch;
     // The undo step the page's next edit makes (a link put in), rather
     // than typing.
     QString m_nextStepName;
     int m_shownPost = -1;
     bool m_followPending = false; // a selection waits for the page's last keys
+    bool m_holdingFollowers = false;
+    QTimer m_followersTimeout;
     // Set while the view stores a field: the document's news of it is no
     // change to show.
     bool m_storing = false;

@@ -68,7 +68,7 @@ CBarPostDetails::CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget
     connect(m_probe, &CEnclosureProbe::probed, this, &CBarPostDetails::onProbed);
     if (!doc)
         return;
-    connect(doc->selection(), &CPostSelection::changed, this, &CBarPostDetails::showPost);
+    connect(doc->selection(), &CPostSelection::followed, this, &CBarPostDetails::showPost);
     connect(doc->selection(), &CPostSelection::moved, this, &CBarPostDetails::showPost);
     connect(doc, &CRSSEditDoc::postElementsChanged, this, [this](int post) {
         if (post == m_form->post())

@@ -102,7 +102,12 @@ CBarPreview::CBarPreview(const QString &title, CRSSEditDoc *doc, QWidget *parent
     connect(this, &CSizingControlBar::closedByUser, this, &CBarPreview::storeHidden);
     if (doc) {
         connect(doc, &CRSSEditDoc::postFieldChanged, this, &CBarPreview::followField);
-        connect(doc->selection(), &CPostSelection::changed, this, &CBarPreview::showPost);
+        connect(doc->selection(), &CPostSelection::changed, this, [this] { m_postPending = true; });
+        // Shown already when the user touched the pane first.
+        connect(doc->selection(), &CPostSelection::followed, this, [this](int post) {
+            if (m_postPending)
+                showPost(post);
+        });
         // An undo or redo shows the post as it is now.
         connect(doc, &CRSSEditDoc::postRestored, this, [this](int post) {
             if (post == m_doc->currentPost())
@@ -147,7 +152,9 @@ bool CBarPreview::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::ContextMenu:
     case QEvent::DragEnter:
-        if (m_followTimer.isActive()) {
+        if (m_postPending && m_doc) {
+            showPost(m_doc->currentPost());
+        } else if (m_followTimer.isActive()) {
             m_followTimer.stop();
             showStoredDescription();
         }
@@ -163,7 +170,7 @@ bool CBarPreview::eventFilter(QObject *watched, QEvent *event)
 // needs to show it.
 void CBarPreview::followField(int post, CRSSEditDoc::PostField field)
 {
-    if (field == CRSSEditDoc::PostDescription && post == m_doc->currentPost())
+    if (field == CRSSEditDoc::PostDescription && post == m_doc->currentPost() && !m_postPending)
         m_followTimer.start();
 }
 
@@ -183,6 +190,7 @@ void CBarPreview::showPost(int post)
     if (!m_doc)
         return;
     m_followTimer.stop();
+    m_postPending = false;
     showText(post < 0 ? QString() : m_doc->feed()->GetPostDescription(post), ShowWhole);
     m_editor->setReadOnly(post < 0);
 }

@@ -62,4 +62,8 @@ private:
     QString m_description;
     QString m_shownText;
     QTimer m_followTimer;
+    // Another post is selected and the pane still shows the one before: it
+    // follows once the editor's page has the new one, or at the user's
+    // first touch.
+    bool m_postPending = false;
 };

@@ -99,7 +99,9 @@ void CBarRssItems::followDocument(CRSSEditDoc *doc)
 {
     CPostSelection *selection = doc->selection();
     selection->setVisibility([this](int post) { return m_model->order().rowOfPost(post) >= 0; });
-    connect(selection, &CPostSelection::changed, this, &CBarRssItems::reflectSelectedPost);
+    // A pick still waiting would only repeat or undo the document's choice.
+    connect(selection, &CPostSelection::changed, &m_selectionTimer, &QTimer::stop);
+    connect(selection, &CPostSelection::followed, this, &CBarRssItems::reflectSelectedPost);
     connect(doc, &CRSSEditDoc::postsInserted, this, &CBarRssItems::onPostsInserted);
     connect(doc, &CRSSEditDoc::postRemoved, this, &CBarRssItems::onPostRemoved);
     connect(doc, &CRSSEditDoc::feedReset, this, &CBarRssItems::onFeedReset);
@@ -177,11 +179,12 @@ void CBarRssItems::selectRow(int row)
 
 // --- The document's news ---
 
-// The post is shown already: a pick still waiting would only repeat or
-// undo that.
+// The row follows once the editor shows the post; a row the user picked
+// since then waits its turn.
 void CBarRssItems::reflectSelectedPost(int post)
 {
-    m_selectionTimer.stop();
+    if (m_selectionTimer.isActive())
+        return;
     const int row = m_model->order().rowOfPost(post);
     if (row != m_list->currentIndex().row() || !m_list->selectionModel()->hasSelection())
         selectRowQuietly(row);

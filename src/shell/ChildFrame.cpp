@@ -110,7 +110,7 @@ void CChildFrame::connectDocument()
     connect(document, &CRSSEditDoc::pathChanged, this, &CChildFrame::commandStatesChanged);
     connect(document, &CRSSEditDoc::postFieldChanged, this, &CChildFrame::commandStatesChanged);
     connect(document->undoStack(), &QUndoStack::indexChanged, this, &CChildFrame::commandStatesChanged);
-    connect(document->selection(), &CPostSelection::changed, this, &CChildFrame::commandStatesChanged);
+    connect(document->selection(), &CPostSelection::followed, this, &CChildFrame::commandStatesChanged);
 }
 
 void CChildFrame::createBars()

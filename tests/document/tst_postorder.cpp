@@ -262,6 +262,20 @@ private slots:
         QCOMPARE(order.rowOfPost(3), -1);
         QCOMPARE(order.postAt(-1), -1);
         QCOMPARE(order.postAt(3), -1);
+
+        // The rows looked up follow every change of the rows.
+        order.rebuild(&m_feed, QStringLiteral("b"));
+        QCOMPARE(order.rowOfPost(2), 0);
+        QCOMPARE(order.rowOfPost(0), -1);
+        order.startFilter(&m_feed, QStringLiteral("a"));
+        QVERIFY(order.filterSome(&m_feed, QDeadlineTimer(QDeadlineTimer::Forever), 10));
+        order.showMatches();
+        QCOMPARE(order.rowOfPost(1), 0);
+        QCOMPARE(order.rowOfPost(2), -1);
+        order.fillAll(&m_feed);
+        QCOMPARE(order.rowOfPost(2), 2);
+        order.clear();
+        QCOMPARE(order.rowOfPost(2), -1);
     }
 
 private:

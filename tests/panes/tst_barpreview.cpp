@@ -167,6 +167,30 @@ private slots:
         QVERIFY(m_doc->selection()->select(1));
         QVERIFY(!m_pane->editor()->isReadOnly());
     }
+    // While the editor holds the panes back, the pane keeps the post it
+    // shows until the hold ends; a key in the pane first shows the new post,
+    // so it goes into that post's text, and the end of the hold then leaves
+    // the pane as typed.
+    void heldSwitch_paneFollowsOnReleaseOrAtFirstKey()
+    {
+        showPane();
+        CPostSelection *selection = m_doc->selection();
+        QVERIFY(selection->select(0));
+        selection->holdFollowers();
+        QVERIFY(selection->select(1));
+        QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("a<p>\nb\n</p>"));
+        selection->releaseFollowers();
+        QCOMPARE(m_pane->editor()->toPlainText(), QStringLiteral("x<BR>\n<BR>\ny"));
+
+        selection->holdFollowers();
+        QVERIFY(selection->select(0));
+        QTest::keyClick(m_pane->editor(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(m_pane->editor(), QStringLiteral("z"));
+        selection->releaseFollowers();
+        QCOMPARE(m_doc->feed()->GetPostDescription(0), QStringLiteral("a<p>b</p>z"));
+        QCOMPARE(m_doc->feed()->GetPostDescription(1), QStringLiteral("x<BR><BR>y"));
+        QCOMPARE(m_pane->editor()->textCursor().position(), m_pane->editor()->toPlainText().size());
+    }
     void pane_usesTooltipColoursAndNormalWeight()
     {
         const QPalette colors = m_pane->editor()->palette();
