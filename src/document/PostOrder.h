@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/PostTitleIndex.h"
+#include "document/TitleSortKeys.h"
 
 #include <QString>
 #include <QStringMatcher>
@@ -41,9 +42,10 @@ public:
     // The posts whose title holds the filter text (all posts for an empty
     // filter), in the sort order. Cancels a filter under way.
     void rebuild(const CRssFeed *feed, const QString &filterText);
-    // Sorts every post anew, reading the feed, and lists the filter's
-    // matches in that order. Gives the order of IsPostBefore but reads each
-    // title or date once; posts that compare equal follow their indexes.
+    // Sorts every post anew and lists the filter's matches in that order.
+    // Gives the order of IsPostBefore but reads each date once, and each
+    // title once until it changes; posts that compare equal follow their
+    // indexes.
     void sort(const CRssFeed *feed);
 
     // --- Filtering in steps, so that a long feed never holds up the window ---
@@ -99,6 +101,7 @@ private:
     // Posts whose title or date changed since m_sorted was sorted.
     std::vector<int> m_changed;
     CPostTitleIndex m_titles;
+    CTitleSortKeys m_titleKeys;
     // The filter text as matched, and how far the present filter got.
     QString m_filter;
     QStringMatcher m_matcher;
