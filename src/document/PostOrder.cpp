@@ -192,7 +192,7 @@ void CPostOrder::matchTheRest(const CRssFeed *feed, const QDeadlineTimer &deadli
         return;
     if (m_searched == 0)
         m_titleMatches.assign(size_t(feed->GetPostCount()), false);
-    m_searched = m_titles.markMatches(m_matcher, m_searched, m_titleMatches, deadline);
+    m_searched = m_titles.markMatches(m_filter, m_searched, m_titleMatches, deadline);
     if (size_t(m_searched) < m_titleMatches.size())
         return;
     for (; m_scanned < m_sorted.size(); ++m_scanned) {

@@ -214,6 +214,20 @@ private slots:
         // "zz News" ends where "Weather" begins in the string searched.
         order.rebuild(&m_feed, QStringLiteral("sweat"));
         QVERIFY(order.isEmpty());
+
+        // The search looks for the text's rarest letter first: hits where
+        // the text begins a title, right after a near miss, or holds a space.
+        load(postsTitled({"Review of 1999", "year 99", "9", "a 9 9 review", "re view", "aa9"}));
+        order.forgetPosts();
+        order.setSortOrder(kPosition);
+        order.rebuild(&m_feed, QStringLiteral("review"));
+        QCOMPARE(order.rows(), Rows({0, 3}));
+        order.rebuild(&m_feed, QStringLiteral("99"));
+        QCOMPARE(order.rows(), Rows({0, 1}));
+        order.rebuild(&m_feed, QStringLiteral("9 9"));
+        QCOMPARE(order.rows(), Rows({3}));
+        order.rebuild(&m_feed, QStringLiteral("a9"));
+        QCOMPARE(order.rows(), Rows({5}));
     }
 
     void filterInSteps_listsAsRebuildDoes_alsoAfterTheFeedChanges_data()
