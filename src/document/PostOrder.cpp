@@ -150,7 +150,7 @@ bool CPostOrder::filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline
 {
     if (!m_filtering)
         return true;
-    if (m_matchesShown || m_filter.isEmpty())
+    if (m_matchesShown || m_filter.isEmpty() || m_titles.holdsEveryTitle(feed))
         matchTheRest(feed, deadline);
     else
         matchInSortOrder(feed, deadline, enough);

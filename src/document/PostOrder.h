@@ -53,10 +53,12 @@ public:
     // they are until showMatches.
     void startFilter(const CRssFeed *feed, const QString &filterText);
     // Matches on until the deadline passes; true once every post is
-    // matched. Until the matches are first shown, posts are matched one by
-    // one in the sort order and only until `enough` are found, so that the
-    // first rows show early; the rest are found by one search over every
-    // title.
+    // matched. Titles held in memory are all searched at once, a search
+    // through memory that takes a step or two, and every match shows
+    // together. Titles still to be read from the feed are read and matched
+    // one by one in the sort order until `enough` matches are found, so
+    // that the first rows show early; the rest are found by one search over
+    // every title.
     bool filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline, int enough);
     bool isFiltering() const { return m_filtering; }
     void cancelFilter() { m_filtering = false; }

@@ -32,6 +32,11 @@ bool CPostTitleIndex::readAll(const CRssFeed *feed, const QDeadlineTimer &deadli
     return done;
 }
 
+bool CPostTitleIndex::holdsEveryTitle(const CRssFeed *feed) const
+{
+    return m_entries.size() == size_t(feed->GetPostCount()) && m_readUpTo == m_entries.size();
+}
+
 // A feed read anew, or news missed: nothing read so far can be trusted.
 void CPostTitleIndex::fitFeed(const CRssFeed *feed)
 {

@@ -23,6 +23,8 @@ public:
     // Reads the titles not read yet in feed order, the fastest way through
     // the file, until the deadline; true when every title is read.
     bool readAll(const CRssFeed *feed, const QDeadlineTimer &deadline);
+    // Whether every title of the feed is read and none changed since.
+    bool holdsEveryTitle(const CRssFeed *feed) const;
     // Sets marks[post] for each post from `from` on whose title holds the
     // pattern (lower case, not empty), a stretch of posts at a time until
     // the deadline; gives the first post not searched yet, the post count

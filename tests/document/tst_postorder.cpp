@@ -240,7 +240,8 @@ private slots:
 
     // A filter run in steps lists what a whole rebuild lists, in the sort
     // order, also after titles and dates change and posts go and come; the
-    // rows stay as they were until its first matches are shown.
+    // rows stay as they were until its first matches are shown, and once
+    // every title is read they show all together.
     void filterInSteps_listsAsRebuildDoes_alsoAfterTheFeedChanges()
     {
         QFETCH(int, sortOrderValue);
@@ -266,6 +267,14 @@ private slots:
         QCOMPARE(order.size(), firstMatches);
         finishInSteps(order);
         QCOMPARE(order.rows(), rebuilt(QStringLiteral("alpha")));
+
+        // Every title is held now: the next filter finds all its matches at
+        // once, not a first few.
+        order.startFilter(&m_feed, QStringLiteral("beta"));
+        QVERIFY(order.filterSome(&m_feed, QDeadlineTimer(QDeadlineTimer::Forever), 5));
+        order.showMatches();
+        QCOMPARE(order.rows(), rebuilt(QStringLiteral("beta")));
+        QVERIFY(order.size() > 5);
 
         // One title no longer matches, another now does, a post is newest.
         QVERIFY(m_feed.SetPostTitle(10, QStringLiteral("Beta renamed")));
