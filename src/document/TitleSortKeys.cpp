@@ -58,6 +58,11 @@ CTitleSortKeys::~CTitleSortKeys()
 void CTitleSortKeys::sort(const CRssFeed *feed, std::vector<int> &posts)
 {
     update(feed);
+    // No key changed since every post was last sorted.
+    if (!m_sortedPosts.empty() && posts.size() == m_sortedPosts.size()) {
+        posts = m_sortedPosts;
+        return;
+    }
     // Rows of equal keys must start in the order of their posts.
     if (!std::is_sorted(posts.begin(), posts.end()))
         std::sort(posts.begin(), posts.end());
@@ -71,8 +76,8 @@ void CTitleSortKeys::sort(const CRssFeed *feed, std::vector<int> &posts)
     sortFrom(0, rows.data(), rows.data() + rows.size(), scratch.data());
     for (size_t i = 0; i < rows.size(); ++i)
         posts[i] = rows[i].post;
-    if (!m_inSortOrder && rows.size() == m_entries.size())
-        layOutInOrder(rows);
+    if (rows.size() == m_entries.size())
+        layOutInOrder(posts);
 }
 
 // The rows, in the order of their posts, have keys that agree before
@@ -202,12 +207,13 @@ void CTitleSortKeys::append(Entry &entry, const QString &title)
     }
     entry.begin = std::uint32_t(begin);
     entry.length = std::uint32_t(m_bytes.size() - begin);
-    m_inSortOrder = false;
+    m_sortedPosts.clear();
     entry.prefix = prefixOf(m_bytes.data() + begin, entry.length);
 }
 
 void CTitleSortKeys::postInserted(int post)
 {
+    m_sortedPosts.clear();
     if (m_entries.empty() || post < 0 || size_t(post) > m_entries.size())
         return;
     m_entries.insert(m_entries.begin() + post, Entry());
@@ -215,6 +221,7 @@ void CTitleSortKeys::postInserted(int post)
 
 void CTitleSortKeys::postRemoved(int post)
 {
+    m_sortedPosts.clear();
     if (post < 0 || size_t(post) >= m_entries.size())
         return;
     forget(m_entries[size_t(post)]);
@@ -230,7 +237,7 @@ void CTitleSortKeys::titleChanged(int post)
 void CTitleSortKeys::clear()
 {
     m_bytes.clear();
-    m_inSortOrder = false;
+    m_sortedPosts.clear();
     m_entries.clear();
     m_unused = 0;
 }
@@ -260,19 +267,21 @@ void CTitleSortKeys::compact()
     }
     m_bytes = std::move(packed);
     m_unused = 0;
-    m_inSortOrder = false;
+    m_sortedPosts.clear();
 }
 
-// The keys side by side in the order the rows give every post.
-void CTitleSortKeys::layOutInOrder(const std::vector<Row> &rows)
+// The keys side by side in the order of every post sorted.
+void CTitleSortKeys::layOutInOrder(const std::vector<int> &sortedPosts)
 {
     std::string ordered;
     ordered.reserve(m_bytes.size() - m_unused);
-    for (const Row &row : rows) {
-        m_entries[size_t(row.post)].begin = std::uint32_t(ordered.size());
-        ordered.append(m_bytes, row.begin, row.length);
+    for (const int post : sortedPosts) {
+        Entry &entry = m_entries[size_t(post)];
+        const size_t begin = ordered.size();
+        ordered.append(m_bytes, entry.begin, entry.length);
+        entry.begin = std::uint32_t(begin);
     }
     m_bytes = std::move(ordered);
     m_unused = 0;
-    m_inSortOrder = true;
+    m_sortedPosts = sortedPosts;
 }

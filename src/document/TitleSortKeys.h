@@ -10,7 +10,8 @@ struct UCollator;
 
 // The posts' titles as collation keys, made once per title and kept until
 // the title changes, so that sorting by title again costs a sort of keys,
-// not a pass through the feed's packed bytes and the collator. Each key
+// not a pass through the feed's packed bytes and the collator, or nothing
+// when no title changed. Each key
 // begins with its first eight bytes as one number, which settles most
 // comparisons without reaching for the rest.
 //
@@ -25,7 +26,9 @@ public:
     CTitleSortKeys(const CTitleSortKeys &) = delete;
     CTitleSortKeys &operator=(const CTitleSortKeys &) = delete;
 
-    // Orders the posts by title; equal titles follow their indexes.
+    // Orders the posts by title; equal titles follow their indexes. Every
+    // post sorted again, with no title changed since, takes the order kept
+    // from the last time.
     void sort(const CRssFeed *feed, std::vector<int> &posts);
     // Makes the keys still missing; every post has one afterwards.
     void update(const CRssFeed *feed);
@@ -71,7 +74,7 @@ private:
     int compareKeys(const Entry &a, const Entry &b) const;
     void forget(Entry &entry);
     void compact();
-    void layOutInOrder(const std::vector<Row> &rows);
+    void layOutInOrder(const std::vector<int> &sortedPosts);
 
     UCollator *m_collator = nullptr;
     // Every key made, side by side.
@@ -79,6 +82,7 @@ private:
     std::vector<Entry> m_entries;
     // Bytes of m_bytes that no entry points to any more.
     size_t m_unused = 0;
-    // Whether the keys lie in the order of the last sort of every post.
-    bool m_inSortOrder = false;
+    // Every post in the order of the last sort of them all, in which the
+    // keys lie; empty once a key or a post came or went since.
+    std::vector<int> m_sortedPosts;
 };

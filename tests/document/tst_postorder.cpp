@@ -121,15 +121,25 @@ private slots:
             QVERIFY2(!before(sortOrder, order.postAt(row), order.postAt(row - 1)), qPrintable(QString::number(row)));
     }
 
-    // The keys made for a sort are kept: a sort after renames, additions and
-    // removals, and the renamed posts moved into a sorted list, give the
-    // order the collator gives. The titles share long beginnings and are
+    // The keys made for a sort are kept: a sort again, a sort after renames,
+    // additions and removals, and the renamed posts moved into a sorted
+    // list, give the order the collator gives. The titles share long beginnings and are
     // many, as in a long feed, where keys agree over many bytes.
     void sortByTitle_keepsCollatorOrderAsTitlesChange()
     {
         load(postsTitled(longFeedTitles(700)));
         CPostOrder order;
         order.setSortOrder(kTitle);
+        order.sort(&m_feed);
+        QCOMPARE(order.rows(), collatorOrder());
+        order.setSortOrder(kDate);
+        order.sort(&m_feed);
+        order.setSortOrder(kTitle);
+        order.sort(&m_feed);
+        QCOMPARE(order.rows(), collatorOrder());
+
+        QVERIFY(m_feed.SetPostTitle(600, QStringLiteral("Zzz")));
+        order.postChanged(600);
         order.sort(&m_feed);
         QCOMPARE(order.rows(), collatorOrder());
 
