@@ -77,15 +77,14 @@ void CTitleSortKeys::sort(const CRssFeed *feed, std::vector<int> &posts)
     for (size_t i = 0; i < rows.size(); ++i)
         posts[i] = rows[i].post;
     if (rows.size() == m_entries.size())
-        layOutInOrder(posts);
+        m_sortedPosts = posts;
 }
 
 // The rows, in the order of their posts, have keys that agree before
 // `depth` bytes and the eight bytes from there as their prefix: sorted by
 // those, each run of rows whose prefixes agree goes on to the next eight
 // bytes. Each level reads a key's bytes once, where a comparison sort would
-// read them at every comparison; with the keys laid out in the order of the
-// last sort, a run's keys lie side by side.
+// read them at every comparison.
 void CTitleSortKeys::sortFrom(size_t depth, Row *begin, Row *end, Row *scratch) const
 {
     sortByPrefix(begin, end, scratch);
@@ -267,21 +266,4 @@ void CTitleSortKeys::compact()
     }
     m_bytes = std::move(packed);
     m_unused = 0;
-    m_sortedPosts.clear();
-}
-
-// The keys side by side in the order of every post sorted.
-void CTitleSortKeys::layOutInOrder(const std::vector<int> &sortedPosts)
-{
-    std::string ordered;
-    ordered.reserve(m_bytes.size() - m_unused);
-    for (const int post : sortedPosts) {
-        Entry &entry = m_entries[size_t(post)];
-        const size_t begin = ordered.size();
-        ordered.append(m_bytes, entry.begin, entry.length);
-        entry.begin = std::uint32_t(begin);
-    }
-    m_bytes = std::move(ordered);
-    m_unused = 0;
-    m_sortedPosts = sortedPosts;
 }

@@ -74,7 +74,6 @@ private:
     int compareKeys(const Entry &a, const Entry &b) const;
     void forget(Entry &entry);
     void compact();
-    void layOutInOrder(const std::vector<int> &sortedPosts);
 
     UCollator *m_collator = nullptr;
     // Every key made, side by side.
@@ -82,7 +81,7 @@ private:
     std::vector<Entry> m_entries;
     // Bytes of m_bytes that no entry points to any more.
     size_t m_unused = 0;
-    // Every post in the order of the last sort of them all, in which the
-    // keys lie; empty once a key or a post came or went since.
+    // Every post in the order of the last sort of them all; empty once a
+    // key or a post came or went since.
     std::vector<int> m_sortedPosts;
 };
