@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -206,8 +206,9 @@ void CTitleSortKeys::append(Entry &entry, const QString &title)
     }
     entry.begin = std::uint32_t(begin);
     entry.length = std::uint32_t(m_bytes.size() - begin);
-    m_sortedPosts.clear();
     entry.prefix = prefixOf(m_bytes.data() + begin, entry.length);
+    // A new key may sort anywhere.
+    m_sortedPosts.clear();
 }
 
 void CTitleSortKeys::postInserted(int post)

@@ -11,9 +11,8 @@ struct UCollator;
 // The posts' titles as collation keys, made once per title and kept until
 // the title changes, so that sorting by title again costs a sort of keys,
 // not a pass through the feed's packed bytes and the collator, or nothing
-// when no title changed. Each key
-// begins with its first eight bytes as one number, which settles most
-// comparisons without reaching for the rest.
+// when no title changed. Each key begins with its first eight bytes as one
+// number, which settles most comparisons without reaching for the rest.
 //
 // The collation is the user's (English in the C locale), letter case
 // ignored, numbers by value: that of a QCollator set up so, whose keys are
