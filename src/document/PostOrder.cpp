@@ -18,7 +18,8 @@ namespace {
 
 // Titles sort as the user reads them: in the user's language, capitals and
 // small letters together, "Post 2" before "Post 10". The C locale has no
-// rules of its own, so it takes English ones.
+// rules of its own, so it takes English ones. The sort itself goes by the
+// keys of CTitleSortKeys, which come from the same collator.
 QCollator titleCollator()
 {
     const QLocale user;
@@ -59,23 +60,6 @@ qint64 dateKey(const CRssFeed *feed, int post)
 // not shuffle from one sort to the next. The keys are read in feed order,
 // which reads the feed's packed file bytes from start to end once, rather
 // than in the jumps of the order shown before.
-void sortByTitle(const CRssFeed *feed, std::vector<int> &posts)
-{
-    struct Row { QCollatorSortKey key; int post; };
-    const QCollator collator = titleCollator();
-    std::sort(posts.begin(), posts.end());
-    std::vector<Row> rows;
-    rows.reserve(posts.size());
-    for (int post : posts)
-        rows.push_back({collator.sortKey(feed->GetPostTitle(post)), post});
-    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        const int order = a.key.compare(b.key);
-        return order != 0 ? order < 0 : a.post < b.post;
-    });
-    for (size_t i = 0; i < rows.size(); ++i)
-        posts[i] = rows[i].post;
-}
-
 void sortByDate(const CRssFeed *feed, std::vector<int> &posts)
 {
     std::sort(posts.begin(), posts.end());
@@ -168,7 +152,7 @@ bool CPostOrder::filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline
 {
     if (!m_filtering)
         return true;
-    if (m_matchesShown || m_filter.isEmpty())
+    if (m_matchesShown || m_filter.isEmpty() || m_titles.holdsEveryTitle(feed))
         matchTheRest(feed, deadline);
     else
         matchInSortOrder(feed, deadline, enough);
@@ -210,7 +194,7 @@ void CPostOrder::matchTheRest(const CRssFeed *feed, const QDeadlineTimer &deadli
         return;
     if (m_searched == 0)
         m_titleMatches.assign(size_t(feed->GetPostCount()), false);
-    m_searched = m_titles.markMatches(m_matcher, m_searched, m_titleMatches, deadline);
+    m_searched = m_titles.markMatches(m_filter, m_searched, m_titleMatches, deadline);
     if (size_t(m_searched) < m_titleMatches.size())
         return;
     for (; m_scanned < m_sorted.size(); ++m_scanned) {
@@ -233,6 +217,7 @@ void CPostOrder::showMatches()
 void CPostOrder::postInserted(int post)
 {
     m_titles.postInserted(post);
+    m_titleKeys.postInserted(post);
     m_sortedValid = false;
     m_filtering = false;
 }
@@ -241,6 +226,7 @@ void CPostOrder::postInserted(int post)
 void CPostOrder::postRemoved(int post)
 {
     m_titles.postRemoved(post);
+    m_titleKeys.postRemoved(post);
     m_filtering = false;
     const auto renumber = [post](std::vector<int> &posts) {
         posts.erase(std::remove(posts.begin(), posts.end(), post), posts.end());
@@ -256,6 +242,7 @@ void CPostOrder::postRemoved(int post)
 void CPostOrder::postChanged(int post)
 {
     m_titles.titleChanged(post);
+    m_titleKeys.titleChanged(post);
     if (!m_sortedValid || m_sortOrder == SortByPosition)
         return;
     if (std::find(m_changed.begin(), m_changed.end(), post) != m_changed.end())
@@ -271,6 +258,7 @@ void CPostOrder::postChanged(int post)
 void CPostOrder::forgetPosts()
 {
     m_titles.clear();
+    m_titleKeys.clear();
     m_sortedValid = false;
     m_filtering = false;
 }
@@ -290,7 +278,7 @@ void CPostOrder::sortAll(const CRssFeed *feed)
     m_sorted.resize(size_t(feed->GetPostCount()));
     std::iota(m_sorted.begin(), m_sorted.end(), 0);
     if (m_sortOrder == SortByTitle)
-        sortByTitle(feed, m_sorted);
+        m_titleKeys.sort(feed, m_sorted);
     else if (m_sortOrder == SortByDate)
         sortByDate(feed, m_sorted);
     m_sortedValid = true;
@@ -307,14 +295,13 @@ void CPostOrder::placeChangedPosts(const CRssFeed *feed)
     m_sorted.erase(std::remove_if(m_sorted.begin(), m_sorted.end(), [this](int post) {
         return std::binary_search(m_changed.begin(), m_changed.end(), post);
     }), m_sorted.end());
-    const QCollator collator = titleCollator();
+    if (m_sortOrder == SortByTitle)
+        m_titleKeys.update(feed);
     for (const int post : m_changed) {
         std::vector<int>::iterator place;
         if (m_sortOrder == SortByTitle) {
-            const QString title = feed->GetPostTitle(post);
-            place = std::lower_bound(m_sorted.begin(), m_sorted.end(), post, [&](int listed, int moved) {
-                const int order = collator.compare(feed->GetPostTitle(listed), title);
-                return order != 0 ? order < 0 : listed < moved;
+            place = std::lower_bound(m_sorted.begin(), m_sorted.end(), post, [this](int listed, int moved) {
+                return m_titleKeys.isBefore(listed, moved);
             });
         } else {
             const std::pair<qint64, int> key{dateKey(feed, post), post};

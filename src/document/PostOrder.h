@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/PostTitleIndex.h"
+#include "document/TitleSortKeys.h"
 
 #include <QString>
 #include <QStringMatcher>
@@ -41,9 +42,10 @@ public:
     // The posts whose title holds the filter text (all posts for an empty
     // filter), in the sort order. Cancels a filter under way.
     void rebuild(const CRssFeed *feed, const QString &filterText);
-    // Sorts every post anew, reading the feed, and lists the filter's
-    // matches in that order. Gives the order of IsPostBefore but reads each
-    // title or date once; posts that compare equal follow their indexes.
+    // Sorts every post anew and lists the filter's matches in that order.
+    // Gives the order of IsPostBefore but reads each date once, and each
+    // title once until it changes; posts that compare equal follow their
+    // indexes.
     void sort(const CRssFeed *feed);
 
     // --- Filtering in steps, so that a long feed never holds up the window ---
@@ -51,10 +53,12 @@ public:
     // they are until showMatches.
     void startFilter(const CRssFeed *feed, const QString &filterText);
     // Matches on until the deadline passes; true once every post is
-    // matched. Until the matches are first shown, posts are matched one by
-    // one in the sort order and only until `enough` are found, so that the
-    // first rows show early; the rest are found by one search over every
-    // title.
+    // matched. Titles held in memory are all searched at once, a search
+    // through memory that takes a step or two, and every match shows
+    // together. Titles still to be read from the feed are read and matched
+    // one by one in the sort order until `enough` matches are found, so
+    // that the first rows show early; the rest are found by one search over
+    // every title.
     bool filterSome(const CRssFeed *feed, const QDeadlineTimer &deadline, int enough);
     bool isFiltering() const { return m_filtering; }
     void cancelFilter() { m_filtering = false; }
@@ -108,6 +112,7 @@ private:
     // Posts whose title or date changed since m_sorted was sorted.
     std::vector<int> m_changed;
     CPostTitleIndex m_titles;
+    CTitleSortKeys m_titleKeys;
     // The filter text as matched, and how far the present filter got.
     QString m_filter;
     QStringMatcher m_matcher;

@@ -3,7 +3,6 @@
 #include "core/RssFeed.h"
 
 #include <QDeadlineTimer>
-#include <QStringMatcher>
 
 #include <algorithm>
 
@@ -31,6 +30,11 @@ bool CPostTitleIndex::readAll(const CRssFeed *feed, const QDeadlineTimer &deadli
     if (done && m_text.capacity() > m_text.size() + m_text.size() / 4)
         m_text.squeeze();
     return done;
+}
+
+bool CPostTitleIndex::holdsEveryTitle(const CRssFeed *feed) const
+{
+    return m_entries.size() == size_t(feed->GetPostCount()) && m_readUpTo == m_entries.size();
 }
 
 // A feed read anew, or news missed: nothing read so far can be trusted.
@@ -66,19 +70,21 @@ void CPostTitleIndex::append(int post, const QString &title)
     entry.begin = std::uint32_t(m_text.size());
     entry.length = std::uint32_t(title.size());
     m_text += title;
+    countCharacters(title, 1);
 }
 
-int CPostTitleIndex::markMatches(const QStringMatcher &matcher, int from, std::vector<bool> &marks,
+int CPostTitleIndex::markMatches(const QString &pattern, int from, std::vector<bool> &marks,
                                  const QDeadlineTimer &deadline)
 {
     if (!m_inPostOrder)
         compact();
+    const int anchor = rarestCharacter(pattern);
     const int count = int(m_entries.size());
     int post = from;
     // A stretch at least, however little time is left.
     while (post < count) {
         const int end = qMin(post + kPostsSearchedAtOnce, count);
-        markMatchesIn(matcher, post, end, marks);
+        markMatchesIn(pattern, anchor, post, end, marks);
         post = end;
         if (deadline.hasExpired())
             break;
@@ -86,27 +92,43 @@ int CPostTitleIndex::markMatches(const QStringMatcher &matcher, int from, std::v
     return post;
 }
 
-// One search through the stretch's titles as they lie side by side. A hit
-// that runs on from one title into the next is none; after a hit the search
-// goes on at the next title, as one is enough.
-void CPostTitleIndex::markMatchesIn(const QStringMatcher &matcher, int first, int end, std::vector<bool> &marks) const
+int CPostTitleIndex::rarestCharacter(QStringView pattern) const
+{
+    int rarest = 0;
+    for (int i = 1; i < int(pattern.size()); ++i) {
+        if (m_characterCounts[pattern[i].unicode() & 0xff] < m_characterCounts[pattern[rarest].unicode() & 0xff])
+            rarest = i;
+    }
+    return rarest;
+}
+
+// One search through the stretch's titles as they lie side by side: the
+// pattern's rarest character is looked for (a scan many characters at a
+// time), and the pattern checked around it. A hit that runs on from one
+// title into the next is none; after a hit the search goes on at the next
+// title, as one is enough.
+void CPostTitleIndex::markMatchesIn(QStringView pattern, int anchor, int first, int end,
+                                    std::vector<bool> &marks) const
 {
     const Entry &last = m_entries[size_t(end - 1)];
     const QStringView stretch = QStringView(m_text).first(last.begin + last.length);
-    const qsizetype patternLength = matcher.pattern().size();
+    const QChar anchorCharacter = pattern[anchor];
     auto post = m_entries.begin() + first;
-    qsizetype from = post->begin;
-    for (qsizetype hit = matcher.indexIn(stretch, from); hit >= 0; hit = matcher.indexIn(stretch, from)) {
+    qsizetype from = post->begin + anchor;
+    for (qsizetype found = stretch.indexOf(anchorCharacter, from); found >= 0;
+         found = stretch.indexOf(anchorCharacter, from)) {
+        from = found + 1;
+        const qsizetype hit = found - anchor;
+        if (stretch.sliced(hit).left(pattern.size()) != pattern)
+            continue;
         // The title the hit starts in: the last to begin at or before it,
         // past the empty ones that begin there too.
         post = std::upper_bound(post, m_entries.begin() + end, hit,
                                 [](qsizetype offset, const Entry &entry) { return offset < entry.begin; }) - 1;
         const qsizetype titleEnd = post->begin + post->length;
-        if (hit + patternLength <= titleEnd) {
+        if (hit + pattern.size() <= titleEnd) {
             marks[size_t(post - m_entries.begin())] = true;
-            from = titleEnd;
-        } else {
-            from = hit + 1;
+            from = titleEnd + anchor;
         }
     }
 }
@@ -144,6 +166,13 @@ void CPostTitleIndex::clear()
     m_unused = 0;
     m_readUpTo = 0;
     m_inPostOrder = true;
+    m_characterCounts.fill(0);
+}
+
+void CPostTitleIndex::countCharacters(QStringView title, int change)
+{
+    for (const QChar character : title)
+        m_characterCounts[character.unicode() & 0xff] += change;
 }
 
 // A renamed post is read again when next asked for; the old title's room
@@ -152,6 +181,7 @@ void CPostTitleIndex::forget(Entry &entry)
 {
     if (entry.begin == kUnread)
         return;
+    countCharacters(QStringView(m_text).mid(entry.begin, entry.length), -1);
     m_unused += entry.length;
     entry = Entry();
     m_inPostOrder = false;

@@ -3,12 +3,12 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 class CRssFeed;
 class QDeadlineTimer;
-class QStringMatcher;
 
 // The posts' titles in lower case, for matching the filter text without
 // reading the feed's packed bytes again at every key. Read when first asked
@@ -23,12 +23,13 @@ public:
     // Reads the titles not read yet in feed order, the fastest way through
     // the file, until the deadline; true when every title is read.
     bool readAll(const CRssFeed *feed, const QDeadlineTimer &deadline);
+    // Whether every title of the feed is read and none changed since.
+    bool holdsEveryTitle(const CRssFeed *feed) const;
     // Sets marks[post] for each post from `from` on whose title holds the
-    // matcher's pattern (not empty), a stretch of posts at a time until the
-    // deadline; gives the first post not searched yet, the post count once
-    // done. Every title must be read (readAll); marks hold one per post.
-    int markMatches(const QStringMatcher &matcher, int from, std::vector<bool> &marks,
-                    const QDeadlineTimer &deadline);
+    // pattern (lower case, not empty), a stretch of posts at a time until
+    // the deadline; gives the first post not searched yet, the post count
+    // once done. Every title must be read (readAll); marks hold one per post.
+    int markMatches(const QString &pattern, int from, std::vector<bool> &marks, const QDeadlineTimer &deadline);
 
     // What the feed's news means for the titles read.
     void postInserted(int post);
@@ -53,12 +54,18 @@ private:
     void fitFeed(const CRssFeed *feed);
     void readRun(const CRssFeed *feed, int post);
     void append(int post, const QString &title);
-    void markMatchesIn(const QStringMatcher &matcher, int first, int end, std::vector<bool> &marks) const;
+    int rarestCharacter(QStringView pattern) const;
+    void markMatchesIn(QStringView pattern, int anchor, int first, int end, std::vector<bool> &marks) const;
+    void countCharacters(QStringView title, int change);
     void forget(Entry &entry);
     void compact();
 
     QString m_text;
     std::vector<Entry> m_entries;
+    // How often the titles held use each character, by its low byte (a
+    // guess for the other characters): the search looks for the pattern's
+    // rarest one first.
+    std::array<qsizetype, 256> m_characterCounts{};
     // Characters of m_text that no entry points to any more.
     qsizetype m_unused = 0;
     // Every post before it is read.

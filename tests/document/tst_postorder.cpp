@@ -121,6 +121,45 @@ private slots:
             QVERIFY2(!before(sortOrder, order.postAt(row), order.postAt(row - 1)), qPrintable(QString::number(row)));
     }
 
+    // The keys made for a sort are kept: a sort again, a sort after renames,
+    // additions and removals, and the renamed posts moved into a sorted
+    // list, give the order the collator gives. The titles share long beginnings and are
+    // many, as in a long feed, where keys agree over many bytes.
+    void sortByTitle_keepsCollatorOrderAsTitlesChange()
+    {
+        load(postsTitled(longFeedTitles(700)));
+        CPostOrder order;
+        order.setSortOrder(kTitle);
+        order.sort(&m_feed);
+        QCOMPARE(order.rows(), collatorOrder());
+        order.setSortOrder(kDate);
+        order.sort(&m_feed);
+        order.setSortOrder(kTitle);
+        order.sort(&m_feed);
+        QCOMPARE(order.rows(), collatorOrder());
+
+        QVERIFY(m_feed.SetPostTitle(600, QStringLiteral("Zzz")));
+        order.postChanged(600);
+        order.sort(&m_feed);
+        QCOMPARE(order.rows(), collatorOrder());
+
+        QVERIFY(m_feed.SetPostTitle(3, QStringLiteral("Aardvark")));
+        order.postChanged(3);
+        QVERIFY(m_feed.SetPostTitle(400, QStringLiteral("weekly news from the city hall, part 10")));
+        order.postChanged(400);
+        order.rebuild(&m_feed, QString());
+        QCOMPARE(order.rows(), collatorOrder());
+
+        QVERIFY(m_feed.RemovePost(5));
+        order.postRemoved(5);
+        QVERIFY(m_feed.AddNewPost());
+        order.postInserted(0);
+        QVERIFY(m_feed.SetPostTitle(0, QStringLiteral("Weekly News From The City Hall, Part 2")));
+        order.postChanged(0);
+        order.sort(&m_feed);
+        QCOMPARE(order.rows(), collatorOrder());
+    }
+
     void normalizedFilterText_lowersAndTrimsSpacesAndTabs_data()
     {
         QTest::addColumn<QString>("text");
@@ -185,6 +224,20 @@ private slots:
         // "zz News" ends where "Weather" begins in the string searched.
         order.rebuild(&m_feed, QStringLiteral("sweat"));
         QVERIFY(order.isEmpty());
+
+        // The search looks for the text's rarest letter first: hits where
+        // the text begins a title, right after a near miss, or holds a space.
+        load(postsTitled({"Review of 1999", "year 99", "9", "a 9 9 review", "re view", "aa9"}));
+        order.forgetPosts();
+        order.setSortOrder(kPosition);
+        order.rebuild(&m_feed, QStringLiteral("review"));
+        QCOMPARE(order.rows(), Rows({0, 3}));
+        order.rebuild(&m_feed, QStringLiteral("99"));
+        QCOMPARE(order.rows(), Rows({0, 1}));
+        order.rebuild(&m_feed, QStringLiteral("9 9"));
+        QCOMPARE(order.rows(), Rows({3}));
+        order.rebuild(&m_feed, QStringLiteral("a9"));
+        QCOMPARE(order.rows(), Rows({5}));
     }
 
     void filterInSteps_listsAsRebuildDoes_alsoAfterTheFeedChanges_data()
@@ -197,7 +250,8 @@ private slots:
 
     // A filter run in steps lists what a whole rebuild lists, in the sort
     // order, also after titles and dates change and posts go and come; the
-    // rows stay as they were until its first matches are shown.
+    // rows stay as they were until its first matches are shown, and once
+    // every title is read they show all together.
     void filterInSteps_listsAsRebuildDoes_alsoAfterTheFeedChanges()
     {
         QFETCH(int, sortOrderValue);
@@ -223,6 +277,14 @@ private slots:
         QCOMPARE(order.size(), firstMatches);
         finishInSteps(order);
         QCOMPARE(order.rows(), rebuilt(QStringLiteral("alpha")));
+
+        // Every title is held now: the next filter finds all its matches at
+        // once, not a first few.
+        order.startFilter(&m_feed, QStringLiteral("beta"));
+        QVERIFY(order.filterSome(&m_feed, QDeadlineTimer(QDeadlineTimer::Forever), 5));
+        order.showMatches();
+        QCOMPARE(order.rows(), rebuilt(QStringLiteral("beta")));
+        QVERIFY(order.size() > 5);
 
         // One title no longer matches, another now does, a post is newest.
         QVERIFY(m_feed.SetPostTitle(10, QStringLiteral("Beta renamed")));
@@ -289,6 +351,30 @@ private:
         QList<TestPost> posts;
         for (int i = 0; i < count; ++i)
             posts.append({titles.at((i * 7) % titles.size()) + QString::number(i % 3), dates.at((i * 5) % dates.size())});
+        return posts;
+    }
+
+    // Titles that agree in their first words, in letter case and accents
+    // only, or in a number's value; repeats and empty ones among them.
+    static QStringList longFeedTitles(int count)
+    {
+        const QStringList starts = {"Weekly news from the city hall, part ", "weekly news from the city hall, part ",
+                                    "Weekly news from the city hall, part 0", "Wéekly news from the city hall, part ",
+                                    "Weekly news ", "Week", "", "Zoë's notes "};
+        QStringList titles;
+        for (int i = 0; i < count; ++i) {
+            const QString &start = starts.at((i * 5) % starts.size());
+            titles.append(start.isEmpty() ? start : start + QString::number((i * 37) % 101));
+        }
+        return titles;
+    }
+
+    // Every post, in the collator's order; equal titles by index.
+    Rows collatorOrder()
+    {
+        Rows posts(size_t(m_feed.GetPostCount()));
+        std::iota(posts.begin(), posts.end(), 0);
+        std::stable_sort(posts.begin(), posts.end(), [this](int a, int b) { return before(kTitle, a, b); });
         return posts;
     }
 
