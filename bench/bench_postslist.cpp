@@ -2,8 +2,9 @@
 //
 // With generated feeds of 1,000, 10,000 and 100,000 posts (or the one count
 // given as the first argument) and a real posts bar on screen, prints the
-// time to fill the list, to sort it by title and by date (and by title
-// after a rename, which sorts every post again), to filter it and to
+// time to fill the list, to sort it by title (the first time, which reads
+// every title; again, with no title changed; and after a rename, which
+// sorts every post again) and by date, to filter it and to
 // scroll it by a page, each including the repaint of the rows that show.
 // A filter shows its first screenful of rows before it has found every
 // match: both moments are timed, the first filter (which reads every
@@ -119,6 +120,7 @@ double report(const char *what, const std::vector<double> &ms)
 struct ListFigures
 {
     double fill = 0;
+    double byTitleFirst = 0;
     double byTitle = 0;
     double byTitleAfterRename = 0;
     double byDate = 0;
@@ -201,16 +203,20 @@ ListFigures measure(int postCount)
     posts.resize(480, 800);
     posts.show();
 
+    // The first sort by title reads every title and makes its collation
+    // key; the ones after find every title as the last sort left it.
+    figures.byTitleFirst = timed(&posts, [&] { posts.OnCommand(ID_SORT_BY_TITLE); });
+    std::printf("  %-34s %8.2f ms (one)\n", "sort by title, the first", figures.byTitleFirst);
     std::vector<double> byTitle;
     std::vector<double> byDate;
     for (int i = 0; i < kRepeats; ++i) {
-        byTitle.push_back(timed(&posts, [&] { posts.OnCommand(ID_SORT_BY_TITLE); }));
         byDate.push_back(timed(&posts, [&] { posts.OnCommand(ID_SORT_BY_DATE); }));
+        byTitle.push_back(timed(&posts, [&] { posts.OnCommand(ID_SORT_BY_TITLE); }));
     }
-    figures.byTitle = report("sort by title", byTitle);
+    figures.byTitle = report("sort by title again", byTitle);
     figures.byDate = report("sort by date", byDate);
 
-    // The sorts above find every title as the last sort left it. A rename
+    // A rename
     // leaves the others' collation keys kept, and the next sort by title
     // sorts every post by them.
     std::vector<double> afterRename;
@@ -250,7 +256,8 @@ int main(int argc, char *argv[])
     const QString floor = QStringLiteral("the same on 10,000 posts");
     std::printf("100,000 posts against 10,000:\n");
     printGoal(QStringLiteral("fill the list"), large.fill, small.fill, floor, 1.5);
-    printGoal(QStringLiteral("sort by title"), large.byTitle, small.byTitle, floor, 12);
+    printGoal(QStringLiteral("sort by title, the first"), large.byTitleFirst, small.byTitleFirst, floor, 12);
+    printGoal(QStringLiteral("sort by title again, no title changed"), large.byTitle, small.byTitle, floor, 12);
     printGoal(QStringLiteral("sort by title after a rename"), large.byTitleAfterRename, small.byTitleAfterRename, floor,
               12);
     printGoal(QStringLiteral("sort by date"), large.byDate, small.byDate, floor, 12);
