@@ -193,7 +193,8 @@ const TidrelEngine = {
     // them, once the page has drawn its next frame, so that the page shows
     // a post before it works out the report (the rich text's HTML, the
     // state at the caret). Anything that changes the page, or reports,
-    // sends it first, as the page stood after the writes. The task comes as
+    // sends it first, as the page stood after the writes, except for the
+    // elements that new writes of the program replace. The task comes as
     // a message, which a hidden page does not hold back as it holds back
     // timers; a hidden page draws no frames, so it sends the report at once.
     let deferredReport = null;
@@ -215,6 +216,25 @@ const TidrelEngine = {
         for (const element of elements)
             deferredReport.elements.add(element);
         deferredReport.complete = deferredReport.complete || !!complete;
+    }
+
+    // Ops after which the program's copy of their element holds its own
+    // write: a report of the element from before them is stale there. A
+    // call changes the page but not the copy, so it is none of them.
+    const REWRITES = new Set(["setValue", "setAttribute", "removeAttribute", "setHtml", "setStyle", "appendOptions",
+                              "setState"]);
+
+    // A waiting report need not tell of the elements that new ops write
+    // again (the next post's, in place of those of a post passed over
+    // quickly): the report after the ops tells of them. It keeps the rest.
+    function dropRewritten(ops) {
+        if (!deferredReport || deferredReport.complete)
+            return;
+        const rewritten = new Set(ops.filter(op => op.id && REWRITES.has(op.op)).map(op => op.id));
+        for (const element of deferredReport.elements) {
+            if (rewritten.has(element.id))
+                deferredReport.elements.delete(element);
+        }
     }
 
     function sendDeferredReport() {
@@ -381,7 +401,9 @@ const TidrelEngine = {
     }
 
     function applyOps(ops, complete) {
-        sendDeferredReport();
+        dropRewritten(ops);
+        if (deferredReport && deferredReport.elements.size > 0)
+            sendDeferredReport();
         const touched = new Set(richTexts());
         let wholePage = complete;
         for (const op of ops) {

@@ -216,6 +216,37 @@ private slots:
         QCOMPARE(m_view->elementHtml("richtext_edit"), QString("<p><span id=\"pick\">mine</span></p>"));
     }
 
+    // Writes sent one after another before the page draws (posts passed
+    // over quickly) end with the page's report of the last; a call after a
+    // write is reported as an edit of the text as written.
+    void quickWrites_reportTheLastAndTheTextACallFound()
+    {
+        loadAndWait();
+        QStringList reportedTexts;
+        connect(m_view, &CHtmlEngineView::reported, this, [&] {
+            if (m_view->isReported("richtext_edit"))
+                reportedTexts.append(m_view->value("richtext_edit").toString());
+        });
+        for (const QString &post : {QString("one"), QString("two"), QString("three")}) {
+            m_view->setValue("div_title", post);
+            m_view->setValue("richtext_edit", "<p>" + post + "</p>");
+        }
+        QTRY_VERIFY(m_view->isReported("richtext_edit") && m_view->isReported("div_title"));
+        QCOMPARE(m_view->value("div_title").toString(), QString("three"));
+        QCOMPARE(m_view->value("richtext_edit").toString(), QString("<p>three</p>"));
+        QCOMPARE(pageText(m_view, "document.getElementById('richtext_edit').innerHTML"), QString("<p>three</p>"));
+
+        // With the caret in the text already, the call does not report the
+        // text as it takes the focus.
+        evalJs(m_view, selectTextScript("richtext_edit", 0, 0));
+        QTRY_COMPARE(m_view->focusElement(), QString("richtext_edit"));
+        reportedTexts.clear();
+        m_view->setValue("richtext_edit", "<p>four</p>");
+        m_view->callMethod("richtext_edit", "insertHtml", {"<b>x</b>"});
+        QTRY_VERIFY(m_view->elementHtml("richtext_edit").contains("<b>x</b>"));
+        QCOMPARE(reportedTexts.value(0), QString("<p>four</p>"));
+    }
+
     void selection_savedWithMarkersAndFragmentOnlyForSelection()
     {
         loadAndWait();
