@@ -4,14 +4,22 @@
 #include "document/RSSEditDoc.h"
 #include "engine/HtmlEngineView.h"
 
+#include <QElapsedTimer>
+#include <QStringList>
+
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-// Small enough that a switch or a key waits only a few milliseconds behind
-// a step, at either end.
-constexpr int kPostsPerStep = 2000;
-constexpr int kLinksPerStep = 2000;
+// A step reads posts until it has taken this long, so that a switch or a
+// key waits only about that long behind it, however slow the posts are to
+// read (a large feed's blocks unpacked) or the machine is.
+constexpr qint64 kStepBudgetNs = 2000000;
+// How many posts are read between two looks at the clock.
+constexpr int kPostsPerCheck = 64;
+// Small enough that the page takes them in within a few milliseconds.
+constexpr int kLinksPerStep = 1000;
 // However short, a pause between steps lets the window's loop take in the
 // page's messages (its answers, the frames it draws) between them: steps
 // run back to back held those up until the last, and with them the first
@@ -84,7 +92,6 @@ void CLinkOptions::restart()
     m_collection = Collection::NotStarted;
     m_waiting.clear();
     m_unsent.clear();
-    m_sent = 0;
 }
 
 void CLinkOptions::collectStep()
@@ -101,30 +108,33 @@ void CLinkOptions::collectStep()
 void CLinkOptions::readSomePosts()
 {
     const CRssFeed *feed = m_doc->feed();
-    const int end = std::min(feed->GetPostCount(), m_nextPost + kPostsPerStep);
-    for (; m_nextPost < end; ++m_nextPost) {
-        const QString link = feed->GetPostLink(m_nextPost);
-        if (!link.isEmpty())
-            m_waiting.insert(link);
-    }
-    if (m_nextPost < feed->GetPostCount())
+    const int count = feed->GetPostCount();
+    QElapsedTimer step;
+    step.start();
+    do {
+        const int end = std::min(count, m_nextPost + kPostsPerCheck);
+        for (; m_nextPost < end; ++m_nextPost) {
+            const QString link = feed->GetPostLink(m_nextPost);
+            if (!link.isEmpty())
+                m_waiting.insert(link);
+        }
+    } while (m_nextPost < count && step.nsecsElapsed() < kStepBudgetNs);
+    if (m_nextPost < count)
         return;
-    m_unsent = QStringList(m_waiting.cbegin(), m_waiting.cend());
-    m_waiting.clear();
-    m_sent = 0;
+    m_unsent = std::exchange(m_waiting, {});
     m_collection = Collection::Sending;
 }
 
+// The links leave the set as they are sent: no step copies or frees it whole.
 void CLinkOptions::sendSomeLinks()
 {
-    const qsizetype count = std::min<qsizetype>(kLinksPerStep, m_unsent.size() - m_sent);
-    if (count > 0)
-        m_engine->appendOptions(m_id, m_unsent.mid(m_sent, count));
-    m_sent += count;
-    if (m_sent < m_unsent.size())
-        return;
-    m_unsent.clear();
-    m_collection = Collection::Done;
+    QStringList links;
+    while (!m_unsent.empty() && links.size() < kLinksPerStep)
+        links.append(std::move(m_unsent.extract(m_unsent.begin()).value()));
+    if (!links.isEmpty())
+        m_engine->appendOptions(m_id, links);
+    if (m_unsent.empty())
+        m_collection = Collection::Done;
 }
 
 // Links of posts read already, or of a list being sent, wait for the next

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <set>
@@ -46,7 +45,6 @@ private:
     Collection m_collection = Collection::NotStarted;
     QMetaObject::Connection m_waitForPage;
     QTimer m_step;
-    int m_nextPost = 0;   // while reading
-    QStringList m_unsent; // while sending, in ascending order
-    qsizetype m_sent = 0;
+    int m_nextPost = 0;         // while reading
+    std::set<QString> m_unsent; // while sending
 };
