@@ -7,7 +7,10 @@
 // run, is a bare page showing nothing but the same post's title and HTML:
 // the goals are a switch within 1.5x the bare page's switch, and the first
 // post within 1.5x the feed's own open plus the bare page's first showing.
-// Never fails on time.
+// A switch has shown its post when the page, having drawn its next frame,
+// says so over its web channel: the editor page's report of the post, the
+// bare page's call of the bench's object. Each switch starts with both
+// pages and the window idle. Never fails on time.
 
 #include "BenchFeed.h"
 
@@ -29,6 +32,7 @@
 #include <QTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QWebChannel>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -43,6 +47,9 @@ namespace {
 
 int kPostCount = 10000; // another count may be given as the first argument
 constexpr int kSwitches = 40;
+// The pause before each switch, in which the window and the pages finish
+// what the last one left them (the panes that follow a post, frames).
+constexpr int kSettleMs = 60;
 
 // The title the page itself shows, read from the page; empty when the page
 // does not answer in time.
@@ -60,12 +67,64 @@ QString titleInPage(QWebEnginePage *page)
     return answer->second;
 }
 
+// Runs the event loop, asleep between events, for `ms` milliseconds: what
+// the last step left to the window and the pages is done before the next.
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Runs the event loop, asleep between events, until `signal` of `sender`
+// comes with `done()` true; false after 10 s. Waiting asleep leaves both
+// cores to the pages.
+template<typename Sender, typename Signal>
+bool waitForSignal(Sender *sender, Signal signal, const std::function<bool()> &done)
+{
+    QEventLoop loop;
+    const QMetaObject::Connection connection = QObject::connect(sender, signal, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(connection);
+    return done();
+}
+
+// The bare page's way back to the bench, as the editor page's is: a call
+// over the web channel.
+class BareBridge : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    Q_INVOKABLE void shown(const QString &title)
+    {
+        m_title = title;
+        emit titleShown();
+    }
+    QString title() const { return m_title; }
+
+signals:
+    void titleShown();
+
+private:
+    QString m_title;
+};
+
 // The floor of showing a post: a page with nothing but the post's title and
 // HTML, read back as the window's page is.
 class BarePage
 {
 public:
-    BarePage() { m_view.resize(800, 600); }
+    // As large as the editor page, so that both lay out and draw as much.
+    explicit BarePage(const QSize &size)
+    {
+        m_view.resize(size);
+        m_channel.registerObject(QStringLiteral("bench"), &m_bridge);
+    }
 
     // A new page made with the post; milliseconds until it shows its title.
     double showFirst(const QString &title, const QString &html)
@@ -79,17 +138,42 @@ public:
         return waitUntil([&] { return titleInPage(m_view.page()) == title; }, 60000) ? timer.nsecsElapsed() / 1e6 : -1;
     }
 
+    // Connects the shown page to the bench, after its first showing, which
+    // is measured as it was made; false when the channel does not come up.
+    bool connectChannel()
+    {
+        m_view.page()->setWebChannel(&m_channel);
+        m_view.page()->runJavaScript(channelScript());
+        return waitUntil([&] { return m_bridge.title() == QLatin1String("ready"); }, 10000);
+    }
+
     // The post put into the page in place of the last; milliseconds until
-    // the page shows its title.
+    // the page has drawn the frame after it and said so.
     double switchTo(const QString &title, const QString &html)
     {
         QElapsedTimer timer;
         timer.start();
-        m_view.page()->runJavaScript(script(title, html));
-        return waitUntil([&] { return titleInPage(m_view.page()) == title; }, 10000) ? timer.nsecsElapsed() / 1e6 : -1;
+        m_view.page()->runJavaScript(script(title, html) + QStringLiteral(" tellShownAfterFrame(post.title);"));
+        const bool shown = waitForSignal(&m_bridge, &BareBridge::titleShown, [&] { return m_bridge.title() == title; });
+        return shown ? timer.nsecsElapsed() / 1e6 : -1;
     }
 
 private:
+    // As the editor page reports a post: in a task after the next frame.
+    static QString channelScript()
+    {
+        QFile file(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll())
+            + QStringLiteral("var bench = null; var shownTask = new MessageChannel(); var shownTitle = '';"
+                             "shownTask.port1.onmessage = () => bench.shown(shownTitle);"
+                             "function tellShownAfterFrame(title) {"
+                             "  shownTitle = title;"
+                             "  requestAnimationFrame(() => shownTask.port2.postMessage(null)); }"
+                             "new QWebChannel(qt.webChannelTransport, channel => {"
+                             "  bench = channel.objects.bench; bench.shown('ready'); });");
+    }
+
     static QString script(const QString &title, const QString &html)
     {
         const QJsonObject post{{QStringLiteral("title"), title}, {QStringLiteral("html"), html}};
@@ -99,6 +183,8 @@ private:
     }
 
     QWebEngineView m_view;
+    QWebChannel m_channel;
+    BareBridge m_bridge;
 };
 
 // The feed's own open, without the window: the first part of the first
@@ -118,26 +204,33 @@ struct SwitchFigures
 };
 
 // Switches between two posts in the middle of the feed, in the window and
-// in the bare page; the medians.
+// in the bare page, each from idle; the medians.
 SwitchFigures measureSwitches(CRSSEditDoc *document, CHtmlEngineView *engine, BarePage *bare)
 {
+    if (!bare->connectChannel()) {
+        std::fprintf(stderr, "bench_window: the bare page's web channel does not come up\n");
+        return SwitchFigures();
+    }
     std::vector<double> handledMs;
     std::vector<double> shownInPageMs;
     std::vector<double> bareMs;
     const int count = document->feed()->GetPostCount();
+    const QString title = QStringLiteral("div_title"), description = QStringLiteral("richtext_edit");
+    const auto postReported = [&] { return engine->isReported(title) && engine->isReported(description); };
     for (int i = 0; i < kSwitches; ++i) {
         const int post = count / 2 + i % 2;
-        const QString title = document->feed()->GetPostTitle(post);
+        settle(kSettleMs);
         QElapsedTimer switchTimer;
         switchTimer.start();
         document->selection()->select(post);
         handledMs.push_back(switchTimer.nsecsElapsed() / 1e6);
-        if (!waitUntil([&] { return titleInPage(engine->page()) == title; }, 10000)) {
+        if (!waitForSignal(engine, &CHtmlEngineView::reported, postReported)) {
             std::fprintf(stderr, "bench_window: post %d did not show within 10 s\n", post);
             return SwitchFigures();
         }
         shownInPageMs.push_back(switchTimer.nsecsElapsed() / 1e6);
-        bareMs.push_back(bare->switchTo(title, document->feed()->GetPostDescription(post)));
+        settle(kSettleMs);
+        bareMs.push_back(bare->switchTo(document->feed()->GetPostTitle(post), document->feed()->GetPostDescription(post)));
     }
     return SwitchFigures{median(handledMs), median(shownInPageMs), median(bareMs), true};
 }
@@ -192,7 +285,7 @@ int main(int argc, char *argv[])
                 kPostCount, static_cast<long long>(loadedMs), static_cast<long long>(shownMs));
     std::fflush(stdout);
 
-    BarePage bare;
+    BarePage bare(engine->size());
     const double bareFirstMs = bare.showFirst(firstTitle, document->feed()->GetPostDescription(0));
     const SwitchFigures switches = measureSwitches(document, engine, &bare);
     if (!switches.measured)
@@ -206,3 +299,5 @@ int main(int argc, char *argv[])
               1.5);
     return 0;
 }
+
+#include "bench_window.moc"
