@@ -502,9 +502,14 @@ void CRSSEditView::LoadPostIntoEditor(int index)
     const CRssFeed *feed = m_doc->feed();
     if (index < 0 || index >= feed->GetPostCount())
         return;
+    // The feed's direction is mostly the one the page has: written again,
+    // it would be work for the page as it takes the post in.
     const QString direction = contentDirection(feed->GetChannelField("language"));
-    for (const QString &id : {kTitle, kRichText})
-        m_engine->setAttribute(id, QStringLiteral("dir"), direction);
+    const QString dir = QStringLiteral("dir");
+    for (const QString &id : {kTitle, kRichText}) {
+        if (m_engine->attribute(id, dir) != direction)
+            m_engine->setAttribute(id, dir, direction);
+    }
     m_engine->setValue(kTitle, feed->GetPostTitle(index));
     setRichTextValue(feed->GetPostDescription(index));
     m_linkOptions->show(feed->GetPostLink(index));
