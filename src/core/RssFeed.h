@@ -217,7 +217,8 @@ private:
     // its value, known by the bytes they were read from: a key typed into
     // a long description reads it and writes it anew, and decoding and
     // reading the whole of it at every key would make a key cost the
-    // description's length.
+    // description's length. Reading fills it: a feed is read by one
+    // thread at a time.
     struct DecodedDescription
     {
         QByteArray encoding;
