@@ -639,10 +639,9 @@ qsizetype alikeAtEnd(QStringView a, QStringView b, qsizetype limit)
 // The old content with a small change of its value written in, found in a
 // window around the change; false when the change is not small or the
 // window cannot be cut out, and the whole content is compared instead.
-bool patchAroundChange(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
-                       const QString &lineEnd, QString *patched)
+bool patchAroundChange(const QString &value, const QString &oldContent, const QString &oldValue,
+                       const std::function<bool(char32_t)> &canEncode, const QString &lineEnd, QString *patched)
 {
-    const QString oldValue = read(oldContent, true);
     const qsizetype shorter = std::min(oldValue.size(), value.size());
     const qsizetype head = alikeAtStart(oldValue, value, shorter);
     const qsizetype tail = alikeAtEnd(oldValue, value, shorter - head);
@@ -699,9 +698,16 @@ QString wholeContent(const QString &content)
 QString content(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
                 const QString &lineEnd)
 {
+    return content(value, oldContent, wholeContent(oldContent), canEncode, lineEnd);
+}
+
+QString content(const QString &value, const QString &oldContent, const QString &oldValue,
+                const std::function<bool(char32_t)> &canEncode, const QString &lineEnd)
+{
     const QString newLine = indexOfMarkup(oldContent, QLatin1String("\r\n"), 0) >= 0 ? QStringLiteral("\r\n") : lineEnd;
     QString patched;
-    if (patchAroundChange(value, oldContent, canEncode, newLine, &patched) || patchContent(value, oldContent, canEncode, newLine, &patched))
+    if (patchAroundChange(value, oldContent, oldValue, canEncode, newLine, &patched)
+        || patchContent(value, oldContent, canEncode, newLine, &patched))
         return patched;
     QString whole = oldContent.contains(kCdataOpen) ? cdataSection(value, canEncode)
                                                     : escapedText(value, numericReferences(oldContent), canEncode);

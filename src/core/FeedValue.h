@@ -32,4 +32,9 @@ bool isText(const QString &content);
 QString content(const QString &value, const QString &oldContent, const std::function<bool(char32_t)> &canEncode,
                 const QString &lineEnd = QStringLiteral("\n"));
 
+// As content(), for a caller that has read the old content's value
+// (wholeContent(oldContent)) already.
+QString content(const QString &value, const QString &oldContent, const QString &oldValue,
+                const std::function<bool(char32_t)> &canEncode, const QString &lineEnd = QStringLiteral("\n"));
+
 } // namespace FeedValue

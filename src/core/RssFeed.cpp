@@ -331,7 +331,7 @@ QString CRssFeed::GetPostGuid(int index) const
 QString CRssFeed::GetPostDescription(int index) const
 {
     const FeedNode *node = field(post(index), "description");
-    return node ? FeedValue::wholeContent(content(*node)) : QString();
+    return node ? *decodedDescription(*node).value : QString();
 }
 
 QString CRssFeed::GetPostPlainDescription(int index) const
@@ -346,18 +346,57 @@ QString CRssFeed::GetPostPlainDescription(int index) const
 void CRssFeed::replaceContent(FeedNode &node, const QString &value)
 {
     openEmptyElement(node);
-    const QString old = content(node);
     const FeedEncoding &encoding = *m_encoding;
+    writeContent(node, FeedValue::content(value, content(node), [&encoding](char32_t c) { return encoding.canEncode(c); },
+                                          lineEndBefore(node)));
+}
+
+void CRssFeed::writeContent(FeedNode &node, const QString &content)
+{
     CFeedNodeWriter writer(this);
     FeedNode written = node;
     writer.begin(written, m_buffers.range(node.buffer, node.leadBegin, node.begin),
                  m_buffers.range(node.buffer, node.begin, node.contentBegin));
-    // New line breaks follow the one before the element.
-    const QString lineEnd = decoded(node.buffer, node.leadBegin, node.begin).contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    writer.append(FeedValue::content(value, old, [&encoding](char32_t c) { return encoding.canEncode(c); }, lineEnd));
+    writer.append(content);
     writer.end(written, QString(), m_buffers.range(node.buffer, node.contentEnd, node.end));
     writer.finish();
     node = std::move(written);
+}
+
+// New line breaks follow the one before the element.
+QString CRssFeed::lineEndBefore(const FeedNode &node) const
+{
+    return decoded(node.buffer, node.leadBegin, node.begin).contains(u"\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
+const CRssFeed::DecodedDescription &CRssFeed::decodedDescription(const FeedNode &node) const
+{
+    DecodedDescription &last = m_lastDescription;
+    QByteArray bytes = m_buffers.range(node.buffer, node.contentBegin, node.contentEnd);
+    if (!last.content || bytes != last.bytes || m_encoding->name() != last.encoding) {
+        last.content = m_encoding->decode(bytes.constData(), bytes.size());
+        last.bytes = std::move(bytes);
+        last.encoding = m_encoding->name();
+        last.value.reset();
+    }
+    if (!last.value)
+        last.value = FeedValue::wholeContent(*last.content);
+    return last;
+}
+
+// As replaceContent, from the decoded description, which then holds the
+// new content and value (the content written reads as the value).
+void CRssFeed::replaceDescription(FeedNode &node, const QString &value)
+{
+    openEmptyElement(node);
+    const DecodedDescription &old = decodedDescription(node);
+    const FeedEncoding &encoding = *m_encoding;
+    QString written = FeedValue::content(value, *old.content, *old.value,
+                                         [&encoding](char32_t c) { return encoding.canEncode(c); }, lineEndBefore(node));
+    writeContent(node, written);
+    m_lastDescription.bytes = m_buffers.range(node.buffer, node.contentBegin, node.contentEnd);
+    m_lastDescription.content = std::move(written);
+    m_lastDescription.value = value;
 }
 
 // "<link/>" becomes "<link></link>", so that it can take content.
@@ -518,8 +557,8 @@ bool CRssFeed::SetPostDescription(int index, const QString &text)
             return false;
         node = insertField(item, "description");
     }
-    if (FeedValue::wholeContent(content(*node)) != value)
-        replaceContent(*node, value);
+    if (*decodedDescription(*node).value != value)
+        replaceDescription(*node, value);
     return true;
 }
 

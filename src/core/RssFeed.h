@@ -211,6 +211,23 @@ private:
     bool setField(FeedNode *item, const char *name, const QString &text);
     FeedNode *insertField(FeedNode *item, const char *name);
     void replaceContent(FeedNode &node, const QString &value);
+    void writeContent(FeedNode &node, const QString &content);
+    QString lineEndBefore(const FeedNode &node) const;
+    // The content of the description last read or written, decoded, and
+    // its value, known by the bytes they were read from: a key typed into
+    // a long description reads it and writes it anew, and decoding and
+    // reading the whole of it at every key would make a key cost the
+    // description's length. Reading fills it: a feed is read by one
+    // thread at a time.
+    struct DecodedDescription
+    {
+        QByteArray encoding;
+        QByteArray bytes;
+        std::optional<QString> content;
+        std::optional<QString> value;
+    };
+    const DecodedDescription &decodedDescription(const FeedNode &node) const;
+    void replaceDescription(FeedNode &node, const QString &value);
     void openEmptyElement(FeedNode &node);
     void replaceStartTag(FeedNode &node, const QString &startTag);
     FeedNode splitLead(FeedNode &node) const;
@@ -230,4 +247,5 @@ private:
     bool m_hasByteOrderMark = false;
     qint64 m_diskSize = -1;
     QDateTime m_diskModified;
+    mutable DecodedDescription m_lastDescription;
 };

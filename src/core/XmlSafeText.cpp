@@ -27,9 +27,18 @@ QString XmlSafeText(const QString &text)
     const auto keep = [&text, size](qsizetype i) {
         return keepCharacter(text.at(i).unicode(), i + 1 < size ? text.at(i + 1).unicode() : u'\0');
     };
+    // Most text is kept whole: passed over by the plain test first, as a
+    // long description is at every key.
+    const char16_t *units = reinterpret_cast<const char16_t *>(text.constData());
     qsizetype i = 0;
-    while (i < size && keep(i) == Keep::Yes)
-        i += QChar::isHighSurrogate(text.at(i).unicode()) ? 2 : 1;
+    while (i < size) {
+        if (units[i] >= 0x20 && units[i] < 0xD800)
+            ++i;
+        else if (keep(i) == Keep::Yes)
+            i += QChar::isHighSurrogate(units[i]) ? 2 : 1;
+        else
+            break;
+    }
     if (i == size)
         return text;
 

@@ -316,6 +316,43 @@ private slots:
         QCOMPARE(reopened.GetPostDescription(0), value);
     }
 
+    // Keys typed one at a time into two descriptions, a step undone and a
+    // whole rewrite in between: the feed reads every description as the
+    // saved file does, and the same bytes in another encoding anew.
+    void setPostDescription_readsAsTheSavedFile()
+    {
+        const QByteArray words = QByteArray("caf&#233; &lt;b&gt;words&lt;/b&gt; &amp; more ").repeated(40);
+        CRssFeed feed;
+        QVERIFY(load(feed, feedWithItems(item("A", "<description>" + words + "</description>")
+                                         + item("B", "<description>\n <![CDATA[<p>one</p>]]>\n</description>"))));
+        const QString original = feed.GetPostDescription(0);
+        CFeedPart before = feed.SavePost(0);
+        QString typed = original;
+        for (const QString &key : {QStringLiteral("x"), QStringLiteral("\u00e9"), QStringLiteral("<"), QStringLiteral("&")}) {
+            typed.insert(typed.size() / 2, key);
+            QVERIFY(feed.SetPostDescription(0, typed));
+            QVERIFY(feed.SetPostDescription(1, feed.GetPostDescription(1) + key));
+        }
+        // Written whole: a CR and "]]>" in a CDATA section.
+        QVERIFY(feed.SetPostDescription(1, QStringLiteral("a\rb ]]> c")));
+        const auto readsAsSaved = [this, &feed] {
+            CRssFeed reopened;
+            return load(reopened, feed.PrintToString()) && reopened.GetPostDescription(0) == feed.GetPostDescription(0)
+                   && reopened.GetPostDescription(1) == feed.GetPostDescription(1);
+        };
+        QVERIFY(readsAsSaved());
+        QCOMPARE(feed.GetPostDescription(0), typed);
+        QVERIFY(feed.SwapPart(before));
+        QCOMPARE(feed.GetPostDescription(0), original);
+        QVERIFY(readsAsSaved());
+
+        const QByteArray cafe = "<item><title>t</title><description>caf\xc3\xa9</description></item>";
+        QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><rss version=\"2.0\"><channel>" + cafe + "</channel></rss>"));
+        QCOMPARE(feed.GetPostDescription(0), QStringLiteral("caf\u00e9"));
+        QVERIFY(load(feed, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><rss version=\"2.0\"><channel>" + cafe + "</channel></rss>"));
+        QCOMPARE(feed.GetPostDescription(0), QStringLiteral("caf\u00c3\u00a9"));
+    }
+
     // A reference the user did not edit stays as written; the same value
     // stored again changes no byte. A header element changes in place; a
     // missing one joins the header before the first post, lined up with the
