@@ -3,8 +3,10 @@
 // post elements (attributes, children, namespaced names) replaced, posts
 // added, copied and removed. The saved file must open again with every value as
 // the document held it before the save, and every element nobody edited
-// must keep its bytes. The edits come from a generator seeded with a hash of
-// the input, so any change to the file also changes what is done to it.
+// must keep its bytes. Undoing every edit then gives back the opened file
+// byte for byte: what the undo steps keep must outlive the edit buffers the
+// feed releases on the way. The edits come from a generator seeded with a
+// hash of the input, so any change to the file also changes what is done to it.
 
 #include "FuzzSupport.h"
 #include "core/FeedParser.h"
@@ -14,6 +16,7 @@
 #include "document/RSSEditDoc.h"
 
 #include <QCryptographicHash>
+#include <QUndoStack>
 #include <QStandardPaths>
 
 #include <cstddef>
@@ -450,5 +453,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                           .arg(i / 6).arg(i % 6).arg(codePoints(values[i]), codePoints(rereadValues[i])));
     }
     checkUntouchedBytes(input, readFileBytes(outPath), posts, channelEdited, declared);
+
+    while (doc.undoStack()->canUndo())
+        doc.undo();
+    fuzzCheck(doc.OnSaveDocument(outPath, &error), "an undone feed saves", error);
+    fuzzCheck(readFileBytes(outPath) == input, "undoing every edit gives back the file");
     return 0;
 }

@@ -7,7 +7,7 @@ CFeedNodeWriter::CFeedNodeWriter(CRssFeed *feed) : m_feed(feed), m_buffer(feed->
 
 void CFeedNodeWriter::finish()
 {
-    m_feed->m_buffers.add(std::move(m_bytes));
+    m_feed->addBuffer(std::move(m_bytes));
 }
 
 void CFeedNodeWriter::begin(FeedNode &node, const QByteArray &lead, const QByteArray &startTag)

@@ -16,6 +16,7 @@ CFeedPart CFeedPart::ofPost(const CRssFeed &feed, int index)
     } else {
         part.first = part.sizeWhenIn;
     }
+    part.pinNodes(feed);
     return part;
 }
 
@@ -30,6 +31,7 @@ CFeedPart CFeedPart::ofHeader(const CRssFeed &feed)
         if (!post)
             part.nodes.push_back(feed.m_channel.children[i]);
     }
+    part.pinNodes(feed);
     return part;
 }
 
@@ -49,7 +51,18 @@ bool CFeedPart::swapWith(CRssFeed &feed)
     std::swap(shell, feed.m_channel);
     std::swap(shell.children, feed.m_channel.children);
     feed.renewPostIndex();
+    pinNodes(feed);
     return true;
+}
+
+// The kept nodes are out of the feed's tree: their buffers must stay.
+void CFeedPart::pinNodes(const CRssFeed &feed)
+{
+    CFeedBufferPins held(feed.m_buffers);
+    held.hold(shell);
+    for (const FeedNode &node : nodes)
+        held.hold(node);
+    pins = std::move(held);
 }
 
 // The stretch in the feed is as long as the kept one, give or take what

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FeedBufferPins.h"
 #include "core/FeedNode.h"
 
 #include <cstddef>
@@ -27,6 +28,7 @@ private:
     static FeedNode channelShell(const CRssFeed &feed);
     bool swapStretch(CRssFeed &feed);
     bool swapHeader(CRssFeed &feed);
+    void pinNodes(const CRssFeed &feed);
 
     bool header = false;           // the channel's children other than posts
     size_t first = 0;              // a stretch of the channel's children from here
@@ -34,4 +36,5 @@ private:
     std::vector<FeedNode> nodes;
     std::vector<bool> postSlots;   // header: which children were posts
     FeedNode shell;                // the channel without its children: the tags of rss and channel
+    CFeedBufferPins pins;          // the edit buffers of `nodes` and `shell`
 };

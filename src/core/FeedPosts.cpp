@@ -160,6 +160,8 @@ std::unique_ptr<CRemovedPost> CFeedPosts::take(int index)
     removed->leadBegin = item->leadBegin;
     FeedNode rest = m_feed.splitLead(*item);
     removed->item = std::move(*item);
+    removed->pins = CFeedBufferPins(m_feed.m_buffers);
+    removed->pins.hold(removed->item);
     removed->leftLeadText = rest.leadBegin < rest.end;
     if (removed->leftLeadText)
         *item = std::move(rest);

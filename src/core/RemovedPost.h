@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FeedBufferPins.h"
 #include "core/FeedNode.h"
 
 #include <QtGlobal>
@@ -18,4 +19,5 @@ private:
     size_t childIndex = 0;       // its place among the channel's children
     bool leftLeadText = false;   // a node of lead text stands in its place
     qsizetype leadBegin = 0;     // where its lead began before the removal
+    CFeedBufferPins pins;        // the item's edit buffers, while it is out of the feed
 };

@@ -36,6 +36,14 @@ bool isRequired(bool inChannel, const char *name)
     return qstrcmp(name, "title") == 0 || qstrcmp(name, "description") == 0;
 }
 
+void addEditBuffers(const FeedNode &node, std::vector<int> *buffers)
+{
+    if (node.buffer != 0)
+        buffers->push_back(node.buffer);
+    for (const FeedNode &child : node.children)
+        addEditBuffers(child, buffers);
+}
+
 } // namespace
 
 // The rss start tag, as offsets into the channel's buffer, and the
@@ -213,6 +221,29 @@ int CRssFeed::nameId(const QByteArray &name)
         return int(found);
     m_names.append(name);
     return int(m_names.size() - 1);
+}
+
+// Typing rewrites a field at every key, and each key's text would stay for
+// as long as the feed is open: before an edit's buffer is added, the edit
+// buffers nothing points into any more are released, when enough have come
+// since the last time. The nodes an edit is writing are in the new buffer;
+// the edits keep every other node they hold in the tree until it is added,
+// and kept parts and removed posts pin theirs.
+int CRssFeed::addBuffer(QByteArray bytes)
+{
+    if (m_buffers.releaseDue())
+        m_buffers.releaseAllBut(usedEditBuffers());
+    return m_buffers.add(std::move(bytes));
+}
+
+// The edit buffers the tree points into, ascending.
+std::vector<int> CRssFeed::usedEditBuffers() const
+{
+    std::vector<int> used;
+    addEditBuffers(m_channel, &used);
+    std::sort(used.begin(), used.end());
+    used.erase(std::unique(used.begin(), used.end()), used.end());
+    return used;
 }
 
 const FeedNode *CRssFeed::field(const FeedNode *item, const char *name) const
@@ -754,7 +785,7 @@ bool CRssFeed::DeclareNamespace(const QString &prefix, const QString &uri)
     channel.tailBegin = qint32(tail);
     channel.end = qint32(bytes.size());
     channel.leadBegin = 0;
-    channel.buffer = m_buffers.add(std::move(bytes));
+    channel.buffer = addBuffer(std::move(bytes));
     return true;
 }
 

@@ -74,6 +74,9 @@ public:
     // Whether the file at `path` differs in size or modification time from
     // the one this feed was read from or last saved to.
     bool IsChangedOnDisk(const QString &path) const;
+    // The bytes held for edits beside the file's: what the feed and the
+    // parts kept for undo use, and what is not yet released.
+    qsizetype EditBytes() const { return m_buffers.editBytes(); }
 
     // --- Posts ---
     int GetPostCount() const;
@@ -202,6 +205,8 @@ private:
     bool isLiveItem(const FeedNode &node, std::optional<CFeedNamespaces> &channelScope) const;
     bool isPost(size_t childIndex) const;
     int nameId(const QByteArray &name);
+    int addBuffer(QByteArray bytes);
+    std::vector<int> usedEditBuffers() const;
     FeedNode *field(FeedNode *item, const char *name);
     const FeedNode *field(const FeedNode *item, const char *name) const;
     QString decoded(int buffer, qsizetype begin, qsizetype end) const;

@@ -237,6 +237,50 @@ private slots:
         QCOMPARE(readFile(redone), readFile(edited));
     }
 
+    // Typing rewrites a long description at every key. What the earlier
+    // keys wrote is let go, while a removed post and a moved one, whose
+    // edited titles only the undo steps still hold, come back byte for byte.
+    void typingLongDescription_releasesEarlierKeysAndUndoGivesBackTheFile()
+    {
+        DocumentFixture f;
+        f.open(postsTitled({"A", "B", "C", "D"}));
+        const QByteArray original = readFile(f.path);
+        QVERIFY(f.doc.SetPostField(1, CRSSEditDoc::PostTitle, QStringLiteral("B edited")));
+        const QString titled = f.dir.filePath(QStringLiteral("titled.xml"));
+        QVERIFY(f.doc.OnSaveDocument(titled));
+        QVERIFY(f.doc.RemovePost(1));
+        QVERIFY(f.doc.SetPostField(1, CRSSEditDoc::PostTitle, QStringLiteral("C edited")));
+        QVERIFY(f.doc.MovePostToTop(1));
+        QCOMPARE(f.titles(), QStringList({"C edited", "A", "D"}));
+
+        QString description = QStringLiteral("<p>%1</p>").arg(QString(60000, u'x'));
+        qsizetype mostHeld = 0;
+        for (int key = 0; key < 100; ++key) {
+            description.insert(3, QChar(u'a' + key % 26));
+            QVERIFY(f.doc.SetPostField(2, CRSSEditDoc::PostDescription, description));
+            mostHeld = qMax(mostHeld, f.doc.feed()->EditBytes());
+        }
+        // Each key's text kept would be 100 descriptions.
+        QVERIFY2(mostHeld < 4 * description.size(), qPrintable(QString::number(mostHeld)));
+        const QString edited = f.dir.filePath(QStringLiteral("edited.xml"));
+        QVERIFY(f.doc.OnSaveDocument(edited));
+
+        QUndoStack *stack = f.doc.undoStack();
+        QCOMPARE(stack->count(), 5);
+        stack->setIndex(1);
+        const QString putBack = f.dir.filePath(QStringLiteral("put-back.xml"));
+        QVERIFY(f.doc.OnSaveDocument(putBack));
+        QCOMPARE(readFile(putBack), readFile(titled));
+        stack->setIndex(0);
+        const QString undone = f.dir.filePath(QStringLiteral("undone.xml"));
+        QVERIFY(f.doc.OnSaveDocument(undone));
+        QCOMPARE(readFile(undone), original);
+        stack->setIndex(5);
+        const QString redone = f.dir.filePath(QStringLiteral("redone.xml"));
+        QVERIFY(f.doc.OnSaveDocument(redone));
+        QCOMPARE(readFile(redone), readFile(edited));
+    }
+
     // Typing in one field of one post is one step; another field, another
     // post or a save starts the next. Undoing to the saved state clears the
     // modified mark (stepping away from it, the window's undo flow sets it
