@@ -42,7 +42,6 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoGroup>
@@ -98,7 +97,6 @@ CMainFrame::CMainFrame(QWidget *parent)
 
     connectStartPage();
     connectDocuments();
-    QTimer::singleShot(0, this, &CMainFrame::loadStartPageWhenFree);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::followActiveFrame);
     // A window whose feed was still being read when it came to the front
     // takes the commands once the feed is in.
@@ -129,33 +127,6 @@ void CMainFrame::connectStartPage()
     connect(start, &CStartPage::webPageRequested, this, qOverload<const QUrl &>(&CMainFrame::openWebPage));
     connect(start, &CStartPage::linkHovered, statusBar(), [this](const QString &url) {
         statusBar()->showMessage(url);
-    });
-}
-
-// The start page loads once the window runs, unless a feed opens with it
-// (its file named on the command line): the feed's window covers the start
-// page, whose load would share the cores with the feed's read and its
-// page. It waits until the feed's first post shows, or its window goes.
-void CMainFrame::loadStartPageWhenFree()
-{
-    const QList<CChildFrame *> frames = m_documents->frames();
-    if (frames.isEmpty()) {
-        startPage()->load();
-        return;
-    }
-    CChildFrame *frame = frames.first();
-    CStartPage *start = startPage();
-    // A window that goes, also one whose file did not open, leaves it free.
-    connect(frame, &QObject::destroyed, start, &CStartPage::load);
-    connect(m_documents, &CDocManager::documentOpened, start, [frame, start](CChildFrame *opened) {
-        if (opened != frame)
-            return;
-        // A page ready before the feed came shows its first post once it
-        // reports it; otherwise its first report holds the post.
-        if (frame->view()->engine()->isReady())
-            connect(frame->document()->selection(), &CPostSelection::followed, start, &CStartPage::load);
-        else
-            connect(frame->view(), &CRSSEditView::pageReady, start, &CStartPage::load);
     });
 }
 

@@ -82,7 +82,6 @@ private:
     // something a state depends on changes, never on a timer.
     void updateActions();
     void connectStartPage();
-    void loadStartPageWhenFree();
     void connectDocuments();
     bool onFileCommand(int id, CChildFrame *frame);
     bool onWindowCommand(int id);

@@ -49,22 +49,12 @@ CStartPage::CStartPage(QWidget *parent)
         {QStringLiteral("engine"), tr("Qt WebEngine, the HTML engine of Tidrel")},
         {QStringLiteral("browser"), tr("Web links open in your web browser.")},
     });
-}
-
-void CStartPage::load()
-{
-    if (m_loadAsked)
-        return;
-    m_loadAsked = true;
     loadPage(QStringLiteral(":/shell/pages/start.html"));
-    ReloadPage(m_recentFiles);
 }
 
 void CStartPage::ReloadPage(const QStringList &recentFiles)
 {
-    m_recentFiles = recentFiles;
-    if (m_loadAsked)
-        setElementHtml(kListElement, BuildRecentFilesHtml(recentFiles));
+    setElementHtml(kListElement, BuildRecentFilesHtml(recentFiles));
 }
 
 // Paths go into the markup escaped, so that a name with "&" or "<" opens

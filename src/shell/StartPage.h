@@ -16,9 +16,7 @@ public:
     // The prefix of a recent feed's link; the feed's path follows it.
     static const QString kRecentFilePrefix;
 
-    // The page loads only when load() is first called.
     explicit CStartPage(QWidget *parent = nullptr);
-    void load();
 
     // Lists the files, newest first, between the page's markers.
     void ReloadPage(const QStringList &recentFiles);
@@ -38,8 +36,4 @@ signals:
 
 private:
     void onLinkHovered(const QString &url);
-
-    bool m_loadAsked = false;
-    // Listed once the page loads; a load forgets what was sent before it.
-    QStringList m_recentFiles;
 };

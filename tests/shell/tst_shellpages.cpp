@@ -148,7 +148,6 @@ private slots:
 
     void createFeedPage_feedsFileNewOnceAndCancelCreatesNothing();
     void startPage_recentFeedsAndLinksOpenWhatTheyName();
-    void startPage_loadsAfterFirstPostOfFeedOpenedWithWindow();
     void menuTip_appearsOnceAfterPauseBesideTheItem();
     void helpGuide_opensAndCoversEveryMenuCommand();
     void keysPage_listsEveryKeyOfTheMenus();
@@ -249,25 +248,6 @@ void TestShellPages::createFeedPage_feedsFileNewOnceAndCancelCreatesNothing()
 }
 
 // --- Start page ---
-
-// A feed named on the command line opens with the window and covers the
-// start page: the start page loads once the feed shows its first post,
-// and lists the feed then.
-void TestShellPages::startPage_loadsAfterFirstPostOfFeedOpenedWithWindow()
-{
-    const QString file = m_window->dir.filePath(QStringLiteral("launch.xml"));
-    QVERIFY(writeFeed(file, postsTitled({"Post"})));
-    QSignalSpy opened(m_main->documents(), &CDocManager::documentOpened);
-    CChildFrame *frame = m_main->documents()->openDocument(file);
-    CStartPage *page = m_main->startPage();
-    QVERIFY(opened.wait(30000));
-    QVERIFY2(page->page()->requestedUrl().isEmpty(), qPrintable(page->page()->requestedUrl().toString()));
-    QVERIFY(waitForEngine(page));
-    QVERIFY(frame->view()->engine()->isReady());
-    QCOMPARE(frame->view()->engine()->value(QStringLiteral("div_title")).toString(), QStringLiteral("Post"));
-    QVERIFY(QTest::qWaitFor([page] { return recentLinks(page, QStringLiteral("textContent")).size() == 1; }, 5000));
-    QCOMPARE(recentLinks(page, QStringLiteral("textContent")), QStringList{QStringLiteral("launch.xml")});
-}
 
 void TestShellPages::startPage_recentFeedsAndLinksOpenWhatTheyName()
 {
