@@ -58,7 +58,7 @@ CTitleSortKeys::~CTitleSortKeys()
 void CTitleSortKeys::sort(const CRssFeed *feed, std::vector<int> &posts)
 {
     update(feed);
-    // No key changed since every post was last sorted.
+    // The order of the last sort of every post, renamed posts moved in.
     if (!m_sortedPosts.empty() && posts.size() == m_sortedPosts.size()) {
         posts = m_sortedPosts;
         return;
@@ -144,10 +144,32 @@ void CTitleSortKeys::sortByPrefix(Row *begin, Row *end, Row *scratch)
 void CTitleSortKeys::update(const CRssFeed *feed)
 {
     fitFeed(feed);
+    std::vector<int> renewed;
     for (size_t post = 0; post < m_entries.size(); ++post) {
-        if (m_entries[post].begin == kMissing)
+        if (m_entries[post].begin == kMissing) {
             append(m_entries[post], feed->GetPostTitle(int(post)));
+            renewed.push_back(int(post));
+        }
     }
+    if (!renewed.empty())
+        placeAgain(renewed);
+}
+
+// A few renamed posts move to their new places in the kept order, which
+// costs a pass over it instead of a sort; many, and the kept order goes.
+void CTitleSortKeys::placeAgain(const std::vector<int> &renewed)
+{
+    if (renewed.size() > kFewRenamed) {
+        m_sortedPosts.clear();
+        return;
+    }
+    if (m_sortedPosts.empty())
+        return;
+    const auto isRenewed = [&renewed](int post) { return std::binary_search(renewed.begin(), renewed.end(), post); };
+    m_sortedPosts.erase(std::remove_if(m_sortedPosts.begin(), m_sortedPosts.end(), isRenewed), m_sortedPosts.end());
+    const auto before = [this](int a, int b) { return isBefore(a, b); };
+    for (const int post : renewed)
+        m_sortedPosts.insert(std::lower_bound(m_sortedPosts.begin(), m_sortedPosts.end(), post, before), post);
 }
 
 bool CTitleSortKeys::isBefore(int postA, int postB) const
@@ -207,8 +229,6 @@ void CTitleSortKeys::append(Entry &entry, const QString &title)
     entry.begin = std::uint32_t(begin);
     entry.length = std::uint32_t(m_bytes.size() - begin);
     entry.prefix = prefixOf(m_bytes.data() + begin, entry.length);
-    // A new key may sort anywhere.
-    m_sortedPosts.clear();
 }
 
 void CTitleSortKeys::postInserted(int post)

@@ -26,8 +26,8 @@ public:
     CTitleSortKeys &operator=(const CTitleSortKeys &) = delete;
 
     // Orders the posts by title; equal titles follow their indexes. Every
-    // post sorted again, with no title changed since, takes the order kept
-    // from the last time.
+    // post sorted again takes the order kept from the last time, with the
+    // few posts renamed since moved into it.
     void sort(const CRssFeed *feed, std::vector<int> &posts);
     // Makes the keys still missing; every post has one afterwards.
     void update(const CRssFeed *feed);
@@ -55,6 +55,8 @@ private:
 
     // Rows sorted with fewer than this go by comparisons.
     static constexpr size_t kFewRows = 256;
+    // Renamed posts up to this many move into the kept order one by one.
+    static constexpr size_t kFewRenamed = 64;
 
     struct Row
     {
@@ -69,6 +71,7 @@ private:
     // The eight bytes of the key from `depth` on, as a prefix is made.
     std::uint64_t prefixAt(std::uint32_t begin, std::uint32_t length, size_t depth) const;
     void fitFeed(const CRssFeed *feed);
+    void placeAgain(const std::vector<int> &renewed);
     void append(Entry &entry, const QString &title);
     int compareKeys(const Entry &a, const Entry &b) const;
     void forget(Entry &entry);
@@ -80,7 +83,8 @@ private:
     std::vector<Entry> m_entries;
     // Bytes of m_bytes that no entry points to any more.
     size_t m_unused = 0;
-    // Every post in the order of the last sort of them all; empty once a
-    // key or a post came or went since.
+    // Every post in the order of the last sort of them all, renamed posts
+    // moved to their places since; empty once a post came or went, or
+    // many were renamed.
     std::vector<int> m_sortedPosts;
 };

@@ -142,6 +142,13 @@ private slots:
         order.postChanged(600);
         order.sort(&m_feed);
         QCOMPARE(order.rows(), collatorOrder());
+        // Into the kept order: one to the front, one beside an equal title.
+        QVERIFY(m_feed.SetPostTitle(250, QStringLiteral("Aardvark")));
+        order.postChanged(250);
+        QVERIFY(m_feed.SetPostTitle(20, m_feed.GetPostTitle(300).toUpper()));
+        order.postChanged(20);
+        order.sort(&m_feed);
+        QCOMPARE(order.rows(), collatorOrder());
 
         QVERIFY(m_feed.SetPostTitle(3, QStringLiteral("Aardvark")));
         order.postChanged(3);
