@@ -35,12 +35,10 @@ CFeedBufferPins::~CFeedBufferPins()
 
 void CFeedBufferPins::hold(const FeedNode &node)
 {
-    if (node.buffer != 0) {
-        m_buffers.push_back(node.buffer);
-        ++(*m_counts)[size_t(node.buffer)];
-    }
-    for (const FeedNode &child : node.children)
-        hold(child);
+    const size_t first = m_buffers.size();
+    node.appendEditBuffers(&m_buffers);
+    for (size_t i = first; i < m_buffers.size(); ++i)
+        ++(*m_counts)[size_t(m_buffers[i])];
 }
 
 void CFeedBufferPins::count(int step) const

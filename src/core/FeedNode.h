@@ -24,4 +24,14 @@ struct FeedNode
     std::vector<FeedNode> children;
 
     bool isEmptyElementTag() const { return contentBegin == end; }
+
+    // Appends the edit buffers (every buffer but the file's) that the node
+    // and its children point into, one entry per node.
+    void appendEditBuffers(std::vector<int> *buffers) const
+    {
+        if (buffer != 0)
+            buffers->push_back(buffer);
+        for (const FeedNode &child : children)
+            child.appendEditBuffers(buffers);
+    }
 };

@@ -36,14 +36,6 @@ bool isRequired(bool inChannel, const char *name)
     return qstrcmp(name, "title") == 0 || qstrcmp(name, "description") == 0;
 }
 
-void addEditBuffers(const FeedNode &node, std::vector<int> *buffers)
-{
-    if (node.buffer != 0)
-        buffers->push_back(node.buffer);
-    for (const FeedNode &child : node.children)
-        addEditBuffers(child, buffers);
-}
-
 } // namespace
 
 // The rss start tag, as offsets into the channel's buffer, and the
@@ -240,7 +232,7 @@ int CRssFeed::addBuffer(QByteArray bytes)
 std::vector<int> CRssFeed::usedEditBuffers() const
 {
     std::vector<int> used;
-    addEditBuffers(m_channel, &used);
+    m_channel.appendEditBuffers(&used);
     std::sort(used.begin(), used.end());
     used.erase(std::unique(used.begin(), used.end()), used.end());
     return used;
