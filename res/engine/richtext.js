@@ -216,16 +216,13 @@ const TidrelRichText = (function () {
         const copy = document.createElement("div");
         for (let i = first; i <= last; ++i)
             copy.appendChild(cache.children[i].cloneNode(true));
-        // Paths from the element become paths from the copy.
-        const inCopy = (node) => {
-            const path = pathTo(element, node);
-            if (path.length)
-                path[0] -= first;
-            return nodeAt(copy, path);
-        };
-        const endNode = range.endContainer === element ? copy : inCopy(range.endContainer);
+        // A node's path from its child of the element leads to it in that
+        // child's copy. Not a path from the element: finding a child's
+        // index among the element's children walks all of them.
+        const inCopy = (node, index) => nodeAt(copy.childNodes[index - first], pathTo(cache.children[index], node));
+        const endNode = range.endContainer === element ? copy : inCopy(range.endContainer, end.index);
         const endOffset = range.endContainer === element ? range.endOffset - first : range.endOffset;
-        const startNode = range.startContainer === element ? copy : inCopy(range.startContainer);
+        const startNode = range.startContainer === element ? copy : inCopy(range.startContainer, start.index);
         const startOffset = range.startContainer === element ? range.startOffset - first : range.startOffset;
         // The end first, so that the start's offset still counts the same nodes.
         insertMarker(endNode, endOffset, END_MARKER);

@@ -277,6 +277,16 @@ private slots:
         QVERIFY(m_view->selection("richtext_edit", &start, &end));
         QCOMPARE(start, 6);
         QCOMPARE(end, 9);
+
+        // A selection from inside the markup of a later paragraph into the next.
+        setRichText("<p>one</p><p>two <b>bold</b></p><p>three</p>");
+        evalJs(m_view, "(function(){ const p = document.querySelectorAll('#richtext_edit p');"
+                       " const r = document.createRange(); r.setStart(p[1].lastChild.firstChild, 2);"
+                       " r.setEnd(p[2].firstChild, 2); const s = getSelection(); s.removeAllRanges(); s.addRange(r); })()");
+        QTRY_COMPARE(m_view->selectionText("richtext_edit"), QString("ldth"));
+        const QString across = m_view->saveHtml("richtext_edit");
+        QVERIFY2(across.contains("<p>one</p><p>two <b>bo<!--StartSelection-->ld</b></p><p>th<!--EndSelection-->ree</p>"),
+                 qPrintable(across));
     }
     void insertHtml_andCurrentStyle()
     {
