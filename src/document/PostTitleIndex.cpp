@@ -19,19 +19,25 @@ namespace {
 // begins and ends on units.
 void appendSearchForm(QByteArray &bytes, QStringView text)
 {
+    const qsizetype start = bytes.size();
+    // Room for the longest form; the string grows by doubling, so a title
+    // after another rarely moves it.
+    bytes.resize(start + text.size() * 3);
+    char *out = bytes.data() + start;
     for (const QChar character : text) {
         const char16_t unit = character.unicode();
         if (unit < 0x80) {
-            bytes += char(unit);
+            *out++ = char(unit);
         } else if (unit < 0x800) {
-            bytes += char(0xc0 | unit >> 6);
-            bytes += char(0x80 | (unit & 0x3f));
+            *out++ = char(0xc0 | unit >> 6);
+            *out++ = char(0x80 | (unit & 0x3f));
         } else {
-            bytes += char(0xe0 | unit >> 12);
-            bytes += char(0x80 | (unit >> 6 & 0x3f));
-            bytes += char(0x80 | (unit & 0x3f));
+            *out++ = char(0xe0 | unit >> 12);
+            *out++ = char(0x80 | (unit >> 6 & 0x3f));
+            *out++ = char(0x80 | (unit & 0x3f));
         }
     }
+    bytes.resize(out - bytes.constData());
 }
 
 // The first offset from `from` to `lastStart` where the pattern's first,
