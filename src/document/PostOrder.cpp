@@ -140,7 +140,8 @@ void CPostOrder::startFilter(const CRssFeed *feed, const QString &filterText)
 {
     updateSorted(feed);
     m_filter = normalizedFilterText(filterText);
-    m_matcher.setPattern(m_filter);
+    m_pattern = CPostTitleIndex::searchForm(m_filter);
+    m_matcher.setPattern(m_pattern);
     m_filtering = true;
     m_matchesShown = false;
     m_scanned = 0;
@@ -194,13 +195,19 @@ void CPostOrder::matchTheRest(const CRssFeed *feed, const QDeadlineTimer &deadli
         return;
     if (m_searched == 0)
         m_titleMatches.assign(size_t(feed->GetPostCount()), false);
-    m_searched = m_titles.markMatches(m_filter, m_searched, m_titleMatches, deadline);
+    m_searched = m_titles.markMatches(m_pattern, m_searched, m_titleMatches, deadline);
     if (size_t(m_searched) < m_titleMatches.size())
         return;
+    // Every post is written and only a match kept: no branch to guess wrong
+    // at each post of a filter that matches many.
+    size_t kept = m_matches.size();
+    m_matches.resize(kept + (m_sorted.size() - m_scanned));
     for (; m_scanned < m_sorted.size(); ++m_scanned) {
-        if (m_titleMatches[size_t(m_sorted[m_scanned])])
-            m_matches.push_back(m_sorted[m_scanned]);
+        const int post = m_sorted[m_scanned];
+        m_matches[kept] = post;
+        kept += m_titleMatches[size_t(post)] ? 1 : 0;
     }
+    m_matches.resize(kept);
 }
 
 void CPostOrder::showMatches()

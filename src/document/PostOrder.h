@@ -4,7 +4,7 @@
 #include "document/TitleSortKeys.h"
 
 #include <QString>
-#include <QStringMatcher>
+#include <QByteArrayMatcher>
 
 #include <vector>
 
@@ -115,7 +115,9 @@ private:
     CTitleSortKeys m_titleKeys;
     // The filter text as matched, and how far the present filter got.
     QString m_filter;
-    QStringMatcher m_matcher;
+    // m_filter as the titles are held, and a search for it in one title.
+    QByteArray m_pattern;
+    QByteArrayMatcher m_matcher;
     bool m_filtering = false;
     bool m_matchesShown = false;
     // Posts of m_sorted matched so far.

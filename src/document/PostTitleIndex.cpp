@@ -3,16 +3,95 @@
 #include "core/RssFeed.h"
 
 #include <QDeadlineTimer>
+#include <QtAlgorithms>
 
 #include <algorithm>
+#include <cstring>
 
-QStringView CPostTitleIndex::lowerTitle(const CRssFeed *feed, int post)
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// Each code unit as UTF-8 would write it as a character: every unit begins
+// with a byte that no other byte of a unit is, so that a match of bytes
+// begins and ends on units.
+void appendSearchForm(QByteArray &bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    // Room for the longest form; the string grows by doubling, so a title
+    // after another rarely moves it.
+    bytes.resize(start + text.size() * 3);
+    char *out = bytes.data() + start;
+    for (const QChar character : text) {
+        const char16_t unit = character.unicode();
+        if (unit < 0x80) {
+            *out++ = char(unit);
+        } else if (unit < 0x800) {
+            *out++ = char(0xc0 | unit >> 6);
+            *out++ = char(0x80 | (unit & 0x3f));
+        } else {
+            *out++ = char(0xe0 | unit >> 12);
+            *out++ = char(0x80 | (unit >> 6 & 0x3f));
+            *out++ = char(0x80 | (unit & 0x3f));
+        }
+    }
+    bytes.resize(out - bytes.constData());
+}
+
+// The first offset from `from` to `lastStart` where the pattern's first,
+// middle and last bytes stand, or -1. Sixteen offsets are tried at once
+// where the processor can: nearly every offset it gives is a hit, so that a
+// search costs about one read of the titles.
+qsizetype findCandidate(const char *text, qsizetype from, qsizetype lastStart, QByteArrayView pattern)
+{
+    const char head = pattern.front();
+    const qsizetype middleOffset = pattern.size() / 2;
+    const char middle = pattern[middleOffset];
+    const qsizetype lastOffset = pattern.size() - 1;
+    const char tail = pattern.back();
+    qsizetype at = from;
+#if defined(__SSE2__)
+    constexpr qsizetype kLanes = 16;
+    const auto bytesAt = [text](qsizetype offset) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + offset));
+    };
+    const __m128i heads = _mm_set1_epi8(head);
+    const __m128i middles = _mm_set1_epi8(middle);
+    const __m128i tails = _mm_set1_epi8(tail);
+    for (; at + kLanes - 1 <= lastStart; at += kLanes) {
+        const __m128i ends = _mm_and_si128(_mm_cmpeq_epi8(bytesAt(at), heads),
+                                           _mm_cmpeq_epi8(bytesAt(at + lastOffset), tails));
+        const int found = _mm_movemask_epi8(_mm_and_si128(ends, _mm_cmpeq_epi8(bytesAt(at + middleOffset), middles)));
+        if (found != 0)
+            return at + qCountTrailingZeroBits(uint(found));
+    }
+#endif
+    for (; at <= lastStart; ++at) {
+        if (text[at] == head && text[at + middleOffset] == middle && text[at + lastOffset] == tail)
+            return at;
+    }
+    return -1;
+}
+
+} // namespace
+
+QByteArray CPostTitleIndex::searchForm(QStringView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    appendSearchForm(bytes, text);
+    return bytes;
+}
+
+QByteArrayView CPostTitleIndex::lowerTitle(const CRssFeed *feed, int post)
 {
     fitFeed(feed);
     if (m_entries[size_t(post)].begin == kUnread)
         readRun(feed, post);
     const Entry &entry = m_entries[size_t(post)];
-    return QStringView(m_text).mid(entry.begin, entry.length);
+    return QByteArrayView(m_text).sliced(entry.begin, entry.length);
 }
 
 bool CPostTitleIndex::readAll(const CRssFeed *feed, const QDeadlineTimer &deadline)
@@ -68,23 +147,21 @@ void CPostTitleIndex::append(int post, const QString &title)
     }
     Entry &entry = m_entries[size_t(post)];
     entry.begin = std::uint32_t(m_text.size());
-    entry.length = std::uint32_t(title.size());
-    m_text += title;
-    countCharacters(title, 1);
+    appendSearchForm(m_text, title);
+    entry.length = std::uint32_t(m_text.size() - entry.begin);
 }
 
-int CPostTitleIndex::markMatches(const QString &pattern, int from, std::vector<bool> &marks,
+int CPostTitleIndex::markMatches(QByteArrayView pattern, int from, std::vector<bool> &marks,
                                  const QDeadlineTimer &deadline)
 {
     if (!m_inPostOrder)
         compact();
-    const int anchor = rarestCharacter(pattern);
     const int count = int(m_entries.size());
     int post = from;
     // A stretch at least, however little time is left.
     while (post < count) {
         const int end = qMin(post + kPostsSearchedAtOnce, count);
-        markMatchesIn(pattern, anchor, post, end, marks);
+        markMatchesIn(pattern, post, end, marks);
         post = end;
         if (deadline.hasExpired())
             break;
@@ -92,43 +169,29 @@ int CPostTitleIndex::markMatches(const QString &pattern, int from, std::vector<b
     return post;
 }
 
-int CPostTitleIndex::rarestCharacter(QStringView pattern) const
-{
-    int rarest = 0;
-    for (int i = 1; i < int(pattern.size()); ++i) {
-        if (m_characterCounts[pattern[i].unicode() & 0xff] < m_characterCounts[pattern[rarest].unicode() & 0xff])
-            rarest = i;
-    }
-    return rarest;
-}
-
-// One search through the stretch's titles as they lie side by side: the
-// pattern's rarest character is looked for (a scan many characters at a
-// time), and the pattern checked around it. A hit that runs on from one
-// title into the next is none; after a hit the search goes on at the next
-// title, as one is enough.
-void CPostTitleIndex::markMatchesIn(QStringView pattern, int anchor, int first, int end,
-                                    std::vector<bool> &marks) const
+// One search through the stretch's titles as they lie side by side. A hit
+// that runs on from one title into the next is none; after a hit the
+// search goes on at the next title, as one is enough.
+void CPostTitleIndex::markMatchesIn(QByteArrayView pattern, int first, int end, std::vector<bool> &marks) const
 {
     const Entry &last = m_entries[size_t(end - 1)];
-    const QStringView stretch = QStringView(m_text).first(last.begin + last.length);
-    const QChar anchorCharacter = pattern[anchor];
-    auto post = m_entries.begin() + first;
-    qsizetype from = post->begin + anchor;
-    for (qsizetype found = stretch.indexOf(anchorCharacter, from); found >= 0;
-         found = stretch.indexOf(anchorCharacter, from)) {
-        from = found + 1;
-        const qsizetype hit = found - anchor;
-        if (stretch.sliced(hit).left(pattern.size()) != pattern)
+    const char *text = m_text.constData();
+    const qsizetype lastStart = qsizetype(last.begin) + last.length - pattern.size();
+    int post = first;
+    qsizetype from = m_entries[size_t(first)].begin;
+    for (qsizetype hit = findCandidate(text, from, lastStart, pattern); hit >= 0;
+         hit = findCandidate(text, from, lastStart, pattern)) {
+        from = hit + 1;
+        if (std::memcmp(text + hit, pattern.data(), size_t(pattern.size())) != 0)
             continue;
         // The title the hit starts in: the last to begin at or before it,
         // past the empty ones that begin there too.
-        post = std::upper_bound(post, m_entries.begin() + end, hit,
-                                [](qsizetype offset, const Entry &entry) { return offset < entry.begin; }) - 1;
-        const qsizetype titleEnd = post->begin + post->length;
+        while (post + 1 < end && m_entries[size_t(post + 1)].begin <= hit)
+            ++post;
+        const qsizetype titleEnd = qsizetype(m_entries[size_t(post)].begin) + m_entries[size_t(post)].length;
         if (hit + pattern.size() <= titleEnd) {
-            marks[size_t(post - m_entries.begin())] = true;
-            from = titleEnd + anchor;
+            marks[size_t(post)] = true;
+            from = titleEnd;
         }
     }
 }
@@ -166,13 +229,6 @@ void CPostTitleIndex::clear()
     m_unused = 0;
     m_readUpTo = 0;
     m_inPostOrder = true;
-    m_characterCounts.fill(0);
-}
-
-void CPostTitleIndex::countCharacters(QStringView title, int change)
-{
-    for (const QChar character : title)
-        m_characterCounts[character.unicode() & 0xff] += change;
 }
 
 // A renamed post is read again when next asked for; the old title's room
@@ -181,7 +237,6 @@ void CPostTitleIndex::forget(Entry &entry)
 {
     if (entry.begin == kUnread)
         return;
-    countCharacters(QStringView(m_text).mid(entry.begin, entry.length), -1);
     m_unused += entry.length;
     entry = Entry();
     m_inPostOrder = false;
@@ -192,7 +247,7 @@ void CPostTitleIndex::forget(Entry &entry)
 // The titles read, in post order and side by side.
 void CPostTitleIndex::compact()
 {
-    QString packed;
+    QByteArray packed;
     packed.reserve(m_text.size() - m_unused);
     bool everyTitleRead = true;
     for (Entry &entry : m_entries) {
@@ -200,7 +255,7 @@ void CPostTitleIndex::compact()
             everyTitleRead = false;
             continue;
         }
-        const QStringView title = QStringView(m_text).mid(entry.begin, entry.length);
+        const QByteArrayView title = QByteArrayView(m_text).sliced(entry.begin, entry.length);
         entry.begin = std::uint32_t(packed.size());
         packed += title;
     }

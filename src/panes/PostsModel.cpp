@@ -217,6 +217,13 @@ QString CPostsModel::accessibleText(int post, int column) const
     return hasUnreadableDate(post) ? tr("Unreadable date: %1").arg(date) : date;
 }
 
+QModelIndex CPostsModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || row < 0 || row >= m_order.size() || column < 0 || column >= ColumnCount)
+        return QModelIndex();
+    return createIndex(row, column);
+}
+
 int CPostsModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_order.size();

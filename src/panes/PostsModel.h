@@ -50,6 +50,9 @@ public:
     static QString localDate(const QDateTime &moment);
     QString tipText(int post) const;
 
+    // The list's layout asks it of every row: answered without calls back
+    // to rowCount and columnCount.
+    QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

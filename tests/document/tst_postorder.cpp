@@ -232,8 +232,8 @@ private slots:
         order.rebuild(&m_feed, QStringLiteral("sweat"));
         QVERIFY(order.isEmpty());
 
-        // The search looks for the text's rarest letter first: hits where
-        // the text begins a title, right after a near miss, or holds a space.
+        // Hits where the text begins a title, right after a near miss, or
+        // holds a space.
         load(postsTitled({"Review of 1999", "year 99", "9", "a 9 9 review", "re view", "aa9"}));
         order.forgetPosts();
         order.setSortOrder(kPosition);
@@ -245,6 +245,37 @@ private slots:
         QCOMPARE(order.rows(), Rows({3}));
         order.rebuild(&m_feed, QStringLiteral("a9"));
         QCOMPARE(order.rows(), Rows({5}));
+    }
+
+    // The search goes through all titles at once, many bytes at a time: it
+    // must find what a search through each title alone finds, wherever a
+    // hit lies, whatever the title's letters, and never a text that runs
+    // on from one title into the next.
+    void filter_findsWhatEachTitleHolds()
+    {
+        const QStringList pieces = {"a",  "ab", "abc ", "Émile", "ΩMEGA", QStringLiteral("\U0001F600"), "zz",
+                                    "ba", "b",  "",     "ñ",     "alpha beta gamma delta", "c"};
+        QStringList titles;
+        for (int i = 0; i < 1500; ++i) {
+            QString title;
+            for (int piece = 0; piece < i % 7; ++piece)
+                title += pieces.at((i * 5 + piece * 3) % pieces.size());
+            titles.append(title);
+        }
+        load(postsTitled(titles));
+        const QStringList filters = {"a",      "ab",     "ba",    "abc a", "émile",     "ω",   "ωmegaa", "zzb",
+                                     "cb",     "c",      "ñzz",   "alpha beta gamma delta", "ta gammaa",
+                                     QStringLiteral("\U0001F600"), QString(QChar(0xD83D)), "\U0001F600zz", "missing"};
+        CPostOrder order;
+        for (const QString &filter : filters) {
+            Rows expected;
+            for (int post = 0; post < m_feed.GetPostCount(); ++post) {
+                if (CPostOrder::titleMatchesFilter(m_feed.GetPostTitle(post), filter))
+                    expected.push_back(post);
+            }
+            order.rebuild(&m_feed, filter);
+            QCOMPARE(order.rows(), expected);
+        }
     }
 
     void filterInSteps_listsAsRebuildDoes_alsoAfterTheFeedChanges_data()
