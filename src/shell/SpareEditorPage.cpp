@@ -89,6 +89,10 @@ void CSpareEditorPage::onQuiet()
     qApp->removeEventFilter(this);
     auto *page = new CHtmlEngineView(m_host);
     page->hide();
-    CRSSEditView::loadEditorPage(page);
+    // Without the page each feed window loads its own, and says so.
+    if (!CRSSEditView::loadEditorPage(page)) {
+        delete page;
+        return;
+    }
     m_page = page;
 }
