@@ -89,10 +89,10 @@ QVariantMap pageTexts()
 
 } // namespace
 
-CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
+CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent, CHtmlEngineView *loadedPage)
     : QFrame(parent)
     , m_doc(doc)
-    , m_engine(new CHtmlEngineView(this))
+    , m_engine(loadedPage ? loadedPage : new CHtmlEngineView(this))
     , m_links(m_engine, this)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -120,10 +120,24 @@ CRSSEditView::CRSSEditView(CRSSEditDoc *doc, QWidget *parent)
         showSelectedPost(m_doc->currentPost());
     }
 
+    if (loadedPage) {
+        // Kept hidden until now; it shows with the view.
+        m_engine->show();
+        // A page that was ready before the view listened is announced as
+        // a page that loads here is: after the window is made.
+        if (m_engine->isReady())
+            QMetaObject::invokeMethod(this, &CRSSEditView::onPageReady, Qt::QueuedConnection);
+        return;
+    }
     // Without its page the view stays empty but usable.
-    m_engine->setPageTexts(pageTexts());
-    if (!m_engine->loadPage(kPagePath))
+    if (!loadEditorPage(m_engine))
         QMessageBox::critical(this, QApplication::applicationDisplayName(), tr("Cannot init HTML face"));
+}
+
+bool CRSSEditView::loadEditorPage(CHtmlEngineView *engine)
+{
+    engine->setPageTexts(pageTexts());
+    return engine->loadPage(kPagePath);
 }
 
 CRSSEditView::~CRSSEditView()

@@ -26,8 +26,14 @@ class CRSSEditView : public QFrame, public CCommandTarget
 {
     Q_OBJECT
 public:
-    explicit CRSSEditView(CRSSEditDoc *doc, QWidget *parent = nullptr);
+    // `loadedPage`, when given, is an editor page loaded ahead with
+    // loadEditorPage(), which the view takes in place of loading its own.
+    explicit CRSSEditView(CRSSEditDoc *doc, QWidget *parent = nullptr, CHtmlEngineView *loadedPage = nullptr);
     ~CRSSEditView() override;
+
+    // Starts loading the editor page, with its words, into `engine`; false
+    // when the page is missing from the resources.
+    static bool loadEditorPage(CHtmlEngineView *engine);
 
     CRSSEditDoc *document() const { return m_doc; }
     CHtmlEngineView *engine() const { return m_engine; }

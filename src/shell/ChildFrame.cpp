@@ -43,7 +43,7 @@ QString problemCounts(const QList<CFeedChecker::Problem> &problems)
 
 } // namespace
 
-CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
+CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent, CHtmlEngineView *editorPage)
     : QMdiSubWindow(parent)
     , m_document(document)
     , m_postCommands(std::make_unique<CPostCommands>(document))
@@ -60,7 +60,7 @@ CChildFrame::CChildFrame(CRSSEditDoc *document, QWidget *parent)
 
     m_dockHost->setWindowFlags(Qt::Widget);
     m_dockHost->setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
-    m_view = new CRSSEditView(m_document.get(), m_dockHost);
+    m_view = new CRSSEditView(m_document.get(), m_dockHost, editorPage);
     m_dockHost->setCentralWidget(m_view);
     m_view->setMinimumWidth(kEditorMinimumWidth);
     connect(m_view, &CRSSEditView::commandRequested, this, &CChildFrame::commandRequested);

@@ -14,6 +14,7 @@ class CBarProblems;
 class CBarRssItems;
 class CDiskChangeBar;
 class CFeedPropertiesWnd;
+class CHtmlEngineView;
 class CPostCommands;
 class CRSSEditDoc;
 class CRSSEditView;
@@ -30,8 +31,9 @@ class CChildFrame : public QMdiSubWindow, public CCommandTarget
 {
     Q_OBJECT
 public:
-    // Takes ownership of the document and creates the view on it.
-    explicit CChildFrame(CRSSEditDoc *document, QWidget *parent = nullptr);
+    // Takes ownership of the document and creates the view on it. The view
+    // takes `editorPage`, an editor page loaded ahead, when one is given.
+    explicit CChildFrame(CRSSEditDoc *document, QWidget *parent = nullptr, CHtmlEngineView *editorPage = nullptr);
     ~CChildFrame() override;
 
     CRSSEditDoc *document() const { return m_document.get(); }

@@ -9,6 +9,7 @@
 #include "shell/ChildFrame.h"
 #include "shell/FeedWindowStyle.h"
 #include "shell/ShellServices.h"
+#include "shell/SpareEditorPage.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -53,6 +54,11 @@ void CDocManager::setServices(CShellServices *services)
     m_services = services;
     for (CChildFrame *frame : std::as_const(m_frames))
         frame->document()->setPrompter(services);
+}
+
+void CDocManager::setSparePage(CSpareEditorPage *spare)
+{
+    m_sparePage = spare;
 }
 
 CChildFrame *CDocManager::newDocument(const NewFeedParams &params)
@@ -326,7 +332,7 @@ CChildFrame *CDocManager::createFrame()
     auto *document = new CRSSEditDoc;
     document->setPrompter(m_services);
     document->setDescriptionFilter(m_footerFilter);
-    auto *frame = new CChildFrame(document);
+    auto *frame = new CChildFrame(document, nullptr, m_sparePage ? m_sparePage->take() : nullptr);
     frame->setStyle(m_frameStyle);
     frame->installEventFilter(this);
     m_frames.append(frame);

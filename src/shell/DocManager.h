@@ -11,6 +11,7 @@
 class CChildFrame;
 class CFeedWindowStyle;
 class CShellServices;
+class CSpareEditorPage;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -25,6 +26,8 @@ public:
     ~CDocManager() override;
 
     void setServices(CShellServices *services);
+    // New feed windows take their editor page from `spare` when it has one.
+    void setSparePage(CSpareEditorPage *spare);
 
     // A new feed from the given title, link and category, or null.
     CChildFrame *newDocument(const NewFeedParams &params = NewFeedParams());
@@ -109,6 +112,7 @@ private:
     CShellServices *m_services;
     // Shared by the feed windows, which do not own it.
     CFeedWindowStyle *m_frameStyle;
+    QPointer<CSpareEditorPage> m_sparePage;
     CRecentFileList m_recentFiles;
     QList<CChildFrame *> m_frames;
     // The files being read, with their frames (null once closed).

@@ -25,6 +25,7 @@
 #include "shell/Appearance.h"
 #include "settings/ColorSchemeSetting.h"
 #include "shell/MenuTip.h"
+#include "shell/SpareEditorPage.h"
 #include "shell/StartPage.h"
 #include "shell/UiTranslations.h"
 
@@ -97,6 +98,8 @@ CMainFrame::CMainFrame(QWidget *parent)
 
     connectStartPage();
     connectDocuments();
+    m_sparePage = new CSpareEditorPage(this, [this] { return hasWorkUnderWay(); });
+    m_documents->setSparePage(m_sparePage);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::followActiveFrame);
     // A window whose feed was still being read when it came to the front
     // takes the commands once the feed is in.
@@ -457,6 +460,16 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState *state)
     }
 }
 
+bool CMainFrame::hasWorkUnderWay() const
+{
+    if (!isVisible() || isMinimized() || !startPage()->isReady())
+        return true;
+    const QList<CChildFrame *> frames = m_documents->frames();
+    return std::any_of(frames.cbegin(), frames.cend(), [](CChildFrame *frame) {
+        return frame->isOpening() || !frame->view()->engine()->isReady();
+    });
+}
+
 bool CMainFrame::editorsSettled() const
 {
     const QList<CChildFrame *> frames = m_documents->frames();
@@ -488,10 +501,12 @@ void CMainFrame::closeEvent(QCloseEvent *event)
         whenEditorsSettled([this] { close(); });
         return;
     }
-    if (m_documents->closeAllDocuments())
+    if (m_documents->closeAllDocuments()) {
+        m_sparePage->drop();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::showAbout()

@@ -19,6 +19,7 @@ class CLockKeyIndicators;
 class CMdiClient;
 class CMenuTip;
 class CShellServices;
+class CSpareEditorPage;
 class CStartPage;
 class QActionGroup;
 class QDockWidget;
@@ -54,6 +55,8 @@ public:
     QUndoGroup *undoGroup() const { return m_undoGroup; }
     QDockWidget *undoHistory() const { return m_undoHistory; }
     CLockKeyIndicators *lockKeys() const { return m_lockKeys; }
+    // The editor page kept loaded for the next feed window.
+    CSpareEditorPage *sparePage() const { return m_sparePage; }
 
     // Runs the command through the route when its state allows it. Keys
     // typed into an editor page that the page has not reported yet are
@@ -76,6 +79,9 @@ protected:
 private:
     // The editor page of every open feed has reported all the keys it was given.
     bool editorsSettled() const;
+    // The window is out of sight, or a page loads or a feed is read: no
+    // time to load a spare editor page.
+    bool hasWorkUnderWay() const;
     // Runs `then` once they have: at once when they all have.
     void whenEditorsSettled(const std::function<void()> &then);
     // Brings every action's enabled and check state up to date. Called when
@@ -133,6 +139,7 @@ private:
     CHelpWindow *m_helpWindow = nullptr;
     CFeedPublishing *m_publishing = nullptr;
     CLocationOpener *m_locationOpener = nullptr;
+    CSpareEditorPage *m_sparePage = nullptr;
     // Kept between printouts, so the print setup holds.
     std::unique_ptr<QPrinter> m_printer;
 };

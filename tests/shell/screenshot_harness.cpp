@@ -22,7 +22,9 @@
 #include "shell/PreferencesDialog.h"
 #include "shell/PublishProgress.h"
 #include "shell/PublishSettingsDialog.h"
+#include "shell/SpareEditorPage.h"
 #include "shell/TidrelApp.h"
+#include "engine/HtmlEngineView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -53,6 +55,9 @@ namespace {
 // Runs the event loop until the view has shown its page, or the time is up.
 bool waitForPage(CRSSEditView *view, int timeoutMs)
 {
+    // A page loaded ahead may be ready before anyone listens.
+    if (view->engine()->isReady())
+        return true;
     QEventLoop loop;
     bool ready = false;
     QObject::connect(view, &CRSSEditView::pageReady, &loop, [&] {
@@ -176,6 +181,18 @@ int main(int argc, char *argv[])
     frame.show();
 
     if (parser.isSet(QStringLiteral("feed")) || parser.isSet(QStringLiteral("new"))) {
+        // The feed opens as from a window at rest: into the editor page it
+        // has loaded ahead.
+        QEventLoop resting;
+        QTimer restCheck;
+        QObject::connect(&restCheck, &QTimer::timeout, &resting, [&] {
+            const CHtmlEngineView *spare = frame.sparePage()->page();
+            if (spare && spare->isReady())
+                resting.quit();
+        });
+        restCheck.start(50);
+        QTimer::singleShot(30000, &resting, &QEventLoop::quit);
+        resting.exec();
         CChildFrame *child = nullptr;
         if (parser.isSet(QStringLiteral("new")))
             child = frame.documents()->newDocument();

@@ -11,6 +11,7 @@
 #include "panes/BarRssItems.h"
 #include "panes/PostsListCtrl.h"
 #include "shell/DiskChangeBar.h"
+#include "shell/SpareEditorPage.h"
 
 #include <QDir>
 #include <QFocusFrame>
@@ -73,6 +74,7 @@ private slots:
     void keys_focusStartsInListAndTabGoesInReadingOrder();
     void fileChangedOnDisk_reloadsOrAsksAndOwnSavesAreNoNews();
     void differences_showBrokenFileInFeedsEncoding();
+    void sparePage_takenByNextFeedWindowWhichShowsAndSaves();
 };
 
 void TestFeedWindow::editAndSave_keepsEditsAndNothingElse_data()
@@ -516,6 +518,51 @@ void TestFeedWindow::differences_showBrokenFileInFeedsEncoding()
              qPrintable(differences));
     QVERIFY(changed.at(3).startsWith(u'+') && changed.at(3).contains(QStringLiteral("<title>%1 mine</title>").arg(title)));
     QCOMPARE(changed.at(4), QStringLiteral("-<broken"));
+}
+
+// The window at rest keeps an editor page loaded; the next feed window takes
+// it, with colours chosen while it waited, shows its first post and saves
+// what is typed into it. A second feed opened right after, with or without
+// a new spare page ready, works alike.
+void TestFeedWindow::sparePage_takenByNextFeedWindowWhichShowsAndSaves()
+{
+    MainWindowFixture window;
+    CSpareEditorPage *spare = window.main->sparePage();
+    QVERIFY(waitFor([spare] { return spare->page() && spare->page()->isReady(); }));
+    QPointer<CHtmlEngineView> sparePage = spare->page();
+    QVERIFY(!sparePage->isVisible());
+
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Base, QColor(0x20, 0x22, 0x28));
+    QApplication::setPalette(dark);
+
+    const auto showsFirstPostAndSavesTyping = [&](CChildFrame *frame, const QString &title, const QString &word) {
+        QVERIFY(MainWindowFixture::waitForPage(frame));
+        CHtmlEngineView *engine = frame->view()->engine();
+        QVERIFY(engine->isVisible());
+        QTRY_COMPARE(pageText(engine, QStringLiteral("document.getElementById('div_title').textContent")), title);
+        QVERIFY(focusAtEnd(engine, QStringLiteral("richtext_edit")));
+        QTest::keyClicks(engine->focusProxy(), word);
+        QTRY_VERIFY(frame->document()->feed()->GetPostDescription(0).contains(word));
+        QVERIFY(window.main->executeCommand(ID_FILE_SAVE));
+        QVERIFY(waitFor([frame] { return !frame->document()->IsModified(); }));
+        QVERIFY2(readFile(frame->document()->path()).contains(word.toUtf8()),
+                 qPrintable(frame->document()->feed()->GetPostDescription(0)));
+    };
+
+    CChildFrame *first = window.openFeed(QStringLiteral("first.xml"), postsTitled({QStringLiteral("Alpha")}));
+    QVERIFY(first);
+    QCOMPARE(first->view()->engine(), sparePage.data());
+    QVERIFY(spare->page() != sparePage);
+    QCOMPARE(sparePage->page()->backgroundColor(), dark.color(QPalette::Base));
+    showsFirstPostAndSavesTyping(first, QStringLiteral("Alpha"), QStringLiteral(" firstword"));
+
+    CChildFrame *second = window.openFeed(QStringLiteral("second.xml"), postsTitled({QStringLiteral("Beta")}));
+    QVERIFY(second);
+    QVERIFY(second->view()->engine() != sparePage);
+    showsFirstPostAndSavesTyping(second, QStringLiteral("Beta"), QStringLiteral(" secondword"));
+    QApplication::setPalette(before);
 }
 
 TIDREL_WINDOW_TEST_MAIN(TestFeedWindow)
