@@ -178,6 +178,10 @@ const TidrelEngine = {
     function withTexts(id, state, whole) {
         const pieces = state.pieces;
         delete state.pieces;
+        if (state.asWritten) {
+            lastSent.set(id, pieces);
+            return state;
+        }
         const sent = whole ? undefined : lastSent.get(id);
         lastSent.set(id, pieces);
         if (!sent) {
@@ -186,6 +190,44 @@ const TidrelEngine = {
             return state;
         }
         state.deltas = Object.fromEntries(TEXT_FIELDS.map(field => [field, piecesDelta(sent[field], pieces[field])]));
+        return state;
+    }
+
+    // The value the program wrote last into an element, kept until a report
+    // sends the element's value: while the element still shows that value,
+    // which the program's copy holds, the report says "as written" instead
+    // of sending it back. A rich text's HTML is compared as the page writes
+    // it: the engine may have rewritten what it was given.
+    const writtenValues = new Map();
+
+    function showsWrittenValue(element, state) {
+        const written = writtenValues.get(element);
+        if (written === undefined)
+            return false;
+        switch (state.behavior) {
+        case "richtext":
+            // The same pieces for both texts: no selection marked in it.
+            return state.pieces.markedHtml === state.pieces.value && state.pieces.value.join("") === written;
+        case "edit":
+            // Plain text, as the program's copy writes its HTML.
+            return state.value === written && element.childNodes.length <= 1
+                && (!element.firstChild || element.firstChild.nodeType === Node.TEXT_NODE);
+        case "dropdown":
+            return state.value === written;
+        default:
+            return false;
+        }
+    }
+
+    // The element's snapshot without its value, when the program holds it.
+    function markAsWritten(element, state, complete) {
+        if (complete || !showsWrittenValue(element, state)) {
+            writtenValues.delete(element);
+            return state;
+        }
+        for (const field of ["value", "text", "html"])
+            delete state[field];
+        state.asWritten = true;
         return state;
     }
 
@@ -251,7 +293,7 @@ const TidrelEngine = {
         for (const element of new Set(elements)) {
             if (!element || !element.id)
                 continue;
-            const state = snapshot(element, complete);
+            const state = markAsWritten(element, snapshot(element, complete), complete);
             if (state.pieces)
                 map[element.id] = withTexts(element.id, state, complete);
             else
@@ -322,8 +364,12 @@ const TidrelEngine = {
             putCaret(element, offset);
     }
 
+    function valueText(value) {
+        return value === null || value === undefined ? "" : String(value);
+    }
+
     function setValue(element, value) {
-        const text = value === null || value === undefined ? "" : String(value);
+        const text = valueText(value);
         switch (behaviorOf(element)) {
         case "richtext":
             replaceText(element, () => { element.innerHTML = text; });
@@ -372,12 +418,15 @@ const TidrelEngine = {
         switch (op.op) {
         case "setValue":
             setValue(element, op.value);
+            writtenValues.set(element, valueText(op.value));
             break;
         case "setAttribute":
             element.setAttribute(op.name, op.value);
             break;
         case "setHtml":
             element.innerHTML = op.html;
+            // The program's copy holds this HTML now, beside the value.
+            writtenValues.delete(element);
             break;
         case "removeAttribute":
             element.removeAttribute(op.name);

@@ -84,6 +84,16 @@ void CLinkOptions::collectWhenShown()
     });
 }
 
+void CLinkOptions::resumeWhenReported()
+{
+    m_waitForPage = connect(m_engine, &CHtmlEngineView::reported, this, [this] {
+        if (!m_engine->isReported(m_id))
+            return;
+        disconnect(m_waitForPage);
+        m_step.start();
+    });
+}
+
 // A new feed: its links are read anew; the page keeps those it lists.
 void CLinkOptions::restart()
 {
@@ -96,6 +106,14 @@ void CLinkOptions::restart()
 
 void CLinkOptions::collectStep()
 {
+    // A post on its way to the page goes first: its link is written with it,
+    // and the step waits for the page's report of both. The links sent in
+    // the step before are waited for too, so the page takes them in at its
+    // own pace.
+    if (!m_engine->isReported(m_id)) {
+        resumeWhenReported();
+        return;
+    }
     if (m_collection == Collection::Reading)
         readSomePosts();
     else if (m_collection == Collection::Sending)

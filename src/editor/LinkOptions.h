@@ -14,7 +14,8 @@ class CRSSEditDoc;
 // Reading every post's link costs as much as the feed is long, so it is done
 // once per feed, after the page has shown the first post, in small steps
 // that leave the window free between them: a large feed's first post does
-// not wait for the list, nor does a switch or a key while it fills. From then
+// not wait for the list, nor does a key while it fills, and a post switch
+// holds the steps until the page has shown the post. From then
 // on the links that posts are given, or bring in, wait here for the next
 // post shown. A post switch then costs nothing that grows with the feed.
 class CLinkOptions : public QObject
@@ -32,6 +33,8 @@ private:
     // Starts once the page has reported the link field written last, which
     // it does together with the post around it.
     void collectWhenShown();
+    // The next step, once the page has reported the field.
+    void resumeWhenReported();
     void restart();
     void collectStep();
     void readSomePosts();

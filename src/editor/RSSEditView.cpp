@@ -560,12 +560,15 @@ void CRSSEditView::StoreField(const QString &id)
     m_doc->SetPostField(m_shownPost, field, shown.toString());
 }
 
+// Posts often share an author: the value the page shows already is not
+// written again, which would be work for the page as it takes the post in.
 void CRSSEditView::SetDropDownValue(const QString &id, const QString &value)
 {
     if (!m_engine->hasElement(id) || value.isEmpty())
         return;
     m_engine->appendOption(id, value);
-    m_engine->setValue(id, value);
+    if (m_engine->value(id).toString() != value)
+        m_engine->setValue(id, value);
 }
 
 // A post without a link or author shows an empty field, never the previous
@@ -574,7 +577,7 @@ void CRSSEditView::SetDropDownValue(const QString &id, const QString &value)
 void CRSSEditView::showDropDownValue(const QString &id, const QString &value)
 {
     if (value.isEmpty()) {
-        if (m_engine->hasElement(id))
+        if (m_engine->hasElement(id) && !m_engine->value(id).toString().isEmpty())
             m_engine->setValue(id, QString());
         return;
     }

@@ -6,6 +6,7 @@ namespace {
 // program makes every change to the list itself.
 const QString kOptions = QStringLiteral("options");
 const QString kDeltas = QStringLiteral("deltas");
+const QString kAsWritten = QStringLiteral("asWritten");
 
 // The text a page report says changed: [kept at the start, kept at the
 // end, new middle, length of the text it changed]. False when `was` is not
@@ -46,6 +47,16 @@ bool applyDeltas(const HtmlElementState *known, QVariantMap *snapshot)
     return true;
 }
 
+// An element the page reports as showing the value the program wrote
+// last: its value, in every form, is the one the program's copy gave it.
+void keepWrittenValue(const HtmlElementState &known, HtmlElementState *state)
+{
+    state->value = known.value;
+    state->html = known.html;
+    state->text = known.text;
+    state->markedHtml = known.markedHtml;
+}
+
 } // namespace
 
 const HtmlElementState *CElementMirror::find(const QString &id) const
@@ -79,7 +90,9 @@ QSet<QString> CElementMirror::update(qint64 pageGeneration, const QVariantMap &e
             continue;
         }
         QVariantMap snapshot = it.value().toMap();
-        if (snapshot.contains(kDeltas) && !applyDeltas(known == m_elements.constEnd() ? nullptr : &known.value(), &snapshot)) {
+        const HtmlElementState *knownState = known == m_elements.constEnd() ? nullptr : &known.value();
+        const bool asWritten = snapshot.value(kAsWritten).toBool();
+        if ((snapshot.contains(kDeltas) && !applyDeltas(knownState, &snapshot)) || (asWritten && !knownState)) {
             // The page's changes are to texts this copy does not have.
             m_wholeReportNeeded = true;
             stale.insert(it.key());
@@ -87,7 +100,9 @@ QSet<QString> CElementMirror::update(qint64 pageGeneration, const QVariantMap &e
         }
         HtmlElementState state = stateFromPage(snapshot);
         state.reported = true;
-        if (known != m_elements.constEnd()) {
+        if (asWritten)
+            keepWrittenValue(*knownState, &state);
+        if (knownState) {
             state.writeGeneration = known->writeGeneration;
             if (!snapshot.contains(kOptions))
                 state.options = known->options;

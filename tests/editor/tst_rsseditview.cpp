@@ -138,6 +138,8 @@ private slots:
 
         selectPost(0);
         selectPost(1);
+        // The feed's own links, read once the page has shown the first post.
+        QTRY_COMPARE(engine->options("select_link"), QStringList({"http://example.org/1", "http://example.org/2"}));
         QVERIFY(m_doc->SetPostField(1, CRSSEditDoc::PostLink, "http://example.org/0"));
         QVERIFY(m_doc->SetPostField(0, CRSSEditDoc::PostLink, "http://example.org/0"));
         selectPost(1);

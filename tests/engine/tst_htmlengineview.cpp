@@ -247,6 +247,20 @@ private slots:
         QCOMPARE(reportedTexts.value(0), QString("<p>four</p>"));
     }
 
+    // The page sends a written value back only where it shows it otherwise
+    // than written: the copy then holds the page's own form.
+    void writtenValues_copyTakesThePagesFormWhereItDiffers()
+    {
+        loadAndWait();
+        setRichText("<p>kept &amp; shown</p>");
+        m_view->setValue("richtext_edit", "<p>one<br/>two");
+        m_view->setValue("pick", "line\nbreak");
+        QTRY_VERIFY(m_view->isReported("richtext_edit") && m_view->isReported("pick"));
+        QCOMPARE(m_view->value("richtext_edit").toString(), QString("<p>one<br>two</p>"));
+        QCOMPARE(m_view->saveHtml("richtext_edit"), CHtmlEngineView::savedDocument("<p>one<br>two</p>"));
+        QCOMPARE(m_view->value("pick").toString(), QString("linebreak"));
+    }
+
     void selection_savedWithMarkersAndFragmentOnlyForSelection()
     {
         loadAndWait();
