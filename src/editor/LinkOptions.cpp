@@ -74,14 +74,7 @@ void CLinkOptions::show(const QString &link)
 void CLinkOptions::collectWhenShown()
 {
     m_collection = Collection::WaitingForPage;
-    m_waitForPage = connect(m_engine, &CHtmlEngineView::reported, this, [this] {
-        if (!m_engine->isReported(m_id))
-            return;
-        disconnect(m_waitForPage);
-        m_collection = Collection::Reading;
-        m_nextPost = 0;
-        m_step.start();
-    });
+    resumeWhenReported();
 }
 
 void CLinkOptions::resumeWhenReported()
@@ -90,6 +83,10 @@ void CLinkOptions::resumeWhenReported()
         if (!m_engine->isReported(m_id))
             return;
         disconnect(m_waitForPage);
+        if (m_collection == Collection::WaitingForPage) {
+            m_collection = Collection::Reading;
+            m_nextPost = 0;
+        }
         m_step.start();
     });
 }

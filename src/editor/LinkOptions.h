@@ -33,7 +33,8 @@ private:
     // Starts once the page has reported the link field written last, which
     // it does together with the post around it.
     void collectWhenShown();
-    // The next step, once the page has reported the field.
+    // The next step (the reading's first, when it waits to start), once
+    // the page has reported the field.
     void resumeWhenReported();
     void restart();
     void collectStep();

@@ -80,7 +80,7 @@ bool CSpareEditorPage::eventFilter(QObject *watched, QEvent *event)
 
 void CSpareEditorPage::onQuiet()
 {
-    if (!m_host || m_page)
+    if (m_page)
         return;
     if (m_busy()) {
         m_quiet.start();

@@ -44,7 +44,7 @@ private:
     void waitForQuiet();
     void onQuiet();
 
-    QPointer<QWidget> m_host;
+    QWidget *m_host;
     std::function<bool()> m_busy;
     QPointer<CHtmlEngineView> m_page;
     QTimer m_quiet;
