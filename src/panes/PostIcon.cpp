@@ -21,6 +21,7 @@ namespace {
 // Extensions this short are tested for being only digits and punctuation,
 // which marks a page address rather than a file type.
 constexpr int kShortExtension = 7;
+constexpr int kKnownExtensions = 256;
 
 bool isWebPageExtension(const QString &extension)
 {
@@ -57,6 +58,26 @@ QString candidateExtension(const QString &link)
 bool isPathTail(const QString &extension)
 {
     return extension.indexOf(QLatin1Char('\\'), 1) > 0 || extension.indexOf(QLatin1Char('/'), 1) > 0;
+}
+
+// The file type an extension names. Looking it up costs more than a row's
+// painting, so it is kept, also for types the icon theme has no icon for,
+// which are asked of the theme again each time. Odd links may each make an
+// extension of their own: the memory starts afresh past a few hundred.
+QMimeType mimeTypeOfExtension(const QString &extension)
+{
+    static QHash<QString, QMimeType> known;
+    if (known.size() > kKnownExtensions)
+        known.clear();
+    const auto found = known.constFind(extension);
+    if (found != known.constEnd())
+        return *found;
+    const QMimeDatabase mimeTypes;
+    const QMimeType type = isPathTail(extension)
+                               ? mimeTypes.mimeTypeForFile(extension)
+                               : mimeTypes.mimeTypeForFile(QStringLiteral("x") + extension, QMimeDatabase::MatchExtension);
+    known.insert(extension, type);
+    return type;
 }
 
 QIcon themeIconOf(const QMimeType &type)
@@ -173,11 +194,7 @@ QIcon iconOfExtension(const QString &extension)
     if (cached != cache.constEnd())
         return *cached;
 
-    const QMimeDatabase mimeTypes;
-    const QIcon icon = isPathTail(extension)
-                           ? themeIconOf(mimeTypes.mimeTypeForFile(extension))
-                           : themeIconOf(mimeTypes.mimeTypeForFile(QStringLiteral("x") + extension,
-                                                                   QMimeDatabase::MatchExtension));
+    const QIcon icon = themeIconOf(mimeTypeOfExtension(extension));
     if (!icon.isNull())
         cache.insert(extension, icon);
     return icon;

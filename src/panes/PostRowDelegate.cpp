@@ -74,10 +74,16 @@ void CPostRowDelegate::paintCurrentRowFrame(QPainter *painter, const QRect &row,
     painter->restore();
 }
 
+// As the base class measures a cell, whose roles are read once: the list's
+// columns are fitted to a thousand rows.
 QSize CPostRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    QSize size = CBidiTextDelegate::sizeHint(option, index);
-    if (!index.data(Qt::DecorationRole).isValid())
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), widget);
+    if (!(cell.features & QStyleOptionViewItem::HasDecoration))
         size.setHeight(qMax(size.height(), markedHeight(option, index, size.height())));
     return size;
 }
@@ -103,10 +109,10 @@ int CPostRowDelegate::markedHeight(const QStyleOptionViewItem &option, const QMo
 // reader still give the whole title.
 void CPostRowDelegate::skipSharedTitleStart(QStyleOptionViewItem *option, const QModelIndex &index)
 {
-    const int shared = index.data(CPostsModel::SharedTitleStartRole).toInt();
-    if (shared <= 0 || option->text.isEmpty())
+    if (option->text.isEmpty() || textFits(*option))
         return;
-    if (option->fontMetrics.horizontalAdvance(option->text) <= textRoom(*option))
+    const int shared = index.data(CPostsModel::SharedTitleStartRole).toInt();
+    if (shared <= 0)
         return;
     // The direction mark the base class may have put first stays first.
     const bool marked = option->text[0] == QChar(0x202A) || option->text[0] == QChar(0x202B);
@@ -127,7 +133,7 @@ void CPostRowDelegate::skipSharedTitleStart(QStyleOptionViewItem *option, const 
 void CPostRowDelegate::shortenDate(QStyleOptionViewItem *option, const QModelIndex &index)
 {
     option->textElideMode = Qt::ElideRight;
-    if (option->text.isEmpty() || option->fontMetrics.horizontalAdvance(option->text) <= textRoom(*option))
+    if (option->text.isEmpty() || textFits(*option))
         return;
     const QString shortDate = index.data(CPostsModel::ShortDateRole).toString();
     if (!shortDate.isEmpty())
@@ -142,6 +148,14 @@ int CPostRowDelegate::textRoom(const QStyleOptionViewItem &option)
         return std::numeric_limits<int>::max();
     const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
     return style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget).width();
+}
+
+// Whether the text fits its cell whole; it always does while the view
+// measures it, which spares measuring each text twice.
+bool CPostRowDelegate::textFits(const QStyleOptionViewItem &option)
+{
+    const int room = textRoom(option);
+    return room == std::numeric_limits<int>::max() || option.fontMetrics.horizontalAdvance(option.text) <= room;
 }
 
 QWidget *CPostRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,

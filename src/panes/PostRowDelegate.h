@@ -39,6 +39,7 @@ protected:
     static void skipSharedTitleStart(QStyleOptionViewItem *option, const QModelIndex &index);
     static void shortenDate(QStyleOptionViewItem *option, const QModelIndex &index);
     static int textRoom(const QStyleOptionViewItem &option);
+    static bool textFits(const QStyleOptionViewItem &option);
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:

@@ -127,16 +127,25 @@ QString CPostsModel::localDate(const QDateTime &moment)
 QString CPostsModel::shownDate(int post) const
 {
     const QString date = m_doc->feed()->GetPostPubDate(post);
-    const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
+    const QDateTime moment = momentOf(date);
     return moment.isValid() ? localDate(moment) : date;
+}
+
+// A post's date as a moment; invalid when there is none or it cannot be read.
+QDateTime CPostsModel::momentOf(const QString &date) const
+{
+    if (date != m_lastDateText) {
+        m_lastMoment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
+        m_lastDateText = date;
+    }
+    return m_lastMoment;
 }
 
 // The day alone, in the user's short form; a date that cannot be read, or a
 // live item's words, as the list shows them whole.
 QString CPostsModel::shortDate(int post) const
 {
-    const QString date = m_doc->feed()->GetPostPubDate(post);
-    const QDateTime moment = date.isEmpty() ? QDateTime() : PubDate::ParsePubDateOr(date, QDateTime());
+    const QDateTime moment = momentOf(m_doc->feed()->GetPostPubDate(post));
     if (!moment.isValid())
         return dateText(post);
     return dayFirst(QLocale().toString(moment.date(), QLocale::ShortFormat));
@@ -199,7 +208,7 @@ QString CPostsModel::liveTip(int post) const
 bool CPostsModel::hasUnreadableDate(int post) const
 {
     const QString date = m_doc->feed()->GetPostPubDate(post);
-    return !date.isEmpty() && !PubDate::ParsePubDateOr(date, QDateTime()).isValid();
+    return !date.isEmpty() && !momentOf(date).isValid();
 }
 
 // What a screen reader says for a cell, also where the list shows only a

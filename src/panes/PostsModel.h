@@ -3,10 +3,10 @@
 #include "document/PostOrder.h"
 
 #include <QAbstractTableModel>
+#include <QDateTime>
 #include <QPointer>
 
 class CRSSEditDoc;
-class QDateTime;
 class QDeadlineTimer;
 
 // The rows of the posts list: a view of the feed through the row order. It
@@ -71,7 +71,12 @@ private:
     QString shortDate(int post) const;
     QString accessibleText(int post, int column) const;
     int sharedTitleStart(int row, int post) const;
+    QDateTime momentOf(const QString &date) const;
 
     QPointer<CRSSEditDoc> m_doc;
     CPostOrder m_order;
+    // The last date read: a cell's roles, asked one after another, each
+    // read the same date.
+    mutable QString m_lastDateText;
+    mutable QDateTime m_lastMoment;
 };

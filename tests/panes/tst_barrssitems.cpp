@@ -7,6 +7,7 @@
 #include "panes/PostsListCtrl.h"
 #include "panes/PostsModel.h"
 
+#include <QStyledItemDelegate>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLocale>
@@ -353,6 +354,21 @@ private slots:
         const QModelIndex readable = f.model()->index(0, CPostsModel::DateColumn);
         QVERIFY(readable.data(Qt::DecorationRole).isNull());
         QVERIFY(readable.data(Qt::FontRole).isNull());
+
+        // The rows measure as the style measures them, the mark of the
+        // unreadable date too: the columns fit them.
+        QStyledItemDelegate *delegate = qobject_cast<QStyledItemDelegate *>(f.list()->itemDelegate());
+        QStyleOptionViewItem option;
+        option.initFrom(f.list());
+        option.widget = f.list();
+        const int iconSize = f.list()->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, f.list());
+        option.decorationSize = QSize(iconSize, iconSize);
+        for (int row = 0; row < f.model()->rowCount(); ++row) {
+            for (int column : {CPostsModel::TitleColumn, CPostsModel::DateColumn}) {
+                const QModelIndex cell = f.model()->index(row, column);
+                QCOMPARE(delegate->sizeHint(option, cell).width(), delegate->QStyledItemDelegate::sizeHint(option, cell).width());
+            }
+        }
     }
 
     void filterTyping_filtersOnceWithMatchesInSortOrder()
