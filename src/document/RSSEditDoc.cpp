@@ -181,15 +181,16 @@ bool CRSSEditDoc::IsChangedOnDisk() const
     return !m_path.isEmpty() && m_feed.IsChangedOnDisk(m_path);
 }
 
+// The file is read once, beside the feed, which it replaces only when read
+// whole.
 bool CRSSEditDoc::ReloadFromDisk(QString *error)
 {
-    CRssFeed check;
-    if (!check.LoadFromFile(m_path, error))
+    CRssFeed disk;
+    if (!disk.LoadFromFile(m_path, error))
         return false;
     const int previousPost = currentPost();
     const QString guid = previousPost >= 0 ? m_feed.GetPostGuid(previousPost) : QString();
-    if (!OnOpenDocument(m_path, error))
-        return false;
+    OnFeedRead(std::move(disk), m_path);
     int post = std::min(previousPost, m_feed.GetPostCount() - 1);
     for (int i = 0; !guid.isEmpty() && i < m_feed.GetPostCount(); ++i) {
         if (m_feed.GetPostGuid(i) == guid) {
