@@ -63,13 +63,13 @@ constexpr int kSwitches = 40;
 constexpr int kSettleMs = 60;
 
 // The title the page itself shows, read from the page; empty when the page
-// does not answer in time.
+// does not answer in time or is still loading.
 QString titleInPage(QWebEnginePage *page)
 {
     // The answer may come after we stopped waiting, so it goes where it
     // outlives this call.
     auto answer = std::make_shared<std::pair<bool, QString>>(false, QString());
-    page->runJavaScript(QStringLiteral("document.getElementById('div_title').textContent"),
+    page->runJavaScript(QStringLiteral("(document.getElementById('div_title') || {}).textContent || ''"),
                                   [answer](const QVariant &value) {
                                       answer->first = true;
                                       answer->second = value.toString();
