@@ -59,7 +59,6 @@ CBarPostDetails::CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget
 {
     setObjectName(QStringLiteral("postDetails"));
     auto *area = new QScrollArea(this);
-    area->setWidget(createFields());
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -82,6 +81,43 @@ CBarPostDetails::CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget
     connect(doc, &CRSSEditDoc::postRemoved, this, &CBarPostDetails::followRemovedPost);
     // The channel decides whether the podcast fields show.
     connect(doc, &CRSSEditDoc::headerChanged, this, [this] { showPost(m_doc->currentPost()); });
+}
+
+void CBarPostDetails::ensureFields()
+{
+    auto *area = qobject_cast<QScrollArea *>(widget());
+    if (!area->widget())
+        area->setWidget(createFields());
+}
+
+CElementForm *CBarPostDetails::form()
+{
+    ensureFields();
+    return m_form;
+}
+
+CElementTable *CBarPostDetails::enclosures()
+{
+    ensureFields();
+    return m_enclosures;
+}
+
+QGroupBox *CBarPostDetails::podcastGroup()
+{
+    ensureFields();
+    return m_podcast;
+}
+
+COtherElementsList *CBarPostDetails::otherElements()
+{
+    ensureFields();
+    return m_others;
+}
+
+CLiveItemFields *CBarPostDetails::liveItemFields()
+{
+    ensureFields();
+    return m_live;
 }
 
 QWidget *CBarPostDetails::createFields()
@@ -153,8 +189,9 @@ QGroupBox *CBarPostDetails::createEnclosures()
     return enclosures;
 }
 
-int CBarPostDetails::fieldsWidth() const
+int CBarPostDetails::fieldsWidth()
 {
+    ensureFields();
     const auto *area = qobject_cast<const QScrollArea *>(widget());
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
     const int frame = 2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, this);
@@ -255,6 +292,7 @@ void CBarPostDetails::followRemovedPost(int index)
 
 bool CBarPostDetails::focusElement(const QString &element)
 {
+    ensureFields();
     QWidget *editor = m_form->editorOf(element);
     if (!editor)
         return false;
@@ -283,6 +321,7 @@ void CBarPostDetails::showEvent(QShowEvent *event)
 
 void CBarPostDetails::load()
 {
+    ensureFields();
     m_stale = false;
     const int post = m_form->post();
     const bool shown = m_doc && post >= 0 && post < m_doc->feed()->GetPostCount();
@@ -307,11 +346,13 @@ void CBarPostDetails::chooseEnclosureFile()
 
 void CBarPostDetails::fillEnclosureFromFile(int row, const QString &path)
 {
+    ensureFields();
     probe(row, path, true);
 }
 
 void CBarPostDetails::fillEnclosureFromUrl(int row)
 {
+    ensureFields();
     const std::vector<FeedElement> enclosures = m_form->elements(QStringLiteral("enclosure"));
     const QString url = row < int(enclosures.size()) ? enclosures[row].attribute(QStringLiteral("url")).trimmed() : QString();
     if (url.isEmpty()) {

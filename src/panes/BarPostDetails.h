@@ -29,14 +29,16 @@ class CBarPostDetails : public CSizingControlBarCF
 public:
     CBarPostDetails(const QString &title, CRSSEditDoc *doc, QWidget *parent = nullptr);
 
-    CElementForm *form() const { return m_form; }
-    CElementTable *enclosures() const { return m_enclosures; }
-    QGroupBox *podcastGroup() const { return m_podcast; }
-    COtherElementsList *otherElements() const { return m_others; }
-    CLiveItemFields *liveItemFields() const { return m_live; }
+    // The fields are made when first needed: most feeds open with the pane
+    // hidden, and a feed window opens sooner without them.
+    CElementForm *form();
+    CElementTable *enclosures();
+    QGroupBox *podcastGroup();
+    COtherElementsList *otherElements();
+    CLiveItemFields *liveItemFields();
 
     // The width the pane needs to show its fields without scrolling sideways.
-    int fieldsWidth() const;
+    int fieldsWidth();
 
     // Shows the pane with the focus in an element's field (the checker's
     // findings lead here); false when the pane has no field for it.
@@ -59,6 +61,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void ensureFields();
     QWidget *createFields();
     QGroupBox *createEnclosures();
     void addPodcastFields(QWidget *parent);
