@@ -12,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -160,6 +161,13 @@ public:
     public:
         explicit Positions(const CFeedTree &tree) : m_tree(tree) {}
         std::pair<int, int> at(qsizetype offset);
+        qsizetype offset() const { return m_pos; }
+        // Goes on from the place of an offset found by another of these.
+        void skipTo(qsizetype offset, std::pair<int, int> place)
+        {
+            m_pos = offset;
+            std::tie(m_line, m_column) = place;
+        }
 
     private:
         const CFeedTree &m_tree;

@@ -73,19 +73,17 @@ void CChannelRules::checkChannel(const Node &channel)
     if (m_podcast)
         podcastRules.checkPodcastChannel(channel);
     checkItemOrder(channel);
-
-    const std::vector<Node *> items = channel.childrenNamed(QStringLiteral("item"));
-    checkItems(items);
+    checkItems(channel);
 }
 
 // Items already checked while the file was parsed (CItemPipeline) are
-// not checked again.
-void CChannelRules::checkItems(const std::vector<Node *> &items)
+// not checked again, nor looked up.
+void CChannelRules::checkItems(const Node &channel)
 {
     if (m_report.addCheckedItems())
         return;
     CItemRules itemRules(*this);
-    for (const Node *item : items)
+    for (const Node *item : channel.childrenNamed(QStringLiteral("item")))
         itemRules.checkItem(*item);
 }
 

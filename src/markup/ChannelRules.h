@@ -14,7 +14,7 @@ public:
     void checkChannel(const Node &channel);
 
 private:
-    void checkItems(const std::vector<Node *> &items);
+    void checkItems(const Node &channel);
     void checkItemOrder(const Node &channel);
     void checkSelfLink(const Node &channel);
     void checkCloud(const Node &cloud);

@@ -46,6 +46,15 @@ void CCheckReport::sortFrom(size_t first)
     std::stable_sort(m_problems.begin() + qsizetype(first), m_problems.end(), byOffset);
 }
 
+void CCheckReport::placeFrom(size_t first, CFeedTree::Positions &positions)
+{
+    for (auto problem = m_problems.begin() + qsizetype(first); problem != m_problems.end(); ++problem) {
+        // One before those is left for the count in file order at the end.
+        if (problem->offset >= positions.offset())
+            std::tie(problem->line, problem->column) = positions.at(problem->offset);
+    }
+}
+
 bool CCheckReport::addCheckedItems()
 {
     if (!m_checkedItems)
@@ -85,7 +94,13 @@ void CCheckReport::forEachProblem(const CFeedTree &tree,
         problem.parent = m_texts[placed.parent];
         problem.field = m_texts[placed.field];
         problem.attribute = m_texts[placed.attribute];
-        std::tie(problem.line, problem.column) = positions.at(placed.offset);
+        if (placed.line > 0) {
+            problem.line = placed.line;
+            problem.column = placed.column;
+            positions.skipTo(placed.offset, {placed.line, placed.column});
+        } else {
+            std::tie(problem.line, problem.column) = positions.at(placed.offset);
+        }
         each(problem);
     }
 }

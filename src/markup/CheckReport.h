@@ -33,6 +33,9 @@ public:
         quint32 parent;
         quint32 field;
         quint32 attribute;
+        // The place of the offset, where it was found early; 0 when not yet.
+        int line = 0;
+        int column = 0;
     };
 
     void report(CFeedRules::Id rule, const CFeedTree::Node &node, const QString &attribute = QString(),
@@ -44,6 +47,10 @@ public:
 
     // Sorts the problems reported since `first` by their place.
     void sortFrom(size_t first);
+    // Finds the lines and columns of the problems reported since `first`
+    // that lie after those found before: the thread that checks the items
+    // counts the lines they stand on while the parse reads on.
+    void placeFrom(size_t first, CFeedTree::Positions &positions);
     size_t size() const { return m_problems.size(); }
 
     // The problems of the channel's items, found while the file was parsed.

@@ -65,8 +65,10 @@ void CItemPipeline::run()
             items.swap(m_queue);
         }
         m_room.notify_one();
+        const size_t first = m_report.size();
         for (const Node *item : items)
             m_rules->checkItem(*item);
+        m_report.placeFrom(first, m_positions);
         m_tree.releaseContents(items);
         items.clear();
     }

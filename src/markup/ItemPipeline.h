@@ -51,6 +51,7 @@ private:
     bool m_podcast = false;
     CCheckReport m_report;
     std::optional<CItemRules> m_rules;
+    CFeedTree::Positions m_positions{m_tree};
     std::vector<const Node *> m_batch;
     std::thread m_worker;
     std::mutex m_mutex;

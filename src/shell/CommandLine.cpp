@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,6 +26,38 @@ void print(FILE *stream, const QString &line)
 {
     std::fputs(line.toLocal8Bit().constData(), stream);
     std::fputc('\n', stream);
+}
+
+const QByteArray &levelName(CFeedRules::Level level)
+{
+    static const QByteArray error = CFeedRules::LevelName(CFeedRules::Level::Error).toLatin1();
+    static const QByteArray warning = CFeedRules::LevelName(CFeedRules::Level::Warning).toLatin1();
+    static const QByteArray info = CFeedRules::LevelName(CFeedRules::Level::Info).toLatin1();
+    switch (level) {
+    case CFeedRules::Level::Error:
+        return error;
+    case CFeedRules::Level::Warning:
+        return warning;
+    case CFeedRules::Level::Info:
+        break;
+    }
+    return info;
+}
+
+void appendNumber(QByteArray &line, int number)
+{
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    line.append(digits, end.ptr - digits);
+}
+
+// Writes what `out` holds once it holds at least `least` bytes.
+void writeOut(QByteArray &out, qsizetype least = 0)
+{
+    if (out.size() < least || out.isEmpty())
+        return;
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    out.truncate(0);
 }
 
 } // namespace
@@ -102,22 +136,31 @@ int CCommandLine::checkFeeds(const QStringList &files, bool podcast)
             options.media = CLocalMedia(path, target.mediaBaseUrl, target.mediaFolder);
         }
         // Joined, not formatted: a file name may hold "%1". Joined as bytes,
+        // each message converted once and the lines written in large pieces,
         // as a large feed has a problem or two in each of its posts.
+        constexpr qsizetype kPiece = 1 << 16;
         const QByteArray file = name.toLocal8Bit();
-        QByteArray line;
+        QHash<QString, QByteArray> messages;
+        QByteArray out;
+        out.reserve(kPiece + 1024);
         const auto printProblem = [&](const CFeedChecker::Problem &problem) {
-            line.truncate(0);
-            line.append(file).append(':').append(QByteArray::number(problem.line)).append(':')
-                    .append(QByteArray::number(problem.column)).append(": ")
-                    .append(CFeedRules::LevelName(problem.level()).toLatin1()).append(": ")
-                    .append(problem.message.toLocal8Bit()).append(" [")
+            auto message = messages.constFind(problem.message);
+            if (message == messages.constEnd())
+                message = messages.insert(problem.message, problem.message.toLocal8Bit());
+            out.append(file).append(':');
+            appendNumber(out, problem.line);
+            out.append(':');
+            appendNumber(out, problem.column);
+            out.append(": ").append(levelName(problem.level())).append(": ").append(*message).append(" [")
                     .append(CFeedRules::Get(problem.rule).name).append("]\n");
-            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+            writeOut(out, kPiece);
             if (problem.level() == CFeedRules::Level::Error && status == 0)
                 status = 1;
         };
         QString error;
-        if (!CFeedChecker::CheckFile(name, options, printProblem, &error)) {
+        const bool read = CFeedChecker::CheckFile(name, options, printProblem, &error);
+        writeOut(out);
+        if (!read) {
             // The compiler form's "error" stays a keyword for tools that read it.
             print(stderr, name + QStringLiteral(": error: ")
                               + QCoreApplication::translate("CCommandLine", "cannot read the file: %1").arg(error));

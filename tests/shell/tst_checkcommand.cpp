@@ -1,4 +1,5 @@
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -65,6 +66,29 @@ private slots:
         }
         QVERIFY2(rules.contains("item-title-or-description"), qPrintable(errors.lines.join('\n')));
         QVERIFY(errors.lines.contains(bad + ":4:3: error: 19 Jul 2006 is a Wed, not a Thu. [date-invalid]"));
+
+        // Far more lines than the output is written in at a time: each of
+        // them whole, in file order, the second file's after the first's.
+        QFile many(m_dir.filePath("many.xml"));
+        QVERIFY(many.open(QIODevice::WriteOnly));
+        many.write("<rss version=\"2.0\"><channel><title>t</title><link>https://e.org/</link><description>d</description>\n");
+        constexpr int kPosts = 2000;
+        for (int post = 0; post < kPosts; ++post)
+            many.write("<item><title>Post</title><link>nolink</link></item>\n");
+        many.write("</channel></rss>\n");
+        many.close();
+        const Run lines = run({"--check", many.fileName(), bad});
+        QCOMPARE(lines.status, 1);
+        QCOMPARE(lines.lines.size(), 1 + 2 * kPosts + errors.lines.size());
+        for (int post = 0; post < kPosts; ++post) {
+            const QString place = many.fileName() + QStringLiteral(":%1:").arg(post + 2);
+            QCOMPARE(lines.lines[1 + 2 * post], place + QStringLiteral("1: warning: The post has no guid, so readers may "
+                                                                       "show it again as new after an edit. [guid-missing]"));
+            QCOMPARE(lines.lines[2 + 2 * post], place + QStringLiteral("26: error: Not a full address; write it with its "
+                                                                       "scheme and host, as \"https://example.org/page\". "
+                                                                       "[url-not-absolute]"));
+        }
+        QCOMPARE(lines.lines.mid(1 + 2 * kPosts), errors.lines);
 
         const Run missing = run({"--check", bad, m_dir.filePath("none.xml")});
         QCOMPARE(missing.status, 2);
