@@ -139,14 +139,20 @@ int CCommandLine::checkFeeds(const QStringList &files, bool podcast)
         // each message converted once and the lines written in large pieces,
         // as a large feed has a problem or two in each of its posts.
         constexpr qsizetype kPiece = 1 << 16;
+        constexpr qsizetype kKeptMessages = 1024;
         const QByteArray file = name.toLocal8Bit();
         QHash<QString, QByteArray> messages;
         QByteArray out;
         out.reserve(kPiece + 1024);
         const auto printProblem = [&](const CFeedChecker::Problem &problem) {
             auto message = messages.constFind(problem.message);
-            if (message == messages.constEnd())
+            if (message == messages.constEnd()) {
+                // Messages that quote the feed may each be new: the memory
+                // of them starts afresh rather than grow with the problems.
+                if (messages.size() >= kKeptMessages)
+                    messages.clear();
                 message = messages.insert(problem.message, problem.message.toLocal8Bit());
+            }
             out.append(file).append(':');
             appendNumber(out, problem.line);
             out.append(':');
