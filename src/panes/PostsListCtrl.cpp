@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QWindow>
 
 namespace {
@@ -82,6 +83,11 @@ void CPostsListCtrl::fitColumns()
     const int columns = int(widths.size());
     if (columns == 0)
         return;
+    // The header is quiet while the widths change: told of each, the tree
+    // view would paint its columns once more after the paint that shows
+    // them; the rows take the widths from the header when painted.
+    const QSignalBlocker quietHeader(header());
+    const QList<int> before = currentWidths();
     for (int column = 0; column < columns; ++column)
         setColumnWidth(column, widths.at(column));
     const int last = columns - 1;
@@ -106,6 +112,18 @@ void CPostsListCtrl::fitColumns()
     }
     if (rest >= 0 && rest != columnWidth(last))
         setColumnWidth(last, rest);
+    if (currentWidths() != before) {
+        updateGeometries();
+        viewport()->update();
+    }
+}
+
+QList<int> CPostsListCtrl::currentWidths() const
+{
+    QList<int> widths;
+    for (int column = 0; column < header()->count(); ++column)
+        widths.append(columnWidth(column));
+    return widths;
 }
 
 // As QTreeView::resizeColumnToContents measures them.

@@ -71,6 +71,7 @@ private:
     const QList<int> &contentWidths();
     // Names the rows that measuring would read.
     std::pair<int, int> measuredRows() const;
+    QList<int> currentWidths() const;
     void forgetContentWidths() { m_contentWidths.clear(); }
     static void acceptAudio(QDropEvent *event);
     void paintEmptyText();
