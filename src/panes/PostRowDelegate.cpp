@@ -109,10 +109,12 @@ int CPostRowDelegate::markedHeight(const QStyleOptionViewItem &option, const QMo
 // reader still give the whole title.
 void CPostRowDelegate::skipSharedTitleStart(QStyleOptionViewItem *option, const QModelIndex &index)
 {
-    if (option->text.isEmpty() || textFits(*option))
+    // What is shared is found before the title is measured against its
+    // cell: most feeds share nothing, and measuring lays the text out.
+    if (option->text.isEmpty() || measuredWhole(*option))
         return;
     const int shared = index.data(CPostsModel::SharedTitleStartRole).toInt();
-    if (shared <= 0)
+    if (shared <= 0 || textFits(*option))
         return;
     // The direction mark the base class may have put first stays first.
     const bool marked = option->text[0] == QChar(0x202A) || option->text[0] == QChar(0x202B);
@@ -140,11 +142,17 @@ void CPostRowDelegate::shortenDate(QStyleOptionViewItem *option, const QModelInd
         option->text = shortDate;
 }
 
-// The width the cell gives its text; none asked while the view measures
-// the text itself, for a column's width, which takes it whole.
+// While the view measures a text for its column's width, it takes it
+// whole: the cell has no width yet.
+bool CPostRowDelegate::measuredWhole(const QStyleOptionViewItem &option)
+{
+    return option.rect.width() <= 0;
+}
+
+// The width the cell gives its text; no limit while the view measures it.
 int CPostRowDelegate::textRoom(const QStyleOptionViewItem &option)
 {
-    if (option.rect.width() <= 0)
+    if (measuredWhole(option))
         return std::numeric_limits<int>::max();
     const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
     return style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget).width();
@@ -154,8 +162,7 @@ int CPostRowDelegate::textRoom(const QStyleOptionViewItem &option)
 // measures it, which spares measuring each text twice.
 bool CPostRowDelegate::textFits(const QStyleOptionViewItem &option)
 {
-    const int room = textRoom(option);
-    return room == std::numeric_limits<int>::max() || option.fontMetrics.horizontalAdvance(option.text) <= room;
+    return measuredWhole(option) || option.fontMetrics.horizontalAdvance(option.text) <= textRoom(option);
 }
 
 QWidget *CPostRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,

@@ -38,6 +38,7 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
     static void skipSharedTitleStart(QStyleOptionViewItem *option, const QModelIndex &index);
     static void shortenDate(QStyleOptionViewItem *option, const QModelIndex &index);
+    static bool measuredWhole(const QStyleOptionViewItem &option);
     static int textRoom(const QStyleOptionViewItem &option);
     static bool textFits(const QStyleOptionViewItem &option);
     bool eventFilter(QObject *object, QEvent *event) override;
