@@ -121,6 +121,16 @@ double bestOf(int runs, const std::function<void()> &run)
     return fastest;
 }
 
+StepAndFloor bestOfTakingTurns(int runs, const std::function<void()> &step, const std::function<void()> &floor)
+{
+    StepAndFloor fastest{1e18, 1e18};
+    for (int i = 0; i < runs; ++i) {
+        fastest.step = std::min(fastest.step, bestOf(1, step));
+        fastest.floor = std::min(fastest.floor, bestOf(1, floor));
+    }
+    return fastest;
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());

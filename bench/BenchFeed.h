@@ -19,6 +19,16 @@ double median(std::vector<double> values);
 // The fastest of `runs` calls, in milliseconds.
 double bestOf(int runs, const std::function<void()> &run);
 
+struct StepAndFloor
+{
+    double step = 0;
+    double floor = 0;
+};
+// The fastest of `runs` calls of a step and of its floor, taking turns, so
+// that a spell of a slower machine (another virtual machine on the same
+// host, a clock step) falls on both alike rather than on one of them.
+StepAndFloor bestOfTakingTurns(int runs, const std::function<void()> &step, const std::function<void()> &floor);
+
 // A field of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 when unread.
 qint64 statusKilobytes(const char *key);
 
