@@ -88,14 +88,18 @@ class Handler(BaseHTTPRequestHandler):
         if url.path != "/delay":
             self.serve(url.path, query)
             return
+        # A fetch counts as running only while its answer is held back: the
+        # client may start the next one as soon as a body arrives, before
+        # this thread could count the finished one down.
         with lock:
             running += 1
             max_running = max(max_running, running)
         try:
-            self.serve(url.path, query)
+            time.sleep(float(query["ms"][0]) / 1000)
         finally:
             with lock:
                 running -= 1
+        self.send_body(page(f"<title>Delayed {query['id'][0]}</title>"))
 
     def serve(self, path, query):
         if path in STATIC:
@@ -139,9 +143,6 @@ class Handler(BaseHTTPRequestHandler):
         elif path == "/slow":
             time.sleep(float(query.get("seconds", ["30"])[0]))
             self.send_body(page("<title>Too Slow</title>"))
-        elif path == "/delay":
-            time.sleep(float(query["ms"][0]) / 1000)
-            self.send_body(page(f"<title>Delayed {query['id'][0]}</title>"))
         elif path.startswith("/page/"):
             # /page/<ms>/<name>.html: after <ms> milliseconds, a page whose
             # title quotes <name>; the path alone names it, as links do.
