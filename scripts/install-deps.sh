@@ -28,7 +28,7 @@ cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev
 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 libqt6opengl6-dev libgl-dev
-libexpat1-dev libzstd-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
+libexpat1-dev libzstd-dev libxxhash-dev libtinyxml-dev libicu-dev libcurl4-openssl-dev libtag1-dev qtkeychain-qt6-dev
 libx11-dev
 python3 xvfb xauth xdotool python3-pyftpdlib python3-openssl openssl openssh-server apache2
 strace dbus ffmpeg python3-dbus python3-gi libxml2-utils

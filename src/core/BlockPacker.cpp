@@ -36,7 +36,11 @@ CBlockPacker::~CBlockPacker()
 QByteArray CBlockPacker::pack(const char *data, qsizetype size, ZSTD_CCtx_s *encoder)
 {
     QByteArray packed(qsizetype(ZSTD_compressBound(size_t(size))), Qt::Uninitialized);
-    const size_t written = ZSTD_compressCCtx(encoder, packed.data(), size_t(packed.size()), data, size_t(size), kLevel);
+    // Each block ends in its bytes' checksum, so that a save can tell
+    // whether the file still holds them (CPackedBytes::fetchBlock).
+    ZSTD_CCtx_setParameter(encoder, ZSTD_c_compressionLevel, kLevel);
+    ZSTD_CCtx_setParameter(encoder, ZSTD_c_checksumFlag, 1);
+    const size_t written = ZSTD_compress2(encoder, packed.data(), size_t(packed.size()), data, size_t(size));
     // Packing into a buffer of the bound's size fails only when memory
     // runs out, which Qt does not survive either.
     if (ZSTD_isError(written))

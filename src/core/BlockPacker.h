@@ -31,7 +31,8 @@ public:
     CBlockPacker(const CBlockPacker &) = delete;
     CBlockPacker &operator=(const CBlockPacker &) = delete;
 
-    // One block packed, on the calling thread.
+    // One block packed, on the calling thread: a zstd frame that ends in the
+    // low four bytes of its bytes' XXH64 (little-endian).
     static QByteArray pack(const char *data, qsizetype size, ZSTD_CCtx_s *encoder);
     // Block `index` of a file `size` bytes long, read from any thread. A
     // block read short stands as zeros, which no feed parses, and *failure

@@ -3,9 +3,15 @@
 #include "core/BlockPacker.h"
 #include "core/PackedReadAhead.h"
 
+#include <QtEndian>
+
+#include <xxhash.h>
 #include <zstd.h>
 
+#include <cerrno>
 #include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -49,9 +55,44 @@ CPackedBytes CPackedBytes::fromPackedBlocks(std::vector<QByteArray> blocks, qsiz
     return packed;
 }
 
+CPackedBytes::SourceFile::~SourceFile()
+{
+    ::close(fd);
+}
+
+void CPackedBytes::keepSourceFile(int fd)
+{
+    m_source = std::make_unique<SourceFile>(fd);
+}
+
+void CPackedBytes::fetchBlock(qsizetype block, QByteArray *into, Decoder &decoder) const
+{
+    if (!m_source || !readFromSource(block, into))
+        unpackBlock(block, into, decoder);
+}
+
+bool CPackedBytes::readFromSource(qsizetype block, QByteArray *into) const
+{
+    const qsizetype size = blockLength(block);
+    if (into->size() != size)
+        *into = QByteArray(size, Qt::Uninitialized);
+    for (qsizetype filled = 0; filled < size;) {
+        const ssize_t read = ::pread(m_source->fd, into->data() + filled, size_t(size - filled),
+                                     off_t(block * kBlockSize + filled));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0)
+            return false;
+        filled += read;
+    }
+    const QByteArray &packed = m_blocks[size_t(block)];
+    const quint32 checksum = qFromLittleEndian<quint32>(packed.constData() + packed.size() - 4);
+    return quint32(XXH64(into->constData(), size_t(size), 0)) == checksum;
+}
+
 void CPackedBytes::unpackBlock(qsizetype block, QByteArray *into, Decoder &decoder) const
 {
-    const qsizetype size = qMin(kBlockSize, m_size - block * kBlockSize);
+    const qsizetype size = blockLength(block);
     if (into->size() != size)
         *into = QByteArray(size, Qt::Uninitialized);
     const QByteArray &packed = m_blocks[size_t(block)];

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 
 #include <cstring>
+
+#include <fcntl.h>
 #include <limits>
 
 namespace {
@@ -71,6 +73,9 @@ bool CPackedFileReader::finish(CPackedBytes *packed, QString *error)
     for (auto &[index, bytes] : done)
         blocksInOrder[size_t(index)] = std::move(bytes);
     *packed = CPackedBytes::fromPackedBlocks(std::move(blocksInOrder), m_size);
+    const int source = ::fcntl(m_file.handle(), F_DUPFD_CLOEXEC, 0);
+    if (source >= 0)
+        packed->keepSourceFile(source);
     return true;
 }
 

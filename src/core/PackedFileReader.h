@@ -36,7 +36,8 @@ public:
     // cannot be opened, or one of 2 GiB or more (byte ranges in a feed are
     // 32-bit).
     bool open(const QString &path, QString *error);
-    // Waits for the packing; *packed then holds the whole file. False when
+    // Waits for the packing; *packed then holds the whole file, and keeps
+    // it open for a save to read untouched blocks from. False when
     // the parse stopped short of the end, and, with *error set, when the
     // file could not be read whole as it was when opened.
     bool finish(CPackedBytes *packed, QString *error);

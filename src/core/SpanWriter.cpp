@@ -17,14 +17,14 @@
 namespace {
 
 // Pieces of the file's bytes are at most a block long, so that each
-// unpacks one block.
+// comes from one block.
 constexpr qsizetype kBlockSize = CPackedBytes::kBlockSize;
 // Batches hand over this much at a time, so that the threads meet rarely.
 constexpr qint64 kBatchBytes = 8 * kBlockSize;
-// Batches unpacked ahead and not written yet, at most.
+// Batches fetched ahead and not written yet, at most.
 constexpr size_t kReadyBatches = 2;
 // How long the writing thread waits for the last batch the second thread
-// holds before it unpacks that batch itself.
+// holds before it fetches that batch itself.
 constexpr std::chrono::milliseconds kLastBatchWait(2);
 
 // Writes every byte or fails with errno set. A write that runs out of room
@@ -64,7 +64,7 @@ void CSpanWriter::add(int buffer, qsizetype begin, qsizetype end)
 }
 
 // One write: the batches each thread takes, those the second thread has
-// unpacked, and the first failure.
+// fetched, and the first failure.
 class CSpanWriter::Run
 {
 public:
@@ -74,7 +74,7 @@ public:
     {
         std::thread second;
         if (m_writer.m_batches.size() > 1)
-            second = std::thread([this] { unpackAhead(); });
+            second = std::thread([this] { fetchAhead(); });
         std::unique_lock<std::mutex> lock(m_mutex);
         while (m_failure == 0 && nextForWriter(lock)) {
         }
@@ -91,7 +91,7 @@ public:
 private:
     enum Taker : char { Nobody, Writer, Second };
 
-    // Writes one batch: one the second thread unpacked, else the next one
+    // Writes one batch: one the second thread fetched, else the next one
     // nobody took, else the last the second thread still holds. False when
     // all are written. Called and returns with the lock held.
     bool nextForWriter(std::unique_lock<std::mutex> &lock)
@@ -103,7 +103,7 @@ private:
             m_ready.pop_front();
             lock.unlock();
             m_changed.notify_all();
-            writeUnpacked(batch, bytes);
+            writeFetched(batch, bytes);
             lock.lock();
             return true;
         }
@@ -133,7 +133,7 @@ private:
         return false;
     }
 
-    void unpackAhead()
+    void fetchAhead()
     {
         CPackedBytes::Decoder decoder;
         QByteArray block;
@@ -146,7 +146,7 @@ private:
             const size_t batch = m_next++;
             m_taken[batch] = Second;
             lock.unlock();
-            QByteArray bytes = unpackBatch(batch, decoder, block, blockIndex);
+            QByteArray bytes = fetchBatch(batch, decoder, block, blockIndex);
             lock.lock();
             // The writer took it over meanwhile: it is written already.
             if (m_taken[batch] == Second) {
@@ -157,7 +157,7 @@ private:
         }
     }
 
-    QByteArray unpackBatch(size_t batch, CPackedBytes::Decoder &decoder, QByteArray &block, qsizetype &blockIndex) const
+    QByteArray fetchBatch(size_t batch, CPackedBytes::Decoder &decoder, QByteArray &block, qsizetype &blockIndex) const
     {
         QByteArray bytes;
         const Batch &pieces = m_writer.m_batches[batch];
@@ -171,7 +171,7 @@ private:
         return bytes;
     }
 
-    void writeUnpacked(size_t batch, const QByteArray &bytes)
+    void writeFetched(size_t batch, const QByteArray &bytes)
     {
         if (!writeAllAt(m_fd, bytes.constData(), bytes.size(), batchBegin(batch)))
             m_failure = errno;
@@ -193,7 +193,7 @@ private:
     }
 
     // The disk starts writing a batch back at once, so that it works while
-    // the rest unpacks, and the commit's flush waits only for the last ones.
+    // the rest is fetched, and the commit's flush waits only for the last ones.
     // Only a hint: a file system without it still flushes at the commit.
     void startWriteback(size_t batch) const
     {
@@ -217,7 +217,7 @@ private:
         const qsizetype index = piece.begin / kBlockSize;
         if (index != blockIndex) {
             blockIndex = -1;
-            m_writer.m_buffers.file().unpackBlock(index, &block, decoder);
+            m_writer.m_buffers.file().fetchBlock(index, &block, decoder);
             blockIndex = index;
         }
         use(block.constData() + piece.begin % kBlockSize, piece.end - piece.begin);

@@ -8,10 +8,10 @@ class CFeedBuffers;
 
 // Writes a save's bytes into a file, stretch by stretch of the feed's
 // buffers, in batches of about half a MiB: the thread that writes takes the
-// next batch, unpacks its blocks of the file's packed bytes and writes it at
-// its place in the file, while a second thread unpacks batches ahead and
-// hands them over whole. A save then costs about what writing the bytes
-// costs, the unpacking shared by the machine's two cores. Only the calling
+// next batch, fetches its blocks of the file's bytes (read again from the
+// feed's file while it holds them, else unpacked) and writes it at its place
+// in the file, while a second thread fetches batches ahead and hands them
+// over whole. A save then costs about what writing the bytes costs. Only the calling
 // thread writes, and it never waits for the second thread, which on a busy
 // machine may not run for a while: it takes over a batch that thread holds.
 class CSpanWriter

@@ -19,6 +19,17 @@ static QByteArray xmlDeclaration(const QByteArray &encoding)
     return "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>";
 }
 
+// A feed of many packed blocks, each post's description of another length.
+static QByteArray manyPosts(int posts)
+{
+    QByteArray bytes = xmlDeclaration("UTF-8") + "\n<rss version=\"2.0\"><channel><title>Big</title>\n";
+    for (int i = 0; i < posts; ++i) {
+        bytes += "<item><title>Post " + QByteArray::number(i) + "</title><description>&lt;p&gt;"
+                + QByteArray(i % 300, char('a' + i % 26)) + "&lt;/p&gt;</description></item>\n";
+    }
+    return bytes + "</channel></rss>\n";
+}
+
 static QByteArray utf16(const QByteArray &utf8, bool bigEndian)
 {
     QByteArray result = bigEndian ? QByteArray("\xFE\xFF", 2) : QByteArray("\xFF\xFE", 2);
@@ -211,13 +222,8 @@ private slots:
     // block boundaries: every byte not edited goes back as it was.
     void save_largeFeedEditedBackwards_keepsEveryOtherByte()
     {
-        QByteArray bytes = xmlDeclaration("UTF-8") + "\n<rss version=\"2.0\"><channel><title>Big</title>\n";
         const int posts = 3000;
-        for (int i = 0; i < posts; ++i) {
-            bytes += "<item><title>Post " + QByteArray::number(i) + "</title><description>&lt;p&gt;"
-                    + QByteArray(i % 300, char('a' + i % 26)) + "&lt;/p&gt;</description></item>\n";
-        }
-        bytes += "</channel></rss>\n";
+        const QByteArray bytes = manyPosts(posts);
         QVERIFY(bytes.size() > 8 * 64 * 1024);
         CRssFeed feed;
         QString error;
@@ -238,6 +244,34 @@ private slots:
         QCOMPARE(readFile(path), QByteArray(bytes)
                                          .replace("<title>Post " + QByteArray::number(posts / 2) + "<", "<title>Only this one<")
                                          .replace("<title>Post ", "<title>Edited "));
+    }
+
+    // A save takes untouched stretches from the feed's file while it still
+    // holds them: changed, cut or emptied behind the feed's back, or
+    // replaced by an earlier save, the file gives way to the feed's bytes.
+    void save_fileChangedSinceOpen_writesTheFeedsBytes()
+    {
+        const QByteArray bytes = manyPosts(3000);
+        const QString path = file(bytes), saved = m_temp.filePath(QStringLiteral("saved.xml"));
+        CRssFeed feed;
+        QString error;
+        QVERIFY2(feed.LoadFromFile(path, &error), qPrintable(error));
+        QVERIFY(feed.SetPostTitle(0, QStringLiteral("First")));
+        const QByteArray expected = QByteArray(bytes).replace("<title>Post 0<", "<title>First<");
+        QByteArray changed = bytes; // the same size, a byte changed in every other block
+        for (qsizetype at = 100; at < changed.size(); at += 2 * 64 * 1024)
+            changed[at] = changed[at] == 'x' ? 'y' : 'x';
+        for (const QByteArray &onDisk : {bytes, changed, bytes.left(bytes.size() / 2), QByteArray()}) {
+            QVERIFY(writeFile(path, onDisk));
+            QVERIFY2(feed.SaveToFile(saved, &error), qPrintable(error));
+            QCOMPARE(readFile(saved), expected);
+        }
+        QVERIFY(writeFile(path, bytes));
+        QVERIFY2(feed.SaveToFile(path, &error), qPrintable(error));
+        QCOMPARE(readFile(path), expected);
+        QVERIFY(feed.SetPostTitle(1, QStringLiteral("Second")));
+        QVERIFY2(feed.SaveToFile(path, &error), qPrintable(error));
+        QCOMPARE(readFile(path), QByteArray(expected).replace("<title>Post 1<", "<title>Second<"));
     }
 
     void load_readsTextAsWritten_data()
