@@ -25,14 +25,23 @@ CFeedPart CFeedPart::ofHeader(const CRssFeed &feed)
     CFeedPart part;
     part.header = true;
     part.shell = channelShell(feed);
-    for (size_t i = 0; i < feed.m_channel.children.size(); ++i) {
-        const bool post = feed.isPost(i);
-        part.postSlots.push_back(post);
-        if (!post)
+    part.postSlots = postPlaces(feed);
+    for (size_t i = 0; i < part.postSlots.size(); ++i) {
+        if (!part.postSlots[i])
             part.nodes.push_back(feed.m_channel.children[i]);
     }
     part.pinNodes(feed);
     return part;
+}
+
+// Which of the channel's children are posts, in one walk beside the posts'
+// places: a header change undoes in a walk over the children, no more.
+std::vector<bool> CFeedPart::postPlaces(const CRssFeed &feed)
+{
+    std::vector<bool> places(feed.m_channel.children.size(), false);
+    for (const size_t post : feed.m_posts)
+        places[post] = true;
+    return places;
 }
 
 // The channel's own tags go with every part: a change may declare a
@@ -91,12 +100,20 @@ bool CFeedPart::swapHeader(CRssFeed &feed)
     const auto keptPosts = std::count(postSlots.begin(), postSlots.end(), true);
     if (size_t(keptPosts) != feed.m_posts.size())
         return false;
-    std::vector<FeedNode> posts, others;
-    std::vector<bool> places;
-    for (size_t i = 0; i < children.size(); ++i) {
-        places.push_back(feed.isPost(i));
-        (places.back() ? posts : others).push_back(std::move(children[i]));
+    std::vector<bool> places = postPlaces(feed);
+    if (places == postSlots) {
+        // Most changes keep the children's places (a new title, a new
+        // value): the other children trade places, the posts stay put.
+        auto nextOther = nodes.begin();
+        for (size_t i = 0; i < children.size(); ++i) {
+            if (!places[i])
+                std::swap(children[i], *nextOther++);
+        }
+        return true;
     }
+    std::vector<FeedNode> posts, others;
+    for (size_t i = 0; i < children.size(); ++i)
+        (places[i] ? posts : others).push_back(std::move(children[i]));
     children.clear();
     auto nextPost = posts.begin(), nextOther = nodes.begin();
     for (const bool post : postSlots)

@@ -26,6 +26,7 @@ public:
 
 private:
     static FeedNode channelShell(const CRssFeed &feed);
+    static std::vector<bool> postPlaces(const CRssFeed &feed);
     bool swapStretch(CRssFeed &feed);
     bool swapHeader(CRssFeed &feed);
     void pinNodes(const CRssFeed &feed);
