@@ -61,7 +61,7 @@ public:
 
     // Keeps open the file these bytes were read from, taking over `fd`:
     // fetchBlock then reads a block from it while it still holds that
-    // block's bytes, which costs a third of unpacking them.
+    // block's bytes, which costs far less than unpacking them.
     void keepSourceFile(int fd);
     // A block's bytes into `into`, as unpackBlock gives them: read from the
     // source file when what it holds there has the block's checksum (it

@@ -6,9 +6,9 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <limits>
 
 #include <fcntl.h>
-#include <limits>
 
 namespace {
 
