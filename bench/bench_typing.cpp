@@ -4,7 +4,9 @@
 // the main window with its real page, and prints the time from each key
 // until the document holds it: the median for each, and their ratio. The
 // project's goal: the long description within 1.5x the one-line one, and
-// within a frame (16 ms). Then what the feed holds for the edits after the
+// within a frame (16 ms). The first key of the 60 KB description is also
+// printed against the frame: it is typed into the whole description,
+// before the paragraph with the caret takes the keys on its own. Then what the feed holds for the edits after the
 // keys in the long description, which must not grow with the keys (each
 // key writes the description anew), and how much resident memory grew.
 // Figures only; nothing fails on time.
@@ -148,6 +150,7 @@ int main(int argc, char *argv[])
     }
 
     double medians[2] = {};
+    double firstLongKey = 0;
     qint64 residentGrowthKb = 0;
     for (int post = 0; post < 2; ++post) {
         document->selection()->select(post);
@@ -164,11 +167,13 @@ int main(int argc, char *argv[])
             return 1;
         }
         medians[post] = median(times);
+        firstLongKey = times.front(); // the long post comes last
     }
     std::printf("key to document (median of %d keys):\n", kKeys);
     printGoal(QStringLiteral("key in a 60 KB description"), medians[1], medians[0],
               QStringLiteral("a key in a one-line description"), kGoalRatio);
     printLimit(QStringLiteral("key in a 60 KB description"), medians[1], kFrameMs);
+    printLimit(QStringLiteral("first key in a 60 KB description"), firstLongKey, kFrameMs);
     std::printf("memory after %d keys in the 60 KB description:\n", kKeys);
     printGoal(QStringLiteral("edit buffers held"), document->feed()->EditBytes() / 1024.0,
               longDescription().toUtf8().size() / 1024.0, QStringLiteral("the description"), kGoalHeld, "KB");

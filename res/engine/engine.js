@@ -449,6 +449,16 @@ const TidrelEngine = {
         }
     }
 
+    // The program's writes to a rich text, and its moves of the focus, find
+    // the rich text whole, as the user sees it.
+    function touchesRichText(element, op) {
+        if (!richTexts().length)
+            return false;
+        if (!element)
+            return !op.id;
+        return behaviorOf(element) === "richtext" || (op.op === "setState" && ((op.set | op.clear) & STATE_FOCUS) !== 0);
+    }
+
     function applyOps(ops, complete) {
         dropRewritten(ops);
         if (deferredReport && deferredReport.elements.size > 0)
@@ -458,6 +468,8 @@ const TidrelEngine = {
         for (const op of ops) {
             appliedGeneration = op.generation;
             const element = op.id ? elementById(op.id) : null;
+            if (touchesRichText(element, op))
+                TidrelRichText.widen();
             if (element) {
                 applyOp(element, op);
                 // The program's copy holds its own write now: the next
@@ -552,6 +564,22 @@ const TidrelEngine = {
         }
         root.classList.toggle("dark", !!colors.dark);
         root.style.colorScheme = colors.dark ? "dark" : "light";
+        settleInheritedStyle();
+    }
+
+    // Chromium's edits that move text (Backspace joining two paragraphs)
+    // write the text's inherited style onto it as a styled span unless it
+    // equals the style where the text lands, and a var() never equals its
+    // value. So the body carries the values its style sheet computes.
+    const INHERITED_TEXT_STYLE = ["color", "font-family", "font-size"];
+
+    function settleInheritedStyle() {
+        const style = document.body.style;
+        for (const name of INHERITED_TEXT_STYLE)
+            style.removeProperty(name);
+        const computed = window.getComputedStyle(document.body);
+        const values = INHERITED_TEXT_STYLE.map(name => computed.getPropertyValue(name));
+        INHERITED_TEXT_STYLE.forEach((name, i) => style.setProperty(name, values[i]));
     }
 
     // The program's words for the page's own elements, in the program's
@@ -614,6 +642,10 @@ const TidrelEngine = {
             applyTexts(bridge.texts, bridge.direction);
             applyColors(bridge.colors);
             bridge.colorsChanged.connect(applyColors);
+            if (richTexts().length) {
+                TidrelRichText.setNarrowingAllowed(!bridge.assistiveTechnology);
+                bridge.assistiveTechnologyChanged.connect(active => TidrelRichText.setNarrowingAllowed(!active));
+            }
             document.addEventListener("input", onInput, true);
             document.addEventListener("tidrel-select", onSelect, true);
             document.addEventListener("click", onClick, true);

@@ -327,8 +327,137 @@ const TidrelRichText = (function () {
     }
 
     function ensureFocus(element) {
+        widen();
         if (document.activeElement !== element)
             element.focus();
+    }
+
+    // --- Typing in one block ---
+    // Chromium's work for a typed character grows with the editing host: it
+    // lays the host out again and hands input methods the host's whole text.
+    // While the user types, the top-level paragraph with the caret becomes
+    // the editing host on its own, through a style sheet of the page, so the
+    // content itself is untouched. Any other key, a click, a drag or a write
+    // of the program gives the whole element back first; so does a key that
+    // would reach past the paragraph (Enter, Backspace at its start).
+    const NARROW_TAGS = ["P", "H1", "H2", "H3", "H4", "H5", "H6", "PRE"];
+    const TYPING_INPUTS = ["insertText", "deleteContentBackward", "deleteContentForward"];
+    // Pressed on their own (Shift for a capital); the key they go with decides.
+    const MODIFIER_KEYS = ["Shift", "Control", "Alt", "AltGraph", "Meta", "CapsLock"];
+    // On once the program has said that no assistive technology reads the
+    // page: one would announce the focus moving to the paragraph at every
+    // pause in typing.
+    let narrowingAllowed = false;
+    let narrowed = null; // { element, block }
+    let composing = false;
+    let narrowSheet = null;
+
+    function setNarrowingAllowed(allowed) {
+        narrowingAllowed = !!allowed;
+        if (!narrowingAllowed)
+            widen();
+    }
+
+    function setEditingHostRules(css) {
+        if (!narrowSheet) {
+            narrowSheet = document.createElement("style");
+            document.head.appendChild(narrowSheet);
+        }
+        narrowSheet.textContent = css;
+    }
+
+    // Moves the focus to `target` and keeps the selection where it was.
+    function moveFocus(target, range) {
+        const start = [range.startContainer, range.startOffset];
+        const end = [range.endContainer, range.endOffset];
+        target.focus({ preventScroll: true });
+        const now = rangeIn(target);
+        if (!now || now.startContainer !== start[0] || now.startOffset !== start[1]
+            || now.endContainer !== end[0] || now.endOffset !== end[1]) {
+            const kept = document.createRange();
+            kept.setStart(start[0], start[1]);
+            kept.setEnd(end[0], end[1]);
+            select(kept);
+        }
+    }
+
+    function narrow(element) {
+        if (narrowed || composing || !narrowingAllowed || document.activeElement !== element)
+            return;
+        const range = rangeIn(element);
+        if (!range || !range.collapsed)
+            return;
+        const block = topChild(element, range.startContainer);
+        if (!block || !NARROW_TAGS.includes(block.nodeName))
+            return;
+        const host = "#" + CSS.escape(element.id);
+        const place = Array.prototype.indexOf.call(element.children, block) + 1;
+        setEditingHostRules(host + " { -webkit-user-modify: read-only !important; }\n"
+                            + host + " > :nth-child(" + place + ") { -webkit-user-modify: read-write !important; }");
+        narrowed = { element, block };
+        moveFocus(block, range);
+    }
+
+    function widen() {
+        if (!narrowed)
+            return;
+        const { element, block } = narrowed;
+        narrowed = null;
+        const range = rangeIn(element);
+        const hadFocus = document.activeElement === block;
+        setEditingHostRules("");
+        if (hadFocus && range)
+            moveFocus(element, range);
+        else if (hadFocus)
+            element.focus({ preventScroll: true });
+    }
+
+    // Whether Chromium handles `event` inside the narrowed paragraph: a
+    // character, or a Backspace or Delete with text of the paragraph on
+    // its side of the caret; a modifier waits for its key.
+    function staysInBlock(event) {
+        if (MODIFIER_KEYS.includes(event.key))
+            return true;
+        const range = rangeIn(narrowed.block);
+        // A script's focus() reaches no focusin while the window is inactive.
+        if (!range || document.activeElement !== narrowed.block || event.ctrlKey || event.altKey || event.metaKey)
+            return false;
+        if (event.key.length === 1)
+            return true;
+        if (!range.collapsed || (event.key !== "Backspace" && event.key !== "Delete"))
+            return false;
+        const side = document.createRange();
+        side.selectNodeContents(narrowed.block);
+        if (event.key === "Backspace")
+            side.setEnd(range.startContainer, range.startOffset);
+        else
+            side.setStart(range.endContainer, range.endOffset);
+        return side.toString().trim() !== "";
+    }
+
+    function initNarrowing(element) {
+        element.addEventListener("input", event => {
+            if (!narrowed && !composing && TYPING_INPUTS.includes(event.inputType))
+                requestIdleCallback(() => narrow(element), { timeout: 200 });
+        });
+        window.addEventListener("keydown", event => {
+            if (narrowed && !composing && !event.isComposing && !staysInBlock(event))
+                widen();
+        }, true);
+        for (const type of ["pointerdown", "mousedown", "dragenter", "drop"])
+            window.addEventListener(type, widen, true);
+        document.addEventListener("selectionchange", () => {
+            if (narrowed && !rangeIn(narrowed.block))
+                widen();
+        });
+        // The focus given elsewhere, by a script or by the window coming
+        // back to the page.
+        document.addEventListener("focusin", event => {
+            if (narrowed && event.target !== narrowed.block)
+                widen();
+        }, true);
+        element.addEventListener("compositionstart", () => { composing = true; });
+        element.addEventListener("compositionend", () => { composing = false; });
     }
 
     // Character offsets of the selection in the element's text, to put it
@@ -632,6 +761,7 @@ const TidrelRichText = (function () {
     }
 
     function call(element, method, args) {
+        widen();
         asOneEdit(element, () => callNow(element, method, args));
     }
 
@@ -696,7 +826,9 @@ const TidrelRichText = (function () {
             return;
         const range = rangeIn(element);
         const inside = range !== null;
-        const block = inside ? String(document.queryCommandValue("formatBlock")).toLowerCase() : "";
+        // Chromium finds no block format when the block is the editing host.
+        const block = !inside ? "" : narrowed ? narrowed.block.nodeName.toLowerCase()
+                                              : String(document.queryCommandValue("formatBlock")).toLowerCase();
         const objects = objectsAt(element, range).map(node => node.tagName.toLowerCase());
         const checked = {
             "strong": inside && document.queryCommandState("bold"),
@@ -721,6 +853,7 @@ const TidrelRichText = (function () {
     function init(element) {
         // Enter starts a paragraph, as the stored descriptions have them.
         document.execCommand("defaultParagraphSeparator", false, "p");
+        initNarrowing(element);
         // A click on an image selects it, so that it becomes the current object.
         element.addEventListener("click", event => {
             if (event.target.tagName === "IMG" && element.contains(event.target)) {
@@ -741,5 +874,5 @@ const TidrelRichText = (function () {
         });
     }
 
-    return { init, snapshot, uiKey, call, refreshToolbar };
+    return { init, snapshot, uiKey, call, refreshToolbar, widen, setNarrowingAllowed };
 })();

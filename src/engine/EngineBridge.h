@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QObject>
 #include <QVariant>
 
@@ -7,7 +8,7 @@
 // hello() once its scripts run and report() with its state and events; the
 // program sends its writes with applyOps(). Calls from the page arrive as
 // queued messages, never inside a call of the program.
-class CEngineBridge : public QObject
+class CEngineBridge : public QObject, private QAccessible::ActivationObserver
 {
     Q_OBJECT
     // The program's palette and font for the page's style sheet: colour
@@ -19,8 +20,19 @@ class CEngineBridge : public QObject
     // language, "ltr" or "rtl". Set before the page loads.
     Q_PROPERTY(QVariantMap texts READ texts CONSTANT)
     Q_PROPERTY(QString direction READ direction CONSTANT)
+    // Whether an assistive technology (a screen reader, say) reads the
+    // program; the page then keeps its editing hosts as they are, which
+    // the technology announces.
+    Q_PROPERTY(bool assistiveTechnology READ assistiveTechnology NOTIFY assistiveTechnologyChanged)
 public:
-    using QObject::QObject;
+    explicit CEngineBridge(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+        QAccessible::installActivationObserver(this);
+    }
+    ~CEngineBridge() override { QAccessible::removeActivationObserver(this); }
+
+    bool assistiveTechnology() const { return QAccessible::isActive(); }
 
     QVariantMap colors() const { return m_colors; }
     void setColors(const QVariantMap &colors)
@@ -52,6 +64,7 @@ signals:
     void settle();
 
     void colorsChanged(const QVariantMap &colors);
+    void assistiveTechnologyChanged(bool active);
 
     // To the program.
     void pageGreeted();
@@ -59,6 +72,8 @@ signals:
     void pageNotified(const QVariantMap &notice);
 
 private:
+    void accessibilityActiveChanged(bool active) override { emit assistiveTechnologyChanged(active); }
+
     QVariantMap m_colors;
     QVariantMap m_texts;
     QString m_direction = QStringLiteral("ltr");

@@ -8,10 +8,12 @@
 #include "editor/HyperlinkDlg.h"
 #include "editor/ImageDlg.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QUndoStack>
 
@@ -594,6 +596,61 @@ private slots:
                  qPrintable(m_doc->feed()->GetPostDescription(0)));
     }
 
+    // While the user types, the paragraph with the caret takes the keys on
+    // its own, so that a key in a long description costs what a key in a
+    // short one does. Keys that reach past the paragraph, a select-all and
+    // the program's writes act on the whole text, as they would without it,
+    // and nothing of the arrangement reaches the stored description.
+    void typingWithPauses_keysReachingPastTheParagraphActOnTheWholeText()
+    {
+        CHtmlEngineView *engine = m_view->engine();
+        const QString original = QStringLiteral("<p>One</p><p>Two words</p><h2>Head</h2>");
+        const auto stored = [&](const QString &html) {
+            QTRY_COMPARE(m_doc->feed()->GetPostDescription(2), html);
+            QCOMPARE(pageText(engine, kRichHtml), html);
+        };
+        m_doc->setDescriptionFilter(nullptr);
+        QVERIFY(m_doc->SetPostField(2, CRSSEditDoc::PostDescription, original));
+        selectPost(2);
+        QTRY_VERIFY(engine->isReported("richtext_edit"));
+        selectInRichText(QString());
+        typeSlowly(QStringLiteral("abc"));
+        stored(QStringLiteral("<p>Oneabc</p><p>Two words</p><h2>Head</h2>"));
+        QTRY_COMPARE(pageText(engine, "document.activeElement.nodeName"), QString("P"));
+        QCOMPARE(evalJs(engine, "document.querySelector('[data-command=\"richtext:p\"]').classList.contains('checked')").toBool(), true);
+
+        // The program's write makes the whole text editable again.
+        QVERIFY(m_doc->SetPostField(2, CRSSEditDoc::PostDescription, original));
+        QTRY_COMPARE(pageText(engine, kRichHtml), original);
+        QCOMPARE(pageText(engine, "getComputedStyle(document.getElementById('richtext_edit')).webkitUserModify"),
+                 QString("read-write"));
+
+        selectInRichText(QString());
+        pressSlowly(Qt::Key_Return);
+        typeSlowly(QStringLiteral("new"));
+        stored(QStringLiteral("<p>One</p><p>new</p><p>Two words</p><h2>Head</h2>"));
+        for (int i = 0; i < 4; ++i)
+            pressSlowly(Qt::Key_Backspace);
+        stored(original);
+        pressSlowly(Qt::Key_Right);
+        typeSlowly(QStringLiteral("X"));
+        stored(QStringLiteral("<p>One</p><p>XTwo words</p><h2>Head</h2>"));
+        pressSlowly(Qt::Key_Backspace);
+        pressSlowly(Qt::Key_Backspace);
+        stored(QStringLiteral("<p>OneTwo words</p><h2>Head</h2>"));
+        pressSlowly(Qt::Key_A, Qt::ControlModifier);
+        typeSlowly(QStringLiteral("Z"));
+        stored(QStringLiteral("<p>Z</p>"));
+
+        // Not while an assistive technology reads the page: it would
+        // announce the focus moving at every pause.
+        QAccessible::setActive(true);
+        const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+        typeSlowly(QStringLiteral("q"));
+        stored(QStringLiteral("<p>Zq</p>"));
+        QCOMPARE(pageText(engine, "document.activeElement.id"), QString("richtext_edit"));
+    }
+
     // A word typed at the start, in the middle and at the end of a
     // description of every corpus feed, and of the project's own feeds of
     // kinds the corpus lacks: the saved file is the original with exactly
@@ -828,6 +885,24 @@ private:
         else
             QVERIFY(focusAtEnd(m_view->engine(), elementId));
         QTest::keyClicks(m_view->engine()->focusProxy(), text);
+    }
+
+    // Keys as a steady typist presses them: each once the page has taken
+    // the one before and had a pause.
+    void pressSlowly(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(m_view->engine()->focusProxy(), key, modifiers);
+        QTRY_VERIFY(m_view->engine()->isSettled());
+        QTest::qWait(80);
+    }
+
+    void typeSlowly(const QString &text)
+    {
+        for (const QChar c : text) {
+            QTest::keyClick(m_view->engine()->focusProxy(), c.toLatin1());
+            QTRY_VERIFY(m_view->engine()->isSettled());
+            QTest::qWait(80);
+        }
     }
 
     QTemporaryDir m_dir;
