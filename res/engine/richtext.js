@@ -349,6 +349,7 @@ const TidrelRichText = (function () {
     // pause in typing.
     let narrowingAllowed = false;
     let narrowed = null; // { element, block }
+    let pendingNarrow = 0; // the idle callback that will narrow
     let composing = false;
     let narrowSheet = null;
 
@@ -382,6 +383,7 @@ const TidrelRichText = (function () {
     }
 
     function narrow(element) {
+        pendingNarrow = 0;
         if (narrowed || composing || !narrowingAllowed || document.activeElement !== element)
             return;
         const range = rangeIn(element);
@@ -398,7 +400,13 @@ const TidrelRichText = (function () {
         moveFocus(block, range);
     }
 
+    // Also drops a narrowing still to come, which was asked for by typing
+    // before the caret, the focus or the text moved.
     function widen() {
+        if (pendingNarrow) {
+            cancelIdleCallback(pendingNarrow);
+            pendingNarrow = 0;
+        }
         if (!narrowed)
             return;
         const { element, block } = narrowed;
@@ -437,8 +445,8 @@ const TidrelRichText = (function () {
 
     function initNarrowing(element) {
         element.addEventListener("input", event => {
-            if (!narrowed && !composing && TYPING_INPUTS.includes(event.inputType))
-                requestIdleCallback(() => narrow(element), { timeout: 200 });
+            if (!narrowed && !pendingNarrow && !composing && TYPING_INPUTS.includes(event.inputType))
+                pendingNarrow = requestIdleCallback(() => narrow(element), { timeout: 200 });
         });
         window.addEventListener("keydown", event => {
             if (narrowed && !composing && !event.isComposing && !staysInBlock(event))
