@@ -359,9 +359,26 @@ const TidrelEngine = {
     // would go next.
     function replaceText(element, replace) {
         const offset = caretOffset(element);
+        const before = offset >= 0 ? element.textContent : "";
         replace();
         if (offset >= 0)
-            putCaret(element, offset);
+            putCaret(element, caretAfterChange(before, element.textContent, offset));
+    }
+
+    // Where a caret at `offset` in `before` belongs in `after`: before the
+    // changed stretch it stays, after it it moves with the text, and inside
+    // it goes to the stretch's end.
+    function caretAfterChange(before, after, offset) {
+        let prefix = 0;
+        while (prefix < before.length && prefix < after.length && before[prefix] === after[prefix])
+            ++prefix;
+        if (offset <= prefix)
+            return offset;
+        let suffix = 0;
+        while (suffix < before.length - prefix && suffix < after.length - prefix
+               && before[before.length - 1 - suffix] === after[after.length - 1 - suffix])
+            ++suffix;
+        return offset >= before.length - suffix ? offset + after.length - before.length : after.length - suffix;
     }
 
     function valueText(value) {
